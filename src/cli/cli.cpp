@@ -1,0 +1,68 @@
+#include "cli/cli.h"
+
+#include <array>
+#include <string_view>
+
+#include "cli/exit_codes.h"
+#include "cli/table_command.h"
+#include "cli/version.h"
+
+namespace soatnoma::cli {
+namespace {
+
+using CommandFunction = int (*)(std::span<const std::string>, std::ostream&, std::ostream&);
+
+struct Command {
+  std::string_view name;
+  CommandFunction run;
+};
+
+constexpr std::array kCommands = {
+    Command{"table", RunTableCommand},
+};
+
+}  // namespace
+
+std::string UsageText() {
+  return "Usage:\n"
+         "  soatnoma-cli table --category upper|primary --weekly TEXT [--rate TEXT] [--leader]\n"
+         "                     [--before-rounding]\n"
+         "  soatnoma-cli --help | --version\n"
+         "\n"
+         "table   prints the annual workload table (rows 5-20, columns C-S) as CSV.\n"
+         "        TEXT is taken exactly as typed into the form; the rate defaults to 20\n"
+         "        for upper-class and 18 for primary-class teachers.\n"
+         "\n"
+         "Exit status: 0 done, 2 input refused (message on stderr), 3 file not written,\n"
+         "64 bad command line.\n";
+}
+
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << UsageText();
+    return kExitUsage;
+  }
+  const std::string& first = args.front();
+  if (first == "--help" || first == "-h") {
+    out << UsageText();
+    return kExitOk;
+  }
+  if (first == "--version") {
+    out << "soatnoma-cli " << SOATNOMA_VERSION << "\n";
+    return kExitOk;
+  }
+  for (const Command& command : kCommands) {
+    if (command.name == first) {
+      const auto rest = args.subspan(1);
+      if (!rest.empty() && (rest.front() == "--help" || rest.front() == "-h")) {
+        out << UsageText();
+        return kExitOk;
+      }
+      return command.run(rest, out, err);
+    }
+  }
+  err << "soatnoma-cli: unknown command " << first << "\n" << UsageText();
+  return kExitUsage;
+}
+
+}  // namespace soatnoma::cli

@@ -1,0 +1,16 @@
+#pragma once
+// The value block C5:S20 of a workload table as CSV: one line per sheet row, one field per
+// column, an empty cell as an empty field, a number in its shortest exact form.
+
+#include <string>
+
+#include "model/cell_grid.h"
+
+namespace soatnoma::cli {
+
+// Shortest text that reads back to the same double: "193", "59.44444444444444", "-1.5".
+std::string ShortestNumberText(double value);
+
+std::string TableAsCsv(const CellGrid& table);
+
+}  // namespace soatnoma::cli

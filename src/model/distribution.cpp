@@ -1,0 +1,212 @@
+#include "model/distribution.h"
+
+#include <cmath>
+
+#include "model/norm_tables.h"
+#include "model/number_text.h"
+#include "model/workload_table.h"
+
+namespace soatnoma {
+namespace {
+
+// What each cell of a column holds, rows 5 to 20 from left to right:
+//   f  the column's formula (a month total, the quarter sum or the year sum)
+//   v  the month's entry of the norm table
+//   L  the column's formula for a class leader; written empty for other teachers
+//   .  not written
+struct ColumnPlan {
+  std::string_view month;       // C D E G H I K L M O
+  std::string_view august;      // Q
+  std::string_view quarter;     // F J N
+  std::string_view lastQuarter; // R
+  std::string_view year;        // S
+};
+
+//                      row: 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
+constexpr ColumnPlan kUpperPlan = {
+    .month       = "f f f v v  v  v  v  f  v  v  v  f  v  v  v",
+    .august      = "f f . v v  v  v  v  f  v  v  v  f  v  v  v",
+    .quarter     = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+    .lastQuarter = "f f f . f  .  f  f  f  f  .  f  f  f  L  f",
+    .year        = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+};
+
+//                      row: 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
+constexpr ColumnPlan kPrimaryPlan = {
+    .month       = "f v f v v  v  v  v  f  v  v  v  f  v  v  v",
+    .august      = "f v f v v  v  v  v  f  v  v  v  f  v  v  v",
+    .quarter     = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+    .lastQuarter = "f f f . f  .  f  f  f  f  .  .  f  f  L  f",
+    .year        = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+};
+
+// Writing order of the columns: September to August, each quarter after its months.
+constexpr int kFillOrder[] = {col::C, col::D, col::E, col::F, col::G, col::H, col::I, col::J,
+                              col::K, col::L, col::M, col::N, col::O, col::Q, col::R, col::S};
+
+int MonthIndex(int column) {
+  for (std::size_t i = 0; i < kWorkMonthColumns.size(); ++i) {
+    if (kWorkMonthColumns[i] == column) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string_view PatternOf(const ColumnPlan& plan, int column) {
+  switch (column) {
+    case col::F:
+    case col::J:
+    case col::N: return plan.quarter;
+    case col::R: return plan.lastQuarter;
+    case col::S: return plan.year;
+    case col::Q: return plan.august;
+    default: return plan.month;
+  }
+}
+
+const RelativeFormula& FormulaOf(int column, int row) {
+  switch (column) {
+    case col::F:
+    case col::J:
+    case col::N:
+    case col::R: return formulas::kQuarter;
+    case col::S: return formulas::kYear;
+    default: return formulas::ForMonthTotalRow(row);
+  }
+}
+
+// The fixed class hours m of a month, from the class leader's row 10.
+double FixedClassHours(const NormTable& norms, std::size_t monthIndex) {
+  const NormEntry entry = norms.Entry(10, monthIndex);
+  return entry.kind == NormKind::FixedText ? ParseLeadingNumber(entry.text) : entry.k;
+}
+
+class TableWriter {
+ public:
+  TableWriter(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working)
+      : h_(weeklyHours), r_(rate), leader_(classLeader), sheet_(sheet), working_(working) {}
+
+  void Fill(TeacherCategory category) {
+    const ColumnPlan& plan = category == TeacherCategory::Upper ? kUpperPlan : kPrimaryPlan;
+    const NormTable norms = NormTableFor(category, leader_);
+    for (int column : kFillOrder) {
+      const std::string_view pattern = PatternOf(plan, column);
+      int row = kFirstWorkRow;
+      for (char symbol : pattern) {
+        if (symbol == ' ') continue;
+        WriteCell(symbol, norms, column, row);
+        ++row;
+      }
+    }
+  }
+
+ private:
+  double Scaled(double norm) const { return (h_ * norm) / r_; }
+
+  void WriteCell(char symbol, const NormTable& norms, int column, int row) {
+    switch (symbol) {
+      case 'f':
+        sheet_.SetFormula(row, column, FormulaOf(column, row));
+        break;
+      case 'L':
+        if (leader_) {
+          sheet_.SetFormula(row, column, FormulaOf(column, row));
+        } else {
+          sheet_.ClearCell(row, column);
+        }
+        break;
+      case 'v':
+        WriteNorm(norms, static_cast<std::size_t>(MonthIndex(column)), column, row);
+        break;
+      default:
+        break;
+    }
+  }
+
+  void WriteNorm(const NormTable& norms, std::size_t monthIndex, int column, int row) {
+    const NormEntry entry = norms.Entry(row, monthIndex);
+    switch (entry.kind) {
+      case NormKind::NotWritten:
+        break;
+      case NormKind::Dash:
+        sheet_.ClearCell(row, column);
+        break;
+      case NormKind::Scaled:
+        sheet_.SetNumber(row, column, Scaled(entry.k));
+        break;
+      case NormKind::Fixed:
+        sheet_.SetNumber(row, column, entry.k);
+        break;
+      case NormKind::FixedText:
+        sheet_.SetText(row, column, entry.text);
+        break;
+      case NormKind::LeaderRow12: {
+        // The class hours stand fixed in row 10; the same full-rate hours, scaled, are
+        // taken out of row 12. The correction passes through its text form.
+        const double m = FixedClassHours(norms, monthIndex);
+        working_.tSoat = NumberToText(Scaled(m) - m);
+        sheet_.SetNumber(row, column, ReadWorkingValue(working_.tSoat) + Scaled(entry.k));
+        break;
+      }
+    }
+  }
+
+  double h_;
+  double r_;
+  bool leader_;
+  CellGrid& sheet_;
+  WorkingValues& working_;
+};
+
+// Every number the fill wrote must be finite, and small enough that no total of up to a
+// few hundred of them can overflow.
+bool AllNumbersSound(const CellGrid& sheet) {
+  constexpr double kLargestSound = 1e300;
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    for (int column = col::C; column <= kLastColumn; ++column) {
+      if (sheet.KindAt(row, column) != CellKind::Number) continue;
+      const double value = sheet.ReadNumber(row, column);
+      if (!std::isfinite(value) || std::fabs(value) > kLargestSound) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<Refusal> CheckWeeklyHours(std::string_view weeklyHoursText) {
+  if (weeklyHoursText.empty()) return Refusal{messages::kNoWeeklyHours, false};
+  if (ParseLeadingNumber(weeklyHoursText) < 10) return Refusal{messages::kTooFewHours, true};
+  return std::nullopt;
+}
+
+std::optional<Refusal> CheckRate(std::string_view rateText) {
+  const double rate = ParseLeadingNumber(rateText);
+  if (!(rate > 0) || !std::isfinite(rate)) return Refusal{messages::kBadRate, false};
+  return std::nullopt;
+}
+
+void FillUpperTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working) {
+  TableWriter(weeklyHours, rate, classLeader, sheet, working).Fill(TeacherCategory::Upper);
+}
+
+void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working) {
+  TableWriter(weeklyHours, rate, classLeader, sheet, working).Fill(TeacherCategory::Primary);
+}
+
+std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working) {
+  if (auto refusal = CheckWeeklyHours(input.weeklyHours)) return refusal;
+  if (auto refusal = CheckRate(input.rate)) return refusal;
+  const double weeklyHours = ParseLeadingNumber(input.weeklyHours);
+  const double rate = ParseLeadingNumber(input.rate);
+  const Refusal badHours{messages::kBadWeeklyHours, false};
+  if (!std::isfinite(weeklyHours)) return badHours;
+  if (input.category == TeacherCategory::Upper) {
+    FillUpperTable(weeklyHours, rate, input.classLeader, sheet, working);
+  } else {
+    FillPrimaryTable(weeklyHours, rate, input.classLeader, sheet, working);
+  }
+  if (!AllNumbersSound(sheet)) return badHours;
+  return std::nullopt;
+}
+
+}  // namespace soatnoma

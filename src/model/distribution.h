@@ -1,0 +1,50 @@
+#pragma once
+// The proportional distribution: checks the teacher's weekly hours and rate, then fills the
+// workload table with each month's norm scaled by weekly hours ÷ rate, and its formulas.
+
+#include <optional>
+#include <string_view>
+
+#include "model/cell_grid.h"
+#include "model/teacher.h"
+
+namespace soatnoma {
+
+namespace messages {
+inline constexpr std::string_view kNoWeeklyHours = "Ajratilgan dars soati kiritilmadi!";
+inline constexpr std::string_view kTooFewHours = "10 soatdan kam dars uchun soatnoma shart emas.";
+inline constexpr std::string_view kBadRate = "Dars stavkasi noto'g'ri kiritildi!";
+inline constexpr std::string_view kBadWeeklyHours = "Ajratilgan dars soati noto'g'ri kiritildi!";
+}  // namespace messages
+
+// Why a run does not go on. The form shows the message (information icon), puts the focus
+// on the weekly-hours box and, when asked, empties it.
+struct Refusal {
+  std::string_view message;
+  bool clearsWeeklyHours = false;
+  friend bool operator==(const Refusal&, const Refusal&) = default;
+};
+
+// What a run reads from the form, texts exactly as they stand in the boxes.
+struct DistributionInput {
+  TeacherCategory category = TeacherCategory::Upper;
+  std::string_view weeklyHours;  // the weekly-hours box
+  std::string_view rate;         // the rate box
+  bool classLeader = false;
+};
+
+// Empty weekly hours, or fewer than 10.
+std::optional<Refusal> CheckWeeklyHours(std::string_view weeklyHoursText);
+// A rate that reads 0 or less, or is not finite.
+std::optional<Refusal> CheckRate(std::string_view rateText);
+
+// Fill every value, empty and formula cell of C5:S20 for weekly hours H and rate R, column
+// by column, as the run writes them. tSoat carries each class leader's month correction.
+void FillUpperTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working);
+void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working);
+
+// The checks in their order (weekly hours, rate, finiteness), then the fill of the
+// category. On a refusal the sheet must be thrown away: nothing of it is a report.
+std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working);
+
+}  // namespace soatnoma

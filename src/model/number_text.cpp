@@ -1,0 +1,156 @@
+#include "model/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace soatnoma {
+namespace {
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The text with blanks, tabs and line feeds taken out.
+std::string Compact(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (!IsSkipped(c)) out.push_back(c);
+  }
+  return out;
+}
+
+int DigitValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// &H / &O whole number after the prefix; unsigned, stops at the first foreign character.
+double ReadRadixWhole(std::string_view digits, int radix) {
+  double value = 0;
+  for (char c : digits) {
+    int d = DigitValue(c);
+    if (d >= radix) break;
+    value = value * radix + d;
+  }
+  return value;
+}
+
+// Decides between infinity and 0 when from_chars reports a value out of range: the
+// decimal exponent of the first significant digit tells which side it fell off.
+double OutOfRangeValue(std::string_view mantissa, long long exponent) {
+  long long position = 0;  // decimal exponent of the first significant digit
+  bool seenPoint = false;
+  long long integerDigits = 0;
+  long long leadingFractionZeros = 0;
+  bool seenSignificant = false;
+  for (char c : mantissa) {
+    if (c == '.') {
+      seenPoint = true;
+      continue;
+    }
+    if (!seenSignificant && c == '0') {
+      if (seenPoint) ++leadingFractionZeros;
+      continue;
+    }
+    if (!seenPoint) {
+      seenSignificant = true;
+      ++integerDigits;
+    } else if (!seenSignificant) {
+      seenSignificant = true;
+    }
+  }
+  position = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
+  return position + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text) {
+  const std::string compact = Compact(text);
+  std::string_view s = compact;
+  std::size_t i = 0;
+  bool negative = false;
+  bool signed_ = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    negative = s[i] == '-';
+    signed_ = true;
+    ++i;
+  }
+  if (i + 1 < s.size() && s[i] == '&') {
+    if (signed_) return 0;
+    const char kind = s[i + 1];
+    if (kind == 'H' || kind == 'h') return ReadRadixWhole(s.substr(i + 2), 16);
+    if (kind == 'O' || kind == 'o') return ReadRadixWhole(s.substr(i + 2), 8);
+    return 0;
+  }
+  const std::size_t mantissaStart = i;
+  std::size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  }
+  if (digits == 0) return 0;
+  const std::size_t mantissaEnd = i;
+  long long exponent = 0;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+    std::size_t j = i + 1;
+    bool negativeExponent = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+      negativeExponent = s[j] == '-';
+      ++j;
+    }
+    if (j < s.size() && IsDigit(s[j])) {
+      while (j < s.size() && IsDigit(s[j])) {
+        if (exponent < 100000000) exponent = exponent * 10 + (s[j] - '0');
+        ++j;
+      }
+      if (negativeExponent) exponent = -exponent;
+      i = j;
+    }
+  }
+  const std::string_view number = s.substr(mantissaStart, i - mantissaStart);
+  double value = 0;
+  const auto result =
+      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = OutOfRangeValue(s.substr(mantissaStart, mantissaEnd - mantissaStart), exponent);
+  }
+  return negative ? -value : value;
+}
+
+std::string NumberToText(double value) {
+  if (value == 0) return "0";  // minus zero too
+  std::array<char, 40> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+  std::string text(buffer.data(), result.ptr);
+  // to_chars writes "%.15g": lower-case "e"; the form's style is upper-case.
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
+double ReadWorkingValue(std::string_view text) { return ParseLeadingNumber(text); }
+
+bool ReadsAsPlainNumber(std::string_view text, double* value) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  }
+  if (digits == 0 || i != text.size()) return false;
+  *value = ParseLeadingNumber(text);
+  return true;
+}
+
+}  // namespace soatnoma

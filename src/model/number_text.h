@@ -1,0 +1,30 @@
+#pragma once
+// Numbers as teachers type them into the form, and numbers as the form writes them back.
+
+#include <string>
+#include <string_view>
+
+namespace soatnoma {
+
+// Reads the number at the start of a text box's text, the way the form always has:
+// blanks, tabs and line feeds are skipped wherever they stand; one optional sign; ASCII
+// digits with "." as the decimal point; an exponent E/e counts only when a digit follows;
+// &H and &O (either case) read an unsigned hexadecimal or octal whole number. Reading stops
+// at the first character that cannot continue the number; a text without a number reads 0.
+// Overflow reads as infinity, underflow as 0.
+double ParseLeadingNumber(std::string_view text);
+
+// The text form of a number in a text box or a working value: at most 15 significant
+// digits, no trailing zeros, "." as the separator, minus zero as "0", and E notation with
+// a sign and at least two exponent digits when the exponent is below -4 or at least 15
+// ("1.33226762955019E-15", "1E+15").
+std::string NumberToText(double value);
+
+// Reads a working value (tSoat, Kasr) back from its text form.
+double ReadWorkingValue(std::string_view text);
+
+// True when the text is a plain decimal number ("3", "-2.5"), which a sheet takes as
+// that number when the text is entered into a cell. Sets *value then.
+bool ReadsAsPlainNumber(std::string_view text, double* value);
+
+}  // namespace soatnoma

@@ -1,0 +1,51 @@
+#include "model/rounding_pass.h"
+
+#include <cmath>
+
+#include "model/number_text.h"
+#include "model/rounding_tables.h"
+
+namespace soatnoma {
+namespace {
+
+void CarryFractions(TeacherCategory category, CellGrid& sheet, WorkingValues& working) {
+  bool first = true;
+  for (const ChainMonth& month : CarryChain(category)) {
+    for (int row : month.rows) {
+      if (row == 0) break;
+      if (!first) {
+        sheet.SetNumber(row, month.column, sheet.ReadNumber(row, month.column) + ReadWorkingValue(working.Kasr));
+      }
+      first = false;
+      const double value = sheet.ReadNumber(row, month.column);
+      working.Kasr = NumberToText(value - std::floor(value));
+      sheet.SetNumber(row, month.column, std::floor(sheet.ReadNumber(row, month.column)));
+    }
+  }
+}
+
+void EmptyLeadershipCells(CellGrid& sheet) {
+  for (const CellRef& cell : LeadershipCells()) sheet.ClearCell(cell.row, cell.column);
+}
+
+void ApplyCorrection(TeacherCategory category, CellGrid& sheet, std::string_view weeklyHoursText, bool classLeader) {
+  const auto correction = FindCorrection(category, weeklyHoursText);
+  if (!correction) return;
+  const Adjustments& adjustments = classLeader ? correction->withLeadership : correction->withoutLeadership;
+  for (std::size_t i = 0; i < adjustments.count; ++i) {
+    const CellAdjustment& a = adjustments.items[i];
+    sheet.SetNumber(a.cell.row, a.cell.column, sheet.ReadNumber(a.cell.row, a.cell.column) + a.delta);
+  }
+}
+
+}  // namespace
+
+void RoundingPass(TeacherCategory category, CellGrid& sheet, std::string_view weeklyHoursText, bool classLeader,
+                  WorkingValues& working) {
+  CarryFractions(category, sheet, working);
+  if (!classLeader) EmptyLeadershipCells(sheet);
+  ApplyCorrection(category, sheet, weeklyHoursText, classLeader);
+  working.Kasr = "0";
+}
+
+}  // namespace soatnoma

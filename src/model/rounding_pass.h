@@ -1,0 +1,19 @@
+#pragma once
+// The rounding pass: makes every value cell of a finished distribution whole without losing
+// hours from the totals, then applies the fixed correction of the weekly hours.
+
+#include <string_view>
+
+#include "model/cell_grid.h"
+#include "model/teacher.h"
+
+namespace soatnoma {
+
+// Runs once on the sheet of one run, in four steps: the carry chain (each cell keeps its
+// whole part, its fraction travels on in Kasr), the emptying of the class-leadership cells
+// of a teacher who leads no class, the correction chosen by the exact weekly-hours text,
+// and the finish (Kasr back to "0").
+void RoundingPass(TeacherCategory category, CellGrid& sheet, std::string_view weeklyHoursText, bool classLeader,
+                  WorkingValues& working);
+
+}  // namespace soatnoma
