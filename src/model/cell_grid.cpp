@@ -24,24 +24,27 @@ bool CellGrid::Contains(int row, int column) const {
   return row >= firstRow_ && row <= lastRow_ && column >= 1 && column <= lastColumn_;
 }
 
+std::size_t CellGrid::IndexOf(int row, int column) const {
+  return static_cast<std::size_t>((row - firstRow_) * lastColumn_ + (column - 1));
+}
+
 CellGrid::Cell& CellGrid::At(int row, int column) {
   if (!Contains(row, column)) {
     throw std::out_of_range("cell " + ColumnLetters(column) + std::to_string(row) +
                             " is outside the table");
   }
-  return cells_[static_cast<std::size_t>((row - firstRow_) * lastColumn_ + (column - 1))];
+  return cells_[IndexOf(row, column)];
 }
 
 const CellGrid::Cell* CellGrid::Find(int row, int column) const {
   if (!Contains(row, column)) return nullptr;
-  return &cells_[static_cast<std::size_t>((row - firstRow_) * lastColumn_ + (column - 1))];
+  return &cells_[IndexOf(row, column)];
 }
 
 void CellGrid::SetNumber(int row, int column, double value) {
   Cell& cell = At(row, column);
   cell.kind = CellKind::Number;
   cell.number = value;
-  cell.text.clear();
 }
 
 void CellGrid::SetText(int row, int column, std::string_view text) {
@@ -51,9 +54,9 @@ void CellGrid::SetText(int row, int column, std::string_view text) {
   } else if (ReadsAsPlainNumber(text, &number)) {
     SetNumber(row, column, number);
   } else {
-    Cell& cell = At(row, column);
-    cell.kind = CellKind::Text;
-    cell.text.assign(text);
+    At(row, column).kind = CellKind::Text;
+    if (texts_.empty()) texts_.resize(cells_.size());
+    texts_[IndexOf(row, column)].assign(text);
   }
 }
 
@@ -67,13 +70,10 @@ void CellGrid::SetFormula(int row, int column, const RelativeFormula& formula) {
   Cell& cell = At(row, column);
   cell.kind = CellKind::Formula;
   cell.formula = formula;
-  cell.text.clear();
 }
 
 void CellGrid::ClearCell(int row, int column) {
-  Cell& cell = At(row, column);
-  cell.kind = CellKind::Empty;
-  cell.text.clear();
+  At(row, column).kind = CellKind::Empty;
 }
 
 double CellGrid::Evaluate(int row, int column, int depth) const {
@@ -113,7 +113,7 @@ CellKind CellGrid::KindAt(int row, int column) const {
 std::string_view CellGrid::TextAt(int row, int column) const {
   const Cell* cell = Find(row, column);
   if (cell == nullptr || cell->kind != CellKind::Text) return {};
-  return cell->text;
+  return texts_[IndexOf(row, column)];
 }
 
 const RelativeFormula* CellGrid::FormulaAt(int row, int column) const {

@@ -51,12 +51,12 @@ class CellGrid {
 
  private:
   struct Cell {
-    CellKind kind = CellKind::Empty;
     double number = 0;
     RelativeFormula formula;
-    std::string text;
+    CellKind kind = CellKind::Empty;
   };
 
+  std::size_t IndexOf(int row, int column) const;
   Cell& At(int row, int column);
   const Cell* Find(int row, int column) const;
   double Evaluate(int row, int column, int depth) const;
@@ -65,6 +65,8 @@ class CellGrid {
   int lastRow_;
   int lastColumn_;
   std::vector<Cell> cells_;
+  // Texts by cell index; made on the first text, as most grids hold numbers only.
+  std::vector<std::string> texts_;
 };
 
 }  // namespace soatnoma

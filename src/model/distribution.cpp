@@ -143,8 +143,8 @@ class TableWriter {
         // The class hours stand fixed in row 10; the same full-rate hours, scaled, are
         // taken out of row 12. The correction passes through its text form.
         const double m = FixedClassHours(norms, monthIndex);
-        working_.tSoat = NumberToText(Scaled(m) - m);
-        sheet_.SetNumber(row, column, ReadWorkingValue(working_.tSoat) + Scaled(entry.k));
+        working_.tSoat.SetNumber(Scaled(m) - m);
+        sheet_.SetNumber(row, column, working_.tSoat.Number() + Scaled(entry.k));
         break;
       }
     }

@@ -19,6 +19,9 @@ double ParseLeadingNumber(std::string_view text);
 // a sign and at least two exponent digits when the exponent is below -4 or at least 15
 // ("1.33226762955019E-15", "1E+15").
 std::string NumberToText(double value);
+// The same, into an existing string (a working value), reusing its storage; returns the
+// number that the text reads back as (ReadWorkingValue of it).
+double AssignNumberText(double value, std::string& text);
 
 // Reads a working value (tSoat, Kasr) back from its text form.
 double ReadWorkingValue(std::string_view text);

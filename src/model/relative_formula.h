@@ -3,6 +3,7 @@
 // by "+", such as "=R[1]C+R[3]C" (rows below) or "=RC[-3]+RC[-2]+RC[-1]" (cells to the left).
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,8 +12,8 @@
 namespace soatnoma {
 
 struct CellOffset {
-  int rows = 0;
-  int columns = 0;
+  std::int16_t rows = 0;
+  std::int16_t columns = 0;
   friend constexpr bool operator==(const CellOffset&, const CellOffset&) = default;
 };
 
@@ -52,7 +53,7 @@ class RelativeFormula {
 
  private:
   std::array<CellOffset, kMaxTerms> terms_{};
-  std::size_t count_ = 0;
+  std::uint8_t count_ = 0;
 };
 
 // A formula text known when the program is built; a malformed one does not compile.
@@ -83,7 +84,7 @@ constexpr std::optional<int> ReadOffset(std::string_view text, std::size_t& i) {
   int value = 0;
   std::size_t digits = 0;
   while (i < text.size() && IsDigit(text[i])) {
-    if (value > 100000) return std::nullopt;
+    if (value > 9999) return std::nullopt;  // far beyond any sheet of ours
     value = value * 10 + (text[i] - '0');
     ++i;
     ++digits;
@@ -109,7 +110,8 @@ constexpr std::optional<RelativeFormula> RelativeFormula::Parse(std::string_view
     ++i;
     const auto columns = formula_detail::ReadOffset(text, i);
     if (!columns) return std::nullopt;
-    formula.terms_[formula.count_++] = CellOffset{*rows, *columns};
+    formula.terms_[formula.count_++] =
+        CellOffset{static_cast<std::int16_t>(*rows), static_cast<std::int16_t>(*columns)};
     if (i == text.size()) return formula;
     if (text[i] != '+') return std::nullopt;
     ++i;

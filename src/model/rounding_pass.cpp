@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "model/number_text.h"
 #include "model/rounding_tables.h"
 
 namespace soatnoma {
@@ -13,13 +12,12 @@ void CarryFractions(TeacherCategory category, CellGrid& sheet, WorkingValues& wo
   for (const ChainMonth& month : CarryChain(category)) {
     for (int row : month.rows) {
       if (row == 0) break;
-      if (!first) {
-        sheet.SetNumber(row, month.column, sheet.ReadNumber(row, month.column) + ReadWorkingValue(working.Kasr));
+      if (first) {
+        TakeWholePart(sheet, row, month.column, working);
+        first = false;
+      } else {
+        CarryIntoCell(sheet, row, month.column, working);
       }
-      first = false;
-      const double value = sheet.ReadNumber(row, month.column);
-      working.Kasr = NumberToText(value - std::floor(value));
-      sheet.SetNumber(row, month.column, std::floor(sheet.ReadNumber(row, month.column)));
     }
   }
 }
@@ -40,12 +38,24 @@ void ApplyCorrection(TeacherCategory category, CellGrid& sheet, std::string_view
 
 }  // namespace
 
+void TakeWholePart(CellGrid& sheet, int row, int column, WorkingValues& working) {
+  // Int is the floor of the stored value, with no rounding first.
+  const double value = sheet.ReadNumber(row, column);
+  working.Kasr.SetNumber(value - std::floor(value));
+  sheet.SetNumber(row, column, std::floor(sheet.ReadNumber(row, column)));
+}
+
+void CarryIntoCell(CellGrid& sheet, int row, int column, WorkingValues& working) {
+  sheet.SetNumber(row, column, sheet.ReadNumber(row, column) + working.Kasr.Number());
+  TakeWholePart(sheet, row, column, working);
+}
+
 void RoundingPass(TeacherCategory category, CellGrid& sheet, std::string_view weeklyHoursText, bool classLeader,
                   WorkingValues& working) {
   CarryFractions(category, sheet, working);
   if (!classLeader) EmptyLeadershipCells(sheet);
   ApplyCorrection(category, sheet, weeklyHoursText, classLeader);
-  working.Kasr = "0";
+  working.Kasr.SetText("0");
 }
 
 }  // namespace soatnoma

@@ -13,6 +13,12 @@ namespace soatnoma {
 // whole part, its fraction travels on in Kasr), the emptying of the class-leadership cells
 // of a teacher who leads no class, the correction chosen by the exact weekly-hours text,
 // and the finish (Kasr back to "0").
+// One link of the carry chain. The first cell of a chain only gives up its fraction:
+// Kasr := text of (X − Int(X)), X := Int(X). Every following cell first takes the carried
+// fraction in: X := X + Kasr, then gives up its own.
+void TakeWholePart(CellGrid& sheet, int row, int column, WorkingValues& working);
+void CarryIntoCell(CellGrid& sheet, int row, int column, WorkingValues& working);
+
 void RoundingPass(TeacherCategory category, CellGrid& sheet, std::string_view weeklyHoursText, bool classLeader,
                   WorkingValues& working);
 

@@ -1,8 +1,9 @@
 #pragma once
 // The two kinds of teacher the form knows, and the working values of one calculation.
 
-#include <string>
 #include <string_view>
+
+#include "model/working_value.h"
 
 namespace soatnoma {
 
@@ -14,12 +15,12 @@ constexpr std::string_view DefaultRate(TeacherCategory category) {
   return category == TeacherCategory::Upper ? "20" : "18";
 }
 
-// The text-valued working values of a run and its rounding pass, held in the text form of
-// numbers (15 significant digits): tSoat carries a class leader's correction of the month
-// from its computation to row 12; Kasr carries the fraction along the rounding chain.
+// The working values of a run and its rounding pass: tSoat carries a class leader's
+// correction of the month from its computation to row 12; Kasr carries the fraction along
+// the rounding chain. Both are "0" at the start.
 struct WorkingValues {
-  std::string tSoat = "0";
-  std::string Kasr = "0";
+  WorkingValue tSoat;
+  WorkingValue Kasr;
 };
 
 }  // namespace soatnoma

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "cli/table_csv.h"
+#include "cli_runner.h"
+
+namespace soatnoma::cli {
+namespace {
+
+using testing::RunCliWith;
+
+TEST(TableCommand, PrintsSixteenLinesOfSeventeenFields) {
+  const auto result = RunCliWith({"table", "--category", "primary", "--weekly", "20"});
+  ASSERT_EQ(result.status, 0);
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 16);
+  std::size_t start = 0;
+  while (start < result.out.size()) {
+    const auto end = result.out.find('\n', start);
+    const std::string line = result.out.substr(start, end - start);
+    EXPECT_EQ(std::count(line.begin(), line.end(), ','), 16) << line;
+    start = end + 1;
+  }
+  // The default rate of primary-class teachers is 18: row 6 keeps 20 × 78 ÷ 18 unrounded.
+  EXPECT_EQ(result.out.substr(result.out.find('\n') + 1, 17), "86.66666666666667");
+}
+
+TEST(TableCommand, TakesTheWeeklyTextExactlyAsTyped) {
+  const auto plain = RunCliWith({"table", "--category", "upper", "--weekly", "24"});
+  const auto spaced = RunCliWith({"table", "--category", "upper", "--weekly=  24"});
+  ASSERT_EQ(plain.status, 0);
+  ASSERT_EQ(spaced.status, 0);
+  EXPECT_NE(plain.out, spaced.out);  // only "24" itself takes the correction
+  const auto negative = RunCliWith({"table", "--category", "upper", "--weekly", "-24"});
+  EXPECT_EQ(negative.status, 2);
+  EXPECT_EQ(negative.err, "10 soatdan kam dars uchun soatnoma shart emas.\n");
+}
+
+TEST(TableCommand, RefusedInputPrintsOnlyTheMessage) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"--category", "upper", "--weekly", ""}, "Ajratilgan dars soati kiritilmadi!\n"},
+      {{"--category", "upper", "--weekly", "9.5"}, "10 soatdan kam dars uchun soatnoma shart emas.\n"},
+      {{"--category", "primary", "--weekly", "20", "--rate", "0"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
+      {{"--category", "primary", "--weekly", "20", "--rate", ""}, "Dars stavkasi noto'g'ri kiritildi!\n"},
+      {{"--category", "upper", "--weekly", "1e400"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
+  };
+  for (auto& c : cases) {
+    c.args.insert(c.args.begin(), "table");
+    const auto result = RunCliWith(c.args);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, c.message);
+  }
+}
+
+TEST(TableCommand, BadCommandLinesGiveTheUsage) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"tabel"},
+      {"table"},
+      {"table", "--weekly", "20"},
+      {"table", "--category", "middle", "--weekly", "20"},
+      {"table", "--category", "upper", "--weekly"},
+      {"table", "--category", "upper", "--weekly", "20", "--weekly", "21"},
+      {"table", "--category", "upper", "--weekly", "20", "--leader=1"},
+      {"table", "--category", "upper", "--weekly", "20", "extra"},
+  };
+  for (const auto& args : cases) {
+    const auto result = RunCliWith(args);
+    EXPECT_EQ(result.status, 64);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+  }
+}
+
+TEST(TableCommand, HelpAndVersion) {
+  const auto help = RunCliWith({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("soatnoma-cli table --category upper|primary --weekly TEXT"), std::string::npos);
+  EXPECT_EQ(RunCliWith({"table", "--help"}).status, 0);
+  const auto version = RunCliWith({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("soatnoma-cli ", 0), 0u);
+}
+
+TEST(TableCsv, ShortestExactNumbers) {
+  EXPECT_EQ(ShortestNumberText(193), "193");
+  EXPECT_EQ(ShortestNumberText(535.0 / 9), "59.44444444444444");
+  EXPECT_EQ(ShortestNumberText(-1.5), "-1.5");
+  EXPECT_EQ(ShortestNumberText(2.9999999999999996), "2.9999999999999996");
+}
+
+}  // namespace
+}  // namespace soatnoma::cli

@@ -1,0 +1,114 @@
+#include "model/cell_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+#include "model/workload_table.h"
+
+namespace soatnoma {
+namespace {
+
+TEST(RelativeFormula, ReadsAndWritesTheTableFormulas) {
+  for (const char* text : {"=R[1]C+R[3]C", "=R[3]C+R[4]C+R[5]C+R[6]C+R[7]C+R[11]C", "=RC[-3]+RC[-2]+RC[-1]",
+                           "=RC[-13]+RC[-9]+RC[-5]+RC[-1]", "=R[-2]C[4]"}) {
+    const auto formula = RelativeFormula::Parse(text);
+    ASSERT_TRUE(formula) << text;
+    EXPECT_EQ(formula->ToR1C1(), text);
+  }
+  for (const char* text : {"", "R[1]C", "=", "=R[1]C+", "=R[1]C*R[2]C", "=R[x]C", "=R[1]", "=SUM(A1)", "=R[1]C+3"}) {
+    EXPECT_FALSE(RelativeFormula::Parse(text)) << text;
+  }
+}
+
+TEST(RelativeFormula, ConvertsToA1ForTheCellItStandsIn) {
+  EXPECT_EQ(formulas::kRow5.ToA1(5, col::C), "C6+C8");
+  EXPECT_EQ(formulas::kQuarter.ToA1(8, col::J), "G8+H8+I8");
+  EXPECT_EQ(formulas::kYear.ToA1(20, col::S), "F20+J20+N20+R20");
+  EXPECT_EQ(ColumnLetters(1), "A");
+  EXPECT_EQ(ColumnLetters(19), "S");
+  EXPECT_EQ(ColumnLetters(27), "AA");
+}
+
+TEST(CellGrid, FormulasFollowEveryWrite) {
+  WorkloadTable table;
+  // A quarter sum written before its months have values shows 0 at first.
+  table.SetFormula(10, col::F, formulas::kQuarter);
+  EXPECT_EQ(table.ReadValue(10, col::F), 0);
+  table.SetNumber(10, col::C, 4);
+  table.SetNumber(10, col::D, 4);
+  table.SetNumber(10, col::E, 4);
+  EXPECT_EQ(table.ReadValue(10, col::F), 12);
+  table.ClearCell(10, col::D);
+  EXPECT_EQ(table.ReadValue(10, col::F), 8);
+  EXPECT_FALSE(table.ReadValue(10, col::D).has_value());
+  table.SetText(10, col::D, "3");  // typed-in text that reads as a number counts
+  EXPECT_EQ(table.KindAt(10, col::D), CellKind::Number);
+  EXPECT_EQ(table.ReadValue(10, col::F), 11);
+}
+
+TEST(CellGrid, TotalsOfTotalsAndTheYearColumn) {
+  WorkloadTable table;
+  // Row 10 of a class leader: 4,4,4 | 4,3,4 | 4,4,3 | empty June/August.
+  const int months[] = {col::C, col::D, col::E, col::G, col::H, col::I, col::K, col::L, col::M};
+  const double hours[] = {4, 4, 4, 4, 3, 4, 4, 4, 3};
+  for (int i = 0; i < 9; ++i) table.SetNumber(10, months[i], hours[i]);
+  for (int quarter : {col::F, col::J, col::N}) table.SetFormula(10, quarter, "=RC[-3]+RC[-2]+RC[-1]");
+  table.SetFormula(10, col::S, formulas::kYear);
+  EXPECT_EQ(table.ReadValue(10, col::F), 12);
+  EXPECT_EQ(table.ReadValue(10, col::J), 11);
+  EXPECT_EQ(table.ReadValue(10, col::N), 11);
+  EXPECT_EQ(table.ReadValue(10, col::S), 34);  // R10 empty counts 0
+  table.SetNumber(10, col::H, 4);
+  EXPECT_EQ(table.ReadValue(10, col::S), 35);
+}
+
+TEST(CellGrid, NumberOverAFormulaReplacesIt) {
+  WorkloadTable table;
+  table.SetFormula(8, col::J, formulas::kQuarter);
+  table.SetNumber(8, col::G, 10);
+  table.SetNumber(8, col::J, *table.ReadValue(8, col::J) - 1);
+  table.SetNumber(8, col::G, 50);
+  EXPECT_EQ(table.ReadValue(8, col::J), 9);
+  EXPECT_EQ(table.FormulaAt(8, col::J), nullptr);
+}
+
+TEST(CellGrid, TextsStayTextsAndNeverBecomeFormulas) {
+  WorkloadTable table;
+  table.SetText(5, col::B, "=R[1]C");
+  EXPECT_EQ(table.KindAt(5, col::B), CellKind::Text);
+  EXPECT_EQ(table.TextAt(5, col::B), "=R[1]C");
+  EXPECT_FALSE(table.ReadValue(5, col::B).has_value());
+  table.SetText(5, col::B, "");
+  EXPECT_EQ(table.KindAt(5, col::B), CellKind::Empty);
+}
+
+TEST(CellGrid, RefusesWritesOutsideAndSurvivesBadFormulas) {
+  WorkloadTable table;
+  EXPECT_THROW(table.SetNumber(3, col::C, 1), std::out_of_range);
+  EXPECT_THROW(table.SetNumber(5, 20, 1), std::out_of_range);
+  EXPECT_THROW(table.SetFormula(5, col::C, "=A1+B2"), std::invalid_argument);
+  // A reference outside the table counts 0; a formula that reaches itself reads NaN.
+  table.SetFormula(20, col::C, "=R[5]C+RC[-10]");
+  EXPECT_EQ(table.ReadValue(20, col::C), 0);
+  table.SetFormula(6, col::C, "=R[1]C");
+  table.SetFormula(7, col::C, "=R[-1]C");
+  EXPECT_TRUE(std::isnan(*table.ReadValue(6, col::C)));
+}
+
+TEST(WorkloadTable, HeadingsNumbersAndTitles) {
+  WorkloadTable table;
+  WriteTableHeadings(table);
+  EXPECT_EQ(table.TextAt(4, col::A), "№");
+  EXPECT_EQ(table.TextAt(4, col::P), "Iyul");
+  EXPECT_EQ(table.TextAt(4, col::S), "Yillik");
+  EXPECT_EQ(table.ReadValue(7, col::A), 1);
+  EXPECT_EQ(table.ReadValue(13, col::A), 2);
+  EXPECT_EQ(table.ReadValue(17, col::A), 3);
+  EXPECT_EQ(table.KindAt(8, col::A), CellKind::Empty);
+  EXPECT_EQ(table.TextAt(14, col::B), "Darsga va tarbiyaviy mashg`ulotlarga tayyorgarlik ko'rish");
+}
+
+}  // namespace
+}  // namespace soatnoma

@@ -1,13 +1,18 @@
-#include "model/number_text.h"
-
-#include <array>
+// Reading numbers from the form's text boxes and from working values.
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <system_error>
+
+#include "model/exact_powers_of_ten.h"
+#include "model/number_text.h"
 
 namespace soatnoma {
 namespace {
+
+using detail::kExactPowersOfTen;
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -43,7 +48,6 @@ double ReadRadixWhole(std::string_view digits, int radix) {
 // Decides between infinity and 0 when from_chars reports a value out of range: the
 // decimal exponent of the first significant digit tells which side it fell off.
 double OutOfRangeValue(std::string_view mantissa, long long exponent) {
-  long long position = 0;  // decimal exponent of the first significant digit
   bool seenPoint = false;
   long long integerDigits = 0;
   long long leadingFractionZeros = 0;
@@ -64,15 +68,48 @@ double OutOfRangeValue(std::string_view mantissa, long long exponent) {
       seenSignificant = true;
     }
   }
-  position = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
+  // The decimal exponent of the first significant digit.
+  const long long position = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
   return position + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
+// A plain decimal "ddd.ddd" of at most 15 digits converts exactly with one correctly
+// rounded division or multiplication (both operands are exact doubles). nullopt when the
+// text needs the general conversion.
+std::optional<double> QuickDecimal(std::string_view digitsAndPoint) {
+  std::uint64_t digits = 0;
+  int count = 0;
+  int fractionDigits = 0;
+  bool afterPoint = false;
+  for (char c : digitsAndPoint) {
+    if (c == '.') {
+      afterPoint = true;
+      continue;
+    }
+    if (digits == 0 && c == '0') {
+      if (afterPoint) ++fractionDigits;
+      continue;
+    }
+    if (++count > 15) return std::nullopt;
+    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    if (afterPoint) ++fractionDigits;
+  }
+  if (fractionDigits > 22) return std::nullopt;
+  return static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
 }
 
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
-  const std::string compact = Compact(text);
-  std::string_view s = compact;
+  // Texts typed without blanks (and every working value) are read in place.
+  std::string compact;
+  std::string_view s = text;
+  bool hasSkipped = false;
+  for (char c : text) hasSkipped = hasSkipped || IsSkipped(c);
+  if (hasSkipped) {
+    compact = Compact(text);
+    s = compact;
+  }
   std::size_t i = 0;
   bool negative = false;
   bool signed_ = false;
@@ -114,6 +151,11 @@ double ParseLeadingNumber(std::string_view text) {
       i = j;
     }
   }
+  if (i == mantissaEnd) {
+    if (const auto quick = QuickDecimal(s.substr(mantissaStart, mantissaEnd - mantissaStart))) {
+      return negative ? -*quick : *quick;
+    }
+  }
   const std::string_view number = s.substr(mantissaStart, i - mantissaStart);
   double value = 0;
   const auto result =
@@ -122,19 +164,6 @@ double ParseLeadingNumber(std::string_view text) {
     value = OutOfRangeValue(s.substr(mantissaStart, mantissaEnd - mantissaStart), exponent);
   }
   return negative ? -value : value;
-}
-
-std::string NumberToText(double value) {
-  if (value == 0) return "0";  // minus zero too
-  std::array<char, 40> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
-  std::string text(buffer.data(), result.ptr);
-  // to_chars writes "%.15g": lower-case "e"; the form's style is upper-case.
-  for (char& c : text) {
-    if (c == 'e') c = 'E';
-  }
-  return text;
 }
 
 double ReadWorkingValue(std::string_view text) { return ParseLeadingNumber(text); }
