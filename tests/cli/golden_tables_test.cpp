@@ -60,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
         Reference{"primary_31p5_rate18_other.csv", {"--category", "primary", "--weekly", "31.5", "--rate", "18"}},
         Reference{"upper_13_rate40_leader.csv", {"--category", "upper", "--weekly", "13", "--rate", "40", "--leader"}},
         Reference{"upper_13_rate40_leader_before.csv",
-                  {"--category", "upper", "--weekly", "13", "--rate", "40", "--leader", "--before-rounding"}}));
+                  {"--category", "upper", "--weekly", "13", "--rate", "40", "--leader", "--before-rounding"}}),
+    [](const ::testing::TestParamInfo<Reference>& info) {
+      std::string name = info.param.file;
+      name = name.substr(0, name.find('.'));
+      return name;
+    });
 
 }  // namespace
 }  // namespace soatnoma::cli
