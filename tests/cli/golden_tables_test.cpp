@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         Reference{"upper_13_rate40_leader.csv", {"--category", "upper", "--weekly", "13", "--rate", "40", "--leader"}},
         Reference{"upper_13_rate40_leader_before.csv",
                   {"--category", "upper", "--weekly", "13", "--rate", "40", "--leader", "--before-rounding"}}),
-    [](const ::testing::TestParamInfo<Reference>& info) {
-      std::string name = info.param.file;
+    [](const ::testing::TestParamInfo<Reference>& param) {
+      std::string name = param.param.file;
       name = name.substr(0, name.find('.'));
       return name;
     });
