@@ -1,0 +1,20 @@
+#pragma once
+// The records of a CSV text as a spreadsheet program exports them: UTF-8 with or without a
+// byte-order mark, "," or ";" between fields, quoted fields as in RFC 4180, CRLF or LF.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace soatnoma::batch {
+
+struct CsvRecord {
+  int line = 0;  // the line of the file on which the record starts (the first line is 1)
+  std::vector<std::string> fields;
+};
+
+// The separator is the one of "," and ";" that the first line uses more often outside
+// quotes. Fields are taken exactly, blanks included; blank lines are skipped.
+std::vector<CsvRecord> ReadCsvRecords(std::string_view text);
+
+}  // namespace soatnoma::batch

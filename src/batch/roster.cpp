@@ -1,0 +1,159 @@
+#include "batch/roster.h"
+
+#include <array>
+#include <map>
+
+#include "batch/csv_records.h"
+#include "model/distribution.h"
+#include "model/weekly_hours.h"
+#include "model/workload_table.h"
+
+namespace soatnoma::batch {
+namespace {
+
+constexpr std::array<std::string_view, 6> kDayColumns = {"du", "se", "ch", "pa", "ju", "sh"};
+constexpr std::array<std::string_view, 4> kRequiredColumns = {"ism", "maktab", "fan", "toifa"};
+
+std::string Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t\r\n");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+// Lower case without the marks that stand for the Uzbek tutuq belgisi: ' ` ʻ ’ ʼ.
+std::string Plain(std::string_view text) {
+  std::string plain = Lower(Trimmed(text));
+  for (std::string_view mark : {"\xCA\xBB", "\xE2\x80\x99", "\xCA\xBC", "'", "`"}) {
+    for (auto at = plain.find(mark); at != std::string::npos; at = plain.find(mark)) plain.erase(at, mark.size());
+  }
+  return plain;
+}
+
+class ColumnIndex {
+ public:
+  explicit ColumnIndex(const std::vector<std::string>& header) {
+    for (std::size_t i = 0; i < header.size(); ++i) {
+      columns_.emplace(Lower(Trimmed(header[i])), i);  // the first of two equal names wins
+    }
+  }
+  bool Has(std::string_view name) const { return columns_.contains(std::string(name)); }
+  // The field of a column in a record; empty when the column or the field is missing.
+  std::string_view Field(const CsvRecord& record, std::string_view name) const {
+    const auto it = columns_.find(std::string(name));
+    if (it == columns_.end() || it->second >= record.fields.size()) return {};
+    return record.fields[it->second];
+  }
+
+ private:
+  std::map<std::string, std::size_t> columns_;
+};
+
+std::optional<TeacherCategory> ReadCategory(std::string_view text) {
+  const std::string plain = Plain(text);
+  if (plain == "yuqori") return TeacherCategory::Upper;
+  if (plain == "boshlangich") return TeacherCategory::Primary;
+  return std::nullopt;
+}
+
+std::optional<bool> ReadLeadership(std::string_view text) {
+  const std::string plain = Plain(text);
+  if (plain.empty() || plain == "0" || plain == "yoq") return false;
+  if (plain == "1" || plain == "ha") return true;
+  return std::nullopt;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
+  RosterRow row;
+  row.line = record.line;
+  const auto problem = [&row](std::string reason) {
+    row.problem = RosterProblem{row.line, std::move(reason)};
+    return row;
+  };
+  for (std::string_view required : kRequiredColumns) {
+    if (!columns.Has(required)) return problem(Quoted(required) + " ustuni yo'q");
+  }
+  if (!columns.Has("soat") && !columns.Has("du")) return problem("\"soat\" ustuni yo'q");
+
+  RosterTeacher teacher;
+  teacher.line = record.line;
+  teacher.name = columns.Field(record, "ism");
+  teacher.school = columns.Field(record, "maktab");
+  teacher.subject = columns.Field(record, "fan");
+  const std::string_view categoryText = columns.Field(record, "toifa");
+  const auto category = ReadCategory(categoryText);
+  if (!category) return problem("toifa " + Quoted(categoryText) + " noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  teacher.category = *category;
+  const std::string_view leaderText = columns.Field(record, "rahbar");
+  const auto leader = ReadLeadership(leaderText);
+  if (!leader) return problem("rahbar " + Quoted(leaderText) + " noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak");
+  teacher.classLeader = *leader;
+
+  teacher.weeklyHours = columns.Field(record, "soat");
+  if (teacher.weeklyHours.empty()) {
+    std::array<std::string_view, kDayColumns.size()> days{};
+    bool anyDay = false;
+    for (std::size_t i = 0; i < kDayColumns.size(); ++i) {
+      days[i] = columns.Field(record, kDayColumns[i]);
+      anyDay = anyDay || !days[i].empty();
+    }
+    if (anyDay) teacher.weeklyHours = WeeklyHoursFromDays(days);
+  }
+  teacher.rate = columns.Field(record, "stavka");
+  if (teacher.rate.empty()) teacher.rate = DefaultRate(teacher.category);
+
+  // The checks of a run, on a table that is thrown away: the row is ready only when the
+  // report can be made.
+  WorkloadTable scratch;
+  WorkingValues working;
+  if (const auto refusal = DistributeWorkload(
+          {teacher.category, teacher.weeklyHours, teacher.rate, teacher.classLeader}, scratch, working)) {
+    const bool aboutRate = refusal->message == messages::kBadRate;
+    const std::string field = aboutRate ? "stavka " + Quoted(teacher.rate) : "soat " + Quoted(teacher.weeklyHours);
+    return problem(field + ": " + std::string(refusal->message));
+  }
+  row.teacher = std::move(teacher);
+  return row;
+}
+
+}  // namespace
+
+std::vector<RosterTeacher> Roster::Teachers() const {
+  std::vector<RosterTeacher> teachers;
+  for (const RosterRow& row : rows) {
+    if (row.teacher) teachers.push_back(*row.teacher);
+  }
+  return teachers;
+}
+
+std::vector<RosterProblem> Roster::Problems() const {
+  std::vector<RosterProblem> problems;
+  for (const RosterRow& row : rows) {
+    if (row.problem) problems.push_back(*row.problem);
+  }
+  return problems;
+}
+
+Roster ReadRoster(std::string_view fileContents) {
+  const std::vector<CsvRecord> records = ReadCsvRecords(fileContents);
+  Roster roster;
+  if (records.empty()) return roster;
+  const ColumnIndex columns(records.front().fields);
+  for (std::size_t i = 1; i < records.size(); ++i) roster.rows.push_back(ReadRow(columns, records[i]));
+  return roster;
+}
+
+std::string DescribeProblem(const RosterProblem& problem) {
+  return "qator " + std::to_string(problem.line) + ": " + problem.reason;
+}
+
+}  // namespace soatnoma::batch

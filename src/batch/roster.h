@@ -1,0 +1,54 @@
+#pragma once
+// A school's staff list ("ro'yxat"): one teacher per row, read from the CSV file a school
+// office exports from its spreadsheet. Every row is checked as the form would check it.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/teacher.h"
+
+namespace soatnoma::batch {
+
+// A row that can be turned into a report: the texts exactly as the form's boxes would hold them.
+struct RosterTeacher {
+  int line = 0;
+  std::string name;     // ism
+  std::string school;   // maktab
+  std::string subject;  // fan
+  TeacherCategory category = TeacherCategory::Upper;
+  std::string weeklyHours;  // soat, or the sum of the day columns
+  std::string rate;         // stavka, or the category's rate
+  bool classLeader = false;
+};
+
+// A row that cannot: its line in the file (the header is line 1) and why.
+struct RosterProblem {
+  int line = 0;
+  std::string reason;
+};
+
+// One row as read: a teacher or a problem.
+struct RosterRow {
+  int line = 0;
+  std::optional<RosterTeacher> teacher;
+  std::optional<RosterProblem> problem;
+};
+
+struct Roster {
+  std::vector<RosterRow> rows;  // in file order
+
+  std::vector<RosterTeacher> Teachers() const;
+  std::vector<RosterProblem> Problems() const;
+};
+
+// Reads a roster file's contents. The first record names the columns in any order and any
+// letter case: ism, maktab, fan, toifa (yuqori / boshlangich), soat, stavka (optional),
+// rahbar (1/0, ha/yo'q; optional) and the optional day columns du, se, ch, pa, ju, sh.
+Roster ReadRoster(std::string_view fileContents);
+
+// "qator N: " followed by the reason, as the problem is reported to the school office.
+std::string DescribeProblem(const RosterProblem& problem);
+
+}  // namespace soatnoma::batch

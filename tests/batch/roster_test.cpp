@@ -1,0 +1,96 @@
+#include "batch/roster.h"
+
+#include <gtest/gtest.h>
+
+#include "batch/csv_records.h"
+#include "model/distribution.h"
+
+namespace soatnoma::batch {
+namespace {
+
+TEST(CsvRecords, SemicolonsQuotesBomAndCrLf) {
+  const std::string text =
+      "\xEF\xBB\xBFism;fan\r\n"
+      "\"Aliyev; Vali\";\"\"\"Ona tili\"\"\"\r\n"
+      "\r\n"
+      "\"Ko'p\r\nqatorli\"; fizika \r\n"
+      "oxirgi;qator";
+  const auto records = ReadCsvRecords(text);
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[0].fields, (std::vector<std::string>{"ism", "fan"}));
+  EXPECT_EQ(records[1].fields, (std::vector<std::string>{"Aliyev; Vali", "\"Ona tili\""}));
+  EXPECT_EQ(records[1].line, 2);
+  EXPECT_EQ(records[2].fields, (std::vector<std::string>{"Ko'p\r\nqatorli", " fizika "}));  // blanks kept
+  EXPECT_EQ(records[2].line, 4);
+  EXPECT_EQ(records[3].line, 6);
+}
+
+TEST(CsvRecords, CommaWhenTheHeaderUsesCommas) {
+  const auto records = ReadCsvRecords("ism,fan;x\nA,B;C\n");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1].fields, (std::vector<std::string>{"A", "B;C"}));
+}
+
+constexpr std::string_view kRoster =
+    "Ism;Maktab;FAN;toifa;soat;stavka;rahbar\n"
+    "Karimova Dilnozaʻ;12;\"matematika; algebra\";yuqori;24;;ha\n"
+    "Toshmatov;12;fizika;boshlang'ich;22.5;;0\n"
+    "Bo'sh soat;12;tarix;yuqori;;;\n"
+    "Kam;12;tarix;yuqori;9;;\n"
+    "Stavka;12;tarix;boshlangich;20;0;\n"
+    "Toifa;12;tarix;o'rta;20;;\n"
+    "Rahbar;12;tarix;yuqori;20;;balki\n"
+    "Aniq; 5 ;ingliz tili;Yuqori; 24;20;YO'Q\n";
+
+TEST(Roster, GoodRowsBecomeTeachersWithTheirExactTexts) {
+  const Roster roster = ReadRoster(kRoster);
+  const auto teachers = roster.Teachers();
+  ASSERT_EQ(teachers.size(), 3u);
+  EXPECT_EQ(teachers[0].name, "Karimova Dilnozaʻ");
+  EXPECT_EQ(teachers[0].subject, "matematika; algebra");
+  EXPECT_EQ(teachers[0].rate, "20");
+  EXPECT_TRUE(teachers[0].classLeader);
+  EXPECT_EQ(teachers[0].line, 2);
+  EXPECT_EQ(teachers[1].category, TeacherCategory::Primary);
+  EXPECT_EQ(teachers[1].rate, "18");
+  EXPECT_FALSE(teachers[1].classLeader);
+  EXPECT_EQ(teachers[2].school, " 5 ");
+  EXPECT_EQ(teachers[2].weeklyHours, " 24");  // exact: no correction of "24" for it
+  EXPECT_FALSE(teachers[2].classLeader);
+}
+
+TEST(Roster, BadRowsNameTheirLineAndReason) {
+  const auto problems = ReadRoster(kRoster).Problems();
+  std::vector<std::string> described;
+  for (const auto& p : problems) described.push_back(DescribeProblem(p));
+  EXPECT_EQ(described, (std::vector<std::string>{
+                           "qator 4: soat \"\": Ajratilgan dars soati kiritilmadi!",
+                           "qator 5: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                           "qator 6: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 7: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
+                           "qator 8: rahbar \"balki\" noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak",
+                       }));
+}
+
+TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
+  const Roster roster = ReadRoster(
+      "ism,maktab,fan,toifa,soat,du,se,ch,pa,ju,sh\n"
+      "A,1,f,yuqori,,4,4,4.5,4,,4\n"
+      "B,1,f,yuqori,19,1,1,1,1,1,1\n");
+  const auto teachers = roster.Teachers();
+  ASSERT_EQ(teachers.size(), 2u);
+  EXPECT_EQ(teachers[0].weeklyHours, "20.5");
+  EXPECT_EQ(teachers[1].weeklyHours, "19");
+}
+
+TEST(Roster, MissingColumnsRefuseEveryRow) {
+  const Roster roster = ReadRoster("ism;maktab;soat\r\nA;1;20\r\nB;1;21\r\n");
+  ASSERT_EQ(roster.rows.size(), 2u);
+  EXPECT_TRUE(roster.Teachers().empty());
+  EXPECT_EQ(DescribeProblem(roster.Problems()[1]), "qator 3: \"fan\" ustuni yo'q");
+  EXPECT_TRUE(ReadRoster("").rows.empty());
+  EXPECT_TRUE(ReadRoster("ism;maktab;fan;toifa;soat\n").rows.empty());
+}
+
+}  // namespace
+}  // namespace soatnoma::batch
