@@ -13,6 +13,11 @@ packages=(
   libreoffice-calc-nogui poppler-utils
 )
 
+# The fuzzing script also needs clang and its libFuzzer runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
