@@ -24,5 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (formatted != reference) std::abort();
   if (readBack != std::strtod(reference, nullptr)) std::abort();
   if (soatnoma::ReadWorkingValue(formatted) != readBack) std::abort();
+  if (soatnoma::FifteenDigitValue(value) != readBack) std::abort();
   return 0;
 }

@@ -131,6 +131,27 @@ char* FormatFifteenDigits(bool negative, FifteenDigits rounded, char* out) {
 
 }  // namespace
 
+namespace {
+
+// digits × 10^(exponent − 14), both factors exact doubles: one correctly rounded step.
+double ValueOf(bool negative, FifteenDigits rounded) {
+  const int scale = rounded.exponent - 14;
+  const auto digits = static_cast<double>(rounded.digits);
+  const double magnitude = scale < 0 ? digits / kExactPowersOfTen[static_cast<std::size_t>(-scale)]
+                                     : digits * kExactPowersOfTen[static_cast<std::size_t>(scale)];
+  return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double FifteenDigitValue(double value) {
+  if (value == 0) return 0;
+  if (std::fabs(value) < 1e15 && std::trunc(value) == value) return value;
+  if (const auto rounded = RoundToFifteenDigits(value)) return ValueOf(value < 0, *rounded);
+  std::string text;
+  return AssignNumberText(value, text);
+}
+
 double AssignNumberText(double value, std::string& text) {
   std::array<char, 40> buffer{};
   char* end = buffer.data();
@@ -143,12 +164,7 @@ double AssignNumberText(double value, std::string& text) {
     readBack = value;
   } else if (const auto rounded = RoundToFifteenDigits(value)) {
     end = FormatFifteenDigits(value < 0, *rounded, buffer.data());
-    // digits × 10^(exponent − 14), both factors exact doubles: one correctly rounded step.
-    const int scale = rounded->exponent - 14;
-    const auto digits = static_cast<double>(rounded->digits);
-    readBack = scale < 0 ? digits / kExactPowersOfTen[static_cast<std::size_t>(-scale)]
-                         : digits * kExactPowersOfTen[static_cast<std::size_t>(scale)];
-    if (value < 0) readBack = -readBack;
+    readBack = ValueOf(value < 0, *rounded);
   } else {
     end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15).ptr;
     // to_chars writes "%.15g": lower-case "e"; the form's style is upper-case.

@@ -23,6 +23,10 @@ std::string NumberToText(double value);
 // number that the text reads back as (ReadWorkingValue of it).
 double AssignNumberText(double value, std::string& text);
 
+// The number that the text form of a value reads back as: the value rounded to 15
+// significant digits. The same as ReadWorkingValue(NumberToText(value)), without the text.
+double FifteenDigitValue(double value);
+
 // Reads a working value (tSoat, Kasr) back from its text form.
 double ReadWorkingValue(std::string_view text);
 

@@ -125,6 +125,7 @@ TEST(NumberText, WorkingValueReadsBackAsTheNumberRoundedToFifteenDigits) {
     }
     ASSERT_EQ(ReadWorkingValue(text), std::strtod(reference, nullptr)) << text;
     ASSERT_EQ(readBack, std::strtod(reference, nullptr)) << text;
+    ASSERT_EQ(FifteenDigitValue(value), readBack) << text;
   }
 }
 
