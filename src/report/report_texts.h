@@ -1,0 +1,37 @@
+#pragma once
+// The fixed texts of the report form and the two sentences built from the teacher's data.
+// Every space and underscore counts: the form is filled in and signed by hand.
+
+#include <string>
+#include <string_view>
+
+namespace soatnoma {
+
+// What the teacher typed into the form, used exactly as typed (no trimming).
+struct ReportTexts {
+  std::string school;
+  std::string subject;
+  std::string name;
+};
+
+namespace report_text {
+inline constexpr std::string_view kApprovalLine = "Tasdiqlayman _____________ Direktor ____________________";
+inline constexpr std::string_view kHeading = "Y I L L I K  T A Q S I M O T I";
+inline constexpr std::string_view kAfterSchool = " - sonli maktabning ";
+inline constexpr std::string_view kAfterSubject = " fani o 'qituvchisi ";
+inline constexpr std::string_view kAfterName = "ning ";
+inline constexpr std::string_view kYearSeparator = "/";
+inline constexpr std::string_view kAfterYears = " o'quv yili uchun taxminiy ish yuklamasini";
+inline constexpr std::string_view kFooterTeacher = "Fan o'qituvchisi:________________ ";
+inline constexpr std::string_view kFooterDeputy =
+    "                               "
+    "O'quv ishlari bo'yicha direktor o'rinbosari:  _____________________ ____________";
+}  // namespace report_text
+
+// "<school> - sonli maktabning <subject> fani o 'qituvchisi <name>ning Y/Y+1 o'quv yili ..."
+// The school year is always the calendar year of the run and the next one.
+std::string TitleSentence(const ReportTexts& texts, int calendarYear);
+// The signature line: the teacher's line with the name, then the deputy director's.
+std::string FooterText(const ReportTexts& texts);
+
+}  // namespace soatnoma
