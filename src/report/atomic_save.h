@@ -1,0 +1,23 @@
+#pragma once
+// Saving a file so that it is either wholly written or not written at all: the content
+// goes to a new temporary file in the target's folder, is flushed to disk and then renamed
+// over the target. On any failure the temporary file is removed and a file that was
+// already at the target stays exactly as it was.
+
+#include <functional>
+#include <string>
+
+#include "report/save_result.h"
+
+namespace soatnoma {
+
+// Writes the content into the temporary file at the given path; on failure returns false
+// and may set a detail for the message.
+using ContentWriter = std::function<bool(const std::string& temporaryPath, std::string& detail)>;
+
+SaveResult SaveAtomically(const std::string& targetPath, const ContentWriter& writeContent);
+
+// "Hisobot saqlanmadi: ..." for an operating-system error number.
+std::string SaveFailureMessage(const std::string& targetPath, int errorNumber);
+
+}  // namespace soatnoma

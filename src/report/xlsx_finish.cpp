@@ -1,0 +1,69 @@
+#include "report/xlsx_finish.h"
+
+#include <algorithm>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "model/number_text.h"
+#include "report/xlsx_package.h"
+
+namespace soatnoma {
+namespace {
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration;
+
+std::string Serialize(const pugi::xml_document& document) {
+  std::ostringstream out;
+  document.save(out, "", pugi::format_raw, pugi::encoding_utf8);
+  return out.str();
+}
+
+// The first font of the style sheet is the workbook's standard font.
+bool SetStandardFont(pugi::xml_document& styles, const StandardFont& font) {
+  pugi::xml_node standard = styles.child("styleSheet").child("fonts").child("font");
+  if (!standard) return false;
+  standard.child("sz").attribute("val").set_value(NumberToText(font.size).c_str());
+  standard.child("name").attribute("val").set_value(font.family.c_str());
+  // A theme scheme would make a spreadsheet take the theme's font instead of the name.
+  standard.remove_child("scheme");
+  return true;
+}
+
+bool FinishSheet(pugi::xml_document& sheet, const XlsxFinish& finish) {
+  pugi::xml_node worksheet = sheet.child("worksheet");
+  pugi::xml_node margins = worksheet.child("pageMargins");
+  if (!margins) return false;
+  margins.attribute("header").set_value(NumberToText(finish.headerMarginInches).c_str());
+  margins.attribute("footer").set_value(NumberToText(finish.footerMarginInches).c_str());
+  for (pugi::xml_node row : worksheet.child("sheetData").children("row")) {
+    const int number = row.attribute("r").as_int();
+    if (std::find(finish.automaticRows.begin(), finish.automaticRows.end(), number) != finish.automaticRows.end()) {
+      row.remove_attribute("customHeight");
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool FinishWorkbook(const std::string& path, const XlsxFinish& finish, std::string& detail) {
+  auto package = XlsxPackage::Open(path, detail);
+  if (!package) return false;
+  const auto stylesText = package->Read(kStylesEntry);
+  const auto sheetText = package->Read(kSheetEntry);
+  pugi::xml_document styles;
+  pugi::xml_document sheet;
+  if (!stylesText || !sheetText || !styles.load_buffer(stylesText->data(), stylesText->size(), kParseOptions) ||
+      !sheet.load_buffer(sheetText->data(), sheetText->size(), kParseOptions) || !SetStandardFont(styles, finish.font) ||
+      !FinishSheet(sheet, finish)) {
+    detail = "xlsx";
+    return false;
+  }
+  if (!package->Replace(kStylesEntry, Serialize(styles)) || !package->Replace(kSheetEntry, Serialize(sheet))) {
+    detail = "xlsx";
+    return false;
+  }
+  return package->Save(detail);
+}
+
+}  // namespace soatnoma

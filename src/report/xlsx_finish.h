@@ -1,0 +1,30 @@
+#pragma once
+// What the workbook library cannot write, put into the saved package afterwards:
+//  - the workbook's standard font (the library always uses its own 11-point font), which
+//    is also the unit of the column widths;
+//  - header and footer margins of 0 (the library only accepts margins above 0);
+//  - rows of automatic height that still carry a height: a spreadsheet that fits rows on
+//    opening grows them itself, one that does not (it takes stored heights) gets the
+//    height the report renderer found.
+
+#include <string>
+#include <vector>
+
+#include "report/report_sheet.h"
+
+namespace soatnoma {
+
+struct XlsxFinish {
+  StandardFont font;
+  double headerMarginInches = 0.3;
+  double footerMarginInches = 0.3;
+  std::vector<int> automaticRows;  // sheet rows, 1-based
+};
+
+inline constexpr const char* kStylesEntry = "xl/styles.xml";
+inline constexpr const char* kSheetEntry = "xl/worksheets/sheet1.xml";
+
+// False with a detail when the package cannot be read or written.
+bool FinishWorkbook(const std::string& path, const XlsxFinish& finish, std::string& detail);
+
+}  // namespace soatnoma

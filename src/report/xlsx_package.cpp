@@ -1,0 +1,64 @@
+#include "report/xlsx_package.h"
+
+#include <memory>
+
+namespace soatnoma {
+
+std::optional<XlsxPackage> XlsxPackage::Open(const std::string& path, std::string& detail) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), 0, &error);
+  if (archive == nullptr) {
+    zip_error_t zipError;
+    zip_error_init_with_code(&zipError, error);
+    detail = zip_error_strerror(&zipError);
+    zip_error_fini(&zipError);
+    return std::nullopt;
+  }
+  return XlsxPackage(archive);
+}
+
+XlsxPackage::XlsxPackage(XlsxPackage&& other) noexcept
+    : archive_(other.archive_), replacements_(std::move(other.replacements_)) {
+  other.archive_ = nullptr;
+}
+
+XlsxPackage::~XlsxPackage() {
+  if (archive_ != nullptr) zip_discard(archive_);
+}
+
+std::optional<std::string> XlsxPackage::Read(const std::string& entry) const {
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat(archive_, entry.c_str(), 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) return std::nullopt;
+  const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen(archive_, entry.c_str(), 0), &zip_fclose);
+  if (!file) return std::nullopt;
+  std::string content(stat.size, '\0');
+  const zip_int64_t read = zip_fread(file.get(), content.data(), stat.size);
+  if (read < 0 || static_cast<zip_uint64_t>(read) != stat.size) return std::nullopt;
+  return content;
+}
+
+bool XlsxPackage::Replace(const std::string& entry, std::string content) {
+  const zip_int64_t index = zip_name_locate(archive_, entry.c_str(), 0);
+  if (index < 0) return false;
+  const std::string& kept = replacements_.emplace_back(std::move(content));
+  zip_source_t* source = zip_source_buffer(archive_, kept.data(), kept.size(), 0);
+  if (source == nullptr) return false;
+  if (zip_file_replace(archive_, static_cast<zip_uint64_t>(index), source, ZIP_FL_ENC_UTF_8) != 0) {
+    zip_source_free(source);
+    return false;
+  }
+  // The parts are small and written on every save: the fastest compression will do.
+  return zip_set_file_compression(archive_, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1) == 0;
+}
+
+bool XlsxPackage::Save(std::string& detail) {
+  if (zip_close(archive_) != 0) {
+    detail = zip_strerror(archive_);
+    return false;
+  }
+  archive_ = nullptr;
+  return true;
+}
+
+}  // namespace soatnoma

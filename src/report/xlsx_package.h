@@ -1,0 +1,35 @@
+#pragma once
+// Reads and replaces parts of a saved workbook package (a zip archive) in place.
+
+#include <zip.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+
+namespace soatnoma {
+
+class XlsxPackage {
+ public:
+  // nullopt with a detail when the archive cannot be opened.
+  static std::optional<XlsxPackage> Open(const std::string& path, std::string& detail);
+
+  XlsxPackage(XlsxPackage&& other) noexcept;
+  XlsxPackage& operator=(XlsxPackage&&) = delete;
+  XlsxPackage(const XlsxPackage&) = delete;
+  XlsxPackage& operator=(const XlsxPackage&) = delete;
+  ~XlsxPackage();  // discards unsaved changes
+
+  std::optional<std::string> Read(const std::string& entry) const;
+  bool Replace(const std::string& entry, std::string content);
+  // Writes the changes to the archive's file.
+  bool Save(std::string& detail);
+
+ private:
+  explicit XlsxPackage(zip_t* archive) : archive_(archive) {}
+
+  zip_t* archive_;
+  std::deque<std::string> replacements_;  // kept alive until the archive is written
+};
+
+}  // namespace soatnoma

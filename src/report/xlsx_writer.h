@@ -1,0 +1,17 @@
+#pragma once
+// Saves a report sheet as an .xlsx workbook: every value, text and format of the sheet,
+// the formulas in A1 notation together with their current results (so a viewer that never
+// recalculates shows the right hours, and a spreadsheet that does follows any edit), and
+// the page setup. Texts are always written as texts, never as formulas. Rows of automatic
+// height are measured by the report layout, so this needs a QGuiApplication (fonts).
+
+#include <string>
+
+#include "report/report_sheet.h"
+#include "report/save_result.h"
+
+namespace soatnoma {
+
+SaveResult SaveXlsx(const ReportSheet& sheet, const std::string& path);
+
+}  // namespace soatnoma

@@ -1,0 +1,159 @@
+// A real spreadsheet program opens the saved workbooks: LibreOffice, headless, recalculates
+// every formula and must show the model's numbers, follow an edited cell, keep user texts
+// as texts, and print the form on one A4 landscape page. Slow: a few LibreOffice starts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+
+#include "model/relative_formula.h"
+#include "model/workload_table.h"
+#include "report/xlsx_finish.h"
+#include "report/xlsx_writer.h"
+#include "report_test_support.h"
+
+namespace soatnoma {
+namespace {
+
+using testing::Built;
+using testing::Quoted;
+using testing::RunTool;
+using testing::ScratchFolder;
+using testing::Teacher;
+
+// A LibreOffice profile of its own per test, so parallel tests never share one, set to
+// recalculate every formula of a workbook it opens instead of trusting the stored results.
+std::string PrivateProfile(const ScratchFolder& folder) {
+  const std::filesystem::path user = folder.Path() / "profile" / "user";
+  std::filesystem::create_directories(user);
+  testing::WriteFile((user / "registrymodifications.xcu").string(),
+                     R"(<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+</oor:items>
+)");
+  return "file://" + (folder.Path() / "profile").string();
+}
+
+testing::ToolResult Convert(const ScratchFolder& folder, const std::string& filter, const std::vector<std::string>& files) {
+  std::string command = "soffice -env:UserInstallation=" + PrivateProfile(folder) + " --headless --convert-to " +
+                        Quoted(filter) + " --outdir " + Quoted(folder.File("out"));
+  for (const std::string& file : files) command += " " + Quoted(file);
+  return RunTool(command);
+}
+
+// Fields of a CSV line: commas between fields, quotes around fields that hold commas.
+std::vector<std::string> CsvFields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+      fields.back() += '"';
+      ++i;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',' && !quoted) {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  return fields;
+}
+
+std::vector<std::vector<std::string>> ReadCsv(const std::string& path) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream text(testing::ReadFile(path));
+  for (std::string line; std::getline(text, line);) rows.push_back(CsvFields(line));
+  return rows;
+}
+
+// Every hour of C5:S20 as LibreOffice computed it equals the model's.
+void ExpectSameHours(const ReportSheet& sheet, const std::vector<std::vector<std::string>>& csv, const std::string& name) {
+  ASSERT_GE(csv.size(), 22U) << name;
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    for (int column = col::C; column <= col::S; ++column) {
+      const std::string& shown = csv[static_cast<std::size_t>(row - 1)].at(static_cast<std::size_t>(column - 1));
+      const auto expected = sheet.Cells().ReadValue(row, column);
+      const std::string where = name + " " + ColumnLetters(column) + std::to_string(row);
+      if (!expected) {
+        EXPECT_EQ(shown, "") << where;
+      } else {
+        EXPECT_NEAR(std::stod(shown), *expected, 1e-9 * std::max(1.0, std::abs(*expected))) << where;
+      }
+    }
+  }
+}
+
+struct Workbook {
+  std::string name;
+  ReportSheet sheet;
+};
+
+TEST(LibreOffice, RecalculatesTheSameHoursFollowsAnEditAndKeepsTextsAsTexts) {
+  const ScratchFolder folder;
+  const ReportTexts formulaLike{"=1+2", "=SUM(C5:C8)", "=A1&\"x\""};
+  std::vector<Workbook> books;
+  books.push_back({"fractions", Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", true)))});
+  books.push_back({"upper", Built(BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, formulaLike)))});
+  books.push_back({"primary", Built(BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", false)))});
+  std::vector<std::string> files;
+  for (const Workbook& book : books) {
+    files.push_back(folder.File(book.name + ".xlsx"));
+    const SaveResult saved = SaveXlsx(book.sheet, files.back());
+    ASSERT_TRUE(saved.ok) << saved.message;
+  }
+
+  // A teacher's edit made outside the program: C8 of the primary report becomes 1000,
+  // the stored results of the totals are left as they were.
+  const std::string edited = folder.File("edited.xlsx");
+  std::filesystem::copy_file(files.back(), edited);
+  {
+    std::string detail;
+    auto package = XlsxPackage::Open(edited, detail);
+    ASSERT_TRUE(package) << detail;
+    std::string sheetXml = package->Read(kSheetEntry).value_or("");
+    const std::regex c8(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)");
+    ASSERT_TRUE(std::regex_search(sheetXml, c8));
+    sheetXml = std::regex_replace(sheetXml, c8, "<c r=\"C8\"$1><v>1000</v></c>");
+    ASSERT_TRUE(package->Replace(kSheetEntry, sheetXml));
+    ASSERT_TRUE(package->Save(detail)) << detail;
+  }
+  files.push_back(edited);
+
+  const auto converted = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", files);
+  ASSERT_EQ(converted.status, 0) << converted.output;
+
+  for (const Workbook& book : books) ExpectSameHours(book.sheet, ReadCsv(folder.File("out/" + book.name + ".csv")), book.name);
+  const auto upper = ReadCsv(folder.File("out/upper.csv"));
+  EXPECT_EQ(upper.at(1).at(0), TitleSentence(formulaLike, 2025));
+  EXPECT_EQ(upper.at(21).at(0), FooterText(formulaLike));
+
+  ReportSheet expected = books.back().sheet;
+  const double before = expected.Cells().ReadNumber(5, col::S);
+  expected.Cells().SetNumber(8, col::C, 1000);
+  const auto editedCsv = ReadCsv(folder.File("out/edited.csv"));
+  ExpectSameHours(expected, editedCsv, "edited");
+  EXPECT_GT(std::stod(editedCsv.at(4).at(18)), before);
+}
+
+TEST(LibreOffice, PrintsTheWorkbookOnOneLandscapeA4Page) {
+  const ScratchFolder folder;
+  const ReportTexts texts{"245", "tasviriy san'at", "Abdurahmonova Oʻgʻiloy"};
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, texts)));
+  const std::string file = folder.File("hisobot.xlsx");
+  ASSERT_TRUE(SaveXlsx(sheet, file).ok);
+  const auto converted = Convert(folder, "pdf", {file});
+  ASSERT_EQ(converted.status, 0) << converted.output;
+  const auto info = RunTool("pdfinfo " + Quoted(folder.File("out/hisobot.pdf")));
+  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+1\n)"))) << info.output;
+  EXPECT_NE(info.output.find("841.89 x 595.3"), std::string::npos) << info.output;
+  const auto text = RunTool("pdftotext " + Quoted(folder.File("out/hisobot.pdf")) + " -");
+  EXPECT_NE(text.output.find("Tasdiqlayman"), std::string::npos) << text.output;
+  EXPECT_NE(text.output.find("Yillik umumiy ish yuklamasi"), std::string::npos) << text.output;
+  EXPECT_NE(text.output.find("Fan o'qituvchisi"), std::string::npos) << text.output;
+}
+
+}  // namespace
+}  // namespace soatnoma

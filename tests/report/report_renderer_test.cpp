@@ -1,0 +1,109 @@
+// The one renderer: the form laid out on one A4 landscape page, and drawn as laid out.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include "model/workload_table.h"
+#include "report/report_renderer.h"
+#include "report/text_measure.h"
+#include "report_test_support.h"
+
+namespace soatnoma {
+namespace {
+
+using testing::Built;
+using testing::Teacher;
+
+// A long surname and name, as the form asks for them.
+const ReportTexts kLongTexts{"245", "tasviriy san'at va chizmachilik", "Abdurahmonova Oʻgʻiloyxon"};
+
+const CellBox& BoxAt(const SheetLayout& layout, int row, int column) {
+  for (const CellBox& box : layout.Boxes()) {
+    if (box.row == row && box.column == column) return box;
+  }
+  throw std::out_of_range("no box");
+}
+
+TEST(ReportRenderer, WholeFormFitsOnePageInsideTheMargins) {
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, kLongTexts)));
+  const ReportRenderer renderer(sheet);
+  EXPECT_NEAR(renderer.PageSizePoints().width(), 841.89, 0.01);
+  EXPECT_NEAR(renderer.PageSizePoints().height(), 595.28, 0.01);
+  const QSizeF printable = renderer.PageSizePoints().shrunkBy(renderer.PageMarginsPoints());
+  EXPECT_LE(renderer.SheetSizePoints().width(), printable.width());
+  EXPECT_LE(renderer.SheetSizePoints().height(), printable.height());
+  // Not a postage stamp either: the form takes most of the page.
+  EXPECT_GT(renderer.SheetSizePoints().width(), 0.9 * printable.width());
+  // The signature line of a long name still fits on its one line.
+  const CellBox& footer = BoxAt(renderer.Layout(), 22, col::A);
+  ASSERT_EQ(footer.lines.size(), 1U);
+  EXPECT_GE(footer.lines.front().baselineStart.x(), 0);
+}
+
+TEST(ReportRenderer, LaysOutWrappedTurnedAndWholeNumberText) {
+  const ReportSheet sheet = Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", false)));
+  const SheetLayout layout(sheet);
+  // Long kinds of work wrap inside column B and their rows grow to hold every line.
+  const CellBox& title = BoxAt(layout, 20, col::B);
+  EXPECT_GE(title.lines.size(), 2U);
+  EXPECT_GT(layout.RowHeight(20), layout.RowHeight(8) * 1.5);
+  for (const PlacedLine& line : title.lines) {
+    EXPECT_GE(line.baselineStart.y(), 0);
+    EXPECT_LE(line.baselineStart.y(), title.rect.height());
+  }
+  // Month headings are turned, and row 4 is tall enough for the longest.
+  TextMeasure measure;
+  double longest = 0;
+  for (int column = col::C; column <= col::S; ++column) {
+    const CellBox& heading = BoxAt(layout, 4, column);
+    EXPECT_EQ(heading.orientation, 90);
+    longest = std::max(longest, measure.Width(measure.Measured(heading.font), heading.lines.front().text));
+  }
+  EXPECT_GT(layout.RowHeight(4), longest);
+  EXPECT_LT(layout.RowHeight(4), longest + 10);
+  // Fractional hours are shown whole.
+  const QRegularExpression whole(QStringLiteral("^-?[0-9]+$"));
+  for (const CellBox& box : layout.Boxes()) {
+    if (box.row < kFirstWorkRow || box.row > kLastWorkRow || box.column < col::C) continue;
+    for (const PlacedLine& line : box.lines) EXPECT_TRUE(whole.match(line.text).hasMatch()) << line.text.toStdString();
+  }
+}
+
+// Dark pixels along a horizontal band of the image.
+int DarkPixels(const QImage& image, int top, int bottom, int left, int right) {
+  int dark = 0;
+  for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y) {
+    for (int x = std::max(0, left); x < std::min(image.width(), right); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) ++dark;
+    }
+  }
+  return dark;
+}
+
+TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const ReportRenderer renderer(sheet);
+  constexpr double kScale = 2;  // pixels per point
+  QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
+  painter.end();
+
+  const SheetLayout& layout = renderer.Layout();
+  const double left = renderer.PageMarginsPoints().left();
+  const auto px = [&](double points) { return static_cast<int>(std::lround(points * kScale)); };
+  // Nothing left of the margin; the table's left rule right at it.
+  EXPECT_EQ(DarkPixels(page, 0, page.height(), 0, px(left) - 2), 0);
+  EXPECT_GT(DarkPixels(page, px(layout.RowTop(5)), px(layout.RowTop(20)), px(left) - 1, px(left) + 2),
+            px(layout.RowTop(20) - layout.RowTop(5)) / 2);
+  // Row 21 between the table and the footer: no gridlines, nothing at all.
+  EXPECT_EQ(DarkPixels(page, px(layout.RowTop(21)) + 2, px(layout.RowTop(22)) - 1, 0, page.width()), 0);
+  // Row 1 left of the approval line holds no lines either.
+  EXPECT_EQ(DarkPixels(page, 0, px(layout.RowTop(2)), 0, px(left + layout.ColumnLeft(col::O))), 0);
+}
+
+}  // namespace
+}  // namespace soatnoma
