@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev qt6-qpa-plugins
   libxlsxwriter-dev libzip-dev libpugixml-dev libcsv-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool
   libreoffice-calc-nogui poppler-utils
 )

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/exit_codes.h"
+#include "cli/report_command.h"
 #include "cli/table_command.h"
 #include "cli/version.h"
 
@@ -19,6 +20,7 @@ struct Command {
 
 constexpr std::array kCommands = {
     Command{"table", RunTableCommand},
+    Command{"report", RunReportCommand},
 };
 
 }  // namespace
@@ -27,11 +29,17 @@ std::string UsageText() {
   return "Usage:\n"
          "  soatnoma-cli table --category upper|primary --weekly TEXT [--rate TEXT] [--leader]\n"
          "                     [--before-rounding]\n"
+         "  soatnoma-cli report --category upper|primary --weekly TEXT [--rate TEXT] [--leader]\n"
+         "                      [--name TEXT] [--school TEXT] [--subject TEXT] [--year YYYY] -o FILE\n"
          "  soatnoma-cli --help | --version\n"
          "\n"
          "table   prints the annual workload table (rows 5-20, columns C-S) as CSV.\n"
          "        TEXT is taken exactly as typed into the form; the rate defaults to 20\n"
          "        for upper-class and 18 for primary-class teachers.\n"
+         "report  writes the teacher's report form to FILE: .xlsx (a workbook with live\n"
+         "        formulas) or .pdf (one A4 landscape page). --year is the calendar year Y\n"
+         "        of the title's school year Y/Y+1 (default: this year); the texts are\n"
+         "        used exactly as given.\n"
          "\n"
          "Exit status: 0 done, 2 input refused (message on stderr), 3 file not written,\n"
          "64 bad command line.\n";

@@ -1,0 +1,100 @@
+#include "cli/report_command.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <ctime>
+#include <optional>
+#include <variant>
+
+#include "cli/cli.h"
+#include "cli/exit_codes.h"
+#include "cli/headless_gui.h"
+#include "cli/table_command.h"
+#include "report/pdf_writer.h"
+#include "report/report_builder.h"
+#include "report/xlsx_writer.h"
+
+namespace soatnoma::cli {
+namespace {
+
+enum class ReportFormat { Xlsx, Pdf };
+
+std::optional<ReportFormat> FormatOf(const std::string& path) {
+  std::string lower = path;
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  if (lower.ends_with(".xlsx")) return ReportFormat::Xlsx;
+  if (lower.ends_with(".pdf")) return ReportFormat::Pdf;
+  return std::nullopt;
+}
+
+std::optional<int> ReadYear(const std::string& text) {
+  int year = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (error != std::errc() || end != text.data() + text.size() || year < 1 || year > 9998) return std::nullopt;
+  return year;
+}
+
+int UsageError(std::ostream& err, const std::string& message) {
+  err << "soatnoma-cli: " << message << "\n" << UsageText();
+  return kExitUsage;
+}
+
+}  // namespace
+
+int CurrentCalendarYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
+
+int RunReportCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  return RunReportCommandAt(args, out, err, CurrentCalendarYear);
+}
+
+int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/, std::ostream& err,
+                       const YearClock& currentYear) {
+  OptionSpec spec;
+  AddTeacherOptions(spec);
+  spec.valued.insert({"--name", "--school", "--subject", "--year", "-o"});
+  std::string error;
+  const auto options = ReadOptions(args, spec, &error);
+  if (!options) return UsageError(err, error);
+  const TeacherOptions teacher = ReadTeacherOptions(*options);
+  if (!teacher.valid) return UsageError(err, teacher.error);
+  const auto output = options->Value("-o");
+  if (!output || output->empty()) return UsageError(err, "-o FILE is required");
+  const auto format = FormatOf(*output);
+  if (!format) return UsageError(err, "the output file must end in .xlsx or .pdf");
+  std::optional<int> year = currentYear();
+  if (const auto given = options->Value("--year")) {
+    year = ReadYear(*given);
+    if (!year) return UsageError(err, "--year must be a year such as 2025");
+  }
+
+  ReportRequest request;
+  request.category = teacher.category;
+  request.weeklyHours = teacher.weekly;
+  request.rate = teacher.rate;
+  request.classLeader = teacher.leader;
+  request.texts = {options->Value("--school").value_or(""), options->Value("--subject").value_or(""),
+                   options->Value("--name").value_or("")};
+  request.calendarYear = *year;
+  const ReportOutcome outcome = BuildReport(request);
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    err << refusal->message << "\n";
+    return kExitRefused;
+  }
+  const ReportSheet& sheet = std::get<ReportSheet>(outcome);
+
+  const HeadlessGui gui;  // both writers lay the text out with the report's fonts
+  const SaveResult saved = *format == ReportFormat::Xlsx ? SaveXlsx(sheet, *output) : SavePdf(sheet, *output);
+  if (!saved.ok) {
+    err << saved.message << "\n";
+    return kExitCannotWrite;
+  }
+  return kExitOk;
+}
+
+}  // namespace soatnoma::cli

@@ -1,0 +1,22 @@
+// Soatnoma: a teacher's annual workload distribution, from the form to the printed report.
+
+#include <QApplication>
+#include <QIcon>
+
+#include "ui/form_services.h"
+#include "ui/main_window.h"
+#include "ui/program_version.h"
+#include "ui/uzbek_qt_texts.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Soatnoma"));
+  QApplication::setApplicationVersion(QStringLiteral(SOATNOMA_PROGRAM_VERSION));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/soatnoma.svg")));
+  soatnoma::ui::UzbekQtTexts uzbekTexts;
+  QApplication::installTranslator(&uzbekTexts);
+
+  soatnoma::ui::MainWindow form(soatnoma::ui::StandardFormServices());
+  form.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,110 @@
+#include "ui/main_window.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "ui/about_view.h"
+#include "ui/blinking_arrow.h"
+#include "ui/form_builder.h"
+#include "ui/form_fonts.h"
+#include "ui/form_layout.h"
+#include "ui/pressable_picture.h"
+#include "ui/program_version.h"
+#include "ui/scrolling_credit.h"
+#include "ui/weekly_hours.h"
+
+namespace soatnoma::ui {
+namespace {
+
+// Monday to Saturday.
+constexpr std::array<const char*, 6> kDayBoxes = {"Text7", "Text8", "Text9", "Text10", "Text11", "Text12"};
+
+// The terms of use have never had a text: an empty line, a carriage return, an empty line.
+const QString kTermsOfUse = QStringLiteral("\r");
+
+std::string Entry(const QLineEdit& box) { return box.text().toStdString(); }
+
+}  // namespace
+
+MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Soatnoma " SOATNOMA_PROGRAM_VERSION));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFont(FormFont(ControlFont::Window));
+
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+  BuildFormControls(*this, dpi);
+  setFixedSize(TwipsToPixels(kClientArea, dpi).size());
+
+  about_ = std::make_unique<AboutView>(*this);
+  new BlinkingArrow(Control<QLabel>("Label4"), services_.timings.arrowBlink, this);
+  new ScrollingCredit(Control<QLabel>("Label6"), services_.timings.creditStep, this);
+  Control<QRadioButton>("Option2").setChecked(true);
+  ConnectFields();
+  CentreOnScreen();
+  Control<QLineEdit>("Text3").setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <typename Widget>
+Widget& MainWindow::Control(const char* name) const {
+  auto* control = findChild<Widget*>(QString::fromLatin1(name));
+  if (!control) throw std::logic_error(std::string("the form has no control ") + name);
+  return *control;
+}
+
+void MainWindow::ConnectFields() {
+  for (const char* day : kDayBoxes) {
+    connect(&Control<QLineEdit>(day), &QLineEdit::textChanged, this, &MainWindow::SumDayBoxes);
+  }
+  connect(&Control<QRadioButton>("Option1"), &QRadioButton::clicked, this,
+          [this] { ChooseCategory(TeacherCategory::Primary); });
+  connect(&Control<QRadioButton>("Option2"), &QRadioButton::clicked, this,
+          [this] { ChooseCategory(TeacherCategory::Upper); });
+  connect(&Control<QPushButton>("Command3"), &QPushButton::clicked, this, &MainWindow::ShowTermsOfUse);
+  connect(&Control<PressablePicture>("Image2"), &PressablePicture::clicked, this, &MainWindow::ToggleAboutView);
+}
+
+void MainWindow::SumDayBoxes() {
+  // Every day box counts, whichever of them changed, so that correcting Monday after
+  // Saturday still leaves the whole week in the box.
+  std::array<std::string, kDayBoxes.size()> days;
+  for (std::size_t i = 0; i < kDayBoxes.size(); ++i) days[i] = Entry(Control<QLineEdit>(kDayBoxes[i]));
+  Control<QLineEdit>("Text2").setText(QString::fromStdString(WeeklyHoursFromDays(days)));
+}
+
+void MainWindow::ChooseCategory(TeacherCategory category) {
+  Control<QLineEdit>("Text1").setText(
+      QString::fromUtf8(DefaultRate(category).data(), static_cast<qsizetype>(DefaultRate(category).size())));
+  Control<QPushButton>("Command2").setVisible(category == TeacherCategory::Primary);
+}
+
+TeacherCategory MainWindow::ChosenCategory() const {
+  return Control<QRadioButton>("Option1").isChecked() ? TeacherCategory::Primary : TeacherCategory::Upper;
+}
+
+void MainWindow::ToggleAboutView() { about_->Toggle(ChosenCategory() == TeacherCategory::Primary); }
+
+void MainWindow::ShowTermsOfUse() { services_.showMessage(this, MessageIcon::Exclamation, kTermsOfUse); }
+
+void MainWindow::CentreOnScreen() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+}  // namespace soatnoma::ui

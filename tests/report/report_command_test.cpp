@@ -1,0 +1,127 @@
+// soatnoma-cli report: both formats for both categories, refusals, unwritable paths and
+// the command line itself, in-process and as the real program without a display.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "cli/exit_codes.h"
+#include "cli/report_command.h"
+#include "report/xlsx_package.h"
+#include "report_test_support.h"
+
+namespace soatnoma::cli {
+namespace {
+
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+
+struct CommandRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+CommandRun Report(std::vector<std::string> args, int year = 2030) {
+  args.insert(args.begin(), "report");
+  std::ostringstream out;
+  std::ostringstream err;
+  CommandRun run;
+  // Through the command table, with the clock pinned.
+  if (year == 0) {
+    run.status = RunCli(args, out, err);
+  } else {
+    run.status = RunReportCommandAt(std::span<const std::string>(args).subspan(1), out, err, [year] { return year; });
+  }
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+std::string TitleInWorkbook(const std::string& path) {
+  std::string detail;
+  auto package = XlsxPackage::Open(path, detail);
+  return package ? package->Read("xl/sharedStrings.xml").value_or("") : detail;
+}
+
+TEST(ReportCommand, WritesBothFormatsForBothCategories) {
+  const ScratchFolder folder;
+  for (const char* category : {"upper", "primary"}) {
+    for (const char* extension : {".xlsx", ".PDF"}) {
+      const std::string path = folder.File(std::string(category) + extension);
+      const CommandRun run = Report({"--category", category, "--weekly", "20", "--leader", "--name", "Ism", "-o", path});
+      EXPECT_EQ(run.status, kExitOk) << run.err;
+      EXPECT_EQ(run.err, "");
+      const std::string content = ReadFile(path);
+      EXPECT_TRUE(content.starts_with(std::string(extension) == ".PDF" ? "%PDF" : "PK")) << path;
+    }
+  }
+}
+
+TEST(ReportCommand, YearComesFromTheClockUnlessGiven) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("a.xlsx");
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "-o", path}, 2031).status, kExitOk);
+  EXPECT_NE(TitleInWorkbook(path).find("2031/2032 o'quv yili"), std::string::npos);
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2024", "-o", path}, 2031).status, kExitOk);
+  EXPECT_NE(TitleInWorkbook(path).find("2024/2025 o'quv yili"), std::string::npos);
+  // The texts go in exactly as given, spaces and all.
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--school", " 7", "--subject", "kimyo ",
+                    "--name", "=Ism", "-o", path})
+                .status,
+            kExitOk);
+  EXPECT_NE(TitleInWorkbook(path).find(" 7 - sonli maktabning kimyo  fani o 'qituvchisi =Ismning"), std::string::npos);
+}
+
+TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
+  const ScratchFolder folder;
+  const std::string earlier = folder.File("earlier.pdf");
+  WriteFile(earlier, "earlier report");
+  const CommandRun tooFew = Report({"--category", "primary", "--weekly", "9.5", "-o", earlier});
+  EXPECT_EQ(tooFew.status, kExitRefused);
+  EXPECT_EQ(tooFew.err, "10 soatdan kam dars uchun soatnoma shart emas.\n");
+  EXPECT_EQ(ReadFile(earlier), "earlier report");
+  const CommandRun empty = Report({"--category", "upper", "--weekly", "", "-o", folder.File("new.xlsx")});
+  EXPECT_EQ(empty.status, kExitRefused);
+  EXPECT_EQ(empty.err, "Ajratilgan dars soati kiritilmadi!\n");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.pdf"});
+}
+
+TEST(ReportCommand, PathThatCannotBeWrittenIsStatusThree) {
+  const ScratchFolder folder;
+  const std::string missing = folder.File("yo'q") + "/hisobot.pdf";
+  const CommandRun run = Report({"--category", "upper", "--weekly", "20", "-o", missing});
+  EXPECT_EQ(run.status, kExitCannotWrite);
+  EXPECT_EQ(run.err, "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.\n");
+}
+
+TEST(ReportCommand, BadCommandLinesAreUsageErrors) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--category", "upper", "--weekly", "20"},
+      {"--category", "upper", "--weekly", "20", "-o", "x.csv"},
+      {"--category", "upper", "--weekly", "20", "--year", "20x5", "-o", "x.pdf"},
+      {"--category", "middle", "--weekly", "20", "-o", "x.pdf"},
+      {"--category", "upper", "--weekly", "20", "--colour", "red", "-o", "x.pdf"},
+  };
+  for (const auto& args : bad) {
+    const CommandRun run = Report(args, 0);
+    EXPECT_EQ(run.status, kExitUsage) << args.back();
+    EXPECT_NE(run.err.find("soatnoma-cli report"), std::string::npos);
+  }
+}
+
+TEST(ReportCommand, ProgramRunsWithoutAnyDisplay) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("hisobot.pdf");
+  const auto run = soatnoma::testing::RunTool("env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
+                                              soatnoma::testing::Quoted(SOATNOMA_CLI) +
+                                              " report --category primary --weekly 18 --year 2025 -o " +
+                                              soatnoma::testing::Quoted(path));
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "");
+  EXPECT_TRUE(ReadFile(path).starts_with("%PDF"));
+}
+
+}  // namespace
+}  // namespace soatnoma::cli

@@ -1,0 +1,152 @@
+// The teacher's form: its layout as drawn, its Tab order, and how the fields answer typing
+// and the category options.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "form_driver.h"
+#include "form_test_case.h"
+#include "scripted_person.h"
+#include "ui/form_layout.h"
+#include "ui/main_window.h"
+#include "ui/program_version.h"
+
+namespace soatnoma::ui::testing {
+
+class FormTest : public FormTestCase {
+  Q_OBJECT
+
+ private slots:
+  void captionNamesTheVersion() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Soatnoma " SOATNOMA_PROGRAM_VERSION));
+    QVERIFY(QRegularExpression(QStringLiteral("^Soatnoma \\d+\\.\\d+\\.\\d+$")).match(form_->windowTitle()).hasMatch());
+  }
+
+  void controlsStandWhereTheyWereDrawn_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");  // pixels at 96 dpi, in the container
+    QTest::newRow("rate") << "Text1" << QRect(288, 8, 33, 25);
+    QTest::newRow("frame") << "Frame1" << QRect(8, 40, 313, 153);
+    QTest::newRow("name box in the frame") << "Text3" << QRect(8, 40, 169, 23);
+    QTest::newRow("Monday") << "Text7" << QRect(120, 96, 25, 21);
+    QTest::newRow("Saturday") << "Text12" << QRect(280, 96, 25, 21);
+    QTest::newRow("Se above Tuesday") << "Label9" << QRect(155, 72, 17, 17);
+    QTest::newRow("weekly hours") << "Text2" << QRect(264, 121, 41, 24);
+    QTest::newRow("upper-class run") << "Command1" << QRect(8, 200, 257, 33);
+    QTest::newRow("primary-class run") << "Command2" << QRect(8, 200, 257, 33);
+    QTest::newRow("terms") << "Command3" << QRect(272, 200, 49, 33);
+  }
+  void controlsStandWhereTheyWereDrawn() {
+    if (form_->logicalDpiX() != 96) QSKIP("the drawing's pixels hold at 96 dpi");
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    QCOMPARE(Control(*form_, name.toLatin1().constData()).geometry(), place);
+  }
+
+  void windowHasTheFixedClientSize() {
+    if (form_->logicalDpiX() != 96) QSKIP("the drawing's pixels hold at 96 dpi");
+    QCOMPARE(form_->size(), QSize(329, 242));
+    QCOMPARE(form_->minimumSize(), form_->maximumSize());
+  }
+
+  void captionsToolTipsAndFonts() {
+    QCOMPARE(Control<QLabel>(*form_, "Label3").text(), QStringLiteral("Ta'rif bo'yicha belgilangan dars stavkasi"));
+    QCOMPARE(Control<QLabel>(*form_, "Label7").text(), QStringLiteral("Maktab №:"));
+    QCOMPARE(Control<QGroupBox>(*form_, "Frame1").title(), QStringLiteral("Yuklama uchun ma'lumot"));
+    QCOMPARE(Control<QRadioButton>(*form_, "Option1").text(), QStringLiteral("Boshlangi'ch"));
+    QCOMPARE(Control(*form_, "Option1").toolTip(), QStringLiteral("Boshlang'ich sinf o'qituvchisi"));
+    QCOMPARE(Control(*form_, "Check1").toolTip(), QStringLiteral("Sinf raxbarligi bo'lsa belgilang!"));
+    QCOMPARE(Control(*form_, "Command3").toolTip(), QStringLiteral("Foydalanish shartlari"));
+    QCOMPARE(Control<QPushButton>(*form_, "Command1").text(), QStringLiteral("Bajar!"));
+    QCOMPARE(TextOf(*form_, "Text1"), QStringLiteral("20"));
+
+    QVERIFY(Control(*form_, "Label5").font().bold());
+    QCOMPARE(Control(*form_, "Label5").font().pointSizeF(), 8.25);
+    QVERIFY(Control(*form_, "Text2").font().bold());
+    QCOMPARE(Control(*form_, "Text2").font().pointSizeF(), 9.75);
+    QVERIFY(!Control(*form_, "Text4").font().bold());
+    QVERIFY(!Control(*form_, "Option2").font().bold());
+    QCOMPARE(Control<QLineEdit>(*form_, "Text7").alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QCOMPARE(Control<QLineEdit>(*form_, "Text3").alignment() & Qt::AlignHCenter, Qt::Alignment());
+  }
+
+  void atStartOnlyTheUpperRunShowsAndTheAboutViewIsOff() {
+    QVERIFY(Control<QRadioButton>(*form_, "Option2").isChecked());
+    QVERIFY(Control(*form_, "Command1").isVisible());
+    QVERIFY(!Control(*form_, "Command2").isVisible());
+    QVERIFY(!Control(*form_, "Frame2").isVisible());
+    QVERIFY(!Control(*form_, "Frame3").isVisible());
+  }
+
+  void tabVisitsTheFieldsInTheDrawnOrder() {
+    const QStringList expected = {"Text3",  "Text6",  "Text4", "Text7",    "Text8",   "Text9",   "Text10",   "Text11",
+                                  "Text12", "Check1", "Text2", "Command1", "Option1", "Option2", "Command3", "Text1"};
+    QStringList visited;
+    QWidget* widget = &Control(*form_, "Text3");
+    for (int i = 0; i < 40 && visited.size() < expected.size(); ++i) {
+      if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty()) {
+        visited << widget->objectName();
+      }
+      widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(visited, expected);
+  }
+
+  void weeklyHoursAddUpAllSixDays_data() {
+    QTest::addColumn<QStringList>("days");  // Monday .. Saturday, typed in that order
+    QTest::addColumn<QString>("weekly");
+    QTest::newRow("two days") << QStringList{"5", "4", "", "", "", ""} << "9";
+    QTest::newRow("a half") << QStringList{"2.5", "3", "", "", "", ""} << "5.5";
+    QTest::newRow("whole week") << QStringList{"4", "4", "4", "4", "4", "4"} << "24";
+    QTest::newRow("no number counts 0") << QStringList{"abc", "3", "", "", "", "2"} << "5";
+    QTest::newRow("comma is no decimal point") << QStringList{"1,5", "3", "", "", "", ""} << "4";
+    QTest::newRow("leading blanks are skipped") << QStringList{" 3", "3.25", "", "", "", ""} << "6.25";
+  }
+  void weeklyHoursAddUpAllSixDays() {
+    QFETCH(QStringList, days);
+    QFETCH(QString, weekly);
+    const char* boxes[] = {"Text7", "Text8", "Text9", "Text10", "Text11", "Text12"};
+    for (int i = 0; i < 6; ++i) {
+      if (!days[i].isEmpty()) Type(*form_, boxes[i], days[i]);
+    }
+    QCOMPARE(TextOf(*form_, "Text2"), weekly);
+  }
+
+  void correctingAnEarlierDayKeepsTheWholeWeek() {
+    Type(*form_, "Text7", "5");
+    Type(*form_, "Text8", "4");
+    Type(*form_, "Text12", "3");
+    QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("12"));
+    Type(*form_, "Text7", "6");
+    QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("13"));
+    Type(*form_, "Text8", "");
+    QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("9"));
+  }
+
+  void weeklyHoursCanStillBeTyped() {
+    Type(*form_, "Text7", "5");
+    Type(*form_, "Text2", "21.5");
+    QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("21.5"));
+  }
+
+  void categorySetsTheRateAndTheRunButton() {
+    Click(*form_, "Option1");
+    QCOMPARE(TextOf(*form_, "Text1"), QStringLiteral("18"));
+    QVERIFY(Control(*form_, "Command2").isVisible());
+    QCOMPARE(form_->childAt(Control(*form_, "Command1").geometry().center()), &Control(*form_, "Command2"));
+
+    Type(*form_, "Text1", "16");
+    Click(*form_, "Option2");
+    QCOMPARE(TextOf(*form_, "Text1"), QStringLiteral("20"));
+    QVERIFY(!Control(*form_, "Command2").isVisible());
+    QCOMPARE(form_->childAt(Control(*form_, "Command1").geometry().center()), &Control(*form_, "Command1"));
+  }
+};
+
+}  // namespace soatnoma::ui::testing
+
+QTEST_MAIN(soatnoma::ui::testing::FormTest)
+#include "form_test.moc"
