@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "report/pdf_writer.h"
+#include "report/report_printer.h"
 #include "report_test_support.h"
 
 namespace soatnoma {
@@ -50,6 +51,24 @@ TEST(PdfWriter, OneLandscapeA4PageWithTitleHeadingTotalsAndEmbeddedFonts) {
   const std::regex notEmbedded(R"(Identity-H\s+no)");
   EXPECT_TRUE(std::regex_search(fonts.output, embedded)) << fonts.output;
   EXPECT_FALSE(std::regex_search(fonts.output, notEmbedded)) << fonts.output;
+}
+
+TEST(ReportPrinter, PrintsOneLandscapeA4PageWhateverThePrinterWasSetTo) {
+  const testing::ScratchFolder folder;
+  const std::string path = folder.File("printed.pdf");
+  const ReportSheet sheet = testing::Built(BuildReport(testing::Teacher(TeacherCategory::Primary, "18", "18", true)));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(path));
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  ASSERT_TRUE(PrintReport(sheet, printer));
+  const auto info = RunTool("pdfinfo " + Quoted(path));
+  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+1\n)"))) << info.output;
+  EXPECT_NE(info.output.find("x 595"), std::string::npos) << info.output;
+  EXPECT_NE(info.output.find("(A4)"), std::string::npos) << info.output;
+  const auto text = RunTool("pdftotext " + Quoted(path) + " -");
+  EXPECT_NE(WithoutBlanks(text.output).find("YILLIKTAQSIMOTI"), std::string::npos) << text.output;
 }
 
 }  // namespace
