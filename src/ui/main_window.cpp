@@ -1,10 +1,13 @@
 #include "ui/main_window.h"
 
 #include <array>
+#include <exception>
 #include <stdexcept>
 #include <string>
+#include <variant>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "report/report_builder.h"
 #include "ui/about_view.h"
 #include "ui/blinking_arrow.h"
 #include "ui/form_builder.h"
@@ -19,6 +23,8 @@
 #include "ui/form_layout.h"
 #include "ui/pressable_picture.h"
 #include "ui/program_version.h"
+#include "ui/report_window.h"
+#include "ui/rounding_timer.h"
 #include "ui/scrolling_credit.h"
 #include "ui/weekly_hours.h"
 
@@ -56,7 +62,9 @@ MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent)
   Control<QLineEdit>("Text3").setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  for (const QPointer<ReportWindow>& report : reports_) delete report.data();
+}
 
 template <typename Widget>
 Widget& MainWindow::Control(const char* name) const {
@@ -73,6 +81,11 @@ void MainWindow::ConnectFields() {
           [this] { ChooseCategory(TeacherCategory::Primary); });
   connect(&Control<QRadioButton>("Option2"), &QRadioButton::clicked, this,
           [this] { ChooseCategory(TeacherCategory::Upper); });
+  connect(&Control<QPushButton>("Command1"), &QPushButton::clicked, this, [this] { StartRun(TeacherCategory::Upper); });
+  connect(&Control<QPushButton>("Command2"), &QPushButton::clicked, this,
+          [this] { StartRun(TeacherCategory::Primary); });
+  // Enter in the weekly-hours box runs the category the teacher has chosen.
+  connect(&Control<QLineEdit>("Text2"), &QLineEdit::returnPressed, this, [this] { StartRun(ChosenCategory()); });
   connect(&Control<QPushButton>("Command3"), &QPushButton::clicked, this, &MainWindow::ShowTermsOfUse);
   connect(&Control<PressablePicture>("Image2"), &PressablePicture::clicked, this, &MainWindow::ToggleAboutView);
 }
@@ -98,6 +111,59 @@ TeacherCategory MainWindow::ChosenCategory() const {
 void MainWindow::ToggleAboutView() { about_->Toggle(ChosenCategory() == TeacherCategory::Primary); }
 
 void MainWindow::ShowTermsOfUse() { services_.showMessage(this, MessageIcon::Exclamation, kTermsOfUse); }
+
+void MainWindow::StartRun(TeacherCategory category) {
+  auto& weeklyHours = Control<QLineEdit>("Text2");
+  const ReportRequest run{
+      .category = category,
+      .weeklyHours = Entry(weeklyHours),
+      .rate = Entry(Control<QLineEdit>("Text1")),
+      .classLeader = Control<QCheckBox>("Check1").checkState() == Qt::Checked,
+      .texts = {.school = Entry(Control<QLineEdit>("Text6")),
+                .subject = Entry(Control<QLineEdit>("Text4")),
+                .name = Entry(Control<QLineEdit>("Text3"))},
+      .calendarYear = services_.today().year(),
+  };
+  ReportOutcome outcome;
+  try {
+    outcome = BuildReportBeforeRounding(run);
+  } catch (const std::exception& fault) {
+    services_.showMessage(this, MessageIcon::Critical,
+                          QStringLiteral("Hisobotni tuzib bo'lmadi: %1").arg(QString::fromUtf8(fault.what())));
+    return;
+  }
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    services_.showMessage(this, MessageIcon::Information,
+                          QString::fromUtf8(refusal->message.data(), static_cast<qsizetype>(refusal->message.size())));
+    if (refusal->clearsWeeklyHours) weeklyHours.clear();
+    weeklyHours.setFocus();
+    return;
+  }
+  auto* window = new ReportWindow(std::move(std::get<ReportSheet>(outcome)), run.texts, run.calendarYear, services_);
+  reports_.emplace_back(window);
+  ScheduleRounding(*window, run, services_.timings.rounding);
+  window->show();
+}
+
+std::vector<ReportWindow*> MainWindow::OpenReports() const {
+  std::vector<ReportWindow*> open;
+  for (const QPointer<ReportWindow>& report : reports_) {
+    if (report && report->isVisible()) open.push_back(report.data());
+  }
+  return open;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Every open report is asked about before the program ends; "Bekor qilish" on any of
+  // them keeps the program running.
+  for (ReportWindow* report : OpenReports()) {
+    if (!report->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  event->accept();
+}
 
 void MainWindow::CentreOnScreen() {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();

@@ -1,10 +1,12 @@
 #pragma once
 // Form1, the teacher's form: name, school, subject, the lesson hours of each weekday, the
 // weekly hours, the rate, the category and class leadership; the run buttons; the about
-// view with its decorations.
+// view with its decorations. Each run opens its report in a window of its own.
 
 #include <memory>
+#include <vector>
 
+#include <QPointer>
 #include <QWidget>
 
 #include "model/teacher.h"
@@ -18,6 +20,7 @@ class QRadioButton;
 namespace soatnoma::ui {
 
 class AboutView;
+class ReportWindow;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -25,7 +28,15 @@ class MainWindow : public QWidget {
   explicit MainWindow(FormServices services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  // The report windows of this form's runs that are still open (shown), oldest first.
+  std::vector<ReportWindow*> OpenReports() const;
+
+  // One run of the distribution for the category (what the run buttons do).
+  void StartRun(TeacherCategory category);
   void ToggleAboutView();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   template <typename Widget>
@@ -40,6 +51,7 @@ class MainWindow : public QWidget {
 
   FormServices services_;
   std::unique_ptr<AboutView> about_;
+  std::vector<QPointer<ReportWindow>> reports_;
 };
 
 }  // namespace soatnoma::ui

@@ -10,6 +10,7 @@
 
 #include "scripted_person.h"
 #include "ui/main_window.h"
+#include "ui/report_window.h"
 
 namespace soatnoma::ui::testing {
 
@@ -45,6 +46,12 @@ inline QString TextOf(const QWidget& form, const char* box) { return Control<QLi
 
 inline void Click(const QWidget& form, const char* control) {
   QTest::mouseClick(&Control(form, control), Qt::LeftButton);
+}
+
+// The newest report window of the form.
+inline ReportWindow* NewestReport(const MainWindow& form) {
+  const auto reports = form.OpenReports();
+  return reports.empty() ? nullptr : reports.back();
 }
 
 }  // namespace soatnoma::ui::testing

@@ -1,0 +1,15 @@
+#pragma once
+// The file name a report is offered under: the teacher's name and the school year, e.g.
+// "Familiya Ism 2025-2026.xlsx".
+
+#include <string_view>
+
+#include <QString>
+
+namespace soatnoma::ui {
+
+// Characters that cannot stand in a file name become "_"; without a name the program's
+// name stands in. suffix without the dot: "xlsx", "pdf".
+QString ReportFileName(std::string_view teacherName, int calendarYear, const QString& suffix);
+
+}  // namespace soatnoma::ui
