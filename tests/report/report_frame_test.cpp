@@ -65,13 +65,6 @@ TEST(ReportFrame, WritesTheFormTextsIntoTheirBlocks) {
                                             ParseRangeAddress("A3:S3"), ParseRangeAddress("A22:S22")}));
 }
 
-TEST(ReportFrame, FooterComesOnlyWithTheFooterStep) {
-  ReportSheet sheet;
-  WriteReportFrame(sheet, {"5", "fizika", "Ism"}, 2025);
-  EXPECT_EQ(sheet.Cells().KindAt(22, col::A), CellKind::Empty);
-  EXPECT_FALSE(sheet.MergedBlockAt(22, col::A).has_value());
-}
-
 TEST(ReportFrame, FormatsEachBlockOfTheForm) {
   const ReportSheet sheet = FramedSheet({"5", "fizika", "Ism"});
   using H = HorizontalAlignment;

@@ -1,7 +1,6 @@
 // The in-memory report sheet as a spreadsheet host: addresses, blocks and their settings.
 #include <gtest/gtest.h>
 
-#include "report/page_setup.h"
 #include "report/report_sheet.h"
 
 namespace soatnoma {
@@ -78,19 +77,6 @@ TEST(ReportSheet, TopLeftCellTakesTypedTextNumbersAndNeverFormulas) {
   EXPECT_EQ(sheet.Cells().KindAt(2, 1), CellKind::Text);
   EXPECT_EQ(sheet.Cells().TextAt(2, 1), "=SUM(A1:A3)");
   EXPECT_EQ(sheet.Cells().ReadValue(7, 1), 1.0);
-}
-
-TEST(ReportSheet, FormulasOnTheSheetFollowTheirCells) {
-  ReportSheet sheet;
-  sheet.Cells().SetFormula(5, 19, "=RC[-13]+RC[-9]+RC[-5]+RC[-1]");
-  sheet.Cells().SetNumber(5, 6, 3.5);
-  sheet.Cells().SetNumber(5, 18, 2);
-  EXPECT_EQ(sheet.Cells().ReadValue(5, 19), 5.5);
-}
-
-TEST(PageSetup, MarginsConvertFromInches) {
-  EXPECT_DOUBLE_EQ(InchesToPoints(0.393700787401575), 28.3464566929134);
-  EXPECT_NEAR(PaperSizePoints(PaperSize::A4).height, 841.89, 0.01);
 }
 
 }  // namespace
