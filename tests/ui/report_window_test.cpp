@@ -97,15 +97,6 @@ class ReportWindowTest : public FormTestCase {
     QVERIFY(report.isVisible());
   }
 
-  void cancelledDialogChangesNothing() {
-    ReportWindow& report = RunTeacher("Karimova Dilnoza");
-    person_.savePath.clear();
-    QVERIFY(!report.SaveAsWorkbook());
-    QVERIFY(!report.ExportPdf());
-    QVERIFY(person_.messages.empty());
-    QVERIFY(!report.IsSaved());
-  }
-
   void closingAnUnsavedReportAsks() {
     ReportWindow& report = RunTeacher("Karimova Dilnoza");
     person_.unsavedAnswers = {UnsavedChoice::Cancel, UnsavedChoice::Save, UnsavedChoice::Save};
@@ -132,14 +123,6 @@ class ReportWindowTest : public FormTestCase {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form_->OpenReports().empty());
     QCOMPARE(person_.unsavedQuestions.size(), std::size_t{3});
-  }
-
-  void roundingMarksASavedReportChanged() {
-    ReportWindow& report = RunTeacher("Karimova Dilnoza");
-    person_.savePath = InFolder("erta.xlsx");
-    QVERIFY(report.SaveAsWorkbook());  // saved before the rounding pass has run
-    QTRY_VERIFY_WITH_TIMEOUT(!Control<QTimer>(report, "Timer3").isActive(), 2000);
-    QVERIFY(!report.IsSaved());
   }
 
   void zoomKeepsWithinItsLimits() {
