@@ -45,6 +45,21 @@ constexpr auto kTexts = std::to_array<QtText>({
     {"QWidgetTextControl", "Delete", "O'chirish"},
     {"QWidgetTextControl", "Select All", "Hammasini belgilash"},
 
+    // The context menu of the scroll bars (the help text, the report page).
+    {"QScrollBar", "Scroll here", "Shu yerga"},
+    {"QScrollBar", "Top", "Boshiga"},
+    {"QScrollBar", "Bottom", "Oxiriga"},
+    {"QScrollBar", "Page up", "Bir sahifa yuqoriga"},
+    {"QScrollBar", "Page down", "Bir sahifa pastga"},
+    {"QScrollBar", "Scroll up", "Yuqoriga"},
+    {"QScrollBar", "Scroll down", "Pastga"},
+    {"QScrollBar", "Left edge", "Chap chetiga"},
+    {"QScrollBar", "Right edge", "O'ng chetiga"},
+    {"QScrollBar", "Page left", "Bir sahifa chapga"},
+    {"QScrollBar", "Page right", "Bir sahifa o'ngga"},
+    {"QScrollBar", "Scroll left", "Chapga"},
+    {"QScrollBar", "Scroll right", "O'ngga"},
+
     // The file dialog.
     {"QFileDialog", "Look in:", "Papka:"},
     {"QFileDialog", "Back", "Orqaga"},
