@@ -53,7 +53,10 @@ void AboutView::Toggle(bool primaryChosen) {
   Control("Frame2").setVisible(shown_);
   Control("Frame3").setVisible(shown_);
   for (const char* name : kHiddenInAbout) Control(name).setVisible(!shown_);
-  if (!shown_) Control("Command2").setVisible(primaryChosen);
+  if (!shown_) {
+    Control("Command2").setVisible(primaryChosen);
+    Control("Command1").setVisible(!primaryChosen);
+  }
 }
 
 }  // namespace soatnoma::ui

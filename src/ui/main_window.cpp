@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "model/weekly_hours.h"
 #include "report/report_builder.h"
 #include "ui/about_view.h"
 #include "ui/blinking_arrow.h"
@@ -26,7 +27,6 @@
 #include "ui/report_window.h"
 #include "ui/rounding_timer.h"
 #include "ui/scrolling_credit.h"
-#include "ui/weekly_hours.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -93,15 +93,22 @@ void MainWindow::ConnectFields() {
 void MainWindow::SumDayBoxes() {
   // Every day box counts, whichever of them changed, so that correcting Monday after
   // Saturday still leaves the whole week in the box.
-  std::array<std::string, kDayBoxes.size()> days;
-  for (std::size_t i = 0; i < kDayBoxes.size(); ++i) days[i] = Entry(Control<QLineEdit>(kDayBoxes[i]));
+  std::array<std::string, kDayBoxes.size()> entries;
+  std::array<std::string_view, kDayBoxes.size()> days;
+  for (std::size_t i = 0; i < kDayBoxes.size(); ++i) {
+    entries[i] = Entry(Control<QLineEdit>(kDayBoxes[i]));
+    days[i] = entries[i];
+  }
   Control<QLineEdit>("Text2").setText(QString::fromStdString(WeeklyHoursFromDays(days)));
 }
 
 void MainWindow::ChooseCategory(TeacherCategory category) {
   Control<QLineEdit>("Text1").setText(
       QString::fromUtf8(DefaultRate(category).data(), static_cast<qsizetype>(DefaultRate(category).size())));
+  // The two run buttons share one rectangle; only the chosen category's button is shown, so
+  // that neither a click nor the Tab key can reach the other one beneath it.
   Control<QPushButton>("Command2").setVisible(category == TeacherCategory::Primary);
+  Control<QPushButton>("Command1").setVisible(category == TeacherCategory::Upper);
 }
 
 TeacherCategory MainWindow::ChosenCategory() const {

@@ -102,11 +102,14 @@ class FormTest : public FormTestCase {
     QCOMPARE(TextOf(*form_, "Text1"), QStringLiteral("18"));
     QVERIFY(Control(*form_, "Command2").isVisible());
     QCOMPARE(form_->childAt(Control(*form_, "Command1").geometry().center()), &Control(*form_, "Command2"));
+    // The upper-class button beneath is out of the Tab order's reach too.
+    QVERIFY(!Control(*form_, "Command1").isVisible());
 
     Type(*form_, "Text1", "16");
     Click(*form_, "Option2");
     QCOMPARE(TextOf(*form_, "Text1"), QStringLiteral("20"));
     QVERIFY(!Control(*form_, "Command2").isVisible());
+    QVERIFY(Control(*form_, "Command1").isVisible());
     QCOMPARE(form_->childAt(Control(*form_, "Command1").geometry().center()), &Control(*form_, "Command1"));
   }
 };
