@@ -29,7 +29,7 @@ bool SetStandardFont(pugi::xml_document& styles, const StandardFont& font) {
   return true;
 }
 
-bool FinishSheet(pugi::xml_document& sheet, const XlsxFinish& finish) {
+bool FinishSheet(pugi::xml_document& sheet, const XlsxSheetFinish& finish) {
   pugi::xml_node worksheet = sheet.child("worksheet");
   pugi::xml_node margins = worksheet.child("pageMargins");
   if (!margins) return false;
@@ -44,22 +44,29 @@ bool FinishSheet(pugi::xml_document& sheet, const XlsxFinish& finish) {
   return true;
 }
 
+// Reads, changes and puts back one XML part of the package.
+template <typename Change>
+bool ChangePart(XlsxPackage& package, const std::string& entry, Change&& change) {
+  const auto text = package.Read(entry);
+  pugi::xml_document document;
+  if (!text || !document.load_buffer(text->data(), text->size(), kParseOptions) || !change(document)) return false;
+  return package.Replace(entry, Serialize(document));
+}
+
 }  // namespace
+
+std::string SheetEntry(int sheetNumber) { return "xl/worksheets/sheet" + std::to_string(sheetNumber) + ".xml"; }
 
 bool FinishWorkbook(const std::string& path, const XlsxFinish& finish, std::string& detail) {
   auto package = XlsxPackage::Open(path, detail);
   if (!package) return false;
-  const auto stylesText = package->Read(kStylesEntry);
-  const auto sheetText = package->Read(kSheetEntry);
-  pugi::xml_document styles;
-  pugi::xml_document sheet;
-  if (!stylesText || !sheetText || !styles.load_buffer(stylesText->data(), stylesText->size(), kParseOptions) ||
-      !sheet.load_buffer(sheetText->data(), sheetText->size(), kParseOptions) || !SetStandardFont(styles, finish.font) ||
-      !FinishSheet(sheet, finish)) {
-    detail = "xlsx";
-    return false;
+  bool finished = ChangePart(*package, kStylesEntry,
+                             [&](pugi::xml_document& styles) { return SetStandardFont(styles, finish.font); });
+  for (const XlsxSheetFinish& sheet : finish.sheets) {
+    finished = finished && ChangePart(*package, SheetEntry(sheet.sheetNumber),
+                                      [&](pugi::xml_document& part) { return FinishSheet(part, sheet); });
   }
-  if (!package->Replace(kStylesEntry, Serialize(styles)) || !package->Replace(kSheetEntry, Serialize(sheet))) {
+  if (!finished) {
     detail = "xlsx";
     return false;
   }
