@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool
   libreoffice-calc-nogui poppler-utils
+  desktop-file-utils appstream
 )
 
 # The fuzzing script also needs clang and its libFuzzer runtime.

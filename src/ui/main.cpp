@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Soatnoma"));
   QApplication::setApplicationVersion(QStringLiteral(SOATNOMA_PROGRAM_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral(SOATNOMA_APP_ID));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/soatnoma.svg")));
   soatnoma::ui::UzbekQtTexts uzbekTexts;
   QApplication::installTranslator(&uzbekTexts);

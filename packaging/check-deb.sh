@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the .deb from a finished build tree into a scratch folder and checks that it holds
+# the programs, the menu entry, the metainfo, the icon and the manuals, and that it depends
+# on Debian's Qt and libxlsxwriter packages.
+set -euo pipefail
+build=$1
+app_id=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+(cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB >/dev/null)
+deb=$(ls "$scratch"/*.deb)
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/soatnoma ./usr/bin/soatnoma-cli \
+            "./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml" \
+            "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+            ./usr/share/man/man1/soatnoma.1 ./usr/share/man/man1/soatnoma-cli.1; do
+  grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6printsupport6 libxlsxwriter4; do
+  grep -q "$package" <<<"$depends" || { echo "no dependency on $package: $depends"; exit 1; }
+done
+echo "$(basename "$deb"): $(wc -l <<<"$contents") entries; Depends: $depends"
