@@ -1,9 +1,11 @@
 #include "batch/roster.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
 #include "batch/csv_records.h"
+#include "batch/utf8_text.h"
 #include "model/distribution.h"
 #include "model/weekly_hours.h"
 #include "model/workload_table.h"
@@ -70,6 +72,12 @@ std::optional<bool> ReadLeadership(std::string_view text) {
   return std::nullopt;
 }
 
+// A row of empty cells, as spreadsheet programs export below the last filled row.
+bool IsBlank(const CsvRecord& record) {
+  return std::all_of(record.fields.begin(), record.fields.end(),
+                     [](const std::string& field) { return Trimmed(field).empty(); });
+}
+
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
@@ -83,6 +91,9 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
     if (!columns.Has(required)) return problem(Quoted(required) + " ustuni yo'q");
   }
   if (!columns.Has("soat") && !columns.Has("du")) return problem("\"soat\" ustuni yo'q");
+  for (const std::string& field : record.fields) {
+    if (!IsWellFormedUtf8(field)) return problem("matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
+  }
 
   RosterTeacher teacher;
   teacher.line = record.line;
@@ -148,7 +159,9 @@ Roster ReadRoster(std::string_view fileContents) {
   Roster roster;
   if (records.empty()) return roster;
   const ColumnIndex columns(records.front().fields);
-  for (std::size_t i = 1; i < records.size(); ++i) roster.rows.push_back(ReadRow(columns, records[i]));
+  for (std::size_t i = 1; i < records.size(); ++i) {
+    if (!IsBlank(records[i])) roster.rows.push_back(ReadRow(columns, records[i]));
+  }
   return roster;
 }
 

@@ -46,6 +46,7 @@ struct Roster {
 // Reads a roster file's contents. The first record names the columns in any order and any
 // letter case: ism, maktab, fan, toifa (yuqori / boshlangich), soat, stavka (optional),
 // rahbar (1/0, ha/yo'q; optional) and the optional day columns du, se, ch, pa, ju, sh.
+// Rows of empty cells are passed over; a row whose text is not UTF-8 is refused.
 Roster ReadRoster(std::string_view fileContents);
 
 // "qator N: " followed by the reason, as the problem is reported to the school office.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "batch/csv_records.h"
+#include "batch/utf8_text.h"
 #include "model/distribution.h"
 
 namespace soatnoma::batch {
@@ -90,6 +91,30 @@ TEST(Roster, MissingColumnsRefuseEveryRow) {
   EXPECT_EQ(DescribeProblem(roster.Problems()[1]), "qator 3: \"fan\" ustuni yo'q");
   EXPECT_TRUE(ReadRoster("").rows.empty());
   EXPECT_TRUE(ReadRoster("ism;maktab;fan;toifa;soat\n").rows.empty());
+}
+
+TEST(Roster, EmptyRowsArePassedOverAndOtherCodePagesRefused) {
+  const Roster roster = ReadRoster(
+      "ism;maktab;fan;toifa;soat\r\n"
+      "A;1;f;yuqori;20\r\n"
+      ";;;;\r\n"
+      "\xCA\xE0\xF0\xE8\xEC\xEE\xE2;1;f;yuqori;20\r\n"  // Windows-1251
+      " ; ;\t; ;\r\n"
+      "B;1;f;yuqori;20\r\n");
+  ASSERT_EQ(roster.rows.size(), 3u);
+  EXPECT_EQ(roster.Teachers().back().line, 6);
+  ASSERT_EQ(roster.Problems().size(), 1u);
+  EXPECT_EQ(DescribeProblem(roster.Problems()[0]), "qator 4: matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
+}
+
+TEST(Utf8Text, WellFormedOnlyAsRfc3629Has) {
+  for (std::string_view good : {"", "Oʻtkir", "Каримов", "\xF0\x9F\x93\x9A", "\xED\x9F\xBF", "\xF4\x8F\xBF\xBF"}) {
+    EXPECT_TRUE(IsWellFormedUtf8(good)) << good;
+  }
+  for (std::string_view bad : {"\x80", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                               "\xF0\x9F\x93", "\xE2\x28\xA1", "a\xFF", "\xF5\x80\x80\x80"}) {
+    EXPECT_FALSE(IsWellFormedUtf8(bad)) << ::testing::PrintToString(bad);
+  }
 }
 
 }  // namespace
