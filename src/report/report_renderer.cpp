@@ -27,22 +27,45 @@ QFont DeviceFont(const QFont& font, const QPainter& painter, double scale) {
   return sized;
 }
 
-void PaintText(QPainter& painter, const CellBox& box) {
-  if (box.lines.empty()) return;
+// Every line of one orientation is drawn under one transform: the sheet's without its
+// scaling (turned a quarter for turned text), a line of the sheet's point p then standing
+// at scale × p. So the painter's state changes a few times a page rather than for every
+// line, which a PDF would otherwise pay for with its whole graphics state each time.
+void PaintTexts(QPainter& painter, const std::vector<CellBox>& boxes, int orientation) {
+  const QTransform sheet = painter.worldTransform();
   const double scale = DeviceScale(painter);
   if (scale <= 0) return;
-  painter.save();
-  painter.setClipRect(box.rect, Qt::IntersectClip);
-  painter.setFont(DeviceFont(box.font, painter, scale));
-  for (const PlacedLine& line : box.lines) {
-    painter.save();
-    painter.translate(box.rect.topLeft() + line.baselineStart);
-    painter.scale(1 / scale, 1 / scale);
-    if (box.orientation == 90) painter.rotate(-90);
-    painter.drawText(QPointF(0, 0), line.text);
-    painter.restore();
+  const QTransform level(sheet.m11() / scale, sheet.m12() / scale, sheet.m21() / scale, sheet.m22() / scale, sheet.dx(),
+                         sheet.dy());
+  QTransform turn;
+  turn.rotate(-orientation);
+  const QTransform text = turn * level;
+  const QTransform toText = turn.inverted();
+  painter.setWorldTransform(text);
+  QFont current;
+  for (const CellBox& box : boxes) {
+    if (box.lines.empty() || box.orientation != orientation) continue;
+    if (box.overflows) {
+      // Cut the text off at its box, as a spreadsheet does.
+      painter.save();
+      painter.setWorldTransform(sheet);
+      painter.setClipRect(box.rect, Qt::IntersectClip);
+      painter.setWorldTransform(text);
+    }
+    const QFont font = DeviceFont(box.font, painter, scale);
+    if (font != current) {
+      painter.setFont(font);
+      current = font;
+    }
+    for (const PlacedLine& line : box.lines) {
+      painter.drawText(toText.map((box.rect.topLeft() + line.baselineStart) * scale), line.text);
+    }
+    if (box.overflows) {
+      painter.restore();
+      current = painter.font();
+    }
   }
-  painter.restore();
+  painter.setWorldTransform(sheet);
 }
 
 }  // namespace
@@ -64,7 +87,8 @@ void ReportRenderer::PaintSheet(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setPen(Qt::black);
-  for (const CellBox& box : layout_.Boxes()) PaintText(painter, box);
+  PaintTexts(painter, layout_.Boxes(), 0);
+  PaintTexts(painter, layout_.Boxes(), 90);
 
   QPen pen(Qt::black);
   pen.setWidthF(kBorderWidth);

@@ -91,6 +91,12 @@ double VerticalStart(const CellFormat& format, double boxHeight, double blockHei
   return boxHeight - kVerticalPadding - blockHeight;
 }
 
+// Whether a stretch from..to, points, lies within 0..size of a box.
+bool Within(double from, double to, double size) {
+  constexpr double kTolerance = 0.01;
+  return from >= -kTolerance && to <= size + kTolerance;
+}
+
 void PlaceHorizontal(CellBox& box, const CellText& cell) {
   const double spacing = cell.font->lineSpacing;
   const double top = VerticalStart(*cell.format, box.rect.height(), static_cast<double>(cell.lines.size()) * spacing);
@@ -99,6 +105,8 @@ void PlaceHorizontal(CellBox& box, const CellText& cell) {
     const double x = HorizontalStart(*cell.format, cell.number, box.rect.width(), span.width);
     const double baseline = top + static_cast<double>(i) * spacing + cell.font->ascent;
     box.lines.push_back({cell.text.mid(span.start, span.length), QPointF(x, baseline)});
+    box.overflows = box.overflows || !Within(x, x + span.width, box.rect.width()) ||
+                    !Within(baseline - cell.font->ascent, baseline + cell.font->descent, box.rect.height());
   }
 }
 
@@ -116,6 +124,7 @@ void PlaceTurned(const TextMeasure& measure, CellBox& box, const CellText& cell)
   if (format.vertical == VerticalAlignment::Center) y = (box.rect.height() + length) / 2;
   if (format.vertical == VerticalAlignment::Top) y = kVerticalPadding + length;
   box.lines.push_back({cell.text, QPointF(x, y)});
+  box.overflows = !Within(x - ascent, x + descent, box.rect.width()) || !Within(y - length, y, box.rect.height());
 }
 
 std::size_t IndexOf(int row, int column) {

@@ -31,6 +31,7 @@ struct CellBox {
   int orientation = 0; // 0, or 90: read upwards
   bool bordered = false;
   std::vector<PlacedLine> lines;
+  bool overflows = false;  // some of the text runs past the box and must be cut off there
 };
 
 class SheetLayout {

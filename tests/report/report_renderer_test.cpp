@@ -105,5 +105,33 @@ TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
   EXPECT_EQ(DarkPixels(page, 0, px(layout.RowTop(2)), 0, px(left + layout.ColumnLeft(col::O))), 0);
 }
 
+TEST(ReportRenderer, CutsTextThatRunsPastItsBoxAndOnlyThat) {
+  const ReportTexts tooLong{"12", "matematika",
+                            "Juda uzun ism familiya otasining ismi bilan birga yozilgan Oʻgʻiloyxon Abdurahmonova qizi"};
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true, tooLong)));
+  const ReportRenderer renderer(sheet);
+  const SheetLayout& layout = renderer.Layout();
+  // The title needs more lines than its fixed 40-point row holds; the table's cells fit.
+  EXPECT_TRUE(BoxAt(layout, 2, col::A).overflows);
+  for (const CellBox& box : layout.Boxes()) {
+    if (box.row >= kHeadingRow && box.row <= kLastWorkRow) {
+      EXPECT_FALSE(box.overflows) << box.row << " " << box.column;
+    }
+  }
+
+  constexpr double kScale = 2;
+  QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
+  painter.end();
+  // The heading is centred in its row: the title's last line, cut off, leaves the top of
+  // row 3 empty, while the title's own row is written.
+  const double top = renderer.PageMarginsPoints().top();
+  const auto px = [&](double points) { return static_cast<int>(std::lround((top + points) * kScale)); };
+  EXPECT_EQ(DarkPixels(page, px(layout.RowTop(3)) + 1, px(layout.RowTop(3) + 6), 0, page.width()), 0);
+  EXPECT_GT(DarkPixels(page, px(layout.RowTop(2)), px(layout.RowTop(3)), 0, page.width()), 100);
+}
+
 }  // namespace
 }  // namespace soatnoma
