@@ -29,7 +29,7 @@ bool PdfReportDocument::Open(std::string& detail) {
 }
 
 bool PdfReportDocument::AddPage(const ReportSheet& sheet, std::string& detail) {
-  const ReportRenderer renderer(sheet);
+  const ReportRenderer renderer(sheet, measure_);
   if (pages_ == 0) {
     if (!Open(detail)) return false;
     writer_->setPageLayout(FullPageLayout(sheet.Page()));

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "report/report_sheet.h"
+#include "report/text_measure.h"
 
 namespace soatnoma {
 
@@ -31,6 +32,7 @@ class PdfReportDocument {
   QFile file_;
   std::unique_ptr<QPdfWriter> writer_;
   QPainter painter_;
+  TextMeasure measure_;  // shared by the pages' layouts
   int pages_ = 0;
 };
 

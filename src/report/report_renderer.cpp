@@ -72,6 +72,9 @@ void PaintTexts(QPainter& painter, const std::vector<CellBox>& boxes, int orient
 
 ReportRenderer::ReportRenderer(const ReportSheet& sheet) : layout_(sheet), page_(sheet.Page()) {}
 
+ReportRenderer::ReportRenderer(const ReportSheet& sheet, TextMeasure& measure)
+    : layout_(sheet, measure), page_(sheet.Page()) {}
+
 QSizeF ReportRenderer::PageSizePoints() const {
   const PaperPoints paper = PaperSizePoints(page_.paperSize);
   if (page_.orientation == PageOrientation::Landscape) return {paper.height, paper.width};

@@ -18,6 +18,8 @@ class ReportRenderer {
  public:
   // Lays the sheet out once; needs a QGuiApplication for fonts.
   explicit ReportRenderer(const ReportSheet& sheet);
+  // The same with a measure shared by many sheets (text_measure.h).
+  ReportRenderer(const ReportSheet& sheet, TextMeasure& measure);
 
   // The laid-out sheet A1:S22, in points: what a window scales or zooms.
   QSizeF SheetSizePoints() const { return layout_.Size(); }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "report/cell_display.h"
-#include "report/text_measure.h"
 
 namespace soatnoma {
 namespace {
@@ -147,6 +146,12 @@ QFont CellFont(const StandardFont& standard, const CellFormat& format) {
 
 SheetLayout::SheetLayout(const ReportSheet& sheet) {
   TextMeasure measure;
+  Lay(sheet, measure);
+}
+
+SheetLayout::SheetLayout(const ReportSheet& sheet, TextMeasure& measure) { Lay(sheet, measure); }
+
+void SheetLayout::Lay(const ReportSheet& sheet, TextMeasure& measure) {
   CellFonts fonts(sheet.Font(), measure);
   constexpr int lastRow = ReportSheet::kLastRow;
   constexpr int lastColumn = ReportSheet::kLastColumn;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "report/report_sheet.h"
+#include "report/text_measure.h"
 
 namespace soatnoma {
 
@@ -38,6 +39,8 @@ class SheetLayout {
  public:
   // Needs a QGuiApplication (fonts).
   explicit SheetLayout(const ReportSheet& sheet);
+  // The same with a measure that many sheets share, measuring each text once.
+  SheetLayout(const ReportSheet& sheet, TextMeasure& measure);
 
   QSizeF Size() const { return {columnLeft_.back(), rowTop_.back()}; }
   double ColumnLeft(int column) const { return columnLeft_[static_cast<std::size_t>(column - 1)]; }
@@ -53,6 +56,8 @@ class SheetLayout {
   static constexpr double kVerticalPadding = 2;
 
  private:
+  void Lay(const ReportSheet& sheet, TextMeasure& measure);
+
   std::vector<double> columnLeft_;  // one more than columns: the right edge of the last
   std::vector<double> rowTop_;      // one more than rows
   std::vector<CellBox> boxes_;

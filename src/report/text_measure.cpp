@@ -30,6 +30,15 @@ const MeasuredFont& TextMeasure::Measured(const QFont& font) {
 }
 
 double TextMeasure::Width(const MeasuredFont& font, const QString& text) const {
+  const Key key{&font, text, 0};
+  if (const auto known = widths_.constFind(key); known != widths_.constEnd()) return *known;
+  if (widths_.size() >= kMaxRemembered) widths_.clear();
+  const double width = MeasureWidth(font, text);
+  widths_.insert(key, width);
+  return width;
+}
+
+double TextMeasure::MeasureWidth(const MeasuredFont& font, const QString& text) const {
   return font.metrics.horizontalAdvance(text) / kPixelsPerPoint;
 }
 
@@ -42,9 +51,18 @@ double TextMeasure::DigitWidth(const MeasuredFont& font) const {
 }
 
 std::vector<LineSpan> TextMeasure::Wrap(const MeasuredFont& font, const QString& text, double width) const {
+  const Key key{&font, text, width};
+  if (const auto known = wraps_.constFind(key); known != wraps_.constEnd()) return *known;
+  if (wraps_.size() >= kMaxRemembered) wraps_.clear();
+  std::vector<LineSpan> lines = BreakLines(font, text, width);
+  wraps_.insert(key, lines);
+  return lines;
+}
+
+std::vector<LineSpan> TextMeasure::BreakLines(const MeasuredFont& font, const QString& text, double width) const {
   // Most cells hold a short text or a number that needs no breaking at all.
   if (!text.contains(QChar::LineFeed)) {
-    const double whole = Width(font, text);
+    const double whole = MeasureWidth(font, text);
     if (whole <= width) return {LineSpan{0, static_cast<int>(text.size()), whole}};
   }
   QTextLayout layout(text, font.font, &surface_);

@@ -1,9 +1,12 @@
 #pragma once
 // Text measured in points, the same on every device: fonts are laid out on a virtual
-// 720 dpi surface without hinting, so no screen or printer rounds the widths.
+// 720 dpi surface without hinting, so no screen or printer rounds the widths. A text once
+// measured in a font is remembered: the reports of a whole staff share their headings,
+// row titles and most numbers, and one measure serves them all.
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QString>
 #include <deque>
@@ -42,8 +45,24 @@ class TextMeasure {
   std::vector<LineSpan> Wrap(const MeasuredFont& font, const QString& text, double width) const;
 
  private:
+  // A text in one of the fonts above, and for a wrap the width it was wrapped to.
+  struct Key {
+    const MeasuredFont* font;
+    QString text;
+    double width;
+    friend bool operator==(const Key&, const Key&) = default;
+    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.font, key.text, key.width); }
+  };
+  // Remembered results stay few: the memory is given back when they grow past this.
+  static constexpr qsizetype kMaxRemembered = 20000;
+
+  double MeasureWidth(const MeasuredFont& font, const QString& text) const;
+  std::vector<LineSpan> BreakLines(const MeasuredFont& font, const QString& text, double width) const;
+
   QImage surface_;
   std::deque<MeasuredFont> fonts_;
+  mutable QHash<Key, double> widths_;
+  mutable QHash<Key, std::vector<LineSpan>> wraps_;
 };
 
 }  // namespace soatnoma

@@ -71,6 +71,46 @@ TEST(ReportRenderer, LaysOutWrappedTurnedAndWholeNumberText) {
   }
 }
 
+TEST(ReportRenderer, ASharedMeasureLaysEverySheetOutAsItsOwnWould) {
+  TextMeasure shared;
+  const std::vector<ReportTexts> staff = {kLongTexts, {"5", "fizika", "Ali"}, kLongTexts, {"", "", ""}};
+  for (const ReportTexts& texts : staff) {
+    const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Primary, "21", "18", true, texts)));
+    const SheetLayout alone(sheet);
+    const SheetLayout together(sheet, shared);
+    ASSERT_EQ(alone.Boxes().size(), together.Boxes().size());
+    for (std::size_t i = 0; i < alone.Boxes().size(); ++i) {
+      const CellBox& a = alone.Boxes()[i];
+      const CellBox& b = together.Boxes()[i];
+      EXPECT_EQ(a.rect, b.rect) << a.row << " " << a.column;
+      ASSERT_EQ(a.lines.size(), b.lines.size()) << a.row << " " << a.column;
+      for (std::size_t j = 0; j < a.lines.size(); ++j) {
+        EXPECT_EQ(a.lines[j].text, b.lines[j].text);
+        EXPECT_EQ(a.lines[j].baselineStart, b.lines[j].baselineStart);
+      }
+    }
+  }
+}
+
+TEST(TextMeasure, RemembersATextForItsFontAndWidthOnly) {
+  TextMeasure measure;
+  QFont plain = CellFont(StandardFont{}, CellFormat{});
+  QFont title = plain;
+  title.setPointSizeF(14);
+  title.setBold(true);
+  const MeasuredFont& small = measure.Measured(plain);
+  const MeasuredFont& large = measure.Measured(title);
+  const QString text = QStringLiteral("Metodik tadbirlar (Pedagogik kengash, metod birlashma)");
+  const double smallWidth = measure.Width(small, text);
+  EXPECT_GT(measure.Width(large, text), smallWidth * 1.4);
+  EXPECT_EQ(measure.Width(small, text), smallWidth);
+  const auto narrow = measure.Wrap(small, text, smallWidth / 3);
+  EXPECT_GE(narrow.size(), 3U);
+  EXPECT_EQ(measure.Wrap(small, text, smallWidth * 2).size(), 1U);
+  EXPECT_GT(measure.Wrap(large, text, smallWidth / 3).size(), narrow.size());
+  EXPECT_EQ(measure.Wrap(small, text, smallWidth / 3).size(), narrow.size());
+}
+
 // Dark pixels along a horizontal band of the image.
 int DarkPixels(const QImage& image, int top, int bottom, int left, int right) {
   int dark = 0;
