@@ -75,6 +75,15 @@ CellBlock BlockFromCorners(std::string_view corner, std::string_view otherCorner
   return Spanning(ReadCell(corner), ReadCell(otherCorner));
 }
 
+std::optional<CellBlock> ReadCellName(std::string_view name) {
+  if (name.find(':') != std::string_view::npos) return std::nullopt;
+  try {
+    return ParseRangeAddress(name);
+  } catch (const std::invalid_argument&) {
+    return std::nullopt;
+  }
+}
+
 std::string BlockAddress(const CellBlock& block) {
   if (block.IsWholeColumns()) return ColumnLetters(block.firstColumn) + ":" + ColumnLetters(block.lastColumn);
   const std::string first = ColumnLetters(block.firstColumn) + std::to_string(block.firstRow);

@@ -2,6 +2,7 @@
 // A1-style addresses of the report sheet: one cell ("O1"), a block ("O1:S1"), whole
 // columns ("A:A", "C:S"), or a block given by two corners in either order ("A20", "S4").
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,5 +37,7 @@ CellBlock ParseRangeAddress(std::string_view address);
 CellBlock BlockFromCorners(std::string_view corner, std::string_view otherCorner);
 // "O1:S1", "A4" for a single cell, "C:S" for whole columns.
 std::string BlockAddress(const CellBlock& block);
+// One cell named as in a saved workbook ("C8"); nullopt for anything else.
+std::optional<CellBlock> ReadCellName(std::string_view name);
 
 }  // namespace soatnoma

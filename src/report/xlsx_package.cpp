@@ -1,5 +1,6 @@
 #include "report/xlsx_package.h"
 
+#include <limits>
 #include <memory>
 
 namespace soatnoma {
@@ -27,9 +28,16 @@ XlsxPackage::~XlsxPackage() {
 }
 
 std::optional<std::string> XlsxPackage::Read(const std::string& entry) const {
+  return Read(entry, std::numeric_limits<std::size_t>::max());
+}
+
+bool XlsxPackage::Contains(const std::string& entry) const { return zip_name_locate(archive_, entry.c_str(), 0) >= 0; }
+
+std::optional<std::string> XlsxPackage::Read(const std::string& entry, std::size_t maxBytes) const {
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat(archive_, entry.c_str(), 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0) return std::nullopt;
+  if (stat.size > maxBytes) return std::nullopt;
   const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen(archive_, entry.c_str(), 0), &zip_fclose);
   if (!file) return std::nullopt;
   std::string content(stat.size, '\0');

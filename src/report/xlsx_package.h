@@ -3,6 +3,7 @@
 
 #include <zip.h>
 
+#include <cstddef>
 #include <deque>
 #include <optional>
 #include <string>
@@ -21,6 +22,10 @@ class XlsxPackage {
   ~XlsxPackage();  // discards unsaved changes
 
   std::optional<std::string> Read(const std::string& entry) const;
+  // The same, refusing (nullopt) an entry larger than maxBytes, so that a damaged or
+  // hostile package cannot make its reader run out of memory.
+  std::optional<std::string> Read(const std::string& entry, std::size_t maxBytes) const;
+  bool Contains(const std::string& entry) const;
   bool Replace(const std::string& entry, std::string content);
   // Writes the changes to the archive's file.
   bool Save(std::string& detail);

@@ -1,6 +1,7 @@
 #include "report/xlsx_report_workbook.h"
 
 #include "report/sheet_layout.h"
+#include "report/xlsx_notes_writer.h"
 #include "report/xlsx_report_sheet.h"
 
 namespace soatnoma {
@@ -32,6 +33,11 @@ lxw_error XlsxReportWorkbook::AddReport(const std::string& name, const ReportShe
   const lxw_error error = WriteReportWorksheet(worksheet, sheet, layout, formats_);
   if (error == LXW_NO_ERROR) finish_.sheets.push_back(SheetFinishFor(sheet, worksheets_));
   return error;
+}
+
+lxw_error XlsxReportWorkbook::AddNotes(const WorkbookNotes& notes) {
+  if (workbook_ == nullptr) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+  return WriteWorkbookNotes(workbook_, notes);
 }
 
 bool XlsxReportWorkbook::Close(std::string& detail) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "report/report_sheet.h"
+#include "report/workbook_notes.h"
 #include "report/xlsx_finish.h"
 #include "report/xlsx_formats.h"
 
@@ -27,6 +28,9 @@ class XlsxReportWorkbook {
   lxw_worksheet* AddWorksheet(const std::string& name);
   // A new worksheet holding the report sheet.
   lxw_error AddReport(const std::string& name, const ReportSheet& sheet);
+
+  // The program's mark and the notes of the one report the workbook holds.
+  lxw_error AddNotes(const WorkbookNotes& notes);
 
   // The cell formats of this workbook, shared by all of its worksheets.
   XlsxFormats& Formats() { return formats_; }

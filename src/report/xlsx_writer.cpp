@@ -8,9 +8,11 @@ namespace {
 
 constexpr const char* kSheetName = "Soatnoma";
 
-bool WriteWorkbook(const ReportSheet& sheet, const std::string& path, std::string& detail) {
+bool WriteWorkbook(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path,
+                   std::string& detail) {
   XlsxReportWorkbook workbook(path, sheet.Font());
-  const lxw_error written = workbook.AddReport(kSheetName, sheet);
+  lxw_error written = workbook.AddReport(kSheetName, sheet);
+  if (written == LXW_NO_ERROR) written = workbook.AddNotes(notes);
   if (written != LXW_NO_ERROR) {
     detail = lxw_strerror(written);
     return false;
@@ -21,8 +23,12 @@ bool WriteWorkbook(const ReportSheet& sheet, const std::string& path, std::strin
 }  // namespace
 
 SaveResult SaveXlsx(const ReportSheet& sheet, const std::string& path) {
+  return SaveXlsxWithNotes(sheet, WorkbookNotes{}, path);
+}
+
+SaveResult SaveXlsxWithNotes(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path) {
   return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
-    return WriteWorkbook(sheet, temporaryPath, detail);
+    return WriteWorkbook(sheet, notes, temporaryPath, detail);
   });
 }
 

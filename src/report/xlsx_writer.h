@@ -4,14 +4,18 @@
 // recalculates shows the right hours, and a spreadsheet that does follows any edit), and
 // the page setup. Texts are always written as texts, never as formulas. Rows of automatic
 // height are measured by the report layout, so this needs a QGuiApplication (fonts).
+// Every workbook carries the program's mark and the notes (see workbook_notes.h).
 
 #include <string>
 
 #include "report/report_sheet.h"
 #include "report/save_result.h"
+#include "report/workbook_notes.h"
 
 namespace soatnoma {
 
 SaveResult SaveXlsx(const ReportSheet& sheet, const std::string& path);
+// The same for a report the teacher has corrected, with the notes of the corrections.
+SaveResult SaveXlsxWithNotes(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path);
 
 }  // namespace soatnoma

@@ -91,17 +91,28 @@ struct Workbook {
   ReportSheet sheet;
 };
 
-TEST(LibreOffice, RecalculatesTheSameHoursFollowsAnEditAndKeepsTextsAsTexts) {
+TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
   const ScratchFolder folder;
   const ReportTexts formulaLike{"=1+2", "=SUM(C5:C8)", "=A1&\"x\""};
   std::vector<Workbook> books;
   books.push_back({"fractions", Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", true)))});
   books.push_back({"upper", Built(BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, formulaLike)))});
+  // Corrected in the program: hours moved from one month to another, a fraction, a
+  // negative entry; saved with the notes of the corrections.
+  ReportSheet corrected = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  WorkbookNotes notes;
+  const std::array<ComputedHours, 4> changes{{{8, col::C, 3}, {8, col::D, -3}, {14, col::K, 0.5}, {20, col::Q, -1}}};
+  for (const ComputedHours& change : changes) {
+    const double computed = corrected.Cells().ReadNumber(change.row, change.column);
+    notes.computedOfCorrected.push_back({change.row, change.column, computed});
+    corrected.Cells().SetNumber(change.row, change.column, computed + change.value);
+  }
+  books.push_back({"corrected", corrected});
   books.push_back({"primary", Built(BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", false)))});
   std::vector<std::string> files;
   for (const Workbook& book : books) {
     files.push_back(folder.File(book.name + ".xlsx"));
-    const SaveResult saved = SaveXlsx(book.sheet, files.back());
+    const SaveResult saved = SaveXlsxWithNotes(book.sheet, book.name == "corrected" ? notes : WorkbookNotes{}, files.back());
     ASSERT_TRUE(saved.ok) << saved.message;
   }
 

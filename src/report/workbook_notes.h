@@ -1,0 +1,41 @@
+#pragma once
+// What a workbook saved by this program carries besides the report: the mark that this
+// program wrote it, and for a corrected report the computed hours of every cell the
+// teacher changed, so that the corrections can still be seen and taken back when the
+// workbook is opened again. Both are custom document properties of the workbook.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace soatnoma {
+
+struct ComputedHours {
+  int row = 0;
+  int column = 0;
+  double value = 0;
+  friend bool operator==(const ComputedHours&, const ComputedHours&) = default;
+};
+
+struct WorkbookNotes {
+  // The cells the teacher corrected, each with the hours the program had computed.
+  std::vector<ComputedHours> computedOfCorrected;
+  friend bool operator==(const WorkbookNotes&, const WorkbookNotes&) = default;
+};
+
+namespace workbook_mark {
+inline constexpr std::string_view kName = "Soatnoma";
+inline constexpr std::string_view kValue = "yillik taqsimot, 1-shakl";
+}  // namespace workbook_mark
+
+// "Soatnoma hisoblangan C8": the property holding the computed hours of corrected cell C8.
+std::string ComputedHoursPropertyName(int row, int column);
+// The cell a property of that kind names; nullopt for any other property.
+struct NamedCell {
+  int row = 0;
+  int column = 0;
+};
+std::optional<NamedCell> CellOfComputedHoursProperty(std::string_view propertyName);
+
+}  // namespace soatnoma

@@ -1,0 +1,114 @@
+#include "report/workbook_parts.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace soatnoma {
+namespace {
+
+// Far more than any part of a report workbook; a larger part is taken as damage rather
+// than read into memory.
+constexpr std::size_t kLargestPart = 16 * 1024 * 1024;
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+
+// The attribute whose name ends in ":id" (r:id, whatever the prefix).
+std::string RelationshipId(const pugi::xml_node& sheet) {
+  for (const pugi::xml_attribute attribute : sheet.attributes()) {
+    const std::string_view name = attribute.name();
+    if (name.ends_with(":id")) return attribute.value();
+  }
+  return {};
+}
+
+// A relationship's target as a package entry: relative to "xl/", or from the root.
+std::string EntryOfTarget(std::string_view target) {
+  if (target.starts_with('/')) return std::string(target.substr(1));
+  return "xl/" + std::string(target);
+}
+
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+}  // namespace
+
+std::optional<double> ReadStoredNumber(std::string_view text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+bool LoadWorkbookPart(const XlsxPackage& package, const std::string& entry, pugi::xml_document& document) {
+  const auto content = package.Read(entry, kLargestPart);
+  return content && document.load_buffer(content->data(), content->size(), kParseOptions);
+}
+
+std::optional<std::vector<std::string>> WorksheetEntries(const XlsxPackage& package) {
+  pugi::xml_document workbook;
+  pugi::xml_document relationships;
+  if (!LoadWorkbookPart(package, "xl/workbook.xml", workbook) ||
+      !LoadWorkbookPart(package, "xl/_rels/workbook.xml.rels", relationships)) {
+    return std::nullopt;
+  }
+  std::vector<std::string> entries;
+  for (const pugi::xml_node sheet : workbook.child("workbook").child("sheets").children("sheet")) {
+    const std::string id = RelationshipId(sheet);
+    const pugi::xml_node target = relationships.child("Relationships").find_child_by_attribute("Relationship", "Id", id.c_str());
+    if (id.empty() || !target) return std::nullopt;
+    entries.push_back(EntryOfTarget(target.attribute("Target").value()));
+  }
+  return entries;
+}
+
+std::string CellText(const pugi::xml_node& textElement) {
+  const std::string_view raw = textElement.child_value();
+  std::string text;
+  text.reserve(raw.size());
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    const bool escape = raw.size() - i >= 7 && raw.substr(i, 2) == "_x" && raw[i + 6] == '_' &&
+                        IsHexDigit(raw[i + 2]) && IsHexDigit(raw[i + 3]) && IsHexDigit(raw[i + 4]) &&
+                        IsHexDigit(raw[i + 5]);
+    unsigned code = 0;
+    if (escape) std::from_chars(raw.data() + i + 2, raw.data() + i + 6, code, 16);
+    if (escape && code < 0x20) {
+      text += static_cast<char>(code);
+      i += 6;
+    } else {
+      text += raw[i];
+    }
+  }
+  return text;
+}
+
+std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package) {
+  std::vector<std::string> texts;
+  if (!package.Contains("xl/sharedStrings.xml")) return texts;
+  pugi::xml_document strings;
+  if (!LoadWorkbookPart(package, "xl/sharedStrings.xml", strings)) return std::nullopt;
+  for (const pugi::xml_node item : strings.child("sst").children("si")) {
+    // Plain text, or runs of differently formatted text one after the other.
+    std::string text = CellText(item.child("t"));
+    for (const pugi::xml_node run : item.children("r")) text += CellText(run.child("t"));
+    texts.push_back(std::move(text));
+  }
+  return texts;
+}
+
+std::vector<CustomProperty> CustomProperties(const XlsxPackage& package) {
+  std::vector<CustomProperty> properties;
+  pugi::xml_document custom;
+  if (!LoadWorkbookPart(package, "docProps/custom.xml", custom)) return properties;
+  for (const pugi::xml_node property : custom.child("Properties").children("property")) {
+    const pugi::xml_node value = property.first_child();
+    const std::string_view type = value.name();
+    CustomProperty read{property.attribute("name").value(), {}, std::nullopt};
+    if (type == "vt:lpwstr") read.text = value.child_value();
+    if (type == "vt:r8" || type == "vt:i4") read.number = ReadStoredNumber(value.child_value());
+    properties.push_back(std::move(read));
+  }
+  return properties;
+}
+
+}  // namespace soatnoma
