@@ -104,7 +104,7 @@ void ReportRenderer::PaintSheet(QPainter& painter) const {
   painter.restore();
 }
 
-void ReportRenderer::PaintPage(QPainter& painter, const QRectF& pageRect) const {
+QTransform ReportRenderer::SheetToPage(const QRectF& pageRect) const {
   const QSizeF page = PageSizePoints();
   const QMarginsF margins = PageMarginsPoints();
   const QRectF printable = QRectF(QPointF(0, 0), page).marginsRemoved(margins);
@@ -114,11 +114,17 @@ void ReportRenderer::PaintPage(QPainter& painter, const QRectF& pageRect) const 
   if (page_.centerHorizontally) origin.rx() += (printable.width() - sheet.width() * fit) / 2;
   if (page_.centerVertically) origin.ry() += (printable.height() - sheet.height() * fit) / 2;
 
+  QTransform transform;
+  transform.translate(pageRect.left(), pageRect.top());
+  transform.scale(pageRect.width() / page.width(), pageRect.height() / page.height());
+  transform.translate(origin.x(), origin.y());
+  transform.scale(fit, fit);
+  return transform;
+}
+
+void ReportRenderer::PaintPage(QPainter& painter, const QRectF& pageRect) const {
   painter.save();
-  painter.translate(pageRect.topLeft());
-  painter.scale(pageRect.width() / page.width(), pageRect.height() / page.height());
-  painter.translate(origin);
-  painter.scale(fit, fit);
+  painter.setWorldTransform(SheetToPage(pageRect), true);
   PaintSheet(painter);
   painter.restore();
 }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QSizeF>
+#include <QTransform>
 
 #include "report/report_sheet.h"
 #include "report/sheet_layout.h"
@@ -34,6 +35,9 @@ class ReportRenderer {
   // page's margins, at 100 percent; a sheet larger than the printable area is shrunk to
   // fit rather than cut.
   void PaintPage(QPainter& painter, const QRectF& pageRect) const;
+  // Where PaintPage puts the sheet: from the sheet's points to the painter's units, so that
+  // a window can find the cell under the mouse and mark cells where they are drawn.
+  QTransform SheetToPage(const QRectF& pageRect) const;
 
   const SheetLayout& Layout() const { return layout_; }
 
