@@ -1,0 +1,20 @@
+#pragma once
+// Reading a roster file whole. A staff list is small; anything far larger (a wrong file,
+// a device that never ends) is refused before it fills the memory.
+
+#include <cstddef>
+#include <string>
+
+namespace soatnoma::batch {
+
+inline constexpr std::size_t kMaxRosterBytes = 16 * 1024 * 1024;
+
+struct RosterFileContents {
+  bool ok = false;
+  std::string text;     // the file's bytes when ok
+  std::string message;  // why it could not be read (Uzbek) otherwise
+};
+
+RosterFileContents ReadRosterFile(const std::string& path);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,58 @@
+#include "batch/staff_export.h"
+
+#include <variant>
+
+#include "report/atomic_save.h"
+
+namespace soatnoma::batch {
+
+ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {
+  ReportRequest request;
+  request.category = teacher.category;
+  request.weeklyHours = teacher.weeklyHours;
+  request.rate = teacher.rate;
+  request.classLeader = teacher.classLeader;
+  request.texts = {teacher.school, teacher.subject, teacher.name};
+  request.calendarYear = calendarYear;
+  return request;
+}
+
+StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress) {
+  StaffExportResult result;
+  const auto total = static_cast<int>(request.teachers.size());
+  int made = 0;
+  bool stopped = false;
+  const SaveResult saved = SaveAtomically(request.path, [&](const std::string& temporaryPath, std::string& detail) {
+    const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath);
+    int done = 0;
+    for (const RosterTeacher& teacher : request.teachers) {
+      const ReportOutcome outcome = BuildReport(ReportRequestFor(teacher, request.calendarYear));
+      if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        result.refused.push_back({teacher.line, std::string(refusal->message)});
+      } else if (file->Add(teacher, std::get<ReportSheet>(outcome), detail)) {
+        ++made;
+      } else {
+        return false;
+      }
+      if (progress && !progress(++done, total)) {
+        stopped = true;
+        return false;
+      }
+    }
+    return made > 0 && file->Finish(detail);  // with no report the temporary file just goes
+  });
+  if (saved.ok) {
+    result.status = StaffExportStatus::Written;
+    result.produced = made;
+  } else if (stopped) {
+    result.status = StaffExportStatus::Stopped;
+  } else if (made == 0 && result.refused.size() == request.teachers.size()) {
+    result.status = StaffExportStatus::NothingToWrite;
+  } else {
+    result.status = StaffExportStatus::NotWritten;
+    result.message = saved.message;
+  }
+  return result;
+}
+
+}  // namespace soatnoma::batch

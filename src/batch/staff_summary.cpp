@@ -1,0 +1,140 @@
+#include "batch/staff_summary.h"
+
+#include <array>
+
+#include "model/number_text.h"
+#include "model/workload_table.h"
+
+namespace soatnoma::batch {
+namespace {
+
+// The cell of the report that holds the yearly total of all work.
+constexpr CellRef kAnnualTotalCell(kFirstWorkRow, col::S);
+constexpr const char* kTotalLabel = "Jami";
+
+lxw_error Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text, lxw_format* format) {
+  return worksheet_write_string(sheet, row, column, text.c_str(), format);
+}
+
+enum class ColumnKind { Text, Number, AnnualTotal };
+
+struct SummaryColumn {
+  const char* heading;
+  double width;  // characters
+  ColumnKind kind;
+  bool summed;                              // the total row adds this column up
+  std::string (*text)(const SummaryRow&);  // of a text column
+  double (*number)(const SummaryRow&);      // of a number column; the annual total's result
+};
+
+constexpr std::array<SummaryColumn, 8> kColumns = {{
+    {"Familiya va ism", 30, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr},
+    {"Maktab", 9, ColumnKind::Text, false, [](const SummaryRow& row) { return row.school; }, nullptr},
+    {"Fan", 18, ColumnKind::Text, false, [](const SummaryRow& row) { return row.subject; }, nullptr},
+    {"Toifa", 13, ColumnKind::Text, false,
+     [](const SummaryRow& row) { return std::string(row.category == TeacherCategory::Upper ? "yuqori" : "boshlang'ich"); },
+     nullptr},
+    {"Haftalik dars soati", 10, ColumnKind::Number, true, nullptr, [](const SummaryRow& row) { return row.weeklyHours; }},
+    {"Stavka", 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; }},
+    {"Sinf rahbarligi", 10, ColumnKind::Text, false,
+     [](const SummaryRow& row) { return std::string(row.classLeader ? "ha" : "yo'q"); }, nullptr},
+    {"Yillik umumiy ish yuklamasi", 13, ColumnKind::AnnualTotal, true, nullptr,
+     [](const SummaryRow& row) { return row.annualTotal; }},
+}};
+
+lxw_error WriteCell(lxw_worksheet* worksheet, lxw_row_t row, lxw_col_t column, const SummaryRow& teacher,
+                    lxw_format* format) {
+  const SummaryColumn& spec = kColumns[column];
+  switch (spec.kind) {
+    case ColumnKind::Text: return Text(worksheet, row, column, spec.text(teacher), format);
+    case ColumnKind::Number: return worksheet_write_number(worksheet, row, column, spec.number(teacher), format);
+    case ColumnKind::AnnualTotal: break;
+  }
+  const std::string formula = AnnualTotalFormula(teacher.sheetName);
+  return worksheet_write_formula_num(worksheet, row, column, formula.c_str(), format, spec.number(teacher));
+}
+
+CellFormat Bordered(bool bold, bool number) {
+  CellFormat format;
+  format.bold = bold;
+  format.border = LineStyle::Continuous;
+  format.vertical = VerticalAlignment::Center;
+  format.horizontal = number ? HorizontalAlignment::Center : HorizontalAlignment::General;
+  return format;
+}
+
+CellFormat Heading() {
+  CellFormat format = Bordered(true, true);
+  format.wrapText = true;
+  return format;
+}
+
+// The total row: the label, then the sum of every summed column with its result.
+lxw_error WriteTotals(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, XlsxFormats& formats) {
+  const auto totalRow = static_cast<lxw_row_t>(rows.size() + 1);
+  lxw_error error = Text(worksheet, totalRow, 0, kTotalLabel, formats.For(Bordered(true, false)));
+  for (lxw_col_t column = 1; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
+    const SummaryColumn& spec = kColumns[column];
+    lxw_format* format = formats.For(Bordered(true, spec.kind != ColumnKind::Text));
+    if (!spec.summed) {
+      error = worksheet_write_blank(worksheet, totalRow, column, format);
+      continue;
+    }
+    std::array<char, 32> range{};
+    lxw_rowcol_to_range(range.data(), 1, column, totalRow - 1, column);
+    double sum = 0;
+    for (const SummaryRow& row : rows) sum += spec.number(row);
+    const std::string formula = "=SUM(" + std::string(range.data()) + ")";
+    error = worksheet_write_formula_num(worksheet, totalRow, column, formula.c_str(), format, sum);
+  }
+  return error;
+}
+
+void SetPage(lxw_worksheet* worksheet) {
+  worksheet_set_landscape(worksheet);
+  worksheet_set_paper(worksheet, 9);  // A4
+  worksheet_fit_to_pages(worksheet, 1, 0);
+  worksheet_repeat_rows(worksheet, 0, 0);
+  worksheet_freeze_panes(worksheet, 1, 0);
+}
+
+}  // namespace
+
+SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetName, const ReportSheet& report) {
+  return SummaryRow{teacher.name,
+                    teacher.school,
+                    teacher.subject,
+                    teacher.category,
+                    ParseLeadingNumber(teacher.weeklyHours),
+                    ParseLeadingNumber(teacher.rate),
+                    teacher.classLeader,
+                    sheetName,
+                    report.Cells().ReadNumber(kAnnualTotalCell.row, kAnnualTotalCell.column)};
+}
+
+std::string AnnualTotalFormula(const std::string& sheetName) {
+  std::string quoted;
+  for (char c : sheetName) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  return "='" + quoted + "'!" + ColumnLetters(kAnnualTotalCell.column) + std::to_string(kAnnualTotalCell.row);
+}
+
+lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, XlsxFormats& formats) {
+  lxw_error error = LXW_NO_ERROR;
+  lxw_format* heading = formats.For(Heading());
+  for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
+    const SummaryColumn& spec = kColumns[column];
+    worksheet_set_column(worksheet, column, column, spec.width, nullptr);
+    error = Text(worksheet, 0, column, spec.heading, heading);
+  }
+  for (std::size_t i = 0; i < rows.size() && error == LXW_NO_ERROR; ++i) {
+    for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
+      lxw_format* format = formats.For(Bordered(false, kColumns[column].kind != ColumnKind::Text));
+      error = WriteCell(worksheet, static_cast<lxw_row_t>(i + 1), column, rows[i], format);
+    }
+  }
+  if (error != LXW_NO_ERROR) return error;
+  SetPage(worksheet);
+  return WriteTotals(worksheet, rows, formats);
+}
+
+}  // namespace soatnoma::batch

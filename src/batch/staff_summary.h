@@ -1,0 +1,41 @@
+#pragma once
+// The summary sheet "Jami" of a staff workbook: one row per teacher in roster order (name,
+// school, subject, category, weekly hours, rate, class leadership, annual total) and the
+// staff's total. The annual totals refer to each teacher's own sheet and the staff total
+// adds them up, as live formulas that also carry their results, so the sheet follows any
+// later edit of a teacher's sheet.
+
+#include <xlsxwriter.h>
+
+#include <string>
+#include <vector>
+
+#include "batch/roster.h"
+#include "report/report_sheet.h"
+#include "report/xlsx_formats.h"
+
+namespace soatnoma::batch {
+
+inline constexpr const char* kSummarySheetName = "Jami";
+
+struct SummaryRow {
+  std::string name;
+  std::string school;
+  std::string subject;
+  TeacherCategory category = TeacherCategory::Upper;
+  double weeklyHours = 0;  // as the calculation read them
+  double rate = 0;
+  bool classLeader = false;
+  std::string sheetName;     // the teacher's sheet in the workbook
+  double annualTotal = 0;    // the report's yearly total of all work (S5)
+};
+
+SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetName, const ReportSheet& report);
+
+// "='<sheet>'!S5": the yearly total on the teacher's sheet, the name always quoted.
+std::string AnnualTotalFormula(const std::string& sheetName);
+
+// Fills the worksheet: headings, the rows, the total row, widths and the printed page.
+lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, XlsxFormats& formats);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,48 @@
+// The export on its own: a stopped export leaves no file and an earlier one untouched.
+#include "batch/staff_export.h"
+
+#include <gtest/gtest.h>
+
+#include "batch_test_support.h"
+#include "report_test_support.h"
+
+namespace soatnoma::batch {
+namespace {
+
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+
+TEST(StaffExport, StoppedPartWayWritesNothing) {
+  const ScratchFolder folder;
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  for (const auto format : {StaffFileFormat::Xlsx, StaffFileFormat::Pdf}) {
+    const std::string path = folder.File(format == StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx");
+    WriteFile(path, "earlier");
+    std::vector<int> told;
+    const StaffExportResult result = ExportStaff({teachers, 2025, format, path}, [&told](int done, int total) {
+      told.push_back(done * 10 + total);
+      return done < 2;
+    });
+    EXPECT_EQ(result.status, StaffExportStatus::Stopped);
+    EXPECT_EQ(result.produced, 0);
+    EXPECT_EQ(told, (std::vector<int>{14, 24}));
+    EXPECT_EQ(ReadFile(path), "earlier");
+  }
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));
+}
+
+TEST(StaffExport, WrittenFileCountsItsReports) {
+  const ScratchFolder folder;
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const StaffExportResult result = ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")});
+  EXPECT_EQ(result.status, StaffExportStatus::Written);
+  EXPECT_EQ(result.produced, 4);
+  EXPECT_TRUE(result.refused.empty());
+  const StaffExportResult none = ExportStaff({{}, 2025, StaffFileFormat::Pdf, folder.File("b.pdf")});
+  EXPECT_EQ(none.status, StaffExportStatus::NothingToWrite);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.xlsx"});
+}
+
+}  // namespace
+}  // namespace soatnoma::batch
