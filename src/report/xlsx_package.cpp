@@ -52,12 +52,19 @@ bool XlsxPackage::Replace(const std::string& entry, std::string content) {
   const std::string& kept = replacements_.emplace_back(std::move(content));
   zip_source_t* source = zip_source_buffer(archive_, kept.data(), kept.size(), 0);
   if (source == nullptr) return false;
-  if (zip_file_replace(archive_, static_cast<zip_uint64_t>(index), source, ZIP_FL_ENC_UTF_8) != 0) {
+  // The parts are written on every save: the fastest compression will do. The library
+  // keeps its slowest level for a part replaced by one of the same method, so the new
+  // part takes the old one's place as a new entry (at the end of the package).
+  if (zip_delete(archive_, static_cast<zip_uint64_t>(index)) != 0) {
     zip_source_free(source);
     return false;
   }
-  // The parts are small and written on every save: the fastest compression will do.
-  return zip_set_file_compression(archive_, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1) == 0;
+  const zip_int64_t added = zip_file_add(archive_, entry.c_str(), source, ZIP_FL_ENC_UTF_8);
+  if (added < 0) {
+    zip_source_free(source);
+    return false;
+  }
+  return zip_set_file_compression(archive_, static_cast<zip_uint64_t>(added), ZIP_CM_DEFLATE, 1) == 0;
 }
 
 bool XlsxPackage::Save(std::string& detail) {

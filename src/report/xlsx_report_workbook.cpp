@@ -29,7 +29,7 @@ lxw_error XlsxReportWorkbook::AddReport(const std::string& name, const ReportShe
     const lxw_error refused = workbook_validate_sheet_name(workbook_, name.c_str());
     return refused != LXW_NO_ERROR ? refused : LXW_ERROR_MEMORY_MALLOC_FAILED;
   }
-  const SheetLayout layout(sheet);
+  const SheetLayout layout(sheet, measure_);
   const lxw_error error = WriteReportWorksheet(worksheet, sheet, layout, formats_);
   if (error == LXW_NO_ERROR) finish_.sheets.push_back(SheetFinishFor(sheet, worksheets_));
   return error;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "report/report_sheet.h"
+#include "report/text_measure.h"
 #include "report/workbook_notes.h"
 #include "report/xlsx_finish.h"
 #include "report/xlsx_formats.h"
@@ -43,6 +44,7 @@ class XlsxReportWorkbook {
   lxw_workbook* workbook_;
   XlsxFormats formats_;
   XlsxFinish finish_;
+  TextMeasure measure_;  // shared by the report sheets' layouts
   int worksheets_ = 0;
 };
 
