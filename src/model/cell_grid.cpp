@@ -8,9 +8,11 @@
 namespace soatnoma {
 namespace {
 
-// Deeper than any chain of totals in a report; reached only by a formula that refers to
-// itself through other formulas.
-constexpr int kMaxFormulaDepth = 256;
+// Far deeper than any chain of totals in a report (a grid of a few hundred cells); keeps the
+// stack safe on a grid of long chains.
+constexpr int kMaxFormulaDepth = 4096;
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
@@ -18,7 +20,8 @@ CellGrid::CellGrid(int firstRow, int lastRow, int lastColumn)
     : firstRow_(firstRow),
       lastRow_(lastRow),
       lastColumn_(lastColumn),
-      cells_(static_cast<std::size_t>((lastRow - firstRow + 1) * lastColumn)) {}
+      cells_(static_cast<std::size_t>((lastRow - firstRow + 1) * lastColumn)),
+      results_(cells_.size()) {}
 
 bool CellGrid::Contains(int row, int column) const {
   return row >= firstRow_ && row <= lastRow_ && column >= 1 && column <= lastColumn_;
@@ -45,6 +48,7 @@ void CellGrid::SetNumber(int row, int column, double value) {
   Cell& cell = At(row, column);
   cell.kind = CellKind::Number;
   cell.number = value;
+  Written();
 }
 
 void CellGrid::SetText(int row, int column, std::string_view text) {
@@ -55,6 +59,7 @@ void CellGrid::SetText(int row, int column, std::string_view text) {
     SetNumber(row, column, number);
   } else {
     At(row, column).kind = CellKind::Text;
+    Written();
     if (texts_.empty()) texts_.resize(cells_.size());
     texts_[IndexOf(row, column)].assign(text);
   }
@@ -70,10 +75,12 @@ void CellGrid::SetFormula(int row, int column, const RelativeFormula& formula) {
   Cell& cell = At(row, column);
   cell.kind = CellKind::Formula;
   cell.formula = formula;
+  Written();
 }
 
 void CellGrid::ClearCell(int row, int column) {
   At(row, column).kind = CellKind::Empty;
+  Written();
 }
 
 double CellGrid::Evaluate(int row, int column, int depth) const {
@@ -82,11 +89,20 @@ double CellGrid::Evaluate(int row, int column, int depth) const {
   switch (cell->kind) {
     case CellKind::Number:
       return cell->number;
-    case CellKind::Formula:
-      if (depth >= kMaxFormulaDepth) return std::numeric_limits<double>::quiet_NaN();
-      return cell->formula.Evaluate(row, column, [this, depth](int r, int c) {
+    case CellKind::Formula: {
+      Result& result = results_[IndexOf(row, column)];
+      if (result.generation == generation_) return result.open ? kNoValue : result.value;
+      if (depth >= kMaxFormulaDepth) return kNoValue;
+      result.generation = generation_;
+      result.open = true;
+      const double value = cell->formula.Evaluate(row, column, [this, depth](int r, int c) {
         return Evaluate(r, c, depth + 1);
       });
+      Result& closed = results_[IndexOf(row, column)];
+      closed.open = false;
+      closed.value = value;
+      return value;
+    }
     case CellKind::Empty:
     case CellKind::Text:
       return 0;

@@ -4,6 +4,7 @@
 // are always current: reading a formula cell evaluates it from the cells as they stand,
 // so every write is followed at once by every total that depends on it.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +39,7 @@ class CellGrid {
 
   // The value the cell shows: its number or the current result of its formula; nullopt
   // for an empty or text cell and for a cell outside the grid. A formula that runs into
-  // itself reads NaN.
+  // itself reads NaN, and so does every formula that counts on it.
   std::optional<double> ReadValue(int row, int column) const;
   // ReadValue with empty counted as 0, as arithmetic on the sheet does.
   double ReadNumber(int row, int column) const;
@@ -56,15 +57,27 @@ class CellGrid {
     CellKind kind = CellKind::Empty;
   };
 
+  // The result of a formula cell as last evaluated, valid while no cell has been written
+  // since (same generation). Each formula is summed once per generation however many
+  // totals count it, and a cell met again while its own sum is open is a cycle.
+  struct Result {
+    std::uint64_t generation = 0;
+    bool open = false;
+    double value = 0;
+  };
+
   std::size_t IndexOf(int row, int column) const;
   Cell& At(int row, int column);
   const Cell* Find(int row, int column) const;
   double Evaluate(int row, int column, int depth) const;
+  void Written() { ++generation_; }
 
   int firstRow_;
   int lastRow_;
   int lastColumn_;
   std::vector<Cell> cells_;
+  std::uint64_t generation_ = 1;
+  mutable std::vector<Result> results_;
   // Texts by cell index; made on the first text, as most grids hold numbers only.
   std::vector<std::string> texts_;
 };

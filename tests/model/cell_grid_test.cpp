@@ -97,6 +97,22 @@ TEST(CellGrid, RefusesWritesOutsideAndSurvivesBadFormulas) {
   EXPECT_TRUE(std::isnan(*table.ReadValue(6, col::C)));
 }
 
+TEST(CellGrid, ManyPathsToOneCellAndCyclesStayCheap) {
+  // Every row counts the row above eight times: 8^16 paths to C4, summed once each per write.
+  WorkloadTable table;
+  table.SetNumber(4, col::C, 1);
+  for (int row = 5; row <= 20; ++row) table.SetFormula(row, col::C, "=R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C");
+  EXPECT_EQ(table.ReadValue(20, col::C), std::pow(8.0, 16));
+  table.SetNumber(4, col::C, 2);
+  EXPECT_EQ(table.ReadValue(20, col::C), 2 * std::pow(8.0, 16));
+  // A cycle through many such cells reads NaN everywhere it reaches, and ends.
+  for (int column = col::D; column <= col::S; ++column) {
+    for (int row = 4; row <= 20; ++row) table.SetFormula(row, column, "=RC[-1]+RC[-1]+R[-1]C+R[1]C+RC[1]");
+  }
+  EXPECT_TRUE(std::isnan(*table.ReadValue(12, col::K)));
+  EXPECT_EQ(table.ReadValue(20, col::C), 2 * std::pow(8.0, 16));  // C counts nothing of the cycle
+}
+
 TEST(WorkloadTable, HeadingsNumbersAndTitles) {
   WorkloadTable table;
   WriteTableHeadings(table);
