@@ -2,8 +2,6 @@
 
 #include <csv.h>
 
-#include <algorithm>
-
 namespace soatnoma::batch {
 namespace {
 
@@ -23,31 +21,26 @@ unsigned char DetectSeparator(std::string_view text) {
   return semicolons > commas ? ';' : ',';
 }
 
-// Collects fields and records from the parser's callbacks and keeps the line count.
+// Collects fields and records from the parser's callbacks. The text is fed byte by byte,
+// so that the line of the first byte of every record is known exactly, whatever its quoted
+// fields hold and however they end.
 struct Collector {
   std::vector<CsvRecord> records;
   CsvRecord current;
-  int lineBeingRead = 1;
-  bool recordStarted = false;
+  int recordStartLine = 1;
+  bool awaitingRecord = true;  // the next byte that is not a line end begins a record
 
   static void OnField(void* data, std::size_t size, void* self) {
     auto* collector = static_cast<Collector*>(self);
-    std::string field = data == nullptr ? std::string() : std::string(static_cast<char*>(data), size);
-    if (!collector->recordStarted) {
-      // The first field ends on the line being read; a quoted field may have begun on an
-      // earlier one, as many lines up as it holds line feeds.
-      collector->recordStarted = true;
-      const auto feeds = static_cast<int>(std::count(field.begin(), field.end(), '\n'));
-      collector->current.line = collector->lineBeingRead - feeds;
-    }
-    collector->current.fields.push_back(std::move(field));
+    collector->current.fields.emplace_back(data == nullptr ? "" : std::string(static_cast<char*>(data), size));
   }
 
   static void OnRecordEnd(int /*terminator*/, void* self) {
     auto* collector = static_cast<Collector*>(self);
-    if (collector->recordStarted) collector->records.push_back(std::move(collector->current));
+    collector->current.line = collector->recordStartLine;
+    collector->records.push_back(std::move(collector->current));
     collector->current = CsvRecord{};
-    collector->recordStarted = false;
+    collector->awaitingRecord = true;
   }
 };
 
@@ -62,17 +55,17 @@ std::vector<CsvRecord> ReadCsvRecords(std::string_view text) {
   csv_set_delim(&parser, DetectSeparator(text));
   csv_set_space_func(&parser, NoBlanksAreTrimmed);
   Collector collector;
-  // Feed the text line by line, so that a record knows the line it starts on even when a
-  // quoted field spans several lines.
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    end = end == std::string_view::npos ? text.size() : end + 1;
-    csv_parse(&parser, text.data() + start, end - start, Collector::OnField, Collector::OnRecordEnd, &collector);
-    ++collector.lineBeingRead;
-    start = end;
+  int line = 1;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char byte = text[i];
+    if (collector.awaitingRecord && byte != '\n' && byte != '\r') {
+      collector.recordStartLine = line;
+      collector.awaitingRecord = false;
+    }
+    csv_parse(&parser, &byte, 1, Collector::OnField, Collector::OnRecordEnd, &collector);
+    // A line ends with LF, CRLF or a lone CR, as text editors count lines.
+    if (byte == '\n' || (byte == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++line;
   }
-  --collector.lineBeingRead;
   csv_fini(&parser, Collector::OnField, Collector::OnRecordEnd, &collector);
   csv_free(&parser);
   return std::move(collector.records);

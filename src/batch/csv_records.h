@@ -9,7 +9,8 @@
 namespace soatnoma::batch {
 
 struct CsvRecord {
-  int line = 0;  // the line of the file on which the record starts (the first line is 1)
+  int line = 0;  // the line of the file on which the record starts (the first line is 1;
+                 // a line ends with LF, CRLF or a lone CR)
   std::vector<std::string> fields;
 };
 

@@ -26,6 +26,18 @@ TEST(CsvRecords, SemicolonsQuotesBomAndCrLf) {
   EXPECT_EQ(records[3].line, 6);
 }
 
+TEST(CsvRecords, LinesOfRecordsWhateverTheirFieldsHold) {
+  // A quote left open runs to the end of the file: the record still starts on its own line.
+  auto records = ReadCsvRecords("ism,fan\n\n\"Ko'p\nqator,,1\"r,x\n");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1].line, 3);
+  // Lone carriage returns end lines too.
+  records = ReadCsvRecords("ism\rA\r\rB");
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[1].line, 2);
+  EXPECT_EQ(records[2].line, 4);
+}
+
 TEST(CsvRecords, CommaWhenTheHeaderUsesCommas) {
   const auto records = ReadCsvRecords("ism,fan;x\nA,B;C\n");
   ASSERT_EQ(records.size(), 2u);
