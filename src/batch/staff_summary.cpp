@@ -11,6 +11,8 @@ namespace {
 // The cell of the report that holds the yearly total of all work.
 constexpr CellRef kAnnualTotalCell(kFirstWorkRow, col::S);
 constexpr const char* kTotalLabel = "Jami";
+// The headings wrap onto two lines; a spreadsheet that takes stored heights would cut them.
+constexpr double kHeadingRowHeight = 27;  // points
 
 lxw_error Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text, lxw_format* format) {
   return worksheet_write_string(sheet, row, column, text.c_str(), format);
@@ -38,7 +40,7 @@ constexpr std::array<SummaryColumn, 8> kColumns = {{
     {"Stavka", 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; }},
     {"Sinf rahbarligi", 10, ColumnKind::Text, false,
      [](const SummaryRow& row) { return std::string(row.classLeader ? "ha" : "yo'q"); }, nullptr},
-    {"Yillik umumiy ish yuklamasi", 13, ColumnKind::AnnualTotal, true, nullptr,
+    {"Yillik umumiy ish yuklamasi", 14, ColumnKind::AnnualTotal, true, nullptr,
      [](const SummaryRow& row) { return row.annualTotal; }},
 }};
 
@@ -121,6 +123,7 @@ std::string AnnualTotalFormula(const std::string& sheetName) {
 lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, XlsxFormats& formats) {
   lxw_error error = LXW_NO_ERROR;
   lxw_format* heading = formats.For(Heading());
+  worksheet_set_row(worksheet, 0, kHeadingRowHeight, nullptr);
   for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
     const SummaryColumn& spec = kColumns[column];
     worksheet_set_column(worksheet, column, column, spec.width, nullptr);
