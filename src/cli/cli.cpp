@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "cli/batch_command.h"
 #include "cli/exit_codes.h"
 #include "cli/report_command.h"
 #include "cli/table_command.h"
@@ -21,6 +22,7 @@ struct Command {
 constexpr std::array kCommands = {
     Command{"table", RunTableCommand},
     Command{"report", RunReportCommand},
+    Command{"batch", RunBatchCommand},
 };
 
 }  // namespace
@@ -31,6 +33,7 @@ std::string UsageText() {
          "                     [--before-rounding]\n"
          "  soatnoma-cli report --category upper|primary --weekly TEXT [--rate TEXT] [--leader]\n"
          "                      [--name TEXT] [--school TEXT] [--subject TEXT] [--year YYYY] -o FILE\n"
+         "  soatnoma-cli batch ROSTER.csv -o OUT [--year YYYY]\n"
          "  soatnoma-cli --help | --version\n"
          "\n"
          "table   prints the annual workload table (rows 5-20, columns C-S) as CSV.\n"
@@ -40,8 +43,13 @@ std::string UsageText() {
          "        formulas) or .pdf (one A4 landscape page). --year is the calendar year Y\n"
          "        of the title's school year Y/Y+1 (default: this year); the texts are\n"
          "        used exactly as given.\n"
+         "batch   writes every teacher of a staff list (CSV: ism, maktab, fan, toifa, soat,\n"
+         "        stavka, rahbar, du..sh) to OUT: .xlsx (a sheet per teacher and the summary\n"
+         "        \"Jami\") or .pdf (a page per teacher). Refused rows are reported on\n"
+         "        stderr as \"qator N: ...\" and skipped.\n"
          "\n"
-         "Exit status: 0 done, 2 input refused (message on stderr), 3 file not written,\n"
+         "Exit status: 0 done, 1 some roster rows skipped, 2 input refused (batch: no row\n"
+         "could be made, nothing written; message on stderr), 3 file not written,\n"
          "64 bad command line.\n";
 }
 

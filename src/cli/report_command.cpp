@@ -1,46 +1,18 @@
 #include "cli/report_command.h"
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <ctime>
 #include <optional>
 #include <variant>
 
-#include "cli/cli.h"
 #include "cli/exit_codes.h"
 #include "cli/headless_gui.h"
+#include "cli/output_options.h"
 #include "cli/table_command.h"
 #include "report/pdf_writer.h"
 #include "report/report_builder.h"
 #include "report/xlsx_writer.h"
 
 namespace soatnoma::cli {
-namespace {
-
-enum class ReportFormat { Xlsx, Pdf };
-
-std::optional<ReportFormat> FormatOf(const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (lower.ends_with(".xlsx")) return ReportFormat::Xlsx;
-  if (lower.ends_with(".pdf")) return ReportFormat::Pdf;
-  return std::nullopt;
-}
-
-std::optional<int> ReadYear(const std::string& text) {
-  int year = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
-  if (error != std::errc() || end != text.data() + text.size() || year < 1 || year > 9998) return std::nullopt;
-  return year;
-}
-
-int UsageError(std::ostream& err, const std::string& message) {
-  err << "soatnoma-cli: " << message << "\n" << UsageText();
-  return kExitUsage;
-}
-
-}  // namespace
 
 int CurrentCalendarYear() {
   const std::time_t now = std::time(nullptr);
@@ -65,7 +37,7 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   if (!teacher.valid) return UsageError(err, teacher.error);
   const auto output = options->Value("-o");
   if (!output || output->empty()) return UsageError(err, "-o FILE is required");
-  const auto format = FormatOf(*output);
+  const auto format = OutputFormatOf(*output);
   if (!format) return UsageError(err, "the output file must end in .xlsx or .pdf");
   std::optional<int> year = currentYear();
   if (const auto given = options->Value("--year")) {
@@ -89,7 +61,7 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   const ReportSheet& sheet = std::get<ReportSheet>(outcome);
 
   const HeadlessGui gui;  // both writers lay the text out with the report's fonts
-  const SaveResult saved = *format == ReportFormat::Xlsx ? SaveXlsx(sheet, *output) : SavePdf(sheet, *output);
+  const SaveResult saved = *format == OutputFormat::Xlsx ? SaveXlsx(sheet, *output) : SavePdf(sheet, *output);
   if (!saved.ok) {
     err << saved.message << "\n";
     return kExitCannotWrite;

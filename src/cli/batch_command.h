@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "cli/report_command.h"
+
+namespace soatnoma::cli {
+
+// soatnoma-cli batch ROSTER.csv -o OUT [--year YYYY]
+// Every teacher of the roster into one workbook (.xlsx) or one PDF. Refused rows go to err,
+// one line each; a progress bar is drawn on err when it is a terminal.
+int RunBatchCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// The same with the clock for the title's year and whether err shows a progress bar.
+int RunBatchCommandAt(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+                      const YearClock& currentYear, bool showProgress);
+
+}  // namespace soatnoma::cli

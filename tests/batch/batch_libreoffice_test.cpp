@@ -1,0 +1,72 @@
+// A real spreadsheet program opens the staff workbook: LibreOffice, headless, recalculates
+// every formula, and the summary "Jami" must show the model's annual totals and staff
+// total, follow an edit on a teacher's sheet, and every sheet print on a page of its own.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "batch/csv_records.h"
+#include "batch_test_support.h"
+#include "libreoffice_support.h"
+#include "model/workload_table.h"
+#include "report_test_support.h"
+
+namespace soatnoma::batch {
+namespace {
+
+using soatnoma::testing::Convert;
+using soatnoma::testing::Quoted;
+using soatnoma::testing::RunTool;
+using soatnoma::testing::ScratchFolder;
+
+// Changes one worksheet part of the saved workbook in place.
+void Edit(const std::string& workbook, const std::string& entry, const std::regex& pattern, const std::string& to) {
+  std::string detail;
+  auto package = XlsxPackage::Open(workbook, detail);
+  ASSERT_TRUE(package) << detail;
+  const std::string part = package->Read(entry).value_or("");
+  ASSERT_TRUE(std::regex_search(part, pattern)) << entry;
+  ASSERT_TRUE(package->Replace(entry, std::regex_replace(part, pattern, to)));
+  ASSERT_TRUE(package->Save(detail)) << detail;
+}
+
+double Shown(const std::vector<CsvRecord>& csv, std::size_t row, std::size_t column) {
+  return std::stod(csv.at(row).fields.at(column));
+}
+
+TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
+  const ScratchFolder folder;
+  const std::string workbook = folder.File("xodimlar.xlsx");
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
+
+  // The stored results of the summary's formulas are spoiled, and the first teacher's
+  // lessons in September (C8) become 1000 hours on that teacher's sheet.
+  Edit(workbook, "xl/worksheets/sheet1.xml", std::regex("(<f>[^<]*</f>)<v>[^<]*</v>"), "$1<v>0</v>");
+  Edit(workbook, "xl/worksheets/sheet2.xml", std::regex(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)"),
+       "<c r=\"C8\"$1><v>1000</v></c>");
+  std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  reports[0].Cells().SetNumber(8, col::C, 1000);
+
+  const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
+  ASSERT_EQ(csv.status, 0) << csv.output;
+  const std::vector<CsvRecord> summary = ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  ASSERT_EQ(summary.size(), reports.size() + 2);
+  double staffTotal = 0;
+  for (std::size_t i = 0; i < reports.size(); ++i) {
+    const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S);
+    EXPECT_EQ(Shown(summary, i + 1, 7), annual) << summary[i + 1].fields[0];
+    staffTotal += annual;
+  }
+  EXPECT_EQ(summary.back().fields[0], "Jami");
+  EXPECT_EQ(Shown(summary, reports.size() + 1, 7), staffTotal);
+  EXPECT_EQ(Shown(summary, reports.size() + 1, 4), 24 + 22.5 + 20 + 27.5);
+
+  const auto pdf = Convert(folder, "pdf", {workbook});
+  ASSERT_EQ(pdf.status, 0) << pdf.output;
+  const auto info = RunTool("pdfinfo " + Quoted(folder.File("out/xodimlar.pdf")));
+  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
+}
+
+}  // namespace
+}  // namespace soatnoma::batch
