@@ -85,6 +85,12 @@ TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
   const CommandRun empty = Report({"--category", "upper", "--weekly", "", "-o", folder.File("new.xlsx")});
   EXPECT_EQ(empty.status, kExitRefused);
   EXPECT_EQ(empty.err, "Ajratilgan dars soati kiritilmadi!\n");
+  // A name in another code page (Windows-1251) would spoil the workbook.
+  const CommandRun codePage =
+      Report({"--category", "upper", "--weekly", "20", "--name", "\xCA\xE0\xF0\xE8\xEC\xEE\xE2", "-o", earlier});
+  EXPECT_EQ(codePage.status, kExitRefused);
+  EXPECT_EQ(codePage.err, "Matn UTF-8 kodlashda emas: --name\n");
+  EXPECT_EQ(ReadFile(earlier), "earlier report");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.pdf"});
 }
 
