@@ -5,6 +5,7 @@
 #include "batch/staff_export.h"
 #include "cli/exit_codes.h"
 #include "cli/headless_gui.h"
+#include "cli/held_interruptions.h"
 #include "cli/option_reader.h"
 #include "cli/output_options.h"
 #include "cli/progress_bar.h"
@@ -13,6 +14,7 @@ namespace soatnoma::cli {
 namespace {
 
 constexpr const char* kNothingProduced = "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ";
+constexpr const char* kStopped = "To'xtatildi, fayl yozilmadi.";
 
 struct BatchOptions {
   std::string roster;
@@ -82,12 +84,13 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
     return kExitRefused;
   }
 
-  const HeadlessGui gui;  // both files lay the text out with the report's fonts
+  const HeldInterruptions interruptions;  // before the GUI, so that its threads hold them too
+  const HeadlessGui gui;                  // both files lay the text out with the report's fonts
   ProgressBar bar(err, showProgress);
   const batch::StaffExportResult result = batch::ExportStaff(
-      {teachers, options->year, options->format, options->output}, [&bar](int done, int total) {
+      {teachers, options->year, options->format, options->output}, [&](int done, int total) {
         bar.Show(done, total);
-        return true;
+        return !interruptions.Requested();
       });
   bar.Finish();
   ReportProblems(err, result.refused);
@@ -98,8 +101,10 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
     case batch::StaffExportStatus::NotWritten:
       err << result.message << "\n";
       return kExitCannotWrite;
-    case batch::StaffExportStatus::NothingToWrite:
     case batch::StaffExportStatus::Stopped:
+      err << kStopped << "\n";
+      return kExitInterrupted;  // unless the held signal ends the program first, as it should
+    case batch::StaffExportStatus::NothingToWrite:
       break;
   }
   err << kNothingProduced << "ro'yxatning hech bir qatori to'g'ri emas.\n";

@@ -207,5 +207,20 @@ TEST(BatchCommand, ProgressBarOnlyWhereSomeoneWatches) {
   EXPECT_NE(terminal.output.find("4/4"), std::string::npos) << terminal.output;
 }
 
+TEST(BatchCommand, InterruptedBatchLeavesNoFileBehind) {
+  const ScratchFolder folder;
+  std::string staff = "ism;maktab;fan;toifa;soat\n";
+  for (int i = 0; i < 5000; ++i) staff += "Ism " + std::to_string(i) + ";1;fizika;yuqori;24\n";
+  WriteFile(folder.File("xodimlar.csv"), staff);
+  WriteFile(folder.File("xodimlar.pdf"), "earlier");
+  // Ctrl+C half a second into a batch of many seconds.
+  const auto run = RunTool("timeout --preserve-status -s INT 0.5 " + Quoted(SOATNOMA_CLI) + " batch " +
+                           Quoted(folder.File("xodimlar.csv")) + " -o " + Quoted(folder.File("xodimlar.pdf")));
+  EXPECT_EQ(run.status, kExitInterrupted) << run.output;
+  EXPECT_EQ(run.output, "To'xtatildi, fayl yozilmadi.\n");
+  EXPECT_EQ(ReadFile(folder.File("xodimlar.pdf")), "earlier");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.csv", "xodimlar.pdf"}));
+}
+
 }  // namespace
 }  // namespace soatnoma::cli
