@@ -1,6 +1,7 @@
 #include "batch/sheet_names.h"
 
 #include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace soatnoma::batch {
 namespace {
@@ -63,9 +64,14 @@ void SheetNames::Take(const QString& name) { taken_.insert(name.toCaseFolded());
 std::string SheetNames::Claim(std::string_view teacherName) {
   const QString base = Cleaned(teacherName);
   QString name = CutTo(base, kMaxLength);
-  for (int number = 2; !IsFree(name); ++number) {
-    const QString suffix = QStringLiteral(" (%1)").arg(number);
-    name = CutTo(base, kMaxLength - suffix.size()) + suffix;
+  if (!IsFree(name)) {
+    // Numbering goes on where the last clash of this name left it, so a staff of many
+    // teachers of one name is not counted through again for each.
+    int& number = nextNumber_[base.toCaseFolded()];
+    for (number = std::max(number, 2); !IsFree(name); ++number) {
+      const QString suffix = QStringLiteral(" (%1)").arg(number);
+      name = CutTo(base, kMaxLength - suffix.size()) + suffix;
+    }
   }
   Take(name);
   return name.toStdString();

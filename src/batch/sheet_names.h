@@ -5,6 +5,7 @@
 // empty, and unique in the workbook regardless of letter case. A name already given is
 // numbered: "Aliyev Vali (2)".
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <string>
@@ -27,7 +28,8 @@ class SheetNames {
   bool IsFree(const QString& name) const;
   void Take(const QString& name);
 
-  QSet<QString> taken_;  // case-folded
+  QSet<QString> taken_;             // case-folded
+  QHash<QString, int> nextNumber_;  // case-folded name: the number its next clash tries first
 };
 
 }  // namespace soatnoma::batch

@@ -79,6 +79,17 @@ TEST(SheetNames, ClashesAreNumberedWhateverTheLetterCase) {
   });
 }
 
+TEST(SheetNames, AStaffOfOneNameIsNumberedThrough) {
+  SheetNames names;
+  EXPECT_EQ(names.Claim("Aliyev Vali (3)"), "Aliyev Vali (3)");
+  for (const char* expected : {"Aliyev Vali", "Aliyev Vali (2)", "Aliyev Vali (4)", "Aliyev Vali (5)"}) {
+    EXPECT_EQ(names.Claim("Aliyev Vali"), expected);
+  }
+  std::string last;
+  for (int i = 0; i < 2000; ++i) last = names.Claim("Karimova Dilnoza");
+  EXPECT_EQ(last, "Karimova Dilnoza (2000)");
+}
+
 TEST(SheetNames, EveryNameIsOneTheWorkbookLibraryAccepts) {
   SheetNames names({"Jami"});
   LibraryCheck library;
