@@ -50,7 +50,7 @@ std::string UsageText() {
          "\n"
          "Exit status: 0 done, 1 some roster rows skipped, 2 input refused (batch: no row\n"
          "could be made, nothing written; message on stderr), 3 file not written,\n"
-         "64 bad command line.\n";
+         "64 bad command line, 130 batch stopped by Ctrl+C (nothing written).\n";
 }
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
