@@ -78,7 +78,20 @@ bool IsBlank(const CsvRecord& record) {
                      [](const std::string& field) { return Trimmed(field).empty(); });
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// A field's text in a reason, kept on the reason's one line: line breaks and tabs of a
+// quoted field are shown as \r, \n and \t.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '\r': quoted += "\\r"; break;
+      case '\n': quoted += "\\n"; break;
+      case '\t': quoted += "\\t"; break;
+      default: quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
 
 RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   RosterRow row;

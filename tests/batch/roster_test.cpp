@@ -85,6 +85,13 @@ TEST(Roster, BadRowsNameTheirLineAndReason) {
                        }));
 }
 
+TEST(Roster, AReasonStaysOnOneLine) {
+  const auto problems = ReadRoster("ism,maktab,fan,toifa,soat\nA,1,f,\"yuq\r\nori\",20\nB,1,f,yuqori,\"\t9\n\"\n").Problems();
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(DescribeProblem(problems[0]), "qator 2: toifa \"yuq\\r\\nori\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  EXPECT_EQ(DescribeProblem(problems[1]), "qator 4: soat \"\\t9\\n\": 10 soatdan kam dars uchun soatnoma shart emas.");
+}
+
 TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   const Roster roster = ReadRoster(
       "ism,maktab,fan,toifa,soat,du,se,ch,pa,ju,sh\n"
