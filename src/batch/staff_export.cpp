@@ -1,5 +1,6 @@
 #include "batch/staff_export.h"
 
+#include <string>
 #include <variant>
 
 #include "report/atomic_save.h"
@@ -19,6 +20,12 @@ ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {
 
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress) {
   StaffExportResult result;
+  if (request.format == StaffFileFormat::Xlsx && request.teachers.size() > kMaxWorkbookTeachers) {
+    result.status = StaffExportStatus::NotWritten;
+    result.message = "Hisobot saqlanmadi: bir kitobga " + std::to_string(kMaxWorkbookTeachers) +
+                     " dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.";
+    return result;
+  }
   const auto total = static_cast<int>(request.teachers.size());
   int made = 0;
   bool stopped = false;

@@ -16,6 +16,11 @@
 
 namespace soatnoma::batch {
 
+// A workbook holds every sheet in memory until it is written, about 65 KB a teacher; a
+// larger staff is refused rather than let it run the computer out of memory. A PDF is
+// written page by page and has no such limit.
+inline constexpr std::size_t kMaxWorkbookTeachers = 5000;
+
 // Told after each teacher how many are done of how many; returning false stops the export.
 using StaffProgress = std::function<bool(int done, int total)>;
 

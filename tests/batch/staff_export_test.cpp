@@ -44,5 +44,20 @@ TEST(StaffExport, WrittenFileCountsItsReports) {
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.xlsx"});
 }
 
+TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {
+  const ScratchFolder folder;
+  const RosterTeacher teacher = ReadRoster(testing::kStaffList).Teachers().front();
+  const std::vector<RosterTeacher> staff(kMaxWorkbookTeachers + 1, teacher);
+  const StaffExportResult result = ExportStaff({staff, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")},
+                                               [](int, int) {
+                                                 ADD_FAILURE() << "no report is made";
+                                                 return false;
+                                               });
+  EXPECT_EQ(result.status, StaffExportStatus::NotWritten);
+  EXPECT_EQ(result.message,
+            "Hisobot saqlanmadi: bir kitobga 5000 dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.");
+  EXPECT_TRUE(folder.Entries().empty());
+}
+
 }  // namespace
 }  // namespace soatnoma::batch
