@@ -31,15 +31,6 @@ bool SameContent(const CellGrid& a, const CellGrid& b, int row, int column) {
   return false;
 }
 
-// The title names the school, subject, teacher and year between fixed pieces; the
-// signature line names the teacher between its two fixed pieces.
-bool IsTitle(std::string_view text) {
-  return text.find(report_text::kAfterSchool) != std::string_view::npos &&
-         text.find(report_text::kAfterSubject) != std::string_view::npos && text.ends_with(report_text::kAfterYears);
-}
-bool IsFooter(std::string_view text) {
-  return text.starts_with(report_text::kFooterTeacher) && text.ends_with(report_text::kFooterDeputy);
-}
 
 std::optional<std::string> HoursCellProblem(const CellGrid& cells, int row, int column) {
   switch (cells.KindAt(row, column)) {
@@ -77,9 +68,9 @@ std::optional<std::string> FindFormProblem(const CellGrid& cells) {
       if (InHoursBlock(row, column)) {
         if (auto problem = HoursCellProblem(cells, row, column)) return problem;
       } else if (name == "A2") {
-        if (!IsTitle(cells.TextAt(row, column))) return name + " katagida hisobot sarlavhasi yo'q.";
+        if (!CalendarYearOfTitle(cells.TextAt(row, column))) return name + " katagida hisobot sarlavhasi yo'q.";
       } else if (name == "A22") {
-        if (!IsFooter(cells.TextAt(row, column))) return name + " katagida imzo qatori yo'q.";
+        if (!TeacherNameOfFooter(cells.TextAt(row, column))) return name + " katagida imzo qatori yo'q.";
       } else if (!SameContent(cells, frame.Cells(), row, column)) {
         return name + " katagi hisobot shaklidagidan boshqacha.";
       }

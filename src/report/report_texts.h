@@ -2,6 +2,7 @@
 // The fixed texts of the report form and the two sentences built from the teacher's data.
 // Every space and underscore counts: the form is filled in and signed by hand.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,5 +34,11 @@ inline constexpr std::string_view kFooterDeputy =
 std::string TitleSentence(const ReportTexts& texts, int calendarYear);
 // The signature line: the teacher's line with the name, then the deputy director's.
 std::string FooterText(const ReportTexts& texts);
+
+// Read back from a saved form: the teacher's name in a signature line, and the year of the
+// run in a title (2025 for "... 2025/2026 o'quv yili ..."); nullopt when the text is not
+// one of them.
+std::optional<std::string> TeacherNameOfFooter(std::string_view footer);
+std::optional<int> CalendarYearOfTitle(std::string_view title);
 
 }  // namespace soatnoma

@@ -1,5 +1,9 @@
 #include "ui/form_services.h"
 
+#include <algorithm>
+#include <array>
+
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -7,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace soatnoma::ui {
 namespace {
@@ -31,35 +36,59 @@ void ShowMessage(QWidget* parent, MessageIcon icon, const QString& text) {
   box.exec();
 }
 
-QString AskSavePath(QWidget* parent, const SaveRequest& request) {
-  // Qt's own dialog, so that every text in it can be given in Uzbek.
-  QFileDialog dialog(parent, request.title);
+// The chosen file of Qt's own dialog, so that every text in it can be given in Uzbek.
+QString ChosenFile(QFileDialog& dialog, const QString& acceptText) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(request.filter);
-  dialog.setDefaultSuffix(request.suffix);
-  dialog.selectFile(request.suggestedPath);
   dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Papka:"));
   dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Fayl nomi:"));
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Fayl turi:"));
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Saqlash"));
+  dialog.setLabelText(QFileDialog::Accept, acceptText);
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Bekor qilish"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
 
-UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
+QString AskSavePath(QWidget* parent, const SaveRequest& request) {
+  QFileDialog dialog(parent, request.title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(request.filter);
+  dialog.setDefaultSuffix(request.suffix);
+  dialog.selectFile(request.suggestedPath);
+  return ChosenFile(dialog, QStringLiteral("Saqlash"));
+}
+
+QString AskOpenPath(QWidget* parent, const OpenRequest& request) {
+  QFileDialog dialog(parent, request.title, request.folder, request.filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return ChosenFile(dialog, QStringLiteral("Ochish"));
+}
+
+// A question with three answers: the first is the default, the last is what closing the
+// box means. Returns the index of the answer given.
+std::size_t AskOneOfThree(QWidget* parent, const QString& question, const std::array<QString, 3>& answers) {
   QMessageBox box(QMessageBox::Question, kProgramTitle, question, QMessageBox::NoButton, parent);
-  QPushButton* save = box.addButton(QStringLiteral("Saqlash"), QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton(QStringLiteral("Saqlamaslik"), QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Bekor qilish"), QMessageBox::RejectRole);
-  box.setDefaultButton(save);
-  box.setEscapeButton(cancel);
+  constexpr std::array kRoles = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole, QMessageBox::RejectRole};
+  std::array<QPushButton*, 3> buttons{};
+  for (std::size_t i = 0; i < answers.size(); ++i) buttons[i] = box.addButton(answers[i], kRoles[i]);
+  box.setDefaultButton(buttons.front());
+  box.setEscapeButton(buttons.back());
   box.exec();
-  if (box.clickedButton() == save) return UnsavedChoice::Save;
-  if (box.clickedButton() == discard) return UnsavedChoice::Discard;
-  return UnsavedChoice::Cancel;
+  const auto clicked = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return clicked == buttons.end() ? buttons.size() - 1 : static_cast<std::size_t>(clicked - buttons.begin());
+}
+
+UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
+  constexpr std::array kChoices = {UnsavedChoice::Save, UnsavedChoice::Discard, UnsavedChoice::Cancel};
+  return kChoices[AskOneOfThree(parent, question,
+                                {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"), QStringLiteral("Bekor qilish")})];
+}
+
+RestoreChoice AskRestore(QWidget* parent, const QString& question) {
+  constexpr std::array kChoices = {RestoreChoice::Restore, RestoreChoice::Discard, RestoreChoice::Later};
+  return kChoices[AskOneOfThree(parent, question,
+                                {QStringLiteral("Tiklash"), QStringLiteral("O'chirib tashlash"), QStringLiteral("Keyinroq")})];
 }
 
 bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
@@ -80,9 +109,14 @@ FormServices StandardFormServices() {
   FormServices services;
   services.showMessage = ShowMessage;
   services.askSavePath = AskSavePath;
+  services.askOpenPath = AskOpenPath;
   services.askUnsaved = AskUnsaved;
+  services.askRestore = AskRestore;
   services.printWithPreview = PrintWithPreview;
   services.today = [] { return QDate::currentDate(); };
+  services.now = [] { return QDateTime::currentDateTime(); };
+  services.autosaveFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                                .filePath(QStringLiteral("saqlanmagan"));
   return services;
 }
 

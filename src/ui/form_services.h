@@ -1,12 +1,15 @@
 #pragma once
 // What the program asks of the person and of the machine, gathered so that tests can stand
-// in for them: message boxes, the save-file dialog, the question about an unsaved report,
-// the print preview, today's date and the intervals of the form's timers.
+// in for them: message boxes, the save and open dialogs, the questions about an unsaved
+// report and about reports left unsaved by an earlier run of the program, the print
+// preview, today's date, the folder where unsaved reports are kept, and the intervals of
+// the program's timers.
 
 #include <chrono>
 #include <functional>
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 class QPrinter;
@@ -18,6 +21,9 @@ enum class MessageIcon { Information, Exclamation, Critical };
 
 enum class UnsavedChoice { Save, Discard, Cancel };
 
+// What to do with reports that an earlier run of the program left unsaved.
+enum class RestoreChoice { Restore, Discard, Later };
+
 struct SaveRequest {
   QString title;          // the dialog's caption
   QString suggestedPath;  // folder and default file name
@@ -25,10 +31,17 @@ struct SaveRequest {
   QString suffix;         // added when the user types a name without it
 };
 
+struct OpenRequest {
+  QString title;   // the dialog's caption
+  QString folder;  // where the dialog starts
+  QString filter;  // e.g. "Excel ish kitobi (*.xlsx)"
+};
+
 struct FormTimings {
   std::chrono::milliseconds arrowBlink{1000};  // Timer1, Timer2
   std::chrono::milliseconds creditStep{50};    // Timer5
   std::chrono::milliseconds rounding{100};     // Timer3, Timer4: from the run to its rounding pass
+  std::chrono::milliseconds autosave{60000};   // at most this long between a change and its copy
 };
 
 struct FormServices {
@@ -36,11 +49,17 @@ struct FormServices {
   std::function<void(QWidget* parent, MessageIcon icon, const QString& text)> showMessage;
   // The path the user chose, or an empty text when the dialog was cancelled.
   std::function<QString(QWidget* parent, const SaveRequest& request)> askSavePath;
+  // The file the user chose to open, or an empty text when the dialog was cancelled.
+  std::function<QString(QWidget* parent, const OpenRequest& request)> askOpenPath;
   std::function<UnsavedChoice(QWidget* parent, const QString& question)> askUnsaved;
+  std::function<RestoreChoice(QWidget* parent, const QString& question)> askRestore;
   // Shows the print preview; paint draws the pages into the printer the preview uses.
   // Answers whether the report went to the printer without a fault.
   std::function<bool(QWidget* parent, const std::function<void(QPrinter&)>& paint)> printWithPreview;
   std::function<QDate()> today;
+  std::function<QDateTime()> now;
+  // Where copies of unsaved reports are kept until they are saved or let go.
+  QString autosaveFolder;
   FormTimings timings;
 };
 

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "model/weekly_hours.h"
 #include "report/report_builder.h"
@@ -58,8 +59,11 @@ MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent)
   new ScrollingCredit(Control<QLabel>("Label6"), services_.timings.creditStep, this);
   Control<QRadioButton>("Option2").setChecked(true);
   ConnectFields();
+  AddOpenAction();
   CentreOnScreen();
   Control<QLineEdit>("Text3").setFocus();
+  // Once the form is up, reports an earlier run left unsaved are offered back.
+  QTimer::singleShot(0, this, &MainWindow::OfferRecovery);
 }
 
 MainWindow::~MainWindow() {
@@ -146,10 +150,12 @@ void MainWindow::StartRun(TeacherCategory category) {
     weeklyHours.setFocus();
     return;
   }
-  auto* window = new ReportWindow(std::move(std::get<ReportSheet>(outcome)), run.texts, run.calendarYear, services_);
-  reports_.emplace_back(window);
+  ReportSource source;
+  source.sheet = std::move(std::get<ReportSheet>(outcome));
+  source.texts = run.texts;
+  source.calendarYear = run.calendarYear;
+  ReportWindow* window = ShowReport(std::move(source));
   ScheduleRounding(*window, run, services_.timings.rounding);
-  window->show();
 }
 
 std::vector<ReportWindow*> MainWindow::OpenReports() const {

@@ -1,7 +1,9 @@
 #pragma once
 // Form1, the teacher's form: name, school, subject, the lesson hours of each weekday, the
 // weekly hours, the rate, the category and class leadership; the run buttons; the about
-// view with its decorations. Each run opens its report in a window of its own.
+// view with its decorations. Each run opens its report in a window of its own, as does
+// every saved report opened again (Ctrl+O, or the form's context menu) and every report
+// recovered after the program ended without saving them.
 
 #include <memory>
 #include <vector>
@@ -11,6 +13,7 @@
 
 #include "model/teacher.h"
 #include "ui/form_services.h"
+#include "ui/report_source.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -33,6 +36,13 @@ class MainWindow : public QWidget {
 
   // One run of the distribution for the category (what the run buttons do).
   void StartRun(TeacherCategory category);
+  // Asks for a report workbook saved by this program and opens it in a window of its own.
+  void OpenWorkbook();
+  // Opens the workbook; one that is open already only comes to the front. A refused file
+  // is explained in a message and changes nothing. Answers whether a window shows it.
+  bool OpenWorkbookFile(const QString& path);
+  // Offers back the reports an earlier run of the program left unsaved (just after start).
+  void OfferRecovery();
   void ToggleAboutView();
 
  protected:
@@ -48,6 +58,8 @@ class MainWindow : public QWidget {
   TeacherCategory ChosenCategory() const;
   void ShowTermsOfUse();
   void CentreOnScreen();
+  void AddOpenAction();
+  ReportWindow* ShowReport(ReportSource source);
 
   FormServices services_;
   std::unique_ptr<AboutView> about_;

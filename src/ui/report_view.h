@@ -2,15 +2,22 @@
 // The report page on screen: the sheet drawn by the report's renderer on a sheet of A4
 // landscape paper, as it prints, at a zoom from 25 to 400 percent (Ctrl + wheel, or the
 // window's zoom actions). At 100 percent the paper has its real size on the screen.
+// The hours of the table can be corrected in place: a current cell moved with the mouse
+// or the arrow keys, typed into over the cell (Enter, F2, a double click or simply typing
+// a number). Corrected and doubtful cells are marked on the screen only, never on paper.
 
 #include <memory>
+#include <optional>
 
 #include <QWidget>
 
 #include "report/report_renderer.h"
 #include "report/report_sheet.h"
+#include "ui/report_corrections.h"
 
 namespace soatnoma::ui {
+
+class CellEditor;
 
 class ReportView : public QWidget {
   Q_OBJECT
@@ -21,6 +28,7 @@ class ReportView : public QWidget {
   static constexpr int kPaperGap = 16;  // pixels of background around the paper
 
   explicit ReportView(const ReportSheet& sheet, QWidget* parent = nullptr);
+  ~ReportView() override;
 
   double Zoom() const { return zoom_; }
   void SetZoom(double zoom);
@@ -36,20 +44,62 @@ class ReportView : public QWidget {
   // The paper's rectangle in the widget.
   QRectF PaperRect() const;
 
+  // The corrections whose marks are shown and whose cells may be typed into; none: the
+  // page is only shown.
+  void SetCorrections(const ReportCorrections* corrections) { corrections_ = corrections; }
+  // While the program is still computing the report, nothing is typed into it.
+  void SetEditingEnabled(bool enabled);
+
+  // The current cell, always one of the table's hours C5:S20.
+  CellPlace CurrentCell() const { return current_; }
+  void SetCurrentCell(CellPlace place);
+  void MoveCurrentCell(int rows, int columns);
+  // The cell of the table under a point of the widget.
+  std::optional<CellPlace> CellAt(const QPointF& point) const;
+  // Where a cell is drawn, in the widget's pixels.
+  QRectF CellRect(CellPlace place) const;
+
+  // Opens the box over the current cell with the text in it; false when the cell takes no
+  // hours or editing is off.
+  bool BeginEdit(const QString& text, bool selectAll);
+  bool IsEditing() const;
+  // Hands what is typed to whoever takes entries (entryTyped), as Enter does.
+  void SubmitEdit();
+  // Closes the box; the cell shows what the sheet holds.
+  void EndEdit();
+  CellEditor& Editor() const { return *editor_; }
+
  signals:
   void zoomChanged(double zoom);
+  // The teacher typed text into the place; when it is taken, the current cell moves on by
+  // rows and columns.
+  void entryTyped(CellPlace place, const QString& text, int rows, int columns);
+  void cellMenuRequested(CellPlace place, const QPoint& globalPosition);
+  void currentCellChanged(CellPlace place);
 
  protected:
+  bool event(QEvent* event) override;  // tool tips
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   double PixelsPerPoint() const;
   void Resize();
+  void PlaceEditor();
+  void PaintMarks(QPainter& painter) const;
+  void PaintCurrentCell(QPainter& painter) const;
 
   const ReportSheet& sheet_;
   std::unique_ptr<ReportRenderer> renderer_;
+  const ReportCorrections* corrections_ = nullptr;
+  CellEditor* editor_;
+  CellPlace current_;
   double zoom_ = 1.0;
+  bool editingEnabled_ = true;
 };
 
 }  // namespace soatnoma::ui

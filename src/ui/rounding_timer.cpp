@@ -22,6 +22,8 @@ void ScheduleRounding(ReportWindow& window, const ReportRequest& run, std::chron
       RoundingPass(run.category, sheet.Cells(), run.weeklyHours, run.classLeader, working);
     });
   });
+  // Hours typed before the pass would be overwritten by it: typing waits for it.
+  window.AwaitProgramChange();
   timer->start();
 }
 

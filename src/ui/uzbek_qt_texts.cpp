@@ -45,6 +45,12 @@ constexpr auto kTexts = std::to_array<QtText>({
     {"QWidgetTextControl", "Delete", "O'chirish"},
     {"QWidgetTextControl", "Select All", "Hammasini belgilash"},
 
+    // Undo and redo of the report window's corrections.
+    {"QUndoStack", "Undo %1", "Bekor qilish: %1"},
+    {"QUndoStack", "Undo", "Bekor qilish"},
+    {"QUndoStack", "Redo %1", "Qaytarish: %1"},
+    {"QUndoStack", "Redo", "Qaytarish"},
+
     // The context menu of the scroll bars (the help text, the report page).
     {"QScrollBar", "Scroll here", "Shu yerga"},
     {"QScrollBar", "Top", "Boshiga"},

@@ -1,7 +1,8 @@
 #pragma once
 // Qt's own dialogs and menus in Uzbek. Qt ships no Uzbek catalogue, so the texts of the
-// file dialog, the print preview and print dialogs, the message-box buttons and the text
-// boxes' context menu that the program shows are given here, as a table.
+// file dialog, the print preview and print dialogs, the message-box buttons, the text
+// boxes' context menu and the undo and redo of corrections that the program shows are
+// given here, as a table.
 
 #include <QTranslator>
 

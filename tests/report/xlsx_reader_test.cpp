@@ -191,5 +191,20 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
   EXPECT_EQ(testing::ReadFile(folder.File("half.xlsx")), bytes.substr(0, bytes.size() / 2));
 }
 
+TEST(ReportTexts, TeacherAndYearReadBackFromTheForm) {
+  for (const ReportTexts& texts : {ReportTexts{"5", "fizika", "Familiya Ism"}, ReportTexts{"", "", ""},
+                                   ReportTexts{"12 - sonli maktabning ", "ona tili", "Ism  ning 2020/2021 "}}) {
+    EXPECT_EQ(TeacherNameOfFooter(FooterText(texts)), texts.name);
+    EXPECT_EQ(CalendarYearOfTitle(TitleSentence(texts, 2025)), 2025);
+  }
+  const std::string title = TitleSentence({"5", "fizika", "Familiya Ism"}, 2025);
+  EXPECT_FALSE(CalendarYearOfTitle(title.substr(1) + " "));
+  std::string wrongYears = title;
+  wrongYears.replace(wrongYears.find("2026"), 4, "2027");
+  EXPECT_FALSE(CalendarYearOfTitle(wrongYears));
+  EXPECT_FALSE(TeacherNameOfFooter("Fan o'qituvchisi: Familiya Ism"));
+  EXPECT_FALSE(TeacherNameOfFooter(std::string(report_text::kFooterDeputy)));
+}
+
 }  // namespace
 }  // namespace soatnoma

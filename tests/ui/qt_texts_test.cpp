@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QUndoStack>
 
 #include "ui/uzbek_qt_texts.h"
 
@@ -56,6 +57,17 @@ class QtTextsTest : public QObject {
     QVERIFY(items.contains(QStringLiteral("Kattalashtirish")));
     QVERIFY(items.contains(QStringLiteral("Yotiq")));
     QVERIFY(!items.contains(QStringLiteral("Print")));
+  }
+
+  void undoAndRedoAreUzbek() {
+    QUndoStack stack;
+    std::unique_ptr<QAction> undo(stack.createUndoAction(nullptr));
+    std::unique_ptr<QAction> redo(stack.createRedoAction(nullptr));
+    QCOMPARE(undo->text(), QStringLiteral("Bekor qilish"));
+    stack.push(new QUndoCommand(QStringLiteral("C8 (Sentabr): 12 → 10")));
+    QCOMPARE(undo->text(), QStringLiteral("Bekor qilish: C8 (Sentabr): 12 → 10"));
+    stack.undo();
+    QCOMPARE(redo->text(), QStringLiteral("Qaytarish: C8 (Sentabr): 12 → 10"));
   }
 
   void fileDialogIsUzbek() {

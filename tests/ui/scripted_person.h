@@ -1,9 +1,11 @@
 #pragma once
 // Stands in for the teacher at the dialogs and for the machine's clock: records every
-// message, answers the save dialog and the unsaved-report question from a script, and
-// prints into a PDF file instead of a printer.
+// message, answers the save and open dialogs and the questions about unsaved reports from
+// a script, prints into a PDF file instead of a printer, and keeps copies of unsaved
+// reports in a folder of its own.
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include <QPrinter>
@@ -24,12 +26,30 @@ struct ScriptedPerson {
   std::deque<UnsavedChoice> unsavedAnswers;  // Cancel when the script has run out
   std::vector<SaveRequest> saveRequests;
   QString savePath;  // empty: the dialog is cancelled
+  std::vector<OpenRequest> openRequests;
+  QString openPath;  // empty: the dialog is cancelled
+  std::vector<QString> restoreQuestions;
+  std::deque<RestoreChoice> restoreAnswers;  // Later when the script has run out
+  // Removed with everything in it when the last person holding it is gone.
+  std::shared_ptr<QTemporaryDir> scratch = std::make_shared<QTemporaryDir>();
+  QString autosaveFolder = scratch->filePath(QStringLiteral("saqlanmagan"));
   bool printerWorks = true;
   QString printedFile;
   QDate today{2025, 3, 14};
+  QDateTime now{QDate(2025, 3, 14), QTime(10, 12)};
   FormTimings timings{.arrowBlink = std::chrono::hours(1),
                       .creditStep = std::chrono::hours(1),
-                      .rounding = std::chrono::milliseconds(1)};
+                      .rounding = std::chrono::milliseconds(1),
+                      .autosave = std::chrono::hours(1)};
+
+  // The next answer of the script, or what closing the question means once it has run out.
+  template <typename Choice>
+  static Choice NextAnswer(std::deque<Choice>& answers, Choice whenClosed) {
+    if (answers.empty()) return whenClosed;
+    const Choice answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
 
   FormServices Services() {
     FormServices services;
@@ -40,12 +60,17 @@ struct ScriptedPerson {
       saveRequests.push_back(request);
       return savePath;
     };
+    services.askOpenPath = [this](QWidget*, const OpenRequest& request) {
+      openRequests.push_back(request);
+      return openPath;
+    };
+    services.askRestore = [this](QWidget*, const QString& question) {
+      restoreQuestions.push_back(question);
+      return NextAnswer(restoreAnswers, RestoreChoice::Later);
+    };
     services.askUnsaved = [this](QWidget*, const QString& question) {
       unsavedQuestions.push_back(question);
-      if (unsavedAnswers.empty()) return UnsavedChoice::Cancel;
-      const UnsavedChoice answer = unsavedAnswers.front();
-      unsavedAnswers.pop_front();
-      return answer;
+      return NextAnswer(unsavedAnswers, UnsavedChoice::Cancel);
     };
     services.printWithPreview = [this](QWidget*, const std::function<void(QPrinter&)>& paint) {
       if (!printerWorks) return false;
@@ -56,6 +81,8 @@ struct ScriptedPerson {
       return true;
     };
     services.today = [this] { return today; };
+    services.now = [this] { return now; };
+    services.autosaveFolder = autosaveFolder;
     services.timings = timings;
     return services;
   }

@@ -1,0 +1,37 @@
+#pragma once
+// One step of the teacher's corrections on the undo stack: the hours of one cell, or of
+// many at once ("Hisoblanganga qaytarish" for the whole report), each with what it held
+// before, so that undo puts back exactly what was there.
+
+#include <functional>
+#include <vector>
+
+#include <QUndoCommand>
+
+#include "ui/report_corrections.h"
+
+namespace soatnoma::ui {
+
+struct HoursChange {
+  CellPlace place;
+  double before = 0;
+  double after = 0;
+};
+
+class HoursCommand : public QUndoCommand {
+ public:
+  // shown is called after every redo and undo with the cells that changed, so the window
+  // can show them.
+  HoursCommand(const QString& text, std::vector<HoursChange> changes, ReportCorrections& corrections,
+               std::function<void(const std::vector<HoursChange>&)> shown);
+
+  void redo() override;
+  void undo() override;
+
+ private:
+  std::vector<HoursChange> changes_;
+  ReportCorrections& corrections_;
+  std::function<void(const std::vector<HoursChange>&)> shown_;
+};
+
+}  // namespace soatnoma::ui

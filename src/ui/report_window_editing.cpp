@@ -1,0 +1,107 @@
+// The teacher's corrections in the report window: typed entries, "Hisoblanganga
+// qaytarish" and what the window shows after each change.
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QUndoStack>
+
+#include "model/workload_table.h"
+#include "ui/cell_editor.h"
+#include "ui/cell_entry.h"
+#include "ui/hours_command.h"
+#include "ui/report_status.h"
+#include "ui/report_view.h"
+#include "ui/report_window.h"
+
+namespace soatnoma::ui {
+namespace {
+
+// "C8 (Sentabr)": the cell and its month, quarter or year.
+QString CellName(CellPlace place) {
+  const std::string_view heading = ColumnHeading(place.column);
+  return QStringLiteral("%1%2 (%3)")
+      .arg(QString::fromStdString(ColumnLetters(place.column)))
+      .arg(place.row)
+      .arg(QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size())));
+}
+
+}  // namespace
+
+bool ReportWindow::PushChanges(const QString& text, std::vector<HoursChange> changes) {
+  if (editingHeld_ || changes.empty()) return false;
+  undo_->push(new HoursCommand(text, std::move(changes), *corrections_, [this](const std::vector<HoursChange>&) {
+    ShowChanges();
+  }));
+  return true;
+}
+
+bool ReportWindow::CorrectHours(CellPlace place, double hours) {
+  if (editingHeld_ || !corrections_->IsEditable(place)) return false;
+  const double before = corrections_->Hours(place);
+  if (before == hours) return true;
+  return PushChanges(QStringLiteral("%1: %2 \u2192 %3").arg(CellName(place), HoursText(before), HoursText(hours)),
+                     {{place, before, hours}});
+}
+
+bool ReportWindow::ResetCell(CellPlace place) {
+  if (!corrections_->IsCorrected(place)) return false;
+  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(CellName(place)),
+                     {{place, corrections_->Hours(place), corrections_->ComputedHours(place)}});
+}
+
+bool ReportWindow::ResetAll() {
+  std::vector<HoursChange> changes;
+  for (const CellPlace place : corrections_->CorrectedCells()) {
+    changes.push_back({place, corrections_->Hours(place), corrections_->ComputedHours(place)});
+  }
+  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: butun hisobot"), std::move(changes));
+}
+
+void ReportWindow::TakeEntry(CellPlace place, const QString& text, int rows, int columns) {
+  const CellEntry entry = ReadCellEntry(text);
+  if (!entry.hours) {
+    // The teacher stays in the cell to mend the entry; nothing of it is taken.
+    statusBar()->showMessage(entry.refusal);
+    if (view_->IsEditing()) {
+      view_->Editor().setFocus();
+      view_->Editor().selectAll();
+    }
+    return;
+  }
+  statusBar()->clearMessage();
+  view_->EndEdit();
+  CorrectHours(place, *entry.hours);
+  view_->MoveCurrentCell(rows, columns);
+}
+
+void ReportWindow::FinishTyping() {
+  if (!view_->IsEditing()) return;
+  view_->SubmitEdit();
+  // An entry that was not taken is dropped; the status line says why.
+  view_->EndEdit();
+}
+
+void ReportWindow::ShowChanges() {
+  view_->SheetChanged();
+  yearTotal_->setText(YearTotalText(*corrections_));
+  correctionsCount_->setText(CorrectionsText(*corrections_));
+  resetAll_->setEnabled(!editingHeld_ && !corrections_->CorrectedCells().empty());
+  resetCell_->setEnabled(!editingHeld_ && corrections_->IsCorrected(view_->CurrentCell()));
+  UpdateTitle();
+  emit reportChanged();
+}
+
+QString ReportWindow::StatusText() const {
+  const QString corrections = correctionsCount_->text();
+  return corrections.isEmpty() ? yearTotal_->text() : yearTotal_->text() + QLatin1Char(' ') + corrections;
+}
+
+void ReportWindow::ShowCellMenu(CellPlace place, const QPoint& globalPosition) {
+  resetCell_->setEnabled(!editingHeld_ && corrections_->IsCorrected(place));
+  QMenu menu(this);
+  menu.addAction(resetCell_);
+  menu.addAction(resetAll_);
+  menu.exec(globalPosition);
+}
+
+}  // namespace soatnoma::ui

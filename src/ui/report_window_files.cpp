@@ -1,0 +1,82 @@
+// The report window's files: the workbook it is saved to, PDF export and printing.
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUndoStack>
+
+#include "report/pdf_writer.h"
+#include "report/report_printer.h"
+#include "report/xlsx_writer.h"
+#include "ui/report_autosave.h"
+#include "ui/report_file_name.h"
+#include "ui/report_window.h"
+
+namespace soatnoma::ui {
+namespace {
+
+QString DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+const QString kWorkbookFilter = QStringLiteral("Excel ish kitobi (*.xlsx)");
+
+}  // namespace
+
+QString ReportWindow::SuggestedPath(const QString& suffix) const {
+  if (!filePath_.isEmpty()) {
+    const QFileInfo file(filePath_);
+    return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
+  }
+  return QDir(DocumentsFolder()).filePath(ReportFileName(texts_.name, calendarYear_, suffix));
+}
+
+bool ReportWindow::WriteWorkbook(const QString& path) {
+  const SaveResult result = SaveXlsxWithNotes(sheet_, corrections_->Notes(), path.toStdString());
+  if (!result.ok) {
+    ReportFault(QStringLiteral("Hisobotni saqlab bo'lmadi."), QString::fromStdString(result.message));
+    return false;
+  }
+  filePath_ = path;
+  autosave_->Discard();
+  undo_->setClean();
+  UpdateTitle();
+  emit reportChanged();
+  return true;
+}
+
+bool ReportWindow::Save() {
+  FinishTyping();
+  return filePath_.isEmpty() ? SaveAsWorkbook() : WriteWorkbook(filePath_);
+}
+
+bool ReportWindow::SaveAsWorkbook() {
+  FinishTyping();
+  const QString path = services_.askSavePath(
+      this, SaveRequest{QStringLiteral("Hisobotni saqlash"), SuggestedPath(QStringLiteral("xlsx")), kWorkbookFilter,
+                        QStringLiteral("xlsx")});
+  return !path.isEmpty() && WriteWorkbook(path);
+}
+
+bool ReportWindow::ExportPdf() {
+  FinishTyping();
+  const QString path = services_.askSavePath(this, SaveRequest{QStringLiteral("PDF ga eksport"),
+                                                               SuggestedPath(QStringLiteral("pdf")),
+                                                               QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf")});
+  if (path.isEmpty()) return false;
+  const SaveResult result = SavePdf(sheet_, path.toStdString());
+  if (!result.ok) ReportFault(QStringLiteral("PDF faylni yozib bo'lmadi."), QString::fromStdString(result.message));
+  return result.ok;
+}
+
+bool ReportWindow::Print() {
+  FinishTyping();
+  bool started = true;
+  const bool printed = services_.printWithPreview(this, [this, &started](QPrinter& printer) {
+    if (!PrintReport(sheet_, printer)) started = false;
+  }) && started;
+  if (!printed) ReportFault(QStringLiteral("Hisobotni chop etib bo'lmadi."), QString());
+  return printed;
+}
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,193 @@
+// A corrected report in files: saved and saved as with its corrections, the title that
+// names the file and says whether it is saved, opened again later with the same cells and
+// marks, a file this program did not write refused with nothing changed, the question
+// before an unsaved correction is lost, and the corrected report in print and PDF.
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "form_test_case.h"
+#include "model/workload_table.h"
+#include "report_driver.h"
+
+namespace soatnoma::ui::testing {
+namespace {
+
+constexpr CellPlace kC8{8, col::C};
+constexpr CellPlace kQ20{20, col::Q};
+
+// Every cell of A1:S22 holds the same content in both sheets.
+bool SameCells(const CellGrid& a, const CellGrid& b) {
+  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+      const bool same = a.KindAt(row, column) == b.KindAt(row, column) && a.TextAt(row, column) == b.TextAt(row, column) &&
+                        a.ReadValue(row, column) == b.ReadValue(row, column);
+      if (!same) {
+        qWarning("%s%d differs", ColumnLetters(column).c_str(), row);
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+QString PdfText(const QString& pdf) {
+  QProcess tool;
+  tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  tool.waitForFinished(10000);
+  return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+}  // namespace
+
+class ReportFilesTest : public FormTestCase {
+  Q_OBJECT
+
+  QTemporaryDir folder_;
+  QString InFolder(const char* file) const { return folder_.filePath(QString::fromLatin1(file)); }
+
+ private slots:
+  void savedCorrectionsComeBackWhenTheWorkbookIsOpened() {
+    ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
+    const double computedC8 = report->Corrections().ComputedHours(kC8);
+    QVERIFY(report->CorrectHours(kC8, computedC8 + 4));
+    QVERIFY(report->CorrectHours(kQ20, 0.5));
+    QVERIFY(report->windowTitle().contains(QStringLiteral("Karimova Dilnoza")));
+    QVERIFY(report->isWindowModified());
+
+    person_.savePath = InFolder("karimova.xlsx");
+    QVERIFY(report->Save());  // no file yet: asks where
+    QCOMPARE(person_.saveRequests.size(), std::size_t{1});
+    QVERIFY(report->windowTitle().startsWith(QStringLiteral("karimova.xlsx")));
+    QVERIFY(!report->isWindowModified() && report->IsSaved());
+
+    // A later correction is saved into the same file without asking.
+    QVERIFY(report->CorrectHours({14, col::K}, 9));
+    QVERIFY(report->isWindowModified());
+    QVERIFY(report->Save());
+    QCOMPARE(person_.saveRequests.size(), std::size_t{1});
+    QVERIFY(!report->isWindowModified());
+    const CellGrid saved = report->Sheet().Cells();
+    const auto corrected = report->Corrections().CorrectedCells();
+    const QString status = report->StatusText();
+    report->close();
+    QVERIFY(person_.unsavedQuestions.empty());
+
+    person_.openPath = InFolder("karimova.xlsx");
+    form_->OpenWorkbook();
+    ReportWindow* opened = NewestReport(*form_);
+    QVERIFY(opened && opened != report);
+    QVERIFY(SameCells(saved, opened->Sheet().Cells()));
+    QCOMPARE(opened->Corrections().CorrectedCells(), corrected);
+    QCOMPARE(opened->Corrections().ComputedHours(kC8), computedC8);
+    QCOMPARE(opened->StatusText(), status);
+    QVERIFY(opened->IsSaved() && !opened->isWindowModified());
+    QVERIFY(opened->windowTitle().startsWith(QStringLiteral("karimova.xlsx")));
+    QCOMPARE(opened->Texts().name, std::string("Karimova Dilnoza"));  // read from its signature line
+    QCOMPARE(opened->CalendarYear(), 2025);                           // and from its title
+    // The corrections can still be taken back, and the file is the one it saves to.
+    QVERIFY(opened->ResetAll());
+    QVERIFY(opened->Save());
+    QCOMPARE(person_.saveRequests.size(), std::size_t{1});
+
+    // The same file again only brings its window forward.
+    QVERIFY(form_->OpenWorkbookFile(InFolder("karimova.xlsx")));
+    QCOMPARE(form_->OpenReports().size(), std::size_t{1});
+    QVERIFY(person_.messages.empty());
+  }
+
+  void saveAsKeepsTheOldFileAndNamesTheNewOne() {
+    ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
+    person_.savePath = InFolder("birinchi.xlsx");
+    QVERIFY(report->SaveAsWorkbook());
+    const QByteArray first = [&] {
+      QFile file(InFolder("birinchi.xlsx"));
+      return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(report->CorrectHours(kC8, 1));
+    person_.savePath = InFolder("ikkinchi.xlsx");
+    QVERIFY(report->SaveAsWorkbook());
+    QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral("/birinchi.xlsx")));
+    QCOMPARE(report->FilePath(), InFolder("ikkinchi.xlsx"));
+    QVERIFY(report->windowTitle().startsWith(QStringLiteral("ikkinchi.xlsx")));
+    QFile old(InFolder("birinchi.xlsx"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), first);
+  }
+
+  void workbooksNotOfThisProgramAreRefusedAndNothingChanges() {
+    ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
+    QVERIFY(report->CorrectHours(kC8, 11));
+    const CellGrid before = report->Sheet().Cells();
+    QFile notes(InFolder("jadval.xlsx"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("Familiya;Soat\nKarimova;20\n");
+    notes.close();
+
+    for (const char* file : {"jadval.xlsx", "yoq.xlsx"}) {
+      person_.openPath = InFolder(file);
+      Control<QAction>(*form_, "openWorkbook").trigger();  // Ctrl+O, or the form's context menu
+      QCOMPARE(form_->OpenReports().size(), std::size_t{1});
+      QCOMPARE(person_.messages.back().icon, MessageIcon::Exclamation);
+      QVERIFY(person_.messages.back().text.contains(QString::fromLatin1(file)));
+    }
+    QVERIFY(person_.messages[0].text.contains(QStringLiteral("Excel ish kitobi emas")));
+    QVERIFY(person_.messages[1].text.contains(QStringLiteral("topilmadi")));
+    QVERIFY(SameCells(before, report->Sheet().Cells()));
+    QVERIFY(report->isWindowModified());
+    person_.openPath.clear();  // a cancelled dialog: nothing at all
+    form_->OpenWorkbook();
+    QCOMPARE(person_.messages.size(), std::size_t{2});
+  }
+
+  void unsavedCorrectionOfAnOpenedReportIsAskedAbout() {
+    ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
+    person_.savePath = InFolder("hisobot.xlsx");
+    QVERIFY(report->Save());
+    report->close();
+    QVERIFY(form_->OpenWorkbookFile(InFolder("hisobot.xlsx")));
+    ReportWindow* opened = NewestReport(*form_);
+    TypeIntoCell(*opened, kC8, "40");
+    person_.unsavedAnswers = {UnsavedChoice::Cancel, UnsavedChoice::Save};
+    QVERIFY(!opened->close());
+    QVERIFY(opened->isVisible());
+    QVERIFY(opened->close());  // "Saqlash": into its own file, no dialog
+    QCOMPARE(person_.saveRequests.size(), std::size_t{1});
+    QVERIFY(form_->OpenWorkbookFile(InFolder("hisobot.xlsx")));
+    QCOMPARE(NewestReport(*form_)->Sheet().Cells().ReadNumber(8, col::C), 40.0);
+    QCOMPARE(NewestReport(*form_)->Corrections().CorrectedCells(), std::vector<CellPlace>{kC8});
+  }
+
+  void anEntryBeingTypedIsSavedAndPrinted() {
+    ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
+    const QString before = [&] {
+      person_.savePath = InFolder("oldin.pdf");
+      return report->ExportPdf() ? PdfText(person_.savePath) : QString();
+    }();
+    QVERIFY(before.contains(QStringLiteral("Karimova Dilnoza")) && !before.contains(QStringLiteral("777")));
+    report->View().SetCurrentCell(kC8);
+    QTest::keyClick(&report->View(), Qt::Key_F2);
+    QTest::keyClicks(&report->View().Editor(), "777");  // no Enter: Ctrl+S while typing
+    person_.savePath = InFolder("yozilmoqda.xlsx");
+    QVERIFY(report->Save());
+    QCOMPARE(report->Sheet().Cells().ReadNumber(8, col::C), 777.0);
+    QVERIFY(!report->View().IsEditing());
+
+    person_.printedFile = InFolder("chop.pdf");
+    QVERIFY(report->Print());
+    person_.savePath = InFolder("hisobot.pdf");
+    QVERIFY(report->ExportPdf());
+    for (const QString& pdf : {person_.printedFile, person_.savePath}) {
+      const QString text = PdfText(pdf);
+      QVERIFY2(text.contains(QStringLiteral("777")), qPrintable(pdf));
+      QVERIFY(text.contains(QStringLiteral("Karimova Dilnoza")));
+    }
+  }
+};
+
+}  // namespace soatnoma::ui::testing
+
+QTEST_MAIN(soatnoma::ui::testing::ReportFilesTest)
+#include "report_files_test.moc"
