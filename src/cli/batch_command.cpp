@@ -41,13 +41,13 @@ std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, 
   };
   if (options->positional.size() != 1) return fail("batch takes exactly one roster file");
   const auto output = options->Value("-o");
-  if (!output || output->empty()) return fail("-o OUT is required");
+  if (!output || output->empty()) return fail("-o OUT berilmagan");
   const auto format = OutputFormatOf(*output);
   if (!format) return fail("the output file must end in .xlsx or .pdf");
   std::optional<int> year = currentYear();
   if (const auto given = options->Value("--year")) {
     year = ReadYear(*given);
-    if (!year) return fail("--year must be a year such as 2025");
+    if (!year) return fail("--year 2025 kabi yil bo'lishi kerak");
   }
   return BatchOptions{options->positional.front(), *output,
                       *format == OutputFormat::Pdf ? batch::StaffFileFormat::Pdf : batch::StaffFileFormat::Xlsx,

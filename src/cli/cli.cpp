@@ -28,7 +28,7 @@ constexpr std::array kCommands = {
 }  // namespace
 
 std::string UsageText() {
-  return "Usage:\n"
+  return "Foydalanish:\n"
          "  soatnoma-cli table --category upper|primary --weekly TEXT [--rate TEXT] [--leader]\n"
          "                     [--before-rounding]\n"
          "  soatnoma-cli report --category upper|primary --weekly TEXT [--rate TEXT] [--leader]\n"
@@ -36,21 +36,22 @@ std::string UsageText() {
          "  soatnoma-cli batch ROSTER.csv -o OUT [--year YYYY]\n"
          "  soatnoma-cli --help | --version\n"
          "\n"
-         "table   prints the annual workload table (rows 5-20, columns C-S) as CSV.\n"
-         "        TEXT is taken exactly as typed into the form; the rate defaults to 20\n"
-         "        for upper-class and 18 for primary-class teachers.\n"
-         "report  writes the teacher's report form to FILE: .xlsx (a workbook with live\n"
-         "        formulas) or .pdf (one A4 landscape page). --year is the calendar year Y\n"
-         "        of the title's school year Y/Y+1 (default: this year); the texts are\n"
-         "        used exactly as given.\n"
-         "batch   writes every teacher of a staff list (CSV: ism, maktab, fan, toifa, soat,\n"
-         "        stavka, rahbar, du..sh) to OUT: .xlsx (a sheet per teacher and the summary\n"
-         "        \"Jami\") or .pdf (a page per teacher). Refused rows are reported on\n"
-         "        stderr as \"qator N: ...\" and skipped.\n"
+         "table   o'qituvchining yillik ish yuklamasi jadvalini (5-20 qatorlar, C-S ustunlar)\n"
+         "        CSV ko'rinishida chiqaradi. TEXT oynadagi maydonga yozilgandek aynan\n"
+         "        olinadi; stavka berilmasa yuqori sinflar uchun 20, boshlang'ich sinflar\n"
+         "        uchun 18.\n"
+         "report  o'qituvchining shaklini FILE ga yozadi: .xlsx (formulalari tirik kitob) yoki\n"
+         "        .pdf (bir sahifa, A4 albom). --year sarlavhadagi Y/Y+1 o'quv yilining Y\n"
+         "        yili (berilmasa joriy yil); matnlar berilganidek olinadi.\n"
+         "batch   ro'yxatdagi (CSV: ism, maktab, fan, toifa, soat, stavka, rahbar, du..sh)\n"
+         "        har bir o'qituvchini OUT ga yozadi: .xlsx (har o'qituvchiga bir varaq va\n"
+         "        \"Jami\" varag'i) yoki .pdf (har o'qituvchiga bir sahifa). Rad etilgan\n"
+         "        qatorlar stderr'ga \"qator N: ...\" ko'rinishida yoziladi va tashlab ketiladi.\n"
          "\n"
-         "Exit status: 0 done, 1 some roster rows skipped, 2 input refused (batch: no row\n"
-         "could be made, nothing written; message on stderr), 3 file not written,\n"
-         "64 bad command line, 130 batch stopped by Ctrl+C (nothing written).\n";
+         "Chiqish holati: 0 bajarildi, 1 ro'yxatning ba'zi qatorlari tashlab ketildi,\n"
+         "2 ma'lumot rad etildi (batch: birorta ham qator tayyorlanmadi, hech narsa\n"
+         "yozilmadi; sababi stderr'da), 3 fayl yozilmadi, 64 buyruq satri noto'g'ri,\n"
+         "130 batch Ctrl+C bilan to'xtatildi (hech narsa yozilmadi).\n";
 }
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -77,7 +78,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
       return command.run(rest, out, err);
     }
   }
-  err << "soatnoma-cli: unknown command " << first << "\n" << UsageText();
+  err << "soatnoma-cli: noma'lum buyruq: " << first << "\n" << UsageText();
   return kExitUsage;
 }
 

@@ -29,11 +29,11 @@ std::optional<ParsedOptions> ReadOptions(std::span<const std::string> args, cons
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        *error = "option " + name + " needs a value";
+        *error = name + " qiymatsiz berilgan";
         return std::nullopt;
       }
       if (!parsed.values.emplace(name, value).second) {
-        *error = "option " + name + " given twice";
+        *error = name + " ikki marta berilgan";
         return std::nullopt;
       }
     } else if (spec.flags.contains(name) && !inlineValue) {
@@ -41,7 +41,7 @@ std::optional<ParsedOptions> ReadOptions(std::span<const std::string> args, cons
     } else if (spec.allowPositional && !arg.starts_with("-")) {
       parsed.positional.push_back(arg);
     } else {
-      *error = "unknown option " + arg;
+      *error = "noma'lum parametr: " + arg;
       return std::nullopt;
     }
   }

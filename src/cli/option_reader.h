@@ -28,7 +28,7 @@ struct ParsedOptions {
   bool Has(std::string_view flag) const { return flags.contains(flag); }
 };
 
-// nullopt with *error set when an option is unknown, repeated, or lacks its value.
+// nullopt with *error set (Uzbek) when an option is unknown, repeated, or lacks its value.
 std::optional<ParsedOptions> ReadOptions(std::span<const std::string> args, const OptionSpec& spec,
                                          std::string* error);
 

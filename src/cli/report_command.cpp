@@ -37,13 +37,13 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   const TeacherOptions teacher = ReadTeacherOptions(*options);
   if (!teacher.valid) return UsageError(err, teacher.error);
   const auto output = options->Value("-o");
-  if (!output || output->empty()) return UsageError(err, "-o FILE is required");
+  if (!output || output->empty()) return UsageError(err, "-o FILE berilmagan");
   const auto format = OutputFormatOf(*output);
   if (!format) return UsageError(err, "the output file must end in .xlsx or .pdf");
   std::optional<int> year = currentYear();
   if (const auto given = options->Value("--year")) {
     year = ReadYear(*given);
-    if (!year) return UsageError(err, "--year must be a year such as 2025");
+    if (!year) return UsageError(err, "--year 2025 kabi yil bo'lishi kerak");
   }
 
   // The texts go into the workbook's XML as they are: bytes of another code page would

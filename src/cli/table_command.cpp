@@ -18,12 +18,12 @@ TeacherOptions ReadTeacherOptions(const ParsedOptions& options) {
   TeacherOptions teacher;
   const auto category = options.Value("--category");
   if (!category || (*category != "upper" && *category != "primary")) {
-    teacher.error = "--category must be upper or primary";
+    teacher.error = "--category upper yoki primary bo'lishi kerak";
     return teacher;
   }
   const auto weekly = options.Value("--weekly");
   if (!weekly) {
-    teacher.error = "--weekly is required";
+    teacher.error = "--weekly berilmagan";
     return teacher;
   }
   const TeacherCategory parsedCategory = *category == "upper" ? TeacherCategory::Upper : TeacherCategory::Primary;

@@ -72,7 +72,7 @@ TEST(TableCommand, BadCommandLinesGiveTheUsage) {
     const auto result = RunCliWith(args);
     EXPECT_EQ(result.status, 64);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    EXPECT_NE(result.err.find("Foydalanish:"), std::string::npos);
   }
 }
 
