@@ -107,6 +107,7 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   for (const std::string& field : record.fields) {
     if (!IsWellFormedUtf8(field)) return problem("matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
   }
+  row.name = columns.Field(record, "ism");
 
   RosterTeacher teacher;
   teacher.line = record.line;

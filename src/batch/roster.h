@@ -32,6 +32,7 @@ struct RosterProblem {
 // One row as read: a teacher or a problem.
 struct RosterRow {
   int line = 0;
+  std::string name;  // ism, also of a refused row, so that the school office sees whose it is
   std::optional<RosterTeacher> teacher;
   std::optional<RosterProblem> problem;
 };

@@ -26,6 +26,7 @@
 #include "ui/pressable_picture.h"
 #include "ui/program_version.h"
 #include "ui/report_window.h"
+#include "ui/roster_action.h"
 #include "ui/rounding_timer.h"
 #include "ui/scrolling_credit.h"
 
@@ -60,6 +61,7 @@ MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent)
   Control<QRadioButton>("Option2").setChecked(true);
   ConnectFields();
   AddOpenAction();
+  AddRosterAction(*this, services_);
   CentreOnScreen();
   Control<QLineEdit>("Text3").setFocus();
   // Once the form is up, reports an earlier run left unsaved are offered back.

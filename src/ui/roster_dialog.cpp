@@ -1,0 +1,217 @@
+#include "ui/roster_dialog.h"
+
+#include <QBrush>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "batch/roster_file.h"
+#include "ui/staff_export_progress.h"
+
+namespace soatnoma::ui {
+namespace {
+
+enum Column { kLine, kName, kSchool, kSubject, kStatus, kColumnCount };
+
+const QString kReady = QStringLiteral("Tayyor");
+const QColor kRefusedColour(0xA0, 0x10, 0x10);
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+QTableWidgetItem* Cell(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  return item;
+}
+
+struct FormatTexts {
+  QString suffix;
+  QString title;
+  QString filter;
+};
+
+FormatTexts TextsOf(batch::StaffFileFormat format) {
+  if (format == batch::StaffFileFormat::Pdf) {
+    return {QStringLiteral("pdf"), QStringLiteral("Hisobotlarni PDF qilib saqlash"),
+            QStringLiteral("PDF hujjat (*.pdf)")};
+  }
+  return {QStringLiteral("xlsx"), QStringLiteral("Xodimlar kitobini saqlash"),
+          QStringLiteral("Excel ish kitobi (*.xlsx)")};
+}
+
+QString ProblemLines(const std::vector<batch::RosterProblem>& problems) {
+  QStringList lines;
+  for (const batch::RosterProblem& problem : problems) lines << Utf8(batch::DescribeProblem(problem));
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+RosterDialog::RosterDialog(FormServices services, QWidget* parent)
+    : QDialog(parent), services_(std::move(services)) {
+  setObjectName(QStringLiteral("rosterDialog"));
+  setWindowTitle(QStringLiteral("Ro'yxatdan hisobot"));
+  resize(760, 420);
+
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("rosterSummary"));
+  summary_->setWordWrap(true);
+
+  rows_ = new QTableWidget(0, kColumnCount, this);
+  rows_->setObjectName(QStringLiteral("rosterRows"));
+  rows_->setHorizontalHeaderLabels({QStringLiteral("Qator"), QStringLiteral("O'qituvchi"), QStringLiteral("Maktab"),
+                                    QStringLiteral("Fan"), QStringLiteral("Holati")});
+  rows_->verticalHeader()->hide();
+  rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  rows_->setWordWrap(false);
+  rows_->horizontalHeader()->setStretchLastSection(true);
+  rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
+
+  auto* chooseRoster = new QPushButton(QStringLiteral("Boshqa ro'yxat..."), this);
+  chooseRoster->setObjectName(QStringLiteral("chooseRoster"));
+  chooseRoster->setToolTip(QStringLiteral("Boshqa ro'yxat faylini (CSV) ochish"));
+  saveWorkbook_ = new QPushButton(QStringLiteral("Excel kitobi..."), this);
+  saveWorkbook_->setObjectName(QStringLiteral("saveStaffWorkbook"));
+  saveWorkbook_->setToolTip(
+      QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta kitobga: har biriga varaq va \"Jami\" varag'i"));
+  savePdf_ = new QPushButton(QStringLiteral("PDF..."), this);
+  savePdf_->setObjectName(QStringLiteral("saveStaffPdf"));
+  savePdf_->setToolTip(QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
+  auto* close = new QPushButton(QStringLiteral("Yopish"), this);
+  close->setObjectName(QStringLiteral("closeRoster"));
+
+  saveWorkbook_->setDefault(true);
+
+  connect(chooseRoster, &QPushButton::clicked, this, &RosterDialog::ChooseRoster);
+  connect(saveWorkbook_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Xlsx); });
+  connect(savePdf_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Pdf); });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(chooseRoster);
+  buttons->addStretch();
+  buttons->addWidget(saveWorkbook_);
+  buttons->addWidget(savePdf_);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(rows_);
+  layout->addLayout(buttons);
+  ShowRows({});
+}
+
+bool RosterDialog::OpenRosterFile(const QString& path) {
+  const batch::RosterFileContents file = batch::ReadRosterFile(path.toStdString());
+  if (!file.ok) {
+    services_.showMessage(this, MessageIcon::Exclamation, Utf8(file.message));
+    return false;
+  }
+  rosterPath_ = QFileInfo(path).absoluteFilePath();
+  setWindowTitle(QStringLiteral("%1 - Ro'yxatdan hisobot").arg(QFileInfo(path).fileName()));
+  ShowRows(batch::ReadRoster(file.text));
+  return true;
+}
+
+void RosterDialog::ChooseRoster() {
+  QString folder = rosterPath_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                         : QFileInfo(rosterPath_).absolutePath();
+  if (!QDir(folder).exists()) folder = QDir::homePath();
+  const QString path = services_.askOpenPath(
+      this, OpenRequest{QStringLiteral("Ro'yxatni ochish"), folder, QStringLiteral("Ro'yxat, CSV (*.csv *.txt)")});
+  if (!path.isEmpty()) OpenRosterFile(path);
+}
+
+void RosterDialog::ShowRows(const batch::Roster& roster) {
+  teachers_ = roster.Teachers();
+  refusedCount_ = static_cast<int>(roster.rows.size() - teachers_.size());
+  rows_->setRowCount(static_cast<int>(roster.rows.size()));
+  int index = 0;
+  for (const batch::RosterRow& row : roster.rows) {
+    rows_->setItem(index, kLine, Cell(QString::number(row.line)));
+    rows_->setItem(index, kName, Cell(Utf8(row.name)));
+    if (row.teacher) {
+      rows_->setItem(index, kSchool, Cell(Utf8(row.teacher->school)));
+      rows_->setItem(index, kSubject, Cell(Utf8(row.teacher->subject)));
+      rows_->setItem(index, kStatus, Cell(kReady));
+    } else {
+      for (const int column : {kSchool, kSubject}) rows_->setItem(index, column, Cell({}));
+      rows_->setItem(index, kStatus, Cell(row.problem ? Utf8(row.problem->reason) : QString()));
+      rows_->item(index, kStatus)->setForeground(QBrush(kRefusedColour));
+    }
+    ++index;
+  }
+  rows_->resizeColumnsToContents();
+
+  if (rosterPath_.isEmpty()) {
+    summary_->setText(QStringLiteral("Ro'yxat ochilmagan."));
+  } else if (roster.rows.empty()) {
+    summary_->setText(QStringLiteral("Ro'yxatda o'qituvchi yo'q."));
+  } else {
+    summary_->setText(QStringLiteral("Tayyor: %1 ta o'qituvchi. Rad etilgan: %2 ta qator.")
+                          .arg(teachers_.size())
+                          .arg(refusedCount_));
+  }
+  saveWorkbook_->setEnabled(!teachers_.empty());
+  savePdf_->setEnabled(!teachers_.empty());
+}
+
+QString RosterDialog::SuggestedPath(const QString& suffix) const {
+  const QFileInfo roster(rosterPath_);
+  return roster.dir().filePath(roster.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
+void RosterDialog::SaveStaff(batch::StaffFileFormat format) {
+  if (teachers_.empty()) return;
+  const FormatTexts texts = TextsOf(format);
+  const QString path =
+      services_.askSavePath(this, SaveRequest{texts.title, SuggestedPath(texts.suffix), texts.filter, texts.suffix});
+  if (path.isEmpty()) return;
+  const batch::StaffExportResult result =
+      ExportStaffWithProgress(this, {teachers_, services_.today().year(), format, path.toStdString()});
+  MarkRefused(result.refused);
+  ReportResult(result, path);
+}
+
+void RosterDialog::MarkRefused(const std::vector<batch::RosterProblem>& refused) {
+  for (const batch::RosterProblem& problem : refused) {
+    for (int index = 0; index < rows_->rowCount(); ++index) {
+      if (rows_->item(index, kLine)->text() != QString::number(problem.line)) continue;
+      rows_->item(index, kStatus)->setText(Utf8(problem.reason));
+      rows_->item(index, kStatus)->setForeground(QBrush(kRefusedColour));
+    }
+  }
+}
+
+void RosterDialog::ReportResult(const batch::StaffExportResult& result, const QString& path) {
+  const QString refused = result.refused.empty()
+                              ? QString()
+                              : QStringLiteral("\n\nTayyorlanmagan hisobotlar:\n") + ProblemLines(result.refused);
+  switch (result.status) {
+    case batch::StaffExportStatus::Written:
+      services_.showMessage(this, MessageIcon::Information,
+                            QStringLiteral("%1 ta o'qituvchining hisoboti saqlandi:\n%2")
+                                    .arg(result.produced)
+                                    .arg(QDir::toNativeSeparators(path)) +
+                                refused);
+      return;
+    case batch::StaffExportStatus::Stopped:
+      services_.showMessage(this, MessageIcon::Information, QStringLiteral("To'xtatildi, fayl yozilmadi."));
+      return;
+    case batch::StaffExportStatus::NothingToWrite:
+      services_.showMessage(this, MessageIcon::Exclamation,
+                            QStringLiteral("Hech bir hisobot tayyorlanmadi, fayl yozilmadi.") + refused);
+      return;
+    case batch::StaffExportStatus::NotWritten:
+      services_.showMessage(this, MessageIcon::Critical, Utf8(result.message));
+      return;
+  }
+}
+
+}  // namespace soatnoma::ui
