@@ -58,7 +58,11 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
   view_->setFocus();
 }
 
-ReportWindow::~ReportWindow() = default;
+ReportWindow::~ReportWindow() {
+  // The undo stack empties itself when it goes, after this window's members are gone; it
+  // must not call back into them.
+  undo_->disconnect(this);
+}
 
 bool ReportWindow::IsSaved() const { return !filePath_.isEmpty() && undo_->isClean(); }
 
