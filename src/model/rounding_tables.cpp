@@ -5,7 +5,8 @@ namespace {
 
 // The chain: every value cell a class leader's table holds, in this order. A fraction
 // given up by the last cell of a month moves on into the first cell of the next.
-constexpr ChainMonth kUpperChain[] = {
+// September to May are the same for both categories; June and August differ.
+constexpr ChainMonth kTermMonths[] = {
     {col::C, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Sentabr
     {col::D, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Oktabr
     {col::E, {8, 9, 10, 11, 12, 14, 15, 16, 18, 19, 20}},  // Noyabr
@@ -15,23 +16,21 @@ constexpr ChainMonth kUpperChain[] = {
     {col::K, {8, 9, 10, 11, 12, 14, 15, 16, 18, 19, 20}},  // Mart
     {col::L, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Aprel
     {col::M, {8, 9, 10, 11, 12, 14, 15, 16, 18, 19, 20}},  // May
-    {col::O, {9, 11, 12, 14, 16, 18, 19, 20}},             // Iyun
-    {col::Q, {14, 20}},                                    // Avgust
 };
 
-constexpr ChainMonth kPrimaryChain[] = {
-    {col::C, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Sentabr
-    {col::D, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Oktabr
-    {col::E, {8, 9, 10, 11, 12, 14, 15, 16, 18, 19, 20}},  // Noyabr
-    {col::G, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Dekabr
-    {col::H, {8, 9, 10, 11, 12, 14, 15, 16, 18, 19, 20}},  // Yanvar
-    {col::I, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Fevral
-    {col::K, {8, 9, 10, 11, 12, 14, 15, 16, 18, 19, 20}},  // Mart
-    {col::L, {8, 9, 10, 11, 12, 14, 15, 16, 18, 20}},      // Aprel
-    {col::M, {8, 9, 10, 11, 12, 14, 15, 16, 18, 19, 20}},  // May
-    {col::O, {9, 11, 12, 14, 18, 19}},                     // Iyun
-    {col::Q, {11, 14, 18, 20}},                            // Avgust
-};
+constexpr std::array<ChainMonth, 11> Chain(ChainMonth june, ChainMonth august) {
+  std::array<ChainMonth, 11> chain{};
+  for (std::size_t i = 0; i < std::size(kTermMonths); ++i) chain[i] = kTermMonths[i];
+  chain[9] = june;
+  chain[10] = august;
+  return chain;
+}
+
+constexpr auto kUpperChain = Chain({col::O, {9, 11, 12, 14, 16, 18, 19, 20}},  // Iyun
+                                   {col::Q, {14, 20}});                        // Avgust
+
+constexpr auto kPrimaryChain = Chain({col::O, {9, 11, 12, 14, 18, 19}},  // Iyun
+                                     {col::Q, {11, 14, 18, 20}});        // Avgust
 
 // Class hours (row 10) and report cards (row 19) of a teacher who leads no class.
 constexpr CellRef kLeadershipCells[] = {
