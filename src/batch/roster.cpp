@@ -7,6 +7,7 @@
 #include "batch/csv_records.h"
 #include "batch/utf8_text.h"
 #include "model/distribution.h"
+#include "model/typed_number.h"
 #include "model/weekly_hours.h"
 #include "model/workload_table.h"
 
@@ -131,7 +132,17 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
       days[i] = columns.Field(record, kDayColumns[i]);
       anyDay = anyDay || !days[i].empty();
     }
-    if (anyDay) teacher.weeklyHours = WeeklyHoursFromDays(days);
+    if (anyDay) {
+      const auto sum = WeeklyHoursFromDays(days);
+      if (!sum) {
+        for (std::size_t i = 0; i < kDayColumns.size(); ++i) {
+          if (ReadTypedNumber(days[i]).kind != TypedNumberKind::NotANumber) continue;
+          return problem(std::string(kDayColumns[i]) + " " + Quoted(days[i]) + ": " +
+                         std::string(messages::kBadWeeklyHours));
+        }
+      }
+      teacher.weeklyHours = *sum;
+    }
   }
   teacher.rate = columns.Field(record, "stavka");
   if (teacher.rate.empty()) teacher.rate = DefaultRate(teacher.category);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/number_text.h"
+#include "model/typed_number.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::batch {
@@ -107,8 +108,8 @@ SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetN
                     teacher.school,
                     teacher.subject,
                     teacher.category,
-                    ParseLeadingNumber(teacher.weeklyHours),
-                    ParseLeadingNumber(teacher.rate),
+                    ReadTypedNumber(teacher.weeklyHours).value,
+                    ReadTypedNumber(teacher.rate).value,
                     teacher.classLeader,
                     sheetName,
                     report.Cells().ReadNumber(kAnnualTotalCell.row, kAnnualTotalCell.column)};

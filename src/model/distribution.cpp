@@ -4,6 +4,7 @@
 
 #include "model/norm_tables.h"
 #include "model/number_text.h"
+#include "model/typed_number.h"
 #include "model/workload_table.h"
 
 namespace soatnoma {
@@ -174,14 +175,16 @@ bool AllNumbersSound(const CellGrid& sheet) {
 }  // namespace
 
 std::optional<Refusal> CheckWeeklyHours(std::string_view weeklyHoursText) {
-  if (weeklyHoursText.empty()) return Refusal{messages::kNoWeeklyHours, false};
-  if (ParseLeadingNumber(weeklyHoursText) < 10) return Refusal{messages::kTooFewHours, true};
+  const TypedNumber hours = ReadTypedNumber(weeklyHoursText);
+  if (hours.kind == TypedNumberKind::Empty) return Refusal{messages::kNoWeeklyHours, false};
+  if (hours.kind == TypedNumberKind::NotANumber) return Refusal{messages::kBadWeeklyHours, false};
+  if (hours.value < 10) return Refusal{messages::kTooFewHours, true};
   return std::nullopt;
 }
 
 std::optional<Refusal> CheckRate(std::string_view rateText) {
-  const double rate = ParseLeadingNumber(rateText);
-  if (!(rate > 0) || !std::isfinite(rate)) return Refusal{messages::kBadRate, false};
+  const TypedNumber rate = ReadTypedNumber(rateText);
+  if (!rate.IsNumber() || !(rate.value > 0) || !std::isfinite(rate.value)) return Refusal{messages::kBadRate, false};
   return std::nullopt;
 }
 
@@ -196,8 +199,8 @@ void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGri
 std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working) {
   if (auto refusal = CheckWeeklyHours(input.weeklyHours)) return refusal;
   if (auto refusal = CheckRate(input.rate)) return refusal;
-  const double weeklyHours = ParseLeadingNumber(input.weeklyHours);
-  const double rate = ParseLeadingNumber(input.rate);
+  const double weeklyHours = ReadTypedNumber(input.weeklyHours).value;
+  const double rate = ReadTypedNumber(input.rate).value;
   const Refusal badHours{messages::kBadWeeklyHours, false};
   if (!std::isfinite(weeklyHours)) return badHours;
   if (input.category == TeacherCategory::Upper) {

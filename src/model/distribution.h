@@ -33,9 +33,9 @@ struct DistributionInput {
   bool classLeader = false;
 };
 
-// Empty weekly hours, or fewer than 10.
+// Weekly hours empty, not a number, or fewer than 10 (in that order).
 std::optional<Refusal> CheckWeeklyHours(std::string_view weeklyHoursText);
-// A rate that reads 0 or less, or is not finite.
+// A rate that is not a number, reads 0 or less, or is not finite.
 std::optional<Refusal> CheckRate(std::string_view rateText);
 
 // Fill every value, empty and formula cell of C5:S20 for weekly hours H and rate R, column

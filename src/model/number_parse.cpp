@@ -98,18 +98,14 @@ std::optional<double> QuickDecimal(std::string_view digitsAndPoint) {
   return static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
 }
 
-}  // namespace
+// The number at the start of a text already without blanks, tabs and line feeds, and how
+// much of the text it took. A text without a number reads 0 and takes nothing.
+struct Scan {
+  double value = 0;
+  std::size_t taken = 0;
+};
 
-double ParseLeadingNumber(std::string_view text) {
-  // Texts typed without blanks (and every working value) are read in place.
-  std::string compact;
-  std::string_view s = text;
-  bool hasSkipped = false;
-  for (char c : text) hasSkipped = hasSkipped || IsSkipped(c);
-  if (hasSkipped) {
-    compact = Compact(text);
-    s = compact;
-  }
+Scan ScanCompact(std::string_view s) {
   std::size_t i = 0;
   bool negative = false;
   bool signed_ = false;
@@ -119,11 +115,15 @@ double ParseLeadingNumber(std::string_view text) {
     ++i;
   }
   if (i + 1 < s.size() && s[i] == '&') {
-    if (signed_) return 0;
+    if (signed_) return {};
     const char kind = s[i + 1];
-    if (kind == 'H' || kind == 'h') return ReadRadixWhole(s.substr(i + 2), 16);
-    if (kind == 'O' || kind == 'o') return ReadRadixWhole(s.substr(i + 2), 8);
-    return 0;
+    const int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+    if (radix == 0) return {};
+    const std::string_view digits = s.substr(i + 2);
+    std::size_t taken = 0;
+    while (taken < digits.size() && DigitValue(digits[taken]) < radix) ++taken;
+    if (taken == 0) return {};
+    return {ReadRadixWhole(digits, radix), i + 2 + taken};
   }
   const std::size_t mantissaStart = i;
   std::size_t digits = 0;
@@ -132,7 +132,7 @@ double ParseLeadingNumber(std::string_view text) {
     ++i;
     while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
   }
-  if (digits == 0) return 0;
+  if (digits == 0) return {};
   const std::size_t mantissaEnd = i;
   long long exponent = 0;
   if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
@@ -153,7 +153,7 @@ double ParseLeadingNumber(std::string_view text) {
   }
   if (i == mantissaEnd) {
     if (const auto quick = QuickDecimal(s.substr(mantissaStart, mantissaEnd - mantissaStart))) {
-      return negative ? -*quick : *quick;
+      return {negative ? -*quick : *quick, i};
     }
   }
   const std::string_view number = s.substr(mantissaStart, i - mantissaStart);
@@ -163,8 +163,22 @@ double ParseLeadingNumber(std::string_view text) {
   if (result.ec == std::errc::result_out_of_range) {
     value = OutOfRangeValue(s.substr(mantissaStart, mantissaEnd - mantissaStart), exponent);
   }
-  return negative ? -value : value;
+  return {negative ? -value : value, i};
 }
+
+}  // namespace
+
+LeadingNumber ScanLeadingNumber(std::string_view text) {
+  // Texts typed without blanks (and every working value) are read in place.
+  bool hasSkipped = false;
+  for (char c : text) hasSkipped = hasSkipped || IsSkipped(c);
+  std::string compact;
+  const std::string_view s = hasSkipped ? std::string_view(compact = Compact(text)) : text;
+  const Scan scan = ScanCompact(s);
+  return {scan.value, scan.taken > 0 && scan.taken == s.size()};
+}
+
+double ParseLeadingNumber(std::string_view text) { return ScanLeadingNumber(text).value; }
 
 double ReadWorkingValue(std::string_view text) { return ParseLeadingNumber(text); }
 

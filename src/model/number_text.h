@@ -14,6 +14,14 @@ namespace soatnoma {
 // Overflow reads as infinity, underflow as 0.
 double ParseLeadingNumber(std::string_view text);
 
+// The same parse, telling also whether the number took the whole text (blanks, tabs and
+// line feeds aside): "24" and " 2 4" do, "24abc", "1e", "&H" and "abc" do not.
+struct LeadingNumber {
+  double value = 0;
+  bool wholeText = false;
+};
+LeadingNumber ScanLeadingNumber(std::string_view text);
+
 // The text form of a number in a text box or a working value: at most 15 significant
 // digits, no trailing zeros, "." as the separator, minus zero as "0", and E notation with
 // a sign and at least two exponent digits when the exponent is below -4 or at least 15

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/rounding_tables.h"
+#include "model/typed_number.h"
 
 namespace soatnoma {
 namespace {
@@ -27,7 +28,8 @@ void EmptyLeadershipCells(CellGrid& sheet) {
 }
 
 void ApplyCorrection(TeacherCategory category, CellGrid& sheet, std::string_view weeklyHoursText, bool classLeader) {
-  const auto correction = FindCorrection(category, weeklyHoursText);
+  // Looked up by the text as typed, a decimal comma read as the point: "12,5" is "12.5".
+  const auto correction = FindCorrection(category, WithDecimalPoint(weeklyHoursText));
   if (!correction) return;
   const Adjustments& adjustments = classLeader ? correction->withLeadership : correction->withoutLeadership;
   for (std::size_t i = 0; i < adjustments.count; ++i) {

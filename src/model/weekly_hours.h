@@ -1,14 +1,16 @@
 #pragma once
 // The weekly lesson hours from the six day boxes, Monday to Saturday.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace soatnoma {
 
-// Adds the leading numbers of the day texts (a text without a number counts 0) and writes
-// the sum in the form's text form: "5.5", "16".
-std::string WeeklyHoursFromDays(std::span<const std::string_view> dayTexts);
+// Adds the day texts, each read as a typed number (an empty box counts 0; "2,5" counts
+// 2.5), and writes the sum in the form's text form: "5.5", "16". Nothing while any day
+// holds text that is not a number.
+std::optional<std::string> WeeklyHoursFromDays(std::span<const std::string_view> dayTexts);
 
 }  // namespace soatnoma

@@ -3,20 +3,23 @@
 #include <cmath>
 
 #include "model/number_text.h"
+#include "model/typed_number.h"
 
 namespace soatnoma::ui {
 
 CellEntry ReadCellEntry(const QString& typed) {
-  // Blanks count nowhere, as in the form's boxes: "1 200" is 1200.
+  // Blanks count nowhere, as in the form's boxes: "1 200" is 1200; a no-break blank too.
   QString text = typed;
-  text.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QChar(0x00A0));
-  if (text.isEmpty()) return {std::nullopt, QStringLiteral("Katak bo'sh qoldi: soatni raqam bilan yozing.")};
-  text.replace(QLatin1Char(','), QLatin1Char('.'));
-  double hours = 0;
-  if (!ReadsAsPlainNumber(text.toStdString(), &hours)) {
+  text.replace(QChar(0x00A0), QLatin1Char(' '));
+  const TypedNumber entry = ReadTypedNumber(text.toStdString());
+  if (entry.kind == TypedNumberKind::Empty) {
+    return {std::nullopt, QStringLiteral("Katak bo'sh qoldi: soatni raqam bilan yozing.")};
+  }
+  if (!entry.IsNumber()) {
     return {std::nullopt,
             QStringLiteral("\"%1\" son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5.").arg(typed.trimmed())};
   }
+  const double hours = entry.value;
   if (std::abs(hours) > kLargestHoursEntry) {
     return {std::nullopt, QStringLiteral("%1 soat juda ko'p: bir katakka %2 dan ortiq soat yozilmaydi.")
                               .arg(HoursText(hours), HoursText(kLargestHoursEntry))};

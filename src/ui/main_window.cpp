@@ -105,7 +105,8 @@ void MainWindow::SumDayBoxes() {
     entries[i] = Entry(Control<QLineEdit>(kDayBoxes[i]));
     days[i] = entries[i];
   }
-  Control<QLineEdit>("Text2").setText(QString::fromStdString(WeeklyHoursFromDays(days)));
+  // While a day holds text that is not a number, the week stays as it was.
+  if (const auto week = WeeklyHoursFromDays(days)) Control<QLineEdit>("Text2").setText(QString::fromStdString(*week));
 }
 
 void MainWindow::ChooseCategory(TeacherCategory category) {

@@ -96,11 +96,21 @@ TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   const Roster roster = ReadRoster(
       "ism,maktab,fan,toifa,soat,du,se,ch,pa,ju,sh\n"
       "A,1,f,yuqori,,4,4,4.5,4,,4\n"
-      "B,1,f,yuqori,19,1,1,1,1,1,1\n");
+      "B,1,f,yuqori,19,1,1,1,1,1,1\n"
+      "C,1,f,yuqori,,4,\"4,5\",4,4,4,\n"
+      "D,1,f,yuqori,,4,4,4,ikki,4,4\n"
+      "E,1,f,yuqori,\"12,5\",,,,,,\n"
+      "F,1,f,yuqori,24soat,,,,,,\n");
   const auto teachers = roster.Teachers();
-  ASSERT_EQ(teachers.size(), 2u);
+  ASSERT_EQ(teachers.size(), 4u);
   EXPECT_EQ(teachers[0].weeklyHours, "20.5");
   EXPECT_EQ(teachers[1].weeklyHours, "19");
+  EXPECT_EQ(teachers[2].weeklyHours, "20.5");
+  EXPECT_EQ(teachers[3].weeklyHours, "12,5");  // kept as typed: the correction looks it up so
+  const auto problems = roster.Problems();
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(DescribeProblem(problems[0]), "qator 5: pa \"ikki\": Ajratilgan dars soati noto'g'ri kiritildi!");
+  EXPECT_EQ(DescribeProblem(problems[1]), "qator 7: soat \"24soat\": Ajratilgan dars soati noto'g'ri kiritildi!");
 }
 
 TEST(Roster, MissingColumnsRefuseEveryRow) {

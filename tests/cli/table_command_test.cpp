@@ -46,6 +46,9 @@ TEST(TableCommand, RefusedInputPrintsOnlyTheMessage) {
       {{"--category", "primary", "--weekly", "20", "--rate", "0"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
       {{"--category", "primary", "--weekly", "20", "--rate", ""}, "Dars stavkasi noto'g'ri kiritildi!\n"},
       {{"--category", "upper", "--weekly", "1e400"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
+      {{"--category", "upper", "--weekly", "24abc"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
+      {{"--category", "upper", "--weekly", "   "}, "Ajratilgan dars soati kiritilmadi!\n"},
+      {{"--category", "upper", "--weekly", "24", "--rate", "20x"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
   };
   for (auto& c : cases) {
     c.args.insert(c.args.begin(), "table");

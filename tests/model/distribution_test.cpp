@@ -29,11 +29,15 @@ TEST(Refusals, WeeklyHoursThenRateThenFiniteness) {
     const char* rate;
     std::optional<Refusal> expected;
   } cases[] = {
-      {"", "20", none},         {"", "0", none},           {"9.5", "20", few},     {"   ", "20", few},
-      {"abc", "20", few},       {"-30", "20", few},        {"9.5", "0", few},      {"10", "", rate},
-      {"10", "0", rate},        {"10", "abc", rate},       {"10", "-18", rate},    {"10", "1e-400", rate},
-      {"10", "1e400", rate},    {"1e400", "20", hours},    {"1e400", "0", rate},   {"20", "1e-300", hours},
-      {"1e306", "20", hours},   {"10", "20", std::nullopt}, {" 24", "20", std::nullopt},
+      {"", "20", none},         {"", "0", none},           {"9.5", "20", few},     {"   ", "20", none},
+      {" \t\n", "0", none},     {"abc", "20", hours},      {"24abc", "20", hours}, {"24h", "0", hours},
+      {"1,2,3", "20", hours},   {"12.5.1", "20", hours},   {"1e", "20", hours},    {"&H", "20", hours},
+      {"9,5", "20", few},       {"-30", "20", few},        {"9.5", "0", few},      {"10", "", rate},
+      {"10", "0", rate},        {"10", "abc", rate},       {"10", "20x", rate},    {"10", "-18", rate},
+      {"10", "1e-400", rate},   {"10", "1e400", rate},     {"1e400", "20", hours}, {"1e400", "0", rate},
+      {"20", "1e-300", hours},  {"1e306", "20", hours},    {"10", "20", std::nullopt},
+      {" 24", "20", std::nullopt}, {"2 4", "20", std::nullopt}, {"&H1E", "20", std::nullopt},
+      {"+25", "20", std::nullopt}, {"12,5", "20,5", std::nullopt}, {"24.0", " 20 ", std::nullopt},
   };
   for (const auto& c : cases) {
     for (auto category : {kUpper, kPrimary}) {

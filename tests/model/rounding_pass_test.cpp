@@ -104,6 +104,16 @@ TEST(RoundingPass, PrimaryCorrectionDependsOnClassLeadership) {
       EXPECT_EQ(*corrected.table.ReadValue(8, column) - *plain.table.ReadValue(8, column), expected) << column;
     }
   }
+  // A decimal comma reads as the point, the correction's lookup included.
+  for (bool leader : {false, true}) {
+    const auto point = DistributeAndRound({kPrimary, "22.5", "18", leader});
+    const auto comma = DistributeAndRound({kPrimary, "22,5", "18", leader});
+    for (int row = 5; row <= 20; ++row) {
+      for (int column = col::C; column <= col::S; ++column) {
+        EXPECT_EQ(comma.table.ReadValue(row, column), point.table.ReadValue(row, column)) << row << ' ' << column;
+      }
+    }
+  }
   // "24" and "18.5" belong to the upper-class table only.
   for (const char* text : {"24", "18.5"}) EXPECT_FALSE(FindCorrection(kPrimary, text).has_value()) << text;
 }

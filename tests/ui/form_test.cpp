@@ -71,8 +71,8 @@ class FormTest : public FormTestCase {
     QTest::newRow("two days") << QStringList{"5", "4", "", "", "", ""} << "9";
     QTest::newRow("a half") << QStringList{"2.5", "3", "", "", "", ""} << "5.5";
     QTest::newRow("whole week") << QStringList{"4", "4", "4", "4", "4", "4"} << "24";
-    QTest::newRow("no number counts 0") << QStringList{"abc", "3", "", "", "", "2"} << "5";
-    QTest::newRow("comma is no decimal point") << QStringList{"1,5", "3", "", "", "", ""} << "4";
+    QTest::newRow("a word leaves the week untouched") << QStringList{"abc", "3", "", "", "", "2"} << "";
+    QTest::newRow("decimal comma") << QStringList{"1,5", "3", "", "", "", ""} << "4.5";
   }
   void weeklyHoursAddUpAllSixDays() {
     QFETCH(QStringList, days);

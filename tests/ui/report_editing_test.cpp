@@ -89,7 +89,7 @@ class ReportEditingTest : public FormTestCase {
     const CellGrid before = report.Sheet().Cells();
     const int steps = report.Undo().count();
     for (const QString& typed : {QStringLiteral("1o"), QStringLiteral("1,2,3"), QStringLiteral("12abc"),
-                                 QStringLiteral("&H10"), QStringLiteral("99999"), QStringLiteral("1e3")}) {
+                                 QStringLiteral("&H"), QStringLiteral("99999"), QStringLiteral("1e4")}) {
       TypeIntoCell(report, kC8, typed);
       QVERIFY2(report.View().IsEditing(), qPrintable(typed));  // the teacher stays in the cell
       QVERIFY2(!report.statusBar()->currentMessage().isEmpty(), qPrintable(typed));

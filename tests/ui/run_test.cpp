@@ -53,7 +53,9 @@ class RunTest : public FormTestCase {
     // clang-format off
     QTest::newRow("no weekly hours") << "" << "20" << Utf8(messages::kNoWeeklyHours) << "";
     QTest::newRow("below ten") << "9.5" << "20" << Utf8(messages::kTooFewHours) << "";
-    QTest::newRow("blanks only") << "   " << "20" << Utf8(messages::kTooFewHours) << "";
+    QTest::newRow("blanks only") << "   " << "20" << Utf8(messages::kNoWeeklyHours) << "   ";
+    QTest::newRow("not a number") << "24abc" << "20" << Utf8(messages::kBadWeeklyHours) << "24abc";
+    QTest::newRow("rate not a number") << "24" << "20x" << Utf8(messages::kBadRate) << "24";
     QTest::newRow("rate 0") << "20" << "0" << Utf8(messages::kBadRate) << "20";
     // clang-format on
   }
