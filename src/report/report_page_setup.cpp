@@ -4,6 +4,8 @@ namespace soatnoma {
 
 void ApplyReportPageSetup(PageSetup& page) {
   constexpr double kOneCentimetreInInches = 0.393700787401575;
+  // Office printers leave a few millimetres at the top and bottom edge unprinted.
+  constexpr double kHalfCentimetreInInches = kOneCentimetreInInches / 2;
   page.printTitleRows = "";
   page.printTitleColumns = "";
   page.leftHeader = "";
@@ -14,8 +16,8 @@ void ApplyReportPageSetup(PageSetup& page) {
   page.rightFooter = "";
   page.leftMargin = InchesToPoints(kOneCentimetreInInches);
   page.rightMargin = InchesToPoints(kOneCentimetreInInches);
-  page.topMargin = InchesToPoints(0);
-  page.bottomMargin = InchesToPoints(0);
+  page.topMargin = InchesToPoints(kHalfCentimetreInInches);
+  page.bottomMargin = InchesToPoints(kHalfCentimetreInInches);
   page.headerMargin = InchesToPoints(0);
   page.footerMargin = InchesToPoints(0);
   page.printHeadings = false;

@@ -108,14 +108,19 @@ TEST(ReportFrame, SetsWidthsHeightsAndThePage) {
   }
   PageSetup expected;
   expected.leftMargin = expected.rightMargin = 28.3464566929134;
-  expected.topMargin = expected.bottomMargin = expected.headerMargin = expected.footerMargin = 0;
+  expected.topMargin = expected.bottomMargin = 14.1732283464567;  // 0.5 cm, where printers print
+  expected.headerMargin = expected.footerMargin = 0;
   expected.orientation = PageOrientation::Landscape;
   expected.paperSize = PaperSize::A4;
   const PageSetup& page = sheet.Page();
   EXPECT_NEAR(page.leftMargin, expected.leftMargin, 1e-9);
   EXPECT_NEAR(page.rightMargin, expected.rightMargin, 1e-9);
+  EXPECT_NEAR(page.topMargin, expected.topMargin, 1e-9);
+  EXPECT_NEAR(page.bottomMargin, expected.bottomMargin, 1e-9);
   expected.leftMargin = page.leftMargin;
   expected.rightMargin = page.rightMargin;
+  expected.topMargin = page.topMargin;
+  expected.bottomMargin = page.bottomMargin;
   EXPECT_EQ(page, expected);
 }
 

@@ -134,15 +134,17 @@ TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
 
   const SheetLayout& layout = renderer.Layout();
   const double left = renderer.PageMarginsPoints().left();
+  const double top = renderer.PageMarginsPoints().top();
   const auto px = [&](double points) { return static_cast<int>(std::lround(points * kScale)); };
-  // Nothing left of the margin; the table's left rule right at it.
+  // Nothing left of the margin, nothing above the top margin; the table's left rule right at it.
   EXPECT_EQ(DarkPixels(page, 0, page.height(), 0, px(left) - 2), 0);
-  EXPECT_GT(DarkPixels(page, px(layout.RowTop(5)), px(layout.RowTop(20)), px(left) - 1, px(left) + 2),
+  EXPECT_EQ(DarkPixels(page, 0, px(top) - 1, 0, page.width()), 0);
+  EXPECT_GT(DarkPixels(page, px(top + layout.RowTop(5)), px(top + layout.RowTop(20)), px(left) - 1, px(left) + 2),
             px(layout.RowTop(20) - layout.RowTop(5)) / 2);
   // Row 21 between the table and the footer: no gridlines, nothing at all.
-  EXPECT_EQ(DarkPixels(page, px(layout.RowTop(21)) + 2, px(layout.RowTop(22)) - 1, 0, page.width()), 0);
+  EXPECT_EQ(DarkPixels(page, px(top + layout.RowTop(21)) + 2, px(top + layout.RowTop(22)) - 1, 0, page.width()), 0);
   // Row 1 left of the approval line holds no lines either.
-  EXPECT_EQ(DarkPixels(page, 0, px(layout.RowTop(2)), 0, px(left + layout.ColumnLeft(col::O))), 0);
+  EXPECT_EQ(DarkPixels(page, 0, px(top + layout.RowTop(2)), 0, px(left + layout.ColumnLeft(col::O))), 0);
 }
 
 TEST(ReportRenderer, CutsTextThatRunsPastItsBoxAndOnlyThat) {

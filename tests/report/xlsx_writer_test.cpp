@@ -89,7 +89,8 @@ TEST(XlsxWriter, CarriesTheLayoutAndThePage) {
   const pugi::xml_node margins = worksheet.child("pageMargins");
   EXPECT_NEAR(margins.attribute("left").as_double(), 0.393700787401575, 1e-12);
   EXPECT_NEAR(margins.attribute("right").as_double(), 0.393700787401575, 1e-12);
-  for (const char* zero : {"top", "bottom", "header", "footer"}) EXPECT_EQ(margins.attribute(zero).as_double(-1), 0) << zero;
+  for (const char* half : {"top", "bottom"}) EXPECT_NEAR(margins.attribute(half).as_double(), 0.196850393700787, 1e-12);
+  for (const char* zero : {"header", "footer"}) EXPECT_EQ(margins.attribute(zero).as_double(-1), 0) << zero;
   EXPECT_STREQ(worksheet.child("pageSetup").attribute("orientation").value(), "landscape");
   EXPECT_EQ(worksheet.child("pageSetup").attribute("paperSize").as_int(), 9);
   EXPECT_FALSE(worksheet.child("printOptions").attribute("gridLines").as_bool());
