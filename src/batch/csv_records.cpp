@@ -5,8 +5,6 @@
 namespace soatnoma::batch {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 unsigned char DetectSeparator(std::string_view text) {
   int commas = 0;
   int semicolons = 0;
@@ -49,7 +47,7 @@ int NoBlanksAreTrimmed(unsigned char) { return 0; }
 }  // namespace
 
 std::vector<CsvRecord> ReadCsvRecords(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
   csv_parser parser{};
   if (csv_init(&parser, 0) != 0) return {};
   csv_set_delim(&parser, DetectSeparator(text));

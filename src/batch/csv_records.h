@@ -8,6 +8,8 @@
 
 namespace soatnoma::batch {
 
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 struct CsvRecord {
   int line = 0;  // the line of the file on which the record starts (the first line is 1;
                  // a line ends with LF, CRLF or a lone CR)

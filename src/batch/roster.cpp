@@ -4,9 +4,10 @@
 #include <array>
 #include <map>
 
-#include "batch/csv_records.h"
+#include "batch/code_page.h"
 #include "batch/utf8_text.h"
 #include "model/distribution.h"
+#include "model/rounding_pass.h"
 #include "model/typed_number.h"
 #include "model/weekly_hours.h"
 #include "model/workload_table.h"
@@ -109,6 +110,8 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
     if (!IsWellFormedUtf8(field)) return problem("matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
   }
   row.name = columns.Field(record, "ism");
+  row.school = columns.Field(record, "maktab");
+  row.subject = columns.Field(record, "fan");
 
   RosterTeacher teacher;
   teacher.line = record.line;
@@ -147,16 +150,18 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   teacher.rate = columns.Field(record, "stavka");
   if (teacher.rate.empty()) teacher.rate = DefaultRate(teacher.category);
 
-  // The checks of a run, on a table that is thrown away: the row is ready only when the
-  // report can be made.
-  WorkloadTable scratch;
+  // The checks and the table of a run: the row is ready only when the report can be made,
+  // and its yearly total is the finished report's.
+  WorkloadTable table;
   WorkingValues working;
   if (const auto refusal = DistributeWorkload(
-          {teacher.category, teacher.weeklyHours, teacher.rate, teacher.classLeader}, scratch, working)) {
+          {teacher.category, teacher.weeklyHours, teacher.rate, teacher.classLeader}, table, working)) {
     const bool aboutRate = refusal->message == messages::kBadRate;
     const std::string field = aboutRate ? "stavka " + Quoted(teacher.rate) : "soat " + Quoted(teacher.weeklyHours);
     return problem(field + ": " + std::string(refusal->message));
   }
+  RoundingPass(teacher.category, table, teacher.weeklyHours, teacher.classLeader, working);
+  teacher.annualTotal = table.ReadNumber(kFirstWorkRow, col::S);
   row.teacher = std::move(teacher);
   return row;
 }
@@ -179,15 +184,25 @@ std::vector<RosterProblem> Roster::Problems() const {
   return problems;
 }
 
-Roster ReadRoster(std::string_view fileContents) {
-  const std::vector<CsvRecord> records = ReadCsvRecords(fileContents);
+Roster ReadRosterRecords(std::span<const CsvRecord> records) {
   Roster roster;
   if (records.empty()) return roster;
   const ColumnIndex columns(records.front().fields);
-  for (std::size_t i = 1; i < records.size(); ++i) {
-    if (!IsBlank(records[i])) roster.rows.push_back(ReadRow(columns, records[i]));
+  for (const CsvRecord& record : records.subspan(1)) {
+    if (!IsBlank(record)) roster.rows.push_back(ReadRow(columns, record));
   }
   return roster;
+}
+
+Roster ReadRoster(std::string_view fileContents) {
+  if (!fileContents.starts_with(kUtf8ByteOrderMark) && !IsWellFormedUtf8(fileContents)) {
+    if (const auto decoded = Windows1251ToUtf8(fileContents)) {
+      Roster roster = ReadRosterRecords(ReadCsvRecords(*decoded));
+      roster.readAsWindows1251 = true;
+      return roster;
+    }
+  }
+  return ReadRosterRecords(ReadCsvRecords(fileContents));
 }
 
 std::string DescribeProblem(const RosterProblem& problem) {

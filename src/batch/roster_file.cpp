@@ -14,23 +14,26 @@ namespace {
 constexpr int kTooLarge = -1;  // not an operating-system error: the file passed the limit
 
 RosterFileContents Failure(const std::string& path, int errorNumber) {
-  const std::string file = "\"" + path + "\"";
   std::string reason;
   switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR: reason = file + " fayli topilmadi."; break;
+    case ENOTDIR: reason = "fayli topilmadi."; break;
     case EACCES:
-    case EPERM: reason = file + " faylini o'qishga ruxsat yo'q."; break;
-    case EISDIR: reason = file + " fayl emas, papka."; break;
-    case kTooLarge: reason = file + " ro'yxat uchun juda katta (16 MB dan ortiq)."; break;
-    default: reason = file + " faylini o'qib bo'lmadi (" + std::strerror(errorNumber) + ").";
+    case EPERM: reason = "faylini o'qishga ruxsat yo'q."; break;
+    case EISDIR: reason = "fayl emas, papka."; break;
+    case kTooLarge: reason = "ro'yxat uchun juda katta (16 MB dan ortiq)."; break;
+    default: reason = std::string("faylini o'qib bo'lmadi (") + std::strerror(errorNumber) + ").";
   }
   RosterFileContents contents;
-  contents.message = "Ro'yxat o'qilmadi: " + reason;
+  contents.message = UnreadableRosterMessage(path, reason);
   return contents;
 }
 
 }  // namespace
+
+std::string UnreadableRosterMessage(const std::string& path, std::string_view reason) {
+  return "Ro'yxat o'qilmadi: \"" + path + "\" " + std::string(reason);
+}
 
 RosterFileContents ReadRosterFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace soatnoma::batch {
 
@@ -16,5 +17,8 @@ struct RosterFileContents {
 };
 
 RosterFileContents ReadRosterFile(const std::string& path);
+
+// "Ro'yxat o'qilmadi: "<path>" " followed by the reason.
+std::string UnreadableRosterMessage(const std::string& path, std::string_view reason);
 
 }  // namespace soatnoma::batch

@@ -30,7 +30,7 @@ StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProg
   int made = 0;
   bool stopped = false;
   const SaveResult saved = SaveAtomically(request.path, [&](const std::string& temporaryPath, std::string& detail) {
-    const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath);
+    const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath, request.calendarYear);
     int done = 0;
     for (const RosterTeacher& teacher : request.teachers) {
       const ReportOutcome outcome = BuildReport(ReportRequestFor(teacher, request.calendarYear));

@@ -22,9 +22,9 @@ class StaffPdf : public StaffFile {
 
 }  // namespace
 
-std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path) {
+std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear) {
   if (format == StaffFileFormat::Pdf) return std::make_unique<StaffPdf>(path);
-  return std::make_unique<StaffWorkbook>(path);
+  return std::make_unique<StaffWorkbook>(path, calendarYear);
 }
 
 }  // namespace soatnoma::batch

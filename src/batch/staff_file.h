@@ -22,7 +22,8 @@ class StaffFile {
   virtual bool Finish(std::string& detail) = 0;
 };
 
-// A file of the format at the path; nothing is complete there before Finish.
-std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path);
+// A file of the format at the path; nothing is complete there before Finish. The reports'
+// school year is calendarYear/calendarYear+1.
+std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear);
 
 }  // namespace soatnoma::batch

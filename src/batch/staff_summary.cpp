@@ -1,6 +1,8 @@
 #include "batch/staff_summary.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "model/number_text.h"
 #include "model/typed_number.h"
@@ -12,8 +14,26 @@ namespace {
 // The cell of the report that holds the yearly total of all work.
 constexpr CellRef kAnnualTotalCell(kFirstWorkRow, col::S);
 constexpr const char* kTotalLabel = "Jami";
-// The headings wrap onto two lines; a spreadsheet that takes stored heights would cut them.
+
+// Where things stand on the sheet, rows 0 first: the sheet's heading, a gap, the column
+// headings (printed again on top of every page), the teachers, the total, and after a gap
+// the signature lines.
+constexpr lxw_row_t kTitleRow = 0;
+constexpr lxw_row_t kHeadingRow = 2;
+constexpr lxw_row_t kFirstTeacherRow = kHeadingRow + 1;
+constexpr lxw_row_t kGapBeforeSignatures = 2;
+constexpr lxw_row_t kGapBetweenSignatures = 2;
+
+constexpr std::array<const char*, 2> kSignatureLines = {
+    "Direktor: _______________________  _______________________",
+    "O'quv ishlari bo'yicha direktor o'rinbosari: _______________________  _______________________",
+};
+
+// The column headings wrap onto two lines; a spreadsheet that takes stored heights would cut them.
 constexpr double kHeadingRowHeight = 27;  // points
+constexpr double kTitleFontSize = 12;     // points
+constexpr double kTitleLineHeight = 17;   // points, a line of the title
+constexpr std::size_t kTitleLineLength = 85;  // characters of the title on one line across the columns
 
 lxw_error Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text, lxw_format* format) {
   return worksheet_write_string(sheet, row, column, text.c_str(), format);
@@ -73,8 +93,8 @@ CellFormat Heading() {
 }
 
 // The total row: the label, then the sum of every summed column with its result.
-lxw_error WriteTotals(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, XlsxFormats& formats) {
-  const auto totalRow = static_cast<lxw_row_t>(rows.size() + 1);
+lxw_error WriteTotals(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, lxw_row_t totalRow,
+                      XlsxFormats& formats) {
   lxw_error error = Text(worksheet, totalRow, 0, kTotalLabel, formats.For(Bordered(true, false)));
   for (lxw_col_t column = 1; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
     const SummaryColumn& spec = kColumns[column];
@@ -84,7 +104,7 @@ lxw_error WriteTotals(lxw_worksheet* worksheet, const std::vector<SummaryRow>& r
       continue;
     }
     std::array<char, 32> range{};
-    lxw_rowcol_to_range(range.data(), 1, column, totalRow - 1, column);
+    lxw_rowcol_to_range(range.data(), kFirstTeacherRow, column, totalRow - 1, column);
     double sum = 0;
     for (const SummaryRow& row : rows) sum += spec.number(row);
     const std::string formula = "=SUM(" + std::string(range.data()) + ")";
@@ -93,12 +113,49 @@ lxw_error WriteTotals(lxw_worksheet* worksheet, const std::vector<SummaryRow>& r
   return error;
 }
 
+// Letters, not bytes: a UTF-8 text's count of characters.
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
+// The title across all the columns, as many lines high as its text needs.
+lxw_error WriteTitle(lxw_worksheet* worksheet, const std::string& title, XlsxFormats& formats) {
+  CellFormat format;
+  format.bold = true;
+  format.fontSize = kTitleFontSize;
+  format.horizontal = HorizontalAlignment::Center;
+  format.vertical = VerticalAlignment::Center;
+  format.wrapText = true;
+  const std::size_t lines = (CharacterCount(title) + kTitleLineLength - 1) / kTitleLineLength;
+  worksheet_set_row(worksheet, kTitleRow, kTitleLineHeight * static_cast<double>(std::max<std::size_t>(lines, 1)) + 4,
+                    nullptr);
+  return worksheet_merge_range(worksheet, kTitleRow, 0, kTitleRow, kColumns.size() - 1, title.c_str(),
+                               formats.For(format));
+}
+
+// The director's and the deputy director's lines below the total row.
+lxw_error WriteSignatures(lxw_worksheet* worksheet, lxw_row_t totalRow, XlsxFormats& formats) {
+  CellFormat format;
+  format.vertical = VerticalAlignment::Bottom;
+  lxw_error error = LXW_NO_ERROR;
+  lxw_row_t row = totalRow + kGapBeforeSignatures;
+  for (const char* line : kSignatureLines) {
+    if (error != LXW_NO_ERROR) break;
+    error = worksheet_merge_range(worksheet, row, 0, row, kColumns.size() - 1, line, formats.For(format));
+    row += kGapBetweenSignatures;
+  }
+  return error;
+}
+
 void SetPage(lxw_worksheet* worksheet) {
   worksheet_set_landscape(worksheet);
   worksheet_set_paper(worksheet, 9);  // A4
   worksheet_fit_to_pages(worksheet, 1, 0);
-  worksheet_repeat_rows(worksheet, 0, 0);
-  worksheet_freeze_panes(worksheet, 1, 0);
+  worksheet_repeat_rows(worksheet, kHeadingRow, kHeadingRow);
+  worksheet_freeze_panes(worksheet, kFirstTeacherRow, 0);
+  worksheet_set_footer(worksheet, "&C&P / &N");
 }
 
 }  // namespace
@@ -121,24 +178,46 @@ std::string AnnualTotalFormula(const std::string& sheetName) {
   return "='" + quoted + "'!" + ColumnLetters(kAnnualTotalCell.column) + std::to_string(kAnnualTotalCell.row);
 }
 
-lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, XlsxFormats& formats) {
-  lxw_error error = LXW_NO_ERROR;
+std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) {
+  std::vector<std::string> schools;
+  for (const SummaryRow& row : rows) {
+    const auto first = row.school.find_first_not_of(" \t");
+    if (first == std::string::npos) continue;
+    const std::string school = row.school.substr(first, row.school.find_last_not_of(" \t") - first + 1);
+    if (std::ranges::find(schools, school) == schools.end()) schools.push_back(school);
+  }
+  std::string title;
+  for (const std::string& school : schools) title += (title.empty() ? "" : ", ") + school;
+  if (schools.empty()) {
+    title = "O'qituvchilarning ";
+  } else {
+    title += schools.size() == 1 ? " - sonli maktab o'qituvchilarining " : " - sonli maktablar o'qituvchilarining ";
+  }
+  return title + std::to_string(calendarYear) + "/" + std::to_string(calendarYear + 1) +
+         " o'quv yili uchun yillik ish yuklamasi";
+}
+
+lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, int calendarYear,
+                            XlsxFormats& formats) {
+  lxw_error error = WriteTitle(worksheet, SummaryTitle(rows, calendarYear), formats);
   lxw_format* heading = formats.For(Heading());
-  worksheet_set_row(worksheet, 0, kHeadingRowHeight, nullptr);
+  worksheet_set_row(worksheet, kHeadingRow, kHeadingRowHeight, nullptr);
   for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
     const SummaryColumn& spec = kColumns[column];
     worksheet_set_column(worksheet, column, column, spec.width, nullptr);
-    error = Text(worksheet, 0, column, spec.heading, heading);
+    error = Text(worksheet, kHeadingRow, column, spec.heading, heading);
   }
   for (std::size_t i = 0; i < rows.size() && error == LXW_NO_ERROR; ++i) {
     for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
       lxw_format* format = formats.For(Bordered(false, kColumns[column].kind != ColumnKind::Text));
-      error = WriteCell(worksheet, static_cast<lxw_row_t>(i + 1), column, rows[i], format);
+      error = WriteCell(worksheet, static_cast<lxw_row_t>(kFirstTeacherRow + i), column, rows[i], format);
     }
   }
   if (error != LXW_NO_ERROR) return error;
   SetPage(worksheet);
-  return WriteTotals(worksheet, rows, formats);
+  const auto totalRow = static_cast<lxw_row_t>(kFirstTeacherRow + rows.size());
+  error = WriteTotals(worksheet, rows, totalRow, formats);
+  return error == LXW_NO_ERROR ? WriteSignatures(worksheet, totalRow, formats) : error;
 }
 
 }  // namespace soatnoma::batch

@@ -1,7 +1,9 @@
 #pragma once
-// The summary sheet "Jami" of a staff workbook: one row per teacher in roster order (name,
-// school, subject, category, weekly hours, rate, class leadership, annual total) and the
-// staff's total. The annual totals refer to each teacher's own sheet and the staff total
+// The summary sheet "Jami" of a staff workbook: a title naming the school or schools and
+// the school year, one row per teacher in roster order (name, school, subject, category,
+// weekly hours, rate, class leadership, annual total), the staff's total and the lines the
+// director and the deputy director sign. It prints on A4 landscape pages, a page wide, the
+// column headings on top of every page. The annual totals refer to each teacher's own sheet and the staff total
 // adds them up, as live formulas that also carry their results, so the sheet follows any
 // later edit of a teacher's sheet.
 
@@ -35,7 +37,13 @@ SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetN
 // "='<sheet>'!S5": the yearly total on the teacher's sheet, the name always quoted.
 std::string AnnualTotalFormula(const std::string& sheetName);
 
-// Fills the worksheet: headings, the rows, the total row, widths and the printed page.
-lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, XlsxFormats& formats);
+// "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi":
+// every school of the rows once, in their order ("12, 7 - sonli maktablar ...").
+std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear);
+
+// Fills the worksheet: title, headings, the rows, the total row, the signature lines,
+// widths and the printed page. The school year is calendarYear/calendarYear+1.
+lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, int calendarYear,
+                            XlsxFormats& formats);
 
 }  // namespace soatnoma::batch

@@ -2,10 +2,11 @@
 
 namespace soatnoma::batch {
 
-StaffWorkbook::StaffWorkbook(const std::string& path)
+StaffWorkbook::StaffWorkbook(const std::string& path, int calendarYear)
     : workbook_(path, ReportSheet().Font()),
       summary_(workbook_.AddWorksheet(kSummarySheetName)),
-      names_({kSummarySheetName}) {}
+      names_({kSummarySheetName}),
+      calendarYear_(calendarYear) {}
 
 bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) {
   const std::string sheetName = names_.Claim(teacher.name);
@@ -20,7 +21,7 @@ bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report,
 
 bool StaffWorkbook::Finish(std::string& detail) {
   const lxw_error error =
-      summary_ == nullptr ? LXW_ERROR_MEMORY_MALLOC_FAILED : WriteStaffSummary(summary_, rows_, workbook_.Formats());
+      summary_ == nullptr ? LXW_ERROR_MEMORY_MALLOC_FAILED : WriteStaffSummary(summary_, rows_, calendarYear_, workbook_.Formats());
   if (error != LXW_NO_ERROR) {
     detail = lxw_strerror(error);
     return false;

@@ -13,7 +13,8 @@ namespace soatnoma::batch {
 
 class StaffWorkbook : public StaffFile {
  public:
-  explicit StaffWorkbook(const std::string& path);
+  // The summary names the school year calendarYear/calendarYear+1.
+  StaffWorkbook(const std::string& path, int calendarYear);
 
   bool Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) override;
   bool Finish(std::string& detail) override;
@@ -23,6 +24,7 @@ class StaffWorkbook : public StaffFile {
   lxw_worksheet* summary_;
   SheetNames names_;
   std::vector<SummaryRow> rows_;
+  int calendarYear_;
 };
 
 }  // namespace soatnoma::batch

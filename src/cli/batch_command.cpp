@@ -1,7 +1,7 @@
 #include "cli/batch_command.h"
 
 #include "batch/roster.h"
-#include "batch/roster_file.h"
+#include "batch/roster_source.h"
 #include "batch/staff_export.h"
 #include "cli/exit_codes.h"
 #include "cli/headless_gui.h"
@@ -69,12 +69,13 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
   const auto options = ReadBatchOptions(args, err, currentYear);
   if (!options) return kExitUsage;
 
-  const batch::RosterFileContents file = batch::ReadRosterFile(options->roster);
-  if (!file.ok) {
-    err << file.message << "\n";
+  const batch::LoadedRoster loaded = batch::LoadRoster(options->roster);
+  if (!loaded.ok) {
+    err << loaded.message << "\n";
     return kExitRefused;
   }
-  const batch::Roster roster = batch::ReadRoster(file.text);
+  const batch::Roster& roster = loaded.roster;
+  if (roster.readAsWindows1251) err << batch::kWindows1251Notice << "\n";
   const std::vector<batch::RosterProblem> problems = roster.Problems();
   ReportProblems(err, problems);
   const std::vector<batch::RosterTeacher> teachers = roster.Teachers();

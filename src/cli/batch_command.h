@@ -9,7 +9,8 @@
 namespace soatnoma::cli {
 
 // soatnoma-cli batch ROSTER.csv -o OUT [--year YYYY]
-// Every teacher of the roster into one workbook (.xlsx) or one PDF. Refused rows go to err,
+// Every teacher of the roster (a CSV file or a workbook's first sheet) into one workbook
+// (.xlsx) or one PDF. Refused rows go to err,
 // one line each; a progress bar is drawn on err when it is a terminal.
 int RunBatchCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 

@@ -82,6 +82,34 @@ std::string CellText(const pugi::xml_node& textElement) {
   return text;
 }
 
+StoredValue ReadStoredValue(const pugi::xml_node& cell, const std::vector<std::string>& sharedTexts) {
+  using Kind = StoredValue::Kind;
+  const std::string_view type = cell.attribute("t").value();
+  if (type == "inlineStr") {
+    const pugi::xml_node inlineText = cell.child("is");
+    std::string text = CellText(inlineText.child("t"));
+    for (const pugi::xml_node run : inlineText.children("r")) text += CellText(run.child("t"));
+    return {Kind::Text, std::move(text)};
+  }
+  const pugi::xml_node value = cell.child("v");
+  if (!value) return {};
+  const std::string_view stored = value.child_value();
+  if (type == "s") {
+    std::size_t index = 0;
+    const auto [end, error] = std::from_chars(stored.data(), stored.data() + stored.size(), index);
+    if (error != std::errc() || end != stored.data() + stored.size() || index >= sharedTexts.size()) {
+      return {Kind::Damaged, "yo'q matnga havola bor."};
+    }
+    return {Kind::Text, sharedTexts[index]};
+  }
+  if (type == "str") return {Kind::Text, CellText(value)};
+  if (type == "b" && (stored == "0" || stored == "1")) return {Kind::Number, {}, stored == "1" ? 1.0 : 0.0, true};
+  if (!type.empty() && type != "n") return {Kind::Other, std::string(stored)};
+  const auto number = ReadStoredNumber(stored);
+  if (!number) return {Kind::Damaged, "noto'g'ri son bor."};
+  return {Kind::Number, {}, *number};
+}
+
 std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package) {
   std::vector<std::string> texts;
   if (!package.Contains("xl/sharedStrings.xml")) return texts;

@@ -35,6 +35,22 @@ std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package);
 // ("_x0009_" for a tab) turned back into those characters.
 std::string CellText(const pugi::xml_node& textElement);
 
+// What a worksheet cell (<c>) holds as stored, a formula aside.
+struct StoredValue {
+  enum class Kind {
+    Empty,    // no value: a formatted empty cell
+    Text,     // a shared text, a text in the cell, or a formula's text result
+    Number,   // a number; a boolean (TRUE 1, FALSE 0) too, with isBoolean
+    Other,    // an error value ("#N/A") or a date written as text: its stored text
+    Damaged,  // a reference to a missing shared text, or a number that is none
+  };
+  Kind kind = Kind::Empty;
+  std::string text;  // of Text and Other; of Damaged, what is wrong ("yo'q matnga havola bor.")
+  double number = 0;
+  bool isBoolean = false;
+};
+StoredValue ReadStoredValue(const pugi::xml_node& cell, const std::vector<std::string>& sharedTexts);
+
 // A number as a workbook part stores it ("4", "97.5", "1E+20"); nullopt for anything else
 // and for a number that is not finite.
 std::optional<double> ReadStoredNumber(std::string_view text);

@@ -1,6 +1,5 @@
 #include "report/worksheet_cells.h"
 
-#include <charconv>
 #include <map>
 #include <string_view>
 
@@ -45,31 +44,18 @@ std::optional<std::string> ReadFormula(const StoredCell& cell, SharedFormulas& s
 
 std::optional<std::string> ReadValue(const StoredCell& cell, const std::vector<std::string>& sharedTexts,
                                      CellGrid& cells) {
-  const std::string_view type = cell.node.attribute("t").value();
-  const pugi::xml_node value = cell.node.child("v");
-  if (type == "inlineStr") {
-    const pugi::xml_node inlineText = cell.node.child("is");
-    std::string text = CellText(inlineText.child("t"));
-    for (const pugi::xml_node run : inlineText.children("r")) text += CellText(run.child("t"));
-    cells.SetText(cell.row, cell.column, text);
-    return std::nullopt;
+  const StoredValue value = ReadStoredValue(cell.node, sharedTexts);
+  switch (value.kind) {
+    case StoredValue::Kind::Empty: return std::nullopt;
+    case StoredValue::Kind::Text: cells.SetText(cell.row, cell.column, value.text); return std::nullopt;
+    case StoredValue::Kind::Number:
+      if (value.isBoolean) break;
+      cells.SetNumber(cell.row, cell.column, value.number);
+      return std::nullopt;
+    case StoredValue::Kind::Other: break;
+    case StoredValue::Kind::Damaged: return Problem(cell, value.text);
   }
-  if (!value) return std::nullopt;  // a formatted empty cell
-  const std::string_view stored = value.child_value();
-  if (type == "s") {
-    std::size_t index = 0;
-    const auto [end, error] = std::from_chars(stored.data(), stored.data() + stored.size(), index);
-    if (error != std::errc() || end != stored.data() + stored.size() || index >= sharedTexts.size()) {
-      return Problem(cell, "yo'q matnga havola bor.");
-    }
-    cells.SetText(cell.row, cell.column, sharedTexts[index]);
-    return std::nullopt;
-  }
-  if (!type.empty() && type != "n") return Problem(cell, "son ham, matn ham bo'lmagan qiymat bor.");
-  const auto number = ReadStoredNumber(stored);
-  if (!number) return Problem(cell, "noto'g'ri son bor.");
-  cells.SetNumber(cell.row, cell.column, *number);
-  return std::nullopt;
+  return Problem(cell, "son ham, matn ham bo'lmagan qiymat bor.");
 }
 
 bool HasContent(const pugi::xml_node& cell) { return cell.child("f") || cell.child("v") || cell.child("is"); }

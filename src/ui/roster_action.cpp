@@ -13,7 +13,7 @@ void AddRosterAction(QWidget& form, const FormServices& services) {
   auto* roster = new QAction(QStringLiteral("Ro'yxatdan..."), &form);
   roster->setObjectName(QStringLiteral("openRoster"));
   roster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  roster->setToolTip(QStringLiteral("Maktab xodimlari ro'yxatidan (CSV) hamma o'qituvchining hisoboti"));
+  roster->setToolTip(QStringLiteral("Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"));
   roster->setStatusTip(roster->toolTip());
   QObject::connect(roster, &QAction::triggered, &form, [&form, services] { OpenRoster(form, services); });
   form.addAction(roster);
@@ -24,9 +24,9 @@ RosterDialog* OpenRoster(QWidget& form, const FormServices& services) {
   auto dialog = std::make_unique<RosterDialog>(services, &form);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowFlag(Qt::Window);
-  dialog->ChooseRoster();
-  if (dialog->RosterPath().isEmpty()) return nullptr;
+  // The window stays when no list is chosen: its "Namuna..." gives one to start from.
   dialog->show();
+  dialog->ChooseRoster();
   return dialog.release();
 }
 

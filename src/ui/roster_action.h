@@ -1,6 +1,6 @@
 #pragma once
-// The form's "Ro'yxatdan..." action (Ctrl+R, and in the form's context menu): asks for a
-// school's staff list and shows its rows in a window of their own.
+// The form's "Ro'yxatdan..." action (Ctrl+R, and in the form's context menu): opens the
+// staff list window and asks for a school's staff list to show in it.
 
 #include "ui/form_services.h"
 
@@ -13,8 +13,9 @@ class RosterDialog;
 // Adds the action to the form.
 void AddRosterAction(QWidget& form, const FormServices& services);
 
-// Asks for a staff list and shows it; nullptr when the dialog was cancelled or the file
-// could not be read (the person has been told why).
+// Shows the staff list window and asks for a staff list. Without one (the open dialog
+// cancelled, or a file that could not be read, the person told why) the window stays
+// empty, with its "Namuna..." and "Boshqa ro'yxat...".
 RosterDialog* OpenRoster(QWidget& form, const FormServices& services);
 
 }  // namespace soatnoma::ui

@@ -1,5 +1,7 @@
 #include "ui/roster_dialog.h"
 
+#include <algorithm>
+
 #include <QBrush>
 #include <QDir>
 #include <QFileInfo>
@@ -11,24 +13,29 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "batch/roster_file.h"
+#include "batch/example_roster.h"
+#include "batch/roster_source.h"
+#include "model/number_text.h"
 #include "ui/staff_export_progress.h"
 
 namespace soatnoma::ui {
 namespace {
 
-enum Column { kLine, kName, kSchool, kSubject, kStatus, kColumnCount };
+enum Column { kLine, kName, kSchool, kSubject, kWeeklyHours, kAnnualTotal, kStatus, kColumnCount };
 
 const QString kReady = QStringLiteral("Tayyor");
 const QColor kRefusedColour(0xA0, 0x10, 0x10);
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-QTableWidgetItem* Cell(const QString& text) {
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  item->setTextAlignment(alignment);
   return item;
 }
+
+QTableWidgetItem* NumberCell(const QString& text) { return Cell(text, Qt::AlignRight | Qt::AlignVCenter); }
 
 struct FormatTexts {
   QString suffix;
@@ -66,17 +73,26 @@ RosterDialog::RosterDialog(FormServices services, QWidget* parent)
   rows_ = new QTableWidget(0, kColumnCount, this);
   rows_->setObjectName(QStringLiteral("rosterRows"));
   rows_->setHorizontalHeaderLabels({QStringLiteral("Qator"), QStringLiteral("O'qituvchi"), QStringLiteral("Maktab"),
-                                    QStringLiteral("Fan"), QStringLiteral("Holati")});
+                                    QStringLiteral("Fan"), QStringLiteral("Haftalik soat"), QStringLiteral("Yillik soat"),
+                                    QStringLiteral("Holati")});
+  rows_->horizontalHeaderItem(kWeeklyHours)->setToolTip(QStringLiteral("Ajratilgan dars soati (haftasiga)"));
+  rows_->horizontalHeaderItem(kAnnualTotal)->setToolTip(QStringLiteral("Yillik umumiy ish yuklamasi"));
   rows_->verticalHeader()->hide();
   rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
   rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  rows_->setWordWrap(false);
+  // A long reason wraps onto more lines of its row instead of ending in "...".
+  rows_->setWordWrap(true);
+  rows_->setTextElideMode(Qt::ElideNone);
   rows_->horizontalHeader()->setStretchLastSection(true);
-  rows_->verticalHeader()->setDefaultSectionSize(rows_->fontMetrics().height() + 6);
+  rows_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   auto* chooseRoster = new QPushButton(QStringLiteral("Boshqa ro'yxat..."), this);
   chooseRoster->setObjectName(QStringLiteral("chooseRoster"));
-  chooseRoster->setToolTip(QStringLiteral("Boshqa ro'yxat faylini (CSV) ochish"));
+  chooseRoster->setToolTip(QStringLiteral("Boshqa ro'yxat faylini (CSV yoki Excel) ochish"));
+  auto* saveExample = new QPushButton(QStringLiteral("Namuna..."), this);
+  saveExample->setObjectName(QStringLiteral("saveExampleRoster"));
+  saveExample->setToolTip(
+      QStringLiteral("Ro'yxat namunasini (Excel ish kitobi yoki CSV) saqlash: uni to'ldirib, shu yerda oching"));
   saveWorkbook_ = new QPushButton(QStringLiteral("Excel kitobi..."), this);
   saveWorkbook_->setObjectName(QStringLiteral("saveStaffWorkbook"));
   saveWorkbook_->setToolTip(
@@ -90,12 +106,14 @@ RosterDialog::RosterDialog(FormServices services, QWidget* parent)
   saveWorkbook_->setDefault(true);
 
   connect(chooseRoster, &QPushButton::clicked, this, &RosterDialog::ChooseRoster);
+  connect(saveExample, &QPushButton::clicked, this, &RosterDialog::SaveExample);
   connect(saveWorkbook_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Xlsx); });
   connect(savePdf_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Pdf); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(chooseRoster);
+  buttons->addWidget(saveExample);
   buttons->addStretch();
   buttons->addWidget(saveWorkbook_);
   buttons->addWidget(savePdf_);
@@ -108,24 +126,46 @@ RosterDialog::RosterDialog(FormServices services, QWidget* parent)
 }
 
 bool RosterDialog::OpenRosterFile(const QString& path) {
-  const batch::RosterFileContents file = batch::ReadRosterFile(path.toStdString());
-  if (!file.ok) {
-    services_.showMessage(this, MessageIcon::Exclamation, Utf8(file.message));
+  const batch::LoadedRoster loaded = batch::LoadRoster(path.toStdString());
+  if (!loaded.ok) {
+    services_.showMessage(this, MessageIcon::Exclamation, Utf8(loaded.message));
     return false;
   }
   rosterPath_ = QFileInfo(path).absoluteFilePath();
   setWindowTitle(QStringLiteral("%1 - Ro'yxatdan hisobot").arg(QFileInfo(path).fileName()));
-  ShowRows(batch::ReadRoster(file.text));
+  ShowRows(loaded.roster);
   return true;
 }
 
-void RosterDialog::ChooseRoster() {
+QString RosterDialog::StartFolder() const {
   QString folder = rosterPath_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                          : QFileInfo(rosterPath_).absolutePath();
-  if (!QDir(folder).exists()) folder = QDir::homePath();
+  return QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+void RosterDialog::ChooseRoster() {
   const QString path = services_.askOpenPath(
-      this, OpenRequest{QStringLiteral("Ro'yxatni ochish"), folder, QStringLiteral("Ro'yxat, CSV (*.csv *.txt)")});
+      this, OpenRequest{QStringLiteral("Ro'yxatni ochish"), StartFolder(),
+                        QStringLiteral("Ro'yxat: CSV yoki Excel ish kitobi (*.csv *.txt *.xlsx)")});
   if (!path.isEmpty()) OpenRosterFile(path);
+}
+
+void RosterDialog::SaveExample() {
+  const QString path = services_.askSavePath(
+      this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QStringLiteral("royxat.xlsx")),
+                        QStringLiteral("Excel ish kitobi (*.xlsx);;CSV fayl (*.csv)"), QStringLiteral("xlsx")});
+  if (path.isEmpty()) return;
+  const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+  const SaveResult saved =
+      batch::SaveExampleRoster(path.toStdString(), csv ? batch::ExampleRosterFormat::Csv : batch::ExampleRosterFormat::Xlsx);
+  if (!saved.ok) {
+    services_.showMessage(this, MessageIcon::Critical, Utf8(saved.message));
+    return;
+  }
+  services_.showMessage(this, MessageIcon::Information,
+                        QStringLiteral("Ro'yxat namunasi saqlandi:\n%1\n\nUni o'z xodimlaringiz bilan to'ldirib, "
+                                       "\"Boshqa ro'yxat...\" tugmasi bilan oching.")
+                            .arg(QDir::toNativeSeparators(path)));
 }
 
 void RosterDialog::ShowRows(const batch::Roster& roster) {
@@ -134,32 +174,45 @@ void RosterDialog::ShowRows(const batch::Roster& roster) {
   rows_->setRowCount(static_cast<int>(roster.rows.size()));
   int index = 0;
   for (const batch::RosterRow& row : roster.rows) {
-    rows_->setItem(index, kLine, Cell(QString::number(row.line)));
+    rows_->setItem(index, kLine, NumberCell(QString::number(row.line)));
     rows_->setItem(index, kName, Cell(Utf8(row.name)));
+    rows_->setItem(index, kSchool, Cell(Utf8(row.school)));
+    rows_->setItem(index, kSubject, Cell(Utf8(row.subject)));
     if (row.teacher) {
-      rows_->setItem(index, kSchool, Cell(Utf8(row.teacher->school)));
-      rows_->setItem(index, kSubject, Cell(Utf8(row.teacher->subject)));
+      rows_->setItem(index, kWeeklyHours, NumberCell(Utf8(row.teacher->weeklyHours)));
+      rows_->setItem(index, kAnnualTotal, NumberCell(Utf8(NumberToText(row.teacher->annualTotal))));
       rows_->setItem(index, kStatus, Cell(kReady));
     } else {
-      for (const int column : {kSchool, kSubject}) rows_->setItem(index, column, Cell({}));
+      for (const int column : {kWeeklyHours, kAnnualTotal}) rows_->setItem(index, column, Cell({}));
       rows_->setItem(index, kStatus, Cell(row.problem ? Utf8(row.problem->reason) : QString()));
       rows_->item(index, kStatus)->setForeground(QBrush(kRefusedColour));
     }
     ++index;
   }
-  rows_->resizeColumnsToContents();
+  FitColumns();
 
+  QString summary;
   if (rosterPath_.isEmpty()) {
-    summary_->setText(QStringLiteral("Ro'yxat ochilmagan."));
+    summary = QStringLiteral("Ro'yxat ochilmagan. Ro'yxat faylini oching yoki namunasini saqlab, to'ldiring.");
   } else if (roster.rows.empty()) {
-    summary_->setText(QStringLiteral("Ro'yxatda o'qituvchi yo'q."));
+    summary = QStringLiteral("Ro'yxatda o'qituvchi yo'q.");
   } else {
-    summary_->setText(QStringLiteral("Tayyor: %1 ta o'qituvchi. Rad etilgan: %2 ta qator.")
-                          .arg(teachers_.size())
-                          .arg(refusedCount_));
+    summary = QStringLiteral("Tayyor: %1 ta o'qituvchi. Rad etilgan: %2 ta qator.").arg(teachers_.size()).arg(refusedCount_);
   }
+  if (roster.readAsWindows1251) summary = Utf8(std::string(batch::kWindows1251Notice)) + QStringLiteral(". ") + summary;
+  summary_->setText(summary);
   saveWorkbook_->setEnabled(!teachers_.empty());
   savePdf_->setEnabled(!teachers_.empty());
+}
+
+void RosterDialog::FitColumns() {
+  // Every column as wide as its texts, except the names, schools and subjects, which are
+  // held to a share of the window, and the status, which takes the rest and wraps.
+  rows_->resizeColumnsToContents();
+  const int limit = std::max(120, width() / 5);
+  for (const int column : {kName, kSchool, kSubject}) {
+    if (rows_->columnWidth(column) > limit) rows_->setColumnWidth(column, limit);
+  }
 }
 
 QString RosterDialog::SuggestedPath(const QString& suffix) const {

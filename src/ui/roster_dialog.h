@@ -1,7 +1,9 @@
 #pragma once
-// "Ro'yxatdan": a school's staff list opened from its CSV file. Every row is shown with its
-// line in the file and its status, ready or the reason it is refused; the ready teachers
-// are saved together into one workbook (a sheet each and the summary "Jami") or one PDF.
+// "Ro'yxatdan": a school's staff list opened from its CSV file or workbook. Every row is
+// shown with its line in the file, the teacher's school and subject, and its status: the
+// weekly hours and the annual total of a ready teacher, or the reason a row is refused.
+// The ready teachers are saved together into one workbook (a sheet each and the summary
+// "Jami") or one PDF. "Namuna..." saves an example staff list to start from.
 
 #include <vector>
 
@@ -30,6 +32,9 @@ class RosterDialog : public QDialog {
   void ChooseRoster();
   // Asks where to save the ready teachers' reports and saves them there.
   void SaveStaff(batch::StaffFileFormat format);
+  // Asks where to save an example staff list (.xlsx, or .csv when the name ends so) and
+  // saves it there.
+  void SaveExample();
 
   const QString& RosterPath() const { return rosterPath_; }
   int ReadyCount() const { return static_cast<int>(teachers_.size()); }
@@ -38,7 +43,9 @@ class RosterDialog : public QDialog {
   void ShowRows(const batch::Roster& roster);
   void MarkRefused(const std::vector<batch::RosterProblem>& refused);
   void ReportResult(const batch::StaffExportResult& result, const QString& path);
+  void FitColumns();
   QString SuggestedPath(const QString& suffix) const;
+  QString StartFolder() const;
 
   FormServices services_;
   QString rosterPath_;

@@ -1,11 +1,13 @@
 // soatnoma-cli batch: a staff list with good and bad rows into one workbook or one PDF,
 // the refused rows on stderr, the exit status, and nothing written when nothing can be.
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 #include <cmath>
 #include <regex>
 #include <sstream>
 
+#include "batch/csv_records.h"
 #include "batch_test_support.h"
 #include "cli/batch_command.h"
 #include "cli/cli.h"
@@ -88,11 +90,14 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
   EXPECT_NE(reports[0].Cells().TextAt(2, col::A).find("\"Ona tili\" fani o 'qituvchisi Karimova; Dilnozaning 2025/2026"),
             std::string_view::npos);
 
-  // "Jami": a row per teacher, the annual total taken from the teacher's sheet, the staff total.
+  // "Jami": the title with every school once and the school year, a row per teacher below
+  // the column headings, the annual total taken from the teacher's sheet, the staff total,
+  // and the lines the director and the deputy director sign.
   const pugi::xml_document summary = workbook.Sheet(1);
+  EXPECT_EQ(workbook.Text(summary, "A1"), "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
   const std::vector<std::string> headings = {"Familiya va ism", "Maktab", "Fan", "Toifa", "Haftalik dars soati",
                                              "Stavka", "Sinf rahbarligi", "Yillik umumiy ish yuklamasi"};
-  for (int column = 1; column <= 8; ++column) EXPECT_EQ(workbook.Text(summary, Reference(1, column)), headings[column - 1]);
+  for (int column = 1; column <= 8; ++column) EXPECT_EQ(workbook.Text(summary, Reference(3, column)), headings[column - 1]);
   const std::vector<std::vector<std::string>> rows = {
       {"Karimova; Dilnoza", "12", "\"Ona tili\"", "yuqori", "24", "20", "ha"},
       {"Oʻtkir Toshmatov", "12", "fizika", "boshlang'ich", "22.5", "18", "yo'q"},
@@ -101,7 +106,7 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
   };
   double staffTotal = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const int row = static_cast<int>(i) + 2;
+    const int row = static_cast<int>(i) + 4;
     for (int column = 1; column <= 7; ++column) EXPECT_EQ(workbook.Text(summary, Reference(row, column)), rows[i][column - 1]);
     const pugi::xml_node total = SavedWorkbook::Cell(summary, Reference(row, 8));
     std::string quoted = std::regex_replace(kSheetNames[i + 1], std::regex("'"), "''");
@@ -111,11 +116,50 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
     EXPECT_EQ(annual, std::round(annual));
     staffTotal += annual;
   }
-  EXPECT_EQ(workbook.Text(summary, "A6"), "Jami");
-  EXPECT_STREQ(SavedWorkbook::Cell(summary, "H6").child_value("f"), "SUM(H2:H5)");
-  EXPECT_EQ(SavedWorkbook::Cell(summary, "H6").child("v").text().as_double(), staffTotal);
-  EXPECT_STREQ(SavedWorkbook::Cell(summary, "E6").child_value("f"), "SUM(E2:E5)");
-  EXPECT_EQ(SavedWorkbook::Cell(summary, "E6").child("v").text().as_double(), 24 + 22.5 + 20 + 27.5);
+  EXPECT_EQ(workbook.Text(summary, "A8"), "Jami");
+  EXPECT_STREQ(SavedWorkbook::Cell(summary, "H8").child_value("f"), "SUM(H4:H7)");
+  EXPECT_EQ(SavedWorkbook::Cell(summary, "H8").child("v").text().as_double(), staffTotal);
+  EXPECT_STREQ(SavedWorkbook::Cell(summary, "E8").child_value("f"), "SUM(E4:E7)");
+  EXPECT_EQ(SavedWorkbook::Cell(summary, "E8").child("v").text().as_double(), 24 + 22.5 + 20 + 27.5);
+  EXPECT_TRUE(workbook.Text(summary, "A10").starts_with("Direktor: ____")) << workbook.Text(summary, "A10");
+  EXPECT_TRUE(workbook.Text(summary, "A12").starts_with("O'quv ishlari bo'yicha direktor o'rinbosari: ____"));
+  // Printed a page wide on A4 landscape, the column headings on top of every page.
+  const pugi::xml_node page = summary.child("worksheet").child("pageSetup");
+  EXPECT_STREQ(page.attribute("orientation").value(), "landscape");
+  EXPECT_STREQ(page.attribute("paperSize").value(), "9");
+  EXPECT_EQ(workbook.PrintTitles(), "Jami!$3:$3");
+}
+
+TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
+  const ScratchFolder folder;
+  // The staff list of the CSV file kept as a workbook, each record on the row of its line:
+  // the same refused rows on the same lines, and the same teachers' sheets.
+  lxw_workbook* roster = workbook_new(folder.File("xodimlar.xlsx").c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(roster, nullptr);
+  for (const batch::CsvRecord& record : batch::ReadCsvRecords(kStaffList)) {
+    for (std::size_t column = 0; column < record.fields.size(); ++column) {
+      worksheet_write_string(sheet, static_cast<lxw_row_t>(record.line - 1), static_cast<lxw_col_t>(column),
+                             record.fields[column].c_str(), nullptr);
+    }
+  }
+  ASSERT_EQ(workbook_close(roster), LXW_NO_ERROR);
+  const BatchRun fromWorkbook = Batch({folder.File("xodimlar.xlsx"), "-o", folder.File("a.xlsx"), "--year", "2025"});
+  EXPECT_EQ(fromWorkbook.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(fromWorkbook.err), kRefusedRows);
+  EXPECT_EQ(SavedWorkbook(folder.File("a.xlsx")).SheetNames(), kSheetNames);
+
+  // Excel's "CSV" on Windows: Windows-1251, said once before anything else.
+  WriteFile(folder.File("windows.csv"),
+            "ism;maktab;fan;toifa;soat\r\n"
+            "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n"
+            "G\x91ulomov;12;tarix;yuqori;9\r\n");
+  const BatchRun windows = Batch({folder.File("windows.csv"), "-o", folder.File("b.xlsx")});
+  EXPECT_EQ(windows.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(windows.err), (std::vector<std::string>{
+                                    "Fayl Windows-1251 kodlashida o'qildi",
+                                    "qator 3: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                                }));
+  EXPECT_EQ(SavedWorkbook(folder.File("b.xlsx")).SheetNames(), (std::vector<std::string>{"Jami", "Каримова Дилноза"}));
 }
 
 TEST(BatchCommand, PdfHasAPagePerGoodRowInRosterOrder) {

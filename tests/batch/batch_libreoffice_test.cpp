@@ -50,17 +50,24 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
 
   const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
   ASSERT_EQ(csv.status, 0) << csv.output;
+  // The rows of the sheet: the title, a gap, the headings, the teachers, the total and,
+  // each after a gap, the two signature lines.
   const std::vector<CsvRecord> summary = ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
-  ASSERT_EQ(summary.size(), reports.size() + 2);
+  ASSERT_EQ(summary.size(), reports.size() + 8);
+  EXPECT_EQ(summary[0].fields[0], "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
+  EXPECT_EQ(summary[2].fields[0], "Familiya va ism");
   double staffTotal = 0;
   for (std::size_t i = 0; i < reports.size(); ++i) {
     const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S);
-    EXPECT_EQ(Shown(summary, i + 1, 7), annual) << summary[i + 1].fields[0];
+    EXPECT_EQ(Shown(summary, i + 3, 7), annual) << summary[i + 3].fields[0];
     staffTotal += annual;
   }
-  EXPECT_EQ(summary.back().fields[0], "Jami");
-  EXPECT_EQ(Shown(summary, reports.size() + 1, 7), staffTotal);
-  EXPECT_EQ(Shown(summary, reports.size() + 1, 4), 24 + 22.5 + 20 + 27.5);
+  const std::size_t total = reports.size() + 3;
+  EXPECT_EQ(summary[total].fields[0], "Jami");
+  EXPECT_EQ(Shown(summary, total, 7), staffTotal);
+  EXPECT_EQ(Shown(summary, total, 4), 24 + 22.5 + 20 + 27.5);
+  EXPECT_TRUE(summary[total + 2].fields[0].starts_with("Direktor: ___"));
+  EXPECT_TRUE(summary[total + 4].fields[0].starts_with("O'quv ishlari bo'yicha direktor o'rinbosari: ___"));
 
   const auto pdf = Convert(folder, "pdf", {workbook});
   ASSERT_EQ(pdf.status, 0) << pdf.output;

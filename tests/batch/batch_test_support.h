@@ -65,6 +65,10 @@ class SavedWorkbook {
     }
     return names;
   }
+  // The rows printed on top of every page, as the workbook names them ("Jami!$3:$3").
+  std::string PrintTitles() const {
+    return workbook_.child("workbook").child("definedNames").find_child_by_attribute("definedName", "name", "_xlnm.Print_Titles").child_value();
+  }
   // The n-th worksheet, 1 first.
   pugi::xml_document Sheet(int number) const {
     pugi::xml_document sheet;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "batch/code_page.h"
 #include "batch/csv_records.h"
 #include "batch/utf8_text.h"
 #include "model/distribution.h"
@@ -113,6 +114,16 @@ TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   EXPECT_EQ(DescribeProblem(problems[1]), "qator 7: soat \"24soat\": Ajratilgan dars soati noto'g'ri kiritildi!");
 }
 
+TEST(Roster, RefusedRowsStillSayWhoseTheyAre) {
+  const Roster roster = ReadRoster("ism;maktab;fan;toifa;soat\nKam Soat;12;tarix;yuqori;9\nNoma'lum;7;kimyo;o'rta;20\n");
+  ASSERT_EQ(roster.rows.size(), 2u);
+  for (const RosterRow& row : roster.rows) EXPECT_TRUE(row.problem);
+  EXPECT_EQ((std::vector<std::string>{roster.rows[0].name, roster.rows[0].school, roster.rows[0].subject}),
+            (std::vector<std::string>{"Kam Soat", "12", "tarix"}));
+  EXPECT_EQ((std::vector<std::string>{roster.rows[1].name, roster.rows[1].school, roster.rows[1].subject}),
+            (std::vector<std::string>{"Noma'lum", "7", "kimyo"}));
+}
+
 TEST(Roster, MissingColumnsRefuseEveryRow) {
   const Roster roster = ReadRoster("ism;maktab;soat\r\nA;1;20\r\nB;1;21\r\n");
   ASSERT_EQ(roster.rows.size(), 2u);
@@ -122,18 +133,59 @@ TEST(Roster, MissingColumnsRefuseEveryRow) {
   EXPECT_TRUE(ReadRoster("ism;maktab;fan;toifa;soat\n").rows.empty());
 }
 
-TEST(Roster, EmptyRowsArePassedOverAndOtherCodePagesRefused) {
+TEST(Roster, EmptyRowsArePassedOverAndBytesThatAreNoTextRefused) {
+  // The byte-order mark says UTF-8, so the row that is not is refused rather than guessed at.
   const Roster roster = ReadRoster(
-      "ism;maktab;fan;toifa;soat\r\n"
+      "\xEF\xBB\xBFism;maktab;fan;toifa;soat\r\n"
       "A;1;f;yuqori;20\r\n"
       ";;;;\r\n"
       "\xCA\xE0\xF0\xE8\xEC\xEE\xE2;1;f;yuqori;20\r\n"  // Windows-1251
       " ; ;\t; ;\r\n"
       "B;1;f;yuqori;20\r\n");
+  EXPECT_FALSE(roster.readAsWindows1251);
   ASSERT_EQ(roster.rows.size(), 3u);
   EXPECT_EQ(roster.Teachers().back().line, 6);
   ASSERT_EQ(roster.Problems().size(), 1u);
   EXPECT_EQ(DescribeProblem(roster.Problems()[0]), "qator 4: matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
+  // 0x98 has no character in Windows-1251: such a file is neither, and is refused the same way.
+  const Roster neither = ReadRoster("ism;maktab;fan;toifa;soat\nA\x98;1;f;yuqori;20\nB;1;f;yuqori;20\n");
+  EXPECT_FALSE(neither.readAsWindows1251);
+  EXPECT_EQ(neither.Problems().size(), 1u);
+  EXPECT_EQ(neither.Teachers().size(), 1u);
+}
+
+TEST(Roster, ExcelsWindows1251CsvIsReadWithItsNames) {
+  // As Excel on Windows saves "CSV" in Uzbek settings: Cyrillic, and Latin with the
+  // quotation marks that stand for the tutuq belgisi.
+  const Roster roster = ReadRoster(
+      "ism;maktab;fan;toifa;soat\r\n"
+      "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;\xB9 12;\xCE\xED\xE0 \xF2\xE8\xEB\xE8;yuqori;24\r\n"
+      "G\x91ulomov O\x92tkir;12;fizika;boshlang\x92ich;22,5\r\n");
+  EXPECT_TRUE(roster.readAsWindows1251);
+  const auto teachers = roster.Teachers();
+  ASSERT_EQ(teachers.size(), 2u) << DescribeProblem(roster.Problems().at(0));
+  EXPECT_EQ(teachers[0].name, "Каримова Дилноза");
+  EXPECT_EQ(teachers[0].school, "№ 12");
+  EXPECT_EQ(teachers[0].subject, "Она тили");
+  EXPECT_EQ(teachers[1].name, "G‘ulomov O’tkir");
+  EXPECT_EQ(teachers[1].category, TeacherCategory::Primary);
+  EXPECT_EQ(teachers[1].weeklyHours, "22,5");
+  EXPECT_FALSE(ReadRoster("ism;maktab;fan;toifa;soat\nOʻtkir;1;f;yuqori;20\n").readAsWindows1251);
+}
+
+TEST(Utf8Text, Windows1251CodePage) {
+  const std::vector<std::pair<std::string_view, std::string_view>> characters = {
+      {"", ""},
+      {"abc;1,5\r\n", "abc;1,5\r\n"},
+      {"\xC0\xDF\xE0\xFF", "АЯая"},
+      {"\xA8\xB8\xA1\xA2", "ЁёЎў"},  // Ўў of Uzbek Cyrillic
+      {"\x91\x92\x93\x94", "‘’“”"},
+      {"\xB9\x88\xA0", "№€\xC2\xA0"},
+  };
+  for (const auto& [windows1251, utf8] : characters) {
+    EXPECT_EQ(Windows1251ToUtf8(windows1251), std::optional<std::string>(utf8)) << utf8;
+  }
+  EXPECT_EQ(Windows1251ToUtf8("ab\x98"), std::nullopt);
 }
 
 TEST(Utf8Text, WellFormedOnlyAsRfc3629Has) {

@@ -1,9 +1,12 @@
-// The export on its own: a stopped export leaves no file and an earlier one untouched.
+// The export on its own: a stopped export leaves no file and an earlier one untouched; the
+// roster's yearly totals are the reports'; the summary's title names schools and year.
 #include "batch/staff_export.h"
 
 #include <gtest/gtest.h>
 
+#include "batch/staff_summary.h"
 #include "batch_test_support.h"
+#include "model/workload_table.h"
 #include "report_test_support.h"
 
 namespace soatnoma::batch {
@@ -42,6 +45,36 @@ TEST(StaffExport, WrittenFileCountsItsReports) {
   const StaffExportResult none = ExportStaff({{}, 2025, StaffFileFormat::Pdf, folder.File("b.pdf")});
   EXPECT_EQ(none.status, StaffExportStatus::NothingToWrite);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.xlsx"});
+}
+
+TEST(StaffExport, RosterTotalsAreTheFinishedReports) {
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  ASSERT_EQ(teachers.size(), reports.size());
+  for (std::size_t i = 0; i < teachers.size(); ++i) {
+    EXPECT_EQ(teachers[i].annualTotal, reports[i].Cells().ReadNumber(kFirstWorkRow, col::S)) << teachers[i].name;
+    EXPECT_GT(teachers[i].annualTotal, 0);
+  }
+}
+
+TEST(StaffSummary, TitleNamesEverySchoolOnceAndTheSchoolYear) {
+  const auto rowsOf = [](std::vector<std::string> schools) {
+    std::vector<SummaryRow> rows;
+    for (std::string& school : schools) {
+      SummaryRow row;
+      row.school = std::move(school);
+      rows.push_back(std::move(row));
+    }
+    return rows;
+  };
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"12"}, "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"12", " 12 ", "12\t"}, "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"12", "7", "12", "", "5"},
+       "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"", "  "}, "O'qituvchilarning 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+  };
+  for (const auto& [schools, title] : cases) EXPECT_EQ(SummaryTitle(rowsOf(schools), 2025), title);
 }
 
 TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {

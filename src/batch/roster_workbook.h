@@ -1,0 +1,23 @@
+#pragma once
+// A staff list kept as a workbook (.xlsx): its first worksheet read as the records of a
+// roster, the same header row on top as in a CSV file. A record is a row of the sheet that
+// holds some text, its line the row's number; a text cell gives its text, a number cell
+// its number in the form's text ("24", "22.5"), TRUE and FALSE "1" and "0".
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch/csv_records.h"
+
+namespace soatnoma::batch {
+
+// More cells than any staff list holds; a sheet that would give more is refused rather than
+// let it fill the memory.
+inline constexpr std::size_t kMaxWorkbookRosterCells = 2'000'000;
+
+// The records of the workbook at the path, or nullopt with why it cannot be read (Uzbek,
+// to follow "Ro'yxat o'qilmadi: "<path>" ").
+std::optional<std::vector<CsvRecord>> ReadWorkbookRecords(const std::string& path, std::string& whyNot);
+
+}  // namespace soatnoma::batch
