@@ -34,16 +34,26 @@ constexpr double kHeadingRowHeight = 27;  // points
 constexpr double kTitleFontSize = 12;     // points
 constexpr double kTitleLineHeight = 17;   // points, a line of the title
 constexpr std::size_t kTitleLineLength = 85;  // characters of the title on one line across the columns
+constexpr double kLineHeight = 12;            // points, a line of a cell in the standard font
+constexpr double kSignatureRowHeight = 24;    // points
 
 lxw_error Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text, lxw_format* format) {
   return worksheet_write_string(sheet, row, column, text.c_str(), format);
+}
+
+// Letters, not bytes: a UTF-8 text's count of characters.
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
 }
 
 enum class ColumnKind { Text, Number, AnnualTotal };
 
 struct SummaryColumn {
   const char* heading;
-  double width;  // characters
+  double width;   // characters
+  double widest;  // characters; a text column widens to its longest text up to this, then wraps
   ColumnKind kind;
   bool summed;                              // the total row adds this column up
   std::string (*text)(const SummaryRow&);  // of a text column
@@ -51,17 +61,17 @@ struct SummaryColumn {
 };
 
 constexpr std::array<SummaryColumn, 8> kColumns = {{
-    {"Familiya va ism", 30, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr},
-    {"Maktab", 9, ColumnKind::Text, false, [](const SummaryRow& row) { return row.school; }, nullptr},
-    {"Fan", 18, ColumnKind::Text, false, [](const SummaryRow& row) { return row.subject; }, nullptr},
-    {"Toifa", 13, ColumnKind::Text, false,
+    {"Familiya va ism", 30, 46, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr},
+    {"Maktab", 9, 16, ColumnKind::Text, false, [](const SummaryRow& row) { return row.school; }, nullptr},
+    {"Fan", 18, 30, ColumnKind::Text, false, [](const SummaryRow& row) { return row.subject; }, nullptr},
+    {"Toifa", 13, 13, ColumnKind::Text, false,
      [](const SummaryRow& row) { return std::string(row.category == TeacherCategory::Upper ? "yuqori" : "boshlang'ich"); },
      nullptr},
-    {"Haftalik dars soati", 10, ColumnKind::Number, true, nullptr, [](const SummaryRow& row) { return row.weeklyHours; }},
-    {"Stavka", 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; }},
-    {"Sinf rahbarligi", 10, ColumnKind::Text, false,
+    {"Haftalik dars soati", 10, 10, ColumnKind::Number, true, nullptr, [](const SummaryRow& row) { return row.weeklyHours; }},
+    {"Stavka", 8, 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; }},
+    {"Sinf rahbarligi", 10, 10, ColumnKind::Text, false,
      [](const SummaryRow& row) { return std::string(row.classLeader ? "ha" : "yo'q"); }, nullptr},
-    {"Yillik umumiy ish yuklamasi", 14, ColumnKind::AnnualTotal, true, nullptr,
+    {"Yillik umumiy ish yuklamasi", 14, 14, ColumnKind::AnnualTotal, true, nullptr,
      [](const SummaryRow& row) { return row.annualTotal; }},
 }};
 
@@ -83,7 +93,34 @@ CellFormat Bordered(bool bold, bool number) {
   format.border = LineStyle::Continuous;
   format.vertical = VerticalAlignment::Center;
   format.horizontal = number ? HorizontalAlignment::Center : HorizontalAlignment::General;
+  format.wrapText = !number;
   return format;
+}
+
+// Each column's width: a text column as wide as its longest text, within its bounds.
+std::array<double, kColumns.size()> ColumnWidths(const std::vector<SummaryRow>& rows) {
+  std::array<double, kColumns.size()> widths{};
+  for (std::size_t column = 0; column < kColumns.size(); ++column) {
+    const SummaryColumn& spec = kColumns[column];
+    widths[column] = spec.width;
+    if (spec.kind != ColumnKind::Text) continue;
+    for (const SummaryRow& row : rows) {
+      const double wanted = static_cast<double>(CharacterCount(spec.text(row))) + 1;
+      widths[column] = std::clamp(wanted, widths[column], spec.widest);
+    }
+  }
+  return widths;
+}
+
+// The lines a teacher's row needs, its longest text wrapped in its column.
+std::size_t LinesOf(const SummaryRow& row, const std::array<double, kColumns.size()>& widths) {
+  std::size_t lines = 1;
+  for (std::size_t column = 0; column < kColumns.size(); ++column) {
+    if (kColumns[column].kind != ColumnKind::Text) continue;
+    const auto perLine = static_cast<std::size_t>(std::max(1.0, widths[column] - 1));
+    lines = std::max(lines, (CharacterCount(kColumns[column].text(row)) + perLine - 1) / perLine);
+  }
+  return lines;
 }
 
 CellFormat Heading() {
@@ -113,13 +150,6 @@ lxw_error WriteTotals(lxw_worksheet* worksheet, const std::vector<SummaryRow>& r
   return error;
 }
 
-// Letters, not bytes: a UTF-8 text's count of characters.
-std::size_t CharacterCount(std::string_view text) {
-  std::size_t count = 0;
-  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-  return count;
-}
-
 // The title across all the columns, as many lines high as its text needs.
 lxw_error WriteTitle(lxw_worksheet* worksheet, const std::string& title, XlsxFormats& formats) {
   CellFormat format;
@@ -143,6 +173,7 @@ lxw_error WriteSignatures(lxw_worksheet* worksheet, lxw_row_t totalRow, XlsxForm
   lxw_row_t row = totalRow + kGapBeforeSignatures;
   for (const char* line : kSignatureLines) {
     if (error != LXW_NO_ERROR) break;
+    worksheet_set_row(worksheet, row, kSignatureRowHeight, nullptr);  // room to sign above the line
     error = worksheet_merge_range(worksheet, row, 0, row, kColumns.size() - 1, line, formats.For(format));
     row += kGapBetweenSignatures;
   }
@@ -155,7 +186,7 @@ void SetPage(lxw_worksheet* worksheet) {
   worksheet_fit_to_pages(worksheet, 1, 0);
   worksheet_repeat_rows(worksheet, kHeadingRow, kHeadingRow);
   worksheet_freeze_panes(worksheet, kFirstTeacherRow, 0);
-  worksheet_set_footer(worksheet, "&C&P / &N");
+  worksheet_set_footer(worksheet, "&C&P");
 }
 
 }  // namespace
@@ -202,12 +233,18 @@ lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryR
   lxw_error error = WriteTitle(worksheet, SummaryTitle(rows, calendarYear), formats);
   lxw_format* heading = formats.For(Heading());
   worksheet_set_row(worksheet, kHeadingRow, kHeadingRowHeight, nullptr);
+  const auto widths = ColumnWidths(rows);
   for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
-    const SummaryColumn& spec = kColumns[column];
-    worksheet_set_column(worksheet, column, column, spec.width, nullptr);
-    error = Text(worksheet, kHeadingRow, column, spec.heading, heading);
+    worksheet_set_column(worksheet, column, column, widths[column], nullptr);
+    error = Text(worksheet, kHeadingRow, column, kColumns[column].heading, heading);
   }
   for (std::size_t i = 0; i < rows.size() && error == LXW_NO_ERROR; ++i) {
+    // A spreadsheet program takes a stored height as it is: a row of wrapped text says its own.
+    const std::size_t lines = LinesOf(rows[i], widths);
+    if (lines > 1) {
+      worksheet_set_row(worksheet, static_cast<lxw_row_t>(kFirstTeacherRow + i),
+                        kLineHeight * static_cast<double>(lines) + 3, nullptr);
+    }
     for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
       lxw_format* format = formats.For(Bordered(false, kColumns[column].kind != ColumnKind::Text));
       error = WriteCell(worksheet, static_cast<lxw_row_t>(kFirstTeacherRow + i), column, rows[i], format);

@@ -83,7 +83,7 @@ RosterDialog::RosterDialog(FormServices services, QWidget* parent)
   // A long reason wraps onto more lines of its row instead of ending in "...".
   rows_->setWordWrap(true);
   rows_->setTextElideMode(Qt::ElideNone);
-  rows_->horizontalHeader()->setStretchLastSection(true);
+  rows_->horizontalHeader()->setSectionResizeMode(kStatus, QHeaderView::Stretch);
   rows_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   auto* chooseRoster = new QPushButton(QStringLiteral("Boshqa ro'yxat..."), this);
@@ -208,7 +208,7 @@ void RosterDialog::ShowRows(const batch::Roster& roster) {
 void RosterDialog::FitColumns() {
   // Every column as wide as its texts, except the names, schools and subjects, which are
   // held to a share of the window, and the status, which takes the rest and wraps.
-  rows_->resizeColumnsToContents();
+  for (int column = 0; column < kStatus; ++column) rows_->resizeColumnToContents(column);
   const int limit = std::max(120, width() / 5);
   for (const int column : {kName, kSchool, kSubject}) {
     if (rows_->columnWidth(column) > limit) rows_->setColumnWidth(column, limit);

@@ -75,5 +75,36 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
   EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
 }
 
+TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {
+  const ScratchFolder folder;
+  std::string staff = "ism;maktab;fan;toifa;soat\n";
+  for (int i = 1; i <= 70; ++i) staff += "O'qituvchi " + std::to_string(i) + ";" + (i % 2 ? "12" : "7") + ";fizika;yuqori;24\n";
+  const std::string workbook = folder.File("xodimlar.xlsx");
+  ASSERT_EQ(ExportStaff({ReadRoster(staff).Teachers(), 2025, StaffFileFormat::Xlsx, workbook}).status,
+            StaffExportStatus::Written);
+  const auto pdf = Convert(folder, "pdf", {workbook});
+  ASSERT_EQ(pdf.status, 0) << pdf.output;
+  const auto pageText = [&](int page) {
+    return RunTool("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " " +
+                   Quoted(folder.File("out/xodimlar.pdf")) + " -")
+        .output;
+  };
+  // The summary's pages come first, up to the one with the total and the signatures.
+  const std::string first = pageText(1);
+  EXPECT_NE(first.find("12, 7 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"),
+            std::string::npos)
+      << first;
+  int page = 1;
+  for (std::string text = first; text.find("Direktor:") == std::string::npos; text = pageText(++page)) {
+    ASSERT_LT(page, 5) << "the summary ends with the signature lines";
+    EXPECT_NE(text.find("Familiya va ism"), std::string::npos) << page;
+  }
+  EXPECT_GE(page, 2) << "seventy teachers take more than one page";
+  const std::string last = pageText(page);
+  EXPECT_NE(last.find("Familiya va ism"), std::string::npos) << last;
+  EXPECT_NE(last.find("O'quv ishlari bo'yicha direktor o'rinbosari:"), std::string::npos) << last;
+  EXPECT_NE(last.find("O'qituvchi 70"), std::string::npos) << last;
+}
+
 }  // namespace
 }  // namespace soatnoma::batch
