@@ -89,6 +89,13 @@ lxw_error WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const
   return text.empty() ? LXW_NO_ERROR : worksheet_write_string(sheet, row, column, text.c_str(), nullptr);
 }
 
+// Printed on A4 landscape, every column on the page.
+void PrintPageWide(lxw_worksheet* sheet) {
+  worksheet_set_landscape(sheet);
+  worksheet_set_paper(sheet, 9);
+  worksheet_fit_to_pages(sheet, 1, 0);
+}
+
 lxw_error WriteTeachers(lxw_workbook* workbook, lxw_worksheet* sheet) {
   lxw_format* bold = workbook_add_format(workbook);
   format_set_bold(bold);
@@ -106,6 +113,7 @@ lxw_error WriteTeachers(lxw_workbook* workbook, lxw_worksheet* sheet) {
   worksheet_set_column(sheet, 3, 3, 12, nullptr);
   worksheet_set_column(sheet, 7, 12, 5, nullptr);
   worksheet_freeze_panes(sheet, 1, 0);
+  PrintPageWide(sheet);
   return error;
 }
 
@@ -118,6 +126,7 @@ lxw_error WriteNotes(lxw_worksheet* sheet) {
   }
   worksheet_set_column(sheet, 0, 0, 18, nullptr);
   worksheet_set_column(sheet, 1, 1, 90, nullptr);
+  PrintPageWide(sheet);
   return error;
 }
 
