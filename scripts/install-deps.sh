@@ -7,10 +7,10 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev qt6-qpa-plugins
-  libxlsxwriter-dev libzip-dev libpugixml-dev libcsv-dev
+  libxlsxwriter-dev libzip-dev zlib1g-dev libpugixml-dev libcsv-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool
-  libreoffice-calc-nogui poppler-utils
+  libreoffice-calc-nogui poppler-utils python3-openpyxl
   desktop-file-utils appstream
 )
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <utility>
 
 #include "batch/code_page.h"
-#include "batch/utf8_text.h"
 #include "model/distribution.h"
+#include "model/form_text.h"
 #include "model/rounding_pass.h"
+#include "model/utf8_text.h"
 #include "model/typed_number.h"
 #include "model/weekly_hours.h"
 #include "model/workload_table.h"
@@ -17,6 +19,11 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kDayColumns = {"du", "se", "ch", "pa", "ju", "sh"};
 constexpr std::array<std::string_view, 4> kRequiredColumns = {"ism", "maktab", "fan", "toifa"};
+constexpr std::array<std::pair<std::string_view, FormTextField>, 3> kTextColumns = {{
+    {"ism", FormTextField::Name},
+    {"maktab", FormTextField::School},
+    {"fan", FormTextField::Subject},
+}};
 
 std::string Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r\n");
@@ -80,16 +87,34 @@ bool IsBlank(const CsvRecord& record) {
                      [](const std::string& field) { return Trimmed(field).empty(); });
 }
 
-// A field's text in a reason, kept on the reason's one line: line breaks and tabs of a
-// quoted field are shown as \r, \n and \t.
+std::string Hex(unsigned code, int digits) {
+  static constexpr std::string_view kDigits = "0123456789abcdef";
+  std::string hex;
+  for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) hex += kDigits[(code >> shift) & 0xF];
+  return hex;
+}
+
+// A field's text in a reason, kept on the reason's one line and harmless on a terminal:
+// line breaks and tabs are shown as \r, \n and \t, every other control character (C0,
+// DEL, and C1 as UTF-8 carries it) by its code, \x1b or \u009b.
 std::string Quoted(std::string_view text) {
   std::string quoted = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '\r': quoted += "\\r"; break;
-      case '\n': quoted += "\\n"; break;
-      case '\t': quoted += "\\t"; break;
-      default: quoted += c;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F &&
+                    static_cast<unsigned char>(text[i + 1]) >= 0x80;
+    if (c == '\r') {
+      quoted += "\\r";
+    } else if (c == '\n') {
+      quoted += "\\n";
+    } else if (c == '\t') {
+      quoted += "\\t";
+    } else if (c < 0x20 || c == 0x7F) {
+      quoted += "\\x" + Hex(c, 2);
+    } else if (c1) {
+      quoted += "\\u" + Hex(static_cast<unsigned char>(text[++i]), 4);
+    } else {
+      quoted += text[i];
     }
   }
   return quoted + "\"";
@@ -112,6 +137,10 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   row.name = columns.Field(record, "ism");
   row.school = columns.Field(record, "maktab");
   row.subject = columns.Field(record, "fan");
+  // The texts go into the report as they are: each as the form itself would take it.
+  for (const auto& [column, field] : kTextColumns) {
+    if (const auto why = CheckFormText(field, columns.Field(record, column))) return problem(std::string(*why));
+  }
 
   RosterTeacher teacher;
   teacher.line = record.line;

@@ -14,6 +14,7 @@ constexpr const char* kReserved = "History";
 bool IsForbidden(QChar c) {
   static constexpr std::u16string_view kForbidden = u"[]:*?/\\";
   return kForbidden.find(c.unicode()) != std::u16string_view::npos || c.category() == QChar::Other_Control ||
+         c.unicode() == 0xFFFE || c.unicode() == 0xFFFF ||
          c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph;
 }
 
@@ -65,9 +66,10 @@ std::string SheetNames::Claim(std::string_view teacherName) {
   const QString base = Cleaned(teacherName);
   QString name = CutTo(base, kMaxLength);
   if (!IsFree(name)) {
-    // Numbering goes on where the last clash of this name left it, so a staff of many
-    // teachers of one name is not counted through again for each.
-    int& number = nextNumber_[base.toCaseFolded()];
+    // Numbering goes on where the last clash of this sheet name left it, so a staff of many
+    // teachers whose names clash (the same name, or one long start cut to the same 31
+    // characters) is not counted through again for each.
+    int& number = nextNumber_[name.toCaseFolded()];
     for (number = std::max(number, 2); !IsFree(name); ++number) {
       const QString suffix = QStringLiteral(" (%1)").arg(number);
       name = CutTo(base, kMaxLength - suffix.size()) + suffix;

@@ -1,9 +1,9 @@
 #pragma once
 // Worksheet names for the teachers of a staff workbook, taken from each teacher's name and
 // made acceptable to every spreadsheet program: at most 31 characters, none of the
-// characters [ ] : * ? / \ or control characters, no apostrophe at either end, never
-// empty, and unique in the workbook regardless of letter case. A name already given is
-// numbered: "Aliyev Vali (2)".
+// characters [ ] : * ? / \, control characters or U+FFFE and U+FFFF, no apostrophe at
+// either end, never empty, and unique in the workbook regardless of letter case. A name
+// already given is numbered: "Aliyev Vali (2)".
 
 #include <QHash>
 #include <QSet>
@@ -29,7 +29,7 @@ class SheetNames {
   void Take(const QString& name);
 
   QSet<QString> taken_;             // case-folded
-  QHash<QString, int> nextNumber_;  // case-folded name: the number its next clash tries first
+  QHash<QString, int> nextNumber_;  // case-folded sheet name: the number its next clash tries first
 };
 
 }  // namespace soatnoma::batch

@@ -46,7 +46,14 @@ StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProg
         return false;
       }
     }
-    return made > 0 && file->Finish(detail);  // with no report the temporary file just goes
+    if (made == 0 || !file->Finish(detail)) return false;  // with no report the temporary file just goes
+    // Finishing a large file takes a while: a stop asked for meanwhile still keeps the
+    // earlier file, since the new one has not replaced it yet.
+    if (progress && !progress(done, total)) {
+      stopped = true;
+      return false;
+    }
+    return true;
   });
   if (saved.ok) {
     result.status = StaffExportStatus::Written;

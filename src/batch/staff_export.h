@@ -21,7 +21,8 @@ namespace soatnoma::batch {
 // written page by page and has no such limit.
 inline constexpr std::size_t kMaxWorkbookTeachers = 5000;
 
-// Told after each teacher how many are done of how many; returning false stops the export.
+// Told after each teacher how many are done of how many, and once more when the file is
+// complete, just before it replaces an earlier one; returning false stops the export.
 using StaffProgress = std::function<bool(int done, int total)>;
 
 struct StaffExportRequest {

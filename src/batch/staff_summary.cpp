@@ -7,6 +7,7 @@
 #include "model/number_text.h"
 #include "model/typed_number.h"
 #include "model/workload_table.h"
+#include "report/workbook_text.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -38,7 +39,7 @@ constexpr double kLineHeight = 12;            // points, a line of a cell in the
 constexpr double kSignatureRowHeight = 24;    // points
 
 lxw_error Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text, lxw_format* format) {
-  return worksheet_write_string(sheet, row, column, text.c_str(), format);
+  return worksheet_write_string(sheet, row, column, EscapedForWorkbook(text).c_str(), format);
 }
 
 // Letters, not bytes: a UTF-8 text's count of characters.

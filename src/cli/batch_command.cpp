@@ -85,7 +85,7 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
     return kExitRefused;
   }
 
-  const HeldInterruptions interruptions;  // before the GUI, so that its threads hold them too
+  HeldInterruptions interruptions;  // before the GUI, so that its threads hold them too
   const HeadlessGui gui;                  // both files lay the text out with the report's fonts
   ProgressBar bar(err, showProgress);
   const batch::StaffExportResult result = batch::ExportStaff(
@@ -98,6 +98,7 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
 
   switch (result.status) {
     case batch::StaffExportStatus::Written:
+      interruptions.Forget();  // the file is complete and in place: a late Ctrl+C changes nothing
       return problems.empty() && result.refused.empty() ? kExitOk : kExitSomeSkipped;
     case batch::StaffExportStatus::NotWritten:
       err << result.message << "\n";

@@ -4,7 +4,6 @@
 #include <optional>
 #include <variant>
 
-#include "batch/utf8_text.h"
 #include "cli/exit_codes.h"
 #include "cli/headless_gui.h"
 #include "cli/output_options.h"
@@ -44,15 +43,6 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   if (const auto given = options->Value("--year")) {
     year = ReadYear(*given);
     if (!year) return UsageError(err, "--year 2025 kabi yil bo'lishi kerak");
-  }
-
-  // The texts go into the workbook's XML as they are: bytes of another code page would
-  // spoil it, so such a text is refused like any other bad input.
-  for (const char* textOption : {"--name", "--school", "--subject"}) {
-    if (!batch::IsWellFormedUtf8(options->Value(textOption).value_or(""))) {
-      err << "Matn UTF-8 kodlashda emas: " << textOption << "\n";
-      return kExitRefused;
-    }
   }
 
   ReportRequest request;

@@ -1,8 +1,9 @@
 #pragma once
 // Saving a file so that it is either wholly written or not written at all: the content
-// goes to a new temporary file in the target's folder, is flushed to disk and then renamed
-// over the target. On any failure the temporary file is removed and a file that was
-// already at the target stays exactly as it was.
+// goes to a new file in a private folder (mode 0700) made inside the target's folder, is
+// flushed to disk and then renamed over the target. On any failure the private folder is
+// removed and a file that was already at the target stays exactly as it was. A target the
+// user has made read-only is refused rather than replaced.
 
 #include <functional>
 #include <string>
@@ -11,7 +12,7 @@
 
 namespace soatnoma {
 
-// Writes the content into the temporary file at the given path; on failure returns false
+// Writes the content into a new file at the given path (in the private folder); on failure returns false
 // and may set a detail for the message.
 using ContentWriter = std::function<bool(const std::string& temporaryPath, std::string& detail)>;
 

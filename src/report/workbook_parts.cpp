@@ -1,8 +1,13 @@
 #include "report/workbook_parts.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <string_view>
+
+#include "model/utf8_text.h"
+#include "report/workbook_text.h"
 
 namespace soatnoma {
 namespace {
@@ -27,9 +32,43 @@ std::string EntryOfTarget(std::string_view target) {
   return "xl/" + std::string(target);
 }
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+// A character XML 1.0 allows in a document.
+bool IsXmlCharacter(char32_t c) {
+  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+         (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+bool IsXmlText(std::string_view text) {
+  const auto characters = DecodeUtf8(text);
+  return characters && std::ranges::all_of(*characters, IsXmlCharacter);
+}
+
+// Character references (&#65; &#x41;) must name characters XML allows, as written ones.
+bool ReferencesAreXmlCharacters(std::string_view content) {
+  for (auto at = content.find("&#"); at != std::string_view::npos; at = content.find("&#", at + 2)) {
+    std::string_view digits = content.substr(at + 2);
+    int base = 10;
+    if (digits.starts_with('x')) {
+      base = 16;
+      digits.remove_prefix(1);
+    }
+    std::uint32_t code = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), code, base);
+    if (error != std::errc() || end == digits.data() + digits.size() || *end != ';' || !IsXmlCharacter(code)) {
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
+
+bool LoadWorkbookPart(const XlsxPackage& package, const std::string& entry, pugi::xml_document& document) {
+  const auto content = package.Read(entry, kLargestPart);
+  // The parser itself takes characters XML does not allow without a word.
+  return content && IsXmlText(*content) && ReferencesAreXmlCharacters(*content) &&
+         document.load_buffer(content->data(), content->size(), kParseOptions);
+}
 
 std::optional<double> ReadStoredNumber(std::string_view text) {
   double value = 0;
@@ -38,11 +77,6 @@ std::optional<double> ReadStoredNumber(std::string_view text) {
     return std::nullopt;
   }
   return value;
-}
-
-bool LoadWorkbookPart(const XlsxPackage& package, const std::string& entry, pugi::xml_document& document) {
-  const auto content = package.Read(entry, kLargestPart);
-  return content && document.load_buffer(content->data(), content->size(), kParseOptions);
 }
 
 std::optional<std::vector<std::string>> WorksheetEntries(const XlsxPackage& package) {
@@ -62,25 +96,7 @@ std::optional<std::vector<std::string>> WorksheetEntries(const XlsxPackage& pack
   return entries;
 }
 
-std::string CellText(const pugi::xml_node& textElement) {
-  const std::string_view raw = textElement.child_value();
-  std::string text;
-  text.reserve(raw.size());
-  for (std::size_t i = 0; i < raw.size(); ++i) {
-    const bool escape = raw.size() - i >= 7 && raw.substr(i, 2) == "_x" && raw[i + 6] == '_' &&
-                        IsHexDigit(raw[i + 2]) && IsHexDigit(raw[i + 3]) && IsHexDigit(raw[i + 4]) &&
-                        IsHexDigit(raw[i + 5]);
-    unsigned code = 0;
-    if (escape) std::from_chars(raw.data() + i + 2, raw.data() + i + 6, code, 16);
-    if (escape && code < 0x20) {
-      text += static_cast<char>(code);
-      i += 6;
-    } else {
-      text += raw[i];
-    }
-  }
-  return text;
-}
+std::string CellText(const pugi::xml_node& textElement) { return UnescapedFromWorkbook(textElement.child_value()); }
 
 StoredValue ReadStoredValue(const pugi::xml_node& cell, const std::vector<std::string>& sharedTexts) {
   using Kind = StoredValue::Kind;

@@ -31,8 +31,8 @@ std::optional<std::vector<std::string>> WorksheetEntries(const XlsxPackage& pack
 // part is damaged.
 std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package);
 
-// The text of a text element (<t>), with the escapes of characters that XML cannot carry
-// ("_x0009_" for a tab) turned back into those characters.
+// The text of a text element (<t>), with the codes of characters ("_x0009_" for a tab,
+// "_x005F_" for an underscore) turned back into those characters.
 std::string CellText(const pugi::xml_node& textElement);
 
 // What a worksheet cell (<c>) holds as stored, a formula aside.

@@ -21,6 +21,7 @@ class XlsxPackage {
   XlsxPackage& operator=(const XlsxPackage&) = delete;
   ~XlsxPackage();  // discards unsaved changes
 
+  // The part's content; nullopt when it is missing or damaged (its checksum does not match).
   std::optional<std::string> Read(const std::string& entry) const;
   // The same, refusing (nullopt) an entry larger than maxBytes, so that a damaged or
   // hostile package cannot make its reader run out of memory.

@@ -27,8 +27,11 @@ OpenRefusal Damaged(const std::string& path, const std::string& detail) {
 // Why a file cannot even be read, or nothing when it can.
 std::optional<std::string> UnreadableBecause(const std::string& path) {
   std::error_code error;
-  if (!fs::exists(path, error)) return "fayl topilmadi.";
-  if (fs::is_directory(path, error)) return "bu fayl emas, papka.";
+  const fs::file_status status = fs::status(path, error);
+  if (!fs::exists(status)) return "fayl topilmadi.";
+  if (fs::is_directory(status)) return "bu fayl emas, papka.";
+  // A named pipe or a device would keep the program waiting for data that may never come.
+  if (!fs::is_regular_file(status)) return "bu oddiy fayl emas.";
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return errno == EACCES ? "faylni o'qishga ruxsat yo'q." : "faylni o'qib bo'lmadi.";
   std::fclose(file);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "report/workbook_text.h"
+
 namespace soatnoma {
 namespace {
 
@@ -18,7 +20,7 @@ lxw_error WriteCell(lxw_worksheet* worksheet, const ReportSheet& sheet, int row,
     case CellKind::Number:
       return worksheet_write_number(worksheet, r, c, cells.ReadNumber(row, column), format);
     case CellKind::Text: {
-      const std::string text(cells.TextAt(row, column));
+      const std::string text = EscapedForWorkbook(cells.TextAt(row, column));
       return worksheet_write_string(worksheet, r, c, text.c_str(), format);
     }
     case CellKind::Formula: {

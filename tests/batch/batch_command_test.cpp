@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <cmath>
 #include <regex>
 #include <sstream>
@@ -12,6 +15,7 @@
 #include "cli/batch_command.h"
 #include "cli/cli.h"
 #include "cli/exit_codes.h"
+#include "cli/held_interruptions.h"
 #include "cli/progress_bar.h"
 #include "model/workload_table.h"
 #include "report_test_support.h"
@@ -264,6 +268,43 @@ TEST(BatchCommand, InterruptedBatchLeavesNoFileBehind) {
   EXPECT_EQ(run.output, "To'xtatildi, fayl yozilmadi.\n");
   EXPECT_EQ(ReadFile(folder.File("xodimlar.pdf")), "earlier");
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.csv", "xodimlar.pdf"}));
+}
+
+// Started with nohup, or in the background with Ctrl+C ignored: the signal the caller
+// chose to ignore does not stop the batch.
+TEST(BatchCommand, SignalsTheCallerIgnoresDoNotStopIt) {
+  const ScratchFolder folder;
+  std::string staff = "ism;maktab;fan;toifa;soat\n";
+  for (int i = 0; i < 1500; ++i) staff += "Ism " + std::to_string(i) + ";1;fizika;yuqori;24\n";
+  WriteFile(folder.File("xodimlar.csv"), staff);
+  const std::string batch = Quoted(SOATNOMA_CLI) + " batch " + Quoted(folder.File("xodimlar.csv")) + " -o ";
+  const std::vector<std::pair<std::string, std::string>> starts = {
+      {"nohup.pdf", "timeout --preserve-status -s HUP 0.3 nohup " + batch + Quoted(folder.File("nohup.pdf"))},
+      {"fonda.pdf", "timeout --preserve-status -s INT 0.3 sh -c \"trap '' INT; exec " + batch +
+                        Quoted(folder.File("fonda.pdf")) + "\""},
+  };
+  for (const auto& [file, command] : starts) {
+    const auto run = RunTool(command);
+    EXPECT_EQ(run.status, kExitOk) << command << "\n" << run.output;
+    EXPECT_TRUE(ReadFile(folder.File(file)).starts_with("%PDF")) << file;
+  }
+}
+
+TEST(HeldInterruptions, IgnoredSignalsStayIgnoredAndLateOnesCanBeLetGo) {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  struct sigaction previous {};
+  ASSERT_EQ(sigaction(SIGHUP, &ignore, &previous), 0);
+  {
+    HeldInterruptions held;
+    pthread_kill(pthread_self(), SIGHUP);
+    EXPECT_FALSE(held.Requested());
+    pthread_kill(pthread_self(), SIGINT);
+    EXPECT_TRUE(held.Requested());
+    held.Forget();
+    EXPECT_FALSE(held.Requested());
+  }  // a Ctrl+C still held here would end the test program
+  sigaction(SIGHUP, &previous, nullptr);
 }
 
 }  // namespace

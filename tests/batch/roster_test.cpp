@@ -4,7 +4,6 @@
 
 #include "batch/code_page.h"
 #include "batch/csv_records.h"
-#include "batch/utf8_text.h"
 #include "model/distribution.h"
 
 namespace soatnoma::batch {
@@ -86,11 +85,47 @@ TEST(Roster, BadRowsNameTheirLineAndReason) {
                        }));
 }
 
-TEST(Roster, AReasonStaysOnOneLine) {
-  const auto problems = ReadRoster("ism,maktab,fan,toifa,soat\nA,1,f,\"yuq\r\nori\",20\nB,1,f,yuqori,\"\t9\n\"\n").Problems();
-  ASSERT_EQ(problems.size(), 2u);
+TEST(Roster, AReasonStaysOnOneLineAndHarmlessOnATerminal) {
+  const auto problems = ReadRoster(
+                            "ism,maktab,fan,toifa,soat\n"
+                            "A,1,f,\"yuq\r\nori\",20\n"
+                            "B,1,f,yuqori,\"\t9\n\"\n"
+                            "C,1,f,\x1B[2J\x1B]0;x\x07,20\n"
+                            "D,1,f,\xC2\x9B""31m\x7F,20\n")
+                            .Problems();
+  ASSERT_EQ(problems.size(), 4u);
   EXPECT_EQ(DescribeProblem(problems[0]), "qator 2: toifa \"yuq\\r\\nori\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
   EXPECT_EQ(DescribeProblem(problems[1]), "qator 4: soat \"\\t9\\n\": 10 soatdan kam dars uchun soatnoma shart emas.");
+  EXPECT_EQ(DescribeProblem(problems[2]),
+            "qator 6: toifa \"\\x1b[2J\\x1b]0;x\\x07\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  EXPECT_EQ(DescribeProblem(problems[3]), "qator 7: toifa \"\\u009b31m\\x7f\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+}
+
+// Names, schools and subjects go into the workbook as they are: a text it cannot hold, a
+// control character or an over-long text refuses that row only.
+TEST(Roster, TextsTheFormCannotCarryRefuseTheirRowOnly) {
+  const Roster roster = ReadRoster(
+      "ism;maktab;fan;toifa;soat\n"
+      "Ali \xEF\xBF\xBF Valiyev;1;f;yuqori;20\n" +
+      std::string("Ali\0Valiyev;1;f;yuqori;20\n", 26) +
+      "Vali;1\x0B;f;yuqori;20\n" +
+      std::string(40000, 'a') + ";1;f;yuqori;20\n"
+      "Soli;1;" + std::string(201, 'f') + ";yuqori;20\n"
+      "\"Ko'p\nqatorli\";1;f;yuqori;20\n"
+      "Tayyor;1;f;yuqori;20\n");
+  const auto problems = roster.Problems();
+  std::vector<std::string> described;
+  for (const RosterProblem& problem : problems) described.push_back(DescribeProblem(problem));
+  EXPECT_EQ(described, (std::vector<std::string>{
+                           "qator 2: Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
+                           "qator 3: Familiya va ismda boshqaruv belgisi bor.",
+                           "qator 4: Maktab nomida boshqaruv belgisi bor.",
+                           "qator 5: Familiya va ism juda uzun: 200 belgidan oshmasin.",
+                           "qator 6: Fan nomi juda uzun: 200 belgidan oshmasin.",
+                       }));
+  ASSERT_EQ(roster.Teachers().size(), 2u);
+  EXPECT_EQ(roster.Teachers()[0].name, "Ko'p\nqatorli");  // a line break the workbook can hold
+  EXPECT_EQ(roster.Teachers()[1].line, 9);
 }
 
 TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
@@ -186,16 +221,6 @@ TEST(Utf8Text, Windows1251CodePage) {
     EXPECT_EQ(Windows1251ToUtf8(windows1251), std::optional<std::string>(utf8)) << utf8;
   }
   EXPECT_EQ(Windows1251ToUtf8("ab\x98"), std::nullopt);
-}
-
-TEST(Utf8Text, WellFormedOnlyAsRfc3629Has) {
-  for (std::string_view good : {"", "Oʻtkir", "Каримов", "\xF0\x9F\x93\x9A", "\xED\x9F\xBF", "\xF4\x8F\xBF\xBF"}) {
-    EXPECT_TRUE(IsWellFormedUtf8(good)) << good;
-  }
-  for (std::string_view bad : {"\x80", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                               "\xF0\x9F\x93", "\xE2\x28\xA1", "a\xFF", "\xF5\x80\x80\x80"}) {
-    EXPECT_FALSE(IsWellFormedUtf8(bad)) << ::testing::PrintToString(bad);
-  }
 }
 
 }  // namespace

@@ -35,6 +35,25 @@ TEST(StaffExport, StoppedPartWayWritesNothing) {
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));
 }
 
+// Ctrl+C while the last teacher's file is being finished: the earlier file stays, as the
+// message then says, rather than being replaced behind a "nothing written".
+TEST(StaffExport, StoppedWhileTheFileIsFinishedKeepsTheEarlierOne) {
+  const ScratchFolder folder;
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  for (const auto format : {StaffFileFormat::Xlsx, StaffFileFormat::Pdf}) {
+    const std::string path = folder.File(format == StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx");
+    WriteFile(path, "earlier");
+    int asked = 0;
+    const StaffExportResult result = ExportStaff({teachers, 2025, format, path}, [&asked](int, int total) {
+      return ++asked <= total;  // every teacher goes on; the stop comes while the file is finished
+    });
+    EXPECT_EQ(result.status, StaffExportStatus::Stopped);
+    EXPECT_EQ(asked, 5);
+    EXPECT_EQ(ReadFile(path), "earlier");
+  }
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));
+}
+
 TEST(StaffExport, WrittenFileCountsItsReports) {
   const ScratchFolder folder;
   const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();

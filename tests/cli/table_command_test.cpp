@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdio>
 
 #include "cli/table_csv.h"
 #include "cli_runner.h"
@@ -94,6 +97,21 @@ TEST(TableCsv, ShortestExactNumbers) {
   EXPECT_EQ(ShortestNumberText(535.0 / 9), "59.44444444444444");
   EXPECT_EQ(ShortestNumberText(-1.5), "-1.5");
   EXPECT_EQ(ShortestNumberText(2.9999999999999996), "2.9999999999999996");
+}
+
+// The real program: output that never reached its file (a full disk) is status 3 with the reason.
+TEST(TableCommand, OutputLostOnAFullDiskIsNoSuccess) {
+  for (const char* args : {"table --category upper --weekly 20", "--help", "--version"}) {
+    const std::string command = std::string(SOATNOMA_CLI) + " " + args + " 2>&1 >/dev/full";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string told;
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) told += static_cast<char>(c);
+    const int status = ::pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status)) << args;
+    EXPECT_EQ(WEXITSTATUS(status), 3) << args;
+    EXPECT_EQ(told, "soatnoma-cli: natija chiqarilmadi (No space left on device).\n") << args;
+  }
 }
 
 }  // namespace

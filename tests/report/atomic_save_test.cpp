@@ -72,6 +72,64 @@ TEST(AtomicSave, SaysWhyInUzbekWhenTheFolderIsWrong) {
   }
 }
 
+TEST(AtomicSave, ContentIsWrittenInAPrivateFolderEvenForTheLongestName) {
+  const ScratchFolder folder;
+  const std::string target = folder.File(std::string(251, 'h') + ".pdf");  // 255 bytes, as long as a name may be
+  const SaveResult result = SaveAtomically(target, [](const std::string& path, std::string&) {
+    struct stat privateFolder {};
+    EXPECT_EQ(::stat(std::filesystem::path(path).parent_path().c_str(), &privateFolder), 0);
+    EXPECT_EQ(privateFolder.st_mode & 07777, 0700U);
+    WriteFile(path, "written");
+    return true;
+  });
+  EXPECT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(ReadFile(target), "written");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{std::string(251, 'h') + ".pdf"});
+}
+
+TEST(AtomicSave, ALinkPlantedAtTheWrittenFileIsNotFollowed) {
+  const ScratchFolder folder;
+  const std::string target = folder.File("hisobot.xlsx");
+  const std::string victim = folder.File("boshqaniki");
+  WriteFile(target, "earlier report");
+  WriteFile(victim, "someone else's");
+  ::chmod(victim.c_str(), 0600);
+  const SaveResult result = SaveAtomically(target, [&](const std::string& path, std::string&) {
+    WriteFile(path, "new report");
+    std::filesystem::remove(path);  // swapped for a link after the writer is done
+    std::filesystem::create_symlink(victim, path);
+    return true;
+  });
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(ReadFile(victim), "someone else's");
+  struct stat info {};
+  ASSERT_EQ(::stat(victim.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600U);
+  EXPECT_FALSE(std::filesystem::is_symlink(target));
+  EXPECT_EQ(ReadFile(target), "earlier report");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"boshqaniki", "hisobot.xlsx"}));
+}
+
+TEST(AtomicSave, AWriteProtectedTargetIsRefusedAndKept) {
+  const ScratchFolder folder;
+  const std::string target = folder.File("hisobot.pdf");
+  WriteFile(target, "signed copy");
+  ::chmod(target.c_str(), 0444);
+  bool written = false;
+  const SaveResult result = SaveAtomically(target, [&](const std::string& path, std::string&) {
+    written = true;
+    WriteFile(path, "new");
+    return true;
+  });
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(result.message, "Hisobot saqlanmadi: \"" + target + "\" fayli yozishdan himoyalangan (faqat o'qish uchun).");
+  EXPECT_EQ(ReadFile(target), "signed copy");
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0444U);
+}
+
 TEST(AtomicSave, ReportWritersFailWithoutTouchingAnEarlierFile) {
   const ScratchFolder folder;
   const ReportSheet sheet = testing::Built(BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false)));

@@ -41,6 +41,9 @@ void ExpectSameHours(const ReportSheet& sheet, const std::vector<std::vector<std
   }
 }
 
+// Texts that look like the workbook's codes of characters ("_x000D_" is CR) are texts.
+const ReportTexts kCodeLike{"_x000D_", "_x005F_ fan", "Ali _x0000_ Valiyev"};
+
 struct Workbook {
   std::string name;
   ReportSheet sheet;
@@ -52,6 +55,7 @@ TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
   std::vector<Workbook> books;
   books.push_back({"fractions", Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", true)))});
   books.push_back({"upper", Built(BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, formulaLike)))});
+  books.push_back({"codes", Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, kCodeLike)))});
   // Corrected in the program: hours moved from one month to another, a fraction, a
   // negative entry; saved with the notes of the corrections.
   ReportSheet corrected = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
@@ -95,6 +99,9 @@ TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
   const auto upper = ReadCsv(folder.File("out/upper.csv"));
   EXPECT_EQ(upper.at(1).at(0), TitleSentence(formulaLike, 2025));
   EXPECT_EQ(upper.at(21).at(0), FooterText(formulaLike));
+  const auto codes = ReadCsv(folder.File("out/codes.csv"));
+  EXPECT_EQ(codes.at(1).at(0), TitleSentence(kCodeLike, 2025));
+  EXPECT_EQ(codes.at(21).at(0), FooterText(kCodeLike));
 
   ReportSheet expected = books.back().sheet;
   const double before = expected.Cells().ReadNumber(5, col::S);
@@ -119,6 +126,18 @@ TEST(LibreOffice, PrintsTheWorkbookOnOneLandscapeA4Page) {
   EXPECT_NE(text.output.find("Tasdiqlayman"), std::string::npos) << text.output;
   EXPECT_NE(text.output.find("Yillik umumiy ish yuklamasi"), std::string::npos) << text.output;
   EXPECT_NE(text.output.find("Fan o'qituvchisi"), std::string::npos) << text.output;
+}
+
+// A second reader of the format, in Python, reads the same texts.
+TEST(Openpyxl, ReadsTextsThatLookLikeCodesAsWritten) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("codes.xlsx");
+  const SaveResult saved = SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, kCodeLike))), path);
+  ASSERT_TRUE(saved.ok) << saved.message;
+  const auto read = RunTool("python3 -c 'import sys, openpyxl; s = openpyxl.load_workbook(sys.argv[1]).active; "
+                            "sys.stdout.write(s[\"A2\"].value + \"|\" + s[\"A22\"].value)' " + Quoted(path));
+  ASSERT_EQ(read.status, 0) << read.output;
+  EXPECT_EQ(read.output, TitleSentence(kCodeLike, 2025) + "|" + FooterText(kCodeLike));
 }
 
 }  // namespace

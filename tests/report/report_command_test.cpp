@@ -85,13 +85,41 @@ TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
   const CommandRun empty = Report({"--category", "upper", "--weekly", "", "-o", folder.File("new.xlsx")});
   EXPECT_EQ(empty.status, kExitRefused);
   EXPECT_EQ(empty.err, "Ajratilgan dars soati kiritilmadi!\n");
-  // A name in another code page (Windows-1251) would spoil the workbook.
-  const CommandRun codePage =
-      Report({"--category", "upper", "--weekly", "20", "--name", "\xCA\xE0\xF0\xE8\xEC\xEE\xE2", "-o", earlier});
-  EXPECT_EQ(codePage.status, kExitRefused);
-  EXPECT_EQ(codePage.err, "Matn UTF-8 kodlashda emas: --name\n");
-  EXPECT_EQ(ReadFile(earlier), "earlier report");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.pdf"});
+}
+
+// Texts a workbook cannot hold, or too long for the form, are the teacher's input to correct.
+TEST(ReportCommand, TextsTheFormCannotCarryAreRefusedInput) {
+  struct Case {
+    const char* option;
+    std::string text;
+    const char* refusal;
+  };
+  const std::vector<Case> cases = {
+      {"--name", "\xCA\xE0\xF0\xE8\xEC\xEE\xE2", "Familiya va ism UTF-8 kodlashda emas."},  // Windows-1251
+      {"--name", "Ali \xEF\xBF\xBF Valiyev", "Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
+      {"--school", "5\xEF\xBF\xBE", "Maktab nomida yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
+      {"--subject", std::string("fizika\x01", 7), "Fan nomida boshqaruv belgisi bor."},
+      {"--name", "Ali\x1B[2JValiyev", "Familiya va ismda boshqaruv belgisi bor."},
+      {"--name", "Ali\xC2\x9BValiyev", "Familiya va ismda boshqaruv belgisi bor."},
+      {"--name", std::string(20000, 'a'), "Familiya va ism juda uzun: 200 belgidan oshmasin."},
+      {"--subject", std::string(201, 'f'), "Fan nomi juda uzun: 200 belgidan oshmasin."},
+  };
+  const ScratchFolder folder;
+  const std::string earlier = folder.File("earlier.xlsx");
+  WriteFile(earlier, "earlier report");
+  for (const Case& c : cases) {
+    const CommandRun run = Report({"--category", "upper", "--weekly", "20", c.option, c.text, "-o", earlier});
+    EXPECT_EQ(run.status, kExitRefused) << c.refusal;
+    EXPECT_EQ(run.err, std::string(c.refusal) + "\n");
+  }
+  EXPECT_EQ(ReadFile(earlier), "earlier report");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.xlsx"});
+  const std::string longest = folder.File("uzun.xlsx");
+  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--name", std::string(100, 'a') + std::string(100, 'o'),
+                    "-o", longest})
+                .status,
+            kExitOk);
 }
 
 TEST(ReportCommand, PathThatCannotBeWrittenIsStatusThree) {

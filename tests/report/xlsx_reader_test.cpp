@@ -2,6 +2,8 @@
 // clear refusal, with the file left as it was, for anything this program did not write.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <regex>
 
@@ -102,6 +104,29 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
   }
 }
 
+TEST(XlsxReader, TextsThatLookLikeCodesOfCharactersComeBackExactly) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("kodlar.xlsx");
+  const ReportTexts texts{"_x000D_", "_X005f_ fan _x", "Ali _x0000_ Valiyev_x0041_"};
+  const ReportSheet written = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, texts)));
+  ASSERT_TRUE(SaveXlsx(written, path).ok);
+  std::string detail;
+  const auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  EXPECT_NE(package->Read("xl/sharedStrings.xml").value_or("").find("Ali _x005F_x0000_ Valiyev_x005F_x0041_"),
+            std::string::npos);
+  const OpenOutcome outcome = OpenXlsx(path);
+  const OpenedReport* opened = Opened(outcome);
+  ASSERT_TRUE(opened);
+  ExpectSameSheet(written, opened->sheet);
+  // Saved again from what was read, it is the same workbook once more.
+  const std::string again = folder.File("yana.xlsx");
+  ASSERT_TRUE(SaveXlsx(opened->sheet, again).ok);
+  const OpenOutcome reopened = OpenXlsx(again);
+  ASSERT_TRUE(Opened(reopened));
+  ExpectSameSheet(written, Opened(reopened)->sheet);
+}
+
 TEST(XlsxReader, FormulasWrittenOnceAndSharedReadAsTheTable) {
   // Another spreadsheet program saving the report writes a formula once and lets the next
   // cells share it; relative sums are the same in every cell that shares them.
@@ -152,6 +177,10 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       {"note on a sum", "docProps/custom.xml", "</Properties>",
        R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="9" name="Soatnoma hisoblangan F8"><vt:r8>4</vt:r8></property></Properties>)",
        "tuzatishlar"},
+      {"not XML", "xl/sharedStrings.xml", "Familiya Ism", "Familiya \xEF\xBF\xBF Ism", "varaqni o'qib bo'lmadi"},
+      {"control", kSheetEntry, "</sheetData>", "</sheetData>\x01", "varaqni o'qib bo'lmadi"},
+      {"reference", "xl/sharedStrings.xml", "Familiya Ism", "Familiya &#xFFFE; Ism", "varaqni o'qib bo'lmadi"},
+      {"nul reference", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1&#0;</v></c>)", "varaqni o'qib bo'lmadi"},
       {"missing text", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="B9"$1 t="s"><v>9999</v></c>)", "B9 katagida yo'q matn"},
   };
   for (const Damage& damage : damages) {
@@ -176,11 +205,13 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
   testing::WriteFile(folder.File("half.xlsx"), bytes.substr(0, bytes.size() / 2));
   testing::WriteFile(folder.File("text.xlsx"), "Familiya Ism;20;upper\n");
   std::filesystem::create_directory(folder.File("folder.xlsx"));
+  ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
   const std::vector<std::pair<std::string, std::string>> notWorkbooks = {
       {"half.xlsx", "Excel ish kitobi emas"},
       {"text.xlsx", "Excel ish kitobi emas"},
       {"missing.xlsx", "topilmadi"},
       {"folder.xlsx", "papka"},
+      {"pipe.xlsx", "oddiy fayl emas"},
   };
   for (const auto& [file, told] : notWorkbooks) {
     const OpenOutcome outcome = OpenXlsx(folder.File(file));
@@ -189,6 +220,30 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
         << std::get<OpenRefusal>(outcome).message;
   }
   EXPECT_EQ(testing::ReadFile(folder.File("half.xlsx")), bytes.substr(0, bytes.size() / 2));
+}
+
+// The checksum the package keeps of the worksheet no longer matches it, as after a flipped
+// bit on the disk: the worksheet is not taken for the report's.
+TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("buzilgan.xlsx");
+  ASSERT_TRUE(SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), path).ok);
+  std::string bytes = testing::ReadFile(path);
+  const std::string entry = kSheetEntry;
+  bool flipped = false;
+  for (auto at = bytes.find("PK\x01\x02"); at != std::string::npos; at = bytes.find("PK\x01\x02", at + 4)) {
+    const auto nameLength = static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 28]) |
+                                                     static_cast<unsigned char>(bytes[at + 29]) << 8);
+    if (bytes.compare(at + 46, nameLength, entry) != 0) continue;
+    bytes[at + 16] = static_cast<char>(bytes[at + 16] ^ 0x01);  // the central directory's checksum
+    flipped = true;
+  }
+  ASSERT_TRUE(flipped);
+  testing::WriteFile(path, bytes);
+  const OpenOutcome outcome = OpenXlsx(path);
+  ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome));
+  EXPECT_NE(std::get<OpenRefusal>(outcome).message.find("varaqni o'qib bo'lmadi"), std::string::npos)
+      << std::get<OpenRefusal>(outcome).message;
 }
 
 TEST(ReportTexts, TeacherAndYearReadBackFromTheForm) {

@@ -2,12 +2,17 @@
 // Whether a text is well-formed UTF-8. A staff list saved by a spreadsheet program in an
 // older code page (Windows-1251, 1252) is not, and its bytes would spoil a workbook's XML.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
-namespace soatnoma::batch {
+namespace soatnoma {
 
 // Well-formed as RFC 3629 has it: no stray or missing continuation bytes, no overlong
 // forms, no surrogates, nothing above U+10FFFF.
 bool IsWellFormedUtf8(std::string_view text);
 
-}  // namespace soatnoma::batch
+// The code points of a well-formed text; nullopt for any other.
+std::optional<std::u32string> DecodeUtf8(std::string_view text);
+
+}  // namespace soatnoma

@@ -1,9 +1,9 @@
-#include "batch/utf8_text.h"
+#include "model/utf8_text.h"
 
 #include <array>
 #include <cstdint>
 
-namespace soatnoma::batch {
+namespace soatnoma {
 namespace {
 
 // The sequences a lead byte may start: how many continuation bytes follow, and the range
@@ -39,24 +39,34 @@ bool IsContinuation(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
 
 }  // namespace
 
-bool IsWellFormedUtf8(std::string_view text) {
+std::optional<std::u32string> DecodeUtf8(std::string_view text) {
+  std::u32string decoded;
+  decoded.reserve(text.size());
   std::size_t at = 0;
   while (at < text.size()) {
     const auto byte = static_cast<std::uint8_t>(text[at]);
     if (byte < 0x80) {
+      decoded += static_cast<char32_t>(byte);
       ++at;
       continue;
     }
     const LeadByte* lead = LeadFor(byte);
-    if (lead == nullptr || text.size() - at <= static_cast<std::size_t>(lead->continuations)) return false;
+    if (lead == nullptr || text.size() - at <= static_cast<std::size_t>(lead->continuations)) return std::nullopt;
     const auto second = static_cast<std::uint8_t>(text[at + 1]);
-    if (second < lead->secondLow || second > lead->secondHigh) return false;
-    for (int i = 2; i <= lead->continuations; ++i) {
-      if (!IsContinuation(static_cast<std::uint8_t>(text[at + static_cast<std::size_t>(i)]))) return false;
+    if (second < lead->secondLow || second > lead->secondHigh) return std::nullopt;
+    // The lead byte keeps 6 - continuations bits of the code point, each continuation 6.
+    auto code = static_cast<char32_t>(byte & (0x3F >> lead->continuations));
+    for (int i = 1; i <= lead->continuations; ++i) {
+      const auto next = static_cast<std::uint8_t>(text[at + static_cast<std::size_t>(i)]);
+      if (!IsContinuation(next)) return std::nullopt;
+      code = (code << 6) | static_cast<char32_t>(next & 0x3F);
     }
+    decoded += code;
     at += static_cast<std::size_t>(lead->continuations) + 1;
   }
-  return true;
+  return decoded;
 }
 
-}  // namespace soatnoma::batch
+bool IsWellFormedUtf8(std::string_view text) { return DecodeUtf8(text).has_value(); }
+
+}  // namespace soatnoma

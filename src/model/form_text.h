@@ -1,0 +1,20 @@
+#pragma once
+// The texts a teacher types into the form (surname and name, school, subject) as a report
+// can carry them: UTF-8, no control characters but tab and line ends, none of the two codes
+// no workbook may hold (U+FFFE, U+FFFF), and of a length that fits a title line.
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace soatnoma {
+
+enum class FormTextField { Name, School, Subject };
+
+// Characters (code points), far more than any real name, school or subject needs.
+inline constexpr std::size_t kMaxFormTextLength = 200;
+
+// Why the text cannot stand in the form's field, as the teacher is told; nullopt when it can.
+std::optional<std::string_view> CheckFormText(FormTextField field, std::string_view text);
+
+}  // namespace soatnoma

@@ -1,0 +1,61 @@
+#include "model/form_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/utf8_text.h"
+
+namespace soatnoma {
+namespace {
+
+TEST(Utf8Text, WellFormedOnlyAsRfc3629Has) {
+  for (std::string_view good : {"", "Oʻtkir", "Каримов", "\xF0\x9F\x93\x9A", "\xED\x9F\xBF", "\xF4\x8F\xBF\xBF"}) {
+    EXPECT_TRUE(IsWellFormedUtf8(good)) << good;
+  }
+  for (std::string_view bad : {"\x80", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                               "\xF0\x9F\x93", "\xE2\x28\xA1", "a\xFF", "\xF5\x80\x80\x80"}) {
+    EXPECT_FALSE(IsWellFormedUtf8(bad)) << ::testing::PrintToString(bad);
+  }
+}
+
+TEST(Utf8Text, DecodesEveryLengthOfSequence) {
+  EXPECT_EQ(DecodeUtf8("a\xCA\xBB\xD0\x9A\xEF\xBF\xBF\xF0\x9F\x93\x9A\xF4\x8F\xBF\xBF"),
+            std::u32string(U"a\u02BB\u041A\uFFFF\U0001F4DA\U0010FFFF"));
+}
+
+TEST(FormText, WhatAWorkbookCannotHoldOrTooLongIsRefused) {
+  struct Case {
+    FormTextField field;
+    std::string text;
+    std::optional<std::string_view> refusal;
+  };
+  const std::vector<Case> cases = {
+      {FormTextField::Name, "O'ktamov Oʻtkir", std::nullopt},
+      {FormTextField::Name, "Каримов \xF0\x9F\x93\x9A", std::nullopt},
+      {FormTextField::School, "", std::nullopt},
+      {FormTextField::Name, "\xCA\xE0\xF0", "Familiya va ism UTF-8 kodlashda emas."},
+      {FormTextField::Name, std::string("a\0b", 3), "Familiya va ismda boshqaruv belgisi bor."},
+      {FormTextField::Name, "a\tb\r\nc", std::nullopt},
+      {FormTextField::Name, "a\x1B[2J", "Familiya va ismda boshqaruv belgisi bor."},
+      {FormTextField::School, "a\x7F", "Maktab nomida boshqaruv belgisi bor."},
+      {FormTextField::Subject, "\xC2\x85", "Fan nomida boshqaruv belgisi bor."},
+      {FormTextField::Subject, "\xC2\xA0" "fizika", std::nullopt},  // a no-break space is a character
+      {FormTextField::Name, "\xEF\xBF\xBE", "Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
+      {FormTextField::Name, "\xEF\xBF\xBD", std::nullopt},  // the replacement character is one
+      {FormTextField::Name, std::string(200, 'a'), std::nullopt},
+      {FormTextField::Name, std::string(201, 'a'), "Familiya va ism juda uzun: 200 belgidan oshmasin."},
+      {FormTextField::School, [] {
+         std::string cyrillic;
+         for (int i = 0; i < 200; ++i) cyrillic += "\xD0\x96";  // 400 bytes, 200 characters
+         return cyrillic;
+       }(),
+       std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CheckFormText(c.field, c.text), c.refusal) << ::testing::PrintToString(c.text);
+  }
+}
+
+}  // namespace
+}  // namespace soatnoma
