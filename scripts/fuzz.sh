@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for SECONDS (default 600).
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   targets: number_parse formula roster
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   targets: number_parse formula roster workbook
 # New inputs that reach new code are written to build-fuzz/new-corpus/TARGET; merge the
 # interesting ones into fuzz/corpus/TARGET by hand. Crashes land in build-fuzz/crashes.
 set -euo pipefail
@@ -9,7 +9,7 @@ scripts/install-deps.sh --fuzz
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number_parse formula roster)
+[ ${#targets[@]} -gt 0 ] || targets=(number_parse formula roster workbook)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOATNOMA_FUZZ=ON \
   -DSOATNOMA_BUILD_TESTS=OFF -DSOATNOMA_BUILD_BENCH=OFF >/dev/null

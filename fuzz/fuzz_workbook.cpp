@@ -1,0 +1,82 @@
+// Any file offered as a workbook, to both readers of workbooks: the report's reader (Open
+// in the window) and the staff list's. Input that starts as a zip package ("PK") is the
+// whole file; any other input is one part of a real report workbook replaced: its first
+// byte chooses the part, the rest is the part's new content. Either reader may refuse; it
+// must do so without harm, and a report it takes must be the form.
+#include <unistd.h>
+#include <zip.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "batch/roster_workbook.h"
+#include "report/report_form_check.h"
+#include "report/xlsx_reader.h"
+
+namespace {
+
+// The parts the readers look at.
+constexpr std::array<const char*, 5> kParts = {"xl/workbook.xml", "xl/_rels/workbook.xml.rels",
+                                               "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml",
+                                               "docProps/custom.xml"};
+
+// A file of this process, written anew for every input.
+const std::string& ScratchPath() {
+  static const std::string path = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "soatnoma-fuzz-XXXXXX").string();
+    const int fd = ::mkstemps(pattern.data(), 0);
+    if (fd < 0) std::abort();
+    ::close(fd);
+    std::atexit([] { std::filesystem::remove(ScratchPath()); });
+    return pattern;
+  }();
+  return path;
+}
+
+void WriteWhole(std::string_view bytes) {
+  std::ofstream(ScratchPath(), std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The real workbook with one part replaced.
+bool WriteWithPart(const char* part, std::string_view content) {
+  std::filesystem::copy_file(SOATNOMA_FUZZ_SEED_WORKBOOK, ScratchPath(), std::filesystem::copy_options::overwrite_existing);
+  int error = 0;
+  zip_t* archive = zip_open(ScratchPath().c_str(), 0, &error);
+  if (archive == nullptr) std::abort();  // the seed workbook itself
+  zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+  if (source == nullptr || zip_file_add(archive, part, source, ZIP_FL_OVERWRITE) < 0) {
+    zip_source_free(source);
+    zip_discard(archive);
+    return false;
+  }
+  if (zip_close(archive) != 0) {
+    zip_discard(archive);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  if (input.starts_with("PK")) {
+    WriteWhole(input);
+  } else if (input.empty() || !WriteWithPart(kParts[static_cast<std::uint8_t>(input[0]) % kParts.size()], input.substr(1))) {
+    return 0;
+  }
+  const soatnoma::OpenOutcome outcome = soatnoma::OpenXlsx(ScratchPath());
+  if (const auto* opened = std::get_if<soatnoma::OpenedReport>(&outcome)) {
+    if (soatnoma::FindFormProblem(opened->sheet.Cells())) std::abort();  // taken, yet not the form
+  }
+  std::string whyNot;
+  const auto records = soatnoma::batch::ReadWorkbookRecords(ScratchPath(), whyNot);
+  if (records.has_value() == !whyNot.empty()) std::abort();  // either records or a reason
+  return 0;
+}
