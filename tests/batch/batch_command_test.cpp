@@ -4,6 +4,7 @@
 #include <xlsxwriter.h>
 
 #include <pthread.h>
+#include <sys/stat.h>
 #include <signal.h>
 
 #include <cmath>
@@ -216,6 +217,35 @@ TEST(BatchCommand, OutputThatCannotBeWrittenIsStatusThree) {
   const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", missing});
   EXPECT_EQ(run.status, kExitCannotWrite);
   EXPECT_EQ(Lines(run.err).back(), "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.");
+
+  // A write-protected earlier file is refused, as a copy would refuse it, and kept.
+  const std::string kept = folder.File("tasdiqlangan.xlsx");
+  WriteFile(kept, "signed");
+  ::chmod(kept.c_str(), 0444);
+  const BatchRun protectedRun = Batch({folder.File("xodimlar.csv"), "-o", kept});
+  EXPECT_EQ(protectedRun.status, kExitCannotWrite);
+  EXPECT_EQ(Lines(protectedRun.err).back(),
+            "Hisobot saqlanmadi: \"" + kept + "\" fayli yozishdan himoyalangan (faqat o'qish uchun).");
+  EXPECT_EQ(ReadFile(kept), "signed");
+}
+
+// One row the workbook cannot take (a name of 40,000 characters, a code no workbook may
+// hold) is that row's refusal; the other teachers are written.
+TEST(BatchCommand, ARowTheWorkbookCannotTakeIsSkippedNotTheWholeStaff) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), "ism;maktab;fan;toifa;soat\n" + std::string(40000, 'a') +
+                                             ";1;fizika;yuqori;24\nAli \xEF\xBF\xBE;1;fizika;yuqori;24\n"
+                                             "Vali;1;fizika;yuqori;24\n");
+  const std::string path = folder.File("xodimlar.xlsx");
+  const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", path});
+  EXPECT_EQ(run.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(run.err), (std::vector<std::string>{
+                                "qator 2: Familiya va ism juda uzun: 200 belgidan oshmasin.",
+                                "qator 3: Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
+                            }));
+  const SavedWorkbook saved(path);
+  ASSERT_TRUE(saved.Opened());
+  EXPECT_EQ(saved.SheetNames(), (std::vector<std::string>{"Jami", "Vali"}));
 }
 
 TEST(BatchCommand, BadCommandLinesAreUsageErrors) {
