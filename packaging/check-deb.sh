@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the .deb from a finished build tree into a scratch folder and checks that it holds
-# the programs, the menu entry, the metainfo, the icon and the manuals, and that it depends
-# on Debian's Qt and libxlsxwriter packages.
+# the programs (the command line's file writer too), the menu entry, the metainfo, the icon
+# and the manuals, and that it depends on Debian's Qt and libxlsxwriter packages.
 set -euo pipefail
 build=$1
 app_id=$2
@@ -10,7 +10,7 @@ trap 'rm -rf "$scratch"' EXIT
 (cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB >/dev/null)
 deb=$(ls "$scratch"/*.deb)
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/soatnoma ./usr/bin/soatnoma-cli \
+for path in ./usr/bin/soatnoma ./usr/bin/soatnoma-cli ./usr/libexec/soatnoma/soatnoma-cli-files \
             "./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml" \
             "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
             ./usr/share/man/man1/soatnoma.1 ./usr/share/man/man1/soatnoma-cli.1; do

@@ -1,30 +1,36 @@
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+// soatnoma-cli: the table, --help and --version here, without Qt; report and batch in
+// soatnoma-cli-files, which this program becomes for them.
+#include <array>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "cli/cli.h"
-#include "cli/exit_codes.h"
+#include "cli/cli_commands.h"
+#include "cli/files_program.h"
+#include "cli/standard_output.h"
+#include "cli/table_command.h"
 
 namespace {
 
-// What was printed must have reached its destination (a full disk, a closed pipe): a
-// table that was lost is no success.
-int CheckedStandardOutput(int status) {
-  errno = 0;
-  std::cout.flush();
-  const bool flushed = std::fflush(stdout) == 0;
-  const int error = errno;
-  if (flushed && std::ferror(stdout) == 0 && std::cout.good()) return status;
-  std::cerr << "soatnoma-cli: natija chiqarilmadi (" << std::strerror(error != 0 ? error : EIO) << ").\n";
-  return status == soatnoma::cli::kExitOk ? soatnoma::cli::kExitCannotWrite : status;
+using soatnoma::cli::Command;
+
+int Report(std::span<const std::string> args, std::ostream&, std::ostream& err) {
+  return soatnoma::cli::RunInFilesProgram("report", args, err);
 }
+
+int Batch(std::span<const std::string> args, std::ostream&, std::ostream& err) {
+  return soatnoma::cli::RunInFilesProgram("batch", args, err);
+}
+
+constexpr std::array kCommands = {
+    Command{"table", soatnoma::cli::RunTableCommand},
+    Command{"report", Report},
+    Command{"batch", Batch},
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return CheckedStandardOutput(soatnoma::cli::RunCli(args, std::cout, std::cerr));
+  return soatnoma::cli::CheckedStandardOutput(soatnoma::cli::RunCommands(args, std::cout, std::cerr, kCommands));
 }

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "cli/cli.h"
+#include "cli/cli_commands.h"
 #include "cli/exit_codes.h"
 
 namespace soatnoma::cli {

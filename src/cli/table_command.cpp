@@ -1,7 +1,7 @@
 #include "cli/table_command.h"
 
 #include "cli/exit_codes.h"
-#include "cli/cli.h"
+#include "cli/cli_commands.h"
 #include "cli/table_csv.h"
 #include "model/distribution.h"
 #include "model/rounding_pass.h"

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "cli/table_csv.h"
 #include "cli_runner.h"
@@ -99,19 +101,48 @@ TEST(TableCsv, ShortestExactNumbers) {
   EXPECT_EQ(ShortestNumberText(2.9999999999999996), "2.9999999999999996");
 }
 
-// The real program: output that never reached its file (a full disk) is status 3 with the reason.
+struct ProgramRun {
+  int status = -1;
+  std::string told;  // what the command line printed
+};
+
+// The real program through the shell.
+ProgramRun RunProgram(const std::string& commandLine) {
+  ProgramRun run;
+  FILE* pipe = ::popen(commandLine.c_str(), "r");
+  if (pipe == nullptr) return run;
+  for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) run.told += static_cast<char>(c);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+// Output that never reached its file (a full disk) is status 3 with the reason.
 TEST(TableCommand, OutputLostOnAFullDiskIsNoSuccess) {
   for (const char* args : {"table --category upper --weekly 20", "--help", "--version"}) {
-    const std::string command = std::string(SOATNOMA_CLI) + " " + args + " 2>&1 >/dev/full";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string told;
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) told += static_cast<char>(c);
-    const int status = ::pclose(pipe);
-    ASSERT_TRUE(WIFEXITED(status)) << args;
-    EXPECT_EQ(WEXITSTATUS(status), 3) << args;
-    EXPECT_EQ(told, "soatnoma-cli: natija chiqarilmadi (No space left on device).\n") << args;
+    const ProgramRun run = RunProgram(std::string(SOATNOMA_CLI) + " " + args + " 2>&1 >/dev/full");
+    EXPECT_EQ(run.status, 3) << args;
+    EXPECT_EQ(run.told, "soatnoma-cli: natija chiqarilmadi (No space left on device).\n") << args;
   }
+}
+
+// The table, --help and --version load no Qt library, as the dynamic loader's own trace
+// tells; a report, which draws the form, does.
+TEST(TableCommand, StartsWithoutLoadingQt) {
+  for (const char* args : {"table --category upper --weekly 20", "--help", "--version", "report --help"}) {
+    const ProgramRun run = RunProgram("LD_DEBUG=libs " + std::string(SOATNOMA_CLI) + " " + args + " 2>&1 >/dev/null");
+    EXPECT_EQ(run.status, 0) << args;
+    EXPECT_NE(run.told.find("calling init:"), std::string::npos) << args;  // the trace is there
+    EXPECT_EQ(run.told.find("libQt6"), std::string::npos) << args;
+  }
+  char folder[] = "/tmp/soatnoma-cli-XXXXXX";
+  ASSERT_NE(::mkdtemp(folder), nullptr);
+  const std::string pdf = std::string(folder) + "/hisobot.pdf";
+  const ProgramRun report = RunProgram("LD_DEBUG=libs " + std::string(SOATNOMA_CLI) +
+                                       " report --category upper --weekly 20 -o " + pdf + " 2>&1 >/dev/null");
+  EXPECT_EQ(report.status, 0) << report.told.substr(report.told.size() - std::min<std::size_t>(report.told.size(), 2000));
+  EXPECT_NE(report.told.find("libQt6Gui"), std::string::npos);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
