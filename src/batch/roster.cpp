@@ -127,16 +127,16 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
     row.problem = RosterProblem{row.line, std::move(reason)};
     return row;
   };
-  for (std::string_view required : kRequiredColumns) {
-    if (!columns.Has(required)) return problem(Quoted(required) + " ustuni yo'q");
-  }
-  if (!columns.Has("soat") && !columns.Has("du")) return problem("\"soat\" ustuni yo'q");
   for (const std::string& field : record.fields) {
     if (!IsWellFormedUtf8(field)) return problem("matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
   }
   row.name = columns.Field(record, "ism");
   row.school = columns.Field(record, "maktab");
   row.subject = columns.Field(record, "fan");
+  for (std::string_view required : kRequiredColumns) {
+    if (!columns.Has(required)) return problem(Quoted(required) + " ustuni yo'q");
+  }
+  if (!columns.Has("soat") && !columns.Has("du")) return problem("\"soat\" ustuni yo'q");
   // The texts go into the report as they are: each as the form itself would take it.
   for (const auto& [column, field] : kTextColumns) {
     if (const auto why = CheckFormText(field, columns.Field(record, column))) return problem(std::string(*why));
@@ -195,6 +195,16 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   return row;
 }
 
+// The header: the first record that names the "ism" column, so that a title or a note
+// above the table is passed over; without one, the first record, and every row is then
+// refused for the column it lacks.
+std::size_t HeaderIndex(std::span<const CsvRecord> records) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (ColumnIndex(records[i].fields).Has("ism")) return i;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::vector<RosterTeacher> Roster::Teachers() const {
@@ -216,8 +226,9 @@ std::vector<RosterProblem> Roster::Problems() const {
 Roster ReadRosterRecords(std::span<const CsvRecord> records) {
   Roster roster;
   if (records.empty()) return roster;
-  const ColumnIndex columns(records.front().fields);
-  for (const CsvRecord& record : records.subspan(1)) {
+  const std::size_t header = HeaderIndex(records);
+  const ColumnIndex columns(records[header].fields);
+  for (const CsvRecord& record : records.subspan(header + 1)) {
     if (!IsBlank(record)) roster.rows.push_back(ReadRow(columns, record));
   }
   return roster;

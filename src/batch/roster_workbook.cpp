@@ -42,19 +42,13 @@ class RecordCollector {
         return Damaged(ColumnLetters(column) + std::to_string(number) + " katagida " + value.text, whyNot);
       }
       std::string text = TextOf(value);
-      if (HasText(text)) cells.emplace_back(column, std::move(text));
+      if (column <= kMaxRosterColumns && HasText(text)) cells.emplace_back(column, std::move(text));
     }
     if (cells.empty()) return true;
-    const int lastColumn = std::ranges::max(cells, {}, &std::pair<int, std::string>::first).first;
-    // The header's columns are all a roster reads; cells to the right of them are left.
-    if (records_.empty()) headerWidth_ = lastColumn;
-    const int width = headerWidth_;
     CsvRecord record;
     record.line = number;
-    record.fields.resize(static_cast<std::size_t>(std::min(width, lastColumn)));
-    for (auto& [at, text] : cells) {
-      if (at <= width) record.fields[static_cast<std::size_t>(at - 1)] = std::move(text);
-    }
+    record.fields.resize(static_cast<std::size_t>(std::ranges::max(cells, {}, &std::pair<int, std::string>::first).first));
+    for (auto& [at, text] : cells) record.fields[static_cast<std::size_t>(at - 1)] = std::move(text);
     cellCount_ += record.fields.size();
     if (cellCount_ > kMaxWorkbookRosterCells) {
       whyNot = "ro'yxat uchun juda katta (" + std::to_string(kMaxWorkbookRosterCells) + " katakdan ortiq).";
@@ -74,7 +68,6 @@ class RecordCollector {
 
   std::vector<CsvRecord> records_;
   int lastRow_ = 0;
-  int headerWidth_ = 0;
   std::size_t cellCount_ = 0;
 };
 

@@ -21,8 +21,8 @@ using soatnoma::testing::ReadFile;
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
 
-// A staff list kept in a workbook, as people fill one in: numbers typed as numbers, a
-// school number typed as text, TRUE for a class leader, a formula for a name and one for
+// A staff list kept in a workbook, as people fill one in: a title above the table, numbers
+// typed as numbers, a school number typed as text, TRUE for a class leader, a formula for a name and one for
 // the weekly hours, an empty row, a column of notes the roster does not know, and two rows
 // that must be refused. With constantMemory the texts stand in the cells themselves
 // instead of the shared texts.
@@ -32,40 +32,42 @@ void WriteStaffWorkbook(const std::string& path, bool constantMemory) {
   lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Xodimlar");
   workbook_add_worksheet(workbook, "Boshqa");
+  // The title in A1 above the table, the header on row 2.
+  worksheet_write_string(sheet, 0, 0, "12-maktab o'qituvchilari", nullptr);
   const char* header[] = {"Ism", "Maktab", "Fan", "Toifa", "Soat", "Stavka", "Rahbar", "Izoh"};
-  for (lxw_col_t column = 0; column < 8; ++column) worksheet_write_string(sheet, 0, column, header[column], nullptr);
-  worksheet_write_string(sheet, 1, 0, "Karimova Dilnoza", nullptr);
-  worksheet_write_number(sheet, 1, 1, 12, nullptr);
-  worksheet_write_string(sheet, 1, 2, "Ona tili", nullptr);
-  worksheet_write_string(sheet, 1, 3, "yuqori", nullptr);
-  worksheet_write_number(sheet, 1, 4, 24, nullptr);
-  worksheet_write_string(sheet, 1, 6, "ha", nullptr);
-  worksheet_write_string(sheet, 1, 7, "yangi", nullptr);
-  worksheet_write_string(sheet, 3, 0, "Oʻtkir Toshmatov", nullptr);
-  worksheet_write_string(sheet, 3, 1, "12", nullptr);
-  worksheet_write_string(sheet, 3, 2, "fizika", nullptr);
-  worksheet_write_string(sheet, 3, 3, "boshlang'ich", nullptr);
-  worksheet_write_number(sheet, 3, 4, 22.5, nullptr);
-  worksheet_write_number(sheet, 3, 5, 18, nullptr);
-  worksheet_write_boolean(sheet, 3, 6, 1, nullptr);
-  worksheet_write_string(sheet, 4, 0, "Kam Soat", nullptr);
-  worksheet_write_number(sheet, 4, 1, 7, nullptr);
-  worksheet_write_string(sheet, 4, 2, "tarix", nullptr);
-  worksheet_write_string(sheet, 4, 3, "yuqori", nullptr);
-  worksheet_write_number(sheet, 4, 4, 9, nullptr);
-  worksheet_write_formula_str(sheet, 5, 0, "=\"Ali\"&\"yev\"", nullptr, "Aliyev");
-  worksheet_write_number(sheet, 5, 1, 5, nullptr);
-  worksheet_write_string(sheet, 5, 2, "algebra", nullptr);
+  for (lxw_col_t column = 0; column < 8; ++column) worksheet_write_string(sheet, 1, column, header[column], nullptr);
+  worksheet_write_string(sheet, 2, 0, "Karimova Dilnoza", nullptr);
+  worksheet_write_number(sheet, 2, 1, 12, nullptr);
+  worksheet_write_string(sheet, 2, 2, "Ona tili", nullptr);
+  worksheet_write_string(sheet, 2, 3, "yuqori", nullptr);
+  worksheet_write_number(sheet, 2, 4, 24, nullptr);
+  worksheet_write_string(sheet, 2, 6, "ha", nullptr);
+  worksheet_write_string(sheet, 2, 7, "yangi", nullptr);
+  worksheet_write_string(sheet, 4, 0, "Oʻtkir Toshmatov", nullptr);
+  worksheet_write_string(sheet, 4, 1, "12", nullptr);
+  worksheet_write_string(sheet, 4, 2, "fizika", nullptr);
+  worksheet_write_string(sheet, 4, 3, "boshlang'ich", nullptr);
+  worksheet_write_number(sheet, 4, 4, 22.5, nullptr);
+  worksheet_write_number(sheet, 4, 5, 18, nullptr);
+  worksheet_write_boolean(sheet, 4, 6, 1, nullptr);
+  worksheet_write_string(sheet, 5, 0, "Kam Soat", nullptr);
+  worksheet_write_number(sheet, 5, 1, 7, nullptr);
+  worksheet_write_string(sheet, 5, 2, "tarix", nullptr);
   worksheet_write_string(sheet, 5, 3, "yuqori", nullptr);
-  worksheet_write_formula_num(sheet, 5, 4, "=20+7.5", nullptr, 27.5);
-  worksheet_write_number(sheet, 5, 5, 22, nullptr);
-  worksheet_write_number(sheet, 5, 6, 0, nullptr);
-  worksheet_write_string(sheet, 7, 0, "Stavka Nol", nullptr);
-  worksheet_write_number(sheet, 7, 1, 3, nullptr);
-  worksheet_write_string(sheet, 7, 2, "musiqa", nullptr);
-  worksheet_write_string(sheet, 7, 3, "boshlangich", nullptr);
-  worksheet_write_string(sheet, 7, 4, "12,5", nullptr);
-  worksheet_write_number(sheet, 7, 5, 0, nullptr);
+  worksheet_write_number(sheet, 5, 4, 9, nullptr);
+  worksheet_write_formula_str(sheet, 6, 0, "=\"Ali\"&\"yev\"", nullptr, "Aliyev");
+  worksheet_write_number(sheet, 6, 1, 5, nullptr);
+  worksheet_write_string(sheet, 6, 2, "algebra", nullptr);
+  worksheet_write_string(sheet, 6, 3, "yuqori", nullptr);
+  worksheet_write_formula_num(sheet, 6, 4, "=20+7.5", nullptr, 27.5);
+  worksheet_write_number(sheet, 6, 5, 22, nullptr);
+  worksheet_write_number(sheet, 6, 6, 0, nullptr);
+  worksheet_write_string(sheet, 8, 0, "Stavka Nol", nullptr);
+  worksheet_write_number(sheet, 8, 1, 3, nullptr);
+  worksheet_write_string(sheet, 8, 2, "musiqa", nullptr);
+  worksheet_write_string(sheet, 8, 3, "boshlangich", nullptr);
+  worksheet_write_string(sheet, 8, 4, "12,5", nullptr);
+  worksheet_write_number(sheet, 8, 5, 0, nullptr);
   ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
 }
 
@@ -93,9 +95,9 @@ TEST(WorkbookRoster, FirstSheetReadsAsTheSameRowsWouldFromCsv) {
       bool leader;
     };
     const std::vector<Expected> expected = {
-        {2, "Karimova Dilnoza", "12", "24", "20", TeacherCategory::Upper, true},
-        {4, "Oʻtkir Toshmatov", "12", "22.5", "18", TeacherCategory::Primary, true},
-        {6, "Aliyev", "5", "27.5", "22", TeacherCategory::Upper, false},
+        {3, "Karimova Dilnoza", "12", "24", "20", TeacherCategory::Upper, true},
+        {5, "Oʻtkir Toshmatov", "12", "22.5", "18", TeacherCategory::Primary, true},
+        {7, "Aliyev", "5", "27.5", "22", TeacherCategory::Upper, false},
     };
     for (std::size_t i = 0; i < expected.size(); ++i) {
       EXPECT_EQ(teachers[i].line, expected[i].line);
@@ -106,10 +108,10 @@ TEST(WorkbookRoster, FirstSheetReadsAsTheSameRowsWouldFromCsv) {
       EXPECT_EQ(teachers[i].category, expected[i].category);
       EXPECT_EQ(teachers[i].classLeader, expected[i].leader);
     }
-    // Line N is row N of the sheet, also across the empty row 3.
+    // Line N is row N of the sheet, also across the empty row 4.
     EXPECT_EQ(Described(loaded.roster), (std::vector<std::string>{
-                                            "qator 5: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
-                                            "qator 8: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
+                                            "qator 6: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                                            "qator 9: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
                                         }));
     // The teachers are the same, and as ready, as from the CSV file of the same rows.
     const Roster fromCsv = ReadRoster(
@@ -170,7 +172,7 @@ TEST(WorkbookRoster, TheFormIsToldByContentAndOtherFilesAreRefused) {
   }
 }
 
-TEST(WorkbookRoster, CellsFarRightOfTheHeaderAreLeft) {
+TEST(WorkbookRoster, CellsFarRightOfTheTableAreLeft) {
   const ScratchFolder folder;
   const std::string path = folder.File("keng.xlsx");
   lxw_workbook* workbook = workbook_new(path.c_str());
@@ -191,11 +193,25 @@ TEST(WorkbookRoster, CellsFarRightOfTheHeaderAreLeft) {
   std::string whyNot;
   const auto records = ReadWorkbookRecords(path, whyNot);
   ASSERT_TRUE(records) << whyNot;
-  ASSERT_EQ(records->size(), 5u);
+  ASSERT_EQ(records->size(), 4u);
   for (const CsvRecord& record : *records) EXPECT_LE(record.fields.size(), 5u) << record.line;
   const Roster roster = ReadRosterRecords(*records);
   EXPECT_EQ(roster.Teachers().size(), 3u);
   EXPECT_TRUE(roster.Problems().empty());
+}
+
+TEST(WorkbookRoster, ASheetThatWouldFillTheMemoryIsRefused) {
+  // Ten thousand rows, each a single cell at the last column read: a small file, but
+  // rows of 256 cells each once laid out.
+  const ScratchFolder folder;
+  const std::string path = folder.File("katta.xlsx");
+  lxw_workbook* workbook = workbook_new(path.c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
+  for (lxw_row_t row = 0; row < 10000; ++row) worksheet_write_number(sheet, row, kMaxRosterColumns - 1, 1, nullptr);
+  ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
+  const LoadedRoster loaded = LoadRoster(path);
+  EXPECT_FALSE(loaded.ok);
+  EXPECT_EQ(loaded.message, "Ro'yxat o'qilmadi: \"" + path + "\" ro'yxat uchun juda katta (2000000 katakdan ortiq).");
 }
 
 TEST(ExampleRoster, OpensWithEveryTeacherReadyInBothForms) {

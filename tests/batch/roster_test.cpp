@@ -149,6 +149,19 @@ TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   EXPECT_EQ(DescribeProblem(problems[1]), "qator 7: soat \"24soat\": Ajratilgan dars soati noto'g'ri kiritildi!");
 }
 
+TEST(Roster, TitleLinesAboveTheHeaderArePassedOver) {
+  const Roster roster = ReadRoster(
+      "12-maktab o'qituvchilari;;;;\n"
+      "2025/2026 o'quv yili;;;;\n"
+      ";;;;\n"
+      "ISM;Maktab;Fan;Toifa;Soat\n"
+      "A;12;f;yuqori;24\n"
+      "B;12;f;yuqori;9\n");
+  ASSERT_EQ(roster.rows.size(), 2u);
+  EXPECT_EQ(roster.Teachers().at(0).line, 5);
+  EXPECT_EQ(DescribeProblem(roster.Problems().at(0)), "qator 6: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.");
+}
+
 TEST(Roster, RefusedRowsStillSayWhoseTheyAre) {
   const Roster roster = ReadRoster("ism;maktab;fan;toifa;soat\nKam Soat;12;tarix;yuqori;9\nNoma'lum;7;kimyo;o'rta;20\n");
   ASSERT_EQ(roster.rows.size(), 2u);
@@ -164,6 +177,11 @@ TEST(Roster, MissingColumnsRefuseEveryRow) {
   ASSERT_EQ(roster.rows.size(), 2u);
   EXPECT_TRUE(roster.Teachers().empty());
   EXPECT_EQ(DescribeProblem(roster.Problems()[1]), "qator 3: \"fan\" ustuni yo'q");
+  EXPECT_EQ(roster.rows[1].name, "B");  // whose row it is, all the same
+  EXPECT_EQ(roster.rows[1].school, "1");
+  // No record names the columns: the first is taken for the header, and nothing is ready.
+  EXPECT_EQ(DescribeProblem(ReadRoster("A;1;f;yuqori;20\nB;1;f;yuqori;20\n").Problems().at(0)),
+            "qator 2: \"ism\" ustuni yo'q");
   EXPECT_TRUE(ReadRoster("").rows.empty());
   EXPECT_TRUE(ReadRoster("ism;maktab;fan;toifa;soat\n").rows.empty());
 }
