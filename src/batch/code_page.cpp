@@ -17,7 +17,7 @@ class Converter {
   }
 
   // The whole text converted, into a buffer of the given size; nullopt when a byte has no
-  // character in the source code page.
+  // character in the source encoding or the text ends inside a character.
   std::optional<std::string> Convert(std::string_view text, std::size_t outputSize) const {
     if (handle_ == kNoConverter) return std::nullopt;
     std::string converted(outputSize, '\0');
@@ -26,7 +26,10 @@ class Converter {
     std::size_t inLeft = text.size();
     char* out = converted.data();
     std::size_t outLeft = converted.size();
-    if (iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) return std::nullopt;
+    // Whatever is left unread (a character cut off at the end) counts as not converted.
+    if (iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0) {
+      return std::nullopt;
+    }
     converted.resize(converted.size() - outLeft);
     return converted;
   }
@@ -40,6 +43,14 @@ class Converter {
 std::optional<std::string> Windows1251ToUtf8(std::string_view text) {
   // A Windows-1251 character takes at most three bytes in UTF-8 (U+2116, the numero sign).
   return Converter("UTF-8", "WINDOWS-1251").Convert(text, text.size() * 3);
+}
+
+std::optional<std::string> Utf16ToUtf8(std::string_view text) {
+  const char* encoding = text.starts_with("\xFF\xFE") ? "UTF-16LE" : text.starts_with("\xFE\xFF") ? "UTF-16BE" : nullptr;
+  if (encoding == nullptr) return std::nullopt;
+  text.remove_prefix(2);
+  // Two bytes of UTF-16 give at most three of UTF-8; four (a surrogate pair) give four.
+  return Converter("UTF-8", encoding).Convert(text, text.size() / 2 * 3 + 3);
 }
 
 }  // namespace soatnoma::batch

@@ -1,6 +1,7 @@
 #pragma once
-// Text in the Windows-1251 code page, which Excel on Windows uses for "CSV" in Uzbek and
-// Russian settings, made into UTF-8.
+// Texts in the encodings Excel on Windows saves staff lists in, made into UTF-8: the
+// Windows-1251 code page of its "CSV" in Uzbek and Russian settings, and the UTF-16 of its
+// "Unicode text".
 
 #include <optional>
 #include <string>
@@ -11,5 +12,9 @@ namespace soatnoma::batch {
 // The UTF-8 form of a Windows-1251 text; nullopt when the text holds a byte that the code
 // page leaves undefined (0x98), so it cannot be Windows-1251.
 std::optional<std::string> Windows1251ToUtf8(std::string_view text);
+
+// The UTF-8 form of a UTF-16 text that begins with its byte-order mark (FF FE or FE FF),
+// the mark left out; nullopt for anything else, or a text that is not UTF-16.
+std::optional<std::string> Utf16ToUtf8(std::string_view text);
 
 }  // namespace soatnoma::batch

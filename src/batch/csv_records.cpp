@@ -8,6 +8,7 @@ namespace {
 unsigned char DetectSeparator(std::string_view text) {
   int commas = 0;
   int semicolons = 0;
+  int tabs = 0;
   bool quoted = false;
   for (char c : text) {
     if (c == '"') quoted = !quoted;
@@ -15,7 +16,9 @@ unsigned char DetectSeparator(std::string_view text) {
     if (c == '\n' || c == '\r') break;
     commas += c == ',' ? 1 : 0;
     semicolons += c == ';' ? 1 : 0;
+    tabs += c == '\t' ? 1 : 0;
   }
+  if (tabs > commas && tabs > semicolons) return '\t';
   return semicolons > commas ? ';' : ',';
 }
 

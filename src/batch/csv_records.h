@@ -1,6 +1,6 @@
 #pragma once
 // The records of a CSV text as a spreadsheet program exports them: UTF-8 with or without a
-// byte-order mark, "," or ";" between fields, quoted fields as in RFC 4180, CRLF or LF.
+// byte-order mark, ",", ";" or tab between fields, quoted fields as in RFC 4180, CRLF or LF.
 
 #include <string>
 #include <string_view>
@@ -16,8 +16,8 @@ struct CsvRecord {
   std::vector<std::string> fields;
 };
 
-// The separator is the one of "," and ";" that the first line uses more often outside
-// quotes. Fields are taken exactly, blanks included; blank lines are skipped.
+// The separator is the one of ",", ";" and tab that the first line uses most often outside
+// quotes (tab only when it is used more than both). Fields are taken exactly, blanks included; blank lines are skipped.
 std::vector<CsvRecord> ReadCsvRecords(std::string_view text);
 
 }  // namespace soatnoma::batch

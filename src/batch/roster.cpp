@@ -235,6 +235,7 @@ Roster ReadRosterRecords(std::span<const CsvRecord> records) {
 }
 
 Roster ReadRoster(std::string_view fileContents) {
+  if (const auto unicodeText = Utf16ToUtf8(fileContents)) return ReadRosterRecords(ReadCsvRecords(*unicodeText));
   if (!fileContents.starts_with(kUtf8ByteOrderMark) && !IsWellFormedUtf8(fileContents)) {
     if (const auto decoded = Windows1251ToUtf8(fileContents)) {
       Roster roster = ReadRosterRecords(ReadCsvRecords(*decoded));

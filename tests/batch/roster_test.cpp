@@ -38,10 +38,18 @@ TEST(CsvRecords, LinesOfRecordsWhateverTheirFieldsHold) {
   EXPECT_EQ(records[2].line, 4);
 }
 
-TEST(CsvRecords, CommaWhenTheHeaderUsesCommas) {
-  const auto records = ReadCsvRecords("ism,fan;x\nA,B;C\n");
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[1].fields, (std::vector<std::string>{"A", "B;C"}));
+TEST(CsvRecords, TheSeparatorIsTheOneTheHeaderUsesMost) {
+  const std::vector<std::pair<std::string_view, std::vector<std::string>>> cases = {
+      {"ism,fan;x\nA,B;C\n", {"A", "B;C"}},
+      {"ism;fan;x,y\nA;B,C;D\n", {"A", "B,C", "D"}},
+      {"ism\tfan\tx,y\nA\tB,C\t D \n", {"A", "B,C", " D "}},
+      {"ism\tfan;x;y\nA\tB;C;D\n", {"A\tB", "C", "D"}},
+  };
+  for (const auto& [text, second] : cases) {
+    const auto records = ReadCsvRecords(text);
+    ASSERT_EQ(records.size(), 2u) << text;
+    EXPECT_EQ(records[1].fields, second) << text;
+  }
 }
 
 constexpr std::string_view kRoster =
@@ -224,6 +232,26 @@ TEST(Roster, ExcelsWindows1251CsvIsReadWithItsNames) {
   EXPECT_EQ(teachers[1].category, TeacherCategory::Primary);
   EXPECT_EQ(teachers[1].weeklyHours, "22,5");
   EXPECT_FALSE(ReadRoster("ism;maktab;fan;toifa;soat\nOʻtkir;1;f;yuqori;20\n").readAsWindows1251);
+}
+
+TEST(Roster, ExcelsUnicodeTextIsReadWithItsNames) {
+  // UTF-16 with its byte-order mark and tabs between fields, either byte order.
+  const std::u16string text = u"ism\tmaktab\tfan\ttoifa\tsoat\r\nКаримова Дилноза\t12\tOna tili\tyuqori\t24\r\n";
+  std::string little = "\xFF\xFE";
+  std::string big = "\xFE\xFF";
+  for (const char16_t unit : text) {
+    little += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    big += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+  }
+  for (const std::string& file : {little, big}) {
+    const Roster roster = ReadRoster(file);
+    EXPECT_FALSE(roster.readAsWindows1251);
+    ASSERT_EQ(roster.Teachers().size(), 1u);
+    EXPECT_EQ(roster.Teachers()[0].name, "Каримова Дилноза");
+    EXPECT_EQ(roster.Teachers()[0].line, 2);
+  }
+  EXPECT_EQ(Utf16ToUtf8(std::string_view("\xFF\xFE" "a\x00" "\x00\xD8", 6)), std::nullopt);  // a lone surrogate
+  EXPECT_EQ(Utf16ToUtf8("ism"), std::nullopt);
 }
 
 TEST(Utf8Text, Windows1251CodePage) {
