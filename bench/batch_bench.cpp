@@ -12,22 +12,12 @@
 
 #include "batch/roster.h"
 #include "batch/staff_export.h"
+#include "staff_list.h"
 
 namespace {
 
 using soatnoma::batch::StaffFileFormat;
-
-// A staff list of n teachers: both categories, whole and half hours, leaders and not.
-std::string StaffList(int teachers) {
-  constexpr std::array<const char*, 6> kHours = {"18", "20", "22.5", "24", "27", "15.5"};
-  std::string text = "ism;maktab;fan;toifa;soat;stavka;rahbar\r\n";
-  for (int i = 0; i < teachers; ++i) {
-    text += "Oʻqituvchi " + std::to_string(i) + " Familiyaeva;" + std::to_string(1 + i % 300) + ";matematika;" +
-            (i % 3 == 0 ? "boshlangich" : "yuqori") + ";" + kHours[static_cast<std::size_t>(i) % kHours.size()] + ";;" +
-            (i % 2 == 0 ? "ha" : "0") + "\r\n";
-  }
-  return text;
-}
+using soatnoma::bench::StaffList;
 
 double PeakMegabytes() {
   rusage usage{};
