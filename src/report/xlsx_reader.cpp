@@ -44,14 +44,16 @@ bool CarriesTheProgramMark(const std::vector<CustomProperty>& properties) {
   });
 }
 
-// The computed hours of corrected cells; each must name a cell of C5:S20 that holds a number.
+// The computed hours of corrected cells; each must name a cell of C5:S20 that holds a number,
+// or nothing when the teacher emptied it.
 std::optional<WorkbookNotes> NotesOf(const std::vector<CustomProperty>& properties, const CellGrid& cells) {
   WorkbookNotes notes;
   for (const CustomProperty& property : properties) {
     const auto cell = CellOfComputedHoursProperty(property.name);
     if (!cell) continue;
     const bool hours = cell->row >= 5 && cell->row <= 20 && cell->column >= 3 && cell->column <= 19;
-    if (!property.number || !hours || cells.KindAt(cell->row, cell->column) != CellKind::Number) {
+    const CellKind kind = hours ? cells.KindAt(cell->row, cell->column) : CellKind::Text;
+    if (!property.number || (kind != CellKind::Number && kind != CellKind::Empty)) {
       return std::nullopt;
     }
     notes.computedOfCorrected.push_back({cell->row, cell->column, *property.number});

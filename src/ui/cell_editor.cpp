@@ -10,7 +10,7 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   setAlignment(Qt::AlignCenter);
   setFrame(false);
   // Bright enough to be seen as the cell being typed into.
-  setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid rgb(30, 100, 200); background: white; }"));
+  setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid rgb(30, 100, 200); padding: 0; margin: 0; background: white; }"));
   hide();
 }
 

@@ -4,6 +4,7 @@
 // before, so that undo puts back exactly what was there.
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QUndoCommand>
@@ -12,10 +13,11 @@
 
 namespace soatnoma::ui {
 
+// None: the cell is empty.
 struct HoursChange {
   CellPlace place;
-  double before = 0;
-  double after = 0;
+  std::optional<double> before;
+  std::optional<double> after;
 };
 
 class HoursCommand : public QUndoCommand {

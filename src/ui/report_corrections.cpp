@@ -22,28 +22,45 @@ ReportCorrections::ReportCorrections(ReportSheet& sheet) : sheet_(sheet), comput
 
 ReportCorrections::ReportCorrections(ReportSheet& sheet, const WorkbookNotes& notes)
     : ReportCorrections(sheet) {
+  // A corrected cell holds hours, or nothing once the teacher emptied it; never a sum.
   for (const soatnoma::ComputedHours& cell : notes.computedOfCorrected) {
-    if (IsEditable({cell.row, cell.column})) computed_.SetNumber(cell.row, cell.column, cell.value);
+    const CellKind kind = sheet_.Cells().KindAt(cell.row, cell.column);
+    if (InHoursBlock({cell.row, cell.column}) && (kind == CellKind::Number || kind == CellKind::Empty)) {
+      computed_.SetNumber(cell.row, cell.column, cell.value);
+    }
   }
 }
 
 void ReportCorrections::TakeAsComputed() { computed_ = sheet_.Cells(); }
 
 bool ReportCorrections::IsEditable(CellPlace place) const {
-  return InHoursBlock(place) && sheet_.Cells().KindAt(place.row, place.column) == CellKind::Number;
+  return InHoursBlock(place) && computed_.KindAt(place.row, place.column) == CellKind::Number;
 }
 
 bool ReportCorrections::IsCorrected(CellPlace place) const {
-  return IsEditable(place) && Hours(place) != ComputedHours(place);
+  return IsEditable(place) && Entry(place) != ComputedHours(place);
+}
+
+bool ReportCorrections::IsSum(CellPlace place) const {
+  return InHoursBlock(place) && computed_.KindAt(place.row, place.column) == CellKind::Formula;
 }
 
 double ReportCorrections::Hours(CellPlace place) const { return sheet_.Cells().ReadNumber(place.row, place.column); }
 
+std::optional<double> ReportCorrections::Entry(CellPlace place) const {
+  if (sheet_.Cells().KindAt(place.row, place.column) != CellKind::Number) return std::nullopt;
+  return Hours(place);
+}
+
 double ReportCorrections::ComputedHours(CellPlace place) const { return computed_.ReadNumber(place.row, place.column); }
 
-void ReportCorrections::SetHours(CellPlace place, double hours) {
+void ReportCorrections::SetHours(CellPlace place, std::optional<double> hours) {
   if (!IsEditable(place)) throw std::invalid_argument("this cell of the report holds no hours to correct");
-  sheet_.Cells().SetNumber(place.row, place.column, hours);
+  if (hours) {
+    sheet_.Cells().SetNumber(place.row, place.column, *hours);
+  } else {
+    sheet_.Cells().ClearCell(place.row, place.column);
+  }
 }
 
 std::vector<CellPlace> ReportCorrections::EditableCells() const {

@@ -5,6 +5,7 @@
 // whether a row's year total still matches. Corrections are never refused for being odd:
 // a fraction, a negative number or a changed year total is pointed out instead.
 
+#include <optional>
 #include <vector>
 
 #include "model/cell_grid.h"
@@ -38,12 +39,18 @@ class ReportCorrections {
   // what the program computed.
   void TakeAsComputed();
 
+  // A cell the program filled with hours; it stays one when the teacher empties it.
   bool IsEditable(CellPlace place) const;
   bool IsCorrected(CellPlace place) const;
+  // A total of other cells (a quarter, the year, a sum of kinds of work).
+  bool IsSum(CellPlace place) const;
+  // An emptied cell counts 0 hours.
   double Hours(CellPlace place) const;
+  // The hours the cell holds; none when the teacher emptied it.
+  std::optional<double> Entry(CellPlace place) const;
   double ComputedHours(CellPlace place) const;
-  // Throws std::invalid_argument for a cell that cannot be corrected.
-  void SetHours(CellPlace place, double hours);
+  // None empties the cell. Throws std::invalid_argument for a cell that cannot be corrected.
+  void SetHours(CellPlace place, std::optional<double> hours);
 
   // Every cell that can be corrected, row by row.
   std::vector<CellPlace> EditableCells() const;

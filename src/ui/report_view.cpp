@@ -1,6 +1,7 @@
 #include "ui/report_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -21,9 +22,12 @@ namespace {
 
 constexpr CellPlace kFirstLessonCell{8, col::C};
 
-// Keys that start typing a number into the current cell.
-bool StartsNumber(const QString& text) {
-  return text.size() == 1 && (text[0].isDigit() || QStringLiteral(",.-+").contains(text[0]));
+// Keys that type a character (a digit, a letter, a sign), not ones that only move or
+// command.
+bool TypesText(const QKeyEvent& key) {
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QString text = key.text();
+  return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
 
 }  // namespace
@@ -85,7 +89,11 @@ void ReportView::SetEditingEnabled(bool enabled) {
 void ReportView::SetCurrentCell(CellPlace place) {
   place.row = std::clamp(place.row, kFirstWorkRow, kLastWorkRow);
   place.column = std::clamp(place.column, static_cast<int>(col::C), static_cast<int>(col::S));
-  if (place == current_) return;
+  const bool wasOffTable = std::exchange(offTable_, false);
+  if (place == current_) {
+    if (wasOffTable) update();
+    return;
+  }
   current_ = place;
   PlaceEditor();
   update();
@@ -129,6 +137,7 @@ bool ReportView::BeginEdit(const QString& text, bool selectAll) {
     editor_->deselect();
     editor_->end(false);
   }
+  emit editStarted(current_);
   return true;
 }
 
@@ -149,12 +158,20 @@ void ReportView::EndEdit() {
   update();
 }
 
+QRect ReportView::EditorRect(CellPlace place) const {
+  // Inside the cell's grid lines, so that the cell's frame stays in sight around the box.
+  const QRectF cell = CellRect(place);
+  const int left = qFloor(cell.left()) + 1;
+  const int top = qFloor(cell.top()) + 1;
+  const int right = qCeil(cell.right()) - 1;
+  const int bottom = qCeil(cell.bottom()) - 1;
+  return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
+}
+
 void ReportView::PlaceEditor() {
-  if (!editor_->isVisible()) return;
-  // A little larger than the cell, so that a few digits always fit.
-  const QRect cell = CellRect(current_).toAlignedRect();
-  const int width = std::max(cell.width(), qRound(36 * zoom_));
-  editor_->setGeometry(cell.center().x() - width / 2, cell.top(), width, cell.height());
+  // Placed whether it is shown or not: the box opens where the current cell is, never
+  // where it stood the last time.
+  editor_->setGeometry(EditorRect(current_));
   QFont font = editor_->font();
   font.setPixelSize(std::max(8, qRound(sheet_.Font().size * PixelsPerPoint())));
   editor_->setFont(font);
@@ -181,7 +198,7 @@ void ReportView::PaintMarks(QPainter& painter) const {
 }
 
 void ReportView::PaintCurrentCell(QPainter& painter) const {
-  if (corrections_ == nullptr || IsEditing()) return;
+  if (corrections_ == nullptr || IsEditing() || offTable_) return;
   QPen pen(mark_colour::kCurrentCell);
   pen.setWidthF(2);
   painter.setPen(pen);
@@ -230,14 +247,36 @@ void ReportView::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   SubmitEdit();
   if (IsEditing()) return;  // the entry was not taken: the teacher stays in the cell
-  if (const auto place = CellAt(event->position())) SetCurrentCell(*place);
+  if (const auto place = CellAt(event->position())) {
+    SetCurrentCell(*place);
+  } else if (PaperRect().contains(event->position()) && !offTable_) {
+    // A title or the frame: no cell of hours is chosen until the teacher comes back.
+    offTable_ = true;
+    update();
+  }
 }
 
 void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {
-  const auto place = CellAt(event->position());
-  if (!place || IsEditing() || corrections_ == nullptr) return;
-  SetCurrentCell(*place);
-  BeginEdit(HoursText(corrections_->Hours(*place)), true);
+  if (IsEditing() || corrections_ == nullptr) return;
+  if (const auto place = CellAt(event->position())) {
+    SetCurrentCell(*place);
+  } else if (!PaperRect().contains(event->position())) {
+    return;
+  }
+  EditOrRefuse(CurrentHoursText(), true);
+}
+
+QString ReportView::CurrentHoursText() const {
+  const auto entry = corrections_ != nullptr ? corrections_->Entry(current_) : std::nullopt;
+  return entry ? HoursText(*entry) : QString();
+}
+
+void ReportView::EditOrRefuse(const QString& text, bool selectAll) {
+  if (offTable_) {
+    emit typingRefused(std::nullopt);
+  } else if (!BeginEdit(text, selectAll)) {
+    emit typingRefused(current_);
+  }
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
@@ -248,14 +287,19 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right: MoveCurrentCell(0, 1); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_F2:
-      if (corrections_ != nullptr) BeginEdit(HoursText(corrections_->Hours(current_)), true);
+    case Qt::Key_F2: EditOrRefuse(CurrentHoursText(), true); return;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+      if (offTable_) {
+        emit typingRefused(std::nullopt);
+      } else {
+        emit clearRequested(current_);
+      }
       return;
-    case Qt::Key_Backspace: BeginEdit(QString(), false); return;
     default: break;
   }
-  if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && StartsNumber(event->text())) {
-    BeginEdit(event->text(), false);
+  if (TypesText(*event)) {
+    EditOrRefuse(event->text(), false);
     return;
   }
   QWidget::keyPressEvent(event);

@@ -52,12 +52,17 @@ class ReportView : public QWidget {
 
   // The current cell, always one of the table's hours C5:S20.
   CellPlace CurrentCell() const { return current_; }
+  // True after a click on a title or the frame of the page, until a cell is chosen again.
+  bool IsOffTable() const { return offTable_; }
   void SetCurrentCell(CellPlace place);
   void MoveCurrentCell(int rows, int columns);
   // The cell of the table under a point of the widget.
   std::optional<CellPlace> CellAt(const QPointF& point) const;
   // Where a cell is drawn, in the widget's pixels.
   QRectF CellRect(CellPlace place) const;
+
+  // Where the box in which a cell is typed stands over the cell: just inside its frame.
+  QRect EditorRect(CellPlace place) const;
 
   // Opens the box over the current cell with the text in it; false when the cell takes no
   // hours or editing is off.
@@ -76,6 +81,13 @@ class ReportView : public QWidget {
   void entryTyped(CellPlace place, const QString& text, int rows, int columns);
   void cellMenuRequested(CellPlace place, const QPoint& globalPosition);
   void currentCellChanged(CellPlace place);
+  // The box over the current cell has opened.
+  void editStarted(CellPlace place);
+  // Delete or Backspace on the current cell.
+  void clearRequested(CellPlace place);
+  // Typing where nothing can be typed: a cell that takes no hours, or (none) a title or
+  // the frame of the page.
+  void typingRefused(std::optional<CellPlace> place);
 
  protected:
   bool event(QEvent* event) override;  // tool tips
@@ -92,6 +104,10 @@ class ReportView : public QWidget {
   void PlaceEditor();
   void PaintMarks(QPainter& painter) const;
   void PaintCurrentCell(QPainter& painter) const;
+  // The current cell's hours as the box shows them; empty for an emptied cell.
+  QString CurrentHoursText() const;
+  // Opens the current cell for typing, or says why it cannot be typed into.
+  void EditOrRefuse(const QString& text, bool selectAll);
 
   const ReportSheet& sheet_;
   std::unique_ptr<ReportRenderer> renderer_;
@@ -100,6 +116,7 @@ class ReportView : public QWidget {
   CellPlace current_;
   double zoom_ = 1.0;
   bool editingEnabled_ = true;
+  bool offTable_ = false;
 };
 
 }  // namespace soatnoma::ui

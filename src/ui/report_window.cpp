@@ -40,6 +40,10 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
   view_->SetCorrections(corrections_.get());
   connect(view_, &ReportView::entryTyped, this, &ReportWindow::TakeEntry);
   connect(view_, &ReportView::cellMenuRequested, this, &ReportWindow::ShowCellMenu);
+  connect(view_, &ReportView::currentCellChanged, this, &ReportWindow::KeepCellInSight);
+  connect(view_, &ReportView::editStarted, this, &ReportWindow::KeepCellInSight);
+  connect(view_, &ReportView::clearRequested, this, [this] { ClearCurrentCell(); });
+  connect(view_, &ReportView::typingRefused, this, &ReportWindow::RefuseTyping);
   connect(undo_, &QUndoStack::cleanChanged, this, [this] {
     UpdateTitle();
     emit reportChanged();
@@ -76,6 +80,11 @@ void ReportWindow::FitToScreen() {
   const QSize room = available.size() * 0.9;
   resize(wanted.boundedTo(room));
   if (wanted.width() > room.width()) view_->FitWidth(room.width() - chrome.width());
+}
+
+void ReportWindow::KeepCellInSight(CellPlace place) {
+  const QRect cell = view_->CellRect(place).toAlignedRect();
+  scroll_->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 8, cell.height() / 2 + 8);
 }
 
 void ReportWindow::UpdateTitle() {

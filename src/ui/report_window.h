@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QMainWindow>
 
@@ -58,7 +59,8 @@ class ReportWindow : public QMainWindow {
 
   // The teacher's corrections, each one step on the undo stack. False when the cell holds
   // no hours that can be corrected or editing waits for the program.
-  bool CorrectHours(CellPlace place, double hours);
+  // No hours empty the cell, which then counts 0.
+  bool CorrectHours(CellPlace place, std::optional<double> hours);
   bool ResetCell(CellPlace place);  // "Hisoblanganga qaytarish" for one cell
   bool ResetAll();                  // ... for the whole report
   // What the status line shows.
@@ -85,7 +87,11 @@ class ReportWindow : public QMainWindow {
   void BuildStatusBar();
   void FitToScreen();
   void ShowCellMenu(CellPlace place, const QPoint& globalPosition);
+  void KeepCellInSight(CellPlace place);
   void TakeEntry(CellPlace place, const QString& text, int rows, int columns);
+  void ClearCurrentCell();
+  // Says on the status line why nothing can be typed there (none: off the table's hours).
+  void RefuseTyping(std::optional<CellPlace> place);
   bool PushChanges(const QString& text, std::vector<HoursChange> changes);
   void ShowChanges();
   void FinishTyping();

@@ -5,25 +5,18 @@
 #include <QStatusBar>
 #include <QUndoStack>
 
-#include "model/workload_table.h"
 #include "ui/cell_editor.h"
 #include "ui/cell_entry.h"
 #include "ui/hours_command.h"
 #include "ui/report_status.h"
 #include "ui/report_view.h"
+#include "ui/typing_refusal.h"
 #include "ui/report_window.h"
 
 namespace soatnoma::ui {
 namespace {
 
-// "C8 (Sentabr)": the cell and its month, quarter or year.
-QString CellName(CellPlace place) {
-  const std::string_view heading = ColumnHeading(place.column);
-  return QStringLiteral("%1%2 (%3)")
-      .arg(QString::fromStdString(ColumnLetters(place.column)))
-      .arg(place.row)
-      .arg(QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size())));
-}
+QString EntryText(std::optional<double> hours) { return hours ? HoursText(*hours) : QStringLiteral("bo'sh"); }
 
 }  // namespace
 
@@ -35,24 +28,24 @@ bool ReportWindow::PushChanges(const QString& text, std::vector<HoursChange> cha
   return true;
 }
 
-bool ReportWindow::CorrectHours(CellPlace place, double hours) {
+bool ReportWindow::CorrectHours(CellPlace place, std::optional<double> hours) {
   if (editingHeld_ || !corrections_->IsEditable(place)) return false;
-  const double before = corrections_->Hours(place);
+  const std::optional<double> before = corrections_->Entry(place);
   if (before == hours) return true;
-  return PushChanges(QStringLiteral("%1: %2 \u2192 %3").arg(CellName(place), HoursText(before), HoursText(hours)),
+  return PushChanges(QStringLiteral("%1: %2 \u2192 %3").arg(CellName(place), EntryText(before), EntryText(hours)),
                      {{place, before, hours}});
 }
 
 bool ReportWindow::ResetCell(CellPlace place) {
   if (!corrections_->IsCorrected(place)) return false;
   return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(CellName(place)),
-                     {{place, corrections_->Hours(place), corrections_->ComputedHours(place)}});
+                     {{place, corrections_->Entry(place), corrections_->ComputedHours(place)}});
 }
 
 bool ReportWindow::ResetAll() {
   std::vector<HoursChange> changes;
   for (const CellPlace place : corrections_->CorrectedCells()) {
-    changes.push_back({place, corrections_->Hours(place), corrections_->ComputedHours(place)});
+    changes.push_back({place, corrections_->Entry(place), corrections_->ComputedHours(place)});
   }
   return PushChanges(QStringLiteral("Hisoblanganga qaytarish: butun hisobot"), std::move(changes));
 }
@@ -72,6 +65,19 @@ void ReportWindow::TakeEntry(CellPlace place, const QString& text, int rows, int
   view_->EndEdit();
   CorrectHours(place, *entry.hours);
   view_->MoveCurrentCell(rows, columns);
+}
+
+void ReportWindow::ClearCurrentCell() {
+  const CellPlace place = view_->CurrentCell();
+  if (CorrectHours(place, std::nullopt)) {
+    statusBar()->clearMessage();
+  } else {
+    RefuseTyping(place);
+  }
+}
+
+void ReportWindow::RefuseTyping(std::optional<CellPlace> place) {
+  statusBar()->showMessage(TypingRefusal(*corrections_, place, editingHeld_));
 }
 
 void ReportWindow::FinishTyping() {
