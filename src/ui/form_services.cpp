@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include <QDir>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace soatnoma::ui {
 namespace {
@@ -65,13 +67,16 @@ QString AskOpenPath(QWidget* parent, const OpenRequest& request) {
   return ChosenFile(dialog, QStringLiteral("Ochish"));
 }
 
-// A question with three answers: the first is the default, the last is what closing the
-// box means. Returns the index of the answer given.
-std::size_t AskOneOfThree(QWidget* parent, const QString& question, const std::array<QString, 3>& answers) {
-  QMessageBox box(QMessageBox::Question, kProgramTitle, question, QMessageBox::NoButton, parent);
-  constexpr std::array kRoles = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole, QMessageBox::RejectRole};
-  std::array<QPushButton*, 3> buttons{};
-  for (std::size_t i = 0; i < answers.size(); ++i) buttons[i] = box.addButton(answers[i], kRoles[i]);
+// A question with two or three answers: the first is the default, the last is what closing
+// the box means. Returns the index of the answer given.
+std::size_t AskOneOf(QWidget* parent, QMessageBox::Icon icon, const QString& question, const QStringList& answers) {
+  QMessageBox box(icon, kProgramTitle, question, QMessageBox::NoButton, parent);
+  std::vector<QPushButton*> buttons;
+  for (qsizetype i = 0; i < answers.size(); ++i) {
+    const bool last = i + 1 == answers.size();
+    const auto role = i == 0 ? QMessageBox::AcceptRole : last ? QMessageBox::RejectRole : QMessageBox::DestructiveRole;
+    buttons.push_back(box.addButton(answers[i], role));
+  }
   box.setDefaultButton(buttons.front());
   box.setEscapeButton(buttons.back());
   box.exec();
@@ -81,14 +86,19 @@ std::size_t AskOneOfThree(QWidget* parent, const QString& question, const std::a
 
 UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {UnsavedChoice::Save, UnsavedChoice::Discard, UnsavedChoice::Cancel};
-  return kChoices[AskOneOfThree(parent, question,
-                                {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"), QStringLiteral("Bekor qilish")})];
+  return kChoices[AskOneOf(parent, QMessageBox::Question, question,
+                           {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"), QStringLiteral("Bekor qilish")})];
 }
 
 RestoreChoice AskRestore(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {RestoreChoice::Restore, RestoreChoice::Discard, RestoreChoice::Later};
-  return kChoices[AskOneOfThree(parent, question,
-                                {QStringLiteral("Tiklash"), QStringLiteral("O'chirib tashlash"), QStringLiteral("Keyinroq")})];
+  return kChoices[AskOneOf(parent, QMessageBox::Question, question,
+                           {QStringLiteral("Tiklash"), QStringLiteral("O'chirib tashlash"), QStringLiteral("Keyinroq")})];
+}
+
+bool AskContinue(QWidget* parent, const QString& question) {
+  return AskOneOf(parent, QMessageBox::Warning, question,
+                  {QStringLiteral("Baribir davom etish"), QStringLiteral("Bekor qilish")}) == 0;
 }
 
 bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
@@ -112,6 +122,7 @@ FormServices StandardFormServices() {
   services.askOpenPath = AskOpenPath;
   services.askUnsaved = AskUnsaved;
   services.askRestore = AskRestore;
+  services.askContinue = AskContinue;
   services.printWithPreview = PrintWithPreview;
   services.today = [] { return QDate::currentDate(); };
   services.now = [] { return QDateTime::currentDateTime(); };

@@ -1,7 +1,8 @@
 #pragma once
 // What the program asks of the person and of the machine, gathered so that tests can stand
 // in for them: message boxes, the save and open dialogs, the questions about an unsaved
-// report and about reports left unsaved by an earlier run of the program, the print
+// report, about reports left unsaved by an earlier run of the program and about going on
+// with a report that has cells to check, the print
 // preview, today's date, the folder where unsaved reports are kept, and the intervals of
 // the program's timers.
 
@@ -53,6 +54,8 @@ struct FormServices {
   std::function<QString(QWidget* parent, const OpenRequest& request)> askOpenPath;
   std::function<UnsavedChoice(QWidget* parent, const QString& question)> askUnsaved;
   std::function<RestoreChoice(QWidget* parent, const QString& question)> askRestore;
+  // "Baribir davom etish" (true) or "Bekor qilish" (false).
+  std::function<bool(QWidget* parent, const QString& question)> askContinue;
   // Shows the print preview; paint draws the pages into the printer the preview uses.
   // Answers whether the report went to the printer without a fault.
   std::function<bool(QWidget* parent, const std::function<void(QPrinter&)>& paint)> printWithPreview;

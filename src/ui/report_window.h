@@ -66,7 +66,8 @@ class ReportWindow : public QMainWindow {
   // What the status line shows.
   QString StatusText() const;
 
-  // Each answers whether it was done; a refusal of the dialog is not a fault.
+  // Each answers whether it was done; a refusal of the dialog is not a fault. A report
+  // with cells to check is asked about once first.
   bool Save();  // into its workbook, or as Save as when it has none yet
   bool SaveAsWorkbook();
   bool ExportPdf();
@@ -96,6 +97,9 @@ class ReportWindow : public QMainWindow {
   void ShowChanges();
   void FinishTyping();
   bool WriteWorkbook(const QString& path);
+  bool ChooseWorkbookAndWrite();
+  // False when the teacher would rather check the cells the checks point out first.
+  bool GoOnDespiteCellsToCheck(const QString& doing);
   QString SuggestedPath(const QString& suffix) const;
   void ReportFault(const QString& what, const QString& detail);
   void UpdateTitle();

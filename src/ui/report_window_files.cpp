@@ -7,6 +7,7 @@
 #include "report/pdf_writer.h"
 #include "report/report_printer.h"
 #include "report/xlsx_writer.h"
+#include "ui/cells_to_check.h"
 #include "ui/report_autosave.h"
 #include "ui/report_file_name.h"
 #include "ui/report_window.h"
@@ -45,13 +46,23 @@ bool ReportWindow::WriteWorkbook(const QString& path) {
   return true;
 }
 
+bool ReportWindow::GoOnDespiteCellsToCheck(const QString& doing) {
+  const QString question = CellsToCheckQuestion(*corrections_, doing);
+  return question.isEmpty() || services_.askContinue(this, question);
+}
+
 bool ReportWindow::Save() {
   FinishTyping();
-  return filePath_.isEmpty() ? SaveAsWorkbook() : WriteWorkbook(filePath_);
+  if (!GoOnDespiteCellsToCheck(QStringLiteral("saqlaysizmi"))) return false;
+  return filePath_.isEmpty() ? ChooseWorkbookAndWrite() : WriteWorkbook(filePath_);
 }
 
 bool ReportWindow::SaveAsWorkbook() {
   FinishTyping();
+  return GoOnDespiteCellsToCheck(QStringLiteral("saqlaysizmi")) && ChooseWorkbookAndWrite();
+}
+
+bool ReportWindow::ChooseWorkbookAndWrite() {
   const QString path = services_.askSavePath(
       this, SaveRequest{QStringLiteral("Hisobotni saqlash"), SuggestedPath(QStringLiteral("xlsx")), kWorkbookFilter,
                         QStringLiteral("xlsx")});
@@ -60,6 +71,7 @@ bool ReportWindow::SaveAsWorkbook() {
 
 bool ReportWindow::ExportPdf() {
   FinishTyping();
+  if (!GoOnDespiteCellsToCheck(QStringLiteral("PDF ga eksport qilasizmi"))) return false;
   const QString path = services_.askSavePath(this, SaveRequest{QStringLiteral("PDF ga eksport"),
                                                                SuggestedPath(QStringLiteral("pdf")),
                                                                QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf")});
@@ -71,6 +83,7 @@ bool ReportWindow::ExportPdf() {
 
 bool ReportWindow::Print() {
   FinishTyping();
+  if (!GoOnDespiteCellsToCheck(QStringLiteral("chop etasizmi"))) return false;
   bool started = true;
   const bool printed = services_.printWithPreview(this, [this, &started](QPrinter& printer) {
     if (!PrintReport(sheet_, printer)) started = false;

@@ -185,6 +185,64 @@ class ReportFilesTest : public FormTestCase {
       QVERIFY(text.contains(QStringLiteral("Karimova Dilnoza")));
     }
   }
+
+  void cellsToCheckAreAskedAboutOnceBeforeTheReportLeaves() {
+    ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
+    // Nothing to check: nothing is asked.
+    person_.savePath = InFolder("toza.pdf");
+    QVERIFY(report->ExportPdf());
+    QVERIFY(person_.continueQuestions.empty());
+
+    QVERIFY(report->CorrectHours(kC8, 2.5));        // a fraction; row 8's and the whole year change
+    QVERIFY(report->CorrectHours({14, col::K}, -1));  // a negative; row 14's year changes
+    // The years of rows 8 and 14 and of every total above them.
+    int changedYears = 0;
+    for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+      changedYears += report->Sheet().Cells().ReadNumber(row, col::S) != report->Corrections().ComputedYearOfRow(row);
+    }
+    QVERIFY(changedYears >= 3);
+    person_.printedFile = InFolder("tekshir-chop.pdf");
+    struct Step {
+      const char* doing;
+      std::function<bool()> act;
+      QString file;
+    };
+    const Step steps[] = {
+        {"chop etasizmi", [&] { return report->Print(); }, person_.printedFile},
+        {"PDF ga eksport qilasizmi", [&] { return report->ExportPdf(); }, InFolder("tekshir.pdf")},
+        {"saqlaysizmi", [&] { return report->Save(); }, InFolder("tekshir.xlsx")},
+        {"saqlaysizmi", [&] { return report->SaveAsWorkbook(); }, InFolder("tekshir.xlsx")},
+    };
+    for (const Step& step : steps) {
+      // "Bekor qilish": no dialog, nothing written.
+      person_.continueQuestions.clear();
+      person_.continueAnswers = {false};
+      const std::size_t dialogs = person_.saveRequests.size();
+      QVERIFY(!step.act());
+      QCOMPARE(person_.continueQuestions.size(), std::size_t{1});
+      QCOMPARE(person_.saveRequests.size(), dialogs);
+      QVERIFY2(!QFile::exists(step.file), step.doing);
+      const QString& question = person_.continueQuestions.front();
+      QVERIFY(question.contains(QStringLiteral("%1 ta katak").arg(report->Corrections().FlaggedCells().size())));
+      QVERIFY(question.contains(QStringLiteral("butun son emas: 1 ta")));
+      QVERIFY(question.contains(QStringLiteral("manfiy soat: 1 ta")));
+      QVERIFY(question.contains(QStringLiteral("yillik jami hisoblangandan farq qiladi: %1 ta").arg(changedYears)));
+      QVERIFY(question.endsWith(QStringLiteral("Baribir %1?").arg(QString::fromUtf8(step.doing))));
+      // "Baribir davom etish": asked once, and done.
+      person_.continueQuestions.clear();
+      person_.savePath = step.file;
+      QVERIFY2(step.act(), step.doing);
+      QCOMPARE(person_.continueQuestions.size(), std::size_t{1});
+      QVERIFY2(QFile::exists(step.file), step.doing);
+      if (step.file.endsWith(QStringLiteral(".xlsx"))) QVERIFY(QFile::remove(step.file));
+    }
+    // Closing an unsaved report with "Saqlash" asks too; "Bekor qilish" keeps it open.
+    QVERIFY(report->CorrectHours(kC8, 3.5));
+    person_.unsavedAnswers = {UnsavedChoice::Save};
+    person_.continueAnswers = {false};
+    QVERIFY(!report->close());
+    QVERIFY(report->isVisible() && !report->IsSaved());
+  }
 };
 
 }  // namespace soatnoma::ui::testing

@@ -30,6 +30,8 @@ struct ScriptedPerson {
   QString openPath;  // empty: the dialog is cancelled
   std::vector<QString> restoreQuestions;
   std::deque<RestoreChoice> restoreAnswers;  // Later when the script has run out
+  std::vector<QString> continueQuestions;
+  std::deque<bool> continueAnswers;  // "Baribir davom etish" when the script has run out
   // Removed with everything in it when the last person holding it is gone.
   std::shared_ptr<QTemporaryDir> scratch = std::make_shared<QTemporaryDir>();
   QString autosaveFolder = scratch->filePath(QStringLiteral("saqlanmagan"));
@@ -67,6 +69,10 @@ struct ScriptedPerson {
     services.askRestore = [this](QWidget*, const QString& question) {
       restoreQuestions.push_back(question);
       return NextAnswer(restoreAnswers, RestoreChoice::Later);
+    };
+    services.askContinue = [this](QWidget*, const QString& question) {
+      continueQuestions.push_back(question);
+      return NextAnswer(continueAnswers, true);
     };
     services.askUnsaved = [this](QWidget*, const QString& question) {
       unsavedQuestions.push_back(question);
