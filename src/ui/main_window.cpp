@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "model/typed_number.h"
 #include "model/weekly_hours.h"
 #include "report/report_builder.h"
 #include "ui/about_view.h"
@@ -40,6 +41,16 @@ constexpr std::array<const char*, 6> kDayBoxes = {"Text7", "Text8", "Text9", "Te
 const QString kTermsOfUse = QStringLiteral("\r");
 
 std::string Entry(const QLineEdit& box) { return box.text().toStdString(); }
+
+const QString kDayNotANumber = QStringLiteral(
+    "Bu kunning dars soati son emas: raqam bilan yozing, masalan 4 yoki 2,5.\n"
+    "Tuzatilmaguncha ajratilgan dars soati o'zgarmaydi.");
+
+// A day box whose text is not a number gets a red frame and says why in its tool tip.
+void MarkDayBox(QLineEdit& box, bool notANumber) {
+  box.setStyleSheet(notANumber ? QStringLiteral("QLineEdit { border: 2px solid rgb(210, 30, 30); }") : QString());
+  box.setToolTip(notANumber ? kDayNotANumber : QString());
+}
 
 }  // namespace
 
@@ -102,8 +113,10 @@ void MainWindow::SumDayBoxes() {
   std::array<std::string, kDayBoxes.size()> entries;
   std::array<std::string_view, kDayBoxes.size()> days;
   for (std::size_t i = 0; i < kDayBoxes.size(); ++i) {
-    entries[i] = Entry(Control<QLineEdit>(kDayBoxes[i]));
+    auto& box = Control<QLineEdit>(kDayBoxes[i]);
+    entries[i] = Entry(box);
     days[i] = entries[i];
+    MarkDayBox(box, ReadTypedNumber(entries[i]).kind == TypedNumberKind::NotANumber);
   }
   // While a day holds text that is not a number, the week stays as it was.
   if (const auto week = WeeklyHoursFromDays(days)) Control<QLineEdit>("Text2").setText(QString::fromStdString(*week));

@@ -1,5 +1,6 @@
 // The teacher's form: its layout as drawn, its Tab order, and how the fields answer typing
 // and the category options.
+#include <QImage>
 #include <QRadioButton>
 #include <QTest>
 
@@ -93,6 +94,35 @@ class FormTest : public FormTestCase {
     QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("13"));
     Type(*form_, "Text8", "");
     QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("9"));
+  }
+
+  void aDayThatIsNotANumberIsMarkedAndLeavesTheWeekAlone() {
+    Type(*form_, "Text7", "5");
+    Type(*form_, "Text8", "4");
+    QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("9"));
+    auto& wednesday = Control<QLineEdit>(*form_, "Text9");
+    const auto redAtTheEdge = [&] {
+      const QImage box = wednesday.grab().toImage();
+      return box.pixelColor(1, box.height() / 2) == QColor(210, 30, 30);
+    };
+    QVERIFY(!redAtTheEdge());
+    // Each pasted whole, so that no number stands in the box on the way.
+    for (const QString& typed : {QStringLiteral("4x"), QStringLiteral("1,2,3"), QStringLiteral("&H")}) {
+      wednesday.setText(typed);
+      QVERIFY2(redAtTheEdge(), qPrintable(typed));
+      QVERIFY(wednesday.toolTip().contains(QStringLiteral("son emas")));
+      QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("9"));
+    }
+    // The weekly hours typed by hand stay while the day is wrong; the other days are not marked.
+    Type(*form_, "Text2", "20");
+    Type(*form_, "Text7", "6");
+    QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("20"));
+    QVERIFY(Control(*form_, "Text7").toolTip().isEmpty());
+    // Mended, the mark goes and the week adds up again.
+    Type(*form_, "Text9", "2,5");
+    QVERIFY(!redAtTheEdge());
+    QVERIFY(wednesday.toolTip().isEmpty());
+    QCOMPARE(TextOf(*form_, "Text2"), QStringLiteral("12.5"));
   }
 
   void categorySetsTheRateAndTheRunButton() {
