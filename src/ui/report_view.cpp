@@ -161,10 +161,10 @@ void ReportView::EndEdit() {
 QRect ReportView::EditorRect(CellPlace place) const {
   // Inside the cell's grid lines, so that the cell's frame stays in sight around the box.
   const QRectF cell = CellRect(place);
-  const int left = qFloor(cell.left()) + 1;
-  const int top = qFloor(cell.top()) + 1;
-  const int right = qCeil(cell.right()) - 1;
-  const int bottom = qCeil(cell.bottom()) - 1;
+  const int left = qCeil(cell.left() + 0.5);
+  const int top = qCeil(cell.top() + 0.5);
+  const int right = qFloor(cell.right() - 0.5);
+  const int bottom = qFloor(cell.bottom() - 0.5);
   return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
 }
 
