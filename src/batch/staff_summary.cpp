@@ -35,6 +35,8 @@ constexpr double kHeadingRowHeight = 27;  // points
 constexpr double kTitleFontSize = 12;     // points
 constexpr double kTitleLineHeight = 17;   // points, a line of the title
 constexpr std::size_t kTitleLineLength = 85;  // characters of the title on one line across the columns
+constexpr std::size_t kMostNamedSchools = 10;     // more are counted in the title
+constexpr std::size_t kLongestSchoolList = 120;   // characters; a longer list is counted too
 constexpr double kLineHeight = 12;            // points, a line of a cell in the standard font
 constexpr double kSignatureRowHeight = 24;    // points
 
@@ -222,6 +224,9 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
   for (const std::string& school : schools) title += (title.empty() ? "" : ", ") + school;
   if (schools.empty()) {
     title = "O'qituvchilarning ";
+  } else if (schools.size() > kMostNamedSchools || CharacterCount(title) > kLongestSchoolList) {
+    // A district's many schools are counted rather than named, so the title stays a title.
+    title = std::to_string(schools.size()) + " ta maktab o'qituvchilarining ";
   } else {
     title += schools.size() == 1 ? " - sonli maktab o'qituvchilarining " : " - sonli maktablar o'qituvchilarining ";
   }

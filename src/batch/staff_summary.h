@@ -38,7 +38,8 @@ SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetN
 std::string AnnualTotalFormula(const std::string& sheetName);
 
 // "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi":
-// every school of the rows once, in their order ("12, 7 - sonli maktablar ...").
+// every school of the rows once, in their order ("12, 7 - sonli maktablar ..."); more than
+// ten schools, or a list too long for a title, are counted ("43 ta maktab ...").
 std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear);
 
 // Fills the worksheet: title, headings, the rows, the total row, the signature lines,

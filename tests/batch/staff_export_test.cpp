@@ -92,6 +92,13 @@ TEST(StaffSummary, TitleNamesEverySchoolOnceAndTheSchoolYear) {
       {{"12", "7", "12", "", "5"},
        "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
       {{"", "  "}, "O'qituvchilarning 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+       "1, 2, 3, 4, 5, 6, 7, 8, 9, 10 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish "
+       "yuklamasi"},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "2"},
+       "11 ta maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{std::string(100, 'A'), std::string(30, 'B')},
+       "2 ta maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
   };
   for (const auto& [schools, title] : cases) EXPECT_EQ(SummaryTitle(rowsOf(schools), 2025), title);
 }
