@@ -164,8 +164,8 @@ lxw_error WriteTitle(lxw_worksheet* worksheet, const std::string& title, XlsxFor
   const std::size_t lines = (CharacterCount(title) + kTitleLineLength - 1) / kTitleLineLength;
   worksheet_set_row(worksheet, kTitleRow, kTitleLineHeight * static_cast<double>(std::max<std::size_t>(lines, 1)) + 4,
                     nullptr);
-  return worksheet_merge_range(worksheet, kTitleRow, 0, kTitleRow, kColumns.size() - 1, title.c_str(),
-                               formats.For(format));
+  return worksheet_merge_range(worksheet, kTitleRow, 0, kTitleRow, kColumns.size() - 1,
+                               EscapedForWorkbook(title).c_str(), formats.For(format));
 }
 
 // The director's and the deputy director's lines below the total row.

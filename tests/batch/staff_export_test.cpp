@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "batch/staff_summary.h"
 #include "batch_test_support.h"
+#include "report/workbook_parts.h"
 #include "model/workload_table.h"
 #include "report_test_support.h"
 
@@ -101,6 +104,27 @@ TEST(StaffSummary, TitleNamesEverySchoolOnceAndTheSchoolYear) {
        "2 ta maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
   };
   for (const auto& [schools, title] : cases) EXPECT_EQ(SummaryTitle(rowsOf(schools), 2025), title);
+}
+
+// Names and schools that look like the workbook's codes of characters are written so that
+// they read back as they are: on the teacher's sheet, in the summary's rows and its title.
+TEST(StaffExport, TextsLikeCodesOfCharactersReadBackAsWritten) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("kodlar.xlsx");
+  const std::vector<RosterTeacher> teachers =
+      ReadRoster("ism;maktab;fan;toifa;soat\nAli _x0000_ Valiyev;_x0041_;fizika;yuqori;24\n").Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  std::string detail;
+  const auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  const auto texts = SharedTexts(*package);
+  ASSERT_TRUE(texts);
+  const auto holds = [&](const std::string& text) { return std::find(texts->begin(), texts->end(), text) != texts->end(); };
+  EXPECT_TRUE(holds("Ali _x0000_ Valiyev"));
+  EXPECT_TRUE(holds("_x0041_"));
+  SummaryRow row;
+  row.school = "_x0041_";
+  EXPECT_TRUE(holds(SummaryTitle({row}, 2025)));
 }
 
 TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {
