@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QMenuBar>
+#include <QVBoxLayout>
 
 #include "model/typed_number.h"
 #include "model/weekly_hours.h"
@@ -23,6 +25,7 @@
 #include "ui/blinking_arrow.h"
 #include "ui/form_builder.h"
 #include "ui/form_fonts.h"
+#include "ui/form_menu.h"
 #include "ui/form_layout.h"
 #include "ui/pressable_picture.h"
 #include "ui/program_version.h"
@@ -63,8 +66,11 @@ MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent)
 
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-  BuildFormControls(*this, dpi);
-  setFixedSize(TwipsToPixels(kClientArea, dpi).size());
+  // The controls stand in the client area as drawn; the menu bar lies above it.
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  BuildFormControls(*client, dpi);
+  client->setFixedSize(TwipsToPixels(kClientArea, dpi).size());
 
   about_ = std::make_unique<AboutView>(*this);
   new BlinkingArrow(Control<QLabel>("Label4"), services_.timings.arrowBlink, this);
@@ -73,6 +79,13 @@ MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent)
   ConnectFields();
   AddOpenAction();
   AddRosterAction(*this, services_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(BuildFormMenu(*this));
+  layout->addWidget(client);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->activate();  // the window's size is known before it is centred
   CentreOnScreen();
   Control<QLineEdit>("Text3").setFocus();
   // Once the form is up, reports an earlier run left unsaved are offered back.
@@ -135,7 +148,10 @@ TeacherCategory MainWindow::ChosenCategory() const {
   return Control<QRadioButton>("Option1").isChecked() ? TeacherCategory::Primary : TeacherCategory::Upper;
 }
 
-void MainWindow::ToggleAboutView() { about_->Toggle(ChosenCategory() == TeacherCategory::Primary); }
+void MainWindow::ToggleAboutView() {
+  about_->Toggle(ChosenCategory() == TeacherCategory::Primary);
+  emit aboutViewToggled(about_->Shown());
+}
 
 void MainWindow::ShowTermsOfUse() { services_.showMessage(this, MessageIcon::Exclamation, kTermsOfUse); }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Form1, the teacher's form: name, school, subject, the lesson hours of each weekday, the
+// Form1, the teacher's form, under its menu bar: name, school, subject, the lesson hours of each weekday, the
 // weekly hours, the rate, the category and class leadership; the run buttons; the about
 // view with its decorations. Each run opens its report in a window of its own, as does
 // every saved report opened again (Ctrl+O, or the form's context menu) and every report
@@ -44,6 +44,9 @@ class MainWindow : public QWidget {
   // Offers back the reports an earlier run of the program left unsaved (just after start).
   void OfferRecovery();
   void ToggleAboutView();
+
+ signals:
+  void aboutViewToggled(bool shown);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -33,8 +33,10 @@ ReportWindow* MainWindow::ShowReport(ReportSource source) {
 }
 
 void MainWindow::AddOpenAction() {
-  auto* open = new QAction(QStringLiteral("Saqlangan hisobotni ochish..."), this);
+  auto* open = new QAction(QStringLiteral("&Ochish..."), this);
   open->setObjectName(QStringLiteral("openWorkbook"));
+  open->setToolTip(QStringLiteral("Saqlangan hisobotni ochish"));
+  open->setStatusTip(open->toolTip());
   open->setShortcut(QKeySequence::Open);
   connect(open, &QAction::triggered, this, &MainWindow::OpenWorkbook);
   addAction(open);

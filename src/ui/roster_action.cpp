@@ -10,7 +10,7 @@
 namespace soatnoma::ui {
 
 void AddRosterAction(QWidget& form, const FormServices& services) {
-  auto* roster = new QAction(QStringLiteral("Ro'yxatdan..."), &form);
+  auto* roster = new QAction(QStringLiteral("&Ro'yxatdan..."), &form);
   roster->setObjectName(QStringLiteral("openRoster"));
   roster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   roster->setToolTip(QStringLiteral("Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"));

@@ -1,6 +1,9 @@
 // The teacher's form: its layout as drawn, its Tab order, and how the fields answer typing
 // and the category options.
+#include <QAction>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 
@@ -37,8 +40,68 @@ class FormTest : public FormTestCase {
     QFETCH(QString, name);
     QFETCH(QRect, place);
     QCOMPARE(Control(*form_, name.toLatin1().constData()).geometry(), place);
-    QCOMPARE(form_->size(), QSize(329, 242));
+    QCOMPARE(Control(*form_, "ClientArea").size(), QSize(329, 242));
     QCOMPARE(form_->minimumSize(), form_->maximumSize());
+  }
+
+  void theMenuBarStandsAboveTheClientArea() {
+    const auto& bar = Control<QMenuBar>(*form_, "FormMenu");
+    const QWidget& client = Control(*form_, "ClientArea");
+    QVERIFY(bar.isVisible() && bar.height() > 0);
+    QCOMPARE(client.geometry(), QRect(QPoint(0, bar.height()), client.size()));
+    QCOMPARE(form_->size(), QSize(client.width(), bar.height() + client.height()));
+    QCOMPARE(bar.width(), client.width());
+
+    struct Item {
+      const char* menu;
+      const char* action;
+      QString text;
+      QKeySequence keys;
+    };
+    const Item items[] = {
+        {"&Fayl", "openWorkbook", QStringLiteral("&Ochish..."), QKeySequence::Open},
+        {"&Fayl", "openRoster", QStringLiteral("&Ro'yxatdan..."), QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"&Fayl", "quitProgram", QStringLiteral("&Chiqish"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"&Yordam", "aboutProgram", QStringLiteral("&Dastur haqida"), QKeySequence::HelpContents},
+    };
+    QStringList menus;
+    for (const QAction* menu : bar.actions()) menus << menu->text();
+    QCOMPARE(menus, (QStringList{"&Fayl", "&Yordam"}));
+    for (const Item& item : items) {
+      const QAction& action = Control<QAction>(*form_, item.action);
+      QCOMPARE(action.text(), item.text);
+      QCOMPARE(action.shortcut(), item.keys);
+      const QMenu* menu = nullptr;
+      for (const QAction* entry : bar.actions()) {
+        if (entry->text() == QString::fromLatin1(item.menu)) menu = entry->menu();
+      }
+      QVERIFY2(menu && menu->actions().contains(&action), item.action);
+    }
+    // Open and the staff list stay in the form's context menu.
+    QVERIFY(form_->actions().contains(&Control<QAction>(*form_, "openWorkbook")));
+    QVERIFY(form_->actions().contains(&Control<QAction>(*form_, "openRoster")));
+  }
+
+  void menuItemsDoWhatTheySay() {
+    auto& about = Control<QAction>(*form_, "aboutProgram");
+    about.trigger();
+    QVERIFY(Control(*form_, "Frame2").isVisible());
+    QVERIFY(about.isChecked());
+    Click(*form_, "Image2");  // the book picture closes it again, and the menu follows
+    QVERIFY(!Control(*form_, "Frame2").isVisible());
+    QVERIFY(!about.isChecked());
+
+    // Chiqish asks about an unsaved report like closing the window; "Bekor qilish" stays.
+    Type(*form_, "Text2", "20");
+    Click(*form_, "Command1");
+    QVERIFY(NewestReport(*form_));
+    person_.unsavedAnswers = {UnsavedChoice::Cancel};
+    Control<QAction>(*form_, "quitProgram").trigger();
+    QCOMPARE(person_.unsavedQuestions.size(), std::size_t{1});
+    QVERIFY(form_->isVisible());
+    person_.unsavedAnswers = {UnsavedChoice::Discard};
+    Control<QAction>(*form_, "quitProgram").trigger();
+    QVERIFY(!form_->isVisible());
   }
 
   void fontsFollowTheirRoles() {
@@ -57,7 +120,7 @@ class FormTest : public FormTestCase {
                                   "Text12", "Check1", "Text2", "Command1", "Option1", "Option2", "Command3", "Text1"};
     QStringList visited;
     QWidget* widget = &Control(*form_, "Text3");
-    for (int i = 0; i < 40 && visited.size() < expected.size(); ++i) {
+    for (int i = 0; i < 80 && visited.size() < expected.size(); ++i) {
       if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty()) {
         visited << widget->objectName();
       }
@@ -131,7 +194,8 @@ class FormTest : public FormTestCase {
     Click(*form_, "Option1");
     QCOMPARE(TextOf(*form_, "Text1"), QStringLiteral("18"));
     QVERIFY(Control(*form_, "Command2").isVisible());
-    QCOMPARE(form_->childAt(Control(*form_, "Command1").geometry().center()), &Control(*form_, "Command2"));
+    QCOMPARE(Control(*form_, "ClientArea").childAt(Control(*form_, "Command1").geometry().center()),
+             &Control(*form_, "Command2"));
     // The upper-class button beneath is out of the Tab order's reach too.
     QVERIFY(!Control(*form_, "Command1").isVisible());
 
@@ -140,7 +204,8 @@ class FormTest : public FormTestCase {
     QCOMPARE(TextOf(*form_, "Text1"), QStringLiteral("20"));
     QVERIFY(!Control(*form_, "Command2").isVisible());
     QVERIFY(Control(*form_, "Command1").isVisible());
-    QCOMPARE(form_->childAt(Control(*form_, "Command1").geometry().center()), &Control(*form_, "Command1"));
+    QCOMPARE(Control(*form_, "ClientArea").childAt(Control(*form_, "Command1").geometry().center()),
+             &Control(*form_, "Command1"));
   }
 };
 
