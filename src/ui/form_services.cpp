@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "ui/uzbek_dates.h"
+
 namespace soatnoma::ui {
 namespace {
 
@@ -41,6 +43,7 @@ void ShowMessage(QWidget* parent, MessageIcon icon, const QString& text) {
 // The chosen file of Qt's own dialog, so that every text in it can be given in Uzbek.
 QString ChosenFile(QFileDialog& dialog, const QString& acceptText) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setProxyModel(new UzbekFileDates(&dialog));
   dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Papka:"));
   dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Fayl nomi:"));
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Fayl turi:"));

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 #include "ui/form_services.h"
 #include "ui/main_window.h"
 #include "ui/program_version.h"
+#include "ui/uzbek_dates.h"
 #include "ui/uzbek_qt_texts.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +16,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral(SOATNOMA_PROGRAM_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(SOATNOMA_APP_ID));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/soatnoma.svg")));
+  // Dates and Qt's own numbers in Uzbek; the form writes its numbers itself.
+  QLocale::setDefault(soatnoma::ui::UzbekLocale());
   soatnoma::ui::UzbekQtTexts uzbekTexts;
   QApplication::installTranslator(&uzbekTexts);
 

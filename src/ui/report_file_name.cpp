@@ -11,4 +11,10 @@ QString ReportFileName(std::string_view teacherName, int calendarYear, const QSt
   return QStringLiteral("%1 %2-%3.%4").arg(name).arg(calendarYear).arg(calendarYear + 1).arg(suffix);
 }
 
+QString ReportName(std::string_view teacherName, int calendarYear) {
+  QString name = QString::fromUtf8(teacherName.data(), static_cast<qsizetype>(teacherName.size())).simplified();
+  if (name.isEmpty()) name = QStringLiteral("Yillik taqsimot");
+  return QStringLiteral("%1 %2-%3").arg(name).arg(calendarYear).arg(calendarYear + 1);
+}
+
 }  // namespace soatnoma::ui

@@ -12,4 +12,8 @@ namespace soatnoma::ui {
 // name stands in. suffix without the dot: "xlsx", "pdf".
 QString ReportFileName(std::string_view teacherName, int calendarYear, const QString& suffix);
 
+// The report as the teacher knows it: "Karimova Dilnoza 2026-2027"; without a name,
+// "Yillik taqsimot 2026-2027".
+QString ReportName(std::string_view teacherName, int calendarYear);
+
 }  // namespace soatnoma::ui

@@ -12,6 +12,7 @@
 #include <QUndoStack>
 
 #include "ui/report_autosave.h"
+#include "ui/report_file_name.h"
 #include "ui/report_view.h"
 
 namespace soatnoma::ui {
@@ -93,7 +94,11 @@ void ReportWindow::UpdateTitle() {
         texts_.name.empty() ? QString() : QStringLiteral(" \u2014 %1").arg(QString::fromStdString(texts_.name));
     setWindowTitle(QStringLiteral("Yillik taqsimot %1/%2%3[*]").arg(calendarYear_).arg(calendarYear_ + 1).arg(teacher));
   } else {
-    setWindowTitle(QStringLiteral("%1[*] \u2014 Yillik taqsimot").arg(QFileInfo(filePath_).fileName()));
+    // The file, and beside it whose report it is.
+    const QString teacher = QString::fromStdString(texts_.name).simplified();
+    const QString file = QFileInfo(filePath_).fileName();
+    setWindowTitle(teacher.isEmpty() ? QStringLiteral("%1[*] \u2014 Yillik taqsimot").arg(file)
+                                     : QStringLiteral("%1[*] \u2014 %2 \u2014 Yillik taqsimot").arg(file, teacher));
   }
   setWindowModified(!IsSaved());
 }
@@ -128,7 +133,8 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
   }
   raise();
   activateWindow();
-  const QString question = QStringLiteral("Hisobot saqlanmagan. Uni saqlaysizmi?");
+  const QString question = QStringLiteral("\"%1\" hisoboti saqlanmagan. Uni saqlaysizmi?")
+                               .arg(ReportName(texts_.name, calendarYear_));
   switch (services_.askUnsaved(this, question)) {
     case UnsavedChoice::Save:
       if (Save()) {

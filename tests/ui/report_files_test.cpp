@@ -61,6 +61,7 @@ class ReportFilesTest : public FormTestCase {
     QVERIFY(report->Save());  // no file yet: asks where
     QCOMPARE(person_.saveRequests.size(), std::size_t{1});
     QVERIFY(report->windowTitle().startsWith(QStringLiteral("karimova.xlsx")));
+    QVERIFY(report->windowTitle().contains(QStringLiteral("Karimova Dilnoza")));  // whose report it is
     QVERIFY(!report->isWindowModified() && report->IsSaved());
 
     // A later correction is saved into the same file without asking.
@@ -153,6 +154,12 @@ class ReportFilesTest : public FormTestCase {
     person_.unsavedAnswers = {UnsavedChoice::Cancel, UnsavedChoice::Save};
     QVERIFY(!opened->close());
     QVERIFY(opened->isVisible());
+    // The question names the report: the teacher and the school year.
+    QCOMPARE(person_.unsavedQuestions.back(),
+             QStringLiteral("\"Karimova Dilnoza %1-%2\" hisoboti saqlanmagan. Uni saqlaysizmi?")
+                 .arg(opened->CalendarYear())
+                 .arg(opened->CalendarYear() + 1));
+    QVERIFY(opened->windowTitle().contains(QStringLiteral("Karimova Dilnoza")));
     QVERIFY(opened->close());  // "Saqlash": into its own file, no dialog
     QCOMPARE(person_.saveRequests.size(), std::size_t{1});
     QVERIFY(form_->OpenWorkbookFile(InFolder("hisobot.xlsx")));

@@ -1,0 +1,21 @@
+#pragma once
+// Dates in Uzbek: the locale the program gives Qt (Latin script, Uzbekistan), and the file
+// dialogs' "O'zgartirilgan" column written with it ("6-dek 2026, 14:05") instead of the
+// machine's own language.
+
+#include <QIdentityProxyModel>
+#include <QLocale>
+
+namespace soatnoma::ui {
+
+QLocale UzbekLocale();
+
+// Laid over a file dialog's file system model: its modification dates in Uzbek.
+class UzbekFileDates : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+};
+
+}  // namespace soatnoma::ui
