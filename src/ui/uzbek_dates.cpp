@@ -6,7 +6,9 @@
 namespace soatnoma::ui {
 namespace {
 
-constexpr int kModifiedColumn = 3;  // the file system model's "Date Modified"
+// The file system model's "Size" and "Date Modified".
+constexpr int kSizeColumn = 1;
+constexpr int kModifiedColumn = 3;
 
 }  // namespace
 
@@ -14,10 +16,11 @@ QLocale UzbekLocale() { return QLocale(QLocale::Uzbek, QLocale::LatinScript, QLo
 
 QVariant UzbekFileDates::data(const QModelIndex& index, int role) const {
   const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-  if (role != Qt::DisplayRole || index.column() != kModifiedColumn || files == nullptr) {
-    return QIdentityProxyModel::data(index, role);
-  }
-  const QDateTime modified = files->lastModified(mapToSource(index));
+  if (role != Qt::DisplayRole || files == nullptr) return QIdentityProxyModel::data(index, role);
+  const QModelIndex file = mapToSource(index);
+  if (index.column() == kSizeColumn && !files->isDir(file)) return UzbekLocale().formattedDataSize(files->size(file));
+  if (index.column() != kModifiedColumn) return QIdentityProxyModel::data(index, role);
+  const QDateTime modified = files->lastModified(file);
   if (!modified.isValid()) return QIdentityProxyModel::data(index, role);
   return UzbekLocale().toString(modified, QStringLiteral("d-MMM yyyy, HH:mm"));
 }

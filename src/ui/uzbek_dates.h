@@ -1,7 +1,7 @@
 #pragma once
 // Dates in Uzbek: the locale the program gives Qt (Latin script, Uzbekistan), and the file
-// dialogs' "O'zgartirilgan" column written with it ("6-dek 2026, 14:05") instead of the
-// machine's own language.
+// dialogs' "O'zgartirilgan" and "Hajmi" columns written with it ("6-dek 2026, 14:05",
+// "12 bayt") instead of the machine's own language.
 
 #include <QIdentityProxyModel>
 #include <QLocale>
@@ -10,7 +10,7 @@ namespace soatnoma::ui {
 
 QLocale UzbekLocale();
 
-// Laid over a file dialog's file system model: its modification dates in Uzbek.
+// Laid over a file dialog's file system model: its modification dates and sizes in Uzbek.
 class UzbekFileDates : public QIdentityProxyModel {
  public:
   using QIdentityProxyModel::QIdentityProxyModel;

@@ -98,6 +98,7 @@ constexpr auto kTexts = std::to_array<QtText>({
     {"QFileDialog", "New Folder", "Yangi papka"},
     {"QFileDialog", "%1 already exists.\nDo you want to replace it?", "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
     {"QFileSystemModel", "Computer", "Kompyuter"},
+    {"QLocale", "%n byte(s)", "%n bayt"},
     {"QFileSystemModel", "Name", "Nomi"},
     {"QFileSystemModel", "Size", "Hajmi"},
     {"QFileSystemModel", "Type", "Turi"},

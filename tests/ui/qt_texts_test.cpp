@@ -164,11 +164,13 @@ class QtTextsTest : public QObject {
     QCOMPARE(missed.Missed(), QStringList());
   }
 
-  void fileDatesAreUzbek() {
+  void fileDatesAndSizesAreUzbek() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("hisobot.xlsx"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("twelve bytes");
+    file.flush();
     QVERIFY(file.setFileTime(QDateTime(QDate(2026, 12, 6), QTime(14, 5)), QFileDevice::FileModificationTime));
     file.close();
     QFileSystemModel files;
@@ -178,6 +180,7 @@ class QtTextsTest : public QObject {
     const QModelIndex name = files.index(path, 0);
     QTRY_COMPARE(dates.mapFromSource(name.siblingAtColumn(3)).data().toString(), QStringLiteral("6-dek 2026, 14:05"));
     QCOMPARE(dates.mapFromSource(name).data().toString(), QStringLiteral("hisobot.xlsx"));
+    QCOMPARE(dates.mapFromSource(name.siblingAtColumn(1)).data().toString(), QStringLiteral("12 bayt"));
   }
 
   void fileDialogIsUzbek() {
