@@ -26,17 +26,31 @@ constexpr std::array<const char*, 5> kParts = {"xl/workbook.xml", "xl/_rels/work
                                                "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml",
                                                "docProps/custom.xml"};
 
-// A file of this process, written anew for every input.
-const std::string& ScratchPath() {
-  static const std::string path = [] {
+// A file of this process, written anew for every input and removed at the end.
+class ScratchFile {
+ public:
+  ScratchFile() {
     std::string pattern = (std::filesystem::temp_directory_path() / "soatnoma-fuzz-XXXXXX").string();
-    const int fd = ::mkstemps(pattern.data(), 0);
+    const int fd = ::mkstemp(pattern.data());
     if (fd < 0) std::abort();
     ::close(fd);
-    std::atexit([] { std::filesystem::remove(ScratchPath()); });
-    return pattern;
-  }();
-  return path;
+    path_ = pattern;
+  }
+  ~ScratchFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+const std::string& ScratchPath() {
+  static const ScratchFile file;
+  return file.Path();
 }
 
 void WriteWhole(std::string_view bytes) {
