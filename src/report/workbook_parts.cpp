@@ -12,9 +12,6 @@
 namespace soatnoma {
 namespace {
 
-// Far more than any part of a report workbook; a larger part is taken as damage rather
-// than read into memory.
-constexpr std::size_t kLargestPart = 16 * 1024 * 1024;
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
 
 // The attribute whose name ends in ":id" (r:id, whatever the prefix).
@@ -64,7 +61,7 @@ bool ReferencesAreXmlCharacters(std::string_view content) {
 }  // namespace
 
 bool LoadWorkbookPart(const XlsxPackage& package, const std::string& entry, pugi::xml_document& document) {
-  const auto content = package.Read(entry, kLargestPart);
+  const auto content = package.Read(entry, kLargestWorkbookPart);
   // The parser itself takes characters XML does not allow without a word.
   return content && IsXmlText(*content) && ReferencesAreXmlCharacters(*content) &&
          document.load_buffer(content->data(), content->size(), kParseOptions);

@@ -49,6 +49,15 @@ std::optional<std::string> XlsxPackage::Read(const std::string& entry) const {
   return Read(entry, std::numeric_limits<std::size_t>::max());
 }
 
+bool XlsxPackage::AllPartsIntact(std::size_t maxBytes) const {
+  const zip_int64_t count = zip_get_num_entries(archive_, 0);
+  for (zip_int64_t index = 0; index < count; ++index) {
+    const char* name = zip_get_name(archive_, static_cast<zip_uint64_t>(index), 0);
+    if (name == nullptr || !Read(name, maxBytes)) return false;
+  }
+  return true;
+}
+
 bool XlsxPackage::Contains(const std::string& entry) const { return zip_name_locate(archive_, entry.c_str(), 0) >= 0; }
 
 std::optional<std::string> XlsxPackage::Read(const std::string& entry, std::size_t maxBytes) const {

@@ -27,6 +27,9 @@ class XlsxPackage {
   // hostile package cannot make its reader run out of memory.
   std::optional<std::string> Read(const std::string& entry, std::size_t maxBytes) const;
   bool Contains(const std::string& entry) const;
+  // Whether every part, also those no reader looks at, reads whole with a matching
+  // checksum; parts larger than maxBytes count as damage.
+  bool AllPartsIntact(std::size_t maxBytes) const;
   bool Replace(const std::string& entry, std::string content);
   // Writes the changes to the archive's file.
   bool Save(std::string& detail);

@@ -81,6 +81,8 @@ OpenOutcome OpenXlsx(const std::string& path) {
   const auto package = XlsxPackage::Open(path, detail);
   const auto worksheets = package ? WorksheetEntries(*package) : std::nullopt;
   if (!worksheets) return Refuse(path, "bu Excel ish kitobi emas yoki u buzilgan.");
+  // A part damaged on the disk, whichever it is, means the file is not as the program saved it.
+  if (!package->AllPartsIntact(kLargestWorkbookPart)) return Damaged(path, "qismlaridan biri shikastlangan");
   const std::vector<CustomProperty> properties = CustomProperties(*package);
   if (!CarriesTheProgramMark(properties)) {
     return Refuse(path, "bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.");
