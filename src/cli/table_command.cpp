@@ -1,11 +1,11 @@
 #include "cli/table_command.h"
 
+#include <variant>
+
 #include "cli/exit_codes.h"
 #include "cli/cli_commands.h"
 #include "cli/table_csv.h"
 #include "model/distribution.h"
-#include "model/rounding_pass.h"
-#include "model/workload_table.h"
 
 namespace soatnoma::cli {
 
@@ -48,16 +48,13 @@ int RunTableCommand(std::span<const std::string> args, std::ostream& out, std::o
     return kExitUsage;
   }
 
-  const TeacherCategory category = teacher.category;
-  WorkloadTable table;
-  WorkingValues working;
-  const DistributionInput input{category, teacher.weekly, teacher.rate, teacher.leader};
-  if (const auto refusal = DistributeWorkload(input, table, working)) {
+  const DistributionInput input{teacher.category, teacher.weekly, teacher.rate, teacher.leader};
+  const auto csv = TeacherTableCsv(input, options->Has("--before-rounding"));
+  if (const auto* refusal = std::get_if<Refusal>(&csv)) {
     err << refusal->message << "\n";
     return kExitRefused;
   }
-  if (!options->Has("--before-rounding")) RoundingPass(category, table, teacher.weekly, teacher.leader, working);
-  out << TableAsCsv(table);
+  out << std::get<std::string>(csv);
   return kExitOk;
 }
 

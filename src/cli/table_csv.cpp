@@ -1,17 +1,12 @@
 #include "cli/table_csv.h"
 
-#include <array>
-#include <charconv>
-
+#include "model/decimal_conversions.h"
+#include "model/rounding_pass.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::cli {
 
-std::string ShortestNumberText(double value) {
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
-}
+std::string ShortestNumberText(double value) { return ShortestRoundTripText(value); }
 
 std::string TableAsCsv(const CellGrid& table) {
   std::string csv;
@@ -23,6 +18,14 @@ std::string TableAsCsv(const CellGrid& table) {
     csv += '\n';
   }
   return csv;
+}
+
+std::variant<Refusal, std::string> TeacherTableCsv(const DistributionInput& input, bool beforeRounding) {
+  WorkloadTable table;
+  WorkingValues working;
+  if (const auto refusal = DistributeWorkload(input, table, working)) return *refusal;
+  if (!beforeRounding) RoundingPass(input.category, table, input.weeklyHours, input.classLeader, working);
+  return TableAsCsv(table);
 }
 
 }  // namespace soatnoma::cli

@@ -3,8 +3,10 @@
 // column, an empty cell as an empty field, a number in its shortest exact form.
 
 #include <string>
+#include <variant>
 
 #include "model/cell_grid.h"
+#include "model/distribution.h"
 
 namespace soatnoma::cli {
 
@@ -12,5 +14,9 @@ namespace soatnoma::cli {
 std::string ShortestNumberText(double value);
 
 std::string TableAsCsv(const CellGrid& table);
+
+// The table of a teacher filled, and rounded unless asked for as it stands before the
+// rounding pass, as CSV; or the refusal of the teacher's input.
+std::variant<Refusal, std::string> TeacherTableCsv(const DistributionInput& input, bool beforeRounding);
 
 }  // namespace soatnoma::cli

@@ -1,11 +1,12 @@
 // Writing numbers in the form's text form: at most 15 significant digits, "%.15G".
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
+#include "model/decimal_conversions.h"
 #include "model/exact_powers_of_ten.h"
 #include "model/number_text.h"
 
@@ -40,7 +41,8 @@ std::optional<FifteenDigits> RoundToFifteenDigits(double value) {
   if (!(magnitude >= 1e-8 && magnitude < 1e15)) return std::nullopt;
   // A normal double is mantissa × 2^(biased exponent − 1075), the mantissa with its
   // hidden leading bit.
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &magnitude, sizeof bits);
   const int biasedExponent = static_cast<int>(bits >> 52);
   const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   const int binaryExponent = biasedExponent - 1022;  // magnitude in [2^(e−1), 2^e)
@@ -166,11 +168,9 @@ double AssignNumberText(double value, std::string& text) {
     end = FormatFifteenDigits(value < 0, *rounded, buffer.data());
     readBack = ValueOf(value < 0, *rounded);
   } else {
-    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15).ptr;
-    // to_chars writes "%.15g": lower-case "e"; the form's style is upper-case.
-    for (char* c = buffer.data(); c != end; ++c) {
-      if (*c == 'e') *c = 'E';
-    }
+    // "%.15g" writes a lower-case "e"; the form's style is upper-case.
+    const std::string digits = FifteenSignificantDigits(value);
+    for (const char c : digits) *end++ = c == 'e' ? 'E' : c;
     readBack = ParseLeadingNumber(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
   }
   text.assign(buffer.data(), end);

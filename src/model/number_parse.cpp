@@ -1,11 +1,10 @@
 // Reading numbers from the form's text boxes and from working values.
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <system_error>
 
+#include "model/decimal_conversions.h"
 #include "model/exact_powers_of_ten.h"
 #include "model/number_text.h"
 
@@ -157,12 +156,9 @@ Scan ScanCompact(std::string_view s) {
     }
   }
   const std::string_view number = s.substr(mantissaStart, i - mantissaStart);
-  double value = 0;
-  const auto result =
-      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    value = OutOfRangeValue(s.substr(mantissaStart, mantissaEnd - mantissaStart), exponent);
-  }
+  const DecimalRead read = ReadDecimal(number);
+  double value = read.value;
+  if (read.outOfRange) value = OutOfRangeValue(s.substr(mantissaStart, mantissaEnd - mantissaStart), exponent);
   return {negative ? -value : value, i};
 }
 

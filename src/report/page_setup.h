@@ -48,4 +48,17 @@ struct PaperPoints {
 };
 PaperPoints PaperSizePoints(PaperSize paper);
 
+// The paper of a page setup, turned for landscape, in points.
+PaperPoints PagePoints(const PageSetup& page);
+
+// Where a sheet of the given size, points, stands when printed: its top-left corner in
+// points from the paper's, at the page's margins (centred where the setup says), and its
+// scale: 1, or less when the sheet must shrink to fit the printable area rather than be cut.
+struct SheetPlacement {
+  double left = 0;
+  double top = 0;
+  double scale = 1;
+};
+SheetPlacement PlaceSheet(const PageSetup& page, double sheetWidth, double sheetHeight);
+
 }  // namespace soatnoma

@@ -4,6 +4,7 @@
 // run performs them.
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "model/distribution.h"
@@ -20,6 +21,9 @@ struct ReportRequest {
   ReportTexts texts;
   int calendarYear = 0;  // the year of the run, from the caller's clock
 };
+
+// The message of a run that failed for a reason of its own, the reason following it.
+inline constexpr std::string_view kReportFailedMessage = "Hisobotni tuzib bo'lmadi: ";
 
 // Either the refusal of the teacher's input (no report exists then) or the report.
 using ReportOutcome = std::variant<Refusal, ReportSheet>;

@@ -53,8 +53,8 @@ std::optional<std::string> HoursCellProblem(const CellGrid& cells, int row, int 
 const RelativeFormula* TableFormulaAt(int row, int column) {
   if (!InHoursBlock(row, column)) return nullptr;
   if (column == col::S) return &formulas::kYear;
-  if (std::ranges::find(kQuarterColumns, column) != kQuarterColumns.end()) return &formulas::kQuarter;
-  if (std::ranges::find(kMonthTotalRows, row) != kMonthTotalRows.end()) return &formulas::ForMonthTotalRow(row);
+  if (std::find(kQuarterColumns.begin(), kQuarterColumns.end(), column) != kQuarterColumns.end()) return &formulas::kQuarter;
+  if (std::find(kMonthTotalRows.begin(), kMonthTotalRows.end(), row) != kMonthTotalRows.end()) return &formulas::ForMonthTotalRow(row);
   return nullptr;
 }
 

@@ -3,7 +3,6 @@
 #include <QPaintDevice>
 #include <QPen>
 #include <QTransform>
-#include <algorithm>
 #include <cmath>
 
 namespace soatnoma {
@@ -76,8 +75,7 @@ ReportRenderer::ReportRenderer(const ReportSheet& sheet, TextMeasure& measure)
     : layout_(sheet, measure), page_(sheet.Page()) {}
 
 QSizeF ReportRenderer::PageSizePoints() const {
-  const PaperPoints paper = PaperSizePoints(page_.paperSize);
-  if (page_.orientation == PageOrientation::Landscape) return {paper.height, paper.width};
+  const PaperPoints paper = PagePoints(page_);
   return {paper.width, paper.height};
 }
 
@@ -106,19 +104,14 @@ void ReportRenderer::PaintSheet(QPainter& painter) const {
 
 QTransform ReportRenderer::SheetToPage(const QRectF& pageRect) const {
   const QSizeF page = PageSizePoints();
-  const QMarginsF margins = PageMarginsPoints();
-  const QRectF printable = QRectF(QPointF(0, 0), page).marginsRemoved(margins);
   const QSizeF sheet = SheetSizePoints();
-  const double fit = std::min({1.0, printable.width() / sheet.width(), printable.height() / sheet.height()});
-  QPointF origin = printable.topLeft();
-  if (page_.centerHorizontally) origin.rx() += (printable.width() - sheet.width() * fit) / 2;
-  if (page_.centerVertically) origin.ry() += (printable.height() - sheet.height() * fit) / 2;
+  const SheetPlacement placement = PlaceSheet(page_, sheet.width(), sheet.height());
 
   QTransform transform;
   transform.translate(pageRect.left(), pageRect.top());
   transform.scale(pageRect.width() / page.width(), pageRect.height() / page.height());
-  transform.translate(origin.x(), origin.y());
-  transform.scale(fit, fit);
+  transform.translate(placement.left, placement.top);
+  transform.scale(placement.scale, placement.scale);
   return transform;
 }
 

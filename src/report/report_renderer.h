@@ -11,7 +11,7 @@
 #include <QTransform>
 
 #include "report/report_sheet.h"
-#include "report/sheet_layout.h"
+#include "report/qt_sheet_layout.h"
 
 namespace soatnoma {
 

@@ -1,8 +1,8 @@
 #include "report/text_measure.h"
 
-#include <QTextLayout>
-#include <QTextOption>
 #include <algorithm>
+
+#include "report/line_breaking.h"
 
 namespace soatnoma {
 namespace {
@@ -11,7 +11,26 @@ constexpr double kSurfaceDpi = 720;
 constexpr double kPixelsPerPoint = kSurfaceDpi / 72.0;
 constexpr double kInchesPerMetre = 1 / 0.0254;
 
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+TextFont FaceOf(const QFont& font) {
+  return {font.families().isEmpty() ? font.family().toStdString() : font.families().front().toStdString(),
+          font.pointSizeF(), font.bold()};
+}
+
 }  // namespace
+
+QFont QtFont(const TextFont& face) {
+  QFont font;
+  font.setFamilies({QString::fromStdString(face.family)});
+  font.setPointSizeF(face.size);
+  font.setBold(face.bold);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  // Letters stay letters: no "fi" ligatures, so the PDF's text reads back and searches
+  // as it was written.
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  return font;
+}
 
 TextMeasure::TextMeasure() : surface_(1, 1, QImage::Format_ARGB32) {
   const int dotsPerMetre = static_cast<int>(kSurfaceDpi * kInchesPerMetre + 0.5);
@@ -29,55 +48,46 @@ const MeasuredFont& TextMeasure::Measured(const QFont& font) {
   return fonts_.back();
 }
 
+const MeasuredFont& TextMeasure::Measured(const TextFont& face) {
+  for (const auto& [known, font] : faces_) {
+    if (known == face) return *font;
+  }
+  const MeasuredFont& font = Measured(QtFont(face));
+  faces_.emplace_back(face, &font);
+  return font;
+}
+
 double TextMeasure::Width(const MeasuredFont& font, const QString& text) const {
-  const Key key{&font, text, 0};
+  const Key key{&font, text};
   if (const auto known = widths_.constFind(key); known != widths_.constEnd()) return *known;
   if (widths_.size() >= kMaxRemembered) widths_.clear();
-  const double width = MeasureWidth(font, text);
+  const double width = font.metrics.horizontalAdvance(text) / kPixelsPerPoint;
   widths_.insert(key, width);
   return width;
 }
 
-double TextMeasure::MeasureWidth(const MeasuredFont& font, const QString& text) const {
-  return font.metrics.horizontalAdvance(text) / kPixelsPerPoint;
-}
-
-double TextMeasure::DigitWidth(const MeasuredFont& font) const {
-  double widest = 0;
-  for (char digit = '0'; digit <= '9'; ++digit) {
-    widest = std::max(widest, font.metrics.horizontalAdvance(QChar(digit)));
-  }
-  return widest / kPixelsPerPoint;
-}
-
-std::vector<LineSpan> TextMeasure::Wrap(const MeasuredFont& font, const QString& text, double width) const {
-  const Key key{&font, text, width};
-  if (const auto known = wraps_.constFind(key); known != wraps_.constEnd()) return *known;
-  if (wraps_.size() >= kMaxRemembered) wraps_.clear();
-  std::vector<LineSpan> lines = BreakLines(font, text, width);
-  wraps_.insert(key, lines);
-  return lines;
-}
-
-std::vector<LineSpan> TextMeasure::BreakLines(const MeasuredFont& font, const QString& text, double width) const {
-  // Most cells hold a short text or a number that needs no breaking at all.
-  if (!text.contains(QChar::LineFeed)) {
-    const double whole = MeasureWidth(font, text);
-    if (whole <= width) return {LineSpan{0, static_cast<int>(text.size()), whole}};
-  }
-  QTextLayout layout(text, font.font, &surface_);
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  option.setUseDesignMetrics(true);
-  layout.setTextOption(option);
+std::vector<LineSpan> TextMeasure::Wrap(const MeasuredFont& font, const QString& text, double width) {
+  const std::string utf8 = text.toStdString();
   std::vector<LineSpan> lines;
-  layout.beginLayout();
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(std::max(width, 0.0) * kPixelsPerPoint);
-    lines.push_back({line.textStart(), line.textLength(), line.naturalTextWidth() / kPixelsPerPoint});
+  for (const TextLineSpan& span : BreakIntoLines(*this, FaceOf(font.font), utf8, width)) {
+    const auto start = static_cast<int>(FromUtf8(std::string_view(utf8).substr(0, span.start)).size());
+    const auto length = static_cast<int>(FromUtf8(std::string_view(utf8).substr(span.start, span.length)).size());
+    lines.push_back({start, length, span.width});
   }
-  layout.endLayout();
   return lines;
+}
+
+FontMeasures TextMeasure::Measures(const TextFont& face) {
+  const MeasuredFont& font = Measured(face);
+  return {font.ascent, font.descent, font.lineSpacing};
+}
+
+double TextMeasure::Width(const TextFont& face, std::string_view text) { return Width(Measured(face), FromUtf8(text)); }
+
+double TextMeasure::RightOverhang(const TextFont& face, std::string_view character) {
+  const QString text = FromUtf8(character);
+  if (text.isEmpty()) return 0;
+  return std::max(0.0, -Measured(face).metrics.rightBearing(text.front())) / kPixelsPerPoint;
 }
 
 }  // namespace soatnoma

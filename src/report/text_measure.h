@@ -2,7 +2,8 @@
 // Text measured in points, the same on every device: fonts are laid out on a virtual
 // 720 dpi surface without hinting, so no screen or printer rounds the widths. A text once
 // measured in a font is remembered: the reports of a whole staff share their headings,
-// row titles and most numbers, and one measure serves them all.
+// row titles and most numbers, and one measure serves them all. This is the desktop's
+// measure of the sheet layout.
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -10,7 +11,10 @@
 #include <QImage>
 #include <QString>
 #include <deque>
+#include <utility>
 #include <vector>
+
+#include "report/text_metrics.h"
 
 namespace soatnoma {
 
@@ -29,7 +33,10 @@ struct MeasuredFont {
   double lineSpacing = 0;
 };
 
-class TextMeasure {
+// The font of the sheet's family, size and weight, laid out without hinting or shaping.
+QFont QtFont(const TextFont& font);
+
+class TextMeasure : public TextMetrics {
  public:
   TextMeasure();
   TextMeasure(const TextMeasure&) = delete;
@@ -39,30 +46,30 @@ class TextMeasure {
   const MeasuredFont& Measured(const QFont& font);
 
   double Width(const MeasuredFont& font, const QString& text) const;
-  // The widest of the ten digits: the unit of column widths.
-  double DigitWidth(const MeasuredFont& font) const;
   // Breaks the text into lines no wider than width, at word boundaries where it can.
-  std::vector<LineSpan> Wrap(const MeasuredFont& font, const QString& text, double width) const;
+  std::vector<LineSpan> Wrap(const MeasuredFont& font, const QString& text, double width);
+
+  FontMeasures Measures(const TextFont& font) override;
+  double Width(const TextFont& font, std::string_view text) override;
+  double RightOverhang(const TextFont& font, std::string_view character) override;
 
  private:
-  // A text in one of the fonts above, and for a wrap the width it was wrapped to.
+  // A text in one of the fonts above.
   struct Key {
     const MeasuredFont* font;
     QString text;
-    double width;
     friend bool operator==(const Key&, const Key&) = default;
-    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.font, key.text, key.width); }
+    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.font, key.text); }
   };
-  // Remembered results stay few: the memory is given back when they grow past this.
+  // Remembered widths stay few: the memory is given back when they grow past this.
   static constexpr qsizetype kMaxRemembered = 20000;
 
-  double MeasureWidth(const MeasuredFont& font, const QString& text) const;
-  std::vector<LineSpan> BreakLines(const MeasuredFont& font, const QString& text, double width) const;
+  const MeasuredFont& Measured(const TextFont& font);
 
   QImage surface_;
   std::deque<MeasuredFont> fonts_;
+  std::vector<std::pair<TextFont, const MeasuredFont*>> faces_;
   mutable QHash<Key, double> widths_;
-  mutable QHash<Key, std::vector<LineSpan>> wraps_;
 };
 
 }  // namespace soatnoma

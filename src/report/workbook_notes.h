@@ -24,6 +24,9 @@ struct WorkbookNotes {
   friend bool operator==(const WorkbookNotes&, const WorkbookNotes&) = default;
 };
 
+// The name of a single report's worksheet.
+inline constexpr std::string_view kReportSheetName = "Soatnoma";
+
 namespace workbook_mark {
 inline constexpr std::string_view kName = "Soatnoma";
 inline constexpr std::string_view kValue = "yillik taqsimot, 1-shakl";

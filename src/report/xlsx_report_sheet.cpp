@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "report/workbook_sizes.h"
 #include "report/workbook_text.h"
 
 namespace soatnoma {
@@ -57,26 +58,15 @@ lxw_error WriteCells(lxw_worksheet* worksheet, const ReportSheet& sheet, XlsxFor
   return LXW_NO_ERROR;
 }
 
-// The library stores a width as characters plus 5 pixels of a 7-pixel digit (its own
-// default font); a spreadsheet reads it in digits of the workbook's standard font. The
-// width given to the library is corrected so that the 5 pixels stay 5 pixels.
-double LibraryColumnWidth(double characters, double digitPixels) {
-  constexpr double kLibraryDigitPixels = 7;
-  constexpr double kPaddingPixels = 5;
-  if (characters < 1) return characters;
-  return characters + kPaddingPixels / digitPixels - kPaddingPixels / kLibraryDigitPixels;
-}
-
 // Rows of automatic height are written with the height the renderer gives them.
 void WriteSizes(lxw_worksheet* worksheet, const ReportSheet& sheet, const SheetLayout& layout) {
-  const double digitPixels = std::round(layout.StandardDigitWidth() * 96.0 / 72.0);
+  const double digitPixels = DigitPixels(layout.Geometry());
   for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
     worksheet_set_column(worksheet, ColumnIndex(column), ColumnIndex(column),
                          LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels), nullptr);
   }
   for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    const double height = sheet.RowHeight(row).value_or(std::ceil(layout.RowHeight(row) * 4) / 4);
-    worksheet_set_row(worksheet, RowIndex(row), height, nullptr);
+    worksheet_set_row(worksheet, RowIndex(row), WorkbookRowHeight(sheet, layout.Geometry(), row), nullptr);
   }
 }
 

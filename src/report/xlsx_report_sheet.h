@@ -7,7 +7,7 @@
 #include <xlsxwriter.h>
 
 #include "report/report_sheet.h"
-#include "report/sheet_layout.h"
+#include "report/qt_sheet_layout.h"
 #include "report/xlsx_finish.h"
 #include "report/xlsx_formats.h"
 

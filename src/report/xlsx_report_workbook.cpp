@@ -1,6 +1,6 @@
 #include "report/xlsx_report_workbook.h"
 
-#include "report/sheet_layout.h"
+#include "report/qt_sheet_layout.h"
 #include "report/xlsx_notes_writer.h"
 #include "report/xlsx_report_sheet.h"
 

@@ -6,12 +6,10 @@
 namespace soatnoma {
 namespace {
 
-constexpr const char* kSheetName = "Soatnoma";
-
 bool WriteWorkbook(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path,
                    std::string& detail) {
   XlsxReportWorkbook workbook(path, sheet.Font());
-  lxw_error written = workbook.AddReport(kSheetName, sheet);
+  lxw_error written = workbook.AddReport(std::string(kReportSheetName), sheet);
   if (written == LXW_NO_ERROR) written = workbook.AddNotes(notes);
   if (written != LXW_NO_ERROR) {
     detail = lxw_strerror(written);

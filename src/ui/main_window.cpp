@@ -172,7 +172,8 @@ void MainWindow::StartRun(TeacherCategory category) {
     outcome = BuildReportBeforeRounding(run);
   } catch (const std::exception& fault) {
     services_.showMessage(this, MessageIcon::Critical,
-                          QStringLiteral("Hisobotni tuzib bo'lmadi: %1").arg(QString::fromUtf8(fault.what())));
+                          QString::fromUtf8(kReportFailedMessage.data(), static_cast<qsizetype>(kReportFailedMessage.size())) +
+                              QString::fromUtf8(fault.what()));
     return;
   }
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
