@@ -19,6 +19,12 @@ if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 
+# The browser edition: the WebAssembly compiler, the font cutter with its WOFF2 packer,
+# and the browser its tests run in. Node.js and npm come with the machine.
+if [ "${1:-}" = "--web" ]; then
+  packages+=(emscripten python3-fonttools python3-brotli chromium)
+fi
+
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

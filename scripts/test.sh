@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds the programs and the browser edition, and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
+scripts/web.sh >/dev/null
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+# The browser edition: its module under node, its page in Chromium.
+node --test --test-concurrency=1 web/tests/

@@ -1,0 +1,53 @@
+// The browser edition's figures, in headless Chromium: the file's size, from opening the
+// file to a form that takes input, from Enter to the drawn rounded report, and from
+// "Excel kitobi" to the workbook ready. A benchmark, not a test: it prints and never fails.
+//   node web/bench.mjs [build-web/soatnoma.html] [RUNS]
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { gzipSync } from 'node:zlib';
+
+import puppeteer from 'puppeteer-core';
+
+const file = path.resolve(process.argv[2] ?? 'build-web/soatnoma.html');
+const runs = Number(process.argv[3] ?? 5);
+const bytes = readFileSync(file);
+console.log(`soatnoma.html: ${(bytes.length / 1024).toFixed(0)} KB, ${(gzipSync(bytes).length / 1024).toFixed(0)} KB gzipped`);
+
+const profile = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-bench-'));
+const browser = await puppeteer.launch({
+  executablePath: '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
+    '--disable-component-update', '--no-first-run', `--user-data-dir=${profile}`],
+});
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const figures = { interactive: [], report: [], workbook: [] };
+for (let run = 0; run < runs; ++run) {
+  const page = await browser.newPage();
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
+  await page.goto(pathToFileURL(file).href);
+  await page.waitForSelector('body[data-ready="yes"]');
+  figures.interactive.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-interactive')[0].startTime));
+  await page.type('#Text3', 'Abdurahmonova Oʻgʻiloyxon');
+  await page.type('#Text2', '24');
+  await page.focus('#Text2');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('body[data-report="drawn"]');
+  figures.report.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-report')[0].duration));
+  await page.click('#SaveXlsx');
+  await page.waitForSelector('body[data-workbook="saved"]');
+  figures.workbook.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-workbook')[0].duration));
+  await page.close();
+}
+await browser.close();
+rmSync(profile, { recursive: true, force: true });
+
+const show = (label, values, limit) =>
+  console.log(`${label}: median ${median(values).toFixed(1)} ms (runs: ${values.map((v) => v.toFixed(0)).join(', ')}; aim ≤ ${limit} ms)`);
+show('open to interactive form', figures.interactive, 300);
+show('Enter to drawn rounded report', figures.report, 50);
+show('"Excel kitobi" to workbook ready', figures.workbook, 300);

@@ -1,0 +1,46 @@
+// Bundles the page into one self-contained file: the scripts with the WebAssembly module
+// and the workbook library, the style, and the report's font (DejaVu Sans and its bold,
+// cut down to the letters a form in Uzbek, Russian or English needs) as data.
+//
+//   node build.mjs MODULE_JS FONT_DIR OUTPUT_HTML
+
+import { build } from 'esbuild';
+import { readFileSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const [moduleJs, fontDir, output] = process.argv.slice(2);
+if (!moduleJs || !fontDir || !output) {
+  console.error('usage: node build.mjs MODULE_JS FONT_DIR OUTPUT_HTML');
+  process.exit(64);
+}
+
+const bundled = await build({
+  entryPoints: [path.join(here, 'src/main.js')],
+  bundle: true,
+  write: false,
+  format: 'iife',
+  minify: true,
+  target: ['chrome100', 'firefox100', 'safari15'],
+  legalComments: 'none',
+  alias: { 'soatnoma-module': path.resolve(moduleJs) },
+  // The module's loader names node's own modules for when it runs there; the page never does.
+  external: ['fs', 'path', 'crypto'],
+  logLevel: 'warning',
+});
+// A script inside the page must not close its own element.
+const script = bundled.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
+
+function fontFace(file, weight) {
+  const data = readFileSync(path.join(fontDir, file)).toString('base64');
+  return `@font-face{font-family:"DejaVu Sans";font-weight:${weight};font-style:normal;font-display:block;` +
+    `src:url(data:font/woff2;base64,${data}) format("woff2")}`;
+}
+const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') +
+  readFileSync(path.join(here, 'style.css'), 'utf8');
+
+const page = readFileSync(path.join(here, 'index.html'), 'utf8')
+  .replace('/*STYLE*/', () => style)
+  .replace('/*SCRIPT*/', () => script);
+writeFileSync(output, page);

@@ -1,0 +1,24 @@
+#pragma once
+// The browser's measure of text: the page's canvas, asked through a JavaScript object
+// with fontMeasures(family, size, bold), width(family, size, bold, text) and
+// rightOverhang(family, size, bold, character), all in points.
+
+#include <emscripten/val.h>
+
+#include "report/text_metrics.h"
+
+namespace soatnoma::web {
+
+class CanvasTextMetrics : public TextMetrics {
+ public:
+  explicit CanvasTextMetrics(emscripten::val measure) : measure_(std::move(measure)) {}
+
+  FontMeasures Measures(const TextFont& font) override;
+  double Width(const TextFont& font, std::string_view text) override;
+  double RightOverhang(const TextFont& font, std::string_view character) override;
+
+ private:
+  emscripten::val measure_;
+};
+
+}  // namespace soatnoma::web

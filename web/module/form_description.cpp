@@ -1,0 +1,213 @@
+#include "form_description.h"
+
+#include <vector>
+
+#include "json_writer.h"
+#include "model/relative_formula.h"
+#include "report/cell_display.h"
+#include "report/workbook_notes.h"
+#include "report/workbook_sizes.h"
+
+namespace soatnoma::web {
+namespace {
+
+std::string CellName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
+
+const char* KindName(CellKind kind) {
+  switch (kind) {
+    case CellKind::Number: return "number";
+    case CellKind::Text: return "text";
+    case CellKind::Formula: return "formula";
+    case CellKind::Empty: break;
+  }
+  return "empty";
+}
+
+const char* HorizontalName(HorizontalAlignment alignment) {
+  switch (alignment) {
+    case HorizontalAlignment::Left: return "left";
+    case HorizontalAlignment::Center: return "center";
+    case HorizontalAlignment::Right: return "right";
+    case HorizontalAlignment::General: break;
+  }
+  return "general";
+}
+
+const char* VerticalName(VerticalAlignment alignment) {
+  switch (alignment) {
+    case VerticalAlignment::Top: return "top";
+    case VerticalAlignment::Center: return "middle";
+    case VerticalAlignment::Bottom: break;
+  }
+  return "bottom";
+}
+
+// The distinct formats of the sheet; the first is a cell's format left as it was.
+class FormatTable {
+ public:
+  FormatTable() : formats_{CellFormat{}} {}
+
+  std::size_t IndexOf(const CellFormat& format) {
+    for (std::size_t i = 0; i < formats_.size(); ++i) {
+      if (formats_[i] == format) return i;
+    }
+    formats_.push_back(format);
+    return formats_.size() - 1;
+  }
+
+  void Write(JsonWriter& json, const StandardFont& font) const {
+    json.Key("formats").BeginArray();
+    for (const CellFormat& format : formats_) {
+      json.BeginObject();
+      json.Key("bold").Bool(format.bold);
+      json.Key("fontSize").Number(format.fontSize.value_or(font.size));
+      json.Key("horizontal").String(HorizontalName(format.horizontal));
+      json.Key("vertical").String(VerticalName(format.vertical));
+      json.Key("wrapText").Bool(format.wrapText);
+      json.Key("rotation").Integer(format.orientation);
+      json.Key("indent").Integer(format.indentLevel);
+      json.Key("shrinkToFit").Bool(format.shrinkToFit);
+      json.Key("numberFormat").String(format.numberFormat);
+      json.Key("border").String(format.border == LineStyle::Continuous ? "thin" : "none");
+      json.EndObject();
+    }
+    json.EndArray();
+  }
+
+ private:
+  std::vector<CellFormat> formats_;
+};
+
+void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats) {
+  const CellGrid& cells = sheet.Cells();
+  json.Key("cells").BeginArray();
+  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+      const auto merged = sheet.MergedBlockAt(row, column);
+      if (merged && (merged->firstRow != row || merged->firstColumn != column)) continue;
+      const CellKind kind = cells.KindAt(row, column);
+      json.BeginObject();
+      json.Key("ref").String(CellName(row, column));
+      json.Key("row").Integer(row);
+      json.Key("column").Integer(column);
+      json.Key("kind").String(KindName(kind));
+      if (kind == CellKind::Text) json.Key("text").String(cells.TextAt(row, column));
+      if (kind == CellKind::Number || kind == CellKind::Formula) json.Key("value").Number(cells.ReadNumber(row, column));
+      if (kind == CellKind::Formula) json.Key("formula").String(cells.FormulaAt(row, column)->ToA1(row, column));
+      json.Key("display").String(DisplayedText(sheet, row, column));
+      json.Key("format").Integer(static_cast<long long>(formats.IndexOf(sheet.FormatAt(row, column))));
+      json.EndObject();
+    }
+  }
+  json.EndArray();
+  json.Key("merges").BeginArray();
+  for (const CellBlock& block : sheet.MergedBlocks()) {
+    json.BeginObject().Key("ref").String(BlockAddress(block));
+    json.Key("firstRow").Integer(block.firstRow).Key("firstColumn").Integer(block.firstColumn);
+    json.Key("lastRow").Integer(block.lastRow).Key("lastColumn").Integer(block.lastColumn);
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout) {
+  const double digitPixels = DigitPixels(layout);
+  json.Key("columns").BeginArray();
+  for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+    json.BeginObject();
+    json.Key("left").Number(layout.ColumnLeft(column));
+    json.Key("width").Number(layout.ColumnWidth(column));
+    json.Key("workbookWidth").Number(StoredColumnWidth(LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels)));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("rows").BeginArray();
+  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
+    json.BeginObject();
+    json.Key("top").Number(layout.RowTop(row));
+    json.Key("height").Number(layout.RowHeight(row));
+    json.Key("workbookHeight").Number(WorkbookRowHeight(sheet, layout, row));
+    json.Key("automatic").Bool(!sheet.RowHeight(row).has_value());
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("width").Number(layout.Width());
+  json.Key("height").Number(layout.Height());
+}
+
+void WriteBoxes(JsonWriter& json, const SheetGeometry& layout) {
+  json.Key("boxes").BeginArray();
+  for (const SheetBox& box : layout.Boxes()) {
+    json.BeginObject();
+    json.Key("ref").String(CellName(box.row, box.column));
+    json.Key("row").Integer(box.row);
+    json.Key("column").Integer(box.column);
+    json.Key("left").Number(box.rect.left);
+    json.Key("top").Number(box.rect.top);
+    json.Key("width").Number(box.rect.width);
+    json.Key("height").Number(box.rect.height);
+    json.Key("fontSize").Number(box.font.size);
+    json.Key("bold").Bool(box.font.bold);
+    json.Key("orientation").Integer(box.orientation);
+    json.Key("bordered").Bool(box.bordered);
+    json.Key("overflows").Bool(box.overflows);
+    json.Key("lines").BeginArray();
+    for (const SheetTextLine& line : box.lines) {
+      json.BeginObject().Key("text").String(line.text).Key("x").Number(line.x).Key("y").Number(line.y).EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& layout) {
+  const PaperPoints paper = PagePoints(page);
+  const SheetPlacement placement = PlaceSheet(page, layout.Width(), layout.Height());
+  json.Key("page").BeginObject();
+  json.Key("orientation").String(page.orientation == PageOrientation::Landscape ? "landscape" : "portrait");
+  json.Key("paperSize").Integer(static_cast<int>(page.paperSize));
+  json.Key("width").Number(paper.width);
+  json.Key("height").Number(paper.height);
+  json.Key("sheet").BeginObject();
+  json.Key("left").Number(placement.left).Key("top").Number(placement.top).Key("scale").Number(placement.scale);
+  json.EndObject();
+  json.Key("margins").BeginObject();
+  json.Key("left").Number(page.leftMargin);
+  json.Key("right").Number(page.rightMargin);
+  json.Key("top").Number(page.topMargin);
+  json.Key("bottom").Number(page.bottomMargin);
+  json.Key("header").Number(page.headerMargin);
+  json.Key("footer").Number(page.footerMargin);
+  json.EndObject();
+  json.Key("centerHorizontally").Bool(page.centerHorizontally);
+  json.Key("centerVertically").Bool(page.centerVertically);
+  json.Key("printGridlines").Bool(page.printGridlines);
+  json.Key("printHeadings").Bool(page.printHeadings);
+  json.Key("zoom").Integer(page.zoom);
+  json.Key("firstPageNumber").Integer(page.firstPageNumber == kAutomaticFirstPageNumber ? 0 : page.firstPageNumber);
+  json.Key("overThenDown").Bool(page.order == PageOrder::OverThenDown);
+  json.EndObject();
+}
+
+}  // namespace
+
+std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout) {
+  JsonWriter json;
+  FormatTable formats;
+  json.BeginObject();
+  json.Key("font").BeginObject().Key("family").String(sheet.Font().family).Key("size").Number(sheet.Font().size).EndObject();
+  WriteCells(json, sheet, formats);
+  formats.Write(json, sheet.Font());
+  WriteSizes(json, sheet, layout);
+  WriteBoxes(json, layout);
+  WritePage(json, sheet.Page(), layout);
+  json.Key("sheetName").String(kReportSheetName);
+  json.Key("mark").BeginObject();
+  json.Key("name").String(workbook_mark::kName).Key("value").String(workbook_mark::kValue);
+  json.EndObject();
+  json.EndObject();
+  return json.Text();
+}
+
+}  // namespace soatnoma::web

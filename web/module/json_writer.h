@@ -1,0 +1,33 @@
+#pragma once
+// A JSON text written piece by piece: what the module hands the page.
+
+#include <string>
+#include <string_view>
+
+namespace soatnoma::web {
+
+class JsonWriter {
+ public:
+  JsonWriter& BeginObject();
+  JsonWriter& EndObject();
+  JsonWriter& BeginArray();
+  JsonWriter& EndArray();
+  // The name of the next member of an object.
+  JsonWriter& Key(std::string_view name);
+  JsonWriter& String(std::string_view text);
+  // The shortest text that reads back as the same number; null for NaN and infinities.
+  JsonWriter& Number(double value);
+  JsonWriter& Integer(long long value);
+  JsonWriter& Bool(bool value);
+  JsonWriter& Null();
+
+  const std::string& Text() const { return text_; }
+
+ private:
+  void Separate();
+
+  std::string text_;
+  bool first_ = true;  // no value yet in the object or array at hand
+};
+
+}  // namespace soatnoma::web

@@ -1,0 +1,169 @@
+// The report form for the browser: everything the page shows and saves is worked out
+// here, by the same code as the desktop's; the page only draws and serialises it.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <exception>
+#include <string>
+#include <variant>
+
+#include "canvas_text_metrics.h"
+#include "cli/table_csv.h"
+#include "form_description.h"
+#include "json_writer.h"
+#include "model/teacher.h"
+#include "model/weekly_hours.h"
+#include "report/report_builder.h"
+#include "report/report_file_name.h"
+#include "ui/form_controls.h"
+
+namespace soatnoma::web {
+namespace {
+
+using emscripten::val;
+
+std::string Field(const val& request, const char* name) {
+  const val field = request[name];
+  return field.isString() ? field.as<std::string>() : std::string();
+}
+
+bool Flag(const val& request, const char* name) { return request[name].isTrue(); }
+
+TeacherCategory CategoryOf(const val& request) {
+  return Field(request, "category") == "primary" ? TeacherCategory::Primary : TeacherCategory::Upper;
+}
+
+std::string RefusalJson(std::string_view message, bool clearsWeeklyHours) {
+  JsonWriter json;
+  json.BeginObject().Key("ok").Bool(false).Key("message").String(message);
+  json.Key("clearsWeeklyHours").Bool(clearsWeeklyHours).EndObject();
+  return json.Text();
+}
+
+// The rate box's text when a category is chosen: "18" or "20".
+std::string DefaultRateText(const std::string& category) {
+  return std::string(DefaultRate(category == "primary" ? TeacherCategory::Primary : TeacherCategory::Upper));
+}
+
+// The weekly hours the six day boxes add up to, Monday first; null while a day holds
+// text that is not a number.
+val WeeklyHoursOfDays(const val& days) {
+  std::array<std::string, 6> texts;
+  std::array<std::string_view, 6> views;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const val day = days[i];
+    texts[i] = day.isString() ? day.as<std::string>() : std::string();
+    views[i] = texts[i];
+  }
+  const auto week = WeeklyHoursFromDays(views);
+  return week ? val(*week) : val::null();
+}
+
+// The table C5:S20 as `soatnoma-cli table` prints it: {ok, csv} or {ok: false, message}.
+std::string TableCsv(const val& request) {
+  const std::string weekly = Field(request, "weekly");
+  const std::string rate = Field(request, "rate");
+  const DistributionInput input{CategoryOf(request), weekly, rate, Flag(request, "leader")};
+  const auto csv = cli::TeacherTableCsv(input, Flag(request, "beforeRounding"));
+  if (const auto* refusal = std::get_if<Refusal>(&csv)) return RefusalJson(refusal->message, refusal->clearsWeeklyHours);
+  JsonWriter json;
+  json.BeginObject().Key("ok").Bool(true).Key("csv").String(std::get<std::string>(csv)).EndObject();
+  return json.Text();
+}
+
+// The run of the form: the report after the rounding pass (or before it, when asked),
+// described whole, with the file name it is saved under; or the refusal of the input.
+std::string BuildForm(const val& request, const val& measure) {
+  const ReportRequest run{
+      .category = CategoryOf(request),
+      .weeklyHours = Field(request, "weekly"),
+      .rate = Field(request, "rate"),
+      .classLeader = Flag(request, "leader"),
+      .texts = {.school = Field(request, "school"), .subject = Field(request, "subject"), .name = Field(request, "name")},
+      .calendarYear = request["year"].as<int>(),
+  };
+  ReportOutcome outcome;
+  try {
+    outcome = Flag(request, "beforeRounding") ? BuildReportBeforeRounding(run) : BuildReport(run);
+  } catch (const std::exception& fault) {
+    return RefusalJson(std::string(kReportFailedMessage) + fault.what(), false);
+  }
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) return RefusalJson(refusal->message, refusal->clearsWeeklyHours);
+  const ReportSheet& sheet = std::get<ReportSheet>(outcome);
+  CanvasTextMetrics metrics(measure);
+  const SheetGeometry layout(sheet, metrics);
+  std::string json = R"({"ok":true,"fileName":)";
+  JsonWriter name;
+  name.String(ReportFileName(run.texts.name, run.calendarYear, "xlsx"));
+  json += name.Text();
+  json += R"(,"form":)";
+  json += DescribeForm(sheet, layout);
+  json += '}';
+  return json;
+}
+
+const char* KindName(ui::ControlKind kind) {
+  switch (kind) {
+    case ui::ControlKind::Label: return "label";
+    case ui::ControlKind::CreditLine: return "creditLine";
+    case ui::ControlKind::TextBox: return "textBox";
+    case ui::ControlKind::HelpTextBox: return "helpTextBox";
+    case ui::ControlKind::Frame: return "frame";
+    case ui::ControlKind::OptionButton: return "optionButton";
+    case ui::ControlKind::CheckBox: return "checkBox";
+    case ui::ControlKind::Button: return "button";
+    case ui::ControlKind::Picture: break;
+  }
+  return "picture";
+}
+
+const char* FontName(ui::ControlFont font) {
+  switch (font) {
+    case ui::ControlFont::Caption: return "caption";
+    case ui::ControlFont::Entry: return "entry";
+    case ui::ControlFont::Help: return "help";
+    case ui::ControlFont::Window: break;
+  }
+  return "window";
+}
+
+// The teacher's form: its size in twips, and every control with its name, caption, tool tip, place in twips, tab
+// stop, font and whether it is shown at the start.
+std::string FormControls() {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("width").Integer(ui::kClientArea.width).Key("height").Integer(ui::kClientArea.height);
+  json.Key("controls").BeginArray();
+  for (const ui::ControlSpec& spec : ui::FormControls()) {
+    json.BeginObject();
+    json.Key("name").String(spec.name).Key("kind").String(KindName(spec.kind));
+    json.Key("container").String(spec.container).Key("caption").String(spec.caption);
+    json.Key("toolTip").String(spec.toolTip);
+    json.Key("left").Integer(spec.place.left).Key("top").Integer(spec.place.top);
+    json.Key("width").Integer(spec.place.width).Key("height").Integer(spec.place.height);
+    json.Key("tabIndex").Integer(spec.tabIndex).Key("font").String(FontName(spec.font));
+    json.Key("centred").Bool(spec.centred).Key("shown").Bool(spec.shownAtStart);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  return json.Text();
+}
+
+std::string FileName(const std::string& teacherName, int calendarYear, const std::string& suffix) {
+  return ReportFileName(teacherName, calendarYear, suffix);
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(soatnoma) {
+  emscripten::function("defaultRate", &DefaultRateText);
+  emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
+  emscripten::function("tableCsv", &TableCsv);
+  emscripten::function("buildForm", &BuildForm);
+  emscripten::function("reportFileName", &FileName);
+  emscripten::function("formControls", &FormControls);
+}
+
+}  // namespace soatnoma::web

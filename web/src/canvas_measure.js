@@ -1,0 +1,83 @@
+// The browser's measure of the report's text, for the C++ layout: widths, ascent, descent
+// and line spacing in points, measured on a canvas in the font the page carries. Fonts are
+// measured as the desktop measures them: at ten pixels a point with the pixel size made
+// whole, each character's advance cut to 1/64 pixel and added up without kerning, ascent
+// and descent rounded to 1/64 pixel, so both lay the form out alike.
+
+const PIXELS_PER_POINT = 10;
+const SUBPIXELS = 64;
+const EPSILON = 1e-6;
+// A canvas gives a font's ascent and descent in whole pixels; at the size of the font's own
+// units they are exact.
+const DESIGN_PIXELS = 2048;
+
+export function createCanvasMeasure(document) {
+  const context = document.createElement('canvas').getContext('2d');
+  const fonts = new Map();
+
+  function fontOf(family, size, bold) {
+    const key = `${bold ? 'b' : 'r'}${size}${family}`;
+    let font = fonts.get(key);
+    if (!font) {
+      font = {
+        css: `${bold ? 'bold ' : ''}${Math.round(size * PIXELS_PER_POINT)}px "${family}"`,
+        advances: new Map(),
+        overhangs: new Map(),
+        measures: null,
+      };
+      fonts.set(key, font);
+    }
+    context.font = font.css;
+    return font;
+  }
+
+  // A character's advance in 1/64 pixel, cut as the desktop cuts it.
+  function advance(font, character) {
+    let subpixels = font.advances.get(character);
+    if (subpixels === undefined) {
+      subpixels = Math.floor(context.measureText(character).width * SUBPIXELS + EPSILON);
+      font.advances.set(character, subpixels);
+    }
+    return subpixels;
+  }
+
+  return {
+    fontMeasures(family, size, bold) {
+      const font = fontOf(family, size, bold);
+      if (!font.measures) {
+        const pixels = Math.round(size * PIXELS_PER_POINT);
+        context.font = `${bold ? 'bold ' : ''}${DESIGN_PIXELS}px "${family}"`;
+        const metrics = context.measureText('Hg');
+        const scaled = (design) => Math.round(design / DESIGN_PIXELS * pixels * SUBPIXELS) / SUBPIXELS;
+        const ascent = scaled(metrics.fontBoundingBoxAscent);
+        const descent = scaled(metrics.fontBoundingBoxDescent);
+        font.measures = {
+          ascent: ascent / PIXELS_PER_POINT,
+          descent: descent / PIXELS_PER_POINT,
+          lineSpacing: (ascent + descent) / PIXELS_PER_POINT,
+        };
+      }
+      return font.measures;
+    },
+
+    width(family, size, bold, text) {
+      const font = fontOf(family, size, bold);
+      let subpixels = 0;
+      for (const character of text) subpixels += advance(font, character);
+      return subpixels / SUBPIXELS / PIXELS_PER_POINT;
+    },
+
+    // How far the ink of a character runs past its advance, in whole pixels as the desktop
+    // rounds glyph boxes: its right edge rounded up, its advance to the nearest pixel.
+    rightOverhang(family, size, bold, character) {
+      const font = fontOf(family, size, bold);
+      let overhang = font.overhangs.get(character);
+      if (overhang === undefined) {
+        const metrics = context.measureText(character);
+        overhang = Math.max(0, Math.ceil(metrics.actualBoundingBoxRight - EPSILON) - Math.round(metrics.width));
+        font.overhangs.set(character, overhang);
+      }
+      return overhang / PIXELS_PER_POINT;
+    },
+  };
+}

@@ -1,0 +1,129 @@
+// The page: the teacher's form, the run, the report drawn as it prints, its workbook and
+// its print. What the form computes, checks and says comes from the module.
+
+import SoatnomaModule from 'soatnoma-module';
+import { buildForm } from './form.js';
+import { createCanvasMeasure } from './canvas_measure.js';
+import { drawPage } from './report_view.js';
+
+const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
+// The most the page enlarges the desktop window's form.
+const LARGEST_ZOOM = 1.6;
+const TWIPS_PER_PIXEL = 15;
+
+function byId(id) {
+  return document.getElementById(id);
+}
+
+function chosenCategory() {
+  return byId('Option1').checked ? 'primary' : 'upper';
+}
+
+function saveBytes(bytes, fileName) {
+  const url = URL.createObjectURL(new Blob([bytes], {
+    type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
+  }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = fileName;
+  document.body.appendChild(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 60000);
+}
+
+// The form as large as it is comfortable, never wider than the screen.
+function fitForm(widthTwips) {
+  const room = document.documentElement.clientWidth - 18;
+  const zoom = Math.min(LARGEST_ZOOM, room / (widthTwips / TWIPS_PER_PIXEL));
+  document.documentElement.style.setProperty('--zoom', String(zoom));
+}
+
+async function start() {
+  const [module] = await Promise.all([
+    SoatnomaModule(),
+    document.fonts.load('10px "DejaVu Sans"'),
+    document.fonts.load('bold 10px "DejaVu Sans"'),
+  ]);
+  const measure = createCanvasMeasure(document);
+  const form = JSON.parse(module.formControls());
+  const root = byId('Form1');
+  root.style.setProperty('--form-width', form.width);
+  root.style.setProperty('--form-height', form.height);
+  fitForm(form.width);
+  window.addEventListener('resize', () => fitForm(form.width));
+  buildForm(document, root, form.controls);
+  const message = byId('message');
+  const report = byId('report');
+  let shown = null;
+
+  const sumDays = () => {
+    // Every day counts, whichever changed; while a day holds text that is not a number,
+    // the week stays as it was.
+    const week = module.weeklyHoursOfDays(DAY_BOXES.map((id) => byId(id).value));
+    if (week !== null) byId('Text2').value = week;
+  };
+  for (const id of DAY_BOXES) byId(id).addEventListener('input', sumDays);
+
+  const choose = (category) => {
+    byId('Text1').value = module.defaultRate(category);
+    // The two run buttons share one place; only the chosen category's is there.
+    byId('Command2').hidden = category !== 'primary';
+    byId('Command1').hidden = category !== 'upper';
+  };
+  byId('Option1').addEventListener('change', () => choose('primary'));
+  byId('Option2').addEventListener('change', () => choose('upper'));
+  byId('Option2').checked = true;
+
+  // startedAt: when the teacher pressed Enter or the button, for the page's timings.
+  const run = (category, startedAt) => {
+    const result = JSON.parse(module.buildForm({
+      category,
+      weekly: byId('Text2').value,
+      rate: byId('Text1').value,
+      leader: byId('Check1').checked,
+      name: byId('Text3').value,
+      school: byId('Text6').value,
+      subject: byId('Text4').value,
+      year: new Date().getFullYear(),
+    }, measure));
+    if (!result.ok) {
+      message.textContent = result.message;
+      if (result.clearsWeeklyHours) byId('Text2').value = '';
+      byId('Text2').focus();
+      return;
+    }
+    message.textContent = '';
+    shown = result;
+    const sheet = byId('sheet');
+    sheet.replaceChildren(drawPage(document, result.form));
+    report.hidden = false;
+    sheet.getBoundingClientRect();
+    performance.measure('soatnoma-report', { start: startedAt });
+    document.body.dataset.report = 'drawn';
+  };
+  byId('Command1').addEventListener('click', (event) => run('upper', event.timeStamp));
+  byId('Command2').addEventListener('click', (event) => run('primary', event.timeStamp));
+  byId('Text2').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') run(chosenCategory(), event.timeStamp);
+  });
+
+  byId('SaveXlsx').addEventListener('click', async (event) => {
+    if (!shown) return;
+    // The workbook library is set going on the first workbook only.
+    const { writeWorkbook } = await import('./workbook.js');
+    const bytes = await writeWorkbook(shown.form);
+    saveBytes(bytes, shown.fileName);
+    performance.measure('soatnoma-workbook', { start: event.timeStamp });
+    document.body.dataset.workbook = 'saved';
+  });
+  byId('Print').addEventListener('click', () => window.print());
+
+  byId('Text3').focus();
+  performance.mark('soatnoma-interactive');
+  document.body.dataset.ready = 'yes';
+}
+
+start().catch((fault) => {
+  byId('message').textContent = String(fault);
+});

@@ -1,0 +1,136 @@
+// The report form as an .xlsx workbook, as the desktop saves it: every cell with its value,
+// text or formula and cached result, its format, the merged blocks, column widths and row
+// heights as the workbook holds them, the page setup, the workbook's standard font, and the
+// program's mark. exceljs writes the package; what it cannot express (the standard font,
+// rows of automatic height, the mark) is put into the package afterwards.
+
+import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
+import JSZip from 'jszip';
+
+const POINTS_PER_INCH = 72;
+
+function cellStyle(format, family) {
+  const style = {
+    font: { name: family, size: format.fontSize, bold: format.bold || undefined },
+    alignment: {},
+  };
+  if (format.horizontal !== 'general') style.alignment.horizontal = format.horizontal;
+  if (format.vertical !== 'bottom') style.alignment.vertical = format.vertical;
+  if (format.wrapText) style.alignment.wrapText = true;
+  if (format.rotation !== 0) style.alignment.textRotation = format.rotation;
+  if (format.indent > 0) style.alignment.indent = format.indent;
+  if (format.shrinkToFit) style.alignment.shrinkToFit = true;
+  if (format.numberFormat !== 'General') style.numFmt = format.numberFormat;
+  if (format.border === 'thin') {
+    const thin = { style: 'thin' };
+    style.border = { left: thin, right: thin, top: thin, bottom: thin };
+  }
+  return style;
+}
+
+function cellValue(cell) {
+  switch (cell.kind) {
+    case 'number': return cell.value;
+    case 'text': return cell.text;
+    case 'formula': return { formula: cell.formula, result: cell.value ?? 0 };
+    default: return null;
+  }
+}
+
+function fillSheet(sheet, form) {
+  const styles = form.formats.map((format) => cellStyle(format, form.font.family));
+  form.columns.forEach((column, index) => {
+    sheet.getColumn(index + 1).width = column.workbookWidth;
+  });
+  form.rows.forEach((row, index) => {
+    sheet.getRow(index + 1).height = row.workbookHeight;
+  });
+  const formatOf = new Map(form.cells.map((cell) => [cell.ref, cell.format]));
+  for (const merge of form.merges) {
+    sheet.mergeCells(merge.ref);
+    // Every cell of a merged block carries the block's format.
+    const style = styles[formatOf.get(merge.ref.split(':')[0])];
+    for (let row = merge.firstRow; row <= merge.lastRow; ++row) {
+      for (let column = merge.firstColumn; column <= merge.lastColumn; ++column) sheet.getCell(row, column).style = style;
+    }
+  }
+  for (const described of form.cells) {
+    const value = cellValue(described);
+    // An empty cell is written only for its format, as the desktop writes it.
+    if (value === null && described.format === 0) continue;
+    const cell = sheet.getCell(described.ref);
+    if (value !== null) cell.value = value;
+    cell.style = styles[described.format];
+  }
+  const page = form.page;
+  const inches = (points) => points / POINTS_PER_INCH;
+  sheet.pageSetup = {
+    paperSize: page.paperSize,
+    orientation: page.orientation,
+    scale: page.zoom,
+    horizontalCentered: page.centerHorizontally,
+    verticalCentered: page.centerVertically,
+    showGridLines: page.printGridlines,
+    showRowColHeaders: page.printHeadings,
+    pageOrder: page.overThenDown ? 'overThenDown' : 'downThenOver',
+    margins: {
+      left: inches(page.margins.left),
+      right: inches(page.margins.right),
+      top: inches(page.margins.top),
+      bottom: inches(page.margins.bottom),
+      header: inches(page.margins.header),
+      footer: inches(page.margins.footer),
+    },
+  };
+  if (page.firstPageNumber > 0) sheet.pageSetup.firstPageNumber = page.firstPageNumber;
+}
+
+function escapeXml(text) {
+  return text.replace(/[<>&"']/g, (c) => `&#${c.charCodeAt(0)};`);
+}
+
+// The workbook's standard font is the first font of the styles; the columns are measured
+// in its digits.
+function withStandardFont(styles, font) {
+  const standard = `<font><sz val="${font.size}"/><color theme="1"/><name val="${escapeXml(font.family)}"/><family val="2"/></font>`;
+  return styles.replace(/<font>.*?<\/font>/s, standard);
+}
+
+// Rows of automatic height keep their height for a program that does not fit rows itself,
+// but are not marked as set by hand.
+function withAutomaticRows(sheetXml, rows) {
+  return sheetXml.replace(/<row r="(\d+)"([^>]*?) customHeight="1"/g, (whole, number, rest) =>
+    rows[Number(number) - 1]?.automatic ? `<row r="${number}"${rest}` : whole);
+}
+
+const CUSTOM_PROPERTIES_TYPE = 'application/vnd.openxmlformats-officedocument.custom-properties+xml';
+const CUSTOM_PROPERTIES_RELATION = 'http://schemas.openxmlformats.org/officeDocument/2006/relationships/custom-properties';
+
+function customProperties(mark) {
+  return '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n' +
+    '<Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/custom-properties" ' +
+    'xmlns:vt="http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes">' +
+    `<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="2" name="${escapeXml(mark.name)}">` +
+    `<vt:lpwstr>${escapeXml(mark.value)}</vt:lpwstr></property></Properties>`;
+}
+
+async function finishPackage(buffer, form) {
+  const zip = await JSZip.loadAsync(buffer);
+  const edit = async (path, change) => zip.file(path, change(await zip.file(path).async('string')));
+  await edit('xl/styles.xml', (styles) => withStandardFont(styles, form.font));
+  await edit('xl/worksheets/sheet1.xml', (sheet) => withAutomaticRows(sheet, form.rows));
+  zip.file('docProps/custom.xml', customProperties(form.mark));
+  await edit('[Content_Types].xml', (types) => types.replace('</Types>',
+    `<Override PartName="/docProps/custom.xml" ContentType="${CUSTOM_PROPERTIES_TYPE}"/></Types>`));
+  await edit('_rels/.rels', (relations) => relations.replace('</Relationships>',
+    `<Relationship Id="rIdSoatnoma" Type="${CUSTOM_PROPERTIES_RELATION}" Target="docProps/custom.xml"/></Relationships>`));
+  return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
+}
+
+// The workbook's bytes.
+export async function writeWorkbook(form) {
+  const workbook = new ExcelJS.Workbook();
+  workbook.calcProperties.fullCalcOnLoad = true;
+  fillSheet(workbook.addWorksheet(form.sheetName), form);
+  return finishPackage(await workbook.xlsx.writeBuffer(), form);
+}

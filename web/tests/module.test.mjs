@@ -1,0 +1,133 @@
+// The WebAssembly module against the reference tables, the command line and the form's
+// rules: the same tables byte for byte, the same refusals, the same typed numbers.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { existsSync, readFileSync } from 'node:fs';
+import path from 'node:path';
+
+import { cli, fixtures, loadModule, plainMeasure } from './support.mjs';
+
+const module = await loadModule();
+
+// The reference tables: upper_20_rate20_leader_before.csv is the upper category, 20 weekly
+// hours, rate 20, class leader, before the rounding pass ("p" stands for the point).
+const references = [
+  'upper_20_rate20_other', 'upper_20_rate20_leader', 'upper_20_rate20_leader_before', 'primary_18_rate18_other',
+  'primary_18_rate18_leader', 'upper_10p5_rate18_other', 'upper_10p5_rate18_other_before', 'upper_10_rate18_other',
+  'upper_24_rate20_leader', 'upper_24_rate20_other', 'primary_22p5_rate18_other', 'primary_22p5_rate18_leader',
+  'upper_27_rate20_leader', 'primary_31p5_rate18_other', 'upper_13_rate40_leader', 'upper_13_rate40_leader_before',
+];
+
+function requestOf(name) {
+  const [category, weekly, rate, leader, stage] = name.split('_');
+  return {
+    category,
+    weekly: weekly.replace('p', '.'),
+    rate: rate.replace('rate', ''),
+    leader: leader === 'leader',
+    beforeRounding: stage === 'before',
+  };
+}
+
+test('every reference table comes out byte for byte', () => {
+  assert.equal(references.length, 16);
+  for (const name of references) {
+    const result = JSON.parse(module.tableCsv(requestOf(name)));
+    assert.equal(result.ok, true, name);
+    assert.equal(result.csv, readFileSync(path.join(fixtures, `${name}.csv`), 'utf8'), name);
+  }
+});
+
+// What `soatnoma-cli table` prints for the same boxes: the table, or the refusal on stderr.
+function cliTable(request) {
+  const args = ['table', '--category', request.category, '--weekly', request.weekly, '--rate', request.rate];
+  if (request.leader) args.push('--leader');
+  const run = spawnSync(cli, args, { encoding: 'utf8' });
+  return run.status === 0 ? { ok: true, csv: run.stdout } : { ok: false, message: run.stderr.trim(), status: run.status };
+}
+
+const boxes = [
+  { category: 'upper', weekly: '12,5', rate: '20' },
+  { category: 'upper', weekly: '12.5', rate: '20' },
+  { category: 'primary', weekly: ' 2 2,5 ', rate: '18', leader: true },
+  { category: 'upper', weekly: '', rate: '20' },
+  { category: 'upper', weekly: 'abc', rate: '20' },
+  { category: 'upper', weekly: '24abc', rate: '20' },
+  { category: 'upper', weekly: '9.5', rate: '20' },
+  { category: 'upper', weekly: '24', rate: '' },
+  { category: 'upper', weekly: '24', rate: '0' },
+  { category: 'upper', weekly: '24', rate: '-5' },
+  { category: 'primary', weekly: '24', rate: 'x' },
+  { category: 'upper', weekly: '1e400', rate: '20' },
+  { category: 'upper', weekly: '&H1A', rate: '20' },
+];
+
+test('the boxes are read and refused as the command line reads and refuses them', { skip: !existsSync(cli) }, () => {
+  let refused = 0;
+  for (const request of boxes) {
+    const ours = JSON.parse(module.tableCsv(request));
+    const theirs = cliTable(request);
+    assert.equal(ours.ok, theirs.ok, JSON.stringify(request));
+    if (ours.ok) {
+      assert.equal(ours.csv, theirs.csv, JSON.stringify(request));
+    } else {
+      assert.equal(theirs.status, 2);
+      assert.equal(ours.message, theirs.message, JSON.stringify(request));
+      ++refused;
+    }
+  }
+  assert.ok(refused >= 5, 'the list holds refusals');
+});
+
+test('a decimal comma is the point', () => {
+  const comma = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12,5', rate: '20' }));
+  const point = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12.5', rate: '20' }));
+  assert.equal(comma.ok, true);
+  assert.equal(comma.csv, point.csv);
+  assert.equal(module.weeklyHoursOfDays(['2', '3,5', '', '4', '1.5', '']), '11');
+  assert.equal(module.weeklyHoursOfDays(['2', '3,5', 'x', '', '', '']), null);
+});
+
+test('the run describes the rounded form with the year given and the file name', () => {
+  const request = {
+    category: 'primary', weekly: '22,5', rate: '18', leader: true,
+    name: 'Oʻgʻiloy  Karimova', school: '12', subject: 'ona tili', year: 2031,
+  };
+  const result = JSON.parse(module.buildForm(request, plainMeasure));
+  assert.equal(result.ok, true);
+  assert.equal(result.fileName, 'Oʻgʻiloy Karimova 2031-2032.xlsx');
+  const form = result.form;
+  const cell = (ref) => form.cells.find((c) => c.ref === ref);
+  assert.match(cell('A2').text, /Oʻgʻiloy {2}Karimovaning 2031\/2032 o'quv yili/);
+  // The table's hours are the rounded table's, formulas with their cached results.
+  const table = JSON.parse(module.tableCsv(request)).csv.trim().split('\n').map((line) => line.split(','));
+  for (let row = 5; row <= 20; ++row) {
+    const year = cell(`S${row}`);
+    assert.equal(year.kind, 'formula');
+    assert.equal(year.formula, `F${row}+J${row}+N${row}+R${row}`);
+    assert.equal(String(year.value), table[row - 5][16]);
+    assert.equal(year.display, table[row - 5][16]);
+  }
+  assert.deepEqual(form.merges.map((merge) => merge.ref), ['O1:S1', 'A2:S2', 'A3:S3', 'A22:S22']);
+  assert.equal(form.page.orientation, 'landscape');
+  assert.equal(form.page.paperSize, 9);
+  // Every drawn box names its cell; the merged title is one box on A2.
+  assert.ok(form.boxes.some((box) => box.ref === 'A2' && box.width > 700));
+  assert.ok(!form.boxes.some((box) => box.ref === 'B2'));
+});
+
+test('a refused run says why and whether the weekly hours go', () => {
+  const result = JSON.parse(module.buildForm({ category: 'upper', weekly: '5', rate: '20', year: 2026 }, plainMeasure));
+  assert.equal(result.ok, false);
+  assert.equal(result.message, cliTable({ category: 'upper', weekly: '5', rate: '20' }).message);
+  assert.equal(typeof result.clearsWeeklyHours, 'boolean');
+});
+
+test('the rate a category sets and the file name rule are the desktop\'s', () => {
+  assert.equal(module.defaultRate('primary'), '18');
+  assert.equal(module.defaultRate('upper'), '20');
+  assert.equal(module.reportFileName('  A/B: "C"  ', 2024, 'pdf'), 'A_B_ _C_ 2024-2025.pdf');
+  assert.equal(module.reportFileName('', 2025, 'xlsx'), 'Soatnoma 2025-2026.xlsx');
+});
+

@@ -1,0 +1,193 @@
+// The page end to end in Debian's Chromium: opened from file://, the form typed and run,
+// the drawn cells read, the workbook downloaded and compared cell by cell with the one
+// `soatnoma-cli report` writes, both recalculated by LibreOffice, the print made into a
+// PDF of one A4 landscape page, and not a single request for anything but the file.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import ExcelJS from 'exceljs';
+import puppeteer from 'puppeteer-core';
+
+import { cli, webBuild } from './support.mjs';
+
+const pagePath = path.join(webBuild, 'soatnoma.html');
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-page-'));
+const downloads = path.join(scratch, 'downloads');
+const year = new Date().getFullYear();
+const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "tasviriy san'at va chizmachilik" };
+
+let browser;
+let page;
+const requests = [];
+
+before(async () => {
+  mkdirSync(downloads);
+  browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
+  });
+  page = await browser.newPage();
+  page.on('request', (request) => requests.push(request.url()));
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.goto(pathToFileURL(pagePath).href);
+  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+async function typeInto(id, text) {
+  await page.$eval(`#${id}`, (box) => { box.value = ''; });
+  await page.type(`#${id}`, text);
+}
+
+const value = (id) => page.$eval(`#${id}`, (box) => box.value);
+
+test('the form adds up the days, sets the rate by category and refuses as the desktop does', async () => {
+  for (const [id, hours] of [['Text7', '4'], ['Text8', '4,5'], ['Text9', '4'], ['Text10', '4'], ['Text11', '3.5'], ['Text12', '4']]) {
+    await typeInto(id, hours);
+  }
+  assert.equal(await value('Text2'), '24');
+  await page.click('#Option1');
+  assert.equal(await value('Text1'), '18');
+  assert.equal(await page.$eval('#Command2', (button) => !button.hidden), true);
+  assert.equal(await page.$eval('#Command1', (button) => button.hidden), true);
+  await page.click('#Option2');
+  assert.equal(await value('Text1'), '20');
+
+  await typeInto('Text2', 'abc');
+  await page.click('#Command1');
+  const refusal = spawnSync(cli, ['table', '--category', 'upper', '--weekly', 'abc', '--rate', '20'], { encoding: 'utf8' });
+  assert.equal(refusal.status, 2);
+  assert.equal(await page.$eval('#message', (message) => message.textContent), refusal.stderr.trim());
+});
+
+let shown;
+
+test('Enter in the weekly hours draws the rounded report, every cell named', async () => {
+  await page.click('#Option1');
+  await typeInto('Text3', teacher.name);
+  await typeInto('Text6', teacher.school);
+  await typeInto('Text4', teacher.subject);
+  await page.click('#Check1');
+  await typeInto('Text2', '24');
+  await page.focus('#Text2');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('[data-cell="S20"]');
+  assert.equal(await page.$eval('#message', (message) => message.textContent), '');
+  shown = Object.fromEntries(await page.$$eval('[data-cell]', (cells) =>
+    cells.map((cell) => [cell.dataset.cell, cell.textContent])));
+  assert.match(shown.A2, new RegExp(`Oʻgʻiloyxonning ${year}/${year + 1} o'quv yili`));
+  for (let row = 5; row <= 20; ++row) assert.match(shown[`S${row}`], /^[0-9]+$/);
+});
+
+function cliReport(output) {
+  execFileSync(cli, ['report', '--category', 'primary', '--weekly', '24', '--rate', '18', '--leader',
+    '--name', teacher.name, '--school', teacher.school, '--subject', teacher.subject, '--year', String(year),
+    '-o', output], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+}
+
+async function readWorkbook(file) {
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.readFile(file);
+  return workbook;
+}
+
+function cellOf(sheet, ref) {
+  const cell = sheet.getCell(ref);
+  const described = { type: cell.type, value: cell.value };
+  if (cell.formula) described.value = { formula: cell.formula, result: cell.result };
+  return described;
+}
+
+async function downloaded(name) {
+  const file = path.join(downloads, name);
+  for (let wait = 0; wait < 100 && !existsSync(file); ++wait) await new Promise((done) => setTimeout(done, 100));
+  return file;
+}
+
+let pageWorkbook;
+let cliWorkbook;
+
+test('"Excel kitobi" downloads the workbook the command line writes, under the desktop\'s name', async () => {
+  await page.click('#SaveXlsx');
+  pageWorkbook = await downloaded(`${teacher.name} ${year}-${year + 1}.xlsx`);
+  assert.ok(existsSync(pageWorkbook), readdirSync(downloads).join(', '));
+  cliWorkbook = path.join(scratch, 'cli.xlsx');
+  cliReport(cliWorkbook);
+  const ours = (await readWorkbook(pageWorkbook)).worksheets[0];
+  const theirs = (await readWorkbook(cliWorkbook)).worksheets[0];
+  assert.equal(ours.name, theirs.name);
+  let formulas = 0;
+  for (let row = 1; row <= 22; ++row) {
+    for (let column = 1; column <= 19; ++column) {
+      const ref = ours.getCell(row, column).address;
+      const [a, b] = [cellOf(ours, ref), cellOf(theirs, ref)];
+      assert.deepEqual(a, b, ref);
+      if (a.value?.formula) ++formulas;
+      assert.deepEqual(ours.getCell(ref).style.alignment ?? {}, theirs.getCell(ref).style.alignment ?? {}, ref);
+      assert.equal(ours.getCell(ref).numFmt ?? 'General', theirs.getCell(ref).numFmt ?? 'General', ref);
+    }
+  }
+  assert.ok(formulas > 100);
+  assert.deepEqual([...ours.model.merges].sort(), [...theirs.model.merges].sort());
+  for (let column = 1; column <= 19; ++column) assert.equal(ours.getColumn(column).width, theirs.getColumn(column).width);
+  for (let row = 1; row <= 22; ++row) assert.equal(ours.getRow(row).height, theirs.getRow(row).height, `row ${row}`);
+  for (const key of ['orientation', 'paperSize', 'horizontalCentered', 'verticalCentered']) {
+    assert.equal(ours.pageSetup[key], theirs.pageSetup[key], key);
+  }
+  assert.deepEqual(ours.pageSetup.margins, theirs.pageSetup.margins);
+  // The program's mark, so the desktop opens the workbook as its own.
+  const custom = (file) => execFileSync('unzip', ['-p', file, 'docProps/custom.xml'], { encoding: 'utf8' });
+  assert.equal(custom(pageWorkbook), custom(cliWorkbook));
+});
+
+test('LibreOffice recalculates the downloaded workbook to what the page shows', () => {
+  const profile = path.join(scratch, 'office', 'user');
+  mkdirSync(profile, { recursive: true });
+  writeFileSync(path.join(profile, 'registrymodifications.xcu'), `<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+</oor:items>
+`);
+  const out = path.join(scratch, 'csv');
+  const page = path.join(scratch, 'page.xlsx');
+  writeFileSync(page, readFileSync(pageWorkbook));
+  execFileSync('soffice', [`-env:UserInstallation=${pathToFileURL(path.join(scratch, 'office')).href}`, '--headless',
+    '--convert-to', 'csv:Text - txt - csv (StarCalc):44,34,76', '--outdir', out, page, cliWorkbook], { stdio: 'ignore' });
+  const rows = (file) => readFileSync(path.join(out, file), 'utf8').split('\n');
+  const ours = rows('page.csv');
+  assert.deepEqual(ours, rows('cli.csv'));
+  for (let row = 5; row <= 20; ++row) assert.equal(ours[row - 1].split(',').at(-1), shown[`S${row}`], `S${row}`);
+});
+
+test('"Chop etish" prints one A4 landscape page with the title and the year total', async () => {
+  await page.emulateMediaType('print');
+  const pdf = path.join(scratch, 'print.pdf');
+  await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
+  const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
+  assert.match(info, /^Pages:\s+1$/m);
+  // A4 turned, as the browser rounds it to its own units.
+  assert.match(info, /^Page size:\s+841\.\d+ x 59[45]\.\d+ pts \(A4\)$/m);
+  const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+  // The text extractor closes up letter-spaced words, so spaces are left out of the match.
+  const compact = text.replace(/\s+/g, '');
+  assert.ok(compact.includes('YILLIKTAQSIMOTI'));
+  assert.ok(compact.includes(`${year}/${year + 1}o'quvyili`));
+  assert.match(text, new RegExp(`(^|\\s)${shown.S5}(\\s|$)`), `year total ${shown.S5}`);
+});
+
+test('nothing but the file itself was asked for', () => {
+  const others = requests.filter((url) => url !== pathToFileURL(pagePath).href && !url.startsWith('data:') && !url.startsWith('blob:'));
+  assert.deepEqual(others, []);
+});
