@@ -36,8 +36,8 @@ std::optional<std::string_view> CheckFormText(FormTextField field, std::string_v
   const auto& refusals = kRefusals[static_cast<std::size_t>(field)];
   const std::optional<std::u32string> characters = DecodeUtf8(text);
   if (!characters) return refusals[kNotUtf8];
-  if (std::ranges::any_of(*characters, IsControl)) return refusals[kControlCharacter];
-  if (std::ranges::any_of(*characters, IsNotACharacter)) return refusals[kNotACharacter];
+  if (std::any_of(characters->begin(), characters->end(), IsControl)) return refusals[kControlCharacter];
+  if (std::any_of(characters->begin(), characters->end(), IsNotACharacter)) return refusals[kNotACharacter];
   if (characters->size() > kMaxFormTextLength) return refusals[kTooLong];
   return std::nullopt;
 }

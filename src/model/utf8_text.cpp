@@ -39,32 +39,53 @@ bool IsContinuation(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
 
 }  // namespace
 
+std::optional<char32_t> DecodeCharacter(std::string_view text, std::size_t& at) {
+  const auto byte = static_cast<std::uint8_t>(text[at]);
+  ++at;
+  if (byte < 0x80) return static_cast<char32_t>(byte);
+  const LeadByte* lead = LeadFor(byte);
+  if (lead == nullptr || text.size() - at < static_cast<std::size_t>(lead->continuations)) return std::nullopt;
+  const auto second = static_cast<std::uint8_t>(text[at]);
+  if (second < lead->secondLow || second > lead->secondHigh) return std::nullopt;
+  // The lead byte keeps 6 - continuations bits of the code point, each continuation 6.
+  auto code = static_cast<char32_t>(byte & (0x3F >> lead->continuations));
+  for (int i = 0; i < lead->continuations; ++i) {
+    const auto next = static_cast<std::uint8_t>(text[at + static_cast<std::size_t>(i)]);
+    if (!IsContinuation(next)) return std::nullopt;
+    code = (code << 6) | static_cast<char32_t>(next & 0x3F);
+  }
+  at += static_cast<std::size_t>(lead->continuations);
+  return code;
+}
+
 std::optional<std::u32string> DecodeUtf8(std::string_view text) {
   std::u32string decoded;
   decoded.reserve(text.size());
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const auto byte = static_cast<std::uint8_t>(text[at]);
-    if (byte < 0x80) {
-      decoded += static_cast<char32_t>(byte);
-      ++at;
-      continue;
-    }
-    const LeadByte* lead = LeadFor(byte);
-    if (lead == nullptr || text.size() - at <= static_cast<std::size_t>(lead->continuations)) return std::nullopt;
-    const auto second = static_cast<std::uint8_t>(text[at + 1]);
-    if (second < lead->secondLow || second > lead->secondHigh) return std::nullopt;
-    // The lead byte keeps 6 - continuations bits of the code point, each continuation 6.
-    auto code = static_cast<char32_t>(byte & (0x3F >> lead->continuations));
-    for (int i = 1; i <= lead->continuations; ++i) {
-      const auto next = static_cast<std::uint8_t>(text[at + static_cast<std::size_t>(i)]);
-      if (!IsContinuation(next)) return std::nullopt;
-      code = (code << 6) | static_cast<char32_t>(next & 0x3F);
-    }
-    decoded += code;
-    at += static_cast<std::size_t>(lead->continuations) + 1;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto code = DecodeCharacter(text, at);
+    if (!code) return std::nullopt;
+    decoded += *code;
   }
   return decoded;
+}
+
+void AppendUtf8(std::string& text, char32_t character) {
+  const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+  if (character < 0x80) {
+    text += byte(character);
+  } else if (character < 0x800) {
+    text += byte(0xC0 | (character >> 6));
+    text += byte(0x80 | (character & 0x3F));
+  } else if (character < 0x10000) {
+    text += byte(0xE0 | (character >> 12));
+    text += byte(0x80 | ((character >> 6) & 0x3F));
+    text += byte(0x80 | (character & 0x3F));
+  } else {
+    text += byte(0xF0 | (character >> 18));
+    text += byte(0x80 | ((character >> 12) & 0x3F));
+    text += byte(0x80 | ((character >> 6) & 0x3F));
+    text += byte(0x80 | (character & 0x3F));
+  }
 }
 
 bool IsWellFormedUtf8(std::string_view text) { return DecodeUtf8(text).has_value(); }

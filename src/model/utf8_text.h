@@ -2,6 +2,7 @@
 // Whether a text is well-formed UTF-8. A staff list saved by a spreadsheet program in an
 // older code page (Windows-1251, 1252) is not, and its bytes would spoil a workbook's XML.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,5 +15,14 @@ bool IsWellFormedUtf8(std::string_view text);
 
 // The code points of a well-formed text; nullopt for any other.
 std::optional<std::u32string> DecodeUtf8(std::string_view text);
+
+// The character that starts at byte `at` of a non-empty rest of the text, moving `at` past
+// it; nullopt for a malformed sequence, `at` then moved past its first byte only.
+std::optional<char32_t> DecodeCharacter(std::string_view text, std::size_t& at);
+
+// What stands for a malformed sequence when a text is read all the same.
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+void AppendUtf8(std::string& text, char32_t character);
 
 }  // namespace soatnoma

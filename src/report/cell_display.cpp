@@ -1,6 +1,7 @@
 #include "report/cell_display.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -13,10 +14,17 @@ std::string FormatCellNumber(double value, std::string_view numberFormat) {
   if (std::isinf(value)) return value > 0 ? "#NUM!" : "-#NUM!";
   if (numberFormat == "0") {
     const double whole = std::round(value);
-    std::array<char, 32> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.0f", whole == 0 ? 0.0 : whole);
     // A negative value that rounds to zero shows its sign, as a spreadsheet shows it.
-    return (whole == 0 && value < 0 ? "-" : "") + std::string(buffer.data());
+    const std::string sign = whole == 0 && value < 0 ? "-" : "";
+    std::array<char, 32> buffer{};
+    constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+    if (std::fabs(whole) < kExactIntegers) {
+      // Hours are whole numbers far below 2^53: their digits without printf.
+      const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<long long>(whole)).ptr;
+      return sign + std::string(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    }
+    std::snprintf(buffer.data(), buffer.size(), "%.0f", whole);
+    return sign + std::string(buffer.data());
   }
   return NumberToText(value);
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "report/utf8_characters.h"
+#include "model/utf8_text.h"
 
 namespace soatnoma {
 namespace {
@@ -80,7 +80,7 @@ std::vector<Character> CharactersOf(std::string_view text) {
   std::vector<Character> characters;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t start = at;
-    const char32_t code = NextCharacter(text, at);
+    const char32_t code = DecodeCharacter(text, at).value_or(kReplacementCharacter);
     characters.push_back({start, code, ClassOf(code)});
   }
   return characters;

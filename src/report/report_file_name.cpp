@@ -1,6 +1,6 @@
 #include "report/report_file_name.h"
 
-#include "report/utf8_characters.h"
+#include "model/utf8_text.h"
 
 namespace soatnoma {
 namespace {
@@ -23,7 +23,7 @@ std::string ReportFileName(std::string_view teacherName, int calendarYear, std::
   std::string name;
   bool blankBefore = false;
   for (std::size_t at = 0; at < teacherName.size();) {
-    const char32_t code = NextCharacter(teacherName, at);
+    const char32_t code = DecodeCharacter(teacherName, at).value_or(kReplacementCharacter);
     if (IsBlank(code)) {
       blankBefore = !name.empty();
       continue;

@@ -24,6 +24,19 @@ TEST(Utf8Text, DecodesEveryLengthOfSequence) {
             std::u32string(U"a\u02BB\u041A\uFFFF\U0001F4DA\U0010FFFF"));
 }
 
+TEST(Utf8Text, ReadsOnPastAMalformedByteAndWritesBackWhatItRead) {
+  const std::string_view text = "O\xCA\xBBg\xFF\xE2\x84\x96\xF0\x9F\x93\x9A\xC0\xAF";
+  std::string written;
+  std::u32string read;
+  for (std::size_t at = 0; at < text.size();) {
+    const char32_t code = DecodeCharacter(text, at).value_or(kReplacementCharacter);
+    read += code;
+    AppendUtf8(written, code);
+  }
+  EXPECT_EQ(read, U"O\u02BBg\uFFFD\u2116\U0001F4DA\uFFFD\uFFFD");
+  EXPECT_EQ(written, "O\xCA\xBBg\xEF\xBF\xBD\xE2\x84\x96\xF0\x9F\x93\x9A\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
 TEST(FormText, WhatAWorkbookCannotHoldOrTooLongIsRefused) {
   struct Case {
     FormTextField field;

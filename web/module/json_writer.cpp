@@ -1,11 +1,42 @@
 #include "json_writer.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-
-#include "model/decimal_conversions.h"
+#include <cstdio>
 
 namespace soatnoma::web {
+namespace {
+
+// A number in fewest decimals that reads back as the same double. Most numbers of a form
+// (hours, points of a layout in 1/640 steps) have a short exact decimal, found by scaling by
+// powers of ten; the rest take 17 significant digits, which always read back the same.
+// Quick: printf's and strtod's wide arithmetic is slow in WebAssembly.
+std::string RoundTripText(double value) {
+  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+  double scale = 1;
+  for (int decimals = 0; decimals <= 17; ++decimals, scale *= 10) {
+    const double scaled = value * scale;
+    if (std::fabs(scaled) >= kExactIntegers) break;
+    if (scaled != std::trunc(scaled) || scaled / scale != value) continue;
+    std::array<char, 24> digits{};
+    const auto whole = static_cast<long long>(std::fabs(scaled));
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), whole).ptr;
+    std::string number(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    if (decimals > 0) {
+      if (number.size() <= static_cast<std::size_t>(decimals)) {
+        number.insert(0, static_cast<std::size_t>(decimals) + 1 - number.size(), '0');
+      }
+      number.insert(number.size() - static_cast<std::size_t>(decimals), ".");
+    }
+    return (std::signbit(value) && whole != 0 ? "-" : "") + number;
+  }
+  std::array<char, 32> buffer{};
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
+  return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+}  // namespace
 
 void JsonWriter::Separate() {
   if (!first_) text_ += ',';
@@ -69,7 +100,7 @@ JsonWriter& JsonWriter::String(std::string_view text) {
 JsonWriter& JsonWriter::Number(double value) {
   if (!std::isfinite(value)) return Null();
   Separate();
-  text_ += ShortestRoundTripText(value);
+  text_ += RoundTripText(value);
   return *this;
 }
 

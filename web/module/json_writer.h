@@ -15,7 +15,7 @@ class JsonWriter {
   // The name of the next member of an object.
   JsonWriter& Key(std::string_view name);
   JsonWriter& String(std::string_view text);
-  // The shortest text that reads back as the same number; null for NaN and infinities.
+  // A text that reads back as the same number; null for NaN and infinities.
   JsonWriter& Number(double value);
   JsonWriter& Integer(long long value);
   JsonWriter& Bool(bool value);

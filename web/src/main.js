@@ -122,6 +122,16 @@ async function start() {
   byId('Text3').focus();
   performance.mark('soatnoma-interactive');
   document.body.dataset.ready = 'yes';
+
+  // While the teacher types, a first report is made and saved unseen, so that the fonts
+  // are measured and the code is warm when the real one is asked for.
+  const whenIdle = window.requestIdleCallback ?? ((work) => setTimeout(work, 200));
+  whenIdle(async () => {
+    const warm = JSON.parse(module.buildForm({ category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 }, measure));
+    const { writeWorkbook } = await import('./workbook.js');
+    await writeWorkbook(warm.form);
+    document.body.dataset.warm = 'yes';
+  });
 }
 
 start().catch((fault) => {
