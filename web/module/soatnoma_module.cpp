@@ -81,7 +81,7 @@ std::string BuildForm(const val& request, const val& measure) {
       .rate = Field(request, "rate"),
       .classLeader = Flag(request, "leader"),
       .texts = {.school = Field(request, "school"), .subject = Field(request, "subject"), .name = Field(request, "name")},
-      .calendarYear = request["year"].as<int>(),
+      .calendarYear = request["year"].isNumber() ? request["year"].as<int>() : 0,
   };
   ReportOutcome outcome;
   try {

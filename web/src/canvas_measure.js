@@ -10,6 +10,8 @@ const EPSILON = 1e-6;
 // A canvas gives a font's ascent and descent in whole pixels; at the size of the font's own
 // units they are exact.
 const DESIGN_PIXELS = 2048;
+// DejaVu Sans, the font the page carries, in its units of 2048 to the em.
+const CARRIED_FONT = { ascent: 1901, descent: 483 };
 
 export function createCanvasMeasure(document) {
   const context = document.createElement('canvas').getContext('2d');
@@ -49,8 +51,9 @@ export function createCanvasMeasure(document) {
         context.font = `${bold ? 'bold ' : ''}${DESIGN_PIXELS}px "${family}"`;
         const metrics = context.measureText('Hg');
         const scaled = (design) => Math.round(design / DESIGN_PIXELS * pixels * SUBPIXELS) / SUBPIXELS;
-        const ascent = scaled(metrics.fontBoundingBoxAscent);
-        const descent = scaled(metrics.fontBoundingBoxDescent);
+        // A browser that cannot tell a font's ascent and descent gets the carried font's own.
+        const ascent = scaled(metrics.fontBoundingBoxAscent ?? CARRIED_FONT.ascent);
+        const descent = scaled(metrics.fontBoundingBoxDescent ?? CARRIED_FONT.descent);
         font.measures = {
           ascent: ascent / PIXELS_PER_POINT,
           descent: descent / PIXELS_PER_POINT,

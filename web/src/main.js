@@ -32,11 +32,15 @@ function saveBytes(bytes, fileName) {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
-// The form as large as it is comfortable, never wider than the screen.
-function fitForm(widthTwips) {
+// The form as large as it is comfortable, and the report's page at most as wide as the
+// screen (a phone's fingers zoom in), never wider.
+function fitToScreen(widthTwips) {
   const room = document.documentElement.clientWidth - 18;
   const zoom = Math.min(LARGEST_ZOOM, room / (widthTwips / TWIPS_PER_PIXEL));
   document.documentElement.style.setProperty('--zoom', String(zoom));
+  const page = document.querySelector('#sheet .page');
+  // The page's width is set in points; 3 points are 4 CSS pixels.
+  if (page) page.style.zoom = String(Math.min(1, room / (parseFloat(page.style.width) * 4 / 3)));
 }
 
 async function start() {
@@ -50,8 +54,8 @@ async function start() {
   const root = byId('Form1');
   root.style.setProperty('--form-width', form.width);
   root.style.setProperty('--form-height', form.height);
-  fitForm(form.width);
-  window.addEventListener('resize', () => fitForm(form.width));
+  fitToScreen(form.width);
+  window.addEventListener('resize', () => fitToScreen(form.width));
   buildForm(document, root, form.controls);
   const message = byId('message');
   const report = byId('report');
@@ -98,24 +102,37 @@ async function start() {
     const sheet = byId('sheet');
     sheet.replaceChildren(drawPage(document, result.form));
     report.hidden = false;
+    fitToScreen(form.width);
     sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     document.body.dataset.report = 'drawn';
   };
-  byId('Command1').addEventListener('click', (event) => run('upper', event.timeStamp));
-  byId('Command2').addEventListener('click', (event) => run('primary', event.timeStamp));
+  // A fault of the page itself is said where refusals are, rather than lost.
+  const runShown = (category, startedAt) => {
+    try {
+      run(category, startedAt);
+    } catch (fault) {
+      message.textContent = String(fault);
+    }
+  };
+  byId('Command1').addEventListener('click', (event) => runShown('upper', event.timeStamp));
+  byId('Command2').addEventListener('click', (event) => runShown('primary', event.timeStamp));
   byId('Text2').addEventListener('keydown', (event) => {
-    if (event.key === 'Enter') run(chosenCategory(), event.timeStamp);
+    if (event.key === 'Enter') runShown(chosenCategory(), event.timeStamp);
   });
 
   byId('SaveXlsx').addEventListener('click', async (event) => {
     if (!shown) return;
-    // The workbook library is set going on the first workbook only.
-    const { writeWorkbook } = await import('./workbook.js');
-    const bytes = await writeWorkbook(shown.form);
-    saveBytes(bytes, shown.fileName);
-    performance.measure('soatnoma-workbook', { start: event.timeStamp });
-    document.body.dataset.workbook = 'saved';
+    try {
+      // The workbook library is set going on the first workbook only.
+      const { writeWorkbook } = await import('./workbook.js');
+      const bytes = await writeWorkbook(shown.form);
+      saveBytes(bytes, shown.fileName);
+      performance.measure('soatnoma-workbook', { start: event.timeStamp });
+      document.body.dataset.workbook = 'saved';
+    } catch (fault) {
+      message.textContent = String(fault);
+    }
   });
   byId('Print').addEventListener('click', () => window.print());
 
