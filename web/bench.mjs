@@ -1,6 +1,7 @@
 // The browser edition's figures, in headless Chromium: the file's size, from opening the
 // file to a form that takes input, from Enter to the drawn rounded report, and from
 // "Excel kitobi" to the workbook ready. A benchmark, not a test: it prints and never fails.
+// The figures are wall-clock times: on a busy machine they grow with its load.
 //   node web/bench.mjs [build-web/soatnoma.html] [RUNS]
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
@@ -24,7 +25,7 @@ const browser = await puppeteer.launch({
 });
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const figures = { interactive: [], report: [], workbook: [] };
+const figures = { interactive: [], report: [], again: [], workbook: [] };
 for (let run = 0; run < runs; ++run) {
   const page = await browser.newPage();
   const session = await page.createCDPSession();
@@ -40,6 +41,12 @@ for (let run = 0; run < runs; ++run) {
   await page.keyboard.press('Enter');
   await page.waitForSelector('body[data-report="drawn"]');
   figures.report.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-report')[0].duration));
+  // The same run again, as a teacher corrects a number and presses Enter once more.
+  for (let again = 0; again < 5; ++again) {
+    await page.keyboard.press('Enter');
+    await new Promise((done) => setTimeout(done, 100));
+  }
+  figures.again.push(...await page.evaluate(() => performance.getEntriesByName('soatnoma-report').slice(1).map((entry) => entry.duration)));
   await page.click('#SaveXlsx');
   await page.waitForSelector('body[data-workbook="saved"]');
   figures.workbook.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-workbook')[0].duration));
@@ -48,8 +55,10 @@ for (let run = 0; run < runs; ++run) {
 await browser.close();
 rmSync(profile, { recursive: true, force: true });
 
+console.log(`load average: ${os.loadavg().map((load) => load.toFixed(1)).join(' ')} on ${os.cpus().length} processors`);
 const show = (label, values, limit) =>
   console.log(`${label}: median ${median(values).toFixed(1)} ms (runs: ${values.map((v) => v.toFixed(0)).join(', ')}; aim ≤ ${limit} ms)`);
 show('open to interactive form', figures.interactive, 300);
-show('Enter to drawn rounded report', figures.report, 50);
+show('Enter to drawn rounded report, first', figures.report, 50);
+show('Enter to drawn rounded report, again', figures.again, 50);
 show('"Excel kitobi" to workbook ready', figures.workbook, 300);

@@ -32,15 +32,24 @@ function saveBytes(bytes, fileName) {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
-// The form as large as it is comfortable, and the report's page at most as wide as the
-// screen (a phone's fingers zoom in), never wider.
+// The room across the screen, CSS pixels.
+function screenRoom() {
+  return document.documentElement.clientWidth - 18;
+}
+
+// The report's page at most as wide as the screen (a phone's fingers zoom in), never wider.
+function fitPage(page, room) {
+  // The page's width is set in points; 3 points are 4 CSS pixels.
+  page.style.zoom = String(Math.min(1, room / (parseFloat(page.style.width) * 4 / 3)));
+}
+
+// The form as large as it is comfortable, and the report's page fitted.
 function fitToScreen(widthTwips) {
-  const room = document.documentElement.clientWidth - 18;
+  const room = screenRoom();
   const zoom = Math.min(LARGEST_ZOOM, room / (widthTwips / TWIPS_PER_PIXEL));
   document.documentElement.style.setProperty('--zoom', String(zoom));
   const page = document.querySelector('#sheet .page');
-  // The page's width is set in points; 3 points are 4 CSS pixels.
-  if (page) page.style.zoom = String(Math.min(1, room / (parseFloat(page.style.width) * 4 / 3)));
+  if (page) fitPage(page, room);
 }
 
 async function start() {
@@ -99,10 +108,12 @@ async function start() {
     }
     message.textContent = '';
     shown = result;
+    // The page is fitted before it is shown, so the browser lays it out once.
+    const page = drawPage(document, result.form);
+    fitPage(page, screenRoom());
     const sheet = byId('sheet');
-    sheet.replaceChildren(drawPage(document, result.form));
+    sheet.replaceChildren(page);
     report.hidden = false;
-    fitToScreen(form.width);
     sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     document.body.dataset.report = 'drawn';
@@ -145,6 +156,12 @@ async function start() {
   const whenIdle = window.requestIdleCallback ?? ((work) => setTimeout(work, 200));
   whenIdle(async () => {
     const warm = JSON.parse(module.buildForm({ category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 }, measure));
+    const unseen = document.createElement('div');
+    unseen.className = 'unseen';
+    unseen.appendChild(drawPage(document, warm.form));
+    document.body.appendChild(unseen);
+    unseen.getBoundingClientRect();
+    unseen.remove();
     const { writeWorkbook } = await import('./workbook.js');
     await writeWorkbook(warm.form);
     document.body.dataset.warm = 'yes';
