@@ -188,6 +188,16 @@ test('"Chop etish" prints one A4 landscape page with the title and the year tota
   assert.match(text, new RegExp(`(^|\\s)${shown.S5}(\\s|$)`), `year total ${shown.S5}`);
 });
 
+test('a name with the marks of markup is shown as typed, never read as markup', async () => {
+  await page.emulateMediaType('screen');
+  const name = 'Ali <b>Vali</b> & "Soli" \'O\'';
+  await typeInto('Text3', name);
+  await page.click('#Command2');
+  await page.waitForFunction((typed) => document.querySelector('[data-cell="A22"]')?.textContent.includes(typed), {}, name);
+  assert.equal(await page.$$eval('[data-cell] b', (bold) => bold.length), 0);
+  assert.ok((await page.$eval('[data-cell="A2"]', (title) => title.textContent)).includes(`${name}ning`));
+});
+
 test('nothing but the file itself was asked for', () => {
   const others = requests.filter((url) => url !== pathToFileURL(pagePath).href && !url.startsWith('data:') && !url.startsWith('blob:'));
   assert.deepEqual(others, []);
