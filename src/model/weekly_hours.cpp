@@ -8,11 +8,14 @@ namespace soatnoma {
 std::optional<std::string> WeeklyHoursFromDays(std::span<const std::string_view> dayTexts) {
   double sum = 0;
   for (const std::string_view text : dayTexts) {
-    const TypedNumber day = ReadTypedNumber(text);
-    if (day.kind == TypedNumberKind::NotANumber) return std::nullopt;
-    sum += day.value;
+    if (DayIsNotANumber(text)) return std::nullopt;
+    sum += ReadTypedNumber(text).value;
   }
   return NumberToText(sum);
+}
+
+bool DayIsNotANumber(std::string_view dayText) {
+  return ReadTypedNumber(dayText).kind == TypedNumberKind::NotANumber;
 }
 
 }  // namespace soatnoma

@@ -13,4 +13,10 @@ namespace soatnoma {
 // holds text that is not a number.
 std::optional<std::string> WeeklyHoursFromDays(std::span<const std::string_view> dayTexts);
 
+// Whether a day box holds text that is not a number, and what the box then says about it.
+bool DayIsNotANumber(std::string_view dayText);
+inline constexpr std::string_view kDayNotANumber =
+    "Bu kunning dars soati son emas: raqam bilan yozing, masalan 4 yoki 2,5.\n"
+    "Tuzatilmaguncha ajratilgan dars soati o'zgarmaydi.";
+
 }  // namespace soatnoma

@@ -18,7 +18,6 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "model/typed_number.h"
 #include "model/weekly_hours.h"
 #include "report/report_builder.h"
 #include "ui/about_view.h"
@@ -45,14 +44,11 @@ const QString kTermsOfUse = QStringLiteral("\r");
 
 std::string Entry(const QLineEdit& box) { return box.text().toStdString(); }
 
-const QString kDayNotANumber = QStringLiteral(
-    "Bu kunning dars soati son emas: raqam bilan yozing, masalan 4 yoki 2,5.\n"
-    "Tuzatilmaguncha ajratilgan dars soati o'zgarmaydi.");
-
 // A day box whose text is not a number gets a red frame and says why in its tool tip.
 void MarkDayBox(QLineEdit& box, bool notANumber) {
   box.setStyleSheet(notANumber ? QStringLiteral("QLineEdit { border: 2px solid rgb(210, 30, 30); }") : QString());
-  box.setToolTip(notANumber ? kDayNotANumber : QString());
+  box.setToolTip(notANumber ? QString::fromUtf8(kDayNotANumber.data(), static_cast<qsizetype>(kDayNotANumber.size()))
+                            : QString());
 }
 
 }  // namespace
@@ -129,7 +125,7 @@ void MainWindow::SumDayBoxes() {
     auto& box = Control<QLineEdit>(kDayBoxes[i]);
     entries[i] = Entry(box);
     days[i] = entries[i];
-    MarkDayBox(box, ReadTypedNumber(entries[i]).kind == TypedNumberKind::NotANumber);
+    MarkDayBox(box, DayIsNotANumber(entries[i]));
   }
   // While a day holds text that is not a number, the week stays as it was.
   if (const auto week = WeeklyHoursFromDays(days)) Control<QLineEdit>("Text2").setText(QString::fromStdString(*week));

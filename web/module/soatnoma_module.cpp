@@ -60,6 +60,10 @@ val WeeklyHoursOfDays(const val& days) {
   return week ? val(*week) : val::null();
 }
 
+bool DayNotANumber(const std::string& dayText) { return DayIsNotANumber(dayText); }
+
+std::string DayNotANumberMessage() { return std::string(kDayNotANumber); }
+
 // The table C5:S20 as `soatnoma-cli table` prints it: {ok, csv} or {ok: false, message}.
 std::string TableCsv(const val& request) {
   const std::string weekly = Field(request, "weekly");
@@ -160,6 +164,8 @@ std::string FileName(const std::string& teacherName, int calendarYear, const std
 EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("defaultRate", &DefaultRateText);
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
+  emscripten::function("dayIsNotANumber", &DayNotANumber);
+  emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
   emscripten::function("tableCsv", &TableCsv);
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("reportFileName", &FileName);

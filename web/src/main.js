@@ -72,7 +72,13 @@ async function start() {
 
   const sumDays = () => {
     // Every day counts, whichever changed; while a day holds text that is not a number,
-    // the week stays as it was.
+    // the week stays as it was, and that day's box is marked with the reason.
+    for (const id of DAY_BOXES) {
+      const box = byId(id);
+      const notANumber = module.dayIsNotANumber(box.value);
+      box.classList.toggle('not-a-number', notANumber);
+      box.title = notANumber ? module.dayNotANumberMessage() : '';
+    }
     const week = module.weeklyHoursOfDays(DAY_BOXES.map((id) => byId(id).value));
     if (week !== null) byId('Text2').value = week;
   };

@@ -59,6 +59,14 @@ test('the form adds up the days, sets the rate by category and refuses as the de
     await typeInto(id, hours);
   }
   assert.equal(await value('Text2'), '24');
+  // A day that is not a number leaves the week as it was and says why on its box.
+  await typeInto('Text9', '4x');
+  assert.equal(await value('Text2'), '24');
+  assert.match(await page.$eval('#Text9', (box) => box.title), /son emas/);
+  await typeInto('Text9', '5');
+  assert.equal(await value('Text2'), '25');
+  assert.equal(await page.$eval('#Text9', (box) => box.title), '');
+  await typeInto('Text9', '4');
   await page.click('#Option1');
   assert.equal(await value('Text1'), '18');
   assert.equal(await page.$eval('#Command2', (button) => !button.hidden), true);
