@@ -102,7 +102,8 @@ constexpr std::array kFooter = {
     FrameStep{"A22:S22", Orientation, 0},
     FrameStep{"A22:S22", AddIndent, kNo},
     FrameStep{"A22:S22", IndentLevel, 0},
-    FrameStep{"A22:S22", ShrinkToFit, kNo},
+    // A long name shrinks the signature line rather than cutting it off.
+    FrameStep{"A22:S22", ShrinkToFit, kYes},
     FrameStep{"A22:S22", ReadingDirection, kContext},
     FrameStep{"A22:S22", MergeCells, kYes},
     FrameStep{"A22:S22", Bold, kYes},

@@ -1,6 +1,7 @@
 #include "report/sheet_layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
 
 #include "report/cell_display.h"
@@ -33,8 +34,9 @@ class CellFonts {
  public:
   CellFonts(const StandardFont& standard, TextMetrics& metrics) : standard_(standard), metrics_(metrics) {}
 
-  const MeasuredFont& For(const CellFormat& format) {
-    const TextFont font = CellTextFont(standard_, format);
+  const MeasuredFont& For(const CellFormat& format) { return For(CellTextFont(standard_, format)); }
+
+  const MeasuredFont& For(const TextFont& font) {
     for (const MeasuredFont& known : known_) {
       if (known.font == font) return known;
     }
@@ -62,6 +64,22 @@ std::vector<TextLineSpan> LinesOf(TextMetrics& metrics, const CellText& cell, do
   if (cell.text.empty() || IsTurned(*cell.format)) return {};
   if (cell.format->wrapText) return BreakIntoLines(metrics, cell.font->font, cell.text, cellWidth - 2 * kHorizontalPadding);
   return {TextLineSpan{0, cell.text.size(), metrics.Width(cell.font->font, cell.text)}};
+}
+
+// A line that shrinks to fit its cell is set in a smaller font when it would run past the
+// cell's edges, as a spreadsheet shows it: the font in steps of a quarter point, never
+// below one point.
+void ShrinkToFit(TextMetrics& metrics, CellFonts& fonts, CellText& cell, double cellWidth) {
+  if (!cell.format->shrinkToFit || cell.format->wrapText || cell.lines.size() != 1) return;
+  const double room = cellWidth - 2 * kHorizontalPadding;
+  if (cell.lines.front().width <= room || room <= 0) return;
+  constexpr double kStep = 0.25;
+  constexpr double kSmallest = 1;
+  TextFont smaller = cell.font->font;
+  smaller.size = std::max(kSmallest, std::floor(smaller.size * room / cell.lines.front().width / kStep) * kStep);
+  while (smaller.size > kSmallest && metrics.Width(smaller, cell.text) > room) smaller.size -= kStep;
+  cell.font = &fonts.For(smaller);
+  cell.lines = LinesOf(metrics, cell, cellWidth);
 }
 
 // The height a cell of an automatic-height row asks for.
@@ -166,6 +184,7 @@ SheetGeometry::SheetGeometry(const ReportSheet& sheet, TextMetrics& metrics) {
       cell.number = ShowsNumber(sheet, row, column);
       const double width = merged ? ColumnLeft(merged->lastColumn + 1) - ColumnLeft(column) : ColumnWidth(column);
       cell.lines = LinesOf(metrics, cell, width);
+      ShrinkToFit(metrics, fonts, cell, width);
     }
   }
 
@@ -181,6 +200,14 @@ SheetGeometry::SheetGeometry(const ReportSheet& sheet, TextMetrics& metrics) {
         if (sheet.MergedBlockAt(row, column)) continue;
         height = std::max(height, NeededHeight(metrics, cells[IndexOf(row, column)]));
       }
+    }
+    // Except a block of wrapped text merged across this one row (the title): a long school,
+    // subject or name would be cut off, so the row grows to show it whole.
+    for (int column = 1; column <= lastColumn; ++column) {
+      const auto merged = sheet.MergedBlockAt(row, column);
+      if (!merged || merged->firstRow != row || merged->lastRow != row || merged->firstColumn != column) continue;
+      const CellText& cell = cells[IndexOf(row, column)];
+      if (cell.format->wrapText) height = std::max(height, NeededHeight(metrics, cell));
     }
     rowTop_[static_cast<std::size_t>(row)] = RowTop(row) + height;
   }

@@ -28,7 +28,10 @@ double StoredColumnWidth(double libraryWidth) {
 }
 
 double WorkbookRowHeight(const ReportSheet& sheet, const SheetGeometry& layout, int row) {
-  return sheet.RowHeight(row).value_or(std::ceil(layout.RowHeight(row) * 4) / 4);
+  // A set height stays as set unless the layout had to grow the row to show a title whole.
+  const double laidOut = std::ceil(layout.RowHeight(row) * 4) / 4;
+  const auto set = sheet.RowHeight(row);
+  return set && layout.RowHeight(row) <= *set ? *set : laidOut;
 }
 
 }  // namespace soatnoma

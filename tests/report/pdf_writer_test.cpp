@@ -19,10 +19,10 @@ std::string WithoutBlanks(std::string text) {
   return text;
 }
 
-TEST(PdfWriter, OneLandscapeA4PageWithTitleHeadingTotalsAndEmbeddedFonts) {
+TEST(PdfWriter, OneLandscapeA4PageWithWholeTitleHeadingTotalsFooterAndEmbeddedFonts) {
   const testing::ScratchFolder folder;
   const std::string path = folder.File("hisobot.pdf");
-  const ReportTexts texts{"5", "fizika", "Oʻtkir Каримов"};
+  const ReportTexts& texts = testing::kLongTexts;
   const ReportSheet sheet =
       testing::Built(BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false, texts, 2025)));
   const SaveResult saved = SavePdf(sheet, path);
@@ -42,7 +42,9 @@ TEST(PdfWriter, OneLandscapeA4PageWithTitleHeadingTotalsAndEmbeddedFonts) {
   EXPECT_NE(compact.find("YILLIKTAQSIMOTI"), std::string::npos);
   EXPECT_NE(compact.find("Tasdiqlayman"), std::string::npos);
   EXPECT_NE(compact.find("1548"), std::string::npos);  // the year's total of a full rate
-  EXPECT_NE(compact.find("Fano'qituvchisi:________________Oʻtkir"), std::string::npos);
+  // The signature line's two ends, the teacher's with the whole name and the deputy's.
+  EXPECT_NE(compact.find(WithoutBlanks(std::string(report_text::kFooterTeacher) + texts.name)), std::string::npos) << text.output;
+  EXPECT_NE(compact.find(WithoutBlanks(std::string(report_text::kFooterDeputy))), std::string::npos) << text.output;
 
   const auto fonts = RunTool("pdffonts " + Quoted(path));
   EXPECT_NE(fonts.output.find("DejaVuSans "), std::string::npos) << fonts.output;

@@ -147,19 +147,26 @@ TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
   EXPECT_EQ(DarkPixels(page, 0, px(top + layout.RowTop(2)), 0, px(left + layout.ColumnLeft(col::O))), 0);
 }
 
-TEST(ReportRenderer, CutsTextThatRunsPastItsBoxAndOnlyThat) {
-  const ReportTexts tooLong{"12", "matematika",
-                            "Juda uzun ism familiya otasining ismi bilan birga yozilgan Oʻgʻiloyxon Abdurahmonova qizi"};
-  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true, tooLong)));
+TEST(ReportRenderer, TitleAndSignatureLineShowWholeNamesOfAnyLength) {
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true, testing::kLongTexts)));
   const ReportRenderer renderer(sheet);
   const SheetLayout& layout = renderer.Layout();
-  // The title needs more lines than its fixed 40-point row holds; the table's cells fit.
-  EXPECT_TRUE(BoxAt(layout, 2, col::A).overflows);
-  for (const CellBox& box : layout.Boxes()) {
-    if (box.row >= kHeadingRow && box.row <= kLastWorkRow) {
-      EXPECT_FALSE(box.overflows) << box.row << " " << box.column;
-    }
-  }
+  for (const CellBox& box : layout.Boxes()) EXPECT_FALSE(box.overflows) << box.row << " " << box.column;
+  // The title's row grows to a third line; the signature line keeps one line in a smaller font.
+  EXPECT_GT(layout.RowHeight(2), 40);
+  EXPECT_EQ(BoxAt(layout, 2, col::A).lines.size(), 3u);
+  EXPECT_EQ(BoxAt(layout, 22, col::A).lines.size(), 1u);
+  EXPECT_LT(BoxAt(layout, 22, col::A).font.pointSizeF(), 9);
+  EXPECT_GT(BoxAt(layout, 22, col::A).font.pointSizeF(), 6);
+  // Still one page, drawn at full size.
+  const QSizeF printable = renderer.PageSizePoints().shrunkBy(renderer.PageMarginsPoints());
+  EXPECT_LE(renderer.SheetSizePoints().height(), printable.height());
+
+  // Short texts keep the form as it always was.
+  const ReportSheet usual = Built(BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true)));
+  const ReportRenderer usualRenderer(usual);
+  EXPECT_EQ(usualRenderer.Layout().RowHeight(2), 40);
+  EXPECT_EQ(BoxAt(usualRenderer.Layout(), 22, col::A).font.pointSizeF(), 9);
 
   constexpr double kScale = 2;
   QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
@@ -167,8 +174,8 @@ TEST(ReportRenderer, CutsTextThatRunsPastItsBoxAndOnlyThat) {
   QPainter painter(&page);
   renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
   painter.end();
-  // The heading is centred in its row: the title's last line, cut off, leaves the top of
-  // row 3 empty, while the title's own row is written.
+  // The heading is centred in its row: the title's last line stays in its own row and leaves
+  // the top of row 3 empty.
   const double top = renderer.PageMarginsPoints().top();
   const auto px = [&](double points) { return static_cast<int>(std::lround((top + points) * kScale)); };
   EXPECT_EQ(DarkPixels(page, px(layout.RowTop(3)) + 1, px(layout.RowTop(3) + 6), 0, page.width()), 0);
