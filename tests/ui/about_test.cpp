@@ -103,15 +103,21 @@ class AboutTest : public FormTestCase {
   }
 
   void arrowBlinksOnTwoTimers() {
-    person_.timings.arrowBlink = std::chrono::milliseconds(5);
+    // Timers too slow to tick by themselves during the test; each tick is asked for in turn,
+    // so a busy machine cannot make the arrow blink between two looks.
+    constexpr std::chrono::milliseconds kNever{std::chrono::hours(1)};
+    person_.timings.arrowBlink = kNever;
     Reopen();
     auto& arrow = Control<QLabel>(*form_, "Label4");
     auto& lengthen = Control<QTimer>(*form_, "Timer1");
     auto& shorten = Control<QTimer>(*form_, "Timer2");
     QCOMPARE(arrow.text(), QStringLiteral("->"));
     QVERIFY(lengthen.isActive() && !shorten.isActive());
+    lengthen.start(0);
     QTRY_COMPARE_WITH_TIMEOUT(arrow.text(), QStringLiteral("--->"), 2000);
+    lengthen.setInterval(kNever);
     QVERIFY(!lengthen.isActive() && shorten.isActive());
+    shorten.start(0);
     QTRY_COMPARE_WITH_TIMEOUT(arrow.text(), QStringLiteral("->"), 2000);
     QVERIFY(lengthen.isActive() && !shorten.isActive());
   }
