@@ -131,6 +131,8 @@ FormServices StandardFormServices() {
   services.now = [] { return QDateTime::currentDateTime(); };
   services.autosaveFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                                 .filePath(QStringLiteral("saqlanmagan"));
+  services.settingsFile = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                              .filePath(QStringLiteral("soatnoma.conf"));
   return services;
 }
 

@@ -3,8 +3,8 @@
 // in for them: message boxes, the save and open dialogs, the questions about an unsaved
 // report, about reports left unsaved by an earlier run of the program and about going on
 // with a report that has cells to check, the print
-// preview, today's date, the folder where unsaved reports are kept, and the intervals of
-// the program's timers.
+// preview, today's date, the folder where unsaved reports are kept, the settings file, and
+// the intervals of the program's timers.
 
 #include <chrono>
 #include <functional>
@@ -30,6 +30,7 @@ struct SaveRequest {
   QString suggestedPath;  // folder and default file name
   QString filter;         // e.g. "Excel ish kitobi (*.xlsx)"
   QString suffix;         // added when the user types a name without it
+  bool besideItsFile = false;  // the suggestion lies beside the document's own file
 };
 
 struct OpenRequest {
@@ -63,6 +64,9 @@ struct FormServices {
   std::function<QDateTime()> now;
   // Where copies of unsaved reports are kept until they are saved or let go.
   QString autosaveFolder;
+  // The program's settings (the folders its dialogs last used, the form's last entries);
+  // empty: nothing is remembered.
+  QString settingsFile;
   FormTimings timings;
 };
 

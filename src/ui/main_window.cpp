@@ -23,11 +23,13 @@
 #include "ui/about_view.h"
 #include "ui/blinking_arrow.h"
 #include "ui/form_builder.h"
+#include "ui/form_entries.h"
 #include "ui/form_fonts.h"
 #include "ui/form_menu.h"
 #include "ui/form_layout.h"
 #include "ui/pressable_picture.h"
 #include "ui/program_version.h"
+#include "ui/remembered_folders.h"
 #include "ui/report_window.h"
 #include "ui/roster_action.h"
 #include "ui/rounding_timer.h"
@@ -53,7 +55,8 @@ void MarkDayBox(QLineEdit& box, bool notANumber) {
 
 }  // namespace
 
-MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
+MainWindow::MainWindow(FormServices services, QWidget* parent)
+    : QWidget(parent), services_(WithRememberedFolders(std::move(services))) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Soatnoma " SOATNOMA_PROGRAM_VERSION));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -73,6 +76,7 @@ MainWindow::MainWindow(FormServices services, QWidget* parent) : QWidget(parent)
   new ScrollingCredit(Control<QLabel>("Label6"), services_.timings.creditStep, this);
   Control<QRadioButton>("Option2").setChecked(true);
   ConnectFields();
+  if (const auto entries = LoadFormEntries(services_.settingsFile)) ShowEntries(*entries);
   AddOpenAction();
   AddRosterAction(*this, services_);
   auto* layout = new QVBoxLayout(this);
@@ -151,7 +155,31 @@ void MainWindow::ToggleAboutView() {
 
 void MainWindow::ShowTermsOfUse() { services_.showMessage(this, MessageIcon::Exclamation, kTermsOfUse); }
 
+FormEntries MainWindow::Entries() const {
+  FormEntries entries{.name = Control<QLineEdit>("Text3").text(),
+                      .school = Control<QLineEdit>("Text6").text(),
+                      .subject = Control<QLineEdit>("Text4").text(),
+                      .days = {},
+                      .primary = ChosenCategory() == TeacherCategory::Primary,
+                      .classLeader = Control<QCheckBox>("Check1").isChecked()};
+  for (std::size_t i = 0; i < kDayBoxes.size(); ++i) entries.days[i] = Control<QLineEdit>(kDayBoxes[i]).text();
+  return entries;
+}
+
+void MainWindow::ShowEntries(const FormEntries& entries) {
+  Control<QLineEdit>("Text3").setText(entries.name);
+  Control<QLineEdit>("Text6").setText(entries.school);
+  Control<QLineEdit>("Text4").setText(entries.subject);
+  // The days add up into the weekly hours as if typed.
+  for (std::size_t i = 0; i < kDayBoxes.size(); ++i) Control<QLineEdit>(kDayBoxes[i]).setText(entries.days[i]);
+  const TeacherCategory category = entries.primary ? TeacherCategory::Primary : TeacherCategory::Upper;
+  Control<QRadioButton>(entries.primary ? "Option1" : "Option2").setChecked(true);
+  ChooseCategory(category);
+  Control<QCheckBox>("Check1").setChecked(entries.classLeader);
+}
+
 void MainWindow::StartRun(TeacherCategory category) {
+  SaveFormEntries(services_.settingsFile, Entries());
   auto& weeklyHours = Control<QLineEdit>("Text2");
   const ReportRequest run{
       .category = category,
@@ -204,6 +232,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  SaveFormEntries(services_.settingsFile, Entries());
   event->accept();
 }
 

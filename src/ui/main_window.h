@@ -24,6 +24,7 @@ namespace soatnoma::ui {
 
 class AboutView;
 class ReportWindow;
+struct FormEntries;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -58,6 +59,9 @@ class MainWindow : public QWidget {
   void ConnectFields();
   void SumDayBoxes();
   void ChooseCategory(TeacherCategory category);
+  // What the teacher typed and chose, as kept for the next start.
+  FormEntries Entries() const;
+  void ShowEntries(const FormEntries& entries);
   TeacherCategory ChosenCategory() const;
   void ShowTermsOfUse();
   void CentreOnScreen();

@@ -65,16 +65,16 @@ bool ReportWindow::SaveAsWorkbook() {
 bool ReportWindow::ChooseWorkbookAndWrite() {
   const QString path = services_.askSavePath(
       this, SaveRequest{QStringLiteral("Hisobotni saqlash"), SuggestedPath(QStringLiteral("xlsx")), kWorkbookFilter,
-                        QStringLiteral("xlsx")});
+                        QStringLiteral("xlsx"), !filePath_.isEmpty()});
   return !path.isEmpty() && WriteWorkbook(path);
 }
 
 bool ReportWindow::ExportPdf() {
   FinishTyping();
   if (!GoOnDespiteCellsToCheck(QStringLiteral("PDF ga eksport qilasizmi"))) return false;
-  const QString path = services_.askSavePath(this, SaveRequest{QStringLiteral("PDF ga eksport"),
-                                                               SuggestedPath(QStringLiteral("pdf")),
-                                                               QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf")});
+  const QString path = services_.askSavePath(
+      this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
+                        QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf"), !filePath_.isEmpty()});
   if (path.isEmpty()) return false;
   const SaveResult result = SavePdf(sheet_, path.toStdString());
   if (!result.ok) ReportFault(QStringLiteral("PDF faylni yozib bo'lmadi."), QString::fromStdString(result.message));

@@ -35,6 +35,7 @@ struct ScriptedPerson {
   // Removed with everything in it when the last person holding it is gone.
   std::shared_ptr<QTemporaryDir> scratch = std::make_shared<QTemporaryDir>();
   QString autosaveFolder = scratch->filePath(QStringLiteral("saqlanmagan"));
+  QString settingsFile = scratch->filePath(QStringLiteral("soatnoma.conf"));
   bool printerWorks = true;
   QString printedFile;
   QDate today{2025, 3, 14};
@@ -89,6 +90,7 @@ struct ScriptedPerson {
     services.today = [this] { return today; };
     services.now = [this] { return now; };
     services.autosaveFolder = autosaveFolder;
+    services.settingsFile = settingsFile;
     services.timings = timings;
     return services;
   }
