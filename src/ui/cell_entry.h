@@ -9,10 +9,9 @@
 
 #include <QString>
 
-namespace soatnoma::ui {
+#include "report/correction_texts.h"
 
-// Hours of one month and one kind of work never come near this; a larger entry is a slip.
-inline constexpr double kLargestHoursEntry = 9999;
+namespace soatnoma::ui {
 
 struct CellEntry {
   std::optional<double> hours;

@@ -1,29 +1,16 @@
 #include "ui/cell_marks.h"
 
-#include <QStringList>
-
-#include "ui/cell_entry.h"
+#include "report/correction_texts.h"
 
 namespace soatnoma::ui {
+
 CellMark MarkOf(const ReportCorrections& corrections, CellPlace place) {
+  const CellMarkNote note = MarkNoteOf(corrections, place);
   CellMark mark;
-  QStringList lines;
-  if (corrections.IsCorrected(place)) {
-    mark.fill = mark_colour::kCorrected;
-    lines << QStringLiteral("Tuzatilgan. Hisoblangan: %1 soat.").arg(HoursText(corrections.ComputedHours(place)));
-  }
-  const CellFlags flags = corrections.FlagsAt(place);
-  if (flags.notWhole) lines << QStringLiteral("Butun son emas: %1 soat.").arg(HoursText(corrections.Hours(place)));
-  if (flags.negative) lines << QStringLiteral("Soat manfiy bo'lmasligi kerak.");
-  if (flags.yearDiffers) {
-    const double computed = corrections.ComputedYearOfRow(place.row);
-    const double now = corrections.Hours(place);
-    if (!mark.fill.isValid()) mark.fill = mark_colour::kYearDiffers;
-    lines << QStringLiteral("Yillik jami hisoblangandan farq qiladi: %1 o'rniga %2 (%3).")
-                 .arg(HoursText(computed), HoursText(now), SignedHoursText(now - computed));
-  }
-  mark.redCorner = flags.Any();
-  mark.toolTip = lines.join(QLatin1Char('\n'));
+  if (note.fill == MarkFill::Corrected) mark.fill = mark_colour::kCorrected;
+  if (note.fill == MarkFill::YearDiffers) mark.fill = mark_colour::kYearDiffers;
+  mark.redCorner = note.redCorner;
+  mark.toolTip = QString::fromStdString(note.toolTip);
   return mark;
 }
 

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QString>
 
-#include "ui/report_corrections.h"
+#include "report/report_corrections.h"
 
 namespace soatnoma::ui {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "ui/report_corrections.h"
+#include "report/report_corrections.h"
 
 namespace soatnoma::ui {
 

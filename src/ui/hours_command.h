@@ -9,7 +9,7 @@
 
 #include <QUndoCommand>
 
-#include "ui/report_corrections.h"
+#include "report/report_corrections.h"
 
 namespace soatnoma::ui {
 

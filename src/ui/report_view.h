@@ -13,7 +13,7 @@
 
 #include "report/report_renderer.h"
 #include "report/report_sheet.h"
-#include "ui/report_corrections.h"
+#include "report/report_corrections.h"
 
 namespace soatnoma::ui {
 

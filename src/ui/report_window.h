@@ -17,7 +17,7 @@
 #include "report/report_texts.h"
 #include "report/save_result.h"
 #include "ui/form_services.h"
-#include "ui/report_corrections.h"
+#include "report/report_corrections.h"
 #include "ui/report_source.h"
 
 class QAction;

@@ -8,9 +8,7 @@
 #include "ui/cell_editor.h"
 #include "ui/cell_entry.h"
 #include "ui/hours_command.h"
-#include "ui/report_status.h"
 #include "ui/report_view.h"
-#include "ui/typing_refusal.h"
 #include "ui/report_window.h"
 
 namespace soatnoma::ui {
@@ -32,13 +30,13 @@ bool ReportWindow::CorrectHours(CellPlace place, std::optional<double> hours) {
   if (editingHeld_ || !corrections_->IsEditable(place)) return false;
   const std::optional<double> before = corrections_->Entry(place);
   if (before == hours) return true;
-  return PushChanges(QStringLiteral("%1: %2 \u2192 %3").arg(CellName(place), EntryText(before), EntryText(hours)),
+  return PushChanges(QStringLiteral("%1: %2 \u2192 %3").arg(QString::fromStdString(CellName(place)), EntryText(before), EntryText(hours)),
                      {{place, before, hours}});
 }
 
 bool ReportWindow::ResetCell(CellPlace place) {
   if (!corrections_->IsCorrected(place)) return false;
-  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(CellName(place)),
+  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(QString::fromStdString(CellName(place))),
                      {{place, corrections_->Entry(place), corrections_->ComputedHours(place)}});
 }
 
@@ -77,7 +75,7 @@ void ReportWindow::ClearCurrentCell() {
 }
 
 void ReportWindow::RefuseTyping(std::optional<CellPlace> place) {
-  statusBar()->showMessage(TypingRefusal(*corrections_, place, editingHeld_));
+  statusBar()->showMessage(QString::fromStdString(TypingRefusal(*corrections_, place, editingHeld_)));
 }
 
 void ReportWindow::FinishTyping() {
@@ -89,8 +87,8 @@ void ReportWindow::FinishTyping() {
 
 void ReportWindow::ShowChanges() {
   view_->SheetChanged();
-  yearTotal_->setText(YearTotalText(*corrections_));
-  correctionsCount_->setText(CorrectionsText(*corrections_));
+  yearTotal_->setText(QString::fromStdString(YearTotalText(*corrections_)));
+  correctionsCount_->setText(QString::fromStdString(CorrectionsText(*corrections_)));
   resetAll_->setEnabled(!editingHeld_ && !corrections_->CorrectedCells().empty());
   resetCell_->setEnabled(!editingHeld_ && corrections_->IsCorrected(view_->CurrentCell()));
   UpdateTitle();

@@ -12,7 +12,7 @@
 #include "report_driver.h"
 #include "ui/cell_entry.h"
 #include "ui/cell_marks.h"
-#include "ui/report_corrections.h"
+#include "report/report_corrections.h"
 
 namespace soatnoma::ui::testing {
 namespace {

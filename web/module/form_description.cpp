@@ -135,9 +135,12 @@ void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
   json.Key("height").Number(layout.Height());
 }
 
-void WriteBoxes(JsonWriter& json, const SheetGeometry& layout) {
+}  // namespace
+
+void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow) {
   json.Key("boxes").BeginArray();
   for (const SheetBox& box : layout.Boxes()) {
+    if (box.row < firstRow || box.row > lastRow) continue;
     json.BeginObject();
     json.Key("ref").String(CellName(box.row, box.column));
     json.Key("row").Integer(box.row);
@@ -160,6 +163,18 @@ void WriteBoxes(JsonWriter& json, const SheetGeometry& layout) {
   }
   json.EndArray();
 }
+
+void WriteProperties(JsonWriter& json, const WorkbookNotes& notes) {
+  json.Key("properties").BeginArray();
+  json.BeginObject().Key("name").String(workbook_mark::kName).Key("text").String(workbook_mark::kValue).EndObject();
+  for (const ComputedHours& cell : notes.computedOfCorrected) {
+    json.BeginObject().Key("name").String(ComputedHoursPropertyName(cell.row, cell.column));
+    json.Key("number").Number(cell.value).EndObject();
+  }
+  json.EndArray();
+}
+
+namespace {
 
 void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& layout) {
   const PaperPoints paper = PagePoints(page);
@@ -192,7 +207,7 @@ void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& lay
 
 }  // namespace
 
-std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout) {
+std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes) {
   JsonWriter json;
   FormatTable formats;
   json.BeginObject();
@@ -200,12 +215,10 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout) 
   WriteCells(json, sheet, formats);
   formats.Write(json, sheet.Font());
   WriteSizes(json, sheet, layout);
-  WriteBoxes(json, layout);
+  WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
-  json.Key("mark").BeginObject();
-  json.Key("name").String(workbook_mark::kName).Key("value").String(workbook_mark::kValue);
-  json.EndObject();
+  WriteProperties(json, notes);
   json.EndObject();
   return json.Text();
 }

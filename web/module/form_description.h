@@ -2,15 +2,23 @@
 // The whole report form as the page draws and saves it, in JSON: every cell with its kind,
 // value, formula in A1 notation and cached result, the text it shows and its format; the
 // merged blocks; columns and rows in points and as the workbook holds them; every drawn
-// box with its lines placed; the page setup; and the program's mark.
+// box with its lines placed; the page setup; the program's mark and the computed hours of
+// every corrected cell, as the workbook's custom properties.
 
 #include <string>
 
+#include "json_writer.h"
 #include "report/report_sheet.h"
+#include "report/workbook_notes.h"
 #include "report/sheet_layout.h"
 
 namespace soatnoma::web {
 
-std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout);
+std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes = {});
+
+// The drawn boxes of the rows first..last, as "boxes" of the form.
+void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow);
+// The custom properties a workbook of the report carries: the mark, then one per corrected cell.
+void WriteProperties(JsonWriter& json, const WorkbookNotes& notes);
 
 }  // namespace soatnoma::web

@@ -12,9 +12,11 @@
 #include "cli/table_csv.h"
 #include "form_description.h"
 #include "json_writer.h"
+#include "request_fields.h"
 #include "model/teacher.h"
 #include "model/weekly_hours.h"
 #include "report/report_builder.h"
+#include "report_workbench.h"
 #include "report/report_file_name.h"
 #include "ui/form_controls.h"
 
@@ -22,24 +24,6 @@ namespace soatnoma::web {
 namespace {
 
 using emscripten::val;
-
-std::string Field(const val& request, const char* name) {
-  const val field = request[name];
-  return field.isString() ? field.as<std::string>() : std::string();
-}
-
-bool Flag(const val& request, const char* name) { return request[name].isTrue(); }
-
-TeacherCategory CategoryOf(const val& request) {
-  return Field(request, "category") == "primary" ? TeacherCategory::Primary : TeacherCategory::Upper;
-}
-
-std::string RefusalJson(std::string_view message, bool clearsWeeklyHours) {
-  JsonWriter json;
-  json.BeginObject().Key("ok").Bool(false).Key("message").String(message);
-  json.Key("clearsWeeklyHours").Bool(clearsWeeklyHours).EndObject();
-  return json.Text();
-}
 
 // The rate box's text when a category is chosen: "18" or "20".
 std::string DefaultRateText(const std::string& category) {
@@ -78,34 +62,7 @@ std::string TableCsv(const val& request) {
 
 // The run of the form: the report after the rounding pass (or before it, when asked),
 // described whole, with the file name it is saved under; or the refusal of the input.
-std::string BuildForm(const val& request, const val& measure) {
-  const ReportRequest run{
-      .category = CategoryOf(request),
-      .weeklyHours = Field(request, "weekly"),
-      .rate = Field(request, "rate"),
-      .classLeader = Flag(request, "leader"),
-      .texts = {.school = Field(request, "school"), .subject = Field(request, "subject"), .name = Field(request, "name")},
-      .calendarYear = request["year"].isNumber() ? request["year"].as<int>() : 0,
-  };
-  ReportOutcome outcome;
-  try {
-    outcome = Flag(request, "beforeRounding") ? BuildReportBeforeRounding(run) : BuildReport(run);
-  } catch (const std::exception& fault) {
-    return RefusalJson(std::string(kReportFailedMessage) + fault.what(), false);
-  }
-  if (const auto* refusal = std::get_if<Refusal>(&outcome)) return RefusalJson(refusal->message, refusal->clearsWeeklyHours);
-  const ReportSheet& sheet = std::get<ReportSheet>(outcome);
-  CanvasTextMetrics metrics(measure);
-  const SheetGeometry layout(sheet, metrics);
-  std::string json = R"({"ok":true,"fileName":)";
-  JsonWriter name;
-  name.String(ReportFileName(run.texts.name, run.calendarYear, "xlsx"));
-  json += name.Text();
-  json += R"(,"form":)";
-  json += DescribeForm(sheet, layout);
-  json += '}';
-  return json;
-}
+std::string BuildForm(const val& request, const val& measure) { return ReportWorkbench(request, measure).Result(); }
 
 const char* KindName(ui::ControlKind kind) {
   switch (kind) {
@@ -170,6 +127,18 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("reportFileName", &FileName);
   emscripten::function("formControls", &FormControls);
+  emscripten::class_<ReportWorkbench>("ReportWorkbench")
+      .constructor<const val&, val>()
+      .function("result", &ReportWorkbench::Result)
+      .function("ready", &ReportWorkbench::Ready)
+      .function("type", &ReportWorkbench::Type)
+      .function("setEntry", &ReportWorkbench::SetEntry)
+      .function("entry", &ReportWorkbench::Entry)
+      .function("computedHours", &ReportWorkbench::ComputedHours)
+      .function("refusal", &ReportWorkbench::Refusal)
+      .function("hoursText", &ReportWorkbench::HoursWritten)
+      .function("state", &ReportWorkbench::State)
+      .function("form", &ReportWorkbench::Form);
 }
 
 }  // namespace soatnoma::web

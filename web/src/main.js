@@ -5,6 +5,7 @@ import SoatnomaModule from 'soatnoma-module';
 import { buildForm } from './form.js';
 import { createCanvasMeasure } from './canvas_measure.js';
 import { drawPage } from './report_view.js';
+import { ReportEditing } from './corrections.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -69,6 +70,12 @@ async function start() {
   const message = byId('message');
   const report = byId('report');
   let shown = null;
+  let editing = null;
+  const editor = document.createElement('input');
+  editor.id = 'CellEditor';
+  editor.hidden = true;
+  editor.autocomplete = 'off';
+  editor.inputMode = 'decimal';
 
   const sumDays = () => {
     // Every day counts, whichever changed; while a day holds text that is not a number,
@@ -96,7 +103,7 @@ async function start() {
 
   // startedAt: when the teacher pressed Enter or the button, for the page's timings.
   const run = (category, startedAt) => {
-    const result = JSON.parse(module.buildForm({
+    const bench = new module.ReportWorkbench({
       category,
       weekly: byId('Text2').value,
       rate: byId('Text1').value,
@@ -105,8 +112,10 @@ async function start() {
       school: byId('Text6').value,
       subject: byId('Text4').value,
       year: new Date().getFullYear(),
-    }, measure));
+    }, measure);
+    const result = JSON.parse(bench.result());
     if (!result.ok) {
+      bench.delete();
       message.textContent = result.message;
       if (result.clearsWeeklyHours) byId('Text2').value = '';
       byId('Text2').focus();
@@ -118,7 +127,11 @@ async function start() {
     const page = drawPage(document, result.form);
     fitPage(page, screenRoom());
     const sheet = byId('sheet');
-    sheet.replaceChildren(page);
+    sheet.replaceChildren(page, editor);
+    editing?.dispose();
+    editing = new ReportEditing(bench, {
+      sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
+    }, () => { document.body.dataset.corrected = String(editing.done.length); });
     report.hidden = false;
     sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
@@ -138,12 +151,39 @@ async function start() {
     if (event.key === 'Enter') runShown(chosenCategory(), event.timeStamp);
   });
 
+  const sheet = byId('sheet');
+  sheet.addEventListener('click', (event) => {
+    if (editing && event.target !== editor) editing.click(event.target);
+  });
+  sheet.addEventListener('dblclick', (event) => {
+    if (!editing || event.target === editor) return;
+    editing.click(event.target);
+    editing.key({ key: 'F2' });
+  });
+  sheet.addEventListener('keydown', (event) => {
+    if (!editing) return;
+    if (event.target === editor) {
+      editing.editorKey(event);
+    } else if (editing.key(event)) {
+      event.preventDefault();
+    }
+  });
+  // Undo and redo reach the report from anywhere but a box of the form being typed in.
+  document.addEventListener('keydown', (event) => {
+    if (!editing || sheet.contains(event.target) || event.target.closest?.('#Form1')) return;
+    if ((event.ctrlKey || event.metaKey) && /^[zZyY]$/.test(event.key) && editing.key(event)) event.preventDefault();
+  });
+  byId('Undo').addEventListener('click', () => editing?.undo());
+  byId('Redo').addEventListener('click', () => editing?.redo());
+  byId('ResetCell').addEventListener('click', () => editing?.revertCurrent());
+  byId('ResetAll').addEventListener('click', () => editing?.revertAll());
+
   byId('SaveXlsx').addEventListener('click', async (event) => {
     if (!shown) return;
     try {
       // The workbook library is set going on the first workbook only.
       const { writeWorkbook } = await import('./workbook.js');
-      const bytes = await writeWorkbook(shown.form);
+      const bytes = await writeWorkbook(JSON.parse(editing.bench.form()));
       saveBytes(bytes, shown.fileName);
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
       document.body.dataset.workbook = 'saved';

@@ -10,9 +10,26 @@ function escaped(text) {
   return text.replace(/[&<>"]/g, (c) => ESCAPES[c]);
 }
 
-function boxMarkup(box, clipId) {
+// A corrected cell's light fill and a checked cell's red corner, on the screen only, and
+// the tool tip that says why.
+const CORNER = 4;
+
+function markMarkup(box, mark) {
+  if (!mark) return '';
   const { left, top, width, height } = box;
-  let markup = `<g data-cell="${box.ref}">`;
+  let markup = mark.toolTip ? `<title>${escaped(mark.toolTip)}</title>` : '';
+  if (mark.fill) markup += `<rect class="mark ${mark.fill}" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
+  if (mark.redCorner) {
+    const right = left + width;
+    markup += `<path class="mark corner" d="M${right - CORNER} ${top}H${right}V${top + CORNER}Z"/>`;
+  }
+  return markup;
+}
+
+// One drawn cell; mark: how the teacher's corrections mark it, if at all.
+export function boxMarkup(box, clipId, mark) {
+  const { left, top, width, height } = box;
+  let markup = `<g data-cell="${box.ref}">${markMarkup(box, mark)}`;
   if (box.bordered) markup += `<rect class="border" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
   if (box.lines.length > 0) {
     let clip = '';
@@ -36,7 +53,7 @@ function boxMarkup(box, clipId) {
 function sheetMarkup(form) {
   let markup = `<svg xmlns="http://www.w3.org/2000/svg" class="sheet" viewBox="0 0 ${form.width} ${form.height}" ` +
     `width="${form.width}pt" height="${form.height}pt" font-family="${escaped(form.font.family)}">`;
-  form.boxes.forEach((box, index) => { markup += boxMarkup(box, `clip${index}`); });
+  form.boxes.forEach((box) => { markup += boxMarkup(box, `clip-${box.ref}`); });
   return `${markup}</svg>`;
 }
 

@@ -106,12 +106,17 @@ function withAutomaticRows(sheetXml, rows) {
 const CUSTOM_PROPERTIES_TYPE = 'application/vnd.openxmlformats-officedocument.custom-properties+xml';
 const CUSTOM_PROPERTIES_RELATION = 'http://schemas.openxmlformats.org/officeDocument/2006/relationships/custom-properties';
 
-function customProperties(mark) {
+// The program's mark, and the computed hours of every cell the teacher corrected.
+function customProperties(properties) {
+  const values = properties.map((property, index) => {
+    const value = property.text !== undefined
+      ? `<vt:lpwstr>${escapeXml(property.text)}</vt:lpwstr>`
+      : `<vt:r8>${property.number}</vt:r8>`;
+    return `<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="${index + 2}" name="${escapeXml(property.name)}">${value}</property>`;
+  });
   return '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n' +
     '<Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/custom-properties" ' +
-    'xmlns:vt="http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes">' +
-    `<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="2" name="${escapeXml(mark.name)}">` +
-    `<vt:lpwstr>${escapeXml(mark.value)}</vt:lpwstr></property></Properties>`;
+    `xmlns:vt="http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes">${values.join('')}</Properties>`;
 }
 
 async function finishPackage(buffer, form) {
@@ -119,7 +124,7 @@ async function finishPackage(buffer, form) {
   const edit = async (path, change) => zip.file(path, change(await zip.file(path).async('string')));
   await edit('xl/styles.xml', (styles) => withStandardFont(styles, form.font));
   await edit('xl/worksheets/sheet1.xml', (sheet) => withAutomaticRows(sheet, form.rows));
-  zip.file('docProps/custom.xml', customProperties(form.mark));
+  zip.file('docProps/custom.xml', customProperties(form.properties));
   await edit('[Content_Types].xml', (types) => types.replace('</Types>',
     `<Override PartName="/docProps/custom.xml" ContentType="${CUSTOM_PROPERTIES_TYPE}"/></Types>`));
   await edit('_rels/.rels', (relations) => relations.replace('</Relationships>',

@@ -196,6 +196,73 @@ test('"Chop etish" prints one A4 landscape page with the title and the year tota
   assert.match(text, new RegExp(`(^|\\s)${shown.S5}(\\s|$)`), `year total ${shown.S5}`);
 });
 
+const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
+const comma = (hours) => String(hours).replace('.', ',');
+const statusLine = () => page.$eval('#status', (status) => status.textContent.replace(/\s+/g, ' ').trim());
+
+test('a corrected cell moves every total, is marked, and is undone, redone and taken back', async () => {
+  await page.emulateMediaType('screen');
+  const computed = Number(await cellText('D8'));
+  const [row8, total] = [Number(await cellText('S8')), Number(await cellText('S5'))];
+  await page.click('[data-cell="D8"] rect.border');
+  await page.keyboard.type('2,25');
+  const editor = await page.$eval('#CellEditor', (box) => box.getBoundingClientRect().toJSON());
+  const cell = await page.$eval('[data-cell="D8"] rect.border', (box) => box.getBoundingClientRect().toJSON());
+  for (const side of ['left', 'top', 'width', 'height']) assert.ok(Math.abs(editor[side] - cell[side]) < 1, side);
+  await page.keyboard.press('Enter');
+  // The form shows whole hours; the status line and the tool tips the exact ones.
+  assert.equal(await cellText('D8'), '2');
+  assert.equal(Number(await cellText('S8')), row8 - computed + 2);
+  assert.equal(Number(await cellText('S5')), total - computed + 2);
+  assert.equal(await page.$eval('[data-cell="D8"] title', (tip) => tip.textContent),
+    `Tuzatilgan. Hisoblangan: ${computed} soat.\nButun son emas: 2,25 soat.`);
+  assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
+  assert.ok(await page.$('[data-cell="S8"] .mark.yearDiffers'));
+  assert.ok(await page.$('[data-cell="S8"] .mark.corner'));
+  assert.match(await statusLine(), new RegExp(`^Yillik jami: ${comma(total - computed + 2.25)} soat ` +
+    `\\(hisoblangan: ${total}, farqi: ${comma(2.25 - computed)}\\) Tuzatilgan: 1 ta katak\\.`));
+
+  // A sum and a title refuse typing on the status line; text that is not a number is refused.
+  await page.click('[data-cell="S8"] rect.border');
+  await page.keyboard.type('5');
+  assert.match(await statusLine(), /S8 \(Yillik\) yig'indi/);
+  await page.click('[data-cell="D8"] rect.border');
+  await page.keyboard.press('F2');
+  await page.keyboard.type('x');
+  await page.keyboard.press('Enter');
+  assert.match(await statusLine(), /"2,25x" son emas/);
+  await page.keyboard.press('Escape');
+
+  await page.keyboard.down('Control');
+  await page.keyboard.press('z');
+  await page.keyboard.up('Control');
+  assert.equal(Number(await cellText('S5')), total);
+  assert.equal(await page.$('[data-cell="D8"] .mark'), null);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('y');
+  await page.keyboard.up('Control');
+  assert.equal(await cellText('D8'), '2');
+
+  // The workbook keeps the correction as the desktop saves it: the value, the totals' cached
+  // results and the computed hours of the corrected cell as a custom property.
+  const name = `${teacher.name} ${year}-${year + 1}.xlsx`;
+  rmSync(path.join(downloads, name), { force: true });
+  await page.$eval('body', (body) => { delete body.dataset.workbook; });
+  await page.click('#SaveXlsx');
+  await page.waitForSelector('body[data-workbook="saved"]');
+  const saved = await downloaded(name);
+  await new Promise((done) => setTimeout(done, 300));
+  const sheet = (await readWorkbook(saved)).worksheets[0];
+  assert.equal(sheet.getCell('D8').value, 2.25);
+  assert.equal(sheet.getCell('S5').result, total - computed + 2.25);
+  const custom = await (await JSZip.loadAsync(readFileSync(saved))).file('docProps/custom.xml').async('string');
+  assert.match(custom, new RegExp(`name="Soatnoma hisoblangan D8"><vt:r8>${computed}</vt:r8>`));
+
+  await page.click('#ResetAll');
+  assert.equal(Number(await cellText('S5')), total);
+  assert.match(await statusLine(), /hisoblangani bilan bir xil/);
+});
+
 test('a name with the marks of markup is shown as typed, never read as markup', async () => {
   await page.emulateMediaType('screen');
   const name = 'Ali <b>Vali</b> & "Soli" \'O\'';

@@ -12,7 +12,7 @@
 #include "report/report_sheet.h"
 #include "report/workbook_notes.h"
 
-namespace soatnoma::ui {
+namespace soatnoma {
 
 struct CellPlace {
   int row = 0;
@@ -72,4 +72,4 @@ class ReportCorrections {
   CellGrid computed_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma

@@ -1,11 +1,11 @@
-#include "ui/report_corrections.h"
+#include "report/report_corrections.h"
 
 #include <cmath>
 #include <stdexcept>
 
 #include "model/workload_table.h"
 
-namespace soatnoma::ui {
+namespace soatnoma {
 namespace {
 
 bool InHoursBlock(CellPlace place) {
@@ -116,4 +116,4 @@ double ReportCorrections::YearTotal() const { return sheet_.Cells().ReadNumber(k
 double ReportCorrections::ComputedYearTotal() const { return computed_.ReadNumber(kFirstWorkRow, col::S); }
 double ReportCorrections::ComputedYearOfRow(int row) const { return computed_.ReadNumber(row, col::S); }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma

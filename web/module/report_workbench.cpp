@@ -1,0 +1,149 @@
+#include "report_workbench.h"
+
+#include <exception>
+#include <variant>
+
+#include "canvas_text_metrics.h"
+#include "form_description.h"
+#include "json_writer.h"
+#include "request_fields.h"
+#include "model/relative_formula.h"
+#include "model/workload_table.h"
+#include "report/cell_display.h"
+#include "report/correction_texts.h"
+#include "report/report_builder.h"
+#include "report/report_file_name.h"
+#include "report/sheet_layout.h"
+
+namespace soatnoma::web {
+namespace {
+
+using emscripten::val;
+
+ReportRequest RunOf(const val& request) {
+  return {
+      .category = CategoryOf(request),
+      .weeklyHours = Field(request, "weekly"),
+      .rate = Field(request, "rate"),
+      .classLeader = Flag(request, "leader"),
+      .texts = {.school = Field(request, "school"), .subject = Field(request, "subject"), .name = Field(request, "name")},
+      .calendarYear = request["year"].isNumber() ? request["year"].as<int>() : 0,
+  };
+}
+
+std::string RefName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
+
+const char* FillName(MarkFill fill) {
+  switch (fill) {
+    case MarkFill::Corrected: return "corrected";
+    case MarkFill::YearDiffers: return "yearDiffers";
+    case MarkFill::None: break;
+  }
+  return "";
+}
+
+}  // namespace
+
+ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std::move(measure)) {
+  const ReportRequest run = RunOf(request);
+  ReportOutcome outcome;
+  try {
+    outcome = Flag(request, "beforeRounding") ? BuildReportBeforeRounding(run) : BuildReport(run);
+  } catch (const std::exception& fault) {
+    result_ = RefusalJson(std::string(kReportFailedMessage) + fault.what(), false);
+    return;
+  }
+  if (const auto* refusal = std::get_if<soatnoma::Refusal>(&outcome)) {
+    result_ = RefusalJson(refusal->message, refusal->clearsWeeklyHours);
+    return;
+  }
+  sheet_ = std::make_unique<ReportSheet>(std::move(std::get<ReportSheet>(outcome)));
+  corrections_ = std::make_unique<ReportCorrections>(*sheet_);
+  fileName_ = ReportFileName(run.texts.name, run.calendarYear, "xlsx");
+  result_ = DescribeWhole();
+}
+
+std::string ReportWorkbench::DescribeWhole() const {
+  JsonWriter name;
+  name.String(fileName_);
+  return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" + Form() + '}';
+}
+
+std::string ReportWorkbench::Form() const {
+  if (!Ready()) return "null";
+  CanvasTextMetrics metrics(measure_);
+  const SheetGeometry layout(*sheet_, metrics);
+  return DescribeForm(*sheet_, layout, corrections_->Notes());
+}
+
+std::string ReportWorkbench::Type(int row, int column, const std::string& text) {
+  JsonWriter json;
+  json.BeginObject();
+  std::string refusal = Refusal(row, column);
+  HoursEntry entry;
+  if (refusal.empty()) {
+    entry = ReadHoursEntry(text);
+    refusal = entry.refusal;
+  }
+  if (refusal.empty()) corrections_->SetHours({row, column}, entry.hours);
+  json.Key("ok").Bool(refusal.empty());
+  if (!refusal.empty()) json.Key("message").String(refusal);
+  json.EndObject();
+  return json.Text();
+}
+
+bool ReportWorkbench::SetEntry(int row, int column, const val& hours) {
+  if (!Ready() || !corrections_->IsEditable({row, column})) return false;
+  corrections_->SetHours({row, column}, hours.isNumber() ? std::optional<double>(hours.as<double>()) : std::nullopt);
+  return true;
+}
+
+val ReportWorkbench::Entry(int row, int column) const {
+  if (!Ready() || !corrections_->IsEditable({row, column})) return val::null();
+  const auto entry = corrections_->Entry({row, column});
+  return entry ? val(*entry) : val::null();
+}
+
+val ReportWorkbench::ComputedHours(int row, int column) const {
+  if (!Ready() || !corrections_->IsEditable({row, column})) return val::null();
+  return val(corrections_->ComputedHours({row, column}));
+}
+
+std::string ReportWorkbench::Refusal(int row, int column) const {
+  if (!Ready()) return {};
+  const bool inTable = row >= kFirstWorkRow && row <= kLastWorkRow && column >= col::C && column <= col::S;
+  return TypingRefusal(*corrections_, inTable ? std::optional<CellPlace>({row, column}) : std::nullopt, false);
+}
+
+std::string ReportWorkbench::HoursWritten(double hours) const { return HoursText(hours); }
+
+std::string ReportWorkbench::State() const {
+  JsonWriter json;
+  json.BeginObject();
+  if (!Ready()) return json.EndObject().Text();
+  json.Key("yearText").String(YearTotalText(*corrections_));
+  json.Key("correctionsText").String(CorrectionsText(*corrections_));
+  json.Key("flagged").Integer(static_cast<long long>(corrections_->FlaggedCells().size()));
+  json.Key("corrected").Integer(static_cast<long long>(corrections_->CorrectedCells().size()));
+  json.Key("marks").BeginArray();
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    for (int column = col::C; column <= col::S; ++column) {
+      const CellMarkNote mark = MarkNoteOf(*corrections_, {row, column});
+      if (mark.fill == MarkFill::None && !mark.redCorner && mark.toolTip.empty()) continue;
+      json.BeginObject().Key("ref").String(RefName(row, column));
+      json.Key("fill").String(FillName(mark.fill)).Key("redCorner").Bool(mark.redCorner);
+      json.Key("toolTip").String(mark.toolTip).EndObject();
+    }
+  }
+  json.EndArray();
+  json.Key("editable").BeginArray();
+  for (const CellPlace place : corrections_->EditableCells()) json.String(RefName(place.row, place.column));
+  json.EndArray();
+  CanvasTextMetrics metrics(measure_);
+  const SheetGeometry layout(*sheet_, metrics);
+  WriteBoxes(json, layout, kFirstWorkRow, kLastWorkRow);
+  json.EndObject();
+  return json.Text();
+}
+
+}  // namespace soatnoma::web

@@ -1,0 +1,53 @@
+#pragma once
+// One report on the page as the teacher corrects it: the rounded report, the corrections
+// with their marks and status line, and what the page needs to redraw the table's rows after
+// each change. Every rule comes from the shared report code; the page keeps the undo list.
+
+#include <emscripten/val.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "report/report_corrections.h"
+#include "report/report_sheet.h"
+
+namespace soatnoma::web {
+
+class ReportWorkbench {
+ public:
+  // request: the form's fields as buildForm takes them; measure: the page's text measure.
+  ReportWorkbench(const emscripten::val& request, emscripten::val measure);
+
+  // {ok, fileName, form} as buildForm answers, or {ok: false, message, clearsWeeklyHours}.
+  std::string Result() const { return result_; }
+  bool Ready() const { return corrections_ != nullptr; }
+
+  // The teacher typed text into a cell: {ok: true} or {ok: false, message}.
+  std::string Type(int row, int column, const std::string& text);
+  // Sets a cell of hours as the undo list had it; null empties it. False: not a cell of hours.
+  bool SetEntry(int row, int column, const emscripten::val& hours);
+  // The cell's hours now, or null when emptied.
+  emscripten::val Entry(int row, int column) const;
+  emscripten::val ComputedHours(int row, int column) const;
+  // Why the place cannot be typed into; empty for a cell of hours. row 0: a title or the frame.
+  std::string Refusal(int row, int column) const;
+  // The hours as the teacher writes them: "2,5".
+  std::string HoursWritten(double hours) const;
+
+  // The table's rows now: {yearText, correctionsText, cells, marks, boxes, notes}.
+  std::string State() const;
+  // The whole form now, as buildForm describes it, with the corrections' notes.
+  std::string Form() const;
+
+ private:
+  std::string DescribeWhole() const;
+
+  emscripten::val measure_;
+  std::string fileName_;
+  std::string result_;
+  std::unique_ptr<ReportSheet> sheet_;
+  std::unique_ptr<ReportCorrections> corrections_;
+};
+
+}  // namespace soatnoma::web

@@ -1,0 +1,244 @@
+// The teacher's corrections on the drawn report: a cell of the table is chosen with the
+// mouse or the arrow keys and typed over in a box that stands exactly over it; every total,
+// mark and the status line follow from the module after each change; "Hisoblanganga
+// qaytarish" takes back one cell or all; Ctrl+Z and Ctrl+Y undo and redo.
+
+import { boxMarkup } from './report_view.js';
+
+const FIRST_ROW = 5;
+const LAST_ROW = 20;
+const FIRST_COLUMN = 3;
+const LAST_COLUMN = 19;
+const ARROWS = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] };
+
+export const refOf = (row, column) => `${String.fromCharCode(64 + column)}${row}`;
+
+export function placeOf(ref) {
+  const found = /^([A-Z])(\d+)$/.exec(ref ?? '');
+  return found ? { row: Number(found[2]), column: found[1].charCodeAt(0) - 64 } : null;
+}
+
+const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_ROW &&
+  place.column >= FIRST_COLUMN && place.column <= LAST_COLUMN;
+
+export class ReportEditing {
+  // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status};
+  // changed(): told after every change of the report.
+  constructor(bench, elements, changed) {
+    this.bench = bench;
+    this.elements = elements;
+    this.changed = changed;
+    this.undone = [];
+    this.done = [];
+    this.current = null;
+    this.editing = null;
+    this.refresh();
+  }
+
+  svg() {
+    return this.elements.sheet.querySelector('svg.sheet');
+  }
+
+  // Redraws the table's rows with their marks and says the year total.
+  refresh() {
+    const state = JSON.parse(this.bench.state());
+    this.state = state;
+    const marks = new Map(state.marks.map((mark) => [mark.ref, mark]));
+    const svg = this.svg();
+    for (const old of svg.querySelectorAll('g[data-cell]')) {
+      const place = placeOf(old.dataset.cell);
+      if (place.row >= FIRST_ROW && place.row <= LAST_ROW) old.remove();
+    }
+    svg.insertAdjacentHTML('beforeend', state.boxes.map((box) => boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))).join(''));
+    this.editable = new Set(state.editable);
+    this.elements.yearTotal.textContent = state.yearText;
+    this.elements.counts.textContent = state.correctionsText;
+    this.showCurrent();
+  }
+
+  say(text) {
+    this.elements.status.textContent = text;
+  }
+
+  box(ref) {
+    return this.svg().querySelector(`g[data-cell="${ref}"] rect.border`) ?? this.svg().querySelector(`g[data-cell="${ref}"]`);
+  }
+
+  showCurrent() {
+    for (const old of this.svg().querySelectorAll('.current')) old.classList.remove('current');
+    if (this.current) this.box(refOf(this.current.row, this.current.column))?.classList.add('current');
+  }
+
+  choose(place) {
+    if (!inTable(place)) return;
+    this.current = place;
+    this.showCurrent();
+    this.box(refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
+  }
+
+  // A click on the drawn sheet: the cell under it, or why a title cannot be typed over.
+  click(target) {
+    const place = placeOf(target.closest('g[data-cell]')?.dataset.cell);
+    if (!inTable(place)) {
+      this.say(this.bench.refusal(0, 0));
+      return;
+    }
+    this.choose(place);
+    this.say('');
+  }
+
+  // The current cell when it holds hours; otherwise none, and the status line says why.
+  typable() {
+    if (!this.current) return null;
+    const refusal = this.bench.refusal(this.current.row, this.current.column);
+    if (refusal) this.say(refusal);
+    return refusal ? null : this.current;
+  }
+
+  // Opens the typing box over the current cell, with text to start from.
+  edit(text) {
+    const place = this.typable();
+    if (!place) return;
+    const { row, column } = place;
+    const cell = this.box(refOf(row, column)).getBoundingClientRect();
+    const frame = this.elements.sheet.getBoundingClientRect();
+    const editor = this.elements.editor;
+    editor.style.left = `${cell.left - frame.left + this.elements.sheet.scrollLeft}px`;
+    editor.style.top = `${cell.top - frame.top + this.elements.sheet.scrollTop}px`;
+    editor.style.width = `${cell.width}px`;
+    editor.style.height = `${cell.height}px`;
+    editor.style.fontSize = `${Math.max(10, cell.height * 0.6)}px`;
+    editor.value = text;
+    editor.hidden = false;
+    this.editing = { row, column };
+    editor.focus();
+    editor.setSelectionRange(text.length, text.length);
+  }
+
+  closeEditor() {
+    this.editing = null;
+    this.elements.editor.hidden = true;
+  }
+
+  // The typed text taken (the box closes and the choice moves down) or refused (the box stays).
+  commit() {
+    const { row, column } = this.editing;
+    const before = this.bench.entry(row, column);
+    const answer = JSON.parse(this.bench.type(row, column, this.elements.editor.value));
+    if (!answer.ok) {
+      this.say(answer.message);
+      return false;
+    }
+    this.closeEditor();
+    this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
+    this.choose({ row: Math.min(LAST_ROW, row + 1), column });
+    this.elements.sheet.focus();
+    return true;
+  }
+
+  // Changes already made to the report, kept for undo.
+  record(changes) {
+    const real = changes.filter((change) => change.before !== change.after);
+    if (real.length === 0) return;
+    this.done.push(real);
+    this.undone = [];
+    this.after();
+  }
+
+  after() {
+    this.say('');
+    this.refresh();
+    this.changed();
+  }
+
+  setAll(changes, side) {
+    for (const change of changes) this.bench.setEntry(change.row, change.column, change[side]);
+  }
+
+  // Sets cells and keeps the change for undo.
+  apply(changes) {
+    this.setAll(changes, 'after');
+    this.record(changes);
+  }
+
+  emptyCurrent() {
+    const place = this.typable();
+    if (!place) return;
+    const { row, column } = place;
+    this.apply([{ row, column, before: this.bench.entry(row, column), after: null }]);
+  }
+
+  revertCurrent() {
+    const place = this.typable();
+    if (!place) return;
+    const { row, column } = place;
+    this.apply([{ row, column, before: this.bench.entry(row, column), after: this.bench.computedHours(row, column) }]);
+  }
+
+  revertAll() {
+    this.apply([...this.editable].map(placeOf).map(({ row, column }) =>
+      ({ row, column, before: this.bench.entry(row, column), after: this.bench.computedHours(row, column) })));
+  }
+
+  undo() {
+    const changes = this.done.pop();
+    if (!changes) return;
+    this.setAll(changes, 'before');
+    this.undone.push(changes);
+    this.after();
+  }
+
+  redo() {
+    const changes = this.undone.pop();
+    if (!changes) return;
+    this.setAll(changes, 'after');
+    this.done.push(changes);
+    this.after();
+  }
+
+  // Keys on the report (the typing box closed).
+  key(event) {
+    const ctrl = event.ctrlKey || event.metaKey;
+    if (ctrl && (event.key === 'z' || event.key === 'Z') && !event.shiftKey) return this.undo(), true;
+    if (ctrl && (event.key === 'y' || event.key === 'Y' || ((event.key === 'z' || event.key === 'Z') && event.shiftKey))) {
+      return this.redo(), true;
+    }
+    if (ctrl || event.altKey) return false;
+    const arrow = ARROWS[event.key];
+    if (arrow) {
+      const from = this.current ?? { row: FIRST_ROW, column: FIRST_COLUMN };
+      this.choose({
+        row: Math.min(LAST_ROW, Math.max(FIRST_ROW, from.row + arrow[0])),
+        column: Math.min(LAST_COLUMN, Math.max(FIRST_COLUMN, from.column + arrow[1])),
+      });
+      return true;
+    }
+    if (!this.current) return false;
+    const entry = () => {
+      const hours = this.bench.entry(this.current.row, this.current.column);
+      return hours === null ? '' : this.bench.hoursText(hours);
+    };
+    if (event.key === 'Enter' || event.key === 'F2') return this.edit(entry()), true;
+    if (event.key === 'Delete' || event.key === 'Backspace') return this.emptyCurrent(), true;
+    if (event.key.length === 1 && event.key !== ' ') return this.edit(event.key), true;
+    return false;
+  }
+
+  // Keys in the typing box.
+  editorKey(event) {
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      this.commit();
+    } else if (event.key === 'Escape') {
+      event.preventDefault();
+      this.closeEditor();
+      this.say('');
+      this.elements.sheet.focus();
+    }
+  }
+
+  dispose() {
+    this.closeEditor();
+    this.bench.delete();
+  }
+}
