@@ -237,6 +237,18 @@ export class ReportEditing {
     }
   }
 
+  // The corrected cells with the hours they hold now (null: emptied).
+  corrections() {
+    return [...this.editable].map(placeOf).map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }))
+      .filter(({ row, column, hours }) => hours !== this.bench.computedHours(row, column));
+  }
+
+  // Corrections kept from before, set again without an undo step.
+  restore(corrections) {
+    for (const { row, column, hours } of corrections) this.bench.setEntry(row, column, hours);
+    this.refresh();
+  }
+
   dispose() {
     this.closeEditor();
     this.bench.delete();

@@ -6,6 +6,7 @@ import { buildForm } from './form.js';
 import { createCanvasMeasure } from './canvas_measure.js';
 import { drawPage } from './report_view.js';
 import { ReportEditing } from './corrections.js';
+import { KeptReports } from './kept_reports.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -91,28 +92,50 @@ async function start() {
   };
   for (const id of DAY_BOXES) byId(id).addEventListener('input', sumDays);
 
-  const choose = (category) => {
-    byId('Text1').value = module.defaultRate(category);
-    // The two run buttons share one place; only the chosen category's is there.
+  // The two run buttons share one place; only the chosen category's is there.
+  const showRunButton = (category) => {
     byId('Command2').hidden = category !== 'primary';
     byId('Command1').hidden = category !== 'upper';
+  };
+  const choose = (category) => {
+    byId('Text1').value = module.defaultRate(category);
+    showRunButton(category);
   };
   byId('Option1').addEventListener('change', () => choose('primary'));
   byId('Option2').addEventListener('change', () => choose('upper'));
   byId('Option2').checked = true;
 
-  // startedAt: when the teacher pressed Enter or the button, for the page's timings.
-  const run = (category, startedAt) => {
-    const bench = new module.ReportWorkbench({
-      category,
-      weekly: byId('Text2').value,
-      rate: byId('Text1').value,
-      leader: byId('Check1').checked,
-      name: byId('Text3').value,
-      school: byId('Text6').value,
-      subject: byId('Text4').value,
-      year: new Date().getFullYear(),
-    }, measure);
+  // Reports not saved yet, kept at every change; the page asks before it is left with one.
+  const kept = new KeptReports(window.indexedDB);
+  let keeping = null;  // {id, request} of the report shown
+  let unsaved = false;
+  const keepShown = () => {
+    if (!keeping || !editing) return;
+    kept.keep({ ...keeping, corrections: editing.corrections(), keptAt: Date.now() })
+      .catch((fault) => { message.textContent = String(fault); });
+  };
+  window.addEventListener('beforeunload', (event) => {
+    if (!unsaved) return;
+    event.preventDefault();
+    event.returnValue = '';
+  });
+
+  const formRequest = (category) => ({
+    category,
+    weekly: byId('Text2').value,
+    rate: byId('Text1').value,
+    leader: byId('Check1').checked,
+    name: byId('Text3').value,
+    school: byId('Text6').value,
+    subject: byId('Text4').value,
+    year: new Date().getFullYear(),
+  });
+
+  // startedAt: when the teacher pressed Enter or the button, for the page's timings;
+  // restored: a kept report taken back, with its corrections.
+  const run = (category, startedAt, restored) => {
+    const request = restored?.request ?? formRequest(category);
+    const bench = new module.ReportWorkbench(request, measure);
     const result = JSON.parse(bench.result());
     if (!result.ok) {
       bench.delete();
@@ -131,16 +154,24 @@ async function start() {
     editing?.dispose();
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
-    }, () => { document.body.dataset.corrected = String(editing.done.length); });
+    }, () => {
+      unsaved = true;
+      keepShown();
+      document.body.dataset.corrected = String(editing.done.length);
+    });
+    if (restored) editing.restore(restored.corrections);
+    keeping = { id: restored?.id ?? Date.now(), request };
+    unsaved = true;
+    keepShown();
     report.hidden = false;
     sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     document.body.dataset.report = 'drawn';
   };
   // A fault of the page itself is said where refusals are, rather than lost.
-  const runShown = (category, startedAt) => {
+  const runShown = (category, startedAt, restored) => {
     try {
-      run(category, startedAt);
+      run(category, startedAt, restored);
     } catch (fault) {
       message.textContent = String(fault);
     }
@@ -185,6 +216,8 @@ async function start() {
       const { writeWorkbook } = await import('./workbook.js');
       const bytes = await writeWorkbook(JSON.parse(editing.bench.form()));
       saveBytes(bytes, shown.fileName);
+      unsaved = false;
+      if (keeping) await kept.forget(keeping.id);
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
       document.body.dataset.workbook = 'saved';
     } catch (fault) {
@@ -192,6 +225,55 @@ async function start() {
     }
   });
   byId('Print').addEventListener('click', () => window.print());
+
+  // Reports left unsaved when the page was last closed are offered back.
+  const offer = byId('Recovery');
+  const showKept = async () => {
+    const records = await kept.all();
+    offer.replaceChildren();
+    offer.hidden = records.length === 0;
+    if (records.length === 0) return;
+    const heading = document.createElement('p');
+    heading.textContent = 'Saqlanmagan hisobotlar qoldi:';
+    offer.append(heading);
+    for (const record of records) {
+      const line = document.createElement('div');
+      line.className = 'kept';
+      line.dataset.kept = String(record.id);
+      const what = document.createElement('span');
+      const { name, weekly } = record.request;
+      const when = new Date(record.keptAt).toLocaleString('uz');
+      what.textContent = `${name || 'Nomsiz'}, ${weekly} soat, ${when}`;
+      const restore = document.createElement('button');
+      restore.type = 'button';
+      restore.textContent = 'Tiklash';
+      restore.addEventListener('click', () => {
+        const { request } = record;
+        byId('Text3').value = request.name;
+        byId('Text6').value = request.school;
+        byId('Text4').value = request.subject;
+        byId('Text2').value = request.weekly;
+        byId('Text1').value = request.rate;
+        byId('Check1').checked = request.leader;
+        byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
+        showRunButton(request.category);
+        runShown(request.category, performance.now(), record);
+        line.remove();
+        offer.hidden = !offer.querySelector('.kept');
+      });
+      const drop = document.createElement('button');
+      drop.type = 'button';
+      drop.textContent = "O'chirib tashlash";
+      drop.addEventListener('click', async () => {
+        await kept.forget(record.id);
+        line.remove();
+        offer.hidden = !offer.querySelector('.kept');
+      });
+      line.append(what, restore, drop);
+      offer.append(line);
+    }
+  };
+  await showKept().catch((fault) => { message.textContent = String(fault); });
 
   byId('Text3').focus();
   performance.mark('soatnoma-interactive');

@@ -263,6 +263,40 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   assert.match(await statusLine(), /hisoblangani bilan bir xil/);
 });
 
+test('a reload in the middle of an edit asks first, then offers the report back with its corrections', async () => {
+  await page.click('[data-cell="E8"] rect.border');
+  await page.keyboard.type('7');
+  await page.keyboard.press('Enter');
+  const total = await statusLine();
+  const asked = [];
+  const answer = async (dialog) => { asked.push(dialog.type()); await dialog.accept(); };
+  page.on('dialog', answer);
+  await page.reload();
+  page.off('dialog', answer);
+  assert.deepEqual(asked, ['beforeunload']);
+  await page.waitForSelector('body[data-ready="yes"]');
+  assert.equal(await page.$eval('#report', (report) => report.hidden), true);
+  const offered = await page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => line.textContent));
+  assert.ok(offered[0].startsWith(`${teacher.name}, 24 soat`), offered[0]);
+  await page.click('#Recovery [data-kept] button');
+  await page.waitForSelector('[data-cell="S20"]');
+  assert.equal(await cellText('E8'), '7');
+  assert.equal(await statusLine(), total);
+  assert.equal(await value('Text3'), teacher.name);
+
+  // Dropped reports are not offered again.
+  for (const button of await page.$$('#Recovery [data-kept] button:last-child')) await button.click();
+  await page.$eval('body', (body) => { delete body.dataset.ready; });
+  page.on('dialog', answer);
+  await page.reload();
+  page.off('dialog', answer);
+  await page.waitForSelector('body[data-ready="yes"]');
+  assert.equal((await page.$$('#Recovery [data-kept]')).length, 1, 'the report restored is kept again');
+  await page.click('#Recovery [data-kept] button');
+  await page.waitForSelector('[data-cell="S20"]');
+  assert.equal(await page.$eval('#Recovery', (offer) => offer.hidden), true);
+});
+
 test('a name with the marks of markup is shown as typed, never read as markup', async () => {
   await page.emulateMediaType('screen');
   const name = 'Ali <b>Vali</b> & "Soli" \'O\'';
