@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev qt6-qpa-plugins
   libxlsxwriter-dev libzip-dev zlib1g-dev libpugixml-dev libcsv-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth xdotool
+  xvfb xauth xdotool openbox
   libreoffice-calc-nogui poppler-utils python3-openpyxl
   desktop-file-utils appstream
 )
