@@ -10,15 +10,11 @@
 
 #include <pugixml.hpp>
 
+#include "report/opened_report.h"
 #include "report/xlsx_package.h"
 
 namespace soatnoma {
 
-struct CustomProperty {
-  std::string name;
-  std::string text;              // a text property
-  std::optional<double> number;  // a number property
-};
 
 // Far more than any part of a report workbook; a larger part is taken as damage rather
 // than read into memory.

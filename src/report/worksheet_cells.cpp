@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "report/a1_formula.h"
+#include "report/opened_report.h"
 #include "report/sheet_address.h"
 #include "report/workbook_parts.h"
 
@@ -29,16 +30,14 @@ std::optional<std::string> ReadFormula(const StoredCell& cell, SharedFormulas& s
   const std::string_view kind = formula.attribute("t").value();
   const std::string_view text = formula.child_value();
   if (!kind.empty() && kind != "normal" && kind != "shared") return Problem(cell, "hisobotga xos bo'lmagan formula bor.");
-  std::optional<RelativeFormula> relative;
   if (kind == "shared" && text.empty()) {
     const auto found = shared.find(std::string_view(formula.attribute("si").value()));
-    if (found != shared.end()) relative = found->second;
-  } else {
-    relative = RelativeFormulaFromA1(text, cell.row, cell.column);
-    if (relative && kind == "shared") shared.insert_or_assign(formula.attribute("si").value(), *relative);
+    if (found == shared.end()) return Problem(cell, "hisobotga xos bo'lmagan formula bor.");
+    cells.SetFormula(cell.row, cell.column, found->second);
+    return std::nullopt;
   }
-  if (!relative) return Problem(cell, "hisobotga xos bo'lmagan formula bor.");
-  cells.SetFormula(cell.row, cell.column, *relative);
+  if (auto problem = SetStoredFormula(cells, cell.row, cell.column, text)) return problem;
+  if (kind == "shared") shared.insert_or_assign(formula.attribute("si").value(), *cells.FormulaAt(cell.row, cell.column));
   return std::nullopt;
 }
 

@@ -7,23 +7,11 @@
 // was changed elsewhere. Reading changes nothing, on disk or in the program.
 
 #include <string>
-#include <variant>
 
-#include "report/report_sheet.h"
-#include "report/workbook_notes.h"
+#include "report/opened_report.h"
 
 namespace soatnoma {
 
-struct OpenedReport {
-  ReportSheet sheet;
-  WorkbookNotes notes;
-};
-
-struct OpenRefusal {
-  std::string message;  // Uzbek, names the file
-};
-
-using OpenOutcome = std::variant<OpenRefusal, OpenedReport>;
 
 OpenOutcome OpenXlsx(const std::string& path);
 

@@ -10,6 +10,7 @@
 #include "model/workload_table.h"
 #include "report/a1_formula.h"
 #include "report/xlsx_finish.h"
+#include "report/report_corrections.h"
 #include "report/xlsx_reader.h"
 #include "report/xlsx_writer.h"
 #include "report_test_support.h"
@@ -262,6 +263,32 @@ TEST(ReportTexts, TeacherAndYearReadBackFromTheForm) {
   EXPECT_FALSE(CalendarYearOfTitle(wrongYears));
   EXPECT_FALSE(TeacherNameOfFooter("Fan o'qituvchisi: Familiya Ism"));
   EXPECT_FALSE(TeacherNameOfFooter(std::string(report_text::kFooterDeputy)));
+}
+
+}  // namespace
+}  // namespace soatnoma
+
+namespace soatnoma {
+namespace {
+
+// A workbook the browser edition saved after the teacher typed 2,25 into D8 and emptied E8
+// opens with both corrections, against the hours the browser had computed.
+TEST(XlsxReader, OpensTheBrowserEditionsCorrectedWorkbookWithItsMarks) {
+  const auto outcome = OpenXlsx(std::string(SOATNOMA_FIXTURES) + "/browser/corrected.xlsx");
+  const auto* refusal = std::get_if<OpenRefusal>(&outcome);
+  ASSERT_EQ(refusal, nullptr) << refusal->message;
+  OpenedReport opened = std::get<OpenedReport>(outcome);
+  const WorkbookNotes expected{{{8, col::D, 103}, {8, col::E, 78}}};
+  EXPECT_EQ(opened.notes, expected);
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  EXPECT_EQ(corrections.CorrectedCells(), (std::vector<CellPlace>{{8, col::D}, {8, col::E}}));
+  EXPECT_EQ(corrections.Entry({8, col::D}), 2.25);
+  EXPECT_EQ(corrections.Entry({8, col::E}), std::nullopt);
+  // The sums were saved as formulas, so the year total follows the corrections.
+  const double computedYear = corrections.ComputedYearTotal();
+  EXPECT_DOUBLE_EQ(corrections.YearTotal(), computedYear - 103 + 2.25 - 78);
+  EXPECT_TRUE(corrections.FlagsAt({8, col::D}).notWhole);
+  EXPECT_TRUE(corrections.FlagsAt({8, col::S}).yearDiffers);
 }
 
 }  // namespace

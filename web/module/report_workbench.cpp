@@ -11,6 +11,7 @@
 #include "model/workload_table.h"
 #include "report/cell_display.h"
 #include "report/correction_texts.h"
+#include "report/opened_report.h"
 #include "report/report_builder.h"
 #include "report/report_file_name.h"
 #include "report/sheet_layout.h"
@@ -42,7 +43,74 @@ const char* FillName(MarkFill fill) {
   return "";
 }
 
+std::vector<CustomProperty> PropertiesOf(const val& list) {
+  std::vector<CustomProperty> properties;
+  const int count = list["length"].as<int>();
+  for (int i = 0; i < count; ++i) {
+    const val property = list[i];
+    CustomProperty read{Field(property, "name"), Field(property, "text"), std::nullopt};
+    if (property["number"].isNumber()) read.number = property["number"].as<double>();
+    properties.push_back(std::move(read));
+  }
+  return properties;
+}
+
+// The cells as the workbook holds them; the reason when one is not what the report holds.
+std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
+  const int count = list["length"].as<int>();
+  for (int i = 0; i < count; ++i) {
+    const val cell = list[i];
+    const int row = cell["row"].as<int>();
+    const int column = cell["column"].as<int>();
+    const std::string kind = Field(cell, "kind");
+    const std::string name = ColumnLetters(column) + std::to_string(row);
+    if (!cells.Contains(row, column)) return name + " katagi hisobot varag'idan tashqarida.";
+    if (kind == "formula") {
+      if (auto problem = SetStoredFormula(cells, row, column, Field(cell, "formula"))) return problem;
+    } else if (kind == "number" && cell["value"].isNumber()) {
+      cells.SetNumber(row, column, cell["value"].as<double>());
+    } else if (kind == "text") {
+      cells.SetText(row, column, Field(cell, "text"));
+    } else {
+      return name + " katagida son ham, matn ham bo'lmagan qiymat bor.";
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workbook, val measure)
+    : measure_(std::move(measure)), fileName_(fileName) {
+  const std::string problem = Field(workbook, "problem");  // of the package, as the page found it
+  if (problem == "notWorkbook" || problem == "damagedPart") {
+    result_ = RefusalJson((problem == "damagedPart" ? DamagedPart(fileName) : NotAWorkbook(fileName)).message, false);
+    return;
+  }
+  const std::vector<CustomProperty> properties = PropertiesOf(workbook["properties"]);
+  if (auto stranger = RefusalOfStranger(fileName, properties, workbook["worksheets"].as<std::size_t>())) {
+    result_ = RefusalJson(stranger->message, false);
+    return;
+  }
+  if (!problem.empty()) {
+    result_ = RefusalJson(UnreadableSheet(fileName).message, false);
+    return;
+  }
+  ReportSheet sheet = EmptyReportForm();
+  if (auto wrongCell = ReadCells(workbook["cells"], sheet.Cells())) {
+    result_ = RefusalJson(DamagedWorkbook(fileName, *wrongCell).message, false);
+    return;
+  }
+  OpenOutcome outcome = FinishOpening(fileName, std::move(sheet), properties);
+  if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
+    result_ = RefusalJson(refusal->message, false);
+    return;
+  }
+  auto& opened = std::get<OpenedReport>(outcome);
+  sheet_ = std::make_unique<ReportSheet>(std::move(opened.sheet));
+  corrections_ = std::make_unique<ReportCorrections>(*sheet_, opened.notes);
+  result_ = DescribeWhole();
+}
 
 ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std::move(measure)) {
   const ReportRequest run = RunOf(request);

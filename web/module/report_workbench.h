@@ -18,6 +18,10 @@ class ReportWorkbench {
  public:
   // request: the form's fields as buildForm takes them; measure: the page's text measure.
   ReportWorkbench(const emscripten::val& request, emscripten::val measure);
+  // A workbook opened again, as the page read its package: fileName; workbook {properties:
+  // [{name, text | number}], worksheets: count, cells: [{row, column, kind, value, text,
+  // formula}]}. Result() refuses it when this program did not write it or its form changed.
+  ReportWorkbench(const std::string& fileName, const emscripten::val& workbook, emscripten::val measure);
 
   // {ok, fileName, form} as buildForm answers, or {ok: false, message, clearsWeeklyHours}.
   std::string Result() const { return result_; }

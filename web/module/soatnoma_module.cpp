@@ -129,6 +129,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("formControls", &FormControls);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
+      .constructor<const std::string&, const val&, val>()
       .function("result", &ReportWorkbench::Result)
       .function("ready", &ReportWorkbench::Ready)
       .function("type", &ReportWorkbench::Type)

@@ -237,15 +237,14 @@ export class ReportEditing {
     }
   }
 
-  // The corrected cells with the hours they hold now (null: emptied).
-  corrections() {
-    return [...this.editable].map(placeOf).map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }))
-      .filter(({ row, column, hours }) => hours !== this.bench.computedHours(row, column));
+  // Every cell of hours with what it holds now (null: emptied), to be kept.
+  entries() {
+    return [...this.editable].map(placeOf).map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }));
   }
 
-  // Corrections kept from before, set again without an undo step.
-  restore(corrections) {
-    for (const { row, column, hours } of corrections) this.bench.setEntry(row, column, hours);
+  // Entries kept from before, set again without an undo step.
+  restore(entries) {
+    for (const { row, column, hours } of entries) this.bench.setEntry(row, column, hours);
     this.refresh();
   }
 

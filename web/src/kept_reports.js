@@ -1,6 +1,6 @@
 // Reports not yet saved as a workbook, kept in the browser's own storage (IndexedDB) at
 // every change, so that a closed tab, a reload or a flat battery loses nothing: what the form
-// held for the run and the hours of every corrected cell.
+// held for the run, or the workbook it was opened from, and the hours of every cell.
 
 const DATABASE = 'soatnoma';
 const STORE = 'saqlanmagan';
@@ -30,7 +30,7 @@ export class KeptReports {
     return (await this.database).transaction(STORE, mode).objectStore(STORE);
   }
 
-  // record: {id, request, entries: [{row, column, hours}], keptAt}
+  // record: {id, request (the form's run) or opened (a workbook read), entries: [{row, column, hours}], keptAt}
   async keep(record) {
     await finished((await this.store('readwrite')).put(record));
   }

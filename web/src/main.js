@@ -107,11 +107,11 @@ async function start() {
 
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
   const kept = new KeptReports(window.indexedDB);
-  let keeping = null;  // {id, request} of the report shown
+  let keeping = null;  // {id, request} or {id, opened} of the report shown
   let unsaved = false;
   const keepShown = () => {
     if (!keeping || !editing) return;
-    kept.keep({ ...keeping, corrections: editing.corrections(), keptAt: Date.now() })
+    kept.keep({ ...keeping, entries: editing.entries(), keptAt: Date.now() })
       .catch((fault) => { message.textContent = String(fault); });
   };
   window.addEventListener('beforeunload', (event) => {
@@ -144,6 +144,14 @@ async function start() {
       byId('Text2').focus();
       return;
     }
+    show(bench, result, startedAt, restored);
+    keeping = { id: restored?.id ?? Date.now(), request };
+    unsaved = true;
+    keepShown();
+  };
+
+  // Shows a report: its page drawn and ready for corrections.
+  const show = (bench, result, startedAt, restored) => {
     message.textContent = '';
     shown = result;
     // The page is fitted before it is shown, so the browser lays it out once.
@@ -159,10 +167,7 @@ async function start() {
       keepShown();
       document.body.dataset.corrected = String(editing.done.length);
     });
-    if (restored) editing.restore(restored.corrections);
-    keeping = { id: restored?.id ?? Date.now(), request };
-    unsaved = true;
-    keepShown();
+    if (restored) editing.restore(restored.entries);
     report.hidden = false;
     sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
@@ -204,6 +209,38 @@ async function start() {
     if (!editing || sheet.contains(event.target) || event.target.closest?.('#Form1')) return;
     if ((event.ctrlKey || event.metaKey) && /^[zZyY]$/.test(event.key) && editing.key(event)) event.preventDefault();
   });
+  // A workbook read from a file (opened: {fileName, workbook}), or such a report kept
+  // unsaved and taken back; false when the module refuses it.
+  const openReport = (opened, startedAt, restored) => {
+    const bench = new module.ReportWorkbench(opened.fileName, opened.workbook, measure);
+    const result = JSON.parse(bench.result());
+    if (!result.ok) {
+      bench.delete();
+      message.textContent = result.message;
+      return false;
+    }
+    show(bench, result, startedAt, restored);
+    keeping = { id: restored?.id ?? Date.now(), opened };
+    // An opened report is in its file until it is changed; one taken back is not.
+    unsaved = Boolean(restored);
+    if (restored) keepShown();
+    return true;
+  };
+
+  // "Ochish": a workbook either edition saved, with its corrections still marked.
+  byId('Open').addEventListener('click', () => byId('OpenFile').click());
+  byId('OpenFile').addEventListener('change', async (event) => {
+    const [file] = event.target.files;
+    event.target.value = '';
+    if (!file) return;
+    try {
+      const { readOpenedWorkbook } = await import('./open_workbook.js');
+      const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()));
+      if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
+    } catch (fault) {
+      message.textContent = String(fault);
+    }
+  });
   byId('Undo').addEventListener('click', () => editing?.undo());
   byId('Redo').addEventListener('click', () => editing?.redo());
   byId('ResetCell').addEventListener('click', () => editing?.revertCurrent());
@@ -240,14 +277,20 @@ async function start() {
       const line = document.createElement('div');
       line.className = 'kept';
       line.dataset.kept = String(record.id);
-      const what = document.createElement('span');
-      const { name, weekly } = record.request;
+      const whatText = document.createElement('span');
       const when = new Date(record.keptAt).toLocaleString('uz');
-      what.textContent = `${name || 'Nomsiz'}, ${weekly} soat, ${when}`;
+      const what = record.opened ? record.opened.fileName : `${record.request.name || 'Nomsiz'}, ${record.request.weekly} soat`;
+      whatText.textContent = `${what}, ${when}`;
       const restore = document.createElement('button');
       restore.type = 'button';
       restore.textContent = 'Tiklash';
       restore.addEventListener('click', () => {
+        line.remove();
+        offer.hidden = !offer.querySelector('.kept');
+        if (record.opened) {
+          openReport(record.opened, performance.now(), record);
+          return;
+        }
         const { request } = record;
         byId('Text3').value = request.name;
         byId('Text6').value = request.school;
@@ -258,8 +301,6 @@ async function start() {
         byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
         showRunButton(request.category);
         runShown(request.category, performance.now(), record);
-        line.remove();
-        offer.hidden = !offer.querySelector('.kept');
       });
       const drop = document.createElement('button');
       drop.type = 'button';
@@ -269,7 +310,7 @@ async function start() {
         line.remove();
         offer.hidden = !offer.querySelector('.kept');
       });
-      line.append(what, restore, drop);
+      line.append(whatText, restore, drop);
       offer.append(line);
     }
   };

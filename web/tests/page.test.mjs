@@ -263,6 +263,63 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   assert.match(await statusLine(), /hisoblangani bilan bir xil/);
 });
 
+test('a name with the marks of markup is shown as typed, never read as markup', async () => {
+  await page.emulateMediaType('screen');
+  const name = 'Ali <b>Vali</b> & "Soli" \'O\'';
+  await typeInto('Text3', name);
+  await page.click('#Command2');
+  await page.waitForFunction((typed) => document.querySelector('[data-cell="A22"]')?.textContent.includes(typed), {}, name);
+  assert.equal(await page.$$eval('[data-cell] b', (bold) => bold.length), 0);
+  assert.ok((await page.$eval('[data-cell="A2"]', (title) => title.textContent)).includes(`${name}ning`));
+});
+
+async function openInPage(file) {
+  await page.$eval('body', (body) => { delete body.dataset.opened; });
+  await page.$eval('#message', (message) => { message.textContent = ''; });
+  await (await page.$('#OpenFile')).uploadFile(file);
+  await page.waitForFunction(() => document.body.dataset.opened || document.querySelector('#message').textContent);
+  return page.$eval('#message', (message) => message.textContent);
+}
+
+test('"Ochish" opens a workbook either edition saved, with its corrections marked, and refuses others with the reason', async () => {
+  // The desktop's workbook: the same report, nothing corrected.
+  assert.equal(await openInPage(cliWorkbook), '');
+  assert.equal(await cellText('S5'), shown.S5);
+  assert.equal(await page.$('.sheet .mark'), null);
+  assert.match(await statusLine(), /hisoblangani bilan bir xil/);
+
+  // The page's own corrected workbook: the correction marked against the computed hours.
+  const corrected = path.join(scratch, 'tuzatilgan.xlsx');
+  writeFileSync(corrected, readFileSync(path.join(downloads, `${teacher.name} ${year}-${year + 1}.xlsx`)));
+  assert.equal(await openInPage(corrected), '');
+  assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
+  assert.match(await page.$eval('[data-cell="D8"] title', (tip) => tip.textContent), /^Tuzatilgan\. Hisoblangan: \d+ soat\./);
+  assert.match(await statusLine(), /Tuzatilgan: 1 ta katak\./);
+
+  const stranger = path.join(scratch, 'boshqa.xlsx');
+  const other = new ExcelJS.Workbook();
+  other.addWorksheet('Soatnoma').getCell('A1').value = 'Hisobot';
+  await other.xlsx.writeFile(stranger);
+  const notes = path.join(scratch, 'eslatma.xlsx');
+  writeFileSync(notes, 'Bu ish kitobi emas');
+  const changed = path.join(scratch, 'ozgargan.xlsx');
+  const zip = await JSZip.loadAsync(readFileSync(cliWorkbook));
+  const sheetXml = await zip.file('xl/worksheets/sheet1.xml').async('string');
+  zip.file('xl/worksheets/sheet1.xml', sheetXml.replace(/<c r="S5"([^>]*)><f>[^<]*<\/f>/, '<c r="S5"$1><f>SUM(C5:C6)</f>'));
+  writeFileSync(changed, await zip.generateAsync({ type: 'uint8array' }));
+  for (const [file, reason] of [
+    [stranger, '"boshqa.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.'],
+    [notes, '"eslatma.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
+    [changed, /^"ozgargan\.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan \(.*S5/],
+  ]) {
+    const said = await openInPage(file);
+    if (typeof reason === 'string') assert.equal(said, reason); else assert.match(said, reason);
+  }
+  // The report shown stays as it was.
+  assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
+  await page.click('#ResetAll');
+});
+
 test('a reload in the middle of an edit asks first, then offers the report back with its corrections', async () => {
   await page.click('[data-cell="E8"] rect.border');
   await page.keyboard.type('7');
@@ -277,12 +334,11 @@ test('a reload in the middle of an edit asks first, then offers the report back 
   await page.waitForSelector('body[data-ready="yes"]');
   assert.equal(await page.$eval('#report', (report) => report.hidden), true);
   const offered = await page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => line.textContent));
-  assert.ok(offered[0].startsWith(`${teacher.name}, 24 soat`), offered[0]);
+  assert.ok(offered[0].startsWith('tuzatilgan.xlsx, '), offered[0]);
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('[data-cell="S20"]');
   assert.equal(await cellText('E8'), '7');
   assert.equal(await statusLine(), total);
-  assert.equal(await value('Text3'), teacher.name);
 
   // Dropped reports are not offered again.
   for (const button of await page.$$('#Recovery [data-kept] button:last-child')) await button.click();
@@ -295,16 +351,6 @@ test('a reload in the middle of an edit asks first, then offers the report back 
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('[data-cell="S20"]');
   assert.equal(await page.$eval('#Recovery', (offer) => offer.hidden), true);
-});
-
-test('a name with the marks of markup is shown as typed, never read as markup', async () => {
-  await page.emulateMediaType('screen');
-  const name = 'Ali <b>Vali</b> & "Soli" \'O\'';
-  await typeInto('Text3', name);
-  await page.click('#Command2');
-  await page.waitForFunction((typed) => document.querySelector('[data-cell="A22"]')?.textContent.includes(typed), {}, name);
-  assert.equal(await page.$$eval('[data-cell] b', (bold) => bold.length), 0);
-  assert.ok((await page.$eval('[data-cell="A2"]', (title) => title.textContent)).includes(`${name}ning`));
 });
 
 test('nothing but the file itself was asked for', () => {
