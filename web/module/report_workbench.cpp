@@ -185,7 +185,7 @@ std::string ReportWorkbench::Refusal(int row, int column) const {
 
 std::string ReportWorkbench::HoursWritten(double hours) const { return HoursText(hours); }
 
-std::string ReportWorkbench::State() const {
+std::string ReportWorkbench::State(bool withBoxes) const {
   JsonWriter json;
   json.BeginObject();
   if (!Ready()) return json.EndObject().Text();
@@ -207,9 +207,11 @@ std::string ReportWorkbench::State() const {
   json.Key("editable").BeginArray();
   for (const CellPlace place : corrections_->EditableCells()) json.String(RefName(place.row, place.column));
   json.EndArray();
-  CanvasTextMetrics metrics(measure_);
-  const SheetGeometry layout(*sheet_, metrics);
-  WriteBoxes(json, layout, kFirstWorkRow, kLastWorkRow);
+  if (withBoxes) {
+    CanvasTextMetrics metrics(measure_);
+    const SheetGeometry layout(*sheet_, metrics);
+    WriteBoxes(json, layout, kFirstWorkRow, kLastWorkRow);
+  }
   json.EndObject();
   return json.Text();
 }

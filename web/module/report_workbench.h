@@ -39,8 +39,9 @@ class ReportWorkbench {
   // The hours as the teacher writes them: "2,5".
   std::string HoursWritten(double hours) const;
 
-  // The table's rows now: {yearText, correctionsText, cells, marks, boxes, notes}.
-  std::string State() const;
+  // The table's rows now: {yearText, correctionsText, flagged, corrected, marks, editable},
+  // and with their drawn boxes when asked (the text laid out again).
+  std::string State(bool withBoxes) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
 

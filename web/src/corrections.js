@@ -23,33 +23,44 @@ const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status};
-  // changed(): told after every change of the report.
-  constructor(bench, elements, changed) {
+  // changed(): told after every change of the report; boxes: the cells as the page drew them.
+  constructor(bench, elements, changed, boxes) {
     this.bench = bench;
+    this.drawn = new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
     this.elements = elements;
     this.changed = changed;
     this.undone = [];
     this.done = [];
     this.current = null;
     this.editing = null;
-    this.refresh();
+    // A report just made has nothing to mark, and is drawn already.
+    this.refresh(JSON.parse(this.bench.state(false)).marks.length > 0);
   }
 
   svg() {
     return this.elements.sheet.querySelector('svg.sheet');
   }
 
-  // Redraws the table's rows with their marks and says the year total.
-  refresh() {
-    const state = JSON.parse(this.bench.state());
-    this.state = state;
+  // Redraws the table's rows with their marks (unless told they are as drawn) and says the
+  // year total.
+  refresh(redraw = true) {
+    const state = JSON.parse(this.bench.state(redraw));
     const marks = new Map(state.marks.map((mark) => [mark.ref, mark]));
     const svg = this.svg();
-    for (const old of svg.querySelectorAll('g[data-cell]')) {
-      const place = placeOf(old.dataset.cell);
-      if (place.row >= FIRST_ROW && place.row <= LAST_ROW) old.remove();
+    // Only the cells whose drawing changed are drawn again.
+    const boxes = state.boxes ?? [];
+    const drawn = redraw ? new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))])) : this.drawn;
+    for (const [ref, markup] of drawn) {
+      if (this.drawn?.get(ref) === markup) continue;
+      const old = svg.querySelector(`g[data-cell="${ref}"]`);
+      if (old) {
+        old.insertAdjacentHTML('afterend', markup);
+        old.remove();
+      } else {
+        svg.insertAdjacentHTML('beforeend', markup);
+      }
     }
-    svg.insertAdjacentHTML('beforeend', state.boxes.map((box) => boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))).join(''));
+    this.drawn = drawn;
     this.editable = new Set(state.editable);
     this.elements.yearTotal.textContent = state.yearText;
     this.elements.counts.textContent = state.correctionsText;
@@ -120,8 +131,9 @@ export class ReportEditing {
     this.elements.editor.hidden = true;
   }
 
-  // The typed text taken (the box closes and the choice moves down) or refused (the box stays).
-  commit() {
+  // The typed text taken (the box closes and the choice moves down) or refused (the box
+  // stays); startedAt: when Enter was pressed, for the page's timings.
+  commit(startedAt) {
     const { row, column } = this.editing;
     const before = this.bench.entry(row, column);
     const answer = JSON.parse(this.bench.type(row, column, this.elements.editor.value));
@@ -133,6 +145,8 @@ export class ReportEditing {
     this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
     this.choose({ row: Math.min(LAST_ROW, row + 1), column });
     this.elements.sheet.focus();
+    this.elements.sheet.getBoundingClientRect();
+    performance.measure('soatnoma-edit', { start: startedAt });
     return true;
   }
 
@@ -228,7 +242,7 @@ export class ReportEditing {
   editorKey(event) {
     if (event.key === 'Enter') {
       event.preventDefault();
-      this.commit();
+      this.commit(event.timeStamp);
     } else if (event.key === 'Escape') {
       event.preventDefault();
       this.closeEditor();

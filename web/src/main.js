@@ -109,11 +109,12 @@ async function start() {
   const kept = new KeptReports(window.indexedDB);
   let keeping = null;  // {id, request} or {id, opened} of the report shown
   let unsaved = false;
-  const keepShown = () => {
+  // Kept the moment the change is drawn, so the drawing never waits for the storage.
+  const keepShown = () => setTimeout(() => {
     if (!keeping || !editing) return;
     kept.keep({ ...keeping, entries: editing.entries(), keptAt: Date.now() })
       .catch((fault) => { message.textContent = String(fault); });
-  };
+  }, 0);
   window.addEventListener('beforeunload', (event) => {
     if (!unsaved) return;
     event.preventDefault();
@@ -166,7 +167,7 @@ async function start() {
       unsaved = true;
       keepShown();
       document.body.dataset.corrected = String(editing.done.length);
-    });
+    }, result.form.boxes);
     if (restored) editing.restore(restored.entries);
     report.hidden = false;
     sheet.getBoundingClientRect();
@@ -314,7 +315,7 @@ async function start() {
       offer.append(line);
     }
   };
-  await showKept().catch((fault) => { message.textContent = String(fault); });
+  showKept().catch((fault) => { message.textContent = String(fault); });
 
   byId('Text3').focus();
   performance.mark('soatnoma-interactive');
