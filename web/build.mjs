@@ -44,3 +44,5 @@ const page = readFileSync(path.join(here, 'index.html'), 'utf8')
   .replace('/*STYLE*/', () => style)
   .replace('/*SCRIPT*/', () => script);
 writeFileSync(output, page);
+// Beside the page, the worker that keeps it offline when it is served over http.
+writeFileSync(path.join(path.dirname(output), 'sw.js'), readFileSync(path.join(here, 'sw.js')));

@@ -342,6 +342,12 @@ async function start() {
   });
 }
 
+// Served over http, the page keeps working offline after its first visit; from a file it
+// needs nothing of the kind.
+if ('serviceWorker' in navigator && window.location.protocol.startsWith('http')) {
+  navigator.serviceWorker.register('sw.js').catch(() => {});
+}
+
 start().catch((fault) => {
   byId('message').textContent = String(fault);
 });
