@@ -13,7 +13,6 @@ namespace {
 
 using detail::kExactPowersOfTen;
 
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The text with blanks, tabs and line feeds taken out.
@@ -21,7 +20,7 @@ std::string Compact(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
-    if (!IsSkipped(c)) out.push_back(c);
+    if (!IsSkippedInNumbers(c)) out.push_back(c);
   }
   return out;
 }
@@ -167,12 +166,14 @@ Scan ScanCompact(std::string_view s) {
 LeadingNumber ScanLeadingNumber(std::string_view text) {
   // Texts typed without blanks (and every working value) are read in place.
   bool hasSkipped = false;
-  for (char c : text) hasSkipped = hasSkipped || IsSkipped(c);
+  for (char c : text) hasSkipped = hasSkipped || IsSkippedInNumbers(c);
   std::string compact;
   const std::string_view s = hasSkipped ? std::string_view(compact = Compact(text)) : text;
   const Scan scan = ScanCompact(s);
   return {scan.value, scan.taken > 0 && scan.taken == s.size()};
 }
+
+bool IsSkippedInNumbers(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 double ParseLeadingNumber(std::string_view text) { return ScanLeadingNumber(text).value; }
 

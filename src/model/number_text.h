@@ -14,6 +14,9 @@ namespace soatnoma {
 // Overflow reads as infinity, underflow as 0.
 double ParseLeadingNumber(std::string_view text);
 
+// The characters the form skips wherever they stand in a number: blanks, tabs, line feeds.
+bool IsSkippedInNumbers(char c);
+
 // The same parse, telling also whether the number took the whole text (blanks, tabs and
 // line feeds aside): "24" and " 2 4" do, "24abc", "1e", "&H" and "abc" do not.
 struct LeadingNumber {

@@ -5,12 +5,6 @@
 #include "model/number_text.h"
 
 namespace soatnoma {
-namespace {
-
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-}  // namespace
-
 std::string WithDecimalPoint(std::string_view typed) {
   std::string text(typed);
   const bool oneComma = std::count(text.begin(), text.end(), ',') == 1;
@@ -20,7 +14,7 @@ std::string WithDecimalPoint(std::string_view typed) {
 }
 
 TypedNumber ReadTypedNumber(std::string_view typed) {
-  if (std::all_of(typed.begin(), typed.end(), IsSkipped)) return {TypedNumberKind::Empty, 0};
+  if (std::all_of(typed.begin(), typed.end(), IsSkippedInNumbers)) return {TypedNumberKind::Empty, 0};
   const LeadingNumber number = ScanLeadingNumber(WithDecimalPoint(typed));
   if (!number.wholeText) return {TypedNumberKind::NotANumber, 0};
   return {TypedNumberKind::Number, number.value};
