@@ -59,6 +59,8 @@ export function buildForm(document, root, controls) {
     const input = control.querySelector?.('input') ?? control;
     input.id = spec.name;
     control.classList.add('control', `kind-${spec.kind}`, `font-${spec.font}`);
+    // On a narrow screen the style sheet stacks the controls by this name.
+    control.dataset.control = spec.name;
     control.style.setProperty('--left', spec.left);
     control.style.setProperty('--top', spec.top);
     control.style.setProperty('--width', spec.width);

@@ -39,10 +39,17 @@ function screenRoom() {
   return document.documentElement.clientWidth - 18;
 }
 
-// The report's page at most as wide as the screen (a phone's fingers zoom in), never wider.
+// The report's zoom as the desktop's report window has it: 100 % is the paper's real size.
+const REPORT_ZOOM = { least: 0.25, most: 4, step: 1.25 };
+// The zoom chosen with the buttons; null while the page follows the screen's width.
+let chosenZoom = null;
+
+// The report's page at the chosen zoom, or at most as wide as the screen, never wider.
 function fitPage(page, room) {
   // The page's width is set in points; 3 points are 4 CSS pixels.
-  page.style.zoom = String(Math.min(1, room / (parseFloat(page.style.width) * 4 / 3)));
+  const zoom = chosenZoom ?? Math.min(1, room / (parseFloat(page.style.width) * 4 / 3));
+  page.style.zoom = String(zoom);
+  byId('ZoomText').textContent = `${Math.round(zoom * 100)}%`;
 }
 
 // The form as large as it is comfortable, and the report's page fitted.
@@ -263,6 +270,20 @@ async function start() {
     }
   });
   byId('Print').addEventListener('click', () => window.print());
+
+  // Zooming the report: a step in or out from where it is, or back to the screen's width.
+  const zoomReport = (zoom) => {
+    const page = document.querySelector('#sheet .page');
+    if (!page) return;
+    chosenZoom = zoom === null ? null : Math.min(REPORT_ZOOM.most, Math.max(REPORT_ZOOM.least, zoom));
+    fitPage(page, screenRoom());
+    // A typing box open over a cell follows the cell.
+    if (editing?.editing) editing.edit(editor.value);
+  };
+  const shownZoom = () => parseFloat(document.querySelector('#sheet .page')?.style.zoom ?? '1');
+  byId('ZoomIn').addEventListener('click', () => zoomReport(shownZoom() * REPORT_ZOOM.step));
+  byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
+  byId('ZoomFit').addEventListener('click', () => zoomReport(null));
 
   // Reports left unsaved when the page was last closed are offered back.
   const offer = byId('Recovery');
