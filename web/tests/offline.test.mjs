@@ -6,9 +6,8 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import puppeteer from 'puppeteer-core';
 
-import { webBuild } from './support.mjs';
+import { launchChromium, webBuild } from './support.mjs';
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript' };
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-offline-'));
@@ -32,11 +31,7 @@ test('after the first visit over http, the page opens and runs with the network 
   });
   await new Promise((done) => server.listen(0, '127.0.0.1', done));
   const url = `http://127.0.0.1:${server.address().port}/soatnoma.html`;
-  browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
-  });
+  browser = await launchChromium(scratch);
   const page = await browser.newPage();
   await page.goto(url);
   await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });

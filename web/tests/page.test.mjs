@@ -12,9 +12,8 @@ import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
-import puppeteer from 'puppeteer-core';
 
-import { cli, webBuild } from './support.mjs';
+import { cli, launchChromium, webBuild } from './support.mjs';
 
 const pagePath = path.join(webBuild, 'soatnoma.html');
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-page-'));
@@ -28,12 +27,7 @@ const requests = [];
 
 before(async () => {
   mkdirSync(downloads);
-  browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
-  });
+  browser = await launchChromium(scratch);
   page = await browser.newPage();
   page.on('request', (request) => requests.push(request.url()));
   const session = await page.createCDPSession();

@@ -9,9 +9,9 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import puppeteer, { KnownDevices } from 'puppeteer-core';
+import { KnownDevices } from 'puppeteer-core';
 
-import { webBuild } from './support.mjs';
+import { launchChromium, webBuild } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-phone-'));
 const FINGER = 44;  // CSS pixels: the least a tapped control should measure
@@ -19,12 +19,7 @@ let browser;
 let page;
 
 before(async () => {
-  browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
-  });
+  browser = await launchChromium(scratch);
   page = await browser.newPage();
   await page.emulate(KnownDevices['Galaxy S5']);
   await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);

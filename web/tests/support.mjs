@@ -22,3 +22,15 @@ export const plainMeasure = {
   width: (family, size, bold, text) => [...text].length * size * 0.6,
   rightOverhang: () => 0,
 };
+
+// Debian's Chromium, headless, with a profile of its own in the folder given and nothing
+// fetched on the side.
+export async function launchChromium(scratch) {
+  const { default: puppeteer } = await import('puppeteer-core');
+  return puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
+  });
+}
