@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "batch/roster.h"
+#include "batch/roster_csv.h"
 #include "batch/staff_export.h"
 #include "staff_list.h"
 

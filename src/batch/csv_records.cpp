@@ -5,23 +5,6 @@
 namespace soatnoma::batch {
 namespace {
 
-unsigned char DetectSeparator(std::string_view text) {
-  int commas = 0;
-  int semicolons = 0;
-  int tabs = 0;
-  bool quoted = false;
-  for (char c : text) {
-    if (c == '"') quoted = !quoted;
-    if (quoted) continue;
-    if (c == '\n' || c == '\r') break;
-    commas += c == ',' ? 1 : 0;
-    semicolons += c == ';' ? 1 : 0;
-    tabs += c == '\t' ? 1 : 0;
-  }
-  if (tabs > commas && tabs > semicolons) return '\t';
-  return semicolons > commas ? ';' : ',';
-}
-
 // Collects fields and records from the parser's callbacks. The text is fed byte by byte,
 // so that the line of the first byte of every record is known exactly, whatever its quoted
 // fields hold and however they end.
@@ -49,11 +32,10 @@ int NoBlanksAreTrimmed(unsigned char) { return 0; }
 
 }  // namespace
 
-std::vector<CsvRecord> ReadCsvRecords(std::string_view text) {
-  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+std::vector<CsvRecord> ReadCsvRecords(std::string_view text, char separator) {
   csv_parser parser{};
   if (csv_init(&parser, 0) != 0) return {};
-  csv_set_delim(&parser, DetectSeparator(text));
+  csv_set_delim(&parser, static_cast<unsigned char>(separator));
   csv_set_space_func(&parser, NoBlanksAreTrimmed);
   Collector collector;
   int line = 1;
@@ -70,6 +52,11 @@ std::vector<CsvRecord> ReadCsvRecords(std::string_view text) {
   csv_fini(&parser, Collector::OnField, Collector::OnRecordEnd, &collector);
   csv_free(&parser);
   return std::move(collector.records);
+}
+
+std::vector<CsvRecord> ReadCsvRecords(std::string_view text) {
+  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+  return ReadCsvRecords(text, DetectSeparator(text));
 }
 
 }  // namespace soatnoma::batch

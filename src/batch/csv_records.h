@@ -1,23 +1,22 @@
 #pragma once
-// The records of a CSV text as a spreadsheet program exports them: UTF-8 with or without a
-// byte-order mark, ",", ";" or tab between fields, quoted fields as in RFC 4180, CRLF or LF.
+// The records of a CSV text as a spreadsheet program exports them: ",", ";" or tab between
+// fields, quoted fields as in RFC 4180, lines ending with LF, CRLF or a lone CR.
 
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "batch/csv_record.h"
+#include "batch/roster_text.h"
+
 namespace soatnoma::batch {
 
-inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// Fields are taken exactly, blanks included; blank lines are skipped. A quote that does
+// not close its field where a separator or a line end follows is kept as text, and a field
+// whose quote never closes runs to the end of the text.
+std::vector<CsvRecord> ReadCsvRecords(std::string_view text, char separator);
 
-struct CsvRecord {
-  int line = 0;  // the line of the file on which the record starts (the first line is 1;
-                 // a line ends with LF, CRLF or a lone CR)
-  std::vector<std::string> fields;
-};
-
-// The separator is the one of ",", ";" and tab that the first line uses most often outside
-// quotes (tab only when it is used more than both). Fields are taken exactly, blanks included; blank lines are skipped.
+// The same for a text as saved, with or without UTF-8's byte-order mark, its separator
+// told by DetectSeparator.
 std::vector<CsvRecord> ReadCsvRecords(std::string_view text);
 
 }  // namespace soatnoma::batch

@@ -5,7 +5,6 @@
 #include <map>
 #include <utility>
 
-#include "batch/code_page.h"
 #include "model/distribution.h"
 #include "model/form_text.h"
 #include "model/rounding_pass.h"
@@ -232,18 +231,6 @@ Roster ReadRosterRecords(std::span<const CsvRecord> records) {
     if (!IsBlank(record)) roster.rows.push_back(ReadRow(columns, record));
   }
   return roster;
-}
-
-Roster ReadRoster(std::string_view fileContents) {
-  if (const auto unicodeText = Utf16ToUtf8(fileContents)) return ReadRosterRecords(ReadCsvRecords(*unicodeText));
-  if (!fileContents.starts_with(kUtf8ByteOrderMark) && !IsWellFormedUtf8(fileContents)) {
-    if (const auto decoded = Windows1251ToUtf8(fileContents)) {
-      Roster roster = ReadRosterRecords(ReadCsvRecords(*decoded));
-      roster.readAsWindows1251 = true;
-      return roster;
-    }
-  }
-  return ReadRosterRecords(ReadCsvRecords(fileContents));
 }
 
 std::string DescribeProblem(const RosterProblem& problem) {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/csv_records.h"
+#include "batch/csv_record.h"
 #include "model/teacher.h"
 
 namespace soatnoma::batch {
@@ -60,12 +60,6 @@ struct Roster {
 // rahbar (1/0, ha/yo'q; optional) and the optional day columns du, se, ch, pa, ju, sh.
 // Rows of empty cells are passed over; a row whose text is not UTF-8 is refused.
 Roster ReadRosterRecords(std::span<const CsvRecord> records);
-
-// Reads a roster CSV file's contents. A file that is not UTF-8 is read in the Windows-1251
-// code page, as Excel on Windows saves "CSV", when every byte of it has a character there
-// and it does not begin with UTF-8's byte-order mark. A file that begins with UTF-16's
-// byte-order mark is read as UTF-16, as Excel saves "Unicode text".
-Roster ReadRoster(std::string_view fileContents);
 
 // "qator N: " followed by the reason, as the problem is reported to the school office.
 std::string DescribeProblem(const RosterProblem& problem);

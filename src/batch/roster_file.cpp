@@ -21,7 +21,7 @@ RosterFileContents Failure(const std::string& path, int errorNumber) {
     case EACCES:
     case EPERM: reason = "faylini o'qishga ruxsat yo'q."; break;
     case EISDIR: reason = "fayl emas, papka."; break;
-    case kTooLarge: reason = "ro'yxat uchun juda katta (16 MB dan ortiq)."; break;
+    case kTooLarge: reason = kTooLargeReason; break;
     default: reason = std::string("faylini o'qib bo'lmadi (") + std::strerror(errorNumber) + ").";
   }
   RosterFileContents contents;
@@ -30,10 +30,6 @@ RosterFileContents Failure(const std::string& path, int errorNumber) {
 }
 
 }  // namespace
-
-std::string UnreadableRosterMessage(const std::string& path, std::string_view reason) {
-  return "Ro'yxat o'qilmadi: \"" + path + "\" " + std::string(reason);
-}
 
 RosterFileContents ReadRosterFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

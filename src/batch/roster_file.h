@@ -1,14 +1,11 @@
 #pragma once
-// Reading a roster file whole. A staff list is small; anything far larger (a wrong file,
-// a device that never ends) is refused before it fills the memory.
+// Reading a roster file whole, at most kMaxRosterBytes of it.
 
-#include <cstddef>
 #include <string>
-#include <string_view>
+
+#include "batch/roster_file_form.h"
 
 namespace soatnoma::batch {
-
-inline constexpr std::size_t kMaxRosterBytes = 16 * 1024 * 1024;
 
 struct RosterFileContents {
   bool ok = false;
@@ -17,8 +14,5 @@ struct RosterFileContents {
 };
 
 RosterFileContents ReadRosterFile(const std::string& path);
-
-// "Ro'yxat o'qilmadi: "<path>" " followed by the reason.
-std::string UnreadableRosterMessage(const std::string& path, std::string_view reason);
 
 }  // namespace soatnoma::batch

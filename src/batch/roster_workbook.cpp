@@ -1,9 +1,8 @@
 #include "batch/roster_workbook.h"
 
-#include <algorithm>
 #include <utility>
 
-#include "model/number_text.h"
+#include "batch/roster_file_form.h"
 #include "model/relative_formula.h"
 #include "report/sheet_address.h"
 #include "report/workbook_parts.h"
@@ -12,13 +11,9 @@
 namespace soatnoma::batch {
 namespace {
 
-constexpr const char* kNotAWorkbook = "Excel ish kitobi (.xlsx) emas yoki u buzilgan.";
-
-bool HasText(std::string_view text) { return text.find_first_not_of(" \t\r\n") != std::string_view::npos; }
-
 // The text a roster takes from a cell.
 std::string TextOf(const StoredValue& value) {
-  return value.kind == StoredValue::Kind::Number ? NumberToText(value.number) : value.text;
+  return value.kind == StoredValue::Kind::Number ? WorkbookNumberText(value.number) : value.text;
 }
 
 // The rows of the sheet as records, cells placed by their column. A cell or row without
@@ -29,7 +24,7 @@ class RecordCollector {
   bool AddRow(const pugi::xml_node& row, const std::vector<std::string>& sharedTexts, std::string& whyNot) {
     const int number = row.attribute("r").as_int(lastRow_ + 1);
     lastRow_ = number;
-    std::vector<std::pair<int, std::string>> cells;  // column (1 first), text
+    std::vector<WorkbookCell> cells;
     int column = 0;
     for (const pugi::xml_node cell : row.children("c")) {
       const std::string_view name = cell.attribute("r").value();
@@ -41,24 +36,12 @@ class RecordCollector {
       if (value.kind == StoredValue::Kind::Damaged) {
         return Damaged(ColumnLetters(column) + std::to_string(number) + " katagida " + value.text, whyNot);
       }
-      std::string text = TextOf(value);
-      if (column <= kMaxRosterColumns && HasText(text)) cells.emplace_back(column, std::move(text));
+      if (column <= kMaxRosterColumns) cells.push_back({column, TextOf(value)});
     }
-    if (cells.empty()) return true;
-    CsvRecord record;
-    record.line = number;
-    record.fields.resize(static_cast<std::size_t>(std::ranges::max(cells, {}, &std::pair<int, std::string>::first).first));
-    for (auto& [at, text] : cells) record.fields[static_cast<std::size_t>(at - 1)] = std::move(text);
-    cellCount_ += record.fields.size();
-    if (cellCount_ > kMaxWorkbookRosterCells) {
-      whyNot = "ro'yxat uchun juda katta (" + std::to_string(kMaxWorkbookRosterCells) + " katakdan ortiq).";
-      return false;
-    }
-    records_.push_back(std::move(record));
-    return true;
+    return records_.AddRow(number, std::move(cells), whyNot);
   }
 
-  std::vector<CsvRecord> Take() { return std::move(records_); }
+  std::vector<CsvRecord> Take() { return records_.Take(); }
 
  private:
   static bool Damaged(const std::string& what, std::string& whyNot) {
@@ -66,9 +49,8 @@ class RecordCollector {
     return false;
   }
 
-  std::vector<CsvRecord> records_;
+  WorkbookRecords records_;
   int lastRow_ = 0;
-  std::size_t cellCount_ = 0;
 };
 
 }  // namespace
@@ -78,7 +60,7 @@ std::optional<std::vector<CsvRecord>> ReadWorkbookRecords(const std::string& pat
   const auto package = XlsxPackage::Open(path, detail);
   const auto worksheets = package ? WorksheetEntries(*package) : std::nullopt;
   if (!worksheets || worksheets->empty()) {
-    whyNot = kNotAWorkbook;
+    whyNot = kNotAWorkbookReason;
     return std::nullopt;
   }
   const auto sharedTexts = SharedTexts(*package);

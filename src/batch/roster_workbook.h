@@ -8,16 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "batch/csv_records.h"
+#include "batch/csv_record.h"
+#include "batch/workbook_records.h"
 
 namespace soatnoma::batch {
-
-// More cells than any staff list holds; a sheet that would give more is refused rather than
-// let it fill the memory.
-inline constexpr std::size_t kMaxWorkbookRosterCells = 2'000'000;
-// A roster's columns stand within the first of the sheet's columns; cells further right
-// (notes far off the table) are left.
-inline constexpr int kMaxRosterColumns = 256;
 
 // The records of the workbook at the path, or nullopt with why it cannot be read (Uzbek,
 // to follow "Ro'yxat o'qilmadi: "<path>" ").

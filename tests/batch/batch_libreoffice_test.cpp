@@ -9,6 +9,7 @@
 
 #include "batch/csv_records.h"
 #include "batch/roster_source.h"
+#include "batch/roster_csv.h"
 #include "batch_test_support.h"
 #include "libreoffice_support.h"
 #include "model/workload_table.h"

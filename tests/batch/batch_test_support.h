@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "batch/roster.h"
+#include "batch/roster_csv.h"
 #include "batch/staff_export.h"
 #include "report/xlsx_package.h"
 

@@ -2,6 +2,7 @@
 // file, the form of a file told by its content, files that are no roster refused with a
 // reason, and the example roster, which opens with every teacher ready.
 #include "batch/roster_source.h"
+#include "batch/roster_csv.h"
 
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>

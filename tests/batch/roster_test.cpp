@@ -1,4 +1,4 @@
-#include "batch/roster.h"
+#include "batch/roster_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The export on its own: a stopped export leaves no file and an earlier one untouched; the
 // roster's yearly totals are the reports'; the summary's title names schools and year.
 #include "batch/staff_export.h"
+#include "batch/roster_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "batch/roster.h"
+#include "batch/roster_csv.h"
 #include "form_test_case.h"
 #include "model/number_text.h"
 #include "report/xlsx_package.h"

@@ -1,0 +1,15 @@
+#include "batch/roster_csv.h"
+
+#include "batch/csv_records.h"
+#include "batch/roster_text.h"
+
+namespace soatnoma::batch {
+
+Roster ReadRoster(std::string_view fileContents) {
+  const RosterText decoded = DecodeRosterText(fileContents);
+  Roster roster = ReadRosterRecords(ReadCsvRecords(decoded.text, decoded.separator));
+  roster.readAsWindows1251 = decoded.readAsWindows1251;
+  return roster;
+}
+
+}  // namespace soatnoma::batch

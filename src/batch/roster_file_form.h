@@ -1,0 +1,33 @@
+#pragma once
+// Which of the forms a school office keeps a staff list in a file's bytes are, told by its
+// content rather than its name, and what is said of a file that cannot be read. The
+// desktop and the browser say it in the same words.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace soatnoma::batch {
+
+// A staff list is small; anything far larger (a wrong file, a device that never ends) is
+// refused before it fills the memory.
+inline constexpr std::size_t kMaxRosterBytes = 16 * 1024 * 1024;
+
+enum class RosterFileForm {
+  Text,         // a CSV or "Unicode text" file
+  Workbook,     // a zip package: a workbook (.xlsx)
+  OldWorkbook,  // a compound document: an old workbook (.xls) or one locked by a password
+};
+
+RosterFileForm FormOfRosterFile(std::string_view contents);
+
+// The reasons, to follow "Ro'yxat o'qilmadi: "<file>" ".
+inline constexpr std::string_view kOldWorkbookReason =
+    "eski Excel (.xls) kitobi yoki parol bilan himoyalangan; uni Excel ish kitobi (.xlsx) yoki CSV qilib saqlang.";
+inline constexpr std::string_view kNotAWorkbookReason = "Excel ish kitobi (.xlsx) emas yoki u buzilgan.";
+inline constexpr std::string_view kTooLargeReason = "ro'yxat uchun juda katta (16 MB dan ortiq).";
+
+// "Ro'yxat o'qilmadi: "<file>" " followed by the reason.
+std::string UnreadableRosterMessage(std::string_view file, std::string_view reason);
+
+}  // namespace soatnoma::batch
