@@ -20,7 +20,10 @@ bool WorkbookRecords::AddRow(int rowNumber, std::vector<WorkbookCell> cells, std
   if (cells.empty()) return true;
   CsvRecord record;
   record.line = rowNumber;
-  record.fields.resize(static_cast<std::size_t>(std::ranges::max(cells, {}, &WorkbookCell::column).column));
+  const auto rightmost = std::max_element(cells.begin(), cells.end(), [](const WorkbookCell& a, const WorkbookCell& b) {
+    return a.column < b.column;
+  });
+  record.fields.resize(static_cast<std::size_t>(rightmost->column));
   for (WorkbookCell& cell : cells) record.fields[static_cast<std::size_t>(cell.column - 1)] = std::move(cell.text);
   cellCount_ += record.fields.size();
   if (cellCount_ > kMaxWorkbookRosterCells) {

@@ -17,6 +17,7 @@
 #include "model/weekly_hours.h"
 #include "report/report_builder.h"
 #include "report_workbench.h"
+#include "roster_reading.h"
 #include "report/report_file_name.h"
 #include "ui/form_controls.h"
 
@@ -140,6 +141,10 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("hoursText", &ReportWorkbench::HoursWritten)
       .function("state", &ReportWorkbench::State)
       .function("form", &ReportWorkbench::Form);
+  emscripten::function("decodeRoster", &DecodeRoster);
+  emscripten::function("readRosterRows", &ReadRosterRows);
+  emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);
+  emscripten::function("notAWorkbookMessage", &NotAWorkbookMessage);
 }
 
 }  // namespace soatnoma::web

@@ -1,0 +1,136 @@
+#include "roster_reading.h"
+
+#include <utility>
+#include <vector>
+
+#include "batch/roster.h"
+#include "batch/roster_file_form.h"
+#include "batch/roster_text.h"
+#include "batch/workbook_records.h"
+#include "json_writer.h"
+#include "model/teacher.h"
+
+namespace soatnoma::web {
+namespace {
+
+using emscripten::val;
+
+std::string BytesOf(const val& array) {
+  const auto size = array["length"].as<std::size_t>();
+  std::string bytes(size, '\0');
+  if (size == 0) return bytes;
+  val(emscripten::typed_memory_view(size, reinterpret_cast<unsigned char*>(bytes.data()))).call<void>("set", array);
+  return bytes;
+}
+
+// A copy the page keeps, not a view into the module's memory.
+val ByteArray(const std::string& bytes) {
+  return val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())))
+      .call<val>("slice");
+}
+
+std::string TextOf(const val& field) { return field.isString() ? field.as<std::string>() : BytesOf(field); }
+
+val Refused(const std::string& message) {
+  val answer = val::object();
+  answer.set("ok", false);
+  answer.set("message", message);
+  return answer;
+}
+
+void WriteWho(JsonWriter& json, int line, const std::string& name, const std::string& school,
+              const std::string& subject) {
+  json.Key("line").Integer(line).Key("name").String(name).Key("school").String(school).Key("subject").String(subject);
+}
+
+std::string RowsJson(const batch::Roster& roster) {
+  JsonWriter json;
+  json.BeginObject().Key("ok").Bool(true).Key("rows").BeginArray();
+  for (const batch::RosterRow& row : roster.rows) {
+    json.BeginObject();
+    if (const auto& teacher = row.teacher) {
+      WriteWho(json, teacher->line, teacher->name, teacher->school, teacher->subject);
+      json.Key("category").String(teacher->category == TeacherCategory::Primary ? "primary" : "upper");
+      json.Key("weeklyHours").String(teacher->weeklyHours).Key("rate").String(teacher->rate);
+      json.Key("classLeader").Bool(teacher->classLeader).Key("annualTotal").Number(teacher->annualTotal);
+    } else {
+      WriteWho(json, row.line, row.name, row.school, row.subject);
+      json.Key("reason").String(row.problem ? batch::DescribeProblem(*row.problem) : std::string());
+    }
+    json.EndObject();
+  }
+  json.EndArray().EndObject();
+  return json.Text();
+}
+
+}  // namespace
+
+val DecodeRoster(const std::string& fileName, const val& bytes) {
+  if (bytes["length"].as<std::size_t>() > batch::kMaxRosterBytes) {
+    return Refused(batch::UnreadableRosterMessage(fileName, batch::kTooLargeReason));
+  }
+  const std::string contents = BytesOf(bytes);
+  val answer = val::object();
+  switch (batch::FormOfRosterFile(contents)) {
+    case batch::RosterFileForm::OldWorkbook:
+      return Refused(batch::UnreadableRosterMessage(fileName, batch::kOldWorkbookReason));
+    case batch::RosterFileForm::Workbook:
+      answer.set("ok", true);
+      answer.set("form", std::string("workbook"));
+      return answer;
+    case batch::RosterFileForm::Text: break;
+  }
+  const batch::RosterText decoded = batch::DecodeRosterText(contents);
+  answer.set("ok", true);
+  answer.set("form", std::string("text"));
+  answer.set("text", ByteArray(decoded.text));
+  answer.set("separator", std::string(1, decoded.separator));
+  answer.set("windows1251", decoded.readAsWindows1251);
+  return answer;
+}
+
+std::string ReadRosterRows(const val& records) {
+  const auto count = records["length"].as<std::size_t>();
+  std::vector<batch::CsvRecord> read(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const val record = records[i];
+    read[i].line = record["line"].as<int>();
+    const val fields = record["fields"];
+    const auto fieldCount = fields["length"].as<std::size_t>();
+    read[i].fields.reserve(fieldCount);
+    for (std::size_t j = 0; j < fieldCount; ++j) read[i].fields.push_back(TextOf(fields[j]));
+  }
+  return RowsJson(batch::ReadRosterRecords(read));
+}
+
+std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {
+  batch::WorkbookRecords records;
+  const auto count = rows["length"].as<std::size_t>();
+  for (std::size_t i = 0; i < count; ++i) {
+    const val row = rows[i];
+    const val cells = row["cells"];
+    const auto cellCount = cells["length"].as<std::size_t>();
+    std::vector<batch::WorkbookCell> read;
+    read.reserve(cellCount);
+    for (std::size_t j = 0; j < cellCount; ++j) {
+      const val cell = cells[j];
+      const val number = cell["number"];
+      read.push_back({cell["column"].as<int>(),
+                      number.isNumber() ? batch::WorkbookNumberText(number.as<double>()) : TextOf(cell["text"])});
+    }
+    std::string whyNot;
+    if (!records.AddRow(row["row"].as<int>(), std::move(read), whyNot)) {
+      JsonWriter json;
+      json.BeginObject().Key("ok").Bool(false).Key("message").String(batch::UnreadableRosterMessage(fileName, whyNot));
+      json.EndObject();
+      return json.Text();
+    }
+  }
+  return RowsJson(batch::ReadRosterRecords(records.Take()));
+}
+
+std::string NotAWorkbookMessage(const std::string& fileName) {
+  return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
+}
+
+}  // namespace soatnoma::web
