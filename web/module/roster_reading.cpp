@@ -86,6 +86,7 @@ val DecodeRoster(const std::string& fileName, const val& bytes) {
   answer.set("text", ByteArray(decoded.text));
   answer.set("separator", std::string(1, decoded.separator));
   answer.set("windows1251", decoded.readAsWindows1251);
+  answer.set("notice", decoded.readAsWindows1251 ? std::string(batch::kWindows1251Notice) : std::string());
   return answer;
 }
 

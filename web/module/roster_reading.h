@@ -11,7 +11,8 @@ namespace soatnoma::web {
 
 // bytes: the file's Uint8Array. {ok: false, message} for a file no roster can be read
 // from (too large, an old workbook); {ok: true, form: "workbook"}; or {ok: true, form:
-// "text", text: Uint8Array of UTF-8, separator, windows1251}.
+// "text", text: Uint8Array of UTF-8, separator, windows1251, notice: what to say of the
+// code page it was read in, or ""}.
 emscripten::val DecodeRoster(const std::string& fileName, const emscripten::val& bytes);
 
 // records: [{line, fields: [Uint8Array | string]}] in file order. {"rows": [...]}, each

@@ -7,6 +7,7 @@ import { createCanvasMeasure } from './canvas_measure.js';
 import { drawPage } from './report_view.js';
 import { ReportEditing } from './corrections.js';
 import { KeptReports } from './kept_reports.js';
+import { createRosterPanel } from './roster.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -284,6 +285,8 @@ async function start() {
   byId('ZoomIn').addEventListener('click', () => zoomReport(shownZoom() * REPORT_ZOOM.step));
   byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
   byId('ZoomFit').addEventListener('click', () => zoomReport(null));
+
+  createRosterPanel({ module, onTeachers: (teachers) => { document.body.dataset.staff = String(teachers.length); } });
 
   // Reports left unsaved when the page was last closed are offered back.
   const offer = byId('Recovery');

@@ -1,0 +1,85 @@
+// "Ro'yxatdan": a school's staff list chosen from a file and listed row by row with its
+// line and status, as the desktop's staff list window shows it; the ready teachers go on
+// to the staff workbook and the print.
+
+import { readRosterFile } from './roster_reader.js';
+
+function cell(text, className) {
+  const td = document.createElement('td');
+  td.textContent = text;
+  if (className) td.className = className;
+  return td;
+}
+
+// A row of the table: a ready teacher with the weekly hours and the yearly total, or a
+// refused row with its reason.
+function rowOf(row) {
+  const tr = document.createElement('tr');
+  const refused = 'reason' in row;
+  tr.dataset.line = String(row.line);
+  tr.dataset.status = refused ? 'refused' : 'ok';
+  tr.append(
+    cell(String(row.line), 'number'),
+    cell(row.name),
+    cell(row.school),
+    cell(row.subject),
+    cell(refused ? '' : row.weeklyHours, 'number'),
+    cell(refused ? '' : String(row.annualTotal), 'number'),
+    cell(refused ? row.reason : 'Tayyor', refused ? 'reason' : 'ready'),
+  );
+  return tr;
+}
+
+function summaryOf(rows, notice) {
+  const ready = rows.filter((row) => !('reason' in row)).length;
+  const summary = rows.length === 0
+    ? "Ro'yxatda o'qituvchi yo'q."
+    : `Tayyor: ${ready} ta o'qituvchi. Rad etilgan: ${rows.length - ready} ta qator.`;
+  return notice ? `${notice}. ${summary}` : summary;
+}
+
+export function createRosterPanel({ module, onTeachers }) {
+  const panel = document.getElementById('Staff');
+  const input = document.getElementById('Roster');
+  const message = document.getElementById('StaffMessage');
+  const body = document.querySelector('#RosterRows tbody');
+
+  document.getElementById('RosterOpen').addEventListener('click', () => {
+    panel.hidden = false;
+    panel.scrollIntoView({ block: 'nearest' });
+    input.focus();
+  });
+
+  const list = (rows, text) => {
+    // One fragment: thousands of rows are laid out once, not row by row.
+    const fragment = document.createDocumentFragment();
+    for (const row of rows) fragment.append(rowOf(row));
+    body.replaceChildren(fragment);
+    message.textContent = text;
+    message.classList.remove('refused');
+    onTeachers(rows.filter((row) => !('reason' in row)));
+  };
+  const refuse = (text) => {
+    body.replaceChildren();
+    message.textContent = text;
+    message.classList.add('refused');
+    onTeachers([]);
+  };
+
+  input.addEventListener('change', async () => {
+    const [file] = input.files;
+    if (!file) return;
+    delete panel.dataset.read;
+    try {
+      const read = await readRosterFile(module, file.name, new Uint8Array(await file.arrayBuffer()));
+      if (read.message) {
+        refuse(read.message);
+      } else {
+        list(read.rows, summaryOf(read.rows, read.notice));
+      }
+    } catch (fault) {
+      refuse(String(fault));
+    }
+    panel.dataset.read = file.name;
+  });
+}
