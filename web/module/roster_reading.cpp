@@ -8,6 +8,7 @@
 #include "batch/roster_text.h"
 #include "batch/workbook_records.h"
 #include "json_writer.h"
+#include "model/number_text.h"
 #include "model/teacher.h"
 
 namespace soatnoma::web {
@@ -52,7 +53,8 @@ std::string RowsJson(const batch::Roster& roster) {
       WriteWho(json, teacher->line, teacher->name, teacher->school, teacher->subject);
       json.Key("category").String(teacher->category == TeacherCategory::Primary ? "primary" : "upper");
       json.Key("weeklyHours").String(teacher->weeklyHours).Key("rate").String(teacher->rate);
-      json.Key("classLeader").Bool(teacher->classLeader).Key("annualTotal").Number(teacher->annualTotal);
+      // As the form writes the total: a sum of whole hours may come out a hair off whole.
+      json.Key("classLeader").Bool(teacher->classLeader).Key("annualTotal").Number(FifteenDigitValue(teacher->annualTotal));
     } else {
       WriteWho(json, row.line, row.name, row.school, row.subject);
       json.Key("reason").String(row.problem ? batch::DescribeProblem(*row.problem) : std::string());

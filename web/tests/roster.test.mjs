@@ -1,0 +1,282 @@
+// "Ro'yxatdan" in Chromium against `soatnoma-cli batch`: every staff list below is chosen in
+// input#Roster and its listing compared with what the command line makes of the same file:
+// the same refused lines with the same reasons, the same ready teachers in the same order
+// with their yearly totals (from the summary sheet "Jami" it writes), and every row on the
+// line the command line counts for it. The line of every row is learnt from the command
+// line by reading the file once more with its "toifa" heading misspelt: then every row is
+// refused, each on its own line.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import ExcelJS from 'exceljs';
+
+import { cli, launchChromium, loadModule, webBuild } from './support.mjs';
+import { splitRecords } from '../src/roster_reader.js';
+
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-roster-'));
+const HEADER = ['ism', 'maktab', 'fan', 'toifa', 'soat', 'stavka', 'rahbar'];
+const MISSPELT = 'toifa_';
+
+const uzbek = [
+  ['Aliyev Vali', '12', 'fizika', 'yuqori', '24', '', 'ha'],
+  ['Karimova Oʻgʻiloy', '7', 'ona tili', 'boshlangich', '22,5', '', '0'],
+  ['Toshmatov Eshmat', '12', "tasviriy san'at", 'Yuqori', '18', '20', "yo'q"],
+];
+const cyrillic = [
+  ['Иванова Мария', '45', 'русский язык', 'yuqori', '20', '', '1'],
+  ['Петров Пётр', '45', 'математика', 'boshlangich', '16', '18', ''],
+];
+const badRows = [
+  ["Noma'lum Toifa", '3', 'kimyo', 'oliy', '24', '', ''],
+  ['Yomon Soat', '3', 'kimyo', 'yuqori', '24abc', '', ''],
+  ['Boshqaruv\x1b[31mBelgi', '3', 'kimyo', 'yuqori', '24', '', ''],
+  ['Yomon Rahbar', '3', 'kimyo', 'yuqori', '24', '', 'balki'],
+];
+
+function csvText(rows, separator, lineEnd) {
+  const field = (text) => (/["\r\n]/.test(text) || text.includes(separator) ? `"${text.replaceAll('"', '""')}"` : text);
+  return rows.map((row) => row.map(field).join(separator)).join(lineEnd) + lineEnd;
+}
+const withHeader = (header, rows, misspelt) => [header.map((name) => (misspelt && name === 'toifa' ? MISSPELT : name)), ...rows];
+const utf8 = (text) => new TextEncoder().encode(text);
+const concat = (...parts) => Uint8Array.from(parts.flatMap((part) => [...part]));
+
+const windows1251 = (() => {
+  const decoder = new TextDecoder('windows-1251');
+  const byteOf = new Map();
+  for (let byte = 0; byte < 256; ++byte) byteOf.set(decoder.decode(Uint8Array.of(byte)), byte);
+  return (text) => Uint8Array.from([...text].map((c) => {
+    assert.ok(byteOf.has(c), `${c} has no byte in Windows-1251`);
+    return byteOf.get(c);
+  }));
+})();
+const utf16le = (text) => {
+  const bytes = [0xFF, 0xFE];
+  for (let i = 0; i < text.length; ++i) bytes.push(text.charCodeAt(i) & 0xFF, text.charCodeAt(i) >> 8);
+  return Uint8Array.from(bytes);
+};
+
+async function workbookRoster(misspelt) {
+  const workbook = new ExcelJS.Workbook();
+  const sheet = workbook.addWorksheet("O'qituvchilar");
+  sheet.mergeCells('A1:G1');
+  sheet.getCell('A1').value = "12-maktab o'qituvchilari";
+  sheet.getRow(3).values = withHeader(HEADER, [], misspelt)[0];
+  const dateOf = (serial) => new Date(Math.round((serial - 25569) * 86400000));
+  const rows = [
+    ['Aliyev Vali', 12, 'fizika', 'yuqori', 24, null, true],
+    [{ richText: [{ text: 'Karimova ' }, { text: 'Oʻgʻiloy', font: { bold: true } }] }, 7, 'ona tili', 'boshlangich', 22.5, 18, false],
+    ['Sana Soat', 3, 'tarix', 'yuqori', dateOf(24), null, 0],
+    ['Formula Soat', '3', 'tarix', 'yuqori', { formula: '10+14', result: 24 }, null, 'ha'],
+    ['Yomon Soat', 3, 'kimyo', 'yuqori', '24abc', null, null],
+    ['Xato Toifa', 3, 'kimyo', { error: '#N/A' }, 20, null, null],
+    ['  ', ' ', null, null, null, null, null],
+    ['Uzoq Izoh', 5, 'fizika', 'yuqori', 20, null, null],
+  ];
+  rows.forEach((row, i) => { sheet.getRow(5 + i).values = row; });
+  sheet.getCell('D7').numFmt = 'dd.mm.yyyy';
+  sheet.getCell(12, 300).value = 'izoh jadvaldan uzoqda';
+  return new Uint8Array(await workbook.xlsx.writeBuffer());
+}
+
+// Each staff list as a function of whether its "toifa" heading is misspelt.
+const rosters = [
+  ['bom-semicolon-crlf.csv', (m) => concat(utf8('\uFEFF'), utf8(csvText(withHeader(HEADER, [...uzbek, ...badRows], m), ';', '\r\n')))],
+  ['comma-lf.csv', (m) => utf8(csvText(withHeader(HEADER, [...badRows, ...uzbek], m), ',', '\n'))],
+  ['tab.txt', (m) => utf8(csvText(withHeader(HEADER, uzbek, m), '\t', '\n'))],
+  ['windows-1251.csv', (m) => windows1251(csvText(withHeader(HEADER, [...cyrillic, ...badRows.slice(0, 2)], m), ';', '\r\n'))],
+  ['unicode-text.txt', (m) => utf16le(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n'))],
+  ['quoted.csv', (m) => utf8(csvText(withHeader(HEADER, [
+    ['Aliyev "Katta" Vali', '12', 'fizika; astronomiya', 'yuqori', '24', '', ''],
+    ["Ko'p\nqatorli ism", '12\r\n"A"', 'tarix', 'yuqori', '20', '', ''],
+    ['Vergul, nuqta', '7', 'fizika', 'yu"qori', '20', '', ''],
+    ...uzbek,
+  ], m), ';', '\r\n'))],
+  ['title-blanks-cr.csv', (m) => utf8(`12-maktab ro'yxati;;;\r\r${csvText(withHeader(HEADER, [uzbek[0], ['', '', '', '', '', '', ''], uzbek[1]], m), ';', '\r\r')}\r;;;;\r${csvText([badRows[0], uzbek[2]], ';', '\r')}`)],
+  ['days.csv', (m) => utf8(csvText(withHeader([...HEADER, 'du', 'se', 'ch', 'pa', 'ju', 'sh'], [
+    ['Kunlar Bilan', '4', 'fizika', 'yuqori', '', '', '', '4', '4', '4', '4', '4', '4'],
+    ['Yomon Kun', '4', 'fizika', 'yuqori', '', '', '', '4', 'ikki', '4', '4', '4', '4'],
+    ['Yarim Kun', '4', 'fizika', 'boshlangich', '', '', '', '4,5', '4', '3.5', '4', '4', ''],
+  ], m), ';', '\n'))],
+  ['missing-column.csv', (m) => utf8(csvText(withHeader(['ism', 'maktab', 'toifa', 'soat'], [['Fansiz', '1', 'yuqori', '24'], ['Qisqa']], m), ';', '\n'))],
+  ['not-text.csv', (m) => concat(utf8(csvText(withHeader(HEADER, [uzbek[0]], m), ';', '\n')), Uint8Array.of(0x41, 0x98, 0x3B, 0x31, 0x0A), utf8(csvText([uzbek[1]], ';', '\n')))],
+  ['workbook.xlsx', workbookRoster],
+];
+
+// What the command line makes of a file: its refusals on stderr ("qator N: ..."), the
+// ready teachers in its summary sheet and its other messages, the path as a file name.
+async function commandLine(name, bytes) {
+  const file = path.join(scratch, name);
+  const out = path.join(scratch, `${name}.out.xlsx`);
+  writeFileSync(file, bytes);
+  rmSync(out, { force: true });
+  const run = spawnSync(cli, ['batch', file, '-o', out, '--year', '2025'], { encoding: 'utf8' });
+  const lines = run.stderr.split('\n').filter(Boolean).map((line) => line.replaceAll(file, name));
+  const ready = [];
+  if (existsSync(out)) {
+    const workbook = new ExcelJS.Workbook();
+    await workbook.xlsx.readFile(out);
+    const summary = workbook.getWorksheet('Jami');
+    for (let row = 4; row < 4 + workbook.worksheets.length - 1; ++row) {
+      const cells = summary.getRow(row);
+      ready.push([cells.getCell(1).text, cells.getCell(2).text, cells.getCell(3).text, String(cells.getCell(8).result)]);
+    }
+  }
+  return {
+    refused: lines.filter((line) => line.startsWith('qator ')),
+    other: lines.filter((line) => !line.startsWith('qator ') && !/^\d+ ta /.test(line)),
+    ready,
+  };
+}
+
+const lineOf = (reason) => Number(/^qator (\d+): /.exec(reason)[1]);
+
+let browser;
+let page;
+
+before(async () => {
+  browser = await launchChromium(scratch);
+  page = await browser.newPage();
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await page.click('#RosterOpen');
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+// Chooses the file in the page and reads back what it lists.
+async function listed(name, bytes) {
+  const file = path.join(scratch, `page-${name}`);
+  writeFileSync(file, bytes);
+  await (await page.$('#Roster')).uploadFile(file);
+  await page.waitForSelector(`#Staff[data-read="page-${name}"]`, { timeout: 20000 });
+  return page.evaluate(() => ({
+    message: document.getElementById('StaffMessage').textContent,
+    rows: [...document.querySelectorAll('#RosterRows tbody tr')].map((row) => ({
+      line: Number(row.dataset.line),
+      status: row.dataset.status,
+      cells: [...row.cells].map((cell) => cell.textContent),
+    })),
+  }));
+}
+
+test('every staff list is listed as the command line reads it', { skip: !existsSync(cli) }, async () => {
+  let refusedSeen = 0;
+  for (const [name, make] of rosters) {
+    const bytes = await make(false);
+    const theirs = await commandLine(name, bytes);
+    const everyLine = (await commandLine(`misspelt-${name}`, await make(true))).refused.map(lineOf);
+    const ours = await listed(name, bytes);
+
+    assert.deepEqual(ours.rows.map((row) => row.line), everyLine, `${name}: the lines of the rows`);
+    const refused = ours.rows.filter((row) => row.status === 'refused');
+    assert.deepEqual(refused.map((row) => row.cells[6]), theirs.refused, `${name}: the refusals`);
+    const ready = ours.rows.filter((row) => row.status === 'ok');
+    assert.deepEqual(ready.map((row) => [row.cells[1], row.cells[2], row.cells[3], row.cells[5]]), theirs.ready,
+      `${name}: the ready teachers`);
+    assert.equal(ours.message.includes("Fayl Windows-1251 kodlashida o'qildi"),
+      theirs.other.some((line) => line.includes("Fayl Windows-1251 kodlashida o'qildi")), `${name}: the code page`);
+    assert.match(ours.message, new RegExp(`Tayyor: ${ready.length} ta o'qituvchi\\. Rad etilgan: ${refused.length} ta qator\\.`));
+    refusedSeen += refused.length;
+  }
+  assert.ok(refusedSeen >= 15, 'the lists hold refusals of every kind');
+});
+
+test('a file no staff list can be read from is refused in the command line\'s words, and nothing is listed', { skip: !existsSync(cli) }, async () => {
+  const files = [
+    ['eski.xls', Uint8Array.of(0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1, 0, 0, 0, 0)],
+    ['buzilgan.xlsx', concat(utf8('PK\x03\x04'), utf8('bu zip emas'))],
+  ];
+  await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1](false));
+  for (const [name, bytes] of files) {
+    const theirs = await commandLine(name, bytes);
+    const ours = await listed(name, bytes);
+    assert.equal(ours.rows.length, 0, name);
+    assert.equal(ours.message, theirs.other[0].replace(name, `page-${name}`), name);
+  }
+});
+
+// The record split of CSV that no spreadsheet program writes. The odd text stands in the
+// "toifa" column, so that the reason shows the field exactly as it was read; a good row
+// follows to show that nothing after it was lost.
+const oddCsv = [
+  { name: 'a quote inside a field', toifa: 'yu"qori' },
+  { name: 'doubled quotes inside quotes', toifa: '"yu""qori"' },
+  { name: 'a blank before the opening quote', toifa: ' "yuqori"' },
+  { name: 'an empty quoted field', toifa: '""' },
+  { name: 'a lone CR inside quotes', toifa: '"yu\rqori"' },
+  { name: 'a quote that never closes', toifa: '"yuqori', last: true },
+  { name: 'doubled quotes that never close', toifa: '"yu""qori;x', last: true },
+  // Text after a closing quote: the desktop's reader keeps the quote and reads on inside
+  // the field across separators and lines; here the field ends at its separator with every
+  // character kept, and the rows after it are read as rows.
+  { name: 'text after the closing quote', toifa: '"yu"qori', field: '"yu"qori', own: true },
+  { name: 'a blank after the closing quote', toifa: '"yuqori" ', field: '"yuqori" ', own: true },
+];
+
+function oddRoster({ toifa, last }, misspelt) {
+  const header = withHeader(HEADER, [], misspelt)[0].join(';');
+  const good = 'Aliyev Vali;12;fizika;yuqori;24;;';
+  const odd = `Odd Row;1;kimyo;${toifa};20;;`;
+  return utf8(last ? `${header}\n${good}\n${odd}\n` : `${header}\n${odd}\n${good}\n`);
+}
+
+test('odd CSV splits into the same records as on the command line, or keeps every character and row', { skip: !existsSync(cli) }, async () => {
+  for (const odd of oddCsv) {
+    const bytes = oddRoster(odd, false);
+    const ours = await listed(`odd-${oddCsv.indexOf(odd)}.csv`, bytes);
+    const reasons = ours.rows.filter((row) => row.status === 'refused').map((row) => row.cells[6]);
+    if (!odd.own) {
+      const theirs = await commandLine(`odd-${oddCsv.indexOf(odd)}.csv`, bytes);
+      const everyLine = (await commandLine(`odd-misspelt-${oddCsv.indexOf(odd)}.csv`, oddRoster(odd, true))).refused.map(lineOf);
+      assert.deepEqual(reasons, theirs.refused, odd.name);
+      assert.deepEqual(ours.rows.map((row) => row.line), everyLine, odd.name);
+      continue;
+    }
+    assert.deepEqual(reasons, [`qator 2: toifa "${odd.field}" noma'lum: yuqori yoki boshlangich bo'lishi kerak`], odd.name);
+    assert.deepEqual(ours.rows.map((row) => [row.line, row.status]), [[2, 'refused'], [3, 'ok']], odd.name);
+  }
+});
+
+// The lines records start on, against the rule a text editor counts lines by, for line
+// ends of every kind inside and between records.
+test('each record starts on the line the desktop counts', async () => {
+  const module = await loadModule();
+  const cases = [
+    ['a;b\nc;d', [[1, ['a', 'b']], [2, ['c', 'd']]]],
+    ['a;b\r\n\r\n"x\r\ny";z\r\n', [[1, ['a', 'b']], [3, ['x\r\ny', 'z']]]],
+    ['\r\r\na\rb\n\n"1\r2\n3"\r\nc', [[3, ['a']], [4, ['b']], [6, ['1\r2\n3']], [9, ['c']]]],
+    ['a;"unclosed\r\nstill;in\n', [[1, ['a', 'unclosed\r\nstill;in\n']]]],
+  ];
+  for (const [text, expected] of cases) {
+    const decoded = module.decodeRoster('f.csv', utf8(text));
+    const records = splitRecords(decoded.text, decoded.separator);
+    assert.deepEqual(records.map((record) => [record.line, record.fields.map((field) => new TextDecoder().decode(field))]),
+      expected, JSON.stringify(text));
+  }
+});
+
+test('a large staff list is listed whole, and on a phone its table scrolls inside its box, not the page', async () => {
+  const rows = Array.from({ length: 3000 }, (_, i) => [`O'qituvchi ${i + 1}`, String(1 + (i % 40)), 'fizika',
+    i % 3 ? 'yuqori' : 'boshlangich', String(10 + (i % 20)), '', i % 2 ? 'ha' : '']);
+  const ours = await listed('katta.csv', utf8(csvText([HEADER, ...rows], ';', '\r\n')));
+  assert.equal(ours.rows.length, 3000);
+  assert.deepEqual([ours.rows[0].line, ours.rows.at(-1).line], [2, 3001]);
+  await page.setViewport({ width: 360, height: 740 });
+  const widths = await page.evaluate(() => ({
+    page: document.documentElement.scrollWidth,
+    screen: document.documentElement.clientWidth,
+    table: document.getElementById('RosterRows').scrollWidth,
+    box: document.getElementById('RosterRows').clientWidth,
+  }));
+  assert.ok(widths.page <= widths.screen, `the page is ${widths.page} px wide on a ${widths.screen} px screen`);
+  assert.ok(widths.table > widths.box, 'the table scrolls inside its box');
+});
