@@ -52,7 +52,7 @@ export function createRosterPanel({ module, onTeachers }) {
 
   const list = (rows, text) => {
     // One fragment: thousands of rows are laid out once, not row by row.
-    const fragment = document.createDocumentFragment();
+        const fragment = document.createDocumentFragment();
     for (const row of rows) fragment.append(rowOf(row));
     body.replaceChildren(fragment);
     message.textContent = text;
@@ -66,10 +66,16 @@ export function createRosterPanel({ module, onTeachers }) {
     onTeachers([]);
   };
 
+  // The same file chosen again (mended meanwhile) is read again.
+  input.addEventListener('click', () => { input.value = ''; });
   input.addEventListener('change', async () => {
     const [file] = input.files;
     if (!file) return;
     delete panel.dataset.read;
+    message.textContent = "Ro'yxat o'qilmoqda...";
+    message.classList.remove('refused');
+    // The words are shown before the list is read.
+    await new Promise((shown) => { requestAnimationFrame(() => setTimeout(shown, 0)); });
     try {
       const read = await readRosterFile(module, file.name, new Uint8Array(await file.arrayBuffer()));
       if (read.message) {
