@@ -68,7 +68,7 @@ export function createRosterPanel({ module, onTeachers }) {
 
   // The same file chosen again (mended meanwhile) is read again.
   input.addEventListener('click', () => { input.value = ''; });
-  input.addEventListener('change', async () => {
+  input.addEventListener('change', async (event) => {
     const [file] = input.files;
     if (!file) return;
     delete panel.dataset.read;
@@ -86,6 +86,8 @@ export function createRosterPanel({ module, onTeachers }) {
     } catch (fault) {
       refuse(String(fault));
     }
+    body.getBoundingClientRect();
+    performance.measure('soatnoma-roster', { start: event.timeStamp });
     panel.dataset.read = file.name;
   });
 }

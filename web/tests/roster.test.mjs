@@ -55,11 +55,17 @@ const windows1251 = (() => {
     return byteOf.get(c);
   }));
 })();
-const utf16le = (text) => {
-  const bytes = [0xFF, 0xFE];
-  for (let i = 0; i < text.length; ++i) bytes.push(text.charCodeAt(i) & 0xFF, text.charCodeAt(i) >> 8);
+const utf16 = (littleEnd) => (text) => {
+  const bytes = littleEnd ? [0xFF, 0xFE] : [0xFE, 0xFF];
+  for (let i = 0; i < text.length; ++i) {
+    const [low, high] = [text.charCodeAt(i) & 0xFF, text.charCodeAt(i) >> 8];
+    bytes.push(...(littleEnd ? [low, high] : [high, low]));
+  }
   return Uint8Array.from(bytes);
 };
+// Every letter of the code page but the one it leaves undefined, in a field the reason shows.
+const everyWindows1251Letter = new TextDecoder('windows-1251').decode(
+  Uint8Array.from({ length: 128 }, (_, i) => 0x80 + i).filter((byte) => byte !== 0x98));
 
 async function workbookRoster(misspelt) {
   const workbook = new ExcelJS.Workbook();
@@ -90,7 +96,9 @@ const rosters = [
   ['comma-lf.csv', (m) => utf8(csvText(withHeader(HEADER, [...badRows, ...uzbek], m), ',', '\n'))],
   ['tab.txt', (m) => utf8(csvText(withHeader(HEADER, uzbek, m), '\t', '\n'))],
   ['windows-1251.csv', (m) => windows1251(csvText(withHeader(HEADER, [...cyrillic, ...badRows.slice(0, 2)], m), ';', '\r\n'))],
-  ['unicode-text.txt', (m) => utf16le(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n'))],
+  ['windows-1251-letters.csv', (m) => windows1251(csvText(withHeader(HEADER, [[...badRows[0].slice(0, 3), everyWindows1251Letter, '20', '', '']], m), ';', '\r\n'))],
+  ['unicode-text.txt', (m) => utf16(true)(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n'))],
+  ['unicode-text-big-end.txt', (m) => utf16(false)(csvText(withHeader(HEADER, [['Kulgich 😀 Yuz', '1', 'fizika', 'yuqori', '20', '', ''], ...cyrillic], m), '\t', '\n'))],
   ['quoted.csv', (m) => utf8(csvText(withHeader(HEADER, [
     ['Aliyev "Katta" Vali', '12', 'fizika; astronomiya', 'yuqori', '24', '', ''],
     ["Ko'p\nqatorli ism", '12\r\n"A"', 'tarix', 'yuqori', '20', '', ''],
