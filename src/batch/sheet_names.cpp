@@ -1,82 +1,125 @@
 #include "batch/sheet_names.h"
 
-#include <QTextBoundaryFinder>
 #include <algorithm>
+
+#include "batch/name_characters.h"
+#include "model/utf8_text.h"
 
 namespace soatnoma::batch {
 namespace {
 
 // A name left empty by the cleaning: the word for "teacher".
-constexpr const char* kUnnamed = "O'qituvchi";
+constexpr std::u32string_view kUnnamed = U"O'qituvchi";
 // Spreadsheet programs keep this name for themselves.
-constexpr const char* kReserved = "History";
+constexpr std::u32string_view kReserved = U"History";
+constexpr char32_t kZeroWidthJoiner = 0x200D;
 
-bool IsForbidden(QChar c) {
-  static constexpr std::u16string_view kForbidden = u"[]:*?/\\";
-  return kForbidden.find(c.unicode()) != std::u16string_view::npos || c.category() == QChar::Other_Control ||
-         c.unicode() == 0xFFFE || c.unicode() == 0xFFFF ||
-         c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph;
+// The characters of a UTF-8 text; a malformed byte reads as the replacement character.
+std::u32string Characters(std::string_view text) {
+  std::u32string characters;
+  for (std::size_t at = 0; at < text.size();) characters += DecodeCharacter(text, at).value_or(kReplacementCharacter);
+  return characters;
+}
+
+std::string Utf8(std::u32string_view characters) {
+  std::string text;
+  for (const char32_t c : characters) AppendUtf8(text, c);
+  return text;
+}
+
+std::size_t Utf16Units(char32_t c) { return c > 0xFFFF ? 2 : 1; }
+
+std::u32string Folded(std::u32string name) {
+  for (char32_t& c : name) c = FoldedCase(c);
+  return name;
 }
 
 // Blanks and apostrophes off both ends: a sheet name may neither begin nor end with "'".
-QString TrimEnds(QString name) {
-  const auto trimmable = [](QChar c) { return c.isSpace() || c == QLatin1Char('\''); };
-  qsizetype first = 0;
+std::u32string TrimEnds(std::u32string_view name) {
+  const auto trimmable = [](char32_t c) { return IsBlank(c) || c == U'\''; };
+  std::size_t first = 0;
   while (first < name.size() && trimmable(name[first])) ++first;
-  qsizetype last = name.size();
+  std::size_t last = name.size();
   while (last > first && trimmable(name[last - 1])) --last;
-  return name.mid(first, last - first);
+  return std::u32string(name.substr(first, last - first));
 }
 
 // The teacher's name with forbidden characters made blanks, runs of blanks made one.
-QString Cleaned(std::string_view teacherName) {
-  QString name = QString::fromUtf8(teacherName.data(), static_cast<qsizetype>(teacherName.size()));
-  for (QChar& c : name) {
-    if (IsForbidden(c)) c = QLatin1Char(' ');
+std::u32string Cleaned(std::string_view teacherName) {
+  std::u32string name;
+  bool blank = false;
+  for (const char32_t c : Characters(teacherName)) {
+    if (IsForbiddenInSheetName(c) || IsBlank(c)) {
+      blank = true;
+      continue;
+    }
+    if (blank && !name.empty()) name += U' ';
+    blank = false;
+    name += c;
   }
-  name = TrimEnds(name.simplified());
-  return name.isEmpty() ? QString::fromLatin1(kUnnamed) : name;
+  name = TrimEnds(name);
+  return name.empty() ? std::u32string(kUnnamed) : name;
+}
+
+// Whether a cut before name[at] keeps every character whole: not before a mark that
+// belongs to the letter before it, not after a joiner, not inside a flag.
+bool IsCharacterBoundary(std::u32string_view name, std::size_t at) {
+  if (at == 0 || at >= name.size()) return true;
+  if (JoinsPrevious(name[at]) || name[at - 1] == kZeroWidthJoiner) return false;
+  if (!IsRegionalIndicator(name[at]) || !IsRegionalIndicator(name[at - 1])) return true;
+  std::size_t indicators = 0;
+  while (indicators < at && IsRegionalIndicator(name[at - 1 - indicators])) ++indicators;
+  return indicators % 2 == 0;
 }
 
 // At most length UTF-16 units, cut where a character ends: never inside a surrogate pair
 // or between a letter and its combining marks (unless one letter carries more marks than
 // fit, which is then cut between its marks).
-QString CutTo(const QString& name, qsizetype length) {
-  if (name.size() <= length) return name;
-  QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, name);
-  characters.setPosition(length);
-  qsizetype end = characters.isAtBoundary() ? length : characters.toPreviousBoundary();
-  if (end <= 0) end = name[length].isLowSurrogate() ? length - 1 : length;
-  const QString cut = TrimEnds(name.left(end));
-  return cut.isEmpty() ? QString::fromLatin1(kUnnamed) : cut;
+std::u32string CutTo(std::u32string_view name, std::size_t length) {
+  std::size_t fitting = 0;  // characters within the length
+  for (std::size_t units = 0; fitting < name.size() && units + Utf16Units(name[fitting]) <= length; ++fitting) {
+    units += Utf16Units(name[fitting]);
+  }
+  if (fitting == name.size()) return std::u32string(name);
+  std::size_t end = fitting;
+  while (end > 0 && !IsCharacterBoundary(name, end)) --end;
+  if (end == 0) end = fitting;
+  const std::u32string cut = TrimEnds(name.substr(0, end));
+  return cut.empty() ? std::u32string(kUnnamed) : cut;
+}
+
+std::u32string Numbered(int number) {
+  std::u32string suffix = U" (";
+  for (const char digit : std::to_string(number)) suffix += static_cast<char32_t>(digit);
+  return suffix + U")";
 }
 
 }  // namespace
 
 SheetNames::SheetNames(const std::vector<std::string>& taken) {
-  Take(QString::fromLatin1(kReserved));
-  for (const std::string& name : taken) Take(QString::fromStdString(name));
+  Take(std::u32string(kReserved));
+  for (const std::string& name : taken) Take(Characters(name));
 }
 
-bool SheetNames::IsFree(const QString& name) const { return !taken_.contains(name.toCaseFolded()); }
+bool SheetNames::IsFree(const std::u32string& name) const { return !taken_.contains(Folded(name)); }
 
-void SheetNames::Take(const QString& name) { taken_.insert(name.toCaseFolded()); }
+void SheetNames::Take(const std::u32string& name) { taken_.insert(Folded(name)); }
 
 std::string SheetNames::Claim(std::string_view teacherName) {
-  const QString base = Cleaned(teacherName);
-  QString name = CutTo(base, kMaxLength);
+  const std::u32string base = Cleaned(teacherName);
+  std::u32string name = CutTo(base, kMaxLength);
   if (!IsFree(name)) {
     // Numbering goes on where the last clash of this sheet name left it, so a staff of many
     // teachers whose names clash (the same name, or one long start cut to the same 31
     // characters) is not counted through again for each.
-    int& number = nextNumber_[name.toCaseFolded()];
+    int& number = nextNumber_[Folded(name)];
     for (number = std::max(number, 2); !IsFree(name); ++number) {
-      const QString suffix = QStringLiteral(" (%1)").arg(number);
+      const std::u32string suffix = Numbered(number);
       name = CutTo(base, kMaxLength - suffix.size()) + suffix;
     }
   }
   Take(name);
-  return name.toStdString();
+  return Utf8(name);
 }
 
 }  // namespace soatnoma::batch

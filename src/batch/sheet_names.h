@@ -3,20 +3,19 @@
 // made acceptable to every spreadsheet program: at most 31 characters, none of the
 // characters [ ] : * ? / \, control characters or U+FFFE and U+FFFF, no apostrophe at
 // either end, never empty, and unique in the workbook regardless of letter case. A name
-// already given is numbered: "Aliyev Vali (2)".
+// already given is numbered: "Aliyev Vali (2)". Plain C++, shared by every edition.
 
-#include <QHash>
-#include <QSet>
-#include <QString>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace soatnoma::batch {
 
 class SheetNames {
  public:
-  static constexpr int kMaxLength = 31;  // UTF-16 units, which is what spreadsheets count
+  static constexpr std::size_t kMaxLength = 31;  // UTF-16 units, which is what spreadsheets count
 
   // names: the workbook's other worksheets, which no teacher's sheet may take.
   explicit SheetNames(const std::vector<std::string>& taken = {});
@@ -25,11 +24,11 @@ class SheetNames {
   std::string Claim(std::string_view teacherName);
 
  private:
-  bool IsFree(const QString& name) const;
-  void Take(const QString& name);
+  bool IsFree(const std::u32string& name) const;
+  void Take(const std::u32string& name);
 
-  QSet<QString> taken_;             // case-folded
-  QHash<QString, int> nextNumber_;  // case-folded sheet name: the number its next clash tries first
+  std::unordered_set<std::u32string> taken_;             // case-folded
+  std::unordered_map<std::u32string, int> nextNumber_;  // case-folded sheet name: the number its next clash tries first
 };
 
 }  // namespace soatnoma::batch
