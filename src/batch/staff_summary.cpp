@@ -4,10 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "model/number_text.h"
+#include "model/relative_formula.h"
 #include "model/typed_number.h"
 #include "model/workload_table.h"
-#include "report/workbook_text.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -16,14 +15,14 @@ namespace {
 constexpr CellRef kAnnualTotalCell(kFirstWorkRow, col::S);
 constexpr const char* kTotalLabel = "Jami";
 
-// Where things stand on the sheet, rows 0 first: the sheet's heading, a gap, the column
-// headings (printed again on top of every page), the teachers, the total, and after a gap
-// the signature lines.
-constexpr lxw_row_t kTitleRow = 0;
-constexpr lxw_row_t kHeadingRow = 2;
-constexpr lxw_row_t kFirstTeacherRow = kHeadingRow + 1;
-constexpr lxw_row_t kGapBeforeSignatures = 2;
-constexpr lxw_row_t kGapBetweenSignatures = 2;
+// Where things stand on the sheet: the sheet's heading, a gap, the column headings
+// (printed again on top of every page), the teachers, the total, and after a gap the
+// signature lines.
+constexpr int kTitleRow = 1;
+constexpr int kHeadingRow = 3;
+constexpr int kFirstTeacherRow = kHeadingRow + 1;
+constexpr int kGapBeforeSignatures = 2;
+constexpr int kGapBetweenSignatures = 2;
 
 constexpr std::array<const char*, 2> kSignatureLines = {
     "Direktor: _______________________  _______________________",
@@ -39,10 +38,7 @@ constexpr std::size_t kMostNamedSchools = 10;     // more are counted in the tit
 constexpr std::size_t kLongestSchoolList = 120;   // characters; a longer list is counted too
 constexpr double kLineHeight = 12;            // points, a line of a cell in the standard font
 constexpr double kSignatureRowHeight = 24;    // points
-
-lxw_error Text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text, lxw_format* format) {
-  return worksheet_write_string(sheet, row, column, EscapedForWorkbook(text).c_str(), format);
-}
+constexpr const char* kPageNumberFooter = "&C&P";  // the page's number, centred
 
 // Letters, not bytes: a UTF-8 text's count of characters.
 std::size_t CharacterCount(std::string_view text) {
@@ -77,18 +73,7 @@ constexpr std::array<SummaryColumn, 8> kColumns = {{
     {"Yillik umumiy ish yuklamasi", 14, 14, ColumnKind::AnnualTotal, true, nullptr,
      [](const SummaryRow& row) { return row.annualTotal; }},
 }};
-
-lxw_error WriteCell(lxw_worksheet* worksheet, lxw_row_t row, lxw_col_t column, const SummaryRow& teacher,
-                    lxw_format* format) {
-  const SummaryColumn& spec = kColumns[column];
-  switch (spec.kind) {
-    case ColumnKind::Text: return Text(worksheet, row, column, spec.text(teacher), format);
-    case ColumnKind::Number: return worksheet_write_number(worksheet, row, column, spec.number(teacher), format);
-    case ColumnKind::AnnualTotal: break;
-  }
-  const std::string formula = AnnualTotalFormula(teacher.sheetName);
-  return worksheet_write_formula_num(worksheet, row, column, formula.c_str(), format, spec.number(teacher));
-}
+constexpr int kColumnCount = static_cast<int>(kColumns.size());
 
 CellFormat Bordered(bool bold, bool number) {
   CellFormat format;
@@ -97,6 +82,28 @@ CellFormat Bordered(bool bold, bool number) {
   format.vertical = VerticalAlignment::Center;
   format.horizontal = number ? HorizontalAlignment::Center : HorizontalAlignment::General;
   format.wrapText = !number;
+  return format;
+}
+
+CellFormat Heading() {
+  CellFormat format = Bordered(true, true);
+  format.wrapText = true;
+  return format;
+}
+
+CellFormat Title() {
+  CellFormat format;
+  format.bold = true;
+  format.fontSize = kTitleFontSize;
+  format.horizontal = HorizontalAlignment::Center;
+  format.vertical = VerticalAlignment::Center;
+  format.wrapText = true;
+  return format;
+}
+
+CellFormat Signature() {
+  CellFormat format;
+  format.vertical = VerticalAlignment::Bottom;
   return format;
 }
 
@@ -126,70 +133,97 @@ std::size_t LinesOf(const SummaryRow& row, const std::array<double, kColumns.siz
   return lines;
 }
 
-CellFormat Heading() {
-  CellFormat format = Bordered(true, true);
-  format.wrapText = true;
-  return format;
+// "E4:E9", or "E4" for a single cell.
+std::string ColumnRange(int column, int firstRow, int lastRow) {
+  const std::string first = ColumnLetters(column) + std::to_string(firstRow);
+  return firstRow == lastRow ? first : first + ":" + ColumnLetters(column) + std::to_string(lastRow);
+}
+
+// Cells are added in the order they are written, formats as they are first used.
+class SheetBuilder {
+ public:
+  explicit SheetBuilder(SummarySheet& sheet) : sheet_(sheet) {}
+
+  void Text(int row, int column, std::string text, const CellFormat& format, int lastColumn = 0) {
+    SummaryCell& cell = Add(row, column, SummaryCellKind::Text, format);
+    cell.text = std::move(text);
+    cell.lastColumn = std::max(column, lastColumn);
+  }
+  void Number(int row, int column, double number, const CellFormat& format) {
+    Add(row, column, SummaryCellKind::Number, format).number = number;
+  }
+  void Formula(int row, int column, std::string formula, double result, const CellFormat& format) {
+    SummaryCell& cell = Add(row, column, SummaryCellKind::Formula, format);
+    cell.formula = std::move(formula);
+    cell.number = result;
+  }
+  void Blank(int row, int column, const CellFormat& format) { Add(row, column, SummaryCellKind::Blank, format); }
+
+ private:
+  SummaryCell& Add(int row, int column, SummaryCellKind kind, const CellFormat& format) {
+    SummaryCell& cell = sheet_.cells.emplace_back();
+    cell.row = row;
+    cell.column = column;
+    cell.lastColumn = column;
+    cell.kind = kind;
+    cell.format = FormatIndex(format);
+    return cell;
+  }
+  std::size_t FormatIndex(const CellFormat& format) {
+    const auto known = std::find(sheet_.formats.begin(), sheet_.formats.end(), format);
+    if (known != sheet_.formats.end()) return static_cast<std::size_t>(known - sheet_.formats.begin());
+    sheet_.formats.push_back(format);
+    return sheet_.formats.size() - 1;
+  }
+
+  SummarySheet& sheet_;
+};
+
+// The title across all the columns, as many lines high as its text needs.
+void AddTitle(SummarySheet& sheet, SheetBuilder& cells, const std::string& title) {
+  const std::size_t lines = (CharacterCount(title) + kTitleLineLength - 1) / kTitleLineLength;
+  sheet.heights.push_back({kTitleRow, kTitleLineHeight * static_cast<double>(std::max<std::size_t>(lines, 1)) + 4});
+  cells.Text(kTitleRow, 1, title, Title(), kColumnCount);
+}
+
+void AddTeacher(SheetBuilder& cells, int row, const SummaryRow& teacher) {
+  for (int column = 1; column <= kColumnCount; ++column) {
+    const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
+    const CellFormat format = Bordered(false, spec.kind != ColumnKind::Text);
+    switch (spec.kind) {
+      case ColumnKind::Text: cells.Text(row, column, spec.text(teacher), format); break;
+      case ColumnKind::Number: cells.Number(row, column, spec.number(teacher), format); break;
+      case ColumnKind::AnnualTotal:
+        cells.Formula(row, column, AnnualTotalFormula(teacher.sheetName), spec.number(teacher), format);
+        break;
+    }
+  }
 }
 
 // The total row: the label, then the sum of every summed column with its result.
-lxw_error WriteTotals(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, lxw_row_t totalRow,
-                      XlsxFormats& formats) {
-  lxw_error error = Text(worksheet, totalRow, 0, kTotalLabel, formats.For(Bordered(true, false)));
-  for (lxw_col_t column = 1; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
-    const SummaryColumn& spec = kColumns[column];
-    lxw_format* format = formats.For(Bordered(true, spec.kind != ColumnKind::Text));
+void AddTotals(SheetBuilder& cells, const std::vector<SummaryRow>& rows, int totalRow) {
+  cells.Text(totalRow, 1, kTotalLabel, Bordered(true, false));
+  for (int column = 2; column <= kColumnCount; ++column) {
+    const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
+    const CellFormat format = Bordered(true, spec.kind != ColumnKind::Text);
     if (!spec.summed) {
-      error = worksheet_write_blank(worksheet, totalRow, column, format);
+      cells.Blank(totalRow, column, format);
       continue;
     }
-    std::array<char, 32> range{};
-    lxw_rowcol_to_range(range.data(), kFirstTeacherRow, column, totalRow - 1, column);
     double sum = 0;
     for (const SummaryRow& row : rows) sum += spec.number(row);
-    const std::string formula = "=SUM(" + std::string(range.data()) + ")";
-    error = worksheet_write_formula_num(worksheet, totalRow, column, formula.c_str(), format, sum);
+    cells.Formula(totalRow, column, "SUM(" + ColumnRange(column, kFirstTeacherRow, totalRow - 1) + ")", sum, format);
   }
-  return error;
-}
-
-// The title across all the columns, as many lines high as its text needs.
-lxw_error WriteTitle(lxw_worksheet* worksheet, const std::string& title, XlsxFormats& formats) {
-  CellFormat format;
-  format.bold = true;
-  format.fontSize = kTitleFontSize;
-  format.horizontal = HorizontalAlignment::Center;
-  format.vertical = VerticalAlignment::Center;
-  format.wrapText = true;
-  const std::size_t lines = (CharacterCount(title) + kTitleLineLength - 1) / kTitleLineLength;
-  worksheet_set_row(worksheet, kTitleRow, kTitleLineHeight * static_cast<double>(std::max<std::size_t>(lines, 1)) + 4,
-                    nullptr);
-  return worksheet_merge_range(worksheet, kTitleRow, 0, kTitleRow, kColumns.size() - 1,
-                               EscapedForWorkbook(title).c_str(), formats.For(format));
 }
 
 // The director's and the deputy director's lines below the total row.
-lxw_error WriteSignatures(lxw_worksheet* worksheet, lxw_row_t totalRow, XlsxFormats& formats) {
-  CellFormat format;
-  format.vertical = VerticalAlignment::Bottom;
-  lxw_error error = LXW_NO_ERROR;
-  lxw_row_t row = totalRow + kGapBeforeSignatures;
+void AddSignatures(SummarySheet& sheet, SheetBuilder& cells, int totalRow) {
+  int row = totalRow + kGapBeforeSignatures;
   for (const char* line : kSignatureLines) {
-    if (error != LXW_NO_ERROR) break;
-    worksheet_set_row(worksheet, row, kSignatureRowHeight, nullptr);  // room to sign above the line
-    error = worksheet_merge_range(worksheet, row, 0, row, kColumns.size() - 1, line, formats.For(format));
+    sheet.heights.push_back({row, kSignatureRowHeight});  // room to sign above the line
+    cells.Text(row, 1, line, Signature(), kColumnCount);
     row += kGapBetweenSignatures;
   }
-  return error;
-}
-
-void SetPage(lxw_worksheet* worksheet) {
-  worksheet_set_landscape(worksheet);
-  worksheet_set_paper(worksheet, 9);  // A4
-  worksheet_fit_to_pages(worksheet, 1, 0);
-  worksheet_repeat_rows(worksheet, kHeadingRow, kHeadingRow);
-  worksheet_freeze_panes(worksheet, kFirstTeacherRow, 0);
-  worksheet_set_footer(worksheet, "&C&P");
 }
 
 }  // namespace
@@ -209,7 +243,7 @@ SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetN
 std::string AnnualTotalFormula(const std::string& sheetName) {
   std::string quoted;
   for (char c : sheetName) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-  return "='" + quoted + "'!" + ColumnLetters(kAnnualTotalCell.column) + std::to_string(kAnnualTotalCell.row);
+  return "'" + quoted + "'!" + ColumnLetters(kAnnualTotalCell.column) + std::to_string(kAnnualTotalCell.row);
 }
 
 std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) {
@@ -218,7 +252,7 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
     const auto first = row.school.find_first_not_of(" \t");
     if (first == std::string::npos) continue;
     const std::string school = row.school.substr(first, row.school.find_last_not_of(" \t") - first + 1);
-    if (std::ranges::find(schools, school) == schools.end()) schools.push_back(school);
+    if (std::find(schools.begin(), schools.end(), school) == schools.end()) schools.push_back(school);
   }
   std::string title;
   for (const std::string& school : schools) title += (title.empty() ? "" : ", ") + school;
@@ -234,33 +268,30 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
          " o'quv yili uchun yillik ish yuklamasi";
 }
 
-lxw_error WriteStaffSummary(lxw_worksheet* worksheet, const std::vector<SummaryRow>& rows, int calendarYear,
-                            XlsxFormats& formats) {
-  lxw_error error = WriteTitle(worksheet, SummaryTitle(rows, calendarYear), formats);
-  lxw_format* heading = formats.For(Heading());
-  worksheet_set_row(worksheet, kHeadingRow, kHeadingRowHeight, nullptr);
+SummarySheet DescribeStaffSummary(const std::vector<SummaryRow>& rows, int calendarYear) {
+  SummarySheet sheet;
+  SheetBuilder cells(sheet);
+  AddTitle(sheet, cells, SummaryTitle(rows, calendarYear));
+  sheet.heights.push_back({kHeadingRow, kHeadingRowHeight});
   const auto widths = ColumnWidths(rows);
-  for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
-    worksheet_set_column(worksheet, column, column, widths[column], nullptr);
-    error = Text(worksheet, kHeadingRow, column, kColumns[column].heading, heading);
+  sheet.columnWidths.assign(widths.begin(), widths.end());
+  for (int column = 1; column <= kColumnCount; ++column) {
+    cells.Text(kHeadingRow, column, kColumns[static_cast<std::size_t>(column - 1)].heading, Heading());
   }
-  for (std::size_t i = 0; i < rows.size() && error == LXW_NO_ERROR; ++i) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int row = kFirstTeacherRow + static_cast<int>(i);
     // A spreadsheet program takes a stored height as it is: a row of wrapped text says its own.
     const std::size_t lines = LinesOf(rows[i], widths);
-    if (lines > 1) {
-      worksheet_set_row(worksheet, static_cast<lxw_row_t>(kFirstTeacherRow + i),
-                        kLineHeight * static_cast<double>(lines) + 3, nullptr);
-    }
-    for (lxw_col_t column = 0; column < kColumns.size() && error == LXW_NO_ERROR; ++column) {
-      lxw_format* format = formats.For(Bordered(false, kColumns[column].kind != ColumnKind::Text));
-      error = WriteCell(worksheet, static_cast<lxw_row_t>(kFirstTeacherRow + i), column, rows[i], format);
-    }
+    if (lines > 1) sheet.heights.push_back({row, kLineHeight * static_cast<double>(lines) + 3});
+    AddTeacher(cells, row, rows[i]);
   }
-  if (error != LXW_NO_ERROR) return error;
-  SetPage(worksheet);
-  const auto totalRow = static_cast<lxw_row_t>(kFirstTeacherRow + rows.size());
-  error = WriteTotals(worksheet, rows, totalRow, formats);
-  return error == LXW_NO_ERROR ? WriteSignatures(worksheet, totalRow, formats) : error;
+  const int totalRow = kFirstTeacherRow + static_cast<int>(rows.size());
+  AddTotals(cells, rows, totalRow);
+  AddSignatures(sheet, cells, totalRow);
+  sheet.page.repeatedRow = kHeadingRow;
+  sheet.page.frozenRows = kFirstTeacherRow - 1;
+  sheet.page.footer = kPageNumberFooter;
+  return sheet;
 }
 
 }  // namespace soatnoma::batch

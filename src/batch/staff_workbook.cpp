@@ -1,27 +1,24 @@
 #include "batch/staff_workbook.h"
 
+#include "batch/xlsx_staff_summary.h"
+
 namespace soatnoma::batch {
 
 StaffWorkbook::StaffWorkbook(const std::string& path, int calendarYear)
-    : workbook_(path, ReportSheet().Font()),
-      summary_(workbook_.AddWorksheet(kSummarySheetName)),
-      names_({kSummarySheetName}),
-      calendarYear_(calendarYear) {}
+    : workbook_(path, ReportSheet().Font()), summary_(workbook_.AddWorksheet(kSummarySheetName)), book_(calendarYear) {}
 
 bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) {
-  const std::string sheetName = names_.Claim(teacher.name);
-  const lxw_error error = workbook_.AddReport(sheetName, report);
+  const lxw_error error = workbook_.AddReport(book_.Add(teacher, report), report);
   if (error != LXW_NO_ERROR) {
     detail = lxw_strerror(error);
     return false;
   }
-  rows_.push_back(SummaryRowFor(teacher, sheetName, report));
   return true;
 }
 
 bool StaffWorkbook::Finish(std::string& detail) {
-  const lxw_error error =
-      summary_ == nullptr ? LXW_ERROR_MEMORY_MALLOC_FAILED : WriteStaffSummary(summary_, rows_, calendarYear_, workbook_.Formats());
+  const lxw_error error = summary_ == nullptr ? LXW_ERROR_MEMORY_MALLOC_FAILED
+                                              : WriteStaffSummary(summary_, book_.Summary(), workbook_.Formats());
   if (error != LXW_NO_ERROR) {
     detail = lxw_strerror(error);
     return false;

@@ -1,12 +1,9 @@
 #pragma once
-// The staff as one workbook: the summary sheet "Jami" first, then a sheet per teacher in
-// roster order, each named after the teacher and holding the full report.
+// The staff as one workbook file, in the plan of staff_book.h: the summary sheet "Jami"
+// first, then a sheet per teacher in roster order, each holding the full report.
 
-#include <vector>
-
-#include "batch/sheet_names.h"
+#include "batch/staff_book.h"
 #include "batch/staff_file.h"
-#include "batch/staff_summary.h"
 #include "report/xlsx_report_workbook.h"
 
 namespace soatnoma::batch {
@@ -22,9 +19,7 @@ class StaffWorkbook : public StaffFile {
  private:
   XlsxReportWorkbook workbook_;
   lxw_worksheet* summary_;
-  SheetNames names_;
-  std::vector<SummaryRow> rows_;
-  int calendarYear_;
+  StaffBook book_;
 };
 
 }  // namespace soatnoma::batch

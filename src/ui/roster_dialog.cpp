@@ -15,6 +15,7 @@
 
 #include "batch/example_roster.h"
 #include "batch/roster_source.h"
+#include "batch/staff_book.h"
 #include "model/number_text.h"
 #include "ui/staff_export_progress.h"
 
@@ -224,7 +225,8 @@ void RosterDialog::FitColumns() {
 
 QString RosterDialog::SuggestedPath(const QString& suffix) const {
   const QFileInfo roster(rosterPath_);
-  return roster.dir().filePath(roster.completeBaseName() + QLatin1Char('.') + suffix);
+  return roster.dir().filePath(
+      QString::fromStdString(batch::StaffFileName(roster.fileName().toStdString(), suffix.toStdString())));
 }
 
 void RosterDialog::SaveStaff(batch::StaffFileFormat format) {

@@ -1,0 +1,29 @@
+#include "batch/staff_book.h"
+
+namespace soatnoma::batch {
+namespace {
+
+// The staff's file without a name of its own: the word for "staff".
+constexpr const char* kUnnamedStaff = "Xodimlar";
+
+}  // namespace
+
+StaffBook::StaffBook(int calendarYear) : names_({kSummarySheetName}), calendarYear_(calendarYear) {}
+
+std::string StaffBook::Add(const RosterTeacher& teacher, const ReportSheet& report) {
+  std::string sheetName = names_.Claim(teacher.name);
+  rows_.push_back(SummaryRowFor(teacher, sheetName, report));
+  return sheetName;
+}
+
+SummarySheet StaffBook::Summary() const { return DescribeStaffSummary(rows_, calendarYear_); }
+
+std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix) {
+  const auto slash = rosterFileName.find_last_of("/\\");
+  std::string name = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
+  const auto dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return (name.empty() ? std::string(kUnnamedStaff) : name) + "." + suffix;
+}
+
+}  // namespace soatnoma::batch

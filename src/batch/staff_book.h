@@ -1,0 +1,38 @@
+#pragma once
+// The staff workbook's plan, the same in every edition: the summary "Jami" is the first
+// sheet, then a sheet per teacher in roster order, each named after its teacher; the
+// summary is described once every teacher is in.
+
+#include <string>
+#include <vector>
+
+#include "batch/roster.h"
+#include "batch/sheet_names.h"
+#include "batch/staff_summary.h"
+#include "report/report_sheet.h"
+
+namespace soatnoma::batch {
+
+class StaffBook {
+ public:
+  // The summary names the school year calendarYear/calendarYear+1.
+  explicit StaffBook(int calendarYear);
+
+  // The teacher's finished report comes next: the name of its sheet.
+  std::string Add(const RosterTeacher& teacher, const ReportSheet& report);
+
+  int Teachers() const { return static_cast<int>(rows_.size()); }
+  SummarySheet Summary() const;
+
+ private:
+  SheetNames names_;
+  std::vector<SummaryRow> rows_;
+  int calendarYear_;
+};
+
+// The file a staff's workbook is offered under: the roster's own name with the suffix
+// ("xodimlar.csv" gives "xodimlar.xlsx"); a name that is only a suffix gives "Xodimlar".
+// Any folder in front is dropped. suffix without the dot.
+std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix);
+
+}  // namespace soatnoma::batch
