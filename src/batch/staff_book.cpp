@@ -8,6 +8,22 @@ constexpr const char* kUnnamedStaff = "Xodimlar";
 
 }  // namespace
 
+std::string TooManyTeachersMessage() {
+  return "Hisobot saqlanmadi: bir kitobga " + std::to_string(kMaxWorkbookTeachers) +
+         " dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.";
+}
+
+ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {
+  ReportRequest request;
+  request.category = teacher.category;
+  request.weeklyHours = teacher.weeklyHours;
+  request.rate = teacher.rate;
+  request.classLeader = teacher.classLeader;
+  request.texts = {teacher.school, teacher.subject, teacher.name};
+  request.calendarYear = calendarYear;
+  return request;
+}
+
 StaffBook::StaffBook(int calendarYear) : names_({kSummarySheetName}), calendarYear_(calendarYear) {}
 
 std::string StaffBook::Add(const RosterTeacher& teacher, const ReportSheet& report) {

@@ -9,9 +9,20 @@
 #include "batch/roster.h"
 #include "batch/sheet_names.h"
 #include "batch/staff_summary.h"
+#include "report/report_builder.h"
 #include "report/report_sheet.h"
 
 namespace soatnoma::batch {
+
+// A workbook holds every sheet in memory until it is written, about 65 KB a teacher; a
+// larger staff is refused rather than let it run the computer out of memory. A PDF is
+// written page by page and has no such limit.
+inline constexpr std::size_t kMaxWorkbookTeachers = 5000;
+// Why a larger staff's workbook is refused.
+std::string TooManyTeachersMessage();
+
+// The report request of a roster row, its texts exactly as in the roster.
+ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear);
 
 class StaffBook {
  public:

@@ -7,23 +7,11 @@
 
 namespace soatnoma::batch {
 
-ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {
-  ReportRequest request;
-  request.category = teacher.category;
-  request.weeklyHours = teacher.weeklyHours;
-  request.rate = teacher.rate;
-  request.classLeader = teacher.classLeader;
-  request.texts = {teacher.school, teacher.subject, teacher.name};
-  request.calendarYear = calendarYear;
-  return request;
-}
-
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress) {
   StaffExportResult result;
   if (request.format == StaffFileFormat::Xlsx && request.teachers.size() > kMaxWorkbookTeachers) {
     result.status = StaffExportStatus::NotWritten;
-    result.message = "Hisobot saqlanmadi: bir kitobga " + std::to_string(kMaxWorkbookTeachers) +
-                     " dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.";
+    result.message = TooManyTeachersMessage();
     return result;
   }
   const auto total = static_cast<int>(request.teachers.size());

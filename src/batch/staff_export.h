@@ -11,15 +11,11 @@
 #include <vector>
 
 #include "batch/roster.h"
+#include "batch/staff_book.h"
 #include "batch/staff_file.h"
 #include "report/report_builder.h"
 
 namespace soatnoma::batch {
-
-// A workbook holds every sheet in memory until it is written, about 65 KB a teacher; a
-// larger staff is refused rather than let it run the computer out of memory. A PDF is
-// written page by page and has no such limit.
-inline constexpr std::size_t kMaxWorkbookTeachers = 5000;
 
 // Told after each teacher how many are done of how many, and once more when the file is
 // complete, just before it replaces an earlier one; returning false stops the export.
@@ -45,9 +41,6 @@ struct StaffExportResult {
   std::vector<RosterProblem> refused;  // teachers whose report could not be made
   std::string message;                 // why the file was not written (Uzbek)
 };
-
-// The report request of a roster row, its texts exactly as in the roster.
-ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear);
 
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress = {});
 

@@ -72,6 +72,13 @@ struct SummaryPage {
   int repeatedRow = 0;  // printed on top of every page
   int frozenRows = 0;   // kept in view above the teachers when scrolling
   std::string footer;   // in the workbook's header and footer codes
+  // inches, a spreadsheet's usual ones
+  double leftMargin = 0.7;
+  double rightMargin = 0.7;
+  double topMargin = 0.75;
+  double bottomMargin = 0.75;
+  double headerMargin = 0.3;
+  double footerMargin = 0.3;
 };
 
 struct SummarySheet {

@@ -32,7 +32,11 @@ void SetPage(lxw_worksheet* worksheet, const SummaryPage& page) {
   worksheet_fit_to_pages(worksheet, static_cast<uint16_t>(page.pagesWide), static_cast<uint16_t>(page.pagesTall));
   worksheet_repeat_rows(worksheet, Row(page.repeatedRow), Row(page.repeatedRow));
   worksheet_freeze_panes(worksheet, static_cast<lxw_row_t>(page.frozenRows), 0);
-  worksheet_set_footer(worksheet, page.footer.c_str());
+  worksheet_set_margins(worksheet, page.leftMargin, page.rightMargin, page.topMargin, page.bottomMargin);
+  // The page has no header; the library keeps its margin at the usual 0.3 inches.
+  lxw_header_footer_options footer{};
+  footer.margin = page.footerMargin;
+  worksheet_set_footer_opt(worksheet, page.footer.c_str(), &footer);
 }
 
 }  // namespace

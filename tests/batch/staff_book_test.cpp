@@ -23,13 +23,7 @@ RosterTeacher Teacher(std::string name, std::string weekly, bool leader) {
 }
 
 ReportSheet ReportOf(const RosterTeacher& teacher) {
-  ReportRequest request;
-  request.weeklyHours = teacher.weeklyHours;
-  request.rate = teacher.rate;
-  request.classLeader = teacher.classLeader;
-  request.texts = {teacher.school, teacher.subject, teacher.name};
-  request.calendarYear = 2025;
-  return std::get<ReportSheet>(BuildReport(request));
+  return std::get<ReportSheet>(BuildReport(ReportRequestFor(teacher, 2025)));
 }
 
 const SummaryCell* CellAt(const SummarySheet& sheet, int row, int column) {

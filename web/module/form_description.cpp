@@ -42,6 +42,29 @@ const char* VerticalName(VerticalAlignment alignment) {
   return "bottom";
 }
 
+}  // namespace
+
+void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, const StandardFont& font) {
+  json.Key("formats").BeginArray();
+  for (const CellFormat& format : formats) {
+    json.BeginObject();
+    json.Key("bold").Bool(format.bold);
+    json.Key("fontSize").Number(format.fontSize.value_or(font.size));
+    json.Key("horizontal").String(HorizontalName(format.horizontal));
+    json.Key("vertical").String(VerticalName(format.vertical));
+    json.Key("wrapText").Bool(format.wrapText);
+    json.Key("rotation").Integer(format.orientation);
+    json.Key("indent").Integer(format.indentLevel);
+    json.Key("shrinkToFit").Bool(format.shrinkToFit);
+    json.Key("numberFormat").String(format.numberFormat);
+    json.Key("border").String(format.border == LineStyle::Continuous ? "thin" : "none");
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+namespace {
+
 // The distinct formats of the sheet; the first is a cell's format left as it was.
 class FormatTable {
  public:
@@ -56,22 +79,7 @@ class FormatTable {
   }
 
   void Write(JsonWriter& json, const StandardFont& font) const {
-    json.Key("formats").BeginArray();
-    for (const CellFormat& format : formats_) {
-      json.BeginObject();
-      json.Key("bold").Bool(format.bold);
-      json.Key("fontSize").Number(format.fontSize.value_or(font.size));
-      json.Key("horizontal").String(HorizontalName(format.horizontal));
-      json.Key("vertical").String(VerticalName(format.vertical));
-      json.Key("wrapText").Bool(format.wrapText);
-      json.Key("rotation").Integer(format.orientation);
-      json.Key("indent").Integer(format.indentLevel);
-      json.Key("shrinkToFit").Bool(format.shrinkToFit);
-      json.Key("numberFormat").String(format.numberFormat);
-      json.Key("border").String(format.border == LineStyle::Continuous ? "thin" : "none");
-      json.EndObject();
-    }
-    json.EndArray();
+    WriteFormats(json, formats_, font);
   }
 
  private:
@@ -207,7 +215,8 @@ void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& lay
 
 }  // namespace
 
-std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes) {
+std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes,
+                         bool withBoxes) {
   JsonWriter json;
   FormatTable formats;
   json.BeginObject();
@@ -215,7 +224,7 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
   WriteCells(json, sheet, formats);
   formats.Write(json, sheet.Font());
   WriteSizes(json, sheet, layout);
-  WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
+  if (withBoxes) WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
   WriteProperties(json, notes);

@@ -6,6 +6,7 @@
 // every corrected cell, as the workbook's custom properties.
 
 #include <string>
+#include <vector>
 
 #include "json_writer.h"
 #include "report/report_sheet.h"
@@ -14,8 +15,12 @@
 
 namespace soatnoma::web {
 
-std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes = {});
+// withBoxes false: what a workbook needs only, without the drawn boxes.
+std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes = {},
+                         bool withBoxes = true);
 
+// The cell formats as "formats" of the form; a size left to the standard font is the font's.
+void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, const StandardFont& font);
 // The drawn boxes of the rows first..last, as "boxes" of the form.
 void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow);
 // The custom properties a workbook of the report carries: the mark, then one per corrected cell.

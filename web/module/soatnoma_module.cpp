@@ -18,6 +18,7 @@
 #include "report/report_builder.h"
 #include "report_workbench.h"
 #include "roster_reading.h"
+#include "staff_book_bench.h"
 #include "report/report_file_name.h"
 #include "ui/form_controls.h"
 
@@ -145,6 +146,13 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("readRosterRows", &ReadRosterRows);
   emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);
   emscripten::function("notAWorkbookMessage", &NotAWorkbookMessage);
+  emscripten::function("staffWorkbookName", &StaffWorkbookName);
+  emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
+  emscripten::class_<StaffBookBench>("StaffBook")
+      .constructor<int, emscripten::val>()
+      .function("add", &StaffBookBench::Add)
+      .function("teachers", &StaffBookBench::Teachers)
+      .function("summary", &StaffBookBench::Summary);
 }
 
 }  // namespace soatnoma::web

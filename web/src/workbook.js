@@ -119,6 +119,36 @@ function customProperties(properties) {
     `xmlns:vt="http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes">${values.join('')}</Properties>`;
 }
 
+// The staff workbook: the summary sheet, described cell by cell by the module.
+function fillSummary(sheet, summary, family) {
+  const styles = summary.formats.map((format) => cellStyle(format, family));
+  summary.columns.forEach((column, index) => {
+    sheet.getColumn(index + 1).width = column.workbookWidth;
+  });
+  for (const { row, points } of summary.heights) sheet.getRow(row).height = points;
+  for (const described of summary.cells) {
+    const style = styles[described.format];
+    for (let column = described.column; column <= described.lastColumn; ++column) {
+      sheet.getCell(described.row, column).style = style;
+    }
+    const value = cellValue(described);
+    if (value !== null) sheet.getCell(described.row, described.column).value = value;
+  }
+  for (const merge of summary.merges) sheet.mergeCells(merge);
+  const { page } = summary;
+  sheet.pageSetup = {
+    paperSize: page.paperSize,
+    orientation: page.orientation,
+    fitToPage: true,
+    fitToWidth: page.pagesWide,
+    fitToHeight: page.pagesTall,
+    printTitlesRow: `${page.repeatedRow}:${page.repeatedRow}`,
+    margins: { ...page.margins },
+  };
+  sheet.headerFooter = { oddFooter: page.footer };
+  sheet.views = [{ state: 'frozen', ySplit: page.frozenRows, xSplit: 0 }];
+}
+
 async function finishPackage(buffer, form) {
   const zip = await JSZip.loadAsync(buffer);
   const edit = async (path, change) => zip.file(path, change(await zip.file(path).async('string')));
@@ -138,4 +168,36 @@ export async function writeWorkbook(form) {
   workbook.calcProperties.fullCalcOnLoad = true;
   fillSheet(workbook.addWorksheet(form.sheetName), form);
   return finishPackage(await workbook.xlsx.writeBuffer(), form);
+}
+
+// The staff workbook as the command line writes it: the summary first, then a sheet per
+// teacher holding the full report. Sheets are added one at a time, so the page can do the
+// work in slices; finish() gives the bytes.
+export class StaffWorkbookWriter {
+  constructor(summaryName) {
+    this.workbook = new ExcelJS.Workbook();
+    this.workbook.calcProperties.fullCalcOnLoad = true;
+    this.summary = this.workbook.addWorksheet(summaryName);
+    this.rowsOfSheets = [];
+    this.font = null;
+  }
+
+  addReport(sheetName, form) {
+    fillSheet(this.workbook.addWorksheet(sheetName), form);
+    this.rowsOfSheets.push(form.rows);
+    this.font = form.font;
+  }
+
+  async finish(summary) {
+    fillSummary(this.summary, summary, this.font.family);
+    // Stored unpacked by the library, packed once when the package is finished.
+    const buffer = await this.workbook.xlsx.writeBuffer({ zip: { compression: 'STORE' } });
+    const zip = await JSZip.loadAsync(buffer);
+    const edit = async (path, change) => zip.file(path, change(await zip.file(path).async('string')));
+    await edit('xl/styles.xml', (styles) => withStandardFont(styles, this.font));
+    for (const [index, rows] of this.rowsOfSheets.entries()) {
+      await edit(`xl/worksheets/sheet${index + 2}.xml`, (sheet) => withAutomaticRows(sheet, rows));
+    }
+    return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
+  }
 }

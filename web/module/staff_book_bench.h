@@ -1,0 +1,41 @@
+#pragma once
+// The staff workbook for the page: each teacher of the roster made into the finished
+// report in turn, on the sheet the staff workbook's plan names, and at the end the summary
+// "Jami"; the page writes what this describes.
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "batch/staff_book.h"
+
+namespace soatnoma::web {
+
+class StaffBookBench {
+ public:
+  // calendarYear: the reports' and the summary's school year Y/Y+1; measure: the page's
+  // text measure.
+  StaffBookBench(int calendarYear, emscripten::val measure);
+
+  // The next teacher, {line, name, school, subject, category, weeklyHours, rate,
+  // classLeader} as the roster gave it: {ok, sheetName, form} with the form as buildForm
+  // describes it, or {ok: false, line, message} when no report can be made of it.
+  std::string Add(const emscripten::val& teacher);
+
+  int Teachers() const { return book_.Teachers(); }
+
+  // The summary sheet: {name, formats, columns, heights, cells, merges, page}.
+  std::string Summary() const;
+
+ private:
+  emscripten::val measure_;
+  batch::StaffBook book_;
+  int calendarYear_;
+};
+
+// The name the staff's workbook is offered under, from the roster's file name.
+std::string StaffWorkbookName(const std::string& rosterFileName);
+// Why a workbook of so many teachers is not made; empty when it is.
+std::string StaffWorkbookRefusal(int teachers);
+
+}  // namespace soatnoma::web
