@@ -152,6 +152,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .constructor<int, emscripten::val>()
       .function("add", &StaffBookBench::Add)
       .function("teachers", &StaffBookBench::Teachers)
+      .class_function("summaryName", &StaffBookBench::SummaryName)
       .function("summary", &StaffBookBench::Summary);
 }
 

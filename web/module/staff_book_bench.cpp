@@ -82,7 +82,8 @@ void WritePage(JsonWriter& json, const batch::SummaryPage& page) {
 
 std::string Refused(int line, std::string_view message) {
   JsonWriter json;
-  json.BeginObject().Key("ok").Bool(false).Key("line").Integer(line).Key("message").String(message).EndObject();
+  json.BeginObject().Key("ok").Bool(false).Key("line").Integer(line);
+  json.Key("reason").String(batch::DescribeProblem({line, std::string(message)})).EndObject();
   return json.Text();
 }
 

@@ -18,11 +18,13 @@ class StaffBookBench {
   StaffBookBench(int calendarYear, emscripten::val measure);
 
   // The next teacher, {line, name, school, subject, category, weeklyHours, rate,
-  // classLeader} as the roster gave it: {ok, sheetName, form} with the form as buildForm
-  // describes it, or {ok: false, line, message} when no report can be made of it.
+  // classLeader} as the roster gave it: {ok, sheetName, form} with the form as a workbook
+  // needs it (buildForm's without the drawn boxes), or {ok: false, line, reason} with the
+  // reason as "qator N: ..." when no report can be made of it.
   std::string Add(const emscripten::val& teacher);
 
   int Teachers() const { return book_.Teachers(); }
+  static std::string SummaryName() { return batch::kSummarySheetName; }
 
   // The summary sheet: {name, formats, columns, heights, cells, merges, page}.
   std::string Summary() const;

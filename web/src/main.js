@@ -8,6 +8,7 @@ import { drawPage } from './report_view.js';
 import { ReportEditing } from './corrections.js';
 import { KeptReports } from './kept_reports.js';
 import { createRosterPanel } from './roster.js';
+import { createStaffActions } from './staff.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -286,7 +287,14 @@ async function start() {
   byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
   byId('ZoomFit').addEventListener('click', () => zoomReport(null));
 
-  createRosterPanel({ module, onTeachers: (teachers) => { document.body.dataset.staff = String(teachers.length); } });
+  const staff = createStaffActions({ module, measure, saveBytes });
+  createRosterPanel({
+    module,
+    onTeachers: (teachers) => {
+      document.body.dataset.staff = String(teachers.length);
+      staff.setTeachers(teachers);
+    },
+  });
 
   // Reports left unsaved when the page was last closed are offered back.
   const offer = byId('Recovery');

@@ -13,7 +13,7 @@ import { pathToFileURL } from 'node:url';
 import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
-import { cli, launchChromium, webBuild } from './support.mjs';
+import { cli, convertInLibreOffice, launchChromium, webBuild } from './support.mjs';
 
 const pagePath = path.join(webBuild, 'soatnoma.html');
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-page-'));
@@ -156,18 +156,10 @@ test('"Excel kitobi" downloads the workbook the command line writes, under the d
 });
 
 test('LibreOffice recalculates the downloaded workbook to what the page shows', () => {
-  const profile = path.join(scratch, 'office', 'user');
-  mkdirSync(profile, { recursive: true });
-  writeFileSync(path.join(profile, 'registrymodifications.xcu'), `<?xml version="1.0" encoding="UTF-8"?>
-<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
-<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
-</oor:items>
-`);
   const out = path.join(scratch, 'csv');
   const page = path.join(scratch, 'page.xlsx');
   writeFileSync(page, readFileSync(pageWorkbook));
-  execFileSync('soffice', [`-env:UserInstallation=${pathToFileURL(path.join(scratch, 'office')).href}`, '--headless',
-    '--convert-to', 'csv:Text - txt - csv (StarCalc):44,34,76', '--outdir', out, page, cliWorkbook], { stdio: 'ignore' });
+  convertInLibreOffice(scratch, 'csv:Text - txt - csv (StarCalc):44,34,76', out, [page, cliWorkbook]);
   const rows = (file) => readFileSync(path.join(out, file), 'utf8').split('\n');
   const ours = rows('page.csv');
   assert.deepEqual(ours, rows('cli.csv'));

@@ -1,7 +1,9 @@
 // What the browser edition's tests share: where the built parts are, and the module.
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const root = path.resolve(here, '../..');
@@ -33,4 +35,18 @@ export async function launchChromium(scratch) {
     args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
       '--disable-component-update', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
   });
+}
+
+// LibreOffice headless converts the files into the folder out with the filter given, every
+// formula recalculated as the file is loaded; its profile lives in scratch.
+export function convertInLibreOffice(scratch, filter, out, files) {
+  const profile = path.join(scratch, 'office', 'user');
+  mkdirSync(profile, { recursive: true });
+  writeFileSync(path.join(profile, 'registrymodifications.xcu'), `<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+</oor:items>
+`);
+  execFileSync('soffice', [`-env:UserInstallation=${pathToFileURL(path.join(scratch, 'office')).href}`, '--headless',
+    '--convert-to', filter, '--outdir', out, ...files], { stdio: 'ignore' });
 }

@@ -1,0 +1,177 @@
+// The whole staff at once: the roster's ready teachers into one workbook (the summary
+// "Jami", then a sheet per teacher, as the command line's batch writes it) and into a print
+// of every teacher's page. Each report, its sheet's name and the summary come from the
+// module; here they are only drawn and serialised. The work goes in slices, so the page
+// stays responsive, the progress bar moves and "To'xtatish" is heard.
+
+import { drawPage } from './report_view.js';
+
+// How long one slice of work may hold the page, milliseconds.
+const SLICE = 12;
+
+function byId(document, id) {
+  return document.getElementById(id);
+}
+
+// Lets the browser draw and take clicks before the next slice.
+function yieldToPage() {
+  return new Promise((resolve) => {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = () => resolve();
+    channel.port2.postMessage(null);
+  });
+}
+
+class Stopped extends Error {}
+
+// document, module, measure, saveBytes(bytes, fileName), and the clock of the reports' school year.
+export function createStaffActions({ module, measure, saveBytes, document = globalThis.document, today = () => new Date() }) {
+  const saveButton = byId(document, 'SaveStaffXlsx');
+  const printButton = byId(document, 'PrintStaff');
+  const stopButton = byId(document, 'StopStaff');
+  const progress = byId(document, 'StaffProgress');
+  const message = byId(document, 'StaffMessage');
+  const pages = document.createElement('div');
+  pages.id = 'StaffPages';
+  pages.className = 'staff-pages';
+  byId(document, 'Staff').after(pages);
+
+  let teachers = [];
+  let rosterName = '';
+  let working = null;  // {stopped} while a workbook or a print is being made
+
+  // The roster's file name, for the workbook's; taken as the file is chosen, before the
+  // reader lets the input go.
+  document.addEventListener('change', (event) => {
+    const file = event.target?.id === 'Roster' ? event.target.files?.[0] : null;
+    if (file) rosterName = file.name;
+  }, true);
+
+  const idle = () => {
+    saveButton.disabled = working !== null || teachers.length === 0;
+    printButton.disabled = working !== null || teachers.length === 0;
+    stopButton.hidden = working === null;
+    progress.hidden = working === null;
+  };
+
+  // Runs work(teacher, index) for every teacher, a slice at a time, with the progress shown;
+  // throws Stopped when "To'xtatish" was pressed.
+  const eachTeacher = async (job, work) => {
+    progress.max = Math.max(1, teachers.length);
+    progress.value = 0;
+    let sliceStart = performance.now();
+    for (const [index, teacher] of teachers.entries()) {
+      if (job.stopped) throw new Stopped();
+      work(teacher, index);
+      if (performance.now() - sliceStart > SLICE) {
+        progress.value = index + 1;
+        await yieldToPage();
+        sliceStart = performance.now();
+      }
+    }
+    progress.value = teachers.length;
+    await yieldToPage();
+    if (job.stopped) throw new Stopped();
+  };
+
+  const say = (text, refused = false) => {
+    message.textContent = text;
+    message.classList.toggle('refused', refused);
+  };
+
+  // One piece of work at a time: the buttons wait, "To'xtatish" is offered. stoppedText:
+  // what is said when it is stopped.
+  const run = async (stoppedText, work) => {
+    if (working || teachers.length === 0) return;
+    const job = { stopped: false };
+    working = job;
+    idle();
+    say('');
+    try {
+      await work(job);
+    } catch (fault) {
+      const stopped = fault instanceof Stopped;
+      say(stopped ? stoppedText : String(fault), !stopped);
+      document.body.dataset.staffWork = stopped ? 'stopped' : 'failed';
+    } finally {
+      working = null;
+      idle();
+    }
+  };
+
+  const refusedLines = (refused) =>
+    (refused.length === 0 ? '' : `\nTayyorlanmagan hisobotlar:\n${refused.map((r) => r.reason).join('\n')}`);
+
+  const saveWorkbook = (startedAt) => run("To'xtatildi, fayl yozilmadi.", async (job) => {
+    const tooMany = module.staffWorkbookRefusal(teachers.length);
+    if (tooMany) {
+      say(tooMany, true);
+      return;
+    }
+    const { StaffWorkbookWriter } = await import('./workbook.js');
+    const book = new module.StaffBook(today().getFullYear(), measure);
+    try {
+      const writer = new StaffWorkbookWriter(module.StaffBook.summaryName());
+      const refused = [];
+      await eachTeacher(job, (teacher) => {
+        const made = JSON.parse(book.add(teacher));
+        if (made.ok) writer.addReport(made.sheetName, made.form);
+        else refused.push(made);
+      });
+      if (book.teachers() === 0) {
+        say(`Hech bir hisobot tayyorlanmadi, fayl yozilmadi.${refusedLines(refused)}`, true);
+        return;
+      }
+      const bytes = await writer.finish(JSON.parse(book.summary()));
+      if (job.stopped) throw new Stopped();
+      saveBytes(bytes, module.staffWorkbookName(rosterName));
+      say(`${book.teachers()} ta o'qituvchining hisoboti saqlandi: ${module.staffWorkbookName(rosterName)}` +
+        refusedLines(refused));
+      performance.measure('soatnoma-staff-workbook', { start: startedAt });
+      document.body.dataset.staffWork = 'saved';
+    } finally {
+      book.delete();
+    }
+  });
+
+  // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each.
+  const print = () => run("To'xtatildi, hech narsa chop etilmadi.", async (job) => {
+    const year = today().getFullYear();
+    const drawn = document.createDocumentFragment();
+    await eachTeacher(job, (teacher) => {
+      const result = JSON.parse(module.buildForm({
+        category: teacher.category,
+        weekly: teacher.weeklyHours,
+        rate: teacher.rate,
+        leader: teacher.classLeader,
+        name: teacher.name,
+        school: teacher.school,
+        subject: teacher.subject,
+        year,
+      }, measure));
+      if (result.ok) drawn.append(drawPage(document, result.form));
+    });
+    pages.replaceChildren(drawn);
+    document.body.classList.add('printing-staff');
+    document.body.dataset.staffPages = String(pages.childElementCount);
+    window.print();
+  });
+
+  window.addEventListener('afterprint', () => {
+    document.body.classList.remove('printing-staff');
+    pages.replaceChildren();
+  });
+  saveButton.addEventListener('click', (event) => saveWorkbook(event.timeStamp));
+  printButton.addEventListener('click', () => print());
+  stopButton.addEventListener('click', () => {
+    if (working) working.stopped = true;
+  });
+
+  return {
+    setTeachers(next) {
+      teachers = Array.isArray(next) ? next : [];
+      pages.replaceChildren();
+      idle();
+    },
+  };
+}

@@ -1,0 +1,213 @@
+// The whole staff in Chromium against `soatnoma-cli batch`: a staff list chosen in
+// input#Roster gives, under "Excel kitobi (butun ro'yxat)", the workbook the command line
+// writes for the same file, compared sheet by sheet and cell by cell and once more after
+// LibreOffice has recalculated both; "To'xtatish" stops it with nothing saved; and
+// "Chop etish (butun ro'yxat)" prints a sheet of A4 landscape paper per teacher.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import ExcelJS from 'exceljs';
+
+import { cli, convertInLibreOffice, launchChromium, webBuild } from './support.mjs';
+
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-'));
+const downloads = path.join(scratch, 'downloads');
+const year = new Date().getFullYear();
+
+// Names that clash in letter case, a name too long for a sheet, apostrophes of three kinds,
+// Cyrillic, a decimal comma, two schools, and a row the list refuses.
+const roster = [
+  'ism;maktab;fan;toifa;soat;stavka;rahbar',
+  "Aliyev Vali;12;fizika;yuqori;24;;ha",
+  "ALIYEV VALI;12;kimyo;yuqori;18;20;0",
+  'Abdurahmonova Oʻgʻiloyxon Gʻaniyevna qizi;7;ona tili va adabiyot;boshlangich;22,5;;1',
+  "O'tkir G‘ulomov;12;tasviriy san'at;yuqori;30;20;",
+  'Каримова Дилноза;7;математика;yuqori;20;;ha',
+  'Yomon Soat;7;kimyo;yuqori;24abc;;',
+].join('\r\n');
+const teachers = 5;
+
+let browser;
+let page;
+
+before(async () => {
+  mkdirSync(downloads);
+  writeFileSync(path.join(scratch, 'xodimlar.csv'), roster);
+  browser = await launchChromium(scratch);
+  page = await browser.newPage();
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await page.click('#RosterOpen');
+  await (await page.$('#Roster')).uploadFile(path.join(scratch, 'xodimlar.csv'));
+  await page.waitForSelector('#Staff[data-read="xodimlar.csv"]', { timeout: 20000 });
+  await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+async function readWorkbook(file) {
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.readFile(file);
+  return workbook;
+}
+
+async function downloaded(name) {
+  const file = path.join(downloads, name);
+  for (let wait = 0; wait < 300 && !existsSync(file); ++wait) await new Promise((done) => setTimeout(done, 100));
+  return file;
+}
+
+// What matters of a cell: its value or formula with its result, and how it looks.
+function cellOf(cell) {
+  const { style } = cell;
+  return {
+    value: cell.formula ? { formula: cell.formula, result: cell.result } : cell.value,
+    bold: Boolean(style.font?.bold),
+    size: style.font?.size,
+    alignment: style.alignment ?? {},
+    border: Object.keys(style.border ?? {}).sort(),
+    numFmt: cell.numFmt ?? 'General',
+  };
+}
+
+function sheetOf(sheet) {
+  const cells = {};
+  sheet.eachRow({ includeEmpty: true }, (row) => {
+    row.eachCell({ includeEmpty: true }, (cell) => { cells[cell.address] = cellOf(cell); });
+  });
+  const widths = [];
+  for (let column = 1; column <= sheet.columnCount; ++column) widths.push(sheet.getColumn(column).width);
+  const heights = [];
+  for (let row = 1; row <= sheet.rowCount; ++row) heights.push(sheet.getRow(row).height);
+  const { orientation, paperSize, fitToPage, fitToWidth, fitToHeight, printTitlesRow, margins } = sheet.pageSetup;
+  return {
+    cells,
+    merges: [...sheet.model.merges].sort(),
+    widths,
+    heights,
+    page: { orientation, paperSize, fitToPage, fitToWidth, fitToHeight, printTitlesRow, margins },
+    footer: sheet.headerFooter?.oddFooter,
+    frozen: (sheet.views ?? []).filter((view) => view.state === 'frozen').map((view) => view.ySplit),
+  };
+}
+
+const stopAt = (part) => page.evaluate((wanted) => {
+  // The stop is pressed the moment the progress bar shows the part wanted done.
+  const bar = document.getElementById('StaffProgress');
+  const watch = new MutationObserver(() => {
+    if (!bar.hidden && bar.value >= wanted) document.getElementById('StopStaff').click();
+  });
+  watch.observe(bar, { attributes: true });
+  window.stopWatch = watch;
+}, part);
+
+test('"To\'xtatish" stops the staff workbook and nothing is saved', async () => {
+  // Slices as short as can be, so the stop comes while teachers are still being made.
+  await stopAt(1);
+  await page.click('#SaveStaffXlsx');
+  await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
+  await page.evaluate(() => window.stopWatch.disconnect());
+  assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, fayl yozilmadi.");
+  assert.equal(await page.$eval('#StopStaff', (button) => button.hidden), true);
+  assert.equal(await page.$eval('#SaveStaffXlsx', (button) => button.disabled), false);
+  await new Promise((done) => setTimeout(done, 500));
+  assert.deepEqual(readdirSync(downloads), []);
+});
+
+let pageWorkbook;
+const cliWorkbook = path.join(scratch, 'cli.xlsx');
+
+test('the staff workbook is the one `soatnoma-cli batch` writes, sheet by sheet and cell by cell', async () => {
+  await page.evaluate(() => { delete document.body.dataset.staffWork; });
+  await page.click('#SaveStaffXlsx');
+  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 60000 });
+  pageWorkbook = await downloaded('xodimlar.xlsx');
+  assert.deepEqual(readdirSync(downloads), ['xodimlar.xlsx']);
+  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /^5 ta o'qituvchining hisoboti saqlandi: xodimlar\.xlsx$/);
+  const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliWorkbook, '--year', String(year)],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  assert.equal(run.status, 1, run.stderr);  // one row refused
+
+  const ours = await readWorkbook(pageWorkbook);
+  const theirs = await readWorkbook(cliWorkbook);
+  const names = (workbook) => workbook.worksheets.map((sheet) => sheet.name);
+  assert.deepEqual(names(ours), names(theirs));
+  assert.equal(names(ours).length, teachers + 1);
+  assert.equal(names(ours)[0], 'Jami');
+  for (const [index, sheet] of ours.worksheets.entries()) {
+    const [a, b] = [sheetOf(sheet), sheetOf(theirs.worksheets[index])];
+    assert.deepEqual(Object.keys(a.cells).sort(), Object.keys(b.cells).sort(), sheet.name);
+    for (const ref of Object.keys(b.cells)) assert.deepEqual(a.cells[ref], b.cells[ref], `${sheet.name}!${ref}`);
+    for (const key of ['merges', 'widths', 'heights', 'page', 'footer', 'frozen']) {
+      assert.deepEqual(a[key], b[key], `${sheet.name}: ${key}`);
+    }
+  }
+  // The summary's totals refer to the teachers' sheets by the names they were given.
+  const summary = ours.worksheets[0];
+  assert.equal(summary.getCell('H5').formula, "'ALIYEV VALI (2)'!S5");
+  assert.equal(summary.getCell(`E${4 + teachers}`).formula, `SUM(E4:E${3 + teachers})`);
+});
+
+test('LibreOffice recalculates both staff workbooks alike', () => {
+  const out = path.join(scratch, 'csv');
+  const ours = path.join(scratch, 'page.xlsx');
+  writeFileSync(ours, readFileSync(pageWorkbook));
+  // Every sheet into a CSV file of its own: -1 at the end of the options asks for all of them.
+  convertInLibreOffice(scratch, 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1', out,
+    [ours, cliWorkbook]);
+  const sheets = (base) => readdirSync(out).filter((file) => file.startsWith(`${base}-`)).sort();
+  assert.equal(sheets('page').length, teachers + 1);
+  for (const file of sheets('page')) {
+    assert.equal(readFileSync(path.join(out, file), 'utf8'), readFileSync(path.join(out, file.replace(/^page-/, 'cli-')), 'utf8'), file);
+  }
+  // The staff's yearly total, recalculated, is the sum of the teachers' sheets.
+  const jami = readFileSync(path.join(out, 'page-Jami.csv'), 'utf8').split('\n');
+  const total = Number(jami[3 + teachers].split(',')[7]);
+  const yearly = jami.slice(3, 3 + teachers).reduce((sum, line) => sum + Number(line.split(',').at(-1)), 0);
+  assert.ok(total > 0);
+  assert.equal(total, yearly);
+});
+
+test('"Chop etish (butun ro\'yxat)" prints a sheet of A4 landscape paper per teacher', async () => {
+  // The browser's print dialog cannot be driven headless: the page is printed to PDF
+  // just as the dialog would print it.
+  await page.evaluate(() => { window.print = () => { document.body.dataset.printAsked = 'yes'; }; });
+  await page.click('#PrintStaff');
+  await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
+  await page.emulateMediaType('print');
+  const pdf = path.join(scratch, 'staff.pdf');
+  await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
+  await page.emulateMediaType('screen');
+  const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
+  assert.match(info, new RegExp(`^Pages:\\s+${teachers}$`, 'm'));
+  assert.match(info, /^Page size:\s+841\.\d+ x 59[45]\.\d+ pts \(A4\)$/m);
+  // Each page is its teacher's, in the list's order.
+  for (const [index, name] of ['AliyevVali', 'ALIYEVVALI', 'Abdurahmonova', "O'tkir", 'Каримова'].entries()) {
+    const text = execFileSync('pdftotext', ['-f', String(index + 1), '-l', String(index + 1), pdf, '-'], { encoding: 'utf8' });
+    assert.ok(text.replace(/\s+/g, '').includes(name), `page ${index + 1}: ${name}`);
+  }
+});
+
+test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
+  await page.evaluate(() => {
+    delete document.body.dataset.printAsked;
+    delete document.body.dataset.staffWork;
+    document.body.classList.remove('printing-staff');
+  });
+  await stopAt(1);
+  await page.click('#PrintStaff');
+  await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
+  await page.evaluate(() => window.stopWatch.disconnect());
+  assert.equal(await page.$eval('body', (body) => body.dataset.printAsked ?? 'no'), 'no');
+  assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, hech narsa chop etilmadi.");
+});
