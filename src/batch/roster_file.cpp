@@ -17,12 +17,12 @@ RosterFileContents Failure(const std::string& path, int errorNumber) {
   std::string reason;
   switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR: reason = "fayli topilmadi."; break;
+    case ENOTDIR: reason = kNotFoundReason; break;
     case EACCES:
-    case EPERM: reason = "faylini o'qishga ruxsat yo'q."; break;
-    case EISDIR: reason = "fayl emas, papka."; break;
+    case EPERM: reason = kNoPermissionReason; break;
+    case EISDIR: reason = kFolderReason; break;
     case kTooLarge: reason = kTooLargeReason; break;
-    default: reason = std::string("faylini o'qib bo'lmadi (") + std::strerror(errorNumber) + ").";
+    default: reason = CouldNotReadReason(std::strerror(errorNumber));
   }
   RosterFileContents contents;
   contents.message = UnreadableRosterMessage(path, reason);

@@ -14,6 +14,10 @@ RosterFileForm FormOfRosterFile(std::string_view contents) {
   return RosterFileForm::Text;
 }
 
+std::string CouldNotReadReason(std::string_view detail) {
+  return "faylini o'qib bo'lmadi (" + std::string(detail) + ").";
+}
+
 std::string UnreadableRosterMessage(std::string_view file, std::string_view reason) {
   return "Ro'yxat o'qilmadi: \"" + std::string(file) + "\" " + std::string(reason);
 }

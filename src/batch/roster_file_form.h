@@ -26,6 +26,11 @@ inline constexpr std::string_view kOldWorkbookReason =
     "eski Excel (.xls) kitobi yoki parol bilan himoyalangan; uni Excel ish kitobi (.xlsx) yoki CSV qilib saqlang.";
 inline constexpr std::string_view kNotAWorkbookReason = "Excel ish kitobi (.xlsx) emas yoki u buzilgan.";
 inline constexpr std::string_view kTooLargeReason = "ro'yxat uchun juda katta (16 MB dan ortiq).";
+inline constexpr std::string_view kNotFoundReason = "fayli topilmadi.";
+inline constexpr std::string_view kNoPermissionReason = "faylini o'qishga ruxsat yo'q.";
+inline constexpr std::string_view kFolderReason = "fayl emas, papka.";
+// A reading that failed for another reason, the system's words for it in brackets.
+std::string CouldNotReadReason(std::string_view detail);
 
 // "Ro'yxat o'qilmadi: "<file>" " followed by the reason.
 std::string UnreadableRosterMessage(std::string_view file, std::string_view reason);

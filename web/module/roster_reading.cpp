@@ -132,8 +132,13 @@ std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {
   return RowsJson(batch::ReadRosterRecords(records.Take()));
 }
 
-std::string NotAWorkbookMessage(const std::string& fileName) {
-  return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
+double MaxRosterBytes() { return static_cast<double>(batch::kMaxRosterBytes); }
+
+std::string UnreadableRoster(const std::string& fileName, const std::string& why, const std::string& detail) {
+  if (why == "tooLarge") return batch::UnreadableRosterMessage(fileName, batch::kTooLargeReason);
+  if (why == "notFound") return batch::UnreadableRosterMessage(fileName, batch::kNotFoundReason);
+  if (why == "notAWorkbook") return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
+  return batch::UnreadableRosterMessage(fileName, batch::CouldNotReadReason(detail));
 }
 
 }  // namespace soatnoma::web

@@ -24,7 +24,12 @@ std::string ReadRosterRows(const emscripten::val& records);
 // same rows as ReadRosterRows, or {"ok": false, "message"} for a sheet no roster fits in.
 std::string ReadWorkbookRoster(const std::string& fileName, const emscripten::val& rows);
 
-// "Ro'yxat o'qilmadi: ..." for a workbook that cannot be opened.
-std::string NotAWorkbookMessage(const std::string& fileName);
+// The most bytes a staff list file may have.
+double MaxRosterBytes();
+
+// "Ro'yxat o'qilmadi: ..." for a file the page could not take: why is "tooLarge",
+// "notFound", "notAWorkbook" (a workbook its library cannot open) or anything else with
+// the browser's words in detail.
+std::string UnreadableRoster(const std::string& fileName, const std::string& why, const std::string& detail);
 
 }  // namespace soatnoma::web

@@ -145,7 +145,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("decodeRoster", &DecodeRoster);
   emscripten::function("readRosterRows", &ReadRosterRows);
   emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);
-  emscripten::function("notAWorkbookMessage", &NotAWorkbookMessage);
+  emscripten::function("maxRosterBytes", &MaxRosterBytes);
+  emscripten::function("unreadableRoster", &UnreadableRoster);
   emscripten::function("staffWorkbookName", &StaffWorkbookName);
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
   emscripten::class_<StaffBookBench>("StaffBook")

@@ -44,10 +44,11 @@ export function createRosterPanel({ module, onTeachers }) {
   const message = document.getElementById('StaffMessage');
   const body = document.querySelector('#RosterRows tbody');
 
+  // As on the desktop, the staff list is asked for at once.
   document.getElementById('RosterOpen').addEventListener('click', () => {
     panel.hidden = false;
     panel.scrollIntoView({ block: 'nearest' });
-    input.focus();
+    input.click();
   });
 
   const list = (rows, text) => {
@@ -77,7 +78,7 @@ export function createRosterPanel({ module, onTeachers }) {
     // The words are shown before the list is read.
     await new Promise((shown) => { requestAnimationFrame(() => setTimeout(shown, 0)); });
     try {
-      const read = await readRosterFile(module, file.name, new Uint8Array(await file.arrayBuffer()));
+      const read = await readRosterFile(module, file);
       if (read.message) {
         refuse(read.message);
       } else {

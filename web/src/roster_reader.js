@@ -96,19 +96,28 @@ export async function readWorkbookRows(bytes) {
   return rows;
 }
 
-// The staff list in a file: {rows, windows1251Notice} with every row as the module reads
-// it, or {message} when no roster can be read from the file.
-export async function readRosterFile(module, fileName, bytes) {
-  const decoded = module.decodeRoster(fileName, bytes);
+// The staff list in a file (a File): {rows, notice} with every row as the module reads it,
+// or {message} when no roster can be read from the file.
+export async function readRosterFile(module, file) {
+  // A file far too large for a staff list is not read into the memory at all.
+  if (file.size > module.maxRosterBytes()) return { message: module.unreadableRoster(file.name, 'tooLarge', '') };
+  let bytes;
+  try {
+    bytes = new Uint8Array(await file.arrayBuffer());
+  } catch (fault) {
+    const why = fault?.name === 'NotFoundError' ? 'notFound' : 'other';
+    return { message: module.unreadableRoster(file.name, why, String(fault?.message ?? fault)) };
+  }
+  const decoded = module.decodeRoster(file.name, bytes);
   if (!decoded.ok) return { message: decoded.message };
   let answer;
   if (decoded.form === 'workbook') {
     const rows = await readWorkbookRows(bytes);
-    if (!rows) return { message: module.notAWorkbookMessage(fileName) };
-    answer = JSON.parse(module.readWorkbookRoster(fileName, rows));
+    if (!rows) return { message: module.unreadableRoster(file.name, 'notAWorkbook', '') };
+    answer = JSON.parse(module.readWorkbookRoster(file.name, rows));
   } else {
     answer = JSON.parse(module.readRosterRows(splitRecords(decoded.text, decoded.separator)));
   }
   if (!answer.ok) return { message: answer.message };
-  return { rows: answer.rows, notice: decoded.notice ?? '' };
+  return { rows: answer.rows, notice: decoded.notice };
 }

@@ -202,6 +202,7 @@ test('a file no staff list can be read from is refused in the command line\'s wo
   const files = [
     ['eski.xls', Uint8Array.of(0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1, 0, 0, 0, 0)],
     ['buzilgan.xlsx', concat(utf8('PK\x03\x04'), utf8('bu zip emas'))],
+    ['juda-katta.csv', new Uint8Array(16 * 1024 * 1024 + 1).fill(0x41)],
   ];
   await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1](false));
   for (const [name, bytes] of files) {
