@@ -53,7 +53,7 @@ export function createRosterPanel({ module, onTeachers }) {
 
   const list = (rows, text) => {
     // One fragment: thousands of rows are laid out once, not row by row.
-        const fragment = document.createDocumentFragment();
+    const fragment = document.createDocumentFragment();
     for (const row of rows) fragment.append(rowOf(row));
     body.replaceChildren(fragment);
     message.textContent = text;
@@ -69,9 +69,12 @@ export function createRosterPanel({ module, onTeachers }) {
 
   // The same file chosen again (mended meanwhile) is read again.
   input.addEventListener('click', () => { input.value = ''; });
+  let readings = 0;
   input.addEventListener('change', async (event) => {
     const [file] = input.files;
     if (!file) return;
+    // Only the file chosen last is listed, however long an earlier one takes.
+    const reading = ++readings;
     delete panel.dataset.read;
     message.textContent = "Ro'yxat o'qilmoqda...";
     message.classList.remove('refused');
@@ -79,12 +82,14 @@ export function createRosterPanel({ module, onTeachers }) {
     await new Promise((shown) => { requestAnimationFrame(() => setTimeout(shown, 0)); });
     try {
       const read = await readRosterFile(module, file);
+      if (reading !== readings) return;
       if (read.message) {
         refuse(read.message);
       } else {
         list(read.rows, summaryOf(read.rows, read.notice));
       }
     } catch (fault) {
+      if (reading !== readings) return;
       refuse(String(fault));
     }
     body.getBoundingClientRect();

@@ -289,3 +289,22 @@ test('a large staff list is listed whole, and on a phone its table scrolls insid
   assert.ok(widths.page <= widths.screen, `the page is ${widths.page} px wide on a ${widths.screen} px screen`);
   assert.ok(widths.table > widths.box, 'the table scrolls inside its box');
 });
+
+test('a file chosen while an earlier one is still being read is the one listed', async () => {
+  const workbook = new ExcelJS.Workbook();
+  const sheet = workbook.addWorksheet('Katta');
+  sheet.addRow(HEADER);
+  for (let i = 0; i < 3000; ++i) sheet.addRow([`Kitobdagi ${i}`, 1, 'fizika', 'yuqori', 20, null, null]);
+  const slow = path.join(scratch, 'sekin.xlsx');
+  writeFileSync(slow, new Uint8Array(await workbook.xlsx.writeBuffer()));
+  const quick = path.join(scratch, 'tez.csv');
+  writeFileSync(quick, utf8(csvText([HEADER, uzbek[0]], ';', '\n')));
+  await (await page.$('#Roster')).uploadFile(slow);
+  await (await page.$('#Roster')).uploadFile(quick);
+  await page.waitForSelector('#Staff[data-read="tez.csv"]', { timeout: 20000 });
+  // Time for the workbook to be read to its end too.
+  await new Promise((done) => { setTimeout(done, 3000); });
+  const names = await page.$$eval('#RosterRows tbody tr', (rows) => rows.map((row) => row.cells[1].textContent));
+  assert.deepEqual(names, [uzbek[0][0]]);
+  assert.equal(await page.$eval('#Staff', (panel) => panel.dataset.read), 'tez.csv');
+});
