@@ -119,9 +119,12 @@ async function start() {
   let keeping = null;  // {id, request} or {id, opened} of the report shown
   let unsaved = false;
   // Kept the moment the change is drawn, so the drawing never waits for the storage.
+  // The body's data-keeps counts the keeps the storage has finished.
+  let keeps = 0;
   const keepShown = () => setTimeout(() => {
     if (!keeping || !editing) return;
     kept.keep({ ...keeping, entries: editing.entries(), keptAt: Date.now() })
+      .then(() => { document.body.dataset.keeps = String(++keeps); })
       .catch((fault) => { message.textContent = String(fault); });
   }, 0);
   window.addEventListener('beforeunload', (event) => {
@@ -347,7 +350,9 @@ async function start() {
       offer.append(line);
     }
   };
-  showKept().catch((fault) => { message.textContent = String(fault); });
+  showKept()
+    .then(() => { document.body.dataset.offered = 'yes'; })
+    .catch((fault) => { message.textContent = String(fault); });
 
   byId('Text3').focus();
   performance.mark('soatnoma-interactive');

@@ -309,15 +309,18 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
 test('a reload in the middle of an edit asks first, then offers the report back with its corrections', async () => {
   await page.click('[data-cell="E8"] rect.border');
   await page.keyboard.type('7');
+  const keepsBefore = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
   await page.keyboard.press('Enter');
   const total = await statusLine();
+  // The storage is given its moment: a tab closed within it keeps the change before.
+  await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keepsBefore);
   const asked = [];
   const answer = async (dialog) => { asked.push(dialog.type()); await dialog.accept(); };
   page.on('dialog', answer);
   await page.reload();
   page.off('dialog', answer);
   assert.deepEqual(asked, ['beforeunload']);
-  await page.waitForSelector('body[data-ready="yes"]');
+  await page.waitForSelector('body[data-offered="yes"]');
   assert.equal(await page.$eval('#report', (report) => report.hidden), true);
   const offered = await page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => line.textContent));
   assert.ok(offered[0].startsWith('tuzatilgan.xlsx, '), offered[0]);
@@ -325,14 +328,15 @@ test('a reload in the middle of an edit asks first, then offers the report back 
   await page.waitForSelector('[data-cell="S20"]');
   assert.equal(await cellText('E8'), '7');
   assert.equal(await statusLine(), total);
+  await page.waitForSelector('body[data-keeps]');
 
   // Dropped reports are not offered again.
   for (const button of await page.$$('#Recovery [data-kept] button:last-child')) await button.click();
-  await page.$eval('body', (body) => { delete body.dataset.ready; });
+  await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
   page.on('dialog', answer);
   await page.reload();
   page.off('dialog', answer);
-  await page.waitForSelector('body[data-ready="yes"]');
+  await page.waitForSelector('body[data-offered="yes"]');
   assert.equal((await page.$$('#Recovery [data-kept]')).length, 1, 'the report restored is kept again');
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('[data-cell="S20"]');
