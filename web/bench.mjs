@@ -1,10 +1,11 @@
 // The browser edition's figures, in headless Chromium: the file's size, from opening the
 // file to a form that takes input, from Enter to the drawn rounded report, and from
 // "Excel kitobi" to the workbook ready, and from Enter in a corrected cell to every total
-// redrawn. A benchmark, not a test: it prints and never fails.
+// redrawn, and a roster of 1,000 teachers from choosing its file to the staff workbook's
+// bytes ready. A benchmark, not a test: it prints and never fails.
 // The figures are wall-clock times: on a busy machine they grow with its load.
 //   node web/bench.mjs [build-web/soatnoma.html] [RUNS]
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -26,7 +27,8 @@ const browser = await puppeteer.launch({
 });
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const figures = { interactive: [], report: [], again: [], edit: [], workbook: [] };
+const figures = { interactive: [], report: [], again: [], edit: [], workbook: [], staff: [], staffListed: [], staffWorkbook: [],
+  staffReports: [], staffPackage: [] };
 for (let run = 0; run < runs; ++run) {
   const page = await browser.newPage();
   const session = await page.createCDPSession();
@@ -61,6 +63,37 @@ for (let run = 0; run < runs; ++run) {
   figures.workbook.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-workbook')[0].duration));
   await page.close();
 }
+
+// The whole staff: a roster of 1,000 teachers chosen in "Ro'yxatdan", listed, and made into
+// the staff workbook (every teacher's report, the summary, the package) at once.
+const staffTeachers = 1000;
+const roster = path.join(profile, 'xodimlar.csv');
+const rosterLines = ['ism;maktab;fan;toifa;soat;stavka;rahbar'];
+for (let i = 0; i < staffTeachers; ++i) {
+  rosterLines.push(`O'qituvchi ${i + 1};${1 + (i % 40)};fizika;${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`);
+}
+writeFileSync(roster, `${rosterLines.join('\r\n')}\r\n`);
+const staffRuns = Math.max(1, Math.min(runs, 3));
+for (let run = 0; run < staffRuns; ++run) {
+  const page = await browser.newPage();
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
+  await page.goto(pathToFileURL(file).href);
+  await page.waitForSelector('body[data-warm="yes"]');
+  await page.click('#RosterOpen');
+  await (await page.$('#Roster')).uploadFile(roster);
+  await page.waitForSelector('#Staff[data-read]', { timeout: 60000 });
+  await page.click('#SaveStaffXlsx');
+  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 120000 });
+  const [listed, workbook, reports, packed] = await page.evaluate(() => ['soatnoma-roster', 'soatnoma-staff-workbook',
+    'soatnoma-staff-reports', 'soatnoma-staff-package'].map((name) => performance.getEntriesByName(name)[0].duration));
+  figures.staffReports.push(reports);
+  figures.staffPackage.push(packed);
+  figures.staff.push(listed + workbook);
+  figures.staffListed.push(listed);
+  figures.staffWorkbook.push(workbook);
+  await page.close();
+}
 await browser.close();
 rmSync(profile, { recursive: true, force: true });
 
@@ -72,3 +105,8 @@ show('Enter to drawn rounded report, first', figures.report, 50);
 show('Enter to drawn rounded report, again', figures.again, 50);
 show('Enter in a corrected cell to every total redrawn', figures.edit, 16);
 show('"Excel kitobi" to workbook ready', figures.workbook, 300);
+show(`${staffTeachers} teachers into the staff workbook (roster chosen to bytes ready)`, figures.staff, 5000);
+show('  of which the roster read and listed', figures.staffListed, 5000);
+show('  of which "Excel kitobi (butun ro\'yxat)" to bytes ready', figures.staffWorkbook, 5000);
+show('    the reports made and put on their sheets', figures.staffReports, 5000);
+show('    the package written', figures.staffPackage, 5000);

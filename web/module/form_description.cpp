@@ -86,7 +86,7 @@ class FormatTable {
   std::vector<CellFormat> formats_;
 };
 
-void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats) {
+void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats, FormDetail detail) {
   const CellGrid& cells = sheet.Cells();
   json.Key("cells").BeginArray();
   for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
@@ -102,7 +102,7 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
       if (kind == CellKind::Text) json.Key("text").String(cells.TextAt(row, column));
       if (kind == CellKind::Number || kind == CellKind::Formula) json.Key("value").Number(cells.ReadNumber(row, column));
       if (kind == CellKind::Formula) json.Key("formula").String(cells.FormulaAt(row, column)->ToA1(row, column));
-      json.Key("display").String(DisplayedText(sheet, row, column));
+      if (detail == FormDetail::Whole) json.Key("display").String(DisplayedText(sheet, row, column));
       json.Key("format").Integer(static_cast<long long>(formats.IndexOf(sheet.FormatAt(row, column))));
       json.EndObject();
     }
@@ -118,13 +118,13 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
   json.EndArray();
 }
 
-void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout) {
+void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout, FormDetail detail) {
+  const bool drawn = detail == FormDetail::Whole;
   const double digitPixels = DigitPixels(layout);
   json.Key("columns").BeginArray();
   for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
     json.BeginObject();
-    json.Key("left").Number(layout.ColumnLeft(column));
-    json.Key("width").Number(layout.ColumnWidth(column));
+    if (drawn) json.Key("left").Number(layout.ColumnLeft(column)).Key("width").Number(layout.ColumnWidth(column));
     json.Key("workbookWidth").Number(StoredColumnWidth(LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels)));
     json.EndObject();
   }
@@ -132,8 +132,7 @@ void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
   json.Key("rows").BeginArray();
   for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
     json.BeginObject();
-    json.Key("top").Number(layout.RowTop(row));
-    json.Key("height").Number(layout.RowHeight(row));
+    if (drawn) json.Key("top").Number(layout.RowTop(row)).Key("height").Number(layout.RowHeight(row));
     json.Key("workbookHeight").Number(WorkbookRowHeight(sheet, layout, row));
     json.Key("automatic").Bool(!sheet.RowHeight(row).has_value());
     json.EndObject();
@@ -216,15 +215,16 @@ void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& lay
 }  // namespace
 
 std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes,
-                         bool withBoxes) {
+                         FormDetail detail) {
   JsonWriter json;
   FormatTable formats;
+  json.Reserve(detail == FormDetail::Whole ? 160000 : 40000);
   json.BeginObject();
   json.Key("font").BeginObject().Key("family").String(sheet.Font().family).Key("size").Number(sheet.Font().size).EndObject();
-  WriteCells(json, sheet, formats);
+  WriteCells(json, sheet, formats, detail);
   formats.Write(json, sheet.Font());
-  WriteSizes(json, sheet, layout);
-  if (withBoxes) WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
+  WriteSizes(json, sheet, layout, detail);
+  if (detail == FormDetail::Whole) WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
   WriteProperties(json, notes);

@@ -15,9 +15,12 @@
 
 namespace soatnoma::web {
 
-// withBoxes false: what a workbook needs only, without the drawn boxes.
+// Whole: for drawing and saving; ForWorkbook: what a workbook needs only, without the
+// drawn boxes, the texts cells show and the places of rows and columns.
+enum class FormDetail { Whole, ForWorkbook };
+
 std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes = {},
-                         bool withBoxes = true);
+                         FormDetail detail = FormDetail::Whole);
 
 // The cell formats as "formats" of the form; a size left to the standard font is the font's.
 void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, const StandardFont& font);

@@ -79,20 +79,25 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
 JsonWriter& JsonWriter::String(std::string_view text) {
   Separate();
   text_ += '"';
-  for (const char c : text) {
+  // Runs of characters that need no escape go in whole.
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
+    if (c != '"' && c != '\\' && byte >= 0x20) continue;
+    text_.append(text.substr(run, i - run));
+    run = i + 1;
+    if (byte >= 0x20) {
       text_ += '\\';
       text_ += c;
-    } else if (byte < 0x20) {
+    } else {
       static constexpr std::string_view kHex = "0123456789abcdef";
       text_ += "\\u00";
       text_ += kHex[byte >> 4];
       text_ += kHex[byte & 0xF];
-    } else {
-      text_ += c;
     }
   }
+  text_.append(text.substr(run));
   text_ += '"';
   return *this;
 }

@@ -22,6 +22,8 @@ class JsonWriter {
   JsonWriter& Null();
 
   const std::string& Text() const { return text_; }
+  // Room for a text of that many bytes, so a large one is not copied as it grows.
+  void Reserve(std::size_t bytes) { text_.reserve(bytes); }
 
  private:
   void Separate();

@@ -5,7 +5,6 @@
 
 #include "form_description.h"
 #include "json_writer.h"
-#include "canvas_text_metrics.h"
 #include "model/relative_formula.h"
 #include "report/report_builder.h"
 #include "report/sheet_layout.h"
@@ -90,7 +89,7 @@ std::string Refused(int line, std::string_view message) {
 }  // namespace
 
 StaffBookBench::StaffBookBench(int calendarYear, val measure)
-    : measure_(std::move(measure)), book_(calendarYear), calendarYear_(calendarYear) {}
+    : canvas_(std::move(measure)), metrics_(canvas_), book_(calendarYear), calendarYear_(calendarYear) {}
 
 std::string StaffBookBench::Add(const val& teacher) {
   const batch::RosterTeacher read = TeacherOf(teacher);
@@ -104,12 +103,11 @@ std::string StaffBookBench::Add(const val& teacher) {
   const ReportSheet& sheet = std::get<ReportSheet>(outcome);
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(true).Key("sheetName").String(book_.Add(read, sheet)).EndObject();
-  CanvasTextMetrics metrics(measure_);
-  const SheetGeometry layout(sheet, metrics);
+  const SheetGeometry layout(sheet, metrics_);
   // The form's description is already JSON: it goes in whole as the last member.
   std::string answer = json.Text();
   answer.pop_back();
-  return answer + R"(,"form":)" + DescribeForm(sheet, layout, {}, false) + '}';
+  return answer + R"(,"form":)" + DescribeForm(sheet, layout, {}, FormDetail::ForWorkbook) + '}';
 }
 
 std::string StaffBookBench::Summary() const {

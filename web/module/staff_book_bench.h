@@ -8,6 +8,8 @@
 #include <string>
 
 #include "batch/staff_book.h"
+#include "canvas_text_metrics.h"
+#include "remembered_text_metrics.h"
 
 namespace soatnoma::web {
 
@@ -30,7 +32,8 @@ class StaffBookBench {
   std::string Summary() const;
 
  private:
-  emscripten::val measure_;
+  CanvasTextMetrics canvas_;
+  RememberedTextMetrics metrics_;  // shared by every teacher's layout
   batch::StaffBook book_;
   int calendarYear_;
 };

@@ -1,6 +1,7 @@
 // The page: the teacher's form, the run, the report drawn as it prints, its workbook and
 // its print. What the form computes, checks and says comes from the module.
 
+import './immediate.js';
 import SoatnomaModule from 'soatnoma-module';
 import { buildForm } from './form.js';
 import { createCanvasMeasure } from './canvas_measure.js';

@@ -1,0 +1,54 @@
+// The module's staff book under node: a teacher whose report cannot be made is refused in
+// the roster's words and takes no sheet; the summary holds the teachers made, in order;
+// the staff's file name and the workbook's limit are the command line's.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+import { cli, loadModule, plainMeasure } from './support.mjs';
+
+const module = await loadModule();
+
+const teacher = (line, name, weeklyHours) => ({
+  line, name, school: '12', subject: 'fizika', category: 'upper', weeklyHours, rate: '20', classLeader: false, annualTotal: 0,
+});
+
+test('a teacher whose report cannot be made is refused with its line and takes no sheet', () => {
+  const book = new module.StaffBook(2025, plainMeasure);
+  try {
+    const made = [teacher(2, 'Aliyev Vali', '24'), teacher(3, 'aliyev vali', '9'), teacher(4, 'ALIYEV VALI', '18')]
+      .map((one) => JSON.parse(book.add(one)));
+    assert.deepEqual(made.map(({ ok, sheetName, reason }) => ({ ok, sheetName, reason })), [
+      { ok: true, sheetName: 'Aliyev Vali', reason: undefined },
+      { ok: false, sheetName: undefined, reason: 'qator 3: 10 soatdan kam dars uchun soatnoma shart emas.' },
+      { ok: true, sheetName: 'ALIYEV VALI (2)', reason: undefined },
+    ]);
+    assert.equal(book.teachers(), 2);
+    const summary = JSON.parse(book.summary());
+    const formulas = summary.cells.filter((cell) => cell.kind === 'formula').map((cell) => cell.formula);
+    assert.deepEqual(formulas, ["'Aliyev Vali'!S5", "'ALIYEV VALI (2)'!S5", 'SUM(E4:E5)', 'SUM(H4:H5)']);
+    assert.equal(summary.name, module.StaffBook.summaryName());
+  } finally {
+    book.delete();
+  }
+});
+
+test('the staff file is named after the roster, and a staff too large for a workbook is refused as the command line refuses it', () => {
+  assert.equal(module.staffWorkbookName('12-maktab.csv'), '12-maktab.xlsx');
+  assert.equal(module.staffWorkbookRefusal(5000), '');
+  const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-module-'));
+  try {
+    const roster = path.join(scratch, 'katta.csv');
+    const rows = Array.from({ length: 5001 }, (_, i) => `O'qituvchi ${i};12;fizika;yuqori;24`);
+    writeFileSync(roster, ['ism;maktab;fan;toifa;soat', ...rows].join('\n'));
+    const run = spawnSync(cli, ['batch', roster, '-o', path.join(scratch, 'katta.xlsx')],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+    assert.ok(run.stderr.includes(module.staffWorkbookRefusal(5001)), run.stderr);
+    assert.notEqual(run.status, 0);
+  } finally {
+    rmSync(scratch, { recursive: true, force: true });
+  }
+});
