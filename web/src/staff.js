@@ -57,19 +57,24 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
   // Runs work(teacher, index) for every teacher, a slice at a time, with the progress shown;
   // throws Stopped when "To'xtatish" was pressed.
   const eachTeacher = async (job, work) => {
-    progress.max = Math.max(1, teachers.length);
-    progress.value = 0;
+    const { staff } = job;
+    const shown = (done) => {
+      progress.value = done;
+      say(`Hisobotlar tayyorlanmoqda: ${done} / ${staff.length}`);
+    };
+    progress.max = Math.max(1, staff.length);
+    shown(0);
     let sliceStart = performance.now();
-    for (const [index, teacher] of teachers.entries()) {
+    for (const [index, teacher] of staff.entries()) {
       if (job.stopped) throw new Stopped();
       work(teacher, index);
       if (performance.now() - sliceStart > SLICE) {
-        progress.value = index + 1;
+        shown(index + 1);
         await yieldToPage();
         sliceStart = performance.now();
       }
     }
-    progress.value = teachers.length;
+    shown(staff.length);
     await yieldToPage();
     if (job.stopped) throw new Stopped();
   };
@@ -83,7 +88,8 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
   // what is said when it is stopped.
   const run = async (stoppedText, work) => {
     if (working || teachers.length === 0) return;
-    const job = { stopped: false };
+    // The list and its file's name as they are now: a list chosen meanwhile stops this one.
+    const job = { stopped: false, staff: teachers, rosterName };
     working = job;
     idle();
     say('');
@@ -103,7 +109,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
     (refused.length === 0 ? '' : `\nTayyorlanmagan hisobotlar:\n${refused.map((r) => r.reason).join('\n')}`);
 
   const saveWorkbook = (startedAt) => run("To'xtatildi, fayl yozilmadi.", async (job) => {
-    const tooMany = module.staffWorkbookRefusal(teachers.length);
+    const tooMany = module.staffWorkbookRefusal(job.staff.length);
     if (tooMany) {
       say(tooMany, true);
       return;
@@ -128,8 +134,9 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
       const bytes = await writer.finish(JSON.parse(book.summary()));
       performance.measure('soatnoma-staff-package', { start: reportsMade });
       if (job.stopped) throw new Stopped();
-      saveBytes(bytes, module.staffWorkbookName(rosterName));
-      say(`${book.teachers()} ta o'qituvchining hisoboti saqlandi: ${module.staffWorkbookName(rosterName)}` +
+      const fileName = module.staffWorkbookName(job.rosterName);
+      saveBytes(bytes, fileName);
+      say(`${book.teachers()} ta o'qituvchining hisoboti saqlandi: ${fileName}` +
         refusedLines(refused));
       performance.measure('soatnoma-staff-workbook', { start: startedAt });
       document.body.dataset.staffWork = 'saved';
@@ -174,6 +181,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
   return {
     setTeachers(next) {
       teachers = Array.isArray(next) ? next : [];
+      if (working) working.stopped = true;
       pages.replaceChildren();
       idle();
     },

@@ -211,3 +211,26 @@ test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
   assert.equal(await page.$eval('body', (body) => body.dataset.printAsked ?? 'no'), 'no');
   assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, hech narsa chop etilmadi.");
 });
+
+test('a list chosen while the workbook is being made stops it; the new list is saved under its own name', async () => {
+  const large = ['ism;maktab;fan;toifa;soat'];
+  for (let i = 0; i < 400; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
+  writeFileSync(path.join(scratch, 'katta.csv'), large.join('\n'));
+  writeFileSync(path.join(scratch, 'kichik.csv'), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
+  const choose = async (name) => {
+    await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
+    await (await page.$('#Roster')).uploadFile(path.join(scratch, name));
+    await page.waitForSelector(`#Staff[data-read="${name}"]`, { timeout: 20000 });
+  };
+  await choose('katta.csv');
+  await page.evaluate(() => { delete document.body.dataset.staffWork; });
+  await page.click('#SaveStaffXlsx');
+  await page.waitForFunction(() => document.getElementById('StaffProgress').value > 0, { timeout: 20000 });
+  await choose('kichik.csv');
+  await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
+  await page.click('#SaveStaffXlsx');
+  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 20000 });
+  const saved = await readWorkbook(await downloaded('kichik.xlsx'));
+  assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
+  assert.deepEqual(readdirSync(downloads).sort(), ['kichik.xlsx', 'xodimlar.xlsx']);
+});
