@@ -94,16 +94,18 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
       const auto merged = sheet.MergedBlockAt(row, column);
       if (merged && (merged->firstRow != row || merged->firstColumn != column)) continue;
       const CellKind kind = cells.KindAt(row, column);
+      const std::size_t format = formats.IndexOf(sheet.FormatAt(row, column));
+      // A workbook leaves out a cell that holds nothing in the format a cell starts with.
+      if (detail == FormDetail::ForWorkbook && kind == CellKind::Empty && format == 0) continue;
       json.BeginObject();
       json.Key("ref").String(CellName(row, column));
-      json.Key("row").Integer(row);
-      json.Key("column").Integer(column);
+      if (detail == FormDetail::Whole) json.Key("row").Integer(row).Key("column").Integer(column);
       json.Key("kind").String(KindName(kind));
       if (kind == CellKind::Text) json.Key("text").String(cells.TextAt(row, column));
       if (kind == CellKind::Number || kind == CellKind::Formula) json.Key("value").Number(cells.ReadNumber(row, column));
       if (kind == CellKind::Formula) json.Key("formula").String(cells.FormulaAt(row, column)->ToA1(row, column));
       if (detail == FormDetail::Whole) json.Key("display").String(DisplayedText(sheet, row, column));
-      json.Key("format").Integer(static_cast<long long>(formats.IndexOf(sheet.FormatAt(row, column))));
+      json.Key("format").Integer(static_cast<long long>(format));
       json.EndObject();
     }
   }

@@ -16,7 +16,8 @@
 namespace soatnoma::web {
 
 // Whole: for drawing and saving; ForWorkbook: what a workbook needs only, without the
-// drawn boxes, the texts cells show and the places of rows and columns.
+// drawn boxes, the texts cells show, the places of rows and columns, and empty cells of
+// the starting format.
 enum class FormDetail { Whole, ForWorkbook };
 
 std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes = {},

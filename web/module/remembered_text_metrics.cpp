@@ -1,34 +1,32 @@
 #include "remembered_text_metrics.h"
 
-#include <cstring>
-
 namespace soatnoma::web {
 
-std::string RememberedTextMetrics::KeyOf(const TextFont& font, std::string_view text) {
-  std::string key;
-  key.reserve(text.size() + font.family.size() + sizeof(font.size) + 3);
-  key.append(text).append(1, '\0').append(font.family).append(1, font.bold ? 'b' : 'r');
-  char size[sizeof(font.size)];
-  std::memcpy(size, &font.size, sizeof(size));
-  return key.append(size, sizeof(size));
+template <typename Value>
+RememberedTextMetrics::ByText<Value>& RememberedTextMetrics::Of(ByFont<Value>& fonts, const TextFont& font) {
+  for (auto& [known, texts] : fonts) {
+    if (known == font) return texts;
+  }
+  return fonts.emplace_back(font, ByText<Value>()).second;
 }
 
 FontMeasures RememberedTextMetrics::Measures(const TextFont& font) {
-  const auto [at, added] = measures_.try_emplace(KeyOf(font, {}));
-  if (added) at->second = measured_.Measures(font);
-  return at->second;
+  for (const auto& [known, measures] : measures_) {
+    if (known == font) return measures;
+  }
+  return measures_.emplace_back(font, measured_.Measures(font)).second;
 }
 
 double RememberedTextMetrics::Width(const TextFont& font, std::string_view text) {
-  const auto [at, added] = widths_.try_emplace(KeyOf(font, text));
-  if (added) at->second = measured_.Width(font, text);
-  return at->second;
+  auto& texts = Of(widths_, font);
+  if (const auto known = texts.find(text); known != texts.end()) return known->second;
+  return texts.emplace(std::string(text), measured_.Width(font, text)).first->second;
 }
 
 double RememberedTextMetrics::RightOverhang(const TextFont& font, std::string_view character) {
-  const auto [at, added] = overhangs_.try_emplace(KeyOf(font, character));
-  if (added) at->second = measured_.RightOverhang(font, character);
-  return at->second;
+  auto& characters = Of(overhangs_, font);
+  if (const auto known = characters.find(character); known != characters.end()) return known->second;
+  return characters.emplace(std::string(character), measured_.RightOverhang(font, character)).first->second;
 }
 
 }  // namespace soatnoma::web

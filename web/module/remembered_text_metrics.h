@@ -3,8 +3,12 @@
 // labels and numbers over and over, and the page's answer never changes for a font and a
 // text, so each is asked of the page once.
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "report/text_metrics.h"
 
@@ -19,13 +23,24 @@ class RememberedTextMetrics : public TextMetrics {
   double RightOverhang(const TextFont& font, std::string_view character) override;
 
  private:
-  // The text, then the font: family, size and weight.
-  static std::string KeyOf(const TextFont& font, std::string_view text);
+  // Looked up by the text itself, without a copy of it.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  template <typename Value>
+  using ByText = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+  // Per font (a report has a few), what each text measured.
+  template <typename Value>
+  using ByFont = std::vector<std::pair<TextFont, ByText<Value>>>;
+
+  template <typename Value>
+  static ByText<Value>& Of(ByFont<Value>& fonts, const TextFont& font);
 
   TextMetrics& measured_;
-  std::unordered_map<std::string, FontMeasures> measures_;
-  std::unordered_map<std::string, double> widths_;
-  std::unordered_map<std::string, double> overhangs_;
+  std::vector<std::pair<TextFont, FontMeasures>> measures_;
+  ByFont<double> widths_;
+  ByFont<double> overhangs_;
 };
 
 }  // namespace soatnoma::web

@@ -49,7 +49,7 @@ function fillSheet(sheet, form) {
   for (const merge of form.merges) {
     sheet.mergeCells(merge.ref);
     // Every cell of a merged block carries the block's format.
-    const style = styles[formatOf.get(merge.ref.split(':')[0])];
+    const style = styles[formatOf.get(merge.ref.split(':')[0]) ?? 0];
     for (let row = merge.firstRow; row <= merge.lastRow; ++row) {
       for (let column = merge.firstColumn; column <= merge.lastColumn; ++column) sheet.getCell(row, column).style = style;
     }
