@@ -4,6 +4,7 @@
 // the form was not changed elsewhere, and the notes of the teacher's corrections. Every
 // refusal is a message for the teacher that names the file.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,10 @@
 #include "report/workbook_notes.h"
 
 namespace soatnoma {
+
+// Far more than any part of a workbook the program reads (a report, a staff list); a larger
+// part is taken as damage rather than unpacked into memory.
+inline constexpr std::size_t kLargestWorkbookPart = 16 * 1024 * 1024;
 
 struct OpenedReport {
   ReportSheet sheet;

@@ -16,10 +16,6 @@
 namespace soatnoma {
 
 
-// Far more than any part of a report workbook; a larger part is taken as damage rather
-// than read into memory.
-inline constexpr std::size_t kLargestWorkbookPart = 16 * 1024 * 1024;
-
 // A workbook part parsed as XML; false when the part is missing, too large or no XML.
 bool LoadWorkbookPart(const XlsxPackage& package, const std::string& entry, pugi::xml_document& document);
 

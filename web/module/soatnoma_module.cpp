@@ -15,6 +15,7 @@
 #include "request_fields.h"
 #include "model/teacher.h"
 #include "model/weekly_hours.h"
+#include "report/opened_report.h"
 #include "report/report_builder.h"
 #include "report_workbench.h"
 #include "roster_reading.h"
@@ -114,6 +115,9 @@ std::string FormControls() {
   return json.Text();
 }
 
+// The largest part of a workbook the page unpacks, in bytes.
+double LargestWorkbookPart() { return static_cast<double>(kLargestWorkbookPart); }
+
 std::string FileName(const std::string& teacherName, int calendarYear, const std::string& suffix) {
   return ReportFileName(teacherName, calendarYear, suffix);
 }
@@ -129,6 +133,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("reportFileName", &FileName);
   emscripten::function("formControls", &FormControls);
+  emscripten::function("largestWorkbookPart", &LargestWorkbookPart);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()

@@ -249,7 +249,7 @@ async function start() {
     if (!file) return;
     try {
       const { readOpenedWorkbook } = await import('./open_workbook.js');
-      const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()));
+      const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
       if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
     } catch (fault) {
       message.textContent = String(fault);

@@ -6,6 +6,8 @@
 import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
 import JSZip from 'jszip';
 
+import { listParts, partsFit } from './package_parts.js';
+
 const NUMBER_TYPES = new Set(['r8', 'r4', 'i4', 'i8', 'i2', 'i1', 'int', 'decimal', 'ui4', 'ui8']);
 
 function propertiesOf(xml) {
@@ -30,8 +32,12 @@ function cellOf(cell) {
   return { ...place, kind: 'other' };
 }
 
-// {problem} for a package that cannot be read, or {properties, worksheets, cells}.
-export async function readOpenedWorkbook(bytes) {
+// {problem} for a package that cannot be read (a part larger than largestPart bytes is
+// damage), or {properties, worksheets, cells}.
+export async function readOpenedWorkbook(bytes, largestPart) {
+  const listed = await listParts(bytes);
+  if (!listed) return { problem: 'notWorkbook' };
+  if (!await partsFit(listed, largestPart)) return { problem: 'damagedPart' };
   let zip;
   try {
     zip = await JSZip.loadAsync(bytes, { checkCRC32: true });

@@ -5,6 +5,8 @@
 import { parse } from 'csv-parse/browser/esm/sync';
 import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
 
+import { listParts, partsFit } from './package_parts.js';
+
 const LF = 10;
 const CR = 13;
 const QUOTE = 0x22;
@@ -71,8 +73,11 @@ function valueOf(value, date1904) {
 }
 
 // The first worksheet's rows [{row, cells: [{column, text} | {column, number}]}], or null
-// when the bytes are not a workbook that can be opened.
-export async function readWorkbookRows(bytes) {
+// when the bytes are not a workbook that can be opened or a part of it would unpack to more
+// than largestPart bytes.
+export async function readWorkbookRows(bytes, largestPart) {
+  const listed = await listParts(bytes);
+  if (!listed || !await partsFit(listed, largestPart)) return null;
   const workbook = new ExcelJS.Workbook();
   try {
     await workbook.xlsx.load(bytes);
@@ -112,7 +117,7 @@ export async function readRosterFile(module, file) {
   if (!decoded.ok) return { message: decoded.message };
   let answer;
   if (decoded.form === 'workbook') {
-    const rows = await readWorkbookRows(bytes);
+    const rows = await readWorkbookRows(bytes, module.largestWorkbookPart());
     if (!rows) return { message: module.unreadableRoster(file.name, 'notAWorkbook', '') };
     answer = JSON.parse(module.readWorkbookRoster(file.name, rows));
   } else {

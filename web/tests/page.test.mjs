@@ -293,10 +293,16 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
   const sheetXml = await zip.file('xl/worksheets/sheet1.xml').async('string');
   zip.file('xl/worksheets/sheet1.xml', sheetXml.replace(/<c r="S5"([^>]*)><f>[^<]*<\/f>/, '<c r="S5"$1><f>SUM(C5:C6)</f>'));
   writeFileSync(changed, await zip.generateAsync({ type: 'uint8array' }));
+  // A few kilobytes that would unpack to more than any part of a report.
+  const huge = path.join(scratch, 'portlovchi.xlsx');
+  const padded = await JSZip.loadAsync(readFileSync(cliWorkbook));
+  padded.file('xl/media/nollar.bin', new Uint8Array(17 * 1024 * 1024));
+  writeFileSync(huge, await padded.generateAsync({ type: 'uint8array', compression: 'DEFLATE' }));
   for (const [file, reason] of [
     [stranger, '"boshqa.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.'],
     [notes, '"eslatma.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
     [changed, /^"ozgargan\.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan \(.*S5/],
+    [huge, /^"portlovchi\.xlsx" ochilmadi: .*qismlaridan biri shikastlangan/],
   ]) {
     const said = await openInPage(file);
     if (typeof reason === 'string') assert.equal(said, reason); else assert.match(said, reason);

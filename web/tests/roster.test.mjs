@@ -14,6 +14,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
+import JSZip from 'jszip';
 
 import { cli, launchChromium, loadModule, webBuild } from './support.mjs';
 import { splitRecords } from '../src/roster_reader.js';
@@ -198,6 +199,13 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
   assert.ok(refusedSeen >= 15, 'the lists hold refusals of every kind');
 });
 
+// A workbook of a few kilobytes one part of which unpacks to more than any workbook's part.
+async function withHugePart(workbookBytes) {
+  const zip = await JSZip.loadAsync(workbookBytes);
+  zip.file('xl/media/nollar.bin', new Uint8Array(17 * 1024 * 1024));
+  return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
+}
+
 test('a file no staff list can be read from is refused in the command line\'s words, and nothing is listed', { skip: !existsSync(cli) }, async () => {
   const files = [
     ['eski.xls', Uint8Array.of(0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1, 0, 0, 0, 0)],
@@ -211,6 +219,11 @@ test('a file no staff list can be read from is refused in the command line\'s wo
     assert.equal(ours.rows.length, 0, name);
     assert.equal(ours.message, theirs.other[0].replace(name, `page-${name}`), name);
   }
+  // The command line unpacks only the parts it reads; the page's workbook library unpacks
+  // them all, so the page refuses a part that would unpack beyond any workbook's part.
+  const huge = await listed('portlovchi.xlsx', await withHugePart(await workbookRoster(false)));
+  assert.equal(huge.rows.length, 0);
+  assert.match(huge.message, /"page-portlovchi\.xlsx" Excel ish kitobi \(\.xlsx\) emas yoki u buzilgan/);
 });
 
 // The record split of CSV that no spreadsheet program writes. The odd text stands in the
