@@ -44,11 +44,30 @@ std::u32string TrimEnds(std::u32string_view name) {
   return std::u32string(name.substr(first, last - first));
 }
 
-// The teacher's name with forbidden characters made blanks, runs of blanks made one.
+bool IsHexDigit(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'a' && c <= U'f') || (c >= U'A' && c <= U'F'); }
+
+// "_x0041_" at the place: how a workbook writes a character by its code. A sheet's name
+// that held one would be read by spreadsheet programs as that character, and the
+// formulas that name the sheet would no longer find it.
+bool StartsCharacterCode(std::u32string_view name, std::size_t at) {
+  constexpr std::size_t kCodeLength = 7;
+  if (name.size() - at < kCodeLength || name[at] != U'_' || name[at + 1] != U'x' || name[at + 6] != U'_') return false;
+  for (std::size_t i = at + 2; i < at + 6; ++i) {
+    if (!IsHexDigit(name[i])) return false;
+  }
+  return true;
+}
+
+// The teacher's name with forbidden characters and the underscore of a character's code
+// made blanks, runs of blanks made one.
 std::u32string Cleaned(std::string_view teacherName) {
+  std::u32string characters = Characters(teacherName);
+  for (std::size_t at = 0; at < characters.size(); ++at) {
+    if (StartsCharacterCode(characters, at)) characters[at] = U' ';
+  }
   std::u32string name;
   bool blank = false;
-  for (const char32_t c : Characters(teacherName)) {
+  for (const char32_t c : characters) {
     if (IsForbiddenInSheetName(c) || IsBlank(c)) {
       blank = true;
       continue;

@@ -142,6 +142,16 @@ TEST(SheetNames, LongNamesAreCutOnCharacterBoundaries) {
   EXPECT_EQ(names.Claim(flags), Repeated("\U0001F1FA\U0001F1FF", 7));
 }
 
+// A workbook writes a character by its code as "_x0041_": a name holding one would be read
+// as "A", and the summary's formulas would no longer find the sheet.
+TEST(SheetNames, NothingInANameReadsAsACharactersCode) {
+  ExpectClaims({
+      {"Ali _x0041_ Valiyev", "Ali x0041_ Valiyev"},
+      {"_x00C4__x0042_", "x00C4_ x0042_"},
+      {"Ali_x004G_ _x41_ _X0041_", "Ali_x004G_ _x41_ _X0041_"},
+  });
+}
+
 TEST(SheetNames, AStaffOfOneNameIsNumberedThrough) {
   SheetNames names;
   EXPECT_EQ(names.Claim("Aliyev Vali (3)"), "Aliyev Vali (3)");

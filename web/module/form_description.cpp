@@ -7,6 +7,7 @@
 #include "report/cell_display.h"
 #include "report/workbook_notes.h"
 #include "report/workbook_sizes.h"
+#include "report/workbook_text.h"
 
 namespace soatnoma::web {
 namespace {
@@ -101,7 +102,11 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
       json.Key("ref").String(CellName(row, column));
       if (detail == FormDetail::Whole) json.Key("row").Integer(row).Key("column").Integer(column);
       json.Key("kind").String(KindName(kind));
-      if (kind == CellKind::Text) json.Key("text").String(cells.TextAt(row, column));
+      if (kind == CellKind::Text && detail == FormDetail::ForWorkbook) {
+        json.Key("text").String(EscapedForWorkbook(cells.TextAt(row, column)));
+      } else if (kind == CellKind::Text) {
+        json.Key("text").String(cells.TextAt(row, column));
+      }
       if (kind == CellKind::Number || kind == CellKind::Formula) json.Key("value").Number(cells.ReadNumber(row, column));
       if (kind == CellKind::Formula) json.Key("formula").String(cells.FormulaAt(row, column)->ToA1(row, column));
       if (detail == FormDetail::Whole) json.Key("display").String(DisplayedText(sheet, row, column));

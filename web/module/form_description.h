@@ -17,7 +17,8 @@ namespace soatnoma::web {
 
 // Whole: for drawing and saving; ForWorkbook: what a workbook needs only, without the
 // drawn boxes, the texts cells show, the places of rows and columns, and empty cells of
-// the starting format.
+// the starting format; its texts are as the workbook stores them ("_x0041_" as
+// "_x005F_x0041_", so that it reads back as it was).
 enum class FormDetail { Whole, ForWorkbook };
 
 std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes = {},

@@ -9,6 +9,7 @@
 #include "report/report_builder.h"
 #include "report/sheet_layout.h"
 #include "report/workbook_sizes.h"
+#include "report/workbook_text.h"
 #include "request_fields.h"
 
 namespace soatnoma::web {
@@ -48,7 +49,7 @@ void WriteCells(JsonWriter& json, const batch::SummarySheet& sheet) {
     json.Key("ref").String(CellName(cell.row, cell.column));
     json.Key("row").Integer(cell.row).Key("column").Integer(cell.column).Key("lastColumn").Integer(cell.lastColumn);
     json.Key("kind").String(KindName(cell.kind));
-    if (cell.kind == batch::SummaryCellKind::Text) json.Key("text").String(cell.text);
+    if (cell.kind == batch::SummaryCellKind::Text) json.Key("text").String(EscapedForWorkbook(cell.text));
     if (cell.kind == batch::SummaryCellKind::Number || cell.kind == batch::SummaryCellKind::Formula) {
       json.Key("value").Number(cell.number);
     }

@@ -28,7 +28,8 @@ class StaffBookBench {
   int Teachers() const { return book_.Teachers(); }
   static std::string SummaryName() { return batch::kSummarySheetName; }
 
-  // The summary sheet: {name, formats, columns, heights, cells, merges, page}.
+  // The summary sheet: {name, formats, columns, heights, cells, merges, page}, its texts as
+  // the workbook stores them.
   std::string Summary() const;
 
  private:
