@@ -157,6 +157,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::class_<StaffBookBench>("StaffBook")
       .constructor<int, emscripten::val>()
       .function("add", &StaffBookBench::Add)
+      .function("page", &StaffBookBench::Page)
       .function("teachers", &StaffBookBench::Teachers)
       .class_function("summaryName", &StaffBookBench::SummaryName)
       .function("summary", &StaffBookBench::Summary);

@@ -92,16 +92,22 @@ std::string Refused(int line, std::string_view message) {
 StaffBookBench::StaffBookBench(int calendarYear, val measure)
     : canvas_(std::move(measure)), metrics_(canvas_), book_(calendarYear), calendarYear_(calendarYear) {}
 
-std::string StaffBookBench::Add(const val& teacher) {
-  const batch::RosterTeacher read = TeacherOf(teacher);
+std::variant<ReportSheet, std::string> StaffBookBench::Report(const batch::RosterTeacher& teacher) const {
   ReportOutcome outcome;
   try {
-    outcome = BuildReport(batch::ReportRequestFor(read, calendarYear_));
+    outcome = BuildReport(batch::ReportRequestFor(teacher, calendarYear_));
   } catch (const std::exception& fault) {
-    return Refused(read.line, std::string(kReportFailedMessage) + fault.what());
+    return Refused(teacher.line, std::string(kReportFailedMessage) + fault.what());
   }
-  if (const auto* refusal = std::get_if<soatnoma::Refusal>(&outcome)) return Refused(read.line, refusal->message);
-  const ReportSheet& sheet = std::get<ReportSheet>(outcome);
+  if (const auto* refusal = std::get_if<soatnoma::Refusal>(&outcome)) return Refused(teacher.line, refusal->message);
+  return std::move(std::get<ReportSheet>(outcome));
+}
+
+std::string StaffBookBench::Add(const val& teacher) {
+  const batch::RosterTeacher read = TeacherOf(teacher);
+  auto report = Report(read);
+  if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
+  const ReportSheet& sheet = std::get<ReportSheet>(report);
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(true).Key("sheetName").String(book_.Add(read, sheet)).EndObject();
   const SheetGeometry layout(sheet, metrics_);
@@ -109,6 +115,14 @@ std::string StaffBookBench::Add(const val& teacher) {
   std::string answer = json.Text();
   answer.pop_back();
   return answer + R"(,"form":)" + DescribeForm(sheet, layout, {}, FormDetail::ForWorkbook) + '}';
+}
+
+std::string StaffBookBench::Page(const val& teacher) {
+  auto report = Report(TeacherOf(teacher));
+  if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
+  const ReportSheet& sheet = std::get<ReportSheet>(report);
+  const SheetGeometry layout(sheet, metrics_);
+  return R"({"ok":true,"form":)" + DescribeForm(sheet, layout) + '}';
 }
 
 std::string StaffBookBench::Summary() const {

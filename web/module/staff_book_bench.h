@@ -6,6 +6,7 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <variant>
 
 #include "batch/staff_book.h"
 #include "canvas_text_metrics.h"
@@ -25,6 +26,10 @@ class StaffBookBench {
   // reason as "qator N: ..." when no report can be made of it.
   std::string Add(const emscripten::val& teacher);
 
+  // The teacher's page for the print: {ok, form} with the form as buildForm describes it, or
+  // the refusal as Add gives it. The staff workbook is left as it is.
+  std::string Page(const emscripten::val& teacher);
+
   int Teachers() const { return book_.Teachers(); }
   static std::string SummaryName() { return batch::kSummarySheetName; }
 
@@ -33,6 +38,9 @@ class StaffBookBench {
   std::string Summary() const;
 
  private:
+  // The report of the teacher, or the answer that refuses it.
+  std::variant<ReportSheet, std::string> Report(const batch::RosterTeacher& teacher) const;
+
   CanvasTextMetrics canvas_;
   RememberedTextMetrics metrics_;  // shared by every teacher's layout
   batch::StaffBook book_;

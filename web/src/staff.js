@@ -147,21 +147,19 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
 
   // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each.
   const print = () => run("To'xtatildi, hech narsa chop etilmadi.", async (job) => {
-    const year = today().getFullYear();
+    const book = new module.StaffBook(today().getFullYear(), measure);
     const drawn = document.createDocumentFragment();
-    await eachTeacher(job, (teacher) => {
-      const result = JSON.parse(module.buildForm({
-        category: teacher.category,
-        weekly: teacher.weeklyHours,
-        rate: teacher.rate,
-        leader: teacher.classLeader,
-        name: teacher.name,
-        school: teacher.school,
-        subject: teacher.subject,
-        year,
-      }, measure));
-      if (result.ok) drawn.append(drawPage(document, result.form));
-    });
+    const refused = [];
+    try {
+      await eachTeacher(job, (teacher) => {
+        const made = JSON.parse(book.page(teacher));
+        if (made.ok) drawn.append(drawPage(document, made.form));
+        else refused.push(made);
+      });
+    } finally {
+      book.delete();
+    }
+    say(`${drawn.childElementCount} ta o'qituvchining sahifasi chop etiladi.${refusedLines(refused)}`, refused.length > 0);
     pages.replaceChildren(drawn);
     document.body.classList.add('printing-staff');
     document.body.dataset.staffPages = String(pages.childElementCount);

@@ -186,6 +186,7 @@ test('"Chop etish (butun ro\'yxat)" prints a sheet of A4 landscape paper per tea
   await page.evaluate(() => { window.print = () => { document.body.dataset.printAsked = 'yes'; }; });
   await page.click('#PrintStaff');
   await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
+  assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), `${teachers} ta o'qituvchining sahifasi chop etiladi.`);
   await page.emulateMediaType('print');
   const pdf = path.join(scratch, 'staff.pdf');
   await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
