@@ -137,11 +137,15 @@ std::string ReportWorkbench::DescribeWhole() const {
   return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" + Form() + '}';
 }
 
-std::string ReportWorkbench::Form() const {
+std::string ReportWorkbench::Form() const { return Described(FormDetail::Whole); }
+
+std::string ReportWorkbench::WorkbookForm() const { return Described(FormDetail::ForWorkbook); }
+
+std::string ReportWorkbench::Described(FormDetail detail) const {
   if (!Ready()) return "null";
   CanvasTextMetrics metrics(measure_);
   const SheetGeometry layout(*sheet_, metrics);
-  return DescribeForm(*sheet_, layout, corrections_->Notes());
+  return DescribeForm(*sheet_, layout, corrections_->Notes(), detail);
 }
 
 std::string ReportWorkbench::Type(int row, int column, const std::string& text) {

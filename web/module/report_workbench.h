@@ -11,6 +11,7 @@
 
 #include "report/report_corrections.h"
 #include "report/report_sheet.h"
+#include "form_description.h"
 
 namespace soatnoma::web {
 
@@ -44,9 +45,13 @@ class ReportWorkbench {
   std::string State(bool withBoxes) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
+  // The same, as the workbook is written: texts as the workbook stores them, nothing that
+  // only drawing needs.
+  std::string WorkbookForm() const;
 
  private:
   std::string DescribeWhole() const;
+  std::string Described(FormDetail detail) const;
 
   emscripten::val measure_;
   std::string fileName_;

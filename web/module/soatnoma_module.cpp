@@ -146,7 +146,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("refusal", &ReportWorkbench::Refusal)
       .function("hoursText", &ReportWorkbench::HoursWritten)
       .function("state", &ReportWorkbench::State)
-      .function("form", &ReportWorkbench::Form);
+      .function("form", &ReportWorkbench::Form)
+      .function("workbookForm", &ReportWorkbench::WorkbookForm);
   emscripten::function("decodeRoster", &DecodeRoster);
   emscripten::function("readRosterRows", &ReadRosterRows);
   emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);

@@ -265,7 +265,7 @@ async function start() {
     try {
       // The workbook library is set going on the first workbook only.
       const { writeWorkbook } = await import('./workbook.js');
-      const bytes = await writeWorkbook(JSON.parse(editing.bench.form()));
+      const bytes = await writeWorkbook(JSON.parse(editing.bench.workbookForm()));
       saveBytes(bytes, shown.fileName);
       unsaved = false;
       if (keeping) await kept.forget(keeping.id);

@@ -19,7 +19,9 @@ const pagePath = path.join(webBuild, 'soatnoma.html');
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-page-'));
 const downloads = path.join(scratch, 'downloads');
 const year = new Date().getFullYear();
-const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "tasviriy san'at va chizmachilik" };
+// The subject holds what a workbook would read as a code of a character ("_x0041_" as "A")
+// unless it is written as the desktop writes it.
+const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "tasviriy san'at va chizmachilik_x0041_" };
 
 let browser;
 let page;
