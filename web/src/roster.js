@@ -12,8 +12,9 @@ function cell(text, className) {
 }
 
 // A row of the table: a ready teacher with the weekly hours and the yearly total, or a
-// refused row with its reason.
-function rowOf(row) {
+// refused row with its reason. Each cell carries its column's heading, which a phone shows
+// beside it when the rows are stacked as cards.
+function rowOf(row, headings) {
   const tr = document.createElement('tr');
   const refused = 'reason' in row;
   tr.dataset.line = String(row.line);
@@ -27,6 +28,7 @@ function rowOf(row) {
     cell(refused ? '' : String(row.annualTotal), 'number'),
     cell(refused ? row.reason : 'Tayyor', refused ? 'reason' : 'ready'),
   );
+  [...tr.cells].forEach((td, index) => { td.dataset.heading = headings[index]; });
   return tr;
 }
 
@@ -43,6 +45,7 @@ export function createRosterPanel({ module, onTeachers }) {
   const input = document.getElementById('Roster');
   const message = document.getElementById('StaffMessage');
   const body = document.querySelector('#RosterRows tbody');
+  const headings = [...document.querySelectorAll('#RosterRows thead th')].map((th) => th.textContent);
 
   // As on the desktop, the staff list is asked for at once.
   document.getElementById('RosterOpen').addEventListener('click', () => {
@@ -54,7 +57,7 @@ export function createRosterPanel({ module, onTeachers }) {
   const list = (rows, text) => {
     // One fragment: thousands of rows are laid out once, not row by row.
     const fragment = document.createDocumentFragment();
-    for (const row of rows) fragment.append(rowOf(row));
+    for (const row of rows) fragment.append(rowOf(row, headings));
     body.replaceChildren(fragment);
     message.textContent = text;
     message.classList.remove('refused');
@@ -67,6 +70,10 @@ export function createRosterPanel({ module, onTeachers }) {
     onTeachers([]);
   };
 
+  // The browser's own file button speaks the browser's language; this one speaks Uzbek.
+  document.getElementById('RosterChoose').addEventListener('click', () => input.click());
+  const fileName = document.getElementById('RosterFile');
+
   // The same file chosen again (mended meanwhile) is read again.
   input.addEventListener('click', () => { input.value = ''; });
   let readings = 0;
@@ -75,6 +82,7 @@ export function createRosterPanel({ module, onTeachers }) {
     if (!file) return;
     // Only the file chosen last is listed, however long an earlier one takes.
     const reading = ++readings;
+    fileName.textContent = file.name;
     delete panel.dataset.read;
     message.textContent = "Ro'yxat o'qilmoqda...";
     message.classList.remove('refused');

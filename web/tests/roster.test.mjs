@@ -286,21 +286,33 @@ test('each record starts on the line the desktop counts', async () => {
   }
 });
 
-test('a large staff list is listed whole, and on a phone its table scrolls inside its box, not the page', async () => {
+test('a large staff list is listed whole, and on a phone each row is a card within the screen', async () => {
   const rows = Array.from({ length: 3000 }, (_, i) => [`O'qituvchi ${i + 1}`, String(1 + (i % 40)), 'fizika',
-    i % 3 ? 'yuqori' : 'boshlangich', String(10 + (i % 20)), '', i % 2 ? 'ha' : '']);
+    i % 3 ? 'yuqori' : 'boshlangich', i === 0 ? '24abc' : String(10 + (i % 20)), '', i % 2 ? 'ha' : '']);
   const ours = await listed('katta.csv', utf8(csvText([HEADER, ...rows], ';', '\r\n')));
   assert.equal(ours.rows.length, 3000);
   assert.deepEqual([ours.rows[0].line, ours.rows.at(-1).line], [2, 3001]);
   await page.setViewport({ width: 360, height: 740 });
-  const widths = await page.evaluate(() => ({
-    page: document.documentElement.scrollWidth,
-    screen: document.documentElement.clientWidth,
-    table: document.getElementById('RosterRows').scrollWidth,
-    box: document.getElementById('RosterRows').clientWidth,
-  }));
-  assert.ok(widths.page <= widths.screen, `the page is ${widths.page} px wide on a ${widths.screen} px screen`);
-  assert.ok(widths.table > widths.box, 'the table scrolls inside its box');
+  const seen = await page.evaluate(() => {
+    const table = document.getElementById('RosterRows');
+    const first = table.tBodies[0].rows[0];
+    first.scrollIntoView();
+    const status = first.cells[6].getBoundingClientRect();
+    return {
+      page: document.documentElement.scrollWidth,
+      screen: document.documentElement.clientWidth,
+      table: table.scrollWidth,
+      box: table.clientWidth,
+      status: { left: status.left, right: status.right, width: status.width },
+      schoolHeading: getComputedStyle(first.cells[2], '::before').content,
+    };
+  });
+  assert.ok(seen.page <= seen.screen, `the page is ${seen.page} px wide on a ${seen.screen} px screen`);
+  assert.ok(seen.table <= seen.box, 'nothing of a row hides to the side');
+  // The refused row's reason stands on the screen, and each value beside its heading.
+  assert.ok(seen.status.width > 0 && seen.status.left >= 0 && seen.status.right <= seen.screen, JSON.stringify(seen.status));
+  assert.equal(seen.schoolHeading, '"Maktab: "');
+  await page.setViewport({ width: 800, height: 600 });
 });
 
 test('a file chosen while an earlier one is still being read is the one listed', async () => {
