@@ -11,7 +11,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
-import puppeteer from 'puppeteer-core';
+import { launchChromium } from './tests/support.mjs';
 
 const file = path.resolve(process.argv[2] ?? 'build-web/soatnoma.html');
 const runs = Number(process.argv[3] ?? 5);
@@ -19,12 +19,7 @@ const bytes = readFileSync(file);
 console.log(`soatnoma.html: ${(bytes.length / 1024).toFixed(0)} KB, ${(gzipSync(bytes).length / 1024).toFixed(0)} KB gzipped`);
 
 const profile = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-bench-'));
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-    '--disable-component-update', '--no-first-run', `--user-data-dir=${profile}`],
-});
+const browser = await launchChromium(profile);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const figures = { interactive: [], report: [], again: [], edit: [], workbook: [], staff: [], staffListed: [], staffWorkbook: [],
