@@ -1,6 +1,7 @@
-// Bundles the page into one self-contained file: the scripts with the WebAssembly module
-// and the workbook library, the style, and the report's font (DejaVu Sans and its bold,
-// cut down to the letters a form in Uzbek, Russian or English needs) as data.
+// Bundles the page into one self-contained file: its script, the WebAssembly module's code
+// and the file work (the workbook and staff list libraries) as text, the style, and the
+// report's font (DejaVu Sans and its bold, cut down to the letters a form in Uzbek, Russian
+// or English needs) as data.
 //
 //   node build.mjs MODULE_JS FONT_DIR OUTPUT_HTML
 
@@ -16,21 +17,30 @@ if (!moduleJs || !fontDir || !output) {
   process.exit(64);
 }
 
-const bundled = await build({
-  entryPoints: [path.join(here, 'src/main.js')],
-  bundle: true,
-  write: false,
-  format: 'iife',
-  minify: true,
-  target: ['chrome100', 'firefox100', 'safari15'],
-  legalComments: 'none',
-  alias: { 'soatnoma-module': path.resolve(moduleJs) },
-  // The module's loader names node's own modules for when it runs there; the page never does.
-  external: ['fs', 'path', 'crypto'],
-  logLevel: 'warning',
-});
-// A script inside the page must not close its own element.
-const script = bundled.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
+// Two scripts: the page's own, which the form needs to take input, and its file work (the
+// workbooks and the staff list with their libraries), kept as text in an element the
+// browser does not run until the page first asks for it, so that opening the page does not
+// read it. The file work is one expression that hands back what file_work.js exports.
+async function bundle(entry, globalName) {
+  const bundled = await build({
+    entryPoints: [path.join(here, entry)],
+    bundle: true,
+    write: false,
+    format: 'iife',
+    globalName,
+    minify: true,
+    target: ['chrome100', 'firefox100', 'safari15'],
+    legalComments: 'none',
+    alias: { 'soatnoma-module': path.resolve(moduleJs) },
+    // The module's loader names node's own modules for when it runs there; the page never does.
+    external: ['fs', 'path', 'crypto'],
+    logLevel: 'warning',
+  });
+  // A script inside the page must not close its own element.
+  return bundled.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
+}
+const script = await bundle('src/main.js');
+const fileWork = `(()=>{${await bundle('src/file_work.js', 'fileWork')};return fileWork})()`;
 
 function fontFace(file, weight) {
   const data = readFileSync(path.join(fontDir, file)).toString('base64');
@@ -40,8 +50,13 @@ function fontFace(file, weight) {
 const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') +
   readFileSync(path.join(here, 'style.css'), 'utf8');
 
+// The module's WebAssembly code beside its JavaScript, as base64 text.
+const moduleCode = readFileSync(moduleJs.replace(/\.js$/, '.wasm')).toString('base64');
+
 const page = readFileSync(path.join(here, 'index.html'), 'utf8')
   .replace('/*STYLE*/', () => style)
+  .replace('/*MODULE_CODE*/', () => moduleCode)
+  .replace('/*FILE_WORK*/', () => fileWork)
   .replace('/*SCRIPT*/', () => script);
 writeFileSync(output, page);
 // Beside the page, the worker that keeps it offline when it is served over http.

@@ -1,7 +1,6 @@
 // The page: the teacher's form, the run, the report drawn as it prints, its workbook and
 // its print. What the form computes, checks and says comes from the module.
 
-import './immediate.js';
 import SoatnomaModule from 'soatnoma-module';
 import { buildForm } from './form.js';
 import { createCanvasMeasure } from './canvas_measure.js';
@@ -10,6 +9,8 @@ import { ReportEditing } from './corrections.js';
 import { KeptReports } from './kept_reports.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
+import { loadFileWork } from './load_file_work.js';
+import { startModule } from './module_code.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -65,11 +66,9 @@ function fitToScreen(widthTwips) {
 }
 
 async function start() {
-  const [module] = await Promise.all([
-    SoatnomaModule(),
-    document.fonts.load('10px "DejaVu Sans"'),
-    document.fonts.load('bold 10px "DejaVu Sans"'),
-  ]);
+  // The fonts are asked for first: the module's code compiles on threads of its own.
+  const fonts = Promise.all([document.fonts.load('10px "DejaVu Sans"'), document.fonts.load('bold 10px "DejaVu Sans"')]);
+  const [module] = await Promise.all([startModule(SoatnomaModule, byId('ModuleCode').textContent), fonts]);
   const measure = createCanvasMeasure(document);
   const form = JSON.parse(module.formControls());
   const root = byId('Form1');
@@ -248,7 +247,7 @@ async function start() {
     event.target.value = '';
     if (!file) return;
     try {
-      const { readOpenedWorkbook } = await import('./open_workbook.js');
+      const { readOpenedWorkbook } = await loadFileWork();
       const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
       if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
     } catch (fault) {
@@ -263,8 +262,7 @@ async function start() {
   byId('SaveXlsx').addEventListener('click', async (event) => {
     if (!shown) return;
     try {
-      // The workbook library is set going on the first workbook only.
-      const { writeWorkbook } = await import('./workbook.js');
+      const { writeWorkbook } = await loadFileWork();
       const bytes = await writeWorkbook(JSON.parse(editing.bench.workbookForm()));
       saveBytes(bytes, shown.fileName);
       unsaved = false;
@@ -374,7 +372,10 @@ async function start() {
       unseen.getBoundingClientRect();
       unseen.remove();
     }
-    const { writeWorkbook } = await import('./workbook.js');
+    // The file work is run in an idle moment of its own, so that no one turn keeps typing
+    // waiting long.
+    await new Promise((idle) => { whenIdle(idle); });
+    const { writeWorkbook } = await loadFileWork();
     await writeWorkbook(warm.form);
     document.body.dataset.warm = 'yes';
   });

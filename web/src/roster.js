@@ -2,7 +2,7 @@
 // line and status, as the desktop's staff list window shows it; the ready teachers go on
 // to the staff workbook and the print.
 
-import { readRosterFile } from './roster_reader.js';
+import { loadFileWork } from './load_file_work.js';
 
 function cell(text, className) {
   const td = document.createElement('td');
@@ -89,6 +89,7 @@ export function createRosterPanel({ module, onTeachers }) {
     // The words are shown before the list is read.
     await new Promise((shown) => { requestAnimationFrame(() => setTimeout(shown, 0)); });
     try {
+      const { readRosterFile } = await loadFileWork();
       const read = await readRosterFile(module, file);
       if (reading !== readings) return;
       if (read.message) {

@@ -5,6 +5,7 @@
 // stays responsive, the progress bar moves and "To'xtatish" is heard.
 
 import { drawPage } from './report_view.js';
+import { loadFileWork } from './load_file_work.js';
 
 // How long one slice of work may hold the page, milliseconds.
 const SLICE = 40;
@@ -114,7 +115,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
       say(tooMany, true);
       return;
     }
-    const { StaffWorkbookWriter } = await import('./workbook.js');
+    const { StaffWorkbookWriter } = await loadFileWork();
     const book = new module.StaffBook(today().getFullYear(), measure);
     try {
       const writer = new StaffWorkbookWriter(module.StaffBook.summaryName());

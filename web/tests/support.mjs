@@ -1,6 +1,6 @@
 // What the browser edition's tests share: where the built parts are, and the module.
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, writeFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -11,10 +11,14 @@ export const webBuild = process.env.SOATNOMA_WEB_BUILD ?? path.join(root, 'build
 export const cli = process.env.SOATNOMA_CLI ?? path.join(root, 'build/src/cli/soatnoma-cli');
 export const fixtures = path.join(root, 'tests/fixtures/tables');
 
+export const moduleJs = path.join(webBuild, 'module/web/soatnoma_module.js');
+// The module's WebAssembly code, beside its JavaScript.
+export const moduleCode = () => readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
+
+// The module with its code handed over, as the page does: its loader would fetch the file.
 export async function loadModule() {
-  const require = createRequire(import.meta.url);
-  const factory = require(path.join(webBuild, 'module/web/soatnoma_module.js'));
-  return factory();
+  const factory = createRequire(import.meta.url)(moduleJs);
+  return factory({ wasmBinary: moduleCode() });
 }
 
 // A measure as plain as can be, for tests that look at what the form says rather than at

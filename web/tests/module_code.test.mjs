@@ -1,0 +1,37 @@
+// The page starts its module from the WebAssembly code it carries as base64 text: the text
+// decoded to the very bytes, the module working once started, and a broken code said as a
+// fault rather than left waiting for ever.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+
+import { bytesOfBase64, startModule } from '../src/module_code.js';
+import { moduleCode, moduleJs } from './support.mjs';
+
+const factory = createRequire(import.meta.url)(moduleJs);
+const code = moduleCode();
+
+test('base64 text comes back as the bytes it was made of, whatever their length and values', () => {
+  const everyByte = Uint8Array.from({ length: 256 }, (_, i) => i);
+  for (const bytes of [new Uint8Array(0), everyByte.subarray(0, 1), everyByte.subarray(250, 252), everyByte, code]) {
+    const decoded = bytesOfBase64(Buffer.from(bytes).toString('base64'));
+    assert.ok(decoded instanceof Uint8Array);
+    assert.deepEqual(Buffer.from(decoded), Buffer.from(bytes));
+  }
+});
+
+test('the module started from its base64 code works', async () => {
+  const module = await startModule(factory, code.toString('base64'));
+  assert.equal(module.defaultRate('primary'), '18');
+  assert.equal(module.defaultRate('upper'), '20');
+});
+
+test('code that is not the module is refused as a fault', async () => {
+  const broken = [
+    Buffer.from('not WebAssembly at all').toString('base64'),
+    code.subarray(0, code.length / 2).toString('base64'),
+  ];
+  for (const text of broken) {
+    await assert.rejects(startModule(factory, text), WebAssembly.CompileError);
+  }
+});
