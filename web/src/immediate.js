@@ -4,17 +4,17 @@
 // runs the pieces straight after each other for 30 ms at a time, then lets the page have a
 // turn. It is installed before the libraries load, so they take it instead of their own.
 
+import { afterPageTurn } from './page_turn.js';
+
 const TURN = 30;  // milliseconds of work before the page gets a turn
 
 let turnStarted = -Infinity;
 
 function nextTurn(work) {
-  const channel = new MessageChannel();
-  channel.port1.onmessage = () => {
+  afterPageTurn(() => {
     turnStarted = performance.now();
     work();
-  };
-  channel.port2.postMessage(null);
+  });
 }
 
 if (typeof globalThis.setImmediate !== 'function') {

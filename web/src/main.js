@@ -292,9 +292,9 @@ async function start() {
   const staff = createStaffActions({ module, measure, saveBytes });
   createRosterPanel({
     module,
-    onTeachers: (teachers) => {
+    onTeachers: (teachers, fileName) => {
       document.body.dataset.staff = String(teachers.length);
-      staff.setTeachers(teachers);
+      staff.setTeachers(teachers, fileName);
     },
   });
 

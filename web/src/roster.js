@@ -40,6 +40,7 @@ function summaryOf(rows, notice) {
   return notice ? `${notice}. ${summary}` : summary;
 }
 
+// onTeachers(teachers, fileName): the ready teachers of the list read last, and its file's name.
 export function createRosterPanel({ module, onTeachers }) {
   const panel = document.getElementById('Staff');
   const input = document.getElementById('Roster');
@@ -54,20 +55,20 @@ export function createRosterPanel({ module, onTeachers }) {
     input.click();
   });
 
-  const list = (rows, text) => {
+  const list = (rows, text, name) => {
     // One fragment: thousands of rows are laid out once, not row by row.
     const fragment = document.createDocumentFragment();
     for (const row of rows) fragment.append(rowOf(row, headings));
     body.replaceChildren(fragment);
     message.textContent = text;
     message.classList.remove('refused');
-    onTeachers(rows.filter((row) => !('reason' in row)));
+    onTeachers(rows.filter((row) => !('reason' in row)), name);
   };
-  const refuse = (text) => {
+  const refuse = (text, name) => {
     body.replaceChildren();
     message.textContent = text;
     message.classList.add('refused');
-    onTeachers([]);
+    onTeachers([], name);
   };
 
   // The browser's own file button speaks the browser's language; this one speaks Uzbek.
@@ -93,13 +94,13 @@ export function createRosterPanel({ module, onTeachers }) {
       const read = await readRosterFile(module, file);
       if (reading !== readings) return;
       if (read.message) {
-        refuse(read.message);
+        refuse(read.message, file.name);
       } else {
-        list(read.rows, summaryOf(read.rows, read.notice));
+        list(read.rows, summaryOf(read.rows, read.notice), file.name);
       }
     } catch (fault) {
       if (reading !== readings) return;
-      refuse(String(fault));
+      refuse(String(fault), file.name);
     }
     body.getBoundingClientRect();
     performance.measure('soatnoma-roster', { start: event.timeStamp });

@@ -6,6 +6,7 @@
 
 import { drawPage } from './report_view.js';
 import { loadFileWork } from './load_file_work.js';
+import { afterPageTurn } from './page_turn.js';
 
 // How long one slice of work may hold the page, milliseconds.
 const SLICE = 40;
@@ -16,11 +17,7 @@ function byId(document, id) {
 
 // Lets the browser draw and take clicks before the next slice.
 function yieldToPage() {
-  return new Promise((resolve) => {
-    const channel = new MessageChannel();
-    channel.port1.onmessage = () => resolve();
-    channel.port2.postMessage(null);
-  });
+  return new Promise((resolve) => { afterPageTurn(resolve); });
 }
 
 class Stopped extends Error {}
@@ -38,15 +35,8 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
   byId(document, 'Staff').after(pages);
 
   let teachers = [];
-  let rosterName = '';
+  let rosterName = '';  // the list's file name
   let working = null;  // {stopped} while a workbook or a print is being made
-
-  // The roster's file name, for the workbook's; taken as the file is chosen, before the
-  // reader lets the input go.
-  document.addEventListener('change', (event) => {
-    const file = event.target?.id === 'Roster' ? event.target.files?.[0] : null;
-    if (file) rosterName = file.name;
-  }, true);
 
   const idle = () => {
     saveButton.disabled = working !== null || teachers.length === 0;
@@ -178,8 +168,10 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
   });
 
   return {
-    setTeachers(next) {
+    // The ready teachers of a list read, and the name of its file, which names the workbook.
+    setTeachers(next, fileName = '') {
       teachers = Array.isArray(next) ? next : [];
+      rosterName = fileName;
       if (working) working.stopped = true;
       pages.replaceChildren();
       idle();
