@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <string>
 
-#include "batch/roster_csv.h"
-#include "batch/staff_export.h"
+#include "roster_rules/roster_csv.h"
+#include "staff_files/staff_export.h"
 #include "staff_list.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <variant>
 
-#include "report/pdf_writer.h"
-#include "report/report_builder.h"
-#include "report/xlsx_writer.h"
+#include "report_files/pdf_writer.h"
+#include "form/report_builder.h"
+#include "report_files/xlsx_writer.h"
 
 namespace {
 

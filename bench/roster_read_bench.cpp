@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
-#include "batch/csv_records.h"
-#include "batch/roster_source.h"
+#include "roster_rules/csv_records.h"
+#include "staff_files/roster_source.h"
 #include "staff_list.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/sheet_names.h"
+#include "staff_book/sheet_names.h"
 
 namespace {
 

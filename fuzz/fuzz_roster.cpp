@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "batch/roster_csv.h"
+#include "roster_rules/roster_csv.h"
 #include "model/distribution.h"
 #include "model/workload_table.h"
 

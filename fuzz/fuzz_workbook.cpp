@@ -15,9 +15,9 @@
 #include <string_view>
 #include <variant>
 
-#include "batch/roster_workbook.h"
-#include "report/report_form_check.h"
-#include "report/xlsx_reader.h"
+#include "staff_files/roster_workbook.h"
+#include "form/report_form_check.h"
+#include "report_files/xlsx_reader.h"
 
 namespace {
 

@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-if [ -x build/src/ui/soatnoma ]; then
-  exec build/src/ui/soatnoma "$@"
+if [ -x build/desktop/soatnoma ]; then
+  exec build/desktop/soatnoma "$@"
 fi
 echo "Namuna: 20 soat, stavka 20, sinf rahbari (yuqori sinflar)"
-exec build/src/cli/soatnoma-cli table --category upper --weekly 20 --rate 20 --leader
+exec build/cli/soatnoma-cli table --category upper --weekly 20 --rate 20 --leader

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes src/batch/unicode_tables.cpp from the Unicode Character Database that Debian's
+"""Writes src/staff_book/unicode_tables.cpp from the Unicode Character Database that Debian's
 unicode-data package installs (/usr/share/unicode): the simple case folding of the
 alphabets a school's staff list is written in, and the characters that belong to the one
 before them when a name is cut. Run it again after a newer unicode-data is installed."""

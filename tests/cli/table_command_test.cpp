@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "cli/table_csv.h"
+#include "model/table_csv.h"
 #include "cli_runner.h"
 
 namespace soatnoma::cli {

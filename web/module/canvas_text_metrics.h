@@ -5,7 +5,7 @@
 
 #include <emscripten/val.h>
 
-#include "report/text_metrics.h"
+#include "form/text_metrics.h"
 
 namespace soatnoma::web {
 

@@ -4,10 +4,10 @@
 
 #include "json_writer.h"
 #include "model/relative_formula.h"
-#include "report/cell_display.h"
-#include "report/workbook_notes.h"
-#include "report/workbook_sizes.h"
-#include "report/workbook_text.h"
+#include "form/cell_display.h"
+#include "form/workbook_notes.h"
+#include "form/workbook_sizes.h"
+#include "form/workbook_text.h"
 
 namespace soatnoma::web {
 namespace {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "json_writer.h"
-#include "report/report_sheet.h"
-#include "report/workbook_notes.h"
-#include "report/sheet_layout.h"
+#include "form/report_sheet.h"
+#include "form/workbook_notes.h"
+#include "form/sheet_layout.h"
 
 namespace soatnoma::web {
 

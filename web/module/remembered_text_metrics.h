@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "report/text_metrics.h"
+#include "form/text_metrics.h"
 
 namespace soatnoma::web {
 

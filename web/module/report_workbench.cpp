@@ -9,12 +9,12 @@
 #include "request_fields.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
-#include "report/cell_display.h"
-#include "report/correction_texts.h"
-#include "report/opened_report.h"
-#include "report/report_builder.h"
-#include "report/report_file_name.h"
-#include "report/sheet_layout.h"
+#include "form/cell_display.h"
+#include "form/correction_texts.h"
+#include "form/opened_report.h"
+#include "form/report_builder.h"
+#include "form/report_file_name.h"
+#include "form/sheet_layout.h"
 
 namespace soatnoma::web {
 namespace {

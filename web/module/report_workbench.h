@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "report/report_corrections.h"
-#include "report/report_sheet.h"
+#include "form/report_corrections.h"
+#include "form/report_sheet.h"
 #include "form_description.h"
 
 namespace soatnoma::web {

@@ -3,11 +3,12 @@
 #include <utility>
 #include <vector>
 
-#include "batch/roster.h"
-#include "batch/roster_file_form.h"
-#include "batch/roster_text.h"
-#include "batch/workbook_records.h"
+#include "roster_rules/roster.h"
+#include "roster_rules/roster_file_form.h"
+#include "roster_rules/roster_text.h"
+#include "roster_rules/workbook_records.h"
 #include "json_writer.h"
+#include "roster_rules/csv_records.h"
 #include "model/number_text.h"
 #include "model/teacher.h"
 
@@ -92,18 +93,8 @@ val DecodeRoster(const std::string& fileName, const val& bytes) {
   return answer;
 }
 
-std::string ReadRosterRows(const val& records) {
-  const auto count = records["length"].as<std::size_t>();
-  std::vector<batch::CsvRecord> read(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const val record = records[i];
-    read[i].line = record["line"].as<int>();
-    const val fields = record["fields"];
-    const auto fieldCount = fields["length"].as<std::size_t>();
-    read[i].fields.reserve(fieldCount);
-    for (std::size_t j = 0; j < fieldCount; ++j) read[i].fields.push_back(TextOf(fields[j]));
-  }
-  return RowsJson(batch::ReadRosterRecords(read));
+std::string ReadCsvRoster(const val& text, const std::string& separator) {
+  return RowsJson(batch::ReadRosterRecords(batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0])));
 }
 
 std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {

@@ -1,7 +1,7 @@
 #pragma once
 // A staff list read in the browser by the desktop's rules: what the file is and its text
-// with the separator, and its records checked row by row. The page splits the records
-// with its CSV library, or reads a workbook's first sheet, and hands them back here.
+// with the separator, its records split and checked row by row. The page reads a workbook's
+// first sheet and hands its cells back here.
 
 #include <emscripten/val.h>
 
@@ -15,10 +15,11 @@ namespace soatnoma::web {
 // code page it was read in, or ""}.
 emscripten::val DecodeRoster(const std::string& fileName, const emscripten::val& bytes);
 
-// records: [{line, fields: [Uint8Array | string]}] in file order. {"rows": [...]}, each
-// row a teacher {line, name, school, subject, category, weeklyHours, rate, classLeader,
-// annualTotal} or a refused row {line, name, school, subject, reason: "qator N: ..."}.
-std::string ReadRosterRows(const emscripten::val& records);
+// text: the Uint8Array of UTF-8 DecodeRoster gave, split into records with its separator
+// as the desktop splits them. {"rows": [...]}, each row a teacher {line, name, school,
+// subject, category, weeklyHours, rate, classLeader, annualTotal} or a refused row {line,
+// name, school, subject, reason: "qator N: ..."}.
+std::string ReadCsvRoster(const emscripten::val& text, const std::string& separator);
 
 // rows: the first sheet's rows [{row, cells: [{column, text} | {column, number}]}]. The
 // same rows as ReadRosterRows, or {"ok": false, "message"} for a sheet no roster fits in.

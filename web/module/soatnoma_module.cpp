@@ -9,19 +9,18 @@
 #include <variant>
 
 #include "canvas_text_metrics.h"
-#include "cli/table_csv.h"
 #include "form_description.h"
 #include "json_writer.h"
 #include "request_fields.h"
 #include "model/teacher.h"
 #include "model/weekly_hours.h"
-#include "report/opened_report.h"
-#include "report/report_builder.h"
+#include "form/opened_report.h"
+#include "form/report_builder.h"
 #include "report_workbench.h"
 #include "roster_reading.h"
-#include "staff_book_bench.h"
-#include "report/report_file_name.h"
-#include "ui/form_controls.h"
+#include "staff_book_session.h"
+#include "form/report_file_name.h"
+#include "form/form_controls.h"
 
 namespace soatnoma::web {
 namespace {
@@ -51,17 +50,6 @@ bool DayNotANumber(const std::string& dayText) { return DayIsNotANumber(dayText)
 
 std::string DayNotANumberMessage() { return std::string(kDayNotANumber); }
 
-// The table C5:S20 as `soatnoma-cli table` prints it: {ok, csv} or {ok: false, message}.
-std::string TableCsv(const val& request) {
-  const std::string weekly = Field(request, "weekly");
-  const std::string rate = Field(request, "rate");
-  const DistributionInput input{CategoryOf(request), weekly, rate, Flag(request, "leader")};
-  const auto csv = cli::TeacherTableCsv(input, Flag(request, "beforeRounding"));
-  if (const auto* refusal = std::get_if<Refusal>(&csv)) return RefusalJson(refusal->message, refusal->clearsWeeklyHours);
-  JsonWriter json;
-  json.BeginObject().Key("ok").Bool(true).Key("csv").String(std::get<std::string>(csv)).EndObject();
-  return json.Text();
-}
 
 // The run of the form: the report after the rounding pass (or before it, when asked),
 // described whole, with the file name it is saved under; or the refusal of the input.
@@ -108,6 +96,9 @@ std::string FormControls() {
     json.Key("width").Integer(spec.place.width).Key("height").Integer(spec.place.height);
     json.Key("tabIndex").Integer(spec.tabIndex).Key("font").String(FontName(spec.font));
     json.Key("centred").Bool(spec.centred).Key("shown").Bool(spec.shownAtStart);
+    const ui::ControlRole role = ui::RoleOf(spec.name);
+    json.Key("role").String(ui::RoleName(role)).Key("numbers").Bool(ui::TakesNumbers(role));
+    json.Key("inPage").Bool(ui::ShownInThePage(role));
     json.EndObject();
   }
   json.EndArray();
@@ -118,9 +109,6 @@ std::string FormControls() {
 // The largest part of a workbook the page unpacks, in bytes.
 double LargestWorkbookPart() { return static_cast<double>(kLargestWorkbookPart); }
 
-std::string FileName(const std::string& teacherName, int calendarYear, const std::string& suffix) {
-  return ReportFileName(teacherName, calendarYear, suffix);
-}
 
 }  // namespace
 
@@ -129,9 +117,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
   emscripten::function("dayIsNotANumber", &DayNotANumber);
   emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
-  emscripten::function("tableCsv", &TableCsv);
   emscripten::function("buildForm", &BuildForm);
-  emscripten::function("reportFileName", &FileName);
   emscripten::function("formControls", &FormControls);
   emscripten::function("largestWorkbookPart", &LargestWorkbookPart);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
@@ -149,19 +135,19 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("form", &ReportWorkbench::Form)
       .function("workbookForm", &ReportWorkbench::WorkbookForm);
   emscripten::function("decodeRoster", &DecodeRoster);
-  emscripten::function("readRosterRows", &ReadRosterRows);
+  emscripten::function("readCsvRoster", &ReadCsvRoster);
   emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);
   emscripten::function("maxRosterBytes", &MaxRosterBytes);
   emscripten::function("unreadableRoster", &UnreadableRoster);
   emscripten::function("staffWorkbookName", &StaffWorkbookName);
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
-  emscripten::class_<StaffBookBench>("StaffBook")
+  emscripten::class_<StaffBookSession>("StaffBook")
       .constructor<int, emscripten::val>()
-      .function("add", &StaffBookBench::Add)
-      .function("page", &StaffBookBench::Page)
-      .function("teachers", &StaffBookBench::Teachers)
-      .class_function("summaryName", &StaffBookBench::SummaryName)
-      .function("summary", &StaffBookBench::Summary);
+      .function("add", &StaffBookSession::Add)
+      .function("page", &StaffBookSession::Page)
+      .function("teachers", &StaffBookSession::Teachers)
+      .class_function("summaryName", &StaffBookSession::SummaryName)
+      .function("summary", &StaffBookSession::Summary);
 }
 
 }  // namespace soatnoma::web

@@ -1,12 +1,7 @@
-// The teacher's form, made from the program's own table of controls: every control with
-// the name the desktop window gives it (Text1 .. Text12, Option1, Option2, Check1,
-// Command1, Command2), its caption and tool tip, at its place, scaled for the screen.
-
-// Controls of the desktop form the page leaves out: the about view and its picture, the
-// credit line, the terms button and the clock picture.
-const LEFT_OUT = new Set(['Frame2', 'Text5', 'Frame3', 'Label6', 'Command3', 'pic7', 'Image2']);
-// Boxes that take numbers: a phone offers its keyboard of digits for them.
-const NUMBER_BOXES = new Set(['Text1', 'Text2', 'Text6', 'Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12']);
+// The teacher's form, made from the program's own table of controls: every control the
+// page shows, with the name the desktop window gives it (Text1 .. Text12, Option1, Option2,
+// Check1, Command1, Command2) and what it is for (data-role: "weeklyHours", "day", ...),
+// its caption and tool tip, at its place, scaled for the screen.
 
 function makeControl(document, spec) {
   switch (spec.kind) {
@@ -22,7 +17,8 @@ function makeControl(document, spec) {
       box.type = 'text';
       box.value = spec.caption;
       box.autocomplete = 'off';
-      if (NUMBER_BOXES.has(spec.name)) box.inputMode = 'decimal';
+      // A phone offers its keyboard of digits for the boxes that take numbers.
+      if (spec.numbers) box.inputMode = 'decimal';
       if (spec.centred) box.classList.add('centred');
       return box;
     }
@@ -54,10 +50,11 @@ export function buildForm(document, root, controls) {
   const named = new Map();
   const tabOrder = [];
   for (const spec of controls) {
-    if (LEFT_OUT.has(spec.name)) continue;
+    if (!spec.inPage) continue;
     const control = makeControl(document, spec);
     const input = control.querySelector?.('input') ?? control;
     input.id = spec.name;
+    if (spec.role) input.dataset.role = spec.role;
     control.classList.add('control', `kind-${spec.kind}`, `font-${spec.font}`);
     // On a narrow screen the style sheet stacks the controls by this name.
     control.dataset.control = spec.name;

@@ -1,60 +1,10 @@
 // Reads a staff list file for the module: what the file is, its text and separator and
-// every row's checks are the module's (the desktop's rules); here a CSV text is split into
-// records with the line each starts on, or a workbook's first sheet is read cell by cell.
+// its records and every row's checks are the module's (the desktop's rules); here a
+// workbook's first sheet is read cell by cell.
 
-import { parse } from 'csv-parse/browser/esm/sync';
 import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
 
 import { listParts, partsFit } from './package_parts.js';
-
-const LF = 10;
-const CR = 13;
-const QUOTE = 0x22;
-
-function parseRecords(bytes, separator) {
-  return parse(bytes, {
-    delimiter: separator,
-    encoding: null,  // fields as bytes: text that is not UTF-8 reaches the row checks as it is
-    bom: false,      // the module has dropped it
-    quote: '"',
-    escape: '"',
-    relax_quotes: true,
-    relax_column_count: true,
-    skip_empty_lines: true,
-    record_delimiter: ['\r\n', '\n', '\r'],
-    info: true,
-  });
-}
-
-// The records of the text (UTF-8 bytes) with the line each starts on: a line ends with LF,
-// CRLF or a lone CR, a quoted field may span lines, blank lines are passed over. A field
-// whose quote never closes runs to the end of the text.
-export function splitRecords(bytes, separator) {
-  let parsed;
-  try {
-    parsed = parseRecords(bytes, separator);
-  } catch (fault) {
-    if (fault?.code !== 'CSV_QUOTE_NOT_CLOSED') throw fault;
-    const closed = new Uint8Array(bytes.length + 1);
-    closed.set(bytes);
-    closed[bytes.length] = QUOTE;
-    parsed = parseRecords(closed, separator);
-  }
-  const records = [];
-  let line = 1;
-  let at = 0;
-  for (const { record, info } of parsed) {
-    // info.bytes: where the record and its line end stop.
-    let start = 0;
-    for (; at < info.bytes && at < bytes.length; ++at) {
-      const byte = bytes[at];
-      if (start === 0 && byte !== LF && byte !== CR) start = line;
-      if (byte === LF || (byte === CR && bytes[at + 1] !== LF)) ++line;
-    }
-    records.push({ line: start || line, fields: record });
-  }
-  return records;
-}
 
 // A cell's value as the roster takes it: text, or a number the module writes as the form
 // does; null for a cell that holds nothing of its own.
@@ -121,7 +71,7 @@ export async function readRosterFile(module, file) {
     if (!rows) return { message: module.unreadableRoster(file.name, 'notAWorkbook', '') };
     answer = JSON.parse(module.readWorkbookRoster(file.name, rows));
   } else {
-    answer = JSON.parse(module.readRosterRows(splitRecords(decoded.text, decoded.separator)));
+    answer = JSON.parse(module.readCsvRoster(decoded.text, decoded.separator));
   }
   if (!answer.ok) return { message: answer.message };
   return { rows: answer.rows, notice: decoded.notice };

@@ -8,17 +8,20 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const root = path.resolve(here, '../..');
 export const webBuild = process.env.SOATNOMA_WEB_BUILD ?? path.join(root, 'build-web');
-export const cli = process.env.SOATNOMA_CLI ?? path.join(root, 'build/src/cli/soatnoma-cli');
+export const cli = process.env.SOATNOMA_CLI ?? path.join(root, 'build/cli/soatnoma-cli');
 export const fixtures = path.join(root, 'tests/fixtures/tables');
 
+// The page's module, and the test module: the same bindings and what only the tests ask
+// (the table as the command line prints it, the report's file name).
 export const moduleJs = path.join(webBuild, 'module/web/soatnoma_module.js');
-// The module's WebAssembly code, beside its JavaScript.
-export const moduleCode = () => readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
+export const testModuleJs = path.join(webBuild, 'module/web/soatnoma_test_module.js');
+// A module's WebAssembly code, beside its JavaScript.
+export const moduleCode = (js = moduleJs) => readFileSync(js.replace(/\.js$/, '.wasm'));
 
-// The module with its code handed over, as the page does: its loader would fetch the file.
+// The test module with its code handed over, as the page does: its loader would fetch the file.
 export async function loadModule() {
-  const factory = createRequire(import.meta.url)(moduleJs);
-  return factory({ wasmBinary: moduleCode() });
+  const factory = createRequire(import.meta.url)(testModuleJs);
+  return factory({ wasmBinary: moduleCode(testModuleJs) });
 }
 
 // A measure as plain as can be, for tests that look at what the form says rather than at

@@ -1,0 +1,117 @@
+#include "cli/batch_command.h"
+
+#include "roster_rules/roster.h"
+#include "staff_files/roster_source.h"
+#include "staff_files/staff_export.h"
+#include "cli_core/exit_codes.h"
+#include "cli/headless_gui.h"
+#include "cli/held_interruptions.h"
+#include "cli_core/option_reader.h"
+#include "cli_core/output_options.h"
+#include "cli/progress_bar.h"
+
+namespace soatnoma::cli {
+namespace {
+
+constexpr const char* kNothingProduced = "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ";
+constexpr const char* kStopped = "To'xtatildi, fayl yozilmadi.";
+
+struct BatchOptions {
+  std::string roster;
+  std::string output;
+  batch::StaffFileFormat format = batch::StaffFileFormat::Xlsx;
+  int year = 0;
+};
+
+// nullopt after the usage error has been written.
+std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, std::ostream& err,
+                                             const YearClock& currentYear) {
+  OptionSpec spec;
+  spec.valued.insert({"-o", "--year"});
+  spec.allowPositional = true;
+  std::string error;
+  const auto options = ReadOptions(args, spec, &error);
+  if (!options) {
+    UsageError(err, error);
+    return std::nullopt;
+  }
+  const auto fail = [&err](const std::string& message) {
+    UsageError(err, message);
+    return std::nullopt;
+  };
+  if (options->positional.size() != 1) return fail("batch takes exactly one roster file");
+  const auto output = options->Value("-o");
+  if (!output || output->empty()) return fail("-o OUT berilmagan");
+  const auto format = OutputFormatOf(*output);
+  if (!format) return fail("the output file must end in .xlsx or .pdf");
+  std::optional<int> year = currentYear();
+  if (const auto given = options->Value("--year")) {
+    year = ReadYear(*given);
+    if (!year) return fail("--year 2025 kabi yil bo'lishi kerak");
+  }
+  return BatchOptions{options->positional.front(), *output,
+                      *format == OutputFormat::Pdf ? batch::StaffFileFormat::Pdf : batch::StaffFileFormat::Xlsx,
+                      *year};
+}
+
+void ReportProblems(std::ostream& err, const std::vector<batch::RosterProblem>& problems) {
+  for (const batch::RosterProblem& problem : problems) err << batch::DescribeProblem(problem) << "\n";
+}
+
+}  // namespace
+
+int RunBatchCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  return RunBatchCommandAt(args, out, err, CurrentCalendarYear, IsTerminal(err));
+}
+
+int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, std::ostream& err,
+                      const YearClock& currentYear, bool showProgress, const AfterEachTeacher& afterEachTeacher) {
+  const auto options = ReadBatchOptions(args, err, currentYear);
+  if (!options) return kExitUsage;
+
+  const batch::LoadedRoster loaded = batch::LoadRoster(options->roster);
+  if (!loaded.ok) {
+    err << loaded.message << "\n";
+    return kExitRefused;
+  }
+  const batch::Roster& roster = loaded.roster;
+  if (roster.readAsWindows1251) err << batch::kWindows1251Notice << "\n";
+  const std::vector<batch::RosterProblem> problems = roster.Problems();
+  ReportProblems(err, problems);
+  const std::vector<batch::RosterTeacher> teachers = roster.Teachers();
+  if (teachers.empty()) {
+    err << kNothingProduced << (roster.rows.empty() ? "ro'yxatda o'qituvchi yo'q." : "ro'yxatning hech bir qatori to'g'ri emas.")
+        << "\n";
+    return kExitRefused;
+  }
+
+  HeldInterruptions interruptions;  // before the GUI, so that its threads hold them too
+  const HeadlessGui gui;                  // both files lay the text out with the report's fonts
+  ProgressBar bar(err, showProgress);
+  const batch::StaffExportResult result = batch::ExportStaff(
+      {teachers, options->year, options->format, options->output}, [&](int done, int total) {
+        bar.Show(done, total);
+        if (afterEachTeacher) afterEachTeacher(done);
+        return !interruptions.Requested();
+      });
+  bar.Finish();
+  ReportProblems(err, result.refused);
+
+  switch (result.status) {
+    case batch::StaffExportStatus::Written:
+      interruptions.Forget();  // the file is complete and in place: a late Ctrl+C changes nothing
+      return problems.empty() && result.refused.empty() ? kExitOk : kExitSomeSkipped;
+    case batch::StaffExportStatus::NotWritten:
+      err << result.message << "\n";
+      return kExitCannotWrite;
+    case batch::StaffExportStatus::Stopped:
+      err << kStopped << "\n";
+      return kExitInterrupted;  // unless the held signal ends the program first, as it should
+    case batch::StaffExportStatus::NothingToWrite:
+      break;
+  }
+  err << kNothingProduced << "ro'yxatning hech bir qatori to'g'ri emas.\n";
+  return kExitRefused;
+}
+
+}  // namespace soatnoma::cli

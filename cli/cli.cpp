@@ -1,0 +1,25 @@
+#include "cli/cli.h"
+
+#include <array>
+
+#include "cli/batch_command.h"
+#include "cli_core/cli_commands.h"
+#include "cli/report_command.h"
+#include "cli_core/table_command.h"
+
+namespace soatnoma::cli {
+namespace {
+
+constexpr std::array kCommands = {
+    Command{"table", RunTableCommand},
+    Command{"report", RunReportCommand},
+    Command{"batch", RunBatchCommand},
+};
+
+}  // namespace
+
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  return RunCommands(args, out, err, kCommands);
+}
+
+}  // namespace soatnoma::cli

@@ -1,0 +1,36 @@
+// soatnoma-cli: the table, --help and --version here, without Qt; report and batch in
+// soatnoma-cli-files, which this program becomes for them.
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli_core/cli_commands.h"
+#include "cli_core/files_program.h"
+#include "cli_core/standard_output.h"
+#include "cli_core/table_command.h"
+
+namespace {
+
+using soatnoma::cli::Command;
+
+int Report(std::span<const std::string> args, std::ostream&, std::ostream& err) {
+  return soatnoma::cli::RunInFilesProgram("report", args, err);
+}
+
+int Batch(std::span<const std::string> args, std::ostream&, std::ostream& err) {
+  return soatnoma::cli::RunInFilesProgram("batch", args, err);
+}
+
+constexpr std::array kCommands = {
+    Command{"table", soatnoma::cli::RunTableCommand},
+    Command{"report", Report},
+    Command{"batch", Batch},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return soatnoma::cli::CheckedStandardOutput(soatnoma::cli::RunCommands(args, std::cout, std::cerr, kCommands));
+}

@@ -1,0 +1,72 @@
+#include "cli/report_command.h"
+
+#include <ctime>
+#include <optional>
+#include <variant>
+
+#include "cli_core/exit_codes.h"
+#include "cli/headless_gui.h"
+#include "cli_core/output_options.h"
+#include "cli_core/table_command.h"
+#include "report_files/pdf_writer.h"
+#include "form/report_builder.h"
+#include "report_files/xlsx_writer.h"
+
+namespace soatnoma::cli {
+
+int CurrentCalendarYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
+
+int RunReportCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  return RunReportCommandAt(args, out, err, CurrentCalendarYear);
+}
+
+int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/, std::ostream& err,
+                       const YearClock& currentYear) {
+  OptionSpec spec;
+  AddTeacherOptions(spec);
+  spec.valued.insert({"--name", "--school", "--subject", "--year", "-o"});
+  std::string error;
+  const auto options = ReadOptions(args, spec, &error);
+  if (!options) return UsageError(err, error);
+  const TeacherOptions teacher = ReadTeacherOptions(*options);
+  if (!teacher.valid) return UsageError(err, teacher.error);
+  const auto output = options->Value("-o");
+  if (!output || output->empty()) return UsageError(err, "-o FILE berilmagan");
+  const auto format = OutputFormatOf(*output);
+  if (!format) return UsageError(err, "the output file must end in .xlsx or .pdf");
+  std::optional<int> year = currentYear();
+  if (const auto given = options->Value("--year")) {
+    year = ReadYear(*given);
+    if (!year) return UsageError(err, "--year 2025 kabi yil bo'lishi kerak");
+  }
+
+  ReportRequest request;
+  request.category = teacher.category;
+  request.weeklyHours = teacher.weekly;
+  request.rate = teacher.rate;
+  request.classLeader = teacher.leader;
+  request.texts = {options->Value("--school").value_or(""), options->Value("--subject").value_or(""),
+                   options->Value("--name").value_or("")};
+  request.calendarYear = *year;
+  const ReportOutcome outcome = BuildReport(request);
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    err << refusal->message << "\n";
+    return kExitRefused;
+  }
+  const ReportSheet& sheet = std::get<ReportSheet>(outcome);
+
+  const HeadlessGui gui;  // both writers lay the text out with the report's fonts
+  const SaveResult saved = *format == OutputFormat::Xlsx ? SaveXlsx(sheet, *output) : SavePdf(sheet, *output);
+  if (!saved.ok) {
+    err << saved.message << "\n";
+    return kExitCannotWrite;
+  }
+  return kExitOk;
+}
+
+}  // namespace soatnoma::cli

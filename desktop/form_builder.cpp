@@ -1,0 +1,134 @@
+#include "desktop/form_builder.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "desktop/about_view.h"
+#include "desktop/form_fonts.h"
+#include "desktop/form_layout.h"
+#include "desktop/pressable_picture.h"
+
+namespace soatnoma::ui {
+namespace {
+
+struct PictureSource {
+  std::string_view control;
+  const char* resource;
+};
+
+constexpr std::array kPictures = std::to_array<PictureSource>({
+    {"Image2", ":/pictures/about.svg"},
+    {"pic7", ":/pictures/clock.svg"},
+    {"Command3", ":/pictures/terms.svg"},
+});
+
+QString PictureOf(std::string_view control) {
+  const auto* found = std::find_if(kPictures.begin(), kPictures.end(),
+                                   [control](const PictureSource& p) { return p.control == control; });
+  return found == kPictures.end() ? QString() : QString::fromLatin1(found->resource);
+}
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QWidget* MakeHelpBox(QWidget* container) {
+  auto* box = new QPlainTextEdit(container);
+  box->setReadOnly(true);
+  box->setPlainText(HelpText());
+  box->document()->setDocumentMargin(2);
+  // Red writing on the colour of tool tips.
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+  palette.setColor(QPalette::Text, Qt::red);
+  box->setPalette(palette);
+  return box;
+}
+
+QWidget* MakeControl(const ControlSpec& spec, QWidget* container, double logicalDpi) {
+  const QString caption = Text(spec.caption);
+  switch (spec.kind) {
+    case ControlKind::Label: {
+      // Captions wrap at their width and start at the top, as the form was drawn.
+      auto* label = new QLabel(caption, container);
+      label->setWordWrap(true);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::CreditLine:
+      return new QLabel(caption, container);
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(caption, container);
+      if (spec.centred) box->setAlignment(Qt::AlignCenter);
+      return box;
+    }
+    case ControlKind::HelpTextBox:
+      return MakeHelpBox(container);
+    case ControlKind::Frame: {
+      auto* frame = new QGroupBox(caption, container);
+      // The caption sits on the frame's top line, as the form was drawn; a frame hides what
+      // lies beneath it.
+      frame->setStyleSheet(QStringLiteral(
+          "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px;"
+          " background-color: palette(window); background-clip: margin; }"
+          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
+      return frame;
+    }
+    case ControlKind::OptionButton:
+      return new QRadioButton(caption, container);
+    case ControlKind::CheckBox:
+      return new QCheckBox(caption, container);
+    case ControlKind::Button: {
+      auto* button = new QPushButton(caption, container);
+      if (const QString picture = PictureOf(spec.name); !picture.isEmpty()) button->setIcon(QIcon(picture));
+      return button;
+    }
+    case ControlKind::Picture:
+      if (spec.name == "Image2") {
+        return new PressablePicture(PictureOf(spec.name), static_cast<float>(spec.place.top), logicalDpi, container);
+      }
+      return new Picture(PictureOf(spec.name), container);
+  }
+  return nullptr;
+}
+
+void SetTabOrder(const std::vector<std::pair<int, QWidget*>>& stops) {
+  std::vector<std::pair<int, QWidget*>> ordered = stops;
+  std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  QWidget* previous = nullptr;
+  for (const auto& [index, widget] : ordered) {
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+}  // namespace
+
+void BuildFormControls(QWidget& form, double logicalDpi) {
+  std::vector<std::pair<int, QWidget*>> tabStops;
+  for (const ControlSpec& spec : FormControls()) {
+    QWidget* container = spec.container.empty() ? &form : form.findChild<QWidget*>(Text(spec.container));
+    QWidget* control = MakeControl(spec, container, logicalDpi);
+    control->setObjectName(Text(spec.name));
+    control->setFont(FormFont(spec.font));
+    if (!spec.toolTip.empty()) control->setToolTip(Text(spec.toolTip));
+    control->setGeometry(TwipsToPixels(spec.place, logicalDpi));
+    control->setVisible(spec.shownAtStart);
+    if (spec.tabIndex == kNoTabStop || spec.kind == ControlKind::Frame) {
+      control->setFocusPolicy(Qt::NoFocus);
+    } else {
+      tabStops.emplace_back(spec.tabIndex, control);
+    }
+  }
+  SetTabOrder(tabStops);
+}
+
+}  // namespace soatnoma::ui

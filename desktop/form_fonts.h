@@ -1,0 +1,13 @@
+#pragma once
+// The form's fonts. The form was drawn in a small bitmap sans font of 8.25 and 9.75 pt;
+// here the nearest sans font with the same widths stands in at the same sizes.
+
+#include <QFont>
+
+#include "desktop/form_layout.h"
+
+namespace soatnoma::ui {
+
+QFont FormFont(ControlFont role);
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,47 @@
+#include "desktop/form_menu.h"
+
+#include <stdexcept>
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenuBar>
+
+#include "desktop/main_window.h"
+
+namespace soatnoma::ui {
+namespace {
+
+QAction& FormAction(const MainWindow& form, const char* name) {
+  auto* action = form.findChild<QAction*>(QString::fromLatin1(name));
+  if (!action) throw std::logic_error(std::string("the form has no action ") + name);
+  return *action;
+}
+
+}  // namespace
+
+QMenuBar* BuildFormMenu(MainWindow& form) {
+  auto* bar = new QMenuBar(&form);
+  bar->setObjectName(QStringLiteral("FormMenu"));
+  bar->setNativeMenuBar(false);  // in the window, where the teacher looks for it
+
+  QMenu* file = bar->addMenu(QStringLiteral("&Fayl"));
+  file->addAction(&FormAction(form, "openWorkbook"));
+  file->addAction(&FormAction(form, "openRoster"));
+  file->addSeparator();
+  auto* quit = file->addAction(QStringLiteral("&Chiqish"));
+  quit->setObjectName(QStringLiteral("quitProgram"));
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  // Through the form's closing, so that every unsaved report is asked about first.
+  QObject::connect(quit, &QAction::triggered, &form, &QWidget::close);
+
+  QMenu* help = bar->addMenu(QStringLiteral("&Yordam"));
+  auto* about = help->addAction(QStringLiteral("&Dastur haqida"));
+  about->setObjectName(QStringLiteral("aboutProgram"));
+  about->setShortcut(QKeySequence::HelpContents);
+  about->setCheckable(true);
+  QObject::connect(about, &QAction::triggered, &form, [&form] { form.ToggleAboutView(); });
+  QObject::connect(&form, &MainWindow::aboutViewToggled, about, &QAction::setChecked);
+  return bar;
+}
+
+}  // namespace soatnoma::ui

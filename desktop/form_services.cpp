@@ -1,0 +1,139 @@
+#include "desktop/form_services.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include "desktop/uzbek_dates.h"
+
+namespace soatnoma::ui {
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Soatnoma");
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+void ShowMessage(QWidget* parent, MessageIcon icon, const QString& text) {
+  QMessageBox box(BoxIcon(icon), kProgramTitle, text, QMessageBox::NoButton, parent);
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+// The chosen file of Qt's own dialog, so that every text in it can be given in Uzbek.
+QString ChosenFile(QFileDialog& dialog, const QString& acceptText) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setProxyModel(new UzbekFileDates(&dialog));
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Papka:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Fayl nomi:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Fayl turi:"));
+  dialog.setLabelText(QFileDialog::Accept, acceptText);
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Bekor qilish"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+QString AskSavePath(QWidget* parent, const SaveRequest& request) {
+  QFileDialog dialog(parent, request.title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(request.filter);
+  dialog.setDefaultSuffix(request.suffix);
+  dialog.selectFile(request.suggestedPath);
+  return ChosenFile(dialog, QStringLiteral("Saqlash"));
+}
+
+QString AskOpenPath(QWidget* parent, const OpenRequest& request) {
+  QFileDialog dialog(parent, request.title, request.folder, request.filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return ChosenFile(dialog, QStringLiteral("Ochish"));
+}
+
+// A question with two or three answers: the first is the default, the last is what closing
+// the box means. Returns the index of the answer given.
+std::size_t AskOneOf(QWidget* parent, QMessageBox::Icon icon, const QString& question, const QStringList& answers) {
+  QMessageBox box(icon, kProgramTitle, question, QMessageBox::NoButton, parent);
+  std::vector<QPushButton*> buttons;
+  for (qsizetype i = 0; i < answers.size(); ++i) {
+    const bool last = i + 1 == answers.size();
+    const auto role = i == 0 ? QMessageBox::AcceptRole : last ? QMessageBox::RejectRole : QMessageBox::DestructiveRole;
+    buttons.push_back(box.addButton(answers[i], role));
+  }
+  box.setDefaultButton(buttons.front());
+  box.setEscapeButton(buttons.back());
+  box.exec();
+  const auto clicked = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return clicked == buttons.end() ? buttons.size() - 1 : static_cast<std::size_t>(clicked - buttons.begin());
+}
+
+UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
+  constexpr std::array kChoices = {UnsavedChoice::Save, UnsavedChoice::Discard, UnsavedChoice::Cancel};
+  return kChoices[AskOneOf(parent, QMessageBox::Question, question,
+                           {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"), QStringLiteral("Bekor qilish")})];
+}
+
+RestoreChoice AskRestore(QWidget* parent, const QString& question) {
+  constexpr std::array kChoices = {RestoreChoice::Restore, RestoreChoice::Discard, RestoreChoice::Later};
+  return kChoices[AskOneOf(parent, QMessageBox::Question, question,
+                           {QStringLiteral("Tiklash"), QStringLiteral("O'chirib tashlash"), QStringLiteral("Keyinroq")})];
+}
+
+bool AskContinue(QWidget* parent, const QString& question) {
+  return AskOneOf(parent, QMessageBox::Warning, question,
+                  {QStringLiteral("Baribir davom etish"), QStringLiteral("Bekor qilish")}) == 0;
+}
+
+bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+  QPrintPreviewDialog preview(&printer, parent);
+  preview.setWindowTitle(QStringLiteral("Chop etishdan oldin ko'rish"));
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&paint](QPrinter* target) { paint(*target); });
+  preview.exec();
+  return printer.printerState() != QPrinter::Error;
+}
+
+}  // namespace
+
+FormServices StandardFormServices() {
+  FormServices services;
+  services.showMessage = ShowMessage;
+  services.askSavePath = AskSavePath;
+  services.askOpenPath = AskOpenPath;
+  services.askUnsaved = AskUnsaved;
+  services.askRestore = AskRestore;
+  services.askContinue = AskContinue;
+  services.printWithPreview = PrintWithPreview;
+  services.today = [] { return QDate::currentDate(); };
+  services.now = [] { return QDateTime::currentDateTime(); };
+  services.autosaveFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                                .filePath(QStringLiteral("saqlanmagan"));
+  services.settingsFile = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                              .filePath(QStringLiteral("soatnoma.conf"));
+  return services;
+}
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,39 @@
+#pragma once
+// One step of the teacher's corrections on the undo stack: the hours of one cell, or of
+// many at once ("Hisoblanganga qaytarish" for the whole report), each with what it held
+// before, so that undo puts back exactly what was there.
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QUndoCommand>
+
+#include "form/report_corrections.h"
+
+namespace soatnoma::ui {
+
+// None: the cell is empty.
+struct HoursChange {
+  CellPlace place;
+  std::optional<double> before;
+  std::optional<double> after;
+};
+
+class HoursCommand : public QUndoCommand {
+ public:
+  // shown is called after every redo and undo with the cells that changed, so the window
+  // can show them.
+  HoursCommand(const QString& text, std::vector<HoursChange> changes, ReportCorrections& corrections,
+               std::function<void(const std::vector<HoursChange>&)> shown);
+
+  void redo() override;
+  void undo() override;
+
+ private:
+  std::vector<HoursChange> changes_;
+  ReportCorrections& corrections_;
+  std::function<void(const std::vector<HoursChange>&)> shown_;
+};
+
+}  // namespace soatnoma::ui

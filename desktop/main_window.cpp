@@ -1,0 +1,249 @@
+#include "desktop/main_window.h"
+
+#include <array>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <variant>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "model/weekly_hours.h"
+#include "form/report_builder.h"
+#include "desktop/about_view.h"
+#include "desktop/blinking_arrow.h"
+#include "desktop/form_builder.h"
+#include "desktop/form_entries.h"
+#include "desktop/form_fonts.h"
+#include "desktop/form_menu.h"
+#include "desktop/form_layout.h"
+#include "desktop/pressable_picture.h"
+#include "desktop/program_version.h"
+#include "desktop/remembered_folders.h"
+#include "desktop/report_window.h"
+#include "desktop/roster_action.h"
+#include "desktop/rounding_timer.h"
+#include "desktop/scrolling_credit.h"
+
+namespace soatnoma::ui {
+namespace {
+
+// The terms of use have never had a text: an empty line, a carriage return, an empty line.
+const QString kTermsOfUse = QStringLiteral("\r");
+
+std::string Entry(const QLineEdit& box) { return box.text().toStdString(); }
+
+// A day box whose text is not a number gets a red frame and says why in its tool tip.
+void MarkDayBox(QLineEdit& box, bool notANumber) {
+  box.setStyleSheet(notANumber ? QStringLiteral("QLineEdit { border: 2px solid rgb(210, 30, 30); }") : QString());
+  box.setToolTip(notANumber ? QString::fromUtf8(kDayNotANumber.data(), static_cast<qsizetype>(kDayNotANumber.size()))
+                            : QString());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(FormServices services, QWidget* parent)
+    : QWidget(parent), services_(WithRememberedFolders(std::move(services))) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Soatnoma " SOATNOMA_PROGRAM_VERSION));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFont(FormFont(ControlFont::Window));
+
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+  // The controls stand in the client area as drawn; the menu bar lies above it.
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  BuildFormControls(*client, dpi);
+  client->setFixedSize(TwipsToPixels(kClientArea, dpi).size());
+
+  about_ = std::make_unique<AboutView>(*this);
+  new BlinkingArrow(Control<QLabel>("Label4"), services_.timings.arrowBlink, this);
+  new ScrollingCredit(Control<QLabel>("Label6"), services_.timings.creditStep, this);
+  Control<QRadioButton>(ControlRole::Upper).setChecked(true);
+  ConnectFields();
+  if (const auto entries = LoadFormEntries(services_.settingsFile)) ShowEntries(*entries);
+  AddOpenAction();
+  AddRosterAction(*this, services_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(BuildFormMenu(*this));
+  layout->addWidget(client);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->activate();  // the window's size is known before it is centred
+  CentreOnScreen();
+  Control<QLineEdit>(ControlRole::Name).setFocus();
+  // Once the form is up, reports an earlier run left unsaved are offered back.
+  QTimer::singleShot(0, this, &MainWindow::OfferRecovery);
+}
+
+MainWindow::~MainWindow() {
+  for (const QPointer<ReportWindow>& report : reports_) delete report.data();
+}
+
+template <typename Widget>
+Widget& MainWindow::Control(std::string_view name) const {
+  auto* control = findChild<Widget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  if (!control) throw std::logic_error("the form has no control " + std::string(name));
+  return *control;
+}
+
+template <typename Widget>
+Widget& MainWindow::Control(ControlRole role) const {
+  return Control<Widget>(ControlNamed(role));
+}
+
+void MainWindow::ConnectFields() {
+  for (const std::string_view day : DayControls()) {
+    connect(&Control<QLineEdit>(day), &QLineEdit::textChanged, this, &MainWindow::SumDayBoxes);
+  }
+  connect(&Control<QRadioButton>(ControlRole::Primary), &QRadioButton::clicked, this,
+          [this] { ChooseCategory(TeacherCategory::Primary); });
+  connect(&Control<QRadioButton>(ControlRole::Upper), &QRadioButton::clicked, this,
+          [this] { ChooseCategory(TeacherCategory::Upper); });
+  connect(&Control<QPushButton>(ControlRole::RunUpper), &QPushButton::clicked, this, [this] { StartRun(TeacherCategory::Upper); });
+  connect(&Control<QPushButton>(ControlRole::RunPrimary), &QPushButton::clicked, this,
+          [this] { StartRun(TeacherCategory::Primary); });
+  // Enter in the weekly-hours box runs the category the teacher has chosen.
+  connect(&Control<QLineEdit>(ControlRole::WeeklyHours), &QLineEdit::returnPressed, this, [this] { StartRun(ChosenCategory()); });
+  connect(&Control<QPushButton>(ControlRole::Terms), &QPushButton::clicked, this, &MainWindow::ShowTermsOfUse);
+  connect(&Control<PressablePicture>("Image2"), &PressablePicture::clicked, this, &MainWindow::ToggleAboutView);
+}
+
+void MainWindow::SumDayBoxes() {
+  // Every day box counts, whichever of them changed, so that correcting Monday after
+  // Saturday still leaves the whole week in the box.
+  std::array<std::string, kDayCount> entries;
+  std::array<std::string_view, kDayCount> days;
+  for (std::size_t i = 0; i < kDayCount; ++i) {
+    auto& box = Control<QLineEdit>(DayControls()[i]);
+    entries[i] = Entry(box);
+    days[i] = entries[i];
+    MarkDayBox(box, DayIsNotANumber(entries[i]));
+  }
+  // While a day holds text that is not a number, the week stays as it was.
+  if (const auto week = WeeklyHoursFromDays(days)) Control<QLineEdit>(ControlRole::WeeklyHours).setText(QString::fromStdString(*week));
+}
+
+void MainWindow::ChooseCategory(TeacherCategory category) {
+  Control<QLineEdit>(ControlRole::Rate).setText(
+      QString::fromUtf8(DefaultRate(category).data(), static_cast<qsizetype>(DefaultRate(category).size())));
+  // The two run buttons share one rectangle; only the chosen category's button is shown, so
+  // that neither a click nor the Tab key can reach the other one beneath it.
+  Control<QPushButton>(ControlRole::RunPrimary).setVisible(category == TeacherCategory::Primary);
+  Control<QPushButton>(ControlRole::RunUpper).setVisible(category == TeacherCategory::Upper);
+}
+
+TeacherCategory MainWindow::ChosenCategory() const {
+  return Control<QRadioButton>(ControlRole::Primary).isChecked() ? TeacherCategory::Primary : TeacherCategory::Upper;
+}
+
+void MainWindow::ToggleAboutView() {
+  about_->Toggle(ChosenCategory() == TeacherCategory::Primary);
+  emit aboutViewToggled(about_->Shown());
+}
+
+void MainWindow::ShowTermsOfUse() { services_.showMessage(this, MessageIcon::Exclamation, kTermsOfUse); }
+
+FormEntries MainWindow::Entries() const {
+  FormEntries entries{.name = Control<QLineEdit>(ControlRole::Name).text(),
+                      .school = Control<QLineEdit>(ControlRole::School).text(),
+                      .subject = Control<QLineEdit>(ControlRole::Subject).text(),
+                      .days = {},
+                      .primary = ChosenCategory() == TeacherCategory::Primary,
+                      .classLeader = Control<QCheckBox>(ControlRole::ClassLeader).isChecked()};
+  for (std::size_t i = 0; i < kDayCount; ++i) entries.days[i] = Control<QLineEdit>(DayControls()[i]).text();
+  return entries;
+}
+
+void MainWindow::ShowEntries(const FormEntries& entries) {
+  Control<QLineEdit>(ControlRole::Name).setText(entries.name);
+  Control<QLineEdit>(ControlRole::School).setText(entries.school);
+  Control<QLineEdit>(ControlRole::Subject).setText(entries.subject);
+  // The days add up into the weekly hours as if typed.
+  for (std::size_t i = 0; i < kDayCount; ++i) Control<QLineEdit>(DayControls()[i]).setText(entries.days[i]);
+  const TeacherCategory category = entries.primary ? TeacherCategory::Primary : TeacherCategory::Upper;
+  Control<QRadioButton>(entries.primary ? ControlRole::Primary : ControlRole::Upper).setChecked(true);
+  ChooseCategory(category);
+  Control<QCheckBox>(ControlRole::ClassLeader).setChecked(entries.classLeader);
+}
+
+void MainWindow::StartRun(TeacherCategory category) {
+  SaveFormEntries(services_.settingsFile, Entries());
+  auto& weeklyHours = Control<QLineEdit>(ControlRole::WeeklyHours);
+  const ReportRequest run{
+      .category = category,
+      .weeklyHours = Entry(weeklyHours),
+      .rate = Entry(Control<QLineEdit>(ControlRole::Rate)),
+      .classLeader = Control<QCheckBox>(ControlRole::ClassLeader).checkState() == Qt::Checked,
+      .texts = {.school = Entry(Control<QLineEdit>(ControlRole::School)),
+                .subject = Entry(Control<QLineEdit>(ControlRole::Subject)),
+                .name = Entry(Control<QLineEdit>(ControlRole::Name))},
+      .calendarYear = services_.today().year(),
+  };
+  ReportOutcome outcome;
+  try {
+    outcome = BuildReportBeforeRounding(run);
+  } catch (const std::exception& fault) {
+    services_.showMessage(this, MessageIcon::Critical,
+                          QString::fromUtf8(kReportFailedMessage.data(), static_cast<qsizetype>(kReportFailedMessage.size())) +
+                              QString::fromUtf8(fault.what()));
+    return;
+  }
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    services_.showMessage(this, MessageIcon::Information,
+                          QString::fromUtf8(refusal->message.data(), static_cast<qsizetype>(refusal->message.size())));
+    if (refusal->clearsWeeklyHours) weeklyHours.clear();
+    weeklyHours.setFocus();
+    return;
+  }
+  ReportSource source;
+  source.sheet = std::move(std::get<ReportSheet>(outcome));
+  source.texts = run.texts;
+  source.calendarYear = run.calendarYear;
+  ReportWindow* window = ShowReport(std::move(source));
+  ScheduleRounding(*window, run, services_.timings.rounding);
+}
+
+std::vector<ReportWindow*> MainWindow::OpenReports() const {
+  std::vector<ReportWindow*> open;
+  for (const QPointer<ReportWindow>& report : reports_) {
+    if (report && report->isVisible()) open.push_back(report.data());
+  }
+  return open;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Every open report is asked about before the program ends; "Bekor qilish" on any of
+  // them keeps the program running.
+  for (ReportWindow* report : OpenReports()) {
+    if (!report->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  SaveFormEntries(services_.settingsFile, Entries());
+  event->accept();
+}
+
+void MainWindow::CentreOnScreen() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+}  // namespace soatnoma::ui

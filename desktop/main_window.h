@@ -1,0 +1,81 @@
+#pragma once
+// Form1, the teacher's form, under its menu bar: name, school, subject, the lesson hours of each weekday, the
+// weekly hours, the rate, the category and class leadership; the run buttons; the about
+// view with its decorations. Each run opens its report in a window of its own, as does
+// every saved report opened again (Ctrl+O, or the form's context menu) and every report
+// recovered after the program ended without saving them.
+
+#include <memory>
+#include <vector>
+
+#include <QPointer>
+#include <QWidget>
+
+#include <string_view>
+
+#include "form/form_controls.h"
+#include "model/teacher.h"
+#include "desktop/form_services.h"
+#include "desktop/report_source.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace soatnoma::ui {
+
+class AboutView;
+class ReportWindow;
+struct FormEntries;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(FormServices services, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The report windows of this form's runs that are still open (shown), oldest first.
+  std::vector<ReportWindow*> OpenReports() const;
+
+  // One run of the distribution for the category (what the run buttons do).
+  void StartRun(TeacherCategory category);
+  // Asks for a report workbook saved by this program and opens it in a window of its own.
+  void OpenWorkbook();
+  // Opens the workbook; one that is open already only comes to the front. A refused file
+  // is explained in a message and changes nothing. Answers whether a window shows it.
+  bool OpenWorkbookFile(const QString& path);
+  // Offers back the reports an earlier run of the program left unsaved (just after start).
+  void OfferRecovery();
+  void ToggleAboutView();
+
+ signals:
+  void aboutViewToggled(bool shown);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  template <typename Widget>
+  Widget& Control(std::string_view name) const;
+  template <typename Widget>
+  Widget& Control(ControlRole role) const;
+
+  void ConnectFields();
+  void SumDayBoxes();
+  void ChooseCategory(TeacherCategory category);
+  // What the teacher typed and chose, as kept for the next start.
+  FormEntries Entries() const;
+  void ShowEntries(const FormEntries& entries);
+  TeacherCategory ChosenCategory() const;
+  void ShowTermsOfUse();
+  void CentreOnScreen();
+  void AddOpenAction();
+  ReportWindow* ShowReport(ReportSource source);
+
+  FormServices services_;
+  std::unique_ptr<AboutView> about_;
+  std::vector<QPointer<ReportWindow>> reports_;
+};
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,102 @@
+// The form's report windows beyond its runs: saved reports opened again, and reports an
+// earlier run of the program left unsaved.
+#include <variant>
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "report_files/xlsx_reader.h"
+#include "desktop/main_window.h"
+#include "desktop/report_recovery.h"
+#include "desktop/report_window.h"
+
+namespace soatnoma::ui {
+namespace {
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+bool SameFile(const QString& a, const QString& b) {
+  const QString canonicalA = QFileInfo(a).canonicalFilePath();
+  return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
+
+}  // namespace
+
+ReportWindow* MainWindow::ShowReport(ReportSource source) {
+  auto* window = new ReportWindow(std::move(source), services_);
+  connect(window, &ReportWindow::openRequested, this, &MainWindow::OpenWorkbook);
+  reports_.emplace_back(window);
+  window->show();
+  return window;
+}
+
+void MainWindow::AddOpenAction() {
+  auto* open = new QAction(QStringLiteral("&Ochish..."), this);
+  open->setObjectName(QStringLiteral("openWorkbook"));
+  open->setToolTip(QStringLiteral("Saqlangan hisobotni ochish"));
+  open->setStatusTip(open->toolTip());
+  open->setShortcut(QKeySequence::Open);
+  connect(open, &QAction::triggered, this, &MainWindow::OpenWorkbook);
+  addAction(open);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::OpenWorkbook() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
+  const QString path = services_.askOpenPath(
+      this, OpenRequest{QStringLiteral("Hisobotni ochish"), folder, QStringLiteral("Excel ish kitobi (*.xlsx)")});
+  if (!path.isEmpty()) OpenWorkbookFile(path);
+}
+
+bool MainWindow::OpenWorkbookFile(const QString& path) {
+  for (ReportWindow* report : OpenReports()) {
+    if (SameFile(report->FilePath(), path)) {
+      report->raise();
+      report->activateWindow();
+      return true;
+    }
+  }
+  OpenOutcome outcome = OpenXlsx(path.toStdString());
+  if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
+    services_.showMessage(this, MessageIcon::Exclamation, Utf8(refusal->message));
+    return false;
+  }
+  auto& opened = std::get<OpenedReport>(outcome);
+  ReportSource source;
+  source.texts.name = TeacherNameOfFooter(opened.sheet.Cells().TextAt(22, 1)).value_or("");
+  source.calendarYear = CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(services_.today().year());
+  source.sheet = std::move(opened.sheet);
+  source.filePath = QFileInfo(path).absoluteFilePath();
+  source.savedInFile = true;
+  source.notes = std::move(opened.notes);
+  ShowReport(std::move(source));
+  return true;
+}
+
+void MainWindow::OfferRecovery() {
+  const std::vector<Leftover> leftovers = FindLeftovers(services_.autosaveFolder);
+  if (leftovers.empty()) return;
+  switch (services_.askRestore(this, RecoveryQuestion(leftovers))) {
+    case RestoreChoice::Later: return;
+    case RestoreChoice::Discard:
+      for (const Leftover& leftover : leftovers) RemoveLeftover(services_.autosaveFolder, leftover.id);
+      return;
+    case RestoreChoice::Restore: break;
+  }
+  for (const Leftover& leftover : leftovers) {
+    OpenOutcome outcome = OpenXlsx(leftover.workbookPath.toStdString());
+    if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
+      // A copy that cannot be read cannot be recovered; it is not offered again.
+      services_.showMessage(this, MessageIcon::Exclamation,
+                            QStringLiteral("Hisobotni tiklab bo'lmadi.\n") + Utf8(refusal->message));
+      RemoveLeftover(services_.autosaveFolder, leftover.id);
+      continue;
+    }
+    ShowReport(RecoveredSource(leftover, std::move(std::get<OpenedReport>(outcome))));
+  }
+}
+
+}  // namespace soatnoma::ui

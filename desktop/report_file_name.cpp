@@ -1,0 +1,17 @@
+#include "desktop/report_file_name.h"
+
+#include "form/report_file_name.h"
+
+namespace soatnoma::ui {
+
+QString ReportFileName(std::string_view teacherName, int calendarYear, const QString& suffix) {
+  return QString::fromStdString(soatnoma::ReportFileName(teacherName, calendarYear, suffix.toStdString()));
+}
+
+QString ReportName(std::string_view teacherName, int calendarYear) {
+  QString name = QString::fromUtf8(teacherName.data(), static_cast<qsizetype>(teacherName.size())).simplified();
+  if (name.isEmpty()) name = QStringLiteral("Yillik taqsimot");
+  return QStringLiteral("%1 %2-%3").arg(name).arg(calendarYear).arg(calendarYear + 1);
+}
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,23 @@
+#pragma once
+// Where the report of a report window comes from: a run of the form, a workbook opened
+// again, or a copy recovered after the program ended without saving.
+
+#include <QString>
+
+#include "form/report_sheet.h"
+#include "form/report_texts.h"
+#include "form/workbook_notes.h"
+
+namespace soatnoma::ui {
+
+struct ReportSource {
+  ReportSheet sheet;
+  ReportTexts texts;      // what the teacher typed for the run (the name names the file)
+  int calendarYear = 0;   // the year of the run: the school year calendarYear/calendarYear+1
+  QString filePath;       // the workbook the report belongs to; empty for a new run
+  bool savedInFile = false;  // the report is exactly what filePath holds
+  WorkbookNotes notes;    // corrections made before: the computed hours of corrected cells
+  QString autosaveId;     // the recovered copy whose place the window takes over
+};
+
+}  // namespace soatnoma::ui

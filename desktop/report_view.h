@@ -1,0 +1,122 @@
+#pragma once
+// The report page on screen: the sheet drawn by the report's renderer on a sheet of A4
+// landscape paper, as it prints, at a zoom from 25 to 400 percent (Ctrl + wheel, or the
+// window's zoom actions). At 100 percent the paper has its real size on the screen.
+// The hours of the table can be corrected in place: a current cell moved with the mouse
+// or the arrow keys, typed into over the cell (Enter, F2, a double click or simply typing
+// a number). Corrected and doubtful cells are marked on the screen only, never on paper.
+
+#include <memory>
+#include <optional>
+
+#include <QWidget>
+
+#include "report_files/report_renderer.h"
+#include "form/report_sheet.h"
+#include "form/report_corrections.h"
+
+namespace soatnoma::ui {
+
+class CellEditor;
+
+class ReportView : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr double kMinZoom = 0.25;
+  static constexpr double kMaxZoom = 4.0;
+  static constexpr double kZoomStep = 1.25;
+  static constexpr int kPaperGap = 16;  // pixels of background around the paper
+
+  explicit ReportView(const ReportSheet& sheet, QWidget* parent = nullptr);
+  ~ReportView() override;
+
+  double Zoom() const { return zoom_; }
+  void SetZoom(double zoom);
+  void ZoomIn() { SetZoom(zoom_ * kZoomStep); }
+  void ZoomOut() { SetZoom(zoom_ / kZoomStep); }
+  // The zoom at which the paper, with its margin of background, fills the width.
+  void FitWidth(int width);
+
+  // The sheet has changed: lay it out again and redraw.
+  void SheetChanged();
+  // What is drawn: the sheet as laid out at the last change.
+  const ReportRenderer& Renderer() const { return *renderer_; }
+  // The paper's rectangle in the widget.
+  QRectF PaperRect() const;
+
+  // The corrections whose marks are shown and whose cells may be typed into; none: the
+  // page is only shown.
+  void SetCorrections(const ReportCorrections* corrections) { corrections_ = corrections; }
+  // While the program is still computing the report, nothing is typed into it.
+  void SetEditingEnabled(bool enabled);
+
+  // The current cell, always one of the table's hours C5:S20.
+  CellPlace CurrentCell() const { return current_; }
+  // True after a click on a title or the frame of the page, until a cell is chosen again.
+  bool IsOffTable() const { return offTable_; }
+  void SetCurrentCell(CellPlace place);
+  void MoveCurrentCell(int rows, int columns);
+  // The cell of the table under a point of the widget.
+  std::optional<CellPlace> CellAt(const QPointF& point) const;
+  // Where a cell is drawn, in the widget's pixels.
+  QRectF CellRect(CellPlace place) const;
+
+  // Where the box in which a cell is typed stands over the cell: just inside its frame.
+  QRect EditorRect(CellPlace place) const;
+
+  // Opens the box over the current cell with the text in it; false when the cell takes no
+  // hours or editing is off.
+  bool BeginEdit(const QString& text, bool selectAll);
+  bool IsEditing() const;
+  // Hands what is typed to whoever takes entries (entryTyped), as Enter does.
+  void SubmitEdit();
+  // Closes the box; the cell shows what the sheet holds.
+  void EndEdit();
+  CellEditor& Editor() const { return *editor_; }
+
+ signals:
+  void zoomChanged(double zoom);
+  // The teacher typed text into the place; when it is taken, the current cell moves on by
+  // rows and columns.
+  void entryTyped(CellPlace place, const QString& text, int rows, int columns);
+  void cellMenuRequested(CellPlace place, const QPoint& globalPosition);
+  void currentCellChanged(CellPlace place);
+  // The box over the current cell has opened.
+  void editStarted(CellPlace place);
+  // Delete or Backspace on the current cell.
+  void clearRequested(CellPlace place);
+  // Typing where nothing can be typed: a cell that takes no hours, or (none) a title or
+  // the frame of the page.
+  void typingRefused(std::optional<CellPlace> place);
+
+ protected:
+  bool event(QEvent* event) override;  // tool tips
+  void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  double PixelsPerPoint() const;
+  void Resize();
+  void PlaceEditor();
+  void PaintMarks(QPainter& painter) const;
+  void PaintCurrentCell(QPainter& painter) const;
+  // The current cell's hours as the box shows them; empty for an emptied cell.
+  QString CurrentHoursText() const;
+  // Opens the current cell for typing, or says why it cannot be typed into.
+  void EditOrRefuse(const QString& text, bool selectAll);
+
+  const ReportSheet& sheet_;
+  std::unique_ptr<ReportRenderer> renderer_;
+  const ReportCorrections* corrections_ = nullptr;
+  CellEditor* editor_;
+  CellPlace current_;
+  double zoom_ = 1.0;
+  bool editingEnabled_ = true;
+  bool offTable_ = false;
+};
+
+}  // namespace soatnoma::ui

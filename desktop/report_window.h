@@ -1,0 +1,124 @@
+#pragma once
+// The window of one report: the sheet as it prints, scrollable and zoomable, and a small
+// editor for exactly this form. The teacher corrects hours in place; every total follows
+// at once; corrected and doubtful cells are marked; "Hisoblanganga qaytarish" restores one
+// cell or the whole report; undo and redo. Save, Save as, Open, PDF export, print preview
+// and printing. The title shows the file and whether the report is saved; closing an
+// unsaved report asks first, and an unsaved report is copied aside at most a minute after
+// each change, so that a crash loses at most that minute.
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QMainWindow>
+
+#include "form/report_sheet.h"
+#include "form/report_texts.h"
+#include "report_files/save_result.h"
+#include "desktop/form_services.h"
+#include "form/report_corrections.h"
+#include "desktop/report_source.h"
+
+class QAction;
+class QLabel;
+class QScrollArea;
+class QUndoStack;
+
+namespace soatnoma::ui {
+
+class ReportView;
+class ReportAutosave;
+struct HoursChange;
+
+class ReportWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  ReportWindow(ReportSource source, FormServices services, QWidget* parent = nullptr);
+  ~ReportWindow() override;
+
+  const ReportSheet& Sheet() const { return sheet_; }
+  ReportView& View() const { return *view_; }
+  const ReportCorrections& Corrections() const { return *corrections_; }
+  QUndoStack& Undo() const { return *undo_; }
+  const ReportTexts& Texts() const { return texts_; }
+  int CalendarYear() const { return calendarYear_; }
+  // The workbook the report belongs to; empty until it is first saved.
+  QString FilePath() const { return filePath_; }
+  // True while the report is exactly what its workbook holds.
+  bool IsSaved() const;
+  // The copy of the unsaved report kept aside, if any.
+  ReportAutosave& Autosave() const { return *autosave_; }
+
+  // The program changes the report itself (the rounding pass) and shows it anew; what the
+  // report then holds is what the program computed. A fault is reported in a message box;
+  // what was changed before it stays.
+  void ChangeSheet(const std::function<void(ReportSheet&)>& change);
+  // Nothing can be typed into the report until the program's next ChangeSheet.
+  void AwaitProgramChange();
+
+  // The teacher's corrections, each one step on the undo stack. False when the cell holds
+  // no hours that can be corrected or editing waits for the program.
+  // No hours empty the cell, which then counts 0.
+  bool CorrectHours(CellPlace place, std::optional<double> hours);
+  bool ResetCell(CellPlace place);  // "Hisoblanganga qaytarish" for one cell
+  bool ResetAll();                  // ... for the whole report
+  // What the status line shows.
+  QString StatusText() const;
+
+  // Each answers whether it was done; a refusal of the dialog is not a fault. A report
+  // with cells to check is asked about once first.
+  bool Save();  // into its workbook, or as Save as when it has none yet
+  bool SaveAsWorkbook();
+  bool ExportPdf();
+  bool Print();
+
+ signals:
+  // The teacher asked to open a saved report (the program opens it in a window of its own).
+  void openRequested();
+  // What the report holds has changed, or whether it is saved.
+  void reportChanged();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildActions();
+  void BuildEditActions(QMenu* edit, class QToolBar* tools);
+  void BuildStatusBar();
+  void FitToScreen();
+  void ShowCellMenu(CellPlace place, const QPoint& globalPosition);
+  void KeepCellInSight(CellPlace place);
+  void TakeEntry(CellPlace place, const QString& text, int rows, int columns);
+  void ClearCurrentCell();
+  // Says on the status line why nothing can be typed there (none: off the table's hours).
+  void RefuseTyping(std::optional<CellPlace> place);
+  bool PushChanges(const QString& text, std::vector<HoursChange> changes);
+  void ShowChanges();
+  void FinishTyping();
+  bool WriteWorkbook(const QString& path);
+  bool ChooseWorkbookAndWrite();
+  // False when the teacher would rather check the cells the checks point out first.
+  bool GoOnDespiteCellsToCheck(const QString& doing);
+  QString SuggestedPath(const QString& suffix) const;
+  void ReportFault(const QString& what, const QString& detail);
+  void UpdateTitle();
+
+  ReportSheet sheet_;
+  ReportTexts texts_;
+  int calendarYear_;
+  QString filePath_;
+  FormServices services_;
+  std::unique_ptr<ReportCorrections> corrections_;
+  QUndoStack* undo_;
+  ReportView* view_;
+  QScrollArea* scroll_;
+  QLabel* yearTotal_ = nullptr;
+  QLabel* correctionsCount_ = nullptr;
+  QAction* resetCell_ = nullptr;
+  QAction* resetAll_ = nullptr;
+  ReportAutosave* autosave_ = nullptr;
+  bool editingHeld_ = false;
+};
+
+}  // namespace soatnoma::ui

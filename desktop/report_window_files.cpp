@@ -1,0 +1,95 @@
+// The report window's files: the workbook it is saved to, PDF export and printing.
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUndoStack>
+
+#include "report_files/pdf_writer.h"
+#include "report_files/report_printer.h"
+#include "report_files/xlsx_writer.h"
+#include "desktop/cells_to_check.h"
+#include "desktop/report_autosave.h"
+#include "desktop/report_file_name.h"
+#include "desktop/report_window.h"
+
+namespace soatnoma::ui {
+namespace {
+
+QString DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+const QString kWorkbookFilter = QStringLiteral("Excel ish kitobi (*.xlsx)");
+
+}  // namespace
+
+QString ReportWindow::SuggestedPath(const QString& suffix) const {
+  if (!filePath_.isEmpty()) {
+    const QFileInfo file(filePath_);
+    return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
+  }
+  return QDir(DocumentsFolder()).filePath(ReportFileName(texts_.name, calendarYear_, suffix));
+}
+
+bool ReportWindow::WriteWorkbook(const QString& path) {
+  const SaveResult result = SaveXlsxWithNotes(sheet_, corrections_->Notes(), path.toStdString());
+  if (!result.ok) {
+    ReportFault(QStringLiteral("Hisobotni saqlab bo'lmadi."), QString::fromStdString(result.message));
+    return false;
+  }
+  filePath_ = path;
+  autosave_->Discard();
+  undo_->setClean();
+  UpdateTitle();
+  emit reportChanged();
+  return true;
+}
+
+bool ReportWindow::GoOnDespiteCellsToCheck(const QString& doing) {
+  const QString question = CellsToCheckQuestion(*corrections_, doing);
+  return question.isEmpty() || services_.askContinue(this, question);
+}
+
+bool ReportWindow::Save() {
+  FinishTyping();
+  if (!GoOnDespiteCellsToCheck(QStringLiteral("saqlaysizmi"))) return false;
+  return filePath_.isEmpty() ? ChooseWorkbookAndWrite() : WriteWorkbook(filePath_);
+}
+
+bool ReportWindow::SaveAsWorkbook() {
+  FinishTyping();
+  return GoOnDespiteCellsToCheck(QStringLiteral("saqlaysizmi")) && ChooseWorkbookAndWrite();
+}
+
+bool ReportWindow::ChooseWorkbookAndWrite() {
+  const QString path = services_.askSavePath(
+      this, SaveRequest{QStringLiteral("Hisobotni saqlash"), SuggestedPath(QStringLiteral("xlsx")), kWorkbookFilter,
+                        QStringLiteral("xlsx"), !filePath_.isEmpty()});
+  return !path.isEmpty() && WriteWorkbook(path);
+}
+
+bool ReportWindow::ExportPdf() {
+  FinishTyping();
+  if (!GoOnDespiteCellsToCheck(QStringLiteral("PDF ga eksport qilasizmi"))) return false;
+  const QString path = services_.askSavePath(
+      this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
+                        QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf"), !filePath_.isEmpty()});
+  if (path.isEmpty()) return false;
+  const SaveResult result = SavePdf(sheet_, path.toStdString());
+  if (!result.ok) ReportFault(QStringLiteral("PDF faylni yozib bo'lmadi."), QString::fromStdString(result.message));
+  return result.ok;
+}
+
+bool ReportWindow::Print() {
+  FinishTyping();
+  if (!GoOnDespiteCellsToCheck(QStringLiteral("chop etasizmi"))) return false;
+  bool started = true;
+  const bool printed = services_.printWithPreview(this, [this, &started](QPrinter& printer) {
+    if (!PrintReport(sheet_, printer)) started = false;
+  }) && started;
+  if (!printed) ReportFault(QStringLiteral("Hisobotni chop etib bo'lmadi."), QString());
+  return printed;
+}
+
+}  // namespace soatnoma::ui

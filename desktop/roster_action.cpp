@@ -1,0 +1,33 @@
+#include "desktop/roster_action.h"
+
+#include <memory>
+
+#include <QAction>
+#include <QWidget>
+
+#include "desktop/roster_dialog.h"
+
+namespace soatnoma::ui {
+
+void AddRosterAction(QWidget& form, const FormServices& services) {
+  auto* roster = new QAction(QStringLiteral("&Ro'yxatdan..."), &form);
+  roster->setObjectName(QStringLiteral("openRoster"));
+  roster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  roster->setToolTip(QStringLiteral("Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"));
+  roster->setStatusTip(roster->toolTip());
+  QObject::connect(roster, &QAction::triggered, &form, [&form, services] { OpenRoster(form, services); });
+  form.addAction(roster);
+  form.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+RosterDialog* OpenRoster(QWidget& form, const FormServices& services) {
+  auto dialog = std::make_unique<RosterDialog>(services, &form);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowFlag(Qt::Window);
+  // The window stays when no list is chosen: its "Namuna..." gives one to start from.
+  dialog->show();
+  dialog->ChooseRoster();
+  return dialog.release();
+}
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,279 @@
+#include "desktop/roster_dialog.h"
+
+#include <algorithm>
+
+#include <QBrush>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "staff_files/example_roster.h"
+#include "staff_files/roster_source.h"
+#include "staff_book/staff_book.h"
+#include "model/number_text.h"
+#include "desktop/staff_export_progress.h"
+
+namespace soatnoma::ui {
+namespace {
+
+enum Column { kLine, kName, kSchool, kSubject, kWeeklyHours, kAnnualTotal, kStatus, kColumnCount };
+
+const QString kReady = QStringLiteral("Tayyor");
+const QColor kRefusedColour(0xA0, 0x10, 0x10);
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  item->setTextAlignment(alignment);
+  return item;
+}
+
+QTableWidgetItem* NumberCell(const QString& text) { return Cell(text, Qt::AlignRight | Qt::AlignVCenter); }
+
+struct FormatTexts {
+  QString suffix;
+  QString title;
+  QString filter;
+};
+
+FormatTexts TextsOf(batch::StaffFileFormat format) {
+  if (format == batch::StaffFileFormat::Pdf) {
+    return {QStringLiteral("pdf"), QStringLiteral("Hisobotlarni PDF qilib saqlash"),
+            QStringLiteral("PDF hujjat (*.pdf)")};
+  }
+  return {QStringLiteral("xlsx"), QStringLiteral("Xodimlar kitobini saqlash"),
+          QStringLiteral("Excel ish kitobi (*.xlsx)")};
+}
+
+QString ProblemLines(const std::vector<batch::RosterProblem>& problems) {
+  QStringList lines;
+  for (const batch::RosterProblem& problem : problems) lines << Utf8(batch::DescribeProblem(problem));
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+RosterDialog::RosterDialog(FormServices services, QWidget* parent)
+    : QDialog(parent), services_(std::move(services)) {
+  setObjectName(QStringLiteral("rosterDialog"));
+  setWindowTitle(QStringLiteral("Ro'yxatdan hisobot"));
+  resize(760, 420);
+
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("rosterSummary"));
+  summary_->setWordWrap(true);
+
+  rows_ = new QTableWidget(0, kColumnCount, this);
+  rows_->setObjectName(QStringLiteral("rosterRows"));
+  rows_->setHorizontalHeaderLabels({QStringLiteral("Qator"), QStringLiteral("O'qituvchi"), QStringLiteral("Maktab"),
+                                    QStringLiteral("Fan"), QStringLiteral("Haftalik soat"), QStringLiteral("Yillik soat"),
+                                    QStringLiteral("Holati")});
+  rows_->horizontalHeaderItem(kWeeklyHours)->setToolTip(QStringLiteral("Ajratilgan dars soati (haftasiga)"));
+  rows_->horizontalHeaderItem(kAnnualTotal)->setToolTip(QStringLiteral("Yillik umumiy ish yuklamasi"));
+  rows_->verticalHeader()->hide();
+  rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // A long reason wraps onto more lines of its row instead of ending in "...".
+  rows_->setWordWrap(true);
+  rows_->setTextElideMode(Qt::ElideNone);
+  rows_->horizontalHeader()->setSectionResizeMode(kStatus, QHeaderView::Stretch);
+  rows_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+  auto* chooseRoster = new QPushButton(QStringLiteral("Boshqa ro'yxat..."), this);
+  chooseRoster->setObjectName(QStringLiteral("chooseRoster"));
+  chooseRoster->setToolTip(QStringLiteral("Boshqa ro'yxat faylini (CSV yoki Excel) ochish"));
+  auto* saveExample = new QPushButton(QStringLiteral("Namuna..."), this);
+  saveExample->setObjectName(QStringLiteral("saveExampleRoster"));
+  saveExample->setToolTip(
+      QStringLiteral("Ro'yxat namunasini (Excel ish kitobi yoki CSV) saqlash: uni to'ldirib, shu yerda oching"));
+  saveWorkbook_ = new QPushButton(QStringLiteral("Excel kitobi..."), this);
+  saveWorkbook_->setObjectName(QStringLiteral("saveStaffWorkbook"));
+  saveWorkbook_->setToolTip(
+      QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta kitobga: har biriga varaq va \"Jami\" varag'i"));
+  savePdf_ = new QPushButton(QStringLiteral("PDF..."), this);
+  savePdf_->setObjectName(QStringLiteral("saveStaffPdf"));
+  savePdf_->setToolTip(QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
+  auto* close = new QPushButton(QStringLiteral("Yopish"), this);
+  close->setObjectName(QStringLiteral("closeRoster"));
+
+  saveWorkbook_->setDefault(true);
+
+  connect(chooseRoster, &QPushButton::clicked, this, &RosterDialog::ChooseRoster);
+  connect(saveExample, &QPushButton::clicked, this, &RosterDialog::SaveExample);
+  connect(saveWorkbook_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Xlsx); });
+  connect(savePdf_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Pdf); });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(chooseRoster);
+  buttons->addWidget(saveExample);
+  buttons->addStretch();
+  buttons->addWidget(saveWorkbook_);
+  buttons->addWidget(savePdf_);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(rows_);
+  layout->addLayout(buttons);
+  ShowRows({});
+}
+
+bool RosterDialog::OpenRosterFile(const QString& path) {
+  // A named pipe or a device would keep the window waiting for data that may never come.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isDir() && !info.isFile()) {
+    services_.showMessage(this, MessageIcon::Exclamation,
+                          QStringLiteral("Ro'yxat o'qilmadi: \"%1\" oddiy fayl emas.").arg(path));
+    return false;
+  }
+  const batch::LoadedRoster loaded = batch::LoadRoster(path.toStdString());
+  if (!loaded.ok) {
+    services_.showMessage(this, MessageIcon::Exclamation, Utf8(loaded.message));
+    return false;
+  }
+  rosterPath_ = QFileInfo(path).absoluteFilePath();
+  setWindowTitle(QStringLiteral("%1 - Ro'yxatdan hisobot").arg(QFileInfo(path).fileName()));
+  ShowRows(loaded.roster);
+  return true;
+}
+
+QString RosterDialog::StartFolder() const {
+  QString folder = rosterPath_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                         : QFileInfo(rosterPath_).absolutePath();
+  return QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+void RosterDialog::ChooseRoster() {
+  const QString path = services_.askOpenPath(
+      this, OpenRequest{QStringLiteral("Ro'yxatni ochish"), StartFolder(),
+                        QStringLiteral("Ro'yxat: CSV yoki Excel ish kitobi (*.csv *.txt *.xlsx)")});
+  if (!path.isEmpty()) OpenRosterFile(path);
+}
+
+void RosterDialog::SaveExample() {
+  const QString path = services_.askSavePath(
+      this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QStringLiteral("royxat.xlsx")),
+                        QStringLiteral("Excel ish kitobi (*.xlsx);;CSV fayl (*.csv)"), QStringLiteral("xlsx")});
+  if (path.isEmpty()) return;
+  const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+  const SaveResult saved =
+      batch::SaveExampleRoster(path.toStdString(), csv ? batch::ExampleRosterFormat::Csv : batch::ExampleRosterFormat::Xlsx);
+  if (!saved.ok) {
+    services_.showMessage(this, MessageIcon::Critical, Utf8(saved.message));
+    return;
+  }
+  services_.showMessage(this, MessageIcon::Information,
+                        QStringLiteral("Ro'yxat namunasi saqlandi:\n%1\n\nUni o'z xodimlaringiz bilan to'ldirib, "
+                                       "\"Boshqa ro'yxat...\" tugmasi bilan oching.")
+                            .arg(QDir::toNativeSeparators(path)));
+}
+
+void RosterDialog::ShowRows(const batch::Roster& roster) {
+  teachers_ = roster.Teachers();
+  refusedCount_ = static_cast<int>(roster.rows.size() - teachers_.size());
+  rows_->setRowCount(static_cast<int>(roster.rows.size()));
+  int index = 0;
+  for (const batch::RosterRow& row : roster.rows) {
+    rows_->setItem(index, kLine, NumberCell(QString::number(row.line)));
+    rows_->setItem(index, kName, Cell(Utf8(row.name)));
+    rows_->setItem(index, kSchool, Cell(Utf8(row.school)));
+    rows_->setItem(index, kSubject, Cell(Utf8(row.subject)));
+    if (row.teacher) {
+      rows_->setItem(index, kWeeklyHours, NumberCell(Utf8(row.teacher->weeklyHours)));
+      rows_->setItem(index, kAnnualTotal, NumberCell(Utf8(NumberToText(row.teacher->annualTotal))));
+      rows_->setItem(index, kStatus, Cell(kReady));
+    } else {
+      for (const int column : {kWeeklyHours, kAnnualTotal}) rows_->setItem(index, column, Cell({}));
+      rows_->setItem(index, kStatus, Cell(row.problem ? Utf8(row.problem->reason) : QString()));
+      rows_->item(index, kStatus)->setForeground(QBrush(kRefusedColour));
+    }
+    ++index;
+  }
+  FitColumns();
+
+  QString summary;
+  if (rosterPath_.isEmpty()) {
+    summary = QStringLiteral("Ro'yxat ochilmagan. Ro'yxat faylini oching yoki namunasini saqlab, to'ldiring.");
+  } else if (roster.rows.empty()) {
+    summary = QStringLiteral("Ro'yxatda o'qituvchi yo'q.");
+  } else {
+    summary = QStringLiteral("Tayyor: %1 ta o'qituvchi. Rad etilgan: %2 ta qator.").arg(teachers_.size()).arg(refusedCount_);
+  }
+  if (roster.readAsWindows1251) summary = Utf8(std::string(batch::kWindows1251Notice)) + QStringLiteral(". ") + summary;
+  summary_->setText(summary);
+  saveWorkbook_->setEnabled(!teachers_.empty());
+  savePdf_->setEnabled(!teachers_.empty());
+}
+
+void RosterDialog::FitColumns() {
+  // Every column as wide as its texts, except the names, schools and subjects, which are
+  // held to a share of the window, and the status, which takes the rest and wraps.
+  for (int column = 0; column < kStatus; ++column) rows_->resizeColumnToContents(column);
+  const int limit = std::max(120, width() / 5);
+  for (const int column : {kName, kSchool, kSubject}) {
+    if (rows_->columnWidth(column) > limit) rows_->setColumnWidth(column, limit);
+  }
+}
+
+QString RosterDialog::SuggestedPath(const QString& suffix) const {
+  const QFileInfo roster(rosterPath_);
+  return roster.dir().filePath(
+      QString::fromStdString(batch::StaffFileName(roster.fileName().toStdString(), suffix.toStdString())));
+}
+
+void RosterDialog::SaveStaff(batch::StaffFileFormat format) {
+  if (teachers_.empty()) return;
+  const FormatTexts texts = TextsOf(format);
+  const QString path =
+      services_.askSavePath(this, SaveRequest{texts.title, SuggestedPath(texts.suffix), texts.filter, texts.suffix});
+  if (path.isEmpty()) return;
+  const batch::StaffExportResult result =
+      ExportStaffWithProgress(this, {teachers_, services_.today().year(), format, path.toStdString()});
+  MarkRefused(result.refused);
+  ReportResult(result, path);
+}
+
+void RosterDialog::MarkRefused(const std::vector<batch::RosterProblem>& refused) {
+  for (const batch::RosterProblem& problem : refused) {
+    for (int index = 0; index < rows_->rowCount(); ++index) {
+      if (rows_->item(index, kLine)->text() != QString::number(problem.line)) continue;
+      rows_->item(index, kStatus)->setText(Utf8(problem.reason));
+      rows_->item(index, kStatus)->setForeground(QBrush(kRefusedColour));
+    }
+  }
+}
+
+void RosterDialog::ReportResult(const batch::StaffExportResult& result, const QString& path) {
+  const QString refused = result.refused.empty()
+                              ? QString()
+                              : QStringLiteral("\n\nTayyorlanmagan hisobotlar:\n") + ProblemLines(result.refused);
+  switch (result.status) {
+    case batch::StaffExportStatus::Written:
+      services_.showMessage(this, MessageIcon::Information,
+                            QStringLiteral("%1 ta o'qituvchining hisoboti saqlandi:\n%2")
+                                    .arg(result.produced)
+                                    .arg(QDir::toNativeSeparators(path)) +
+                                refused);
+      return;
+    case batch::StaffExportStatus::Stopped:
+      services_.showMessage(this, MessageIcon::Information, QStringLiteral("To'xtatildi, fayl yozilmadi."));
+      return;
+    case batch::StaffExportStatus::NothingToWrite:
+      services_.showMessage(this, MessageIcon::Exclamation,
+                            QStringLiteral("Hech bir hisobot tayyorlanmadi, fayl yozilmadi.") + refused);
+      return;
+    case batch::StaffExportStatus::NotWritten:
+      services_.showMessage(this, MessageIcon::Critical, Utf8(result.message));
+      return;
+  }
+}
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,60 @@
+#pragma once
+// "Ro'yxatdan": a school's staff list opened from its CSV file or workbook. Every row is
+// shown with its line in the file, the teacher's school and subject, and its status: the
+// weekly hours and the annual total of a ready teacher, or the reason a row is refused.
+// The ready teachers are saved together into one workbook (a sheet each and the summary
+// "Jami") or one PDF. "Namuna..." saves an example staff list to start from.
+
+#include <vector>
+
+#include <QDialog>
+
+#include "roster_rules/roster.h"
+#include "staff_files/staff_export.h"
+#include "desktop/form_services.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace soatnoma::ui {
+
+class RosterDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit RosterDialog(FormServices services, QWidget* parent = nullptr);
+
+  // Reads the staff list and shows its rows. A file that cannot be read is explained in a
+  // message and changes nothing; answers whether the rows are shown.
+  bool OpenRosterFile(const QString& path);
+  // Asks for another staff list and opens it.
+  void ChooseRoster();
+  // Asks where to save the ready teachers' reports and saves them there.
+  void SaveStaff(batch::StaffFileFormat format);
+  // Asks where to save an example staff list (.xlsx, or .csv when the name ends so) and
+  // saves it there.
+  void SaveExample();
+
+  const QString& RosterPath() const { return rosterPath_; }
+  int ReadyCount() const { return static_cast<int>(teachers_.size()); }
+
+ private:
+  void ShowRows(const batch::Roster& roster);
+  void MarkRefused(const std::vector<batch::RosterProblem>& refused);
+  void ReportResult(const batch::StaffExportResult& result, const QString& path);
+  void FitColumns();
+  QString SuggestedPath(const QString& suffix) const;
+  QString StartFolder() const;
+
+  FormServices services_;
+  QString rosterPath_;
+  std::vector<batch::RosterTeacher> teachers_;
+  int refusedCount_ = 0;
+  QLabel* summary_;
+  QTableWidget* rows_;
+  QPushButton* saveWorkbook_;
+  QPushButton* savePdf_;
+};
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,13 @@
+#pragma once
+// The Qt page layout of a sheet's page setup: paper, orientation and no printer margins
+// (the renderer places the sheet at the sheet's own margins).
+
+#include <QPageLayout>
+
+#include "form/page_setup.h"
+
+namespace soatnoma {
+
+QPageLayout FullPageLayout(const PageSetup& page);
+
+}  // namespace soatnoma

@@ -1,0 +1,66 @@
+#include "report_files/pdf_report_document.h"
+
+#include "report_files/page_layout.h"
+#include "report_files/report_renderer.h"
+
+namespace soatnoma {
+namespace {
+
+constexpr int kPdfResolution = 1200;  // dpi of the PDF's coordinates
+
+}  // namespace
+
+PdfReportDocument::PdfReportDocument(const std::string& path) : file_(QString::fromStdString(path)) {}
+
+PdfReportDocument::~PdfReportDocument() {
+  if (painter_.isActive()) painter_.end();
+}
+
+bool PdfReportDocument::Open(std::string& detail) {
+  if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    detail = file_.errorString().toStdString();
+    return false;
+  }
+  writer_ = std::make_unique<QPdfWriter>(&file_);
+  writer_->setResolution(kPdfResolution);
+  writer_->setCreator(QStringLiteral("Soatnoma"));
+  writer_->setTitle(QStringLiteral("Yillik taqsimot"));
+  return true;
+}
+
+bool PdfReportDocument::AddPage(const ReportSheet& sheet, std::string& detail) {
+  const ReportRenderer renderer(sheet, measure_);
+  if (pages_ == 0) {
+    if (!Open(detail)) return false;
+    writer_->setPageLayout(FullPageLayout(sheet.Page()));
+    if (!painter_.begin(writer_.get())) {
+      detail = "PDF";
+      return false;
+    }
+  } else {
+    writer_->setPageLayout(FullPageLayout(sheet.Page()));
+    if (!writer_->newPage()) {
+      detail = "PDF";
+      return false;
+    }
+  }
+  ++pages_;
+  renderer.PaintPage(painter_, QRectF(QPointF(0, 0), QSizeF(writer_->width(), writer_->height())));
+  return true;
+}
+
+bool PdfReportDocument::Finish(std::string& detail) {
+  if (pages_ == 0 || !painter_.end()) {
+    detail = "PDF";
+    return false;
+  }
+  writer_.reset();
+  file_.close();
+  if (file_.error() != QFileDevice::NoError) {
+    detail = file_.errorString().toStdString();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace soatnoma

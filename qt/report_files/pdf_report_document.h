@@ -1,0 +1,39 @@
+#pragma once
+// A PDF file drawn page by page, each page one report sheet through the report renderer
+// (A4 landscape as its page setup says, fonts embedded). The single report is one page;
+// a whole staff is one page per teacher. Needs a QGuiApplication.
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <memory>
+#include <string>
+
+#include "form/report_sheet.h"
+#include "report_files/text_measure.h"
+
+namespace soatnoma {
+
+class PdfReportDocument {
+ public:
+  explicit PdfReportDocument(const std::string& path);
+  PdfReportDocument(const PdfReportDocument&) = delete;
+  PdfReportDocument& operator=(const PdfReportDocument&) = delete;
+  ~PdfReportDocument();
+
+  // Draws the sheet on a page of its own after the pages drawn so far.
+  bool AddPage(const ReportSheet& sheet, std::string& detail);
+  // Completes the file; false with a detail when it cannot be written.
+  bool Finish(std::string& detail);
+
+ private:
+  bool Open(std::string& detail);
+
+  QFile file_;
+  std::unique_ptr<QPdfWriter> writer_;
+  QPainter painter_;
+  TextMeasure measure_;  // shared by the pages' layouts
+  int pages_ = 0;
+};
+
+}  // namespace soatnoma

@@ -1,0 +1,14 @@
+#pragma once
+// Saves a report sheet as a one-page PDF (A4 landscape as the page setup says), drawn by
+// the report renderer with its fonts embedded. Needs a QGuiApplication.
+
+#include <string>
+
+#include "form/report_sheet.h"
+#include "report_files/save_result.h"
+
+namespace soatnoma {
+
+SaveResult SavePdf(const ReportSheet& sheet, const std::string& path);
+
+}  // namespace soatnoma

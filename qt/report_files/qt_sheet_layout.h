@@ -1,0 +1,65 @@
+#pragma once
+// The sheet layout in Qt's terms, for the renderer, the report window and the workbook's
+// row heights: the same boxes and lines, measured by Qt's font engine.
+
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <vector>
+
+#include "form/report_sheet.h"
+#include "form/sheet_layout.h"
+#include "report_files/text_measure.h"
+
+namespace soatnoma {
+
+struct PlacedLine {
+  QString text;
+  QPointF baselineStart;  // relative to the box's top-left; for turned text, before turning
+};
+
+// One cell, or one merged block drawn as a single cell.
+struct CellBox {
+  int row = 0;
+  int column = 0;
+  QRectF rect;         // points
+  QFont font;          // its point size is the size on paper
+  int orientation = 0; // 0, or 90: read upwards
+  bool bordered = false;
+  std::vector<PlacedLine> lines;
+  bool overflows = false;  // some of the text runs past the box and must be cut off there
+};
+
+class SheetLayout {
+ public:
+  // Needs a QGuiApplication (fonts).
+  explicit SheetLayout(const ReportSheet& sheet);
+  // The same with a measure that many sheets share, measuring each text once.
+  SheetLayout(const ReportSheet& sheet, TextMeasure& measure);
+
+  QSizeF Size() const { return {geometry_.Width(), geometry_.Height()}; }
+  double ColumnLeft(int column) const { return geometry_.ColumnLeft(column); }
+  double ColumnWidth(int column) const { return geometry_.ColumnWidth(column); }
+  double RowTop(int row) const { return geometry_.RowTop(row); }
+  double RowHeight(int row) const { return geometry_.RowHeight(row); }
+  const std::vector<CellBox>& Boxes() const { return boxes_; }
+  // The widest digit of the standard font, points: the unit of column widths.
+  double StandardDigitWidth() const { return geometry_.StandardDigitWidth(); }
+  const SheetGeometry& Geometry() const { return geometry_; }
+
+  static constexpr double kHorizontalPadding = SheetGeometry::kHorizontalPadding;
+  static constexpr double kVerticalPadding = SheetGeometry::kVerticalPadding;
+
+ private:
+  explicit SheetLayout(SheetGeometry geometry);
+
+  SheetGeometry geometry_;
+  std::vector<CellBox> boxes_;
+};
+
+// The font of a cell, at its size in points.
+QFont CellFont(const StandardFont& standard, const CellFormat& format);
+
+}  // namespace soatnoma

@@ -1,0 +1,59 @@
+#include "report_files/xlsx_reader.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "report_files/workbook_parts.h"
+#include "report_files/worksheet_cells.h"
+#include "report_files/xlsx_package.h"
+
+namespace soatnoma {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
+
+OpenRefusal Refuse(const std::string& path, const std::string& why) { return RefuseOpening(FileName(path), why); }
+
+OpenRefusal Damaged(const std::string& path, const std::string& detail) { return DamagedWorkbook(FileName(path), detail); }
+
+// Why a file cannot even be read, or nothing when it can.
+std::optional<std::string> UnreadableBecause(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (!fs::exists(status)) return "fayl topilmadi.";
+  if (fs::is_directory(status)) return "bu fayl emas, papka.";
+  // A named pipe or a device would keep the program waiting for data that may never come.
+  if (!fs::is_regular_file(status)) return "bu oddiy fayl emas.";
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return errno == EACCES ? "faylni o'qishga ruxsat yo'q." : "faylni o'qib bo'lmadi.";
+  std::fclose(file);
+  return std::nullopt;
+}
+
+}  // namespace
+
+OpenOutcome OpenXlsx(const std::string& path) {
+  if (const auto why = UnreadableBecause(path)) return Refuse(path, *why);
+  std::string detail;
+  const auto package = XlsxPackage::Open(path, detail);
+  const auto worksheets = package ? WorksheetEntries(*package) : std::nullopt;
+  if (!worksheets) return NotAWorkbook(FileName(path));
+  // A part damaged on the disk, whichever it is, means the file is not as the program saved it.
+  if (!package->AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
+  const std::vector<CustomProperty> properties = CustomProperties(*package);
+  if (auto stranger = RefusalOfStranger(FileName(path), properties, worksheets->size())) return std::move(*stranger);
+
+  const auto sharedTexts = SharedTexts(*package);
+  pugi::xml_document worksheet;
+  if (!sharedTexts || !LoadWorkbookPart(*package, worksheets->front(), worksheet)) {
+    return UnreadableSheet(FileName(path));
+  }
+  ReportSheet sheet = EmptyReportForm();
+  if (auto problem = ReadWorksheetCells(worksheet, *sharedTexts, sheet.Cells())) return Damaged(path, *problem);
+  return FinishOpening(FileName(path), std::move(sheet), properties);
+}
+
+}  // namespace soatnoma

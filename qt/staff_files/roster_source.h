@@ -1,0 +1,20 @@
+#pragma once
+// A staff list opened from its file, whichever of the two forms a school office keeps it
+// in: a CSV file (UTF-8, or Windows-1251 as Excel on Windows saves it) or a workbook
+// (.xlsx, its first sheet). The form is told by the file's content, not by its name.
+
+#include <string>
+
+#include "roster_rules/roster.h"
+
+namespace soatnoma::batch {
+
+struct LoadedRoster {
+  bool ok = false;
+  Roster roster;        // when ok
+  std::string message;  // why it could not be read (Uzbek, "Ro'yxat o'qilmadi: ...") otherwise
+};
+
+LoadedRoster LoadRoster(const std::string& path);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,60 @@
+#include "staff_files/staff_export.h"
+
+#include <string>
+#include <variant>
+
+#include "report_files/atomic_save.h"
+
+namespace soatnoma::batch {
+
+StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress) {
+  StaffExportResult result;
+  if (request.format == StaffFileFormat::Xlsx && request.teachers.size() > kMaxWorkbookTeachers) {
+    result.status = StaffExportStatus::NotWritten;
+    result.message = TooManyTeachersMessage();
+    return result;
+  }
+  const auto total = static_cast<int>(request.teachers.size());
+  int made = 0;
+  bool stopped = false;
+  const SaveResult saved = SaveAtomically(request.path, [&](const std::string& temporaryPath, std::string& detail) {
+    const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath, request.calendarYear);
+    int done = 0;
+    for (const RosterTeacher& teacher : request.teachers) {
+      const ReportOutcome outcome = BuildReport(ReportRequestFor(teacher, request.calendarYear));
+      if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        result.refused.push_back({teacher.line, std::string(refusal->message)});
+      } else if (file->Add(teacher, std::get<ReportSheet>(outcome), detail)) {
+        ++made;
+      } else {
+        return false;
+      }
+      if (progress && !progress(++done, total)) {
+        stopped = true;
+        return false;
+      }
+    }
+    if (made == 0 || !file->Finish(detail)) return false;  // with no report the temporary file just goes
+    // Finishing a large file takes a while: a stop asked for meanwhile still keeps the
+    // earlier file, since the new one has not replaced it yet.
+    if (progress && !progress(done, total)) {
+      stopped = true;
+      return false;
+    }
+    return true;
+  });
+  if (saved.ok) {
+    result.status = StaffExportStatus::Written;
+    result.produced = made;
+  } else if (stopped) {
+    result.status = StaffExportStatus::Stopped;
+  } else if (made == 0 && result.refused.size() == request.teachers.size()) {
+    result.status = StaffExportStatus::NothingToWrite;
+  } else {
+    result.status = StaffExportStatus::NotWritten;
+    result.message = saved.message;
+  }
+  return result;
+}
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,30 @@
+#include "staff_files/staff_file.h"
+
+#include "staff_files/staff_workbook.h"
+#include "report_files/pdf_report_document.h"
+
+namespace soatnoma::batch {
+namespace {
+
+// The staff as one PDF: a page per teacher.
+class StaffPdf : public StaffFile {
+ public:
+  explicit StaffPdf(const std::string& path) : document_(path) {}
+
+  bool Add(const RosterTeacher& /*teacher*/, const ReportSheet& report, std::string& detail) override {
+    return document_.AddPage(report, detail);
+  }
+  bool Finish(std::string& detail) override { return document_.Finish(detail); }
+
+ private:
+  PdfReportDocument document_;
+};
+
+}  // namespace
+
+std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear) {
+  if (format == StaffFileFormat::Pdf) return std::make_unique<StaffPdf>(path);
+  return std::make_unique<StaffWorkbook>(path, calendarYear);
+}
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,29 @@
+#pragma once
+// The file a whole staff is saved into, one teacher's report after another in roster
+// order: a workbook (a sheet per teacher and the summary "Jami") or a PDF (a page per
+// teacher). Needs a QGuiApplication (fonts).
+
+#include <memory>
+#include <string>
+
+#include "roster_rules/roster.h"
+#include "form/report_sheet.h"
+
+namespace soatnoma::batch {
+
+enum class StaffFileFormat { Xlsx, Pdf };
+
+class StaffFile {
+ public:
+  virtual ~StaffFile() = default;
+  // Adds the teacher's finished report; false with a detail when it cannot go in.
+  virtual bool Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) = 0;
+  // Completes the file after the last teacher.
+  virtual bool Finish(std::string& detail) = 0;
+};
+
+// A file of the format at the path; nothing is complete there before Finish. The reports'
+// school year is calendarYear/calendarYear+1.
+std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,29 @@
+#include "staff_files/staff_workbook.h"
+
+#include "staff_files/xlsx_staff_summary.h"
+
+namespace soatnoma::batch {
+
+StaffWorkbook::StaffWorkbook(const std::string& path, int calendarYear)
+    : workbook_(path, ReportSheet().Font()), summary_(workbook_.AddWorksheet(kSummarySheetName)), book_(calendarYear) {}
+
+bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) {
+  const lxw_error error = workbook_.AddReport(book_.Add(teacher, report), report);
+  if (error != LXW_NO_ERROR) {
+    detail = lxw_strerror(error);
+    return false;
+  }
+  return true;
+}
+
+bool StaffWorkbook::Finish(std::string& detail) {
+  const lxw_error error = summary_ == nullptr ? LXW_ERROR_MEMORY_MALLOC_FAILED
+                                              : WriteStaffSummary(summary_, book_.Summary(), workbook_.Formats());
+  if (error != LXW_NO_ERROR) {
+    detail = lxw_strerror(error);
+    return false;
+  }
+  return workbook_.Close(detail);
+}
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,32 @@
+#include "cli_core/output_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "cli_core/cli_commands.h"
+#include "cli_core/exit_codes.h"
+
+namespace soatnoma::cli {
+
+std::optional<OutputFormat> OutputFormatOf(const std::string& path) {
+  std::string lower = path;
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  if (lower.ends_with(".xlsx")) return OutputFormat::Xlsx;
+  if (lower.ends_with(".pdf")) return OutputFormat::Pdf;
+  return std::nullopt;
+}
+
+std::optional<int> ReadYear(const std::string& text) {
+  int year = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (error != std::errc() || end != text.data() + text.size() || year < 1 || year > 9998) return std::nullopt;
+  return year;
+}
+
+int UsageError(std::ostream& err, const std::string& message) {
+  err << "soatnoma-cli: " << message << "\n" << UsageText();
+  return kExitUsage;
+}
+
+}  // namespace soatnoma::cli

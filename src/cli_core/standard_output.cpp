@@ -1,0 +1,22 @@
+#include "cli_core/standard_output.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "cli_core/exit_codes.h"
+
+namespace soatnoma::cli {
+
+int CheckedStandardOutput(int status) {
+  errno = 0;
+  std::cout.flush();
+  const bool flushed = std::fflush(stdout) == 0;
+  const int error = errno;
+  if (flushed && std::ferror(stdout) == 0 && std::cout.good()) return status;
+  std::cerr << "soatnoma-cli: natija chiqarilmadi (" << std::strerror(error != 0 ? error : EIO) << ").\n";
+  return status == kExitOk ? kExitCannotWrite : status;
+}
+
+}  // namespace soatnoma::cli

@@ -1,0 +1,118 @@
+#include "form/correction_texts.h"
+
+#include <cmath>
+
+#include "model/number_text.h"
+#include "model/relative_formula.h"
+#include "model/typed_number.h"
+#include "model/workload_table.h"
+
+namespace soatnoma {
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+constexpr std::string_view kBlanks = " \t\n\r\v\f";
+
+std::string WithPlainBlanks(std::string_view typed) {
+  std::string text(typed);
+  for (auto at = text.find(kNoBreakSpace); at != std::string::npos; at = text.find(kNoBreakSpace, at + 1)) {
+    text.replace(at, kNoBreakSpace.size(), " ");
+  }
+  return text;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+void AddLine(std::string& lines, std::string_view line) {
+  if (!lines.empty()) lines += '\n';
+  lines += line;
+}
+
+}  // namespace
+
+HoursEntry ReadHoursEntry(std::string_view typed) {
+  // Blanks count nowhere, as in the form's boxes: "1 200" is 1200; a no-break blank too.
+  const std::string text = WithPlainBlanks(typed);
+  const TypedNumber entry = ReadTypedNumber(text);
+  if (entry.kind == TypedNumberKind::Empty) return {std::nullopt, "Katak bo'sh qoldi: soatni raqam bilan yozing."};
+  if (!entry.IsNumber()) {
+    return {std::nullopt,
+            "\"" + std::string(Trimmed(text)) + "\" son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
+  }
+  const double hours = entry.value;
+  if (std::abs(hours) > kLargestHoursEntry) {
+    return {std::nullopt, HoursText(hours) + " soat juda ko'p: bir katakka " + HoursText(kLargestHoursEntry) +
+                              " dan ortiq soat yozilmaydi."};
+  }
+  return {hours == 0 ? 0.0 : hours, {}};  // never minus zero
+}
+
+std::string HoursText(double hours) {
+  std::string text = NumberToText(hours);
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
+
+std::string SignedHoursText(double difference) { return (difference > 0 ? "+" : "") + HoursText(difference); }
+
+std::string CellName(CellPlace place) {
+  return ColumnLetters(place.column) + std::to_string(place.row) + " (" + std::string(ColumnHeading(place.column)) + ")";
+}
+
+std::string TypingRefusal(const ReportCorrections& corrections, std::optional<CellPlace> place, bool awaitingProgram) {
+  if (awaitingProgram) return "Hisobot hali butun soatlarga keltirilmoqda: bir oz kuting.";
+  if (!place) return "Sarlavha va ramka o'zgartirilmaydi: jadvaldagi oylarning soatlarinigina tuzatish mumkin.";
+  if (corrections.IsEditable(*place)) return {};
+  if (corrections.IsSum(*place)) {
+    return CellName(*place) + " yig'indi: u boshqa kataklardan o'zi hisoblanadi, uni o'zgartirib bo'lmaydi.";
+  }
+  return CellName(*place) + ": bu ishga bu oyda soat ajratilmaydi, katak bo'sh qoladi.";
+}
+
+CellMarkNote MarkNoteOf(const ReportCorrections& corrections, CellPlace place) {
+  CellMarkNote mark;
+  if (corrections.IsCorrected(place)) {
+    mark.fill = MarkFill::Corrected;
+    AddLine(mark.toolTip, "Tuzatilgan. Hisoblangan: " + HoursText(corrections.ComputedHours(place)) + " soat.");
+  }
+  const CellFlags flags = corrections.FlagsAt(place);
+  if (flags.notWhole) AddLine(mark.toolTip, "Butun son emas: " + HoursText(corrections.Hours(place)) + " soat.");
+  if (flags.negative) AddLine(mark.toolTip, "Soat manfiy bo'lmasligi kerak.");
+  if (flags.yearDiffers) {
+    const double computed = corrections.ComputedYearOfRow(place.row);
+    const double now = corrections.Hours(place);
+    if (mark.fill == MarkFill::None) mark.fill = MarkFill::YearDiffers;
+    AddLine(mark.toolTip, "Yillik jami hisoblangandan farq qiladi: " + HoursText(computed) + " o'rniga " + HoursText(now) +
+                              " (" + SignedHoursText(now - computed) + ").");
+  }
+  mark.redCorner = flags.Any();
+  return mark;
+}
+
+std::string YearTotalText(const ReportCorrections& corrections) {
+  const double total = corrections.YearTotal();
+  const double computed = corrections.ComputedYearTotal();
+  const std::string year = "Yillik jami: " + HoursText(total) + " soat";
+  if (total == computed) return year + " (hisoblangani bilan bir xil)";
+  return year + " (hisoblangan: " + HoursText(computed) + ", farqi: " + SignedHoursText(total - computed) + ")";
+}
+
+std::string CorrectionsText(const ReportCorrections& corrections) {
+  std::string parts;
+  if (const auto corrected = corrections.CorrectedCells().size()) {
+    parts += "Tuzatilgan: " + std::to_string(corrected) + " ta katak.";
+  }
+  if (const auto flagged = corrections.FlaggedCells().size()) {
+    if (!parts.empty()) parts += ' ';
+    parts += "Tekshiring: " + std::to_string(flagged) + " ta katak.";
+  }
+  return parts;
+}
+
+}  // namespace soatnoma

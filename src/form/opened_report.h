@@ -1,0 +1,63 @@
+#pragma once
+// A report workbook being opened, whatever read its package: whether this program wrote it
+// (its mark, one sheet), the report sheet rebuilt from the cells it holds, the check that
+// the form was not changed elsewhere, and the notes of the teacher's corrections. Every
+// refusal is a message for the teacher that names the file.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "form/report_sheet.h"
+#include "form/workbook_notes.h"
+
+namespace soatnoma {
+
+// Far more than any part of a workbook the program reads (a report, a staff list); a larger
+// part is taken as damage rather than unpacked into memory.
+inline constexpr std::size_t kLargestWorkbookPart = 16 * 1024 * 1024;
+
+struct OpenedReport {
+  ReportSheet sheet;
+  WorkbookNotes notes;
+};
+
+struct OpenRefusal {
+  std::string message;  // Uzbek, names the file
+};
+
+using OpenOutcome = std::variant<OpenRefusal, OpenedReport>;
+
+// A custom document property of the workbook.
+struct CustomProperty {
+  std::string name;
+  std::string text;              // a text property
+  std::optional<double> number;  // a number property
+};
+
+// "\"fayl.xlsx\" ochilmadi: <why>"
+OpenRefusal RefuseOpening(std::string_view fileName, std::string_view why);
+// A workbook damaged, or changed by another program: detail says where.
+OpenRefusal DamagedWorkbook(std::string_view fileName, std::string_view detail);
+// A file that is no workbook, or whose package cannot be read.
+OpenRefusal NotAWorkbook(std::string_view fileName);
+// A part of the package that does not match its checksum.
+OpenRefusal DamagedPart(std::string_view fileName);
+// The report's sheet that cannot be read.
+OpenRefusal UnreadableSheet(std::string_view fileName);
+// A workbook this program did not write (no mark), or not with one sheet.
+std::optional<OpenRefusal> RefusalOfStranger(std::string_view fileName, const std::vector<CustomProperty>& properties,
+                                             std::size_t worksheetCount);
+
+// A sheet with the report form's frame, formats and page, and no cell content yet.
+ReportSheet EmptyReportForm();
+// Sets a cell's formula written in A1 notation; the reason when it is no formula of the report.
+std::optional<std::string> SetStoredFormula(CellGrid& cells, int row, int column, std::string_view a1);
+// The report once its cells are read: refused when the form was changed elsewhere or the
+// notes of corrections do not fit it.
+OpenOutcome FinishOpening(std::string_view fileName, ReportSheet sheet, const std::vector<CustomProperty>& properties);
+
+}  // namespace soatnoma

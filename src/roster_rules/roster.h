@@ -1,0 +1,67 @@
+#pragma once
+// A school's staff list ("ro'yxat"): one teacher per row, read from the CSV file a school
+// office exports from its spreadsheet, or from the rows of its workbook. Every row is
+// checked as the form would check it.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "roster_rules/csv_record.h"
+#include "model/teacher.h"
+
+namespace soatnoma::batch {
+
+// A row that can be turned into a report: the texts exactly as the form's boxes would hold them.
+struct RosterTeacher {
+  int line = 0;
+  std::string name;     // ism
+  std::string school;   // maktab
+  std::string subject;  // fan
+  TeacherCategory category = TeacherCategory::Upper;
+  std::string weeklyHours;  // soat, or the sum of the day columns
+  std::string rate;         // stavka, or the category's rate
+  bool classLeader = false;
+  double annualTotal = 0;  // the finished report's yearly total of all work
+};
+
+// A row that cannot: its line in the file (the header is line 1) and why.
+struct RosterProblem {
+  int line = 0;
+  std::string reason;
+};
+
+// One row as read: a teacher or a problem.
+struct RosterRow {
+  int line = 0;
+  // ism, maktab and fan, also of a refused row, so that the school office sees whose it is
+  std::string name;
+  std::string school;
+  std::string subject;
+  std::optional<RosterTeacher> teacher;
+  std::optional<RosterProblem> problem;
+};
+
+// Said once when a roster that is not UTF-8 was read in the Windows-1251 code page.
+inline constexpr std::string_view kWindows1251Notice = "Fayl Windows-1251 kodlashida o'qildi";
+
+struct Roster {
+  std::vector<RosterRow> rows;  // in file order
+  bool readAsWindows1251 = false;
+
+  std::vector<RosterTeacher> Teachers() const;
+  std::vector<RosterProblem> Problems() const;
+};
+
+// Reads the records of a roster. The first record names the columns in any order and any
+// letter case: ism, maktab, fan, toifa (yuqori / boshlangich), soat, stavka (optional),
+// rahbar (1/0, ha/yo'q; optional) and the optional day columns du, se, ch, pa, ju, sh.
+// Rows of empty cells are passed over; a row whose text is not UTF-8 is refused.
+Roster ReadRosterRecords(std::span<const CsvRecord> records);
+
+// "qator N: " followed by the reason, as the problem is reported to the school office.
+std::string DescribeProblem(const RosterProblem& problem);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,144 @@
+#include "staff_book/sheet_names.h"
+
+#include <algorithm>
+
+#include "staff_book/name_characters.h"
+#include "model/utf8_text.h"
+
+namespace soatnoma::batch {
+namespace {
+
+// A name left empty by the cleaning: the word for "teacher".
+constexpr std::u32string_view kUnnamed = U"O'qituvchi";
+// Spreadsheet programs keep this name for themselves.
+constexpr std::u32string_view kReserved = U"History";
+constexpr char32_t kZeroWidthJoiner = 0x200D;
+
+// The characters of a UTF-8 text; a malformed byte reads as the replacement character.
+std::u32string Characters(std::string_view text) {
+  std::u32string characters;
+  for (std::size_t at = 0; at < text.size();) characters += DecodeCharacter(text, at).value_or(kReplacementCharacter);
+  return characters;
+}
+
+std::string Utf8(std::u32string_view characters) {
+  std::string text;
+  for (const char32_t c : characters) AppendUtf8(text, c);
+  return text;
+}
+
+std::size_t Utf16Units(char32_t c) { return c > 0xFFFF ? 2 : 1; }
+
+std::u32string Folded(std::u32string name) {
+  for (char32_t& c : name) c = FoldedCase(c);
+  return name;
+}
+
+// Blanks and apostrophes off both ends: a sheet name may neither begin nor end with "'".
+std::u32string TrimEnds(std::u32string_view name) {
+  const auto trimmable = [](char32_t c) { return IsBlank(c) || c == U'\''; };
+  std::size_t first = 0;
+  while (first < name.size() && trimmable(name[first])) ++first;
+  std::size_t last = name.size();
+  while (last > first && trimmable(name[last - 1])) --last;
+  return std::u32string(name.substr(first, last - first));
+}
+
+bool IsHexDigit(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'a' && c <= U'f') || (c >= U'A' && c <= U'F'); }
+
+// "_x0041_" at the place: how a workbook writes a character by its code. A sheet's name
+// that held one would be read by spreadsheet programs as that character, and the
+// formulas that name the sheet would no longer find it.
+bool StartsCharacterCode(std::u32string_view name, std::size_t at) {
+  constexpr std::size_t kCodeLength = 7;
+  if (name.size() - at < kCodeLength || name[at] != U'_' || name[at + 1] != U'x' || name[at + 6] != U'_') return false;
+  for (std::size_t i = at + 2; i < at + 6; ++i) {
+    if (!IsHexDigit(name[i])) return false;
+  }
+  return true;
+}
+
+// The teacher's name with forbidden characters and the underscore of a character's code
+// made blanks, runs of blanks made one.
+std::u32string Cleaned(std::string_view teacherName) {
+  std::u32string characters = Characters(teacherName);
+  for (std::size_t at = 0; at < characters.size(); ++at) {
+    if (StartsCharacterCode(characters, at)) characters[at] = U' ';
+  }
+  std::u32string name;
+  bool blank = false;
+  for (const char32_t c : characters) {
+    if (IsForbiddenInSheetName(c) || IsBlank(c)) {
+      blank = true;
+      continue;
+    }
+    if (blank && !name.empty()) name += U' ';
+    blank = false;
+    name += c;
+  }
+  name = TrimEnds(name);
+  return name.empty() ? std::u32string(kUnnamed) : name;
+}
+
+// Whether a cut before name[at] keeps every character whole: not before a mark that
+// belongs to the letter before it, not after a joiner, not inside a flag.
+bool IsCharacterBoundary(std::u32string_view name, std::size_t at) {
+  if (at == 0 || at >= name.size()) return true;
+  if (JoinsPrevious(name[at]) || name[at - 1] == kZeroWidthJoiner) return false;
+  if (!IsRegionalIndicator(name[at]) || !IsRegionalIndicator(name[at - 1])) return true;
+  std::size_t indicators = 0;
+  while (indicators < at && IsRegionalIndicator(name[at - 1 - indicators])) ++indicators;
+  return indicators % 2 == 0;
+}
+
+// At most length UTF-16 units, cut where a character ends: never inside a surrogate pair
+// or between a letter and its combining marks (unless one letter carries more marks than
+// fit, which is then cut between its marks).
+std::u32string CutTo(std::u32string_view name, std::size_t length) {
+  std::size_t fitting = 0;  // characters within the length
+  for (std::size_t units = 0; fitting < name.size() && units + Utf16Units(name[fitting]) <= length; ++fitting) {
+    units += Utf16Units(name[fitting]);
+  }
+  if (fitting == name.size()) return std::u32string(name);
+  std::size_t end = fitting;
+  while (end > 0 && !IsCharacterBoundary(name, end)) --end;
+  if (end == 0) end = fitting;
+  const std::u32string cut = TrimEnds(name.substr(0, end));
+  return cut.empty() ? std::u32string(kUnnamed) : cut;
+}
+
+std::u32string Numbered(int number) {
+  std::u32string suffix = U" (";
+  for (const char digit : std::to_string(number)) suffix += static_cast<char32_t>(digit);
+  return suffix + U")";
+}
+
+}  // namespace
+
+SheetNames::SheetNames(const std::vector<std::string>& taken) {
+  Take(std::u32string(kReserved));
+  for (const std::string& name : taken) Take(Characters(name));
+}
+
+bool SheetNames::IsFree(const std::u32string& name) const { return !taken_.contains(Folded(name)); }
+
+void SheetNames::Take(const std::u32string& name) { taken_.insert(Folded(name)); }
+
+std::string SheetNames::Claim(std::string_view teacherName) {
+  const std::u32string base = Cleaned(teacherName);
+  std::u32string name = CutTo(base, kMaxLength);
+  if (!IsFree(name)) {
+    // Numbering goes on where the last clash of this sheet name left it, so a staff of many
+    // teachers whose names clash (the same name, or one long start cut to the same 31
+    // characters) is not counted through again for each.
+    int& number = nextNumber_[Folded(name)];
+    for (number = std::max(number, 2); !IsFree(name); ++number) {
+      const std::u32string suffix = Numbered(number);
+      name = CutTo(base, kMaxLength - suffix.size()) + suffix;
+    }
+  }
+  Take(name);
+  return Utf8(name);
+}
+
+}  // namespace soatnoma::batch

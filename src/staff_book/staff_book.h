@@ -1,0 +1,49 @@
+#pragma once
+// The staff workbook's plan, the same in every edition: the summary "Jami" is the first
+// sheet, then a sheet per teacher in roster order, each named after its teacher; the
+// summary is described once every teacher is in.
+
+#include <string>
+#include <vector>
+
+#include "roster_rules/roster.h"
+#include "staff_book/sheet_names.h"
+#include "staff_book/staff_summary.h"
+#include "form/report_builder.h"
+#include "form/report_sheet.h"
+
+namespace soatnoma::batch {
+
+// A workbook holds every sheet in memory until it is written, about 65 KB a teacher; a
+// larger staff is refused rather than let it run the computer out of memory. A PDF is
+// written page by page and has no such limit.
+inline constexpr std::size_t kMaxWorkbookTeachers = 5000;
+// Why a larger staff's workbook is refused.
+std::string TooManyTeachersMessage();
+
+// The report request of a roster row, its texts exactly as in the roster.
+ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear);
+
+class StaffBook {
+ public:
+  // The summary names the school year calendarYear/calendarYear+1.
+  explicit StaffBook(int calendarYear);
+
+  // The teacher's finished report comes next: the name of its sheet.
+  std::string Add(const RosterTeacher& teacher, const ReportSheet& report);
+
+  int Teachers() const { return static_cast<int>(rows_.size()); }
+  SummarySheet Summary() const;
+
+ private:
+  SheetNames names_;
+  std::vector<SummaryRow> rows_;
+  int calendarYear_;
+};
+
+// The file a staff's workbook is offered under: the roster's own name with the suffix
+// ("xodimlar.csv" gives "xodimlar.xlsx"); a name that is only a suffix gives "Xodimlar".
+// Any folder in front is dropped. suffix without the dot.
+std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,96 @@
+#pragma once
+// The summary sheet "Jami" of a staff workbook: a title naming the school or schools and
+// the school year, one row per teacher in roster order (name, school, subject, category,
+// weekly hours, rate, class leadership, annual total), the staff's total and the lines the
+// director and the deputy director sign. It prints on A4 landscape pages, a page wide, the
+// column headings on top of every page. The annual totals refer to each teacher's own sheet and the staff total
+// adds them up, as live formulas that also carry their results, so the sheet follows any
+// later edit of a teacher's sheet.
+//
+// The sheet is described here, cell by cell, in plain C++; each edition writes the
+// description with its own workbook library.
+
+#include <string>
+#include <vector>
+
+#include "roster_rules/roster.h"
+#include "form/cell_format.h"
+#include "form/report_sheet.h"
+
+namespace soatnoma::batch {
+
+inline constexpr const char* kSummarySheetName = "Jami";
+
+struct SummaryRow {
+  std::string name;
+  std::string school;
+  std::string subject;
+  TeacherCategory category = TeacherCategory::Upper;
+  double weeklyHours = 0;  // as the calculation read them
+  double rate = 0;
+  bool classLeader = false;
+  std::string sheetName;     // the teacher's sheet in the workbook
+  double annualTotal = 0;    // the report's yearly total of all work (S5)
+};
+
+SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetName, const ReportSheet& report);
+
+// "'<sheet>'!S5": the yearly total on the teacher's sheet, the name always quoted.
+std::string AnnualTotalFormula(const std::string& sheetName);
+
+// "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi":
+// every school of the rows once, in their order ("12, 7 - sonli maktablar ..."); more than
+// ten schools, or a list too long for a title, are counted ("43 ta maktab ...").
+std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear);
+
+enum class SummaryCellKind { Text, Number, Formula, Blank };
+
+// One cell, or a block of cells across a row merged into one, rows and columns from 1.
+struct SummaryCell {
+  int row = 1;
+  int column = 1;
+  int lastColumn = 1;  // beyond column: merged across
+  SummaryCellKind kind = SummaryCellKind::Blank;
+  std::string text;     // of a text cell, as it reads
+  double number = 0;    // of a number cell; a formula's result
+  std::string formula;  // without "="
+  std::size_t format = 0;  // in the sheet's formats
+};
+
+struct SummaryRowHeight {
+  int row = 1;
+  double points = 0;
+};
+
+// The printed page: A4 landscape, all the columns on a page's width, as many pages down as
+// the teachers need, the column headings on top of each and the page's number at the foot.
+struct SummaryPage {
+  bool landscape = true;
+  int paperSize = 9;  // A4, in the workbook's paper codes
+  int pagesWide = 1;
+  int pagesTall = 0;  // as many as it takes
+  int repeatedRow = 0;  // printed on top of every page
+  int frozenRows = 0;   // kept in view above the teachers when scrolling
+  std::string footer;   // in the workbook's header and footer codes
+  // inches, a spreadsheet's usual ones
+  double leftMargin = 0.7;
+  double rightMargin = 0.7;
+  double topMargin = 0.75;
+  double bottomMargin = 0.75;
+  double headerMargin = 0.3;
+  double footerMargin = 0.3;
+};
+
+struct SummarySheet {
+  std::string name = kSummarySheetName;
+  std::vector<CellFormat> formats;        // in order of first use
+  std::vector<double> columnWidths;       // characters, column A first
+  std::vector<SummaryRowHeight> heights;  // rows of a height of their own
+  std::vector<SummaryCell> cells;         // in the order they are written
+  SummaryPage page;
+};
+
+// The whole sheet for the teachers; the school year is calendarYear/calendarYear+1.
+SummarySheet DescribeStaffSummary(const std::vector<SummaryRow>& rows, int calendarYear);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,385 @@
+// soatnoma-cli batch: a staff list with good and bad rows into one workbook or one PDF,
+// the refused rows on stderr, the exit status, and nothing written when nothing can be.
+#include <gtest/gtest.h>
+#include <xlsxwriter.h>
+
+#include <pthread.h>
+#include <sys/stat.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <functional>
+#include <regex>
+#include <sstream>
+
+#include "roster_rules/csv_records.h"
+#include "batch_test_support.h"
+#include "cli/batch_command.h"
+#include "cli/cli.h"
+#include "cli_core/exit_codes.h"
+#include "cli/held_interruptions.h"
+#include "cli/progress_bar.h"
+#include "model/workload_table.h"
+#include "report_test_support.h"
+
+namespace soatnoma::cli {
+namespace {
+
+using batch::testing::ExpectedReports;
+using batch::testing::kRefusedRows;
+using batch::testing::kSheetNames;
+using batch::testing::kStaffList;
+using batch::testing::SavedWorkbook;
+using soatnoma::testing::Quoted;
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::RunTool;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+
+constexpr int kClockYear = 2031;
+
+struct BatchRun {
+  int status = -1;
+  std::string err;
+};
+
+BatchRun Batch(std::vector<std::string> args, bool showProgress = false) {
+  std::ostringstream out;
+  std::ostringstream err;
+  BatchRun run;
+  run.status = RunBatchCommandAt(args, out, err, [] { return kClockYear; }, showProgress);
+  EXPECT_EQ(out.str(), "");
+  run.err = err.str();
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string Reference(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
+
+TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
+  const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", folder.File("xodimlar.xlsx"), "--year", "2025"});
+  EXPECT_EQ(run.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(run.err), kRefusedRows);
+
+  const SavedWorkbook workbook(folder.File("xodimlar.xlsx"));
+  ASSERT_TRUE(workbook.Opened());
+  ASSERT_EQ(workbook.SheetNames(), kSheetNames);
+  const std::vector<ReportSheet> reports = ExpectedReports(2025);
+
+  // Each teacher's sheet is the teacher's full report: texts, values and formulas with
+  // their results.
+  for (std::size_t i = 0; i < reports.size(); ++i) {
+    const pugi::xml_document sheet = workbook.Sheet(static_cast<int>(i) + 2);
+    const ReportSheet& report = reports[i];
+    EXPECT_EQ(workbook.Text(sheet, "A2"), report.Cells().TextAt(2, col::A));
+    EXPECT_EQ(workbook.Text(sheet, "A22"), report.Cells().TextAt(22, col::A));
+    for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+      for (int column = col::C; column <= col::S; ++column) {
+        const auto expected = report.Cells().ReadValue(row, column);
+        const pugi::xml_node cell = SavedWorkbook::Cell(sheet, Reference(row, column));
+        EXPECT_EQ(expected.has_value(), !cell.child("v").empty()) << kSheetNames[i + 1] << Reference(row, column);
+        if (expected) {
+          EXPECT_NEAR(cell.child("v").text().as_double(), *expected, 1e-9);
+        }
+        EXPECT_EQ(report.Cells().FormulaAt(row, column) != nullptr, !cell.child("f").empty());
+      }
+    }
+  }
+  EXPECT_NE(reports[0].Cells().TextAt(2, col::A).find("\"Ona tili\" fani o 'qituvchisi Karimova; Dilnozaning 2025/2026"),
+            std::string_view::npos);
+
+  // "Jami": the title with every school once and the school year, a row per teacher below
+  // the column headings, the annual total taken from the teacher's sheet, the staff total,
+  // and the lines the director and the deputy director sign.
+  const pugi::xml_document summary = workbook.Sheet(1);
+  EXPECT_EQ(workbook.Text(summary, "A1"), "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
+  const std::vector<std::string> headings = {"Familiya va ism", "Maktab", "Fan", "Toifa", "Haftalik dars soati",
+                                             "Stavka", "Sinf rahbarligi", "Yillik umumiy ish yuklamasi"};
+  for (int column = 1; column <= 8; ++column) EXPECT_EQ(workbook.Text(summary, Reference(3, column)), headings[column - 1]);
+  const std::vector<std::vector<std::string>> rows = {
+      {"Karimova; Dilnoza", "12", "\"Ona tili\"", "yuqori", "24", "20", "ha"},
+      {"Oʻtkir Toshmatov", "12", "fizika", "boshlang'ich", "22.5", "18", "yo'q"},
+      {"Ko'p\r\nqatorli \"Ism\"", "7", "kimyo", "yuqori", "20", "20", "yo'q"},
+      {"Karimova; Dilnoza", "5", "algebra", "yuqori", "27.5", "22", "ha"},
+  };
+  double staffTotal = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int row = static_cast<int>(i) + 4;
+    for (int column = 1; column <= 7; ++column) EXPECT_EQ(workbook.Text(summary, Reference(row, column)), rows[i][column - 1]);
+    const pugi::xml_node total = SavedWorkbook::Cell(summary, Reference(row, 8));
+    std::string quoted = std::regex_replace(kSheetNames[i + 1], std::regex("'"), "''");
+    EXPECT_EQ(std::string(total.child_value("f")), "'" + quoted + "'!S5");
+    const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S);
+    EXPECT_EQ(total.child("v").text().as_double(), annual);
+    EXPECT_EQ(annual, std::round(annual));
+    staffTotal += annual;
+  }
+  EXPECT_EQ(workbook.Text(summary, "A8"), "Jami");
+  EXPECT_STREQ(SavedWorkbook::Cell(summary, "H8").child_value("f"), "SUM(H4:H7)");
+  EXPECT_EQ(SavedWorkbook::Cell(summary, "H8").child("v").text().as_double(), staffTotal);
+  EXPECT_STREQ(SavedWorkbook::Cell(summary, "E8").child_value("f"), "SUM(E4:E7)");
+  EXPECT_EQ(SavedWorkbook::Cell(summary, "E8").child("v").text().as_double(), 24 + 22.5 + 20 + 27.5);
+  EXPECT_TRUE(workbook.Text(summary, "A10").starts_with("Direktor: ____")) << workbook.Text(summary, "A10");
+  EXPECT_TRUE(workbook.Text(summary, "A12").starts_with("O'quv ishlari bo'yicha direktor o'rinbosari: ____"));
+  // Printed a page wide on A4 landscape, the column headings on top of every page.
+  const pugi::xml_node page = summary.child("worksheet").child("pageSetup");
+  EXPECT_STREQ(page.attribute("orientation").value(), "landscape");
+  EXPECT_STREQ(page.attribute("paperSize").value(), "9");
+  EXPECT_EQ(workbook.PrintTitles(), "Jami!$3:$3");
+}
+
+TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
+  const ScratchFolder folder;
+  // The staff list of the CSV file kept as a workbook, each record on the row of its line:
+  // the same refused rows on the same lines, and the same teachers' sheets.
+  lxw_workbook* roster = workbook_new(folder.File("xodimlar.xlsx").c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(roster, nullptr);
+  for (const batch::CsvRecord& record : batch::ReadCsvRecords(kStaffList)) {
+    for (std::size_t column = 0; column < record.fields.size(); ++column) {
+      worksheet_write_string(sheet, static_cast<lxw_row_t>(record.line - 1), static_cast<lxw_col_t>(column),
+                             record.fields[column].c_str(), nullptr);
+    }
+  }
+  ASSERT_EQ(workbook_close(roster), LXW_NO_ERROR);
+  const BatchRun fromWorkbook = Batch({folder.File("xodimlar.xlsx"), "-o", folder.File("a.xlsx"), "--year", "2025"});
+  EXPECT_EQ(fromWorkbook.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(fromWorkbook.err), kRefusedRows);
+  EXPECT_EQ(SavedWorkbook(folder.File("a.xlsx")).SheetNames(), kSheetNames);
+
+  // Excel's "CSV" on Windows: Windows-1251, said once before anything else.
+  WriteFile(folder.File("windows.csv"),
+            "ism;maktab;fan;toifa;soat\r\n"
+            "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n"
+            "G\x91ulomov;12;tarix;yuqori;9\r\n");
+  const BatchRun windows = Batch({folder.File("windows.csv"), "-o", folder.File("b.xlsx")});
+  EXPECT_EQ(windows.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(windows.err), (std::vector<std::string>{
+                                    "Fayl Windows-1251 kodlashida o'qildi",
+                                    "qator 3: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                                }));
+  EXPECT_EQ(SavedWorkbook(folder.File("b.xlsx")).SheetNames(), (std::vector<std::string>{"Jami", "Каримова Дилноза"}));
+}
+
+TEST(BatchCommand, PdfHasAPagePerGoodRowInRosterOrder) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
+  const std::string pdf = folder.File("xodimlar.PDF");
+  const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", pdf});
+  EXPECT_EQ(run.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(run.err), kRefusedRows);
+  const auto info = RunTool("pdfinfo " + Quoted(pdf));
+  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+4\n)"))) << info.output;
+  const std::vector<std::string> onPage = {"Karimova; Dilnozaning", "Oʻtkir Toshmatovning", "qatorli", "algebra"};
+  for (std::size_t page = 1; page <= onPage.size(); ++page) {
+    const auto text = RunTool("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + Quoted(pdf) + " -");
+    EXPECT_NE(text.output.find(onPage[page - 1]), std::string::npos) << page << text.output;
+    EXPECT_NE(text.output.find("2031/2032"), std::string::npos) << "the year from the clock";
+  }
+}
+
+TEST(BatchCommand, NothingToProduceWritesNothingAndKeepsAnEarlierFile) {
+  const ScratchFolder folder;
+  const std::string earlier = folder.File("xodimlar.xlsx");
+  WriteFile(earlier, "earlier workbook");
+  WriteFile(folder.File("yomon.csv"), "ism,maktab,fan,toifa,soat\nA,1,f,yuqori,5\nB,1,f,o'rta,20\n");
+  const BatchRun bad = Batch({folder.File("yomon.csv"), "-o", earlier});
+  EXPECT_EQ(bad.status, kExitRefused);
+  EXPECT_EQ(Lines(bad.err), (std::vector<std::string>{
+                                "qator 2: soat \"5\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                                "qator 3: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
+                                "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ro'yxatning hech bir qatori to'g'ri emas.",
+                            }));
+  WriteFile(folder.File("bosh.csv"), "\xEF\xBB\xBFism;maktab;fan;toifa;soat\r\n;;;;\r\n");
+  const BatchRun empty = Batch({folder.File("bosh.csv"), "-o", earlier});
+  EXPECT_EQ(empty.status, kExitRefused);
+  EXPECT_EQ(empty.err, "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ro'yxatda o'qituvchi yo'q.\n");
+  const BatchRun missing = Batch({folder.File("yo'q.csv"), "-o", earlier});
+  EXPECT_EQ(missing.status, kExitRefused);
+  EXPECT_EQ(missing.err, "Ro'yxat o'qilmadi: \"" + folder.File("yo'q.csv") + "\" fayli topilmadi.\n");
+  const BatchRun endless = Batch({"/dev/zero", "-o", earlier});
+  EXPECT_EQ(endless.status, kExitRefused);
+  EXPECT_EQ(endless.err, "Ro'yxat o'qilmadi: \"/dev/zero\" ro'yxat uchun juda katta (16 MB dan ortiq).\n");
+  EXPECT_EQ(ReadFile(earlier), "earlier workbook");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"bosh.csv", "xodimlar.xlsx", "yomon.csv"}));
+}
+
+TEST(BatchCommand, OutputThatCannotBeWrittenIsStatusThree) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
+  const std::string missing = folder.File("yo'q") + "/xodimlar.pdf";
+  const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", missing});
+  EXPECT_EQ(run.status, kExitCannotWrite);
+  EXPECT_EQ(Lines(run.err).back(), "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.");
+
+  // A write-protected earlier file is refused, as a copy would refuse it, and kept.
+  const std::string kept = folder.File("tasdiqlangan.xlsx");
+  WriteFile(kept, "signed");
+  ::chmod(kept.c_str(), 0444);
+  const BatchRun protectedRun = Batch({folder.File("xodimlar.csv"), "-o", kept});
+  EXPECT_EQ(protectedRun.status, kExitCannotWrite);
+  EXPECT_EQ(Lines(protectedRun.err).back(),
+            "Hisobot saqlanmadi: \"" + kept + "\" fayli yozishdan himoyalangan (faqat o'qish uchun).");
+  EXPECT_EQ(ReadFile(kept), "signed");
+}
+
+// One row the workbook cannot take (a name of 40,000 characters, a code no workbook may
+// hold) is that row's refusal; the other teachers are written.
+TEST(BatchCommand, ARowTheWorkbookCannotTakeIsSkippedNotTheWholeStaff) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), "ism;maktab;fan;toifa;soat\n" + std::string(40000, 'a') +
+                                             ";1;fizika;yuqori;24\nAli \xEF\xBF\xBE;1;fizika;yuqori;24\n"
+                                             "Vali;1;fizika;yuqori;24\n");
+  const std::string path = folder.File("xodimlar.xlsx");
+  const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", path});
+  EXPECT_EQ(run.status, kExitSomeSkipped);
+  EXPECT_EQ(Lines(run.err), (std::vector<std::string>{
+                                "qator 2: Familiya va ism juda uzun: 200 belgidan oshmasin.",
+                                "qator 3: Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
+                            }));
+  const SavedWorkbook saved(path);
+  ASSERT_TRUE(saved.Opened());
+  EXPECT_EQ(saved.SheetNames(), (std::vector<std::string>{"Jami", "Vali"}));
+}
+
+TEST(BatchCommand, BadCommandLinesAreUsageErrors) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"-o", "x.xlsx"},
+      {"a.csv", "b.csv", "-o", "x.xlsx"},
+      {"a.csv"},
+      {"a.csv", "-o", "x.csv"},
+      {"a.csv", "-o", "x.pdf", "--year", "25a"},
+      {"a.csv", "-o", "x.pdf", "--leader"},
+  };
+  for (const auto& args : bad) {
+    const BatchRun run = Batch(args);
+    EXPECT_EQ(run.status, kExitUsage) << ::testing::PrintToString(args);
+    EXPECT_NE(run.err.find("soatnoma-cli batch ROSTER.csv -o OUT"), std::string::npos);
+  }
+}
+
+TEST(BatchCommand, ProgressBarOnlyWhereSomeoneWatches) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
+  const BatchRun watched = Batch({folder.File("xodimlar.csv"), "-o", folder.File("a.pdf")}, true);
+  EXPECT_EQ(watched.status, kExitSomeSkipped);
+  EXPECT_NE(watched.err.find("\rHisobotlar [##############################] 100% 4/4\n"), std::string::npos)
+      << watched.err;
+  EXPECT_NE(watched.err.find("\rHisobotlar [#######-----------------------]  25% 1/4"), std::string::npos);
+  EXPECT_EQ(ProgressLine(0, 1000), "Hisobotlar [------------------------------]   0%    0/1000");
+
+  // The real program: a bar on a terminal, none into a pipe.
+  const std::string command = Quoted(SOATNOMA_CLI) + " batch " + Quoted(folder.File("xodimlar.csv")) + " -o " +
+                              Quoted(folder.File("b.pdf"));
+  const auto piped = RunTool(command);
+  EXPECT_EQ(piped.status, kExitSomeSkipped);
+  EXPECT_EQ(piped.output.find("Hisobotlar"), std::string::npos);
+  const auto terminal = RunTool("script -qec " + Quoted(command) + " /dev/null");
+  EXPECT_NE(terminal.output.find("Hisobotlar ["), std::string::npos) << terminal.output;
+  EXPECT_NE(terminal.output.find("4/4"), std::string::npos) << terminal.output;
+}
+
+// A signal sent from inside the batch, after its first teacher: it arrives while the batch
+// is running, every time, however fast the machine.
+struct SignalMidway {
+  int signal;
+  int sentAfter = 0;  // teachers done when it was sent; 0: never sent
+  void operator()(int done) {
+    if (sentAfter != 0) return;
+    sentAfter = done;
+    kill(getpid(), signal);
+  }
+};
+
+volatile sig_atomic_t interruptsDelivered = 0;
+void CountInterrupt(int) { interruptsDelivered = interruptsDelivered + 1; }
+
+// The signal's action for the length of a test, restored afterwards.
+class SignalAction {
+ public:
+  SignalAction(int signal, void (*handler)(int)) : signal_(signal) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigaction(signal_, &action, &previous_);
+  }
+  ~SignalAction() { sigaction(signal_, &previous_, nullptr); }
+  SignalAction(const SignalAction&) = delete;
+  SignalAction& operator=(const SignalAction&) = delete;
+
+ private:
+  int signal_;
+  struct sigaction previous_ {};
+};
+
+std::string StaffOf(int teachers) {
+  std::string staff = "ism;maktab;fan;toifa;soat\n";
+  for (int i = 0; i < teachers; ++i) staff += "Ism " + std::to_string(i) + ";1;fizika;yuqori;24\n";
+  return staff;
+}
+
+// Ctrl+C in the middle of a batch: it stops after the teacher at hand, writes nothing, keeps
+// the earlier file, and then lets the signal take its usual effect (here: counted).
+TEST(BatchCommand, InterruptedBatchLeavesNoFileBehind) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), StaffOf(5));
+  WriteFile(folder.File("xodimlar.pdf"), "earlier");
+  const SignalAction counting(SIGINT, CountInterrupt);
+  interruptsDelivered = 0;
+  SignalMidway ctrlC{SIGINT};
+  std::ostringstream out;
+  std::ostringstream err;
+  const std::vector<std::string> args = {folder.File("xodimlar.csv"), "-o", folder.File("xodimlar.pdf")};
+  const int status = RunBatchCommandAt(args, out, err, [] { return kClockYear; }, false, std::ref(ctrlC));
+  ASSERT_EQ(ctrlC.sentAfter, 1) << "the signal was never sent";
+  EXPECT_EQ(status, kExitInterrupted) << err.str();
+  EXPECT_EQ(err.str(), "To'xtatildi, fayl yozilmadi.\n");
+  EXPECT_EQ(interruptsDelivered, 1);
+  EXPECT_EQ(ReadFile(folder.File("xodimlar.pdf")), "earlier");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.csv", "xodimlar.pdf"}));
+}
+
+// Started with nohup, or in the background with Ctrl+C ignored: the signal the caller
+// chose to ignore does not stop the batch.
+TEST(BatchCommand, SignalsTheCallerIgnoresDoNotStopIt) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("xodimlar.csv"), StaffOf(3));
+  for (const auto& [signal, file] : {std::pair{SIGHUP, "nohup.pdf"}, std::pair{SIGINT, "fonda.pdf"}}) {
+    const SignalAction ignored(signal, SIG_IGN);
+    SignalMidway sent{signal};
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> args = {folder.File("xodimlar.csv"), "-o", folder.File(file)};
+    const int status = RunBatchCommandAt(args, out, err, [] { return kClockYear; }, false, std::ref(sent));
+    ASSERT_EQ(sent.sentAfter, 1) << file << ": the signal was never sent";
+    EXPECT_EQ(status, kExitOk) << file << "\n" << err.str();
+    EXPECT_TRUE(ReadFile(folder.File(file)).starts_with("%PDF")) << file;
+  }
+}
+
+TEST(HeldInterruptions, IgnoredSignalsStayIgnoredAndLateOnesCanBeLetGo) {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  struct sigaction previous {};
+  ASSERT_EQ(sigaction(SIGHUP, &ignore, &previous), 0);
+  {
+    HeldInterruptions held;
+    pthread_kill(pthread_self(), SIGHUP);
+    EXPECT_FALSE(held.Requested());
+    pthread_kill(pthread_self(), SIGINT);
+    EXPECT_TRUE(held.Requested());
+    held.Forget();
+    EXPECT_FALSE(held.Requested());
+  }  // a Ctrl+C still held here would end the test program
+  sigaction(SIGHUP, &previous, nullptr);
+}
+
+}  // namespace
+}  // namespace soatnoma::cli

@@ -1,0 +1,161 @@
+// soatnoma-cli report: both formats for both categories, refusals, unwritable paths and
+// the command line itself, in-process and as the real program without a display.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "cli_core/exit_codes.h"
+#include "cli/report_command.h"
+#include "report_files/xlsx_package.h"
+#include "report_test_support.h"
+
+namespace soatnoma::cli {
+namespace {
+
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+
+struct CommandRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+CommandRun Report(std::vector<std::string> args, int year = 2030) {
+  args.insert(args.begin(), "report");
+  std::ostringstream out;
+  std::ostringstream err;
+  CommandRun run;
+  // Through the command table, with the clock pinned.
+  if (year == 0) {
+    run.status = RunCli(args, out, err);
+  } else {
+    run.status = RunReportCommandAt(std::span<const std::string>(args).subspan(1), out, err, [year] { return year; });
+  }
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+std::string TitleInWorkbook(const std::string& path) {
+  std::string detail;
+  auto package = XlsxPackage::Open(path, detail);
+  return package ? package->Read("xl/sharedStrings.xml").value_or("") : detail;
+}
+
+TEST(ReportCommand, WritesBothFormatsForBothCategories) {
+  const ScratchFolder folder;
+  for (const char* category : {"upper", "primary"}) {
+    for (const char* extension : {".xlsx", ".PDF"}) {
+      const std::string path = folder.File(std::string(category) + extension);
+      const CommandRun run = Report({"--category", category, "--weekly", "20", "--leader", "--name", "Ism", "-o", path});
+      EXPECT_EQ(run.status, kExitOk) << run.err;
+      EXPECT_EQ(run.err, "");
+      const std::string content = ReadFile(path);
+      EXPECT_TRUE(content.starts_with(std::string(extension) == ".PDF" ? "%PDF" : "PK")) << path;
+    }
+  }
+}
+
+TEST(ReportCommand, YearComesFromTheClockUnlessGiven) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("a.xlsx");
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "-o", path}, 2031).status, kExitOk);
+  EXPECT_NE(TitleInWorkbook(path).find("2031/2032 o'quv yili"), std::string::npos);
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2024", "-o", path}, 2031).status, kExitOk);
+  EXPECT_NE(TitleInWorkbook(path).find("2024/2025 o'quv yili"), std::string::npos);
+  // The texts go in exactly as given, spaces and all.
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--school", " 7", "--subject", "kimyo ",
+                    "--name", "=Ism", "-o", path})
+                .status,
+            kExitOk);
+  EXPECT_NE(TitleInWorkbook(path).find(" 7 - sonli maktabning kimyo  fani o 'qituvchisi =Ismning"), std::string::npos);
+}
+
+TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
+  const ScratchFolder folder;
+  const std::string earlier = folder.File("earlier.pdf");
+  WriteFile(earlier, "earlier report");
+  const CommandRun tooFew = Report({"--category", "primary", "--weekly", "9.5", "-o", earlier});
+  EXPECT_EQ(tooFew.status, kExitRefused);
+  EXPECT_EQ(tooFew.err, "10 soatdan kam dars uchun soatnoma shart emas.\n");
+  EXPECT_EQ(ReadFile(earlier), "earlier report");
+  const CommandRun empty = Report({"--category", "upper", "--weekly", "", "-o", folder.File("new.xlsx")});
+  EXPECT_EQ(empty.status, kExitRefused);
+  EXPECT_EQ(empty.err, "Ajratilgan dars soati kiritilmadi!\n");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.pdf"});
+}
+
+// Texts a workbook cannot hold, or too long for the form, are the teacher's input to correct.
+TEST(ReportCommand, TextsTheFormCannotCarryAreRefusedInput) {
+  struct Case {
+    const char* option;
+    std::string text;
+    const char* refusal;
+  };
+  const std::vector<Case> cases = {
+      {"--name", "\xCA\xE0\xF0\xE8\xEC\xEE\xE2", "Familiya va ism UTF-8 kodlashda emas."},  // Windows-1251
+      {"--name", "Ali \xEF\xBF\xBF Valiyev", "Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
+      {"--school", "5\xEF\xBF\xBE", "Maktab nomida yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
+      {"--subject", std::string("fizika\x01", 7), "Fan nomida boshqaruv belgisi bor."},
+      {"--name", "Ali\x1B[2JValiyev", "Familiya va ismda boshqaruv belgisi bor."},
+      {"--name", "Ali\xC2\x9BValiyev", "Familiya va ismda boshqaruv belgisi bor."},
+      {"--name", std::string(20000, 'a'), "Familiya va ism juda uzun: 200 belgidan oshmasin."},
+      {"--subject", std::string(201, 'f'), "Fan nomi juda uzun: 200 belgidan oshmasin."},
+  };
+  const ScratchFolder folder;
+  const std::string earlier = folder.File("earlier.xlsx");
+  WriteFile(earlier, "earlier report");
+  for (const Case& c : cases) {
+    const CommandRun run = Report({"--category", "upper", "--weekly", "20", c.option, c.text, "-o", earlier});
+    EXPECT_EQ(run.status, kExitRefused) << c.refusal;
+    EXPECT_EQ(run.err, std::string(c.refusal) + "\n");
+  }
+  EXPECT_EQ(ReadFile(earlier), "earlier report");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.xlsx"});
+  const std::string longest = folder.File("uzun.xlsx");
+  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--name", std::string(100, 'a') + std::string(100, 'o'),
+                    "-o", longest})
+                .status,
+            kExitOk);
+}
+
+TEST(ReportCommand, PathThatCannotBeWrittenIsStatusThree) {
+  const ScratchFolder folder;
+  const std::string missing = folder.File("yo'q") + "/hisobot.pdf";
+  const CommandRun run = Report({"--category", "upper", "--weekly", "20", "-o", missing});
+  EXPECT_EQ(run.status, kExitCannotWrite);
+  EXPECT_EQ(run.err, "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.\n");
+}
+
+TEST(ReportCommand, BadCommandLinesAreUsageErrors) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--category", "upper", "--weekly", "20"},
+      {"--category", "upper", "--weekly", "20", "-o", "x.csv"},
+      {"--category", "upper", "--weekly", "20", "--year", "20x5", "-o", "x.pdf"},
+      {"--category", "middle", "--weekly", "20", "-o", "x.pdf"},
+      {"--category", "upper", "--weekly", "20", "--colour", "red", "-o", "x.pdf"},
+  };
+  for (const auto& args : bad) {
+    const CommandRun run = Report(args, 0);
+    EXPECT_EQ(run.status, kExitUsage) << args.back();
+    EXPECT_NE(run.err.find("soatnoma-cli report"), std::string::npos);
+  }
+}
+
+TEST(ReportCommand, ProgramRunsWithoutAnyDisplay) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("hisobot.pdf");
+  const auto run = soatnoma::testing::RunTool("env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
+                                              soatnoma::testing::Quoted(SOATNOMA_CLI) +
+                                              " report --category primary --weekly 18 --year 2025 -o " +
+                                              soatnoma::testing::Quoted(path));
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "");
+  EXPECT_TRUE(ReadFile(path).starts_with("%PDF"));
+}
+
+}  // namespace
+}  // namespace soatnoma::cli

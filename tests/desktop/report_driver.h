@@ -1,0 +1,49 @@
+#pragma once
+// Drives a report window as a teacher does: a finished report from the form, typing hours
+// into its cells with the keyboard or a double click, and reading what it shows.
+
+#include <QTest>
+#include <QTimer>
+
+#include "form_driver.h"
+#include "desktop/cell_editor.h"
+#include "desktop/main_window.h"
+#include "desktop/report_view.h"
+#include "desktop/report_window.h"
+
+namespace soatnoma::ui::testing {
+
+// A report of the form's run for the teacher, once its rounding pass has made it whole.
+inline ReportWindow* FinishedReport(const MainWindow& form, const QString& name, const QString& weekly) {
+  Type(form, "Text3", name);
+  Type(form, "Text2", weekly);
+  Click(form, "Command1");
+  ReportWindow* report = NewestReport(form);
+  if (!report) qFatal("the run opened no report");
+  auto* rounding = report->findChild<QTimer*>(QStringLiteral("Timer3"));
+  if (!QTest::qWaitFor([rounding] { return !rounding->isActive(); }, 2000)) qFatal("the report was not rounded");
+  return report;
+}
+
+// Selects the cell, opens it with F2, types the text over its hours as a teacher does and
+// presses Enter.
+inline void TypeIntoCell(ReportWindow& report, CellPlace place, const QString& text) {
+  ReportView& view = report.View();
+  view.SetCurrentCell(place);
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_F2);
+  if (view.IsEditing()) {
+    QTest::keyClicks(&view.Editor(), text);
+    QTest::keyClick(&view.Editor(), Qt::Key_Return);
+  }
+}
+
+// The text the report shows in a cell, as laid out for the screen and the printer.
+inline QString Shown(const ReportWindow& report, CellPlace place) {
+  for (const CellBox& box : report.View().Renderer().Layout().Boxes()) {
+    if (box.row == place.row && box.column == place.column) return box.lines.empty() ? QString() : box.lines.front().text;
+  }
+  return QStringLiteral("<no cell>");
+}
+
+}  // namespace soatnoma::ui::testing

@@ -1,0 +1,249 @@
+// Correcting a finished report in its window: typed hours with a point or a comma, every
+// total following at once, refused entries, cells that cannot be typed into, the marks and
+// the checks, "Hisoblanganga qaytarish", undo and redo.
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QStatusBar>
+#include <QUndoStack>
+
+#include "form_test_case.h"
+#include "model/workload_table.h"
+#include "report_driver.h"
+#include "desktop/cell_entry.h"
+#include "desktop/cell_marks.h"
+#include "form/report_corrections.h"
+
+namespace soatnoma::ui::testing {
+namespace {
+
+constexpr CellPlace kC8{8, col::C};
+constexpr CellPlace kD8{8, col::D};
+constexpr CellPlace kF8{8, col::F};
+constexpr CellPlace kS8{8, col::S};
+constexpr CellPlace kS5{5, col::S};
+constexpr CellPlace kK14{14, col::K};
+
+double Hours(const ReportWindow& report, CellPlace place) {
+  return report.Sheet().Cells().ReadNumber(place.row, place.column);
+}
+
+// Every value of C5:S20 equals that of the expected cells.
+bool SameHours(const CellGrid& expected, const CellGrid& actual) {
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    for (int column = col::C; column <= col::S; ++column) {
+      if (expected.ReadValue(row, column) != actual.ReadValue(row, column)) {
+        qWarning("%s%d differs", ColumnLetters(column).c_str(), row);
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+QString StatusOf(const ReportWindow& report) { return report.StatusText(); }
+
+QAction& Action(const ReportWindow& report, const char* name) { return Control<QAction>(report, name); }
+
+}  // namespace
+
+class ReportEditingTest : public FormTestCase {
+  Q_OBJECT
+
+ private slots:
+  void typedHoursFollowThroughEveryTotal() {
+    ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
+    CellGrid expected = report.Sheet().Cells();
+    const double yearBefore = Hours(report, kS5);
+
+    TypeIntoCell(report, kC8, "12,5");  // the decimal comma
+    expected.SetNumber(8, col::C, 12.5);
+    // Simply typing a number starts the entry; the point is taken too.
+    report.View().SetCurrentCell(kK14);
+    QTest::keyClick(&report.View(), '3');
+    QVERIFY(report.View().IsEditing());
+    QTest::keyClicks(&report.View().Editor(), ".25");
+    QTest::keyClick(&report.View().Editor(), Qt::Key_Enter);
+    expected.SetNumber(14, col::K, 3.25);
+    QVERIFY(SameHours(expected, report.Sheet().Cells()));
+    QCOMPARE(Hours(report, kS5), yearBefore - report.Corrections().ComputedHours(kC8) + 12.5 -
+                                     report.Corrections().ComputedHours(kK14) + 3.25);
+    // Enter moved on to the cell below; the page shows the new totals at once.
+    QCOMPARE(report.View().CurrentCell(), (CellPlace{15, col::K}));
+    QCOMPARE(Shown(report, kS8), QString::number(Hours(report, kS8), 'f', 0));
+    QCOMPARE(Shown(report, kS5), QString::number(Hours(report, kS5), 'f', 0));
+
+    // A double click opens the cell with its hours; typing replaces them.
+    report.View().SetCurrentCell(kD8);
+    QTest::mouseDClick(&report.View(), Qt::LeftButton, {}, report.View().CellRect(kD8).center().toPoint());
+    QVERIFY(report.View().IsEditing());
+    QCOMPARE(report.View().Editor().text(), QString::number(Hours(report, kD8)));
+    QTest::keyClicks(&report.View().Editor(), "- 1");
+    QTest::keyClick(&report.View().Editor(), Qt::Key_Tab);
+    QCOMPARE(Hours(report, kD8), -1.0);
+    QCOMPARE(report.View().CurrentCell(), (CellPlace{8, col::E}));
+  }
+
+  void entriesThatAreNoHoursChangeNothing() {
+    ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
+    const CellGrid before = report.Sheet().Cells();
+    const int steps = report.Undo().count();
+    for (const QString& typed : {QStringLiteral("1o"), QStringLiteral("1,2,3"), QStringLiteral("12abc"),
+                                 QStringLiteral("&H"), QStringLiteral("99999"), QStringLiteral("1e4")}) {
+      TypeIntoCell(report, kC8, typed);
+      QVERIFY2(report.View().IsEditing(), qPrintable(typed));  // the teacher stays in the cell
+      QVERIFY2(!report.statusBar()->currentMessage().isEmpty(), qPrintable(typed));
+      QTest::keyClick(&report.View().Editor(), Qt::Key_Escape);
+      QVERIFY(!report.View().IsEditing());
+    }
+    QVERIFY(report.statusBar()->currentMessage().contains(QStringLiteral("soat")));
+    // Sums, titles and frame texts take no typing.
+    for (const CellPlace sum : {kF8, kS8, kS5, CellPlace{7, col::C}}) {
+      report.View().SetCurrentCell(sum);
+      QTest::keyClick(&report.View(), '5');
+      QVERIFY(!report.View().IsEditing());
+      QVERIFY(!report.CorrectHours(sum, 5));
+    }
+    QVERIFY(!report.View().CellAt(report.View().CellRect({8, col::C}).center() - QPointF(200, 0)));  // column B
+    QVERIFY(!report.CorrectHours({8, col::B}, 5));
+    QVERIFY(!report.CorrectHours({8, col::P}, 5));  // July: no work, the cell stays empty
+    QVERIFY(SameHours(before, report.Sheet().Cells()));
+    QCOMPARE(report.Undo().count(), steps);
+  }
+
+  void correctionsAreMarkedCheckedAndTakenBack() {
+    ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
+    const ReportCorrections& corrections = report.Corrections();
+    const double c8 = Hours(report, kC8);
+    const double d8 = Hours(report, kD8);
+    QVERIFY(corrections.FlaggedCells().empty());
+    QVERIFY(StatusOf(report).contains(QStringLiteral("hisoblangani bilan bir xil")));
+
+    // An hour moved from September to October: the year is as computed, nothing to check.
+    QVERIFY(report.CorrectHours(kC8, c8 - 1));
+    QVERIFY(report.CorrectHours(kD8, d8 + 1));
+    QCOMPARE(corrections.CorrectedCells(), (std::vector<CellPlace>{kC8, kD8}));
+    QVERIFY(!corrections.FlagsAt(kS8).Any());
+    QVERIFY(MarkOf(corrections, kC8).fill.isValid());
+    QVERIFY(MarkOf(corrections, kC8).toolTip.contains(QStringLiteral("Hisoblangan: %1 soat").arg(c8)));
+    QVERIFY(!MarkOf(corrections, kF8).fill.isValid());
+    QVERIFY(StatusOf(report).contains(QStringLiteral("Tuzatilgan: 2 ta katak")));
+
+    // A fraction, a negative number and a changed year are pointed out, not refused.
+    const double year = Hours(report, kS5);
+    QVERIFY(report.CorrectHours(kC8, 2.5));
+    QVERIFY(report.CorrectHours(kK14, -2));
+    QVERIFY(corrections.FlagsAt(kC8).notWhole && !corrections.FlagsAt(kC8).negative);
+    QVERIFY(corrections.FlagsAt(kK14).negative);
+    QVERIFY(corrections.FlagsAt(kS8).yearDiffers && corrections.FlagsAt(kS5).yearDiffers);
+    QVERIFY(MarkOf(corrections, kS8).redCorner);
+    QVERIFY(MarkOf(corrections, kS8).toolTip.contains(QStringLiteral("farq qiladi")));
+    // C8 went from c8 - 1 to 2.5, K14 to -2: the year moved by as much.
+    const double moved = 2.5 - (c8 - 1) + (-2 - corrections.ComputedHours(kK14));
+    QCOMPARE(Hours(report, kS5), year + moved);
+    QCOMPARE(corrections.ComputedYearTotal(), year);
+    QVERIFY(StatusOf(report).contains(
+        QStringLiteral("Yillik jami: %1 soat (hisoblangan: %2, farqi: %3)")
+            .arg(HoursText(Hours(report, kS5)), HoursText(corrections.ComputedYearTotal()),
+                 SignedHoursText(Hours(report, kS5) - corrections.ComputedYearTotal()))));
+    QVERIFY(StatusOf(report).contains(QStringLiteral("Tekshiring:")));
+
+    // One cell back to what was computed, then the whole report.
+    QVERIFY(report.ResetCell(kC8));
+    QCOMPARE(Hours(report, kC8), c8);
+    QVERIFY(!report.ResetCell(kC8));  // nothing left to take back there
+    QVERIFY(report.ResetAll());
+    QVERIFY(corrections.CorrectedCells().empty());
+    QVERIFY(corrections.FlaggedCells().empty());
+    QCOMPARE(Hours(report, kS5), corrections.ComputedYearTotal());
+    QVERIFY(!Action(report, "resetAll").isEnabled());
+  }
+
+  void undoAndRedoWalkTheCorrections() {
+    ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
+    const CellGrid computed = report.Sheet().Cells();
+    QVERIFY(report.CorrectHours(kC8, 30));
+    QVERIFY(report.CorrectHours(kD8, 31));
+    QVERIFY(report.ResetAll());
+    const CellGrid corrected = [&] {
+      CellGrid grid = computed;
+      grid.SetNumber(8, col::C, 30);
+      grid.SetNumber(8, col::D, 31);
+      return grid;
+    }();
+
+    QAction& undo = Action(report, "undo");
+    QAction& redo = Action(report, "redo");
+    // The tool bar keeps its buttons short and tells the step in their tool tips.
+    QAction& undoTool = Action(report, "undoTool");
+    QCOMPARE(undoTool.text(), QStringLiteral("Bekor qilish"));
+    QCOMPARE(undoTool.toolTip(), undo.text());
+    QVERIFY(undo.text().contains(QStringLiteral("Hisoblanganga qaytarish: butun hisobot")));
+    undoTool.trigger();  // the whole report's reset, in one step
+    QVERIFY(SameHours(corrected, report.Sheet().Cells()));
+    QCOMPARE(report.Corrections().CorrectedCells().size(), std::size_t{2});
+    undo.trigger();
+    undo.trigger();
+    QVERIFY(SameHours(computed, report.Sheet().Cells()));
+    QVERIFY(!undo.isEnabled() && !undoTool.isEnabled());
+    redo.trigger();
+    redo.trigger();
+    QVERIFY(SameHours(corrected, report.Sheet().Cells()));
+    QCOMPARE(Shown(report, kS8), QString::number(Hours(report, kS8), 'f', 0));
+    // A new correction after undo drops what could be redone.
+    undo.trigger();
+    QVERIFY(report.CorrectHours(kK14, 7));
+    QVERIFY(!redo.isEnabled());
+    QCOMPARE(Hours(report, kD8), computed.ReadNumber(8, col::D));
+  }
+
+  void typingWaitsForTheRoundingPass() {
+    person_.timings.rounding = std::chrono::hours(1);
+    Reopen();
+    Type(*form_, "Text2", "20");
+    Click(*form_, "Command1");
+    ReportWindow& report = *NewestReport(*form_);
+    const double fraction = Hours(report, kC8);
+    QVERIFY(!report.CorrectHours(kC8, 5));
+    report.View().SetCurrentCell(kC8);
+    QTest::keyClick(&report.View(), '5');
+    QVERIFY(!report.View().IsEditing());
+    QCOMPARE(Hours(report, kC8), fraction);
+
+    auto& rounding = Control<QTimer>(report, "Timer3");
+    rounding.start(0);
+    QTRY_VERIFY_WITH_TIMEOUT(!rounding.isActive(), 2000);
+    // Corrections are measured from the rounded report.
+    QVERIFY(report.Corrections().CorrectedCells().empty());
+    QVERIFY(report.CorrectHours(kC8, 5));
+    QCOMPARE(report.Corrections().CorrectedCells(), std::vector<CellPlace>{kC8});
+  }
+
+  void marksAreDrawnOnTheScreen() {
+    ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
+    QVERIFY(report.CorrectHours(kC8, 2.5));
+    ReportView& view = report.View();
+    view.SetCurrentCell({20, col::K});
+    view.SetZoom(1.0);
+    const QImage page = view.grab().toImage();
+    // A spot inside the cell, clear of its centred digits and of the red corner.
+    const auto spot = [&](CellPlace place) {
+      const QRectF cell = view.CellRect(place);
+      return page.pixelColor(QPointF(cell.left() + 3, cell.bottom() - 3).toPoint());
+    };
+    const auto corner = [&](CellPlace place) {
+      const QRectF cell = view.CellRect(place);
+      return page.pixelColor(QPointF(cell.right() - 2, cell.top() + 2).toPoint());
+    };
+    QCOMPARE(spot(kC8), mark_colour::kCorrected);
+    QCOMPARE(spot(kS8), mark_colour::kYearDiffers);
+    QCOMPARE(spot(kD8), QColor(Qt::white));
+    QCOMPARE(corner(kC8), mark_colour::kFlagCorner);
+    QCOMPARE(corner(kD8), QColor(Qt::white));
+  }
+};
+
+}  // namespace soatnoma::ui::testing
+
+QTEST_MAIN(soatnoma::ui::testing::ReportEditingTest)
+#include "report_editing_test.moc"

@@ -1,0 +1,150 @@
+// The report window: saving as a workbook and as PDF, printing, zoom, and the question
+// before an unsaved report is lost, from its own window or when the program closes.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "form_driver.h"
+#include "form_test_case.h"
+#include "form/report_builder.h"
+#include "scripted_person.h"
+#include "desktop/main_window.h"
+#include "desktop/report_file_name.h"
+#include "desktop/report_view.h"
+#include "desktop/report_window.h"
+
+namespace soatnoma::ui::testing {
+namespace {
+
+QByteArray Head(const QString& path, int bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.read(bytes);
+}
+
+}  // namespace
+
+class ReportWindowTest : public FormTestCase {
+  Q_OBJECT
+
+  QTemporaryDir folder_;
+
+  void Prepare() override {
+    person_.today = QDate(2025, 1, 1);
+    person_.printedFile = InFolder("printed.pdf");
+  }
+
+  ReportWindow& RunTeacher(const QString& name) {
+    Type(*form_, "Text3", name);
+    Type(*form_, "Text2", "20");
+    Click(*form_, "Command1");
+    ReportWindow* report = NewestReport(*form_);
+    if (!report) qFatal("the run opened no report");
+    return *report;
+  }
+  QString InFolder(const char* file) const { return folder_.filePath(QString::fromLatin1(file)); }
+
+ private slots:
+  void fileNameComesFromTheTeacherAndTheSchoolYear() {
+    QCOMPARE(ReportFileName("Familiya Ism", 2025, "xlsx"), QStringLiteral("Familiya Ism 2025-2026.xlsx"));
+    QCOMPARE(ReportFileName("  A/B: \"C\"  ", 2024, "pdf"), QStringLiteral("A_B_ _C_ 2024-2025.pdf"));
+    QCOMPARE(ReportFileName("", 2025, "xlsx"), QStringLiteral("Soatnoma 2025-2026.xlsx"));
+  }
+
+  void savesTheWorkbookUnderTheOfferedName() {
+    ReportWindow& report = RunTeacher("Karimova Dilnoza");
+    person_.savePath = InFolder("hisobot.xlsx");
+    QVERIFY(report.SaveAsWorkbook());
+    QCOMPARE(person_.saveRequests.size(), std::size_t{1});
+    QVERIFY(person_.saveRequests[0].suggestedPath.endsWith(QStringLiteral("/Karimova Dilnoza 2025-2026.xlsx")));
+    QCOMPARE(Head(person_.savePath, 2), QByteArray("PK"));
+    QVERIFY(report.IsSaved());
+    QVERIFY(!report.isWindowModified());
+
+    report.close();  // saved: no question
+    QVERIFY(person_.unsavedQuestions.empty());
+    QVERIFY(form_->OpenReports().empty());
+  }
+
+  void exportsPdfAndPrints() {
+    ReportWindow& report = RunTeacher("Karimova Dilnoza");
+    person_.savePath = InFolder("hisobot.pdf");
+    QVERIFY(report.ExportPdf());
+    QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral(" 2025-2026.pdf")));
+    QCOMPARE(Head(person_.savePath, 4), QByteArray("%PDF"));
+    QVERIFY(!report.IsSaved());  // a PDF is no workbook: the report still asks before closing
+
+    QVERIFY(report.Print());
+    QCOMPARE(Head(person_.printedFile, 4), QByteArray("%PDF"));
+    QVERIFY(person_.messages.empty());
+  }
+
+  void faultsAreToldNotFatal() {
+    ReportWindow& report = RunTeacher("Karimova Dilnoza");
+    person_.savePath = InFolder("no-such-folder/hisobot.xlsx");
+    QVERIFY(!report.SaveAsWorkbook());
+    QVERIFY(!report.ExportPdf());
+    person_.printerWorks = false;
+    QVERIFY(!report.Print());
+
+    QCOMPARE(person_.messages.size(), std::size_t{3});
+    QVERIFY(person_.messages[0].text.startsWith(QStringLiteral("Hisobotni saqlab bo'lmadi.")));
+    QVERIFY(person_.messages[1].text.startsWith(QStringLiteral("PDF faylni yozib bo'lmadi.")));
+    QVERIFY(person_.messages[2].text.startsWith(QStringLiteral("Hisobotni chop etib bo'lmadi.")));
+    for (const ShownMessage& message : person_.messages) QCOMPARE(message.icon, MessageIcon::Critical);
+    QVERIFY(!report.IsSaved());
+    QVERIFY(report.isVisible());
+  }
+
+  void closingAnUnsavedReportAsks() {
+    ReportWindow& report = RunTeacher("Karimova Dilnoza");
+    person_.unsavedAnswers = {UnsavedChoice::Cancel, UnsavedChoice::Save, UnsavedChoice::Save};
+    QVERIFY(!report.close());
+    QCOMPARE(person_.unsavedQuestions.size(), std::size_t{1});
+    person_.savePath.clear();  // "Saqlash", then the file dialog is cancelled: stays open
+    QVERIFY(!report.close());
+    person_.savePath = InFolder("oxiri.xlsx");
+    QVERIFY(report.close());
+    QCOMPARE(person_.unsavedQuestions.size(), std::size_t{3});
+    QCOMPARE(Head(person_.savePath, 2), QByteArray("PK"));
+  }
+
+  void closingTheProgramAsksForEveryUnsavedReport() {
+    RunTeacher("Birinchi");
+    RunTeacher("Ikkinchi");
+    person_.unsavedAnswers = {UnsavedChoice::Discard, UnsavedChoice::Cancel};
+    QVERIFY(!form_->close());
+    QVERIFY(form_->isVisible());
+    QCOMPARE(form_->OpenReports().size(), std::size_t{1});  // the first was let go, the second kept
+
+    person_.unsavedAnswers = {UnsavedChoice::Discard};
+    QVERIFY(form_->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form_->OpenReports().empty());
+    QCOMPARE(person_.unsavedQuestions.size(), std::size_t{3});
+  }
+
+  void zoomKeepsWithinItsLimits() {
+    ReportView& view = RunTeacher("Karimova Dilnoza").View();
+    view.SetZoom(1.0);
+    const QSize actual = view.size();
+    view.ZoomIn();
+    QVERIFY(view.width() > actual.width() && view.height() > actual.height());
+    for (int i = 0; i < 20; ++i) view.ZoomIn();
+    QCOMPARE(view.Zoom(), ReportView::kMaxZoom);
+    for (int i = 0; i < 40; ++i) view.ZoomOut();
+    QCOMPARE(view.Zoom(), ReportView::kMinZoom);
+    view.SetZoom(1.0);
+    QCOMPARE(view.size(), actual);
+    // A4 landscape at its real size on the screen.
+    QCOMPARE(qRound(view.PaperRect().width() * 72.0 / view.logicalDpiX()), 842);
+    view.FitWidth(700);
+    QVERIFY(qAbs(view.width() - 700) <= 1);
+  }
+};
+
+}  // namespace soatnoma::ui::testing
+
+QTEST_MAIN(soatnoma::ui::testing::ReportWindowTest)
+#include "report_window_test.moc"

@@ -1,0 +1,303 @@
+// The staff list in the desktop program: Ctrl+R asks for the school's roster (CSV, also in
+// Windows-1251, or a workbook) and shows each row with its line, school, subject and
+// status, the weekly hours and yearly total of a ready one; long reasons wrap; the ready
+// teachers go into one workbook or one PDF; the progress dialog's "To'xtatish" writes
+// nothing and keeps the file that was there; a list that cannot be read (a named pipe
+// included) or has no ready teacher saves nothing; "Namuna..." saves an example that opens
+// with every teacher ready.
+#include <sys/stat.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "roster_rules/roster_csv.h"
+#include "form_test_case.h"
+#include "model/number_text.h"
+#include "report_files/xlsx_package.h"
+#include "desktop/roster_dialog.h"
+
+namespace soatnoma::ui::testing {
+namespace {
+
+// As a school office saves it: BOM, ";" between fields, CRLF, a quoted name holding ";",
+// the Uzbek ʻ, and two rows that must be refused (line 4 and line 5).
+constexpr char kStaffList[] =
+    "\xEF\xBB\xBFIsm;Maktab;Fan;Toifa;Soat;Stavka;Rahbar\r\n"
+    "\"Karimova; Dilnoza\";12;Ona tili;yuqori;24;;ha\r\n"
+    "Oʻtkir Toshmatov;12;fizika;boshlangich;22.5;;0\r\n"
+    "Noma'lum;7;kimyo;o'rta;20;;\r\n"
+    "Stavka Nol;3;musiqa;boshlangich;18;0;\r\n"
+    "Aliyev Vali;5;algebra;yuqori;27.5;22;1\r\n";
+
+constexpr char kNoReadyRow[] = "ism,maktab,fan,toifa,soat\nNoma'lum,7,kimyo,o'rta,20\n";
+
+// Excel's "CSV" on Windows: Windows-1251 ("Каримова Дилноза", "Физика").
+constexpr char kWindows1251List[] =
+    "ism;maktab;fan;toifa;soat\r\n"
+    "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n";
+
+enum Column { kLine, kName, kSchool, kSubject, kWeeklyHours, kAnnualTotal, kStatus };
+
+QString Cell(const QTableWidget& rows, int row, int column) { return rows.item(row, column)->text(); }
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int PdfPages(const QString& pdf) {
+  QProcess tool;
+  tool.start(QStringLiteral("pdfinfo"), {pdf});
+  tool.waitForFinished(10000);
+  const QString info = QString::fromUtf8(tool.readAllStandardOutput());
+  for (const QString& line : info.split(QLatin1Char('\n'))) {
+    if (line.startsWith(QStringLiteral("Pages:"))) return line.section(QLatin1Char(':'), 1).trimmed().toInt();
+  }
+  return -1;
+}
+
+int WorkbookSheets(const QString& path) {
+  std::string detail;
+  const auto package = XlsxPackage::Open(path.toStdString(), detail);
+  const auto workbook = package ? package->Read("xl/workbook.xml") : std::nullopt;
+  return workbook ? static_cast<int>(QString::fromStdString(*workbook).count(QStringLiteral("<sheet "))) : -1;
+}
+
+}  // namespace
+
+class RosterDialogTest : public FormTestCase {
+  Q_OBJECT
+
+  QTemporaryDir folder_;
+
+  QString Write(const char* name, const char* contents) const {
+    const QString path = folder_.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) < 0) qFatal("cannot write %s", name);
+    return path;
+  }
+
+  // The roster opened from the form with Ctrl+R, as the teacher would: the window it opened.
+  RosterDialog* OpenFromForm(const QString& rosterPath) {
+    person_.openPath = rosterPath;
+    form_->activateWindow();
+    const qsizetype before = form_->findChildren<RosterDialog*>().size();
+    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
+    const QList<RosterDialog*> dialogs = form_->findChildren<RosterDialog*>();
+    return dialogs.size() > before ? dialogs.last() : nullptr;
+  }
+
+ private slots:
+  void rowsShowTheirLineAndStatus() {
+    QAction& action = Control<QAction>(*form_, "openRoster");
+    QVERIFY(form_->actions().contains(&action));  // in the form's context menu
+    QCOMPARE(form_->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(!action.toolTip().isEmpty());
+
+    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(person_.openRequests.size(), std::size_t{1});
+    QVERIFY(person_.openRequests.front().filter.contains(QStringLiteral("*.csv")));
+    QVERIFY(person_.openRequests.front().filter.contains(QStringLiteral("*.xlsx")));
+    QVERIFY(dialog->windowTitle().startsWith(QStringLiteral("xodimlar.csv")));
+
+    const auto& rows = Control<QTableWidget>(*dialog, "rosterRows");
+    QCOMPARE(rows.rowCount(), 5);
+    const std::vector<batch::RosterTeacher> ready = batch::ReadRoster(kStaffList).Teachers();
+    const QStringList lines = {"2", "3", "4", "5", "6"};
+    const QStringList schools = {"12", "12", "7", "3", "5"};
+    const QStringList subjects = {"Ona tili", "fizika", "kimyo", "musiqa", "algebra"};
+    const QStringList weeklyHours = {"24", "22.5", "", "", "27.5"};
+    const std::vector<int> readyIndex = {0, 1, -1, -1, 2};
+    for (int row = 0; row < rows.rowCount(); ++row) {
+      QCOMPARE(Cell(rows, row, kLine), lines[row]);
+      QCOMPARE(Cell(rows, row, kSchool), schools[row]);  // also of a refused row
+      QCOMPARE(Cell(rows, row, kSubject), subjects[row]);
+      QCOMPARE(Cell(rows, row, kWeeklyHours), weeklyHours[row]);
+      const int index = readyIndex[static_cast<std::size_t>(row)];
+      QCOMPARE(Cell(rows, row, kAnnualTotal),
+               index < 0 ? QString() : QString::fromStdString(NumberToText(ready[static_cast<std::size_t>(index)].annualTotal)));
+    }
+    QVERIFY(ready.front().annualTotal > 0);
+    QCOMPARE(Cell(rows, 0, kName), QStringLiteral("Karimova; Dilnoza"));
+    QCOMPARE(Cell(rows, 1, kName), QStringLiteral("Oʻtkir Toshmatov"));
+    QCOMPARE(Cell(rows, 0, kStatus), QStringLiteral("Tayyor"));
+    QCOMPARE(Cell(rows, 4, kStatus), QStringLiteral("Tayyor"));
+    QCOMPARE(Cell(rows, 2, kName), QStringLiteral("Noma'lum"));  // a refused row still says whose it is
+    QVERIFY(Cell(rows, 2, kStatus).contains(QStringLiteral("toifa \"o'rta\" noma'lum")));
+    QVERIFY(Cell(rows, 3, kStatus).contains(QStringLiteral("stavka \"0\"")));
+    QCOMPARE(Control<QLabel>(*dialog, "rosterSummary").text(),
+             QStringLiteral("Tayyor: 3 ta o'qituvchi. Rad etilgan: 2 ta qator."));
+    QVERIFY(Control<QPushButton>(*dialog, "saveStaffWorkbook").isEnabled());
+  }
+
+  void withoutAReadableRosterTheWindowOffersAnExample() {
+    for (const QString& path : {QString(), folder_.filePath(QStringLiteral("yo'q.csv"))}) {
+      RosterDialog* empty = OpenFromForm(path);  // the open dialog cancelled, or a file not there
+      QVERIFY(empty && empty->isVisible());
+      QVERIFY(empty->RosterPath().isEmpty());
+      QCOMPARE(Control<QTableWidget>(*empty, "rosterRows").rowCount(), 0);
+      QVERIFY(Control<QLabel>(*empty, "rosterSummary").text().startsWith(QStringLiteral("Ro'yxat ochilmagan.")));
+      QVERIFY(Control<QPushButton>(*empty, "saveExampleRoster").isEnabled());
+      QVERIFY(!Control<QPushButton>(*empty, "saveStaffWorkbook").isEnabled());
+      QVERIFY(!Control<QPushButton>(*empty, "saveStaffPdf").isEnabled());
+      empty->close();
+    }
+    QCOMPARE(person_.messages.size(), std::size_t{1});
+    QCOMPARE(person_.messages.front().icon, MessageIcon::Exclamation);
+    QVERIFY(person_.messages.front().text.startsWith(QStringLiteral("Ro'yxat o'qilmadi:")));
+
+    // A named pipe, which no one writes to, is refused rather than waited on.
+    const QString pipe = folder_.filePath(QStringLiteral("quvur.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    RosterDialog* waiting = OpenFromForm(pipe);
+    QVERIFY(waiting && waiting->RosterPath().isEmpty());
+    QCOMPARE(person_.messages.back().text, QStringLiteral("Ro'yxat o'qilmadi: \"%1\" oddiy fayl emas.").arg(pipe));
+    waiting->close();
+
+    // A list without a single ready teacher is shown, but offers nothing to save.
+    RosterDialog* dialog = OpenFromForm(Write("yomon.csv", kNoReadyRow));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->ReadyCount(), 0);
+    QVERIFY(!Control<QPushButton>(*dialog, "saveStaffWorkbook").isEnabled());
+    QVERIFY(!Control<QPushButton>(*dialog, "saveStaffPdf").isEnabled());
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    QVERIFY(person_.saveRequests.empty());
+  }
+
+  void readyTeachersGoIntoOneWorkbookAndOnePdf() {
+    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    QVERIFY(dialog);
+
+    person_.savePath = folder_.filePath(QStringLiteral("kitob.xlsx"));
+    QTest::mouseClick(&Control<QPushButton>(*dialog, "saveStaffWorkbook"), Qt::LeftButton);
+    QCOMPARE(person_.saveRequests.size(), std::size_t{1});
+    QCOMPARE(person_.saveRequests.back().suggestedPath, folder_.filePath(QStringLiteral("xodimlar.xlsx")));
+    QCOMPARE(person_.saveRequests.back().suffix, QStringLiteral("xlsx"));
+    QCOMPARE(WorkbookSheets(person_.savePath), 4);  // "Jami" and a sheet for each ready teacher
+    QCOMPARE(person_.messages.back().icon, MessageIcon::Information);
+    QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("3 ta o'qituvchining hisoboti saqlandi")));
+
+    person_.savePath = folder_.filePath(QStringLiteral("hisobotlar.pdf"));
+    QTest::mouseClick(&Control<QPushButton>(*dialog, "saveStaffPdf"), Qt::LeftButton);
+    QCOMPARE(person_.saveRequests.back().suffix, QStringLiteral("pdf"));
+    QCOMPARE(PdfPages(person_.savePath), 3);
+    QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("3 ta o'qituvchining hisoboti saqlandi")));
+
+    // The save dialog cancelled: nothing more is written or said.
+    const std::size_t said = person_.messages.size();
+    person_.savePath.clear();
+    dialog->SaveStaff(batch::StaffFileFormat::Pdf);
+    QCOMPARE(person_.messages.size(), said);
+  }
+
+  void exampleRosterOpensWithEveryTeacherReady() {
+    RosterDialog* dialog = OpenFromForm({});
+    QVERIFY(dialog);
+    auto& example = Control<QPushButton>(*dialog, "saveExampleRoster");
+    QCOMPARE(example.text(), QStringLiteral("Namuna..."));
+    for (const QString& name : {QStringLiteral("namuna.xlsx"), QStringLiteral("namuna.CSV")}) {
+      person_.savePath = folder_.filePath(name);
+      QTest::mouseClick(&example, Qt::LeftButton);
+      QVERIFY(person_.saveRequests.back().filter.contains(QStringLiteral("*.xlsx")));
+      QVERIFY(person_.saveRequests.back().filter.contains(QStringLiteral("*.csv")));
+      QCOMPARE(person_.messages.back().icon, MessageIcon::Information);
+      QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("Ro'yxat namunasi saqlandi:")));
+      // What the name asks for: a workbook, or CSV as Excel saves it.
+      QCOMPARE(Contents(person_.savePath).left(3), name.endsWith(QStringLiteral("CSV")) ? QByteArray("\xEF\xBB\xBF") : QByteArray("PK\x03"));
+      QVERIFY(dialog->OpenRosterFile(person_.savePath));
+      QCOMPARE(dialog->ReadyCount(), 4);
+      QCOMPARE(Control<QTableWidget>(*dialog, "rosterRows").rowCount(), 4);
+    }
+    // Next to the list that is open.
+    QCOMPARE(QFileInfo(person_.saveRequests.back().suggestedPath).absolutePath(), folder_.path());
+
+    person_.savePath = folder_.filePath(QStringLiteral("yo'q/namuna.xlsx"));
+    QTest::mouseClick(&example, Qt::LeftButton);
+    QCOMPARE(person_.messages.back().icon, MessageIcon::Critical);
+    QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("Ro'yxat namunasi saqlanmadi:")));
+  }
+
+  void windows1251AndWorkbookRostersAreRead() {
+    RosterDialog* dialog = OpenFromForm(Write("windows.csv", kWindows1251List));
+    QVERIFY(dialog);
+    const auto& rows = Control<QTableWidget>(*dialog, "rosterRows");
+    QCOMPARE(rows.rowCount(), 1);
+    QCOMPARE(Cell(rows, 0, kName), QStringLiteral("Каримова Дилноза"));
+    QCOMPARE(Cell(rows, 0, kSubject), QStringLiteral("Физика"));
+    QCOMPARE(Control<QLabel>(*dialog, "rosterSummary").text(),
+             QStringLiteral("Fayl Windows-1251 kodlashida o'qildi. Tayyor: 1 ta o'qituvchi. Rad etilgan: 0 ta qator."));
+    // A UTF-8 list opened after it is not said to be Windows-1251.
+    QVERIFY(dialog->OpenRosterFile(Write("xodimlar.csv", kStaffList)));
+    QVERIFY(Control<QLabel>(*dialog, "rosterSummary").text().startsWith(QStringLiteral("Tayyor: 3 ta")));
+  }
+
+  void longReasonsWrapInsteadOfBeingCut() {
+    const QString longCategory = QStringLiteral("yuqori sinflar uchun, lekin bu matn juda uzun va ustunga sig'maydi ").repeated(3);
+    const QByteArray list = "ism;maktab;fan;toifa;soat\nA;1;f;yuqori;24\nB;1;f;" + longCategory.toUtf8() + ";24\n";
+    RosterDialog* dialog = OpenFromForm(Write("uzun.csv", list.constData()));
+    QVERIFY(dialog);
+    dialog->resize(700, 400);
+    QApplication::processEvents();
+    const auto& rows = Control<QTableWidget>(*dialog, "rosterRows");
+    QVERIFY(Cell(rows, 1, kStatus).contains(longCategory));  // the whole reason, not cut
+    const QRect cell = rows.visualItemRect(rows.item(1, kStatus));
+    const int needed = rows.fontMetrics().boundingRect(QRect(0, 0, cell.width() - 8, 10000), Qt::TextWordWrap,
+                                                       Cell(rows, 1, kStatus)).height();
+    QVERIFY2(needed > 2 * rows.fontMetrics().height(), "the reason is long enough to need lines of its own");
+    QVERIFY2(rows.rowHeight(1) >= needed, qPrintable(QStringLiteral("%1 < %2").arg(rows.rowHeight(1)).arg(needed)));
+    QVERIFY(rows.rowHeight(0) < needed);
+    // The reason's column reaches the table's right edge, also for a list opened after it
+    // whose statuses are all short.
+    const auto statusReachesTheEdge = [&rows] {
+      const QRect status = rows.visualItemRect(rows.item(0, kStatus));
+      return status.right() >= rows.viewport()->width() - 2;
+    };
+    QVERIFY(statusReachesTheEdge());
+    QVERIFY(dialog->OpenRosterFile(Write("tayyor.csv", "ism;maktab;fan;toifa;soat\nA;1;f;yuqori;24\n")));
+    QApplication::processEvents();
+    QVERIFY(statusReachesTheEdge());
+  }
+
+  void stoppedExportKeepsTheEarlierFile() {
+    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    QVERIFY(dialog);
+    const QTemporaryDir output;
+    person_.savePath = output.filePath(QStringLiteral("kitob.xlsx"));
+    QFile earlier(person_.savePath);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("avvalgi kitob") > 0);
+    earlier.close();
+
+    QString cancelText;
+    // Pressed as soon as the progress dialog lets the program take in a click.
+    QTimer::singleShot(0, dialog, [dialog, &cancelText] {
+      auto* progress = dialog->findChild<QProgressDialog*>(QStringLiteral("staffProgress"));
+      if (!progress) qFatal("no progress dialog");
+      auto* stop = progress->findChild<QPushButton*>();
+      cancelText = stop->text();
+      QTest::mouseClick(stop, Qt::LeftButton);
+    });
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+
+    QCOMPARE(cancelText, QStringLiteral("To'xtatish"));
+    QCOMPARE(person_.messages.back().text, QStringLiteral("To'xtatildi, fayl yozilmadi."));
+    QCOMPARE(Contents(person_.savePath), QByteArray("avvalgi kitob"));
+    // No unfinished file is left beside it.
+    QCOMPARE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden).size(), qsizetype{1});
+  }
+};
+
+}  // namespace soatnoma::ui::testing
+
+QTEST_MAIN(soatnoma::ui::testing::RosterDialogTest)
+#include "roster_dialog_test.moc"

@@ -1,0 +1,148 @@
+// Saving is all or nothing: a failed save says why and leaves an earlier file as it was.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "report_files/atomic_save.h"
+#include "report_files/pdf_writer.h"
+#include "report_files/xlsx_writer.h"
+#include "report_test_support.h"
+
+namespace soatnoma {
+namespace {
+
+using testing::ReadFile;
+using testing::ScratchFolder;
+using testing::WriteFile;
+
+ContentWriter Writes(const std::string& content) {
+  return [content](const std::string& path, std::string&) {
+    WriteFile(path, content);
+    return true;
+  };
+}
+
+TEST(AtomicSave, ReplacesTheTargetAndKeepsItsPermissions) {
+  const ScratchFolder folder;
+  const std::string target = folder.File("hisobot.xlsx");
+  WriteFile(target, "old");
+  ::chmod(target.c_str(), 0640);
+  const SaveResult result = SaveAtomically(target, Writes("new"));
+  EXPECT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(ReadFile(target), "new");
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640U);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"hisobot.xlsx"});
+}
+
+TEST(AtomicSave, FailedWriteLeavesTheEarlierFileAndNoLeftovers) {
+  const ScratchFolder folder;
+  const std::string target = folder.File("hisobot.pdf");
+  WriteFile(target, "earlier report");
+  const SaveResult result = SaveAtomically(target, [](const std::string& path, std::string& detail) {
+    WriteFile(path, "half a rep");  // the writer gives up half way
+    detail = "disk xatosi";
+    return false;
+  });
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message, "Hisobot saqlanmadi: \"" + target + "\" faylini yozib bo'lmadi (disk xatosi).");
+  EXPECT_EQ(ReadFile(target), "earlier report");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"hisobot.pdf"});
+}
+
+TEST(AtomicSave, SaysWhyInUzbekWhenTheFolderIsWrong) {
+  const ScratchFolder folder;
+  const std::string missing = folder.File("yo'q") + "/hisobot.xlsx";
+  const SaveResult noFolder = SaveAtomically(missing, Writes("x"));
+  EXPECT_FALSE(noFolder.ok);
+  EXPECT_EQ(noFolder.message, "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.");
+
+  const SaveResult isFolder = SaveAtomically(folder.Path().string(), Writes("x"));
+  EXPECT_FALSE(isFolder.ok);
+  EXPECT_EQ(isFolder.message, "Hisobot saqlanmadi: \"" + folder.Path().string() + "\" fayl emas, papka.");
+
+  if (::geteuid() != 0) {  // the superuser may write anywhere
+    const std::string locked = folder.File("yopiq");
+    std::filesystem::create_directory(locked);
+    ::chmod(locked.c_str(), 0500);
+    const SaveResult denied = SaveAtomically(locked + "/hisobot.xlsx", Writes("x"));
+    EXPECT_EQ(denied.message, "Hisobot saqlanmadi: \"" + locked + "\" papkasiga yozishga ruxsat yo'q.");
+    ::chmod(locked.c_str(), 0700);
+  }
+}
+
+TEST(AtomicSave, ContentIsWrittenInAPrivateFolderEvenForTheLongestName) {
+  const ScratchFolder folder;
+  const std::string target = folder.File(std::string(251, 'h') + ".pdf");  // 255 bytes, as long as a name may be
+  const SaveResult result = SaveAtomically(target, [](const std::string& path, std::string&) {
+    struct stat privateFolder {};
+    EXPECT_EQ(::stat(std::filesystem::path(path).parent_path().c_str(), &privateFolder), 0);
+    EXPECT_EQ(privateFolder.st_mode & 07777, 0700U);
+    WriteFile(path, "written");
+    return true;
+  });
+  EXPECT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(ReadFile(target), "written");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{std::string(251, 'h') + ".pdf"});
+}
+
+TEST(AtomicSave, ALinkPlantedAtTheWrittenFileIsNotFollowed) {
+  const ScratchFolder folder;
+  const std::string target = folder.File("hisobot.xlsx");
+  const std::string victim = folder.File("boshqaniki");
+  WriteFile(target, "earlier report");
+  WriteFile(victim, "someone else's");
+  ::chmod(victim.c_str(), 0600);
+  const SaveResult result = SaveAtomically(target, [&](const std::string& path, std::string&) {
+    WriteFile(path, "new report");
+    std::filesystem::remove(path);  // swapped for a link after the writer is done
+    std::filesystem::create_symlink(victim, path);
+    return true;
+  });
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(ReadFile(victim), "someone else's");
+  struct stat info {};
+  ASSERT_EQ(::stat(victim.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600U);
+  EXPECT_FALSE(std::filesystem::is_symlink(target));
+  EXPECT_EQ(ReadFile(target), "earlier report");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"boshqaniki", "hisobot.xlsx"}));
+}
+
+TEST(AtomicSave, AWriteProtectedTargetIsRefusedAndKept) {
+  const ScratchFolder folder;
+  const std::string target = folder.File("hisobot.pdf");
+  WriteFile(target, "signed copy");
+  ::chmod(target.c_str(), 0444);
+  bool written = false;
+  const SaveResult result = SaveAtomically(target, [&](const std::string& path, std::string&) {
+    written = true;
+    WriteFile(path, "new");
+    return true;
+  });
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(result.message, "Hisobot saqlanmadi: \"" + target + "\" fayli yozishdan himoyalangan (faqat o'qish uchun).");
+  EXPECT_EQ(ReadFile(target), "signed copy");
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0444U);
+}
+
+TEST(AtomicSave, ReportWritersFailWithoutTouchingAnEarlierFile) {
+  const ScratchFolder folder;
+  const ReportSheet sheet = testing::Built(BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const std::string blocked = folder.File("papka.xlsx");
+  std::filesystem::create_directory(blocked);
+  WriteFile(blocked + "/ichida", "kept");
+  for (const SaveResult& result : {SaveXlsx(sheet, blocked), SavePdf(sheet, blocked)}) {
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.message.empty());
+  }
+  EXPECT_EQ(ReadFile(blocked + "/ichida"), "kept");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"papka.xlsx"});
+}
+
+}  // namespace
+}  // namespace soatnoma

@@ -1,0 +1,158 @@
+// A real spreadsheet program opens the saved workbooks: LibreOffice, headless, recalculates
+// every formula and must show the model's numbers, follow an edited cell, keep user texts
+// as texts, and print the form on one A4 landscape page. Slow: a few LibreOffice starts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+
+#include "model/relative_formula.h"
+#include "model/workload_table.h"
+#include "report_files/xlsx_finish.h"
+#include "report_files/xlsx_writer.h"
+#include "libreoffice_support.h"
+#include "report_test_support.h"
+
+namespace soatnoma {
+namespace {
+
+using testing::Built;
+using testing::Convert;
+using testing::Quoted;
+using testing::ReadCsv;
+using testing::RunTool;
+using testing::ScratchFolder;
+using testing::Teacher;
+
+// Every hour of C5:S20 as LibreOffice computed it equals the model's.
+void ExpectSameHours(const ReportSheet& sheet, const std::vector<std::vector<std::string>>& csv, const std::string& name) {
+  ASSERT_GE(csv.size(), 22U) << name;
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    for (int column = col::C; column <= col::S; ++column) {
+      const std::string& shown = csv[static_cast<std::size_t>(row - 1)].at(static_cast<std::size_t>(column - 1));
+      const auto expected = sheet.Cells().ReadValue(row, column);
+      const std::string where = name + " " + ColumnLetters(column) + std::to_string(row);
+      if (!expected) {
+        EXPECT_EQ(shown, "") << where;
+      } else {
+        EXPECT_NEAR(std::stod(shown), *expected, 1e-9 * std::max(1.0, std::abs(*expected))) << where;
+      }
+    }
+  }
+}
+
+// Texts that look like the workbook's codes of characters ("_x000D_" is CR) are texts.
+const ReportTexts kCodeLike{"_x000D_", "_x005F_ fan", "Ali _x0000_ Valiyev"};
+
+struct Workbook {
+  std::string name;
+  ReportSheet sheet;
+};
+
+TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
+  const ScratchFolder folder;
+  const ReportTexts formulaLike{"=1+2", "=SUM(C5:C8)", "=A1&\"x\""};
+  std::vector<Workbook> books;
+  books.push_back({"fractions", Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", true)))});
+  books.push_back({"upper", Built(BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, formulaLike)))});
+  books.push_back({"codes", Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, kCodeLike)))});
+  // Corrected in the program: hours moved from one month to another, a fraction, a
+  // negative entry; saved with the notes of the corrections.
+  ReportSheet corrected = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  WorkbookNotes notes;
+  const std::array<ComputedHours, 4> changes{{{8, col::C, 3}, {8, col::D, -3}, {14, col::K, 0.5}, {20, col::Q, -1}}};
+  for (const ComputedHours& change : changes) {
+    const double computed = corrected.Cells().ReadNumber(change.row, change.column);
+    notes.computedOfCorrected.push_back({change.row, change.column, computed});
+    corrected.Cells().SetNumber(change.row, change.column, computed + change.value);
+  }
+  books.push_back({"corrected", corrected});
+  books.push_back({"primary", Built(BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", false)))});
+  std::vector<std::string> files;
+  for (const Workbook& book : books) {
+    files.push_back(folder.File(book.name + ".xlsx"));
+    const SaveResult saved = SaveXlsxWithNotes(book.sheet, book.name == "corrected" ? notes : WorkbookNotes{}, files.back());
+    ASSERT_TRUE(saved.ok) << saved.message;
+  }
+
+  // A teacher's edit made outside the program: C8 of the primary report becomes 1000,
+  // the stored results of the totals are left as they were.
+  const std::string edited = folder.File("edited.xlsx");
+  std::filesystem::copy_file(files.back(), edited);
+  {
+    std::string detail;
+    auto package = XlsxPackage::Open(edited, detail);
+    ASSERT_TRUE(package) << detail;
+    std::string sheetXml = package->Read(kSheetEntry).value_or("");
+    const std::regex c8(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)");
+    ASSERT_TRUE(std::regex_search(sheetXml, c8));
+    sheetXml = std::regex_replace(sheetXml, c8, "<c r=\"C8\"$1><v>1000</v></c>");
+    ASSERT_TRUE(package->Replace(kSheetEntry, sheetXml));
+    ASSERT_TRUE(package->Save(detail)) << detail;
+  }
+  files.push_back(edited);
+
+  const auto converted = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", files);
+  ASSERT_EQ(converted.status, 0) << converted.output;
+
+  for (const Workbook& book : books) ExpectSameHours(book.sheet, ReadCsv(folder.File("out/" + book.name + ".csv")), book.name);
+  const auto upper = ReadCsv(folder.File("out/upper.csv"));
+  EXPECT_EQ(upper.at(1).at(0), TitleSentence(formulaLike, 2025));
+  EXPECT_EQ(upper.at(21).at(0), FooterText(formulaLike));
+  const auto codes = ReadCsv(folder.File("out/codes.csv"));
+  EXPECT_EQ(codes.at(1).at(0), TitleSentence(kCodeLike, 2025));
+  EXPECT_EQ(codes.at(21).at(0), FooterText(kCodeLike));
+
+  ReportSheet expected = books.back().sheet;
+  const double before = expected.Cells().ReadNumber(5, col::S);
+  expected.Cells().SetNumber(8, col::C, 1000);
+  const auto editedCsv = ReadCsv(folder.File("out/edited.csv"));
+  ExpectSameHours(expected, editedCsv, "edited");
+  EXPECT_GT(std::stod(editedCsv.at(4).at(18)), before);
+}
+
+TEST(LibreOffice, PrintsTheWorkbookOnOneLandscapeA4PageWithLongNamesWhole) {
+  const ScratchFolder folder;
+  const ReportTexts& texts = testing::kLongTexts;
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, texts)));
+  const std::string file = folder.File("hisobot.xlsx");
+  ASSERT_TRUE(SaveXlsx(sheet, file).ok);
+  const auto converted = Convert(folder, "pdf", {file});
+  ASSERT_EQ(converted.status, 0) << converted.output;
+  const auto info = RunTool("pdfinfo " + Quoted(folder.File("out/hisobot.pdf")));
+  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+1\n)"))) << info.output;
+  EXPECT_NE(info.output.find("841.89 x 595.3"), std::string::npos) << info.output;
+  const auto text = RunTool("pdftotext " + Quoted(folder.File("out/hisobot.pdf")) + " -");
+  EXPECT_NE(text.output.find("Tasdiqlayman"), std::string::npos) << text.output;
+  EXPECT_NE(text.output.find("Yillik umumiy ish yuklamasi"), std::string::npos) << text.output;
+  // The wrapped title and the shrunk signature line show every word of the name and subject.
+  std::string compact = text.output;
+  std::erase_if(compact, [](char c) { return c == ' ' || c == '\n'; });
+  const auto withoutBlanks = [](std::string line) {
+    std::erase_if(line, [](char c) { return c == ' '; });
+    return line;
+  };
+  EXPECT_NE(compact.find(withoutBlanks(TitleSentence(texts, 2025))), std::string::npos) << text.output;
+  // The signature line's two ends, the teacher's with the whole name and the deputy's.
+  EXPECT_NE(compact.find(withoutBlanks(std::string(report_text::kFooterTeacher) + texts.name)), std::string::npos) << text.output;
+  EXPECT_NE(compact.find(withoutBlanks(std::string(report_text::kFooterDeputy))), std::string::npos) << text.output;
+}
+
+// A second reader of the format, in Python, reads the same texts.
+// (It takes the escaped underscore out wherever "x005F_" stands, so a text that is itself
+// "_x005F_" does not come back there; the codes of characters do.)
+TEST(Openpyxl, ReadsTextsThatLookLikeCodesAsWritten) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("codes.xlsx");
+  const ReportTexts codeLike{"_x000D_", "_x0009_ fan", "Ali _x0000_ Valiyev"};
+  const SaveResult saved = SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, codeLike))), path);
+  ASSERT_TRUE(saved.ok) << saved.message;
+  // The interpreter of the Debian package, whatever else comes first on the path.
+  const auto read = RunTool("/usr/bin/python3 -c 'import sys, openpyxl; s = openpyxl.load_workbook(sys.argv[1]).active; "
+                            "sys.stdout.write(s[\"A2\"].value + \"|\" + s[\"A22\"].value)' " + Quoted(path));
+  ASSERT_EQ(read.status, 0) << read.output;
+  EXPECT_EQ(read.output, TitleSentence(codeLike, 2025) + "|" + FooterText(codeLike));
+}
+
+}  // namespace
+}  // namespace soatnoma

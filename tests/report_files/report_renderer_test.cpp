@@ -1,0 +1,186 @@
+// The one renderer: the form laid out on one A4 landscape page, and drawn as laid out.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include "model/workload_table.h"
+#include "report_files/report_renderer.h"
+#include "report_files/text_measure.h"
+#include "report_test_support.h"
+
+namespace soatnoma {
+namespace {
+
+using testing::Built;
+using testing::Teacher;
+
+// A long surname and name, as the form asks for them.
+const ReportTexts kLongTexts{"245", "tasviriy san'at va chizmachilik", "Abdurahmonova Oʻgʻiloyxon"};
+
+const CellBox& BoxAt(const SheetLayout& layout, int row, int column) {
+  for (const CellBox& box : layout.Boxes()) {
+    if (box.row == row && box.column == column) return box;
+  }
+  throw std::out_of_range("no box");
+}
+
+TEST(ReportRenderer, WholeFormFitsOnePageInsideTheMargins) {
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, kLongTexts)));
+  const ReportRenderer renderer(sheet);
+  EXPECT_NEAR(renderer.PageSizePoints().width(), 841.89, 0.01);
+  EXPECT_NEAR(renderer.PageSizePoints().height(), 595.28, 0.01);
+  const QSizeF printable = renderer.PageSizePoints().shrunkBy(renderer.PageMarginsPoints());
+  EXPECT_LE(renderer.SheetSizePoints().width(), printable.width());
+  EXPECT_LE(renderer.SheetSizePoints().height(), printable.height());
+  // Not a postage stamp either: the form takes most of the page.
+  EXPECT_GT(renderer.SheetSizePoints().width(), 0.9 * printable.width());
+  // The signature line of a long name still fits on its one line.
+  const CellBox& footer = BoxAt(renderer.Layout(), 22, col::A);
+  ASSERT_EQ(footer.lines.size(), 1U);
+  EXPECT_GE(footer.lines.front().baselineStart.x(), 0);
+}
+
+TEST(ReportRenderer, LaysOutWrappedTurnedAndWholeNumberText) {
+  const ReportSheet sheet = Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", false)));
+  const SheetLayout layout(sheet);
+  // Long kinds of work wrap inside column B and their rows grow to hold every line.
+  const CellBox& title = BoxAt(layout, 20, col::B);
+  EXPECT_GE(title.lines.size(), 2U);
+  EXPECT_GT(layout.RowHeight(20), layout.RowHeight(8) * 1.5);
+  for (const PlacedLine& line : title.lines) {
+    EXPECT_GE(line.baselineStart.y(), 0);
+    EXPECT_LE(line.baselineStart.y(), title.rect.height());
+  }
+  // Month headings are turned, and row 4 is tall enough for the longest.
+  TextMeasure measure;
+  double longest = 0;
+  for (int column = col::C; column <= col::S; ++column) {
+    const CellBox& heading = BoxAt(layout, 4, column);
+    EXPECT_EQ(heading.orientation, 90);
+    longest = std::max(longest, measure.Width(measure.Measured(heading.font), heading.lines.front().text));
+  }
+  EXPECT_GT(layout.RowHeight(4), longest);
+  EXPECT_LT(layout.RowHeight(4), longest + 10);
+  // Fractional hours are shown whole.
+  const QRegularExpression whole(QStringLiteral("^-?[0-9]+$"));
+  for (const CellBox& box : layout.Boxes()) {
+    if (box.row < kFirstWorkRow || box.row > kLastWorkRow || box.column < col::C) continue;
+    for (const PlacedLine& line : box.lines) EXPECT_TRUE(whole.match(line.text).hasMatch()) << line.text.toStdString();
+  }
+}
+
+TEST(ReportRenderer, ASharedMeasureLaysEverySheetOutAsItsOwnWould) {
+  TextMeasure shared;
+  const std::vector<ReportTexts> staff = {kLongTexts, {"5", "fizika", "Ali"}, kLongTexts, {"", "", ""}};
+  for (const ReportTexts& texts : staff) {
+    const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Primary, "21", "18", true, texts)));
+    const SheetLayout alone(sheet);
+    const SheetLayout together(sheet, shared);
+    ASSERT_EQ(alone.Boxes().size(), together.Boxes().size());
+    for (std::size_t i = 0; i < alone.Boxes().size(); ++i) {
+      const CellBox& a = alone.Boxes()[i];
+      const CellBox& b = together.Boxes()[i];
+      EXPECT_EQ(a.rect, b.rect) << a.row << " " << a.column;
+      ASSERT_EQ(a.lines.size(), b.lines.size()) << a.row << " " << a.column;
+      for (std::size_t j = 0; j < a.lines.size(); ++j) {
+        EXPECT_EQ(a.lines[j].text, b.lines[j].text);
+        EXPECT_EQ(a.lines[j].baselineStart, b.lines[j].baselineStart);
+      }
+    }
+  }
+}
+
+TEST(TextMeasure, RemembersATextForItsFontAndWidthOnly) {
+  TextMeasure measure;
+  QFont plain = CellFont(StandardFont{}, CellFormat{});
+  QFont title = plain;
+  title.setPointSizeF(14);
+  title.setBold(true);
+  const MeasuredFont& small = measure.Measured(plain);
+  const MeasuredFont& large = measure.Measured(title);
+  const QString text = QStringLiteral("Metodik tadbirlar (Pedagogik kengash, metod birlashma)");
+  const double smallWidth = measure.Width(small, text);
+  EXPECT_GT(measure.Width(large, text), smallWidth * 1.4);
+  EXPECT_EQ(measure.Width(small, text), smallWidth);
+  const auto narrow = measure.Wrap(small, text, smallWidth / 3);
+  EXPECT_GE(narrow.size(), 3U);
+  EXPECT_EQ(measure.Wrap(small, text, smallWidth * 2).size(), 1U);
+  EXPECT_GT(measure.Wrap(large, text, smallWidth / 3).size(), narrow.size());
+  EXPECT_EQ(measure.Wrap(small, text, smallWidth / 3).size(), narrow.size());
+}
+
+// Dark pixels along a horizontal band of the image.
+int DarkPixels(const QImage& image, int top, int bottom, int left, int right) {
+  int dark = 0;
+  for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y) {
+    for (int x = std::max(0, left); x < std::min(image.width(), right); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) ++dark;
+    }
+  }
+  return dark;
+}
+
+TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const ReportRenderer renderer(sheet);
+  constexpr double kScale = 2;  // pixels per point
+  QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
+  painter.end();
+
+  const SheetLayout& layout = renderer.Layout();
+  const double left = renderer.PageMarginsPoints().left();
+  const double top = renderer.PageMarginsPoints().top();
+  const auto px = [&](double points) { return static_cast<int>(std::lround(points * kScale)); };
+  // Nothing left of the margin, nothing above the top margin; the table's left rule right at it.
+  EXPECT_EQ(DarkPixels(page, 0, page.height(), 0, px(left) - 2), 0);
+  EXPECT_EQ(DarkPixels(page, 0, px(top) - 1, 0, page.width()), 0);
+  EXPECT_GT(DarkPixels(page, px(top + layout.RowTop(5)), px(top + layout.RowTop(20)), px(left) - 1, px(left) + 2),
+            px(layout.RowTop(20) - layout.RowTop(5)) / 2);
+  // Row 21 between the table and the footer: no gridlines, nothing at all.
+  EXPECT_EQ(DarkPixels(page, px(top + layout.RowTop(21)) + 2, px(top + layout.RowTop(22)) - 1, 0, page.width()), 0);
+  // Row 1 left of the approval line holds no lines either.
+  EXPECT_EQ(DarkPixels(page, 0, px(top + layout.RowTop(2)), 0, px(left + layout.ColumnLeft(col::O))), 0);
+}
+
+TEST(ReportRenderer, TitleAndSignatureLineShowWholeNamesOfAnyLength) {
+  const ReportSheet sheet = Built(BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true, testing::kLongTexts)));
+  const ReportRenderer renderer(sheet);
+  const SheetLayout& layout = renderer.Layout();
+  for (const CellBox& box : layout.Boxes()) EXPECT_FALSE(box.overflows) << box.row << " " << box.column;
+  // The title's row grows to a third line; the signature line keeps one line in a smaller font.
+  EXPECT_GT(layout.RowHeight(2), 40);
+  EXPECT_EQ(BoxAt(layout, 2, col::A).lines.size(), 3u);
+  EXPECT_EQ(BoxAt(layout, 22, col::A).lines.size(), 1u);
+  EXPECT_LT(BoxAt(layout, 22, col::A).font.pointSizeF(), 9);
+  EXPECT_GT(BoxAt(layout, 22, col::A).font.pointSizeF(), 6);
+  // Still one page, drawn at full size.
+  const QSizeF printable = renderer.PageSizePoints().shrunkBy(renderer.PageMarginsPoints());
+  EXPECT_LE(renderer.SheetSizePoints().height(), printable.height());
+
+  // Short texts keep the form as it always was.
+  const ReportSheet usual = Built(BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true)));
+  const ReportRenderer usualRenderer(usual);
+  EXPECT_EQ(usualRenderer.Layout().RowHeight(2), 40);
+  EXPECT_EQ(BoxAt(usualRenderer.Layout(), 22, col::A).font.pointSizeF(), 9);
+
+  constexpr double kScale = 2;
+  QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
+  painter.end();
+  // The heading is centred in its row: the title's last line stays in its own row and leaves
+  // the top of row 3 empty.
+  const double top = renderer.PageMarginsPoints().top();
+  const auto px = [&](double points) { return static_cast<int>(std::lround((top + points) * kScale)); };
+  EXPECT_EQ(DarkPixels(page, px(layout.RowTop(3)) + 1, px(layout.RowTop(3) + 6), 0, page.width()), 0);
+  EXPECT_GT(DarkPixels(page, px(layout.RowTop(2)), px(layout.RowTop(3)), 0, page.width()), 100);
+}
+
+}  // namespace
+}  // namespace soatnoma

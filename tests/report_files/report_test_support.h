@@ -1,0 +1,86 @@
+#pragma once
+// Shared helpers of the report tests: reports built as a run builds them, scratch folders,
+// external tools, and the parts of a saved workbook.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <pugixml.hpp>
+#include <sstream>
+#include <string>
+#include <variant>
+
+#include "form_test_support.h"
+#include "report_files/xlsx_package.h"
+
+namespace soatnoma::testing {
+
+// A fresh folder, removed with everything in it at the end of the test.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "soatnoma-report-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // The names of everything in the folder, sorted.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct ToolResult {
+  int status = -1;
+  std::string output;  // stdout and stderr
+};
+
+// Runs a shell command line and collects what it prints.
+inline ToolResult RunTool(const std::string& command) {
+  ToolResult result;
+  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return result;
+  std::array<char, 4096> buffer{};
+  std::size_t read = 0;
+  while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.output.append(buffer.data(), read);
+  const int status = ::pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+inline std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+// One XML part of a saved workbook.
+inline bool LoadPart(const std::string& workbook, const std::string& entry, pugi::xml_document& document) {
+  std::string detail;
+  auto package = XlsxPackage::Open(workbook, detail);
+  if (!package) return false;
+  const auto text = package->Read(entry);
+  return text && document.load_buffer(text->data(), text->size());
+}
+
+// The <c> element of a cell ("C8") in a worksheet part.
+inline pugi::xml_node CellNode(const pugi::xml_document& sheet, const std::string& reference) {
+  return sheet.child("worksheet").child("sheetData").find_node([&](const pugi::xml_node& node) {
+    return std::string_view(node.name()) == "c" && reference == node.attribute("r").value();
+  });
+}
+
+}  // namespace soatnoma::testing

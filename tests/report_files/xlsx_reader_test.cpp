@@ -1,0 +1,295 @@
+// Reading a saved report back: the same cells and notes, the form's own frame, and a
+// clear refusal, with the file left as it was, for anything this program did not write.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <regex>
+
+#include "model/workload_table.h"
+#include "form/a1_formula.h"
+#include "report_files/xlsx_finish.h"
+#include "form/report_corrections.h"
+#include "report_files/xlsx_reader.h"
+#include "report_files/xlsx_writer.h"
+#include "report_test_support.h"
+
+namespace soatnoma {
+namespace {
+
+using testing::Built;
+using testing::ScratchFolder;
+using testing::Teacher;
+
+std::string Name(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
+
+// Every cell of the sheet holds the same kind of content with the same text, number or
+// formula, and every cell has the same format.
+void ExpectSameSheet(const ReportSheet& expected, const ReportSheet& actual) {
+  const CellGrid& a = expected.Cells();
+  const CellGrid& b = actual.Cells();
+  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+      const std::string where = Name(row, column);
+      ASSERT_EQ(a.KindAt(row, column), b.KindAt(row, column)) << where;
+      EXPECT_EQ(a.TextAt(row, column), b.TextAt(row, column)) << where;
+      EXPECT_EQ(a.ReadValue(row, column), b.ReadValue(row, column)) << where;
+      if (a.FormulaAt(row, column)) {
+        EXPECT_EQ(*a.FormulaAt(row, column), *b.FormulaAt(row, column)) << where;
+      }
+      EXPECT_EQ(expected.FormatAt(row, column), actual.FormatAt(row, column)) << where;
+    }
+  }
+  EXPECT_TRUE(std::ranges::equal(expected.MergedBlocks(), actual.MergedBlocks()));
+  for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+    EXPECT_EQ(expected.ColumnWidth(column), actual.ColumnWidth(column)) << column;
+  }
+  for (int row = 1; row <= ReportSheet::kLastRow; ++row) EXPECT_EQ(expected.RowHeight(row), actual.RowHeight(row)) << row;
+  EXPECT_EQ(expected.Page(), actual.Page());
+}
+
+const OpenedReport* Opened(const OpenOutcome& outcome) {
+  if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
+    ADD_FAILURE() << "refused: " << refusal->message;
+    return nullptr;
+  }
+  return &std::get<OpenedReport>(outcome);
+}
+
+// Changes one part of a saved package in place.
+void Rewrite(const std::string& path, const std::string& entry, const std::function<void(std::string&)>& change) {
+  std::string detail;
+  auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  std::string content = package->Read(entry).value_or("");
+  ASSERT_FALSE(content.empty()) << entry;
+  change(content);
+  ASSERT_TRUE(package->Replace(entry, content));
+  ASSERT_TRUE(package->Save(detail)) << detail;
+}
+
+void ReplaceOnce(std::string& text, const std::string& from, const std::string& to) {
+  const auto at = text.find(from);
+  ASSERT_NE(at, std::string::npos) << from;
+  text.replace(at, from.size(), to);
+}
+
+TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
+  const ScratchFolder folder;
+  const ReportTexts texts{"=1+2", "ona tili", "Abdurahmonova Oʻgʻiloy  "};
+  std::vector<ReportSheet> reports;
+  reports.push_back(Built(BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, texts))));
+  reports.push_back(Built(BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", true))));  // fractions
+  reports.push_back(Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "13", "40", false))));
+  // A corrected report: hours moved between months, one cell negative and one fractional.
+  ReportSheet corrected = reports.front();
+  corrected.Cells().SetNumber(8, col::C, corrected.Cells().ReadNumber(8, col::C) + 3);
+  corrected.Cells().SetNumber(8, col::D, -1);
+  corrected.Cells().SetNumber(14, col::Q, 2.5);
+  const WorkbookNotes notes{{{8, col::C, reports.front().Cells().ReadNumber(8, col::C)},
+                             {8, col::D, reports.front().Cells().ReadNumber(8, col::D)},
+                             {14, col::Q, reports.front().Cells().ReadNumber(14, col::Q)}}};
+  reports.push_back(corrected);
+
+  for (std::size_t i = 0; i < reports.size(); ++i) {
+    SCOPED_TRACE(i);
+    const std::string path = folder.File("r" + std::to_string(i) + ".xlsx");
+    const WorkbookNotes saved = i + 1 == reports.size() ? notes : WorkbookNotes{};
+    ASSERT_TRUE(SaveXlsxWithNotes(reports[i], saved, path).ok);
+    const OpenOutcome outcome = OpenXlsx(path);
+    const OpenedReport* opened = Opened(outcome);
+    ASSERT_TRUE(opened);
+    ExpectSameSheet(reports[i], opened->sheet);
+    EXPECT_EQ(opened->notes, saved);
+  }
+}
+
+TEST(XlsxReader, TextsThatLookLikeCodesOfCharactersComeBackExactly) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("kodlar.xlsx");
+  const ReportTexts texts{"_x000D_", "_X005f_ fan _x", "Ali _x0000_ Valiyev_x0041_"};
+  const ReportSheet written = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, texts)));
+  ASSERT_TRUE(SaveXlsx(written, path).ok);
+  std::string detail;
+  const auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  EXPECT_NE(package->Read("xl/sharedStrings.xml").value_or("").find("Ali _x005F_x0000_ Valiyev_x005F_x0041_"),
+            std::string::npos);
+  const OpenOutcome outcome = OpenXlsx(path);
+  const OpenedReport* opened = Opened(outcome);
+  ASSERT_TRUE(opened);
+  ExpectSameSheet(written, opened->sheet);
+  // Saved again from what was read, it is the same workbook once more.
+  const std::string again = folder.File("yana.xlsx");
+  ASSERT_TRUE(SaveXlsx(opened->sheet, again).ok);
+  const OpenOutcome reopened = OpenXlsx(again);
+  ASSERT_TRUE(Opened(reopened));
+  ExpectSameSheet(written, Opened(reopened)->sheet);
+}
+
+TEST(XlsxReader, FormulasWrittenOnceAndSharedReadAsTheTable) {
+  // Another spreadsheet program saving the report writes a formula once and lets the next
+  // cells share it; relative sums are the same in every cell that shares them.
+  const ScratchFolder folder;
+  const ReportSheet report = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  const std::string path = folder.File("shared.xlsx");
+  ASSERT_TRUE(SaveXlsx(report, path).ok);
+  Rewrite(path, kSheetEntry, [](std::string& sheet) {
+    ReplaceOnce(sheet, "<f>F5+J5+N5+R5</f>", "<f t=\"shared\" ref=\"S5:S6\" si=\"0\">F5+J5+N5+R5</f>");
+    ReplaceOnce(sheet, "<f>F6+J6+N6+R6</f>", "<f t=\"shared\" si=\"0\"/>");
+  });
+  const OpenOutcome outcome = OpenXlsx(path);
+  const OpenedReport* opened = Opened(outcome);
+  ASSERT_TRUE(opened);
+  ExpectSameSheet(report, opened->sheet);
+
+  EXPECT_EQ(RelativeFormulaFromA1("$C$6+C8", 5, col::C), formulas::kRow5);
+  for (const char* notASum : {"", "SUM(C6:C8)", "C6-C8", "C6+", "C6+C8*2", "C6:C8", "Sheet2!C6"}) {
+    EXPECT_FALSE(RelativeFormulaFromA1(notASum, 5, col::C)) << notASum;
+  }
+}
+
+struct Damage {
+  const char* what;
+  const char* entry;
+  const char* from;  // a regular expression, replaced once
+  const char* to;
+  const char* told;  // a piece of the message
+};
+
+TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
+  const ScratchFolder folder;
+  const ReportSheet report = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
+  const std::string good = folder.File("good.xlsx");
+  ASSERT_TRUE(SaveXlsx(report, good).ok);
+  const std::string bytes = testing::ReadFile(good);
+
+  const std::vector<Damage> damages = {
+      {"no mark", "docProps/custom.xml", "yillik taqsimot, 1-shakl", "boshqa", "Soatnoma yozmagan"},
+      {"two sheets", "xl/workbook.xml", R"((<sheet [^>]*/>))", "$1$1", "2 ta varaq"},
+      {"sum of a range", kSheetEntry, "<f>F5\\+J5\\+N5\\+R5</f>", "<f>SUM(F5:R5)</f>", "S5 katagida"},
+      {"wrong sum", kSheetEntry, "<f>F5\\+J5\\+N5\\+R5</f>", "<f>F5+J5</f>", "S5 katagidagi formula"},
+      {"text for hours", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1 t="inlineStr"><is><t>o'n</t></is></c>)", "C8 katagida soat o'rnida matn"},
+      {"row title", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="B9"$1 t="inlineStr"><is><t>Boshqa ish</t></is></c>)", "B9 katagi"},
+      {"beyond the form", kSheetEntry, "</row>", R"(<c r="T5"><v>1</v></c></row>)", "T5 katagi"},
+      {"no title", kSheetEntry, R"(<c r="A2"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="A2"$1/>)", "A2"},
+      {"bad number", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1e999</v></c>)", "C8 katagida noto'g'ri son"},
+      {"note on a sum", "docProps/custom.xml", "</Properties>",
+       R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="9" name="Soatnoma hisoblangan F8"><vt:r8>4</vt:r8></property></Properties>)",
+       "tuzatishlar"},
+      {"not XML", "xl/sharedStrings.xml", "Familiya Ism", "Familiya \xEF\xBF\xBF Ism", "varaqni o'qib bo'lmadi"},
+      {"control", kSheetEntry, "</sheetData>", "</sheetData>\x01", "varaqni o'qib bo'lmadi"},
+      {"reference", "xl/sharedStrings.xml", "Familiya Ism", "Familiya &#xFFFE; Ism", "varaqni o'qib bo'lmadi"},
+      {"nul reference", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1&#0;</v></c>)", "varaqni o'qib bo'lmadi"},
+      {"missing text", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="B9"$1 t="s"><v>9999</v></c>)", "B9 katagida yo'q matn"},
+  };
+  for (const Damage& damage : damages) {
+    SCOPED_TRACE(damage.what);
+    const std::string path = folder.File(std::string(damage.what) + ".xlsx");
+    testing::WriteFile(path, bytes);
+    Rewrite(path, damage.entry, [&](std::string& part) {
+      const std::regex pattern(damage.from);
+      ASSERT_TRUE(std::regex_search(part, pattern)) << damage.from;
+      part = std::regex_replace(part, pattern, damage.to, std::regex_constants::format_first_only);
+    });
+    const std::string before = testing::ReadFile(path);
+    const OpenOutcome outcome = OpenXlsx(path);
+    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome));
+    const std::string& message = std::get<OpenRefusal>(outcome).message;
+    EXPECT_NE(message.find(damage.told), std::string::npos) << message;
+    EXPECT_NE(message.find(std::string(damage.what) + ".xlsx"), std::string::npos) << message;
+    EXPECT_EQ(testing::ReadFile(path), before);
+  }
+
+  // Files that are no workbook at all.
+  testing::WriteFile(folder.File("half.xlsx"), bytes.substr(0, bytes.size() / 2));
+  testing::WriteFile(folder.File("text.xlsx"), "Familiya Ism;20;upper\n");
+  std::filesystem::create_directory(folder.File("folder.xlsx"));
+  ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
+  const std::vector<std::pair<std::string, std::string>> notWorkbooks = {
+      {"half.xlsx", "Excel ish kitobi emas"},
+      {"text.xlsx", "Excel ish kitobi emas"},
+      {"missing.xlsx", "topilmadi"},
+      {"folder.xlsx", "papka"},
+      {"pipe.xlsx", "oddiy fayl emas"},
+  };
+  for (const auto& [file, told] : notWorkbooks) {
+    const OpenOutcome outcome = OpenXlsx(folder.File(file));
+    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome)) << file;
+    EXPECT_NE(std::get<OpenRefusal>(outcome).message.find(told), std::string::npos)
+        << std::get<OpenRefusal>(outcome).message;
+  }
+  EXPECT_EQ(testing::ReadFile(folder.File("half.xlsx")), bytes.substr(0, bytes.size() / 2));
+}
+
+// The checksum the package keeps of a part no longer matches it, as after a flipped bit on
+// the disk: the worksheet, or the theme, which no reader of the report looks at.
+TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
+  const ScratchFolder folder;
+  const std::string good = folder.File("yaxshi.xlsx");
+  ASSERT_TRUE(SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
+  for (const std::string& entry : {std::string(kSheetEntry), std::string("xl/theme/theme1.xml")}) {
+    SCOPED_TRACE(entry);
+    std::string bytes = testing::ReadFile(good);
+    bool flipped = false;
+    for (auto at = bytes.find("PK\x01\x02"); at != std::string::npos; at = bytes.find("PK\x01\x02", at + 4)) {
+      const auto nameLength = static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 28]) |
+                                                       static_cast<unsigned char>(bytes[at + 29]) << 8);
+      if (bytes.compare(at + 46, nameLength, entry) != 0) continue;
+      bytes[at + 16] = static_cast<char>(bytes[at + 16] ^ 0x01);  // the central directory's checksum
+      flipped = true;
+    }
+    ASSERT_TRUE(flipped);
+    const std::string path = folder.File("buzilgan.xlsx");
+    testing::WriteFile(path, bytes);
+    const OpenOutcome outcome = OpenXlsx(path);
+    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome));
+    EXPECT_NE(std::get<OpenRefusal>(outcome).message.find("buzilgan"), std::string::npos)
+        << std::get<OpenRefusal>(outcome).message;
+  }
+}
+
+TEST(ReportTexts, TeacherAndYearReadBackFromTheForm) {
+  for (const ReportTexts& texts : {ReportTexts{"5", "fizika", "Familiya Ism"}, ReportTexts{"", "", ""},
+                                   ReportTexts{"12 - sonli maktabning ", "ona tili", "Ism  ning 2020/2021 "}}) {
+    EXPECT_EQ(TeacherNameOfFooter(FooterText(texts)), texts.name);
+    EXPECT_EQ(CalendarYearOfTitle(TitleSentence(texts, 2025)), 2025);
+  }
+  const std::string title = TitleSentence({"5", "fizika", "Familiya Ism"}, 2025);
+  EXPECT_FALSE(CalendarYearOfTitle(title.substr(1) + " "));
+  std::string wrongYears = title;
+  wrongYears.replace(wrongYears.find("2026"), 4, "2027");
+  EXPECT_FALSE(CalendarYearOfTitle(wrongYears));
+  EXPECT_FALSE(TeacherNameOfFooter("Fan o'qituvchisi: Familiya Ism"));
+  EXPECT_FALSE(TeacherNameOfFooter(std::string(report_text::kFooterDeputy)));
+}
+
+}  // namespace
+}  // namespace soatnoma
+
+namespace soatnoma {
+namespace {
+
+// A workbook the browser edition saved after the teacher typed 2,25 into D8 and emptied E8
+// opens with both corrections, against the hours the browser had computed.
+TEST(XlsxReader, OpensTheBrowserEditionsCorrectedWorkbookWithItsMarks) {
+  const auto outcome = OpenXlsx(std::string(SOATNOMA_FIXTURES) + "/browser/corrected.xlsx");
+  const auto* refusal = std::get_if<OpenRefusal>(&outcome);
+  ASSERT_EQ(refusal, nullptr) << refusal->message;
+  OpenedReport opened = std::get<OpenedReport>(outcome);
+  const WorkbookNotes expected{{{8, col::D, 103}, {8, col::E, 78}}};
+  EXPECT_EQ(opened.notes, expected);
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  EXPECT_EQ(corrections.CorrectedCells(), (std::vector<CellPlace>{{8, col::D}, {8, col::E}}));
+  EXPECT_EQ(corrections.Entry({8, col::D}), 2.25);
+  EXPECT_EQ(corrections.Entry({8, col::E}), std::nullopt);
+  // The sums were saved as formulas, so the year total follows the corrections.
+  const double computedYear = corrections.ComputedYearTotal();
+  EXPECT_DOUBLE_EQ(corrections.YearTotal(), computedYear - 103 + 2.25 - 78);
+  EXPECT_TRUE(corrections.FlagsAt({8, col::D}).notWhole);
+  EXPECT_TRUE(corrections.FlagsAt({8, col::S}).yearDiffers);
+}
+
+}  // namespace
+}  // namespace soatnoma

@@ -1,0 +1,273 @@
+#include "roster_rules/roster_csv.h"
+
+#include <gtest/gtest.h>
+
+#include "roster_rules/code_page.h"
+#include "roster_rules/csv_records.h"
+#include "model/distribution.h"
+
+namespace soatnoma::batch {
+namespace {
+
+TEST(CsvRecords, SemicolonsQuotesBomAndCrLf) {
+  const std::string text =
+      "\xEF\xBB\xBFism;fan\r\n"
+      "\"Aliyev; Vali\";\"\"\"Ona tili\"\"\"\r\n"
+      "\r\n"
+      "\"Ko'p\r\nqatorli\"; fizika \r\n"
+      "oxirgi;qator";
+  const auto records = ReadCsvRecords(text);
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[0].fields, (std::vector<std::string>{"ism", "fan"}));
+  EXPECT_EQ(records[1].fields, (std::vector<std::string>{"Aliyev; Vali", "\"Ona tili\""}));
+  EXPECT_EQ(records[1].line, 2);
+  EXPECT_EQ(records[2].fields, (std::vector<std::string>{"Ko'p\r\nqatorli", " fizika "}));  // blanks kept
+  EXPECT_EQ(records[2].line, 4);
+  EXPECT_EQ(records[3].line, 6);
+}
+
+TEST(CsvRecords, LinesOfRecordsWhateverTheirFieldsHold) {
+  // A quote left open runs to the end of the file: the record still starts on its own line.
+  auto records = ReadCsvRecords("ism,fan\n\n\"Ko'p\nqator,,1\"r,x\n");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1].line, 3);
+  // Lone carriage returns end lines too.
+  records = ReadCsvRecords("ism\rA\r\rB");
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[1].line, 2);
+  EXPECT_EQ(records[2].line, 4);
+}
+
+TEST(CsvRecords, TheSeparatorIsTheOneTheHeaderUsesMost) {
+  const std::vector<std::pair<std::string_view, std::vector<std::string>>> cases = {
+      {"ism,fan;x\nA,B;C\n", {"A", "B;C"}},
+      {"ism;fan;x,y\nA;B,C;D\n", {"A", "B,C", "D"}},
+      {"ism\tfan\tx,y\nA\tB,C\t D \n", {"A", "B,C", " D "}},
+      {"ism\tfan;x;y\nA\tB;C;D\n", {"A\tB", "C", "D"}},
+  };
+  for (const auto& [text, second] : cases) {
+    const auto records = ReadCsvRecords(text);
+    ASSERT_EQ(records.size(), 2u) << text;
+    EXPECT_EQ(records[1].fields, second) << text;
+  }
+}
+
+constexpr std::string_view kRoster =
+    "Ism;Maktab;FAN;toifa;soat;stavka;rahbar\n"
+    "Karimova Dilnozaʻ;12;\"matematika; algebra\";yuqori;24;;ha\n"
+    "Toshmatov;12;fizika;boshlang'ich;22.5;;0\n"
+    "Bo'sh soat;12;tarix;yuqori;;;\n"
+    "Kam;12;tarix;yuqori;9;;\n"
+    "Stavka;12;tarix;boshlangich;20;0;\n"
+    "Toifa;12;tarix;o'rta;20;;\n"
+    "Rahbar;12;tarix;yuqori;20;;balki\n"
+    "Aniq; 5 ;ingliz tili;Yuqori; 24;20;YO'Q\n";
+
+TEST(Roster, GoodRowsBecomeTeachersWithTheirExactTexts) {
+  const Roster roster = ReadRoster(kRoster);
+  const auto teachers = roster.Teachers();
+  ASSERT_EQ(teachers.size(), 3u);
+  EXPECT_EQ(teachers[0].name, "Karimova Dilnozaʻ");
+  EXPECT_EQ(teachers[0].subject, "matematika; algebra");
+  EXPECT_EQ(teachers[0].rate, "20");
+  EXPECT_TRUE(teachers[0].classLeader);
+  EXPECT_EQ(teachers[0].line, 2);
+  EXPECT_EQ(teachers[1].category, TeacherCategory::Primary);
+  EXPECT_EQ(teachers[1].rate, "18");
+  EXPECT_FALSE(teachers[1].classLeader);
+  EXPECT_EQ(teachers[2].school, " 5 ");
+  EXPECT_EQ(teachers[2].weeklyHours, " 24");  // exact: no correction of "24" for it
+  EXPECT_FALSE(teachers[2].classLeader);
+}
+
+TEST(Roster, BadRowsNameTheirLineAndReason) {
+  const auto problems = ReadRoster(kRoster).Problems();
+  std::vector<std::string> described;
+  for (const auto& p : problems) described.push_back(DescribeProblem(p));
+  EXPECT_EQ(described, (std::vector<std::string>{
+                           "qator 4: soat \"\": Ajratilgan dars soati kiritilmadi!",
+                           "qator 5: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                           "qator 6: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 7: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
+                           "qator 8: rahbar \"balki\" noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak",
+                       }));
+}
+
+TEST(Roster, AReasonStaysOnOneLineAndHarmlessOnATerminal) {
+  const auto problems = ReadRoster(
+                            "ism,maktab,fan,toifa,soat\n"
+                            "A,1,f,\"yuq\r\nori\",20\n"
+                            "B,1,f,yuqori,\"\t9\n\"\n"
+                            "C,1,f,\x1B[2J\x1B]0;x\x07,20\n"
+                            "D,1,f,\xC2\x9B""31m\x7F,20\n")
+                            .Problems();
+  ASSERT_EQ(problems.size(), 4u);
+  EXPECT_EQ(DescribeProblem(problems[0]), "qator 2: toifa \"yuq\\r\\nori\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  EXPECT_EQ(DescribeProblem(problems[1]), "qator 4: soat \"\\t9\\n\": 10 soatdan kam dars uchun soatnoma shart emas.");
+  EXPECT_EQ(DescribeProblem(problems[2]),
+            "qator 6: toifa \"\\x1b[2J\\x1b]0;x\\x07\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  EXPECT_EQ(DescribeProblem(problems[3]), "qator 7: toifa \"\\u009b31m\\x7f\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+}
+
+// Names, schools and subjects go into the workbook as they are: a text it cannot hold, a
+// control character or an over-long text refuses that row only.
+TEST(Roster, TextsTheFormCannotCarryRefuseTheirRowOnly) {
+  const Roster roster = ReadRoster(
+      "ism;maktab;fan;toifa;soat\n"
+      "Ali \xEF\xBF\xBF Valiyev;1;f;yuqori;20\n" +
+      std::string("Ali\0Valiyev;1;f;yuqori;20\n", 26) +
+      "Vali;1\x0B;f;yuqori;20\n" +
+      std::string(40000, 'a') + ";1;f;yuqori;20\n"
+      "Soli;1;" + std::string(201, 'f') + ";yuqori;20\n"
+      "\"Ko'p\nqatorli\";1;f;yuqori;20\n"
+      "Tayyor;1;f;yuqori;20\n");
+  const auto problems = roster.Problems();
+  std::vector<std::string> described;
+  for (const RosterProblem& problem : problems) described.push_back(DescribeProblem(problem));
+  EXPECT_EQ(described, (std::vector<std::string>{
+                           "qator 2: Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
+                           "qator 3: Familiya va ismda boshqaruv belgisi bor.",
+                           "qator 4: Maktab nomida boshqaruv belgisi bor.",
+                           "qator 5: Familiya va ism juda uzun: 200 belgidan oshmasin.",
+                           "qator 6: Fan nomi juda uzun: 200 belgidan oshmasin.",
+                       }));
+  ASSERT_EQ(roster.Teachers().size(), 2u);
+  EXPECT_EQ(roster.Teachers()[0].name, "Ko'p\nqatorli");  // a line break the workbook can hold
+  EXPECT_EQ(roster.Teachers()[1].line, 9);
+}
+
+TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
+  const Roster roster = ReadRoster(
+      "ism,maktab,fan,toifa,soat,du,se,ch,pa,ju,sh\n"
+      "A,1,f,yuqori,,4,4,4.5,4,,4\n"
+      "B,1,f,yuqori,19,1,1,1,1,1,1\n"
+      "C,1,f,yuqori,,4,\"4,5\",4,4,4,\n"
+      "D,1,f,yuqori,,4,4,4,ikki,4,4\n"
+      "E,1,f,yuqori,\"12,5\",,,,,,\n"
+      "F,1,f,yuqori,24soat,,,,,,\n");
+  const auto teachers = roster.Teachers();
+  ASSERT_EQ(teachers.size(), 4u);
+  EXPECT_EQ(teachers[0].weeklyHours, "20.5");
+  EXPECT_EQ(teachers[1].weeklyHours, "19");
+  EXPECT_EQ(teachers[2].weeklyHours, "20.5");
+  EXPECT_EQ(teachers[3].weeklyHours, "12,5");  // kept as typed: the correction looks it up so
+  const auto problems = roster.Problems();
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(DescribeProblem(problems[0]), "qator 5: pa \"ikki\": Ajratilgan dars soati noto'g'ri kiritildi!");
+  EXPECT_EQ(DescribeProblem(problems[1]), "qator 7: soat \"24soat\": Ajratilgan dars soati noto'g'ri kiritildi!");
+}
+
+TEST(Roster, TitleLinesAboveTheHeaderArePassedOver) {
+  const Roster roster = ReadRoster(
+      "12-maktab o'qituvchilari;;;;\n"
+      "2025/2026 o'quv yili;;;;\n"
+      ";;;;\n"
+      "ISM;Maktab;Fan;Toifa;Soat\n"
+      "A;12;f;yuqori;24\n"
+      "B;12;f;yuqori;9\n");
+  ASSERT_EQ(roster.rows.size(), 2u);
+  EXPECT_EQ(roster.Teachers().at(0).line, 5);
+  EXPECT_EQ(DescribeProblem(roster.Problems().at(0)), "qator 6: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.");
+}
+
+TEST(Roster, RefusedRowsStillSayWhoseTheyAre) {
+  const Roster roster = ReadRoster("ism;maktab;fan;toifa;soat\nKam Soat;12;tarix;yuqori;9\nNoma'lum;7;kimyo;o'rta;20\n");
+  ASSERT_EQ(roster.rows.size(), 2u);
+  for (const RosterRow& row : roster.rows) EXPECT_TRUE(row.problem);
+  EXPECT_EQ((std::vector<std::string>{roster.rows[0].name, roster.rows[0].school, roster.rows[0].subject}),
+            (std::vector<std::string>{"Kam Soat", "12", "tarix"}));
+  EXPECT_EQ((std::vector<std::string>{roster.rows[1].name, roster.rows[1].school, roster.rows[1].subject}),
+            (std::vector<std::string>{"Noma'lum", "7", "kimyo"}));
+}
+
+TEST(Roster, MissingColumnsRefuseEveryRow) {
+  const Roster roster = ReadRoster("ism;maktab;soat\r\nA;1;20\r\nB;1;21\r\n");
+  ASSERT_EQ(roster.rows.size(), 2u);
+  EXPECT_TRUE(roster.Teachers().empty());
+  EXPECT_EQ(DescribeProblem(roster.Problems()[1]), "qator 3: \"fan\" ustuni yo'q");
+  EXPECT_EQ(roster.rows[1].name, "B");  // whose row it is, all the same
+  EXPECT_EQ(roster.rows[1].school, "1");
+  // No record names the columns: the first is taken for the header, and nothing is ready.
+  EXPECT_EQ(DescribeProblem(ReadRoster("A;1;f;yuqori;20\nB;1;f;yuqori;20\n").Problems().at(0)),
+            "qator 2: \"ism\" ustuni yo'q");
+  EXPECT_TRUE(ReadRoster("").rows.empty());
+  EXPECT_TRUE(ReadRoster("ism;maktab;fan;toifa;soat\n").rows.empty());
+}
+
+TEST(Roster, EmptyRowsArePassedOverAndBytesThatAreNoTextRefused) {
+  // The byte-order mark says UTF-8, so the row that is not is refused rather than guessed at.
+  const Roster roster = ReadRoster(
+      "\xEF\xBB\xBFism;maktab;fan;toifa;soat\r\n"
+      "A;1;f;yuqori;20\r\n"
+      ";;;;\r\n"
+      "\xCA\xE0\xF0\xE8\xEC\xEE\xE2;1;f;yuqori;20\r\n"  // Windows-1251
+      " ; ;\t; ;\r\n"
+      "B;1;f;yuqori;20\r\n");
+  EXPECT_FALSE(roster.readAsWindows1251);
+  ASSERT_EQ(roster.rows.size(), 3u);
+  EXPECT_EQ(roster.Teachers().back().line, 6);
+  ASSERT_EQ(roster.Problems().size(), 1u);
+  EXPECT_EQ(DescribeProblem(roster.Problems()[0]), "qator 4: matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
+  // 0x98 has no character in Windows-1251: such a file is neither, and is refused the same way.
+  const Roster neither = ReadRoster("ism;maktab;fan;toifa;soat\nA\x98;1;f;yuqori;20\nB;1;f;yuqori;20\n");
+  EXPECT_FALSE(neither.readAsWindows1251);
+  EXPECT_EQ(neither.Problems().size(), 1u);
+  EXPECT_EQ(neither.Teachers().size(), 1u);
+}
+
+TEST(Roster, ExcelsWindows1251CsvIsReadWithItsNames) {
+  // As Excel on Windows saves "CSV" in Uzbek settings: Cyrillic, and Latin with the
+  // quotation marks that stand for the tutuq belgisi.
+  const Roster roster = ReadRoster(
+      "ism;maktab;fan;toifa;soat\r\n"
+      "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;\xB9 12;\xCE\xED\xE0 \xF2\xE8\xEB\xE8;yuqori;24\r\n"
+      "G\x91ulomov O\x92tkir;12;fizika;boshlang\x92ich;22,5\r\n");
+  EXPECT_TRUE(roster.readAsWindows1251);
+  const auto teachers = roster.Teachers();
+  ASSERT_EQ(teachers.size(), 2u) << DescribeProblem(roster.Problems().at(0));
+  EXPECT_EQ(teachers[0].name, "Каримова Дилноза");
+  EXPECT_EQ(teachers[0].school, "№ 12");
+  EXPECT_EQ(teachers[0].subject, "Она тили");
+  EXPECT_EQ(teachers[1].name, "G‘ulomov O’tkir");
+  EXPECT_EQ(teachers[1].category, TeacherCategory::Primary);
+  EXPECT_EQ(teachers[1].weeklyHours, "22,5");
+  EXPECT_FALSE(ReadRoster("ism;maktab;fan;toifa;soat\nOʻtkir;1;f;yuqori;20\n").readAsWindows1251);
+}
+
+TEST(Roster, ExcelsUnicodeTextIsReadWithItsNames) {
+  // UTF-16 with its byte-order mark and tabs between fields, either byte order.
+  const std::u16string text = u"ism\tmaktab\tfan\ttoifa\tsoat\r\nКаримова Дилноза\t12\tOna tili\tyuqori\t24\r\n";
+  std::string little = "\xFF\xFE";
+  std::string big = "\xFE\xFF";
+  for (const char16_t unit : text) {
+    little += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    big += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+  }
+  for (const std::string& file : {little, big}) {
+    const Roster roster = ReadRoster(file);
+    EXPECT_FALSE(roster.readAsWindows1251);
+    ASSERT_EQ(roster.Teachers().size(), 1u);
+    EXPECT_EQ(roster.Teachers()[0].name, "Каримова Дилноза");
+    EXPECT_EQ(roster.Teachers()[0].line, 2);
+  }
+  EXPECT_EQ(Utf16ToUtf8(std::string_view("\xFF\xFE" "a\x00" "\x00\xD8", 6)), std::nullopt);  // a lone surrogate
+  EXPECT_EQ(Utf16ToUtf8("ism"), std::nullopt);
+}
+
+TEST(Utf8Text, Windows1251CodePage) {
+  const std::vector<std::pair<std::string_view, std::string_view>> characters = {
+      {"", ""},
+      {"abc;1,5\r\n", "abc;1,5\r\n"},
+      {"\xC0\xDF\xE0\xFF", "АЯая"},
+      {"\xA8\xB8\xA1\xA2", "ЁёЎў"},  // Ўў of Uzbek Cyrillic
+      {"\x91\x92\x93\x94", "‘’“”"},
+      {"\xB9\x88\xA0", "№€\xC2\xA0"},
+  };
+  for (const auto& [windows1251, utf8] : characters) {
+    EXPECT_EQ(Windows1251ToUtf8(windows1251), std::optional<std::string>(utf8)) << utf8;
+  }
+  EXPECT_EQ(Windows1251ToUtf8("ab\x98"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace soatnoma::batch

@@ -1,0 +1,216 @@
+// Sheet names a spreadsheet program accepts, one per teacher, never two alike.
+#include "staff_book/sheet_names.h"
+
+#include <gtest/gtest.h>
+#include <xlsxwriter.h>
+
+#include <QChar>
+#include <QString>
+#include <memory>
+
+#include "staff_book/name_characters.h"
+
+namespace soatnoma::batch {
+namespace {
+
+qsizetype Utf16Length(const std::string& name) { return QString::fromStdString(name).size(); }
+
+std::string Repeated(const std::string& text, int times) {
+  std::string repeated;
+  for (int i = 0; i < times; ++i) repeated += text;
+  return repeated;
+}
+
+// The workbook library's own check of a new sheet's name: length, characters, apostrophes
+// and names already in the workbook.
+class LibraryCheck {
+ public:
+  LibraryCheck() : workbook_(workbook_new("/dev/null"), lxw_workbook_free) {}
+  bool Accepts(const std::string& name) {
+    if (workbook_validate_sheet_name(workbook_.get(), name.c_str()) != LXW_NO_ERROR) return false;
+    return workbook_add_worksheet(workbook_.get(), name.c_str()) != nullptr;
+  }
+
+ private:
+  std::unique_ptr<lxw_workbook, decltype(&lxw_workbook_free)> workbook_;
+};
+
+// Teachers' names in roster order and the sheet names they must get.
+struct Claimed {
+  std::string teacher;
+  std::string sheet;
+};
+
+void ExpectClaims(const std::vector<Claimed>& claims) {
+  SheetNames names({"Jami"});
+  for (const Claimed& claim : claims) EXPECT_EQ(names.Claim(claim.teacher), claim.sheet) << claim.teacher;
+}
+
+// One staff in roster order, the workbook already holding "Jami": Uzbek Latin with its
+// three kinds of apostrophe, Uzbek and Russian Cyrillic, Greek, Turkish and European
+// letters, clashes in another letter case, what a sheet name may not hold, names cut to
+// 31 units beside accents, emoji and flags, and bytes that are not UTF-8. These are the
+// names the workbooks of earlier versions carry, so a staff saved again keeps its sheets.
+TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
+  ExpectClaims({
+      {"Karimova Dilnoza", "Karimova Dilnoza"},
+      {"KARIMOVA DILNOZA", "KARIMOVA DILNOZA (2)"},
+      {"O\u2018tkir G\u2018ulomov", "O\u2018tkir G\u2018ulomov"},
+      {"o\u2018tkir g\u2018ulomov", "o\u2018tkir g\u2018ulomov (2)"},
+      {"O\u02BBg\u02BBiloy G\u02BBaniyeva", "O\u02BBg\u02BBiloy G\u02BBaniyeva"},
+      {"O'tkir G'ulomov", "O'tkir G'ulomov"},
+      {"Каримова Дилноза", "Каримова Дилноза"},
+      {"КАРИМОВА ДИЛНОЗА", "КАРИМОВА ДИЛНОЗА (2)"},
+      {"Ўткир Ғуломов Қодирович Ҳасанов", "Ўткир Ғуломов Қодирович Ҳасанов"},
+      {"ЎТКИР ҒУЛОМОВ ҚОДИРОВИЧ ҲАСАНОВ", "ЎТКИР ҒУЛОМОВ ҚОДИРОВИЧ ҲАС (2)"},
+      {"Ёқубова Ёрқиной", "Ёқубова Ёрқиной"},
+      {"ёқубова ёрқиной", "ёқубова ёрқиной (2)"},
+      {"Σωκράτης", "Σωκράτης"},
+      {"ΣΩΚΡΆΤΗΣ", "ΣΩΚΡΆΤΗΣ (2)"},
+      {"ÖZBEK ÇİLEK", "ÖZBEK ÇİLEK"},
+      {"özbek çilek", "özbek çilek"},
+      {"Şükür Ğaniyev", "Şükür Ğaniyev"},
+      {"ŞÜKÜR ĞANIYEV", "ŞÜKÜR ĞANIYEV (2)"},
+      {"Straße", "Straße"},
+      {"STRASSE", "STRASSE"},
+      {"ǅemal Ǉubović", "ǅemal Ǉubović"},
+      {"ǆEMAL ǉUBOVIĆ", "ǆEMAL ǉUBOVIĆ (2)"},
+      {"Øyvind Ærø Åse", "Øyvind Ærø Åse"},
+      {"øyvind ærø åse", "øyvind ærø åse (2)"},
+      {"İlhom", "İlhom"},
+      {"ilhom", "ilhom"},
+      {"O\u02BBg\u02BBiloyxon Abdurahmonova G\u02BBaniyevna qizi", "O\u02BBg\u02BBiloyxon Abdurahmonova G\u02BBani"},
+      {"Абдураҳмонова Ўғилойхон Ғаниевна қизи", "Абдураҳмонова Ўғилойхон Ғаниевн"},
+      {"Abdurahmonova O\u02BBg\u02BBiloyxon G\u02BBaniyevna qizi", "Abdurahmonova O\u02BBg\u02BBiloyxon G\u02BBani"},
+      {"Aliyev/Vali [10-A]: *?\\\\ ", "Aliyev Vali 10-A"},
+      {"Tab\x09" "and\x0D" "line\x0A" "end", "Tab and line end"},
+      {"Bell\x07" "Esc\x1B" "Del\x7F", "Bell Esc Del"},
+      {"Line\u2028Para\u2029Sep", "Line Para Sep"},
+      {"Non\uFFFEChar\uFFFF", "Non Char"},
+      {"C1\u0085\u009Bcontrol", "C1 control"},
+      {"''Qo\u02BBshtirnoq''", "Qo\u02BBshtirnoq"},
+      {"   ", "O'qituvchi"},
+      {"", "O'qituvchi (2)"},
+      {"History", "History (2)"},
+      {"jami", "jami (2)"},
+      {"JAMI (2)", "JAMI (2) (2)"},
+      {std::string(30, 'a') + "e\u0301bbb", std::string(30, 'a')},
+      {std::string(29, 'a') + "e\u0301\u0323b", std::string(29, 'a')},
+      {std::string(28, 'b') + "o\u0308\u0304\u0301x", std::string(28, 'b')},
+      {"c" + Repeated("\u0301", 40), "c" + Repeated("\u0301", 30)},
+      {std::string(30, 'd') + "\U0001F4DA", std::string(30, 'd')},
+      {"Vali \U0001F4DA", "Vali \U0001F4DA"},
+      {std::string(29, 'e') + "\U0001F469\u200D\U0001F3EB", std::string(29, 'e')},
+      {std::string(29, 'f') + "\U0001F44D\U0001F3FD", std::string(29, 'f')},
+      {std::string(29, 'g') + "\U0001F1FA\U0001F1FF", std::string(29, 'g')},
+      {std::string(30, 'h') + "\u2764\uFE0F", std::string(30, 'h')},
+      {"Ustoz \U0001F469\u200D\U0001F3EB", "Ustoz \U0001F469\u200D\U0001F3EB"},
+      {std::string(40, 'x'), std::string(31, 'x')},
+      {std::string(40, 'X'), std::string(27, 'X') + " (2)"},
+      {std::string(35, 'x'), std::string(27, 'x') + " (3)"},
+      {"Ko\u02BBp  bo\u02BBsh   joy", "Ko\u02BBp bo\u02BBsh joy"},
+      {"Aliyev Vali", "Aliyev Vali"},
+      {"Aliyev Vali", "Aliyev Vali (2)"},
+      {"ALIYEV VALI", "ALIYEV VALI (3)"},
+      {"Aliyev Vali (2)", "Aliyev Vali (2) (2)"},
+      {"Ёқубова Ёрқиной Абдуллаевна Раҳимова", "Ёқубова Ёрқиной Абдуллаевна Раҳ"},
+      {"ЁҚУБОВА ЁРҚИНОЙ АБДУЛЛАЕВНА РАҲИМОВА ЁҚУБОВНА", "ЁҚУБОВА ЁРҚИНОЙ АБДУЛЛАЕВНА (2)"},
+      {"a\xFF\xFE" "b", "a\uFFFD\uFFFDb"},
+      {"c\xC3", "c\uFFFD"},
+      {"d\xC0\xAF" "e", "d\uFFFD\uFFFDe"},
+      {"\xE2\x80", "\uFFFD\uFFFD"},
+      {"Ali\u00A0Vali", "Ali Vali"},
+      {"Ali\u3000\u2003Vali", "Ali Vali (2)"},
+      {"\u0301Vali", "\u0301Vali"},
+      {"z\u200Bz", "z\u200Bz"},
+  });
+}
+
+TEST(SheetNames, LongNamesAreCutOnCharacterBoundaries) {
+  SheetNames names;
+  // 40 characters of two bytes each: cut by characters, not bytes.
+  const std::string uzbek = "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi";
+  const std::string cut = names.Claim(uzbek);
+  EXPECT_EQ(Utf16Length(cut), 31);
+  EXPECT_TRUE(uzbek.starts_with(cut));
+  // A character outside the basic plane counts two units: 30 + 2 does not fit.
+  EXPECT_EQ(names.Claim(std::string(29, 'c') + "\U0001F4DA" + "c"), std::string(29, 'c') + "\U0001F4DA");
+  // A cut that ends on a blank or an apostrophe drops it.
+  EXPECT_EQ(names.Claim(std::string(29, 'd') + " 'e"), std::string(29, 'd'));
+  // A flag after an odd number of flags' halves is cut before its own pair.
+  const std::string flags = Repeated("\U0001F1FA\U0001F1FF", 8);
+  EXPECT_EQ(names.Claim(flags), Repeated("\U0001F1FA\U0001F1FF", 7));
+}
+
+// A workbook writes a character by its code as "_x0041_": a name holding one would be read
+// as "A", and the summary's formulas would no longer find the sheet.
+TEST(SheetNames, NothingInANameReadsAsACharactersCode) {
+  ExpectClaims({
+      {"Ali _x0041_ Valiyev", "Ali x0041_ Valiyev"},
+      {"_x00C4__x0042_", "x00C4_ x0042_"},
+      {"Ali_x004G_ _x41_ _X0041_", "Ali_x004G_ _x41_ _X0041_"},
+  });
+}
+
+TEST(SheetNames, AStaffOfOneNameIsNumberedThrough) {
+  SheetNames names;
+  EXPECT_EQ(names.Claim("Aliyev Vali (3)"), "Aliyev Vali (3)");
+  for (const char* expected : {"Aliyev Vali", "Aliyev Vali (2)", "Aliyev Vali (4)", "Aliyev Vali (5)"}) {
+    EXPECT_EQ(names.Claim("Aliyev Vali"), expected);
+  }
+  std::string last;
+  for (int i = 0; i < 2000; ++i) last = names.Claim("Karimova Dilnoza");
+  EXPECT_EQ(last, "Karimova Dilnoza (2000)");
+}
+
+TEST(SheetNames, EveryNameIsOneTheWorkbookLibraryAccepts) {
+  SheetNames names({"Jami"});
+  LibraryCheck library;
+  ASSERT_TRUE(library.Accepts("Jami"));
+  const std::vector<std::string> staff = {
+      "Karimova Dilnoza", "karimova dilnoza", "", "''", "[]:*?/\\", "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi",
+      "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi", std::string(31, '\''), "a'", "Sheet1", "Jami", "\x01\x7F",
+      "ЎТКИР ҒУЛОМОВ", "ўткир ғуломов", "Σωκράτης", "ΣΩΚΡΆΤΗΣ",
+  };
+  for (const std::string& teacher : staff) {
+    const std::string name = names.Claim(teacher);
+    EXPECT_LE(Utf16Length(name), static_cast<qsizetype>(SheetNames::kMaxLength)) << name;
+    EXPECT_TRUE(library.Accepts(name)) << "\"" << teacher << "\" gave \"" << name << "\"";
+  }
+}
+
+// The letters whose case the names ignore fold as Qt folds them (which spreadsheet
+// programs agree with for these alphabets); every other character stays as it is.
+TEST(NameCharacters, LetterCaseFoldsAsQtFoldsIt) {
+  const std::vector<std::pair<char32_t, char32_t>> alphabets = {
+      {0x0000, 0x052F}, {0x1C80, 0x1C8F}, {0x1E00, 0x1FFF}, {0x2C60, 0x2C7F}, {0xA640, 0xA69F}, {0xA720, 0xA7FF}, {0xFF00, 0xFFEF}};
+  int folded = 0;
+  for (const auto& [first, last] : alphabets) {
+    for (char32_t c = first; c <= last; ++c) {
+      const char32_t qt = QChar::toCaseFolded(c);
+      if (qt != c) ++folded;
+      EXPECT_EQ(FoldedCase(c), qt) << std::hex << static_cast<unsigned>(c);
+    }
+  }
+  EXPECT_GT(folded, 800);  // every capital of these alphabets
+  for (const char32_t other : {U'\u0130', U'\u05D0', U'\u4E00', U'\U0001F4DA', U'\u10A0', U'\u24B6'}) {
+    EXPECT_EQ(FoldedCase(other), other) << std::hex << static_cast<unsigned>(other);
+  }
+}
+
+// Every combining and enclosing mark Qt knows joins the character before it.
+TEST(NameCharacters, EveryCombiningMarkJoinsItsLetter) {
+  for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+    const QChar::Category category = QChar::category(c);
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing) {
+      EXPECT_TRUE(JoinsPrevious(c)) << std::hex << static_cast<unsigned>(c);
+    }
+  }
+  for (const char32_t joined : {U'\u200D', U'\uFE0F', U'\U0001F3FD', U'\u093F'}) EXPECT_TRUE(JoinsPrevious(joined));
+  for (const char32_t alone : {U'a', U'\u02BB', U'\u2018', U'\u0439', U'\U0001F4DA', U'\U0001F1FA'}) {
+    EXPECT_FALSE(JoinsPrevious(alone)) << std::hex << static_cast<unsigned>(alone);
+  }
+}
+
+}  // namespace
+}  // namespace soatnoma::batch

@@ -1,0 +1,138 @@
+// A real spreadsheet program opens the staff workbook: LibreOffice, headless, recalculates
+// every formula, and the summary "Jami" must show the model's annual totals and staff
+// total, follow an edit on a teacher's sheet, and every sheet print on a page of its own,
+// the summary's headings on each of its pages. And a staff list that LibreOffice saved as a
+// workbook reads as the CSV file it came from.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "roster_rules/csv_records.h"
+#include "staff_files/roster_source.h"
+#include "roster_rules/roster_csv.h"
+#include "batch_test_support.h"
+#include "libreoffice_support.h"
+#include "model/workload_table.h"
+#include "report_test_support.h"
+
+namespace soatnoma::batch {
+namespace {
+
+using soatnoma::testing::Convert;
+using soatnoma::testing::Quoted;
+using soatnoma::testing::RunTool;
+using soatnoma::testing::ScratchFolder;
+
+// Changes one worksheet part of the saved workbook in place.
+void Edit(const std::string& workbook, const std::string& entry, const std::regex& pattern, const std::string& to) {
+  std::string detail;
+  auto package = XlsxPackage::Open(workbook, detail);
+  ASSERT_TRUE(package) << detail;
+  const std::string part = package->Read(entry).value_or("");
+  ASSERT_TRUE(std::regex_search(part, pattern)) << entry;
+  ASSERT_TRUE(package->Replace(entry, std::regex_replace(part, pattern, to)));
+  ASSERT_TRUE(package->Save(detail)) << detail;
+}
+
+double Shown(const std::vector<CsvRecord>& csv, std::size_t row, std::size_t column) {
+  return std::stod(csv.at(row).fields.at(column));
+}
+
+TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
+  const ScratchFolder folder;
+  const std::string workbook = folder.File("xodimlar.xlsx");
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
+
+  // The stored results of the summary's formulas are spoiled, and the first teacher's
+  // lessons in September (C8) become 1000 hours on that teacher's sheet.
+  Edit(workbook, "xl/worksheets/sheet1.xml", std::regex("(<f>[^<]*</f>)<v>[^<]*</v>"), "$1<v>0</v>");
+  Edit(workbook, "xl/worksheets/sheet2.xml", std::regex(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)"),
+       "<c r=\"C8\"$1><v>1000</v></c>");
+  std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  reports[0].Cells().SetNumber(8, col::C, 1000);
+
+  const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
+  ASSERT_EQ(csv.status, 0) << csv.output;
+  // The rows of the sheet: the title, a gap, the headings, the teachers, the total and,
+  // each after a gap, the two signature lines.
+  const std::vector<CsvRecord> summary = ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  ASSERT_EQ(summary.size(), reports.size() + 8);
+  EXPECT_EQ(summary[0].fields[0], "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
+  EXPECT_EQ(summary[2].fields[0], "Familiya va ism");
+  double staffTotal = 0;
+  for (std::size_t i = 0; i < reports.size(); ++i) {
+    const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S);
+    EXPECT_EQ(Shown(summary, i + 3, 7), annual) << summary[i + 3].fields[0];
+    staffTotal += annual;
+  }
+  const std::size_t total = reports.size() + 3;
+  EXPECT_EQ(summary[total].fields[0], "Jami");
+  EXPECT_EQ(Shown(summary, total, 7), staffTotal);
+  EXPECT_EQ(Shown(summary, total, 4), 24 + 22.5 + 20 + 27.5);
+  EXPECT_TRUE(summary[total + 2].fields[0].starts_with("Direktor: ___"));
+  EXPECT_TRUE(summary[total + 4].fields[0].starts_with("O'quv ishlari bo'yicha direktor o'rinbosari: ___"));
+
+  const auto pdf = Convert(folder, "pdf", {workbook});
+  ASSERT_EQ(pdf.status, 0) << pdf.output;
+  const auto info = RunTool("pdfinfo " + Quoted(folder.File("out/xodimlar.pdf")));
+  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
+}
+
+TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {
+  const ScratchFolder folder;
+  std::string staff = "ism;maktab;fan;toifa;soat\n";
+  for (int i = 1; i <= 70; ++i) staff += "O'qituvchi " + std::to_string(i) + ";" + (i % 2 ? "12" : "7") + ";fizika;yuqori;24\n";
+  const std::string workbook = folder.File("xodimlar.xlsx");
+  ASSERT_EQ(ExportStaff({ReadRoster(staff).Teachers(), 2025, StaffFileFormat::Xlsx, workbook}).status,
+            StaffExportStatus::Written);
+  const auto pdf = Convert(folder, "pdf", {workbook});
+  ASSERT_EQ(pdf.status, 0) << pdf.output;
+  const auto pageText = [&](int page) {
+    return RunTool("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " " +
+                   Quoted(folder.File("out/xodimlar.pdf")) + " -")
+        .output;
+  };
+  // The summary's pages come first, up to the one with the total and the signatures.
+  const std::string first = pageText(1);
+  EXPECT_NE(first.find("12, 7 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"),
+            std::string::npos)
+      << first;
+  int page = 1;
+  for (std::string text = first; text.find("Direktor:") == std::string::npos; text = pageText(++page)) {
+    ASSERT_LT(page, 5) << "the summary ends with the signature lines";
+    EXPECT_NE(text.find("Familiya va ism"), std::string::npos) << page;
+  }
+  EXPECT_GE(page, 2) << "seventy teachers take more than one page";
+  const std::string last = pageText(page);
+  EXPECT_NE(last.find("Familiya va ism"), std::string::npos) << last;
+  EXPECT_NE(last.find("O'quv ishlari bo'yicha direktor o'rinbosari:"), std::string::npos) << last;
+  EXPECT_NE(last.find("O'qituvchi 70"), std::string::npos) << last;
+}
+
+TEST(StaffWorkbookInLibreOffice, RosterSavedAsAWorkbookReadsAsItsCsv) {
+  const ScratchFolder folder;
+  soatnoma::testing::WriteFile(folder.File("xodimlar.csv"), std::string(testing::kStaffList));
+  // ";" between fields, '"' around them, UTF-8, from the first line: numbers become number cells.
+  const auto saved = Convert(folder, "xlsx:Calc MS Excel 2007 XML", {"--infilter=CSV:59,34,76,1", folder.File("xodimlar.csv")});
+  ASSERT_EQ(saved.status, 0) << saved.output;
+  const LoadedRoster fromWorkbook = LoadRoster(folder.File("out/xodimlar.xlsx"));
+  ASSERT_TRUE(fromWorkbook.ok) << fromWorkbook.message;
+  const Roster fromCsv = ReadRoster(testing::kStaffList);
+  const std::vector<RosterTeacher> expected = fromCsv.Teachers();
+  const std::vector<RosterTeacher> teachers = fromWorkbook.roster.Teachers();
+  ASSERT_EQ(teachers.size(), expected.size());
+  for (std::size_t i = 0; i < teachers.size(); ++i) {
+    // A line break in a cell is a lone line feed in a workbook.
+    EXPECT_EQ(teachers[i].name, std::regex_replace(expected[i].name, std::regex("\r\n"), "\n"));
+    EXPECT_EQ(teachers[i].school, expected[i].school);
+    EXPECT_EQ(teachers[i].subject, expected[i].subject);
+    EXPECT_EQ(teachers[i].weeklyHours, expected[i].weeklyHours);
+    EXPECT_EQ(teachers[i].classLeader, expected[i].classLeader);
+    EXPECT_EQ(teachers[i].annualTotal, expected[i].annualTotal);
+  }
+  EXPECT_EQ(fromWorkbook.roster.Problems().size(), fromCsv.Problems().size());
+}
+
+}  // namespace
+}  // namespace soatnoma::batch

@@ -1,0 +1,117 @@
+#pragma once
+// Shared by the batch tests: a staff list with good and bad rows as school offices save
+// them, the reports its good rows must give, and a saved workbook read back sheet by sheet.
+
+#include <gtest/gtest.h>
+
+#include <pugixml.hpp>
+#include <regex>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "roster_rules/roster_csv.h"
+#include "staff_files/staff_export.h"
+#include "report_files/xlsx_package.h"
+
+namespace soatnoma::batch::testing {
+
+// BOM, ";" between fields, CRLF, quoted fields holding ";", '"' and a line break, the
+// Uzbek ʻ, a row of empty cells, a repeated name and three rows that must be refused.
+inline constexpr std::string_view kStaffList =
+    "\xEF\xBB\xBFIsm;Maktab;Fan;Toifa;Soat;Stavka;Rahbar\r\n"
+    "\"Karimova; Dilnoza\";12;\"\"\"Ona tili\"\"\";yuqori;24;;ha\r\n"
+    "Oʻtkir Toshmatov;12;fizika;boshlang'ich;22.5;;0\r\n"
+    "Kam Soat;12;tarix;yuqori;9;;\r\n"
+    "\"Ko'p\r\nqatorli \"\"Ism\"\"\";7;kimyo;yuqori;20;;yo'q\r\n"
+    "Noma'lum;7;kimyo;o'rta;20;;\r\n"
+    ";;;;;;\r\n"
+    "\"Karimova; Dilnoza\";5;algebra;yuqori;27.5;22;1\r\n"
+    "Stavka Nol;3;musiqa;boshlangich;18;0;\r\n";
+
+inline const std::vector<std::string> kRefusedRows = {
+    "qator 4: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+    "qator 7: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
+    "qator 10: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
+};
+
+inline const std::vector<std::string> kSheetNames = {"Jami", "Karimova; Dilnoza", "Oʻtkir Toshmatov",
+                                                     "Ko'p qatorli \"Ism\"", "Karimova; Dilnoza (2)"};
+
+// The reports of the good rows, as one teacher's run would make them.
+inline std::vector<ReportSheet> ExpectedReports(int year) {
+  std::vector<ReportSheet> reports;
+  for (const RosterTeacher& teacher : ReadRoster(kStaffList).Teachers()) {
+    reports.push_back(std::get<ReportSheet>(BuildReport(ReportRequestFor(teacher, year))));
+  }
+  return reports;
+}
+
+// A saved workbook's parts, with shared strings resolved.
+class SavedWorkbook {
+ public:
+  explicit SavedWorkbook(const std::string& path) : package_(XlsxPackage::Open(path, detail_)) {
+    if (!package_) return;
+    Load("xl/workbook.xml", workbook_);
+    Load("xl/sharedStrings.xml", strings_);
+    for (pugi::xml_node item : strings_.child("sst").children("si")) texts_.push_back(item.child_value("t"));
+  }
+
+  bool Opened() const { return package_.has_value(); }
+  std::vector<std::string> SheetNames() const {
+    std::vector<std::string> names;
+    for (pugi::xml_node sheet : workbook_.child("workbook").child("sheets").children("sheet")) {
+      names.push_back(sheet.attribute("name").value());
+    }
+    return names;
+  }
+  // The rows printed on top of every page, as the workbook names them ("Jami!$3:$3").
+  std::string PrintTitles() const {
+    return workbook_.child("workbook").child("definedNames").find_child_by_attribute("definedName", "name", "_xlnm.Print_Titles").child_value();
+  }
+  // The n-th worksheet, 1 first.
+  pugi::xml_document Sheet(int number) const {
+    pugi::xml_document sheet;
+    Load("xl/worksheets/sheet" + std::to_string(number) + ".xml", sheet);
+    return sheet;
+  }
+  // What a cell holds: its text, or its number as written.
+  std::string Text(const pugi::xml_document& sheet, const std::string& reference) const {
+    const pugi::xml_node cell = Cell(sheet, reference);
+    if (std::string_view(cell.attribute("t").value()) == "s") return Unescaped(texts_.at(cell.child("v").text().as_uint()));
+    return cell.child_value("v");
+  }
+  // A workbook writes control characters such as a carriage return as "_x000D_".
+  static std::string Unescaped(std::string text) {
+    const std::regex escaped("_x00([01][0-9A-F])_");
+    std::string plain;
+    std::sregex_iterator match(text.begin(), text.end(), escaped);
+    std::size_t at = 0;
+    for (; match != std::sregex_iterator(); ++match) {
+      plain += text.substr(at, static_cast<std::size_t>(match->position()) - at);
+      plain += static_cast<char>(std::stoi((*match)[1].str(), nullptr, 16));
+      at = static_cast<std::size_t>(match->position() + match->length());
+    }
+    return plain + text.substr(at);
+  }
+  static pugi::xml_node Cell(const pugi::xml_document& sheet, const std::string& reference) {
+    return sheet.child("worksheet").child("sheetData").find_node([&](const pugi::xml_node& node) {
+      return std::string_view(node.name()) == "c" && reference == node.attribute("r").value();
+    });
+  }
+
+ private:
+  void Load(const std::string& entry, pugi::xml_document& document) const {
+    const auto text = package_->Read(entry);
+    ASSERT_TRUE(text) << entry;
+    ASSERT_TRUE(document.load_buffer(text->data(), text->size())) << entry;
+  }
+
+  std::string detail_;
+  std::optional<XlsxPackage> package_;
+  pugi::xml_document workbook_;
+  pugi::xml_document strings_;
+  std::vector<std::string> texts_;
+};
+
+}  // namespace soatnoma::batch::testing

@@ -1,0 +1,255 @@
+// Staff lists as school offices keep them: a workbook's first sheet read like the CSV
+// file, the form of a file told by its content, files that are no roster refused with a
+// reason, and the example roster, which opens with every teacher ready.
+#include "staff_files/roster_source.h"
+#include "roster_rules/roster_csv.h"
+
+#include <gtest/gtest.h>
+#include <xlsxwriter.h>
+#include <zip.h>
+
+#include <regex>
+
+#include "staff_files/example_roster.h"
+#include "staff_files/roster_workbook.h"
+#include "report_files/xlsx_package.h"
+#include "report_test_support.h"
+
+namespace soatnoma::batch {
+namespace {
+
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+
+// A staff list kept in a workbook, as people fill one in: a title above the table, numbers
+// typed as numbers, a school number typed as text, TRUE for a class leader, a formula for a name and one for
+// the weekly hours, an empty row, a column of notes the roster does not know, and two rows
+// that must be refused. With constantMemory the texts stand in the cells themselves
+// instead of the shared texts.
+void WriteStaffWorkbook(const std::string& path, bool constantMemory) {
+  lxw_workbook_options options{};
+  options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
+  lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Xodimlar");
+  workbook_add_worksheet(workbook, "Boshqa");
+  // The title in A1 above the table, the header on row 2.
+  worksheet_write_string(sheet, 0, 0, "12-maktab o'qituvchilari", nullptr);
+  const char* header[] = {"Ism", "Maktab", "Fan", "Toifa", "Soat", "Stavka", "Rahbar", "Izoh"};
+  for (lxw_col_t column = 0; column < 8; ++column) worksheet_write_string(sheet, 1, column, header[column], nullptr);
+  worksheet_write_string(sheet, 2, 0, "Karimova Dilnoza", nullptr);
+  worksheet_write_number(sheet, 2, 1, 12, nullptr);
+  worksheet_write_string(sheet, 2, 2, "Ona tili", nullptr);
+  worksheet_write_string(sheet, 2, 3, "yuqori", nullptr);
+  worksheet_write_number(sheet, 2, 4, 24, nullptr);
+  worksheet_write_string(sheet, 2, 6, "ha", nullptr);
+  worksheet_write_string(sheet, 2, 7, "yangi", nullptr);
+  worksheet_write_string(sheet, 4, 0, "Oʻtkir Toshmatov", nullptr);
+  worksheet_write_string(sheet, 4, 1, "12", nullptr);
+  worksheet_write_string(sheet, 4, 2, "fizika", nullptr);
+  worksheet_write_string(sheet, 4, 3, "boshlang'ich", nullptr);
+  worksheet_write_number(sheet, 4, 4, 22.5, nullptr);
+  worksheet_write_number(sheet, 4, 5, 18, nullptr);
+  worksheet_write_boolean(sheet, 4, 6, 1, nullptr);
+  worksheet_write_string(sheet, 5, 0, "Kam Soat", nullptr);
+  worksheet_write_number(sheet, 5, 1, 7, nullptr);
+  worksheet_write_string(sheet, 5, 2, "tarix", nullptr);
+  worksheet_write_string(sheet, 5, 3, "yuqori", nullptr);
+  worksheet_write_number(sheet, 5, 4, 9, nullptr);
+  worksheet_write_formula_str(sheet, 6, 0, "=\"Ali\"&\"yev\"", nullptr, "Aliyev");
+  worksheet_write_number(sheet, 6, 1, 5, nullptr);
+  worksheet_write_string(sheet, 6, 2, "algebra", nullptr);
+  worksheet_write_string(sheet, 6, 3, "yuqori", nullptr);
+  worksheet_write_formula_num(sheet, 6, 4, "=20+7.5", nullptr, 27.5);
+  worksheet_write_number(sheet, 6, 5, 22, nullptr);
+  worksheet_write_number(sheet, 6, 6, 0, nullptr);
+  worksheet_write_string(sheet, 8, 0, "Stavka Nol", nullptr);
+  worksheet_write_number(sheet, 8, 1, 3, nullptr);
+  worksheet_write_string(sheet, 8, 2, "musiqa", nullptr);
+  worksheet_write_string(sheet, 8, 3, "boshlangich", nullptr);
+  worksheet_write_string(sheet, 8, 4, "12,5", nullptr);
+  worksheet_write_number(sheet, 8, 5, 0, nullptr);
+  ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
+}
+
+std::vector<std::string> Described(const Roster& roster) {
+  std::vector<std::string> described;
+  for (const RosterProblem& problem : roster.Problems()) described.push_back(DescribeProblem(problem));
+  return described;
+}
+
+TEST(WorkbookRoster, FirstSheetReadsAsTheSameRowsWouldFromCsv) {
+  const ScratchFolder folder;
+  for (const bool constantMemory : {false, true}) {
+    SCOPED_TRACE(constantMemory ? "texts in the cells" : "shared texts");
+    const std::string path = folder.File(constantMemory ? "inline.xlsx" : "shared.xlsx");
+    WriteStaffWorkbook(path, constantMemory);
+    const LoadedRoster loaded = LoadRoster(path);
+    ASSERT_TRUE(loaded.ok) << loaded.message;
+    EXPECT_FALSE(loaded.roster.readAsWindows1251);
+    const std::vector<RosterTeacher> teachers = loaded.roster.Teachers();
+    ASSERT_EQ(teachers.size(), 3u);
+    struct Expected {
+      int line;
+      std::string name, school, weeklyHours, rate;
+      TeacherCategory category;
+      bool leader;
+    };
+    const std::vector<Expected> expected = {
+        {3, "Karimova Dilnoza", "12", "24", "20", TeacherCategory::Upper, true},
+        {5, "Oʻtkir Toshmatov", "12", "22.5", "18", TeacherCategory::Primary, true},
+        {7, "Aliyev", "5", "27.5", "22", TeacherCategory::Upper, false},
+    };
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      EXPECT_EQ(teachers[i].line, expected[i].line);
+      EXPECT_EQ(teachers[i].name, expected[i].name);
+      EXPECT_EQ(teachers[i].school, expected[i].school);
+      EXPECT_EQ(teachers[i].weeklyHours, expected[i].weeklyHours);
+      EXPECT_EQ(teachers[i].rate, expected[i].rate);
+      EXPECT_EQ(teachers[i].category, expected[i].category);
+      EXPECT_EQ(teachers[i].classLeader, expected[i].leader);
+    }
+    // Line N is row N of the sheet, also across the empty row 4.
+    EXPECT_EQ(Described(loaded.roster), (std::vector<std::string>{
+                                            "qator 6: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                                            "qator 9: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
+                                        }));
+    // The teachers are the same, and as ready, as from the CSV file of the same rows.
+    const Roster fromCsv = ReadRoster(
+        "ism;maktab;fan;toifa;soat;stavka;rahbar\n"
+        "Karimova Dilnoza;12;Ona tili;yuqori;24;;ha\n\n"
+        "Oʻtkir Toshmatov;12;fizika;boshlang'ich;22.5;18;1\n"
+        "Kam Soat;7;tarix;yuqori;9;;\n"
+        "Aliyev;5;algebra;yuqori;27.5;22;0\n\n"
+        "Stavka Nol;3;musiqa;boshlangich;12,5;0;\n");
+    ASSERT_EQ(fromCsv.Teachers().size(), teachers.size());
+    for (std::size_t i = 0; i < teachers.size(); ++i) EXPECT_EQ(fromCsv.Teachers()[i].annualTotal, teachers[i].annualTotal);
+  }
+}
+
+// Writes a zip package holding the given entries.
+void WriteZip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& entries) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  ASSERT_NE(archive, nullptr);
+  for (const auto& [name, content] : entries) {
+    zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+    ASSERT_GE(zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8), 0);
+  }
+  ASSERT_EQ(zip_close(archive), 0);
+}
+
+TEST(WorkbookRoster, TheFormIsToldByContentAndOtherFilesAreRefused) {
+  const ScratchFolder folder;
+  // A workbook whose name says CSV is still read as the workbook it is.
+  WriteStaffWorkbook(folder.File("xodimlar.csv"), false);
+  EXPECT_EQ(LoadRoster(folder.File("xodimlar.csv")).roster.Teachers().size(), 3u);
+
+  // A shared text that is not there: the workbook is damaged.
+  WriteStaffWorkbook(folder.File("buzilgan.xlsx"), false);
+  {
+    std::string detail;
+    auto package = XlsxPackage::Open(folder.File("buzilgan.xlsx"), detail);
+    ASSERT_TRUE(package);
+    const std::string sheet = package->Read("xl/worksheets/sheet1.xml").value_or("");
+    const std::regex firstText(R"(<c r="A1" t="s"><v>\d+</v>)");
+    ASSERT_TRUE(std::regex_search(sheet, firstText));
+    ASSERT_TRUE(package->Replace("xl/worksheets/sheet1.xml", std::regex_replace(sheet, firstText, R"(<c r="A1" t="s"><v>999</v>)")));
+    ASSERT_TRUE(package->Save(detail));
+  }
+  WriteFile(folder.File("eski.xls"), std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, '\0'));
+  WriteZip(folder.File("boshqa.xlsx"), {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}});
+
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"buzilgan.xlsx", "ish kitobi buzilgan (A1 katagida yo'q matnga havola bor.)"},
+      {"eski.xls", "eski Excel (.xls) kitobi yoki parol bilan himoyalangan; uni Excel ish kitobi (.xlsx) yoki CSV "
+                   "qilib saqlang."},
+      {"boshqa.xlsx", "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
+  };
+  for (const auto& [name, reason] : refused) {
+    const LoadedRoster loaded = LoadRoster(folder.File(name));
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.message, "Ro'yxat o'qilmadi: \"" + folder.File(name) + "\" " + reason);
+  }
+}
+
+TEST(WorkbookRoster, CellsFarRightOfTheTableAreLeft) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("keng.xlsx");
+  lxw_workbook* workbook = workbook_new(path.c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
+  const char* header[] = {"ism", "maktab", "fan", "toifa", "soat"};
+  for (lxw_col_t column = 0; column < 5; ++column) worksheet_write_string(sheet, 0, column, header[column], nullptr);
+  for (lxw_row_t row = 1; row <= 3; ++row) {
+    worksheet_write_string(sheet, row, 0, "A", nullptr);
+    worksheet_write_number(sheet, row, 1, 1, nullptr);
+    worksheet_write_string(sheet, row, 2, "f", nullptr);
+    worksheet_write_string(sheet, row, 3, "yuqori", nullptr);
+    worksheet_write_number(sheet, row, 4, 20, nullptr);
+    worksheet_write_string(sheet, row, 16000, "izoh", nullptr);
+  }
+  worksheet_write_string(sheet, 4, 16383, "faqat izoh", nullptr);  // a row of nothing the roster reads
+  ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
+
+  std::string whyNot;
+  const auto records = ReadWorkbookRecords(path, whyNot);
+  ASSERT_TRUE(records) << whyNot;
+  ASSERT_EQ(records->size(), 4u);
+  for (const CsvRecord& record : *records) EXPECT_LE(record.fields.size(), 5u) << record.line;
+  const Roster roster = ReadRosterRecords(*records);
+  EXPECT_EQ(roster.Teachers().size(), 3u);
+  EXPECT_TRUE(roster.Problems().empty());
+}
+
+TEST(WorkbookRoster, ASheetThatWouldFillTheMemoryIsRefused) {
+  // Ten thousand rows, each a single cell at the last column read: a small file, but
+  // rows of 256 cells each once laid out.
+  const ScratchFolder folder;
+  const std::string path = folder.File("katta.xlsx");
+  lxw_workbook* workbook = workbook_new(path.c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
+  for (lxw_row_t row = 0; row < 10000; ++row) worksheet_write_number(sheet, row, kMaxRosterColumns - 1, 1, nullptr);
+  ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
+  const LoadedRoster loaded = LoadRoster(path);
+  EXPECT_FALSE(loaded.ok);
+  EXPECT_EQ(loaded.message, "Ro'yxat o'qilmadi: \"" + path + "\" ro'yxat uchun juda katta (2000000 katakdan ortiq).");
+}
+
+TEST(ExampleRoster, OpensWithEveryTeacherReadyInBothForms) {
+  const ScratchFolder folder;
+  ASSERT_TRUE(SaveExampleRoster(folder.File("namuna.xlsx"), ExampleRosterFormat::Xlsx).ok);
+  ASSERT_TRUE(SaveExampleRoster(folder.File("namuna.csv"), ExampleRosterFormat::Csv).ok);
+  const LoadedRoster workbook = LoadRoster(folder.File("namuna.xlsx"));
+  const LoadedRoster csv = LoadRoster(folder.File("namuna.csv"));
+  ASSERT_TRUE(workbook.ok && csv.ok);
+  EXPECT_TRUE(workbook.roster.Problems().empty());
+  EXPECT_TRUE(csv.roster.Problems().empty());
+  const std::vector<RosterTeacher> fromWorkbook = workbook.roster.Teachers();
+  const std::vector<RosterTeacher> fromCsv = csv.roster.Teachers();
+  ASSERT_EQ(fromWorkbook.size(), 4u);
+  ASSERT_EQ(fromCsv.size(), 4u);
+  bool someLeader = false;
+  bool somePrimary = false;
+  for (std::size_t i = 0; i < fromWorkbook.size(); ++i) {
+    EXPECT_EQ(fromWorkbook[i].name, fromCsv[i].name);
+    EXPECT_EQ(fromWorkbook[i].line, i + 2);
+    EXPECT_EQ(fromWorkbook[i].annualTotal, fromCsv[i].annualTotal) << fromCsv[i].name;
+    someLeader = someLeader || fromCsv[i].classLeader;
+    somePrimary = somePrimary || fromCsv[i].category == TeacherCategory::Primary;
+  }
+  EXPECT_TRUE(someLeader && somePrimary);
+  // One teacher's weekly hours are the lesson hours of the days added up.
+  EXPECT_EQ(fromCsv[1].weeklyHours, "22.5");
+  EXPECT_EQ(fromWorkbook[1].weeklyHours, "22.5");
+  // The CSV is what Excel in Uzbek settings reads back: a byte-order mark, ";", decimal commas.
+  const std::string text = ReadFile(folder.File("namuna.csv"));
+  EXPECT_TRUE(text.starts_with("\xEF\xBB\xBFism;maktab;fan;toifa;soat;stavka;rahbar;du;se;ch;pa;ju;sh\r\n")) << text;
+  EXPECT_NE(text.find(";27,5;20;"), std::string::npos) << text;
+
+  const SaveResult missing = SaveExampleRoster(folder.File("yo'q") + "/namuna.csv", ExampleRosterFormat::Csv);
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(missing.message, "Ro'yxat namunasi saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.");
+}
+
+}  // namespace
+}  // namespace soatnoma::batch

@@ -1,0 +1,148 @@
+// The export on its own: a stopped export leaves no file and an earlier one untouched; the
+// roster's yearly totals are the reports'; the summary's title names schools and year.
+#include "staff_files/staff_export.h"
+#include "roster_rules/roster_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "staff_book/staff_summary.h"
+#include "batch_test_support.h"
+#include "report_files/workbook_parts.h"
+#include "model/workload_table.h"
+#include "report_test_support.h"
+
+namespace soatnoma::batch {
+namespace {
+
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+
+TEST(StaffExport, StoppedPartWayWritesNothing) {
+  const ScratchFolder folder;
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  for (const auto format : {StaffFileFormat::Xlsx, StaffFileFormat::Pdf}) {
+    const std::string path = folder.File(format == StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx");
+    WriteFile(path, "earlier");
+    std::vector<int> told;
+    const StaffExportResult result = ExportStaff({teachers, 2025, format, path}, [&told](int done, int total) {
+      told.push_back(done * 10 + total);
+      return done < 2;
+    });
+    EXPECT_EQ(result.status, StaffExportStatus::Stopped);
+    EXPECT_EQ(result.produced, 0);
+    EXPECT_EQ(told, (std::vector<int>{14, 24}));
+    EXPECT_EQ(ReadFile(path), "earlier");
+  }
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));
+}
+
+// Ctrl+C while the last teacher's file is being finished: the earlier file stays, as the
+// message then says, rather than being replaced behind a "nothing written".
+TEST(StaffExport, StoppedWhileTheFileIsFinishedKeepsTheEarlierOne) {
+  const ScratchFolder folder;
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  for (const auto format : {StaffFileFormat::Xlsx, StaffFileFormat::Pdf}) {
+    const std::string path = folder.File(format == StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx");
+    WriteFile(path, "earlier");
+    int asked = 0;
+    const StaffExportResult result = ExportStaff({teachers, 2025, format, path}, [&asked](int, int total) {
+      return ++asked <= total;  // every teacher goes on; the stop comes while the file is finished
+    });
+    EXPECT_EQ(result.status, StaffExportStatus::Stopped);
+    EXPECT_EQ(asked, 5);
+    EXPECT_EQ(ReadFile(path), "earlier");
+  }
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));
+}
+
+TEST(StaffExport, WrittenFileCountsItsReports) {
+  const ScratchFolder folder;
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const StaffExportResult result = ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")});
+  EXPECT_EQ(result.status, StaffExportStatus::Written);
+  EXPECT_EQ(result.produced, 4);
+  EXPECT_TRUE(result.refused.empty());
+  const StaffExportResult none = ExportStaff({{}, 2025, StaffFileFormat::Pdf, folder.File("b.pdf")});
+  EXPECT_EQ(none.status, StaffExportStatus::NothingToWrite);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.xlsx"});
+}
+
+TEST(StaffExport, RosterTotalsAreTheFinishedReports) {
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  ASSERT_EQ(teachers.size(), reports.size());
+  for (std::size_t i = 0; i < teachers.size(); ++i) {
+    EXPECT_EQ(teachers[i].annualTotal, reports[i].Cells().ReadNumber(kFirstWorkRow, col::S)) << teachers[i].name;
+    EXPECT_GT(teachers[i].annualTotal, 0);
+  }
+}
+
+TEST(StaffSummary, TitleNamesEverySchoolOnceAndTheSchoolYear) {
+  const auto rowsOf = [](std::vector<std::string> schools) {
+    std::vector<SummaryRow> rows;
+    for (std::string& school : schools) {
+      SummaryRow row;
+      row.school = std::move(school);
+      rows.push_back(std::move(row));
+    }
+    return rows;
+  };
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"12"}, "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"12", " 12 ", "12\t"}, "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"12", "7", "12", "", "5"},
+       "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"", "  "}, "O'qituvchilarning 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+       "1, 2, 3, 4, 5, 6, 7, 8, 9, 10 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish "
+       "yuklamasi"},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "2"},
+       "11 ta maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+      {{std::string(100, 'A'), std::string(30, 'B')},
+       "2 ta maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
+  };
+  for (const auto& [schools, title] : cases) EXPECT_EQ(SummaryTitle(rowsOf(schools), 2025), title);
+}
+
+// Names and schools that look like the workbook's codes of characters are written so that
+// they read back as they are: on the teacher's sheet, in the summary's rows and its title.
+TEST(StaffExport, TextsLikeCodesOfCharactersReadBackAsWritten) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("kodlar.xlsx");
+  const std::vector<RosterTeacher> teachers =
+      ReadRoster("ism;maktab;fan;toifa;soat\nAli _x0000_ Valiyev;_x0041_;fizika;yuqori;24\n").Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  std::string detail;
+  const auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  const auto texts = SharedTexts(*package);
+  ASSERT_TRUE(texts);
+  const auto holds = [&](const std::string& text) { return std::find(texts->begin(), texts->end(), text) != texts->end(); };
+  EXPECT_TRUE(holds("Ali _x0000_ Valiyev"));
+  EXPECT_TRUE(holds("_x0041_"));
+  SummaryRow row;
+  row.school = "_x0041_";
+  EXPECT_TRUE(holds(SummaryTitle({row}, 2025)));
+}
+
+TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {
+  const ScratchFolder folder;
+  const std::vector<RosterTeacher> listed = ReadRoster(testing::kStaffList).Teachers();
+  ASSERT_FALSE(listed.empty());
+  const std::vector<RosterTeacher> staff(kMaxWorkbookTeachers + 1, listed.front());
+  const StaffExportResult result = ExportStaff({staff, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")},
+                                               [](int, int) {
+                                                 ADD_FAILURE() << "no report is made";
+                                                 return false;
+                                               });
+  EXPECT_EQ(result.status, StaffExportStatus::NotWritten);
+  EXPECT_EQ(result.message,
+            "Hisobot saqlanmadi: bir kitobga 5000 dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.");
+  EXPECT_TRUE(folder.Entries().empty());
+}
+
+}  // namespace
+}  // namespace soatnoma::batch

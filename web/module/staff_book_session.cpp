@@ -1,0 +1,156 @@
+#include "staff_book_session.h"
+
+#include <exception>
+#include <variant>
+
+#include "form_description.h"
+#include "json_writer.h"
+#include "model/relative_formula.h"
+#include "form/report_builder.h"
+#include "form/sheet_layout.h"
+#include "form/workbook_sizes.h"
+#include "form/workbook_text.h"
+#include "request_fields.h"
+
+namespace soatnoma::web {
+namespace {
+
+using emscripten::val;
+
+batch::RosterTeacher TeacherOf(const val& teacher) {
+  batch::RosterTeacher read;
+  read.line = teacher["line"].isNumber() ? teacher["line"].as<int>() : 0;
+  read.name = Field(teacher, "name");
+  read.school = Field(teacher, "school");
+  read.subject = Field(teacher, "subject");
+  read.category = CategoryOf(teacher);
+  read.weeklyHours = Field(teacher, "weeklyHours");
+  read.rate = Field(teacher, "rate");
+  read.classLeader = Flag(teacher, "classLeader");
+  return read;
+}
+
+std::string CellName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
+
+const char* KindName(batch::SummaryCellKind kind) {
+  switch (kind) {
+    case batch::SummaryCellKind::Text: return "text";
+    case batch::SummaryCellKind::Number: return "number";
+    case batch::SummaryCellKind::Formula: return "formula";
+    case batch::SummaryCellKind::Blank: break;
+  }
+  return "blank";
+}
+
+void WriteCells(JsonWriter& json, const batch::SummarySheet& sheet) {
+  json.Key("cells").BeginArray();
+  for (const batch::SummaryCell& cell : sheet.cells) {
+    json.BeginObject();
+    json.Key("ref").String(CellName(cell.row, cell.column));
+    json.Key("row").Integer(cell.row).Key("column").Integer(cell.column).Key("lastColumn").Integer(cell.lastColumn);
+    json.Key("kind").String(KindName(cell.kind));
+    if (cell.kind == batch::SummaryCellKind::Text) json.Key("text").String(EscapedForWorkbook(cell.text));
+    if (cell.kind == batch::SummaryCellKind::Number || cell.kind == batch::SummaryCellKind::Formula) {
+      json.Key("value").Number(cell.number);
+    }
+    if (cell.kind == batch::SummaryCellKind::Formula) json.Key("formula").String(cell.formula);
+    json.Key("format").Integer(static_cast<long long>(cell.format));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("merges").BeginArray();
+  for (const batch::SummaryCell& cell : sheet.cells) {
+    if (cell.lastColumn > cell.column) json.String(CellName(cell.row, cell.column) + ":" + CellName(cell.row, cell.lastColumn));
+  }
+  json.EndArray();
+}
+
+void WritePage(JsonWriter& json, const batch::SummaryPage& page) {
+  json.Key("page").BeginObject();
+  json.Key("orientation").String(page.landscape ? "landscape" : "portrait");
+  json.Key("paperSize").Integer(page.paperSize);
+  json.Key("pagesWide").Integer(page.pagesWide).Key("pagesTall").Integer(page.pagesTall);
+  json.Key("repeatedRow").Integer(page.repeatedRow).Key("frozenRows").Integer(page.frozenRows);
+  json.Key("footer").String(page.footer);
+  json.Key("margins").BeginObject();
+  json.Key("left").Number(page.leftMargin).Key("right").Number(page.rightMargin);
+  json.Key("top").Number(page.topMargin).Key("bottom").Number(page.bottomMargin);
+  json.Key("header").Number(page.headerMargin).Key("footer").Number(page.footerMargin);
+  json.EndObject();
+  json.EndObject();
+}
+
+std::string Refused(int line, std::string_view message) {
+  JsonWriter json;
+  json.BeginObject().Key("ok").Bool(false).Key("line").Integer(line);
+  json.Key("reason").String(batch::DescribeProblem({line, std::string(message)})).EndObject();
+  return json.Text();
+}
+
+}  // namespace
+
+StaffBookSession::StaffBookSession(int calendarYear, val measure)
+    : canvas_(std::move(measure)), metrics_(canvas_), book_(calendarYear), calendarYear_(calendarYear) {}
+
+std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::RosterTeacher& teacher) const {
+  ReportOutcome outcome;
+  try {
+    outcome = BuildReport(batch::ReportRequestFor(teacher, calendarYear_));
+  } catch (const std::exception& fault) {
+    return Refused(teacher.line, std::string(kReportFailedMessage) + fault.what());
+  }
+  if (const auto* refusal = std::get_if<soatnoma::Refusal>(&outcome)) return Refused(teacher.line, refusal->message);
+  return std::move(std::get<ReportSheet>(outcome));
+}
+
+std::string StaffBookSession::Add(const val& teacher) {
+  const batch::RosterTeacher read = TeacherOf(teacher);
+  auto report = Report(read);
+  if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
+  const ReportSheet& sheet = std::get<ReportSheet>(report);
+  JsonWriter json;
+  json.BeginObject().Key("ok").Bool(true).Key("sheetName").String(book_.Add(read, sheet)).EndObject();
+  const SheetGeometry layout(sheet, metrics_);
+  // The form's description is already JSON: it goes in whole as the last member.
+  std::string answer = json.Text();
+  answer.pop_back();
+  return answer + R"(,"form":)" + DescribeForm(sheet, layout, {}, FormDetail::ForWorkbook) + '}';
+}
+
+std::string StaffBookSession::Page(const val& teacher) {
+  auto report = Report(TeacherOf(teacher));
+  if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
+  const ReportSheet& sheet = std::get<ReportSheet>(report);
+  const SheetGeometry layout(sheet, metrics_);
+  return R"({"ok":true,"form":)" + DescribeForm(sheet, layout) + '}';
+}
+
+std::string StaffBookSession::Summary() const {
+  const batch::SummarySheet sheet = book_.Summary();
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("name").String(sheet.name);
+  WriteFormats(json, sheet.formats, ReportSheet().Font());
+  json.Key("columns").BeginArray();
+  for (const double width : sheet.columnWidths) {
+    json.BeginObject().Key("width").Number(width).Key("workbookWidth").Number(StoredColumnWidth(width)).EndObject();
+  }
+  json.EndArray();
+  json.Key("heights").BeginArray();
+  for (const batch::SummaryRowHeight& height : sheet.heights) {
+    json.BeginObject().Key("row").Integer(height.row).Key("points").Number(height.points).EndObject();
+  }
+  json.EndArray();
+  WriteCells(json, sheet);
+  WritePage(json, sheet.page);
+  json.EndObject();
+  return json.Text();
+}
+
+std::string StaffWorkbookName(const std::string& rosterFileName) { return batch::StaffFileName(rosterFileName, "xlsx"); }
+
+std::string StaffWorkbookRefusal(int teachers) {
+  return teachers > static_cast<int>(batch::kMaxWorkbookTeachers) ? batch::TooManyTeachersMessage() : std::string();
+}
+
+}  // namespace soatnoma::web

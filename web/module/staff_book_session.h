@@ -1,0 +1,55 @@
+#pragma once
+// The staff workbook for the page: each teacher of the roster made into the finished
+// report in turn, on the sheet the staff workbook's plan names, and at the end the summary
+// "Jami"; the page writes what this describes.
+
+#include <emscripten/val.h>
+
+#include <string>
+#include <variant>
+
+#include "staff_book/staff_book.h"
+#include "canvas_text_metrics.h"
+#include "remembered_text_metrics.h"
+
+namespace soatnoma::web {
+
+class StaffBookSession {
+ public:
+  // calendarYear: the reports' and the summary's school year Y/Y+1; measure: the page's
+  // text measure.
+  StaffBookSession(int calendarYear, emscripten::val measure);
+
+  // The next teacher, {line, name, school, subject, category, weeklyHours, rate,
+  // classLeader} as the roster gave it: {ok, sheetName, form} with the form as a workbook
+  // needs it (buildForm's without the drawn boxes), or {ok: false, line, reason} with the
+  // reason as "qator N: ..." when no report can be made of it.
+  std::string Add(const emscripten::val& teacher);
+
+  // The teacher's page for the print: {ok, form} with the form as buildForm describes it, or
+  // the refusal as Add gives it. The staff workbook is left as it is.
+  std::string Page(const emscripten::val& teacher);
+
+  int Teachers() const { return book_.Teachers(); }
+  static std::string SummaryName() { return batch::kSummarySheetName; }
+
+  // The summary sheet: {name, formats, columns, heights, cells, merges, page}, its texts as
+  // the workbook stores them.
+  std::string Summary() const;
+
+ private:
+  // The report of the teacher, or the answer that refuses it.
+  std::variant<ReportSheet, std::string> Report(const batch::RosterTeacher& teacher) const;
+
+  CanvasTextMetrics canvas_;
+  RememberedTextMetrics metrics_;  // shared by every teacher's layout
+  batch::StaffBook book_;
+  int calendarYear_;
+};
+
+// The name the staff's workbook is offered under, from the roster's file name.
+std::string StaffWorkbookName(const std::string& rosterFileName);
+// Why a workbook of so many teachers is not made; empty when it is.
+std::string StaffWorkbookRefusal(int teachers);
+
+}  // namespace soatnoma::web
