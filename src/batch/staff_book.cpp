@@ -5,6 +5,8 @@ namespace {
 
 // The staff's file without a name of its own: the word for "staff".
 constexpr const char* kUnnamedStaff = "Xodimlar";
+// After the list's name in the name of the file made of it: "its reports".
+constexpr const char* kReportsOf = " hisobotlari";
 
 }  // namespace
 
@@ -39,7 +41,7 @@ std::string StaffFileName(const std::string& rosterFileName, const std::string& 
   std::string name = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
   const auto dot = name.rfind('.');
   if (dot != std::string::npos) name.erase(dot);
-  return (name.empty() ? std::string(kUnnamedStaff) : name) + "." + suffix;
+  return (name.empty() ? std::string(kUnnamedStaff) : name) + kReportsOf + "." + suffix;
 }
 
 }  // namespace soatnoma::batch

@@ -85,15 +85,32 @@ TEST(StaffBook, OneTeacherIsSummedAsOneCell) {
 
 TEST(StaffBook, FileIsOfferedUnderTheRostersName) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"xodimlar.csv", "xodimlar.xlsx"},
-      {"12-maktab 2025.ro'yxat.xlsx", "12-maktab 2025.ro'yxat.xlsx"},
-      {"/home/o'qituvchi/xodimlar.txt", "xodimlar.xlsx"},
-      {"C:\\Hujjatlar\\Ro'yxat.CSV", "Ro'yxat.xlsx"},
-      {"xodimlar", "xodimlar.xlsx"},
-      {".csv", "Xodimlar.xlsx"},
-      {"", "Xodimlar.xlsx"},
+      {"xodimlar.csv", "xodimlar hisobotlari.xlsx"},
+      {"12-maktab 2025.ro'yxat.xlsx", "12-maktab 2025.ro'yxat hisobotlari.xlsx"},
+      {"/home/o'qituvchi/xodimlar.txt", "xodimlar hisobotlari.xlsx"},
+      {"C:\\Hujjatlar\\Ro'yxat.CSV", "Ro'yxat hisobotlari.xlsx"},
+      {"xodimlar", "xodimlar hisobotlari.xlsx"},
+      {".csv", "Xodimlar hisobotlari.xlsx"},
+      {"", "Xodimlar hisobotlari.xlsx"},
   };
   for (const auto& [roster, offered] : cases) EXPECT_EQ(StaffFileName(roster, "xlsx"), offered) << roster;
+}
+
+// A hasty "Ha" to the question whether to replace the offered file must never put the
+// result in the list's place: the offer is never the list's own name, also for a list
+// that is itself named as an offer would be.
+TEST(StaffBook, FileOfferedIsNeverTheListsOwnName) {
+  const std::vector<std::string> lists = {
+      "xodimlar.xlsx",          "xodimlar.pdf",  "xodimlar hisobotlari.xlsx", "Xodimlar hisobotlari.pdf",
+      "xodimlar hisobotlari",   "hisobotlari.xlsx", ".xlsx",                    "xodimlar.XLSX",
+  };
+  for (const std::string& list : lists) {
+    for (const std::string suffix : {"xlsx", "pdf"}) {
+      const std::string offered = StaffFileName(list, suffix);
+      EXPECT_NE(offered, list) << list;
+      EXPECT_TRUE(offered.ends_with(" hisobotlari." + suffix)) << offered;
+    }
+  }
 }
 
 }  // namespace

@@ -133,9 +133,10 @@ test('the staff workbook is the one `soatnoma-cli batch` writes, sheet by sheet 
   await page.evaluate(() => { delete document.body.dataset.staffWork; });
   await page.click('#SaveStaffXlsx');
   await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 60000 });
-  pageWorkbook = await downloaded('xodimlar.xlsx');
-  assert.deepEqual(readdirSync(downloads), ['xodimlar.xlsx']);
-  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /^6 ta o'qituvchining hisoboti saqlandi: xodimlar\.xlsx$/);
+  // Under the list's name and the word for its reports, never the list's own name.
+  pageWorkbook = await downloaded('xodimlar hisobotlari.xlsx');
+  assert.deepEqual(readdirSync(downloads), ['xodimlar hisobotlari.xlsx']);
+  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /^6 ta o'qituvchining hisoboti saqlandi: xodimlar hisobotlari\.xlsx$/);
   const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliWorkbook, '--year', String(year)],
     { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
   assert.equal(run.status, 1, run.stderr);  // one row refused
@@ -233,7 +234,7 @@ test('a list chosen while the workbook is being made stops it; the new list is s
   await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
   await page.click('#SaveStaffXlsx');
   await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 20000 });
-  const saved = await readWorkbook(await downloaded('kichik.xlsx'));
+  const saved = await readWorkbook(await downloaded('kichik hisobotlari.xlsx'));
   assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
-  assert.deepEqual(readdirSync(downloads).sort(), ['kichik.xlsx', 'xodimlar.xlsx']);
+  assert.deepEqual(readdirSync(downloads).sort(), ['kichik hisobotlari.xlsx', 'xodimlar hisobotlari.xlsx']);
 });

@@ -40,7 +40,9 @@ test('a teacher whose report cannot be made is refused with its line and takes n
 });
 
 test('the staff file is named after the roster, and a staff too large for a workbook is refused as the command line refuses it', () => {
-  assert.equal(module.staffWorkbookName('12-maktab.csv'), '12-maktab.xlsx');
+  assert.equal(module.staffWorkbookName('12-maktab.csv'), '12-maktab hisobotlari.xlsx');
+  // A list that is itself a workbook is never offered its own name.
+  assert.equal(module.staffWorkbookName('xodimlar.xlsx'), 'xodimlar hisobotlari.xlsx');
   assert.equal(module.staffWorkbookRefusal(5000), '');
   const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-module-'));
   try {
