@@ -1,5 +1,9 @@
 #include "batch/staff_book.h"
 
+#include <algorithm>
+
+#include "report/report_file_name.h"
+
 namespace soatnoma::batch {
 namespace {
 
@@ -7,6 +11,12 @@ namespace {
 constexpr const char* kUnnamedStaff = "Xodimlar";
 // After the list's name in the name of the file made of it: "its reports".
 constexpr const char* kReportsOf = " hisobotlari";
+
+// The same name on a file system that ignores the letter case of Latin letters.
+bool SameLetters(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 }  // namespace
 
@@ -38,10 +48,16 @@ SummarySheet StaffBook::Summary() const { return DescribeStaffSummary(rows_, cal
 
 std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix) {
   const auto slash = rosterFileName.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
+  const std::string listName = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
+  std::string name = listName;
   const auto dot = name.rfind('.');
   if (dot != std::string::npos) name.erase(dot);
-  return (name.empty() ? std::string(kUnnamedStaff) : name) + kReportsOf + "." + suffix;
+  if (name.empty()) name = kUnnamedStaff;
+  const std::string tail = kReportsOf + ("." + suffix);
+  std::string offered = FittedFileName(name, tail);
+  // A list of the longest name that already ends in the word could be cut back to itself.
+  if (SameLetters(offered, listName)) offered = FittedFileName(name, tail, offered.size() - 1);
+  return offered;
 }
 
 }  // namespace soatnoma::batch

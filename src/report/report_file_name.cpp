@@ -17,7 +17,28 @@ bool IsForbidden(char32_t code) {
   return code < 0x20 || (code < 0x80 && kForbidden.find(static_cast<char>(code)) != std::string_view::npos);
 }
 
+// The bytes of name that fit in budget, up to where a character ends. A malformed byte
+// counts as a character of its own.
+std::size_t FittingBytes(std::string_view name, std::size_t budget) {
+  std::size_t fitting = 0;
+  for (std::size_t at = 0; at < name.size();) {
+    DecodeCharacter(name, at);
+    if (at > budget) break;
+    fitting = at;
+  }
+  return fitting;
+}
+
 }  // namespace
+
+std::string FittedFileName(std::string_view name, std::string_view tail, std::size_t maxBytes) {
+  const std::size_t budget = maxBytes > tail.size() ? maxBytes - tail.size() : 0;
+  std::string_view kept = name.substr(0, FittingBytes(name, budget));
+  if (kept.size() < name.size()) {
+    while (!kept.empty() && kept.back() == ' ') kept.remove_suffix(1);
+  }
+  return std::string(kept) + std::string(tail);
+}
 
 std::string ReportFileName(std::string_view teacherName, int calendarYear, std::string_view suffix) {
   std::string name;
@@ -33,7 +54,8 @@ std::string ReportFileName(std::string_view teacherName, int calendarYear, std::
     AppendUtf8(name, IsForbidden(code) ? U'_' : code);
   }
   if (name.empty()) name = "Soatnoma";
-  return name + " " + std::to_string(calendarYear) + "-" + std::to_string(calendarYear + 1) + "." + std::string(suffix);
+  return FittedFileName(name, " " + std::to_string(calendarYear) + "-" + std::to_string(calendarYear + 1) + "." +
+                                  std::string(suffix));
 }
 
 }  // namespace soatnoma

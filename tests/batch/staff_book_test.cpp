@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "report/report_builder.h"
+#include "report/report_file_name.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -110,6 +111,33 @@ TEST(StaffBook, FileOfferedIsNeverTheListsOwnName) {
       EXPECT_NE(offered, list) << list;
       EXPECT_TRUE(offered.ends_with(" hisobotlari." + suffix)) << offered;
     }
+  }
+}
+
+// A list named with 250 letters was offered a name of more than 255 bytes, which no file
+// system takes: the list's name is cut where a character ends to 244 bytes (room for a
+// browser's ".crdownload"), the word and the suffix kept, and never back to the list's
+// own name.
+TEST(StaffBook, FileOfferedFitsAFileSystem) {
+  const auto repeated = [](std::string_view text, int times) {
+    std::string many;
+    for (int i = 0; i < times; ++i) many += text;
+    return many;
+  };
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {repeated("a", 250) + ".csv", repeated("a", 227) + " hisobotlari.xlsx"},
+      {repeated("Ж", 250) + ".csv", repeated("Ж", 113) + " hisobotlari.xlsx"},  // as a browser may name a file
+      {"a" + repeated("Ж", 250) + ".csv", "a" + repeated("Ж", 113) + " hisobotlari.xlsx"},
+      {repeated("a", 226) + " b.csv", repeated("a", 226) + " hisobotlari.xlsx"},
+      // The longest list that is named as an offer: cut back, it would be itself.
+      {repeated("a", 227) + " hisobotlari.xlsx", repeated("a", 226) + " hisobotlari.xlsx"},
+      {repeated("a", 227) + " HISOBOTLARI.XLSX", repeated("a", 226) + " hisobotlari.xlsx"},
+      {repeated("a", 227) + ".csv", repeated("a", 227) + " hisobotlari.xlsx"},  // 244: fits as it is
+  };
+  for (const auto& [roster, offered] : cases) {
+    EXPECT_EQ(StaffFileName(roster, "xlsx"), offered) << roster;
+    EXPECT_LE(StaffFileName(roster, "pdf").size(), kMaxOfferedNameBytes);
+    EXPECT_TRUE(StaffFileName(roster, "pdf").ends_with(" hisobotlari.pdf"));
   }
 }
 

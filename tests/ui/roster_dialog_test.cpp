@@ -244,6 +244,21 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(Contents(list), listBytes);
   }
 
+  // A list named with 250 letters was offered a name longer than a file system takes: the
+  // offer is cut to fit, its word and suffix kept, and the staff is saved under it.
+  void aLongListNameIsOfferedANameThatCanBeSaved() {
+    const QByteArray listName = QByteArray(250, 'a') + ".csv";
+    RosterDialog* dialog = OpenFromForm(Write(listName.constData(), kStaffList));
+    QVERIFY(dialog && dialog->ReadyCount() == 3);
+    person_.savePath.clear();
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    const QString offered = QFileInfo(person_.saveRequests.back().suggestedPath).fileName();
+    QCOMPARE(offered, QString(227, QLatin1Char('a')) + QStringLiteral(" hisobotlari.xlsx"));
+    person_.savePath = folder_.filePath(offered);
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    QCOMPARE(WorkbookSheets(person_.savePath), 4);
+  }
+
   void exampleRosterOpensWithEveryTeacherReady() {
     RosterDialog* dialog = OpenFromForm({});
     QVERIFY(dialog);

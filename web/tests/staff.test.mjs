@@ -238,3 +238,19 @@ test('a list chosen while the workbook is being made stops it; the new list is s
   assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
   assert.deepEqual(readdirSync(downloads).sort(), ['kichik hisobotlari.xlsx', 'xodimlar hisobotlari.xlsx']);
 });
+
+test('a list named with 250 letters is downloaded under a name the browser takes', async () => {
+  const listName = `${'a'.repeat(250)}.csv`;
+  writeFileSync(path.join(scratch, listName), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
+  await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
+  await (await page.$('#Roster')).uploadFile(path.join(scratch, listName));
+  await page.waitForSelector(`#Staff[data-read="${listName}"]`, { timeout: 20000 });
+  await page.evaluate(() => { delete document.body.dataset.staffWork; });
+  await page.click('#SaveStaffXlsx');
+  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 20000 });
+  // 244 bytes: with the ".crdownload" it bears while it downloads, still within 255.
+  const offered = `${'a'.repeat(227)} hisobotlari.xlsx`;
+  const saved = await readWorkbook(await downloaded(offered));
+  assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
+  assert.ok(readdirSync(downloads).includes(offered));
+});

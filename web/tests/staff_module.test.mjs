@@ -43,6 +43,9 @@ test('the staff file is named after the roster, and a staff too large for a work
   assert.equal(module.staffWorkbookName('12-maktab.csv'), '12-maktab hisobotlari.xlsx');
   // A list that is itself a workbook is never offered its own name.
   assert.equal(module.staffWorkbookName('xodimlar.xlsx'), 'xodimlar hisobotlari.xlsx');
+  // A list named with 250 letters: cut to the 244 bytes a download may be named in.
+  assert.equal(module.staffWorkbookName(`${'Ж'.repeat(250)}.csv`), `${'Ж'.repeat(113)} hisobotlari.xlsx`);
+  assert.equal(module.staffWorkbookName(`${'a'.repeat(250)}.csv`), `${'a'.repeat(227)} hisobotlari.xlsx`);
   assert.equal(module.staffWorkbookRefusal(5000), '');
   const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-module-'));
   try {
