@@ -15,7 +15,8 @@ constexpr const char* kReportsOf = " hisobotlari";
 // The same name on a file system that ignores the letter case of Latin letters.
 bool SameLetters(std::string_view a, std::string_view b) {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
@@ -47,11 +48,11 @@ std::string StaffBook::Add(const RosterTeacher& teacher, const ReportSheet& repo
 SummarySheet StaffBook::Summary() const { return DescribeStaffSummary(rows_, calendarYear_); }
 
 std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix) {
-  const auto slash = rosterFileName.find_last_of("/\\");
+  // A folder in front ends at "/"; a "\" is a character of the list's own name on Linux.
+  const auto slash = rosterFileName.rfind('/');
   const std::string listName = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
-  std::string name = listName;
-  const auto dot = name.rfind('.');
-  if (dot != std::string::npos) name.erase(dot);
+  const auto dot = listName.rfind('.');
+  std::string name = FileNameFromText(std::string_view(listName).substr(0, dot));
   if (name.empty()) name = kUnnamedStaff;
   const std::string tail = kReportsOf + ("." + suffix);
   std::string offered = FittedFileName(name, tail);

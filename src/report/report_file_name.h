@@ -18,11 +18,17 @@ inline constexpr std::size_t kMaxFileNameBytes = 255;
 // arrive).
 inline constexpr std::size_t kMaxOfferedNameBytes = kMaxFileNameBytes - std::string_view(".crdownload").size();
 
-// Blanks are trimmed and runs of them made one space; characters that cannot stand in a
-// file name become "_"; without a name the program's name stands in. A name too long is
-// cut (FittedFileName), the school year and the suffix kept. suffix without the dot:
-// "xlsx", "pdf". The name is UTF-8.
+// The teacher's name made a file's (FileNameFromText); without a name the program's name
+// stands in. A name too long is cut (FittedFileName), the school year and the suffix
+// kept. suffix without the dot: "xlsx", "pdf". The name is UTF-8.
 std::string ReportFileName(std::string_view teacherName, int calendarYear, std::string_view suffix);
+
+// A file's name taken from text (a teacher's name, a staff list's), by the rule of every
+// name taken from text (model/name_text.h): direction controls left out, blanks trimmed
+// and runs of them made one space; the path separators, control characters and what no
+// file name may hold on the computers it may be copied to (: * ? " < > |) become "_"; no
+// dot in front, which would hide the file. Empty when nothing is left, as of "..".
+std::string FileNameFromText(std::string_view text);
 
 // name followed by tail (" 2026-2027.xlsx", " hisobotlari.pdf") in at most maxBytes bytes:
 // the name cut where a character ends, never inside one, and a blank left at the cut

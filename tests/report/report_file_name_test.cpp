@@ -24,6 +24,13 @@ TEST(ReportFileName, NamesTheTeacherAndTheSchoolYear) {
       {"Oʻgʻiloy\t\u2003 Ёқубова", 2026, "xlsx", "Oʻgʻiloy Ёқубова 2026-2027.xlsx"},
       {"a*b?c<d>e|f\\g\x01h", 2026, "xlsx", "a_b_c_d_e_f_g_h 2026-2027.xlsx"},
       {"Ali\xFF", 2026, "xlsx", "Ali\uFFFD 2026-2027.xlsx"},
+      // No direction control, no hidden file, no name of dots only, no folder.
+      {"Ali \u202EilaV\u202C", 2026, "xlsx", "Ali ilaV 2026-2027.xlsx"},
+      {"Vali\u202Exslx.exe", 2026, "pdf", "Valixslx.exe 2026-2027.pdf"},
+      {".Ali", 2026, "xlsx", "Ali 2026-2027.xlsx"},
+      {". . Ali.", 2026, "xlsx", "Ali. 2026-2027.xlsx"},
+      {"..", 2026, "xlsx", "Soatnoma 2026-2027.xlsx"},
+      {"../../a", 2026, "xlsx", "_.._a 2026-2027.xlsx"},
   };
   for (const Case& c : cases) EXPECT_EQ(ReportFileName(c.name, c.year, c.suffix), c.expected) << c.name;
 }

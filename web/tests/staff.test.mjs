@@ -216,7 +216,7 @@ test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
   assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, hech narsa chop etilmadi.");
 });
 
-test('a list chosen while the workbook is being made stops it; the new list is saved under its own name', async () => {
+test('a list chosen while the workbook is being made stops it; the workbook is saved under the new list's name', async () => {
   const large = ['ism;maktab;fan;toifa;soat'];
   for (let i = 0; i < 400; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
   writeFileSync(path.join(scratch, 'katta.csv'), large.join('\n'));
