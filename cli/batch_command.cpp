@@ -1,6 +1,7 @@
 #include "cli/batch_command.h"
 
 #include "roster_rules/roster.h"
+#include "roster_rules/roster_overwrite.h"
 #include "staff_files/roster_source.h"
 #include "staff_files/staff_export.h"
 #include "cli_core/exit_codes.h"
@@ -44,6 +45,8 @@ std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, 
   if (!output || output->empty()) return fail("-o OUT berilmagan");
   const auto format = OutputFormatOf(*output);
   if (!format) return fail("the output file must end in .xlsx or .pdf");
+  // Before the list is even read: the result must never take the list's place.
+  if (batch::WritesOverRoster(options->positional.front(), *output)) return fail(batch::WritesOverRosterMessage(*output));
   std::optional<int> year = currentYear();
   if (const auto given = options->Value("--year")) {
     year = ReadYear(*given);

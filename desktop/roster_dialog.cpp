@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "staff_files/example_roster.h"
+#include "roster_rules/roster_overwrite.h"
 #include "staff_files/roster_source.h"
 #include "staff_book/staff_book.h"
 #include "model/number_text.h"
@@ -235,6 +236,10 @@ void RosterDialog::SaveStaff(batch::StaffFileFormat format) {
   const QString path =
       services_.askSavePath(this, SaveRequest{texts.title, SuggestedPath(texts.suffix), texts.filter, texts.suffix});
   if (path.isEmpty()) return;
+  if (batch::WritesOverRoster(rosterPath_.toStdString(), path.toStdString())) {
+    services_.showMessage(this, MessageIcon::Critical, Utf8(batch::WritesOverRosterMessage(path.toStdString())));
+    return;
+  }
   const batch::StaffExportResult result =
       ExportStaffWithProgress(this, {teachers_, services_.today().year(), format, path.toStdString()});
   MarkRefused(result.refused);

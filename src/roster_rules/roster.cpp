@@ -7,6 +7,7 @@
 
 #include "model/distribution.h"
 #include "model/form_text.h"
+#include "model/name_text.h"
 #include "model/rounding_pass.h"
 #include "model/utf8_text.h"
 #include "model/typed_number.h"
@@ -86,39 +87,6 @@ bool IsBlank(const CsvRecord& record) {
                      [](const std::string& field) { return Trimmed(field).empty(); });
 }
 
-std::string Hex(unsigned code, int digits) {
-  static constexpr std::string_view kDigits = "0123456789abcdef";
-  std::string hex;
-  for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) hex += kDigits[(code >> shift) & 0xF];
-  return hex;
-}
-
-// A field's text in a reason, kept on the reason's one line and harmless on a terminal:
-// line breaks and tabs are shown as \r, \n and \t, every other control character (C0,
-// DEL, and C1 as UTF-8 carries it) by its code, \x1b or \u009b.
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F &&
-                    static_cast<unsigned char>(text[i + 1]) >= 0x80;
-    if (c == '\r') {
-      quoted += "\\r";
-    } else if (c == '\n') {
-      quoted += "\\n";
-    } else if (c == '\t') {
-      quoted += "\\t";
-    } else if (c < 0x20 || c == 0x7F) {
-      quoted += "\\x" + Hex(c, 2);
-    } else if (c1) {
-      quoted += "\\u" + Hex(static_cast<unsigned char>(text[++i]), 4);
-    } else {
-      quoted += text[i];
-    }
-  }
-  return quoted + "\"";
-}
-
 RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   RosterRow row;
   row.line = record.line;
@@ -133,7 +101,7 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   row.school = columns.Field(record, "maktab");
   row.subject = columns.Field(record, "fan");
   for (std::string_view required : kRequiredColumns) {
-    if (!columns.Has(required)) return problem(Quoted(required) + " ustuni yo'q");
+    if (!columns.Has(required)) return problem(QuotedInMessage(required) + " ustuni yo'q");
   }
   if (!columns.Has("soat") && !columns.Has("du")) return problem("\"soat\" ustuni yo'q");
   // The texts go into the report as they are: each as the form itself would take it.
@@ -148,11 +116,13 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   teacher.subject = columns.Field(record, "fan");
   const std::string_view categoryText = columns.Field(record, "toifa");
   const auto category = ReadCategory(categoryText);
-  if (!category) return problem("toifa " + Quoted(categoryText) + " noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  if (!category) {
+    return problem("toifa " + QuotedInMessage(categoryText) + " noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  }
   teacher.category = *category;
   const std::string_view leaderText = columns.Field(record, "rahbar");
   const auto leader = ReadLeadership(leaderText);
-  if (!leader) return problem("rahbar " + Quoted(leaderText) + " noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak");
+  if (!leader) return problem("rahbar " + QuotedInMessage(leaderText) + " noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak");
   teacher.classLeader = *leader;
 
   teacher.weeklyHours = columns.Field(record, "soat");
@@ -168,7 +138,7 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
       if (!sum) {
         for (std::size_t i = 0; i < kDayColumns.size(); ++i) {
           if (ReadTypedNumber(days[i]).kind != TypedNumberKind::NotANumber) continue;
-          return problem(std::string(kDayColumns[i]) + " " + Quoted(days[i]) + ": " +
+          return problem(std::string(kDayColumns[i]) + " " + QuotedInMessage(days[i]) + ": " +
                          std::string(messages::kBadWeeklyHours));
         }
       }
@@ -185,7 +155,8 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
   if (const auto refusal = DistributeWorkload(
           {teacher.category, teacher.weeklyHours, teacher.rate, teacher.classLeader}, table, working)) {
     const bool aboutRate = refusal->message == messages::kBadRate;
-    const std::string field = aboutRate ? "stavka " + Quoted(teacher.rate) : "soat " + Quoted(teacher.weeklyHours);
+    const std::string field =
+        aboutRate ? "stavka " + QuotedInMessage(teacher.rate) : "soat " + QuotedInMessage(teacher.weeklyHours);
     return problem(field + ": " + std::string(refusal->message));
   }
   RoundingPass(teacher.category, table, teacher.weeklyHours, teacher.classLeader, working);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "staff_book/name_characters.h"
-#include "model/utf8_text.h"
+#include "model/name_text.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -14,19 +14,6 @@ constexpr std::u32string_view kUnnamed = U"O'qituvchi";
 constexpr std::u32string_view kReserved = U"History";
 constexpr char32_t kZeroWidthJoiner = 0x200D;
 
-// The characters of a UTF-8 text; a malformed byte reads as the replacement character.
-std::u32string Characters(std::string_view text) {
-  std::u32string characters;
-  for (std::size_t at = 0; at < text.size();) characters += DecodeCharacter(text, at).value_or(kReplacementCharacter);
-  return characters;
-}
-
-std::string Utf8(std::u32string_view characters) {
-  std::string text;
-  for (const char32_t c : characters) AppendUtf8(text, c);
-  return text;
-}
-
 std::size_t Utf16Units(char32_t c) { return c > 0xFFFF ? 2 : 1; }
 
 std::u32string Folded(std::u32string name) {
@@ -34,9 +21,11 @@ std::u32string Folded(std::u32string name) {
   return name;
 }
 
+bool IsApostrophe(char32_t c) { return c == U'\''; }
+
 // Blanks and apostrophes off both ends: a sheet name may neither begin nor end with "'".
 std::u32string TrimEnds(std::u32string_view name) {
-  const auto trimmable = [](char32_t c) { return IsBlank(c) || c == U'\''; };
+  const auto trimmable = [](char32_t c) { return IsBlank(c) || IsApostrophe(c); };
   std::size_t first = 0;
   while (first < name.size() && trimmable(name[first])) ++first;
   std::size_t last = name.size();
@@ -58,25 +47,18 @@ bool StartsCharacterCode(std::u32string_view name, std::size_t at) {
   return true;
 }
 
-// The teacher's name with forbidden characters and the underscore of a character's code
-// made blanks, runs of blanks made one.
+// The teacher's name by the rule of names taken from text (model/name_text.h), with the
+// characters a sheet's name may not hold and the underscore of a character's code made
+// blanks, and no apostrophe at either end.
 std::u32string Cleaned(std::string_view teacherName) {
-  std::u32string characters = Characters(teacherName);
-  for (std::size_t at = 0; at < characters.size(); ++at) {
-    if (StartsCharacterCode(characters, at)) characters[at] = U' ';
+  const NameKind sheetName{IsForbiddenInSheetName, U' ', IsApostrophe};
+  // The codes are looked for once the direction controls are out: one inside a code would
+  // hide it until then.
+  std::u32string name = NameOf(CharactersOf(teacherName), sheetName);
+  for (std::size_t at = 0; at < name.size(); ++at) {
+    if (StartsCharacterCode(name, at)) name[at] = U' ';
   }
-  std::u32string name;
-  bool blank = false;
-  for (const char32_t c : characters) {
-    if (IsForbiddenInSheetName(c) || IsBlank(c)) {
-      blank = true;
-      continue;
-    }
-    if (blank && !name.empty()) name += U' ';
-    blank = false;
-    name += c;
-  }
-  name = TrimEnds(name);
+  name = NameOf(name, sheetName);
   return name.empty() ? std::u32string(kUnnamed) : name;
 }
 
@@ -117,7 +99,7 @@ std::u32string Numbered(int number) {
 
 SheetNames::SheetNames(const std::vector<std::string>& taken) {
   Take(std::u32string(kReserved));
-  for (const std::string& name : taken) Take(Characters(name));
+  for (const std::string& name : taken) Take(CharactersOf(name));
 }
 
 bool SheetNames::IsFree(const std::u32string& name) const { return !taken_.contains(Folded(name)); }
@@ -138,7 +120,7 @@ std::string SheetNames::Claim(std::string_view teacherName) {
     }
   }
   Take(name);
-  return Utf8(name);
+  return Utf8Of(name);
 }
 
 }  // namespace soatnoma::batch

@@ -1,9 +1,10 @@
 #pragma once
-// Worksheet names for the teachers of a staff workbook, taken from each teacher's name and
-// made acceptable to every spreadsheet program: at most 31 characters, none of the
-// characters [ ] : * ? / \, control characters or U+FFFE and U+FFFF, nothing that reads as
-// a character's code ("_x0041_"), no apostrophe at either end, never empty, and unique in
-// the workbook regardless of letter case. A name already given is numbered: "Aliyev Vali
+// Worksheet names for the teachers of a staff workbook, taken from each teacher's name by
+// the rule of every name taken from text (model/name_text.h: no direction controls, never
+// dots only) and made acceptable to every spreadsheet program: at most 31 characters, none
+// of the characters [ ] : * ? / \, control characters or U+FFFE and U+FFFF, nothing that
+// reads as a character's code ("_x0041_"), no apostrophe at either end, never empty, and
+// unique in the workbook regardless of letter case. A name already given is numbered: "Aliyev Vali
 // (2)". Plain C++, shared by every edition.
 
 #include <string>

@@ -1,10 +1,23 @@
 #include "staff_book/staff_book.h"
 
+#include <algorithm>
+
+#include "form/report_file_name.h"
+
 namespace soatnoma::batch {
 namespace {
 
 // The staff's file without a name of its own: the word for "staff".
 constexpr const char* kUnnamedStaff = "Xodimlar";
+// After the list's name in the name of the file made of it: "its reports".
+constexpr const char* kReportsOf = " hisobotlari";
+
+// The same name on a file system that ignores the letter case of Latin letters.
+bool SameLetters(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 }  // namespace
 
@@ -35,11 +48,17 @@ std::string StaffBook::Add(const RosterTeacher& teacher, const ReportSheet& repo
 SummarySheet StaffBook::Summary() const { return DescribeStaffSummary(rows_, calendarYear_); }
 
 std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix) {
-  const auto slash = rosterFileName.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
-  const auto dot = name.rfind('.');
-  if (dot != std::string::npos) name.erase(dot);
-  return (name.empty() ? std::string(kUnnamedStaff) : name) + "." + suffix;
+  // A folder in front ends at "/"; a "\" is a character of the list's own name on Linux.
+  const auto slash = rosterFileName.rfind('/');
+  const std::string listName = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
+  const auto dot = listName.rfind('.');
+  std::string name = FileNameFromText(std::string_view(listName).substr(0, dot));
+  if (name.empty()) name = kUnnamedStaff;
+  const std::string tail = kReportsOf + ("." + suffix);
+  std::string offered = FittedFileName(name, tail);
+  // A list of the longest name that already ends in the word could be cut back to itself.
+  if (SameLetters(offered, listName)) offered = FittedFileName(name, tail, offered.size() - 1);
+  return offered;
 }
 
 }  // namespace soatnoma::batch

@@ -41,9 +41,13 @@ class StaffBook {
   int calendarYear_;
 };
 
-// The file a staff's workbook is offered under: the roster's own name with the suffix
-// ("xodimlar.csv" gives "xodimlar.xlsx"); a name that is only a suffix gives "Xodimlar".
-// Any folder in front is dropped. suffix without the dot.
+// The file a staff's workbook or PDF is offered under: the roster's own name and the word
+// for its reports ("xodimlar.csv" gives "xodimlar hisobotlari.xlsx"), so that it is never
+// the list's own name and a hasty "Ha" cannot put the result in the list's place; a name
+// that is only a suffix gives "Xodimlar hisobotlari". A folder in front ("/") is dropped;
+// the name is made a file's as a teacher's is ("a\b.csv" gives "a_b hisobotlari.xlsx",
+// "..csv" "Xodimlar hisobotlari.xlsx") and cut where a character ends when too long, the
+// word and the suffix kept (report/report_file_name.h). suffix without the dot.
 std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix);
 
 }  // namespace soatnoma::batch

@@ -9,11 +9,14 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <regex>
 #include <sstream>
 
 #include "roster_rules/csv_records.h"
+#include "roster_rules/roster_overwrite.h"
+#include "staff_book/staff_book.h"
 #include "batch_test_support.h"
 #include "cli/batch_command.h"
 #include "cli/cli.h"
@@ -137,11 +140,9 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
   EXPECT_EQ(workbook.PrintTitles(), "Jami!$3:$3");
 }
 
-TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
-  const ScratchFolder folder;
-  // The staff list of the CSV file kept as a workbook, each record on the row of its line:
-  // the same refused rows on the same lines, and the same teachers' sheets.
-  lxw_workbook* roster = workbook_new(folder.File("xodimlar.xlsx").c_str());
+// The staff list of the CSV file kept as a workbook, each record on the row of its line.
+bool WriteWorkbookRoster(const std::string& path) {
+  lxw_workbook* roster = workbook_new(path.c_str());
   lxw_worksheet* sheet = workbook_add_worksheet(roster, nullptr);
   for (const batch::CsvRecord& record : batch::ReadCsvRecords(kStaffList)) {
     for (std::size_t column = 0; column < record.fields.size(); ++column) {
@@ -149,7 +150,13 @@ TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
                              record.fields[column].c_str(), nullptr);
     }
   }
-  ASSERT_EQ(workbook_close(roster), LXW_NO_ERROR);
+  return workbook_close(roster) == LXW_NO_ERROR;
+}
+
+TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
+  const ScratchFolder folder;
+  // The same refused rows on the same lines as from CSV, and the same teachers' sheets.
+  ASSERT_TRUE(WriteWorkbookRoster(folder.File("xodimlar.xlsx")));
   const BatchRun fromWorkbook = Batch({folder.File("xodimlar.xlsx"), "-o", folder.File("a.xlsx"), "--year", "2025"});
   EXPECT_EQ(fromWorkbook.status, kExitSomeSkipped);
   EXPECT_EQ(Lines(fromWorkbook.err), kRefusedRows);
@@ -184,6 +191,63 @@ TEST(BatchCommand, PdfHasAPagePerGoodRowInRosterOrder) {
     EXPECT_NE(text.output.find(onPage[page - 1]), std::string::npos) << page << text.output;
     EXPECT_NE(text.output.find("2031/2032"), std::string::npos) << "the year from the clock";
   }
+}
+
+// The staff list is never written over: an output that is the list itself, however its
+// path is written, or a symbolic or hard link to it, is refused as a bad command line
+// before anything is read or written, and the list and its links stay as they were.
+TEST(BatchCommand, TheStaffListIsNeverWrittenOver) {
+  namespace fs = std::filesystem;
+  const ScratchFolder folder;
+  const std::string list = folder.File("xodimlar.xlsx");
+  ASSERT_TRUE(WriteWorkbookRoster(list));
+  const std::string listBytes = ReadFile(list);
+  fs::create_directory(folder.File("ichki"));
+  fs::create_directory_symlink(folder.Path(), folder.File("havola"));
+  fs::create_symlink(list, folder.File("belgi.xlsx"));
+  fs::create_symlink("xodimlar.xlsx", folder.File("belgi.pdf"));
+  fs::create_hard_link(list, folder.File("nusxa.xlsx"));
+  const std::vector<std::string> entries = folder.Entries();
+
+  const std::vector<std::pair<std::string, std::string>> sameFile = {
+      {list, list},
+      {list, folder.Path().string() + "/./xodimlar.xlsx"},
+      {list, folder.File("ichki/../xodimlar.xlsx")},
+      {list, folder.File("havola/xodimlar.xlsx")},  // through a linked folder
+      {list, folder.File("belgi.xlsx")},            // a symbolic link to the list
+      {list, folder.File("belgi.pdf")},             // the same, relative, for a PDF
+      {list, folder.File("nusxa.xlsx")},            // a hard link: the list under another name
+      {folder.File("belgi.xlsx"), list},            // the list read through its link
+  };
+  for (const auto& [roster, output] : sameFile) {
+    const BatchRun run = Batch({roster, "-o", output});
+    EXPECT_EQ(run.status, kExitUsage) << output;
+    EXPECT_EQ(Lines(run.err).front(), "soatnoma-cli: " + batch::WritesOverRosterMessage(output)) << output;
+    EXPECT_TRUE(ReadFile(list) == listBytes) << output;
+    EXPECT_EQ(folder.Entries(), entries) << output;
+    EXPECT_TRUE(fs::is_symlink(folder.File("belgi.xlsx")) && fs::is_symlink(folder.File("belgi.pdf")));
+  }
+
+  // The real program, started in the list's folder, and the list given as "./xodimlar.xlsx".
+  const auto relative = RunTool("cd " + Quoted(folder.Path()) + " && " + Quoted(SOATNOMA_CLI) +
+                                " batch xodimlar.xlsx -o ./xodimlar.xlsx");
+  EXPECT_EQ(relative.status, kExitUsage) << relative.output;
+  EXPECT_NE(relative.output.find(batch::WritesOverRosterMessage("./xodimlar.xlsx")), std::string::npos);
+  EXPECT_TRUE(ReadFile(list) == listBytes);
+
+  // The name every edition offers is written beside the list; a list named as such an
+  // offer is refused as its own output too, and written under its own offer.
+  const std::string offered = folder.File(batch::StaffFileName("xodimlar.xlsx", "xlsx"));
+  EXPECT_EQ(Batch({list, "-o", offered}).status, kExitSomeSkipped);
+  EXPECT_EQ(SavedWorkbook(offered).SheetNames(), kSheetNames);
+  EXPECT_TRUE(ReadFile(list) == listBytes);
+  const std::string namedAsAnOffer = folder.File("12-maktab hisobotlari.xlsx");
+  fs::copy_file(list, namedAsAnOffer);
+  EXPECT_EQ(Batch({namedAsAnOffer, "-o", namedAsAnOffer}).status, kExitUsage);
+  const std::string itsOffer = folder.File(batch::StaffFileName(namedAsAnOffer, "xlsx"));
+  EXPECT_EQ(Batch({namedAsAnOffer, "-o", itsOffer}).status, kExitSomeSkipped);
+  EXPECT_EQ(SavedWorkbook(itsOffer).SheetNames(), kSheetNames);
+  EXPECT_TRUE(ReadFile(namedAsAnOffer) == listBytes);
 }
 
 TEST(BatchCommand, NothingToProduceWritesNothingAndKeepsAnEarlierFile) {

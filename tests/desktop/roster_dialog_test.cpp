@@ -4,8 +4,9 @@
 // teachers go into one workbook or one PDF; the progress dialog's "To'xtatish" writes
 // nothing and keeps the file that was there; a list that cannot be read (a named pipe
 // included) or has no ready teacher saves nothing; "Namuna..." saves an example that opens
-// with every teacher ready.
+// with every teacher ready; the list is never written over.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "staff_files/example_roster.h"
 #include "roster_rules/roster_csv.h"
+#include "roster_rules/roster_overwrite.h"
 #include "form_test_case.h"
 #include "model/number_text.h"
 #include "report_files/xlsx_package.h"
@@ -182,7 +185,7 @@ class RosterDialogTest : public FormTestCase {
     person_.savePath = folder_.filePath(QStringLiteral("kitob.xlsx"));
     QTest::mouseClick(&Control<QPushButton>(*dialog, "saveStaffWorkbook"), Qt::LeftButton);
     QCOMPARE(person_.saveRequests.size(), std::size_t{1});
-    QCOMPARE(person_.saveRequests.back().suggestedPath, folder_.filePath(QStringLiteral("xodimlar.xlsx")));
+    QCOMPARE(person_.saveRequests.back().suggestedPath, folder_.filePath(QStringLiteral("xodimlar hisobotlari.xlsx")));
     QCOMPARE(person_.saveRequests.back().suffix, QStringLiteral("xlsx"));
     QCOMPARE(WorkbookSheets(person_.savePath), 4);  // "Jami" and a sheet for each ready teacher
     QCOMPARE(person_.messages.back().icon, MessageIcon::Information);
@@ -199,6 +202,61 @@ class RosterDialogTest : public FormTestCase {
     person_.savePath.clear();
     dialog->SaveStaff(batch::StaffFileFormat::Pdf);
     QCOMPARE(person_.messages.size(), said);
+  }
+
+  // The list "xodimlar.xlsx" is offered "xodimlar hisobotlari.xlsx" (or .pdf), never its own
+  // name; and the list itself chosen in the dialog, however reached, is refused with the
+  // reason before anything is made, the list and its links left as they were.
+  void theListItselfIsNeverWrittenOver() {
+    const QString list = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
+    QVERIFY(batch::SaveExampleRoster(list.toStdString(), batch::ExampleRosterFormat::Xlsx).ok);
+    const QByteArray listBytes = Contents(list);
+    RosterDialog* dialog = OpenFromForm(list);
+    QVERIFY(dialog && dialog->ReadyCount() == 4);
+    QVERIFY(QFile::link(list, folder_.filePath(QStringLiteral("belgi.xlsx"))));
+    QCOMPARE(::link(QFile::encodeName(list).constData(), QFile::encodeName(folder_.filePath(QStringLiteral("nusxa.pdf"))).constData()), 0);
+    QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("ichki")));
+    const QStringList entries = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+
+    const QStringList sameFile = {list, folder_.path() + QStringLiteral("/./xodimlar.xlsx"),
+                                  folder_.filePath(QStringLiteral("ichki/../xodimlar.xlsx")),
+                                  folder_.filePath(QStringLiteral("belgi.xlsx")), folder_.filePath(QStringLiteral("nusxa.pdf"))};
+    for (const batch::StaffFileFormat format : {batch::StaffFileFormat::Xlsx, batch::StaffFileFormat::Pdf}) {
+      const QString suffix = format == batch::StaffFileFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("xlsx");
+      for (const QString& chosen : sameFile) {
+        person_.savePath = chosen;
+        const std::size_t asked = person_.saveRequests.size();
+        dialog->SaveStaff(format);
+        QCOMPARE(person_.saveRequests.size(), asked + 1);
+        QCOMPARE(person_.saveRequests.back().suggestedPath, folder_.filePath(QStringLiteral("xodimlar hisobotlari.") + suffix));
+        QCOMPARE(person_.messages.back().icon, MessageIcon::Critical);
+        QCOMPARE(person_.messages.back().text, QString::fromStdString(batch::WritesOverRosterMessage(chosen.toStdString())));
+        QVERIFY(!dialog->findChild<QProgressDialog*>(QStringLiteral("staffProgress")));
+        QCOMPARE(Contents(list), listBytes);
+        QCOMPARE(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), entries);
+        QVERIFY(QFileInfo(folder_.filePath(QStringLiteral("belgi.xlsx"))).isSymLink());
+      }
+    }
+    // The name offered is saved as it is, beside the list.
+    person_.savePath = person_.saveRequests.back().suggestedPath;
+    dialog->SaveStaff(batch::StaffFileFormat::Pdf);
+    QCOMPARE(PdfPages(person_.savePath), 4);
+    QCOMPARE(Contents(list), listBytes);
+  }
+
+  // A list named with 250 letters was offered a name longer than a file system takes: the
+  // offer is cut to fit, its word and suffix kept, and the staff is saved under it.
+  void aLongListNameIsOfferedANameThatCanBeSaved() {
+    const QByteArray listName = QByteArray(250, 'a') + ".csv";
+    RosterDialog* dialog = OpenFromForm(Write(listName.constData(), kStaffList));
+    QVERIFY(dialog && dialog->ReadyCount() == 3);
+    person_.savePath.clear();
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    const QString offered = QFileInfo(person_.saveRequests.back().suggestedPath).fileName();
+    QCOMPARE(offered, QString(227, QLatin1Char('a')) + QStringLiteral(" hisobotlari.xlsx"));
+    person_.savePath = folder_.filePath(offered);
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    QCOMPARE(WorkbookSheets(person_.savePath), 4);
   }
 
   void exampleRosterOpensWithEveryTeacherReady() {

@@ -99,14 +99,18 @@ TEST(Roster, AReasonStaysOnOneLineAndHarmlessOnATerminal) {
                             "A,1,f,\"yuq\r\nori\",20\n"
                             "B,1,f,yuqori,\"\t9\n\"\n"
                             "C,1,f,\x1B[2J\x1B]0;x\x07,20\n"
-                            "D,1,f,\xC2\x9B""31m\x7F,20\n")
+                            "D,1,f,\xC2\x9B""31m\x7F,20\n"
+                            "E,1,f,yuq\u202Eirou\u202C,20\n")
                             .Problems();
-  ASSERT_EQ(problems.size(), 4u);
+  ASSERT_EQ(problems.size(), 5u);
   EXPECT_EQ(DescribeProblem(problems[0]), "qator 2: toifa \"yuq\\r\\nori\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
   EXPECT_EQ(DescribeProblem(problems[1]), "qator 4: soat \"\\t9\\n\": 10 soatdan kam dars uchun soatnoma shart emas.");
   EXPECT_EQ(DescribeProblem(problems[2]),
             "qator 6: toifa \"\\x1b[2J\\x1b]0;x\\x07\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
   EXPECT_EQ(DescribeProblem(problems[3]), "qator 7: toifa \"\\u009b31m\\x7f\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  // A direction control would show the field, and the reason after it, turned around.
+  EXPECT_EQ(DescribeProblem(problems[4]),
+            "qator 8: toifa \"yuq\\u202eirou\\u202c\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
 }
 
 // Names, schools and subjects go into the workbook as they are: a text it cannot hold, a

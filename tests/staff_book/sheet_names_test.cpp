@@ -152,6 +152,20 @@ TEST(SheetNames, NothingInANameReadsAsACharactersCode) {
   });
 }
 
+// A sheet "Ali <U+202E>ilaV" showed as "Ali Vali": no direction control stays in a name,
+// not even inside a character's code, and a name of dots only is no name.
+TEST(SheetNames, NoDirectionControlAndNoNameOfDotsOnly) {
+  ExpectClaims({
+      {"Ali \u202EilaV\u202C", "Ali ilaV"},
+      {"\u2066Vali\u2069\u200F", "Vali"},
+      {"_x00\u202E41_ Vali", "x0041_ Vali"},
+      {"\u202E\u202C", "O'qituvchi"},
+      {"..", "O'qituvchi (2)"},
+      {"'.'", "O'qituvchi (3)"},
+      {". .", ". ."},
+  });
+}
+
 TEST(SheetNames, AStaffOfOneNameIsNumberedThrough) {
   SheetNames names;
   EXPECT_EQ(names.Claim("Aliyev Vali (3)"), "Aliyev Vali (3)");

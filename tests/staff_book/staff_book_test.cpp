@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "form/report_builder.h"
+#include "form/report_file_name.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -85,15 +86,65 @@ TEST(StaffBook, OneTeacherIsSummedAsOneCell) {
 
 TEST(StaffBook, FileIsOfferedUnderTheRostersName) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"xodimlar.csv", "xodimlar.xlsx"},
-      {"12-maktab 2025.ro'yxat.xlsx", "12-maktab 2025.ro'yxat.xlsx"},
-      {"/home/o'qituvchi/xodimlar.txt", "xodimlar.xlsx"},
-      {"C:\\Hujjatlar\\Ro'yxat.CSV", "Ro'yxat.xlsx"},
-      {"xodimlar", "xodimlar.xlsx"},
-      {".csv", "Xodimlar.xlsx"},
-      {"", "Xodimlar.xlsx"},
+      {"xodimlar.csv", "xodimlar hisobotlari.xlsx"},
+      {"12-maktab 2025.ro'yxat.xlsx", "12-maktab 2025.ro'yxat hisobotlari.xlsx"},
+      {"/home/o'qituvchi/xodimlar.txt", "xodimlar hisobotlari.xlsx"},
+      {"C:\\Hujjatlar\\Ro'yxat.CSV", "C__Hujjatlar_Ro'yxat hisobotlari.xlsx"},  // one name on Linux
+      {"/home/o'qituvchi/a\\b.csv", "a_b hisobotlari.xlsx"},
+      {"..csv", "Xodimlar hisobotlari.xlsx"},
+      {"...csv", "Xodimlar hisobotlari.xlsx"},
+      {".xodimlar.csv", "xodimlar hisobotlari.xlsx"},  // not hidden as the list is
+      {"xodimlar\u202Evsc.xlsx", "xodimlarvsc hisobotlari.xlsx"},
+      {"\u2066ro'yxat\u2069.csv", "ro'yxat hisobotlari.xlsx"},
+      {"xodimlar", "xodimlar hisobotlari.xlsx"},
+      {".csv", "Xodimlar hisobotlari.xlsx"},
+      {"", "Xodimlar hisobotlari.xlsx"},
   };
   for (const auto& [roster, offered] : cases) EXPECT_EQ(StaffFileName(roster, "xlsx"), offered) << roster;
+}
+
+// A hasty "Ha" to the question whether to replace the offered file must never put the
+// result in the list's place: the offer is never the list's own name, also for a list
+// that is itself named as an offer would be.
+TEST(StaffBook, FileOfferedIsNeverTheListsOwnName) {
+  const std::vector<std::string> lists = {
+      "xodimlar.xlsx",          "xodimlar.pdf",  "xodimlar hisobotlari.xlsx", "Xodimlar hisobotlari.pdf",
+      "xodimlar hisobotlari",   "hisobotlari.xlsx", ".xlsx",                    "xodimlar.XLSX",
+  };
+  for (const std::string& list : lists) {
+    for (const std::string suffix : {"xlsx", "pdf"}) {
+      const std::string offered = StaffFileName(list, suffix);
+      EXPECT_NE(offered, list) << list;
+      EXPECT_TRUE(offered.ends_with(" hisobotlari." + suffix)) << offered;
+    }
+  }
+}
+
+// A list named with 250 letters was offered a name of more than 255 bytes, which no file
+// system takes: the list's name is cut where a character ends to 244 bytes (room for a
+// browser's ".crdownload"), the word and the suffix kept, and never back to the list's
+// own name.
+TEST(StaffBook, FileOfferedFitsAFileSystem) {
+  const auto repeated = [](std::string_view text, int times) {
+    std::string many;
+    for (int i = 0; i < times; ++i) many += text;
+    return many;
+  };
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {repeated("a", 250) + ".csv", repeated("a", 227) + " hisobotlari.xlsx"},
+      {repeated("Ж", 250) + ".csv", repeated("Ж", 113) + " hisobotlari.xlsx"},  // as a browser may name a file
+      {"a" + repeated("Ж", 250) + ".csv", "a" + repeated("Ж", 113) + " hisobotlari.xlsx"},
+      {repeated("a", 226) + " b.csv", repeated("a", 226) + " hisobotlari.xlsx"},
+      // The longest list that is named as an offer: cut back, it would be itself.
+      {repeated("a", 227) + " hisobotlari.xlsx", repeated("a", 226) + " hisobotlari.xlsx"},
+      {repeated("a", 227) + " HISOBOTLARI.XLSX", repeated("a", 226) + " hisobotlari.xlsx"},
+      {repeated("a", 227) + ".csv", repeated("a", 227) + " hisobotlari.xlsx"},  // 244: fits as it is
+  };
+  for (const auto& [roster, offered] : cases) {
+    EXPECT_EQ(StaffFileName(roster, "xlsx"), offered) << roster;
+    EXPECT_LE(StaffFileName(roster, "pdf").size(), kMaxOfferedNameBytes);
+    EXPECT_TRUE(StaffFileName(roster, "pdf").ends_with(" hisobotlari.pdf"));
+  }
 }
 
 }  // namespace

@@ -129,5 +129,12 @@ test('the rate a category sets and the file name rule are the desktop\'s', () =>
   assert.equal(module.defaultRate('upper'), '20');
   assert.equal(module.reportFileName('  A/B: "C"  ', 2024, 'pdf'), 'A_B_ _C_ 2024-2025.pdf');
   assert.equal(module.reportFileName('', 2025, 'xlsx'), 'Soatnoma 2025-2026.xlsx');
+  // A name of 200 "Ж" is cut to the 244 bytes a download may be named in, year and suffix kept.
+  assert.equal(module.reportFileName('Ж'.repeat(200), 2026, 'xlsx'), `${'Ж'.repeat(114)} 2026-2027.xlsx`);
+  assert.equal(module.reportFileName(`a${'Ж'.repeat(200)}`, 2026, 'pdf'), `a${'Ж'.repeat(114)} 2026-2027.pdf`);
+  // No direction control turns the name around, and no name of dots hides or leaves its folder.
+  assert.equal(module.reportFileName('Ali \u202EilaV\u202C', 2026, 'xlsx'), 'Ali ilaV 2026-2027.xlsx');
+  assert.equal(module.reportFileName('..', 2026, 'xlsx'), 'Soatnoma 2026-2027.xlsx');
+  assert.equal(module.reportFileName('.Ali', 2026, 'xlsx'), 'Ali 2026-2027.xlsx');
 });
 

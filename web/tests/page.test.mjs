@@ -261,6 +261,20 @@ test('a name with the marks of markup is shown as typed, never read as markup', 
   assert.ok((await page.$eval('[data-cell="A2"]', (title) => title.textContent)).includes(`${name}ning`));
 });
 
+test('a name of 200 letters is downloaded under a name the browser takes, the school year kept', async () => {
+  await typeInto('Text3', 'Ж'.repeat(200));
+  await page.click('#Command2');
+  await page.waitForFunction(() => document.querySelector('[data-cell="A2"]')?.textContent.includes('ЖЖЖning'));
+  await page.$eval('body', (body) => { delete body.dataset.workbook; });
+  await page.click('#SaveXlsx');
+  await page.waitForSelector('body[data-workbook="saved"]');
+  // 243 bytes: with the ".crdownload" it bears while it downloads, still within 255.
+  const name = `${'Ж'.repeat(114)} ${year}-${year + 1}.xlsx`;
+  const saved = await downloaded(name);
+  assert.ok(existsSync(saved), readdirSync(downloads).join(', '));
+  assert.ok((await readWorkbook(saved)).worksheets[0].getCell('A2').value.includes('Ж'.repeat(200)));
+});
+
 async function openInPage(file) {
   await page.$eval('body', (body) => { delete body.dataset.opened; });
   await page.$eval('#message', (message) => { message.textContent = ''; });

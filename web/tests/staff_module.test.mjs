@@ -30,9 +30,11 @@ test('a teacher whose report cannot be made is refused with its line and takes n
       { ok: true, sheetName: 'ALIYEV VALI (2)', reason: undefined },
     ]);
     assert.equal(book.teachers(), 2);
+    // A sheet "Ali <U+202E>ilaV" would show as "Ali Vali": the name keeps no direction control.
+    assert.equal(JSON.parse(book.add(teacher(5, 'Ali \u202EilaV\u202C', '24'))).sheetName, 'Ali ilaV');
     const summary = JSON.parse(book.summary());
     const formulas = summary.cells.filter((cell) => cell.kind === 'formula').map((cell) => cell.formula);
-    assert.deepEqual(formulas, ["'Aliyev Vali'!S5", "'ALIYEV VALI (2)'!S5", 'SUM(E4:E5)', 'SUM(H4:H5)']);
+    assert.deepEqual(formulas, ["'Aliyev Vali'!S5", "'ALIYEV VALI (2)'!S5", "'Ali ilaV'!S5", 'SUM(E4:E6)', 'SUM(H4:H6)']);
     assert.equal(summary.name, module.StaffBook.summaryName());
   } finally {
     book.delete();
@@ -40,7 +42,16 @@ test('a teacher whose report cannot be made is refused with its line and takes n
 });
 
 test('the staff file is named after the roster, and a staff too large for a workbook is refused as the command line refuses it', () => {
-  assert.equal(module.staffWorkbookName('12-maktab.csv'), '12-maktab.xlsx');
+  assert.equal(module.staffWorkbookName('12-maktab.csv'), '12-maktab hisobotlari.xlsx');
+  // A list that is itself a workbook is never offered its own name.
+  assert.equal(module.staffWorkbookName('xodimlar.xlsx'), 'xodimlar hisobotlari.xlsx');
+  // A list named with 250 letters: cut to the 244 bytes a download may be named in.
+  assert.equal(module.staffWorkbookName(`${'Ж'.repeat(250)}.csv`), `${'Ж'.repeat(113)} hisobotlari.xlsx`);
+  assert.equal(module.staffWorkbookName(`${'a'.repeat(250)}.csv`), `${'a'.repeat(227)} hisobotlari.xlsx`);
+  // One name for the list "a\b.csv", not its part "b"; none of dots only, nor a direction control.
+  assert.equal(module.staffWorkbookName('a\\b.csv'), 'a_b hisobotlari.xlsx');
+  assert.equal(module.staffWorkbookName('..csv'), 'Xodimlar hisobotlari.xlsx');
+  assert.equal(module.staffWorkbookName('xodimlar\u202Evsc.xlsx'), 'xodimlarvsc hisobotlari.xlsx');
   assert.equal(module.staffWorkbookRefusal(5000), '');
   const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-module-'));
   try {
