@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "batch/unicode_tables.h"
+#include "model/form_text.h"
 
 namespace soatnoma::batch {
 
@@ -27,12 +28,7 @@ bool JoinsPrevious(char32_t character) {
 
 bool IsRegionalIndicator(char32_t character) { return character >= 0x1F1E6 && character <= 0x1F1FF; }
 
-bool IsBlank(char32_t character) {
-  if (character == ' ' || (character >= 0x09 && character <= 0x0D)) return true;
-  if (character >= 0x2000 && character <= 0x200A) return true;
-  constexpr std::u32string_view kOtherBlanks = U"\u0085\u00A0\u1680\u2028\u2029\u202F\u205F\u3000";
-  return kOtherBlanks.find(character) != std::u32string_view::npos;
-}
+bool IsBlank(char32_t character) { return IsBlankCharacter(character); }
 
 bool IsForbiddenInSheetName(char32_t character) {
   constexpr std::u32string_view kForbidden = U"[]:*?/\\\u2028\u2029\uFFFE\uFFFF";

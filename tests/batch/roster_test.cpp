@@ -136,6 +136,41 @@ TEST(Roster, TextsTheFormCannotCarryRefuseTheirRowOnly) {
   EXPECT_EQ(roster.Teachers()[1].line, 9);
 }
 
+// A row must name its teacher: a report of nobody would be "fani o 'qituvchisi ning" on a
+// sheet called "O'qituvchi". Blanks of any width name nobody; the school and the subject
+// may be left empty.
+TEST(Roster, ARowThatNamesNobodyIsRefused) {
+  struct Case {
+    std::string name;
+    bool refused;
+  };
+  const std::vector<Case> cases = {
+      {"", true},
+      {"   ", true},
+      {"\t", true},
+      {"\"\r\n \"", true},
+      {"\xC2\xA0", true},                   // no-break space
+      {"\xE3\x80\x80\xE2\x80\x83", true},  // ideographic and em spaces
+      {"A", false},
+      {" A ", false},
+      {"\xE2\x80\x8B", false},  // a zero-width space is a character, though nobody sees it
+  };
+  for (const Case& c : cases) {
+    const Roster roster = ReadRoster("ism;maktab;fan;toifa;soat\n" + c.name + ";;;yuqori;24\n");
+    ASSERT_EQ(roster.rows.size(), 1u) << c.name;
+    if (!c.refused) {
+      EXPECT_TRUE(roster.rows[0].teacher) << c.name;
+      continue;
+    }
+    ASSERT_TRUE(roster.rows[0].problem) << c.name;
+    EXPECT_EQ(DescribeProblem(*roster.rows[0].problem), "qator 2: ism kiritilmagan: o'qituvchining familiyasi va ismini yozing")
+        << c.name;
+  }
+  // Whatever else is wrong with the row, its missing name is said first.
+  EXPECT_EQ(DescribeProblem(ReadRoster("ism;maktab;fan;toifa;soat\n;1;f;o'rta;9\n").Problems().at(0)),
+            "qator 2: ism kiritilmagan: o'qituvchining familiyasi va ismini yozing");
+}
+
 TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   const Roster roster = ReadRoster(
       "ism,maktab,fan,toifa,soat,du,se,ch,pa,ju,sh\n"
