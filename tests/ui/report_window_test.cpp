@@ -1,6 +1,7 @@
 // The report window: saving as a workbook and as PDF, printing, zoom, and the question
 // before an unsaved report is lost, from its own window or when the program closes.
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +51,32 @@ class ReportWindowTest : public FormTestCase {
     QCOMPARE(ReportFileName("Familiya Ism", 2025, "xlsx"), QStringLiteral("Familiya Ism 2025-2026.xlsx"));
     QCOMPARE(ReportFileName("  A/B: \"C\"  ", 2024, "pdf"), QStringLiteral("A_B_ _C_ 2024-2025.pdf"));
     QCOMPARE(ReportFileName("", 2025, "xlsx"), QStringLiteral("Soatnoma 2025-2026.xlsx"));
+  }
+
+  // The form makes the report as typed, texts left empty too; its status line says which.
+  void statusLineNamesTheTextsLeftEmpty() {
+    struct Case {
+      const char* name;
+      const char* school;
+      const char* subject;
+      QString note;
+    };
+    const Case cases[] = {
+        {"Karimova Dilnoza", "12", "fizika", QString()},
+        {"", "12", "fizika", QStringLiteral("Kiritilmagan: familiya va ism.")},
+        {"   ", "", "fizika", QStringLiteral("Kiritilmagan: familiya va ism, maktab.")},
+        {"Karimova Dilnoza", " ", "", QStringLiteral("Kiritilmagan: maktab, fan.")},
+    };
+    for (const Case& c : cases) {
+      Type(*form_, "Text6", QString::fromUtf8(c.school));
+      Type(*form_, "Text4", QString::fromUtf8(c.subject));
+      ReportWindow& report = RunTeacher(QString::fromUtf8(c.name));
+      const auto& label = Control<QLabel>(report, "emptyTexts");
+      QCOMPARE(label.text(), c.note);
+      QCOMPARE(label.isVisibleTo(&report), !c.note.isEmpty());
+      QCOMPARE(report.StatusText().contains(QStringLiteral("Kiritilmagan")), !c.note.isEmpty());
+      if (!c.note.isEmpty()) QVERIFY(report.StatusText().endsWith(c.note));
+    }
   }
 
   void savesTheWorkbookUnderTheOfferedName() {

@@ -128,6 +128,7 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std
   sheet_ = std::make_unique<ReportSheet>(std::move(std::get<ReportSheet>(outcome)));
   corrections_ = std::make_unique<ReportCorrections>(*sheet_);
   fileName_ = ReportFileName(run.texts.name, run.calendarYear, "xlsx");
+  emptyTexts_ = EmptyTextsNote(run.texts);
   result_ = DescribeWhole();
 }
 
@@ -195,6 +196,7 @@ std::string ReportWorkbench::State(bool withBoxes) const {
   if (!Ready()) return json.EndObject().Text();
   json.Key("yearText").String(YearTotalText(*corrections_));
   json.Key("correctionsText").String(CorrectionsText(*corrections_));
+  json.Key("emptyTextsText").String(emptyTexts_);
   json.Key("flagged").Integer(static_cast<long long>(corrections_->FlaggedCells().size()));
   json.Key("corrected").Integer(static_cast<long long>(corrections_->CorrectedCells().size()));
   json.Key("marks").BeginArray();

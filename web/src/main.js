@@ -175,6 +175,7 @@ async function start() {
     editing?.dispose();
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
+      emptyTexts: byId('EmptyTexts'),
     }, () => {
       unsaved = true;
       keepShown();

@@ -261,6 +261,28 @@ test('a name with the marks of markup is shown as typed, never read as markup', 
   assert.ok((await page.$eval('[data-cell="A2"]', (title) => title.textContent)).includes(`${name}ning`));
 });
 
+// As the desktop's report window says it: the form makes the report as typed all the same.
+test('the line above the report says which of name, school and subject are left empty', async () => {
+  const cases = [
+    [teacher.name, teacher.school, teacher.subject, ''],
+    ['', teacher.school, teacher.subject, 'Kiritilmagan: familiya va ism.'],
+    ['   ', '', teacher.subject, 'Kiritilmagan: familiya va ism, maktab.'],
+    [teacher.name, ' ', '', 'Kiritilmagan: maktab, fan.'],
+  ];
+  for (const [name, school, subject, note] of cases) {
+    await typeInto('Text3', name);
+    await typeInto('Text6', school);
+    await typeInto('Text4', subject);
+    await page.$eval('body', (body) => { delete body.dataset.report; });
+    await page.focus('#Text2');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('body[data-report="drawn"]');
+    assert.equal(await page.$eval('#message', (message) => message.textContent), '', name);
+    assert.equal(await page.$eval('#EmptyTexts', (line) => line.textContent), note, JSON.stringify([name, school, subject]));
+    assert.equal((await statusLine()).endsWith(note), true);
+  }
+});
+
 async function openInPage(file) {
   await page.$eval('body', (body) => { delete body.dataset.opened; });
   await page.$eval('#message', (message) => { message.textContent = ''; });
