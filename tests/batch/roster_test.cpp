@@ -192,6 +192,31 @@ TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   EXPECT_EQ(DescribeProblem(problems[1]), "qator 7: soat \"24soat\": Ajratilgan dars soati noto'g'ri kiritildi!");
 }
 
+// As the form refuses them: a rate that makes the report too large to show is the rate's
+// fault, more hours than a week holds the weekly hours'.
+TEST(Roster, NumbersTheReportCannotShowBlameTheirColumn) {
+  const Roster roster = ReadRoster(
+      "ism,maktab,fan,toifa,soat,stavka,du,se,ch,pa,ju,sh\n"
+      "A,1,f,yuqori,24,1e-300,,,,,,\n"
+      "B,1,f,boshlangich,24,4.9e-324,,,,,,\n"
+      "C,1,f,yuqori,24,1e-100,,,,,,\n"
+      "D,1,f,yuqori,169,,,,,,,\n"
+      "E,1,f,yuqori,,,30,30,30,30,30,30\n"
+      "F,1,f,yuqori,168,,,,,,,\n"
+      "G,1,f,yuqori,,,24,24,24,24,24,48\n");
+  std::vector<std::string> described;
+  for (const RosterProblem& problem : roster.Problems()) described.push_back(DescribeProblem(problem));
+  EXPECT_EQ(described, (std::vector<std::string>{
+                           "qator 2: stavka \"1e-300\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 3: stavka \"4.9e-324\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 4: stavka \"1e-100\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 5: soat \"169\": Ajratilgan dars soati noto'g'ri kiritildi!",
+                           "qator 6: soat \"180\": Ajratilgan dars soati noto'g'ri kiritildi!",
+                       }));
+  ASSERT_EQ(roster.Teachers().size(), 2u);
+  EXPECT_EQ(roster.Teachers()[1].weeklyHours, "168");
+}
+
 TEST(Roster, TitleLinesAboveTheHeaderArePassedOver) {
   const Roster roster = ReadRoster(
       "12-maktab o'qituvchilari;;;;\n"

@@ -80,6 +80,35 @@ test('the boxes are read and refused as the command line reads and refuses them'
   assert.ok(refused >= 5, 'the list holds refusals');
 });
 
+// A rate so small that the report could not show its hours is the rate's fault; more hours
+// than a week holds, the weekly hours'. The table, the run and the command line agree.
+test('numbers the report cannot show are refused with the message of the box at fault', () => {
+  const rate = "Dars stavkasi noto'g'ri kiritildi!";
+  const hours = "Ajratilgan dars soati noto'g'ri kiritildi!";
+  const cases = [
+    [{ category: 'upper', weekly: '24', rate: '1e-300' }, rate],
+    [{ category: 'upper', weekly: '24', rate: '4.9e-324' }, rate],
+    [{ category: 'primary', weekly: '24', rate: '1e-100', leader: true }, rate],
+    [{ category: 'upper', weekly: '24', rate: '1e-11' }, rate],
+    [{ category: 'upper', weekly: '168,5', rate: '20' }, hours],
+    [{ category: 'primary', weekly: '1e29', rate: '1' }, hours],
+    [{ category: 'upper', weekly: '168', rate: '20' }, null],
+    [{ category: 'upper', weekly: '24', rate: '1e-10' }, null],
+  ];
+  for (const [request, message] of cases) {
+    const table = JSON.parse(module.tableCsv(request));
+    const run = JSON.parse(module.buildForm({ ...request, year: 2031 }, plainMeasure));
+    assert.equal(table.ok, message === null, JSON.stringify(request));
+    assert.equal(run.ok, message === null, JSON.stringify(request));
+    if (message !== null) {
+      assert.equal(table.message, message, JSON.stringify(request));
+      assert.equal(run.message, message, JSON.stringify(request));
+      assert.equal(run.clearsWeeklyHours, false);
+    }
+    if (existsSync(cli)) assert.deepEqual(cliTable(request), message === null ? table : { ok: false, message, status: 2 });
+  }
+});
+
 test('a decimal comma is the point', () => {
   const comma = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12,5', rate: '20' }));
   const point = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12.5', rate: '20' }));
