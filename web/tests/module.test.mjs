@@ -160,3 +160,39 @@ test('the rate a category sets and the file name rule are the desktop\'s', () =>
   assert.equal(module.reportFileName('', 2025, 'xlsx'), 'Soatnoma 2025-2026.xlsx');
 });
 
+
+// A saved report as the page hands it to the module: every number as the workbook stores
+// it, or, in a report kept by an earlier page, as the number itself. Either way the
+// module reads it by the desktop's rule and refuses a cell that holds no number.
+test('an opened report\'s numbers are read by the desktop\'s rule, naming the cell that holds none', () => {
+  const built = JSON.parse(module.buildForm({ category: 'upper', weekly: '24', rate: '20', year: 2031 }, plainMeasure));
+  const mark = { name: 'Soatnoma', text: "yillik taqsimot, 1-shakl" };
+  const opened = (numberOf, properties = []) => {
+    const cells = built.form.cells.filter((cell) => cell.kind !== 'empty').map((cell) => {
+      const { row, column, kind, text, formula } = cell;
+      if (kind === 'number') return { row, column, kind, ...numberOf(cell) };
+      return kind === 'formula' ? { row, column, kind, formula } : { row, column, kind, text };
+    });
+    const bench = new module.ReportWorkbench('hisobot.xlsx', { properties: [mark, ...properties], worksheets: 1, cells }, plainMeasure);
+    const result = JSON.parse(bench.result());
+    bench.delete();
+    return result.ok ? 'ok' : result.message;
+  };
+  const damaged = (detail) => `"hisobot.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (${detail})`;
+  const inC8 = (stored, value) => (cell) => (cell.ref === 'C8' ? stored : value(cell));
+  const asStored = (cell) => ({ stored: String(cell.value) });
+  const asKept = (cell) => ({ value: cell.value });
+  const cases = [
+    ['stored texts', asStored, 'ok'],
+    ['numbers kept', asKept, 'ok'],
+    ['1.2E1', inC8({ stored: '1.2E1' }, asStored), 'ok'],
+    ...['NaN', 'Infinity', '1e400', 'abc', '0x10', '', ' 4'].map((text) => [text, inC8({ stored: text }, asStored), damaged("C8 katagida noto'g'ri son bor.")]),
+    ...[NaN, Infinity, -Infinity].map((value) => [`kept ${value}`, inC8({ value }, asKept), damaged("C8 katagida noto'g'ri son bor.")]),
+  ];
+  for (const [label, numberOf, expected] of cases) assert.equal(opened(numberOf), expected, label);
+  const note = (stored) => [{ name: 'Soatnoma hisoblangan C8', type: 'r8', stored }];
+  assert.equal(opened(asStored, note('7')), 'ok');
+  for (const stored of ['NaN', 'Infinity', '0x10', '']) {
+    assert.equal(opened(asStored, note(stored)), damaged("tuzatishlar haqidagi yozuv noto'g'ri"), stored);
+  }
+});

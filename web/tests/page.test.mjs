@@ -331,6 +331,24 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
     const said = await openInPage(file);
     if (typeof reason === 'string') assert.equal(said, reason); else assert.match(said, reason);
   }
+  // A value cell that holds no number, or one no report can hold, is refused naming the
+  // cell, as the desktop refuses it; a number in any form a workbook writes is taken.
+  for (const [index, stored] of ['NaN', 'Infinity', '1e400', 'abc', '0x10', '', '1.5E1'].entries()) {
+    const file = path.join(scratch, `son-${index}.xlsx`);
+    const edited = await JSZip.loadAsync(readFileSync(cliWorkbook));
+    const xml = await edited.file('xl/worksheets/sheet1.xml').async('string');
+    assert.match(xml, /<c r="C8"( s="\d+")?><v>[^<]*<\/v><\/c>/);
+    edited.file('xl/worksheets/sheet1.xml', xml.replace(/<c r="C8"( s="\d+")?><v>[^<]*<\/v><\/c>/, `<c r="C8"$1><v>${stored}</v></c>`));
+    writeFileSync(file, await edited.generateAsync({ type: 'uint8array' }));
+    const said = await openInPage(file);
+    if (stored === '1.5E1') {
+      assert.equal(said, '');
+      assert.equal(await cellText('C8'), '15');
+      continue;
+    }
+    assert.equal(said, `"son-${index}.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (C8 katagida noto'g'ri son bor.)`, stored);
+  }
+  assert.equal(await openInPage(corrected), '');
   // The report shown stays as it was.
   assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
   await page.click('#ResetAll');
