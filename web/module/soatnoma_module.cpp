@@ -13,6 +13,7 @@
 #include "form_description.h"
 #include "json_writer.h"
 #include "request_fields.h"
+#include "model/form_text.h"
 #include "model/teacher.h"
 #include "model/weekly_hours.h"
 #include "report/opened_report.h"
@@ -50,6 +51,15 @@ val WeeklyHoursOfDays(const val& days) {
 bool DayNotANumber(const std::string& dayText) { return DayIsNotANumber(dayText); }
 
 std::string DayNotANumberMessage() { return std::string(kDayNotANumber); }
+
+// Why the form's text field ("name", "school" or "subject") refuses text that is not valid
+// Unicode; the page finds such text before it hands it over.
+std::string BrokenTextMessage(const std::string& field) {
+  const FormTextField which = field == "school"    ? FormTextField::School
+                              : field == "subject" ? FormTextField::Subject
+                                                   : FormTextField::Name;
+  return std::string(BrokenTextRefusal(which));
+}
 
 // The table C5:S20 as `soatnoma-cli table` prints it: {ok, csv} or {ok: false, message}.
 std::string TableCsv(const val& request) {
@@ -129,6 +139,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
   emscripten::function("dayIsNotANumber", &DayNotANumber);
   emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
+  emscripten::function("brokenTextMessage", &BrokenTextMessage);
   emscripten::function("tableCsv", &TableCsv);
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("reportFileName", &FileName);

@@ -283,6 +283,35 @@ test('the line above the report says which of name, school and subject are left 
   }
 });
 
+// Half of a character (a lone surrogate) would swallow the character after it on its way
+// to the module ("\ud800bad" gave a file name "𐁢ad ..."): the page refuses it in the
+// field's own words, and a whole character made of two halves is taken.
+test('text that is not valid Unicode is refused before it reaches the module, naming its field', async () => {
+  const setBox = (id, text) => page.$eval(`#${id}`, (box, typed) => { box.value = typed; }, text);
+  const cases = [
+    ['Text3', '\ud800bad', "Familiya va ismda chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text3', 'Ali\udc00', "Familiya va ismda chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text6', '12\udbff', "Maktab nomida chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text4', '\udfff\ud800fizika', "Fan nomida chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text3', 'Ali \ud83d\ude00 Vali', ''],
+  ];
+  for (const [id, text, refusal] of cases) {
+    await setBox('Text3', teacher.name);
+    await setBox('Text6', teacher.school);
+    await setBox('Text4', teacher.subject);
+    await setBox(id, text);
+    await page.$eval('body', (body) => { delete body.dataset.report; });
+    await page.$eval('#message', (message) => { message.textContent = 'avvalgi'; });
+    await page.focus('#Text2');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.querySelector('#message').textContent !== 'avvalgi');
+    assert.equal(await page.$eval('#message', (message) => message.textContent), refusal, JSON.stringify(text));
+    assert.equal(await page.$eval('body', (body) => body.dataset.report ?? ''), refusal ? '' : 'drawn');
+    if (refusal) assert.equal(await page.evaluate(() => document.activeElement.id), id);
+  }
+  assert.ok((await page.$eval('[data-cell="A22"]', (footer) => footer.textContent)).includes('Ali \ud83d\ude00 Vali'));
+});
+
 async function openInPage(file) {
   await page.$eval('body', (body) => { delete body.dataset.opened; });
   await page.$eval('#message', (message) => { message.textContent = ''; });
