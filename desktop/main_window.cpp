@@ -212,6 +212,7 @@ void MainWindow::StartRun(TeacherCategory category) {
   ReportSource source;
   source.sheet = std::move(std::get<ReportSheet>(outcome));
   source.texts = run.texts;
+  source.textsTyped = true;
   source.calendarYear = run.calendarYear;
   ReportWindow* window = ShowReport(std::move(source));
   ScheduleRounding(*window, run, services_.timings.rounding);

@@ -13,6 +13,7 @@ namespace soatnoma::ui {
 struct ReportSource {
   ReportSheet sheet;
   ReportTexts texts;      // what the teacher typed for the run (the name names the file)
+  bool textsTyped = false;  // texts holds all three as typed; a report opened again knows its name only
   int calendarYear = 0;   // the year of the run: the school year calendarYear/calendarYear+1
   QString filePath;       // the workbook the report belongs to; empty for a new run
   bool savedInFile = false;  // the report is exactly what filePath holds

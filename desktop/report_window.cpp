@@ -51,7 +51,7 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
   });
 
   BuildActions();
-  BuildStatusBar();
+  BuildStatusBar(source.textsTyped);
   autosave_ = new ReportAutosave(*this, services_.autosaveFolder, services_.timings.autosave, services_.now,
                                  source.autosaveId);
   connect(autosave_, &ReportAutosave::problemChanged, this, [this](const QString& problem) {

@@ -85,7 +85,8 @@ class ReportWindow : public QMainWindow {
  private:
   void BuildActions();
   void BuildEditActions(QMenu* edit, class QToolBar* tools);
-  void BuildStatusBar();
+  // The status line: the texts left empty (of a run), the corrections and the year total.
+  void BuildStatusBar(bool textsTyped);
   void FitToScreen();
   void ShowCellMenu(CellPlace place, const QPoint& globalPosition);
   void KeepCellInSight(CellPlace place);
@@ -113,6 +114,7 @@ class ReportWindow : public QMainWindow {
   QUndoStack* undo_;
   ReportView* view_;
   QScrollArea* scroll_;
+  QLabel* emptyTexts_ = nullptr;
   QLabel* yearTotal_ = nullptr;
   QLabel* correctionsCount_ = nullptr;
   QAction* resetCell_ = nullptr;

@@ -117,7 +117,11 @@ void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
   tools->addAction(resetCell_);
 }
 
-void ReportWindow::BuildStatusBar() {
+void ReportWindow::BuildStatusBar(bool textsTyped) {
+  emptyTexts_ = new QLabel(textsTyped ? QString::fromStdString(EmptyTextsNote(texts_)) : QString(), this);
+  emptyTexts_->setObjectName(QStringLiteral("emptyTexts"));
+  emptyTexts_->setVisible(!emptyTexts_->text().isEmpty());
+  statusBar()->addPermanentWidget(emptyTexts_);
   yearTotal_ = new QLabel(this);
   yearTotal_->setObjectName(QStringLiteral("yearTotal"));
   correctionsCount_ = new QLabel(this);

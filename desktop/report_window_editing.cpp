@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStringList>
 #include <QUndoStack>
 
 #include "desktop/cell_editor.h"
@@ -96,8 +97,11 @@ void ReportWindow::ShowChanges() {
 }
 
 QString ReportWindow::StatusText() const {
-  const QString corrections = correctionsCount_->text();
-  return corrections.isEmpty() ? yearTotal_->text() : yearTotal_->text() + QLatin1Char(' ') + corrections;
+  QStringList parts = {yearTotal_->text()};
+  for (const QLabel* label : {correctionsCount_, emptyTexts_}) {
+    if (!label->text().isEmpty()) parts << label->text();
+  }
+  return parts.join(QLatin1Char(' '));
 }
 
 void ReportWindow::ShowCellMenu(CellPlace place, const QPoint& globalPosition) {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cmath>
 #include <string_view>
 
 #include "model/utf8_text.h"
+#include "form/stored_number.h"
 #include "form/workbook_text.h"
 
 namespace soatnoma {
@@ -67,15 +67,6 @@ bool LoadWorkbookPart(const XlsxPackage& package, const std::string& entry, pugi
          document.load_buffer(content->data(), content->size(), kParseOptions);
 }
 
-std::optional<double> ReadStoredNumber(std::string_view text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 std::optional<std::vector<std::string>> WorksheetEntries(const XlsxPackage& package) {
   pugi::xml_document workbook;
   pugi::xml_document relationships;
@@ -119,7 +110,7 @@ StoredValue ReadStoredValue(const pugi::xml_node& cell, const std::vector<std::s
   if (type == "b" && (stored == "0" || stored == "1")) return {Kind::Number, {}, stored == "1" ? 1.0 : 0.0, true};
   if (!type.empty() && type != "n") return {Kind::Other, std::string(stored)};
   const auto number = ReadStoredNumber(stored);
-  if (!number) return {Kind::Damaged, "noto'g'ri son bor."};
+  if (!number) return {Kind::Damaged, std::string(cell_problem::kNotANumber)};
   return {Kind::Number, {}, *number};
 }
 
@@ -146,7 +137,8 @@ std::vector<CustomProperty> CustomProperties(const XlsxPackage& package) {
     const std::string_view type = value.name();
     CustomProperty read{property.attribute("name").value(), {}, std::nullopt};
     if (type == "vt:lpwstr") read.text = value.child_value();
-    if (type == "vt:r8" || type == "vt:i4") read.number = ReadStoredNumber(value.child_value());
+    // The value's type without its prefix, as the page's reader names it too.
+    read.number = ReadPropertyNumber(type.substr(type.find(':') + 1), value.child_value());
     properties.push_back(std::move(read));
   }
   return properties;

@@ -47,10 +47,6 @@ struct StoredValue {
 };
 StoredValue ReadStoredValue(const pugi::xml_node& cell, const std::vector<std::string>& sharedTexts);
 
-// A number as a workbook part stores it ("4", "97.5", "1E+20"); nullopt for anything else
-// and for a number that is not finite.
-std::optional<double> ReadStoredNumber(std::string_view text);
-
 // The workbook's custom document properties; none when it has no such part.
 std::vector<CustomProperty> CustomProperties(const XlsxPackage& package);
 

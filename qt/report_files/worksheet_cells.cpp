@@ -23,7 +23,7 @@ struct StoredCell {
 // relative formula is the same in every cell that shares it.
 using SharedFormulas = std::map<std::string, RelativeFormula, std::less<>>;
 
-std::string Problem(const StoredCell& cell, std::string_view what) { return cell.name + " katagida " + std::string(what); }
+std::string Problem(const StoredCell& cell, std::string_view what) { return CellProblem(cell.name, what); }
 
 std::optional<std::string> ReadFormula(const StoredCell& cell, SharedFormulas& shared, CellGrid& cells) {
   const pugi::xml_node formula = cell.node.child("f");
@@ -54,7 +54,7 @@ std::optional<std::string> ReadValue(const StoredCell& cell, const std::vector<s
     case StoredValue::Kind::Other: break;
     case StoredValue::Kind::Damaged: return Problem(cell, value.text);
   }
-  return Problem(cell, "son ham, matn ham bo'lmagan qiymat bor.");
+  return Problem(cell, cell_problem::kNeitherNumberNorText);
 }
 
 bool HasContent(const pugi::xml_node& cell) { return cell.child("f") || cell.child("v") || cell.child("is"); }

@@ -35,6 +35,10 @@ std::optional<WorkbookNotes> NotesOf(const std::vector<CustomProperty>& properti
 
 }  // namespace
 
+std::string CellProblem(std::string_view cellName, std::string_view what) {
+  return std::string(cellName) + " katagida " + std::string(what);
+}
+
 OpenRefusal RefuseOpening(std::string_view fileName, std::string_view why) {
   return OpenRefusal{"\"" + std::string(fileName) + "\" ochilmadi: " + std::string(why)};
 }

@@ -38,6 +38,14 @@ struct CustomProperty {
   std::optional<double> number;  // a number property
 };
 
+// What is wrong with a cell of the saved sheet, said after its name ("C8 katagida ...").
+namespace cell_problem {
+inline constexpr std::string_view kNotANumber = "noto'g'ri son bor.";
+inline constexpr std::string_view kNeitherNumberNorText = "son ham, matn ham bo'lmagan qiymat bor.";
+}  // namespace cell_problem
+// "C8 katagida noto'g'ri son bor."
+std::string CellProblem(std::string_view cellName, std::string_view what);
+
 // "\"fayl.xlsx\" ochilmadi: <why>"
 OpenRefusal RefuseOpening(std::string_view fileName, std::string_view why);
 // A workbook damaged, or changed by another program: detail says where.

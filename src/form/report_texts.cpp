@@ -1,6 +1,9 @@
 #include "form/report_texts.h"
 
+#include <array>
 #include <charconv>
+
+#include "model/form_text.h"
 
 namespace soatnoma {
 
@@ -20,6 +23,20 @@ std::string FooterText(const ReportTexts& texts) {
   std::string footer(kFooterTeacher);
   footer.append(texts.name).append(kFooterDeputy);
   return footer;
+}
+
+std::string EmptyTextsNote(const ReportTexts& texts) {
+  const std::array<std::pair<const std::string*, std::string_view>, 3> fields = {{
+      {&texts.name, "familiya va ism"},
+      {&texts.school, "maktab"},
+      {&texts.subject, "fan"},
+  }};
+  std::string note;
+  for (const auto& [text, what] : fields) {
+    if (!IsBlankFormText(*text)) continue;
+    note.append(note.empty() ? "Kiritilmagan: " : ", ").append(what);
+  }
+  return note.empty() ? note : note + ".";
 }
 
 std::optional<std::string> TeacherNameOfFooter(std::string_view footer) {

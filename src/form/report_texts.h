@@ -35,6 +35,11 @@ std::string TitleSentence(const ReportTexts& texts, int calendarYear);
 // The signature line: the teacher's line with the name, then the deputy director's.
 std::string FooterText(const ReportTexts& texts);
 
+// What the report's status line says of the texts the teacher left empty (or blanks only),
+// name, school and subject in that order: "Kiritilmagan: familiya va ism, fan."; empty when
+// all three are filled in. The report is made all the same, as the form always made it.
+std::string EmptyTextsNote(const ReportTexts& texts);
+
 // Read back from a saved form: the teacher's name in a signature line, and the year of the
 // run in a title (2025 for "... 2025/2026 o'quv yili ..."); nullopt when the text is not
 // one of them.

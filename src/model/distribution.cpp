@@ -158,15 +158,16 @@ class TableWriter {
   WorkingValues& working_;
 };
 
-// Every number the fill wrote must be finite, and small enough that no total of up to a
-// few hundred of them can overflow.
-bool AllNumbersSound(const CellGrid& sheet) {
-  constexpr double kLargestSound = 1e300;
+// Every number of the table, the totals too, is one the report shows. The rounding pass
+// moves a number by less than an hour for each cell of its carry chain and the fixed
+// correction by a few hours more: a thousand hours of room keep the finished report
+// within the limit as well.
+bool AllNumbersShown(const CellGrid& sheet) {
+  constexpr double kLargestBeforeRounding = kLargestReportHours - 1000;
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= kLastColumn; ++column) {
-      if (sheet.KindAt(row, column) != CellKind::Number) continue;
-      const double value = sheet.ReadNumber(row, column);
-      if (!std::isfinite(value) || std::fabs(value) > kLargestSound) return false;
+      const std::optional<double> value = sheet.ReadValue(row, column);
+      if (value && !(std::fabs(*value) <= kLargestBeforeRounding)) return false;
     }
   }
   return true;
@@ -201,14 +202,14 @@ std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGr
   if (auto refusal = CheckRate(input.rate)) return refusal;
   const double weeklyHours = ReadTypedNumber(input.weeklyHours).value;
   const double rate = ReadTypedNumber(input.rate).value;
-  const Refusal badHours{messages::kBadWeeklyHours, false};
-  if (!std::isfinite(weeklyHours)) return badHours;
+  if (!(weeklyHours <= kHoursInAWeek)) return Refusal{messages::kBadWeeklyHours, false};
   if (input.category == TeacherCategory::Upper) {
     FillUpperTable(weeklyHours, rate, input.classLeader, sheet, working);
   } else {
     FillPrimaryTable(weeklyHours, rate, input.classLeader, sheet, working);
   }
-  if (!AllNumbersSound(sheet)) return badHours;
+  // Hours a week holds make a report too large only over a rate too small.
+  if (!AllNumbersShown(sheet)) return Refusal{messages::kBadRate, false};
   return std::nullopt;
 }
 

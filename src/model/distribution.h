@@ -17,6 +17,12 @@ inline constexpr std::string_view kBadRate = "Dars stavkasi noto'g'ri kiritildi!
 inline constexpr std::string_view kBadWeeklyHours = "Ajratilgan dars soati noto'g'ri kiritildi!";
 }  // namespace messages
 
+// The most lesson hours a week can hold: seven days of 24 hours.
+inline constexpr double kHoursInAWeek = 168;
+// The largest number of hours the report shows: 15 digits, every digit a workbook keeps of
+// a number, and as many as the report's cells show exactly.
+inline constexpr double kLargestReportHours = 999'999'999'999'999;
+
 // Why a run does not go on. The form shows the message (information icon), puts the focus
 // on the weekly-hours box and, when asked, empties it.
 struct Refusal {
@@ -43,8 +49,10 @@ std::optional<Refusal> CheckRate(std::string_view rateText);
 void FillUpperTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working);
 void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working);
 
-// The checks in their order (weekly hours, rate, finiteness), then the fill of the
-// category. On a refusal the sheet must be thrown away: nothing of it is a report.
+// The checks in their order (weekly hours, rate, weekly hours no week can hold), then the
+// fill of the category; a report with a number larger than the report shows is refused
+// for its rate, the one box that can make it so. On a refusal the sheet must be thrown
+// away: nothing of it is a report.
 std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working);
 
 }  // namespace soatnoma

@@ -9,18 +9,21 @@
 namespace soatnoma {
 namespace {
 
-enum Problem { kNotUtf8, kControlCharacter, kNotACharacter, kTooLong, kProblemCount };
+enum Problem { kNotUtf8, kControlCharacter, kNotACharacter, kTooLong, kBrokenUnicode, kProblemCount };
 
 // The refusal of each problem, by field.
 constexpr std::array<std::array<std::string_view, kProblemCount>, 3> kRefusals = {{
     {"Familiya va ism UTF-8 kodlashda emas.", "Familiya va ismda boshqaruv belgisi bor.",
      "Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
-     "Familiya va ism juda uzun: 200 belgidan oshmasin."},
+     "Familiya va ism juda uzun: 200 belgidan oshmasin.",
+     "Familiya va ismda chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."},
     {"Maktab UTF-8 kodlashda emas.", "Maktab nomida boshqaruv belgisi bor.",
      "Maktab nomida yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
-     "Maktab nomi juda uzun: 200 belgidan oshmasin."},
+     "Maktab nomi juda uzun: 200 belgidan oshmasin.",
+     "Maktab nomida chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."},
     {"Fan UTF-8 kodlashda emas.", "Fan nomida boshqaruv belgisi bor.",
-     "Fan nomida yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).", "Fan nomi juda uzun: 200 belgidan oshmasin."},
+     "Fan nomida yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).", "Fan nomi juda uzun: 200 belgidan oshmasin.",
+     "Fan nomida chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."},
 }};
 
 // C0 controls other than tab and the line ends (a quoted roster field may break its line),
@@ -40,6 +43,22 @@ std::optional<std::string_view> CheckFormText(FormTextField field, std::string_v
   if (std::any_of(characters->begin(), characters->end(), IsNotACharacter)) return refusals[kNotACharacter];
   if (characters->size() > kMaxFormTextLength) return refusals[kTooLong];
   return std::nullopt;
+}
+
+std::string_view BrokenTextRefusal(FormTextField field) {
+  return kRefusals[static_cast<std::size_t>(field)][kBrokenUnicode];
+}
+
+bool IsBlankCharacter(char32_t character) {
+  if (character == ' ' || (character >= 0x09 && character <= 0x0D)) return true;
+  if (character >= 0x2000 && character <= 0x200A) return true;
+  constexpr std::u32string_view kOtherBlanks = U"\u0085\u00A0\u1680\u2028\u2029\u202F\u205F\u3000";
+  return kOtherBlanks.find(character) != std::u32string_view::npos;
+}
+
+bool IsBlankFormText(std::string_view text) {
+  const std::optional<std::u32string> characters = DecodeUtf8(text);
+  return characters && std::all_of(characters->begin(), characters->end(), IsBlankCharacter);
 }
 
 }  // namespace soatnoma

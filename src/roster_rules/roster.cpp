@@ -10,7 +10,6 @@
 #include "model/name_text.h"
 #include "model/rounding_pass.h"
 #include "model/utf8_text.h"
-#include "model/typed_number.h"
 #include "model/weekly_hours.h"
 #include "model/workload_table.h"
 
@@ -19,11 +18,6 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kDayColumns = {"du", "se", "ch", "pa", "ju", "sh"};
 constexpr std::array<std::string_view, 4> kRequiredColumns = {"ism", "maktab", "fan", "toifa"};
-constexpr std::array<std::pair<std::string_view, FormTextField>, 3> kTextColumns = {{
-    {"ism", FormTextField::Name},
-    {"maktab", FormTextField::School},
-    {"fan", FormTextField::Subject},
-}};
 
 std::string Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r\n");
@@ -87,81 +81,113 @@ bool IsBlank(const CsvRecord& record) {
                      [](const std::string& field) { return Trimmed(field).empty(); });
 }
 
-RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
-  RosterRow row;
-  row.line = record.line;
-  const auto problem = [&row](std::string reason) {
-    row.problem = RosterProblem{row.line, std::move(reason)};
-    return row;
-  };
-  for (const std::string& field : record.fields) {
-    if (!IsWellFormedUtf8(field)) return problem("matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)");
-  }
-  row.name = columns.Field(record, "ism");
-  row.school = columns.Field(record, "maktab");
-  row.subject = columns.Field(record, "fan");
-  for (std::string_view required : kRequiredColumns) {
-    if (!columns.Has(required)) return problem(QuotedInMessage(required) + " ustuni yo'q");
-  }
-  if (!columns.Has("soat") && !columns.Has("du")) return problem("\"soat\" ustuni yo'q");
-  // The texts go into the report as they are: each as the form itself would take it.
-  for (const auto& [column, field] : kTextColumns) {
-    if (const auto why = CheckFormText(field, columns.Field(record, column))) return problem(std::string(*why));
-  }
+// Each step of reading a row: nothing when the row goes on, or why it is refused.
+using Refused = std::optional<std::string>;
 
-  RosterTeacher teacher;
-  teacher.line = record.line;
-  teacher.name = columns.Field(record, "ism");
-  teacher.school = columns.Field(record, "maktab");
-  teacher.subject = columns.Field(record, "fan");
+// Bytes a workbook cannot hold: a list saved in a code page that was not recognised.
+Refused CheckEncoding(const CsvRecord& record) {
+  for (const std::string& field : record.fields) {
+    if (!IsWellFormedUtf8(field)) return "matn UTF-8 kodlashda emas (ro'yxatni UTF-8 da saqlang)";
+  }
+  return std::nullopt;
+}
+
+Refused CheckColumns(const ColumnIndex& columns) {
+  for (std::string_view required : kRequiredColumns) {
+    if (!columns.Has(required)) return QuotedInMessage(required) + " ustuni yo'q";
+  }
+  if (!columns.Has("soat") && !columns.Has("du")) return "\"soat\" ustuni yo'q";
+  return std::nullopt;
+}
+
+// The texts go into the report as they are: each as the form itself would take it. A row
+// must name its teacher: the report is the teacher's, and the sheet is named after them.
+Refused CheckTexts(const RosterRow& row) {
+  for (const auto& [field, text] : {std::pair{FormTextField::Name, &row.name}, std::pair{FormTextField::School, &row.school},
+                                    std::pair{FormTextField::Subject, &row.subject}}) {
+    if (const auto why = CheckFormText(field, *text)) return std::string(*why);
+  }
+  if (IsBlankFormText(row.name)) return "ism kiritilmagan: o'qituvchining familiyasi va ismini yozing";
+  return std::nullopt;
+}
+
+Refused ReadChoices(const ColumnIndex& columns, const CsvRecord& record, RosterTeacher& teacher) {
   const std::string_view categoryText = columns.Field(record, "toifa");
   const auto category = ReadCategory(categoryText);
-  if (!category) {
-    return problem("toifa " + QuotedInMessage(categoryText) + " noma'lum: yuqori yoki boshlangich bo'lishi kerak");
-  }
+  if (!category) return "toifa " + QuotedInMessage(categoryText) + " noma'lum: yuqori yoki boshlangich bo'lishi kerak";
   teacher.category = *category;
   const std::string_view leaderText = columns.Field(record, "rahbar");
   const auto leader = ReadLeadership(leaderText);
-  if (!leader) return problem("rahbar " + QuotedInMessage(leaderText) + " noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak");
+  if (!leader) return "rahbar " + QuotedInMessage(leaderText) + " noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak";
   teacher.classLeader = *leader;
+  return std::nullopt;
+}
 
+// The weekly hours of an empty "soat" from the day columns, as the form adds up its day
+// boxes; the first day that is not a number is the reason when they cannot be added.
+Refused AddUpDays(const ColumnIndex& columns, const CsvRecord& record, RosterTeacher& teacher) {
+  std::array<std::string_view, kDayColumns.size()> days{};
+  for (std::size_t i = 0; i < kDayColumns.size(); ++i) days[i] = columns.Field(record, kDayColumns[i]);
+  if (std::all_of(days.begin(), days.end(), [](std::string_view day) { return day.empty(); })) return std::nullopt;
+  for (std::size_t i = 0; i < kDayColumns.size(); ++i) {
+    if (DayIsNotANumber(days[i])) {
+      return std::string(kDayColumns[i]) + " " + QuotedInMessage(days[i]) + ": " + std::string(messages::kBadWeeklyHours);
+    }
+  }
+  teacher.weeklyHours = WeeklyHoursFromDays(days).value_or("");
+  return std::nullopt;
+}
+
+Refused ReadNumbers(const ColumnIndex& columns, const CsvRecord& record, RosterTeacher& teacher) {
   teacher.weeklyHours = columns.Field(record, "soat");
   if (teacher.weeklyHours.empty()) {
-    std::array<std::string_view, kDayColumns.size()> days{};
-    bool anyDay = false;
-    for (std::size_t i = 0; i < kDayColumns.size(); ++i) {
-      days[i] = columns.Field(record, kDayColumns[i]);
-      anyDay = anyDay || !days[i].empty();
-    }
-    if (anyDay) {
-      const auto sum = WeeklyHoursFromDays(days);
-      if (!sum) {
-        for (std::size_t i = 0; i < kDayColumns.size(); ++i) {
-          if (ReadTypedNumber(days[i]).kind != TypedNumberKind::NotANumber) continue;
-          return problem(std::string(kDayColumns[i]) + " " + QuotedInMessage(days[i]) + ": " +
-                         std::string(messages::kBadWeeklyHours));
-        }
-      }
-      teacher.weeklyHours = *sum;
-    }
+    if (auto why = AddUpDays(columns, record, teacher)) return why;
   }
   teacher.rate = columns.Field(record, "stavka");
   if (teacher.rate.empty()) teacher.rate = DefaultRate(teacher.category);
+  return std::nullopt;
+}
 
-  // The checks and the table of a run: the row is ready only when the report can be made,
-  // and its yearly total is the finished report's.
+// The checks and the table of a run: the row is ready only when the report can be made,
+// and its yearly total is the finished report's.
+Refused MakeReport(RosterTeacher& teacher) {
   WorkloadTable table;
   WorkingValues working;
   if (const auto refusal = DistributeWorkload(
           {teacher.category, teacher.weeklyHours, teacher.rate, teacher.classLeader}, table, working)) {
     const bool aboutRate = refusal->message == messages::kBadRate;
-    const std::string field =
-        aboutRate ? "stavka " + QuotedInMessage(teacher.rate) : "soat " + QuotedInMessage(teacher.weeklyHours);
-    return problem(field + ": " + std::string(refusal->message));
+    const std::string field = aboutRate ? "stavka " + QuotedInMessage(teacher.rate) : "soat " + QuotedInMessage(teacher.weeklyHours);
+    return field + ": " + std::string(refusal->message);
   }
   RoundingPass(teacher.category, table, teacher.weeklyHours, teacher.classLeader, working);
   teacher.annualTotal = table.ReadNumber(kFirstWorkRow, col::S);
-  row.teacher = std::move(teacher);
+  return std::nullopt;
+}
+
+RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
+  RosterRow row;
+  row.line = record.line;
+  Refused why = CheckEncoding(record);
+  if (!why) {
+    row.name = columns.Field(record, "ism");
+    row.school = columns.Field(record, "maktab");
+    row.subject = columns.Field(record, "fan");
+    why = CheckColumns(columns);
+  }
+  if (!why) why = CheckTexts(row);
+  RosterTeacher teacher;
+  teacher.line = row.line;
+  teacher.name = row.name;
+  teacher.school = row.school;
+  teacher.subject = row.subject;
+  if (!why) why = ReadChoices(columns, record, teacher);
+  if (!why) why = ReadNumbers(columns, record, teacher);
+  if (!why) why = MakeReport(teacher);
+  if (why) {
+    row.problem = RosterProblem{row.line, std::move(*why)};
+  } else {
+    row.teacher = std::move(teacher);
+  }
   return row;
 }
 

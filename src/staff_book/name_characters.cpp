@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "staff_book/unicode_tables.h"
+#include "model/form_text.h"
 
 namespace soatnoma::batch {
 
@@ -26,6 +27,8 @@ bool JoinsPrevious(char32_t character) {
 }
 
 bool IsRegionalIndicator(char32_t character) { return character >= 0x1F1E6 && character <= 0x1F1FF; }
+
+bool IsBlank(char32_t character) { return IsBlankCharacter(character); }
 
 bool IsForbiddenInSheetName(char32_t character) {
   constexpr std::u32string_view kForbidden = U"[]:*?/\\\u2028\u2029\uFFFE\uFFFF";

@@ -54,6 +54,13 @@ TEST(TableCommand, RefusedInputPrintsOnlyTheMessage) {
       {{"--category", "upper", "--weekly", "24abc"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
       {{"--category", "upper", "--weekly", "   "}, "Ajratilgan dars soati kiritilmadi!\n"},
       {{"--category", "upper", "--weekly", "24", "--rate", "20x"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
+      // A rate so small that the report could not show its hours is the rate's fault.
+      {{"--category", "upper", "--weekly", "24", "--rate", "1e-300"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
+      {{"--category", "upper", "--weekly", "24", "--rate", "4.9e-324"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
+      {{"--category", "primary", "--weekly", "24", "--rate", "1e-100"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
+      // More hours than a week holds.
+      {{"--category", "upper", "--weekly", "168,5"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
+      {{"--category", "primary", "--weekly", "1e29", "--rate", "1"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
   };
   for (auto& c : cases) {
     c.args.insert(c.args.begin(), "table");

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -68,6 +69,32 @@ class ReportWindowTest : public FormTestCase {
     person_.savePath = folder_.filePath(offered);
     QVERIFY(report.SaveAsWorkbook());
     QCOMPARE(Head(person_.savePath, 2), QByteArray("PK"));
+  }
+
+  // The form makes the report as typed, texts left empty too; its status line says which.
+  void statusLineNamesTheTextsLeftEmpty() {
+    struct Case {
+      const char* name;
+      const char* school;
+      const char* subject;
+      QString note;
+    };
+    const Case cases[] = {
+        {"Karimova Dilnoza", "12", "fizika", QString()},
+        {"", "12", "fizika", QStringLiteral("Kiritilmagan: familiya va ism.")},
+        {"   ", "", "fizika", QStringLiteral("Kiritilmagan: familiya va ism, maktab.")},
+        {"Karimova Dilnoza", " ", "", QStringLiteral("Kiritilmagan: maktab, fan.")},
+    };
+    for (const Case& c : cases) {
+      Type(*form_, "Text6", QString::fromUtf8(c.school));
+      Type(*form_, "Text4", QString::fromUtf8(c.subject));
+      ReportWindow& report = RunTeacher(QString::fromUtf8(c.name));
+      const auto& label = Control<QLabel>(report, "emptyTexts");
+      QCOMPARE(label.text(), c.note);
+      QCOMPARE(label.isVisibleTo(&report), !c.note.isEmpty());
+      QCOMPARE(report.StatusText().contains(QStringLiteral("Kiritilmagan")), !c.note.isEmpty());
+      if (!c.note.isEmpty()) QVERIFY(report.StatusText().endsWith(c.note));
+    }
   }
 
   void savesTheWorkbookUnderTheOfferedName() {

@@ -33,14 +33,15 @@ namespace soatnoma::ui::testing {
 namespace {
 
 // As a school office saves it: BOM, ";" between fields, CRLF, a quoted name holding ";",
-// the Uzbek ʻ, and two rows that must be refused (line 4 and line 5).
+// the Uzbek ʻ, and three rows that must be refused (lines 4, 5 and 7: the last names nobody).
 constexpr char kStaffList[] =
     "\xEF\xBB\xBFIsm;Maktab;Fan;Toifa;Soat;Stavka;Rahbar\r\n"
     "\"Karimova; Dilnoza\";12;Ona tili;yuqori;24;;ha\r\n"
     "Oʻtkir Toshmatov;12;fizika;boshlangich;22.5;;0\r\n"
     "Noma'lum;7;kimyo;o'rta;20;;\r\n"
     "Stavka Nol;3;musiqa;boshlangich;18;0;\r\n"
-    "Aliyev Vali;5;algebra;yuqori;27.5;22;1\r\n";
+    "Aliyev Vali;5;algebra;yuqori;27.5;22;1\r\n"
+    " \t ;7;tarix;yuqori;20;;\r\n";
 
 constexpr char kNoReadyRow[] = "ism,maktab,fan,toifa,soat\nNoma'lum,7,kimyo,o'rta,20\n";
 
@@ -115,13 +116,13 @@ class RosterDialogTest : public FormTestCase {
     QVERIFY(dialog->windowTitle().startsWith(QStringLiteral("xodimlar.csv")));
 
     const auto& rows = Control<QTableWidget>(*dialog, "rosterRows");
-    QCOMPARE(rows.rowCount(), 5);
+    QCOMPARE(rows.rowCount(), 6);
     const std::vector<batch::RosterTeacher> ready = batch::ReadRoster(kStaffList).Teachers();
-    const QStringList lines = {"2", "3", "4", "5", "6"};
-    const QStringList schools = {"12", "12", "7", "3", "5"};
-    const QStringList subjects = {"Ona tili", "fizika", "kimyo", "musiqa", "algebra"};
-    const QStringList weeklyHours = {"24", "22.5", "", "", "27.5"};
-    const std::vector<int> readyIndex = {0, 1, -1, -1, 2};
+    const QStringList lines = {"2", "3", "4", "5", "6", "7"};
+    const QStringList schools = {"12", "12", "7", "3", "5", "7"};
+    const QStringList subjects = {"Ona tili", "fizika", "kimyo", "musiqa", "algebra", "tarix"};
+    const QStringList weeklyHours = {"24", "22.5", "", "", "27.5", ""};
+    const std::vector<int> readyIndex = {0, 1, -1, -1, 2, -1};
     for (int row = 0; row < rows.rowCount(); ++row) {
       QCOMPARE(Cell(rows, row, kLine), lines[row]);
       QCOMPARE(Cell(rows, row, kSchool), schools[row]);  // also of a refused row
@@ -139,8 +140,9 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(Cell(rows, 2, kName), QStringLiteral("Noma'lum"));  // a refused row still says whose it is
     QVERIFY(Cell(rows, 2, kStatus).contains(QStringLiteral("toifa \"o'rta\" noma'lum")));
     QVERIFY(Cell(rows, 3, kStatus).contains(QStringLiteral("stavka \"0\"")));
+    QCOMPARE(Cell(rows, 5, kStatus), QStringLiteral("ism kiritilmagan: o'qituvchining familiyasi va ismini yozing"));
     QCOMPARE(Control<QLabel>(*dialog, "rosterSummary").text(),
-             QStringLiteral("Tayyor: 3 ta o'qituvchi. Rad etilgan: 2 ta qator."));
+             QStringLiteral("Tayyor: 3 ta o'qituvchi. Rad etilgan: 3 ta qator."));
     QVERIFY(Control<QPushButton>(*dialog, "saveStaffWorkbook").isEnabled());
   }
 

@@ -57,6 +57,8 @@ class RunTest : public FormTestCase {
     QTest::newRow("not a number") << "24abc" << "20" << Utf8(messages::kBadWeeklyHours) << "24abc";
     QTest::newRow("rate not a number") << "24" << "20x" << Utf8(messages::kBadRate) << "24";
     QTest::newRow("rate 0") << "20" << "0" << Utf8(messages::kBadRate) << "20";
+    QTest::newRow("rate too small to show") << "24" << "1e-100" << Utf8(messages::kBadRate) << "24";
+    QTest::newRow("more than a week") << "169" << "20" << Utf8(messages::kBadWeeklyHours) << "169";
     // clang-format on
   }
   void refusedInputOnlyTellsWhy() {

@@ -2,11 +2,16 @@
 // and whole numbers shown before the rounding pass.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "model/table_csv.h"
 #include "model/workload_table.h"
+#include "model/number_text.h"
 #include "form/cell_display.h"
 #include "form_test_support.h"
 
@@ -31,6 +36,8 @@ TEST(ReportBuilder, RefusesAsTheRunDoesAndMakesNoReport) {
       {"", "20", messages::kNoWeeklyHours},
       {"9.5", "20", messages::kTooFewHours},
       {"20", "0", messages::kBadRate},
+      {"24", "1e-100", messages::kBadRate},
+      {"169", "20", messages::kBadWeeklyHours},
   };
   for (const auto& input : refused) {
     const ReportOutcome outcome = BuildReport(Teacher(TeacherCategory::Upper, input.weekly, input.rate, false));
@@ -78,8 +85,66 @@ TEST(CellDisplay, WholeNumberFormatRoundsLikeASpreadsheet) {
   EXPECT_EQ(FormatCellNumber(-2.5, "0"), "-3");
   EXPECT_EQ(FormatCellNumber(12.4999, "0"), "12");
   EXPECT_EQ(FormatCellNumber(-0.3, "0"), "-0");
+  EXPECT_EQ(FormatCellNumber(-0.0, "0"), "0");
   EXPECT_EQ(FormatCellNumber(1548, "0"), "1548");
   EXPECT_EQ(FormatCellNumber(101.05, "General"), "101.05");
+}
+
+// Every digit shown is the number's: all of them up to 15 digits; beyond, the 15 a
+// workbook keeps, then zeros to the number's full length. Never a number cut short.
+TEST(CellDisplay, LargeNumbersKeepTheirLengthAndShowOnlyTrueDigits) {
+  const auto zeros = [](std::size_t count) { return std::string(count, '0'); };
+  const std::vector<std::pair<double, std::string>> cases = {
+      {999'999'999'999'999, "999999999999999"},
+      {-999'999'999'999'999, "-999999999999999"},
+      {123'456'789'012'345.4, "123456789012345"},
+      {1e15, "1" + zeros(15)},
+      {999'999'999'999'999.5, "1" + zeros(15)},
+      {9'007'199'254'740'993.0, "900719925474099" + zeros(1)},
+      {1.2345678901234567e20, "123456789012346" + zeros(6)},
+      {1e23, "1" + zeros(23)},  // the double is 99999999999999991611392
+      {1e31, "1" + zeros(31)},
+      {3.72e103, "372" + zeros(101)},
+      {-2.5e200, "-25" + zeros(199)},
+      {1.7976931348623157e308, "179769313486232" + zeros(294)},
+  };
+  for (const auto& [value, shown] : cases) EXPECT_EQ(FormatCellNumber(value, "0"), shown) << value;
+}
+
+// The smallest rate the form takes gives a report whose every number, before and after the
+// rounding pass, shows within 15 digits: the limit leaves the rounding its room.
+TEST(ReportBuilder, TheSmallestRateTakenStillGivesAReportThatShowsWhole) {
+  for (const auto category : {TeacherCategory::Upper, TeacherCategory::Primary}) {
+    for (const char* weekly : {"10", "24", "22.5", "168"}) {
+      for (const bool leader : {false, true}) {
+        const auto made = [&](double rate) {
+          return std::holds_alternative<ReportSheet>(BuildReport(Teacher(category, weekly, NumberToText(rate), leader)));
+        };
+        double refused = 1e-300;
+        double taken = 1;
+        ASSERT_FALSE(made(refused));
+        ASSERT_TRUE(made(taken));
+        for (int step = 0; step < 200 && taken / refused > 1 + 1e-12; ++step) {
+          const double middle = std::sqrt(refused * taken);
+          (made(middle) ? taken : refused) = middle;
+        }
+        const std::string rate = NumberToText(taken);
+        for (const bool round : {false, true}) {
+          const ReportRequest request = Teacher(category, weekly, rate, leader);
+          const ReportSheet sheet = Built(round ? BuildReport(request) : BuildReportBeforeRounding(request));
+          double largest = 0;
+          for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+            for (int column = col::C; column <= col::S; ++column) {
+              const std::string shown = DisplayedText(sheet, row, column);
+              EXPECT_LE(shown.size() - (shown.starts_with('-') ? 1 : 0), 15u) << weekly << " / " << rate << ": " << shown;
+              largest = std::max(largest, std::fabs(sheet.Cells().ReadNumber(row, column)));
+            }
+          }
+          EXPECT_GT(largest, 1e14) << weekly << " / " << rate << ": the limit is reached";
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "model/workload_table.h"
 #include "form/report_frame.h"
@@ -43,6 +46,21 @@ TEST(ReportTexts, TitleAndFooterKeepEveryPieceAndTheTypedTexts) {
   EXPECT_NE(TitleSentence(trailing, 2025).find("Ism  ning 2025/2026"), std::string::npos);
   EXPECT_EQ(FooterText(trailing), "Fan o'qituvchisi:________________ Ism  " + std::string(31, ' ') +
                                       "O'quv ishlari bo'yicha direktor o'rinbosari:  _____________________ ____________");
+}
+
+// ReportTexts is {school, subject, name}; the note names name, school and subject in that order.
+TEST(ReportTexts, TheStatusLineNamesTheTextsLeftEmpty) {
+  const std::vector<std::pair<ReportTexts, std::string>> cases = {
+      {{"5", "fizika", "Familiya Ism"}, ""},
+      {{"5", "fizika", ""}, "Kiritilmagan: familiya va ism."},
+      {{"5", "fizika", " \t\xC2\xA0"}, "Kiritilmagan: familiya va ism."},
+      {{"", "fizika", "Ism"}, "Kiritilmagan: maktab."},
+      {{"5", "\r\n", "Ism"}, "Kiritilmagan: fan."},
+      {{"  ", "", "Ism"}, "Kiritilmagan: maktab, fan."},
+      {{"", "", ""}, "Kiritilmagan: familiya va ism, maktab, fan."},
+      {{"0", "-", "."}, ""},
+  };
+  for (const auto& [texts, note] : cases) EXPECT_EQ(EmptyTextsNote(texts), note) << texts.name << '|' << texts.school;
 }
 
 TEST(ReportFrame, WritesTheFormTextsIntoTheirBlocks) {

@@ -19,7 +19,7 @@ std::optional<Refusal> Refused(TeacherCategory category, const char* weekly, con
   return DistributeWorkload({category, weekly, rate, false}, table, working);
 }
 
-TEST(Refusals, WeeklyHoursThenRateThenFiniteness) {
+TEST(Refusals, WeeklyHoursThenRateThenWhatAWeekAndTheReportHold) {
   const Refusal none{messages::kNoWeeklyHours, false};
   const Refusal few{messages::kTooFewHours, true};
   const Refusal rate{messages::kBadRate, false};
@@ -35,7 +35,14 @@ TEST(Refusals, WeeklyHoursThenRateThenFiniteness) {
       {"9,5", "20", few},       {"-30", "20", few},        {"9.5", "0", few},      {"10", "", rate},
       {"10", "0", rate},        {"10", "abc", rate},       {"10", "20x", rate},    {"10", "-18", rate},
       {"10", "1e-400", rate},   {"10", "1e400", rate},     {"1e400", "20", hours}, {"1e400", "0", rate},
-      {"20", "1e-300", hours},  {"1e306", "20", hours},    {"10", "20", std::nullopt},
+      {"1e306", "20", hours},   {"10", "20", std::nullopt},
+      // A report whose hours the report cannot show is refused for its rate, the box that
+      // makes it so; more hours than a week holds for the weekly hours.
+      {"20", "1e-300", rate},   {"24", "4.9e-324", rate},  {"24", "1e-100", rate}, {"24", "1e-11", rate},
+      {"10", "1e-11", rate},    {"168", "1e-10", rate},    {"24", "1e-10", std::nullopt},
+      {"168", "1e-9", std::nullopt}, {"168", "0.5", std::nullopt},
+      {"168", "20", std::nullopt}, {"168,0", "20", std::nullopt}, {"168.01", "20", hours}, {"169", "0", rate},
+      {"169", "20", hours},     {"1e29", "1", hours},      {"&HA9", "20", hours},
       {" 24", "20", std::nullopt}, {"2 4", "20", std::nullopt}, {"&H1E", "20", std::nullopt},
       {"+25", "20", std::nullopt}, {"12,5", "20,5", std::nullopt}, {"24.0", " 20 ", std::nullopt},
   };

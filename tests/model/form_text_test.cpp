@@ -70,5 +70,21 @@ TEST(FormText, WhatAWorkbookCannotHoldOrTooLongIsRefused) {
   }
 }
 
+TEST(FormText, BlankWhenNothingButSpacesOfAnyWidth) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"", true},
+      {" \t\r\n\v\f", true},
+      {"\xC2\x85\xC2\xA0\xE1\x9A\x80", true},                        // next line, no-break, ogham
+      {"\xE2\x80\x80\xE2\x80\x8A\xE2\x80\xAF\xE2\x81\x9F\xE3\x80\x80", true},  // en quad .. ideographic
+      {"\xE2\x80\xA8\xE2\x80\xA9", true},                            // line and paragraph separators
+      {" a ", false},
+      {"\xE2\x80\x8B", false},  // zero-width space
+      {"'", false},
+      {"\xA0", false},  // not UTF-8: no text at all, refused by CheckFormText
+      {std::string(" \0 ", 3), false},
+  };
+  for (const auto& [text, blank] : cases) EXPECT_EQ(IsBlankFormText(text), blank) << ::testing::PrintToString(text);
+}
+
 }  // namespace
 }  // namespace soatnoma

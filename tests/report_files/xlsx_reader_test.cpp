@@ -11,6 +11,7 @@
 #include "form/a1_formula.h"
 #include "report_files/xlsx_finish.h"
 #include "form/report_corrections.h"
+#include "form/stored_number.h"
 #include "report_files/xlsx_reader.h"
 #include "report_files/xlsx_writer.h"
 #include "report_test_support.h"
@@ -175,6 +176,9 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       {"beyond the form", kSheetEntry, "</row>", R"(<c r="T5"><v>1</v></c></row>)", "T5 katagi"},
       {"no title", kSheetEntry, R"(<c r="A2"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="A2"$1/>)", "A2"},
       {"bad number", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1e999</v></c>)", "C8 katagida noto'g'ri son"},
+      {"note not a number", "docProps/custom.xml", "</Properties>",
+       R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="9" name="Soatnoma hisoblangan C8"><vt:r8>NaN</vt:r8></property></Properties>)",
+       "tuzatishlar"},
       {"note on a sum", "docProps/custom.xml", "</Properties>",
        R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="9" name="Soatnoma hisoblangan F8"><vt:r8>4</vt:r8></property></Properties>)",
        "tuzatishlar"},
@@ -221,6 +225,59 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
         << std::get<OpenRefusal>(outcome).message;
   }
   EXPECT_EQ(testing::ReadFile(folder.File("half.xlsx")), bytes.substr(0, bytes.size() / 2));
+}
+
+// The one rule for a stored number, in a cell or a property: the desktop's reader and the
+// page's module both take numbers by it.
+TEST(StoredNumber, DigitsWithSignPointAndExponentAndFinite) {
+  const std::vector<std::pair<std::string_view, std::optional<double>>> cases = {
+      {"4", 4},         {"-97.5", -97.5}, {"1E+20", 1e20},  {"1e-7", 1e-7},     {".5", 0.5},
+      {"5.", 5},        {"-0", -0.0},     {"0.1", 0.1},     {"2.5e1", 25},      {"1e308", 1e308},
+      {"NaN", {}},      {"nan", {}},      {"-nan", {}},     {"Infinity", {}},   {"INF", {}},
+      {"1e400", {}},    {"-1e400", {}},   {"abc", {}},      {"0x10", {}},       {"", {}},
+      {" 4", {}},       {"4 ", {}},       {"+5", {}},       {"--5", {}},        {"1e", {}},
+      {"e5", {}},       {".", {}},        {"-", {}},        {"1,5", {}},        {"12abc", {}},
+      {"1e+", {}},      {"\xD9\xA1", {}},  // an Arabic-Indic digit one
+  };
+  for (const auto& [text, number] : cases) EXPECT_EQ(ReadStoredNumber(text), number) << text;
+  EXPECT_EQ(ReadPropertyNumber("r8", "4.5"), 4.5);
+  EXPECT_EQ(ReadPropertyNumber("i4", "-3"), -3);
+  EXPECT_EQ(ReadPropertyNumber("r8", "NaN"), std::nullopt);
+  EXPECT_EQ(ReadPropertyNumber("lpwstr", "4"), std::nullopt);
+  EXPECT_EQ(ReadPropertyNumber("r4", "4"), std::nullopt);  // a type the program never writes
+}
+
+// A value cell the program would have written as a number but that holds none, or one no
+// report can hold, refuses the workbook naming the cell.
+TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
+  const ScratchFolder folder;
+  const ReportSheet report = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
+  const std::string good = folder.File("good.xlsx");
+  ASSERT_TRUE(SaveXlsx(report, good).ok);
+  const std::string bytes = testing::ReadFile(good);
+  const std::vector<std::pair<std::string, std::optional<double>>> stored = {
+      {"NaN", {}}, {"Infinity", {}}, {"-Infinity", {}}, {"1e400", {}}, {"abc", {}}, {"0x10", {}}, {"", {}},
+      {"12.0", 12}, {"-3", -3}, {"1.5E1", 15},
+  };
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    const auto& [text, number] = stored[i];
+    const std::string path = folder.File("c8-" + std::to_string(i) + ".xlsx");
+    testing::WriteFile(path, bytes);
+    Rewrite(path, kSheetEntry, [&](std::string& part) {
+      const std::regex c8(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)");
+      ASSERT_TRUE(std::regex_search(part, c8));
+      part = std::regex_replace(part, c8, "<c r=\"C8\"$1><v>" + text + "</v></c>", std::regex_constants::format_first_only);
+    });
+    const OpenOutcome outcome = OpenXlsx(path);
+    if (number) {
+      ASSERT_TRUE(Opened(outcome)) << text;
+      EXPECT_EQ(Opened(outcome)->sheet.Cells().ReadValue(8, col::C), number) << text;
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome)) << text;
+    EXPECT_NE(std::get<OpenRefusal>(outcome).message.find("C8 katagida noto'g'ri son bor."), std::string::npos)
+        << text << ": " << std::get<OpenRefusal>(outcome).message;
+  }
 }
 
 // The checksum the package keeps of a part no longer matches it, as after a flipped bit on

@@ -140,6 +140,41 @@ TEST(Roster, TextsTheFormCannotCarryRefuseTheirRowOnly) {
   EXPECT_EQ(roster.Teachers()[1].line, 9);
 }
 
+// A row must name its teacher: a report of nobody would be "fani o 'qituvchisi ning" on a
+// sheet called "O'qituvchi". Blanks of any width name nobody; the school and the subject
+// may be left empty.
+TEST(Roster, ARowThatNamesNobodyIsRefused) {
+  struct Case {
+    std::string name;
+    bool refused;
+  };
+  const std::vector<Case> cases = {
+      {"", true},
+      {"   ", true},
+      {"\t", true},
+      {"\"\r\n \"", true},
+      {"\xC2\xA0", true},                   // no-break space
+      {"\xE3\x80\x80\xE2\x80\x83", true},  // ideographic and em spaces
+      {"A", false},
+      {" A ", false},
+      {"\xE2\x80\x8B", false},  // a zero-width space is a character, though nobody sees it
+  };
+  for (const Case& c : cases) {
+    const Roster roster = ReadRoster("ism;maktab;fan;toifa;soat\n" + c.name + ";;;yuqori;24\n");
+    ASSERT_EQ(roster.rows.size(), 1u) << c.name;
+    if (!c.refused) {
+      EXPECT_TRUE(roster.rows[0].teacher) << c.name;
+      continue;
+    }
+    ASSERT_TRUE(roster.rows[0].problem) << c.name;
+    EXPECT_EQ(DescribeProblem(*roster.rows[0].problem), "qator 2: ism kiritilmagan: o'qituvchining familiyasi va ismini yozing")
+        << c.name;
+  }
+  // Whatever else is wrong with the row, its missing name is said first.
+  EXPECT_EQ(DescribeProblem(ReadRoster("ism;maktab;fan;toifa;soat\n;1;f;o'rta;9\n").Problems().at(0)),
+            "qator 2: ism kiritilmagan: o'qituvchining familiyasi va ismini yozing");
+}
+
 TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   const Roster roster = ReadRoster(
       "ism,maktab,fan,toifa,soat,du,se,ch,pa,ju,sh\n"
@@ -159,6 +194,31 @@ TEST(Roster, DayColumnsAddUpWhenTheWeeklyHoursAreEmpty) {
   ASSERT_EQ(problems.size(), 2u);
   EXPECT_EQ(DescribeProblem(problems[0]), "qator 5: pa \"ikki\": Ajratilgan dars soati noto'g'ri kiritildi!");
   EXPECT_EQ(DescribeProblem(problems[1]), "qator 7: soat \"24soat\": Ajratilgan dars soati noto'g'ri kiritildi!");
+}
+
+// As the form refuses them: a rate that makes the report too large to show is the rate's
+// fault, more hours than a week holds the weekly hours'.
+TEST(Roster, NumbersTheReportCannotShowBlameTheirColumn) {
+  const Roster roster = ReadRoster(
+      "ism,maktab,fan,toifa,soat,stavka,du,se,ch,pa,ju,sh\n"
+      "A,1,f,yuqori,24,1e-300,,,,,,\n"
+      "B,1,f,boshlangich,24,4.9e-324,,,,,,\n"
+      "C,1,f,yuqori,24,1e-100,,,,,,\n"
+      "D,1,f,yuqori,169,,,,,,,\n"
+      "E,1,f,yuqori,,,30,30,30,30,30,30\n"
+      "F,1,f,yuqori,168,,,,,,,\n"
+      "G,1,f,yuqori,,,24,24,24,24,24,48\n");
+  std::vector<std::string> described;
+  for (const RosterProblem& problem : roster.Problems()) described.push_back(DescribeProblem(problem));
+  EXPECT_EQ(described, (std::vector<std::string>{
+                           "qator 2: stavka \"1e-300\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 3: stavka \"4.9e-324\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 4: stavka \"1e-100\": Dars stavkasi noto'g'ri kiritildi!",
+                           "qator 5: soat \"169\": Ajratilgan dars soati noto'g'ri kiritildi!",
+                           "qator 6: soat \"180\": Ajratilgan dars soati noto'g'ri kiritildi!",
+                       }));
+  ASSERT_EQ(roster.Teachers().size(), 2u);
+  EXPECT_EQ(roster.Teachers()[1].weeklyHours, "168");
 }
 
 TEST(Roster, TitleLinesAboveTheHeaderArePassedOver) {

@@ -17,7 +17,8 @@
 namespace soatnoma::batch::testing {
 
 // BOM, ";" between fields, CRLF, quoted fields holding ";", '"' and a line break, the
-// Uzbek ʻ, a row of empty cells, a repeated name and three rows that must be refused.
+// Uzbek ʻ, a row of empty cells, a repeated name and four rows that must be refused, the
+// last for naming nobody.
 inline constexpr std::string_view kStaffList =
     "\xEF\xBB\xBFIsm;Maktab;Fan;Toifa;Soat;Stavka;Rahbar\r\n"
     "\"Karimova; Dilnoza\";12;\"\"\"Ona tili\"\"\";yuqori;24;;ha\r\n"
@@ -27,12 +28,14 @@ inline constexpr std::string_view kStaffList =
     "Noma'lum;7;kimyo;o'rta;20;;\r\n"
     ";;;;;;\r\n"
     "\"Karimova; Dilnoza\";5;algebra;yuqori;27.5;22;1\r\n"
-    "Stavka Nol;3;musiqa;boshlangich;18;0;\r\n";
+    "Stavka Nol;3;musiqa;boshlangich;18;0;\r\n"
+    "  ;3;tarix;yuqori;20;;\r\n";
 
 inline const std::vector<std::string> kRefusedRows = {
     "qator 4: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
     "qator 7: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
     "qator 10: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
+    "qator 11: ism kiritilmagan: o'qituvchining familiyasi va ismini yozing",
 };
 
 inline const std::vector<std::string> kSheetNames = {"Jami", "Karimova; Dilnoza", "Oʻtkir Toshmatov",

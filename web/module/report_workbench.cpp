@@ -15,6 +15,7 @@
 #include "form/report_builder.h"
 #include "form/report_file_name.h"
 #include "form/sheet_layout.h"
+#include "form/stored_number.h"
 
 namespace soatnoma::web {
 namespace {
@@ -43,13 +44,22 @@ const char* FillName(MarkFill fill) {
   return "";
 }
 
+// A number as the workbook stores it, to be read by the desktop's rule. A report kept by an
+// earlier page holds the number itself, given back here as JavaScript writes it.
+std::string StoredText(const val& item, const char* textKey, const char* numberKey) {
+  if (item[textKey].isString()) return item[textKey].as<std::string>();
+  return item[numberKey].isNumber() ? item[numberKey].call<std::string>("toString") : std::string();
+}
+
 std::vector<CustomProperty> PropertiesOf(const val& list) {
   std::vector<CustomProperty> properties;
   const int count = list["length"].as<int>();
   for (int i = 0; i < count; ++i) {
     const val property = list[i];
     CustomProperty read{Field(property, "name"), Field(property, "text"), std::nullopt};
-    if (property["number"].isNumber()) read.number = property["number"].as<double>();
+    // A number kept by an earlier page came without its type, read from a vt:r8.
+    const std::string type = property["type"].isString() ? Field(property, "type") : "r8";
+    read.number = ReadPropertyNumber(type, StoredText(property, "stored", "number"));
     properties.push_back(std::move(read));
   }
   return properties;
@@ -67,12 +77,14 @@ std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
     if (!cells.Contains(row, column)) return name + " katagi hisobot varag'idan tashqarida.";
     if (kind == "formula") {
       if (auto problem = SetStoredFormula(cells, row, column, Field(cell, "formula"))) return problem;
-    } else if (kind == "number" && cell["value"].isNumber()) {
-      cells.SetNumber(row, column, cell["value"].as<double>());
+    } else if (kind == "number") {
+      const std::optional<double> number = ReadStoredNumber(StoredText(cell, "stored", "value"));
+      if (!number) return CellProblem(name, cell_problem::kNotANumber);
+      cells.SetNumber(row, column, *number);
     } else if (kind == "text") {
       cells.SetText(row, column, Field(cell, "text"));
     } else {
-      return name + " katagida son ham, matn ham bo'lmagan qiymat bor.";
+      return CellProblem(name, cell_problem::kNeitherNumberNorText);
     }
   }
   return std::nullopt;
@@ -128,6 +140,7 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std
   sheet_ = std::make_unique<ReportSheet>(std::move(std::get<ReportSheet>(outcome)));
   corrections_ = std::make_unique<ReportCorrections>(*sheet_);
   fileName_ = ReportFileName(run.texts.name, run.calendarYear, "xlsx");
+  emptyTexts_ = EmptyTextsNote(run.texts);
   result_ = DescribeWhole();
 }
 
@@ -195,6 +208,7 @@ std::string ReportWorkbench::State(bool withBoxes) const {
   if (!Ready()) return json.EndObject().Text();
   json.Key("yearText").String(YearTotalText(*corrections_));
   json.Key("correctionsText").String(CorrectionsText(*corrections_));
+  json.Key("emptyTextsText").String(emptyTexts_);
   json.Key("flagged").Integer(static_cast<long long>(corrections_->FlaggedCells().size()));
   json.Key("corrected").Integer(static_cast<long long>(corrections_->CorrectedCells().size()));
   json.Key("marks").BeginArray();

@@ -40,7 +40,8 @@ class ReportWorkbench {
   // The hours as the teacher writes them: "2,5".
   std::string HoursWritten(double hours) const;
 
-  // The table's rows now: {yearText, correctionsText, flagged, corrected, marks, editable},
+  // The table's rows now: {yearText, correctionsText, emptyTextsText, flagged, corrected,
+  // marks, editable},
   // and with their drawn boxes when asked (the text laid out again).
   std::string State(bool withBoxes) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
@@ -56,6 +57,7 @@ class ReportWorkbench {
   emscripten::val measure_;
   std::string fileName_;
   std::string result_;
+  std::string emptyTexts_;  // of a run: the texts the teacher left empty, for the status line
   std::unique_ptr<ReportSheet> sheet_;
   std::unique_ptr<ReportCorrections> corrections_;
 };

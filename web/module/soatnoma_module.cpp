@@ -12,6 +12,7 @@
 #include "form_description.h"
 #include "json_writer.h"
 #include "request_fields.h"
+#include "model/form_text.h"
 #include "model/teacher.h"
 #include "model/weekly_hours.h"
 #include "form/opened_report.h"
@@ -49,6 +50,15 @@ val WeeklyHoursOfDays(const val& days) {
 bool DayNotANumber(const std::string& dayText) { return DayIsNotANumber(dayText); }
 
 std::string DayNotANumberMessage() { return std::string(kDayNotANumber); }
+
+// Why the form's text field ("name", "school" or "subject") refuses text that is not valid
+// Unicode; the page finds such text before it hands it over.
+std::string BrokenTextMessage(const std::string& field) {
+  const FormTextField which = field == "school"    ? FormTextField::School
+                              : field == "subject" ? FormTextField::Subject
+                                                   : FormTextField::Name;
+  return std::string(BrokenTextRefusal(which));
+}
 
 
 // The run of the form: the report after the rounding pass (or before it, when asked),
@@ -117,6 +127,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
   emscripten::function("dayIsNotANumber", &DayNotANumber);
   emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
+  emscripten::function("brokenTextMessage", &BrokenTextMessage);
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("formControls", &FormControls);
   emscripten::function("largestWorkbookPart", &LargestWorkbookPart);

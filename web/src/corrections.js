@@ -22,7 +22,8 @@ const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_
   place.column >= FIRST_COLUMN && place.column <= LAST_COLUMN;
 
 export class ReportEditing {
-  // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status};
+  // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
+  // emptyTexts};
   // changed(): told after every change of the report; boxes: the cells as the page drew them.
   constructor(bench, elements, changed, boxes) {
     this.bench = bench;
@@ -64,6 +65,7 @@ export class ReportEditing {
     this.editable = new Set(state.editable);
     this.elements.yearTotal.textContent = state.yearText;
     this.elements.counts.textContent = state.correctionsText;
+    this.elements.emptyTexts.textContent = state.emptyTextsText;
     this.showCurrent();
   }
 

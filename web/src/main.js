@@ -11,6 +11,7 @@ import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { startModule } from './module_code.js';
+import { brokenText } from './typed_texts.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -148,6 +149,12 @@ async function start() {
   // restored: a kept report taken back, with its corrections.
   const run = (category, startedAt, restored) => {
     const request = restored?.request ?? formRequest(category);
+    const broken = brokenText(module, request);
+    if (broken) {
+      message.textContent = broken.message;
+      byId(broken.box).focus();
+      return;
+    }
     const bench = new module.ReportWorkbench(request, measure);
     const result = JSON.parse(bench.result());
     if (!result.ok) {
@@ -175,6 +182,7 @@ async function start() {
     editing?.dispose();
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
+      emptyTexts: byId('EmptyTexts'),
     }, () => {
       unsaved = true;
       keepShown();

@@ -80,6 +80,35 @@ test('the boxes are read and refused as the command line reads and refuses them'
   assert.ok(refused >= 5, 'the list holds refusals');
 });
 
+// A rate so small that the report could not show its hours is the rate's fault; more hours
+// than a week holds, the weekly hours'. The table, the run and the command line agree.
+test('numbers the report cannot show are refused with the message of the box at fault', () => {
+  const rate = "Dars stavkasi noto'g'ri kiritildi!";
+  const hours = "Ajratilgan dars soati noto'g'ri kiritildi!";
+  const cases = [
+    [{ category: 'upper', weekly: '24', rate: '1e-300' }, rate],
+    [{ category: 'upper', weekly: '24', rate: '4.9e-324' }, rate],
+    [{ category: 'primary', weekly: '24', rate: '1e-100', leader: true }, rate],
+    [{ category: 'upper', weekly: '24', rate: '1e-11' }, rate],
+    [{ category: 'upper', weekly: '168,5', rate: '20' }, hours],
+    [{ category: 'primary', weekly: '1e29', rate: '1' }, hours],
+    [{ category: 'upper', weekly: '168', rate: '20' }, null],
+    [{ category: 'upper', weekly: '24', rate: '1e-10' }, null],
+  ];
+  for (const [request, message] of cases) {
+    const table = JSON.parse(module.tableCsv(request));
+    const run = JSON.parse(module.buildForm({ ...request, year: 2031 }, plainMeasure));
+    assert.equal(table.ok, message === null, JSON.stringify(request));
+    assert.equal(run.ok, message === null, JSON.stringify(request));
+    if (message !== null) {
+      assert.equal(table.message, message, JSON.stringify(request));
+      assert.equal(run.message, message, JSON.stringify(request));
+      assert.equal(run.clearsWeeklyHours, false);
+    }
+    if (existsSync(cli)) assert.deepEqual(cliTable(request), message === null ? table : { ok: false, message, status: 2 });
+  }
+});
+
 test('a decimal comma is the point', () => {
   const comma = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12,5', rate: '20' }));
   const point = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12.5', rate: '20' }));
@@ -138,3 +167,39 @@ test('the rate a category sets and the file name rule are the desktop\'s', () =>
   assert.equal(module.reportFileName('.Ali', 2026, 'xlsx'), 'Ali 2026-2027.xlsx');
 });
 
+
+// A saved report as the page hands it to the module: every number as the workbook stores
+// it, or, in a report kept by an earlier page, as the number itself. Either way the
+// module reads it by the desktop's rule and refuses a cell that holds no number.
+test('an opened report\'s numbers are read by the desktop\'s rule, naming the cell that holds none', () => {
+  const built = JSON.parse(module.buildForm({ category: 'upper', weekly: '24', rate: '20', year: 2031 }, plainMeasure));
+  const mark = { name: 'Soatnoma', text: "yillik taqsimot, 1-shakl" };
+  const opened = (numberOf, properties = []) => {
+    const cells = built.form.cells.filter((cell) => cell.kind !== 'empty').map((cell) => {
+      const { row, column, kind, text, formula } = cell;
+      if (kind === 'number') return { row, column, kind, ...numberOf(cell) };
+      return kind === 'formula' ? { row, column, kind, formula } : { row, column, kind, text };
+    });
+    const bench = new module.ReportWorkbench('hisobot.xlsx', { properties: [mark, ...properties], worksheets: 1, cells }, plainMeasure);
+    const result = JSON.parse(bench.result());
+    bench.delete();
+    return result.ok ? 'ok' : result.message;
+  };
+  const damaged = (detail) => `"hisobot.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (${detail})`;
+  const inC8 = (stored, value) => (cell) => (cell.ref === 'C8' ? stored : value(cell));
+  const asStored = (cell) => ({ stored: String(cell.value) });
+  const asKept = (cell) => ({ value: cell.value });
+  const cases = [
+    ['stored texts', asStored, 'ok'],
+    ['numbers kept', asKept, 'ok'],
+    ['1.2E1', inC8({ stored: '1.2E1' }, asStored), 'ok'],
+    ...['NaN', 'Infinity', '1e400', 'abc', '0x10', '', ' 4'].map((text) => [text, inC8({ stored: text }, asStored), damaged("C8 katagida noto'g'ri son bor.")]),
+    ...[NaN, Infinity, -Infinity].map((value) => [`kept ${value}`, inC8({ value }, asKept), damaged("C8 katagida noto'g'ri son bor.")]),
+  ];
+  for (const [label, numberOf, expected] of cases) assert.equal(opened(numberOf), expected, label);
+  const note = (stored) => [{ name: 'Soatnoma hisoblangan C8', type: 'r8', stored }];
+  assert.equal(opened(asStored, note('7')), 'ok');
+  for (const stored of ['NaN', 'Infinity', '0x10', '']) {
+    assert.equal(opened(asStored, note(stored)), damaged("tuzatishlar haqidagi yozuv noto'g'ri"), stored);
+  }
+});

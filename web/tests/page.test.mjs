@@ -275,6 +275,57 @@ test('a name of 200 letters is downloaded under a name the browser takes, the sc
   assert.ok((await readWorkbook(saved)).worksheets[0].getCell('A2').value.includes('Ж'.repeat(200)));
 });
 
+// As the desktop's report window says it: the form makes the report as typed all the same.
+test('the line above the report says which of name, school and subject are left empty', async () => {
+  const cases = [
+    [teacher.name, teacher.school, teacher.subject, ''],
+    ['', teacher.school, teacher.subject, 'Kiritilmagan: familiya va ism.'],
+    ['   ', '', teacher.subject, 'Kiritilmagan: familiya va ism, maktab.'],
+    [teacher.name, ' ', '', 'Kiritilmagan: maktab, fan.'],
+  ];
+  for (const [name, school, subject, note] of cases) {
+    await typeInto('Text3', name);
+    await typeInto('Text6', school);
+    await typeInto('Text4', subject);
+    await page.$eval('body', (body) => { delete body.dataset.report; });
+    await page.focus('#Text2');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('body[data-report="drawn"]');
+    assert.equal(await page.$eval('#message', (message) => message.textContent), '', name);
+    assert.equal(await page.$eval('#EmptyTexts', (line) => line.textContent), note, JSON.stringify([name, school, subject]));
+    assert.equal((await statusLine()).endsWith(note), true);
+  }
+});
+
+// Half of a character (a lone surrogate) would swallow the character after it on its way
+// to the module ("\ud800bad" gave a file name "𐁢ad ..."): the page refuses it in the
+// field's own words, and a whole character made of two halves is taken.
+test('text that is not valid Unicode is refused before it reaches the module, naming its field', async () => {
+  const setBox = (id, text) => page.$eval(`#${id}`, (box, typed) => { box.value = typed; }, text);
+  const cases = [
+    ['Text3', '\ud800bad', "Familiya va ismda chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text3', 'Ali\udc00', "Familiya va ismda chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text6', '12\udbff', "Maktab nomida chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text4', '\udfff\ud800fizika', "Fan nomida chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing."],
+    ['Text3', 'Ali \ud83d\ude00 Vali', ''],
+  ];
+  for (const [id, text, refusal] of cases) {
+    await setBox('Text3', teacher.name);
+    await setBox('Text6', teacher.school);
+    await setBox('Text4', teacher.subject);
+    await setBox(id, text);
+    await page.$eval('body', (body) => { delete body.dataset.report; });
+    await page.$eval('#message', (message) => { message.textContent = 'avvalgi'; });
+    await page.focus('#Text2');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.querySelector('#message').textContent !== 'avvalgi');
+    assert.equal(await page.$eval('#message', (message) => message.textContent), refusal, JSON.stringify(text));
+    assert.equal(await page.$eval('body', (body) => body.dataset.report ?? ''), refusal ? '' : 'drawn');
+    if (refusal) assert.equal(await page.evaluate(() => document.activeElement.id), id);
+  }
+  assert.ok((await page.$eval('[data-cell="A22"]', (footer) => footer.textContent)).includes('Ali \ud83d\ude00 Vali'));
+});
+
 async function openInPage(file) {
   await page.$eval('body', (body) => { delete body.dataset.opened; });
   await page.$eval('#message', (message) => { message.textContent = ''; });
@@ -323,6 +374,24 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
     const said = await openInPage(file);
     if (typeof reason === 'string') assert.equal(said, reason); else assert.match(said, reason);
   }
+  // A value cell that holds no number, or one no report can hold, is refused naming the
+  // cell, as the desktop refuses it; a number in any form a workbook writes is taken.
+  for (const [index, stored] of ['NaN', 'Infinity', '1e400', 'abc', '0x10', '', '1.5E1'].entries()) {
+    const file = path.join(scratch, `son-${index}.xlsx`);
+    const edited = await JSZip.loadAsync(readFileSync(cliWorkbook));
+    const xml = await edited.file('xl/worksheets/sheet1.xml').async('string');
+    assert.match(xml, /<c r="C8"( s="\d+")?><v>[^<]*<\/v><\/c>/);
+    edited.file('xl/worksheets/sheet1.xml', xml.replace(/<c r="C8"( s="\d+")?><v>[^<]*<\/v><\/c>/, `<c r="C8"$1><v>${stored}</v></c>`));
+    writeFileSync(file, await edited.generateAsync({ type: 'uint8array' }));
+    const said = await openInPage(file);
+    if (stored === '1.5E1') {
+      assert.equal(said, '');
+      assert.equal(await cellText('C8'), '15');
+      continue;
+    }
+    assert.equal(said, `"son-${index}.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (C8 katagida noto'g'ri son bor.)`, stored);
+  }
+  assert.equal(await openInPage(corrected), '');
   // The report shown stays as it was.
   assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
   await page.click('#ResetAll');

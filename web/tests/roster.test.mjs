@@ -36,6 +36,8 @@ const badRows = [
   ['Yomon Soat', '3', 'kimyo', 'yuqori', '24abc', '', ''],
   ['Boshqaruv\x1b[31mBelgi', '3', 'kimyo', 'yuqori', '24', '', ''],
   ['Yomon Rahbar', '3', 'kimyo', 'yuqori', '24', '', 'balki'],
+  ['  ', '3', 'kimyo', 'yuqori', '24', '', ''],
+  ['\u3000\u00a0', '3', 'kimyo', 'yuqori', '24', '', ''],
 ];
 
 function csvText(rows, separator, lineEnd) {
@@ -82,6 +84,7 @@ async function workbookRoster(misspelt) {
     ['Yomon Soat', 3, 'kimyo', 'yuqori', '24abc', null, null],
     ['Xato Toifa', 3, 'kimyo', { error: '#N/A' }, 20, null, null],
     ['  ', ' ', null, null, null, null, null],
+    ['\u00a0', 5, 'fizika', 'yuqori', 20, null, null],
     ['Uzoq Izoh', 5, 'fizika', 'yuqori', 20, null, null],
   ];
   rows.forEach((row, i) => { sheet.getRow(5 + i).values = row; });
@@ -196,6 +199,19 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
     refusedSeen += refused.length;
   }
   assert.ok(refusedSeen >= 15, 'the lists hold refusals of every kind');
+});
+
+test('a row that names nobody is refused with its line, whatever blanks it holds', async () => {
+  const nameless = (name) => [name, '3', 'kimyo', 'yuqori', '24', '', ''];
+  const ours = await listed('ismsiz.csv', utf8(csvText([HEADER, nameless(''), uzbek[0], nameless(' \t'), nameless('\u2003\u00a0')], ';', '\n')));
+  const refusal = "ism kiritilmagan: o'qituvchining familiyasi va ismini yozing";
+  assert.deepEqual(ours.rows.map((row) => [row.line, row.status, row.status === 'ok' ? row.cells[1] : row.cells[6]]), [
+    [2, 'refused', `qator 2: ${refusal}`],
+    [3, 'ok', uzbek[0][0]],
+    [4, 'refused', `qator 4: ${refusal}`],
+    [5, 'refused', `qator 5: ${refusal}`],
+  ]);
+  assert.match(ours.message, /Tayyor: 1 ta o'qituvchi\. Rad etilgan: 3 ta qator\./);
 });
 
 // A workbook of a few kilobytes one part of which unpacks to more than any workbook's part.
