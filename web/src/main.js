@@ -7,6 +7,9 @@ import { createCanvasMeasure } from './canvas_measure.js';
 import { drawPage } from './report_view.js';
 import { ReportEditing } from './corrections.js';
 import { KeptReports } from './kept_reports.js';
+import { ReportKeeping } from './report_keeping.js';
+import { downloadBytes, saveFile } from './save_file.js';
+import { failureText } from './failure.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
@@ -23,19 +26,6 @@ function byId(id) {
 
 function chosenCategory() {
   return byId('Option1').checked ? 'primary' : 'upper';
-}
-
-function saveBytes(bytes, fileName) {
-  const url = URL.createObjectURL(new Blob([bytes], {
-    type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
-  }));
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = fileName;
-  document.body.appendChild(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
 // The room across the screen, CSS pixels.
@@ -78,6 +68,12 @@ async function start() {
   window.addEventListener('resize', () => fitToScreen(form.width));
   buildForm(document, root, form.controls);
   const message = byId('message');
+  // The line under the form: a refusal or a fault in red, a notice (notice: true) plainly.
+  const say = (text, notice = false) => {
+    message.textContent = text;
+    message.classList.toggle('notice', notice);
+  };
+  const failed = (words, fault) => say(failureText(words, fault));
   const report = byId('report');
   let shown = null;
   let editing = null;
@@ -116,22 +112,7 @@ async function start() {
 
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
   const kept = new KeptReports(window.indexedDB);
-  let keeping = null;  // {id, request} or {id, opened} of the report shown
-  let unsaved = false;
-  // Kept the moment the change is drawn, so the drawing never waits for the storage.
-  // The body's data-keeps counts the keeps the storage has finished.
-  let keeps = 0;
-  const keepShown = () => setTimeout(() => {
-    if (!keeping || !editing) return;
-    kept.keep({ ...keeping, entries: editing.entries(), keptAt: Date.now() })
-      .then(() => { document.body.dataset.keeps = String(++keeps); })
-      .catch((fault) => { message.textContent = String(fault); });
-  }, 0);
-  window.addEventListener('beforeunload', (event) => {
-    if (!unsaved) return;
-    event.preventDefault();
-    event.returnValue = '';
-  });
+  const keeping = new ReportKeeping({ kept, entries: () => editing?.entries() ?? [], failed });
 
   const formRequest = (category) => ({
     category,
@@ -152,20 +133,18 @@ async function start() {
     const result = JSON.parse(bench.result());
     if (!result.ok) {
       bench.delete();
-      message.textContent = result.message;
+      say(result.message);
       if (result.clearsWeeklyHours) byId('Text2').value = '';
       byId('Text2').focus();
       return;
     }
     show(bench, result, startedAt, restored);
-    keeping = { id: restored?.id ?? Date.now(), request };
-    unsaved = true;
-    keepShown();
+    keeping.show({ request }, restored, true);
   };
 
   // Shows a report: its page drawn and ready for corrections.
   const show = (bench, result, startedAt, restored) => {
-    message.textContent = '';
+    say('');
     shown = result;
     // The page is fitted before it is shown, so the browser lays it out once.
     const page = drawPage(document, result.form);
@@ -176,8 +155,7 @@ async function start() {
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
     }, () => {
-      unsaved = true;
-      keepShown();
+      keeping.changed();
       document.body.dataset.corrected = String(editing.done.length);
     }, result.form.boxes);
     if (restored) editing.restore(restored.entries);
@@ -191,7 +169,7 @@ async function start() {
     try {
       run(category, startedAt, restored);
     } catch (fault) {
-      message.textContent = String(fault);
+      failed("Hisobotni tuzib bo'lmadi:", fault);
     }
   };
   byId('Command1').addEventListener('click', (event) => runShown('upper', event.timeStamp));
@@ -229,14 +207,12 @@ async function start() {
     const result = JSON.parse(bench.result());
     if (!result.ok) {
       bench.delete();
-      message.textContent = result.message;
+      say(result.message);
       return false;
     }
     show(bench, result, startedAt, restored);
-    keeping = { id: restored?.id ?? Date.now(), opened };
     // An opened report is in its file until it is changed; one taken back is not.
-    unsaved = Boolean(restored);
-    if (restored) keepShown();
+    keeping.show({ opened }, restored, Boolean(restored));
     return true;
   };
 
@@ -251,7 +227,7 @@ async function start() {
       const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
       if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
     } catch (fault) {
-      message.textContent = String(fault);
+      failed(`"${file.name}" ochilmadi:`, fault);
     }
   });
   byId('Undo').addEventListener('click', () => editing?.undo());
@@ -259,18 +235,23 @@ async function start() {
   byId('ResetCell').addEventListener('click', () => editing?.revertCurrent());
   byId('ResetAll').addEventListener('click', () => editing?.revertAll());
 
+  // "Excel kitobi": the kept copy goes only once the browser confirmed the file written.
+  // The body's data-workbook tells how the save ended: saved, downloaded, cancelled, failed.
   byId('SaveXlsx').addEventListener('click', async (event) => {
     if (!shown) return;
+    let snapshot = null;
     try {
-      const { writeWorkbook } = await loadFileWork();
-      const bytes = await writeWorkbook(JSON.parse(editing.bench.workbookForm()));
-      saveBytes(bytes, shown.fileName);
-      unsaved = false;
-      if (keeping) await kept.forget(keeping.id);
+      const answer = await saveFile(shown.fileName, async () => {
+        const { writeWorkbook } = await loadFileWork();
+        snapshot = keeping.snapshot();
+        return writeWorkbook(JSON.parse(editing.bench.workbookForm()));
+      });
+      say(await keeping.saved(answer, snapshot), true);
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
-      document.body.dataset.workbook = 'saved';
+      document.body.dataset.workbook = answer.outcome;
     } catch (fault) {
-      message.textContent = String(fault);
+      failed("Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi:", fault);
+      document.body.dataset.workbook = 'failed';
     }
   });
   byId('Print').addEventListener('click', () => window.print());
@@ -289,7 +270,7 @@ async function start() {
   byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
   byId('ZoomFit').addEventListener('click', () => zoomReport(null));
 
-  const staff = createStaffActions({ module, measure, saveBytes });
+  const staff = createStaffActions({ module, measure, saveBytes: downloadBytes });
   createRosterPanel({
     module,
     onTeachers: (teachers, fileName) => {
@@ -315,7 +296,7 @@ async function start() {
       const whatText = document.createElement('span');
       const when = new Date(record.keptAt).toLocaleString('uz');
       const what = record.opened ? record.opened.fileName : `${record.request.name || 'Nomsiz'}, ${record.request.weekly} soat`;
-      whatText.textContent = `${what}, ${when}`;
+      whatText.textContent = `${what}, ${when}${record.downloaded ? ' — yuklab olishga berilgan' : ''}`;
       const restore = document.createElement('button');
       restore.type = 'button';
       restore.textContent = 'Tiklash';
@@ -351,7 +332,7 @@ async function start() {
   };
   showKept()
     .then(() => { document.body.dataset.offered = 'yes'; })
-    .catch((fault) => { message.textContent = String(fault); });
+    .catch((fault) => failed("Saqlanmagan hisobotlarni o'qib bo'lmadi:", fault));
 
   byId('Text3').focus();
   performance.mark('soatnoma-interactive');
@@ -388,5 +369,5 @@ if ('serviceWorker' in navigator && window.location.protocol.startsWith('http'))
 }
 
 start().catch((fault) => {
-  byId('message').textContent = String(fault);
+  byId('message').textContent = failureText("Sahifani ishga tushirib bo'lmadi:", fault);
 });

@@ -132,10 +132,10 @@ const cliWorkbook = path.join(scratch, 'cli.xlsx');
 test('the staff workbook is the one `soatnoma-cli batch` writes, sheet by sheet and cell by cell', async () => {
   await page.evaluate(() => { delete document.body.dataset.staffWork; });
   await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 60000 });
+  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 60000 });
   pageWorkbook = await downloaded('xodimlar.xlsx');
   assert.deepEqual(readdirSync(downloads), ['xodimlar.xlsx']);
-  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /^6 ta o'qituvchining hisoboti saqlandi: xodimlar\.xlsx$/);
+  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /^6 ta o'qituvchining hisoboti yuklab olishga berildi: xodimlar\.xlsx$/);
   const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliWorkbook, '--year', String(year)],
     { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
   assert.equal(run.status, 1, run.stderr);  // one row refused
@@ -232,7 +232,7 @@ test('a list chosen while the workbook is being made stops it; the new list is s
   await choose('kichik.csv');
   await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
   await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 20000 });
+  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
   const saved = await readWorkbook(await downloaded('kichik.xlsx'));
   assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
   assert.deepEqual(readdirSync(downloads).sort(), ['kichik.xlsx', 'xodimlar.xlsx']);

@@ -1,0 +1,187 @@
+// Reports kept in the browser's storage, in Debian's Chromium: only a save the browser
+// confirmed lets a kept report go; one handed over as a download stays kept and is offered
+// as such; a cancelled or failed save keeps it and says so.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import { launchChromium, webBuild } from './support.mjs';
+
+const pagePath = path.join(webBuild, 'soatnoma.html');
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-kept-'));
+const downloads = path.join(scratch, 'downloads');
+const year = new Date().getFullYear();
+
+let browser;
+let page;
+// The kinds of dialog the page asked for (a "beforeunload" asks before leaving), answered yes.
+const asked = [];
+
+before(async () => {
+  mkdirSync(downloads);
+  browser = await launchChromium(scratch);
+  page = await browser.newPage();
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  page.on('dialog', async (dialog) => {
+    asked.push(dialog.type());
+    await dialog.accept();
+  });
+  await page.goto(pathToFileURL(pagePath).href);
+  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+// The page loaded again; as a browser without a save picker (Firefox, a phone) has it unless
+// withPicker.
+async function loadPage(withPicker = false) {
+  asked.length = 0;
+  await page.reload();
+  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+  if (!withPicker) await page.evaluate(() => { delete window.showSaveFilePicker; });
+}
+
+// The kept records as the storage holds them.
+const stored = () => page.evaluate(() => new Promise((resolve, reject) => {
+  const open = indexedDB.open('soatnoma', 1);
+  open.onsuccess = () => {
+    const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
+    read.onsuccess = () => { open.result.close(); resolve(read.result); };
+    read.onerror = () => reject(read.error);
+  };
+  open.onerror = () => reject(open.error);
+}));
+
+async function typeInto(id, text) {
+  await page.$eval(`#${id}`, (box, typed) => { box.value = typed; }, text);
+}
+
+// A report run from the form and kept.
+async function runReport(name) {
+  await typeInto('Text3', name);
+  await typeInto('Text2', '24');
+  const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
+  await page.click('#Command1');
+  await page.waitForSelector('[data-cell="S20"]');
+  await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
+}
+
+// "Excel kitobi" pressed; answers how the save ended and what the line under the form says.
+async function save() {
+  await page.$eval('body', (body) => { delete body.dataset.workbook; });
+  await page.click('#SaveXlsx');
+  await page.waitForSelector('body[data-workbook]');
+  return page.$eval('body', (body) => ({
+    outcome: body.dataset.workbook,
+    said: document.getElementById('message').textContent,
+    notice: document.getElementById('message').classList.contains('notice'),
+  }));
+}
+
+const offered = () => page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => ({
+  text: line.textContent,
+  buttons: [...line.querySelectorAll('button')].map((button) => button.textContent),
+})));
+
+test('a report handed to the browser as a download stays kept, marked, until a newer version or the teacher removes it', async () => {
+  await loadPage();
+  // A name whose file name is more than a disk takes: the browser drops such a download.
+  const name = 'Ж'.repeat(200);
+  await runReport(name);
+  const { outcome, said, notice } = await save();
+  assert.equal(outcome, 'downloaded');
+  assert.ok(notice);
+  assert.match(said, /yuklab olishga berildi/);
+  assert.doesNotMatch(said, /saqlandi/i);
+  const [record] = await stored();
+  assert.equal(record.request.name, name);
+  assert.match(record.downloaded, new RegExp(`^Ж+ ${year}-${year + 1}\\.xlsx$`));
+
+  // Leaving asks nothing; the offer names it as handed over, to be taken back or removed.
+  await loadPage();
+  assert.deepEqual(asked, []);
+  const [line, ...others] = await offered();
+  assert.deepEqual(others, []);
+  assert.match(line.text, /yuklab olishga berilgan/);
+  assert.deepEqual(line.buttons, ['Tiklash', "O'chirib tashlash"]);
+
+  // Taken back it is still the one handed over; a change makes it a newer version, unsaved.
+  await page.click('#Recovery [data-kept] button');
+  await page.waitForSelector('[data-cell="S20"]');
+  assert.ok((await stored())[0].downloaded);
+  const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
+  await page.click('[data-cell="D8"] rect.border');
+  await page.keyboard.type('3');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
+  const [newer] = await stored();
+  assert.equal(newer.id, record.id);
+  assert.equal(newer.downloaded, undefined);
+  await loadPage();
+  assert.deepEqual(asked, ['beforeunload']);
+  const [unsaved] = await offered();
+  assert.doesNotMatch(unsaved.text, /yuklab olishga berilgan/);
+
+  await page.click("#Recovery [data-kept] button:last-child");
+  await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
+  assert.deepEqual(await stored(), []);
+});
+
+// A save picker of the page's own, in place of the browser's: the teacher cancels it
+// ('cancel'), the disk refuses the write ('write'), or it writes, the bytes' first two
+// characters into window.written.
+const installPicker = (failing) => page.evaluate((failing) => {
+  window.showSaveFilePicker = async (options) => {
+    if (failing === 'cancel') throw new DOMException('The user aborted a request.', 'AbortError');
+    return {
+      name: options.suggestedName,
+      createWritable: async () => {
+        const parts = [];
+        return {
+          write: async (bytes) => {
+            if (failing === 'write') throw new DOMException('Diskda joy qolmadi', 'QuotaExceededError');
+            parts.push(bytes);
+          },
+          close: async () => { window.written = parts.map((bytes) => String.fromCharCode(...bytes.slice(0, 2))); },
+          abort: async () => { window.aborted = true; },
+        };
+      },
+    };
+  };
+}, failing);
+
+test('only a write the browser\'s picker confirmed lets the kept report go; a cancelled or failed one keeps it', async () => {
+  await loadPage(true);
+  await runReport('Karimova Dilnoza');
+  const id = (await stored())[0].id;
+  const fileName = `Karimova Dilnoza ${year}-${year + 1}.xlsx`;
+  for (const [failing, outcome, words] of [
+    ['cancel', 'cancelled', /^Saqlash bekor qilindi: fayl yozilmadi, hisobot brauzerda saqlanib turibdi\.$/],
+    ['write', 'failed', /^Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi: Diskda joy qolmadi$/],
+  ]) {
+    await installPicker(failing);
+    const answer = await save();
+    assert.equal(answer.outcome, outcome, failing);
+    assert.match(answer.said, words);
+    const kept = await stored();
+    assert.deepEqual(kept.map((record) => [record.id, record.downloaded]), [[id, undefined]], failing);
+  }
+  assert.equal(await page.evaluate(() => window.aborted), true);
+
+  await installPicker(null);
+  const answer = await save();
+  assert.equal(answer.outcome, 'saved');
+  assert.equal(answer.said, `Saqlandi: ${fileName}`);
+  assert.deepEqual(await page.evaluate(() => window.written), ['PK']);
+  assert.deepEqual(await stored(), []);
+  await loadPage();
+  assert.deepEqual(asked, []);
+  assert.deepEqual(await offered(), []);
+});
