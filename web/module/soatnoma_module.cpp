@@ -12,6 +12,7 @@
 #include "cli/table_csv.h"
 #include "form_description.h"
 #include "json_writer.h"
+#include "kept_report.h"
 #include "request_fields.h"
 #include "model/teacher.h"
 #include "model/weekly_hours.h"
@@ -20,6 +21,7 @@
 #include "report_workbench.h"
 #include "roster_reading.h"
 #include "staff_book_bench.h"
+#include "report/recovery_texts.h"
 #include "report/report_file_name.h"
 #include "ui/form_controls.h"
 
@@ -122,6 +124,9 @@ std::string FileName(const std::string& teacherName, int calendarYear, const std
   return ReportFileName(teacherName, calendarYear, suffix);
 }
 
+// "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:", as the desktop asks it.
+std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(soatnoma) {
@@ -134,6 +139,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("reportFileName", &FileName);
   emscripten::function("formControls", &FormControls);
   emscripten::function("largestWorkbookPart", &LargestWorkbookPart);
+  emscripten::function("keptReport", &KeptReport);
+  emscripten::function("keptReportsHeading", &KeptReportsHeading);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()

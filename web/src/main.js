@@ -10,6 +10,7 @@ import { KeptReports } from './kept_reports.js';
 import { ReportKeeping } from './report_keeping.js';
 import { downloadBytes, saveFile } from './save_file.js';
 import { failureText } from './failure.js';
+import { createRecoveryOffer } from './recovery_offer.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
@@ -126,7 +127,7 @@ async function start() {
   });
 
   // startedAt: when the teacher pressed Enter or the button, for the page's timings;
-  // restored: a kept report taken back, with its corrections.
+  // restored: a kept report taken back, with its corrections. True when a report is shown.
   const run = (category, startedAt, restored) => {
     const request = restored?.request ?? formRequest(category);
     const bench = new module.ReportWorkbench(request, measure);
@@ -136,10 +137,11 @@ async function start() {
       say(result.message);
       if (result.clearsWeeklyHours) byId('Text2').value = '';
       byId('Text2').focus();
-      return;
+      return false;
     }
     show(bench, result, startedAt, restored);
     keeping.show({ request }, restored, true);
+    return true;
   };
 
   // Shows a report: its page drawn and ready for corrections.
@@ -280,57 +282,20 @@ async function start() {
   });
 
   // Reports left unsaved when the page was last closed are offered back.
-  const offer = byId('Recovery');
-  const showKept = async () => {
-    const records = await kept.all();
-    offer.replaceChildren();
-    offer.hidden = records.length === 0;
-    if (records.length === 0) return;
-    const heading = document.createElement('p');
-    heading.textContent = 'Saqlanmagan hisobotlar qoldi:';
-    offer.append(heading);
-    for (const record of records) {
-      const line = document.createElement('div');
-      line.className = 'kept';
-      line.dataset.kept = String(record.id);
-      const whatText = document.createElement('span');
-      const when = new Date(record.keptAt).toLocaleString('uz');
-      const what = record.opened ? record.opened.fileName : `${record.request.name || 'Nomsiz'}, ${record.request.weekly} soat`;
-      whatText.textContent = `${what}, ${when}${record.downloaded ? ' — yuklab olishga berilgan' : ''}`;
-      const restore = document.createElement('button');
-      restore.type = 'button';
-      restore.textContent = 'Tiklash';
-      restore.addEventListener('click', () => {
-        line.remove();
-        offer.hidden = !offer.querySelector('.kept');
-        if (record.opened) {
-          openReport(record.opened, performance.now(), record);
-          return;
-        }
-        const { request } = record;
-        byId('Text3').value = request.name;
-        byId('Text6').value = request.school;
-        byId('Text4').value = request.subject;
-        byId('Text2').value = request.weekly;
-        byId('Text1').value = request.rate;
-        byId('Check1').checked = request.leader;
-        byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
-        showRunButton(request.category);
-        runShown(request.category, performance.now(), record);
-      });
-      const drop = document.createElement('button');
-      drop.type = 'button';
-      drop.textContent = "O'chirib tashlash";
-      drop.addEventListener('click', async () => {
-        await kept.forget(record.id);
-        line.remove();
-        offer.hidden = !offer.querySelector('.kept');
-      });
-      line.append(whatText, restore, drop);
-      offer.append(line);
-    }
+  const restoreKept = (record) => {
+    if (record.opened) return openReport(record.opened, performance.now(), record);
+    const { request } = record;
+    byId('Text3').value = request.name;
+    byId('Text6').value = request.school;
+    byId('Text4').value = request.subject;
+    byId('Text2').value = request.weekly;
+    byId('Text1').value = request.rate;
+    byId('Check1').checked = request.leader;
+    byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
+    showRunButton(request.category);
+    return run(request.category, performance.now(), record);
   };
-  showKept()
+  createRecoveryOffer({ module, kept, offer: byId('Recovery'), restore: restoreKept, failed }).show()
     .then(() => { document.body.dataset.offered = 'yes'; })
     .catch((fault) => failed("Saqlanmagan hisobotlarni o'qib bo'lmadi:", fault));
 

@@ -1,6 +1,7 @@
 // Reports kept in the browser's storage, in Debian's Chromium: only a save the browser
 // confirmed lets a kept report go; one handed over as a download stays kept and is offered
-// as such; a cancelled or failed save keeps it and says so.
+// as such; a cancelled or failed save keeps it and says so; each kept record is checked on
+// its own, a damaged one listed as such beside the good ones.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
@@ -24,6 +25,8 @@ before(async () => {
   mkdirSync(downloads);
   browser = await launchChromium(scratch);
   page = await browser.newPage();
+  // The teacher's clock is Tashkent's, whatever the machine's.
+  await page.emulateTimezone('Asia/Tashkent');
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   page.on('dialog', async (dialog) => {
@@ -47,6 +50,25 @@ async function loadPage(withPicker = false) {
   await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
   if (!withPicker) await page.evaluate(() => { delete window.showSaveFilePicker; });
 }
+
+// The storage made to hold these records and nothing else; hours written "NaN" are NaN.
+const seed = (records) => page.evaluate((records) => new Promise((resolve, reject) => {
+  for (const record of records) {
+    for (const entry of Array.isArray(record.entries) ? record.entries : []) {
+      if (entry.hours === 'NaN') entry.hours = Number.NaN;
+    }
+  }
+  const open = indexedDB.open('soatnoma', 1);
+  open.onsuccess = () => {
+    const writing = open.result.transaction('saqlanmagan', 'readwrite');
+    const store = writing.objectStore('saqlanmagan');
+    store.clear();
+    for (const record of records) store.put(record);
+    writing.oncomplete = () => { open.result.close(); resolve(); };
+    writing.onerror = () => reject(writing.error);
+  };
+  open.onerror = () => reject(open.error);
+}), records);
 
 // The kept records as the storage holds them.
 const stored = () => page.evaluate(() => new Promise((resolve, reject) => {
@@ -86,7 +108,9 @@ async function save() {
 }
 
 const offered = () => page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => ({
-  text: line.textContent,
+  id: line.dataset.kept,
+  damaged: line.dataset.damaged === 'yes',
+  text: line.querySelector('span').textContent,
   buttons: [...line.querySelectorAll('button')].map((button) => button.textContent),
 })));
 
@@ -184,4 +208,57 @@ test('only a write the browser\'s picker confirmed lets the kept report go; a ca
   await loadPage();
   assert.deepEqual(asked, []);
   assert.deepEqual(await offered(), []);
+});
+
+const message = () => page.$eval('#message', (line) => line.textContent);
+
+test('each kept record is checked on its own: a damaged one is listed as such and removable, the others offered', async () => {
+  const request = { category: 'upper', weekly: '24', rate: '20', leader: true, name: 'Karimova Dilnoza', school: '12',
+    subject: 'fizika', year: 2026 };
+  // Kept at 06:49:14 in Tashkent, the latest of all.
+  const good = { id: 1, request, entries: [{ row: 8, column: 4, hours: 3 }], keptAt: Date.UTC(2026, 11, 7, 1, 49, 14) };
+  const damaged = [
+    [{ entries: [] }, /^buzilgan: hisobotning ma'lumotlari yo'q\.$/],
+    [{ request: null, entries: [] }, /^buzilgan: hisobotning ma'lumotlari yo'q\.$/],
+    [{ opened: { fileName: 'eski.xlsx', workbook: null }, entries: [] }, /^buzilgan: "eski\.xlsx" ochilmadi: /],
+    [{ request, entries: null }, /^buzilgan: tuzatishlar yozuvi buzilgan\.$/],
+    [{ request: { ...request, category: 'orta' }, entries: [] }, /^buzilgan: toifa noma'lum\.$/],
+    [{ request: { ...request, weekly: 24 }, entries: [] }, /^buzilgan: ajratilgan dars soati yozuvi buzilgan\.$/],
+    [{ request, entries: [{ row: 8, column: 4, hours: 1e308 }] }, /^buzilgan: D8 \(Oktabr\): 1E\+308 soat juda ko'p/],
+    [{ request, entries: [{ row: 8, column: 4, hours: 'NaN' }] }, /^buzilgan: D8 \(Oktabr\): .*son emas/],
+    [{ request, entries: [{ row: 8, column: 19, hours: 5 }] }, /^buzilgan: tuzatishlardan biri soat kataklaridan tashqarida\.$/],
+  ];
+  await seed([good, ...damaged.map(([record], index) => ({ id: index + 2, keptAt: index + 2, ...record }))]);
+  await loadPage();
+  assert.equal(await message(), '');
+  const lines = await offered();
+  assert.equal(lines.length, damaged.length + 1);
+  const heading = () => page.$eval('#Recovery p', (line) => line.textContent);
+  assert.equal(await heading(), 'Dastur oldingi safar 10 ta hisobotni saqlamasdan yopilgan:');
+  const goodLine = lines[0];
+  assert.equal(goodLine.damaged, false);
+  assert.deepEqual(goodLine.buttons, ['Tiklash', "O'chirib tashlash"]);
+  // Named as the desktop names it: the teacher, the school year, the moment to the minute.
+  assert.equal(goodLine.text, "Karimova Dilnoza, 2026/2027 o'quv yili, 07.12.2026 06:49");
+  for (const [index, [, reason]] of damaged.entries()) {
+    const line = lines.find((shown) => shown.id === String(index + 2));
+    assert.equal(line.damaged, true, line.text);
+    assert.deepEqual(line.buttons, ["O'chirib tashlash"], line.text);
+    // Damaged records name what they can: the one without a request is a report without a name.
+    assert.match(line.text.replace(/^.* — (?=buzilgan)/, ''), reason, line.text);
+  }
+
+  // The good one is taken back with its correction; the damaged ones are removed one by one.
+  await page.click('#Recovery [data-kept="1"] button');
+  await page.waitForSelector('[data-cell="S20"]');
+  assert.equal(await message(), '');
+  assert.equal(await page.$$eval('[data-cell="D8"] text', (lines) => lines.map((line) => line.textContent).join(' ')), '3');
+  assert.equal(await page.$eval('#Command1', (button) => button.hidden), false);
+  assert.equal(await heading(), `Dastur oldingi safar ${damaged.length} ta hisobotni saqlamasdan yopilgan:`);
+  for (const line of await page.$$('#Recovery [data-damaged] button')) await line.click();
+  await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
+  assert.deepEqual((await stored()).map((record) => record.id), [1]);
+  await loadPage();
+  assert.deepEqual((await offered()).map((line) => [line.id, line.damaged]), [['1', false]]);
+  assert.equal(await message(), '');
 });

@@ -334,7 +334,9 @@ test('a reload in the middle of an edit asks first, then offers the report back 
   await page.waitForSelector('body[data-offered="yes"]');
   assert.equal(await page.$eval('#report', (report) => report.hidden), true);
   const offered = await page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => line.textContent));
-  assert.ok(offered[0].startsWith('tuzatilgan.xlsx, '), offered[0]);
+  // The report opened from a file is named by its teacher, its school year and its file.
+  assert.match(offered[0], new RegExp(`^${teacher.name}, ${year}/${year + 1} o'quv yili \\(tuzatilgan\\.xlsx\\), ` +
+    '\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\dTiklash'), offered[0]);
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('[data-cell="S20"]');
   assert.equal(await cellText('E8'), '7');
