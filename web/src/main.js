@@ -8,15 +8,16 @@ import { drawPage } from './report_view.js';
 import { ReportEditing } from './corrections.js';
 import { KeptReports } from './kept_reports.js';
 import { ReportKeeping } from './report_keeping.js';
+import { storagePersistence } from './storage_persistence.js';
 import { downloadBytes, saveFile } from './save_file.js';
 import { failureText } from './failure.js';
+import { DAY_BOXES, daysOf, rememberFormEntries } from './form_entries.js';
 import { createRecoveryOffer } from './recovery_offer.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { startModule } from './module_code.js';
 
-const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
 const TWIPS_PER_PIXEL = 15;
@@ -84,15 +85,19 @@ async function start() {
   editor.autocomplete = 'off';
   editor.inputMode = 'decimal';
 
-  const sumDays = () => {
-    // Every day counts, whichever changed; while a day holds text that is not a number,
-    // the week stays as it was, and that day's box is marked with the reason.
+  // A day that holds text that is not a number is marked with the reason.
+  const markDays = () => {
     for (const id of DAY_BOXES) {
       const box = byId(id);
       const notANumber = module.dayIsNotANumber(box.value);
       box.classList.toggle('not-a-number', notANumber);
       box.title = notANumber ? module.dayNotANumberMessage() : '';
     }
+  };
+  // Every day counts, whichever changed; while a day holds text that is not a number, the
+  // week stays as it was.
+  const sumDays = () => {
+    markDays();
     const week = module.weeklyHoursOfDays(DAY_BOXES.map((id) => byId(id).value));
     if (week !== null) byId('Text2').value = week;
   };
@@ -110,10 +115,13 @@ async function start() {
   byId('Option1').addEventListener('change', () => choose('primary'));
   byId('Option2').addEventListener('change', () => choose('upper'));
   byId('Option2').checked = true;
+  const entries = rememberFormEntries({ byId, choose, daysChanged: sumDays });
 
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
   const kept = new KeptReports(window.indexedDB);
-  const keeping = new ReportKeeping({ kept, entries: () => editing?.entries() ?? [], failed });
+  const keeping = new ReportKeeping({
+    kept, entries: () => editing?.entries() ?? [], failed, firstKept: storagePersistence({ note: byId('StorageNote') }),
+  });
 
   const formRequest = (category) => ({
     category,
@@ -124,11 +132,13 @@ async function start() {
     school: byId('Text6').value,
     subject: byId('Text4').value,
     year: new Date().getFullYear(),
+    days: DAY_BOXES.map((id) => byId(id).value),
   });
 
   // startedAt: when the teacher pressed Enter or the button, for the page's timings;
   // restored: a kept report taken back, with its corrections. True when a report is shown.
   const run = (category, startedAt, restored) => {
+    if (!restored) entries.save();
     const request = restored?.request ?? formRequest(category);
     const bench = new module.ReportWorkbench(request, measure);
     const result = JSON.parse(bench.result());
@@ -288,6 +298,10 @@ async function start() {
     byId('Text3').value = request.name;
     byId('Text6').value = request.school;
     byId('Text4').value = request.subject;
+    // The days as they stood, marked as typed; the weekly hours as they ran.
+    const days = daysOf(request.days);
+    DAY_BOXES.forEach((id, index) => { byId(id).value = days?.[index] ?? ''; });
+    markDays();
     byId('Text2').value = request.weekly;
     byId('Text1').value = request.rate;
     byId('Check1').checked = request.leader;

@@ -14,11 +14,13 @@ const SAID = {
 
 export class ReportKeeping {
   // kept: KeptReports; entries(): the hours of every cell of the report shown; failed(words,
-  // fault): says a fault; the body's data-keeps counts the keeps the storage has finished.
-  constructor({ kept, entries, failed, window = globalThis.window }) {
+  // fault): says a fault; firstKept(): told when a report is first kept. The body's
+  // data-keeps counts the keeps the storage has finished.
+  constructor({ kept, entries, failed, firstKept = () => {}, window = globalThis.window }) {
     this.kept = kept;
     this.entries = entries;
     this.failed = failed;
+    this.firstKept = firstKept;
     this.body = window.document.body;
     this.record = null;  // {id, request} or {id, opened}; downloaded: the file name handed over
     this.unsaved = false;  // changed since it was last in a file or handed over
@@ -60,6 +62,7 @@ export class ReportKeeping {
     try {
       await this.kept.keep({ ...this.record, entries: this.entries(), keptAt: Date.now() });
       this.body.dataset.keeps = String(++this.keeps);
+      if (this.keeps === 1) this.firstKept();
     } catch (fault) {
       this.failed("Hisobotni brauzer xotirasida saqlab bo'lmadi:", fault);
     }

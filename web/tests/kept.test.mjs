@@ -81,8 +81,12 @@ const stored = () => page.evaluate(() => new Promise((resolve, reject) => {
   open.onerror = () => reject(open.error);
 }));
 
+// The box's text replaced, as typing it would (the days add up into the weekly hours).
 async function typeInto(id, text) {
-  await page.$eval(`#${id}`, (box, typed) => { box.value = typed; }, text);
+  await page.$eval(`#${id}`, (box, typed) => {
+    box.value = typed;
+    box.dispatchEvent(new Event('input'));
+  }, text);
 }
 
 // A report run from the form and kept.
@@ -90,7 +94,8 @@ async function runReport(name) {
   await typeInto('Text3', name);
   await typeInto('Text2', '24');
   const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
-  await page.click('#Command1');
+  await page.focus('#Text2');
+  await page.keyboard.press('Enter');
   await page.waitForSelector('[data-cell="S20"]');
   await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
 }
@@ -261,4 +266,77 @@ test('each kept record is checked on its own: a damaged one is listed as such an
   await loadPage();
   assert.deepEqual((await offered()).map((line) => [line.id, line.damaged]), [['1', false]]);
   assert.equal(await message(), '');
+});
+
+const boxes = (ids) => page.evaluate((ids) => ids.map((id) => {
+  const box = document.getElementById(id);
+  return box.type === 'text' ? box.value : box.checked;
+}), ids);
+const DAYS = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
+
+test('the form\'s last entries come back when the page is opened again, and a kept report brings its days', async () => {
+  await seed([]);
+  await loadPage();
+  for (const [id, text] of [['Text3', 'Yoqubova Oʻgʻiloy'], ['Text6', '7'], ['Text4', 'kimyo'],
+    ...DAYS.map((id) => [id, '4'])]) {
+    await typeInto(id, text);
+  }
+  await page.click('#Option1');
+  await page.$eval('#Check1', (box) => { box.checked = true; });
+  assert.equal(await page.$eval('#Text2', (box) => box.value), '24');
+  const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
+  await page.click('#Command2');
+  await page.waitForSelector('[data-cell="S20"]');
+  await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
+  // Typed after the run: the form's last entries, not the report's.
+  await page.click('#Text7', { clickCount: 3 });
+  await page.keyboard.type('5');
+
+  await loadPage();
+  const form = ['Text3', 'Text6', 'Text4', ...DAYS, 'Text2', 'Text1', 'Option1', 'Check1'];
+  assert.deepEqual(await boxes(form), ['Yoqubova Oʻgʻiloy', '7', 'kimyo', '5', '4', '4', '4', '4', '4', '25', '18', true, true]);
+  assert.equal(await page.$eval('#Command2', (button) => button.hidden), false);
+
+  await page.click('#Recovery [data-kept] button');
+  await page.waitForSelector('[data-cell="S20"]');
+  assert.deepEqual(await boxes(form), ['Yoqubova Oʻgʻiloy', '7', 'kimyo', '4', '4', '4', '4', '4', '4', '24', '18', true, true]);
+});
+
+// The browser's answer to the page's asking to keep its storage, counted in window.persistAsked.
+const answerPersist = (granted) => page.evaluate((granted) => {
+  window.persistAsked = 0;
+  navigator.storage.persisted = async () => false;
+  navigator.storage.persist = async () => {
+    window.persistAsked += 1;
+    return granted;
+  };
+}, granted);
+const storageNote = () => page.$eval('#StorageNote', (note) => ({ shown: !note.hidden, text: note.textContent, persisted: note.dataset.persisted }));
+
+test('the storage is asked to be kept when a report is first kept; a refusal is said once, beside the offer', async () => {
+  await loadPage();
+  await page.evaluate(() => localStorage.clear());
+  await answerPersist(false);
+  await runReport('Aliyev Vali');
+  await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+  await runReport('Aliyev Vali');
+  assert.equal(await page.evaluate(() => window.persistAsked), 1);
+  const refused = await storageNote();
+  assert.deepEqual([refused.shown, refused.persisted], [true, 'no']);
+  assert.match(refused.text, /^Brauzer bu sahifaning xotirasini doimiy saqlashga ruxsat bermadi/);
+
+  // Said once: the next time it is refused again, the page says nothing more.
+  await loadPage();
+  await answerPersist(false);
+  await runReport('Aliyev Vali');
+  await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+  assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'no' });
+
+  await loadPage();
+  await page.evaluate(() => localStorage.clear());
+  await answerPersist(true);
+  await runReport('Aliyev Vali');
+  await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+  assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'yes' });
+  assert.equal(await page.evaluate(() => window.persistAsked), 1);
 });
