@@ -258,7 +258,8 @@ async function start() {
         snapshot = keeping.snapshot();
         return writeWorkbook(JSON.parse(editing.bench.workbookForm()));
       });
-      say(await keeping.saved(answer, snapshot), true);
+      const words = await keeping.saved(answer, snapshot);
+      if (words !== null) say(words, true);
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
       document.body.dataset.workbook = answer.outcome;
     } catch (fault) {

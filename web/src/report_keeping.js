@@ -57,14 +57,17 @@ export class ReportKeeping {
     setTimeout(() => this.keepNow(), 0);
   }
 
+  // True once kept; a failure is said.
   async keepNow() {
-    if (!this.record) return;
+    if (!this.record) return false;
     try {
       await this.kept.keep({ ...this.record, entries: this.entries(), keptAt: Date.now() });
       this.body.dataset.keeps = String(++this.keeps);
       if (this.keeps === 1) this.firstKept();
+      return true;
     } catch (fault) {
       this.failed("Hisobotni brauzer xotirasida saqlab bo'lmadi:", fault);
+      return false;
     }
   }
 
@@ -74,7 +77,8 @@ export class ReportKeeping {
   }
 
   // A save ended with saveFile's answer; snapshot: what was shown when its bytes were made.
-  // Only a write the browser confirmed lets the kept copy go. Answers the words to say.
+  // Only a write the browser confirmed lets the kept copy go. Answers the words to say, or
+  // null when a failure to keep the copy was said instead.
   async saved(answer, snapshot) {
     const unchanged = snapshot && snapshot.record === this.record && snapshot.version === this.version;
     if (unchanged && answer.outcome === 'saved') {
@@ -83,7 +87,7 @@ export class ReportKeeping {
     } else if (unchanged && answer.outcome === 'downloaded') {
       this.unsaved = false;
       this.record.downloaded = answer.fileName;
-      await this.keepNow();
+      if (!await this.keepNow()) return null;
     }
     return SAID[answer.outcome](answer.fileName);
   }
