@@ -3,27 +3,32 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "form/recovery_texts.h"
+
 namespace soatnoma::ui {
 namespace {
 
-// "Familiya Ism, 2025/2026 o'quv yili (Familiya Ism 2025-2026.xlsx), 14.03.2025 10:12"
+// "Familiya Ism, 2025/2026 o'quv yili (Familiya Ism 2025-2026.xlsx), 14.03.2025 10:12", as
+// the browser edition names its kept reports too.
 QString Described(const AutosaveInfo& info) {
-  QStringList parts;
-  parts << (info.teacherName.trimmed().isEmpty() ? QStringLiteral("Nomsiz hisobot") : info.teacherName.trimmed());
-  if (info.calendarYear > 0) {
-    parts << QStringLiteral("%1/%2 o'quv yili").arg(info.calendarYear).arg(info.calendarYear + 1);
+  KeptReportFacts facts;
+  facts.teacherName = info.teacherName.toStdString();
+  facts.calendarYear = info.calendarYear;
+  if (!info.filePath.isEmpty()) facts.fileName = QFileInfo(info.filePath).fileName().toStdString();
+  if (info.savedAt.isValid()) {
+    const QDateTime local = info.savedAt.toLocalTime();
+    const QDate date = local.date();
+    const QTime time = local.time();
+    facts.keptAt = LocalMinute{date.year(), date.month(), date.day(), time.hour(), time.minute()};
   }
-  QString text = parts.join(QStringLiteral(", "));
-  if (!info.filePath.isEmpty()) text += QStringLiteral(" (%1)").arg(QFileInfo(info.filePath).fileName());
-  if (info.savedAt.isValid()) text += QStringLiteral(", %1").arg(info.savedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-  return text;
+  return QString::fromStdString(KeptReportDescription(facts));
 }
 
 }  // namespace
 
 QString RecoveryQuestion(const std::vector<Leftover>& leftovers) {
   QStringList lines;
-  lines << QStringLiteral("Dastur oldingi safar %1 ta hisobotni saqlamasdan yopilgan:").arg(leftovers.size());
+  lines << QString::fromStdString(LeftUnsavedHeading(leftovers.size()));
   for (const Leftover& leftover : leftovers) lines << QStringLiteral("\u2022 ") + Described(leftover.info);
   lines << QString() << QStringLiteral("Ularni tiklaysizmi?");
   return lines.join(QLatin1Char('\n'));

@@ -6,6 +6,7 @@
 
 #include "cli_core/cli_commands.h"
 #include "cli_core/exit_codes.h"
+#include "model/school_year.h"
 
 namespace soatnoma::cli {
 
@@ -20,7 +21,7 @@ std::optional<OutputFormat> OutputFormatOf(const std::string& path) {
 std::optional<int> ReadYear(const std::string& text) {
   int year = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
-  if (error != std::errc() || end != text.data() + text.size() || year < 1 || year > 9998) return std::nullopt;
+  if (error != std::errc() || end != text.data() + text.size() || !IsCalendarYear(year)) return std::nullopt;
   return year;
 }
 

@@ -43,7 +43,11 @@ HoursEntry ReadHoursEntry(std::string_view typed) {
     return {std::nullopt,
             "\"" + std::string(Trimmed(text)) + "\" son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
   }
-  const double hours = entry.value;
+  return TakeHours(entry.value);
+}
+
+HoursEntry TakeHours(double hours) {
+  if (std::isnan(hours)) return {std::nullopt, "Katakdagi qiymat son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
   if (std::abs(hours) > kLargestHoursEntry) {
     return {std::nullopt, HoursText(hours) + " soat juda ko'p: bir katakka " + HoursText(kLargestHoursEntry) +
                               " dan ortiq soat yozilmaydi."};

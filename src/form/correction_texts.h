@@ -25,6 +25,9 @@ struct HoursEntry {
   std::string refusal;  // why the text was not taken, for the status line
 };
 HoursEntry ReadHoursEntry(std::string_view typed);
+// Hours that come as a number rather than typed (a report kept in the browser's storage),
+// taken on the same terms: a number, and no more than kLargestHoursEntry either way.
+HoursEntry TakeHours(double hours);
 
 // Hours as the teacher writes them: "12", "2,5", "-1".
 std::string HoursText(double hours);

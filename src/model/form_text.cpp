@@ -49,13 +49,6 @@ std::string_view BrokenTextRefusal(FormTextField field) {
   return kRefusals[static_cast<std::size_t>(field)][kBrokenUnicode];
 }
 
-bool IsBlankCharacter(char32_t character) {
-  if (character == ' ' || (character >= 0x09 && character <= 0x0D)) return true;
-  if (character >= 0x2000 && character <= 0x200A) return true;
-  constexpr std::u32string_view kOtherBlanks = U"\u0085\u00A0\u1680\u2028\u2029\u202F\u205F\u3000";
-  return kOtherBlanks.find(character) != std::u32string_view::npos;
-}
-
 bool IsBlankFormText(std::string_view text) {
   const std::optional<std::u32string> characters = DecodeUtf8(text);
   return characters && std::all_of(characters->begin(), characters->end(), IsBlankCharacter);

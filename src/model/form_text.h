@@ -23,8 +23,6 @@ std::optional<std::string_view> CheckFormText(FormTextField field, std::string_v
 // refuses text that is not UTF-8.
 std::string_view BrokenTextRefusal(FormTextField field);
 
-// Blank as a spreadsheet program trims it: tab, line ends, the spaces of every width.
-bool IsBlankCharacter(char32_t character);
 // Empty, or nothing but blanks: the field names nobody (no teacher, no school, no subject).
 // A text that is not UTF-8 is not blank; CheckFormText refuses it.
 bool IsBlankFormText(std::string_view text);

@@ -33,13 +33,6 @@ std::string EscapedInMessage(char32_t c) {
 
 }  // namespace
 
-bool IsBlank(char32_t character) {
-  if (character == ' ' || (character >= 0x09 && character <= 0x0D)) return true;
-  if (character >= 0x2000 && character <= 0x200A) return true;
-  constexpr std::u32string_view kOtherBlanks = U"\u0085\u00A0\u1680\u2028\u2029\u202F\u205F\u3000";
-  return kOtherBlanks.find(character) != std::u32string_view::npos;
-}
-
 bool IsDirectionControl(char32_t character) {
   return character == 0x061C || character == 0x200E || character == 0x200F ||
          (character >= 0x202A && character <= 0x202E) || (character >= 0x2066 && character <= 0x2069);
@@ -63,10 +56,10 @@ std::u32string NameOf(std::u32string_view characters, const NameKind& kind) {
   bool blank = false;
   for (char32_t c : characters) {
     if (IsDirectionControl(c)) continue;
-    if (!IsBlank(c) && (IsControl(c) || IsPathSeparator(c) || (kind.forbidden && kind.forbidden(c)))) {
+    if (!IsBlankCharacter(c) && (IsControl(c) || IsPathSeparator(c) || (kind.forbidden && kind.forbidden(c)))) {
       c = kind.replacement;
     }
-    if (IsBlank(c)) {
+    if (IsBlankCharacter(c)) {
       blank = true;
       continue;
     }

@@ -12,10 +12,6 @@
 
 namespace soatnoma {
 
-// Blank as names are parted into words and spreadsheet programs trim them: tab, the line
-// ends, the spaces of every width.
-bool IsBlank(char32_t character);
-
 // The marks that set the direction text is shown in: U+061C, U+200E, U+200F,
 // U+202A..U+202E, U+2066..U+2069.
 bool IsDirectionControl(char32_t character);

@@ -90,4 +90,23 @@ void AppendUtf8(std::string& text, char32_t character) {
 
 bool IsWellFormedUtf8(std::string_view text) { return DecodeUtf8(text).has_value(); }
 
+bool IsBlankCharacter(char32_t code) {
+  if ((code >= 0x09 && code <= 0x0D) || code == 0x20 || code == 0x85 || code == 0xA0 || code == 0x1680) return true;
+  if (code >= 0x2000 && code <= 0x200A) return true;
+  return code == 0x2028 || code == 0x2029 || code == 0x202F || code == 0x205F || code == 0x3000;
+}
+
+std::string_view TrimmedBlanks(std::string_view text) {
+  std::size_t begin = text.size();
+  std::size_t end = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t start = at;
+    const auto code = DecodeCharacter(text, at);
+    if (code && IsBlankCharacter(*code)) continue;
+    if (begin > start) begin = start;
+    end = at;
+  }
+  return begin < end ? text.substr(begin, end - begin) : std::string_view();
+}
+
 }  // namespace soatnoma

@@ -25,4 +25,11 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 void AppendUtf8(std::string& text, char32_t character);
 
+// A blank of any script (a space, a tab, a line end, a no-break or ideographic space): it
+// separates words and counts for nothing at the ends of a name.
+bool IsBlankCharacter(char32_t code);
+
+// The text without the blanks at its ends; a malformed sequence is kept as it is.
+std::string_view TrimmedBlanks(std::string_view text);
+
 }  // namespace soatnoma

@@ -28,8 +28,6 @@ bool JoinsPrevious(char32_t character) {
 
 bool IsRegionalIndicator(char32_t character) { return character >= 0x1F1E6 && character <= 0x1F1FF; }
 
-bool IsBlank(char32_t character) { return IsBlankCharacter(character); }
-
 bool IsForbiddenInSheetName(char32_t character) {
   constexpr std::u32string_view kForbidden = U"[]:*?/\\\u2028\u2029\uFFFE\uFFFF";
   const bool control = character < 0x20 || (character >= 0x7F && character <= 0x9F);

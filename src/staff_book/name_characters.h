@@ -13,9 +13,6 @@ bool JoinsPrevious(char32_t character);
 // A flag is two of these, and is cut only whole.
 bool IsRegionalIndicator(char32_t character);
 
-// Blank as the form has it (IsBlankCharacter): tab, line ends, the spaces of every width.
-bool IsBlank(char32_t character);
-
 // What a sheet's name may not hold: [ ] : * ? / \, control characters, the line and
 // paragraph separators, U+FFFE and U+FFFF.
 bool IsForbiddenInSheetName(char32_t character);

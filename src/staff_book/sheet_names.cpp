@@ -4,6 +4,7 @@
 
 #include "staff_book/name_characters.h"
 #include "model/name_text.h"
+#include "model/utf8_text.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -25,7 +26,7 @@ bool IsApostrophe(char32_t c) { return c == U'\''; }
 
 // Blanks and apostrophes off both ends: a sheet name may neither begin nor end with "'".
 std::u32string TrimEnds(std::u32string_view name) {
-  const auto trimmable = [](char32_t c) { return IsBlank(c) || IsApostrophe(c); };
+  const auto trimmable = [](char32_t c) { return IsBlankCharacter(c) || IsApostrophe(c); };
   std::size_t first = 0;
   while (first < name.size() && trimmable(name[first])) ++first;
   std::size_t last = name.size();

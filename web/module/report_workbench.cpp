@@ -6,6 +6,7 @@
 #include "canvas_text_metrics.h"
 #include "form_description.h"
 #include "json_writer.h"
+#include "opened_workbook.h"
 #include "request_fields.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
@@ -22,17 +23,6 @@ namespace {
 
 using emscripten::val;
 
-ReportRequest RunOf(const val& request) {
-  return {
-      .category = CategoryOf(request),
-      .weeklyHours = Field(request, "weekly"),
-      .rate = Field(request, "rate"),
-      .classLeader = Flag(request, "leader"),
-      .texts = {.school = Field(request, "school"), .subject = Field(request, "subject"), .name = Field(request, "name")},
-      .calendarYear = request["year"].isNumber() ? request["year"].as<int>() : 0,
-  };
-}
-
 std::string RefName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
 
 const char* FillName(MarkFill fill) {
@@ -44,76 +34,11 @@ const char* FillName(MarkFill fill) {
   return "";
 }
 
-// A number as the workbook stores it, to be read by the desktop's rule. A report kept by an
-// earlier page holds the number itself, given back here as JavaScript writes it.
-std::string StoredText(const val& item, const char* textKey, const char* numberKey) {
-  if (item[textKey].isString()) return item[textKey].as<std::string>();
-  return item[numberKey].isNumber() ? item[numberKey].call<std::string>("toString") : std::string();
-}
-
-std::vector<CustomProperty> PropertiesOf(const val& list) {
-  std::vector<CustomProperty> properties;
-  const int count = list["length"].as<int>();
-  for (int i = 0; i < count; ++i) {
-    const val property = list[i];
-    CustomProperty read{Field(property, "name"), Field(property, "text"), std::nullopt};
-    // A number kept by an earlier page came without its type, read from a vt:r8.
-    const std::string type = property["type"].isString() ? Field(property, "type") : "r8";
-    read.number = ReadPropertyNumber(type, StoredText(property, "stored", "number"));
-    properties.push_back(std::move(read));
-  }
-  return properties;
-}
-
-// The cells as the workbook holds them; the reason when one is not what the report holds.
-std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
-  const int count = list["length"].as<int>();
-  for (int i = 0; i < count; ++i) {
-    const val cell = list[i];
-    const int row = cell["row"].as<int>();
-    const int column = cell["column"].as<int>();
-    const std::string kind = Field(cell, "kind");
-    const std::string name = ColumnLetters(column) + std::to_string(row);
-    if (!cells.Contains(row, column)) return name + " katagi hisobot varag'idan tashqarida.";
-    if (kind == "formula") {
-      if (auto problem = SetStoredFormula(cells, row, column, Field(cell, "formula"))) return problem;
-    } else if (kind == "number") {
-      const std::optional<double> number = ReadStoredNumber(StoredText(cell, "stored", "value"));
-      if (!number) return CellProblem(name, cell_problem::kNotANumber);
-      cells.SetNumber(row, column, *number);
-    } else if (kind == "text") {
-      cells.SetText(row, column, Field(cell, "text"));
-    } else {
-      return CellProblem(name, cell_problem::kNeitherNumberNorText);
-    }
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workbook, val measure)
     : measure_(std::move(measure)), fileName_(fileName) {
-  const std::string problem = Field(workbook, "problem");  // of the package, as the page found it
-  if (problem == "notWorkbook" || problem == "damagedPart") {
-    result_ = RefusalJson((problem == "damagedPart" ? DamagedPart(fileName) : NotAWorkbook(fileName)).message, false);
-    return;
-  }
-  const std::vector<CustomProperty> properties = PropertiesOf(workbook["properties"]);
-  if (auto stranger = RefusalOfStranger(fileName, properties, workbook["worksheets"].as<std::size_t>())) {
-    result_ = RefusalJson(stranger->message, false);
-    return;
-  }
-  if (!problem.empty()) {
-    result_ = RefusalJson(UnreadableSheet(fileName).message, false);
-    return;
-  }
-  ReportSheet sheet = EmptyReportForm();
-  if (auto wrongCell = ReadCells(workbook["cells"], sheet.Cells())) {
-    result_ = RefusalJson(DamagedWorkbook(fileName, *wrongCell).message, false);
-    return;
-  }
-  OpenOutcome outcome = FinishOpening(fileName, std::move(sheet), properties);
+  OpenOutcome outcome = OpenReadWorkbook(fileName, workbook);
   if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
     result_ = RefusalJson(refusal->message, false);
     return;
@@ -179,8 +104,13 @@ std::string ReportWorkbench::Type(int row, int column, const std::string& text) 
 
 bool ReportWorkbench::SetEntry(int row, int column, const val& hours) {
   if (!Ready() || !corrections_->IsEditable({row, column})) return false;
-  corrections_->SetHours({row, column}, hours.isNumber() ? std::optional<double>(hours.as<double>()) : std::nullopt);
-  return true;
+  if (!hours.isNumber()) {
+    corrections_->SetHours({row, column}, std::nullopt);
+    return true;
+  }
+  const HoursEntry taken = TakeHours(hours.as<double>());
+  if (taken.hours) corrections_->SetHours({row, column}, taken.hours);
+  return taken.hours.has_value();
 }
 
 val ReportWorkbench::Entry(int row, int column) const {

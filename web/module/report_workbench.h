@@ -30,7 +30,8 @@ class ReportWorkbench {
 
   // The teacher typed text into a cell: {ok: true} or {ok: false, message}.
   std::string Type(int row, int column, const std::string& text);
-  // Sets a cell of hours as the undo list had it; null empties it. False: not a cell of hours.
+  // Sets a cell of hours as the undo list had it; null empties it. False: not a cell of hours,
+  // or hours that typing would refuse (TakeHours).
   bool SetEntry(int row, int column, const emscripten::val& hours);
   // The cell's hours now, or null when emptied.
   emscripten::val Entry(int row, int column) const;

@@ -11,6 +11,7 @@
 #include "canvas_text_metrics.h"
 #include "form_description.h"
 #include "json_writer.h"
+#include "kept_report.h"
 #include "request_fields.h"
 #include "model/form_text.h"
 #include "model/teacher.h"
@@ -20,6 +21,7 @@
 #include "report_workbench.h"
 #include "roster_reading.h"
 #include "staff_book_session.h"
+#include "form/recovery_texts.h"
 #include "form/report_file_name.h"
 #include "form/form_controls.h"
 
@@ -120,6 +122,9 @@ std::string FormControls() {
 double LargestWorkbookPart() { return static_cast<double>(kLargestWorkbookPart); }
 
 
+// "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:", as the desktop asks it.
+std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(soatnoma) {
@@ -131,6 +136,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("formControls", &FormControls);
   emscripten::function("largestWorkbookPart", &LargestWorkbookPart);
+  emscripten::function("keptReport", &KeptReport);
+  emscripten::function("keptReportsHeading", &KeptReportsHeading);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()

@@ -30,7 +30,8 @@ export class KeptReports {
     return (await this.database).transaction(STORE, mode).objectStore(STORE);
   }
 
-  // record: {id, request (the form's run) or opened (a workbook read), entries: [{row, column, hours}], keptAt}
+  // record: {id, request (the form's run) or opened (a workbook read), entries: [{row, column,
+  // hours}], keptAt, downloaded (the file name it was handed to the browser under)}
   async keep(record) {
     await finished((await this.store('readwrite')).put(record));
   }
@@ -42,6 +43,7 @@ export class KeptReports {
   // Every kept report, the latest first.
   async all() {
     const records = await finished((await this.store('readonly')).getAll());
-    return records.sort((a, b) => b.keptAt - a.keptAt);
+    const keptAt = (record) => (Number.isFinite(record?.keptAt) ? record.keptAt : 0);
+    return records.sort((a, b) => keptAt(b) - keptAt(a));
   }
 }

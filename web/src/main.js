@@ -7,13 +7,18 @@ import { createCanvasMeasure } from './canvas_measure.js';
 import { drawPage } from './report_view.js';
 import { ReportEditing } from './corrections.js';
 import { KeptReports } from './kept_reports.js';
+import { ReportKeeping } from './report_keeping.js';
+import { storagePersistence } from './storage_persistence.js';
+import { downloadBytes, saveFile } from './save_file.js';
+import { failureText } from './failure.js';
+import { DAY_BOXES, daysOf, rememberFormEntries } from './form_entries.js';
+import { createRecoveryOffer } from './recovery_offer.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { startModule } from './module_code.js';
 import { brokenText } from './typed_texts.js';
 
-const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
 const TWIPS_PER_PIXEL = 15;
@@ -24,19 +29,6 @@ function byId(id) {
 
 function chosenCategory() {
   return byId('Option1').checked ? 'primary' : 'upper';
-}
-
-function saveBytes(bytes, fileName) {
-  const url = URL.createObjectURL(new Blob([bytes], {
-    type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
-  }));
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = fileName;
-  document.body.appendChild(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
 // The room across the screen, CSS pixels.
@@ -79,6 +71,12 @@ async function start() {
   window.addEventListener('resize', () => fitToScreen(form.width));
   buildForm(document, root, form.controls);
   const message = byId('message');
+  // The line under the form: a refusal or a fault in red, a notice (notice: true) plainly.
+  const say = (text, notice = false) => {
+    message.textContent = text;
+    message.classList.toggle('notice', notice);
+  };
+  const failed = (words, fault) => say(failureText(words, fault));
   const report = byId('report');
   let shown = null;
   let editing = null;
@@ -88,15 +86,19 @@ async function start() {
   editor.autocomplete = 'off';
   editor.inputMode = 'decimal';
 
-  const sumDays = () => {
-    // Every day counts, whichever changed; while a day holds text that is not a number,
-    // the week stays as it was, and that day's box is marked with the reason.
+  // A day that holds text that is not a number is marked with the reason.
+  const markDays = () => {
     for (const id of DAY_BOXES) {
       const box = byId(id);
       const notANumber = module.dayIsNotANumber(box.value);
       box.classList.toggle('not-a-number', notANumber);
       box.title = notANumber ? module.dayNotANumberMessage() : '';
     }
+  };
+  // Every day counts, whichever changed; while a day holds text that is not a number, the
+  // week stays as it was.
+  const sumDays = () => {
+    markDays();
     const week = module.weeklyHoursOfDays(DAY_BOXES.map((id) => byId(id).value));
     if (week !== null) byId('Text2').value = week;
   };
@@ -114,24 +116,12 @@ async function start() {
   byId('Option1').addEventListener('change', () => choose('primary'));
   byId('Option2').addEventListener('change', () => choose('upper'));
   byId('Option2').checked = true;
+  const entries = rememberFormEntries({ byId, choose, daysChanged: sumDays });
 
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
   const kept = new KeptReports(window.indexedDB);
-  let keeping = null;  // {id, request} or {id, opened} of the report shown
-  let unsaved = false;
-  // Kept the moment the change is drawn, so the drawing never waits for the storage.
-  // The body's data-keeps counts the keeps the storage has finished.
-  let keeps = 0;
-  const keepShown = () => setTimeout(() => {
-    if (!keeping || !editing) return;
-    kept.keep({ ...keeping, entries: editing.entries(), keptAt: Date.now() })
-      .then(() => { document.body.dataset.keeps = String(++keeps); })
-      .catch((fault) => { message.textContent = String(fault); });
-  }, 0);
-  window.addEventListener('beforeunload', (event) => {
-    if (!unsaved) return;
-    event.preventDefault();
-    event.returnValue = '';
+  const keeping = new ReportKeeping({
+    kept, entries: () => editing?.entries() ?? [], failed, firstKept: storagePersistence({ note: byId('StorageNote') }),
   });
 
   const formRequest = (category) => ({
@@ -143,11 +133,13 @@ async function start() {
     school: byId('Text6').value,
     subject: byId('Text4').value,
     year: new Date().getFullYear(),
+    days: DAY_BOXES.map((id) => byId(id).value),
   });
 
   // startedAt: when the teacher pressed Enter or the button, for the page's timings;
-  // restored: a kept report taken back, with its corrections.
+  // restored: a kept report taken back, with its corrections. True when a report is shown.
   const run = (category, startedAt, restored) => {
+    if (!restored) entries.save();
     const request = restored?.request ?? formRequest(category);
     const broken = brokenText(module, request);
     if (broken) {
@@ -159,20 +151,19 @@ async function start() {
     const result = JSON.parse(bench.result());
     if (!result.ok) {
       bench.delete();
-      message.textContent = result.message;
+      say(result.message);
       if (result.clearsWeeklyHours) byId('Text2').value = '';
       byId('Text2').focus();
-      return;
+      return false;
     }
     show(bench, result, startedAt, restored);
-    keeping = { id: restored?.id ?? Date.now(), request };
-    unsaved = true;
-    keepShown();
+    keeping.show({ request }, restored, true);
+    return true;
   };
 
   // Shows a report: its page drawn and ready for corrections.
   const show = (bench, result, startedAt, restored) => {
-    message.textContent = '';
+    say('');
     shown = result;
     // The page is fitted before it is shown, so the browser lays it out once.
     const page = drawPage(document, result.form);
@@ -184,8 +175,7 @@ async function start() {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
       emptyTexts: byId('EmptyTexts'),
     }, () => {
-      unsaved = true;
-      keepShown();
+      keeping.changed();
       document.body.dataset.corrected = String(editing.done.length);
     }, result.form.boxes);
     if (restored) editing.restore(restored.entries);
@@ -199,7 +189,7 @@ async function start() {
     try {
       run(category, startedAt, restored);
     } catch (fault) {
-      message.textContent = String(fault);
+      failed("Hisobotni tuzib bo'lmadi:", fault);
     }
   };
   byId('Command1').addEventListener('click', (event) => runShown('upper', event.timeStamp));
@@ -237,14 +227,12 @@ async function start() {
     const result = JSON.parse(bench.result());
     if (!result.ok) {
       bench.delete();
-      message.textContent = result.message;
+      say(result.message);
       return false;
     }
     show(bench, result, startedAt, restored);
-    keeping = { id: restored?.id ?? Date.now(), opened };
     // An opened report is in its file until it is changed; one taken back is not.
-    unsaved = Boolean(restored);
-    if (restored) keepShown();
+    keeping.show({ opened }, restored, Boolean(restored));
     return true;
   };
 
@@ -259,7 +247,7 @@ async function start() {
       const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
       if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
     } catch (fault) {
-      message.textContent = String(fault);
+      failed(`"${file.name}" ochilmadi:`, fault);
     }
   });
   byId('Undo').addEventListener('click', () => editing?.undo());
@@ -267,18 +255,24 @@ async function start() {
   byId('ResetCell').addEventListener('click', () => editing?.revertCurrent());
   byId('ResetAll').addEventListener('click', () => editing?.revertAll());
 
+  // "Excel kitobi": the kept copy goes only once the browser confirmed the file written.
+  // The body's data-workbook tells how the save ended: saved, downloaded, cancelled, failed.
   byId('SaveXlsx').addEventListener('click', async (event) => {
     if (!shown) return;
+    let snapshot = null;
     try {
-      const { writeWorkbook } = await loadFileWork();
-      const bytes = await writeWorkbook(JSON.parse(editing.bench.workbookForm()));
-      saveBytes(bytes, shown.fileName);
-      unsaved = false;
-      if (keeping) await kept.forget(keeping.id);
+      const answer = await saveFile(shown.fileName, async () => {
+        const { writeWorkbook } = await loadFileWork();
+        snapshot = keeping.snapshot();
+        return writeWorkbook(JSON.parse(editing.bench.workbookForm()));
+      });
+      const words = await keeping.saved(answer, snapshot);
+      if (words !== null) say(words, true);
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
-      document.body.dataset.workbook = 'saved';
+      document.body.dataset.workbook = answer.outcome;
     } catch (fault) {
-      message.textContent = String(fault);
+      failed("Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi:", fault);
+      document.body.dataset.workbook = 'failed';
     }
   });
   byId('Print').addEventListener('click', () => window.print());
@@ -297,7 +291,7 @@ async function start() {
   byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
   byId('ZoomFit').addEventListener('click', () => zoomReport(null));
 
-  const staff = createStaffActions({ module, measure, saveBytes });
+  const staff = createStaffActions({ module, measure, saveBytes: downloadBytes });
   createRosterPanel({
     module,
     onTeachers: (teachers, fileName) => {
@@ -307,59 +301,26 @@ async function start() {
   });
 
   // Reports left unsaved when the page was last closed are offered back.
-  const offer = byId('Recovery');
-  const showKept = async () => {
-    const records = await kept.all();
-    offer.replaceChildren();
-    offer.hidden = records.length === 0;
-    if (records.length === 0) return;
-    const heading = document.createElement('p');
-    heading.textContent = 'Saqlanmagan hisobotlar qoldi:';
-    offer.append(heading);
-    for (const record of records) {
-      const line = document.createElement('div');
-      line.className = 'kept';
-      line.dataset.kept = String(record.id);
-      const whatText = document.createElement('span');
-      const when = new Date(record.keptAt).toLocaleString('uz');
-      const what = record.opened ? record.opened.fileName : `${record.request.name || 'Nomsiz'}, ${record.request.weekly} soat`;
-      whatText.textContent = `${what}, ${when}`;
-      const restore = document.createElement('button');
-      restore.type = 'button';
-      restore.textContent = 'Tiklash';
-      restore.addEventListener('click', () => {
-        line.remove();
-        offer.hidden = !offer.querySelector('.kept');
-        if (record.opened) {
-          openReport(record.opened, performance.now(), record);
-          return;
-        }
-        const { request } = record;
-        byId('Text3').value = request.name;
-        byId('Text6').value = request.school;
-        byId('Text4').value = request.subject;
-        byId('Text2').value = request.weekly;
-        byId('Text1').value = request.rate;
-        byId('Check1').checked = request.leader;
-        byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
-        showRunButton(request.category);
-        runShown(request.category, performance.now(), record);
-      });
-      const drop = document.createElement('button');
-      drop.type = 'button';
-      drop.textContent = "O'chirib tashlash";
-      drop.addEventListener('click', async () => {
-        await kept.forget(record.id);
-        line.remove();
-        offer.hidden = !offer.querySelector('.kept');
-      });
-      line.append(whatText, restore, drop);
-      offer.append(line);
-    }
+  const restoreKept = (record) => {
+    if (record.opened) return openReport(record.opened, performance.now(), record);
+    const { request } = record;
+    byId('Text3').value = request.name;
+    byId('Text6').value = request.school;
+    byId('Text4').value = request.subject;
+    // The days as they stood, marked as typed; the weekly hours as they ran.
+    const days = daysOf(request.days);
+    DAY_BOXES.forEach((id, index) => { byId(id).value = days?.[index] ?? ''; });
+    markDays();
+    byId('Text2').value = request.weekly;
+    byId('Text1').value = request.rate;
+    byId('Check1').checked = request.leader;
+    byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
+    showRunButton(request.category);
+    return run(request.category, performance.now(), record);
   };
-  showKept()
+  createRecoveryOffer({ module, kept, offer: byId('Recovery'), restore: restoreKept, failed }).show()
     .then(() => { document.body.dataset.offered = 'yes'; })
-    .catch((fault) => { message.textContent = String(fault); });
+    .catch((fault) => failed("Saqlanmagan hisobotlarni o'qib bo'lmadi:", fault));
 
   byId('Text3').focus();
   performance.mark('soatnoma-interactive');
@@ -396,5 +357,5 @@ if ('serviceWorker' in navigator && window.location.protocol.startsWith('http'))
 }
 
 start().catch((fault) => {
-  byId('message').textContent = String(fault);
+  byId('message').textContent = failureText("Sahifani ishga tushirib bo'lmadi:", fault);
 });

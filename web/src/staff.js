@@ -7,6 +7,7 @@
 import { drawPage } from './report_view.js';
 import { loadFileWork } from './load_file_work.js';
 import { afterPageTurn } from './page_turn.js';
+import { failureText } from './failure.js';
 
 // How long one slice of work may hold the page, milliseconds.
 const SLICE = 40;
@@ -22,7 +23,8 @@ function yieldToPage() {
 
 class Stopped extends Error {}
 
-// document, module, measure, saveBytes(bytes, fileName), and the clock of the reports' school year.
+// document, module, measure, saveBytes(bytes, fileName) (hands the file to the browser as a
+// download), and the clock of the reports' school year.
 export function createStaffActions({ module, measure, saveBytes, document = globalThis.document, today = () => new Date() }) {
   const saveButton = byId(document, 'SaveStaffXlsx');
   const printButton = byId(document, 'PrintStaff');
@@ -88,7 +90,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
       await work(job);
     } catch (fault) {
       const stopped = fault instanceof Stopped;
-      say(stopped ? stoppedText : String(fault), !stopped);
+      say(stopped ? stoppedText : failureText("Ish bajarilmadi:", fault), !stopped);
       document.body.dataset.staffWork = stopped ? 'stopped' : 'failed';
     } finally {
       working = null;
@@ -127,10 +129,11 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
       if (job.stopped) throw new Stopped();
       const fileName = module.staffWorkbookName(job.rosterName);
       saveBytes(bytes, fileName);
-      say(`${book.teachers()} ta o'qituvchining hisoboti saqlandi: ${fileName}` +
+      // Handed to the browser: whether a file appeared the page cannot know.
+      say(`${book.teachers()} ta o'qituvchining hisoboti yuklab olishga berildi: ${fileName}` +
         refusedLines(refused));
       performance.measure('soatnoma-staff-workbook', { start: startedAt });
-      document.body.dataset.staffWork = 'saved';
+      document.body.dataset.staffWork = 'downloaded';
     } finally {
       book.delete();
     }

@@ -132,11 +132,10 @@ const cliWorkbook = path.join(scratch, 'cli.xlsx');
 test('the staff workbook is the one `soatnoma-cli batch` writes, sheet by sheet and cell by cell', async () => {
   await page.evaluate(() => { delete document.body.dataset.staffWork; });
   await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 60000 });
-  // Under the list's name and the word for its reports, never the list's own name.
+  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 60000 });
   pageWorkbook = await downloaded('xodimlar hisobotlari.xlsx');
   assert.deepEqual(readdirSync(downloads), ['xodimlar hisobotlari.xlsx']);
-  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /^6 ta o'qituvchining hisoboti saqlandi: xodimlar hisobotlari\.xlsx$/);
+  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /^6 ta o'qituvchining hisoboti yuklab olishga berildi: xodimlar hisobotlari\.xlsx$/);
   const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliWorkbook, '--year', String(year)],
     { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
   assert.equal(run.status, 1, run.stderr);  // one row refused
@@ -216,7 +215,7 @@ test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
   assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, hech narsa chop etilmadi.");
 });
 
-test('a list chosen while the workbook is being made stops it; the workbook is saved under the new list's name', async () => {
+test('a list chosen while the workbook is being made stops it; the workbook is saved under the new list\'s name', async () => {
   const large = ['ism;maktab;fan;toifa;soat'];
   // Enough teachers that the workbook is still being made when the second list is read.
   for (let i = 0; i < 2000; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
@@ -234,7 +233,7 @@ test('a list chosen while the workbook is being made stops it; the workbook is s
   await choose('kichik.csv');
   await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
   await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 20000 });
+  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
   const saved = await readWorkbook(await downloaded('kichik hisobotlari.xlsx'));
   assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
   assert.deepEqual(readdirSync(downloads).sort(), ['kichik hisobotlari.xlsx', 'xodimlar hisobotlari.xlsx']);
@@ -248,7 +247,7 @@ test('a list named with 250 letters is downloaded under a name the browser takes
   await page.waitForSelector(`#Staff[data-read="${listName}"]`, { timeout: 20000 });
   await page.evaluate(() => { delete document.body.dataset.staffWork; });
   await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="saved"]', { timeout: 20000 });
+  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
   // 244 bytes: with the ".crdownload" it bears while it downloads, still within 255.
   const offered = `${'a'.repeat(227)} hisobotlari.xlsx`;
   const saved = await readWorkbook(await downloaded(offered));

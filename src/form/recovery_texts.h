@@ -1,0 +1,38 @@
+#pragma once
+// How a report kept unsaved is named when it is offered back, after the program or the
+// page was closed without saving it: the teacher, the school year, the file it belongs to
+// and when it was kept. The desktop and the browser name it alike.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace soatnoma {
+
+// A moment on the teacher's own clock, to the minute.
+struct LocalMinute {
+  int year = 0;
+  int month = 0;  // 1 .. 12
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+};
+
+struct KeptReportFacts {
+  std::string teacherName;  // as typed; blanks at its ends do not count
+  int calendarYear = 0;     // the school year's first calendar year; 0 when not known
+  std::string fileName;     // the workbook it was opened from or saved to; empty if none
+  std::optional<LocalMinute> keptAt;
+};
+
+// "14.03.2025 10:12"
+std::string MinuteText(const LocalMinute& at);
+
+// "Karimova Dilnoza, 2025/2026 o'quv yili (Karimova Dilnoza 2025-2026.xlsx), 14.03.2025 10:12";
+// without a name "Nomsiz hisobot, ...".
+std::string KeptReportDescription(const KeptReportFacts& facts);
+
+// "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:"
+std::string LeftUnsavedHeading(std::size_t count);
+
+}  // namespace soatnoma
