@@ -41,6 +41,8 @@ async function bundle(entry, globalName) {
 }
 const script = await bundle('src/main.js');
 const fileWork = `(()=>{${await bundle('src/file_work.js', 'fileWork')};return fileWork})()`;
+// The worker that reads files, started from this text as a Blob when a file is read.
+const readingWork = await bundle('src/reading_work.js');
 
 function fontFace(file, weight) {
   const data = readFileSync(path.join(fontDir, file)).toString('base64');
@@ -57,6 +59,7 @@ const page = readFileSync(path.join(here, 'index.html'), 'utf8')
   .replace('/*STYLE*/', () => style)
   .replace('/*MODULE_CODE*/', () => moduleCode)
   .replace('/*FILE_WORK*/', () => fileWork)
+  .replace('/*READING_WORK*/', () => readingWork)
   .replace('/*SCRIPT*/', () => script);
 writeFileSync(output, page);
 // Beside the page, the worker that keeps it offline when it is served over http.

@@ -1,5 +1,7 @@
 #include "staff_book/staff_book.h"
 
+#include "roster_rules/roster_file_form.h"
+
 namespace soatnoma::batch {
 namespace {
 
@@ -11,6 +13,17 @@ constexpr const char* kUnnamedStaff = "Xodimlar";
 std::string TooManyTeachersMessage() {
   return "Hisobot saqlanmadi: bir kitobga " + std::to_string(kMaxWorkbookTeachers) +
          " dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.";
+}
+
+std::string TooLongListReason(std::size_t rows) {
+  return "unda " + std::to_string(rows) + " ta qator bor, bir ro'yxatda esa ko'pi bilan " +
+         std::to_string(kMaxWorkbookTeachers) + " ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.";
+}
+
+std::string ListLimitsNotice() {
+  return "Ro'yxat: CSV fayl yoki Excel ish kitobi (.xlsx), " + std::to_string(kMaxRosterBytes / (1024 * 1024)) +
+         " MB gacha, ko'pi bilan " +
+         std::to_string(kMaxWorkbookTeachers) + " ta o'qituvchi.";
 }
 
 ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {

@@ -1,6 +1,7 @@
 #include "report_workbench.h"
 
 #include <exception>
+#include <map>
 #include <variant>
 
 #include "canvas_text_metrics.h"
@@ -55,8 +56,29 @@ std::vector<CustomProperty> PropertiesOf(const val& list) {
   return properties;
 }
 
+// A formula as stored: written in the cell, or shared with the cell that wrote it first
+// (formulaKind "shared", sharedIndex its index), as the desktop reads it.
+std::optional<std::string> ReadFormula(const val& cell, int row, int column, std::map<std::string, RelativeFormula>& shared,
+                                       CellGrid& cells) {
+  const std::string kind = Field(cell, "formulaKind");
+  const std::string text = Field(cell, "formula");
+  const std::string index = Field(cell, "sharedIndex");
+  const std::string foreign = ColumnLetters(column) + std::to_string(row) + " katagida hisobotga xos bo'lmagan formula bor.";
+  if (!kind.empty() && kind != "normal" && kind != "shared") return foreign;
+  if (kind == "shared" && text.empty()) {
+    const auto found = shared.find(index);
+    if (found == shared.end()) return foreign;
+    cells.SetFormula(row, column, found->second);
+    return std::nullopt;
+  }
+  if (auto problem = SetStoredFormula(cells, row, column, text)) return problem;
+  if (kind == "shared") shared.insert_or_assign(index, *cells.FormulaAt(row, column));
+  return std::nullopt;
+}
+
 // The cells as the workbook holds them; the reason when one is not what the report holds.
 std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
+  std::map<std::string, RelativeFormula> shared;
   const int count = list["length"].as<int>();
   for (int i = 0; i < count; ++i) {
     const val cell = list[i];
@@ -66,7 +88,7 @@ std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
     const std::string name = ColumnLetters(column) + std::to_string(row);
     if (!cells.Contains(row, column)) return name + " katagi hisobot varag'idan tashqarida.";
     if (kind == "formula") {
-      if (auto problem = SetStoredFormula(cells, row, column, Field(cell, "formula"))) return problem;
+      if (auto problem = ReadFormula(cell, row, column, shared, cells)) return problem;
     } else if (kind == "number" && cell["value"].isNumber()) {
       cells.SetNumber(row, column, cell["value"].as<double>());
     } else if (kind == "text") {
@@ -83,8 +105,13 @@ std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
 ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workbook, val measure)
     : measure_(std::move(measure)), fileName_(fileName) {
   const std::string problem = Field(workbook, "problem");  // of the package, as the page found it
-  if (problem == "notWorkbook" || problem == "damagedPart") {
-    result_ = RefusalJson((problem == "damagedPart" ? DamagedPart(fileName) : NotAWorkbook(fileName)).message, false);
+  if (problem == "notWorkbook" || problem == "damagedPart" || problem == "partTooLarge") {
+    result_ = RefusalJson((problem == "notWorkbook" ? NotAWorkbook(fileName) : DamagedPart(fileName)).message, false);
+    return;
+  }
+  if (problem == "tooManyParts" || problem == "tooLargeUnpacked") {
+    const auto verdict = problem == "tooManyParts" ? PackageSize::TooManyParts : PackageSize::TooLargeUnpacked;
+    result_ = RefusalJson(RefuseOpening(fileName, PackageSizeReason(verdict)).message, false);
     return;
   }
   const std::vector<CustomProperty> properties = PropertiesOf(workbook["properties"]);

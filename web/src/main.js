@@ -10,7 +10,8 @@ import { KeptReports } from './kept_reports.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
-import { startModule } from './module_code.js';
+import { compiledCode, startModule } from './module_code.js';
+import { readInWorker } from './reading.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -68,7 +69,8 @@ function fitToScreen(widthTwips) {
 async function start() {
   // The fonts are asked for first: the module's code compiles on threads of its own.
   const fonts = Promise.all([document.fonts.load('10px "DejaVu Sans"'), document.fonts.load('bold 10px "DejaVu Sans"')]);
-  const [module] = await Promise.all([startModule(SoatnomaModule, byId('ModuleCode').textContent), fonts]);
+  const code = compiledCode(byId('ModuleCode').textContent);
+  const [module] = await Promise.all([startModule(SoatnomaModule, code), fonts]);
   const measure = createCanvasMeasure(document);
   const form = JSON.parse(module.formControls());
   const root = byId('Form1');
@@ -247,8 +249,8 @@ async function start() {
     event.target.value = '';
     if (!file) return;
     try {
-      const { readOpenedWorkbook } = await loadFileWork();
-      const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
+      // Read off the page's thread: a file made to unpack to gigabytes never holds the page.
+      const workbook = await readInWorker('workbook', file, code).answer;
       if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
     } catch (fault) {
       message.textContent = String(fault);
@@ -292,6 +294,7 @@ async function start() {
   const staff = createStaffActions({ module, measure, saveBytes });
   createRosterPanel({
     module,
+    code,
     onTeachers: (teachers, fileName) => {
       document.body.dataset.staff = String(teachers.length);
       staff.setTeachers(teachers, fileName);

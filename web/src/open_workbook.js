@@ -1,65 +1,86 @@
 // Reads a workbook the teacher opens ("Ochish") into what the module needs to judge and
-// rebuild it: the custom properties, the number of sheets and every cell of the first
-// sheet with its number, text or formula. Whether it is a report and why not is the
-// module's to say; here a package that cannot be read is only named as such.
+// rebuild it, reading what the desktop reads and nothing more: the workbook and its
+// relationships, the custom properties, the shared texts and the first sheet. Whether it
+// is a report and why not is the module's to say; here a package that cannot be read is
+// only named as such.
 
-import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
-import JSZip from 'jszip';
+import { DamagedPackage } from './zip_package.js';
+import { customProperties, eachStoredCell } from './workbook_xml.js';
+import { openPackage, placeOf, readXmlPart, sharedTextsOf, storedNumber, storedValue, worksheetEntries } from './stored_workbook.js';
 
-import { listParts, partsFit } from './package_parts.js';
-
-const NUMBER_TYPES = new Set(['r8', 'r4', 'i4', 'i8', 'i2', 'i1', 'int', 'decimal', 'ui4', 'ui8']);
-
-function propertiesOf(xml) {
-  if (!xml) return [];
-  const document = new DOMParser().parseFromString(xml, 'application/xml');
-  return [...document.getElementsByTagNameNS('*', 'property')].map((property) => {
-    const value = property.firstElementChild;
-    const read = { name: property.getAttribute('name') ?? '' };
-    if (value?.localName === 'lpwstr' || value?.localName === 'bstr') read.text = value.textContent;
-    if (value && NUMBER_TYPES.has(value.localName)) read.number = Number(value.textContent);
-    return read;
+// The properties as the desktop takes them: a text of vt:lpwstr, a number of vt:r8 or vt:i4.
+function propertiesOf(read) {
+  return (read ?? []).map(({ name, type, value }) => {
+    const property = { name };
+    if (type === 'vt:lpwstr') property.text = value;
+    const number = type === 'vt:r8' || type === 'vt:i4' ? storedNumber(value) : null;
+    if (number !== null) property.number = number;
+    return property;
   });
 }
 
-function cellOf(cell) {
-  const place = { row: cell.row, column: cell.col };
-  const { value } = cell;
-  if (cell.type === ExcelJS.ValueType.Formula) return { ...place, kind: 'formula', formula: cell.formula ?? '' };
-  if (typeof value === 'number') return { ...place, kind: 'number', value };
-  if (typeof value === 'string') return { ...place, kind: 'text', text: value };
-  if (value?.richText) return { ...place, kind: 'text', text: value.richText.map((run) => run.text).join('') };
-  return { ...place, kind: 'other' };
+function hasContent(cell) {
+  return cell.formula !== null || cell.value !== null || cell.inline !== null;
 }
 
-// {problem} for a package that cannot be read (a part larger than largestPart bytes is
-// damage), or {properties, worksheets, cells}.
-export async function readOpenedWorkbook(bytes, largestPart) {
-  const listed = await listParts(bytes);
-  if (!listed) return { problem: 'notWorkbook' };
-  if (!await partsFit(listed, largestPart)) return { problem: 'damagedPart' };
-  let zip;
-  try {
-    zip = await JSZip.loadAsync(bytes, { checkCRC32: true });
-  } catch (fault) {
-    return { problem: /crc32/i.test(String(fault)) ? 'damagedPart' : 'notWorkbook' };
-  }
-  const workbookXml = await zip.file('xl/workbook.xml')?.async('string');
-  if (!workbookXml) return { problem: 'notWorkbook' };
-  const properties = propertiesOf(await zip.file('docProps/custom.xml')?.async('string'));
-  const worksheets = (workbookXml.match(/<(\w+:)?sheet\b/g) ?? []).length;
+// The first sheet's cells that hold something, as the module takes them; null when a cell's
+// name is none.
+function cellsOf(sheetBytes, texts, module) {
   const cells = [];
+  let named = true;
+  eachStoredCell(sheetBytes, (stored) => {
+    const place = placeOf(stored.ref);
+    if (!place) named = false;
+    if (!place || !hasContent(stored)) return;
+    if (stored.formula) {
+      const { kind, index, text } = stored.formula;
+      cells.push({ ...place, kind: 'formula', formula: text, formulaKind: kind, sharedIndex: index });
+      return;
+    }
+    const value = storedValue(stored, texts, module);
+    if (value.kind === 'empty') return;
+    if (value.kind === 'number' && !value.boolean) cells.push({ ...place, kind: 'number', value: value.number });
+    else if (value.kind === 'text') cells.push({ ...place, kind: 'text', text: value.text });
+    else cells.push({ ...place, kind: 'other' });
+  });
+  return named ? cells : null;
+}
+
+async function readSheet(opened, entry, module) {
   try {
-    const workbook = new ExcelJS.Workbook();
-    await workbook.xlsx.load(bytes);
-    workbook.worksheets[0]?.eachRow({ includeEmpty: false }, (row) => {
-      row.eachCell({ includeEmpty: false }, (cell) => {
-        if (cell.type !== ExcelJS.ValueType.Merge && cell.type !== ExcelJS.ValueType.Null) cells.push(cellOf(cell));
-      });
-    });
-  } catch {
-    // A stranger's workbook is refused for that first, by the module.
-    return { properties, worksheets, cells: [], problem: 'unreadableSheet' };
+    const texts = await sharedTextsOf(opened, module);
+    return await readXmlPart(opened, entry, (bytes) => cellsOf(bytes, texts, module));
+  } catch (fault) {
+    if (fault instanceof DamagedPackage) throw fault;
+    return null;
   }
-  return { properties, worksheets, cells };
+}
+
+async function readOpened(opened, module) {
+  const worksheets = await worksheetEntries(opened);
+  if (!worksheets) return { problem: 'notWorkbook' };
+  let properties = [];
+  try {
+    properties = propertiesOf(await readXmlPart(opened, 'docProps/custom.xml', customProperties));
+  } catch (fault) {
+    // Properties that are no XML are none, as on the desktop; damage is damage.
+    if (fault instanceof DamagedPackage) throw fault;
+  }
+  const cells = worksheets.length > 0 ? await readSheet(opened, worksheets[0], module) : null;
+  // A stranger's workbook is refused for that first, by the module.
+  if (!cells) return { properties, worksheets: worksheets.length, cells: [], problem: 'unreadableSheet' };
+  return { properties, worksheets: worksheets.length, cells };
+}
+
+// {problem} for a package that cannot be read ("notWorkbook", "damagedPart", or the
+// module's verdict on its size), or {properties, worksheets, cells}.
+export async function readOpenedWorkbook(bytes, module) {
+  const opened = openPackage(bytes, module);
+  if (opened.problem) return { problem: opened.problem };
+  try {
+    return await readOpened(opened, module);
+  } catch (fault) {
+    if (fault instanceof DamagedPackage) return { problem: 'damagedPart' };
+    throw fault;
+  }
 }

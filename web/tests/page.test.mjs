@@ -14,6 +14,7 @@ import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
 import { cli, convertInLibreOffice, launchChromium, webBuild } from './support.mjs';
+import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const pagePath = path.join(webBuild, 'soatnoma.html');
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-page-'));
@@ -300,7 +301,14 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
   const padded = await JSZip.loadAsync(readFileSync(cliWorkbook));
   padded.file('xl/media/nollar.bin', new Uint8Array(17 * 1024 * 1024));
   writeFileSync(huge, await padded.generateAsync({ type: 'uint8array', compression: 'DEFLATE' }));
+  // 6 MB whose 400 more parts would unpack to 6.4 GB: weighed from the package's listing and
+  // refused before anything is unpacked, as the desktop refuses it.
+  const manyParts = path.join(scratch, 'kop-qismli.xlsx');
+  const zeros = new Uint8Array(16 * 1024 * 1024);
+  writeFileSync(manyParts, zipOf([...await partsOfZip(readFileSync(cliWorkbook)),
+    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/nollar${i}.bin`, bytes: zeros }))]));
   for (const [file, reason] of [
+    [manyParts, '"kop-qismli.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (64 MB dan ortiq).'],
     [stranger, '"boshqa.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.'],
     [notes, '"eslatma.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
     [changed, /^"ozgargan\.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan \(.*S5/],
