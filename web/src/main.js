@@ -74,6 +74,8 @@ async function start() {
   const measure = createCanvasMeasure(document);
   const form = JSON.parse(module.formControls());
   const root = byId('Form1');
+  // The form is never sent anywhere: Enter in a box runs the report instead.
+  root.addEventListener('submit', (event) => event.preventDefault());
   root.style.setProperty('--form-width', form.width);
   root.style.setProperty('--form-height', form.height);
   fitToScreen(form.width);
