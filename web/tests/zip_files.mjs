@@ -11,7 +11,7 @@ export function zipOf(entries) {
   const directory = [];
   let offset = 0;
   for (const { name, bytes, stored = false, size = bytes.length, checksum } of entries) {
-    if (!packedOf.has(bytes)) packedOf.set(bytes, { deflated: zlib.deflateRawSync(bytes, { level: 1 }), crc: zlib.crc32(bytes) });
+    if (!packedOf.has(bytes)) packedOf.set(bytes, { deflated: zlib.deflateRawSync(bytes, { level: 9 }), crc: zlib.crc32(bytes) });
     const { deflated } = packedOf.get(bytes);
     const crc = checksum ?? packedOf.get(bytes).crc;
     const data = stored ? bytes : deflated;
