@@ -4,6 +4,8 @@
 // unpacked by the browser's own inflater and never beyond the size the listing declares,
 // with its checksum checked.
 
+import { checksumOf } from './crc32.js';
+
 const END_OF_DIRECTORY = 0x06054b50;
 const ZIP64_END_LOCATOR = 0x07064b50;
 const ZIP64_END_OF_DIRECTORY = 0x06064b50;
@@ -91,24 +93,6 @@ export function listParts(bytes) {
     at += 46 + nameLength + extraLength + commentLength;
   }
   return parts;
-}
-
-const CRC_TABLE = (() => {
-  const table = new Uint32Array(256);
-  for (let n = 0; n < 256; ++n) {
-    let c = n;
-    for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
-    table[n] = c >>> 0;
-  }
-  return table;
-})();
-
-function checksumOf(pieces) {
-  let crc = 0xffffffff;
-  for (const piece of pieces) {
-    for (let i = 0; i < piece.length; ++i) crc = CRC_TABLE[(crc ^ piece[i]) & 0xff] ^ (crc >>> 8);
-  }
-  return (crc ^ 0xffffffff) >>> 0;
 }
 
 function packedBytes(bytes, part) {

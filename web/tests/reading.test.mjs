@@ -2,7 +2,7 @@
 // weighed from its listing before anything of it is unpacked, the limits are the desktop's,
 // a part is never unpacked beyond the size its listing declares nor taken when its checksum
 // does not match, and a staff list longer than the page lists is refused before any row is
-// checked.
+// checked; and a package the page writes reads back as written.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -10,7 +10,8 @@ import path from 'node:path';
 
 import { readOpenedWorkbook } from '../src/open_workbook.js';
 import { readWorkbookRows } from '../src/roster_reader.js';
-import { listParts } from '../src/zip_package.js';
+import { listParts, readPart } from '../src/zip_package.js';
+import { editedPackage, packParts } from '../src/zip_writer.js';
 import { loadModule, plainMeasure, root } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
@@ -132,4 +133,25 @@ test('a staff list of more rows than the page lists is refused before any row is
   });
   const workbookRows = Array.from({ length: 5002 }, (_, i) => ({ row: i + 1, cells: [{ column: 1, text: i ? `O'qituvchi ${i}` : 'ism' }] }));
   assert.match(JSON.parse(module.readWorkbookRoster('x.xlsx', workbookRows)).message, /unda 5001 ta qator bor/);
+});
+
+test('a package written by the page reads back part for part, in the page and in another zip library', async () => {
+  const parts = [
+    { name: '[Content_Types].xml', bytes: new TextEncoder().encode('<Types/>') },
+    { name: 'xl/worksheets/sheet1.xml', bytes: zeros.subarray(0, 3 * MiB) },
+    { name: "docProps/o'zbekcha ism.xml", bytes: new TextEncoder().encode('<Properties>Oʻgʻiloy</Properties>') },
+    { name: 'empty.bin', bytes: new Uint8Array(0) },
+  ];
+  const written = await packParts(parts);
+  const listed = listParts(written);
+  assert.deepEqual(listed.map((part) => [part.name, part.size]), parts.map((part) => [part.name, part.bytes.length]));
+  for (const [index, part] of listed.entries()) assert.deepEqual(await readPart(written, part), parts[index].bytes, part.name);
+  assert.deepEqual((await partsOfZip(written)).map((part) => part.bytes), parts.map((part) => part.bytes));
+
+  const edited = await editedPackage(written, new Map([['[Content_Types].xml', (text) => text.replace('/>', '><Default/></Types>')]]),
+    [{ name: 'docProps/custom.xml', text: '<Properties/>' }]);
+  const read = await partsOfZip(edited);
+  assert.deepEqual(read.map((part) => part.name), [...parts.map((part) => part.name), 'docProps/custom.xml']);
+  assert.equal(new TextDecoder().decode(read[0].bytes), '<Types><Default/></Types>');
+  assert.deepEqual(read[1].bytes, parts[1].bytes);
 });
