@@ -11,7 +11,7 @@ import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { compiledCode, startModule } from './module_code.js';
-import { readInWorker } from './reading.js';
+import { createOpening } from './opening.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -246,17 +246,14 @@ async function start() {
 
   // "Ochish": a workbook either edition saved, with its corrections still marked.
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
-  byId('OpenFile').addEventListener('change', async (event) => {
-    const [file] = event.target.files;
-    event.target.value = '';
-    if (!file) return;
-    try {
-      // Read off the page's thread: a file made to unpack to gigabytes never holds the page.
-      const workbook = await readInWorker('workbook', file, code).answer;
-      if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
-    } catch (fault) {
-      message.textContent = String(fault);
-    }
+  createOpening({
+    input: byId('OpenFile'),
+    stopButton: byId('StopOpening'),
+    code,
+    message,
+    open: (file, workbook, startedAt) => {
+      if (openReport({ fileName: file.name, workbook }, startedAt)) document.body.dataset.opened = file.name;
+    },
   });
   byId('Undo').addEventListener('click', () => editing?.undo());
   byId('Redo').addEventListener('click', () => editing?.redo());

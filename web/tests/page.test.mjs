@@ -322,6 +322,26 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
   await page.click('#ResetAll');
 });
 
+// A workbook within every limit that still takes a while: 15 MB of shared texts. Its reading
+// is stopped, and the report shown stays.
+test('"To\'xtatish" stops a workbook being opened, and the report shown stays', async () => {
+  const parts = await partsOfZip(readFileSync(cliWorkbook));
+  const strings = parts.find((part) => part.name === 'xl/sharedStrings.xml');
+  const text = '<si><t>Familiya Ism</t></si>';
+  const more = text.repeat(Math.floor(15 * 1024 * 1024 / text.length));
+  strings.bytes = new TextEncoder().encode(new TextDecoder().decode(strings.bytes).replace('</sst>', `${more}</sst>`));
+  const slow = path.join(scratch, 'sekin.xlsx');
+  writeFileSync(slow, zipOf(parts));
+  const before = await cellText('S5');
+  await page.$eval('#message', (message) => { message.textContent = ''; });
+  await (await page.$('#OpenFile')).uploadFile(slow);
+  await page.waitForSelector('#StopOpening:not([hidden])');
+  await page.click('#StopOpening');
+  assert.equal(await page.$eval('#message', (message) => message.textContent), "To'xtatildi, fayl ochilmadi.");
+  assert.equal(await page.$eval('#StopOpening', (button) => button.hidden), true);
+  assert.equal(await cellText('S5'), before);
+});
+
 test('a reload in the middle of an edit asks first, then offers the report back with its corrections', async () => {
   await page.click('[data-cell="E8"] rect.border');
   await page.keyboard.type('7');
