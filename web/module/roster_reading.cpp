@@ -11,6 +11,8 @@
 #include "roster_rules/csv_records.h"
 #include "model/number_text.h"
 #include "model/teacher.h"
+#include "form/workbook_package.h"
+#include "staff_book/staff_book.h"
 
 namespace soatnoma::web {
 namespace {
@@ -45,6 +47,13 @@ void WriteWho(JsonWriter& json, int line, const std::string& name, const std::st
   json.Key("line").Integer(line).Key("name").String(name).Key("school").String(school).Key("subject").String(subject);
 }
 
+std::string RefusedJson(const std::string& message) {
+  JsonWriter json;
+  json.BeginObject().Key("ok").Bool(false).Key("message").String(message);
+  json.EndObject();
+  return json.Text();
+}
+
 std::string RowsJson(const batch::Roster& roster) {
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(true).Key("rows").BeginArray();
@@ -64,6 +73,14 @@ std::string RowsJson(const batch::Roster& roster) {
   }
   json.EndArray().EndObject();
   return json.Text();
+}
+
+// The rows of the records, or the refusal of a list longer than the browser lists.
+std::string RosterJson(const std::string& fileName, const std::vector<batch::CsvRecord>& records) {
+  if (const std::size_t rows = batch::RosterRowCount(records); rows > batch::kMaxWorkbookTeachers) {
+    return RefusedJson(batch::UnreadableRosterMessage(fileName, batch::TooLongListReason(rows)));
+  }
+  return RowsJson(batch::ReadRosterRecords(records));
 }
 
 }  // namespace
@@ -93,8 +110,8 @@ val DecodeRoster(const std::string& fileName, const val& bytes) {
   return answer;
 }
 
-std::string ReadCsvRoster(const val& text, const std::string& separator) {
-  return RowsJson(batch::ReadRosterRecords(batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0])));
+std::string ReadCsvRoster(const std::string& fileName, const val& text, const std::string& separator) {
+  return RosterJson(fileName, batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0]));
 }
 
 std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {
@@ -114,13 +131,10 @@ std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {
     }
     std::string whyNot;
     if (!records.AddRow(row["row"].as<int>(), std::move(read), whyNot)) {
-      JsonWriter json;
-      json.BeginObject().Key("ok").Bool(false).Key("message").String(batch::UnreadableRosterMessage(fileName, whyNot));
-      json.EndObject();
-      return json.Text();
+      return RefusedJson(batch::UnreadableRosterMessage(fileName, whyNot));
     }
   }
-  return RowsJson(batch::ReadRosterRecords(records.Take()));
+  return RosterJson(fileName, records.Take());
 }
 
 double MaxRosterBytes() { return static_cast<double>(batch::kMaxRosterBytes); }
@@ -128,8 +142,14 @@ double MaxRosterBytes() { return static_cast<double>(batch::kMaxRosterBytes); }
 std::string UnreadableRoster(const std::string& fileName, const std::string& why, const std::string& detail) {
   if (why == "tooLarge") return batch::UnreadableRosterMessage(fileName, batch::kTooLargeReason);
   if (why == "notFound") return batch::UnreadableRosterMessage(fileName, batch::kNotFoundReason);
-  if (why == "notAWorkbook") return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
+  if (why == "notAWorkbook" || why == "partTooLarge") return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
+  if (why == "tooManyParts") return batch::UnreadableRosterMessage(fileName, PackageSizeReason(PackageSize::TooManyParts));
+  if (why == "tooLargeUnpacked") {
+    return batch::UnreadableRosterMessage(fileName, PackageSizeReason(PackageSize::TooLargeUnpacked));
+  }
   return batch::UnreadableRosterMessage(fileName, batch::CouldNotReadReason(detail));
 }
+
+std::string ListLimitsNotice() { return batch::ListLimitsNotice(); }
 
 }  // namespace soatnoma::web

@@ -16,7 +16,8 @@ import { createRecoveryOffer } from './recovery_offer.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
-import { startModule } from './module_code.js';
+import { compiledCode, startModule } from './module_code.js';
+import { createOpening } from './opening.js';
 import { brokenText } from './typed_texts.js';
 
 // The most the page enlarges the desktop window's form.
@@ -61,10 +62,13 @@ function fitToScreen(widthTwips) {
 async function start() {
   // The fonts are asked for first: the module's code compiles on threads of its own.
   const fonts = Promise.all([document.fonts.load('10px "DejaVu Sans"'), document.fonts.load('bold 10px "DejaVu Sans"')]);
-  const [module] = await Promise.all([startModule(SoatnomaModule, byId('ModuleCode').textContent), fonts]);
+  const code = compiledCode(byId('ModuleCode').textContent);
+  const [module] = await Promise.all([startModule(SoatnomaModule, code), fonts]);
   const measure = createCanvasMeasure(document);
   const form = JSON.parse(module.formControls());
   const root = byId('Form1');
+  // The form is never sent anywhere: Enter in a box runs the report instead.
+  root.addEventListener('submit', (event) => event.preventDefault());
   root.style.setProperty('--form-width', form.width);
   root.style.setProperty('--form-height', form.height);
   fitToScreen(form.width);
@@ -238,17 +242,14 @@ async function start() {
 
   // "Ochish": a workbook either edition saved, with its corrections still marked.
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
-  byId('OpenFile').addEventListener('change', async (event) => {
-    const [file] = event.target.files;
-    event.target.value = '';
-    if (!file) return;
-    try {
-      const { readOpenedWorkbook } = await loadFileWork();
-      const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
-      if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
-    } catch (fault) {
-      failed(`"${file.name}" ochilmadi:`, fault);
-    }
+  createOpening({
+    input: byId('OpenFile'),
+    stopButton: byId('StopOpening'),
+    code,
+    message,
+    open: (file, workbook, startedAt) => {
+      if (openReport({ fileName: file.name, workbook }, startedAt)) document.body.dataset.opened = file.name;
+    },
   });
   byId('Undo').addEventListener('click', () => editing?.undo());
   byId('Redo').addEventListener('click', () => editing?.redo());
@@ -294,6 +295,7 @@ async function start() {
   const staff = createStaffActions({ module, measure, saveBytes: downloadBytes });
   createRosterPanel({
     module,
+    code,
     onTeachers: (teachers, fileName) => {
       document.body.dataset.staff = String(teachers.length);
       staff.setTeachers(teachers, fileName);

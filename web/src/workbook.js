@@ -5,7 +5,7 @@
 // rows of automatic height, the mark) is put into the package afterwards.
 
 import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
-import JSZip from 'jszip';
+import { editedPackage } from './zip_writer.js';
 
 const POINTS_PER_INCH = 72;
 
@@ -149,17 +149,18 @@ function fillSummary(sheet, summary, family) {
   sheet.views = [{ state: 'frozen', ySplit: page.frozenRows, xSplit: 0 }];
 }
 
-async function finishPackage(buffer, form) {
-  const zip = await JSZip.loadAsync(buffer);
-  const edit = async (path, change) => zip.file(path, change(await zip.file(path).async('string')));
-  await edit('xl/styles.xml', (styles) => withStandardFont(styles, form.font));
-  await edit('xl/worksheets/sheet1.xml', (sheet) => withAutomaticRows(sheet, form.rows));
-  zip.file('docProps/custom.xml', customProperties(form.properties));
-  await edit('[Content_Types].xml', (types) => types.replace('</Types>',
-    `<Override PartName="/docProps/custom.xml" ContentType="${CUSTOM_PROPERTIES_TYPE}"/></Types>`));
-  await edit('_rels/.rels', (relations) => relations.replace('</Relationships>',
-    `<Relationship Id="rIdSoatnoma" Type="${CUSTOM_PROPERTIES_RELATION}" Target="docProps/custom.xml"/></Relationships>`));
-  return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
+// The library's package with what it cannot write put in: the standard font, rows of
+// automatic height and the program's mark.
+function finishPackage(buffer, form) {
+  const edits = new Map([
+    ['xl/styles.xml', (styles) => withStandardFont(styles, form.font)],
+    ['xl/worksheets/sheet1.xml', (sheet) => withAutomaticRows(sheet, form.rows)],
+    ['[Content_Types].xml', (types) => types.replace('</Types>',
+      `<Override PartName="/docProps/custom.xml" ContentType="${CUSTOM_PROPERTIES_TYPE}"/></Types>`)],
+    ['_rels/.rels', (relations) => relations.replace('</Relationships>',
+      `<Relationship Id="rIdSoatnoma" Type="${CUSTOM_PROPERTIES_RELATION}" Target="docProps/custom.xml"/></Relationships>`)],
+  ]);
+  return editedPackage(new Uint8Array(buffer), edits, [{ name: 'docProps/custom.xml', text: customProperties(form.properties) }]);
 }
 
 // The workbook's bytes.
@@ -192,13 +193,10 @@ export class StaffWorkbookWriter {
     fillSummary(this.summary, summary, this.font.family);
     // Stored unpacked by the library, packed once when the package is finished.
     const buffer = await this.workbook.xlsx.writeBuffer({ zip: { compression: 'STORE' } });
-    const zip = await JSZip.loadAsync(buffer);
-    const edit = async (path, change) => zip.file(path, change(await zip.file(path).async('string')));
-    await edit('xl/styles.xml', (styles) => withStandardFont(styles, this.font));
+    const edits = new Map([['xl/styles.xml', (styles) => withStandardFont(styles, this.font)]]);
     for (const [index, rows] of this.rowsOfSheets.entries()) {
-      await edit(`xl/worksheets/sheet${index + 2}.xml`, (sheet) => withAutomaticRows(sheet, rows));
+      edits.set(`xl/worksheets/sheet${index + 2}.xml`, (sheet) => withAutomaticRows(sheet, rows));
     }
-    // The quickest packing: a staff's workbook is large, and a tenth larger is no matter.
-    return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE', compressionOptions: { level: 1 } });
+    return editedPackage(new Uint8Array(buffer), edits);
   }
 }
