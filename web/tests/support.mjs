@@ -1,4 +1,5 @@
 // What the browser edition's tests share: where the built parts are, and the module.
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -53,4 +54,50 @@ export function convertInLibreOffice(scratch, filter, out, files) {
 `);
   execFileSync('soffice', [`-env:UserInstallation=${pathToFileURL(path.join(scratch, 'office')).href}`, '--headless',
     '--convert-to', filter, '--outdir', out, ...files], { stdio: 'ignore' });
+}
+
+async function readWorkbook(bytes) {
+  const { default: ExcelJS } = await import('exceljs');
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.load(bytes);
+  return workbook;
+}
+
+function cellOf(sheet, ref) {
+  const cell = sheet.getCell(ref);
+  const described = { type: cell.type, value: cell.value };
+  if (cell.formula) described.value = { formula: cell.formula, result: cell.result };
+  return described;
+}
+
+// A report's workbook from the page against the one `soatnoma-cli report` wrote for the same
+// teacher: the sheet cell by cell (values, formulas with their results, alignment, number
+// format), its merges, column widths, row heights and page setup, and the program's mark.
+export async function assertSameReportWorkbook(oursBytes, theirsBytes) {
+  const ours = (await readWorkbook(oursBytes)).worksheets[0];
+  const theirs = (await readWorkbook(theirsBytes)).worksheets[0];
+  assert.equal(ours.name, theirs.name);
+  let formulas = 0;
+  for (let row = 1; row <= 22; ++row) {
+    for (let column = 1; column <= 19; ++column) {
+      const ref = ours.getCell(row, column).address;
+      const [a, b] = [cellOf(ours, ref), cellOf(theirs, ref)];
+      assert.deepEqual(a, b, ref);
+      if (a.value?.formula) ++formulas;
+      assert.deepEqual(ours.getCell(ref).style.alignment ?? {}, theirs.getCell(ref).style.alignment ?? {}, ref);
+      assert.equal(ours.getCell(ref).numFmt ?? 'General', theirs.getCell(ref).numFmt ?? 'General', ref);
+    }
+  }
+  assert.ok(formulas > 100);
+  assert.deepEqual([...ours.model.merges].sort(), [...theirs.model.merges].sort());
+  for (let column = 1; column <= 19; ++column) assert.equal(ours.getColumn(column).width, theirs.getColumn(column).width);
+  for (let row = 1; row <= 22; ++row) assert.equal(ours.getRow(row).height, theirs.getRow(row).height, `row ${row}`);
+  for (const key of ['orientation', 'paperSize', 'horizontalCentered', 'verticalCentered']) {
+    assert.equal(ours.pageSetup[key], theirs.pageSetup[key], key);
+  }
+  assert.deepEqual(ours.pageSetup.margins, theirs.pageSetup.margins);
+  // The program's mark, so the desktop opens the workbook as its own.
+  const { default: JSZip } = await import('jszip');
+  const custom = async (bytes) => (await JSZip.loadAsync(bytes)).file('docProps/custom.xml').async('string');
+  assert.equal(await custom(oursBytes), await custom(theirsBytes));
 }

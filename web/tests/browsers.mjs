@@ -1,0 +1,165 @@
+// One small driver for the page in each browser engine, so that one set of flow tests runs in
+// all of them: Chromium and Firefox ESR through puppeteer-core (Firefox over WebDriver BiDi),
+// WebKitGTK through its WebDriver. Each opens the page, clicks or taps, types, runs a function
+// in the page, waits for a state the page marks, answers a reload, downloads and screenshots.
+import { existsSync, mkdirSync, readdirSync, readFileSync, statSync, watch, writeFileSync } from 'node:fs';
+import path from 'node:path';
+
+import { launchChromium } from './support.mjs';
+import { WebDriverSession } from './webdriver.mjs';
+
+export const ENGINES = ['chromium', 'firefox', 'webkit'];
+
+// A download is done once its file is there under its own name and no part of it is still
+// being written beside it (Chromium's ".crdownload", Firefox's ".part").
+function finished(folder, name) {
+  const files = readdirSync(folder);
+  return files.includes(name) && statSync(path.join(folder, name)).size > 0 &&
+    !files.some((file) => file !== name && file.startsWith(name));
+}
+
+function fileLanding(folder, name) {
+  return new Promise((resolve) => {
+    const done = () => {
+      if (!finished(folder, name)) return false;
+      watcher.close();
+      resolve(readFileSync(path.join(folder, name)));
+      return true;
+    };
+    const watcher = watch(folder, done);
+    done();
+  });
+}
+
+const asList = (modifiers) => (modifiers.ctrl ? ['Control'] : []);
+
+class PuppeteerDriver {
+  static async launch(engine, scratch, downloads) {
+    let browser;
+    if (engine === 'chromium') {
+      browser = await launchChromium(scratch);
+    } else {
+      const { default: puppeteer } = await import('puppeteer-core');
+      browser = await puppeteer.launch({
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        headless: true,
+        userDataDir: path.join(scratch, 'profile'),
+        extraPrefsFirefox: {
+          // Scroll bars that take room, as on a desktop where they are always shown.
+          'widget.gtk.overlay-scrollbars.enabled': false,
+          'browser.download.folderList': 2,
+          'browser.download.dir': downloads,
+          'browser.download.useDownloadDir': true,
+        },
+      });
+    }
+    const page = await browser.newPage();
+    if (engine === 'chromium') {
+      const session = await page.createCDPSession();
+      await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    }
+    return new PuppeteerDriver(engine, browser, page, downloads);
+  }
+
+  constructor(engine, browser, page, downloads) {
+    Object.assign(this, { engine, browser, page, downloads, errors: [] });
+    page.on('pageerror', (fault) => this.errors.push(String(fault.message ?? fault)));
+    this.asksBeforeLeaving = true;
+  }
+
+  async size(width, height) {
+    // Chromium takes taps only on a touch screen, which it cannot be made into without a reload.
+    await this.page.setViewport({ width, height, hasTouch: this.engine === 'chromium' });
+  }
+
+  goto(url) { return this.page.goto(url); }
+  evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
+  async waitFor(fn, ...args) {
+    return (await this.page.waitForFunction(fn, { timeout: 60000 }, ...args)).jsonValue();
+  }
+
+  click(selector) { return this.page.click(selector); }
+  doubleClick(selector) { return this.page.click(selector, { count: 2 }); }
+  tap(selector) { return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector); }
+  type(text) { return this.page.keyboard.type(text); }
+  async press(key, modifiers = {}) {
+    for (const held of asList(modifiers)) await this.page.keyboard.down(held);
+    await this.page.keyboard.press(key);
+    for (const held of asList(modifiers)) await this.page.keyboard.up(held);
+  }
+
+  async setFile(selector, file) { await (await this.page.$(selector)).uploadFile(file); }
+  screenshot(file) { return this.page.screenshot({ path: file }); }
+
+  // Reloads, answering yes to any question the page asks first; hands back the questions.
+  async reload() {
+    const asked = [];
+    const answer = async (dialog) => { asked.push(dialog.type()); await dialog.accept(); };
+    this.page.on('dialog', answer);
+    await this.page.reload();
+    this.page.off('dialog', answer);
+    return asked;
+  }
+
+  async download(selector, name) {
+    const landing = fileLanding(this.downloads, name);
+    await this.click(selector);
+    return landing;
+  }
+
+  close() { return this.browser.close(); }
+}
+
+class WebKitDriver {
+  static async launch(engine, scratch, downloads) {
+    return new WebKitDriver(await WebDriverSession.start(scratch, downloads), downloads);
+  }
+
+  constructor(session, downloads) {
+    Object.assign(this, { engine: 'webkit', session, downloads, errors: [] });
+    // WebKitGTK shows no question before a page with unsaved work is left while it is driven
+    // through WebDriver, so whether the page asks cannot be seen there.
+    this.asksBeforeLeaving = false;
+  }
+
+  async size(width, height) {
+    await this.session.command('POST', '/window/rect', { width, height });
+  }
+
+  goto(url) { return this.session.command('POST', '/url', { url }); }
+  evaluate(fn, ...args) { return this.session.run(fn, args); }
+  waitFor(fn, ...args) { return this.session.waitFor(fn, args); }
+
+  click(selector) { return this.session.press(selector, 'mouse', 1); }
+  doubleClick(selector) { return this.session.press(selector, 'mouse', 2); }
+  tap(selector) { return this.session.press(selector, 'touch', 1); }
+  type(text) { return this.session.keys([...text]); }
+  press(key, modifiers = {}) { return this.session.keys([key], asList(modifiers)); }
+
+  setFile(selector, file) { return this.session.setFile(selector, file); }
+  async screenshot(file) {
+    writeFileSync(file, Buffer.from(await this.session.command('GET', '/screenshot'), 'base64'));
+  }
+
+  async reload() {
+    await this.session.command('POST', '/refresh');
+    return null;
+  }
+
+  async download(selector, name) {
+    const landing = fileLanding(this.downloads, name);
+    await this.click(selector);
+    return landing;
+  }
+
+  close() { return this.session.quit(); }
+}
+
+// The engine named, its downloads in scratch/downloads.
+export async function openBrowser(engine, scratch) {
+  const downloads = path.join(scratch, 'downloads');
+  if (!existsSync(downloads)) mkdirSync(downloads, { recursive: true });
+  const kind = engine === 'webkit' ? WebKitDriver : PuppeteerDriver;
+  return kind.launch(engine, scratch, downloads);
+}
