@@ -5,10 +5,10 @@
 // and descent rounded to 1/64 pixel, so both lay the form out alike.
 //
 // A character's advance is measured at the size of the font's own units, where it is whole
-// pixels whatever a browser rounds to (WebKitGTK gives the advances of smaller
-// text in whole pixels), and scaled to the size asked for. Firefox draws canvas text no
-// larger than 2000 pixels whatever size it is asked for; it measures the size itself, which
-// it does not round.
+// pixels whatever a browser rounds to (WebKitGTK gives the advances of smaller text in whole
+// pixels), and scaled to the size asked for. Firefox draws canvas text no larger than 2000
+// pixels whatever size it is asked for; it measures at half the size of the units, where
+// an advance is a whole number of half pixels, which it holds exactly (in sixtieths).
 
 const PIXELS_PER_POINT = 10;
 const SUBPIXELS = 64;
@@ -33,6 +33,7 @@ export function createCanvasMeasure(document) {
   const context = document.createElement('canvas').getContext('2d');
   const fonts = new Map();
   const designSize = drawsDesignSize(context);
+  const measurePixels = designSize ? DESIGN_PIXELS : DESIGN_PIXELS / 2;
 
   function fontOf(family, size, bold) {
     const key = `${bold ? 'b' : 'r'}${size}${family}`;
@@ -41,8 +42,8 @@ export function createCanvasMeasure(document) {
       const pixels = Math.round(size * PIXELS_PER_POINT);
       font = {
         // The pixels of the measure, and how many of them make one of the size asked for.
-        css: `${bold ? 'bold ' : ''}${designSize ? DESIGN_PIXELS : pixels}px "${family}"`,
-        scale: designSize ? pixels / DESIGN_PIXELS : 1,
+        css: `${bold ? 'bold ' : ''}${measurePixels}px "${family}"`,
+        scale: pixels / measurePixels,
         // Ink is measured at the size itself, as the desktop's glyph boxes are.
         inkCss: `${bold ? 'bold ' : ''}${pixels}px "${family}"`,
         advances: new Map(),
