@@ -12,6 +12,7 @@ import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { startModule } from './module_code.js';
+import { describeAsApp } from './home_screen.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -364,11 +365,12 @@ async function start() {
   });
 }
 
-// Served over http, the page keeps working offline after its first visit; from a file it
-// needs nothing of the kind.
+// Served over http, the page keeps working offline after its first visit and can be put on a
+// phone's home screen; from a file it needs nothing of the kind.
 if ('serviceWorker' in navigator && window.location.protocol.startsWith('http')) {
   navigator.serviceWorker.register('sw.js').catch(() => {});
 }
+describeAsApp(document, window.location);
 
 start().catch((fault) => {
   byId('message').textContent = String(fault);

@@ -2,6 +2,7 @@
 // all of them: Chromium and Firefox ESR through puppeteer-core (Firefox over WebDriver BiDi),
 // WebKitGTK through its WebDriver. Each opens the page, clicks or taps, types, runs a function
 // in the page, waits for a state the page marks, answers a reload, downloads and screenshots.
+// The faults the page throws are collected where the engine tells them (not in WebKitGTK).
 import { existsSync, mkdirSync, readdirSync, readFileSync, statSync, watch, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
@@ -65,6 +66,12 @@ class PuppeteerDriver {
   constructor(engine, browser, page, downloads) {
     Object.assign(this, { engine, browser, page, downloads, errors: [] });
     page.on('pageerror', (fault) => this.errors.push(String(fault.message ?? fault)));
+    // Every question the page asks (before it is left with unsaved work) is answered yes.
+    this.asked = [];
+    page.on('dialog', async (dialog) => {
+      this.asked.push(dialog.type());
+      await dialog.accept();
+    });
     this.asksBeforeLeaving = true;
   }
 
@@ -92,14 +99,11 @@ class PuppeteerDriver {
   async setFile(selector, file) { await (await this.page.$(selector)).uploadFile(file); }
   screenshot(file) { return this.page.screenshot({ path: file }); }
 
-  // Reloads, answering yes to any question the page asks first; hands back the questions.
+  // Reloads; hands back the questions the page asked first.
   async reload() {
-    const asked = [];
-    const answer = async (dialog) => { asked.push(dialog.type()); await dialog.accept(); };
-    this.page.on('dialog', answer);
+    this.asked = [];
     await this.page.reload();
-    this.page.off('dialog', answer);
-    return asked;
+    return this.asked;
   }
 
   async download(selector, name) {

@@ -2,6 +2,7 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -40,6 +41,26 @@ export async function launchChromium(scratch) {
     args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
       '--disable-component-update', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
   });
+}
+
+// The page published as a school would: the page and its worker on a plain web server, here
+// on this machine only, every other path not found. Hands back the server, the page's
+// address and the paths asked for.
+export async function servePage() {
+  const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript' };
+  const asked = [];
+  const server = createServer((request, response) => {
+    const { pathname } = new URL(request.url, 'http://localhost');
+    asked.push(pathname);
+    const name = path.basename(pathname);
+    if (!['soatnoma.html', 'sw.js'].includes(name)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': types[path.extname(name)] }).end(readFileSync(path.join(webBuild, name)));
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  return { server, url: `http://127.0.0.1:${server.address().port}/soatnoma.html`, asked };
 }
 
 // LibreOffice headless converts the files into the folder out with the filter given, every

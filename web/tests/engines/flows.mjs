@@ -2,7 +2,8 @@
 // refused and run, a cell corrected in its typing box at 100 % and zoomed (the box on its
 // cell), the workbook downloaded and compared with what `soatnoma-cli report` writes, a staff
 // list read, the report offered back after a reload, and the report on a phone's width
-// fitted, zoomed and tapped. SOATNOMA_SHOTS names a folder to keep a screenshot of each step.
+// fitted, zoomed and tapped, and the page served over http. SOATNOMA_SHOTS names a folder to
+// keep a screenshot of each step.
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
@@ -12,7 +13,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import { openBrowser } from '../browsers.mjs';
-import { assertSameReportWorkbook, cli, webBuild } from '../support.mjs';
+import { assertSameReportWorkbook, cli, servePage, webBuild } from '../support.mjs';
 
 const year = new Date().getFullYear();
 const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "tasviriy san'at" };
@@ -237,6 +238,30 @@ export function flowTests(engine) {
       await assertBoxOnCell('C8', 'zoomed on the phone');
       await shot('360-zoomed-typing');
       await browser.press('Escape');
+    });
+
+    test('served over http, the page opens without a fault and describes itself as a web app', async () => {
+      const served = await servePage();
+      try {
+        browser.errors.length = 0;
+        await browser.goto(served.url);
+        await browser.waitFor(() => document.body.dataset.ready === 'yes');
+        await browser.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+        assert.deepEqual(browser.errors, []);
+        // Nothing but the page and its worker asked for (no /favicon.ico, which the page's own
+        // rules would refuse with an error).
+        assert.deepEqual([...new Set(served.asked)].sort(), ['/soatnoma.html', '/sw.js']);
+        const app = await browser.evaluate(() => {
+          const described = document.querySelector('link[rel="manifest"]')?.href;
+          if (!described?.startsWith('data:application/manifest+json,')) return null;
+          const { start_url: start, display, icons } = JSON.parse(decodeURIComponent(described.slice(described.indexOf(',') + 1)));
+          return { start, display, icon: icons[0].src === document.querySelector('link[rel="icon"]').href };
+        });
+        assert.deepEqual(app, { start: served.url, display: 'standalone', icon: true });
+      } finally {
+        served.server.close();
+        served.server.closeAllConnections();
+      }
     });
   });
 }
