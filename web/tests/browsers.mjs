@@ -87,8 +87,9 @@ class PuppeteerDriver {
   }
 
   click(selector) { return this.page.click(selector); }
-  doubleClick(selector) { return this.page.click(selector, { count: 2 }); }
   tap(selector) { return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector); }
+  // Puppeteer has no double tap; two clicks in a row stand in for it.
+  doubleTap(selector) { return this.page.click(selector, { count: 2 }); }
   type(text) { return this.page.keyboard.type(text); }
   async press(key, modifiers = {}) {
     for (const held of asList(modifiers)) await this.page.keyboard.down(held);
@@ -136,8 +137,8 @@ class WebKitDriver {
   waitFor(fn, ...args) { return this.session.waitFor(fn, args); }
 
   click(selector) { return this.session.press(selector, 'mouse', 1); }
-  doubleClick(selector) { return this.session.press(selector, 'mouse', 2); }
   tap(selector) { return this.session.press(selector, 'touch', 1); }
+  doubleTap(selector) { return this.session.press(selector, 'touch', 2); }
   type(text) { return this.session.keys([...text]); }
   press(key, modifiers = {}) { return this.session.keys([key], asList(modifiers)); }
 

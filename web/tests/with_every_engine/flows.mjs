@@ -228,7 +228,7 @@ export function flowTests(engine) {
       await shot('360-fitted-typing');
       await browser.press('Escape');
       // A double tap opens the box where the report is, rather than carrying the report away.
-      await browser.doubleClick('[data-cell="D9"] rect.border');
+      await browser.doubleTap('[data-cell="D9"] rect.border');
       await assertBoxOnCell('D9', 'double tap');
       await browser.press('Escape');
       await browser.tap('#ZoomIn');
