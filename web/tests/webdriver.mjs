@@ -46,13 +46,15 @@ function freePort() {
   });
 }
 
-// The driver takes requests once /status answers; until then each try is refused at once.
+// The driver takes requests once /status answers; it says nothing when it is ready, so it is
+// asked again every few milliseconds, for at most half a minute.
 async function whenAnswering(base) {
-  for (let tries = 0; tries < 400; ++tries) {
+  const deadline = Date.now() + 30000;
+  while (Date.now() < deadline) {
     try {
       if ((await (await fetch(`${base}/status`)).json()).value) return;
     } catch {
-      await new Promise((next) => { setImmediate(next); });
+      await new Promise((next) => { setTimeout(next, 20); });
     }
   }
   throw new Error('WebKitWebDriver did not answer');
