@@ -3,33 +3,41 @@
 // WebKitGTK through its WebDriver. Each opens the page, clicks or taps, types, runs a function
 // in the page, waits for a state the page marks, answers a reload, downloads and screenshots.
 // The faults the page throws are collected where the engine tells them (not in WebKitGTK).
-import { existsSync, mkdirSync, readdirSync, readFileSync, statSync, watch, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, readdirSync, readFileSync, watch, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { launchChromium } from './support.mjs';
 import { WebDriverSession } from './webdriver.mjs';
 
-export const ENGINES = ['chromium', 'firefox', 'webkit'];
+// A download is done once its file is there under its own name, no part of it is still being
+// written beside it (Chromium's ".crdownload", Firefox's ".part"), and, as every download here
+// is a workbook, its package ends with the record that closes a zip.
+const ZIP_END = Buffer.from([0x50, 0x4B, 0x05, 0x06]);
 
-// A download is done once its file is there under its own name and no part of it is still
-// being written beside it (Chromium's ".crdownload", Firefox's ".part").
 function finished(folder, name) {
   const files = readdirSync(folder);
-  return files.includes(name) && statSync(path.join(folder, name)).size > 0 &&
-    !files.some((file) => file !== name && file.startsWith(name));
+  if (!files.includes(name) || files.some((file) => file !== name && file.startsWith(name))) return false;
+  const bytes = readFileSync(path.join(folder, name));
+  return bytes.subarray(-64).includes(ZIP_END);
 }
 
 function fileLanding(folder, name) {
   return new Promise((resolve) => {
     const done = () => {
-      if (!finished(folder, name)) return false;
+      if (!finished(folder, name)) return;
       watcher.close();
       resolve(readFileSync(path.join(folder, name)));
-      return true;
     };
     const watcher = watch(folder, done);
     done();
   });
+}
+
+// The bytes of the file a click on the element chosen downloads under the name given.
+async function downloadBy(driver, selector, name) {
+  const landing = fileLanding(driver.downloads, name);
+  await driver.click(selector);
+  return landing;
 }
 
 const asList = (modifiers) => (modifiers.ctrl ? ['Control'] : []);
@@ -107,11 +115,7 @@ class PuppeteerDriver {
     return this.asked;
   }
 
-  async download(selector, name) {
-    const landing = fileLanding(this.downloads, name);
-    await this.click(selector);
-    return landing;
-  }
+  download(selector, name) { return downloadBy(this, selector, name); }
 
   close() { return this.browser.close(); }
 }
@@ -152,11 +156,7 @@ class WebKitDriver {
     return null;
   }
 
-  async download(selector, name) {
-    const landing = fileLanding(this.downloads, name);
-    await this.click(selector);
-    return landing;
-  }
+  download(selector, name) { return downloadBy(this, selector, name); }
 
   close() { return this.session.quit(); }
 }
