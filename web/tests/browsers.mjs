@@ -95,6 +95,7 @@ class PuppeteerDriver {
   }
 
   click(selector) { return this.page.click(selector); }
+  // Headless Firefox cannot make touches (its driver refuses them), so a tap is a click there.
   tap(selector) { return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector); }
   // Puppeteer has no double tap; two clicks in a row stand in for it.
   doubleTap(selector) { return this.page.click(selector, { count: 2 }); }
