@@ -23,11 +23,13 @@ const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
-  // emptyTexts};
-  // changed(): told after every change of the report; boxes: the cells as the page drew them.
-  constructor(bench, elements, changed, boxes) {
+  // emptyTexts}, the typing box standing on the drawn page; changed(): told after every change
+  // of the report; form: the report as the page drew it.
+  constructor(bench, elements, changed, form) {
     this.bench = bench;
-    this.drawn = new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
+    this.drawn = new Map(form.boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
+    this.frames = new Map(form.boxes.map((box) => [box.ref, box]));
+    this.placement = form.page.sheet;
     this.elements = elements;
     this.changed = changed;
     this.undone = [];
@@ -108,19 +110,27 @@ export class ReportEditing {
     return refusal ? null : this.current;
   }
 
+  // Where a cell's frame stands on the page, in the page's own points: the sheet's cell moved
+  // and scaled as the page setup places the sheet. Nothing is measured, so it is the same in
+  // every browser at every zoom.
+  frameOnPage(ref) {
+    const box = this.frames.get(ref);
+    const { left, top, scale } = this.placement;
+    return { left: left + box.left * scale, top: top + box.top * scale, width: box.width * scale, height: box.height * scale };
+  }
+
   // Opens the typing box over the current cell, with text to start from.
   edit(text) {
     const place = this.typable();
     if (!place) return;
     const { row, column } = place;
-    const cell = this.box(refOf(row, column)).getBoundingClientRect();
-    const frame = this.elements.sheet.getBoundingClientRect();
+    const frame = this.frameOnPage(refOf(row, column));
     const editor = this.elements.editor;
-    editor.style.left = `${cell.left - frame.left + this.elements.sheet.scrollLeft}px`;
-    editor.style.top = `${cell.top - frame.top + this.elements.sheet.scrollTop}px`;
-    editor.style.width = `${cell.width}px`;
-    editor.style.height = `${cell.height}px`;
-    editor.style.fontSize = `${Math.max(10, cell.height * 0.6)}px`;
+    editor.style.left = `${frame.left}pt`;
+    editor.style.top = `${frame.top}pt`;
+    editor.style.width = `${frame.width}pt`;
+    editor.style.height = `${frame.height}pt`;
+    editor.style.fontSize = `${Math.max(7.5, frame.height * 0.6)}pt`;
     editor.value = text;
     editor.hidden = false;
     this.editing = { row, column };

@@ -5,6 +5,7 @@ import SoatnomaModule from 'soatnoma-module';
 import { buildForm } from './form.js';
 import { createCanvasMeasure } from './canvas_measure.js';
 import { drawPage } from './report_view.js';
+import { ReportZoom } from './report_zoom.js';
 import { ReportEditing } from './corrections.js';
 import { KeptReports } from './kept_reports.js';
 import { ReportKeeping } from './report_keeping.js';
@@ -19,6 +20,7 @@ import { loadFileWork } from './load_file_work.js';
 import { compiledCode, startModule } from './module_code.js';
 import { createOpening } from './opening.js';
 import { brokenText } from './typed_texts.js';
+import { describeAsApp } from './home_screen.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -37,26 +39,10 @@ function screenRoom() {
   return document.documentElement.clientWidth - 18;
 }
 
-// The report's zoom as the desktop's report window has it: 100 % is the paper's real size.
-const REPORT_ZOOM = { least: 0.25, most: 4, step: 1.25 };
-// The zoom chosen with the buttons; null while the page follows the screen's width.
-let chosenZoom = null;
-
-// The report's page at the chosen zoom, or at most as wide as the screen, never wider.
-function fitPage(page, room) {
-  // The page's width is set in points; 3 points are 4 CSS pixels.
-  const zoom = chosenZoom ?? Math.min(1, room / (parseFloat(page.style.width) * 4 / 3));
-  page.style.zoom = String(zoom);
-  byId('ZoomText').textContent = `${Math.round(zoom * 100)}%`;
-}
-
-// The form as large as it is comfortable, and the report's page fitted.
+// The form as large as it is comfortable.
 function fitToScreen(widthTwips) {
-  const room = screenRoom();
-  const zoom = Math.min(LARGEST_ZOOM, room / (widthTwips / TWIPS_PER_PIXEL));
+  const zoom = Math.min(LARGEST_ZOOM, screenRoom() / (widthTwips / TWIPS_PER_PIXEL));
   document.documentElement.style.setProperty('--zoom', String(zoom));
-  const page = document.querySelector('#sheet .page');
-  if (page) fitPage(page, room);
 }
 
 async function start() {
@@ -89,6 +75,11 @@ async function start() {
   editor.hidden = true;
   editor.autocomplete = 'off';
   editor.inputMode = 'decimal';
+  // The report's zoom; a typing box open over a cell keeps the keys while it changes.
+  const zoom = new ReportZoom(byId('sheet'), (shownZoom) => {
+    byId('ZoomText').textContent = `${Math.round(shownZoom * 100)}%`;
+    if (editing?.editing) editor.focus();
+  });
 
   // A day that holds text that is not a number is marked with the reason.
   const markDays = () => {
@@ -169,11 +160,14 @@ async function start() {
   const show = (bench, result, startedAt, restored) => {
     say('');
     shown = result;
-    // The page is fitted before it is shown, so the browser lays it out once.
-    const page = drawPage(document, result.form);
-    fitPage(page, screenRoom());
+    // The page is fitted to its empty view before it is put there, so the browser lays it
+    // out once; the typing box stands on the page.
     const sheet = byId('sheet');
-    sheet.replaceChildren(page, editor);
+    sheet.replaceChildren();
+    report.hidden = false;
+    const page = drawPage(document, result.form);
+    page.append(editor);
+    sheet.append(zoom.hold(document, page, result.form));
     editing?.dispose();
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
@@ -181,9 +175,8 @@ async function start() {
     }, () => {
       keeping.changed();
       document.body.dataset.corrected = String(editing.done.length);
-    }, result.form.boxes);
+    }, result.form);
     if (restored) editing.restore(restored.entries);
-    report.hidden = false;
     sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     document.body.dataset.report = 'drawn';
@@ -279,18 +272,9 @@ async function start() {
   byId('Print').addEventListener('click', () => window.print());
 
   // Zooming the report: a step in or out from where it is, or back to the screen's width.
-  const zoomReport = (zoom) => {
-    const page = document.querySelector('#sheet .page');
-    if (!page) return;
-    chosenZoom = zoom === null ? null : Math.min(REPORT_ZOOM.most, Math.max(REPORT_ZOOM.least, zoom));
-    fitPage(page, screenRoom());
-    // A typing box open over a cell follows the cell.
-    if (editing?.editing) editing.edit(editor.value);
-  };
-  const shownZoom = () => parseFloat(document.querySelector('#sheet .page')?.style.zoom ?? '1');
-  byId('ZoomIn').addEventListener('click', () => zoomReport(shownZoom() * REPORT_ZOOM.step));
-  byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
-  byId('ZoomFit').addEventListener('click', () => zoomReport(null));
+  byId('ZoomIn').addEventListener('click', () => zoom.zoomIn());
+  byId('ZoomOut').addEventListener('click', () => zoom.zoomOut());
+  byId('ZoomFit').addEventListener('click', () => zoom.choose(null));
 
   const staff = createStaffActions({ module, measure, saveBytes: downloadBytes });
   createRosterPanel({
@@ -352,11 +336,12 @@ async function start() {
   });
 }
 
-// Served over http, the page keeps working offline after its first visit; from a file it
-// needs nothing of the kind.
+// Served over http, the page keeps working offline after its first visit and can be put on a
+// phone's home screen; from a file it needs nothing of the kind.
 if ('serviceWorker' in navigator && window.location.protocol.startsWith('http')) {
   navigator.serviceWorker.register('sw.js').catch(() => {});
 }
+describeAsApp(document, window.location);
 
 start().catch((fault) => {
   byId('message').textContent = failureText("Sahifani ishga tushirib bo'lmadi:", fault);
