@@ -21,6 +21,7 @@ import { compiledCode, startModule } from './module_code.js';
 import { createOpening } from './opening.js';
 import { brokenText } from './typed_texts.js';
 import { describeAsApp } from './home_screen.js';
+import { revealReport } from './report_reveal.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -177,6 +178,7 @@ async function start() {
       document.body.dataset.corrected = String(editing.done.length);
     }, result.form);
     if (restored) editing.restore(restored.entries);
+    revealReport(report, window);
     sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     document.body.dataset.report = 'drawn';

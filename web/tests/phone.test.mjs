@@ -68,6 +68,11 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   await page.keyboard.type('18');
   await page.tap('#Command1');
   await page.waitForSelector('body[data-report="drawn"]');
+  // The screen answers the tap: the report, drawn below the form, is brought into view.
+  const height = await page.evaluate(() => window.innerHeight);
+  const shown = await box('#report');
+  assert.ok(shown.top >= 0 && shown.top < height / 3, `the report starts near the top of the screen: ${shown.top}`);
+  assert.ok((await box('#sheet .page')).bottom <= height, 'the drawn page is in sight');
   assert.equal(await sidewaysScroll(), 0);
   assert.deepEqual(await tooSmallToTap(), []);
   const fitted = await box('#sheet .page');
