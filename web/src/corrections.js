@@ -9,6 +9,11 @@ const FIRST_ROW = 5;
 const LAST_ROW = 20;
 const FIRST_COLUMN = 3;
 const LAST_COLUMN = 19;
+// The typing box's text on the screen: 16 CSS pixels, the least a phone reads without
+// zooming in on the box it focuses; and the box's room about it, in sizes of its text.
+const LEGIBLE_POINTS = 12;
+const DIGITS_ROOM = 3.4;
+const LINE_ROOM = 1.4;
 const ARROWS = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] };
 
 export const refOf = (row, column) => `${String.fromCharCode(64 + column)}${row}`;
@@ -23,7 +28,7 @@ const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
-  // emptyTexts}, the typing box standing on the drawn page; changed(): told after every change
+  // emptyTexts, zoom()}, the typing box standing on the drawn page, zoom() the report's zoom; changed(): told after every change
   // of the report; form: the report as the page drew it.
   constructor(bench, elements, changed, form) {
     this.bench = bench;
@@ -84,22 +89,26 @@ export class ReportEditing {
     if (this.current) this.box(refOf(this.current.row, this.current.column))?.classList.add('current');
   }
 
-  choose(place) {
+  // A cell chosen; one chosen by the keys is brought into view, one under the pointer is in
+  // view already and stays still, so that the second click of a double click lands on it.
+  choose(place, reveal = true) {
     if (!inTable(place)) return;
     this.current = place;
     this.showCurrent();
-    this.box(refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
+    if (reveal) this.box(refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
   }
 
-  // A click on the drawn sheet: the cell under it, or why a title cannot be typed over.
+  // A click on the drawn sheet: the cell under it chosen (true), or why a title cannot be
+  // typed over (false).
   click(target) {
     const place = placeOf(target.closest('g[data-cell]')?.dataset.cell);
     if (!inTable(place)) {
       this.say(this.bench.refusal(0, 0));
-      return;
+      return false;
     }
-    this.choose(place);
+    this.choose(place, false);
     this.say('');
+    return true;
   }
 
   // The current cell when it holds hours; otherwise none, and the status line says why.
@@ -119,23 +128,45 @@ export class ReportEditing {
     return { left: left + box.left * scale, top: top + box.top * scale, width: box.width * scale, height: box.height * scale };
   }
 
-  // Opens the typing box over the current cell, with text to start from.
-  edit(text) {
+  // Opens the typing box over the current cell, with text to start from: all of it chosen
+  // (replaced by what is typed) or the caret after it.
+  edit(text, chooseAll = false) {
     const place = this.typable();
     if (!place) return;
     const { row, column } = place;
-    const frame = this.frameOnPage(refOf(row, column));
     const editor = this.elements.editor;
-    editor.style.left = `${frame.left}pt`;
-    editor.style.top = `${frame.top}pt`;
-    editor.style.width = `${frame.width}pt`;
-    editor.style.height = `${frame.height}pt`;
-    editor.style.fontSize = `${Math.max(7.5, frame.height * 0.6)}pt`;
-    editor.value = text;
-    editor.hidden = false;
     this.editing = { row, column };
+    editor.value = text;
+    this.placeEditor();
+    editor.hidden = false;
     editor.focus();
-    editor.setSelectionRange(text.length, text.length);
+    editor.setSelectionRange(chooseAll ? 0 : text.length, text.length);
+  }
+
+  // The current cell's hours opened for typing over, all chosen; a cell of titles or sums
+  // opens nothing and the status line says why.
+  openCurrent() {
+    if (!this.current) return;
+    const hours = this.bench.entry(this.current.row, this.current.column);
+    this.edit(hours === null ? '' : this.bench.hoursText(hours), true);
+  }
+
+  // The typing box on its cell, just inside its frame. On a touch screen its text is never
+  // smaller than LEGIBLE_POINTS on the screen, however far the report is zoomed out; where the
+  // cell is too small for that, the box grows about the cell's middle, covering it.
+  placeEditor() {
+    if (!this.editing) return;
+    const frame = this.frameOnPage(refOf(this.editing.row, this.editing.column));
+    const touch = this.elements.sheet.ownerDocument.defaultView.matchMedia('(pointer: coarse)').matches;
+    const fontSize = Math.max(7.5, frame.height * 0.6, touch ? LEGIBLE_POINTS / this.elements.zoom() : 0);
+    const width = touch ? Math.max(frame.width, fontSize * DIGITS_ROOM) : frame.width;
+    const height = touch ? Math.max(frame.height, fontSize * LINE_ROOM) : frame.height;
+    const editor = this.elements.editor;
+    editor.style.left = `${frame.left - (width - frame.width) / 2}pt`;
+    editor.style.top = `${frame.top - (height - frame.height) / 2}pt`;
+    editor.style.width = `${width}pt`;
+    editor.style.height = `${height}pt`;
+    editor.style.fontSize = `${fontSize}pt`;
   }
 
   closeEditor() {
@@ -156,7 +187,7 @@ export class ReportEditing {
     this.closeEditor();
     this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
     this.choose({ row: Math.min(LAST_ROW, row + 1), column });
-    this.elements.sheet.focus();
+    this.elements.sheet.focus({ preventScroll: true });
     this.elements.sheet.getBoundingClientRect();
     performance.measure('soatnoma-edit', { start: startedAt });
     return true;
@@ -244,7 +275,8 @@ export class ReportEditing {
       const hours = this.bench.entry(this.current.row, this.current.column);
       return hours === null ? '' : this.bench.hoursText(hours);
     };
-    if (event.key === 'Enter' || event.key === 'F2') return this.edit(entry()), true;
+    if (event.key === 'Enter') return this.openCurrent(), true;
+    if (event.key === 'F2') return this.edit(entry()), true;
     if (event.key === 'Delete' || event.key === 'Backspace') return this.emptyCurrent(), true;
     if (event.key.length === 1 && event.key !== ' ') return this.edit(event.key), true;
     return false;
@@ -259,7 +291,7 @@ export class ReportEditing {
       event.preventDefault();
       this.closeEditor();
       this.say('');
-      this.elements.sheet.focus();
+      this.elements.sheet.focus({ preventScroll: true });
     }
   }
 

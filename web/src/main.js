@@ -22,6 +22,7 @@ import { createOpening } from './opening.js';
 import { brokenText } from './typed_texts.js';
 import { describeAsApp } from './home_screen.js';
 import { revealReport } from './report_reveal.js';
+import { wireCellPointer } from './cell_pointer.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -79,7 +80,9 @@ async function start() {
   // The report's zoom; a typing box open over a cell keeps the keys while it changes.
   const zoom = new ReportZoom(byId('sheet'), (shownZoom) => {
     byId('ZoomText').textContent = `${Math.round(shownZoom * 100)}%`;
-    if (editing?.editing) editor.focus();
+    if (!editing?.editing) return;
+    editing.placeEditor();
+    editor.focus();
   });
 
   // A day that holds text that is not a number is marked with the reason.
@@ -172,7 +175,7 @@ async function start() {
     editing?.dispose();
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
-      emptyTexts: byId('EmptyTexts'),
+      emptyTexts: byId('EmptyTexts'), zoom: () => zoom.zoom,
     }, () => {
       keeping.changed();
       document.body.dataset.corrected = String(editing.done.length);
@@ -198,14 +201,7 @@ async function start() {
   });
 
   const sheet = byId('sheet');
-  sheet.addEventListener('click', (event) => {
-    if (editing && event.target !== editor) editing.click(event.target);
-  });
-  sheet.addEventListener('dblclick', (event) => {
-    if (!editing || event.target === editor) return;
-    editing.click(event.target);
-    editing.key({ key: 'F2' });
-  });
+  wireCellPointer(sheet, editor, () => editing);
   sheet.addEventListener('keydown', (event) => {
     if (!editing) return;
     if (event.target === editor) {

@@ -61,6 +61,32 @@ test('the form stacks in reading order within the screen, every control big enou
   assert.ok(await page.$eval('#Text3', (input) => parseFloat(getComputedStyle(input).fontSize) >= 16));
 });
 
+const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
+
+// The report's typing box: open, taking the keys, its keypad, its text and the part chosen.
+const typingBox = () => page.$eval('#CellEditor', (editor) => ({
+  open: !editor.hidden,
+  focused: document.activeElement === editor,
+  inputMode: editor.inputMode,
+  value: editor.value,
+  chosen: editor.value.slice(editor.selectionStart, editor.selectionEnd),
+}));
+
+// The typing box stands about the cell's middle and covers it, its text at least 16 pixels
+// on the screen, so the phone does not zoom in on it when it takes the keys.
+async function assertBoxAboutCell(ref) {
+  const editor = await box('#CellEditor');
+  const cell = await box(`[data-cell="${ref}"] rect.border`);
+  const middle = (rect) => [rect.x + rect.width / 2, rect.y + rect.height / 2];
+  middle(editor).forEach((at, axis) => assert.ok(Math.abs(at - middle(cell)[axis]) < 1, `${ref}: about the middle`));
+  assert.ok(editor.width >= cell.width - 1 && editor.height >= cell.height - 1, `${ref}: the box covers the cell`);
+  const text = await page.$eval('#CellEditor', (input) => {
+    const drawn = document.querySelector('#sheet .page');
+    return parseFloat(getComputedStyle(input).fontSize) * drawn.getBoundingClientRect().width / drawn.offsetWidth;
+  });
+  assert.ok(text >= 15.9, `${ref}: the box's text is ${text} px on the screen`);
+}
+
 test('a report made by tapping fits the screen, zooms, and keeps the typing box on its cell', async () => {
   await page.tap('#Text3');
   await page.keyboard.type('Karimova Dilnoza');
@@ -88,13 +114,33 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   assert.equal(await sidewaysScroll(), 0);
   assert.ok(await page.$eval('#sheet', (sheet) => sheet.scrollWidth > sheet.clientWidth));
 
+  // One tap on a cell of hours opens its box with the keypad of digits, the old value chosen,
+  // so that what is typed replaces it; the box stays on its cell while the zoom changes.
   await page.$eval('#sheet', (sheet) => { sheet.scrollLeft = 200; });
+  const before = await cellText('D8');
   await page.tap('[data-cell="D8"] rect.border');
-  await page.keyboard.press('F2');
+  assert.deepEqual(await typingBox(), { open: true, focused: true, inputMode: 'decimal', value: before, chosen: before });
   await page.tap('#ZoomOut');
-  const editor = await box('#CellEditor');
-  const cell = await box('[data-cell="D8"] rect.border');
-  for (const side of ['left', 'top', 'width', 'height']) assert.ok(Math.abs(editor[side] - cell[side]) < 1, side);
+  await page.tap('#ZoomOut');
+  await assertBoxAboutCell('D8');
+  await page.keyboard.type('7');
+  await page.keyboard.press('Enter');
+  assert.equal(await cellText('D8'), '7');
+  assert.equal((await typingBox()).open, false);
+
+  // A double tap opens the box with the old value chosen too, and typing replaces it.
+  await page.click('[data-cell="E9"] rect.border', { count: 2 });
+  const old = await cellText('E9');
+  assert.deepEqual(await typingBox(), { open: true, focused: true, inputMode: 'decimal', value: old, chosen: old });
+  await assertBoxAboutCell('E9');
+  await page.keyboard.type('5');
+  assert.equal((await typingBox()).value, '5');
+  await page.keyboard.press('Escape');
+
+  // A tap on a title opens nothing; the status line says why.
+  await page.tap('[data-cell="A8"]');
+  assert.equal((await typingBox()).open, false);
+  assert.notEqual(await page.$eval('#StatusMessage', (status) => status.textContent), '');
 
   await page.tap('#ZoomFit');
   assert.ok(Math.abs((await box('#sheet .page')).width - fitted.width) < 0.5);

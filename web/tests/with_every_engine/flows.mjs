@@ -64,9 +64,21 @@ function readerOf(flow) {
     const cell = await cellRect(ref);
     const state = await flow.browser.evaluate(() => ({ open: !document.getElementById('CellEditor').hidden, focused: document.activeElement?.id }));
     assert.deepEqual(state, { open: true, focused: 'CellEditor' }, `${where}: the typing box is open and takes the keys`);
-    for (const side of ['left', 'top', 'width', 'height']) {
-      assert.ok(Math.abs(editor[side] - cell[side]) < 1, `${where}: the box's ${side} ${editor[side]} against the cell's ${cell[side]}`);
+    // The box stands about the cell's middle, covering it: on a touch screen grown so that its
+    // text is at least 16 pixels on the screen, elsewhere just on the cell.
+    const middle = (rect) => [rect.left + rect.width / 2, rect.top + rect.height / 2];
+    middle(editor).forEach((at, axis) => assert.ok(Math.abs(at - middle(cell)[axis]) < 1, `${where}: the box about the cell's middle`));
+    const shown = await flow.browser.evaluate(() => {
+      const box = document.getElementById('CellEditor');
+      const page = document.querySelector('#sheet .page');
+      const scale = page.getBoundingClientRect().width / page.offsetWidth;
+      return { text: parseFloat(getComputedStyle(box).fontSize) * scale, touch: matchMedia('(pointer: coarse)').matches };
+    });
+    for (const side of ['width', 'height']) {
+      const fits = shown.touch ? editor[side] > cell[side] - 1 : Math.abs(editor[side] - cell[side]) < 1;
+      assert.ok(fits, `${where}: the box's ${side} ${editor[side]} against the cell's ${cell[side]}`);
     }
+    if (shown.touch) assert.ok(shown.text >= 15.9, `${where}: the box's text is ${shown.text} px on the screen`);
     assert.ok(editor.left >= sheet.left - 1 && editor.left + editor.width <= sheet.left + sheet.width + 1 &&
       editor.top >= sheet.top - 1 && editor.top + editor.height <= sheet.top + sheet.height + 1,
     `${where}: the box ${JSON.stringify(editor)} within the report's view ${JSON.stringify(sheet)}`);

@@ -1,0 +1,27 @@
+// How the report's cells answer the mouse and the finger. A click outlines a cell and a double
+// click opens its typing box; on a touch screen one tap opens the box at once, with the
+// phone's keypad of digits, its old value chosen so that what is typed replaces it. A second
+// tap of a double tap lands in the open box and chooses its text again.
+
+const FINGERS = new Set(['touch', 'pen']);
+
+// sheet: the box the report scrolls in; editor: the typing box; editingOf(): the corrections
+// of the report shown, or null.
+export function wireCellPointer(sheet, editor, editingOf) {
+  let byFinger = false;
+  sheet.addEventListener('pointerdown', (event) => { byFinger = FINGERS.has(event.pointerType); });
+  sheet.addEventListener('click', (event) => {
+    const editing = editingOf();
+    if (!editing || event.target === editor) return;
+    if (editing.click(event.target) && byFinger) editing.openCurrent();
+  });
+  sheet.addEventListener('dblclick', (event) => {
+    const editing = editingOf();
+    if (!editing) return;
+    if (event.target === editor) {
+      editor.select();
+      return;
+    }
+    if (editing.click(event.target)) editing.openCurrent();
+  });
+}
