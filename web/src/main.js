@@ -23,6 +23,7 @@ import { brokenText } from './typed_texts.js';
 import { describeAsApp } from './home_screen.js';
 import { revealReport } from './report_reveal.js';
 import { wireCellPointer } from './cell_pointer.js';
+import { chooseNumbersWhenEntered } from './number_boxes.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -62,6 +63,7 @@ async function start() {
   fitToScreen(form.width);
   window.addEventListener('resize', () => fitToScreen(form.width));
   buildForm(document, root, form.controls);
+  chooseNumbersWhenEntered(root);
   const message = byId('message');
   // The line under the form: a refusal or a fault in red, a notice (notice: true) plainly.
   const say = (text, notice = false) => {

@@ -87,6 +87,26 @@ async function assertBoxAboutCell(ref) {
   assert.ok(text >= 15.9, `${ref}: the box's text is ${text} px on the screen`);
 }
 
+// A tap in the middle of a number puts the caret between its digits; the boxes that take
+// numbers choose their whole text instead, so that what is typed replaces it. Other boxes
+// keep the caret where it is tapped.
+test('a tapped number box is typed over, a tapped text box is added to', async () => {
+  const cases = [
+    { id: 'Text1', old: '24', typed: '18', after: '18' },
+    { id: 'Text2', old: '24', typed: '18', after: '18' },
+    { id: 'Text7', old: '4', typed: '5', after: '5' },
+    { id: 'Text4', old: 'Fizika', typed: 'x', after: 'Fizikax', atEnd: true },
+  ];
+  for (const { id, old, typed, after, atEnd } of cases) {
+    await page.$eval(`#${id}`, (input, value) => { input.value = value; input.blur(); }, old);
+    const where = await box(`#${id}`);
+    await page.touchscreen.tap(atEnd ? where.right - 12 : where.x + 12, where.y + where.height / 2);
+    await page.keyboard.type(typed);
+    assert.equal(await page.$eval(`#${id}`, (input) => input.value), after, id);
+  }
+  for (const id of ['Text7', 'Text4']) await page.$eval(`#${id}`, (input) => { input.value = ''; input.dispatchEvent(new Event('input')); });
+});
+
 test('a report made by tapping fits the screen, zooms, and keeps the typing box on its cell', async () => {
   await page.tap('#Text3');
   await page.keyboard.type('Karimova Dilnoza');

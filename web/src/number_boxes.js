@@ -1,0 +1,24 @@
+// The form's boxes that take numbers (the rate, the weekly hours, the days) choose their whole
+// text when they are tapped or clicked into, so that what is typed replaces the number in
+// them rather than landing between its digits. A click in a box that already has the keys
+// places the caret as usual, for mending.
+
+const NUMBER_BOXES = 'input[data-role]';
+
+export function chooseNumbersWhenEntered(root) {
+  for (const box of root.querySelectorAll(NUMBER_BOXES)) {
+    if (box.inputMode !== 'decimal') continue;
+    let entering = false;
+    box.addEventListener('focus', () => {
+      entering = true;
+      box.select();
+    });
+    // The browser places the caret where the pointer let go, after the box took the keys.
+    box.addEventListener('click', () => {
+      if (entering) box.select();
+      entering = false;
+    });
+    box.addEventListener('keydown', () => { entering = false; });
+    box.addEventListener('blur', () => { entering = false; });
+  }
+}
