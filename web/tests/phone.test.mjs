@@ -107,6 +107,31 @@ test('a tapped number box is typed over, a tapped text box is added to', async (
   for (const id of ['Text7', 'Text4']) await page.$eval(`#${id}`, (input) => { input.value = ''; input.dispatchEvent(new Event('input')); });
 });
 
+// The cell seen at a point of the report's box, given as shares of its width and height:
+// its name, whether it is a pinned copy, and the point on the screen.
+// A share of null down: just below the top of the heading row, where it stands in the box.
+const pinnedAt = (across, down) => page.$eval('#sheet', (sheet, shares) => {
+  const frame = sheet.getBoundingClientRect();
+  const heading = document.querySelector('#sheet svg.sheet [data-cell="A4"] rect.border').getBoundingClientRect();
+  // A share of null across: just inside the right of the last column, where it stands.
+  const last = document.querySelector('#sheet svg.sheet [data-cell="S20"] rect.border').getBoundingClientRect();
+  const x = shares[0] === null ? last.right - 4 : frame.left + sheet.clientWidth * shares[0];
+  const y = shares[1] === null ? Math.max(frame.top, heading.top) + 4 : frame.top + sheet.clientHeight * shares[1];
+  const seen = document.elementFromPoint(x, y)?.closest('g[data-cell]');
+  return { cell: seen?.dataset.cell ?? null, pinned: Boolean(seen?.closest('.frozen-pane')), x, y };
+}, [across, down]);
+
+// Scrolled to its far corner, the report shows the heading row along its top and the row
+// titles down its left, pinned; the hours of the last columns beside them.
+async function assertPinned() {
+  const heading = await pinnedAt(null, null);
+  assert.ok(heading.pinned && heading.cell === 'S4', `the heading row along the top: ${JSON.stringify(heading)}`);
+  const title = await pinnedAt(0.2, 0.6);
+  assert.ok(title.pinned && /^B([5-9]|1\d|20)$/.test(title.cell), `a row title down the left: ${JSON.stringify(title)}`);
+  const hours = await pinnedAt(null, 0.6);
+  assert.ok(!hours.pinned && /^S([5-9]|1\d|20)$/.test(hours.cell), `the last hours beside them: ${JSON.stringify(hours)}`);
+}
+
 test('a report made by tapping fits the screen, zooms, and keeps the typing box on its cell', async () => {
   await page.tap('#Text3');
   await page.keyboard.type('Karimova Dilnoza');
@@ -118,9 +143,34 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   const height = await page.evaluate(() => window.innerHeight);
   const shown = await box('#report');
   assert.ok(shown.top >= 0 && shown.top < height / 3, `the report starts near the top of the screen: ${shown.top}`);
-  assert.ok((await box('#sheet .page')).bottom <= height, 'the drawn page is in sight');
+  assert.ok((await box('#sheet')).top < height, 'the drawn page is in sight');
   assert.equal(await sidewaysScroll(), 0);
   assert.deepEqual(await tooSmallToTap(), []);
+
+  // It opens at a zoom where the row titles read, scrolling inside its own box, which is no
+  // taller than the screen; the heading row and the row titles stay in view as it scrolls.
+  const titleText = await page.$eval('[data-cell="B8"] text', (line) => line.getBoundingClientRect().height);
+  assert.ok(titleText >= 11, `the row titles are ${titleText} px high`);
+  const view = await page.$eval('#sheet', (sheet) => ({
+    across: sheet.scrollWidth > sheet.clientWidth, down: sheet.scrollHeight > sheet.clientHeight, height: sheet.offsetHeight,
+  }));
+  assert.deepEqual({ ...view, height: view.height <= height }, { across: true, down: true, height: true });
+  await page.$eval('#sheet', (sheet) => {
+    sheet.scrollIntoView();
+    sheet.scrollTo(sheet.scrollWidth, sheet.scrollHeight);
+  });
+  // The panes follow once the browser has told the scroll, before its next frame.
+  await page.evaluate(() => new Promise(requestAnimationFrame));
+  await assertPinned();
+
+  // A tap on a pinned title is a tap on that cell: titles are not typed over, and say so.
+  await page.$eval('#StatusMessage', (status) => { status.textContent = ''; });
+  const pinnedTitle = await pinnedAt(0.2, 0.6);
+  await page.touchscreen.tap(pinnedTitle.x, pinnedTitle.y);
+  assert.match(await page.$eval('#StatusMessage', (status) => status.textContent), /Sarlavha/);
+
+  await page.tap('#ZoomFit');
+  await page.$eval('#sheet', (sheet) => sheet.scrollTo(0, 0));
   const fitted = await box('#sheet .page');
   assert.ok(fitted.width <= 360, `the page fits: ${fitted.width}`);
 
