@@ -24,6 +24,7 @@ import { describeAsApp } from './home_screen.js';
 import { revealReport } from './report_reveal.js';
 import { wireCellPointer } from './cell_pointer.js';
 import { chooseNumbersWhenEntered } from './number_boxes.js';
+import { followFormMessages } from './form_message.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -71,6 +72,7 @@ async function start() {
     message.classList.toggle('notice', notice);
   };
   const failed = (words, fault) => say(failureText(words, fault));
+  followFormMessages(root, say);
   const report = byId('report');
   let shown = null;
   let editing = null;

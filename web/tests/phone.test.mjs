@@ -132,6 +132,24 @@ async function assertPinned() {
   assert.ok(!hours.pinned && /^S([5-9]|1\d|20)$/.test(hours.cell), `the last hours beside them: ${JSON.stringify(hours)}`);
 }
 
+// A refusal stays only while it speaks of what the form holds; a day that is not a number
+// says why on the message line, as a phone shows no tool tips.
+test('the message line says why a day is red and lets go of a refusal once the form changes', async () => {
+  const message = () => page.$eval('#message', (line) => line.textContent);
+  await page.$eval('#Text2', (input) => { input.value = ''; });
+  await page.tap('#Command1');
+  assert.equal(await message(), 'Ajratilgan dars soati kiritilmadi!');
+  await page.tap('#Text8');
+  await page.keyboard.type('2x');
+  assert.deepEqual(await page.$eval('#Text8', (input) => [input.classList.contains('not-a-number'), input.title]),
+    [true, await message()]);
+  assert.match(await message(), /son/);
+  await page.keyboard.press('Backspace');
+  assert.equal(await message(), '');
+  await page.keyboard.press('Backspace');
+  assert.equal(await page.$eval('#Text8', (input) => input.value), '');
+});
+
 test('a report made by tapping fits the screen, zooms, and keeps the typing box on its cell', async () => {
   await page.tap('#Text3');
   await page.keyboard.type('Karimova Dilnoza');
