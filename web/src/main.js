@@ -167,6 +167,7 @@ async function start() {
   // Shows a report: its page drawn and ready for corrections.
   const show = (bench, result, startedAt, restored) => {
     say('');
+    byId('ReportNotice').textContent = '';
     shown = result;
     // The page is fitted to its empty view before it is put there, so the browser lays it
     // out once; the typing box stands on the page.
@@ -251,6 +252,12 @@ async function start() {
   byId('ResetCell').addEventListener('click', () => editing?.revertCurrent());
   byId('ResetAll').addEventListener('click', () => editing?.revertAll());
 
+  // How a save ended, said beside its button, where the teacher looks, on a phone too; a
+  // failure in red.
+  const tellSaved = (text, failure = false) => {
+    byId('ReportNotice').textContent = text;
+    byId('ReportNotice').classList.toggle('refused', failure);
+  };
   // "Excel kitobi": the kept copy goes only once the browser confirmed the file written.
   // The body's data-workbook tells how the save ended: saved, downloaded, cancelled, failed.
   byId('SaveXlsx').addEventListener('click', async (event) => {
@@ -263,11 +270,11 @@ async function start() {
         return writeWorkbook(JSON.parse(editing.bench.workbookForm()));
       });
       const words = await keeping.saved(answer, snapshot);
-      if (words !== null) say(words, true);
+      if (words !== null) tellSaved(words);
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
       document.body.dataset.workbook = answer.outcome;
     } catch (fault) {
-      failed("Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi:", fault);
+      tellSaved(failureText("Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi:", fault), true);
       document.body.dataset.workbook = 'failed';
     }
   });

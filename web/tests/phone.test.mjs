@@ -232,4 +232,43 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
 
   await page.tap('#ZoomFit');
   assert.ok(Math.abs((await box('#sheet .page')).width - fitted.width) < 0.5);
+
+  // The editing buttons are one bar, and "Excel kitobi" says beside it what it did, naming
+  // the file.
+  assert.ok((await box('.toolbar.edit')).height <= 60, 'the editing buttons take one bar');
+  await page.evaluate(() => { delete window.showSaveFilePicker; });
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
+  await page.tap('#SaveXlsx');
+  await page.waitForSelector('body[data-workbook]');
+  const notice = await box('#ReportNotice');
+  assert.match(await page.$eval('#ReportNotice', (line) => line.textContent), /"Karimova Dilnoza \d{4}-\d{4}\.xlsx" yuklab olishga berildi/);
+  assert.ok(notice.top >= 0 && notice.bottom <= await page.evaluate(() => window.innerHeight), 'the notice is in sight');
+});
+
+// A phone held sideways is still a touch screen: the form keeps finger-sized controls; and
+// every size follows the reader's own text size.
+test('held sideways, every control is big enough to tap; sizes follow the reader\'s text size', async () => {
+  const upright = page;
+  page = await browser.newPage();
+  try {
+    await page.setViewport({ width: 740, height: 360, isMobile: true, hasTouch: true });
+    await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+    await page.waitForSelector('body[data-ready="yes"]');
+    assert.equal(await sidewaysScroll(), 0);
+    assert.deepEqual(await tooSmallToTap(), []);
+    const radio = await box('#Option1');
+    assert.ok(radio.width >= 20, `a radio button of ${radio.width} px`);
+    const sizes = () => page.evaluate(() => ({
+      button: document.getElementById('Command1').getBoundingClientRect().height,
+      text: parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize),
+    }));
+    const before = await sizes();
+    await page.evaluate(() => { document.documentElement.style.fontSize = '20px'; });
+    const larger = await sizes();
+    for (const size of ['button', 'text']) assert.ok(larger[size] >= before[size] * 1.2, `${size}: ${before[size]} to ${larger[size]}`);
+  } finally {
+    await page.close();
+    page = upright;
+  }
 });
