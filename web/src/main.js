@@ -12,7 +12,9 @@ import { ReportKeeping } from './report_keeping.js';
 import { storagePersistence } from './storage_persistence.js';
 import { downloadBytes, saveFile } from './save_file.js';
 import { failureText } from './failure.js';
-import { DAY_BOXES, daysOf, rememberFormEntries } from './form_entries.js';
+import { DAY_BOXES, rememberFormEntries } from './form_entries.js';
+import { fillForm, requestOfTeacher } from './form_fill.js';
+import { offerSharing } from './share_report.js';
 import { createRecoveryOffer } from './recovery_offer.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
@@ -278,6 +280,15 @@ async function start() {
       document.body.dataset.workbook = 'failed';
     }
   });
+  offerSharing({
+    button: byId('ShareXlsx'),
+    navigator,
+    tell: tellSaved,
+    makeWorkbook: async () => {
+      const { writeWorkbook } = await loadFileWork();
+      return { bytes: await writeWorkbook(JSON.parse(editing.bench.workbookForm())), fileName: shown.fileName };
+    },
+  });
   byId('Print').addEventListener('click', () => window.print());
 
   // Zooming the report: a step in or out from where it is, or back to the screen's width.
@@ -293,24 +304,20 @@ async function start() {
       document.body.dataset.staff = String(teachers.length);
       staff.setTeachers(teachers, fileName);
     },
+    // A ready teacher's card tapped: that teacher's report, made as the list gives it.
+    onOpen: (teacher, startedAt) => {
+      const request = requestOfTeacher(teacher);
+      fillForm(request, { byId, daysChanged: sumDays, showRunButton });
+      runShown(request.category, startedAt);
+    },
   });
 
   // Reports left unsaved when the page was last closed are offered back.
   const restoreKept = (record) => {
     if (record.opened) return openReport(record.opened, performance.now(), record);
     const { request } = record;
-    byId('Text3').value = request.name;
-    byId('Text6').value = request.school;
-    byId('Text4').value = request.subject;
     // The days as they stood, marked as typed; the weekly hours as they ran.
-    const days = daysOf(request.days);
-    DAY_BOXES.forEach((id, index) => { byId(id).value = days?.[index] ?? ''; });
-    markDays();
-    byId('Text2').value = request.weekly;
-    byId('Text1').value = request.rate;
-    byId('Check1').checked = request.leader;
-    byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
-    showRunButton(request.category);
+    fillForm(request, { byId, daysChanged: markDays, showRunButton });
     return run(request.category, performance.now(), record);
   };
   createRecoveryOffer({ module, kept, offer: byId('Recovery'), restore: restoreKept, failed }).show()

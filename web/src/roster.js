@@ -30,7 +30,21 @@ function rowOf(row, headings) {
     cell(refused ? row.reason : 'Tayyor', refused ? 'reason' : 'ready'),
   );
   [...tr.cells].forEach((td, index) => { td.dataset.heading = headings[index]; });
+  // A ready teacher's row opens the teacher's report; it takes the keys too.
+  if (!refused) tr.tabIndex = 0;
   return tr;
+}
+
+// A ready teacher's row (ready: line → teacher) tapped, clicked or given Enter.
+function openOnTap(body, ready, onOpen) {
+  const open = (event) => {
+    const teacher = ready.get(event.target.closest('tr[data-status="ok"]')?.dataset.line);
+    if (teacher) onOpen(teacher, event.timeStamp);
+  };
+  body.addEventListener('click', open);
+  body.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') open(event);
+  });
 }
 
 function summaryOf(rows, notice) {
@@ -42,8 +56,9 @@ function summaryOf(rows, notice) {
 }
 
 // onTeachers(teachers, fileName): the ready teachers of the list read last, and its file's
-// name; code: the module's compiled code, for the worker that reads the list.
-export function createRosterPanel({ module, code, onTeachers }) {
+// name; onOpen(teacher, startedAt): a ready teacher's row tapped, clicked or given Enter;
+// code: the module's compiled code, for the worker that reads the list.
+export function createRosterPanel({ module, code, onTeachers, onOpen }) {
   const panel = document.getElementById('Staff');
   const input = document.getElementById('Roster');
   const message = document.getElementById('StaffMessage');
@@ -54,17 +69,24 @@ export function createRosterPanel({ module, code, onTeachers }) {
   // What lists are read is told before one is chosen.
   message.textContent = module.listLimitsNotice();
 
-  // As on the desktop, the staff list is asked for at once.
+  // As on the desktop, the staff list is asked for at once; it stands at the top of the
+  // screen, the page scrolling over it.
   document.getElementById('RosterOpen').addEventListener('click', () => {
     panel.hidden = false;
-    panel.scrollIntoView({ block: 'nearest' });
+    panel.scrollIntoView({ block: 'start' });
     input.click();
   });
+  const ready = new Map();
+  openOnTap(body, ready, onOpen);
 
   const list = (rows, text, name) => {
     // One fragment: thousands of rows are laid out once, not row by row.
     const fragment = document.createDocumentFragment();
-    for (const row of rows) fragment.append(rowOf(row, headings));
+    ready.clear();
+    for (const row of rows) {
+      fragment.append(rowOf(row, headings));
+      if (!('reason' in row)) ready.set(String(row.line), row);
+    }
     body.replaceChildren(fragment);
     message.textContent = text;
     message.classList.remove('refused');
@@ -72,6 +94,7 @@ export function createRosterPanel({ module, code, onTeachers }) {
   };
   const refuse = (text, name) => {
     body.replaceChildren();
+    ready.clear();
     message.textContent = text;
     message.classList.add('refused');
     onTeachers([], name);

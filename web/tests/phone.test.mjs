@@ -4,7 +4,7 @@
 // the cell being corrected.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -244,6 +244,70 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   const notice = await box('#ReportNotice');
   assert.match(await page.$eval('#ReportNotice', (line) => line.textContent), /"Karimova Dilnoza \d{4}-\d{4}\.xlsx" yuklab olishga berildi/);
   assert.ok(notice.top >= 0 && notice.bottom <= await page.evaluate(() => window.innerHeight), 'the notice is in sight');
+});
+
+// The staff list on a phone: it takes the screen, its cards part of the page, and a ready
+// teacher's card tapped opens that teacher's report.
+test('a staff list takes the screen, and a tapped ready teacher opens the report', async () => {
+  const list = path.join(scratch, 'xodimlar.csv');
+  writeFileSync(list, 'ism;maktab;fan;toifa;soat;stavka;rahbar\nAliyev Vali;12;fizika;yuqori;24;;ha\n' +
+    "Yomon Soat;3;kimyo;yuqori;24abc;;\nKarimova Oygul;7;ona tili;boshlangich;22,5;;0\n");
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.tap('#RosterOpen')]);
+  await chooser.accept([list]);
+  await page.waitForSelector('#Staff[data-read="xodimlar.csv"]');
+  const panel = await box('#Staff');
+  assert.ok(Math.abs(panel.top) < 2, `the list at the top of the screen: ${panel.top}`);
+  assert.ok(await page.$eval('#RosterRows', (rows) => rows.scrollHeight <= rows.clientHeight + 1), 'no box of its own scrolls');
+  await page.$eval('body', (body) => { delete body.dataset.report; });
+  // A refused row opens nothing.
+  await page.tap('#RosterRows tr[data-line="3"]');
+  assert.equal(await page.$eval('body', (body) => body.dataset.report ?? ''), '');
+  await page.tap('#RosterRows tr[data-line="4"]');
+  await page.waitForSelector('body[data-report="drawn"]');
+  assert.deepEqual(await page.$$eval(['#Text3', '#Text6', '#Text4', '#Text2'].join(','), (boxes) => boxes.map((input) => input.value)),
+    ['Karimova Oygul', '7', 'ona tili', '22,5']);
+  assert.equal(await page.$eval('#Option1', (radio) => radio.checked), true);
+  assert.match(await cellText('A2'), /Karimova Oygul/);
+  assert.ok((await box('#report')).top < 240, 'the report is in view');
+});
+
+// "Ulashish" stands only where the browser can share files, and shares the report's workbook
+// under its name.
+test('"Ulashish" shares the workbook where files can be shared, and is hidden elsewhere', async () => {
+  assert.equal(await page.$eval('#ShareXlsx', (button) => button.hidden), true);
+  const upright = page;
+  page = await browser.newPage();
+  try {
+    await page.emulate(KnownDevices['Galaxy S5']);
+    await page.evaluateOnNewDocument(() => {
+      navigator.canShare = (data) => data.files?.every((file) => file instanceof File) ?? false;
+      navigator.share = async (data) => {
+        const [file] = data.files;
+        window.sharedFile = { name: file.name, type: file.type, start: new TextDecoder().decode(new Uint8Array(await file.arrayBuffer()).slice(0, 2)) };
+      };
+    });
+    await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+    await page.waitForSelector('body[data-ready="yes"]');
+    // The form comes back as it was last used: another teacher, the primary classes.
+    await page.$eval('#Text3', (input) => { input.value = ''; });
+    await page.tap('#Text3');
+    await page.keyboard.type('Ali Vali');
+    await page.tap('#Option2');
+    await page.tap('#Text2');
+    await page.keyboard.type('20');
+    await page.tap('#Command1');
+    await page.waitForSelector('body[data-report="drawn"]');
+    assert.equal(await page.$eval('#ShareXlsx', (button) => button.hidden), false, 'offered');
+    await page.tap('#ShareXlsx');
+    await page.waitForSelector('body[data-shared]');
+    const year = new Date().getFullYear();
+    assert.deepEqual(await page.evaluate(() => window.sharedFile),
+      { name: `Ali Vali ${year}-${year + 1}.xlsx`, type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet', start: 'PK' });
+    assert.match(await page.$eval('#ReportNotice', (line) => line.textContent), /ulashildi/);
+  } finally {
+    await page.close();
+    page = upright;
+  }
 });
 
 // A phone held sideways is still a touch screen: the form keeps finger-sized controls; and
