@@ -3,6 +3,11 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include <optional>
+#include <utility>
+
+#include "desktop/editing_key_events.h"
+
 namespace soatnoma::ui {
 
 CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
@@ -14,25 +19,43 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   hide();
 }
 
+namespace {
+
+// The step on after the entry is taken, for the box's editing keys that take it.
+std::optional<std::pair<int, int>> StepOf(EditingAction action) {
+  switch (action) {
+    case EditingAction::TakeDown: return std::pair{1, 0};
+    case EditingAction::TakeUp: return std::pair{-1, 0};
+    case EditingAction::TakeRight: return std::pair{0, 1};
+    case EditingAction::TakeLeft: return std::pair{0, -1};
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
 bool CellEditor::event(QEvent* event) {
+  // Tab and Shift+Tab come here first, as they would otherwise move the focus.
   if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-      emit entered(0, key == Qt::Key_Tab ? 1 : -1);
-      return true;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      if (const auto step = StepOf(EditingActionOf(KeyPlace::Box, *key))) {
+        emit entered(step->first, step->second);
+        return true;
+      }
     }
   }
   return QLineEdit::event(event);
 }
 
 void CellEditor::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: emit entered(event->modifiers() & Qt::ShiftModifier ? -1 : 1, 0); return;
-    case Qt::Key_Up: emit entered(-1, 0); return;
-    case Qt::Key_Down: emit entered(1, 0); return;
-    case Qt::Key_Escape: emit cancelled(); return;
-    default: QLineEdit::keyPressEvent(event);
+  const EditingAction action = EditingActionOf(KeyPlace::Box, *event);
+  if (const auto step = StepOf(action)) {
+    emit entered(step->first, step->second);
+  } else if (action == EditingAction::Cancel) {
+    emit cancelled();
+  } else {
+    QLineEdit::keyPressEvent(event);
   }
 }
 

@@ -14,6 +14,7 @@
 
 #include "model/workload_table.h"
 #include "desktop/cell_editor.h"
+#include "desktop/editing_key_events.h"
 #include "desktop/cell_entry.h"
 #include "desktop/cell_marks.h"
 
@@ -280,16 +281,13 @@ void ReportView::EditOrRefuse(const QString& text, bool selectAll) {
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Up: MoveCurrentCell(-1, 0); return;
-    case Qt::Key_Down: MoveCurrentCell(1, 0); return;
-    case Qt::Key_Left: MoveCurrentCell(0, -1); return;
-    case Qt::Key_Right: MoveCurrentCell(0, 1); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F2: EditOrRefuse(CurrentHoursText(), true); return;
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
+  switch (EditingActionOf(KeyPlace::Report, *event)) {
+    case EditingAction::MoveUp: MoveCurrentCell(-1, 0); return;
+    case EditingAction::MoveDown: MoveCurrentCell(1, 0); return;
+    case EditingAction::MoveLeft: MoveCurrentCell(0, -1); return;
+    case EditingAction::MoveRight: MoveCurrentCell(0, 1); return;
+    case EditingAction::Open: EditOrRefuse(CurrentHoursText(), true); return;
+    case EditingAction::Empty:
       if (offTable_) {
         emit typingRefused(std::nullopt);
       } else {

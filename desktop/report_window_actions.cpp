@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include "desktop/editing_key_events.h"
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
 
@@ -72,10 +73,11 @@ void ReportWindow::BuildActions() {
 void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
   QAction* undo = undo_->createUndoAction(this);
   undo->setObjectName(QStringLiteral("undo"));
-  undo->setShortcut(QKeySequence::Undo);
+  // Undo and redo take the keys of the report's editing keys, as the page does.
+  undo->setShortcuts(ShortcutsOf(EditingAction::Undo));
   QAction* redo = undo_->createRedoAction(this);
   redo->setObjectName(QStringLiteral("redo"));
-  redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  redo->setShortcuts(ShortcutsOf(EditingAction::Redo));
   edit->addAction(undo);
   edit->addAction(redo);
   edit->addSeparator();

@@ -25,6 +25,7 @@
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
 #include "form/form_controls.h"
+#include "form/editing_keys.h"
 #include "form/workbook_package.h"
 #include "form/workbook_text.h"
 
@@ -55,6 +56,13 @@ val WeeklyHoursOfDays(const val& days) {
 bool DayNotANumber(const std::string& dayText) { return DayIsNotANumber(dayText); }
 
 std::string DayNotANumberMessage() { return std::string(kDayNotANumber); }
+
+// What a key does on the report (inBox false) or in its typing box, by the report's table of
+// editing keys: "moveUp", "open", "takeDown", ..., "none" when it is not an editing key.
+std::string EditingActionOfKey(bool inBox, const std::string& key, bool control, bool shift, bool alt) {
+  const KeyPlace place = inBox ? KeyPlace::Box : KeyPlace::Report;
+  return std::string(ActionName(ActionOfKey(place, key, control, shift, alt)));
+}
 
 // Why the form's text field ("name", "school" or "subject") refuses text that is not valid
 // Unicode; the page finds such text before it hands it over.
@@ -154,6 +162,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
   emscripten::function("dayIsNotANumber", &DayNotANumber);
   emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
+  emscripten::function("editingAction", &EditingActionOfKey);
   emscripten::function("brokenTextMessage", &BrokenTextMessage);
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("formControls", &FormControls);

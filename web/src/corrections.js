@@ -14,7 +14,16 @@ const LAST_COLUMN = 19;
 const LEGIBLE_POINTS = 12;
 const DIGITS_ROOM = 3.4;
 const LINE_ROOM = 1.4;
-const ARROWS = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] };
+// The steps of the editing keys' actions: a move of the choice on the report, and the step
+// on after an entry is taken in the box.
+const MOVES = { moveUp: [-1, 0], moveDown: [1, 0], moveLeft: [0, -1], moveRight: [0, 1] };
+const TAKES = { takeDown: [1, 0], takeUp: [-1, 0], takeRight: [0, 1], takeLeft: [0, -1] };
+
+// A cell a step from another, kept within the table.
+const stepped = (from, [rows, columns]) => ({
+  row: Math.min(LAST_ROW, Math.max(FIRST_ROW, from.row + rows)),
+  column: Math.min(LAST_COLUMN, Math.max(FIRST_COLUMN, from.column + columns)),
+});
 
 export const refOf = (row, column) => `${String.fromCharCode(64 + column)}${row}`;
 
@@ -28,7 +37,8 @@ const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
-  // emptyTexts, zoom()}, the typing box standing on the drawn page, zoom() the report's zoom; changed(): told after every change
+  // emptyTexts, zoom(), keyAction(inBox, event)}, the typing box standing on the drawn page,
+  // zoom() the report's zoom, keyAction what a key does by the report's editing keys; changed(): told after every change
   // of the report; form: the report as the page drew it.
   constructor(bench, elements, changed, form) {
     this.bench = bench;
@@ -135,7 +145,9 @@ export class ReportEditing {
     if (!place) return;
     const { row, column } = place;
     const editor = this.elements.editor;
-    this.editing = { row, column };
+    // What the cell showed, to know whether the box was left as it opened.
+    const hours = this.bench.entry(row, column);
+    this.editing = { row, column, opened: hours === null ? '' : this.bench.hoursText(hours) };
     editor.value = text;
     this.placeEditor();
     editor.hidden = false;
@@ -174,20 +186,23 @@ export class ReportEditing {
     this.elements.editor.hidden = true;
   }
 
-  // The typed text taken (the box closes and the choice moves down) or refused (the box
-  // stays); startedAt: when Enter was pressed, for the page's timings.
-  commit(startedAt) {
-    const { row, column } = this.editing;
+  // The typed text taken (the box closes and the choice moves the step given, down unless
+  // told) or refused (the box stays); startedAt: when the key was pressed, for the page's
+  // timings; keepKeys: the report takes the keys again (not when the focus went elsewhere).
+  commit(startedAt, step = [1, 0], keepKeys = true) {
+    const { row, column, opened } = this.editing;
     const before = this.bench.entry(row, column);
-    const answer = JSON.parse(this.bench.type(row, column, this.elements.editor.value));
+    // A box left as it opened changes nothing: the hours shown may be rounded from exact ones.
+    const typed = this.elements.editor.value;
+    const answer = typed === opened ? { ok: true } : JSON.parse(this.bench.type(row, column, typed));
     if (!answer.ok) {
       this.say(answer.message);
       return false;
     }
     this.closeEditor();
     this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
-    this.choose({ row: Math.min(LAST_ROW, row + 1), column });
-    this.elements.sheet.focus({ preventScroll: true });
+    this.choose(stepped({ row, column }, step));
+    if (keepKeys) this.elements.sheet.focus({ preventScroll: true });
     this.elements.sheet.getBoundingClientRect();
     performance.measure('soatnoma-edit', { start: startedAt });
     return true;
@@ -253,46 +268,44 @@ export class ReportEditing {
     this.after();
   }
 
-  // Keys on the report (the typing box closed).
+  // Keys on the report (the typing box closed), by the report's table of editing keys.
   key(event) {
-    const ctrl = event.ctrlKey || event.metaKey;
-    if (ctrl && (event.key === 'z' || event.key === 'Z') && !event.shiftKey) return this.undo(), true;
-    if (ctrl && (event.key === 'y' || event.key === 'Y' || ((event.key === 'z' || event.key === 'Z') && event.shiftKey))) {
-      return this.redo(), true;
-    }
-    if (ctrl || event.altKey) return false;
-    const arrow = ARROWS[event.key];
-    if (arrow) {
+    const action = this.elements.keyAction(false, event);
+    const move = MOVES[action];
+    if (move) {
       const from = this.current ?? { row: FIRST_ROW, column: FIRST_COLUMN };
-      this.choose({
-        row: Math.min(LAST_ROW, Math.max(FIRST_ROW, from.row + arrow[0])),
-        column: Math.min(LAST_COLUMN, Math.max(FIRST_COLUMN, from.column + arrow[1])),
-      });
+      this.choose(stepped(from, move));
       return true;
     }
+    if (action === 'undo') return this.undo(), true;
+    if (action === 'redo') return this.redo(), true;
     if (!this.current) return false;
-    const entry = () => {
-      const hours = this.bench.entry(this.current.row, this.current.column);
-      return hours === null ? '' : this.bench.hoursText(hours);
-    };
-    if (event.key === 'Enter') return this.openCurrent(), true;
-    if (event.key === 'F2') return this.edit(entry()), true;
-    if (event.key === 'Delete' || event.key === 'Backspace') return this.emptyCurrent(), true;
-    if (event.key.length === 1 && event.key !== ' ') return this.edit(event.key), true;
+    if (action === 'open') return this.openCurrent(), true;
+    if (action === 'empty') return this.emptyCurrent(), true;
+    // Any other character typed opens the box with it.
+    const plain = !(event.ctrlKey || event.metaKey || event.altKey);
+    if (plain && event.key.length === 1 && event.key !== ' ') return this.edit(event.key), true;
     return false;
   }
 
-  // Keys in the typing box.
+  // Keys in the typing box: the entry taken with a step on, or the box closed.
   editorKey(event) {
-    if (event.key === 'Enter') {
+    const action = this.elements.keyAction(true, event);
+    if (TAKES[action]) {
       event.preventDefault();
-      this.commit(event.timeStamp);
-    } else if (event.key === 'Escape') {
+      this.commit(event.timeStamp, TAKES[action]);
+    } else if (action === 'cancel') {
       event.preventDefault();
       this.closeEditor();
       this.say('');
       this.elements.sheet.focus({ preventScroll: true });
     }
+  }
+
+  // The focus left the open box for another place of the page: the entry is taken there, as
+  // a spreadsheet does, the choice staying on the cell; a text refused keeps the box open.
+  leaveBox(startedAt) {
+    if (this.editing) this.commit(startedAt, [0, 0], false);
   }
 
   // Every cell of hours with what it holds now (null: emptied), to be kept.

@@ -183,6 +183,7 @@ async function start() {
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
       emptyTexts: byId('EmptyTexts'), zoom: () => zoom.zoom,
+      keyAction: (inBox, event) => module.editingAction(inBox, event.key, event.ctrlKey || event.metaKey, event.shiftKey, event.altKey),
     }, () => {
       keeping.changed();
       document.body.dataset.corrected = String(editing.done.length);

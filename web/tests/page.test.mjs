@@ -187,8 +187,10 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   await page.click('[data-cell="S8"] rect.border');
   await page.keyboard.type('5');
   assert.match(await statusLine(), /S8 \(Yillik\) yig'indi/);
+  // F2 opens the box with the old value chosen, as Enter does; End goes after it.
   await page.click('[data-cell="D8"] rect.border');
   await page.keyboard.press('F2');
+  await page.keyboard.press('End');
   await page.keyboard.type('x');
   await page.keyboard.press('Enter');
   assert.match(await statusLine(), /"2,25x" son emas/);
@@ -222,6 +224,64 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   await page.click('#ResetAll');
   assert.equal(Number(await cellText('S5')), total);
   assert.match(await statusLine(), /hisoblangani bilan bir xil/);
+});
+
+// The report's editing keys, the same table as the desktop's: each press with what the page
+// shows after it (the cell chosen, whether the box is open and what of its text is chosen).
+test('the report\'s editing keys move, open, take, undo and redo as the desktop\'s do', async () => {
+  const state = () => page.evaluate(() => {
+    const editor = document.getElementById('CellEditor');
+    return {
+      current: document.querySelector('#sheet svg.sheet .current')?.parentElement.dataset.cell ?? null,
+      open: !editor.hidden,
+      chosen: editor.hidden ? '' : editor.value.slice(editor.selectionStart, editor.selectionEnd),
+    };
+  });
+  const press = async (key, held = []) => {
+    for (const modifier of held) await page.keyboard.down(modifier);
+    await page.keyboard.press(key);
+    for (const modifier of [...held].reverse()) await page.keyboard.up(modifier);
+  };
+  await page.click('[data-cell="C10"] rect.border');
+  const old = await cellText('C10');
+  const steps = [
+    // On the report.
+    { key: 'ArrowRight', after: { current: 'D10', open: false, chosen: '' } },
+    { key: 'ArrowLeft', after: { current: 'C10', open: false, chosen: '' } },
+    { key: 'Enter', after: { current: 'C10', open: true, chosen: old } },
+    // In the box: Enter takes the entry and goes down; Shift+Enter up; Tab right, Shift+Tab
+    // left; the arrows up and down take it too; Escape leaves the cell.
+    { type: '5', key: 'Enter', after: { current: 'C11', open: false, chosen: '' }, cell: ['C10', '5'] },
+    { key: 'F2', after: { current: 'C11', open: true, chosen: await cellText('C11') } },
+    { key: 'Enter', held: ['Shift'], after: { current: 'C10', open: false, chosen: '' } },
+    { key: 'Enter', after: { current: 'C10', open: true, chosen: '5' } },
+    { key: 'Tab', after: { current: 'D10', open: false, chosen: '' } },
+    { key: 'Enter', after: { current: 'D10', open: true, chosen: await cellText('D10') } },
+    { key: 'Tab', held: ['Shift'], after: { current: 'C10', open: false, chosen: '' } },
+    { type: '6', key: 'ArrowDown', after: { current: 'C11', open: false, chosen: '' }, cell: ['C10', '6'] },
+    { type: '55', key: 'ArrowUp', after: { current: 'C10', open: false, chosen: '' }, cell: ['C11', '55'] },
+    { type: '8', key: 'Escape', after: { current: 'C10', open: false, chosen: '' }, cell: ['C10', '6'] },
+    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
+    { key: 'z', held: ['Control'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C11', 'not 55'] },
+    { key: 'z', held: ['Control'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C10', '5'] },
+    { key: 'Z', held: ['Control', 'Shift'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C10', '6'] },
+    { key: 'y', held: ['Control'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C11', '55'] },
+  ];
+  for (const { type, key, held = [], after, cell } of steps) {
+    const what = `${type ?? ''} ${held.join('+')} ${key}`;
+    if (type) await page.keyboard.type(type);
+    await press(key, held);
+    assert.deepEqual(await state(), after, what);
+    if (cell?.[1] === 'not 55') assert.notEqual(await cellText(cell[0]), '55', what);
+    else if (cell) assert.equal(await cellText(cell[0]), cell[1], what);
+  }
+
+  // The focus leaving the open box takes the entry, the choice staying on its cell.
+  await page.keyboard.type('9');
+  await page.click('#Text3');
+  assert.equal(await cellText('C10'), '9');
+  assert.deepEqual(await state(), { current: 'C10', open: false, chosen: '' });
+  await page.click('#ResetAll');
 });
 
 test('a name with the marks of markup is shown as typed, never read as markup', async () => {
