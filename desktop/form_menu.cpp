@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "desktop/main_window.h"
+#include "desktop/school_year_choice.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -19,7 +20,7 @@ QAction& FormAction(const MainWindow& form, const char* name) {
 
 }  // namespace
 
-QMenuBar* BuildFormMenu(MainWindow& form) {
+QMenuBar* BuildFormMenu(MainWindow& form, SchoolYearChoice& schoolYear) {
   auto* bar = new QMenuBar(&form);
   bar->setObjectName(QStringLiteral("FormMenu"));
   bar->setNativeMenuBar(false);  // in the window, where the teacher looks for it
@@ -33,6 +34,8 @@ QMenuBar* BuildFormMenu(MainWindow& form) {
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   // Through the form's closing, so that every unsaved report is asked about first.
   QObject::connect(quit, &QAction::triggered, &form, &QWidget::close);
+
+  bar->addMenu(SchoolYearMenu(schoolYear, bar));
 
   QMenu* help = bar->addMenu(QStringLiteral("&Yordam"));
   auto* about = help->addAction(QStringLiteral("&Dastur haqida"));

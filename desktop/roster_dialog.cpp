@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QBrush>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,6 +18,8 @@
 #include "staff_files/roster_source.h"
 #include "staff_book/staff_book.h"
 #include "model/number_text.h"
+#include "form/school_year.h"
+#include "desktop/school_year_choice.h"
 #include "desktop/staff_export_progress.h"
 
 namespace soatnoma::ui {
@@ -61,8 +64,8 @@ QString ProblemLines(const std::vector<batch::RosterProblem>& problems) {
 
 }  // namespace
 
-RosterDialog::RosterDialog(FormServices services, QWidget* parent)
-    : QDialog(parent), services_(std::move(services)) {
+RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, QWidget* parent)
+    : QDialog(parent), services_(std::move(services)), schoolYear_(schoolYear) {
   setObjectName(QStringLiteral("rosterDialog"));
   setWindowTitle(QStringLiteral("Ro'yxatdan hisobot"));
   resize(760, 420);
@@ -112,10 +115,17 @@ RosterDialog::RosterDialog(FormServices services, QWidget* parent)
   connect(savePdf_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Pdf); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
+  auto* yearLabel = new QLabel(QString::fromUtf8(kSchoolYearCaption.data(), static_cast<qsizetype>(kSchoolYearCaption.size())) +
+                                   QStringLiteral(":"), this);
+  QComboBox* year = SchoolYearBox(schoolYear_, this);
+  yearLabel->setBuddy(year);
+
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(chooseRoster);
   buttons->addWidget(saveExample);
   buttons->addStretch();
+  buttons->addWidget(yearLabel);
+  buttons->addWidget(year);
   buttons->addWidget(saveWorkbook_);
   buttons->addWidget(savePdf_);
   buttons->addWidget(close);
@@ -236,7 +246,7 @@ void RosterDialog::SaveStaff(batch::StaffFileFormat format) {
       services_.askSavePath(this, SaveRequest{texts.title, SuggestedPath(texts.suffix), texts.filter, texts.suffix});
   if (path.isEmpty()) return;
   const batch::StaffExportResult result =
-      ExportStaffWithProgress(this, {teachers_, services_.today().year(), format, path.toStdString()});
+      ExportStaffWithProgress(this, {teachers_, schoolYear_.Year(), format, path.toStdString()});
   MarkRefused(result.refused);
   ReportResult(result, path);
 }

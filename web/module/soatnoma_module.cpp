@@ -21,6 +21,7 @@
 #include "staff_book_session.h"
 #include "form/report_file_name.h"
 #include "form/form_controls.h"
+#include "form/school_year.h"
 
 namespace soatnoma::web {
 namespace {
@@ -106,6 +107,22 @@ std::string FormControls() {
   return json.Text();
 }
 
+// The school year choice as the desktop offers it: {caption, hint, chosen, offered: [{year,
+// text}]} for today's calendar year and the text kept from an earlier choice ("" if none).
+std::string SchoolYears(int todayYear, const std::string& kept) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("caption").String(kSchoolYearCaption).Key("hint").String(kSchoolYearHint);
+  json.Key("chosen").Integer(ChosenSchoolYear(todayYear, ReadKeptSchoolYear(kept)));
+  json.Key("offered").BeginArray();
+  for (const int year : OfferedSchoolYears(todayYear)) {
+    json.BeginObject().Key("year").Integer(year).Key("text").String(SchoolYearText(year)).EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  return json.Text();
+}
+
 // The largest part of a workbook the page unpacks, in bytes.
 double LargestWorkbookPart() { return static_cast<double>(kLargestWorkbookPart); }
 
@@ -120,6 +137,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("formControls", &FormControls);
   emscripten::function("largestWorkbookPart", &LargestWorkbookPart);
+  emscripten::function("schoolYears", &SchoolYears);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()

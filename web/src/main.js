@@ -11,6 +11,7 @@ import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { startModule } from './module_code.js';
+import { createSchoolYearChoice } from './school_year.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -77,6 +78,7 @@ async function start() {
   fitToScreen(form.width);
   window.addEventListener('resize', () => fitToScreen(form.width));
   buildForm(document, root, form.controls);
+  const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
   const message = byId('message');
   const report = byId('report');
   let shown = null;
@@ -141,7 +143,7 @@ async function start() {
     name: byId('Text3').value,
     school: byId('Text6').value,
     subject: byId('Text4').value,
-    year: new Date().getFullYear(),
+    year: schoolYear.year(),
   });
 
   // startedAt: when the teacher pressed Enter or the button, for the page's timings;
@@ -289,7 +291,7 @@ async function start() {
   byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
   byId('ZoomFit').addEventListener('click', () => zoomReport(null));
 
-  const staff = createStaffActions({ module, measure, saveBytes });
+  const staff = createStaffActions({ module, measure, saveBytes, schoolYear: schoolYear.year });
   createRosterPanel({
     module,
     onTeachers: (teachers, fileName) => {

@@ -22,8 +22,9 @@ function yieldToPage() {
 
 class Stopped extends Error {}
 
-// document, module, measure, saveBytes(bytes, fileName), and the clock of the reports' school year.
-export function createStaffActions({ module, measure, saveBytes, document = globalThis.document, today = () => new Date() }) {
+// document, module, measure, saveBytes(bytes, fileName), and the school year chosen for the
+// reports and the summary (its first calendar year).
+export function createStaffActions({ module, measure, saveBytes, schoolYear, document = globalThis.document }) {
   const saveButton = byId(document, 'SaveStaffXlsx');
   const printButton = byId(document, 'PrintStaff');
   const stopButton = byId(document, 'StopStaff');
@@ -106,7 +107,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
       return;
     }
     const { StaffWorkbookWriter } = await loadFileWork();
-    const book = new module.StaffBook(today().getFullYear(), measure);
+    const book = new module.StaffBook(schoolYear(), measure);
     try {
       const writer = new StaffWorkbookWriter(module.StaffBook.summaryName());
       const refused = [];
@@ -138,7 +139,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
 
   // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each.
   const print = () => run("To'xtatildi, hech narsa chop etilmadi.", async (job) => {
-    const book = new module.StaffBook(today().getFullYear(), measure);
+    const book = new module.StaffBook(schoolYear(), measure);
     const drawn = document.createDocumentFragment();
     const refused = [];
     try {
