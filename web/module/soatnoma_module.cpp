@@ -165,7 +165,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("page", &StaffBookSession::Page)
       .function("teachers", &StaffBookSession::Teachers)
       .class_function("summaryName", &StaffBookSession::SummaryName)
-      .function("summary", &StaffBookSession::Summary);
+      .function("summary", &StaffBookSession::Summary)
+      .function("summaryPages", &StaffBookSession::SummaryPages);
 }
 
 }  // namespace soatnoma::web

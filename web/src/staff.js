@@ -137,9 +137,11 @@ export function createStaffActions({ module, measure, saveBytes, schoolYear, doc
     }
   });
 
-  // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each.
+  // The summary "Jami" the director signs, then every teacher's page, drawn as the one
+  // report prints, one A4 landscape sheet each.
   const print = () => run("To'xtatildi, hech narsa chop etilmadi.", async (job) => {
     const book = new module.StaffBook(schoolYear(), measure);
+    const signed = document.createDocumentFragment();
     const drawn = document.createDocumentFragment();
     const refused = [];
     try {
@@ -148,11 +150,16 @@ export function createStaffActions({ module, measure, saveBytes, schoolYear, doc
         if (made.ok) drawn.append(drawPage(document, made.form));
         else refused.push(made);
       });
+      if (book.teachers() > 0) {
+        for (const form of JSON.parse(book.summaryPages())) signed.append(drawPage(document, form));
+      }
     } finally {
       book.delete();
     }
-    say(`${drawn.childElementCount} ta o'qituvchining sahifasi chop etiladi.${refusedLines(refused)}`, refused.length > 0);
-    pages.replaceChildren(drawn);
+    const summary = signed.childElementCount;
+    say(`"Jami" (${summary} sahifa) va ${drawn.childElementCount} ta o'qituvchining sahifasi chop etiladi.` +
+      refusedLines(refused), refused.length > 0);
+    pages.replaceChildren(signed, drawn);
     document.body.classList.add('printing-staff');
     document.body.dataset.staffPages = String(pages.childElementCount);
     window.print();
