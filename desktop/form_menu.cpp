@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 
+#include "desktop/help_window.h"
 #include "desktop/main_window.h"
 #include "desktop/school_year_choice.h"
 
@@ -38,6 +39,10 @@ QMenuBar* BuildFormMenu(MainWindow& form, SchoolYearChoice& schoolYear) {
   bar->addMenu(SchoolYearMenu(schoolYear, bar));
 
   QMenu* help = bar->addMenu(QStringLiteral("&Yordam"));
+  auto* howTo = help->addAction(QStringLiteral("&Qo'llanma"));
+  howTo->setObjectName(QStringLiteral("showHelp"));
+  howTo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+  QObject::connect(howTo, &QAction::triggered, &form, [&form] { ShowHelp(form); });
   auto* about = help->addAction(QStringLiteral("&Dastur haqida"));
   about->setObjectName(QStringLiteral("aboutProgram"));
   about->setShortcut(QKeySequence::HelpContents);

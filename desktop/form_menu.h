@@ -1,7 +1,7 @@
 #pragma once
 // The form's menu bar, above the client area where every control keeps its drawn place:
 // Fayl (Ochish..., Ro'yxatdan..., Chiqish), the school year chosen ("O'quv yili: 2026/2027")
-// and Yordam (Dastur haqida). Open and the staff
+// and Yordam (Qo'llanma, Dastur haqida). Open and the staff
 // list are the form's own actions, with their shortcuts, also in its context menu.
 
 class QMenuBar;

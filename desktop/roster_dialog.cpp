@@ -19,6 +19,8 @@
 #include "staff_book/staff_book.h"
 #include "model/number_text.h"
 #include "form/school_year.h"
+#include "desktop/help_window.h"
+#include "help/help_text.h"
 #include "desktop/school_year_choice.h"
 #include "desktop/staff_export_progress.h"
 
@@ -104,6 +106,9 @@ RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, 
   savePdf_ = new QPushButton(QStringLiteral("PDF..."), this);
   savePdf_->setObjectName(QStringLiteral("saveStaffPdf"));
   savePdf_->setToolTip(QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
+  auto* help = new QPushButton(QStringLiteral("Yordam"), this);
+  help->setObjectName(QStringLiteral("rosterHelp"));
+  help->setToolTip(QStringLiteral("Ro'yxat qanday tuziladi va qaysi ustunlar kerak"));
   auto* close = new QPushButton(QStringLiteral("Yopish"), this);
   close->setObjectName(QStringLiteral("closeRoster"));
 
@@ -113,6 +118,7 @@ RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, 
   connect(saveExample, &QPushButton::clicked, this, &RosterDialog::SaveExample);
   connect(saveWorkbook_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Xlsx); });
   connect(savePdf_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Pdf); });
+  connect(help, &QPushButton::clicked, this, [this] { ShowHelp(*this, help::kStaffListHeading); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* yearLabel = new QLabel(QString::fromUtf8(kSchoolYearCaption.data(), static_cast<qsizetype>(kSchoolYearCaption.size())) +
@@ -128,6 +134,7 @@ RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, 
   buttons->addWidget(year);
   buttons->addWidget(saveWorkbook_);
   buttons->addWidget(savePdf_);
+  buttons->addWidget(help);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
@@ -170,7 +177,7 @@ void RosterDialog::ChooseRoster() {
 
 void RosterDialog::SaveExample() {
   const QString path = services_.askSavePath(
-      this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QStringLiteral("royxat.xlsx")),
+      this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QString::fromUtf8(batch::kExampleWorkbookName.data(), static_cast<qsizetype>(batch::kExampleWorkbookName.size()))),
                         QStringLiteral("Excel ish kitobi (*.xlsx);;CSV fayl (*.csv)"), QStringLiteral("xlsx")});
   if (path.isEmpty()) return;
   const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;

@@ -208,6 +208,32 @@ TEST(BatchCommand, PdfOpensWithTheSummaryThenAPagePerGoodRowInRosterOrder) {
   }
 }
 
+// A list whose headings are not the program's: one message, naming the columns expected
+// and the headings found, instead of a line per row; nothing is written. The separator is
+// told from the row of headings, so a title line above it in Windows-1251 stops nothing.
+TEST(BatchCommand, ListsWithoutTheProgramsHeadingsAreRefusedOnceAndTitlesDoNotMatter) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("boshqa.csv"), "F.I.Sh.;Fani;Soat\r\nKarimova Dilnoza;fizika;24\r\nAliyev Vali;kimyo;20\r\n");
+  const BatchRun refused = Batch({folder.File("boshqa.csv"), "-o", folder.File("a.xlsx")});
+  EXPECT_EQ(refused.status, kExitRefused);
+  EXPECT_EQ(Lines(refused.err),
+            std::vector<std::string>{
+                "Ro'yxatda ustun nomlari qatori topilmadi: \"ism\" ustuni yo'q. Kerakli ustunlar: ism, maktab, fan, toifa, "
+                "soat (soat o'rniga kunlar: du, se, ch, pa, ju, sh); ixtiyoriy: stavka, rahbar. Fayldagi sarlavhalar: "
+                "\"F.I.Sh.\", \"Fani\", \"Soat\"."});
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"boshqa.csv"});
+
+  for (const std::string title : {"Xodimlar ro'yxati\r\n", "Xodimlar ro'yxati;;;;\r\n"}) {
+    WriteFile(folder.File("sarlavha.csv"), title +
+                                               "ism;maktab;fan;toifa;soat\r\n"
+                                               "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n");
+    const BatchRun read = Batch({folder.File("sarlavha.csv"), "-o", folder.File("b.xlsx")});
+    EXPECT_EQ(read.status, kExitOk) << title << read.err;
+    EXPECT_EQ(Lines(read.err), std::vector<std::string>{"Fayl Windows-1251 kodlashida o'qildi"}) << title;
+    EXPECT_EQ(SavedWorkbook(folder.File("b.xlsx")).SheetNames(), (std::vector<std::string>{"Jami", "Каримова"}));
+  }
+}
+
 TEST(BatchCommand, NothingToProduceWritesNothingAndKeepsAnEarlierFile) {
   const ScratchFolder folder;
   const std::string earlier = folder.File("xodimlar.xlsx");

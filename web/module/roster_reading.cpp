@@ -47,6 +47,10 @@ void WriteWho(JsonWriter& json, int line, const std::string& name, const std::st
 
 std::string RowsJson(const batch::Roster& roster) {
   JsonWriter json;
+  if (roster.headingProblem) {
+    json.BeginObject().Key("ok").Bool(false).Key("message").String(*roster.headingProblem).EndObject();
+    return json.Text();
+  }
   json.BeginObject().Key("ok").Bool(true).Key("rows").BeginArray();
   for (const batch::RosterRow& row : roster.rows) {
     json.BeginObject();

@@ -17,6 +17,7 @@
 #include "form/opened_report.h"
 #include "form/report_builder.h"
 #include "report_workbench.h"
+#include "office_help.h"
 #include "roster_reading.h"
 #include "staff_book_session.h"
 #include "form/report_file_name.h"
@@ -138,6 +139,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("formControls", &FormControls);
   emscripten::function("largestWorkbookPart", &LargestWorkbookPart);
   emscripten::function("schoolYears", &SchoolYears);
+  emscripten::function("helpSections", &HelpSectionsJson);
+  emscripten::function("exampleRoster", &ExampleRosterJson);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()

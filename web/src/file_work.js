@@ -7,3 +7,4 @@ import './immediate.js';
 export { writeWorkbook, StaffWorkbookWriter } from './workbook.js';
 export { readOpenedWorkbook } from './open_workbook.js';
 export { readRosterFile } from './roster_reader.js';
+export { writeExampleWorkbook } from './example_workbook.js';

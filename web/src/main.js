@@ -12,6 +12,8 @@ import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { startModule } from './module_code.js';
 import { createSchoolYearChoice } from './school_year.js';
+import { createHelp } from './help.js';
+import { createRosterExample } from './example_roster.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -291,6 +293,17 @@ async function start() {
   byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
   byId('ZoomFit').addEventListener('click', () => zoomReport(null));
 
+  createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
+  createRosterExample({
+    module,
+    workbookButton: byId('RosterExample'),
+    csvButton: byId('RosterExampleCsv'),
+    saveBytes,
+    say: (text, refused = false) => {
+      byId('StaffMessage').textContent = text;
+      byId('StaffMessage').classList.toggle('refused', refused);
+    },
+  });
   const staff = createStaffActions({ module, measure, saveBytes, schoolYear: schoolYear.year });
   createRosterPanel({
     module,
