@@ -153,6 +153,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("refusal", &ReportWorkbench::Refusal)
       .function("hoursText", &ReportWorkbench::HoursWritten)
       .function("state", &ReportWorkbench::State)
+      .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("form", &ReportWorkbench::Form)
       .function("workbookForm", &ReportWorkbench::WorkbookForm);
   emscripten::function("decodeRoster", &DecodeRoster);

@@ -14,6 +14,7 @@ import { startModule } from './module_code.js';
 import { createSchoolYearChoice } from './school_year.js';
 import { createHelp } from './help.js';
 import { createRosterExample } from './example_roster.js';
+import { createCellsCheck } from './cells_check.js';
 
 const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 // The most the page enlarges the desktop window's form.
@@ -82,6 +83,7 @@ async function start() {
   buildForm(document, root, form.controls);
   const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
   const message = byId('message');
+  const cellsCheck = createCellsCheck({ dialog: byId('CellsCheck') });
   const report = byId('report');
   let shown = null;
   let editing = null;
@@ -177,6 +179,7 @@ async function start() {
     const sheet = byId('sheet');
     sheet.replaceChildren(page, editor);
     editing?.dispose();
+    cellsCheck.forget();
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
     }, () => {
@@ -264,7 +267,7 @@ async function start() {
   byId('ResetAll').addEventListener('click', () => editing?.revertAll());
 
   byId('SaveXlsx').addEventListener('click', async (event) => {
-    if (!shown) return;
+    if (!shown || !await cellsCheck.goOn(editing.bench, 'saving')) return;
     try {
       const { writeWorkbook } = await loadFileWork();
       const bytes = await writeWorkbook(JSON.parse(editing.bench.workbookForm()));
@@ -277,7 +280,10 @@ async function start() {
       message.textContent = String(fault);
     }
   });
-  byId('Print').addEventListener('click', () => window.print());
+  byId('Print').addEventListener('click', async () => {
+    if (editing && !await cellsCheck.goOn(editing.bench, 'printing')) return;
+    window.print();
+  });
 
   // Zooming the report: a step in or out from where it is, or back to the screen's width.
   const zoomReport = (zoom) => {
