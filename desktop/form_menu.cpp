@@ -6,7 +6,9 @@
 #include <QKeySequence>
 #include <QMenuBar>
 
+#include "desktop/help_window.h"
 #include "desktop/main_window.h"
+#include "desktop/school_year_choice.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -19,7 +21,7 @@ QAction& FormAction(const MainWindow& form, const char* name) {
 
 }  // namespace
 
-QMenuBar* BuildFormMenu(MainWindow& form) {
+QMenuBar* BuildFormMenu(MainWindow& form, SchoolYearChoice& schoolYear) {
   auto* bar = new QMenuBar(&form);
   bar->setObjectName(QStringLiteral("FormMenu"));
   bar->setNativeMenuBar(false);  // in the window, where the teacher looks for it
@@ -34,7 +36,13 @@ QMenuBar* BuildFormMenu(MainWindow& form) {
   // Through the form's closing, so that every unsaved report is asked about first.
   QObject::connect(quit, &QAction::triggered, &form, &QWidget::close);
 
+  bar->addMenu(SchoolYearMenu(schoolYear, bar));
+
   QMenu* help = bar->addMenu(QStringLiteral("&Yordam"));
+  auto* howTo = help->addAction(QStringLiteral("&Qo'llanma"));
+  howTo->setObjectName(QStringLiteral("showHelp"));
+  howTo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+  QObject::connect(howTo, &QAction::triggered, &form, [&form] { ShowHelp(form); });
   auto* about = help->addAction(QStringLiteral("&Dastur haqida"));
   about->setObjectName(QStringLiteral("aboutProgram"));
   about->setShortcut(QKeySequence::HelpContents);

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include "desktop/uzbek_dates.h"
+#include "form/cells_to_check.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -101,7 +102,8 @@ RestoreChoice AskRestore(QWidget* parent, const QString& question) {
 
 bool AskContinue(QWidget* parent, const QString& question) {
   return AskOneOf(parent, QMessageBox::Warning, question,
-                  {QStringLiteral("Baribir davom etish"), QStringLiteral("Bekor qilish")}) == 0;
+                  {QString::fromUtf8(kGoOnAnswer.data(), static_cast<qsizetype>(kGoOnAnswer.size())),
+                   QString::fromUtf8(kCheckFirstAnswer.data(), static_cast<qsizetype>(kCheckFirstAnswer.size()))}) == 0;
 }
 
 bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {

@@ -33,6 +33,7 @@
 #include "desktop/report_window.h"
 #include "desktop/roster_action.h"
 #include "desktop/rounding_timer.h"
+#include "desktop/school_year_choice.h"
 #include "desktop/scrolling_credit.h"
 
 namespace soatnoma::ui {
@@ -75,11 +76,12 @@ MainWindow::MainWindow(FormServices services, QWidget* parent)
   ConnectFields();
   if (const auto entries = LoadFormEntries(services_.settingsFile)) ShowEntries(*entries);
   AddOpenAction();
-  AddRosterAction(*this, services_);
+  schoolYear_ = new SchoolYearChoice(services_.today, services_.settingsFile, this);
+  AddRosterAction(*this, services_, *schoolYear_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->setMenuBar(BuildFormMenu(*this));
+  layout->setMenuBar(BuildFormMenu(*this, *schoolYear_));
   layout->addWidget(client);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->activate();  // the window's size is known before it is centred
@@ -191,7 +193,7 @@ void MainWindow::StartRun(TeacherCategory category) {
       .texts = {.school = Entry(Control<QLineEdit>(ControlRole::School)),
                 .subject = Entry(Control<QLineEdit>(ControlRole::Subject)),
                 .name = Entry(Control<QLineEdit>(ControlRole::Name))},
-      .calendarYear = services_.today().year(),
+      .calendarYear = schoolYear_->Year(),
   };
   ReportOutcome outcome;
   try {

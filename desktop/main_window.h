@@ -27,6 +27,7 @@ namespace soatnoma::ui {
 
 class AboutView;
 class ReportWindow;
+class SchoolYearChoice;
 struct FormEntries;
 
 class MainWindow : public QWidget {
@@ -75,6 +76,7 @@ class MainWindow : public QWidget {
 
   FormServices services_;
   std::unique_ptr<AboutView> about_;
+  SchoolYearChoice* schoolYear_;
   std::vector<QPointer<ReportWindow>> reports_;
 };
 

@@ -11,6 +11,7 @@
 #include "desktop/main_window.h"
 #include "desktop/report_recovery.h"
 #include "desktop/report_window.h"
+#include "desktop/school_year_choice.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -67,7 +68,7 @@ bool MainWindow::OpenWorkbookFile(const QString& path) {
   auto& opened = std::get<OpenedReport>(outcome);
   ReportSource source;
   source.texts.name = TeacherNameOfFooter(opened.sheet.Cells().TextAt(22, 1)).value_or("");
-  source.calendarYear = CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(services_.today().year());
+  source.calendarYear = CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(schoolYear_->Year());
   source.sheet = std::move(opened.sheet);
   source.filePath = QFileInfo(path).absoluteFilePath();
   source.savedInFile = true;

@@ -17,6 +17,7 @@
 #include "form/report_texts.h"
 #include "report_files/save_result.h"
 #include "desktop/form_services.h"
+#include "form/cells_to_check.h"
 #include "form/report_corrections.h"
 #include "desktop/report_source.h"
 
@@ -67,7 +68,7 @@ class ReportWindow : public QMainWindow {
   QString StatusText() const;
 
   // Each answers whether it was done; a refusal of the dialog is not a fault. A report
-  // with cells to check is asked about once first.
+  // with cells to check is asked about once first, and not again for the same cells.
   bool Save();  // into its workbook, or as Save as when it has none yet
   bool SaveAsWorkbook();
   bool ExportPdf();
@@ -99,8 +100,9 @@ class ReportWindow : public QMainWindow {
   void FinishTyping();
   bool WriteWorkbook(const QString& path);
   bool ChooseWorkbookAndWrite();
-  // False when the teacher would rather check the cells the checks point out first.
-  bool GoOnDespiteCellsToCheck(const QString& doing);
+  // False when the teacher would rather check the cells the checks point out first; asked
+  // once for the same cells.
+  bool GoOnDespiteCellsToCheck(ReportLeaving leaving);
   QString SuggestedPath(const QString& suffix) const;
   void ReportFault(const QString& what, const QString& detail);
   void UpdateTitle();
@@ -121,6 +123,7 @@ class ReportWindow : public QMainWindow {
   QAction* resetAll_ = nullptr;
   ReportAutosave* autosave_ = nullptr;
   bool editingHeld_ = false;
+  std::string wentOnDespite_;  // the cells to check the teacher last went on despite
 };
 
 }  // namespace soatnoma::ui

@@ -7,7 +7,7 @@
 #include "report_files/pdf_writer.h"
 #include "report_files/report_printer.h"
 #include "report_files/xlsx_writer.h"
-#include "desktop/cells_to_check.h"
+#include "form/cells_to_check.h"
 #include "desktop/report_autosave.h"
 #include "desktop/report_file_name.h"
 #include "desktop/report_window.h"
@@ -46,20 +46,23 @@ bool ReportWindow::WriteWorkbook(const QString& path) {
   return true;
 }
 
-bool ReportWindow::GoOnDespiteCellsToCheck(const QString& doing) {
-  const QString question = CellsToCheckQuestion(*corrections_, doing);
-  return question.isEmpty() || services_.askContinue(this, question);
+bool ReportWindow::GoOnDespiteCellsToCheck(ReportLeaving leaving) {
+  if (!AsksBeforeLeaving(*corrections_, wentOnDespite_)) return true;
+  const QString question = QString::fromStdString(CellsToCheckQuestion(*corrections_, leaving));
+  if (!services_.askContinue(this, question)) return false;
+  wentOnDespite_ = CellsToCheckState(*corrections_);
+  return true;
 }
 
 bool ReportWindow::Save() {
   FinishTyping();
-  if (!GoOnDespiteCellsToCheck(QStringLiteral("saqlaysizmi"))) return false;
+  if (!GoOnDespiteCellsToCheck(ReportLeaving::Saving)) return false;
   return filePath_.isEmpty() ? ChooseWorkbookAndWrite() : WriteWorkbook(filePath_);
 }
 
 bool ReportWindow::SaveAsWorkbook() {
   FinishTyping();
-  return GoOnDespiteCellsToCheck(QStringLiteral("saqlaysizmi")) && ChooseWorkbookAndWrite();
+  return GoOnDespiteCellsToCheck(ReportLeaving::Saving) && ChooseWorkbookAndWrite();
 }
 
 bool ReportWindow::ChooseWorkbookAndWrite() {
@@ -71,7 +74,7 @@ bool ReportWindow::ChooseWorkbookAndWrite() {
 
 bool ReportWindow::ExportPdf() {
   FinishTyping();
-  if (!GoOnDespiteCellsToCheck(QStringLiteral("PDF ga eksport qilasizmi"))) return false;
+  if (!GoOnDespiteCellsToCheck(ReportLeaving::Pdf)) return false;
   const QString path = services_.askSavePath(
       this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
                         QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf"), !filePath_.isEmpty()});
@@ -83,7 +86,7 @@ bool ReportWindow::ExportPdf() {
 
 bool ReportWindow::Print() {
   FinishTyping();
-  if (!GoOnDespiteCellsToCheck(QStringLiteral("chop etasizmi"))) return false;
+  if (!GoOnDespiteCellsToCheck(ReportLeaving::Printing)) return false;
   bool started = true;
   const bool printed = services_.printWithPreview(this, [this, &started](QPrinter& printer) {
     if (!PrintReport(sheet_, printer)) started = false;

@@ -9,19 +9,19 @@
 
 namespace soatnoma::ui {
 
-void AddRosterAction(QWidget& form, const FormServices& services) {
+void AddRosterAction(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear) {
   auto* roster = new QAction(QStringLiteral("&Ro'yxatdan..."), &form);
   roster->setObjectName(QStringLiteral("openRoster"));
   roster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   roster->setToolTip(QStringLiteral("Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"));
   roster->setStatusTip(roster->toolTip());
-  QObject::connect(roster, &QAction::triggered, &form, [&form, services] { OpenRoster(form, services); });
+  QObject::connect(roster, &QAction::triggered, &form, [&form, services, &schoolYear] { OpenRoster(form, services, schoolYear); });
   form.addAction(roster);
   form.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-RosterDialog* OpenRoster(QWidget& form, const FormServices& services) {
-  auto dialog = std::make_unique<RosterDialog>(services, &form);
+RosterDialog* OpenRoster(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear) {
+  auto dialog = std::make_unique<RosterDialog>(services, schoolYear, &form);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowFlag(Qt::Window);
   // The window stays when no list is chosen: its "Namuna..." gives one to start from.

@@ -9,13 +9,14 @@ class QWidget;
 namespace soatnoma::ui {
 
 class RosterDialog;
+class SchoolYearChoice;
 
 // Adds the action to the form.
-void AddRosterAction(QWidget& form, const FormServices& services);
+void AddRosterAction(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear);
 
 // Shows the staff list window and asks for a staff list. Without one (the open dialog
 // cancelled, or a file that could not be read, the person told why) the window stays
 // empty, with its "Namuna..." and "Boshqa ro'yxat...".
-RosterDialog* OpenRoster(QWidget& form, const FormServices& services);
+RosterDialog* OpenRoster(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear);
 
 }  // namespace soatnoma::ui

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QBrush>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -18,6 +19,10 @@
 #include "staff_files/roster_source.h"
 #include "staff_book/staff_book.h"
 #include "model/number_text.h"
+#include "form/school_year.h"
+#include "desktop/help_window.h"
+#include "help/help_text.h"
+#include "desktop/school_year_choice.h"
 #include "desktop/staff_export_progress.h"
 
 namespace soatnoma::ui {
@@ -62,8 +67,8 @@ QString ProblemLines(const std::vector<batch::RosterProblem>& problems) {
 
 }  // namespace
 
-RosterDialog::RosterDialog(FormServices services, QWidget* parent)
-    : QDialog(parent), services_(std::move(services)) {
+RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, QWidget* parent)
+    : QDialog(parent), services_(std::move(services)), schoolYear_(schoolYear) {
   setObjectName(QStringLiteral("rosterDialog"));
   setWindowTitle(QStringLiteral("Ro'yxatdan hisobot"));
   resize(760, 420);
@@ -102,6 +107,9 @@ RosterDialog::RosterDialog(FormServices services, QWidget* parent)
   savePdf_ = new QPushButton(QStringLiteral("PDF..."), this);
   savePdf_->setObjectName(QStringLiteral("saveStaffPdf"));
   savePdf_->setToolTip(QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
+  auto* help = new QPushButton(QStringLiteral("Yordam"), this);
+  help->setObjectName(QStringLiteral("rosterHelp"));
+  help->setToolTip(QStringLiteral("Ro'yxat qanday tuziladi va qaysi ustunlar kerak"));
   auto* close = new QPushButton(QStringLiteral("Yopish"), this);
   close->setObjectName(QStringLiteral("closeRoster"));
 
@@ -111,14 +119,23 @@ RosterDialog::RosterDialog(FormServices services, QWidget* parent)
   connect(saveExample, &QPushButton::clicked, this, &RosterDialog::SaveExample);
   connect(saveWorkbook_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Xlsx); });
   connect(savePdf_, &QPushButton::clicked, this, [this] { SaveStaff(batch::StaffFileFormat::Pdf); });
+  connect(help, &QPushButton::clicked, this, [this] { ShowHelp(*this, help::kStaffListHeading); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* yearLabel = new QLabel(QString::fromUtf8(kSchoolYearCaption.data(), static_cast<qsizetype>(kSchoolYearCaption.size())) +
+                                   QStringLiteral(":"), this);
+  QComboBox* year = SchoolYearBox(schoolYear_, this);
+  yearLabel->setBuddy(year);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(chooseRoster);
   buttons->addWidget(saveExample);
   buttons->addStretch();
+  buttons->addWidget(yearLabel);
+  buttons->addWidget(year);
   buttons->addWidget(saveWorkbook_);
   buttons->addWidget(savePdf_);
+  buttons->addWidget(help);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
@@ -161,7 +178,7 @@ void RosterDialog::ChooseRoster() {
 
 void RosterDialog::SaveExample() {
   const QString path = services_.askSavePath(
-      this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QStringLiteral("royxat.xlsx")),
+      this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QString::fromUtf8(batch::kExampleWorkbookName.data(), static_cast<qsizetype>(batch::kExampleWorkbookName.size()))),
                         QStringLiteral("Excel ish kitobi (*.xlsx);;CSV fayl (*.csv)"), QStringLiteral("xlsx")});
   if (path.isEmpty()) return;
   const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
@@ -241,7 +258,7 @@ void RosterDialog::SaveStaff(batch::StaffFileFormat format) {
     return;
   }
   const batch::StaffExportResult result =
-      ExportStaffWithProgress(this, {teachers_, services_.today().year(), format, path.toStdString()});
+      ExportStaffWithProgress(this, {teachers_, schoolYear_.Year(), format, path.toStdString()});
   MarkRefused(result.refused);
   ReportResult(result, path);
 }

@@ -19,11 +19,14 @@ class QTableWidget;
 
 namespace soatnoma::ui {
 
+class SchoolYearChoice;
+
 class RosterDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit RosterDialog(FormServices services, QWidget* parent = nullptr);
+  // schoolYear: the school year the staff's files are made for, shown and chosen here too.
+  RosterDialog(FormServices services, SchoolYearChoice& schoolYear, QWidget* parent = nullptr);
 
   // Reads the staff list and shows its rows. A file that cannot be read is explained in a
   // message and changes nothing; answers whether the rows are shown.
@@ -48,6 +51,7 @@ class RosterDialog : public QDialog {
   QString StartFolder() const;
 
   FormServices services_;
+  SchoolYearChoice& schoolYear_;
   QString rosterPath_;
   std::vector<batch::RosterTeacher> teachers_;
   int refusedCount_ = 0;

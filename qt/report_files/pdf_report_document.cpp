@@ -28,24 +28,39 @@ bool PdfReportDocument::Open(std::string& detail) {
   return true;
 }
 
-bool PdfReportDocument::AddPage(const ReportSheet& sheet, std::string& detail) {
-  const ReportRenderer renderer(sheet, measure_);
+bool PdfReportDocument::NextPage(const PageSetup& page, std::string& detail) {
   if (pages_ == 0) {
     if (!Open(detail)) return false;
-    writer_->setPageLayout(FullPageLayout(sheet.Page()));
+    writer_->setPageLayout(FullPageLayout(page));
     if (!painter_.begin(writer_.get())) {
       detail = "PDF";
       return false;
     }
   } else {
-    writer_->setPageLayout(FullPageLayout(sheet.Page()));
+    writer_->setPageLayout(FullPageLayout(page));
     if (!writer_->newPage()) {
       detail = "PDF";
       return false;
     }
   }
   ++pages_;
+  return true;
+}
+
+bool PdfReportDocument::AddPage(const ReportSheet& sheet, std::string& detail) {
+  const ReportRenderer renderer(sheet, measure_);
+  if (!NextPage(sheet.Page(), detail)) return false;
   renderer.PaintPage(painter_, QRectF(QPointF(0, 0), QSizeF(writer_->width(), writer_->height())));
+  return true;
+}
+
+bool PdfReportDocument::AddPage(const PageSetup& page, const std::vector<SheetBox>& boxes, std::string& detail) {
+  if (!NextPage(page, detail)) return false;
+  const PaperPoints paper = PagePoints(page);
+  painter_.save();
+  painter_.scale(writer_->width() / paper.width, writer_->height() / paper.height);
+  PaintBoxes(painter_, QtBoxes(boxes));
+  painter_.restore();
   return true;
 }
 

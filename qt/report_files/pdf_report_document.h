@@ -8,8 +8,10 @@
 #include <QPdfWriter>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "form/report_sheet.h"
+#include "form/sheet_layout.h"
 #include "report_files/text_measure.h"
 
 namespace soatnoma {
@@ -23,11 +25,18 @@ class PdfReportDocument {
 
   // Draws the sheet on a page of its own after the pages drawn so far.
   bool AddPage(const ReportSheet& sheet, std::string& detail);
+  // Draws boxes laid out on the paper of the page setup (points from its top-left corner)
+  // on a page of their own.
+  bool AddPage(const PageSetup& page, const std::vector<SheetBox>& boxes, std::string& detail);
+  // The measure the pages are laid out with, for boxes laid out elsewhere.
+  TextMeasure& Measure() { return measure_; }
   // Completes the file; false with a detail when it cannot be written.
   bool Finish(std::string& detail);
 
  private:
   bool Open(std::string& detail);
+  // Starts the next page, on the paper of the page setup.
+  bool NextPage(const PageSetup& page, std::string& detail);
 
   QFile file_;
   std::unique_ptr<QPdfWriter> writer_;

@@ -43,6 +43,14 @@ QFont CellFont(const StandardFont& standard, const CellFormat& format) {
   return QtFont(CellTextFont(standard, format));
 }
 
+std::vector<CellBox> QtBoxes(const std::vector<SheetBox>& boxes) {
+  QtFonts fonts;
+  std::vector<CellBox> drawn;
+  drawn.reserve(boxes.size());
+  for (const SheetBox& box : boxes) drawn.push_back(QtBox(box, fonts));
+  return drawn;
+}
+
 // A layout of its own measures with a measure that lives as long as the laying out.
 SheetLayout::SheetLayout(const ReportSheet& sheet) : SheetLayout(sheet, *std::make_unique<TextMeasure>()) {}
 

@@ -62,4 +62,7 @@ class SheetLayout {
 // The font of a cell, at its size in points.
 QFont CellFont(const StandardFont& standard, const CellFormat& format);
 
+// Boxes laid out elsewhere (a staff summary's printed page), in Qt's terms.
+std::vector<CellBox> QtBoxes(const std::vector<SheetBox>& boxes);
+
 }  // namespace soatnoma

@@ -83,24 +83,26 @@ QMarginsF ReportRenderer::PageMarginsPoints() const {
   return {page_.leftMargin, page_.topMargin, page_.rightMargin, page_.bottomMargin};
 }
 
-void ReportRenderer::PaintSheet(QPainter& painter) const {
+void PaintBoxes(QPainter& painter, const std::vector<CellBox>& boxes) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setPen(Qt::black);
-  PaintTexts(painter, layout_.Boxes(), 0);
-  PaintTexts(painter, layout_.Boxes(), 90);
+  PaintTexts(painter, boxes, 0);
+  PaintTexts(painter, boxes, 90);
 
   QPen pen(Qt::black);
   pen.setWidthF(kBorderWidth);
   pen.setCapStyle(Qt::SquareCap);
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
-  for (const CellBox& box : layout_.Boxes()) {
+  for (const CellBox& box : boxes) {
     if (box.bordered) painter.drawRect(box.rect);
   }
   painter.restore();
 }
+
+void ReportRenderer::PaintSheet(QPainter& painter) const { PaintBoxes(painter, layout_.Boxes()); }
 
 QTransform ReportRenderer::SheetToPage(const QRectF& pageRect) const {
   const QSizeF page = PageSizePoints();

@@ -15,6 +15,9 @@
 
 namespace soatnoma {
 
+// Draws the boxes with their text and ruled borders, one unit one point.
+void PaintBoxes(QPainter& painter, const std::vector<CellBox>& boxes);
+
 class ReportRenderer {
  public:
   // Lays the sheet out once; needs a QGuiApplication for fonts.

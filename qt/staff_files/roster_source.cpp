@@ -9,6 +9,12 @@ namespace {
 
 LoadedRoster Unreadable(std::string message) { return {false, {}, std::move(message)}; }
 
+// A list whose headings cannot be read is refused whole, in one message.
+LoadedRoster Loaded(Roster roster) {
+  if (roster.headingProblem) return Unreadable(*roster.headingProblem);
+  return {true, std::move(roster), {}};
+}
+
 }  // namespace
 
 LoadedRoster LoadRoster(const std::string& path) {
@@ -20,11 +26,11 @@ LoadedRoster LoadRoster(const std::string& path) {
       std::string whyNot;
       const auto records = ReadWorkbookRecords(path, whyNot);
       if (!records) return Unreadable(UnreadableRosterMessage(path, whyNot));
-      return {true, ReadRosterRecords(*records), {}};
+      return Loaded(ReadRosterRecords(*records));
     }
     case RosterFileForm::Text: break;
   }
-  return {true, ReadRoster(file.text), {}};
+  return Loaded(ReadRoster(file.text));
 }
 
 }  // namespace soatnoma::batch

@@ -12,7 +12,8 @@ namespace soatnoma::batch {
 struct LoadedRoster {
   bool ok = false;
   Roster roster;        // when ok
-  std::string message;  // why it could not be read (Uzbek, "Ro'yxat o'qilmadi: ...") otherwise
+  // why it could not be read (Uzbek, "Ro'yxat o'qilmadi: ...", or the roster's headingProblem)
+  std::string message;
 };
 
 LoadedRoster LoadRoster(const std::string& path);

@@ -6,6 +6,21 @@
 #include "report_files/atomic_save.h"
 
 namespace soatnoma::batch {
+namespace {
+
+// The summary of the teachers whose reports can be made, for a file that opens with it.
+// Only the reports' totals are kept: each is made again when its page is drawn, so a large
+// staff still takes no more memory than one report at a time.
+bool AddSummaryFirst(StaffFile& file, const StaffExportRequest& request, std::string& detail) {
+  StaffBook book(request.calendarYear);
+  for (const RosterTeacher& teacher : request.teachers) {
+    const ReportOutcome outcome = BuildReport(ReportRequestFor(teacher, request.calendarYear));
+    if (const auto* report = std::get_if<ReportSheet>(&outcome)) book.Add(teacher, *report);
+  }
+  return book.Teachers() == 0 || file.AddSummary(book.Summary(), detail);
+}
+
+}  // namespace
 
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress) {
   StaffExportResult result;
@@ -19,6 +34,7 @@ StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProg
   bool stopped = false;
   const SaveResult saved = SaveAtomically(request.path, [&](const std::string& temporaryPath, std::string& detail) {
     const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath, request.calendarYear);
+    if (file->SummaryFirst() && !AddSummaryFirst(*file, request, detail)) return false;
     int done = 0;
     for (const RosterTeacher& teacher : request.teachers) {
       const ReportOutcome outcome = BuildReport(ReportRequestFor(teacher, request.calendarYear));

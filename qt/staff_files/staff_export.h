@@ -3,7 +3,8 @@
 // roster order, and saved as one file (staff_file.h). The file is written whole or not at
 // all: a file that was at the path before stays as it was when the export fails, is
 // stopped, or has no report to hold. Reports are made and written one at a time, so a
-// large staff takes no more memory than the file being assembled. Needs a QGuiApplication.
+// large staff takes no more memory than the file being assembled; a PDF, which opens with
+// the summary, makes them once more for their totals first. Needs a QGuiApplication.
 
 #include <functional>
 #include <span>

@@ -2,14 +2,26 @@
 
 #include "staff_files/staff_workbook.h"
 #include "report_files/pdf_report_document.h"
+#include "staff_book/summary_pages.h"
 
 namespace soatnoma::batch {
 namespace {
 
-// The staff as one PDF: a page per teacher.
+// The staff as one PDF: the summary's pages, then a page per teacher.
 class StaffPdf : public StaffFile {
  public:
   explicit StaffPdf(const std::string& path) : document_(path) {}
+
+  bool SummaryFirst() const override { return true; }
+  bool AddSummary(const SummarySheet& summary, std::string& detail) override {
+    const SummaryPrint print = LaySummaryPages(summary, ReportSheet().Font(), document_.Measure());
+    PageSetup paper;
+    paper.orientation = summary.page.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
+    for (const SummaryPrintPage& page : print.pages) {
+      if (!document_.AddPage(paper, page.boxes, detail)) return false;
+    }
+    return true;
+  }
 
   bool Add(const RosterTeacher& /*teacher*/, const ReportSheet& report, std::string& detail) override {
     return document_.AddPage(report, detail);

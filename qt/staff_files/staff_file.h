@@ -1,13 +1,14 @@
 #pragma once
 // The file a whole staff is saved into, one teacher's report after another in roster
-// order: a workbook (a sheet per teacher and the summary "Jami") or a PDF (a page per
-// teacher). Needs a QGuiApplication (fonts).
+// order: a workbook (a sheet per teacher and the summary "Jami") or a PDF (the summary's
+// pages, which the director signs, then a page per teacher). Needs a QGuiApplication (fonts).
 
 #include <memory>
 #include <string>
 
 #include "roster_rules/roster.h"
 #include "form/report_sheet.h"
+#include "staff_book/staff_summary.h"
 
 namespace soatnoma::batch {
 
@@ -16,6 +17,9 @@ enum class StaffFileFormat { Xlsx, Pdf };
 class StaffFile {
  public:
   virtual ~StaffFile() = default;
+  // Whether the summary comes before the teachers: it is then given, whole, before the first.
+  virtual bool SummaryFirst() const { return false; }
+  virtual bool AddSummary(const SummarySheet& /*summary*/, std::string& /*detail*/) { return true; }
   // Adds the teacher's finished report; false with a detail when it cannot go in.
   virtual bool Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) = 0;
   // Completes the file after the last teacher.

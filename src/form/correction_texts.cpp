@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "form/cells_to_check.h"
 #include "model/number_text.h"
 #include "model/relative_formula.h"
 #include "model/typed_number.h"
@@ -112,9 +113,11 @@ std::string CorrectionsText(const ReportCorrections& corrections) {
   if (const auto corrected = corrections.CorrectedCells().size()) {
     parts += "Tuzatilgan: " + std::to_string(corrected) + " ta katak.";
   }
-  if (const auto flagged = corrections.FlaggedCells().size()) {
+  // The status line names a few of the cells to check; the question before printing names more.
+  constexpr std::size_t kNamedOnStatusLine = 6;
+  if (const std::vector<CellPlace> flagged = corrections.FlaggedCells(); !flagged.empty()) {
     if (!parts.empty()) parts += ' ';
-    parts += "Tekshiring: " + std::to_string(flagged) + " ta katak.";
+    parts += "Tekshiring: " + NamedCells(flagged, kNamedOnStatusLine) + ".";
   }
   return parts;
 }

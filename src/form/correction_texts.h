@@ -54,7 +54,7 @@ CellMarkNote MarkNoteOf(const ReportCorrections& corrections, CellPlace place);
 
 // "Yillik jami: 1234 soat (hisoblangan: 1230, farqi: +4)"; "... (hisoblangani bilan bir xil)".
 std::string YearTotalText(const ReportCorrections& corrections);
-// "Tuzatilgan: 3 ta katak. Tekshiring: 2 ta katak."; empty when nothing was corrected or flagged.
+// "Tuzatilgan: 3 ta katak. Tekshiring: C8, S5."; empty when nothing was corrected or flagged.
 std::string CorrectionsText(const ReportCorrections& corrections);
 
 }  // namespace soatnoma

@@ -118,19 +118,7 @@ bool Within(double from, double to, double size) {
 }
 
 void PlaceHorizontal(TextMetrics& metrics, SheetBox& box, const CellText& cell) {
-  const FontMeasures& measures = cell.font->measures;
-  const double spacing = measures.lineSpacing;
-  const double top = VerticalStart(*cell.format, box.rect.height, static_cast<double>(cell.lines.size()) * spacing);
-  for (std::size_t i = 0; i < cell.lines.size(); ++i) {
-    const TextLineSpan& span = cell.lines[i];
-    const double x = HorizontalStart(*cell.format, cell.number, box.rect.width, span.width);
-    const double baseline = top + static_cast<double>(i) * spacing + measures.ascent;
-    std::string text = cell.text.substr(span.start, span.length);
-    const double advance = metrics.Width(cell.font->font, text);
-    box.lines.push_back({std::move(text), x, baseline, advance});
-    box.overflows = box.overflows || !Within(x, x + span.width, box.rect.width) ||
-                    !Within(baseline - measures.ascent, baseline + measures.descent, box.rect.height);
-  }
+  PlaceLevelText(metrics, box, *cell.format, cell.number, cell.text, cell.lines, cell.font->measures);
 }
 
 // Text turned a quarter turn to read upwards: it runs from its start point up the cell,
@@ -155,6 +143,23 @@ std::size_t IndexOf(int row, int column) {
 }
 
 }  // namespace
+
+void PlaceLevelText(TextMetrics& metrics, SheetBox& box, const CellFormat& format, bool number, std::string_view text,
+                    const std::vector<TextLineSpan>& lines, const FontMeasures& measures) {
+  const double spacing = measures.lineSpacing;
+  const double top = VerticalStart(format, box.rect.height, static_cast<double>(lines.size()) * spacing);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const TextLineSpan& span = lines[i];
+    const double x = HorizontalStart(format, number, box.rect.width, span.width);
+    const double baseline = top + static_cast<double>(i) * spacing + measures.ascent;
+    std::string line(text.substr(span.start, span.length));
+    // The line's length as measured, which the page holds its drawing to.
+    const double advance = metrics.Width(box.font, line);
+    box.lines.push_back({std::move(line), x, baseline, advance});
+    box.overflows = box.overflows || !Within(x, x + span.width, box.rect.width) ||
+                    !Within(baseline - measures.ascent, baseline + measures.descent, box.rect.height);
+  }
+}
 
 TextFont CellTextFont(const StandardFont& standard, const CellFormat& format) {
   return {standard.family, format.fontSize.value_or(standard.size), format.bold};

@@ -6,9 +6,11 @@
 // screen, printer, PDF and the browser all show the same line breaks.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/report_sheet.h"
+#include "form/line_breaking.h"
 #include "form/text_metrics.h"
 
 namespace soatnoma {
@@ -71,5 +73,11 @@ class SheetGeometry {
 
 // The font of a cell, at its size in points.
 TextFont CellTextFont(const StandardFont& standard, const CellFormat& format);
+
+// Places the lines of a level text in its box as a cell of the format shows them (a number
+// to the right where the format does not say), marking the box when some runs past it; each
+// line carries its length in the box's font, blanks included.
+void PlaceLevelText(TextMetrics& metrics, SheetBox& box, const CellFormat& format, bool number, std::string_view text,
+                    const std::vector<TextLineSpan>& lines, const FontMeasures& measures);
 
 }  // namespace soatnoma

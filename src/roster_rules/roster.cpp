@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "roster_rules/roster_columns.h"
 #include "model/distribution.h"
 #include "model/form_text.h"
 #include "model/name_text.h"
@@ -192,13 +193,32 @@ RosterRow ReadRow(const ColumnIndex& columns, const CsvRecord& record) {
 }
 
 // The header: the first record that names the "ism" column, so that a title or a note
-// above the table is passed over; without one, the first record, and every row is then
-// refused for the column it lacks.
-std::size_t HeaderIndex(std::span<const CsvRecord> records) {
+// above the table is passed over.
+std::optional<std::size_t> HeaderIndex(std::span<const CsvRecord> records) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (ColumnIndex(records[i].fields).Has("ism")) return i;
   }
-  return 0;
+  return std::nullopt;
+}
+
+std::vector<std::string> HeadingsOf(const CsvRecord& record) {
+  std::vector<std::string> headings;
+  for (const std::string& field : record.fields) {
+    if (std::string heading = Trimmed(field); !heading.empty()) headings.push_back(std::move(heading));
+  }
+  return headings;
+}
+
+// The headings a list without an "ism" column has instead: those of its first record of
+// more than one cell (a title above them holds one), else of its first record that holds any.
+std::vector<std::string> HeadingsInstead(std::span<const CsvRecord> records) {
+  std::vector<std::string> first;
+  for (const CsvRecord& record : records) {
+    std::vector<std::string> headings = HeadingsOf(record);
+    if (headings.size() > 1) return headings;
+    if (first.empty()) first = std::move(headings);
+  }
+  return first;
 }
 
 }  // namespace
@@ -221,18 +241,23 @@ std::vector<RosterProblem> Roster::Problems() const {
 
 Roster ReadRosterRecords(std::span<const CsvRecord> records) {
   Roster roster;
-  if (records.empty()) return roster;
-  const std::size_t header = HeaderIndex(records);
-  const ColumnIndex columns(records[header].fields);
-  for (const CsvRecord& record : records.subspan(header + 1)) {
+  if (std::all_of(records.begin(), records.end(), IsBlank)) return roster;
+  const std::optional<std::size_t> header = HeaderIndex(records);
+  if (!header) {
+    roster.headingProblem = HeadingRowNotFoundMessage(HeadingsInstead(records));
+    return roster;
+  }
+  const ColumnIndex columns(records[*header].fields);
+  for (const CsvRecord& record : records.subspan(*header + 1)) {
     if (!IsBlank(record)) roster.rows.push_back(ReadRow(columns, record));
   }
   return roster;
 }
 
 std::size_t RosterRowCount(std::span<const CsvRecord> records) {
-  if (records.empty()) return 0;
-  const auto rows = records.subspan(HeaderIndex(records) + 1);
+  const std::optional<std::size_t> header = HeaderIndex(records);
+  if (!header) return 0;  // refused for its headings, whatever its rows
+  const auto rows = records.subspan(*header + 1);
   return static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [](const CsvRecord& record) { return !IsBlank(record); }));
 }
 

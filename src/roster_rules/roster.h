@@ -50,15 +50,20 @@ inline constexpr std::string_view kWindows1251Notice = "Fayl Windows-1251 kodlas
 struct Roster {
   std::vector<RosterRow> rows;  // in file order
   bool readAsWindows1251 = false;
+  // Why no row can be read at all, said once for the list: no row of headings names "ism".
+  // There are no rows then.
+  std::optional<std::string> headingProblem;
 
   std::vector<RosterTeacher> Teachers() const;
   std::vector<RosterProblem> Problems() const;
 };
 
-// Reads the records of a roster. The first record names the columns in any order and any
-// letter case: ism, maktab, fan, toifa (yuqori / boshlangich), soat, stavka (optional),
-// rahbar (1/0, ha/yo'q; optional) and the optional day columns du, se, ch, pa, ju, sh.
-// Rows of empty cells are passed over; a row whose text is not UTF-8 is refused.
+// Reads the records of a roster. The first record that names "ism" names the columns in
+// any order and any letter case: ism, maktab, fan, toifa (yuqori / boshlangich), soat,
+// stavka (optional), rahbar (1/0, ha/yo'q; optional) and the optional day columns du, se,
+// ch, pa, ju, sh; records above it (a title) are passed over. Without such a record the
+// roster has a headingProblem instead of rows. Rows of empty cells are passed over; a row
+// whose text is not UTF-8, or that lacks a column it needs, is refused.
 Roster ReadRosterRecords(std::span<const CsvRecord> records);
 
 // The rows ReadRosterRecords would read from the records: those after the header that are

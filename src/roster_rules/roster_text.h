@@ -25,8 +25,11 @@ struct RosterText {
 // page; UTF-8's byte-order mark is dropped.
 RosterText DecodeRosterText(std::string_view fileContents);
 
-// The one of ",", ";" and tab that the first line uses most often outside quotes (tab only
-// when it is used more than both; "," when none is).
+// The separator of the row of headings: the first line that, split at one of ",", ";" and
+// tab, names the "ism" column, so that a title above it (with or without a spreadsheet's
+// padding of separators) does not decide. Without such a line, the one of them that the
+// first line holding any uses most often outside quotes (tab only when it is used more than
+// both; "," when none is).
 char DetectSeparator(std::string_view text);
 
 }  // namespace soatnoma::batch

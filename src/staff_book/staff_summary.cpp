@@ -47,7 +47,7 @@ std::size_t CharacterCount(std::string_view text) {
   return count;
 }
 
-enum class ColumnKind { Text, Number, AnnualTotal };
+enum class ColumnKind { Ordinal, Text, Number, AnnualTotal };
 
 struct SummaryColumn {
   const char* heading;
@@ -59,7 +59,8 @@ struct SummaryColumn {
   double (*number)(const SummaryRow&);      // of a number column; the annual total's result
 };
 
-constexpr std::array<SummaryColumn, 8> kColumns = {{
+constexpr std::array<SummaryColumn, 9> kColumns = {{
+    {"\xE2\x84\x96", 5, 5, ColumnKind::Ordinal, false, nullptr, nullptr},  // "№": the teacher's place in the list
     {"Familiya va ism", 30, 46, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr},
     {"Maktab", 9, 16, ColumnKind::Text, false, [](const SummaryRow& row) { return row.school; }, nullptr},
     {"Fan", 18, 30, ColumnKind::Text, false, [](const SummaryRow& row) { return row.subject; }, nullptr},
@@ -191,6 +192,7 @@ void AddTeacher(SheetBuilder& cells, int row, const SummaryRow& teacher) {
     const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
     const CellFormat format = Bordered(false, spec.kind != ColumnKind::Text);
     switch (spec.kind) {
+      case ColumnKind::Ordinal: cells.Number(row, column, row - kFirstTeacherRow + 1, format); break;
       case ColumnKind::Text: cells.Text(row, column, spec.text(teacher), format); break;
       case ColumnKind::Number: cells.Number(row, column, spec.number(teacher), format); break;
       case ColumnKind::AnnualTotal:
@@ -200,10 +202,12 @@ void AddTeacher(SheetBuilder& cells, int row, const SummaryRow& teacher) {
   }
 }
 
-// The total row: the label, then the sum of every summed column with its result.
+// The total row: the label across the place and the name, then the sum of every summed
+// column with its result.
 void AddTotals(SheetBuilder& cells, const std::vector<SummaryRow>& rows, int totalRow) {
-  cells.Text(totalRow, 1, kTotalLabel, Bordered(true, false));
-  for (int column = 2; column <= kColumnCount; ++column) {
+  constexpr int kLabelColumns = 2;
+  cells.Text(totalRow, 1, kTotalLabel, Bordered(true, false), kLabelColumns);
+  for (int column = kLabelColumns + 1; column <= kColumnCount; ++column) {
     const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
     const CellFormat format = Bordered(true, spec.kind != ColumnKind::Text);
     if (!spec.summed) {
@@ -287,6 +291,7 @@ SummarySheet DescribeStaffSummary(const std::vector<SummaryRow>& rows, int calen
   }
   const int totalRow = kFirstTeacherRow + static_cast<int>(rows.size());
   AddTotals(cells, rows, totalRow);
+  sheet.totalRow = totalRow;
   AddSignatures(sheet, cells, totalRow);
   sheet.page.repeatedRow = kHeadingRow;
   sheet.page.frozenRows = kFirstTeacherRow - 1;

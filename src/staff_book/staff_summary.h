@@ -1,7 +1,8 @@
 #pragma once
 // The summary sheet "Jami" of a staff workbook: a title naming the school or schools and
-// the school year, one row per teacher in roster order (name, school, subject, category,
-// weekly hours, rate, class leadership, annual total), the staff's total and the lines the
+// the school year, one row per teacher in roster order (its number "№", name, school,
+// subject, category, weekly hours, rate, class leadership, annual total), the staff's total
+// and the lines the
 // director and the deputy director sign. It prints on A4 landscape pages, a page wide, the
 // column headings on top of every page. The annual totals refer to each teacher's own sheet and the staff total
 // adds them up, as live formulas that also carry their results, so the sheet follows any
@@ -88,6 +89,7 @@ struct SummarySheet {
   std::vector<SummaryRowHeight> heights;  // rows of a height of their own
   std::vector<SummaryCell> cells;         // in the order they are written
   SummaryPage page;
+  int totalRow = 0;  // the staff's total, below the last teacher (page.repeatedRow + 1 is the first)
 };
 
 // The whole sheet for the teachers; the school year is calendarYear/calendarYear+1.

@@ -23,6 +23,7 @@
 #include "cli_core/exit_codes.h"
 #include "cli/held_interruptions.h"
 #include "cli/progress_bar.h"
+#include "model/number_text.h"
 #include "model/workload_table.h"
 #include "report_test_support.h"
 
@@ -105,20 +106,21 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
   // and the lines the director and the deputy director sign.
   const pugi::xml_document summary = workbook.Sheet(1);
   EXPECT_EQ(workbook.Text(summary, "A1"), "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
-  const std::vector<std::string> headings = {"Familiya va ism", "Maktab", "Fan", "Toifa", "Haftalik dars soati",
+  const std::vector<std::string> headings = {"№",      "Familiya va ism", "Maktab",
+                                             "Fan",    "Toifa",           "Haftalik dars soati",
                                              "Stavka", "Sinf rahbarligi", "Yillik umumiy ish yuklamasi"};
-  for (int column = 1; column <= 8; ++column) EXPECT_EQ(workbook.Text(summary, Reference(3, column)), headings[column - 1]);
+  for (int column = 1; column <= 9; ++column) EXPECT_EQ(workbook.Text(summary, Reference(3, column)), headings[column - 1]);
   const std::vector<std::vector<std::string>> rows = {
-      {"Karimova; Dilnoza", "12", "\"Ona tili\"", "yuqori", "24", "20", "ha"},
-      {"Oʻtkir Toshmatov", "12", "fizika", "boshlang'ich", "22.5", "18", "yo'q"},
-      {"Ko'p\r\nqatorli \"Ism\"", "7", "kimyo", "yuqori", "20", "20", "yo'q"},
-      {"Karimova; Dilnoza", "5", "algebra", "yuqori", "27.5", "22", "ha"},
+      {"1", "Karimova; Dilnoza", "12", "\"Ona tili\"", "yuqori", "24", "20", "ha"},
+      {"2", "Oʻtkir Toshmatov", "12", "fizika", "boshlang'ich", "22.5", "18", "yo'q"},
+      {"3", "Ko'p\r\nqatorli \"Ism\"", "7", "kimyo", "yuqori", "20", "20", "yo'q"},
+      {"4", "Karimova; Dilnoza", "5", "algebra", "yuqori", "27.5", "22", "ha"},
   };
   double staffTotal = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i) + 4;
-    for (int column = 1; column <= 7; ++column) EXPECT_EQ(workbook.Text(summary, Reference(row, column)), rows[i][column - 1]);
-    const pugi::xml_node total = SavedWorkbook::Cell(summary, Reference(row, 8));
+    for (int column = 1; column <= 8; ++column) EXPECT_EQ(workbook.Text(summary, Reference(row, column)), rows[i][column - 1]);
+    const pugi::xml_node total = SavedWorkbook::Cell(summary, Reference(row, 9));
     std::string quoted = std::regex_replace(kSheetNames[i + 1], std::regex("'"), "''");
     EXPECT_EQ(std::string(total.child_value("f")), "'" + quoted + "'!S5");
     const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S);
@@ -127,10 +129,10 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
     staffTotal += annual;
   }
   EXPECT_EQ(workbook.Text(summary, "A8"), "Jami");
-  EXPECT_STREQ(SavedWorkbook::Cell(summary, "H8").child_value("f"), "SUM(H4:H7)");
-  EXPECT_EQ(SavedWorkbook::Cell(summary, "H8").child("v").text().as_double(), staffTotal);
-  EXPECT_STREQ(SavedWorkbook::Cell(summary, "E8").child_value("f"), "SUM(E4:E7)");
-  EXPECT_EQ(SavedWorkbook::Cell(summary, "E8").child("v").text().as_double(), 24 + 22.5 + 20 + 27.5);
+  EXPECT_STREQ(SavedWorkbook::Cell(summary, "I8").child_value("f"), "SUM(I4:I7)");
+  EXPECT_EQ(SavedWorkbook::Cell(summary, "I8").child("v").text().as_double(), staffTotal);
+  EXPECT_STREQ(SavedWorkbook::Cell(summary, "F8").child_value("f"), "SUM(F4:F7)");
+  EXPECT_EQ(SavedWorkbook::Cell(summary, "F8").child("v").text().as_double(), 24 + 22.5 + 20 + 27.5);
   EXPECT_TRUE(workbook.Text(summary, "A10").starts_with("Direktor: ____")) << workbook.Text(summary, "A10");
   EXPECT_TRUE(workbook.Text(summary, "A12").starts_with("O'quv ishlari bo'yicha direktor o'rinbosari: ____"));
   // Printed a page wide on A4 landscape, the column headings on top of every page.
@@ -176,7 +178,9 @@ TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
   EXPECT_EQ(SavedWorkbook(folder.File("b.xlsx")).SheetNames(), (std::vector<std::string>{"Jami", "Каримова Дилноза"}));
 }
 
-TEST(BatchCommand, PdfHasAPagePerGoodRowInRosterOrder) {
+// The page the director signs comes first: "Jami" with every ready teacher numbered, the
+// staff's total and the signature lines; then a page per good row in roster order.
+TEST(BatchCommand, PdfOpensWithTheSummaryThenAPagePerGoodRowInRosterOrder) {
   const ScratchFolder folder;
   WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
   const std::string pdf = folder.File("xodimlar.PDF");
@@ -184,12 +188,56 @@ TEST(BatchCommand, PdfHasAPagePerGoodRowInRosterOrder) {
   EXPECT_EQ(run.status, kExitSomeSkipped);
   EXPECT_EQ(Lines(run.err), kRefusedRows);
   const auto info = RunTool("pdfinfo " + Quoted(pdf));
-  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+4\n)"))) << info.output;
+  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
+  const auto pageText = [&pdf](int page) {
+    return RunTool("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + Quoted(pdf) + " -")
+        .output;
+  };
+  const std::string summary = pageText(1);
+  EXPECT_NE(summary.find("12, 7, 5 - sonli maktablar o'qituvchilarining 2031/2032 o'quv yili uchun yillik ish yuklamasi"),
+            std::string::npos)
+      << summary;
+  double staffTotal = 0;
+  for (const ReportSheet& report : ExpectedReports(2031)) staffTotal += report.Cells().ReadNumber(kFirstWorkRow, col::S);
+  for (const std::string& expected :
+       {std::string("№"), std::string("Familiya va ism"), std::string("Yillik umumiy"), std::string("Direktor:"),
+        std::string("O'quv ishlari bo'yicha direktor o'rinbosari:"), NumberToText(staffTotal)}) {
+    EXPECT_NE(summary.find(expected), std::string::npos) << expected << "\n" << summary;
+  }
+  // Each teacher's row starts with its number in the list.
+  EXPECT_TRUE(std::regex_search(summary, std::regex(R"((^|\n)\s*1\s+Karimova; Dilnoza\s)"))) << summary;
+  EXPECT_TRUE(std::regex_search(summary, std::regex(R"((^|\n)\s*4\s+Karimova; Dilnoza\s)"))) << summary;
   const std::vector<std::string> onPage = {"Karimova; Dilnozaning", "Oʻtkir Toshmatovning", "qatorli", "algebra"};
-  for (std::size_t page = 1; page <= onPage.size(); ++page) {
-    const auto text = RunTool("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + Quoted(pdf) + " -");
-    EXPECT_NE(text.output.find(onPage[page - 1]), std::string::npos) << page << text.output;
-    EXPECT_NE(text.output.find("2031/2032"), std::string::npos) << "the year from the clock";
+  for (std::size_t page = 0; page < onPage.size(); ++page) {
+    const std::string text = pageText(static_cast<int>(page) + 2);
+    EXPECT_NE(text.find(onPage[page]), std::string::npos) << page << text;
+    EXPECT_NE(text.find("2031/2032"), std::string::npos) << "the year from the clock";
+  }
+}
+
+// A list whose headings are not the program's: one message, naming the columns expected
+// and the headings found, instead of a line per row; nothing is written. The separator is
+// told from the row of headings, so a title line above it in Windows-1251 stops nothing.
+TEST(BatchCommand, ListsWithoutTheProgramsHeadingsAreRefusedOnceAndTitlesDoNotMatter) {
+  const ScratchFolder folder;
+  WriteFile(folder.File("boshqa.csv"), "F.I.Sh.;Fani;Soat\r\nKarimova Dilnoza;fizika;24\r\nAliyev Vali;kimyo;20\r\n");
+  const BatchRun refused = Batch({folder.File("boshqa.csv"), "-o", folder.File("a.xlsx")});
+  EXPECT_EQ(refused.status, kExitRefused);
+  EXPECT_EQ(Lines(refused.err),
+            std::vector<std::string>{
+                "Ro'yxatda ustun nomlari qatori topilmadi: \"ism\" ustuni yo'q. Kerakli ustunlar: ism, maktab, fan, toifa, "
+                "soat (soat o'rniga kunlar: du, se, ch, pa, ju, sh); ixtiyoriy: stavka, rahbar. Fayldagi sarlavhalar: "
+                "\"F.I.Sh.\", \"Fani\", \"Soat\"."});
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"boshqa.csv"});
+
+  for (const std::string title : {"Xodimlar ro'yxati\r\n", "Xodimlar ro'yxati;;;;\r\n"}) {
+    WriteFile(folder.File("sarlavha.csv"), title +
+                                               "ism;maktab;fan;toifa;soat\r\n"
+                                               "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n");
+    const BatchRun read = Batch({folder.File("sarlavha.csv"), "-o", folder.File("b.xlsx")});
+    EXPECT_EQ(read.status, kExitOk) << title << read.err;
+    EXPECT_EQ(Lines(read.err), std::vector<std::string>{"Fayl Windows-1251 kodlashida o'qildi"}) << title;
+    EXPECT_EQ(SavedWorkbook(folder.File("b.xlsx")).SheetNames(), (std::vector<std::string>{"Jami", "Каримова"}));
   }
 }
 

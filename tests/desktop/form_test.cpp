@@ -62,11 +62,13 @@ class FormTest : public FormTestCase {
         {"&Fayl", "openWorkbook", QStringLiteral("&Ochish..."), QKeySequence::Open},
         {"&Fayl", "openRoster", QStringLiteral("&Ro'yxatdan..."), QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"&Fayl", "quitProgram", QStringLiteral("&Chiqish"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"&Yordam", "showHelp", QStringLiteral("&Qo'llanma"), QKeySequence(Qt::SHIFT | Qt::Key_F1)},
         {"&Yordam", "aboutProgram", QStringLiteral("&Dastur haqida"), QKeySequence::HelpContents},
     };
     QStringList menus;
     for (const QAction* menu : bar.actions()) menus << menu->text();
-    QCOMPARE(menus, (QStringList{"&Fayl", "&Yordam"}));
+    // The school year chosen stands between them, named (person_.today is in 2025).
+    QCOMPARE(menus, (QStringList{"&Fayl", "&O'quv yili: 2025/2026", "&Yordam"}));
     for (const Item& item : items) {
       const QAction& action = Control<QAction>(*form_, item.action);
       QCOMPARE(action.text(), item.text);

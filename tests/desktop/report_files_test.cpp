@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "form_test_case.h"
+#include "form/cells_to_check.h"
 #include "model/workload_table.h"
 #include "report_driver.h"
 
@@ -38,6 +39,15 @@ QString PdfText(const QString& pdf) {
   tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
   tool.waitForFinished(10000);
   return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// The year totals the checks point out, row by row.
+std::vector<CellPlace> FlaggedYears(const ReportCorrections& corrections) {
+  std::vector<CellPlace> years;
+  for (const CellPlace place : corrections.FlaggedCells()) {
+    if (corrections.FlagsAt(place).yearDiffers) years.push_back(place);
+  }
+  return years;
 }
 
 }  // namespace
@@ -196,6 +206,8 @@ class ReportFilesTest : public FormTestCase {
     }
   }
 
+  // Asked once for a state of the cells to check, naming them; not again for the same cells,
+  // again once one of them changes.
   void cellsToCheckAreAskedAboutOnceBeforeTheReportLeaves() {
     ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
     // Nothing to check: nothing is asked.
@@ -223,6 +235,10 @@ class ReportFilesTest : public FormTestCase {
         {"saqlaysizmi", [&] { return report->Save(); }, InFolder("tekshir.xlsx")},
         {"saqlaysizmi", [&] { return report->SaveAsWorkbook(); }, InFolder("tekshir.xlsx")},
     };
+    // The years changed: S5 (the whole year), S8 and S14 among them, named.
+    const QString years = QString::fromStdString(NamedCells(FlaggedYears(report->Corrections()), 12));
+    QVERIFY(years.startsWith(QStringLiteral("S5, ")));
+    QVERIFY(years.contains(QStringLiteral("S8")) && years.contains(QStringLiteral("S14")));
     for (const Step& step : steps) {
       // "Bekor qilish": no dialog, nothing written.
       person_.continueQuestions.clear();
@@ -234,20 +250,49 @@ class ReportFilesTest : public FormTestCase {
       QVERIFY2(!QFile::exists(step.file), step.doing);
       const QString& question = person_.continueQuestions.front();
       QVERIFY(question.contains(QStringLiteral("%1 ta katak").arg(report->Corrections().FlaggedCells().size())));
-      QVERIFY(question.contains(QStringLiteral("butun son emas: 1 ta")));
-      QVERIFY(question.contains(QStringLiteral("manfiy soat: 1 ta")));
-      QVERIFY(question.contains(QStringLiteral("yillik jami hisoblangandan farq qiladi: %1 ta").arg(changedYears)));
+      QVERIFY(question.contains(QStringLiteral("\u2022 butun son emas (1 ta): C8\n")));
+      QVERIFY(question.contains(QStringLiteral("\u2022 manfiy soat (1 ta): K14\n")));
+      QVERIFY(question.contains(QStringLiteral("\u2022 yillik jami hisoblangandan farq qiladi (%1 ta): %2\n").arg(changedYears).arg(years)));
+      QVERIFY(question.contains(QStringLiteral("Kasr soat")));
       QVERIFY(question.endsWith(QStringLiteral("Baribir %1?").arg(QString::fromUtf8(step.doing))));
-      // "Baribir davom etish": asked once, and done.
-      person_.continueQuestions.clear();
+    }
+    // "Baribir davom etish": asked once for these cells, whatever leaves the program next.
+    person_.continueQuestions.clear();
+    for (const Step& step : steps) {
       person_.savePath = step.file;
       QVERIFY2(step.act(), step.doing);
-      QCOMPARE(person_.continueQuestions.size(), std::size_t{1});
       QVERIFY2(QFile::exists(step.file), step.doing);
       if (step.file.endsWith(QStringLiteral(".xlsx"))) QVERIFY(QFile::remove(step.file));
     }
+    QCOMPARE(person_.continueQuestions.size(), std::size_t{1});
+    // The status line names them too.
+    QVERIFY(report->StatusText().contains(
+        QStringLiteral("Tekshiring: %1.").arg(QString::fromStdString(NamedCells(report->Corrections().FlaggedCells(), 6)))));
+    QVERIFY(report->StatusText().contains(QStringLiteral("C8")));
+    // An hour moved between two months of another row leaves the cells to check as they
+    // were: not asked again.
+    std::vector<CellPlace> months;
+    for (const CellPlace place : report->Corrections().EditableCells()) {
+      if (place.row == 9 && place.column <= col::N && report->Corrections().Hours(place) >= 1) months.push_back(place);
+    }
+    QVERIFY(months.size() >= 2);
+    const std::string before = CellsToCheckState(report->Corrections());
+    QVERIFY(report->CorrectHours(months[0], report->Corrections().Hours(months[0]) + 1));
+    QVERIFY(report->CorrectHours(months[1], report->Corrections().Hours(months[1]) - 1));
+    QCOMPARE(CellsToCheckState(report->Corrections()), before);
+    person_.savePath = InFolder("yana.pdf");
+    QVERIFY(report->ExportPdf());
+    // The fraction changed: asked again, and without a fraction left, fractions go unmentioned.
+    QVERIFY(report->CorrectHours(kC8, 3));
+    person_.savePath = InFolder("yana2.pdf");
+    QVERIFY(report->ExportPdf());
+    QCOMPARE(person_.continueQuestions.size(), std::size_t{2});
+    QVERIFY(!person_.continueQuestions.back().contains(QStringLiteral("butun son emas")));
+    QVERIFY(!person_.continueQuestions.back().contains(QStringLiteral("Kasr")));
+    QVERIFY(person_.continueQuestions.back().contains(QStringLiteral("manfiy soat (1 ta): K14")));
     // Closing an unsaved report with "Saqlash" asks too; "Bekor qilish" keeps it open.
     QVERIFY(report->CorrectHours(kC8, 3.5));
+    person_.continueQuestions.clear();
     person_.unsavedAnswers = {UnsavedChoice::Save};
     person_.continueAnswers = {false};
     QVERIFY(!report->close());

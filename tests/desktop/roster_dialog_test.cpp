@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -196,7 +197,7 @@ class RosterDialogTest : public FormTestCase {
     person_.savePath = folder_.filePath(QStringLiteral("hisobotlar.pdf"));
     QTest::mouseClick(&Control<QPushButton>(*dialog, "saveStaffPdf"), Qt::LeftButton);
     QCOMPARE(person_.saveRequests.back().suffix, QStringLiteral("pdf"));
-    QCOMPARE(PdfPages(person_.savePath), 3);
+    QCOMPARE(PdfPages(person_.savePath), 4);  // "Jami", then a page for each ready teacher
     QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("3 ta o'qituvchining hisoboti saqlandi")));
 
     // The save dialog cancelled: nothing more is written or said.
@@ -242,7 +243,7 @@ class RosterDialogTest : public FormTestCase {
     // The name offered is saved as it is, beside the list.
     person_.savePath = person_.saveRequests.back().suggestedPath;
     dialog->SaveStaff(batch::StaffFileFormat::Pdf);
-    QCOMPARE(PdfPages(person_.savePath), 4);
+    QCOMPARE(PdfPages(person_.savePath), 5);  // "Jami", then a page per teacher
     QCOMPARE(Contents(list), listBytes);
   }
 
@@ -286,6 +287,34 @@ class RosterDialogTest : public FormTestCase {
     QTest::mouseClick(&example, Qt::LeftButton);
     QCOMPARE(person_.messages.back().icon, MessageIcon::Critical);
     QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("Ro'yxat namunasi saqlanmadi:")));
+  }
+
+  // A list whose headings are not the program's is refused in one message naming the
+  // columns expected and the headings found; "Yordam" opens the how-to at the staff list.
+  void aListWithoutTheProgramsHeadingsIsRefusedOnceAndHelpIsAtHand() {
+    RosterDialog* dialog = OpenFromForm(Write("boshqa.csv", "F.I.Sh.;Fani;Soat\nKarimova;fizika;24\nAliyev;kimyo;20\n"));
+    QVERIFY(dialog);
+    QCOMPARE(person_.messages.size(), std::size_t{1});
+    QCOMPARE(person_.messages.front().icon, MessageIcon::Exclamation);
+    const QString said = person_.messages.front().text;
+    QVERIFY(said.startsWith(QStringLiteral("Ro'yxatda ustun nomlari qatori topilmadi")));
+    QVERIFY(said.contains(QStringLiteral("Kerakli ustunlar: ism, maktab, fan, toifa, soat")));
+    QVERIFY(said.endsWith(QStringLiteral("Fayldagi sarlavhalar: \"F.I.Sh.\", \"Fani\", \"Soat\".")));
+    QCOMPARE(Control<QTableWidget>(*dialog, "rosterRows").rowCount(), 0);
+
+    QTest::mouseClick(&Control<QPushButton>(*dialog, "rosterHelp"), Qt::LeftButton);
+    auto* help = dialog->findChild<QDialog*>(QStringLiteral("helpWindow"));
+    QVERIFY(help && help->isVisible());
+    const QString text = Control<QTextBrowser>(*help, "helpText").toPlainText();
+    for (const char* expected : {"Xodimlar ro'yxati", "Ro'yxat ustunlari", "ism - o'qituvchining familiyasi va ismi",
+                                 "toifa - yuqori", "O'quv yili"}) {
+      QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    }
+    // The form's "Yordam" menu opens the same how-to.
+    Control<QAction>(*form_, "showHelp").trigger();
+    auto* fromForm = form_->findChild<QDialog*>(QStringLiteral("helpWindow"), Qt::FindDirectChildrenOnly);
+    QVERIFY(fromForm && fromForm->isVisible());
+    QCOMPARE(Control<QTextBrowser>(*fromForm, "helpText").toPlainText(), text);
   }
 
   void windows1251AndWorkbookRostersAreRead() {

@@ -50,22 +50,31 @@ TEST(StaffBook, TeachersFollowTheSummaryAndItsTotalAddsTheirSheets) {
   const SummarySheet summary = book.Summary();
   EXPECT_EQ(summary.name, "Jami");
   ASSERT_NE(CellAt(summary, 1, 1), nullptr);
-  EXPECT_EQ(CellAt(summary, 1, 1)->lastColumn, 8);
+  EXPECT_EQ(CellAt(summary, 1, 1)->lastColumn, 9);
   EXPECT_EQ(CellAt(summary, 1, 1)->text, "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
-  // Each teacher's row: the texts, the hours as read (a decimal comma too) and the total from its sheet.
-  const SummaryCell* second = CellAt(summary, 5, 8);
+  // Each teacher's row: its number in the list, the texts, the hours as read (a decimal
+  // comma too) and the total from its sheet.
+  EXPECT_EQ(CellAt(summary, 3, 1)->text, "№");
+  for (int row = 4; row <= 6; ++row) {
+    EXPECT_EQ(CellAt(summary, row, 1)->kind, SummaryCellKind::Number);
+    EXPECT_EQ(CellAt(summary, row, 1)->number, row - 3);
+  }
+  EXPECT_EQ(CellAt(summary, 5, 2)->text, "O'tkir");
+  const SummaryCell* second = CellAt(summary, 5, 9);
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->formula, "'O''tkir'!S5");
-  EXPECT_EQ(CellAt(summary, 5, 5)->number, 22.5);
-  EXPECT_EQ(CellAt(summary, 4, 7)->text, "ha");
-  EXPECT_EQ(CellAt(summary, 6, 7)->text, "yo'q");
-  // The total row under the last teacher adds the hours and the annual totals.
+  EXPECT_EQ(CellAt(summary, 5, 6)->number, 22.5);
+  EXPECT_EQ(CellAt(summary, 4, 8)->text, "ha");
+  EXPECT_EQ(CellAt(summary, 6, 8)->text, "yo'q");
+  // The total row under the last teacher adds the hours and the annual totals; its label
+  // stands across the number and the name.
   EXPECT_EQ(CellAt(summary, 7, 1)->text, "Jami");
-  EXPECT_EQ(CellAt(summary, 7, 5)->formula, "SUM(E4:E6)");
-  EXPECT_EQ(CellAt(summary, 7, 5)->number, 64.5);
-  EXPECT_EQ(CellAt(summary, 7, 8)->formula, "SUM(H4:H6)");
-  EXPECT_EQ(CellAt(summary, 7, 8)->number, annual);
-  EXPECT_EQ(CellAt(summary, 7, 6)->kind, SummaryCellKind::Blank);
+  EXPECT_EQ(CellAt(summary, 7, 1)->lastColumn, 2);
+  EXPECT_EQ(CellAt(summary, 7, 6)->formula, "SUM(F4:F6)");
+  EXPECT_EQ(CellAt(summary, 7, 6)->number, 64.5);
+  EXPECT_EQ(CellAt(summary, 7, 9)->formula, "SUM(I4:I6)");
+  EXPECT_EQ(CellAt(summary, 7, 9)->number, annual);
+  EXPECT_EQ(CellAt(summary, 7, 7)->kind, SummaryCellKind::Blank);
   // Every cell names a format of the sheet, each format once.
   for (const SummaryCell& cell : summary.cells) EXPECT_LT(cell.format, summary.formats.size());
   for (std::size_t i = 0; i < summary.formats.size(); ++i) {
@@ -78,7 +87,7 @@ TEST(StaffBook, OneTeacherIsSummedAsOneCell) {
   const RosterTeacher teacher = Teacher("Vali", "24", true);
   book.Add(teacher, ReportOf(teacher));
   const SummarySheet summary = book.Summary();
-  EXPECT_EQ(CellAt(summary, 5, 8)->formula, "SUM(H4)");
+  EXPECT_EQ(CellAt(summary, 5, 9)->formula, "SUM(I4)");
   // The signature lines stand two rows apart after a gap below the total.
   EXPECT_EQ(CellAt(summary, 7, 1)->text.rfind("Direktor:", 0), 0U);
   EXPECT_EQ(CellAt(summary, 9, 1)->text.rfind("O'quv ishlari", 0), 0U);

@@ -59,17 +59,19 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
   const std::vector<CsvRecord> summary = ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
   ASSERT_EQ(summary.size(), reports.size() + 8);
   EXPECT_EQ(summary[0].fields[0], "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
-  EXPECT_EQ(summary[2].fields[0], "Familiya va ism");
+  EXPECT_EQ(summary[2].fields[0], "№");
+  EXPECT_EQ(summary[2].fields[1], "Familiya va ism");
   double staffTotal = 0;
   for (std::size_t i = 0; i < reports.size(); ++i) {
     const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S);
-    EXPECT_EQ(Shown(summary, i + 3, 7), annual) << summary[i + 3].fields[0];
+    EXPECT_EQ(summary[i + 3].fields[0], std::to_string(i + 1));
+    EXPECT_EQ(Shown(summary, i + 3, 8), annual) << summary[i + 3].fields[1];
     staffTotal += annual;
   }
   const std::size_t total = reports.size() + 3;
   EXPECT_EQ(summary[total].fields[0], "Jami");
-  EXPECT_EQ(Shown(summary, total, 7), staffTotal);
-  EXPECT_EQ(Shown(summary, total, 4), 24 + 22.5 + 20 + 27.5);
+  EXPECT_EQ(Shown(summary, total, 8), staffTotal);
+  EXPECT_EQ(Shown(summary, total, 5), 24 + 22.5 + 20 + 27.5);
   EXPECT_TRUE(summary[total + 2].fields[0].starts_with("Direktor: ___"));
   EXPECT_TRUE(summary[total + 4].fields[0].starts_with("O'quv ishlari bo'yicha direktor o'rinbosari: ___"));
 

@@ -152,11 +152,16 @@ void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
 }  // namespace
 
 void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow) {
+  WriteBoxes(json, layout.Boxes(), firstRow, lastRow);
+}
+
+void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstRow, int lastRow) {
   json.Key("boxes").BeginArray();
-  for (const SheetBox& box : layout.Boxes()) {
+  for (const SheetBox& box : boxes) {
     if (box.row < firstRow || box.row > lastRow) continue;
     json.BeginObject();
-    json.Key("ref").String(CellName(box.row, box.column));
+    // A box of no cell (a page's number) is named by its place in the list.
+    json.Key("ref").String(box.row > 0 ? CellName(box.row, box.column) : "box" + std::to_string(&box - boxes.data()));
     json.Key("row").Integer(box.row);
     json.Key("column").Integer(box.column);
     json.Key("left").Number(box.rect.left);

@@ -28,6 +28,7 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
 void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, const StandardFont& font);
 // The drawn boxes of the rows first..last, as "boxes" of the form.
 void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow);
+void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstRow, int lastRow);
 // The custom properties a workbook of the report carries: the mark, then one per corrected cell.
 void WriteProperties(JsonWriter& json, const WorkbookNotes& notes);
 

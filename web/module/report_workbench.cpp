@@ -12,6 +12,7 @@
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "form/cell_display.h"
+#include "form/cells_to_check.h"
 #include "form/correction_texts.h"
 #include "form/opened_report.h"
 #include "form/report_builder.h"
@@ -132,6 +133,20 @@ std::string ReportWorkbench::Refusal(int row, int column) const {
 }
 
 std::string ReportWorkbench::HoursWritten(double hours) const { return HoursText(hours); }
+
+std::string ReportWorkbench::CellsToCheck(const std::string& leaving, const std::string& wentOn) const {
+  JsonWriter json;
+  json.BeginObject();
+  if (!Ready()) return json.Key("asks").Bool(false).EndObject().Text();
+  const ReportLeaving how = leaving == "printing" ? ReportLeaving::Printing
+                            : leaving == "pdf"    ? ReportLeaving::Pdf
+                                                  : ReportLeaving::Saving;
+  json.Key("asks").Bool(AsksBeforeLeaving(*corrections_, wentOn));
+  json.Key("question").String(CellsToCheckQuestion(*corrections_, how));
+  json.Key("state").String(CellsToCheckState(*corrections_));
+  json.Key("goOn").String(kGoOnAnswer).Key("checkFirst").String(kCheckFirstAnswer);
+  return json.EndObject().Text();
+}
 
 std::string ReportWorkbench::State(bool withBoxes) const {
   JsonWriter json;

@@ -47,6 +47,10 @@ class ReportWorkbench {
   // marks, editable},
   // and with their drawn boxes when asked (the text laid out again).
   std::string State(bool withBoxes) const;
+  // Before the report is printed or saved (leaving: "printing", "pdf" or "saving"):
+  // {asks, question, state, goOn, checkFirst}; asks is false when there is nothing to check
+  // or the teacher went on despite these very cells (wentOn: the state they went on with).
+  std::string CellsToCheck(const std::string& leaving, const std::string& wentOn) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
   // The same, as the workbook is written: texts as the workbook stores them, nothing that

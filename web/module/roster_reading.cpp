@@ -56,6 +56,10 @@ std::string RefusedJson(const std::string& message) {
 
 std::string RowsJson(const batch::Roster& roster) {
   JsonWriter json;
+  if (roster.headingProblem) {
+    json.BeginObject().Key("ok").Bool(false).Key("message").String(*roster.headingProblem).EndObject();
+    return json.Text();
+  }
   json.BeginObject().Key("ok").Bool(true).Key("rows").BeginArray();
   for (const batch::RosterRow& row : roster.rows) {
     json.BeginObject();

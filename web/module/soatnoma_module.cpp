@@ -20,6 +20,7 @@
 #include "form/opened_report.h"
 #include "form/report_builder.h"
 #include "report_workbench.h"
+#include "office_help.h"
 #include "roster_reading.h"
 #include "staff_book_session.h"
 #include "form/recovery_texts.h"
@@ -28,6 +29,7 @@
 #include "form/editing_keys.h"
 #include "form/workbook_package.h"
 #include "form/workbook_text.h"
+#include "form/school_year.h"
 
 namespace soatnoma::web {
 namespace {
@@ -148,6 +150,22 @@ std::string PackageSizeVerdict(const val& sizes) {
   return "";
 }
 
+// The school year choice as the desktop offers it: {caption, hint, chosen, offered: [{year,
+// text}]} for today's calendar year and the text kept from an earlier choice ("" if none).
+std::string SchoolYears(int todayYear, const std::string& kept) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("caption").String(kSchoolYearCaption).Key("hint").String(kSchoolYearHint);
+  json.Key("chosen").Integer(ChosenSchoolYear(todayYear, ReadKeptSchoolYear(kept)));
+  json.Key("offered").BeginArray();
+  for (const int year : OfferedSchoolYears(todayYear)) {
+    json.BeginObject().Key("year").Integer(year).Key("text").String(SchoolYearText(year)).EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  return json.Text();
+}
+
 // A text as a workbook part stores it, its codes of characters ("_x0041_") read back.
 std::string UnescapedFromWorkbookText(const std::string& stored) { return UnescapedFromWorkbook(stored); }
 
@@ -170,6 +188,9 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("keptReportsHeading", &KeptReportsHeading);
   emscripten::function("packageSizeVerdict", &PackageSizeVerdict);
   emscripten::function("unescapedFromWorkbook", &UnescapedFromWorkbookText);
+  emscripten::function("schoolYears", &SchoolYears);
+  emscripten::function("helpSections", &HelpSectionsJson);
+  emscripten::function("exampleRoster", &ExampleRosterJson);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()
@@ -182,6 +203,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("refusal", &ReportWorkbench::Refusal)
       .function("hoursText", &ReportWorkbench::HoursWritten)
       .function("state", &ReportWorkbench::State)
+      .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("form", &ReportWorkbench::Form)
       .function("workbookForm", &ReportWorkbench::WorkbookForm);
   emscripten::function("decodeRoster", &DecodeRoster);
@@ -198,7 +220,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("page", &StaffBookSession::Page)
       .function("teachers", &StaffBookSession::Teachers)
       .class_function("summaryName", &StaffBookSession::SummaryName)
-      .function("summary", &StaffBookSession::Summary);
+      .function("summary", &StaffBookSession::Summary)
+      .function("summaryPages", &StaffBookSession::SummaryPages);
 }
 
 }  // namespace soatnoma::web

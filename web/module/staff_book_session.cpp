@@ -1,6 +1,7 @@
 #include "staff_book_session.h"
 
 #include <exception>
+#include <limits>
 #include <variant>
 
 #include "form_description.h"
@@ -10,6 +11,7 @@
 #include "form/sheet_layout.h"
 #include "form/workbook_sizes.h"
 #include "form/workbook_text.h"
+#include "staff_book/summary_pages.h"
 #include "request_fields.h"
 
 namespace soatnoma::web {
@@ -118,9 +120,11 @@ std::string StaffBookSession::Add(const val& teacher) {
 }
 
 std::string StaffBookSession::Page(const val& teacher) {
-  auto report = Report(TeacherOf(teacher));
+  const batch::RosterTeacher read = TeacherOf(teacher);
+  auto report = Report(read);
   if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
   const ReportSheet& sheet = std::get<ReportSheet>(report);
+  book_.Add(read, sheet);
   const SheetGeometry layout(sheet, metrics_);
   return R"({"ok":true,"form":)" + DescribeForm(sheet, layout) + '}';
 }
@@ -144,6 +148,25 @@ std::string StaffBookSession::Summary() const {
   WriteCells(json, sheet);
   WritePage(json, sheet.page);
   json.EndObject();
+  return json.Text();
+}
+
+std::string StaffBookSession::SummaryPages() {
+  const StandardFont font = ReportSheet().Font();
+  const batch::SummaryPrint print = batch::LaySummaryPages(book_.Summary(), font, metrics_);
+  JsonWriter json;
+  json.BeginArray();
+  for (const batch::SummaryPrintPage& page : print.pages) {
+    json.BeginObject();
+    json.Key("font").BeginObject().Key("family").String(font.family).Key("size").Number(font.size).EndObject();
+    json.Key("width").Number(print.paperWidth).Key("height").Number(print.paperHeight);
+    WriteBoxes(json, page.boxes, 0, std::numeric_limits<int>::max());
+    json.Key("page").BeginObject().Key("width").Number(print.paperWidth).Key("height").Number(print.paperHeight);
+    json.Key("sheet").BeginObject().Key("left").Number(0).Key("top").Number(0).Key("scale").Number(1).EndObject();
+    json.EndObject();
+    json.EndObject();
+  }
+  json.EndArray();
   return json.Text();
 }
 

@@ -27,8 +27,12 @@ class StaffBookSession {
   std::string Add(const emscripten::val& teacher);
 
   // The teacher's page for the print: {ok, form} with the form as buildForm describes it, or
-  // the refusal as Add gives it. The staff workbook is left as it is.
+  // the refusal as Add gives it. The teacher is counted in the summary too.
   std::string Page(const emscripten::val& teacher);
+
+  // The summary's printed pages, which come before the teachers': a list of forms as
+  // drawPage takes them, each a page of paper with its boxes placed on it.
+  std::string SummaryPages();
 
   int Teachers() const { return book_.Teachers(); }
   static std::string SummaryName() { return batch::kSummarySheetName; }

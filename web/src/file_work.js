@@ -6,3 +6,4 @@
 import './immediate.js';
 
 export { writeWorkbook, StaffWorkbookWriter } from './workbook.js';
+export { writeExampleWorkbook } from './example_workbook.js';

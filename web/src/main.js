@@ -27,6 +27,10 @@ import { revealReport } from './report_reveal.js';
 import { wireCellPointer } from './cell_pointer.js';
 import { chooseNumbersWhenEntered } from './number_boxes.js';
 import { followFormMessages } from './form_message.js';
+import { createSchoolYearChoice } from './school_year.js';
+import { createHelp } from './help.js';
+import { createRosterExample } from './example_roster.js';
+import { createCellsCheck } from './cells_check.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -67,6 +71,7 @@ async function start() {
   window.addEventListener('resize', () => fitToScreen(form.width));
   buildForm(document, root, form.controls);
   chooseNumbersWhenEntered(root);
+  const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
   const message = byId('message');
   // The line under the form: a refusal or a fault in red, a notice (notice: true) plainly.
   const say = (text, notice = false) => {
@@ -75,6 +80,7 @@ async function start() {
   };
   const failed = (words, fault) => say(failureText(words, fault));
   followFormMessages(root, say);
+  const cellsCheck = createCellsCheck({ dialog: byId('CellsCheck') });
   const report = byId('report');
   let shown = null;
   let editing = null;
@@ -137,7 +143,7 @@ async function start() {
     name: byId('Text3').value,
     school: byId('Text6').value,
     subject: byId('Text4').value,
-    year: new Date().getFullYear(),
+    year: schoolYear.year(),
     days: DAY_BOXES.map((id) => byId(id).value),
   });
 
@@ -180,6 +186,7 @@ async function start() {
     page.append(editor);
     sheet.append(zoom.hold(document, page, result.form));
     editing?.dispose();
+    cellsCheck.forget();
     editing = new ReportEditing(bench, {
       sheet, editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'), status: byId('StatusMessage'),
       emptyTexts: byId('EmptyTexts'), zoom: () => zoom.zoom,
@@ -264,7 +271,7 @@ async function start() {
   // "Excel kitobi": the kept copy goes only once the browser confirmed the file written.
   // The body's data-workbook tells how the save ended: saved, downloaded, cancelled, failed.
   byId('SaveXlsx').addEventListener('click', async (event) => {
-    if (!shown) return;
+    if (!shown || !await cellsCheck.goOn(editing.bench, 'saving')) return;
     let snapshot = null;
     try {
       const answer = await saveFile(shown.fileName, async () => {
@@ -290,14 +297,28 @@ async function start() {
       return { bytes: await writeWorkbook(JSON.parse(editing.bench.workbookForm())), fileName: shown.fileName };
     },
   });
-  byId('Print').addEventListener('click', () => window.print());
+  byId('Print').addEventListener('click', async () => {
+    if (editing && !await cellsCheck.goOn(editing.bench, 'printing')) return;
+    window.print();
+  });
 
   // Zooming the report: a step in or out from where it is, or back to the screen's width.
   byId('ZoomIn').addEventListener('click', () => zoom.zoomIn());
   byId('ZoomOut').addEventListener('click', () => zoom.zoomOut());
   byId('ZoomFit').addEventListener('click', () => zoom.choose(null));
 
-  const staff = createStaffActions({ module, measure, saveBytes: downloadBytes });
+  createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
+  createRosterExample({
+    module,
+    workbookButton: byId('RosterExample'),
+    csvButton: byId('RosterExampleCsv'),
+    saveBytes: downloadBytes,
+    say: (text, refused = false) => {
+      byId('StaffMessage').textContent = text;
+      byId('StaffMessage').classList.toggle('refused', refused);
+    },
+  });
+  const staff = createStaffActions({ module, measure, saveBytes: downloadBytes, schoolYear: schoolYear.year });
   createRosterPanel({
     module,
     code,

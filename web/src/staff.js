@@ -5,6 +5,7 @@
 // stays responsive, the progress bar moves and "To'xtatish" is heard.
 
 import { printPageMarkup } from './print_page.js';
+import { drawPage } from './report_view.js';
 import { loadFileWork } from './load_file_work.js';
 import { afterPageTurn } from './page_turn.js';
 import { failureText } from './failure.js';
@@ -24,8 +25,9 @@ function yieldToPage() {
 class Stopped extends Error {}
 
 // document, module, measure, saveBytes(bytes, fileName) (hands the file to the browser as a
-// download), and the clock of the reports' school year.
-export function createStaffActions({ module, measure, saveBytes, document = globalThis.document, today = () => new Date() }) {
+// download), and the school year chosen for the reports and the summary (its first
+// calendar year).
+export function createStaffActions({ module, measure, saveBytes, schoolYear, document = globalThis.document }) {
   const saveButton = byId(document, 'SaveStaffXlsx');
   const printButton = byId(document, 'PrintStaff');
   const stopButton = byId(document, 'StopStaff');
@@ -108,7 +110,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
       return;
     }
     const { StaffWorkbookWriter } = await loadFileWork();
-    const book = new module.StaffBook(today().getFullYear(), measure);
+    const book = new module.StaffBook(schoolYear(), measure);
     try {
       const writer = new StaffWorkbookWriter(module.StaffBook.summaryName());
       const refused = [];
@@ -139,11 +141,13 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
     }
   });
 
-  // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each, with
-  // nothing the screen alone needs (print_page.js); the list holds no more teachers than the
-  // module lets a list have, and the pages are let go once printed.
+  // The summary "Jami" the director signs, then every teacher's page, drawn as the one
+  // report prints, one A4 landscape sheet each, with nothing the screen alone needs
+  // (print_page.js); the list holds no more teachers than the module lets a list have, and
+  // the pages are let go once printed.
   const print = () => run("To'xtatildi, hech narsa chop etilmadi.", async (job) => {
-    const book = new module.StaffBook(today().getFullYear(), measure);
+    const book = new module.StaffBook(schoolYear(), measure);
+    const signed = document.createDocumentFragment();
     const drawn = document.createElement('div');
     const refused = [];
     try {
@@ -152,11 +156,20 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
         if (made.ok) drawn.insertAdjacentHTML('beforeend', printPageMarkup(made.form));
         else refused.push(made);
       });
+      if (book.teachers() > 0) {
+        for (const form of JSON.parse(book.summaryPages())) {
+          const summary = drawPage(document, form);
+          summary.dataset.summary = 'yes';  // "Jami", the pages the director signs
+          signed.append(summary);
+        }
+      }
     } finally {
       book.delete();
     }
-    say(`${drawn.childElementCount} ta o'qituvchining sahifasi chop etiladi.${refusedLines(refused)}`, refused.length > 0);
-    pages.replaceChildren(...drawn.children);
+    const summary = signed.childElementCount;
+    say(`"Jami" (${summary} sahifa) va ${drawn.childElementCount} ta o'qituvchining sahifasi chop etiladi.` +
+      refusedLines(refused), refused.length > 0);
+    pages.replaceChildren(signed, ...drawn.children);
     document.body.classList.add('printing-staff');
     document.body.dataset.staffPages = String(pages.childElementCount);
     window.print();

@@ -212,6 +212,10 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   rmSync(path.join(downloads, name), { force: true });
   await page.$eval('body', (body) => { delete body.dataset.workbook; });
   await page.click('#SaveXlsx');
+  // D8's fraction is asked about first, in the desktop's words.
+  await page.waitForSelector('#CellsCheck[open]');
+  assert.match(await page.$eval('#CellsCheckQuestion', (p) => p.textContent), /butun son emas \(1 ta\): D8\n/);
+  await page.click('#CellsCheckGoOn');
   await page.waitForSelector('body[data-workbook="downloaded"]');
   const saved = await downloaded(name);
   await new Promise((done) => setTimeout(done, 300));

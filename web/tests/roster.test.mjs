@@ -136,7 +136,7 @@ async function commandLine(name, bytes) {
     const summary = workbook.getWorksheet('Jami');
     for (let row = 4; row < 4 + workbook.worksheets.length - 1; ++row) {
       const cells = summary.getRow(row);
-      ready.push([cells.getCell(1).text, cells.getCell(2).text, cells.getCell(3).text, String(cells.getCell(8).result)]);
+      ready.push([cells.getCell(2).text, cells.getCell(3).text, cells.getCell(4).text, String(cells.getCell(9).result)]);
     }
   }
   return {

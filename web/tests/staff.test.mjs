@@ -156,8 +156,8 @@ test('the staff workbook is the one `soatnoma-cli batch` writes, sheet by sheet 
   }
   // The summary's totals refer to the teachers' sheets by the names they were given.
   const summary = ours.worksheets[0];
-  assert.equal(summary.getCell('H5').formula, "'ALIYEV VALI (2)'!S5");
-  assert.equal(summary.getCell(`E${4 + teachers}`).formula, `SUM(E4:E${3 + teachers})`);
+  assert.equal(summary.getCell('I5').formula, "'ALIYEV VALI (2)'!S5");
+  assert.equal(summary.getCell(`F${4 + teachers}`).formula, `SUM(F4:F${3 + teachers})`);
 });
 
 test('LibreOffice recalculates both staff workbooks alike', () => {
@@ -174,30 +174,41 @@ test('LibreOffice recalculates both staff workbooks alike', () => {
   }
   // The staff's yearly total, recalculated, is the sum of the teachers' sheets.
   const jami = readFileSync(path.join(out, 'page-Jami.csv'), 'utf8').split('\n');
-  const total = Number(jami[3 + teachers].split(',')[7]);
+  const total = Number(jami[3 + teachers].split(',')[8]);
   const yearly = jami.slice(3, 3 + teachers).reduce((sum, line) => sum + Number(line.split(',').at(-1)), 0);
   assert.ok(total > 0);
   assert.equal(total, yearly);
 });
 
-test('"Chop etish (butun ro\'yxat)" prints a sheet of A4 landscape paper per teacher', async () => {
+test('"Chop etish (butun ro\'yxat)" prints "Jami" first, the words of the command line\'s PDF, then a sheet of A4 landscape paper per teacher', async () => {
   // The browser's print dialog cannot be driven headless: the page is printed to PDF
   // just as the dialog would print it.
   await page.evaluate(() => { window.print = () => { document.body.dataset.printAsked = 'yes'; }; });
   await page.click('#PrintStaff');
   await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
-  assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), `${teachers} ta o'qituvchining sahifasi chop etiladi.`);
+  assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent),
+    `"Jami" (1 sahifa) va ${teachers} ta o'qituvchining sahifasi chop etiladi.`);
   await page.emulateMediaType('print');
   const pdf = path.join(scratch, 'staff.pdf');
   await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
   await page.emulateMediaType('screen');
   const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
-  assert.match(info, new RegExp(`^Pages:\\s+${teachers}$`, 'm'));
+  assert.match(info, new RegExp(`^Pages:\\s+${teachers + 1}$`, 'm'));
   assert.match(info, /^Page size:\s+841\.\d+ x 59[45]\.\d+ pts \(A4\)$/m);
-  // Each page is its teacher's, in the list's order.
+  const pageText = (file, number) => execFileSync('pdftotext', ['-f', String(number), '-l', String(number), file, '-'],
+    { encoding: 'utf8' });
+  // The page the director signs, word for word the first page of the command line's PDF.
+  const cliPdf = path.join(scratch, 'cli.pdf');
+  spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliPdf, '--year', String(year)],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+  const words = (text) => text.split(/\s+/).filter(Boolean).sort();
+  const signed = pageText(pdf, 1);
+  for (const expected of ['№', 'Jami', 'Direktor:', `${year}/${year + 1}`]) assert.ok(signed.includes(expected), expected);
+  assert.deepEqual(words(signed), words(pageText(cliPdf, 1)));
+  // Then each page is its teacher's, in the list's order.
   for (const [index, name] of ['AliyevVali', 'ALIYEVVALI', 'Abdurahmonova', "O'tkir", 'Каримова', 'Ali_x0041_Valiyev'].entries()) {
-    const text = execFileSync('pdftotext', ['-f', String(index + 1), '-l', String(index + 1), pdf, '-'], { encoding: 'utf8' });
-    assert.ok(text.replace(/\s+/g, '').includes(name), `page ${index + 1}: ${name}`);
+    const text = pageText(pdf, index + 2);
+    assert.ok(text.replace(/\s+/g, '').includes(name), `page ${index + 2}: ${name}`);
   }
 });
 
@@ -234,7 +245,7 @@ test('each printed page draws the report the form draws, in a fraction of its el
   await page.evaluate(() => { delete document.body.dataset.printAsked; });
   await page.click('#PrintStaff');
   await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
-  const printed = await drawing('#StaffPages .page');
+  const printed = await drawing('#StaffPages .page:not([data-summary])');
   assert.deepEqual(printed.paper, screen.paper);
   assert.ok(screen.texts.some((line) => line.includes('Aliyev Vali')));
   assert.deepEqual(printed.texts, screen.texts);

@@ -34,8 +34,28 @@ test('a teacher whose report cannot be made is refused with its line and takes n
     assert.equal(JSON.parse(book.add(teacher(5, 'Ali \u202EilaV\u202C', '24'))).sheetName, 'Ali ilaV');
     const summary = JSON.parse(book.summary());
     const formulas = summary.cells.filter((cell) => cell.kind === 'formula').map((cell) => cell.formula);
-    assert.deepEqual(formulas, ["'Aliyev Vali'!S5", "'ALIYEV VALI (2)'!S5", "'Ali ilaV'!S5", 'SUM(E4:E6)', 'SUM(H4:H6)']);
+    assert.deepEqual(formulas, ["'Aliyev Vali'!S5", "'ALIYEV VALI (2)'!S5", "'Ali ilaV'!S5", 'SUM(F4:F6)', 'SUM(I4:I6)']);
     assert.equal(summary.name, module.StaffBook.summaryName());
+  } finally {
+    book.delete();
+  }
+});
+
+test('the print\'s teachers are counted into the summary the director signs, numbered in order', () => {
+  const book = new module.StaffBook(2025, plainMeasure);
+  try {
+    for (const one of [teacher(2, 'Aliyev Vali', '24'), teacher(3, 'Aliyev Soli', '9'), teacher(4, 'Karimova Dilnoza', '18')]) {
+      book.page(one);
+    }
+    const pages = JSON.parse(book.summaryPages());
+    assert.equal(pages.length, 1);
+    const [page] = pages;
+    assert.ok(Math.abs(page.page.width - 841.89) < 0.01 && Math.abs(page.page.height - 595.28) < 0.01);
+    const text = (ref) => page.boxes.find((box) => box.ref === ref)?.lines.map((line) => line.text).join(' ');
+    assert.equal(text('A3'), '№');
+    assert.deepEqual([text('A4'), text('B4'), text('A5'), text('B5')], ['1', 'Aliyev Vali', '2', 'Karimova Dilnoza']);
+    assert.equal(text('A6'), 'Jami');
+    assert.match(text('A1'), /2025\/2026 o'quv yili uchun yillik ish yuklamasi/);
   } finally {
     book.delete();
   }

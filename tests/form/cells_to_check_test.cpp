@@ -1,0 +1,69 @@
+// The cells to check, named: in the question before the report leaves, with fractions
+// spoken of only when there are any, and the state that asks again only once they change.
+#include "form/cells_to_check.h"
+
+#include <gtest/gtest.h>
+
+#include "form/correction_texts.h"
+#include "form/report_builder.h"
+#include "form_test_support.h"
+#include "model/workload_table.h"
+
+namespace soatnoma {
+namespace {
+
+ReportSheet Report() { return testing::Built(BuildReport(testing::Teacher(TeacherCategory::Upper, "24", "20", false))); }
+
+TEST(CellsToCheck, NamedInReadingOrderAndCountedBeyondAFew) {
+  const std::vector<CellPlace> places = {{8, col::C}, {9, col::D}, {14, col::K}, {20, col::S}};
+  EXPECT_EQ(NamedCells(places, 10), "C8, D9, K14, S20");
+  EXPECT_EQ(NamedCells(places, 2), "C8, D9 va yana 2 ta");
+  EXPECT_EQ(NamedCells({}, 2), "");
+}
+
+TEST(CellsToCheck, TheQuestionNamesTheCellsOfEachKindAndFractionsOnlyWhenThereAreAny) {
+  ReportSheet sheet = Report();
+  ReportCorrections corrections(sheet);
+  EXPECT_EQ(CellsToCheckQuestion(corrections, ReportLeaving::Printing), "");
+  EXPECT_FALSE(AsksBeforeLeaving(corrections, ""));
+
+  corrections.SetHours({14, col::K}, -1);
+  const std::string negative = CellsToCheckQuestion(corrections, ReportLeaving::Pdf);
+  EXPECT_NE(negative.find("\n\u2022 manfiy soat (1 ta): K14\n"), std::string::npos) << negative;
+  EXPECT_NE(negative.find("\n\u2022 yillik jami hisoblangandan farq qiladi (4 ta): S5, S6, S13, S14\n"), std::string::npos)
+      << negative;
+  EXPECT_EQ(negative.find("butun son"), std::string::npos) << negative;
+  EXPECT_EQ(negative.find("Kasr"), std::string::npos) << negative;
+  EXPECT_TRUE(negative.starts_with("Hisobotda tekshirilishi kerak bo'lgan 5 ta katak bor:")) << negative;
+  EXPECT_TRUE(negative.ends_with("\nBaribir PDF ga eksport qilasizmi?")) << negative;
+
+  corrections.SetHours({8, col::C}, 2.5);
+  const std::string fraction = CellsToCheckQuestion(corrections, ReportLeaving::Saving);
+  EXPECT_NE(fraction.find("\n\u2022 butun son emas (1 ta): C8\n"), std::string::npos) << fraction;
+  EXPECT_TRUE(fraction.ends_with("\nKasr soat qog'ozda butun son bo'lib chiqadi, jamlar esa mos kelmasligi mumkin. "
+                                 "Baribir saqlaysizmi?"))
+      << fraction;
+  // The status line names the first few, row by row.
+  EXPECT_EQ(CorrectionsText(corrections), "Tuzatilgan: 2 ta katak. Tekshiring: S5, S6, S7, C8, S8, S13 va yana 2 ta.");
+}
+
+TEST(CellsToCheck, AskedAgainOnlyOnceTheCellsToCheckChange) {
+  ReportSheet sheet = Report();
+  ReportCorrections corrections(sheet);
+  corrections.SetHours({8, col::C}, 2.5);
+  const std::string wentOn = CellsToCheckState(corrections);
+  EXPECT_TRUE(AsksBeforeLeaving(corrections, ""));
+  EXPECT_FALSE(AsksBeforeLeaving(corrections, wentOn));
+  const std::string before = CellsToCheckState(corrections);
+  corrections.SetHours({8, col::C}, 3.5);  // the same cells, other hours: asked again
+  EXPECT_NE(CellsToCheckState(corrections), before);
+  EXPECT_TRUE(AsksBeforeLeaving(corrections, wentOn));
+  corrections.SetHours({8, col::C}, 2.5);  // back as it was when the teacher went on
+  EXPECT_FALSE(AsksBeforeLeaving(corrections, wentOn));
+  corrections.SetHours({8, col::C}, std::nullopt);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}));
+  EXPECT_FALSE(AsksBeforeLeaving(corrections, wentOn)) << "nothing left to check";
+}
+
+}  // namespace
+}  // namespace soatnoma

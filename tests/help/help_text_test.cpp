@@ -1,0 +1,65 @@
+// "Yordam" and "Namuna": the how-to names every column a staff list may have and the school
+// year's choice, and the staff list window opens it at a section that is there; the example
+// list reads back with every teacher ready, its notes sheet telling of every column.
+#include "help/help_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "form/school_year.h"
+#include "roster_rules/example_roster.h"
+#include "roster_rules/roster_columns.h"
+#include "roster_rules/roster_csv.h"
+
+namespace soatnoma::help {
+namespace {
+
+const HelpSection* SectionNamed(const std::vector<HelpSection>& sections, std::string_view heading) {
+  const auto found = std::find_if(sections.begin(), sections.end(),
+                                  [heading](const HelpSection& section) { return section.heading == heading; });
+  return found == sections.end() ? nullptr : &*found;
+}
+
+TEST(HelpText, TellsOfEveryColumnAndOfTheSchoolYear) {
+  const std::vector<HelpSection> sections = HelpSections();
+  std::set<std::string> headings;
+  for (const HelpSection& section : sections) {
+    EXPECT_TRUE(headings.insert(section.heading).second) << section.heading;
+    EXPECT_FALSE(section.paragraphs.empty()) << section.heading;
+  }
+  ASSERT_NE(SectionNamed(sections, kStaffListHeading), nullptr);
+  const HelpSection* year = SectionNamed(sections, kSchoolYearCaption);
+  ASSERT_NE(year, nullptr);
+  EXPECT_NE(year->paragraphs.front().find("2027/2028"), std::string::npos);
+  const HelpSection* columns = SectionNamed(sections, "Ro'yxat ustunlari");
+  ASSERT_NE(columns, nullptr);
+  for (const batch::RosterColumn& column : batch::RosterColumns()) {
+    const std::string told = std::string(column.names) + " - " + std::string(column.holds);
+    EXPECT_TRUE(std::any_of(columns->paragraphs.begin(), columns->paragraphs.end(),
+                            [&told](const std::string& paragraph) { return paragraph.starts_with(told); }))
+        << column.names;
+  }
+}
+
+TEST(ExampleRoster, ReadsBackReadyAndItsNotesTellOfEveryColumn) {
+  const batch::Roster roster = batch::ReadRoster(batch::ExampleRosterCsv());
+  EXPECT_FALSE(roster.headingProblem);
+  EXPECT_TRUE(roster.Problems().empty());
+  ASSERT_EQ(roster.Teachers().size(), 4u);
+  EXPECT_EQ(roster.Teachers()[1].weeklyHours, "22.5");  // the days added up
+
+  const std::vector<batch::ExampleSheet> sheets = batch::ExampleRosterSheets();
+  ASSERT_EQ(sheets.size(), 2u);
+  EXPECT_TRUE(sheets[0].headingRow);
+  EXPECT_EQ(sheets[0].rows.size(), 5u);
+  for (const batch::RosterColumn& column : batch::RosterColumns()) {
+    EXPECT_TRUE(std::any_of(sheets[1].rows.begin(), sheets[1].rows.end(), [&column](const auto& row) {
+      return std::get<std::string>(row[0]) == column.names && std::get<std::string>(row[1]) == column.holds;
+    })) << column.names;
+  }
+}
+
+}  // namespace
+}  // namespace soatnoma::help

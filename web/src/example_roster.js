@@ -1,0 +1,26 @@
+// "Namuna": the desktop's example staff list, described by the module, downloaded as a
+// workbook (with the sheet of notes on the columns) or as CSV as Excel saves it in Uzbek
+// settings, to fill in and choose again.
+
+import { loadFileWork } from './load_file_work.js';
+
+// saveBytes(bytes, fileName): how the page hands a file to the browser; say(text, refused):
+// the staff list's status line.
+export function createRosterExample({ module, workbookButton, csvButton, saveBytes, say }) {
+  const example = () => JSON.parse(module.exampleRoster());
+  csvButton.addEventListener('click', () => {
+    const { csv, csvName } = example();
+    saveBytes(new TextEncoder().encode(csv), csvName);
+    say(`Ro'yxat namunasi saqlandi: ${csvName}`);
+  });
+  workbookButton.addEventListener('click', async () => {
+    try {
+      const { sheets, workbookName } = example();
+      const { writeExampleWorkbook } = await loadFileWork();
+      saveBytes(await writeExampleWorkbook(sheets), workbookName);
+      say(`Ro'yxat namunasi saqlandi: ${workbookName}`);
+    } catch (fault) {
+      say(String(fault), true);
+    }
+  });
+}

@@ -1,0 +1,33 @@
+// "Yordam": the program's short how-to, the desktop's text from the module, in a dialog the
+// page opens over itself and closes with "Yopish" or Escape.
+
+export function createHelp({ module, button, dialog }) {
+  const document = dialog.ownerDocument;
+  const fill = () => {
+    const { title, sections } = JSON.parse(module.helpSections());
+    const heading = document.createElement('h2');
+    heading.textContent = title;
+    const body = document.createElement('div');
+    body.className = 'help-text';
+    for (const section of sections) {
+      const sectionHeading = document.createElement('h3');
+      sectionHeading.textContent = section.heading;
+      body.append(sectionHeading);
+      for (const text of section.paragraphs) {
+        const paragraph = document.createElement('p');
+        paragraph.textContent = text;
+        body.append(paragraph);
+      }
+    }
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.id = 'CloseHelp';
+    close.textContent = 'Yopish';
+    close.addEventListener('click', () => dialog.close());
+    dialog.replaceChildren(heading, body, close);
+  };
+  button.addEventListener('click', () => {
+    if (!dialog.firstChild) fill();
+    dialog.showModal();
+  });
+}

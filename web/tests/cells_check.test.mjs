@@ -1,0 +1,99 @@
+// Cells to check, named, in Chromium: the status line names the cells the checks point out
+// as the module words them; before "Excel kitobi" and "Chop etish" the desktop's question
+// names them and speaks of fractions only when there are any; "Bekor qilish" keeps the
+// report in the page, "Baribir davom etish" is asked once for the same cells, and again
+// once they change.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import { launchChromium, webBuild } from './support.mjs';
+import { followDownloads } from './downloads.mjs';
+
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-check-'));
+const downloads = path.join(scratch, 'downloads');
+
+let browser;
+let page;
+let files;
+
+before(async () => {
+  mkdirSync(downloads);
+  browser = await launchChromium(scratch);
+  page = await browser.newPage();
+  files = await followDownloads(page, downloads);
+  // The workbook goes out as a download, as in a browser without a save picker.
+  await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  // The browser's print dialog cannot be driven headless: a print asked for is counted.
+  await page.evaluate(() => {
+    window.print = () => { document.body.dataset.prints = String(Number(document.body.dataset.prints ?? 0) + 1); };
+  });
+  await page.type('#Text3', 'Karimova Dilnoza');
+  await page.type('#Text2', '24');
+  await page.click('#Command1');
+  await page.waitForSelector('[data-cell="S20"]');
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+async function correct(ref, hours) {
+  await page.click(`[data-cell="${ref}"] rect.border`);
+  await page.keyboard.type(hours);
+  await page.keyboard.press('Enter');
+}
+
+// Clicks the button and answers the question it brings up; the question's text.
+async function answered(button, answer) {
+  await page.$eval('body', (body) => { delete body.dataset.cellsCheck; });
+  await page.click(button);
+  await page.waitForSelector('#CellsCheck[open]');
+  const question = await page.$eval('#CellsCheckQuestion', (p) => p.textContent);
+  assert.deepEqual(await page.$$eval('#CellsCheck button', (buttons) => buttons.map((b) => b.textContent)),
+    ['Baribir davom etish', 'Bekor qilish']);
+  await page.click(answer);
+  await page.waitForSelector(`body[data-cells-check="${answer === '#CellsCheckGoOn' ? 'wentOn' : 'checkFirst'}"]`);
+  return question;
+}
+
+const prints = () => page.$eval('body', (body) => Number(body.dataset.prints ?? 0));
+
+test('the status line and the question name the cells; "Bekor qilish" keeps the report in the page', async () => {
+  await correct('C8', '2,5');
+  await correct('K14', '-1');
+  const status = await page.$eval('#CorrectionsCount', (span) => span.textContent);
+  assert.match(status, /^Tuzatilgan: 2 ta katak\. Tekshiring: S5, S6, S7, C8, S8, S13 va yana \d+ ta\.$/);
+
+  const question = await answered('#Print', '#CellsCheckFirst');
+  assert.match(question, /^Hisobotda tekshirilishi kerak bo'lgan \d+ ta katak bor:\n/);
+  assert.match(question, /\n• butun son emas \(1 ta\): C8\n/);
+  assert.match(question, /\n• manfiy soat \(1 ta\): K14\n/);
+  assert.match(question, /\n• yillik jami hisoblangandan farq qiladi \(\d+ ta\): S5, S6, S7, S8, S13, S14/);
+  assert.match(question, /Kasr soat qog'ozda butun son bo'lib chiqadi.*Baribir chop etasizmi\?$/s);
+  assert.equal(await prints(), 0);
+  // Declined, it is asked again.
+  assert.match(await answered('#SaveXlsx', '#CellsCheckFirst'), /Baribir saqlaysizmi\?$/);
+});
+
+test('gone on with, the same cells are not asked about again; changed, they are, fractions spoken of only if any', async () => {
+  await answered('#Print', '#CellsCheckGoOn');
+  assert.equal(await prints(), 1);
+  await page.click('#SaveXlsx');
+  assert.match(path.basename(await files.next()), /^Karimova Dilnoza \d{4}-\d{4}\.xlsx$/);
+  assert.equal(await page.$eval('#CellsCheck', (dialog) => dialog.open), false);
+  await page.click('#Print');
+  await page.waitForFunction(() => document.body.dataset.prints === '2');
+
+  await correct('C8', '3');
+  const question = await answered('#Print', '#CellsCheckGoOn');
+  assert.doesNotMatch(question, /butun son|Kasr/);
+  assert.match(question, /\n• manfiy soat \(1 ta\): K14\n/);
+  await page.waitForFunction(() => document.body.dataset.prints === '3');
+});

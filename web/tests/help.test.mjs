@@ -1,0 +1,124 @@
+// Help where the school office is, in Chromium: "Yordam" shows the desktop's how-to from the
+// module; "Namuna" gives the desktop's example list as a workbook and as CSV, which the
+// command line and the page both read with every teacher ready; a list whose headings are
+// not the program's is refused in one message, the command line's, naming the columns
+// expected and the headings found; a Windows-1251 list with a title line above its
+// headings is read.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import ExcelJS from 'exceljs';
+
+import { cli, launchChromium, loadModule, webBuild } from './support.mjs';
+import { followDownloads } from './downloads.mjs';
+
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-help-'));
+const downloads = path.join(scratch, 'downloads');
+const module = await loadModule();
+
+let browser;
+let page;
+let files;
+
+before(async () => {
+  mkdirSync(downloads);
+  browser = await launchChromium(scratch);
+  page = await browser.newPage();
+  files = await followDownloads(page, downloads);
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+const batch = (list) => spawnSync(cli, ['batch', list, '-o', path.join(scratch, 'out.xlsx'), '--year', '2026'],
+  { encoding: 'utf8', env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+
+// The list chosen in the page: its status line and its rows' statuses.
+async function listed(file) {
+  await (await page.$('#Roster')).uploadFile(file);
+  await page.waitForSelector(`#Staff[data-read="${path.basename(file)}"]`, { timeout: 20000 });
+  return page.evaluate(() => ({
+    message: document.getElementById('StaffMessage').textContent,
+    statuses: [...document.querySelectorAll('#RosterRows tbody tr')].map((row) => row.dataset.status),
+  }));
+}
+
+test('"Yordam" shows the how-to the desktop shows, and closes', async () => {
+  const { title, sections } = JSON.parse(module.helpSections());
+  await page.click('#Help');
+  await page.waitForSelector('#HelpDialog[open]');
+  const shown = await page.$eval('#HelpDialog', (dialog) => ({
+    title: dialog.querySelector('h2').textContent,
+    headings: [...dialog.querySelectorAll('h3')].map((h) => h.textContent),
+    paragraphs: [...dialog.querySelectorAll('p')].map((p) => p.textContent),
+  }));
+  assert.equal(shown.title, title);
+  assert.deepEqual(shown.headings, sections.map((section) => section.heading));
+  assert.deepEqual(shown.paragraphs, sections.flatMap((section) => section.paragraphs));
+  for (const heading of ['Shakl', "O'quv yili", 'Tuzatishlar', 'Saqlash va chop etish', "Xodimlar ro'yxati", "Ro'yxat ustunlari"]) {
+    assert.ok(shown.headings.includes(heading), heading);
+  }
+  assert.ok(shown.paragraphs.includes("ism - o'qituvchining familiyasi va ismi"));
+  await page.click('#CloseHelp');
+  assert.equal(await page.$eval('#HelpDialog', (dialog) => dialog.open), false);
+});
+
+test('"Namuna" gives the example as a workbook and as CSV, both read with every teacher ready', async () => {
+  await page.click('#RosterOpen');
+  await page.waitForSelector('#RosterExample');
+  await page.click('#RosterExampleCsv');
+  const csv = await files.next();
+  assert.equal(path.basename(csv), 'royxat.csv');
+  await page.click('#RosterExample');
+  const workbook = await files.next();
+  assert.equal(path.basename(workbook), 'royxat.xlsx');
+  for (const file of [csv, workbook]) {
+    const run = batch(file);
+    assert.equal(run.status, 0, run.stderr);
+    assert.deepEqual((await listed(file)).statuses, ['ok', 'ok', 'ok', 'ok'], file);
+  }
+  // The workbook's second sheet explains the columns, as the desktop's does.
+  const book = new ExcelJS.Workbook();
+  await book.xlsx.readFile(workbook);
+  assert.deepEqual(book.worksheets.map((sheet) => sheet.name), ["Ro'yxat", 'Izoh']);
+  assert.equal(book.worksheets[0].getCell('A1').font?.bold, true);
+  assert.equal(book.worksheets[1].getCell('A1').value, 'ism');
+  assert.equal(book.worksheets[1].getCell('B4').value.startsWith('yuqori'), true);
+});
+
+test('a list without an "ism" heading is refused once, in the command line\'s words', async () => {
+  const list = path.join(scratch, 'boshqa.csv');
+  writeFileSync(list, "Xodimlar ro'yxati\r\nF.I.Sh.;Fani;Soat\r\nKarimova Dilnoza;fizika;24\r\nAliyev Vali;kimyo;20\r\n");
+  const run = batch(list);
+  assert.equal(run.status, 2);
+  const lines = run.stderr.split('\n').filter(Boolean);
+  assert.equal(lines.length, 1, run.stderr);
+  assert.match(lines[0], /Kerakli ustunlar: ism, maktab, fan, toifa, soat .*Fayldagi sarlavhalar: "F\.I\.Sh\.", "Fani", "Soat"\.$/);
+  const shown = await listed(list);
+  assert.equal(shown.message, lines[0]);
+  assert.deepEqual(shown.statuses, []);
+});
+
+test('a Windows-1251 list with a title line above its headings is read', async () => {
+  const list = path.join(scratch, 'sarlavhali.csv');
+  // "Каримова Дилноза" and "Физика" in Windows-1251, below a title without separators.
+  writeFileSync(list, Buffer.concat([
+    Buffer.from("12-maktab o'qituvchilari\r\nism;maktab;fan;toifa;soat\r\n"),
+    Buffer.from([0xCA, 0xE0, 0xF0, 0xE8, 0xEC, 0xEE, 0xE2, 0xE0, 0x20, 0xC4, 0xE8, 0xEB, 0xED, 0xEE, 0xE7, 0xE0]),
+    Buffer.from(';12;'), Buffer.from([0xD4, 0xE8, 0xE7, 0xE8, 0xEA, 0xE0]), Buffer.from(';yuqori;24\r\n'),
+  ]));
+  const run = batch(list);
+  assert.equal(run.status, 0, run.stderr);
+  const shown = await listed(list);
+  assert.deepEqual(shown.statuses, ['ok']);
+  assert.match(shown.message, /Windows-1251/);
+});
