@@ -65,6 +65,33 @@ QString ProblemLines(const std::vector<batch::RosterProblem>& problems) {
   return lines.join(QLatin1Char('\n'));
 }
 
+// The table of the list's rows: a row a teacher, the reason of a refused row wrapping
+// onto more lines of its row instead of ending in "...".
+QTableWidget* NewRosterTable(QWidget* parent) {
+  auto* rows = new QTableWidget(0, kColumnCount, parent);
+  rows->setObjectName(QStringLiteral("rosterRows"));
+  rows->setHorizontalHeaderLabels({QStringLiteral("Qator"), QStringLiteral("O'qituvchi"), QStringLiteral("Maktab"),
+                                   QStringLiteral("Fan"), QStringLiteral("Haftalik soat"), QStringLiteral("Yillik soat"),
+                                   QStringLiteral("Holati")});
+  rows->horizontalHeaderItem(kWeeklyHours)->setToolTip(QStringLiteral("Ajratilgan dars soati (haftasiga)"));
+  rows->horizontalHeaderItem(kAnnualTotal)->setToolTip(QStringLiteral("Yillik umumiy ish yuklamasi"));
+  rows->verticalHeader()->hide();
+  rows->setSelectionBehavior(QAbstractItemView::SelectRows);
+  rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  rows->setWordWrap(true);
+  rows->setTextElideMode(Qt::ElideNone);
+  rows->horizontalHeader()->setSectionResizeMode(kStatus, QHeaderView::Stretch);
+  rows->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return rows;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& text, const QString& toolTip) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  if (!toolTip.isEmpty()) button->setToolTip(toolTip);
+  return button;
+}
+
 }  // namespace
 
 RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, QWidget* parent)
@@ -76,43 +103,29 @@ RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, 
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("rosterSummary"));
   summary_->setWordWrap(true);
+  rows_ = NewRosterTable(this);
 
-  rows_ = new QTableWidget(0, kColumnCount, this);
-  rows_->setObjectName(QStringLiteral("rosterRows"));
-  rows_->setHorizontalHeaderLabels({QStringLiteral("Qator"), QStringLiteral("O'qituvchi"), QStringLiteral("Maktab"),
-                                    QStringLiteral("Fan"), QStringLiteral("Haftalik soat"), QStringLiteral("Yillik soat"),
-                                    QStringLiteral("Holati")});
-  rows_->horizontalHeaderItem(kWeeklyHours)->setToolTip(QStringLiteral("Ajratilgan dars soati (haftasiga)"));
-  rows_->horizontalHeaderItem(kAnnualTotal)->setToolTip(QStringLiteral("Yillik umumiy ish yuklamasi"));
-  rows_->verticalHeader()->hide();
-  rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // A long reason wraps onto more lines of its row instead of ending in "...".
-  rows_->setWordWrap(true);
-  rows_->setTextElideMode(Qt::ElideNone);
-  rows_->horizontalHeader()->setSectionResizeMode(kStatus, QHeaderView::Stretch);
-  rows_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(rows_);
+  layout->addLayout(MakeButtons());
+  ShowRows({});
+}
 
-  auto* chooseRoster = new QPushButton(QStringLiteral("Boshqa ro'yxat..."), this);
-  chooseRoster->setObjectName(QStringLiteral("chooseRoster"));
-  chooseRoster->setToolTip(QStringLiteral("Boshqa ro'yxat faylini (CSV yoki Excel) ochish"));
-  auto* saveExample = new QPushButton(QStringLiteral("Namuna..."), this);
-  saveExample->setObjectName(QStringLiteral("saveExampleRoster"));
-  saveExample->setToolTip(
+QHBoxLayout* RosterDialog::MakeButtons() {
+  QPushButton* chooseRoster = NewButton(this, "chooseRoster", QStringLiteral("Boshqa ro'yxat..."),
+                                        QStringLiteral("Boshqa ro'yxat faylini (CSV yoki Excel) ochish"));
+  QPushButton* saveExample = NewButton(
+      this, "saveExampleRoster", QStringLiteral("Namuna..."),
       QStringLiteral("Ro'yxat namunasini (Excel ish kitobi yoki CSV) saqlash: uni to'ldirib, shu yerda oching"));
-  saveWorkbook_ = new QPushButton(QStringLiteral("Excel kitobi..."), this);
-  saveWorkbook_->setObjectName(QStringLiteral("saveStaffWorkbook"));
-  saveWorkbook_->setToolTip(
+  saveWorkbook_ = NewButton(
+      this, "saveStaffWorkbook", QStringLiteral("Excel kitobi..."),
       QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta kitobga: har biriga varaq va \"Jami\" varag'i"));
-  savePdf_ = new QPushButton(QStringLiteral("PDF..."), this);
-  savePdf_->setObjectName(QStringLiteral("saveStaffPdf"));
-  savePdf_->setToolTip(QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
-  auto* help = new QPushButton(QStringLiteral("Yordam"), this);
-  help->setObjectName(QStringLiteral("rosterHelp"));
-  help->setToolTip(QStringLiteral("Ro'yxat qanday tuziladi va qaysi ustunlar kerak"));
-  auto* close = new QPushButton(QStringLiteral("Yopish"), this);
-  close->setObjectName(QStringLiteral("closeRoster"));
-
+  savePdf_ = NewButton(this, "saveStaffPdf", QStringLiteral("PDF..."),
+                       QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
+  QPushButton* help = NewButton(this, "rosterHelp", QStringLiteral("Yordam"),
+                                QStringLiteral("Ro'yxat qanday tuziladi va qaysi ustunlar kerak"));
+  QPushButton* close = NewButton(this, "closeRoster", QStringLiteral("Yopish"), QString());
   saveWorkbook_->setDefault(true);
 
   connect(chooseRoster, &QPushButton::clicked, this, &RosterDialog::ChooseRoster);
@@ -131,17 +144,10 @@ RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, 
   buttons->addWidget(chooseRoster);
   buttons->addWidget(saveExample);
   buttons->addStretch();
-  buttons->addWidget(yearLabel);
-  buttons->addWidget(year);
-  buttons->addWidget(saveWorkbook_);
-  buttons->addWidget(savePdf_);
-  buttons->addWidget(help);
-  buttons->addWidget(close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(summary_);
-  layout->addWidget(rows_);
-  layout->addLayout(buttons);
-  ShowRows({});
+  for (QWidget* each : std::initializer_list<QWidget*>{yearLabel, year, saveWorkbook_, savePdf_, help, close}) {
+    buttons->addWidget(each);
+  }
+  return buttons;
 }
 
 bool RosterDialog::OpenRosterFile(const QString& path) {

@@ -14,6 +14,7 @@
 #include "desktop/form_services.h"
 
 class QLabel;
+class QHBoxLayout;
 class QPushButton;
 class QTableWidget;
 
@@ -43,6 +44,8 @@ class RosterDialog : public QDialog {
   int ReadyCount() const { return static_cast<int>(teachers_.size()); }
 
  private:
+  // The row of buttons under the list, with the school year's choice.
+  QHBoxLayout* MakeButtons();
   void ShowRows(const batch::Roster& roster);
   void MarkRefused(const std::vector<batch::RosterProblem>& refused);
   void ReportResult(const batch::StaffExportResult& result, const QString& path);
