@@ -5,30 +5,20 @@
 // once they change.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
-import { launchChromium, webBuild } from './support.mjs';
-import { followDownloads } from './downloads.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-check-'));
-const downloads = path.join(scratch, 'downloads');
 
 let browser;
 let page;
 let files;
 
 before(async () => {
-  mkdirSync(downloads);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  files = await followDownloads(page, downloads);
-  // The workbook goes out as a download, as in a browser without a save picker.
-  await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  ({ browser, page, files } = await openPageWithDownloads(scratch));
   // The browser's print dialog cannot be driven headless: a print asked for is counted.
   await page.evaluate(() => {
     window.print = () => { document.body.dataset.prints = String(Number(document.body.dataset.prints ?? 0) + 1); };

@@ -7,18 +7,16 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 
-import { cli, launchChromium, loadModule, webBuild } from './support.mjs';
-import { followDownloads } from './downloads.mjs';
+import { cli, loadModule } from './support.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-help-'));
-const downloads = path.join(scratch, 'downloads');
 const module = await loadModule();
 
 let browser;
@@ -26,12 +24,7 @@ let page;
 let files;
 
 before(async () => {
-  mkdirSync(downloads);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  files = await followDownloads(page, downloads);
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  ({ browser, page, files } = await openPageWithDownloads(scratch));
 });
 
 after(async () => {
