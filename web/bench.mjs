@@ -3,23 +3,35 @@
 // "Excel kitobi" to the workbook ready, and from Enter in a corrected cell to every total
 // redrawn, and a roster of 1,000 teachers from choosing its file to the staff workbook's
 // bytes ready. A benchmark, not a test: it prints and never fails.
-// The figures are wall-clock times: on a busy machine they grow with its load.
-//   node web/bench.mjs [build-web/soatnoma.html] [RUNS]
+// The figures are wall-clock times: on a busy machine they grow with its load. With --phone
+// it times the page on a cheap phone instead, slowed four times and at full speed
+// (bench_phone.mjs).
+//   node web/bench.mjs [--phone] [build-web/soatnoma.html] [RUNS]
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
+import { benchPhone } from './bench_phone.mjs';
 import { launchChromium } from './tests/support.mjs';
 
-const file = path.resolve(process.argv[2] ?? 'build-web/soatnoma.html');
-const runs = Number(process.argv[3] ?? 5);
+const phone = process.argv.includes('--phone');
+const [given, givenRuns] = process.argv.slice(2).filter((argument) => argument !== '--phone');
+const file = path.resolve(given ?? 'build-web/soatnoma.html');
+const runs = Number(givenRuns ?? (phone ? 3 : 5));
 const bytes = readFileSync(file);
-console.log(`soatnoma.html: ${(bytes.length / 1024).toFixed(0)} KB, ${(gzipSync(bytes).length / 1024).toFixed(0)} KB gzipped`);
+console.log(`soatnoma.html: ${bytes.length} bytes (${(bytes.length / 1024).toFixed(0)} KB), ` +
+  `${(gzipSync(bytes).length / 1024).toFixed(0)} KB gzipped`);
 
 const profile = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-bench-'));
 const browser = await launchChromium(profile);
+if (phone) {
+  await benchPhone(browser, file, runs);
+  await browser.close();
+  rmSync(profile, { recursive: true, force: true });
+  process.exit(0);
+}
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const figures = { interactive: [], report: [], again: [], edit: [], workbook: [], staff: [], staffListed: [], staffWorkbook: [],

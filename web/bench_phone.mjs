@@ -1,0 +1,97 @@
+// The page on a cheap phone, for `node web/bench.mjs --phone`: Chromium emulating a touch
+// screen 360 pixels wide at device scale 2, its processor slowed four times (as a cheap
+// Android phone runs) beside the same steps at full speed, in the same run. For each:
+// opening the file to the form taking input, Enter in the weekly hours to the report drawn
+// at its phone zoom, and Enter in a corrected cell to every total redrawn. Each of the last
+// two is given twice: to the page's own mark (the report laid out) and to the next frame
+// the browser draws after it. A benchmark, not a test: it prints and never fails.
+import os from 'node:os';
+import { pathToFileURL } from 'node:url';
+
+const PHONE = {
+  viewport: { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
+  userAgent: 'Mozilla/5.0 (Linux; Android 10; K) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/120.0.0.0 Mobile Safari/537.36',
+};
+const SLOWDOWNS = [1, 4];
+const CORRECTIONS = [['D8', '7'], ['E8', '2,5'], ['G8', '0'], ['H8', '12'], ['I8', '5']];
+
+// Installed in the page before its own script: the time of every Enter pressed, and, after
+// each change of the marks the page sets when a report is drawn (data-report) or corrected
+// (data-corrected), the time from that Enter to the end of the next frame drawn.
+function watchFrames() {
+  window.benchFrames = { report: [], edit: [] };
+  let enteredAt = 0;
+  window.addEventListener('keydown', (event) => { if (event.key === 'Enter') enteredAt = event.timeStamp; }, true);
+  const seen = (what) => {
+    const since = enteredAt;
+    requestAnimationFrame(() => setTimeout(() => window.benchFrames[what].push(performance.now() - since)));
+  };
+  new MutationObserver((changes) => {
+    for (const change of changes) seen(change.attributeName === 'data-report' ? 'report' : 'edit');
+  }).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-report', 'data-corrected'] });
+}
+
+// One opening of the page at a slowdown: its figures in milliseconds.
+async function phoneRun(browser, file, slowdown) {
+  const page = await browser.newPage();
+  await page.emulate(PHONE);
+  await page.emulateCPUThrottling(slowdown);
+  await page.evaluateOnNewDocument(watchFrames);
+  await page.goto(pathToFileURL(file).href);
+  await page.waitForSelector('body[data-ready="yes"]', { timeout: 60000 });
+  const interactive = await page.evaluate(() => performance.getEntriesByName('soatnoma-interactive')[0].startTime);
+  // A teacher takes seconds to type; by then the page has made its first report unseen.
+  await page.waitForSelector('body[data-warm="yes"]', { timeout: 60000 });
+  await page.tap('#Text3');
+  await page.keyboard.type('Abdurahmonova Oʻgʻiloyxon');
+  await page.tap('#Text2');
+  await page.keyboard.type('24');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => window.benchFrames.report.length > 0);
+  const laidOut = await page.evaluate(() => performance.getEntriesByName('soatnoma-report')[0].duration);
+  const zoom = await page.$eval('#ZoomText', (text) => text.textContent);
+  for (const [index, [ref, hours]] of CORRECTIONS.entries()) {
+    await page.tap(`[data-cell="${ref}"] rect.border`);
+    await page.keyboard.type(hours);
+    await page.keyboard.press('Enter');
+    await page.waitForFunction((count) => window.benchFrames.edit.length >= count, {}, index + 1);
+  }
+  const edits = await page.evaluate(() => performance.getEntriesByName('soatnoma-edit').map((entry) => entry.duration));
+  const frames = await page.evaluate(() => window.benchFrames);
+  await page.close();
+  return { interactive, report: [laidOut], reportFrame: frames.report, edit: edits, editFrame: frames.edit, zoom };
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+export async function benchPhone(browser, file, runs) {
+  const figures = new Map(SLOWDOWNS.map((slowdown) => [slowdown, {}]));
+  let zoom = '';
+  for (let run = 0; run < runs; ++run) {
+    // The slowdowns take turns, so that both meet the machine as it is.
+    for (const slowdown of SLOWDOWNS) {
+      const measured = await phoneRun(browser, file, slowdown);
+      zoom = measured.zoom;
+      const kept = figures.get(slowdown);
+      for (const [key, value] of Object.entries(measured)) {
+        if (key !== 'zoom') kept[key] = [...(kept[key] ?? []), ...[value].flat()];
+      }
+    }
+  }
+  console.log(`phone: 360 px wide, device scale 2, touch; the report opens at ${zoom}; ` +
+    `medians of ${runs} runs (corrections: ${CORRECTIONS.length} a run)`);
+  console.log(`load average: ${os.loadavg().map((load) => load.toFixed(1)).join(' ')} on ${os.cpus().length} processors`);
+  const rows = [
+    ['open to interactive form', 'interactive', 250],
+    ['Enter to the report laid out (page mark)', 'report', 60],
+    ['Enter to the report drawn (next frame)', 'reportFrame', 60],
+    ['Enter in a corrected cell to totals laid out', 'edit', 16],
+    ['Enter in a corrected cell to totals drawn (next frame)', 'editFrame', 16],
+  ];
+  const slow = figures.get(4);
+  const full = figures.get(1);
+  for (const [label, key, aim] of rows) {
+    console.log(`${label}: ${median(slow[key]).toFixed(1)} ms at 4× slowdown (aim ≤ ${aim} ms), ` +
+      `${median(full[key]).toFixed(1)} ms at full speed (runs at 4×: ${slow[key].map((v) => v.toFixed(0)).join(', ')})`);
+  }
+}
