@@ -365,9 +365,14 @@ namespace soatnoma {
 namespace {
 
 // A workbook the browser edition saved after the teacher typed 2,25 into D8 and emptied E8
-// opens with both corrections, against the hours the browser had computed.
-TEST(XlsxReader, OpensTheBrowserEditionsCorrectedWorkbookWithItsMarks) {
-  const auto outcome = OpenXlsx(std::string(SOATNOMA_FIXTURES) + "/browser/corrected.xlsx");
+// opens with both corrections, against the hours the browser had computed: as the page
+// writes it now, and as its earlier versions wrote it with a workbook library.
+class BrowserWorkbook : public ::testing::TestWithParam<const char*> {};
+
+INSTANTIATE_TEST_SUITE_P(XlsxReader, BrowserWorkbook, ::testing::Values("corrected.xlsx", "corrected_earlier.xlsx"));
+
+TEST_P(BrowserWorkbook, OpensWithItsMarks) {
+  const auto outcome = OpenXlsx(std::string(SOATNOMA_FIXTURES) + "/browser/" + GetParam());
   const auto* refusal = std::get_if<OpenRefusal>(&outcome);
   ASSERT_EQ(refusal, nullptr) << refusal->message;
   OpenedReport opened = std::get<OpenedReport>(outcome);
