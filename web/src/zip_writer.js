@@ -1,19 +1,32 @@
 // A workbook's package (a zip archive) written from its parts, each deflated by the
-// browser's own deflater; and a package rewritten with some of its parts changed or added,
-// which is how the page puts into the workbook library's package what the library cannot
-// write itself.
+// browser's own deflater.
 
 import { checksumOf } from './crc32.js';
-import { listParts, readPart } from './zip_package.js';
 
 const UTF8_NAMES = 0x800;
 const DEFLATED = 8;
 // Every part is dated the first day the format can tell: a workbook written twice is the same.
 const FIRST_DAY = (1 << 5) | 1;
 
+// The bytes written straight into the deflater, without a copy of them first.
 async function deflated(bytes) {
-  const stream = new Blob([bytes]).stream().pipeThrough(new CompressionStream('deflate-raw'));
-  return new Uint8Array(await new Response(stream).arrayBuffer());
+  const deflater = new CompressionStream('deflate-raw');
+  const writer = deflater.writable.getWriter();
+  // A fault is the reading side's to tell.
+  writer.write(bytes).catch(() => {});
+  writer.close().catch(() => {});
+  return new Uint8Array(await new Response(deflater.readable).arrayBuffer());
+}
+
+// Pieces of bytes one after the other in one array.
+function joined(pieces) {
+  const whole = new Uint8Array(pieces.reduce((sum, piece) => sum + piece.length, 0));
+  let at = 0;
+  for (const piece of pieces) {
+    whole.set(piece, at);
+    at += piece.length;
+  }
+  return whole;
 }
 
 // The fields a part's local header and its entry in the listing share, from the version
@@ -43,9 +56,12 @@ export async function packParts(parts) {
   const pieces = [];
   const listing = [];
   let offset = 0;
-  for (const part of parts) {
+  // Every part is given to the deflater at once; the browser packs them one after another
+  // without waiting on the page between them.
+  const packedParts = await Promise.all(parts.map((part) => deflated(part.bytes)));
+  for (const [index, part] of parts.entries()) {
     const name = encoder.encode(part.name);
-    const packed = await deflated(part.bytes);
+    const packed = packedParts[index];
     const fields = sharedFields({ name, bytes: part.bytes, packed, checksum: part.checksum ?? checksumOf([part.bytes]) });
     const local = header(0x04034b50, 30);
     local.set(fields, 4);
@@ -64,22 +80,5 @@ export async function packParts(parts) {
   fields.setUint16(10, parts.length, true);
   fields.setUint32(12, listingLength, true);
   fields.setUint32(16, offset, true);
-  return new Uint8Array(await new Blob([...pieces, ...listing, end]).arrayBuffer());
-}
-
-// The package with the text parts named in edits changed (edits: Map name → change(text)),
-// and the text parts added ([{name, text}]) at its end.
-export async function editedPackage(bytes, edits, added = []) {
-  const parts = [];
-  const decoder = new TextDecoder();
-  const encoder = new TextEncoder();
-  for (const listed of listParts(bytes)) {
-    const content = await readPart(bytes, listed);
-    const change = edits.get(listed.name);
-    parts.push(change
-      ? { name: listed.name, bytes: encoder.encode(change(decoder.decode(content))) }
-      : { name: listed.name, bytes: content, checksum: listed.checksum });
-  }
-  for (const { name, text } of added) parts.push({ name, bytes: encoder.encode(text) });
-  return packParts(parts);
+  return joined([...pieces, ...listing, end]);
 }
