@@ -159,29 +159,33 @@ void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstR
   json.Key("boxes").BeginArray();
   for (const SheetBox& box : boxes) {
     if (box.row < firstRow || box.row > lastRow) continue;
-    json.BeginObject();
     // A box of no cell (a page's number) is named by its place in the list.
-    json.Key("ref").String(box.row > 0 ? CellName(box.row, box.column) : "box" + std::to_string(&box - boxes.data()));
-    json.Key("row").Integer(box.row);
-    json.Key("column").Integer(box.column);
-    json.Key("left").Number(box.rect.left);
-    json.Key("top").Number(box.rect.top);
-    json.Key("width").Number(box.rect.width);
-    json.Key("height").Number(box.rect.height);
-    json.Key("fontSize").Number(box.font.size);
-    json.Key("bold").Bool(box.font.bold);
-    json.Key("orientation").Integer(box.orientation);
-    json.Key("bordered").Bool(box.bordered);
-    json.Key("overflows").Bool(box.overflows);
-    json.Key("lines").BeginArray();
-    for (const SheetTextLine& line : box.lines) {
-      json.BeginObject().Key("text").String(line.text).Key("x").Number(line.x).Key("y").Number(line.y);
-      json.Key("advance").Number(line.advance).EndObject();
-    }
-    json.EndArray();
-    json.EndObject();
+    WriteBox(json, box, box.row > 0 ? CellName(box.row, box.column) : "box" + std::to_string(&box - boxes.data()));
   }
   json.EndArray();
+}
+
+void WriteBox(JsonWriter& json, const SheetBox& box, const std::string& ref) {
+  json.BeginObject();
+  json.Key("ref").String(ref);
+  json.Key("row").Integer(box.row);
+  json.Key("column").Integer(box.column);
+  json.Key("left").Number(box.rect.left);
+  json.Key("top").Number(box.rect.top);
+  json.Key("width").Number(box.rect.width);
+  json.Key("height").Number(box.rect.height);
+  json.Key("fontSize").Number(box.font.size);
+  json.Key("bold").Bool(box.font.bold);
+  json.Key("orientation").Integer(box.orientation);
+  json.Key("bordered").Bool(box.bordered);
+  json.Key("overflows").Bool(box.overflows);
+  json.Key("lines").BeginArray();
+  for (const SheetTextLine& line : box.lines) {
+    json.BeginObject().Key("text").String(line.text).Key("x").Number(line.x).Key("y").Number(line.y);
+    json.Key("advance").Number(line.advance).EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
 }
 
 void WriteProperties(JsonWriter& json, const WorkbookNotes& notes) {

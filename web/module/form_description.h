@@ -29,6 +29,8 @@ void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, cons
 // The drawn boxes of the rows first..last, as "boxes" of the form.
 void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow);
 void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstRow, int lastRow);
+// One drawn box, named ref.
+void WriteBox(JsonWriter& json, const SheetBox& box, const std::string& ref);
 // The custom properties a workbook of the report carries: the mark, then one per corrected cell.
 void WriteProperties(JsonWriter& json, const WorkbookNotes& notes);
 

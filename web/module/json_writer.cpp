@@ -109,6 +109,12 @@ JsonWriter& JsonWriter::Number(double value) {
   return *this;
 }
 
+JsonWriter& JsonWriter::Written(std::string_view value) {
+  Separate();
+  text_.append(value);
+  return *this;
+}
+
 JsonWriter& JsonWriter::Integer(long long value) {
   Separate();
   text_ += std::to_string(value);

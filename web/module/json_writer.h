@@ -20,6 +20,8 @@ class JsonWriter {
   JsonWriter& Integer(long long value);
   JsonWriter& Bool(bool value);
   JsonWriter& Null();
+  // A value another writer wrote whole.
+  JsonWriter& Written(std::string_view value);
 
   const std::string& Text() const { return text_; }
   // Room for a text of that many bytes, so a large one is not copied as it grows.

@@ -39,7 +39,7 @@ const char* FillName(MarkFill fill) {
 }  // namespace
 
 ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workbook, val measure)
-    : measure_(std::move(measure)), fileName_(fileName) {
+    : canvas_(std::move(measure)), fileName_(fileName) {
   OpenOutcome outcome = OpenReadWorkbook(fileName, workbook);
   if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
     result_ = RefusalJson(refusal->message, false);
@@ -51,7 +51,7 @@ ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workboo
   result_ = DescribeWhole();
 }
 
-ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std::move(measure)) {
+ReportWorkbench::ReportWorkbench(const val& request, val measure) : canvas_(std::move(measure)) {
   const ReportRequest run = RunOf(request);
   ReportOutcome outcome;
   try {
@@ -71,10 +71,13 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std
   result_ = DescribeWhole();
 }
 
-std::string ReportWorkbench::DescribeWhole() const {
+std::string ReportWorkbench::DescribeWhole() {
   JsonWriter name;
   name.String(fileName_);
-  return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" + Form() + '}';
+  const SheetGeometry layout(*sheet_, metrics_);
+  drawn_.Drawn(layout);
+  return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" +
+         DescribeForm(*sheet_, layout, corrections_->Notes(), FormDetail::Whole) + '}';
 }
 
 std::string ReportWorkbench::Form() const { return Described(FormDetail::Whole); }
@@ -83,8 +86,7 @@ std::string ReportWorkbench::WorkbookForm() const { return Described(FormDetail:
 
 std::string ReportWorkbench::Described(FormDetail detail) const {
   if (!Ready()) return "null";
-  CanvasTextMetrics metrics(measure_);
-  const SheetGeometry layout(*sheet_, metrics);
+  const SheetGeometry layout(*sheet_, metrics_);
   return DescribeForm(*sheet_, layout, corrections_->Notes(), detail);
 }
 
@@ -148,7 +150,7 @@ std::string ReportWorkbench::CellsToCheck(const std::string& leaving, const std:
   return json.EndObject().Text();
 }
 
-std::string ReportWorkbench::State(bool withBoxes) const {
+std::string ReportWorkbench::State(bool withBoxes) {
   JsonWriter json;
   json.BeginObject();
   if (!Ready()) return json.EndObject().Text();
@@ -171,11 +173,7 @@ std::string ReportWorkbench::State(bool withBoxes) const {
   json.Key("editable").BeginArray();
   for (const CellPlace place : corrections_->EditableCells()) json.String(RefName(place.row, place.column));
   json.EndArray();
-  if (withBoxes) {
-    CanvasTextMetrics metrics(measure_);
-    const SheetGeometry layout(*sheet_, metrics);
-    WriteBoxes(json, layout, kFirstWorkRow, kLastWorkRow);
-  }
+  if (withBoxes) drawn_.WriteChanged(json, SheetGeometry(*sheet_, metrics_), *corrections_);
   json.EndObject();
   return json.Text();
 }

@@ -11,7 +11,10 @@
 
 #include "form/report_corrections.h"
 #include "form/report_sheet.h"
+#include "canvas_text_metrics.h"
+#include "drawn_table.h"
 #include "form_description.h"
+#include "remembered_text_metrics.h"
 
 namespace soatnoma::web {
 
@@ -44,9 +47,9 @@ class ReportWorkbench {
   std::string HoursWritten(double hours) const;
 
   // The table's rows now: {yearText, correctionsText, emptyTextsText, flagged, corrected,
-  // marks, editable},
-  // and with their drawn boxes when asked (the text laid out again).
-  std::string State(bool withBoxes) const;
+  // marks, editable}, and when asked the boxes of the rows that look different from when
+  // the page last drew them (the text laid out again), which the page then draws.
+  std::string State(bool withBoxes);
   // Before the report is printed or saved (leaving: "printing", "pdf" or "saving"):
   // {asks, question, state, goOn, checkFirst}; asks is false when there is nothing to check
   // or the teacher went on despite these very cells (wentOn: the state they went on with).
@@ -58,10 +61,15 @@ class ReportWorkbench {
   std::string WorkbookForm() const;
 
  private:
-  std::string DescribeWhole() const;
+  // The form as the page first draws it.
+  std::string DescribeWhole();
   std::string Described(FormDetail detail) const;
 
-  emscripten::val measure_;
+  // The page's measure, each text asked of it once for as long as the report is shown: a
+  // change lays the text out again, and most of it is as it was.
+  CanvasTextMetrics canvas_;
+  mutable RememberedTextMetrics metrics_{canvas_};
+  DrawnTable drawn_;
   std::string fileName_;
   std::string result_;
   std::string emptyTexts_;  // of a run: the texts the teacher left empty, for the status line

@@ -65,9 +65,9 @@ export class ReportEditing {
     const state = JSON.parse(this.bench.state(redraw));
     const marks = new Map(state.marks.map((mark) => [mark.ref, mark]));
     const svg = this.svg();
-    // Only the cells whose drawing changed are drawn again.
+    // Only the cells whose drawing changed are drawn again: the module hands over those.
     const boxes = state.boxes ?? [];
-    const drawn = redraw ? new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))])) : this.drawn;
+    const drawn = redraw ? new Map([...this.drawn, ...boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))])]) : this.drawn;
     for (const [ref, markup] of drawn) {
       if (this.drawn?.get(ref) === markup) continue;
       const old = svg.querySelector(`g[data-cell="${ref}"]`);

@@ -154,6 +154,38 @@ test('the run describes the rounded form with the year given and the file name',
   }
 });
 
+// The table's rows after a change: the page is handed the boxes whose text or mark changed,
+// each once, and nothing while nothing changes.
+test('a change hands the page only the boxes of the table that look different', () => {
+  const bench = new module.ReportWorkbench({ category: 'upper', weekly: '24', rate: '20', leader: true, year: 2026 }, plainMeasure);
+  try {
+    const textsOf = (form) => new Map(form.boxes.filter((box) => box.row >= 5 && box.row <= 20)
+      .map((box) => [box.ref, box.lines.map((line) => line.text).join('\n')]));
+    const changedRefs = (state) => state.boxes.map((box) => box.ref).sort();
+    const drawn = textsOf(JSON.parse(bench.result()).form);
+    assert.deepEqual(changedRefs(JSON.parse(bench.state(true))), []);
+    for (const [row, column, hours] of [[8, 4, 7], [8, 4, null], [12, 11, 3.5]]) {
+      assert.equal(bench.setEntry(row, column, hours), true);
+      const state = JSON.parse(bench.state(true));
+      const now = textsOf(JSON.parse(bench.form()));
+      const marked = new Set(state.marks.map((mark) => mark.ref));
+      // Drawn since: what this change made look different, against the page's drawing.
+      const expected = [...now].filter(([ref, text]) => text !== drawn.get(ref) || marked.has(ref) !== drawn.has(`marked ${ref}`))
+        .map(([ref]) => ref).sort();
+      assert.ok(expected.length > 0 && expected.includes(`${String.fromCharCode(64 + column)}${row}`));
+      assert.deepEqual(changedRefs(state), expected, `${row}/${column}`);
+      for (const [ref, text] of now) drawn.set(ref, text);
+      for (const ref of now.keys()) {
+        if (marked.has(ref)) drawn.set(`marked ${ref}`, true);
+        else drawn.delete(`marked ${ref}`);
+      }
+      assert.deepEqual(changedRefs(JSON.parse(bench.state(true))), []);
+    }
+  } finally {
+    bench.delete();
+  }
+});
+
 test('a refused run says why and whether the weekly hours go', () => {
   const result = JSON.parse(module.buildForm({ category: 'upper', weekly: '5', rate: '20', year: 2026 }, plainMeasure));
   assert.equal(result.ok, false);
