@@ -1,8 +1,11 @@
 // The report's frozen panes, as a spreadsheet keeps them: while the report scrolls inside its
-// box, the table's heading row and its row titles (columns A:B) stay in view. Each is a copy
-// of the drawn page cut to that part, standing over the page in the same room, scaled by the
-// same transform and moved with the scroll; the copies keep the cells' data-cell names, so a
-// tap on a pinned cell is a tap on that cell. Every browser lays them out alike.
+// box, the table's heading row and its row titles (columns A:B) stay in view. Each is the
+// page drawn again with only that part's cells, standing over the page in the same room,
+// scaled by the same transform and moved with the scroll; its cells keep their data-cell
+// names, so a tap on a pinned cell is a tap on that cell. Every browser lays them out alike.
+
+import { afterPageTurn } from './page_turn.js';
+import { drawPage } from './report_view.js';
 
 const PIXELS_PER_POINT = 4 / 3;
 // The first cell of the table's hours: the heading row stands above its row, the row titles
@@ -17,17 +20,12 @@ function onPage(form, ref) {
   return { left: left + box.left * scale, top: top + box.top * scale };
 }
 
-// A copy of the drawn page holding only the cells holds(row, column) names.
-function paneOf(document, page, holds) {
+// A page drawn with only the cells holds(row, column) names: a few dozen of the page's
+// hundreds, so it is made in a moment.
+function paneOf(document, form, holds) {
   const pane = document.createElement('div');
   pane.className = 'frozen-pane';
-  const copy = page.cloneNode(true);
-  copy.querySelector('#CellEditor')?.remove();
-  for (const cell of copy.querySelectorAll('g[data-cell]')) {
-    const [, column, row] = /^([A-Z])(\d+)$/.exec(cell.dataset.cell);
-    if (!holds(Number(row), column.charCodeAt(0) - 64)) cell.remove();
-  }
-  pane.append(copy);
+  pane.append(drawPage(document, { ...form, boxes: form.boxes.filter((box) => box.row > 0 && holds(box.row, box.column)) }));
   return pane;
 }
 
@@ -35,15 +33,19 @@ export class FrozenPanes {
   constructor(view) {
     this.view = view;
     this.panes = [];
-    view.addEventListener('scroll', () => this.follow(), { passive: true });
+    view.addEventListener('scroll', () => {
+      if (this.waiting) this.make();
+      this.follow();
+    }, { passive: true });
   }
 
   // A page just drawn, in its room; its panes are made once the report scrolls in its box.
-  pin(document, room, page, form) {
+  pin(document, room, form) {
     const hours = onPage(form, FIRST_HOURS);
     const heading = onPage(form, HEADING_ROW);
     this.frozen = { left: hours.left - heading.left, top: hours.top - heading.top };
     this.panes = [];
+    this.waiting = false;
     // Each pane: the cells it holds, the part of the page it shows (points) and whether it
     // stays at the left, the top, or both. The corner is last, over the other two.
     const headingBand = { top: heading.top, height: this.frozen.top };
@@ -53,14 +55,41 @@ export class FrozenPanes {
       { holds: (row, column) => row > 4 && column <= 2, top: hours.top, height: form.page.height - hours.top, ...titleBand, x: true, y: false },
       { holds: (row, column) => row === 4 && column <= 2, ...headingBand, ...titleBand, x: true, y: true },
     ];
-    this.drawn = { document, room, page };
+    this.drawn = { document, room, form };
   }
 
-  // The panes, made the first time the report is larger than its box.
+  // The panes, made the first time the report is larger than its box: once the page has
+  // drawn it, or at its first scroll if that comes sooner. Until the report scrolls they
+  // would stand exactly over the cells they copy, so the report is drawn without them first.
+  makeSoon() {
+    if (this.waiting) return;
+    this.waiting = true;
+    const { drawn } = this;
+    afterPageTurn(() => {
+      if (this.drawn === drawn) this.make();
+    });
+  }
+
   make() {
-    const { document, room, page } = this.drawn;
-    this.panes = this.parts.map((part) => ({ ...part, element: paneOf(document, page, part.holds) }));
+    this.waiting = false;
+    if (this.panes.length > 0 || !this.drawn) return;
+    const { document, room, form } = this.drawn;
+    this.panes = this.parts.map((part) => ({ ...part, element: paneOf(document, form, part.holds) }));
     room.append(...this.panes.map((pane) => pane.element));
+    this.size();
+    this.follow();
+  }
+
+  // Each pane as large as its part of the page at the zoom shown.
+  size() {
+    const zoom = this.zoom ?? 1;
+    const scale = zoom * PIXELS_PER_POINT;
+    for (const pane of this.panes) {
+      const { element, left, top, width, height } = pane;
+      element.style.width = `${width * scale}px`;
+      element.style.height = `${height * scale}px`;
+      element.firstElementChild.style.transform = `translate(${-left * scale}px, ${-top * scale}px) scale(${zoom})`;
+    }
   }
 
   // The panes at the zoom shown.
@@ -69,14 +98,9 @@ export class FrozenPanes {
     if (!this.drawn) return;
     const { room } = this.drawn;
     const scrolls = room.offsetWidth > this.view.clientWidth + 1 || room.offsetHeight > this.view.clientHeight + 1;
-    if (this.panes.length === 0 && scrolls) this.make();
+    if (this.panes.length === 0 && scrolls) this.makeSoon();
+    this.size();
     const scale = zoom * PIXELS_PER_POINT;
-    for (const pane of this.panes) {
-      const { element, left, top, width, height } = pane;
-      element.style.width = `${width * scale}px`;
-      element.style.height = `${height * scale}px`;
-      element.firstElementChild.style.transform = `translate(${-left * scale}px, ${-top * scale}px) scale(${zoom})`;
-    }
     // A cell brought into view by the keys is not left under a pane.
     if (this.frozen) {
       this.view.style.scrollPaddingLeft = `${this.frozen.left * scale}px`;
@@ -87,8 +111,8 @@ export class FrozenPanes {
 
   // Each pane where its part is, or, once that part has scrolled out, at the box's edge.
   follow() {
+    if (!this.drawn || this.panes.length === 0) return;
     const scale = (this.zoom ?? 1) * PIXELS_PER_POINT;
-    if (!this.drawn) return;
     // The scroll as it will stand in the room at this zoom, which may be smaller than it was.
     const { room } = this.drawn;
     const scrollLeft = Math.min(this.view.scrollLeft, Math.max(0, room.offsetWidth - this.view.clientWidth));

@@ -47,7 +47,7 @@ export class ReportZoom {
     this.room = room;
     this.size = { width: form.page.width * PIXELS_PER_POINT, height: form.page.height * PIXELS_PER_POINT };
     this.legible = legibleZoom(form);
-    this.panes.pin(document, room, page, form);
+    this.panes.pin(document, room, form);
     this.apply();
     return room;
   }
