@@ -21,6 +21,7 @@ export class ReportKeeping {
     this.entries = entries;
     this.failed = failed;
     this.firstKept = firstKept;
+    this.window = window;
     this.body = window.document.body;
     this.record = null;  // {id, request} or {id, opened}; downloaded: the file name handed over
     this.unsaved = false;  // changed since it was last in a file or handed over
@@ -52,9 +53,11 @@ export class ReportKeeping {
     this.keep();
   }
 
-  // Kept the moment the change is drawn, so the drawing never waits for the storage.
+  // Kept in the page's first idle moment after the change is drawn (within a second
+  // however busy it is), so the drawing never waits for the storage.
   keep() {
-    setTimeout(() => this.keepNow(), 0);
+    if (this.window.requestIdleCallback) this.window.requestIdleCallback(() => this.keepNow(), { timeout: 1000 });
+    else setTimeout(() => this.keepNow(), 0);
   }
 
   // True once kept; a failure is said.
