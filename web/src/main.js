@@ -354,9 +354,11 @@ async function start() {
   // are measured and the code is warm when the real one is asked for.
   const whenIdle = window.requestIdleCallback ?? ((work) => setTimeout(work, 200));
   whenIdle(async () => {
-    // A few times over, as the browser compiles code fully only once it has run a while.
+    // A few times over, as the browser compiles code fully only once it has run a while;
+    // each time in an idle moment of its own, so that a tap meanwhile waits for one at most.
     let warm;
     for (let round = 0; round < 3; ++round) {
+      if (round > 0) await new Promise((idle) => { whenIdle(idle); });
       warm = JSON.parse(module.buildForm({ category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 }, measure));
       const unseen = document.createElement('div');
       unseen.className = 'unseen';
