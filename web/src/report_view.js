@@ -28,26 +28,25 @@ function markMarkup(box, mark) {
   return markup;
 }
 
-// One drawn cell; mark: how the teacher's corrections mark it, if at all.
+// One drawn cell; mark: how the teacher's corrections mark it, if at all. Its font is set on
+// the cell's group, and a text that runs past the box is cut off line by line, so a cell is
+// as few elements as it can be: the browser takes in and lays out hundreds of them.
 export function boxMarkup(box, clipId, mark) {
   const { left, top, width, height } = box;
-  let markup = `<g data-cell="${box.ref}">${markMarkup(box, mark)}`;
+  const font = box.lines.length > 0 ? ` font-size="${box.fontSize}"${box.bold ? ' font-weight="bold"' : ''}` : '';
+  let markup = `<g data-cell="${box.ref}"${font}>${markMarkup(box, mark)}`;
   if (box.bordered) markup += `<rect class="border" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
-  if (box.lines.length > 0) {
-    let clip = '';
-    if (box.overflows) {
-      markup += `<clipPath id="${clipId}"><rect x="${left}" y="${top}" width="${width}" height="${height}"/></clipPath>`;
-      clip = ` clip-path="url(#${clipId})"`;
-    }
-    markup += `<g font-size="${box.fontSize}"${box.bold ? ' font-weight="bold"' : ''}${clip}>`;
-    for (const line of box.lines) {
-      const x = left + line.x;
-      const y = top + line.y;
-      const turn = box.orientation === 90 ? ` transform="rotate(-90 ${x} ${y})"` : '';
-      const length = line.advance > 0 ? ` textLength="${line.advance}" lengthAdjust="spacing"` : '';
-      markup += `<text x="${x}" y="${y}"${turn}${length}>${escaped(line.text)}</text>`;
-    }
-    markup += '</g>';
+  let clip = '';
+  if (box.lines.length > 0 && box.overflows) {
+    markup += `<clipPath id="${clipId}"><rect x="${left}" y="${top}" width="${width}" height="${height}"/></clipPath>`;
+    clip = ` clip-path="url(#${clipId})"`;
+  }
+  for (const line of box.lines) {
+    const x = left + line.x;
+    const y = top + line.y;
+    const turn = box.orientation === 90 ? ` transform="rotate(-90 ${x} ${y})"` : '';
+    const length = line.advance > 0 ? ` textLength="${line.advance}" lengthAdjust="spacing"` : '';
+    markup += `<text x="${x}" y="${y}"${turn}${length}${clip}>${escaped(line.text)}</text>`;
   }
   return `${markup}</g>`;
 }
