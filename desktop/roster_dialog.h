@@ -50,7 +50,6 @@ class RosterDialog : public QDialog {
   FormServices services_;
   QString rosterPath_;
   std::vector<batch::RosterTeacher> teachers_;
-  int refusedCount_ = 0;
   QLabel* summary_;
   QTableWidget* rows_;
   QPushButton* saveWorkbook_;

@@ -27,6 +27,9 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+// What follows the number an entry of too many hours is refused for.
+std::string TooManyHours() { return ": bir katakka " + HoursText(kLargestHoursEntry) + " dan ortiq soat yozilmaydi."; }
+
 void AddLine(std::string& lines, std::string_view line) {
   if (!lines.empty()) lines += '\n';
   lines += line;
@@ -43,15 +46,15 @@ HoursEntry ReadHoursEntry(std::string_view typed) {
     return {std::nullopt,
             "\"" + std::string(Trimmed(text)) + "\" son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
   }
+  // A number too large for any text form ("1e999") is named as it was typed.
+  if (std::isinf(entry.value)) return {std::nullopt, "\"" + std::string(Trimmed(text)) + "\" juda katta son" + TooManyHours()};
   return TakeHours(entry.value);
 }
 
 HoursEntry TakeHours(double hours) {
   if (std::isnan(hours)) return {std::nullopt, "Katakdagi qiymat son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
-  if (std::abs(hours) > kLargestHoursEntry) {
-    return {std::nullopt, HoursText(hours) + " soat juda ko'p: bir katakka " + HoursText(kLargestHoursEntry) +
-                              " dan ortiq soat yozilmaydi."};
-  }
+  if (std::isinf(hours)) return {std::nullopt, "Katakdagi son juda katta" + TooManyHours()};
+  if (std::abs(hours) > kLargestHoursEntry) return {std::nullopt, HoursText(hours) + " soat juda ko'p" + TooManyHours()};
   return {hours == 0 ? 0.0 : hours, {}};  // never minus zero
 }
 
@@ -93,7 +96,7 @@ CellMarkNote MarkNoteOf(const ReportCorrections& corrections, CellPlace place) {
     const double now = corrections.Hours(place);
     if (mark.fill == MarkFill::None) mark.fill = MarkFill::YearDiffers;
     AddLine(mark.toolTip, "Yillik jami hisoblangandan farq qiladi: " + HoursText(computed) + " o'rniga " + HoursText(now) +
-                              " (" + SignedHoursText(now - computed) + ").");
+                              " (" + SignedHoursText(DifferenceOfShown(now, computed)) + ").");
   }
   mark.redCorner = flags.Any();
   return mark;
@@ -103,8 +106,10 @@ std::string YearTotalText(const ReportCorrections& corrections) {
   const double total = corrections.YearTotal();
   const double computed = corrections.ComputedYearTotal();
   const std::string year = "Yillik jami: " + HoursText(total) + " soat";
-  if (total == computed) return year + " (hisoblangani bilan bir xil)";
-  return year + " (hisoblangan: " + HoursText(computed) + ", farqi: " + SignedHoursText(total - computed) + ")";
+  // The difference of the two totals as they are shown, which is what a teacher checks.
+  const double difference = DifferenceOfShown(total, computed);
+  if (difference == 0) return year + " (hisoblangani bilan bir xil)";
+  return year + " (hisoblangan: " + HoursText(computed) + ", farqi: " + SignedHoursText(difference) + ")";
 }
 
 std::string CorrectionsText(const ReportCorrections& corrections) {

@@ -79,6 +79,10 @@ std::string CShortestRoundTripText(double value) {
 
 std::string CFifteenSignificantDigits(double value) { return Printed("%.*g", 15, value); }
 
+std::string CSignificantDigits(double value, int digits) { return Printed("%.*g", digits, value); }
+
+std::string CScientificDigits(double value, int digitsAfterPoint) { return Printed("%.*e", digitsAfterPoint, value); }
+
 DecimalRead CReadDecimal(std::string_view number) {
   const std::string text(number);
   errno = 0;
@@ -105,6 +109,19 @@ std::string FifteenSignificantDigits(double value) {
   return std::string(buffer.data(), result.ptr);
 }
 
+std::string SignificantDigits(double value, int digits) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+  return std::string(buffer.data(), result.ptr);
+}
+
+std::string ScientificDigits(double value, int digitsAfterPoint) {
+  std::array<char, 64> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, digitsAfterPoint);
+  return std::string(buffer.data(), result.ptr);
+}
+
 DecimalRead ReadDecimal(std::string_view number) {
   double value = 0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
@@ -116,6 +133,10 @@ DecimalRead ReadDecimal(std::string_view number) {
 
 std::string ShortestRoundTripText(double value) { return detail::CShortestRoundTripText(value); }
 std::string FifteenSignificantDigits(double value) { return detail::CFifteenSignificantDigits(value); }
+std::string SignificantDigits(double value, int digits) { return detail::CSignificantDigits(value, digits); }
+std::string ScientificDigits(double value, int digitsAfterPoint) {
+  return detail::CScientificDigits(value, digitsAfterPoint);
+}
 DecimalRead ReadDecimal(std::string_view number) { return detail::CReadDecimal(number); }
 
 #endif

@@ -14,6 +14,10 @@ std::string ShortestRoundTripText(double value);
 
 // "%.15g" of a finite or infinite double, with a lower-case "e".
 std::string FifteenSignificantDigits(double value);
+// "%.*g" of a finite or infinite double with the digits given, lower-case "e".
+std::string SignificantDigits(double value, int digits);
+// "%.*e": the first digit, the point and the digits given after it, "e" and the exponent.
+std::string ScientificDigits(double value, int digitsAfterPoint);
 
 // Reads digits with an optional "." and an optional exponent ("12.5", "3e-400"), correctly
 // rounded. A value too large or too small for a double is reported out of range.
@@ -28,6 +32,8 @@ namespace detail {
 // compared with it.
 std::string CShortestRoundTripText(double value);
 std::string CFifteenSignificantDigits(double value);
+std::string CSignificantDigits(double value, int digits);
+std::string CScientificDigits(double value, int digitsAfterPoint);
 DecimalRead CReadDecimal(std::string_view number);
 }  // namespace detail
 

@@ -38,6 +38,12 @@ double AssignNumberText(double value, std::string& text);
 // significant digits. The same as ReadWorkingValue(NumberToText(value)), without the text.
 double FifteenDigitValue(double value);
 
+// The difference a - b of two numbers to the last digit their text forms show: below it
+// neither number means anything, and the rest of binary arithmetic there is dropped. Two
+// sums of fractions 39.25 apart differ by 39.25, never by 39.2499999999995 or
+// 39.0000000000002, as a teacher subtracting the two shown totals expects.
+double DifferenceOfShown(double a, double b);
+
 // Reads a working value (tSoat, Kasr) back from its text form.
 double ReadWorkingValue(std::string_view text);
 

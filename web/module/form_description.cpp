@@ -5,6 +5,7 @@
 #include "json_writer.h"
 #include "model/relative_formula.h"
 #include "form/cell_display.h"
+#include "form/workbook_finish.h"
 #include "form/workbook_notes.h"
 #include "form/workbook_sizes.h"
 #include "form/workbook_text.h"
@@ -141,7 +142,6 @@ void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
     json.BeginObject();
     if (drawn) json.Key("top").Number(layout.RowTop(row)).Key("height").Number(layout.RowHeight(row));
     json.Key("workbookHeight").Number(WorkbookRowHeight(sheet, layout, row));
-    json.Key("automatic").Bool(!sheet.RowHeight(row).has_value());
     json.EndObject();
   }
   json.EndArray();
@@ -178,14 +178,14 @@ void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int
   json.EndArray();
 }
 
-void WriteProperties(JsonWriter& json, const WorkbookNotes& notes) {
-  json.Key("properties").BeginArray();
-  json.BeginObject().Key("name").String(workbook_mark::kName).Key("text").String(workbook_mark::kValue).EndObject();
-  for (const ComputedHours& cell : notes.computedOfCorrected) {
-    json.BeginObject().Key("name").String(ComputedHoursPropertyName(cell.row, cell.column));
-    json.Key("number").Number(cell.value).EndObject();
-  }
-  json.EndArray();
+void WriteWorkbookFinish(JsonWriter& json, const ReportSheet& sheet, const WorkbookNotes& notes) {
+  const SheetFinish finish = SheetFinishFor(sheet);
+  json.Key("finish").BeginObject();
+  json.Key("headerMargin").Number(finish.headerMarginInches).Key("footerMargin").Number(finish.footerMarginInches);
+  json.Key("automaticRows").BeginArray();
+  for (const int row : finish.automaticRows) json.Integer(row);
+  json.EndArray().EndObject();
+  json.Key("customProperties").String(CustomPropertiesPart(notes));
 }
 
 namespace {
@@ -234,7 +234,7 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
   if (detail == FormDetail::Whole) WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
-  WriteProperties(json, notes);
+  if (detail == FormDetail::ForWorkbook) WriteWorkbookFinish(json, sheet, notes);
   json.EndObject();
   return json.Text();
 }

@@ -11,6 +11,7 @@
 #include "form/workbook_sizes.h"
 #include "form/workbook_text.h"
 #include "request_fields.h"
+#include "staff_book/staff_work_texts.h"
 
 namespace soatnoma::web {
 namespace {
@@ -80,10 +81,10 @@ void WritePage(JsonWriter& json, const batch::SummaryPage& page) {
   json.EndObject();
 }
 
-std::string Refused(int line, std::string_view message) {
+std::string RefusedJson(const batch::RosterProblem& problem) {
   JsonWriter json;
-  json.BeginObject().Key("ok").Bool(false).Key("line").Integer(line);
-  json.Key("reason").String(batch::DescribeProblem({line, std::string(message)})).EndObject();
+  json.BeginObject().Key("ok").Bool(false).Key("line").Integer(problem.line);
+  json.Key("reason").String(batch::DescribeProblem(problem)).EndObject();
   return json.Text();
 }
 
@@ -92,15 +93,18 @@ std::string Refused(int line, std::string_view message) {
 StaffBookSession::StaffBookSession(int calendarYear, val measure)
     : canvas_(std::move(measure)), metrics_(canvas_), book_(calendarYear), calendarYear_(calendarYear) {}
 
-std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::RosterTeacher& teacher) const {
+std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::RosterTeacher& teacher) {
   ReportOutcome outcome;
+  std::string refusal;
   try {
     outcome = BuildReport(batch::ReportRequestFor(teacher, calendarYear_));
+    if (const auto* refused = std::get_if<soatnoma::Refusal>(&outcome)) refusal = refused->message;
   } catch (const std::exception& fault) {
-    return Refused(teacher.line, std::string(kReportFailedMessage) + fault.what());
+    refusal = std::string(kReportFailedMessage) + fault.what();
   }
-  if (const auto* refusal = std::get_if<soatnoma::Refusal>(&outcome)) return Refused(teacher.line, refusal->message);
-  return std::move(std::get<ReportSheet>(outcome));
+  if (refusal.empty()) return std::move(std::get<ReportSheet>(outcome));
+  refused_.push_back({teacher.line, refusal});
+  return RefusedJson(refused_.back());
 }
 
 std::string StaffBookSession::Add(const val& teacher) {
@@ -122,8 +126,17 @@ std::string StaffBookSession::Page(const val& teacher) {
   if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
   const ReportSheet& sheet = std::get<ReportSheet>(report);
   const SheetGeometry layout(sheet, metrics_);
+  ++pages_;
   return R"({"ok":true,"form":)" + DescribeForm(sheet, layout) + '}';
 }
+
+std::string StaffBookSession::FileText(const std::string& fileName) const {
+  return batch::StaffFileText(book_.Teachers(), fileName, batch::StaffFileFate::HandedToBrowser, refused_);
+}
+
+std::string StaffBookSession::NothingMadeText() const { return batch::NothingMadeText(refused_); }
+
+std::string StaffBookSession::PrintText() const { return batch::StaffPrintText(pages_, refused_); }
 
 std::string StaffBookSession::Summary() const {
   const batch::SummarySheet sheet = book_.Summary();

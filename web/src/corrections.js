@@ -5,21 +5,7 @@
 
 import { boxMarkup } from './report_view.js';
 
-const FIRST_ROW = 5;
-const LAST_ROW = 20;
-const FIRST_COLUMN = 3;
-const LAST_COLUMN = 19;
 const ARROWS = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] };
-
-export const refOf = (row, column) => `${String.fromCharCode(64 + column)}${row}`;
-
-export function placeOf(ref) {
-  const found = /^([A-Z])(\d+)$/.exec(ref ?? '');
-  return found ? { row: Number(found[2]), column: found[1].charCodeAt(0) - 64 } : null;
-}
-
-const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_ROW &&
-  place.column >= FIRST_COLUMN && place.column <= LAST_COLUMN;
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
@@ -27,6 +13,9 @@ export class ReportEditing {
   // changed(): told after every change of the report; boxes: the cells as the page drew them.
   constructor(bench, elements, changed, boxes) {
     this.bench = bench;
+    // Every drawn cell's name and place, as the module named them.
+    this.places = new Map(boxes.map((box) => [box.ref, { row: box.row, column: box.column }]));
+    this.refs = new Map(boxes.map((box) => [`${box.row}:${box.column}`, box.ref]));
     this.drawn = new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
     this.elements = elements;
     this.changed = changed;
@@ -40,6 +29,20 @@ export class ReportEditing {
 
   svg() {
     return this.elements.sheet.querySelector('svg.sheet');
+  }
+
+  refOf(row, column) {
+    return this.refs.get(`${row}:${column}`);
+  }
+
+  placeOf(ref) {
+    return this.places.get(ref) ?? null;
+  }
+
+  inTable(place) {
+    const { table } = this;
+    return Boolean(place) && place.row >= table.firstRow && place.row <= table.lastRow &&
+      place.column >= table.firstColumn && place.column <= table.lastColumn;
   }
 
   // Redraws the table's rows with their marks (unless told they are as drawn) and says the
@@ -62,7 +65,9 @@ export class ReportEditing {
       }
     }
     this.drawn = drawn;
-    this.editable = new Set(state.editable);
+    // The cells of hours, and the block a cell is chosen in.
+    this.editable = state.editable;
+    this.table = state.table;
     this.elements.yearTotal.textContent = state.yearText;
     this.elements.counts.textContent = state.correctionsText;
     this.elements.emptyTexts.textContent = state.emptyTextsText;
@@ -79,20 +84,20 @@ export class ReportEditing {
 
   showCurrent() {
     for (const old of this.svg().querySelectorAll('.current')) old.classList.remove('current');
-    if (this.current) this.box(refOf(this.current.row, this.current.column))?.classList.add('current');
+    if (this.current) this.box(this.refOf(this.current.row, this.current.column))?.classList.add('current');
   }
 
   choose(place) {
-    if (!inTable(place)) return;
+    if (!this.inTable(place)) return;
     this.current = place;
     this.showCurrent();
-    this.box(refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
+    this.box(this.refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
   }
 
   // A click on the drawn sheet: the cell under it, or why a title cannot be typed over.
   click(target) {
-    const place = placeOf(target.closest('g[data-cell]')?.dataset.cell);
-    if (!inTable(place)) {
+    const place = this.placeOf(target.closest('g[data-cell]')?.dataset.cell);
+    if (!this.inTable(place)) {
       this.say(this.bench.refusal(0, 0));
       return;
     }
@@ -113,14 +118,16 @@ export class ReportEditing {
     const place = this.typable();
     if (!place) return;
     const { row, column } = place;
-    const cell = this.box(refOf(row, column)).getBoundingClientRect();
+    const cell = this.box(this.refOf(row, column)).getBoundingClientRect();
     const frame = this.elements.sheet.getBoundingClientRect();
     const editor = this.elements.editor;
     editor.style.left = `${cell.left - frame.left + this.elements.sheet.scrollLeft}px`;
     editor.style.top = `${cell.top - frame.top + this.elements.sheet.scrollTop}px`;
     editor.style.width = `${cell.width}px`;
     editor.style.height = `${cell.height}px`;
-    editor.style.fontSize = `${Math.max(10, cell.height * 0.6)}px`;
+    // The sheet's font at the zoom shown: its points are the units of the drawing.
+    const svg = this.svg();
+    editor.style.fontSize = `${this.bench.editorFontPixels(svg.getBoundingClientRect().width / svg.viewBox.baseVal.width)}px`;
     editor.value = text;
     editor.hidden = false;
     this.editing = { row, column };
@@ -145,7 +152,7 @@ export class ReportEditing {
     }
     this.closeEditor();
     this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
-    this.choose({ row: Math.min(LAST_ROW, row + 1), column });
+    this.choose({ row: Math.min(this.table.lastRow, row + 1), column });
     this.elements.sheet.focus();
     this.elements.sheet.getBoundingClientRect();
     performance.measure('soatnoma-edit', { start: startedAt });
@@ -192,7 +199,7 @@ export class ReportEditing {
   }
 
   revertAll() {
-    this.apply([...this.editable].map(placeOf).map(({ row, column }) =>
+    this.apply(this.editable.map(({ row, column }) =>
       ({ row, column, before: this.bench.entry(row, column), after: this.bench.computedHours(row, column) })));
   }
 
@@ -222,10 +229,11 @@ export class ReportEditing {
     if (ctrl || event.altKey) return false;
     const arrow = ARROWS[event.key];
     if (arrow) {
-      const from = this.current ?? { row: FIRST_ROW, column: FIRST_COLUMN };
+      const { table } = this;
+      const from = this.current ?? { row: table.firstRow, column: table.firstColumn };
       this.choose({
-        row: Math.min(LAST_ROW, Math.max(FIRST_ROW, from.row + arrow[0])),
-        column: Math.min(LAST_COLUMN, Math.max(FIRST_COLUMN, from.column + arrow[1])),
+        row: Math.min(table.lastRow, Math.max(table.firstRow, from.row + arrow[0])),
+        column: Math.min(table.lastColumn, Math.max(table.firstColumn, from.column + arrow[1])),
       });
       return true;
     }
@@ -255,7 +263,7 @@ export class ReportEditing {
 
   // Every cell of hours with what it holds now (null: emptied), to be kept.
   entries() {
-    return [...this.editable].map(placeOf).map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }));
+    return this.editable.map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }));
   }
 
   // Entries kept from before, set again without an undo step.

@@ -10,7 +10,7 @@ import { KeptReports } from './kept_reports.js';
 import { ReportKeeping } from './report_keeping.js';
 import { storagePersistence } from './storage_persistence.js';
 import { downloadBytes, saveFile } from './save_file.js';
-import { failureText } from './failure.js';
+import { failureText, faultDetail } from './failure.js';
 import { DAY_BOXES, daysOf, rememberFormEntries } from './form_entries.js';
 import { createRecoveryOffer } from './recovery_offer.js';
 import { createRosterPanel } from './roster.js';
@@ -18,10 +18,10 @@ import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
 import { startModule } from './module_code.js';
 import { brokenText } from './typed_texts.js';
+import { showSharedLabels } from './labels.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
-const TWIPS_PER_PIXEL = 15;
 
 function byId(id) {
   return document.getElementById(id);
@@ -36,39 +36,42 @@ function screenRoom() {
   return document.documentElement.clientWidth - 18;
 }
 
-// The report's zoom as the desktop's report window has it: 100 % is the paper's real size.
-const REPORT_ZOOM = { least: 0.25, most: 4, step: 1.25 };
 // The zoom chosen with the buttons; null while the page follows the screen's width.
 let chosenZoom = null;
 
-// The report's page at the chosen zoom, or at most as wide as the screen, never wider.
-function fitPage(page, room) {
+// The report's page at the chosen zoom, or at most as wide as the screen, never wider; the
+// zoom as the desktop's report window has it, 100 % the paper's real size.
+function fitPage(module, page, room) {
   // The page's width is set in points; 3 points are 4 CSS pixels.
-  const zoom = chosenZoom ?? Math.min(1, room / (parseFloat(page.style.width) * 4 / 3));
+  const zoom = chosenZoom ?? module.heldZoom(Math.min(1, room / (parseFloat(page.style.width) * 4 / 3)));
   page.style.zoom = String(zoom);
-  byId('ZoomText').textContent = `${Math.round(zoom * 100)}%`;
+  byId('ZoomText').textContent = module.zoomText(zoom);
 }
 
 // The form as large as it is comfortable, and the report's page fitted.
-function fitToScreen(widthTwips) {
+function fitToScreen(module, form) {
   const room = screenRoom();
-  const zoom = Math.min(LARGEST_ZOOM, room / (widthTwips / TWIPS_PER_PIXEL));
+  const zoom = Math.min(LARGEST_ZOOM, room / (form.width / form.twipsPerPixel));
   document.documentElement.style.setProperty('--zoom', String(zoom));
   const page = document.querySelector('#sheet .page');
-  if (page) fitPage(page, room);
+  if (page) fitPage(module, page, room);
 }
 
 async function start() {
-  // The fonts are asked for first: the module's code compiles on threads of its own.
-  const fonts = Promise.all([document.fonts.load('10px "DejaVu Sans"'), document.fonts.load('bold 10px "DejaVu Sans"')]);
+  // The fonts the page carries (the report's, named by the module) are loaded first: the
+  // module's code compiles on threads of its own meanwhile.
+  const fonts = Promise.all([...document.fonts].map((face) => face.load()));
   const [module] = await Promise.all([startModule(SoatnomaModule, byId('ModuleCode').textContent), fonts]);
+  const family = module.reportFontFamily();
   const measure = createCanvasMeasure(document);
+  showSharedLabels(document, module);
   const form = JSON.parse(module.formControls());
   const root = byId('Form1');
+  document.documentElement.style.setProperty('--twips-per-pixel', form.twipsPerPixel);
   root.style.setProperty('--form-width', form.width);
   root.style.setProperty('--form-height', form.height);
-  fitToScreen(form.width);
-  window.addEventListener('resize', () => fitToScreen(form.width));
+  fitToScreen(module, form);
+  window.addEventListener('resize', () => fitToScreen(module, form));
   buildForm(document, root, form.controls);
   const message = byId('message');
   // The line under the form: a refusal or a fault in red, a notice (notice: true) plainly.
@@ -85,6 +88,7 @@ async function start() {
   editor.hidden = true;
   editor.autocomplete = 'off';
   editor.inputMode = 'decimal';
+  editor.style.fontFamily = `"${family}"`;
 
   // A day that holds text that is not a number is marked with the reason.
   const markDays = () => {
@@ -167,7 +171,7 @@ async function start() {
     shown = result;
     // The page is fitted before it is shown, so the browser lays it out once.
     const page = drawPage(document, result.form);
-    fitPage(page, screenRoom());
+    fitPage(module, page, screenRoom());
     const sheet = byId('sheet');
     sheet.replaceChildren(page, editor);
     editing?.dispose();
@@ -189,7 +193,7 @@ async function start() {
     try {
       run(category, startedAt, restored);
     } catch (fault) {
-      failed("Hisobotni tuzib bo'lmadi:", fault);
+      failed(module.reportFailedWords(), fault);
     }
   };
   byId('Command1').addEventListener('click', (event) => runShown('upper', event.timeStamp));
@@ -247,7 +251,7 @@ async function start() {
       const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
       if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
     } catch (fault) {
-      failed(`"${file.name}" ochilmadi:`, fault);
+      say(module.notOpenedText(file.name, faultDetail(fault)));
     }
   });
   byId('Undo').addEventListener('click', () => editing?.undo());
@@ -264,7 +268,7 @@ async function start() {
       const answer = await saveFile(shown.fileName, async () => {
         const { writeWorkbook } = await loadFileWork();
         snapshot = keeping.snapshot();
-        return writeWorkbook(JSON.parse(editing.bench.workbookForm()));
+        return writeWorkbook(module, JSON.parse(editing.bench.workbookForm()));
       });
       const words = await keeping.saved(answer, snapshot);
       if (words !== null) say(words, true);
@@ -281,14 +285,14 @@ async function start() {
   const zoomReport = (zoom) => {
     const page = document.querySelector('#sheet .page');
     if (!page) return;
-    chosenZoom = zoom === null ? null : Math.min(REPORT_ZOOM.most, Math.max(REPORT_ZOOM.least, zoom));
-    fitPage(page, screenRoom());
+    chosenZoom = zoom === null ? null : module.heldZoom(zoom);
+    fitPage(module, page, screenRoom());
     // A typing box open over a cell follows the cell.
     if (editing?.editing) editing.edit(editor.value);
   };
   const shownZoom = () => parseFloat(document.querySelector('#sheet .page')?.style.zoom ?? '1');
-  byId('ZoomIn').addEventListener('click', () => zoomReport(shownZoom() * REPORT_ZOOM.step));
-  byId('ZoomOut').addEventListener('click', () => zoomReport(shownZoom() / REPORT_ZOOM.step));
+  byId('ZoomIn').addEventListener('click', () => zoomReport(module.steppedZoom(shownZoom(), 1)));
+  byId('ZoomOut').addEventListener('click', () => zoomReport(module.steppedZoom(shownZoom(), -1)));
   byId('ZoomFit').addEventListener('click', () => zoomReport(null));
 
   const staff = createStaffActions({ module, measure, saveBytes: downloadBytes });
@@ -345,7 +349,7 @@ async function start() {
     // waiting long.
     await new Promise((idle) => { whenIdle(idle); });
     const { writeWorkbook } = await loadFileWork();
-    await writeWorkbook(warm.form);
+    await writeWorkbook(module, warm.form);
     document.body.dataset.warm = 'yes';
   });
 }

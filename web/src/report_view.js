@@ -10,10 +10,8 @@ function escaped(text) {
   return text.replace(/[&<>"]/g, (c) => ESCAPES[c]);
 }
 
-// A corrected cell's light fill and a checked cell's red corner, on the screen only, and
-// the tool tip that says why.
-const CORNER = 4;
-
+// A corrected cell's light fill and a checked cell's red corner (its size the module's), on
+// the screen only, and the tool tip that says why.
 function markMarkup(box, mark) {
   if (!mark) return '';
   const { left, top, width, height } = box;
@@ -21,7 +19,7 @@ function markMarkup(box, mark) {
   if (mark.fill) markup += `<rect class="mark ${mark.fill}" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
   if (mark.redCorner) {
     const right = left + width;
-    markup += `<path class="mark corner" d="M${right - CORNER} ${top}H${right}V${top + CORNER}Z"/>`;
+    markup += `<path class="mark corner" d="M${right - mark.corner} ${top}H${right}V${top + mark.corner}Z"/>`;
   }
   return markup;
 }

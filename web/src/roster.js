@@ -4,40 +4,22 @@
 
 import { loadFileWork } from './load_file_work.js';
 
-function cell(text, className) {
-  const td = document.createElement('td');
-  td.textContent = text;
-  if (className) td.className = className;
-  return td;
-}
-
-// A row of the table: a ready teacher with the weekly hours and the yearly total, or a
-// refused row with its reason. Each cell carries its column's heading, which a phone shows
-// beside it when the rows are stacked as cards.
-function rowOf(row, headings) {
+// A row of the table with its texts as the module lists them: a ready teacher with the
+// weekly hours and the yearly total, or a refused row with its reason. Each cell carries its
+// column's heading, which a phone shows beside it when the rows are stacked as cards.
+function rowOf(row, columns) {
   const tr = document.createElement('tr');
-  const refused = 'reason' in row;
   tr.dataset.line = String(row.line);
-  tr.dataset.status = refused ? 'refused' : 'ok';
-  tr.append(
-    cell(String(row.line), 'number'),
-    cell(row.name),
-    cell(row.school),
-    cell(row.subject),
-    cell(refused ? '' : row.weeklyHours, 'number'),
-    cell(refused ? '' : String(row.annualTotal), 'number'),
-    cell(refused ? row.reason : 'Tayyor', refused ? 'reason' : 'ready'),
-  );
-  [...tr.cells].forEach((td, index) => { td.dataset.heading = headings[index]; });
+  tr.dataset.status = row.ready ? 'ok' : 'refused';
+  row.cells.forEach((text, index) => {
+    const td = document.createElement('td');
+    td.textContent = text;
+    td.dataset.heading = columns[index].heading;
+    if (columns[index].number) td.className = 'number';
+    tr.append(td);
+  });
+  tr.lastElementChild.className = row.ready ? 'ready' : 'reason';
   return tr;
-}
-
-function summaryOf(rows, notice) {
-  const ready = rows.filter((row) => !('reason' in row)).length;
-  const summary = rows.length === 0
-    ? "Ro'yxatda o'qituvchi yo'q."
-    : `Tayyor: ${ready} ta o'qituvchi. Rad etilgan: ${rows.length - ready} ta qator.`;
-  return notice ? `${notice}. ${summary}` : summary;
 }
 
 // onTeachers(teachers, fileName): the ready teachers of the list read last, and its file's name.
@@ -46,7 +28,7 @@ export function createRosterPanel({ module, onTeachers }) {
   const input = document.getElementById('Roster');
   const message = document.getElementById('StaffMessage');
   const body = document.querySelector('#RosterRows tbody');
-  const headings = [...document.querySelectorAll('#RosterRows thead th')].map((th) => th.textContent);
+  const columns = JSON.parse(module.rosterColumns());
 
   // As on the desktop, the staff list is asked for at once.
   document.getElementById('RosterOpen').addEventListener('click', () => {
@@ -58,11 +40,11 @@ export function createRosterPanel({ module, onTeachers }) {
   const list = (rows, text, name) => {
     // One fragment: thousands of rows are laid out once, not row by row.
     const fragment = document.createDocumentFragment();
-    for (const row of rows) fragment.append(rowOf(row, headings));
+    for (const row of rows) fragment.append(rowOf(row, columns));
     body.replaceChildren(fragment);
     message.textContent = text;
     message.classList.remove('refused');
-    onTeachers(rows.filter((row) => !('reason' in row)), name);
+    onTeachers(rows.filter((row) => row.ready), name);
   };
   const refuse = (text, name) => {
     body.replaceChildren();
@@ -96,7 +78,7 @@ export function createRosterPanel({ module, onTeachers }) {
       if (read.message) {
         refuse(read.message, file.name);
       } else {
-        list(read.rows, summaryOf(read.rows, read.notice), file.name);
+        list(read.rows, read.summary, file.name);
       }
     } catch (fault) {
       if (reading !== readings) return;

@@ -53,7 +53,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
     const { staff } = job;
     const shown = (done) => {
       progress.value = done;
-      say(`Hisobotlar tayyorlanmoqda: ${done} / ${staff.length}`);
+      say(module.staffProgressText(done, staff.length));
     };
     progress.max = Math.max(1, staff.length);
     shown(0);
@@ -98,10 +98,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
     }
   };
 
-  const refusedLines = (refused) =>
-    (refused.length === 0 ? '' : `\nTayyorlanmagan hisobotlar:\n${refused.map((r) => r.reason).join('\n')}`);
-
-  const saveWorkbook = (startedAt) => run("To'xtatildi, fayl yozilmadi.", async (job) => {
+  const saveWorkbook = (startedAt) => run(module.staffStoppedText(), async (job) => {
     const tooMany = module.staffWorkbookRefusal(job.staff.length);
     if (tooMany) {
       say(tooMany, true);
@@ -110,18 +107,16 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
     const { StaffWorkbookWriter } = await loadFileWork();
     const book = new module.StaffBook(today().getFullYear(), measure);
     try {
-      const writer = new StaffWorkbookWriter(module.StaffBook.summaryName());
-      const refused = [];
+      const writer = new StaffWorkbookWriter(module, module.StaffBook.summaryName());
       await eachTeacher(job, (teacher) => {
         const made = JSON.parse(book.add(teacher));
         if (made.ok) writer.addReport(made.sheetName, made.form);
-        else refused.push(made);
       });
       // The two halves of the work, for the benchmark: the reports, then the package.
       const reportsMade = performance.now();
       performance.measure('soatnoma-staff-reports', { start: startedAt, end: reportsMade });
       if (book.teachers() === 0) {
-        say(`Hech bir hisobot tayyorlanmadi, fayl yozilmadi.${refusedLines(refused)}`, true);
+        say(book.nothingMadeText(), true);
         return;
       }
       const bytes = await writer.finish(JSON.parse(book.summary()));
@@ -130,8 +125,7 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
       const fileName = module.staffWorkbookName(job.rosterName);
       saveBytes(bytes, fileName);
       // Handed to the browser: whether a file appeared the page cannot know.
-      say(`${book.teachers()} ta o'qituvchining hisoboti yuklab olishga berildi: ${fileName}` +
-        refusedLines(refused));
+      say(book.fileText(fileName));
       performance.measure('soatnoma-staff-workbook', { start: startedAt });
       document.body.dataset.staffWork = 'downloaded';
     } finally {
@@ -140,20 +134,18 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
   });
 
   // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each.
-  const print = () => run("To'xtatildi, hech narsa chop etilmadi.", async (job) => {
+  const print = () => run(module.staffPrintStoppedText(), async (job) => {
     const book = new module.StaffBook(today().getFullYear(), measure);
     const drawn = document.createDocumentFragment();
-    const refused = [];
     try {
       await eachTeacher(job, (teacher) => {
         const made = JSON.parse(book.page(teacher));
         if (made.ok) drawn.append(drawPage(document, made.form));
-        else refused.push(made);
       });
+      say(book.printText(), book.anyRefused());
     } finally {
       book.delete();
     }
-    say(`${drawn.childElementCount} ta o'qituvchining sahifasi chop etiladi.${refusedLines(refused)}`, refused.length > 0);
     pages.replaceChildren(drawn);
     document.body.classList.add('printing-staff');
     document.body.dataset.staffPages = String(pages.childElementCount);
