@@ -151,7 +151,7 @@ void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
 
 }  // namespace
 
-void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow) {
+void WriteBoxes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout, int firstRow, int lastRow) {
   json.Key("boxes").BeginArray();
   for (const SheetBox& box : layout.Boxes()) {
     if (box.row < firstRow || box.row > lastRow) continue;
@@ -159,6 +159,7 @@ void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int
     json.Key("ref").String(CellName(box.row, box.column));
     json.Key("row").Integer(box.row);
     json.Key("column").Integer(box.column);
+    json.Key("value").String(DisplayedText(sheet, box.row, box.column));
     json.Key("left").Number(box.rect.left);
     json.Key("top").Number(box.rect.top);
     json.Key("width").Number(box.rect.width);
@@ -231,7 +232,7 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
   WriteCells(json, sheet, formats, detail);
   formats.Write(json, sheet.Font());
   WriteSizes(json, sheet, layout, detail);
-  if (detail == FormDetail::Whole) WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
+  if (detail == FormDetail::Whole) WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
   if (detail == FormDetail::ForWorkbook) WriteWorkbookFinish(json, sheet, notes);

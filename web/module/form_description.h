@@ -27,8 +27,9 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
 
 // The cell formats as "formats" of the form; a size left to the standard font is the font's.
 void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, const StandardFont& font);
-// The drawn boxes of the rows first..last, as "boxes" of the form.
-void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow);
+// The drawn boxes of the rows first..last, as "boxes" of the form, each with the text its
+// cell shows as "value".
+void WriteBoxes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout, int firstRow, int lastRow);
 // What the workbook's package needs afterwards, as "finish" of the form (the sheet's margins
 // and rows of automatic height), and its custom properties' part as "customProperties":
 // the program's mark and the computed hours of every corrected cell.

@@ -155,7 +155,7 @@ std::string ReportWorkbench::State(bool withBoxes) const {
   if (withBoxes) layout.emplace(*sheet_, metrics);
   WriteMarks(json, layout ? &*layout : nullptr);
   WriteTable(json);
-  if (layout) WriteBoxes(json, *layout, kFirstWorkRow, kLastWorkRow);
+  if (layout) WriteBoxes(json, *sheet_, *layout, kFirstWorkRow, kLastWorkRow);
   json.EndObject();
   return json.Text();
 }

@@ -1,5 +1,5 @@
 // Draws the report form the C++ described: each cell or merged block as an SVG group
-// carrying data-cell with its A1 name, its ruled border where it has one, and its lines of
+// carrying data-cell with its A1 name and data-value with the text it shows, its ruled border where it has one, and its lines of
 // text at the baselines the layout placed them on (turned text a quarter turn upwards).
 // Text that runs past its box is cut off there. Units are points. The drawing is written
 // as one piece of markup, which the browser takes in far faster than element by element.
@@ -24,10 +24,11 @@ function markMarkup(box, mark) {
   return markup;
 }
 
-// One drawn cell; mark: how the teacher's corrections mark it, if at all.
+// One drawn cell, its A1 name in data-cell and the text it shows in data-value (its lines
+// hold the same, its tool tip more); mark: how the teacher's corrections mark it, if at all.
 export function boxMarkup(box, clipId, mark) {
   const { left, top, width, height } = box;
-  let markup = `<g data-cell="${box.ref}">${markMarkup(box, mark)}`;
+  let markup = `<g data-cell="${box.ref}" data-value="${escaped(box.value)}">${markMarkup(box, mark)}`;
   if (box.bordered) markup += `<rect class="border" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
   if (box.lines.length > 0) {
     let clip = '';

@@ -60,11 +60,14 @@ export function createRosterPanel({ module, onTeachers }) {
   // The same file chosen again (mended meanwhile) is read again.
   input.addEventListener('click', () => { input.value = ''; });
   let readings = 0;
-  input.addEventListener('change', async (event) => {
-    const [file] = input.files;
-    if (!file) return;
-    // Only the file chosen last is listed, however long an earlier one takes.
-    const reading = ++readings;
+  // The files still being read, also those a later choice has overtaken: data-reading.
+  let pending = 0;
+  const countReading = (change) => {
+    pending += change;
+    if (pending > 0) panel.dataset.reading = String(pending); else delete panel.dataset.reading;
+  };
+  // Only the file chosen last is listed, however long an earlier one takes.
+  const read = async (file, reading) => {
     fileName.textContent = file.name;
     delete panel.dataset.read;
     message.textContent = "Ro'yxat o'qilmoqda...";
@@ -73,19 +76,26 @@ export function createRosterPanel({ module, onTeachers }) {
     await new Promise((shown) => { requestAnimationFrame(() => setTimeout(shown, 0)); });
     try {
       const { readRosterFile } = await loadFileWork();
-      const read = await readRosterFile(module, file);
-      if (reading !== readings) return;
-      if (read.message) {
-        refuse(read.message, file.name);
-      } else {
-        list(read.rows, read.summary, file.name);
-      }
+      const answer = await readRosterFile(module, file);
+      if (reading !== readings) return false;
+      if (answer.message) refuse(answer.message, file.name); else list(answer.rows, answer.summary, file.name);
     } catch (fault) {
-      if (reading !== readings) return;
+      if (reading !== readings) return false;
       refuse(String(fault), file.name);
     }
-    body.getBoundingClientRect();
-    performance.measure('soatnoma-roster', { start: event.timeStamp });
-    panel.dataset.read = file.name;
+    return true;
+  };
+  input.addEventListener('change', async (event) => {
+    const [file] = input.files;
+    if (!file) return;
+    countReading(1);
+    try {
+      if (!await read(file, ++readings)) return;
+      body.getBoundingClientRect();
+      performance.measure('soatnoma-roster', { start: event.timeStamp });
+      panel.dataset.read = file.name;
+    } finally {
+      countReading(-1);
+    }
   });
 }

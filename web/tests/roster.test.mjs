@@ -321,8 +321,8 @@ test('a file chosen while an earlier one is still being read is the one listed',
   await (await page.$('#Roster')).uploadFile(slow);
   await (await page.$('#Roster')).uploadFile(quick);
   await page.waitForSelector('#Staff[data-read="tez.csv"]', { timeout: 20000 });
-  // Time for the workbook to be read to its end too.
-  await new Promise((done) => { setTimeout(done, 3000); });
+  // The workbook read to its end too, overtaken.
+  await page.waitForSelector('#Staff:not([data-reading])', { timeout: 20000 });
   const names = await page.$$eval('#RosterRows tbody tr', (rows) => rows.map((row) => row.cells[1].textContent));
   assert.deepEqual(names, [uzbek[0][0]]);
   assert.equal(await page.$eval('#Staff', (panel) => panel.dataset.read), 'tez.csv');

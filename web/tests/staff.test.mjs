@@ -13,11 +13,11 @@ import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 
-import { cli, convertInLibreOffice, launchChromium, webBuild } from './support.mjs';
+import { cli, convertInLibreOffice, launchChromium, watchDownloads, webBuild } from './support.mjs';
 import { numbersOfSixteenDigits, workbookParts } from './workbook_parts.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-'));
-const downloads = path.join(scratch, 'downloads');
+const downloadFolder = path.join(scratch, 'downloads');
 const year = new Date().getFullYear();
 
 // Names that clash in letter case, a name too long for a sheet, apostrophes of three kinds,
@@ -38,21 +38,42 @@ const teachers = 7;
 
 let browser;
 let page;
+let downloads;
 
 before(async () => {
-  mkdirSync(downloads);
+  mkdirSync(downloadFolder);
   writeFileSync(path.join(scratch, 'xodimlar.csv'), roster);
   browser = await launchChromium(scratch);
   page = await browser.newPage();
-  const session = await page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  downloads = await watchDownloads(page, downloadFolder);
+  // Every file the page hands to the browser is noted the moment it is handed.
+  await page.evaluateOnNewDocument(() => {
+    window.handedDownloads = [];
+    const { click } = HTMLAnchorElement.prototype;
+    HTMLAnchorElement.prototype.click = function handed() {
+      if (this.download) window.handedDownloads.push(this.download);
+      return click.call(this);
+    };
+  });
   await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
   await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
   await page.click('#RosterOpen');
-  await (await page.$('#Roster')).uploadFile(path.join(scratch, 'xodimlar.csv'));
-  await page.waitForSelector('#Staff[data-read="xodimlar.csv"]', { timeout: 20000 });
-  await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
 });
+
+// The staff list of the file chosen in the page, read and listed.
+async function chooseList(name) {
+  await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
+  await (await page.$('#Roster')).uploadFile(path.join(scratch, name));
+  await page.waitForSelector(`#Staff[data-read="${name}"]`, { timeout: 20000 });
+}
+
+// The school's list above, ready for its workbook and its print.
+async function chooseStaff() {
+  await chooseList('xodimlar.csv');
+  await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
+}
+
+const handedDownloads = () => page.evaluate(() => [...window.handedDownloads]);
 
 after(async () => {
   await browser?.close();
@@ -63,12 +84,6 @@ async function readWorkbook(file) {
   const workbook = new ExcelJS.Workbook();
   await workbook.xlsx.readFile(file);
   return workbook;
-}
-
-async function downloaded(name) {
-  const file = path.join(downloads, name);
-  for (let wait = 0; wait < 300 && !existsSync(file); ++wait) await new Promise((done) => setTimeout(done, 100));
-  return file;
 }
 
 // What matters of a cell: its value or formula with its result, and how it looks.
@@ -116,6 +131,9 @@ const stopAt = (part) => page.evaluate((wanted) => {
 }, part);
 
 test('"To\'xtatish" stops the staff workbook and nothing is saved', async () => {
+  await chooseStaff();
+  const before = await handedDownloads();
+  await page.evaluate(() => { delete document.body.dataset.staffWork; });
   // Slices as short as can be, so the stop comes while teachers are still being made.
   await stopAt(1);
   await page.click('#SaveStaffXlsx');
@@ -124,8 +142,8 @@ test('"To\'xtatish" stops the staff workbook and nothing is saved', async () => 
   assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, fayl yozilmadi.");
   assert.equal(await page.$eval('#StopStaff', (button) => button.hidden), true);
   assert.equal(await page.$eval('#SaveStaffXlsx', (button) => button.disabled), false);
-  await new Promise((done) => setTimeout(done, 500));
-  assert.deepEqual(readdirSync(downloads), []);
+  // The work is over once it says it stopped: nothing was handed to the browser.
+  assert.deepEqual(await handedDownloads(), before);
 });
 
 const cliWorkbook = path.join(scratch, 'cli.xlsx');
@@ -135,11 +153,13 @@ let made = null;
 // same list, made once for the tests that compare them, whichever runs first.
 function staffWorkbooks() {
   made ??= (async () => {
+    await chooseStaff();
     await page.evaluate(() => { delete document.body.dataset.staffWork; });
+    const download = downloads.next('xodimlar hisobotlari.xlsx');
     await page.click('#SaveStaffXlsx');
     await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 60000 });
     const message = await page.$eval('#StaffMessage', (p) => p.textContent);
-    const pageWorkbook = await downloaded('xodimlar hisobotlari.xlsx');
+    const pageWorkbook = await download;
     const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliWorkbook, '--year', String(year)],
       { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
     return { pageWorkbook, message, run };
@@ -149,7 +169,7 @@ function staffWorkbooks() {
 
 test('the staff workbook is the one `soatnoma-cli batch` writes, sheet by sheet and cell by cell', { skip: !existsSync(cli) }, async () => {
   const { pageWorkbook, message, run } = await staffWorkbooks();
-  assert.ok(readdirSync(downloads).includes('xodimlar hisobotlari.xlsx'));
+  assert.ok(readdirSync(downloadFolder).includes('xodimlar hisobotlari.xlsx'));
   // As the desktop says it, the file on a line of its own.
   assert.equal(message, "7 ta o'qituvchining hisoboti yuklab olishga berildi:\nxodimlar hisobotlari.xlsx");
   assert.equal(run.status, 1, run.stderr);  // one row refused
@@ -220,9 +240,13 @@ test('LibreOffice recalculates both staff workbooks alike', { skip: !existsSync(
 });
 
 test('"Chop etish (butun ro\'yxat)" prints a sheet of A4 landscape paper per teacher', async () => {
+  await chooseStaff();
   // The browser's print dialog cannot be driven headless: the page is printed to PDF
   // just as the dialog would print it.
-  await page.evaluate(() => { window.print = () => { document.body.dataset.printAsked = 'yes'; }; });
+  await page.evaluate(() => {
+    delete document.body.dataset.printAsked;
+    window.print = () => { document.body.dataset.printAsked = 'yes'; };
+  });
   await page.click('#PrintStaff');
   await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
   assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), `${teachers} ta o'qituvchining sahifasi chop etiladi.`);
@@ -241,7 +265,9 @@ test('"Chop etish (butun ro\'yxat)" prints a sheet of A4 landscape paper per tea
 });
 
 test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
+  await chooseStaff();
   await page.evaluate(() => {
+    window.print = () => { document.body.dataset.printAsked = 'yes'; };
     delete document.body.dataset.printAsked;
     delete document.body.dataset.staffWork;
     document.body.classList.remove('printing-staff');
@@ -260,36 +286,34 @@ test('a list chosen while the workbook is being made stops it; the workbook is s
   for (let i = 0; i < 2000; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
   writeFileSync(path.join(scratch, 'katta.csv'), large.join('\n'));
   writeFileSync(path.join(scratch, 'kichik.csv'), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
-  const choose = async (name) => {
-    await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
-    await (await page.$('#Roster')).uploadFile(path.join(scratch, name));
-    await page.waitForSelector(`#Staff[data-read="${name}"]`, { timeout: 20000 });
-  };
-  await choose('katta.csv');
+  await chooseList('katta.csv');
+  const before = await handedDownloads();
   await page.evaluate(() => { delete document.body.dataset.staffWork; });
   await page.click('#SaveStaffXlsx');
   await page.waitForFunction(() => document.getElementById('StaffProgress').value > 0, { timeout: 20000 });
-  await choose('kichik.csv');
+  await chooseList('kichik.csv');
   await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
+  await page.evaluate(() => { delete document.body.dataset.staffWork; });
+  const download = downloads.next('kichik hisobotlari.xlsx');
   await page.click('#SaveStaffXlsx');
   await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
-  const saved = await readWorkbook(await downloaded('kichik hisobotlari.xlsx'));
+  const saved = await readWorkbook(await download);
   assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
-  assert.deepEqual(readdirSync(downloads).sort(), ['kichik hisobotlari.xlsx', 'xodimlar hisobotlari.xlsx']);
+  // The large list's workbook was never handed over.
+  assert.deepEqual(await handedDownloads(), [...before, 'kichik hisobotlari.xlsx']);
 });
 
 test('a list named with 250 letters is downloaded under a name the browser takes', async () => {
   const listName = `${'a'.repeat(250)}.csv`;
   writeFileSync(path.join(scratch, listName), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
-  await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
-  await (await page.$('#Roster')).uploadFile(path.join(scratch, listName));
-  await page.waitForSelector(`#Staff[data-read="${listName}"]`, { timeout: 20000 });
+  await chooseList(listName);
   await page.evaluate(() => { delete document.body.dataset.staffWork; });
-  await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
   // 244 bytes: with the ".crdownload" it bears while it downloads, still within 255.
   const offered = `${'a'.repeat(227)} hisobotlari.xlsx`;
-  const saved = await readWorkbook(await downloaded(offered));
+  const download = downloads.next(offered);
+  await page.click('#SaveStaffXlsx');
+  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
+  const saved = await readWorkbook(await download);
   assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
-  assert.ok(readdirSync(downloads).includes(offered));
+  assert.ok(readdirSync(downloadFolder).includes(offered));
 });
