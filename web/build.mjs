@@ -6,9 +6,12 @@
 //   node build.mjs MODULE_JS FONT_DIR OUTPUT_HTML
 
 import { build } from 'esbuild';
+import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+
+import { FILE_WORK_EVENT } from './src/load_file_work.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [moduleJs, fontDir, output] = process.argv.slice(2);
@@ -40,7 +43,11 @@ async function bundle(entry, globalName) {
   return bundled.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
 }
 const script = await bundle('src/main.js');
-const fileWork = `(()=>{${await bundle('src/file_work.js', 'fileWork')};return fileWork})()`;
+// The file work hands its exports to the page in an event (load_file_work.js).
+const fileWork = `(()=>{${await bundle('src/file_work.js', 'fileWork')};` +
+  `document.dispatchEvent(new CustomEvent(${JSON.stringify(FILE_WORK_EVENT)},{detail:fileWork}))})()`;
+// The worker that reads files, started from this text as a Blob when a file is read.
+const readingWork = await bundle('src/reading_work.js');
 
 function fontFace(file, weight) {
   const data = readFileSync(path.join(fontDir, file)).toString('base64');
@@ -53,10 +60,17 @@ const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold
 // The module's WebAssembly code beside its JavaScript, as base64 text.
 const moduleCode = readFileSync(moduleJs.replace(/\.js$/, '.wasm')).toString('base64');
 
+// The page's policy runs no script but its own two, named by their hashes: the page's script
+// and the file work, which the page runs when first needed.
+const hashOf = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
+const scriptHashes = `${hashOf(script)} ${hashOf(fileWork)}`;
+
 const page = readFileSync(path.join(here, 'index.html'), 'utf8')
+  .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
   .replace('/*STYLE*/', () => style)
   .replace('/*MODULE_CODE*/', () => moduleCode)
   .replace('/*FILE_WORK*/', () => fileWork)
+  .replace('/*READING_WORK*/', () => readingWork)
   .replace('/*SCRIPT*/', () => script);
 writeFileSync(output, page);
 // Beside the page, the worker that keeps it offline when it is served over http.

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "form/workbook_package.h"
+
 namespace soatnoma {
 
 class XlsxPackage {
@@ -27,6 +29,9 @@ class XlsxPackage {
   // hostile package cannot make its reader run out of memory.
   std::optional<std::string> Read(const std::string& entry, std::size_t maxBytes) const;
   bool Contains(const std::string& entry) const;
+  // The parts' count and unpacked sizes as the archive's listing declares them, judged
+  // before anything is unpacked.
+  PackageSize SizeVerdict() const;
   // Whether every part, also those no reader looks at, reads whole with a matching
   // checksum; parts larger than maxBytes count as damage.
   bool AllPartsIntact(std::size_t maxBytes) const;

@@ -39,7 +39,15 @@ OpenOutcome OpenXlsx(const std::string& path) {
   if (const auto why = UnreadableBecause(path)) return Refuse(path, *why);
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
-  const auto worksheets = package ? WorksheetEntries(*package) : std::nullopt;
+  if (!package) return NotAWorkbook(FileName(path));
+  // Weighed before anything is unpacked: a package made to unpack to gigabytes is refused at once.
+  switch (const PackageSize verdict = package->SizeVerdict()) {
+    case PackageSize::Fits: break;
+    case PackageSize::PartTooLarge: return DamagedPart(FileName(path));
+    case PackageSize::TooManyParts:
+    case PackageSize::TooLargeUnpacked: return Refuse(path, PackageSizeReason(verdict));
+  }
+  const auto worksheets = WorksheetEntries(*package);
   if (!worksheets) return NotAWorkbook(FileName(path));
   // A part damaged on the disk, whichever it is, means the file is not as the program saved it.
   if (!package->AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));

@@ -58,7 +58,13 @@ class RecordCollector {
 std::optional<std::vector<CsvRecord>> ReadWorkbookRecords(const std::string& path, std::string& whyNot) {
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
-  const auto worksheets = package ? WorksheetEntries(*package) : std::nullopt;
+  // Weighed before anything is unpacked, as a report's workbook is.
+  const PackageSize verdict = package ? package->SizeVerdict() : PackageSize::Fits;
+  if (verdict == PackageSize::TooManyParts || verdict == PackageSize::TooLargeUnpacked) {
+    whyNot = PackageSizeReason(verdict);
+    return std::nullopt;
+  }
+  const auto worksheets = package && verdict == PackageSize::Fits ? WorksheetEntries(*package) : std::nullopt;
   if (!worksheets || worksheets->empty()) {
     whyNot = kNotAWorkbookReason;
     return std::nullopt;

@@ -13,12 +13,9 @@
 
 #include "form/report_sheet.h"
 #include "form/workbook_notes.h"
+#include "form/workbook_package.h"
 
 namespace soatnoma {
-
-// Far more than any part of a workbook the program reads (a report, a staff list); a larger
-// part is taken as damage rather than unpacked into memory.
-inline constexpr std::size_t kLargestWorkbookPart = 16 * 1024 * 1024;
 
 struct OpenedReport {
   ReportSheet sheet;

@@ -230,6 +230,12 @@ Roster ReadRosterRecords(std::span<const CsvRecord> records) {
   return roster;
 }
 
+std::size_t RosterRowCount(std::span<const CsvRecord> records) {
+  if (records.empty()) return 0;
+  const auto rows = records.subspan(HeaderIndex(records) + 1);
+  return static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [](const CsvRecord& record) { return !IsBlank(record); }));
+}
+
 std::string DescribeProblem(const RosterProblem& problem) {
   return "qator " + std::to_string(problem.line) + ": " + problem.reason;
 }

@@ -61,6 +61,10 @@ struct Roster {
 // Rows of empty cells are passed over; a row whose text is not UTF-8 is refused.
 Roster ReadRosterRecords(std::span<const CsvRecord> records);
 
+// The rows ReadRosterRecords would read from the records: those after the header that are
+// not blank. Counted without checking any, so that a list too long is told at once.
+std::size_t RosterRowCount(std::span<const CsvRecord> records);
+
 // "qator N: " followed by the reason, as the problem is reported to the school office.
 std::string DescribeProblem(const RosterProblem& problem);
 

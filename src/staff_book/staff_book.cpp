@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "form/report_file_name.h"
+#include "roster_rules/roster_file_form.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -24,6 +25,17 @@ bool SameLetters(std::string_view a, std::string_view b) {
 std::string TooManyTeachersMessage() {
   return "Hisobot saqlanmadi: bir kitobga " + std::to_string(kMaxWorkbookTeachers) +
          " dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.";
+}
+
+std::string TooLongListReason(std::size_t rows) {
+  return "unda " + std::to_string(rows) + " ta qator bor, bir ro'yxatda esa ko'pi bilan " +
+         std::to_string(kMaxWorkbookTeachers) + " ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.";
+}
+
+std::string ListLimitsNotice() {
+  return "Ro'yxat: CSV fayl yoki Excel ish kitobi (.xlsx), " + std::to_string(kMaxRosterBytes / (1024 * 1024)) +
+         " MB gacha, ko'pi bilan " +
+         std::to_string(kMaxWorkbookTeachers) + " ta o'qituvchi.";
 }
 
 ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {

@@ -20,6 +20,11 @@ namespace soatnoma::batch {
 inline constexpr std::size_t kMaxWorkbookTeachers = 5000;
 // Why a larger staff's workbook is refused.
 std::string TooManyTeachersMessage();
+// The browser lists, prints and makes the workbook of at most as many rows as a workbook
+// holds teachers: why a longer list is not read (to follow "Ro'yxat o'qilmadi: "<file>" "),
+// and what is said of the lists it reads before one is chosen.
+std::string TooLongListReason(std::size_t rows);
+std::string ListLimitsNotice();
 
 // The report request of a roster row, its texts exactly as in the roster.
 ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear);

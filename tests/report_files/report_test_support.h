@@ -14,6 +14,8 @@
 #include <string>
 #include <variant>
 
+#include <zip.h>
+
 #include "form_test_support.h"
 #include "report_files/xlsx_package.h"
 
@@ -51,6 +53,23 @@ struct ToolResult {
   int status = -1;
   std::string output;  // stdout and stderr
 };
+
+// Adds count parts of zeros, each unpacking to bytesEach, to a saved package: a file of a
+// few kilobytes more that unpacks to as much as the parts add up to.
+inline void AddPartsOfZeros(const std::string& path, int count, std::size_t bytesEach) {
+  const std::string zeros(bytesEach, '\0');
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), 0, &error);
+  ASSERT_NE(archive, nullptr) << error;
+  for (int part = 0; part < count; ++part) {
+    zip_source_t* source = zip_source_buffer(archive, zeros.data(), zeros.size(), 0);
+    const std::string name = "xl/media/nollar" + std::to_string(part) + ".bin";
+    const zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8);
+    ASSERT_GE(index, 0) << name;
+    ASSERT_EQ(zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1), 0);
+  }
+  ASSERT_EQ(zip_close(archive), 0);
+}
 
 // Runs a shell command line and collects what it prints.
 inline ToolResult RunTool(const std::string& command) {

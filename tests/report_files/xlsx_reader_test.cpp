@@ -280,6 +280,42 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
   }
 }
 
+// A package that would unpack to far more than any report, or holds far more parts, is
+// refused from its listing before anything is unpacked; one part just within the limit is
+// still read.
+TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
+  const ScratchFolder folder;
+  const std::string good = folder.File("yaxshi.xlsx");
+  ASSERT_TRUE(SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
+  struct Padding {
+    const char* file;
+    int parts;
+    std::size_t bytesEach;
+    const char* told;  // empty: opened
+  };
+  const std::vector<Padding> paddings = {
+      {"bir-qism.xlsx", 1, kLargestWorkbookPart, ""},
+      {"katta.xlsx", 5, kLargestWorkbookPart, "ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo'ladi (64 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ochilmadi: ish kitobida qismlar juda ko'p (1000 tadan ortiq)."},
+      {"ortiq-qism.xlsx", 1, kLargestWorkbookPart + 1, "qismlaridan biri shikastlangan"},
+  };
+  for (const Padding& padding : paddings) {
+    SCOPED_TRACE(padding.file);
+    const std::string path = folder.File(padding.file);
+    std::filesystem::copy_file(good, path);
+    testing::AddPartsOfZeros(path, padding.parts, padding.bytesEach);
+    const OpenOutcome outcome = OpenXlsx(path);
+    if (*padding.told == '\0') {
+      EXPECT_NE(Opened(outcome), nullptr);
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome));
+    const std::string& message = std::get<OpenRefusal>(outcome).message;
+    EXPECT_TRUE(message.starts_with("\"" + std::string(padding.file) + "\" ")) << message;
+    EXPECT_NE(message.find(padding.told), std::string::npos) << message;
+  }
+}
+
 // The checksum the package keeps of a part no longer matches it, as after a flipped bit on
 // the disk: the worksheet, or the theme, which no reader of the report looks at.
 TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {

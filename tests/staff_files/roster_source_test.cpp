@@ -173,6 +173,37 @@ TEST(WorkbookRoster, TheFormIsToldByContentAndOtherFilesAreRefused) {
   }
 }
 
+// The staff list's workbook is weighed from its package's listing as a report's is: parts it
+// never reads count too, so a list padded to unpack to gigabytes is refused at once.
+TEST(WorkbookRoster, APackageTooLargeOrOfTooManyPartsIsRefusedBeforeUnpacking) {
+  const ScratchFolder folder;
+  struct Padding {
+    const char* file;
+    int parts;
+    std::size_t bytesEach;
+    const char* reason;  // empty: read
+  };
+  const std::vector<Padding> paddings = {
+      {"bir-qism.xlsx", 1, kLargestWorkbookPart, ""},
+      {"katta.xlsx", 5, kLargestWorkbookPart, "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (64 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ish kitobida qismlar juda ko'p (1000 tadan ortiq)."},
+      {"ortiq-qism.xlsx", 1, kLargestWorkbookPart + 1, "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
+  };
+  for (const Padding& padding : paddings) {
+    SCOPED_TRACE(padding.file);
+    const std::string path = folder.File(padding.file);
+    WriteStaffWorkbook(path, false);
+    soatnoma::testing::AddPartsOfZeros(path, padding.parts, padding.bytesEach);
+    const LoadedRoster loaded = LoadRoster(path);
+    if (*padding.reason == '\0') {
+      EXPECT_EQ(loaded.roster.Teachers().size(), 3u) << loaded.message;
+      continue;
+    }
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.message, "Ro'yxat o'qilmadi: \"" + path + "\" " + padding.reason);
+  }
+}
+
 TEST(WorkbookRoster, CellsFarRightOfTheTableAreLeft) {
   const ScratchFolder folder;
   const std::string path = folder.File("keng.xlsx");

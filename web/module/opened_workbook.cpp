@@ -1,12 +1,14 @@
 #include "opened_workbook.h"
 
 #include <cmath>
+#include <map>
 #include <optional>
 #include <vector>
 
 #include "model/cell_grid.h"
 #include "model/relative_formula.h"
 #include "form/stored_number.h"
+#include "form/workbook_package.h"
 #include "request_fields.h"
 
 namespace soatnoma::web {
@@ -47,7 +49,27 @@ std::size_t WorksheetCount(const val& count) {
   return worksheets && *worksheets > 0 ? static_cast<std::size_t>(*worksheets) : 0;
 }
 
-std::optional<std::string> ReadCell(const val& cell, CellGrid& cells) {
+// A formula as stored: written in the cell, or shared with the cell that wrote it first
+// (formulaKind "shared", sharedIndex its index), as the desktop reads it.
+std::optional<std::string> ReadFormula(const val& cell, int row, int column,
+                                       std::map<std::string, RelativeFormula>& shared, CellGrid& cells) {
+  const std::string kind = Field(cell, "formulaKind");
+  const std::string text = Field(cell, "formula");
+  const std::string index = Field(cell, "sharedIndex");
+  const std::string foreign = ColumnLetters(column) + std::to_string(row) + " katagida hisobotga xos bo'lmagan formula bor.";
+  if (!kind.empty() && kind != "normal" && kind != "shared") return foreign;
+  if (kind == "shared" && text.empty()) {
+    const auto found = shared.find(index);
+    if (found == shared.end()) return foreign;
+    cells.SetFormula(row, column, found->second);
+    return std::nullopt;
+  }
+  if (auto problem = SetStoredFormula(cells, row, column, text)) return problem;
+  if (kind == "shared") shared.insert_or_assign(index, *cells.FormulaAt(row, column));
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadCell(const val& cell, std::map<std::string, RelativeFormula>& shared, CellGrid& cells) {
   const std::optional<long long> row = IsObject(cell) ? WholeNumber(cell["row"]) : std::nullopt;
   const std::optional<long long> column = IsObject(cell) ? WholeNumber(cell["column"]) : std::nullopt;
   if (!row || !column) return std::string("kataklaridan biri o'qilmadi.");
@@ -60,7 +82,7 @@ std::optional<std::string> ReadCell(const val& cell, CellGrid& cells) {
   }
   const std::string name = ColumnLetters(c) + std::to_string(r);
   const std::string kind = Field(cell, "kind");
-  if (kind == "formula") return SetStoredFormula(cells, r, c, Field(cell, "formula"));
+  if (kind == "formula") return ReadFormula(cell, r, c, shared, cells);
   if (kind == "number") {
     const std::optional<double> number = ReadStoredNumber(StoredText(cell, "stored", "value"));
     if (!number) return CellProblem(name, cell_problem::kNotANumber);
@@ -76,9 +98,10 @@ std::optional<std::string> ReadCell(const val& cell, CellGrid& cells) {
 // The cells as the workbook holds them; the reason when one is not what the report holds.
 std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
   if (!list.isArray()) return std::string("kataklari o'qilmadi.");
+  std::map<std::string, RelativeFormula> shared;
   const int count = list["length"].as<int>();
   for (int i = 0; i < count; ++i) {
-    if (auto problem = ReadCell(list[i], cells)) return problem;
+    if (auto problem = ReadCell(list[i], shared, cells)) return problem;
   }
   return std::nullopt;
 }
@@ -87,9 +110,12 @@ std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
 
 OpenOutcome OpenReadWorkbook(const std::string& fileName, const val& workbook) {
   if (!IsObject(workbook)) return NotAWorkbook(fileName);
-  const std::string problem = Field(workbook, "problem");
-  if (problem == "notWorkbook" || problem == "damagedPart") {
-    return problem == "damagedPart" ? DamagedPart(fileName) : NotAWorkbook(fileName);
+  const std::string problem = Field(workbook, "problem");  // of the package, as the page found it
+  if (problem == "notWorkbook") return NotAWorkbook(fileName);
+  if (problem == "damagedPart" || problem == "partTooLarge") return DamagedPart(fileName);
+  if (problem == "tooManyParts" || problem == "tooLargeUnpacked") {
+    const auto verdict = problem == "tooManyParts" ? PackageSize::TooManyParts : PackageSize::TooLargeUnpacked;
+    return RefuseOpening(fileName, PackageSizeReason(verdict));
   }
   const std::vector<CustomProperty> properties = PropertiesOf(workbook["properties"]);
   if (auto stranger = RefusalOfStranger(fileName, properties, WorksheetCount(workbook["worksheets"]))) return *stranger;

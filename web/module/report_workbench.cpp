@@ -1,6 +1,7 @@
 #include "report_workbench.h"
 
 #include <exception>
+#include <map>
 #include <variant>
 
 #include "canvas_text_metrics.h"

@@ -22,7 +22,9 @@ class ReportWorkbench {
   ReportWorkbench(const emscripten::val& request, emscripten::val measure);
   // A workbook opened again, as the page read its package: fileName; workbook {properties:
   // [{name, text | number}], worksheets: count, cells: [{row, column, kind, value, text,
-  // formula}]}. Result() refuses it when this program did not write it or its form changed.
+  // formula, formulaKind, sharedIndex}]}, or {problem} for a package that cannot be read
+  // ("notWorkbook", "damagedPart", or a verdict of packageSizeVerdict). Result() refuses it
+  // when this program did not write it or its form changed.
   ReportWorkbench(const std::string& fileName, const emscripten::val& workbook, emscripten::val measure);
 
   // {ok, fileName, form} as buildForm answers, or {ok: false, message, clearsWeeklyHours}.

@@ -11,6 +11,8 @@
 #include "json_writer.h"
 #include "roster_rules/csv_records.h"
 #include "model/teacher.h"
+#include "form/workbook_package.h"
+#include "staff_book/staff_book.h"
 
 namespace soatnoma::web {
 namespace {
@@ -47,6 +49,13 @@ void WriteTeacher(JsonWriter& json, const batch::RosterTeacher& teacher) {
   json.Key("classLeader").Bool(teacher.classLeader);
 }
 
+std::string RefusedJson(const std::string& message) {
+  JsonWriter json;
+  json.BeginObject().Key("ok").Bool(false).Key("message").String(message);
+  json.EndObject();
+  return json.Text();
+}
+
 // Every row with its texts as the table lists them, a ready teacher with what the staff's
 // reports are made of; and the line that counts them.
 std::string RowsJson(const batch::Roster& roster) {
@@ -62,6 +71,17 @@ std::string RowsJson(const batch::Roster& roster) {
   }
   json.EndArray().Key("summary").String(batch::RosterSummaryText(roster)).EndObject();
   return json.Text();
+}
+
+// The rows of the records, or the refusal of a list longer than the browser lists.
+std::string RosterJson(const std::string& fileName, const std::vector<batch::CsvRecord>& records,
+                       bool readAsWindows1251 = false) {
+  if (const std::size_t rows = batch::RosterRowCount(records); rows > batch::kMaxWorkbookTeachers) {
+    return RefusedJson(batch::UnreadableRosterMessage(fileName, batch::TooLongListReason(rows)));
+  }
+  batch::Roster roster = batch::ReadRosterRecords(records);
+  roster.readAsWindows1251 = readAsWindows1251;
+  return RowsJson(roster);
 }
 
 }  // namespace
@@ -91,11 +111,10 @@ val DecodeRoster(const std::string& fileName, const val& bytes) {
   return answer;
 }
 
-std::string ReadCsvRoster(const val& text, const std::string& separator, bool readAsWindows1251) {
-  batch::Roster roster =
-      batch::ReadRosterRecords(batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0]));
-  roster.readAsWindows1251 = readAsWindows1251;
-  return RowsJson(roster);
+std::string ReadCsvRoster(const std::string& fileName, const val& text, const std::string& separator,
+                          bool readAsWindows1251) {
+  return RosterJson(fileName, batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0]),
+                    readAsWindows1251);
 }
 
 std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {
@@ -115,13 +134,10 @@ std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {
     }
     std::string whyNot;
     if (!records.AddRow(row["row"].as<int>(), std::move(read), whyNot)) {
-      JsonWriter json;
-      json.BeginObject().Key("ok").Bool(false).Key("message").String(batch::UnreadableRosterMessage(fileName, whyNot));
-      json.EndObject();
-      return json.Text();
+      return RefusedJson(batch::UnreadableRosterMessage(fileName, whyNot));
     }
   }
-  return RowsJson(batch::ReadRosterRecords(records.Take()));
+  return RosterJson(fileName, records.Take());
 }
 
 double MaxRosterBytes() { return static_cast<double>(batch::kMaxRosterBytes); }
@@ -129,8 +145,14 @@ double MaxRosterBytes() { return static_cast<double>(batch::kMaxRosterBytes); }
 std::string UnreadableRoster(const std::string& fileName, const std::string& why, const std::string& detail) {
   if (why == "tooLarge") return batch::UnreadableRosterMessage(fileName, batch::kTooLargeReason);
   if (why == "notFound") return batch::UnreadableRosterMessage(fileName, batch::kNotFoundReason);
-  if (why == "notAWorkbook") return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
+  if (why == "notAWorkbook" || why == "partTooLarge") return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
+  if (why == "tooManyParts") return batch::UnreadableRosterMessage(fileName, PackageSizeReason(PackageSize::TooManyParts));
+  if (why == "tooLargeUnpacked") {
+    return batch::UnreadableRosterMessage(fileName, PackageSizeReason(PackageSize::TooLargeUnpacked));
+  }
   return batch::UnreadableRosterMessage(fileName, batch::CouldNotReadReason(detail));
 }
+
+std::string ListLimitsNotice() { return batch::ListLimitsNotice(); }
 
 }  // namespace soatnoma::web

@@ -20,7 +20,10 @@ emscripten::val DecodeRoster(const std::string& fileName, const emscripten::val&
 // summary}, each row {line, ready, cells} with its texts as the table lists them column by
 // column (batch::RosterRowTexts), a ready teacher also with {name, school, subject,
 // category, weeklyHours, rate, classLeader}; summary: the line that counts them.
-std::string ReadCsvRoster(const emscripten::val& text, const std::string& separator, bool readAsWindows1251);
+// A list of more rows than the browser lists is {"ok": false, "message"}, told before any
+// row is checked.
+std::string ReadCsvRoster(const std::string& fileName, const emscripten::val& text, const std::string& separator,
+                          bool readAsWindows1251);
 
 // rows: the first sheet's rows [{row, cells: [{column, text} | {column, number}]}]. The
 // same rows as ReadRosterRows, or {"ok": false, "message"} for a sheet no roster fits in.
@@ -30,8 +33,12 @@ std::string ReadWorkbookRoster(const std::string& fileName, const emscripten::va
 double MaxRosterBytes();
 
 // "Ro'yxat o'qilmadi: ..." for a file the page could not take: why is "tooLarge",
-// "notFound", "notAWorkbook" (a workbook its library cannot open) or anything else with
-// the browser's words in detail.
+// "notFound", "notAWorkbook" (a package that cannot be read, or a part of it larger than
+// any workbook's: "partTooLarge"), "tooManyParts" or "tooLargeUnpacked" (as
+// packageSizeVerdict says), or anything else with the browser's words in detail.
 std::string UnreadableRoster(const std::string& fileName, const std::string& why, const std::string& detail);
+
+// What is said of the lists the page reads before one is chosen.
+std::string ListLimitsNotice();
 
 }  // namespace soatnoma::web

@@ -4,6 +4,7 @@
 #include <emscripten/val.h>
 
 #include <array>
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <variant>
@@ -22,10 +23,12 @@
 #include "roster_reading.h"
 #include "shared_texts.h"
 #include "staff_book_session.h"
-#include "workbook_package.h"
+#include "workbook_finishing.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
 #include "form/form_controls.h"
+#include "form/workbook_package.h"
+#include "form/workbook_text.h"
 
 namespace soatnoma::web {
 namespace {
@@ -121,8 +124,27 @@ std::string FormControls() {
   return json.Text();
 }
 
-// The largest part of a workbook the page unpacks, in bytes.
-double LargestWorkbookPart() { return static_cast<double>(kLargestWorkbookPart); }
+// A workbook's package weighed from its listing, as every edition weighs it: sizes, the
+// unpacked size of each part the listing declares. "" when it may be read, or "partTooLarge",
+// "tooManyParts" or "tooLargeUnpacked".
+std::string PackageSizeVerdict(const val& sizes) {
+  PackageSizeCount count;
+  const auto parts = sizes["length"].as<std::size_t>();
+  for (std::size_t i = 0; i < parts; ++i) {
+    const double size = sizes[i].as<double>();
+    count.Add(size >= 0 && size < 1.8e19 ? static_cast<std::uint64_t>(size) : kLargestWorkbookPart + 1);
+  }
+  switch (count.Verdict()) {
+    case PackageSize::Fits: break;
+    case PackageSize::PartTooLarge: return "partTooLarge";
+    case PackageSize::TooManyParts: return "tooManyParts";
+    case PackageSize::TooLargeUnpacked: return "tooLargeUnpacked";
+  }
+  return "";
+}
+
+// A text as a workbook part stores it, its codes of characters ("_x0041_") read back.
+std::string UnescapedFromWorkbookText(const std::string& stored) { return UnescapedFromWorkbook(stored); }
 
 
 // "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:", as the desktop asks it.
@@ -138,7 +160,6 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("brokenTextMessage", &BrokenTextMessage);
   emscripten::function("buildForm", &BuildForm);
   emscripten::function("formControls", &FormControls);
-  emscripten::function("largestWorkbookPart", &LargestWorkbookPart);
   emscripten::function("keptReport", &KeptReport);
   emscripten::function("keptReportsHeading", &KeptReportsHeading);
   emscripten::function("actionLabels", &ActionLabelsJson);
@@ -156,6 +177,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("finishedWorksheet", &FinishedWorksheet);
   emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);
   emscripten::function("withCustomPropertiesRelation", &WithCustomPropertiesRelation);
+  emscripten::function("packageSizeVerdict", &PackageSizeVerdict);
+  emscripten::function("unescapedFromWorkbook", &UnescapedFromWorkbookText);
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()
@@ -176,6 +199,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);
   emscripten::function("maxRosterBytes", &MaxRosterBytes);
   emscripten::function("unreadableRoster", &UnreadableRoster);
+  emscripten::function("listLimitsNotice", &ListLimitsNotice);
   emscripten::function("staffWorkbookName", &StaffWorkbookName);
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
   emscripten::class_<StaffBookSession>("StaffBook")

@@ -16,7 +16,8 @@ import { createRecoveryOffer } from './recovery_offer.js';
 import { createRosterPanel } from './roster.js';
 import { createStaffActions } from './staff.js';
 import { loadFileWork } from './load_file_work.js';
-import { startModule } from './module_code.js';
+import { compiledCode, startModule } from './module_code.js';
+import { createOpening } from './opening.js';
 import { brokenText } from './typed_texts.js';
 import { showSharedLabels } from './labels.js';
 
@@ -61,13 +62,16 @@ async function start() {
   // The fonts the page carries (the report's, named by the module) are loaded first: the
   // module's code compiles on threads of its own meanwhile.
   const fonts = Promise.all([...document.fonts].map((face) => face.load()));
-  const [module] = await Promise.all([startModule(SoatnomaModule, byId('ModuleCode').textContent), fonts]);
+  const code = compiledCode(byId('ModuleCode').textContent);
+  const [module] = await Promise.all([startModule(SoatnomaModule, code), fonts]);
   const family = module.reportFontFamily();
   const measure = createCanvasMeasure(document);
   showSharedLabels(document, module);
   const form = JSON.parse(module.formControls());
   const root = byId('Form1');
   document.documentElement.style.setProperty('--twips-per-pixel', form.twipsPerPixel);
+  // The form is never sent anywhere: Enter in a box runs the report instead.
+  root.addEventListener('submit', (event) => event.preventDefault());
   root.style.setProperty('--form-width', form.width);
   root.style.setProperty('--form-height', form.height);
   fitToScreen(module, form);
@@ -242,17 +246,15 @@ async function start() {
 
   // "Ochish": a workbook either edition saved, with its corrections still marked.
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
-  byId('OpenFile').addEventListener('change', async (event) => {
-    const [file] = event.target.files;
-    event.target.value = '';
-    if (!file) return;
-    try {
-      const { readOpenedWorkbook } = await loadFileWork();
-      const workbook = await readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module.largestWorkbookPart());
-      if (openReport({ fileName: file.name, workbook }, event.timeStamp)) document.body.dataset.opened = file.name;
-    } catch (fault) {
-      say(module.notOpenedText(file.name, faultDetail(fault)));
-    }
+  createOpening({
+    input: byId('OpenFile'),
+    stopButton: byId('StopOpening'),
+    code,
+    message,
+    notOpened: (fileName, fault) => module.notOpenedText(fileName, faultDetail(fault)),
+    open: (file, workbook, startedAt) => {
+      if (openReport({ fileName: file.name, workbook }, startedAt)) document.body.dataset.opened = file.name;
+    },
   });
   byId('Undo').addEventListener('click', () => editing?.undo());
   byId('Redo').addEventListener('click', () => editing?.redo());
@@ -298,6 +300,7 @@ async function start() {
   const staff = createStaffActions({ module, measure, saveBytes: downloadBytes });
   createRosterPanel({
     module,
+    code,
     onTeachers: (teachers, fileName) => {
       document.body.dataset.staff = String(teachers.length);
       staff.setTeachers(teachers, fileName);

@@ -1,105 +1,92 @@
 // Reads a workbook the teacher opens ("Ochish") into what the module needs to judge and
-// rebuild it: the custom properties, the number of sheets and every cell of the first
-// sheet with its number, text or formula. Numbers are handed on as the workbook stores
-// them, for the module to read by the desktop's rule. Whether it is a report and why not
-// is the module's to say; here a package that cannot be read is only named as such.
+// rebuild it, reading what the desktop reads and nothing more: the workbook and its
+// relationships, the custom properties, the shared texts and the first sheet. Whether it
+// is a report and why not is the module's to say; here a package that cannot be read is
+// only named as such.
 
-import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
-import JSZip from 'jszip';
+import { DamagedPackage } from './zip_package.js';
+import { customProperties, eachStoredCell } from './workbook_xml.js';
+import { openPackage, placeOf, readXmlPart, sharedTextsOf, storedValue, worksheetEntries } from './stored_workbook.js';
 
-import { listParts, partsFit } from './package_parts.js';
-
-const RELATIONSHIPS = 'http://schemas.openxmlformats.org/officeDocument/2006/relationships';
-
-const parsed = (xml) => new DOMParser().parseFromString(xml, 'application/xml');
-
-// {name, text} or {name, type, stored}: a value's type without its prefix ("r8") and its text.
-function propertiesOf(xml) {
-  if (!xml) return [];
-  return [...parsed(xml).getElementsByTagNameNS('*', 'property')].map((property) => {
-    const value = property.firstElementChild;
-    const read = { name: property.getAttribute('name') ?? '' };
-    if (value?.localName === 'lpwstr' || value?.localName === 'bstr') {
-      read.text = value.textContent;
-    } else if (value) {
-      Object.assign(read, { type: value.localName, stored: value.textContent });
-    }
-    return read;
+// The properties: a text of vt:lpwstr, or a value's type without its prefix ("r8") and its
+// text as stored, for the module to read by the desktop's rule.
+function propertiesOf(read) {
+  return (read ?? []).map(({ name, type, value }) => {
+    if (type === 'vt:lpwstr') return { name, text: value };
+    return { name, type: String(type ?? '').replace(/^vt:/, ''), stored: value ?? '' };
   });
 }
 
-// The text each number cell of the first sheet stores ("24", "1E+20", "NaN"), by its name.
-async function storedNumbers(zip, workbookXml) {
-  const sheet = parsed(workbookXml).getElementsByTagNameNS('*', 'sheet')[0];
-  const id = sheet?.getAttributeNS(RELATIONSHIPS, 'id');
-  const links = parsed(await zip.file('xl/_rels/workbook.xml.rels')?.async('string') ?? '<r/>');
-  const target = [...links.getElementsByTagNameNS('*', 'Relationship')].find((link) => link.getAttribute('Id') === id)
-    ?.getAttribute('Target') ?? '';
-  const xml = await zip.file(target.startsWith('/') ? target.slice(1) : `xl/${target}`)?.async('string');
-  const numbers = new Map();
-  for (const cell of xml ? parsed(xml).getElementsByTagNameNS('*', 'c') : []) {
-    const type = cell.getAttribute('t') ?? 'n';
-    const value = [...cell.children].find((child) => child.localName === 'v');
-    const formula = [...cell.children].some((child) => child.localName === 'f');
-    if (type === 'n' && value && !formula) numbers.set(cell.getAttribute('r'), value.textContent);
-  }
-  return numbers;
+// A cell of numbers as the workbook stores it ("24", "1E+20", "NaN"): the module reads it.
+function isStoredNumber(stored) {
+  return (stored.type === '' || stored.type === 'n' || !stored.type) && stored.value !== null && stored.inline === null;
 }
 
-// "C8" as {row: 8, column: 3}; null for a name that is none.
-function placeOf(name) {
-  const found = /^([A-Z]{1,3})([1-9][0-9]*)$/.exec(name ?? '');
-  if (!found) return null;
-  return { row: Number(found[2]), column: [...found[1]].reduce((sum, letter) => sum * 26 + letter.charCodeAt(0) - 64, 0) };
+function hasContent(cell) {
+  return cell.formula !== null || cell.value !== null || cell.inline !== null;
 }
 
-// A cell that is no stored number: its formula or text; anything else is for the module to
-// refuse.
-function cellOf(cell) {
-  const place = { row: cell.row, column: cell.col };
-  const { value } = cell;
-  if (cell.type === ExcelJS.ValueType.Formula) return { ...place, kind: 'formula', formula: cell.formula ?? '' };
-  if (typeof value === 'string') return { ...place, kind: 'text', text: value };
-  if (value?.richText) return { ...place, kind: 'text', text: value.richText.map((run) => run.text).join('') };
-  return { ...place, kind: 'other' };
-}
-
-// {problem} for a package that cannot be read (a part larger than largestPart bytes is
-// damage), or {properties, worksheets, cells}: cells in the sheet's order, a number as
-// {row, column, kind: 'number', stored}.
-export async function readOpenedWorkbook(bytes, largestPart) {
-  const listed = await listParts(bytes);
-  if (!listed) return { problem: 'notWorkbook' };
-  if (!await partsFit(listed, largestPart)) return { problem: 'damagedPart' };
-  let zip;
-  try {
-    zip = await JSZip.loadAsync(bytes, { checkCRC32: true });
-  } catch (fault) {
-    return { problem: /crc32/i.test(String(fault)) ? 'damagedPart' : 'notWorkbook' };
-  }
-  const workbookXml = await zip.file('xl/workbook.xml')?.async('string');
-  if (!workbookXml) return { problem: 'notWorkbook' };
-  const properties = propertiesOf(await zip.file('docProps/custom.xml')?.async('string'));
-  const worksheets = (workbookXml.match(/<(\w+:)?sheet\b/g) ?? []).length;
+// The first sheet's cells that hold something, as the module takes them; null when a cell's
+// name is none.
+function cellsOf(sheetBytes, texts, module) {
   const cells = [];
-  try {
-    const numbers = await storedNumbers(zip, workbookXml);
-    for (const [name, stored] of numbers) {
-      const place = placeOf(name);
-      if (place) cells.push({ ...place, kind: 'number', stored });
+  let named = true;
+  eachStoredCell(sheetBytes, (stored) => {
+    const place = placeOf(stored.ref);
+    if (!place) named = false;
+    if (!place || !hasContent(stored)) return;
+    if (stored.formula) {
+      const { kind, index, text } = stored.formula;
+      cells.push({ ...place, kind: 'formula', formula: text, formulaKind: kind, sharedIndex: index });
+      return;
     }
-    const workbook = new ExcelJS.Workbook();
-    await workbook.xlsx.load(bytes);
-    workbook.worksheets[0]?.eachRow({ includeEmpty: false }, (row) => {
-      row.eachCell({ includeEmpty: false }, (cell) => {
-        const empty = cell.type === ExcelJS.ValueType.Merge || cell.type === ExcelJS.ValueType.Null;
-        if (!empty && !numbers.has(cell.address)) cells.push(cellOf(cell));
-      });
-    });
-    cells.sort((a, b) => a.row - b.row || a.column - b.column);
-  } catch {
-    // A stranger's workbook is refused for that first, by the module.
-    return { properties, worksheets, cells: [], problem: 'unreadableSheet' };
+    if (isStoredNumber(stored)) {
+      cells.push({ ...place, kind: 'number', stored: stored.value });
+      return;
+    }
+    const value = storedValue(stored, texts, module);
+    if (value.kind === 'empty') return;
+    if (value.kind === 'text') cells.push({ ...place, kind: 'text', text: value.text });
+    else cells.push({ ...place, kind: 'other' });
+  });
+  return named ? cells : null;
+}
+
+async function readSheet(opened, entry, module) {
+  try {
+    const texts = await sharedTextsOf(opened, module);
+    return await readXmlPart(opened, entry, (bytes) => cellsOf(bytes, texts, module));
+  } catch (fault) {
+    if (fault instanceof DamagedPackage) throw fault;
+    return null;
   }
-  return { properties, worksheets, cells };
+}
+
+async function readOpened(opened, module) {
+  const worksheets = await worksheetEntries(opened);
+  if (!worksheets) return { problem: 'notWorkbook' };
+  let properties = [];
+  try {
+    properties = propertiesOf(await readXmlPart(opened, 'docProps/custom.xml', customProperties));
+  } catch (fault) {
+    // Properties that are no XML are none, as on the desktop; damage is damage.
+    if (fault instanceof DamagedPackage) throw fault;
+  }
+  const cells = worksheets.length > 0 ? await readSheet(opened, worksheets[0], module) : null;
+  // A stranger's workbook is refused for that first, by the module.
+  if (!cells) return { properties, worksheets: worksheets.length, cells: [], problem: 'unreadableSheet' };
+  return { properties, worksheets: worksheets.length, cells };
+}
+
+// {problem} for a package that cannot be read ("notWorkbook", "damagedPart", or the
+// module's verdict on its size), or {properties, worksheets, cells}.
+export async function readOpenedWorkbook(bytes, module) {
+  const opened = openPackage(bytes, module);
+  if (opened.problem) return { problem: opened.problem };
+  try {
+    return await readOpened(opened, module);
+  } catch (fault) {
+    if (fault instanceof DamagedPackage) return { problem: 'damagedPart' };
+    throw fault;
+  }
 }

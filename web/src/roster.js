@@ -2,7 +2,8 @@
 // line and status, as the desktop's staff list window shows it; the ready teachers go on
 // to the staff workbook and the print.
 
-import { loadFileWork } from './load_file_work.js';
+import { ReadingStopped, readInWorker } from './reading.js';
+import { failureText } from './failure.js';
 
 // A row of the table with its texts as the module lists them: a ready teacher with the
 // weekly hours and the yearly total, or a refused row with its reason. Each cell carries its
@@ -22,13 +23,18 @@ function rowOf(row, columns) {
   return tr;
 }
 
-// onTeachers(teachers, fileName): the ready teachers of the list read last, and its file's name.
-export function createRosterPanel({ module, onTeachers }) {
+// onTeachers(teachers, fileName): the ready teachers of the list read last, and its file's
+// name; code: the module's compiled code, for the worker that reads the list.
+export function createRosterPanel({ module, code, onTeachers }) {
   const panel = document.getElementById('Staff');
   const input = document.getElementById('Roster');
   const message = document.getElementById('StaffMessage');
   const body = document.querySelector('#RosterRows tbody');
   const columns = JSON.parse(module.rosterColumns());
+
+  const stopButton = document.getElementById('StopReading');
+  // What lists are read is told before one is chosen.
+  message.textContent = module.listLimitsNotice();
 
   // As on the desktop, the staff list is asked for at once.
   document.getElementById('RosterOpen').addEventListener('click', () => {
@@ -59,43 +65,45 @@ export function createRosterPanel({ module, onTeachers }) {
 
   // The same file chosen again (mended meanwhile) is read again.
   input.addEventListener('click', () => { input.value = ''; });
-  let readings = 0;
-  // The files still being read, also those a later choice has overtaken: data-reading.
-  let pending = 0;
-  const countReading = (change) => {
-    pending += change;
-    if (pending > 0) panel.dataset.reading = String(pending); else delete panel.dataset.reading;
+  // The reading under way: only the file chosen last is read, and "To'xtatish" ends it.
+  let reading = null;
+  const stopReading = () => {
+    reading?.stop();
+    reading = null;
+    stopButton.hidden = true;
   };
-  // Only the file chosen last is listed, however long an earlier one takes.
-  const read = async (file, reading) => {
+  stopButton.addEventListener('click', stopReading);
+  input.addEventListener('change', async (event) => {
+    const [file] = input.files;
+    if (!file) return;
+    if (reading) reading.superseded = true;
+    stopReading();
+    const mine = readInWorker('roster', file, code);
+    reading = mine;
     fileName.textContent = file.name;
     delete panel.dataset.read;
     message.textContent = "Ro'yxat o'qilmoqda...";
     message.classList.remove('refused');
-    // The words are shown before the list is read.
-    await new Promise((shown) => { requestAnimationFrame(() => setTimeout(shown, 0)); });
+    stopButton.hidden = false;
     try {
-      const { readRosterFile } = await loadFileWork();
-      const answer = await readRosterFile(module, file);
-      if (reading !== readings) return false;
-      if (answer.message) refuse(answer.message, file.name); else list(answer.rows, answer.summary, file.name);
+      const read = await mine.answer;
+      if (read.message) {
+        refuse(read.message, file.name);
+      } else {
+        list(read.rows, read.summary, file.name);
+      }
     } catch (fault) {
-      if (reading !== readings) return false;
-      refuse(String(fault), file.name);
-    }
-    return true;
-  };
-  input.addEventListener('change', async (event) => {
-    const [file] = input.files;
-    if (!file) return;
-    countReading(1);
-    try {
-      if (!await read(file, ++readings)) return;
-      body.getBoundingClientRect();
-      performance.measure('soatnoma-roster', { start: event.timeStamp });
-      panel.dataset.read = file.name;
+      // A file chosen meanwhile is the one read now.
+      if (mine.superseded) return;
+      refuse(fault instanceof ReadingStopped ? "To'xtatildi, ro'yxat o'qilmadi." : failureText("Ro'yxat o'qilmadi:", fault), file.name);
     } finally {
-      countReading(-1);
+      if (reading === mine) {
+        reading = null;
+        stopButton.hidden = true;
+      }
     }
+    body.getBoundingClientRect();
+    performance.measure('soatnoma-roster', { start: event.timeStamp });
+    panel.dataset.read = file.name;
   });
 }

@@ -1,54 +1,61 @@
 // Reads a staff list file for the module: what the file is, its text and separator and
 // its records and every row's checks are the module's (the desktop's rules); here a
-// workbook's first sheet is read cell by cell.
+// workbook's first sheet is read cell by cell, as the desktop reads it, and only the parts
+// it needs are unpacked.
 
-import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
+import { eachStoredCell } from './workbook_xml.js';
+import { openPackage, placeOf, readXmlPart, sharedTextsOf, storedValue, worksheetEntries } from './stored_workbook.js';
 
-import { listParts, partsFit } from './package_parts.js';
+// The columns a roster reads; cells further right are notes far off the table.
+const ROSTER_COLUMNS = 256;
+const SHEET_COLUMNS = 16384;
 
-// A cell's value as the roster takes it: text, or a number the module writes as the form
-// does; null for a cell that holds nothing of its own.
-function valueOf(value, date1904) {
-  if (value === null || value === undefined) return null;
-  if (typeof value === 'number') return { number: value };
-  if (typeof value === 'boolean') return { number: value ? 1 : 0 };
-  if (typeof value === 'string') return { text: value };
-  // A date cell holds its serial number; the library turned it into a date.
-  if (value instanceof Date) return { number: 25569 + value.getTime() / 86400000 - (date1904 ? 1462 : 0) };
-  if (Array.isArray(value.richText)) return { text: value.richText.map((run) => run.text ?? '').join('') };
-  if (typeof value.error === 'string') return { text: value.error };
-  if ('result' in value || 'formula' in value || 'sharedFormula' in value) return valueOf(value.result, date1904);
-  if ('text' in value) return valueOf(value.text, date1904);
-  return null;
+class DamagedSheet extends Error {}
+
+// A row's number as the desktop reads its "r": the number it begins with, else the next.
+function rowNumber(stored, lastRow) {
+  const number = stored === null ? Number.NaN : Number.parseInt(stored, 10);
+  return Number.isNaN(number) ? lastRow + 1 : number;
 }
 
-// The first worksheet's rows [{row, cells: [{column, text} | {column, number}]}], or null
-// when the bytes are not a workbook that can be opened or a part of it would unpack to more
-// than largestPart bytes.
-export async function readWorkbookRows(bytes, largestPart) {
-  const listed = await listParts(bytes);
-  if (!listed || !await partsFit(listed, largestPart)) return null;
-  const workbook = new ExcelJS.Workbook();
-  try {
-    await workbook.xlsx.load(bytes);
-  } catch {
-    return null;
-  }
-  const sheet = workbook.worksheets[0];
-  if (!sheet) return null;
-  const date1904 = Boolean(workbook.properties?.date1904);
+// The sheet's rows [{row, cells: [{column, text} | {column, number}]}]. A row or cell
+// without its address follows the one before it.
+function rowsOf(sheetBytes, texts, module) {
   const rows = [];
-  sheet.eachRow({ includeEmpty: false }, (row) => {
-    const cells = [];
-    row.eachCell({ includeEmpty: false }, (cell) => {
-      // A merged range's other cells show its first cell's value; in the file they are empty.
-      if (cell.type === ExcelJS.ValueType.Merge) return;
-      const read = valueOf(cell.value, date1904);
-      if (read) cells.push({ column: cell.col, ...read });
-    });
-    rows.push({ row: row.number, cells });
+  let column = 0;
+  eachStoredCell(sheetBytes, (cell) => {
+    const place = cell.ref === '' ? null : placeOf(cell.ref);
+    if (cell.ref !== '' && !place) throw new DamagedSheet();
+    column = place ? place.column : column + 1;
+    if (column > SHEET_COLUMNS) throw new DamagedSheet();
+    const value = storedValue(cell, texts, module);
+    if (value.kind === 'damaged') throw new DamagedSheet();
+    if (column > ROSTER_COLUMNS) return;
+    const cells = rows.at(-1).cells;
+    if (value.kind === 'number') cells.push({ column, number: value.number });
+    else cells.push({ column, text: value.text ?? '' });
+  }, (stored) => {
+    rows.push({ row: rowNumber(stored, rows.at(-1)?.row ?? 0), cells: [] });
+    column = 0;
   });
-  return rows;
+  return rows.filter((row) => row.cells.length > 0);
+}
+
+// The first worksheet's rows, or {problem} when the bytes are not a workbook that can be
+// read: "notAWorkbook", or the module's verdict on the package's size.
+export async function readWorkbookRows(bytes, module) {
+  const opened = openPackage(bytes, module);
+  if (opened.problem) return { problem: opened.problem === 'notWorkbook' ? 'notAWorkbook' : opened.problem };
+  try {
+    const worksheets = await worksheetEntries(opened);
+    if (!worksheets || worksheets.length === 0) return { problem: 'notAWorkbook' };
+    const texts = await sharedTextsOf(opened, module);
+    const rows = await readXmlPart(opened, worksheets[0], (sheet) => rowsOf(sheet, texts, module));
+    return rows ? { rows } : { problem: 'notAWorkbook' };
+  } catch {
+    // A part damaged or no XML, or a cell that cannot be read.
+    return { problem: 'notAWorkbook' };
+  }
 }
 
 // The staff list in a file (a File): {rows, summary} with every row as the module reads and
@@ -67,11 +74,11 @@ export async function readRosterFile(module, file) {
   if (!decoded.ok) return { message: decoded.message };
   let answer;
   if (decoded.form === 'workbook') {
-    const rows = await readWorkbookRows(bytes, module.largestWorkbookPart());
-    if (!rows) return { message: module.unreadableRoster(file.name, 'notAWorkbook', '') };
-    answer = JSON.parse(module.readWorkbookRoster(file.name, rows));
+    const read = await readWorkbookRows(bytes, module);
+    if (read.problem) return { message: module.unreadableRoster(file.name, read.problem, '') };
+    answer = JSON.parse(module.readWorkbookRoster(file.name, read.rows));
   } else {
-    answer = JSON.parse(module.readCsvRoster(decoded.text, decoded.separator, decoded.windows1251));
+    answer = JSON.parse(module.readCsvRoster(file.name, decoded.text, decoded.separator, decoded.windows1251));
   }
   if (!answer.ok) return { message: answer.message };
   return { rows: answer.rows, summary: answer.summary };

@@ -4,7 +4,7 @@
 // module; here they are only drawn and serialised. The work goes in slices, so the page
 // stays responsive, the progress bar moves and "To'xtatish" is heard.
 
-import { drawPage } from './report_view.js';
+import { printPageMarkup } from './print_page.js';
 import { loadFileWork } from './load_file_work.js';
 import { afterPageTurn } from './page_turn.js';
 import { failureText } from './failure.js';
@@ -133,20 +133,22 @@ export function createStaffActions({ module, measure, saveBytes, document = glob
     }
   });
 
-  // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each.
+  // Every teacher's page, drawn as the one report prints, one A4 landscape sheet each, with
+  // nothing the screen alone needs (print_page.js); the list holds no more teachers than the
+  // module lets a list have, and the pages are let go once printed.
   const print = () => run(module.staffPrintStoppedText(), async (job) => {
     const book = new module.StaffBook(today().getFullYear(), measure);
-    const drawn = document.createDocumentFragment();
+    const drawn = document.createElement('div');
     try {
       await eachTeacher(job, (teacher) => {
         const made = JSON.parse(book.page(teacher));
-        if (made.ok) drawn.append(drawPage(document, made.form));
+        if (made.ok) drawn.insertAdjacentHTML('beforeend', printPageMarkup(made.form));
       });
       say(book.printText(), book.anyRefused());
     } finally {
       book.delete();
     }
-    pages.replaceChildren(drawn);
+    pages.replaceChildren(...drawn.children);
     document.body.classList.add('printing-staff');
     document.body.dataset.staffPages = String(pages.childElementCount);
     window.print();

@@ -6,7 +6,7 @@
 // into its parts afterwards, as the desktop puts it into its own.
 
 import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
-import JSZip from 'jszip';
+import { editedPackage } from './zip_writer.js';
 
 const POINTS_PER_INCH = 72;
 
@@ -86,27 +86,28 @@ function fillSheet(sheet, form) {
   if (page.firstPageNumber > 0) sheet.pageSetup.firstPageNumber = page.firstPageNumber;
 }
 
-// A part of the package changed by the module, as the desktop changes its own; a part the
-// module cannot take is a fault of the page's library.
-async function changePart(zip, path, change) {
-  const changed = change(await zip.file(path).async('string'));
-  if (changed === null) throw new Error(`${path}: the workbook's part is not as expected`);
-  zip.file(path, changed);
-}
+// A part's change by the module, as the desktop changes its own part; a part the module
+// cannot take is a fault of the page's library.
+const byModule = (name, change) => (text) => {
+  const changed = change(text);
+  if (changed === null) throw new Error(`${name}: the workbook's part is not as expected`);
+  return changed;
+};
 
 // What the library cannot write, put in as the desktop puts it into its own package: the
 // standard font, each sheet's numbers as stored (finishes: the report sheets' margins and
 // rows of automatic height, in the sheets' order; null for a sheet that is none), and the
-// custom properties' part when there is one.
-async function finishPackage(module, zip, finishes, customProperties) {
-  await changePart(zip, 'xl/styles.xml', (styles) => module.finishedStyles(styles));
-  for (const [index, finish] of finishes.entries()) {
-    await changePart(zip, `xl/worksheets/sheet${index + 1}.xml`, (sheet) => module.finishedWorksheet(sheet, finish));
-  }
-  if (customProperties === undefined) return;
-  zip.file('docProps/custom.xml', customProperties);
-  await changePart(zip, '[Content_Types].xml', (types) => module.withCustomPropertiesType(types));
-  await changePart(zip, '_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations));
+// custom properties' part when there is one. The package's bytes.
+function finishPackage(module, buffer, finishes, customProperties) {
+  const edits = new Map([['xl/styles.xml', byModule('xl/styles.xml', (styles) => module.finishedStyles(styles))]]);
+  finishes.forEach((finish, index) => {
+    const name = `xl/worksheets/sheet${index + 1}.xml`;
+    edits.set(name, byModule(name, (sheet) => module.finishedWorksheet(sheet, finish)));
+  });
+  if (customProperties === undefined) return editedPackage(new Uint8Array(buffer), edits);
+  edits.set('[Content_Types].xml', byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)));
+  edits.set('_rels/.rels', byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)));
+  return editedPackage(new Uint8Array(buffer), edits, [{ name: 'docProps/custom.xml', text: customProperties }]);
 }
 
 // The staff workbook: the summary sheet, described cell by cell by the module.
@@ -144,9 +145,7 @@ export async function writeWorkbook(module, form) {
   const workbook = new ExcelJS.Workbook();
   workbook.calcProperties.fullCalcOnLoad = true;
   fillSheet(workbook.addWorksheet(form.sheetName), form);
-  const zip = await JSZip.loadAsync(await workbook.xlsx.writeBuffer());
-  await finishPackage(module, zip, [form.finish], form.customProperties);
-  return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
+  return finishPackage(module, await workbook.xlsx.writeBuffer(), [form.finish], form.customProperties);
 }
 
 // The staff workbook as the command line writes it: the summary first, then a sheet per
@@ -173,9 +172,6 @@ export class StaffWorkbookWriter {
     fillSummary(this.summary, summary, this.font.family);
     // Stored unpacked by the library, packed once when the package is finished.
     const buffer = await this.workbook.xlsx.writeBuffer({ zip: { compression: 'STORE' } });
-    const zip = await JSZip.loadAsync(buffer);
-    await finishPackage(this.module, zip, this.finishes);
-    // The quickest packing: a staff's workbook is large, and a tenth larger is no matter.
-    return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE', compressionOptions: { level: 1 } });
+    return finishPackage(this.module, buffer, this.finishes);
   }
 }

@@ -14,6 +14,7 @@ import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
 import { cli, convertInLibreOffice, launchChromium, watchDownloads, webBuild } from './support.mjs';
+import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const pagePath = path.join(webBuild, 'soatnoma.html');
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-page-'));
@@ -410,7 +411,14 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
   const padded = await JSZip.loadAsync(readFileSync(cliWorkbook));
   padded.file('xl/media/nollar.bin', new Uint8Array(17 * 1024 * 1024));
   writeFileSync(huge, await padded.generateAsync({ type: 'uint8array', compression: 'DEFLATE' }));
+  // 6 MB whose 400 more parts would unpack to 6.4 GB: weighed from the package's listing and
+  // refused before anything is unpacked, as the desktop refuses it.
+  const manyParts = path.join(scratch, 'kop-qismli.xlsx');
+  const zeros = new Uint8Array(16 * 1024 * 1024);
+  writeFileSync(manyParts, zipOf([...await partsOfZip(readFileSync(cliWorkbook)),
+    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/nollar${i}.bin`, bytes: zeros }))]));
   for (const [file, reason] of [
+    [manyParts, '"kop-qismli.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (64 MB dan ortiq).'],
     [stranger, '"boshqa.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.'],
     [notes, '"eslatma.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
     [changed, /^"ozgargan\.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan \(.*S5/],
@@ -440,6 +448,28 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
   // The report shown stays as it was.
   assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
   await page.click('#ResetAll');
+});
+
+// A workbook within every limit that still takes a while: 15 MB of shared texts. Its reading
+// is stopped, and the report shown stays.
+test('"To\'xtatish" stops a workbook being opened, and the report shown stays', { skip: !existsSync(cli) }, async () => {
+  const { cliWorkbook } = await reportWorkbooks();
+  await drawReport();
+  const parts = await partsOfZip(readFileSync(cliWorkbook));
+  const strings = parts.find((part) => part.name === 'xl/sharedStrings.xml');
+  const text = '<si><t>Familiya Ism</t></si>';
+  const more = text.repeat(Math.floor(15 * 1024 * 1024 / text.length));
+  strings.bytes = new TextEncoder().encode(new TextDecoder().decode(strings.bytes).replace('</sst>', `${more}</sst>`));
+  const slow = path.join(scratch, 'sekin.xlsx');
+  writeFileSync(slow, zipOf(parts));
+  const before = await cellText('S5');
+  await page.$eval('#message', (message) => { message.textContent = ''; });
+  await (await page.$('#OpenFile')).uploadFile(slow);
+  await page.waitForSelector('#StopOpening:not([hidden])');
+  await page.click('#StopOpening');
+  assert.equal(await page.$eval('#message', (message) => message.textContent), "To'xtatildi, fayl ochilmadi.");
+  assert.equal(await page.$eval('#StopOpening', (button) => button.hidden), true);
+  assert.equal(await cellText('S5'), before);
 });
 
 test('a reload in the middle of an edit asks first, then offers the report back with its corrections', async () => {

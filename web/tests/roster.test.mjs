@@ -17,6 +17,7 @@ import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
 import { cli, launchChromium, webBuild } from './support.mjs';
+import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-roster-'));
 const HEADER = ['ism', 'maktab', 'fan', 'toifa', 'soat', 'stavka', 'rahbar'];
@@ -217,11 +218,17 @@ test('a row that names nobody is refused with its line, whatever blanks it holds
   assert.match(ours.message, /Tayyor: 1 ta o'qituvchi\. Rad etilgan: 3 ta qator\./);
 });
 
-// A workbook of a few kilobytes one part of which unpacks to more than any workbook's part.
+// A workbook of a few kilobytes one part of which unpacks to more than any workbook's part,
+// and one of 6 MB whose 400 more parts unpack to 6.4 GB.
 async function withHugePart(workbookBytes) {
   const zip = await JSZip.loadAsync(workbookBytes);
   zip.file('xl/media/nollar.bin', new Uint8Array(17 * 1024 * 1024));
   return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
+}
+async function withManyParts(workbookBytes) {
+  const zeros = new Uint8Array(16 * 1024 * 1024);
+  return zipOf([...await partsOfZip(workbookBytes),
+    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/nollar${i}.bin`, bytes: zeros }))]);
 }
 
 test('a file no staff list can be read from is refused in the command line\'s words, and nothing is listed', { skip: !existsSync(cli) }, async () => {
@@ -229,6 +236,9 @@ test('a file no staff list can be read from is refused in the command line\'s wo
     ['eski.xls', Uint8Array.of(0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1, 0, 0, 0, 0)],
     ['buzilgan.xlsx', concat(utf8('PK\x03\x04'), utf8('bu zip emas'))],
     ['juda-katta.csv', new Uint8Array(16 * 1024 * 1024 + 1).fill(0x41)],
+    // Weighed from the package's listing before anything is unpacked, in every edition.
+    ['portlovchi.xlsx', await withHugePart(await workbookRoster(false))],
+    ['kop-qismli.xlsx', await withManyParts(await workbookRoster(false))],
   ];
   await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1](false));
   for (const [name, bytes] of files) {
@@ -237,11 +247,41 @@ test('a file no staff list can be read from is refused in the command line\'s wo
     assert.equal(ours.rows.length, 0, name);
     assert.equal(ours.message, theirs.other[0].replace(name, `page-${name}`), name);
   }
-  // The command line unpacks only the parts it reads; the page's workbook library unpacks
-  // them all, so the page refuses a part that would unpack beyond any workbook's part.
-  const huge = await listed('portlovchi.xlsx', await withHugePart(await workbookRoster(false)));
+});
+
+// A list of 16 MB, about 700,000 rows: far more than a list may have.
+function hugeList() {
+  const row = utf8('AliVali;1;fan;yuqori;24\n');
+  const header = utf8(`${HEADER.join(';')}\n`);
+  const count = Math.floor((16 * 1024 * 1024 - header.length) / row.length);
+  const bytes = new Uint8Array(header.length + count * row.length);
+  bytes.set(header);
+  for (let i = 0; i < count; ++i) bytes.set(row, header.length + i * row.length);
+  return { bytes, count };
+}
+
+test('a list longer than a list may have is refused, naming the most, and its reading can be stopped', async () => {
+  const over = [HEADER, ...Array.from({ length: 5001 }, (_, i) => [`O'qituvchi ${i}`, '1', 'fizika', 'yuqori', '20', '', ''])];
+  const refused = await listed('5001.csv', utf8(csvText(over, ';', '\n')));
+  assert.equal(refused.rows.length, 0);
+  assert.equal(refused.message, 'Ro\'yxat o\'qilmadi: "page-5001.csv" unda 5001 ta qator bor, bir ro\'yxatda esa ko\'pi bilan 5000 ta o\'qituvchi bo\'lishi mumkin; ro\'yxatni bir necha faylga bo\'ling.');
+
+  const { bytes, count } = hugeList();
+  const huge = await listed('16mb.csv', bytes);
   assert.equal(huge.rows.length, 0);
-  assert.match(huge.message, /"page-portlovchi\.xlsx" Excel ish kitobi \(\.xlsx\) emas yoki u buzilgan/);
+  assert.match(huge.message, new RegExp(`unda ${count} ta qator bor`));
+
+  // Read again, and stopped while it is read: the page takes the click.
+  await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1](false));
+  const file = path.join(scratch, 'toxtatilgan.csv');
+  writeFileSync(file, bytes);
+  await (await page.$('#Roster')).uploadFile(file);
+  await page.waitForSelector('#StopReading:not([hidden])');
+  await page.click('#StopReading');
+  await page.waitForSelector('#Staff[data-read="toxtatilgan.csv"]');
+  assert.equal(await page.$eval('#StaffMessage', (message) => message.textContent), "To'xtatildi, ro'yxat o'qilmadi.");
+  assert.equal(await page.$$eval('#RosterRows tbody tr', (rows) => rows.length), 0);
+  assert.equal(await page.$eval('#StopReading', (button) => button.hidden), true);
 });
 
 // The record split of CSV that no spreadsheet program writes. The odd text stands in the
@@ -321,8 +361,9 @@ test('a file chosen while an earlier one is still being read is the one listed',
   await (await page.$('#Roster')).uploadFile(slow);
   await (await page.$('#Roster')).uploadFile(quick);
   await page.waitForSelector('#Staff[data-read="tez.csv"]', { timeout: 20000 });
-  // The workbook read to its end too, overtaken.
-  await page.waitForSelector('#Staff:not([data-reading])', { timeout: 20000 });
+  // The earlier file's reading was ended when the later one was chosen: no reading is left
+  // to list it after all.
+  assert.equal(await page.$eval('#StopReading', (button) => button.hidden), true);
   const names = await page.$$eval('#RosterRows tbody tr', (rows) => rows.map((row) => row.cells[1].textContent));
   assert.deepEqual(names, [uzbek[0][0]]);
   assert.equal(await page.$eval('#Staff', (panel) => panel.dataset.read), 'tez.csv');

@@ -264,6 +264,48 @@ test('"Chop etish (butun ro\'yxat)" prints a sheet of A4 landscape paper per tea
   }
 });
 
+// The pages held for the print draw what the screen draws for the same teacher, the same
+// borders and every line of text in its place, with a third of the elements or fewer.
+test('each printed page draws the report the form draws, in a fraction of its elements', async () => {
+  await page.$eval('#Text3', (box) => { box.value = 'Aliyev Vali'; });
+  await page.$eval('#Text6', (box) => { box.value = '12'; });
+  await page.$eval('#Text4', (box) => { box.value = 'fizika'; });
+  await page.$eval('#Text2', (box) => { box.value = ''; });
+  if (!await page.$eval('#Check1', (box) => box.checked)) await page.click('#Check1');
+  await page.click('#Option2');
+  await page.type('#Text2', '24');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#sheet .page');
+  const drawing = (selector) => page.$eval(selector, (paper) => {
+    const svg = paper.querySelector('svg');
+    const texts = [...svg.querySelectorAll('text')].map((text) => {
+      const style = getComputedStyle(text);
+      return [text.getAttribute('x'), text.getAttribute('y'), text.textContent, style.fontSize, style.fontWeight,
+        text.getAttribute('transform') ?? ''].join('|');
+    }).sort();
+    const rects = [...svg.querySelectorAll('rect.border')].map((r) => ['x', 'y', 'width', 'height'].map((a) => r.getAttribute(a)).join(' '));
+    const path = svg.querySelector('path.border')?.getAttribute('d') ?? '';
+    const fromPath = [...path.matchAll(/M(\S+) (\S+)h(\S+)v(\S+)h\S+Z/g)].map((m) => m.slice(1).join(' '));
+    return {
+      paper: [paper.style.width, paper.style.height, svg.getAttribute('viewBox'), svg.style.left, svg.style.top, svg.style.transform],
+      texts,
+      borders: [...rects, ...fromPath].sort(),
+      elements: paper.querySelectorAll('*').length,
+    };
+  });
+  const screen = await drawing('#sheet .page');
+  await page.evaluate(() => { delete document.body.dataset.printAsked; });
+  await page.click('#PrintStaff');
+  await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
+  const printed = await drawing('#StaffPages .page');
+  assert.deepEqual(printed.paper, screen.paper);
+  assert.ok(screen.texts.some((line) => line.includes('Aliyev Vali')));
+  assert.deepEqual(printed.texts, screen.texts);
+  assert.ok(screen.borders.length > 100);
+  assert.deepEqual(printed.borders, screen.borders);
+  assert.ok(printed.elements * 3 <= screen.elements, `${printed.elements} elements against ${screen.elements}`);
+});
+
 test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
   await chooseStaff();
   await page.evaluate(() => {

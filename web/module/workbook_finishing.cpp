@@ -1,4 +1,4 @@
-#include "workbook_package.h"
+#include "workbook_finishing.h"
 
 #include <optional>
 

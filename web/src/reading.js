@@ -1,0 +1,44 @@
+// Reading files off the page's thread: each file is read by a worker of its own, made from
+// code the page carries as text (a page opened from a file may load nothing), and ended
+// once it has answered, with all the memory the reading took, or at once when the reading
+// is stopped or another file is chosen.
+
+export class ReadingStopped extends Error {}
+
+let workerUrl = null;
+
+function newWorker() {
+  workerUrl ??= URL.createObjectURL(new Blob([document.getElementById('ReadingWork').textContent], {
+    type: 'text/javascript',
+  }));
+  return new Worker(workerUrl);
+}
+
+// Reads the file (a File) in a worker: task "workbook" or "roster"; code, the module's
+// compiled code (or a promise of it). {answer: a promise of what the worker read, stop():
+// ends the reading, and the answer rejects with ReadingStopped}.
+export function readInWorker(task, file, code) {
+  const worker = newWorker();
+  let settle = null;
+  const answer = new Promise((resolve, reject) => { settle = { resolve, reject }; });
+  const end = (how, value) => {
+    if (!settle) return;
+    worker.terminate();
+    const { resolve, reject } = settle;
+    settle = null;
+    (how === 'resolve' ? resolve : reject)(value);
+  };
+  worker.onmessage = ({ data }) => {
+    if ('fault' in data) end('reject', new Error(data.fault));
+    else end('resolve', data.answer);
+  };
+  worker.onerror = (event) => {
+    event.preventDefault();
+    end('reject', new Error(String(event.message)));
+  };
+  Promise.resolve(code).then(
+    (compiled) => { if (settle) worker.postMessage({ task, file, code: compiled }); },
+    (fault) => end('reject', fault),
+  );
+  return { answer, stop: () => end('reject', new ReadingStopped()) };
+}

@@ -1,0 +1,27 @@
+// The page's worker for reading files: a workbook opened ("Ochish") and a staff list
+// ("Ro'yxatdan") are unpacked, parsed and checked here, off the page's thread, so the page
+// answers throughout however large or hostile the file. It runs the same module as the
+// page, from the compiled code the page hands it with the first task.
+//
+// A task {task: "workbook" | "roster", file, code} is answered {answer} or {fault}.
+
+import SoatnomaModule from 'soatnoma-module';
+import { startModule } from './module_code.js';
+import { readOpenedWorkbook } from './open_workbook.js';
+import { readRosterFile } from './roster_reader.js';
+
+let starting = null;
+
+async function answer({ task, file, code }) {
+  starting ??= startModule(SoatnomaModule, code);
+  const module = await starting;
+  if (task === 'roster') return readRosterFile(module, file);
+  return readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module);
+}
+
+globalThis.onmessage = ({ data }) => {
+  answer(data).then(
+    (read) => globalThis.postMessage({ answer: read }),
+    (fault) => globalThis.postMessage({ fault: String(fault?.message ?? fault) }),
+  );
+};

@@ -1,0 +1,157 @@
+// The page's reading of workbooks under node, with the module the page runs: a package is
+// weighed from its listing before anything of it is unpacked, the limits are the desktop's,
+// a part is never unpacked beyond the size its listing declares nor taken when its checksum
+// does not match, and a staff list longer than the page lists is refused before any row is
+// checked; and a package the page writes reads back as written.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import path from 'node:path';
+
+import { readOpenedWorkbook } from '../src/open_workbook.js';
+import { readWorkbookRows } from '../src/roster_reader.js';
+import { listParts, readPart } from '../src/zip_package.js';
+import { editedPackage, packParts } from '../src/zip_writer.js';
+import { loadModule, plainMeasure, root } from './support.mjs';
+import { partsOfZip, zipOf } from './zip_files.mjs';
+
+const module = await loadModule();
+const MiB = 1024 * 1024;
+const report = readFileSync(path.join(root, 'tests/fixtures/browser/corrected.xlsx'));
+const reportParts = await partsOfZip(report);
+const zeros = new Uint8Array(16 * MiB);
+
+// What "Ochish" says of a workbook: "" when it opens.
+function opening(name, workbook) {
+  const bench = new module.ReportWorkbench(name, workbook, plainMeasure);
+  try {
+    const result = JSON.parse(bench.result());
+    return result.ok ? '' : result.message;
+  } finally {
+    bench.delete();
+  }
+}
+
+const padded = (parts) => zipOf([...reportParts, ...parts]);
+const changed = (name, change) => zipOf(reportParts.map((part) => (part.name === name ? change(part) : part)));
+const SHEET = 'xl/worksheets/sheet1.xml';
+
+test('a package is weighed from its listing, and a part unpacks only as listed', async () => {
+  const tiny = Uint8Array.of(0);
+  const cases = [
+    ['the report as saved', report, ''],
+    ['its parts stored unpacked', zipOf(reportParts.map((part) => ({ ...part, stored: true }))), ''],
+    ['a part of the largest size', padded([{ name: 'xl/media/a.bin', bytes: zeros }]), ''],
+    ['400 parts of 16 MiB of zeros', padded(Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))),
+      '"x.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (64 MB dan ortiq).'],
+    ['a part too many', padded(Array.from({ length: 1001 - reportParts.length }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: tiny }))),
+      '"x.xlsx" ochilmadi: ish kitobida qismlar juda ko\'p (1000 tadan ortiq).'],
+    ['a part a byte larger than any', padded([{ name: 'xl/media/a.bin', bytes: new Uint8Array(16 * MiB + 1) }]),
+      /qismlaridan biri shikastlangan/],
+    ['a sheet that unpacks to more than listed', changed(SHEET, (part) => ({ ...part, size: part.bytes.length - 1 })),
+      /qismlaridan biri shikastlangan/],
+    ['a sheet whose checksum does not match', changed(SHEET, (part) => ({ ...part, checksum: 12345 })),
+      /qismlaridan biri shikastlangan/],
+    ['a sheet that is no XML', changed(SHEET, (part) => ({ ...part, bytes: part.bytes.subarray(0, 500) })), /varaqni o'qib bo'lmadi/],
+    ['no zip at all', new TextEncoder().encode('Familiya Ism;20'), '"x.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
+    ['half a package', report.subarray(0, report.length / 2), '"x.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
+  ];
+  for (const [what, bytes, said] of cases) {
+    const message = opening('x.xlsx', await readOpenedWorkbook(bytes, module));
+    if (typeof said === 'string') assert.equal(message, said, what); else assert.match(message, said, what);
+  }
+});
+
+// The sums of column S written once and shared down the rows, as another spreadsheet program
+// saves them; a cell that shares a formula never written is no report's.
+test('formulas written once and shared read as the table', async () => {
+  const sharing = (index) => changed(SHEET, (part) => {
+    const xml = new TextDecoder().decode(part.bytes)
+      .replace(/<c r="S5"([^>]*)><f>([^<]*)<\/f>/, '<c r="S5"$1><f t="shared" ref="S5:S20" si="0">$2</f>')
+      .replace(/<c r="S([6-9]|1\d|20)"([^>]*)><f>[^<]*<\/f>/g, `<c r="S$1"$2><f t="shared" si="${index}"/>`);
+    assert.match(xml, /<c r="S20"[^>]*><f t="shared" si=/);
+    return { ...part, bytes: new TextEncoder().encode(xml) };
+  });
+  assert.equal(opening('x.xlsx', await readOpenedWorkbook(sharing(0), module)), '');
+  assert.match(opening('x.xlsx', await readOpenedWorkbook(sharing(7), module)), /S6 katagida hisobotga xos bo'lmagan formula bor/);
+});
+
+test('the size a listing declares is read from its zip64 field when the plain one is full', () => {
+  const bytes = zipOf([{ name: 'a.xml', bytes: Uint8Array.of(1, 2, 3) }]);
+  const view = new DataView(bytes.buffer);
+  const listed = listParts(bytes)[0];
+  assert.equal(listed.size, 3);
+  // The central directory's entry with its sizes full and a zip64 field of 5 GB after the name.
+  const entry = bytes.length - 22 - 46 - 'a.xml'.length;
+  const extra = new Uint8Array(20);
+  const fields = new DataView(extra.buffer);
+  fields.setUint16(0, 1, true);
+  fields.setUint16(2, 16, true);
+  fields.setBigUint64(4, 5n * 2n ** 30n, true);
+  fields.setBigUint64(12, 3n, true);
+  const grown = new Uint8Array(bytes.length + extra.length);
+  grown.set(bytes.subarray(0, bytes.length - 22));
+  grown.set(extra, bytes.length - 22);
+  grown.set(bytes.subarray(bytes.length - 22), bytes.length - 22 + extra.length);
+  const grownView = new DataView(grown.buffer);
+  grownView.setUint32(entry + 20, 0xffffffff, true);
+  grownView.setUint32(entry + 24, 0xffffffff, true);
+  grownView.setUint16(entry + 30, extra.length, true);
+  grownView.setUint32(grown.length - 22 + 12, view.getUint32(bytes.length - 22 + 12, true) + extra.length, true);
+  const read = listParts(grown)[0];
+  assert.equal(read.size, 5 * 2 ** 30);
+  assert.equal(read.compressedSize, 3);
+  assert.equal(module.packageSizeVerdict([read.size]), 'partTooLarge');
+});
+
+test('a staff list workbook padded beyond the limits is refused as the command line refuses it', async () => {
+  const { default: ExcelJS } = await import('exceljs');
+  const workbook = new ExcelJS.Workbook();
+  workbook.addWorksheet('Xodimlar').addRows([['ism', 'maktab', 'fan', 'toifa', 'soat'], ['Aliyev Vali', 12, 'fizika', 'yuqori', 24]]);
+  const parts = await partsOfZip(new Uint8Array(await workbook.xlsx.writeBuffer()));
+  const bomb = zipOf([...parts, ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))]);
+  const read = await readWorkbookRows(bomb, module);
+  assert.deepEqual(read, { problem: 'tooLargeUnpacked' });
+  assert.equal(module.unreadableRoster('x.xlsx', read.problem, ''),
+    'Ro\'yxat o\'qilmadi: "x.xlsx" ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (64 MB dan ortiq).');
+  const rows = await readWorkbookRows(zipOf(parts), module);
+  assert.deepEqual(rows.rows.map((row) => row.row), [1, 2]);
+});
+
+test('a staff list of more rows than the page lists is refused before any row is checked', () => {
+  const header = "Ro'yxat\nism;maktab;fan;toifa;soat\n";
+  const rows = (count) => Array.from({ length: count }, (_, i) => `O'qituvchi ${i};1;fizika;yuqori;${i % 2 ? 'x' : '20'}\n`).join('');
+  const read = (text) => JSON.parse(module.readCsvRoster('x.csv', new TextEncoder().encode(text), ';', false));
+  // Blank rows and the title above the header are no rows of the list.
+  const most = read(`${header}${rows(5000)};;;;\n;;;;\n`);
+  assert.equal(most.ok, true);
+  assert.equal(most.rows.length, 5000);
+  const tooMany = read(`${header}${rows(5001)}`);
+  assert.deepEqual(tooMany, {
+    ok: false,
+    message: 'Ro\'yxat o\'qilmadi: "x.csv" unda 5001 ta qator bor, bir ro\'yxatda esa ko\'pi bilan 5000 ta o\'qituvchi bo\'lishi mumkin; ro\'yxatni bir necha faylga bo\'ling.',
+  });
+  const workbookRows = Array.from({ length: 5002 }, (_, i) => ({ row: i + 1, cells: [{ column: 1, text: i ? `O'qituvchi ${i}` : 'ism' }] }));
+  assert.match(JSON.parse(module.readWorkbookRoster('x.xlsx', workbookRows)).message, /unda 5001 ta qator bor/);
+});
+
+test('a package written by the page reads back part for part, in the page and in another zip library', async () => {
+  const parts = [
+    { name: '[Content_Types].xml', bytes: new TextEncoder().encode('<Types/>') },
+    { name: 'xl/worksheets/sheet1.xml', bytes: zeros.subarray(0, 3 * MiB) },
+    { name: "docProps/o'zbekcha ism.xml", bytes: new TextEncoder().encode('<Properties>Oʻgʻiloy</Properties>') },
+    { name: 'empty.bin', bytes: new Uint8Array(0) },
+  ];
+  const written = await packParts(parts);
+  const listed = listParts(written);
+  assert.deepEqual(listed.map((part) => [part.name, part.size]), parts.map((part) => [part.name, part.bytes.length]));
+  for (const [index, part] of listed.entries()) assert.deepEqual(await readPart(written, part), parts[index].bytes, part.name);
+  assert.deepEqual((await partsOfZip(written)).map((part) => part.bytes), parts.map((part) => part.bytes));
+
+  const edited = await editedPackage(written, new Map([['[Content_Types].xml', (text) => text.replace('/>', '><Default/></Types>')]]),
+    [{ name: 'docProps/custom.xml', text: '<Properties/>' }]);
+  const read = await partsOfZip(edited);
+  assert.deepEqual(read.map((part) => part.name), [...parts.map((part) => part.name), 'docProps/custom.xml']);
+  assert.equal(new TextDecoder().decode(read[0].bytes), '<Types><Default/></Types>');
+  assert.deepEqual(read[1].bytes, parts[1].bytes);
+});
