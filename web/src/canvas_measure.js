@@ -10,7 +10,8 @@ const EPSILON = 1e-6;
 // A canvas gives a font's ascent and descent in whole pixels; at the size of the font's own
 // units they are exact.
 const DESIGN_PIXELS = 2048;
-// DejaVu Sans, the font the page carries, in its units of 2048 to the em.
+// The font the page carries (the report's, which the module names), in its units of 2048
+// to the em.
 const CARRIED_FONT = { ascent: 1901, descent: 483 };
 
 export function createCanvasMeasure(document) {

@@ -3,7 +3,7 @@
 // to the staff workbook and the print.
 
 import { ReadingStopped, readInWorker } from './reading.js';
-import { failureText } from './failure.js';
+import { faultDetail } from './failure.js';
 
 // A row of the table with its texts as the module lists them: a ready teacher with the
 // weekly hours and the yearly total, or a refused row with its reason. Each cell carries its
@@ -23,18 +23,37 @@ function rowOf(row, columns) {
   return tr;
 }
 
+// The table of the list read last, its summary or why none was read said above it, and its
+// ready teachers handed on.
+function rosterTable({ body, columns, status, onTeachers }) {
+  return {
+    list(rows, text, name) {
+      // One fragment: thousands of rows are laid out once, not row by row.
+      const fragment = document.createDocumentFragment();
+      for (const row of rows) fragment.append(rowOf(row, columns));
+      body.replaceChildren(fragment);
+      status.say(text);
+      onTeachers(rows.filter((row) => row.ready), name);
+    },
+    refuse(text, name) {
+      body.replaceChildren();
+      status.say(text, true);
+      onTeachers([], name);
+    },
+  };
+}
+
 // onTeachers(teachers, fileName): the ready teachers of the list read last, and its file's
-// name; code: the module's compiled code, for the worker that reads the list.
-export function createRosterPanel({ module, code, onTeachers }) {
+// name; code: the module's compiled code, for the worker that reads the list; status
+// (StaffStatus): where the panel's words are said.
+export function createRosterPanel({ module, code, status, onTeachers }) {
   const panel = document.getElementById('Staff');
   const input = document.getElementById('Roster');
-  const message = document.getElementById('StaffMessage');
   const body = document.querySelector('#RosterRows tbody');
-  const columns = JSON.parse(module.rosterColumns());
 
   const stopButton = document.getElementById('StopReading');
   // What lists are read is told before one is chosen.
-  message.textContent = module.listLimitsNotice();
+  status.say(module.listLimitsNotice());
 
   // As on the desktop, the staff list is asked for at once.
   document.getElementById('RosterOpen').addEventListener('click', () => {
@@ -43,21 +62,7 @@ export function createRosterPanel({ module, code, onTeachers }) {
     input.click();
   });
 
-  const list = (rows, text, name) => {
-    // One fragment: thousands of rows are laid out once, not row by row.
-    const fragment = document.createDocumentFragment();
-    for (const row of rows) fragment.append(rowOf(row, columns));
-    body.replaceChildren(fragment);
-    message.textContent = text;
-    message.classList.remove('refused');
-    onTeachers(rows.filter((row) => row.ready), name);
-  };
-  const refuse = (text, name) => {
-    body.replaceChildren();
-    message.textContent = text;
-    message.classList.add('refused');
-    onTeachers([], name);
-  };
+  const { list, refuse } = rosterTable({ body, columns: JSON.parse(module.rosterColumns()), status, onTeachers });
 
   // The browser's own file button speaks the browser's language; this one speaks Uzbek.
   document.getElementById('RosterChoose').addEventListener('click', () => input.click());
@@ -82,8 +87,7 @@ export function createRosterPanel({ module, code, onTeachers }) {
     reading = mine;
     fileName.textContent = file.name;
     delete panel.dataset.read;
-    message.textContent = "Ro'yxat o'qilmoqda...";
-    message.classList.remove('refused');
+    status.say("Ro'yxat o'qilmoqda...");
     stopButton.hidden = false;
     try {
       const read = await mine.answer;
@@ -95,7 +99,8 @@ export function createRosterPanel({ module, code, onTeachers }) {
     } catch (fault) {
       // A file chosen meanwhile is the one read now.
       if (mine.superseded) return;
-      refuse(fault instanceof ReadingStopped ? "To'xtatildi, ro'yxat o'qilmadi." : failureText("Ro'yxat o'qilmadi:", fault), file.name);
+      refuse(fault instanceof ReadingStopped ? "To'xtatildi, ro'yxat o'qilmadi."
+        : module.unreadableRoster(file.name, 'other', faultDetail(fault)), file.name);
     } finally {
       if (reading === mine) {
         reading = null;
