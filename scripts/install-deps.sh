@@ -20,9 +20,10 @@ if [ "${1:-}" = "--fuzz" ]; then
 fi
 
 # The browser edition: the WebAssembly compiler, the font cutter with its WOFF2 packer,
-# and the browser its tests run in. Node.js and npm come with the machine.
+# and the browsers its tests run in: Chromium, Firefox ESR, and WebKitGTK through its
+# WebDriver (which draws on the virtual display above). Node.js and npm come with the machine.
 if [ "${1:-}" = "--web" ]; then
-  packages+=(emscripten python3-fonttools python3-brotli chromium)
+  packages+=(emscripten python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver)
 fi
 
 missing=()

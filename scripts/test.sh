@@ -7,5 +7,6 @@ scripts/build.sh
 scripts/web.sh >/dev/null
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
-# The browser edition: its module under node, its page in Chromium.
-node --test --test-concurrency=1 web/tests/
+# The browser edition: its module under node and its page in Chromium, then the page's main
+# flows in every engine (Chromium, Firefox ESR, WebKitGTK).
+node --test --test-concurrency=1 web/tests/*.test.mjs web/tests/with_every_engine/*.test.mjs

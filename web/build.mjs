@@ -1,6 +1,6 @@
 // Bundles the page into one self-contained file: its script, the WebAssembly module's code
-// and the file work (the workbook and staff list libraries) as text, the style, and the
-// report's font (DejaVu Sans and its bold, cut down to the letters a form in Uzbek, Russian
+// and the file work (the workbook and staff list libraries) as text, the style, its icon,
+// and the report's font (DejaVu Sans and its bold, cut down to the letters a form in Uzbek, Russian
 // or English needs) as data.
 //
 //   node build.mjs MODULE_JS FONT_DIR OUTPUT_HTML
@@ -60,12 +60,17 @@ const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold
 // The module's WebAssembly code beside its JavaScript, as base64 text.
 const moduleCode = readFileSync(moduleJs.replace(/\.js$/, '.wasm')).toString('base64');
 
+// The page's icon as data, which the page's own rules let it show (a browser would otherwise
+// ask the server for /favicon.ico, which they forbid).
+const icon = `data:image/svg+xml;base64,${readFileSync(path.join(here, 'icon.svg')).toString('base64')}`;
+
 // The page's policy runs no script but its own two, named by their hashes: the page's script
 // and the file work, which the page runs when first needed.
 const hashOf = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
 const scriptHashes = `${hashOf(script)} ${hashOf(fileWork)}`;
 
 const page = readFileSync(path.join(here, 'index.html'), 'utf8')
+  .replace('/*ICON*/', () => icon)
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
   .replace('/*STYLE*/', () => style)
   .replace('/*MODULE_CODE*/', () => moduleCode)

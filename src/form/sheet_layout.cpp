@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <string>
+#include <utility>
 
 #include "form/cell_display.h"
 #include "form/line_breaking.h"
@@ -115,7 +117,7 @@ bool Within(double from, double to, double size) {
   return from >= -kTolerance && to <= size + kTolerance;
 }
 
-void PlaceHorizontal(SheetBox& box, const CellText& cell) {
+void PlaceHorizontal(TextMetrics& metrics, SheetBox& box, const CellText& cell) {
   const FontMeasures& measures = cell.font->measures;
   const double spacing = measures.lineSpacing;
   const double top = VerticalStart(*cell.format, box.rect.height, static_cast<double>(cell.lines.size()) * spacing);
@@ -123,7 +125,9 @@ void PlaceHorizontal(SheetBox& box, const CellText& cell) {
     const TextLineSpan& span = cell.lines[i];
     const double x = HorizontalStart(*cell.format, cell.number, box.rect.width, span.width);
     const double baseline = top + static_cast<double>(i) * spacing + measures.ascent;
-    box.lines.push_back({cell.text.substr(span.start, span.length), x, baseline});
+    std::string text = cell.text.substr(span.start, span.length);
+    const double advance = metrics.Width(cell.font->font, text);
+    box.lines.push_back({std::move(text), x, baseline, advance});
     box.overflows = box.overflows || !Within(x, x + span.width, box.rect.width) ||
                     !Within(baseline - measures.ascent, baseline + measures.descent, box.rect.height);
   }
@@ -142,7 +146,7 @@ void PlaceTurned(TextMetrics& metrics, SheetBox& box, const CellText& cell) {
   double y = box.rect.height - kVerticalPadding;
   if (format.vertical == VerticalAlignment::Center) y = (box.rect.height + length) / 2;
   if (format.vertical == VerticalAlignment::Top) y = kVerticalPadding + length;
-  box.lines.push_back({cell.text, x, y});
+  box.lines.push_back({cell.text, x, y, length});
   box.overflows = !Within(x - ascent, x + descent, box.rect.width) || !Within(y - length, y, box.rect.height);
 }
 
@@ -244,7 +248,7 @@ SheetBox PlacedBox(const SheetGeometry& geometry, const ReportSheet& sheet, int 
   if (box.orientation == 90) {
     PlaceTurned(metrics, box, cell);
   } else {
-    PlaceHorizontal(box, cell);
+    PlaceHorizontal(metrics, box, cell);
   }
   return box;
 }

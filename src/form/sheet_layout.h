@@ -27,6 +27,9 @@ struct SheetTextLine {
   // Start of the baseline relative to the box's top-left; for turned text, before turning.
   double x = 0;
   double y = 0;
+  // Points: how far the whole line runs as measured, its blanks too. A screen whose text
+  // runs wider or narrower at some sizes is held to it, so the line stays where it was laid.
+  double advance = 0;
 };
 
 // One cell, or one merged block laid out as a single cell.

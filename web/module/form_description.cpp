@@ -171,7 +171,8 @@ void WriteBoxes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
     json.Key("overflows").Bool(box.overflows);
     json.Key("lines").BeginArray();
     for (const SheetTextLine& line : box.lines) {
-      json.BeginObject().Key("text").String(line.text).Key("x").Number(line.x).Key("y").Number(line.y).EndObject();
+      json.BeginObject().Key("text").String(line.text).Key("x").Number(line.x).Key("y").Number(line.y);
+      json.Key("advance").Number(line.advance).EndObject();
     }
     json.EndArray();
     json.EndObject();

@@ -6,17 +6,22 @@
 import { boxMarkup } from './report_view.js';
 
 const ARROWS = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] };
+// CSS pixels to a point of the page at its real size.
+const PIXELS_PER_POINT = 4 / 3;
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
-  // emptyTexts};
-  // changed(): told after every change of the report; boxes: the cells as the page drew them.
-  constructor(bench, elements, changed, boxes) {
+  // emptyTexts}, the typing box standing on the drawn page; changed(): told after every change
+  // of the report; form: the report as the page drew it.
+  constructor(bench, elements, changed, form) {
     this.bench = bench;
+    const { boxes } = form;
     // Every drawn cell's name and place, as the module named them.
     this.places = new Map(boxes.map((box) => [box.ref, { row: box.row, column: box.column }]));
     this.refs = new Map(boxes.map((box) => [`${box.row}:${box.column}`, box.ref]));
     this.drawn = new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
+    this.frames = new Map(boxes.map((box) => [box.ref, box]));
+    this.placement = form.page.sheet;
     this.elements = elements;
     this.changed = changed;
     this.undone = [];
@@ -113,21 +118,29 @@ export class ReportEditing {
     return refusal ? null : this.current;
   }
 
+  // Where a cell's frame stands on the page, in the page's own points: the sheet's cell moved
+  // and scaled as the page setup places the sheet. Nothing is measured, so it is the same in
+  // every browser at every zoom.
+  frameOnPage(ref) {
+    const box = this.frames.get(ref);
+    const { left, top, scale } = this.placement;
+    return { left: left + box.left * scale, top: top + box.top * scale, width: box.width * scale, height: box.height * scale };
+  }
+
   // Opens the typing box over the current cell, with text to start from.
   edit(text) {
     const place = this.typable();
     if (!place) return;
     const { row, column } = place;
-    const cell = this.box(this.refOf(row, column)).getBoundingClientRect();
-    const frame = this.elements.sheet.getBoundingClientRect();
+    const frame = this.frameOnPage(this.refOf(row, column));
     const editor = this.elements.editor;
-    editor.style.left = `${cell.left - frame.left + this.elements.sheet.scrollLeft}px`;
-    editor.style.top = `${cell.top - frame.top + this.elements.sheet.scrollTop}px`;
-    editor.style.width = `${cell.width}px`;
-    editor.style.height = `${cell.height}px`;
-    // The sheet's font at the zoom shown: its points are the units of the drawing.
-    const svg = this.svg();
-    editor.style.fontSize = `${this.bench.editorFontPixels(svg.getBoundingClientRect().width / svg.viewBox.baseVal.width)}px`;
+    editor.style.left = `${frame.left}pt`;
+    editor.style.top = `${frame.top}pt`;
+    editor.style.width = `${frame.width}pt`;
+    editor.style.height = `${frame.height}pt`;
+    // The sheet's font as the desktop sizes it, on the page at its real size: the page's
+    // zoom scales it with everything else on the page.
+    editor.style.fontSize = `${this.bench.editorFontPixels(PIXELS_PER_POINT)}px`;
     editor.value = text;
     editor.hidden = false;
     this.editing = { row, column };

@@ -18,11 +18,11 @@ import { createOpening } from './opening.js';
 import { showSharedLabels } from './labels.js';
 import { createFormMessage } from './form_message.js';
 import { createTeacherForm } from './teacher_form.js';
-import { ReportZoom } from './report_zoom.js';
 import { ShownReport } from './shown_report.js';
 import { createReportRuns } from './report_runs.js';
 import { listenToWorkbookSaving } from './workbook_saving.js';
 import { warmUpWhenIdle } from './warm_up.js';
+import { describeAsApp } from './home_screen.js';
 
 function byId(id) {
   return document.getElementById(id);
@@ -87,11 +87,11 @@ async function start() {
   const fonts = Promise.all([...document.fonts].map((face) => face.load()));
   const code = compiledCode(byId('ModuleCode').textContent);
   const [module] = await Promise.all([startModule(SoatnomaModule, code), fonts]);
-  const measure = createCanvasMeasure(document);
+  const family = module.reportFontFamily();
+  const measure = createCanvasMeasure(document, family);
   showSharedLabels(document, module);
   const line = createFormMessage(byId('message'));
-  const zoom = new ReportZoom({ module, sheet: byId('sheet'), text: byId('ZoomText'), room: screenRoom });
-  const shown = new ShownReport({ module, document, zoom, family: module.reportFontFamily() });
+  const shown = new ShownReport({ module, document, family });
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
   const kept = new KeptReports(window.indexedDB);
   const keeping = new ReportKeeping({
@@ -99,12 +99,8 @@ async function start() {
   });
   const runs = createReportRuns({ module, measure, shown, keeping, line });
   const form = createTeacherForm({ module, document, onRun: (request, startedAt) => runs.run(request, startedAt) });
-  const fit = () => {
-    form.fit(screenRoom());
-    zoom.refit();
-  };
-  fit();
-  window.addEventListener('resize', fit);
+  form.fit(screenRoom());
+  window.addEventListener('resize', () => form.fit(screenRoom()));
   listenToOpening({ module, code, runs, line });
   listenToWorkbookSaving({ module, button: byId('SaveXlsx'), shown, keeping, line, document });
   startStaff({ module, code, measure });
@@ -116,11 +112,12 @@ async function start() {
   warmUpWhenIdle({ module, measure, document, window });
 }
 
-// Served over http, the page keeps working offline after its first visit; from a file it
-// needs nothing of the kind.
+// Served over http, the page keeps working offline after its first visit and can be put on a
+// phone's home screen; from a file it needs nothing of the kind.
 if ('serviceWorker' in navigator && window.location.protocol.startsWith('http')) {
   navigator.serviceWorker.register('sw.js').catch(() => {});
 }
+describeAsApp(document, window.location);
 
 start().catch((fault) => {
   byId('message').textContent = failureText("Sahifani ishga tushirib bo'lmadi:", fault);

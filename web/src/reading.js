@@ -14,6 +14,23 @@ function newWorker() {
   return new Worker(workerUrl);
 }
 
+// The most of a file the page reads itself before handing it over: above it the worker
+// refuses the file by its size alone.
+const READ_ON_PAGE_UP_TO = 64 * 1024 * 1024;
+
+// The file as the worker gets it. WebKit cannot read a File inside a worker made from a
+// page opened from disk, so the page reads the bytes (off its thread, as browsers read
+// files) and hands them over; a file too large, or one the page cannot read, goes as it
+// is, for the worker to refuse in the teacher's words.
+async function handedOver(file) {
+  if (file.size > READ_ON_PAGE_UP_TO) return { file };
+  try {
+    return { name: file.name, size: file.size, bytes: await file.arrayBuffer() };
+  } catch {
+    return { file };
+  }
+}
+
 // Reads the file (a File) in a worker: task "workbook" or "roster"; code, the module's
 // compiled code (or a promise of it). {answer: a promise of what the worker read, stop():
 // ends the reading, and the answer rejects with ReadingStopped}.
@@ -36,8 +53,10 @@ export function readInWorker(task, file, code) {
     event.preventDefault();
     end('reject', new Error(String(event.message)));
   };
-  Promise.resolve(code).then(
-    (compiled) => { if (settle) worker.postMessage({ task, file, code: compiled }); },
+  Promise.all([code, handedOver(file)]).then(
+    ([compiled, given]) => {
+      if (settle) worker.postMessage({ task, file: given, code: compiled }, given.bytes ? [given.bytes] : []);
+    },
     (fault) => end('reject', fault),
   );
   return { answer, stop: () => end('reject', new ReadingStopped()) };

@@ -3,7 +3,8 @@
 // answers throughout however large or hostile the file. It runs the same module as the
 // page, from the compiled code the page hands it with the first task.
 //
-// A task {task: "workbook" | "roster", file, code} is answered {answer} or {fault}.
+// A task {task: "workbook" | "roster", file: {name, size, bytes} or {file}, code} is
+// answered {answer} or {fault}.
 
 import SoatnomaModule from 'soatnoma-module';
 import { startModule } from './module_code.js';
@@ -12,7 +13,14 @@ import { readRosterFile } from './roster_reader.js';
 
 let starting = null;
 
-async function answer({ task, file, code }) {
+// The file as the page handed it over: its bytes read already, or the File itself.
+function fileOf(given) {
+  if (!given.bytes) return given.file;
+  return { name: given.name, size: given.size, arrayBuffer: async () => given.bytes };
+}
+
+async function answer({ task, file: given, code }) {
+  const file = fileOf(given);
   starting ??= startModule(SoatnomaModule, code);
   const module = await starting;
   if (task === 'roster') return readRosterFile(module, file);

@@ -1,8 +1,10 @@
 // Draws the report form the C++ described: each cell or merged block as an SVG group
 // carrying data-cell with its A1 name and data-value with the text it shows, its ruled border where it has one, and its lines of
 // text at the baselines the layout placed them on (turned text a quarter turn upwards).
-// Text that runs past its box is cut off there. Units are points. The drawing is written
-// as one piece of markup, which the browser takes in far faster than element by element.
+// Text that runs past its box is cut off there. Each line is held to the length the layout
+// measured, as a browser lays text of some sizes out wider (WebKitGTK, whose glyphs take
+// whole pixels at the size they are shown). Units are points. The drawing is written as
+// one piece of markup, which the browser takes in far faster than element by element.
 
 const ESCAPES = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
 
@@ -41,7 +43,8 @@ export function boxMarkup(box, clipId, mark) {
       const x = left + line.x;
       const y = top + line.y;
       const turn = box.orientation === 90 ? ` transform="rotate(-90 ${x} ${y})"` : '';
-      markup += `<text x="${x}" y="${y}"${turn}>${escaped(line.text)}</text>`;
+      const length = line.advance > 0 ? ` textLength="${line.advance}" lengthAdjust="spacing"` : '';
+      markup += `<text x="${x}" y="${y}"${turn}${length}>${escaped(line.text)}</text>`;
     }
     markup += '</g>';
   }

@@ -1,42 +1,61 @@
-// The report's zoom as the desktop's report window has it, 100 % the paper's real size: as
-// wide as the screen lets it be (never wider than the paper), or as chosen with "+" and "−";
-// its limits, steps and text are the module's.
+// The report's zoom as the desktop's report window has it (100 % is the paper's real size),
+// its limits, steps and text the module's. The page is drawn at its real size and scaled
+// with a transform, inside a room as large as the scaled page, in the box that scrolls over
+// the report. Whatever stands on the page (the typing box too) is placed in the page's own
+// points and scales with it, so that every browser measures it alike. Until a zoom is
+// chosen the page follows the width of its box (never wider than the paper), also when a
+// scroll bar of the page's own takes some of it after the report is shown.
+
+const PIXELS_PER_POINT = 4 / 3;
 
 export class ReportZoom {
-  // sheet: where the report's page is; text: the element that says the zoom; room(): the
-  // room across the screen, CSS pixels.
-  constructor({ module, sheet, text, room }) {
+  // view: the box the report scrolls in; text: the element that says the zoom; shown(zoom):
+  // told after every change of the zoom.
+  constructor({ module, view, text, shown = () => {} }) {
     this.module = module;
-    this.sheet = sheet;
+    this.view = view;
     this.text = text;
+    this.shown = shown;
+    this.chosen = null;  // null while the zoom follows the view's width
+    this.room = null;
+    this.zoom = 1;
+    new ResizeObserver(() => {
+      if (this.chosen === null) this.apply();
+    }).observe(view);
+  }
+
+  // A page drawn for a form, held in a room of its own at the zoom that stands; hands back
+  // the room, to be shown in the view.
+  hold(document, page, form) {
+    const room = document.createElement('div');
+    room.className = 'page-room';
+    room.append(page);
     this.room = room;
-    this.chosen = null;  // null while the zoom follows the screen's width
+    this.size = { width: form.page.width * PIXELS_PER_POINT, height: form.page.height * PIXELS_PER_POINT };
+    this.apply();
+    return room;
   }
 
-  // The page at the zoom, said beside the buttons.
-  fit(page) {
-    // The page's width is set in points; 3 points are 4 CSS pixels.
-    const fitted = Math.min(1, this.room() / (parseFloat(page.style.width) * 4 / 3));
-    const zoom = this.chosen ?? this.module.heldZoom(fitted);
-    page.style.zoom = String(zoom);
+  // A zoom chosen, held within the limits; null follows the view's width again.
+  choose(zoom) {
+    this.chosen = zoom === null ? null : this.module.heldZoom(zoom);
+    this.apply();
+  }
+
+  zoomIn() { this.choose(this.module.steppedZoom(this.zoom, 1)); }
+  zoomOut() { this.choose(this.module.steppedZoom(this.zoom, -1)); }
+
+  apply() {
+    if (!this.room) return;
+    const width = this.view.clientWidth;
+    // A hidden view has no width to follow.
+    if (this.chosen === null && width === 0) return;
+    const zoom = this.chosen ?? this.module.heldZoom(Math.min(1, width / this.size.width));
+    this.zoom = zoom;
+    this.room.firstElementChild.style.transform = zoom === 1 ? '' : `scale(${zoom})`;
+    this.room.style.width = `${this.size.width * zoom}px`;
+    this.room.style.height = `${this.size.height * zoom}px`;
     this.text.textContent = this.module.zoomText(zoom);
-  }
-
-  page() {
-    return this.sheet.querySelector('.page');
-  }
-
-  // The page shown fitted again: the screen turned or the zoom chosen.
-  refit() {
-    const page = this.page();
-    if (page) this.fit(page);
-  }
-
-  // steps in (above 0) or out from the zoom shown; null: back to the screen's width.
-  step(steps) {
-    if (!this.page()) return;
-    const shown = parseFloat(this.page().style.zoom || '1');
-    this.chosen = steps === null ? null : this.module.steppedZoom(shown, steps);
-    this.refit();
+    this.shown(zoom);
   }
 }

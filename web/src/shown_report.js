@@ -4,6 +4,7 @@
 
 import { drawPage } from './report_view.js';
 import { ReportEditing } from './corrections.js';
+import { ReportZoom } from './report_zoom.js';
 
 // The box a cell's hours are typed in, in the report's font.
 function cellEditor(document, family) {
@@ -17,13 +18,17 @@ function cellEditor(document, family) {
 }
 
 export class ShownReport {
-  // zoom: ReportZoom; family: the report's font.
-  constructor({ module, document, zoom, family }) {
+  // family: the report's font.
+  constructor({ module, document, family }) {
     this.document = document;
-    this.zoom = zoom;
     this.byId = (id) => document.getElementById(id);
     this.sheet = this.byId('sheet');
     this.editor = cellEditor(document, family);
+    // A typing box open over a cell keeps the keys while the zoom changes.
+    this.zoom = new ReportZoom({
+      module, view: this.sheet, text: this.byId('ZoomText'),
+      shown: () => { if (this.editing?.editing) this.editor.focus(); },
+    });
     this.result = null;  // the module's description of the report shown
     this.editing = null;
     this.listenToSheet();
@@ -34,22 +39,24 @@ export class ShownReport {
   // restored: a kept report with its corrections; changed(): told after every change.
   show(bench, result, { startedAt, restored, changed }) {
     this.result = result;
-    // The page is fitted before it is shown, so the browser lays it out once.
-    const page = drawPage(this.document, result.form);
-    this.zoom.fit(page);
-    this.sheet.replaceChildren(page, this.editor);
-    this.editing?.dispose();
     const byId = this.byId;
+    // The page is fitted to its empty view before it is put there, so the browser lays it
+    // out once; the typing box stands on the page.
+    this.sheet.replaceChildren();
+    byId('report').hidden = false;
+    const page = drawPage(this.document, result.form);
+    page.append(this.editor);
+    this.sheet.append(this.zoom.hold(this.document, page, result.form));
+    this.editing?.dispose();
     const editing = new ReportEditing(bench, {
       sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
       status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'),
     }, () => {
       changed();
       this.document.body.dataset.corrected = String(editing.done.length);
-    }, result.form.boxes);
+    }, result.form);
     this.editing = editing;
     if (restored) editing.restore(restored.entries);
-    byId('report').hidden = false;
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     this.document.body.dataset.report = 'drawn';
@@ -97,13 +104,8 @@ export class ShownReport {
     byId('ResetCell').addEventListener('click', () => this.editing?.revertCurrent());
     byId('ResetAll').addEventListener('click', () => this.editing?.revertAll());
     byId('Print').addEventListener('click', () => this.document.defaultView.print());
-    const zoomed = (steps) => {
-      this.zoom.step(steps);
-      // A typing box open over a cell follows the cell.
-      if (this.editing?.editing) this.editing.edit(this.editor.value);
-    };
-    byId('ZoomIn').addEventListener('click', () => zoomed(1));
-    byId('ZoomOut').addEventListener('click', () => zoomed(-1));
-    byId('ZoomFit').addEventListener('click', () => zoomed(null));
+    byId('ZoomIn').addEventListener('click', () => this.zoom.zoomIn());
+    byId('ZoomOut').addEventListener('click', () => this.zoom.zoomOut());
+    byId('ZoomFit').addEventListener('click', () => this.zoom.choose(null));
   }
 }

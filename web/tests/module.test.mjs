@@ -144,6 +144,14 @@ test('the run describes the rounded form with the year given and the file name',
   // Every drawn box names its cell; the merged title is one box on A2.
   assert.ok(form.boxes.some((box) => box.ref === 'A2' && box.width > 700));
   assert.ok(!form.boxes.some((box) => box.ref === 'B2'));
+  // Each line carries the length it was measured to, its blanks too, the turned ones as well:
+  // the screen holds its text to it.
+  const lines = form.boxes.flatMap((box) => box.lines.map((line) => ({ box, line })));
+  assert.ok(lines.some(({ line }) => line.text.endsWith(' ')), 'a wrapped line that ends in a blank');
+  assert.ok(lines.some(({ box }) => box.orientation === 90), 'a turned line');
+  for (const { box, line } of lines) {
+    assert.equal(line.advance, plainMeasure.width(form.font.family, box.fontSize, box.bold, line.text), `${box.ref} ${line.text}`);
+  }
 });
 
 test('a refused run says why and whether the weekly hours go', () => {

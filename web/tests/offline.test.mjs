@@ -1,44 +1,51 @@
-// Served over http, the page keeps working with the network gone once it was visited.
+// Served over http, the page keeps working with the network gone once it was visited, and a
+// phone can put it on its home screen: it describes itself as a web app Chromium would
+// install, and asks the server for nothing its own rules forbid (such as /favicon.ico).
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
+import { launchChromium, servePage } from './support.mjs';
 
-import { launchChromium, webBuild } from './support.mjs';
-
-const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript' };
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-offline-'));
-let server;
+let served;
 let browser;
 
 after(async () => {
   await browser?.close();
-  server?.close();
+  served?.server.close();
   rmSync(scratch, { recursive: true, force: true });
 });
 
 test('after the first visit over http, the page opens and runs with the network gone', { timeout: 90000 }, async () => {
-  server = createServer((request, response) => {
-    const name = path.basename(new URL(request.url, 'http://localhost').pathname);
-    if (!['soatnoma.html', 'sw.js'].includes(name)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': TYPES[path.extname(name)] }).end(readFileSync(path.join(webBuild, name)));
-  });
-  await new Promise((done) => server.listen(0, '127.0.0.1', done));
-  const url = `http://127.0.0.1:${server.address().port}/soatnoma.html`;
+  served = await servePage();
   browser = await launchChromium(scratch);
   const page = await browser.newPage();
-  await page.goto(url);
+  const said = [];
+  page.on('console', (message) => { if (message.type() === 'error') said.push(message.text()); });
+  page.on('pageerror', (fault) => said.push(String(fault)));
+  await page.goto(served.url);
   await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
   await page.evaluate(() => navigator.serviceWorker.ready);
 
-  server.close();
-  server.closeAllConnections();
+  // Its description as a web app, with its icon, starting at the page, and nothing in the
+  // way of putting it on a home screen.
+  const session = await page.createCDPSession();
+  const manifest = await session.send('Page.getAppManifest');
+  assert.ok(manifest.data, 'the page names its description as a web app');
+  assert.deepEqual(manifest.errors, []);
+  const app = JSON.parse(manifest.data);
+  assert.equal(app.start_url, served.url);
+  assert.equal(app.display, 'standalone');
+  assert.equal(app.icons[0].src, await page.$eval('link[rel="icon"]', (icon) => icon.href));
+  assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+  assert.deepEqual(said, []);
+  assert.deepEqual([...new Set(served.asked)].sort(), ['/soatnoma.html', '/sw.js']);
+
+  served.server.close();
+  served.server.closeAllConnections();
   await page.setOfflineMode(true);
   await page.reload();
   await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });

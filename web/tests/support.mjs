@@ -1,6 +1,8 @@
 // What the browser edition's tests share: where the built parts are, and the module.
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -71,6 +73,26 @@ export async function watchDownloads(page, folder) {
   };
 }
 
+// The page published as a school would: the page and its worker on a plain web server, here
+// on this machine only, every other path not found. Hands back the server, the page's
+// address and the paths asked for.
+export async function servePage() {
+  const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript' };
+  const asked = [];
+  const server = createServer((request, response) => {
+    const { pathname } = new URL(request.url, 'http://localhost');
+    asked.push(pathname);
+    const name = path.basename(pathname);
+    if (!['soatnoma.html', 'sw.js'].includes(name)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': types[path.extname(name)] }).end(readFileSync(path.join(webBuild, name)));
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  return { server, url: `http://127.0.0.1:${server.address().port}/soatnoma.html`, asked };
+}
+
 // LibreOffice headless converts the files into the folder out with the filter given, every
 // formula recalculated as the file is loaded; its profile lives in scratch.
 export function convertInLibreOffice(scratch, filter, out, files) {
@@ -83,4 +105,50 @@ export function convertInLibreOffice(scratch, filter, out, files) {
 `);
   execFileSync('soffice', [`-env:UserInstallation=${pathToFileURL(path.join(scratch, 'office')).href}`, '--headless',
     '--convert-to', filter, '--outdir', out, ...files], { stdio: 'ignore' });
+}
+
+async function readWorkbook(bytes) {
+  const { default: ExcelJS } = await import('exceljs');
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.load(bytes);
+  return workbook;
+}
+
+function cellOf(sheet, ref) {
+  const cell = sheet.getCell(ref);
+  const described = { type: cell.type, value: cell.value };
+  if (cell.formula) described.value = { formula: cell.formula, result: cell.result };
+  return described;
+}
+
+// A report's workbook from the page against the one `soatnoma-cli report` wrote for the same
+// teacher: the sheet cell by cell (values, formulas with their results, alignment, number
+// format), its merges, column widths, row heights and page setup, and the program's mark.
+export async function assertSameReportWorkbook(oursBytes, theirsBytes) {
+  const ours = (await readWorkbook(oursBytes)).worksheets[0];
+  const theirs = (await readWorkbook(theirsBytes)).worksheets[0];
+  assert.equal(ours.name, theirs.name);
+  let formulas = 0;
+  for (let row = 1; row <= 22; ++row) {
+    for (let column = 1; column <= 19; ++column) {
+      const ref = ours.getCell(row, column).address;
+      const [a, b] = [cellOf(ours, ref), cellOf(theirs, ref)];
+      assert.deepEqual(a, b, ref);
+      if (a.value?.formula) ++formulas;
+      assert.deepEqual(ours.getCell(ref).style.alignment ?? {}, theirs.getCell(ref).style.alignment ?? {}, ref);
+      assert.equal(ours.getCell(ref).numFmt ?? 'General', theirs.getCell(ref).numFmt ?? 'General', ref);
+    }
+  }
+  assert.ok(formulas > 100);
+  assert.deepEqual([...ours.model.merges].sort(), [...theirs.model.merges].sort());
+  for (let column = 1; column <= 19; ++column) assert.equal(ours.getColumn(column).width, theirs.getColumn(column).width);
+  for (let row = 1; row <= 22; ++row) assert.equal(ours.getRow(row).height, theirs.getRow(row).height, `row ${row}`);
+  for (const key of ['orientation', 'paperSize', 'horizontalCentered', 'verticalCentered']) {
+    assert.equal(ours.pageSetup[key], theirs.pageSetup[key], key);
+  }
+  assert.deepEqual(ours.pageSetup.margins, theirs.pageSetup.margins);
+  // The program's mark, so the desktop opens the workbook as its own.
+  const { default: JSZip } = await import('jszip');
+  const custom = async (bytes) => (await JSZip.loadAsync(bytes)).file('docProps/custom.xml').async('string');
+  assert.equal(await custom(oursBytes), await custom(theirsBytes));
 }

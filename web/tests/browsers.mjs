@@ -1,0 +1,174 @@
+// One small driver for the page in each browser engine, so that one set of flow tests runs in
+// all of them: Chromium and Firefox ESR through puppeteer-core (Firefox over WebDriver BiDi),
+// WebKitGTK through its WebDriver. Each opens the page, clicks or taps, types, runs a function
+// in the page, waits for a state the page marks, answers a reload, downloads and screenshots.
+// The faults the page throws are collected where the engine tells them (not in WebKitGTK).
+import { existsSync, mkdirSync, readdirSync, readFileSync, watch, writeFileSync } from 'node:fs';
+import path from 'node:path';
+
+import { launchChromium } from './support.mjs';
+import { WebDriverSession } from './webdriver.mjs';
+
+// A download is done once its file is there under its own name, no part of it is still being
+// written beside it (Chromium's ".crdownload", Firefox's ".part"), and, as every download here
+// is a workbook, its package ends with the record that closes a zip.
+const ZIP_END = Buffer.from([0x50, 0x4B, 0x05, 0x06]);
+
+function finished(folder, name) {
+  const files = readdirSync(folder);
+  if (!files.includes(name) || files.some((file) => file !== name && file.startsWith(name))) return false;
+  const bytes = readFileSync(path.join(folder, name));
+  return bytes.subarray(-64).includes(ZIP_END);
+}
+
+function fileLanding(folder, name) {
+  return new Promise((resolve) => {
+    const done = () => {
+      if (!finished(folder, name)) return;
+      watcher.close();
+      resolve(readFileSync(path.join(folder, name)));
+    };
+    const watcher = watch(folder, done);
+    done();
+  });
+}
+
+// The bytes of the file a click on the element chosen downloads under the name given.
+async function downloadBy(driver, selector, name) {
+  const landing = fileLanding(driver.downloads, name);
+  await driver.click(selector);
+  return landing;
+}
+
+const asList = (modifiers) => (modifiers.ctrl ? ['Control'] : []);
+
+class PuppeteerDriver {
+  static async launch(engine, scratch, downloads) {
+    let browser;
+    if (engine === 'chromium') {
+      browser = await launchChromium(scratch);
+    } else {
+      const { default: puppeteer } = await import('puppeteer-core');
+      browser = await puppeteer.launch({
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        headless: true,
+        userDataDir: path.join(scratch, 'profile'),
+        extraPrefsFirefox: {
+          // Scroll bars that take room, as on a desktop where they are always shown.
+          'widget.gtk.overlay-scrollbars.enabled': false,
+          'browser.download.folderList': 2,
+          'browser.download.dir': downloads,
+          'browser.download.useDownloadDir': true,
+        },
+      });
+    }
+    const page = await browser.newPage();
+    if (engine === 'chromium') {
+      const session = await page.createCDPSession();
+      await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+      // The workbook goes out as a download in every engine; Chromium's save picker is
+      // tested on its own (kept.test.mjs).
+      await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
+    }
+    return new PuppeteerDriver(engine, browser, page, downloads);
+  }
+
+  constructor(engine, browser, page, downloads) {
+    Object.assign(this, { engine, browser, page, downloads, errors: [] });
+    page.on('pageerror', (fault) => this.errors.push(String(fault.message ?? fault)));
+    // Every question the page asks (before it is left with unsaved work) is answered yes.
+    this.asked = [];
+    page.on('dialog', async (dialog) => {
+      this.asked.push(dialog.type());
+      await dialog.accept();
+    });
+    this.asksBeforeLeaving = true;
+  }
+
+  async size(width, height) {
+    // Chromium takes taps only on a touch screen, which it cannot be made into without a reload.
+    await this.page.setViewport({ width, height, hasTouch: this.engine === 'chromium' });
+  }
+
+  goto(url) { return this.page.goto(url); }
+  evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
+  async waitFor(fn, ...args) {
+    return (await this.page.waitForFunction(fn, { timeout: 60000 }, ...args)).jsonValue();
+  }
+
+  click(selector) { return this.page.click(selector); }
+  // Headless Firefox cannot make touches (its driver refuses them), so a tap is a click there.
+  tap(selector) { return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector); }
+  // Puppeteer has no double tap; two clicks in a row stand in for it.
+  doubleTap(selector) { return this.page.click(selector, { count: 2 }); }
+  type(text) { return this.page.keyboard.type(text); }
+  async press(key, modifiers = {}) {
+    for (const held of asList(modifiers)) await this.page.keyboard.down(held);
+    await this.page.keyboard.press(key);
+    for (const held of asList(modifiers)) await this.page.keyboard.up(held);
+  }
+
+  async setFile(selector, file) { await (await this.page.$(selector)).uploadFile(file); }
+  screenshot(file) { return this.page.screenshot({ path: file }); }
+
+  // Reloads; hands back the questions the page asked first.
+  async reload() {
+    this.asked = [];
+    await this.page.reload();
+    return this.asked;
+  }
+
+  download(selector, name) { return downloadBy(this, selector, name); }
+
+  close() { return this.browser.close(); }
+}
+
+class WebKitDriver {
+  static async launch(engine, scratch, downloads) {
+    return new WebKitDriver(await WebDriverSession.start(scratch, downloads), downloads);
+  }
+
+  constructor(session, downloads) {
+    Object.assign(this, { engine: 'webkit', session, downloads, errors: [] });
+    // WebKitGTK shows no question before a page with unsaved work is left while it is driven
+    // through WebDriver, so whether the page asks cannot be seen there.
+    this.asksBeforeLeaving = false;
+  }
+
+  async size(width, height) {
+    await this.session.command('POST', '/window/rect', { width, height });
+  }
+
+  goto(url) { return this.session.command('POST', '/url', { url }); }
+  evaluate(fn, ...args) { return this.session.run(fn, args); }
+  waitFor(fn, ...args) { return this.session.waitFor(fn, args); }
+
+  click(selector) { return this.session.press(selector, 'mouse', 1); }
+  tap(selector) { return this.session.press(selector, 'touch', 1); }
+  doubleTap(selector) { return this.session.press(selector, 'touch', 2); }
+  type(text) { return this.session.keys([...text]); }
+  press(key, modifiers = {}) { return this.session.keys([key], asList(modifiers)); }
+
+  setFile(selector, file) { return this.session.setFile(selector, file); }
+  async screenshot(file) {
+    writeFileSync(file, Buffer.from(await this.session.command('GET', '/screenshot'), 'base64'));
+  }
+
+  async reload() {
+    await this.session.command('POST', '/refresh');
+    return null;
+  }
+
+  download(selector, name) { return downloadBy(this, selector, name); }
+
+  close() { return this.session.quit(); }
+}
+
+// The engine named, its downloads in scratch/downloads.
+export async function openBrowser(engine, scratch) {
+  const downloads = path.join(scratch, 'downloads');
+  if (!existsSync(downloads)) mkdirSync(downloads, { recursive: true });
+  const kind = engine === 'webkit' ? WebKitDriver : PuppeteerDriver;
+  return kind.launch(engine, scratch, downloads);
+}

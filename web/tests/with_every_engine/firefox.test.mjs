@@ -1,0 +1,4 @@
+// The page's main flows in Firefox ESR.
+import { flowTests } from './flows.mjs';
+
+flowTests('firefox');

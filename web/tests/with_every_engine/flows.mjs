@@ -1,0 +1,302 @@
+// The page's main flows, one set for every browser engine: opened from the file, the form
+// refused and run, a cell corrected in its typing box at 100 % and zoomed (the box on its
+// cell), the workbook downloaded and compared with what `soatnoma-cli report` writes, a staff
+// list read, the report offered back after a reload, and the report on a phone's width
+// fitted, zoomed and tapped, and the page served over http. SOATNOMA_SHOTS names a folder to
+// keep a screenshot of each step.
+import { describe, test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import { openBrowser } from '../browsers.mjs';
+import { assertSameReportWorkbook, cli, servePage, webBuild } from '../support.mjs';
+
+const year = new Date().getFullYear();
+const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "tasviriy san'at" };
+const workbookName = `${teacher.name} ${year}-${year + 1}.xlsx`;
+
+// What the flows read from the page and do to it, in the browser the flow has opened.
+function readerOf(flow) {
+  const shot = async (name) => {
+    if (!flow.shots) return;
+    mkdirSync(flow.shots, { recursive: true });
+    // The report from its zoom buttons down, when it is shown.
+    await flow.browser.evaluate(() => {
+      const report = document.getElementById('report');
+      if (!report.hidden) report.querySelector('.zoom').scrollIntoView({ block: 'start' });
+    });
+    await flow.browser.screenshot(path.join(flow.shots, `${flow.engine}-${name}.png`));
+  };
+  const text = (selector) => flow.browser.evaluate((chosen) => document.querySelector(chosen)?.textContent ?? null, selector);
+  const cellText = (ref) => flow.browser.evaluate((chosen) =>
+    [...document.querySelectorAll(`[data-cell="${chosen}"] text`)].map((line) => line.textContent).join(' '), ref);
+  const statusLine = () => flow.browser.evaluate(() => document.getElementById('status').textContent.replace(/\s+/g, ' ').trim());
+  // Where the elements chosen stand on the screen, CSS pixels.
+  const rects = (...selectors) => flow.browser.evaluate((chosen) => chosen.map((selector) => {
+    const box = document.querySelector(selector).getBoundingClientRect();
+    return { left: box.left, top: box.top, width: box.width, height: box.height };
+  }), selectors);
+  const typeInto = async (id, typed) => {
+    await flow.browser.evaluate((chosen) => { document.getElementById(chosen).value = ''; }, id);
+    await flow.browser.click(`#${id}`);
+    await flow.browser.type(typed);
+  };
+
+  // Where a cell's frame is drawn on the screen: its place in the drawing scaled as the
+  // drawing stands. (Firefox counts the width of a frame's line and a pixel about it into an
+  // SVG shape's own box.)
+  const cellRect = (ref) => flow.browser.evaluate((chosen) => {
+    const svg = document.querySelector('svg.sheet');
+    const drawing = svg.getBoundingClientRect();
+    const scale = drawing.width / svg.viewBox.baseVal.width;
+    const frame = document.querySelector(`[data-cell="${chosen}"] rect.border`);
+    const [x, y, width, height] = ['x', 'y', 'width', 'height'].map((side) => frame[side].baseVal.value * scale);
+    return { left: drawing.left + x, top: drawing.top + y, width, height };
+  }, ref);
+
+  // The typing box against its cell, and both against what can be seen of the report.
+  const assertBoxOnCell = async (ref, where) => {
+    const [editor, sheet] = await rects('#CellEditor', '#sheet');
+    const cell = await cellRect(ref);
+    const state = await flow.browser.evaluate(() => ({ open: !document.getElementById('CellEditor').hidden, focused: document.activeElement?.id }));
+    assert.deepEqual(state, { open: true, focused: 'CellEditor' }, `${where}: the typing box is open and takes the keys`);
+    for (const side of ['left', 'top', 'width', 'height']) {
+      assert.ok(Math.abs(editor[side] - cell[side]) < 1, `${where}: the box's ${side} ${editor[side]} against the cell's ${cell[side]}`);
+    }
+    assert.ok(editor.left >= sheet.left - 1 && editor.left + editor.width <= sheet.left + sheet.width + 1 &&
+      editor.top >= sheet.top - 1 && editor.top + editor.height <= sheet.top + sheet.height + 1,
+    `${where}: the box ${JSON.stringify(editor)} within the report's view ${JSON.stringify(sheet)}`);
+  };
+
+  return { shot, text, cellText, statusLine, rects, typeInto, assertBoxOnCell };
+}
+
+// The page opened, the form refused and run, its workbook downloaded.
+function formFlows(flow) {
+  const { shot, text, cellText, typeInto } = flow.reader;
+
+  test('the page opens from its file and takes input', async () => {
+    assert.equal(await text('.title'), 'Soatnoma');
+    assert.equal(await text('#message'), '');
+    assert.deepEqual(flow.browser.errors, []);
+  });
+
+  test('weekly hours that are not a number are refused in the command line\'s words', async () => {
+    await typeInto('Text2', 'abc');
+    await flow.browser.click('#Command1');
+    const refusal = spawnSync(cli, ['table', '--category', 'upper', '--weekly', 'abc', '--rate', '20'], { encoding: 'utf8' });
+    assert.equal(refusal.status, 2);
+    await flow.browser.waitFor((said) => document.getElementById('message').textContent === said, refusal.stderr.trim());
+  });
+
+  test('Enter in the weekly hours draws the report, every cell named', async () => {
+    await flow.browser.click('#Option1');
+    await typeInto('Text3', teacher.name);
+    await typeInto('Text6', teacher.school);
+    await typeInto('Text4', teacher.subject);
+    await flow.browser.click('#Check1');
+    await typeInto('Text2', '24');
+    await flow.browser.press('Enter');
+    await flow.browser.waitFor(() => document.body.dataset.report === 'drawn');
+    assert.equal(await text('#message'), '');
+    assert.match(await cellText('A2'), new RegExp(`Oʻgʻiloyxonning\\s+${year}/${year + 1} o'quv yili`));
+    flow.total = Number(await cellText('S5'));
+    assert.ok(flow.total > 0);
+    await shot('1280-report');
+  });
+
+  test('"Excel kitobi" downloads the workbook the command line writes', async () => {
+    const ours = await flow.browser.download('#SaveXlsx', workbookName);
+    const theirs = path.join(flow.scratch, 'cli.xlsx');
+    execFileSync(cli, ['report', '--category', 'primary', '--weekly', '24', '--rate', '18', '--leader',
+      '--name', teacher.name, '--school', teacher.school, '--subject', teacher.subject, '--year', String(year),
+      '-o', theirs], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    await assertSameReportWorkbook(ours, readFileSync(theirs));
+  });
+}
+
+// A cell corrected at 100 % and zoomed, and the correction offered back after a reload.
+function correctionFlows(flow) {
+  const { shot, text, cellText, statusLine, assertBoxOnCell } = flow.reader;
+
+  test('a cell typed over in its box moves the totals, and is undone and redone', async () => {
+    const computed = Number(await cellText('D8'));
+    await flow.browser.click('[data-cell="D8"] rect.border');
+    await flow.browser.type('2,25');
+    await assertBoxOnCell('D8', '100 %');
+    await flow.browser.press('Enter');
+    assert.equal(await cellText('D8'), '2');
+    assert.equal(Number(await cellText('S5')), flow.total - computed + 2);
+    assert.ok(await flow.browser.evaluate(() => Boolean(document.querySelector('[data-cell="D8"] .mark.corrected'))));
+    await flow.browser.press('z', { ctrl: true });
+    assert.equal(Number(await cellText('S5')), flow.total);
+    await flow.browser.press('y', { ctrl: true });
+    assert.equal(await cellText('D8'), '2');
+  });
+
+  test('zoomed in, the typing box lands on its cell and in sight', async () => {
+    await flow.browser.click('#ZoomIn');
+    assert.equal(await text('#ZoomText'), '125%');
+    await flow.browser.click('[data-cell="C8"] rect.border');
+    await flow.browser.press('F2');
+    await assertBoxOnCell('C8', '125 %');
+    await shot('1280-zoomed-typing');
+    await flow.browser.press('Escape');
+    await flow.browser.click('#ZoomFit');
+    assert.equal(await text('#ZoomText'), '100%');
+  });
+
+  test('a reload offers the report back with its correction', async () => {
+    const status = await statusLine();
+    const keeps = await flow.browser.evaluate(() => Number(document.body.dataset.keeps ?? 0));
+    await flow.browser.click('[data-cell="E8"] rect.border');
+    await flow.browser.type('7');
+    await flow.browser.press('Enter');
+    await flow.browser.waitFor((before) => Number(document.body.dataset.keeps ?? 0) > before, keeps);
+    const corrected = await statusLine();
+    assert.notEqual(corrected, status);
+    const asked = await flow.browser.reload();
+    if (flow.browser.asksBeforeLeaving) assert.deepEqual(asked, ['beforeunload']);
+    await flow.browser.waitFor(() => document.body.dataset.offered === 'yes');
+    assert.equal(await flow.browser.evaluate(() => document.getElementById('report').hidden), true);
+    await flow.browser.click('#Recovery [data-kept] button');
+    await flow.browser.waitFor(() => document.body.dataset.report === 'drawn');
+    assert.equal(await cellText('E8'), '7');
+    assert.equal(await cellText('D8'), '2');
+    assert.equal(await statusLine(), corrected);
+  });
+}
+
+// A staff list read.
+function staffFlow(flow) {
+  const { text } = flow.reader;
+
+  test('a staff list is read and listed row by row', async () => {
+    const roster = path.join(flow.scratch, 'xodimlar.csv');
+    writeFileSync(roster, 'ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n' +
+      "Karimova Oydin;7;ona tili;boshlangich;22,5\nYomon Soat;3;kimyo;yuqori;24abc\n");
+    await flow.browser.click('#RosterOpen');
+    await flow.browser.setFile('#Roster', roster);
+    await flow.browser.waitFor(() => document.getElementById('Staff').dataset.read === 'xodimlar.csv');
+    const rows = await flow.browser.evaluate(() => [...document.querySelectorAll('#RosterRows tbody tr')]
+      .map((row) => [row.dataset.line, row.dataset.status, row.cells[1].textContent]));
+    assert.deepEqual(rows, [['2', 'ok', 'Aliyev Vali'], ['3', 'ok', 'Karimova Oydin'], ['4', 'refused', 'Yomon Soat']]);
+    assert.equal(await text('#StaffMessage'), "Tayyor: 2 ta o'qituvchi. Rad etilgan: 1 ta qator.");
+    assert.equal(await flow.browser.evaluate(() => document.getElementById('SaveStaffXlsx').disabled), false);
+    await flow.browser.evaluate(() => { document.getElementById('Staff').hidden = true; });
+  });
+}
+
+// The report on a phone's width.
+function phoneFlow(flow) {
+  const { shot, rects, assertBoxOnCell } = flow.reader;
+
+  test('on a phone\'s width the report fits, zooms, and the typing box lands on its cell', async () => {
+    await flow.browser.size(360, 740);
+    // The page opened anew on the phone, the reports kept before let go: a page short
+    // enough to need no scroll bar until the report is shown.
+    await flow.browser.reload();
+    await flow.browser.waitFor(() => document.body.dataset.offered === 'yes');
+    while (await flow.browser.evaluate(() => Boolean(document.querySelector('#Recovery [data-kept]')))) {
+      const left = await flow.browser.evaluate(() => document.querySelectorAll('#Recovery [data-kept]').length);
+      await flow.browser.tap('#Recovery [data-kept] button:last-child');
+      await flow.browser.waitFor((before) => document.querySelectorAll('#Recovery [data-kept]').length < before, left);
+    }
+    // A report made at this width is fitted to the room left once it is shown. The form
+    // comes back as it was last used, so the upper classes are chosen first.
+    await flow.browser.tap('#Option2');
+    await flow.browser.evaluate(() => { document.getElementById('Text2').value = ''; });
+    await flow.browser.tap('#Text2');
+    await flow.browser.type('18');
+    await flow.browser.tap('#Command1');
+    await flow.browser.waitFor(() => document.body.dataset.report === 'drawn');
+    const [fitted] = await rects('#sheet .page');
+    const sideways = await flow.browser.evaluate(() => [document.documentElement, document.getElementById('sheet')]
+      .map((box) => ({ content: box.scrollWidth, room: box.clientWidth })));
+    for (const { content, room } of sideways) assert.ok(content <= room, `nothing scrolls sideways: ${content} px in ${room}`);
+    const sheet = sideways[1].room;
+    assert.ok(fitted.width <= sheet && fitted.width > 300, `the page fits: ${fitted.width}`);
+    // The title's lines run as long as they were laid out, within the drawing, small as it is.
+    const title = await flow.browser.evaluate(() => {
+      const drawing = document.querySelector('svg.sheet').getBoundingClientRect();
+      return [...document.querySelectorAll('[data-cell="A2"] text')].map((line) => {
+        const box = line.getBoundingClientRect();
+        return { left: box.left - drawing.left, right: drawing.right - box.right };
+      });
+    });
+    assert.ok(title.length > 0 && title.every(({ left, right }) => left > 0 && right > 0), JSON.stringify(title));
+    await shot('360-fitted');
+    await flow.browser.tap('[data-cell="C8"] rect.border');
+    await flow.browser.press('F2');
+    await assertBoxOnCell('C8', 'fitted');
+    await shot('360-fitted-typing');
+    await flow.browser.press('Escape');
+    // A double tap opens the box where the report is, rather than carrying the report away.
+    await flow.browser.doubleTap('[data-cell="D9"] rect.border');
+    await assertBoxOnCell('D9', 'double tap');
+    await flow.browser.press('Escape');
+    await flow.browser.tap('#ZoomIn');
+    await flow.browser.tap('#ZoomIn');
+    await flow.browser.tap('[data-cell="C8"] rect.border');
+    await flow.browser.press('F2');
+    await assertBoxOnCell('C8', 'zoomed on the phone');
+    await shot('360-zoomed-typing');
+    await flow.browser.press('Escape');
+  });
+}
+
+// The page served over http.
+function servedFlow(flow) {
+  test('served over http, the page opens without a fault and describes itself as a web app', async () => {
+    const served = await servePage();
+    try {
+      flow.browser.errors.length = 0;
+      await flow.browser.goto(served.url);
+      await flow.browser.waitFor(() => document.body.dataset.ready === 'yes');
+      await flow.browser.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+      assert.deepEqual(flow.browser.errors, []);
+      // Nothing but the page and its worker asked for (no /favicon.ico, which the page's own
+      // rules would refuse with an error).
+      assert.deepEqual([...new Set(served.asked)].sort(), ['/soatnoma.html', '/sw.js']);
+      const app = await flow.browser.evaluate(() => {
+        const described = document.querySelector('link[rel="manifest"]')?.href;
+        if (!described?.startsWith('data:application/manifest+json,')) return null;
+        const { start_url: start, display, icons } = JSON.parse(decodeURIComponent(described.slice(described.indexOf(',') + 1)));
+        return { start, display, icon: icons[0].src === document.querySelector('link[rel="icon"]').href };
+      });
+      assert.deepEqual(app, { start: served.url, display: 'standalone', icon: true });
+    } finally {
+      served.server.close();
+      served.server.closeAllConnections();
+    }
+  });
+}
+
+export function flowTests(engine) {
+  describe(engine, () => {
+    const flow = { engine, scratch: mkdtempSync(path.join(os.tmpdir(), `soatnoma-${engine}-`)), shots: process.env.SOATNOMA_SHOTS };
+    flow.reader = readerOf(flow);
+
+    before(async () => {
+      flow.browser = await openBrowser(engine, flow.scratch);
+      await flow.browser.size(1280, 900);
+      await flow.browser.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+      await flow.browser.waitFor(() => document.body.dataset.ready === 'yes');
+    });
+
+    after(async () => {
+      await flow.browser?.close();
+      rmSync(flow.scratch, { recursive: true, force: true });
+    });
+
+    formFlows(flow);
+    correctionFlows(flow);
+    staffFlow(flow);
+    phoneFlow(flow);
+    servedFlow(flow);
+  });
+}
