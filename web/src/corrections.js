@@ -4,10 +4,9 @@
 // qaytarish" takes back one cell or all; Ctrl+Z and Ctrl+Y undo and redo.
 
 import { boxMarkup } from './report_view.js';
+import { PIXELS_PER_POINT } from './report_zoom.js';
 
 const ARROWS = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] };
-// CSS pixels to a point of the page at its real size.
-const PIXELS_PER_POINT = 4 / 3;
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,

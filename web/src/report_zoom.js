@@ -6,7 +6,8 @@
 // chosen the page follows the width of its box (never wider than the paper), also when a
 // scroll bar of the page's own takes some of it after the report is shown.
 
-const PIXELS_PER_POINT = 4 / 3;
+// CSS pixels to a point of the page at its real size.
+export const PIXELS_PER_POINT = 4 / 3;
 
 export class ReportZoom {
   // view: the box the report scrolls in; text: the element that says the zoom; shown(zoom):
