@@ -12,6 +12,7 @@
 #include "form/report_corrections.h"
 #include "form/report_sheet.h"
 #include "form_description.h"
+#include "json_writer.h"
 
 namespace soatnoma::web {
 
@@ -44,13 +45,17 @@ class ReportWorkbench {
   std::string HoursWritten(double hours) const;
 
   // The table's rows now: {yearText, correctionsText, emptyTextsText, flagged, corrected,
-  // marks, editable},
-  // and with their drawn boxes when asked (the text laid out again).
+  // marks: [{ref, fill, redCorner, corner, toolTip}], table: {firstRow, lastRow, firstColumn,
+  // lastColumn} (the block of hours a cell is chosen in), editable: [{ref, row, column}]},
+  // and with their drawn boxes when asked (the text laid out again; a red corner's size
+  // comes with them).
   std::string State(bool withBoxes) const;
   // Before the report is printed or saved (leaving: "printing", "pdf" or "saving"):
   // {asks, question, state, goOn, checkFirst}; asks is false when there is nothing to check
   // or the teacher went on despite these very cells (wentOn: the state they went on with).
   std::string CellsToCheck(const std::string& leaving, const std::string& wentOn) const;
+  // The typing box's font in screen pixels at pixelsPerPoint of the drawn sheet.
+  int EditorFontPixels(double pixelsPerPoint) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
   // The same, as the workbook is written: texts as the workbook stores them, nothing that
@@ -59,6 +64,8 @@ class ReportWorkbench {
 
  private:
   std::string DescribeWhole() const;
+  void WriteMarks(JsonWriter& json, const SheetGeometry* layout) const;
+  void WriteTable(JsonWriter& json) const;
   std::string Described(FormDetail detail) const;
 
   emscripten::val measure_;
