@@ -2,13 +2,36 @@
 
 #include "model/relative_formula.h"
 #include "form/sheet_address.h"
+#include "form/stored_number.h"
+#include "form/xml_tags.h"
 
 namespace soatnoma {
 namespace {
 
 constexpr std::string_view kComputedPrefix = "Soatnoma hisoblangan ";
 
+// One property: its number among the document's properties (they start at 2), its name
+// and its value's element.
+std::string PropertyElement(int number, std::string_view name, std::string_view valueType, std::string_view value) {
+  return "<property fmtid=\"{D5CDD505-2E9C-101B-9397-08002B2CF9AE}\" pid=\"" + std::to_string(number) + "\" name=\"" +
+         xml::Escaped(name) + "\"><vt:" + std::string(valueType) + ">" + xml::EscapedContent(value) + "</vt:" +
+         std::string(valueType) + "></property>";
+}
+
 }  // namespace
+
+std::string CustomPropertiesPart(const WorkbookNotes& notes) {
+  std::string part =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+      "<Properties xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/custom-properties\" "
+      "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">";
+  int number = 2;
+  part += PropertyElement(number++, workbook_mark::kName, "lpwstr", workbook_mark::kValue);
+  for (const ComputedHours& cell : notes.computedOfCorrected) {
+    part += PropertyElement(number++, ComputedHoursPropertyName(cell.row, cell.column), "r8", StoredNumberText(cell.value));
+  }
+  return part + "</Properties>";
+}
 
 std::string ComputedHoursPropertyName(int row, int column) {
   return std::string(kComputedPrefix) + ColumnLetters(column) + std::to_string(row);

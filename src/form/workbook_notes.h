@@ -41,4 +41,9 @@ struct NamedCell {
 };
 std::optional<NamedCell> CellOfComputedHoursProperty(std::string_view propertyName);
 
+// The package part of the custom properties (docProps/custom.xml): the mark first, then the
+// computed hours of each corrected cell, their numbers as stored, byte for byte as the
+// desktop's workbook library writes the part.
+std::string CustomPropertiesPart(const WorkbookNotes& notes);
+
 }  // namespace soatnoma

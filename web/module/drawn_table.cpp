@@ -10,9 +10,9 @@ namespace {
 
 bool InTableRows(const SheetBox& box) { return box.row >= kFirstWorkRow && box.row <= kLastWorkRow; }
 
-std::string BoxText(const SheetBox& box, const std::string& ref) {
+std::string BoxText(const SheetBox& box, const ReportSheet& sheet, const std::string& ref) {
   JsonWriter json;
-  WriteBox(json, box, ref);
+  WriteBox(json, &sheet, box, ref);
   return json.Text();
 }
 
@@ -27,21 +27,22 @@ std::string MarkText(const ReportCorrections& corrections, const SheetBox& box) 
 
 }  // namespace
 
-void DrawnTable::Drawn(const SheetGeometry& layout) {
+void DrawnTable::Drawn(const SheetGeometry& layout, const ReportSheet& sheet) {
   looks_.clear();
   for (const SheetBox& box : layout.Boxes()) {
     if (!InTableRows(box)) continue;
     const std::string ref = ColumnLetters(box.column) + std::to_string(box.row);
-    looks_[ref] = BoxText(box, ref);
+    looks_[ref] = BoxText(box, sheet, ref);
   }
 }
 
-void DrawnTable::WriteChanged(JsonWriter& json, const SheetGeometry& layout, const ReportCorrections& corrections) {
+void DrawnTable::WriteChanged(JsonWriter& json, const SheetGeometry& layout, const ReportSheet& sheet,
+                              const ReportCorrections& corrections) {
   json.Key("boxes").BeginArray();
   for (const SheetBox& box : layout.Boxes()) {
     if (!InTableRows(box)) continue;
     const std::string ref = ColumnLetters(box.column) + std::to_string(box.row);
-    const std::string text = BoxText(box, ref);
+    const std::string text = BoxText(box, sheet, ref);
     std::string looks = text + MarkText(corrections, box);
     std::string& drawn = looks_[ref];
     if (drawn == looks) continue;

@@ -15,10 +15,11 @@ namespace soatnoma::web {
 class DrawnTable {
  public:
   // The page drew the boxes of this layout, without marks.
-  void Drawn(const SheetGeometry& layout);
+  void Drawn(const SheetGeometry& layout, const ReportSheet& sheet);
   // "boxes": the boxes of the table's rows whose layout or mark changed since the page last
   // drew them, which it now draws.
-  void WriteChanged(JsonWriter& json, const SheetGeometry& layout, const ReportCorrections& corrections);
+  void WriteChanged(JsonWriter& json, const SheetGeometry& layout, const ReportSheet& sheet,
+                    const ReportCorrections& corrections);
 
  private:
   std::unordered_map<std::string, std::string> looks_;  // by cell name: the box, then its mark

@@ -14,6 +14,7 @@
 #include "canvas_text_metrics.h"
 #include "drawn_table.h"
 #include "form_description.h"
+#include "json_writer.h"
 #include "remembered_text_metrics.h"
 
 namespace soatnoma::web {
@@ -47,13 +48,18 @@ class ReportWorkbench {
   std::string HoursWritten(double hours) const;
 
   // The table's rows now: {yearText, correctionsText, emptyTextsText, flagged, corrected,
-  // marks, editable}, and when asked the boxes of the rows that look different from when
-  // the page last drew them (the text laid out again), which the page then draws.
+  // marks: [{ref, fill, redCorner, corner, toolTip}], table: {firstRow, lastRow, firstColumn,
+  // lastColumn} (the block of hours a cell is chosen in), editable: [{ref, row, column}]},
+  // and when asked the boxes of the rows that look different from when the page last drew
+  // them (the text laid out again; a red corner's size comes with them), which the page
+  // then draws.
   std::string State(bool withBoxes);
   // Before the report is printed or saved (leaving: "printing", "pdf" or "saving"):
   // {asks, question, state, goOn, checkFirst}; asks is false when there is nothing to check
   // or the teacher went on despite these very cells (wentOn: the state they went on with).
   std::string CellsToCheck(const std::string& leaving, const std::string& wentOn) const;
+  // The typing box's font in screen pixels at pixelsPerPoint of the drawn sheet.
+  int EditorFontPixels(double pixelsPerPoint) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
   // The same, as the workbook is written: texts as the workbook stores them, nothing that
@@ -63,6 +69,8 @@ class ReportWorkbench {
  private:
   // The form as the page first draws it.
   std::string DescribeWhole();
+  void WriteMarks(JsonWriter& json, const SheetGeometry* layout) const;
+  void WriteTable(JsonWriter& json) const;
   std::string Described(FormDetail detail) const;
 
   // The page's measure, each text asked of it once for as long as the report is shown: a

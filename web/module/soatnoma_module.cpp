@@ -22,7 +22,9 @@
 #include "report_workbench.h"
 #include "office_help.h"
 #include "roster_reading.h"
+#include "shared_texts.h"
 #include "staff_book_session.h"
+#include "workbook_finishing.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
 #include "form/form_controls.h"
@@ -105,12 +107,13 @@ const char* FontName(ui::ControlFont font) {
   return "window";
 }
 
-// The teacher's form: its size in twips, and every control with its name, caption, tool tip, place in twips, tab
+// The teacher's form: its size in twips and the twips of a CSS pixel, and every control with its name, caption, tool tip, place in twips, tab
 // stop, font and whether it is shown at the start.
 std::string FormControls() {
   JsonWriter json;
   json.BeginObject();
   json.Key("width").Integer(ui::kClientArea.width).Key("height").Integer(ui::kClientArea.height);
+  json.Key("twipsPerPixel").Number(ui::kTwipsPerStandardPixel);
   json.Key("controls").BeginArray();
   for (const ui::ControlSpec& spec : ui::FormControls()) {
     json.BeginObject();
@@ -186,6 +189,21 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("formControls", &FormControls);
   emscripten::function("keptReport", &KeptReport);
   emscripten::function("keptReportsHeading", &KeptReportsHeading);
+  emscripten::function("actionLabels", &ActionLabelsJson);
+  emscripten::function("rosterColumns", &RosterColumnsJson);
+  emscripten::function("heldZoom", &HeldZoom);
+  emscripten::function("steppedZoom", &SteppedZoom);
+  emscripten::function("zoomText", &ZoomText);
+  emscripten::function("staffProgressText", &StaffProgressText);
+  emscripten::function("staffStoppedText", &StaffStoppedText);
+  emscripten::function("staffPrintStoppedText", &StaffPrintStoppedText);
+  emscripten::function("reportFailedWords", &ReportFailedWords);
+  emscripten::function("notOpenedText", &NotOpenedText);
+  emscripten::function("reportFontFamily", &ReportFontFamily);
+  emscripten::function("finishedStyles", &FinishedStyles);
+  emscripten::function("finishedWorksheet", &FinishedWorksheet);
+  emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);
+  emscripten::function("withCustomPropertiesRelation", &WithCustomPropertiesRelation);
   emscripten::function("packageSizeVerdict", &PackageSizeVerdict);
   emscripten::function("unescapedFromWorkbook", &UnescapedFromWorkbookText);
   emscripten::function("schoolYears", &SchoolYears);
@@ -202,6 +220,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("computedHours", &ReportWorkbench::ComputedHours)
       .function("refusal", &ReportWorkbench::Refusal)
       .function("hoursText", &ReportWorkbench::HoursWritten)
+      .function("editorFontPixels", &ReportWorkbench::EditorFontPixels)
       .function("state", &ReportWorkbench::State)
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("form", &ReportWorkbench::Form)
@@ -219,6 +238,10 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("add", &StaffBookSession::Add)
       .function("page", &StaffBookSession::Page)
       .function("teachers", &StaffBookSession::Teachers)
+      .function("fileText", &StaffBookSession::FileText)
+      .function("nothingMadeText", &StaffBookSession::NothingMadeText)
+      .function("printText", &StaffBookSession::PrintText)
+      .function("anyRefused", &StaffBookSession::AnyRefused)
       .class_function("summaryName", &StaffBookSession::SummaryName)
       .function("summary", &StaffBookSession::Summary)
       .function("summaryPages", &StaffBookSession::SummaryPages);

@@ -7,7 +7,8 @@
 import { afterPageTurn } from './page_turn.js';
 import { drawPage } from './report_view.js';
 
-const PIXELS_PER_POINT = 4 / 3;
+import { PIXELS_PER_POINT } from './page_points.js';
+
 // The first cell of the table's hours: the heading row stands above its row, the row titles
 // to the left of its column.
 const FIRST_HOURS = 'C5';

@@ -1,9 +1,11 @@
 // The report form as an .xlsx workbook, as the desktop saves it: every cell with its value,
 // text or formula and cached result, its format, the merged blocks, column widths and row
-// heights as the workbook holds them (rows of automatic height keep their height for a
-// program that does not fit rows itself, without being marked as set by hand), the page
-// setup, the workbook's standard font, and the program's mark. And the staff workbook, the
-// summary first and then a sheet per teacher, as the command line writes it.
+// heights as the workbook holds them, the page setup, the workbook's standard font, and the
+// program's mark. And the staff workbook, the summary first and then a sheet per teacher, as
+// the command line writes it. The page writes the parts itself; what the desktop puts into
+// its library's parts afterwards (the standard font, rows of automatic height, numbers as
+// the desktop stores them, the mark in the package's lists) the module puts into these by
+// the same rules.
 
 import { SpreadsheetBook } from './xlsx_book.js';
 import { SheetCells, placeOfRef, worksheetXml } from './xlsx_sheet.js';
@@ -93,29 +95,50 @@ function summarySheetXml(book, summary) {
   });
 }
 
-// The workbook's bytes.
-export async function writeWorkbook(form) {
-  const book = new SpreadsheetBook(form.font);
-  book.addSheet(form.sheetName, reportSheetXml(book, form, true));
-  return book.bytes(form.properties);
+// A part's change by the module, as the desktop changes its own part; a part the module
+// cannot take is a fault of the page's writer.
+const byModule = (name, change) => (text) => {
+  const changed = change(text);
+  if (changed === null) throw new Error(`${name}: the workbook's part is not as expected`);
+  return changed;
+};
+
+// The module's rules for finishing the parts, as the book takes them.
+function finishingOf(module) {
+  return {
+    styles: byModule('xl/styles.xml', (styles) => module.finishedStyles(styles)),
+    worksheet: (sheet, finish) => byModule('worksheet', (text) => module.finishedWorksheet(text, finish ?? null))(sheet),
+    contentTypes: byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)),
+    relations: byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)),
+  };
+}
+
+// The workbook's bytes; module: the page's module, which finishes the parts.
+export async function writeWorkbook(module, form) {
+  const book = new SpreadsheetBook(form.font, finishingOf(module));
+  book.addSheet(form.sheetName, reportSheetXml(book, form, true), { finish: form.finish });
+  return book.bytes(form.customProperties);
 }
 
 // The staff workbook as the command line writes it: the summary first, then a sheet per
 // teacher holding the full report. Sheets are added one at a time, so the page can do the
 // work in slices; finish() gives the bytes.
 export class StaffWorkbookWriter {
-  constructor(summaryName) {
+  constructor(module, summaryName) {
+    this.finishing = finishingOf(module);
     this.summaryName = summaryName;
     this.book = null;
   }
 
   addReport(sheetName, form) {
-    this.book ??= new SpreadsheetBook(form.font);
-    this.book.addSheet(sheetName, reportSheetXml(this.book, form, false));
+    this.book ??= new SpreadsheetBook(form.font, this.finishing);
+    this.book.addSheet(sheetName, reportSheetXml(this.book, form, false), { finish: form.finish });
   }
 
   async finish(summary) {
-    this.book.addSheet(this.summaryName, summarySheetXml(this.book, summary), { printTitleRow: summary.page.repeatedRow, first: true });
+    // The summary is no report sheet: only its numbers are finished.
+    this.book.addSheet(this.summaryName, summarySheetXml(this.book, summary),
+      { printTitleRow: summary.page.repeatedRow, first: true });
     return this.book.bytes();
   }
 }

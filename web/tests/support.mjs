@@ -46,6 +46,33 @@ export async function launchChromium(scratch) {
   });
 }
 
+// Downloads of the page into the folder given, as Chromium reports them. next(name) is the
+// next download of that name, asked for before what starts it: the path once Chromium says
+// it is complete, or a failure when Chromium says it was cancelled. handed() counts the
+// downloads the page has started so far.
+export async function watchDownloads(page, folder) {
+  const session = await page.createCDPSession();
+  const names = new Map();
+  const waiting = [];
+  let started = 0;
+  session.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) => {
+    names.set(guid, suggestedFilename);
+    ++started;
+  });
+  session.on('Browser.downloadProgress', ({ guid, state }) => {
+    if (state === 'inProgress') return;
+    const index = waiting.findIndex((wait) => wait.name === names.get(guid));
+    if (index < 0) return;
+    const [wait] = waiting.splice(index, 1);
+    if (state === 'completed') wait.done(path.join(folder, wait.name)); else wait.failed(new Error(`${wait.name}: ${state}`));
+  });
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+  return {
+    next: (name) => new Promise((done, failed) => { waiting.push({ name, done, failed }); }),
+    handed: () => started,
+  };
+}
+
 // The page published as a school would: the page and its worker on a plain web server, here
 // on this machine only, every other path not found. Hands back the server, the page's
 // address and the paths asked for.

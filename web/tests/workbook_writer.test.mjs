@@ -9,6 +9,9 @@ import ExcelJS from 'exceljs';
 import { SpreadsheetBook } from '../src/xlsx_book.js';
 import { SheetCells, columnLetters, placeOfRef, worksheetXml } from '../src/xlsx_sheet.js';
 import { StaffWorkbookWriter } from '../src/workbook.js';
+import { loadModule } from './support.mjs';
+
+const module = await loadModule();
 
 const FONT = { family: 'DejaVu Sans', size: 9 };
 const PAGE = { margins: { left: 0.5, right: 0.5, top: 0.25, bottom: 0.25, header: 0, footer: 0 }, paperSize: 9, orientation: 'landscape' };
@@ -44,7 +47,7 @@ test('texts read back as typed, formats as given, each distinct format once', as
   cells.set(1, 3, styles[0], { formula: 'B1+B2', result: 5 });
   cells.set(2, 3, styles[0], { formula: 'B1/0', result: Number.NaN });
   book.addSheet("O'quv & yil", worksheetXml({ cells, columns: [30, 8], heights: new Map([[1, { points: 40, custom: true }]]), merges: ['D1:E1'], page: PAGE }));
-  const sheet = (await readBack(await book.bytes([{ name: 'Soatnoma', text: 'belgi' }]))).worksheets[0];
+  const sheet = (await readBack(await book.bytes())).worksheets[0];
 
   assert.equal(sheet.name, "O'quv & yil");
   // Texts are written as given: the module has already escaped what reads as a workbook's
@@ -68,10 +71,10 @@ test('texts read back as typed, formats as given, each distinct format once', as
 });
 
 test('the staff workbook puts its summary first, with its print titles, frozen rows and footer', async () => {
-  const writer = new StaffWorkbookWriter("Jami o'qituvchilar");
+  const writer = new StaffWorkbookWriter(module, "Jami o'qituvchilar");
   const form = {
     font: FONT, formats: [{}], cells: [{ ref: 'A1', kind: 'number', value: 7, format: 0 }], merges: [], columns: [{ workbookWidth: 5 }],
-    rows: [{ workbookHeight: 12, automatic: true }], sheetName: 'x',
+    rows: [{ workbookHeight: 12, automatic: true }], sheetName: 'x', finish: { headerMargin: 0, footerMargin: 0, automaticRows: [1] },
     page: { margins: { left: 36, right: 36, top: 18, bottom: 18, header: 0, footer: 0 }, paperSize: 9, orientation: 'landscape', zoom: 100 },
   };
   writer.addReport('Aliyev Vali', form);
