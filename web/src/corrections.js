@@ -27,7 +27,6 @@ export class ReportEditing {
     // Every drawn cell's name and place, as the module named them.
     this.places = new Map(boxes.map((box) => [box.ref, { row: box.row, column: box.column }]));
     this.refs = new Map(boxes.map((box) => [`${box.row}:${box.column}`, box.ref]));
-    this.drawn = new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
     this.frames = new Map(boxes.map((box) => [box.ref, box]));
     this.placement = form.page.sheet;
     this.elements = elements;
@@ -65,11 +64,9 @@ export class ReportEditing {
     const marks = new Map(state.marks.map((mark) => [mark.ref, mark]));
     const svg = this.svg();
     // Only the cells whose drawing changed are drawn again: the module hands over those.
-    const boxes = state.boxes ?? [];
-    const drawn = redraw ? new Map([...this.drawn, ...boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))])]) : this.drawn;
-    for (const [ref, markup] of drawn) {
-      if (this.drawn?.get(ref) === markup) continue;
-      const old = svg.querySelector(`g[data-cell="${ref}"]`);
+    for (const box of redraw ? state.boxes : []) {
+      const markup = boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref));
+      const old = svg.querySelector(`g[data-cell="${box.ref}"]`);
       if (old) {
         old.insertAdjacentHTML('afterend', markup);
         old.remove();
@@ -77,7 +74,6 @@ export class ReportEditing {
         svg.insertAdjacentHTML('beforeend', markup);
       }
     }
-    this.drawn = drawn;
     // The cells of hours, and the block a cell is chosen in.
     this.editable = state.editable;
     this.table = state.table;
