@@ -192,9 +192,7 @@ void RosterDialog::SaveExample() {
     return;
   }
   services_.showMessage(this, MessageIcon::Information,
-                        QStringLiteral("Ro'yxat namunasi saqlandi:\n%1\n\nUni o'z xodimlaringiz bilan to'ldirib, "
-                                       "\"Boshqa ro'yxat...\" tugmasi bilan oching.")
-                            .arg(QDir::toNativeSeparators(path)));
+                        Utf8(batch::ExampleSavedText(QDir::toNativeSeparators(path).toStdString(), "Boshqa ro'yxat...")));
 }
 
 void RosterDialog::ShowRows(const batch::Roster& roster) {

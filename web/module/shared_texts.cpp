@@ -2,10 +2,13 @@
 
 #include "form/action_labels.h"
 #include "form/opened_report.h"
+#include "form/recovery_texts.h"
 #include "form/report_builder.h"
 #include "form/report_sheet.h"
 #include "form/screen_view.h"
 #include "json_writer.h"
+#include "roster_rules/example_roster.h"
+#include "roster_rules/roster_file_form.h"
 #include "roster_rules/roster_table.h"
 #include "staff_book/staff_work_texts.h"
 
@@ -55,6 +58,20 @@ std::string ReportFailedWords() {
 
 std::string NotOpenedText(const std::string& fileName, const std::string& detail) {
   return RefuseOpening(fileName, detail).message;
+}
+
+std::string ReadingWordsJson() {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("openingStopped").String(kOpeningStoppedText);
+  json.Key("rosterReading").String(batch::kRosterReadingText).Key("rosterStopped").String(batch::kRosterStoppedText);
+  json.Key("keptUnreadable").String(kKeptUnreadableWords);
+  json.EndObject();
+  return json.Text();
+}
+
+std::string ExampleSavedText(const std::string& file, const std::string& openButton) {
+  return batch::ExampleSavedText(file, openButton);
 }
 
 std::string ReportFontFamily() { return ReportSheet().Font().family; }

@@ -178,17 +178,9 @@ std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(soatnoma) {
-  emscripten::function("defaultRate", &DefaultRateText);
-  emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
-  emscripten::function("dayIsNotANumber", &DayNotANumber);
-  emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
-  emscripten::function("editingAction", &EditingActionOfKey);
-  emscripten::function("brokenTextMessage", &BrokenTextMessage);
-  emscripten::function("buildForm", &BuildForm);
-  emscripten::function("formControls", &FormControls);
-  emscripten::function("keptReport", &KeptReport);
-  emscripten::function("keptReportsHeading", &KeptReportsHeading);
+// What the page shows as the desktop shows it: names, headings, the zoom and the words of
+// the staff's work, of readings and of faults.
+EMSCRIPTEN_BINDINGS(soatnoma_texts) {
   emscripten::function("actionLabels", &ActionLabelsJson);
   emscripten::function("rosterColumns", &RosterColumnsJson);
   emscripten::function("heldZoom", &HeldZoom);
@@ -200,6 +192,21 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("reportFailedWords", &ReportFailedWords);
   emscripten::function("notOpenedText", &NotOpenedText);
   emscripten::function("reportFontFamily", &ReportFontFamily);
+  emscripten::function("readingWords", &ReadingWordsJson);
+  emscripten::function("exampleSavedText", &ExampleSavedText);
+}
+
+EMSCRIPTEN_BINDINGS(soatnoma) {
+  emscripten::function("defaultRate", &DefaultRateText);
+  emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
+  emscripten::function("dayIsNotANumber", &DayNotANumber);
+  emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
+  emscripten::function("editingAction", &EditingActionOfKey);
+  emscripten::function("brokenTextMessage", &BrokenTextMessage);
+  emscripten::function("buildForm", &BuildForm);
+  emscripten::function("formControls", &FormControls);
+  emscripten::function("keptReport", &KeptReport);
+  emscripten::function("keptReportsHeading", &KeptReportsHeading);
   emscripten::function("finishedStyles", &FinishedStyles);
   emscripten::function("finishedWorksheet", &FinishedWorksheet);
   emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);

@@ -40,7 +40,7 @@ function screenRoom() {
 
 // "Ochish": a workbook either edition saved, read in a worker, with its corrections still
 // marked.
-function listenToOpening({ module, code, runs }) {
+function listenToOpening({ module, code, runs, words }) {
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
   createOpening({
     input: byId('OpenFile'),
@@ -48,6 +48,7 @@ function listenToOpening({ module, code, runs }) {
     code,
     message: byId('message'),
     notOpened: (fileName, fault) => module.notOpenedText(fileName, faultDetail(fault)),
+    stoppedText: words.openingStopped,
     open: (file, workbook, startedAt) => {
       if (runs.open({ fileName: file.name, workbook }, startedAt)) document.body.dataset.opened = file.name;
     },
@@ -66,6 +67,7 @@ function startStaff({ module, code, measure, schoolYear, form }) {
     module,
     workbookButton: byId('RosterExample'),
     csvButton: byId('RosterExampleCsv'),
+    openButton: byId('RosterChoose'),
     saveBytes: downloadBytes,
     say: (text, refused) => status.say(text, refused),
   });
@@ -89,7 +91,7 @@ function startStaff({ module, code, measure, schoolYear, form }) {
 
 // Reports left unsaved when the page was last closed are offered back; a run's is shown
 // with the form's boxes as they stood.
-function offerKept({ module, kept, form, runs, line }) {
+function offerKept({ module, kept, form, runs, line, words }) {
   const restore = (record) => {
     if (record.opened) return runs.open(record.opened, performance.now(), record);
     form.fill(record.request);
@@ -97,7 +99,7 @@ function offerKept({ module, kept, form, runs, line }) {
   };
   createRecoveryOffer({ module, kept, offer: byId('Recovery'), restore, failed: line.failed }).show()
     .then(() => { document.body.dataset.offered = 'yes'; })
-    .catch((fault) => line.failed("Saqlanmagan hisobotlarni o'qib bo'lmadi:", fault));
+    .catch((fault) => line.failed(words.keptUnreadable, fault));
 }
 
 async function start() {
@@ -109,6 +111,8 @@ async function start() {
   const family = module.reportFontFamily();
   const measure = createCanvasMeasure(document, family);
   showSharedLabels(document, module);
+  // What is said of readings under way or stopped.
+  const words = JSON.parse(module.readingWords());
   const line = createFormMessage(byId('message'));
   const notice = createReportNotice(byId('ReportNotice'));
   const cellsCheck = createCellsCheck({ dialog: byId('CellsCheck') });
@@ -126,12 +130,12 @@ async function start() {
   followFormMessages(byId('Form1'), line.say);
   form.fit(screenRoom());
   window.addEventListener('resize', () => form.fit(screenRoom()));
-  listenToOpening({ module, code, runs });
+  listenToOpening({ module, code, runs, words });
   listenToWorkbookSaving({ module, button: byId('SaveXlsx'), shown, keeping, notice, document });
   listenToWorkbookSharing({ module, button: byId('ShareXlsx'), shown, notice, navigator });
   createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
   startStaff({ module, code, measure, schoolYear, form });
-  offerKept({ module, kept, form, runs, line });
+  offerKept({ module, kept, form, runs, line, words });
 
   form.focus();
   performance.mark('soatnoma-interactive');

@@ -6,9 +6,10 @@ import { ReadingStopped, readInWorker } from './reading.js';
 
 // input: the file input; stopButton: "To'xtatish", shown while a file is read; code: the
 // module's compiled code; message: where a fault is said; notOpened(fileName, fault): what
-// is said of a file that could not be read; open(file, workbook, timeStamp): the workbook
-// read, {properties, worksheets, cells} or {problem}, handed over for the module to judge.
-export function createOpening({ input, stopButton, code, message, notOpened, open }) {
+// is said of a file that could not be read; stoppedText: what is said of a reading stopped;
+// open(file, workbook, timeStamp): the workbook read, {properties, worksheets, cells} or
+// {problem}, handed over for the module to judge.
+export function createOpening({ input, stopButton, code, message, notOpened, stoppedText, open }) {
   let reading = null;
   const stop = () => {
     reading?.stop();
@@ -17,7 +18,7 @@ export function createOpening({ input, stopButton, code, message, notOpened, ope
   };
   stopButton.addEventListener('click', () => {
     stop();
-    message.textContent = "To'xtatildi, fayl ochilmadi.";
+    message.textContent = stoppedText;
   });
   input.addEventListener('change', async (event) => {
     const [file] = input.files;

@@ -84,6 +84,7 @@ export function createRosterPanel({ module, code, status, onTeachers, onOpen }) 
     panel.scrollIntoView({ block: 'start' });
     input.click();
   });
+  const words = JSON.parse(module.readingWords());
   const { list, refuse } = rosterTable({ body, columns: JSON.parse(module.rosterColumns()), status, onTeachers, onOpen });
 
   // The browser's own file button speaks the browser's language; this one speaks Uzbek.
@@ -109,7 +110,7 @@ export function createRosterPanel({ module, code, status, onTeachers, onOpen }) 
     reading = mine;
     fileName.textContent = file.name;
     delete panel.dataset.read;
-    status.say("Ro'yxat o'qilmoqda...");
+    status.say(words.rosterReading);
     stopButton.hidden = false;
     try {
       const read = await mine.answer;
@@ -121,7 +122,7 @@ export function createRosterPanel({ module, code, status, onTeachers, onOpen }) 
     } catch (fault) {
       // A file chosen meanwhile is the one read now.
       if (mine.superseded) return;
-      refuse(fault instanceof ReadingStopped ? "To'xtatildi, ro'yxat o'qilmadi."
+      refuse(fault instanceof ReadingStopped ? words.rosterStopped
         : module.unreadableRoster(file.name, 'other', faultDetail(fault)), file.name);
     } finally {
       if (reading === mine) {

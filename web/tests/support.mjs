@@ -46,30 +46,33 @@ export async function launchChromium(scratch) {
   });
 }
 
-// Downloads of the page into the folder given, as Chromium reports them. next(name) is the
-// next download of that name, asked for before what starts it: the path once Chromium says
-// it is complete, or a failure when Chromium says it was cancelled. handed() counts the
-// downloads the page has started so far.
+// Sends the page's downloads into folder, each waited for by the browser's own word that it
+// is complete rather than by looking for the file again and again. next(name) resolves with
+// the path of the next download (asked for before or after it began) once it is written,
+// and fails when it was cancelled or, name given, is named otherwise; handed() counts the
+// downloads begun.
 export async function watchDownloads(page, folder) {
   const session = await page.createCDPSession();
   const names = new Map();
   const waiting = [];
-  let started = 0;
-  session.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) => {
-    names.set(guid, suggestedFilename);
-    ++started;
-  });
+  const finished = [];
+  session.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) => names.set(guid, suggestedFilename));
   session.on('Browser.downloadProgress', ({ guid, state }) => {
-    if (state === 'inProgress') return;
-    const index = waiting.findIndex((wait) => wait.name === names.get(guid));
-    if (index < 0) return;
-    const [wait] = waiting.splice(index, 1);
-    if (state === 'completed') wait.done(path.join(folder, wait.name)); else wait.failed(new Error(`${wait.name}: ${state}`));
+    if (state !== 'completed' && state !== 'canceled') return;
+    const ended = { name: names.get(guid), state };
+    if (waiting.length > 0) waiting.shift()(ended);
+    else finished.push(ended);
   });
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+  const next = () => (finished.length > 0 ? Promise.resolve(finished.shift()) : new Promise((done) => { waiting.push(done); }));
   return {
-    next: (name) => new Promise((done, failed) => { waiting.push({ name, done, failed }); }),
-    handed: () => started,
+    next: async (name) => {
+      const ended = await next();
+      if (ended.state !== 'completed') throw new Error(`${ended.name}: ${ended.state}`);
+      if (name !== undefined && ended.name !== name) throw new Error(`${ended.name} downloaded, ${name} expected`);
+      return path.join(folder, ended.name);
+    },
+    handed: () => names.size,
   };
 }
 
