@@ -32,6 +32,8 @@ struct SheetTextLine {
   // Points: how far the whole line runs as measured, its blanks too. A screen whose text
   // runs wider or narrower at some sizes is held to it, so the line stays where it was laid.
   double advance = 0;
+
+  friend bool operator==(const SheetTextLine&, const SheetTextLine&) = default;
 };
 
 // One cell, or one merged block laid out as a single cell.
@@ -44,6 +46,8 @@ struct SheetBox {
   bool bordered = false;
   std::vector<SheetTextLine> lines;
   bool overflows = false;  // some of the text runs past the box and must be cut off there
+
+  friend bool operator==(const SheetBox&, const SheetBox&) = default;
 };
 
 class SheetGeometry {

@@ -3,26 +3,23 @@
 #include "form_description.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
-#include "form/correction_texts.h"
+#include "form/cell_display.h"
 
 namespace soatnoma::web {
 namespace {
 
 bool InTableRows(const SheetBox& box) { return box.row >= kFirstWorkRow && box.row <= kLastWorkRow; }
 
-std::string BoxText(const SheetBox& box, const ReportSheet& sheet, const std::string& ref) {
-  JsonWriter json;
-  WriteBox(json, &sheet, box, ref);
-  return json.Text();
+int KeyOf(const SheetBox& box) { return box.row * 64 + box.column; }
+
+bool SameMark(const CellMarkNote& one, const CellMarkNote& other) {
+  return one.fill == other.fill && one.redCorner == other.redCorner && one.toolTip == other.toolTip;
 }
 
-// What of the mark shows: the fill, the red corner and the tool tip; nothing for a box
-// without a mark, as the page first draws every box.
-std::string MarkText(const ReportCorrections& corrections, const SheetBox& box) {
+// The mark of the teacher's corrections on the box: none outside the columns of hours.
+CellMarkNote MarkOf(const ReportCorrections& corrections, const SheetBox& box) {
   if (box.column < col::C || box.column > col::S) return {};
-  const CellMarkNote mark = MarkNoteOf(corrections, {box.row, box.column});
-  if (mark.fill == MarkFill::None && !mark.redCorner && mark.toolTip.empty()) return {};
-  return std::to_string(static_cast<int>(mark.fill)) + (mark.redCorner ? "+" : "-") + mark.toolTip;
+  return MarkNoteOf(corrections, {box.row, box.column});
 }
 
 }  // namespace
@@ -30,9 +27,7 @@ std::string MarkText(const ReportCorrections& corrections, const SheetBox& box) 
 void DrawnTable::Drawn(const SheetGeometry& layout, const ReportSheet& sheet) {
   looks_.clear();
   for (const SheetBox& box : layout.Boxes()) {
-    if (!InTableRows(box)) continue;
-    const std::string ref = ColumnLetters(box.column) + std::to_string(box.row);
-    looks_[ref] = BoxText(box, sheet, ref);
+    if (InTableRows(box)) looks_[KeyOf(box)] = {box, DisplayedText(sheet, box.row, box.column), {}};
   }
 }
 
@@ -41,13 +36,11 @@ void DrawnTable::WriteChanged(JsonWriter& json, const SheetGeometry& layout, con
   json.Key("boxes").BeginArray();
   for (const SheetBox& box : layout.Boxes()) {
     if (!InTableRows(box)) continue;
-    const std::string ref = ColumnLetters(box.column) + std::to_string(box.row);
-    const std::string text = BoxText(box, sheet, ref);
-    std::string looks = text + MarkText(corrections, box);
-    std::string& drawn = looks_[ref];
-    if (drawn == looks) continue;
-    drawn = std::move(looks);
-    json.Written(text);
+    Look now{box, DisplayedText(sheet, box.row, box.column), MarkOf(corrections, box)};
+    Look& drawn = looks_[KeyOf(box)];
+    if (drawn.box == now.box && drawn.value == now.value && SameMark(drawn.mark, now.mark)) continue;
+    drawn = std::move(now);
+    WriteBox(json, &sheet, box, ColumnLetters(box.column) + std::to_string(box.row));
   }
   json.EndArray();
 }
