@@ -63,15 +63,16 @@ export class ReportEditing {
     const state = JSON.parse(this.bench.state(redraw));
     const marks = new Map(state.marks.map((mark) => [mark.ref, mark]));
     const svg = this.svg();
-    // Only the cells whose drawing changed are drawn again: the module hands over those.
-    for (const box of redraw ? state.boxes : []) {
-      const markup = boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref));
-      const old = svg.querySelector(`g[data-cell="${box.ref}"]`);
-      if (old) {
-        old.insertAdjacentHTML('afterend', markup);
-        old.remove();
-      } else {
-        svg.insertAdjacentHTML('beforeend', markup);
+    // Only the cells whose drawing changed are drawn again: the module hands over those,
+    // taken in at once and each put in the place of the one it replaces.
+    const boxes = redraw ? state.boxes : [];
+    if (boxes.length > 0) {
+      const taken = svg.cloneNode(false);
+      taken.innerHTML = boxes.map((box) => boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))).join('');
+      for (const cell of [...taken.children]) {
+        const old = svg.querySelector(`g[data-cell="${cell.dataset.cell}"]`);
+        if (old) old.replaceWith(cell);
+        else svg.append(cell);
       }
     }
     // The cells of hours, and the block a cell is chosen in.
