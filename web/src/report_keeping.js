@@ -21,13 +21,11 @@ export class ReportKeeping {
     this.entries = entries;
     this.failed = failed;
     this.firstKept = firstKept;
-    this.window = window;
     this.body = window.document.body;
     this.record = null;  // {id, request} or {id, opened}; downloaded: the file name handed over
     this.unsaved = false;  // changed since it was last in a file or handed over
     this.version = 0;  // counts the changes, so a save knows whether it wrote what is shown
     this.keeps = 0;
-    this.pending = null;  // a keep waiting for an idle moment: {id, cancel(id)}
     window.addEventListener('beforeunload', (event) => {
       if (!this.unsaved) return;
       event.preventDefault();
@@ -54,26 +52,13 @@ export class ReportKeeping {
     this.keep();
   }
 
-  // Kept in the page's first idle moment after the change is drawn (within a second
-  // however busy it is), so the drawing never waits for the storage.
+  // Kept the moment the change is drawn, so the drawing never waits for the storage.
   keep() {
-    this.cancelKeep();
-    const { window } = this;
-    const later = () => this.keepNow();
-    this.pending = window.requestIdleCallback
-      ? { id: window.requestIdleCallback(later, { timeout: 1000 }), cancel: (id) => window.cancelIdleCallback(id) }
-      : { id: window.setTimeout(later, 0), cancel: (id) => window.clearTimeout(id) };
-  }
-
-  // A keep not yet done is let go: what a save wrote is what it would have kept.
-  cancelKeep() {
-    this.pending?.cancel(this.pending.id);
-    this.pending = null;
+    setTimeout(() => this.keepNow(), 0);
   }
 
   // True once kept; a failure is said.
   async keepNow() {
-    this.pending = null;
     if (!this.record) return false;
     try {
       await this.kept.keep({ ...this.record, entries: this.entries(), keptAt: Date.now() });
@@ -96,7 +81,6 @@ export class ReportKeeping {
   // null when a failure to keep the copy was said instead.
   async saved(answer, snapshot) {
     const unchanged = snapshot && snapshot.record === this.record && snapshot.version === this.version;
-    if (unchanged) this.cancelKeep();
     if (unchanged && answer.outcome === 'saved') {
       this.unsaved = false;
       await this.kept.forget(this.record.id);

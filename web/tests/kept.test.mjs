@@ -217,35 +217,6 @@ test('only a write the browser\'s picker confirmed lets the kept report go; a ca
   assert.deepEqual(await offered(), []);
 });
 
-// A change is kept in an idle moment after it is drawn; a save confirmed before that moment
-// came wrote the change, so the keep waiting for it is let go rather than bringing the saved
-// report back as unsaved.
-test('a change saved before the page had an idle moment to keep it is not kept after the save', async () => {
-  await loadPage(true);
-  await runReport('Aliyev Vali');
-  await installPicker(null);
-  // Idle moments held back, so the keep waits until the save is done.
-  await page.evaluate(() => {
-    window.heldIdle = [];
-    window.requestIdleCallback = (work) => window.heldIdle.push(work);
-    window.cancelIdleCallback = (id) => { window.heldIdle[id - 1] = null; };
-  });
-  await page.click('[data-cell="D8"] rect.border');
-  await page.keyboard.type('3');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('body[data-corrected="1"]');
-  assert.equal(await page.evaluate(() => window.heldIdle.filter(Boolean).length), 1);
-  await page.$eval('body', (body) => { delete body.dataset.workbook; });
-  await page.click('#SaveXlsx');
-  await page.click('#CellsCheckGoOn');
-  await page.waitForSelector('body[data-workbook="saved"]');
-  assert.deepEqual(await stored(), []);
-  assert.equal(await page.evaluate(() => window.heldIdle.filter(Boolean).length), 0);
-  await loadPage();
-  assert.deepEqual(asked, []);
-  assert.deepEqual(await offered(), []);
-});
-
 const message = () => page.$eval('#message', (line) => line.textContent);
 
 test('each kept record is checked on its own: a damaged one is listed as such and removable, the others offered', async () => {
