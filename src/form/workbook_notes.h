@@ -41,4 +41,14 @@ struct NamedCell {
 };
 std::optional<NamedCell> CellOfComputedHoursProperty(std::string_view propertyName);
 
+// "Soatnoma hisoblangan Karimova!C8": the same for a teacher's sheet of a staff workbook,
+// where every sheet keeps notes of its own.
+std::string SheetComputedHoursPropertyName(std::string_view sheetName, int row, int column);
+// The sheet such a property names, and its cell; nullopt for any other property.
+struct SheetNamedCell {
+  std::string sheetName;
+  NamedCell cell;
+};
+std::optional<SheetNamedCell> SheetCellOfComputedHoursProperty(std::string_view propertyName);
+
 }  // namespace soatnoma
