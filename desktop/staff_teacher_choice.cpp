@@ -8,10 +8,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "model/number_text.h"
+#include "staff_book/staff_workbook_texts.h"
 
 namespace soatnoma::ui {
 namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* item = new QTableWidgetItem(text);
@@ -23,7 +25,9 @@ QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignL
 QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeacherSheet>& teachers) {
   auto* table = new QTableWidget(static_cast<int>(teachers.size()), 3, parent);
   table->setObjectName(QStringLiteral("staffTeachers"));
-  table->setHorizontalHeaderLabels({QStringLiteral("Varaq"), QStringLiteral("O'qituvchi"), QStringLiteral("Yillik soat")});
+  QStringList headings;
+  for (const std::string_view heading : batch::kStaffTeacherHeadings) headings << Utf8(heading);
+  table->setHorizontalHeaderLabels(headings);
   table->verticalHeader()->hide();
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -32,7 +36,7 @@ QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeache
     const batch::StaffTeacherSheet& teacher = teachers[static_cast<std::size_t>(row)];
     table->setItem(row, 0, Item(QString::fromStdString(teacher.sheetName)));
     table->setItem(row, 1, Item(QString::fromStdString(teacher.teacher)));
-    table->setItem(row, 2, Item(QString::fromStdString(NumberToText(teacher.annualTotal)), Qt::AlignRight | Qt::AlignVCenter));
+    table->setItem(row, 2, Item(Utf8(batch::StaffTotalText(teacher.annualTotal)), Qt::AlignRight | Qt::AlignVCenter));
   }
   table->resizeColumnsToContents();
   table->horizontalHeader()->setStretchLastSection(true);
@@ -45,18 +49,15 @@ QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeache
 int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vector<batch::StaffTeacherSheet>& teachers) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("staffTeacherChoice"));
-  dialog.setWindowTitle(QStringLiteral("Xodimlar kitobi"));
+  dialog.setWindowTitle(Utf8(batch::kStaffTeacherChoiceTitle));
   dialog.resize(560, 420);
-  auto* question = new QLabel(
-      QStringLiteral("\"%1\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? Saqlaganda butun kitob "
-                     "yoziladi, \"Jami\" varag'i ham qayta hisoblanadi.")
-          .arg(fileName),
-      &dialog);
+  auto* question = new QLabel(Utf8(batch::StaffTeacherQuestion(fileName.toStdString())), &dialog);
+  question->setObjectName(QStringLiteral("staffTeacherQuestion"));
   question->setWordWrap(true);
   QTableWidget* table = TeacherTable(&dialog, teachers);
   auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("Ochish"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QStringLiteral("Bekor qilish"), QDialogButtonBox::RejectRole);
+  buttons->addButton(Utf8(batch::kStaffTeacherOpen), QDialogButtonBox::AcceptRole);
+  buttons->addButton(Utf8(batch::kStaffTeacherCancel), QDialogButtonBox::RejectRole);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   QObject::connect(table, &QTableWidget::cellDoubleClicked, &dialog, &QDialog::accept);

@@ -16,13 +16,12 @@
 #include "report_files/xlsx_package.h"
 #include "report_files/xlsx_reader.h"
 #include "staff_book/staff_summary.h"
+#include "staff_book/staff_workbook_parts.h"
 
 namespace soatnoma::batch {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kCustomEntry = "docProps/custom.xml";
 
 struct SheetPart {
   std::string name;
@@ -123,13 +122,6 @@ std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
   return reading;
 }
 
-// A number as a worksheet stores it: the shortest text that reads back as the same number.
-std::string StoredNumberText(double value) {
-  char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value == 0 ? 0.0 : value);
-  return std::string(buffer, written.ptr);
-}
-
 // The cell's node in the sheet, made in its place (row and column order) when missing.
 pugi::xml_node CellNode(pugi::xml_node sheetData, int row, int column) {
   const std::string name = ColumnLetters(column) + std::to_string(row);
@@ -178,49 +170,18 @@ std::string Serialized(const pugi::xml_document& document) {
   return out.str();
 }
 
-std::string Escaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      default: escaped += c;
-    }
-  }
-  return escaped;
-}
-
-std::string CustomPropertiesXml(const std::vector<CustomProperty>& properties) {
-  std::string xml =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<Properties "
-      "xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/custom-properties\" "
-      "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">";
-  int id = 2;  // the first number a custom property may have
-  for (const CustomProperty& property : properties) {
-    xml += "<property fmtid=\"{D5CDD505-2E9C-101B-9397-08002B2CF9AE}\" pid=\"" + std::to_string(id++) + "\" name=\"" +
-           Escaped(property.name) + "\">";
-    xml += property.number ? "<vt:r8>" + StoredNumberText(*property.number) + "</vt:r8>"
-                           : "<vt:lpwstr>" + Escaped(property.text) + "</vt:lpwstr>";
-    xml += "</property>";
-  }
-  return xml + "</Properties>";
-}
-
 // A workbook written before it carried properties is told where they are.
 bool ListCustomProperties(XlsxPackage& package) {
-  if (package.Contains(kCustomEntry)) return true;
+  if (package.Contains(std::string(kCustomPropertiesPart))) return true;
   auto types = package.Read("[Content_Types].xml", kLargestWorkbookPart);
   auto relations = package.Read("_rels/.rels", kLargestWorkbookPart);
   const auto typesEnd = types ? types->rfind("</Types>") : std::string::npos;
   const auto relationsEnd = relations ? relations->rfind("</Relationships>") : std::string::npos;
   if (typesEnd == std::string::npos || relationsEnd == std::string::npos) return false;
-  types->insert(typesEnd, "<Override PartName=\"/docProps/custom.xml\" "
-                          "ContentType=\"application/vnd.openxmlformats-officedocument.custom-properties+xml\"/>");
-  relations->insert(relationsEnd, "<Relationship Id=\"rIdSoatnomaCustom\" "
-                                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-                                  "custom-properties\" Target=\"docProps/custom.xml\"/>");
+  const std::string part(kCustomPropertiesPart);
+  types->insert(typesEnd, "<Override PartName=\"/" + part + "\" ContentType=\"" + std::string(kCustomPropertiesType) + "\"/>");
+  relations->insert(relationsEnd, "<Relationship Id=\"rIdSoatnomaCustom\" Type=\"" + std::string(kCustomPropertiesRelation) +
+                                      "\" Target=\"" + part + "\"/>");
   return package.Replace("[Content_Types].xml", std::move(*types)) && package.Replace("_rels/.rels", std::move(*relations));
 }
 
@@ -252,7 +213,7 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
       ChangeSheet(package, reading->parts.front().entry,
                   [&](pugi::xml_document& part) { return ApplyChanges(part, summaryChanges); }) &&
       ListCustomProperties(package) &&
-      package.Put(kCustomEntry, CustomPropertiesXml(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
+      package.Put(std::string(kCustomPropertiesPart), CustomPropertiesXml(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
   if (!written) {
     detail = "xodimlar kitobini yozib bo'lmadi";
     return false;

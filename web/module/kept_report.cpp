@@ -87,6 +87,7 @@ std::variant<std::string, OpenedReport> OpenAgain(const val& opened, KeptReportF
   const std::string fileName = Field(opened, "fileName");
   if (facts.fileName.empty()) facts.fileName = fileName;
   if (fileName.empty()) return std::string("ish kitobining nomi yo'q.");
+  facts.sheetName = Field(opened["workbook"], "staffSheet");
   OpenOutcome outcome = OpenReadWorkbook(fileName, opened["workbook"]);
   if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) return refusal->message;
   auto& report = std::get<OpenedReport>(outcome);

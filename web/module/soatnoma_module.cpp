@@ -23,6 +23,7 @@
 #include "office_help.h"
 #include "roster_reading.h"
 #include "staff_book_session.h"
+#include "staff_workbook_reading.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
 #include "form/form_controls.h"
@@ -204,6 +205,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("hoursText", &ReportWorkbench::HoursWritten)
       .function("state", &ReportWorkbench::State)
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
+      .function("staffChanges", &ReportWorkbench::StaffChanges)
       .function("form", &ReportWorkbench::Form)
       .function("workbookForm", &ReportWorkbench::WorkbookForm);
   emscripten::function("decodeRoster", &DecodeRoster);
@@ -214,6 +216,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("listLimitsNotice", &ListLimitsNotice);
   emscripten::function("staffWorkbookName", &StaffWorkbookName);
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
+  emscripten::function("staffWorkbookListing", &StaffWorkbookListing);
   emscripten::class_<StaffBookSession>("StaffBook")
       .constructor<int, emscripten::val>()
       .function("add", &StaffBookSession::Add)

@@ -37,8 +37,9 @@ class StaffBookSession {
   int Teachers() const { return book_.Teachers(); }
   static std::string SummaryName() { return batch::kSummarySheetName; }
 
-  // The summary sheet: {name, formats, columns, heights, cells, merges, page}, its texts as
-  // the workbook stores them.
+  // The summary sheet: {name, properties, formats, columns, heights, cells, merges, page},
+  // its texts as the workbook stores them; properties: the workbook's part of custom
+  // properties, which carries the staff workbook's mark.
   std::string Summary() const;
 
  private:
