@@ -39,7 +39,7 @@ QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeache
     table->setItem(row, 2, Item(Utf8(batch::StaffTotalText(teacher.annualTotal)), Qt::AlignRight | Qt::AlignVCenter));
   }
   table->resizeColumnsToContents();
-  table->horizontalHeader()->setStretchLastSection(true);
+  table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);  // the teacher's name
   table->selectRow(0);
   return table;
 }

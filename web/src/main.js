@@ -31,6 +31,8 @@ import { createSchoolYearChoice } from './school_year.js';
 import { createHelp } from './help.js';
 import { createRosterExample } from './example_roster.js';
 import { createCellsCheck } from './cells_check.js';
+import { createStaffDocument } from './staff_document.js';
+import { workbookOfShown } from './shown_workbook.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -83,6 +85,7 @@ async function start() {
   const cellsCheck = createCellsCheck({ dialog: byId('CellsCheck') });
   const report = byId('report');
   let shown = null;
+  let shownOpened = null;  // the workbook the report shown was opened from; null for a run
   let editing = null;
   const editor = document.createElement('input');
   editor.id = 'CellEditor';
@@ -168,6 +171,7 @@ async function start() {
       return false;
     }
     show(bench, result, startedAt, restored);
+    shownOpened = null;
     keeping.show({ request }, restored, true);
     return true;
   };
@@ -241,19 +245,23 @@ async function start() {
       return false;
     }
     show(bench, result, startedAt, restored);
+    shownOpened = opened;
     // An opened report is in its file until it is changed; one taken back is not.
     keeping.show({ opened }, restored, Boolean(restored));
     return true;
   };
 
-  // "Ochish": a workbook either edition saved, with its corrections still marked.
+  // "Ochish": a workbook either edition saved, with its corrections still marked; of a staff
+  // workbook its teachers are listed, and the one chosen is opened.
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
+  const staffDocument = createStaffDocument({ module, code, section: byId('StaffBook'), say, open: openReport });
   createOpening({
     input: byId('OpenFile'),
     stopButton: byId('StopOpening'),
     code,
     message,
     open: (file, workbook, startedAt) => {
+      if (staffDocument.offer(file, workbook)) return;
       if (openReport({ fileName: file.name, workbook }, startedAt)) document.body.dataset.opened = file.name;
     },
   });
@@ -273,12 +281,19 @@ async function start() {
   byId('SaveXlsx').addEventListener('click', async (event) => {
     if (!shown || !await cellsCheck.goOn(editing.bench, 'saving')) return;
     let snapshot = null;
+    let made = null;
+    const opened = shownOpened;
     try {
       const answer = await saveFile(shown.fileName, async () => {
-        const { writeWorkbook } = await loadFileWork();
         snapshot = keeping.snapshot();
-        return writeWorkbook(JSON.parse(editing.bench.workbookForm()));
+        made = await workbookOfShown(editing.bench, opened);
+        return made;
       });
+      // A staff workbook saved is what the next save of it starts from.
+      if (made && opened?.staffBook && answer.outcome !== 'cancelled') {
+        opened.staffBook = made;
+        staffDocument.saved(opened.fileName, made).catch((fault) => failed(`"${opened.fileName}" ro'yxatini yangilab bo'lmadi:`, fault));
+      }
       const words = await keeping.saved(answer, snapshot);
       if (words !== null) tellSaved(words);
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
@@ -292,10 +307,7 @@ async function start() {
     button: byId('ShareXlsx'),
     navigator,
     tell: tellSaved,
-    makeWorkbook: async () => {
-      const { writeWorkbook } = await loadFileWork();
-      return { bytes: await writeWorkbook(JSON.parse(editing.bench.workbookForm())), fileName: shown.fileName };
-    },
+    makeWorkbook: async () => ({ bytes: await workbookOfShown(editing.bench, shownOpened), fileName: shown.fileName }),
   });
   byId('Print').addEventListener('click', async () => {
     if (editing && !await cellsCheck.goOn(editing.bench, 'printing')) return;

@@ -149,16 +149,24 @@ function fillSummary(sheet, summary, family) {
   sheet.views = [{ state: 'frozen', ySplit: page.frozenRows, xSplit: 0 }];
 }
 
+// The edits that list the part of custom properties (docProps/custom.xml) where a package
+// lists its parts and its relationships.
+export function customPropertiesListed() {
+  return [
+    ['[Content_Types].xml', (types) => types.replace('</Types>',
+      `<Override PartName="/docProps/custom.xml" ContentType="${CUSTOM_PROPERTIES_TYPE}"/></Types>`)],
+    ['_rels/.rels', (relations) => relations.replace('</Relationships>',
+      `<Relationship Id="rIdSoatnoma" Type="${CUSTOM_PROPERTIES_RELATION}" Target="docProps/custom.xml"/></Relationships>`)],
+  ];
+}
+
 // The library's package with what it cannot write put in: the standard font, rows of
 // automatic height and the program's mark.
 function finishPackage(buffer, form) {
   const edits = new Map([
     ['xl/styles.xml', (styles) => withStandardFont(styles, form.font)],
     ['xl/worksheets/sheet1.xml', (sheet) => withAutomaticRows(sheet, form.rows)],
-    ['[Content_Types].xml', (types) => types.replace('</Types>',
-      `<Override PartName="/docProps/custom.xml" ContentType="${CUSTOM_PROPERTIES_TYPE}"/></Types>`)],
-    ['_rels/.rels', (relations) => relations.replace('</Relationships>',
-      `<Relationship Id="rIdSoatnoma" Type="${CUSTOM_PROPERTIES_RELATION}" Target="docProps/custom.xml"/></Relationships>`)],
+    ...customPropertiesListed(),
   ]);
   return editedPackage(new Uint8Array(buffer), edits, [{ name: 'docProps/custom.xml', text: customProperties(form.properties) }]);
 }
@@ -172,7 +180,7 @@ export async function writeWorkbook(form) {
 }
 
 // The staff workbook as the command line writes it: the summary first, then a sheet per
-// teacher holding the full report. Sheets are added one at a time, so the page can do the
+// teacher holding the full report, and the staff workbook's mark. Sheets are added one at a time, so the page can do the
 // work in slices; finish() gives the bytes.
 export class StaffWorkbookWriter {
   constructor(summaryName) {
@@ -193,10 +201,11 @@ export class StaffWorkbookWriter {
     fillSummary(this.summary, summary, this.font.family);
     // Stored unpacked by the library, packed once when the package is finished.
     const buffer = await this.workbook.xlsx.writeBuffer({ zip: { compression: 'STORE' } });
-    const edits = new Map([['xl/styles.xml', (styles) => withStandardFont(styles, this.font)]]);
+    const edits = new Map([['xl/styles.xml', (styles) => withStandardFont(styles, this.font)], ...customPropertiesListed()]);
     for (const [index, rows] of this.rowsOfSheets.entries()) {
       edits.set(`xl/worksheets/sheet${index + 2}.xml`, (sheet) => withAutomaticRows(sheet, rows));
     }
-    return editedPackage(new Uint8Array(buffer), edits);
+    // Marked, so that "Ochish" knows it for a staff workbook to come back to.
+    return editedPackage(new Uint8Array(buffer), edits, [{ name: 'docProps/custom.xml', text: summary.properties }]);
   }
 }

@@ -1,10 +1,10 @@
 // A workbook's package (a zip archive) written from its parts, each deflated by the
 // browser's own deflater; and a package rewritten with some of its parts changed or added,
 // which is how the page puts into the workbook library's package what the library cannot
-// write itself.
+// write itself, and a teacher's sheet back into a staff workbook.
 
 import { checksumOf } from './crc32.js';
-import { listParts, readPart } from './zip_package.js';
+import { listParts, packedBytes, readPart } from './zip_package.js';
 
 const UTF8_NAMES = 0x800;
 const DEFLATED = 8;
@@ -22,11 +22,11 @@ function sharedFields(part) {
   const fields = new DataView(new ArrayBuffer(26));
   fields.setUint16(0, 20, true);
   fields.setUint16(2, UTF8_NAMES, true);
-  fields.setUint16(4, DEFLATED, true);
+  fields.setUint16(4, part.method, true);
   fields.setUint16(8, FIRST_DAY, true);
   fields.setUint32(10, part.checksum, true);
   fields.setUint32(14, part.packed.length, true);
-  fields.setUint32(18, part.bytes.length, true);
+  fields.setUint32(18, part.size, true);
   fields.setUint16(22, part.name.length, true);
   return new Uint8Array(fields.buffer);
 }
@@ -37,7 +37,8 @@ function header(signature, length) {
   return bytes;
 }
 
-// The archive's bytes: parts [{name, bytes, checksum (when known)}] in their order.
+// The archive's bytes: parts [{name, bytes, checksum (when known)}] in their order; a part
+// packed already goes over as it is: {name, packed, method, size, checksum}.
 export async function packParts(parts) {
   const encoder = new TextEncoder();
   const pieces = [];
@@ -45,8 +46,14 @@ export async function packParts(parts) {
   let offset = 0;
   for (const part of parts) {
     const name = encoder.encode(part.name);
-    const packed = await deflated(part.bytes);
-    const fields = sharedFields({ name, bytes: part.bytes, packed, checksum: part.checksum ?? checksumOf([part.bytes]) });
+    const packed = part.packed ?? await deflated(part.bytes);
+    const fields = sharedFields({
+      name,
+      packed,
+      method: part.packed ? part.method : DEFLATED,
+      size: part.packed ? part.size : part.bytes.length,
+      checksum: part.checksum ?? checksumOf([part.bytes]),
+    });
     const local = header(0x04034b50, 30);
     local.set(fields, 4);
     const entry = header(0x02014b50, 46);
@@ -68,17 +75,24 @@ export async function packParts(parts) {
 }
 
 // The package with the text parts named in edits changed (edits: Map name → change(text)),
-// and the text parts added ([{name, text}]) at its end.
-export async function editedPackage(bytes, edits, added = []) {
+// and the text parts added ([{name, text}]) at its end. Every part is unpacked and held to
+// its checksum (a damaged one throws DamagedPackage); keepPacked: the parts not changed go
+// over packed as they were rather than packed anew.
+export async function editedPackage(bytes, edits, added = [], { keepPacked = false } = {}) {
   const parts = [];
   const decoder = new TextDecoder();
   const encoder = new TextEncoder();
   for (const listed of listParts(bytes)) {
     const content = await readPart(bytes, listed);
     const change = edits.get(listed.name);
-    parts.push(change
-      ? { name: listed.name, bytes: encoder.encode(change(decoder.decode(content))) }
-      : { name: listed.name, bytes: content, checksum: listed.checksum });
+    if (change) {
+      parts.push({ name: listed.name, bytes: encoder.encode(change(decoder.decode(content))) });
+    } else if (keepPacked) {
+      const { name, method, size, checksum } = listed;
+      parts.push({ name, method, size, checksum, packed: packedBytes(bytes, listed) });
+    } else {
+      parts.push({ name: listed.name, bytes: content, checksum: listed.checksum });
+    }
   }
   for (const { name, text } of added) parts.push({ name, bytes: encoder.encode(text) });
   return packParts(parts);
