@@ -108,7 +108,14 @@ export function packedBytes(bytes, part) {
 async function inflated(packed, part) {
   const pieces = [];
   let unpacked = 0;
-  const reader = new Blob([packed]).stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+  // A stream of the bytes themselves: WebKit cannot read a Blob's stream inside a worker.
+  const source = new ReadableStream({
+    start(controller) {
+      controller.enqueue(packed);
+      controller.close();
+    },
+  });
+  const reader = source.pipeThrough(new DecompressionStream('deflate-raw')).getReader();
   try {
     for (;;) {
       const { done, value } = await reader.read();
