@@ -4,6 +4,7 @@
 #include "roster_rules/roster_overwrite.h"
 #include "staff_files/roster_source.h"
 #include "staff_files/staff_export.h"
+#include "staff_book/staff_work_texts.h"
 #include "cli_core/exit_codes.h"
 #include "cli/headless_gui.h"
 #include "cli/held_interruptions.h"
@@ -14,8 +15,7 @@
 namespace soatnoma::cli {
 namespace {
 
-constexpr const char* kNothingProduced = "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ";
-constexpr const char* kStopped = "To'xtatildi, fayl yozilmadi.";
+constexpr std::string_view kNoRowRight = "ro'yxatning hech bir qatori to'g'ri emas.";
 
 struct BatchOptions {
   std::string roster;
@@ -83,8 +83,7 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
   ReportProblems(err, problems);
   const std::vector<batch::RosterTeacher> teachers = roster.Teachers();
   if (teachers.empty()) {
-    err << kNothingProduced << (roster.rows.empty() ? "ro'yxatda o'qituvchi yo'q." : "ro'yxatning hech bir qatori to'g'ri emas.")
-        << "\n";
+    err << batch::NothingMadeText(roster.rows.empty() ? "ro'yxatda o'qituvchi yo'q." : kNoRowRight) << "\n";
     return kExitRefused;
   }
 
@@ -108,12 +107,12 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
       err << result.message << "\n";
       return kExitCannotWrite;
     case batch::StaffExportStatus::Stopped:
-      err << kStopped << "\n";
+      err << batch::kStaffStoppedText << "\n";
       return kExitInterrupted;  // unless the held signal ends the program first, as it should
     case batch::StaffExportStatus::NothingToWrite:
       break;
   }
-  err << kNothingProduced << "ro'yxatning hech bir qatori to'g'ri emas.\n";
+  err << batch::NothingMadeText(kNoRowRight) << "\n";
   return kExitRefused;
 }
 

@@ -5,7 +5,7 @@
 namespace soatnoma::ui {
 
 int TwipsToPixels(double twips, double logicalDpi) {
-  return static_cast<int>(std::lround(twips * logicalDpi / 1440.0));
+  return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
 }
 
 QRect TwipsToPixels(const TwipsRect& place, double logicalDpi) {

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 
+#include "desktop/action_texts.h"
 #include "desktop/help_window.h"
 #include "desktop/main_window.h"
 #include "desktop/school_year_choice.h"
@@ -38,7 +39,7 @@ QMenuBar* BuildFormMenu(MainWindow& form, SchoolYearChoice& schoolYear) {
 
   bar->addMenu(SchoolYearMenu(schoolYear, bar));
 
-  QMenu* help = bar->addMenu(QStringLiteral("&Yordam"));
+  QMenu* help = bar->addMenu(ActionText(Action::Help));
   auto* howTo = help->addAction(QStringLiteral("&Qo'llanma"));
   howTo->setObjectName(QStringLiteral("showHelp"));
   howTo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));

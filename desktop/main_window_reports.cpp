@@ -9,6 +9,7 @@
 
 #include "report_files/xlsx_reader.h"
 #include "staff_files/staff_document.h"
+#include "desktop/action_texts.h"
 #include "desktop/main_window.h"
 #include "desktop/report_recovery.h"
 #include "desktop/report_window.h"
@@ -35,9 +36,9 @@ ReportWindow* MainWindow::ShowReport(ReportSource source) {
 }
 
 void MainWindow::AddOpenAction() {
-  auto* open = new QAction(QStringLiteral("&Ochish..."), this);
+  auto* open = new QAction(ActionText(Action::Open, QStringLiteral("...")), this);
   open->setObjectName(QStringLiteral("openWorkbook"));
-  open->setToolTip(QStringLiteral("Saqlangan hisobotni ochish"));
+  open->setToolTip(ActionToolTip(Action::Open));
   open->setStatusTip(open->toolTip());
   open->setShortcut(QKeySequence::Open);
   connect(open, &QAction::triggered, this, &MainWindow::OpenWorkbook);

@@ -56,7 +56,7 @@ void ReportView::SheetChanged() {
 }
 
 void ReportView::SetZoom(double zoom) {
-  zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+  zoom = screen_view::HeldZoom(zoom);
   if (zoom == zoom_) return;
   zoom_ = zoom;
   Resize();
@@ -174,7 +174,7 @@ void ReportView::PlaceEditor() {
   // where it stood the last time.
   editor_->setGeometry(EditorRect(current_));
   QFont font = editor_->font();
-  font.setPixelSize(std::max(8, qRound(sheet_.Font().size * PixelsPerPoint())));
+  font.setPixelSize(screen_view::EditorFontPixels(sheet_.Font().size, PixelsPerPoint()));
   editor_->setFont(font);
 }
 
@@ -186,7 +186,7 @@ void ReportView::PaintMarks(QPainter& painter) const {
       const QRectF cell = CellRect({row, column});
       if (mark.fill.isValid()) painter.fillRect(cell, mark.fill);
       if (mark.redCorner) {
-        const double size = std::max(4.0, std::min(cell.width(), cell.height()) * 0.4);
+        const double size = screen_view::MarkCornerSize(cell.width(), cell.height(), 1);
         QPainterPath corner;
         corner.moveTo(cell.topRight());
         corner.lineTo(cell.topRight() - QPointF(size, 0));

@@ -14,6 +14,7 @@
 #include "report_files/report_renderer.h"
 #include "form/report_sheet.h"
 #include "form/report_corrections.h"
+#include "form/screen_view.h"
 
 namespace soatnoma::ui {
 
@@ -22,9 +23,6 @@ class CellEditor;
 class ReportView : public QWidget {
   Q_OBJECT
  public:
-  static constexpr double kMinZoom = 0.25;
-  static constexpr double kMaxZoom = 4.0;
-  static constexpr double kZoomStep = 1.25;
   static constexpr int kPaperGap = 16;  // pixels of background around the paper
 
   explicit ReportView(const ReportSheet& sheet, QWidget* parent = nullptr);
@@ -32,8 +30,8 @@ class ReportView : public QWidget {
 
   double Zoom() const { return zoom_; }
   void SetZoom(double zoom);
-  void ZoomIn() { SetZoom(zoom_ * kZoomStep); }
-  void ZoomOut() { SetZoom(zoom_ / kZoomStep); }
+  void ZoomIn() { SetZoom(screen_view::SteppedZoom(zoom_, 1)); }
+  void ZoomOut() { SetZoom(screen_view::SteppedZoom(zoom_, -1)); }
   // The zoom at which the paper, with its margin of background, fills the width.
   void FitWidth(int width);
 

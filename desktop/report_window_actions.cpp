@@ -9,7 +9,9 @@
 #include <QUndoStack>
 
 #include "desktop/editing_key_events.h"
+#include "desktop/action_texts.h"
 #include "desktop/report_view.h"
+#include "form/screen_view.h"
 #include "desktop/report_window.h"
 
 namespace soatnoma::ui {
@@ -31,23 +33,24 @@ void ReportWindow::BuildActions() {
     menu->addAction(action);
     return action;
   };
-  add(file, "openWorkbook", QStringLiteral("&Ochish..."), QKeySequence::Open, [this] { emit openRequested(); });
+  add(file, "openWorkbook", ActionText(Action::Open, QStringLiteral("...")), QKeySequence::Open, [this] { emit openRequested(); });
   QAction* save = add(file, "saveWorkbook", QStringLiteral("&Saqlash"), QKeySequence::Save, [this] { Save(); });
   add(file, "saveWorkbookAs", QStringLiteral("&Boshqa nom bilan saqlash..."), QKeySequence::SaveAs,
       [this] { SaveAsWorkbook(); });
   QAction* pdf = add(file, "exportPdf", QStringLiteral("&PDF ga eksport..."), QKeySequence(), [this] { ExportPdf(); });
   QAction* print =
-      add(file, "print", QStringLiteral("&Chop etish (oldin ko'rib)..."), QKeySequence::Print, [this] { Print(); });
+      add(file, "print", ActionText(Action::Print, QStringLiteral(" (oldin ko'rib)...")), QKeySequence::Print,
+          [this] { Print(); });
   file->addSeparator();
   add(file, "closeReport", QStringLiteral("&Yopish"), QKeySequence::Close, [this] { close(); });
 
   QAction* zoomIn =
-      add(view, "zoomIn", QStringLiteral("&Kattalashtirish"), QKeySequence::ZoomIn, [this] { view_->ZoomIn(); });
+      add(view, "zoomIn", ActionText(Action::ZoomIn), QKeySequence::ZoomIn, [this] { view_->ZoomIn(); });
   QAction* zoomOut =
-      add(view, "zoomOut", QStringLiteral("Ki&chiklashtirish"), QKeySequence::ZoomOut, [this] { view_->ZoomOut(); });
+      add(view, "zoomOut", ActionText(Action::ZoomOut), QKeySequence::ZoomOut, [this] { view_->ZoomOut(); });
   QAction* actual = add(view, "actualSize", QStringLiteral("&Asl o'lcham"), QKeySequence(Qt::CTRL | Qt::Key_0),
                         [this] { view_->SetZoom(1.0); });
-  QAction* fitWidth = add(view, "fitWidth", QStringLiteral("Sahifa &eniga"), QKeySequence(),
+  QAction* fitWidth = add(view, "fitWidth", ActionText(Action::FitWidth), QKeySequence(),
                           [this] { view_->FitWidth(scroll_->viewport()->width()); });
 
   tools->addAction(save);
@@ -65,7 +68,7 @@ void ReportWindow::BuildActions() {
   tools->addAction(zoomIn);
   tools->addAction(actual);
   tools->addAction(fitWidth);
-  auto showZoom = [zoomText](double zoom) { zoomText->setText(QStringLiteral("%1%").arg(qRound(zoom * 100))); };
+  auto showZoom = [zoomText](double zoom) { zoomText->setText(QString::fromStdString(screen_view::ZoomText(zoom))); };
   connect(view_, &ReportView::zoomChanged, zoomText, showZoom);
   showZoom(view_->Zoom());
 }
@@ -82,14 +85,14 @@ void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
   edit->addAction(redo);
   edit->addSeparator();
 
-  resetCell_ = new QAction(QStringLiteral("Hisoblanganga qaytarish"), this);
+  resetCell_ = new QAction(ActionText(Action::ResetCell), this);
   resetCell_->setObjectName(QStringLiteral("resetCell"));
-  resetCell_->setToolTip(QStringLiteral("Tanlangan katakka dastur hisoblagan soatni qaytaradi"));
+  resetCell_->setToolTip(ActionToolTip(Action::ResetCell));
   connect(resetCell_, &QAction::triggered, this, [this] { ResetCell(view_->CurrentCell()); });
-  resetAll_ = new QAction(QStringLiteral("Hisoblanganga qaytarish (butun hisobot)"), this);
+  resetAll_ = new QAction(ActionText(Action::ResetAll), this);
   resetAll_->setObjectName(QStringLiteral("resetAll"));
   connect(resetAll_, &QAction::triggered, this, [this] { ResetAll(); });
-  QMenu* reset = edit->addMenu(QStringLiteral("Hisoblanganga qaytarish"));
+  QMenu* reset = edit->addMenu(ActionText(Action::ResetCell));
   reset->setObjectName(QStringLiteral("resetMenu"));
   QAction* cellItem = reset->addAction(QStringLiteral("Tanlangan katak"));
   QAction* allItem = reset->addAction(QStringLiteral("Butun hisobot"));
@@ -114,8 +117,8 @@ void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
     follow();
     tools->addAction(tool);
   };
-  shortForm(undo, QStringLiteral("Bekor qilish"));
-  shortForm(redo, QStringLiteral("Qaytarish"));
+  shortForm(undo, ActionText(Action::Undo));
+  shortForm(redo, ActionText(Action::Redo));
   tools->addAction(resetCell_);
 }
 

@@ -5,15 +5,16 @@
 #include <QAction>
 #include <QWidget>
 
+#include "desktop/action_texts.h"
 #include "desktop/roster_dialog.h"
 
 namespace soatnoma::ui {
 
 void AddRosterAction(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear) {
-  auto* roster = new QAction(QStringLiteral("&Ro'yxatdan..."), &form);
+  auto* roster = new QAction(ActionText(Action::Roster, QStringLiteral("...")), &form);
   roster->setObjectName(QStringLiteral("openRoster"));
   roster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  roster->setToolTip(QStringLiteral("Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"));
+  roster->setToolTip(ActionToolTip(Action::Roster));
   roster->setStatusTip(roster->toolTip());
   QObject::connect(roster, &QAction::triggered, &form, [&form, services, &schoolYear] { OpenRoster(form, services, schoolYear); });
   form.addAction(roster);

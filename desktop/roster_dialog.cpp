@@ -23,17 +23,16 @@
 #include "desktop/help_window.h"
 #include "help/help_text.h"
 #include "desktop/school_year_choice.h"
+#include "staff_book/staff_work_texts.h"
+#include "roster_rules/roster_table.h"
+#include "desktop/action_texts.h"
 #include "desktop/staff_export_progress.h"
 
 namespace soatnoma::ui {
 namespace {
 
-enum Column { kLine, kName, kSchool, kSubject, kWeeklyHours, kAnnualTotal, kStatus, kColumnCount };
-
-const QString kReady = QStringLiteral("Tayyor");
 const QColor kRefusedColour(0xA0, 0x10, 0x10);
 
-QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* item = new QTableWidgetItem(text);
@@ -42,7 +41,12 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
   return item;
 }
 
-QTableWidgetItem* NumberCell(const QString& text) { return Cell(text, Qt::AlignRight | Qt::AlignVCenter); }
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A cell of the column: numbers to the right.
+QTableWidgetItem* ColumnCell(std::size_t column, const std::string& text) {
+  return batch::IsNumberColumn(column) ? Cell(Utf8(text), Qt::AlignRight | Qt::AlignVCenter) : Cell(Utf8(text));
+}
 
 struct FormatTexts {
   QString suffix;
@@ -59,28 +63,22 @@ FormatTexts TextsOf(batch::StaffFileFormat format) {
           QStringLiteral("Excel ish kitobi (*.xlsx)")};
 }
 
-QString ProblemLines(const std::vector<batch::RosterProblem>& problems) {
-  QStringList lines;
-  for (const batch::RosterProblem& problem : problems) lines << Utf8(batch::DescribeProblem(problem));
-  return lines.join(QLatin1Char('\n'));
-}
-
 // The table of the list's rows: a row a teacher, the reason of a refused row wrapping
 // onto more lines of its row instead of ending in "...".
 QTableWidget* NewRosterTable(QWidget* parent) {
-  auto* rows = new QTableWidget(0, kColumnCount, parent);
+  auto* rows = new QTableWidget(0, batch::kRosterColumnCount, parent);
   rows->setObjectName(QStringLiteral("rosterRows"));
-  rows->setHorizontalHeaderLabels({QStringLiteral("Qator"), QStringLiteral("O'qituvchi"), QStringLiteral("Maktab"),
-                                   QStringLiteral("Fan"), QStringLiteral("Haftalik soat"), QStringLiteral("Yillik soat"),
-                                   QStringLiteral("Holati")});
-  rows->horizontalHeaderItem(kWeeklyHours)->setToolTip(QStringLiteral("Ajratilgan dars soati (haftasiga)"));
-  rows->horizontalHeaderItem(kAnnualTotal)->setToolTip(QStringLiteral("Yillik umumiy ish yuklamasi"));
+  for (std::size_t column = 0; column < batch::kRosterColumnCount; ++column) {
+    auto* heading = new QTableWidgetItem(Utf8(batch::kRosterColumns[column].heading));
+    heading->setToolTip(Utf8(batch::kRosterColumns[column].toolTip));
+    rows->setHorizontalHeaderItem(static_cast<int>(column), heading);
+  }
   rows->verticalHeader()->hide();
   rows->setSelectionBehavior(QAbstractItemView::SelectRows);
   rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
   rows->setWordWrap(true);
   rows->setTextElideMode(Qt::ElideNone);
-  rows->horizontalHeader()->setSectionResizeMode(kStatus, QHeaderView::Stretch);
+  rows->horizontalHeader()->setSectionResizeMode(batch::kStatusColumn, QHeaderView::Stretch);
   rows->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   return rows;
 }
@@ -118,12 +116,11 @@ QHBoxLayout* RosterDialog::MakeButtons() {
   QPushButton* saveExample = NewButton(
       this, "saveExampleRoster", QStringLiteral("Namuna..."),
       QStringLiteral("Ro'yxat namunasini (Excel ish kitobi yoki CSV) saqlash: uni to'ldirib, shu yerda oching"));
-  saveWorkbook_ = NewButton(
-      this, "saveStaffWorkbook", QStringLiteral("Excel kitobi..."),
-      QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta kitobga: har biriga varaq va \"Jami\" varag'i"));
+  saveWorkbook_ = NewButton(this, "saveStaffWorkbook", ActionText(Action::StaffWorkbook, QStringLiteral("...")),
+                            ActionToolTip(Action::StaffWorkbook));
   savePdf_ = NewButton(this, "saveStaffPdf", QStringLiteral("PDF..."),
                        QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
-  QPushButton* help = NewButton(this, "rosterHelp", QStringLiteral("Yordam"),
+  QPushButton* help = NewButton(this, "rosterHelp", ActionText(Action::Help),
                                 QStringLiteral("Ro'yxat qanday tuziladi va qaysi ustunlar kerak"));
   QPushButton* close = NewButton(this, "closeRoster", QStringLiteral("Yopish"), QString());
   saveWorkbook_->setDefault(true);
@@ -195,44 +192,25 @@ void RosterDialog::SaveExample() {
     return;
   }
   services_.showMessage(this, MessageIcon::Information,
-                        QStringLiteral("Ro'yxat namunasi saqlandi:\n%1\n\nUni o'z xodimlaringiz bilan to'ldirib, "
-                                       "\"Boshqa ro'yxat...\" tugmasi bilan oching.")
-                            .arg(QDir::toNativeSeparators(path)));
+                        Utf8(batch::ExampleSavedText(QDir::toNativeSeparators(path).toStdString(), "Boshqa ro'yxat...")));
 }
 
 void RosterDialog::ShowRows(const batch::Roster& roster) {
   teachers_ = roster.Teachers();
-  refusedCount_ = static_cast<int>(roster.rows.size() - teachers_.size());
   rows_->setRowCount(static_cast<int>(roster.rows.size()));
   int index = 0;
   for (const batch::RosterRow& row : roster.rows) {
-    rows_->setItem(index, kLine, NumberCell(QString::number(row.line)));
-    rows_->setItem(index, kName, Cell(Utf8(row.name)));
-    rows_->setItem(index, kSchool, Cell(Utf8(row.school)));
-    rows_->setItem(index, kSubject, Cell(Utf8(row.subject)));
-    if (row.teacher) {
-      rows_->setItem(index, kWeeklyHours, NumberCell(Utf8(row.teacher->weeklyHours)));
-      rows_->setItem(index, kAnnualTotal, NumberCell(Utf8(NumberToText(row.teacher->annualTotal))));
-      rows_->setItem(index, kStatus, Cell(kReady));
-    } else {
-      for (const int column : {kWeeklyHours, kAnnualTotal}) rows_->setItem(index, column, Cell({}));
-      rows_->setItem(index, kStatus, Cell(row.problem ? Utf8(row.problem->reason) : QString()));
-      rows_->item(index, kStatus)->setForeground(QBrush(kRefusedColour));
+    const auto texts = batch::RosterRowTexts(row);
+    for (std::size_t column = 0; column < texts.size(); ++column) {
+      rows_->setItem(index, static_cast<int>(column), ColumnCell(column, texts[column]));
     }
+    if (!row.teacher) rows_->item(index, batch::kStatusColumn)->setForeground(QBrush(kRefusedColour));
     ++index;
   }
   FitColumns();
-
-  QString summary;
-  if (rosterPath_.isEmpty()) {
-    summary = QStringLiteral("Ro'yxat ochilmagan. Ro'yxat faylini oching yoki namunasini saqlab, to'ldiring.");
-  } else if (roster.rows.empty()) {
-    summary = QStringLiteral("Ro'yxatda o'qituvchi yo'q.");
-  } else {
-    summary = QStringLiteral("Tayyor: %1 ta o'qituvchi. Rad etilgan: %2 ta qator.").arg(teachers_.size()).arg(refusedCount_);
-  }
-  if (roster.readAsWindows1251) summary = Utf8(std::string(batch::kWindows1251Notice)) + QStringLiteral(". ") + summary;
-  summary_->setText(summary);
+  summary_->setText(rosterPath_.isEmpty()
+                        ? QStringLiteral("Ro'yxat ochilmagan. Ro'yxat faylini oching yoki namunasini saqlab, to'ldiring.")
+                        : Utf8(batch::RosterSummaryText(roster)));
   saveWorkbook_->setEnabled(!teachers_.empty());
   savePdf_->setEnabled(!teachers_.empty());
 }
@@ -240,9 +218,9 @@ void RosterDialog::ShowRows(const batch::Roster& roster) {
 void RosterDialog::FitColumns() {
   // Every column as wide as its texts, except the names, schools and subjects, which are
   // held to a share of the window, and the status, which takes the rest and wraps.
-  for (int column = 0; column < kStatus; ++column) rows_->resizeColumnToContents(column);
+  for (int column = 0; column < static_cast<int>(batch::kStatusColumn); ++column) rows_->resizeColumnToContents(column);
   const int limit = std::max(120, width() / 5);
-  for (const int column : {kName, kSchool, kSubject}) {
+  for (const int column : {batch::kNameColumn, batch::kSchoolColumn, batch::kSubjectColumn}) {
     if (rows_->columnWidth(column) > limit) rows_->setColumnWidth(column, limit);
   }
 }
@@ -272,31 +250,25 @@ void RosterDialog::SaveStaff(batch::StaffFileFormat format) {
 void RosterDialog::MarkRefused(const std::vector<batch::RosterProblem>& refused) {
   for (const batch::RosterProblem& problem : refused) {
     for (int index = 0; index < rows_->rowCount(); ++index) {
-      if (rows_->item(index, kLine)->text() != QString::number(problem.line)) continue;
-      rows_->item(index, kStatus)->setText(Utf8(problem.reason));
-      rows_->item(index, kStatus)->setForeground(QBrush(kRefusedColour));
+      if (rows_->item(index, batch::kLineColumn)->text() != QString::number(problem.line)) continue;
+      rows_->item(index, batch::kStatusColumn)->setText(Utf8(problem.reason));
+      rows_->item(index, batch::kStatusColumn)->setForeground(QBrush(kRefusedColour));
     }
   }
 }
 
 void RosterDialog::ReportResult(const batch::StaffExportResult& result, const QString& path) {
-  const QString refused = result.refused.empty()
-                              ? QString()
-                              : QStringLiteral("\n\nTayyorlanmagan hisobotlar:\n") + ProblemLines(result.refused);
   switch (result.status) {
     case batch::StaffExportStatus::Written:
       services_.showMessage(this, MessageIcon::Information,
-                            QStringLiteral("%1 ta o'qituvchining hisoboti saqlandi:\n%2")
-                                    .arg(result.produced)
-                                    .arg(QDir::toNativeSeparators(path)) +
-                                refused);
+                            Utf8(batch::StaffFileText(result.produced, QDir::toNativeSeparators(path).toStdString(),
+                                                      batch::StaffFileFate::Saved, result.refused)));
       return;
     case batch::StaffExportStatus::Stopped:
-      services_.showMessage(this, MessageIcon::Information, QStringLiteral("To'xtatildi, fayl yozilmadi."));
+      services_.showMessage(this, MessageIcon::Information, Utf8(batch::kStaffStoppedText));
       return;
     case batch::StaffExportStatus::NothingToWrite:
-      services_.showMessage(this, MessageIcon::Exclamation,
-                            QStringLiteral("Hech bir hisobot tayyorlanmadi, fayl yozilmadi.") + refused);
+      services_.showMessage(this, MessageIcon::Exclamation, Utf8(batch::NothingMadeText(result.refused)));
       return;
     case batch::StaffExportStatus::NotWritten:
       services_.showMessage(this, MessageIcon::Critical, Utf8(result.message));

@@ -57,7 +57,6 @@ class RosterDialog : public QDialog {
   SchoolYearChoice& schoolYear_;
   QString rosterPath_;
   std::vector<batch::RosterTeacher> teachers_;
-  int refusedCount_ = 0;
   QLabel* summary_;
   QTableWidget* rows_;
   QPushButton* saveWorkbook_;

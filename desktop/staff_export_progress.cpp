@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
+#include "desktop/action_texts.h"
+#include "staff_book/staff_work_texts.h"
+
 namespace soatnoma::ui {
 
 batch::StaffExportResult ExportStaffWithProgress(QWidget* parent, const batch::StaffExportRequest& request) {
   const auto total = static_cast<int>(request.teachers.size());
-  QProgressDialog progress(QStringLiteral("Hisobotlar tayyorlanmoqda..."), QStringLiteral("To'xtatish"), 0, total,
+  QProgressDialog progress(QString::fromStdString(batch::StaffProgressText(0, total)), ActionText(Action::Stop), 0, total,
                            parent);
   progress.setObjectName(QStringLiteral("staffProgress"));
   progress.setWindowTitle(QStringLiteral("Soatnoma"));
@@ -20,7 +23,7 @@ batch::StaffExportResult ExportStaffWithProgress(QWidget* parent, const batch::S
   progress.show();
   QCoreApplication::processEvents();
   return batch::ExportStaff(request, [&progress](int done, int all) {
-    progress.setLabelText(QStringLiteral("Hisobotlar tayyorlanmoqda: %1 / %2").arg(done).arg(all));
+    progress.setLabelText(QString::fromStdString(batch::StaffProgressText(done, all)));
     progress.setValue(done);
     QCoreApplication::processEvents();
     return !progress.wasCanceled();

@@ -101,15 +101,4 @@ lxw_error WriteReportWorksheet(lxw_worksheet* worksheet, const ReportSheet& shee
   return LXW_NO_ERROR;
 }
 
-XlsxSheetFinish SheetFinishFor(const ReportSheet& sheet, int sheetNumber) {
-  XlsxSheetFinish finish;
-  finish.sheetNumber = sheetNumber;
-  finish.headerMarginInches = Inches(sheet.Page().headerMargin);
-  finish.footerMarginInches = Inches(sheet.Page().footerMargin);
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    if (!sheet.RowHeight(row)) finish.automaticRows.push_back(row);
-  }
-  return finish;
-}
-
 }  // namespace soatnoma

@@ -8,7 +8,6 @@
 
 #include "form/report_sheet.h"
 #include "report_files/qt_sheet_layout.h"
-#include "report_files/xlsx_finish.h"
 #include "report_files/xlsx_formats.h"
 
 namespace soatnoma {
@@ -16,8 +15,5 @@ namespace soatnoma {
 // Returns the library's error code; LXW_NO_ERROR when every cell went in.
 lxw_error WriteReportWorksheet(lxw_worksheet* worksheet, const ReportSheet& sheet, const SheetLayout& layout,
                                XlsxFormats& formats);
-
-// What the package needs afterwards for this sheet, written as the given worksheet.
-XlsxSheetFinish SheetFinishFor(const ReportSheet& sheet, int sheetNumber);
 
 }  // namespace soatnoma

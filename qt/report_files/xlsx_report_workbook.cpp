@@ -31,7 +31,7 @@ lxw_error XlsxReportWorkbook::AddReport(const std::string& name, const ReportShe
   }
   const SheetLayout layout(sheet, measure_);
   const lxw_error error = WriteReportWorksheet(worksheet, sheet, layout, formats_);
-  if (error == LXW_NO_ERROR) finish_.sheets.push_back(SheetFinishFor(sheet, worksheets_));
+  if (error == LXW_NO_ERROR) finish_.sheets.push_back({worksheets_, SheetFinishFor(sheet)});
   return error;
 }
 

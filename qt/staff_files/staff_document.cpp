@@ -8,6 +8,8 @@
 #include <pugixml.hpp>
 
 #include "form/sheet_address.h"
+#include "form/stored_number.h"
+#include "form/workbook_finish.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "report_files/atomic_save.h"
@@ -16,7 +18,6 @@
 #include "report_files/xlsx_package.h"
 #include "report_files/xlsx_reader.h"
 #include "staff_book/staff_summary.h"
-#include "staff_book/staff_workbook_parts.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -173,16 +174,13 @@ std::string Serialized(const pugi::xml_document& document) {
 // A workbook written before it carried properties is told where they are.
 bool ListCustomProperties(XlsxPackage& package) {
   if (package.Contains(std::string(kCustomPropertiesPart))) return true;
-  auto types = package.Read("[Content_Types].xml", kLargestWorkbookPart);
-  auto relations = package.Read("_rels/.rels", kLargestWorkbookPart);
-  const auto typesEnd = types ? types->rfind("</Types>") : std::string::npos;
-  const auto relationsEnd = relations ? relations->rfind("</Relationships>") : std::string::npos;
-  if (typesEnd == std::string::npos || relationsEnd == std::string::npos) return false;
-  const std::string part(kCustomPropertiesPart);
-  types->insert(typesEnd, "<Override PartName=\"/" + part + "\" ContentType=\"" + std::string(kCustomPropertiesType) + "\"/>");
-  relations->insert(relationsEnd, "<Relationship Id=\"rIdSoatnomaCustom\" Type=\"" + std::string(kCustomPropertiesRelation) +
-                                      "\" Target=\"" + part + "\"/>");
-  return package.Replace("[Content_Types].xml", std::move(*types)) && package.Replace("_rels/.rels", std::move(*relations));
+  const auto types = package.Read(std::string(kContentTypesPart), kLargestWorkbookPart);
+  const auto relations = package.Read(std::string(kPackageRelationsPart), kLargestWorkbookPart);
+  auto listedType = types ? WithCustomPropertiesType(*types) : std::nullopt;
+  auto listedRelation = relations ? WithCustomPropertiesRelation(*relations) : std::nullopt;
+  if (!listedType || !listedRelation) return false;
+  return package.Replace(std::string(kContentTypesPart), std::move(*listedType)) &&
+         package.Replace(std::string(kPackageRelationsPart), std::move(*listedRelation));
 }
 
 template <typename Change>
@@ -213,7 +211,7 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
       ChangeSheet(package, reading->parts.front().entry,
                   [&](pugi::xml_document& part) { return ApplyChanges(part, summaryChanges); }) &&
       ListCustomProperties(package) &&
-      package.Put(std::string(kCustomPropertiesPart), CustomPropertiesXml(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
+      package.Put(std::string(kCustomPropertiesPart), CustomPropertiesPart(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
   if (!written) {
     detail = "xodimlar kitobini yozib bo'lmadi";
     return false;

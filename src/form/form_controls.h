@@ -61,6 +61,11 @@ enum class ControlRole {
 // The form's client area.
 inline constexpr TwipsRect kClientArea{0, 0, 4935, 3630};
 
+inline constexpr double kTwipsPerInch = 1440;
+// A screen's standard pixels (96 to the inch, CSS's pixel): 15 twips each.
+inline constexpr double kStandardPixelsPerInch = 96;
+inline constexpr double kTwipsPerStandardPixel = kTwipsPerInch / kStandardPixelsPerInch;
+
 // Every control in creation order; a later control lies above an earlier one.
 std::span<const ControlSpec> FormControls();
 

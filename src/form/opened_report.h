@@ -35,6 +35,9 @@ struct CustomProperty {
   std::optional<double> number;  // a number property
 };
 
+// Said when the teacher stops the reading of a workbook chosen to open.
+inline constexpr std::string_view kOpeningStoppedText = "To'xtatildi, fayl ochilmadi.";
+
 // What is wrong with a cell of the saved sheet, said after its name ("C8 katagida ...").
 namespace cell_problem {
 inline constexpr std::string_view kNotANumber = "noto'g'ri son bor.";

@@ -37,4 +37,7 @@ std::string KeptReportDescription(const KeptReportFacts& facts);
 // "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:"
 std::string LeftUnsavedHeading(std::size_t count);
 
+// The words before the reason the reports kept unsaved could not be read back.
+inline constexpr std::string_view kKeptUnreadableWords = "Saqlanmagan hisobotlarni o'qib bo'lmadi:";
+
 }  // namespace soatnoma

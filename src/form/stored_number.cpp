@@ -46,6 +46,15 @@ std::optional<double> ReadStoredNumber(std::string_view text) {
   return negative ? -read.value : read.value;
 }
 
+std::string StoredNumberText(double value) {
+  if (!std::isfinite(value)) return "0";
+  std::string text = SignificantDigits(value, 16);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
 std::optional<double> ReadPropertyNumber(std::string_view valueType, std::string_view text) {
   if (valueType != "r8" && valueType != "i4") return std::nullopt;
   return ReadStoredNumber(text);

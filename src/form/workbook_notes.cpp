@@ -1,14 +1,46 @@
 #include "form/workbook_notes.h"
 
 #include "model/relative_formula.h"
+#include "form/opened_report.h"
 #include "form/sheet_address.h"
+#include "form/stored_number.h"
+#include "form/xml_tags.h"
 
 namespace soatnoma {
 namespace {
 
 constexpr std::string_view kComputedPrefix = "Soatnoma hisoblangan ";
 
+// One property: its number among the document's properties (they start at 2), its name
+// and its value's element.
+std::string PropertyElement(int number, std::string_view name, std::string_view valueType, std::string_view value) {
+  return "<property fmtid=\"{D5CDD505-2E9C-101B-9397-08002B2CF9AE}\" pid=\"" + std::to_string(number) + "\" name=\"" +
+         xml::Escaped(name) + "\"><vt:" + std::string(valueType) + ">" + xml::EscapedContent(value) + "</vt:" +
+         std::string(valueType) + "></property>";
+}
+
 }  // namespace
+
+std::string CustomPropertiesPart(const WorkbookNotes& notes) {
+  std::vector<CustomProperty> properties{{std::string(workbook_mark::kName), std::string(workbook_mark::kValue), std::nullopt}};
+  for (const ComputedHours& cell : notes.computedOfCorrected) {
+    properties.push_back({ComputedHoursPropertyName(cell.row, cell.column), {}, cell.value});
+  }
+  return CustomPropertiesPart(properties);
+}
+
+std::string CustomPropertiesPart(const std::vector<CustomProperty>& properties) {
+  std::string part =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+      "<Properties xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/custom-properties\" "
+      "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">";
+  int number = 2;
+  for (const CustomProperty& property : properties) {
+    part += property.number ? PropertyElement(number++, property.name, "r8", StoredNumberText(*property.number))
+                            : PropertyElement(number++, property.name, "lpwstr", property.text);
+  }
+  return part + "</Properties>";
+}
 
 std::string ComputedHoursPropertyName(int row, int column) {
   return std::string(kComputedPrefix) + ColumnLetters(column) + std::to_string(row);

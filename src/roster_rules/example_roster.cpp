@@ -69,6 +69,11 @@ std::vector<ExampleSheet> ExampleRosterSheets() {
   return {std::move(teachers), std::move(notes)};
 }
 
+std::string ExampleSavedText(std::string_view file, std::string_view openButton) {
+  return "Ro'yxat namunasi saqlandi:\n" + std::string(file) + "\n\nUni o'z xodimlaringiz bilan to'ldirib, \"" +
+         std::string(openButton) + "\" tugmasi bilan oching.";
+}
+
 std::string ExampleRosterCsv() {
   std::string text(kUtf8ByteOrderMark);
   text += CsvLine(Header());

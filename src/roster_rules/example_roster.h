@@ -37,6 +37,10 @@ std::vector<ExampleSheet> ExampleRosterSheets();
 // The CSV text of the example.
 std::string ExampleRosterCsv();
 
+// Said once the example is saved: where it is, and that the list filled in is opened with
+// the button named.
+std::string ExampleSavedText(std::string_view file, std::string_view openButton);
+
 // The names the example is offered under.
 inline constexpr std::string_view kExampleWorkbookName = "royxat.xlsx";
 inline constexpr std::string_view kExampleCsvName = "royxat.csv";

@@ -22,6 +22,9 @@ enum class RosterFileForm {
 RosterFileForm FormOfRosterFile(std::string_view contents);
 
 // The reasons, to follow "Ro'yxat o'qilmadi: "<file>" ".
+// Said while a staff list is read, and when the office stops the reading.
+inline constexpr std::string_view kRosterReadingText = "Ro'yxat o'qilmoqda...";
+inline constexpr std::string_view kRosterStoppedText = "To'xtatildi, ro'yxat o'qilmadi.";
 inline constexpr std::string_view kOldWorkbookReason =
     "eski Excel (.xls) kitobi yoki parol bilan himoyalangan; uni Excel ish kitobi (.xlsx) yoki CSV qilib saqlang.";
 inline constexpr std::string_view kNotAWorkbookReason = "Excel ish kitobi (.xlsx) emas yoki u buzilgan.";

@@ -71,7 +71,9 @@ constexpr std::array<SummaryColumn, 9> kColumns = {{
     {"Stavka", 8, 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; }},
     {"Sinf rahbarligi", 10, 10, ColumnKind::Text, false,
      [](const SummaryRow& row) { return std::string(row.classLeader ? "ha" : "yo'q"); }, nullptr},
-    {"Yillik umumiy ish yuklamasi", 14, 14, ColumnKind::AnnualTotal, true, nullptr,
+    // As wide as the longest total the summary shows (fifteen digits, a point and a sign),
+    // so that no printed page cuts a digit off it.
+    {"Yillik umumiy ish yuklamasi", 18, 18, ColumnKind::AnnualTotal, true, nullptr,
      [](const SummaryRow& row) { return row.annualTotal; }},
 }};
 constexpr int kColumnCount = static_cast<int>(kColumns.size());

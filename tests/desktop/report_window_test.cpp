@@ -177,9 +177,9 @@ class ReportWindowTest : public FormTestCase {
     view.ZoomIn();
     QVERIFY(view.width() > actual.width() && view.height() > actual.height());
     for (int i = 0; i < 20; ++i) view.ZoomIn();
-    QCOMPARE(view.Zoom(), ReportView::kMaxZoom);
+    QCOMPARE(view.Zoom(), screen_view::kMostZoom);
     for (int i = 0; i < 40; ++i) view.ZoomOut();
-    QCOMPARE(view.Zoom(), ReportView::kMinZoom);
+    QCOMPARE(view.Zoom(), screen_view::kLeastZoom);
     view.SetZoom(1.0);
     QCOMPARE(view.size(), actual);
     // A4 landscape at its real size on the screen.

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "form/stored_number.h"
+#include "form/workbook_notes.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "report_files/xlsx_finish.h"
@@ -56,6 +58,38 @@ TEST(XlsxWriter, FormulasGoInA1NotationWithTheirCurrentResults) {
   }
   EXPECT_GT(formulas, 100);
   EXPECT_STREQ(CellNode(saved.worksheet, "S5").child_value("f"), "F5+J5+N5+R5");
+}
+
+// The library writes every number in the text every edition stores (the page writes its
+// numbers again in that text), also the computed hours of corrected cells: read from the
+// package as stored, byte for byte.
+TEST(XlsxWriter, EveryNumberIsStoredInTheTextEveryEditionWrites) {
+  const ScratchFolder folder;
+  const std::string path = folder.File("stored.xlsx");
+  const ReportSheet sheet = Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "19", true)));
+  const WorkbookNotes notes{{{8, col::C, 34.0 / 3}, {9, col::D, 1.0 / 7}, {10, col::E, 1e20}, {11, col::G, 2.5}}};
+  ASSERT_TRUE(SaveXlsxWithNotes(sheet, notes, path).ok);
+  std::string detail;
+  const auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  EXPECT_EQ(package->Read("docProps/custom.xml"), CustomPropertiesPart(notes));
+  pugi::xml_document worksheet;
+  const std::string xml = package->Read(kSheetEntry).value_or("");
+  ASSERT_TRUE(worksheet.load_buffer(xml.data(), xml.size()));
+  int numbers = 0;
+  int sixteenDigits = 0;
+  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+      const pugi::xml_node cell = CellNode(worksheet, Reference(row, column));
+      if (!cell.child("v") || cell.attribute("t")) continue;
+      const std::string stored = StoredNumberText(sheet.Cells().ReadNumber(row, column));
+      EXPECT_EQ(cell.child_value("v"), stored) << Reference(row, column);
+      ++numbers;
+      if (stored.size() >= 17) ++sixteenDigits;
+    }
+  }
+  EXPECT_GT(numbers, 200);
+  EXPECT_GT(sixteenDigits, 20);  // fractions the page's library wrote otherwise
 }
 
 TEST(XlsxWriter, TextsThatLookLikeFormulasStayTexts) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "staff_book/staff_summary.h"
-#include "staff_book/staff_workbook_parts.h"
+#include "form/workbook_notes.h"
 #include "staff_book/staff_workbook_texts.h"
 
 namespace soatnoma::batch {
@@ -112,15 +112,13 @@ TEST(StaffWorkbookFile, ASavedTotalStoresTheSummarysSumsAnew) {
   EXPECT_EQ(at(4, 9), std::nullopt);    // A's is not touched
 }
 
-// What a save writes as text: numbers as a worksheet stores them, and the properties' part
-// with every name and text escaped, each property numbered from 2.
-TEST(StaffWorkbookFile, PartsAreWrittenAsAWorkbookStoresThem) {
-  const std::pair<double, const char*> numbers[] = {{-0.0, "0"}, {0, "0"}, {2.5, "2.5"}, {1858, "1858"}, {-1.25, "-1.25"}};
-  for (const auto& [number, text] : numbers) EXPECT_EQ(StoredNumberText(number), text) << text;
-  const std::string xml = CustomPropertiesXml({{"Soatnoma", "a&b <c> \"d\"", std::nullopt},
-                                               {SheetComputedHoursPropertyName("O'tkir & Co", 8, 3), {}, 2.5}});
-  EXPECT_NE(xml.find(R"(pid="2" name="Soatnoma"><vt:lpwstr>a&amp;b &lt;c&gt; &quot;d&quot;</vt:lpwstr>)"), std::string::npos) << xml;
-  EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &amp; Co!C8"><vt:r8>2.5</vt:r8>)"), std::string::npos) << xml;
+// The properties' part a save writes, every name and text escaped, each property numbered
+// from 2; and the words of the list of teachers.
+TEST(StaffWorkbookFile, PropertiesArePartOfTheWorkbookAsItStoresThem) {
+  const std::string xml = CustomPropertiesPart(std::vector<CustomProperty>{
+      {"Soatnoma", "a&b <c> \"d\"", std::nullopt}, {SheetComputedHoursPropertyName("O'tkir \"&\" Co", 8, 3), {}, 2.5}});
+  EXPECT_NE(xml.find(R"(pid="2" name="Soatnoma"><vt:lpwstr>a&amp;b &lt;c&gt; "d"</vt:lpwstr>)"), std::string::npos) << xml;
+  EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &quot;&amp;&quot; Co!C8"><vt:r8>2.5</vt:r8>)"), std::string::npos) << xml;
   EXPECT_EQ(StaffTotalText(1935.5), "1935.5");
   EXPECT_EQ(StaffTeacherQuestion("x.xlsx").rfind("\"x.xlsx\" - xodimlar kitobi.", 0), 0u);
 }

@@ -5,6 +5,7 @@
 #include "json_writer.h"
 #include "model/relative_formula.h"
 #include "form/cell_display.h"
+#include "form/workbook_finish.h"
 #include "form/workbook_notes.h"
 #include "form/workbook_sizes.h"
 #include "form/workbook_text.h"
@@ -141,7 +142,6 @@ void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
     json.BeginObject();
     if (drawn) json.Key("top").Number(layout.RowTop(row)).Key("height").Number(layout.RowHeight(row));
     json.Key("workbookHeight").Number(WorkbookRowHeight(sheet, layout, row));
-    json.Key("automatic").Bool(!sheet.RowHeight(row).has_value());
     json.EndObject();
   }
   json.EndArray();
@@ -151,11 +151,12 @@ void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry&
 
 }  // namespace
 
-void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow) {
-  WriteBoxes(json, layout.Boxes(), firstRow, lastRow);
+void WriteBoxes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout, int firstRow, int lastRow) {
+  WriteBoxes(json, &sheet, layout.Boxes(), firstRow, lastRow);
 }
 
-void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstRow, int lastRow) {
+void WriteBoxes(JsonWriter& json, const ReportSheet* sheet, const std::vector<SheetBox>& boxes, int firstRow,
+                int lastRow) {
   json.Key("boxes").BeginArray();
   for (const SheetBox& box : boxes) {
     if (box.row < firstRow || box.row > lastRow) continue;
@@ -164,6 +165,7 @@ void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstR
     json.Key("ref").String(box.row > 0 ? CellName(box.row, box.column) : "box" + std::to_string(&box - boxes.data()));
     json.Key("row").Integer(box.row);
     json.Key("column").Integer(box.column);
+    if (sheet != nullptr && box.row > 0) json.Key("value").String(DisplayedText(*sheet, box.row, box.column));
     json.Key("left").Number(box.rect.left);
     json.Key("top").Number(box.rect.top);
     json.Key("width").Number(box.rect.width);
@@ -184,14 +186,14 @@ void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstR
   json.EndArray();
 }
 
-void WriteProperties(JsonWriter& json, const WorkbookNotes& notes) {
-  json.Key("properties").BeginArray();
-  json.BeginObject().Key("name").String(workbook_mark::kName).Key("text").String(workbook_mark::kValue).EndObject();
-  for (const ComputedHours& cell : notes.computedOfCorrected) {
-    json.BeginObject().Key("name").String(ComputedHoursPropertyName(cell.row, cell.column));
-    json.Key("number").Number(cell.value).EndObject();
-  }
-  json.EndArray();
+void WriteWorkbookFinish(JsonWriter& json, const ReportSheet& sheet, const WorkbookNotes& notes) {
+  const SheetFinish finish = SheetFinishFor(sheet);
+  json.Key("finish").BeginObject();
+  json.Key("headerMargin").Number(finish.headerMarginInches).Key("footerMargin").Number(finish.footerMarginInches);
+  json.Key("automaticRows").BeginArray();
+  for (const int row : finish.automaticRows) json.Integer(row);
+  json.EndArray().EndObject();
+  json.Key("customProperties").String(CustomPropertiesPart(notes));
 }
 
 namespace {
@@ -237,10 +239,10 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
   WriteCells(json, sheet, formats, detail);
   formats.Write(json, sheet.Font());
   WriteSizes(json, sheet, layout, detail);
-  if (detail == FormDetail::Whole) WriteBoxes(json, layout, 1, ReportSheet::kLastRow);
+  if (detail == FormDetail::Whole) WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
-  WriteProperties(json, notes);
+  if (detail == FormDetail::ForWorkbook) WriteWorkbookFinish(json, sheet, notes);
   json.EndObject();
   return json.Text();
 }

@@ -2,8 +2,9 @@
 // The whole report form as the page draws and saves it, in JSON: every cell with its kind,
 // value, formula in A1 notation and cached result, the text it shows and its format; the
 // merged blocks; columns and rows in points and as the workbook holds them; every drawn
-// box with its lines placed; the page setup; the program's mark and the computed hours of
-// every corrected cell, as the workbook's custom properties.
+// box with its lines placed; the page setup; for a workbook, what its package needs
+// afterwards and its custom properties (the program's mark and the computed hours of every
+// corrected cell).
 
 #include <string>
 #include <vector>
@@ -26,10 +27,15 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
 
 // The cell formats as "formats" of the form; a size left to the standard font is the font's.
 void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, const StandardFont& font);
-// The drawn boxes of the rows first..last, as "boxes" of the form.
-void WriteBoxes(JsonWriter& json, const SheetGeometry& layout, int firstRow, int lastRow);
-void WriteBoxes(JsonWriter& json, const std::vector<SheetBox>& boxes, int firstRow, int lastRow);
-// The custom properties a workbook of the report carries: the mark, then one per corrected cell.
-void WriteProperties(JsonWriter& json, const WorkbookNotes& notes);
+// The drawn boxes of the rows first..last, as "boxes" of the form, each box of a cell of the
+// report with the text its cell shows as "value"; boxes of no report (a printed summary's
+// page) carry no value.
+void WriteBoxes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout, int firstRow, int lastRow);
+void WriteBoxes(JsonWriter& json, const ReportSheet* sheet, const std::vector<SheetBox>& boxes, int firstRow,
+                int lastRow);
+// What the workbook's package needs afterwards, as "finish" of the form (the sheet's margins
+// and rows of automatic height), and its custom properties' part as "customProperties":
+// the program's mark and the computed hours of every corrected cell.
+void WriteWorkbookFinish(JsonWriter& json, const ReportSheet& sheet, const WorkbookNotes& notes);
 
 }  // namespace soatnoma::web

@@ -18,6 +18,8 @@
 #include "form/report_builder.h"
 #include "form/report_file_name.h"
 #include "form/sheet_layout.h"
+#include "form/form_controls.h"
+#include "form/screen_view.h"
 #include "form/stored_number.h"
 
 namespace soatnoma::web {
@@ -26,6 +28,13 @@ namespace {
 using emscripten::val;
 
 std::string RefName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
+
+const SheetBox* BoxAt(const SheetGeometry& layout, int row, int column) {
+  for (const SheetBox& box : layout.Boxes()) {
+    if (box.row == row && box.column == column) return &box;
+  }
+  return nullptr;
+}
 
 const char* FillName(MarkFill fill) {
   switch (fill) {
@@ -163,6 +172,17 @@ std::string ReportWorkbench::State(bool withBoxes) const {
   json.Key("emptyTextsText").String(emptyTexts_);
   json.Key("flagged").Integer(static_cast<long long>(corrections_->FlaggedCells().size()));
   json.Key("corrected").Integer(static_cast<long long>(corrections_->CorrectedCells().size()));
+  std::optional<SheetGeometry> layout;
+  CanvasTextMetrics metrics(measure_);
+  if (withBoxes) layout.emplace(*sheet_, metrics);
+  WriteMarks(json, layout ? &*layout : nullptr);
+  WriteTable(json);
+  if (layout) WriteBoxes(json, *sheet_, *layout, kFirstWorkRow, kLastWorkRow);
+  json.EndObject();
+  return json.Text();
+}
+
+void ReportWorkbench::WriteMarks(JsonWriter& json, const SheetGeometry* layout) const {
   json.Key("marks").BeginArray();
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
@@ -170,20 +190,32 @@ std::string ReportWorkbench::State(bool withBoxes) const {
       if (mark.fill == MarkFill::None && !mark.redCorner && mark.toolTip.empty()) continue;
       json.BeginObject().Key("ref").String(RefName(row, column));
       json.Key("fill").String(FillName(mark.fill)).Key("redCorner").Bool(mark.redCorner);
+      if (const SheetBox* box = layout && mark.redCorner ? BoxAt(*layout, row, column) : nullptr) {
+        // The drawing is scaled whole: its corner is that of the paper at its real size.
+        const double pixelsPerPoint = ui::kStandardPixelsPerInch / 72.0;
+        json.Key("corner").Number(screen_view::MarkCornerSize(box->rect.width, box->rect.height, pixelsPerPoint));
+      }
       json.Key("toolTip").String(mark.toolTip).EndObject();
     }
   }
   json.EndArray();
-  json.Key("editable").BeginArray();
-  for (const CellPlace place : corrections_->EditableCells()) json.String(RefName(place.row, place.column));
-  json.EndArray();
-  if (withBoxes) {
-    CanvasTextMetrics metrics(measure_);
-    const SheetGeometry layout(*sheet_, metrics);
-    WriteBoxes(json, layout, kFirstWorkRow, kLastWorkRow);
-  }
+}
+
+void ReportWorkbench::WriteTable(JsonWriter& json) const {
+  json.Key("table").BeginObject();
+  json.Key("firstRow").Integer(kFirstWorkRow).Key("lastRow").Integer(kLastWorkRow);
+  json.Key("firstColumn").Integer(col::C).Key("lastColumn").Integer(col::S);
   json.EndObject();
-  return json.Text();
+  json.Key("editable").BeginArray();
+  for (const CellPlace place : corrections_->EditableCells()) {
+    json.BeginObject().Key("ref").String(RefName(place.row, place.column));
+    json.Key("row").Integer(place.row).Key("column").Integer(place.column).EndObject();
+  }
+  json.EndArray();
+}
+
+int ReportWorkbench::EditorFontPixels(double pixelsPerPoint) const {
+  return screen_view::EditorFontPixels(Ready() ? sheet_->Font().size : ReportSheet().Font().size, pixelsPerPoint);
 }
 
 }  // namespace soatnoma::web

@@ -13,6 +13,7 @@
 #include "form/report_sheet.h"
 #include "form_description.h"
 #include "staff_workbook_reading.h"
+#include "json_writer.h"
 
 namespace soatnoma::web {
 
@@ -46,8 +47,10 @@ class ReportWorkbench {
   std::string HoursWritten(double hours) const;
 
   // The table's rows now: {yearText, correctionsText, emptyTextsText, flagged, corrected,
-  // marks, editable},
-  // and with their drawn boxes when asked (the text laid out again).
+  // marks: [{ref, fill, redCorner, corner, toolTip}], table: {firstRow, lastRow, firstColumn,
+  // lastColumn} (the block of hours a cell is chosen in), editable: [{ref, row, column}]},
+  // and with their drawn boxes when asked (the text laid out again; a red corner's size
+  // comes with them).
   std::string State(bool withBoxes) const;
   // Before the report is printed or saved (leaving: "printing", "pdf" or "saving"):
   // {asks, question, state, goOn, checkFirst}; asks is false when there is nothing to check
@@ -56,6 +59,8 @@ class ReportWorkbench {
   // Of a teacher's sheet of a staff workbook: what saving it back changes in the workbook
   // (StaffChangesJson); null for a report of its own.
   std::string StaffChanges() const;
+  // The typing box's font in screen pixels at pixelsPerPoint of the drawn sheet.
+  int EditorFontPixels(double pixelsPerPoint) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
   // The same, as the workbook is written: texts as the workbook stores them, nothing that
@@ -64,6 +69,8 @@ class ReportWorkbench {
 
  private:
   std::string DescribeWhole() const;
+  void WriteMarks(JsonWriter& json, const SheetGeometry* layout) const;
+  void WriteTable(JsonWriter& json) const;
   std::string Described(FormDetail detail) const;
 
   emscripten::val measure_;

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "roster_rules/roster.h"
+#include "roster_rules/roster_table.h"
 #include "roster_rules/roster_file_form.h"
 #include "roster_rules/roster_text.h"
 #include "roster_rules/workbook_records.h"
 #include "json_writer.h"
 #include "roster_rules/csv_records.h"
-#include "model/number_text.h"
 #include "model/teacher.h"
 #include "form/workbook_package.h"
 #include "staff_book/staff_book.h"
@@ -42,9 +42,11 @@ val Refused(const std::string& message) {
   return answer;
 }
 
-void WriteWho(JsonWriter& json, int line, const std::string& name, const std::string& school,
-              const std::string& subject) {
-  json.Key("line").Integer(line).Key("name").String(name).Key("school").String(school).Key("subject").String(subject);
+void WriteTeacher(JsonWriter& json, const batch::RosterTeacher& teacher) {
+  json.Key("name").String(teacher.name).Key("school").String(teacher.school).Key("subject").String(teacher.subject);
+  json.Key("category").String(teacher.category == TeacherCategory::Primary ? "primary" : "upper");
+  json.Key("weeklyHours").String(teacher.weeklyHours).Key("rate").String(teacher.rate);
+  json.Key("classLeader").Bool(teacher.classLeader);
 }
 
 std::string RefusedJson(const std::string& message) {
@@ -54,6 +56,8 @@ std::string RefusedJson(const std::string& message) {
   return json.Text();
 }
 
+// Every row with its texts as the table lists them, a ready teacher with what the staff's
+// reports are made of; and the line that counts them.
 std::string RowsJson(const batch::Roster& roster) {
   JsonWriter json;
   if (roster.headingProblem) {
@@ -62,29 +66,26 @@ std::string RowsJson(const batch::Roster& roster) {
   }
   json.BeginObject().Key("ok").Bool(true).Key("rows").BeginArray();
   for (const batch::RosterRow& row : roster.rows) {
-    json.BeginObject();
-    if (const auto& teacher = row.teacher) {
-      WriteWho(json, teacher->line, teacher->name, teacher->school, teacher->subject);
-      json.Key("category").String(teacher->category == TeacherCategory::Primary ? "primary" : "upper");
-      json.Key("weeklyHours").String(teacher->weeklyHours).Key("rate").String(teacher->rate);
-      // As the form writes the total: a sum of whole hours may come out a hair off whole.
-      json.Key("classLeader").Bool(teacher->classLeader).Key("annualTotal").Number(FifteenDigitValue(teacher->annualTotal));
-    } else {
-      WriteWho(json, row.line, row.name, row.school, row.subject);
-      json.Key("reason").String(row.problem ? batch::DescribeProblem(*row.problem) : std::string());
-    }
+    json.BeginObject().Key("line").Integer(row.line).Key("ready").Bool(row.teacher.has_value());
+    json.Key("cells").BeginArray();
+    for (const std::string& text : batch::RosterRowTexts(row)) json.String(text);
+    json.EndArray();
+    if (row.teacher) WriteTeacher(json, *row.teacher);
     json.EndObject();
   }
-  json.EndArray().EndObject();
+  json.EndArray().Key("summary").String(batch::RosterSummaryText(roster)).EndObject();
   return json.Text();
 }
 
 // The rows of the records, or the refusal of a list longer than the browser lists.
-std::string RosterJson(const std::string& fileName, const std::vector<batch::CsvRecord>& records) {
+std::string RosterJson(const std::string& fileName, const std::vector<batch::CsvRecord>& records,
+                       bool readAsWindows1251 = false) {
   if (const std::size_t rows = batch::RosterRowCount(records); rows > batch::kMaxWorkbookTeachers) {
     return RefusedJson(batch::UnreadableRosterMessage(fileName, batch::TooLongListReason(rows)));
   }
-  return RowsJson(batch::ReadRosterRecords(records));
+  batch::Roster roster = batch::ReadRosterRecords(records);
+  roster.readAsWindows1251 = readAsWindows1251;
+  return RowsJson(roster);
 }
 
 }  // namespace
@@ -114,8 +115,10 @@ val DecodeRoster(const std::string& fileName, const val& bytes) {
   return answer;
 }
 
-std::string ReadCsvRoster(const std::string& fileName, const val& text, const std::string& separator) {
-  return RosterJson(fileName, batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0]));
+std::string ReadCsvRoster(const std::string& fileName, const val& text, const std::string& separator,
+                          bool readAsWindows1251) {
+  return RosterJson(fileName, batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0]),
+                    readAsWindows1251);
 }
 
 std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {

@@ -16,12 +16,14 @@ namespace soatnoma::web {
 emscripten::val DecodeRoster(const std::string& fileName, const emscripten::val& bytes);
 
 // text: the Uint8Array of UTF-8 DecodeRoster gave, split into records with its separator
-// as the desktop splits them. {"rows": [...]}, each row a teacher {line, name, school,
-// subject, category, weeklyHours, rate, classLeader, annualTotal} or a refused row {line,
-// name, school, subject, reason: "qator N: ..."}.
+// as the desktop splits them; readAsWindows1251 as DecodeRoster said. {ok, rows: [...],
+// summary}, each row {line, ready, cells} with its texts as the table lists them column by
+// column (batch::RosterRowTexts), a ready teacher also with {name, school, subject,
+// category, weeklyHours, rate, classLeader}; summary: the line that counts them.
 // A list of more rows than the browser lists is {"ok": false, "message"}, told before any
 // row is checked.
-std::string ReadCsvRoster(const std::string& fileName, const emscripten::val& text, const std::string& separator);
+std::string ReadCsvRoster(const std::string& fileName, const emscripten::val& text, const std::string& separator,
+                          bool readAsWindows1251);
 
 // rows: the first sheet's rows [{row, cells: [{column, text} | {column, number}]}]. The
 // same rows as ReadRosterRows, or {"ok": false, "message"} for a sheet no roster fits in.

@@ -22,8 +22,10 @@
 #include "report_workbench.h"
 #include "office_help.h"
 #include "roster_reading.h"
+#include "shared_texts.h"
 #include "staff_book_session.h"
 #include "staff_workbook_reading.h"
+#include "workbook_finishing.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
 #include "form/form_controls.h"
@@ -106,12 +108,13 @@ const char* FontName(ui::ControlFont font) {
   return "window";
 }
 
-// The teacher's form: its size in twips, and every control with its name, caption, tool tip, place in twips, tab
+// The teacher's form: its size in twips and the twips of a CSS pixel, and every control with its name, caption, tool tip, place in twips, tab
 // stop, font and whether it is shown at the start.
 std::string FormControls() {
   JsonWriter json;
   json.BeginObject();
   json.Key("width").Integer(ui::kClientArea.width).Key("height").Integer(ui::kClientArea.height);
+  json.Key("twipsPerPixel").Number(ui::kTwipsPerStandardPixel);
   json.Key("controls").BeginArray();
   for (const ui::ControlSpec& spec : ui::FormControls()) {
     json.BeginObject();
@@ -176,6 +179,24 @@ std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 
 
 }  // namespace
 
+// What the page shows as the desktop shows it: names, headings, the zoom and the words of
+// the staff's work, of readings and of faults.
+EMSCRIPTEN_BINDINGS(soatnoma_texts) {
+  emscripten::function("actionLabels", &ActionLabelsJson);
+  emscripten::function("rosterColumns", &RosterColumnsJson);
+  emscripten::function("heldZoom", &HeldZoom);
+  emscripten::function("steppedZoom", &SteppedZoom);
+  emscripten::function("zoomText", &ZoomText);
+  emscripten::function("staffProgressText", &StaffProgressText);
+  emscripten::function("staffStoppedText", &StaffStoppedText);
+  emscripten::function("staffPrintStoppedText", &StaffPrintStoppedText);
+  emscripten::function("reportFailedWords", &ReportFailedWords);
+  emscripten::function("notOpenedText", &NotOpenedText);
+  emscripten::function("reportFontFamily", &ReportFontFamily);
+  emscripten::function("readingWords", &ReadingWordsJson);
+  emscripten::function("exampleSavedText", &ExampleSavedText);
+}
+
 EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("defaultRate", &DefaultRateText);
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
@@ -187,6 +208,10 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("formControls", &FormControls);
   emscripten::function("keptReport", &KeptReport);
   emscripten::function("keptReportsHeading", &KeptReportsHeading);
+  emscripten::function("finishedStyles", &FinishedStyles);
+  emscripten::function("finishedWorksheet", &FinishedWorksheet);
+  emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);
+  emscripten::function("withCustomPropertiesRelation", &WithCustomPropertiesRelation);
   emscripten::function("packageSizeVerdict", &PackageSizeVerdict);
   emscripten::function("unescapedFromWorkbook", &UnescapedFromWorkbookText);
   emscripten::function("schoolYears", &SchoolYears);
@@ -203,6 +228,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("computedHours", &ReportWorkbench::ComputedHours)
       .function("refusal", &ReportWorkbench::Refusal)
       .function("hoursText", &ReportWorkbench::HoursWritten)
+      .function("editorFontPixels", &ReportWorkbench::EditorFontPixels)
       .function("state", &ReportWorkbench::State)
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("staffChanges", &ReportWorkbench::StaffChanges)
@@ -222,6 +248,10 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("add", &StaffBookSession::Add)
       .function("page", &StaffBookSession::Page)
       .function("teachers", &StaffBookSession::Teachers)
+      .function("fileText", &StaffBookSession::FileText)
+      .function("nothingMadeText", &StaffBookSession::NothingMadeText)
+      .function("printText", &StaffBookSession::PrintText)
+      .function("anyRefused", &StaffBookSession::AnyRefused)
       .class_function("summaryName", &StaffBookSession::SummaryName)
       .function("summary", &StaffBookSession::Summary)
       .function("summaryPages", &StaffBookSession::SummaryPages);

@@ -14,7 +14,8 @@
 #include "staff_book/summary_pages.h"
 #include "request_fields.h"
 #include "staff_book/staff_workbook_file.h"
-#include "staff_book/staff_workbook_parts.h"
+#include "form/workbook_notes.h"
+#include "staff_book/staff_work_texts.h"
 
 namespace soatnoma::web {
 namespace {
@@ -84,10 +85,10 @@ void WritePage(JsonWriter& json, const batch::SummaryPage& page) {
   json.EndObject();
 }
 
-std::string Refused(int line, std::string_view message) {
+std::string RefusedJson(const batch::RosterProblem& problem) {
   JsonWriter json;
-  json.BeginObject().Key("ok").Bool(false).Key("line").Integer(line);
-  json.Key("reason").String(batch::DescribeProblem({line, std::string(message)})).EndObject();
+  json.BeginObject().Key("ok").Bool(false).Key("line").Integer(problem.line);
+  json.Key("reason").String(batch::DescribeProblem(problem)).EndObject();
   return json.Text();
 }
 
@@ -96,15 +97,18 @@ std::string Refused(int line, std::string_view message) {
 StaffBookSession::StaffBookSession(int calendarYear, val measure)
     : canvas_(std::move(measure)), metrics_(canvas_), book_(calendarYear), calendarYear_(calendarYear) {}
 
-std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::RosterTeacher& teacher) const {
+std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::RosterTeacher& teacher) {
   ReportOutcome outcome;
+  std::string refusal;
   try {
     outcome = BuildReport(batch::ReportRequestFor(teacher, calendarYear_));
+    if (const auto* refused = std::get_if<soatnoma::Refusal>(&outcome)) refusal = refused->message;
   } catch (const std::exception& fault) {
-    return Refused(teacher.line, std::string(kReportFailedMessage) + fault.what());
+    refusal = std::string(kReportFailedMessage) + fault.what();
   }
-  if (const auto* refusal = std::get_if<soatnoma::Refusal>(&outcome)) return Refused(teacher.line, refusal->message);
-  return std::move(std::get<ReportSheet>(outcome));
+  if (refusal.empty()) return std::move(std::get<ReportSheet>(outcome));
+  refused_.push_back({teacher.line, refusal});
+  return RefusedJson(refused_.back());
 }
 
 std::string StaffBookSession::Add(const val& teacher) {
@@ -128,7 +132,18 @@ std::string StaffBookSession::Page(const val& teacher) {
   const ReportSheet& sheet = std::get<ReportSheet>(report);
   book_.Add(read, sheet);
   const SheetGeometry layout(sheet, metrics_);
+  ++pages_;
   return R"({"ok":true,"form":)" + DescribeForm(sheet, layout) + '}';
+}
+
+std::string StaffBookSession::FileText(const std::string& fileName) const {
+  return batch::StaffFileText(book_.Teachers(), fileName, batch::StaffFileFate::HandedToBrowser, refused_);
+}
+
+std::string StaffBookSession::NothingMadeText() const { return batch::NothingMadeText(refused_); }
+
+std::string StaffBookSession::PrintText(int summaryPages) const {
+  return batch::StaffPrintText(summaryPages, pages_, refused_);
 }
 
 std::string StaffBookSession::Summary() const {
@@ -138,7 +153,7 @@ std::string StaffBookSession::Summary() const {
   json.Key("name").String(sheet.name);
   // The mark "Ochish" knows a staff workbook by, as the part of custom properties.
   const CustomProperty mark{std::string(workbook_mark::kName), std::string(batch::kStaffWorkbookMark), std::nullopt};
-  json.Key("properties").String(batch::CustomPropertiesXml({mark}));
+  json.Key("properties").String(CustomPropertiesPart(std::vector<CustomProperty>{mark}));
   WriteFormats(json, sheet.formats, ReportSheet().Font());
   json.Key("columns").BeginArray();
   for (const double width : sheet.columnWidths) {
@@ -165,7 +180,7 @@ std::string StaffBookSession::SummaryPages() {
     json.BeginObject();
     json.Key("font").BeginObject().Key("family").String(font.family).Key("size").Number(font.size).EndObject();
     json.Key("width").Number(print.paperWidth).Key("height").Number(print.paperHeight);
-    WriteBoxes(json, page.boxes, 0, std::numeric_limits<int>::max());
+    WriteBoxes(json, nullptr, page.boxes, 0, std::numeric_limits<int>::max());
     json.Key("page").BeginObject().Key("width").Number(print.paperWidth).Key("height").Number(print.paperHeight);
     json.Key("sheet").BeginObject().Key("left").Number(0).Key("top").Number(0).Key("scale").Number(1).EndObject();
     json.EndObject();

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "staff_book/staff_book.h"
 #include "canvas_text_metrics.h"
@@ -35,6 +36,13 @@ class StaffBookSession {
   std::string SummaryPages();
 
   int Teachers() const { return book_.Teachers(); }
+  // What the page says once the work is done, with the reports that could not be made:
+  // the workbook handed to the browser under fileName, none made, the pages printed.
+  std::string FileText(const std::string& fileName) const;
+  std::string NothingMadeText() const;
+  std::string PrintText(int summaryPages) const;
+  // Whether any report could not be made.
+  bool AnyRefused() const { return !refused_.empty(); }
   static std::string SummaryName() { return batch::kSummarySheetName; }
 
   // The summary sheet: {name, properties, formats, columns, heights, cells, merges, page},
@@ -43,13 +51,15 @@ class StaffBookSession {
   std::string Summary() const;
 
  private:
-  // The report of the teacher, or the answer that refuses it.
-  std::variant<ReportSheet, std::string> Report(const batch::RosterTeacher& teacher) const;
+  // The report of the teacher, or the answer that refuses it (and the refusal kept).
+  std::variant<ReportSheet, std::string> Report(const batch::RosterTeacher& teacher);
 
   CanvasTextMetrics canvas_;
   RememberedTextMetrics metrics_;  // shared by every teacher's layout
   batch::StaffBook book_;
   int calendarYear_;
+  int pages_ = 0;  // made for the print
+  std::vector<batch::RosterProblem> refused_;
 };
 
 // The name the staff's workbook is offered under, from the roster's file name.

@@ -4,9 +4,9 @@
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "form/stored_number.h"
+#include "form/workbook_notes.h"
 #include "opened_workbook.h"
 #include "request_fields.h"
-#include "staff_book/staff_workbook_parts.h"
 #include "staff_book/staff_workbook_texts.h"
 
 namespace soatnoma::web {
@@ -71,7 +71,7 @@ void WriteChanges(JsonWriter& json, const char* key, const std::vector<batch::St
       case batch::StoredCellChange::Kind::Empty: json.Key("kind").String("empty"); break;
       case batch::StoredCellChange::Kind::FormulaResult: json.Key("kind").String("result"); break;
     }
-    json.Key("text").String(batch::StoredNumberText(change.value)).EndObject();
+    json.Key("text").String(StoredNumberText(change.value)).EndObject();
   }
   json.EndArray();
 }
@@ -132,7 +132,7 @@ std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& 
   WriteChanges(json, "sheet", batch::ReportCellChanges(sheet));
   WriteChanges(json, "summary", batch::SummaryCellChanges(source.summaryCells, source.sheetName, total));
   const std::vector<CustomProperty> properties = batch::PropertiesWithSheetNotes(source.properties, source.sheetName, notes);
-  json.Key("properties").String(batch::CustomPropertiesXml(properties));
+  json.Key("properties").String(CustomPropertiesPart(properties));
   return json.EndObject().Text();
 }
 

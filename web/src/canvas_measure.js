@@ -16,23 +16,25 @@ const EPSILON = 1e-6;
 // A canvas gives a font's ascent and descent in whole pixels; at the size of the font's own
 // units they are exact.
 const DESIGN_PIXELS = 2048;
-// DejaVu Sans, the font the page carries, in its units of 2048 to the em.
+// The font the page carries (the report's, which the module names), in its units of 2048
+// to the em.
 const CARRIED_FONT = { ascent: 1901, descent: 483 };
 
 // Whether the canvas draws text at the size of the font's units: twice the width at half
 // that size, give or take the rounding of the half.
-function drawsDesignSize(context) {
+function drawsDesignSize(context, family) {
   const widthAt = (pixels) => {
-    context.font = `${pixels}px "DejaVu Sans"`;
+    context.font = `${pixels}px "${family}"`;
     return context.measureText('Hg').width;
   };
   return Math.abs(widthAt(DESIGN_PIXELS) - 2 * widthAt(DESIGN_PIXELS / 2)) < 2;
 }
 
-export function createCanvasMeasure(document) {
+// family: the font the page carries, the report's.
+export function createCanvasMeasure(document, family) {
   const context = document.createElement('canvas').getContext('2d');
   const fonts = new Map();
-  const designSize = drawsDesignSize(context);
+  const designSize = drawsDesignSize(context, family);
   const measurePixels = designSize ? DESIGN_PIXELS : DESIGN_PIXELS / 2;
 
   function fontOf(family, size, bold) {

@@ -4,11 +4,8 @@
 // qaytarish" takes back one cell or all; Ctrl+Z and Ctrl+Y undo and redo.
 
 import { boxMarkup } from './report_view.js';
+import { PIXELS_PER_POINT } from './page_points.js';
 
-const FIRST_ROW = 5;
-const LAST_ROW = 20;
-const FIRST_COLUMN = 3;
-const LAST_COLUMN = 19;
 // The typing box's text on the screen: 16 CSS pixels, the least a phone reads without
 // zooming in on the box it focuses; and the box's room about it, in sizes of its text.
 const LEGIBLE_POINTS = 12;
@@ -19,22 +16,6 @@ const LINE_ROOM = 1.4;
 const MOVES = { moveUp: [-1, 0], moveDown: [1, 0], moveLeft: [0, -1], moveRight: [0, 1] };
 const TAKES = { takeDown: [1, 0], takeUp: [-1, 0], takeRight: [0, 1], takeLeft: [0, -1] };
 
-// A cell a step from another, kept within the table.
-const stepped = (from, [rows, columns]) => ({
-  row: Math.min(LAST_ROW, Math.max(FIRST_ROW, from.row + rows)),
-  column: Math.min(LAST_COLUMN, Math.max(FIRST_COLUMN, from.column + columns)),
-});
-
-export const refOf = (row, column) => `${String.fromCharCode(64 + column)}${row}`;
-
-export function placeOf(ref) {
-  const found = /^([A-Z])(\d+)$/.exec(ref ?? '');
-  return found ? { row: Number(found[2]), column: found[1].charCodeAt(0) - 64 } : null;
-}
-
-const inTable = (place) => place && place.row >= FIRST_ROW && place.row <= LAST_ROW &&
-  place.column >= FIRST_COLUMN && place.column <= LAST_COLUMN;
-
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
   // emptyTexts, zoom(), keyAction(inBox, event)}, the typing box standing on the drawn page,
@@ -42,8 +23,12 @@ export class ReportEditing {
   // of the report; form: the report as the page drew it.
   constructor(bench, elements, changed, form) {
     this.bench = bench;
-    this.drawn = new Map(form.boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
-    this.frames = new Map(form.boxes.map((box) => [box.ref, box]));
+    const { boxes } = form;
+    // Every drawn cell's name and place, as the module named them.
+    this.places = new Map(boxes.map((box) => [box.ref, { row: box.row, column: box.column }]));
+    this.refs = new Map(boxes.map((box) => [`${box.row}:${box.column}`, box.ref]));
+    this.drawn = new Map(boxes.map((box) => [box.ref, boxMarkup(box, `clip-${box.ref}`)]));
+    this.frames = new Map(boxes.map((box) => [box.ref, box]));
     this.placement = form.page.sheet;
     this.elements = elements;
     this.changed = changed;
@@ -57,6 +42,20 @@ export class ReportEditing {
 
   svg() {
     return this.elements.sheet.querySelector('svg.sheet');
+  }
+
+  refOf(row, column) {
+    return this.refs.get(`${row}:${column}`);
+  }
+
+  placeOf(ref) {
+    return this.places.get(ref) ?? null;
+  }
+
+  inTable(place) {
+    const { table } = this;
+    return Boolean(place) && place.row >= table.firstRow && place.row <= table.lastRow &&
+      place.column >= table.firstColumn && place.column <= table.lastColumn;
   }
 
   // Redraws the table's rows with their marks (unless told they are as drawn) and says the
@@ -79,7 +78,9 @@ export class ReportEditing {
       }
     }
     this.drawn = drawn;
-    this.editable = new Set(state.editable);
+    // The cells of hours, and the block a cell is chosen in.
+    this.editable = state.editable;
+    this.table = state.table;
     this.elements.yearTotal.textContent = state.yearText;
     this.elements.counts.textContent = state.correctionsText;
     this.elements.emptyTexts.textContent = state.emptyTextsText;
@@ -96,23 +97,32 @@ export class ReportEditing {
 
   showCurrent() {
     for (const old of this.svg().querySelectorAll('.current')) old.classList.remove('current');
-    if (this.current) this.box(refOf(this.current.row, this.current.column))?.classList.add('current');
+    if (this.current) this.box(this.refOf(this.current.row, this.current.column))?.classList.add('current');
+  }
+
+  // A cell a step from another, kept within the table.
+  stepped(from, [rows, columns]) {
+    const { table } = this;
+    return {
+      row: Math.min(table.lastRow, Math.max(table.firstRow, from.row + rows)),
+      column: Math.min(table.lastColumn, Math.max(table.firstColumn, from.column + columns)),
+    };
   }
 
   // A cell chosen; one chosen by the keys is brought into view, one under the pointer is in
   // view already and stays still, so that the second click of a double click lands on it.
   choose(place, reveal = true) {
-    if (!inTable(place)) return;
+    if (!this.inTable(place)) return;
     this.current = place;
     this.showCurrent();
-    if (reveal) this.box(refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
+    if (reveal) this.box(this.refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
   }
 
   // A click on the drawn sheet: the cell under it chosen (true), or why a title cannot be
   // typed over (false).
   click(target) {
-    const place = placeOf(target.closest('g[data-cell]')?.dataset.cell);
-    if (!inTable(place)) {
+    const place = this.placeOf(target.closest('g[data-cell]')?.dataset.cell);
+    if (!this.inTable(place)) {
       this.say(this.bench.refusal(0, 0));
       return false;
     }
@@ -168,9 +178,12 @@ export class ReportEditing {
   // cell is too small for that, the box grows about the cell's middle, covering it.
   placeEditor() {
     if (!this.editing) return;
-    const frame = this.frameOnPage(refOf(this.editing.row, this.editing.column));
+    const frame = this.frameOnPage(this.refOf(this.editing.row, this.editing.column));
     const touch = this.elements.sheet.ownerDocument.defaultView.matchMedia('(pointer: coarse)').matches;
-    const fontSize = Math.max(7.5, frame.height * 0.6, touch ? LEGIBLE_POINTS / this.elements.zoom() : 0);
+    // The sheet's font as the desktop sizes its typing box, on the page at its real size (the
+    // page's zoom scales it with everything else on the page).
+    const desktopPoints = this.bench.editorFontPixels(PIXELS_PER_POINT) / PIXELS_PER_POINT;
+    const fontSize = Math.max(desktopPoints, touch ? LEGIBLE_POINTS / this.elements.zoom() : 0);
     const width = touch ? Math.max(frame.width, fontSize * DIGITS_ROOM) : frame.width;
     const height = touch ? Math.max(frame.height, fontSize * LINE_ROOM) : frame.height;
     const editor = this.elements.editor;
@@ -201,7 +214,7 @@ export class ReportEditing {
     }
     this.closeEditor();
     this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
-    this.choose(stepped({ row, column }, step));
+    this.choose(this.stepped({ row, column }, step));
     if (keepKeys) this.elements.sheet.focus({ preventScroll: true });
     this.elements.sheet.getBoundingClientRect();
     performance.measure('soatnoma-edit', { start: startedAt });
@@ -248,7 +261,7 @@ export class ReportEditing {
   }
 
   revertAll() {
-    this.apply([...this.editable].map(placeOf).map(({ row, column }) =>
+    this.apply(this.editable.map(({ row, column }) =>
       ({ row, column, before: this.bench.entry(row, column), after: this.bench.computedHours(row, column) })));
   }
 
@@ -273,8 +286,8 @@ export class ReportEditing {
     const action = this.elements.keyAction(false, event);
     const move = MOVES[action];
     if (move) {
-      const from = this.current ?? { row: FIRST_ROW, column: FIRST_COLUMN };
-      this.choose(stepped(from, move));
+      const from = this.current ?? { row: this.table.firstRow, column: this.table.firstColumn };
+      this.choose(this.stepped(from, move));
       return true;
     }
     if (action === 'undo') return this.undo(), true;
@@ -310,7 +323,7 @@ export class ReportEditing {
 
   // Every cell of hours with what it holds now (null: emptied), to be kept.
   entries() {
-    return [...this.editable].map(placeOf).map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }));
+    return this.editable.map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }));
   }
 
   // Entries kept from before, set again without an undo step.

@@ -6,19 +6,22 @@ import { loadFileWork } from './load_file_work.js';
 
 // saveBytes(bytes, fileName): how the page hands a file to the browser; say(text, refused):
 // the staff list's status line.
-export function createRosterExample({ module, workbookButton, csvButton, saveBytes, say }) {
+// openButton: the button a list is chosen with.
+export function createRosterExample({ module, workbookButton, csvButton, openButton, saveBytes, say }) {
   const example = () => JSON.parse(module.exampleRoster());
+  // The list filled in is chosen with the panel's own button, named as it shows.
+  const savedText = (fileName) => module.exampleSavedText(fileName, openButton.textContent);
   csvButton.addEventListener('click', () => {
     const { csv, csvName } = example();
     saveBytes(new TextEncoder().encode(csv), csvName);
-    say(`Ro'yxat namunasi saqlandi: ${csvName}`);
+    say(savedText(csvName));
   });
   workbookButton.addEventListener('click', async () => {
     try {
       const { sheets, workbookName } = example();
       const { writeExampleWorkbook } = await loadFileWork();
       saveBytes(await writeExampleWorkbook(sheets), workbookName);
-      say(`Ro'yxat namunasi saqlandi: ${workbookName}`);
+      say(savedText(workbookName));
     } catch (fault) {
       say(String(fault), true);
     }

@@ -1,7 +1,21 @@
-// The line under the form follows what the form holds. While a day box holds text that is
-// not a number, the line says why (its tool tip says so too, but a phone shows no tool tips);
-// once the teacher changes the form, a refusal said before no longer speaks of what is there
-// and goes.
+// The line under the form (#message): a refusal or a fault in red, a notice plainly. It
+// follows what the form holds: while a day box holds text that is not a number, the line
+// says why (its tool tip says so too, but a phone shows no tool tips); once the teacher
+// changes the form, a refusal said before no longer speaks of what is there and goes.
+
+import { failureText } from './failure.js';
+
+export function createFormMessage(element) {
+  const say = (text, notice = false) => {
+    element.textContent = text;
+    element.classList.toggle('notice', notice);
+  };
+  return {
+    say,
+    // A fault said in the teacher's words, the browser's detail after them.
+    failed: (words, fault) => say(failureText(words, fault)),
+  };
+}
 
 // root: the form; say(text): writes the line. The day boxes are marked (class
 // "not-a-number", the reason as their tool tip) before the change reaches the form.
@@ -10,4 +24,14 @@ export function followFormMessages(root, say) {
     const notANumber = root.querySelector('input.not-a-number');
     say(notANumber ? notANumber.title : '');
   });
+}
+
+// How a save of the report ended, said beside its buttons, where the teacher looks, on a
+// phone too; a failure in red.
+export function createReportNotice(element) {
+  const tell = (text, failure = false) => {
+    element.textContent = text;
+    element.classList.toggle('refused', failure);
+  };
+  return { tell, clear: () => tell('') };
 }

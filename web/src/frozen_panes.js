@@ -4,7 +4,8 @@
 // same transform and moved with the scroll; the copies keep the cells' data-cell names, so a
 // tap on a pinned cell is a tap on that cell. Every browser lays them out alike.
 
-const PIXELS_PER_POINT = 4 / 3;
+import { PIXELS_PER_POINT } from './page_points.js';
+
 // The first cell of the table's hours: the heading row stands above its row, the row titles
 // to the left of its column.
 const FIRST_HOURS = 'C5';

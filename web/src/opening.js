@@ -3,13 +3,13 @@
 // and a file chosen meanwhile ends the earlier one's.
 
 import { ReadingStopped, readInWorker } from './reading.js';
-import { failureText } from './failure.js';
 
 // input: the file input; stopButton: "To'xtatish", shown while a file is read; code: the
-// module's compiled code; message: where a fault is said; open(file, workbook, timeStamp):
-// the workbook read, {properties, worksheets, cells} or {problem}, handed over for the
-// module to judge.
-export function createOpening({ input, stopButton, code, message, open }) {
+// module's compiled code; message: where a fault is said; notOpened(fileName, fault): what
+// is said of a file that could not be read; stoppedText: what is said of a reading stopped;
+// open(file, workbook, timeStamp): the workbook read, {properties, worksheets, cells} or
+// {problem}, handed over for the module to judge.
+export function createOpening({ input, stopButton, code, message, notOpened, stoppedText, open }) {
   let reading = null;
   const stop = () => {
     reading?.stop();
@@ -18,7 +18,7 @@ export function createOpening({ input, stopButton, code, message, open }) {
   };
   stopButton.addEventListener('click', () => {
     stop();
-    message.textContent = "To'xtatildi, fayl ochilmadi.";
+    message.textContent = stoppedText;
   });
   input.addEventListener('change', async (event) => {
     const [file] = input.files;
@@ -31,7 +31,7 @@ export function createOpening({ input, stopButton, code, message, open }) {
     try {
       open(file, await mine.answer, event.timeStamp);
     } catch (fault) {
-      if (!(fault instanceof ReadingStopped)) message.textContent = failureText(`"${file.name}" ochilmadi:`, fault);
+      if (!(fault instanceof ReadingStopped)) message.textContent = notOpened(file.name, fault);
     } finally {
       if (reading === mine) stop();
     }

@@ -1,6 +1,7 @@
 // Draws the report form the C++ described: each cell or merged block as an SVG group
-// carrying data-cell with its A1 name, its ruled border where it has one, and its lines of
-// text at the baselines the layout placed them on (turned text a quarter turn upwards).
+// carrying data-cell with its A1 name and data-value with the text a cell of the report
+// shows, its ruled border where it has one, and its lines of text at the baselines the
+// layout placed them on (turned text a quarter turn upwards).
 // Text that runs past its box is cut off there. Each line is held to the length the layout
 // measured, as a browser lays text of some sizes out wider (WebKitGTK, whose glyphs take
 // whole pixels at the size they are shown). Units are points. The drawing is written as
@@ -12,10 +13,8 @@ function escaped(text) {
   return text.replace(/[&<>"]/g, (c) => ESCAPES[c]);
 }
 
-// A corrected cell's light fill and a checked cell's red corner, on the screen only, and
-// the tool tip that says why.
-const CORNER = 4;
-
+// A corrected cell's light fill and a checked cell's red corner (its size the module's), on
+// the screen only, and the tool tip that says why.
 function markMarkup(box, mark) {
   if (!mark) return '';
   const { left, top, width, height } = box;
@@ -23,15 +22,18 @@ function markMarkup(box, mark) {
   if (mark.fill) markup += `<rect class="mark ${mark.fill}" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
   if (mark.redCorner) {
     const right = left + width;
-    markup += `<path class="mark corner" d="M${right - CORNER} ${top}H${right}V${top + CORNER}Z"/>`;
+    markup += `<path class="mark corner" d="M${right - mark.corner} ${top}H${right}V${top + mark.corner}Z"/>`;
   }
   return markup;
 }
 
-// One drawn cell; mark: how the teacher's corrections mark it, if at all.
+// One drawn cell, its A1 name in data-cell and, for a cell of the report, the text it shows
+// in data-value (its lines hold the same, its tool tip more); mark: how the teacher's
+// corrections mark it, if at all.
 export function boxMarkup(box, clipId, mark) {
   const { left, top, width, height } = box;
-  let markup = `<g data-cell="${box.ref}">${markMarkup(box, mark)}`;
+  const value = box.value === undefined ? '' : ` data-value="${escaped(box.value)}"`;
+  let markup = `<g data-cell="${box.ref}"${value}>${markMarkup(box, mark)}`;
   if (box.bordered) markup += `<rect class="border" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
   if (box.lines.length > 0) {
     let clip = '';

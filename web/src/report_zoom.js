@@ -1,14 +1,13 @@
-// The report's zoom as the desktop's report window has it (100 % is the paper's real size).
-// The page is drawn at its real size and scaled with a transform, inside a room as large as
-// the scaled page, in the box that scrolls over the report. Whatever stands on the page (the
-// typing box too) is placed in the page's own points and scales with it, so that every
-// browser measures it alike. Until a zoom is chosen the page follows the width of its box,
-// also when a scroll bar of the page's own takes some of it after the report is shown.
+// The report's zoom as the desktop's report window has it (100 % is the paper's real size),
+// its limits, steps and text the module's. The page is drawn at its real size and scaled
+// with a transform, inside a room as large as the scaled page, in the box that scrolls over
+// the report. Whatever stands on the page (the typing box too) is placed in the page's own
+// points and scales with it, so that every browser measures it alike. Until a zoom is
+// chosen the page follows the width of its box (never wider than the paper), also when a
+// scroll bar of the page's own takes some of it after the report is shown.
 
 import { FrozenPanes } from './frozen_panes.js';
-
-export const REPORT_ZOOM = { least: 0.25, most: 4, step: 1.25 };
-const PIXELS_PER_POINT = 4 / 3;
+import { PIXELS_PER_POINT } from './page_points.js';
 // The least size of the row titles' text on the screen, CSS pixels, at which a report opens
 // on a phone, where the whole page across the screen cannot be read.
 const LEGIBLE_PIXELS = 11;
@@ -23,12 +22,15 @@ function legibleZoom(form) {
 }
 
 export class ReportZoom {
-  // view: the box the report scrolls in; shown(zoom): told after every change of the zoom.
-  constructor(view, shown) {
+  // view: the box the report scrolls in; text: the element that says the zoom; shown(zoom):
+  // told after every change of the zoom.
+  constructor({ module, view, text, shown = () => {} }) {
+    this.module = module;
     this.view = view;
+    this.text = text;
     this.shown = shown;
     // No zoom chosen yet: the page follows the box's width, on a phone never smaller than
-    // legible.
+    // legible; null: it follows the box's width again.
     this.chosen = undefined;
     this.room = null;
     this.zoom = 1;
@@ -38,8 +40,7 @@ export class ReportZoom {
     }).observe(view);
   }
 
-  // A page drawn for a form, held in a room of its own at the zoom that stands; hands back
-  // the room, to be shown in the view.
+  // The page put in a room of its own, sized for the zoom; returns the room.
   hold(document, page, form) {
     const room = document.createElement('div');
     room.className = 'page-room';
@@ -52,15 +53,15 @@ export class ReportZoom {
     return room;
   }
 
-  // A zoom chosen, kept within its bounds; null follows the view's width again, even where
+  // A zoom chosen, held within the limits; null follows the view's width again, even where
   // that is smaller than legible.
   choose(zoom) {
-    this.chosen = zoom === null ? null : Math.min(REPORT_ZOOM.most, Math.max(REPORT_ZOOM.least, zoom));
+    this.chosen = zoom === null ? null : this.module.heldZoom(zoom);
     this.apply();
   }
 
-  zoomIn() { this.choose(this.zoom * REPORT_ZOOM.step); }
-  zoomOut() { this.choose(this.zoom / REPORT_ZOOM.step); }
+  zoomIn() { this.choose(this.module.steppedZoom(this.zoom, 1)); }
+  zoomOut() { this.choose(this.module.steppedZoom(this.zoom, -1)); }
 
   apply() {
     if (!this.room) return;
@@ -69,12 +70,13 @@ export class ReportZoom {
     if (this.chosen == null && width === 0) return;
     const fitted = Math.min(1, width / this.size.width);
     const opening = this.chosen === undefined && this.view.ownerDocument.defaultView.matchMedia(PHONE).matches;
-    const zoom = this.chosen ?? (opening ? Math.max(fitted, Math.min(1, this.legible)) : fitted);
+    const zoom = this.chosen ?? this.module.heldZoom(opening ? Math.max(fitted, Math.min(1, this.legible)) : fitted);
     this.zoom = zoom;
     this.room.firstElementChild.style.transform = zoom === 1 ? '' : `scale(${zoom})`;
     this.room.style.width = `${this.size.width * zoom}px`;
     this.room.style.height = `${this.size.height * zoom}px`;
     this.panes.show(zoom);
+    this.text.textContent = this.module.zoomText(zoom);
     this.shown(zoom);
   }
 }

@@ -3,35 +3,25 @@
 // to the staff workbook and the print.
 
 import { ReadingStopped, readInWorker } from './reading.js';
-import { failureText } from './failure.js';
+import { faultDetail } from './failure.js';
 
-function cell(text, className) {
-  const td = document.createElement('td');
-  td.textContent = text;
-  if (className) td.className = className;
-  return td;
-}
-
-// A row of the table: a ready teacher with the weekly hours and the yearly total, or a
-// refused row with its reason. Each cell carries its column's heading, which a phone shows
-// beside it when the rows are stacked as cards.
-function rowOf(row, headings) {
+// A row of the table with its texts as the module lists them: a ready teacher with the
+// weekly hours and the yearly total, or a refused row with its reason. Each cell carries its
+// column's heading, which a phone shows beside it when the rows are stacked as cards.
+function rowOf(row, columns) {
   const tr = document.createElement('tr');
-  const refused = 'reason' in row;
   tr.dataset.line = String(row.line);
-  tr.dataset.status = refused ? 'refused' : 'ok';
-  tr.append(
-    cell(String(row.line), 'number'),
-    cell(row.name),
-    cell(row.school),
-    cell(row.subject),
-    cell(refused ? '' : row.weeklyHours, 'number'),
-    cell(refused ? '' : String(row.annualTotal), 'number'),
-    cell(refused ? row.reason : 'Tayyor', refused ? 'reason' : 'ready'),
-  );
-  [...tr.cells].forEach((td, index) => { td.dataset.heading = headings[index]; });
+  tr.dataset.status = row.ready ? 'ok' : 'refused';
+  row.cells.forEach((text, index) => {
+    const td = document.createElement('td');
+    td.textContent = text;
+    td.dataset.heading = columns[index].heading;
+    if (columns[index].number) td.className = 'number';
+    tr.append(td);
+  });
+  tr.lastElementChild.className = row.ready ? 'ready' : 'reason';
   // A ready teacher's row opens the teacher's report; it takes the keys too.
-  if (!refused) tr.tabIndex = 0;
+  if (row.ready) tr.tabIndex = 0;
   return tr;
 }
 
@@ -47,27 +37,45 @@ function openOnTap(body, ready, onOpen) {
   });
 }
 
-function summaryOf(rows, notice) {
-  const ready = rows.filter((row) => !('reason' in row)).length;
-  const summary = rows.length === 0
-    ? "Ro'yxatda o'qituvchi yo'q."
-    : `Tayyor: ${ready} ta o'qituvchi. Rad etilgan: ${rows.length - ready} ta qator.`;
-  return notice ? `${notice}. ${summary}` : summary;
+// The table of the list read last, its summary or why none was read said above it, and its
+// ready teachers handed on; onOpen(teacher, startedAt): a ready teacher's row chosen.
+function rosterTable({ body, columns, status, onTeachers, onOpen }) {
+  const ready = new Map();
+  openOnTap(body, ready, onOpen);
+  return {
+    list(rows, text, name) {
+      // One fragment: thousands of rows are laid out once, not row by row.
+      const fragment = document.createDocumentFragment();
+      ready.clear();
+      for (const row of rows) {
+        fragment.append(rowOf(row, columns));
+        if (row.ready) ready.set(String(row.line), row);
+      }
+      body.replaceChildren(fragment);
+      status.say(text);
+      onTeachers(rows.filter((row) => row.ready), name);
+    },
+    refuse(text, name) {
+      body.replaceChildren();
+      ready.clear();
+      status.say(text, true);
+      onTeachers([], name);
+    },
+  };
 }
 
 // onTeachers(teachers, fileName): the ready teachers of the list read last, and its file's
 // name; onOpen(teacher, startedAt): a ready teacher's row tapped, clicked or given Enter;
-// code: the module's compiled code, for the worker that reads the list.
-export function createRosterPanel({ module, code, onTeachers, onOpen }) {
+// code: the module's compiled code, for the worker that reads the list; status
+// (StaffStatus): where the panel's words are said.
+export function createRosterPanel({ module, code, status, onTeachers, onOpen }) {
   const panel = document.getElementById('Staff');
   const input = document.getElementById('Roster');
-  const message = document.getElementById('StaffMessage');
   const body = document.querySelector('#RosterRows tbody');
-  const headings = [...document.querySelectorAll('#RosterRows thead th')].map((th) => th.textContent);
 
   const stopButton = document.getElementById('StopReading');
   // What lists are read is told before one is chosen.
-  message.textContent = module.listLimitsNotice();
+  status.say(module.listLimitsNotice());
 
   // As on the desktop, the staff list is asked for at once; it stands at the top of the
   // screen, the page scrolling over it.
@@ -76,29 +84,8 @@ export function createRosterPanel({ module, code, onTeachers, onOpen }) {
     panel.scrollIntoView({ block: 'start' });
     input.click();
   });
-  const ready = new Map();
-  openOnTap(body, ready, onOpen);
-
-  const list = (rows, text, name) => {
-    // One fragment: thousands of rows are laid out once, not row by row.
-    const fragment = document.createDocumentFragment();
-    ready.clear();
-    for (const row of rows) {
-      fragment.append(rowOf(row, headings));
-      if (!('reason' in row)) ready.set(String(row.line), row);
-    }
-    body.replaceChildren(fragment);
-    message.textContent = text;
-    message.classList.remove('refused');
-    onTeachers(rows.filter((row) => !('reason' in row)), name);
-  };
-  const refuse = (text, name) => {
-    body.replaceChildren();
-    ready.clear();
-    message.textContent = text;
-    message.classList.add('refused');
-    onTeachers([], name);
-  };
+  const words = JSON.parse(module.readingWords());
+  const { list, refuse } = rosterTable({ body, columns: JSON.parse(module.rosterColumns()), status, onTeachers, onOpen });
 
   // The browser's own file button speaks the browser's language; this one speaks Uzbek.
   document.getElementById('RosterChoose').addEventListener('click', () => input.click());
@@ -123,20 +110,20 @@ export function createRosterPanel({ module, code, onTeachers, onOpen }) {
     reading = mine;
     fileName.textContent = file.name;
     delete panel.dataset.read;
-    message.textContent = "Ro'yxat o'qilmoqda...";
-    message.classList.remove('refused');
+    status.say(words.rosterReading);
     stopButton.hidden = false;
     try {
       const read = await mine.answer;
       if (read.message) {
         refuse(read.message, file.name);
       } else {
-        list(read.rows, summaryOf(read.rows, read.notice), file.name);
+        list(read.rows, read.summary, file.name);
       }
     } catch (fault) {
       // A file chosen meanwhile is the one read now.
       if (mine.superseded) return;
-      refuse(fault instanceof ReadingStopped ? "To'xtatildi, ro'yxat o'qilmadi." : failureText("Ro'yxat o'qilmadi:", fault), file.name);
+      refuse(fault instanceof ReadingStopped ? words.rosterStopped
+        : module.unreadableRoster(file.name, 'other', faultDetail(fault)), file.name);
     } finally {
       if (reading === mine) {
         reading = null;

@@ -58,8 +58,8 @@ export async function readWorkbookRows(bytes, module) {
   }
 }
 
-// The staff list in a file (a File): {rows, notice} with every row as the module reads it,
-// or {message} when no roster can be read from the file.
+// The staff list in a file (a File): {rows, summary} with every row as the module reads and
+// lists it and the line that counts them, or {message} when no roster can be read from it.
 export async function readRosterFile(module, file) {
   // A file far too large for a staff list is not read into the memory at all.
   if (file.size > module.maxRosterBytes()) return { message: module.unreadableRoster(file.name, 'tooLarge', '') };
@@ -78,8 +78,8 @@ export async function readRosterFile(module, file) {
     if (read.problem) return { message: module.unreadableRoster(file.name, read.problem, '') };
     answer = JSON.parse(module.readWorkbookRoster(file.name, read.rows));
   } else {
-    answer = JSON.parse(module.readCsvRoster(file.name, decoded.text, decoded.separator));
+    answer = JSON.parse(module.readCsvRoster(file.name, decoded.text, decoded.separator, decoded.windows1251));
   }
   if (!answer.ok) return { message: answer.message };
-  return { rows: answer.rows, notice: decoded.notice };
+  return { rows: answer.rows, summary: answer.summary };
 }

@@ -4,9 +4,10 @@
 
 import { loadFileWork } from './load_file_work.js';
 
-// bench: the report's ReportWorkbench; opened: what it was opened from, null for a run.
-export async function workbookOfShown(bench, opened) {
+// shown: ShownReport, with what it was opened from (opened, null for a run).
+export async function workbookOfShown(module, shown) {
   const work = await loadFileWork();
-  if (!opened?.staffBook) return work.writeWorkbook(JSON.parse(bench.workbookForm()));
-  return work.writeStaffWorkbookBack(opened.staffBook, opened.workbook.staffSheet, JSON.parse(bench.staffChanges()));
+  const { opened } = shown;
+  if (!opened?.staffBook) return work.writeWorkbook(module, shown.workbookForm());
+  return work.writeStaffWorkbookBack(module, opened.staffBook, opened.workbook.staffSheet, shown.staffChanges());
 }

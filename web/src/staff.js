@@ -22,177 +22,192 @@ function yieldToPage() {
   return new Promise((resolve) => { afterPageTurn(resolve); });
 }
 
-class Stopped extends Error {}
+// One piece of the staff's work: the list and its file's name as they were when it began,
+// and whether it was asked to stop ("To'xtatish", or another list chosen meanwhile). The
+// work looks at it between teachers and before it hands anything over; what a stopped
+// piece of work comes to is said once, when it ends.
+class StaffJob {
+  constructor(staff, rosterName) {
+    this.staff = staff;
+    this.rosterName = rosterName;
+    this.stopAsked = false;
+  }
 
-// document, module, measure, saveBytes(bytes, fileName) (hands the file to the browser as a
-// download), and the school year chosen for the reports and the summary (its first
-// calendar year).
-export function createStaffActions({ module, measure, saveBytes, schoolYear, document = globalThis.document }) {
-  const saveButton = byId(document, 'SaveStaffXlsx');
-  const printButton = byId(document, 'PrintStaff');
-  const stopButton = byId(document, 'StopStaff');
-  const progress = byId(document, 'StaffProgress');
-  const message = byId(document, 'StaffMessage');
-  const pages = document.createElement('div');
-  pages.id = 'StaffPages';
-  pages.className = 'staff-pages';
-  byId(document, 'Staff').after(pages);
+  stop() {
+    this.stopAsked = true;
+  }
+}
 
-  let teachers = [];
-  let rosterName = '';  // the list's file name
-  let working = null;  // {stopped} while a workbook or a print is being made
+// The pages of the summary "Jami" the director signs, drawn as they print; none when no
+// report was made.
+function summaryPages(document, book) {
+  if (book.teachers() === 0) return [];
+  return JSON.parse(book.summaryPages()).map((form) => {
+    const page = drawPage(document, form);
+    page.dataset.summary = 'yes';
+    return page;
+  });
+}
 
-  const idle = () => {
-    saveButton.disabled = working !== null || teachers.length === 0;
-    printButton.disabled = working !== null || teachers.length === 0;
-    stopButton.hidden = working === null;
-    progress.hidden = working === null;
-  };
+// The staff's work: its buttons, the job under way, the workbook and the print. The body's
+// data-staff-work tells how the last piece of work ended.
+class StaffWork {
+  // document, module, measure, status (StaffStatus: the panel's words and bar),
+  // saveBytes(bytes, fileName) (hands the file to the browser as a download), and the school
+  // year chosen for the reports and the summary (its first calendar year).
+  constructor({ module, measure, status, saveBytes, document, schoolYear }) {
+    Object.assign(this, { module, measure, status, saveBytes, document, schoolYear });
+    this.saveButton = byId(document, 'SaveStaffXlsx');
+    this.printButton = byId(document, 'PrintStaff');
+    this.stopButton = byId(document, 'StopStaff');
+    this.pages = document.createElement('div');
+    this.pages.id = 'StaffPages';
+    this.pages.className = 'staff-pages';
+    byId(document, 'Staff').after(this.pages);
+    this.teachers = [];
+    this.rosterName = '';  // the list's file name
+    this.working = null;  // the StaffJob under way
+    document.defaultView.addEventListener('afterprint', () => {
+      document.body.classList.remove('printing-staff');
+      this.pages.replaceChildren();
+    });
+    this.saveButton.addEventListener('click', (event) => this.saveWorkbook(event.timeStamp));
+    this.printButton.addEventListener('click', () => this.print());
+    this.stopButton.addEventListener('click', () => this.working?.stop());
+  }
+
+  idle() {
+    const waiting = this.working !== null || this.teachers.length === 0;
+    this.saveButton.disabled = waiting;
+    this.printButton.disabled = waiting;
+    this.stopButton.hidden = this.working === null;
+  }
+
+  // The ready teachers of a list read, and the name of its file, which names the workbook;
+  // the work under way for an earlier list stops.
+  setTeachers(next, fileName = '') {
+    this.teachers = Array.isArray(next) ? next : [];
+    this.rosterName = fileName;
+    this.working?.stop();
+    this.pages.replaceChildren();
+    this.idle();
+  }
 
   // Runs work(teacher, index) for every teacher, a slice at a time, with the progress shown;
-  // throws Stopped when "To'xtatish" was pressed.
-  const eachTeacher = async (job, work) => {
+  // false when the job was asked to stop before every teacher was done.
+  async eachTeacher(job, work) {
     const { staff } = job;
-    const shown = (done) => {
-      progress.value = done;
-      say(`Hisobotlar tayyorlanmoqda: ${done} / ${staff.length}`);
-    };
-    progress.max = Math.max(1, staff.length);
-    shown(0);
+    this.status.progress(0, staff.length);
     let sliceStart = performance.now();
     for (const [index, teacher] of staff.entries()) {
-      if (job.stopped) throw new Stopped();
+      if (job.stopAsked) return false;
       work(teacher, index);
       if (performance.now() - sliceStart > SLICE) {
-        shown(index + 1);
+        this.status.progress(index + 1, staff.length);
         await yieldToPage();
         sliceStart = performance.now();
       }
     }
-    shown(staff.length);
+    this.status.progress(staff.length, staff.length);
     await yieldToPage();
-    if (job.stopped) throw new Stopped();
-  };
+    return !job.stopAsked;
+  }
 
-  const say = (text, refused = false) => {
-    message.textContent = text;
-    message.classList.toggle('refused', refused);
-  };
-
-  // One piece of work at a time: the buttons wait, "To'xtatish" is offered. stoppedText:
-  // what is said when it is stopped.
-  const run = async (stoppedText, work) => {
-    if (working || teachers.length === 0) return;
-    // The list and its file's name as they are now: a list chosen meanwhile stops this one.
-    const job = { stopped: false, staff: teachers, rosterName };
-    working = job;
-    idle();
-    say('');
+  // One piece of work at a time: the buttons wait, "To'xtatish" is offered. work(job) gives
+  // what it came to, {text, refused, state}, or null when stopped; stoppedText: what a stop
+  // comes to.
+  async run(stoppedText, work) {
+    if (this.working || this.teachers.length === 0) return;
+    const job = new StaffJob(this.teachers, this.rosterName);
+    this.working = job;
+    this.idle();
+    this.status.say('');
+    let outcome;
     try {
-      await work(job);
+      outcome = await work(job);
     } catch (fault) {
-      const stopped = fault instanceof Stopped;
-      say(stopped ? stoppedText : failureText("Ish bajarilmadi:", fault), !stopped);
-      document.body.dataset.staffWork = stopped ? 'stopped' : 'failed';
-    } finally {
-      working = null;
-      idle();
+      outcome = { text: failureText('Ish bajarilmadi:', fault), refused: true, state: 'failed' };
     }
-  };
+    if (job.stopAsked && outcome?.state !== 'failed') outcome = { text: stoppedText, state: 'stopped' };
+    this.working = null;
+    this.idle();
+    this.status.ended(outcome);
+    if (outcome?.state) this.document.body.dataset.staffWork = outcome.state;
+  }
 
-  const refusedLines = (refused) =>
-    (refused.length === 0 ? '' : `\nTayyorlanmagan hisobotlar:\n${refused.map((r) => r.reason).join('\n')}`);
+  saveWorkbook(startedAt) {
+    return this.run(this.module.staffStoppedText(), (job) => this.makeWorkbook(job, startedAt));
+  }
 
-  const saveWorkbook = (startedAt) => run("To'xtatildi, fayl yozilmadi.", async (job) => {
+  // The staff's workbook handed to the browser as a download.
+  async makeWorkbook(job, startedAt) {
+    const { module } = this;
     const tooMany = module.staffWorkbookRefusal(job.staff.length);
-    if (tooMany) {
-      say(tooMany, true);
-      return;
-    }
+    if (tooMany) return { text: tooMany, refused: true };
     const { StaffWorkbookWriter } = await loadFileWork();
-    const book = new module.StaffBook(schoolYear(), measure);
+    const book = new module.StaffBook(this.schoolYear(), this.measure);
     try {
-      const writer = new StaffWorkbookWriter(module.StaffBook.summaryName());
-      const refused = [];
-      await eachTeacher(job, (teacher) => {
+      const writer = new StaffWorkbookWriter(module, module.StaffBook.summaryName());
+      const done = await this.eachTeacher(job, (teacher) => {
         const made = JSON.parse(book.add(teacher));
         if (made.ok) writer.addReport(made.sheetName, made.form);
-        else refused.push(made);
       });
+      if (!done) return null;
       // The two halves of the work, for the benchmark: the reports, then the package.
       const reportsMade = performance.now();
       performance.measure('soatnoma-staff-reports', { start: startedAt, end: reportsMade });
-      if (book.teachers() === 0) {
-        say(`Hech bir hisobot tayyorlanmadi, fayl yozilmadi.${refusedLines(refused)}`, true);
-        return;
-      }
+      if (book.teachers() === 0) return { text: book.nothingMadeText(), refused: true };
       const bytes = await writer.finish(JSON.parse(book.summary()));
       performance.measure('soatnoma-staff-package', { start: reportsMade });
-      if (job.stopped) throw new Stopped();
+      if (job.stopAsked) return null;
       const fileName = module.staffWorkbookName(job.rosterName);
-      saveBytes(bytes, fileName);
-      // Handed to the browser: whether a file appeared the page cannot know.
-      say(`${book.teachers()} ta o'qituvchining hisoboti yuklab olishga berildi: ${fileName}` +
-        refusedLines(refused));
+      this.saveBytes(bytes, fileName);
       performance.measure('soatnoma-staff-workbook', { start: startedAt });
-      document.body.dataset.staffWork = 'downloaded';
+      // Handed to the browser: whether a file appeared the page cannot know.
+      return { text: book.fileText(fileName), refused: false, state: 'downloaded' };
     } finally {
       book.delete();
     }
-  });
+  }
+
+  print() {
+    return this.run(this.module.staffPrintStoppedText(), (job) => this.printPages(job));
+  }
 
   // The summary "Jami" the director signs, then every teacher's page, drawn as the one
   // report prints, one A4 landscape sheet each, with nothing the screen alone needs
   // (print_page.js); the list holds no more teachers than the module lets a list have, and
   // the pages are let go once printed.
-  const print = () => run("To'xtatildi, hech narsa chop etilmadi.", async (job) => {
-    const book = new module.StaffBook(schoolYear(), measure);
+  async printPages(job) {
+    const { document } = this;
+    const book = new this.module.StaffBook(this.schoolYear(), this.measure);
     const signed = document.createDocumentFragment();
     const drawn = document.createElement('div');
-    const refused = [];
+    let outcome = null;
     try {
-      await eachTeacher(job, (teacher) => {
+      const done = await this.eachTeacher(job, (teacher) => {
         const made = JSON.parse(book.page(teacher));
         if (made.ok) drawn.insertAdjacentHTML('beforeend', printPageMarkup(made.form));
-        else refused.push(made);
       });
-      if (book.teachers() > 0) {
-        for (const form of JSON.parse(book.summaryPages())) {
-          const summary = drawPage(document, form);
-          summary.dataset.summary = 'yes';  // "Jami", the pages the director signs
-          signed.append(summary);
-        }
+      if (done) {
+        signed.append(...summaryPages(document, book));
+        outcome = { text: book.printText(signed.childElementCount), refused: book.anyRefused() };
       }
     } finally {
       book.delete();
     }
-    const summary = signed.childElementCount;
-    say(`"Jami" (${summary} sahifa) va ${drawn.childElementCount} ta o'qituvchining sahifasi chop etiladi.` +
-      refusedLines(refused), refused.length > 0);
-    pages.replaceChildren(signed, ...drawn.children);
+    if (!outcome) return null;
+    this.pages.replaceChildren(signed, ...drawn.children);
     document.body.classList.add('printing-staff');
-    document.body.dataset.staffPages = String(pages.childElementCount);
-    window.print();
-  });
+    document.body.dataset.staffPages = String(this.pages.childElementCount);
+    document.defaultView.print();
+    return outcome;
+  }
+}
 
-  window.addEventListener('afterprint', () => {
-    document.body.classList.remove('printing-staff');
-    pages.replaceChildren();
-  });
-  saveButton.addEventListener('click', (event) => saveWorkbook(event.timeStamp));
-  printButton.addEventListener('click', () => print());
-  stopButton.addEventListener('click', () => {
-    if (working) working.stopped = true;
-  });
-
-  return {
-    // The ready teachers of a list read, and the name of its file, which names the workbook.
-    setTeachers(next, fileName = '') {
-      teachers = Array.isArray(next) ? next : [];
-      rosterName = fileName;
-      if (working) working.stopped = true;
-      pages.replaceChildren();
-      idle();
-    },
-  };
+// The staff's work on the page; setTeachers(teachers, fileName) hands it a list read.
+export function createStaffActions({ module, measure, status, saveBytes, schoolYear, document = globalThis.document }) {
+  const work = new StaffWork({ module, measure, status, saveBytes, document, schoolYear });
+  work.idle();
+  return { setTeachers: (teachers, fileName) => work.setTeachers(teachers, fileName) };
 }

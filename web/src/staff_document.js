@@ -5,7 +5,7 @@
 // so that the list and the next teacher opened start from what was saved.
 
 import { readInWorker } from './reading.js';
-import { failureText } from './failure.js';
+import { faultDetail } from './failure.js';
 
 // The bytes as a file the worker reads.
 function asFile(fileName, bytes) {
@@ -42,7 +42,7 @@ export function createStaffDocument({ module, code, section, say, open }) {
       const workbook = await readInWorker('workbook', asFile(fileName, bytes), code, { sheetName }).answer;
       if (open({ fileName, workbook, staffBook: bytes }, startedAt)) document.body.dataset.opened = `${fileName} [${sheetName}]`;
     } catch (fault) {
-      say(failureText(`"${fileName}" ochilmadi:`, fault));
+      say(module.notOpenedText(fileName, faultDetail(fault)));
     }
   };
 

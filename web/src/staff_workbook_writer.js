@@ -6,7 +6,7 @@
 
 import { listParts, readPart } from './zip_package.js';
 import { relationTargets, sheetsOf } from './workbook_xml.js';
-import { customPropertiesListed } from './workbook.js';
+import { byModule } from './workbook.js';
 import { editedPackage } from './zip_writer.js';
 
 const CUSTOM_PROPERTIES = 'docProps/custom.xml';
@@ -68,8 +68,9 @@ export function sheetWithChanges(xml, changes) {
 }
 
 // The staff workbook's bytes with the teacher's sheet (sheetName) saved back; changes as
-// the module's staffChanges gives them: {sheet, summary, properties}.
-export async function writeStaffWorkbookBack(bytes, sheetName, changes) {
+// the module's staffChanges gives them: {sheet, summary, properties}; module: the page's
+// module, which lists a part of properties where the package has none.
+export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) {
   const { parts, sheets } = await sheetEntries(bytes);
   const teacher = sheets.find((sheet) => sheet.name === sheetName);
   if (!teacher || teacher === sheets[0]) throw new Error(`xodimlar kitobida "${sheetName}" varag'i yo'q`);
@@ -79,8 +80,12 @@ export async function writeStaffWorkbookBack(bytes, sheetName, changes) {
   ]);
   // A staff workbook written before it carried properties is told where they are.
   const listed = parts.has(CUSTOM_PROPERTIES);
-  if (listed) edits.set(CUSTOM_PROPERTIES, () => changes.properties);
-  else for (const [name, edit] of customPropertiesListed()) edits.set(name, edit);
+  if (listed) {
+    edits.set(CUSTOM_PROPERTIES, () => changes.properties);
+  } else {
+    edits.set('[Content_Types].xml', byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)));
+    edits.set('_rels/.rels', byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)));
+  }
   const added = listed ? [] : [{ name: CUSTOM_PROPERTIES, text: changes.properties }];
   return editedPackage(bytes, edits, added, { keepPacked: true });
 }

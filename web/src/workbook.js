@@ -2,7 +2,8 @@
 // text or formula and cached result, its format, the merged blocks, column widths and row
 // heights as the workbook holds them, the page setup, the workbook's standard font, and the
 // program's mark. exceljs writes the package; what it cannot express (the standard font,
-// rows of automatic height, the mark) is put into the package afterwards.
+// rows of automatic height, numbers as the desktop stores them, the mark) the module puts
+// into its parts afterwards, as the desktop puts it into its own.
 
 import ExcelJS from 'exceljs/dist/exceljs.bare.min.js';
 import { editedPackage } from './zip_writer.js';
@@ -85,38 +86,28 @@ function fillSheet(sheet, form) {
   if (page.firstPageNumber > 0) sheet.pageSetup.firstPageNumber = page.firstPageNumber;
 }
 
-function escapeXml(text) {
-  return text.replace(/[<>&"']/g, (c) => `&#${c.charCodeAt(0)};`);
-}
+// A part's change by the module, as the desktop changes its own part; a part the module
+// cannot take is a fault of the page's library.
+export const byModule = (name, change) => (text) => {
+  const changed = change(text);
+  if (changed === null) throw new Error(`${name}: the workbook's part is not as expected`);
+  return changed;
+};
 
-// The workbook's standard font is the first font of the styles; the columns are measured
-// in its digits.
-function withStandardFont(styles, font) {
-  const standard = `<font><sz val="${font.size}"/><color theme="1"/><name val="${escapeXml(font.family)}"/><family val="2"/></font>`;
-  return styles.replace(/<font>.*?<\/font>/s, standard);
-}
-
-// Rows of automatic height keep their height for a program that does not fit rows itself,
-// but are not marked as set by hand.
-function withAutomaticRows(sheetXml, rows) {
-  return sheetXml.replace(/<row r="(\d+)"([^>]*?) customHeight="1"/g, (whole, number, rest) =>
-    rows[Number(number) - 1]?.automatic ? `<row r="${number}"${rest}` : whole);
-}
-
-const CUSTOM_PROPERTIES_TYPE = 'application/vnd.openxmlformats-officedocument.custom-properties+xml';
-const CUSTOM_PROPERTIES_RELATION = 'http://schemas.openxmlformats.org/officeDocument/2006/relationships/custom-properties';
-
-// The program's mark, and the computed hours of every cell the teacher corrected.
-function customProperties(properties) {
-  const values = properties.map((property, index) => {
-    const value = property.text !== undefined
-      ? `<vt:lpwstr>${escapeXml(property.text)}</vt:lpwstr>`
-      : `<vt:r8>${property.number}</vt:r8>`;
-    return `<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="${index + 2}" name="${escapeXml(property.name)}">${value}</property>`;
+// What the library cannot write, put in as the desktop puts it into its own package: the
+// standard font, each sheet's numbers as stored (finishes: the report sheets' margins and
+// rows of automatic height, in the sheets' order; null for a sheet that is none), and the
+// custom properties' part when there is one. The package's bytes.
+function finishPackage(module, buffer, finishes, customProperties) {
+  const edits = new Map([['xl/styles.xml', byModule('xl/styles.xml', (styles) => module.finishedStyles(styles))]]);
+  finishes.forEach((finish, index) => {
+    const name = `xl/worksheets/sheet${index + 1}.xml`;
+    edits.set(name, byModule(name, (sheet) => module.finishedWorksheet(sheet, finish)));
   });
-  return '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n' +
-    '<Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/custom-properties" ' +
-    `xmlns:vt="http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes">${values.join('')}</Properties>`;
+  if (customProperties === undefined) return editedPackage(new Uint8Array(buffer), edits);
+  edits.set('[Content_Types].xml', byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)));
+  edits.set('_rels/.rels', byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)));
+  return editedPackage(new Uint8Array(buffer), edits, [{ name: 'docProps/custom.xml', text: customProperties }]);
 }
 
 // The staff workbook: the summary sheet, described cell by cell by the module.
@@ -149,51 +140,31 @@ function fillSummary(sheet, summary, family) {
   sheet.views = [{ state: 'frozen', ySplit: page.frozenRows, xSplit: 0 }];
 }
 
-// The edits that list the part of custom properties (docProps/custom.xml) where a package
-// lists its parts and its relationships.
-export function customPropertiesListed() {
-  return [
-    ['[Content_Types].xml', (types) => types.replace('</Types>',
-      `<Override PartName="/docProps/custom.xml" ContentType="${CUSTOM_PROPERTIES_TYPE}"/></Types>`)],
-    ['_rels/.rels', (relations) => relations.replace('</Relationships>',
-      `<Relationship Id="rIdSoatnoma" Type="${CUSTOM_PROPERTIES_RELATION}" Target="docProps/custom.xml"/></Relationships>`)],
-  ];
-}
-
-// The library's package with what it cannot write put in: the standard font, rows of
-// automatic height and the program's mark.
-function finishPackage(buffer, form) {
-  const edits = new Map([
-    ['xl/styles.xml', (styles) => withStandardFont(styles, form.font)],
-    ['xl/worksheets/sheet1.xml', (sheet) => withAutomaticRows(sheet, form.rows)],
-    ...customPropertiesListed(),
-  ]);
-  return editedPackage(new Uint8Array(buffer), edits, [{ name: 'docProps/custom.xml', text: customProperties(form.properties) }]);
-}
-
-// The workbook's bytes.
-export async function writeWorkbook(form) {
+// The workbook's bytes; module: the page's module, which finishes the package.
+export async function writeWorkbook(module, form) {
   const workbook = new ExcelJS.Workbook();
   workbook.calcProperties.fullCalcOnLoad = true;
   fillSheet(workbook.addWorksheet(form.sheetName), form);
-  return finishPackage(await workbook.xlsx.writeBuffer(), form);
+  return finishPackage(module, await workbook.xlsx.writeBuffer(), [form.finish], form.customProperties);
 }
 
 // The staff workbook as the command line writes it: the summary first, then a sheet per
 // teacher holding the full report, and the staff workbook's mark. Sheets are added one at a time, so the page can do the
 // work in slices; finish() gives the bytes.
 export class StaffWorkbookWriter {
-  constructor(summaryName) {
+  constructor(module, summaryName) {
+    this.module = module;
     this.workbook = new ExcelJS.Workbook();
     this.workbook.calcProperties.fullCalcOnLoad = true;
     this.summary = this.workbook.addWorksheet(summaryName);
-    this.rowsOfSheets = [];
+    // The summary is no report sheet: only its numbers are finished.
+    this.finishes = [null];
     this.font = null;
   }
 
   addReport(sheetName, form) {
     fillSheet(this.workbook.addWorksheet(sheetName), form);
-    this.rowsOfSheets.push(form.rows);
+    this.finishes.push(form.finish);
     this.font = form.font;
   }
 
@@ -201,11 +172,7 @@ export class StaffWorkbookWriter {
     fillSummary(this.summary, summary, this.font.family);
     // Stored unpacked by the library, packed once when the package is finished.
     const buffer = await this.workbook.xlsx.writeBuffer({ zip: { compression: 'STORE' } });
-    const edits = new Map([['xl/styles.xml', (styles) => withStandardFont(styles, this.font)], ...customPropertiesListed()]);
-    for (const [index, rows] of this.rowsOfSheets.entries()) {
-      edits.set(`xl/worksheets/sheet${index + 2}.xml`, (sheet) => withAutomaticRows(sheet, rows));
-    }
     // Marked, so that "Ochish" knows it for a staff workbook to come back to.
-    return editedPackage(new Uint8Array(buffer), edits, [{ name: 'docProps/custom.xml', text: summary.properties }]);
+    return finishPackage(this.module, buffer, this.finishes, summary.properties);
   }
 }

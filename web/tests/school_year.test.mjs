@@ -11,8 +11,7 @@ import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 
-import { launchChromium, webBuild } from './support.mjs';
-import { followDownloads } from './downloads.mjs';
+import { launchChromium, watchDownloads, webBuild } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-year-'));
 const downloads = path.join(scratch, 'downloads');
@@ -42,7 +41,7 @@ before(async () => {
       static now() { return now(); }
     };
   }, TODAY);
-  files = await followDownloads(page, downloads);
+  files = await watchDownloads(page, downloads);
   // The workbook goes out as a download, as in a browser without a save picker.
   await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
   await openPage();

@@ -46,6 +46,36 @@ export async function launchChromium(scratch) {
   });
 }
 
+// Sends the page's downloads into folder, each waited for by the browser's own word that it
+// is complete rather than by looking for the file again and again. next(name) resolves with
+// the path of the next download (asked for before or after it began) once it is written,
+// and fails when it was cancelled or, name given, is named otherwise; handed() counts the
+// downloads begun.
+export async function watchDownloads(page, folder) {
+  const session = await page.createCDPSession();
+  const names = new Map();
+  const waiting = [];
+  const finished = [];
+  session.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) => names.set(guid, suggestedFilename));
+  session.on('Browser.downloadProgress', ({ guid, state }) => {
+    if (state !== 'completed' && state !== 'canceled') return;
+    const ended = { name: names.get(guid), state };
+    if (waiting.length > 0) waiting.shift()(ended);
+    else finished.push(ended);
+  });
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+  const next = () => (finished.length > 0 ? Promise.resolve(finished.shift()) : new Promise((done) => { waiting.push(done); }));
+  return {
+    next: async (name) => {
+      const ended = await next();
+      if (ended.state !== 'completed') throw new Error(`${ended.name}: ${ended.state}`);
+      if (name !== undefined && ended.name !== name) throw new Error(`${ended.name} downloaded, ${name} expected`);
+      return path.join(folder, ended.name);
+    },
+    handed: () => names.size,
+  };
+}
+
 // The page published as a school would: the page and its worker on a plain web server, here
 // on this machine only, every other path not found. Hands back the server, the page's
 // address and the paths asked for.

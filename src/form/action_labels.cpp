@@ -1,0 +1,47 @@
+#include "form/action_labels.h"
+
+#include <array>
+
+namespace soatnoma::ui {
+namespace {
+
+constexpr std::array<ActionLabel, 14> kLabels = {{
+    {Action::Open, "open", "&Ochish", "Saqlangan hisobotni ochish"},
+    {Action::Roster, "roster", "&Ro'yxatdan", "Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"},
+    {Action::Print, "print", "&Chop etish", {}},
+    {Action::Undo, "undo", "Bekor qilish", {}},
+    {Action::Redo, "redo", "Qaytarish", {}},
+    {Action::ResetCell, "resetCell", "Hisoblanganga qaytarish", "Tanlangan katakka dastur hisoblagan soatni qaytaradi"},
+    {Action::ResetAll, "resetAll", "Hisoblanganga qaytarish (butun hisobot)", {}},
+    {Action::ZoomIn, "zoomIn", "&Kattalashtirish", {}},
+    {Action::ZoomOut, "zoomOut", "Ki&chiklashtirish", {}},
+    {Action::FitWidth, "fitWidth", "Sahifa &eniga", {}},
+    {Action::Workbook, "workbook", "Excel kitobi", {}},
+    {Action::StaffWorkbook, "staffWorkbook", "Excel kitobi",
+     "Tayyor o'qituvchilarning hisobotlari bitta kitobga: har biriga varaq va \"Jami\" varag'i"},
+    {Action::Stop, "stop", "To'xtatish", {}},
+    {Action::Help, "help", "&Yordam", {}},
+}};
+
+}  // namespace
+
+std::span<const ActionLabel> ActionLabels() { return kLabels; }
+
+const ActionLabel& LabelOf(Action action) {
+  for (const ActionLabel& label : kLabels) {
+    if (label.action == action) return label;
+  }
+  return kLabels.front();
+}
+
+std::string PlainText(std::string_view text) {
+  std::string plain;
+  plain.reserve(text.size());
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] == '&' && at + 1 < text.size()) ++at;
+    plain += text[at];
+  }
+  return plain;
+}
+
+}  // namespace soatnoma::ui

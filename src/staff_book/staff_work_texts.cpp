@@ -1,0 +1,41 @@
+#include "staff_book/staff_work_texts.h"
+
+namespace soatnoma::batch {
+namespace {
+
+constexpr std::string_view kNothingMade = "Hech bir hisobot tayyorlanmadi, fayl yozilmadi";
+
+std::string WhoseReports(int count) { return std::to_string(count) + " ta o'qituvchining "; }
+
+}  // namespace
+
+std::string StaffProgressText(int done, int all) {
+  return "Hisobotlar tayyorlanmoqda: " + std::to_string(done) + " / " + std::to_string(all);
+}
+
+std::string RefusedReportsText(const std::vector<RosterProblem>& refused) {
+  if (refused.empty()) return {};
+  std::string text = "\n\nTayyorlanmagan hisobotlar:";
+  for (const RosterProblem& problem : refused) text += "\n" + DescribeProblem(problem);
+  return text;
+}
+
+std::string NothingMadeText(const std::vector<RosterProblem>& refused) {
+  return std::string(kNothingMade) + "." + RefusedReportsText(refused);
+}
+
+std::string NothingMadeText(std::string_view why) { return std::string(kNothingMade) + ": " + std::string(why); }
+
+std::string StaffFileText(int reports, std::string_view file, StaffFileFate fate,
+                          const std::vector<RosterProblem>& refused) {
+  const std::string_view done = fate == StaffFileFate::Saved ? "saqlandi" : "yuklab olishga berildi";
+  return WhoseReports(reports) + "hisoboti " + std::string(done) + ":\n" + std::string(file) +
+         RefusedReportsText(refused);
+}
+
+std::string StaffPrintText(int summaryPages, int pages, const std::vector<RosterProblem>& refused) {
+  return "\"Jami\" (" + std::to_string(summaryPages) + " sahifa) va " + WhoseReports(pages) + "sahifasi chop etiladi." +
+         RefusedReportsText(refused);
+}
+
+}  // namespace soatnoma::batch

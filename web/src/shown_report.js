@@ -1,0 +1,136 @@
+// The report shown on the page: its page drawn at the zoom and ready for the teacher's
+// corrections (corrections.js). The sheet's clicks and keys, undo and redo from anywhere
+// but the form's boxes, the undo, redo, reset, print and zoom buttons reach it.
+
+import { drawPage } from './report_view.js';
+import { ReportEditing } from './corrections.js';
+import { ReportZoom } from './report_zoom.js';
+import { wireCellPointer } from './cell_pointer.js';
+import { revealReport } from './report_reveal.js';
+
+// The box a cell's hours are typed in, in the report's font.
+function cellEditor(document, family) {
+  const editor = document.createElement('input');
+  editor.id = 'CellEditor';
+  editor.hidden = true;
+  editor.autocomplete = 'off';
+  editor.inputMode = 'decimal';
+  editor.style.fontFamily = `"${family}"`;
+  return editor;
+}
+
+export class ShownReport {
+  // family: the report's font; cellsCheck: the question before the report leaves with cells
+  // to check; notice: the line beside the report's buttons.
+  constructor({ module, document, family, cellsCheck, notice }) {
+    this.module = module;
+    this.document = document;
+    this.cellsCheck = cellsCheck;
+    this.notice = notice;
+    this.byId = (id) => document.getElementById(id);
+    this.sheet = this.byId('sheet');
+    this.editor = cellEditor(document, family);
+    // A typing box open over a cell stays on its cell and keeps the keys while the zoom
+    // changes.
+    this.zoom = new ReportZoom({
+      module, view: this.sheet, text: this.byId('ZoomText'),
+      shown: () => {
+        if (!this.editing?.editing) return;
+        this.editing.placeEditor();
+        this.editor.focus();
+      },
+    });
+    this.result = null;  // the module's description of the report shown
+    this.opened = null;  // the workbook it was opened from ({fileName, workbook, staffBook}); null for a run
+    this.editing = null;
+    this.listenToSheet();
+    this.listenToButtons();
+  }
+
+  // Shows a report: bench and result, the module's; startedAt, for the page's timings;
+  // restored: a kept report with its corrections; changed(): told after every change;
+  // opened: the workbook it was opened from, none for a run.
+  show(bench, result, { startedAt, restored, changed, opened = null }) {
+    this.result = result;
+    this.opened = opened;
+    const byId = this.byId;
+    this.notice.clear();
+    // The page is fitted to its empty view before it is put there, so the browser lays it
+    // out once; the typing box stands on the page.
+    this.sheet.replaceChildren();
+    byId('report').hidden = false;
+    const page = drawPage(this.document, result.form);
+    page.append(this.editor);
+    this.sheet.append(this.zoom.hold(this.document, page, result.form));
+    this.editing?.dispose();
+    this.cellsCheck.forget();
+    const { module } = this;
+    const editing = new ReportEditing(bench, {
+      sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
+      status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), zoom: () => this.zoom.zoom,
+      keyAction: (inBox, event) => module.editingAction(inBox, event.key, event.ctrlKey || event.metaKey, event.shiftKey, event.altKey),
+    }, () => {
+      changed();
+      this.document.body.dataset.corrected = String(editing.done.length);
+    }, result.form);
+    this.editing = editing;
+    if (restored) editing.restore(restored.entries);
+    revealReport(byId('report'), this.document.defaultView);
+    this.sheet.getBoundingClientRect();
+    performance.measure('soatnoma-report', { start: startedAt });
+    this.document.body.dataset.report = 'drawn';
+  }
+
+  // Every cell of hours with what it holds now, to be kept.
+  entries() {
+    return this.editing?.entries() ?? [];
+  }
+
+  // The workbook's description of the report as it stands.
+  workbookForm() {
+    return JSON.parse(this.editing.bench.workbookForm());
+  }
+
+  // Of a teacher's sheet of a staff workbook: what saving it back changes (the module's).
+  staffChanges() {
+    return JSON.parse(this.editing.bench.staffChanges());
+  }
+
+  // Whether the report may leave ("printing", "pdf" or "saving"): nothing to check, or the
+  // teacher goes on despite the cells named.
+  mayLeave(leaving) {
+    return this.editing ? this.cellsCheck.goOn(this.editing.bench, leaving) : Promise.resolve(true);
+  }
+
+  listenToSheet() {
+    const { sheet, editor } = this;
+    wireCellPointer(sheet, editor, () => this.editing);
+    sheet.addEventListener('keydown', (event) => {
+      if (!this.editing) return;
+      if (event.target === editor) {
+        this.editing.editorKey(event);
+      } else if (this.editing.key(event)) {
+        event.preventDefault();
+      }
+    });
+    // Undo and redo reach the report from anywhere but a box of the form being typed in.
+    this.document.addEventListener('keydown', (event) => {
+      if (!this.editing || sheet.contains(event.target) || event.target.closest?.('#Form1')) return;
+      if ((event.ctrlKey || event.metaKey) && /^[zZyY]$/.test(event.key) && this.editing.key(event)) event.preventDefault();
+    });
+  }
+
+  listenToButtons() {
+    const { byId } = this;
+    byId('Undo').addEventListener('click', () => this.editing?.undo());
+    byId('Redo').addEventListener('click', () => this.editing?.redo());
+    byId('ResetCell').addEventListener('click', () => this.editing?.revertCurrent());
+    byId('ResetAll').addEventListener('click', () => this.editing?.revertAll());
+    byId('Print').addEventListener('click', async () => {
+      if (await this.mayLeave('printing')) this.document.defaultView.print();
+    });
+    byId('ZoomIn').addEventListener('click', () => this.zoom.zoomIn());
+    byId('ZoomOut').addEventListener('click', () => this.zoom.zoomOut());
+    byId('ZoomFit').addEventListener('click', () => this.zoom.choose(null));
+  }
+}

@@ -1,0 +1,104 @@
+// The teacher's form on the page: built from the module's table of controls and scaled for
+// the screen; the days add up into the weekly hours, the category sets the rate and its run
+// button, and the last entries come back. What a run asks for is read from it, a refused
+// run puts the cursor where the fault is, and a kept run's entries are put back into it.
+
+import { buildForm } from './form.js';
+import { DAY_BOXES, rememberFormEntries } from './form_entries.js';
+import { fillForm } from './form_fill.js';
+import { chooseNumbersWhenEntered } from './number_boxes.js';
+
+// The most the page enlarges the desktop window's form.
+const LARGEST_ZOOM = 1.6;
+
+// A day that holds text that is not a number is marked with the reason.
+function markDays(module, byId) {
+  for (const id of DAY_BOXES) {
+    const box = byId(id);
+    const notANumber = module.dayIsNotANumber(box.value);
+    box.classList.toggle('not-a-number', notANumber);
+    box.title = notANumber ? module.dayNotANumberMessage() : '';
+  }
+}
+
+// Every day counts, whichever changed; while a day holds text that is not a number, the
+// week stays as it was.
+function sumDays(module, byId) {
+  markDays(module, byId);
+  const week = module.weeklyHoursOfDays(DAY_BOXES.map((id) => byId(id).value));
+  if (week !== null) byId('Text2').value = week;
+}
+
+// The two run buttons share one place; only the chosen category's is there.
+function showRunButton(byId, category) {
+  byId('Command2').hidden = category !== 'primary';
+  byId('Command1').hidden = category !== 'upper';
+}
+
+// year(): the school year chosen.
+function readRequest(byId, category, year) {
+  return {
+    category,
+    weekly: byId('Text2').value,
+    rate: byId('Text1').value,
+    leader: byId('Check1').checked,
+    name: byId('Text3').value,
+    school: byId('Text6').value,
+    subject: byId('Text4').value,
+    year: year(),
+    days: DAY_BOXES.map((id) => byId(id).value),
+  };
+}
+
+// onRun(request, startedAt): a run asked for with the button or Enter in the weekly hours;
+// it answers {refused, box, clearsWeeklyHours} when the run was refused. year(): the school
+// year chosen.
+export function createTeacherForm({ module, document, year, onRun }) {
+  const byId = (id) => document.getElementById(id);
+  const form = JSON.parse(module.formControls());
+  const root = byId('Form1');
+  document.documentElement.style.setProperty('--twips-per-pixel', form.twipsPerPixel);
+  // The form is never sent anywhere: Enter in a box runs the report instead.
+  root.addEventListener('submit', (event) => event.preventDefault());
+  root.style.setProperty('--form-width', form.width);
+  root.style.setProperty('--form-height', form.height);
+  buildForm(document, root, form.controls);
+  chooseNumbersWhenEntered(root);
+  for (const id of DAY_BOXES) byId(id).addEventListener('input', () => sumDays(module, byId));
+  const choose = (category) => {
+    byId('Text1').value = module.defaultRate(category);
+    showRunButton(byId, category);
+  };
+  byId('Option1').addEventListener('change', () => choose('primary'));
+  byId('Option2').addEventListener('change', () => choose('upper'));
+  byId('Option2').checked = true;
+  const entries = rememberFormEntries({ byId, choose, daysChanged: () => sumDays(module, byId) });
+
+  const run = (category, startedAt) => {
+    entries.save();
+    const answer = onRun(readRequest(byId, category, year), startedAt);
+    if (!answer?.refused) return;
+    if (answer.clearsWeeklyHours) byId('Text2').value = '';
+    byId(answer.box ?? 'Text2').focus();
+  };
+  byId('Command1').addEventListener('click', (event) => run('upper', event.timeStamp));
+  byId('Command2').addEventListener('click', (event) => run('primary', event.timeStamp));
+  byId('Text2').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') run(byId('Option1').checked ? 'primary' : 'upper', event.timeStamp);
+  });
+  return {
+    // As large as is comfortable within room CSS pixels.
+    fit(room) {
+      const zoom = Math.min(LARGEST_ZOOM, room / (form.width / form.twipsPerPixel));
+      document.documentElement.style.setProperty('--zoom', String(zoom));
+    },
+    // A request's boxes as they stood (a kept run, a teacher of the staff list): the days
+    // marked as typed, the weekly hours as they ran.
+    fill: (request) => fillForm(request, {
+      byId, daysChanged: () => markDays(module, byId), showRunButton: (category) => showRunButton(byId, category),
+    }),
+    // The run of the form as it stands, as if its button were pressed.
+    run,
+    focus: () => byId('Text3').focus(),
+  };
+}
