@@ -1,9 +1,8 @@
 // The page opened for a test of what it downloads.
 import { mkdirSync } from 'node:fs';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
-import { launchChromium, watchDownloads, webBuild } from './support.mjs';
+import { launchChromium, openBuiltPage, watchDownloads } from './support.mjs';
 
 // The built page in a Chromium of its own (its profile in scratch), ready for input, its
 // downloads followed into scratch/downloads and a workbook handed over as a download, as in
@@ -15,7 +14,6 @@ export async function openPageWithDownloads(scratch) {
   const page = await browser.newPage();
   const files = await watchDownloads(page, downloads);
   await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await openBuiltPage(page);
   return { browser, page, files };
 }

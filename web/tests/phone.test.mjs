@@ -11,7 +11,7 @@ import { pathToFileURL } from 'node:url';
 
 import { KnownDevices } from 'puppeteer-core';
 
-import { launchChromium, webBuild } from './support.mjs';
+import { launchChromium, openBuiltPage, webBuild } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-phone-'));
 const FINGER = 44;  // CSS pixels: the least a tapped control should measure
@@ -22,8 +22,7 @@ before(async () => {
   browser = await launchChromium(scratch);
   page = await browser.newPage();
   await page.emulate(KnownDevices['Galaxy S5']);
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await openBuiltPage(page);
 });
 
 after(async () => {

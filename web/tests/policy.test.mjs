@@ -8,11 +8,10 @@ import assert from 'node:assert/strict';
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 
-import { launchChromium, webBuild } from './support.mjs';
+import { launchChromium, openBuiltPage } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-policy-'));
 const downloads = path.join(scratch, 'downloads');
@@ -43,8 +42,7 @@ before(async () => {
   });
   page.on('console', (message) => { if (message.type() === 'error') faults.push(message.text()); });
   page.on('pageerror', (fault) => faults.push(String(fault)));
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await openBuiltPage(page);
 });
 
 after(async () => {

@@ -11,12 +11,11 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
-import { cli, launchChromium, webBuild } from './support.mjs';
+import { cli, launchChromium, openBuiltPage } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-roster-'));
@@ -156,8 +155,7 @@ let page;
 before(async () => {
   browser = await launchChromium(scratch);
   page = await browser.newPage();
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await openBuiltPage(page);
   await page.click('#RosterOpen');
 });
 

@@ -7,11 +7,10 @@ import assert from 'node:assert/strict';
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 
-import { launchChromium, watchDownloads, webBuild } from './support.mjs';
+import { launchChromium, openBuiltPage, watchDownloads } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-year-'));
 const downloads = path.join(scratch, 'downloads');
@@ -23,8 +22,7 @@ let page;
 let files;
 
 const openPage = async () => {
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await openBuiltPage(page);
 };
 
 before(async () => {

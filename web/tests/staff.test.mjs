@@ -9,11 +9,10 @@ import { execFileSync, spawnSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 
-import { cli, convertInLibreOffice, launchChromium, watchDownloads, webBuild } from './support.mjs';
+import { cli, convertInLibreOffice, launchChromium, openBuiltPage, watchDownloads } from './support.mjs';
 import { numbersOfSixteenDigits, workbookParts } from './workbook_parts.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-'));
@@ -55,8 +54,7 @@ before(async () => {
       return click.call(this);
     };
   });
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await openBuiltPage(page);
   await page.click('#RosterOpen');
 });
 

@@ -46,6 +46,12 @@ export async function launchChromium(scratch) {
   });
 }
 
+// The built page opened in the browser's page given, ready for input.
+export async function openBuiltPage(page) {
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+}
+
 // Sends the page's downloads into folder, each waited for by the browser's own word that it
 // is complete rather than by looking for the file again and again. next(name) resolves with
 // the path of the next download (asked for before or after it began) once it is written,

@@ -8,9 +8,8 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
 
-import { cli, launchChromium, webBuild } from './support.mjs';
+import { cli, launchChromium, openBuiltPage } from './support.mjs';
 import { numbersOfSixteenDigits, workbookParts } from './workbook_parts.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-workbook-'));
@@ -22,8 +21,7 @@ let page;
 before(async () => {
   browser = await launchChromium(scratch);
   page = await browser.newPage();
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await openBuiltPage(page);
 });
 
 after(async () => {
