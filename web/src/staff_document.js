@@ -27,6 +27,33 @@ function button(document, text, pressed) {
   return made;
 }
 
+// A teacher's row: the sheet, the name, the yearly total and the button that opens it.
+function teacherRow(document, teacher, words, choose) {
+  const tr = document.createElement('tr');
+  tr.dataset.sheet = teacher.sheetName;
+  const action = document.createElement('td');
+  action.append(button(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
+  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher), cell(document, teacher.totalText, 'number'), action);
+  return tr;
+}
+
+// The section shows the module's listing of the workbook fileName in its words.
+function showListing(section, fileName, listing, choose) {
+  const { ownerDocument: document } = section;
+  section.querySelector('p').textContent = listing.question;
+  const table = section.querySelector('table');
+  table.tHead.rows[0].replaceChildren(...[...listing.headings, ''].map((heading) => {
+    const th = document.createElement('th');
+    th.textContent = heading;
+    return th;
+  }));
+  table.tBodies[0].replaceChildren(...listing.teachers.map((teacher) => teacherRow(document, teacher, listing.open, choose)));
+  section.querySelector('.cancel').textContent = listing.cancel;
+  section.setAttribute('aria-label', listing.title);
+  section.dataset.listed = fileName;
+  section.hidden = false;
+}
+
 // section: where the teachers are listed (#StaffBook); code: the module's compiled code for
 // the worker; say(text): the page's line of refusals; open(opened, startedAt): shows
 // {fileName, workbook, staffBook: the whole workbook's bytes} as a report, true when shown.
@@ -46,30 +73,6 @@ export function createStaffDocument({ module, code, section, say, open }) {
     }
   };
 
-  const row = (teacher, words) => {
-    const tr = document.createElement('tr');
-    tr.dataset.sheet = teacher.sheetName;
-    const action = document.createElement('td');
-    action.append(button(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
-    tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher), cell(document, teacher.totalText, 'number'), action);
-    return tr;
-  };
-
-  const show = (fileName, listing) => {
-    const [question, table, cancel] = [section.querySelector('p'), section.querySelector('table'), section.querySelector('.cancel')];
-    question.textContent = listing.question;
-    table.tHead.rows[0].replaceChildren(...[...listing.headings, ''].map((heading) => {
-      const th = document.createElement('th');
-      th.textContent = heading;
-      return th;
-    }));
-    table.tBodies[0].replaceChildren(...listing.teachers.map((teacher) => row(teacher, listing.open)));
-    cancel.textContent = listing.cancel;
-    section.setAttribute('aria-label', listing.title);
-    section.dataset.listed = fileName;
-    section.hidden = false;
-  };
-
   section.querySelector('.cancel').addEventListener('click', () => {
     section.hidden = true;
     delete section.dataset.listed;
@@ -80,18 +83,18 @@ export function createStaffDocument({ module, code, section, say, open }) {
   // refused with the reason.
   const offer = (fileName, bytes, workbook) => {
     const listing = JSON.parse(module.staffWorkbookListing(fileName, workbook));
-    if (listing.kind !== 'staff') {
+    if (listing.kind !== 'staff' || listing.message) {
       section.hidden = true;
       listed = null;
-      return false;
     }
+    if (listing.kind !== 'staff') return false;
     if (listing.message) {
       say(listing.message);
       return true;
     }
     say('');
     listed = { fileName, bytes };
-    show(fileName, listing);
+    showListing(section, fileName, listing, choose);
     return true;
   };
 
