@@ -26,7 +26,8 @@ QByteArray InfoJson(const AutosaveInfo& info) {
   const QJsonObject object{{QStringLiteral("teacher"), info.teacherName},
                            {QStringLiteral("year"), info.calendarYear},
                            {QStringLiteral("file"), info.filePath},
-                           {QStringLiteral("saved"), info.savedAt.toString(Qt::ISODate)}};
+                           {QStringLiteral("saved"), info.savedAt.toString(Qt::ISODate)},
+                           {QStringLiteral("sheet"), info.staffSheet}};
   return QJsonDocument(object).toJson();
 }
 
@@ -40,6 +41,7 @@ AutosaveInfo ReadInfo(const QString& folder, const QString& id) {
   info.teacherName = object.value(QStringLiteral("teacher")).toString();
   info.calendarYear = object.value(QStringLiteral("year")).toInt();
   info.filePath = object.value(QStringLiteral("file")).toString();
+  info.staffSheet = object.value(QStringLiteral("sheet")).toString();
   const QDateTime saved = QDateTime::fromString(object.value(QStringLiteral("saved")).toString(), Qt::ISODate);
   if (saved.isValid()) info.savedAt = saved;
   return info;

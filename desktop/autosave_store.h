@@ -25,6 +25,7 @@ struct AutosaveInfo {
   int calendarYear = 0;
   QString filePath;  // the workbook the report was opened from or saved to; empty if none
   QDateTime savedAt;
+  QString staffSheet;  // the teacher's sheet when filePath is a staff workbook
 };
 
 // One report's place in the folder, held by its window.

@@ -17,6 +17,7 @@
 
 #include "desktop/uzbek_dates.h"
 #include "form/cells_to_check.h"
+#include "desktop/staff_teacher_choice.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -128,6 +129,7 @@ FormServices StandardFormServices() {
   services.askUnsaved = AskUnsaved;
   services.askRestore = AskRestore;
   services.askContinue = AskContinue;
+  services.chooseStaffTeacher = ChooseStaffTeacher;
   services.printWithPreview = PrintWithPreview;
   services.today = [] { return QDate::currentDate(); };
   services.now = [] { return QDateTime::currentDateTime(); };

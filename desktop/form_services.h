@@ -2,7 +2,7 @@
 // What the program asks of the person and of the machine, gathered so that tests can stand
 // in for them: message boxes, the save and open dialogs, the questions about an unsaved
 // report, about reports left unsaved by an earlier run of the program and about going on
-// with a report that has cells to check, the print
+// with a report that has cells to check, which teacher of a staff workbook to open, the print
 // preview, today's date, the folder where unsaved reports are kept, the settings file, and
 // the intervals of the program's timers.
 
@@ -12,6 +12,10 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+
+#include <vector>
+
+#include "staff_book/staff_workbook_file.h"
 
 class QPrinter;
 class QWidget;
@@ -55,6 +59,9 @@ struct FormServices {
   std::function<QString(QWidget* parent, const OpenRequest& request)> askOpenPath;
   std::function<UnsavedChoice(QWidget* parent, const QString& question)> askUnsaved;
   std::function<RestoreChoice(QWidget* parent, const QString& question)> askRestore;
+  // Which teacher of a staff workbook to open: the row of teachers, or -1 when not one.
+  std::function<int(QWidget* parent, const QString& fileName, const std::vector<batch::StaffTeacherSheet>& teachers)>
+      chooseStaffTeacher;
   // "Baribir davom etish" (true) or "Bekor qilish" (false).
   std::function<bool(QWidget* parent, const QString& question)> askContinue;
   // Shows the print preview; paint draws the pages into the printer the preview uses.

@@ -14,6 +14,8 @@
 #include <string_view>
 
 #include "form/form_controls.h"
+#include "form/opened_report.h"
+#include "staff_book/staff_workbook_file.h"
 #include "model/teacher.h"
 #include "desktop/form_services.h"
 #include "desktop/report_source.h"
@@ -43,8 +45,9 @@ class MainWindow : public QWidget {
   void StartRun(TeacherCategory category);
   // Asks for a report workbook saved by this program and opens it in a window of its own.
   void OpenWorkbook();
-  // Opens the workbook; one that is open already only comes to the front. A refused file
-  // is explained in a message and changes nothing. Answers whether a window shows it.
+  // Opens the workbook; one that is open already only comes to the front. Of a staff
+  // workbook the teacher whose report to open is asked for. A refused file is explained in
+  // a message and changes nothing. Answers whether a window shows it.
   bool OpenWorkbookFile(const QString& path);
   // Offers back the reports an earlier run of the program left unsaved (just after start).
   void OfferRecovery();
@@ -73,6 +76,12 @@ class MainWindow : public QWidget {
   void CentreOnScreen();
   void AddOpenAction();
   ReportWindow* ShowReport(ReportSource source);
+  // The window of that workbook (and sheet of a staff workbook) comes to the front, if any.
+  bool BringForward(const QString& path, const QString& staffSheet);
+  // Asks which teacher of a staff workbook to open, and opens that teacher's sheet.
+  bool OpenStaffTeacher(const QString& path, const std::vector<batch::StaffTeacherSheet>& teachers);
+  // A report read from a workbook in a window of its own; a refusal in a message.
+  bool ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome);
 
   FormServices services_;
   std::unique_ptr<AboutView> about_;

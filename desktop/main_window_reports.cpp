@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "report_files/xlsx_reader.h"
+#include "staff_files/staff_document.h"
 #include "desktop/action_texts.h"
 #include "desktop/main_window.h"
 #include "desktop/report_recovery.h"
@@ -53,15 +54,36 @@ void MainWindow::OpenWorkbook() {
   if (!path.isEmpty()) OpenWorkbookFile(path);
 }
 
-bool MainWindow::OpenWorkbookFile(const QString& path) {
+bool MainWindow::BringForward(const QString& path, const QString& staffSheet) {
   for (ReportWindow* report : OpenReports()) {
-    if (SameFile(report->FilePath(), path)) {
+    if (SameFile(report->FilePath(), path) && report->StaffSheet() == staffSheet) {
       report->raise();
       report->activateWindow();
       return true;
     }
   }
-  OpenOutcome outcome = OpenXlsx(path.toStdString());
+  return false;
+}
+
+bool MainWindow::OpenWorkbookFile(const QString& path) {
+  if (BringForward(path, QString())) return true;
+  batch::WorkbookOpening opening = batch::OpenReportOrStaff(path.toStdString());
+  if (const auto* listing = std::get_if<batch::StaffWorkbookListing>(&opening)) {
+    return OpenStaffTeacher(path, listing->teachers);
+  }
+  return ShowOpened(path, QString(), std::get_if<OpenRefusal>(&opening) ? OpenOutcome(std::get<OpenRefusal>(opening))
+                                                                         : OpenOutcome(std::get<OpenedReport>(std::move(opening))));
+}
+
+bool MainWindow::OpenStaffTeacher(const QString& path, const std::vector<batch::StaffTeacherSheet>& teachers) {
+  const int chosen = services_.chooseStaffTeacher(this, QFileInfo(path).fileName(), teachers);
+  if (chosen < 0 || chosen >= static_cast<int>(teachers.size())) return false;
+  const QString sheet = Utf8(teachers[static_cast<std::size_t>(chosen)].sheetName);
+  if (BringForward(path, sheet)) return true;
+  return ShowOpened(path, sheet, batch::OpenStaffSheet(path.toStdString(), sheet.toStdString()));
+}
+
+bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome) {
   if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
     services_.showMessage(this, MessageIcon::Exclamation, Utf8(refusal->message));
     return false;
@@ -72,6 +94,7 @@ bool MainWindow::OpenWorkbookFile(const QString& path) {
   source.calendarYear = CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(schoolYear_->Year());
   source.sheet = std::move(opened.sheet);
   source.filePath = QFileInfo(path).absoluteFilePath();
+  source.staffSheet = staffSheet;
   source.savedInFile = true;
   source.notes = std::move(opened.notes);
   ShowReport(std::move(source));

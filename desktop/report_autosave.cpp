@@ -41,7 +41,7 @@ bool ReportAutosave::WriteNow() {
   timer_->stop();
   if (!slot_ || window_.IsSaved()) return false;
   const AutosaveInfo info{QString::fromStdString(window_.Texts().name), window_.CalendarYear(), window_.FilePath(),
-                          now_()};
+                          now_(), window_.StaffSheet()};
   const SaveResult written = slot_->Write(window_.Sheet(), window_.Corrections().Notes(), info);
   const QString problem =
       written.ok ? QString() : QStringLiteral("Nusxasini saqlab bo'lmadi: %1").arg(QString::fromStdString(written.message));

@@ -15,6 +15,7 @@ QString Described(const AutosaveInfo& info) {
   facts.teacherName = info.teacherName.toStdString();
   facts.calendarYear = info.calendarYear;
   if (!info.filePath.isEmpty()) facts.fileName = QFileInfo(info.filePath).fileName().toStdString();
+  facts.sheetName = info.staffSheet.toStdString();
   if (info.savedAt.isValid()) {
     const QDateTime local = info.savedAt.toLocalTime();
     const QDate date = local.date();
@@ -41,6 +42,7 @@ ReportSource RecoveredSource(const Leftover& leftover, OpenedReport opened) {
   source.texts.name = leftover.info.teacherName.toStdString();
   source.calendarYear = leftover.info.calendarYear;
   source.filePath = leftover.info.filePath;
+  source.staffSheet = leftover.info.staffSheet;
   source.savedInFile = false;
   source.autosaveId = leftover.id;
   return source;

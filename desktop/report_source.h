@@ -16,6 +16,7 @@ struct ReportSource {
   bool textsTyped = false;  // texts holds all three as typed; a report opened again knows its name only
   int calendarYear = 0;   // the year of the run: the school year calendarYear/calendarYear+1
   QString filePath;       // the workbook the report belongs to; empty for a new run
+  QString staffSheet;     // the teacher's sheet when filePath is a staff workbook; empty for a report's own
   bool savedInFile = false;  // the report is exactly what filePath holds
   WorkbookNotes notes;    // corrections made before: the computed hours of corrected cells
   QString autosaveId;     // the recovered copy whose place the window takes over

@@ -23,6 +23,7 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
       texts_(std::move(source.texts)),
       calendarYear_(source.calendarYear),
       filePath_(source.filePath),
+      staffSheet_(source.staffSheet),
       services_(std::move(services)),
       corrections_(std::make_unique<ReportCorrections>(sheet_, source.notes)),
       undo_(new QUndoStack(this)),
@@ -96,7 +97,9 @@ void ReportWindow::UpdateTitle() {
   } else {
     // The file, and beside it whose report it is.
     const QString teacher = QString::fromStdString(texts_.name).simplified();
-    const QString file = QFileInfo(filePath_).fileName();
+    // A teacher's sheet of a staff workbook: the file, then the sheet.
+    const QString file = staffSheet_.isEmpty() ? QFileInfo(filePath_).fileName()
+                                               : QStringLiteral("%1 [%2]").arg(QFileInfo(filePath_).fileName(), staffSheet_);
     setWindowTitle(teacher.isEmpty() ? QStringLiteral("%1[*] \u2014 Yillik taqsimot").arg(file)
                                      : QStringLiteral("%1[*] \u2014 %2 \u2014 Yillik taqsimot").arg(file, teacher));
   }

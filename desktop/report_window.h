@@ -46,6 +46,8 @@ class ReportWindow : public QMainWindow {
   int CalendarYear() const { return calendarYear_; }
   // The workbook the report belongs to; empty until it is first saved.
   QString FilePath() const { return filePath_; }
+  // The teacher's sheet when that workbook is a staff workbook; empty for a report's own.
+  const QString& StaffSheet() const { return staffSheet_; }
   // True while the report is exactly what its workbook holds.
   bool IsSaved() const;
   // The copy of the unsaved report kept aside, if any.
@@ -99,6 +101,9 @@ class ReportWindow : public QMainWindow {
   void ShowChanges();
   void FinishTyping();
   bool WriteWorkbook(const QString& path);
+  // Writes the report back into its sheet of the staff workbook it was opened from.
+  bool WriteIntoStaffWorkbook();
+  void MarkSaved();
   bool ChooseWorkbookAndWrite();
   // False when the teacher would rather check the cells the checks point out first; asked
   // once for the same cells.
@@ -111,6 +116,7 @@ class ReportWindow : public QMainWindow {
   ReportTexts texts_;
   int calendarYear_;
   QString filePath_;
+  QString staffSheet_;
   FormServices services_;
   std::unique_ptr<ReportCorrections> corrections_;
   QUndoStack* undo_;

@@ -7,6 +7,7 @@
 #include "report_files/pdf_writer.h"
 #include "report_files/report_printer.h"
 #include "report_files/xlsx_writer.h"
+#include "staff_files/staff_document.h"
 #include "form/cells_to_check.h"
 #include "desktop/report_autosave.h"
 #include "desktop/report_file_name.h"
@@ -22,9 +23,18 @@ QString DocumentsFolder() {
 
 const QString kWorkbookFilter = QStringLiteral("Excel ish kitobi (*.xlsx)");
 
+bool SameFile(const QString& a, const QString& b) {
+  const QString canonicalA = QFileInfo(a).canonicalFilePath();
+  return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
+
 }  // namespace
 
 QString ReportWindow::SuggestedPath(const QString& suffix) const {
+  // A teacher of a staff workbook: the teacher's own report beside the staff's file.
+  if (!staffSheet_.isEmpty()) {
+    return QFileInfo(filePath_).dir().filePath(ReportFileName(texts_.name, calendarYear_, suffix));
+  }
   if (!filePath_.isEmpty()) {
     const QFileInfo file(filePath_);
     return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
@@ -39,11 +49,27 @@ bool ReportWindow::WriteWorkbook(const QString& path) {
     return false;
   }
   filePath_ = path;
+  staffSheet_.clear();  // saved as a report of its own, the report now belongs to that file
+  MarkSaved();
+  return true;
+}
+
+bool ReportWindow::WriteIntoStaffWorkbook() {
+  const SaveResult result =
+      batch::SaveStaffSheet(filePath_.toStdString(), staffSheet_.toStdString(), sheet_, corrections_->Notes());
+  if (!result.ok) {
+    ReportFault(QStringLiteral("Xodimlar kitobini saqlab bo'lmadi."), QString::fromStdString(result.message));
+    return false;
+  }
+  MarkSaved();
+  return true;
+}
+
+void ReportWindow::MarkSaved() {
   autosave_->Discard();
   undo_->setClean();
   UpdateTitle();
   emit reportChanged();
-  return true;
 }
 
 bool ReportWindow::GoOnDespiteCellsToCheck(ReportLeaving leaving) {
@@ -57,7 +83,8 @@ bool ReportWindow::GoOnDespiteCellsToCheck(ReportLeaving leaving) {
 bool ReportWindow::Save() {
   FinishTyping();
   if (!GoOnDespiteCellsToCheck(ReportLeaving::Saving)) return false;
-  return filePath_.isEmpty() ? ChooseWorkbookAndWrite() : WriteWorkbook(filePath_);
+  if (filePath_.isEmpty()) return ChooseWorkbookAndWrite();
+  return staffSheet_.isEmpty() ? WriteWorkbook(filePath_) : WriteIntoStaffWorkbook();
 }
 
 bool ReportWindow::SaveAsWorkbook() {
@@ -69,7 +96,11 @@ bool ReportWindow::ChooseWorkbookAndWrite() {
   const QString path = services_.askSavePath(
       this, SaveRequest{QStringLiteral("Hisobotni saqlash"), SuggestedPath(QStringLiteral("xlsx")), kWorkbookFilter,
                         QStringLiteral("xlsx"), !filePath_.isEmpty()});
-  return !path.isEmpty() && WriteWorkbook(path);
+  if (path.isEmpty()) return false;
+  // The staff workbook the teacher's sheet came from is written back, never replaced by one
+  // teacher's report.
+  if (!staffSheet_.isEmpty() && SameFile(path, filePath_)) return WriteIntoStaffWorkbook();
+  return WriteWorkbook(path);
 }
 
 bool ReportWindow::ExportPdf() {

@@ -111,6 +111,19 @@ bool XlsxPackage::Replace(const std::string& entry, std::string content) {
   return zip_set_file_compression(archive_, static_cast<zip_uint64_t>(added), ZIP_CM_DEFLATE, 1) == 0;
 }
 
+bool XlsxPackage::Put(const std::string& entry, std::string content) {
+  if (Contains(entry)) return Replace(entry, std::move(content));
+  const std::string& kept = replacements_.emplace_back(std::move(content));
+  zip_source_t* source = zip_source_buffer(archive_, kept.data(), kept.size(), 0);
+  if (source == nullptr) return false;
+  const zip_int64_t added = zip_file_add(archive_, entry.c_str(), source, ZIP_FL_ENC_UTF_8);
+  if (added < 0) {
+    zip_source_free(source);
+    return false;
+  }
+  return zip_set_file_compression(archive_, static_cast<zip_uint64_t>(added), ZIP_CM_DEFLATE, 1) == 0;
+}
+
 bool XlsxPackage::Save(std::string& detail) {
   if (zip_close(archive_) != 0) {
     detail = zip_strerror(archive_);

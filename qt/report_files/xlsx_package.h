@@ -36,6 +36,8 @@ class XlsxPackage {
   // checksum; parts larger than maxBytes count as damage.
   bool AllPartsIntact(std::size_t maxBytes) const;
   bool Replace(const std::string& entry, std::string content);
+  // Replaces the part, or adds it when the package has none of that name.
+  bool Put(const std::string& entry, std::string content);
   // Writes the changes to the archive's file.
   bool Save(std::string& detail);
 

@@ -17,8 +17,6 @@ std::string FileName(const std::string& path) { return fs::path(path).filename()
 
 OpenRefusal Refuse(const std::string& path, const std::string& why) { return RefuseOpening(FileName(path), why); }
 
-OpenRefusal Damaged(const std::string& path, const std::string& detail) { return DamagedWorkbook(FileName(path), detail); }
-
 // Why a file cannot even be read, or nothing when it can.
 std::optional<std::string> UnreadableBecause(const std::string& path) {
   std::error_code error;
@@ -35,10 +33,10 @@ std::optional<std::string> UnreadableBecause(const std::string& path) {
 
 }  // namespace
 
-OpenOutcome OpenXlsx(const std::string& path) {
+std::variant<OpenRefusal, XlsxPackage> OpenWeighedPackage(const std::string& path) {
   if (const auto why = UnreadableBecause(path)) return Refuse(path, *why);
   std::string detail;
-  const auto package = XlsxPackage::Open(path, detail);
+  auto package = XlsxPackage::Open(path, detail);
   if (!package) return NotAWorkbook(FileName(path));
   // Weighed before anything is unpacked: a package made to unpack to gigabytes is refused at once.
   switch (const PackageSize verdict = package->SizeVerdict()) {
@@ -47,21 +45,31 @@ OpenOutcome OpenXlsx(const std::string& path) {
     case PackageSize::TooManyParts:
     case PackageSize::TooLargeUnpacked: return Refuse(path, PackageSizeReason(verdict));
   }
-  const auto worksheets = WorksheetEntries(*package);
-  if (!worksheets) return NotAWorkbook(FileName(path));
-  // A part damaged on the disk, whichever it is, means the file is not as the program saved it.
-  if (!package->AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
-  const std::vector<CustomProperty> properties = CustomProperties(*package);
-  if (auto stranger = RefusalOfStranger(FileName(path), properties, worksheets->size())) return std::move(*stranger);
+  return std::move(*package);
+}
 
-  const auto sharedTexts = SharedTexts(*package);
+OpenOutcome OpenXlsx(const std::string& path) {
+  auto opened = OpenWeighedPackage(path);
+  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  return ReadReportPackage(FileName(path), std::get<XlsxPackage>(opened));
+}
+
+OpenOutcome ReadReportPackage(const std::string& fileName, const XlsxPackage& package) {
+  const auto worksheets = WorksheetEntries(package);
+  if (!worksheets) return NotAWorkbook(fileName);
+  // A part damaged on the disk, whichever it is, means the file is not as the program saved it.
+  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(fileName);
+  const std::vector<CustomProperty> properties = CustomProperties(package);
+  if (auto stranger = RefusalOfStranger(fileName, properties, worksheets->size())) return std::move(*stranger);
+
+  const auto sharedTexts = SharedTexts(package);
   pugi::xml_document worksheet;
-  if (!sharedTexts || !LoadWorkbookPart(*package, worksheets->front(), worksheet)) {
-    return UnreadableSheet(FileName(path));
+  if (!sharedTexts || !LoadWorkbookPart(package, worksheets->front(), worksheet)) {
+    return UnreadableSheet(fileName);
   }
   ReportSheet sheet = EmptyReportForm();
-  if (auto problem = ReadWorksheetCells(worksheet, *sharedTexts, sheet.Cells())) return Damaged(path, *problem);
-  return FinishOpening(FileName(path), std::move(sheet), properties);
+  if (auto problem = ReadWorksheetCells(worksheet, *sharedTexts, sheet.Cells())) return DamagedWorkbook(fileName, *problem);
+  return FinishOpening(fileName, std::move(sheet), properties);
 }
 
 }  // namespace soatnoma

@@ -40,6 +40,11 @@ lxw_error XlsxReportWorkbook::AddNotes(const WorkbookNotes& notes) {
   return WriteWorkbookNotes(workbook_, notes);
 }
 
+lxw_error XlsxReportWorkbook::AddMark(const std::string& value) {
+  if (workbook_ == nullptr) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+  return workbook_set_custom_property_string(workbook_, std::string(workbook_mark::kName).c_str(), value.c_str());
+}
+
 bool XlsxReportWorkbook::Close(std::string& detail) {
   if (workbook_ == nullptr) {
     detail = lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED);

@@ -32,6 +32,8 @@ class XlsxReportWorkbook {
 
   // The program's mark and the notes of the one report the workbook holds.
   lxw_error AddNotes(const WorkbookNotes& notes);
+  // The program's mark with a value of the caller's (a staff workbook's).
+  lxw_error AddMark(const std::string& value);
 
   // The cell formats of this workbook, shared by all of its worksheets.
   XlsxFormats& Formats() { return formats_; }

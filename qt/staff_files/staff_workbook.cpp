@@ -1,5 +1,6 @@
 #include "staff_files/staff_workbook.h"
 
+#include "staff_book/staff_workbook_file.h"
 #include "staff_files/xlsx_staff_summary.h"
 
 namespace soatnoma::batch {
@@ -17,8 +18,10 @@ bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report,
 }
 
 bool StaffWorkbook::Finish(std::string& detail) {
-  const lxw_error error = summary_ == nullptr ? LXW_ERROR_MEMORY_MALLOC_FAILED
-                                              : WriteStaffSummary(summary_, book_.Summary(), workbook_.Formats());
+  lxw_error error = summary_ == nullptr ? LXW_ERROR_MEMORY_MALLOC_FAILED
+                                        : WriteStaffSummary(summary_, book_.Summary(), workbook_.Formats());
+  // Marked, so that "Ochish" knows it for a staff workbook to come back to.
+  if (error == LXW_NO_ERROR) error = workbook_.AddMark(std::string(kStaffWorkbookMark));
   if (error != LXW_NO_ERROR) {
     detail = lxw_strerror(error);
     return false;

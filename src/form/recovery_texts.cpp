@@ -25,7 +25,8 @@ std::string KeptReportDescription(const KeptReportFacts& facts) {
   if (facts.calendarYear > 0) {
     text += ", " + std::to_string(facts.calendarYear) + "/" + std::to_string(facts.calendarYear + 1) + " o'quv yili";
   }
-  if (!facts.fileName.empty()) text += " (" + facts.fileName + ")";
+  if (!facts.fileName.empty() && facts.sheetName.empty()) text += " (" + facts.fileName + ")";
+  if (!facts.sheetName.empty()) text += " (" + facts.fileName + ", \"" + facts.sheetName + "\" varag'i)";
   if (facts.keptAt) text += ", " + MinuteText(*facts.keptAt);
   return text;
 }

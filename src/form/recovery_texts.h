@@ -23,13 +23,15 @@ struct KeptReportFacts {
   int calendarYear = 0;     // the school year's first calendar year; 0 when not known
   std::string fileName;     // the workbook it was opened from or saved to; empty if none
   std::optional<LocalMinute> keptAt;
+  std::string sheetName;  // the teacher's sheet when that workbook is a staff workbook
 };
 
 // "14.03.2025 10:12"
 std::string MinuteText(const LocalMinute& at);
 
 // "Karimova Dilnoza, 2025/2026 o'quv yili (Karimova Dilnoza 2025-2026.xlsx), 14.03.2025 10:12";
-// without a name "Nomsiz hisobot, ...".
+// without a name "Nomsiz hisobot, ..."; a teacher's sheet of a staff workbook
+// "... (xodimlar.xlsx, "Karimova Dilnoza" varag'i), ...".
 std::string KeptReportDescription(const KeptReportFacts& facts);
 
 // "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:"

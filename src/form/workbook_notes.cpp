@@ -1,6 +1,7 @@
 #include "form/workbook_notes.h"
 
 #include "model/relative_formula.h"
+#include "form/opened_report.h"
 #include "form/sheet_address.h"
 #include "form/stored_number.h"
 #include "form/xml_tags.h"
@@ -21,20 +22,42 @@ std::string PropertyElement(int number, std::string_view name, std::string_view 
 }  // namespace
 
 std::string CustomPropertiesPart(const WorkbookNotes& notes) {
+  std::vector<CustomProperty> properties{{std::string(workbook_mark::kName), std::string(workbook_mark::kValue), std::nullopt}};
+  for (const ComputedHours& cell : notes.computedOfCorrected) {
+    properties.push_back({ComputedHoursPropertyName(cell.row, cell.column), {}, cell.value});
+  }
+  return CustomPropertiesPart(properties);
+}
+
+std::string CustomPropertiesPart(const std::vector<CustomProperty>& properties) {
   std::string part =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
       "<Properties xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/custom-properties\" "
       "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">";
   int number = 2;
-  part += PropertyElement(number++, workbook_mark::kName, "lpwstr", workbook_mark::kValue);
-  for (const ComputedHours& cell : notes.computedOfCorrected) {
-    part += PropertyElement(number++, ComputedHoursPropertyName(cell.row, cell.column), "r8", StoredNumberText(cell.value));
+  for (const CustomProperty& property : properties) {
+    part += property.number ? PropertyElement(number++, property.name, "r8", StoredNumberText(*property.number))
+                            : PropertyElement(number++, property.name, "lpwstr", property.text);
   }
   return part + "</Properties>";
 }
 
 std::string ComputedHoursPropertyName(int row, int column) {
   return std::string(kComputedPrefix) + ColumnLetters(column) + std::to_string(row);
+}
+
+std::string SheetComputedHoursPropertyName(std::string_view sheetName, int row, int column) {
+  return std::string(kComputedPrefix) + std::string(sheetName) + "!" + ColumnLetters(column) + std::to_string(row);
+}
+
+std::optional<SheetNamedCell> SheetCellOfComputedHoursProperty(std::string_view propertyName) {
+  if (!propertyName.starts_with(kComputedPrefix)) return std::nullopt;
+  const std::string_view named = propertyName.substr(kComputedPrefix.size());
+  const auto mark = named.rfind('!');
+  if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+  const auto cell = ReadCellName(named.substr(mark + 1));
+  if (!cell) return std::nullopt;
+  return SheetNamedCell{std::string(named.substr(0, mark)), {cell->firstRow, cell->firstColumn}};
 }
 
 std::optional<NamedCell> CellOfComputedHoursProperty(std::string_view propertyName) {

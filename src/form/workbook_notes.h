@@ -41,9 +41,22 @@ struct NamedCell {
 };
 std::optional<NamedCell> CellOfComputedHoursProperty(std::string_view propertyName);
 
+// "Soatnoma hisoblangan Karimova!C8": the same for a teacher's sheet of a staff workbook,
+// where every sheet keeps notes of its own.
+std::string SheetComputedHoursPropertyName(std::string_view sheetName, int row, int column);
+// The sheet such a property names, and its cell; nullopt for any other property.
+struct SheetNamedCell {
+  std::string sheetName;
+  NamedCell cell;
+};
+std::optional<SheetNamedCell> SheetCellOfComputedHoursProperty(std::string_view propertyName);
 // The package part of the custom properties (docProps/custom.xml): the mark first, then the
 // computed hours of each corrected cell, their numbers as stored, byte for byte as the
 // desktop's workbook library writes the part.
 std::string CustomPropertiesPart(const WorkbookNotes& notes);
+// The same part holding the properties given, in their order (a staff workbook's: its mark
+// and the notes of every teacher's sheet), each a text or a number.
+struct CustomProperty;
+std::string CustomPropertiesPart(const std::vector<CustomProperty>& properties);
 
 }  // namespace soatnoma

@@ -14,6 +14,9 @@
 #include "report_driver.h"
 #include "desktop/autosave_store.h"
 #include "desktop/report_autosave.h"
+#include "roster_rules/roster_csv.h"
+#include "staff_files/staff_document.h"
+#include "staff_files/staff_export.h"
 
 namespace soatnoma::ui::testing {
 namespace {
@@ -121,6 +124,38 @@ class AutosaveTest : public FormTestCase {
     person_.unsavedAnswers = {UnsavedChoice::Discard};
     QVERIFY(recovered.close());
     QVERIFY(QDir(person_.autosaveFolder).entryList({QStringLiteral("*.xlsx")}, QDir::Files).isEmpty());
+  }
+
+  // A teacher's sheet of a staff workbook left unsaved comes back as that sheet of that
+  // workbook: saved, it goes back into the staff workbook.
+  void aStaffWorkbooksTeacherLeftUnsavedGoesBackIntoItsWorkbook() {
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("xodimlar.xlsx"));
+    const auto teachers = batch::ReadRoster("ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n"
+                                            "Karimova Dilnoza;12;kimyo;yuqori;20\n").Teachers();
+    QCOMPARE(batch::ExportStaff({teachers, 2025, batch::StaffFileFormat::Xlsx, path.toStdString()}).status,
+             batch::StaffExportStatus::Written);
+    person_.staffChoices = {1};
+    QVERIFY(form_->OpenWorkbookFile(path));
+    ReportWindow& report = *NewestReport(*form_);
+    const double computed = report.Corrections().ComputedHours(kC8);
+    QVERIFY(report.CorrectHours(kC8, computed + 3));
+    QTRY_COMPARE_WITH_TIMEOUT(CopiedHours(report, kC8), computed + 3, 2000);
+
+    const QString id = FindLeftoverIdOf(report);
+    form_.reset();  // a power cut
+    LeaveLockOfAnEndedProgram(person_.autosaveFolder, id);
+    person_.restoreAnswers = {RestoreChoice::Restore};
+    Reopen();
+    QTRY_COMPARE_WITH_TIMEOUT(form_->OpenReports().size(), std::size_t{1}, 2000);
+    QVERIFY(person_.restoreQuestions.back().contains(QStringLiteral("(xodimlar.xlsx, \"Karimova Dilnoza\" varag'i)")));
+    ReportWindow& recovered = *form_->OpenReports().front();
+    QCOMPARE(recovered.StaffSheet(), QStringLiteral("Karimova Dilnoza"));
+    QVERIFY(recovered.Save());
+    QCOMPARE(person_.saveRequests.size(), std::size_t{0});
+    const OpenOutcome saved = batch::OpenStaffSheet(path.toStdString(), "Karimova Dilnoza");
+    QCOMPARE(std::get<OpenedReport>(saved).sheet.Cells().ReadNumber(8, col::C), computed + 3);
+    QVERIFY(!Copied(recovered));
   }
 
   void leftBehindCopiesCanBeLetGo() {

@@ -31,6 +31,8 @@ struct ScriptedPerson {
   std::vector<QString> restoreQuestions;
   std::deque<RestoreChoice> restoreAnswers;  // Later when the script has run out
   std::vector<QString> continueQuestions;
+  std::vector<std::vector<batch::StaffTeacherSheet>> staffListsShown;
+  std::deque<int> staffChoices;  // -1 (closed) when the script has run out
   std::deque<bool> continueAnswers;  // "Baribir davom etish" when the script has run out
   // Removed with everything in it when the last person holding it is gone.
   std::shared_ptr<QTemporaryDir> scratch = std::make_shared<QTemporaryDir>();
@@ -74,6 +76,10 @@ struct ScriptedPerson {
     services.askContinue = [this](QWidget*, const QString& question) {
       continueQuestions.push_back(question);
       return NextAnswer(continueAnswers, true);
+    };
+    services.chooseStaffTeacher = [this](QWidget*, const QString&, const std::vector<batch::StaffTeacherSheet>& teachers) {
+      staffListsShown.push_back(teachers);
+      return NextAnswer(staffChoices, -1);
     };
     services.askUnsaved = [this](QWidget*, const QString& question) {
       unsavedQuestions.push_back(question);

@@ -9,6 +9,8 @@
 
 #include "roster_rules/csv_records.h"
 #include "staff_files/roster_source.h"
+#include "staff_files/staff_document.h"
+#include "form/report_corrections.h"
 #include "roster_rules/roster_csv.h"
 #include "batch_test_support.h"
 #include "libreoffice_support.h"
@@ -79,6 +81,33 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
   ASSERT_EQ(pdf.status, 0) << pdf.output;
   const auto info = RunTool("pdfinfo " + Quoted(folder.File("out/xodimlar.pdf")));
   EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
+}
+
+// A teacher corrected and saved back into the staff workbook: LibreOffice opens it, its
+// "Jami" recalculated from the sheets to what the program stored.
+TEST(StaffWorkbookInLibreOffice, ACorrectionSavedBackIsInTheRecalculatedSummary) {
+  const ScratchFolder folder;
+  const std::string workbook = folder.File("xodimlar.xlsx");
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
+  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(workbook, testing::kSheetNames[3]));
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 100);
+  ASSERT_TRUE(SaveStaffSheet(workbook, testing::kSheetNames[3], opened.sheet, corrections.Notes()).ok);
+
+  const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
+  ASSERT_EQ(csv.status, 0) << csv.output;
+  const std::vector<CsvRecord> summary = ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  double staffTotal = 0;
+  for (std::size_t i = 0; i < reports.size(); ++i) {
+    const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S) + (i == 2 ? 100 : 0);
+    EXPECT_EQ(Shown(summary, i + 3, 8), annual) << i;
+    staffTotal += annual;
+  }
+  EXPECT_EQ(Shown(summary, reports.size() + 3, 8), staffTotal);
+  EXPECT_EQ(std::get<StaffWorkbookListing>(OpenReportOrStaff(workbook)).teachers[2].annualTotal,
+            reports[2].Cells().ReadNumber(kFirstWorkRow, col::S) + 100);
 }
 
 TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {

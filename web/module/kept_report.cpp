@@ -87,6 +87,9 @@ std::variant<std::string, OpenedReport> OpenAgain(const val& opened, KeptReportF
   const std::string fileName = Field(opened, "fileName");
   if (facts.fileName.empty()) facts.fileName = fileName;
   if (fileName.empty()) return std::string("ish kitobining nomi yo'q.");
+  facts.sheetName = Field(opened["workbook"], "staffSheet");
+  // A staff workbook's teacher goes back into the whole workbook, kept beside it.
+  if (!facts.sheetName.empty() && !IsObject(opened["staffBook"])) return std::string("xodimlar kitobining o'zi saqlanmagan.");
   OpenOutcome outcome = OpenReadWorkbook(fileName, opened["workbook"]);
   if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) return refusal->message;
   auto& report = std::get<OpenedReport>(outcome);

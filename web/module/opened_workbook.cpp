@@ -10,6 +10,7 @@
 #include "form/stored_number.h"
 #include "form/workbook_package.h"
 #include "request_fields.h"
+#include "staff_workbook_reading.h"
 
 namespace soatnoma::web {
 namespace {
@@ -20,14 +21,14 @@ using emscripten::val;
 constexpr long long kLargestRow = 1'048'576;
 constexpr long long kLargestColumn = 16'384;
 
-// A number as the workbook stores it, to be read by the desktop's rule. A report kept by an
-// earlier page holds the number itself, given back here as JavaScript writes it.
-std::string StoredText(const val& item, const char* textKey, const char* numberKey) {
+}  // namespace
+
+std::string StoredTextOf(const val& item, const char* textKey, const char* numberKey) {
   if (item[textKey].isString()) return item[textKey].as<std::string>();
   return item[numberKey].isNumber() ? item[numberKey].call<std::string>("toString") : std::string();
 }
 
-std::vector<CustomProperty> PropertiesOf(const val& list) {
+std::vector<CustomProperty> ReadProperties(const val& list) {
   std::vector<CustomProperty> properties;
   if (!list.isArray()) return properties;
   const int count = list["length"].as<int>();
@@ -37,11 +38,13 @@ std::vector<CustomProperty> PropertiesOf(const val& list) {
     CustomProperty read{Field(property, "name"), Field(property, "text"), std::nullopt};
     // A number kept by an earlier page came without its type, read from a vt:r8.
     const std::string type = property["type"].isString() ? Field(property, "type") : "r8";
-    read.number = ReadPropertyNumber(type, StoredText(property, "stored", "number"));
+    read.number = ReadPropertyNumber(type, StoredTextOf(property, "stored", "number"));
     properties.push_back(std::move(read));
   }
   return properties;
 }
+
+namespace {
 
 // How many worksheets the package holds; 0 when the count is not one.
 std::size_t WorksheetCount(const val& count) {
@@ -84,7 +87,7 @@ std::optional<std::string> ReadCell(const val& cell, std::map<std::string, Relat
   const std::string kind = Field(cell, "kind");
   if (kind == "formula") return ReadFormula(cell, r, c, shared, cells);
   if (kind == "number") {
-    const std::optional<double> number = ReadStoredNumber(StoredText(cell, "stored", "value"));
+    const std::optional<double> number = ReadStoredNumber(StoredTextOf(cell, "stored", "value"));
     if (!number) return CellProblem(name, cell_problem::kNotANumber);
     cells.SetNumber(r, c, *number);
   } else if (kind == "text") {
@@ -95,8 +98,9 @@ std::optional<std::string> ReadCell(const val& cell, std::map<std::string, Relat
   return std::nullopt;
 }
 
-// The cells as the workbook holds them; the reason when one is not what the report holds.
-std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
+}  // namespace
+
+std::optional<std::string> ReadSheetCells(const val& list, CellGrid& cells) {
   if (!list.isArray()) return std::string("kataklari o'qilmadi.");
   std::map<std::string, RelativeFormula> shared;
   const int count = list["length"].as<int>();
@@ -106,22 +110,26 @@ std::optional<std::string> ReadCells(const val& list, CellGrid& cells) {
   return std::nullopt;
 }
 
-}  // namespace
-
-OpenOutcome OpenReadWorkbook(const std::string& fileName, const val& workbook) {
-  if (!IsObject(workbook)) return NotAWorkbook(fileName);
-  const std::string problem = Field(workbook, "problem");  // of the package, as the page found it
+std::optional<OpenRefusal> PackageRefusal(const std::string& fileName, const std::string& problem) {
   if (problem == "notWorkbook") return NotAWorkbook(fileName);
   if (problem == "damagedPart" || problem == "partTooLarge") return DamagedPart(fileName);
   if (problem == "tooManyParts" || problem == "tooLargeUnpacked") {
     const auto verdict = problem == "tooManyParts" ? PackageSize::TooManyParts : PackageSize::TooLargeUnpacked;
     return RefuseOpening(fileName, PackageSizeReason(verdict));
   }
-  const std::vector<CustomProperty> properties = PropertiesOf(workbook["properties"]);
+  return std::nullopt;
+}
+
+OpenOutcome OpenReadWorkbook(const std::string& fileName, const val& workbook) {
+  if (!IsObject(workbook)) return NotAWorkbook(fileName);
+  const std::string problem = Field(workbook, "problem");  // of the package, as the page found it
+  if (auto refusal = PackageRefusal(fileName, problem)) return *refusal;
+  if (const auto staff = StaffSheetOf(workbook)) return OpenStaffSheet(fileName, *staff, workbook);
+  const std::vector<CustomProperty> properties = ReadProperties(workbook["properties"]);
   if (auto stranger = RefusalOfStranger(fileName, properties, WorksheetCount(workbook["worksheets"]))) return *stranger;
   if (!problem.empty()) return UnreadableSheet(fileName);
   ReportSheet sheet = EmptyReportForm();
-  if (auto wrongCell = ReadCells(workbook["cells"], sheet.Cells())) return DamagedWorkbook(fileName, *wrongCell);
+  if (auto wrongCell = ReadSheetCells(workbook["cells"], sheet.Cells())) return DamagedWorkbook(fileName, *wrongCell);
   return FinishOpening(fileName, std::move(sheet), properties);
 }
 

@@ -57,6 +57,7 @@ ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workboo
   auto& opened = std::get<OpenedReport>(outcome);
   sheet_ = std::make_unique<ReportSheet>(std::move(opened.sheet));
   corrections_ = std::make_unique<ReportCorrections>(*sheet_, opened.notes);
+  staff_ = StaffSheetOf(workbook);
   result_ = DescribeWhole();
 }
 
@@ -144,6 +145,11 @@ std::string ReportWorkbench::Refusal(int row, int column) const {
 }
 
 std::string ReportWorkbench::HoursWritten(double hours) const { return HoursText(hours); }
+
+std::string ReportWorkbench::StaffChanges() const {
+  if (!Ready() || !staff_) return "null";
+  return StaffChangesJson(*staff_, *sheet_, corrections_->Notes());
+}
 
 std::string ReportWorkbench::CellsToCheck(const std::string& leaving, const std::string& wentOn) const {
   JsonWriter json;

@@ -14,6 +14,7 @@
 #include "canvas_text_metrics.h"
 #include "drawn_table.h"
 #include "form_description.h"
+#include "staff_workbook_reading.h"
 #include "json_writer.h"
 #include "remembered_text_metrics.h"
 
@@ -26,7 +27,8 @@ class ReportWorkbench {
   // A workbook opened again, as the page read its package: fileName; workbook {properties:
   // [{name, text | number}], worksheets: count, cells: [{row, column, kind, value, text,
   // formula, formulaKind, sharedIndex}]}, or {problem} for a package that cannot be read
-  // ("notWorkbook", "damagedPart", or a verdict of packageSizeVerdict). Result() refuses it
+  // ("notWorkbook", "damagedPart", or a verdict of packageSizeVerdict); of a teacher's sheet
+  // of a staff workbook also {staffSheet, sheetNames, summaryCells}. Result() refuses it
   // when this program did not write it or its form changed.
   ReportWorkbench(const std::string& fileName, const emscripten::val& workbook, emscripten::val measure);
 
@@ -58,6 +60,9 @@ class ReportWorkbench {
   // {asks, question, state, goOn, checkFirst}; asks is false when there is nothing to check
   // or the teacher went on despite these very cells (wentOn: the state they went on with).
   std::string CellsToCheck(const std::string& leaving, const std::string& wentOn) const;
+  // Of a teacher's sheet of a staff workbook: what saving it back changes in the workbook
+  // (StaffChangesJson); null for a report of its own.
+  std::string StaffChanges() const;
   // The typing box's font in screen pixels at pixelsPerPoint of the drawn sheet.
   int EditorFontPixels(double pixelsPerPoint) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
@@ -83,6 +88,7 @@ class ReportWorkbench {
   std::string emptyTexts_;  // of a run: the texts the teacher left empty, for the status line
   std::unique_ptr<ReportSheet> sheet_;
   std::unique_ptr<ReportCorrections> corrections_;
+  std::optional<StaffSheetSource> staff_;  // the staff workbook's sheet the report came from
 };
 
 }  // namespace soatnoma::web

@@ -24,6 +24,7 @@
 #include "roster_reading.h"
 #include "shared_texts.h"
 #include "staff_book_session.h"
+#include "staff_workbook_reading.h"
 #include "workbook_finishing.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
@@ -230,6 +231,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("editorFontPixels", &ReportWorkbench::EditorFontPixels)
       .function("state", &ReportWorkbench::State)
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
+      .function("staffChanges", &ReportWorkbench::StaffChanges)
       .function("form", &ReportWorkbench::Form)
       .function("workbookForm", &ReportWorkbench::WorkbookForm);
   emscripten::function("decodeRoster", &DecodeRoster);
@@ -240,6 +242,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("listLimitsNotice", &ListLimitsNotice);
   emscripten::function("staffWorkbookName", &StaffWorkbookName);
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
+  emscripten::function("staffWorkbookListing", &StaffWorkbookListing);
   emscripten::class_<StaffBookSession>("StaffBook")
       .constructor<int, emscripten::val>()
       .function("add", &StaffBookSession::Add)

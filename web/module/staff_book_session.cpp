@@ -13,6 +13,8 @@
 #include "form/workbook_text.h"
 #include "staff_book/summary_pages.h"
 #include "request_fields.h"
+#include "staff_book/staff_workbook_file.h"
+#include "form/workbook_notes.h"
 #include "staff_book/staff_work_texts.h"
 
 namespace soatnoma::web {
@@ -149,6 +151,9 @@ std::string StaffBookSession::Summary() const {
   JsonWriter json;
   json.BeginObject();
   json.Key("name").String(sheet.name);
+  // The mark "Ochish" knows a staff workbook by, as the part of custom properties.
+  const CustomProperty mark{std::string(workbook_mark::kName), std::string(batch::kStaffWorkbookMark), std::nullopt};
+  json.Key("properties").String(CustomPropertiesPart(std::vector<CustomProperty>{mark}));
   WriteFormats(json, sheet.formats, ReportSheet().Font());
   json.Key("columns").BeginArray();
   for (const double width : sheet.columnWidths) {

@@ -45,8 +45,9 @@ class StaffBookSession {
   bool AnyRefused() const { return !refused_.empty(); }
   static std::string SummaryName() { return batch::kSummarySheetName; }
 
-  // The summary sheet: {name, formats, columns, heights, cells, merges, page}, its texts as
-  // the workbook stores them.
+  // The summary sheet: {name, properties, formats, columns, heights, cells, merges, page},
+  // its texts as the workbook stores them; properties: the workbook's part of custom
+  // properties, which carries the staff workbook's mark.
   std::string Summary() const;
 
  private:

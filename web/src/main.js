@@ -28,6 +28,7 @@ import { createSchoolYearChoice } from './school_year.js';
 import { createHelp } from './help.js';
 import { createRosterExample } from './example_roster.js';
 import { createCellsCheck } from './cells_check.js';
+import { createStaffDocument } from './staff_document.js';
 
 function byId(id) {
   return document.getElementById(id);
@@ -39,9 +40,11 @@ function screenRoom() {
 }
 
 // "Ochish": a workbook either edition saved, read in a worker, with its corrections still
-// marked.
-function listenToOpening({ module, code, runs, words }) {
+// marked; of a staff workbook the teachers are listed, and the one chosen opened. Answers
+// the staff workbook's list (staff_document.js).
+function listenToOpening({ module, code, runs, words, line }) {
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
+  const staffDocument = createStaffDocument({ module, code, section: byId('StaffBook'), say: line.say, open: runs.open });
   createOpening({
     input: byId('OpenFile'),
     stopButton: byId('StopOpening'),
@@ -50,9 +53,11 @@ function listenToOpening({ module, code, runs, words }) {
     notOpened: (fileName, fault) => module.notOpenedText(fileName, faultDetail(fault)),
     stoppedText: words.openingStopped,
     open: (file, workbook, startedAt) => {
+      if (staffDocument.offer(file, workbook)) return;
       if (runs.open({ fileName: file.name, workbook }, startedAt)) document.body.dataset.opened = file.name;
     },
   });
+  return staffDocument;
 }
 
 // "Ro'yxatdan": the staff list read and listed, its example, its ready teachers' workbook
@@ -130,8 +135,12 @@ async function start() {
   followFormMessages(byId('Form1'), line.say);
   form.fit(screenRoom());
   window.addEventListener('resize', () => form.fit(screenRoom()));
-  listenToOpening({ module, code, runs, words });
-  listenToWorkbookSaving({ module, button: byId('SaveXlsx'), shown, keeping, notice, document });
+  const staffDocument = listenToOpening({ module, code, runs, words, line });
+  listenToWorkbookSaving({
+    module, button: byId('SaveXlsx'), shown, keeping, notice, document,
+    staffSaved: (fileName, bytes) => staffDocument.saved(fileName, bytes)
+      .catch((fault) => line.say(module.notOpenedText(fileName, faultDetail(fault)))),
+  });
   listenToWorkbookSharing({ module, button: byId('ShareXlsx'), shown, notice, navigator });
   createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
   startStaff({ module, code, measure, schoolYear, form });

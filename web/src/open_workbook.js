@@ -1,12 +1,13 @@
 // Reads a workbook the teacher opens ("Ochish") into what the module needs to judge and
 // rebuild it, reading what the desktop reads and nothing more: the workbook and its
-// relationships, the custom properties, the shared texts and the first sheet. Whether it
-// is a report and why not is the module's to say; here a package that cannot be read is
+// relationships, the custom properties, the shared texts and the first sheet, and of a
+// staff workbook the teacher's sheet asked for. Whether it is a report, a staff workbook
+// or neither, and why not, is the module's to say; here a package that cannot be read is
 // only named as such.
 
 import { DamagedPackage } from './zip_package.js';
 import { customProperties, eachStoredCell } from './workbook_xml.js';
-import { openPackage, placeOf, readXmlPart, sharedTextsOf, storedValue, worksheetEntries } from './stored_workbook.js';
+import { openPackage, placeOf, readXmlPart, sharedTextsOf, storedValue, worksheets as sheetsOf } from './stored_workbook.js';
 
 // The properties: a text of vt:lpwstr, or a value's type without its prefix ("r8") and its
 // text as stored, for the module to read by the desktop's rule.
@@ -37,7 +38,9 @@ function cellsOf(sheetBytes, texts, module) {
     if (!place || !hasContent(stored)) return;
     if (stored.formula) {
       const { kind, index, text } = stored.formula;
-      cells.push({ ...place, kind: 'formula', formula: text, formulaKind: kind, sharedIndex: index });
+      // The result the workbook keeps with it, which a staff workbook's summary is read by.
+      const result = stored.value === null ? {} : { stored: stored.value };
+      cells.push({ ...place, kind: 'formula', formula: text, formulaKind: kind, sharedIndex: index, ...result });
       return;
     }
     if (isStoredNumber(stored)) {
@@ -62,29 +65,43 @@ async function readSheet(opened, entry, module) {
   }
 }
 
-async function readOpened(opened, module) {
-  const worksheets = await worksheetEntries(opened);
-  if (!worksheets) return { problem: 'notWorkbook' };
-  let properties = [];
+async function propertiesIn(opened) {
   try {
-    properties = propertiesOf(await readXmlPart(opened, 'docProps/custom.xml', customProperties));
+    return propertiesOf(await readXmlPart(opened, 'docProps/custom.xml', customProperties));
   } catch (fault) {
     // Properties that are no XML are none, as on the desktop; damage is damage.
     if (fault instanceof DamagedPackage) throw fault;
+    return [];
   }
-  const cells = worksheets.length > 0 ? await readSheet(opened, worksheets[0], module) : null;
+}
+
+// sheetName: a staff workbook's teacher, whose sheet is read besides the summary.
+async function readOpened(opened, module, sheetName) {
+  const sheets = await sheetsOf(opened);
+  if (!sheets) return { problem: 'notWorkbook' };
+  const properties = await propertiesIn(opened);
+  const read = { properties, worksheets: sheets.length, sheetNames: sheets.map((sheet) => sheet.name) };
+  const cells = sheets.length > 0 ? await readSheet(opened, sheets[0].entry, module) : null;
+  if (sheetName !== undefined) {
+    const teacher = sheets.find((sheet) => sheet.name === sheetName);
+    const teacherCells = teacher ? await readSheet(opened, teacher.entry, module) : null;
+    const staff = { ...read, staffSheet: sheetName, summaryCells: cells ?? [], cells: teacherCells ?? [] };
+    return cells && teacherCells ? staff : { ...staff, problem: 'unreadableSheet' };
+  }
   // A stranger's workbook is refused for that first, by the module.
-  if (!cells) return { properties, worksheets: worksheets.length, cells: [], problem: 'unreadableSheet' };
-  return { properties, worksheets: worksheets.length, cells };
+  if (!cells) return { ...read, cells: [], problem: 'unreadableSheet' };
+  return { ...read, cells };
 }
 
 // {problem} for a package that cannot be read ("notWorkbook", "damagedPart", or the
-// module's verdict on its size), or {properties, worksheets, cells}.
-export async function readOpenedWorkbook(bytes, module) {
+// module's verdict on its size), or {properties, worksheets, sheetNames, cells}; with
+// sheetName (a staff workbook's teacher) also {staffSheet, summaryCells}, cells being the
+// teacher's.
+export async function readOpenedWorkbook(bytes, module, sheetName) {
   const opened = openPackage(bytes, module);
   if (opened.problem) return { problem: opened.problem };
   try {
-    return await readOpened(opened, module);
+    return await readOpened(opened, module, sheetName);
   } catch (fault) {
     if (fault instanceof DamagedPackage) return { problem: 'damagedPart' };
     throw fault;

@@ -32,9 +32,10 @@ async function handedOver(file) {
 }
 
 // Reads the file (a File) in a worker: task "workbook" or "roster"; code, the module's
-// compiled code (or a promise of it). {answer: a promise of what the worker read, stop():
-// ends the reading, and the answer rejects with ReadingStopped}.
-export function readInWorker(task, file, code) {
+// compiled code (or a promise of it); asked, what else the task takes ({sheetName}).
+// {answer: a promise of what the worker read, stop(): ends the reading, and the answer
+// rejects with ReadingStopped}.
+export function readInWorker(task, file, code, asked = {}) {
   const worker = newWorker();
   let settle = null;
   const answer = new Promise((resolve, reject) => { settle = { resolve, reject }; });
@@ -55,7 +56,7 @@ export function readInWorker(task, file, code) {
   };
   Promise.all([code, handedOver(file)]).then(
     ([compiled, given]) => {
-      if (settle) worker.postMessage({ task, file: given, code: compiled }, given.bytes ? [given.bytes] : []);
+      if (settle) worker.postMessage({ ...asked, task, file: given, code: compiled }, given.bytes ? [given.bytes] : []);
     },
     (fault) => end('reject', fault),
   );

@@ -3,8 +3,8 @@
 // answers throughout however large or hostile the file. It runs the same module as the
 // page, from the compiled code the page hands it with the first task.
 //
-// A task {task: "workbook" | "roster", file: {name, size, bytes} or {file}, code} is
-// answered {answer} or {fault}.
+// A task {task: "workbook" | "roster", file: {name, size, bytes} or {file}, code, and for a
+// staff workbook's teacher sheetName} is answered {answer} or {fault}.
 
 import SoatnomaModule from 'soatnoma-module';
 import { startModule } from './module_code.js';
@@ -19,12 +19,12 @@ function fileOf(given) {
   return { name: given.name, size: given.size, arrayBuffer: async () => given.bytes };
 }
 
-async function answer({ task, file: given, code }) {
+async function answer({ task, file: given, code, sheetName }) {
   const file = fileOf(given);
   starting ??= startModule(SoatnomaModule, code);
   const module = await starting;
   if (task === 'roster') return readRosterFile(module, file);
-  return readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module);
+  return readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module, sheetName);
 }
 
 globalThis.onmessage = ({ data }) => {

@@ -6,9 +6,9 @@ import { brokenText } from './typed_texts.js';
 
 // line: the line under the form (form_message.js); shown: ShownReport; keeping: ReportKeeping.
 export function createReportRuns({ module, measure, shown, keeping, line }) {
-  const showReport = (bench, result, startedAt, restored) => {
+  const showReport = (bench, result, startedAt, restored, opened) => {
     line.say('');
-    shown.show(bench, result, { startedAt, restored, changed: () => keeping.changed() });
+    shown.show(bench, result, { startedAt, restored, changed: () => keeping.changed(), opened });
   };
 
   // The run asked for (request: the form's fields); startedAt: when the teacher asked, for
@@ -42,8 +42,9 @@ export function createReportRuns({ module, measure, shown, keeping, line }) {
       }
     },
 
-    // A workbook read from a file (opened: {fileName, workbook}), or such a report kept
-    // unsaved and taken back; false when the module refuses it.
+    // A workbook read from a file (opened: {fileName, workbook}, of a staff workbook's
+    // teacher also staffBook, the workbook's bytes), or such a report kept unsaved and taken
+    // back; false when the module refuses it.
     open(opened, startedAt, restored) {
       const bench = new module.ReportWorkbench(opened.fileName, opened.workbook, measure);
       const result = JSON.parse(bench.result());
@@ -52,7 +53,7 @@ export function createReportRuns({ module, measure, shown, keeping, line }) {
         line.say(result.message);
         return false;
       }
-      showReport(bench, result, startedAt, restored);
+      showReport(bench, result, startedAt, restored, opened);
       // An opened report is in its file until it is changed; one taken back is not.
       keeping.show({ opened }, restored, Boolean(restored));
       return true;

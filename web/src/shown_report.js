@@ -41,15 +41,18 @@ export class ShownReport {
       },
     });
     this.result = null;  // the module's description of the report shown
+    this.opened = null;  // the workbook it was opened from ({fileName, workbook, staffBook}); null for a run
     this.editing = null;
     this.listenToSheet();
     this.listenToButtons();
   }
 
   // Shows a report: bench and result, the module's; startedAt, for the page's timings;
-  // restored: a kept report with its corrections; changed(): told after every change.
-  show(bench, result, { startedAt, restored, changed }) {
+  // restored: a kept report with its corrections; changed(): told after every change;
+  // opened: the workbook it was opened from, none for a run.
+  show(bench, result, { startedAt, restored, changed, opened = null }) {
     this.result = result;
+    this.opened = opened;
     const byId = this.byId;
     this.notice.clear();
     // The page is fitted to its empty view before it is put there, so the browser lays it
@@ -86,6 +89,11 @@ export class ShownReport {
   // The workbook's description of the report as it stands.
   workbookForm() {
     return JSON.parse(this.editing.bench.workbookForm());
+  }
+
+  // Of a teacher's sheet of a staff workbook: what saving it back changes (the module's).
+  staffChanges() {
+    return JSON.parse(this.editing.bench.staffChanges());
   }
 
   // Whether the report may leave ("printing", "pdf" or "saving"): nothing to check, or the

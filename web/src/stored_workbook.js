@@ -4,7 +4,7 @@
 // read by the desktop's rules: a shared text by its index, a number only when it is one.
 
 import { DamagedPackage, listParts, readPart } from './zip_package.js';
-import { relationTargets, sharedTexts, sheetIds } from './workbook_xml.js';
+import { relationTargets, sharedTexts, sheetsOf } from './workbook_xml.js';
 
 // {parts} of a package that may be read, or {problem}: "notWorkbook" for bytes that are no
 // zip archive, else the module's verdict ("partTooLarge", "tooManyParts", "tooLargeUnpacked").
@@ -32,21 +32,27 @@ export async function readXmlPart(opened, name, parse) {
   return parse(await readPart(opened.bytes, part));
 }
 
-// The package entries of the workbook's sheets in its order; null when the workbook does
-// not say where they are.
-export async function worksheetEntries(opened) {
+// The workbook's sheets in its order, {name, entry: the package's part}; null when the
+// workbook does not say where they are.
+export async function worksheets(opened) {
   try {
-    const ids = await readXmlPart(opened, 'xl/workbook.xml', sheetIds);
+    const sheets = await readXmlPart(opened, 'xl/workbook.xml', sheetsOf);
     const targets = await readXmlPart(opened, 'xl/_rels/workbook.xml.rels', relationTargets);
-    if (!ids || !targets || ids.some((id) => !id || !targets.has(id))) return null;
-    return ids.map((id) => {
+    if (!sheets || !targets || sheets.some(({ id }) => !id || !targets.has(id))) return null;
+    return sheets.map(({ id, name }) => {
       const target = targets.get(id);
-      return target.startsWith('/') ? target.slice(1) : `xl/${target}`;
+      return { name, entry: target.startsWith('/') ? target.slice(1) : `xl/${target}` };
     });
   } catch (fault) {
     if (fault instanceof DamagedPackage) throw fault;
     return null;
   }
+}
+
+// The package entries of the workbook's sheets in its order; null when the workbook does
+// not say where they are.
+export async function worksheetEntries(opened) {
+  return (await worksheets(opened))?.map((sheet) => sheet.entry) ?? null;
 }
 
 // The text with the workbook's codes of characters ("_x0041_") read back by the module.

@@ -97,7 +97,7 @@ function summarySheetXml(book, summary) {
 
 // A part's change by the module, as the desktop changes its own part; a part the module
 // cannot take is a fault of the page's writer.
-const byModule = (name, change) => (text) => {
+export const byModule = (name, change) => (text) => {
   const changed = change(text);
   if (changed === null) throw new Error(`${name}: the workbook's part is not as expected`);
   return changed;
@@ -121,7 +121,7 @@ export async function writeWorkbook(module, form) {
 }
 
 // The staff workbook as the command line writes it: the summary first, then a sheet per
-// teacher holding the full report. Sheets are added one at a time, so the page can do the
+// teacher holding the full report, and the staff workbook's mark. Sheets are added one at a time, so the page can do the
 // work in slices; finish() gives the bytes.
 export class StaffWorkbookWriter {
   constructor(module, summaryName) {
@@ -136,9 +136,10 @@ export class StaffWorkbookWriter {
   }
 
   async finish(summary) {
-    // The summary is no report sheet: only its numbers are finished.
+    // The summary is no report sheet: only its numbers are finished. The workbook is marked,
+    // so that "Ochish" knows it for a staff workbook to come back to.
     this.book.addSheet(this.summaryName, summarySheetXml(this.book, summary),
       { printTitleRow: summary.page.repeatedRow, first: true });
-    return this.book.bytes();
+    return this.book.bytes(summary.properties);
   }
 }

@@ -29,18 +29,19 @@ function walk(bytes, visit) {
 
 const at = (path, ...names) => path.length === names.length && names.every((name, i) => path[i] === name);
 
-// The relationship ids of the workbook's sheets, in its order.
-export function sheetIds(bytes) {
-  const ids = [];
+// The workbook's sheets in its order: {id: the relationship id, name}.
+export function sheetsOf(bytes) {
+  const sheets = [];
   walk(bytes, {
     open(name, attributes, path) {
       if (name !== 'sheet' || !at(path, 'workbook', 'sheets')) return;
       const id = Object.keys(attributes).find((attribute) => attribute.endsWith(':id'));
-      ids.push(id ? attributes[id] : '');
+      sheets.push({ id: id ? attributes[id] : '', name: attributes.name ?? '' });
     },
   });
-  return ids;
+  return sheets;
 }
+
 
 // The targets of the relationships, by id.
 export function relationTargets(bytes) {

@@ -95,7 +95,8 @@ export function listParts(bytes) {
   return parts;
 }
 
-function packedBytes(bytes, part) {
+// The part's bytes as packed in the archive, neither unpacked nor checked.
+export function packedBytes(bytes, part) {
   const data = view(bytes);
   if (part.offset + 30 > bytes.length || data.getUint32(part.offset, true) !== LOCAL_HEADER) throw new DamagedPackage(part.name);
   const start = part.offset + 30 + data.getUint16(part.offset + 26, true) + data.getUint16(part.offset + 28, true);
@@ -107,7 +108,14 @@ function packedBytes(bytes, part) {
 async function inflated(packed, part) {
   const pieces = [];
   let unpacked = 0;
-  const reader = new Blob([packed]).stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+  // A stream of the bytes themselves: WebKit cannot read a Blob's stream inside a worker.
+  const source = new ReadableStream({
+    start(controller) {
+      controller.enqueue(packed);
+      controller.close();
+    },
+  });
+  const reader = source.pipeThrough(new DecompressionStream('deflate-raw')).getReader();
   try {
     for (;;) {
       const { done, value } = await reader.read();

@@ -1,0 +1,72 @@
+#include "desktop/staff_teacher_choice.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "staff_book/staff_workbook_texts.h"
+
+namespace soatnoma::ui {
+namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  item->setTextAlignment(alignment);
+  return item;
+}
+
+QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeacherSheet>& teachers) {
+  auto* table = new QTableWidget(static_cast<int>(teachers.size()), 3, parent);
+  table->setObjectName(QStringLiteral("staffTeachers"));
+  QStringList headings;
+  for (const std::string_view heading : batch::kStaffTeacherHeadings) headings << Utf8(heading);
+  table->setHorizontalHeaderLabels(headings);
+  table->verticalHeader()->hide();
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  for (int row = 0; row < table->rowCount(); ++row) {
+    const batch::StaffTeacherSheet& teacher = teachers[static_cast<std::size_t>(row)];
+    table->setItem(row, 0, Item(QString::fromStdString(teacher.sheetName)));
+    table->setItem(row, 1, Item(QString::fromStdString(teacher.teacher)));
+    table->setItem(row, 2, Item(Utf8(batch::StaffTotalText(teacher.annualTotal)), Qt::AlignRight | Qt::AlignVCenter));
+  }
+  table->resizeColumnsToContents();
+  table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);  // the teacher's name
+  table->selectRow(0);
+  return table;
+}
+
+}  // namespace
+
+int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vector<batch::StaffTeacherSheet>& teachers) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("staffTeacherChoice"));
+  dialog.setWindowTitle(Utf8(batch::kStaffTeacherChoiceTitle));
+  dialog.resize(560, 420);
+  auto* question = new QLabel(Utf8(batch::StaffTeacherQuestion(fileName.toStdString())), &dialog);
+  question->setObjectName(QStringLiteral("staffTeacherQuestion"));
+  question->setWordWrap(true);
+  QTableWidget* table = TeacherTable(&dialog, teachers);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(Utf8(batch::kStaffTeacherOpen), QDialogButtonBox::AcceptRole);
+  buttons->addButton(Utf8(batch::kStaffTeacherCancel), QDialogButtonBox::RejectRole);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(table, &QTableWidget::cellDoubleClicked, &dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(question);
+  layout->addWidget(table);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted || table->currentRow() < 0) return -1;
+  return table->currentRow();
+}
+
+}  // namespace soatnoma::ui

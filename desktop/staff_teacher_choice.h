@@ -1,0 +1,18 @@
+#pragma once
+// The question "Ochish" asks of a staff workbook: which teacher's report to open. Each
+// teacher of the summary is a row with the sheet, the name and the yearly total.
+
+#include <vector>
+
+#include <QString>
+
+#include "staff_book/staff_workbook_file.h"
+
+class QWidget;
+
+namespace soatnoma::ui {
+
+// The row chosen ("Ochish", Enter or a double click), or -1 when the question is closed.
+int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vector<batch::StaffTeacherSheet>& teachers);
+
+}  // namespace soatnoma::ui

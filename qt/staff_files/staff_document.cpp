@@ -1,0 +1,265 @@
+#include "staff_files/staff_document.h"
+
+#include <charconv>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+
+#include <pugixml.hpp>
+
+#include "form/sheet_address.h"
+#include "form/stored_number.h"
+#include "form/workbook_finish.h"
+#include "model/relative_formula.h"
+#include "model/workload_table.h"
+#include "report_files/atomic_save.h"
+#include "report_files/workbook_parts.h"
+#include "report_files/worksheet_cells.h"
+#include "report_files/xlsx_package.h"
+#include "report_files/xlsx_reader.h"
+#include "staff_book/staff_summary.h"
+
+namespace soatnoma::batch {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SheetPart {
+  std::string name;
+  std::string entry;
+};
+
+// The worksheets' names and parts, in the workbook's order.
+std::optional<std::vector<SheetPart>> SheetParts(const XlsxPackage& package) {
+  const auto entries = WorksheetEntries(package);
+  pugi::xml_document workbook;
+  if (!entries || !LoadWorkbookPart(package, "xl/workbook.xml", workbook)) return std::nullopt;
+  std::vector<SheetPart> parts;
+  for (const pugi::xml_node sheet : workbook.child("workbook").child("sheets").children("sheet")) {
+    if (parts.size() >= entries->size()) return std::nullopt;
+    parts.push_back({sheet.attribute("name").value(), (*entries)[parts.size()]});
+  }
+  return parts;
+}
+
+std::vector<std::string> NamesOf(const std::vector<SheetPart>& parts) {
+  std::vector<std::string> names;
+  for (const SheetPart& part : parts) names.push_back(part.name);
+  return names;
+}
+
+// Every cell of a worksheet that holds something, as stored.
+std::optional<std::vector<StoredSheetCell>> StoredCells(const XlsxPackage& package, const std::string& entry) {
+  const auto texts = SharedTexts(package);
+  pugi::xml_document sheet;
+  if (!texts || !LoadWorkbookPart(package, entry, sheet)) return std::nullopt;
+  std::vector<StoredSheetCell> cells;
+  for (const pugi::xml_node row : sheet.child("worksheet").child("sheetData").children("row")) {
+    for (const pugi::xml_node node : row.children("c")) {
+      const auto place = ReadCellName(node.attribute("r").value());
+      if (!place) return std::nullopt;
+      StoredSheetCell cell{place->firstRow, place->firstColumn, {}, std::nullopt, node.child_value("f")};
+      const StoredValue value = ReadStoredValue(node, *texts);
+      if (value.kind == StoredValue::Kind::Text) cell.text = value.text;
+      if (value.kind == StoredValue::Kind::Number) cell.number = value.number;
+      cells.push_back(std::move(cell));
+    }
+  }
+  return cells;
+}
+
+std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
+
+const SheetPart* PartNamed(const std::vector<SheetPart>& parts, const std::string& name) {
+  for (const SheetPart& part : parts) {
+    if (part.name == name) return &part;
+  }
+  return nullptr;
+}
+
+WorkbookOpening AsOpening(OpenOutcome outcome) {
+  if (auto* refusal = std::get_if<OpenRefusal>(&outcome)) return std::move(*refusal);
+  return std::move(std::get<OpenedReport>(outcome));
+}
+
+std::string TitleOf(const std::optional<std::vector<StoredSheetCell>>& summary) {
+  if (summary) {
+    for (const StoredSheetCell& cell : *summary) {
+      if (cell.row == 1 && cell.column == 1) return cell.text;
+    }
+  }
+  return {};
+}
+
+// What a package says of itself as a staff workbook: its sheets, the summary's cells (when
+// "Jami" comes first) and its properties.
+struct StaffReading {
+  std::vector<SheetPart> parts;
+  std::optional<std::vector<StoredSheetCell>> summary;
+  std::vector<CustomProperty> properties;
+
+  WorkbookKind Kind() const { return KindOfWorkbook(properties, NamesOf(parts), TitleOf(summary)); }
+  // The teachers, when it is a staff workbook whose summary lists them.
+  std::optional<std::vector<StaffTeacherSheet>> Teachers() const {
+    if (Kind() != WorkbookKind::Staff || !summary) return std::nullopt;
+    return StaffTeachers(*summary, NamesOf(parts));
+  }
+  // The part of a teacher the summary lists; nullptr for any other sheet.
+  const SheetPart* TeacherPart(const std::string& sheetName) const {
+    const auto teachers = Teachers();
+    if (!teachers) return nullptr;
+    for (const StaffTeacherSheet& teacher : *teachers) {
+      if (teacher.sheetName == sheetName) return PartNamed(parts, sheetName);
+    }
+    return nullptr;
+  }
+};
+
+std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
+  auto parts = SheetParts(package);
+  if (!parts || parts->empty()) return std::nullopt;
+  StaffReading reading{std::move(*parts), std::nullopt, CustomProperties(package)};
+  if (reading.parts.front().name == kSummarySheetName) reading.summary = StoredCells(package, reading.parts.front().entry);
+  return reading;
+}
+
+// The cell's node in the sheet, made in its place (row and column order) when missing.
+pugi::xml_node CellNode(pugi::xml_node sheetData, int row, int column) {
+  const std::string name = ColumnLetters(column) + std::to_string(row);
+  pugi::xml_node rowNode;
+  for (pugi::xml_node candidate : sheetData.children("row")) {
+    const int number = candidate.attribute("r").as_int();
+    if (number == row) rowNode = candidate;
+    if (number >= row) break;
+  }
+  if (!rowNode) return {};  // every row of the report's table is written with its cells
+  for (pugi::xml_node cell : rowNode.children("c")) {
+    const auto place = ReadCellName(cell.attribute("r").value());
+    if (place && place->firstColumn == column) return cell;
+    if (place && place->firstColumn > column) {
+      pugi::xml_node made = rowNode.insert_child_before("c", cell);
+      made.append_attribute("r").set_value(name.c_str());
+      return made;
+    }
+  }
+  pugi::xml_node made = rowNode.append_child("c");
+  made.append_attribute("r").set_value(name.c_str());
+  return made;
+}
+
+bool ApplyChanges(pugi::xml_document& sheet, const std::vector<StoredCellChange>& changes) {
+  pugi::xml_node sheetData = sheet.child("worksheet").child("sheetData");
+  for (const StoredCellChange& change : changes) {
+    pugi::xml_node cell = CellNode(sheetData, change.row, change.column);
+    if (!cell) return false;
+    cell.remove_attribute("t");
+    cell.remove_child("is");
+    if (change.kind == StoredCellChange::Kind::Empty) {
+      cell.remove_child("v");
+      continue;
+    }
+    if (change.kind == StoredCellChange::Kind::Number) cell.remove_child("f");
+    pugi::xml_node value = cell.child("v") ? cell.child("v") : cell.append_child("v");
+    value.text().set(StoredNumberText(change.value).c_str());
+  }
+  return true;
+}
+
+std::string Serialized(const pugi::xml_document& document) {
+  std::ostringstream out;
+  document.save(out, "", pugi::format_raw, pugi::encoding_utf8);
+  return out.str();
+}
+
+// A workbook written before it carried properties is told where they are.
+bool ListCustomProperties(XlsxPackage& package) {
+  if (package.Contains(std::string(kCustomPropertiesPart))) return true;
+  const auto types = package.Read(std::string(kContentTypesPart), kLargestWorkbookPart);
+  const auto relations = package.Read(std::string(kPackageRelationsPart), kLargestWorkbookPart);
+  auto listedType = types ? WithCustomPropertiesType(*types) : std::nullopt;
+  auto listedRelation = relations ? WithCustomPropertiesRelation(*relations) : std::nullopt;
+  if (!listedType || !listedRelation) return false;
+  return package.Replace(std::string(kContentTypesPart), std::move(*listedType)) &&
+         package.Replace(std::string(kPackageRelationsPart), std::move(*listedRelation));
+}
+
+template <typename Change>
+bool ChangeSheet(XlsxPackage& package, const std::string& entry, Change&& change) {
+  pugi::xml_document sheet;
+  if (!LoadWorkbookPart(package, entry, sheet) || !change(sheet)) return false;
+  return package.Replace(entry, Serialized(sheet));
+}
+
+bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, const ReportSheet& sheet,
+               const WorkbookNotes& notes, std::string& detail) {
+  auto opened = OpenWeighedPackage(temporaryPath);
+  if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
+    detail = refusal->message;
+    return false;
+  }
+  XlsxPackage& package = std::get<XlsxPackage>(opened);
+  const auto reading = ReadStaff(package);
+  const SheetPart* teacher = reading ? reading->TeacherPart(sheetName) : nullptr;
+  if (teacher == nullptr || !package.AllPartsIntact(kLargestWorkbookPart)) {
+    detail = "xodimlar kitobida \"" + sheetName + "\" o'qituvchisining varag'i o'qilmadi";
+    return false;
+  }
+  const double total = sheet.Cells().ReadNumber(kFirstWorkRow, col::S);  // the teacher's whole year
+  const std::vector<StoredCellChange> summaryChanges = SummaryCellChanges(*reading->summary, sheetName, total);
+  const bool written =
+      ChangeSheet(package, teacher->entry, [&](pugi::xml_document& part) { return ApplyChanges(part, ReportCellChanges(sheet)); }) &&
+      ChangeSheet(package, reading->parts.front().entry,
+                  [&](pugi::xml_document& part) { return ApplyChanges(part, summaryChanges); }) &&
+      ListCustomProperties(package) &&
+      package.Put(std::string(kCustomPropertiesPart), CustomPropertiesPart(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
+  if (!written) {
+    detail = "xodimlar kitobini yozib bo'lmadi";
+    return false;
+  }
+  return package.Save(detail);
+}
+
+}  // namespace
+
+WorkbookOpening OpenReportOrStaff(const std::string& path) {
+  auto opened = OpenWeighedPackage(path);
+  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  const XlsxPackage& package = std::get<XlsxPackage>(opened);
+  const auto reading = ReadStaff(package);
+  if (!reading || reading->Kind() != WorkbookKind::Staff) return AsOpening(ReadReportPackage(FileName(path), package));
+  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
+  auto teachers = reading->Teachers();
+  if (!teachers) return StaffWorkbookWithoutTeachers(FileName(path));
+  return StaffWorkbookListing{std::move(*teachers)};
+}
+
+SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const ReportSheet& sheet,
+                          const WorkbookNotes& notes) {
+  return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
+    std::error_code error;
+    if (!fs::copy_file(path, temporaryPath, fs::copy_options::overwrite_existing, error)) {
+      detail = error.message();
+      return false;
+    }
+    return WriteBack(temporaryPath, sheetName, sheet, notes, detail);
+  });
+}
+
+OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName) {
+  auto opened = OpenWeighedPackage(path);
+  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  const XlsxPackage& package = std::get<XlsxPackage>(opened);
+  const auto reading = ReadStaff(package);
+  if (!reading || reading->Kind() != WorkbookKind::Staff) return NotAStaffWorkbook(FileName(path));
+  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
+  const SheetPart* part = reading->TeacherPart(sheetName);
+  if (part == nullptr) return NoTeacherSheet(FileName(path), sheetName);
+  const auto texts = SharedTexts(package);
+  pugi::xml_document worksheet;
+  if (!texts || !LoadWorkbookPart(package, part->entry, worksheet)) return UnreadableSheet(FileName(path));
+  ReportSheet sheet = EmptyReportForm();
+  if (auto problem = ReadWorksheetCells(worksheet, *texts, sheet.Cells())) return DamagedWorkbook(FileName(path), *problem);
+  return FinishOpening(FileName(path), std::move(sheet), PropertiesOfSheet(reading->properties, sheetName));
+}
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,35 @@
+#pragma once
+// A staff workbook as a document to come back to (staff_book/staff_workbook_file.h): "Ochish"
+// tells it from a report, lists its teachers, opens one teacher's sheet as a report, and
+// saving that report writes the whole workbook back, atomically, every other part of it
+// as it was and the summary's stored results recalculated.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "form/opened_report.h"
+#include "form/workbook_notes.h"
+#include "report_files/save_result.h"
+#include "staff_book/staff_workbook_file.h"
+
+namespace soatnoma::batch {
+
+struct StaffWorkbookListing {
+  std::vector<StaffTeacherSheet> teachers;  // in the summary's order
+};
+
+using WorkbookOpening = std::variant<OpenRefusal, OpenedReport, StaffWorkbookListing>;
+
+// A report workbook opened as OpenXlsx opens it; a staff workbook listed; anything else
+// refused as OpenXlsx refuses it.
+WorkbookOpening OpenReportOrStaff(const std::string& path);
+
+// The teacher's sheet of a staff workbook as a report, with the notes of its corrections.
+OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName);
+
+// Writes the report back into its sheet of the staff workbook at path.
+SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const ReportSheet& sheet,
+                          const WorkbookNotes& notes);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,188 @@
+#include "staff_book/staff_workbook_file.h"
+
+#include <algorithm>
+#include <map>
+
+#include "form/sheet_address.h"
+#include "model/relative_formula.h"
+#include "model/workload_table.h"
+#include "staff_book/staff_summary.h"
+
+namespace soatnoma::batch {
+namespace {
+
+// The end of every summary's title, whatever the schools and the year.
+constexpr std::string_view kSummaryTitleEnd = " o'quv yili uchun yillik ish yuklamasi";
+constexpr std::string_view kNameHeading = "Familiya va ism";
+constexpr std::string_view kTotalHeading = "Yillik umumiy ish yuklamasi";
+
+std::optional<std::string_view> MarkOf(const std::vector<CustomProperty>& properties) {
+  for (const CustomProperty& property : properties) {
+    if (property.name == workbook_mark::kName) return property.text;
+  }
+  return std::nullopt;
+}
+
+const StoredSheetCell* CellAt(const std::vector<StoredSheetCell>& cells, int row, int column) {
+  for (const StoredSheetCell& cell : cells) {
+    if (cell.row == row && cell.column == column) return &cell;
+  }
+  return nullptr;
+}
+
+// The heading row's columns of the teacher's name and of the yearly total.
+struct SummaryColumns {
+  int headingRow = 0;
+  int name = 0;
+  int total = 0;
+};
+
+std::optional<SummaryColumns> ColumnsOf(const std::vector<StoredSheetCell>& cells) {
+  SummaryColumns columns;
+  for (const StoredSheetCell& cell : cells) {
+    if (cell.text == kNameHeading) columns = {cell.row, cell.column, columns.total};
+    if (cell.text == kTotalHeading) columns.total = cell.column;
+  }
+  if (columns.headingRow == 0 || columns.total == 0) return std::nullopt;
+  return columns;
+}
+
+// "SUM(I4:I9)" or "SUM(I4)": the block it adds up.
+std::optional<CellBlock> SummedBlock(std::string_view formula) {
+  if (!formula.starts_with("SUM(") || !formula.ends_with(")")) return std::nullopt;
+  const std::string_view range = formula.substr(4, formula.size() - 5);
+  const auto colon = range.find(':');
+  const auto first = ReadCellName(range.substr(0, colon));
+  const auto last = colon == std::string_view::npos ? first : ReadCellName(range.substr(colon + 1));
+  if (!first || !last) return std::nullopt;
+  return CellBlock{first->firstRow, first->firstColumn, last->firstRow, last->firstColumn};
+}
+
+}  // namespace
+
+WorkbookKind KindOfWorkbook(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames,
+                            std::string_view summaryTitle) {
+  const auto mark = MarkOf(properties);
+  if (mark == workbook_mark::kValue) return WorkbookKind::Report;
+  if (mark == kStaffWorkbookMark) return WorkbookKind::Staff;
+  // A staff workbook written before it carried a mark: "Jami" first, with its title.
+  const bool summaryFirst = sheetNames.size() >= 2 && sheetNames.front() == kSummarySheetName;
+  if (!mark && summaryFirst && summaryTitle.ends_with(kSummaryTitleEnd)) return WorkbookKind::Staff;
+  return WorkbookKind::Stranger;
+}
+
+std::optional<std::string> SheetOfAnnualTotal(std::string_view formula) {
+  const std::string cell = "!" + ColumnLetters(col::S) + std::to_string(kFirstWorkRow);
+  if (!formula.ends_with(cell)) return std::nullopt;
+  formula.remove_suffix(cell.size());
+  if (formula.size() < 3 || formula.front() != '\'' || formula.back() != '\'') return std::nullopt;
+  formula = formula.substr(1, formula.size() - 2);
+  std::string name;
+  for (std::size_t i = 0; i < formula.size(); ++i) {
+    name += formula[i];
+    if (formula[i] != '\'') continue;
+    if (i + 1 >= formula.size() || formula[i + 1] != '\'') return std::nullopt;  // a lone quote ends no name
+    ++i;
+  }
+  return name;
+}
+
+std::optional<std::vector<StaffTeacherSheet>> StaffTeachers(const std::vector<StoredSheetCell>& summaryCells,
+                                                            const std::vector<std::string>& sheetNames) {
+  const auto columns = ColumnsOf(summaryCells);
+  if (!columns) return std::nullopt;
+  std::vector<StaffTeacherSheet> teachers;
+  for (int row = columns->headingRow + 1;; ++row) {
+    const StoredSheetCell* total = CellAt(summaryCells, row, columns->total);
+    const auto sheet = total ? SheetOfAnnualTotal(total->formula) : std::nullopt;
+    if (!sheet) break;  // the staff's total, below the last teacher
+    if (std::find(sheetNames.begin(), sheetNames.end(), *sheet) == sheetNames.end()) return std::nullopt;
+    const StoredSheetCell* name = CellAt(summaryCells, row, columns->name);
+    teachers.push_back({*sheet, name ? name->text : std::string(), total->number.value_or(0)});
+  }
+  if (teachers.empty()) return std::nullopt;
+  return teachers;
+}
+
+std::vector<CustomProperty> PropertiesOfSheet(const std::vector<CustomProperty>& properties, std::string_view sheetName) {
+  std::vector<CustomProperty> ofSheet;
+  for (const CustomProperty& property : properties) {
+    const auto named = SheetCellOfComputedHoursProperty(property.name);
+    if (!named || named->sheetName != sheetName) continue;
+    ofSheet.push_back({ComputedHoursPropertyName(named->cell.row, named->cell.column), property.text, property.number});
+  }
+  return ofSheet;
+}
+
+std::vector<CustomProperty> PropertiesWithSheetNotes(const std::vector<CustomProperty>& properties,
+                                                     std::string_view sheetName, const WorkbookNotes& notes) {
+  std::vector<CustomProperty> kept{{std::string(workbook_mark::kName), std::string(kStaffWorkbookMark), std::nullopt}};
+  for (const CustomProperty& property : properties) {
+    if (property.name == workbook_mark::kName) continue;
+    const auto named = SheetCellOfComputedHoursProperty(property.name);
+    if (named && named->sheetName == sheetName) continue;
+    kept.push_back(property);
+  }
+  for (const ComputedHours& cell : notes.computedOfCorrected) {
+    kept.push_back({SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
+  }
+  return kept;
+}
+
+std::vector<StoredCellChange> ReportCellChanges(const ReportSheet& sheet) {
+  using Kind = StoredCellChange::Kind;
+  std::vector<StoredCellChange> changes;
+  const CellGrid& cells = sheet.Cells();
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    for (int column = col::C; column <= col::S; ++column) {
+      switch (cells.KindAt(row, column)) {
+        case CellKind::Number: changes.push_back({row, column, Kind::Number, cells.ReadNumber(row, column)}); break;
+        case CellKind::Formula: changes.push_back({row, column, Kind::FormulaResult, cells.ReadNumber(row, column)}); break;
+        case CellKind::Empty: changes.push_back({row, column, Kind::Empty, 0}); break;
+        case CellKind::Text: break;
+      }
+    }
+  }
+  return changes;
+}
+
+std::vector<StoredCellChange> SummaryCellChanges(const std::vector<StoredSheetCell>& summaryCells,
+                                                 std::string_view sheetName, double newTotal) {
+  std::map<std::pair<int, int>, double> stored;
+  for (const StoredSheetCell& cell : summaryCells) {
+    if (cell.number) stored[{cell.row, cell.column}] = *cell.number;
+  }
+  std::vector<StoredCellChange> changes;
+  for (const StoredSheetCell& cell : summaryCells) {
+    if (SheetOfAnnualTotal(cell.formula) != sheetName) continue;
+    stored[{cell.row, cell.column}] = newTotal;
+    changes.push_back({cell.row, cell.column, StoredCellChange::Kind::FormulaResult, newTotal});
+  }
+  for (const StoredSheetCell& cell : summaryCells) {
+    const auto block = SummedBlock(cell.formula);
+    if (!block) continue;
+    double sum = 0;
+    for (int row = block->firstRow; row <= block->lastRow; ++row) {
+      for (int column = block->firstColumn; column <= block->lastColumn; ++column) {
+        const auto found = stored.find({row, column});
+        sum += found == stored.end() ? 0 : found->second;
+      }
+    }
+    changes.push_back({cell.row, cell.column, StoredCellChange::Kind::FormulaResult, sum});
+  }
+  return changes;
+}
+
+OpenRefusal StaffWorkbookWithoutTeachers(std::string_view fileName) {
+  return DamagedWorkbook(fileName, "xodimlar kitobining \"Jami\" varag'ida o'qituvchilar topilmadi");
+}
+
+OpenRefusal NotAStaffWorkbook(std::string_view fileName) {
+  return RefuseOpening(fileName, "bu Soatnoma yozgan xodimlar kitobi emas.");
+}
+
+OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName) {
+  return RefuseOpening(fileName, "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i yo'q.");
+}
+
+}  // namespace soatnoma::batch

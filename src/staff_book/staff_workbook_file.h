@@ -1,0 +1,91 @@
+#pragma once
+// A staff workbook this program wrote, opened again as a document to come back to: told
+// apart from a single report and from a stranger's workbook, its teachers listed from the
+// summary "Jami" (sheet, name, yearly total), one teacher's sheet opened as a report with
+// its corrections, and what saving that report back changes: the teacher's cells of
+// hours and sums, the summary's stored results, and the notes of the corrections, kept
+// per sheet. Every other part of the workbook stays as it was. Each edition reads and
+// writes the package with its own libraries; what to read and write is decided here.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/opened_report.h"
+#include "form/report_sheet.h"
+#include "form/workbook_notes.h"
+
+namespace soatnoma::batch {
+
+// The mark of a staff workbook: the program's mark property with a value of its own.
+inline constexpr std::string_view kStaffWorkbookMark = "xodimlar kitobi, yillik taqsimot";
+
+// A cell as a worksheet part stores it: its text, its number (a formula's stored result
+// too) and its formula without "=".
+struct StoredSheetCell {
+  int row = 0;
+  int column = 0;
+  std::string text;
+  std::optional<double> number;
+  std::string formula;
+};
+
+enum class WorkbookKind {
+  Report,    // one report, the program's mark on it
+  Staff,     // a staff workbook: the staff mark, or (written before the mark) "Jami" first with its title
+  Stranger,  // anything else
+};
+
+// sheetNames in the workbook's order; summaryTitle: the text of the first sheet's A1.
+WorkbookKind KindOfWorkbook(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames,
+                            std::string_view summaryTitle);
+
+struct StaffTeacherSheet {
+  std::string sheetName;
+  std::string teacher;
+  double annualTotal = 0;  // as the summary last stored it
+};
+
+// The teachers in the summary's order, each with the sheet its yearly total refers to;
+// nullopt when the summary lists none or names a sheet the workbook does not have.
+std::optional<std::vector<StaffTeacherSheet>> StaffTeachers(const std::vector<StoredSheetCell>& summaryCells,
+                                                            const std::vector<std::string>& sheetNames);
+
+// "'O''tkir'!S5" -> "O'tkir"; nullopt for any other formula.
+std::optional<std::string> SheetOfAnnualTotal(std::string_view formula);
+
+// The properties a teacher's sheet is opened with: the notes of its corrections under the
+// names a single report gives them.
+std::vector<CustomProperty> PropertiesOfSheet(const std::vector<CustomProperty>& properties, std::string_view sheetName);
+// The workbook's properties once the sheet's notes are the ones given: the staff mark, the
+// other sheets' notes as they were, and this sheet's.
+std::vector<CustomProperty> PropertiesWithSheetNotes(const std::vector<CustomProperty>& properties,
+                                                     std::string_view sheetName, const WorkbookNotes& notes);
+
+// A cell whose stored value a save changes.
+struct StoredCellChange {
+  enum class Kind { Number, Empty, FormulaResult };
+  int row = 0;
+  int column = 0;
+  Kind kind = Kind::Number;
+  double value = 0;
+};
+
+// The teacher's table as the report now holds it: every cell of hours (a number or empty)
+// and every sum with its result.
+std::vector<StoredCellChange> ReportCellChanges(const ReportSheet& sheet);
+
+// The summary's stored results once the teacher's yearly total is newTotal: the teacher's
+// total and every sum of that column. The formulas stay; a spreadsheet computes them anew
+// when it opens the workbook.
+std::vector<StoredCellChange> SummaryCellChanges(const std::vector<StoredSheetCell>& summaryCells,
+                                                 std::string_view sheetName, double newTotal);
+
+// Why a staff workbook's teacher cannot be opened: its summary lists none, the file is no
+// longer a staff workbook, or the summary lists no teacher of that sheet.
+OpenRefusal StaffWorkbookWithoutTeachers(std::string_view fileName);
+OpenRefusal NotAStaffWorkbook(std::string_view fileName);
+OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName);
+
+}  // namespace soatnoma::batch

@@ -1,0 +1,16 @@
+#include "staff_book/staff_workbook_texts.h"
+
+#include "model/number_text.h"
+
+namespace soatnoma::batch {
+
+std::string StaffTeacherQuestion(std::string_view fileName) {
+  return "\"" + std::string(fileName) +
+         "\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, \"Jami\" "
+         "varag'i ham qayta hisoblanadi.";
+}
+
+// As the staff list shows a teacher's yearly total.
+std::string StaffTotalText(double annualTotal) { return NumberToText(annualTotal); }
+
+}  // namespace soatnoma::batch

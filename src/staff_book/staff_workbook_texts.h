@@ -1,0 +1,25 @@
+#pragma once
+// The words "Ochish" says of a staff workbook, the same on the desktop and in the page: the
+// question which teacher's report to open, the headings of the list of teachers, its buttons,
+// and a teacher's yearly total as the list shows it.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace soatnoma::batch {
+
+// The title of the question ("Xodimlar kitobi") and its two answers.
+inline constexpr std::string_view kStaffTeacherChoiceTitle = "Xodimlar kitobi";
+inline constexpr std::string_view kStaffTeacherOpen = "Ochish";
+inline constexpr std::string_view kStaffTeacherCancel = "Bekor qilish";
+// The list's columns: the sheet, the teacher, the yearly total.
+inline constexpr std::array<std::string_view, 3> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", "Yillik soat"};
+
+// "\"xodimlar.xlsx\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? ..."
+std::string StaffTeacherQuestion(std::string_view fileName);
+
+// The yearly total as the list shows it: "1858", "1935,5".
+std::string StaffTotalText(double annualTotal);
+
+}  // namespace soatnoma::batch

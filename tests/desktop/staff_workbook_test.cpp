@@ -1,0 +1,126 @@
+// The staff workbook as a document to come back to: "Ochish" knows a staff workbook the
+// program wrote, lists its teachers (sheet, name, yearly total) and opens the one chosen
+// as a report; saving it writes the whole workbook back with "Jami" recalculated, and the
+// correction is there, marked, when that teacher is opened again.
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "batch_test_support.h"
+#include "form_test_case.h"
+#include "model/workload_table.h"
+#include "report_driver.h"
+#include "staff_files/staff_document.h"
+
+namespace soatnoma::ui::testing {
+namespace {
+
+constexpr CellPlace kC8{8, col::C};
+
+}  // namespace
+
+class StaffWorkbookTest : public FormTestCase {
+  Q_OBJECT
+
+  QTemporaryDir folder_;
+
+  QString StaffWorkbook() {
+    const QString path = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
+    const auto teachers = batch::ReadRoster(batch::testing::kStaffList).Teachers();
+    const auto result = batch::ExportStaff({teachers, 2025, batch::StaffFileFormat::Xlsx, path.toStdString()});
+    if (result.status != batch::StaffExportStatus::Written) qFatal("the staff workbook was not written");
+    return path;
+  }
+
+ private slots:
+  void aTeacherChosenOpensAndIsSavedBackIntoTheWorkbook() {
+    const QString path = StaffWorkbook();
+    person_.staffChoices = {1};
+    QVERIFY(form_->OpenWorkbookFile(path));
+    QCOMPARE(person_.staffListsShown.size(), std::size_t{1});
+    const std::vector<batch::StaffTeacherSheet> listed = person_.staffListsShown.front();
+    QCOMPARE(listed.size(), std::size_t{4});
+    QCOMPARE(QString::fromStdString(listed[1].teacher), QStringLiteral("Oʻtkir Toshmatov"));
+    QVERIFY(person_.messages.empty());  // nothing says the program did not write it
+
+    ReportWindow* report = NewestReport(*form_);
+    QVERIFY(report);
+    QCOMPARE(report->StaffSheet(), QString::fromStdString(listed[1].sheetName));
+    QVERIFY(report->windowTitle().startsWith(QStringLiteral("xodimlar.xlsx [Oʻtkir Toshmatov]")));
+    QVERIFY(report->IsSaved());
+    QCOMPARE(report->CalendarYear(), 2025);
+    const double computed = report->Corrections().ComputedHours(kC8);
+    QVERIFY(report->CorrectHours(kC8, computed + 1));
+    QVERIFY(!report->IsSaved());
+    QVERIFY(report->Save());  // the changed year is asked about, and gone on with
+    QVERIFY(report->IsSaved());
+    QCOMPARE(report->FilePath(), QFileInfo(path).absoluteFilePath());
+    QCOMPARE(person_.saveRequests.size(), std::size_t{0});  // saved where it came from
+
+    // The same teacher again only comes to the front; the workbook lists the new total.
+    person_.staffChoices = {1};
+    QVERIFY(form_->OpenWorkbookFile(path));
+    QCOMPARE(form_->OpenReports().size(), std::size_t{1});
+    const auto again = std::get<batch::StaffWorkbookListing>(batch::OpenReportOrStaff(path.toStdString()));
+    QCOMPARE(again.teachers[1].annualTotal, listed[1].annualTotal + 1);
+    QCOMPARE(again.teachers[0].annualTotal, listed[0].annualTotal);
+
+    // Closed and opened anew, the correction is marked.
+    QVERIFY(report->close());
+    person_.staffChoices = {1};
+    QVERIFY(form_->OpenWorkbookFile(path));
+    ReportWindow* reopened = NewestReport(*form_);
+    QVERIFY(reopened && reopened != report);
+    QCOMPARE(reopened->Corrections().CorrectedCells(), std::vector<CellPlace>{kC8});
+    QCOMPARE(reopened->Corrections().ComputedHours(kC8), computed);
+  }
+
+  void noTeacherChosenOpensNothing() {
+    const QString path = StaffWorkbook();
+    QVERIFY(!form_->OpenWorkbookFile(path));  // the question closed
+    QCOMPARE(person_.staffListsShown.size(), std::size_t{1});
+    QVERIFY(form_->OpenReports().empty());
+    QVERIFY(person_.messages.empty());
+  }
+
+  // "Save as" makes the teacher's report a file of its own; the staff workbook stays as it was.
+  void saveAsGivesTheTeachersOwnWorkbook() {
+    const QString path = StaffWorkbook();
+    person_.staffChoices = {0};
+    QVERIFY(form_->OpenWorkbookFile(path));
+    ReportWindow* report = NewestReport(*form_);
+    QVERIFY(report->CorrectHours(kC8, report->Corrections().ComputedHours(kC8) + 2));
+    person_.savePath = folder_.filePath(QStringLiteral("bitta.xlsx"));
+    QVERIFY(report->SaveAsWorkbook());
+    QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral("Karimova; Dilnoza 2025-2026.xlsx")));
+    QVERIFY(report->StaffSheet().isEmpty());
+    QCOMPARE(report->FilePath(), person_.savePath);
+    const auto listing = std::get<batch::StaffWorkbookListing>(batch::OpenReportOrStaff(path.toStdString()));
+    QCOMPARE(listing.teachers[0].annualTotal,
+             batch::testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
+  }
+
+  // "Save as" onto the staff workbook itself writes the teacher back into it rather than
+  // replacing the whole staff with one report.
+  void saveAsOntoTheStaffWorkbookWritesTheTeacherBack() {
+    const QString path = StaffWorkbook();
+    person_.staffChoices = {2};
+    QVERIFY(form_->OpenWorkbookFile(path));
+    ReportWindow* report = NewestReport(*form_);
+    const double computed = report->Corrections().ComputedHours(kC8);
+    QVERIFY(report->CorrectHours(kC8, computed + 4));
+    person_.savePath = QDir(folder_.path()).filePath(QStringLiteral("./xodimlar.xlsx"));
+    QVERIFY(report->SaveAsWorkbook());
+    QVERIFY(report->IsSaved());
+    QCOMPARE(report->StaffSheet(), QString::fromStdString(batch::testing::kSheetNames[3]));
+    const auto listing = std::get<batch::StaffWorkbookListing>(batch::OpenReportOrStaff(path.toStdString()));
+    QCOMPARE(listing.teachers.size(), std::size_t{4});
+    QCOMPARE(listing.teachers[2].annualTotal,
+             batch::testing::ExpectedReports(2025)[2].Cells().ReadNumber(kFirstWorkRow, col::S) + 4);
+  }
+};
+
+}  // namespace soatnoma::ui::testing
+
+QTEST_MAIN(soatnoma::ui::testing::StaffWorkbookTest)
+#include "staff_workbook_test.moc"

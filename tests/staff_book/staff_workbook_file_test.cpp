@@ -1,0 +1,127 @@
+// A staff workbook as a document: told from a report and from a stranger's workbook, its
+// teachers read from the summary the staff book describes, the notes of corrections kept
+// per sheet, and the summary's stored results once a teacher's yearly total changes.
+#include "staff_book/staff_workbook_file.h"
+
+#include <gtest/gtest.h>
+
+#include "staff_book/staff_summary.h"
+#include "form/workbook_notes.h"
+#include "staff_book/staff_workbook_texts.h"
+
+namespace soatnoma::batch {
+namespace {
+
+// The summary's cells as a workbook stores them.
+std::vector<StoredSheetCell> Stored(const SummarySheet& sheet) {
+  std::vector<StoredSheetCell> cells;
+  for (const SummaryCell& cell : sheet.cells) {
+    StoredSheetCell stored{cell.row, cell.column, cell.text, std::nullopt, cell.formula};
+    if (cell.kind == SummaryCellKind::Number || cell.kind == SummaryCellKind::Formula) stored.number = cell.number;
+    cells.push_back(std::move(stored));
+  }
+  return cells;
+}
+
+SummaryRow Row(std::string name, std::string sheet, double total) {
+  SummaryRow row;
+  row.name = std::move(name);
+  row.school = "12";
+  row.sheetName = std::move(sheet);
+  row.annualTotal = total;
+  row.weeklyHours = 24;
+  return row;
+}
+
+TEST(StaffWorkbookFile, TheSheetOfAYearlyTotalIsReadBackWhateverItsName) {
+  const std::vector<std::string> names = {"Vali", "O'tkir", "A ''B''", "Jami (2)", "x!y"};
+  for (const std::string& name : names) EXPECT_EQ(SheetOfAnnualTotal(AnnualTotalFormula(name)), name) << name;
+  for (const char* other : {"SUM(I4:I7)", "'Vali'!S6", "Vali!S5", "'Va'li'!S5", "''!S5", ""}) {
+    EXPECT_EQ(SheetOfAnnualTotal(other), std::nullopt) << other;
+  }
+}
+
+TEST(StaffWorkbookFile, KindIsToldByTheMarkOrBySummaryFirst) {
+  const CustomProperty report{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt};
+  const CustomProperty staff{"Soatnoma", std::string(kStaffWorkbookMark), std::nullopt};
+  const CustomProperty other{"Muallif", "kimdir", std::nullopt};
+  const std::string title = "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi";
+  struct Case {
+    std::vector<CustomProperty> properties;
+    std::vector<std::string> sheets;
+    std::string title;
+    WorkbookKind kind;
+  };
+  const Case cases[] = {
+      {{report}, {"Soatnoma"}, "", WorkbookKind::Report},
+      {{staff}, {"Jami", "Vali"}, title, WorkbookKind::Staff},
+      {{}, {"Jami", "Vali"}, title, WorkbookKind::Staff},  // written before the mark
+      {{other}, {"Jami", "Vali"}, title, WorkbookKind::Staff},
+      {{}, {"Jami"}, title, WorkbookKind::Stranger},
+      {{}, {"Sheet1", "Vali"}, title, WorkbookKind::Stranger},
+      {{}, {"Jami", "Vali"}, "Jami", WorkbookKind::Stranger},
+      {{{"Soatnoma", "boshqa", std::nullopt}}, {"Jami", "Vali"}, title, WorkbookKind::Stranger},
+  };
+  for (const Case& c : cases) EXPECT_EQ(KindOfWorkbook(c.properties, c.sheets, c.title), c.kind) << c.sheets.front();
+}
+
+TEST(StaffWorkbookFile, TeachersAreReadFromTheSummary) {
+  const std::vector<SummaryRow> rows = {Row("Aliyev Vali", "Aliyev Vali", 1858), Row("O'tkir", "O'tkir", 1935.5)};
+  const std::vector<StoredSheetCell> cells = Stored(DescribeStaffSummary(rows, 2025));
+  const auto teachers = StaffTeachers(cells, {"Jami", "Aliyev Vali", "O'tkir"});
+  ASSERT_TRUE(teachers);
+  ASSERT_EQ(teachers->size(), 2u);
+  EXPECT_EQ((*teachers)[1].sheetName, "O'tkir");
+  EXPECT_EQ((*teachers)[1].teacher, "O'tkir");
+  EXPECT_EQ((*teachers)[1].annualTotal, 1935.5);
+  EXPECT_FALSE(StaffTeachers(cells, {"Jami", "Aliyev Vali"})) << "a sheet the workbook does not have";
+  EXPECT_FALSE(StaffTeachers({}, {"Jami"}));
+}
+
+TEST(StaffWorkbookFile, EachSheetKeepsItsOwnNotes) {
+  const std::vector<CustomProperty> before = {{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt},
+                                              {SheetComputedHoursPropertyName("Vali", 8, 3), {}, 10},
+                                              {SheetComputedHoursPropertyName("O'tkir!", 9, 4), {}, 7},
+                                              {"Muallif", "kimdir", std::nullopt}};
+  const std::vector<CustomProperty> after = PropertiesWithSheetNotes(before, "Vali", WorkbookNotes{{{10, 5, 3.5}}});
+  ASSERT_EQ(after.size(), 4u);
+  EXPECT_EQ(after[0].text, kStaffWorkbookMark);
+  EXPECT_EQ(after[1].name, SheetComputedHoursPropertyName("O'tkir!", 9, 4));
+  EXPECT_EQ(after[2].name, "Muallif");
+  const std::vector<CustomProperty> vali = PropertiesOfSheet(after, "Vali");
+  ASSERT_EQ(vali.size(), 1u);
+  EXPECT_EQ(vali[0].name, ComputedHoursPropertyName(10, 5));
+  EXPECT_EQ(vali[0].number, 3.5);
+  const std::vector<CustomProperty> other = PropertiesOfSheet(after, "O'tkir!");
+  ASSERT_EQ(other.size(), 1u);
+  EXPECT_EQ(other[0].name, ComputedHoursPropertyName(9, 4));
+}
+
+TEST(StaffWorkbookFile, ASavedTotalStoresTheSummarysSumsAnew) {
+  const std::vector<SummaryRow> rows = {Row("A", "A", 100), Row("B", "B", 200), Row("C", "C", 300)};
+  const std::vector<StoredCellChange> changes = SummaryCellChanges(Stored(DescribeStaffSummary(rows, 2025)), "B", 250);
+  const auto at = [&](int row, int column) -> std::optional<double> {
+    for (const StoredCellChange& change : changes) {
+      if (change.row == row && change.column == column) return change.value;
+    }
+    return std::nullopt;
+  };
+  EXPECT_EQ(at(5, 9), 250);             // B's yearly total
+  EXPECT_EQ(at(7, 9), 650);             // the staff's total
+  EXPECT_EQ(at(7, 6), 72);              // the weekly hours, as they were
+  EXPECT_EQ(at(4, 9), std::nullopt);    // A's is not touched
+}
+
+// The properties' part a save writes, every name and text escaped, each property numbered
+// from 2; and the words of the list of teachers.
+TEST(StaffWorkbookFile, PropertiesArePartOfTheWorkbookAsItStoresThem) {
+  const std::string xml = CustomPropertiesPart(std::vector<CustomProperty>{
+      {"Soatnoma", "a&b <c> \"d\"", std::nullopt}, {SheetComputedHoursPropertyName("O'tkir \"&\" Co", 8, 3), {}, 2.5}});
+  EXPECT_NE(xml.find(R"(pid="2" name="Soatnoma"><vt:lpwstr>a&amp;b &lt;c&gt; "d"</vt:lpwstr>)"), std::string::npos) << xml;
+  EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &quot;&amp;&quot; Co!C8"><vt:r8>2.5</vt:r8>)"), std::string::npos) << xml;
+  EXPECT_EQ(StaffTotalText(1935.5), "1935.5");
+  EXPECT_EQ(StaffTeacherQuestion("x.xlsx").rfind("\"x.xlsx\" - xodimlar kitobi.", 0), 0u);
+}
+
+}  // namespace
+}  // namespace soatnoma::batch

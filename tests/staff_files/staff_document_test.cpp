@@ -1,0 +1,190 @@
+// A staff workbook opened again: told from a report and a stranger's workbook (also one
+// written before staff workbooks carried a mark), its teachers listed with their sheets and
+// yearly totals, a teacher's sheet opened as that teacher's report, and a correction saved
+// back: the sheet and the summary's stored results change, the notes of the correction
+// come back with the sheet, and every other part of the workbook stays byte for byte.
+#include "staff_files/staff_document.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+#include <variant>
+
+#include "batch_test_support.h"
+#include "form/report_corrections.h"
+#include "model/workload_table.h"
+#include "report_files/xlsx_package.h"
+#include "report_files/xlsx_writer.h"
+#include "report_test_support.h"
+
+namespace soatnoma::batch {
+namespace {
+
+using soatnoma::testing::ScratchFolder;
+
+std::string StaffWorkbook(const ScratchFolder& folder) {
+  const std::string path = folder.File("xodimlar.xlsx");
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  EXPECT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  return path;
+}
+
+// Every part of the package with its content.
+std::map<std::string, std::string> Parts(const std::string& path) {
+  std::map<std::string, std::string> parts;
+  std::string detail;
+  const auto package = XlsxPackage::Open(path, detail);
+  EXPECT_TRUE(package) << detail;
+  for (const char* entry : {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/styles.xml",
+                                   "xl/sharedStrings.xml", "docProps/custom.xml", "xl/worksheets/sheet1.xml",
+                                   "xl/worksheets/sheet2.xml", "xl/worksheets/sheet3.xml", "xl/worksheets/sheet4.xml",
+                                   "xl/worksheets/sheet5.xml"}) {
+    if (const auto content = package->Read(entry)) parts[entry] = *content;
+  }
+  return parts;
+}
+
+TEST(StaffDocument, ListsItsTeachersWithTheirSheetsAndTotals) {
+  const ScratchFolder folder;
+  const std::string path = StaffWorkbook(folder);
+  const WorkbookOpening opened = OpenReportOrStaff(path);
+  const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
+  ASSERT_NE(listing, nullptr);
+  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  ASSERT_EQ(listing->teachers.size(), reports.size());
+  for (std::size_t i = 0; i < reports.size(); ++i) {
+    EXPECT_EQ(listing->teachers[i].sheetName, testing::kSheetNames[i + 1]);
+    EXPECT_EQ(listing->teachers[i].annualTotal, reports[i].Cells().ReadNumber(kFirstWorkRow, col::S));
+  }
+  EXPECT_EQ(listing->teachers[0].teacher, "Karimova; Dilnoza");
+
+  // A single report still opens as one; a stranger's workbook is refused as before.
+  ASSERT_TRUE(SaveXlsx(reports[0], folder.File("bitta.xlsx")).ok);
+  EXPECT_TRUE(std::holds_alternative<OpenedReport>(OpenReportOrStaff(folder.File("bitta.xlsx"))));
+  soatnoma::testing::WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
+  EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenReportOrStaff(folder.File("yot.xlsx"))));
+}
+
+TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheWorkbook) {
+  const ScratchFolder folder;
+  const std::string path = StaffWorkbook(folder);
+  const std::map<std::string, std::string> before = Parts(path);
+  const std::string sheetName = testing::kSheetNames[2];  // "Oʻtkir Toshmatov", the second teacher
+
+  OpenOutcome outcome = OpenStaffSheet(path, sheetName);
+  ASSERT_TRUE(std::holds_alternative<OpenedReport>(outcome)) << std::get<OpenRefusal>(outcome).message;
+  OpenedReport opened = std::move(std::get<OpenedReport>(outcome));
+  const ReportSheet expected = testing::ExpectedReports(2025)[1];
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    for (int column = col::C; column <= col::S; ++column) {
+      EXPECT_EQ(opened.sheet.Cells().ReadNumber(row, column), expected.Cells().ReadNumber(row, column)) << row << column;
+    }
+  }
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  const double computed = corrections.ComputedHours({8, col::C});
+  corrections.SetHours({8, col::C}, computed + 2.5);
+  ASSERT_TRUE(SaveStaffSheet(path, sheetName, opened.sheet, corrections.Notes()).ok);
+
+  // The sheet and the summary changed; every other part is as it was.
+  const std::map<std::string, std::string> after = Parts(path);
+  for (const auto& [entry, content] : before) {
+    if (entry == "xl/worksheets/sheet1.xml" || entry == "xl/worksheets/sheet3.xml" || entry == "docProps/custom.xml") {
+      EXPECT_NE(after.at(entry), content) << entry;
+    } else {
+      EXPECT_EQ(after.at(entry), content) << entry;
+    }
+  }
+  const auto listed = std::get<StaffWorkbookListing>(OpenReportOrStaff(path));
+  EXPECT_EQ(listed.teachers[1].annualTotal, expected.Cells().ReadNumber(kFirstWorkRow, col::S) + 2.5);
+  EXPECT_EQ(listed.teachers[0].annualTotal, testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
+  // The summary's staff total was stored anew.
+  testing::SavedWorkbook saved(path);
+  double staffTotal = 0;
+  for (const StaffTeacherSheet& teacher : listed.teachers) staffTotal += teacher.annualTotal;
+  EXPECT_EQ(std::stod(saved.Text(saved.Sheet(1), "I8")), staffTotal);
+
+  // Opened again: the correction, marked as one; the other teachers have none.
+  OpenedReport again = std::get<OpenedReport>(OpenStaffSheet(path, sheetName));
+  EXPECT_EQ(again.sheet.Cells().ReadNumber(8, col::C), computed + 2.5);
+  const ReportCorrections reread(again.sheet, again.notes);
+  EXPECT_TRUE(reread.IsCorrected({8, col::C}));
+  EXPECT_EQ(reread.ComputedHours({8, col::C}), computed);
+  EXPECT_TRUE(reread.FlagsAt({8, col::C}).notWhole);
+  const OpenedReport other = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
+  EXPECT_TRUE(other.notes.computedOfCorrected.empty());
+  EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenStaffSheet(path, "Yo'q varaq")));
+}
+
+// Written before staff workbooks carried a mark: known by "Jami" and its title, and marked
+// once a correction is saved into it.
+TEST(StaffDocument, AnUnmarkedStaffWorkbookIsKnownAndMarkedWhenSaved) {
+  const ScratchFolder folder;
+  const std::string path = StaffWorkbook(folder);
+  {
+    std::string detail;
+    auto package = XlsxPackage::Open(path, detail);
+    ASSERT_TRUE(package) << detail;
+    ASSERT_TRUE(package->Replace("docProps/custom.xml",
+                                 "<?xml version=\"1.0\"?><Properties xmlns=\"http://schemas.openxmlformats.org/"
+                                 "officeDocument/2006/custom-properties\"/>"));
+    ASSERT_TRUE(package->Save(detail)) << detail;
+  }
+  const WorkbookOpening unmarked = OpenReportOrStaff(path);
+  const auto* listing = std::get_if<StaffWorkbookListing>(&unmarked);
+  ASSERT_NE(listing, nullptr);
+  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  corrections.SetHours({8, col::C}, std::nullopt);
+  ASSERT_TRUE(SaveStaffSheet(path, listing->teachers[0].sheetName, opened.sheet, corrections.Notes()).ok);
+  const auto custom = Parts(path).at("docProps/custom.xml");
+  EXPECT_NE(custom.find(std::string(kStaffWorkbookMark)), std::string::npos) << custom;
+  OpenedReport again = std::get<OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
+  EXPECT_EQ(again.sheet.Cells().KindAt(8, col::C), CellKind::Empty);
+  EXPECT_TRUE(ReportCorrections(again.sheet, again.notes).IsCorrected({8, col::C}));
+}
+
+std::string Refusal(const WorkbookOpening& opening) {
+  const auto* refusal = std::get_if<OpenRefusal>(&opening);
+  return refusal ? refusal->message : "(not refused)";
+}
+
+std::string Refusal(const OpenOutcome& outcome) {
+  const auto* refusal = std::get_if<OpenRefusal>(&outcome);
+  return refusal ? refusal->message : "(not refused)";
+}
+
+// A file that is no plain file, or a package made to unpack to far more than a school's
+// workbook, is refused before it is read as a staff workbook, as a report is; a sheet the
+// summary does not list as a teacher's is not opened as one.
+TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
+  const ScratchFolder folder;
+  const std::string path = StaffWorkbook(folder);
+  ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
+  std::filesystem::copy_file(path, folder.File("katta.xlsx"));
+  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), 5, kLargestWorkbookPart);
+  const std::pair<const char*, const char*> refused[] = {
+      {"pipe.xlsx", "oddiy fayl emas"},
+      {"katta.xlsx", "juda katta bo'ladi"},
+      {"yoq.xlsx", "topilmadi"},
+  };
+  for (const auto& [file, told] : refused) {
+    EXPECT_NE(Refusal(OpenReportOrStaff(folder.File(file))).find(told), std::string::npos) << file;
+    EXPECT_NE(Refusal(OpenStaffSheet(folder.File(file), testing::kSheetNames[1])).find(told), std::string::npos) << file;
+  }
+  EXPECT_NE(Refusal(OpenStaffSheet(path, "Jami")).find("\"Jami\" o'qituvchisining varag'i yo'q"), std::string::npos);
+  const ReportSheet report = testing::ExpectedReports(2025)[0];
+  ASSERT_TRUE(SaveXlsx(report, folder.File("bitta.xlsx")).ok);
+  EXPECT_NE(Refusal(OpenStaffSheet(folder.File("bitta.xlsx"), "Soatnoma")).find("xodimlar kitobi emas"), std::string::npos);
+
+  // Saving into a sheet that is not a teacher's writes nothing.
+  const std::string before = soatnoma::testing::ReadFile(path);
+  EXPECT_FALSE(SaveStaffSheet(path, "Jami", report, {}).ok);
+  EXPECT_FALSE(SaveStaffSheet(folder.File("bitta.xlsx"), "Soatnoma", report, {}).ok);
+  EXPECT_EQ(soatnoma::testing::ReadFile(path), before);
+}
+
+}  // namespace
+}  // namespace soatnoma::batch

@@ -1,0 +1,47 @@
+#pragma once
+// A staff workbook opened in the page, as the page read its package: what kind of workbook
+// it is and the teachers "Ochish" lists in the desktop's words, a teacher's sheet judged and
+// rebuilt as a report, and what saving that report back changes in the package. The page
+// hands over plain objects; whatever in them is not of the expected shape counts as nothing.
+
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/opened_report.h"
+#include "form/workbook_notes.h"
+#include "staff_book/staff_workbook_file.h"
+
+namespace soatnoma::web {
+
+// fileName; workbook {properties, sheetNames, cells (of the first sheet: {row, column, kind,
+// stored, text, formula})} or {problem}: {kind: "report" | "stranger"} for any workbook that
+// is not a staff workbook (opened as a report is, or refused as one is), or {kind: "staff",
+// title, question, headings, open, cancel, teachers: [{sheetName, teacher, annualTotal,
+// totalText}]}, or {kind: "staff", message} when its summary lists no teacher.
+std::string StaffWorkbookListing(const std::string& fileName, const emscripten::val& workbook);
+
+// What a teacher's sheet of a staff workbook was opened with and its save needs: the sheet,
+// the stored cells of "Jami" and every property of the workbook.
+struct StaffSheetSource {
+  std::string sheetName;
+  std::vector<batch::StoredSheetCell> summaryCells;
+  std::vector<CustomProperty> properties;
+};
+
+// Of workbook {staffSheet, sheetNames, summaryCells, properties, cells}: the source when
+// staffSheet names a sheet; nullopt for a report of its own.
+std::optional<StaffSheetSource> StaffSheetOf(const emscripten::val& workbook);
+
+// The teacher's sheet judged as the desktop judges it (a staff workbook, a sheet its summary
+// lists) and rebuilt as a report with that sheet's notes.
+OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const emscripten::val& workbook);
+
+// What saving the report back changes: {sheet: [change], summary: [change], properties:
+// "the whole docProps/custom.xml"}, each change {ref, kind: "number" | "empty" | "result",
+// text: the number as stored}.
+std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& sheet, const WorkbookNotes& notes);
+
+}  // namespace soatnoma::web

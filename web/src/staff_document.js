@@ -1,0 +1,118 @@
+// A staff workbook opened with "Ochish": its teachers listed in the desktop's words (sheet,
+// name, the yearly total "Jami" holds), as the module reads them, each with "Ochish" that
+// opens that teacher's sheet as a report, read from the same bytes in the page's worker. A
+// report saved back into the workbook (staff_workbook_writer.js) hands its bytes back here,
+// so that the list and the next teacher opened start from what was saved.
+
+import { readInWorker } from './reading.js';
+import { faultDetail } from './failure.js';
+
+// The bytes as a file the worker reads.
+function asFile(fileName, bytes) {
+  return { name: fileName, size: bytes.length, arrayBuffer: async () => bytes.slice().buffer };
+}
+
+function cell(document, text, className) {
+  const td = document.createElement('td');
+  td.textContent = text;
+  if (className) td.className = className;
+  return td;
+}
+
+function button(document, text, pressed) {
+  const made = document.createElement('button');
+  made.type = 'button';
+  made.textContent = text;
+  made.addEventListener('click', pressed);
+  return made;
+}
+
+// A teacher's row: the sheet, the name, the yearly total and the button that opens it.
+function teacherRow(document, teacher, words, choose) {
+  const tr = document.createElement('tr');
+  tr.dataset.sheet = teacher.sheetName;
+  const action = document.createElement('td');
+  action.append(button(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
+  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher), cell(document, teacher.totalText, 'number'), action);
+  return tr;
+}
+
+// The section shows the module's listing of the workbook fileName in its words.
+function showListing(section, fileName, listing, choose) {
+  const { ownerDocument: document } = section;
+  section.querySelector('p').textContent = listing.question;
+  const table = section.querySelector('table');
+  table.tHead.rows[0].replaceChildren(...[...listing.headings, ''].map((heading) => {
+    const th = document.createElement('th');
+    th.textContent = heading;
+    return th;
+  }));
+  table.tBodies[0].replaceChildren(...listing.teachers.map((teacher) => teacherRow(document, teacher, listing.open, choose)));
+  section.querySelector('.cancel').textContent = listing.cancel;
+  section.setAttribute('aria-label', listing.title);
+  section.dataset.listed = fileName;
+  section.hidden = false;
+}
+
+// section: where the teachers are listed (#StaffBook); code: the module's compiled code for
+// the worker; say(text): the page's line of refusals; open(opened, startedAt): shows
+// {fileName, workbook, staffBook: the whole workbook's bytes} as a report, true when shown.
+// The section's data-listed names the file listed; each teacher's row is [data-sheet].
+export function createStaffDocument({ module, code, section, say, open }) {
+  const { ownerDocument: document } = section;
+  let listed = null;  // {fileName, bytes (a promise of them)}
+
+  const choose = async (sheetName, startedAt) => {
+    const { fileName } = listed;
+    try {
+      const bytes = await listed.bytes;
+      const workbook = await readInWorker('workbook', asFile(fileName, bytes), code, { sheetName }).answer;
+      if (open({ fileName, workbook, staffBook: bytes }, startedAt)) document.body.dataset.opened = `${fileName} [${sheetName}]`;
+    } catch (fault) {
+      say(module.notOpenedText(fileName, faultDetail(fault)));
+    }
+  };
+
+  section.querySelector('.cancel').addEventListener('click', () => {
+    section.hidden = true;
+    delete section.dataset.listed;
+    listed = null;
+  });
+
+  // The module's word on a workbook read; true when it is a staff workbook, listed or
+  // refused with the reason.
+  const offer = (fileName, bytes, workbook) => {
+    const listing = JSON.parse(module.staffWorkbookListing(fileName, workbook));
+    if (listing.kind !== 'staff' || listing.message) {
+      section.hidden = true;
+      listed = null;
+    }
+    if (listing.kind !== 'staff') return false;
+    if (listing.message) {
+      say(listing.message);
+      return true;
+    }
+    say('');
+    listed = { fileName, bytes };
+    showListing(section, fileName, listing, choose);
+    return true;
+  };
+
+  return {
+    // A workbook "Ochish" read (file: the File, workbook: the worker's answer); false for
+    // any but a staff workbook, which the page opens or refuses as a report.
+    offer(file, workbook) {
+      const bytes = file.arrayBuffer().then((buffer) => new Uint8Array(buffer));
+      bytes.catch(() => {});  // said when a teacher is chosen
+      return offer(file.name, bytes, workbook);
+    },
+    // A teacher saved back into the staff workbook fileName, now these bytes: the list of
+    // that workbook, if shown, is of them.
+    async saved(fileName, bytes) {
+      if (listed?.fileName !== fileName) return;
+      listed = { fileName, bytes: Promise.resolve(bytes) };
+      const workbook = await readInWorker('workbook', asFile(fileName, bytes), code).answer;
+      if (listed?.fileName === fileName) offer(fileName, listed.bytes, workbook);
+    },
+  };
+}

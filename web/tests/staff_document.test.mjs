@@ -1,0 +1,219 @@
+// A staff workbook as a document in Chromium: "Ochish" lists the teachers of the workbook
+// `soatnoma-cli batch` wrote (sheet, name, the yearly total "Jami" holds) in the desktop's
+// words and opens the one chosen as a report; "Excel kitobi" then gives the whole workbook
+// back under its own name, that sheet, "Jami"'s stored results and the notes changed
+// (LibreOffice recalculates "Jami" to the same), every other part as it was; opened again,
+// the correction is marked; one left unsaved comes back after a reload as that sheet of that
+// workbook; the page's own staff workbook is known too, and a stranger's is refused as ever.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+import ExcelJS from 'exceljs';
+
+import { cli, convertInLibreOffice } from './support.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
+import { partsOfZip } from './zip_files.mjs';
+
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staffdoc-'));
+const staffBook = path.join(scratch, 'xodimlar.xlsx');
+
+let browser;
+let page;
+let files;
+
+before(async () => {
+  writeFileSync(path.join(scratch, 'xodimlar.csv'),
+    "ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\nKarimova Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n");
+  const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', staffBook, '--year', '2026'],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  ({ browser, page, files } = await openPageWithDownloads(scratch));
+  page.on('dialog', (dialog) => dialog.accept());  // leaving with an unsaved report is asked about
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+// The next download, moved to scratch/as so that a later one of the same name is its own.
+async function downloaded(as) {
+  const file = await files.next();
+  const name = path.basename(file);
+  renameSync(file, path.join(scratch, as));
+  return { name, file: path.join(scratch, as) };
+}
+
+async function summaryOf(file) {
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.readFile(file);
+  const jami = workbook.worksheets[0];
+  const rows = [4, 5, 6].map((row) => [jami.getCell(row, 2).text, Number(jami.getCell(row, 9).result)]);
+  return { rows, total: Number(jami.getCell(7, 9).result), workbook };
+}
+
+async function upload(file) {
+  await page.$eval('body', (body) => { delete body.dataset.opened; });
+  await page.$eval('#message', (line) => { line.textContent = ''; });
+  await (await page.$('#OpenFile')).uploadFile(file);
+}
+
+async function listInPage(file) {
+  await upload(file);
+  await page.waitForSelector(`#StaffBook[data-listed="${path.basename(file)}"]:not([hidden])`);
+  return page.$$eval('#StaffBook tbody tr', (rows) => rows.map((row) => [...row.cells].slice(0, 3).map((cell) => cell.textContent)));
+}
+
+async function openTeacher(file, sheet) {
+  await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
+  await page.waitForSelector(`body[data-opened="${path.basename(file)} [${sheet}]"]`);
+}
+
+// A cell not corrected yet, corrected.
+async function correct(ref, hours) {
+  await page.click(`[data-cell="${ref}"] rect.border`);
+  await page.keyboard.type(hours);
+  await page.keyboard.press('Enter');
+  await page.waitForSelector(`[data-cell="${ref}"] .mark.corrected`);
+}
+
+// "Excel kitobi", going on despite the changed year total it asks about.
+async function saveWorkbook() {
+  await page.click('#SaveXlsx');
+  await page.waitForSelector('#CellsCheck[open]');
+  await page.click('#CellsCheckGoOn');
+}
+
+const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
+
+let savedBack;
+let c8;
+
+test('"Ochish" lists a staff workbook\'s teachers in the desktop\'s words and opens the one chosen as a report', async () => {
+  const { rows } = await summaryOf(staffBook);
+  const listed = await listInPage(staffBook);
+  assert.deepEqual(listed, rows.map(([name, total]) => [name, name, String(total)]));
+  assert.deepEqual(await page.$$eval('#StaffBook th', (cells) => cells.slice(0, 3).map((th) => th.textContent)),
+    ['Varaq', "O'qituvchi", 'Yillik soat']);
+  assert.equal(await page.$eval('#StaffBook p', (p) => p.textContent),
+    '"xodimlar.xlsx" - xodimlar kitobi. Qaysi o\'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, ' +
+    '"Jami" varag\'i ham qayta hisoblanadi.');
+  assert.deepEqual(await page.$$eval('#StaffBook button', (buttons) => [...new Set(buttons.map((b) => b.textContent))]),
+    ['Ochish', 'Bekor qilish']);
+  assert.equal(await page.$eval('#message', (p) => p.textContent), '');
+  await openTeacher(staffBook, 'Karimova Dilnoza');
+  assert.match(await cellText('A2'), /Karimova Dilnozaning 2026\/2027 o'quv yili/);
+});
+
+test('"Excel kitobi" gives the whole staff workbook back, that sheet and "Jami" changed, the rest as it was', async () => {
+  c8 = Number(await cellText('C8'));
+  await correct('C8', String(c8 + 10));
+  await saveWorkbook();
+  const download = await downloaded('qaytgan.xlsx');
+  assert.equal(download.name, 'xodimlar.xlsx');
+  savedBack = download.file;
+
+  const before = await summaryOf(staffBook);
+  const after = await summaryOf(savedBack);
+  assert.deepEqual(after.rows[0], before.rows[0]);
+  assert.deepEqual(after.rows[2], before.rows[2]);
+  assert.deepEqual(after.rows[1], [before.rows[1][0], before.rows[1][1] + 10]);
+  assert.equal(after.total, before.total + 10);
+  const sheet = after.workbook.getWorksheet('Karimova Dilnoza');
+  assert.equal(sheet.getCell('C8').value, c8 + 10);
+  assert.equal(sheet.getCell('S5').result, before.rows[1][1] + 10);
+  assert.equal(sheet.getCell('S5').formula, before.workbook.getWorksheet('Karimova Dilnoza').getCell('S5').formula);
+  const [original, saved] = await Promise.all([staffBook, savedBack].map((file) => partsOfZip(readFileSync(file))));
+  const changed = ['xl/worksheets/sheet1.xml', 'xl/worksheets/sheet3.xml', 'docProps/custom.xml'];
+  assert.deepEqual(saved.map((part) => part.name), original.map((part) => part.name));
+  for (const [index, part] of original.entries()) {
+    const same = Buffer.from(saved[index].bytes).equals(Buffer.from(part.bytes));
+    assert.equal(same, !changed.includes(part.name), part.name);
+  }
+  const custom = Buffer.from(saved.find((part) => part.name === 'docProps/custom.xml').bytes).toString();
+  assert.match(custom, /<vt:lpwstr>xodimlar kitobi, yillik taqsimot<\/vt:lpwstr>/);
+  assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
+});
+
+test('the list then shows what was saved, and the next teacher opened from it is saved on top of it', async () => {
+  const before = await summaryOf(staffBook);
+  await page.waitForFunction((total) => document.querySelector('#StaffBook tr[data-sheet="Karimova Dilnoza"]')?.cells[2]
+    .textContent === total, {}, String(before.rows[1][1] + 10));
+  await openTeacher(staffBook, 'Aliyev Vali');
+  const hours = Number(await cellText('D8'));
+  await correct('D8', String(hours + 5));
+  await saveWorkbook();
+  const download = await downloaded('ikkinchi.xlsx');
+  assert.equal(download.name, 'xodimlar.xlsx');
+  const after = await summaryOf(download.file);
+  assert.deepEqual(after.rows.map((row) => row[1]), [before.rows[0][1] + 5, before.rows[1][1] + 10, before.rows[2][1]]);
+  assert.equal(after.total, before.total + 15);
+  assert.equal(after.workbook.getWorksheet('Karimova Dilnoza').getCell('C8').value, c8 + 10);
+});
+
+test('LibreOffice recalculates "Jami" to what was stored', async () => {
+  const out = path.join(scratch, 'csv');
+  convertInLibreOffice(scratch, 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false', out, [savedBack]);
+  const jami = readFileSync(path.join(out, 'qaytgan.csv'), 'utf8').split('\n');
+  const { rows, total } = await summaryOf(savedBack);
+  rows.forEach(([, annual], index) => assert.equal(Number(jami[3 + index].split(',')[8]), annual));
+  assert.equal(Number(jami[6].split(',')[8]), total);
+});
+
+test('opened again, the correction is marked; left unsaved, it comes back after a reload as that sheet', async () => {
+  const listed = await listInPage(savedBack);
+  assert.equal(listed[1][2], String((await summaryOf(savedBack)).rows[1][1]));
+  await openTeacher(savedBack, 'Karimova Dilnoza');
+  assert.equal(Number(await cellText('C8')), c8 + 10);
+  assert.ok(await page.$('[data-cell="C8"] .mark.corrected'));
+
+  const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
+  await correct('D9', String(Number(await cellText('D9')) + 1));
+  await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
+  await page.reload();
+  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+  await page.evaluate(() => { delete window.showSaveFilePicker; });
+  const offered = await page.$$eval('#Recovery [data-kept] span', (spans) => spans.map((span) => span.textContent));
+  assert.ok(offered.some((text) => text.startsWith('Karimova Dilnoza, 2026/2027 o\'quv yili (qaytgan.xlsx, "Karimova Dilnoza" varag\'i), ')),
+    offered.join(' | '));
+  await page.$eval('body', (body) => { delete body.dataset.report; });
+  await page.click('#Recovery [data-kept] button');
+  await page.waitForSelector('body[data-report="drawn"]');
+  assert.ok(await page.$('[data-cell="D9"] .mark.corrected'));
+  assert.ok(await page.$('[data-cell="C8"] .mark.corrected'));
+  await saveWorkbook();
+  const download = await downloaded('tiklangan.xlsx');
+  assert.equal(download.name, 'qaytgan.xlsx');
+  const { workbook, rows } = await summaryOf(download.file);
+  assert.equal(workbook.worksheets.length, 4);
+  const sheet = workbook.getWorksheet('Karimova Dilnoza');
+  assert.equal(sheet.getCell('C8').value, c8 + 10);
+  assert.equal(rows[1][1], sheet.getCell('S5').result);
+});
+
+test('the page\'s own staff workbook is listed, and a stranger\'s workbook is refused as ever', async () => {
+  await page.click('#RosterOpen');
+  await (await page.$('#Roster')).uploadFile(path.join(scratch, 'xodimlar.csv'));
+  await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
+  await page.click('#SaveStaffXlsx');
+  const ours = await downloaded('sahifaniki.xlsx');
+  assert.equal(ours.name, 'xodimlar hisobotlari.xlsx');
+  const listed = await listInPage(ours.file);
+  assert.deepEqual(listed.map((row) => row[0]), ['Aliyev Vali', 'Karimova Dilnoza', "O'tkir G'ulomov"]);
+
+  // A spreadsheet's own workbook of two sheets, "Jami" first, is no staff workbook of ours.
+  const stranger = path.join(scratch, 'begona.xlsx');
+  const workbook = new ExcelJS.Workbook();
+  workbook.addWorksheet('Jami').getCell('A1').value = 'Maktab xodimlari';
+  workbook.addWorksheet('Aliyev Vali').getCell('S5').value = 1858;
+  await workbook.xlsx.writeFile(stranger);
+  await upload(stranger);
+  await page.waitForFunction(() => document.getElementById('message').textContent !== '');
+  assert.equal(await page.$eval('#message', (p) => p.textContent),
+    '"begona.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.');
+  assert.equal(await page.$eval('#StaffBook', (section) => section.hidden), true);
+});
