@@ -17,6 +17,7 @@
 
 #include "desktop/uzbek_dates.h"
 #include "form/cells_to_check.h"
+#include "form/recovery_texts.h"
 #include "desktop/staff_teacher_choice.h"
 
 namespace soatnoma::ui {
@@ -89,6 +90,9 @@ std::size_t AskOneOf(QWidget* parent, QMessageBox::Icon icon, const QString& que
   return clicked == buttons.end() ? buttons.size() - 1 : static_cast<std::size_t>(clicked - buttons.begin());
 }
 
+// A text of the shared code, in Uzbek's Latin letters.
+QString Latin(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {UnsavedChoice::Save, UnsavedChoice::Discard, UnsavedChoice::Cancel};
   return kChoices[AskOneOf(parent, QMessageBox::Question, question,
@@ -98,7 +102,7 @@ UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
 RestoreChoice AskRestore(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {RestoreChoice::Restore, RestoreChoice::Discard, RestoreChoice::Later};
   return kChoices[AskOneOf(parent, QMessageBox::Question, question,
-                           {QStringLiteral("Tiklash"), QStringLiteral("O'chirib tashlash"), QStringLiteral("Keyinroq")})];
+                           {Latin(kRestoreAnswer), Latin(kDiscardKeptAnswer), Latin(kLaterAnswer)})];
 }
 
 bool AskContinue(QWidget* parent, const QString& question) {

@@ -37,6 +37,12 @@ std::string KeptReportDescription(const KeptReportFacts& facts);
 // "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:"
 std::string LeftUnsavedHeading(std::size_t count);
 
+// The answers to the offer of reports kept unsaved: take one back, let it go, or ask again
+// at the next start (the desktop's question only; the page's offer stays until answered).
+inline constexpr std::string_view kRestoreAnswer = "Tiklash";
+inline constexpr std::string_view kDiscardKeptAnswer = "O'chirib tashlash";
+inline constexpr std::string_view kLaterAnswer = "Keyinroq";
+
 // The words before the reason the reports kept unsaved could not be read back.
 inline constexpr std::string_view kKeptUnreadableWords = "Saqlanmagan hisobotlarni o'qib bo'lmadi:";
 

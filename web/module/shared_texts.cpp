@@ -70,6 +70,12 @@ std::string ReadingWordsJson() {
   return json.Text();
 }
 
+std::string RecoveryAnswersJson() {
+  JsonWriter json;
+  json.BeginObject().Key("restore").String(kRestoreAnswer).Key("discard").String(kDiscardKeptAnswer).EndObject();
+  return json.Text();
+}
+
 std::string ExampleSavedText(const std::string& file, const std::string& openButton) {
   return batch::ExampleSavedText(file, openButton);
 }

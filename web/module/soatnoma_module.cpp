@@ -194,6 +194,7 @@ EMSCRIPTEN_BINDINGS(soatnoma_texts) {
   emscripten::function("notOpenedText", &NotOpenedText);
   emscripten::function("reportFontFamily", &ReportFontFamily);
   emscripten::function("readingWords", &ReadingWordsJson);
+  emscripten::function("recoveryAnswers", &RecoveryAnswersJson);
   emscripten::function("exampleSavedText", &ExampleSavedText);
 }
 

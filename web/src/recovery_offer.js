@@ -5,6 +5,7 @@
 // ("buzilgan") can only be removed, and never hides the others.
 
 import { failureText } from './failure.js';
+import { pageButton } from './page_button.js';
 
 // When the record was kept, on the teacher's clock; null when that cannot be told.
 function localMinute(keptAt) {
@@ -29,19 +30,12 @@ function lineText(said) {
   return said.downloaded ? `${said.description} — yuklab olishga berilgan` : said.description;
 }
 
-function button(document, text, pressed) {
-  const made = document.createElement('button');
-  made.type = 'button';
-  made.textContent = text;
-  made.addEventListener('click', pressed);
-  return made;
-}
-
 // offer: the section the lines go into; restore(record): shows the report taken back, true
 // when it is shown; failed(words, fault): says a fault. Each line is [data-kept] (the record's
 // id), with data-downloaded or data-damaged as the case is.
 export function createRecoveryOffer({ module, kept, offer, restore, failed, document = globalThis.document }) {
   const heading = document.createElement('p');
+  const answers = JSON.parse(module.recoveryAnswers());
   const lines = () => offer.querySelectorAll('.kept');
   const refresh = () => {
     offer.hidden = lines().length === 0;
@@ -59,7 +53,7 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
     text.textContent = lineText(said);
     line.append(text);
     if (said.ok) {
-      line.append(button(document, 'Tiklash', () => {
+      line.append(pageButton(document, answers.restore, () => {
         let shown = false;
         try {
           shown = restore(record);
@@ -70,7 +64,7 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
         refresh();
       }));
     }
-    line.append(button(document, "O'chirib tashlash", async () => {
+    line.append(pageButton(document, answers.discard, async () => {
       try {
         await kept.forget(record.id);
         line.remove();

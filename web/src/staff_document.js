@@ -6,6 +6,7 @@
 
 import { readInWorker } from './reading.js';
 import { faultDetail } from './failure.js';
+import { pageButton } from './page_button.js';
 
 // The bytes as a file the worker reads.
 function asFile(fileName, bytes) {
@@ -19,20 +20,12 @@ function cell(document, text, className) {
   return td;
 }
 
-function button(document, text, pressed) {
-  const made = document.createElement('button');
-  made.type = 'button';
-  made.textContent = text;
-  made.addEventListener('click', pressed);
-  return made;
-}
-
 // A teacher's row: the sheet, the name, the yearly total and the button that opens it.
 function teacherRow(document, teacher, words, choose) {
   const tr = document.createElement('tr');
   tr.dataset.sheet = teacher.sheetName;
   const action = document.createElement('td');
-  action.append(button(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
+  action.append(pageButton(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
   tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher), cell(document, teacher.totalText, 'number'), action);
   return tr;
 }
