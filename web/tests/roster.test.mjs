@@ -15,7 +15,7 @@ import path from 'node:path';
 import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
-import { cli, launchChromium, openBuiltPage } from './support.mjs';
+import { cli, launchBuiltPage } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-roster-'));
@@ -153,9 +153,7 @@ let browser;
 let page;
 
 before(async () => {
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  await openBuiltPage(page);
+  ({ browser, page } = await launchBuiltPage(scratch));
   await page.click('#RosterOpen');
 });
 

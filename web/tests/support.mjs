@@ -46,6 +46,15 @@ export async function launchChromium(scratch) {
   });
 }
 
+// A Chromium of its own (its profile in scratch) with the built page open, ready for input:
+// {browser, page}.
+export async function launchBuiltPage(scratch) {
+  const browser = await launchChromium(scratch);
+  const page = await browser.newPage();
+  await openBuiltPage(page);
+  return { browser, page };
+}
+
 // The built page opened in the browser's page given, ready for input.
 export async function openBuiltPage(page) {
   await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);

@@ -9,7 +9,7 @@ import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { cli, launchChromium, openBuiltPage } from './support.mjs';
+import { cli, launchBuiltPage } from './support.mjs';
 import { numbersOfSixteenDigits, workbookParts } from './workbook_parts.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-workbook-'));
@@ -19,9 +19,7 @@ let browser;
 let page;
 
 before(async () => {
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  await openBuiltPage(page);
+  ({ browser, page } = await launchBuiltPage(scratch));
 });
 
 after(async () => {
