@@ -8,6 +8,7 @@
 import { build } from 'esbuild';
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -58,7 +59,22 @@ const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold
   readFileSync(path.join(here, 'style.css'), 'utf8');
 
 // The module's WebAssembly code beside its JavaScript, as base64 text.
-const moduleCode = readFileSync(moduleJs.replace(/\.js$/, '.wasm')).toString('base64');
+const moduleWasm = readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
+const moduleCode = moduleWasm.toString('base64');
+
+// What the page shows before its module has started, asked of the module here once: the
+// form's controls and the names of what the teacher can do, so that the form is drawn and
+// takes input while the module's code is still compiling in the browser.
+async function pageStart() {
+  const module = await createRequire(import.meta.url)(path.resolve(moduleJs))({ wasmBinary: moduleWasm });
+  const start = {
+    form: JSON.parse(module.formControls()),
+    labels: JSON.parse(module.actionLabels()),
+    rosterColumns: JSON.parse(module.rosterColumns()),
+  };
+  // Data inside the page must not close its own element either.
+  return JSON.stringify(start).replace(/<\//g, '<\\/');
+}
 
 // The page's icon as data, which the page's own rules let it show (a browser would otherwise
 // ask the server for /favicon.ico, which they forbid).
@@ -69,11 +85,13 @@ const icon = `data:image/svg+xml;base64,${readFileSync(path.join(here, 'icon.svg
 const hashOf = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
 const scriptHashes = `${hashOf(script)} ${hashOf(fileWork)}`;
 
+const startData = await pageStart();
 const page = readFileSync(path.join(here, 'index.html'), 'utf8')
   .replace('/*ICON*/', () => icon)
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
   .replace('/*STYLE*/', () => style)
   .replace('/*MODULE_CODE*/', () => moduleCode)
+  .replace('/*PAGE_START*/', () => startData)
   .replace('/*FILE_WORK*/', () => fileWork)
   .replace('/*READING_WORK*/', () => readingWork)
   .replace('/*SCRIPT*/', () => script);

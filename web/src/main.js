@@ -107,18 +107,42 @@ function offerKept({ module, kept, form, runs, line, words }) {
     .catch((fault) => line.failed(words.keptUnreadable, fault));
 }
 
-async function start() {
+// The first step, before the module has started: the names on the buttons and the form,
+// drawn from what the page carries, taking input at once. A run asked for now is made as
+// soon as the module is there.
+function startForm() {
+  const carried = JSON.parse(byId('PageStart').textContent);
+  showSharedLabels(document, carried);
+  const line = createFormMessage(byId('message'));
+  const form = createTeacherForm({ controls: carried.form, document });
+  followFormMessages(byId('Form1'), line.say);
+  form.fit(screenRoom());
+  window.addEventListener('resize', () => form.fit(screenRoom()));
+  form.focus();
+  performance.mark('soatnoma-interactive');
+  document.body.dataset.form = 'yes';
+  return { form, line };
+}
+
+// The whole page read: the module's code, which the page carries after its script, is there.
+function pageRead() {
+  if (document.readyState !== 'loading') return Promise.resolve();
+  return new Promise((read) => { document.addEventListener('DOMContentLoaded', read, { once: true }); });
+}
+
+// The rest, once the module has started: the report, its files, the staff list, the kept
+// reports offered back. The body's data-ready says when it is all there.
+async function start({ form, line }) {
   // The fonts the page carries (the report's, named by the module) are loaded first: the
   // module's code compiles on threads of its own meanwhile.
   const fonts = Promise.all([...document.fonts].map((face) => face.load()));
+  await pageRead();
   const code = compiledCode(byId('ModuleCode').textContent);
   const [module] = await Promise.all([startModule(SoatnomaModule, code), fonts]);
   const family = module.reportFontFamily();
   const measure = createCanvasMeasure(document, family);
-  showSharedLabels(document, module);
   // What is said of readings under way or stopped.
   const words = JSON.parse(module.readingWords());
-  const line = createFormMessage(byId('message'));
   const notice = createReportNotice(byId('ReportNotice'));
   const cellsCheck = createCellsCheck({ dialog: byId('CellsCheck') });
   const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
@@ -129,12 +153,7 @@ async function start() {
     kept, entries: () => shown.entries(), failed: line.failed, firstKept: storagePersistence({ note: byId('StorageNote') }),
   });
   const runs = createReportRuns({ module, measure, shown, keeping, line });
-  const form = createTeacherForm({
-    module, document, year: schoolYear.year, onRun: (request, startedAt) => runs.run(request, startedAt),
-  });
-  followFormMessages(byId('Form1'), line.say);
-  form.fit(screenRoom());
-  window.addEventListener('resize', () => form.fit(screenRoom()));
+  form.attach({ module, year: schoolYear.year, onRun: (request, startedAt) => runs.run(request, startedAt) });
   const staffDocument = listenToOpening({ module, code, runs, words, line });
   listenToWorkbookSaving({
     module, button: byId('SaveXlsx'), shown, keeping, notice, document,
@@ -146,8 +165,6 @@ async function start() {
   startStaff({ module, code, measure, schoolYear, form });
   offerKept({ module, kept, form, runs, line, words });
 
-  form.focus();
-  performance.mark('soatnoma-interactive');
   document.body.dataset.ready = 'yes';
   warmUpWhenIdle({ module, measure, document, window });
 }
@@ -159,6 +176,11 @@ if ('serviceWorker' in navigator && window.location.protocol.startsWith('http'))
 }
 describeAsApp(document, window.location);
 
-start().catch((fault) => {
+const startFailed = (fault) => {
   byId('message').textContent = failureText("Sahifani ishga tushirib bo'lmadi:", fault);
-});
+};
+try {
+  start(startForm()).catch(startFailed);
+} catch (fault) {
+  startFailed(fault);
+}

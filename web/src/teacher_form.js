@@ -50,12 +50,17 @@ function readRequest(byId, category, year) {
   };
 }
 
-// onRun(request, startedAt): a run asked for with the button or Enter in the weekly hours;
-// it answers {refused, box, clearsWeeklyHours} when the run was refused. year(): the school
-// year chosen.
-export function createTeacherForm({ module, document, year, onRun }) {
+// The category whose run button is shown.
+function chosenCategory(byId) {
+  return byId('Option1').checked ? 'primary' : 'upper';
+}
+
+// controls: the module's table of the form's controls, carried in the page, so that the form
+// is drawn and takes input before the module has started. What needs the module (a
+// category's rate, the days' sum, a run) waits for attach(); a run asked for meanwhile is
+// made then.
+export function createTeacherForm({ controls: form, document }) {
   const byId = (id) => document.getElementById(id);
-  const form = JSON.parse(module.formControls());
   const root = byId('Form1');
   document.documentElement.style.setProperty('--twips-per-pixel', form.twipsPerPixel);
   // The form is never sent anywhere: Enter in a box runs the report instead.
@@ -64,19 +69,33 @@ export function createTeacherForm({ module, document, year, onRun }) {
   root.style.setProperty('--form-height', form.height);
   buildForm(document, root, form.controls);
   chooseNumbersWhenEntered(root);
-  for (const id of DAY_BOXES) byId(id).addEventListener('input', () => sumDays(module, byId));
+  let attached = null;  // {module, year, onRun} once the module has started
+  let waitingRun = null;
+  let rateTyped = false;
+  let daysToAdd = false;  // a day was typed after the weekly hours, before the module started
+  byId('Text1').addEventListener('input', () => { rateTyped = true; }, { once: true });
+  byId('Text2').addEventListener('input', () => { daysToAdd = false; });
+  const daysChanged = () => {
+    if (attached) sumDays(attached.module, byId);
+    else daysToAdd = true;
+  };
+  for (const id of DAY_BOXES) byId(id).addEventListener('input', daysChanged);
   const choose = (category) => {
-    byId('Text1').value = module.defaultRate(category);
+    if (attached) byId('Text1').value = attached.module.defaultRate(category);
     showRunButton(byId, category);
   };
   byId('Option1').addEventListener('change', () => choose('primary'));
   byId('Option2').addEventListener('change', () => choose('upper'));
   byId('Option2').checked = true;
-  const entries = rememberFormEntries({ byId, choose, daysChanged: () => sumDays(module, byId) });
+  const entries = rememberFormEntries({ byId, choose, daysChanged });
 
   const run = (category, startedAt) => {
+    if (!attached) {
+      waitingRun = { category, startedAt };
+      return;
+    }
     entries.save();
-    const answer = onRun(readRequest(byId, category, year), startedAt);
+    const answer = attached.onRun(readRequest(byId, category, attached.year), startedAt);
     if (!answer?.refused) return;
     if (answer.clearsWeeklyHours) byId('Text2').value = '';
     byId(answer.box ?? 'Text2').focus();
@@ -84,7 +103,7 @@ export function createTeacherForm({ module, document, year, onRun }) {
   byId('Command1').addEventListener('click', (event) => run('upper', event.timeStamp));
   byId('Command2').addEventListener('click', (event) => run('primary', event.timeStamp));
   byId('Text2').addEventListener('keydown', (event) => {
-    if (event.key === 'Enter') run(byId('Option1').checked ? 'primary' : 'upper', event.timeStamp);
+    if (event.key === 'Enter') run(chosenCategory(byId), event.timeStamp);
   });
   return {
     // As large as is comfortable within room CSS pixels.
@@ -92,10 +111,24 @@ export function createTeacherForm({ module, document, year, onRun }) {
       const zoom = Math.min(LARGEST_ZOOM, room / (form.width / form.twipsPerPixel));
       document.documentElement.style.setProperty('--zoom', String(zoom));
     },
+    // The module started: the category's rate (unless the teacher typed one), the days typed
+    // so far added up (unless weekly hours were typed after them), and a run asked for
+    // meanwhile made. year(): the school year chosen;
+    // onRun(request, startedAt) answers {refused, box, clearsWeeklyHours} when the run was
+    // refused.
+    attach({ module, year, onRun }) {
+      attached = { module, year, onRun };
+      if (!rateTyped) byId('Text1').value = module.defaultRate(chosenCategory(byId));
+      if (daysToAdd) sumDays(module, byId);
+      else markDays(module, byId);
+      const waiting = waitingRun;
+      waitingRun = null;
+      if (waiting) run(waiting.category, waiting.startedAt);
+    },
     // A request's boxes as they stood (a kept run, a teacher of the staff list): the days
     // marked as typed, the weekly hours as they ran.
     fill: (request) => fillForm(request, {
-      byId, daysChanged: () => markDays(module, byId), showRunButton: (category) => showRunButton(byId, category),
+      byId, daysChanged: () => markDays(attached.module, byId), showRunButton: (category) => showRunButton(byId, category),
     }),
     // The run of the form as it stands, as if its button were pressed.
     run,

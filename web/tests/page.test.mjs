@@ -112,6 +112,35 @@ test('the form adds up the days, sets the rate by category and refuses as the de
   assert.equal(await value('Text1'), '20');
 });
 
+test('the form is drawn and takes input before the module has started; Enter meanwhile runs once it has', async () => {
+  const early = await browser.newPage();
+  // The module's code is held back until the test lets it compile.
+  await early.evaluateOnNewDocument(() => {
+    const compile = WebAssembly.compile;
+    const released = new Promise((release) => { window.releaseModule = release; });
+    WebAssembly.compile = (bytes) => released.then(() => compile(bytes));
+  });
+  await early.goto(pathToFileURL(pagePath).href, { waitUntil: 'domcontentloaded' });
+  await early.waitForSelector('body[data-form="yes"]');
+  assert.equal(await early.$eval('#Open', (button) => button.textContent), await page.$eval('#Open', (button) => button.textContent));
+  assert.equal(await early.evaluate(() => document.activeElement.id), 'Text3');
+  await early.keyboard.type('Karimova Dilnoza');
+  await early.type('#Text7', '4');
+  await early.type('#Text2', '24');
+  await early.keyboard.press('Enter');
+  const waiting = await early.evaluate(() => ({ ready: document.body.dataset.ready ?? 'no', report: document.getElementById('report').hidden }));
+  assert.deepEqual(waiting, { ready: 'no', report: true });
+  await early.evaluate(() => window.releaseModule());
+  await early.waitForSelector('body[data-report="drawn"]');
+  // The rate is the category's, and the days typed meanwhile are not added over the weekly
+  // hours typed after them.
+  assert.equal(await early.$eval('#Text1', (box) => box.value), '20');
+  assert.equal(await early.$eval('[data-cell="S20"]', (cell) => cell.dataset.value),
+    await (async () => { await typeInto('Text2', '24'); await page.keyboard.press('Enter'); return page.$eval('[data-cell="S20"]', (cell) => cell.dataset.value); })());
+  assert.match(await early.$eval('[data-cell="A2"]', (cell) => cell.dataset.value), /Dilnoza/);
+  await early.close();
+});
+
 test('weekly hours that are no number are refused in the command line\'s words', { skip: !existsSync(cli) }, async () => {
   await page.click('#Option2');
   await typeInto('Text2', 'abc');
