@@ -49,19 +49,23 @@ export function createCanvasMeasure(document, family) {
         // Ink is measured at the size itself, as the desktop's glyph boxes are.
         inkCss: `${bold ? 'bold ' : ''}${pixels}px "${family}"`,
         advances: new Map(),
+        // Whole texts as measured: every report of a page measures the same headings and
+        // titles again.
+        widths: new Map(),
         overhangs: new Map(),
         measures: null,
       };
       fonts.set(key, font);
     }
-    context.font = font.css;
     return font;
   }
 
-  // A character's advance in 1/64 pixel, cut as the desktop cuts it.
+  // A character's advance in 1/64 pixel, cut as the desktop cuts it. The canvas is set to a
+  // font only when a character is first measured in it.
   function advance(font, character) {
     let subpixels = font.advances.get(character);
     if (subpixels === undefined) {
+      context.font = font.css;
       subpixels = Math.floor(context.measureText(character).width * font.scale * SUBPIXELS + EPSILON);
       font.advances.set(character, subpixels);
     }
@@ -91,9 +95,14 @@ export function createCanvasMeasure(document, family) {
 
     width(family, size, bold, text) {
       const font = fontOf(family, size, bold);
-      let subpixels = 0;
-      for (const character of text) subpixels += advance(font, character);
-      return subpixels / SUBPIXELS / PIXELS_PER_POINT;
+      let width = font.widths.get(text);
+      if (width === undefined) {
+        let subpixels = 0;
+        for (const character of text) subpixels += advance(font, character);
+        width = subpixels / SUBPIXELS / PIXELS_PER_POINT;
+        font.widths.set(text, width);
+      }
+      return width;
     },
 
     // How far the ink of a character runs past its advance, in whole pixels as the desktop
