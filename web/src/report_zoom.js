@@ -63,6 +63,24 @@ export class ReportZoom {
   zoomIn() { this.choose(this.module.steppedZoom(this.zoom, 1)); }
   zoomOut() { this.choose(this.module.steppedZoom(this.zoom, -1)); }
 
+  // The part of the page the screen shows, in the page's points: where the view stands within
+  // the window, from where it is scrolled to, at the zoom. Read once the page is laid out, so
+  // that reading costs nothing; null while none of it is seen.
+  shownArea() {
+    const window = this.view.ownerDocument.defaultView;
+    const { left, top } = this.view.getBoundingClientRect();
+    const width = Math.min(window.innerWidth, left + this.view.clientWidth) - Math.max(0, left);
+    const height = Math.min(window.innerHeight, top + this.view.clientHeight) - Math.max(0, top);
+    if (width <= 0 || height <= 0) return null;
+    const scale = this.zoom * PIXELS_PER_POINT;
+    return {
+      left: (this.view.scrollLeft + Math.max(0, -left)) / scale,
+      top: (this.view.scrollTop + Math.max(0, -top)) / scale,
+      width: width / scale,
+      height: height / scale,
+    };
+  }
+
   apply() {
     if (!this.room) return;
     const width = this.view.clientWidth;

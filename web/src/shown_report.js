@@ -2,7 +2,7 @@
 // corrections (corrections.js). The sheet's clicks and keys, undo and redo from anywhere
 // but the form's boxes, the undo, redo, reset, print and zoom buttons reach it.
 
-import { drawPage } from './report_view.js';
+import { ReportDrawing } from './report_drawing.js';
 import { ReportEditing } from './corrections.js';
 import { ReportZoom } from './report_zoom.js';
 import { wireCellPointer } from './cell_pointer.js';
@@ -43,6 +43,9 @@ export class ShownReport {
     this.result = null;  // the module's description of the report shown
     this.opened = null;  // the workbook it was opened from ({fileName, workbook, staffBook}); null for a run
     this.editing = null;
+    this.drawing = null;
+    // A print takes the whole page, drawn or not yet.
+    document.defaultView.addEventListener('beforeprint', () => this.drawing?.finish());
     this.listenToSheet();
     this.listenToButtons();
   }
@@ -55,13 +58,18 @@ export class ShownReport {
     this.opened = opened;
     const byId = this.byId;
     this.notice.clear();
-    // The page is fitted to its empty view before it is put there, so the browser lays it
-    // out once; the typing box stands on the page.
+    // The page is fitted to its empty view before it is put there and brought into sight
+    // still empty, so the browser lays out its cells once: first those the screen shows, the
+    // rest after the frame. The typing box stands on the page.
     this.sheet.replaceChildren();
     byId('report').hidden = false;
-    const page = drawPage(this.document, result.form);
-    page.append(this.editor);
-    this.sheet.append(this.zoom.hold(this.document, page, result.form));
+    this.drawing?.dispose();
+    const drawing = new ReportDrawing(this.document, result.form);
+    this.drawing = drawing;
+    drawing.page.append(this.editor);
+    this.sheet.append(this.zoom.hold(this.document, drawing.page, result.form));
+    revealReport(byId('report'), this.document.defaultView);
+    drawing.drawShown(this.zoom.shownArea());
     this.editing?.dispose();
     this.cellsCheck.forget();
     const { module } = this;
@@ -75,7 +83,15 @@ export class ShownReport {
     }, result.form);
     this.editing = editing;
     if (restored) editing.restore(restored.entries);
-    revealReport(byId('report'), this.document.defaultView);
+    this.sheet.getBoundingClientRect();
+    performance.measure('soatnoma-report-seen', { start: startedAt });
+    this.document.body.dataset.report = 'seen';
+    drawing.drawRestSoon(this.document.defaultView, () => this.drawn(editing, startedAt));
+  }
+
+  // The whole page drawn and laid out: the body's data-report says so.
+  drawn(editing, startedAt) {
+    editing.showCurrent();
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     this.document.body.dataset.report = 'drawn';
