@@ -42,9 +42,11 @@ function watchFrames() {
   }).observe(document, { subtree: true, attributes: true, attributeOldValue: true, attributeFilter: Object.keys(KINDS) });
 }
 
-// One opening of the page at a slowdown: its figures in milliseconds.
+// One opening of the page at a slowdown: its figures in milliseconds. Each opening has a
+// browser context of its own, so that no report kept by an earlier one is offered back.
 async function phoneRun(browser, file, slowdown) {
-  const page = await browser.newPage();
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
   await page.emulate(PHONE);
   await page.emulateCPUThrottling(slowdown);
   await page.evaluateOnNewDocument(watchFrames);
@@ -71,7 +73,7 @@ async function phoneRun(browser, file, slowdown) {
   }
   const edits = await page.evaluate(() => performance.getEntriesByName('soatnoma-edit').map((entry) => entry.duration));
   const frames = await page.evaluate(() => window.benchFrames);
-  await page.close();
+  await context.close();
   return {
     interactive, interactiveFrame: frames.ready, seen: [seenLaidOut], seenFrame: frames.seen, report: [laidOut],
     reportFrame: frames.report, edit: edits, editFrame: frames.edit, zoom,

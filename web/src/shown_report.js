@@ -6,7 +6,7 @@ import { ReportDrawing } from './report_drawing.js';
 import { ReportEditing } from './corrections.js';
 import { ReportZoom } from './report_zoom.js';
 import { wireCellPointer } from './cell_pointer.js';
-import { revealReport } from './report_reveal.js';
+import { revealReport, viewInSight } from './report_reveal.js';
 
 // The box a cell's hours are typed in, in the report's font.
 function cellEditor(document, family) {
@@ -58,18 +58,19 @@ export class ShownReport {
     this.opened = opened;
     const byId = this.byId;
     this.notice.clear();
-    // The page is fitted to its empty view before it is put there and brought into sight
-    // still empty, so the browser lays out its cells once: first those the screen shows, the
-    // rest after the frame. The typing box stands on the page.
+    // The page is fitted to its empty view before it is put there, so the browser lays out
+    // its cells once: first those the screen will show once the report is brought into
+    // sight, the rest after the frame. The typing box stands on the page.
+    const window = this.document.defaultView;
     this.sheet.replaceChildren();
     byId('report').hidden = false;
     this.drawing?.dispose();
     const drawing = new ReportDrawing(this.document, result.form);
     this.drawing = drawing;
     drawing.page.append(this.editor);
+    const sight = viewInSight(byId('report'), this.sheet, window);
     this.sheet.append(this.zoom.hold(this.document, drawing.page, result.form));
-    revealReport(byId('report'), this.document.defaultView);
-    drawing.drawShown(this.zoom.shownArea());
+    drawing.drawShown(this.zoom.shownArea(sight));
     this.editing?.dispose();
     this.cellsCheck.forget();
     const { module } = this;
@@ -83,10 +84,11 @@ export class ShownReport {
     }, result.form);
     this.editing = editing;
     if (restored) editing.restore(restored.entries);
+    revealReport(byId('report'), window);
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report-seen', { start: startedAt });
     this.document.body.dataset.report = 'seen';
-    drawing.drawRestSoon(this.document.defaultView, () => this.drawn(editing, startedAt));
+    drawing.drawRestSoon(window, () => this.drawn(editing, startedAt));
   }
 
   // The whole page drawn and laid out: the body's data-report says so.
