@@ -2,7 +2,10 @@
 // page itself comes round sooner than the shortest timer.
 export function afterPageTurn(work) {
   const channel = new MessageChannel();
-  channel.port1.onmessage = () => work();
+  channel.port1.onmessage = () => {
+    channel.port1.close();
+    work();
+  };
   channel.port2.postMessage(null);
 }
 

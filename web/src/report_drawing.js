@@ -9,6 +9,8 @@ import { afterNextFrame } from './page_turn.js';
 // How far the first go reaches past the part of the page the screen shows, on each side, as
 // a share of that part's width and height.
 const MARGIN = 0.1;
+// The share of the page's cells beyond which the screen shows most of the page.
+const MOST = 0.5;
 
 // Whether a box of the sheet, where the page setup places the sheet, meets the area of the
 // page ({left, top, right, bottom}, points).
@@ -36,13 +38,15 @@ export class ReportDrawing {
   }
 
   // The cells that meet the part of the page the screen shows (points; null: the whole page)
-  // drawn now, the others kept for later.
+  // drawn now, the others kept for later; all of them at once when the screen shows most of
+  // the page, where a second go would cost more than the first saves.
   drawShown(area) {
     const { boxes, page: { sheet } } = this.form;
     const reach = area && reachOf(area);
     const now = reach ? boxes.filter((box) => meets(box, sheet, reach)) : boxes;
-    this.rest = reach ? boxes.filter((box) => !meets(box, sheet, reach)) : [];
-    drawCells(this.page, now);
+    const most = now.length > boxes.length * MOST;
+    this.rest = most ? [] : boxes.filter((box) => !meets(box, sheet, reach));
+    drawCells(this.page, most ? boxes : now);
   }
 
   // The rest drawn once the browser has drawn what the screen shows; drawn(): told when the

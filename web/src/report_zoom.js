@@ -36,6 +36,7 @@ export class ReportZoom {
     this.zoomed = null;  // the room the zoom was last applied to
     this.zoom = 1;
     this.panes = new FrozenPanes(view);
+    this.phone = view.ownerDocument.defaultView.matchMedia(PHONE);  // whether the screen is a phone's, as it is turned
     new ResizeObserver(() => {
       if (this.chosen == null) this.apply();
     }).observe(view);
@@ -87,7 +88,7 @@ export class ReportZoom {
     // A hidden view has no width to follow.
     if (this.chosen == null && width === 0) return;
     const fitted = Math.min(1, width / this.size.width);
-    const opening = this.chosen === undefined && this.view.ownerDocument.defaultView.matchMedia(PHONE).matches;
+    const opening = this.chosen === undefined && this.phone.matches;
     if (opening) this.legible ??= legibleZoom(this.form);
     const zoom = this.chosen ?? this.module.heldZoom(opening ? Math.max(fitted, Math.min(1, this.legible)) : fitted);
     // A room already at this zoom is left as it is (its view settling once the page is in

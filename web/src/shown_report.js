@@ -85,6 +85,7 @@ export class ShownReport {
     this.editing = editing;
     if (restored) editing.restore(restored.entries);
     revealReport(byId('report'), window);
+    // The body says "seen" while the rest of the page is still to come, "drawn" once it is in.
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report-seen', { start: startedAt });
     this.document.body.dataset.report = 'seen';
