@@ -1,10 +1,11 @@
 // The page on a cheap phone, for `node web/bench.mjs --phone`: Chromium emulating a touch
 // screen 360 pixels wide at device scale 2, its processor slowed four times (as a cheap
 // Android phone runs) beside the same steps at full speed, in the same run. For each:
-// opening the file to the form taking input, Enter in the weekly hours to the report drawn
-// at its phone zoom, and Enter in a corrected cell to every total redrawn. Each is given
-// twice: to the page's own mark and to the end of the next frame the browser draws after
-// it. A benchmark, not a test: it prints and never fails.
+// opening the file to the form taking input, Enter in the weekly hours to the part of the
+// report the screen shows drawn at its phone zoom and to the whole report drawn, and Enter
+// in a corrected cell to every total redrawn. Each is given twice: to the page's own mark
+// and to the end of the next frame the browser draws after it. A benchmark, not a test: it
+// prints and never fails.
 import os from 'node:os';
 import { pathToFileURL } from 'node:url';
 
