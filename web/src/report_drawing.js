@@ -1,7 +1,7 @@
 // The report's page drawn in two goes where the screen shows only part of it (a phone): the
 // cells the screen shows first, with a margin about them, so that Enter is answered at once,
-// and the rest of the page right after that frame is drawn. Where the screen shows the whole
-// page it is drawn in one go. Either way the page ends with every cell of the report.
+// and the rest of the page right after that frame is drawn. Where the screen shows most of
+// the page it is drawn in one go. Either way the page ends with every cell of the report.
 
 import { drawCells, drawPage } from './report_view.js';
 import { afterNextFrame } from './page_turn.js';
