@@ -15,6 +15,8 @@ const LINE_ROOM = 1.4;
 // on after an entry is taken in the box.
 const MOVES = { moveUp: [-1, 0], moveDown: [1, 0], moveLeft: [0, -1], moveRight: [0, 1] };
 const TAKES = { takeDown: [1, 0], takeUp: [-1, 0], takeRight: [0, 1], takeLeft: [0, -1] };
+// A cell's place as one number: its row times this, and its column.
+const PLACES = 1000;
 
 export class ReportEditing {
   // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
@@ -23,32 +25,44 @@ export class ReportEditing {
   // of the report; form: the report as the page drew it.
   constructor(bench, elements, changed, form) {
     this.bench = bench;
-    const { boxes } = form;
-    // Every drawn cell's name and place, as the module named them.
-    this.places = new Map(boxes.map((box) => [box.ref, { row: box.row, column: box.column }]));
-    this.refs = new Map(boxes.map((box) => [`${box.row}:${box.column}`, box.ref]));
-    this.frames = new Map(boxes.map((box) => [box.ref, box]));
+    this.boxes = form.boxes;
+    this.cells = null;  // made when a cell is first looked up
     this.placement = form.page.sheet;
     this.elements = elements;
     this.changed = changed;
     this.undone = [];
     this.done = [];
     this.current = null;
+    this.outlined = null;  // the element outlined as the current cell
     this.editing = null;
     // A report just made has nothing to mark, and is drawn already.
-    this.refresh(JSON.parse(this.bench.state(false)).marks.length > 0);
+    const state = JSON.parse(this.bench.state(false));
+    if (state.marks.length > 0) this.refresh();
+    else this.follow(state);
   }
 
   svg() {
     return this.elements.sheet.querySelector('svg.sheet');
   }
 
+  // Every drawn cell's frame by its name, and its name by its place, as the module named them.
+  cellIndex() {
+    if (!this.cells) {
+      this.cells = {
+        frames: new Map(this.boxes.map((box) => [box.ref, box])),
+        refs: new Map(this.boxes.map((box) => [box.row * PLACES + box.column, box.ref])),
+      };
+    }
+    return this.cells;
+  }
+
   refOf(row, column) {
-    return this.refs.get(`${row}:${column}`);
+    return this.cellIndex().refs.get(row * PLACES + column);
   }
 
   placeOf(ref) {
-    return this.places.get(ref) ?? null;
+    const box = this.cellIndex().frames.get(ref);
+    return box ? { row: box.row, column: box.column } : null;
   }
 
   inTable(place) {
@@ -57,15 +71,14 @@ export class ReportEditing {
       place.column >= table.firstColumn && place.column <= table.lastColumn;
   }
 
-  // Redraws the table's rows with their marks (unless told they are as drawn) and says the
-  // year total.
-  refresh(redraw = true) {
-    const state = JSON.parse(this.bench.state(redraw));
+  // Redraws the table's cells that changed, with their marks, and says the year total.
+  refresh() {
+    const state = JSON.parse(this.bench.state(true));
     const marks = new Map(state.marks.map((mark) => [mark.ref, mark]));
     const svg = this.svg();
     // Only the cells whose drawing changed are drawn again: the module hands over those,
     // taken in at once and each put in the place of the one it replaces.
-    const boxes = redraw ? state.boxes : [];
+    const { boxes } = state;
     if (boxes.length > 0) {
       const taken = svg.cloneNode(false);
       taken.innerHTML = boxes.map((box) => boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))).join('');
@@ -75,7 +88,12 @@ export class ReportEditing {
         else svg.append(cell);
       }
     }
-    // The cells of hours, and the block a cell is chosen in.
+    this.follow(state);
+  }
+
+  // The report's state as the module tells it ({editable, table, yearText, correctionsText,
+  // emptyTextsText}): the cells of hours, the block a cell is chosen in, and the status line.
+  follow(state) {
     this.editable = state.editable;
     this.table = state.table;
     this.elements.yearTotal.textContent = state.yearText;
@@ -92,9 +110,12 @@ export class ReportEditing {
     return this.svg().querySelector(`g[data-cell="${ref}"] rect.border`) ?? this.svg().querySelector(`g[data-cell="${ref}"]`);
   }
 
+  // The current cell outlined; the cell outlined before, if any, no longer (a cell drawn again
+  // is drawn without it).
   showCurrent() {
-    for (const old of this.svg().querySelectorAll('.current')) old.classList.remove('current');
-    if (this.current) this.box(this.refOf(this.current.row, this.current.column))?.classList.add('current');
+    this.outlined?.classList.remove('current');
+    this.outlined = this.current ? this.box(this.refOf(this.current.row, this.current.column)) : null;
+    this.outlined?.classList.add('current');
   }
 
   // A cell a step from another, kept within the table.
@@ -140,7 +161,7 @@ export class ReportEditing {
   // and scaled as the page setup places the sheet. Nothing is measured, so it is the same in
   // every browser at every zoom.
   frameOnPage(ref) {
-    const box = this.frames.get(ref);
+    const box = this.cellIndex().frames.get(ref);
     const { left, top, scale } = this.placement;
     return { left: left + box.left * scale, top: top + box.top * scale, width: box.width * scale, height: box.height * scale };
   }

@@ -4,6 +4,8 @@
 // file name it was handed over under, since the page cannot know that a file appeared: the
 // teacher removes it from the offer of kept reports, or a newer version of it replaces it.
 
+import { afterNextFrame } from './page_turn.js';
+
 const SAID = {
   saved: (fileName) => `Saqlandi: ${fileName}`,
   downloaded: (fileName) => `"${fileName}" yuklab olishga berildi. Fayl paydo bo'lganini sahifa bila olmaydi, ` +
@@ -21,11 +23,13 @@ export class ReportKeeping {
     this.entries = entries;
     this.failed = failed;
     this.firstKept = firstKept;
+    this.window = window;
     this.body = window.document.body;
     this.record = null;  // {id, request} or {id, opened}; downloaded: the file name handed over
     this.unsaved = false;  // changed since it was last in a file or handed over
     this.version = 0;  // counts the changes, so a save knows whether it wrote what is shown
     this.keeps = 0;
+    this.waiting = null;  // a keep put off until the change is drawn
     window.addEventListener('beforeunload', (event) => {
       if (!this.unsaved) return;
       event.preventDefault();
@@ -52,9 +56,17 @@ export class ReportKeeping {
     this.keep();
   }
 
-  // Kept the moment the change is drawn, so the drawing never waits for the storage.
+  // Kept the moment the change is drawn, so the drawing never waits for the storage; changes
+  // made before that are kept together, as they then stand.
   keep() {
-    setTimeout(() => this.keepNow(), 0);
+    if (this.waiting) return;
+    const waiting = {};
+    this.waiting = waiting;
+    afterNextFrame(this.window, () => {
+      if (this.waiting !== waiting) return;
+      this.waiting = null;
+      this.keepNow();
+    });
   }
 
   // True once kept; a failure is said.
@@ -83,6 +95,8 @@ export class ReportKeeping {
     const unchanged = snapshot && snapshot.record === this.record && snapshot.version === this.version;
     if (unchanged && answer.outcome === 'saved') {
       this.unsaved = false;
+      // A keep still waiting for its frame would bring back the copy the file replaces.
+      this.waiting = null;
       await this.kept.forget(this.record.id);
     } else if (unchanged && answer.outcome === 'downloaded') {
       this.unsaved = false;

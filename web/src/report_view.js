@@ -53,21 +53,33 @@ export function boxMarkup(box, clipId, mark) {
   return `${markup}</g>`;
 }
 
-// The sheet as SVG markup, one unit one point.
-function sheetMarkup(form) {
-  let markup = `<svg xmlns="http://www.w3.org/2000/svg" class="sheet" viewBox="0 0 ${form.width} ${form.height}" ` +
-    `width="${form.width}pt" height="${form.height}pt" font-family="${escaped(form.font.family)}">`;
-  form.boxes.forEach((box) => { markup += boxMarkup(box, `clip-${box.ref}`); });
-  return `${markup}</svg>`;
+// The cells of the boxes given, as markup.
+function cellsMarkup(boxes) {
+  let markup = '';
+  boxes.forEach((box) => { markup += boxMarkup(box, `clip-${box.ref}`); });
+  return markup;
 }
 
-// The whole page: the paper, and the sheet where the page setup puts it.
-export function drawPage(document, form) {
+// The sheet as SVG markup, one unit one point, with the cells of the boxes given.
+function sheetMarkup(form, boxes) {
+  return `<svg xmlns="http://www.w3.org/2000/svg" class="sheet" viewBox="0 0 ${form.width} ${form.height}" ` +
+    `width="${form.width}pt" height="${form.height}pt" font-family="${escaped(form.font.family)}">` +
+    `${cellsMarkup(boxes)}</svg>`;
+}
+
+// More cells drawn on a page already drawn (boxes of its form).
+export function drawCells(page, boxes) {
+  page.firstElementChild.insertAdjacentHTML('beforeend', cellsMarkup(boxes));
+}
+
+// The page: the paper, and the sheet where the page setup puts it, with the cells of the
+// boxes given (all of the form's unless told).
+export function drawPage(document, form, boxes = form.boxes) {
   const page = document.createElement('div');
   page.className = 'page';
   page.style.width = `${form.page.width}pt`;
   page.style.height = `${form.page.height}pt`;
-  page.innerHTML = sheetMarkup(form);
+  page.innerHTML = sheetMarkup(form, boxes);
   const sheet = page.firstElementChild;
   const placement = form.page.sheet;
   sheet.style.left = `${placement.left}pt`;

@@ -33,8 +33,10 @@ export class ReportZoom {
     // legible; null: it follows the box's width again.
     this.chosen = undefined;
     this.room = null;
+    this.zoomed = null;  // the room the zoom was last applied to
     this.zoom = 1;
     this.panes = new FrozenPanes(view);
+    this.phone = view.ownerDocument.defaultView.matchMedia(PHONE);  // whether the screen is a phone's, as it is turned
     new ResizeObserver(() => {
       if (this.chosen == null) this.apply();
     }).observe(view);
@@ -47,7 +49,8 @@ export class ReportZoom {
     room.append(page);
     this.room = room;
     this.size = { width: form.page.width * PIXELS_PER_POINT, height: form.page.height * PIXELS_PER_POINT };
-    this.legible = legibleZoom(form);
+    this.form = form;
+    this.legible = null;  // found the first time a phone opens the report
     this.panes.pin(document, room, form);
     this.apply();
     return room;
@@ -63,14 +66,38 @@ export class ReportZoom {
   zoomIn() { this.choose(this.module.steppedZoom(this.zoom, 1)); }
   zoomOut() { this.choose(this.module.steppedZoom(this.zoom, -1)); }
 
+  // The part of the page the screen will show at the zoom, in the page's points, the view
+  // standing as sight says (viewInSight): as wide as the view within the screen, as tall as
+  // the screen below the view's top. Null when none of it is in sight.
+  shownArea(sight) {
+    const width = Math.min(sight.screenWidth, sight.left + sight.width) - Math.max(0, sight.left);
+    const height = sight.screenHeight - Math.max(0, sight.top);
+    if (width <= 0 || height <= 0) return null;
+    const scale = this.zoom * PIXELS_PER_POINT;
+    return {
+      left: (sight.scrollLeft + Math.max(0, -sight.left)) / scale,
+      top: (sight.scrollTop + Math.max(0, -sight.top)) / scale,
+      width: width / scale,
+      height: height / scale,
+    };
+  }
+
   apply() {
     if (!this.room) return;
     const width = this.view.clientWidth;
     // A hidden view has no width to follow.
     if (this.chosen == null && width === 0) return;
     const fitted = Math.min(1, width / this.size.width);
-    const opening = this.chosen === undefined && this.view.ownerDocument.defaultView.matchMedia(PHONE).matches;
+    const opening = this.chosen === undefined && this.phone.matches;
+    if (opening) this.legible ??= legibleZoom(this.form);
     const zoom = this.chosen ?? this.module.heldZoom(opening ? Math.max(fitted, Math.min(1, this.legible)) : fitted);
+    // A room already at this zoom is left as it is (its view settling once the page is in
+    // it), so that the browser need not lay it out again; its panes may be due.
+    if (this.room === this.zoomed && zoom === this.zoom) {
+      this.panes.show(zoom);
+      return;
+    }
+    this.zoomed = this.room;
     this.zoom = zoom;
     this.room.firstElementChild.style.transform = zoom === 1 ? '' : `scale(${zoom})`;
     this.room.style.width = `${this.size.width * zoom}px`;

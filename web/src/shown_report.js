@@ -2,11 +2,11 @@
 // corrections (corrections.js). The sheet's clicks and keys, undo and redo from anywhere
 // but the form's boxes, the undo, redo, reset, print and zoom buttons reach it.
 
-import { drawPage } from './report_view.js';
+import { ReportDrawing } from './report_drawing.js';
 import { ReportEditing } from './corrections.js';
 import { ReportZoom } from './report_zoom.js';
 import { wireCellPointer } from './cell_pointer.js';
-import { revealReport } from './report_reveal.js';
+import { revealReport, viewInSight } from './report_reveal.js';
 
 // The box a cell's hours are typed in, in the report's font.
 function cellEditor(document, family) {
@@ -43,6 +43,9 @@ export class ShownReport {
     this.result = null;  // the module's description of the report shown
     this.opened = null;  // the workbook it was opened from ({fileName, workbook, staffBook}); null for a run
     this.editing = null;
+    this.drawing = null;
+    // A print takes the whole page, drawn or not yet.
+    document.defaultView.addEventListener('beforeprint', () => this.drawing?.finish());
     this.listenToSheet();
     this.listenToButtons();
   }
@@ -55,13 +58,19 @@ export class ShownReport {
     this.opened = opened;
     const byId = this.byId;
     this.notice.clear();
-    // The page is fitted to its empty view before it is put there, so the browser lays it
-    // out once; the typing box stands on the page.
+    // The page is fitted to its empty view before it is put there, so the browser lays out
+    // its cells once: first those the screen will show once the report is brought into
+    // sight, the rest after the frame. The typing box stands on the page.
+    const window = this.document.defaultView;
     this.sheet.replaceChildren();
     byId('report').hidden = false;
-    const page = drawPage(this.document, result.form);
-    page.append(this.editor);
-    this.sheet.append(this.zoom.hold(this.document, page, result.form));
+    this.drawing?.dispose();
+    const drawing = new ReportDrawing(this.document, result.form);
+    this.drawing = drawing;
+    drawing.page.append(this.editor);
+    const sight = viewInSight(byId('report'), this.sheet, window);
+    this.sheet.append(this.zoom.hold(this.document, drawing.page, result.form));
+    drawing.drawShown(this.zoom.shownArea(sight));
     this.editing?.dispose();
     this.cellsCheck.forget();
     const { module } = this;
@@ -75,7 +84,17 @@ export class ShownReport {
     }, result.form);
     this.editing = editing;
     if (restored) editing.restore(restored.entries);
-    revealReport(byId('report'), this.document.defaultView);
+    revealReport(byId('report'), window);
+    // The body says "seen" while the rest of the page is still to come, "drawn" once it is in.
+    this.sheet.getBoundingClientRect();
+    performance.measure('soatnoma-report-seen', { start: startedAt });
+    this.document.body.dataset.report = 'seen';
+    drawing.drawRestSoon(window, () => this.drawn(editing, startedAt));
+  }
+
+  // The whole page drawn and laid out: the body's data-report says so.
+  drawn(editing, startedAt) {
+    editing.showCurrent();
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     this.document.body.dataset.report = 'drawn';

@@ -7,6 +7,7 @@ import { buildForm } from './form.js';
 import { DAY_BOXES, rememberFormEntries } from './form_entries.js';
 import { fillForm } from './form_fill.js';
 import { chooseNumbersWhenEntered } from './number_boxes.js';
+import { afterNextFrame } from './page_turn.js';
 
 // The most the page enlarges the desktop window's form.
 const LARGEST_ZOOM = 1.6;
@@ -89,12 +90,14 @@ export function createTeacherForm({ controls: form, document }) {
   byId('Option2').checked = true;
   const entries = rememberFormEntries({ byId, choose, daysChanged });
 
+  // The entries are kept once the frame that answers the run is drawn, so that it never
+  // waits for the storage.
   const run = (category, startedAt) => {
     if (!attached) {
       waitingRun = { category, startedAt };
       return;
     }
-    entries.save();
+    afterNextFrame(document.defaultView, entries.save);
     const answer = attached.onRun(readRequest(byId, category, attached.year), startedAt);
     if (!answer?.refused) return;
     if (answer.clearsWeeklyHours) byId('Text2').value = '';

@@ -248,6 +248,58 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   assert.ok(notice.top >= 0 && notice.bottom <= await page.evaluate(() => window.innerHeight), 'the notice is in sight');
 });
 
+// The page's cells as drawn, and what the body says of the report.
+const drawnCells = (on) => on.evaluate(() => ({
+  report: document.body.dataset.report,
+  cells: [...document.querySelectorAll('#sheet .page-room > .page g[data-cell]')].map((cell) => cell.dataset.cell).sort(),
+}));
+
+// Enter in the weekly hours and, in the same go (no frame between), what is drawn then and
+// after a print is asked for.
+const enterAndPrint = (on) => on.evaluate(() => {
+  const cells = () => [...document.querySelectorAll('#sheet .page-room > .page g[data-cell]')].map((cell) => cell.dataset.cell).sort();
+  const weekly = document.getElementById('Text2');
+  weekly.value = '24';
+  weekly.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+  const seen = { report: document.body.dataset.report, cells: cells() };
+  window.dispatchEvent(new Event('beforeprint'));
+  return { seen, printed: { report: document.body.dataset.report, cells: cells() } };
+});
+
+// The screen of a phone shows part of the page: the cells in sight are drawn first and the
+// rest right after that frame, so the report is whole once it says so; a print asked for
+// meanwhile takes the whole page. A screen that shows the whole page draws it in one go.
+test('on a phone the cells in sight are drawn first and the rest after; a print draws the rest at once', async () => {
+  const fresh = await browser.newPage();
+  try {
+    await fresh.emulate(KnownDevices['Galaxy S5']);
+    await openBuiltPage(fresh);
+    const { seen, printed } = await enterAndPrint(fresh);
+    assert.equal(seen.report, 'seen');
+    assert.ok(['A8', 'B8', 'C8'].every((ref) => seen.cells.includes(ref)), 'the row titles and first hours in sight');
+    assert.ok(!seen.cells.includes('S8'), 'the year total, off the screen to the right, comes later');
+    assert.equal(printed.report, 'drawn');
+    assert.ok(printed.cells.length > seen.cells.length);
+    assert.equal(new Set(printed.cells).size, printed.cells.length, 'no cell drawn twice');
+
+    // Left alone, the rest comes after the frame, and the page holds the cells the print drew.
+    await fresh.evaluate(() => {
+      document.getElementById('Text2').dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+    });
+    await fresh.waitForSelector('body[data-report="drawn"]');
+    assert.deepEqual(await drawnCells(fresh), printed);
+    await fresh.tap('[data-cell="S8"] rect.border');
+
+    // Where the whole page is in sight, Enter draws it all in one go: the very same cells.
+    await fresh.setViewport({ ...KnownDevices['Galaxy S5'].viewport, width: 1280, height: 2400 });
+    await fresh.$eval('#ZoomFit', (button) => button.click());
+    const wide = await enterAndPrint(fresh);
+    assert.deepEqual(wide.seen, printed);
+  } finally {
+    await fresh.close();
+  }
+});
+
 // The staff list on a phone: it takes the screen, its cards part of the page, and a ready
 // teacher's card tapped opens that teacher's report.
 test('a staff list takes the screen, and a tapped ready teacher opens the report', async () => {
