@@ -13,6 +13,8 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 import { FILE_WORK_EVENT } from './src/load_file_work.js';
+import { formMarkup } from './src/form.js';
+import { labelledMarkup } from './src/labels.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [moduleJs, fontDir, output] = process.argv.slice(2);
@@ -63,8 +65,9 @@ const moduleWasm = readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
 const moduleCode = moduleWasm.toString('base64');
 
 // What the page shows before its module has started, asked of the module here once: the
-// form's controls and the names of what the teacher can do, so that the form is drawn and
-// takes input while the module's code is still compiling in the browser.
+// form's controls and the names of what the teacher can do, written into the page's markup
+// and carried as data, so that the form is drawn with the page and takes input while the
+// module's code is still compiling in the browser.
 async function pageStart() {
   const module = await createRequire(import.meta.url)(path.resolve(moduleJs))({ wasmBinary: moduleWasm });
   const start = {
@@ -72,8 +75,7 @@ async function pageStart() {
     labels: JSON.parse(module.actionLabels()),
     rosterColumns: JSON.parse(module.rosterColumns()),
   };
-  // Data inside the page must not close its own element either.
-  return JSON.stringify(start).replace(/<\//g, '<\\/');
+  return start;
 }
 
 // The page's icon as data, which the page's own rules let it show (a browser would otherwise
@@ -85,8 +87,14 @@ const icon = `data:image/svg+xml;base64,${readFileSync(path.join(here, 'icon.svg
 const hashOf = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
 const scriptHashes = `${hashOf(script)} ${hashOf(fileWork)}`;
 
-const startData = await pageStart();
-const page = readFileSync(path.join(here, 'index.html'), 'utf8')
+const start = await pageStart();
+const form = formMarkup(start.form);
+// Data inside the page must not close its own element either.
+const startData = JSON.stringify(start).replace(/<\//g, '<\\/');
+const page = labelledMarkup(readFileSync(path.join(here, 'index.html'), 'utf8'), start.labels)
+  .replace('/*ROOT_STYLE*/', () => form.rootStyle)
+  .replace('/*FORM_STYLE*/', () => form.formStyle)
+  .replace('/*FORM*/', () => form.controls)
   .replace('/*ICON*/', () => icon)
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
   .replace('/*STYLE*/', () => style)

@@ -1,74 +1,79 @@
-// The teacher's form, made from the program's own table of controls: every control the
-// page shows, with the name the desktop window gives it (Text1 .. Text12, Option1, Option2,
-// Check1, Command1, Command2) and what it is for (data-role: "weeklyHours", "day", ...),
-// its caption and tool tip, at its place, scaled for the screen.
+// The teacher's form as markup, made from the program's own table of controls when the page is
+// built, so that the form is drawn as soon as the page is read: every control the page shows,
+// with the name the desktop window gives it (Text1 .. Text12, Option1, Option2, Check1,
+// Command1, Command2) and what it is for (data-role: "weeklyHours", "day", ...), its caption
+// and tool tip, at its place in the window's twips, which the style sheet scales for the
+// screen.
 
-function makeControl(document, spec) {
+import { escapedMarkup } from './markup_text.js';
+
+// Attributes as markup; a value of true stands alone, false or null leaves it out.
+function attributes(pairs) {
+  return Object.entries(pairs)
+    .filter(([, value]) => value !== false && value !== null && value !== undefined && value !== '')
+    .map(([name, value]) => (value === true ? ` ${name}` : ` ${name}="${escapedMarkup(value)}"`))
+    .join('');
+}
+
+// What stands on the control itself: its class, its name for the narrow screen's stacking,
+// its place and size, its tool tip and whether it is shown.
+function placed(spec) {
+  return {
+    class: `control kind-${spec.kind} font-${spec.font}${spec.kind === 'textBox' && spec.centred ? ' centred' : ''}`,
+    'data-control': spec.name,
+    style: `--left:${spec.left};--top:${spec.top};--width:${spec.width};--height:${spec.height}`,
+    title: spec.toolTip,
+    hidden: !spec.shown,
+  };
+}
+
+// What stands on the element that takes the keys: the control's name and role, and its place
+// in the window's tab order.
+function named(spec, tabIndex) {
+  return { id: spec.name, 'data-role': spec.role, tabindex: tabIndex ?? null };
+}
+
+function controlMarkup(spec, tabIndex, inside) {
+  const caption = escapedMarkup(spec.caption);
   switch (spec.kind) {
-    case 'frame': {
-      const frame = document.createElement('fieldset');
-      const legend = document.createElement('legend');
-      legend.textContent = spec.caption;
-      frame.appendChild(legend);
-      return frame;
-    }
-    case 'textBox': {
-      const box = document.createElement('input');
-      box.type = 'text';
-      box.value = spec.caption;
-      box.autocomplete = 'off';
+    case 'frame':
+      return `<fieldset${attributes({ ...named(spec), ...placed(spec) })}><legend>${caption}</legend>${inside}</fieldset>`;
+    case 'textBox':
       // A phone offers its keyboard of digits for the boxes that take numbers.
-      if (spec.numbers) box.inputMode = 'decimal';
-      if (spec.centred) box.classList.add('centred');
-      return box;
-    }
+      return `<input${attributes({
+        type: 'text', ...named(spec, tabIndex), value: spec.caption, autocomplete: 'off',
+        inputmode: spec.numbers ? 'decimal' : null, ...placed(spec),
+      })}>`;
     case 'optionButton':
     case 'checkBox': {
-      const holder = document.createElement('label');
-      const input = document.createElement('input');
-      input.type = spec.kind === 'optionButton' ? 'radio' : 'checkbox';
-      if (spec.kind === 'optionButton') input.name = 'category';
-      holder.append(input, document.createTextNode(` ${spec.caption}`));
-      return holder;
+      const input = spec.kind === 'optionButton' ? { type: 'radio', name: 'category' } : { type: 'checkbox' };
+      return `<label${attributes(placed(spec))}><input${attributes({ ...input, ...named(spec, tabIndex) })}> ${caption}</label>`;
     }
-    case 'button': {
-      const button = document.createElement('button');
-      button.type = 'button';
-      button.textContent = spec.caption;
-      return button;
-    }
-    default: {
-      const label = document.createElement('span');
-      label.textContent = spec.caption;
-      return label;
-    }
+    case 'button':
+      return `<button${attributes({ type: 'button', ...named(spec, tabIndex), ...placed(spec) })}>${caption}</button>`;
+    default:
+      return `<span${attributes({ ...named(spec, tabIndex), ...placed(spec) })}>${caption}</span>`;
   }
 }
 
-// Builds the form into root; returns the control of each name.
-export function buildForm(document, root, controls) {
-  const named = new Map();
-  const tabOrder = [];
-  for (const spec of controls) {
-    if (!spec.inPage) continue;
-    const control = makeControl(document, spec);
-    const input = control.querySelector?.('input') ?? control;
-    input.id = spec.name;
-    if (spec.role) input.dataset.role = spec.role;
-    control.classList.add('control', `kind-${spec.kind}`, `font-${spec.font}`);
-    // On a narrow screen the style sheet stacks the controls by this name.
-    control.dataset.control = spec.name;
-    control.style.setProperty('--left', spec.left);
-    control.style.setProperty('--top', spec.top);
-    control.style.setProperty('--width', spec.width);
-    control.style.setProperty('--height', spec.height);
-    if (spec.toolTip) control.title = spec.toolTip;
-    control.hidden = !spec.shown;
-    (spec.container ? named.get(spec.container) : root).appendChild(control);
-    named.set(spec.name, control);
-    if (spec.tabIndex >= 0 && spec.kind !== 'frame') tabOrder.push([spec.tabIndex, input]);
-  }
-  // Tab visits the boxes in the window's order.
-  tabOrder.sort((a, b) => a[0] - b[0]).forEach(([, input], index) => { input.tabIndex = index + 1; });
-  return named;
+// Tab visits the boxes in the window's order: each control's place in it, from 1.
+function tabOrder(controls) {
+  const visited = controls.filter((spec) => spec.tabIndex >= 0 && spec.kind !== 'frame')
+    .sort((a, b) => a.tabIndex - b.tabIndex);
+  return new Map(visited.map((spec, index) => [spec.name, index + 1]));
+}
+
+// The form (formControls of the module) as markup: rootStyle for the page's root (the
+// window's twips to a pixel), formStyle for the form element (its size in twips), and its
+// controls, each inside its frame.
+export function formMarkup(form) {
+  const controls = form.controls.filter((spec) => spec.inPage);
+  const order = tabOrder(controls);
+  const markupOf = (container) => controls.filter((spec) => spec.container === container)
+    .map((spec) => controlMarkup(spec, order.get(spec.name), markupOf(spec.name))).join('');
+  return {
+    rootStyle: `--twips-per-pixel:${form.twipsPerPixel}`,
+    formStyle: `--form-width:${form.width};--form-height:${form.height}`,
+    controls: markupOf(''),
+  };
 }

@@ -1,21 +1,38 @@
 // The names of what the teacher can do and the staff list's headings, shown as the desktop
-// shows them: the module's, carried in the page (labels: actionLabels, rosterColumns), and
-// written into the elements that carry them. An element
-// with data-label takes the name (and its tool tip, if it has one), followed by the page's
-// own words in data-more; one with data-label-title takes the name as its tool tip only (a
-// button showing a sign).
+// shows them: the module's. The page's buttons carry theirs from when the page is built
+// (labelledMarkup); the staff list's headings are written when the page starts.
 
-export function showSharedLabels(document, { labels, rosterColumns }) {
-  for (const element of document.querySelectorAll('[data-label]')) {
-    const label = labels[element.dataset.label];
-    element.textContent = label.text + (element.dataset.more ?? '');
-    if (label.toolTip) element.title = label.toolTip;
-  }
-  for (const element of document.querySelectorAll('[data-label-title]')) {
-    const { text } = labels[element.dataset.labelTitle];
-    element.title = text;
-    element.setAttribute('aria-label', text);
-  }
+import { escapedMarkup } from './markup_text.js';
+
+// An element of the page's markup with data-label="NAME" (empty) or data-label-title="NAME".
+const LABELLED = /<(\w+)((?:\s+[\w-]+(?:="[^"]*")?)*?)\s+data-label(-title)?="(\w+)"((?:\s+[\w-]+(?:="[^"]*")?)*)>/g;
+
+// A title of its own, and the words the page adds after the name (data-more).
+function attributeOf(attributes, name) {
+  const found = attributes.match(new RegExp(`\\s${name}="([^"]*)"`));
+  return found ? found[1] : null;
+}
+
+// The page's markup with the names written in: an element with data-label takes the name
+// (and its tool tip, if it has one) followed by the page's own words in data-more; one with
+// data-label-title takes the name as its tool tip only (a button showing a sign). labels: the
+// module's actionLabels.
+export function labelledMarkup(html, labels) {
+  return html.replace(LABELLED, (element, tag, before, titleOnly, name, after) => {
+    const label = labels[name];
+    if (!label) throw new Error(`no label named ${name}`);
+    const text = escapedMarkup(label.text);
+    let attributes = `${before} data-label${titleOnly ?? ''}="${name}"${after}`;
+    const title = titleOnly ? text : (label.toolTip ? escapedMarkup(label.toolTip) : null);
+    if (title !== null) attributes = `${attributes.replace(/\stitle="[^"]*"/, '')} title="${title}"`;
+    if (titleOnly) return `<${tag}${attributes} aria-label="${text}">`;
+    const more = attributeOf(after + before, 'data-more') ?? '';
+    return `<${tag}${attributes}>${text}${more}`;
+  });
+}
+
+// The staff list's headings, with their tool tips (the module's rosterColumns).
+export function showRosterHeadings(document, rosterColumns) {
   const headings = rosterColumns.map((column) => {
     const heading = document.createElement('th');
     heading.textContent = column.heading;

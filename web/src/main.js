@@ -16,7 +16,7 @@ import { createStaffActions } from './staff.js';
 import { StaffStatus } from './staff_status.js';
 import { compiledCode, startModule } from './module_code.js';
 import { createOpening } from './opening.js';
-import { showSharedLabels } from './labels.js';
+import { showRosterHeadings } from './labels.js';
 import { createFormMessage, createReportNotice, followFormMessages } from './form_message.js';
 import { createTeacherForm } from './teacher_form.js';
 import { ShownReport } from './shown_report.js';
@@ -107,12 +107,12 @@ function offerKept({ module, kept, form, runs, line, words }) {
     .catch((fault) => line.failed(words.keptUnreadable, fault));
 }
 
-// The first step, before the module has started: the names on the buttons and the form,
-// drawn from what the page carries, taking input at once. A run asked for now is made as
+// The first step, before the module has started: the form, drawn with the page from what it
+// carries, taking input at once. A run asked for now is made as
 // soon as the module is there.
 function startForm() {
   const carried = JSON.parse(byId('PageStart').textContent);
-  showSharedLabels(document, carried);
+  showRosterHeadings(document, carried.rosterColumns);
   const line = createFormMessage(byId('message'));
   const form = createTeacherForm({ controls: carried.form, document });
   followFormMessages(byId('Form1'), line.say);

@@ -7,11 +7,7 @@
 // whole pixels at the size they are shown). Units are points. The drawing is written as
 // one piece of markup, which the browser takes in far faster than element by element.
 
-const ESCAPES = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
-
-function escaped(text) {
-  return text.replace(/[&<>"]/g, (c) => ESCAPES[c]);
-}
+import { escapedMarkup as escaped } from './markup_text.js';
 
 // A corrected cell's light fill and a checked cell's red corner (its size the module's), on
 // the screen only, and the tool tip that says why.

@@ -3,7 +3,6 @@
 // button, and the last entries come back. What a run asks for is read from it, a refused
 // run puts the cursor where the fault is, and a kept run's entries are put back into it.
 
-import { buildForm } from './form.js';
 import { DAY_BOXES, rememberFormEntries } from './form_entries.js';
 import { fillForm } from './form_fill.js';
 import { chooseNumbersWhenEntered } from './number_boxes.js';
@@ -63,12 +62,8 @@ function chosenCategory(byId) {
 export function createTeacherForm({ controls: form, document }) {
   const byId = (id) => document.getElementById(id);
   const root = byId('Form1');
-  document.documentElement.style.setProperty('--twips-per-pixel', form.twipsPerPixel);
   // The form is never sent anywhere: Enter in a box runs the report instead.
   root.addEventListener('submit', (event) => event.preventDefault());
-  root.style.setProperty('--form-width', form.width);
-  root.style.setProperty('--form-height', form.height);
-  buildForm(document, root, form.controls);
   chooseNumbersWhenEntered(root);
   let attached = null;  // {module, year, onRun} once the module has started
   let waitingRun = null;

@@ -1,11 +1,9 @@
 // Text as a workbook's XML holds it: escaped for an element or an attribute, and the
 // workbook's shared texts, each kept once and named by its place in the list.
 
-const ESCAPES = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
+import { escapedMarkup as escapeXml } from './markup_text.js';
 
-export function escapeXml(text) {
-  return String(text).replace(/[&<>"]/g, (c) => ESCAPES[c]);
-}
+export { escapeXml };
 
 // A text whose blanks at either end or whose line ends are its own keeps them.
 const KEPT_BLANKS = /^\s|\s$|[\n\t]/;

@@ -13,7 +13,7 @@ import { pathToFileURL } from 'node:url';
 import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
-import { assertSameReportWorkbook, cli, convertInLibreOffice, launchChromium, watchDownloads, webBuild } from './support.mjs';
+import { assertSameReportWorkbook, cli, convertInLibreOffice, launchChromium, loadModule, watchDownloads, webBuild } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const pagePath = path.join(webBuild, 'soatnoma.html');
@@ -110,6 +110,36 @@ test('the form adds up the days, sets the rate by category and refuses as the de
   assert.equal(await page.$eval('#Command1', (button) => button.hidden), true);
   await page.click('#Option2');
   assert.equal(await value('Text1'), '20');
+});
+
+test('the page is built with the module\'s names on its buttons and its form\'s controls in the window\'s order', async () => {
+  const module = await loadModule();
+  const labels = JSON.parse(module.actionLabels());
+  const named = await page.$$eval('[data-label]', (elements) => elements.map((element) => ({
+    label: element.dataset.label, more: element.dataset.more ?? '', text: element.textContent, title: element.title,
+  })));
+  assert.ok(named.length >= 15);
+  for (const { label, more, text, title } of named) {
+    assert.equal(text, labels[label].text + more);
+    if (labels[label].toolTip) assert.equal(title, labels[label].toolTip);
+  }
+  // Signs name what they do in their tool tip and to a reader of the screen.
+  const signs = await page.$$eval('[data-label-title]', (elements) => elements.map((element) =>
+    [element.dataset.labelTitle, element.title, element.getAttribute('aria-label')]));
+  for (const [label, title, spoken] of signs) assert.deepEqual([title, spoken], [labels[label].text, labels[label].text]);
+  const controls = JSON.parse(module.formControls()).controls.filter((spec) => spec.inPage);
+  const shown = await page.$$eval('#Form1 [id]', (elements) => elements.map((element) => ({
+    id: element.id, tabIndex: element.tabIndex, caption: element.matches('input') ? element.closest('label')?.textContent.trim() ?? null
+      : (element.querySelector('legend') ?? element).textContent,
+  })));
+  assert.deepEqual(shown.map((control) => control.id).sort(), controls.map((spec) => spec.name).sort());
+  for (const spec of controls.filter((control) => control.kind !== 'textBox')) {
+    assert.equal(shown.find((control) => control.id === spec.name).caption, spec.caption, spec.name);
+  }
+  // Tab visits the boxes as the desktop window's tab order does.
+  const inTabOrder = (list, place) => list.filter((item) => place(item) > 0).sort((a, b) => place(a) - place(b));
+  assert.deepEqual(inTabOrder(shown, (control) => control.tabIndex).map((control) => control.id),
+    inTabOrder(controls.filter((spec) => spec.kind !== 'frame'), (spec) => spec.tabIndex + 1).map((spec) => spec.name));
 });
 
 test('the form is drawn and takes input before the module has started; Enter meanwhile runs once it has', async () => {
