@@ -9,6 +9,7 @@ import { build } from 'esbuild';
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { deflateRawSync } from 'node:zlib';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -60,9 +61,10 @@ function fontFace(file, weight) {
 const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') +
   readFileSync(path.join(here, 'style.css'), 'utf8');
 
-// The module's WebAssembly code beside its JavaScript, as base64 text.
+// The module's WebAssembly code beside its JavaScript, deflated, as base64 text
+// (module_code.js unpacks it).
 const moduleWasm = readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
-const moduleCode = moduleWasm.toString('base64');
+const moduleCode = deflateRawSync(moduleWasm, { level: 9 }).toString('base64');
 
 // What the page shows before its module has started, asked of the module here once: the
 // form's controls and the names of what the teacher can do, written into the page's markup

@@ -1,15 +1,18 @@
-// The page starts its module from the WebAssembly code it carries as base64 text: the text
-// decoded to the very bytes, the module working once started, and a broken code said as a
-// fault rather than left waiting for ever.
+// The page starts its module from the WebAssembly code it carries as base64 text of its
+// deflated bytes: the text decoded and unpacked to the very bytes, the module working once
+// started, and a broken code said as a fault rather than left waiting for ever.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
+import { deflateRawSync } from 'node:zlib';
 
-import { bytesOfBase64, startModule } from '../src/module_code.js';
+import { bytesOfBase64, inflatedBytes, startModule } from '../src/module_code.js';
 import { moduleCode, moduleJs } from './support.mjs';
 
 const factory = createRequire(import.meta.url)(moduleJs);
 const code = moduleCode();
+// The code as the page carries it.
+const carried = (bytes) => deflateRawSync(bytes, { level: 9 }).toString('base64');
 
 test('base64 text comes back as the bytes it was made of, whatever their length and values', () => {
   const everyByte = Uint8Array.from({ length: 256 }, (_, i) => i);
@@ -20,18 +23,24 @@ test('base64 text comes back as the bytes it was made of, whatever their length 
   }
 });
 
-test('the module started from its base64 code works', async () => {
-  const module = await startModule(factory, code.toString('base64'));
+test('deflated bytes come back as they were, the module\'s code too', async () => {
+  for (const bytes of [Buffer.alloc(0), Buffer.alloc(70000, 7), code]) {
+    assert.deepEqual(Buffer.from(await inflatedBytes(bytesOfBase64(carried(bytes)))), bytes);
+  }
+});
+
+test('the module started from its code as the page carries it works', async () => {
+  const module = await startModule(factory, carried(code));
   assert.equal(module.defaultRate('primary'), '18');
   assert.equal(module.defaultRate('upper'), '20');
 });
 
 test('code that is not the module is refused as a fault', async () => {
-  const broken = [
-    Buffer.from('not WebAssembly at all').toString('base64'),
-    code.subarray(0, code.length / 2).toString('base64'),
-  ];
+  const broken = [carried(Buffer.from('not WebAssembly at all')), carried(code.subarray(0, code.length / 2))];
   for (const text of broken) {
     await assert.rejects(startModule(factory, text), WebAssembly.CompileError);
   }
+  // Packed bytes cut short are refused by the inflater.
+  const packed = deflateRawSync(code);
+  await assert.rejects(startModule(factory, packed.subarray(0, packed.length / 2).toString('base64')));
 });
