@@ -15,7 +15,7 @@ import { fileURLToPath } from 'node:url';
 
 import { FILE_WORK_EVENT } from './src/load_file_work.js';
 import { formMarkup } from './src/form.js';
-import { labelledMarkup } from './src/labels.js';
+import { labelledMarkup, rosterHeadingsMarkup } from './src/labels.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [moduleJs, fontDir, output] = process.argv.slice(2);
@@ -67,9 +67,9 @@ const moduleWasm = readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
 const moduleCode = deflateRawSync(moduleWasm, { level: 9 }).toString('base64');
 
 // What the page shows before its module has started, asked of the module here once: the
-// form's controls and the names of what the teacher can do, written into the page's markup
-// and carried as data, so that the form is drawn with the page and takes input while the
-// module's code is still compiling in the browser.
+// form's controls, the names of what the teacher can do and the staff list's headings,
+// written into the page's markup, so that the form is drawn with the page and takes input
+// while the module's code is still compiling in the browser.
 async function pageStart() {
   const module = await createRequire(import.meta.url)(path.resolve(moduleJs))({ wasmBinary: moduleWasm });
   const start = {
@@ -91,17 +91,14 @@ const scriptHashes = `${hashOf(script)} ${hashOf(fileWork)}`;
 
 const start = await pageStart();
 const form = formMarkup(start.form);
-// Data inside the page must not close its own element either.
-const startData = JSON.stringify(start).replace(/<\//g, '<\\/');
 const page = labelledMarkup(readFileSync(path.join(here, 'index.html'), 'utf8'), start.labels)
   .replace('/*ROOT_STYLE*/', () => form.rootStyle)
-  .replace('/*FORM_STYLE*/', () => form.formStyle)
   .replace('/*FORM*/', () => form.controls)
+  .replace('/*ROSTER_HEADINGS*/', () => rosterHeadingsMarkup(start.rosterColumns))
   .replace('/*ICON*/', () => icon)
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
   .replace('/*STYLE*/', () => style)
   .replace('/*MODULE_CODE*/', () => moduleCode)
-  .replace('/*PAGE_START*/', () => startData)
   .replace('/*FILE_WORK*/', () => fileWork)
   .replace('/*READING_WORK*/', () => readingWork)
   .replace('/*SCRIPT*/', () => script);

@@ -64,16 +64,15 @@ function tabOrder(controls) {
 }
 
 // The form (formControls of the module) as markup: rootStyle for the page's root (the
-// window's twips to a pixel), formStyle for the form element (its size in twips), and its
-// controls, each inside its frame.
+// window's twips to a pixel and the form's size in twips, by which the style sheet fits the
+// form to the screen), and its controls, each inside its frame.
 export function formMarkup(form) {
   const controls = form.controls.filter((spec) => spec.inPage);
   const order = tabOrder(controls);
   const markupOf = (container) => controls.filter((spec) => spec.container === container)
     .map((spec) => controlMarkup(spec, order.get(spec.name), markupOf(spec.name))).join('');
   return {
-    rootStyle: `--twips-per-pixel:${form.twipsPerPixel}`,
-    formStyle: `--form-width:${form.width};--form-height:${form.height}`,
+    rootStyle: `--twips-per-pixel:${form.twipsPerPixel};--form-width:${form.width};--form-height:${form.height}`,
     controls: markupOf(''),
   };
 }

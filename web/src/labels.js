@@ -1,6 +1,5 @@
 // The names of what the teacher can do and the staff list's headings, shown as the desktop
-// shows them: the module's. The page's buttons carry theirs from when the page is built
-// (labelledMarkup); the staff list's headings are written when the page starts.
+// shows them: the module's, written into the page's markup when the page is built.
 
 import { escapedMarkup } from './markup_text.js';
 
@@ -31,13 +30,10 @@ export function labelledMarkup(html, labels) {
   });
 }
 
-// The staff list's headings, with their tool tips (the module's rosterColumns).
-export function showRosterHeadings(document, rosterColumns) {
-  const headings = rosterColumns.map((column) => {
-    const heading = document.createElement('th');
-    heading.textContent = column.heading;
-    if (column.toolTip) heading.title = column.toolTip;
-    return heading;
-  });
-  document.querySelector('#RosterRows thead tr').replaceChildren(...headings);
+// The staff list's headings as markup, with their tool tips (the module's rosterColumns).
+export function rosterHeadingsMarkup(rosterColumns) {
+  return rosterColumns.map((column) => {
+    const title = column.toolTip ? ` title="${escapedMarkup(column.toolTip)}"` : '';
+    return `<th${title}>${escapedMarkup(column.heading)}</th>`;
+  }).join('');
 }

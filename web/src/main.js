@@ -16,7 +16,6 @@ import { createStaffActions } from './staff.js';
 import { StaffStatus } from './staff_status.js';
 import { compiledCode, startModule } from './module_code.js';
 import { createOpening } from './opening.js';
-import { showRosterHeadings } from './labels.js';
 import { createFormMessage, createReportNotice, followFormMessages } from './form_message.js';
 import { createTeacherForm } from './teacher_form.js';
 import { ShownReport } from './shown_report.js';
@@ -32,11 +31,6 @@ import { createStaffDocument } from './staff_document.js';
 
 function byId(id) {
   return document.getElementById(id);
-}
-
-// The room across the screen, CSS pixels.
-function screenRoom() {
-  return document.documentElement.clientWidth - 18;
 }
 
 // "Ochish": a workbook either edition saved, read in a worker, with its corrections still
@@ -107,17 +101,13 @@ function offerKept({ module, kept, form, runs, line, words }) {
     .catch((fault) => line.failed(words.keptUnreadable, fault));
 }
 
-// The first step, before the module has started: the form, drawn with the page from what it
-// carries, taking input at once. A run asked for now is made as
-// soon as the module is there.
+// The first step, before the module has started: the form, drawn with the page (which was
+// built with it), taking input at once. A run asked for now is made as soon as the module is
+// there.
 function startForm() {
-  const carried = JSON.parse(byId('PageStart').textContent);
-  showRosterHeadings(document, carried.rosterColumns);
   const line = createFormMessage(byId('message'));
-  const form = createTeacherForm({ controls: carried.form, document });
+  const form = createTeacherForm({ document });
   followFormMessages(byId('Form1'), line.say);
-  form.fit(screenRoom());
-  window.addEventListener('resize', () => form.fit(screenRoom()));
   form.focus();
   performance.mark('soatnoma-interactive');
   document.body.dataset.form = 'yes';

@@ -8,9 +8,6 @@ import { fillForm } from './form_fill.js';
 import { chooseNumbersWhenEntered } from './number_boxes.js';
 import { afterNextFrame } from './page_turn.js';
 
-// The most the page enlarges the desktop window's form.
-const LARGEST_ZOOM = 1.6;
-
 // A day that holds text that is not a number is marked with the reason.
 function markDays(module, byId) {
   for (const id of DAY_BOXES) {
@@ -55,11 +52,10 @@ function chosenCategory(byId) {
   return byId('Option1').checked ? 'primary' : 'upper';
 }
 
-// controls: the module's table of the form's controls, carried in the page, so that the form
-// is drawn and takes input before the module has started. What needs the module (a
-// category's rate, the days' sum, a run) waits for attach(); a run asked for meanwhile is
-// made then.
-export function createTeacherForm({ controls: form, document }) {
+// The form the page was built with (form.js) takes input before the module has started. What
+// needs the module (a category's rate, the days' sum, a run) waits for attach(); a run asked
+// for meanwhile is made then.
+export function createTeacherForm({ document }) {
   const byId = (id) => document.getElementById(id);
   const root = byId('Form1');
   // The form is never sent anywhere: Enter in a box runs the report instead.
@@ -104,11 +100,6 @@ export function createTeacherForm({ controls: form, document }) {
     if (event.key === 'Enter') run(chosenCategory(byId), event.timeStamp);
   });
   return {
-    // As large as is comfortable within room CSS pixels.
-    fit(room) {
-      const zoom = Math.min(LARGEST_ZOOM, room / (form.width / form.twipsPerPixel));
-      document.documentElement.style.setProperty('--zoom', String(zoom));
-    },
     // The module started: the category's rate (unless the teacher typed one), the days typed
     // so far added up (unless weekly hours were typed after them), and a run asked for
     // meanwhile made. year(): the school year chosen;
