@@ -237,13 +237,17 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
                          FormDetail detail) {
   JsonWriter json;
   FormatTable formats;
-  json.Reserve(detail == FormDetail::Whole ? 160000 : 40000);
+  json.Reserve(detail == FormDetail::ForWorkbook ? 40000 : 160000);
   json.BeginObject();
   json.Key("font").BeginObject().Key("family").String(sheet.Font().family).Key("size").Number(sheet.Font().size).EndObject();
-  WriteCells(json, sheet, formats, detail);
-  formats.Write(json, sheet.Font());
-  WriteSizes(json, sheet, layout, detail);
-  if (detail == FormDetail::Whole) WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
+  if (detail == FormDetail::Drawn) {
+    json.Key("width").Number(layout.Width()).Key("height").Number(layout.Height());
+  } else {
+    WriteCells(json, sheet, formats, detail);
+    formats.Write(json, sheet.Font());
+    WriteSizes(json, sheet, layout, detail);
+  }
+  if (detail != FormDetail::ForWorkbook) WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
   if (detail == FormDetail::ForWorkbook) WriteWorkbookFinish(json, sheet, notes);

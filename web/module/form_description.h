@@ -16,11 +16,12 @@
 
 namespace soatnoma::web {
 
-// Whole: for drawing and saving; ForWorkbook: what a workbook needs only, without the
-// drawn boxes, the texts cells show, the places of rows and columns, and empty cells of
-// the starting format; its texts are as the workbook stores them ("_x0041_" as
-// "_x005F_x0041_", so that it reads back as it was).
-enum class FormDetail { Whole, ForWorkbook };
+// Whole: for drawing and saving; Drawn: what the report shown on the page needs only (its
+// boxes, the page and its size), which its workbook asks for apart when it is saved;
+// ForWorkbook: what a workbook needs only, without the drawn boxes, the texts cells show,
+// the places of rows and columns, and empty cells of the starting format; its texts are as
+// the workbook stores them ("_x0041_" as "_x005F_x0041_", so that it reads back as it was).
+enum class FormDetail { Whole, Drawn, ForWorkbook };
 
 std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes = {},
                          FormDetail detail = FormDetail::Whole);

@@ -58,7 +58,7 @@ ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workboo
   sheet_ = std::make_unique<ReportSheet>(std::move(opened.sheet));
   corrections_ = std::make_unique<ReportCorrections>(*sheet_, opened.notes);
   staff_ = StaffSheetOf(workbook);
-  result_ = DescribeWhole();
+  result_ = DescribeDrawn();
 }
 
 ReportWorkbench::ReportWorkbench(const val& request, val measure) : canvas_(std::move(measure)) {
@@ -78,17 +78,22 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : canvas_(std:
   corrections_ = std::make_unique<ReportCorrections>(*sheet_);
   fileName_ = ReportFileName(run.texts.name, run.calendarYear, "xlsx");
   emptyTexts_ = EmptyTextsNote(run.texts);
-  result_ = DescribeWhole();
+  result_ = DescribeDrawn();
 }
 
-std::string ReportWorkbench::DescribeWhole() {
-  JsonWriter name;
-  name.String(fileName_);
+std::string ReportWorkbench::DescribeDrawn() {
   const SheetGeometry layout(*sheet_, metrics_);
   drawn_.Drawn(layout, *sheet_);
-  return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" +
-         DescribeForm(*sheet_, layout, corrections_->Notes(), FormDetail::Whole) + '}';
+  return Answer(DescribeForm(*sheet_, layout, corrections_->Notes(), FormDetail::Drawn));
 }
+
+std::string ReportWorkbench::Answer(const std::string& form) const {
+  JsonWriter name;
+  name.String(fileName_);
+  return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" + form + '}';
+}
+
+std::string ReportWorkbench::WholeResult() const { return Ready() ? Answer(Form()) : result_; }
 
 std::string ReportWorkbench::Form() const { return Described(FormDetail::Whole); }
 

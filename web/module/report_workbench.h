@@ -32,8 +32,11 @@ class ReportWorkbench {
   // when this program did not write it or its form changed.
   ReportWorkbench(const std::string& fileName, const emscripten::val& workbook, emscripten::val measure);
 
-  // {ok, fileName, form} as buildForm answers, or {ok: false, message, clearsWeeklyHours}.
+  // {ok, fileName, form}, the form as the page draws it (its boxes, page and size: its workbook
+  // is asked for apart), or {ok: false, message, clearsWeeklyHours}.
   std::string Result() const { return result_; }
+  // The same with the whole form (its cells, formats and sizes too), as buildForm answers.
+  std::string WholeResult() const;
   bool Ready() const { return corrections_ != nullptr; }
 
   // The teacher typed text into a cell: {ok: true} or {ok: false, message}.
@@ -73,7 +76,9 @@ class ReportWorkbench {
 
  private:
   // The form as the page first draws it.
-  std::string DescribeWhole();
+  std::string DescribeDrawn();
+  // {ok: true, fileName, form} of the form described.
+  std::string Answer(const std::string& form) const;
   void WriteMarks(JsonWriter& json, const SheetGeometry* layout) const;
   void WriteTable(JsonWriter& json) const;
   std::string Described(FormDetail detail) const;

@@ -81,7 +81,7 @@ std::string BrokenTextMessage(const std::string& field) {
 
 // The run of the form: the report after the rounding pass (or before it, when asked),
 // described whole, with the file name it is saved under; or the refusal of the input.
-std::string BuildForm(const val& request, const val& measure) { return ReportWorkbench(request, measure).Result(); }
+std::string BuildForm(const val& request, const val& measure) { return ReportWorkbench(request, measure).WholeResult(); }
 
 const char* KindName(ui::ControlKind kind) {
   switch (kind) {
