@@ -13,7 +13,7 @@ import { deflateRawSync } from 'node:zlib';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { FILE_WORK_EVENT } from './src/load_file_work.js';
+import { keptScriptEvent } from './src/kept_script.js';
 import { formMarkup } from './src/form.js';
 import { labelledMarkup, rosterHeadingsMarkup } from './src/labels.js';
 
@@ -24,10 +24,11 @@ if (!moduleJs || !fontDir || !output) {
   process.exit(64);
 }
 
-// Two scripts: the page's own, which the form needs to take input, and its file work (the
-// workbooks and the staff list with their libraries), kept as text in an element the
-// browser does not run until the page first asks for it, so that opening the page does not
-// read it. The file work is one expression that hands back what file_work.js exports.
+// Three scripts: the page's first, which the form needs to take input; the rest of the
+// page's work, and its file work (the workbooks and the staff list with their libraries),
+// each kept as text in an element the browser does not run until the page asks for it
+// (kept_script.js), so that opening the page does not read them before the form is drawn.
+// A kept script is one expression that hands over what its module exports.
 async function bundle(entry, globalName) {
   const bundled = await build({
     entryPoints: [path.join(here, entry)],
@@ -47,9 +48,13 @@ async function bundle(entry, globalName) {
   return bundled.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
 }
 const script = await bundle('src/main.js');
-// The file work hands its exports to the page in an event (load_file_work.js).
-const fileWork = `(()=>{${await bundle('src/file_work.js', 'fileWork')};` +
-  `document.dispatchEvent(new CustomEvent(${JSON.stringify(FILE_WORK_EVENT)},{detail:fileWork}))})()`;
+// A kept script hands its exports to the page in the event named for its element.
+async function keptScript(entry, id) {
+  return `(()=>{${await bundle(entry, 'kept')};` +
+    `document.dispatchEvent(new CustomEvent(${JSON.stringify(keptScriptEvent(id))},{detail:kept}))})()`;
+}
+const pageWork = await keptScript('src/page_work.js', 'PageWork');
+const fileWork = await keptScript('src/file_work.js', 'FileWork');
 // The worker that reads files, started from this text as a Blob when a file is read.
 const readingWork = await bundle('src/reading_work.js');
 
@@ -72,22 +77,21 @@ const moduleCode = deflateRawSync(moduleWasm, { level: 9 }).toString('base64');
 // while the module's code is still compiling in the browser.
 async function pageStart() {
   const module = await createRequire(import.meta.url)(path.resolve(moduleJs))({ wasmBinary: moduleWasm });
-  const start = {
+  return {
     form: JSON.parse(module.formControls()),
     labels: JSON.parse(module.actionLabels()),
     rosterColumns: JSON.parse(module.rosterColumns()),
   };
-  return start;
 }
 
 // The page's icon as data, which the page's own rules let it show (a browser would otherwise
 // ask the server for /favicon.ico, which they forbid).
 const icon = `data:image/svg+xml;base64,${readFileSync(path.join(here, 'icon.svg')).toString('base64')}`;
 
-// The page's policy runs no script but its own two, named by their hashes: the page's script
-// and the file work, which the page runs when first needed.
+// The page's policy runs no script but its own three, named by their hashes: the page's first
+// script and the two it runs when they are needed.
 const hashOf = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
-const scriptHashes = `${hashOf(script)} ${hashOf(fileWork)}`;
+const scriptHashes = [script, pageWork, fileWork].map(hashOf).join(' ');
 
 const start = await pageStart();
 const form = formMarkup(start.form);
@@ -99,6 +103,7 @@ const page = labelledMarkup(readFileSync(path.join(here, 'index.html'), 'utf8'),
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
   .replace('/*STYLE*/', () => style)
   .replace('/*MODULE_CODE*/', () => moduleCode)
+  .replace('/*PAGE_WORK*/', () => pageWork)
   .replace('/*FILE_WORK*/', () => fileWork)
   .replace('/*READING_WORK*/', () => readingWork)
   .replace('/*SCRIPT*/', () => script);

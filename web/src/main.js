@@ -1,109 +1,19 @@
-// The page: the teacher's form, the run, the report drawn as it prints, its workbook and
-// its print, the staff list and its work. What the form computes, checks and says comes
-// from the module; here each part of the page is made and handed what it works with.
+// The page's first script: the form, drawn with the page (which was built with it), taking
+// input at once; the rest of the page (page_work.js: the module, the report, its files, the
+// staff list) is kept as text and run once the form is on the screen. A run asked for
+// meanwhile is made as soon as the module is there.
 
-import SoatnomaModule from 'soatnoma-module';
-import { createCanvasMeasure } from './canvas_measure.js';
-import { KeptReports } from './kept_reports.js';
-import { ReportKeeping } from './report_keeping.js';
-import { storagePersistence } from './storage_persistence.js';
-import { downloadBytes } from './save_file.js';
-import { failureText, faultDetail } from './failure.js';
-import { requestOfTeacher } from './form_fill.js';
-import { createRecoveryOffer } from './recovery_offer.js';
-import { createRosterPanel } from './roster.js';
-import { createStaffActions } from './staff.js';
-import { StaffStatus } from './staff_status.js';
-import { compiledCode, startModule } from './module_code.js';
-import { createOpening } from './opening.js';
-import { createFormMessage, createReportNotice, followFormMessages } from './form_message.js';
+import { failureText } from './failure.js';
+import { createFormMessage, followFormMessages } from './form_message.js';
 import { createTeacherForm } from './teacher_form.js';
-import { ShownReport } from './shown_report.js';
-import { createReportRuns } from './report_runs.js';
-import { listenToWorkbookSaving, listenToWorkbookSharing } from './workbook_saving.js';
-import { warmUpWhenIdle } from './warm_up.js';
 import { describeAsApp } from './home_screen.js';
-import { createSchoolYearChoice } from './school_year.js';
-import { createHelp } from './help.js';
-import { createRosterExample } from './example_roster.js';
-import { createCellsCheck } from './cells_check.js';
-import { createStaffDocument } from './staff_document.js';
+import { runKeptScript } from './kept_script.js';
+import { afterNextFrame } from './page_turn.js';
 
 function byId(id) {
   return document.getElementById(id);
 }
 
-// "Ochish": a workbook either edition saved, read in a worker, with its corrections still
-// marked; of a staff workbook the teachers are listed, and the one chosen opened. Answers
-// the staff workbook's list (staff_document.js).
-function listenToOpening({ module, code, runs, words, line }) {
-  byId('Open').addEventListener('click', () => byId('OpenFile').click());
-  const staffDocument = createStaffDocument({ module, code, section: byId('StaffBook'), say: line.say, open: runs.open });
-  createOpening({
-    input: byId('OpenFile'),
-    stopButton: byId('StopOpening'),
-    code,
-    message: byId('message'),
-    notOpened: (fileName, fault) => module.notOpenedText(fileName, faultDetail(fault)),
-    stoppedText: words.openingStopped,
-    open: (file, workbook, startedAt) => {
-      if (staffDocument.offer(file, workbook)) return;
-      if (runs.open({ fileName: file.name, workbook }, startedAt)) document.body.dataset.opened = file.name;
-    },
-  });
-  return staffDocument;
-}
-
-// "Ro'yxatdan": the staff list read and listed, its example, its ready teachers' workbook
-// and print; a ready teacher tapped is that teacher's report on the form.
-function startStaff({ module, code, measure, schoolYear, form }) {
-  const status = new StaffStatus({
-    message: byId('StaffMessage'),
-    progress: byId('StaffProgress'),
-    progressText: (done, all) => module.staffProgressText(done, all),
-  });
-  createRosterExample({
-    module,
-    workbookButton: byId('RosterExample'),
-    csvButton: byId('RosterExampleCsv'),
-    openButton: byId('RosterChoose'),
-    saveBytes: downloadBytes,
-    say: (text, refused) => status.say(text, refused),
-  });
-  const staff = createStaffActions({ module, measure, status, saveBytes: downloadBytes, schoolYear: schoolYear.year });
-  createRosterPanel({
-    module,
-    code,
-    status,
-    onTeachers: (teachers, fileName) => {
-      document.body.dataset.staff = String(teachers.length);
-      staff.setTeachers(teachers, fileName);
-    },
-    // A ready teacher's card tapped: that teacher's report, made as the list gives it.
-    onOpen: (teacher, startedAt) => {
-      const request = requestOfTeacher(teacher);
-      form.fill(request);
-      form.run(request.category, startedAt);
-    },
-  });
-}
-
-// Reports left unsaved when the page was last closed are offered back; a run's is shown
-// with the form's boxes as they stood.
-function offerKept({ module, kept, form, runs, line, words }) {
-  const restore = (record) => {
-    if (record.opened) return runs.open(record.opened, performance.now(), record);
-    form.fill(record.request);
-    return Boolean(runs.run(record.request, performance.now(), record).shown);
-  };
-  createRecoveryOffer({ module, kept, offer: byId('Recovery'), restore, failed: line.failed }).show()
-    .then(() => { document.body.dataset.offered = 'yes'; })
-    .catch((fault) => line.failed(words.keptUnreadable, fault));
-}
-
-// The first step, before the module has started: the form, drawn with the page (which was
-// built with it), taking input at once. A run asked for now is made as soon as the module is
-// there.
 function startForm() {
   const line = createFormMessage(byId('message'));
   const form = createTeacherForm({ document });
@@ -114,49 +24,11 @@ function startForm() {
   return { form, line };
 }
 
-// The whole page read: the module's code, which the page carries after its script, is there.
+// The whole page read: the rest of the page and the module's code, which the page carries
+// after this script, are there.
 function pageRead() {
   if (document.readyState !== 'loading') return Promise.resolve();
   return new Promise((read) => { document.addEventListener('DOMContentLoaded', read, { once: true }); });
-}
-
-// The rest, once the module has started: the report, its files, the staff list, the kept
-// reports offered back. The body's data-ready says when it is all there.
-async function start({ form, line }) {
-  // The fonts the page carries (the report's, named by the module) are loaded first: the
-  // module's code compiles on threads of its own meanwhile.
-  const fonts = Promise.all([...document.fonts].map((face) => face.load()));
-  await pageRead();
-  const code = compiledCode(byId('ModuleCode').textContent);
-  const [module] = await Promise.all([startModule(SoatnomaModule, code), fonts]);
-  const family = module.reportFontFamily();
-  const measure = createCanvasMeasure(document, family);
-  // What is said of readings under way or stopped.
-  const words = JSON.parse(module.readingWords());
-  const notice = createReportNotice(byId('ReportNotice'));
-  const cellsCheck = createCellsCheck({ dialog: byId('CellsCheck') });
-  const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
-  const shown = new ShownReport({ module, document, family, cellsCheck, notice });
-  // Reports not saved yet, kept at every change; the page asks before it is left with one.
-  const kept = new KeptReports(window.indexedDB);
-  const keeping = new ReportKeeping({
-    kept, entries: () => shown.entries(), failed: line.failed, firstKept: storagePersistence({ note: byId('StorageNote') }),
-  });
-  const runs = createReportRuns({ module, measure, shown, keeping, line });
-  form.attach({ module, year: schoolYear.year, onRun: (request, startedAt) => runs.run(request, startedAt) });
-  const staffDocument = listenToOpening({ module, code, runs, words, line });
-  listenToWorkbookSaving({
-    module, button: byId('SaveXlsx'), shown, keeping, notice, document,
-    staffSaved: (fileName, bytes) => staffDocument.saved(fileName, bytes)
-      .catch((fault) => line.say(module.notOpenedText(fileName, faultDetail(fault)))),
-  });
-  listenToWorkbookSharing({ module, button: byId('ShareXlsx'), shown, notice, navigator });
-  createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
-  startStaff({ module, code, measure, schoolYear, form });
-  offerKept({ module, kept, form, runs, line, words });
-
-  document.body.dataset.ready = 'yes';
-  warmUpWhenIdle({ module, measure, document, window });
 }
 
 // Served over http, the page keeps working offline after its first visit and can be put on a
@@ -170,7 +42,12 @@ const startFailed = (fault) => {
   byId('message').textContent = failureText("Sahifani ishga tushirib bo'lmadi:", fault);
 };
 try {
-  start(startForm()).catch(startFailed);
+  const started = startForm();
+  const drawn = new Promise((frame) => { afterNextFrame(window, frame); });
+  Promise.all([pageRead(), drawn])
+    .then(() => runKeptScript('PageWork'))
+    .then(({ startPage }) => startPage(started))
+    .catch(startFailed);
 } catch (fault) {
   startFailed(fault);
 }
