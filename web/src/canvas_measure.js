@@ -30,6 +30,24 @@ function drawsDesignSize(context, family) {
   return Math.abs(widthAt(DESIGN_PIXELS) - 2 * widthAt(DESIGN_PIXELS / 2)) < 2;
 }
 
+// A font as measured at measurePixels, with what was measured of it so far.
+function measuredFont(family, size, bold, measurePixels) {
+  const pixels = Math.round(size * PIXELS_PER_POINT);
+  return {
+    // The pixels of the measure, and how many of them make one of the size asked for.
+    css: `${bold ? 'bold ' : ''}${measurePixels}px "${family}"`,
+    scale: pixels / measurePixels,
+    // Ink is measured at the size itself, as the desktop's glyph boxes are.
+    inkCss: `${bold ? 'bold ' : ''}${pixels}px "${family}"`,
+    advances: new Map(),
+    // Whole texts as measured: every report of a page measures the same headings and
+    // titles again.
+    widths: new Map(),
+    overhangs: new Map(),
+    measures: null,
+  };
+}
+
 // family: the font the page carries, the report's.
 export function createCanvasMeasure(document, family) {
   const context = document.createElement('canvas').getContext('2d');
@@ -39,25 +57,8 @@ export function createCanvasMeasure(document, family) {
 
   function fontOf(family, size, bold) {
     const key = `${bold ? 'b' : 'r'}${size}${family}`;
-    let font = fonts.get(key);
-    if (!font) {
-      const pixels = Math.round(size * PIXELS_PER_POINT);
-      font = {
-        // The pixels of the measure, and how many of them make one of the size asked for.
-        css: `${bold ? 'bold ' : ''}${measurePixels}px "${family}"`,
-        scale: pixels / measurePixels,
-        // Ink is measured at the size itself, as the desktop's glyph boxes are.
-        inkCss: `${bold ? 'bold ' : ''}${pixels}px "${family}"`,
-        advances: new Map(),
-        // Whole texts as measured: every report of a page measures the same headings and
-        // titles again.
-        widths: new Map(),
-        overhangs: new Map(),
-        measures: null,
-      };
-      fonts.set(key, font);
-    }
-    return font;
+    if (!fonts.has(key)) fonts.set(key, measuredFont(family, size, bold, measurePixels));
+    return fonts.get(key);
   }
 
   // A character's advance in 1/64 pixel, cut as the desktop cuts it. The canvas is set to a
