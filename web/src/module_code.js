@@ -4,6 +4,8 @@
 // compiled off the page's own thread while the fonts and the rest of the page get ready; the
 // page's file reading worker is handed the same compiled code.
 
+import { inflateSync } from 'fflate';
+
 // The bytes of base64 text: the browser's own decoder where it has one.
 export function bytesOfBase64(text) {
   if (typeof Uint8Array.fromBase64 === 'function') return Uint8Array.fromBase64(text);
@@ -13,9 +15,12 @@ export function bytesOfBase64(text) {
   return bytes;
 }
 
-// The bytes deflated into packed (raw deflate, as a workbook's parts are packed).
-export async function inflatedBytes(packed) {
-  const stream = new Response(packed).body.pipeThrough(new DecompressionStream('deflate-raw'));
+// The bytes deflated into packed (raw deflate, as a workbook's parts are packed): by the
+// browser's own inflater, or, in a browser without one (Safari before 16.4), by a small one
+// of the page's own, so that such a browser still makes and prints reports.
+export async function inflatedBytes(packed, Inflater = globalThis.DecompressionStream) {
+  if (typeof Inflater !== 'function') return inflateSync(packed);
+  const stream = new Response(packed).body.pipeThrough(new Inflater('deflate-raw'));
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 

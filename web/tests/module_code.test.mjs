@@ -23,9 +23,11 @@ test('base64 text comes back as the bytes it was made of, whatever their length 
   }
 });
 
-test('deflated bytes come back as they were, the module\'s code too', async () => {
+test('deflated bytes come back as they were, the module\'s code too, with or without the browser\'s inflater', async () => {
   for (const bytes of [Buffer.alloc(0), Buffer.alloc(70000, 7), code]) {
-    assert.deepEqual(Buffer.from(await inflatedBytes(bytesOfBase64(carried(bytes)))), bytes);
+    const packed = bytesOfBase64(carried(bytes));
+    assert.deepEqual(Buffer.from(await inflatedBytes(packed)), bytes);
+    assert.deepEqual(Buffer.from(await inflatedBytes(packed, null)), bytes);
   }
 });
 

@@ -171,6 +171,18 @@ test('the form is drawn and takes input before the module has started; Enter mea
   await early.close();
 });
 
+test('a browser without its own inflater (Safari before 16.4) still starts the page and makes the report', async () => {
+  const older = await browser.newPage();
+  await older.evaluateOnNewDocument(() => { delete window.DecompressionStream; });
+  await older.goto(pathToFileURL(pagePath).href);
+  await older.waitForSelector('body[data-ready="yes"]');
+  await older.type('#Text2', '24');
+  await older.keyboard.press('Enter');
+  await older.waitForSelector('body[data-report="drawn"]');
+  assert.match(await older.$eval('[data-cell="S5"]', (cell) => cell.dataset.value), /^[0-9]+$/);
+  await older.close();
+});
+
 test('weekly hours that are no number are refused in the command line\'s words', { skip: !existsSync(cli) }, async () => {
   await page.click('#Option2');
   await typeInto('Text2', 'abc');
