@@ -4,7 +4,6 @@
 #include <map>
 #include <variant>
 
-#include "canvas_text_metrics.h"
 #include "form_description.h"
 #include "json_writer.h"
 #include "opened_workbook.h"
@@ -48,7 +47,7 @@ const char* FillName(MarkFill fill) {
 }  // namespace
 
 ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workbook, val measure)
-    : canvas_(std::move(measure)), fileName_(fileName) {
+    : measure_(std::move(measure)), fileName_(fileName) {
   OpenOutcome outcome = OpenReadWorkbook(fileName, workbook);
   if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
     result_ = RefusalJson(refusal->message, false);
@@ -61,7 +60,7 @@ ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workboo
   result_ = DescribeDrawn();
 }
 
-ReportWorkbench::ReportWorkbench(const val& request, val measure) : canvas_(std::move(measure)) {
+ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std::move(measure)) {
   const ReportRequest run = RunOf(request);
   ReportOutcome outcome;
   try {
@@ -82,7 +81,7 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : canvas_(std:
 }
 
 std::string ReportWorkbench::DescribeDrawn() {
-  const SheetGeometry layout(*sheet_, metrics_);
+  const SheetGeometry layout(*sheet_, measure_.Metrics());
   drawn_.Drawn(layout, *sheet_);
   return Answer(DescribeForm(*sheet_, layout, corrections_->Notes(), FormDetail::Drawn));
 }
@@ -101,7 +100,7 @@ std::string ReportWorkbench::WorkbookForm() const { return Described(FormDetail:
 
 std::string ReportWorkbench::Described(FormDetail detail) const {
   if (!Ready()) return "null";
-  const SheetGeometry layout(*sheet_, metrics_);
+  const SheetGeometry layout(*sheet_, measure_.Metrics());
   return DescribeForm(*sheet_, layout, corrections_->Notes(), detail);
 }
 
@@ -180,7 +179,7 @@ std::string ReportWorkbench::State(bool withBoxes) {
   json.Key("flagged").Integer(static_cast<long long>(corrections_->FlaggedCells().size()));
   json.Key("corrected").Integer(static_cast<long long>(corrections_->CorrectedCells().size()));
   std::optional<SheetGeometry> layout;
-  if (withBoxes) layout.emplace(*sheet_, metrics_);
+  if (withBoxes) layout.emplace(*sheet_, measure_.Metrics());
   WriteMarks(json, layout ? &*layout : nullptr);
   WriteTable(json);
   if (layout) drawn_.WriteChanged(json, *layout, *sheet_, *corrections_);

@@ -11,12 +11,11 @@
 
 #include "form/report_corrections.h"
 #include "form/report_sheet.h"
-#include "canvas_text_metrics.h"
 #include "drawn_table.h"
 #include "form_description.h"
 #include "staff_workbook_reading.h"
 #include "json_writer.h"
-#include "remembered_text_metrics.h"
+#include "page_text_measure.h"
 
 namespace soatnoma::web {
 
@@ -83,10 +82,9 @@ class ReportWorkbench {
   void WriteTable(JsonWriter& json) const;
   std::string Described(FormDetail detail) const;
 
-  // The page's measure, each text asked of it once for as long as the report is shown: a
-  // change lays the text out again, and most of it is as it was.
-  CanvasTextMetrics canvas_;
-  mutable RememberedTextMetrics metrics_{canvas_};
+  // The page's measure, each text asked of it once: a change lays the text out again, and
+  // most of it is as it was.
+  mutable LayoutMeasure measure_;
   DrawnTable drawn_;
   std::string fileName_;
   std::string result_;

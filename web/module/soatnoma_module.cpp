@@ -13,6 +13,7 @@
 #include "form_description.h"
 #include "json_writer.h"
 #include "kept_report.h"
+#include "page_text_measure.h"
 #include "request_fields.h"
 #include "model/form_text.h"
 #include "model/teacher.h"
@@ -218,6 +219,8 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("schoolYears", &SchoolYears);
   emscripten::function("helpSections", &HelpSectionsJson);
   emscripten::function("exampleRoster", &ExampleRosterJson);
+  // The page's measure of text, kept for the page's life and handed to every report and staff.
+  emscripten::class_<PageTextMeasure>("PageTextMeasure").constructor<val>();
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()

@@ -95,7 +95,7 @@ std::string RefusedJson(const batch::RosterProblem& problem) {
 }  // namespace
 
 StaffBookSession::StaffBookSession(int calendarYear, val measure)
-    : canvas_(std::move(measure)), metrics_(canvas_), book_(calendarYear), calendarYear_(calendarYear) {}
+    : measure_(std::move(measure)), book_(calendarYear), calendarYear_(calendarYear) {}
 
 std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::RosterTeacher& teacher) {
   ReportOutcome outcome;
@@ -118,7 +118,7 @@ std::string StaffBookSession::Add(const val& teacher) {
   const ReportSheet& sheet = std::get<ReportSheet>(report);
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(true).Key("sheetName").String(book_.Add(read, sheet)).EndObject();
-  const SheetGeometry layout(sheet, metrics_);
+  const SheetGeometry layout(sheet, measure_.Metrics());
   // The form's description is already JSON: it goes in whole as the last member.
   std::string answer = json.Text();
   answer.pop_back();
@@ -131,7 +131,7 @@ std::string StaffBookSession::Page(const val& teacher) {
   if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
   const ReportSheet& sheet = std::get<ReportSheet>(report);
   book_.Add(read, sheet);
-  const SheetGeometry layout(sheet, metrics_);
+  const SheetGeometry layout(sheet, measure_.Metrics());
   ++pages_;
   return R"({"ok":true,"form":)" + DescribeForm(sheet, layout) + '}';
 }
@@ -173,7 +173,7 @@ std::string StaffBookSession::Summary() const {
 
 std::string StaffBookSession::SummaryPages() {
   const StandardFont font = ReportSheet().Font();
-  const batch::SummaryPrint print = batch::LaySummaryPages(book_.Summary(), font, metrics_);
+  const batch::SummaryPrint print = batch::LaySummaryPages(book_.Summary(), font, measure_.Metrics());
   JsonWriter json;
   json.BeginArray();
   for (const batch::SummaryPrintPage& page : print.pages) {

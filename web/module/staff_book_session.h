@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "staff_book/staff_book.h"
-#include "canvas_text_metrics.h"
-#include "remembered_text_metrics.h"
+#include "page_text_measure.h"
 
 namespace soatnoma::web {
 
@@ -54,8 +53,7 @@ class StaffBookSession {
   // The report of the teacher, or the answer that refuses it (and the refusal kept).
   std::variant<ReportSheet, std::string> Report(const batch::RosterTeacher& teacher);
 
-  CanvasTextMetrics canvas_;
-  RememberedTextMetrics metrics_;  // shared by every teacher's layout
+  LayoutMeasure measure_;  // shared by every teacher's layout
   batch::StaffBook book_;
   int calendarYear_;
   int pages_ = 0;  // made for the print

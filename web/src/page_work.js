@@ -111,7 +111,8 @@ export async function startPage({ form, line }) {
   const code = compiledCode(byId('ModuleCode').textContent);
   const [module] = await Promise.all([startModule(SoatnomaModule, code), fonts]);
   const family = module.reportFontFamily();
-  const measure = createCanvasMeasure(document, family);
+  // One measure for the page's life: every report asks the canvas only for texts not measured yet.
+  const measure = new module.PageTextMeasure(createCanvasMeasure(document, family));
   // What is said of readings under way or stopped.
   const words = JSON.parse(module.readingWords());
   const notice = createReportNotice(byId('ReportNotice'));

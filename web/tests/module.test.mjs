@@ -243,3 +243,33 @@ test('an opened report\'s numbers are read by the desktop\'s rule, naming the ce
     assert.equal(opened(asStored, note(stored)), damaged("tuzatishlar haqidagi yozuv noto'g'ri"), stored);
   }
 });
+
+// The page keeps one measure of text for its life: a report laid out with it is the report
+// laid out with a measure of its own, and a second report asks the page only for texts the
+// first did not measure.
+test('reports share the page\'s measure of text, asking the page once for each text', () => {
+  const asked = [];
+  const counting = {
+    fontMeasures: (...font) => plainMeasure.fontMeasures(...font),
+    width: (family, size, bold, text) => { asked.push(text); return plainMeasure.width(family, size, bold, text); },
+    rightOverhang: () => 0,
+  };
+  const shared = new module.PageTextMeasure(counting);
+  const request = { category: 'upper', weekly: '24', rate: '20', leader: true, year: 2031, name: 'Karimova Dilnoza' };
+  const laidOut = (measure, change = {}) => {
+    const bench = new module.ReportWorkbench({ ...request, ...change }, measure);
+    try {
+      return JSON.parse(bench.result()).form.boxes;
+    } finally {
+      bench.delete();
+    }
+  };
+  assert.deepEqual(laidOut(shared), laidOut(plainMeasure));
+  const first = asked.length;
+  assert.ok(first > 100);
+  assert.deepEqual(laidOut(shared, { name: 'Aliyev Vali' }), laidOut(plainMeasure, { name: 'Aliyev Vali' }));
+  // Only the texts naming the new teacher (the title's lines, the signature line) were asked for.
+  const again = asked.slice(first);
+  assert.ok(again.length > 0 && again.every((text) => text.includes('Aliyev')), `asked again: ${again.join(' | ')}`);
+  shared.delete();
+});
