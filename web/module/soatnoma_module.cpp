@@ -219,8 +219,6 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("schoolYears", &SchoolYears);
   emscripten::function("helpSections", &HelpSectionsJson);
   emscripten::function("exampleRoster", &ExampleRosterJson);
-  // The page's measure of text, kept for the page's life and handed to every report and staff.
-  emscripten::class_<PageTextMeasure>("PageTextMeasure").constructor<val>();
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()
@@ -259,6 +257,11 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .class_function("summaryName", &StaffBookSession::SummaryName)
       .function("summary", &StaffBookSession::Summary)
       .function("summaryPages", &StaffBookSession::SummaryPages);
+}
+
+// The page's measure of text, kept for the page's life and handed to every report and staff.
+EMSCRIPTEN_BINDINGS(soatnoma_measure) {
+  emscripten::class_<PageTextMeasure>("PageTextMeasure").constructor<val>();
 }
 
 }  // namespace soatnoma::web
