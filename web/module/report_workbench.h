@@ -21,7 +21,8 @@ namespace soatnoma::web {
 
 class ReportWorkbench {
  public:
-  // request: the form's fields as buildForm takes them; measure: the page's text measure.
+  // request: the form's fields as buildForm takes them; measure: the page's PageTextMeasure,
+  // or a plain measure of text (LayoutMeasure).
   ReportWorkbench(const emscripten::val& request, emscripten::val measure);
   // A workbook opened again, as the page read its package: fileName; workbook {properties:
   // [{name, text | number}], worksheets: count, cells: [{row, column, kind, value, text,

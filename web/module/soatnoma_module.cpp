@@ -9,7 +9,6 @@
 #include <string>
 #include <variant>
 
-#include "canvas_text_metrics.h"
 #include "form_description.h"
 #include "json_writer.h"
 #include "kept_report.h"

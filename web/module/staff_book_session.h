@@ -17,7 +17,7 @@ namespace soatnoma::web {
 class StaffBookSession {
  public:
   // calendarYear: the reports' and the summary's school year Y/Y+1; measure: the page's
-  // text measure.
+  // PageTextMeasure, or a plain measure of text (LayoutMeasure).
   StaffBookSession(int calendarYear, emscripten::val measure);
 
   // The next teacher, {line, name, school, subject, category, weeklyHours, rate,

@@ -6,7 +6,7 @@ import { escapedMarkup } from './markup_text.js';
 // An element of the page's markup with data-label="NAME" (empty) or data-label-title="NAME".
 const LABELLED = /<(\w+)((?:\s+[\w-]+(?:="[^"]*")?)*?)\s+data-label(-title)?="(\w+)"((?:\s+[\w-]+(?:="[^"]*")?)*)>/g;
 
-// A title of its own, and the words the page adds after the name (data-more).
+// The value of the attribute name in attributes' markup; null without it.
 function attributeOf(attributes, name) {
   const found = attributes.match(new RegExp(`\\s${name}="([^"]*)"`));
   return found ? found[1] : null;
