@@ -35,6 +35,7 @@ export class ReportEditing {
     this.current = null;
     this.outlined = null;  // the element outlined as the current cell
     this.editing = null;
+    this.revealing = false;  // a cell to bring into view at the next frame
     // A report just made has nothing to mark, and is drawn already.
     const state = JSON.parse(this.bench.state(false));
     if (state.marks.length > 0) this.refresh();
@@ -133,7 +134,18 @@ export class ReportEditing {
     if (!this.inTable(place)) return;
     this.current = place;
     this.showCurrent();
-    if (reveal) this.box(this.refOf(place.row, place.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
+    if (reveal) this.revealSoon();
+  }
+
+  // The current cell brought into view as the browser draws its next frame, when the page is
+  // laid out anyway: keys pressed faster than frames bring only the last cell chosen.
+  revealSoon() {
+    if (this.revealing) return;
+    this.revealing = true;
+    this.elements.sheet.ownerDocument.defaultView.requestAnimationFrame(() => {
+      this.revealing = false;
+      if (this.current) this.box(this.refOf(this.current.row, this.current.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
+    });
   }
 
   // A click on the drawn sheet: the cell under it chosen (true), or why a title cannot be
@@ -212,9 +224,12 @@ export class ReportEditing {
     editor.style.fontSize = `${fontSize}pt`;
   }
 
-  closeEditor() {
+  // The box closed; keepKeys: the report takes the keys. Focusing lays the page out, so it
+  // comes last, once the report's changes are made, and the browser lays it out once.
+  closeEditor(keepKeys = false) {
     this.editing = null;
     this.elements.editor.hidden = true;
+    if (keepKeys) this.elements.sheet.focus({ preventScroll: true });
   }
 
   // The typed text taken (the box closes and the choice moves the step given, down unless
@@ -230,10 +245,9 @@ export class ReportEditing {
       this.say(answer.message);
       return false;
     }
-    this.closeEditor();
     this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
     this.choose(this.stepped({ row, column }, step));
-    if (keepKeys) this.elements.sheet.focus({ preventScroll: true });
+    this.closeEditor(keepKeys);
     this.elements.sheet.getBoundingClientRect();
     performance.measure('soatnoma-edit', { start: startedAt });
     return true;
@@ -327,9 +341,8 @@ export class ReportEditing {
       this.commit(event.timeStamp, TAKES[action]);
     } else if (action === 'cancel') {
       event.preventDefault();
-      this.closeEditor();
+      this.closeEditor(true);
       this.say('');
-      this.elements.sheet.focus({ preventScroll: true });
     }
   }
 

@@ -390,3 +390,33 @@ test('held sideways, every control is big enough to tap; sizes follow the reader
     page = upright;
   }
 });
+
+// The keys of a keyboard joined to the phone move the choice as on the desktop: a cell chosen
+// off the screen is brought into view by the next frame drawn, clear of the pinned heading
+// row and row titles.
+test('a cell chosen by the keys is brought into view clear of the pinned panes', async () => {
+  for (let step = 0; step < 4; ++step) await page.tap('#ZoomIn');
+  await page.$eval('#sheet', (sheet) => { sheet.scrollIntoView(); sheet.scrollTo(0, 0); });
+  await page.tap('[data-cell="D8"] rect.border');
+  await page.keyboard.press('Escape');
+  for (let step = 0; step < 14; ++step) await page.keyboard.press('ArrowRight');
+  for (let step = 0; step < 11; ++step) await page.keyboard.press('ArrowDown');
+  await page.evaluate(() => new Promise(requestAnimationFrame));
+  const seen = await page.$eval('#sheet', (sheet) => {
+    const current = sheet.querySelector('svg.sheet .current');
+    const frame = sheet.getBoundingClientRect();
+    const titles = sheet.querySelector('.frozen-pane [data-cell="B8"] rect.border')?.getBoundingClientRect();
+    const heading = sheet.querySelector('.frozen-pane [data-cell="R4"] rect.border')?.getBoundingClientRect();
+    const cell = current.getBoundingClientRect();
+    return {
+      cell: current.parentElement.dataset.cell,
+      inView: cell.left >= frame.left - 1 && cell.right <= frame.left + sheet.clientWidth + 1 &&
+        cell.top >= frame.top - 1 && cell.bottom <= frame.top + sheet.clientHeight + 1,
+      clearOfPanes: Boolean(titles && heading) && cell.left >= titles.right - 1 && cell.top >= heading.bottom - 1,
+      onScreen: cell.top >= 0 && cell.bottom <= window.innerHeight,
+      scrolled: sheet.scrollLeft > 0,
+    };
+  });
+  assert.deepEqual(seen, { cell: 'R19', inView: true, clearOfPanes: true, onScreen: true, scrolled: true });
+  await page.tap('#ZoomFit');
+});
