@@ -420,3 +420,27 @@ test('a cell chosen by the keys is brought into view clear of the pinned panes',
   assert.deepEqual(seen, { cell: 'R19', inView: true, clearOfPanes: true, onScreen: true, scrolled: true });
   await page.tap('#ZoomFit');
 });
+
+// The weekly hours keep the keys after Enter ran the report from them and the report came into
+// view: a tap in the box again, once the teacher is back from the report, replaces the number
+// rather than landing between its digits.
+test('a number box tapped again after Enter ran the report from it is typed over', async () => {
+  const fresh = await browser.newPage();
+  try {
+    await fresh.emulate(KnownDevices['Galaxy S5']);
+    await fresh.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+    await fresh.waitForSelector('body[data-ready="yes"]');
+    await fresh.tap('#Text2');
+    await fresh.keyboard.type('24');
+    await fresh.keyboard.press('Enter');
+    await fresh.waitForSelector('body[data-report="drawn"]');
+    assert.equal(await fresh.evaluate(() => document.activeElement.id), 'Text2');
+    await fresh.$eval('#Text2', (input) => input.scrollIntoView({ block: 'center' }));
+    const weekly = await fresh.$eval('#Text2', (input) => input.getBoundingClientRect().toJSON());
+    await fresh.touchscreen.tap(weekly.x + weekly.width / 2, weekly.y + weekly.height / 2);
+    await fresh.keyboard.type('25');
+    assert.equal(await fresh.$eval('#Text2', (input) => input.value), '25');
+  } finally {
+    await fresh.close();
+  }
+});
