@@ -1,9 +1,32 @@
-// While the teacher types, a first report is made and saved unseen, so that the fonts are
-// measured and the code is warm when the real one is asked for; the body's data-warm says
-// when it is done.
+// While the teacher types, a first report is made, corrected and saved unseen, so that the
+// fonts are measured and the code is warm when the real one is asked for; the body's
+// data-warm says when it is done.
 
 import { drawPage } from './report_view.js';
 import { loadFileWork } from './load_file_work.js';
+import { ReportEditing } from './corrections.js';
+
+// The report made unseen: a teacher's week as the form gives it.
+const WARM_REQUEST = { category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 };
+
+// The corrections of a report made unseen, on its page drawn unseen: their code and the
+// module's answers to them are ready before the first report is shown. Nothing is kept.
+function warmCorrections(module, measure, document) {
+  const bench = new module.ReportWorkbench({ ...WARM_REQUEST, name: '', school: '', subject: '', days: [] }, measure);
+  const form = JSON.parse(bench.result()).form;
+  const unseen = document.createElement('div');
+  unseen.className = 'unseen';
+  unseen.appendChild(drawPage(document, form));
+  document.body.appendChild(unseen);
+  const sink = () => document.createElement('span');
+  const editing = new ReportEditing(bench, {
+    sheet: unseen, editor: document.createElement('input'), yearTotal: sink(), counts: sink(), status: sink(), emptyTexts: sink(),
+    zoom: () => 1, keyAction: () => null,
+  }, () => {}, form);
+  editing.refresh();
+  editing.dispose();
+  unseen.remove();
+}
 
 export function warmUpWhenIdle({ module, measure, document, window }) {
   const whenIdle = window.requestIdleCallback ?? ((work) => setTimeout(work, 200));
@@ -13,7 +36,7 @@ export function warmUpWhenIdle({ module, measure, document, window }) {
     let warm;
     for (let round = 0; round < 3; ++round) {
       if (round > 0) await new Promise((idle) => { whenIdle(idle); });
-      warm = JSON.parse(module.buildForm({ category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 }, measure));
+      warm = JSON.parse(module.buildForm(WARM_REQUEST, measure));
       const unseen = document.createElement('div');
       unseen.className = 'unseen';
       unseen.appendChild(drawPage(document, warm.form));
@@ -21,6 +44,8 @@ export function warmUpWhenIdle({ module, measure, document, window }) {
       unseen.getBoundingClientRect();
       unseen.remove();
     }
+    await new Promise((idle) => { whenIdle(idle); });
+    warmCorrections(module, measure, document);
     // The file work is run in an idle moment of its own, so that no one turn keeps typing
     // waiting long.
     await new Promise((idle) => { whenIdle(idle); });

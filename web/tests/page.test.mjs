@@ -183,6 +183,37 @@ test('a browser without its own inflater (Safari before 16.4) still starts the p
   await older.close();
 });
 
+// While the teacher types, the page makes, corrects and saves a report unseen, to have its
+// code and the fonts' measures ready: none of it stays on the page, is shown, or is kept.
+test('the page warms up unseen and leaves nothing of it behind', async () => {
+  const context = await browser.createBrowserContext();
+  const fresh = await context.newPage();
+  await fresh.goto(pathToFileURL(pagePath).href);
+  await fresh.waitForSelector('body[data-warm="yes"]', { timeout: 20000 });
+  const left = await fresh.evaluate(async () => {
+    const kept = await new Promise((resolve, reject) => {
+      const opening = indexedDB.open('soatnoma');
+      opening.onerror = () => reject(opening.error);
+      opening.onsuccess = () => {
+        const names = [...opening.result.objectStoreNames];
+        if (names.length === 0) return resolve(0);
+        const counting = opening.result.transaction(names).objectStore(names[0]).count();
+        counting.onsuccess = () => resolve(counting.result);
+      };
+    });
+    return {
+      unseen: document.querySelectorAll('.unseen, svg.sheet').length,
+      editors: document.querySelectorAll('#CellEditor').length,
+      reportHidden: document.getElementById('report').hidden,
+      marks: ['report', 'corrected', 'workbook'].filter((name) => name in document.body.dataset),
+      status: ['YearTotal', 'StatusMessage', 'CorrectionsCount'].map((id) => document.getElementById(id).textContent).join(''),
+      kept,
+    };
+  });
+  assert.deepEqual(left, { unseen: 0, editors: 0, reportHidden: true, marks: [], status: '', kept: 0 });
+  await context.close();
+});
+
 test('weekly hours that are no number are refused in the command line\'s words', { skip: !existsSync(cli) }, async () => {
   await page.click('#Option2');
   await typeInto('Text2', 'abc');
