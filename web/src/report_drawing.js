@@ -7,8 +7,9 @@ import { drawCells, drawPage } from './report_view.js';
 import { afterNextFrame } from './page_turn.js';
 
 // How far the first go reaches past the part of the page the screen shows, on each side, as
-// a share of that part's width and height.
-const MARGIN = 0.1;
+// a share of that part's width and height: what the screen shows is known to the pixel, so
+// only a rounding's worth.
+const MARGIN = 0.02;
 // The share of the page's cells beyond which the screen shows most of the page.
 const MOST = 0.5;
 

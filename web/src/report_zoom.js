@@ -14,9 +14,13 @@ const LEGIBLE_PIXELS = 11;
 // A phone's screen, held either way, as the style sheet knows it.
 const PHONE = '(max-width: 540px), (max-height: 540px)';
 
+// The rows of the table's row titles, in column B.
+const TITLES = { column: 2, firstRow: 5, lastRow: 20 };
+
 // The zoom at which the row titles (column B of the table) read at LEGIBLE_PIXELS.
 function legibleZoom(form) {
-  const titles = form.boxes.filter((box) => /^B([5-9]|1\d|20)$/.test(box.ref) && box.lines.length > 0);
+  const titles = form.boxes.filter((box) => box.column === TITLES.column && box.row >= TITLES.firstRow &&
+    box.row <= TITLES.lastRow && box.lines.length > 0);
   const smallest = Math.min(...titles.map((box) => box.fontSize));
   return LEGIBLE_PIXELS / (smallest * form.page.sheet.scale * PIXELS_PER_POINT);
 }
