@@ -83,8 +83,11 @@ export class ReportEditing {
     if (boxes.length > 0) {
       const taken = svg.cloneNode(false);
       taken.innerHTML = boxes.map((box) => boxMarkup(box, `clip-${box.ref}`, marks.get(box.ref))).join('');
+      // The cells replaced, found in one pass over the sheet's cells.
+      const olds = new Map(boxes.map((box) => [box.ref, null]));
+      for (const cell of svg.children) if (olds.has(cell.dataset.cell)) olds.set(cell.dataset.cell, cell);
       for (const cell of [...taken.children]) {
-        const old = svg.querySelector(`g[data-cell="${cell.dataset.cell}"]`);
+        const old = olds.get(cell.dataset.cell);
         if (old) old.replaceWith(cell);
         else svg.append(cell);
       }
