@@ -8,6 +8,7 @@
 #include "json_writer.h"
 #include "opened_workbook.h"
 #include "request_fields.h"
+#include "script_text.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "form/cell_display.h"
@@ -91,6 +92,8 @@ std::string ReportWorkbench::Answer(const std::string& form) const {
   name.String(fileName_);
   return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" + form + '}';
 }
+
+emscripten::val ReportWorkbench::Result() const { return ScriptText(result_); }
 
 std::string ReportWorkbench::WholeResult() const { return Ready() ? Answer(Form()) : result_; }
 

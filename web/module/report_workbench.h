@@ -33,8 +33,8 @@ class ReportWorkbench {
   ReportWorkbench(const std::string& fileName, const emscripten::val& workbook, emscripten::val measure);
 
   // {ok, fileName, form}, the form as the page draws it (its boxes, page and size: its workbook
-  // is asked for apart), or {ok: false, message, clearsWeeklyHours}.
-  std::string Result() const { return result_; }
+  // is asked for apart), or {ok: false, message, clearsWeeklyHours}: a string of the page's.
+  emscripten::val Result() const;
   // The same with the whole form (its cells, formats and sizes too), as buildForm answers.
   std::string WholeResult() const;
   bool Ready() const { return corrections_ != nullptr; }
