@@ -366,7 +366,9 @@ export class ReportEditing {
     this.refresh();
   }
 
+  // A newer report took its place: no cell of this one is brought into view any more.
   dispose() {
+    this.current = null;
     this.closeEditor();
     this.bench.delete();
   }

@@ -9,15 +9,21 @@ import { ReportEditing } from './corrections.js';
 // The report made unseen: a teacher's week as the form gives it.
 const WARM_REQUEST = { category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 };
 
+// A form's page drawn on the page where no one sees it; remove() it when done.
+function drawnUnseen(document, form) {
+  const unseen = document.createElement('div');
+  unseen.className = 'unseen';
+  unseen.appendChild(drawPage(document, form));
+  document.body.appendChild(unseen);
+  return unseen;
+}
+
 // The corrections of a report made unseen, on its page drawn unseen: their code and the
 // module's answers to them are ready before the first report is shown. Nothing is kept.
 function warmCorrections(module, measure, document) {
   const bench = new module.ReportWorkbench({ ...WARM_REQUEST, name: '', school: '', subject: '', days: [] }, measure);
   const form = JSON.parse(bench.result()).form;
-  const unseen = document.createElement('div');
-  unseen.className = 'unseen';
-  unseen.appendChild(drawPage(document, form));
-  document.body.appendChild(unseen);
+  const unseen = drawnUnseen(document, form);
   const sink = () => document.createElement('span');
   const editing = new ReportEditing(bench, {
     sheet: unseen, editor: document.createElement('input'), yearTotal: sink(), counts: sink(), status: sink(), emptyTexts: sink(),
@@ -37,10 +43,7 @@ export function warmUpWhenIdle({ module, measure, document, window }) {
     for (let round = 0; round < 3; ++round) {
       if (round > 0) await new Promise((idle) => { whenIdle(idle); });
       warm = JSON.parse(module.buildForm(WARM_REQUEST, measure));
-      const unseen = document.createElement('div');
-      unseen.className = 'unseen';
-      unseen.appendChild(drawPage(document, warm.form));
-      document.body.appendChild(unseen);
+      const unseen = drawnUnseen(document, warm.form);
       unseen.getBoundingClientRect();
       unseen.remove();
     }
