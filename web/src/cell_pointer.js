@@ -3,13 +3,13 @@
 // phone's keypad of digits, its old value chosen so that what is typed replaces it. A second
 // tap of a double tap lands in the open box and chooses its text again.
 
-const FINGERS = new Set(['touch', 'pen']);
+import { isFinger } from './finger.js';
 
 // sheet: the box the report scrolls in; editor: the typing box; editingOf(): the corrections
 // of the report shown, or null.
 export function wireCellPointer(sheet, editor, editingOf) {
   let byFinger = false;
-  sheet.addEventListener('pointerdown', (event) => { byFinger = FINGERS.has(event.pointerType); });
+  sheet.addEventListener('pointerdown', (event) => { byFinger = isFinger(event); });
   sheet.addEventListener('click', (event) => {
     const editing = editingOf();
     if (!editing || event.target === editor) return;

@@ -5,15 +5,16 @@
 // number, also in the box the last report was run from, which keeps the keys meanwhile
 // (a phone mends a number with its own caret handles).
 
+import { isFinger } from './finger.js';
+
 const NUMBER_BOXES = 'input[data-role]';
-const FINGERS = new Set(['touch', 'pen']);
 
 export function chooseNumbersWhenEntered(root) {
   for (const box of root.querySelectorAll(NUMBER_BOXES)) {
     if (box.inputMode !== 'decimal') continue;
     let entering = false;
     let byFinger = false;
-    box.addEventListener('pointerdown', (event) => { byFinger = FINGERS.has(event.pointerType); });
+    box.addEventListener('pointerdown', (event) => { byFinger = isFinger(event); });
     box.addEventListener('focus', () => {
       entering = true;
       box.select();
