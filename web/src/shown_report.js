@@ -7,6 +7,7 @@ import { ReportEditing } from './corrections.js';
 import { ReportZoom } from './report_zoom.js';
 import { wireCellPointer } from './cell_pointer.js';
 import { revealReport, viewInSight } from './report_reveal.js';
+import { showHiddenEnds } from './hidden_ends.js';
 
 // The box a cell's hours are typed in, in the report's font.
 function cellEditor(document, family) {
@@ -151,5 +152,6 @@ export class ShownReport {
     byId('ZoomIn').addEventListener('click', () => this.zoom.zoomIn());
     byId('ZoomOut').addEventListener('click', () => this.zoom.zoomOut());
     byId('ZoomFit').addEventListener('click', () => this.zoom.choose(null));
+    showHiddenEnds(this.document.querySelector('.toolbar.edit'));
   }
 }

@@ -210,10 +210,17 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   await page.tap('#ZoomOut');
   await page.tap('#ZoomOut');
   await assertBoxAboutCell('D8');
+  // The status line gains the corrections' count and the cells to check; the report below
+  // it stands still under the finger.
+  const reportAt = () => page.$eval('#sheet', (sheet) => sheet.getBoundingClientRect().top + window.scrollY);
+  const statusBefore = await page.$eval('#status', (status) => status.textContent);
+  const reportBefore = await reportAt();
   await page.keyboard.type('7');
   await page.keyboard.press('Enter');
   assert.equal(await cellText('D8'), '7');
   assert.equal((await typingBox()).open, false);
+  assert.ok((await page.$eval('#status', (status) => status.textContent)).length > statusBefore.length + 20);
+  assert.equal(await reportAt(), reportBefore);
 
   // A double tap opens the box with the old value chosen too, and typing replaces it.
   await page.click('[data-cell="E9"] rect.border', { count: 2 });
@@ -235,6 +242,13 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   // The editing buttons are one bar, and "Excel kitobi" says beside it what it did, naming
   // the file.
   assert.ok((await box('.toolbar.edit')).height <= 60, 'the editing buttons take one bar');
+  // The bar fades at the end past which more buttons lie, and at the start once swiped.
+  const fades = () => page.$eval('.toolbar.edit', (bar) => ({ more: bar.dataset.more, masked: getComputedStyle(bar).maskImage !== 'none' }));
+  assert.deepEqual(await fades(), { more: 'end', masked: true });
+  await page.$eval('.toolbar.edit', (bar) => bar.scrollTo(bar.scrollWidth, 0));
+  await page.waitForFunction(() => document.querySelector('.toolbar.edit').dataset.more === 'start');
+  assert.deepEqual(await fades(), { more: 'start', masked: true });
+  await page.$eval('.toolbar.edit', (bar) => bar.scrollTo(0, 0));
   await page.evaluate(() => { delete window.showSaveFilePicker; });
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
@@ -373,6 +387,15 @@ test('held sideways, every control is big enough to tap; sizes follow the reader
     await page.setViewport({ width: 740, height: 360, isMobile: true, hasTouch: true });
     await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
     await page.waitForSelector('body[data-ready="yes"]');
+    assert.equal(await sidewaysScroll(), 0);
+    assert.deepEqual(await tooSmallToTap(), []);
+    // The report's editing and zoom buttons share one row, leaving the short screen to it.
+    await page.tap('#Text2');
+    await page.keyboard.type('18');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('body[data-report="drawn"]');
+    const [editing, zooming] = [await box('.toolbar.edit'), await box('.toolbar.zoom')];
+    assert.ok(Math.abs(editing.top - zooming.top) < 1 && editing.right <= zooming.left, `${JSON.stringify(editing)} ${JSON.stringify(zooming)}`);
     assert.equal(await sidewaysScroll(), 0);
     assert.deepEqual(await tooSmallToTap(), []);
     const radio = await box('#Option1');
