@@ -1,6 +1,6 @@
 // A bar that scrolls sideways says where more of it lies past the screen's edge: its end
 // fades where a button is hidden beyond it, as a phone's own bars do, so that a teacher
-// sees there is more to swipe to. data-more names the ends ("start", "end" or both).
+// sees there is more to swipe to. data-hidden-ends names the ends ("start", "end" or both).
 // The bar is measured as the browser lays it out and scrolls it, never out of turn.
 
 // Slack for the fractions of a pixel a scrolled bar may stop short of its end.
@@ -16,8 +16,8 @@ function hiddenEnds(bar) {
 export function showHiddenEnds(bar) {
   const mark = () => {
     const ends = hiddenEnds(bar);
-    if (ends) bar.dataset.more = ends;
-    else delete bar.dataset.more;
+    if (ends) bar.dataset.hiddenEnds = ends;
+    else delete bar.dataset.hiddenEnds;
   };
   bar.addEventListener('scroll', mark, { passive: true });
   // The bar's width, or a button's, shown, hidden or named anew.

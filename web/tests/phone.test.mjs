@@ -243,11 +243,11 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   // the file.
   assert.ok((await box('.toolbar.edit')).height <= 60, 'the editing buttons take one bar');
   // The bar fades at the end past which more buttons lie, and at the start once swiped.
-  const fades = () => page.$eval('.toolbar.edit', (bar) => ({ more: bar.dataset.more, masked: getComputedStyle(bar).maskImage !== 'none' }));
-  assert.deepEqual(await fades(), { more: 'end', masked: true });
+  const fades = () => page.$eval('.toolbar.edit', (bar) => ({ ends: bar.dataset.hiddenEnds, masked: getComputedStyle(bar).maskImage !== 'none' }));
+  assert.deepEqual(await fades(), { ends: 'end', masked: true });
   await page.$eval('.toolbar.edit', (bar) => bar.scrollTo(bar.scrollWidth, 0));
-  await page.waitForFunction(() => document.querySelector('.toolbar.edit').dataset.more === 'start');
-  assert.deepEqual(await fades(), { more: 'start', masked: true });
+  await page.waitForFunction(() => document.querySelector('.toolbar.edit').dataset.hiddenEnds === 'start');
+  assert.deepEqual(await fades(), { ends: 'start', masked: true });
   await page.$eval('.toolbar.edit', (bar) => bar.scrollTo(0, 0));
   await page.evaluate(() => { delete window.showSaveFilePicker; });
   const session = await page.createCDPSession();
@@ -411,6 +411,25 @@ test('held sideways, every control is big enough to tap; sizes follow the reader
   } finally {
     await page.close();
     page = upright;
+  }
+});
+
+// Opened on a page with no report below it, a list of one teacher still takes the screen.
+test('a short staff list takes the screen on a page with nothing below it', async () => {
+  const fresh = await browser.newPage();
+  try {
+    await fresh.emulate(KnownDevices['Galaxy S5']);
+    await fresh.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+    await fresh.waitForSelector('body[data-ready="yes"]');
+    const list = path.join(scratch, 'bitta.csv');
+    writeFileSync(list, 'ism;maktab;fan;toifa;soat;stavka;rahbar\nAliyev Vali;12;fizika;yuqori;24;;ha\n');
+    const [chooser] = await Promise.all([fresh.waitForFileChooser(), fresh.tap('#RosterOpen')]);
+    await chooser.accept([list]);
+    await fresh.waitForSelector('#Staff[data-read="bitta.csv"]');
+    const top = await fresh.$eval('#Staff', (panel) => panel.getBoundingClientRect().top);
+    assert.ok(Math.abs(top) < 2, `the list at the top of the screen: ${top}`);
+  } finally {
+    await fresh.close();
   }
 });
 
