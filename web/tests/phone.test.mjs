@@ -414,13 +414,22 @@ test('held sideways, every control is big enough to tap; sizes follow the reader
   }
 });
 
-// Opened on a page with no report below it, a list of one teacher still takes the screen.
-test('a short staff list takes the screen on a page with nothing below it', async () => {
+// A page of its own on the same phone, opened fresh and closed after work(page).
+async function onFreshPhone(work) {
   const fresh = await browser.newPage();
   try {
     await fresh.emulate(KnownDevices['Galaxy S5']);
     await fresh.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
     await fresh.waitForSelector('body[data-ready="yes"]');
+    await work(fresh);
+  } finally {
+    await fresh.close();
+  }
+}
+
+// Opened on a page with no report below it, a list of one teacher still takes the screen.
+test('a short staff list takes the screen on a page with nothing below it', async () => {
+  await onFreshPhone(async (fresh) => {
     const list = path.join(scratch, 'bitta.csv');
     writeFileSync(list, 'ism;maktab;fan;toifa;soat;stavka;rahbar\nAliyev Vali;12;fizika;yuqori;24;;ha\n');
     const [chooser] = await Promise.all([fresh.waitForFileChooser(), fresh.tap('#RosterOpen')]);
@@ -428,9 +437,7 @@ test('a short staff list takes the screen on a page with nothing below it', asyn
     await fresh.waitForSelector('#Staff[data-read="bitta.csv"]');
     const top = await fresh.$eval('#Staff', (panel) => panel.getBoundingClientRect().top);
     assert.ok(Math.abs(top) < 2, `the list at the top of the screen: ${top}`);
-  } finally {
-    await fresh.close();
-  }
+  });
 });
 
 // The keys of a keyboard joined to the phone move the choice as on the desktop: a cell chosen
@@ -467,11 +474,7 @@ test('a cell chosen by the keys is brought into view clear of the pinned panes',
 // view: a tap in the box again, once the teacher is back from the report, replaces the number
 // rather than landing between its digits.
 test('a number box tapped again after Enter ran the report from it is typed over', async () => {
-  const fresh = await browser.newPage();
-  try {
-    await fresh.emulate(KnownDevices['Galaxy S5']);
-    await fresh.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-    await fresh.waitForSelector('body[data-ready="yes"]');
+  await onFreshPhone(async (fresh) => {
     await fresh.tap('#Text2');
     await fresh.keyboard.type('24');
     await fresh.keyboard.press('Enter');
@@ -482,7 +485,5 @@ test('a number box tapped again after Enter ran the report from it is typed over
     await fresh.touchscreen.tap(weekly.x + weekly.width / 2, weekly.y + weekly.height / 2);
     await fresh.keyboard.type('25');
     assert.equal(await fresh.$eval('#Text2', (input) => input.value), '25');
-  } finally {
-    await fresh.close();
-  }
+  });
 });
