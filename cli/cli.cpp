@@ -6,6 +6,7 @@
 #include "cli_core/cli_commands.h"
 #include "cli/report_command.h"
 #include "cli_core/table_command.h"
+#include "cli/workbook_commands.h"
 
 namespace soatnoma::cli {
 namespace {
@@ -14,6 +15,8 @@ constexpr std::array kCommands = {
     Command{"table", RunTableCommand},
     Command{"report", RunReportCommand},
     Command{"batch", RunBatchCommand},
+    Command{"list", RunListCommand},
+    Command{"pdf", RunPdfCommand},
 };
 
 }  // namespace

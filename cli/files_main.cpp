@@ -1,5 +1,5 @@
 // soatnoma-cli-files: every command of soatnoma-cli in one process, Qt loaded; soatnoma-cli
-// hands its report and batch commands over to it.
+// hands its report, batch, list and pdf commands over to it.
 #include <iostream>
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-// soatnoma-cli: the table, --help and --version here, without Qt; report and batch in
+// soatnoma-cli: the table, --help and --version here, without Qt; report, batch, list and pdf in
 // soatnoma-cli-files, which this program becomes for them.
 #include <array>
 #include <iostream>
@@ -22,10 +22,21 @@ int Batch(std::span<const std::string> args, std::ostream&, std::ostream& err) {
   return soatnoma::cli::RunInFilesProgram("batch", args, err);
 }
 
+// Reading a workbook needs the report files' libraries, which bring Qt with them.
+int List(std::span<const std::string> args, std::ostream&, std::ostream& err) {
+  return soatnoma::cli::RunInFilesProgram("list", args, err);
+}
+
+int Pdf(std::span<const std::string> args, std::ostream&, std::ostream& err) {
+  return soatnoma::cli::RunInFilesProgram("pdf", args, err);
+}
+
 constexpr std::array kCommands = {
     Command{"table", soatnoma::cli::RunTableCommand},
     Command{"report", Report},
     Command{"batch", Batch},
+    Command{"list", List},
+    Command{"pdf", Pdf},
 };
 
 }  // namespace

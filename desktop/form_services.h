@@ -43,6 +43,10 @@ struct OpenRequest {
   QString filter;  // e.g. "Excel ish kitobi (*.xlsx)"
 };
 
+// What the question of a staff workbook answers, instead of a teacher's row, when the whole
+// workbook is to be made a PDF as it stands.
+inline constexpr int kStaffWorkbookPdfChoice = -2;
+
 struct FormTimings {
   std::chrono::milliseconds arrowBlink{1000};  // Timer1, Timer2
   std::chrono::milliseconds creditStep{50};    // Timer5
@@ -59,7 +63,8 @@ struct FormServices {
   std::function<QString(QWidget* parent, const OpenRequest& request)> askOpenPath;
   std::function<UnsavedChoice(QWidget* parent, const QString& question)> askUnsaved;
   std::function<RestoreChoice(QWidget* parent, const QString& question)> askRestore;
-  // Which teacher of a staff workbook to open: the row of teachers, or -1 when not one.
+  // Which teacher of a staff workbook to open: the row of teachers, kStaffWorkbookPdfChoice
+  // for a PDF of the whole workbook, or -1 when not one.
   std::function<int(QWidget* parent, const QString& fileName, const std::vector<batch::StaffTeacherSheet>& teachers)>
       chooseStaffTeacher;
   // "Baribir davom etish" (true) or "Bekor qilish" (false).

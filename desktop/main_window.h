@@ -78,8 +78,11 @@ class MainWindow : public QWidget {
   ReportWindow* ShowReport(ReportSource source);
   // The window of that workbook (and sheet of a staff workbook) comes to the front, if any.
   bool BringForward(const QString& path, const QString& staffSheet);
-  // Asks which teacher of a staff workbook to open, and opens that teacher's sheet.
+  // Asks which teacher of a staff workbook to open, and opens that teacher's sheet, or
+  // makes the whole workbook a PDF when that is chosen instead.
   bool OpenStaffTeacher(const QString& path, const std::vector<batch::StaffTeacherSheet>& teachers);
+  // Asks where, and makes the staff workbook at path a PDF as it stands; whether it was written.
+  bool SaveStaffWorkbookPdf(const QString& path);
   // A report read from a workbook in a window of its own; a refusal in a message.
   bool ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome);
 

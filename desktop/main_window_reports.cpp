@@ -8,7 +8,9 @@
 #include <QStandardPaths>
 
 #include "report_files/xlsx_reader.h"
+#include "staff_book/staff_work_texts.h"
 #include "staff_files/staff_document.h"
+#include "staff_files/workbook_pdf.h"
 #include "desktop/action_texts.h"
 #include "desktop/main_window.h"
 #include "desktop/report_recovery.h"
@@ -77,10 +79,31 @@ bool MainWindow::OpenWorkbookFile(const QString& path) {
 
 bool MainWindow::OpenStaffTeacher(const QString& path, const std::vector<batch::StaffTeacherSheet>& teachers) {
   const int chosen = services_.chooseStaffTeacher(this, QFileInfo(path).fileName(), teachers);
+  if (chosen == kStaffWorkbookPdfChoice) return SaveStaffWorkbookPdf(path);
   if (chosen < 0 || chosen >= static_cast<int>(teachers.size())) return false;
   const QString sheet = Utf8(teachers[static_cast<std::size_t>(chosen)].sheetName);
   if (BringForward(path, sheet)) return true;
   return ShowOpened(path, sheet, batch::OpenStaffSheet(path.toStdString(), sheet.toStdString()));
+}
+
+bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
+  const QFileInfo workbook(path);
+  const QString pdf = services_.askSavePath(
+      this, SaveRequest{QStringLiteral("Xodimlar kitobini PDF qilib saqlash"),
+                        workbook.dir().filePath(workbook.completeBaseName() + QStringLiteral(".pdf")),
+                        QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf"), true});
+  if (pdf.isEmpty()) return false;
+  const batch::WorkbookPdfResult result = batch::SaveWorkbookPdf(path.toStdString(), pdf.toStdString());
+  switch (result.status) {
+    case batch::WorkbookPdfStatus::Written:
+      services_.showMessage(this, MessageIcon::Information,
+                            Utf8(batch::StaffFileText(result.teachers, QDir::toNativeSeparators(pdf).toStdString(),
+                                                      batch::StaffFileFate::Saved, {})));
+      return true;
+    case batch::WorkbookPdfStatus::Refused: services_.showMessage(this, MessageIcon::Exclamation, Utf8(result.message)); break;
+    case batch::WorkbookPdfStatus::NotWritten: services_.showMessage(this, MessageIcon::Critical, Utf8(result.message)); break;
+  }
+  return false;
 }
 
 bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome) {

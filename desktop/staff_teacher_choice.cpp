@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "desktop/form_services.h"
 #include "staff_book/staff_workbook_texts.h"
 
 namespace soatnoma::ui {
@@ -57,15 +58,22 @@ int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vect
   QTableWidget* table = TeacherTable(&dialog, teachers);
   auto* buttons = new QDialogButtonBox(&dialog);
   buttons->addButton(Utf8(batch::kStaffTeacherOpen), QDialogButtonBox::AcceptRole);
+  QPushButton* wholePdf = buttons->addButton(Utf8(batch::kStaffWorkbookPdf), QDialogButtonBox::ActionRole);
+  wholePdf->setObjectName(QStringLiteral("staffWorkbookPdf"));
+  wholePdf->setToolTip(Utf8(batch::kStaffWorkbookPrintToolTip));
   buttons->addButton(Utf8(batch::kStaffTeacherCancel), QDialogButtonBox::RejectRole);
+  constexpr int kPdfChosen = 2;  // the dialog's answer beside Accepted and Rejected
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(wholePdf, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(kPdfChosen); });
   QObject::connect(table, &QTableWidget::cellDoubleClicked, &dialog, &QDialog::accept);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(question);
   layout->addWidget(table);
   layout->addWidget(buttons);
-  if (dialog.exec() != QDialog::Accepted || table->currentRow() < 0) return -1;
+  const int answer = dialog.exec();
+  if (answer == kPdfChosen) return kStaffWorkbookPdfChoice;
+  if (answer != QDialog::Accepted || table->currentRow() < 0) return -1;
   return table->currentRow();
 }
 

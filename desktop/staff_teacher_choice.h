@@ -1,6 +1,7 @@
 #pragma once
 // The question "Ochish" asks of a staff workbook: which teacher's report to open. Each
-// teacher of the summary is a row with the sheet, the name and the yearly total.
+// teacher of the summary is a row with the sheet, the name and the yearly total; "PDF..."
+// makes the whole workbook a PDF instead.
 
 #include <vector>
 
@@ -12,7 +13,8 @@ class QWidget;
 
 namespace soatnoma::ui {
 
-// The row chosen ("Ochish", Enter or a double click), or -1 when the question is closed.
+// The row chosen ("Ochish", Enter or a double click), kStaffWorkbookPdfChoice for "PDF...",
+// or -1 when the question is closed.
 int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vector<batch::StaffTeacherSheet>& teachers);
 
 }  // namespace soatnoma::ui

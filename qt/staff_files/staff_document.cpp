@@ -219,6 +219,16 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
   return package.Save(detail);
 }
 
+// A teacher's sheet of the package opened as that teacher's report.
+OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package, const std::vector<std::string>& texts,
+                          const SheetPart& part, const std::vector<CustomProperty>& properties) {
+  pugi::xml_document worksheet;
+  if (!LoadWorkbookPart(package, part.entry, worksheet)) return UnreadableSheet(fileName);
+  ReportSheet sheet = EmptyReportForm();
+  if (auto problem = ReadWorksheetCells(worksheet, texts, sheet.Cells())) return DamagedWorkbook(fileName, *problem);
+  return FinishOpening(fileName, std::move(sheet), properties);
+}
+
 }  // namespace
 
 WorkbookOpening OpenReportOrStaff(const std::string& path) {
@@ -255,11 +265,29 @@ OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName
   const SheetPart* part = reading->TeacherPart(sheetName);
   if (part == nullptr) return NoTeacherSheet(FileName(path), sheetName);
   const auto texts = SharedTexts(package);
-  pugi::xml_document worksheet;
-  if (!texts || !LoadWorkbookPart(package, part->entry, worksheet)) return UnreadableSheet(FileName(path));
-  ReportSheet sheet = EmptyReportForm();
-  if (auto problem = ReadWorksheetCells(worksheet, *texts, sheet.Cells())) return DamagedWorkbook(FileName(path), *problem);
-  return FinishOpening(FileName(path), std::move(sheet), PropertiesOfSheet(reading->properties, sheetName));
+  if (!texts) return UnreadableSheet(FileName(path));
+  return OpenSheetPart(FileName(path), package, *texts, *part, PropertiesOfSheet(reading->properties, sheetName));
+}
+
+std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader) {
+  auto opened = OpenWeighedPackage(path);
+  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  const XlsxPackage& package = std::get<XlsxPackage>(opened);
+  const auto reading = ReadStaff(package);
+  if (!reading || reading->Kind() != WorkbookKind::Staff) return NotAStaffWorkbook(FileName(path));
+  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
+  const auto teachers = reading->Teachers();
+  if (!teachers) return StaffWorkbookWithoutTeachers(FileName(path));
+  const auto texts = SharedTexts(package);
+  if (!texts) return UnreadableSheet(FileName(path));
+  if (!reader.summary(*reading->summary, *teachers)) return std::nullopt;
+  for (const StaffTeacherSheet& teacher : *teachers) {
+    OpenOutcome sheet = OpenSheetPart(FileName(path), package, *texts, *PartNamed(reading->parts, teacher.sheetName),
+                                      PropertiesOfSheet(reading->properties, teacher.sheetName));
+    if (auto* refusal = std::get_if<OpenRefusal>(&sheet)) return std::move(*refusal);
+    if (!reader.teacher(teacher, std::get<OpenedReport>(sheet).sheet)) return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 }  // namespace soatnoma::batch

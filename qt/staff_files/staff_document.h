@@ -4,6 +4,8 @@
 // saving that report writes the whole workbook back, atomically, every other part of it
 // as it was and the summary's stored results recalculated.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -27,6 +29,16 @@ WorkbookOpening OpenReportOrStaff(const std::string& path);
 
 // The teacher's sheet of a staff workbook as a report, with the notes of its corrections.
 OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName);
+
+// A staff workbook read whole, as it stands: first the summary's stored cells and the
+// teachers it lists, then each teacher's sheet as a report, in the summary's order. A reader
+// that answers false stops the reading there (nothing is refused); the refusal when the
+// workbook, or any teacher's sheet, cannot be read as "Ochish" would read it.
+struct StaffWorkbookReader {
+  std::function<bool(const std::vector<StoredSheetCell>& summary, const std::vector<StaffTeacherSheet>& teachers)> summary;
+  std::function<bool(const StaffTeacherSheet& teacher, const ReportSheet& sheet)> teacher;
+};
+std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader);
 
 // Writes the report back into its sheet of the staff workbook at path.
 SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const ReportSheet& sheet,

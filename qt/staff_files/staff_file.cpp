@@ -14,13 +14,7 @@ class StaffPdf : public StaffFile {
 
   bool SummaryFirst() const override { return true; }
   bool AddSummary(const SummarySheet& summary, std::string& detail) override {
-    const SummaryPrint print = LaySummaryPages(summary, ReportSheet().Font(), document_.Measure());
-    PageSetup paper;
-    paper.orientation = summary.page.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
-    for (const SummaryPrintPage& page : print.pages) {
-      if (!document_.AddPage(paper, page.boxes, detail)) return false;
-    }
-    return true;
+    return AddSummaryPages(document_, summary, detail);
   }
 
   bool Add(const RosterTeacher& /*teacher*/, const ReportSheet& report, std::string& detail) override {
@@ -33,6 +27,16 @@ class StaffPdf : public StaffFile {
 };
 
 }  // namespace
+
+bool AddSummaryPages(PdfReportDocument& document, const SummarySheet& summary, std::string& detail) {
+  const SummaryPrint print = LaySummaryPages(summary, ReportSheet().Font(), document.Measure());
+  PageSetup paper;
+  paper.orientation = summary.page.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
+  for (const SummaryPrintPage& page : print.pages) {
+    if (!document.AddPage(paper, page.boxes, detail)) return false;
+  }
+  return true;
+}
 
 std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear) {
   if (format == StaffFileFormat::Pdf) return std::make_unique<StaffPdf>(path);

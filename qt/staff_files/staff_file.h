@@ -10,6 +10,10 @@
 #include "form/report_sheet.h"
 #include "staff_book/staff_summary.h"
 
+namespace soatnoma {
+class PdfReportDocument;
+}  // namespace soatnoma
+
 namespace soatnoma::batch {
 
 enum class StaffFileFormat { Xlsx, Pdf };
@@ -29,5 +33,8 @@ class StaffFile {
 // A file of the format at the path; nothing is complete there before Finish. The reports'
 // school year is calendarYear/calendarYear+1.
 std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear);
+
+// The summary's printed pages, the director's, drawn after the document's pages so far.
+bool AddSummaryPages(PdfReportDocument& document, const SummarySheet& summary, std::string& detail);
 
 }  // namespace soatnoma::batch

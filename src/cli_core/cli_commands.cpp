@@ -12,6 +12,8 @@ std::string UsageText() {
          "  soatnoma-cli report --category upper|primary --weekly TEXT [--rate TEXT] [--leader]\n"
          "                      [--name TEXT] [--school TEXT] [--subject TEXT] [--year YYYY] -o FILE\n"
          "  soatnoma-cli batch ROSTER.csv -o OUT [--year YYYY]\n"
+         "  soatnoma-cli list BOOK.xlsx\n"
+         "  soatnoma-cli pdf BOOK.xlsx -o OUT.pdf\n"
          "  soatnoma-cli --help | --version\n"
          "\n"
          "table   o'qituvchining yillik ish yuklamasi jadvalini (5-20 qatorlar, C-S ustunlar)\n"
@@ -25,10 +27,16 @@ std::string UsageText() {
          "        har bir o'qituvchini OUT ga yozadi: .xlsx (har o'qituvchiga bir varaq va\n"
          "        \"Jami\" varag'i) yoki .pdf (har o'qituvchiga bir sahifa). Rad etilgan\n"
          "        qatorlar stderr'ga \"qator N: ...\" ko'rinishida yoziladi va tashlab ketiladi.\n"
+         "list    xodimlar kitobining o'qituvchilari, har biri bir qatorda: varaq, ism va\n"
+         "        \"Jami\" saqlagan yillik soat, oralarida tab.\n"
+         "pdf     Soatnoma yozgan hisobot yoki xodimlar kitobini saqlanganidek, tuzatishlari\n"
+         "        bilan OUT.pdf ga yozadi: xodimlar kitobida avval \"Jami\", so'ng har bir\n"
+         "        o'qituvchining sahifasi.\n"
          "\n"
          "Chiqish holati: 0 bajarildi, 1 ro'yxatning ba'zi qatorlari tashlab ketildi,\n"
          "2 ma'lumot rad etildi (batch: birorta ham qator tayyorlanmadi, hech narsa\n"
-         "yozilmadi; sababi stderr'da), 3 fayl yozilmadi, 64 buyruq satri noto'g'ri,\n"
+         "yozilmadi; list, pdf: kitob o'qilmadi; sababi stderr'da), 3 fayl yozilmadi,\n"
+         "64 buyruq satri noto'g'ri,\n"
          "130 batch Ctrl+C bilan to'xtatildi (hech narsa yozilmadi).\n";
 }
 

@@ -74,15 +74,17 @@ std::u32string NameOf(std::u32string_view characters, const NameKind& kind) {
   return name;
 }
 
-std::string QuotedInMessage(std::string_view text) {
-  std::string quoted = "\"";
+std::string ShownOnOneLine(std::string_view text) {
+  std::string shown;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t start = at;
     const std::optional<char32_t> c = DecodeCharacter(text, at);
     const std::string escaped = c ? EscapedInMessage(*c) : std::string();
-    quoted += escaped.empty() ? text.substr(start, at - start) : std::string_view(escaped);
+    shown += escaped.empty() ? text.substr(start, at - start) : std::string_view(escaped);
   }
-  return quoted + "\"";
+  return shown;
 }
+
+std::string QuotedInMessage(std::string_view text) { return "\"" + ShownOnOneLine(text) + "\""; }
 
 }  // namespace soatnoma

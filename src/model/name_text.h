@@ -37,5 +37,7 @@ std::u32string NameOf(std::u32string_view characters, const NameKind& kind);
 // \u009b), and so are the direction controls (\u202e), so nothing in it can act as a
 // command on a terminal or turn the message around it.
 std::string QuotedInMessage(std::string_view text);
+// The same without the quotes, for a field of a line that a program reads.
+std::string ShownOnOneLine(std::string_view text);
 
 }  // namespace soatnoma

@@ -39,6 +39,11 @@ constexpr std::size_t kLongestSchoolList = 120;   // characters; a longer list i
 constexpr double kLineHeight = 12;            // points, a line of a cell in the standard font
 constexpr double kSignatureRowHeight = 24;    // points
 constexpr const char* kPageNumberFooter = "&C&P";  // the page's number, centred
+// How the category and class leadership read in a teacher's row.
+constexpr std::string_view kUpperText = "yuqori";
+constexpr std::string_view kPrimaryText = "boshlang'ich";
+constexpr std::string_view kLeaderText = "ha";
+constexpr std::string_view kNotLeaderText = "yo'q";
 
 // Letters, not bytes: a UTF-8 text's count of characters.
 std::size_t CharacterCount(std::string_view text) {
@@ -57,24 +62,37 @@ struct SummaryColumn {
   bool summed;                              // the total row adds this column up
   std::string (*text)(const SummaryRow&);  // of a text column
   double (*number)(const SummaryRow&);      // of a number column; the annual total's result
+  // The row's field from the cell as a workbook stores it (the ordinal is counted anew).
+  void (*readBack)(SummaryRow&, const StoredSummaryCell&);
 };
 
 constexpr std::array<SummaryColumn, 9> kColumns = {{
-    {"\xE2\x84\x96", 5, 5, ColumnKind::Ordinal, false, nullptr, nullptr},  // "№": the teacher's place in the list
-    {"Familiya va ism", 30, 46, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr},
-    {"Maktab", 9, 16, ColumnKind::Text, false, [](const SummaryRow& row) { return row.school; }, nullptr},
-    {"Fan", 18, 30, ColumnKind::Text, false, [](const SummaryRow& row) { return row.subject; }, nullptr},
+    {"\xE2\x84\x96", 5, 5, ColumnKind::Ordinal, false, nullptr, nullptr,  // "№": the teacher's place in the list
+     [](SummaryRow&, const StoredSummaryCell&) {}},
+    {"Familiya va ism", 30, 46, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr,
+     [](SummaryRow& row, const StoredSummaryCell& cell) { row.name = cell.text; }},
+    {"Maktab", 9, 16, ColumnKind::Text, false, [](const SummaryRow& row) { return row.school; }, nullptr,
+     [](SummaryRow& row, const StoredSummaryCell& cell) { row.school = cell.text; }},
+    {"Fan", 18, 30, ColumnKind::Text, false, [](const SummaryRow& row) { return row.subject; }, nullptr,
+     [](SummaryRow& row, const StoredSummaryCell& cell) { row.subject = cell.text; }},
     {"Toifa", 13, 13, ColumnKind::Text, false,
-     [](const SummaryRow& row) { return std::string(row.category == TeacherCategory::Upper ? "yuqori" : "boshlang'ich"); },
-     nullptr},
-    {"Haftalik dars soati", 10, 10, ColumnKind::Number, true, nullptr, [](const SummaryRow& row) { return row.weeklyHours; }},
-    {"Stavka", 8, 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; }},
+     [](const SummaryRow& row) { return std::string(row.category == TeacherCategory::Upper ? kUpperText : kPrimaryText); },
+     nullptr,
+     [](SummaryRow& row, const StoredSummaryCell& cell) {
+       row.category = cell.text == kPrimaryText ? TeacherCategory::Primary : TeacherCategory::Upper;
+     }},
+    {"Haftalik dars soati", 10, 10, ColumnKind::Number, true, nullptr, [](const SummaryRow& row) { return row.weeklyHours; },
+     [](SummaryRow& row, const StoredSummaryCell& cell) { row.weeklyHours = cell.number.value_or(0); }},
+    {"Stavka", 8, 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; },
+     [](SummaryRow& row, const StoredSummaryCell& cell) { row.rate = cell.number.value_or(0); }},
     {"Sinf rahbarligi", 10, 10, ColumnKind::Text, false,
-     [](const SummaryRow& row) { return std::string(row.classLeader ? "ha" : "yo'q"); }, nullptr},
+     [](const SummaryRow& row) { return std::string(row.classLeader ? kLeaderText : kNotLeaderText); }, nullptr,
+     [](SummaryRow& row, const StoredSummaryCell& cell) { row.classLeader = cell.text == kLeaderText; }},
     // As wide as the longest total the summary shows (fifteen digits, a point and a sign),
     // so that no printed page cuts a digit off it.
     {"Yillik umumiy ish yuklamasi", 18, 18, ColumnKind::AnnualTotal, true, nullptr,
-     [](const SummaryRow& row) { return row.annualTotal; }},
+     [](const SummaryRow& row) { return row.annualTotal; },
+     [](SummaryRow& row, const StoredSummaryCell& cell) { row.annualTotal = cell.number.value_or(0); }},
 }};
 constexpr int kColumnCount = static_cast<int>(kColumns.size());
 
@@ -274,10 +292,22 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
          " o'quv yili uchun yillik ish yuklamasi";
 }
 
+SummaryRow SummaryRowOfStored(const std::function<StoredSummaryCell(std::string_view heading)>& cellUnder,
+                              std::string sheetName) {
+  SummaryRow row;
+  for (const SummaryColumn& column : kColumns) column.readBack(row, cellUnder(column.heading));
+  row.sheetName = std::move(sheetName);
+  return row;
+}
+
 SummarySheet DescribeStaffSummary(const std::vector<SummaryRow>& rows, int calendarYear) {
+  return DescribeTitledSummary(rows, SummaryTitle(rows, calendarYear));
+}
+
+SummarySheet DescribeTitledSummary(const std::vector<SummaryRow>& rows, const std::string& title) {
   SummarySheet sheet;
   SheetBuilder cells(sheet);
-  AddTitle(sheet, cells, SummaryTitle(rows, calendarYear));
+  AddTitle(sheet, cells, title);
   sheet.heights.push_back({kHeadingRow, kHeadingRowHeight});
   const auto widths = ColumnWidths(rows);
   sheet.columnWidths.assign(widths.begin(), widths.end());

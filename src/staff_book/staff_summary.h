@@ -11,7 +11,10 @@
 // The sheet is described here, cell by cell, in plain C++; each edition writes the
 // description with its own workbook library.
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "roster_rules/roster.h"
@@ -35,6 +38,18 @@ struct SummaryRow {
 };
 
 SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetName, const ReportSheet& report);
+
+// A cell of a teacher's row as a saved workbook stores it: its text, and its number (a
+// formula's stored result too).
+struct StoredSummaryCell {
+  std::string text;
+  std::optional<double> number;
+};
+
+// A teacher's row read back from a saved summary: cellUnder gives the row's cell under each
+// column heading ("Familiya va ism", ...). What a cell does not hold reads as nothing (0).
+SummaryRow SummaryRowOfStored(const std::function<StoredSummaryCell(std::string_view heading)>& cellUnder,
+                              std::string sheetName);
 
 // "'<sheet>'!S5": the yearly total on the teacher's sheet, the name always quoted.
 std::string AnnualTotalFormula(const std::string& sheetName);
@@ -94,5 +109,7 @@ struct SummarySheet {
 
 // The whole sheet for the teachers; the school year is calendarYear/calendarYear+1.
 SummarySheet DescribeStaffSummary(const std::vector<SummaryRow>& rows, int calendarYear);
+// The same under a title of its own, as a saved summary holds it.
+SummarySheet DescribeTitledSummary(const std::vector<SummaryRow>& rows, const std::string& title);
 
 }  // namespace soatnoma::batch

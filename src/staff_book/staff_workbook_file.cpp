@@ -98,7 +98,7 @@ std::optional<std::vector<StaffTeacherSheet>> StaffTeachers(const std::vector<St
     if (!sheet) break;  // the staff's total, below the last teacher
     if (std::find(sheetNames.begin(), sheetNames.end(), *sheet) == sheetNames.end()) return std::nullopt;
     const StoredSheetCell* name = CellAt(summaryCells, row, columns->name);
-    teachers.push_back({*sheet, name ? name->text : std::string(), total->number.value_or(0)});
+    teachers.push_back({*sheet, name ? name->text : std::string(), total->number.value_or(0), row});
   }
   if (teachers.empty()) return std::nullopt;
   return teachers;

@@ -45,6 +45,7 @@ struct StaffTeacherSheet {
   std::string sheetName;
   std::string teacher;
   double annualTotal = 0;  // as the summary last stored it
+  int summaryRow = 0;      // the teacher's row of the summary
 };
 
 // The teachers in the summary's order, each with the sheet its yearly total refers to;

@@ -13,4 +13,9 @@ std::string StaffTeacherQuestion(std::string_view fileName) {
 // As the staff list shows a teacher's yearly total.
 std::string StaffTotalText(double annualTotal) { return NumberToText(annualTotal); }
 
+std::string WritesOverWorkbookMessage(const std::string& outputPath) {
+  return "Fayl yozilmadi: \"" + outputPath + "\" ochilgan kitobning o'zi (yoki unga havola), ustidan yozilsa kitob "
+         "yo'qoladi. PDF uchun boshqa nom tanlang.";
+}
+
 }  // namespace soatnoma::batch

@@ -22,4 +22,13 @@ std::string StaffTeacherQuestion(std::string_view fileName);
 // The yearly total as the list shows it: "1858", "1935,5".
 std::string StaffTotalText(double annualTotal);
 
+// The whole workbook as it stands made into one PDF (the desktop) or printed (the page):
+// the button beside "Ochish" and what it does.
+inline constexpr std::string_view kStaffWorkbookPdf = "PDF...";
+inline constexpr std::string_view kStaffWorkbookPrint = "Chop etish (butun kitob)";
+inline constexpr std::string_view kStaffWorkbookPrintToolTip =
+    "Butun kitob saqlanganidek: \"Jami\", so'ng har bir o'qituvchining sahifasi, tuzatishlari bilan";
+// Why a PDF is not written over the workbook it is made of; outputPath as it was chosen.
+std::string WritesOverWorkbookMessage(const std::string& outputPath);
+
 }  // namespace soatnoma::batch

@@ -86,6 +86,17 @@ inline ToolResult RunTool(const std::string& command) {
 
 inline std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
+// A PDF's count of pages, and the text of one page (1 first) as laid out.
+inline int PdfPages(const std::string& pdf) {
+  const std::string info = RunTool("pdfinfo " + Quoted(pdf)).output;
+  const auto at = info.find("Pages:");
+  return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+inline std::string PdfPageText(const std::string& pdf, int page) {
+  const std::string number = std::to_string(page);
+  return RunTool("pdftotext -layout -f " + number + " -l " + number + " " + Quoted(pdf) + " -").output;
+}
+
 // One XML part of a saved workbook.
 inline bool LoadPart(const std::string& workbook, const std::string& entry, pugi::xml_document& document) {
   std::string detail;

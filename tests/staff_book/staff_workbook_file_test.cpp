@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "staff_book/staff_summary.h"
 #include "form/workbook_notes.h"
 #include "staff_book/staff_workbook_texts.h"
+#include "staff_book/stored_summary.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -121,6 +124,43 @@ TEST(StaffWorkbookFile, PropertiesArePartOfTheWorkbookAsItStoresThem) {
   EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &quot;&amp;&quot; Co!C8"><vt:r8>2.5</vt:r8>)"), std::string::npos) << xml;
   EXPECT_EQ(StaffTotalText(1935.5), "1935.5");
   EXPECT_EQ(StaffTeacherQuestion("x.xlsx").rfind("\"x.xlsx\" - xodimlar kitobi.", 0), 0u);
+}
+
+// A staff workbook printed as it stands: every teacher's row read back as the summary holds
+// it (name, school, subject, the category and class leadership in words, the numbers), the
+// title as stored, and a total saved into the workbook (1548 corrected to 1550) in its row
+// and in the staff's total.
+TEST(StaffWorkbookFile, TheSummaryPrintsAsTheWorkbookStoresIt) {
+  std::vector<SummaryRow> rows = {Row("Vali Karimov", "Vali Karimov", 1200), Row("Oʻtkir", "Oʻtkir", 1548),
+                                  Row("A 'B'", "A 'B'", 900.5)};
+  rows[1].category = TeacherCategory::Primary;
+  rows[1].classLeader = true;
+  rows[1].rate = 18;
+  rows[1].subject = "fizika";
+  rows[2].school = "7";
+  std::vector<StoredSheetCell> stored = Stored(DescribeStaffSummary(rows, 2031));
+  for (const StoredCellChange& change : SummaryCellChanges(stored, "Oʻtkir", 1550)) {
+    for (StoredSheetCell& cell : stored) {
+      if (cell.row == change.row && cell.column == change.column) cell.number = change.value;
+    }
+  }
+  const auto teachers = StaffTeachers(stored, {"Jami", "Vali Karimov", "Oʻtkir", "A 'B'"});
+  ASSERT_TRUE(teachers);
+  const SummarySheet printed = StoredSummary(stored, *teachers);
+
+  rows[1].annualTotal = 1550;
+  const SummarySheet expected = DescribeStaffSummary(rows, 2031);
+  ASSERT_EQ(printed.cells.size(), expected.cells.size());
+  for (std::size_t i = 0; i < expected.cells.size(); ++i) {
+    const SummaryCell& want = expected.cells[i];
+    const SummaryCell& got = printed.cells[i];
+    EXPECT_EQ(std::tie(got.row, got.column, got.lastColumn, got.kind, got.text, got.formula, got.format),
+              std::tie(want.row, want.column, want.lastColumn, want.kind, want.text, want.formula, want.format))
+        << want.row << ":" << want.column;
+    EXPECT_EQ(got.number, want.number) << want.row << ":" << want.column;
+  }
+  EXPECT_EQ(printed.cells.front().text.find("12, 7 - sonli maktablar"), 0u);
+  EXPECT_EQ(printed.totalRow, expected.totalRow);
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+#include "cli/workbook_commands.h"
+
+#include <filesystem>
+#include <optional>
+#include <variant>
+
+#include "cli/headless_gui.h"
+#include "cli_core/exit_codes.h"
+#include "cli_core/option_reader.h"
+#include "cli_core/output_options.h"
+#include "model/name_text.h"
+#include "roster_rules/roster_overwrite.h"
+#include "staff_book/staff_workbook_file.h"
+#include "staff_book/staff_workbook_texts.h"
+#include "staff_files/staff_document.h"
+#include "staff_files/workbook_pdf.h"
+
+namespace soatnoma::cli {
+namespace {
+
+// The one workbook the command is given, with -o when it writes one; nullopt after the
+// usage error has been written.
+std::optional<ParsedOptions> ReadWorkbookOptions(std::span<const std::string> args, std::ostream& err,
+                                                 std::string_view command, bool writes) {
+  OptionSpec spec;
+  if (writes) spec.valued.insert("-o");
+  spec.allowPositional = true;
+  std::string error;
+  auto options = ReadOptions(args, spec, &error);
+  if (!options) {
+    UsageError(err, error);
+    return std::nullopt;
+  }
+  if (options->positional.size() != 1) {
+    UsageError(err, std::string(command) + " bitta kitob faylini oladi");
+    return std::nullopt;
+  }
+  return options;
+}
+
+// A field of the listing on one line, so that nothing in it can split the line or act on
+// the terminal.
+std::string Field(std::string_view text) { return ShownOnOneLine(text); }
+
+}  // namespace
+
+int RunListCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const auto options = ReadWorkbookOptions(args, err, "list", false);
+  if (!options) return kExitUsage;
+  const std::string& book = options->positional.front();
+  const batch::WorkbookOpening opening = batch::OpenReportOrStaff(book);
+  if (const auto* refusal = std::get_if<OpenRefusal>(&opening)) {
+    err << refusal->message << "\n";
+    return kExitRefused;
+  }
+  const auto* listing = std::get_if<batch::StaffWorkbookListing>(&opening);
+  if (listing == nullptr) {
+    err << batch::NotAStaffWorkbook(std::filesystem::path(book).filename().string()).message << "\n";
+    return kExitRefused;
+  }
+  for (const batch::StaffTeacherSheet& teacher : listing->teachers) {
+    out << Field(teacher.sheetName) << '\t' << Field(teacher.teacher) << '\t' << batch::StaffTotalText(teacher.annualTotal)
+        << '\n';
+  }
+  return kExitOk;
+}
+
+int RunPdfCommand(std::span<const std::string> args, std::ostream& /*out*/, std::ostream& err) {
+  const auto options = ReadWorkbookOptions(args, err, "pdf", true);
+  if (!options) return kExitUsage;
+  const std::string& book = options->positional.front();
+  const auto output = options->Value("-o");
+  if (!output || output->empty()) return UsageError(err, "-o OUT.pdf berilmagan");
+  if (OutputFormatOf(*output) != OutputFormat::Pdf) return UsageError(err, "pdf faqat .pdf fayliga yozadi");
+  // Before the workbook is even read: the PDF must never take its place.
+  if (batch::WritesOverRoster(book, *output)) return UsageError(err, batch::WritesOverWorkbookMessage(*output));
+
+  const HeadlessGui gui;  // the pages are laid out with the report's fonts
+  const batch::WorkbookPdfResult result = batch::SaveWorkbookPdf(book, *output);
+  switch (result.status) {
+    case batch::WorkbookPdfStatus::Written: return kExitOk;
+    case batch::WorkbookPdfStatus::Refused: err << result.message << "\n"; return kExitRefused;
+    case batch::WorkbookPdfStatus::NotWritten: break;
+  }
+  err << result.message << "\n";
+  return kExitCannotWrite;
+}
+
+}  // namespace soatnoma::cli

@@ -1,0 +1,122 @@
+// A workbook of the program made into a PDF as it stands: a staff workbook with a teacher
+// corrected and saved back prints that correction, in the teacher's page and in "Jami" (its
+// row and the staff's total), rather than the list's numbers; a report workbook is its one
+// page; a workbook "Ochish" refuses, or one whose teacher's sheet is damaged, writes nothing.
+#include "staff_files/workbook_pdf.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <variant>
+
+#include "batch_test_support.h"
+#include "form/report_corrections.h"
+#include "model/number_text.h"
+#include "model/workload_table.h"
+#include "report_files/xlsx_package.h"
+#include "report_files/xlsx_writer.h"
+#include "report_test_support.h"
+#include "staff_files/staff_document.h"
+
+namespace soatnoma::batch {
+namespace {
+
+using soatnoma::testing::PdfPages;
+using soatnoma::testing::PdfPageText;
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+
+constexpr CellPlace kC8{8, col::C};
+constexpr double kCorrection = 2;
+
+double YearOf(const ReportSheet& report) { return report.Cells().ReadNumber(kFirstWorkRow, col::S); }
+
+// The staff list's workbook with its second teacher's C8 corrected by two hours and saved
+// back, as the report window saves it.
+std::string CorrectedStaffWorkbook(const ScratchFolder& folder) {
+  const std::string path = folder.File("xodimlar.xlsx");
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  EXPECT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[2]));
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  corrections.SetHours(kC8, corrections.ComputedHours(kC8) + kCorrection);
+  EXPECT_TRUE(SaveStaffSheet(path, testing::kSheetNames[2], opened.sheet, corrections.Notes()).ok);
+  return path;
+}
+
+TEST(WorkbookPdf, AStaffWorkbookPrintsAsSavedCorrectionsIncluded) {
+  const ScratchFolder folder;
+  const std::string path = CorrectedStaffWorkbook(folder);
+  const WorkbookPdfResult result = SaveWorkbookPdf(path, folder.File("xodimlar.pdf"));
+  ASSERT_EQ(result.status, WorkbookPdfStatus::Written) << result.message;
+  EXPECT_EQ(result.teachers, 4);
+  ASSERT_EQ(PdfPages(folder.File("xodimlar.pdf")), 5);  // "Jami", then a page a teacher
+
+  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  double staffTotal = kCorrection;
+  for (const ReportSheet& report : reports) staffTotal += YearOf(report);
+  const std::string corrected = NumberToText(YearOf(reports[1]) + kCorrection);
+  const std::string summary = PdfPageText(folder.File("xodimlar.pdf"), 1);
+  const std::regex correctedRow("Oʻtkir Toshmatov .* " + corrected + "\n");
+  EXPECT_TRUE(std::regex_search(summary, correctedRow)) << summary;
+  EXPECT_TRUE(std::regex_search(summary, std::regex("Jami .* " + NumberToText(staffTotal) + "\n"))) << summary;
+  EXPECT_NE(summary.find("12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili"), std::string::npos);
+  EXPECT_NE(summary.find("Direktor:"), std::string::npos);
+  EXPECT_NE(PdfPageText(folder.File("xodimlar.pdf"), 3).find(corrected), std::string::npos);
+
+  // The list itself still gives the computed numbers: the PDF above was made of the workbook.
+  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Pdf, folder.File("royxat.pdf")}).status,
+            StaffExportStatus::Written);
+  EXPECT_FALSE(std::regex_search(PdfPageText(folder.File("royxat.pdf"), 1), correctedRow));
+}
+
+// A teacher's sheet whose C8 holds "NaN": the sheet "Ochish" would refuse.
+void DamageTeachersSheet(const std::string& path) {
+  std::string detail;
+  auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  const auto sheet = package->Read("xl/worksheets/sheet4.xml");
+  ASSERT_TRUE(sheet);
+  const std::string damaged = std::regex_replace(*sheet, std::regex(R"((<c r="C8"[^>]*><v>)[^<]*)"), "$1NaN");
+  ASSERT_NE(damaged, *sheet);
+  ASSERT_TRUE(package->Replace("xl/worksheets/sheet4.xml", damaged));
+  ASSERT_TRUE(package->Save(detail)) << detail;
+}
+
+TEST(WorkbookPdf, AReportIsItsOnePageAndWhatCannotBeReadWritesNothing) {
+  const ScratchFolder folder;
+  ASSERT_TRUE(SaveXlsx(testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
+  const WorkbookPdfResult report = SaveWorkbookPdf(folder.File("bitta.xlsx"), folder.File("bitta.pdf"));
+  ASSERT_EQ(report.status, WorkbookPdfStatus::Written) << report.message;
+  EXPECT_EQ(PdfPages(folder.File("bitta.pdf")), 1);
+
+  const std::string path = CorrectedStaffWorkbook(folder);
+  DamageTeachersSheet(path);
+  WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
+  const std::string earlier = ReadFile(folder.File("bitta.pdf"));
+  const std::pair<std::string, std::string> refused[] = {
+      {path, "C8 katagida"},
+      {folder.File("yot.xlsx"), "\"yot.xlsx\" ochilmadi"},
+      {folder.File("yoq.xlsx"), "topilmadi"},
+  };
+  for (const auto& [workbook, told] : refused) {
+    const WorkbookPdfResult result = SaveWorkbookPdf(workbook, folder.File("bitta.pdf"));
+    EXPECT_EQ(result.status, WorkbookPdfStatus::Refused) << workbook;
+    EXPECT_NE(result.message.find(told), std::string::npos) << result.message;
+    EXPECT_EQ(ReadFile(folder.File("bitta.pdf")), earlier) << workbook;  // the earlier PDF stays
+  }
+
+  // The workbook is never written over by its own PDF, however the path reaches it.
+  const std::string workbook = ReadFile(folder.File("bitta.xlsx"));
+  std::filesystem::create_hard_link(folder.File("bitta.xlsx"), folder.File("havola.pdf"));
+  EXPECT_EQ(SaveWorkbookPdf(folder.File("bitta.xlsx"), folder.File("havola.pdf")).status, WorkbookPdfStatus::Refused);
+  EXPECT_EQ(ReadFile(folder.File("bitta.xlsx")), workbook);
+  EXPECT_EQ(SaveWorkbookPdf(folder.File("bitta.xlsx"), folder.File("yoq/bitta.pdf")).status,
+            WorkbookPdfStatus::NotWritten);
+}
+
+}  // namespace
+}  // namespace soatnoma::batch
