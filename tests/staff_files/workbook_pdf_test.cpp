@@ -7,17 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
 #include <regex>
 #include <variant>
 
-#include "batch_test_support.h"
-#include "form/report_corrections.h"
+#include "corrected_workbook.h"
 #include "model/number_text.h"
-#include "model/workload_table.h"
 #include "report_files/xlsx_package.h"
 #include "report_files/xlsx_writer.h"
 #include "report_test_support.h"
-#include "staff_files/staff_document.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -28,21 +26,9 @@ using soatnoma::testing::ReadFile;
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
 
-constexpr CellPlace kC8{8, col::C};
-constexpr double kCorrection = 2;
-
-double YearOf(const ReportSheet& report) { return report.Cells().ReadNumber(kFirstWorkRow, col::S); }
-
-// The staff list's workbook with its second teacher's C8 corrected by two hours and saved
-// back, as the report window saves it.
 std::string CorrectedStaffWorkbook(const ScratchFolder& folder) {
   const std::string path = folder.File("xodimlar.xlsx");
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
-  EXPECT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
-  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[2]));
-  ReportCorrections corrections(opened.sheet, opened.notes);
-  corrections.SetHours(kC8, corrections.ComputedHours(kC8) + kCorrection);
-  EXPECT_TRUE(SaveStaffSheet(path, testing::kSheetNames[2], opened.sheet, corrections.Notes()).ok);
+  testing::WriteCorrectedStaffWorkbook(path);
   return path;
 }
 
@@ -54,10 +40,9 @@ TEST(WorkbookPdf, AStaffWorkbookPrintsAsSavedCorrectionsIncluded) {
   EXPECT_EQ(result.teachers, 4);
   ASSERT_EQ(PdfPages(folder.File("xodimlar.pdf")), 5);  // "Jami", then a page a teacher
 
-  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
-  double staffTotal = kCorrection;
-  for (const ReportSheet& report : reports) staffTotal += YearOf(report);
-  const std::string corrected = NumberToText(YearOf(reports[1]) + kCorrection);
+  const std::vector<double> totals = testing::CorrectedYearTotals();
+  const double staffTotal = std::accumulate(totals.begin(), totals.end(), 0.0);
+  const std::string corrected = NumberToText(totals[testing::kCorrectedTeacher]);
   const std::string summary = PdfPageText(folder.File("xodimlar.pdf"), 1);
   const std::regex correctedRow("Oʻtkir Toshmatov .* " + corrected + "\n");
   EXPECT_TRUE(std::regex_search(summary, correctedRow)) << summary;

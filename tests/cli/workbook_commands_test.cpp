@@ -1,0 +1,125 @@
+// soatnoma-cli list and pdf: a staff workbook as the deputy director left it, one teacher
+// corrected, listed with the totals "Jami" stores and printed with the correction; a
+// workbook "Ochish" would refuse is status 2 with its reason, a PDF that cannot be written
+// status 3, and a command line that is wrong 64, nothing written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "cli_core/exit_codes.h"
+#include "cli_runner.h"
+#include "corrected_workbook.h"
+#include "model/number_text.h"
+#include "report_files/xlsx_writer.h"
+#include "report_test_support.h"
+
+namespace soatnoma::cli {
+namespace {
+
+using batch::testing::CorrectedYearTotals;
+using batch::testing::kSheetNames;
+using soatnoma::testing::PdfPages;
+using soatnoma::testing::PdfPageText;
+using soatnoma::testing::Quoted;
+using soatnoma::testing::ReadFile;
+using soatnoma::testing::RunTool;
+using soatnoma::testing::ScratchFolder;
+using soatnoma::testing::WriteFile;
+using testing::RunCliWith;
+
+TEST(WorkbookCommands, ListNamesEveryTeacherOnALineOfItsOwnWithTheStoredTotal) {
+  const ScratchFolder folder;
+  const std::string book = folder.File("xodimlar.xlsx");
+  batch::testing::WriteCorrectedStaffWorkbook(book);
+  const std::vector<double> totals = CorrectedYearTotals();
+  // The third teacher's name holds a line break in the list: escaped, it stays on its line.
+  const std::vector<std::string> names = {"Karimova; Dilnoza", "Oʻtkir Toshmatov", "Ko'p\\r\\nqatorli \"Ism\"",
+                                          "Karimova; Dilnoza"};
+  std::string expected;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    expected += kSheetNames[i + 1] + "\t" + names[i] + "\t" + NumberToText(totals[i]) + "\n";
+  }
+  const auto listed = RunCliWith({"list", book});
+  EXPECT_EQ(listed.status, kExitOk) << listed.err;
+  EXPECT_EQ(listed.out, expected);
+  EXPECT_EQ(listed.err, "");
+
+  // The same through the light program, which hands it to the one that reads workbooks.
+  const auto run = RunTool(Quoted(SOATNOMA_CLI) + " list " + Quoted(book) + " 2>/dev/null");
+  EXPECT_EQ(run.status, kExitOk);
+  EXPECT_EQ(run.output, expected);
+}
+
+TEST(WorkbookCommands, ListRefusesWhatIsNoStaffWorkbookWithTheReason) {
+  const ScratchFolder folder;
+  ASSERT_TRUE(SaveXlsx(batch::testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
+  WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
+  const std::pair<std::string, std::string> refused[] = {
+      {"bitta.xlsx", "\"bitta.xlsx\" ochilmadi: bu Soatnoma yozgan xodimlar kitobi emas."},
+      {"yot.xlsx", "\"yot.xlsx\" ochilmadi"},
+      {"yoq.xlsx", "topilmadi"},
+  };
+  for (const auto& [file, told] : refused) {
+    const auto run = RunCliWith({"list", folder.File(file)});
+    EXPECT_EQ(run.status, kExitRefused) << file;
+    EXPECT_EQ(run.out, "") << file;
+    EXPECT_NE(run.err.find(told), std::string::npos) << run.err;
+  }
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"list"}, {"list", "a.xlsx", "b.xlsx"}, {"list", "a.xlsx", "-o", "b.pdf"}}) {
+    EXPECT_EQ(RunCliWith(args).status, kExitUsage) << args.size();
+  }
+}
+
+TEST(WorkbookCommands, PdfPrintsTheWorkbookAsItStands) {
+  const ScratchFolder folder;
+  const std::string book = folder.File("xodimlar.xlsx");
+  batch::testing::WriteCorrectedStaffWorkbook(book);
+  const auto run = RunCliWith({"pdf", book, "-o", folder.File("xodimlar.pdf")});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(PdfPages(folder.File("xodimlar.pdf")), 5);
+  const std::string corrected = NumberToText(CorrectedYearTotals()[batch::testing::kCorrectedTeacher]);
+  EXPECT_NE(PdfPageText(folder.File("xodimlar.pdf"), 1).find(corrected), std::string::npos);
+  EXPECT_NE(PdfPageText(folder.File("xodimlar.pdf"), 3).find(corrected), std::string::npos);
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));  // nothing left beside
+}
+
+TEST(WorkbookCommands, PdfStatusSaysWhyNothingWasWritten) {
+  const ScratchFolder folder;
+  const std::string book = folder.File("bitta.xlsx");
+  ASSERT_TRUE(SaveXlsx(batch::testing::ExpectedReports(2025)[0], book).ok);
+  WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
+  std::filesystem::create_hard_link(book, folder.File("havola.pdf"));
+  const std::string before = ReadFile(book);
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const Case cases[] = {
+      {{"pdf", folder.File("yot.xlsx"), "-o", folder.File("a.pdf")}, kExitRefused},
+      {{"pdf", book, "-o", folder.File("yoq/a.pdf")}, kExitCannotWrite},
+      {{"pdf", book}, kExitUsage},
+      {{"pdf", book, "-o", folder.File("a.xlsx")}, kExitUsage},
+      {{"pdf", book, folder.File("yot.xlsx"), "-o", folder.File("a.pdf")}, kExitUsage},
+      {{"pdf", book, "-o", folder.File("havola.pdf")}, kExitUsage},  // the workbook itself, by a link
+  };
+  for (const Case& each : cases) {
+    const auto run = RunCliWith(each.args);
+    EXPECT_EQ(run.status, each.status) << each.args.back() << run.err;
+    EXPECT_NE(run.err, "") << each.args.back();
+  }
+  EXPECT_EQ(ReadFile(book), before);
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"bitta.xlsx", "havola.pdf", "yot.xlsx"}));
+  // A report workbook is its one page; --help names both commands.
+  ASSERT_EQ(RunCliWith({"pdf", book, "-o", folder.File("bitta.pdf")}).status, kExitOk);
+  EXPECT_EQ(PdfPages(folder.File("bitta.pdf")), 1);
+  const std::string help = RunCliWith({"--help"}).out;
+  EXPECT_NE(help.find("soatnoma-cli list BOOK.xlsx\n"), std::string::npos);
+  EXPECT_NE(help.find("soatnoma-cli pdf BOOK.xlsx -o OUT.pdf\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace soatnoma::cli

@@ -1,0 +1,39 @@
+#pragma once
+// A staff workbook as a deputy director leaves it: the staff list's workbook, one teacher's
+// hours corrected in the report window and saved back into it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "batch_test_support.h"
+#include "form/report_corrections.h"
+#include "staff_files/staff_document.h"
+
+namespace soatnoma::batch::testing {
+
+inline constexpr CellPlace kCorrectedCell{8, 3};  // C8
+inline constexpr double kCorrection = 2;          // hours more than computed
+inline constexpr int kCorrectedTeacher = 1;       // the second of the list, "Oʻtkir Toshmatov"
+
+// The workbook of kStaffList (school year 2025/2026) written at path, the teacher corrected.
+inline void WriteCorrectedStaffWorkbook(const std::string& path) {
+  const std::vector<RosterTeacher> teachers = ReadRoster(kStaffList).Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  const std::string& sheet = kSheetNames[kCorrectedTeacher + 1];
+  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, sheet));
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  corrections.SetHours(kCorrectedCell, corrections.ComputedHours(kCorrectedCell) + kCorrection);
+  ASSERT_TRUE(SaveStaffSheet(path, sheet, opened.sheet, corrections.Notes()).ok);
+}
+
+// Each teacher's yearly total as the corrected workbook holds it.
+inline std::vector<double> CorrectedYearTotals() {
+  std::vector<double> totals;
+  for (const ReportSheet& report : ExpectedReports(2025)) totals.push_back(report.Cells().ReadNumber(5, 19));  // S5
+  totals[kCorrectedTeacher] += kCorrection;
+  return totals;
+}
+
+}  // namespace soatnoma::batch::testing
