@@ -25,6 +25,7 @@
 #include "shared_texts.h"
 #include "staff_book_session.h"
 #include "staff_workbook_reading.h"
+#include "stored_staff_print.h"
 #include "workbook_finishing.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
@@ -256,6 +257,11 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .class_function("summaryName", &StaffBookSession::SummaryName)
       .function("summary", &StaffBookSession::Summary)
       .function("summaryPages", &StaffBookSession::SummaryPages);
+  emscripten::class_<StoredStaffPrint>("StoredStaffPrint")
+      .constructor<emscripten::val>()
+      .function("summary", &StoredStaffPrint::Summary)
+      .function("page", &StoredStaffPrint::Page)
+      .function("printText", &StoredStaffPrint::PrintText);
 }
 
 // The page's measure of text, kept for the page's life and handed to every report and staff.

@@ -171,9 +171,11 @@ std::string StaffBookSession::Summary() const {
   return json.Text();
 }
 
-std::string StaffBookSession::SummaryPages() {
+std::string StaffBookSession::SummaryPages() { return SummaryPagesJson(book_.Summary(), measure_.Metrics()); }
+
+std::string SummaryPagesJson(const batch::SummarySheet& summary, TextMetrics& metrics) {
   const StandardFont font = ReportSheet().Font();
-  const batch::SummaryPrint print = batch::LaySummaryPages(book_.Summary(), font, measure_.Metrics());
+  const batch::SummaryPrint print = batch::LaySummaryPages(summary, font, metrics);
   JsonWriter json;
   json.BeginArray();
   for (const batch::SummaryPrintPage& page : print.pages) {

@@ -60,6 +60,9 @@ class StaffBookSession {
   std::vector<batch::RosterProblem> refused_;
 };
 
+// The summary's printed pages as StaffBookSession::SummaryPages gives them.
+std::string SummaryPagesJson(const batch::SummarySheet& summary, TextMetrics& metrics);
+
 // The name the staff's workbook is offered under, from the roster's file name.
 std::string StaffWorkbookName(const std::string& rosterFileName);
 // Why a workbook of so many teachers is not made; empty when it is.

@@ -98,6 +98,8 @@ std::string StaffWorkbookListing(const std::string& fileName, const val& workboo
   for (const std::string_view heading : batch::kStaffTeacherHeadings) json.String(heading);
   json.EndArray();
   json.Key("open").String(Words(batch::kStaffTeacherOpen)).Key("cancel").String(Words(batch::kStaffTeacherCancel));
+  json.Key("print").String(Words(batch::kStaffWorkbookPrint));
+  json.Key("printTip").String(Words(batch::kStaffWorkbookPrintToolTip));
   WriteTeachers(json, *teachers);
   return json.EndObject().Text();
 }
@@ -119,10 +121,29 @@ OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& 
     listed = listed || teacher.sheetName == source.sheetName;
   }
   if (!listed) return batch::NoTeacherSheet(fileName, source.sheetName);
-  if (!Field(workbook, "problem").empty()) return UnreadableSheet(fileName);
-  ReportSheet sheet = EmptyReportForm();
-  if (auto wrongCell = ReadSheetCells(workbook["cells"], sheet.Cells())) return DamagedWorkbook(fileName, *wrongCell);
-  return FinishOpening(fileName, std::move(sheet), batch::PropertiesOfSheet(source.properties, source.sheetName));
+  return OpenTeacherSheet(fileName, source.sheetName, source.properties, workbook);
+}
+
+OpenOutcome OpenTeacherSheet(const std::string& fileName, const std::string& sheetName,
+                             const std::vector<CustomProperty>& properties, const val& sheet) {
+  if (!IsObject(sheet) || !Field(sheet, "problem").empty()) return UnreadableSheet(fileName);
+  ReportSheet report = EmptyReportForm();
+  if (auto wrongCell = ReadSheetCells(sheet["cells"], report.Cells())) return DamagedWorkbook(fileName, *wrongCell);
+  return FinishOpening(fileName, std::move(report), batch::PropertiesOfSheet(properties, sheetName));
+}
+
+std::variant<OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName, const val& workbook) {
+  if (!IsObject(workbook)) return batch::NotAStaffWorkbook(fileName);
+  if (auto refusal = PackageRefusal(fileName, Field(workbook, "problem"))) return std::move(*refusal);
+  StaffWorkbookRead read{StoredCellsOf(workbook["cells"]), {}, ReadProperties(workbook["properties"])};
+  const std::vector<std::string> sheetNames = SheetNamesOf(workbook["sheetNames"]);
+  if (batch::KindOfWorkbook(read.properties, sheetNames, TitleOf(read.summary)) != batch::WorkbookKind::Staff) {
+    return batch::NotAStaffWorkbook(fileName);
+  }
+  auto teachers = batch::StaffTeachers(read.summary, sheetNames);
+  if (!teachers) return batch::StaffWorkbookWithoutTeachers(fileName);
+  read.teachers = std::move(*teachers);
+  return read;
 }
 
 std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& sheet, const WorkbookNotes& notes) {

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "form/opened_report.h"
@@ -19,7 +20,8 @@ namespace soatnoma::web {
 // fileName; workbook {properties, sheetNames, cells (of the first sheet: {row, column, kind,
 // stored, text, formula})} or {problem}: {kind: "report" | "stranger"} for any workbook that
 // is not a staff workbook (opened as a report is, or refused as one is), or {kind: "staff",
-// title, question, headings, open, cancel, teachers: [{sheetName, teacher, annualTotal,
+// title, question, headings, open, cancel, print, printTip (the whole workbook's print and
+// what it does), teachers: [{sheetName, teacher, annualTotal,
 // totalText}]}, or {kind: "staff", message} when its summary lists no teacher.
 std::string StaffWorkbookListing(const std::string& fileName, const emscripten::val& workbook);
 
@@ -38,6 +40,22 @@ std::optional<StaffSheetSource> StaffSheetOf(const emscripten::val& workbook);
 // The teacher's sheet judged as the desktop judges it (a staff workbook, a sheet its summary
 // lists) and rebuilt as a report with that sheet's notes.
 OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const emscripten::val& workbook);
+
+// A teacher's sheet as the page read it ({cells} or {problem}) opened as that teacher's
+// report, with its notes among the workbook's properties.
+OpenOutcome OpenTeacherSheet(const std::string& fileName, const std::string& sheetName,
+                             const std::vector<CustomProperty>& properties, const emscripten::val& sheet);
+
+// A staff workbook as the page read it ({problem} or {properties, sheetNames, cells of the
+// first sheet}): the summary's stored cells and the teachers it lists, or the refusal
+// "Ochish" gives.
+struct StaffWorkbookRead {
+  std::vector<batch::StoredSheetCell> summary;
+  std::vector<batch::StaffTeacherSheet> teachers;
+  std::vector<CustomProperty> properties;
+};
+std::variant<OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName,
+                                                               const emscripten::val& workbook);
 
 // What saving the report back changes: {sheet: [change], summary: [change], properties:
 // "the whole docProps/custom.xml"}, each change {ref, kind: "number" | "empty" | "result",

@@ -1,7 +1,7 @@
 // Reads a workbook the teacher opens ("Ochish") into what the module needs to judge and
 // rebuild it, reading what the desktop reads and nothing more: the workbook and its
 // relationships, the custom properties, the shared texts and the first sheet, and of a
-// staff workbook the teacher's sheet asked for. Whether it is a report, a staff workbook
+// staff workbook the teacher's sheet asked for, or every sheet for its print. Whether it is a report, a staff workbook
 // or neither, and why not, is the module's to say; here a package that cannot be read is
 // only named as such.
 
@@ -55,10 +55,11 @@ function cellsOf(sheetBytes, texts, module) {
   return named ? cells : null;
 }
 
-async function readSheet(opened, entry, module) {
+// texts: the workbook's shared texts, when they were read already (a promise of them).
+async function readSheet(opened, entry, module, texts = sharedTextsOf(opened, module)) {
   try {
-    const texts = await sharedTextsOf(opened, module);
-    return await readXmlPart(opened, entry, (bytes) => cellsOf(bytes, texts, module));
+    const shared = await texts;
+    return await readXmlPart(opened, entry, (bytes) => cellsOf(bytes, shared, module));
   } catch (fault) {
     if (fault instanceof DamagedPackage) throw fault;
     return null;
@@ -75,8 +76,22 @@ async function propertiesIn(opened) {
   }
 }
 
-// sheetName: a staff workbook's teacher, whose sheet is read besides the summary.
-async function readOpened(opened, module, sheetName) {
+// Every sheet after the first, for the print of a staff workbook: {name, cells}, or {name,
+// problem} for one that cannot be read; the shared texts are read once for them all.
+async function laterSheets(opened, sheets, module) {
+  const texts = sharedTextsOf(opened, module);
+  texts.catch(() => {});  // said by each sheet
+  const read = [];
+  for (const { name, entry } of sheets.slice(1)) {
+    const cells = await readSheet(opened, entry, module, texts);
+    read.push(cells ? { name, cells } : { name, problem: 'unreadableSheet' });
+  }
+  return read;
+}
+
+// sheetName: a staff workbook's teacher, whose sheet is read besides the summary;
+// everySheet: every sheet is read besides it.
+async function readOpened(opened, module, sheetName, everySheet) {
   const sheets = await sheetsOf(opened);
   if (!sheets) return { problem: 'notWorkbook' };
   const properties = await propertiesIn(opened);
@@ -90,18 +105,20 @@ async function readOpened(opened, module, sheetName) {
   }
   // A stranger's workbook is refused for that first, by the module.
   if (!cells) return { ...read, cells: [], problem: 'unreadableSheet' };
+  if (everySheet) return { ...read, cells, sheets: await laterSheets(opened, sheets, module) };
   return { ...read, cells };
 }
 
 // {problem} for a package that cannot be read ("notWorkbook", "damagedPart", or the
 // module's verdict on its size), or {properties, worksheets, sheetNames, cells}; with
 // sheetName (a staff workbook's teacher) also {staffSheet, summaryCells}, cells being the
-// teacher's.
-export async function readOpenedWorkbook(bytes, module, sheetName) {
+// teacher's; with everySheet also {sheets: [{name, cells} or {name, problem}]}, every sheet
+// after the first.
+export async function readOpenedWorkbook(bytes, module, sheetName, everySheet = false) {
   const opened = openPackage(bytes, module);
   if (opened.problem) return { problem: opened.problem };
   try {
-    return await readOpened(opened, module, sheetName);
+    return await readOpened(opened, module, sheetName, everySheet);
   } catch (fault) {
     if (fault instanceof DamagedPackage) return { problem: 'damagedPart' };
     throw fault;

@@ -28,17 +28,20 @@ import { createHelp } from './help.js';
 import { createRosterExample } from './example_roster.js';
 import { createCellsCheck } from './cells_check.js';
 import { createStaffDocument } from './staff_document.js';
+import { StaffPrint } from './staff_print.js';
 
 function byId(id) {
   return document.getElementById(id);
 }
 
 // "Ochish": a workbook either edition saved, read in a worker, with its corrections still
-// marked; of a staff workbook the teachers are listed, and the one chosen opened. Answers
-// the staff workbook's list (staff_document.js).
-function listenToOpening({ module, code, runs, words, line }) {
+// marked; of a staff workbook the teachers are listed, and the one chosen opened, or the
+// whole workbook printed. Answers the staff workbook's list (staff_document.js).
+function listenToOpening({ module, code, measure, staffPrint, runs, words, line }) {
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
-  const staffDocument = createStaffDocument({ module, code, section: byId('StaffBook'), say: line.say, open: runs.open });
+  const staffDocument = createStaffDocument({
+    module, code, measure, staffPrint, section: byId('StaffBook'), say: line.say, open: runs.open,
+  });
   createOpening({
     input: byId('OpenFile'),
     stopButton: byId('StopOpening'),
@@ -56,7 +59,7 @@ function listenToOpening({ module, code, runs, words, line }) {
 
 // "Ro'yxatdan": the staff list read and listed, its example, its ready teachers' workbook
 // and print; a ready teacher tapped is that teacher's report on the form.
-function startStaff({ module, code, measure, schoolYear, form }) {
+function startStaff({ module, code, measure, staffPrint, schoolYear, form }) {
   const status = new StaffStatus({
     message: byId('StaffMessage'),
     progress: byId('StaffProgress'),
@@ -70,7 +73,9 @@ function startStaff({ module, code, measure, schoolYear, form }) {
     saveBytes: downloadBytes,
     say: (text, refused) => status.say(text, refused),
   });
-  const staff = createStaffActions({ module, measure, status, saveBytes: downloadBytes, schoolYear: schoolYear.year });
+  const staff = createStaffActions({
+    module, measure, status, saveBytes: downloadBytes, staffPrint, schoolYear: schoolYear.year,
+  });
   createRosterPanel({
     module,
     code,
@@ -126,7 +131,9 @@ export async function startPage({ form, line }) {
   });
   const runs = createReportRuns({ module, measure, shown, keeping, line });
   form.attach({ module, year: schoolYear.year, onRun: (request, startedAt) => runs.run(request, startedAt) });
-  const staffDocument = listenToOpening({ module, code, runs, words, line });
+  // The whole staff's pages print in one place, from the list or from a staff workbook opened.
+  const staffPrint = new StaffPrint(document);
+  const staffDocument = listenToOpening({ module, code, measure, staffPrint, runs, words, line });
   listenToWorkbookSaving({
     module, button: byId('SaveXlsx'), shown, keeping, notice, document,
     staffSaved: (fileName, bytes) => staffDocument.saved(fileName, bytes)
@@ -134,7 +141,7 @@ export async function startPage({ form, line }) {
   });
   listenToWorkbookSharing({ module, button: byId('ShareXlsx'), shown, notice, navigator });
   createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
-  startStaff({ module, code, measure, schoolYear, form });
+  startStaff({ module, code, measure, staffPrint, schoolYear, form });
   offerKept({ module, kept, form, runs, line, words });
 
   document.body.dataset.ready = 'yes';

@@ -4,7 +4,8 @@
 // page, from the compiled code the page hands it with the first task.
 //
 // A task {task: "workbook" | "roster", file: {name, size, bytes} or {file}, code, and for a
-// staff workbook's teacher sheetName} is answered {answer} or {fault}.
+// staff workbook's teacher sheetName, or everySheet for its print} is answered {answer} or
+// {fault}.
 
 import SoatnomaModule from 'soatnoma-module';
 import { startModule } from './module_code.js';
@@ -19,12 +20,12 @@ function fileOf(given) {
   return { name: given.name, size: given.size, arrayBuffer: async () => given.bytes };
 }
 
-async function answer({ task, file: given, code, sheetName }) {
+async function answer({ task, file: given, code, sheetName, everySheet }) {
   const file = fileOf(given);
   starting ??= startModule(SoatnomaModule, code);
   const module = await starting;
   if (task === 'roster') return readRosterFile(module, file);
-  return readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module, sheetName);
+  return readOpenedWorkbook(new Uint8Array(await file.arrayBuffer()), module, sheetName, Boolean(everySheet));
 }
 
 globalThis.onmessage = ({ data }) => {

@@ -5,7 +5,7 @@
 // stays responsive, the progress bar moves and "To'xtatish" is heard.
 
 import { printPageMarkup } from './print_page.js';
-import { drawPage } from './report_view.js';
+import { drawnSummary } from './staff_print.js';
 import { loadFileWork } from './load_file_work.js';
 import { afterPageTurn } from './page_turn.js';
 import { failureText } from './failure.js';
@@ -42,35 +42,24 @@ class StaffJob {
 // report was made.
 function summaryPages(document, book) {
   if (book.teachers() === 0) return [];
-  return JSON.parse(book.summaryPages()).map((form) => {
-    const page = drawPage(document, form);
-    page.dataset.summary = 'yes';
-    return page;
-  });
+  return drawnSummary(document, JSON.parse(book.summaryPages()));
 }
 
 // The staff's work: its buttons, the job under way, the workbook and the print. The body's
 // data-staff-work tells how the last piece of work ended.
 class StaffWork {
   // document, module, measure, status (StaffStatus: the panel's words and bar),
-  // saveBytes(bytes, fileName) (hands the file to the browser as a download), and the school
-  // year chosen for the reports and the summary (its first calendar year).
-  constructor({ module, measure, status, saveBytes, document, schoolYear }) {
-    Object.assign(this, { module, measure, status, saveBytes, document, schoolYear });
+  // saveBytes(bytes, fileName) (hands the file to the browser as a download), staffPrint
+  // (StaffPrint, where the pages are printed), and the school year chosen for the reports
+  // and the summary (its first calendar year).
+  constructor({ module, measure, status, saveBytes, staffPrint, document, schoolYear }) {
+    Object.assign(this, { module, measure, status, saveBytes, staffPrint, document, schoolYear });
     this.saveButton = byId(document, 'SaveStaffXlsx');
     this.printButton = byId(document, 'PrintStaff');
     this.stopButton = byId(document, 'StopStaff');
-    this.pages = document.createElement('div');
-    this.pages.id = 'StaffPages';
-    this.pages.className = 'staff-pages';
-    byId(document, 'Staff').after(this.pages);
     this.teachers = [];
     this.rosterName = '';  // the list's file name
     this.working = null;  // the StaffJob under way
-    document.defaultView.addEventListener('afterprint', () => {
-      document.body.classList.remove('printing-staff');
-      this.pages.replaceChildren();
-    });
     this.saveButton.addEventListener('click', (event) => this.saveWorkbook(event.timeStamp));
     this.printButton.addEventListener('click', () => this.print());
     this.stopButton.addEventListener('click', () => this.working?.stop());
@@ -89,7 +78,7 @@ class StaffWork {
     this.teachers = Array.isArray(next) ? next : [];
     this.rosterName = fileName;
     this.working?.stop();
-    this.pages.replaceChildren();
+    this.staffPrint.clear();
     this.idle();
   }
 
@@ -197,17 +186,16 @@ class StaffWork {
       book.delete();
     }
     if (!outcome) return null;
-    this.pages.replaceChildren(signed, ...drawn.children);
-    document.body.classList.add('printing-staff');
-    document.body.dataset.staffPages = String(this.pages.childElementCount);
-    document.defaultView.print();
+    this.staffPrint.print([...signed.children, ...drawn.children]);
     return outcome;
   }
 }
 
 // The staff's work on the page; setTeachers(teachers, fileName) hands it a list read.
-export function createStaffActions({ module, measure, status, saveBytes, schoolYear, document = globalThis.document }) {
-  const work = new StaffWork({ module, measure, status, saveBytes, document, schoolYear });
+export function createStaffActions({
+  module, measure, status, saveBytes, staffPrint, schoolYear, document = globalThis.document,
+}) {
+  const work = new StaffWork({ module, measure, status, saveBytes, staffPrint, document, schoolYear });
   work.idle();
   return { setTeachers: (teachers, fileName) => work.setTeachers(teachers, fileName) };
 }

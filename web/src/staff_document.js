@@ -2,11 +2,15 @@
 // name, the yearly total "Jami" holds), as the module reads them, each with "Ochish" that
 // opens that teacher's sheet as a report, read from the same bytes in the page's worker. A
 // report saved back into the workbook (staff_workbook_writer.js) hands its bytes back here,
-// so that the list and the next teacher opened start from what was saved.
+// so that the list and the next teacher opened start from what was saved. "Chop etish (butun
+// kitob)" prints the workbook as it stands: "Jami" as it stores it, then every teacher's
+// sheet as saved, corrections included, each read in the worker and described by the module.
 
 import { readInWorker } from './reading.js';
 import { faultDetail } from './failure.js';
 import { pageButton } from './page_button.js';
+import { printPageMarkup } from './print_page.js';
+import { drawnSummary } from './staff_print.js';
 
 // The bytes as a file the worker reads.
 function asFile(fileName, bytes) {
@@ -42,18 +46,57 @@ function showListing(section, fileName, listing, choose) {
   }));
   table.tBodies[0].replaceChildren(...listing.teachers.map((teacher) => teacherRow(document, teacher, listing.open, choose)));
   section.querySelector('.cancel').textContent = listing.cancel;
+  const print = section.querySelector('.print-book');
+  print.textContent = listing.print;
+  print.title = listing.printTip;
   section.setAttribute('aria-label', listing.title);
   section.dataset.listed = fileName;
   section.hidden = false;
 }
 
+// The pages of the workbook read with every sheet, as the module describes them: "Jami"'s,
+// then each teacher's markup; or the module's reason it cannot be printed.
+function printedPages(document, print, fileName, workbook) {
+  const summary = JSON.parse(print.summary(fileName, workbook));
+  if (summary.message) return { message: summary.message };
+  const sheets = new Map((workbook.sheets ?? []).map((sheet) => [sheet.name, sheet]));
+  const drawn = document.createElement('div');
+  for (const sheetName of summary.sheets) {
+    const page = JSON.parse(print.page(sheetName, sheets.get(sheetName) ?? { problem: 'unreadableSheet' }));
+    if (!page.ok) return { message: page.message };
+    drawn.insertAdjacentHTML('beforeend', printPageMarkup(page.form));
+  }
+  return { pages: [...drawnSummary(document, summary.summary), ...drawn.children] };
+}
+
 // section: where the teachers are listed (#StaffBook); code: the module's compiled code for
-// the worker; say(text): the page's line of refusals; open(opened, startedAt): shows
+// the worker; measure: the page's measure of text; staffPrint: where the whole staff prints
+// (StaffPrint); say(text): the page's line of refusals; open(opened, startedAt): shows
 // {fileName, workbook, staffBook: the whole workbook's bytes} as a report, true when shown.
 // The section's data-listed names the file listed; each teacher's row is [data-sheet].
-export function createStaffDocument({ module, code, section, say, open }) {
+export function createStaffDocument({ module, code, measure, staffPrint, section, say, open }) {
   const { ownerDocument: document } = section;
   let listed = null;  // {fileName, bytes (a promise of them)}
+
+  const printBook = async (button) => {
+    const { fileName } = listed;
+    const print = new module.StoredStaffPrint(measure);
+    button.disabled = true;
+    try {
+      const bytes = await listed.bytes;
+      const workbook = await readInWorker('workbook', asFile(fileName, bytes), code, { everySheet: true }).answer;
+      const printed = printedPages(document, print, fileName, workbook);
+      say(printed.message ?? '');
+      if (printed.pages) staffPrint.print(printed.pages);
+    } catch (fault) {
+      say(module.notOpenedText(fileName, faultDetail(fault)));
+    } finally {
+      print.delete();
+      button.disabled = false;
+    }
+  };
+  const printButton = section.querySelector('.print-book');
+  printButton.addEventListener('click', () => { if (listed) printBook(printButton); });
 
   const choose = async (sheetName, startedAt) => {
     const { fileName } = listed;

@@ -103,7 +103,7 @@ test('"Ochish" lists a staff workbook\'s teachers in the desktop\'s words and op
     '"xodimlar.xlsx" - xodimlar kitobi. Qaysi o\'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, ' +
     '"Jami" varag\'i ham qayta hisoblanadi.');
   assert.deepEqual(await page.$$eval('#StaffBook button', (buttons) => [...new Set(buttons.map((b) => b.textContent))]),
-    ['Ochish', 'Bekor qilish']);
+    ['Ochish', 'Chop etish (butun kitob)', 'Bekor qilish']);
   assert.equal(await page.$eval('#message', (p) => p.textContent), '');
   await openTeacher(staffBook, 'Karimova Dilnoza');
   assert.match(await cellText('A2'), /Karimova Dilnozaning 2026\/2027 o'quv yili/);
@@ -162,6 +162,31 @@ test('LibreOffice recalculates "Jami" to what was stored', async () => {
   const { rows, total } = await summaryOf(savedBack);
   rows.forEach(([, annual], index) => assert.equal(Number(jami[3 + index].split(',')[8]), annual));
   assert.equal(Number(jami[6].split(',')[8]), total);
+});
+
+// The print of a staff workbook opened is the workbook as it stands: "Jami" with the totals
+// it stores, the correction saved into it included, then each teacher's sheet as saved.
+test('"Chop etish (butun kitob)" prints "Jami" and every teacher\'s page as the workbook holds them', async () => {
+  const { rows, total } = await summaryOf(savedBack);
+  await listInPage(savedBack);
+  await page.evaluate(() => {
+    delete document.body.dataset.printAsked;
+    window.print = () => { document.body.dataset.printAsked = 'yes'; };
+  });
+  await page.click('#StaffBook .print-book');
+  await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
+  const texts = (selector) => page.$$eval(selector, (pages) => pages.map((one) => [...one.querySelectorAll('text')]
+    .map((line) => line.textContent).join(' | ')));
+  const summary = (await texts('#StaffPages .page[data-summary]')).join(' | ');
+  for (const [name, annual] of rows) assert.match(summary, new RegExp(`${name} \\|.* \\| ${annual} \\|`));
+  assert.match(summary, new RegExp(`\\| ${total} \\|`));
+  const teachers = await texts('#StaffPages .page:not([data-summary])');
+  assert.equal(teachers.length, 3);
+  assert.match(teachers[1], /Karimova Dilnozaning 2026\/2027/);
+  assert.match(teachers[1], new RegExp(`\\| ${c8 + 10} \\|`));
+  assert.equal(await page.$eval('body', (body) => body.dataset.staffPages),
+    String(await page.$$eval('#StaffPages .page', (pages) => pages.length)));
+  assert.equal(await page.$eval('#message', (p) => p.textContent), '');
 });
 
 test('opened again, the correction is marked; left unsaved, it comes back after a reload as that sheet', async () => {

@@ -1,0 +1,58 @@
+#include "stored_staff_print.h"
+
+#include <variant>
+
+#include "form/sheet_layout.h"
+#include "form_description.h"
+#include "json_writer.h"
+#include "staff_book/staff_work_texts.h"
+#include "staff_book/stored_summary.h"
+#include "staff_book_session.h"
+#include "staff_workbook_reading.h"
+
+namespace soatnoma::web {
+namespace {
+
+// {message}, or of a page {ok: false, message}.
+std::string MessageJson(bool ofPage, const std::string& message) {
+  JsonWriter json;
+  json.BeginObject();
+  if (ofPage) json.Key("ok").Bool(false);
+  json.Key("message").String(message).EndObject();
+  return json.Text();
+}
+
+}  // namespace
+
+StoredStaffPrint::StoredStaffPrint(emscripten::val measure) : measure_(std::move(measure)) {}
+
+std::string StoredStaffPrint::Summary(const std::string& fileName, const emscripten::val& workbook) {
+  auto read = ReadStaffWorkbook(fileName, workbook);
+  if (const auto* refusal = std::get_if<OpenRefusal>(&read)) return MessageJson(false, refusal->message);
+  StaffWorkbookRead& staff = std::get<StaffWorkbookRead>(read);
+  fileName_ = fileName;
+  properties_ = std::move(staff.properties);
+  pages_ = 0;
+  JsonWriter json;
+  json.BeginObject().Key("sheets").BeginArray();
+  for (const batch::StaffTeacherSheet& teacher : staff.teachers) json.String(teacher.sheetName);
+  json.EndArray();
+  // The pages' description is already JSON: it goes in whole as the last member.
+  std::string answer = json.EndObject().Text();
+  answer.pop_back();
+  return answer + R"(,"summary":)" +
+         SummaryPagesJson(batch::StoredSummary(staff.summary, staff.teachers), measure_.Metrics()) + '}';
+}
+
+std::string StoredStaffPrint::Page(const std::string& sheetName, const emscripten::val& sheet) {
+  const OpenOutcome opened = OpenTeacherSheet(fileName_, sheetName, properties_, sheet);
+  if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) return MessageJson(true, refusal->message);
+  const ReportSheet& report = std::get<OpenedReport>(opened).sheet;
+  const SheetGeometry layout(report, measure_.Metrics());
+  ++pages_;
+  return R"({"ok":true,"form":)" + DescribeForm(report, layout) + '}';
+}
+
+std::string StoredStaffPrint::PrintText(int summaryPages) const { return batch::StaffPrintText(summaryPages, pages_, {}); }
+
+}  // namespace soatnoma::web
