@@ -59,8 +59,8 @@ int RunListCommand(std::span<const std::string> args, std::ostream& out, std::os
     return kExitRefused;
   }
   for (const batch::StaffTeacherSheet& teacher : listing->teachers) {
-    out << Field(teacher.sheetName) << '\t' << Field(teacher.teacher) << '\t' << batch::StaffTotalText(teacher.annualTotal)
-        << '\n';
+    out << Field(teacher.sheetName) << '\t' << Field(teacher.teacher) << '\t'
+        << batch::StaffTotalText(teacher.annualTotal) << '\n';
   }
   return kExitOk;
 }

@@ -100,8 +100,12 @@ bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
                             Utf8(batch::StaffFileText(result.teachers, QDir::toNativeSeparators(pdf).toStdString(),
                                                       batch::StaffFileFate::Saved, {})));
       return true;
-    case batch::WorkbookPdfStatus::Refused: services_.showMessage(this, MessageIcon::Exclamation, Utf8(result.message)); break;
-    case batch::WorkbookPdfStatus::NotWritten: services_.showMessage(this, MessageIcon::Critical, Utf8(result.message)); break;
+    case batch::WorkbookPdfStatus::Refused:
+      services_.showMessage(this, MessageIcon::Exclamation, Utf8(result.message));
+      break;
+    case batch::WorkbookPdfStatus::NotWritten:
+      services_.showMessage(this, MessageIcon::Critical, Utf8(result.message));
+      break;
   }
   return false;
 }

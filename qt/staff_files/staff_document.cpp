@@ -220,8 +220,8 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
 }
 
 // A teacher's sheet of the package opened as that teacher's report.
-OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package, const std::vector<std::string>& texts,
-                          const SheetPart& part, const std::vector<CustomProperty>& properties) {
+OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package,
+                          const std::vector<std::string>& texts, const SheetPart& part, const std::vector<CustomProperty>& properties) {
   pugi::xml_document worksheet;
   if (!LoadWorkbookPart(package, part.entry, worksheet)) return UnreadableSheet(fileName);
   ReportSheet sheet = EmptyReportForm();

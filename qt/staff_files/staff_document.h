@@ -35,7 +35,8 @@ OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName
 // that answers false stops the reading there (nothing is refused); the refusal when the
 // workbook, or any teacher's sheet, cannot be read as "Ochish" would read it.
 struct StaffWorkbookReader {
-  std::function<bool(const std::vector<StoredSheetCell>& summary, const std::vector<StaffTeacherSheet>& teachers)> summary;
+  std::function<bool(const std::vector<StoredSheetCell>& summary, const std::vector<StaffTeacherSheet>& teachers)>
+      summary;
   std::function<bool(const StaffTeacherSheet& teacher, const ReportSheet& sheet)> teacher;
 };
 std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader);

@@ -47,9 +47,13 @@ WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const st
 }  // namespace
 
 WorkbookPdfResult SaveWorkbookPdf(const std::string& workbookPath, const std::string& pdfPath) {
-  if (WritesOverRoster(workbookPath, pdfPath)) return {WorkbookPdfStatus::Refused, WritesOverWorkbookMessage(pdfPath), 0};
+  if (WritesOverRoster(workbookPath, pdfPath)) {
+    return {WorkbookPdfStatus::Refused, WritesOverWorkbookMessage(pdfPath), 0};
+  }
   const WorkbookOpening opening = OpenReportOrStaff(workbookPath);
-  if (const auto* refusal = std::get_if<OpenRefusal>(&opening)) return {WorkbookPdfStatus::Refused, refusal->message, 0};
+  if (const auto* refusal = std::get_if<OpenRefusal>(&opening)) {
+    return {WorkbookPdfStatus::Refused, refusal->message, 0};
+  }
   if (const auto* report = std::get_if<OpenedReport>(&opening)) return Outcome(SavePdf(report->sheet, pdfPath), 1);
   return SaveStaffWorkbookPdf(workbookPath, pdfPath);
 }

@@ -76,12 +76,15 @@ constexpr std::array<SummaryColumn, 9> kColumns = {{
     {"Fan", 18, 30, ColumnKind::Text, false, [](const SummaryRow& row) { return row.subject; }, nullptr,
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.subject = cell.text; }},
     {"Toifa", 13, 13, ColumnKind::Text, false,
-     [](const SummaryRow& row) { return std::string(row.category == TeacherCategory::Upper ? kUpperText : kPrimaryText); },
+     [](const SummaryRow& row) {
+       return std::string(row.category == TeacherCategory::Upper ? kUpperText : kPrimaryText);
+     },
      nullptr,
      [](SummaryRow& row, const StoredSummaryCell& cell) {
        row.category = cell.text == kPrimaryText ? TeacherCategory::Primary : TeacherCategory::Upper;
      }},
-    {"Haftalik dars soati", 10, 10, ColumnKind::Number, true, nullptr, [](const SummaryRow& row) { return row.weeklyHours; },
+    {"Haftalik dars soati", 10, 10, ColumnKind::Number, true, nullptr,
+     [](const SummaryRow& row) { return row.weeklyHours; },
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.weeklyHours = cell.number.value_or(0); }},
     {"Stavka", 8, 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; },
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.rate = cell.number.value_or(0); }},

@@ -9,7 +9,8 @@ namespace {
 using CellPlaces = std::map<std::pair<int, int>, const StoredSheetCell*>;
 
 // The column of every text that stands above the first teacher: the headings among them.
-std::map<std::string, int, std::less<>> ColumnsOfHeadings(const std::vector<StoredSheetCell>& cells, int firstTeacherRow) {
+std::map<std::string, int, std::less<>> ColumnsOfHeadings(const std::vector<StoredSheetCell>& cells,
+                                                          int firstTeacherRow) {
   std::map<std::string, int, std::less<>> columns;
   for (const StoredSheetCell& cell : cells) {
     if (cell.row < firstTeacherRow && !cell.text.empty()) columns[cell.text] = cell.column;

@@ -53,6 +53,8 @@ std::string StoredStaffPrint::Page(const std::string& sheetName, const emscripte
   return R"({"ok":true,"form":)" + DescribeForm(report, layout) + '}';
 }
 
-std::string StoredStaffPrint::PrintText(int summaryPages) const { return batch::StaffPrintText(summaryPages, pages_, {}); }
+std::string StoredStaffPrint::PrintText(int summaryPages) const {
+  return batch::StaffPrintText(summaryPages, pages_, {});
+}
 
 }  // namespace soatnoma::web
