@@ -110,3 +110,30 @@ test('a kept teacher of a staff workbook is named with its sheet, and refused wi
   const lost = JSON.parse(module.keptReport(record(null), at));
   assert.deepEqual([lost.ok, lost.reason], [false, "xodimlar kitobining o'zi saqlanmagan."]);
 });
+
+// The print of a staff workbook as it stands: the module lays "Jami" out from what the
+// workbook stores and describes each teacher's sheet read with every sheet; a report, or a
+// teacher's sheet the page could not read, is refused in "Ochish"'s words.
+test('a staff workbook read with every sheet prints "Jami" and each teacher\'s page; what cannot be read is refused', async () => {
+  const print = new module.StoredStaffPrint(plainMeasure);
+  try {
+    const workbook = await readOpenedWorkbook(staffBytes, module, undefined, true);
+    assert.deepEqual(workbook.sheets.map((sheet) => sheet.name), ['Aliyev Vali', 'Karimova Dilnoza']);
+    const summary = JSON.parse(print.summary('xodimlar.xlsx', workbook));
+    assert.deepEqual(summary.sheets, ['Aliyev Vali', 'Karimova Dilnoza']);
+    assert.equal(summary.summary.length, 1);
+    const texts = summary.summary[0].boxes.flatMap((box) => (box.lines ?? []).map((line) => line.text));
+    assert.ok(texts.includes('Karimova Dilnoza'), texts.join(' | '));
+    const page = JSON.parse(print.page('Karimova Dilnoza', workbook.sheets[1]));
+    assert.equal(page.ok, true);
+    assert.ok(page.form.boxes.length > 100);
+    const unread = JSON.parse(print.page('Aliyev Vali', { problem: 'unreadableSheet' }));
+    assert.equal(unread.ok, false);
+    assert.match(unread.message, /^"xodimlar\.xlsx" ochilmadi/);
+    assert.equal(print.printText(1), '"Jami" (1 sahifa) va 1 ta o\'qituvchining sahifasi chop etiladi.');
+    const report = JSON.parse(print.summary('bitta.xlsx', await readOpenedWorkbook(reportBytes, module, undefined, true)));
+    assert.equal(report.message, '"bitta.xlsx" ochilmadi: bu Soatnoma yozgan xodimlar kitobi emas.');
+  } finally {
+    print.delete();
+  }
+});
