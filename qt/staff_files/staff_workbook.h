@@ -1,5 +1,5 @@
 #pragma once
-// The staff as one workbook file, in the plan of staff_book.h: the summary sheet "Jami"
+// The staff as one workbook file, in the plan of staff_book/staff_book.h: the summary sheet "Jami"
 // first, then a sheet per teacher in roster order, each holding the full report.
 
 #include "staff_book/staff_book.h"

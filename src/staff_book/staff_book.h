@@ -52,7 +52,7 @@ class StaffBook {
 // that is only a suffix gives "Xodimlar hisobotlari". A folder in front ("/") is dropped;
 // the name is made a file's as a teacher's is ("a\b.csv" gives "a_b hisobotlari.xlsx",
 // "..csv" "Xodimlar hisobotlari.xlsx") and cut where a character ends when too long, the
-// word and the suffix kept (report/report_file_name.h). suffix without the dot.
+// word and the suffix kept (form/report_file_name.h). suffix without the dot.
 std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix);
 
 }  // namespace soatnoma::batch
