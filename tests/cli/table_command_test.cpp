@@ -132,7 +132,7 @@ TEST(TableCommand, OutputLostOnAFullDiskIsNoSuccess) {
   for (const char* args : {"table --category upper --weekly 20", "--help", "--version"}) {
     const ProgramRun run = RunProgram(std::string(SOATNOMA_CLI) + " " + args + " 2>&1 >/dev/full");
     EXPECT_EQ(run.status, 3) << args;
-    EXPECT_EQ(run.told, "soatnoma-cli: natija chiqarilmadi (No space left on device).\n") << args;
+    EXPECT_EQ(run.told, "soatnoma-cli: natija chiqarilmadi (diskda joy qolmadi).\n") << args;
   }
 }
 
