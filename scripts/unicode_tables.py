@@ -12,9 +12,10 @@ from pathlib import Path
 UCD = Path("/usr/share/unicode")
 
 # The characters compared by what they stand for: the alphabets and their letter-like forms
-# (all before the CJK radicals, and the later Cyrillic and Latin extensions), the ligatures of the alphabetic presentation forms, the
-# small, full-width and half-width forms, mathematical letters and digits and the enclosed
-# ones. Forms of other writing systems are compared as they are.
+# (all before the CJK radicals, and the later Cyrillic and Latin extensions), the ligatures
+# of the alphabetic presentation forms, the small, full-width and half-width forms,
+# mathematical letters and digits and the enclosed ones. Forms of other writing systems are
+# compared as they are.
 COMPARED_BLOCKS = [(0x0000, 0x2E7F), (0xA640, 0xA7FF), (0xAB30, 0xAB6F), (0xFB00, 0xFB4F), (0xFE10, 0xFE6F),
                    (0xFF00, 0xFFEF), (0x1D400, 0x1D7FF), (0x1F100, 0x1F1FF)]
 

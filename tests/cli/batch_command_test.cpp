@@ -398,7 +398,8 @@ TEST(BatchCommand, BadCommandLinesAreUsageErrors) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> said = {
       {{"a.csv", "b.csv", "-o", "x.xlsx"}, "batch uchun bitta ro'yxat fayli berilishi kerak"},
       {{"a.csv", "-o", "x.csv"}, "-o OUT nomi .xlsx yoki .pdf bilan tugashi kerak"},
-      {{"a.csv", "-o", "x.pdf", "--year", "1"}, "--year 2000 dan 2100 gacha bo'lgan yil bo'lishi kerak (masalan, 2025)"},
+      {{"a.csv", "-o", "x.pdf", "--year", "1"},
+       "--year 2000 dan 2100 gacha bo'lgan yil bo'lishi kerak (masalan, 2025)"},
   };
   for (const auto& [args, message] : said) {
     const BatchRun run = Batch(args);
