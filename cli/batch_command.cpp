@@ -40,21 +40,16 @@ std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, 
     UsageError(err, message);
     return std::nullopt;
   };
-  if (options->positional.size() != 1) return fail("batch takes exactly one roster file");
-  const auto output = options->Value("-o");
-  if (!output || output->empty()) return fail("-o OUT berilmagan");
-  const auto format = OutputFormatOf(*output);
-  if (!format) return fail("the output file must end in .xlsx or .pdf");
+  if (options->positional.size() != 1) return fail("batch uchun bitta ro'yxat fayli berilishi kerak");
+  const auto output = ReadOutputChoice(*options, "OUT", currentYear(), &error);
+  if (!output) return fail(error);
   // Before the list is even read: the result must never take the list's place.
-  if (batch::WritesOverRoster(options->positional.front(), *output)) return fail(batch::WritesOverRosterMessage(*output));
-  std::optional<int> year = currentYear();
-  if (const auto given = options->Value("--year")) {
-    year = ReadYear(*given);
-    if (!year) return fail("--year 2025 kabi yil bo'lishi kerak");
+  if (batch::WritesOverRoster(options->positional.front(), output->path)) {
+    return fail(batch::WritesOverRosterMessage(output->path));
   }
-  return BatchOptions{options->positional.front(), *output,
-                      *format == OutputFormat::Pdf ? batch::StaffFileFormat::Pdf : batch::StaffFileFormat::Xlsx,
-                      *year};
+  return BatchOptions{options->positional.front(), output->path,
+                      output->format == OutputFormat::Pdf ? batch::StaffFileFormat::Pdf : batch::StaffFileFormat::Xlsx,
+                      output->year};
 }
 
 void ReportProblems(std::ostream& err, const std::vector<batch::RosterProblem>& problems) {

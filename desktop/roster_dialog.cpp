@@ -148,13 +148,6 @@ QHBoxLayout* RosterDialog::MakeButtons() {
 }
 
 bool RosterDialog::OpenRosterFile(const QString& path) {
-  // A named pipe or a device would keep the window waiting for data that may never come.
-  const QFileInfo info(path);
-  if (info.exists() && !info.isDir() && !info.isFile()) {
-    services_.showMessage(this, MessageIcon::Exclamation,
-                          QStringLiteral("Ro'yxat o'qilmadi: \"%1\" oddiy fayl emas.").arg(path));
-    return false;
-  }
   const batch::LoadedRoster loaded = batch::LoadRoster(path.toStdString());
   if (!loaded.ok) {
     services_.showMessage(this, MessageIcon::Exclamation, Utf8(loaded.message));
