@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "batch_test_support.h"
+#include "corrected_staff_sheet.h"
 #include "cli/batch_command.h"
 #include "cli_core/exit_codes.h"
 #include "form/report_corrections.h"
@@ -20,7 +20,7 @@ namespace {
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
 
-constexpr CellPlace kC8{8, col::C};
+constexpr CellPlace kC8 = batch::testing::kCorrectedCell;
 constexpr std::string_view kHeadings = "ism,maktab,fan,toifa,soat,stavka,rahbar\n";
 
 struct BatchRun {
@@ -37,25 +37,16 @@ BatchRun BatchInto(const ScratchFolder& folder, const std::string& rows, const s
   return {status, err.str()};
 }
 
-// Opens the teacher's sheet, puts computed + more into C8 and saves the workbook back.
-double Correct(const std::string& path, const std::string& sheet, double more) {
-  OpenedReport opened = std::get<OpenedReport>(batch::OpenStaffSheet(path, sheet));
-  ReportCorrections corrections(opened.sheet, opened.notes);
-  const double computed = corrections.ComputedHours(kC8);
-  corrections.SetHours(kC8, computed + more);
-  EXPECT_TRUE(batch::SaveStaffSheet(path, sheet, opened.sheet, corrections.Notes()).ok);
-  return computed;
-}
-
 TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   const ScratchFolder folder;
   const std::string book = folder.File("kitob.xlsx");
   const std::string ali = "Ali Valiyev,12,fizika,yuqori,24,,ha\n";
   ASSERT_EQ(BatchInto(folder, ali + "Vali Aliyev,12,tarix,yuqori,18,,\nHasan Karimov,12,kimyo,yuqori,20,,\n", book).status,
             kExitOk);
-  const double computed = Correct(book, "Ali Valiyev", 2);
-  Correct(book, "Vali Aliyev", 1);
-  Correct(book, "Hasan Karimov", 3);
+  const auto computed = batch::testing::CorrectStaffSheet(book, "Ali Valiyev", 2);
+  ASSERT_TRUE(computed);
+  ASSERT_TRUE(batch::testing::CorrectStaffSheet(book, "Vali Aliyev", 1));
+  ASSERT_TRUE(batch::testing::CorrectStaffSheet(book, "Hasan Karimov", 3));
 
   // A new teacher first, Vali's hours changed, Hasan gone: only Ali's correction can stay.
   const BatchRun again = BatchInto(folder, "Yangi Ustoz,12,fizika,yuqori,20,,\n" + ali + "Vali Aliyev,12,tarix,yuqori,19,,\n",
@@ -70,9 +61,9 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   ASSERT_EQ(listing.teachers.size(), 3u);
   OpenedReport opened = std::get<OpenedReport>(batch::OpenStaffSheet(book, "Ali Valiyev"));
   const ReportCorrections reopened(opened.sheet, opened.notes);
-  EXPECT_EQ(opened.sheet.Cells().ReadNumber(kC8.row, kC8.column), computed + 2);
+  EXPECT_EQ(opened.sheet.Cells().ReadNumber(kC8.row, kC8.column), *computed + 2);
   EXPECT_EQ(reopened.CorrectedCells(), std::vector<CellPlace>{kC8});
-  EXPECT_EQ(reopened.ComputedHours(kC8), computed);
+  EXPECT_EQ(reopened.ComputedHours(kC8), *computed);
   EXPECT_EQ(listing.teachers[1].annualTotal, reopened.ComputedYearTotal() + 2);  // "Jami" holds the corrected total
   const OpenedReport vali = std::get<OpenedReport>(batch::OpenStaffSheet(book, "Vali Aliyev"));
   EXPECT_TRUE(vali.notes.computedOfCorrected.empty());
@@ -81,7 +72,7 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   const BatchRun third = BatchInto(folder, "Yangi Ustoz,12,fizika,yuqori,20,,\n" + ali, book);
   EXPECT_EQ(third.err, "1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.\n");
   EXPECT_EQ(std::get<OpenedReport>(batch::OpenStaffSheet(book, "Ali Valiyev")).sheet.Cells().ReadNumber(8, col::C),
-            computed + 2);
+            *computed + 2);
 }
 
 }  // namespace
