@@ -4,6 +4,7 @@
 #include <map>
 
 #include "form/report_corrections.h"
+#include "form/report_file_name.h"
 #include "form/stored_number.h"
 #include "model/name_text.h"
 #include "staff_book/staff_summary.h"
@@ -189,6 +190,13 @@ std::string NotCarriedQuestion(const CarryPlan& plan, std::string_view fileName)
   }
   if (plan.carried > 0) question += "\n\nQolganlarining tuzatishlari ko'chiriladi.";
   return question + "\n\nBaribir shu kitob o'rniga yozilsinmi (bu tuzatishlar yo'qoladi) yoki boshqa nom bilan?";
+}
+
+std::string OtherWorkbookName(std::string_view fileName) {
+  const auto dot = fileName.rfind('.');
+  const std::string_view suffix = dot == std::string_view::npos ? std::string_view() : fileName.substr(dot);
+  return FittedFileName(std::string(fileName.substr(0, fileName.size() - suffix.size())),
+                        " (yangi)" + std::string(suffix));
 }
 
 std::string CarriedText(const CarryPlan& plan) {

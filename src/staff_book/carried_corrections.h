@@ -88,6 +88,9 @@ inline constexpr std::string_view kNotCarriedPrefix = "tuzatishlar ko'chirilmadi
 // The question's answers: go on, write under another name, or neither.
 inline constexpr std::string_view kCarryGoOnLabel = "Baribir yozish";
 inline constexpr std::string_view kCarryOtherNameLabel = "Boshqa nom bilan yozish...";
+// The name the page hands a new workbook over under when the earlier one should stay:
+// "xodimlar hisobotlari.xlsx" gives "xodimlar hisobotlari (yangi).xlsx".
+std::string OtherWorkbookName(std::string_view fileName);
 // After the file is written: "2 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi."
 // Empty when none were carried.
 std::string CarriedText(const CarryPlan& plan);
