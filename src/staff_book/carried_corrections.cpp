@@ -42,8 +42,8 @@ std::vector<StoredSheetCell> StoredSummary(const std::vector<SummaryRow>& rows, 
 SummaryRow RowOf(const RosterTeacher& teacher) { return SummaryRowFor(teacher, teacher.name, ReportSheet()); }
 
 const StoredSheetCell* CellAt(const std::vector<StoredSheetCell>& cells, int row, int column) {
-  const auto found = std::find_if(cells.begin(), cells.end(),
-                                  [&](const StoredSheetCell& cell) { return cell.row == row && cell.column == column; });
+  const auto at = [&](const StoredSheetCell& cell) { return cell.row == row && cell.column == column; };
+  const auto found = std::find_if(cells.begin(), cells.end(), at);
   return found == cells.end() ? nullptr : &*found;
 }
 

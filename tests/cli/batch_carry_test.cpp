@@ -41,16 +41,16 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   const ScratchFolder folder;
   const std::string book = folder.File("kitob.xlsx");
   const std::string ali = "Ali Valiyev,12,fizika,yuqori,24,,ha\n";
-  ASSERT_EQ(BatchInto(folder, ali + "Vali Aliyev,12,tarix,yuqori,18,,\nHasan Karimov,12,kimyo,yuqori,20,,\n", book).status,
-            kExitOk);
+  const std::string others = "Vali Aliyev,12,tarix,yuqori,18,,\nHasan Karimov,12,kimyo,yuqori,20,,\n";
+  ASSERT_EQ(BatchInto(folder, ali + others, book).status, kExitOk);
   const auto computed = batch::testing::CorrectStaffSheet(book, "Ali Valiyev", 2);
   ASSERT_TRUE(computed);
   ASSERT_TRUE(batch::testing::CorrectStaffSheet(book, "Vali Aliyev", 1));
   ASSERT_TRUE(batch::testing::CorrectStaffSheet(book, "Hasan Karimov", 3));
 
   // A new teacher first, Vali's hours changed, Hasan gone: only Ali's correction can stay.
-  const BatchRun again = BatchInto(folder, "Yangi Ustoz,12,fizika,yuqori,20,,\n" + ali + "Vali Aliyev,12,tarix,yuqori,19,,\n",
-                              book);
+  const std::string newcomer = "Yangi Ustoz,12,fizika,yuqori,20,,\n";
+  const BatchRun again = BatchInto(folder, newcomer + ali + "Vali Aliyev,12,tarix,yuqori,19,,\n", book);
   EXPECT_EQ(again.status, kExitOk);
   EXPECT_EQ(again.err,
             "tuzatishlar ko'chirilmadi: \"Vali Aliyev\" (\"Vali Aliyev\" varag'i): ro'yxatdagi qatori o'zgargan\n"
@@ -69,7 +69,7 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   EXPECT_TRUE(vali.notes.computedOfCorrected.empty());
 
   // Made once more from a list as it was, the carried correction is carried again.
-  const BatchRun third = BatchInto(folder, "Yangi Ustoz,12,fizika,yuqori,20,,\n" + ali, book);
+  const BatchRun third = BatchInto(folder, newcomer + ali, book);
   EXPECT_EQ(third.err, "1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.\n");
   EXPECT_EQ(std::get<OpenedReport>(batch::OpenStaffSheet(book, "Ali Valiyev")).sheet.Cells().ReadNumber(8, col::C),
             *computed + 2);

@@ -407,19 +407,22 @@ class RosterDialogTest : public FormTestCase {
     dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
     QCOMPARE(person_.carryQuestions.size(), std::size_t{2});
     const QString& question = person_.carryQuestions.front();
-    QVERIFY(question.contains(QStringLiteral("\"Aliyev Vali\" (\"Aliyev Vali\" varag'i): ro'yxatdagi qatori o'zgargan")));
+    QVERIFY(question.contains(
+        QStringLiteral("\"Aliyev Vali\" (\"Aliyev Vali\" varag'i): ro'yxatdagi qatori o'zgargan")));
     QVERIFY(!question.contains(QStringLiteral("Karimova")));
     QCOMPARE(person_.saveRequests.back().suggestedPath, book);  // asked again from the name chosen
     QCOMPARE(Contents(book), before);
 
     person_.carryAnswers = {CarryChoice::GoOn};
     dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
-    QVERIFY(person_.messages.back().text.endsWith(QStringLiteral("1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.")));
+    QVERIFY(person_.messages.back().text.endsWith(
+        QStringLiteral("1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.")));
     OpenedReport opened = std::get<OpenedReport>(batch::OpenStaffSheet(book.toStdString(), "Karimova; Dilnoza"));
     QCOMPARE(opened.sheet.Cells().ReadNumber(8, col::C), *karimova + 2);
     QCOMPARE(ReportCorrections(opened.sheet, opened.notes).CorrectedCells(),
              std::vector<CellPlace>{batch::testing::kCorrectedCell});
-    QVERIFY(std::get<OpenedReport>(batch::OpenStaffSheet(book.toStdString(), "Aliyev Vali")).notes.computedOfCorrected.empty());
+    const OpenedReport aliyev = std::get<OpenedReport>(batch::OpenStaffSheet(book.toStdString(), "Aliyev Vali"));
+    QVERIFY(aliyev.notes.computedOfCorrected.empty());
   }
 };
 

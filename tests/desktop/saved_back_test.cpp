@@ -149,7 +149,8 @@ class SavedBackTest : public FormTestCase {
     QVERIFY(report->CorrectHours(kD8, 3));
     QVERIFY(report->Save());
     QVERIFY(person_.elsewhereQuestions.empty());
-    const OpenedReport saved = std::get<OpenedReport>(batch::OpenStaffSheet(path.toStdString(), batch::testing::kSheetNames[1]));
+    const OpenedReport saved =
+        std::get<OpenedReport>(batch::OpenStaffSheet(path.toStdString(), batch::testing::kSheetNames[1]));
     QCOMPARE(saved.sheet.Cells().ReadNumber(kD8.row, kD8.column), 3.0);
   }
 };

@@ -127,7 +127,8 @@ std::string StaffBookSession::CorrectedSheets(const val& workbook) {
 
 void StaffBookSession::TakeCorrectedSheet(const std::string& sheetName, const val& workbook) {
   for (batch::CorrectedTeacher& teacher : earlier_) {
-    if (teacher.sheetName == sheetName && IsObject(workbook)) batch::TakeCorrectedEntries(teacher, StoredCellsOf(workbook["cells"]));
+    if (teacher.sheetName != sheetName || !IsObject(workbook)) continue;
+    batch::TakeCorrectedEntries(teacher, StoredCellsOf(workbook["cells"]));
   }
 }
 
@@ -138,7 +139,8 @@ std::string StaffBookSession::PlanCarrying(const val& teachers, const std::strin
   carried_ = batch::PlanCarrying(earlier_, listed, calendarYear_);
   JsonWriter json;
   json.BeginObject();
-  json.Key("question").String(carried_.notCarried.empty() ? std::string() : batch::NotCarriedQuestion(carried_, fileName));
+  const bool allCarried = carried_.notCarried.empty();
+  json.Key("question").String(allCarried ? std::string() : batch::NotCarriedQuestion(carried_, fileName));
   json.Key("otherName").String(std::string(batch::kCarryOtherNameLabel));
   json.Key("goOn").String(std::string(batch::kCarryGoOnLabel)).Key("cancel").String(std::string(kCheckFirstAnswer));
   json.Key("otherFileName").String(batch::OtherWorkbookName(fileName)).EndObject();

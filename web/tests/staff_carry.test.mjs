@@ -47,7 +47,8 @@ async function downloaded(as) {
   return { name, file: path.join(scratch, as) };
 }
 
-const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
+const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`,
+  (lines) => lines.map((line) => line.textContent).join(' '));
 
 // The teacher of the listed workbook opened, a cell corrected by some hours and the whole
 // workbook saved back: the hours the cell held before.
@@ -96,7 +97,8 @@ test('the list\'s workbook keeps the corrections made in the page and asks about
   await page.click('#CarryOtherName');
   const made = await downloaded('yangi.xlsx');
   assert.equal(made.name, 'xodimlar hisobotlari (yangi).xlsx');
-  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent), /1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi\./);
+  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent),
+    /1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi\./);
 
   const workbook = new ExcelJS.Workbook();
   await workbook.xlsx.readFile(made.file);
