@@ -58,6 +58,8 @@ async function correctInPage(sheet, ref, more) {
   await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
   await page.waitForSelector(`body[data-opened="xodimlar hisobotlari.xlsx [${sheet}]"]`);
   const hours = Number(await cellText(ref));
+  const row = `#StaffBook tr[data-sheet="${sheet}"]`;
+  const listedTotal = await page.$eval(row, (tr) => tr.cells[2].textContent);
   await page.click(`[data-cell="${ref}"] rect.border`);
   await page.keyboard.type(String(hours + more));
   await page.keyboard.press('Enter');
@@ -67,14 +69,18 @@ async function correctInPage(sheet, ref, more) {
   await page.click('#CellsCheckGoOn');
   const saved = await downloaded(`${sheet}.xlsx`);
   assert.equal(saved.name, 'xodimlar hisobotlari.xlsx');
-  await page.waitForFunction((name) => document.querySelector(`#StaffBook tr[data-sheet="${name}"]`), {}, sheet);
+  // The list shows what was saved once it has read the saved workbook again.
+  await page.waitForFunction((selector, before) => document.querySelector(selector)?.cells[2].textContent !== before,
+    {}, row, listedTotal);
   return hours;
 }
 
 async function makeStaffWorkbook(list) {
   writeFileSync(roster, list);
+  await page.$eval('body', (body) => { delete body.dataset.staff; });
   await page.click('#RosterOpen');
   await (await page.$('#Roster')).uploadFile(roster);
+  await page.waitForSelector('body[data-staff="3"]');
   await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
   await page.$eval('body', (body) => { delete body.dataset.staffWork; });
   await page.click('#SaveStaffXlsx');
