@@ -156,7 +156,6 @@ class StaffWork {
       answers: [{ id: 'CarryOtherName', text: plan.otherName, value: 'otherName' },
         { id: 'CarryGoOn', text: plan.goOn, value: 'goOn' }, { id: 'CarryCancel', text: plan.cancel, value: '' }],
     });
-    this.document.body.dataset.carryAnswer = answer || 'cancel';
     if (answer === 'otherName') return plan.otherFileName;
     return answer === 'goOn' ? fileName : null;
   }
