@@ -245,6 +245,28 @@ SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName,
   });
 }
 
+std::vector<CorrectedTeacher> ReadCorrectedTeachers(const std::string& path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) return {};
+  auto opened = OpenWeighedPackage(path);
+  if (!std::holds_alternative<XlsxPackage>(opened)) return {};
+  const XlsxPackage& package = std::get<XlsxPackage>(opened);
+  const auto reading = ReadStaff(package);
+  if (!reading || reading->Kind() != WorkbookKind::Staff || !reading->summary) return {};
+  std::vector<CorrectedTeacher> teachers = CorrectedTeachers(*reading->summary, reading->properties);
+  std::erase_if(teachers, [&](CorrectedTeacher& teacher) {
+    const SheetPart* part = PartNamed(reading->parts, teacher.sheetName);
+    const auto cells = part ? StoredCells(package, part->entry) : std::nullopt;
+    if (cells) TakeCorrectedEntries(teacher, *cells);
+    return !cells;  // a sheet that cannot be read has nothing to carry
+  });
+  return teachers;
+}
+
+CarryPlan PlanCarryingInto(const std::string& path, std::span<const RosterTeacher> teachers, int calendarYear) {
+  return PlanCarrying(ReadCorrectedTeachers(path), teachers, calendarYear);
+}
+
 OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName) {
   auto opened = OpenWeighedPackage(path);
   if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);

@@ -4,6 +4,7 @@
 // saving that report writes the whole workbook back, atomically, every other part of it
 // as it was and the summary's stored results recalculated.
 
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "form/opened_report.h"
 #include "form/workbook_notes.h"
 #include "report_files/save_result.h"
+#include "staff_book/carried_corrections.h"
 #include "staff_book/staff_workbook_file.h"
 
 namespace soatnoma::batch {
@@ -31,5 +33,12 @@ OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName
 // Writes the report back into its sheet of the staff workbook at path.
 SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const ReportSheet& sheet,
                           const WorkbookNotes& notes);
+
+// The teachers of the staff workbook at path that hold corrections, each with its corrected
+// cells' entries, before a staff workbook is written over it; none when the file is no staff
+// workbook of the program's (or none is there).
+std::vector<CorrectedTeacher> ReadCorrectedTeachers(const std::string& path);
+// What the list's teachers take of the corrections of the staff workbook at path.
+CarryPlan PlanCarryingInto(const std::string& path, std::span<const RosterTeacher> teachers, int calendarYear);
 
 }  // namespace soatnoma::batch

@@ -35,6 +35,8 @@ std::optional<batch::StoredSheetCell> StoredCellOf(const val& cell) {
   return stored;
 }
 
+}  // namespace
+
 std::vector<batch::StoredSheetCell> StoredCellsOf(const val& list) {
   std::vector<batch::StoredSheetCell> cells;
   for (int i = 0; i < Count(list); ++i) {
@@ -42,6 +44,8 @@ std::vector<batch::StoredSheetCell> StoredCellsOf(const val& list) {
   }
   return cells;
 }
+
+namespace {
 
 std::string TitleOf(const std::vector<batch::StoredSheetCell>& cells) {
   for (const batch::StoredSheetCell& cell : cells) {

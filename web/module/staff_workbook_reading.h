@@ -23,6 +23,10 @@ namespace soatnoma::web {
 // totalText}]}, or {kind: "staff", message} when its summary lists no teacher.
 std::string StaffWorkbookListing(const std::string& fileName, const emscripten::val& workbook);
 
+// The cells of a sheet as the page read them ({row, column, kind, stored, text, formula}),
+// as the part stores them; a cell not of that shape is left out.
+std::vector<batch::StoredSheetCell> StoredCellsOf(const emscripten::val& list);
+
 // What a teacher's sheet of a staff workbook was opened with and its save needs: the sheet,
 // the stored cells of "Jami" and every property of the workbook.
 struct StaffSheetSource {

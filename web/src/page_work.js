@@ -56,7 +56,7 @@ function listenToOpening({ module, code, runs, words, line }) {
 
 // "Ro'yxatdan": the staff list read and listed, its example, its ready teachers' workbook
 // and print; a ready teacher tapped is that teacher's report on the form.
-function startStaff({ module, code, measure, schoolYear, form }) {
+function startStaff({ module, code, measure, schoolYear, form, staffDocument }) {
   const status = new StaffStatus({
     message: byId('StaffMessage'),
     progress: byId('StaffProgress'),
@@ -70,7 +70,10 @@ function startStaff({ module, code, measure, schoolYear, form }) {
     saveBytes: downloadBytes,
     say: (text, refused) => status.say(text, refused),
   });
-  const staff = createStaffActions({ module, measure, status, saveBytes: downloadBytes, schoolYear: schoolYear.year });
+  const staff = createStaffActions({
+    module, measure, status, saveBytes: downloadBytes, schoolYear: schoolYear.year,
+    earlier: (fileName) => staffDocument.listedReader(fileName), carryDialog: byId('CarryCheck'),
+  });
   createRosterPanel({
     module,
     code,
@@ -134,7 +137,7 @@ export async function startPage({ form, line }) {
   });
   listenToWorkbookSharing({ module, button: byId('ShareXlsx'), shown, notice, navigator });
   createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
-  startStaff({ module, code, measure, schoolYear, form });
+  startStaff({ module, code, measure, schoolYear, form, staffDocument });
   offerKept({ module, kept, form, runs, line, words });
 
   document.body.dataset.ready = 'yes';

@@ -99,6 +99,15 @@ export function createStaffDocument({ module, code, section, say, open }) {
       bytes.catch(() => {});  // said when a teacher is chosen
       return offer(file.name, bytes, workbook);
     },
+    // The staff workbook listed, when it is the file fileName: a reader of it as "Ochish"
+    // reads it (read() its summary, read(sheetName) with that teacher's sheet); null for
+    // any other name.
+    listedReader(fileName) {
+      if (listed?.fileName !== fileName) return null;
+      const { bytes } = listed;
+      return async (sheetName) => readInWorker('workbook', asFile(fileName, await bytes), code,
+        sheetName === undefined ? {} : { sheetName }).answer;
+    },
     // A teacher saved back into the staff workbook fileName, now these bytes: the list of
     // that workbook, if shown, is of them.
     async saved(fileName, bytes) {
