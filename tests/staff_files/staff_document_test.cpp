@@ -156,6 +156,52 @@ std::string Refusal(const OpenOutcome& outcome) {
   return refusal ? refusal->message : "(not refused)";
 }
 
+// Changes one part of the workbook at path, as another program might have written it.
+void EditPart(const std::string& path, const std::string& entry, const std::string& from, const std::string& to) {
+  std::string detail;
+  auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  std::string part = package->Read(entry).value_or("");
+  const auto at = part.find(from);
+  ASSERT_NE(at, std::string::npos) << entry << ": " << from;
+  part.replace(at, from.size(), to);
+  ASSERT_TRUE(package->Replace(entry, part));
+  ASSERT_TRUE(package->Save(detail)) << detail;
+}
+
+// "Jami" moved behind the teachers, a total written without quotes and absolute, another
+// left pointing at a deleted sheet: the summary is read where it stands, the teacher of the
+// lost reference is listed with the reason, and a correction saved back goes into "Jami".
+TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections) {
+  const ScratchFolder folder;
+  const std::string path = StaffWorkbook(folder);
+  const std::string summarySheet = "<sheet name=\"Jami\" sheetId=\"1\" r:id=\"rId1\"/>";
+  EditPart(path, "xl/workbook.xml", summarySheet, "");
+  EditPart(path, "xl/workbook.xml", "</sheets>", summarySheet + "</sheets>");
+  EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza (2)'!S5</f>", "<f>#REF!</f>");
+  EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza'!S5</f>", "<f>'Karimova; Dilnoza'!$S$5</f>");
+
+  const WorkbookOpening opened = OpenReportOrStaff(path);
+  const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
+  ASSERT_NE(listing, nullptr) << Refusal(opened);
+  ASSERT_EQ(listing->teachers.size(), 5u);  // four rows and the sheet no row refers to any more
+  EXPECT_TRUE(listing->teachers[0].Openable());
+  EXPECT_EQ(listing->teachers[0].sheetName, testing::kSheetNames[1]);
+  EXPECT_FALSE(listing->teachers[3].Openable());
+  EXPECT_NE(listing->teachers[3].unmatched.find("#REF!"), std::string::npos);
+  EXPECT_EQ(listing->teachers[4].sheetName, testing::kSheetNames[4]);
+  EXPECT_FALSE(listing->teachers[4].Openable());
+  EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenStaffSheet(path, testing::kSheetNames[4])));
+
+  OpenedReport first = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
+  ReportCorrections corrections(first.sheet, first.notes);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 3);
+  ASSERT_TRUE(SaveStaffSheet(path, testing::kSheetNames[1], first.sheet, corrections.Notes()).ok);
+  const auto saved = std::get<StaffWorkbookListing>(OpenReportOrStaff(path));
+  EXPECT_EQ(saved.teachers[0].annualTotal, listing->teachers[0].annualTotal + 3);
+  EXPECT_EQ(saved.teachers[1].annualTotal, listing->teachers[1].annualTotal);
+}
+
 // A file that is no plain file, or a package made to unpack to far more than a school's
 // workbook, is refused before it is read as a staff workbook, as a report is; a sheet the
 // summary does not list as a teacher's is not opened as one.
