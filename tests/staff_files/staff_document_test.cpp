@@ -209,6 +209,29 @@ TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections)
   EXPECT_EQ(ListedTotalText(saved.teachers[1]), "\u2014");
 }
 
+// The largest staff workbook the program writes reopens, lists every teacher and takes a
+// correction back: the package's limits follow what the program itself writes.
+TEST(StaffDocument, TheLargestStaffWorkbookReopensListsAndSavesBack) {
+  const ScratchFolder folder;
+  std::string list = "ism;maktab;fan;toifa;soat\n";
+  for (std::size_t i = 1; i <= kMaxWorkbookTeachers; ++i) list += "O'qituvchi " + std::to_string(i) + ";12;fizika;yuqori;24\n";
+  const std::string path = folder.File("katta-maktab.xlsx");
+  ASSERT_EQ(ExportStaff({ReadRoster(list).Teachers(), 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  const WorkbookOpening opened = OpenReportOrStaff(path);
+  const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
+  ASSERT_NE(listing, nullptr) << Refusal(opened);
+  ASSERT_EQ(listing->teachers.size(), kMaxWorkbookTeachers);
+  const StaffTeacherSheet last = listing->teachers.back();
+  ASSERT_TRUE(last.Openable());
+  OpenOutcome outcome = OpenStaffSheet(path, last.sheetName);
+  ASSERT_TRUE(std::holds_alternative<OpenedReport>(outcome)) << Refusal(outcome);
+  OpenedReport report = std::move(std::get<OpenedReport>(outcome));
+  ReportCorrections corrections(report.sheet, report.notes);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 1);
+  ASSERT_TRUE(SaveStaffSheet(path, last.sheetName, report.sheet, corrections.Notes()).ok);
+  EXPECT_EQ(std::get<StaffWorkbookListing>(OpenReportOrStaff(path)).teachers.back().annualTotal, last.annualTotal + 1);
+}
+
 // A file that is no plain file, or a package made to unpack to far more than a school's
 // workbook, is refused before it is read as a staff workbook, as a report is; a sheet the
 // summary does not list as a teacher's is not opened as one.
@@ -217,7 +240,8 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
   const std::string path = StaffWorkbook(folder);
   ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
   std::filesystem::copy_file(path, folder.File("katta.xlsx"));
-  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), 5, kLargestWorkbookPart);
+  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), static_cast<int>(kLargestUnpackedWorkbook / kLargestWorkbookPart + 1),
+                                      kLargestWorkbookPart);
   const std::pair<const char*, const char*> refused[] = {
       {"pipe.xlsx", "oddiy fayl emas"},
       {"katta.xlsx", "juda katta bo'ladi"},
