@@ -279,3 +279,26 @@ test('"Jami" moved, a sheet deleted and a total of no number: every row listed, 
   const jami = saved.getWorksheet('Jami');
   assert.equal(jami.getCell(5, 9).result, saved.getWorksheet('Karimova Dilnoza').getCell('S5').result);
 });
+
+test('the largest staff workbook the program writes is listed, opened and saved back', async () => {
+  const list = path.join(scratch, 'katta.csv');
+  const rows = Array.from({ length: 5000 }, (_, i) => `O'qituvchi ${i + 1};12;fizika;yuqori;24`);
+  writeFileSync(list, `ism;maktab;fan;toifa;soat\n${rows.join('\n')}\n`);
+  const large = path.join(scratch, 'katta.xlsx');
+  const run = spawnSync(cli, ['batch', list, '-o', large, '--year', '2026'],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  await upload(large);
+  await page.waitForSelector('#StaffBook[data-listed="katta.xlsx"]:not([hidden])', { timeout: 60000 });
+  assert.equal(await page.$$eval('#StaffBook tbody tr[data-sheet] button', (buttons) => buttons.length), 5000);
+  await page.click('#StaffBook tr[data-sheet="O\'qituvchi 5000"] button');
+  await page.waitForSelector('body[data-opened="katta.xlsx [O\'qituvchi 5000]"]', { timeout: 60000 });
+  await correct('C8', String(Number(await cellText('C8')) + 1));
+  await saveWorkbook();
+  const saved = await downloaded('katta-qaytgan.xlsx');
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.readFile(saved.file);
+  assert.equal(workbook.worksheets.length, 5001);
+  assert.equal(workbook.getWorksheet('Jami').getCell(5003, 9).result,
+    workbook.getWorksheet("O'qituvchi 5000").getCell('S5').result);
+});
