@@ -31,8 +31,8 @@ int FirstOpenable(const std::vector<batch::StaffTeacherSheet>& teachers) {
 }
 
 QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeacherSheet>& teachers) {
-  auto* table = new QTableWidget(static_cast<int>(teachers.size()), static_cast<int>(batch::kStaffTeacherHeadings.size()),
-                                 parent);
+  const auto columns = static_cast<int>(batch::kStaffTeacherHeadings.size());
+  auto* table = new QTableWidget(static_cast<int>(teachers.size()), columns, parent);
   table->setObjectName(QStringLiteral("staffTeachers"));
   QStringList headings;
   for (const std::string_view heading : batch::kStaffTeacherHeadings) headings << Utf8(heading);

@@ -101,7 +101,9 @@ std::string UnmatchedReason(const StoredSheetCell& total, const std::optional<st
   if (std::find(sheetNames.begin(), sheetNames.end(), *sheet) == sheetNames.end()) {
     return "yillik jami " + Quoted(*sheet) + " varag'iga ishora qiladi, kitobda bunday varaq yo'q";
   }
-  if (taken.contains(*sheet)) return "yillik jami " + Quoted(*sheet) + " varag'iga ishora qiladi, u yuqoriroqda ham bor";
+  if (taken.contains(*sheet)) {
+    return "yillik jami " + Quoted(*sheet) + " varag'iga ishora qiladi, u yuqoriroqda ham bor";
+  }
   return {};
 }
 

@@ -182,7 +182,8 @@ TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections)
   EditPart(path, "xl/workbook.xml", "</sheets>", summarySheet + "</sheets>");
   EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza (2)'!S5</f>", "<f>#REF!</f>");
   EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza'!S5</f>", "<f>'Karimova; Dilnoza'!$S$5</f>");
-  const std::string total = StoredNumberText(testing::ExpectedReports(2025)[1].Cells().ReadNumber(kFirstWorkRow, col::S));
+  const ReportSheet secondReport = testing::ExpectedReports(2025)[1];
+  const std::string total = StoredNumberText(secondReport.Cells().ReadNumber(kFirstWorkRow, col::S));
   const std::string second = "<f>'" + testing::kSheetNames[2] + "'!S5</f><v>";
   EditPart(path, "xl/worksheets/sheet1.xml", second + total + "</v>", second + "1e400</v>");
 
@@ -214,9 +215,12 @@ TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections)
 TEST(StaffDocument, TheLargestStaffWorkbookReopensListsAndSavesBack) {
   const ScratchFolder folder;
   std::string list = "ism;maktab;fan;toifa;soat\n";
-  for (std::size_t i = 1; i <= kMaxWorkbookTeachers; ++i) list += "O'qituvchi " + std::to_string(i) + ";12;fizika;yuqori;24\n";
+  for (std::size_t i = 1; i <= kMaxWorkbookTeachers; ++i) {
+    list += "O'qituvchi " + std::to_string(i) + ";12;fizika;yuqori;24\n";
+  }
   const std::string path = folder.File("katta-maktab.xlsx");
-  ASSERT_EQ(ExportStaff({ReadRoster(list).Teachers(), 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  const std::vector<RosterTeacher> teachers = ReadRoster(list).Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
   const WorkbookOpening opened = OpenReportOrStaff(path);
   const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
   ASSERT_NE(listing, nullptr) << Refusal(opened);

@@ -45,7 +45,8 @@ std::optional<StaffSheetSource> StaffSheetOf(const emscripten::val& workbook);
 OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const emscripten::val& workbook);
 
 // What saving the report back changes: {sheet: [change], summary: [change], summarySheet:
-// the summary's name, properties: "the whole docProps/custom.xml"}, each change {ref, kind: "number" | "empty" | "result",
+// the summary's name, properties: "the whole docProps/custom.xml"}, each change {ref,
+// kind: "number" | "empty" | "result",
 // text: the number as stored}.
 std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& sheet, const WorkbookNotes& notes);
 

@@ -27,10 +27,11 @@ function teacherRow(document, teacher, words, choose) {
   const tr = document.createElement('tr');
   if (teacher.sheetName) tr.dataset.sheet = teacher.sheetName;
   const action = document.createElement('td');
-  if (teacher.openable) action.append(pageButton(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
+  const open = (event) => choose(teacher.sheetName, event.timeStamp);
+  if (teacher.openable) action.append(pageButton(document, words, open));
   else tr.dataset.unmatched = 'yes';
-  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher), cell(document, teacher.totalText, 'number'),
-    cell(document, teacher.note, 'note'), action);
+  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher),
+    cell(document, teacher.totalText, 'number'), cell(document, teacher.note, 'note'), action);
   return tr;
 }
 
