@@ -13,4 +13,15 @@ std::string StaffTeacherQuestion(std::string_view fileName) {
 // As the staff list shows a teacher's yearly total.
 std::string StaffTotalText(double annualTotal) { return NumberToText(annualTotal); }
 
+std::string ListedTotalText(const StaffTeacherSheet& listed) {
+  if (!listed.Openable() || !listed.totalUnread.empty()) return "\u2014";
+  return StaffTotalText(listed.annualTotal);
+}
+
+std::string ListedNote(const StaffTeacherSheet& listed) {
+  if (!listed.Openable()) return listed.unmatched + ", ochib bo'lmaydi.";
+  if (!listed.totalUnread.empty()) return listed.totalUnread + "; ochilganda varaqdan hisoblanadi.";
+  return {};
+}
+
 }  // namespace soatnoma::batch

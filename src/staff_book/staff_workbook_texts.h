@@ -7,19 +7,28 @@
 #include <string>
 #include <string_view>
 
+#include "staff_book/staff_teachers.h"
+
 namespace soatnoma::batch {
 
 // The title of the question ("Xodimlar kitobi") and its two answers.
 inline constexpr std::string_view kStaffTeacherChoiceTitle = "Xodimlar kitobi";
 inline constexpr std::string_view kStaffTeacherOpen = "Ochish";
 inline constexpr std::string_view kStaffTeacherCancel = "Bekor qilish";
-// The list's columns: the sheet, the teacher, the yearly total.
-inline constexpr std::array<std::string_view, 3> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", "Yillik soat"};
+// The list's columns: the sheet, the teacher, the yearly total, and what is to be known of
+// the row (why it cannot be opened, why its total is not shown).
+inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", "Yillik soat", "Izoh"};
 
 // "\"xodimlar.xlsx\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? ..."
 std::string StaffTeacherQuestion(std::string_view fileName);
 
 // The yearly total as the list shows it: "1858", "1935,5".
 std::string StaffTotalText(double annualTotal);
+
+// A listed row's yearly total and its note as the list shows them: the total, or "—" where
+// the summary holds none that is a number or the row opens no sheet; the note says why
+// ("..., ochib bo'lmaydi." for a row that cannot be opened), empty for a plain teacher.
+std::string ListedTotalText(const StaffTeacherSheet& listed);
+std::string ListedNote(const StaffTeacherSheet& listed);
 
 }  // namespace soatnoma::batch

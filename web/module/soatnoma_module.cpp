@@ -244,6 +244,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("staffWorkbookName", &StaffWorkbookName);
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
   emscripten::function("staffWorkbookListing", &StaffWorkbookListing);
+  emscripten::function("sheetReadFirst", &SheetReadFirstOf);
   emscripten::class_<StaffBookSession>("StaffBook")
       .constructor<int, emscripten::val>()
       .function("add", &StaffBookSession::Add)

@@ -16,11 +16,16 @@
 
 namespace soatnoma::web {
 
-// fileName; workbook {properties, sheetNames, cells (of the first sheet: {row, column, kind,
-// stored, text, formula})} or {problem}: {kind: "report" | "stranger"} for any workbook that
-// is not a staff workbook (opened as a report is, or refused as one is), or {kind: "staff",
-// title, question, headings, open, cancel, teachers: [{sheetName, teacher, annualTotal,
-// totalText}]}, or {kind: "staff", message} when its summary lists no teacher.
+// Which sheet the page reads first, by its place among sheetNames: a report's own, or the
+// summary "Jami" of a workbook that may be a staff workbook (batch::SheetReadFirst).
+int SheetReadFirstOf(const emscripten::val& properties, const emscripten::val& sheetNames);
+
+// fileName; workbook {properties, sheetNames, cells (of the sheet read first: {row, column,
+// kind, stored, text, formula})} or {problem}: {kind: "report" | "stranger"} for any workbook
+// that is not a staff workbook (opened as a report is, or refused as one is), or {kind:
+// "staff", title, question, headings, open, cancel, teachers: [{sheetName, teacher,
+// annualTotal, totalText, openable, note}]}, or {kind: "staff", message} when its summary
+// lists no teacher.
 std::string StaffWorkbookListing(const std::string& fileName, const emscripten::val& workbook);
 
 // The cells of a sheet as the page read them ({row, column, kind, stored, text, formula}),
@@ -43,8 +48,9 @@ std::optional<StaffSheetSource> StaffSheetOf(const emscripten::val& workbook);
 // lists) and rebuilt as a report with that sheet's notes.
 OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const emscripten::val& workbook);
 
-// What saving the report back changes: {sheet: [change], summary: [change], properties:
-// "the whole docProps/custom.xml"}, each change {ref, kind: "number" | "empty" | "result",
+// What saving the report back changes: {sheet: [change], summary: [change], summarySheet:
+// the summary's name, properties: "the whole docProps/custom.xml"}, each change {ref,
+// kind: "number" | "empty" | "result",
 // text: the number as stored}.
 std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& sheet, const WorkbookNotes& notes);
 

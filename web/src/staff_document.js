@@ -20,13 +20,18 @@ function cell(document, text, className) {
   return td;
 }
 
-// A teacher's row: the sheet, the name, the yearly total and the button that opens it.
+// A teacher's row: the sheet, the name, the yearly total, the note and the button that
+// opens it; a row that cannot be opened ([data-unmatched]) has its reason in the note and
+// no button.
 function teacherRow(document, teacher, words, choose) {
   const tr = document.createElement('tr');
-  tr.dataset.sheet = teacher.sheetName;
+  if (teacher.sheetName) tr.dataset.sheet = teacher.sheetName;
   const action = document.createElement('td');
-  action.append(pageButton(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
-  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher), cell(document, teacher.totalText, 'number'), action);
+  const open = (event) => choose(teacher.sheetName, event.timeStamp);
+  if (teacher.openable) action.append(pageButton(document, words, open));
+  else tr.dataset.unmatched = 'yes';
+  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher),
+    cell(document, teacher.totalText, 'number'), cell(document, teacher.note, 'note'), action);
   return tr;
 }
 
