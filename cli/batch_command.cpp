@@ -3,6 +3,7 @@
 #include "roster_rules/roster.h"
 #include "roster_rules/roster_overwrite.h"
 #include "staff_files/roster_source.h"
+#include "staff_files/staff_document.h"
 #include "staff_files/staff_export.h"
 #include "staff_book/staff_work_texts.h"
 #include "cli_core/exit_codes.h"
@@ -40,21 +41,26 @@ std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, 
     UsageError(err, message);
     return std::nullopt;
   };
-  if (options->positional.size() != 1) return fail("batch takes exactly one roster file");
-  const auto output = options->Value("-o");
-  if (!output || output->empty()) return fail("-o OUT berilmagan");
-  const auto format = OutputFormatOf(*output);
-  if (!format) return fail("the output file must end in .xlsx or .pdf");
+  if (options->positional.size() != 1) return fail("batch uchun bitta ro'yxat fayli berilishi kerak");
+  const auto output = ReadOutputChoice(*options, "OUT", currentYear(), &error);
+  if (!output) return fail(error);
   // Before the list is even read: the result must never take the list's place.
-  if (batch::WritesOverRoster(options->positional.front(), *output)) return fail(batch::WritesOverRosterMessage(*output));
-  std::optional<int> year = currentYear();
-  if (const auto given = options->Value("--year")) {
-    year = ReadYear(*given);
-    if (!year) return fail("--year 2025 kabi yil bo'lishi kerak");
+  if (batch::WritesOverRoster(options->positional.front(), output->path)) {
+    return fail(batch::WritesOverRosterMessage(output->path));
   }
-  return BatchOptions{options->positional.front(), *output,
-                      *format == OutputFormat::Pdf ? batch::StaffFileFormat::Pdf : batch::StaffFileFormat::Xlsx,
-                      *year};
+  return BatchOptions{options->positional.front(), output->path,
+                      output->format == OutputFormat::Pdf ? batch::StaffFileFormat::Pdf : batch::StaffFileFormat::Xlsx,
+                      output->year};
+}
+
+// The corrections of an earlier staff workbook at OUT that the new one keeps, and the
+// teachers whose corrections it cannot keep, named.
+batch::CarryPlan CarriedCorrections(const BatchOptions& options, std::span<const batch::RosterTeacher> teachers,
+                                    std::ostream& err) {
+  if (options.format != batch::StaffFileFormat::Xlsx) return {};
+  batch::CarryPlan plan = batch::PlanCarryingInto(options.output, teachers, options.year);
+  for (const std::string& line : batch::NotCarriedLines(plan)) err << batch::kNotCarriedPrefix << line << "\n";
+  return plan;
 }
 
 void ReportProblems(std::ostream& err, const std::vector<batch::RosterProblem>& problems) {
@@ -87,11 +93,12 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
     return kExitRefused;
   }
 
+  const batch::CarryPlan carried = CarriedCorrections(*options, teachers, err);
   HeldInterruptions interruptions;  // before the GUI, so that its threads hold them too
   const HeadlessGui gui;                  // both files lay the text out with the report's fonts
   ProgressBar bar(err, showProgress);
   const batch::StaffExportResult result = batch::ExportStaff(
-      {teachers, options->year, options->format, options->output}, [&](int done, int total) {
+      {teachers, options->year, options->format, options->output, &carried}, [&](int done, int total) {
         bar.Show(done, total);
         if (afterEachTeacher) afterEachTeacher(done);
         return !interruptions.Requested();
@@ -102,6 +109,7 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
   switch (result.status) {
     case batch::StaffExportStatus::Written:
       interruptions.Forget();  // the file is complete and in place: a late Ctrl+C changes nothing
+      if (carried.carried > 0) err << batch::CarriedText(carried) << "\n";
       return problems.empty() && result.refused.empty() ? kExitOk : kExitSomeSkipped;
     case batch::StaffExportStatus::NotWritten:
       err << result.message << "\n";

@@ -35,15 +35,8 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   if (!options) return UsageError(err, error);
   const TeacherOptions teacher = ReadTeacherOptions(*options);
   if (!teacher.valid) return UsageError(err, teacher.error);
-  const auto output = options->Value("-o");
-  if (!output || output->empty()) return UsageError(err, "-o FILE berilmagan");
-  const auto format = OutputFormatOf(*output);
-  if (!format) return UsageError(err, "the output file must end in .xlsx or .pdf");
-  std::optional<int> year = currentYear();
-  if (const auto given = options->Value("--year")) {
-    year = ReadYear(*given);
-    if (!year) return UsageError(err, "--year 2025 kabi yil bo'lishi kerak");
-  }
+  const auto output = ReadOutputChoice(*options, "FILE", currentYear(), &error);
+  if (!output) return UsageError(err, error);
 
   ReportRequest request;
   request.category = teacher.category;
@@ -52,7 +45,7 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   request.classLeader = teacher.leader;
   request.texts = {options->Value("--school").value_or(""), options->Value("--subject").value_or(""),
                    options->Value("--name").value_or("")};
-  request.calendarYear = *year;
+  request.calendarYear = output->year;
   const ReportOutcome outcome = BuildReport(request);
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     err << refusal->message << "\n";
@@ -61,7 +54,8 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   const ReportSheet& sheet = std::get<ReportSheet>(outcome);
 
   const HeadlessGui gui;  // both writers lay the text out with the report's fonts
-  const SaveResult saved = *format == OutputFormat::Xlsx ? SaveXlsx(sheet, *output) : SavePdf(sheet, *output);
+  const SaveResult saved =
+      output->format == OutputFormat::Xlsx ? SaveXlsx(sheet, output->path) : SavePdf(sheet, output->path);
   if (!saved.ok) {
     err << saved.message << "\n";
     return kExitCannotWrite;

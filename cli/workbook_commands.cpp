@@ -59,8 +59,13 @@ int RunListCommand(std::span<const std::string> args, std::ostream& out, std::os
     return kExitRefused;
   }
   for (const batch::StaffTeacherSheet& teacher : listing->teachers) {
+    // A row that opens no sheet, or whose total "Jami" does not hold as a number: no total,
+    // and why as a fourth field.
+    const std::string note = batch::ListedNote(teacher);
     out << Field(teacher.sheetName) << '\t' << Field(teacher.teacher) << '\t'
-        << batch::StaffTotalText(teacher.annualTotal) << '\n';
+        << (note.empty() ? batch::StaffTotalText(teacher.annualTotal) : std::string());
+    if (!note.empty()) out << '\t' << Field(note);
+    out << '\n';
   }
   return kExitOk;
 }

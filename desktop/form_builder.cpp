@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "form/control_names.h"
 #include "desktop/about_view.h"
 #include "desktop/form_fonts.h"
 #include "desktop/form_layout.h"
@@ -110,6 +111,20 @@ void SetTabOrder(const std::vector<std::pair<int, QWidget*>>& stops) {
   }
 }
 
+// Each control as a screen reader names it: the caption read beside a box (that label's
+// buddy, so the label leads to its box too), a button's words, an icon's tool tip.
+void NameControls(QWidget& form) {
+  for (const ControlSpec& spec : FormControls()) {
+    auto* control = form.findChild<QWidget*>(Text(spec.name));
+    if (!control) continue;
+    control->setAccessibleName(QString::fromStdString(AccessibleName(spec.name)));
+    control->setAccessibleDescription(Text(AccessibleDescription(spec.name)));
+    const std::string_view labelName = LabelOf(spec.name);
+    if (labelName.empty()) continue;
+    if (auto* label = form.findChild<QLabel*>(Text(labelName))) label->setBuddy(control);
+  }
+}
+
 }  // namespace
 
 void BuildFormControls(QWidget& form, double logicalDpi) {
@@ -129,6 +144,7 @@ void BuildFormControls(QWidget& form, double logicalDpi) {
     }
   }
   SetTabOrder(tabStops);
+  NameControls(form);
 }
 
 }  // namespace soatnoma::ui

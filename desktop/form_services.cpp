@@ -18,6 +18,7 @@
 #include "desktop/uzbek_dates.h"
 #include "form/cells_to_check.h"
 #include "form/recovery_texts.h"
+#include "staff_book/carried_corrections.h"
 #include "desktop/staff_teacher_choice.h"
 
 namespace soatnoma::ui {
@@ -111,6 +112,19 @@ bool AskContinue(QWidget* parent, const QString& question) {
                    QString::fromUtf8(kCheckFirstAnswer.data(), static_cast<qsizetype>(kCheckFirstAnswer.size()))}) == 0;
 }
 
+CarryChoice AskCarry(QWidget* parent, const QString& question) {
+  // The safe answer first, taken by Enter; Escape cancels.
+  constexpr std::array kChoices = {CarryChoice::OtherName, CarryChoice::GoOn, CarryChoice::Cancel};
+  return kChoices[AskOneOf(parent, QMessageBox::Warning, question,
+                           {Latin(batch::kCarryOtherNameLabel), Latin(batch::kCarryGoOnLabel),
+                            Latin(kCheckFirstAnswer)})];
+}
+
+bool AskSaveElsewhere(QWidget* parent, const QString& text) {
+  return AskOneOf(parent, QMessageBox::Warning, text,
+                  {QStringLiteral("Boshqa nom bilan saqlash..."), Latin(kCheckFirstAnswer)}) == 0;
+}
+
 bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(
@@ -134,6 +148,9 @@ FormServices StandardFormServices() {
   services.askRestore = AskRestore;
   services.askContinue = AskContinue;
   services.chooseStaffTeacher = ChooseStaffTeacher;
+  services.askCarry = AskCarry;
+  services.askSaveElsewhere = AskSaveElsewhere;
+  services.stampFile = StampOfFile;
   services.printWithPreview = PrintWithPreview;
   services.today = [] { return QDate::currentDate(); };
   services.now = [] { return QDateTime::currentDateTime(); };

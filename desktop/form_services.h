@@ -2,7 +2,9 @@
 // What the program asks of the person and of the machine, gathered so that tests can stand
 // in for them: message boxes, the save and open dialogs, the questions about an unsaved
 // report, about reports left unsaved by an earlier run of the program and about going on
-// with a report that has cells to check, which teacher of a staff workbook to open, the print
+// with a report that has cells to check, which teacher of a staff workbook to open, about
+// writing over corrections or over a file changed since it was opened, the file system's
+// stamp of a file, the print
 // preview, today's date, the folder where unsaved reports are kept, the settings file, and
 // the intervals of the program's timers.
 
@@ -13,8 +15,10 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
+#include "desktop/file_stamp.h"
 #include "staff_book/staff_workbook_file.h"
 
 class QPrinter;
@@ -25,6 +29,10 @@ namespace soatnoma::ui {
 enum class MessageIcon { Information, Exclamation, Critical };
 
 enum class UnsavedChoice { Save, Discard, Cancel };
+
+// A staff workbook about to be written over an earlier one whose corrections cannot all be
+// carried: write it anyway, choose another name, or neither.
+enum class CarryChoice { GoOn, OtherName, Cancel };
 
 // What to do with reports that an earlier run of the program left unsaved.
 enum class RestoreChoice { Restore, Discard, Later };
@@ -69,6 +77,13 @@ struct FormServices {
       chooseStaffTeacher;
   // "Baribir davom etish" (true) or "Bekor qilish" (false).
   std::function<bool(QWidget* parent, const QString& question)> askContinue;
+  // Before a staff workbook is written over one holding corrections it cannot carry.
+  std::function<CarryChoice(QWidget* parent, const QString& question)> askCarry;
+  // The file a report would be saved back into changed since it was opened: "Boshqa nom
+  // bilan saqlash..." (true) or "Bekor qilish" (false).
+  std::function<bool(QWidget* parent, const QString& text)> askSaveElsewhere;
+  // The file's size, modification time and checksum, to tell whether it changed.
+  std::function<std::optional<FileStamp>(const QString& path)> stampFile;
   // Shows the print preview; paint draws the pages into the printer the preview uses.
   // Answers whether the report went to the printer without a fault.
   std::function<bool(QWidget* parent, const std::function<void(QPrinter&)>& paint)> printWithPreview;

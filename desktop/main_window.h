@@ -84,7 +84,10 @@ class MainWindow : public QWidget {
   // Asks where, and makes the staff workbook at path a PDF as it stands; whether it was written.
   bool SaveStaffWorkbookPdf(const QString& path);
   // A report read from a workbook in a window of its own; a refusal in a message.
-  bool ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome);
+  // stamp: the file as it was when its report was read, checked before saving back into it.
+  bool ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome,
+                  const std::optional<FileStamp>& stamp);
+  std::optional<FileStamp> StampOf(const QString& path) const;
 
   FormServices services_;
   std::unique_ptr<AboutView> about_;

@@ -69,12 +69,15 @@ bool MainWindow::BringForward(const QString& path, const QString& staffSheet) {
 
 bool MainWindow::OpenWorkbookFile(const QString& path) {
   if (BringForward(path, QString())) return true;
+  const std::optional<FileStamp> stamp = StampOf(path);  // of the bytes about to be read
   batch::WorkbookOpening opening = batch::OpenReportOrStaff(path.toStdString());
   if (const auto* listing = std::get_if<batch::StaffWorkbookListing>(&opening)) {
     return OpenStaffTeacher(path, listing->teachers);
   }
-  return ShowOpened(path, QString(), std::get_if<OpenRefusal>(&opening) ? OpenOutcome(std::get<OpenRefusal>(opening))
-                                                                         : OpenOutcome(std::get<OpenedReport>(std::move(opening))));
+  return ShowOpened(path, QString(),
+                    std::get_if<OpenRefusal>(&opening) ? OpenOutcome(std::get<OpenRefusal>(opening))
+                                                       : OpenOutcome(std::get<OpenedReport>(std::move(opening))),
+                    stamp);
 }
 
 bool MainWindow::OpenStaffTeacher(const QString& path, const std::vector<batch::StaffTeacherSheet>& teachers) {
@@ -83,7 +86,8 @@ bool MainWindow::OpenStaffTeacher(const QString& path, const std::vector<batch::
   if (chosen < 0 || chosen >= static_cast<int>(teachers.size())) return false;
   const QString sheet = Utf8(teachers[static_cast<std::size_t>(chosen)].sheetName);
   if (BringForward(path, sheet)) return true;
-  return ShowOpened(path, sheet, batch::OpenStaffSheet(path.toStdString(), sheet.toStdString()));
+  const std::optional<FileStamp> stamp = StampOf(path);
+  return ShowOpened(path, sheet, batch::OpenStaffSheet(path.toStdString(), sheet.toStdString()), stamp);
 }
 
 bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
@@ -110,7 +114,12 @@ bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
   return false;
 }
 
-bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome) {
+std::optional<FileStamp> MainWindow::StampOf(const QString& path) const {
+  return services_.stampFile ? services_.stampFile(path) : std::nullopt;
+}
+
+bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome,
+                            const std::optional<FileStamp>& stamp) {
   if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
     services_.showMessage(this, MessageIcon::Exclamation, Utf8(refusal->message));
     return false;
@@ -124,6 +133,7 @@ bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, Open
   source.staffSheet = staffSheet;
   source.savedInFile = true;
   source.notes = std::move(opened.notes);
+  source.fileStamp = stamp;
   ShowReport(std::move(source));
   return true;
 }

@@ -2,7 +2,11 @@
 // Where the report of a report window comes from: a run of the form, a workbook opened
 // again, or a copy recovered after the program ended without saving.
 
+#include <optional>
+
 #include <QString>
+
+#include "desktop/file_stamp.h"
 
 #include "form/report_sheet.h"
 #include "form/report_texts.h"
@@ -20,6 +24,7 @@ struct ReportSource {
   bool savedInFile = false;  // the report is exactly what filePath holds
   WorkbookNotes notes;    // corrections made before: the computed hours of corrected cells
   QString autosaveId;     // the recovered copy whose place the window takes over
+  std::optional<FileStamp> fileStamp;  // filePath as it was opened; none: not checked before saving back
 };
 
 }  // namespace soatnoma::ui

@@ -17,6 +17,7 @@
 #include "desktop/editing_key_events.h"
 #include "desktop/cell_entry.h"
 #include "desktop/cell_marks.h"
+#include "desktop/report_accessibility.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -37,6 +38,7 @@ ReportView::ReportView(const ReportSheet& sheet, QWidget* parent)
     : QWidget(parent), sheet_(sheet), editor_(new CellEditor(this)), current_(kFirstLessonCell) {
   setObjectName(QStringLiteral("ReportView"));
   setFocusPolicy(Qt::StrongFocus);
+  InstallReportAccessibility();
   connect(editor_, &CellEditor::entered, this, [this](int rows, int columns) {
     emit entryTyped(current_, editor_->text(), rows, columns);
   });
@@ -99,6 +101,7 @@ void ReportView::SetCurrentCell(CellPlace place) {
   PlaceEditor();
   update();
   emit currentCellChanged(current_);
+  AnnounceCurrentCell(*this);
 }
 
 void ReportView::MoveCurrentCell(int rows, int columns) {

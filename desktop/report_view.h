@@ -45,6 +45,8 @@ class ReportView : public QWidget {
   // The corrections whose marks are shown and whose cells may be typed into; none: the
   // page is only shown.
   void SetCorrections(const ReportCorrections* corrections) { corrections_ = corrections; }
+  const ReportCorrections* Corrections() const { return corrections_; }
+  const ReportSheet& Sheet() const { return sheet_; }
   // While the program is still computing the report, nothing is typed into it.
   void SetEditingEnabled(bool enabled);
 

@@ -24,6 +24,7 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
       calendarYear_(source.calendarYear),
       filePath_(source.filePath),
       staffSheet_(source.staffSheet),
+      fileStamp_(source.fileStamp),
       services_(std::move(services)),
       corrections_(std::make_unique<ReportCorrections>(sheet_, source.notes)),
       undo_(new QUndoStack(this)),

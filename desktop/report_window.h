@@ -104,6 +104,11 @@ class ReportWindow : public QMainWindow {
   // Writes the report back into its sheet of the staff workbook it was opened from.
   bool WriteIntoStaffWorkbook();
   void MarkSaved();
+  // Whether filePath_ is still the file opened (or last saved); when it is not, the teacher
+  // is told and may choose another name, and nothing is written there.
+  bool StillTheFileOpened();
+  // Writes filePath_ back as it was opened: the report's own workbook or its staff's.
+  bool WriteBack();
   bool ChooseWorkbookAndWrite();
   // False when the teacher would rather check the cells the checks point out first; asked
   // once for the same cells.
@@ -117,6 +122,7 @@ class ReportWindow : public QMainWindow {
   int calendarYear_;
   QString filePath_;
   QString staffSheet_;
+  std::optional<FileStamp> fileStamp_;  // of filePath_ when it was opened or last saved
   FormServices services_;
   std::unique_ptr<ReportCorrections> corrections_;
   QUndoStack* undo_;

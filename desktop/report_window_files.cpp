@@ -50,6 +50,7 @@ bool ReportWindow::WriteWorkbook(const QString& path) {
   }
   filePath_ = path;
   staffSheet_.clear();  // saved as a report of its own, the report now belongs to that file
+  fileStamp_ = services_.stampFile ? services_.stampFile(path) : std::nullopt;
   MarkSaved();
   return true;
 }
@@ -61,8 +62,21 @@ bool ReportWindow::WriteIntoStaffWorkbook() {
     ReportFault(QStringLiteral("Xodimlar kitobini saqlab bo'lmadi."), QString::fromStdString(result.message));
     return false;
   }
+  fileStamp_ = services_.stampFile ? services_.stampFile(filePath_) : std::nullopt;
   MarkSaved();
   return true;
+}
+
+bool ReportWindow::StillTheFileOpened() {
+  return !fileStamp_ || !services_.stampFile || services_.stampFile(filePath_) == fileStamp_;
+}
+
+bool ReportWindow::WriteBack() {
+  if (!StillTheFileOpened()) {
+    return services_.askSaveElsewhere(this, ChangedOnDiskText(QFileInfo(filePath_).fileName())) &&
+           ChooseWorkbookAndWrite();
+  }
+  return staffSheet_.isEmpty() ? WriteWorkbook(filePath_) : WriteIntoStaffWorkbook();
 }
 
 void ReportWindow::MarkSaved() {
@@ -84,7 +98,7 @@ bool ReportWindow::Save() {
   FinishTyping();
   if (!GoOnDespiteCellsToCheck(ReportLeaving::Saving)) return false;
   if (filePath_.isEmpty()) return ChooseWorkbookAndWrite();
-  return staffSheet_.isEmpty() ? WriteWorkbook(filePath_) : WriteIntoStaffWorkbook();
+  return WriteBack();
 }
 
 bool ReportWindow::SaveAsWorkbook() {
@@ -99,7 +113,7 @@ bool ReportWindow::ChooseWorkbookAndWrite() {
   if (path.isEmpty()) return false;
   // The staff workbook the teacher's sheet came from is written back, never replaced by one
   // teacher's report.
-  if (!staffSheet_.isEmpty() && SameFile(path, filePath_)) return WriteIntoStaffWorkbook();
+  if (!staffSheet_.isEmpty() && SameFile(path, filePath_)) return WriteBack();
   return WriteWorkbook(path);
 }
 

@@ -17,6 +17,7 @@
 #include "staff_files/example_roster.h"
 #include "roster_rules/roster_overwrite.h"
 #include "staff_files/roster_source.h"
+#include "staff_files/staff_document.h"
 #include "staff_book/staff_book.h"
 #include "model/number_text.h"
 #include "form/school_year.h"
@@ -148,13 +149,6 @@ QHBoxLayout* RosterDialog::MakeButtons() {
 }
 
 bool RosterDialog::OpenRosterFile(const QString& path) {
-  // A named pipe or a device would keep the window waiting for data that may never come.
-  const QFileInfo info(path);
-  if (info.exists() && !info.isDir() && !info.isFile()) {
-    services_.showMessage(this, MessageIcon::Exclamation,
-                          QStringLiteral("Ro'yxat o'qilmadi: \"%1\" oddiy fayl emas.").arg(path));
-    return false;
-  }
   const batch::LoadedRoster loaded = batch::LoadRoster(path.toStdString());
   if (!loaded.ok) {
     services_.showMessage(this, MessageIcon::Exclamation, Utf8(loaded.message));
@@ -234,17 +228,33 @@ QString RosterDialog::SuggestedPath(const QString& suffix) const {
 void RosterDialog::SaveStaff(batch::StaffFileFormat format) {
   if (teachers_.empty()) return;
   const FormatTexts texts = TextsOf(format);
-  const QString path =
-      services_.askSavePath(this, SaveRequest{texts.title, SuggestedPath(texts.suffix), texts.filter, texts.suffix});
-  if (path.isEmpty()) return;
-  if (batch::WritesOverRoster(rosterPath_.toStdString(), path.toStdString())) {
-    services_.showMessage(this, MessageIcon::Critical, Utf8(batch::WritesOverRosterMessage(path.toStdString())));
+  QString suggested = SuggestedPath(texts.suffix);
+  for (;;) {
+    const QString path = services_.askSavePath(this, SaveRequest{texts.title, suggested, texts.filter, texts.suffix});
+    if (path.isEmpty()) return;
+    if (batch::WritesOverRoster(rosterPath_.toStdString(), path.toStdString())) {
+      services_.showMessage(this, MessageIcon::Critical, Utf8(batch::WritesOverRosterMessage(path.toStdString())));
+      return;
+    }
+    batch::CarryPlan carried;
+    if (format == batch::StaffFileFormat::Xlsx) {
+      carried = batch::PlanCarryingInto(path.toStdString(), teachers_, schoolYear_.Year());
+    }
+    switch (carried.notCarried.empty() ? CarryChoice::GoOn : AskAboutCorrectionsLost(carried, path)) {
+      case CarryChoice::Cancel: return;
+      case CarryChoice::OtherName: suggested = path; continue;
+      case CarryChoice::GoOn: break;
+    }
+    const batch::StaffExportResult result =
+        ExportStaffWithProgress(this, {teachers_, schoolYear_.Year(), format, path.toStdString(), &carried});
+    MarkRefused(result.refused);
+    ReportResult(result, path, carried);
     return;
   }
-  const batch::StaffExportResult result =
-      ExportStaffWithProgress(this, {teachers_, schoolYear_.Year(), format, path.toStdString()});
-  MarkRefused(result.refused);
-  ReportResult(result, path);
+}
+
+CarryChoice RosterDialog::AskAboutCorrectionsLost(const batch::CarryPlan& carried, const QString& path) {
+  return services_.askCarry(this, Utf8(batch::NotCarriedQuestion(carried, QFileInfo(path).fileName().toStdString())));
 }
 
 void RosterDialog::MarkRefused(const std::vector<batch::RosterProblem>& refused) {
@@ -257,13 +267,16 @@ void RosterDialog::MarkRefused(const std::vector<batch::RosterProblem>& refused)
   }
 }
 
-void RosterDialog::ReportResult(const batch::StaffExportResult& result, const QString& path) {
+void RosterDialog::ReportResult(const batch::StaffExportResult& result, const QString& path,
+                                const batch::CarryPlan& carried) {
   switch (result.status) {
-    case batch::StaffExportStatus::Written:
-      services_.showMessage(this, MessageIcon::Information,
-                            Utf8(batch::StaffFileText(result.produced, QDir::toNativeSeparators(path).toStdString(),
-                                                      batch::StaffFileFate::Saved, result.refused)));
+    case batch::StaffExportStatus::Written: {
+      std::string text = batch::StaffFileText(result.produced, QDir::toNativeSeparators(path).toStdString(),
+                                              batch::StaffFileFate::Saved, result.refused);
+      if (carried.carried > 0) text += "\n\n" + batch::CarriedText(carried);
+      services_.showMessage(this, MessageIcon::Information, Utf8(text));
       return;
+    }
     case batch::StaffExportStatus::Stopped:
       services_.showMessage(this, MessageIcon::Information, Utf8(batch::kStaffStoppedText));
       return;

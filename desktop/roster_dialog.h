@@ -48,7 +48,9 @@ class RosterDialog : public QDialog {
   QHBoxLayout* MakeButtons();
   void ShowRows(const batch::Roster& roster);
   void MarkRefused(const std::vector<batch::RosterProblem>& refused);
-  void ReportResult(const batch::StaffExportResult& result, const QString& path);
+  // Before a workbook is written over a staff workbook whose corrections cannot all be carried.
+  CarryChoice AskAboutCorrectionsLost(const batch::CarryPlan& carried, const QString& path);
+  void ReportResult(const batch::StaffExportResult& result, const QString& path, const batch::CarryPlan& carried);
   void FitColumns();
   QString SuggestedPath(const QString& suffix) const;
   QString StartFolder() const;

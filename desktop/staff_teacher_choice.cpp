@@ -16,15 +16,24 @@ namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QTableWidgetItem* Item(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+// A row that cannot be opened is shown greyed and cannot be chosen.
+QTableWidgetItem* Item(const QString& text, bool openable, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* item = new QTableWidgetItem(text);
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  item->setFlags(openable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags);
   item->setTextAlignment(alignment);
   return item;
 }
 
+int FirstOpenable(const std::vector<batch::StaffTeacherSheet>& teachers) {
+  for (std::size_t row = 0; row < teachers.size(); ++row) {
+    if (teachers[row].Openable()) return static_cast<int>(row);
+  }
+  return -1;
+}
+
 QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeacherSheet>& teachers) {
-  auto* table = new QTableWidget(static_cast<int>(teachers.size()), 3, parent);
+  const auto columns = static_cast<int>(batch::kStaffTeacherHeadings.size());
+  auto* table = new QTableWidget(static_cast<int>(teachers.size()), columns, parent);
   table->setObjectName(QStringLiteral("staffTeachers"));
   QStringList headings;
   for (const std::string_view heading : batch::kStaffTeacherHeadings) headings << Utf8(heading);
@@ -35,13 +44,16 @@ QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeache
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   for (int row = 0; row < table->rowCount(); ++row) {
     const batch::StaffTeacherSheet& teacher = teachers[static_cast<std::size_t>(row)];
-    table->setItem(row, 0, Item(QString::fromStdString(teacher.sheetName)));
-    table->setItem(row, 1, Item(QString::fromStdString(teacher.teacher)));
-    table->setItem(row, 2, Item(Utf8(batch::StaffTotalText(teacher.annualTotal)), Qt::AlignRight | Qt::AlignVCenter));
+    const bool openable = teacher.Openable();
+    table->setItem(row, 0, Item(QString::fromStdString(teacher.sheetName), openable));
+    table->setItem(row, 1, Item(QString::fromStdString(teacher.teacher), openable));
+    table->setItem(row, 2, Item(Utf8(batch::ListedTotalText(teacher)), openable, Qt::AlignRight | Qt::AlignVCenter));
+    table->setItem(row, 3, Item(Utf8(batch::ListedNote(teacher)), openable));
   }
   table->resizeColumnsToContents();
   table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);  // the teacher's name
-  table->selectRow(0);
+  table->setWordWrap(true);
+  table->selectRow(FirstOpenable(teachers));
   return table;
 }
 
@@ -51,13 +63,14 @@ int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vect
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("staffTeacherChoice"));
   dialog.setWindowTitle(Utf8(batch::kStaffTeacherChoiceTitle));
-  dialog.resize(560, 420);
+  dialog.resize(720, 420);
   auto* question = new QLabel(Utf8(batch::StaffTeacherQuestion(fileName.toStdString())), &dialog);
   question->setObjectName(QStringLiteral("staffTeacherQuestion"));
   question->setWordWrap(true);
   QTableWidget* table = TeacherTable(&dialog, teachers);
   auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(Utf8(batch::kStaffTeacherOpen), QDialogButtonBox::AcceptRole);
+  QPushButton* open = buttons->addButton(Utf8(batch::kStaffTeacherOpen), QDialogButtonBox::AcceptRole);
+  open->setEnabled(FirstOpenable(teachers) >= 0);
   QPushButton* wholePdf = buttons->addButton(Utf8(batch::kStaffWorkbookPdf), QDialogButtonBox::ActionRole);
   wholePdf->setObjectName(QStringLiteral("staffWorkbookPdf"));
   wholePdf->setToolTip(Utf8(batch::kStaffWorkbookPrintToolTip));
@@ -74,7 +87,8 @@ int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vect
   const int answer = dialog.exec();
   if (answer == kPdfChosen) return kStaffWorkbookPdfChoice;
   if (answer != QDialog::Accepted || table->currentRow() < 0) return -1;
-  return table->currentRow();
+  const auto chosen = static_cast<std::size_t>(table->currentRow());
+  return chosen < teachers.size() && teachers[chosen].Openable() ? table->currentRow() : -1;
 }
 
 }  // namespace soatnoma::ui

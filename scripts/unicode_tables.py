@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes src/staff_book/unicode_tables.cpp from the Unicode Character Database that Debian's
-unicode-data package installs (/usr/share/unicode): the simple case folding of the
-alphabets a school's staff list is written in, and the characters that belong to the one
+unicode-data package installs (/usr/share/unicode): how spreadsheet programs compare two
+sheet names (letter case by the full case folding, compatibility forms as the characters
+they stand for, dotless i and I with a dot as i), and the characters that belong to the one
 before them when a name is cut. Run it again after a newer unicode-data is installed."""
 
 import re
@@ -10,28 +11,75 @@ from pathlib import Path
 
 UCD = Path("/usr/share/unicode")
 
-# Latin with Latin-1, Extended-A/B, IPA; Greek and Coptic; Cyrillic and its Supplement;
-# Latin Extended Additional; Greek Extended; Latin Extended-C and -D; Cyrillic Extended-B;
-# the full-width Latin of East Asian fonts.
-FOLDED_BLOCKS = [(0x0000, 0x052F), (0x1C80, 0x1C8F), (0x1E00, 0x1FFF), (0x2C60, 0x2C7F),
-                 (0xA640, 0xA69F), (0xA720, 0xA7FF), (0xFF00, 0xFFEF)]
+# The characters compared by what they stand for: the alphabets and their letter-like forms
+# (all before the CJK radicals, and the later Cyrillic and Latin extensions), the ligatures
+# of the alphabetic presentation forms, the small, full-width and half-width forms,
+# mathematical letters and digits and the enclosed ones. Forms of other writing systems are
+# compared as they are.
+COMPARED_BLOCKS = [(0x0000, 0x2E7F), (0xA640, 0xA7FF), (0xAB30, 0xAB6F), (0xFB00, 0xFB4F), (0xFE10, 0xFE6F),
+                   (0xFF00, 0xFFEF), (0x1D400, 0x1D7FF), (0x1F100, 0x1F1FF)]
+
+# Compared as "i" whatever the language: Turkish and Azerbaijani dotless i and capital I with a dot.
+AS_I = {0x0130: [0x0069], 0x0131: [0x0069]}
 
 
-def folding():
-    pairs = []
+def decompositions():
+    """Each character's decomposition, canonical or compatibility (its <tag> dropped)."""
+    table = {}
+    for line in (UCD / "UnicodeData.txt").read_text().splitlines():
+        fields = line.split(";")
+        if fields[5]:
+            parts = fields[5].split()
+            if parts[0].startswith("<"):
+                parts = parts[1:]
+            table[int(fields[0], 16)] = [int(part, 16) for part in parts]
+    return table
+
+
+def full_folding():
+    table = {}
     for line in (UCD / "CaseFolding.txt").read_text().splitlines():
         line = line.split("#")[0].strip()
         if not line:
             continue
         code, status, mapping = [part.strip() for part in line.split(";")[:3]]
-        if status not in ("C", "S"):
-            continue
-        code = int(code, 16)
-        if any(first <= code <= last for first, last in FOLDED_BLOCKS):
-            pairs.append((code, int(mapping, 16)))
-    # Runs of letters that fold by the same distance at a step of one or two.
+        if status in ("C", "F"):
+            table[int(code, 16)] = [int(part, 16) for part in mapping.split()]
+    table.update(AS_I)
+    return table
+
+
+def compared():
+    """Every character that compares as other characters: decomposed fully, folded, and again
+    until nothing changes (NFKD, then the case folding, as long as either changes it)."""
+    decomposed = decompositions()
+    folded = full_folding()
+
+    def decompose(text):
+        out = []
+        for c in text:
+            out += decompose(decomposed[c]) if c in decomposed else [c]
+        return out
+
+    def key(c):
+        text = AS_I.get(c, [c])
+        while True:
+            step = []
+            for d in decompose(text):
+                step += folded.get(d, [d])
+            if step == text:
+                return text
+            text = step
+
+    codes = (c for c in set(decomposed) | set(folded) if any(a <= c <= b for a, b in COMPARED_BLOCKS))
+    keys = {c: key(c) for c in sorted(codes)}
+    return {c: k for c, k in keys.items() if k != [c]}
+
+
+def folding_runs(keys):
+    """Runs of characters that compare as one character at the same distance, at a step of one or two."""
     runs = []
-    for code, folded in pairs:
+    for code, folded in ((c, k[0]) for c, k in keys.items() if len(k) == 1):
         delta = folded - code
         if runs:
             first, last, step, run_delta = runs[-1]
@@ -40,6 +88,10 @@ def folding():
                 continue
         runs.append((code, code, 1, delta))
     return runs
+
+
+def expansions(keys):
+    return [(c, k) for c, k in keys.items() if len(k) != 1]
 
 
 def joining():
@@ -59,29 +111,49 @@ def joining():
     return ranges
 
 
+def lines_of(entries):
+    """The entries as lines of at most 120 columns."""
+    lines = []
+    for entry in entries:
+        if lines and len(lines[-1]) + 1 + len(entry) <= 120:
+            lines[-1] += " " + entry
+        else:
+            lines.append("      " + entry)
+    return lines
+
+
+def literal(text):
+    return 'U"' + "".join(f"\\x{c:X}" for c in text) + '"'
+
+
 def main():
     version = re.search(r"CaseFolding-([\d.]+)\.txt", (UCD / "CaseFolding.txt").read_text()).group(1)
+    keys = compared()
     out = [
         "// Written by scripts/unicode_tables.py from the Unicode Character Database " + version + "; do not edit.",
-        '#include "batch/unicode_tables.h"',
+        '#include "staff_book/unicode_tables.h"',
         "",
         "namespace soatnoma::batch {",
         "",
         "std::span<const FoldingRun> FoldingRuns() {",
         "  static constexpr FoldingRun kRuns[] = {",
     ]
-    runs = folding()
-    for i in range(0, len(runs), 3):
-        out.append("      " + " ".join(f"{{0x{a:04X}, 0x{b:04X}, {s}, {d}}}," for a, b, s, d in runs[i:i + 3]))
+    runs = folding_runs(keys)
+    out += lines_of(f"{{0x{a:04X}, 0x{b:04X}, {s}, {d}}}," for a, b, s, d in runs)
     out += ["  };", "  return kRuns;", "}", "",
+            "std::span<const FoldingExpansion> FoldingExpansions() {",
+            "  static constexpr FoldingExpansion kExpansions[] = {"]
+    expanded = expansions(keys)
+    out += lines_of(f"{{0x{c:04X}, {literal(k)}}}," for c, k in expanded)
+    out += ["  };", "  return kExpansions;", "}", "",
             "std::span<const CodeRange> JoiningRanges() {", "  static constexpr CodeRange kRanges[] = {"]
     ranges = joining()
-    for i in range(0, len(ranges), 4):
-        out.append("      " + " ".join(f"{{0x{a:04X}, 0x{b:04X}}}," for a, b in ranges[i:i + 4]))
+    out += lines_of(f"{{0x{a:04X}, 0x{b:04X}}}," for a, b in ranges)
     out += ["  };", "  return kRanges;", "}", "", "}  // namespace soatnoma::batch", ""]
-    target = Path(__file__).resolve().parent.parent / "src" / "batch" / "unicode_tables.cpp"
+    target = Path(__file__).resolve().parent.parent / "src" / "staff_book" / "unicode_tables.cpp"
     target.write_text("\n".join(out))
-    print(f"{target}: {len(runs)} folding runs, {len(ranges)} joining ranges", file=sys.stderr)
+    print(f"{target}: {len(runs)} folding runs, {len(expanded)} expansions, {len(ranges)} joining ranges",
+          file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -2,14 +2,17 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <vector>
+
+#include "model/system_error_text.h"
+#include "report_files/save_leftovers.h"
 
 namespace soatnoma {
 namespace {
@@ -17,10 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kNotSaved = "Hisobot saqlanmadi: ";
-// The private folder the content is written in, next to the target. Short, so that a
-// target name of the longest length the file system allows can still be saved.
-constexpr const char* kPrivateFolderPattern = ".soatnoma-XXXXXX";
-constexpr const char* kContentName = "yozilmoqda";
 
 struct ErrorText {
   int number;
@@ -33,8 +32,6 @@ constexpr std::array kErrorTexts = {
     ErrorText{EACCES, "\"%s\" papkasiga yozishga ruxsat yo'q."},
     ErrorText{EPERM, "\"%s\" papkasiga yozishga ruxsat yo'q."},
     ErrorText{EROFS, "\"%s\" faqat o'qish uchun ochilgan diskda."},
-    ErrorText{ENOSPC, "diskda joy qolmadi (\"%s\")."},
-    ErrorText{EDQUOT, "diskda joy qolmadi (\"%s\")."},
     ErrorText{EISDIR, "\"%s\" fayl emas, papka."},
     ErrorText{ENAMETOOLONG, "fayl nomi juda uzun: \"%s\"."},
 };
@@ -126,13 +123,24 @@ void RemovePrivateFolder(const std::string& folder) {
   fs::remove_all(folder, ignored);
 }
 
+// The error number of a writer's failure: the one it left, or a full disk when the disk its
+// content was going to holds no free block any more (the libraries do not always keep the
+// system's error number).
+int WriteFailureError(int left, const std::string& privateFolder) {
+  if (IsNoSpaceLeft(left)) return left;
+  struct statvfs disk {};
+  if (::statvfs(privateFolder.c_str(), &disk) == 0 && disk.f_bavail == 0) return ENOSPC;
+  return left;
+}
+
 }  // namespace
 
 std::string SaveFailureMessage(const std::string& targetPath, int errorNumber) {
+  if (IsNoSpaceLeft(errorNumber)) return kNotSaved + std::string(kNoSpaceLeftText) + " (\"" + targetPath + "\").";
   for (const ErrorText& known : kErrorTexts) {
     if (known.number == errorNumber) return kNotSaved + Fill(known.text, PathForError(targetPath, errorNumber));
   }
-  return kNotSaved + std::string("\"") + targetPath + "\" faylini yozib bo'lmadi (" + std::strerror(errorNumber) +
+  return kNotSaved + std::string("\"") + targetPath + "\" faylini yozib bo'lmadi (" + SystemErrorText(errorNumber) +
          ").";
 }
 
@@ -145,11 +153,13 @@ SaveResult SaveAtomically(const std::string& targetPath, const ContentWriter& wr
   // Writers (the workbook and PDF libraries) write by name, so they get a folder of their
   // own that no other user may enter: nobody can swap their file for a link meanwhile.
   const std::string folder = FolderOf(targetPath);
+  RemoveLeftoversOfEarlierSaves(folder);
   std::string pattern = (fs::path(folder) / kPrivateFolderPattern).string();
   std::vector<char> privateName(pattern.begin(), pattern.end());
   privateName.push_back('\0');
   if (::mkdtemp(privateName.data()) == nullptr) return Failure(targetPath, errno);
   const std::string privateFolder(privateName.data());
+  const PrivateFolderHold hold(privateFolder);
   const std::string contentPath = (fs::path(privateFolder) / kContentName).string();
 
   const auto abandon = [&](SaveResult result) {
@@ -159,8 +169,9 @@ SaveResult SaveAtomically(const std::string& targetPath, const ContentWriter& wr
   std::string detail;
   errno = 0;
   if (!writeContent(contentPath, detail)) {
-    const int error = errno;
-    if (!detail.empty()) return abandon(FailureWithDetail(targetPath, detail));
+    // A full disk is said in the program's words, whatever words the writer's library had for it.
+    const int error = WriteFailureError(errno, privateFolder);
+    if (!detail.empty() && !IsNoSpaceLeft(error)) return abandon(FailureWithDetail(targetPath, detail));
     return abandon(Failure(targetPath, error != 0 ? error : EIO));
   }
   // Writers may replace their file while they work; the mode is set on the result.

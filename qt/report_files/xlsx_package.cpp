@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -127,6 +128,9 @@ bool XlsxPackage::Put(const std::string& entry, std::string content) {
 bool XlsxPackage::Save(std::string& detail) {
   if (zip_close(archive_) != 0) {
     detail = zip_strerror(archive_);
+    // The system's error number behind the library's words, for the one place that words it.
+    zip_error_t* error = zip_get_error(archive_);
+    if (zip_error_system_type(error) == ZIP_ET_SYS) errno = zip_error_code_system(error);
     return false;
   }
   archive_ = nullptr;

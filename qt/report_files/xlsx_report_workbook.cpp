@@ -45,6 +45,11 @@ lxw_error XlsxReportWorkbook::AddMark(const std::string& value) {
   return workbook_set_custom_property_string(workbook_, std::string(workbook_mark::kName).c_str(), value.c_str());
 }
 
+lxw_error XlsxReportWorkbook::AddNumberProperty(const std::string& name, double value) {
+  if (workbook_ == nullptr) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+  return workbook_set_custom_property_number(workbook_, name.c_str(), value);
+}
+
 bool XlsxReportWorkbook::Close(std::string& detail) {
   if (workbook_ == nullptr) {
     detail = lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED);

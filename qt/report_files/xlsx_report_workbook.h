@@ -34,6 +34,8 @@ class XlsxReportWorkbook {
   lxw_error AddNotes(const WorkbookNotes& notes);
   // The program's mark with a value of the caller's (a staff workbook's).
   lxw_error AddMark(const std::string& value);
+  // A custom property holding a number (the notes of a staff workbook's sheets).
+  lxw_error AddNumberProperty(const std::string& name, double value);
 
   // The cell formats of this workbook, shared by all of its worksheets.
   XlsxFormats& Formats() { return formats_; }

@@ -11,7 +11,8 @@
 namespace soatnoma::batch {
 namespace {
 
-constexpr int kTooLarge = -1;  // not an operating-system error: the file passed the limit
+constexpr int kTooLarge = -1;     // not an operating-system error: the file passed the limit
+constexpr int kNotAPlainFile = -2;  // nor this: a named pipe or a device
 
 RosterFileContents Failure(const std::string& path, int errorNumber) {
   std::string reason;
@@ -22,6 +23,7 @@ RosterFileContents Failure(const std::string& path, int errorNumber) {
     case EPERM: reason = kNoPermissionReason; break;
     case EISDIR: reason = kFolderReason; break;
     case kTooLarge: reason = kTooLargeReason; break;
+    case kNotAPlainFile: reason = kNotAPlainFileReason; break;
     default: reason = CouldNotReadReason(std::strerror(errorNumber));
   }
   RosterFileContents contents;
@@ -32,12 +34,14 @@ RosterFileContents Failure(const std::string& path, int errorNumber) {
 }  // namespace
 
 RosterFileContents ReadRosterFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without waiting: a named pipe would keep the opening waiting for a writer that
+  // may never come, and what is opened is then asked what it is.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return Failure(path, errno);
   struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (::fstat(fd, &info) == 0 && !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return Failure(path, EISDIR);
+    return Failure(path, S_ISDIR(info.st_mode) ? EISDIR : kNotAPlainFile);
   }
   RosterFileContents contents;
   std::array<char, 64 * 1024> buffer{};

@@ -91,12 +91,13 @@ std::string TitleOf(const std::optional<std::vector<StoredSheetCell>>& summary) 
   return {};
 }
 
-// What a package says of itself as a staff workbook: its sheets, the summary's cells (when
-// "Jami" comes first) and its properties.
+// What a package says of itself as a staff workbook: its sheets, the summary's cells (of
+// the sheet "Jami", wherever it stands) and its properties.
 struct StaffReading {
   std::vector<SheetPart> parts;
   std::optional<std::vector<StoredSheetCell>> summary;
   std::vector<CustomProperty> properties;
+  std::size_t summaryIndex = 0;
 
   WorkbookKind Kind() const { return KindOfWorkbook(properties, NamesOf(parts), TitleOf(summary)); }
   // The teachers, when it is a staff workbook whose summary lists them.
@@ -109,7 +110,7 @@ struct StaffReading {
     const auto teachers = Teachers();
     if (!teachers) return nullptr;
     for (const StaffTeacherSheet& teacher : *teachers) {
-      if (teacher.sheetName == sheetName) return PartNamed(parts, sheetName);
+      if (teacher.Openable() && teacher.sheetName == sheetName) return PartNamed(parts, sheetName);
     }
     return nullptr;
   }
@@ -119,7 +120,9 @@ std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
   auto parts = SheetParts(package);
   if (!parts || parts->empty()) return std::nullopt;
   StaffReading reading{std::move(*parts), std::nullopt, CustomProperties(package)};
-  if (reading.parts.front().name == kSummarySheetName) reading.summary = StoredCells(package, reading.parts.front().entry);
+  reading.summaryIndex = SheetReadFirst(reading.properties, NamesOf(reading.parts));
+  const SheetPart& summary = reading.parts[reading.summaryIndex];
+  if (summary.name == kSummarySheetName) reading.summary = StoredCells(package, summary.entry);
   return reading;
 }
 
@@ -208,7 +211,7 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
   const std::vector<StoredCellChange> summaryChanges = SummaryCellChanges(*reading->summary, sheetName, total);
   const bool written =
       ChangeSheet(package, teacher->entry, [&](pugi::xml_document& part) { return ApplyChanges(part, ReportCellChanges(sheet)); }) &&
-      ChangeSheet(package, reading->parts.front().entry,
+      ChangeSheet(package, reading->parts[reading->summaryIndex].entry,
                   [&](pugi::xml_document& part) { return ApplyChanges(part, summaryChanges); }) &&
       ListCustomProperties(package) &&
       package.Put(std::string(kCustomPropertiesPart), CustomPropertiesPart(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
@@ -255,6 +258,28 @@ SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName,
   });
 }
 
+std::vector<CorrectedTeacher> ReadCorrectedTeachers(const std::string& path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) return {};
+  auto opened = OpenWeighedPackage(path);
+  if (!std::holds_alternative<XlsxPackage>(opened)) return {};
+  const XlsxPackage& package = std::get<XlsxPackage>(opened);
+  const auto reading = ReadStaff(package);
+  if (!reading || reading->Kind() != WorkbookKind::Staff || !reading->summary) return {};
+  std::vector<CorrectedTeacher> teachers = CorrectedTeachers(*reading->summary, reading->properties);
+  std::erase_if(teachers, [&](CorrectedTeacher& teacher) {
+    const SheetPart* part = PartNamed(reading->parts, teacher.sheetName);
+    const auto cells = part ? StoredCells(package, part->entry) : std::nullopt;
+    if (cells) TakeCorrectedEntries(teacher, *cells);
+    return !cells;  // a sheet that cannot be read has nothing to carry
+  });
+  return teachers;
+}
+
+CarryPlan PlanCarryingInto(const std::string& path, std::span<const RosterTeacher> teachers, int calendarYear) {
+  return PlanCarrying(ReadCorrectedTeachers(path), teachers, calendarYear);
+}
+
 OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName) {
   auto opened = OpenWeighedPackage(path);
   if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
@@ -282,6 +307,7 @@ std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const
   if (!texts) return UnreadableSheet(FileName(path));
   if (!reader.summary(*reading->summary, *teachers)) return std::nullopt;
   for (const StaffTeacherSheet& teacher : *teachers) {
+    if (!teacher.Openable()) continue;  // it has no sheet to print
     OpenOutcome sheet = OpenSheetPart(FileName(path), package, *texts, *PartNamed(reading->parts, teacher.sheetName),
                                       PropertiesOfSheet(reading->properties, teacher.sheetName));
     if (auto* refusal = std::get_if<OpenRefusal>(&sheet)) return std::move(*refusal);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "form/opened_report.h"
 #include "form/workbook_notes.h"
 #include "report_files/save_result.h"
+#include "staff_book/carried_corrections.h"
 #include "staff_book/staff_workbook_file.h"
 
 namespace soatnoma::batch {
@@ -44,5 +46,12 @@ std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const
 // Writes the report back into its sheet of the staff workbook at path.
 SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const ReportSheet& sheet,
                           const WorkbookNotes& notes);
+
+// The teachers of the staff workbook at path that hold corrections, each with its corrected
+// cells' entries, before a staff workbook is written over it; none when the file is no staff
+// workbook of the program's (or none is there).
+std::vector<CorrectedTeacher> ReadCorrectedTeachers(const std::string& path);
+// What the list's teachers take of the corrections of the staff workbook at path.
+CarryPlan PlanCarryingInto(const std::string& path, std::span<const RosterTeacher> teachers, int calendarYear);
 
 }  // namespace soatnoma::batch

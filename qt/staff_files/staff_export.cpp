@@ -8,14 +8,23 @@
 namespace soatnoma::batch {
 namespace {
 
+// The report of the list's teacher at its place, with the corrections carried into it.
+ReportOutcome ReportOf(const StaffExportRequest& request, std::size_t place, WorkbookNotes& notes) {
+  ReportOutcome outcome = BuildReport(ReportRequestFor(request.teachers[place], request.calendarYear));
+  auto* report = std::get_if<ReportSheet>(&outcome);
+  if (report && request.carried) notes = ApplyCorrections(*report, request.carried->CorrectionsOf(place));
+  return outcome;
+}
+
 // The summary of the teachers whose reports can be made, for a file that opens with it.
 // Only the reports' totals are kept: each is made again when its page is drawn, so a large
 // staff still takes no more memory than one report at a time.
 bool AddSummaryFirst(StaffFile& file, const StaffExportRequest& request, std::string& detail) {
   StaffBook book(request.calendarYear);
-  for (const RosterTeacher& teacher : request.teachers) {
-    const ReportOutcome outcome = BuildReport(ReportRequestFor(teacher, request.calendarYear));
-    if (const auto* report = std::get_if<ReportSheet>(&outcome)) book.Add(teacher, *report);
+  for (std::size_t place = 0; place < request.teachers.size(); ++place) {
+    WorkbookNotes notes;
+    const ReportOutcome outcome = ReportOf(request, place, notes);
+    if (const auto* report = std::get_if<ReportSheet>(&outcome)) book.Add(request.teachers[place], *report);
   }
   return book.Teachers() == 0 || file.AddSummary(book.Summary(), detail);
 }
@@ -36,11 +45,13 @@ StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProg
     const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath, request.calendarYear);
     if (file->SummaryFirst() && !AddSummaryFirst(*file, request, detail)) return false;
     int done = 0;
-    for (const RosterTeacher& teacher : request.teachers) {
-      const ReportOutcome outcome = BuildReport(ReportRequestFor(teacher, request.calendarYear));
+    for (std::size_t place = 0; place < request.teachers.size(); ++place) {
+      const RosterTeacher& teacher = request.teachers[place];
+      WorkbookNotes notes;
+      const ReportOutcome outcome = ReportOf(request, place, notes);
       if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         result.refused.push_back({teacher.line, std::string(refusal->message)});
-      } else if (file->Add(teacher, std::get<ReportSheet>(outcome), detail)) {
+      } else if (file->Add(teacher, std::get<ReportSheet>(outcome), notes, detail)) {
         ++made;
       } else {
         return false;

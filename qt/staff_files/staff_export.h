@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "roster_rules/roster.h"
+#include "staff_book/carried_corrections.h"
 #include "staff_book/staff_book.h"
 #include "staff_files/staff_file.h"
 #include "form/report_builder.h"
@@ -27,6 +28,9 @@ struct StaffExportRequest {
   int calendarYear = 0;                     // the title's school year Y/Y+1, from the caller's clock
   StaffFileFormat format = StaffFileFormat::Xlsx;
   std::string path;
+  // The corrections of an earlier workbook at the path that the teachers' reports take
+  // (staff_book/carried_corrections.h); none when nothing is carried.
+  const CarryPlan* carried = nullptr;
 };
 
 enum class StaffExportStatus {

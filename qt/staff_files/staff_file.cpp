@@ -17,7 +17,8 @@ class StaffPdf : public StaffFile {
     return AddSummaryPages(document_, summary, detail);
   }
 
-  bool Add(const RosterTeacher& /*teacher*/, const ReportSheet& report, std::string& detail) override {
+  bool Add(const RosterTeacher& /*teacher*/, const ReportSheet& report, const WorkbookNotes& /*notes*/,
+           std::string& detail) override {
     return document_.AddPage(report, detail);
   }
   bool Finish(std::string& detail) override { return document_.Finish(detail); }

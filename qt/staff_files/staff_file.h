@@ -8,6 +8,7 @@
 
 #include "roster_rules/roster.h"
 #include "form/report_sheet.h"
+#include "form/workbook_notes.h"
 #include "staff_book/staff_summary.h"
 
 namespace soatnoma {
@@ -24,8 +25,10 @@ class StaffFile {
   // Whether the summary comes before the teachers: it is then given, whole, before the first.
   virtual bool SummaryFirst() const { return false; }
   virtual bool AddSummary(const SummarySheet& /*summary*/, std::string& /*detail*/) { return true; }
-  // Adds the teacher's finished report; false with a detail when it cannot go in.
-  virtual bool Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) = 0;
+  // Adds the teacher's finished report, with the notes of the corrections it holds (kept by
+  // a workbook, so that it opens with them marked); false with a detail when it cannot go in.
+  virtual bool Add(const RosterTeacher& teacher, const ReportSheet& report, const WorkbookNotes& notes,
+                   std::string& detail) = 0;
   // Completes the file after the last teacher.
   virtual bool Finish(std::string& detail) = 0;
 };

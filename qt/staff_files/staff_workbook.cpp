@@ -8,8 +8,13 @@ namespace soatnoma::batch {
 StaffWorkbook::StaffWorkbook(const std::string& path, int calendarYear)
     : workbook_(path, ReportSheet().Font()), summary_(workbook_.AddWorksheet(kSummarySheetName)), book_(calendarYear) {}
 
-bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report, std::string& detail) {
-  const lxw_error error = workbook_.AddReport(book_.Add(teacher, report), report);
+bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report, const WorkbookNotes& notes,
+                        std::string& detail) {
+  const std::string sheetName = book_.Add(teacher, report);
+  for (const ComputedHours& cell : notes.computedOfCorrected) {
+    notes_.push_back({SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
+  }
+  const lxw_error error = workbook_.AddReport(sheetName, report);
   if (error != LXW_NO_ERROR) {
     detail = lxw_strerror(error);
     return false;
@@ -22,6 +27,9 @@ bool StaffWorkbook::Finish(std::string& detail) {
                                         : WriteStaffSummary(summary_, book_.Summary(), workbook_.Formats());
   // Marked, so that "Ochish" knows it for a staff workbook to come back to.
   if (error == LXW_NO_ERROR) error = workbook_.AddMark(std::string(kStaffWorkbookMark));
+  for (const CustomProperty& note : notes_) {
+    if (error == LXW_NO_ERROR) error = workbook_.AddNumberProperty(note.name, note.number.value_or(0));
+  }
   if (error != LXW_NO_ERROR) {
     detail = lxw_strerror(error);
     return false;

@@ -2,10 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 
 #include "cli_core/exit_codes.h"
+#include "model/system_error_text.h"
 
 namespace soatnoma::cli {
 
@@ -15,7 +15,7 @@ int CheckedStandardOutput(int status) {
   const bool flushed = std::fflush(stdout) == 0;
   const int error = errno;
   if (flushed && std::ferror(stdout) == 0 && std::cout.good()) return status;
-  std::cerr << "soatnoma-cli: natija chiqarilmadi (" << std::strerror(error != 0 ? error : EIO) << ").\n";
+  std::cerr << "soatnoma-cli: natija chiqarilmadi (" << SystemErrorText(error != 0 ? error : EIO) << ").\n";
   return status == kExitOk ? kExitCannotWrite : status;
 }
 

@@ -73,6 +73,10 @@ std::string CellName(CellPlace place) {
   return ColumnLetters(place.column) + std::to_string(place.row) + " (" + std::string(ColumnHeading(place.column)) + ")";
 }
 
+std::string PlaceName(CellPlace place) {
+  return std::string(ColumnHeading(place.column)) + " \u00B7 " + std::string(RowShortTitle(place.row));
+}
+
 std::string TypingRefusal(const ReportCorrections& corrections, std::optional<CellPlace> place, bool awaitingProgram) {
   if (awaitingProgram) return "Hisobot hali butun soatlarga keltirilmoqda: bir oz kuting.";
   if (!place) return "Sarlavha va ramka o'zgartirilmaydi: jadvaldagi oylarning soatlarinigina tuzatish mumkin.";

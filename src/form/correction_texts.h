@@ -36,6 +36,9 @@ std::string SignedHoursText(double difference);
 
 // "C8 (Sentabr)": the cell and its month, quarter or year.
 std::string CellName(CellPlace place);
+// "Sentabr · Dars soatlari": a cell as the teacher finds it on the report, by its month
+// (quarter, year) and the kind of work in a few words.
+std::string PlaceName(CellPlace place);
 
 // Why a place cannot be typed into; empty for a cell of hours. place: a cell of the table's
 // hours C5:S20; none: a title or the frame around the table.

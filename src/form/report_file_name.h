@@ -1,7 +1,7 @@
 #pragma once
 // The file name a report is offered under: the teacher's name and the school year, e.g.
 // "Familiya Ism 2025-2026.xlsx". The desktop and the browser offer the same name, and so
-// do the names of the staff's files (batch/staff_book.h): every one fits in the 255 bytes
+// do the names of the staff's files (staff_book/staff_book.h): every one fits in the 255 bytes
 // a file system takes, with room for a browser to download it.
 
 #include <cstddef>

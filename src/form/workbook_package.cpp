@@ -27,7 +27,7 @@ std::string PackageSizeReason(PackageSize verdict) {
       return "ish kitobida qismlar juda ko'p (" + std::to_string(kMostWorkbookParts) + " tadan ortiq).";
     case PackageSize::TooLargeUnpacked:
       return "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (" +
-             std::to_string(kLargestUnpackedWorkbook / (1024 * 1024)) + " MB dan ortiq).";
+             std::to_string(kLargestUnpackedWorkbook / kMebibyte) + " MB dan ortiq).";
     case PackageSize::Fits:
     case PackageSize::PartTooLarge: break;
   }

@@ -83,8 +83,9 @@ double FixedClassHours(const NormTable& norms, std::size_t monthIndex) {
 
 class TableWriter {
  public:
-  TableWriter(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working)
-      : h_(weeklyHours), r_(rate), leader_(classLeader), sheet_(sheet), working_(working) {}
+  TableWriter(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working,
+              TableStory* story)
+      : h_(weeklyHours), r_(rate), leader_(classLeader), sheet_(sheet), working_(working), story_(story) {}
 
   void Fill(TeacherCategory category) {
     const ColumnPlan& plan = category == TeacherCategory::Upper ? kUpperPlan : kPrimaryPlan;
@@ -103,16 +104,50 @@ class TableWriter {
  private:
   double Scaled(double norm) const { return (h_ * norm) / r_; }
 
+  // Where the cell's story is told, when one is asked for.
+  CellStory* Story(int row, int column) const { return story_ ? &story_->At(row, column) : nullptr; }
+
+  void TellSum(int row, int column) const {
+    CellStory* story = Story(row, column);
+    if (!story) return;
+    story->origin = CellOrigin::Sum;
+    for (const CellOffset& term : FormulaOf(column, row).Terms()) {
+      story->summed.push_back(CellRef(row + term.rows, column + term.columns));
+    }
+  }
+
+  void TellNorm(const NormEntry& entry, int row, int column) const {
+    CellStory* story = Story(row, column);
+    if (!story) return;
+    story->computed = sheet_.ReadValue(row, column).value_or(0);
+    switch (entry.kind) {
+      case NormKind::NotWritten: story->origin = CellOrigin::None; break;
+      case NormKind::Dash: story->origin = CellOrigin::Empty; break;
+      case NormKind::Fixed: story->origin = CellOrigin::Fixed; break;
+      case NormKind::FixedText: story->origin = CellOrigin::Text; break;
+      case NormKind::Scaled:
+      case NormKind::LeaderRow12:
+        story->origin = entry.kind == NormKind::Scaled ? CellOrigin::Scaled : CellOrigin::LeaderShare;
+        story->weeklyHours = h_;
+        story->norm = entry.k;
+        story->rate = r_;
+        break;
+    }
+  }
+
   void WriteCell(char symbol, const NormTable& norms, int column, int row) {
     switch (symbol) {
       case 'f':
         sheet_.SetFormula(row, column, FormulaOf(column, row));
+        TellSum(row, column);
         break;
       case 'L':
         if (leader_) {
           sheet_.SetFormula(row, column, FormulaOf(column, row));
+          TellSum(row, column);
         } else {
           sheet_.ClearCell(row, column);
+          if (CellStory* story = Story(row, column)) story->origin = CellOrigin::Empty;
         }
         break;
       case 'v':
@@ -146,9 +181,14 @@ class TableWriter {
         const double m = FixedClassHours(norms, monthIndex);
         working_.tSoat.SetNumber(Scaled(m) - m);
         sheet_.SetNumber(row, column, working_.tSoat.Number() + Scaled(entry.k));
+        if (CellStory* story = Story(row, column)) {
+          story->classHours = m;
+          story->leaderShift = working_.tSoat.Number();
+        }
         break;
       }
     }
+    TellNorm(entry, row, column);
   }
 
   double h_;
@@ -156,6 +196,7 @@ class TableWriter {
   bool leader_;
   CellGrid& sheet_;
   WorkingValues& working_;
+  TableStory* story_;
 };
 
 // Every number of the table, the totals too, is one the report shows. The rounding pass
@@ -189,24 +230,27 @@ std::optional<Refusal> CheckRate(std::string_view rateText) {
   return std::nullopt;
 }
 
-void FillUpperTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working) {
-  TableWriter(weeklyHours, rate, classLeader, sheet, working).Fill(TeacherCategory::Upper);
+void FillUpperTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working,
+                    TableStory* story) {
+  TableWriter(weeklyHours, rate, classLeader, sheet, working, story).Fill(TeacherCategory::Upper);
 }
 
-void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working) {
-  TableWriter(weeklyHours, rate, classLeader, sheet, working).Fill(TeacherCategory::Primary);
+void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working,
+                      TableStory* story) {
+  TableWriter(weeklyHours, rate, classLeader, sheet, working, story).Fill(TeacherCategory::Primary);
 }
 
-std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working) {
+std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working,
+                                          TableStory* story) {
   if (auto refusal = CheckWeeklyHours(input.weeklyHours)) return refusal;
   if (auto refusal = CheckRate(input.rate)) return refusal;
   const double weeklyHours = ReadTypedNumber(input.weeklyHours).value;
   const double rate = ReadTypedNumber(input.rate).value;
   if (!(weeklyHours <= kHoursInAWeek)) return Refusal{messages::kBadWeeklyHours, false};
   if (input.category == TeacherCategory::Upper) {
-    FillUpperTable(weeklyHours, rate, input.classLeader, sheet, working);
+    FillUpperTable(weeklyHours, rate, input.classLeader, sheet, working, story);
   } else {
-    FillPrimaryTable(weeklyHours, rate, input.classLeader, sheet, working);
+    FillPrimaryTable(weeklyHours, rate, input.classLeader, sheet, working, story);
   }
   // Hours a week holds make a report too large only over a rate too small.
   if (!AllNumbersShown(sheet)) return Refusal{messages::kBadRate, false};

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/cell_grid.h"
+#include "model/cell_story.h"
 #include "model/teacher.h"
 
 namespace soatnoma {
@@ -46,13 +47,17 @@ std::optional<Refusal> CheckRate(std::string_view rateText);
 
 // Fill every value, empty and formula cell of C5:S20 for weekly hours H and rate R, column
 // by column, as the run writes them. tSoat carries each class leader's month correction.
-void FillUpperTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working);
-void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working);
+// story, when given, is told how each cell came by what it holds.
+void FillUpperTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working,
+                    TableStory* story = nullptr);
+void FillPrimaryTable(double weeklyHours, double rate, bool classLeader, CellGrid& sheet, WorkingValues& working,
+                      TableStory* story = nullptr);
 
 // The checks in their order (weekly hours, rate, weekly hours no week can hold), then the
 // fill of the category; a report with a number larger than the report shows is refused
 // for its rate, the one box that can make it so. On a refusal the sheet must be thrown
 // away: nothing of it is a report.
-std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working);
+std::optional<Refusal> DistributeWorkload(const DistributionInput& input, CellGrid& sheet, WorkingValues& working,
+                                          TableStory* story = nullptr);
 
 }  // namespace soatnoma

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/cell_grid.h"
+#include "model/cell_story.h"
 #include "model/teacher.h"
 
 namespace soatnoma {
@@ -19,7 +20,9 @@ namespace soatnoma {
 void TakeWholePart(CellGrid& sheet, int row, int column, WorkingValues& working);
 void CarryIntoCell(CellGrid& sheet, int row, int column, WorkingValues& working);
 
+// story, when given (as the distribution told it), is told each cell's link of the chain, its
+// emptying and its correction.
 void RoundingPass(TeacherCategory category, CellGrid& sheet, std::string_view weeklyHoursText, bool classLeader,
-                  WorkingValues& working);
+                  WorkingValues& working, TableStory* story = nullptr);
 
 }  // namespace soatnoma

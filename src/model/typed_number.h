@@ -8,7 +8,7 @@
 namespace soatnoma {
 
 enum class TypedNumberKind {
-  Empty,       // nothing but blanks, tabs and line feeds
+  Empty,       // nothing but blanks
   NotANumber,  // the leading-number parse does not take the whole text
   Number,
 };
@@ -23,10 +23,11 @@ struct TypedNumber {
 // ".", becomes a point ("12,5" reads as "12.5" in every respect); any other text as typed.
 std::string WithDecimalPoint(std::string_view typed);
 
-// Reads a typed text: blanks, tabs and line feeds are skipped wherever they stand, a lone
-// decimal comma is a point, and the leading-number parse must take the whole text
-// ("24", " 24", "2 4", "+25", "24.0", "&H1E", "12,5" are numbers; "24abc", "1e", "&H",
-// "1,2,3", "12.5.1" are not).
+// Reads a typed text: blanks (blanks, tabs, line feeds and the no-break spaces U+00A0 and
+// U+202F) are skipped, except that a blank between two letters or digits refuses the text;
+// a lone decimal comma is a point, and the leading-number parse must take the whole text
+// ("24", " 24\u00a0", "- 24", "+25", "24.0", "&H1E", "12,5" are numbers; "2 4", "24abc",
+// "1e", "&H", "1,2,3", "12.5.1" are not).
 TypedNumber ReadTypedNumber(std::string_view typed);
 
 }  // namespace soatnoma

@@ -17,26 +17,27 @@ constexpr std::array<std::string_view, kLastColumn> kColumnHeadings = {
 struct WorkRow {
   std::string_view section;
   std::string_view title;
+  std::string_view shortTitle;  // where the whole title does not fit: a message, a phone
 };
 
 // Rows 5 to 20.
 constexpr std::array<WorkRow, kLastWorkRow - kFirstWorkRow + 1> kWorkRows = {{
-    {"", "Yillik umumiy ish yuklamasi"},
-    {"", "Umumiy soatnoma"},
-    {"1", "O'quv tarbiya jarayoni"},
-    {"", "Dars soatlari"},
-    {"", "Yozma nazorat ishlari, uy vazifalarini tekshirish"},
-    {"", "Tarbiyaviy soatlar"},
-    {"", "Sinfdan tashqari tarbiyaviy ishlar"},
-    {"", "O'quvchilar bilan individual ishlash"},
-    {"2", "O'quv - tarbiya jarayonining metodik ta'minoti"},
-    {"", "Darsga va tarbiyaviy mashg`ulotlarga tayyorgarlik ko'rish"},
-    {"", "O'zaro dars kuzatish"},
-    {"", "Metodik tadbirlar (Pedagogik kengash, metod birlashma yig'ilishlari va x.k)da ishtirok etish"},
-    {"3", "Tashkiliy-pedagogik faoliyat"},
-    {"", "Sinf jurnallarini to'ldirish, choraklik baholarni va o'quvchilarni yillik reytingini chiqarish"},
-    {"", "O'quvchilar tabellarini to'ldirish"},
-    {"", "Boshqa tashkiliy-pedagogik tadbirlar (Ota-onalar yig'ilishlari, mikrouchastkada iashlash va x.k)"},
+    {"", "Yillik umumiy ish yuklamasi", "Yillik jami"},
+    {"", "Umumiy soatnoma", "Umumiy soatnoma"},
+    {"1", "O'quv tarbiya jarayoni", "O'quv-tarbiya jarayoni"},
+    {"", "Dars soatlari", "Dars soatlari"},
+    {"", "Yozma nazorat ishlari, uy vazifalarini tekshirish", "Yozma ishlar tekshiruvi"},
+    {"", "Tarbiyaviy soatlar", "Tarbiyaviy soatlar"},
+    {"", "Sinfdan tashqari tarbiyaviy ishlar", "Sinfdan tashqari ishlar"},
+    {"", "O'quvchilar bilan individual ishlash", "Individual ishlash"},
+    {"2", "O'quv - tarbiya jarayonining metodik ta'minoti", "Metodik ta'minot"},
+    {"", "Darsga va tarbiyaviy mashg`ulotlarga tayyorgarlik ko'rish", "Darsga tayyorgarlik"},
+    {"", "O'zaro dars kuzatish", "Dars kuzatish"},
+    {"", "Metodik tadbirlar (Pedagogik kengash, metod birlashma yig'ilishlari va x.k)da ishtirok etish", "Metodik tadbirlar"},
+    {"3", "Tashkiliy-pedagogik faoliyat", "Tashkiliy-pedagogik faoliyat"},
+    {"", "Sinf jurnallarini to'ldirish, choraklik baholarni va o'quvchilarni yillik reytingini chiqarish", "Jurnallarni to'ldirish"},
+    {"", "O'quvchilar tabellarini to'ldirish", "Tabellarni to'ldirish"},
+    {"", "Boshqa tashkiliy-pedagogik tadbirlar (Ota-onalar yig'ilishlari, mikrouchastkada iashlash va x.k)", "Boshqa tadbirlar"},
 }};
 
 const WorkRow& RowAt(int row) {
@@ -63,6 +64,7 @@ std::string_view ColumnHeading(int column) {
 }
 
 std::string_view RowTitle(int row) { return RowAt(row).title; }
+std::string_view RowShortTitle(int row) { return RowAt(row).shortTitle; }
 std::string_view SectionNumber(int row) { return RowAt(row).section; }
 
 void WriteTableHeadings(CellGrid& sheet) {

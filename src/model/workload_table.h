@@ -57,6 +57,8 @@ const RelativeFormula& ForMonthTotalRow(int row);
 std::string_view ColumnHeading(int column);
 // The kind of work of a row 5..20 (column B) and its section number (column A, or empty).
 std::string_view RowTitle(int row);
+// The kind of work in a few words ("Dars soatlari"), where the whole title does not fit.
+std::string_view RowShortTitle(int row);
 std::string_view SectionNumber(int row);
 
 // Writes row 4, the section numbers and the row titles into a sheet or table.

@@ -50,10 +50,10 @@ std::optional<std::string> Windows1251ToUtf8(std::string_view text) {
   return converted;
 }
 
-std::optional<std::string> Utf16ToUtf8(std::string_view text) {
-  const bool littleEndian = text.starts_with("\xFF\xFE");
-  if (!littleEndian && !text.starts_with("\xFE\xFF")) return std::nullopt;
-  text.remove_prefix(2);
+namespace {
+
+// The UTF-8 form of UTF-16 units in the byte order given; nullopt for a text that is not UTF-16.
+std::optional<std::string> Utf16UnitsToUtf8(std::string_view text, bool littleEndian) {
   // A text that ends inside a unit is cut off, not UTF-16.
   if (text.size() % 2 != 0) return std::nullopt;
   const auto unitAt = [&](std::size_t at) {
@@ -78,6 +78,34 @@ std::optional<std::string> Utf16ToUtf8(std::string_view text) {
     AppendUtf8(converted, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
   }
   return converted;
+}
+
+// The bytes looked at to tell the byte order of a text without its mark.
+constexpr std::size_t kBytesToTellTheOrder = 4096;
+
+}  // namespace
+
+std::optional<std::string> Utf16ToUtf8(std::string_view text) {
+  const bool littleEndian = text.starts_with("\xFF\xFE");
+  if (!littleEndian && !text.starts_with("\xFE\xFF")) return std::nullopt;
+  return Utf16UnitsToUtf8(text.substr(2), littleEndian);
+}
+
+std::optional<std::string> UnmarkedUtf16ToUtf8(std::string_view text) {
+  const std::string_view start = text.substr(0, kBytesToTellTheOrder);
+  std::size_t nulsFirst = 0;
+  std::size_t nulsSecond = 0;
+  for (std::size_t at = 0; at + 1 < start.size(); at += 2) {
+    nulsFirst += start[at] == '\0' ? 1 : 0;
+    nulsSecond += start[at + 1] == '\0' ? 1 : 0;
+  }
+  const std::size_t units = start.size() / 2;
+  const auto ordersBy = [units](std::size_t nuls, std::size_t otherNuls) {
+    return nuls * 4 >= units && nuls > 0 && otherNuls * 8 <= nuls;
+  };
+  if (ordersBy(nulsSecond, nulsFirst)) return Utf16UnitsToUtf8(text, true);
+  if (ordersBy(nulsFirst, nulsSecond)) return Utf16UnitsToUtf8(text, false);
+  return std::nullopt;
 }
 
 }  // namespace soatnoma::batch

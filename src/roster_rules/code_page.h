@@ -17,4 +17,11 @@ std::optional<std::string> Windows1251ToUtf8(std::string_view text);
 // the mark left out; nullopt for anything else, or a text that is not UTF-16.
 std::optional<std::string> Utf16ToUtf8(std::string_view text);
 
+// The UTF-8 form of a UTF-16 text saved without its byte-order mark, its byte order told
+// by its bytes: a staff list's headings, numbers and separators are ASCII, so a good part
+// of its units hold a NUL byte, the second of the pair in little-endian order and the first
+// in big-endian. nullopt for a text whose NUL bytes do not stand so (a text file holds
+// none), or that is not UTF-16.
+std::optional<std::string> UnmarkedUtf16ToUtf8(std::string_view text);
+
 }  // namespace soatnoma::batch

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/name_text.h"
+
 namespace soatnoma::batch {
 namespace {
 
@@ -22,7 +24,7 @@ constexpr std::string_view kDays = "du se ch pa ju sh";
 std::string Listed(const std::vector<std::string>& texts) {
   if (texts.empty()) return "(hech narsa)";
   std::string list;
-  for (const std::string& text : texts) list += (list.empty() ? "\"" : ", \"") + text + "\"";
+  for (const std::string& text : texts) list += (list.empty() ? "" : ", ") + QuotedInMessage(text);
   return list;
 }
 

@@ -32,6 +32,8 @@ inline constexpr std::string_view kTooLargeReason = "ro'yxat uchun juda katta (1
 inline constexpr std::string_view kNotFoundReason = "fayli topilmadi.";
 inline constexpr std::string_view kNoPermissionReason = "faylini o'qishga ruxsat yo'q.";
 inline constexpr std::string_view kFolderReason = "fayl emas, papka.";
+// A named pipe or a device: reading it would wait for data that may never come.
+inline constexpr std::string_view kNotAPlainFileReason = "oddiy fayl emas.";
 // A reading that failed for another reason, the system's words for it in brackets.
 std::string CouldNotReadReason(std::string_view detail);
 

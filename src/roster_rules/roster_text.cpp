@@ -12,6 +12,8 @@ RosterText DecodeRosterText(std::string_view fileContents) {
   RosterText decoded;
   if (auto unicodeText = Utf16ToUtf8(fileContents)) {
     decoded.text = std::move(*unicodeText);
+  } else if (auto unmarkedText = UnmarkedUtf16ToUtf8(fileContents)) {
+    decoded.text = std::move(*unmarkedText);
   } else if (fileContents.starts_with(kUtf8ByteOrderMark) || IsWellFormedUtf8(fileContents)) {
     decoded.text = fileContents;
   } else if (auto windowsText = Windows1251ToUtf8(fileContents)) {

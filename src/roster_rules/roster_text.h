@@ -19,7 +19,8 @@ struct RosterText {
   bool readAsWindows1251 = false;
 };
 
-// UTF-16 with its byte-order mark (Excel's "Unicode text") is made UTF-8; a file that is
+// UTF-16 with its byte-order mark (Excel's "Unicode text"), or without it as other
+// programs save it (told by its NUL bytes), is made UTF-8; a file that is
 // not UTF-8, does not begin with UTF-8's byte-order mark and has a character for every
 // byte in Windows-1251 (Excel's "CSV" in Uzbek and Russian settings) is read in that code
 // page; UTF-8's byte-order mark is dropped.

@@ -8,15 +8,44 @@
 
 namespace soatnoma::batch {
 
-char32_t FoldedCase(char32_t character) {
+namespace {
+
+// What one character compares as, appended to the key.
+void AppendFolded(char32_t character, std::u32string& key) {
+  const auto expansions = FoldingExpansions();
+  const auto expanded = std::lower_bound(expansions.begin(), expansions.end(), character,
+                                         [](const FoldingExpansion& entry, char32_t c) { return entry.character < c; });
+  if (expanded != expansions.end() && expanded->character == character) {
+    key += expanded->folded;
+    return;
+  }
   const auto runs = FoldingRuns();
   // The last run that starts at or before the character.
   const auto after = std::upper_bound(runs.begin(), runs.end(), character,
                                       [](char32_t c, const FoldingRun& run) { return c < run.first; });
-  if (after == runs.begin()) return character;
+  if (after == runs.begin()) {
+    key += character;
+    return;
+  }
   const FoldingRun& run = *(after - 1);
-  if (character > run.last || (character - run.first) % static_cast<char32_t>(run.step) != 0) return character;
-  return static_cast<char32_t>(static_cast<int>(character) + run.delta);
+  const bool inRun = character <= run.last && (character - run.first) % static_cast<char32_t>(run.step) == 0;
+  key += inRun ? static_cast<char32_t>(static_cast<int>(character) + run.delta) : character;
+}
+
+}  // namespace
+
+std::u32string ComparisonKey(std::u32string_view name) {
+  std::u32string key;
+  key.reserve(name.size());
+  for (const char32_t character : name) {
+    if (!IsZeroWidth(character)) AppendFolded(character, key);
+  }
+  return key;
+}
+
+bool IsZeroWidth(char32_t character) {
+  return (character >= 0x200B && character <= 0x200D) || character == 0x2060 || character == 0xFEFF ||
+         character == 0x00AD;
 }
 
 bool JoinsPrevious(char32_t character) {

@@ -2,10 +2,18 @@
 // What a name's characters are, for cutting and comparing sheet names: plain C++ over
 // the tables of unicode_tables.h.
 
+#include <string>
+#include <string_view>
+
 namespace soatnoma::batch {
 
-// The letter in its folded case ('Ў' and 'ў' both 'ў'); any other character as it is.
-char32_t FoldedCase(char32_t character);
+// The name as spreadsheet programs compare sheet names (unicode_tables.h): two names they
+// hold to be one have the same key ("ﬁna Karim" and "FINA KARIM", "ılhom" and "İlhom").
+std::u32string ComparisonKey(std::u32string_view name);
+
+// A character that shows nothing: the zero-width space, non-joiner and joiner, the word
+// joiner, the byte-order mark and the soft hyphen. Two names that differ by one look alike.
+bool IsZeroWidth(char32_t character);
 
 // A mark, joiner or selector that belongs to the character before it.
 bool JoinsPrevious(char32_t character);

@@ -13,14 +13,8 @@ namespace {
 constexpr std::u32string_view kUnnamed = U"O'qituvchi";
 // Spreadsheet programs keep this name for themselves.
 constexpr std::u32string_view kReserved = U"History";
-constexpr char32_t kZeroWidthJoiner = 0x200D;
 
 std::size_t Utf16Units(char32_t c) { return c > 0xFFFF ? 2 : 1; }
-
-std::u32string Folded(std::u32string name) {
-  for (char32_t& c : name) c = FoldedCase(c);
-  return name;
-}
 
 bool IsApostrophe(char32_t c) { return c == U'\''; }
 
@@ -48,14 +42,16 @@ bool StartsCharacterCode(std::u32string_view name, std::size_t at) {
   return true;
 }
 
-// The teacher's name by the rule of names taken from text (model/name_text.h), with the
-// characters a sheet's name may not hold and the underscore of a character's code made
-// blanks, and no apostrophe at either end.
+// The teacher's name by the rule of names taken from text (model/name_text.h), without the
+// characters that show nothing, with the characters a sheet's name may not hold and the
+// underscore of a character's code made blanks, and no apostrophe at either end.
 std::u32string Cleaned(std::string_view teacherName) {
   const NameKind sheetName{IsForbiddenInSheetName, U' ', IsApostrophe};
+  std::u32string characters = CharactersOf(teacherName);
+  std::erase_if(characters, IsZeroWidth);
   // The codes are looked for once the direction controls are out: one inside a code would
   // hide it until then.
-  std::u32string name = NameOf(CharactersOf(teacherName), sheetName);
+  std::u32string name = NameOf(characters, sheetName);
   for (std::size_t at = 0; at < name.size(); ++at) {
     if (StartsCharacterCode(name, at)) name[at] = U' ';
   }
@@ -64,10 +60,11 @@ std::u32string Cleaned(std::string_view teacherName) {
 }
 
 // Whether a cut before name[at] keeps every character whole: not before a mark that
-// belongs to the letter before it, not after a joiner, not inside a flag.
+// belongs to the letter before it, not inside a flag (the joiners that would bind emoji
+// together are out of the name).
 bool IsCharacterBoundary(std::u32string_view name, std::size_t at) {
   if (at == 0 || at >= name.size()) return true;
-  if (JoinsPrevious(name[at]) || name[at - 1] == kZeroWidthJoiner) return false;
+  if (JoinsPrevious(name[at])) return false;
   if (!IsRegionalIndicator(name[at]) || !IsRegionalIndicator(name[at - 1])) return true;
   std::size_t indicators = 0;
   while (indicators < at && IsRegionalIndicator(name[at - 1 - indicators])) ++indicators;
@@ -103,9 +100,9 @@ SheetNames::SheetNames(const std::vector<std::string>& taken) {
   for (const std::string& name : taken) Take(CharactersOf(name));
 }
 
-bool SheetNames::IsFree(const std::u32string& name) const { return !taken_.contains(Folded(name)); }
+bool SheetNames::IsFree(const std::u32string& name) const { return !taken_.contains(ComparisonKey(name)); }
 
-void SheetNames::Take(const std::u32string& name) { taken_.insert(Folded(name)); }
+void SheetNames::Take(const std::u32string& name) { taken_.insert(ComparisonKey(name)); }
 
 std::string SheetNames::Claim(std::string_view teacherName) {
   const std::u32string base = Cleaned(teacherName);
@@ -114,7 +111,7 @@ std::string SheetNames::Claim(std::string_view teacherName) {
     // Numbering goes on where the last clash of this sheet name left it, so a staff of many
     // teachers whose names clash (the same name, or one long start cut to the same 31
     // characters) is not counted through again for each.
-    int& number = nextNumber_[Folded(name)];
+    int& number = nextNumber_[ComparisonKey(name)];
     for (number = std::max(number, 2); !IsFree(name); ++number) {
       const std::u32string suffix = Numbered(number);
       name = CutTo(base, kMaxLength - suffix.size()) + suffix;

@@ -3,9 +3,11 @@
 // the rule of every name taken from text (model/name_text.h: no direction controls, never
 // dots only) and made acceptable to every spreadsheet program: at most 31 characters, none
 // of the characters [ ] : * ? / \, control characters or U+FFFE and U+FFFF, nothing that
-// reads as a character's code ("_x0041_"), no apostrophe at either end, never empty, and
-// unique in the workbook regardless of letter case. A name already given is numbered: "Aliyev Vali
-// (2)". Plain C++, shared by every edition.
+// reads as a character's code ("_x0041_"), no apostrophe at either end, no character that
+// shows nothing (a zero-width space: "A\u200Bli" would look like "Ali"), never empty, and
+// unique in the workbook as spreadsheet programs compare sheet names: regardless of letter
+// case, compatibility forms and dotless i ("ﬁna Karim" and "FINA KARIM" are one name there).
+// A name already given is numbered: "Aliyev Vali (2)". Plain C++, shared by every edition.
 
 #include <string>
 #include <string_view>
@@ -29,8 +31,8 @@ class SheetNames {
   bool IsFree(const std::u32string& name) const;
   void Take(const std::u32string& name);
 
-  std::unordered_set<std::u32string> taken_;             // case-folded
-  std::unordered_map<std::u32string, int> nextNumber_;  // case-folded sheet name: the number its next clash tries first
+  std::unordered_set<std::u32string> taken_;             // comparison keys
+  std::unordered_map<std::u32string, int> nextNumber_;  // a sheet name's key: the number its next clash tries first
 };
 
 }  // namespace soatnoma::batch

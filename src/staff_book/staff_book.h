@@ -11,13 +11,15 @@
 #include "staff_book/staff_summary.h"
 #include "form/report_builder.h"
 #include "form/report_sheet.h"
+#include "form/workbook_package.h"
 
 namespace soatnoma::batch {
 
 // A workbook holds every sheet in memory until it is written, about 65 KB a teacher; a
 // larger staff is refused rather than let it run the computer out of memory. A PDF is
 // written page by page and has no such limit.
-inline constexpr std::size_t kMaxWorkbookTeachers = 5000;
+// (form/workbook_package.h, which weighs a workbook opened by the same number)
+inline constexpr std::size_t kMaxWorkbookTeachers = kMostWorkbookTeachers;
 // Why a larger staff's workbook is refused.
 std::string TooManyTeachersMessage();
 // The browser lists, prints and makes the workbook of at most as many rows as a workbook
@@ -52,7 +54,7 @@ class StaffBook {
 // that is only a suffix gives "Xodimlar hisobotlari". A folder in front ("/") is dropped;
 // the name is made a file's as a teacher's is ("a\b.csv" gives "a_b hisobotlari.xlsx",
 // "..csv" "Xodimlar hisobotlari.xlsx") and cut where a character ends when too long, the
-// word and the suffix kept (report/report_file_name.h). suffix without the dot.
+// word and the suffix kept (form/report_file_name.h). suffix without the dot.
 std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix);
 
 }  // namespace soatnoma::batch

@@ -13,38 +13,12 @@ namespace {
 
 // The end of every summary's title, whatever the schools and the year.
 constexpr std::string_view kSummaryTitleEnd = " o'quv yili uchun yillik ish yuklamasi";
-constexpr std::string_view kNameHeading = "Familiya va ism";
-constexpr std::string_view kTotalHeading = "Yillik umumiy ish yuklamasi";
 
 std::optional<std::string_view> MarkOf(const std::vector<CustomProperty>& properties) {
   for (const CustomProperty& property : properties) {
     if (property.name == workbook_mark::kName) return property.text;
   }
   return std::nullopt;
-}
-
-const StoredSheetCell* CellAt(const std::vector<StoredSheetCell>& cells, int row, int column) {
-  for (const StoredSheetCell& cell : cells) {
-    if (cell.row == row && cell.column == column) return &cell;
-  }
-  return nullptr;
-}
-
-// The heading row's columns of the teacher's name and of the yearly total.
-struct SummaryColumns {
-  int headingRow = 0;
-  int name = 0;
-  int total = 0;
-};
-
-std::optional<SummaryColumns> ColumnsOf(const std::vector<StoredSheetCell>& cells) {
-  SummaryColumns columns;
-  for (const StoredSheetCell& cell : cells) {
-    if (cell.text == kNameHeading) columns = {cell.row, cell.column, columns.total};
-    if (cell.text == kTotalHeading) columns.total = cell.column;
-  }
-  if (columns.headingRow == 0 || columns.total == 0) return std::nullopt;
-  return columns;
 }
 
 // "SUM(I4:I9)" or "SUM(I4)": the block it adds up.
@@ -65,43 +39,15 @@ WorkbookKind KindOfWorkbook(const std::vector<CustomProperty>& properties, const
   const auto mark = MarkOf(properties);
   if (mark == workbook_mark::kValue) return WorkbookKind::Report;
   if (mark == kStaffWorkbookMark) return WorkbookKind::Staff;
-  // A staff workbook written before it carried a mark: "Jami" first, with its title.
-  const bool summaryFirst = sheetNames.size() >= 2 && sheetNames.front() == kSummarySheetName;
-  if (!mark && summaryFirst && summaryTitle.ends_with(kSummaryTitleEnd)) return WorkbookKind::Staff;
+  // A staff workbook written before it carried a mark: a sheet "Jami" with its title.
+  const bool summaryThere = sheetNames.size() >= 2 && SummarySheetIndex(sheetNames);
+  if (!mark && summaryThere && summaryTitle.ends_with(kSummaryTitleEnd)) return WorkbookKind::Staff;
   return WorkbookKind::Stranger;
 }
 
-std::optional<std::string> SheetOfAnnualTotal(std::string_view formula) {
-  const std::string cell = "!" + ColumnLetters(col::S) + std::to_string(kFirstWorkRow);
-  if (!formula.ends_with(cell)) return std::nullopt;
-  formula.remove_suffix(cell.size());
-  if (formula.size() < 3 || formula.front() != '\'' || formula.back() != '\'') return std::nullopt;
-  formula = formula.substr(1, formula.size() - 2);
-  std::string name;
-  for (std::size_t i = 0; i < formula.size(); ++i) {
-    name += formula[i];
-    if (formula[i] != '\'') continue;
-    if (i + 1 >= formula.size() || formula[i + 1] != '\'') return std::nullopt;  // a lone quote ends no name
-    ++i;
-  }
-  return name;
-}
-
-std::optional<std::vector<StaffTeacherSheet>> StaffTeachers(const std::vector<StoredSheetCell>& summaryCells,
-                                                            const std::vector<std::string>& sheetNames) {
-  const auto columns = ColumnsOf(summaryCells);
-  if (!columns) return std::nullopt;
-  std::vector<StaffTeacherSheet> teachers;
-  for (int row = columns->headingRow + 1;; ++row) {
-    const StoredSheetCell* total = CellAt(summaryCells, row, columns->total);
-    const auto sheet = total ? SheetOfAnnualTotal(total->formula) : std::nullopt;
-    if (!sheet) break;  // the staff's total, below the last teacher
-    if (std::find(sheetNames.begin(), sheetNames.end(), *sheet) == sheetNames.end()) return std::nullopt;
-    const StoredSheetCell* name = CellAt(summaryCells, row, columns->name);
-    teachers.push_back({*sheet, name ? name->text : std::string(), total->number.value_or(0), row});
-  }
-  if (teachers.empty()) return std::nullopt;
-  return teachers;
+std::size_t SheetReadFirst(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames) {
+  if (MarkOf(properties) == workbook_mark::kValue) return 0;
+  return SummarySheetIndex(sheetNames).value_or(0);
 }
 
 std::vector<CustomProperty> PropertiesOfSheet(const std::vector<CustomProperty>& properties, std::string_view sheetName) {

@@ -1,7 +1,7 @@
 #pragma once
 // A staff workbook this program wrote, opened again as a document to come back to: told
 // apart from a single report and from a stranger's workbook, its teachers listed from the
-// summary "Jami" (sheet, name, yearly total), one teacher's sheet opened as a report with
+// summary "Jami" (sheet, name, yearly total; staff_teachers.h), one teacher's sheet opened as a report with
 // its corrections, and what saving that report back changes: the teacher's cells of
 // hours and sums, the summary's stored results, and the notes of the corrections, kept
 // per sheet. Every other part of the workbook stays as it was. Each edition reads and
@@ -15,46 +15,26 @@
 #include "form/opened_report.h"
 #include "form/report_sheet.h"
 #include "form/workbook_notes.h"
+#include "staff_book/staff_teachers.h"
 
 namespace soatnoma::batch {
 
 // The mark of a staff workbook: the program's mark property with a value of its own.
 inline constexpr std::string_view kStaffWorkbookMark = "xodimlar kitobi, yillik taqsimot";
 
-// A cell as a worksheet part stores it: its text, its number (a formula's stored result
-// too) and its formula without "=".
-struct StoredSheetCell {
-  int row = 0;
-  int column = 0;
-  std::string text;
-  std::optional<double> number;
-  std::string formula;
-};
-
 enum class WorkbookKind {
   Report,    // one report, the program's mark on it
-  Staff,     // a staff workbook: the staff mark, or (written before the mark) "Jami" first with its title
+  Staff,     // a staff workbook: the staff mark, or (written before the mark) a sheet "Jami" with its title
   Stranger,  // anything else
 };
 
-// sheetNames in the workbook's order; summaryTitle: the text of the first sheet's A1.
+// sheetNames in the workbook's order; summaryTitle: the text of A1 of the sheet read first (SheetReadFirst).
 WorkbookKind KindOfWorkbook(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames,
                             std::string_view summaryTitle);
 
-struct StaffTeacherSheet {
-  std::string sheetName;
-  std::string teacher;
-  double annualTotal = 0;  // as the summary last stored it
-  int summaryRow = 0;      // the teacher's row of the summary
-};
-
-// The teachers in the summary's order, each with the sheet its yearly total refers to;
-// nullopt when the summary lists none or names a sheet the workbook does not have.
-std::optional<std::vector<StaffTeacherSheet>> StaffTeachers(const std::vector<StoredSheetCell>& summaryCells,
-                                                            const std::vector<std::string>& sheetNames);
-
-// "'O''tkir'!S5" -> "O'tkir"; nullopt for any other formula.
-std::optional<std::string> SheetOfAnnualTotal(std::string_view formula);
+// The sheet "Ochish" reads first: a report's own (the first) or, of a workbook that may be
+// a staff workbook, its summary "Jami" wherever it stands.
+std::size_t SheetReadFirst(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames);
 
 // The properties a teacher's sheet is opened with: the notes of its corrections under the
 // names a single report gives them.

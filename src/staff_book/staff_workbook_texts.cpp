@@ -18,4 +18,15 @@ std::string WritesOverWorkbookMessage(const std::string& outputPath) {
          "yo'qoladi. PDF uchun boshqa nom tanlang.";
 }
 
+std::string ListedTotalText(const StaffTeacherSheet& listed) {
+  if (!listed.Openable() || !listed.totalUnread.empty()) return "\u2014";
+  return StaffTotalText(listed.annualTotal);
+}
+
+std::string ListedNote(const StaffTeacherSheet& listed) {
+  if (!listed.Openable()) return listed.unmatched + ", ochib bo'lmaydi.";
+  if (!listed.totalUnread.empty()) return listed.totalUnread + "; ochilganda varaqdan hisoblanadi.";
+  return {};
+}
+
 }  // namespace soatnoma::batch

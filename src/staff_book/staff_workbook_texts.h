@@ -7,14 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "staff_book/staff_teachers.h"
+
 namespace soatnoma::batch {
 
 // The title of the question ("Xodimlar kitobi") and its two answers.
 inline constexpr std::string_view kStaffTeacherChoiceTitle = "Xodimlar kitobi";
 inline constexpr std::string_view kStaffTeacherOpen = "Ochish";
 inline constexpr std::string_view kStaffTeacherCancel = "Bekor qilish";
-// The list's columns: the sheet, the teacher, the yearly total.
-inline constexpr std::array<std::string_view, 3> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", "Yillik soat"};
+// The list's columns: the sheet, the teacher, the yearly total, and what is to be known of
+// the row (why it cannot be opened, why its total is not shown).
+inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", "Yillik soat", "Izoh"};
 
 // "\"xodimlar.xlsx\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? ..."
 std::string StaffTeacherQuestion(std::string_view fileName);
@@ -30,5 +33,10 @@ inline constexpr std::string_view kStaffWorkbookPrintToolTip =
     "Butun kitob saqlanganidek: \"Jami\", so'ng har bir o'qituvchining sahifasi, tuzatishlari bilan";
 // Why a PDF is not written over the workbook it is made of; outputPath as it was chosen.
 std::string WritesOverWorkbookMessage(const std::string& outputPath);
+// A listed row's yearly total and its note as the list shows them: the total, or "—" where
+// the summary holds none that is a number or the row opens no sheet; the note says why
+// ("..., ochib bo'lmaydi." for a row that cannot be opened), empty for a plain teacher.
+std::string ListedTotalText(const StaffTeacherSheet& listed);
+std::string ListedNote(const StaffTeacherSheet& listed);
 
 }  // namespace soatnoma::batch

@@ -1,5 +1,6 @@
 #include "staff_book/stored_summary.h"
 
+#include <cmath>
 #include <map>
 #include <string>
 
@@ -31,11 +32,13 @@ SummarySheet StoredSummary(const std::vector<StoredSheetCell>& summaryCells,
   for (const StoredSheetCell& cell : summaryCells) places[{cell.row, cell.column}] = &cell;
   int firstTeacherRow = 0;
   for (const StaffTeacherSheet& teacher : teachers) {
+    if (teacher.summaryRow == 0) continue;
     if (firstTeacherRow == 0 || teacher.summaryRow < firstTeacherRow) firstTeacherRow = teacher.summaryRow;
   }
   const auto headings = ColumnsOfHeadings(summaryCells, firstTeacherRow);
   std::vector<SummaryRow> rows;
   for (const StaffTeacherSheet& teacher : teachers) {
+    if (teacher.summaryRow == 0) continue;  // a sheet the summary has no row for
     const auto cellUnder = [&](std::string_view heading) -> StoredSummaryCell {
       const auto column = headings.find(heading);
       const auto cell = column == headings.end() ? places.end() : places.find({teacher.summaryRow, column->second});
@@ -44,7 +47,8 @@ SummarySheet StoredSummary(const std::vector<StoredSheetCell>& summaryCells,
     };
     SummaryRow row = SummaryRowOfStored(cellUnder, teacher.sheetName);
     row.name = teacher.teacher;
-    row.annualTotal = teacher.annualTotal;  // as the teachers are listed, whatever read them
+    // As the teachers are listed, whatever read them; a row that opens no sheet as it stores it.
+    if (teacher.Openable() || !std::isfinite(row.annualTotal)) row.annualTotal = teacher.annualTotal;
     rows.push_back(std::move(row));
   }
   return DescribeTitledSummary(rows, TitleOf(places));

@@ -317,11 +317,29 @@ TEST(BatchCommand, NothingToProduceWritesNothingAndKeepsAnEarlierFile) {
   const BatchRun missing = Batch({folder.File("yo'q.csv"), "-o", earlier});
   EXPECT_EQ(missing.status, kExitRefused);
   EXPECT_EQ(missing.err, "Ro'yxat o'qilmadi: \"" + folder.File("yo'q.csv") + "\" fayli topilmadi.\n");
-  const BatchRun endless = Batch({"/dev/zero", "-o", earlier});
-  EXPECT_EQ(endless.status, kExitRefused);
-  EXPECT_EQ(endless.err, "Ro'yxat o'qilmadi: \"/dev/zero\" ro'yxat uchun juda katta (16 MB dan ortiq).\n");
+  const std::string huge = folder.File("katta.csv");
+  WriteFile(huge, "ism\n");
+  std::filesystem::resize_file(huge, 17 * 1024 * 1024);  // holes: nothing written on the disk
+  const BatchRun tooLarge = Batch({huge, "-o", earlier});
+  EXPECT_EQ(tooLarge.status, kExitRefused);
+  EXPECT_EQ(tooLarge.err, "Ro'yxat o'qilmadi: \"" + huge + "\" ro'yxat uchun juda katta (16 MB dan ortiq).\n");
+  std::filesystem::remove(huge);
   EXPECT_EQ(ReadFile(earlier), "earlier workbook");
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"bosh.csv", "xodimlar.xlsx", "yomon.csv"}));
+}
+
+// A named pipe would keep the batch waiting for a writer that may never come, a device for
+// data without end: refused at once, as the desktop refuses them, and nothing is written.
+TEST(BatchCommand, ANamedPipeOrADeviceIsRefusedAtOnce) {
+  const ScratchFolder folder;
+  const std::string pipe = folder.File("xodimlar.csv");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& roster : {pipe, std::string("/dev/zero")}) {
+    const BatchRun run = Batch({roster, "-o", folder.File("natija.xlsx")});
+    EXPECT_EQ(run.status, kExitRefused);
+    EXPECT_EQ(run.err, "Ro'yxat o'qilmadi: \"" + roster + "\" oddiy fayl emas.\n");
+  }
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.csv"}));
 }
 
 TEST(BatchCommand, OutputThatCannotBeWrittenIsStatusThree) {
@@ -375,6 +393,18 @@ TEST(BatchCommand, BadCommandLinesAreUsageErrors) {
     const BatchRun run = Batch(args);
     EXPECT_EQ(run.status, kExitUsage) << ::testing::PrintToString(args);
     EXPECT_NE(run.err.find("soatnoma-cli batch ROSTER.csv -o OUT"), std::string::npos);
+  }
+  // What is wrong is said first, in Uzbek.
+  const std::vector<std::pair<std::vector<std::string>, std::string>> said = {
+      {{"a.csv", "b.csv", "-o", "x.xlsx"}, "batch uchun bitta ro'yxat fayli berilishi kerak"},
+      {{"a.csv", "-o", "x.csv"}, "-o OUT nomi .xlsx yoki .pdf bilan tugashi kerak"},
+      {{"a.csv", "-o", "x.pdf", "--year", "1"},
+       "--year 2000 dan 2100 gacha bo'lgan yil bo'lishi kerak (masalan, 2025)"},
+  };
+  for (const auto& [args, message] : said) {
+    const BatchRun run = Batch(args);
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_TRUE(run.err.starts_with("soatnoma-cli: " + message + "\n")) << run.err;
   }
 }
 

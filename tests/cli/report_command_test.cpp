@@ -145,6 +145,28 @@ TEST(ReportCommand, BadCommandLinesAreUsageErrors) {
   }
 }
 
+// Said in Uzbek, as every other message; a year no school year can begin in is refused.
+TEST(ReportCommand, AFileOrAYearItCannotTakeIsSaidInUzbek) {
+  const std::string year = "soatnoma-cli: --year 2000 dan 2100 gacha bo'lgan yil bo'lishi kerak (masalan, 2025)\n";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"-o", "x.csv"}, "soatnoma-cli: -o FILE nomi .xlsx yoki .pdf bilan tugashi kerak\n"},
+      {{"-o", "x.pdf", "--year", "1"}, year},
+      {{"-o", "x.pdf", "--year", "1999"}, year},
+      {{"-o", "x.xlsx", "--year", "2101"}, year},
+      {{"--year", "2025"}, "soatnoma-cli: -o FILE berilmagan\n"},
+  };
+  for (auto [args, message] : cases) {
+    args.insert(args.begin(), {"--category", "upper", "--weekly", "20"});
+    const CommandRun run = Report(args, 2030);
+    EXPECT_EQ(run.status, kExitUsage) << ::testing::PrintToString(args);
+    EXPECT_TRUE(run.err.starts_with(message)) << run.err;
+  }
+  const ScratchFolder folder;
+  const std::string path = folder.File("hisobot.xlsx");
+  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2100", "-o", path}).status, kExitOk);
+  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2000", "-o", path}).status, kExitOk);
+}
+
 TEST(ReportCommand, ProgramRunsWithoutAnyDisplay) {
   const ScratchFolder folder;
   const std::string path = folder.File("hisobot.pdf");

@@ -53,6 +53,9 @@ TEST(TableCommand, RefusedInputPrintsOnlyTheMessage) {
       {{"--category", "upper", "--weekly", "1e400"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
       {{"--category", "upper", "--weekly", "24abc"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
       {{"--category", "upper", "--weekly", "   "}, "Ajratilgan dars soati kiritilmadi!\n"},
+      // A blank between digits parts two numbers: "12 5" is not 125.
+      {{"--category", "upper", "--weekly", "12 5"}, "Ajratilgan dars soati noto'g'ri kiritildi!\n"},
+      {{"--category", "upper", "--weekly", "24", "--rate", "2\u00a00"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
       {{"--category", "upper", "--weekly", "24", "--rate", "20x"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
       // A rate so small that the report could not show its hours is the rate's fault.
       {{"--category", "upper", "--weekly", "24", "--rate", "1e-300"}, "Dars stavkasi noto'g'ri kiritildi!\n"},
@@ -129,7 +132,7 @@ TEST(TableCommand, OutputLostOnAFullDiskIsNoSuccess) {
   for (const char* args : {"table --category upper --weekly 20", "--help", "--version"}) {
     const ProgramRun run = RunProgram(std::string(SOATNOMA_CLI) + " " + args + " 2>&1 >/dev/full");
     EXPECT_EQ(run.status, 3) << args;
-    EXPECT_EQ(run.told, "soatnoma-cli: natija chiqarilmadi (No space left on device).\n") << args;
+    EXPECT_EQ(run.told, "soatnoma-cli: natija chiqarilmadi (diskda joy qolmadi).\n") << args;
   }
 }
 

@@ -87,6 +87,35 @@ TEST(WorkbookCommands, PdfPrintsTheWorkbookAsItStands) {
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));  // nothing left beside
 }
 
+// The last teacher's row of "Jami" left pointing at a deleted sheet: list names the row and
+// the sheet it no longer opens, each with no total and the reason; pdf prints "Jami" as it
+// stores it and the pages of the teachers that open, and nothing for the rest.
+TEST(WorkbookCommands, RowsThatOpenNoSheetAreListedWithTheirReasonAndNotPrinted) {
+  const ScratchFolder folder;
+  const std::string book = folder.File("xodimlar.xlsx");
+  batch::testing::WriteCorrectedStaffWorkbook(book);
+  batch::testing::EditPart(book, "xl/worksheets/sheet1.xml", "<f>'" + kSheetNames[4] + "'!S5</f>", "<f>#REF!</f>");
+  const std::vector<double> totals = CorrectedYearTotals();
+  const auto listed = RunCliWith({"list", book});
+  ASSERT_EQ(listed.status, kExitOk) << listed.err;
+  std::istringstream lines(listed.out);
+  std::vector<std::string> line(6);
+  for (std::string& each : line) std::getline(lines, each);
+  EXPECT_EQ(line[1], kSheetNames[2] + "\tOʻtkir Toshmatov\t" + NumberToText(totals[1]));
+  EXPECT_EQ(line[3], "\tKarimova; Dilnoza\t\tyillik jami o'chirilgan varaqqa ishora qiladi (#REF!), ochib bo'lmaydi.");
+  EXPECT_TRUE(line[4].starts_with(kSheetNames[4] + "\t\t\t")) << line[4];
+  EXPECT_NE(line[4].find("ochib bo'lmaydi."), std::string::npos) << line[4];
+  EXPECT_EQ(line[5], "");  // five entries, no more
+
+  const std::string pdf = folder.File("xodimlar.pdf");
+  const auto printed = RunCliWith({"pdf", book, "-o", pdf});
+  ASSERT_EQ(printed.status, kExitOk) << printed.err;
+  EXPECT_EQ(PdfPages(pdf), 4);  // "Jami" and the three teachers that open
+  // The staff's total still adds the row as "Jami" stores it.
+  const double staffTotal = totals[0] + totals[1] + totals[2] + totals[3];
+  EXPECT_NE(PdfPageText(pdf, 1).find(NumberToText(staffTotal)), std::string::npos) << NumberToText(staffTotal);
+}
+
 TEST(WorkbookCommands, PdfStatusSaysWhyNothingWasWritten) {
   const ScratchFolder folder;
   const std::string book = folder.File("bitta.xlsx");

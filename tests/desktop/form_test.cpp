@@ -172,7 +172,8 @@ class FormTest : public FormTestCase {
     };
     QVERIFY(!redAtTheEdge());
     // Each pasted whole, so that no number stands in the box on the way.
-    for (const QString& typed : {QStringLiteral("4x"), QStringLiteral("1,2,3"), QStringLiteral("&H")}) {
+    for (const QString& typed :
+         {QStringLiteral("4x"), QStringLiteral("1,2,3"), QStringLiteral("&H"), QStringLiteral("1 2")}) {
       wednesday.setText(typed);
       QVERIFY2(redAtTheEdge(), qPrintable(typed));
       QVERIFY(wednesday.toolTip().contains(QStringLiteral("son emas")));

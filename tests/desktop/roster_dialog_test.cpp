@@ -25,6 +25,7 @@
 #include "staff_files/example_roster.h"
 #include "roster_rules/roster_csv.h"
 #include "roster_rules/roster_overwrite.h"
+#include "corrected_staff_sheet.h"
 #include "form_test_case.h"
 #include "model/number_text.h"
 #include "report_files/xlsx_package.h"
@@ -383,6 +384,45 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(Contents(person_.savePath), QByteArray("avvalgi kitob"));
     // No unfinished file is left beside it.
     QCOMPARE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden).size(), qsizetype{1});
+  }
+
+  // The staff workbook made again over itself once teachers were corrected in it: the
+  // corrections of an unchanged row stay, marked; a teacher whose row changed is named first
+  // and nothing is written until the deputy director goes on.
+  void makingTheWorkbookAgainKeepsItsCorrections() {
+    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    QVERIFY(dialog);
+    const QString book = folder_.filePath(QStringLiteral("kitob.xlsx"));
+    person_.savePath = book;
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    const auto karimova = batch::testing::CorrectStaffSheet(book.toStdString(), "Karimova; Dilnoza", 2);
+    QVERIFY(karimova);
+    QVERIFY(batch::testing::CorrectStaffSheet(book.toStdString(), "Aliyev Vali", 1));
+
+    QByteArray changed(kStaffList);
+    changed.replace("27.5;22;1", "28;22;1");  // Aliyev's weekly hours
+    QVERIFY(dialog->OpenRosterFile(Write("xodimlar.csv", changed.constData())));
+    const QByteArray before = Contents(book);
+    person_.carryAnswers = {CarryChoice::OtherName};  // and then the question closed
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    QCOMPARE(person_.carryQuestions.size(), std::size_t{2});
+    const QString& question = person_.carryQuestions.front();
+    QVERIFY(question.contains(
+        QStringLiteral("\"Aliyev Vali\" (\"Aliyev Vali\" varag'i): ro'yxatdagi qatori o'zgargan")));
+    QVERIFY(!question.contains(QStringLiteral("Karimova")));
+    QCOMPARE(person_.saveRequests.back().suggestedPath, book);  // asked again from the name chosen
+    QCOMPARE(Contents(book), before);
+
+    person_.carryAnswers = {CarryChoice::GoOn};
+    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    QVERIFY(person_.messages.back().text.endsWith(
+        QStringLiteral("1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.")));
+    OpenedReport opened = std::get<OpenedReport>(batch::OpenStaffSheet(book.toStdString(), "Karimova; Dilnoza"));
+    QCOMPARE(opened.sheet.Cells().ReadNumber(8, col::C), *karimova + 2);
+    QCOMPARE(ReportCorrections(opened.sheet, opened.notes).CorrectedCells(),
+             std::vector<CellPlace>{batch::testing::kCorrectedCell});
+    const OpenedReport aliyev = std::get<OpenedReport>(batch::OpenStaffSheet(book.toStdString(), "Aliyev Vali"));
+    QVERIFY(aliyev.notes.computedOfCorrected.empty());
   }
 };
 

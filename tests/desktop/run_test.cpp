@@ -59,6 +59,8 @@ class RunTest : public FormTestCase {
     QTest::newRow("rate 0") << "20" << "0" << Utf8(messages::kBadRate) << "20";
     QTest::newRow("rate too small to show") << "24" << "1e-100" << Utf8(messages::kBadRate) << "24";
     QTest::newRow("more than a week") << "169" << "20" << Utf8(messages::kBadWeeklyHours) << "169";
+    QTest::newRow("a blank between digits") << "12 5" << "20" << Utf8(messages::kBadWeeklyHours) << "12 5";
+    QTest::newRow("rate parted by a no-break space") << "24" << "2\u00a00" << Utf8(messages::kBadRate) << "24";
     // clang-format on
   }
   void refusedInputOnlyTellsWhy() {

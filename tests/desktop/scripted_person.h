@@ -34,6 +34,10 @@ struct ScriptedPerson {
   std::vector<std::vector<batch::StaffTeacherSheet>> staffListsShown;
   std::deque<int> staffChoices;  // -1 (closed) when the script has run out
   std::deque<bool> continueAnswers;  // "Baribir davom etish" when the script has run out
+  std::vector<QString> carryQuestions;
+  std::deque<CarryChoice> carryAnswers;  // Cancel when the script has run out
+  std::vector<QString> elsewhereQuestions;
+  std::deque<bool> elsewhereAnswers;  // "Bekor qilish" when the script has run out
   // Removed with everything in it when the last person holding it is gone.
   std::shared_ptr<QTemporaryDir> scratch = std::make_shared<QTemporaryDir>();
   QString autosaveFolder = scratch->filePath(QStringLiteral("saqlanmagan"));
@@ -81,6 +85,15 @@ struct ScriptedPerson {
       staffListsShown.push_back(teachers);
       return NextAnswer(staffChoices, -1);
     };
+    services.askCarry = [this](QWidget*, const QString& question) {
+      carryQuestions.push_back(question);
+      return NextAnswer(carryAnswers, CarryChoice::Cancel);
+    };
+    services.askSaveElsewhere = [this](QWidget*, const QString& text) {
+      elsewhereQuestions.push_back(text);
+      return NextAnswer(elsewhereAnswers, false);
+    };
+    services.stampFile = StampOfFile;  // the real file system, in the test's scratch folder
     services.askUnsaved = [this](QWidget*, const QString& question) {
       unsavedQuestions.push_back(question);
       return NextAnswer(unsavedAnswers, UnsavedChoice::Cancel);

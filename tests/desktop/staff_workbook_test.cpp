@@ -2,11 +2,18 @@
 // program wrote, lists its teachers (sheet, name, yearly total) and opens the one chosen
 // as a report; saving it writes the whole workbook back with "Jami" recalculated, and the
 // correction is there, marked, when that teacher is opened again.
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "batch_test_support.h"
+#include "desktop/staff_teacher_choice.h"
 #include "form_test_case.h"
 #include "model/workload_table.h"
 #include "report_driver.h"
@@ -144,6 +151,35 @@ class StaffWorkbookTest : public FormTestCase {
     QVERIFY(soatnoma::testing::PdfPageText(pdf, 3).find(corrected) != std::string::npos);
     QCOMPARE(person_.messages.back().icon, MessageIcon::Information);
     QVERIFY(person_.messages.back().text.contains(QStringLiteral("4 ta o'qituvchining hisoboti saqlandi")));
+  }
+
+  // A row that opens no sheet is shown with its reason and cannot be chosen: the question
+  // starts on the first teacher that opens, and a row of a total that is no number says so.
+  void theQuestionShowsRowsThatCannotBeOpenedWithTheirReason() {
+    const std::vector<batch::StaffTeacherSheet> listed = {
+        {"", "Ali", 0, "yillik jami o'chirilgan varaqqa ishora qiladi (#REF!)", ""},
+        {"Vali", "Vali", 0, "", "\"Jami\" saqlagan yillik jami son emas"},
+        {"Gani", "Gani", 1548, "", ""},
+    };
+    QStringList shown;
+    bool firstSelectable = true;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("staffTeachers"));
+      QVERIFY(table);
+      for (int row = 0; row < table->rowCount(); ++row) {
+        shown << table->item(row, 2)->text() + QStringLiteral(" | ") + table->item(row, 3)->text();
+      }
+      firstSelectable = table->item(0, 1)->flags().testFlag(Qt::ItemIsSelectable);
+      dialog->findChild<QDialogButtonBox*>()->buttons().front()->click();
+    });
+    QCOMPARE(ChooseStaffTeacher(nullptr, QStringLiteral("x.xlsx"), listed), 1);
+    QVERIFY(!firstSelectable);
+    QCOMPARE(shown.size(), 3);
+    QVERIFY(shown[0].contains(QStringLiteral("#REF!")) && shown[0].contains(QStringLiteral("ochib bo'lmaydi")));
+    QVERIFY(shown[1].startsWith(QStringLiteral("\u2014 | ")) && shown[1].contains(QStringLiteral("son emas")));
+    QCOMPARE(shown[2], QStringLiteral("1548 | "));
   }
 };
 

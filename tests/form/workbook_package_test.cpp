@@ -22,11 +22,17 @@ struct Listing {
 TEST(WorkbookPackage, TheListingIsWeighedAgainstEachLimit) {
   constexpr std::uint64_t kPart = kLargestWorkbookPart;
   constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
+  // Parts of the largest size and the rest, as much as a workbook may unpack to in all.
+  std::vector<std::uint64_t> inAll(kLargestUnpackedWorkbook / kPart, kPart);
+  inAll.push_back(kLargestUnpackedWorkbook % kPart);
   const std::vector<Listing> listings = {
       {"nothing", {}, 0, PackageSize::Fits},
       {"a report", {1200, 40000, 800, 7000}, 0, PackageSize::Fits},
-      {"the largest part, four times", {kPart, kPart, kPart, kPart}, 0, PackageSize::Fits},
-      {"a byte more in all", {kPart, kPart, kPart, kPart, 1}, 0, PackageSize::TooLargeUnpacked},
+      {"all there may be in all", inAll, 0, PackageSize::Fits},
+      {"a byte more in all", inAll, 1, PackageSize::TooLargeUnpacked},
+      // What the program writes for its most teachers, and LibreOffice's sheets a quarter larger.
+      {"the largest staff workbook", std::vector<std::uint64_t>(kMostWorkbookTeachers, 20 * 1024), 11,
+       PackageSize::Fits},
       {"one part a byte too large", {kPart + 1}, 0, PackageSize::PartTooLarge},
       {"the most parts", {}, kMostWorkbookParts, PackageSize::Fits},
       {"a part too many", {}, kMostWorkbookParts + 1, PackageSize::TooManyParts},

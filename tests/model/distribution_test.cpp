@@ -43,8 +43,9 @@ TEST(Refusals, WeeklyHoursThenRateThenWhatAWeekAndTheReportHold) {
       {"168", "1e-9", std::nullopt}, {"168", "0.5", std::nullopt},
       {"168", "20", std::nullopt}, {"168,0", "20", std::nullopt}, {"168.01", "20", hours}, {"169", "0", rate},
       {"169", "20", hours},     {"1e29", "1", hours},      {"&HA9", "20", hours},
-      {" 24", "20", std::nullopt}, {"2 4", "20", std::nullopt}, {"&H1E", "20", std::nullopt},
+      {" 24", "20", std::nullopt}, {"2 4", "20", hours}, {"&H1E", "20", std::nullopt},
       {"+25", "20", std::nullopt}, {"12,5", "20,5", std::nullopt}, {"24.0", " 20 ", std::nullopt},
+      {"12 5", "20", hours},    {"\u00a012\u202f", "2 0", rate}, {"\u00a012\u202f", "\u00a020", std::nullopt},
   };
   for (const auto& c : cases) {
     for (auto category : {kUpper, kPrimary}) {

@@ -22,7 +22,7 @@ TEST(TypedNumber, WhatPeopleTypeReadsAsTheFormReadsIt) {
     double value;
   } cases[] = {
       {"", kEmpty, 0},          {"   ", kEmpty, 0},         {" \t\n", kEmpty, 0},     {"24", kNumber, 24},
-      {" 24", kNumber, 24},     {"24 ", kNumber, 24},       {"2 4", kNumber, 24},     {"24.0", kNumber, 24},
+      {" 24", kNumber, 24},     {"24 ", kNumber, 24},       {"2 4", kNotANumber, 0},  {"24.0", kNumber, 24},
       {"+25", kNumber, 25},     {"-3", kNumber, -3},        {"&H1E", kNumber, 30},    {"&o17", kNumber, 15},
       {"12,5", kNumber, 12.5},  {",5", kNumber, 0.5},       {"1e1", kNumber, 10},     {"2,5e1", kNumber, 25},
       {"abc", kNotANumber, 0},  {"24abc", kNotANumber, 0},  {"24h", kNotANumber, 0},  {"1,2,3", kNotANumber, 0},
@@ -36,6 +36,26 @@ TEST(TypedNumber, WhatPeopleTypeReadsAsTheFormReadsIt) {
     EXPECT_EQ(read.value, c.value) << '"' << c.text << '"';
   }
   EXPECT_EQ(ReadTypedNumber("1e400").value, std::numeric_limits<double>::infinity());
+}
+
+TEST(TypedNumber, BlanksAroundANumberAreSkippedAndABlankInsideItRefusesIt) {
+  struct Case {
+    std::string_view text;
+    TypedNumberKind kind;
+    double value;
+  } cases[] = {
+      {" 12\u00a0", kNumber, 12},       {"\u202f12,5\u202f", kNumber, 12.5}, {"  12,5 ", kNumber, 12.5},
+      {"\u00a0\u202f \t", kEmpty, 0},  {"- 12", kNumber, -12},              {"12 ,5", kNumber, 12.5},
+      {"12 5", kNotANumber, 0},         {"1 2", kNotANumber, 0},             {"12\u00a05", kNotANumber, 0},
+      {"1\u202f000", kNotANumber, 0},   {"1\t2", kNotANumber, 0},           {"2\n4", kNotANumber, 0},
+      {"&H1 F", kNotANumber, 0},        {"1 e5", kNotANumber, 0},            {"\u00a0", kEmpty, 0},
+      {"12\xc2", kNotANumber, 0},
+  };
+  for (const auto& c : cases) {
+    const TypedNumber read = ReadTypedNumber(c.text);
+    EXPECT_EQ(read.kind, c.kind) << '"' << c.text << '"';
+    EXPECT_EQ(read.value, c.value) << '"' << c.text << '"';
+  }
 }
 
 TEST(TypedNumber, OnlyALoneCommaWithoutAPointBecomesThePoint) {

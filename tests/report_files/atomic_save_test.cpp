@@ -1,10 +1,15 @@
 // Saving is all or nothing: a failed save says why and leaves an earlier file as it was.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+
 #include "report_files/atomic_save.h"
 #include "report_files/pdf_writer.h"
+#include "report_files/save_leftovers.h"
 #include "report_files/xlsx_writer.h"
 #include "report_test_support.h"
 
@@ -49,6 +54,81 @@ TEST(AtomicSave, FailedWriteLeavesTheEarlierFileAndNoLeftovers) {
   EXPECT_EQ(result.message, "Hisobot saqlanmadi: \"" + target + "\" faylini yozib bo'lmadi (disk xatosi).");
   EXPECT_EQ(ReadFile(target), "earlier report");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"hisobot.pdf"});
+}
+
+namespace fs = std::filesystem;
+
+// A private folder as a save stopped half way left it: its content, and when it was last touched.
+std::string Leftover(const ScratchFolder& folder, const std::string& name, const std::vector<std::string>& files,
+                     std::chrono::minutes age) {
+  const std::string path = folder.File(name);
+  fs::create_directory(path);
+  const auto then = fs::file_time_type::clock::now() - age;
+  for (const std::string& file : files) {
+    WriteFile(path + "/" + file, "half a rep");
+    fs::last_write_time(path + "/" + file, then);
+  }
+  fs::last_write_time(path, then);
+  return path;
+}
+
+// A save killed half way leaves its private folder; a later save into the same folder
+// removes such leftovers of its own, and nothing else.
+TEST(AtomicSave, LeftoversOfEarlierSavesGoAndNothingElse) {
+  const ScratchFolder folder;
+  const auto old = std::chrono::minutes(11);
+  Leftover(folder, ".soatnoma-a1B2c3", {"yozilmoqda"}, old);
+  Leftover(folder, ".soatnoma-d4E5f6", {"yozilmoqda", "yozilmoqda.Xy12Zw"}, old);  // the workbook library's copy
+  Leftover(folder, ".soatnoma-000000", {}, old);                                    // killed before writing
+  Leftover(folder, ".soatnoma-recent", {"yozilmoqda"}, std::chrono::minutes(2));    // may be a save at work
+  Leftover(folder, ".soatnoma-others", {"yozilmoqda", "hisobot.xlsx"}, old);        // holds something else
+  Leftover(folder, ".soatnoma-young1", {}, old);
+  WriteFile(folder.File(".soatnoma-young1/yozilmoqda"), "written just now");        // its file still grows
+  fs::last_write_time(folder.File(".soatnoma-young1"), fs::file_time_type::clock::now() - old);
+  Leftover(folder, ".soatnoma-abc", {"yozilmoqda"}, old);                           // not a name of ours
+  Leftover(folder, "soatnoma-abcdef", {"yozilmoqda"}, old);
+  const std::string held = Leftover(folder, ".soatnoma-held00", {"yozilmoqda"}, old);
+  const int holder = ::open(held.c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(::flock(holder, LOCK_EX), 0);  // a save at work, however long it takes
+  // A link by the right name is removed by nobody, nor is what it points at.
+  const std::string elsewhere = Leftover(folder, "boshqa", {"yozilmoqda"}, old);
+  fs::create_directory_symlink(elsewhere, folder.File(".soatnoma-link00"));
+  const std::string ownNameInside = Leftover(folder, ".soatnoma-dir000", {}, old);
+  fs::create_directory(ownNameInside + "/yozilmoqda");
+  fs::last_write_time(ownNameInside, fs::file_time_type::clock::now() - old);
+
+  const SaveResult result = SaveAtomically(folder.File("hisobot.pdf"), Writes("new"));
+  ::close(holder);
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{".soatnoma-abc", ".soatnoma-dir000", ".soatnoma-held00",
+                                                        ".soatnoma-link00", ".soatnoma-others", ".soatnoma-recent",
+                                                        ".soatnoma-young1", "boshqa", "hisobot.pdf",
+                                                        "soatnoma-abcdef"}));
+  EXPECT_EQ(ReadFile(elsewhere + "/yozilmoqda"), "half a rep");
+}
+
+// A full disk is said in the program's words, whatever the writer's library had to say.
+TEST(AtomicSave, AFullDiskIsSaidInTheProgramsWords) {
+  const ScratchFolder folder;
+  const std::string target = folder.File("hisobot.xlsx");
+  WriteFile(target, "earlier report");
+  const std::string full = "Hisobot saqlanmadi: diskda joy qolmadi (\"" + target + "\").";
+  struct Case {
+    int error;
+    const char* detail;
+  } cases[] = {{ENOSPC, "Write error: No space left on device"}, {EDQUOT, ""}, {ENOSPC, ""}};
+  for (const Case& c : cases) {
+    const SaveResult result = SaveAtomically(target, [&c](const std::string& path, std::string& detail) {
+      WriteFile(path, "half a rep");
+      detail = c.detail;
+      errno = c.error;
+      return false;
+    });
+    EXPECT_EQ(result.message, full) << c.detail;
+  }
+  EXPECT_EQ(SaveFailureMessage(target, ENOSPC), full);
+  EXPECT_EQ(ReadFile(target), "earlier report");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"hisobot.xlsx"});
 }
 
 TEST(AtomicSave, SaysWhyInUzbekWhenTheFolderIsWrong) {

@@ -295,8 +295,8 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
   };
   const std::vector<Padding> paddings = {
       {"bir-qism.xlsx", 1, kLargestWorkbookPart, ""},
-      {"katta.xlsx", 5, kLargestWorkbookPart, "ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo'ladi (64 MB dan ortiq)."},
-      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ochilmadi: ish kitobida qismlar juda ko'p (1000 tadan ortiq)."},
+      {"katta.xlsx", static_cast<int>(kLargestUnpackedWorkbook / kLargestWorkbookPart + 1), kLargestWorkbookPart, "ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ochilmadi: ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
       {"ortiq-qism.xlsx", 1, kLargestWorkbookPart + 1, "qismlaridan biri shikastlangan"},
   };
   for (const Padding& padding : paddings) {

@@ -78,6 +78,20 @@ TEST(CodePage, Utf16OfEitherOrderAsTheCLibraryReadsIt) {
   EXPECT_EQ(Utf16ToUtf8("Ali"), std::nullopt);  // no byte-order mark: not taken for UTF-16
 }
 
+TEST(CodePage, Utf16WithoutItsMarkIsToldByItsNulBytes) {
+  const std::vector<char16_t> list = {u'i', u's', u'm', u';', 0x041A, 0x0430, u';', u'2', u'4', u'\n'};
+  for (const bool littleEndian : {true, false}) {
+    const std::string text = WithMark(littleEndian, list).substr(2);
+    EXPECT_EQ(UnmarkedUtf16ToUtf8(text), "ism;Ка;24\n") << littleEndian;
+    EXPECT_EQ(UnmarkedUtf16ToUtf8(text + "x"), std::nullopt) << littleEndian;  // cut off inside a unit
+  }
+  // Texts without NUL bytes, or with a stray one, are not taken for UTF-16.
+  const std::string_view strayNul("ism;fan;soat\nA;f\0;20\n", 22);
+  for (const std::string_view text : {std::string_view("ism;fan;soat\n"), std::string_view("\xD0\x9A"), strayNul}) {
+    EXPECT_EQ(UnmarkedUtf16ToUtf8(text), std::nullopt) << text;
+  }
+}
+
 TEST(CodePage, RandomTextsAgreeWithTheCLibrary) {
   std::mt19937 random(20261207);
   std::uniform_int_distribution<int> byte(0, 255);

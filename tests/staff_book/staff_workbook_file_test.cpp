@@ -39,9 +39,20 @@ SummaryRow Row(std::string name, std::string sheet, double total) {
 TEST(StaffWorkbookFile, TheSheetOfAYearlyTotalIsReadBackWhateverItsName) {
   const std::vector<std::string> names = {"Vali", "O'tkir", "A ''B''", "Jami (2)", "x!y"};
   for (const std::string& name : names) EXPECT_EQ(SheetOfAnnualTotal(AnnualTotalFormula(name)), name) << name;
-  for (const char* other : {"SUM(I4:I7)", "'Vali'!S6", "Vali!S5", "'Va'li'!S5", "''!S5", ""}) {
+  for (const char* other : {"SUM(I4:I7)", "'Vali'!S6", "'Va'li'!S5", "''!S5", "", "#REF!", "#REF!S5", "Va li!S5",
+                            "'Vali'!S$$5", "'Vali'!S5$", "!S5", "Vali!S5:S6"}) {
     EXPECT_EQ(SheetOfAnnualTotal(other), std::nullopt) << other;
   }
+}
+
+// As spreadsheet programs write the reference back: a plain name without quotes, absolute
+// or mixed rows and columns.
+TEST(StaffWorkbookFile, AYearlyTotalIsReadAsSpreadsheetProgramsWriteIt) {
+  const std::pair<const char*, const char*> written[] = {
+      {"Ali!S5", "Ali"},           {"'Ali'!$S$5", "Ali"},      {"Ali!$S5", "Ali"},
+      {"Vali_2!S$5", "Vali_2"},    {"O\u02bbtkir!S5", "O\u02bbtkir"}, {"'Aliyev Vali'!$S$5", "Aliyev Vali"},
+  };
+  for (const auto& [formula, sheet] : written) EXPECT_EQ(SheetOfAnnualTotal(formula), sheet) << formula;
 }
 
 TEST(StaffWorkbookFile, KindIsToldByTheMarkOrBySummaryFirst) {
@@ -64,6 +75,7 @@ TEST(StaffWorkbookFile, KindIsToldByTheMarkOrBySummaryFirst) {
       {{}, {"Sheet1", "Vali"}, title, WorkbookKind::Stranger},
       {{}, {"Jami", "Vali"}, "Jami", WorkbookKind::Stranger},
       {{{"Soatnoma", "boshqa", std::nullopt}}, {"Jami", "Vali"}, title, WorkbookKind::Stranger},
+      {{}, {"Vali", "Jami"}, title, WorkbookKind::Staff},  // "Jami" moved off the first place
   };
   for (const Case& c : cases) EXPECT_EQ(KindOfWorkbook(c.properties, c.sheets, c.title), c.kind) << c.sheets.front();
 }
@@ -77,8 +89,64 @@ TEST(StaffWorkbookFile, TeachersAreReadFromTheSummary) {
   EXPECT_EQ((*teachers)[1].sheetName, "O'tkir");
   EXPECT_EQ((*teachers)[1].teacher, "O'tkir");
   EXPECT_EQ((*teachers)[1].annualTotal, 1935.5);
-  EXPECT_FALSE(StaffTeachers(cells, {"Jami", "Aliyev Vali"})) << "a sheet the workbook does not have";
   EXPECT_FALSE(StaffTeachers({}, {"Jami"}));
+}
+
+// The summary as a spreadsheet program may leave it: a heading row and a blank row inserted
+// between the teachers, references written its own way, a sheet deleted (#REF!), a total
+// naming a sheet that is not there, a second row of one sheet, a sheet no row refers to, and
+// totals stored as no number. Every row and every sheet is listed; none is dropped.
+TEST(StaffWorkbookFile, NoTeacherOfTheSummaryOrOfTheSheetsIsDropped) {
+  const std::vector<SummaryRow> rows = {Row("Ali", "Ali", 100), Row("Vali", "Vali", 200), Row("Gani", "Gani", 300),
+                                        Row("Soli", "Soli", 400), Row("Olim", "Olim", 500), Row("Zokir", "Zokir", 600)};
+  std::vector<StoredSheetCell> cells = Stored(DescribeStaffSummary(rows, 2025));
+  const int total = 9;
+  for (StoredSheetCell& cell : cells) {
+    if (cell.row >= 5) cell.row += 2;  // a heading row and a blank row inserted below Ali
+    if (cell.column != total) continue;
+    if (cell.row == 4) cell.formula = "Ali!S5";
+    if (cell.row == 7) cell.formula = "'Vali'!$S$5";
+    if (cell.row == 8) cell.formula = "#REF!";
+    if (cell.row == 9) cell.formula = "'Yoq'!S5";
+    if (cell.row == 10) cell.formula = "Ali!S5";
+    if (cell.row == 11) cell.number = std::nullopt;  // "NaN" or "1e400" as stored
+  }
+  cells.push_back({5, 2, "Boshlang'ich sinflar", std::nullopt, ""});
+  const auto listed = StaffTeachers(cells, {"Ali", "Vali", "Jami", "Zokir", "Gani", "Qodir"});
+  ASSERT_TRUE(listed);
+  struct Expected {
+    std::string sheet;
+    std::string teacher;
+    bool openable;
+    std::string reasonHas;
+  };
+  const std::vector<Expected> expected = {
+      {"Ali", "Ali", true, ""},           {"Vali", "Vali", true, ""},
+      {"", "Gani", false, "#REF!"},       {"", "Soli", false, "\"Yoq\""},
+      {"", "Olim", false, "yuqoriroqda"}, {"Zokir", "Zokir", true, ""},
+      {"Gani", "", false, "qator yo'q"},  {"Qodir", "", false, "qator yo'q"},
+  };
+  ASSERT_EQ(listed->size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const StaffTeacherSheet& row = (*listed)[i];
+    EXPECT_EQ(row.sheetName, expected[i].sheet) << i;
+    EXPECT_EQ(row.teacher, expected[i].teacher) << i;
+    EXPECT_EQ(row.Openable(), expected[i].openable) << i;
+    EXPECT_NE(row.unmatched.find(expected[i].reasonHas), std::string::npos) << i << ": " << row.unmatched;
+    EXPECT_EQ(ListedNote(row).empty(), expected[i].openable && row.totalUnread.empty()) << i;
+  }
+  EXPECT_EQ((*listed)[1].annualTotal, 200);
+  EXPECT_EQ((*listed)[5].totalUnread.empty(), false) << "a total stored as no number is not listed as 0";
+  EXPECT_EQ(ListedTotalText((*listed)[5]), "\u2014");
+  EXPECT_NE(ListedNote((*listed)[5]).find("son emas"), std::string::npos);
+  EXPECT_EQ(ListedTotalText((*listed)[1]), "200");
+}
+
+TEST(StaffWorkbookFile, TheSummaryIsReadWhereverItStands) {
+  const CustomProperty report{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt};
+  EXPECT_EQ(SheetReadFirst({}, {"Ali", "Vali", "Jami"}), 2u);
+  EXPECT_EQ(SheetReadFirst({}, {"Ali", "Vali"}), 0u);
+  EXPECT_EQ(SheetReadFirst({report}, {"Ali", "Jami"}), 0u) << "a report reads its own sheet";
 }
 
 TEST(StaffWorkbookFile, EachSheetKeepsItsOwnNotes) {

@@ -110,6 +110,43 @@ TEST(StaffWorkbookInLibreOffice, ACorrectionSavedBackIsInTheRecalculatedSummary)
             reports[2].Cells().ReadNumber(kFirstWorkRow, col::S) + 100);
 }
 
+// LibreOffice writes a one-word sheet's reference back without quotes (Ali!S5): every
+// teacher is still listed and opens, and a correction saved back moves that teacher's total.
+TEST(StaffWorkbookInLibreOffice, ASummaryResavedListsEveryTeacher) {
+  const ScratchFolder folder;
+  const std::string workbook = folder.File("xodimlar.xlsx");
+  const std::vector<RosterTeacher> teachers =
+      ReadRoster("ism;maktab;fan;toifa;soat\nAli;12;fizika;yuqori;24\nVali;12;tarix;yuqori;18\n"
+                 "Gani Karimov;12;kimyo;yuqori;20\n").Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
+  const WorkbookOpening written = OpenReportOrStaff(workbook);
+  std::vector<double> totals;
+  for (const StaffTeacherSheet& teacher : std::get<StaffWorkbookListing>(written).teachers) {
+    totals.push_back(teacher.annualTotal);
+  }
+  const auto resaved = Convert(folder, "xlsx:Calc MS Excel 2007 XML", {workbook});
+  ASSERT_EQ(resaved.status, 0) << resaved.output;
+  const std::string path = folder.File("out/xodimlar.xlsx");
+  const testing::SavedWorkbook saved(path);
+  EXPECT_EQ(std::string(testing::SavedWorkbook::Cell(saved.Sheet(1), "I4").child_value("f")), "Ali!S5");
+
+  const WorkbookOpening opened = OpenReportOrStaff(path);
+  ASSERT_TRUE(std::holds_alternative<StaffWorkbookListing>(opened));
+  const std::vector<StaffTeacherSheet>& listed = std::get<StaffWorkbookListing>(opened).teachers;
+  ASSERT_EQ(listed.size(), 3u);
+  const char* sheets[] = {"Ali", "Vali", "Gani Karimov"};
+  for (std::size_t i = 0; i < listed.size(); ++i) {
+    EXPECT_EQ(listed[i].sheetName, sheets[i]);
+    EXPECT_TRUE(listed[i].Openable()) << listed[i].unmatched;
+    EXPECT_EQ(listed[i].annualTotal, totals[i]);
+  }
+  OpenedReport vali = std::get<OpenedReport>(OpenStaffSheet(path, "Vali"));
+  ReportCorrections corrections(vali.sheet, vali.notes);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 10);
+  ASSERT_TRUE(SaveStaffSheet(path, "Vali", vali.sheet, corrections.Notes()).ok);
+  EXPECT_EQ(std::get<StaffWorkbookListing>(OpenReportOrStaff(path)).teachers[1].annualTotal, totals[1] + 10);
+}
+
 TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {
   const ScratchFolder folder;
   std::string staff = "ism;maktab;fan;toifa;soat\n";

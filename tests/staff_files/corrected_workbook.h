@@ -9,6 +9,7 @@
 
 #include "batch_test_support.h"
 #include "form/report_corrections.h"
+#include "report_files/xlsx_package.h"
 #include "staff_files/staff_document.h"
 
 namespace soatnoma::batch::testing {
@@ -26,6 +27,19 @@ inline void WriteCorrectedStaffWorkbook(const std::string& path) {
   ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours(kCorrectedCell, corrections.ComputedHours(kCorrectedCell) + kCorrection);
   ASSERT_TRUE(SaveStaffSheet(path, sheet, opened.sheet, corrections.Notes()).ok);
+}
+
+// Changes one part of the workbook at path, as another program might have written it.
+inline void EditPart(const std::string& path, const std::string& entry, const std::string& from, const std::string& to) {
+  std::string detail;
+  auto package = XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  std::string part = package->Read(entry).value_or("");
+  const auto at = part.find(from);
+  ASSERT_NE(at, std::string::npos) << entry << ": " << from;
+  part.replace(at, from.size(), to);
+  ASSERT_TRUE(package->Replace(entry, part));
+  ASSERT_TRUE(package->Save(detail)) << detail;
 }
 
 // Each teacher's yearly total as the corrected workbook holds it.

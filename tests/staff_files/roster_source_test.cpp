@@ -185,8 +185,8 @@ TEST(WorkbookRoster, APackageTooLargeOrOfTooManyPartsIsRefusedBeforeUnpacking) {
   };
   const std::vector<Padding> paddings = {
       {"bir-qism.xlsx", 1, kLargestWorkbookPart, ""},
-      {"katta.xlsx", 5, kLargestWorkbookPart, "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (64 MB dan ortiq)."},
-      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ish kitobida qismlar juda ko'p (1000 tadan ortiq)."},
+      {"katta.xlsx", static_cast<int>(kLargestUnpackedWorkbook / kLargestWorkbookPart + 1), kLargestWorkbookPart, "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
       {"ortiq-qism.xlsx", 1, kLargestWorkbookPart + 1, "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
   };
   for (const Padding& padding : paddings) {

@@ -14,7 +14,10 @@
 #include <variant>
 
 #include "batch_test_support.h"
+#include "corrected_workbook.h"
 #include "form/report_corrections.h"
+#include "form/stored_number.h"
+#include "staff_book/staff_workbook_texts.h"
 #include "model/workload_table.h"
 #include "report_files/xlsx_package.h"
 #include "report_files/xlsx_writer.h"
@@ -22,6 +25,8 @@
 
 namespace soatnoma::batch {
 namespace {
+
+using testing::EditPart;
 
 using soatnoma::testing::ScratchFolder;
 
@@ -156,6 +161,71 @@ std::string Refusal(const OpenOutcome& outcome) {
   return refusal ? refusal->message : "(not refused)";
 }
 
+// "Jami" moved behind the teachers, a total written without quotes and absolute, another
+// left pointing at a deleted sheet: the summary is read where it stands, the teacher of the
+// lost reference is listed with the reason, and a correction saved back goes into "Jami".
+TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections) {
+  const ScratchFolder folder;
+  const std::string path = StaffWorkbook(folder);
+  const std::string summarySheet = "<sheet name=\"Jami\" sheetId=\"1\" r:id=\"rId1\"/>";
+  EditPart(path, "xl/workbook.xml", summarySheet, "");
+  EditPart(path, "xl/workbook.xml", "</sheets>", summarySheet + "</sheets>");
+  EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza (2)'!S5</f>", "<f>#REF!</f>");
+  EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza'!S5</f>", "<f>'Karimova; Dilnoza'!$S$5</f>");
+  const ReportSheet secondReport = testing::ExpectedReports(2025)[1];
+  const std::string total = StoredNumberText(secondReport.Cells().ReadNumber(kFirstWorkRow, col::S));
+  const std::string second = "<f>'" + testing::kSheetNames[2] + "'!S5</f><v>";
+  EditPart(path, "xl/worksheets/sheet1.xml", second + total + "</v>", second + "1e400</v>");
+
+  const WorkbookOpening opened = OpenReportOrStaff(path);
+  const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
+  ASSERT_NE(listing, nullptr) << Refusal(opened);
+  ASSERT_EQ(listing->teachers.size(), 5u);  // four rows and the sheet no row refers to any more
+  EXPECT_TRUE(listing->teachers[0].Openable());
+  EXPECT_EQ(listing->teachers[0].sheetName, testing::kSheetNames[1]);
+  EXPECT_TRUE(listing->teachers[1].Openable());
+  EXPECT_EQ(ListedTotalText(listing->teachers[1]), "\u2014") << "a total of 1e400 is not listed as 0";
+  EXPECT_FALSE(listing->teachers[3].Openable());
+  EXPECT_NE(listing->teachers[3].unmatched.find("#REF!"), std::string::npos);
+  EXPECT_EQ(listing->teachers[4].sheetName, testing::kSheetNames[4]);
+  EXPECT_FALSE(listing->teachers[4].Openable());
+  EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenStaffSheet(path, testing::kSheetNames[4])));
+
+  OpenedReport first = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
+  ReportCorrections corrections(first.sheet, first.notes);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 3);
+  ASSERT_TRUE(SaveStaffSheet(path, testing::kSheetNames[1], first.sheet, corrections.Notes()).ok);
+  const auto saved = std::get<StaffWorkbookListing>(OpenReportOrStaff(path));
+  EXPECT_EQ(saved.teachers[0].annualTotal, listing->teachers[0].annualTotal + 3);
+  EXPECT_EQ(ListedTotalText(saved.teachers[1]), "\u2014");
+}
+
+// The largest staff workbook the program writes reopens, lists every teacher and takes a
+// correction back: the package's limits follow what the program itself writes.
+TEST(StaffDocument, TheLargestStaffWorkbookReopensListsAndSavesBack) {
+  const ScratchFolder folder;
+  std::string list = "ism;maktab;fan;toifa;soat\n";
+  for (std::size_t i = 1; i <= kMaxWorkbookTeachers; ++i) {
+    list += "O'qituvchi " + std::to_string(i) + ";12;fizika;yuqori;24\n";
+  }
+  const std::string path = folder.File("katta-maktab.xlsx");
+  const std::vector<RosterTeacher> teachers = ReadRoster(list).Teachers();
+  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  const WorkbookOpening opened = OpenReportOrStaff(path);
+  const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
+  ASSERT_NE(listing, nullptr) << Refusal(opened);
+  ASSERT_EQ(listing->teachers.size(), kMaxWorkbookTeachers);
+  const StaffTeacherSheet last = listing->teachers.back();
+  ASSERT_TRUE(last.Openable());
+  OpenOutcome outcome = OpenStaffSheet(path, last.sheetName);
+  ASSERT_TRUE(std::holds_alternative<OpenedReport>(outcome)) << Refusal(outcome);
+  OpenedReport report = std::move(std::get<OpenedReport>(outcome));
+  ReportCorrections corrections(report.sheet, report.notes);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 1);
+  ASSERT_TRUE(SaveStaffSheet(path, last.sheetName, report.sheet, corrections.Notes()).ok);
+  EXPECT_EQ(std::get<StaffWorkbookListing>(OpenReportOrStaff(path)).teachers.back().annualTotal, last.annualTotal + 1);
+}
+
 // A file that is no plain file, or a package made to unpack to far more than a school's
 // workbook, is refused before it is read as a staff workbook, as a report is; a sheet the
 // summary does not list as a teacher's is not opened as one.
@@ -164,7 +234,8 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
   const std::string path = StaffWorkbook(folder);
   ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
   std::filesystem::copy_file(path, folder.File("katta.xlsx"));
-  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), 5, kLargestWorkbookPart);
+  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), static_cast<int>(kLargestUnpackedWorkbook / kLargestWorkbookPart + 1),
+                                      kLargestWorkbookPart);
   const std::pair<const char*, const char*> refused[] = {
       {"pipe.xlsx", "oddiy fayl emas"},
       {"katta.xlsx", "juda katta bo'ladi"},

@@ -245,10 +245,14 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("staffWorkbookName", &StaffWorkbookName);
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
   emscripten::function("staffWorkbookListing", &StaffWorkbookListing);
+  emscripten::function("sheetReadFirst", &SheetReadFirstOf);
   emscripten::class_<StaffBookSession>("StaffBook")
       .constructor<int, emscripten::val>()
       .function("add", &StaffBookSession::Add)
       .function("page", &StaffBookSession::Page)
+      .function("correctedSheets", &StaffBookSession::CorrectedSheets)
+      .function("takeCorrectedSheet", &StaffBookSession::TakeCorrectedSheet)
+      .function("planCarrying", &StaffBookSession::PlanCarrying)
       .function("teachers", &StaffBookSession::Teachers)
       .function("fileText", &StaffBookSession::FileText)
       .function("nothingMadeText", &StaffBookSession::NothingMadeText)

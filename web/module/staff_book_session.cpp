@@ -14,7 +14,10 @@
 #include "staff_book/summary_pages.h"
 #include "request_fields.h"
 #include "staff_book/staff_workbook_file.h"
+#include "form/cells_to_check.h"
 #include "form/workbook_notes.h"
+#include "opened_workbook.h"
+#include "staff_workbook_reading.h"
 #include "staff_book/staff_work_texts.h"
 
 namespace soatnoma::web {
@@ -111,13 +114,52 @@ std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::Ros
   return RefusedJson(refused_.back());
 }
 
+std::string StaffBookSession::CorrectedSheets(const val& workbook) {
+  earlier_ = IsObject(workbook) ? batch::CorrectedTeachers(StoredCellsOf(workbook["cells"]),
+                                                           ReadProperties(workbook["properties"]))
+                                : std::vector<batch::CorrectedTeacher>();
+  JsonWriter json;
+  json.BeginArray();
+  for (const batch::CorrectedTeacher& teacher : earlier_) json.String(teacher.sheetName);
+  json.EndArray();
+  return json.Text();
+}
+
+void StaffBookSession::TakeCorrectedSheet(const std::string& sheetName, const val& workbook) {
+  for (batch::CorrectedTeacher& teacher : earlier_) {
+    if (teacher.sheetName != sheetName || !IsObject(workbook)) continue;
+    batch::TakeCorrectedEntries(teacher, StoredCellsOf(workbook["cells"]));
+  }
+}
+
+std::string StaffBookSession::PlanCarrying(const val& teachers, const std::string& fileName) {
+  std::vector<batch::RosterTeacher> listed;
+  const int count = teachers.isArray() ? teachers["length"].as<int>() : 0;
+  for (int i = 0; i < count; ++i) listed.push_back(TeacherOf(teachers[i]));
+  carried_ = batch::PlanCarrying(earlier_, listed, calendarYear_);
+  JsonWriter json;
+  json.BeginObject();
+  const bool allCarried = carried_.notCarried.empty();
+  json.Key("question").String(allCarried ? std::string() : batch::NotCarriedQuestion(carried_, fileName));
+  json.Key("otherName").String(std::string(batch::kCarryOtherNameLabel));
+  json.Key("goOn").String(std::string(batch::kCarryGoOnLabel)).Key("cancel").String(std::string(kCheckFirstAnswer));
+  json.Key("otherFileName").String(batch::OtherWorkbookName(fileName)).EndObject();
+  return json.Text();
+}
+
 std::string StaffBookSession::Add(const val& teacher) {
   const batch::RosterTeacher read = TeacherOf(teacher);
   auto report = Report(read);
+  const std::span<const batch::CorrectedCell> corrections = carried_.CorrectionsOf(added_++);
   if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
-  const ReportSheet& sheet = std::get<ReportSheet>(report);
+  ReportSheet& sheet = std::get<ReportSheet>(report);
+  const WorkbookNotes notes = batch::ApplyCorrections(sheet, corrections);
+  const std::string sheetName = book_.Add(read, sheet);
+  for (const ComputedHours& cell : notes.computedOfCorrected) {
+    notes_.push_back({SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
+  }
   JsonWriter json;
-  json.BeginObject().Key("ok").Bool(true).Key("sheetName").String(book_.Add(read, sheet)).EndObject();
+  json.BeginObject().Key("ok").Bool(true).Key("sheetName").String(sheetName).EndObject();
   const SheetGeometry layout(sheet, measure_.Metrics());
   // The form's description is already JSON: it goes in whole as the last member.
   std::string answer = json.Text();
@@ -137,7 +179,9 @@ std::string StaffBookSession::Page(const val& teacher) {
 }
 
 std::string StaffBookSession::FileText(const std::string& fileName) const {
-  return batch::StaffFileText(book_.Teachers(), fileName, batch::StaffFileFate::HandedToBrowser, refused_);
+  const std::string carried = batch::CarriedText(carried_);
+  return batch::StaffFileText(book_.Teachers(), fileName, batch::StaffFileFate::HandedToBrowser, refused_) +
+         (carried.empty() ? "" : "\n\n" + carried);
 }
 
 std::string StaffBookSession::NothingMadeText() const { return batch::NothingMadeText(refused_); }
@@ -152,8 +196,11 @@ std::string StaffBookSession::Summary() const {
   json.BeginObject();
   json.Key("name").String(sheet.name);
   // The mark "Ochish" knows a staff workbook by, as the part of custom properties.
-  const CustomProperty mark{std::string(workbook_mark::kName), std::string(batch::kStaffWorkbookMark), std::nullopt};
-  json.Key("properties").String(CustomPropertiesPart(std::vector<CustomProperty>{mark}));
+  // The mark "Ochish" knows a staff workbook by, and the notes of the corrections carried.
+  std::vector<CustomProperty> properties{
+      {std::string(workbook_mark::kName), std::string(batch::kStaffWorkbookMark), std::nullopt}};
+  properties.insert(properties.end(), notes_.begin(), notes_.end());
+  json.Key("properties").String(CustomPropertiesPart(properties));
   WriteFormats(json, sheet.formats, ReportSheet().Font());
   json.Key("columns").BeginArray();
   for (const double width : sheet.columnWidths) {

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "staff_book/carried_corrections.h"
 #include "staff_book/staff_book.h"
 #include "page_text_measure.h"
 
@@ -25,6 +26,17 @@ class StaffBookSession {
   // needs it (buildForm's without the drawn boxes), or {ok: false, line, reason} with the
   // reason as "qator N: ..." when no report can be made of it.
   std::string Add(const emscripten::val& teacher);
+
+  // A staff workbook about to be made over an earlier one of the same name (workbook: as
+  // "Ochish" reads it: its properties and the summary's cells): the sheets of the teachers
+  // corrected in it, ["sheet", ...], whose cells are read next.
+  std::string CorrectedSheets(const emscripten::val& workbook);
+  // A corrected teacher's sheet, read as "Ochish" reads a teacher's ({cells}).
+  void TakeCorrectedSheet(const std::string& sheetName, const emscripten::val& workbook);
+  // What the teachers, in the order Add will be given them, keep of those corrections:
+  // {question, otherName, goOn, cancel, otherFileName}; the question is empty when nothing is
+  // lost, else asked before the workbook fileName is made.
+  std::string PlanCarrying(const emscripten::val& teachers, const std::string& fileName);
 
   // The teacher's page for the print: {ok, form} with the form as buildForm describes it, or
   // the refusal as Add gives it. The teacher is counted in the summary too.
@@ -58,6 +70,10 @@ class StaffBookSession {
   int calendarYear_;
   int pages_ = 0;  // made for the print
   std::vector<batch::RosterProblem> refused_;
+  std::vector<batch::CorrectedTeacher> earlier_;  // of the workbook made over
+  batch::CarryPlan carried_;
+  std::size_t added_ = 0;                     // teachers given to Add so far
+  std::vector<CustomProperty> notes_;         // of the sheets with corrections carried
 };
 
 // The summary's printed pages as StaffBookSession::SummaryPages gives them.

@@ -7,6 +7,7 @@
 #include "form/workbook_notes.h"
 #include "opened_workbook.h"
 #include "request_fields.h"
+#include "staff_book/staff_summary.h"
 #include "staff_book/staff_workbook_texts.h"
 
 namespace soatnoma::web {
@@ -35,6 +36,8 @@ std::optional<batch::StoredSheetCell> StoredCellOf(const val& cell) {
   return stored;
 }
 
+}  // namespace
+
 std::vector<batch::StoredSheetCell> StoredCellsOf(const val& list) {
   std::vector<batch::StoredSheetCell> cells;
   for (int i = 0; i < Count(list); ++i) {
@@ -42,6 +45,8 @@ std::vector<batch::StoredSheetCell> StoredCellsOf(const val& list) {
   }
   return cells;
 }
+
+namespace {
 
 std::string TitleOf(const std::vector<batch::StoredSheetCell>& cells) {
   for (const batch::StoredSheetCell& cell : cells) {
@@ -56,7 +61,8 @@ void WriteTeachers(JsonWriter& json, const std::vector<batch::StaffTeacherSheet>
   json.Key("teachers").BeginArray();
   for (const batch::StaffTeacherSheet& teacher : teachers) {
     json.BeginObject().Key("sheetName").String(teacher.sheetName).Key("teacher").String(teacher.teacher);
-    json.Key("annualTotal").Number(teacher.annualTotal).Key("totalText").String(batch::StaffTotalText(teacher.annualTotal));
+    json.Key("annualTotal").Number(teacher.annualTotal).Key("totalText").String(batch::ListedTotalText(teacher));
+    json.Key("openable").Bool(teacher.Openable()).Key("note").String(batch::ListedNote(teacher));
     json.EndObject();
   }
   json.EndArray();
@@ -77,6 +83,10 @@ void WriteChanges(JsonWriter& json, const char* key, const std::vector<batch::St
 }
 
 }  // namespace
+
+int SheetReadFirstOf(const val& properties, const val& sheetNames) {
+  return static_cast<int>(batch::SheetReadFirst(ReadProperties(properties), SheetNamesOf(sheetNames)));
+}
 
 std::string StaffWorkbookListing(const std::string& fileName, const val& workbook) {
   const std::vector<std::string> sheetNames = SheetNamesOf(IsObject(workbook) ? workbook["sheetNames"] : val::null());
@@ -118,7 +128,7 @@ OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& 
   const auto teachers = batch::StaffTeachers(source.summaryCells, sheetNames);
   bool listed = false;
   for (const batch::StaffTeacherSheet& teacher : teachers.value_or(std::vector<batch::StaffTeacherSheet>{})) {
-    listed = listed || teacher.sheetName == source.sheetName;
+    listed = listed || (teacher.Openable() && teacher.sheetName == source.sheetName);
   }
   if (!listed) return batch::NoTeacherSheet(fileName, source.sheetName);
   return OpenTeacherSheet(fileName, source.sheetName, source.properties, workbook);
@@ -152,6 +162,7 @@ std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& 
   json.BeginObject();
   WriteChanges(json, "sheet", batch::ReportCellChanges(sheet));
   WriteChanges(json, "summary", batch::SummaryCellChanges(source.summaryCells, source.sheetName, total));
+  json.Key("summarySheet").String(batch::kSummarySheetName);
   const std::vector<CustomProperty> properties = batch::PropertiesWithSheetNotes(source.properties, source.sheetName, notes);
   json.Key("properties").String(CustomPropertiesPart(properties));
   return json.EndObject().Text();

@@ -17,13 +17,21 @@
 
 namespace soatnoma::web {
 
-// fileName; workbook {properties, sheetNames, cells (of the first sheet: {row, column, kind,
-// stored, text, formula})} or {problem}: {kind: "report" | "stranger"} for any workbook that
-// is not a staff workbook (opened as a report is, or refused as one is), or {kind: "staff",
-// title, question, headings, open, cancel, print, printTip (the whole workbook's print and
-// what it does), teachers: [{sheetName, teacher, annualTotal,
-// totalText}]}, or {kind: "staff", message} when its summary lists no teacher.
+// Which sheet the page reads first, by its place among sheetNames: a report's own, or the
+// summary "Jami" of a workbook that may be a staff workbook (batch::SheetReadFirst).
+int SheetReadFirstOf(const emscripten::val& properties, const emscripten::val& sheetNames);
+
+// fileName; workbook {properties, sheetNames, cells (of the sheet read first: {row, column,
+// kind, stored, text, formula})} or {problem}: {kind: "report" | "stranger"} for any workbook
+// that is not a staff workbook (opened as a report is, or refused as one is), or {kind:
+// "staff", title, question, headings, open, cancel, print, printTip (the whole workbook's
+// print and what it does), teachers: [{sheetName, teacher, annualTotal, totalText, openable,
+// note}]}, or {kind: "staff", message} when its summary lists no teacher.
 std::string StaffWorkbookListing(const std::string& fileName, const emscripten::val& workbook);
+
+// The cells of a sheet as the page read them ({row, column, kind, stored, text, formula}),
+// as the part stores them; a cell not of that shape is left out.
+std::vector<batch::StoredSheetCell> StoredCellsOf(const emscripten::val& list);
 
 // What a teacher's sheet of a staff workbook was opened with and its save needs: the sheet,
 // the stored cells of "Jami" and every property of the workbook.
@@ -47,7 +55,7 @@ OpenOutcome OpenTeacherSheet(const std::string& fileName, const std::string& she
                              const std::vector<CustomProperty>& properties, const emscripten::val& sheet);
 
 // A staff workbook as the page read it ({problem} or {properties, sheetNames, cells of the
-// first sheet}): the summary's stored cells and the teachers it lists, or the refusal
+// sheet read first}): the summary's stored cells and the teachers it lists, or the refusal
 // "Ochish" gives.
 struct StaffWorkbookRead {
   std::vector<batch::StoredSheetCell> summary;
@@ -57,8 +65,9 @@ struct StaffWorkbookRead {
 std::variant<OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName,
                                                                const emscripten::val& workbook);
 
-// What saving the report back changes: {sheet: [change], summary: [change], properties:
-// "the whole docProps/custom.xml"}, each change {ref, kind: "number" | "empty" | "result",
+// What saving the report back changes: {sheet: [change], summary: [change], summarySheet:
+// the summary's name, properties: "the whole docProps/custom.xml"}, each change {ref,
+// kind: "number" | "empty" | "result",
 // text: the number as stored}.
 std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& sheet, const WorkbookNotes& notes);
 

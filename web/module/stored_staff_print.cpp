@@ -35,7 +35,9 @@ std::string StoredStaffPrint::Summary(const std::string& fileName, const emscrip
   pages_ = 0;
   JsonWriter json;
   json.BeginObject().Key("sheets").BeginArray();
-  for (const batch::StaffTeacherSheet& teacher : staff.teachers) json.String(teacher.sheetName);
+  for (const batch::StaffTeacherSheet& teacher : staff.teachers) {
+    if (teacher.Openable()) json.String(teacher.sheetName);  // a row that opens no sheet has no page
+  }
   json.EndArray();
   // The pages' description is already JSON: it goes in whole as the last member.
   std::string answer = json.EndObject().Text();

@@ -2,30 +2,17 @@
 // the desktop asks it: the module names the cells and says when to ask, once for the same
 // cells; here it is put in a dialog over the page with the desktop's two answers.
 
+import { askInDialog } from './question_dialog.js';
+
 // A dialog of its own, its answer true for going on.
-function ask(dialog, check) {
-  const document = dialog.ownerDocument;
-  const question = document.createElement('p');
-  question.id = 'CellsCheckQuestion';
-  question.textContent = check.question;
-  const answer = (id, text, goOn) => {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.id = id;
-    button.textContent = text;
-    button.addEventListener('click', () => dialog.close(goOn ? 'goOn' : ''));
-    return button;
-  };
-  const answers = document.createElement('div');
-  answers.className = 'answers';
-  answers.append(answer('CellsCheckGoOn', check.goOn, true), answer('CellsCheckFirst', check.checkFirst, false));
-  dialog.replaceChildren(question, answers);
-  dialog.returnValue = '';
-  return new Promise((answered) => {
-    dialog.addEventListener('close', () => answered(dialog.returnValue === 'goOn'), { once: true });
-    dialog.showModal();
-    answers.lastChild.focus();
+async function ask(dialog, check) {
+  const answer = await askInDialog(dialog, {
+    questionId: 'CellsCheckQuestion',
+    question: check.question,
+    answers: [{ id: 'CellsCheckGoOn', text: check.goOn, value: 'goOn' },
+      { id: 'CellsCheckFirst', text: check.checkFirst, value: '' }],
   });
+  return answer === 'goOn';
 }
 
 export function createCellsCheck({ dialog }) {

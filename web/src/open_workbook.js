@@ -1,7 +1,8 @@
 // Reads a workbook the teacher opens ("Ochish") into what the module needs to judge and
 // rebuild it, reading what the desktop reads and nothing more: the workbook and its
-// relationships, the custom properties, the shared texts and the first sheet, and of a
-// staff workbook the teacher's sheet asked for, or every sheet for its print. Whether it is a report, a staff workbook
+// relationships, the custom properties, the shared texts and the sheet read first (a
+// report's own, a staff workbook's summary), and of a staff workbook the teacher's sheet
+// asked for, or every sheet for its print. Whether it is a report, a staff workbook
 // or neither, and why not, is the module's to say; here a package that cannot be read is
 // only named as such.
 
@@ -27,7 +28,7 @@ function hasContent(cell) {
   return cell.formula !== null || cell.value !== null || cell.inline !== null;
 }
 
-// The first sheet's cells that hold something, as the module takes them; null when a cell's
+// A sheet's cells that hold something, as the module takes them; null when a cell's
 // name is none.
 function cellsOf(sheetBytes, texts, module) {
   const cells = [];
@@ -96,7 +97,9 @@ async function readOpened(opened, module, sheetName, everySheet) {
   if (!sheets) return { problem: 'notWorkbook' };
   const properties = await propertiesIn(opened);
   const read = { properties, worksheets: sheets.length, sheetNames: sheets.map((sheet) => sheet.name) };
-  const cells = sheets.length > 0 ? await readSheet(opened, sheets[0].entry, module) : null;
+  // A report's own sheet, or a staff workbook's summary wherever it stands: the module says which.
+  const first = sheets[module.sheetReadFirst(properties, read.sheetNames)];
+  const cells = first ? await readSheet(opened, first.entry, module) : null;
   if (sheetName !== undefined) {
     const teacher = sheets.find((sheet) => sheet.name === sheetName);
     const teacherCells = teacher ? await readSheet(opened, teacher.entry, module) : null;

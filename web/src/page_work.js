@@ -59,7 +59,7 @@ function listenToOpening({ module, code, measure, staffPrint, runs, words, line 
 
 // "Ro'yxatdan": the staff list read and listed, its example, its ready teachers' workbook
 // and print; a ready teacher tapped is that teacher's report on the form.
-function startStaff({ module, code, measure, staffPrint, schoolYear, form }) {
+function startStaff({ module, code, measure, staffPrint, schoolYear, form, staffDocument }) {
   const status = new StaffStatus({
     message: byId('StaffMessage'),
     progress: byId('StaffProgress'),
@@ -75,6 +75,7 @@ function startStaff({ module, code, measure, staffPrint, schoolYear, form }) {
   });
   const staff = createStaffActions({
     module, measure, status, saveBytes: downloadBytes, staffPrint, schoolYear: schoolYear.year,
+    earlier: (fileName) => staffDocument.listedReader(fileName), carryDialog: byId('CarryCheck'),
   });
   createRosterPanel({
     module,
@@ -141,7 +142,7 @@ export async function startPage({ form, line }) {
   });
   listenToWorkbookSharing({ module, button: byId('ShareXlsx'), shown, notice, navigator });
   createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });
-  startStaff({ module, code, measure, staffPrint, schoolYear, form });
+  startStaff({ module, code, measure, staffPrint, schoolYear, form, staffDocument });
   offerKept({ module, kept, form, runs, line, words });
 
   document.body.dataset.ready = 'yes';

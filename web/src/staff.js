@@ -9,6 +9,7 @@ import { drawnSummary } from './staff_print.js';
 import { loadFileWork } from './load_file_work.js';
 import { afterPageTurn } from './page_turn.js';
 import { failureText } from './failure.js';
+import { askInDialog } from './question_dialog.js';
 
 // How long one slice of work may hold the page, milliseconds.
 const SLICE = 40;
@@ -50,10 +51,12 @@ function summaryPages(document, book) {
 class StaffWork {
   // document, module, measure, status (StaffStatus: the panel's words and bar),
   // saveBytes(bytes, fileName) (hands the file to the browser as a download), staffPrint
-  // (StaffPrint, where the pages are printed), and the school year chosen for the reports
-  // and the summary (its first calendar year).
-  constructor({ module, measure, status, saveBytes, staffPrint, document, schoolYear }) {
-    Object.assign(this, { module, measure, status, saveBytes, staffPrint, document, schoolYear });
+  // (StaffPrint, where the pages are printed), the school year chosen for the reports and
+  // the summary (its first calendar year), earlier(fileName): a reader of the staff workbook
+  // "Ochish" listed when it has that name (null otherwise), and carryDialog, where the
+  // corrections it cannot carry are asked about.
+  constructor({ module, measure, status, saveBytes, staffPrint, document, schoolYear, earlier, carryDialog }) {
+    Object.assign(this, { module, measure, status, saveBytes, staffPrint, document, schoolYear, earlier, carryDialog });
     this.saveButton = byId(document, 'SaveStaffXlsx');
     this.printButton = byId(document, 'PrintStaff');
     this.stopButton = byId(document, 'StopStaff');
@@ -124,6 +127,28 @@ class StaffWork {
     if (outcome?.state) this.document.body.dataset.staffWork = outcome.state;
   }
 
+  // The corrections of the staff workbook listed under the name the list's workbook is given
+  // go into the new one, the teachers whose corrections cannot be carried asked about first:
+  // the name the workbook is handed over under, or null when it is not to be made.
+  async carryInto(job, book) {
+    const fileName = this.module.staffWorkbookName(job.rosterName);
+    const read = this.earlier?.(fileName);
+    if (!read) return fileName;
+    for (const sheetName of JSON.parse(book.correctedSheets(await read()))) {
+      book.takeCorrectedSheet(sheetName, await read(sheetName));
+    }
+    const plan = JSON.parse(book.planCarrying(job.staff, fileName));
+    if (!plan.question) return fileName;
+    const answer = await askInDialog(this.carryDialog, {
+      questionId: 'CarryCheckQuestion',
+      question: plan.question,
+      answers: [{ id: 'CarryOtherName', text: plan.otherName, value: 'otherName' },
+        { id: 'CarryGoOn', text: plan.goOn, value: 'goOn' }, { id: 'CarryCancel', text: plan.cancel, value: '' }],
+    });
+    if (answer === 'otherName') return plan.otherFileName;
+    return answer === 'goOn' ? fileName : null;
+  }
+
   saveWorkbook(startedAt) {
     return this.run(this.module.staffStoppedText(), (job) => this.makeWorkbook(job, startedAt));
   }
@@ -136,6 +161,8 @@ class StaffWork {
     const { StaffWorkbookWriter } = await loadFileWork();
     const book = new module.StaffBook(this.schoolYear(), this.measure);
     try {
+      const fileName = await this.carryInto(job, book);
+      if (fileName === null) return { text: '', refused: false, state: 'cancelled' };
       const writer = new StaffWorkbookWriter(module, module.StaffBook.summaryName());
       const done = await this.eachTeacher(job, (teacher) => {
         const made = JSON.parse(book.add(teacher));
@@ -149,7 +176,6 @@ class StaffWork {
       const bytes = await writer.finish(JSON.parse(book.summary()));
       performance.measure('soatnoma-staff-package', { start: reportsMade });
       if (job.stopAsked) return null;
-      const fileName = module.staffWorkbookName(job.rosterName);
       this.saveBytes(bytes, fileName);
       performance.measure('soatnoma-staff-workbook', { start: startedAt });
       // Handed to the browser: whether a file appeared the page cannot know.
@@ -193,9 +219,11 @@ class StaffWork {
 
 // The staff's work on the page; setTeachers(teachers, fileName) hands it a list read.
 export function createStaffActions({
-  module, measure, status, saveBytes, staffPrint, schoolYear, document = globalThis.document,
+  module, measure, status, saveBytes, staffPrint, schoolYear, earlier, carryDialog, document = globalThis.document,
 }) {
-  const work = new StaffWork({ module, measure, status, saveBytes, staffPrint, document, schoolYear });
+  const work = new StaffWork({
+    module, measure, status, saveBytes, staffPrint, document, schoolYear, earlier, carryDialog,
+  });
   work.idle();
   return { setTeachers: (teachers, fileName) => work.setTeachers(teachers, fileName) };
 }

@@ -24,13 +24,18 @@ function cell(document, text, className) {
   return td;
 }
 
-// A teacher's row: the sheet, the name, the yearly total and the button that opens it.
+// A teacher's row: the sheet, the name, the yearly total, the note and the button that
+// opens it; a row that cannot be opened ([data-unmatched]) has its reason in the note and
+// no button.
 function teacherRow(document, teacher, words, choose) {
   const tr = document.createElement('tr');
-  tr.dataset.sheet = teacher.sheetName;
+  if (teacher.sheetName) tr.dataset.sheet = teacher.sheetName;
   const action = document.createElement('td');
-  action.append(pageButton(document, words, (event) => choose(teacher.sheetName, event.timeStamp)));
-  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher), cell(document, teacher.totalText, 'number'), action);
+  const open = (event) => choose(teacher.sheetName, event.timeStamp);
+  if (teacher.openable) action.append(pageButton(document, words, open));
+  else tr.dataset.unmatched = 'yes';
+  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher),
+    cell(document, teacher.totalText, 'number'), cell(document, teacher.note, 'note'), action);
   return tr;
 }
 
@@ -141,6 +146,15 @@ export function createStaffDocument({ module, code, measure, staffPrint, section
       const bytes = file.arrayBuffer().then((buffer) => new Uint8Array(buffer));
       bytes.catch(() => {});  // said when a teacher is chosen
       return offer(file.name, bytes, workbook);
+    },
+    // The staff workbook listed, when it is the file fileName: a reader of it as "Ochish"
+    // reads it (read() its summary, read(sheetName) with that teacher's sheet); null for
+    // any other name.
+    listedReader(fileName) {
+      if (listed?.fileName !== fileName) return null;
+      const { bytes } = listed;
+      return async (sheetName) => readInWorker('workbook', asFile(fileName, await bytes), code,
+        sheetName === undefined ? {} : { sheetName }).answer;
     },
     // A teacher saved back into the staff workbook fileName, now these bytes: the list of
     // that workbook, if shown, is of them.

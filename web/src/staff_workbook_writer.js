@@ -68,15 +68,16 @@ export function sheetWithChanges(xml, changes) {
 }
 
 // The staff workbook's bytes with the teacher's sheet (sheetName) saved back; changes as
-// the module's staffChanges gives them: {sheet, summary, properties}; module: the page's
+// the module's staffChanges gives them: {sheet, summary, summarySheet, properties}; module: the page's
 // module, which lists a part of properties where the package has none.
 export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) {
   const { parts, sheets } = await sheetEntries(bytes);
   const teacher = sheets.find((sheet) => sheet.name === sheetName);
-  if (!teacher || teacher === sheets[0]) throw new Error(`xodimlar kitobida "${sheetName}" varag'i yo'q`);
+  const summary = sheets.find((sheet) => sheet.name === changes.summarySheet);
+  if (!teacher || !summary || teacher === summary) throw new Error(`xodimlar kitobida "${sheetName}" varag'i yo'q`);
   const edits = new Map([
     [teacher.entry, (xml) => sheetWithChanges(xml, changes.sheet)],
-    [sheets[0].entry, (xml) => sheetWithChanges(xml, changes.summary)],
+    [summary.entry, (xml) => sheetWithChanges(xml, changes.summary)],
   ]);
   // A staff workbook written before it carried properties is told where they are.
   const listed = parts.has(CUSTOM_PROPERTIES);

@@ -94,6 +94,10 @@ test('numbers the report cannot show are refused with the message of the box at 
     [{ category: 'primary', weekly: '1e29', rate: '1' }, hours],
     [{ category: 'upper', weekly: '168', rate: '20' }, null],
     [{ category: 'upper', weekly: '24', rate: '1e-10' }, null],
+    // A blank between digits parts two numbers; a no-break space around one is a blank.
+    [{ category: 'upper', weekly: '12 5', rate: '20' }, hours],
+    [{ category: 'upper', weekly: '24', rate: '2\u00a00' }, rate],
+    [{ category: 'upper', weekly: '\u00a012\u202f', rate: '20 ' }, null],
   ];
   for (const [request, message] of cases) {
     const table = JSON.parse(module.tableCsv(request));
@@ -116,6 +120,7 @@ test('a decimal comma is the point', () => {
   assert.equal(comma.csv, point.csv);
   assert.equal(module.weeklyHoursOfDays(['2', '3,5', '', '4', '1.5', '']), '11');
   assert.equal(module.weeklyHoursOfDays(['2', '3,5', 'x', '', '', '']), null);
+  assert.equal(module.weeklyHoursOfDays(['2', '1 2', '', '', '', '']), null);
 });
 
 test('the run describes the rounded form with the year given and the file name', () => {

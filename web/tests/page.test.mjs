@@ -556,7 +556,7 @@ test('"Ochish" opens a workbook either edition saved, with its corrections marke
   writeFileSync(manyParts, zipOf([...await partsOfZip(readFileSync(cliWorkbook)),
     ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/nollar${i}.bin`, bytes: zeros }))]));
   for (const [file, reason] of [
-    [manyParts, '"kop-qismli.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (64 MB dan ortiq).'],
+    [manyParts, '"kop-qismli.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).'],
     [stranger, '"boshqa.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.'],
     [notes, '"eslatma.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
     [changed, /^"ozgargan\.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan \(.*S5/],

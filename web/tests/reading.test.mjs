@@ -43,9 +43,9 @@ test('a package is weighed from its listing, and a part unpacks only as listed',
     ['its parts stored unpacked', zipOf(reportParts.map((part) => ({ ...part, stored: true }))), ''],
     ['a part of the largest size', padded([{ name: 'xl/media/a.bin', bytes: zeros }]), ''],
     ['400 parts of 16 MiB of zeros', padded(Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))),
-      '"x.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (64 MB dan ortiq).'],
-    ['a part too many', padded(Array.from({ length: 1001 - reportParts.length }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: tiny }))),
-      '"x.xlsx" ochilmadi: ish kitobida qismlar juda ko\'p (1000 tadan ortiq).'],
+      '"x.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).'],
+    ['a part too many', padded(Array.from({ length: 15104 - reportParts.length }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: tiny }))),
+      '"x.xlsx" ochilmadi: ish kitobida qismlar juda ko\'p (15103 tadan ortiq).'],
     ['a part a byte larger than any', padded([{ name: 'xl/media/a.bin', bytes: new Uint8Array(16 * MiB + 1) }]),
       /qismlaridan biri shikastlangan/],
     ['a sheet that unpacks to more than listed', changed(SHEET, (part) => ({ ...part, size: part.bytes.length - 1 })),
@@ -113,7 +113,7 @@ test('a staff list workbook padded beyond the limits is refused as the command l
   const read = await readWorkbookRows(bomb, module);
   assert.deepEqual(read, { problem: 'tooLargeUnpacked' });
   assert.equal(module.unreadableRoster('x.xlsx', read.problem, ''),
-    'Ro\'yxat o\'qilmadi: "x.xlsx" ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (64 MB dan ortiq).');
+    'Ro\'yxat o\'qilmadi: "x.xlsx" ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).');
   const rows = await readWorkbookRows(zipOf(parts), module);
   assert.deepEqual(rows.rows.map((row) => row.row), [1, 2]);
 });

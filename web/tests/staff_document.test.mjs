@@ -5,6 +5,8 @@
 // (LibreOffice recalculates "Jami" to the same), every other part as it was; opened again,
 // the correction is marked; one left unsaved comes back after a reload as that sheet of that
 // workbook; the page's own staff workbook is known too, and a stranger's is refused as ever.
+// One re-saved by LibreOffice, or edited elsewhere ("Jami" moved, a sheet deleted, a total
+// that is no number), lists every teacher, each row that cannot be opened with its reason.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -16,7 +18,7 @@ import ExcelJS from 'exceljs';
 
 import { cli, convertInLibreOffice } from './support.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
-import { partsOfZip } from './zip_files.mjs';
+import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staffdoc-'));
 const staffBook = path.join(scratch, 'xodimlar.xlsx');
@@ -241,4 +243,87 @@ test('the page\'s own staff workbook is listed, and a stranger\'s workbook is re
   assert.equal(await page.$eval('#message', (p) => p.textContent),
     '"begona.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.');
   assert.equal(await page.$eval('#StaffBook', (section) => section.hidden), true);
+});
+
+// The rows of the listing: [sheet, name, total, note, openable].
+const listedRows = () => page.$$eval('#StaffBook tbody tr', (rows) => rows.map((row) => [
+  row.dataset.sheet ?? '', ...[...row.cells].slice(1, 4).map((cell) => cell.textContent), !!row.querySelector('button'),
+]));
+
+test('a staff workbook re-saved by LibreOffice lists every teacher and takes a correction', async () => {
+  const list = path.join(scratch, 'birso.csv');
+  writeFileSync(list, 'ism;maktab;fan;toifa;soat\r\nAli;12;fizika;yuqori;24\r\nVali;12;kimyo;yuqori;20\r\nGani Karimov;7;tarix;yuqori;18\r\n');
+  const written = path.join(scratch, 'birso.xlsx');
+  const run = spawnSync(cli, ['batch', list, '-o', written, '--year', '2026'],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  const out = path.join(scratch, 'lo');
+  convertInLibreOffice(scratch, 'xlsx:Calc MS Excel 2007 XML', out, [written]);
+  const resaved = path.join(out, 'birso.xlsx');
+  const { rows } = await summaryOf(written);
+  await listInPage(resaved);
+  assert.deepEqual(await listedRows(), rows.map(([name, total]) => [name, name, String(total), '', true]));
+  await openTeacher(resaved, 'Vali');
+  await correct('C8', String(Number(await cellText('C8')) + 7));
+  await saveWorkbook();
+  const after = await summaryOf((await downloaded('birso-qaytgan.xlsx')).file);
+  assert.deepEqual(after.rows.map((row) => row[1]), [rows[0][1], rows[1][1] + 7, rows[2][1]]);
+});
+
+test('"Jami" moved, a sheet deleted and a total of no number: every row listed, the reasons said', async () => {
+  const parts = await partsOfZip(readFileSync(staffBook));
+  const edit = (name, change) => {
+    const part = parts.find((each) => each.name === name);
+    part.bytes = Buffer.from(change(Buffer.from(part.bytes).toString()));
+  };
+  edit('xl/workbook.xml', (xml) => {
+    const jami = /<sheet name="Jami"[^>]*\/>/.exec(xml)[0];
+    return xml.replace(jami, '').replace('</sheets>', `${jami}</sheets>`);
+  });
+  edit('xl/worksheets/sheet1.xml', (xml) => xml.replace("<f>'Aliyev Vali'!S5</f>", '<f>#REF!</f>')
+    .replace(/(<f>'O''tkir G''ulomov'!S5<\/f><v>)[^<]*/, '$1NaN'));
+  const edited = path.join(scratch, 'tahrirlangan.xlsx');
+  writeFileSync(edited, zipOf(parts));
+  await listInPage(edited);
+  const listed = await listedRows();
+  assert.equal(listed.length, 4, JSON.stringify(listed));
+  assert.deepEqual(listed[0].slice(0, 3), ['', 'Aliyev Vali', '\u2014']);
+  assert.match(listed[0][3], /#REF!.*ochib bo'lmaydi/);
+  assert.equal(listed[0][4], false);
+  assert.deepEqual(listed[2].slice(0, 3), ["O'tkir G'ulomov", "O'tkir G'ulomov", '\u2014']);
+  assert.match(listed[2][3], /son emas/);
+  assert.equal(listed[2][4], true);
+  assert.deepEqual([listed[3][0], listed[3][4]], ['Aliyev Vali', false]);
+  assert.equal(await page.$$eval('#StaffBook tr[data-unmatched]', (rows) => rows.length), 2);
+
+  await openTeacher(edited, 'Karimova Dilnoza');
+  await correct('C8', String(Number(await cellText('C8')) + 2));
+  await saveWorkbook();
+  const saved = new ExcelJS.Workbook();
+  await saved.xlsx.readFile((await downloaded('tahrir-qaytgan.xlsx')).file);
+  const jami = saved.getWorksheet('Jami');
+  assert.equal(jami.getCell(5, 9).result, saved.getWorksheet('Karimova Dilnoza').getCell('S5').result);
+});
+
+test('the largest staff workbook the program writes is listed, opened and saved back', async () => {
+  const list = path.join(scratch, 'katta.csv');
+  const rows = Array.from({ length: 5000 }, (_, i) => `O'qituvchi ${i + 1};12;fizika;yuqori;24`);
+  writeFileSync(list, `ism;maktab;fan;toifa;soat\n${rows.join('\n')}\n`);
+  const large = path.join(scratch, 'katta.xlsx');
+  const run = spawnSync(cli, ['batch', list, '-o', large, '--year', '2026'],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  await upload(large);
+  await page.waitForSelector('#StaffBook[data-listed="katta.xlsx"]:not([hidden])', { timeout: 60000 });
+  assert.equal(await page.$$eval('#StaffBook tbody tr[data-sheet] button', (buttons) => buttons.length), 5000);
+  await page.click('#StaffBook tr[data-sheet="O\'qituvchi 5000"] button');
+  await page.waitForSelector('body[data-opened="katta.xlsx [O\'qituvchi 5000]"]', { timeout: 60000 });
+  await correct('C8', String(Number(await cellText('C8')) + 1));
+  await saveWorkbook();
+  const saved = await downloaded('katta-qaytgan.xlsx');
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.readFile(saved.file);
+  assert.equal(workbook.worksheets.length, 5001);
+  assert.equal(workbook.getWorksheet('Jami').getCell(5003, 9).result,
+    workbook.getWorksheet("O'qituvchi 5000").getCell('S5').result);
 });

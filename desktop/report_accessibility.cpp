@@ -1,0 +1,37 @@
+#include "desktop/report_accessibility.h"
+
+#include "desktop/report_accessible_table.h"
+#include "desktop/report_view.h"
+#include "model/workload_table.h"
+
+namespace soatnoma::ui {
+namespace {
+
+QAccessibleInterface* ReportViewFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String(ReportView::staticMetaObject.className())) return nullptr;
+  auto* view = qobject_cast<ReportView*>(object);
+  return view ? new ReportAccessibleTable(view) : nullptr;
+}
+
+}  // namespace
+
+void InstallReportAccessibility() {
+  // Qt keeps its factories for the program's life; the report's is added once.
+  static const bool installed = [] {
+    QAccessible::installFactory(ReportViewFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void AnnounceCurrentCell(ReportView& view) {
+  if (!QAccessible::isActive()) return;  // no screen reader listens
+  auto* table = dynamic_cast<ReportAccessibleTable*>(QAccessible::queryAccessibleInterface(&view));
+  if (!table || view.IsOffTable()) return;
+  const CellPlace current = view.CurrentCell();
+  QAccessibleEvent focus(&view, view.hasFocus() ? QAccessible::Focus : QAccessible::Selection);
+  focus.setChild(table->IndexOfCell(current.row - kFirstWorkRow, current.column - col::C));
+  QAccessible::updateAccessibility(&focus);
+}
+
+}  // namespace soatnoma::ui

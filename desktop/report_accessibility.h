@@ -1,0 +1,19 @@
+#pragma once
+// The report on the screen as a screen reader meets it: a table of the year's work, its rows
+// headed by the kinds of work, its columns by the months, quarters and the year, each cell
+// named by the hours it shows, read-only where it is a sum or takes no hours, and the current
+// cell the one in focus. Qt's accessibility asks for it through the factory installed here.
+
+#include <QAccessible>
+
+namespace soatnoma::ui {
+
+class ReportView;
+
+// Installs, once for the program's life, the factory that answers for every report view.
+void InstallReportAccessibility();
+
+// Tells a screen reader that the current cell of the view is now in focus.
+void AnnounceCurrentCell(ReportView& view);
+
+}  // namespace soatnoma::ui

@@ -1,0 +1,103 @@
+#include "desktop/report_accessible_cell.h"
+
+#include "desktop/report_accessible_table.h"
+#include "desktop/report_view.h"
+#include "form/cell_display.h"
+#include "form/correction_texts.h"
+#include "model/workload_table.h"
+
+namespace soatnoma::ui {
+
+ReportAccessibleCell::ReportAccessibleCell(ReportView* view, Kind kind, int row, int column)
+    : view_(view), kind_(kind), row_(row), column_(column) {}
+
+CellPlace ReportAccessibleCell::Place() const {
+  return {kind_ == Kind::ColumnHeading ? kHeadingRow : kFirstWorkRow + row_,
+          kind_ == Kind::RowHeading ? static_cast<int>(col::B) : col::C + column_};
+}
+
+ReportAccessibleTable* ReportAccessibleCell::Table() const {
+  return view_ ? dynamic_cast<ReportAccessibleTable*>(QAccessible::queryAccessibleInterface(view_.data())) : nullptr;
+}
+
+QWindow* ReportAccessibleCell::window() const { return view_ ? view_->window()->windowHandle() : nullptr; }
+
+QAccessibleInterface* ReportAccessibleCell::parent() const { return Table(); }
+
+QString ReportAccessibleCell::text(QAccessible::Text kind) const {
+  if (!view_) return {};
+  const CellPlace place = Place();
+  switch (kind_) {
+    case Kind::ColumnHeading:
+      if (kind != QAccessible::Name) return {};
+      return QString::fromStdString(std::string(ColumnHeading(place.column)));
+    case Kind::RowHeading: {
+      if (kind != QAccessible::Name) return {};
+      const std::string section(SectionNumber(place.row));
+      return QString::fromStdString((section.empty() ? "" : section + ". ") + std::string(RowTitle(place.row)));
+    }
+    case Kind::Cell: break;
+  }
+  if (kind == QAccessible::Name || kind == QAccessible::Value) {
+    return QString::fromStdString(DisplayedText(view_->Sheet(), place.row, place.column));
+  }
+  if (kind == QAccessible::Description) return QString::fromStdString(PlaceName(place));
+  return {};
+}
+
+QRect ReportAccessibleCell::rect() const {
+  if (!view_) return {};
+  const QRect local = view_->CellRect(Place()).toAlignedRect();
+  return QRect(view_->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::Role ReportAccessibleCell::role() const {
+  switch (kind_) {
+    case Kind::ColumnHeading: return QAccessible::ColumnHeader;
+    case Kind::RowHeading: return QAccessible::RowHeader;
+    case Kind::Cell: break;
+  }
+  return QAccessible::Cell;
+}
+
+QAccessible::State ReportAccessibleCell::state() const {
+  QAccessible::State state;
+  if (!view_) {
+    state.invalid = true;
+    return state;
+  }
+  state.readOnly = true;
+  if (kind_ != Kind::Cell) return state;
+  const CellPlace place = Place();
+  const ReportCorrections* corrections = view_->Corrections();
+  state.readOnly = !corrections || !corrections->IsEditable(place);
+  state.focusable = true;
+  state.selectable = true;
+  state.selected = isSelected();
+  state.focused = state.selected && view_->hasFocus();
+  return state;
+}
+
+void* ReportAccessibleCell::interface_cast(QAccessible::InterfaceType type) {
+  return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+}
+
+bool ReportAccessibleCell::isSelected() const {
+  if (!view_ || kind_ != Kind::Cell || view_->IsOffTable()) return false;
+  const CellPlace current = view_->CurrentCell();
+  return current.row == Place().row && current.column == Place().column;
+}
+
+QList<QAccessibleInterface*> ReportAccessibleCell::columnHeaderCells() const {
+  ReportAccessibleTable* table = Table();
+  if (!table || kind_ != Kind::Cell) return {};
+  return {table->child(column_)};
+}
+
+QList<QAccessibleInterface*> ReportAccessibleCell::rowHeaderCells() const {
+  ReportAccessibleTable* table = Table();
+  if (!table || kind_ != Kind::Cell) return {};
+  return {table->child(ReportAccessibleTable::kColumns + row_)};
+}
+
+}  // namespace soatnoma::ui

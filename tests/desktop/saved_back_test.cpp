@@ -1,0 +1,161 @@
+// Saving back into the file a report was opened from, only while it is still that file: a
+// change another program made meanwhile (a cell, another workbook put in its place, other
+// bytes of the same size and time) is never written over; the teacher is told, may save
+// under another name, and the file stays as the other program left it.
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "batch_test_support.h"
+#include "form/report_builder.h"
+#include "form/report_corrections.h"
+#include "form_test_case.h"
+#include "model/workload_table.h"
+#include "report_driver.h"
+#include "report_files/xlsx_reader.h"
+#include "report_files/xlsx_writer.h"
+#include "staff_files/staff_document.h"
+
+namespace soatnoma::ui::testing {
+namespace {
+
+constexpr CellPlace kC8{8, col::C};
+constexpr CellPlace kD8{8, col::D};
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ReportSheet Report(std::string weekly) {
+  batch::RosterTeacher teacher;
+  teacher.name = "Karimova Dilnoza";
+  teacher.weeklyHours = std::move(weekly);
+  teacher.rate = "20";
+  return std::get<ReportSheet>(BuildReport(batch::ReportRequestFor(teacher, 2025)));
+}
+
+// Another program's change: the report with D8 set to 55, saved over the file.
+void ChangeD8Elsewhere(const QString& path) {
+  ReportSheet theirs = Report("24");
+  ReportCorrections corrections(theirs);
+  corrections.SetHours(kD8, 55);
+  if (!SaveXlsxWithNotes(theirs, corrections.Notes(), path.toStdString()).ok) qFatal("cannot change the file");
+}
+
+void WriteStaff(std::string_view list, const QString& path) {
+  const auto teachers = batch::ReadRoster(list).Teachers();
+  if (batch::ExportStaff({teachers, 2025, batch::StaffFileFormat::Xlsx, path.toStdString()}).status !=
+      batch::StaffExportStatus::Written) {
+    qFatal("the staff workbook was not written");
+  }
+}
+
+}  // namespace
+
+class SavedBackTest : public FormTestCase {
+  Q_OBJECT
+
+  QTemporaryDir folder_;
+
+  QString InFolder(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
+
+  // The file opened in a report window (a staff workbook's first teacher) and corrected there.
+  ReportWindow* OpenedAndCorrected(const QString& path) {
+    person_.staffChoices = {0};
+    if (!form_->OpenWorkbookFile(path)) return nullptr;
+    ReportWindow* report = NewestReport(*form_);
+    return report->CorrectHours(kC8, report->Corrections().ComputedHours(kC8) + 1) ? report : nullptr;
+  }
+
+ private slots:
+  void aReportChangedByAnotherProgramIsNotWrittenOver() {
+    const QString path = InFolder("hisobot.xlsx");
+    QVERIFY(SaveXlsx(Report("24"), path.toStdString()).ok);
+    ReportWindow* report = OpenedAndCorrected(path);
+    QVERIFY(report);
+    ChangeD8Elsewhere(path);
+    const QByteArray theirs = Contents(path);
+
+    QVERIFY(!report->Save());  // "Bekor qilish"
+    QCOMPARE(person_.elsewhereQuestions.size(), std::size_t{1});
+    QVERIFY(person_.elsewhereQuestions.front().startsWith(QStringLiteral("\"hisobot.xlsx\" ochilganidan keyin")));
+    QCOMPARE(Contents(path), theirs);
+    QVERIFY(!report->IsSaved());
+
+    // "Boshqa nom bilan saqlash...": the report goes where the teacher chooses, theirs stays.
+    person_.elsewhereAnswers = {true};
+    person_.savePath = InFolder("mening.xlsx");
+    QVERIFY(report->Save());
+    QCOMPARE(report->FilePath(), person_.savePath);
+    QCOMPARE(Contents(path), theirs);
+    const OpenedReport mine = std::get<OpenedReport>(OpenXlsx(person_.savePath.toStdString()));
+    QCOMPARE(mine.sheet.Cells().ReadNumber(kD8.row, kD8.column), Report("24").Cells().ReadNumber(kD8.row, kD8.column));
+
+    // Saved there, it is saved there again without a word.
+    QVERIFY(report->CorrectHours(kC8, 7));
+    QVERIFY(report->Save());
+    QCOMPARE(person_.elsewhereQuestions.size(), std::size_t{2});
+    QVERIFY(report->IsSaved());
+  }
+
+  // Other bytes of the same size, given the time the file had: still another file.
+  void theSameSizeAndTimeWithOtherBytesIsAnotherFile() {
+    const QString path = InFolder("hisobot.xlsx");
+    QVERIFY(SaveXlsx(Report("24"), path.toStdString()).ok);
+    const QDateTime time = QFileInfo(path).lastModified();
+    ReportWindow* report = OpenedAndCorrected(path);
+    QVERIFY(report);
+    QByteArray bytes = Contents(path);
+    bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size() && file.flush());
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(QFileInfo(path).lastModified(), time);
+
+    QVERIFY(!report->Save());
+    QCOMPARE(person_.elsewhereQuestions.size(), std::size_t{1});
+    QCOMPARE(Contents(path), bytes);
+  }
+
+  // School 12's workbook opened, school 45's put in its place: school 12's hours never go
+  // into school 45's sheet, by Save nor by Save as onto the file.
+  void aStaffWorkbookReplacedByAnotherIsNotWrittenInto() {
+    const QString path = InFolder("xodimlar.xlsx");
+    WriteStaff(batch::testing::kStaffList, path);
+    ReportWindow* report = OpenedAndCorrected(path);
+    QVERIFY(report);
+    std::string school45(batch::testing::kStaffList);
+    school45.replace(school45.find(";12;"), 4, ";45;");
+    WriteStaff(school45, path);
+    const QByteArray theirs = Contents(path);
+
+    QVERIFY(!report->Save());
+    person_.savePath = path;
+    QVERIFY(!report->SaveAsWorkbook());
+    QCOMPARE(person_.elsewhereQuestions.size(), std::size_t{2});
+    QCOMPARE(Contents(path), theirs);
+    QCOMPARE(report->StaffSheet(), QString::fromStdString(batch::testing::kSheetNames[1]));
+  }
+
+  // Nothing changed on disk: saved back each time, the stamp following each save.
+  void anUnchangedFileIsSavedBackAgainAndAgain() {
+    const QString path = InFolder("xodimlar.xlsx");
+    WriteStaff(batch::testing::kStaffList, path);
+    ReportWindow* report = OpenedAndCorrected(path);
+    QVERIFY(report);
+    QVERIFY(report->Save());
+    QVERIFY(report->CorrectHours(kD8, 3));
+    QVERIFY(report->Save());
+    QVERIFY(person_.elsewhereQuestions.empty());
+    const OpenedReport saved =
+        std::get<OpenedReport>(batch::OpenStaffSheet(path.toStdString(), batch::testing::kSheetNames[1]));
+    QCOMPARE(saved.sheet.Cells().ReadNumber(kD8.row, kD8.column), 3.0);
+  }
+};
+
+}  // namespace soatnoma::ui::testing
+
+QTEST_MAIN(soatnoma::ui::testing::SavedBackTest)
+#include "saved_back_test.moc"

@@ -1,0 +1,127 @@
+// The staff list's workbook made in Chromium over the staff workbook "Ochish" listed under
+// the same name and corrected in the page: the corrections of the teachers whose rows are as
+// they were go into the new workbook (the cells, "Jami"'s totals and the notes), and the
+// teachers whose corrections cannot be carried are asked about first, with another name
+// offered.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+import ExcelJS from 'exceljs';
+
+import { cli } from './support.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
+import { partsOfZip } from './zip_files.mjs';
+
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-carry-'));
+const roster = path.join(scratch, 'xodimlar.csv');
+const staffBook = path.join(scratch, 'xodimlar hisobotlari.xlsx');
+const rows = (aliyevHours) => "ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;" + aliyevHours +
+  "\r\nKarimova Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n";
+
+let browser;
+let page;
+let files;
+
+before(async () => {
+  writeFileSync(roster, rows(24));
+  const run = spawnSync(cli, ['batch', roster, '-o', staffBook, '--year', '2026'],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  ({ browser, page, files } = await openPageWithDownloads(scratch));
+  page.on('dialog', (dialog) => dialog.accept());
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+async function downloaded(as) {
+  const file = await files.next();
+  const name = path.basename(file);
+  renameSync(file, path.join(scratch, as));
+  return { name, file: path.join(scratch, as) };
+}
+
+const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`,
+  (lines) => lines.map((line) => line.textContent).join(' '));
+
+// The teacher of the listed workbook opened, a cell corrected by some hours and the whole
+// workbook saved back: the hours the cell held before.
+async function correctInPage(sheet, ref, more) {
+  await page.$eval('body', (body) => { delete body.dataset.opened; });
+  await page.waitForSelector(`#StaffBook tr[data-sheet="${sheet}"] button`, { visible: true });
+  await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
+  await page.waitForSelector(`body[data-opened="xodimlar hisobotlari.xlsx [${sheet}]"]`);
+  const hours = Number(await cellText(ref));
+  const row = `#StaffBook tr[data-sheet="${sheet}"]`;
+  const listedTotal = await page.$eval(row, (tr) => tr.cells[2].textContent);
+  await page.click(`[data-cell="${ref}"] rect.border`);
+  await page.keyboard.type(String(hours + more));
+  await page.keyboard.press('Enter');
+  await page.waitForSelector(`[data-cell="${ref}"] .mark.corrected`);
+  await page.click('#SaveXlsx');
+  await page.waitForSelector('#CellsCheck[open]');
+  await page.click('#CellsCheckGoOn');
+  const saved = await downloaded(`${sheet}.xlsx`);
+  assert.equal(saved.name, 'xodimlar hisobotlari.xlsx');
+  // The list shows what was saved once it has read the saved workbook again.
+  await page.waitForFunction((selector, before) => document.querySelector(selector)?.cells[2].textContent !== before,
+    {}, row, listedTotal);
+  return hours;
+}
+
+async function makeStaffWorkbook(list) {
+  writeFileSync(roster, list);
+  await page.$eval('body', (body) => { delete body.dataset.staff; });
+  await page.click('#RosterOpen');
+  await (await page.$('#Roster')).uploadFile(roster);
+  await page.waitForSelector('body[data-staff="3"]');
+  await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
+  await page.$eval('body', (body) => { delete body.dataset.staffWork; });
+  await page.click('#SaveStaffXlsx');
+}
+
+test('the list\'s workbook keeps the corrections made in the page and asks about those it cannot keep', async () => {
+  await (await page.$('#OpenFile')).uploadFile(staffBook);
+  await page.waitForSelector('#StaffBook[data-listed="xodimlar hisobotlari.xlsx"]:not([hidden])');
+  const c8 = await correctInPage('Karimova Dilnoza', 'C8', 2);
+  await correctInPage('Aliyev Vali', 'D8', 1);
+
+  await makeStaffWorkbook(rows(25));  // Aliyev's weekly hours changed
+  await page.waitForSelector('#CarryCheck[open]');
+  const question = await page.$eval('#CarryCheckQuestion', (p) => p.textContent);
+  assert.match(question, /"Aliyev Vali" \("Aliyev Vali" varag'i\): ro'yxatdagi qatori o'zgargan/);
+  assert.doesNotMatch(question, /Karimova/);
+  assert.deepEqual(await page.$$eval('#CarryCheck button', (buttons) => buttons.map((button) => button.textContent)),
+    ['Boshqa nom bilan yozish...', 'Baribir yozish', 'Bekor qilish']);
+  await page.screenshot({ path: process.env.SOATNOMA_CARRY_SHOT ?? path.join(scratch, 'savol.png') });
+  await page.click('#CarryOtherName');
+  const made = await downloaded('yangi.xlsx');
+  assert.equal(made.name, 'xodimlar hisobotlari (yangi).xlsx');
+  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent),
+    /1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi\./);
+
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.readFile(made.file);
+  const karimova = workbook.getWorksheet('Karimova Dilnoza');
+  assert.equal(karimova.getCell('C8').value, c8 + 2);
+  const jami = workbook.worksheets[0];
+  assert.equal(Number(jami.getCell(5, 9).result), karimova.getCell('S5').result);
+  const total = [4, 5, 6].reduce((sum, row) => sum + Number(jami.getCell(row, 9).result), 0);
+  assert.equal(Number(jami.getCell(7, 9).result), total);
+  const custom = Buffer.from((await partsOfZip(readFileSync(made.file)))
+    .find((part) => part.name === 'docProps/custom.xml').bytes).toString();
+  assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
+  assert.doesNotMatch(custom, /Aliyev Vali!/);
+
+  // "Bekor qilish" makes nothing.
+  await makeStaffWorkbook(rows(25));
+  await page.waitForSelector('#CarryCheck[open]');
+  await page.click('#CarryCancel');
+  await page.waitForSelector('body[data-staff-work="cancelled"]');
+});
