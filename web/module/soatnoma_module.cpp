@@ -11,6 +11,7 @@
 
 #include "form_description.h"
 #include "json_writer.h"
+#include "keeping_texts.h"
 #include "kept_report.h"
 #include "page_text_measure.h"
 #include "request_fields.h"
@@ -210,6 +211,11 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("formControls", &FormControls);
   emscripten::function("keptReport", &KeptReport);
   emscripten::function("keptReportsHeading", &KeptReportsHeading);
+  emscripten::function("keepFailedText", &KeepFailedText);
+  emscripten::function("keepingWords", &KeepingWordsJson);
+  emscripten::function("storageRefusedText", &StorageRefusedText);
+  emscripten::function("saveEndedText", &SaveEndedText);
+  emscripten::function("saveFailedWords", &SaveFailedWords);
   emscripten::function("finishedStyles", &FinishedStyles);
   emscripten::function("finishedWorksheet", &FinishedWorksheet);
   emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);

@@ -3,6 +3,8 @@
 // and when the page is left, so that it comes back the next time the page is opened, as the
 // desktop keeps it in its settings.
 
+import { localStorageOf } from './page_storage.js';
+
 const KEY = 'soatnoma.shakl';
 export const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 const TEXT_BOXES = { name: 'Text3', school: 'Text6', subject: 'Text4' };
@@ -32,13 +34,7 @@ function parsed(text) {
 // a browser may refuse (then nothing is remembered). Shows the entries kept, if any, and
 // keeps them again when the page is left; save() keeps them at a run.
 export function rememberFormEntries({ byId, choose, daysChanged, window = globalThis.window }) {
-  const storage = (() => {
-    try {
-      return window.localStorage;
-    } catch {
-      return null;
-    }
-  })();
+  const storage = localStorageOf(window);
   const save = () => {
     const entries = { days: DAY_BOXES.map((id) => byId(id).value), primary: byId('Option1').checked, leader: byId('Check1').checked };
     for (const [field, id] of Object.entries(TEXT_BOXES)) entries[field] = byId(id).value;

@@ -33,5 +33,9 @@ export function createReportNotice(element) {
     element.textContent = text;
     element.classList.toggle('refused', failure);
   };
-  return { tell, clear: () => tell('') };
+  // A text told earlier taken back, unless something else has been told since.
+  const withdraw = (text) => {
+    if (element.textContent === text) tell('');
+  };
+  return { tell, withdraw, clear: () => tell('') };
 }

@@ -9,6 +9,8 @@ import { createCanvasMeasure } from './canvas_measure.js';
 import { KeptReports } from './kept_reports.js';
 import { ReportKeeping } from './report_keeping.js';
 import { storagePersistence } from './storage_persistence.js';
+import { sayStorageRefused } from './storage_refused.js';
+import { indexedDBOf } from './page_storage.js';
 import { downloadBytes } from './save_file.js';
 import { faultDetail } from './failure.js';
 import { requestOfTeacher } from './form_fill.js';
@@ -95,16 +97,40 @@ function startStaff({ module, code, measure, staffPrint, schoolYear, form, staff
 }
 
 // Reports left unsaved when the page was last closed are offered back; a run's is shown
-// with the form's boxes as they stood.
-function offerKept({ module, kept, form, runs, line, words }) {
+// with the form's boxes as they stood. A browser that refuses the page its storage is
+// said to do so instead.
+async function offerKept({ module, kept, form, runs, line, words }) {
   const restore = (record) => {
     if (record.opened) return runs.open(record.opened, performance.now(), record);
     form.fill(record.request);
     return Boolean(runs.run(record.request, performance.now(), record).shown);
   };
-  createRecoveryOffer({ module, kept, offer: byId('Recovery'), restore, failed: line.failed }).show()
-    .then(() => { document.body.dataset.offered = 'yes'; })
-    .catch((fault) => line.failed(words.keptUnreadable, fault));
+  try {
+    if (await sayStorageRefused({ module, kept, note: byId('StorageNote'), window })) {
+      await createRecoveryOffer({ module, kept, offer: byId('Recovery'), restore, failed: line.failed }).show();
+    }
+    document.body.dataset.offered = 'yes';
+  } catch (fault) {
+    line.failed(words.keptUnreadable, fault);
+  }
+}
+
+// Reports kept at every change, in words of the module's: a keep that failed, a report kept
+// apart from another tab's, the browser's refusal to keep the storage.
+function keepingOf({ module, kept, shown, notice }) {
+  const words = JSON.parse(module.keepingWords());
+  return new ReportKeeping({
+    kept,
+    entries: () => shown.entries(),
+    notice,
+    words: {
+      keptApart: words.keptApart,
+      keepFailed: (fault) => module.keepFailedText(fault?.name === 'QuotaExceededError', faultDetail(fault)),
+      saveEnded: (outcome, fileName, kept) => module.saveEndedText(outcome, fileName, kept),
+      saveFailed: (kept) => module.saveFailedWords(kept),
+    },
+    firstKept: storagePersistence({ note: byId('StorageNote'), refused: words.persistRefused }),
+  });
 }
 
 // The rest of the page, for the form and the line under it (main.js): the report, its files,
@@ -126,10 +152,8 @@ export async function startPage({ form, line }) {
   const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
   const shown = new ShownReport({ module, document, family, cellsCheck, notice });
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
-  const kept = new KeptReports(window.indexedDB);
-  const keeping = new ReportKeeping({
-    kept, entries: () => shown.entries(), failed: line.failed, firstKept: storagePersistence({ note: byId('StorageNote') }),
-  });
+  const kept = new KeptReports(indexedDBOf(window));
+  const keeping = keepingOf({ module, kept, shown, notice });
   const runs = createReportRuns({ module, measure, shown, keeping, line });
   form.attach({ module, year: schoolYear.year, onRun: (request, startedAt) => runs.run(request, startedAt) });
   // The whole staff's pages print in one place, from the list or from a staff workbook opened.

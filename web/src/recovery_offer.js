@@ -66,7 +66,7 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
     }
     line.append(pageButton(document, answers.discard, async () => {
       try {
-        await kept.forget(record.id);
+        await kept.forget(record.id, record.mark);
         line.remove();
         refresh();
       } catch (fault) {

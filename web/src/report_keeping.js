@@ -6,22 +6,19 @@
 
 import { afterNextFrame } from './page_turn.js';
 
-const SAID = {
-  saved: (fileName) => `Saqlandi: ${fileName}`,
-  downloaded: (fileName) => `"${fileName}" yuklab olishga berildi. Fayl paydo bo'lganini sahifa bila olmaydi, ` +
-    "shuning uchun hisobot brauzerda ham saqlanib turadi: faylni topgach, uni keyingi safar " +
-    "\"O'chirib tashlash\" mumkin.",
-  cancelled: () => 'Saqlash bekor qilindi: fayl yozilmadi, hisobot brauzerda saqlanib turibdi.',
-};
-
 export class ReportKeeping {
-  // kept: KeptReports; entries(): the hours of every cell of the report shown; failed(words,
-  // fault): says a fault; firstKept(): told when a report is first kept. The body's
-  // data-keeps counts the keeps the storage has finished.
-  constructor({ kept, entries, failed, firstKept = () => {}, window = globalThis.window }) {
+  // kept: KeptReports; entries(): the hours of every cell of the report shown; notice: the
+  // line beside the report's buttons, where a keep that failed is said; words: the module's
+  // (keptApart; keepFailed(fault): a keep that failed; saveEnded(outcome, fileName, kept) and
+  // saveFailed(kept): how a save ended, kept: whether the report stays kept); firstKept(): told when a
+  // report is first kept. The body's data-keeps counts the keeps the storage has finished,
+  // data-keep-failed those it did not, data-kept-apart the reports kept apart from another
+  // tab's.
+  constructor({ kept, entries, notice, words, firstKept = () => {}, window = globalThis.window }) {
     this.kept = kept;
     this.entries = entries;
-    this.failed = failed;
+    this.notice = notice;
+    this.words = words;
     this.firstKept = firstKept;
     this.window = window;
     this.body = window.document.body;
@@ -29,7 +26,11 @@ export class ReportKeeping {
     this.unsaved = false;  // changed since it was last in a file or handed over
     this.version = 0;  // counts the changes, so a save knows whether it wrote what is shown
     this.keeps = 0;
+    this.failures = 0;
+    this.apart = 0;
+    this.failedSaid = null;  // the failure said beside the report, until a keep succeeds
     this.waiting = null;  // a keep put off until the change is drawn
+    this.queue = Promise.resolve(true);  // the keeps one after the other, each from the last one's mark
     window.addEventListener('beforeunload', (event) => {
       if (!this.unsaved) return;
       event.preventDefault();
@@ -42,6 +43,7 @@ export class ReportKeeping {
   show(source, restored, unsaved) {
     this.record = { id: restored?.id ?? Date.now(), ...source };
     if (typeof restored?.downloaded === 'string') this.record.downloaded = restored.downloaded;
+    if (typeof restored?.mark === 'string') this.record.mark = restored.mark;
     this.unsaved = unsaved && !this.record.downloaded;
     this.version += 1;
     if (unsaved) this.keep();
@@ -69,18 +71,40 @@ export class ReportKeeping {
     });
   }
 
-  // True once kept; a failure is said.
-  async keepNow() {
-    if (!this.record) return false;
+  // True once kept, after the keeps asked for before it; a failure is said.
+  keepNow() {
+    this.queue = this.queue.then(() => this.keepOnce());
+    return this.queue;
+  }
+
+  async keepOnce() {
+    const { record } = this;
+    if (!record || !await this.kept.usable()) return false;
     try {
-      await this.kept.keep({ ...this.record, entries: this.entries(), keptAt: Date.now() });
+      const answer = await this.kept.keep({ ...record, entries: this.entries(), keptAt: Date.now() });
+      if (!answer.kept) return record === this.record && this.keepApart(record);
+      record.mark = answer.mark;
       this.body.dataset.keeps = String(++this.keeps);
+      if (this.failedSaid) this.notice.withdraw(this.failedSaid);
+      this.failedSaid = null;
       if (this.keeps === 1) this.firstKept();
       return true;
     } catch (fault) {
-      this.failed("Hisobotni brauzer xotirasida saqlab bo'lmadi:", fault);
+      this.failedSaid = this.words.keepFailed(fault);
+      this.notice.tell(this.failedSaid, true);
+      this.body.dataset.keepFailed = String(++this.failures);
       return false;
     }
+  }
+
+  // Another tab has corrected the kept report since this one last kept it: its record stays
+  // as that tab wrote it, and this tab's report is kept as a report of its own.
+  async keepApart(record) {
+    record.id = Date.now();
+    delete record.mark;
+    this.notice.tell(this.words.keptApart, true);
+    this.body.dataset.keptApart = String(++this.apart);
+    return this.keepOnce();
   }
 
   // What is shown now, for a save to tell afterwards whether it wrote that.
@@ -97,12 +121,23 @@ export class ReportKeeping {
       this.unsaved = false;
       // A keep still waiting for its frame would bring back the copy the file replaces.
       this.waiting = null;
-      await this.kept.forget(this.record.id);
+      await this.queue;
+      await this.kept.forget(this.record.id, this.record.mark);
     } else if (unchanged && answer.outcome === 'downloaded') {
       this.unsaved = false;
       this.record.downloaded = answer.fileName;
-      if (!await this.keepNow()) return null;
+      if (!await this.keepNow() && await this.kept.usable()) return null;
     }
-    return SAID[answer.outcome](answer.fileName);
+    return this.words.saveEnded(answer.outcome, answer.fileName, await this.staysKept());
+  }
+
+  // The words before the detail of a save that failed.
+  async saveFailedWords() {
+    return this.words.saveFailed(await this.staysKept());
+  }
+
+  // Whether the report shown stays kept in the browser when no file has it.
+  staysKept() {
+    return this.kept.usable();
   }
 }

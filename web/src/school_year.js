@@ -3,6 +3,8 @@
 // next visit. Until one is chosen, and once the kept one is no longer offered, it follows
 // today's date, as on the desktop.
 
+import { localStorageOf } from './page_storage.js';
+
 const KEPT = 'soatnoma.oquvYili';
 
 function keptText(storage) {
@@ -22,7 +24,7 @@ function keep(storage, year) {
 }
 
 // select: the <select> that shows the choice; label: its caption. Answers {year()}.
-export function createSchoolYearChoice({ module, select, label, storage = globalThis.localStorage, today = () => new Date() }) {
+export function createSchoolYearChoice({ module, select, label, storage = localStorageOf(), today = () => new Date() }) {
   const described = JSON.parse(module.schoolYears(today().getFullYear(), keptText(storage)));
   label.textContent = `${described.caption}:`;
   select.title = described.hint;

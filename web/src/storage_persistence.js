@@ -3,10 +3,10 @@
 // to keep its storage (navigator.storage.persist()); where the browser refuses, the teacher
 // is told so, once, beside the offer of kept reports.
 
+import { localStorageOf } from './page_storage.js';
+
 // Set in the browser's storage once the refusal was said, so it is not said again.
 const SAID = 'soatnoma.doimiy-xotira-rad-etildi';
-const REFUSED = "Brauzer bu sahifaning xotirasini doimiy saqlashga ruxsat bermadi: joy tanqis bo'lsa, " +
-  "saqlanmagan hisobotlar o'chib ketishi mumkin. Hisobotni o'z vaqtida Excel kitobi qilib saqlang.";
 
 function said(storage) {
   try {
@@ -16,9 +16,10 @@ function said(storage) {
   }
 }
 
-// note: the element beside the offer that says the refusal. Answers the work to do when a
-// report is first kept; data-persisted on note tells what the browser answered (yes, no).
-export function storagePersistence({ note, window = globalThis.window }) {
+// note: the element beside the offer that says the refusal; refused: the module's words for
+// it. Answers the work to do when a report is first kept; data-persisted on note tells what
+// the browser answered (yes, no).
+export function storagePersistence({ note, refused, window = globalThis.window }) {
   let asked = false;
   return async () => {
     if (asked) return;
@@ -32,14 +33,9 @@ export function storagePersistence({ note, window = globalThis.window }) {
       granted = false;
     }
     note.dataset.persisted = granted ? 'yes' : 'no';
-    let storage = null;
-    try {
-      storage = window.localStorage;
-    } catch {
-      storage = null;
-    }
+    const storage = localStorageOf(window);
     if (granted || said(storage)) return;
-    note.textContent = REFUSED;
+    note.textContent = refused;
     note.hidden = false;
     try {
       storage?.setItem(SAID, 'ha');

@@ -38,7 +38,7 @@ export function listenToWorkbookSaving({ module, button, shown, keeping, notice,
       performance.measure('soatnoma-workbook', { start: event.timeStamp });
       document.body.dataset.workbook = answer.outcome;
     } catch (fault) {
-      notice.tell(failureText("Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi:", fault), true);
+      notice.tell(failureText(await keeping.saveFailedWords(), fault), true);
       document.body.dataset.workbook = 'failed';
     }
   });

@@ -72,7 +72,11 @@ function fakeStore() {
   const asked = [];
   return {
     asked,
-    keep: async (record) => { asked.push(['keep', record.entries]); },
+    usable: async () => true,
+    keep: async (record) => {
+      asked.push(['keep', record.entries]);
+      return { kept: true, mark: String(asked.length) };
+    },
     forget: async (id) => { asked.push(['forget', typeof id]); },
   };
 }
@@ -81,7 +85,7 @@ test('a report and its changes before the frame are kept once, as they stand aft
   const window = fakeWindow();
   const kept = fakeStore();
   let hours = 1;
-  const keeping = new ReportKeeping({ kept, entries: () => [{ row: 8, column: 4, hours }], failed: assert.fail, window });
+  const keeping = new ReportKeeping({ kept, entries: () => [{ row: 8, column: 4, hours }], notice: { tell: assert.fail }, words: {}, window });
   keeping.show({ request: { weekly: '24' } }, null, true);
   hours = 2;
   keeping.changed();
@@ -105,10 +109,11 @@ test('a report and its changes before the frame are kept once, as they stand aft
 test('a keep waiting for its frame does not bring back the copy a confirmed save let go', async () => {
   const window = fakeWindow();
   const kept = fakeStore();
-  const keeping = new ReportKeeping({ kept, entries: () => [], failed: assert.fail, window });
+  const words = { saveEnded: (outcome, fileName, stays) => `${outcome} ${fileName} ${stays}` };
+  const keeping = new ReportKeeping({ kept, entries: () => [], notice: { tell: assert.fail }, words, window });
   keeping.show({ request: { weekly: '24' } }, null, true);
   const said = await keeping.saved({ outcome: 'saved', fileName: 'hisobot.xlsx' }, keeping.snapshot());
-  assert.equal(said, 'Saqlandi: hisobot.xlsx');
+  assert.equal(said, 'saved hisobot.xlsx true');
   window.drawFrame();
   window.runTimers();
   await aTurn();

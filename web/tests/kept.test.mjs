@@ -58,7 +58,7 @@ const seed = (records) => page.evaluate((records) => new Promise((resolve, rejec
       if (entry.hours === 'NaN') entry.hours = Number.NaN;
     }
   }
-  const open = indexedDB.open('soatnoma', 1);
+  const open = indexedDB.open('soatnoma');
   open.onsuccess = () => {
     const writing = open.result.transaction('saqlanmagan', 'readwrite');
     const store = writing.objectStore('saqlanmagan');
@@ -72,7 +72,7 @@ const seed = (records) => page.evaluate((records) => new Promise((resolve, rejec
 
 // The kept records as the storage holds them.
 const stored = () => page.evaluate(() => new Promise((resolve, reject) => {
-  const open = indexedDB.open('soatnoma', 1);
+  const open = indexedDB.open('soatnoma');
   open.onsuccess = () => {
     const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
     read.onsuccess = () => { open.result.close(); resolve(read.result); };
@@ -262,7 +262,12 @@ test('each kept record is checked on its own: a damaged one is listed as such an
   assert.equal(await page.$$eval('[data-cell="D8"] text', (lines) => lines.map((line) => line.textContent).join(' ')), '3');
   assert.equal(await page.$eval('#Command1', (button) => button.hidden), false);
   assert.equal(await heading(), `Dastur oldingi safar ${damaged.length} ta hisobotni saqlamasdan yopilgan:`);
-  for (const line of await page.$$('#Recovery [data-damaged] button')) await line.click();
+  // One at a time, each found anew: the offer is written again after each removal.
+  for (let left = damaged.length; left > 0; left -= 1) {
+    await page.click('#Recovery [data-damaged] button');
+    await page.waitForFunction((count) => document.querySelectorAll('#Recovery [data-damaged]').length < count, {},
+      left);
+  }
   await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
   assert.deepEqual((await stored()).map((record) => record.id), [1]);
   await loadPage();

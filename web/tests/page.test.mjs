@@ -638,8 +638,11 @@ test('a reload in the middle of an edit asks first, then offers the report back 
   await page.waitForSelector('body[data-keeps]');
 
   // Dropped reports are not offered again.
-  for (const button of await page.$$('#Recovery [data-kept] button:last-child')) await button.click();
-  await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
+  // One at a time, each found anew: the offer is written again after each removal.
+  for (let left = await page.$$eval('#Recovery [data-kept]', (lines) => lines.length); left > 0; left -= 1) {
+    await page.click('#Recovery [data-kept] button:last-child');
+    await page.waitForFunction((count) => document.querySelectorAll('#Recovery [data-kept]').length < count, {}, left);
+  }
   page.on('dialog', answer);
   await page.reload();
   page.off('dialog', answer);

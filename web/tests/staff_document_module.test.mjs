@@ -48,7 +48,7 @@ test('a staff workbook is told from a report and a stranger\'s, and its teachers
   const staff = await listing(staffBytes);
   assert.equal(staff.kind, 'staff');
   assert.equal(staff.title, 'Xodimlar kitobi');
-  assert.deepEqual(staff.headings, ['Varaq', "O'qituvchi", 'Yillik soat']);
+  assert.deepEqual(staff.headings, ['Varaq', "O'qituvchi", 'Yillik soat', 'Izoh']);
   assert.deepEqual([staff.open, staff.cancel], ['Ochish', 'Bekor qilish']);
   assert.match(staff.question, /^"xodimlar\.xlsx" - xodimlar kitobi\. Qaysi o'qituvchining hisobotini ochasiz\?/);
   assert.deepEqual(staff.teachers.map((teacher) => [teacher.sheetName, teacher.teacher]),

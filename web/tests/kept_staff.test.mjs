@@ -1,0 +1,184 @@
+// The teachers of a staff workbook of 980 that `soatnoma-cli batch` wrote, kept in the
+// browser's storage in Debian's Chromium: the workbook's bytes are kept once however many of
+// its teachers are, a correction writes no more than the report's hours, and reports kept
+// the way the page kept them before are still offered back and taken back. Prints the bytes
+// a kept teacher costs.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import { cli, launchChromium, webBuild } from './support.mjs';
+
+const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-kept-staff-'));
+const staffBook = path.join(scratch, 'maktab.xlsx');
+// As many as a workbook of the program may hold and still be reopened within the package's limits.
+const TEACHERS = 980;
+
+let browser;
+let page;
+
+// Counts in window.written the bytes the page hands its storage to write, and holds in
+// window.bytesOf the measure: a byte a byte, a text its length, a number 8.
+function countWrites() {
+  const bytesOf = (value) => {
+    if (ArrayBuffer.isView(value)) return value.byteLength;
+    if (typeof value === 'string') return value.length;
+    if (value === null || typeof value !== 'object') return 8;
+    return Object.entries(value).reduce((sum, [key, inner]) => sum + key.length + bytesOf(inner), 0);
+  };
+  window.bytesOf = bytesOf;
+  window.written = 0;
+  const put = IDBObjectStore.prototype.put;
+  IDBObjectStore.prototype.put = function counted(value, ...key) {
+    window.written += bytesOf(value);
+    return put.call(this, value, ...key);
+  };
+}
+
+before(async () => {
+  const lines = ['ism;maktab;fan;toifa;soat;stavka;rahbar'];
+  for (let i = 1; i <= TEACHERS; ++i) lines.push(`O'qituvchi ${i};${1 + (i % 40)};fizika;${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`);
+  writeFileSync(path.join(scratch, 'maktab.csv'), `${lines.join('\r\n')}\r\n`);
+  const run = spawnSync(cli, ['batch', path.join(scratch, 'maktab.csv'), '-o', staffBook, '--year', '2026'],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  browser = await launchChromium(scratch);
+  page = await browser.newPage();
+  page.on('dialog', (dialog) => dialog.accept());
+  await page.evaluateOnNewDocument(countWrites);
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+const keeps = () => page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
+const kept = (before) => page.waitForFunction((was) => Number(document.body.dataset.keeps ?? 0) > was, { timeout: 20000 }, before);
+
+async function openTeacher(sheet) {
+  const before = await keeps();
+  if (!await page.$('#StaffBook[data-listed]:not([hidden])')) {
+    await (await page.$('#OpenFile')).uploadFile(staffBook);
+    await page.waitForSelector('#StaffBook[data-listed]:not([hidden])', { timeout: 30000 });
+  }
+  await page.$eval('body', (body) => { delete body.dataset.report; });
+  await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
+  await page.waitForSelector('body[data-report="drawn"]', { timeout: 20000 });
+  return before;
+}
+
+// A cell corrected; answers the bytes handed to the storage to keep it.
+async function correct(ref, hours) {
+  const before = await keeps();
+  const written = await page.evaluate(() => window.written);
+  await page.click(`[data-cell="${ref}"] rect.border`);
+  await page.keyboard.type(hours);
+  await page.keyboard.press('Enter');
+  await kept(before);
+  return (await page.evaluate(() => window.written)) - written;
+}
+
+// Every record of the page's storage: {store: [records]}, and what they hold in bytes.
+const storage = () => page.evaluate(() => new Promise((resolve, reject) => {
+  const open = indexedDB.open('soatnoma');
+  open.onsuccess = () => {
+    const names = [...open.result.objectStoreNames];
+    const reading = open.result.transaction(names);
+    const records = {};
+    for (const name of names) reading.objectStore(name).getAll().onsuccess = (event) => { records[name] = event.target.result; };
+    reading.oncomplete = () => {
+      open.result.close();
+      resolve({ bytes: window.bytesOf(records), counts: Object.fromEntries(names.map((name) => [name, records[name].length])) });
+    };
+    reading.onerror = () => reject(reading.error);
+  };
+  open.onerror = () => reject(open.error);
+}));
+
+test('a 980-teacher workbook is kept once however many teachers are kept, and a correction writes only the hours', async (t) => {
+  const book = statSync(staffBook).size;
+  const sizes = [];
+  for (const [index, sheet] of ["O'qituvchi 1", "O'qituvchi 500", "O'qituvchi 980"].entries()) {
+    await openTeacher(sheet);
+    const first = await correct('D8', String(index + 3));
+    const second = await correct('E8', String(index + 4));
+    // The first keep writes the report's read workbook once; a later correction only the hours.
+    assert.ok(second < 40000, `a correction wrote ${second} bytes`);
+    assert.ok(first > second);
+    sizes.push((await storage()).bytes);
+  }
+  const perTeacher = (sizes[2] - sizes[0]) / 2;
+  t.diagnostic(`staff workbook ${book} bytes; first teacher kept ${sizes[0]} bytes; each further teacher ${Math.round(perTeacher)} bytes`);
+  assert.ok(sizes[0] > book, 'the first teacher keeps the workbook');
+  assert.ok(perTeacher < book / 4, `a further teacher costs ${perTeacher} bytes, the workbook ${book}`);
+
+  // Removing the reports one by one lets the workbook go with the last of them.
+  await page.reload();
+  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+  for (let left = 3; left > 0; --left) {
+    assert.equal((await storage()).counts['xodimlar kitoblari'], 1);
+    await page.click('#Recovery [data-kept] button:last-child');
+    await page.waitForFunction((count) => document.querySelectorAll('#Recovery [data-kept]').length === count - 1, {}, left);
+  }
+  assert.deepEqual((await storage()).counts, { 'ochilgan': 0, 'saqlanmagan': 0, 'xodimlar kitoblari': 0 });
+});
+
+// The storage made as the page kept a staff workbook's teacher before: the report with the
+// workbook read inline, the workbook's bytes in a record of their own beside it.
+const asKeptBefore = () => page.evaluate(() => new Promise((resolve, reject) => {
+  const open = indexedDB.open('soatnoma');
+  open.onsuccess = () => {
+    const database = open.result;
+    const names = [...database.objectStoreNames];
+    const reading = database.transaction(names);
+    const records = {};
+    for (const name of names) reading.objectStore(name).getAll().onsuccess = (event) => { records[name] = event.target.result; };
+    reading.oncomplete = () => {
+      database.close();
+      const [{ openedApart, book, mark, ...report }] = records.saqlanmagan;
+      const [{ fileName, workbook }] = records.ochilgan;
+      const old = [{ ...report, opened: { fileName, workbook, staffBook: true } },
+        { id: `xodimlar kitobi ${report.id}`, bookOf: report.id, bytes: records['xodimlar kitoblari'][0].bytes }];
+      const removing = indexedDB.deleteDatabase('soatnoma');
+      removing.onerror = () => reject(removing.error);
+      removing.onsuccess = () => {
+        const first = indexedDB.open('soatnoma', 1);
+        first.onupgradeneeded = () => first.result.createObjectStore('saqlanmagan', { keyPath: 'id' });
+        first.onerror = () => reject(first.error);
+        first.onsuccess = () => {
+          const writing = first.result.transaction('saqlanmagan', 'readwrite');
+          for (const record of old) writing.objectStore('saqlanmagan').put(record);
+          writing.oncomplete = () => { first.result.close(); resolve(); };
+          writing.onerror = () => reject(writing.error);
+        };
+      };
+    };
+  };
+  open.onerror = () => reject(open.error);
+}));
+
+test('a teacher kept the way the page kept one before is offered back, taken back and kept anew', async () => {
+  await openTeacher("O'qituvchi 7");
+  await correct('D8', '9');
+  await asKeptBefore();
+  await page.reload();
+  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+  const lines = await page.$$eval('#Recovery [data-kept]', (found) => found.map((line) => [line.textContent, line.dataset.damaged ?? null]));
+  assert.equal(lines.length, 1);
+  assert.match(lines[0][0], /^O'qituvchi 7, 2026\/2027 o'quv yili \(maktab\.xlsx, "O'qituvchi 7" varag'i\), /);
+  assert.equal(lines[0][1], null);
+  await page.$eval('body', (body) => { delete body.dataset.report; });
+  await page.click('#Recovery [data-kept] button');
+  await page.waitForSelector('body[data-report="drawn"]', { timeout: 20000 });
+  assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
+  assert.equal(await page.$eval('[data-cell="D8"]', (cell) => cell.dataset.value), '9');
+  await correct('E8', '2');
+  assert.deepEqual((await storage()).counts, { 'ochilgan': 1, 'saqlanmagan': 1, 'xodimlar kitoblari': 1 });
+});
