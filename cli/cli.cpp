@@ -4,6 +4,7 @@
 
 #include "cli/batch_command.h"
 #include "cli_core/cli_commands.h"
+#include "cli_core/explain_command.h"
 #include "cli/report_command.h"
 #include "cli_core/table_command.h"
 #include "cli/workbook_commands.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr std::array kCommands = {
     Command{"table", RunTableCommand},
+    Command{"explain", RunExplainCommand},
     Command{"report", RunReportCommand},
     Command{"batch", RunBatchCommand},
     Command{"list", RunListCommand},

@@ -1,11 +1,12 @@
-// soatnoma-cli: the table, --help and --version here, without Qt; report, batch, list and pdf in
-// soatnoma-cli-files, which this program becomes for them.
+// soatnoma-cli: the table, explain, --help and --version here, without Qt; report, batch, list
+// and pdf in soatnoma-cli-files, which this program becomes for them.
 #include <array>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli_core/cli_commands.h"
+#include "cli_core/explain_command.h"
 #include "cli_core/files_program.h"
 #include "cli_core/standard_output.h"
 #include "cli_core/table_command.h"
@@ -33,6 +34,7 @@ int Pdf(std::span<const std::string> args, std::ostream&, std::ostream& err) {
 
 constexpr std::array kCommands = {
     Command{"table", soatnoma::cli::RunTableCommand},
+    Command{"explain", soatnoma::cli::RunExplainCommand},
     Command{"report", Report},
     Command{"batch", Batch},
     Command{"list", List},
