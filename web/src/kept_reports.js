@@ -2,7 +2,8 @@
 // every change, so that a closed tab, a reload or a flat battery loses nothing. Three stores:
 // the reports, small and rewritten at every change (the form's run or the mark of what the
 // report was opened from, the hours of every cell, when it was kept); what a report was opened
-// from (the workbook read), written once for it; and the staff workbooks' bytes, each kept
+// from (the workbook read; of a staff workbook's teacher only the teacher's sheet), written
+// once for it; and the staff workbooks' bytes with their listing (sheets, summary), each kept
 // once under its digest however many of its teachers are kept, and let go with the last
 // report that refers to it. A keep counts only once its transaction has completed: the
 // storage may still refuse it then (the room the browser gives the page is full).
@@ -85,6 +86,17 @@ function dropUnreferencedBooks(transaction) {
   };
 }
 
+// What a staff workbook's teachers read alike (its properties, sheets and summary), kept once
+// beside its bytes; a teacher's record holds only its own sheet. Records kept before hold the
+// workbook read whole, and are read as they are.
+const LISTING = ['properties', 'worksheets', 'sheetNames', 'summaryCells'];
+function listingOf(workbook) {
+  return Object.fromEntries(LISTING.filter((name) => name in workbook).map((name) => [name, workbook[name]]));
+}
+function teacherPartOf(workbook) {
+  return Object.fromEntries(Object.entries(workbook).filter(([name]) => !LISTING.includes(name)));
+}
+
 // A kept record as the page takes it back: {id, request} or {id, opened: {fileName,
 // workbook, staffBook}} with its entries, keptAt, downloaded and mark, in either version.
 function wholeRecord(record, { openedParts, books, oldBooks }) {
@@ -92,12 +104,31 @@ function wholeRecord(record, { openedParts, books, oldBooks }) {
     const { openedApart, book, ...report } = record;
     const part = openedParts.get(record.id);
     if (!part) return { ...report, opened: null };
-    const opened = { fileName: part.fileName, workbook: part.workbook };
-    if (book) opened.staffBook = books.get(book) ?? null;
+    const kept = book ? books.get(book) : null;
+    const workbook = part.workbook ?? { ...kept?.listing, ...part.teacher };
+    const opened = { fileName: part.fileName, workbook };
+    if (book) opened.staffBook = kept?.bytes ?? null;
     return { ...report, opened };
   }
   if (record.opened?.staffBook !== true) return record;
   return { ...record, opened: { ...record.opened, staffBook: oldBooks.get(record.id) ?? null } };
+}
+
+// What a report was opened from, written once for it: of a staff workbook's teacher the
+// teacher's sheet, the workbook's bytes and listing kept once under digest (a workbook kept
+// before without its listing is given it).
+function keepOpened(transaction, id, source, digest) {
+  const opened = transaction.objectStore(OPENED);
+  transaction.objectStore(REPORTS).delete(oldBookId(id));
+  if (!digest) {
+    opened.put({ id, fileName: source.fileName, workbook: source.workbook });
+    return;
+  }
+  opened.put({ id, fileName: source.fileName, teacher: teacherPartOf(source.workbook) });
+  const books = transaction.objectStore(BOOKS);
+  books.get(digest).onsuccess = (found) => {
+    if (!found.target.result?.listing) books.put({ digest, bytes: source.staffBook, listing: listingOf(source.workbook) });
+  };
 }
 
 export class KeptReports {
@@ -156,16 +187,7 @@ export class KeptReports {
         return;
       }
       reports.put({ ...report, ...(source ? { openedApart: true } : {}), ...(digest ? { book: digest } : {}), mark });
-      if (source && (!before || this.openedKept.get(record.id) !== source)) {
-        transaction.objectStore(OPENED).put({ id: record.id, fileName: source.fileName, workbook: source.workbook });
-        reports.delete(oldBookId(record.id));
-      }
-      if (digest) {
-        const books = transaction.objectStore(BOOKS);
-        books.getKey(digest).onsuccess = (found) => {
-          if (found.target.result === undefined) books.put({ digest, bytes: book });
-        };
-      }
+      if (source && (!before || this.openedKept.get(record.id) !== source)) keepOpened(transaction, record.id, source, digest);
       if (before?.book && before.book !== digest) dropUnreferencedBooks(transaction);
     };
     await done;
@@ -200,7 +222,7 @@ export class KeptReports {
     const [records, openedParts, books] = await Promise.all(STORES.map((store) => finished(transaction.objectStore(store).getAll())));
     const found = {
       openedParts: new Map(openedParts.map((part) => [part.id, part])),
-      books: new Map(books.map((kept) => [kept.digest, kept.bytes])),
+      books: new Map(books.map((kept) => [kept.digest, kept])),
       oldBooks: new Map(records.filter(isOldBook).map((kept) => [kept.bookOf, kept.bytes])),
     };
     const reports = records.filter((record) => !isOldBook(record)).map((record) => wholeRecord(record, found));
