@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "form/a1_formula.h"
+#include "form/pasted_totals.h"
 #include "form/report_form_check.h"
 #include "form/report_frame.h"
 #include "form/sheet_address.h"
@@ -88,6 +89,7 @@ OpenOutcome FinishOpening(std::string_view fileName, ReportSheet sheet, const st
   if (auto problem = FindFormProblem(sheet.Cells())) return DamagedWorkbook(fileName, *problem);
   auto notes = NotesOf(properties, sheet.Cells());
   if (!notes) return DamagedWorkbook(fileName, "tuzatishlar haqidagi yozuv noto'g'ri");
+  RestorePastedTotals(sheet.Cells(), notes->computedOfCorrected);  // a sheet pasted as values elsewhere
   return OpenedReport{std::move(sheet), std::move(*notes)};
 }
 
