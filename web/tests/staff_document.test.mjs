@@ -65,6 +65,8 @@ async function upload(file) {
 }
 
 async function listInPage(file) {
+  // A workbook of the same name may be listed already: wait for this one's listing.
+  await page.$eval('#StaffBook', (section) => { delete section.dataset.listed; });
   await upload(file);
   await page.waitForSelector(`#StaffBook[data-listed="${path.basename(file)}"]:not([hidden])`);
   return page.$$eval('#StaffBook tbody tr', (rows) => rows.map((row) => [...row.cells].slice(0, 3).map((cell) => cell.textContent)));
