@@ -83,7 +83,9 @@ int RunPdfCommand(std::span<const std::string> args, std::ostream& /*out*/, std:
   const HeadlessGui gui;  // the pages are laid out with the report's fonts
   const batch::WorkbookPdfResult result = batch::SaveWorkbookPdf(book, *output);
   switch (result.status) {
-    case batch::WorkbookPdfStatus::Written: return kExitOk;
+    case batch::WorkbookPdfStatus::Written:
+      for (const std::string& notice : result.notices) err << notice << "\n";
+      return kExitOk;
     case batch::WorkbookPdfStatus::Refused: err << result.message << "\n"; return kExitRefused;
     case batch::WorkbookPdfStatus::NotWritten: break;
   }

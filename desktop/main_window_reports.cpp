@@ -100,10 +100,13 @@ bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
   const batch::WorkbookPdfResult result = batch::SaveWorkbookPdf(path.toStdString(), pdf.toStdString());
   switch (result.status) {
     case batch::WorkbookPdfStatus::Written:
-      services_.showMessage(this, MessageIcon::Information,
-                            Utf8(batch::StaffFileText(result.teachers, QDir::toNativeSeparators(pdf).toStdString(),
-                                                      batch::StaffFileFate::Saved, {})));
+    {
+      std::string said = batch::StaffFileText(result.teachers, QDir::toNativeSeparators(pdf).toStdString(),
+                                              batch::StaffFileFate::Saved, {});
+      for (const std::string& notice : result.notices) said += "\n" + notice;
+      services_.showMessage(this, MessageIcon::Information, Utf8(said));
       return true;
+    }
     case batch::WorkbookPdfStatus::Refused:
       services_.showMessage(this, MessageIcon::Exclamation, Utf8(result.message));
       break;
@@ -134,6 +137,7 @@ bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, Open
   source.savedInFile = true;
   source.notes = std::move(opened.notes);
   source.fileStamp = stamp;
+  source.notice = Utf8(opened.notice);
   ShowReport(std::move(source));
   return true;
 }

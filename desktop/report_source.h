@@ -25,6 +25,7 @@ struct ReportSource {
   WorkbookNotes notes;    // corrections made before: the computed hours of corrected cells
   QString autosaveId;     // the recovered copy whose place the window takes over
   std::optional<FileStamp> fileStamp;  // filePath as it was opened; none: not checked before saving back
+  QString notice;         // said on the status line when the window opens (the sheet as it was found)
 };
 
 }  // namespace soatnoma::ui

@@ -59,6 +59,7 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
   connect(autosave_, &ReportAutosave::problemChanged, this, [this](const QString& problem) {
     if (!problem.isEmpty()) statusBar()->showMessage(problem);
   });
+  if (!source.notice.isEmpty()) statusBar()->showMessage(source.notice);
   if (!autosave_->Problem().isEmpty()) statusBar()->showMessage(autosave_->Problem());
   ShowChanges();
   FitToScreen();

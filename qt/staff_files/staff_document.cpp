@@ -162,6 +162,7 @@ bool ApplyChanges(pugi::xml_document& sheet, const std::vector<StoredCellChange>
       continue;
     }
     if (change.kind == StoredCellChange::Kind::Number) cell.remove_child("f");
+    if (!change.formula.empty() && !cell.child("f")) cell.prepend_child("f").text().set(change.formula.c_str());
     pugi::xml_node value = cell.child("v") ? cell.child("v") : cell.append_child("v");
     value.text().set(StoredNumberText(change.value).c_str());
   }
@@ -232,6 +233,26 @@ OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& packag
   return FinishOpening(fileName, std::move(sheet), properties);
 }
 
+// A staff workbook whose teachers' sheets are to be opened: its package checked whole, what
+// it holds, and the texts its sheets share.
+struct StaffPackage {
+  XlsxPackage package;
+  StaffReading reading;
+  std::vector<std::string> texts;
+};
+
+std::variant<OpenRefusal, StaffPackage> OpenStaffPackage(const std::string& path) {
+  auto opened = OpenWeighedPackage(path);
+  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  XlsxPackage& package = std::get<XlsxPackage>(opened);
+  auto reading = ReadStaff(package);
+  if (!reading || reading->Kind() != WorkbookKind::Staff) return NotAStaffWorkbook(FileName(path));
+  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
+  auto texts = SharedTexts(package);
+  if (!texts) return UnreadableSheet(FileName(path));
+  return StaffPackage{std::move(package), std::move(*reading), std::move(*texts)};
+}
+
 }  // namespace
 
 WorkbookOpening OpenReportOrStaff(const std::string& path) {
@@ -281,37 +302,29 @@ CarryPlan PlanCarryingInto(const std::string& path, std::span<const RosterTeache
 }
 
 OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName) {
-  auto opened = OpenWeighedPackage(path);
+  auto opened = OpenStaffPackage(path);
   if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
-  const XlsxPackage& package = std::get<XlsxPackage>(opened);
-  const auto reading = ReadStaff(package);
-  if (!reading || reading->Kind() != WorkbookKind::Staff) return NotAStaffWorkbook(FileName(path));
-  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
-  const SheetPart* part = reading->TeacherPart(sheetName);
+  const StaffPackage& staff = std::get<StaffPackage>(opened);
+  const SheetPart* part = staff.reading.TeacherPart(sheetName);
   if (part == nullptr) return NoTeacherSheet(FileName(path), sheetName);
-  const auto texts = SharedTexts(package);
-  if (!texts) return UnreadableSheet(FileName(path));
-  return OpenSheetPart(FileName(path), package, *texts, *part, PropertiesOfSheet(reading->properties, sheetName));
+  return OpenSheetPart(FileName(path), staff.package, staff.texts, *part,
+                       PropertiesOfSheet(staff.reading.properties, sheetName));
 }
 
 std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader) {
-  auto opened = OpenWeighedPackage(path);
+  auto opened = OpenStaffPackage(path);
   if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
-  const XlsxPackage& package = std::get<XlsxPackage>(opened);
-  const auto reading = ReadStaff(package);
-  if (!reading || reading->Kind() != WorkbookKind::Staff) return NotAStaffWorkbook(FileName(path));
-  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
-  const auto teachers = reading->Teachers();
+  const StaffPackage& staff = std::get<StaffPackage>(opened);
+  const auto teachers = staff.reading.Teachers();
   if (!teachers) return StaffWorkbookWithoutTeachers(FileName(path));
-  const auto texts = SharedTexts(package);
-  if (!texts) return UnreadableSheet(FileName(path));
-  if (!reader.summary(*reading->summary, *teachers)) return std::nullopt;
+  if (!reader.summary(*staff.reading.summary, *teachers)) return std::nullopt;
   for (const StaffTeacherSheet& teacher : *teachers) {
     if (!teacher.Openable()) continue;  // it has no sheet to print
-    OpenOutcome sheet = OpenSheetPart(FileName(path), package, *texts, *PartNamed(reading->parts, teacher.sheetName),
-                                      PropertiesOfSheet(reading->properties, teacher.sheetName));
+    OpenOutcome sheet = OpenSheetPart(FileName(path), staff.package, staff.texts,
+                                      *PartNamed(staff.reading.parts, teacher.sheetName),
+                                      PropertiesOfSheet(staff.reading.properties, teacher.sheetName));
     if (auto* refusal = std::get_if<OpenRefusal>(&sheet)) return std::move(*refusal);
-    if (!reader.teacher(teacher, std::get<OpenedReport>(sheet).sheet)) return std::nullopt;
+    if (!reader.teacher(teacher, std::get<OpenedReport>(sheet))) return std::nullopt;
   }
   return std::nullopt;
 }

@@ -39,7 +39,7 @@ OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName
 struct StaffWorkbookReader {
   std::function<bool(const std::vector<StoredSheetCell>& summary, const std::vector<StaffTeacherSheet>& teachers)>
       summary;
-  std::function<bool(const StaffTeacherSheet& teacher, const ReportSheet& sheet)> teacher;
+  std::function<bool(const StaffTeacherSheet& teacher, const OpenedReport& sheet)> teacher;
 };
 std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader);
 

@@ -15,9 +15,9 @@
 namespace soatnoma::batch {
 namespace {
 
-WorkbookPdfResult Outcome(const SaveResult& saved, int teachers) {
-  if (!saved.ok) return {WorkbookPdfStatus::NotWritten, saved.message, 0};
-  return {WorkbookPdfStatus::Written, {}, teachers};
+WorkbookPdfResult Outcome(const SaveResult& saved, int teachers, std::vector<std::string> notices) {
+  if (!saved.ok) return {WorkbookPdfStatus::NotWritten, saved.message, 0, {}};
+  return {WorkbookPdfStatus::Written, {}, teachers, std::move(notices)};
 }
 
 // The summary as stored, then every teacher's page; the staff workbook read once, a sheet
@@ -25,6 +25,7 @@ WorkbookPdfResult Outcome(const SaveResult& saved, int teachers) {
 WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const std::string& pdfPath) {
   std::optional<OpenRefusal> refused;
   int pages = 0;
+  std::vector<std::string> notices;
   const SaveResult saved = SaveAtomically(pdfPath, [&](const std::string& temporaryPath, std::string& detail) {
     PdfReportDocument document(temporaryPath);
     bool drawn = true;
@@ -33,28 +34,33 @@ WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const st
         {[&](const std::vector<StoredSheetCell>& summary, const std::vector<StaffTeacherSheet>& teachers) {
            return drawn = AddSummaryPages(document, StoredSummary(summary, teachers), detail);
          },
-         [&](const StaffTeacherSheet&, const ReportSheet& sheet) {
-           drawn = document.AddPage(sheet, detail);
+         [&](const StaffTeacherSheet& teacher, const OpenedReport& sheet) {
+           if (!sheet.notice.empty()) notices.push_back("\"" + teacher.sheetName + "\": " + sheet.notice);
+           drawn = document.AddPage(sheet.sheet, detail);
            pages += drawn ? 1 : 0;
            return drawn;
          }});
     return !refused && drawn && document.Finish(detail);
   });
-  if (refused) return {WorkbookPdfStatus::Refused, refused->message, 0};
-  return Outcome(saved, pages);
+  if (refused) return {WorkbookPdfStatus::Refused, refused->message, 0, {}};
+  return Outcome(saved, pages, std::move(notices));
 }
 
 }  // namespace
 
 WorkbookPdfResult SaveWorkbookPdf(const std::string& workbookPath, const std::string& pdfPath) {
   if (WritesOverRoster(workbookPath, pdfPath)) {
-    return {WorkbookPdfStatus::Refused, WritesOverWorkbookMessage(pdfPath), 0};
+    return {WorkbookPdfStatus::Refused, WritesOverWorkbookMessage(pdfPath), 0, {}};
   }
   const WorkbookOpening opening = OpenReportOrStaff(workbookPath);
   if (const auto* refusal = std::get_if<OpenRefusal>(&opening)) {
-    return {WorkbookPdfStatus::Refused, refusal->message, 0};
+    return {WorkbookPdfStatus::Refused, refusal->message, 0, {}};
   }
-  if (const auto* report = std::get_if<OpenedReport>(&opening)) return Outcome(SavePdf(report->sheet, pdfPath), 1);
+  if (const auto* report = std::get_if<OpenedReport>(&opening)) {
+    std::vector<std::string> notices;
+    if (!report->notice.empty()) notices.push_back(report->notice);
+    return Outcome(SavePdf(report->sheet, pdfPath), 1, std::move(notices));
+  }
   return SaveStaffWorkbookPdf(workbookPath, pdfPath);
 }
 

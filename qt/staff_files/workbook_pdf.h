@@ -5,6 +5,7 @@
 // written whole or not at all, as every file of the program. Needs a QGuiApplication (fonts).
 
 #include <string>
+#include <vector>
 
 namespace soatnoma::batch {
 
@@ -18,6 +19,7 @@ struct WorkbookPdfResult {
   WorkbookPdfStatus status = WorkbookPdfStatus::Refused;
   std::string message;  // why not (Uzbek)
   int teachers = 0;     // the teachers' pages of a staff workbook; 1 for a report
+  std::vector<std::string> notices;  // what is said of sheets as they were found, a line each
 };
 
 WorkbookPdfResult SaveWorkbookPdf(const std::string& workbookPath, const std::string& pdfPath);

@@ -89,8 +89,9 @@ OpenOutcome FinishOpening(std::string_view fileName, ReportSheet sheet, const st
   if (auto problem = FindFormProblem(sheet.Cells())) return DamagedWorkbook(fileName, *problem);
   auto notes = NotesOf(properties, sheet.Cells());
   if (!notes) return DamagedWorkbook(fileName, "tuzatishlar haqidagi yozuv noto'g'ri");
-  RestorePastedTotals(sheet.Cells(), notes->computedOfCorrected);  // a sheet pasted as values elsewhere
-  return OpenedReport{std::move(sheet), std::move(*notes)};
+  // a sheet pasted as values elsewhere
+  const int restored = RestorePastedTotals(sheet.Cells(), notes->computedOfCorrected);
+  return OpenedReport{std::move(sheet), std::move(*notes), PastedTotalsNotice(restored)};
 }
 
 }  // namespace soatnoma

@@ -20,6 +20,7 @@ namespace soatnoma {
 struct OpenedReport {
   ReportSheet sheet;
   WorkbookNotes notes;
+  std::string notice;  // what the teacher is told of the sheet as it was found; empty: nothing
 };
 
 struct OpenRefusal {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "form/report_form_check.h"
 #include "model/workload_table.h"
@@ -20,27 +21,26 @@ bool HasNote(const std::vector<ComputedHours>& corrected, int row, int column) {
                      [&](const ComputedHours& note) { return note.row == row && note.column == column; });
 }
 
+// A primary-class teacher's form writes the lessons of each month (row 6) as numbers and
+// leaves the last quarter's row 16 empty, where an upper-class form sums both.
+bool IsPrimaryForm(const CellGrid& cells) { return cells.KindAt(16, col::R) == CellKind::Empty; }
+
+bool IsMonthColumn(int column) {
+  return std::find(kWorkMonthColumns.begin(), kWorkMonthColumns.end(), column) != kWorkMonthColumns.end();
+}
+
 std::vector<PastedTotal> PastedTotalsOf(const CellGrid& cells, const std::vector<ComputedHours>& corrected) {
   std::vector<PastedTotal> pasted;
+  const bool primary = IsPrimaryForm(cells);
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
       if (TableFormulaAt(row, column) == nullptr || cells.KindAt(row, column) != CellKind::Number) continue;
+      if (primary && row == 6 && IsMonthColumn(column)) continue;
       if (HasNote(corrected, row, column)) continue;
       pasted.push_back({row, column, cells.ReadNumber(row, column)});
     }
   }
   return pasted;
-}
-
-// The program writes most totals as sums (a few as fixed numbers): a sheet without a single
-// sum among its totals was pasted as values.
-bool HoldsASum(const CellGrid& cells) {
-  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
-    for (int column = col::C; column <= col::S; ++column) {
-      if (TableFormulaAt(row, column) != nullptr && cells.KindAt(row, column) == CellKind::Formula) return true;
-    }
-  }
-  return false;
 }
 
 bool GivesStored(const CellGrid& cells, const PastedTotal& total) {
@@ -50,7 +50,6 @@ bool GivesStored(const CellGrid& cells, const PastedTotal& total) {
 }  // namespace
 
 int RestorePastedTotals(CellGrid& cells, const std::vector<ComputedHours>& corrected) {
-  if (HoldsASum(cells)) return 0;
   std::vector<PastedTotal> pasted = PastedTotalsOf(cells, corrected);
   for (const PastedTotal& total : pasted) cells.SetFormula(total.row, total.column, *TableFormulaAt(total.row, total.column));
   // A sum that does not give the stored number keeps the number; that may change the sums
@@ -68,6 +67,13 @@ int RestorePastedTotals(CellGrid& cells, const std::vector<ComputedHours>& corre
     }
   }
   return static_cast<int>(pasted.size());
+}
+
+std::string PastedTotalsNotice(int restored) {
+  if (restored <= 0) return {};
+  return "Varaqdagi " + std::to_string(restored) +
+         " ta jami boshqa dasturda son qilib qo'yilgan ekan: ular yana oylardan qo'shib hisoblanadi va "
+         "formula bo'lib saqlanadi.";
 }
 
 }  // namespace soatnoma

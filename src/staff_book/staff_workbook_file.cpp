@@ -82,9 +82,12 @@ std::vector<StoredCellChange> ReportCellChanges(const ReportSheet& sheet) {
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
       switch (cells.KindAt(row, column)) {
-        case CellKind::Number: changes.push_back({row, column, Kind::Number, cells.ReadNumber(row, column)}); break;
-        case CellKind::Formula: changes.push_back({row, column, Kind::FormulaResult, cells.ReadNumber(row, column)}); break;
-        case CellKind::Empty: changes.push_back({row, column, Kind::Empty, 0}); break;
+        case CellKind::Number: changes.push_back({row, column, Kind::Number, cells.ReadNumber(row, column), {}}); break;
+        case CellKind::Formula:
+          changes.push_back({row, column, Kind::FormulaResult, cells.ReadNumber(row, column),
+                             cells.FormulaAt(row, column)->ToA1(row, column)});
+          break;
+        case CellKind::Empty: changes.push_back({row, column, Kind::Empty, 0, {}}); break;
         case CellKind::Text: break;
       }
     }
@@ -102,7 +105,7 @@ std::vector<StoredCellChange> SummaryCellChanges(const std::vector<StoredSheetCe
   for (const StoredSheetCell& cell : summaryCells) {
     if (SheetOfAnnualTotal(cell.formula) != sheetName) continue;
     stored[{cell.row, cell.column}] = newTotal;
-    changes.push_back({cell.row, cell.column, StoredCellChange::Kind::FormulaResult, newTotal});
+    changes.push_back({cell.row, cell.column, StoredCellChange::Kind::FormulaResult, newTotal, {}});
   }
   for (const StoredSheetCell& cell : summaryCells) {
     const auto block = SummedBlock(cell.formula);
@@ -114,7 +117,7 @@ std::vector<StoredCellChange> SummaryCellChanges(const std::vector<StoredSheetCe
         sum += found == stored.end() ? 0 : found->second;
       }
     }
-    changes.push_back({cell.row, cell.column, StoredCellChange::Kind::FormulaResult, sum});
+    changes.push_back({cell.row, cell.column, StoredCellChange::Kind::FormulaResult, sum, {}});
   }
   return changes;
 }

@@ -51,10 +51,12 @@ struct StoredCellChange {
   int column = 0;
   Kind kind = Kind::Number;
   double value = 0;
+  std::string formula;  // of a result: the sum in A1 notation, written where the cell holds none
 };
 
 // The teacher's table as the report now holds it: every cell of hours (a number or empty)
-// and every sum with its result.
+// and every sum with its formula and result, so that a sheet whose sums were pasted as
+// numbers elsewhere holds them as formulas again.
 std::vector<StoredCellChange> ReportCellChanges(const ReportSheet& sheet);
 
 // The summary's stored results once the teacher's yearly total is newTotal: the teacher's

@@ -87,6 +87,20 @@ TEST(WorkbookCommands, PdfPrintsTheWorkbookAsItStands) {
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));  // nothing left beside
 }
 
+// A teacher's sheet pasted as values elsewhere is printed as it stands and said on stderr
+// with its sheet's name; the command still succeeds.
+TEST(WorkbookCommands, PdfSaysASheetPastedAsValues) {
+  const ScratchFolder folder;
+  const std::string book = folder.File("xodimlar.xlsx");
+  batch::testing::WriteCorrectedStaffWorkbook(book);
+  ASSERT_TRUE(batch::testing::PasteAsValues(book, "xl/worksheets/sheet3.xml"));
+  const auto run = RunCliWith({"pdf", book, "-o", folder.File("xodimlar.pdf")});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_TRUE(run.err.starts_with("\"" + kSheetNames[2] + "\": Varaqdagi ")) << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;  // that sheet only
+  EXPECT_EQ(PdfPages(folder.File("xodimlar.pdf")), 5);
+}
+
 // The last teacher's row of "Jami" left pointing at a deleted sheet: list names the row and
 // the sheet it no longer opens, each with no total and the reason; pdf prints "Jami" as it
 // stores it and the pages of the teachers that open, and nothing for the rest.

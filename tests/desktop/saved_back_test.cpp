@@ -4,9 +4,11 @@
 // under another name, and the file stays as the other program left it.
 #include <QFile>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "batch_test_support.h"
+#include "corrected_workbook.h"
 #include "form/report_builder.h"
 #include "form/report_corrections.h"
 #include "form_test_case.h"
@@ -137,6 +139,26 @@ class SavedBackTest : public FormTestCase {
     QCOMPARE(person_.elsewhereQuestions.size(), std::size_t{2});
     QCOMPARE(Contents(path), theirs);
     QCOMPARE(report->StaffSheet(), QString::fromStdString(batch::testing::kSheetNames[1]));
+  }
+
+  // The first teacher's sheet pasted as values elsewhere: the report window says so on
+  // opening, a correction moves the year, and the sheet is saved back with its sums.
+  void aSheetPastedAsValuesIsSaidAndSavedWithItsSums() {
+    const QString path = InFolder("xodimlar.xlsx");
+    WriteStaff(batch::testing::kStaffList, path);
+    QVERIFY(batch::testing::PasteAsValues(path.toStdString(), "xl/worksheets/sheet2.xml"));
+    person_.staffChoices = {0};
+    QVERIFY(form_->OpenWorkbookFile(path));
+    ReportWindow* report = NewestReport(*form_);
+    QVERIFY(report->statusBar()->currentMessage().contains(QStringLiteral(" ta jami boshqa dasturda")));
+    const double year = report->Sheet().Cells().ReadNumber(kFirstWorkRow, col::S);
+    QVERIFY(report->CorrectHours(kC8, report->Corrections().ComputedHours(kC8) + 4));
+    QCOMPARE(report->Sheet().Cells().ReadNumber(kFirstWorkRow, col::S), year + 4);
+    QVERIFY(report->Save());
+    const OpenedReport saved =
+        std::get<OpenedReport>(batch::OpenStaffSheet(path.toStdString(), batch::testing::kSheetNames[1]));
+    QCOMPARE(saved.notice, std::string());
+    QCOMPARE(saved.sheet.Cells().KindAt(kFirstWorkRow, col::S), CellKind::Formula);
   }
 
   // Nothing changed on disk: saved back each time, the stamp following each save.

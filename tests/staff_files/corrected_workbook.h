@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <regex>
 #include <string>
 #include <variant>
 
@@ -40,6 +42,22 @@ inline void EditPart(const std::string& path, const std::string& entry, const st
   part.replace(at, from.size(), to);
   ASSERT_TRUE(package->Replace(entry, part));
   ASSERT_TRUE(package->Save(detail)) << detail;
+}
+
+// Every sum of a part taken out, its results left: the sheet pasted as values. False when
+// the part held no sum or the workbook could not be written.
+inline bool PasteAsValues(const std::string& path, const std::string& entry) {
+  std::string detail;
+  auto package = XlsxPackage::Open(path, detail);
+  if (!package) return false;
+  const std::string part = package->Read(entry).value_or("");
+  const std::string pasted = std::regex_replace(part, std::regex("<f>[^<]*</f>"), "");
+  return pasted != part && package->Replace(entry, pasted) && package->Save(detail);
+}
+
+inline std::ptrdiff_t SumsIn(const std::string& part) {
+  const std::regex sum("<f>[^<]*</f>");
+  return std::distance(std::sregex_iterator(part.begin(), part.end(), sum), std::sregex_iterator());
 }
 
 // Each teacher's yearly total as the corrected workbook holds it.

@@ -15,6 +15,7 @@
 
 #include "batch_test_support.h"
 #include "corrected_workbook.h"
+#include "form/pasted_totals.h"
 #include "form/report_corrections.h"
 #include "form/stored_number.h"
 #include "staff_book/staff_workbook_texts.h"
@@ -27,6 +28,8 @@ namespace soatnoma::batch {
 namespace {
 
 using testing::EditPart;
+using testing::PasteAsValues;
+using testing::SumsIn;
 
 using soatnoma::testing::ScratchFolder;
 
@@ -121,6 +124,31 @@ TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheW
   const OpenedReport other = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
   EXPECT_TRUE(other.notes.computedOfCorrected.empty());
   EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenStaffSheet(path, "Yo'q varaq")));
+}
+
+// A teacher's sheet pasted as values in a spreadsheet program is said when it opens, its
+// totals follow a correction, and saving it back writes them as sums again.
+TEST(StaffDocument, ASheetPastedAsValuesIsSaidAndSavedBackWithItsSums) {
+  const ScratchFolder folder;
+  const std::string path = StaffWorkbook(folder);
+  const std::string sheetName = testing::kSheetNames[2];
+  const std::ptrdiff_t written = SumsIn(Parts(path).at("xl/worksheets/sheet3.xml"));
+  ASSERT_GT(written, 20);
+  ASSERT_TRUE(PasteAsValues(path, "xl/worksheets/sheet3.xml"));
+
+  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, sheetName));
+  EXPECT_EQ(opened.notice, PastedTotalsNotice(static_cast<int>(written)));
+  ReportCorrections corrections(opened.sheet, opened.notes);
+  const double year = opened.sheet.Cells().ReadNumber(kFirstWorkRow, col::S);
+  corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 3);
+  EXPECT_EQ(opened.sheet.Cells().ReadNumber(kFirstWorkRow, col::S), year + 3);
+  ASSERT_TRUE(SaveStaffSheet(path, sheetName, opened.sheet, corrections.Notes()).ok);
+
+  EXPECT_EQ(SumsIn(Parts(path).at("xl/worksheets/sheet3.xml")), written);
+  const OpenedReport again = std::get<OpenedReport>(OpenStaffSheet(path, sheetName));
+  EXPECT_EQ(again.notice, "");
+  EXPECT_EQ(again.sheet.Cells().KindAt(kFirstWorkRow, col::S), CellKind::Formula);
+  EXPECT_EQ(again.sheet.Cells().ReadNumber(kFirstWorkRow, col::S), year + 3);
 }
 
 // Written before staff workbooks carried a mark: known by "Jami" and its title, and marked

@@ -58,6 +58,7 @@ ReportWorkbench::ReportWorkbench(const std::string& fileName, const val& workboo
   sheet_ = std::make_unique<ReportSheet>(std::move(opened.sheet));
   corrections_ = std::make_unique<ReportCorrections>(*sheet_, opened.notes);
   staff_ = StaffSheetOf(workbook);
+  notice_ = std::move(opened.notice);
   result_ = DescribeDrawn();
 }
 
@@ -90,7 +91,13 @@ std::string ReportWorkbench::DescribeDrawn() {
 std::string ReportWorkbench::Answer(const std::string& form) const {
   JsonWriter name;
   name.String(fileName_);
-  return R"({"ok":true,"fileName":)" + name.Text() + R"(,"form":)" + form + '}';
+  std::string notice;
+  if (!notice_.empty()) {
+    JsonWriter text;
+    text.String(notice_);
+    notice = R"(,"notice":)" + text.Text();
+  }
+  return R"({"ok":true,"fileName":)" + name.Text() + notice + R"(,"form":)" + form + '}';
 }
 
 emscripten::val ReportWorkbench::Result() const { return ScriptText(result_); }

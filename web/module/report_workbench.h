@@ -89,6 +89,7 @@ class ReportWorkbench {
   DrawnTable drawn_;
   std::string fileName_;
   std::string result_;
+  std::string notice_;      // of an opened workbook: what is said of the sheet as it was found
   std::string emptyTexts_;  // of a run: the texts the teacher left empty, for the status line
   std::unique_ptr<ReportSheet> sheet_;
   std::unique_ptr<ReportCorrections> corrections_;

@@ -77,6 +77,7 @@ void WriteChanges(JsonWriter& json, const char* key, const std::vector<batch::St
       case batch::StoredCellChange::Kind::Empty: json.Key("kind").String("empty"); break;
       case batch::StoredCellChange::Kind::FormulaResult: json.Key("kind").String("result"); break;
     }
+    if (!change.formula.empty()) json.Key("formula").String(change.formula);
     json.Key("text").String(StoredNumberText(change.value)).EndObject();
   }
   json.EndArray();

@@ -85,6 +85,8 @@ export class ShownReport {
     }, result.form);
     this.editing = editing;
     if (restored) editing.restore(restored.entries);
+    // A sheet found changed elsewhere (its totals pasted as numbers) is said once it is shown.
+    if (result.notice) editing.say(result.notice);
     revealReport(byId('report'), window);
     // The body says "seen" while the rest of the page is still to come, "drawn" once it is in.
     this.sheet.getBoundingClientRect();

@@ -44,8 +44,9 @@ function cellElement(sheet, namespace, ref) {
   return made;
 }
 
-// The sheet's XML with the changes made: {ref, kind: "number" | "empty" | "result", text}.
-// A number replaces what the cell held; a result is stored beside the cell's formula.
+// The sheet's XML with the changes made: {ref, kind: "number" | "empty" | "result", text,
+// formula}. A number replaces what the cell held; a result is stored beside the cell's
+// formula, which is written first where the cell holds none (a sum pasted as a number).
 export function sheetWithChanges(xml, changes) {
   const sheet = new DOMParser().parseFromString(xml, 'application/xml');
   if (sheet.getElementsByTagName('parsererror').length > 0) throw new Error("varaqni o'qib bo'lmadi");
@@ -57,6 +58,11 @@ export function sheetWithChanges(xml, changes) {
       if (['v', 'is'].includes(child.localName) || (change.kind === 'number' && child.localName === 'f')) child.remove();
     }
     if (change.kind === 'empty') continue;
+    if (change.formula && ![...element.children].some((child) => child.localName === 'f')) {
+      const formula = sheet.createElementNS(namespace, 'f');
+      formula.textContent = change.formula;
+      element.append(formula);
+    }
     const value = sheet.createElementNS(namespace, 'v');
     value.textContent = change.text;
     element.append(value);

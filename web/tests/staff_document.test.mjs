@@ -272,6 +272,28 @@ test('a staff workbook re-saved by LibreOffice lists every teacher and takes a c
   assert.deepEqual(after.rows.map((row) => row[1]), [rows[0][1], rows[1][1] + 7, rows[2][1]]);
 });
 
+// A teacher's sheet pasted as values elsewhere: said when it opens, its totals follow the
+// correction, and the sheet saved back holds its sums as formulas again.
+test('a teacher\'s sheet pasted as values is said, and saved back with its sums', async () => {
+  const parts = await partsOfZip(readFileSync(staffBook));
+  const sheet = parts.find((part) => part.name === 'xl/worksheets/sheet3.xml');
+  const sums = (bytes) => (Buffer.from(bytes).toString().match(/<f>[^<]*<\/f>/g) ?? []).length;
+  const written = sums(sheet.bytes);
+  assert.ok(written > 20, String(written));
+  sheet.bytes = Buffer.from(Buffer.from(sheet.bytes).toString().replace(/<f>[^<]*<\/f>/g, ''));
+  const pasted = path.join(scratch, 'qiymatli.xlsx');
+  writeFileSync(pasted, zipOf(parts));
+  await listInPage(pasted);
+  await openTeacher(pasted, 'Karimova Dilnoza');
+  assert.match(await page.$eval('#StatusMessage', (line) => line.textContent), new RegExp(`${written} ta jami boshqa dasturda`));
+  const year = Number(await cellText('S5'));
+  await correct('C8', String(Number(await cellText('C8')) + 5));
+  assert.equal(Number(await cellText('S5')), year + 5);
+  await saveWorkbook();
+  const saved = await partsOfZip(readFileSync((await downloaded('qiymatli-qaytgan.xlsx')).file));
+  assert.equal(sums(saved.find((part) => part.name === 'xl/worksheets/sheet3.xml').bytes), written);
+});
+
 test('"Jami" moved, a sheet deleted and a total of no number: every row listed, the reasons said', async () => {
   const parts = await partsOfZip(readFileSync(staffBook));
   const edit = (name, change) => {
