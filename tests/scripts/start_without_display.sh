@@ -33,5 +33,6 @@ for broken in empty unwritable; do
   fi
   if output=$(headless "$scratch/$broken" 2>"$scratch/said"); then fail "status 0 with a build that is $broken"; fi
   [ -z "$output" ] || fail "paths named with a build that is $broken: $output"
-  grep -q "^Ekran yo'q, namuna hisobot ham yozilmadi" "$scratch/said" || fail "the failure is not said: $(cat "$scratch/said")"
+  grep -q "^Ekran yo'q, namuna hisobot ham yozilmadi" "$scratch/said" ||
+    fail "the failure is not said: $(cat "$scratch/said")"
 done
