@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Starts the program built in BUILD_DIR (default: build). With a display it opens the
+# Starts the program built in BUILD_DIR (default: the tree's build/). With a display it opens the
 # teacher's form. Without one (a server, a fresh machine reached over ssh) there is no window
 # to show, so the program's main job is done another way: a sample teacher's report is
 # written as a workbook and as a PDF into BUILD_DIR/namuna, one line says so, and the two
 # paths follow. The exit status is 0 only when both files were written.
 set -euo pipefail
-build=${1:-build}
+build=${1:-"$(dirname "$0")/../build"}
 if [ $# -gt 0 ]; then shift; fi
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/desktop/soatnoma" "$@"
