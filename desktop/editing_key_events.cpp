@@ -37,7 +37,8 @@ EditingAction EditingActionOf(KeyPlace place, const QKeyEvent& event) {
   if (name.empty()) return EditingAction::None;
   const Qt::KeyboardModifiers held = event.modifiers();
   const bool shift = (held & Qt::ShiftModifier) || event.key() == Qt::Key_Backtab;
-  return ActionOfKey(place, name, (held & Qt::ControlModifier) != 0, shift, (held & Qt::AltModifier) != 0);
+  return ActionOfKey(place, name,
+                     {.control = (held & Qt::ControlModifier) != 0, .shift = shift, .alt = (held & Qt::AltModifier) != 0});
 }
 
 QList<QKeySequence> ShortcutsOf(EditingAction action) {

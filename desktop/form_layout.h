@@ -1,5 +1,5 @@
 #pragma once
-// Where the teacher's form's controls (form_controls.h) stand on the screen: twips become
+// Where the teacher's form's controls (form/form_controls.h) stand on the screen: twips become
 // pixels through the screen's logical dpi.
 
 #include <QRect>

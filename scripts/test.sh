@@ -7,8 +7,6 @@ scripts/build.sh
 scripts/web.sh >/dev/null
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
-# The README's first command where there is no display: the sample report, not a window.
-tests/scripts/run_without_display.sh
 # The browser edition: its module under node and its page in Chromium, then the page's main
 # flows in every engine (Chromium, Firefox ESR, WebKitGTK).
 node --test --test-concurrency=1 web/tests/*.test.mjs web/tests/with_every_engine/*.test.mjs

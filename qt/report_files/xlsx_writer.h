@@ -4,7 +4,7 @@
 // recalculates shows the right hours, and a spreadsheet that does follows any edit), and
 // the page setup. Texts are always written as texts, never as formulas. Rows of automatic
 // height are measured by the report layout, so this needs a QGuiApplication (fonts).
-// Every workbook carries the program's mark and the notes (see workbook_notes.h).
+// Every workbook carries the program's mark and the notes (see form/workbook_notes.h).
 
 #include <string>
 

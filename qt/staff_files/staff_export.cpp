@@ -33,7 +33,7 @@ bool AddSummaryFirst(StaffFile& file, const StaffExportRequest& request, std::st
 
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress) {
   StaffExportResult result;
-  if (request.format == StaffFileFormat::Xlsx && request.teachers.size() > kMaxWorkbookTeachers) {
+  if (request.format == StaffFileFormat::Xlsx && !WorkbookTakes(request.teachers.size())) {
     result.status = StaffExportStatus::NotWritten;
     result.message = TooManyTeachersMessage();
     return result;

@@ -1,6 +1,6 @@
 #pragma once
 // The summary sheet "Jami" written into a worksheet with libxlsxwriter, as described by
-// staff_summary.h.
+// staff_book/staff_summary.h.
 
 #include <xlsxwriter.h>
 

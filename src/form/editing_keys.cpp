@@ -56,11 +56,14 @@ const std::vector<EditingKey>& EditingKeys() {
   return keys;
 }
 
-EditingAction ActionOfKey(KeyPlace place, std::string_view key, bool control, bool shift, bool alt) {
-  if (alt) return A::None;
+EditingAction ActionOfKey(KeyPlace place, std::string_view key, HeldKeys held) {
+  if (held.alt) return A::None;
   const std::string named = Lowered(key);
+  const bool control = held.control || held.meta;
   for (const EditingKey& entry : EditingKeys()) {
-    if (entry.place == place && entry.key == named && entry.control == control && entry.shift == shift) return entry.action;
+    if (entry.place == place && entry.key == named && entry.control == control && entry.shift == held.shift) {
+      return entry.action;
+    }
   }
   return A::None;
 }

@@ -36,12 +36,22 @@ struct EditingKey {
   EditingAction action;
 };
 
+// The keys held down with a key, as an edition's key event tells them.
+struct HeldKeys {
+  bool control = false;
+  // ⌘ on a Mac, which a browser tells apart from Ctrl ("Meta"): the table's keys held with
+  // Ctrl do the same held with ⌘ (⌘Z undoes, ⌘⇧Z and ⌘Y redo). Qt tells ⌘ as Ctrl itself.
+  bool meta = false;
+  bool shift = false;
+  bool alt = false;
+};
+
 // Every key of the table, in its order.
 const std::vector<EditingKey>& EditingKeys();
 
 // What the key does there; None when it is not an editing key (Alt held, another key), so
 // that the edition lets it do what it does anyway (a letter typed opens the box with it).
-EditingAction ActionOfKey(KeyPlace place, std::string_view key, bool control, bool shift, bool alt);
+EditingAction ActionOfKey(KeyPlace place, std::string_view key, HeldKeys held);
 
 // The action's name as the page knows it ("moveUp", "takeDown", ...).
 std::string_view ActionName(EditingAction action);

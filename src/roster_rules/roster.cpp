@@ -47,7 +47,7 @@ class ColumnIndex {
  public:
   explicit ColumnIndex(const std::vector<std::string>& header) {
     for (std::size_t i = 0; i < header.size(); ++i) {
-      columns_.emplace(Lower(Trimmed(header[i])), i);  // the first of two equal names wins
+      columns_.emplace(ColumnHeading(header[i]), i);  // the first of two equal names wins
     }
   }
   bool Has(std::string_view name) const { return columns_.contains(std::string(name)); }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/name_text.h"
+#include "model/utf8_text.h"
 
 namespace soatnoma::batch {
 namespace {
@@ -29,6 +30,18 @@ std::string Listed(const std::vector<std::string>& texts) {
 }
 
 }  // namespace
+
+std::string ColumnHeading(std::string_view cell) {
+  std::string_view heading = TrimmedBlanks(cell);
+  if (heading.size() >= 2 && heading.front() == '"' && heading.back() == '"') {
+    heading = TrimmedBlanks(heading.substr(1, heading.size() - 2));
+  }
+  std::string lowered(heading);
+  for (char& c : lowered) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lowered;
+}
 
 std::span<const RosterColumn> RosterColumns() { return kColumns; }
 

@@ -16,6 +16,10 @@ struct RosterColumn {
   bool required = false;
 };
 
+// A cell of the row of headings as the columns are told apart by it: without the blanks
+// (of any script) and the quotes around it, in small letters; " \"Maktab\" " is "maktab".
+std::string ColumnHeading(std::string_view cell);
+
 // Every column in the order the example list has them.
 std::span<const RosterColumn> RosterColumns();
 

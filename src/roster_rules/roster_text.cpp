@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "roster_rules/code_page.h"
+#include "roster_rules/roster_columns.h"
 #include "model/utf8_text.h"
 
 namespace soatnoma::batch {
@@ -49,23 +50,13 @@ std::vector<std::string_view> FirstLines(std::string_view text) {
   return lines;
 }
 
-// A field as a heading: without its quotes and blanks, in small letters.
-bool IsNameHeading(std::string_view field) {
-  std::string heading;
-  for (const char c : field) {
-    if (c == '"' || c == ' ') continue;
-    heading += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  return heading == "ism";
-}
-
 bool NamesTheNameColumn(std::string_view line, char separator) {
   bool quoted = false;
   std::size_t start = 0;
   for (std::size_t i = 0; i <= line.size(); ++i) {
     if (i < line.size() && line[i] == '"') quoted = !quoted;
     if (i < line.size() && (quoted || line[i] != separator)) continue;
-    if (IsNameHeading(line.substr(start, i - start))) return true;
+    if (ColumnHeading(line.substr(start, i - start)) == "ism") return true;
     start = i + 1;
   }
   return false;

@@ -22,6 +22,8 @@ bool SameLetters(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+bool WorkbookTakes(std::size_t teachers) { return teachers <= kMaxWorkbookTeachers; }
+
 std::string TooManyTeachersMessage() {
   return "Hisobot saqlanmadi: bir kitobga " + std::to_string(kMaxWorkbookTeachers) +
          " dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.";

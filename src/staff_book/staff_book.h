@@ -20,6 +20,8 @@ namespace soatnoma::batch {
 // written page by page and has no such limit.
 // (form/workbook_package.h, which weighs a workbook opened by the same number)
 inline constexpr std::size_t kMaxWorkbookTeachers = kMostWorkbookTeachers;
+// Whether one workbook takes a staff of that many teachers (or a list of that many rows).
+bool WorkbookTakes(std::size_t teachers);
 // Why a larger staff's workbook is refused.
 std::string TooManyTeachersMessage();
 // The browser lists, prints and makes the workbook of at most as many rows as a workbook

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "form/correction_texts.h"
 #include "form/report_builder.h"
 #include "form_test_support.h"
@@ -18,6 +20,8 @@ TEST(CellsToCheck, NamedInReadingOrderAndCountedBeyondAFew) {
   const std::vector<CellPlace> places = {{8, col::C}, {9, col::D}, {14, col::K}, {20, col::S}};
   EXPECT_EQ(NamedCells(places, 10), "C8, D9, K14, S20");
   EXPECT_EQ(NamedCells(places, 2), "C8, D9 va yana 2 ta");
+  EXPECT_EQ(NamedCells(places, 4), "C8, D9, K14, S20");  // as many as are named: nothing left to count
+  EXPECT_EQ(NamedCells(places, 3), "C8, D9, K14 va yana 1 ta");
   EXPECT_EQ(NamedCells({}, 2), "");
 }
 
@@ -45,6 +49,40 @@ TEST(CellsToCheck, TheQuestionNamesTheCellsOfEachKindAndFractionsOnlyWhenThereAr
       << fraction;
   // The status line names the first few, row by row.
   EXPECT_EQ(CorrectionsText(corrections), "Tuzatilgan: 2 ta katak. Tekshiring: S5, S6, S7, C8, S8, S13 va yana 2 ta.");
+}
+
+// The line of one kind in the question, "\n• manfiy soat (12 ta): C5, ...\n" without its ends.
+std::string LineOfKind(const std::string& question, const std::string& kind) {
+  const std::size_t start = question.find("\n\u2022 " + kind + " (");
+  if (start == std::string::npos) return {};
+  return question.substr(start + 1, question.find('\n', start + 1) - start - 1);
+}
+
+// The question names twelve cells of a kind: twelve are all named, a thirteenth is counted.
+TEST(CellsToCheck, TheQuestionNamesTwelveOfAKindAndCountsTheRest) {
+  ReportSheet sheet = Report();
+  ReportCorrections corrections(sheet);
+  const auto negatives = [&] {
+    const std::vector<CellPlace> flagged = corrections.FlaggedCells();
+    return std::count_if(flagged.begin(), flagged.end(), [&](CellPlace place) { return corrections.FlagsAt(place).negative; });
+  };
+  const std::vector<CellPlace> editable = corrections.EditableCells();
+  std::size_t next = 0;
+  const auto negativeUpTo = [&](long count) {
+    while (negatives() < count && next < editable.size()) corrections.SetHours(editable[next++], -1);
+    ASSERT_EQ(negatives(), count);
+  };
+  negativeUpTo(12);
+  std::string line = LineOfKind(CellsToCheckQuestion(corrections, ReportLeaving::Printing), "manfiy soat");
+  EXPECT_TRUE(line.starts_with("\u2022 manfiy soat (12 ta): ")) << line;
+  EXPECT_EQ(std::count(line.begin(), line.end(), ','), 11) << line;
+  EXPECT_EQ(line.find("va yana"), std::string::npos) << line;
+
+  negativeUpTo(13);
+  line = LineOfKind(CellsToCheckQuestion(corrections, ReportLeaving::Printing), "manfiy soat");
+  EXPECT_TRUE(line.starts_with("\u2022 manfiy soat (13 ta): ")) << line;
+  EXPECT_EQ(std::count(line.begin(), line.end(), ','), 11) << line;
+  EXPECT_TRUE(line.ends_with(" va yana 1 ta")) << line;
 }
 
 TEST(CellsToCheck, AskedAgainOnlyOnceTheCellsToCheckChange) {

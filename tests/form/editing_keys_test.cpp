@@ -62,9 +62,31 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
       {kBox, "Enter", true, false, false, A::None},
   };
   for (const Press& press : presses) {
-    EXPECT_EQ(ActionOfKey(press.place, press.key, press.control, press.shift, press.alt), press.action)
+    EXPECT_EQ(ActionOfKey(press.place, press.key, {.control = press.control, .shift = press.shift, .alt = press.alt}),
+              press.action)
         << press.key << (press.control ? " +Ctrl" : "") << (press.shift ? " +Shift" : "") << (press.alt ? " +Alt" : "")
         << (press.place == kBox ? " in the box" : " on the report");
+  }
+}
+
+// On a Mac the keys held with Ctrl are held with ⌘, which a browser tells as Meta: ⌘Z
+// undoes, ⌘⇧Z and ⌘Y redo; ⌘ does not make another key an editing one, and Alt
+// still takes the key from the table.
+TEST(EditingKeys, CommandOnAMacDoesWhatCtrlDoes) {
+  using A = EditingAction;
+  constexpr KeyPlace kReport = KeyPlace::Report;
+  EXPECT_EQ(ActionOfKey(kReport, "z", {.meta = true}), A::Undo);
+  EXPECT_EQ(ActionOfKey(kReport, "Z", {.meta = true, .shift = true}), A::Redo);
+  EXPECT_EQ(ActionOfKey(kReport, "y", {.meta = true}), A::Redo);
+  EXPECT_EQ(ActionOfKey(kReport, "z", {.control = true, .meta = true}), A::Undo);
+  EXPECT_EQ(ActionOfKey(kReport, "z", {.meta = true, .alt = true}), A::None);
+  for (const EditingKey& entry : EditingKeys()) {
+    const HeldKeys command{.meta = entry.control, .shift = entry.shift};
+    EXPECT_EQ(ActionOfKey(entry.place, entry.key, command), entry.action) << entry.key;
+    const HeldKeys commandAdded{.meta = true, .shift = entry.shift};
+    if (!entry.control) {
+      EXPECT_EQ(ActionOfKey(entry.place, entry.key, commandAdded), A::None) << entry.key << " with ⌘";
+    }
   }
 }
 

@@ -75,6 +75,30 @@ TEST(Roster, TheSeparatorIsTheHeadingRowsNotTheTitles) {
   }
 }
 
+// Headings with blanks after the separator, as people type them, or around quotes, name their
+// columns all the same: the optional ones too (stavka, rahbar), and the separator is the one
+// that sets such an "ism" apart, whatever a title above says.
+TEST(Roster, HeadingsWithBlanksAroundThemNameTheirColumns) {
+  const std::vector<std::string> lists = {
+      "ism; maktab; fan; toifa; soat; stavka; rahbar\nAli Valiyev;12;fizika;yuqori;24;18;ha\n",
+      "ism, maktab, fan, toifa, soat, stavka, rahbar\nAli Valiyev,12,fizika,yuqori,24,18,ha\n",
+      "ism\t maktab\t fan\t toifa\t soat\t stavka\t rahbar\nAli Valiyev\t12\tfizika\tyuqori\t24\t18\tha\n",
+      " Ism ; \"Maktab\" ;\u00a0FAN\u00a0; toifa ; \" soat \";stavka ;rahbar\nAli Valiyev;12;fizika;yuqori;24;18;ha\n",
+      "12-maktab, 2026-yil\nmaktab; ism; fan; toifa; soat; stavka; rahbar\n12;Ali Valiyev;fizika;yuqori;24;18;ha\n",
+  };
+  for (const std::string& list : lists) {
+    const Roster roster = ReadRoster(list);
+    EXPECT_FALSE(roster.headingProblem) << list;
+    EXPECT_TRUE(roster.Problems().empty()) << list << DescribeProblem(roster.Problems().front());
+    const std::vector<RosterTeacher> teachers = roster.Teachers();
+    ASSERT_EQ(teachers.size(), 1u) << list;
+    EXPECT_EQ(teachers[0].name, "Ali Valiyev") << list;
+    EXPECT_EQ(teachers[0].school, "12") << list;
+    EXPECT_EQ(teachers[0].rate, "18") << list;
+    EXPECT_TRUE(teachers[0].classLeader) << list;
+  }
+}
+
 // A list whose headings are not the program's is refused once, naming the columns it
 // expects and the headings it found (those of the first row of more than one cell, not a
 // title above them), rather than a line per row.

@@ -82,6 +82,18 @@ TEST(StaffBook, TeachersFollowTheSummaryAndItsTotalAddsTheirSheets) {
   }
 }
 
+// A workbook takes 5000 teachers, the number its refusals name, and not one more; the
+// desktop, the command line and the page refuse a larger staff by it.
+TEST(StaffBook, AWorkbookTakesFiveThousandTeachersAndNoMore) {
+  EXPECT_TRUE(WorkbookTakes(1));
+  EXPECT_TRUE(WorkbookTakes(5000));
+  EXPECT_FALSE(WorkbookTakes(5001));
+  EXPECT_NE(TooManyTeachersMessage().find(" 5000 dan ortiq "), std::string::npos) << TooManyTeachersMessage();
+  EXPECT_NE(TooLongListReason(5001).find("5001 ta qator bor, bir ro'yxatda esa ko'pi bilan 5000 ta o'qituvchi"),
+            std::string::npos)
+      << TooLongListReason(5001);
+}
+
 TEST(StaffBook, OneTeacherIsSummedAsOneCell) {
   StaffBook book(2025);
   const RosterTeacher teacher = Teacher("Vali", "24", true);

@@ -80,7 +80,7 @@ std::string RowsJson(const batch::Roster& roster) {
 // The rows of the records, or the refusal of a list longer than the browser lists.
 std::string RosterJson(const std::string& fileName, const std::vector<batch::CsvRecord>& records,
                        bool readAsWindows1251 = false) {
-  if (const std::size_t rows = batch::RosterRowCount(records); rows > batch::kMaxWorkbookTeachers) {
+  if (const std::size_t rows = batch::RosterRowCount(records); !batch::WorkbookTakes(rows)) {
     return RefusedJson(batch::UnreadableRosterMessage(fileName, batch::TooLongListReason(rows)));
   }
   batch::Roster roster = batch::ReadRosterRecords(records);

@@ -66,9 +66,9 @@ std::string DayNotANumberMessage() { return std::string(kDayNotANumber); }
 
 // What a key does on the report (inBox false) or in its typing box, by the report's table of
 // editing keys: "moveUp", "open", "takeDown", ..., "none" when it is not an editing key.
-std::string EditingActionOfKey(bool inBox, const std::string& key, bool control, bool shift, bool alt) {
+std::string EditingActionOfKey(bool inBox, const std::string& key, bool control, bool meta, bool shift, bool alt) {
   const KeyPlace place = inBox ? KeyPlace::Box : KeyPlace::Report;
-  return std::string(ActionName(ActionOfKey(place, key, control, shift, alt)));
+  return std::string(ActionName(ActionOfKey(place, key, {control, meta, shift, alt})));
 }
 
 // Why the form's text field ("name", "school" or "subject") refuses text that is not valid

@@ -242,7 +242,8 @@ std::string SummaryPagesJson(const batch::SummarySheet& summary, TextMetrics& me
 std::string StaffWorkbookName(const std::string& rosterFileName) { return batch::StaffFileName(rosterFileName, "xlsx"); }
 
 std::string StaffWorkbookRefusal(int teachers) {
-  return teachers > static_cast<int>(batch::kMaxWorkbookTeachers) ? batch::TooManyTeachersMessage() : std::string();
+  const bool taken = teachers <= 0 || batch::WorkbookTakes(static_cast<std::size_t>(teachers));
+  return taken ? std::string() : batch::TooManyTeachersMessage();
 }
 
 }  // namespace soatnoma::web

@@ -78,7 +78,7 @@ export class ShownReport {
     const editing = new ReportEditing(bench, {
       sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
       status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), zoom: () => this.zoom.zoom,
-      keyAction: (inBox, event) => module.editingAction(inBox, event.key, event.ctrlKey || event.metaKey, event.shiftKey, event.altKey),
+      keyAction: (inBox, event) => module.editingAction(inBox, event.key, event.ctrlKey, event.metaKey, event.shiftKey, event.altKey),
     }, () => {
       changed();
       this.document.body.dataset.corrected = String(editing.done.length);

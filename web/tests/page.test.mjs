@@ -406,6 +406,9 @@ test('the report\'s editing keys move, open, take, undo and redo as the desktop\
     { key: 'z', held: ['Control'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C10', '5'] },
     { key: 'Z', held: ['Control', 'Shift'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C10', '6'] },
     { key: 'y', held: ['Control'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C11', '55'] },
+    // The same with ⌘ (Meta) as on a Mac.
+    { key: 'z', held: ['Meta'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C11', 'not 55'] },
+    { key: 'Z', held: ['Meta', 'Shift'], after: { current: 'C10', open: false, chosen: '' }, cell: ['C11', '55'] },
   ];
   for (const { type, key, held = [], after, cell } of steps) {
     const what = `${type ?? ''} ${held.join('+')} ${key}`;
