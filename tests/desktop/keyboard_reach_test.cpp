@@ -1,12 +1,13 @@
 // The program for a teacher who works with the keyboard and a screen reader: every control
-// the focus can reach in the form, a report window and the staff list window is named for
-// the screen reader; every menu opens with Alt and a letter and every item in it has a
+// the focus can reach in the form, a report window, the staff list window and the choice of
+// a staff workbook's teacher is named for the screen reader; every menu opens with Alt and a letter and every item in it has a
 // letter or a shortcut of its own; each tool bar button is also an item of the menus, the
 // staff list window's buttons have letters of their own, and the report cell's menu opens
 // from the keyboard.
 #include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include "form_test_case.h"
 #include "report_driver.h"
 #include "desktop/roster_dialog.h"
+#include "desktop/staff_teacher_choice.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::ui::testing {
@@ -117,6 +119,22 @@ class KeyboardReachTest : public FormTestCase {
     auto* roster = form_->findChild<RosterDialog*>();
     QVERIFY(roster);
     ExpectNone(Unnamed(*roster));
+    // Its rows are described by the line above them that says how many are ready.
+    const QString summary = Control<QLabel>(*roster, "rosterSummary").text();
+    QVERIFY(!summary.isEmpty());
+    QCOMPARE(QAccessible::queryAccessibleInterface(&Control(*roster, "rosterRows"))->text(QAccessible::Description),
+             summary);
+    // The question of which teacher of a staff workbook to open.
+    QStringList unnamedInChoice{QStringLiteral("no question shown")};
+    QTimer::singleShot(0, form_.get(), [&unnamedInChoice] {
+      auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!question) return;
+      unnamedInChoice = Unnamed(*question);
+      question->reject();
+    });
+    ChooseStaffTeacher(form_.get(), QStringLiteral("xodimlar.xlsx"),
+                       {batch::StaffTeacherSheet{"Ali", "Aliyev Ali", 1858, "", "", 5}});
+    ExpectNone(unnamedInChoice);
     // The windows themselves are named by their titles.
     QVERIFY(!QAccessible::queryAccessibleInterface(roster)->text(QAccessible::Name).isEmpty());
     QVERIFY(!QAccessible::queryAccessibleInterface(report)->text(QAccessible::Name).isEmpty());
