@@ -4,11 +4,13 @@
 #include <QPainter>
 
 #include "desktop/form_layout.h"
+#include "desktop/picture_accessibility.h"
 
 namespace soatnoma::ui {
 
 Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), renderer_(resource) {
   renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
+  InstallPictureAccessibility();
 }
 
 void Picture::paintEvent(QPaintEvent*) {

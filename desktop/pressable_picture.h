@@ -1,7 +1,8 @@
 #pragma once
 // A picture of the form drawn from an SVG resource. The clickable one sinks by 10 twips
 // while the mouse button is held on it and rises again on release, like a pressed key;
-// a release over the picture is a click.
+// a release over the picture is a click. A screen reader meets the one as a picture, the
+// other as a button.
 
 #include <QSvgRenderer>
 #include <QWidget>
@@ -9,6 +10,7 @@
 namespace soatnoma::ui {
 
 class Picture : public QWidget {
+  Q_OBJECT
  public:
   Picture(const QString& resource, QWidget* parent);
 
@@ -27,6 +29,8 @@ class PressablePicture : public Picture {
   // topTwips: where the picture stands when not pressed; logicalDpi turns twips to pixels.
   PressablePicture(const QString& resource, float topTwips, double logicalDpi, QWidget* parent);
   float TopTwips() const { return topTwips_; }
+  // Pressed without the mouse (a screen reader's press): a click.
+  void Press() { emit clicked(); }
 
  signals:
   void clicked();

@@ -24,14 +24,17 @@ void InstallReportAccessibility() {
   (void)installed;
 }
 
-void AnnounceCurrentCell(ReportView& view) {
-  if (!QAccessible::isActive()) return;  // no screen reader listens
+void ToScreenReader(QAccessibleEvent& event) {
+  if (QAccessible::isActive()) QAccessible::updateAccessibility(&event);
+}
+
+void AnnounceCurrentCell(ReportView& view, const AccessibleEventSink& sink) {
   auto* table = dynamic_cast<ReportAccessibleTable*>(QAccessible::queryAccessibleInterface(&view));
   if (!table || view.IsOffTable()) return;
   const CellPlace current = view.CurrentCell();
   QAccessibleEvent focus(&view, view.hasFocus() ? QAccessible::Focus : QAccessible::Selection);
   focus.setChild(table->IndexOfCell(current.row - kFirstWorkRow, current.column - col::C));
-  QAccessible::updateAccessibility(&focus);
+  sink(focus);
 }
 
 }  // namespace soatnoma::ui

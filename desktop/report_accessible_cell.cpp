@@ -1,5 +1,6 @@
 #include "desktop/report_accessible_cell.h"
 
+#include "desktop/cell_marks.h"
 #include "desktop/report_accessible_table.h"
 #include "desktop/report_view.h"
 #include "form/cell_display.h"
@@ -24,6 +25,12 @@ QWindow* ReportAccessibleCell::window() const { return view_ ? view_->window()->
 
 QAccessibleInterface* ReportAccessibleCell::parent() const { return Table(); }
 
+QString ReportAccessibleCell::ShownText() const {
+  if (!view_) return {};
+  if (kind_ != Kind::Cell) return text(QAccessible::Name);
+  return QString::fromStdString(DisplayedText(view_->Sheet(), Place().row, Place().column));
+}
+
 QString ReportAccessibleCell::text(QAccessible::Text kind) const {
   if (!view_) return {};
   const CellPlace place = Place();
@@ -38,11 +45,14 @@ QString ReportAccessibleCell::text(QAccessible::Text kind) const {
     }
     case Kind::Cell: break;
   }
-  if (kind == QAccessible::Name || kind == QAccessible::Value) {
-    return QString::fromStdString(DisplayedText(view_->Sheet(), place.row, place.column));
+  switch (kind) {
+    case QAccessible::Name: return QString::fromStdString(PlaceName(place));
+    case QAccessible::Value: return ShownText();
+    // Why the cell is marked (its computed hours, what to check), as its tool tip says.
+    case QAccessible::Description:
+      return view_->Corrections() ? MarkOf(*view_->Corrections(), place).toolTip : QString();
+    default: return {};
   }
-  if (kind == QAccessible::Description) return QString::fromStdString(PlaceName(place));
-  return {};
 }
 
 QRect ReportAccessibleCell::rect() const {
@@ -79,7 +89,9 @@ QAccessible::State ReportAccessibleCell::state() const {
 }
 
 void* ReportAccessibleCell::interface_cast(QAccessible::InterfaceType type) {
-  return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+  if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+  if (type == QAccessible::TextInterface && kind_ == Kind::Cell) return static_cast<QAccessibleTextInterface*>(this);
+  return nullptr;
 }
 
 bool ReportAccessibleCell::isSelected() const {

@@ -1,18 +1,23 @@
 #pragma once
-// One place of the report's accessible table: a cell of hours or a sum, named by what it
-// shows, or a heading (a month above its column, a kind of work before its row).
+// One place of the report's accessible table: a cell of hours or a sum, named by its month
+// and kind of work ("Oktabr · Dars soatlari"), its text and value what it shows, its
+// description the reason for its mark; or a heading (a month above its column, a kind of
+// work before its row).
 
 #include <QAccessible>
 #include <QPointer>
 
 #include "form/report_corrections.h"
+#include "desktop/accessible_shown_text.h"
 
 namespace soatnoma::ui {
 
 class ReportAccessibleTable;
 class ReportView;
 
-class ReportAccessibleCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class ReportAccessibleCell : public QAccessibleInterface,
+                             public QAccessibleTableCellInterface,
+                             public AccessibleShownText {
  public:
   enum class Kind { ColumnHeading, RowHeading, Cell };
 
@@ -44,6 +49,9 @@ class ReportAccessibleCell : public QAccessibleInterface, public QAccessibleTabl
   int columnExtent() const override { return 1; }
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return parent(); }
+
+  QString ShownText() const override;
+  QRect ShownRect() const override { return rect(); }
 
   // The sheet's place of this cell, heading or row title.
   CellPlace Place() const;

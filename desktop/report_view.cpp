@@ -17,7 +17,6 @@
 #include "desktop/editing_key_events.h"
 #include "desktop/cell_entry.h"
 #include "desktop/cell_marks.h"
-#include "desktop/report_accessibility.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -101,7 +100,7 @@ void ReportView::SetCurrentCell(CellPlace place) {
   PlaceEditor();
   update();
   emit currentCellChanged(current_);
-  AnnounceCurrentCell(*this);
+  AnnounceCurrentCell(*this, accessibleEvents_);
 }
 
 void ReportView::MoveCurrentCell(int rows, int columns) {
@@ -289,6 +288,10 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
     case EditingAction::MoveDown: MoveCurrentCell(1, 0); return;
     case EditingAction::MoveLeft: MoveCurrentCell(0, -1); return;
     case EditingAction::MoveRight: MoveCurrentCell(0, 1); return;
+    case EditingAction::MoveRowStart: SetCurrentCell({current_.row, col::C}); return;
+    case EditingAction::MoveRowEnd: SetCurrentCell({current_.row, col::S}); return;
+    case EditingAction::MoveTableStart: SetCurrentCell({kFirstWorkRow, col::C}); return;
+    case EditingAction::MoveTableEnd: SetCurrentCell({kLastWorkRow, col::S}); return;
     case EditingAction::Open: EditOrRefuse(CurrentHoursText(), true); return;
     case EditingAction::Empty:
       if (offTable_) {
@@ -307,12 +310,20 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
 }
 
 void ReportView::contextMenuEvent(QContextMenuEvent* event) {
-  const auto place = CellAt(event->pos());
+  // From the keyboard (the menu key, Shift+F10) the menu is the current cell's, beside it.
+  const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+  const auto place = fromKeyboard ? (offTable_ ? std::nullopt : std::optional(current_)) : CellAt(event->pos());
   if (!place) return;
   SubmitEdit();
   if (IsEditing()) return;
   SetCurrentCell(*place);
-  emit cellMenuRequested(*place, event->globalPos());
+  emit cellMenuRequested(*place, fromKeyboard ? mapToGlobal(CellRect(*place).center().toPoint()) : event->globalPos());
+}
+
+void ReportView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // A screen reader coming to the report is told the cell it stands on.
+  AnnounceCurrentCell(*this, accessibleEvents_);
 }
 
 }  // namespace soatnoma::ui

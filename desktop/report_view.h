@@ -3,11 +3,13 @@
 // landscape paper, as it prints, at a zoom from 25 to 400 percent (Ctrl + wheel, or the
 // window's zoom actions). At 100 percent the paper has its real size on the screen.
 // The hours of the table can be corrected in place: a current cell moved with the mouse
-// or the arrow keys, typed into over the cell (Enter, F2, a double click or simply typing
-// a number). Corrected and doubtful cells are marked on the screen only, never on paper.
+// or the keys (the arrows, Home and End, with Ctrl the table's first and last cell), typed
+// into over the cell (Enter, F2, a double click or simply typing a number). Corrected and
+// doubtful cells are marked on the screen only, never on paper.
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include <QWidget>
 
@@ -15,6 +17,7 @@
 #include "form/report_sheet.h"
 #include "form/report_corrections.h"
 #include "form/screen_view.h"
+#include "desktop/report_accessibility.h"
 
 namespace soatnoma::ui {
 
@@ -73,6 +76,8 @@ class ReportView : public QWidget {
   // Closes the box; the cell shows what the sheet holds.
   void EndEdit();
   CellEditor& Editor() const { return *editor_; }
+  // Where the view tells a screen reader of the cell in focus (Qt's accessibility unless set).
+  void SetAccessibleEventSink(AccessibleEventSink sink) { accessibleEvents_ = std::move(sink); }
 
  signals:
   void zoomChanged(double zoom);
@@ -97,6 +102,7 @@ class ReportView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   double PixelsPerPoint() const;
@@ -117,6 +123,7 @@ class ReportView : public QWidget {
   double zoom_ = 1.0;
   bool editingEnabled_ = true;
   bool offTable_ = false;
+  AccessibleEventSink accessibleEvents_ = ToScreenReader;
 };
 
 }  // namespace soatnoma::ui

@@ -36,6 +36,7 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
   if (!source.savedInFile || filePath_.isEmpty()) undo_->resetClean();
 
   scroll_->setObjectName(QStringLiteral("ReportScroll"));
+  scroll_->setAccessibleName(QStringLiteral("Hisobot sahifasi"));
   scroll_->setWidget(view_);
   scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   scroll_->setBackgroundRole(QPalette::Dark);

@@ -94,8 +94,10 @@ void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
   connect(resetAll_, &QAction::triggered, this, [this] { ResetAll(); });
   QMenu* reset = edit->addMenu(ActionText(Action::ResetCell));
   reset->setObjectName(QStringLiteral("resetMenu"));
-  QAction* cellItem = reset->addAction(QStringLiteral("Tanlangan katak"));
-  QAction* allItem = reset->addAction(QStringLiteral("Butun hisobot"));
+  QAction* cellItem = reset->addAction(QStringLiteral("&Tanlangan katak"));
+  cellItem->setObjectName(QStringLiteral("resetCellItem"));
+  QAction* allItem = reset->addAction(QStringLiteral("&Butun hisobot"));
+  allItem->setObjectName(QStringLiteral("resetAllItem"));
   connect(cellItem, &QAction::triggered, resetCell_, &QAction::trigger);
   connect(allItem, &QAction::triggered, resetAll_, &QAction::trigger);
   connect(resetCell_, &QAction::enabledChanged, cellItem, &QAction::setEnabled);

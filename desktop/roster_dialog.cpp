@@ -69,6 +69,7 @@ FormatTexts TextsOf(batch::StaffFileFormat format) {
 QTableWidget* NewRosterTable(QWidget* parent) {
   auto* rows = new QTableWidget(0, batch::kRosterColumnCount, parent);
   rows->setObjectName(QStringLiteral("rosterRows"));
+  rows->setAccessibleName(QStringLiteral("Ro'yxatdagi o'qituvchilar"));
   for (std::size_t column = 0; column < batch::kRosterColumnCount; ++column) {
     auto* heading = new QTableWidgetItem(Utf8(batch::kRosterColumns[column].heading));
     heading->setToolTip(Utf8(batch::kRosterColumns[column].toolTip));
@@ -112,18 +113,18 @@ RosterDialog::RosterDialog(FormServices services, SchoolYearChoice& schoolYear, 
 }
 
 QHBoxLayout* RosterDialog::MakeButtons() {
-  QPushButton* chooseRoster = NewButton(this, "chooseRoster", QStringLiteral("Boshqa ro'yxat..."),
+  QPushButton* chooseRoster = NewButton(this, "chooseRoster", QStringLiteral("&Boshqa ro'yxat..."),
                                         QStringLiteral("Boshqa ro'yxat faylini (CSV yoki Excel) ochish"));
   QPushButton* saveExample = NewButton(
-      this, "saveExampleRoster", QStringLiteral("Namuna..."),
+      this, "saveExampleRoster", QStringLiteral("&Namuna..."),
       QStringLiteral("Ro'yxat namunasini (Excel ish kitobi yoki CSV) saqlash: uni to'ldirib, shu yerda oching"));
   saveWorkbook_ = NewButton(this, "saveStaffWorkbook", ActionText(Action::StaffWorkbook, QStringLiteral("...")),
                             ActionToolTip(Action::StaffWorkbook));
-  savePdf_ = NewButton(this, "saveStaffPdf", QStringLiteral("PDF..."),
+  savePdf_ = NewButton(this, "saveStaffPdf", QStringLiteral("&PDF..."),
                        QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
   QPushButton* help = NewButton(this, "rosterHelp", ActionText(Action::Help),
                                 QStringLiteral("Ro'yxat qanday tuziladi va qaysi ustunlar kerak"));
-  QPushButton* close = NewButton(this, "closeRoster", QStringLiteral("Yopish"), QString());
+  QPushButton* close = NewButton(this, "closeRoster", QStringLiteral("Yop&ish"), QString());
   saveWorkbook_->setDefault(true);
 
   connect(chooseRoster, &QPushButton::clicked, this, &RosterDialog::ChooseRoster);
@@ -133,8 +134,7 @@ QHBoxLayout* RosterDialog::MakeButtons() {
   connect(help, &QPushButton::clicked, this, [this] { ShowHelp(*this, help::kStaffListHeading); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* yearLabel = new QLabel(QString::fromUtf8(kSchoolYearCaption.data(), static_cast<qsizetype>(kSchoolYearCaption.size())) +
-                                   QStringLiteral(":"), this);
+  auto* yearLabel = new QLabel(QStringLiteral("&") + Utf8(kSchoolYearCaption) + QStringLiteral(":"), this);
   QComboBox* year = SchoolYearBox(schoolYear_, this);
   yearLabel->setBuddy(year);
 
@@ -205,6 +205,8 @@ void RosterDialog::ShowRows(const batch::Roster& roster) {
   summary_->setText(rosterPath_.isEmpty()
                         ? QStringLiteral("Ro'yxat ochilmagan. Ro'yxat faylini oching yoki namunasini saqlab, to'ldiring.")
                         : Utf8(batch::RosterSummaryText(roster)));
+  // A screen reader coming to the rows hears how many are ready, as the line above them says.
+  rows_->setAccessibleDescription(summary_->text());
   saveWorkbook_->setEnabled(!teachers_.empty());
   savePdf_->setEnabled(!teachers_.empty());
 }

@@ -18,6 +18,15 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 QString YearText(int year) { return QString::fromStdString(SchoolYearText(year)); }
 
+// A year in the menu, its letter the last digit of its first year ("202&6/2027"): the three
+// years offered differ in it.
+QString MenuItemText(int year) {
+  QString text = YearText(year);
+  const qsizetype slash = text.indexOf(QLatin1Char('/'));
+  if (slash > 0) text.insert(slash - 1, QLatin1Char('&'));
+  return text;
+}
+
 QString MenuTitle(int year) { return QStringLiteral("&%1: %2").arg(Text(kSchoolYearCaption), YearText(year)); }
 
 // The menu's items, made anew each time it opens: the years offered change with the date.
@@ -25,7 +34,7 @@ void FillMenu(QMenu& menu, SchoolYearChoice& choice) {
   menu.clear();
   auto* group = new QActionGroup(&menu);
   for (const int year : choice.Offered()) {
-    QAction* item = menu.addAction(YearText(year));
+    QAction* item = menu.addAction(MenuItemText(year));
     item->setObjectName(QStringLiteral("schoolYear%1").arg(year));
     item->setCheckable(true);
     item->setChecked(year == choice.Year());

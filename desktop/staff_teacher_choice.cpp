@@ -35,6 +35,7 @@ QTableWidget* TeacherTable(QWidget* parent, const std::vector<batch::StaffTeache
   const auto columns = static_cast<int>(batch::kStaffTeacherHeadings.size());
   auto* table = new QTableWidget(static_cast<int>(teachers.size()), columns, parent);
   table->setObjectName(QStringLiteral("staffTeachers"));
+  table->setAccessibleName(QStringLiteral("Kitobdagi o'qituvchilar"));
   QStringList headings;
   for (const std::string_view heading : batch::kStaffTeacherHeadings) headings << Utf8(heading);
   table->setHorizontalHeaderLabels(headings);

@@ -17,6 +17,10 @@ enum class EditingAction {
   MoveDown,
   MoveLeft,
   MoveRight,
+  MoveRowStart,    // the first month of the row (Home)
+  MoveRowEnd,      // the row's year total (End)
+  MoveTableStart,  // the table's first cell (Ctrl+Home)
+  MoveTableEnd,    // its last (Ctrl+End)
   Open,     // the typing box opened over the cell, its old value chosen
   Empty,    // the cell emptied
   Undo,

@@ -267,7 +267,7 @@ class RosterDialogTest : public FormTestCase {
     RosterDialog* dialog = OpenFromForm({});
     QVERIFY(dialog);
     auto& example = Control<QPushButton>(*dialog, "saveExampleRoster");
-    QCOMPARE(example.text(), QStringLiteral("Namuna..."));
+    QCOMPARE(example.text().remove(QLatin1Char('&')), QStringLiteral("Namuna..."));
     for (const QString& name : {QStringLiteral("namuna.xlsx"), QStringLiteral("namuna.CSV")}) {
       person_.savePath = folder_.filePath(name);
       QTest::mouseClick(&example, Qt::LeftButton);

@@ -24,12 +24,17 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
   constexpr KeyPlace kReport = KeyPlace::Report;
   constexpr KeyPlace kBox = KeyPlace::Box;
   const Press presses[] = {
-      // On the report: the arrows move the choice, Enter and F2 open the box, Delete and
+      // On the report: the arrows move the choice, Home and End to the row's ends, with Ctrl
+      // to the table's first and last cells; Enter and F2 open the box, Delete and
       // Backspace empty the cell; Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo.
       {kReport, "ArrowUp", false, false, false, A::MoveUp},
       {kReport, "ArrowDown", false, false, false, A::MoveDown},
       {kReport, "ArrowLeft", false, false, false, A::MoveLeft},
       {kReport, "ArrowRight", false, false, false, A::MoveRight},
+      {kReport, "Home", false, false, false, A::MoveRowStart},
+      {kReport, "End", false, false, false, A::MoveRowEnd},
+      {kReport, "Home", true, false, false, A::MoveTableStart},
+      {kReport, "End", true, false, false, A::MoveTableEnd},
       {kReport, "Enter", false, false, false, A::Open},
       {kReport, "F2", false, false, false, A::Open},
       {kReport, "Delete", false, false, false, A::Empty},
@@ -53,6 +58,8 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
       // report's keys in the box and the box's on the report.
       {kReport, "7", false, false, false, A::None},
       {kBox, "ArrowLeft", false, false, false, A::None},
+      {kBox, "Home", false, false, false, A::None},
+      {kReport, "Home", false, true, false, A::None},
       {kReport, "z", false, false, false, A::None},
       {kReport, "z", true, false, true, A::None},
       {kReport, "Enter", false, true, false, A::None},
@@ -91,11 +98,11 @@ TEST(EditingKeys, CommandOnAMacDoesWhatCtrlDoes) {
 }
 
 TEST(EditingKeys, EveryActionHasItsOwnNameForThePage) {
-  const EditingAction actions[] = {EditingAction::None,     EditingAction::MoveUp,    EditingAction::MoveDown,
-                                   EditingAction::MoveLeft, EditingAction::MoveRight, EditingAction::Open,
-                                   EditingAction::Empty,    EditingAction::Undo,      EditingAction::Redo,
-                                   EditingAction::TakeDown, EditingAction::TakeUp,    EditingAction::TakeRight,
-                                   EditingAction::TakeLeft, EditingAction::Cancel};
+  using A = EditingAction;
+  const EditingAction actions[] = {
+      A::None, A::MoveUp, A::MoveDown, A::MoveLeft, A::MoveRight, A::MoveRowStart, A::MoveRowEnd, A::MoveTableStart,
+      A::MoveTableEnd, A::Open, A::Empty, A::Undo, A::Redo, A::TakeDown, A::TakeUp, A::TakeRight, A::TakeLeft,
+      A::Cancel};
   std::set<std::string_view> names;
   for (const EditingAction action : actions) names.insert(ActionName(action));
   EXPECT_EQ(names.size(), std::size(actions));
