@@ -18,7 +18,9 @@ struct ActionNaming {
 
 constexpr ActionNaming kNames[] = {
     {A::None, "none"},         {A::MoveUp, "moveUp"},       {A::MoveDown, "moveDown"},   {A::MoveLeft, "moveLeft"},
-    {A::MoveRight, "moveRight"}, {A::Open, "open"},         {A::Empty, "empty"},         {A::Undo, "undo"},
+    {A::MoveRight, "moveRight"}, {A::MoveRowStart, "moveRowStart"}, {A::MoveRowEnd, "moveRowEnd"},
+    {A::MoveTableStart, "moveTableStart"}, {A::MoveTableEnd, "moveTableEnd"},
+    {A::MoveColumnStart, "moveColumnStart"}, {A::MoveColumnEnd, "moveColumnEnd"}, {A::Open, "open"},         {A::Empty, "empty"},         {A::Undo, "undo"},
     {A::Redo, "redo"},         {A::TakeDown, "takeDown"},   {A::TakeUp, "takeUp"},       {A::TakeRight, "takeRight"},
     {A::TakeLeft, "takeLeft"}, {A::Cancel, "cancel"},
 };
@@ -38,6 +40,12 @@ const std::vector<EditingKey>& EditingKeys() {
       {kReport, "ArrowDown", false, false, A::MoveDown},
       {kReport, "ArrowLeft", false, false, A::MoveLeft},
       {kReport, "ArrowRight", false, false, A::MoveRight},
+      {kReport, "Home", false, false, A::MoveRowStart},
+      {kReport, "End", false, false, A::MoveRowEnd},
+      {kReport, "Home", true, false, A::MoveTableStart},
+      {kReport, "End", true, false, A::MoveTableEnd},
+      {kReport, "PageUp", false, false, A::MoveColumnStart},
+      {kReport, "PageDown", false, false, A::MoveColumnEnd},
       {kReport, "Enter", false, false, A::Open},
       {kReport, "F2", false, false, A::Open},
       {kReport, "Delete", false, false, A::Empty},

@@ -17,6 +17,12 @@ enum class EditingAction {
   MoveDown,
   MoveLeft,
   MoveRight,
+  MoveRowStart,     // the first cell of hours of the row
+  MoveRowEnd,       // its last, the year
+  MoveTableStart,   // the first cell of hours of the table
+  MoveTableEnd,     // its last
+  MoveColumnStart,  // the first row of the column
+  MoveColumnEnd,    // its last row
   Open,     // the typing box opened over the cell, its old value chosen
   Empty,    // the cell emptied
   Undo,
