@@ -250,3 +250,41 @@ test('the keys alone run the form, move about the report, correct, undo and save
   assert.match(await file, /Karimova Dilnoza .*\.xlsx$/);
   await page.close();
 });
+
+test('a correction\'s marks stand out from their cells by at least 3:1, the light fills by a line of their own', async () => {
+  const page = await openOn(SCREENS[0]);
+  await runReport(page);
+  await page.click('svg.sheet [data-cell="D8"] rect.border');
+  await page.keyboard.type('2,5');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('[data-cell="S8"] .mark.corner');
+  // Each mark's cue (a fill's line, the corner itself) against the white of the paper and
+  // against the fill it stands on, by the WCAG's relative luminance.
+  const ratios = await page.evaluate(() => {
+    const luminance = (color) => {
+      const [r, g, b] = color.match(/\d+(\.\d+)?/g).slice(0, 3).map(Number).map((channel) => {
+        const share = channel / 255;
+        return share <= 0.04045 ? share / 12.92 : ((share + 0.055) / 1.055) ** 2.4;
+      });
+      return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const ratio = (a, b) => {
+      const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+      return (light + 0.05) / (dark + 0.05);
+    };
+    const white = 'rgb(255, 255, 255)';
+    const style = (selector) => getComputedStyle(document.querySelector(selector));
+    const corrected = style('[data-cell="D8"] .mark.corrected');
+    const changedYear = style('[data-cell="S8"] .mark.yearDiffers');
+    const corner = style('[data-cell="S8"] .mark.corner');
+    return {
+      corrected: Math.min(ratio(corrected.stroke, white), ratio(corrected.stroke, corrected.fill)),
+      changedYear: Math.min(ratio(changedYear.stroke, white), ratio(changedYear.stroke, changedYear.fill)),
+      corner: Math.min(ratio(corner.fill, white), ratio(corner.fill, changedYear.fill)),
+      lines: [corrected.strokeWidth, changedYear.strokeWidth].map(parseFloat),
+    };
+  });
+  for (const mark of ['corrected', 'changedYear', 'corner']) assert.ok(ratios[mark] >= 3, `${mark}: ${ratios[mark]}`);
+  for (const width of ratios.lines) assert.ok(width >= 1, `a line of ${width}`);
+  await page.browserContext().close();
+});
