@@ -20,7 +20,8 @@ constexpr ActionNaming kNames[] = {
     {A::None, "none"},         {A::MoveUp, "moveUp"},       {A::MoveDown, "moveDown"},   {A::MoveLeft, "moveLeft"},
     {A::MoveRight, "moveRight"}, {A::MoveRowStart, "moveRowStart"}, {A::MoveRowEnd, "moveRowEnd"},
     {A::MoveTableStart, "moveTableStart"}, {A::MoveTableEnd, "moveTableEnd"},
-    {A::MoveColumnStart, "moveColumnStart"}, {A::MoveColumnEnd, "moveColumnEnd"}, {A::Open, "open"},         {A::Empty, "empty"},         {A::Undo, "undo"},
+    {A::MoveColumnStart, "moveColumnStart"}, {A::MoveColumnEnd, "moveColumnEnd"}, {A::Open, "open"},
+    {A::Empty, "empty"},       {A::Undo, "undo"},
     {A::Redo, "redo"},         {A::TakeDown, "takeDown"},   {A::TakeUp, "takeUp"},       {A::TakeRight, "takeRight"},
     {A::TakeLeft, "takeLeft"}, {A::Cancel, "cancel"},
 };

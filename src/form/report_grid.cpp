@@ -25,7 +25,8 @@ GridCellRole RoleAt(CellPlace place) {
 std::string SpokenCellName(const ReportSheet& sheet, const ReportCorrections& corrections, CellPlace place) {
   const std::string shown = DisplayedText(sheet, place.row, place.column);
   std::string name = OnOneLine(DisplayedText(sheet, kHeadingRow, place.column)) + ", " +
-                     std::string(RowShortTitle(place.row)) + ": " + (shown.empty() ? std::string(kEmptyCellWord) : shown);
+                     std::string(RowShortTitle(place.row)) + ": " +
+                     (shown.empty() ? std::string(kEmptyCellWord) : shown);
   const CellMarkNote mark = MarkNoteOf(corrections, place);
   if (!mark.toolTip.empty()) name += ". " + OnOneLine(mark.toolTip);
   return name;

@@ -81,7 +81,8 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
 TEST(EditingKeys, EveryActionHasItsOwnNameForThePage) {
   const EditingAction actions[] = {EditingAction::None,     EditingAction::MoveUp,    EditingAction::MoveDown,
                                    EditingAction::MoveLeft, EditingAction::MoveRight, EditingAction::MoveRowStart,
-                                   EditingAction::MoveRowEnd, EditingAction::MoveTableStart, EditingAction::MoveTableEnd,
+                                   EditingAction::MoveRowEnd, EditingAction::MoveTableStart,
+                                   EditingAction::MoveTableEnd,
                                    EditingAction::MoveColumnStart, EditingAction::MoveColumnEnd, EditingAction::Open,
                                    EditingAction::Empty,    EditingAction::Undo,      EditingAction::Redo,
                                    EditingAction::TakeDown, EditingAction::TakeUp,    EditingAction::TakeRight,

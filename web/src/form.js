@@ -35,7 +35,8 @@ function named(spec) {
 
 // The words said after a control's name, unseen on the screen.
 function describedMarkup(spec) {
-  return spec.description ? `<span id="${spec.name}Words" class="spoken" hidden>${escapedMarkup(spec.description)}</span>` : '';
+  if (!spec.description) return '';
+  return `<span id="${spec.name}Words" class="spoken" hidden>${escapedMarkup(spec.description)}</span>`;
 }
 
 function controlMarkup(spec, labelled, inside) {
@@ -69,8 +70,12 @@ function controlMarkup(spec, labelled, inside) {
 // first box is, any other caption before the control drawn after it.
 function markupOrder(controls) {
   const order = new Map();
-  controls.filter((spec) => spec.tabIndex >= 0 && spec.kind !== 'frame').forEach((spec) => order.set(spec.name, spec.tabIndex));
-  controls.filter((spec) => spec.label && order.has(spec.name)).forEach((spec) => order.set(spec.label, order.get(spec.name) - 0.5));
+  for (const spec of controls.filter((control) => control.tabIndex >= 0 && control.kind !== 'frame')) {
+    order.set(spec.name, spec.tabIndex);
+  }
+  for (const spec of controls.filter((control) => control.label && order.has(control.name))) {
+    order.set(spec.label, order.get(spec.name) - 0.5);
+  }
   for (const frame of controls.filter((spec) => spec.kind === 'frame')) {
     const inside = controls.filter((spec) => spec.container === frame.name && order.has(spec.name));
     order.set(frame.name, Math.min(...inside.map((spec) => order.get(spec.name))));

@@ -11,7 +11,8 @@ const ROLES = { columnHeading: 'columnheader', rowHeading: 'rowheader', cell: 'g
 
 // A cell's element, over its frame on the page (points), focusable when it holds hours.
 function cellMarkup(cell, frame, choosable) {
-  const place = frame ? ` style="left:${frame.left}pt;top:${frame.top}pt;width:${frame.width}pt;height:${frame.height}pt"` : '';
+  const place = frame
+    ? ` style="left:${frame.left}pt;top:${frame.top}pt;width:${frame.width}pt;height:${frame.height}pt"` : '';
   const focus = choosable ? ' tabindex="-1"' : '';
   const readOnly = cell.role === 'cell' ? ` aria-readonly="${cell.readOnly}"` : '';
   return `<div role="${ROLES[cell.role]}" data-grid-cell="${cell.ref}" aria-label="${escaped(cell.name)}"` +
@@ -40,10 +41,12 @@ export class ReportGrid {
     element.setAttribute('aria-label', grid.name);
     element.innerHTML = grid.rows.map((row) => `<div role="row">${row.map((cell) =>
       cellMarkup(cell, this.frameOf(cell.ref), this.choosable(cell.row, cell.column))).join('')}</div>`).join('');
-    for (const drawn of this.page.parentElement.querySelectorAll('svg.sheet')) drawn.setAttribute('aria-hidden', 'true');
+    const drawings = this.page.parentElement.querySelectorAll('svg.sheet');
+    for (const drawn of drawings) drawn.setAttribute('aria-hidden', 'true');
     this.page.append(element);
     this.element = element;
-    this.cells = new Map([...element.querySelectorAll('[data-grid-cell]')].map((cell) => [cell.dataset.gridCell, cell]));
+    const cells = [...element.querySelectorAll('[data-grid-cell]')];
+    this.cells = new Map(cells.map((cell) => [cell.dataset.gridCell, cell]));
     this.names = new Map(grid.rows.flat().map((cell) => [cell.ref, cell.name]));
   }
 

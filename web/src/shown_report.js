@@ -80,7 +80,8 @@ export class ShownReport {
     const { module } = this;
     const editing = new ReportEditing(bench, {
       sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
-      status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), said: byId('ReportSaid'), zoom: () => this.zoom.zoom,
+      status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), said: byId('ReportSaid'),
+      zoom: () => this.zoom.zoom,
       keyAction: (inBox, event) => module.editingAction(inBox, event.key, event.ctrlKey || event.metaKey, event.shiftKey, event.altKey),
     }, () => {
       changed();
@@ -103,7 +104,8 @@ export class ShownReport {
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
     const inTable = (row, column) => editing.inTable({ row, column });
-    editing.attachGrid(new ReportGrid(drawing.page, (ref) => (editing.placeOf(ref) ? editing.frameOnPage(ref) : null), inTable));
+    const frameOf = (ref) => (editing.placeOf(ref) ? editing.frameOnPage(ref) : null);
+    editing.attachGrid(new ReportGrid(drawing.page, frameOf, inTable));
     this.sheet.tabIndex = -1;
     this.document.body.dataset.report = 'drawn';
   }

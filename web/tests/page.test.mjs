@@ -138,21 +138,25 @@ test('the page is built with the module\'s names on its buttons and its form\'s 
   }
   // No control is put out of the markup's order, which Tab follows: the window's order, class
   // leadership after the frame's boxes it stands beside, one stop for the category's options.
-  assert.deepEqual(await page.$$eval('[tabindex]', (elements) => elements.filter((element) => element.tabIndex > 0).map((element) => element.id)), []);
+  const putOut = await page.$$eval('[tabindex]', (elements) => elements.filter((element) => element.tabIndex > 0)
+    .map((element) => element.id));
+  assert.deepEqual(putOut, []);
   await page.focus('#Text3');
   const visited = [];
   for (let step = 0; step < 14; step += 1) {
     visited.push(await page.evaluate(() => document.activeElement.id));
     await page.keyboard.press('Tab');
   }
-  assert.deepEqual(visited, ['Text3', 'Text6', 'Text4', 'Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12', 'Text2',
+  assert.deepEqual(visited, ['Text3', 'Text6', 'Text4', 'Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12',
+    'Text2',
     'Check1', await page.$eval('[data-role^="run"]:not([hidden])', (button) => button.id),
     await page.$eval('input[name="category"]:checked', (option) => option.id), 'Text1']);
   // Every box is named to a reader of the screen by the caption beside it (its colon aside, as
   // the module names it), and says what the module adds.
   for (const spec of controls.filter((control) => control.kind === 'textBox')) {
     const spoken = await page.accessibility.snapshot({ root: await page.$(`#${spec.name}`) });
-    assert.deepEqual([spoken.name.replace(/:$/, ''), spoken.description ?? ''], [spec.spokenName, spec.description], spec.name);
+    const said = [spoken.name.replace(/:$/, ''), spoken.description ?? ''];
+    assert.deepEqual(said, [spec.spokenName, spec.description], spec.name);
     assert.equal(await page.$eval(`label[for="${spec.name}"]`, (label) => label.id), spec.label, spec.name);
   }
 });

@@ -191,8 +191,10 @@ function correctionFlows(flow) {
 // report's grid at one stop, the keys move the focus cell by cell, Enter opens the typing box,
 // Ctrl+Z and Ctrl+Y undo and redo, and the workbook is saved through the question before it.
 function keyboardFlow(flow) {
-  const focused = () => flow.browser.evaluate(() => document.activeElement?.dataset.gridCell ?? document.activeElement?.id ?? '');
-  const shown = (ref) => flow.browser.evaluate((chosen) => document.querySelector(`svg.sheet [data-cell="${chosen}"]`).dataset.value, ref);
+  const focused = () => flow.browser.evaluate(() =>
+    document.activeElement?.dataset.gridCell ?? document.activeElement?.id ?? '');
+  const shown = (ref) => flow.browser.evaluate((chosen) =>
+    document.querySelector(`svg.sheet [data-cell="${chosen}"]`).dataset.value, ref);
   const tabTo = async (wanted, back = false) => {
     for (let stop = 0; stop < 60; stop += 1) {
       if (await flow.browser.evaluate(wanted)) return;
@@ -213,7 +215,9 @@ function keyboardFlow(flow) {
     await flow.browser.waitFor(() => document.body.dataset.report === 'drawn');
     await tabTo(() => Boolean(document.activeElement.dataset.gridCell));
     const steps = [];
-    for (const [key, modifiers] of [['End'], ['Home'], ['PageDown'], ['Home', { ctrl: true }], ['ArrowDown'], ['ArrowDown'], ['ArrowDown'], ['ArrowRight']]) {
+    const moves = [['End'], ['Home'], ['PageDown'], ['Home', { ctrl: true }], ['ArrowDown'], ['ArrowDown'],
+      ['ArrowDown'], ['ArrowRight']];
+    for (const [key, modifiers] of moves) {
       await flow.browser.press(key, modifiers);
       steps.push(await focused());
     }
@@ -227,7 +231,8 @@ function keyboardFlow(flow) {
     await flow.browser.press('Enter');
     await flow.browser.waitFor(() => document.activeElement?.dataset.gridCell === 'D9');
     assert.equal(await shown('D8'), '9');
-    assert.match(await flow.browser.evaluate(() => document.getElementById('ReportSaid').textContent), /^Oktabr, Dars soatlari: 9\./);
+    const said = await flow.browser.evaluate(() => document.getElementById('ReportSaid').textContent);
+    assert.match(said, /^Oktabr, Dars soatlari: 9\./);
     await flow.browser.press('z', { ctrl: true });
     assert.equal(await shown('D8'), computed);
     await flow.browser.press('y', { ctrl: true });
