@@ -14,9 +14,8 @@ function cellMarkup(cell, frame, choosable) {
   const place = frame
     ? ` style="left:${frame.left}pt;top:${frame.top}pt;width:${frame.width}pt;height:${frame.height}pt"` : '';
   const focus = choosable ? ' tabindex="-1"' : '';
-  const readOnly = cell.role === 'cell' ? ` aria-readonly="${cell.readOnly}"` : '';
   return `<div role="${ROLES[cell.role]}" data-grid-cell="${cell.ref}" aria-label="${escaped(cell.name)}"` +
-    `${readOnly}${focus}${place}></div>`;
+    ` aria-readonly="${cell.readOnly}"${focus}${place}></div>`;
 }
 
 export class ReportGrid {
@@ -31,8 +30,7 @@ export class ReportGrid {
     this.stop = null;  // the cell Tab stops at
   }
 
-  // The grid the module described ({name, rows}) put on the page; the drawing it copies is
-  // hidden from a reader of the screen.
+  // The grid the module described ({name, rows}) put on the page, over the drawing it copies.
   build(grid) {
     const document = this.page.ownerDocument;
     const element = document.createElement('div');
@@ -41,8 +39,6 @@ export class ReportGrid {
     element.setAttribute('aria-label', grid.name);
     element.innerHTML = grid.rows.map((row) => `<div role="row">${row.map((cell) =>
       cellMarkup(cell, this.frameOf(cell.ref), this.choosable(cell.row, cell.column))).join('')}</div>`).join('');
-    const drawings = this.page.parentElement.querySelectorAll('svg.sheet');
-    for (const drawn of drawings) drawn.setAttribute('aria-hidden', 'true');
     this.page.append(element);
     this.element = element;
     const cells = [...element.querySelectorAll('[data-grid-cell]')];

@@ -116,7 +116,13 @@ for (const screen of SCREENS) {
     await page.waitForSelector('body[data-offered="yes"]');
     await page.waitForSelector('#Recovery:not([hidden])');
     await look('the recovery offer');
+    // The line removed with the focus on its button gives the focus back to the form.
+    await page.focus('#Recovery [data-kept] button:last-child');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#Recovery[hidden]');
+    assert.equal(await focusedId(page), 'Text3', 'the focus comes back from the offer');
     await page.click('#RosterOpen');
+    assert.equal(await focusedId(page), 'RosterChoose', 'the focus goes into the staff panel');
     await (await page.$('#Roster')).uploadFile(roster);
     await page.waitForSelector('#Staff[data-read="xodimlar.csv"]');
     await look('the staff list');
@@ -182,10 +188,11 @@ test('the report is a grid read cell by cell, each cell named by its month, row 
     return read;
   };
   const before = await check();
-  // Sums, quarters, the year and the section numbers are read only; a month's hours are not.
+  // Headings, sums, quarters, the year and the section numbers are read only; a month's hours are not.
   const cellOf = (read, row, letter) => read.rows[row - 4]['ABCDEFGHIJKLMNOPQRS'.indexOf(letter)];
-  assert.deepEqual(['C8', 'F8', 'S8', 'C5', 'A7'].map((ref) => cellOf(before, Number(ref.slice(1)), ref[0]).readOnly),
-    [false, true, true, true, true]);
+  const readOnly = (ref) => cellOf(before, Number(ref.slice(1)), ref[0]).readOnly;
+  assert.deepEqual(['C8', 'F8', 'S8', 'C5', 'A7', 'C4', 'B8'].map(readOnly),
+    [false, true, true, true, true, true, true]);
   // A correction renames the cell, its mark said, and the totals it counts in.
   await page.click('svg.sheet [data-cell="C8"] rect.border');
   await page.keyboard.type('7');
