@@ -18,6 +18,10 @@ const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-a11y-'));
 const roster = path.join(scratch, 'xodimlar.csv');
 writeFileSync(roster, ['ism;maktab;fan;toifa;soat;stavka;rahbar', 'Aliyev Vali;12;fizika;yuqori;24;;ha',
   'Karimova Dilnoza;7;ona tili;boshlangich;22,5;;0', ''].join('\n'));
+// A list of refusals only, longer than its box: no row takes the focus, the box itself does.
+const refusals = path.join(scratch, 'rad etilgan.csv');
+writeFileSync(refusals, ['ism;maktab;fan;toifa;soat;stavka;rahbar',
+  ...Array.from({ length: 60 }, (_, row) => `O'qituvchi ${row};12;fizika;yuqori;ko'p;;ha`), ''].join('\n'));
 
 const SCREENS = [
   { name: 'a computer at 1280 px', viewport: { width: 1280, height: 900 } },
@@ -126,6 +130,9 @@ for (const screen of SCREENS) {
     await (await page.$('#Roster')).uploadFile(roster);
     await page.waitForSelector('#Staff[data-read="xodimlar.csv"]');
     await look('the staff list');
+    await (await page.$('#Roster')).uploadFile(refusals);
+    await page.waitForSelector('#Staff[data-read="rad etilgan.csv"]');
+    await look('a staff list of refusals');
     await page.browserContext().close();
     assert.deepEqual(found, Object.fromEntries(Object.keys(found).map((state) => [state, []])));
   });
