@@ -17,24 +17,13 @@ struct ActionNaming {
 };
 
 constexpr ActionNaming kNames[] = {
-    {A::None, "none"},
-    {A::MoveUp, "moveUp"},
-    {A::MoveDown, "moveDown"},
-    {A::MoveLeft, "moveLeft"},
-    {A::MoveRight, "moveRight"},
-    {A::MoveRowStart, "moveRowStart"},
-    {A::MoveRowEnd, "moveRowEnd"},
-    {A::MoveTableStart, "moveTableStart"},
-    {A::MoveTableEnd, "moveTableEnd"},
-    {A::Open, "open"},
-    {A::Empty, "empty"},
-    {A::Undo, "undo"},
-    {A::Redo, "redo"},
-    {A::TakeDown, "takeDown"},
-    {A::TakeUp, "takeUp"},
-    {A::TakeRight, "takeRight"},
-    {A::TakeLeft, "takeLeft"},
-    {A::Cancel, "cancel"},
+    {A::None, "none"},         {A::MoveUp, "moveUp"},       {A::MoveDown, "moveDown"},   {A::MoveLeft, "moveLeft"},
+    {A::MoveRight, "moveRight"}, {A::MoveRowStart, "moveRowStart"}, {A::MoveRowEnd, "moveRowEnd"},
+    {A::MoveTableStart, "moveTableStart"}, {A::MoveTableEnd, "moveTableEnd"},
+    {A::MoveColumnStart, "moveColumnStart"}, {A::MoveColumnEnd, "moveColumnEnd"}, {A::Open, "open"},
+    {A::Empty, "empty"},       {A::Undo, "undo"},
+    {A::Redo, "redo"},         {A::TakeDown, "takeDown"},   {A::TakeUp, "takeUp"},       {A::TakeRight, "takeRight"},
+    {A::TakeLeft, "takeLeft"}, {A::Cancel, "cancel"},
 };
 
 std::string Lowered(std::string_view key) {
@@ -56,6 +45,8 @@ const std::vector<EditingKey>& EditingKeys() {
       {kReport, "End", false, false, A::MoveRowEnd},
       {kReport, "Home", true, false, A::MoveTableStart},
       {kReport, "End", true, false, A::MoveTableEnd},
+      {kReport, "PageUp", false, false, A::MoveColumnStart},
+      {kReport, "PageDown", false, false, A::MoveColumnEnd},
       {kReport, "Enter", false, false, A::Open},
       {kReport, "F2", false, false, A::Open},
       {kReport, "Delete", false, false, A::Empty},

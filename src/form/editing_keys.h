@@ -17,10 +17,12 @@ enum class EditingAction {
   MoveDown,
   MoveLeft,
   MoveRight,
-  MoveRowStart,    // the first month of the row (Home)
-  MoveRowEnd,      // the row's year total (End)
-  MoveTableStart,  // the table's first cell (Ctrl+Home)
-  MoveTableEnd,    // its last (Ctrl+End)
+  MoveRowStart,     // the first cell of hours of the row
+  MoveRowEnd,       // its last, the year
+  MoveTableStart,   // the first cell of hours of the table
+  MoveTableEnd,     // its last
+  MoveColumnStart,  // the first row of the column
+  MoveColumnEnd,    // its last row
   Open,     // the typing box opened over the cell, its old value chosen
   Empty,    // the cell emptied
   Undo,

@@ -31,10 +31,14 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
       {kReport, "ArrowDown", false, false, false, A::MoveDown},
       {kReport, "ArrowLeft", false, false, false, A::MoveLeft},
       {kReport, "ArrowRight", false, false, false, A::MoveRight},
+      // Home and End go to the row's first and last cell of hours, with Ctrl the table's;
+      // Page Up and Page Down to the column's first and last row.
       {kReport, "Home", false, false, false, A::MoveRowStart},
       {kReport, "End", false, false, false, A::MoveRowEnd},
       {kReport, "Home", true, false, false, A::MoveTableStart},
       {kReport, "End", true, false, false, A::MoveTableEnd},
+      {kReport, "PageUp", false, false, false, A::MoveColumnStart},
+      {kReport, "PageDown", false, false, false, A::MoveColumnEnd},
       {kReport, "Enter", false, false, false, A::Open},
       {kReport, "F2", false, false, false, A::Open},
       {kReport, "Delete", false, false, false, A::Empty},
@@ -67,6 +71,8 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
       {kBox, "Delete", false, false, false, A::None},
       {kBox, "z", true, false, false, A::None},
       {kBox, "Enter", true, false, false, A::None},
+      {kBox, "Home", false, false, false, A::None},
+      {kReport, "End", false, true, false, A::None},
   };
   for (const Press& press : presses) {
     EXPECT_EQ(ActionOfKey(press.place, press.key, {.control = press.control, .shift = press.shift, .alt = press.alt}),
@@ -98,11 +104,14 @@ TEST(EditingKeys, CommandOnAMacDoesWhatCtrlDoes) {
 }
 
 TEST(EditingKeys, EveryActionHasItsOwnNameForThePage) {
-  using A = EditingAction;
-  const EditingAction actions[] = {
-      A::None, A::MoveUp, A::MoveDown, A::MoveLeft, A::MoveRight, A::MoveRowStart, A::MoveRowEnd, A::MoveTableStart,
-      A::MoveTableEnd, A::Open, A::Empty, A::Undo, A::Redo, A::TakeDown, A::TakeUp, A::TakeRight, A::TakeLeft,
-      A::Cancel};
+  const EditingAction actions[] = {EditingAction::None,     EditingAction::MoveUp,    EditingAction::MoveDown,
+                                   EditingAction::MoveLeft, EditingAction::MoveRight, EditingAction::MoveRowStart,
+                                   EditingAction::MoveRowEnd, EditingAction::MoveTableStart,
+                                   EditingAction::MoveTableEnd,
+                                   EditingAction::MoveColumnStart, EditingAction::MoveColumnEnd, EditingAction::Open,
+                                   EditingAction::Empty,    EditingAction::Undo,      EditingAction::Redo,
+                                   EditingAction::TakeDown, EditingAction::TakeUp,    EditingAction::TakeRight,
+                                   EditingAction::TakeLeft, EditingAction::Cancel};
   std::set<std::string_view> names;
   for (const EditingAction action : actions) names.insert(ActionName(action));
   EXPECT_EQ(names.size(), std::size(actions));

@@ -17,6 +17,7 @@
 #include "form/opened_report.h"
 #include "form/report_builder.h"
 #include "form/report_file_name.h"
+#include "form/report_grid.h"
 #include "form/sheet_layout.h"
 #include "form/form_controls.h"
 #include "form/screen_view.h"
@@ -227,6 +228,38 @@ void ReportWorkbench::WriteTable(JsonWriter& json) const {
     json.Key("row").Integer(place.row).Key("column").Integer(place.column).EndObject();
   }
   json.EndArray();
+}
+
+namespace {
+
+const char* GridRoleName(GridCellRole role) {
+  switch (role) {
+    case GridCellRole::ColumnHeading: return "columnHeading";
+    case GridCellRole::RowHeading: return "rowHeading";
+    case GridCellRole::Cell: break;
+  }
+  return "cell";
+}
+
+}  // namespace
+
+std::string ReportWorkbench::Grid() const {
+  if (!Ready()) return "null";
+  JsonWriter json;
+  json.BeginObject().Key("name").String(kReportGridName);
+  json.Key("rows").BeginArray();
+  for (const std::vector<GridCell>& row : ReportGridRows(*sheet_, *corrections_)) {
+    json.BeginArray();
+    for (const GridCell& cell : row) {
+      json.BeginObject().Key("ref").String(RefName(cell.row, cell.column));
+      json.Key("row").Integer(cell.row).Key("column").Integer(cell.column);
+      json.Key("role").String(GridRoleName(cell.role)).Key("name").String(cell.name);
+      json.Key("readOnly").Bool(cell.readOnly).EndObject();
+    }
+    json.EndArray();
+  }
+  json.EndArray().EndObject();
+  return json.Text();
 }
 
 int ReportWorkbench::EditorFontPixels(double pixelsPerPoint) const {

@@ -66,6 +66,9 @@ class ReportWorkbench {
   // Of a teacher's sheet of a staff workbook: what saving it back changes in the workbook
   // (StaffChangesJson); null for a report of its own.
   std::string StaffChanges() const;
+  // The table as a reader of the screen walks it: {name, rows: [[{ref, row, column, role
+  // ("columnHeading", "rowHeading", "cell"), name, readOnly}]]}, rows 4 to 20.
+  std::string Grid() const;
   // The typing box's font in screen pixels at pixelsPerPoint of the drawn sheet.
   int EditorFontPixels(double pixelsPerPoint) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.

@@ -30,6 +30,7 @@
 #include "workbook_finishing.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
+#include "form/control_names.h"
 #include "form/form_controls.h"
 #include "form/editing_keys.h"
 #include "form/workbook_package.h"
@@ -130,6 +131,8 @@ std::string FormControls() {
     const ui::ControlRole role = ui::RoleOf(spec.name);
     json.Key("role").String(ui::RoleName(role)).Key("numbers").Bool(ui::TakesNumbers(role));
     json.Key("inPage").Bool(ui::ShownInThePage(role));
+    json.Key("label").String(ui::LabelOf(spec.name)).Key("spokenName").String(ui::AccessibleName(spec.name));
+    json.Key("description").String(ui::AccessibleDescription(spec.name));
     json.EndObject();
   }
   json.EndArray();
@@ -237,6 +240,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("refusal", &ReportWorkbench::Refusal)
       .function("hoursText", &ReportWorkbench::HoursWritten)
       .function("editorFontPixels", &ReportWorkbench::EditorFontPixels)
+      .function("grid", &ReportWorkbench::Grid)
       .function("state", &ReportWorkbench::State)
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("staffChanges", &ReportWorkbench::StaffChanges)

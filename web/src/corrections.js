@@ -15,6 +15,15 @@ const LINE_ROOM = 1.4;
 // on after an entry is taken in the box.
 const MOVES = { moveUp: [-1, 0], moveDown: [1, 0], moveLeft: [0, -1], moveRight: [0, 1] };
 const TAKES = { takeDown: [1, 0], takeUp: [-1, 0], takeRight: [0, 1], takeLeft: [0, -1] };
+// The jumps of the choice to an end of its row, its column or the table.
+const JUMPS = {
+  moveRowStart: (from, table) => ({ row: from.row, column: table.firstColumn }),
+  moveRowEnd: (from, table) => ({ row: from.row, column: table.lastColumn }),
+  moveColumnStart: (from, table) => ({ row: table.firstRow, column: from.column }),
+  moveColumnEnd: (from, table) => ({ row: table.lastRow, column: from.column }),
+  moveTableStart: (from, table) => ({ row: table.firstRow, column: table.firstColumn }),
+  moveTableEnd: (from, table) => ({ row: table.lastRow, column: table.lastColumn }),
+};
 // A cell's place as one number: its row times this, and its column.
 const PLACES = 1000;
 
@@ -34,6 +43,7 @@ export class ReportEditing {
     this.done = [];
     this.current = null;
     this.outlined = null;  // the element outlined as the current cell
+    this.grid = null;  // the table as a reader of the screen walks it, once it is made
     this.editing = null;
     this.revealing = false;  // a cell to bring into view at the next frame
     // A report just made has nothing to mark, and is drawn already.
@@ -120,6 +130,33 @@ export class ReportEditing {
     this.outlined?.classList.remove('current');
     this.outlined = this.current ? this.box(this.refOf(this.current.row, this.current.column)) : null;
     this.outlined?.classList.add('current');
+    this.followInGrid();
+  }
+
+  // The grid's stop of Tab on the current cell (the table's first before one is chosen), and
+  // the focus with it while the focus is on the report.
+  followInGrid(focus = null) {
+    if (!this.grid) return;
+    const place = this.current ?? { row: this.table.firstRow, column: this.table.firstColumn };
+    const { sheet, editor } = this.elements;
+    const active = sheet.ownerDocument.activeElement;
+    this.grid.follow(this.refOf(place.row, place.column), focus ?? (sheet.contains(active) && active !== editor));
+  }
+
+  // The grid made over the drawn page: it follows the choice from now on.
+  attachGrid(grid) {
+    this.grid = grid;
+    grid.build(JSON.parse(this.bench.grid()));
+    this.followInGrid();
+  }
+
+  // What a change did, said to a reader of the screen: the cell changed, when one was, and
+  // the year total.
+  announce(changes) {
+    const { said, yearTotal } = this.elements;
+    if (!said) return;
+    const one = changes?.length === 1 ? this.grid?.nameOf(this.refOf(changes[0].row, changes[0].column)) : '';
+    said.textContent = one ? `${one}. ${yearTotal.textContent}` : yearTotal.textContent;
   }
 
   // A cell a step from another, kept within the table.
@@ -192,6 +229,7 @@ export class ReportEditing {
     const hours = this.bench.entry(row, column);
     this.editing = { row, column, opened: hours === null ? '' : this.bench.hoursText(hours) };
     editor.value = text;
+    editor.setAttribute('aria-label', this.grid?.nameOf(this.refOf(row, column)) ?? '');
     this.placeEditor();
     editor.hidden = false;
     editor.focus();
@@ -232,7 +270,9 @@ export class ReportEditing {
   closeEditor(keepKeys = false) {
     this.editing = null;
     this.elements.editor.hidden = true;
-    if (keepKeys) this.elements.sheet.focus({ preventScroll: true });
+    if (!keepKeys) return;
+    if (this.grid) this.followInGrid(true);
+    if (!this.grid?.hasFocus()) this.elements.sheet.focus({ preventScroll: true });
   }
 
   // The typed text taken (the box closes and the choice moves the step given, down unless
@@ -262,12 +302,14 @@ export class ReportEditing {
     if (real.length === 0) return;
     this.done.push(real);
     this.undone = [];
-    this.after();
+    this.after(real);
   }
 
-  after() {
+  after(changes) {
     this.say('');
     this.refresh();
+    if (this.grid) this.grid.rename(JSON.parse(this.bench.grid()));
+    this.announce(changes);
     this.changed();
   }
 
@@ -305,7 +347,7 @@ export class ReportEditing {
     if (!changes) return;
     this.setAll(changes, 'before');
     this.undone.push(changes);
-    this.after();
+    this.after(changes);
   }
 
   redo() {
@@ -313,16 +355,17 @@ export class ReportEditing {
     if (!changes) return;
     this.setAll(changes, 'after');
     this.done.push(changes);
-    this.after();
+    this.after(changes);
   }
 
   // Keys on the report (the typing box closed), by the report's table of editing keys.
   key(event) {
     const action = this.elements.keyAction(false, event);
     const move = MOVES[action];
-    if (move) {
+    const jump = JUMPS[action];
+    if (move || jump) {
       const from = this.current ?? { row: this.table.firstRow, column: this.table.firstColumn };
-      this.choose(this.stepped(from, move));
+      this.choose(move ? this.stepped(from, move) : jump(from, this.table));
       return true;
     }
     if (action === 'undo') return this.undo(), true;

@@ -27,13 +27,19 @@ function placed(spec) {
   };
 }
 
-// What stands on the element that takes the keys: the control's name and role, and its place
-// in the window's tab order.
-function named(spec, tabIndex) {
-  return { id: spec.name, 'data-role': spec.role, tabindex: tabIndex ?? null };
+// What stands on the element that takes the keys: the control's name and role, and the words
+// a reader of the screen says after its name.
+function named(spec) {
+  return { id: spec.name, 'data-role': spec.role, 'aria-describedby': spec.description ? `${spec.name}Words` : null };
 }
 
-function controlMarkup(spec, tabIndex, inside) {
+// The words said after a control's name, unseen on the screen.
+function describedMarkup(spec) {
+  if (!spec.description) return '';
+  return `<span id="${spec.name}Words" class="spoken" hidden>${escapedMarkup(spec.description)}</span>`;
+}
+
+function controlMarkup(spec, labelled, inside) {
   const caption = escapedMarkup(spec.caption);
   switch (spec.kind) {
     case 'frame':
@@ -41,26 +47,45 @@ function controlMarkup(spec, tabIndex, inside) {
     case 'textBox':
       // A phone offers its keyboard of digits for the boxes that take numbers.
       return `<input${attributes({
-        type: 'text', ...named(spec, tabIndex), value: spec.caption, autocomplete: 'off',
+        type: 'text', ...named(spec), value: spec.caption, autocomplete: 'off',
         inputmode: spec.numbers ? 'decimal' : null, ...placed(spec),
       })}>`;
     case 'optionButton':
     case 'checkBox': {
       const input = spec.kind === 'optionButton' ? { type: 'radio', name: 'category' } : { type: 'checkbox' };
-      return `<label${attributes(placed(spec))}><input${attributes({ ...input, ...named(spec, tabIndex) })}> ${caption}</label>`;
+      return `<label${attributes(placed(spec))}><input${attributes({ ...input, ...named(spec) })}> ${caption}</label>`;
     }
     case 'button':
-      return `<button${attributes({ type: 'button', ...named(spec, tabIndex), ...placed(spec) })}>${caption}</button>`;
-    default:
-      return `<span${attributes({ ...named(spec, tabIndex), ...placed(spec) })}>${caption}</span>`;
+      return `<button${attributes({ type: 'button', ...named(spec), ...placed(spec) })}>${caption}</button>`;
+    default: {
+      // A caption naming a box is that box's label.
+      const tag = labelled ? 'label' : 'span';
+      return `<${tag}${attributes({ ...named(spec), for: labelled, ...placed(spec) })}>${caption}</${tag}>`;
+    }
   }
 }
 
-// Tab visits the boxes in the window's order: each control's place in it, from 1.
-function tabOrder(controls) {
-  const visited = controls.filter((spec) => spec.tabIndex >= 0 && spec.kind !== 'frame')
-    .sort((a, b) => a.tabIndex - b.tabIndex);
-  return new Map(visited.map((spec, index) => [spec.name, index + 1]));
+// Where each control stands in the markup, which Tab follows: a control Tab visits at its
+// place in the window's tab order, a label just before the box it names, a frame where its
+// first box is, any other caption before the control drawn after it.
+function markupOrder(controls) {
+  const order = new Map();
+  for (const spec of controls.filter((control) => control.tabIndex >= 0 && control.kind !== 'frame')) {
+    order.set(spec.name, spec.tabIndex);
+  }
+  for (const spec of controls.filter((control) => control.label && order.has(control.name))) {
+    order.set(spec.label, order.get(spec.name) - 0.5);
+  }
+  for (const frame of controls.filter((spec) => spec.kind === 'frame')) {
+    const inside = controls.filter((spec) => spec.container === frame.name && order.has(spec.name));
+    order.set(frame.name, Math.min(...inside.map((spec) => order.get(spec.name))));
+  }
+  let next = Infinity;
+  for (const spec of [...controls].reverse()) {
+    if (order.has(spec.name)) next = order.get(spec.name);
+    else order.set(spec.name, next - 0.25);
+  }
+  return order;
 }
 
 // The form (formControls of the module) as markup: rootStyle for the page's root (the
@@ -68,11 +93,13 @@ function tabOrder(controls) {
 // form to the screen), and its controls, each inside its frame.
 export function formMarkup(form) {
   const controls = form.controls.filter((spec) => spec.inPage);
-  const order = tabOrder(controls);
+  const order = markupOrder(controls);
+  const labels = new Map(controls.filter((spec) => spec.label).map((spec) => [spec.label, spec.name]));
   const markupOf = (container) => controls.filter((spec) => spec.container === container)
-    .map((spec) => controlMarkup(spec, order.get(spec.name), markupOf(spec.name))).join('');
+    .sort((a, b) => order.get(a.name) - order.get(b.name))
+    .map((spec) => controlMarkup(spec, labels.get(spec.name), markupOf(spec.name))).join('');
   return {
     rootStyle: `--twips-per-pixel:${form.twipsPerPixel};--form-width:${form.width};--form-height:${form.height}`,
-    controls: markupOf(''),
+    controls: markupOf('') + controls.map(describedMarkup).join(''),
   };
 }

@@ -6,9 +6,15 @@ export function createHelp({ module, button, dialog }) {
   const fill = () => {
     const { title, sections } = JSON.parse(module.helpSections());
     const heading = document.createElement('h2');
+    heading.id = 'HelpTitle';
     heading.textContent = title;
+    dialog.setAttribute('aria-labelledby', heading.id);
+    // The text scrolls in its own box, which the keys reach and scroll too.
     const body = document.createElement('div');
     body.className = 'help-text';
+    body.tabIndex = 0;
+    body.setAttribute('role', 'region');
+    body.setAttribute('aria-labelledby', heading.id);
     for (const section of sections) {
       const sectionHeading = document.createElement('h3');
       sectionHeading.textContent = section.heading;

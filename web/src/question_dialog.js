@@ -19,6 +19,8 @@ export function askInDialog(dialog, { questionId, question, answers }) {
     return button;
   }));
   dialog.replaceChildren(text, buttons);
+  // The question names the dialog to a reader of the screen.
+  dialog.setAttribute('aria-labelledby', questionId);
   dialog.returnValue = '';
   return new Promise((answered) => {
     dialog.addEventListener('close', () => answered(dialog.returnValue), { once: true });

@@ -35,8 +35,19 @@ function lineText(said) {
 // id), with data-downloaded or data-damaged as the case is.
 export function createRecoveryOffer({ module, kept, offer, restore, failed, document = globalThis.document }) {
   const heading = document.createElement('p');
+  // The offer is a region of the page, named by its heading.
+  heading.id = 'RecoveryHeading';
+  offer.setAttribute('aria-labelledby', heading.id);
   const answers = JSON.parse(module.recoveryAnswers());
   const lines = () => offer.querySelectorAll('.kept');
+  // A line gone with the focus on its button: the focus goes on to the next line's first
+  // button, or the line before's, or back to the form when none is left.
+  const removeLine = (line) => {
+    const held = line.contains(document.activeElement);
+    const next = line.nextElementSibling ?? line.previousElementSibling;
+    line.remove();
+    if (held) (next?.querySelector('button') ?? document.querySelector('#Form1 input[type="text"]'))?.focus();
+  };
   const refresh = () => {
     offer.hidden = lines().length === 0;
     heading.textContent = module.keptReportsHeading(lines().length);
@@ -60,14 +71,14 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
         } catch (fault) {
           failed("Hisobotni tiklab bo'lmadi:", fault);
         }
-        if (shown) line.remove();
+        if (shown) removeLine(line);
         refresh();
       }));
     }
     line.append(pageButton(document, answers.discard, async () => {
       try {
         await kept.forget(record.id, record.mark);
-        line.remove();
+        removeLine(line);
         refresh();
       } catch (fault) {
         failed("Hisobotni o'chirib bo'lmadi:", fault);

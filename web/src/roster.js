@@ -82,6 +82,8 @@ export function createRosterPanel({ module, code, status, onTeachers, onOpen }) 
   document.getElementById('RosterOpen').addEventListener('click', () => {
     panel.hidden = false;
     panel.scrollIntoView({ block: 'start' });
+    // The keys go on in the panel, from its own button for the file.
+    document.getElementById('RosterChoose').focus({ preventScroll: true });
     input.click();
   });
   const words = JSON.parse(module.readingWords());

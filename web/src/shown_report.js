@@ -5,6 +5,7 @@
 import { ReportDrawing } from './report_drawing.js';
 import { ReportEditing } from './corrections.js';
 import { ReportZoom } from './report_zoom.js';
+import { ReportGrid } from './report_grid.js';
 import { wireCellPointer } from './cell_pointer.js';
 import { revealReport, viewInSight } from './report_reveal.js';
 import { showHiddenEnds } from './hidden_ends.js';
@@ -64,6 +65,8 @@ export class ShownReport {
     // sight, the rest after the frame. The typing box stands on the page.
     const window = this.document.defaultView;
     this.sheet.replaceChildren();
+    // Until the report's grid is made, the box it scrolls in is the stop of Tab.
+    this.sheet.tabIndex = 0;
     byId('report').hidden = false;
     this.drawing?.dispose();
     const drawing = new ReportDrawing(this.document, result.form);
@@ -77,7 +80,8 @@ export class ShownReport {
     const { module } = this;
     const editing = new ReportEditing(bench, {
       sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
-      status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), zoom: () => this.zoom.zoom,
+      status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), said: byId('ReportSaid'),
+      zoom: () => this.zoom.zoom,
       keyAction: (inBox, event) => module.editingAction(inBox, event.key, event.ctrlKey, event.metaKey, event.shiftKey, event.altKey),
     }, () => {
       changed();
@@ -92,14 +96,19 @@ export class ShownReport {
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report-seen', { start: startedAt });
     this.document.body.dataset.report = 'seen';
-    drawing.drawRestSoon(window, () => this.drawn(editing, startedAt));
+    drawing.drawRestSoon(window, () => this.drawn(editing, drawing, startedAt));
   }
 
-  // The whole page drawn and laid out: the body's data-report says so.
-  drawn(editing, startedAt) {
+  // The whole page drawn and laid out: the grid a reader of the screen walks is made over it,
+  // and the body's data-report says so.
+  drawn(editing, drawing, startedAt) {
     editing.showCurrent();
     this.sheet.getBoundingClientRect();
     performance.measure('soatnoma-report', { start: startedAt });
+    const inTable = (row, column) => editing.inTable({ row, column });
+    const frameOf = (ref) => (editing.placeOf(ref) ? editing.frameOnPage(ref) : null);
+    editing.attachGrid(new ReportGrid(drawing.page, frameOf, inTable));
+    this.sheet.tabIndex = -1;
     this.document.body.dataset.report = 'drawn';
   }
 
@@ -127,6 +136,11 @@ export class ShownReport {
   listenToSheet() {
     const { sheet, editor } = this;
     wireCellPointer(sheet, editor, () => this.editing);
+    // Tab into the grid chooses the cell it stops at.
+    sheet.addEventListener('focusin', (event) => {
+      const ref = this.editing?.grid?.refOf(event.target);
+      if (ref) this.editing.choose(this.editing.placeOf(ref));
+    });
     sheet.addEventListener('keydown', (event) => {
       if (!this.editing) return;
       if (event.target === editor) {

@@ -40,7 +40,7 @@ async function downloadBy(driver, selector, name) {
   return landing;
 }
 
-const asList = (modifiers) => (modifiers.ctrl ? ['Control'] : []);
+const asList = (modifiers) => [...(modifiers.ctrl ? ['Control'] : []), ...(modifiers.shift ? ['Shift'] : [])];
 
 class PuppeteerDriver {
   static async launch(engine, scratch, downloads) {

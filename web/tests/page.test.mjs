@@ -128,7 +128,7 @@ test('the page is built with the module\'s names on its buttons and its form\'s 
     [element.dataset.labelTitle, element.title, element.getAttribute('aria-label')]));
   for (const [label, title, spoken] of signs) assert.deepEqual([title, spoken], [labels[label].text, labels[label].text]);
   const controls = JSON.parse(module.formControls()).controls.filter((spec) => spec.inPage);
-  const shown = await page.$$eval('#Form1 [id]', (elements) => elements.map((element) => ({
+  const shown = await page.$$eval('#Form1 [id]:not(.spoken)', (elements) => elements.map((element) => ({
     id: element.id, tabIndex: element.tabIndex, caption: element.matches('input') ? element.closest('label')?.textContent.trim() ?? null
       : (element.querySelector('legend') ?? element).textContent,
   })));
@@ -136,10 +136,29 @@ test('the page is built with the module\'s names on its buttons and its form\'s 
   for (const spec of controls.filter((control) => control.kind !== 'textBox')) {
     assert.equal(shown.find((control) => control.id === spec.name).caption, spec.caption, spec.name);
   }
-  // Tab visits the boxes as the desktop window's tab order does.
-  const inTabOrder = (list, place) => list.filter((item) => place(item) > 0).sort((a, b) => place(a) - place(b));
-  assert.deepEqual(inTabOrder(shown, (control) => control.tabIndex).map((control) => control.id),
-    inTabOrder(controls.filter((spec) => spec.kind !== 'frame'), (spec) => spec.tabIndex + 1).map((spec) => spec.name));
+  // No control is put out of the markup's order, which Tab follows: the window's order, class
+  // leadership after the frame's boxes it stands beside, one stop for the category's options.
+  const putOut = await page.$$eval('[tabindex]', (elements) => elements.filter((element) => element.tabIndex > 0)
+    .map((element) => element.id));
+  assert.deepEqual(putOut, []);
+  await page.focus('#Text3');
+  const visited = [];
+  for (let step = 0; step < 14; step += 1) {
+    visited.push(await page.evaluate(() => document.activeElement.id));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(visited, ['Text3', 'Text6', 'Text4', 'Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12',
+    'Text2',
+    'Check1', await page.$eval('[data-role^="run"]:not([hidden])', (button) => button.id),
+    await page.$eval('input[name="category"]:checked', (option) => option.id), 'Text1']);
+  // Every box is named to a reader of the screen by the caption beside it (its colon aside, as
+  // the module names it), and says what the module adds.
+  for (const spec of controls.filter((control) => control.kind === 'textBox')) {
+    const spoken = await page.accessibility.snapshot({ root: await page.$(`#${spec.name}`) });
+    const said = [spoken.name.replace(/:$/, ''), spoken.description ?? ''];
+    assert.deepEqual(said, [spec.spokenName, spec.description], spec.name);
+    assert.equal(await page.$eval(`label[for="${spec.name}"]`, (label) => label.id), spec.label, spec.name);
+  }
 });
 
 test('the form is drawn and takes input before the module has started; Enter meanwhile runs once it has', async () => {

@@ -34,7 +34,8 @@ const box = (selector) => page.$eval(selector, (element) => element.getBoundingC
 const sidewaysScroll = () => page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
 
 // Controls shown on the page that a finger presses, smaller than a finger in height.
-const tooSmallToTap = () => page.evaluate((finger) => [...document.querySelectorAll('button, input, label.control')]
+const tooSmallToTap = () => page.evaluate((finger) => [
+  ...document.querySelectorAll('button, input, label.control:not(.kind-label)')]
   .filter((element) => element.offsetParent !== null && element.type !== 'file')
   .filter((element) => !element.closest('label.control') || element.matches('label.control'))
   .filter((element) => element.getBoundingClientRect().height < finger)

@@ -187,6 +187,65 @@ function correctionFlows(flow) {
 }
 
 // A staff list read.
+// The keys alone: Tab through the form to the weekly hours, Enter runs, Tab reaches the
+// report's grid at one stop, the keys move the focus cell by cell, Enter opens the typing box,
+// Ctrl+Z and Ctrl+Y undo and redo, and the workbook is saved through the question before it.
+function keyboardFlow(flow) {
+  const focused = () => flow.browser.evaluate(() =>
+    document.activeElement?.dataset.gridCell ?? document.activeElement?.id ?? '');
+  const shown = (ref) => flow.browser.evaluate((chosen) =>
+    document.querySelector(`svg.sheet [data-cell="${chosen}"]`).dataset.value, ref);
+  const tabTo = async (wanted, back = false) => {
+    for (let stop = 0; stop < 60; stop += 1) {
+      if (await flow.browser.evaluate(wanted)) return;
+      await flow.browser.press('Tab', { shift: back });
+    }
+    assert.fail(`Tab never reached ${wanted}`);
+  };
+
+  test('the keys alone run the form, move about the report\'s grid, correct, undo and save', async () => {
+    await flow.browser.evaluate(() => {
+      delete document.body.dataset.report;
+      delete document.body.dataset.workbook;
+      document.getElementById('Text3').focus();
+    });
+    await tabTo(() => document.activeElement.id === 'Text2');
+    await flow.browser.type('25');
+    await flow.browser.press('Enter');
+    await flow.browser.waitFor(() => document.body.dataset.report === 'drawn');
+    await tabTo(() => Boolean(document.activeElement.dataset.gridCell));
+    const steps = [];
+    const moves = [['End'], ['Home'], ['PageDown'], ['Home', { ctrl: true }], ['ArrowDown'], ['ArrowDown'],
+      ['ArrowDown'], ['ArrowRight']];
+    for (const [key, modifiers] of moves) {
+      await flow.browser.press(key, modifiers);
+      steps.push(await focused());
+    }
+    assert.deepEqual(steps, ['S5', 'C5', 'C20', 'C5', 'C6', 'C7', 'C8', 'D8']);
+    // The cell in focus is outlined on the screen.
+    assert.equal(await flow.browser.evaluate(() => getComputedStyle(document.activeElement).outlineStyle), 'solid');
+    const computed = await shown('D8');
+    await flow.browser.press('Enter');
+    await flow.browser.waitFor(() => document.activeElement?.id === 'CellEditor');
+    await flow.browser.type('9');
+    await flow.browser.press('Enter');
+    await flow.browser.waitFor(() => document.activeElement?.dataset.gridCell === 'D9');
+    assert.equal(await shown('D8'), '9');
+    const said = await flow.browser.evaluate(() => document.getElementById('ReportSaid').textContent);
+    assert.match(said, /^Oktabr, Dars soatlari: 9\./);
+    await flow.browser.press('z', { ctrl: true });
+    assert.equal(await shown('D8'), computed);
+    await flow.browser.press('y', { ctrl: true });
+    assert.equal(await shown('D8'), '9');
+    await tabTo(() => document.activeElement.id === 'SaveXlsx', true);
+    await flow.browser.press('Enter');
+    await flow.browser.waitFor(() => document.activeElement?.id === 'CellsCheckFirst');
+    await tabTo(() => document.activeElement.id === 'CellsCheckGoOn', true);
+    await flow.browser.press('Enter');
+    await flow.browser.waitFor(() => document.body.dataset.workbook === 'downloaded');
+  });
+}
+
 function staffFlow(flow) {
   const { text } = flow.reader;
 
@@ -370,6 +429,7 @@ export function flowTests(engine) {
 
     formFlows(flow);
     correctionFlows(flow);
+    keyboardFlow(flow);
     staffFlow(flow);
     staffWorkbookFlow(flow);
     phoneFlow(flow);
