@@ -45,33 +45,46 @@ const char* VerticalName(VerticalAlignment alignment) {
   return nullptr;
 }
 
+void AppendNumber(std::string& xml, std::string_view name, long long number) {
+  Append(xml, {" ", name, "=\"", Digits(number), "\""});
+}
+
 std::string AlignmentXml(const CellFormat& format) {
   std::string attributes;
-  if (const char* horizontal = HorizontalName(format.horizontal)) attributes += " horizontal=\"" + std::string(horizontal) + "\"";
-  if (const char* vertical = VerticalName(format.vertical)) attributes += " vertical=\"" + std::string(vertical) + "\"";
+  if (const char* horizontal = HorizontalName(format.horizontal)) Append(attributes, {" horizontal=\"", horizontal, "\""});
+  if (const char* vertical = VerticalName(format.vertical)) Append(attributes, {" vertical=\"", vertical, "\""});
   // Text turned clockwise counts on from 90.
   if (format.orientation != 0) {
-    const int rotation = format.orientation > 0 ? format.orientation : 90 - format.orientation;
-    attributes += " textRotation=\"" + std::to_string(rotation) + "\"";
+    AppendNumber(attributes, "textRotation", format.orientation > 0 ? format.orientation : 90 - format.orientation);
   }
   if (format.wrapText) attributes += " wrapText=\"1\"";
-  if (format.indentLevel > 0) attributes += " indent=\"" + std::to_string(format.indentLevel) + "\"";
+  if (format.indentLevel > 0) AppendNumber(attributes, "indent", format.indentLevel);
   if (format.shrinkToFit) attributes += " shrinkToFit=\"1\"";
-  return attributes.empty() ? std::string() : "<alignment" + attributes + "/>";
+  if (attributes.empty()) return attributes;
+  std::string alignment;
+  Append(alignment, {"<alignment", attributes, "/>"});
+  return alignment;
 }
 
-std::string CellFormatXml(int font, int numberFormat, int border, const std::string& alignment) {
-  std::string xf = "<xf numFmtId=\"" + std::to_string(numberFormat) + "\" fontId=\"" + std::to_string(font) +
-                   "\" fillId=\"0\" borderId=\"" + std::to_string(border) + "\" xfId=\"0\"";
-  if (numberFormat != 0) xf += " applyNumberFormat=\"1\"";
-  if (font != 0) xf += " applyFont=\"1\"";
-  if (border != 0) xf += " applyBorder=\"1\"";
-  if (!alignment.empty()) xf += " applyAlignment=\"1\"";
-  return alignment.empty() ? xf + "/>" : xf + ">" + alignment + "</xf>";
+void AppendCellFormat(std::string& xml, int font, int numberFormat, int border, const std::string& alignment) {
+  xml += "<xf";
+  AppendNumber(xml, "numFmtId", numberFormat);
+  AppendNumber(xml, "fontId", font);
+  xml += " fillId=\"0\"";
+  AppendNumber(xml, "borderId", border);
+  xml += " xfId=\"0\"";
+  if (numberFormat != 0) xml += " applyNumberFormat=\"1\"";
+  if (font != 0) xml += " applyFont=\"1\"";
+  if (border != 0) xml += " applyBorder=\"1\"";
+  if (alignment.empty()) {
+    xml += "/>";
+  } else {
+    Append(xml, {" applyAlignment=\"1\">", alignment, "</xf>"});
+  }
 }
 
-std::string Counted(std::string_view name, std::size_t count, const std::string& items) {
-  return "<" + std::string(name) + " count=\"" + std::to_string(count) + "\">" + items + "</" + std::string(name) + ">";
+void AppendCounted(std::string& xml, std::string_view name, std::size_t count, const std::string& items) {
+  Append(xml, {"<", name, " count=\"", Digits(static_cast<long long>(count)), "\">", items, "</", name, ">"});
 }
 
 }  // namespace
@@ -94,32 +107,35 @@ int CellStyles::Index(const CellFormat& format) {
   return static_cast<int>(entries_.size() - 1);
 }
 
-std::string CellStyles::FontXml(const Font& font) const {
-  return std::string("<font>") + (font.bold ? "<b/>" : "") + "<sz val=\"" + ShortestRoundTripText(font.size) +
-         "\"/><name val=\"" + xml::Escaped(font_.family) + "\"/><family val=\"2\"/></font>";
+void CellStyles::AppendFont(std::string& xml, const Font& font) const {
+  Append(xml, {"<font>", font.bold ? "<b/>" : "", "<sz val=\"", ShortestRoundTripText(font.size), "\"/><name val=\"",
+               xml::Escaped(font_.family), "\"/><family val=\"2\"/></font>"});
 }
 
 std::string CellStyles::Xml() const {
   std::string numberFormats;
   for (std::size_t i = 0; i < numberFormats_.size(); ++i) {
-    numberFormats += "<numFmt numFmtId=\"" + std::to_string(kFirstOwnNumberFormat + static_cast<int>(i)) +
-                     "\" formatCode=\"" + xml::Escaped(numberFormats_[i]) + "\"/>";
+    numberFormats += "<numFmt";
+    AppendNumber(numberFormats, "numFmtId", kFirstOwnNumberFormat + static_cast<long long>(i));
+    Append(numberFormats, {" formatCode=\"", xml::Escaped(numberFormats_[i]), "\"/>"});
   }
   std::string fonts;
-  for (const Font& font : fonts_) fonts += FontXml(font);
+  for (const Font& font : fonts_) AppendFont(fonts, font);
   std::string entries;
-  for (const Entry& entry : entries_) entries += CellFormatXml(entry.font, entry.numberFormat, entry.border, entry.alignment);
+  for (const Entry& entry : entries_) AppendCellFormat(entries, entry.font, entry.numberFormat, entry.border, entry.alignment);
   std::string xml(kXmlHead);
-  xml += "<styleSheet xmlns=\"" + std::string(kSpreadsheetNamespace) + "\">";
-  if (!numberFormats_.empty()) xml += Counted("numFmts", numberFormats_.size(), numberFormats);
-  xml += Counted("fonts", fonts_.size(), fonts);
-  xml += "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
-         "<fill><patternFill patternType=\"gray125\"/></fill></fills>";
-  xml += "<borders count=\"2\"><border><left/><right/><top/><bottom/><diagonal/></border><border>" +
-         std::string(kThinBorder) + "</border></borders>";
-  xml += "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>";
-  xml += Counted("cellXfs", entries_.size(), entries);
-  return xml + "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles></styleSheet>";
+  Append(xml, {"<styleSheet xmlns=\"", kSpreadsheetNamespace, "\">"});
+  if (!numberFormats_.empty()) AppendCounted(xml, "numFmts", numberFormats_.size(), numberFormats);
+  AppendCounted(xml, "fonts", fonts_.size(), fonts);
+  Append(xml, {"<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+               "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+               "<borders count=\"2\"><border><left/><right/><top/><bottom/><diagonal/></border><border>",
+               kThinBorder,
+               "</border></borders>"
+               "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"});
+  AppendCounted(xml, "cellXfs", entries_.size(), entries);
+  xml += "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles></styleSheet>";
+  return xml;
 }
 
 }  // namespace soatnoma::workbook_parts

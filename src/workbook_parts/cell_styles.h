@@ -38,7 +38,7 @@ class CellStyles {
     friend bool operator==(const Entry&, const Entry&) = default;
   };
 
-  std::string FontXml(const Font& font) const;
+  void AppendFont(std::string& xml, const Font& font) const;
 
   StandardFont font_;
   std::vector<Font> fonts_;

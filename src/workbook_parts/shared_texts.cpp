@@ -25,14 +25,13 @@ int SharedTexts::Index(const std::string& text) {
 
 std::string SharedTexts::Xml() const {
   std::string xml(kXmlHead);
-  xml += "<sst xmlns=\"" + std::string(kSpreadsheetNamespace) + "\" count=\"" + std::to_string(uses_) +
-         "\" uniqueCount=\"" + std::to_string(Size()) + "\">";
+  Append(xml, {"<sst xmlns=\"", kSpreadsheetNamespace, "\" count=\"", Digits(uses_), "\" uniqueCount=\"", Digits(Size()),
+               "\">"});
   for (const std::string* text : texts_) {
-    xml += KeepsBlanks(*text) ? "<si><t xml:space=\"preserve\">" : "<si><t>";
-    xml += xml::Escaped(*text);
-    xml += "</t></si>";
+    Append(xml, {KeepsBlanks(*text) ? "<si><t xml:space=\"preserve\">" : "<si><t>", xml::Escaped(*text), "</t></si>"});
   }
-  return xml + "</sst>";
+  xml += "</sst>";
+  return xml;
 }
 
 }  // namespace soatnoma::workbook_parts
