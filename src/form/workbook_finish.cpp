@@ -10,10 +10,6 @@
 namespace soatnoma {
 namespace {
 
-constexpr std::string_view kCustomPropertiesType = "application/vnd.openxmlformats-officedocument.custom-properties+xml";
-constexpr std::string_view kCustomPropertiesRelation =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/custom-properties";
-
 // The standard font's element with the size and family set and no theme scheme, which
 // would make a spreadsheet take the theme's font instead of the name.
 std::optional<std::string> StandardFontElement(std::string_view element, const StandardFont& font) {
@@ -110,8 +106,6 @@ SheetFinish SheetFinishFor(const ReportSheet& sheet) {
   }
   return finish;
 }
-
-std::string WorksheetPart(int sheetNumber) { return "xl/worksheets/sheet" + std::to_string(sheetNumber) + ".xml"; }
 
 std::optional<std::string> FinishedStyles(std::string_view styles, const StandardFont& font) {
   const auto fonts = xml::FindStartTag(styles, "fonts", 0);

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "form/package_names.h"
 #include "form/report_sheet.h"
 
 namespace soatnoma {
@@ -30,13 +31,6 @@ struct SheetFinish {
 
 // A report sheet's margins and its rows of automatic height.
 SheetFinish SheetFinishFor(const ReportSheet& sheet);
-
-inline constexpr std::string_view kStylesPart = "xl/styles.xml";
-inline constexpr std::string_view kContentTypesPart = "[Content_Types].xml";
-inline constexpr std::string_view kPackageRelationsPart = "_rels/.rels";
-inline constexpr std::string_view kCustomPropertiesPart = "docProps/custom.xml";
-// The package part of the n-th worksheet (1 is the first): "xl/worksheets/sheet<n>.xml".
-std::string WorksheetPart(int sheetNumber);
 
 // Whether the numbers of a worksheet stay as its library wrote them (the desktop's library
 // writes the stored text itself) or are written again as stored (the page's library writes

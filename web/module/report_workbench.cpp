@@ -7,6 +7,7 @@
 #include "form_description.h"
 #include "json_writer.h"
 #include "opened_workbook.h"
+#include "package_parts.h"
 #include "request_fields.h"
 #include "script_text.h"
 #include "model/relative_formula.h"
@@ -19,6 +20,7 @@
 #include "form/report_file_name.h"
 #include "form/report_grid.h"
 #include "form/sheet_layout.h"
+#include "workbook_parts/report_workbook.h"
 #include "form/form_controls.h"
 #include "form/screen_view.h"
 #include "form/stored_number.h"
@@ -107,7 +109,11 @@ std::string ReportWorkbench::WholeResult() const { return Ready() ? Answer(Form(
 
 std::string ReportWorkbench::Form() const { return Described(FormDetail::Whole); }
 
-std::string ReportWorkbench::WorkbookForm() const { return Described(FormDetail::ForWorkbook); }
+emscripten::val ReportWorkbench::WorkbookParts() const {
+  if (!Ready()) return emscripten::val::null();
+  const SheetGeometry layout(*sheet_, measure_.Metrics());
+  return PartsForScript(workbook_parts::ReportWorkbookParts(*sheet_, layout, corrections_->Notes()));
+}
 
 std::string ReportWorkbench::Described(FormDetail detail) const {
   if (!Ready()) return "null";

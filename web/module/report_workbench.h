@@ -73,9 +73,8 @@ class ReportWorkbench {
   int EditorFontPixels(double pixelsPerPoint) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
-  // The same, as the workbook is written: texts as the workbook stores them, nothing that
-  // only drawing needs.
-  std::string WorkbookForm() const;
+  // The report's workbook as its parts, [{name, text}], as every edition writes it.
+  emscripten::val WorkbookParts() const;
 
  private:
   // The form as the page first draws it.

@@ -245,7 +245,7 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("staffChanges", &ReportWorkbench::StaffChanges)
       .function("form", &ReportWorkbench::Form)
-      .function("workbookForm", &ReportWorkbench::WorkbookForm);
+      .function("workbookParts", &ReportWorkbench::WorkbookParts);
   emscripten::function("decodeRoster", &DecodeRoster);
   emscripten::function("readCsvRoster", &ReadCsvRoster);
   emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);

@@ -117,9 +117,9 @@ export class ShownReport {
     return this.editing?.entries() ?? [];
   }
 
-  // The workbook's description of the report as it stands.
-  workbookForm() {
-    return JSON.parse(this.editing.bench.workbookForm());
+  // The report's workbook as it stands, as the module writes its parts: [{name, text}].
+  workbookParts() {
+    return this.editing.bench.workbookParts();
   }
 
   // Of a teacher's sheet of a staff workbook: what saving it back changes (the module's).

@@ -19,7 +19,8 @@ function drawnUnseen(document, form) {
 }
 
 // The corrections of a report made unseen, on its page drawn unseen: their code and the
-// module's answers to them are ready before the first report is shown. Nothing is kept.
+// module's answers to them are ready before the first report is shown. Nothing is kept; the
+// workbook's parts of the report are given back, to be packed.
 function warmCorrections(module, measure, document) {
   const bench = new module.ReportWorkbench({ ...WARM_REQUEST, name: '', school: '', subject: '', days: [] }, measure);
   const form = JSON.parse(bench.result()).form;
@@ -30,8 +31,10 @@ function warmCorrections(module, measure, document) {
     zoom: () => 1, keyAction: () => null,
   }, () => {}, form);
   editing.refresh();
+  const parts = bench.workbookParts();
   editing.dispose();
   unseen.remove();
+  return parts;
 }
 
 export function warmUpWhenIdle({ module, measure, document, window }) {
@@ -39,21 +42,20 @@ export function warmUpWhenIdle({ module, measure, document, window }) {
   whenIdle(async () => {
     // A few times over, as the browser compiles code fully only once it has run a while;
     // each time in an idle moment of its own, so that a tap meanwhile waits for one at most.
-    let warm;
     for (let round = 0; round < 3; ++round) {
       if (round > 0) await new Promise((idle) => { whenIdle(idle); });
-      warm = JSON.parse(module.buildForm(WARM_REQUEST, measure));
+      const warm = JSON.parse(module.buildForm(WARM_REQUEST, measure));
       const unseen = drawnUnseen(document, warm.form);
       unseen.getBoundingClientRect();
       unseen.remove();
     }
     await new Promise((idle) => { whenIdle(idle); });
-    warmCorrections(module, measure, document);
+    const parts = warmCorrections(module, measure, document);
     // The file work is run in an idle moment of its own, so that no one turn keeps typing
     // waiting long.
     await new Promise((idle) => { whenIdle(idle); });
-    const { writeWorkbook } = await loadFileWork();
-    await writeWorkbook(module, warm.form);
+    const { packTextParts } = await loadFileWork();
+    await packTextParts(parts);
     document.body.dataset.warm = 'yes';
   });
 }

@@ -1,8 +1,7 @@
-// The report form as an .xlsx workbook, as the desktop saves it: every cell with its value,
-// text or formula and cached result, its format, the merged blocks, column widths and row
-// heights as the workbook holds them, the page setup, the workbook's standard font, and the
-// program's mark. And the staff workbook, the summary first and then a sheet per teacher, as
-// the command line writes it. The page writes the parts itself; what the desktop puts into
+// The staff workbook, the summary first and then a sheet per teacher holding the report
+// form (every cell with its value, text or formula and cached result, its format, the merged
+// blocks, column widths and row heights as the workbook holds them, the page setup), as the
+// command line writes it. The page writes the parts itself; what the desktop puts into
 // its library's parts afterwards (the standard font, rows of automatic height, numbers as
 // the desktop stores them, the mark in the package's lists) the module puts into these by
 // the same rules.
@@ -111,13 +110,6 @@ function finishingOf(module) {
     contentTypes: byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)),
     relations: byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)),
   };
-}
-
-// The workbook's bytes; module: the page's module, which finishes the parts.
-export async function writeWorkbook(module, form) {
-  const book = new SpreadsheetBook(form.font, finishingOf(module));
-  book.addSheet(form.sheetName, reportSheetXml(book, form, true), { finish: form.finish });
-  return book.bytes(form.customProperties);
 }
 
 // The staff workbook as the command line writes it: the summary first, then a sheet per

@@ -92,6 +92,12 @@ export async function packParts(parts) {
   return joined([...pieces, ...listing, end]);
 }
 
+// The archive's bytes from text parts [{name, text}], as the module writes a workbook's.
+export function packTextParts(parts) {
+  const encoder = new TextEncoder();
+  return packParts(parts.map(({ name, text }) => ({ name, bytes: encoder.encode(text) })));
+}
+
 // The package with the text parts named in edits changed (edits: Map name → change(text)),
 // and the text parts added ([{name, text}]) at its end. Every part is unpacked and held to
 // its checksum (a damaged one throws DamagedPackage); keepPacked: the parts not changed go

@@ -2,7 +2,7 @@
 // weighed from its listing before anything of it is unpacked, the limits are the desktop's,
 // a part is never unpacked beyond the size its listing declares nor taken when its checksum
 // does not match, and a staff list longer than the page lists is refused before any row is
-// checked; and a package the page writes reads back as written.
+// checked; and a package the page writes reads back as written, a report's workbook too.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -11,7 +11,7 @@ import path from 'node:path';
 import { readOpenedWorkbook } from '../src/open_workbook.js';
 import { readWorkbookRows } from '../src/roster_reader.js';
 import { listParts, readPart } from '../src/zip_package.js';
-import { packParts } from '../src/zip_writer.js';
+import { packParts, packTextParts } from '../src/zip_writer.js';
 import { loadModule, plainMeasure, root } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
@@ -147,4 +147,28 @@ test('a package written by the page reads back part for part, in the page and in
   assert.deepEqual(listed.map((part) => [part.name, part.size]), parts.map((part) => [part.name, part.bytes.length]));
   for (const [index, part] of listed.entries()) assert.deepEqual(await readPart(written, part), parts[index].bytes, part.name);
   assert.deepEqual((await partsOfZip(written)).map((part) => part.bytes), parts.map((part) => part.bytes));
+});
+
+// The report's workbook as the module writes its parts and the page packs them: it opens
+// again with the teacher's correction marked, and written again it is the same, part for part
+// (the totals' results aside).
+test('a report\'s workbook the page packs from the module\'s parts opens again as it was saved', async () => {
+  const bench = new module.ReportWorkbench({ category: 'primary', weekly: '24,5', rate: '19', leader: true, year: 2031,
+    name: 'Aliyeva Oʻgʻiloy', school: '7', subject: 'ona tili & <adabiyot>', days: [] }, plainMeasure);
+  assert.equal(JSON.parse(bench.type(8, 3, '2,5')).ok, true);
+  const parts = bench.workbookParts();
+  bench.delete();
+  assert.equal(parts[0].name, '[Content_Types].xml');
+  assert.ok(parts.some((part) => part.name === 'docProps/custom.xml' && part.text.includes('Soatnoma hisoblangan C8')));
+  const opened = new module.ReportWorkbench('qayta.xlsx', await readOpenedWorkbook(await packTextParts(parts), module), plainMeasure);
+  try {
+    assert.equal(JSON.parse(opened.result()).ok, true);
+    assert.equal(opened.entry(8, 3), 2.5);
+    assert.notEqual(opened.computedHours(8, 3), 2.5);
+    // Its totals are worked out again from the hours as stored, to the last digit they keep.
+    const withoutResults = (list) => list.map(({ name, text }) => ({ name, text: text.replace(/<\/f><v>[^<]*<\/v>/g, '</f>') }));
+    assert.deepEqual(withoutResults(opened.workbookParts()), withoutResults(parts));
+  } finally {
+    opened.delete();
+  }
 });

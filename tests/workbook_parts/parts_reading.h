@@ -1,0 +1,40 @@
+#pragma once
+// The tests' reading of a workbook's parts: a part by name, parsed, and the package's lists.
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <set>
+#include <string>
+
+#include "workbook_parts/package_part.h"
+
+namespace soatnoma::testing {
+
+inline const workbook_parts::PackagePart* FindPart(const workbook_parts::PackageParts& parts, const std::string& name) {
+  for (const auto& part : parts) {
+    if (part.name == name) return &part;
+  }
+  return nullptr;
+}
+
+// The part parsed; a failed test when it is missing or not well-formed.
+inline pugi::xml_document Parsed(const workbook_parts::PackageParts& parts, const std::string& name) {
+  pugi::xml_document document;
+  const auto* part = FindPart(parts, name);
+  if (part == nullptr) {
+    ADD_FAILURE() << name << " is missing";
+    return document;
+  }
+  const auto result = document.load_buffer(part->text.data(), part->text.size(), pugi::parse_default | pugi::parse_ws_pcdata);
+  EXPECT_TRUE(result) << name << ": " << result.description() << " at " << result.offset;
+  return document;
+}
+
+inline std::set<std::string> PartNames(const workbook_parts::PackageParts& parts) {
+  std::set<std::string> names;
+  for (const auto& part : parts) names.insert(part.name);
+  return names;
+}
+
+}  // namespace soatnoma::testing

@@ -1,0 +1,184 @@
+// The teacher's report as a workbook's parts, read back as a spreadsheet program reads them:
+// every cell of the report as stored, the merged blocks in their block's format, rows of
+// automatic height unmarked, the report's own font, the page and the program's mark.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "form/package_names.h"
+#include "form/report_builder.h"
+#include "form/report_corrections.h"
+#include "form/stored_number.h"
+#include "form/workbook_text.h"
+#include "model/relative_formula.h"
+#include "parts_reading.h"
+#include "workbook_parts/report_workbook.h"
+
+namespace soatnoma::workbook_parts {
+namespace {
+
+using testing::Parsed;
+
+// Every character 0.6 of the font size wide.
+class EvenMetrics : public TextMetrics {
+ public:
+  FontMeasures Measures(const TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
+  double Width(const TextFont& font, std::string_view text) override {
+    double characters = 0;
+    for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return characters * font.size * 0.6;
+  }
+  double RightOverhang(const TextFont&, std::string_view) override { return 0; }
+};
+
+ReportSheet Report(TeacherCategory category, std::string weekly, std::string rate) {
+  ReportRequest request;
+  request.category = category;
+  request.weeklyHours = std::move(weekly);
+  request.rate = std::move(rate);
+  request.classLeader = true;
+  request.texts = {"7", "ona tili & <adabiyot>", "Aliyeva O\xCA\xBBg\xCA\xBBiloy _x0041_"};
+  request.calendarYear = 2026;
+  auto outcome = BuildReport(request);
+  EXPECT_TRUE(std::holds_alternative<ReportSheet>(outcome));
+  return std::holds_alternative<ReportSheet>(outcome) ? std::get<ReportSheet>(outcome) : ReportSheet();
+}
+
+PackageParts PartsOf(const ReportSheet& sheet, const WorkbookNotes& notes = {}) {
+  EvenMetrics metrics;
+  const SheetGeometry layout(sheet, metrics);
+  return ReportWorkbookParts(sheet, layout, notes);
+}
+
+// The sheet's cells by name.
+std::map<std::string, pugi::xml_node> CellsOf(const pugi::xml_document& worksheet) {
+  std::map<std::string, pugi::xml_node> cells;
+  for (const auto row : worksheet.child("worksheet").child("sheetData").children("row")) {
+    for (const auto cell : row.children("c")) cells[cell.attribute("r").value()] = cell;
+  }
+  return cells;
+}
+
+std::string CellName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
+
+TEST(ReportWorkbookTest, HoldsEveryCellOfTheReportAsStored) {
+  const ReportSheet sheet = Report(TeacherCategory::Primary, "24,5", "19");
+  const PackageParts parts = PartsOf(sheet);
+  std::vector<std::string> texts;
+  for (const auto item : Parsed(parts, "xl/sharedStrings.xml").child("sst").children("si")) {
+    texts.emplace_back(item.child("t").child_value());
+  }
+  const auto worksheet = Parsed(parts, WorksheetPart(1));
+  auto cells = CellsOf(worksheet);
+  int numbers = 0;
+  int formulas = 0;
+  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+      const std::string name = CellName(row, column);
+      const pugi::xml_node cell = cells[name];
+      const CellGrid& grid = sheet.Cells();
+      switch (grid.KindAt(row, column)) {
+        case CellKind::Text:
+          ASSERT_STREQ(cell.attribute("t").value(), "s") << name;
+          EXPECT_EQ(texts.at(cell.child("v").text().as_uint()), EscapedForWorkbook(grid.TextAt(row, column))) << name;
+          break;
+        case CellKind::Number:
+          ++numbers;
+          EXPECT_EQ(cell.child_value("v"), StoredNumberText(grid.ReadNumber(row, column))) << name;
+          break;
+        case CellKind::Formula:
+          ++formulas;
+          EXPECT_EQ(cell.child_value("f"), grid.FormulaAt(row, column)->ToA1(row, column)) << name;
+          EXPECT_EQ(cell.child_value("v"), StoredNumberText(grid.ReadNumber(row, column))) << name;
+          break;
+        case CellKind::Empty:
+          EXPECT_FALSE(cell.child("v")) << name;
+          // A cell left as a cell starts is not written at all.
+          if (sheet.FormatAt(row, column) == CellFormat{} && !sheet.MergedBlockAt(row, column)) {
+            EXPECT_FALSE(cell) << name;
+          }
+          break;
+      }
+    }
+  }
+  EXPECT_GT(numbers, 100);
+  EXPECT_GT(formulas, 30);
+  // The subject keeps its markup's characters as typed, the name its code of a character.
+  const auto holding = [&](const std::string& part) {
+    return std::count_if(texts.begin(), texts.end(), [&](const std::string& text) { return text.find(part) != std::string::npos; });
+  };
+  EXPECT_GT(holding("ona tili & <adabiyot>"), 0);
+  EXPECT_GT(holding("_x005F_x0041_"), 0);
+}
+
+TEST(ReportWorkbookTest, MergedBlocksCarryTheirFormatAndRowsTheirHeights) {
+  const ReportSheet sheet = Report(TeacherCategory::Upper, "23.5", "20");
+  const PackageParts parts = PartsOf(sheet);
+  const auto worksheet = Parsed(parts, WorksheetPart(1));
+  auto cells = CellsOf(worksheet);
+  std::vector<std::string> merges;
+  for (const auto merge : worksheet.child("worksheet").child("mergeCells").children("mergeCell")) {
+    merges.emplace_back(merge.attribute("ref").value());
+  }
+  ASSERT_EQ(merges.size(), sheet.MergedBlocks().size());
+  for (const CellBlock& block : sheet.MergedBlocks()) {
+    EXPECT_NE(std::find(merges.begin(), merges.end(), BlockAddress(block)), merges.end());
+    const std::string style = cells[CellName(block.firstRow, block.firstColumn)].attribute("s").value();
+    for (int row = block.firstRow; row <= block.lastRow; ++row) {
+      for (int column = block.firstColumn; column <= block.lastColumn; ++column) {
+        EXPECT_EQ(cells[CellName(row, column)].attribute("s").value(), style) << CellName(row, column);
+      }
+    }
+  }
+  int automatic = 0;
+  for (const auto row : worksheet.child("worksheet").child("sheetData").children("row")) {
+    const bool setByHand = sheet.RowHeight(row.attribute("r").as_int()).has_value();
+    EXPECT_EQ(row.attribute("customHeight").as_bool(), setByHand) << row.attribute("r").value();
+    EXPECT_GT(row.attribute("ht").as_double(), 0);
+    automatic += setByHand ? 0 : 1;
+  }
+  EXPECT_GT(automatic, 0);
+  std::size_t columns = 0;
+  for (const auto column : worksheet.child("worksheet").child("cols").children("col")) {
+    ++columns;
+    EXPECT_GT(column.attribute("width").as_double(), 0);
+  }
+  EXPECT_EQ(columns, static_cast<std::size_t>(ReportSheet::kLastColumn));
+}
+
+TEST(ReportWorkbookTest, CarriesTheReportsFontPageAndMark) {
+  ReportSheet sheet = Report(TeacherCategory::Upper, "24", "20");
+  ReportCorrections corrections(sheet);
+  corrections.SetHours({8, 3}, 2.5);
+  const WorkbookNotes notes = corrections.Notes();
+  const PackageParts parts = PartsOf(sheet, notes);
+
+  const auto styles = Parsed(parts, std::string(kStylesPart));
+  const auto font = styles.child("styleSheet").child("fonts").child("font");
+  EXPECT_EQ(font.child("name").attribute("val").value(), sheet.Font().family);
+  EXPECT_DOUBLE_EQ(font.child("sz").attribute("val").as_double(), sheet.Font().size);
+
+  const auto worksheet = Parsed(parts, WorksheetPart(1));
+  const auto margins = worksheet.child("worksheet").child("pageMargins");
+  const PageSetup& page = sheet.Page();
+  EXPECT_DOUBLE_EQ(margins.attribute("left").as_double(), page.leftMargin / 72);
+  EXPECT_DOUBLE_EQ(margins.attribute("header").as_double(), page.headerMargin / 72);
+  EXPECT_DOUBLE_EQ(margins.attribute("footer").as_double(), page.footerMargin / 72);
+  EXPECT_STREQ(worksheet.child("worksheet").child("pageSetup").attribute("orientation").value(),
+               page.orientation == PageOrientation::Landscape ? "landscape" : "portrait");
+  EXPECT_STREQ(worksheet.child("worksheet").child("sheetViews").child("sheetView").attribute("tabSelected").value(), "1");
+
+  const auto workbook = Parsed(parts, "xl/workbook.xml");
+  EXPECT_EQ(workbook.child("workbook").child("sheets").child("sheet").attribute("name").value(), kReportSheetName);
+  const auto* custom = testing::FindPart(parts, std::string(kCustomPropertiesPart));
+  ASSERT_NE(custom, nullptr);
+  EXPECT_EQ(custom->text, CustomPropertiesPart(notes));
+  EXPECT_EQ(notes.computedOfCorrected.size(), 1U);
+  // The same report gives the same parts, byte for byte.
+  EXPECT_EQ(PartsOf(sheet, notes), parts);
+}
+
+}  // namespace
+}  // namespace soatnoma::workbook_parts
