@@ -33,6 +33,7 @@ QDialog* MakeHelpWindow(QWidget& owner) {
   window->resize(620, 560);
   auto* text = new QTextBrowser(window);
   text->setObjectName(QStringLiteral("helpText"));
+  text->setAccessibleName(Text(help::kHelpTitle));
   text->setHtml(HelpPage());
   auto* buttons = new QDialogButtonBox(window);
   QPushButton* close = buttons->addButton(QStringLiteral("Yopish"), QDialogButtonBox::RejectRole);

@@ -1,9 +1,9 @@
 // The program for a teacher who works with the keyboard and a screen reader: every control
-// the focus can reach in the form, a report window, the staff list window and the choice of
-// a staff workbook's teacher is named for the screen reader; every menu opens with Alt and a letter and every item in it has a
-// letter or a shortcut of its own; each tool bar button is also an item of the menus, the
-// staff list window's buttons have letters of their own, and the report cell's menu opens
-// from the keyboard.
+// the focus can reach in the form, a report window, the staff list window, the how-to and
+// the choice of a staff workbook's teacher is named for the screen reader; every menu opens
+// with Alt and a letter and every item in it has a letter or a shortcut of its own; each
+// tool bar button is also an item of the menus, the staff list window's buttons have
+// letters of their own, and the report cell's menu opens from the keyboard.
 #include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -124,6 +124,11 @@ class KeyboardReachTest : public FormTestCase {
     QVERIFY(!summary.isEmpty());
     QCOMPARE(QAccessible::queryAccessibleInterface(&Control(*roster, "rosterRows"))->text(QAccessible::Description),
              summary);
+    // The how-to.
+    Control<QAction>(*form_, "showHelp").trigger();
+    auto* howTo = form_->findChild<QDialog*>(QStringLiteral("helpWindow"));
+    QVERIFY(howTo);
+    ExpectNone(Unnamed(*howTo));
     // The question of which teacher of a staff workbook to open.
     QStringList unnamedInChoice{QStringLiteral("no question shown")};
     QTimer::singleShot(0, form_.get(), [&unnamedInChoice] {
