@@ -1,7 +1,6 @@
 #include "report_files/xlsx_report_workbook.h"
 
 #include "report_files/qt_sheet_layout.h"
-#include "report_files/xlsx_notes_writer.h"
 #include "report_files/xlsx_report_sheet.h"
 
 namespace soatnoma {
@@ -33,11 +32,6 @@ lxw_error XlsxReportWorkbook::AddReport(const std::string& name, const ReportShe
   const lxw_error error = WriteReportWorksheet(worksheet, sheet, layout, formats_);
   if (error == LXW_NO_ERROR) finish_.sheets.push_back({worksheets_, SheetFinishFor(sheet)});
   return error;
-}
-
-lxw_error XlsxReportWorkbook::AddNotes(const WorkbookNotes& notes) {
-  if (workbook_ == nullptr) return LXW_ERROR_MEMORY_MALLOC_FAILED;
-  return WriteWorkbookNotes(workbook_, notes);
 }
 
 lxw_error XlsxReportWorkbook::AddMark(const std::string& value) {

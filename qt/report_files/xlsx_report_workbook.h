@@ -1,6 +1,6 @@
 #pragma once
-// A workbook being written into a file: report sheets, each in a worksheet of its own, and
-// worksheets the caller fills itself (a summary), all in the report's standard font. Close
+// A staff's workbook being written into a file: report sheets, each in a worksheet of its
+// own, and worksheets the caller fills itself (a summary), all in the report's standard font. Close
 // has the library write the package, then finishes what the library cannot express.
 // Rows of automatic height are measured by the report layout, so this needs a
 // QGuiApplication (fonts).
@@ -30,8 +30,6 @@ class XlsxReportWorkbook {
   // A new worksheet holding the report sheet.
   lxw_error AddReport(const std::string& name, const ReportSheet& sheet);
 
-  // The program's mark and the notes of the one report the workbook holds.
-  lxw_error AddNotes(const WorkbookNotes& notes);
   // The program's mark with a value of the caller's (a staff workbook's).
   lxw_error AddMark(const std::string& value);
   // A custom property holding a number (the notes of a staff workbook's sheets).

@@ -1,21 +1,19 @@
 #include "report_files/xlsx_writer.h"
 
 #include "report_files/atomic_save.h"
-#include "report_files/xlsx_report_workbook.h"
+#include "report_files/package_writer.h"
+#include "report_files/qt_sheet_layout.h"
+#include "report_files/text_measure.h"
+#include "workbook_parts/report_workbook.h"
 
 namespace soatnoma {
 namespace {
 
 bool WriteWorkbook(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path,
                    std::string& detail) {
-  XlsxReportWorkbook workbook(path, sheet.Font());
-  lxw_error written = workbook.AddReport(std::string(kReportSheetName), sheet);
-  if (written == LXW_NO_ERROR) written = workbook.AddNotes(notes);
-  if (written != LXW_NO_ERROR) {
-    detail = lxw_strerror(written);
-    return false;
-  }
-  return workbook.Close(detail);
+  TextMeasure measure;
+  const SheetLayout layout(sheet, measure);
+  return WritePackageFile(path, workbook_parts::ReportWorkbookParts(sheet, layout.Geometry(), notes), detail);
 }
 
 }  // namespace

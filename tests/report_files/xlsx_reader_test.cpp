@@ -317,12 +317,12 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
 }
 
 // The checksum the package keeps of a part no longer matches it, as after a flipped bit on
-// the disk: the worksheet, or the theme, which no reader of the report looks at.
+// the disk: the worksheet, or the cell formats, which no reader of the report looks at.
 TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
   const ScratchFolder folder;
   const std::string good = folder.File("yaxshi.xlsx");
   ASSERT_TRUE(SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
-  for (const std::string& entry : {std::string(kSheetEntry), std::string("xl/theme/theme1.xml")}) {
+  for (const std::string& entry : {std::string(kSheetEntry), std::string(kStylesEntry)}) {
     SCOPED_TRACE(entry);
     std::string bytes = testing::ReadFile(good);
     bool flipped = false;

@@ -60,9 +60,8 @@ TEST(XlsxWriter, FormulasGoInA1NotationWithTheirCurrentResults) {
   EXPECT_STREQ(CellNode(saved.worksheet, "S5").child_value("f"), "F5+J5+N5+R5");
 }
 
-// The library writes every number in the text every edition stores (the page writes its
-// numbers again in that text), also the computed hours of corrected cells: read from the
-// package as stored, byte for byte.
+// Every number is written in the text every edition stores, also the computed hours of
+// corrected cells: read from the package as stored, byte for byte.
 TEST(XlsxWriter, EveryNumberIsStoredInTheTextEveryEditionWrites) {
   const ScratchFolder folder;
   const std::string path = folder.File("stored.xlsx");
@@ -89,7 +88,7 @@ TEST(XlsxWriter, EveryNumberIsStoredInTheTextEveryEditionWrites) {
     }
   }
   EXPECT_GT(numbers, 200);
-  EXPECT_GT(sixteenDigits, 20);  // fractions the page's library wrote otherwise
+  EXPECT_GT(sixteenDigits, 20);  // fractions a shortest text would write otherwise
 }
 
 TEST(XlsxWriter, TextsThatLookLikeFormulasStayTexts) {
