@@ -60,6 +60,9 @@ class PuppeteerDriver {
           'browser.download.folderList': 2,
           'browser.download.dir': downloads,
           'browser.download.useDownloadDir': true,
+          // Firefox opens its downloads panel over the page at every download, and the page
+          // keeps no focus behind it: the keys after a download would go nowhere.
+          'browser.download.alwaysOpenPanel': false,
         },
       });
     }
