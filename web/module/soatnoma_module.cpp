@@ -203,7 +203,8 @@ EMSCRIPTEN_BINDINGS(soatnoma_texts) {
   emscripten::function("exampleSavedText", &ExampleSavedText);
 }
 
-EMSCRIPTEN_BINDINGS(soatnoma) {
+// The teacher's form, its keeping and saving words, the help.
+EMSCRIPTEN_BINDINGS(soatnoma_form) {
   emscripten::function("defaultRate", &DefaultRateText);
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
   emscripten::function("dayIsNotANumber", &DayNotANumber);
@@ -228,6 +229,10 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
   emscripten::function("schoolYears", &SchoolYears);
   emscripten::function("helpSections", &HelpSectionsJson);
   emscripten::function("exampleRoster", &ExampleRosterJson);
+}
+
+// One teacher's report: drawn, corrected, kept and written as a workbook.
+EMSCRIPTEN_BINDINGS(soatnoma_report) {
   emscripten::class_<ReportWorkbench>("ReportWorkbench")
       .constructor<const val&, val>()
       .constructor<const std::string&, const val&, val>()
@@ -246,6 +251,10 @@ EMSCRIPTEN_BINDINGS(soatnoma) {
       .function("staffChanges", &ReportWorkbench::StaffChanges)
       .function("form", &ReportWorkbench::Form)
       .function("workbookParts", &ReportWorkbench::WorkbookParts);
+}
+
+// The staff list read, the staff book made, and a staff workbook opened and printed.
+EMSCRIPTEN_BINDINGS(soatnoma_staff) {
   emscripten::function("decodeRoster", &DecodeRoster);
   emscripten::function("readCsvRoster", &ReadCsvRoster);
   emscripten::function("readWorkbookRoster", &ReadWorkbookRoster);
