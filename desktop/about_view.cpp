@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QStringList>
 
+#include "desktop/form_control.h"
+
 namespace soatnoma::ui {
 namespace {
 
@@ -41,9 +43,7 @@ AboutView::AboutView(QWidget& form) : form_(form) {}
 
 template <typename Widget>
 Widget& AboutView::Control(const char* name) const {
-  auto* control = form_.findChild<Widget*>(QString::fromLatin1(name));
-  if (!control) throw std::logic_error(std::string("the form has no control ") + name);
-  return *control;
+  return FormControl<Widget>(form_, name);
 }
 
 void AboutView::Toggle(bool primaryChosen) {

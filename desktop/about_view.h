@@ -9,7 +9,6 @@ class QWidget;
 namespace soatnoma::ui {
 
 namespace about_texts {
-inline constexpr const char* kHeadingAtStart = "Ta'rif bo'yicha belgilangan dars stavkasi";
 inline constexpr const char* kHeadingInAbout = "Dastur haqida qisqacha!";
 // The heading after the about view has been shown, as the form has always written it.
 inline constexpr const char* kHeadingAfterAbout = "Tariv bo'yicha belgilangan dars stavkasi";

@@ -23,6 +23,7 @@
 #include "desktop/about_view.h"
 #include "desktop/blinking_arrow.h"
 #include "desktop/form_builder.h"
+#include "desktop/form_control.h"
 #include "desktop/form_entries.h"
 #include "desktop/form_fonts.h"
 #include "desktop/form_menu.h"
@@ -97,9 +98,7 @@ MainWindow::~MainWindow() {
 
 template <typename Widget>
 Widget& MainWindow::Control(std::string_view name) const {
-  auto* control = findChild<Widget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-  if (!control) throw std::logic_error("the form has no control " + std::string(name));
-  return *control;
+  return FormControl<Widget>(*this, name);
 }
 
 template <typename Widget>

@@ -12,6 +12,7 @@
 #include "staff_files/staff_document.h"
 #include "staff_files/workbook_pdf.h"
 #include "desktop/action_texts.h"
+#include "desktop/file_dialog_texts.h"
 #include "desktop/main_window.h"
 #include "desktop/report_recovery.h"
 #include "desktop/report_window.h"
@@ -52,7 +53,7 @@ void MainWindow::OpenWorkbook() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
   const QString path = services_.askOpenPath(
-      this, OpenRequest{QStringLiteral("Hisobotni ochish"), folder, QStringLiteral("Excel ish kitobi (*.xlsx)")});
+      this, OpenRequest{QStringLiteral("Hisobotni ochish"), folder, WorkbookFilter()});
   if (!path.isEmpty()) OpenWorkbookFile(path);
 }
 
@@ -95,7 +96,7 @@ bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
   const QString pdf = services_.askSavePath(
       this, SaveRequest{QStringLiteral("Xodimlar kitobini PDF qilib saqlash"),
                         workbook.dir().filePath(workbook.completeBaseName() + QStringLiteral(".pdf")),
-                        QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf"), true});
+                        PdfFilter(), QStringLiteral("pdf"), true});
   if (pdf.isEmpty()) return false;
   const batch::WorkbookPdfResult result = batch::SaveWorkbookPdf(path.toStdString(), pdf.toStdString());
   switch (result.status) {

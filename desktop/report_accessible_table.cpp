@@ -2,6 +2,7 @@
 
 #include "desktop/report_accessible_cell.h"
 #include "desktop/report_view.h"
+#include "form/report_grid.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::ui {
@@ -22,7 +23,7 @@ void* ReportAccessibleTable::interface_cast(QAccessible::InterfaceType type) {
 QString ReportAccessibleTable::text(QAccessible::Text kind) const {
   const QString own = QAccessibleWidget::text(kind);
   if (!own.isEmpty()) return own;
-  if (kind == QAccessible::Name) return QStringLiteral("Yillik taqsimot jadvali");
+  if (kind == QAccessible::Name) return QString::fromUtf8(kReportGridName.data(), static_cast<qsizetype>(kReportGridName.size()));
   return {};
 }
 

@@ -10,7 +10,7 @@ QString ReportFileName(std::string_view teacherName, int calendarYear, const QSt
 
 QString ReportName(std::string_view teacherName, int calendarYear) {
   QString name = QString::fromUtf8(teacherName.data(), static_cast<qsizetype>(teacherName.size())).simplified();
-  if (name.isEmpty()) name = QStringLiteral("Yillik taqsimot");
+  if (name.isEmpty()) name = QString::fromUtf8(kReportTitle.data(), static_cast<qsizetype>(kReportTitle.size()));
   return QStringLiteral("%1 %2-%3").arg(name).arg(calendarYear).arg(calendarYear + 1);
 }
 

@@ -9,6 +9,7 @@
 #include "report_files/xlsx_writer.h"
 #include "staff_files/staff_document.h"
 #include "form/cells_to_check.h"
+#include "desktop/file_dialog_texts.h"
 #include "desktop/report_autosave.h"
 #include "desktop/report_file_name.h"
 #include "desktop/report_window.h"
@@ -20,8 +21,6 @@ QString DocumentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return QDir(documents).exists() ? documents : QDir::homePath();
 }
-
-const QString kWorkbookFilter = QStringLiteral("Excel ish kitobi (*.xlsx)");
 
 bool SameFile(const QString& a, const QString& b) {
   const QString canonicalA = QFileInfo(a).canonicalFilePath();
@@ -108,7 +107,7 @@ bool ReportWindow::SaveAsWorkbook() {
 
 bool ReportWindow::ChooseWorkbookAndWrite() {
   const QString path = services_.askSavePath(
-      this, SaveRequest{QStringLiteral("Hisobotni saqlash"), SuggestedPath(QStringLiteral("xlsx")), kWorkbookFilter,
+      this, SaveRequest{QStringLiteral("Hisobotni saqlash"), SuggestedPath(QStringLiteral("xlsx")), WorkbookFilter(),
                         QStringLiteral("xlsx"), !filePath_.isEmpty()});
   if (path.isEmpty()) return false;
   // The staff workbook the teacher's sheet came from is written back, never replaced by one
@@ -122,7 +121,7 @@ bool ReportWindow::ExportPdf() {
   if (!GoOnDespiteCellsToCheck(ReportLeaving::Pdf)) return false;
   const QString path = services_.askSavePath(
       this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
-                        QStringLiteral("PDF hujjat (*.pdf)"), QStringLiteral("pdf"), !filePath_.isEmpty()});
+                        PdfFilter(), QStringLiteral("pdf"), !filePath_.isEmpty()});
   if (path.isEmpty()) return false;
   const SaveResult result = SavePdf(sheet_, path.toStdString());
   if (!result.ok) ReportFault(QStringLiteral("PDF faylni yozib bo'lmadi."), QString::fromStdString(result.message));

@@ -27,6 +27,7 @@
 #include "staff_book/staff_work_texts.h"
 #include "roster_rules/roster_table.h"
 #include "desktop/action_texts.h"
+#include "desktop/file_dialog_texts.h"
 #include "desktop/staff_export_progress.h"
 
 namespace soatnoma::ui {
@@ -58,10 +59,10 @@ struct FormatTexts {
 FormatTexts TextsOf(batch::StaffFileFormat format) {
   if (format == batch::StaffFileFormat::Pdf) {
     return {QStringLiteral("pdf"), QStringLiteral("Hisobotlarni PDF qilib saqlash"),
-            QStringLiteral("PDF hujjat (*.pdf)")};
+            PdfFilter()};
   }
   return {QStringLiteral("xlsx"), QStringLiteral("Xodimlar kitobini saqlash"),
-          QStringLiteral("Excel ish kitobi (*.xlsx)")};
+          WorkbookFilter()};
 }
 
 // The table of the list's rows: a row a teacher, the reason of a refused row wrapping
@@ -176,7 +177,7 @@ void RosterDialog::ChooseRoster() {
 void RosterDialog::SaveExample() {
   const QString path = services_.askSavePath(
       this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QString::fromUtf8(batch::kExampleWorkbookName.data(), static_cast<qsizetype>(batch::kExampleWorkbookName.size()))),
-                        QStringLiteral("Excel ish kitobi (*.xlsx);;CSV fayl (*.csv)"), QStringLiteral("xlsx")});
+                        WorkbookOrCsvFilter(), QStringLiteral("xlsx")});
   if (path.isEmpty()) return;
   const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
   const SaveResult saved =

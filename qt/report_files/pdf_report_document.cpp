@@ -1,5 +1,6 @@
 #include "report_files/pdf_report_document.h"
 
+#include "form/report_file_name.h"
 #include "report_files/page_layout.h"
 #include "report_files/report_renderer.h"
 
@@ -24,7 +25,7 @@ bool PdfReportDocument::Open(std::string& detail) {
   writer_ = std::make_unique<QPdfWriter>(&file_);
   writer_->setResolution(kPdfResolution);
   writer_->setCreator(QStringLiteral("Soatnoma"));
-  writer_->setTitle(QStringLiteral("Yillik taqsimot"));
+  writer_->setTitle(QString::fromUtf8(kReportTitle.data(), static_cast<qsizetype>(kReportTitle.size())));
   return true;
 }
 

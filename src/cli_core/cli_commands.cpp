@@ -72,7 +72,7 @@ int RunCommands(std::span<const std::string> args, std::ostream& out, std::ostre
       return command.run(rest, out, err);
     }
   }
-  err << "soatnoma-cli: noma'lum buyruq: " << first << "\n" << UsageText();
+  err << kMessageStart << "noma'lum buyruq: " << first << "\n" << UsageText();
   return kExitUsage;
 }
 

@@ -22,4 +22,7 @@ int RunCommands(std::span<const std::string> args, std::ostream& out, std::ostre
 
 std::string UsageText();
 
+// How every message of the command line begins: "soatnoma-cli: ...".
+inline constexpr std::string_view kMessageStart = "soatnoma-cli: ";
+
 }  // namespace soatnoma::cli

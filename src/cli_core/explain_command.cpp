@@ -52,7 +52,7 @@ int RunExplainCommand(std::span<const std::string> args, std::ostream& out, std:
   if (options) teacher = ReadTeacherOptions(*options);
   CellPlace place;
   if (const std::string error = UsageError(options, teacher, optionError, &place); !error.empty()) {
-    err << "soatnoma-cli: " << error << "\n" << UsageText();
+    err << kMessageStart << error << "\n" << UsageText();
     return kExitUsage;
   }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "cli_core/cli_commands.h"
 #include "cli_core/exit_codes.h"
 
 namespace soatnoma::cli {
@@ -38,7 +39,7 @@ int RunInFilesProgram(std::string_view command, std::span<const std::string> arg
       if (errno != ENOENT) error = errno;
     }
   }
-  err << "soatnoma-cli: " << kFilesProgram << " ishga tushmadi (" << std::strerror(error) << ").\n";
+  err << kMessageStart << kFilesProgram << " ishga tushmadi (" << std::strerror(error) << ").\n";
   return kExitCannotWrite;
 }
 

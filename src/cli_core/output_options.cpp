@@ -45,7 +45,7 @@ std::optional<OutputChoice> ReadOutputChoice(const ParsedOptions& options, std::
 }
 
 int UsageError(std::ostream& err, const std::string& message) {
-  err << "soatnoma-cli: " << message << "\n" << UsageText();
+  err << kMessageStart << message << "\n" << UsageText();
   return kExitUsage;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli_core/cli_commands.h"
 #include "cli_core/exit_codes.h"
 #include "model/system_error_text.h"
 
@@ -15,7 +16,7 @@ int CheckedStandardOutput(int status) {
   const bool flushed = std::fflush(stdout) == 0;
   const int error = errno;
   if (flushed && std::ferror(stdout) == 0 && std::cout.good()) return status;
-  std::cerr << "soatnoma-cli: natija chiqarilmadi (" << SystemErrorText(error != 0 ? error : EIO) << ").\n";
+  std::cerr << kMessageStart << "natija chiqarilmadi (" << SystemErrorText(error != 0 ? error : EIO) << ").\n";
   return status == kExitOk ? kExitCannotWrite : status;
 }
 

@@ -44,7 +44,7 @@ int RunTableCommand(std::span<const std::string> args, std::ostream& out, std::o
   TeacherOptions teacher;
   if (options) teacher = ReadTeacherOptions(*options);
   if (!options || !teacher.valid) {
-    err << "soatnoma-cli: " << (options ? teacher.error : error) << "\n" << UsageText();
+    err << kMessageStart << (options ? teacher.error : error) << "\n" << UsageText();
     return kExitUsage;
   }
 

@@ -18,6 +18,10 @@ inline constexpr std::size_t kMaxFileNameBytes = 255;
 // arrive).
 inline constexpr std::size_t kMaxOfferedNameBytes = kMaxFileNameBytes - std::string_view(".crdownload").size();
 
+// What a report is called where no teacher's name is at hand: the window of a report
+// without a name, and the title every PDF of a report carries.
+inline constexpr std::string_view kReportTitle = "Yillik taqsimot";
+
 // The teacher's name made a file's (FileNameFromText); without a name the program's name
 // stands in. A name too long is cut (FittedFileName), the school year and the suffix
 // kept. suffix without the dot: "xlsx", "pdf". The name is UTF-8.
