@@ -67,32 +67,26 @@ struct Texts : XmlVisitor {
   void Close(std::string_view, const std::vector<std::string_view>&, std::size_t, std::size_t) override {}
 };
 
-// Of each property its first value, by the local name of its element ("lpwstr", "r8").
+// Of each property its first value.
 struct Properties : XmlVisitor {
-  std::vector<CustomProperty> properties;
-  std::string type;  // of the value being read
-  std::string value;
+  std::vector<StoredProperty> properties;
+  bool valueOpen = false;
   bool valueSeen = false;
   void Open(const XmlElement& element, const std::vector<std::string_view>& path) override {
     if (element.localName == "property" && At(path, {"Properties"})) {
       const std::string* name = element.Attribute("name");
-      properties.push_back({name ? *name : std::string(), {}, std::nullopt});
+      properties.push_back({name ? *name : std::string(), {}, {}});
       valueSeen = false;
     } else if (At(path, {"Properties", "property"}) && !valueSeen) {
-      valueSeen = true;
-      type = element.localName;
-      value.clear();
+      valueSeen = valueOpen = true;
+      properties.back().type = element.localName;
     }
   }
   void Text(std::string_view text, const std::vector<std::string_view>& path) override {
-    if (path.size() == 3 && path[0] == "Properties" && path[1] == "property" && path[2] == type) value += text;
+    if (valueOpen && path.size() == 3) properties.back().value += text;
   }
-  void Close(std::string_view name, const std::vector<std::string_view>& path, std::size_t, std::size_t) override {
-    if (!At(path, {"Properties", "property"}) || name != type || type.empty()) return;
-    CustomProperty& property = properties.back();
-    if (type == "lpwstr") property.text = value;
-    property.number = ReadPropertyNumber(type, value);
-    type.clear();
+  void Close(std::string_view, const std::vector<std::string_view>& path, std::size_t, std::size_t) override {
+    if (At(path, {"Properties", "property"})) valueOpen = false;
   }
 };
 
@@ -117,10 +111,23 @@ std::optional<std::vector<std::string>> SharedTexts(std::string_view part) {
   return std::move(texts.texts);
 }
 
-std::optional<std::vector<CustomProperty>> CustomProperties(std::string_view part) {
+std::optional<std::vector<StoredProperty>> StoredProperties(std::string_view part) {
   Properties properties;
   if (!WalkXml(part, properties)) return std::nullopt;
   return std::move(properties.properties);
+}
+
+CustomProperty PropertyOf(const StoredProperty& stored) {
+  return {stored.name, stored.type == "lpwstr" ? stored.value : std::string(),
+          ReadPropertyNumber(stored.type, stored.value)};
+}
+
+std::optional<std::vector<CustomProperty>> CustomProperties(std::string_view part) {
+  const auto stored = StoredProperties(part);
+  if (!stored) return std::nullopt;
+  std::vector<CustomProperty> properties;
+  for (const StoredProperty& property : *stored) properties.push_back(PropertyOf(property));
+  return properties;
 }
 
 }  // namespace soatnoma::workbook_reading

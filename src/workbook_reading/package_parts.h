@@ -32,6 +32,18 @@ std::optional<std::vector<SheetEntry>> WorkbookSheets(std::string_view workbook,
 // with the workbook's codes of characters ("_x0009_") read back.
 std::optional<std::vector<std::string>> SharedTexts(std::string_view part);
 
+// A custom document property as stored: its value's type (the local name of its first
+// value's element: "lpwstr", "r8") and that value's text.
+struct StoredProperty {
+  std::string name;
+  std::string type;
+  std::string value;
+};
+std::optional<std::vector<StoredProperty>> StoredProperties(std::string_view part);
+
+// The property as the program reads it.
+CustomProperty PropertyOf(const StoredProperty& stored);
+
 // The custom document properties: a text of vt:lpwstr, a number of the types the program
 // writes (read by the stored number rule), whatever prefix their elements carry.
 std::optional<std::vector<CustomProperty>> CustomProperties(std::string_view part);

@@ -40,14 +40,19 @@ std::optional<std::string> ReadValue(const Place& place, const StoredCell& cell,
                                      const std::vector<std::string>& sharedTexts, CellGrid& cells) {
   const StoredValue value = ReadStoredValue(cell, sharedTexts);
   switch (value.kind) {
-    case StoredValue::Kind::Empty: return std::nullopt;
-    case StoredValue::Kind::Text: cells.SetText(place.row, place.column, value.text); return std::nullopt;
+    case StoredValue::Kind::Empty:
+      return std::nullopt;
+    case StoredValue::Kind::Text:
+      cells.SetText(place.row, place.column, value.text);
+      return std::nullopt;
     case StoredValue::Kind::Number:
       if (value.isBoolean) break;
       cells.SetNumber(place.row, place.column, value.number);
       return std::nullopt;
-    case StoredValue::Kind::Other: break;
-    case StoredValue::Kind::Damaged: return CellProblem(place.name, value.text);
+    case StoredValue::Kind::Other:
+      break;
+    case StoredValue::Kind::Damaged:
+      return CellProblem(place.name, value.text);
   }
   return CellProblem(place.name, cell_problem::kNeitherNumberNorText);
 }
@@ -70,9 +75,11 @@ std::optional<std::string> ReadCell(const StoredCell& cell, const std::vector<st
 ReportCellsRead ReadReportCells(std::string_view sheet, const std::vector<std::string>& sharedTexts, CellGrid& cells) {
   ReportCellsRead read;
   SharedFormulas shared;
-  read.xml = WalkStoredCells(sheet, [](const std::string*) {}, [&](const StoredCell& cell) {
-    if (!read.problem) read.problem = ReadCell(cell, sharedTexts, shared, cells);
-  });
+  read.xml = WalkStoredCells(
+      sheet, [](const std::string*) {},
+      [&](const StoredCell& cell) {
+        if (!read.problem) read.problem = ReadCell(cell, sharedTexts, shared, cells);
+      });
   return read;
 }
 

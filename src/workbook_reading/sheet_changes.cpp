@@ -103,17 +103,23 @@ void Apply(NewCell& cell, std::string_view prefix, const batch::StoredCellChange
     return;
   }
   if (change.kind == batch::StoredCellChange::Kind::Number) cell.Remove("f");
-  if (!change.formula.empty() && !cell.Has("f")) cell.parts.insert(cell.parts.begin(), {"f", Element(prefix, "f", change.formula)});
+  if (!change.formula.empty() && !cell.Has("f"))
+    cell.parts.insert(cell.parts.begin(), {"f", Element(prefix, "f", change.formula)});
   const std::string value = Element(prefix, "v", StoredNumberText(change.value));
-  const auto found = std::find_if(cell.parts.begin(), cell.parts.end(), [](const auto& part) { return part.first == "v"; });
-  if (found != cell.parts.end()) found->second = value;
-  else cell.parts.emplace_back("v", value);
+  const auto found =
+      std::find_if(cell.parts.begin(), cell.parts.end(), [](const auto& part) { return part.first == "v"; });
+  if (found != cell.parts.end())
+    found->second = value;
+  else
+    cell.parts.emplace_back("v", value);
 }
 
 std::string Written(const NewCell& cell, std::string_view prefix) {
   std::string_view tag = cell.startTag;
-  if (tag.ends_with("/>")) tag.remove_suffix(2);
-  else tag.remove_suffix(1);
+  if (tag.ends_with("/>"))
+    tag.remove_suffix(2);
+  else
+    tag.remove_suffix(1);
   if (cell.parts.empty()) return std::string(tag) + "/>";
   std::string written = std::string(tag) + ">";
   for (const auto& part : cell.parts) written += part.second;
@@ -125,7 +131,8 @@ using EditKey = std::tuple<std::size_t, std::size_t, int>;  // begin, end, colum
 
 }  // namespace
 
-std::optional<std::string> SheetWithChanges(std::string_view sheet, const std::vector<batch::StoredCellChange>& changes) {
+std::optional<std::string> SheetWithChanges(std::string_view sheet,
+                                            const std::vector<batch::StoredCellChange>& changes) {
   Places places;
   if (!WalkXml(sheet, places)) return std::nullopt;
   std::map<EditKey, NewCell> edits;
@@ -145,7 +152,8 @@ std::optional<std::string> SheetWithChanges(std::string_view sheet, const std::v
       const std::size_t at = cell != row->cells.end() ? cell->element.begin : row->contentEnd;
       key = {at, at, change.column};
       const std::string ref = ColumnLetters(change.column) + std::to_string(change.row);
-      if (!edits.contains(key)) edits.emplace(key, NewCell{"<" + std::string(row->prefix) + "c r=\"" + ref + "\">", {}});
+      if (!edits.contains(key))
+        edits.emplace(key, NewCell{"<" + std::string(row->prefix) + "c r=\"" + ref + "\">", {}});
     }
     prefixes[key] = row->prefix;
     Apply(edits.at(key), row->prefix, change);

@@ -17,6 +17,7 @@ namespace soatnoma::workbook_reading {
 
 // The part with the changes made; nullopt when it is no XML or a changed cell's row is
 // missing (every row of the report's table and of the summary is written with its cells).
-std::optional<std::string> SheetWithChanges(std::string_view sheet, const std::vector<batch::StoredCellChange>& changes);
+std::optional<std::string> SheetWithChanges(std::string_view sheet,
+                                            const std::vector<batch::StoredCellChange>& changes);
 
 }  // namespace soatnoma::workbook_reading

@@ -9,17 +9,22 @@ std::optional<std::vector<batch::StoredSheetCell>> StaffSheetCells(std::string_v
                                                                    const std::vector<std::string>& sharedTexts) {
   std::vector<batch::StoredSheetCell> cells;
   bool named = true;
-  const bool xml = WalkStoredCells(sheet, [](const std::string*) {}, [&](const StoredCell& stored) {
-    const auto place = ReadCellName(stored.ref);
-    named = named && place.has_value();
-    if (!place) return;
-    batch::StoredSheetCell cell{place->firstRow, place->firstColumn, {}, std::nullopt,
-                                stored.formula ? stored.formula->text : std::string()};
-    const StoredValue value = ReadStoredValue(stored, sharedTexts);
-    if (value.kind == StoredValue::Kind::Text) cell.text = value.text;
-    if (value.kind == StoredValue::Kind::Number) cell.number = value.number;
-    cells.push_back(std::move(cell));
-  });
+  const bool xml = WalkStoredCells(
+      sheet, [](const std::string*) {},
+      [&](const StoredCell& stored) {
+        const auto place = ReadCellName(stored.ref);
+        named = named && place.has_value();
+        if (!place) return;
+        batch::StoredSheetCell cell{place->firstRow,
+                                    place->firstColumn,
+                                    {},
+                                    std::nullopt,
+                                    stored.formula ? stored.formula->text : std::string()};
+        const StoredValue value = ReadStoredValue(stored, sharedTexts);
+        if (value.kind == StoredValue::Kind::Text) cell.text = value.text;
+        if (value.kind == StoredValue::Kind::Number) cell.number = value.number;
+        cells.push_back(std::move(cell));
+      });
   if (!xml || !named) return std::nullopt;
   return cells;
 }

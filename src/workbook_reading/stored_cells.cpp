@@ -40,9 +40,12 @@ class CellWalk : public XmlVisitor {
   void Text(std::string_view text, const std::vector<std::string_view>& path) override {
     if (!inCell_ || path.size() <= kCellDepth + 1) return;
     const std::string_view part = path[kCellDepth + 1];
-    if (path.size() == kCellDepth + 2 && part == "v" && valueOpen_) *cell_.value += text;
-    else if (path.size() == kCellDepth + 2 && part == "f" && formulaOpen_) cell_.formula->text += text;
-    else if (part == "is" && path.back() == "t" && InlineText(path)) *cell_.inlineText += UnescapedFromWorkbook(text);
+    if (path.size() == kCellDepth + 2 && part == "v" && valueOpen_)
+      *cell_.value += text;
+    else if (path.size() == kCellDepth + 2 && part == "f" && formulaOpen_)
+      cell_.formula->text += text;
+    else if (part == "is" && path.back() == "t" && InlineText(path))
+      *cell_.inlineText += UnescapedFromWorkbook(text);
   }
 
   void Close(std::string_view name, const std::vector<std::string_view>& path, std::size_t, std::size_t) override {

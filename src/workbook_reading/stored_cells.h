@@ -20,10 +20,10 @@ struct StoredFormula {
 };
 
 struct StoredCell {
-  std::string ref;                       // its "r" ("C8"), empty without one
-  std::string type;                      // its "t"
-  std::optional<std::string> value;      // the text of its <v>
-  std::optional<std::string> inlineText; // the texts of its <is>, codes of characters read back
+  std::string ref;                        // its "r" ("C8"), empty without one
+  std::string type;                       // its "t"
+  std::optional<std::string> value;       // the text of its <v>
+  std::optional<std::string> inlineText;  // the texts of its <is>, codes of characters read back
   std::optional<StoredFormula> formula;
 
   bool HasContent() const { return formula || value || inlineText; }

@@ -35,9 +35,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 // Where a name ends: at a blank or a character of markup.
 bool EndsName(char c) { return IsBlank(c) || c == '/' || c == '>' || c == '=' || c == '<' || c == '"' || c == '\''; }
 
-bool StartsName(char c) {
-  return !(c == '-' || c == '.' || (c >= '0' && c <= '9') || c == ':' || EndsName(c));
-}
+bool StartsName(char c) { return !(c == '-' || c == '.' || (c >= '0' && c <= '9') || c == ':' || EndsName(c)); }
 
 // The character a reference names ("#65", "#x41", "amp"), appended; false for none.
 bool AppendReference(std::string_view reference, std::string& out) {
