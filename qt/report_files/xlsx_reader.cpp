@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "report_files/workbook_parts.h"
-#include "report_files/worksheet_cells.h"
 #include "report_files/xlsx_package.h"
+#include "workbook_reading/report_cells.h"
 
 namespace soatnoma {
 namespace {
@@ -63,12 +63,12 @@ OpenOutcome ReadReportPackage(const std::string& fileName, const XlsxPackage& pa
   if (auto stranger = RefusalOfStranger(fileName, properties, worksheets->size())) return std::move(*stranger);
 
   const auto sharedTexts = SharedTexts(package);
-  pugi::xml_document worksheet;
-  if (!sharedTexts || !LoadWorkbookPart(package, worksheets->front(), worksheet)) {
-    return UnreadableSheet(fileName);
-  }
+  const auto worksheet = ReadWorkbookPart(package, worksheets->front());
+  if (!sharedTexts || !worksheet) return UnreadableSheet(fileName);
   ReportSheet sheet = EmptyReportForm();
-  if (auto problem = ReadWorksheetCells(worksheet, *sharedTexts, sheet.Cells())) return DamagedWorkbook(fileName, *problem);
+  const auto read = workbook_reading::ReadReportCells(*worksheet, *sharedTexts, sheet.Cells());
+  if (!read.xml) return UnreadableSheet(fileName);
+  if (read.problem) return DamagedWorkbook(fileName, *read.problem);
   return FinishOpening(fileName, std::move(sheet), properties);
 }
 

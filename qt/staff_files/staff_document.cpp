@@ -1,11 +1,7 @@
 #include "staff_files/staff_document.h"
 
-#include <charconv>
 #include <filesystem>
 #include <optional>
-#include <sstream>
-
-#include <pugixml.hpp>
 
 #include "form/sheet_address.h"
 #include "form/stored_number.h"
@@ -14,33 +10,19 @@
 #include "model/workload_table.h"
 #include "report_files/atomic_save.h"
 #include "report_files/workbook_parts.h"
-#include "report_files/worksheet_cells.h"
 #include "report_files/xlsx_package.h"
 #include "report_files/xlsx_reader.h"
 #include "staff_book/staff_summary.h"
+#include "workbook_reading/report_cells.h"
+#include "workbook_reading/sheet_changes.h"
+#include "workbook_reading/staff_sheet_cells.h"
 
 namespace soatnoma::batch {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct SheetPart {
-  std::string name;
-  std::string entry;
-};
-
-// The worksheets' names and parts, in the workbook's order.
-std::optional<std::vector<SheetPart>> SheetParts(const XlsxPackage& package) {
-  const auto entries = WorksheetEntries(package);
-  pugi::xml_document workbook;
-  if (!entries || !LoadWorkbookPart(package, "xl/workbook.xml", workbook)) return std::nullopt;
-  std::vector<SheetPart> parts;
-  for (const pugi::xml_node sheet : workbook.child("workbook").child("sheets").children("sheet")) {
-    if (parts.size() >= entries->size()) return std::nullopt;
-    parts.push_back({sheet.attribute("name").value(), (*entries)[parts.size()]});
-  }
-  return parts;
-}
+using SheetPart = workbook_reading::SheetEntry;
 
 std::vector<std::string> NamesOf(const std::vector<SheetPart>& parts) {
   std::vector<std::string> names;
@@ -51,21 +33,9 @@ std::vector<std::string> NamesOf(const std::vector<SheetPart>& parts) {
 // Every cell of a worksheet that holds something, as stored.
 std::optional<std::vector<StoredSheetCell>> StoredCells(const XlsxPackage& package, const std::string& entry) {
   const auto texts = SharedTexts(package);
-  pugi::xml_document sheet;
-  if (!texts || !LoadWorkbookPart(package, entry, sheet)) return std::nullopt;
-  std::vector<StoredSheetCell> cells;
-  for (const pugi::xml_node row : sheet.child("worksheet").child("sheetData").children("row")) {
-    for (const pugi::xml_node node : row.children("c")) {
-      const auto place = ReadCellName(node.attribute("r").value());
-      if (!place) return std::nullopt;
-      StoredSheetCell cell{place->firstRow, place->firstColumn, {}, std::nullopt, node.child_value("f")};
-      const StoredValue value = ReadStoredValue(node, *texts);
-      if (value.kind == StoredValue::Kind::Text) cell.text = value.text;
-      if (value.kind == StoredValue::Kind::Number) cell.number = value.number;
-      cells.push_back(std::move(cell));
-    }
-  }
-  return cells;
+  const auto sheet = ReadWorkbookPart(package, entry);
+  if (!texts || !sheet) return std::nullopt;
+  return workbook_reading::StaffSheetCells(*sheet, *texts);
 }
 
 std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
@@ -117,62 +87,13 @@ struct StaffReading {
 };
 
 std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
-  auto parts = SheetParts(package);
+  auto parts = WorkbookSheets(package);
   if (!parts || parts->empty()) return std::nullopt;
   StaffReading reading{std::move(*parts), std::nullopt, CustomProperties(package)};
   reading.summaryIndex = SheetReadFirst(reading.properties, NamesOf(reading.parts));
   const SheetPart& summary = reading.parts[reading.summaryIndex];
   if (summary.name == kSummarySheetName) reading.summary = StoredCells(package, summary.entry);
   return reading;
-}
-
-// The cell's node in the sheet, made in its place (row and column order) when missing.
-pugi::xml_node CellNode(pugi::xml_node sheetData, int row, int column) {
-  const std::string name = ColumnLetters(column) + std::to_string(row);
-  pugi::xml_node rowNode;
-  for (pugi::xml_node candidate : sheetData.children("row")) {
-    const int number = candidate.attribute("r").as_int();
-    if (number == row) rowNode = candidate;
-    if (number >= row) break;
-  }
-  if (!rowNode) return {};  // every row of the report's table is written with its cells
-  for (pugi::xml_node cell : rowNode.children("c")) {
-    const auto place = ReadCellName(cell.attribute("r").value());
-    if (place && place->firstColumn == column) return cell;
-    if (place && place->firstColumn > column) {
-      pugi::xml_node made = rowNode.insert_child_before("c", cell);
-      made.append_attribute("r").set_value(name.c_str());
-      return made;
-    }
-  }
-  pugi::xml_node made = rowNode.append_child("c");
-  made.append_attribute("r").set_value(name.c_str());
-  return made;
-}
-
-bool ApplyChanges(pugi::xml_document& sheet, const std::vector<StoredCellChange>& changes) {
-  pugi::xml_node sheetData = sheet.child("worksheet").child("sheetData");
-  for (const StoredCellChange& change : changes) {
-    pugi::xml_node cell = CellNode(sheetData, change.row, change.column);
-    if (!cell) return false;
-    cell.remove_attribute("t");
-    cell.remove_child("is");
-    if (change.kind == StoredCellChange::Kind::Empty) {
-      cell.remove_child("v");
-      continue;
-    }
-    if (change.kind == StoredCellChange::Kind::Number) cell.remove_child("f");
-    if (!change.formula.empty() && !cell.child("f")) cell.prepend_child("f").text().set(change.formula.c_str());
-    pugi::xml_node value = cell.child("v") ? cell.child("v") : cell.append_child("v");
-    value.text().set(StoredNumberText(change.value).c_str());
-  }
-  return true;
-}
-
-std::string Serialized(const pugi::xml_document& document) {
-  std::ostringstream out;
-  document.save(out, "", pugi::format_raw, pugi::encoding_utf8);
-  return out.str();
 }
 
 // A workbook written before it carried properties is told where they are.
@@ -187,11 +108,10 @@ bool ListCustomProperties(XlsxPackage& package) {
          package.Replace(std::string(kPackageRelationsPart), std::move(*listedRelation));
 }
 
-template <typename Change>
-bool ChangeSheet(XlsxPackage& package, const std::string& entry, Change&& change) {
-  pugi::xml_document sheet;
-  if (!LoadWorkbookPart(package, entry, sheet) || !change(sheet)) return false;
-  return package.Replace(entry, Serialized(sheet));
+bool ChangeSheet(XlsxPackage& package, const std::string& entry, const std::vector<StoredCellChange>& changes) {
+  const auto sheet = ReadWorkbookPart(package, entry);
+  auto changed = sheet ? workbook_reading::SheetWithChanges(*sheet, changes) : std::nullopt;
+  return changed && package.Replace(entry, std::move(*changed));
 }
 
 bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, const ReportSheet& sheet,
@@ -211,9 +131,8 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
   const double total = sheet.Cells().ReadNumber(kFirstWorkRow, col::S);  // the teacher's whole year
   const std::vector<StoredCellChange> summaryChanges = SummaryCellChanges(*reading->summary, sheetName, total);
   const bool written =
-      ChangeSheet(package, teacher->entry, [&](pugi::xml_document& part) { return ApplyChanges(part, ReportCellChanges(sheet)); }) &&
-      ChangeSheet(package, reading->parts[reading->summaryIndex].entry,
-                  [&](pugi::xml_document& part) { return ApplyChanges(part, summaryChanges); }) &&
+      ChangeSheet(package, teacher->entry, ReportCellChanges(sheet)) &&
+      ChangeSheet(package, reading->parts[reading->summaryIndex].entry, summaryChanges) &&
       ListCustomProperties(package) &&
       package.Put(std::string(kCustomPropertiesPart), CustomPropertiesPart(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
   if (!written) {
@@ -226,10 +145,12 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
 // A teacher's sheet of the package opened as that teacher's report.
 OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package,
                           const std::vector<std::string>& texts, const SheetPart& part, const std::vector<CustomProperty>& properties) {
-  pugi::xml_document worksheet;
-  if (!LoadWorkbookPart(package, part.entry, worksheet)) return UnreadableSheet(fileName);
+  const auto worksheet = ReadWorkbookPart(package, part.entry);
   ReportSheet sheet = EmptyReportForm();
-  if (auto problem = ReadWorksheetCells(worksheet, texts, sheet.Cells())) return DamagedWorkbook(fileName, *problem);
+  const auto read = worksheet ? workbook_reading::ReadReportCells(*worksheet, texts, sheet.Cells())
+                              : workbook_reading::ReportCellsRead{false, std::nullopt};
+  if (!read.xml) return UnreadableSheet(fileName);
+  if (read.problem) return DamagedWorkbook(fileName, *read.problem);
   return FinishOpening(fileName, std::move(sheet), properties);
 }
 

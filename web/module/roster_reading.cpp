@@ -9,6 +9,8 @@
 #include "roster_rules/roster_text.h"
 #include "roster_rules/workbook_records.h"
 #include "json_writer.h"
+#include "workbook_part_reading.h"
+#include "workbook_reading/roster_sheet.h"
 #include "roster_rules/csv_records.h"
 #include "model/teacher.h"
 #include "form/workbook_package.h"
@@ -19,21 +21,11 @@ namespace {
 
 using emscripten::val;
 
-std::string BytesOf(const val& array) {
-  const auto size = array["length"].as<std::size_t>();
-  std::string bytes(size, '\0');
-  if (size == 0) return bytes;
-  val(emscripten::typed_memory_view(size, reinterpret_cast<unsigned char*>(bytes.data()))).call<void>("set", array);
-  return bytes;
-}
-
 // A copy the page keeps, not a view into the module's memory.
 val ByteArray(const std::string& bytes) {
   return val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())))
       .call<val>("slice");
 }
-
-std::string TextOf(const val& field) { return field.isString() ? field.as<std::string>() : BytesOf(field); }
 
 val Refused(const std::string& message) {
   val answer = val::object();
@@ -121,27 +113,12 @@ std::string ReadCsvRoster(const std::string& fileName, const val& text, const st
                     readAsWindows1251);
 }
 
-std::string ReadWorkbookRoster(const std::string& fileName, const val& rows) {
-  batch::WorkbookRecords records;
-  const auto count = rows["length"].as<std::size_t>();
-  for (std::size_t i = 0; i < count; ++i) {
-    const val row = rows[i];
-    const val cells = row["cells"];
-    const auto cellCount = cells["length"].as<std::size_t>();
-    std::vector<batch::WorkbookCell> read;
-    read.reserve(cellCount);
-    for (std::size_t j = 0; j < cellCount; ++j) {
-      const val cell = cells[j];
-      const val number = cell["number"];
-      read.push_back({cell["column"].as<int>(),
-                      number.isNumber() ? batch::WorkbookNumberText(number.as<double>()) : TextOf(cell["text"])});
-    }
-    std::string whyNot;
-    if (!records.AddRow(row["row"].as<int>(), std::move(read), whyNot)) {
-      return RefusedJson(batch::UnreadableRosterMessage(fileName, whyNot));
-    }
-  }
-  return RosterJson(fileName, records.Take());
+std::string ReadWorkbookRoster(const std::string& fileName, const val& sheet, const WorkbookTexts& texts) {
+  std::string whyNot = std::string(workbook_reading::kUnreadableFirstSheet);
+  const auto records = texts.Readable() ? workbook_reading::RosterRecords(BytesOf(sheet), texts.Texts(), whyNot)
+                                        : std::nullopt;
+  if (!records) return RefusedJson(batch::UnreadableRosterMessage(fileName, whyNot));
+  return RosterJson(fileName, *records);
 }
 
 double MaxRosterBytes() { return static_cast<double>(batch::kMaxRosterBytes); }

@@ -1,11 +1,13 @@
 #pragma once
 // A staff list read in the browser by the desktop's rules: what the file is and its text
-// with the separator, its records split and checked row by row. The page reads a workbook's
-// first sheet and hands its cells back here.
+// with the separator, its records split and checked row by row, a workbook's first sheet
+// read from the bytes the page unpacked.
 
 #include <emscripten/val.h>
 
 #include <string>
+
+#include "workbook_part_reading.h"
 
 namespace soatnoma::web {
 
@@ -25,9 +27,10 @@ emscripten::val DecodeRoster(const std::string& fileName, const emscripten::val&
 std::string ReadCsvRoster(const std::string& fileName, const emscripten::val& text, const std::string& separator,
                           bool readAsWindows1251);
 
-// rows: the first sheet's rows [{row, cells: [{column, text} | {column, number}]}]. The
-// same rows as ReadRosterRows, or {"ok": false, "message"} for a sheet no roster fits in.
-std::string ReadWorkbookRoster(const std::string& fileName, const emscripten::val& rows);
+// sheet: the bytes of the workbook's first sheet, its cells' shared texts read in texts.
+// The same rows as ReadCsvRoster, or {"ok": false, "message"} for a sheet that cannot be
+// read or that no roster fits in.
+std::string ReadWorkbookRoster(const std::string& fileName, const emscripten::val& sheet, const WorkbookTexts& texts);
 
 // The most bytes a staff list file may have.
 double MaxRosterBytes();

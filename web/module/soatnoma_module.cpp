@@ -28,13 +28,13 @@
 #include "staff_workbook_reading.h"
 #include "stored_staff_print.h"
 #include "workbook_finishing.h"
+#include "workbook_part_reading.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
 #include "form/control_names.h"
 #include "form/form_controls.h"
 #include "form/editing_keys.h"
 #include "form/workbook_package.h"
-#include "form/workbook_text.h"
 #include "form/school_year.h"
 
 namespace soatnoma::web {
@@ -175,9 +175,6 @@ std::string SchoolYears(int todayYear, const std::string& kept) {
   return json.Text();
 }
 
-// A text as a workbook part stores it, its codes of characters ("_x0041_") read back.
-std::string UnescapedFromWorkbookText(const std::string& stored) { return UnescapedFromWorkbook(stored); }
-
 
 // "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:", as the desktop asks it.
 std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
@@ -225,7 +222,6 @@ EMSCRIPTEN_BINDINGS(soatnoma_form) {
   emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);
   emscripten::function("withCustomPropertiesRelation", &WithCustomPropertiesRelation);
   emscripten::function("packageSizeVerdict", &PackageSizeVerdict);
-  emscripten::function("unescapedFromWorkbook", &UnescapedFromWorkbookText);
   emscripten::function("schoolYears", &SchoolYears);
   emscripten::function("helpSections", &HelpSectionsJson);
   emscripten::function("exampleRoster", &ExampleRosterJson);
@@ -265,6 +261,13 @@ EMSCRIPTEN_BINDINGS(soatnoma_staff) {
   emscripten::function("staffWorkbookRefusal", &StaffWorkbookRefusal);
   emscripten::function("staffWorkbookListing", &StaffWorkbookListing);
   emscripten::function("sheetReadFirst", &SheetReadFirstOf);
+  emscripten::function("workbookSheets", &WorkbookSheetsJson);
+  emscripten::function("customProperties", &CustomPropertiesJson);
+  emscripten::function("sheetWithChanges", &SheetWithChangesText);
+  emscripten::class_<WorkbookTexts>("WorkbookTexts")
+      .constructor<emscripten::val>()
+      .function("readable", &WorkbookTexts::Readable)
+      .function("cells", &WorkbookTexts::Cells);
   emscripten::class_<StaffBookSession>("StaffBook")
       .constructor<int, emscripten::val>()
       .function("add", &StaffBookSession::Add)

@@ -1,7 +1,7 @@
 // The page's worker for reading files: a workbook opened ("Ochish") and a staff list
-// ("Ro'yxatdan") are unpacked, parsed and checked here, off the page's thread, so the page
-// answers throughout however large or hostile the file. It runs the same module as the
-// page, from the compiled code the page hands it with the first task.
+// ("Ro'yxatdan") are unpacked here and read and checked by the module, off the page's
+// thread, so the page answers throughout however large or hostile the file. It runs the
+// same module as the page, from the compiled code the page hands it with the first task.
 //
 // A task {task: "workbook" | "roster", file: {name, size, bytes} or {file}, code, and for a
 // staff workbook's teacher sheetName, or everySheet for its print} is answered {answer} or

@@ -9,7 +9,7 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { readOpenedWorkbook } from '../src/open_workbook.js';
-import { readWorkbookRows } from '../src/roster_reader.js';
+import { readWorkbookRoster } from '../src/roster_reader.js';
 import { listParts, readPart } from '../src/zip_package.js';
 import { packParts, packTextParts } from '../src/zip_writer.js';
 import { loadModule, plainMeasure, root } from './support.mjs';
@@ -62,20 +62,6 @@ test('a package is weighed from its listing, and a part unpacks only as listed',
   }
 });
 
-// The sums of column S written once and shared down the rows, as another spreadsheet program
-// saves them; a cell that shares a formula never written is no report's.
-test('formulas written once and shared read as the table', async () => {
-  const sharing = (index) => changed(SHEET, (part) => {
-    const xml = new TextDecoder().decode(part.bytes)
-      .replace(/<c r="S5"([^>]*)><f>([^<]*)<\/f>/, '<c r="S5"$1><f t="shared" ref="S5:S20" si="0">$2</f>')
-      .replace(/<c r="S([6-9]|1\d|20)"([^>]*)><f>[^<]*<\/f>/g, `<c r="S$1"$2><f t="shared" si="${index}"/>`);
-    assert.match(xml, /<c r="S20"[^>]*><f t="shared" si=/);
-    return { ...part, bytes: new TextEncoder().encode(xml) };
-  });
-  assert.equal(opening('x.xlsx', await readOpenedWorkbook(sharing(0), module)), '');
-  assert.match(opening('x.xlsx', await readOpenedWorkbook(sharing(7), module)), /S6 katagida hisobotga xos bo'lmagan formula bor/);
-});
-
 test('the size a listing declares is read from its zip64 field when the plain one is full', () => {
   const bytes = zipOf([{ name: 'a.xml', bytes: Uint8Array.of(1, 2, 3) }]);
   const view = new DataView(bytes.buffer);
@@ -110,12 +96,12 @@ test('a staff list workbook padded beyond the limits is refused as the command l
   workbook.addWorksheet('Xodimlar').addRows([['ism', 'maktab', 'fan', 'toifa', 'soat'], ['Aliyev Vali', 12, 'fizika', 'yuqori', 24]]);
   const parts = await partsOfZip(new Uint8Array(await workbook.xlsx.writeBuffer()));
   const bomb = zipOf([...parts, ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))]);
-  const read = await readWorkbookRows(bomb, module);
+  const read = await readWorkbookRoster('x.xlsx', bomb, module);
   assert.deepEqual(read, { problem: 'tooLargeUnpacked' });
   assert.equal(module.unreadableRoster('x.xlsx', read.problem, ''),
     'Ro\'yxat o\'qilmadi: "x.xlsx" ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).');
-  const rows = await readWorkbookRows(zipOf(parts), module);
-  assert.deepEqual(rows.rows.map((row) => row.row), [1, 2]);
+  const rows = await readWorkbookRoster('x.xlsx', zipOf(parts), module);
+  assert.deepEqual(rows.rows.map((row) => row.line), [2]);
 });
 
 test('a staff list of more rows than the page lists is refused before any row is checked', () => {
@@ -131,8 +117,12 @@ test('a staff list of more rows than the page lists is refused before any row is
     ok: false,
     message: 'Ro\'yxat o\'qilmadi: "x.csv" unda 5001 ta qator bor, bir ro\'yxatda esa ko\'pi bilan 5000 ta o\'qituvchi bo\'lishi mumkin; ro\'yxatni bir necha faylga bo\'ling.',
   });
-  const workbookRows = Array.from({ length: 5002 }, (_, i) => ({ row: i + 1, cells: [{ column: 1, text: i ? `O'qituvchi ${i}` : 'ism' }] }));
-  assert.match(JSON.parse(module.readWorkbookRoster('x.xlsx', workbookRows)).message, /unda 5001 ta qator bor/);
+  const cell = (i) => `<c r="A${i + 1}" t="inlineStr"><is><t>${i ? `O'qituvchi ${i}` : 'ism'}</t></is></c>`;
+  const cells = Array.from({ length: 5002 }, (_, i) => `<row r="${i + 1}">${cell(i)}</row>`);
+  const sheet = new TextEncoder().encode(`<worksheet><sheetData>${cells.join('')}</sheetData></worksheet>`);
+  const texts = new module.WorkbookTexts(null);
+  assert.match(JSON.parse(module.readWorkbookRoster('x.xlsx', sheet, texts)).message, /unda 5001 ta qator bor/);
+  texts.delete();
 });
 
 test('a package written by the page reads back part for part, in the page and in another zip library', async () => {
