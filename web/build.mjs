@@ -16,6 +16,7 @@ import { fileURLToPath } from 'node:url';
 import { keptScriptEvent } from './src/kept_script.js';
 import { formMarkup } from './src/form.js';
 import { labelledMarkup, rosterHeadingsMarkup } from './src/labels.js';
+import { escapedMarkup } from './src/markup_text.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [moduleJs, fontDir, output] = process.argv.slice(2);
@@ -81,6 +82,17 @@ async function pageStart() {
     form: JSON.parse(module.formControls()),
     labels: JSON.parse(module.actionLabels()),
     rosterColumns: JSON.parse(module.rosterColumns()),
+    schoolYears: JSON.parse(module.schoolYears(new Date().getFullYear(), '')),
+  };
+}
+
+// The school year's caption and the years offered as the page is built: they hold the
+// choice's place from the first frame, unread (data-provisional) until the page has asked the
+// module for today's.
+function schoolYearsMarkup({ caption, offered }) {
+  return {
+    caption: `${escapedMarkup(caption)}:`,
+    options: offered.map(({ year, text }) => `<option value="${year}">${escapedMarkup(text)}</option>`).join(''),
   };
 }
 
@@ -95,9 +107,12 @@ const scriptHashes = [script, pageWork, fileWork].map(hashOf).join(' ');
 
 const start = await pageStart();
 const form = formMarkup(start.form);
+const schoolYears = schoolYearsMarkup(start.schoolYears);
 const page = labelledMarkup(readFileSync(path.join(here, 'index.html'), 'utf8'), start.labels)
   .replace('/*ROOT_STYLE*/', () => form.rootStyle)
   .replace('/*FORM*/', () => form.controls)
+  .replace('/*SCHOOL_YEAR_CAPTION*/', () => schoolYears.caption)
+  .replace('/*SCHOOL_YEARS*/', () => schoolYears.options)
   .replace('/*ROSTER_HEADINGS*/', () => rosterHeadingsMarkup(start.rosterColumns))
   .replace('/*ICON*/', () => icon)
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
