@@ -13,6 +13,7 @@ import { deflateRawSync } from 'node:zlib';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
+import { textOfBytes } from './src/code_text.js';
 import { keptScriptEvent } from './src/kept_script.js';
 import { formMarkup } from './src/form.js';
 import { labelledMarkup, rosterHeadingsMarkup } from './src/labels.js';
@@ -67,10 +68,10 @@ function fontFace(file, weight) {
 const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') +
   readFileSync(path.join(here, 'style.css'), 'utf8');
 
-// The module's WebAssembly code beside its JavaScript, deflated, as base64 text
-// (module_code.js unpacks it).
+// The module's WebAssembly code beside its JavaScript, deflated, as text (code_text.js;
+// module_code.js unpacks it).
 const moduleWasm = readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
-const moduleCode = deflateRawSync(moduleWasm, { level: 9 }).toString('base64');
+const moduleCode = textOfBytes(deflateRawSync(moduleWasm, { level: 9 }));
 
 // What the page shows before its module has started, asked of the module here once: the
 // form's controls, the names of what the teacher can do and the staff list's headings,
