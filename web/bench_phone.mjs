@@ -102,15 +102,15 @@ export async function benchPhone(browser, file, runs) {
     `medians of ${runs} runs (corrections: ${CORRECTIONS.length} a run)`);
   console.log(`load average: ${os.loadavg().map((load) => load.toFixed(1)).join(' ')} on ${os.cpus().length} processors`);
   const rows = [
-    ['open to the form taking input (page mark)', 'interactive', 250],
-    ['open to the form drawn taking input (next frame)', 'interactiveFrame', 250],
+    ['open to the form taking input (page mark)', 'interactive', 150],
+    ['open to the form drawn taking input (next frame)', 'interactiveFrame', 150],
     ['open to the whole page ready: module, files, staff list (next frame)', 'readyFrame', Infinity],
     ['Enter to what the screen shows laid out (page mark)', 'seen', 60],
     ['Enter to what the screen shows drawn (next frame)', 'seenFrame', 60],
     ['Enter to the report laid out (page mark)', 'report', 60],
     ['Enter to the report drawn (next frame)', 'reportFrame', 60],
-    ['Enter in a corrected cell to totals laid out', 'edit', 16],
-    ['Enter in a corrected cell to totals drawn (next frame)', 'editFrame', 16],
+    ['Enter in a corrected cell to totals laid out', 'edit', 10],
+    ['Enter in a corrected cell to totals drawn (next frame)', 'editFrame', 25],
   ];
   const slow = figures.get(4);
   const full = figures.get(1);
