@@ -290,6 +290,8 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
     case EditingAction::MoveRight: MoveCurrentCell(0, 1); return;
     case EditingAction::MoveRowStart: SetCurrentCell({current_.row, col::C}); return;
     case EditingAction::MoveRowEnd: SetCurrentCell({current_.row, col::S}); return;
+    case EditingAction::MoveColumnStart: SetCurrentCell({kFirstWorkRow, current_.column}); return;
+    case EditingAction::MoveColumnEnd: SetCurrentCell({kLastWorkRow, current_.column}); return;
     case EditingAction::MoveTableStart: SetCurrentCell({kFirstWorkRow, col::C}); return;
     case EditingAction::MoveTableEnd: SetCurrentCell({kLastWorkRow, col::S}); return;
     case EditingAction::Open: EditOrRefuse(CurrentHoursText(), true); return;

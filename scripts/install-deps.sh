@@ -19,11 +19,12 @@ if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 
-# The browser edition: the WebAssembly compiler, the font cutter with its WOFF2 packer,
-# and the browsers its tests run in: Chromium, Firefox ESR, and WebKitGTK through its
-# WebDriver (which draws on the virtual display above). Node.js and npm come with the machine.
+# The browser edition: the WebAssembly compiler, the packer of its code (zopfli), the font
+# cutter with its WOFF2 packer, and the browsers its tests run in: Chromium, Firefox ESR,
+# and WebKitGTK through its WebDriver (which draws on the virtual display above). Node.js
+# and npm come with the machine.
 if [ "${1:-}" = "--web" ]; then
-  packages+=(emscripten python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver)
+  packages+=(emscripten zopfli python3-fonttools python3-brotli chromium firefox-esr webkit2gtk-driver)
 fi
 
 missing=()

@@ -5,17 +5,19 @@
 //
 //   node build.mjs MODULE_JS FONT_DIR OUTPUT_HTML
 
-import { build } from 'esbuild';
+import { build, transform } from 'esbuild';
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { deflateRawSync } from 'node:zlib';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
+import { textOfBytes } from './src/code_text.js';
 import { keptScriptEvent } from './src/kept_script.js';
 import { formMarkup } from './src/form.js';
 import { labelledMarkup, rosterHeadingsMarkup } from './src/labels.js';
+import { escapedMarkup } from './src/markup_text.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [moduleJs, fontDir, output] = process.argv.slice(2);
@@ -63,13 +65,18 @@ function fontFace(file, weight) {
   return `@font-face{font-family:"DejaVu Sans";font-weight:${weight};font-style:normal;font-display:block;` +
     `src:url(data:font/woff2;base64,${data}) format("woff2")}`;
 }
-const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') +
-  readFileSync(path.join(here, 'style.css'), 'utf8');
+// The style without its comments and spaces, for the same browsers as the scripts.
+const minified = await transform(readFileSync(path.join(here, 'style.css'), 'utf8'), {
+  loader: 'css', minify: true, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning',
+});
+const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') + minified.code;
 
-// The module's WebAssembly code beside its JavaScript, deflated, as base64 text
-// (module_code.js unpacks it).
-const moduleWasm = readFileSync(moduleJs.replace(/\.js$/, '.wasm'));
-const moduleCode = deflateRawSync(moduleWasm, { level: 9 }).toString('base64');
+// The module's WebAssembly code beside its JavaScript, deflated, as text (code_text.js;
+// module_code.js unpacks it). Zopfli packs it a fifteenth smaller than zlib's best, as the
+// same raw deflate any inflater reads.
+const moduleWasmFile = moduleJs.replace(/\.js$/, '.wasm');
+const moduleWasm = readFileSync(moduleWasmFile);
+const moduleCode = textOfBytes(execFileSync('zopfli', ['--deflate', '-c', moduleWasmFile], { maxBuffer: 1 << 26 }));
 
 // What the page shows before its module has started, asked of the module here once: the
 // form's controls, the names of what the teacher can do and the staff list's headings,
@@ -81,6 +88,17 @@ async function pageStart() {
     form: JSON.parse(module.formControls()),
     labels: JSON.parse(module.actionLabels()),
     rosterColumns: JSON.parse(module.rosterColumns()),
+    schoolYears: JSON.parse(module.schoolYears(new Date().getFullYear(), '')),
+  };
+}
+
+// The school year's caption and the years offered as the page is built: they hold the
+// choice's place from the first frame, unread (data-provisional) until the page has asked the
+// module for today's.
+function schoolYearsMarkup({ caption, offered }) {
+  return {
+    caption: `${escapedMarkup(caption)}:`,
+    options: offered.map(({ year, text }) => `<option value="${year}">${escapedMarkup(text)}</option>`).join(''),
   };
 }
 
@@ -95,9 +113,12 @@ const scriptHashes = [script, pageWork, fileWork].map(hashOf).join(' ');
 
 const start = await pageStart();
 const form = formMarkup(start.form);
+const schoolYears = schoolYearsMarkup(start.schoolYears);
 const page = labelledMarkup(readFileSync(path.join(here, 'index.html'), 'utf8'), start.labels)
   .replace('/*ROOT_STYLE*/', () => form.rootStyle)
   .replace('/*FORM*/', () => form.controls)
+  .replace('/*SCHOOL_YEAR_CAPTION*/', () => schoolYears.caption)
+  .replace('/*SCHOOL_YEARS*/', () => schoolYears.options)
   .replace('/*ROSTER_HEADINGS*/', () => rosterHeadingsMarkup(start.rosterColumns))
   .replace('/*ICON*/', () => icon)
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)

@@ -1,19 +1,12 @@
-// The module's WebAssembly code is in the page as base64 text of its deflated bytes (a page
-// opened from a file may fetch nothing, and the packed code is little more than a third of
-// the text to read when the page opens). It is unpacked by the browser's own inflater and
-// compiled off the page's own thread while the fonts and the rest of the page get ready; the
-// page's file reading worker is handed the same compiled code.
+// The module's WebAssembly code is in the page as text of its deflated bytes (code_text.js:
+// a page opened from a file may fetch nothing, and the packed code is little more than a
+// third of the text to read when the page opens). It is unpacked by the browser's own
+// inflater and compiled off the page's own thread while the fonts and the rest of the page
+// get ready; the page's file reading worker is handed the same compiled code.
 
 import { inflateSync } from 'fflate';
 
-// The bytes of base64 text: the browser's own decoder where it has one.
-export function bytesOfBase64(text) {
-  if (typeof Uint8Array.fromBase64 === 'function') return Uint8Array.fromBase64(text);
-  const letters = atob(text);
-  const bytes = new Uint8Array(letters.length);
-  for (let i = 0; i < letters.length; ++i) bytes[i] = letters.charCodeAt(i);
-  return bytes;
-}
+import { bytesOfText } from './code_text.js';
 
 // The bytes deflated into packed (raw deflate, as a workbook's parts are packed): by the
 // browser's own inflater, or, in a browser without one (Safari before 16.4), by a small one
@@ -24,11 +17,11 @@ export async function inflatedBytes(packed, Inflater = globalThis.DecompressionS
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
-// The compiled code (a promise of a WebAssembly.Module) of code given as base64 text of its
+// The compiled code (a promise of a WebAssembly.Module) of code given as the text of its
 // deflated bytes, as a compiled module, or as a promise of one.
 export function compiledCode(code) {
   if (typeof code !== 'string') return Promise.resolve(code);
-  return inflatedBytes(bytesOfBase64(code)).then((bytes) => WebAssembly.compile(bytes));
+  return inflatedBytes(bytesOfText(code)).then((bytes) => WebAssembly.compile(bytes));
 }
 
 // The module made by its factory from its code (as compiledCode takes it); a fault compiling

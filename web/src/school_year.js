@@ -35,6 +35,7 @@ export function createSchoolYearChoice({ module, select, label, storage = localS
     return option;
   }));
   select.value = String(described.chosen);
+  delete select.dataset.provisional;
   const { body } = select.ownerDocument;
   body.dataset.schoolYear = select.value;
   select.addEventListener('change', () => {

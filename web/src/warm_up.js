@@ -1,6 +1,7 @@
 // While the teacher types, a first report is made, corrected and saved unseen, so that the
 // fonts are measured and the code is warm when the real one is asked for; the body's
-// data-warm says when it is done.
+// data-warm says when it is done. It begins with the teacher's first key or tap once the
+// page is ready, not with the opening: a page only opened or read costs its drawing alone.
 
 import { drawPage } from './report_view.js';
 import { loadFileWork } from './load_file_work.js';
@@ -37,25 +38,35 @@ function warmCorrections(module, measure, document) {
   return parts;
 }
 
+// The report made unseen a few times over, as the browser compiles code fully only once it
+// has run a while; each time in an idle moment of its own, so that a tap meanwhile waits
+// for one at most.
+async function warmUp({ module, measure, document, whenIdle }) {
+  for (let round = 0; round < 3; ++round) {
+    if (round > 0) await new Promise((idle) => { whenIdle(idle); });
+    const warm = JSON.parse(module.buildForm(WARM_REQUEST, measure));
+    const unseen = drawnUnseen(document, warm.form);
+    unseen.getBoundingClientRect();
+    unseen.remove();
+  }
+  await new Promise((idle) => { whenIdle(idle); });
+  const parts = warmCorrections(module, measure, document);
+  // The file work is run in an idle moment of its own, so that no one turn keeps typing
+  // waiting long.
+  await new Promise((idle) => { whenIdle(idle); });
+  const { packTextParts } = await loadFileWork();
+  await packTextParts(parts);
+  document.body.dataset.warm = 'yes';
+}
+
+// What begins the warming: a key or a tap anywhere on the page.
+const BEGINNINGS = ['keydown', 'pointerdown'];
+
 export function warmUpWhenIdle({ module, measure, document, window }) {
   const whenIdle = window.requestIdleCallback ?? ((work) => setTimeout(work, 200));
-  whenIdle(async () => {
-    // A few times over, as the browser compiles code fully only once it has run a while;
-    // each time in an idle moment of its own, so that a tap meanwhile waits for one at most.
-    for (let round = 0; round < 3; ++round) {
-      if (round > 0) await new Promise((idle) => { whenIdle(idle); });
-      const warm = JSON.parse(module.buildForm(WARM_REQUEST, measure));
-      const unseen = drawnUnseen(document, warm.form);
-      unseen.getBoundingClientRect();
-      unseen.remove();
-    }
-    await new Promise((idle) => { whenIdle(idle); });
-    const parts = warmCorrections(module, measure, document);
-    // The file work is run in an idle moment of its own, so that no one turn keeps typing
-    // waiting long.
-    await new Promise((idle) => { whenIdle(idle); });
-    const { packTextParts } = await loadFileWork();
-    await packTextParts(parts);
-    document.body.dataset.warm = 'yes';
-  });
+  const begin = () => {
+    for (const type of BEGINNINGS) document.removeEventListener(type, begin, true);
+    whenIdle(() => warmUp({ module, measure, document, whenIdle }));
+  };
+  for (const type of BEGINNINGS) document.addEventListener(type, begin, true);
 }

@@ -204,10 +204,15 @@ test('a browser without its own inflater (Safari before 16.4) still starts the p
 
 // While the teacher types, the page makes, corrects and saves a report unseen, to have its
 // code and the fonts' measures ready: none of it stays on the page, is shown, or is kept.
-test('the page warms up unseen and leaves nothing of it behind', async () => {
+// A page only opened does none of it.
+test('the page warms up unseen once the teacher starts and leaves nothing of it behind', async () => {
   const context = await browser.createBrowserContext();
   const fresh = await context.newPage();
   await fresh.goto(pathToFileURL(pagePath).href);
+  await fresh.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
+  await fresh.evaluate(() => new Promise((idle) => { requestIdleCallback(() => requestIdleCallback(idle)); }));
+  assert.equal(await fresh.evaluate(() => document.body.dataset.warm), undefined);
+  await fresh.keyboard.press('Shift');
   await fresh.waitForSelector('body[data-warm="yes"]', { timeout: 20000 });
   const left = await fresh.evaluate(async () => {
     const kept = await new Promise((resolve, reject) => {
