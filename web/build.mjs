@@ -64,7 +64,7 @@ function fontFace(file, weight) {
     `src:url(data:font/woff2;base64,${data}) format("woff2")}`;
 }
 const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') +
-  readFileSync(path.join(here, 'style.css'), 'utf8');
+  readFileSync(path.join(here, 'style.css'), 'utf8') + readFileSync(path.join(here, 'explanation.css'), 'utf8');
 
 // The module's WebAssembly code beside its JavaScript, deflated, as base64 text
 // (module_code.js unpacks it).

@@ -11,7 +11,7 @@ import path from 'node:path';
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
 // WebDriver's code points for the keys the tests press.
 const KEYS = {
-  Enter: '\uE007', Escape: '\uE00C', F2: '\uE032', Delete: '\uE017', Backspace: '\uE003', Tab: '\uE004',
+  F1: '\uE031', Enter: '\uE007', Escape: '\uE00C', F2: '\uE032', Delete: '\uE017', Backspace: '\uE003', Tab: '\uE004',
   Control: '\uE009', ArrowUp: '\uE013', ArrowDown: '\uE015', ArrowLeft: '\uE012', ArrowRight: '\uE014',
   Shift: '\uE008', Home: '\uE011', End: '\uE010', PageUp: '\uE00E', PageDown: '\uE00F',
 };
@@ -149,6 +149,23 @@ export class WebDriverSession {
     const presses = Array.from({ length: count }, () => [{ type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }]).flat();
     await this.command('POST', '/actions', { actions: [{
       type: 'pointer', id: pointerType, parameters: { pointerType }, actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }, ...presses],
+    }] });
+    await this.command('DELETE', '/actions');
+  }
+
+  // A pointer of the kind given put down over the middle of the element and held there, until
+  // lift() takes it up again.
+  async hold(selector, pointerType) {
+    const origin = { [ELEMENT]: await this.element(selector) };
+    await this.command('POST', '/actions', { actions: [{
+      type: 'pointer', id: pointerType, parameters: { pointerType },
+      actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }, { type: 'pointerDown', button: 0 }],
+    }] });
+  }
+
+  async lift(pointerType) {
+    await this.command('POST', '/actions', { actions: [{
+      type: 'pointer', id: pointerType, parameters: { pointerType }, actions: [{ type: 'pointerUp', button: 0 }],
     }] });
     await this.command('DELETE', '/actions');
   }

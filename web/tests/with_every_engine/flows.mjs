@@ -17,6 +17,7 @@ import ExcelJS from 'exceljs';
 
 import { openBrowser } from '../browsers.mjs';
 import { assertSameReportWorkbook, cli, servePage, webBuild } from '../support.mjs';
+import { explanationFlows, phoneExplanationFlow } from './explanation_flows.mjs';
 
 const year = new Date().getFullYear();
 const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "tasviriy san'at" };
@@ -431,11 +432,13 @@ export function flowTests(engine) {
     });
 
     formFlows(flow);
+    explanationFlows(flow);
     correctionFlows(flow);
     keyboardFlow(flow);
     staffFlow(flow);
     staffWorkbookFlow(flow);
     phoneFlow(flow);
+    phoneExplanationFlow(flow);
     servedFlow(flow);
   });
 }
