@@ -20,7 +20,7 @@ constexpr KeyNaming kNames[] = {
     {Qt::Key_Right, "ArrowRight"},  {Qt::Key_Return, "Enter"},   {Qt::Key_Enter, "Enter"},
     {Qt::Key_F2, "F2"},             {Qt::Key_Delete, "Delete"},  {Qt::Key_Backspace, "Backspace"},
     {Qt::Key_Tab, "Tab"},           {Qt::Key_Backtab, "Tab"},    {Qt::Key_Escape, "Escape"},
-    {Qt::Key_Home, "Home"},         {Qt::Key_End, "End"},
+    {Qt::Key_Home, "Home"},         {Qt::Key_End, "End"},       {Qt::Key_F1, "F1"},
 };
 
 std::string NameOf(int key) {
