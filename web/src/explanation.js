@@ -144,13 +144,14 @@ export class CellExplanation {
       const window = sheet.ownerDocument.defaultView;
       this.press = { x, y, timer: window.setTimeout(() => this.longPressed(target), LONG_PRESS_MS) };
     });
+    // Only the finger's own moves count: a mouse the page scrolls under is not the finger.
     sheet.addEventListener('pointermove', (event) => {
-      if (this.press && Math.hypot(event.clientX - this.press.x, event.clientY - this.press.y) > LONG_PRESS_SLACK) {
+      if (this.press && isFinger(event) && Math.hypot(event.clientX - this.press.x, event.clientY - this.press.y) > LONG_PRESS_SLACK) {
         this.cancelPress();
       }
     });
-    sheet.addEventListener('pointerup', () => this.cancelPress());
-    sheet.addEventListener('pointercancel', () => this.cancelPress());
+    sheet.addEventListener('pointerup', (event) => { if (isFinger(event)) this.cancelPress(); });
+    sheet.addEventListener('pointercancel', (event) => { if (isFinger(event)) this.cancelPress(); });
     // The click that ends a long press chooses the cell and opens no typing box; the phone's
     // own menu of a long press is not shown over the explanation.
     sheet.addEventListener('click', (event) => {
