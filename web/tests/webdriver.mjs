@@ -153,23 +153,6 @@ export class WebDriverSession {
     await this.command('DELETE', '/actions');
   }
 
-  // A pointer of the kind given put down over the middle of the element and held there, until
-  // lift() takes it up again.
-  async hold(selector, pointerType) {
-    const origin = { [ELEMENT]: await this.element(selector) };
-    await this.command('POST', '/actions', { actions: [{
-      type: 'pointer', id: pointerType, parameters: { pointerType },
-      actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }, { type: 'pointerDown', button: 0 }],
-    }] });
-  }
-
-  async lift(pointerType) {
-    await this.command('POST', '/actions', { actions: [{
-      type: 'pointer', id: pointerType, parameters: { pointerType }, actions: [{ type: 'pointerUp', button: 0 }],
-    }] });
-    await this.command('DELETE', '/actions');
-  }
-
   // Keys pressed one after the other, with the modifiers held down throughout.
   async keys(keys, modifiers = []) {
     const down = modifiers.map((key) => ({ type: 'keyDown', value: keyCode(key) }));
