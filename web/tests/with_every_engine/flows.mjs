@@ -1,9 +1,9 @@
 // The page's main flows, one set for every browser engine: opened from the file, the form
-// refused and run, a cell corrected in its typing box at 100 % and zoomed (the box on its
-// cell), the workbook downloaded and compared with what `soatnoma-cli report` writes, a staff
-// list read, a staff workbook's teacher saved back into it, the report offered back after a
-// reload, and the report on a phone's width fitted, zoomed and tapped, and the page served
-// over http. SOATNOMA_SHOTS names a folder to
+// refused and run, a cell explained (explanation_flows.mjs), a cell corrected in its typing box
+// at 100 % and zoomed (the box on its cell), the workbook downloaded and compared with what
+// `soatnoma-cli report` writes, a staff list read, a staff workbook's teacher saved back into
+// it, the report offered back after a reload, and the report on a phone's width fitted, zoomed,
+// tapped and long pressed, and the page served over http. SOATNOMA_SHOTS names a folder to
 // keep a screenshot of each step.
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
