@@ -21,7 +21,7 @@ constexpr KeyNaming kNames[] = {
     {Qt::Key_F2, "F2"},             {Qt::Key_Delete, "Delete"},  {Qt::Key_Backspace, "Backspace"},
     {Qt::Key_Tab, "Tab"},           {Qt::Key_Backtab, "Tab"},    {Qt::Key_Escape, "Escape"},
     {Qt::Key_Home, "Home"},         {Qt::Key_End, "End"},        {Qt::Key_PageUp, "PageUp"},
-    {Qt::Key_PageDown, "PageDown"},
+    {Qt::Key_PageDown, "PageDown"}, {Qt::Key_F1, "F1"},
 };
 
 std::string NameOf(int key) {

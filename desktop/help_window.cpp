@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "desktop/action_texts.h"
 #include "help/help_text.h"
 
 namespace soatnoma::ui {
@@ -36,7 +37,7 @@ QDialog* MakeHelpWindow(QWidget& owner) {
   text->setAccessibleName(Text(help::kHelpTitle));
   text->setHtml(HelpPage());
   auto* buttons = new QDialogButtonBox(window);
-  QPushButton* close = buttons->addButton(QStringLiteral("Yopish"), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(ActionText(Action::Close), QDialogButtonBox::RejectRole);
   close->setObjectName(QStringLiteral("closeHelp"));
   QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
   auto* layout = new QVBoxLayout(window);

@@ -1,3 +1,4 @@
+#include "explain/report_explanation.h"
 #include "desktop/main_window.h"
 
 #include <array>
@@ -215,6 +216,7 @@ void MainWindow::StartRun(TeacherCategory category) {
   source.texts = run.texts;
   source.textsTyped = true;
   source.calendarYear = run.calendarYear;
+  source.story = explain::TellReport(run);
   ReportWindow* window = ShowReport(std::move(source));
   ScheduleRounding(*window, run, services_.timings.rounding);
 }

@@ -2,6 +2,7 @@
 // Where the report of a report window comes from: a run of the form, a workbook opened
 // again, or a copy recovered after the program ended without saving.
 
+#include <memory>
 #include <optional>
 
 #include <QString>
@@ -11,6 +12,7 @@
 #include "form/report_sheet.h"
 #include "form/report_texts.h"
 #include "form/workbook_notes.h"
+#include "model/told_table.h"
 
 namespace soatnoma::ui {
 
@@ -25,6 +27,8 @@ struct ReportSource {
   WorkbookNotes notes;    // corrections made before: the computed hours of corrected cells
   QString autosaveId;     // the recovered copy whose place the window takes over
   std::optional<FileStamp> fileStamp;  // filePath as it was opened; none: not checked before saving back
+  // How each cell of a run came by its hours; none for a report opened from a file or recovered.
+  std::shared_ptr<const ToldTable> story;
   QString notice;         // said on the status line when the window opens (the sheet as it was found)
 };
 

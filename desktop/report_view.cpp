@@ -17,6 +17,7 @@
 #include "desktop/editing_key_events.h"
 #include "desktop/cell_entry.h"
 #include "desktop/cell_marks.h"
+#include "explain/report_explanation.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -226,7 +227,9 @@ bool ReportView::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const auto place = CellAt(help->pos());
-  const QString tip = place && corrections_ != nullptr ? MarkOf(*corrections_, *place).toolTip : QString();
+  const QString tip = place && corrections_ != nullptr
+                          ? QString::fromStdString(explain::CellToolTip(story_, *corrections_, *place))
+                          : QString();
   if (tip.isEmpty()) {
     QToolTip::hideText();
     event->ignore();
@@ -295,6 +298,9 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
     case EditingAction::MoveTableStart: SetCurrentCell({kFirstWorkRow, col::C}); return;
     case EditingAction::MoveTableEnd: SetCurrentCell({kLastWorkRow, col::S}); return;
     case EditingAction::Open: EditOrRefuse(CurrentHoursText(), true); return;
+    case EditingAction::Explain:
+      if (!offTable_) emit explainRequested(current_);
+      return;
     case EditingAction::Empty:
       if (offTable_) {
         emit typingRefused(std::nullopt);

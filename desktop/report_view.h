@@ -17,6 +17,7 @@
 #include "form/report_sheet.h"
 #include "form/report_corrections.h"
 #include "form/screen_view.h"
+#include "model/told_table.h"
 #include "desktop/report_accessibility.h"
 
 namespace soatnoma::ui {
@@ -49,6 +50,8 @@ class ReportView : public QWidget {
   // page is only shown.
   void SetCorrections(const ReportCorrections* corrections) { corrections_ = corrections; }
   const ReportCorrections* Corrections() const { return corrections_; }
+  // How the report's cells came by their hours, told in their tool tips; none: only marks.
+  void SetStory(const ToldTable* story) { story_ = story; }
   const ReportSheet& Sheet() const { return sheet_; }
   // While the program is still computing the report, nothing is typed into it.
   void SetEditingEnabled(bool enabled);
@@ -93,6 +96,8 @@ class ReportView : public QWidget {
   // Typing where nothing can be typed: a cell that takes no hours, or (none) a title or
   // the frame of the page.
   void typingRefused(std::optional<CellPlace> place);
+  // F1 on the current cell: how it came by its hours.
+  void explainRequested(CellPlace place);
 
  protected:
   bool event(QEvent* event) override;  // tool tips
@@ -118,6 +123,7 @@ class ReportView : public QWidget {
   const ReportSheet& sheet_;
   std::unique_ptr<ReportRenderer> renderer_;
   const ReportCorrections* corrections_ = nullptr;
+  const ToldTable* story_ = nullptr;
   CellEditor* editor_;
   CellPlace current_;
   double zoom_ = 1.0;

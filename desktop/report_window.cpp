@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -29,7 +30,8 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
       corrections_(std::make_unique<ReportCorrections>(sheet_, source.notes)),
       undo_(new QUndoStack(this)),
       view_(new ReportView(sheet_)),
-      scroll_(new QScrollArea(this)) {
+      scroll_(new QScrollArea(this)),
+      story_(std::move(source.story)) {
   setObjectName(QStringLiteral("ReportWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
   // A report that is not exactly its workbook is unsaved until it is saved.
@@ -40,8 +42,11 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
   scroll_->setWidget(view_);
   scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   scroll_->setBackgroundRole(QPalette::Dark);
-  setCentralWidget(scroll_);
+  pages_ = new QStackedWidget(this);
+  pages_->addWidget(scroll_);
+  setCentralWidget(pages_);
   view_->SetCorrections(corrections_.get());
+  view_->SetStory(story_.get());
   connect(view_, &ReportView::entryTyped, this, &ReportWindow::TakeEntry);
   connect(view_, &ReportView::cellMenuRequested, this, &ReportWindow::ShowCellMenu);
   connect(view_, &ReportView::currentCellChanged, this, &ReportWindow::KeepCellInSight);

@@ -24,12 +24,14 @@
 class QAction;
 class QLabel;
 class QScrollArea;
+class QStackedWidget;
 class QUndoStack;
 
 namespace soatnoma::ui {
 
 class ReportView;
 class ReportAutosave;
+class ExplanationPanel;
 struct HoursChange;
 
 class ReportWindow : public QMainWindow {
@@ -52,6 +54,11 @@ class ReportWindow : public QMainWindow {
   bool IsSaved() const;
   // The copy of the unsaved report kept aside, if any.
   ReportAutosave& Autosave() const { return *autosave_; }
+  // "Hisob tafsiloti" of the current cell, and the action that shows the whole report before
+  // rounding instead of the page (disabled for a report whose run is not known).
+  ExplanationPanel& Explanation() const { return *explanation_; }
+  QAction& BeforeRoundingAction() const { return *beforeRounding_; }
+  bool ShowsBeforeRounding() const;
 
   // The program changes the report itself (the rounding pass) and shows it anew; what the
   // report then holds is what the program computed. A fault is reported in a message box;
@@ -88,6 +95,11 @@ class ReportWindow : public QMainWindow {
  private:
   void BuildActions();
   void BuildEditActions(QMenu* edit, class QToolBar* tools);
+  // The explanation panel and the "Hisoblangani" view, their actions in the view menu.
+  void BuildExplanation(QMenu* view, QToolBar* tools);
+  void ShowBeforeRounding(bool shown);
+  // F1 on a cell: the panel shown, and the explanation beside the cell.
+  void ExplainCell(CellPlace place);
   // The status line: the texts left empty (of a run), the corrections and the year total.
   void BuildStatusBar(bool textsTyped);
   void FitToScreen();
@@ -134,6 +146,10 @@ class ReportWindow : public QMainWindow {
   QAction* resetCell_ = nullptr;
   QAction* resetAll_ = nullptr;
   ReportAutosave* autosave_ = nullptr;
+  std::shared_ptr<const ToldTable> story_;
+  QStackedWidget* pages_ = nullptr;
+  ExplanationPanel* explanation_ = nullptr;
+  QAction* beforeRounding_ = nullptr;
   bool editingHeld_ = false;
   std::string wentOnDespite_;  // the cells to check the teacher last went on despite
 };

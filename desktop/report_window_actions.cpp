@@ -68,6 +68,7 @@ void ReportWindow::BuildActions() {
   tools->addAction(zoomIn);
   tools->addAction(actual);
   tools->addAction(fitWidth);
+  BuildExplanation(view, tools);
   auto showZoom = [zoomText](double zoom) { zoomText->setText(QString::fromStdString(screen_view::ZoomText(zoom))); };
   connect(view_, &ReportView::zoomChanged, zoomText, showZoom);
   showZoom(view_->Zoom());

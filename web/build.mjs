@@ -66,7 +66,8 @@ function fontFace(file, weight) {
     `src:url(data:font/woff2;base64,${data}) format("woff2")}`;
 }
 // The style without its comments and spaces, for the same browsers as the scripts.
-const minified = await transform(readFileSync(path.join(here, 'style.css'), 'utf8'), {
+const styleSheets = ['style.css', 'explanation.css'].map((file) => readFileSync(path.join(here, file), 'utf8'));
+const minified = await transform(styleSheets.join('\n'), {
   loader: 'css', minify: true, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning',
 });
 const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') + minified.code;

@@ -32,8 +32,9 @@ std::string ScalingLine(const CellStory& story) {
 std::vector<std::string> LeaderShareLines(const CellStory& story) {
   const std::string classHours = ShownNumber(story.classHours);
   return {ScalingLine(story),
-          std::string(RowShortTitle(10)) + "ga o'tgan " + classHours + " soatning farqi: " + ShownNumber(story.weeklyHours) +
-              " \u00D7 " + classHours + " \u00F7 " + ShownNumber(story.rate) + " \u2212 " + classHours + " = " +
+          std::string(RowShortTitle(10)) + "ga o'tgan " + classHours + " soatning farqi: " +
+              ShownNumber(story.weeklyHours) + " \u00D7 " + classHours + " \u00F7 " + ShownNumber(story.rate) +
+              " \u2212 " + classHours + " = " +
               SignedHoursText(std::round(story.leaderShift * 100) / 100),
           "Jami: " + ShownNumber(story.computed)};
 }
@@ -43,7 +44,8 @@ std::vector<std::string> OriginLines(const CellStory& story) {
     case CellOrigin::Scaled: return {ScalingLine(story)};
     case CellOrigin::LeaderShare: return LeaderShareLines(story);
     case CellOrigin::Fixed:
-    case CellOrigin::Text: return {"Belgilangan: " + ShownNumber(story.computed) + " soat (haftalik soatga bog'liq emas)"};
+    case CellOrigin::Text:
+      return {"Belgilangan: " + ShownNumber(story.computed) + " soat (haftalik soatga bog'liq emas)"};
     default: return {};
   }
 }

@@ -5,7 +5,7 @@
 namespace soatnoma::ui {
 namespace {
 
-constexpr std::array<ActionLabel, 14> kLabels = {{
+constexpr std::array<ActionLabel, 17> kLabels = {{
     {Action::Open, "open", "&Ochish", "Saqlangan hisobotni ochish"},
     {Action::Roster, "roster", "&Ro'yxatdan", "Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"},
     {Action::Print, "print", "&Chop etish", {}},
@@ -20,6 +20,10 @@ constexpr std::array<ActionLabel, 14> kLabels = {{
     {Action::Workbook, "workbook", "Excel kitobi", {}},
     {Action::StaffWorkbook, "staffWorkbook", "&Excel kitobi",
      "Tayyor o'qituvchilarning hisobotlari bitta kitobga: har biriga varaq va \"Jami\" varag'i"},
+    {Action::BeforeRounding, "beforeRounding", "&Hisoblangani",
+     "Butun hisobot yaxlitlashdan oldin: har katakda dastur hisoblagan kasrli soat"},
+    {Action::Explain, "explain", "Hisob &tafsiloti", "Tanlangan katak soati qanday hisoblangani (F1)"},
+    {Action::Close, "close", "Yopish", {}},
     {Action::Stop, "stop", "To'xtatish", {}},
     {Action::Help, "help", "&Yordam", {}},
 }};

@@ -25,6 +25,9 @@ enum class Action {
   FitWidth,
   Workbook,
   StaffWorkbook,
+  BeforeRounding,
+  Explain,
+  Close,
   Stop,
   Help,
 };

@@ -21,7 +21,7 @@ constexpr ActionNaming kNames[] = {
     {A::MoveRight, "moveRight"}, {A::MoveRowStart, "moveRowStart"}, {A::MoveRowEnd, "moveRowEnd"},
     {A::MoveTableStart, "moveTableStart"}, {A::MoveTableEnd, "moveTableEnd"},
     {A::MoveColumnStart, "moveColumnStart"}, {A::MoveColumnEnd, "moveColumnEnd"}, {A::Open, "open"},
-    {A::Empty, "empty"},       {A::Undo, "undo"},
+    {A::Empty, "empty"},       {A::Explain, "explain"},       {A::Undo, "undo"},
     {A::Redo, "redo"},         {A::TakeDown, "takeDown"},   {A::TakeUp, "takeUp"},       {A::TakeRight, "takeRight"},
     {A::TakeLeft, "takeLeft"}, {A::Cancel, "cancel"},
 };
@@ -51,6 +51,7 @@ const std::vector<EditingKey>& EditingKeys() {
       {kReport, "F2", false, false, A::Open},
       {kReport, "Delete", false, false, A::Empty},
       {kReport, "Backspace", false, false, A::Empty},
+      {kReport, "F1", false, false, A::Explain},
       {kReport, "z", true, false, A::Undo},
       {kReport, "z", true, true, A::Redo},
       {kReport, "y", true, false, A::Redo},

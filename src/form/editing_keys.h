@@ -25,6 +25,7 @@ enum class EditingAction {
   MoveColumnEnd,    // its last row
   Open,     // the typing box opened over the cell, its old value chosen
   Empty,    // the cell emptied
+  Explain,  // how the cell came by its hours shown
   Undo,
   Redo,
   TakeDown,   // the typed text taken, the choice one row down

@@ -32,7 +32,11 @@ HelpSection Corrections() {
            "Tuzatilgan katak sariq bo'ladi, uning izohida dastur hisoblagan soat ko'rinadi. Kasr son, manfiy son "
            "yoki hisoblanganidan farq qiladigan yillik jami qizil burchak bilan belgilanadi.",
            "\"Hisoblanganga qaytarish\" tanlangan katakni yoki butun hisobotni qaytaradi; Ctrl+Z bekor qiladi, "
-           "Ctrl+Y qaytaradi."}};
+           "Ctrl+Y qaytaradi.",
+           "Katak soati qanday hisoblanganini uning izohi va F1 ko'rsatadi (telefonda katakni bosib turing yoki "
+           "\"?\" ni bosing): me'yor haftalik soatga ko'paytirilib stavkaga bo'linadi, kasri keyingi katakka "
+           "o'tadi, kerak bo'lsa tuzatish qo'shiladi. \"Hisoblangani\" butun hisobotni yaxlitlashdan oldingi "
+           "kasrli soatlari bilan ko'rsatadi. Bular chop etilmaydi va saqlanmaydi."}};
 }
 
 HelpSection SavingAndPrinting() {

@@ -43,6 +43,9 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
       {kReport, "F2", false, false, false, A::Open},
       {kReport, "Delete", false, false, false, A::Empty},
       {kReport, "Backspace", false, false, false, A::Empty},
+      // F1 on a cell tells how it came by its hours; in the box it does nothing of the table's.
+      {kReport, "F1", false, false, false, A::Explain},
+      {kBox, "F1", false, false, false, A::None},
       {kReport, "z", true, false, false, A::Undo},
       {kReport, "Z", true, true, false, A::Redo},
       {kReport, "z", true, true, false, A::Redo},
@@ -109,7 +112,7 @@ TEST(EditingKeys, EveryActionHasItsOwnNameForThePage) {
                                    EditingAction::MoveRowEnd, EditingAction::MoveTableStart,
                                    EditingAction::MoveTableEnd,
                                    EditingAction::MoveColumnStart, EditingAction::MoveColumnEnd, EditingAction::Open,
-                                   EditingAction::Empty,    EditingAction::Undo,      EditingAction::Redo,
+                                   EditingAction::Empty,    EditingAction::Explain,   EditingAction::Undo,      EditingAction::Redo,
                                    EditingAction::TakeDown, EditingAction::TakeUp,    EditingAction::TakeRight,
                                    EditingAction::TakeLeft, EditingAction::Cancel};
   std::set<std::string_view> names;

@@ -1,77 +1,19 @@
 // Every hour of the reference tables explained: for each cell the story the distribution
 // and the rounding pass tell adds up to the hours the independently computed table holds.
-#include "model/told_table.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "reference_tables.h"
 
 namespace soatnoma {
 namespace {
 
-// The fields of a reference table by sheet place; nullopt for an empty field.
-using Fields = std::vector<std::vector<std::optional<double>>>;
-
-Fields ReadTable(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  Fields rows;
-  for (std::string line; std::getline(in, line);) {
-    std::vector<std::optional<double>> fields;
-    std::stringstream cells(line);
-    for (std::string field; std::getline(cells, field, ',');) {
-      fields.push_back(field.empty() ? std::nullopt : std::optional(std::strtod(field.c_str(), nullptr)));
-    }
-    fields.resize(kLastColumn - col::C + 1);
-    rows.push_back(fields);
-  }
-  return rows;
-}
-
-std::optional<double> FieldAt(const Fields& fields, int row, int column) {
-  return fields.at(static_cast<std::size_t>(row - kFirstWorkRow)).at(static_cast<std::size_t>(column - col::C));
-}
-
-// "upper_10p5_rate18_other.csv": the teacher the file was computed for.
-struct Reference {
-  std::filesystem::path file;
-  TeacherCategory category;
-  std::string weekly;
-  std::string rate;
-  bool leader;
-};
-
-std::vector<Reference> References(bool before) {
-  const char* dir = std::getenv("SOATNOMA_FIXTURES");
-  std::vector<Reference> references;
-  for (const auto& entry : std::filesystem::directory_iterator(std::string(dir ? dir : "tests/fixtures") + "/tables")) {
-    std::string name = entry.path().stem().string();
-    if (name.ends_with("_before") != before) continue;
-    std::stringstream parts(name);
-    std::string category, weekly, rate, state;
-    std::getline(parts, category, '_');
-    std::getline(parts, weekly, '_');
-    std::getline(parts, rate, '_');
-    std::getline(parts, state, '_');
-    for (char& c : weekly) c = c == 'p' ? '.' : c;
-    references.push_back({entry.path(), category == "upper" ? TeacherCategory::Upper : TeacherCategory::Primary,
-                          weekly, rate.substr(4), state == "leader"});
-  }
-  return references;
-}
-
-const ToldTable& Told(const Reference& reference, std::unique_ptr<ToldTable>& keep) {
-  auto told = TellTeacherTable({reference.category, reference.weekly, reference.rate, reference.leader});
-  if (auto* table = std::get_if<std::unique_ptr<ToldTable>>(&told)) keep = std::move(*table);
-  if (!keep) throw std::runtime_error("refused: " + reference.file.string());
-  return *keep;
-}
-
-bool HoldsHours(CellOrigin origin) {
-  return origin == CellOrigin::Scaled || origin == CellOrigin::Fixed || origin == CellOrigin::LeaderShare;
-}
+using reference_tables::FieldAt;
+using reference_tables::Fields;
+using reference_tables::HoldsHours;
+using reference_tables::ReadTable;
+using reference_tables::Reference;
+using reference_tables::References;
+using reference_tables::Told;
 
 TEST(CellStory, EveryCellOfHoursAddsUpToTheReferenceHours) {
   const auto references = References(false);
@@ -155,6 +97,17 @@ TEST(CellStory, TotalsNameTheCellsTheyAddAndComputedHoursAreTheUnroundedOnes) {
         if (story.origin != CellOrigin::Sum) continue;
         SCOPED_TRACE(reference.file.filename().string() + " " + ColumnLetters(column) + std::to_string(row));
         ASSERT_GE(story.summed.size(), 2u);
+        // Exactly the cells the formula left in the table adds, in its order (a total the
+        // correction set as a number keeps the formula's cells as its story).
+        if (const RelativeFormula* formula = told.table.FormulaAt(row, column)) {
+          ASSERT_EQ(formula->Terms().size(), story.summed.size());
+          for (std::size_t i = 0; i < story.summed.size(); ++i) {
+            EXPECT_EQ(story.summed[i].row, row + formula->Terms()[i].rows);
+            EXPECT_EQ(story.summed[i].column, column + formula->Terms()[i].columns);
+          }
+        } else {
+          EXPECT_TRUE(story.correction.has_value());
+        }
         double sum = 0;
         for (const CellRef& cell : story.summed) sum += FieldAt(expected, cell.row, cell.column).value_or(0);
         // A correction on a total puts a number in its place: its sum then, moved by the correction.

@@ -4,6 +4,7 @@
 #include <map>
 #include <variant>
 
+#include "explanation_json.h"
 #include "form_description.h"
 #include "json_writer.h"
 #include "opened_workbook.h"
@@ -17,6 +18,7 @@
 #include "form/correction_texts.h"
 #include "form/opened_report.h"
 #include "form/report_builder.h"
+#include "explain/report_explanation.h"
 #include "form/report_file_name.h"
 #include "form/report_grid.h"
 #include "form/sheet_layout.h"
@@ -80,6 +82,7 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std
   }
   sheet_ = std::make_unique<ReportSheet>(std::move(std::get<ReportSheet>(outcome)));
   corrections_ = std::make_unique<ReportCorrections>(*sheet_);
+  if (!Flag(request, "beforeRounding")) story_ = explain::TellReport(run);
   fileName_ = ReportFileName(run.texts.name, run.calendarYear, "xlsx");
   emptyTexts_ = EmptyTextsNote(run.texts);
   result_ = DescribeDrawn();
@@ -271,5 +274,11 @@ std::string ReportWorkbench::Grid() const {
 int ReportWorkbench::EditorFontPixels(double pixelsPerPoint) const {
   return screen_view::EditorFontPixels(Ready() ? sheet_->Font().size : ReportSheet().Font().size, pixelsPerPoint);
 }
+
+std::string ReportWorkbench::Explanation(int row, int column) const {
+  return ExplanationJson(story_.get(), *corrections_, {row, column});
+}
+
+std::string ReportWorkbench::BeforeRounding() const { return BeforeRoundingJson(story_.get()); }
 
 }  // namespace soatnoma::web

@@ -11,6 +11,7 @@
 
 #include "form/report_corrections.h"
 #include "form/report_sheet.h"
+#include "model/told_table.h"
 #include "drawn_table.h"
 #include "form_description.h"
 #include "staff_workbook_reading.h"
@@ -73,6 +74,10 @@ class ReportWorkbench {
   int EditorFontPixels(double pixelsPerPoint) const;
   // The whole form now, as buildForm describes it, with the corrections' notes.
   std::string Form() const;
+  // How the cell came by its hours (ExplanationJson), and the whole report before rounding
+  // (BeforeRoundingJson): the run's story, none for a workbook opened again.
+  std::string Explanation(int row, int column) const;
+  std::string BeforeRounding() const;
   // The report's workbook as its parts, [{name, text}], as every edition writes it.
   emscripten::val WorkbookParts() const;
 
@@ -95,6 +100,7 @@ class ReportWorkbench {
   std::string emptyTexts_;  // of a run: the texts the teacher left empty, for the status line
   std::unique_ptr<ReportSheet> sheet_;
   std::unique_ptr<ReportCorrections> corrections_;
+  std::unique_ptr<ToldTable> story_;  // of a run: how each cell came by its hours
   std::optional<StaffSheetSource> staff_;  // the staff workbook's sheet the report came from
 };
 

@@ -246,7 +246,9 @@ EMSCRIPTEN_BINDINGS(soatnoma_report) {
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("staffChanges", &ReportWorkbench::StaffChanges)
       .function("form", &ReportWorkbench::Form)
-      .function("workbookParts", &ReportWorkbench::WorkbookParts);
+      .function("workbookParts", &ReportWorkbench::WorkbookParts)
+      .function("explanation", &ReportWorkbench::Explanation)
+      .function("beforeRounding", &ReportWorkbench::BeforeRounding);
 }
 
 // The staff list read, the staff book made, and a staff workbook opened and printed.

@@ -1,5 +1,5 @@
 // "Yordam": the program's short how-to, the desktop's text from the module, in a dialog the
-// page opens over itself and closes with "Yopish" or Escape.
+// page opens over itself and closes with its close button or Escape.
 
 export function createHelp({ module, button, dialog }) {
   const document = dialog.ownerDocument;
@@ -28,7 +28,7 @@ export function createHelp({ module, button, dialog }) {
     const close = document.createElement('button');
     close.type = 'button';
     close.id = 'CloseHelp';
-    close.textContent = 'Yopish';
+    close.textContent = JSON.parse(module.actionLabels()).close.text;
     close.addEventListener('click', () => dialog.close());
     dialog.replaceChildren(heading, body, close);
   };

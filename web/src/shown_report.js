@@ -9,6 +9,7 @@ import { ReportGrid } from './report_grid.js';
 import { wireCellPointer } from './cell_pointer.js';
 import { revealReport, viewInSight } from './report_reveal.js';
 import { showHiddenEnds } from './hidden_ends.js';
+import { CellExplanation } from './explanation.js';
 
 // The box a cell's hours are typed in, in the report's font.
 function cellEditor(document, family) {
@@ -50,6 +51,15 @@ export class ShownReport {
     document.defaultView.addEventListener('beforeprint', () => this.drawing?.finish());
     this.listenToSheet();
     this.listenToButtons();
+    this.explanation = new CellExplanation({
+      sheet: this.sheet, box: this.byId('Explanation'), ask: this.byId('ExplainCell'),
+      toggle: this.byId('BeforeRounding'), view: this.byId('BeforeRoundingView'),
+    }, () => this.editing, (event) => this.keyAction(false, event));
+  }
+
+  // What a key does by the report's editing keys (inBox: in the typing box).
+  keyAction(inBox, event) {
+    return this.module.editingAction(inBox, event.key, event.ctrlKey, event.metaKey, event.shiftKey, event.altKey);
   }
 
   // Shows a report: bench and result, the module's; startedAt, for the page's timings;
@@ -77,17 +87,18 @@ export class ShownReport {
     drawing.drawShown(this.zoom.shownArea(sight));
     this.editing?.dispose();
     this.cellsCheck.forget();
-    const { module } = this;
     const editing = new ReportEditing(bench, {
       sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
       status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), said: byId('ReportSaid'),
       zoom: () => this.zoom.zoom,
-      keyAction: (inBox, event) => module.editingAction(inBox, event.key, event.ctrlKey, event.metaKey, event.shiftKey, event.altKey),
+      keyAction: (inBox, event) => this.keyAction(inBox, event),
     }, () => {
       changed();
+      this.explanation.follow();
       this.document.body.dataset.corrected = String(editing.done.length);
     }, result.form);
     this.editing = editing;
+    this.explanation.reset();
     if (restored) editing.restore(restored.entries);
     // A sheet found changed elsewhere (its totals pasted as numbers) is said once it is shown.
     if (result.notice) editing.say(result.notice);

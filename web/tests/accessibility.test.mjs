@@ -104,6 +104,16 @@ for (const screen of SCREENS) {
     await runReport(page);
     await look('the drawn report');
     await page.focus('[data-grid-cell][tabindex="0"]');
+    await page.keyboard.press('F1');
+    await page.waitForSelector('#Explanation:not([hidden])');
+    await look('a cell explained');
+    await page.keyboard.press('Escape');
+    await page.click('#BeforeRounding');
+    await page.waitForSelector('#BeforeRoundingView:not([hidden])');
+    await look('the report before rounding');
+    await page.click('#BeforeRounding');
+    await page.waitForSelector('#BeforeRoundingView[hidden]');
+    await page.focus('[data-grid-cell][tabindex="0"]');
     await pressWith(page, 'Control', 'Home');
     for (const key of ['ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await page.keyboard.press(key);
     await page.waitForSelector('#CellEditor:not([hidden])');

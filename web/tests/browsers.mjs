@@ -40,6 +40,22 @@ async function downloadBy(driver, selector, name) {
   return landing;
 }
 
+// The pointer events a finger held on the element and lifted makes, handed to the page as a touch
+// screen hands them, where the driver makes no touch that is held (headless Firefox, WebKitGTK's
+// WebDriver, which lets a touch down only with its lift).
+function finger(chosen, types) {
+  const target = document.querySelector(chosen);
+  target.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+  const box = target.getBoundingClientRect();
+  const middle = { clientX: box.left + box.width / 2, clientY: box.top + box.height / 2 };
+  const at = { bubbles: true, cancelable: true, ...middle };
+  for (const type of types) {
+    const made = type === 'click' ? new MouseEvent(type, at)
+      : new PointerEvent(type, { ...at, pointerType: 'touch', isPrimary: true });
+    target.dispatchEvent(made);
+  }
+}
+
 const asList = (modifiers) => [...(modifiers.ctrl ? ['Control'] : []), ...(modifiers.shift ? ['Shift'] : [])];
 
 class PuppeteerDriver {
@@ -103,6 +119,22 @@ class PuppeteerDriver {
   click(selector) { return this.page.click(selector); }
   // Headless Firefox cannot make touches (its driver refuses them), so a tap is a click there.
   tap(selector) { return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector); }
+  // A finger held on the element until the page shows what until() waits for, then lifted.
+  // Headless Firefox makes no touches: there the page is handed the pointer events a finger makes.
+  async longPress(selector, until) {
+    if (this.engine === 'chromium') {
+      const element = await this.page.$(selector);
+      await element.scrollIntoView();
+      const box = await element.boundingBox();
+      await this.page.touchscreen.touchStart(box.x + box.width / 2, box.y + box.height / 2);
+      await this.waitFor(until);
+      await this.page.touchscreen.touchEnd();
+      return;
+    }
+    await this.page.evaluate(finger, selector, ['pointerdown']);
+    await this.waitFor(until);
+    await this.page.evaluate(finger, selector, ['pointerup', 'click']);
+  }
   // Puppeteer has no double tap; two clicks in a row stand in for it.
   doubleTap(selector) { return this.page.click(selector, { count: 2 }); }
   type(text) { return this.page.keyboard.type(text); }
@@ -150,6 +182,11 @@ class WebKitDriver {
   click(selector) { return this.session.press(selector, 'mouse', 1); }
   tap(selector) { return this.session.press(selector, 'touch', 1); }
   doubleTap(selector) { return this.session.press(selector, 'touch', 2); }
+  async longPress(selector, until) {
+    await this.session.run(finger, [selector, ['pointerdown']]);
+    await this.session.waitFor(until, []);
+    await this.session.run(finger, [selector, ['pointerup', 'click']]);
+  }
   type(text) { return this.session.keys([...text]); }
   press(key, modifiers = {}) { return this.session.keys([key], asList(modifiers)); }
 

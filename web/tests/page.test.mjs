@@ -326,6 +326,32 @@ test('"Chop etish" prints one A4 landscape page with the title and the year tota
   assert.match(text, new RegExp(`(^|\\s)${shown.S5}(\\s|$)`), `year total ${shown.S5}`);
 });
 
+test('the report prints as it is while a cell\'s explanation and the hours before rounding are shown', async () => {
+  const shown = await drawReport();
+  await page.click('[data-cell="D8"] rect.border');
+  await page.keyboard.press('F1');
+  await page.waitForSelector('#Explanation[data-cell="D8"]:not([hidden])');
+  await page.click('#BeforeRounding');
+  await page.waitForSelector('#BeforeRoundingView:not([hidden])');
+  await page.emulateMediaType('print');
+  const pdf = path.join(scratch, 'print-explained.pdf');
+  try {
+    await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
+  } finally {
+    await page.emulateMediaType('screen');
+    await page.click('#BeforeRounding');
+    await page.click('#Explanation .close');
+  }
+  assert.match(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }), /^Pages:\s+1$/m);
+  const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+  const compact = text.replace(/\s+/g, '');
+  assert.ok(compact.includes('YILLIKTAQSIMOTI'));
+  assert.match(text, new RegExp(`(^|\\s)${shown.S5}(\\s|$)`), `year total ${shown.S5}`);
+  for (const word of ['Yaxlitlangani', 'Hisobtafsiloti', 'yaxlitlashdanoldin']) {
+    assert.ok(!compact.includes(word), `${word} is not printed`);
+  }
+});
+
 const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
 const comma = (hours) => String(hours).replace('.', ',');
 const statusLine = () => page.$eval('#status', (status) => status.textContent.replace(/\s+/g, ' ').trim());

@@ -11,7 +11,7 @@ import path from 'node:path';
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
 // WebDriver's code points for the keys the tests press.
 const KEYS = {
-  Enter: '\uE007', Escape: '\uE00C', F2: '\uE032', Delete: '\uE017', Backspace: '\uE003', Tab: '\uE004',
+  F1: '\uE031', Enter: '\uE007', Escape: '\uE00C', F2: '\uE032', Delete: '\uE017', Backspace: '\uE003', Tab: '\uE004',
   Control: '\uE009', ArrowUp: '\uE013', ArrowDown: '\uE015', ArrowLeft: '\uE012', ArrowRight: '\uE014',
   Shift: '\uE008', Home: '\uE011', End: '\uE010', PageUp: '\uE00E', PageDown: '\uE00F',
 };

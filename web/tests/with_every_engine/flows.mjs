@@ -1,9 +1,9 @@
 // The page's main flows, one set for every browser engine: opened from the file, the form
-// refused and run, a cell corrected in its typing box at 100 % and zoomed (the box on its
-// cell), the workbook downloaded and compared with what `soatnoma-cli report` writes, a staff
-// list read, a staff workbook's teacher saved back into it, the report offered back after a
-// reload, and the report on a phone's width fitted, zoomed and tapped, and the page served
-// over http. SOATNOMA_SHOTS names a folder to
+// refused and run, a cell explained (explanation_flows.mjs), a cell corrected in its typing box
+// at 100 % and zoomed (the box on its cell), the workbook downloaded and compared with what
+// `soatnoma-cli report` writes, a staff list read, a staff workbook's teacher saved back into
+// it, the report offered back after a reload, and the report on a phone's width fitted, zoomed,
+// tapped and long pressed, and the page served over http. SOATNOMA_SHOTS names a folder to
 // keep a screenshot of each step.
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -17,6 +17,7 @@ import ExcelJS from 'exceljs';
 
 import { openBrowser } from '../browsers.mjs';
 import { assertSameReportWorkbook, cli, servePage, webBuild } from '../support.mjs';
+import { explanationFlows, phoneExplanationFlow } from './explanation_flows.mjs';
 
 const year = new Date().getFullYear();
 const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "tasviriy san'at" };
@@ -431,11 +432,13 @@ export function flowTests(engine) {
     });
 
     formFlows(flow);
+    explanationFlows(flow);
     correctionFlows(flow);
     keyboardFlow(flow);
     staffFlow(flow);
     staffWorkbookFlow(flow);
     phoneFlow(flow);
+    phoneExplanationFlow(flow);
     servedFlow(flow);
   });
 }

@@ -1,0 +1,36 @@
+#pragma once
+// "Hisob tafsiloti": a dock panel of the report window that tells how the current cell came
+// by its hours, following the cell in focus and every change of the report. A report opened
+// from a file, whose run is not known, says so.
+
+#include <QDockWidget>
+
+#include "form/report_corrections.h"
+#include "model/told_table.h"
+
+class QLabel;
+
+namespace soatnoma::ui {
+
+class ExplanationPanel : public QDockWidget {
+  Q_OBJECT
+ public:
+  // story: the report's, none for a report opened from a file.
+  ExplanationPanel(const ReportCorrections& corrections, const ToldTable* story, QWidget* parent);
+
+  // Shows the explanation of a cell of C5:S20.
+  void ShowCell(CellPlace place);
+  CellPlace Cell() const { return place_; }
+  // The cell named ("D8 · Oktabr · Dars soatlari") and the lines, as shown.
+  QString CellText() const;
+  QString LinesText() const;
+
+ private:
+  const ReportCorrections& corrections_;
+  const ToldTable* story_;
+  CellPlace place_;
+  QLabel* cell_;
+  QLabel* lines_;
+};
+
+}  // namespace soatnoma::ui
