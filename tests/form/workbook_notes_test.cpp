@@ -1,6 +1,7 @@
-// What a workbook of this program stores besides its sheets, the same in every edition:
-// numbers in the desktop's stored text, the custom properties' part with the mark and the
-// computed hours, and that part named in the package's lists of a workbook written back.
+// What a workbook of this program stores, the same in every edition: numbers in the
+// desktop's stored text, texts with their codes and control characters kept, the custom
+// properties' part with the mark and the computed hours, and that part named in the
+// package's lists of a workbook written back.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -9,6 +10,7 @@
 #include "form/custom_properties_listing.h"
 #include "form/stored_number.h"
 #include "form/workbook_notes.h"
+#include "form/workbook_text.h"
 
 namespace soatnoma {
 namespace {
@@ -68,6 +70,13 @@ TEST(WorkbookNotes, TheCustomPropertiesPartHoldsTheMarkAndTheComputedHoursAsStor
             R"(<vt:r8>11.33333333333333</vt:r8></property>)"
             R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="4" name="Soatnoma hisoblangan S12">)"
             R"(<vt:r8>120</vt:r8></property></Properties>)");
+}
+
+TEST(WorkbookNotes, ATextKeepsItsCodesAndControlsThroughTheWorkbook) {
+  const std::string typed = "12\r\n\"A\"\tB _x0041_\x01";
+  const std::string stored = EscapedForWorkbook(typed);
+  EXPECT_EQ(stored, "12_x000D_\n\"A\"\tB _x005F_x0041__x0001_");
+  EXPECT_EQ(UnescapedFromWorkbook(stored), typed);
 }
 
 }  // namespace
