@@ -1,7 +1,8 @@
-// The staff list's figure, in headless Chromium: from choosing a file of 1,000 and of 5,000
+// The staff list's figures, in headless Chromium: from choosing a file of 1,000 and of 5,000
 // teachers in "Ro'yxatdan" to every row listed and laid out (read, checked by the module,
-// drawn). A benchmark, not a test: it prints and never fails. Wall-clock times: on a busy
-// machine they grow with its load.
+// drawn), and from "Excel kitobi (butun ro'yxat)" to the staff workbook's bytes of the 1,000
+// (every report on its sheet, then the package). A benchmark, not a test: it prints and
+// never fails. Wall-clock times: on a busy machine they grow with its load.
 //   node web/bench_roster.mjs [build-web/soatnoma.html] [RUNS]
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
@@ -22,6 +23,29 @@ function rosterOf(teachers) {
   const roster = path.join(scratch, `${teachers}.csv`);
   writeFileSync(roster, `\uFEFF${lines.join('\r\n')}\r\n`);
   return roster;
+}
+
+const measureOf = (page, name) => page.evaluate((wanted) => performance.getEntriesByName(wanted).at(-1).duration, name);
+
+// The staff workbook of the 1,000 listed, made again and again; the download is refused.
+async function staffWorkbook(page) {
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
+  await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
+  await (await page.$('#Roster')).uploadFile(rosterOf(1000));
+  await page.waitForSelector('#Staff[data-read]', { timeout: 60000 });
+  const figures = { whole: [], reports: [], packed: [] };
+  for (let run = 0; run < runs; ++run) {
+    await page.evaluate(() => { delete document.body.dataset.staffWork; });
+    await page.click('#SaveStaffXlsx');
+    await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 120000 });
+    figures.whole.push(await measureOf(page, 'soatnoma-staff-workbook'));
+    figures.reports.push(await measureOf(page, 'soatnoma-staff-reports'));
+    figures.packed.push(await measureOf(page, 'soatnoma-staff-package'));
+  }
+  const shown = (values) => `${median(values).toFixed(0)} ms (${values.map((value) => value.toFixed(0)).join(', ')})`;
+  console.log(`1000 teachers' staff workbook: ${shown(figures.whole)}; the reports on their sheets ` +
+    `${shown(figures.reports)}, the package ${shown(figures.packed)}`);
 }
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -46,6 +70,7 @@ try {
     }
     console.log(`${teachers} teachers listed: ${median(times).toFixed(0)} ms (median of ${runs}; first ${times[0].toFixed(0)} ms)`);
   }
+  await staffWorkbook(page);
 } finally {
   await browser.close();
   rmSync(scratch, { recursive: true, force: true });

@@ -5,7 +5,8 @@
 
 #include "form/sheet_address.h"
 #include "form/stored_number.h"
-#include "form/workbook_finish.h"
+#include "form/custom_properties_listing.h"
+#include "form/package_names.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "report_files/atomic_save.h"

@@ -1,30 +1,30 @@
 #pragma once
-// The staff as one workbook file, in the plan of staff_book/staff_book.h: the summary sheet "Jami"
-// first, then a sheet per teacher in roster order, each holding the full report.
+// The staff as one workbook file, its parts written by workbook_parts/staff_workbook.h (the
+// summary sheet "Jami" first, then a sheet per teacher in roster order, each holding the
+// full report) and packed here. Rows of automatic height are measured by the report
+// layout, so this needs a QGuiApplication (fonts).
 
-#include <vector>
+#include <string>
 
-#include "form/opened_report.h"
-#include "staff_book/staff_book.h"
+#include "report_files/text_measure.h"
 #include "staff_files/staff_file.h"
-#include "report_files/xlsx_report_workbook.h"
+#include "workbook_parts/staff_workbook.h"
 
 namespace soatnoma::batch {
 
 class StaffWorkbook : public StaffFile {
  public:
   // The summary names the school year calendarYear/calendarYear+1.
-  StaffWorkbook(const std::string& path, int calendarYear);
+  StaffWorkbook(const std::string& path, int calendarYear) : path_(path), parts_(calendarYear) {}
 
   bool Add(const RosterTeacher& teacher, const ReportSheet& report, const WorkbookNotes& notes,
            std::string& detail) override;
   bool Finish(std::string& detail) override;
 
  private:
-  XlsxReportWorkbook workbook_;
-  lxw_worksheet* summary_;
-  StaffBook book_;
-  std::vector<CustomProperty> notes_;  // of every corrected teacher's sheet
+  std::string path_;
+  workbook_parts::StaffWorkbookParts parts_;
+  TextMeasure measure_;  // shared by the report sheets' layouts
 };
 
 }  // namespace soatnoma::batch

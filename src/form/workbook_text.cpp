@@ -41,11 +41,19 @@ bool IsSurrogate(char32_t code) { return code >= 0xD800 && code <= 0xDFFF; }
 }  // namespace
 
 std::string EscapedForWorkbook(std::string_view text) {
+  static constexpr std::string_view kHex = "0123456789ABCDEF";
   std::string escaped;
   escaped.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
     if (text[i] == '_' && CodeAt(text.substr(i))) {
       escaped += kEscapedUnderscore;
+    } else if (byte < 0x20 && text[i] != '\t' && text[i] != '\n') {
+      // A carriage return would be read back as a line end, the other controls not at all.
+      escaped += "_x00";
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 0xF];
+      escaped += '_';
     } else {
       escaped += text[i];
     }

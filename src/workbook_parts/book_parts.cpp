@@ -51,6 +51,8 @@ std::string PackageRelationsXml(bool marked) {
 }  // namespace
 
 void BookParts::AddSheet(const std::string& name, std::string xml, SheetOptions options) {
+  // A staff's workbook holds thousands of sheets until it is packed: each keeps only its text.
+  xml.shrink_to_fit();
   Sheet sheet{name, std::move(xml), options.printTitleRow};
   sheets_.insert(options.first ? sheets_.begin() : sheets_.end(), std::move(sheet));
 }

@@ -58,7 +58,7 @@ std::optional<SheetCell> StoredCell(const ReportSheet& sheet, int row, int colum
 void SetSizes(const ReportSheet& sheet, const SheetGeometry& layout, Worksheet& worksheet) {
   const double digitPixels = DigitPixels(layout);
   for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
-    worksheet.columnWidths.push_back(StoredColumnWidth(LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels)));
+    worksheet.columnWidths[column] = StoredColumnWidth(LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels));
   }
   for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
     worksheet.rowHeights[row] = {WorkbookRowHeight(sheet, layout, row), sheet.RowHeight(row).has_value()};

@@ -94,13 +94,13 @@ void AppendPage(std::string& xml, const SheetPage& page) {
   xml += "/>";
 }
 
-void AppendColumns(std::string& xml, const std::vector<double>& widths) {
+void AppendColumns(std::string& xml, const std::map<int, double>& widths) {
   if (widths.empty()) return;
   xml += "<cols>";
-  for (std::size_t i = 0; i < widths.size(); ++i) {
-    const std::string column = Digits(static_cast<long long>(i + 1));
+  for (const auto& [at, width] : widths) {
+    const std::string column = Digits(at);
     Append(xml, {"<col min=\"", column, "\" max=\"", column, "\""});
-    AppendNumber(xml, "width", widths[i]);
+    AppendNumber(xml, "width", width);
     xml += " customWidth=\"1\"/>";
   }
   xml += "</cols>";

@@ -66,7 +66,7 @@ struct Worksheet {
   void Set(int row, int column, SheetCell cell) { cells[row][column] = std::move(cell); }
 
   std::map<int, std::map<int, SheetCell>> cells;  // by row, then column (1-based)
-  std::vector<double> columnWidths;               // of columns 1, 2, ... in characters
+  std::map<int, double> columnWidths;             // by column (1-based), in characters; others standard
   std::map<int, RowHeight> rowHeights;
   std::vector<std::string> merges;  // "A1:S1"
   bool selected = false;

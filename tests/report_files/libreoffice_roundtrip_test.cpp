@@ -8,7 +8,6 @@
 
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
-#include "report_files/xlsx_finish.h"
 #include "report_files/xlsx_writer.h"
 #include "libreoffice_support.h"
 #include "report_test_support.h"

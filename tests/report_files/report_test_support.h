@@ -17,7 +17,12 @@
 #include <zip.h>
 
 #include "form_test_support.h"
+#include "form/package_names.h"
 #include "report_files/xlsx_package.h"
+
+// The parts of a report's workbook the tests read and change.
+inline constexpr const char* kSheetEntry = "xl/worksheets/sheet1.xml";
+inline constexpr const char* kStylesEntry = "xl/styles.xml";
 
 namespace soatnoma::testing {
 

@@ -9,7 +9,6 @@
 
 #include "model/workload_table.h"
 #include "form/a1_formula.h"
-#include "report_files/xlsx_finish.h"
 #include "form/report_corrections.h"
 #include "form/stored_number.h"
 #include "report_files/xlsx_reader.h"

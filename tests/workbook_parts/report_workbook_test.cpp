@@ -19,19 +19,8 @@
 namespace soatnoma::workbook_parts {
 namespace {
 
+using testing::EvenMetrics;
 using testing::Parsed;
-
-// Every character 0.6 of the font size wide.
-class EvenMetrics : public TextMetrics {
- public:
-  FontMeasures Measures(const TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
-  double Width(const TextFont& font, std::string_view text) override {
-    double characters = 0;
-    for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return characters * font.size * 0.6;
-  }
-  double RightOverhang(const TextFont&, std::string_view) override { return 0; }
-};
 
 ReportSheet Report(TeacherCategory category, std::string weekly, std::string rate) {
   ReportRequest request;

@@ -5,10 +5,7 @@
 #include "json_writer.h"
 #include "model/relative_formula.h"
 #include "form/cell_display.h"
-#include "form/workbook_finish.h"
 #include "form/workbook_notes.h"
-#include "form/workbook_sizes.h"
-#include "form/workbook_text.h"
 
 namespace soatnoma::web {
 namespace {
@@ -88,7 +85,7 @@ class FormatTable {
   std::vector<CellFormat> formats_;
 };
 
-void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats, FormDetail detail) {
+void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats) {
   const CellGrid& cells = sheet.Cells();
   json.Key("cells").BeginArray();
   for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
@@ -97,20 +94,14 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
       if (merged && (merged->firstRow != row || merged->firstColumn != column)) continue;
       const CellKind kind = cells.KindAt(row, column);
       const std::size_t format = formats.IndexOf(sheet.FormatAt(row, column));
-      // A workbook leaves out a cell that holds nothing in the format a cell starts with.
-      if (detail == FormDetail::ForWorkbook && kind == CellKind::Empty && format == 0) continue;
       json.BeginObject();
       json.Key("ref").String(CellName(row, column));
-      if (detail == FormDetail::Whole) json.Key("row").Integer(row).Key("column").Integer(column);
+      json.Key("row").Integer(row).Key("column").Integer(column);
       json.Key("kind").String(KindName(kind));
-      if (kind == CellKind::Text && detail == FormDetail::ForWorkbook) {
-        json.Key("text").String(EscapedForWorkbook(cells.TextAt(row, column)));
-      } else if (kind == CellKind::Text) {
-        json.Key("text").String(cells.TextAt(row, column));
-      }
+      if (kind == CellKind::Text) json.Key("text").String(cells.TextAt(row, column));
       if (kind == CellKind::Number || kind == CellKind::Formula) json.Key("value").Number(cells.ReadNumber(row, column));
       if (kind == CellKind::Formula) json.Key("formula").String(cells.FormulaAt(row, column)->ToA1(row, column));
-      if (detail == FormDetail::Whole) json.Key("display").String(DisplayedText(sheet, row, column));
+      json.Key("display").String(DisplayedText(sheet, row, column));
       json.Key("format").Integer(static_cast<long long>(format));
       json.EndObject();
     }
@@ -126,22 +117,16 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
   json.EndArray();
 }
 
-void WriteSizes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout, FormDetail detail) {
-  const bool drawn = detail == FormDetail::Whole;
-  const double digitPixels = DigitPixels(layout);
+void WriteSizes(JsonWriter& json, const SheetGeometry& layout) {
   json.Key("columns").BeginArray();
   for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
-    json.BeginObject();
-    if (drawn) json.Key("left").Number(layout.ColumnLeft(column)).Key("width").Number(layout.ColumnWidth(column));
-    json.Key("workbookWidth").Number(StoredColumnWidth(LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels)));
+    json.BeginObject().Key("left").Number(layout.ColumnLeft(column)).Key("width").Number(layout.ColumnWidth(column));
     json.EndObject();
   }
   json.EndArray();
   json.Key("rows").BeginArray();
   for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    json.BeginObject();
-    if (drawn) json.Key("top").Number(layout.RowTop(row)).Key("height").Number(layout.RowHeight(row));
-    json.Key("workbookHeight").Number(WorkbookRowHeight(sheet, layout, row));
+    json.BeginObject().Key("top").Number(layout.RowTop(row)).Key("height").Number(layout.RowHeight(row));
     json.EndObject();
   }
   json.EndArray();
@@ -190,16 +175,6 @@ void WriteBox(JsonWriter& json, const ReportSheet* sheet, const SheetBox& box, c
   json.EndObject();
 }
 
-void WriteWorkbookFinish(JsonWriter& json, const ReportSheet& sheet, const WorkbookNotes& notes) {
-  const SheetFinish finish = SheetFinishFor(sheet);
-  json.Key("finish").BeginObject();
-  json.Key("headerMargin").Number(finish.headerMarginInches).Key("footerMargin").Number(finish.footerMarginInches);
-  json.Key("automaticRows").BeginArray();
-  for (const int row : finish.automaticRows) json.Integer(row);
-  json.EndArray().EndObject();
-  json.Key("customProperties").String(CustomPropertiesPart(notes));
-}
-
 namespace {
 
 void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& layout) {
@@ -233,24 +208,22 @@ void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& lay
 
 }  // namespace
 
-std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes,
-                         FormDetail detail) {
+std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, FormDetail detail) {
   JsonWriter json;
   FormatTable formats;
-  json.Reserve(detail == FormDetail::ForWorkbook ? 40000 : 160000);
+  json.Reserve(160000);
   json.BeginObject();
   json.Key("font").BeginObject().Key("family").String(sheet.Font().family).Key("size").Number(sheet.Font().size).EndObject();
   if (detail == FormDetail::Drawn) {
     json.Key("width").Number(layout.Width()).Key("height").Number(layout.Height());
   } else {
-    WriteCells(json, sheet, formats, detail);
+    WriteCells(json, sheet, formats);
     formats.Write(json, sheet.Font());
-    WriteSizes(json, sheet, layout, detail);
+    WriteSizes(json, layout);
   }
-  if (detail != FormDetail::ForWorkbook) WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
+  WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
-  if (detail == FormDetail::ForWorkbook) WriteWorkbookFinish(json, sheet, notes);
   json.EndObject();
   return json.Text();
 }

@@ -9,8 +9,8 @@ namespace soatnoma::web {
 // {title, sections: [{heading, paragraphs: [text]}]}.
 std::string HelpSectionsJson();
 
-// {workbookName, csvName, csv, sheets: [{name, headingRow, widths: [{first, last, characters}],
-// rows: [[{text} | {number}]]}]}.
+// {workbookName, csvName, csv}: the example's workbook itself comes from
+// ExampleWorkbookParts (package_parts.h).
 std::string ExampleRosterJson();
 
 }  // namespace soatnoma::web

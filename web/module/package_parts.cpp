@@ -1,16 +1,42 @@
 #include "package_parts.h"
 
-namespace soatnoma::web {
+#include <optional>
 
-emscripten::val PartsForScript(const workbook_parts::PackageParts& parts) {
-  emscripten::val list = emscripten::val::array();
-  for (const workbook_parts::PackagePart& part : parts) {
-    emscripten::val handed = emscripten::val::object();
+#include "form/custom_properties_listing.h"
+#include "workbook_parts/example_workbook.h"
+
+namespace soatnoma::web {
+namespace {
+
+using emscripten::val;
+
+val TextOrNull(const std::optional<std::string>& text) { return text ? val(*text) : val::null(); }
+
+}  // namespace
+
+val PartsForScript(workbook_parts::PackageParts parts) {
+  const val bytes = val::global("Uint8Array");
+  val list = val::array();
+  for (workbook_parts::PackagePart& part : parts) {
+    val handed = val::object();
     handed.set("name", part.name);
-    handed.set("text", part.text);
+    // The array is made from a view of the module's memory, which it copies.
+    const auto* data = reinterpret_cast<const unsigned char*>(part.text.data());
+    handed.set("bytes", bytes.new_(emscripten::typed_memory_view(part.text.size(), data)));
+    std::string().swap(part.text);
     list.call<void>("push", handed);
   }
   return list;
+}
+
+val ExampleWorkbookParts() { return PartsForScript(workbook_parts::ExampleRosterParts()); }
+
+val WithCustomPropertiesType(const std::string& contentTypes) {
+  return TextOrNull(soatnoma::WithCustomPropertiesType(contentTypes));
+}
+
+val WithCustomPropertiesRelation(const std::string& relations) {
+  return TextOrNull(soatnoma::WithCustomPropertiesRelation(relations));
 }
 
 }  // namespace soatnoma::web

@@ -1,12 +1,26 @@
 #pragma once
-// A workbook's parts handed to the page to pack: [{name, text}] in the package's order.
+// A workbook's package between the module and the page: the parts the module writes,
+// handed over for the page to pack, and the lists of a package written back named for its
+// custom properties' part (form/custom_properties_listing.h).
 
 #include <emscripten/val.h>
+
+#include <string>
 
 #include "workbook_parts/package_part.h"
 
 namespace soatnoma::web {
 
-emscripten::val PartsForScript(const workbook_parts::PackageParts& parts);
+// [{name, bytes}] in the package's order, each part's UTF-8 in a Uint8Array of its own; each
+// text is let go as soon as it is handed over.
+emscripten::val PartsForScript(workbook_parts::PackageParts parts);
+
+// The example staff list's workbook, as PartsForScript gives it.
+emscripten::val ExampleWorkbookParts();
+
+// [Content_Types].xml and _rels/.rels naming the custom properties' part; null when the
+// list is not as a package holds it.
+emscripten::val WithCustomPropertiesType(const std::string& contentTypes);
+emscripten::val WithCustomPropertiesRelation(const std::string& relations);
 
 }  // namespace soatnoma::web

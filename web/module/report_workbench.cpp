@@ -91,7 +91,7 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std
 std::string ReportWorkbench::DescribeDrawn() {
   const SheetGeometry layout(*sheet_, measure_.Metrics());
   drawn_.Drawn(layout, *sheet_);
-  return Answer(DescribeForm(*sheet_, layout, corrections_->Notes(), FormDetail::Drawn));
+  return Answer(DescribeForm(*sheet_, layout, FormDetail::Drawn));
 }
 
 std::string ReportWorkbench::Answer(const std::string& form) const {
@@ -121,7 +121,7 @@ emscripten::val ReportWorkbench::WorkbookParts() const {
 std::string ReportWorkbench::Described(FormDetail detail) const {
   if (!Ready()) return "null";
   const SheetGeometry layout(*sheet_, measure_.Metrics());
-  return DescribeForm(*sheet_, layout, corrections_->Notes(), detail);
+  return DescribeForm(*sheet_, layout, detail);
 }
 
 std::string ReportWorkbench::Type(int row, int column, const std::string& text) {

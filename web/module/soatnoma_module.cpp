@@ -22,12 +22,12 @@
 #include "form/report_builder.h"
 #include "report_workbench.h"
 #include "office_help.h"
+#include "package_parts.h"
 #include "roster_reading.h"
 #include "shared_texts.h"
 #include "staff_book_session.h"
 #include "staff_workbook_reading.h"
 #include "stored_staff_print.h"
-#include "workbook_finishing.h"
 #include "workbook_part_reading.h"
 #include "form/recovery_texts.h"
 #include "form/report_file_name.h"
@@ -217,14 +217,13 @@ EMSCRIPTEN_BINDINGS(soatnoma_form) {
   emscripten::function("storageRefusedText", &StorageRefusedText);
   emscripten::function("saveEndedText", &SaveEndedText);
   emscripten::function("saveFailedWords", &SaveFailedWords);
-  emscripten::function("finishedStyles", &FinishedStyles);
-  emscripten::function("finishedWorksheet", &FinishedWorksheet);
   emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);
   emscripten::function("withCustomPropertiesRelation", &WithCustomPropertiesRelation);
   emscripten::function("packageSizeVerdict", &PackageSizeVerdict);
   emscripten::function("schoolYears", &SchoolYears);
   emscripten::function("helpSections", &HelpSectionsJson);
   emscripten::function("exampleRoster", &ExampleRosterJson);
+  emscripten::function("exampleWorkbookParts", &ExampleWorkbookParts);
 }
 
 // One teacher's report: drawn, corrected, kept and written as a workbook.
@@ -282,8 +281,7 @@ EMSCRIPTEN_BINDINGS(soatnoma_staff) {
       .function("nothingMadeText", &StaffBookSession::NothingMadeText)
       .function("printText", &StaffBookSession::PrintText)
       .function("anyRefused", &StaffBookSession::AnyRefused)
-      .class_function("summaryName", &StaffBookSession::SummaryName)
-      .function("summary", &StaffBookSession::Summary)
+      .function("workbookParts", &StaffBookSession::WorkbookParts)
       .function("summaryPages", &StaffBookSession::SummaryPages);
   emscripten::class_<StoredStaffPrint>("StoredStaffPrint")
       .constructor<emscripten::val>()

@@ -5,15 +5,12 @@
 #include <variant>
 
 #include "form_description.h"
+#include "package_parts.h"
 #include "json_writer.h"
-#include "model/relative_formula.h"
 #include "form/report_builder.h"
 #include "form/sheet_layout.h"
-#include "form/workbook_sizes.h"
-#include "form/workbook_text.h"
 #include "staff_book/summary_pages.h"
 #include "request_fields.h"
-#include "staff_book/staff_workbook_file.h"
 #include "form/cells_to_check.h"
 #include "form/workbook_notes.h"
 #include "opened_workbook.h"
@@ -38,56 +35,6 @@ batch::RosterTeacher TeacherOf(const val& teacher) {
   return read;
 }
 
-std::string CellName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
-
-const char* KindName(batch::SummaryCellKind kind) {
-  switch (kind) {
-    case batch::SummaryCellKind::Text: return "text";
-    case batch::SummaryCellKind::Number: return "number";
-    case batch::SummaryCellKind::Formula: return "formula";
-    case batch::SummaryCellKind::Blank: break;
-  }
-  return "blank";
-}
-
-void WriteCells(JsonWriter& json, const batch::SummarySheet& sheet) {
-  json.Key("cells").BeginArray();
-  for (const batch::SummaryCell& cell : sheet.cells) {
-    json.BeginObject();
-    json.Key("ref").String(CellName(cell.row, cell.column));
-    json.Key("row").Integer(cell.row).Key("column").Integer(cell.column).Key("lastColumn").Integer(cell.lastColumn);
-    json.Key("kind").String(KindName(cell.kind));
-    if (cell.kind == batch::SummaryCellKind::Text) json.Key("text").String(EscapedForWorkbook(cell.text));
-    if (cell.kind == batch::SummaryCellKind::Number || cell.kind == batch::SummaryCellKind::Formula) {
-      json.Key("value").Number(cell.number);
-    }
-    if (cell.kind == batch::SummaryCellKind::Formula) json.Key("formula").String(cell.formula);
-    json.Key("format").Integer(static_cast<long long>(cell.format));
-    json.EndObject();
-  }
-  json.EndArray();
-  json.Key("merges").BeginArray();
-  for (const batch::SummaryCell& cell : sheet.cells) {
-    if (cell.lastColumn > cell.column) json.String(CellName(cell.row, cell.column) + ":" + CellName(cell.row, cell.lastColumn));
-  }
-  json.EndArray();
-}
-
-void WritePage(JsonWriter& json, const batch::SummaryPage& page) {
-  json.Key("page").BeginObject();
-  json.Key("orientation").String(page.landscape ? "landscape" : "portrait");
-  json.Key("paperSize").Integer(page.paperSize);
-  json.Key("pagesWide").Integer(page.pagesWide).Key("pagesTall").Integer(page.pagesTall);
-  json.Key("repeatedRow").Integer(page.repeatedRow).Key("frozenRows").Integer(page.frozenRows);
-  json.Key("footer").String(page.footer);
-  json.Key("margins").BeginObject();
-  json.Key("left").Number(page.leftMargin).Key("right").Number(page.rightMargin);
-  json.Key("top").Number(page.topMargin).Key("bottom").Number(page.bottomMargin);
-  json.Key("header").Number(page.headerMargin).Key("footer").Number(page.footerMargin);
-  json.EndObject();
-  json.EndObject();
-}
-
 std::string RefusedJson(const batch::RosterProblem& problem) {
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(false).Key("line").Integer(problem.line);
@@ -98,7 +45,7 @@ std::string RefusedJson(const batch::RosterProblem& problem) {
 }  // namespace
 
 StaffBookSession::StaffBookSession(int calendarYear, val measure)
-    : measure_(std::move(measure)), book_(calendarYear), calendarYear_(calendarYear) {}
+    : measure_(std::move(measure)), book_(calendarYear), workbook_(calendarYear), calendarYear_(calendarYear) {}
 
 std::variant<ReportSheet, std::string> StaffBookSession::Report(const batch::RosterTeacher& teacher) {
   ReportOutcome outcome;
@@ -154,18 +101,14 @@ std::string StaffBookSession::Add(const val& teacher) {
   if (const auto* refused = std::get_if<std::string>(&report)) return *refused;
   ReportSheet& sheet = std::get<ReportSheet>(report);
   const WorkbookNotes notes = batch::ApplyCorrections(sheet, corrections);
-  const std::string sheetName = book_.Add(read, sheet);
-  for (const ComputedHours& cell : notes.computedOfCorrected) {
-    notes_.push_back({SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
-  }
+  const SheetGeometry layout(sheet, measure_.Metrics());
+  const std::string sheetName = workbook_.Add(read, sheet, layout, notes);
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(true).Key("sheetName").String(sheetName).EndObject();
-  const SheetGeometry layout(sheet, measure_.Metrics());
-  // The form's description is already JSON: it goes in whole as the last member.
-  std::string answer = json.Text();
-  answer.pop_back();
-  return answer + R"(,"form":)" + DescribeForm(sheet, layout, {}, FormDetail::ForWorkbook) + '}';
+  return json.Text();
 }
+
+val StaffBookSession::WorkbookParts() { return PartsForScript(workbook_.TakeParts()); }
 
 std::string StaffBookSession::Page(const val& teacher) {
   const batch::RosterTeacher read = TeacherOf(teacher);
@@ -180,7 +123,7 @@ std::string StaffBookSession::Page(const val& teacher) {
 
 std::string StaffBookSession::FileText(const std::string& fileName) const {
   const std::string carried = batch::CarriedText(carried_);
-  return batch::StaffFileText(book_.Teachers(), fileName, batch::StaffFileFate::HandedToBrowser, refused_) +
+  return batch::StaffFileText(workbook_.Teachers(), fileName, batch::StaffFileFate::HandedToBrowser, refused_) +
          (carried.empty() ? "" : "\n\n" + carried);
 }
 
@@ -188,34 +131,6 @@ std::string StaffBookSession::NothingMadeText() const { return batch::NothingMad
 
 std::string StaffBookSession::PrintText(int summaryPages) const {
   return batch::StaffPrintText(summaryPages, pages_, refused_);
-}
-
-std::string StaffBookSession::Summary() const {
-  const batch::SummarySheet sheet = book_.Summary();
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("name").String(sheet.name);
-  // The mark "Ochish" knows a staff workbook by, as the part of custom properties.
-  // The mark "Ochish" knows a staff workbook by, and the notes of the corrections carried.
-  std::vector<CustomProperty> properties{
-      {std::string(workbook_mark::kName), std::string(batch::kStaffWorkbookMark), std::nullopt}};
-  properties.insert(properties.end(), notes_.begin(), notes_.end());
-  json.Key("properties").String(CustomPropertiesPart(properties));
-  WriteFormats(json, sheet.formats, ReportSheet().Font());
-  json.Key("columns").BeginArray();
-  for (const double width : sheet.columnWidths) {
-    json.BeginObject().Key("width").Number(width).Key("workbookWidth").Number(StoredColumnWidth(width)).EndObject();
-  }
-  json.EndArray();
-  json.Key("heights").BeginArray();
-  for (const batch::SummaryRowHeight& height : sheet.heights) {
-    json.BeginObject().Key("row").Integer(height.row).Key("points").Number(height.points).EndObject();
-  }
-  json.EndArray();
-  WriteCells(json, sheet);
-  WritePage(json, sheet.page);
-  json.EndObject();
-  return json.Text();
 }
 
 std::string StaffBookSession::SummaryPages() { return SummaryPagesJson(book_.Summary(), measure_.Metrics()); }

@@ -1,7 +1,8 @@
 #pragma once
 // The staff workbook for the page: each teacher of the roster made into the finished
 // report in turn, on the sheet the staff workbook's plan names, and at the end the summary
-// "Jami"; the page writes what this describes.
+// "Jami", written part by part as the desktop writes them (workbook_parts); the page packs
+// the parts. Or the staff's print: each teacher's page, and the summary's pages first.
 
 #include <emscripten/val.h>
 
@@ -12,6 +13,7 @@
 #include "staff_book/carried_corrections.h"
 #include "staff_book/staff_book.h"
 #include "page_text_measure.h"
+#include "workbook_parts/staff_workbook.h"
 
 namespace soatnoma::web {
 
@@ -22,10 +24,13 @@ class StaffBookSession {
   StaffBookSession(int calendarYear, emscripten::val measure);
 
   // The next teacher, {line, name, school, subject, category, weeklyHours, rate,
-  // classLeader} as the roster gave it: {ok, sheetName, form} with the form as a workbook
-  // needs it (buildForm's without the drawn boxes), or {ok: false, line, reason} with the
-  // reason as "qator N: ..." when no report can be made of it.
+  // classLeader} as the roster gave it, onto its sheet of the workbook: {ok, sheetName}, or
+  // {ok: false, line, reason} with the reason as "qator N: ..." when no report can be made
+  // of it.
   std::string Add(const emscripten::val& teacher);
+  // The workbook of the teachers added, its parts [{name, bytes}] in the package's order;
+  // asked once.
+  emscripten::val WorkbookParts();
 
   // A staff workbook about to be made over an earlier one of the same name (workbook: as
   // "Ochish" reads it: its properties and the summary's cells): the sheets of the teachers
@@ -46,7 +51,8 @@ class StaffBookSession {
   // drawPage takes them, each a page of paper with its boxes placed on it.
   std::string SummaryPages();
 
-  int Teachers() const { return book_.Teachers(); }
+  // A session makes either the workbook or the print.
+  int Teachers() const { return workbook_.Teachers() + book_.Teachers(); }
   // What the page says once the work is done, with the reports that could not be made:
   // the workbook handed to the browser under fileName, none made, the pages printed.
   std::string FileText(const std::string& fileName) const;
@@ -54,26 +60,20 @@ class StaffBookSession {
   std::string PrintText(int summaryPages) const;
   // Whether any report could not be made.
   bool AnyRefused() const { return !refused_.empty(); }
-  static std::string SummaryName() { return batch::kSummarySheetName; }
-
-  // The summary sheet: {name, properties, formats, columns, heights, cells, merges, page},
-  // its texts as the workbook stores them; properties: the workbook's part of custom
-  // properties, which carries the staff workbook's mark.
-  std::string Summary() const;
 
  private:
   // The report of the teacher, or the answer that refuses it (and the refusal kept).
   std::variant<ReportSheet, std::string> Report(const batch::RosterTeacher& teacher);
 
   LayoutMeasure measure_;  // shared by every teacher's layout
-  batch::StaffBook book_;
+  batch::StaffBook book_;  // of the print
+  workbook_parts::StaffWorkbookParts workbook_;
   int calendarYear_;
   int pages_ = 0;  // made for the print
   std::vector<batch::RosterProblem> refused_;
   std::vector<batch::CorrectedTeacher> earlier_;  // of the workbook made over
   batch::CarryPlan carried_;
   std::size_t added_ = 0;                     // teachers given to Add so far
-  std::vector<CustomProperty> notes_;         // of the sheets with corrections carried
 };
 
 // The summary's printed pages as StaffBookSession::SummaryPages gives them.

@@ -18,9 +18,9 @@ export function createRosterExample({ module, workbookButton, csvButton, openBut
   });
   workbookButton.addEventListener('click', async () => {
     try {
-      const { sheets, workbookName } = example();
-      const { writeExampleWorkbook } = await loadFileWork();
-      saveBytes(await writeExampleWorkbook(sheets), workbookName);
+      const { workbookName } = example();
+      const { packParts } = await loadFileWork();
+      saveBytes(await packParts(module.exampleWorkbookParts()), workbookName);
       say(savedText(workbookName));
     } catch (fault) {
       say(String(fault), true);

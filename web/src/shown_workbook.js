@@ -8,6 +8,6 @@ import { loadFileWork } from './load_file_work.js';
 export async function workbookOfShown(module, shown) {
   const work = await loadFileWork();
   const { opened } = shown;
-  if (!opened?.staffBook) return work.packTextParts(shown.workbookParts());
+  if (!opened?.staffBook) return work.packParts(shown.workbookParts());
   return work.writeStaffWorkbookBack(module, opened.staffBook, opened.workbook.staffSheet, shown.staffChanges());
 }

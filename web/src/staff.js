@@ -158,22 +158,18 @@ class StaffWork {
     const { module } = this;
     const tooMany = module.staffWorkbookRefusal(job.staff.length);
     if (tooMany) return { text: tooMany, refused: true };
-    const { StaffWorkbookWriter } = await loadFileWork();
+    const { packParts } = await loadFileWork();
     const book = new module.StaffBook(this.schoolYear(), this.measure);
     try {
       const fileName = await this.carryInto(job, book);
       if (fileName === null) return { text: '', refused: false, state: 'cancelled' };
-      const writer = new StaffWorkbookWriter(module, module.StaffBook.summaryName());
-      const done = await this.eachTeacher(job, (teacher) => {
-        const made = JSON.parse(book.add(teacher));
-        if (made.ok) writer.addReport(made.sheetName, made.form);
-      });
+      const done = await this.eachTeacher(job, (teacher) => { book.add(teacher); });
       if (!done) return null;
       // The two halves of the work, for the benchmark: the reports, then the package.
       const reportsMade = performance.now();
       performance.measure('soatnoma-staff-reports', { start: startedAt, end: reportsMade });
       if (book.teachers() === 0) return { text: book.nothingMadeText(), refused: true };
-      const bytes = await writer.finish(JSON.parse(book.summary()));
+      const bytes = await packParts(book.workbookParts());
       performance.measure('soatnoma-staff-package', { start: reportsMade });
       if (job.stopAsked) return null;
       this.saveBytes(bytes, fileName);

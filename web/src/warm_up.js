@@ -54,8 +54,8 @@ async function warmUp({ module, measure, document, whenIdle }) {
   // The file work is run in an idle moment of its own, so that no one turn keeps typing
   // waiting long.
   await new Promise((idle) => { whenIdle(idle); });
-  const { packTextParts } = await loadFileWork();
-  await packTextParts(parts);
+  const { packParts } = await loadFileWork();
+  await packParts(parts);
   document.body.dataset.warm = 'yes';
 }
 

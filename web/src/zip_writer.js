@@ -52,8 +52,9 @@ function header(signature, length) {
   return bytes;
 }
 
-// The archive's bytes: parts [{name, bytes, checksum (when known)}] in their order; a part
-// packed already goes over as it is: {name, packed, method, size, checksum}.
+// The archive's bytes: parts [{name, bytes, checksum (when known)}] in their order, as the
+// module hands a workbook's over; a part packed already goes over as it is: {name, packed,
+// method, size, checksum}.
 export async function packParts(parts) {
   const encoder = new TextEncoder();
   const pieces = [];
@@ -90,12 +91,6 @@ export async function packParts(parts) {
   fields.setUint32(12, listingLength, true);
   fields.setUint32(16, offset, true);
   return joined([...pieces, ...listing, end]);
-}
-
-// The archive's bytes from text parts [{name, text}], as the module writes a workbook's.
-export function packTextParts(parts) {
-  const encoder = new TextEncoder();
-  return packParts(parts.map(({ name, text }) => ({ name, bytes: encoder.encode(text) })));
 }
 
 // The package with the text parts named in edits changed (edits: Map name → change(text)),

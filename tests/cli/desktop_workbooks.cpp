@@ -1,0 +1,74 @@
+// The desktop program's workbooks, written by its own library for input the page's tests
+// give the page and the command line too, so that the three can be compared byte for byte:
+//   desktop_workbooks report FILE YEAR CATEGORY WEEKLY RATE LEADER NAME SCHOOL SUBJECT
+//   desktop_workbooks staff FILE YEAR ROSTER
+//   desktop_workbooks example FILE
+// CATEGORY is upper or primary, LEADER 1 or 0. Exits 0 once the file is written.
+#include <QGuiApplication>
+#include <iostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "form/report_builder.h"
+#include "report_files/xlsx_writer.h"
+#include "staff_files/example_roster.h"
+#include "staff_files/roster_source.h"
+#include "staff_files/staff_export.h"
+
+namespace {
+
+using namespace soatnoma;
+
+int Written(const SaveResult& saved) {
+  if (!saved.ok) std::cerr << saved.message << "\n";
+  return saved.ok ? 0 : 1;
+}
+
+int Report(const std::vector<std::string>& args) {
+  ReportRequest request;
+  request.calendarYear = std::stoi(args.at(1));
+  request.category = args.at(2) == "primary" ? TeacherCategory::Primary : TeacherCategory::Upper;
+  request.weeklyHours = args.at(3);
+  request.rate = args.at(4);
+  request.classLeader = args.at(5) == "1";
+  request.texts = {args.at(7), args.at(8), args.at(6)};
+  const ReportOutcome outcome = BuildReport(request);
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    std::cerr << refusal->message << "\n";
+    return 1;
+  }
+  return Written(SaveXlsx(std::get<ReportSheet>(outcome), args.at(0)));
+}
+
+int Staff(const std::vector<std::string>& args) {
+  const batch::LoadedRoster loaded = batch::LoadRoster(args.at(2));
+  if (!loaded.ok) {
+    std::cerr << loaded.message << "\n";
+    return 1;
+  }
+  const std::vector<batch::RosterTeacher> teachers = loaded.roster.Teachers();
+  const batch::StaffExportResult result =
+      batch::ExportStaff({teachers, std::stoi(args.at(1)), batch::StaffFileFormat::Xlsx, args.at(0)});
+  if (result.status != batch::StaffExportStatus::Written) std::cerr << result.message << "\n";
+  return result.status == batch::StaffExportStatus::Written ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QGuiApplication application(argc, argv);  // the report's fonts lay its rows out
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::string command = args.empty() ? "" : args.front();
+  const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+  try {
+    if (command == "report") return Report(rest);
+    if (command == "staff") return Staff(rest);
+    if (command == "example") return Written(batch::SaveExampleRoster(rest.at(0), batch::ExampleRosterFormat::Xlsx));
+  } catch (const std::exception& fault) {
+    std::cerr << fault.what() << "\n";
+  }
+  std::cerr << "desktop_workbooks report|staff|example FILE ...\n";
+  return 2;
+}
