@@ -36,7 +36,7 @@ QDialog* MakeHelpWindow(QWidget& owner) {
   text->setAccessibleName(Text(help::kHelpTitle));
   text->setHtml(HelpPage());
   auto* buttons = new QDialogButtonBox(window);
-  QPushButton* close = buttons->addButton(QStringLiteral("Yopish"), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(Text(help::kHelpClose), QDialogButtonBox::RejectRole);
   close->setObjectName(QStringLiteral("closeHelp"));
   QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
   auto* layout = new QVBoxLayout(window);

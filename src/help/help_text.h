@@ -10,6 +10,8 @@
 namespace soatnoma::help {
 
 inline constexpr std::string_view kHelpTitle = "Soatnoma: qisqacha qo'llanma";
+// The how-to's one button, which closes it.
+inline constexpr std::string_view kHelpClose = "Yopish";
 // The section the staff list window opens the how-to at.
 inline constexpr std::string_view kStaffListHeading = "Xodimlar ro'yxati";
 

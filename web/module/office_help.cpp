@@ -37,7 +37,8 @@ void WriteSheet(JsonWriter& json, const batch::ExampleSheet& sheet) {
 
 std::string HelpSectionsJson() {
   JsonWriter json;
-  json.BeginObject().Key("title").String(help::kHelpTitle).Key("sections").BeginArray();
+  json.BeginObject().Key("title").String(help::kHelpTitle).Key("close").String(help::kHelpClose);
+  json.Key("sections").BeginArray();
   for (const help::HelpSection& section : help::HelpSections()) {
     json.BeginObject().Key("heading").String(section.heading).Key("paragraphs").BeginArray();
     for (const std::string& paragraph : section.paragraphs) json.String(paragraph);

@@ -133,6 +133,7 @@ std::string FormControls() {
     json.Key("inPage").Bool(ui::ShownInThePage(role));
     json.Key("label").String(ui::LabelOf(spec.name)).Key("spokenName").String(ui::AccessibleName(spec.name));
     json.Key("description").String(ui::AccessibleDescription(spec.name));
+    json.Key("placeholder").String(ui::PlaceholderOf(spec.name));
     json.EndObject();
   }
   json.EndArray();
@@ -178,8 +179,7 @@ std::string SchoolYears(int todayYear, const std::string& kept) {
 // A text as a workbook part stores it, its codes of characters ("_x0041_") read back.
 std::string UnescapedFromWorkbookText(const std::string& stored) { return UnescapedFromWorkbook(stored); }
 
-
-// "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:", as the desktop asks it.
+// "Oldingi safardan 2 ta hisobot saqlab qo'yilgan:", as the desktop asks it.
 std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
 
 }  // namespace

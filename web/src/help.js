@@ -1,10 +1,10 @@
 // "Yordam": the program's short how-to, the desktop's text from the module, in a dialog the
-// page opens over itself and closes with "Yopish" or Escape.
+// page opens over itself and closes with its button (the module's word) or Escape.
 
 export function createHelp({ module, button, dialog }) {
   const document = dialog.ownerDocument;
   const fill = () => {
-    const { title, sections } = JSON.parse(module.helpSections());
+    const { title, close: closeWord, sections } = JSON.parse(module.helpSections());
     const heading = document.createElement('h2');
     heading.id = 'HelpTitle';
     heading.textContent = title;
@@ -28,7 +28,7 @@ export function createHelp({ module, button, dialog }) {
     const close = document.createElement('button');
     close.type = 'button';
     close.id = 'CloseHelp';
-    close.textContent = 'Yopish';
+    close.textContent = closeWord;
     close.addEventListener('click', () => dialog.close());
     dialog.replaceChildren(heading, body, close);
   };
