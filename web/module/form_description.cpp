@@ -9,6 +9,7 @@
 #include "form/workbook_notes.h"
 #include "form/workbook_sizes.h"
 #include "form/workbook_text.h"
+#include "model/workload_table.h"
 
 namespace soatnoma::web {
 namespace {
@@ -231,6 +232,17 @@ void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& lay
   json.EndObject();
 }
 
+// The table's row titles as a phone pins them beside the months: the section number, the kind
+// of work in a few words, and the whole title for a tap and a reader of the screen.
+void WriteRowTitles(JsonWriter& json) {
+  json.Key("rowTitles").BeginArray();
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    json.BeginObject().Key("row").Integer(row).Key("section").String(SectionNumber(row));
+    json.Key("short").String(RowShortTitle(row)).Key("whole").String(RowTitle(row)).EndObject();
+  }
+  json.EndArray();
+}
+
 }  // namespace
 
 std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes,
@@ -248,6 +260,7 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
     WriteSizes(json, sheet, layout, detail);
   }
   if (detail != FormDetail::ForWorkbook) WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
+  if (detail == FormDetail::Drawn) WriteRowTitles(json);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
   if (detail == FormDetail::ForWorkbook) WriteWorkbookFinish(json, sheet, notes);
