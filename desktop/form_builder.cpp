@@ -69,6 +69,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* container, double logical
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(caption, container);
       if (spec.centred) box->setAlignment(Qt::AlignCenter);
+      box->setPlaceholderText(Text(PlaceholderOf(spec.name)));
       return box;
     }
     case ControlKind::HelpTextBox:
@@ -127,15 +128,15 @@ void NameControls(QWidget& form) {
 
 }  // namespace
 
-void BuildFormControls(QWidget& form, double logicalDpi) {
+void BuildFormControls(QWidget& form, double logicalDpi, double scale) {
   std::vector<std::pair<int, QWidget*>> tabStops;
   for (const ControlSpec& spec : FormControls()) {
     QWidget* container = spec.container.empty() ? &form : form.findChild<QWidget*>(Text(spec.container));
-    QWidget* control = MakeControl(spec, container, logicalDpi);
+    QWidget* control = MakeControl(spec, container, logicalDpi * scale);
     control->setObjectName(Text(spec.name));
-    control->setFont(FormFont(spec.font));
+    control->setFont(FormFont(spec.font, scale));
     if (!spec.toolTip.empty()) control->setToolTip(Text(spec.toolTip));
-    control->setGeometry(TwipsToPixels(spec.place, logicalDpi));
+    control->setGeometry(TwipsToPixels(spec.place, logicalDpi * scale));
     control->setVisible(spec.shownAtStart);
     if (spec.tabIndex == kNoTabStop || spec.kind == ControlKind::Frame) {
       control->setFocusPolicy(Qt::NoFocus);

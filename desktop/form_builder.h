@@ -8,6 +8,7 @@ namespace soatnoma::ui {
 
 // Builds every control of FormControls() on the form; the controls are found again by
 // their names (Text2, Command1, ...). Returns nothing else: the table is the layout.
-void BuildFormControls(QWidget& form, double logicalDpi);
+// scale: the form's enlargement on a large screen (FormScale), its fonts with it.
+void BuildFormControls(QWidget& form, double logicalDpi, double scale = 1.0);
 
 }  // namespace soatnoma::ui

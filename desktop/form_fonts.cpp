@@ -10,13 +10,13 @@ constexpr int kHelpStretch = 92;
 
 }  // namespace
 
-QFont FormFont(ControlFont role) {
+QFont FormFont(ControlFont role, double scale) {
   QFont font;
   // Liberation Sans has the widths of the common Windows sans fonts, so the captions fit
   // the boxes they were drawn for; DejaVu Sans is always there as a last resort.
   font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(role == ControlFont::Entry ? 9.75 : 8.25);
+  font.setPointSizeF((role == ControlFont::Entry ? 9.75 : 8.25) * scale);
   font.setBold(role == ControlFont::Caption || role == ControlFont::Entry);
   if (role == ControlFont::Help) font.setStretch(kHelpStretch);
   return font;

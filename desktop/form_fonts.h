@@ -8,6 +8,7 @@
 
 namespace soatnoma::ui {
 
-QFont FormFont(ControlFont role);
+// scale: the form's enlargement on a large screen (FormScale), the fonts with its controls.
+QFont FormFont(ControlFont role, double scale = 1.0);
 
 }  // namespace soatnoma::ui

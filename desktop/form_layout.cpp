@@ -1,5 +1,6 @@
 #include "desktop/form_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace soatnoma::ui {
@@ -14,6 +15,14 @@ QRect TwipsToPixels(const TwipsRect& place, double logicalDpi) {
   const int right = TwipsToPixels(place.left + place.width, logicalDpi);
   const int bottom = TwipsToPixels(place.top + place.height, logicalDpi);
   return QRect(left, top, right - left, bottom - top);
+}
+
+double FormScale(int availableHeight, int formHeight) {
+  constexpr double kShareOfScreen = 0.5;
+  constexpr double kSteps = 4;
+  if (formHeight <= 0) return 1;
+  const double scale = std::floor(kShareOfScreen * availableHeight / formHeight * kSteps) / kSteps;
+  return std::clamp(scale, 1.0, 2.0);
 }
 
 }  // namespace soatnoma::ui

@@ -13,4 +13,9 @@ namespace soatnoma::ui {
 int TwipsToPixels(double twips, double logicalDpi);
 QRect TwipsToPixels(const TwipsRect& place, double logicalDpi);
 
+// How much larger than drawn the form opens on a screen whose free height is the one given
+// (pixels), the form being formHeight pixels high as drawn: about half that height, in
+// quarter steps from 1 (as drawn, also on a small screen) to 2.
+double FormScale(int availableHeight, int formHeight);
+
 }  // namespace soatnoma::ui

@@ -74,9 +74,10 @@ QString AskOpenPath(QWidget* parent, const OpenRequest& request) {
   return ChosenFile(dialog, QStringLiteral("Ochish"));
 }
 
-// A question with two or three answers: the first is the default, the last is what closing
-// the box means. Returns the index of the answer given.
-std::size_t AskOneOf(QWidget* parent, QMessageBox::Icon icon, const QString& question, const QStringList& answers) {
+// A question with two or three answers: the first is the default unless lastIsDefault, the last
+// is what closing the box means. Returns the index of the answer given.
+std::size_t AskOneOf(QWidget* parent, QMessageBox::Icon icon, const QString& question, const QStringList& answers,
+                     bool lastIsDefault = false) {
   QMessageBox box(icon, kProgramTitle, question, QMessageBox::NoButton, parent);
   std::vector<QPushButton*> buttons;
   for (qsizetype i = 0; i < answers.size(); ++i) {
@@ -84,7 +85,7 @@ std::size_t AskOneOf(QWidget* parent, QMessageBox::Icon icon, const QString& que
     const auto role = i == 0 ? QMessageBox::AcceptRole : last ? QMessageBox::RejectRole : QMessageBox::DestructiveRole;
     buttons.push_back(box.addButton(answers[i], role));
   }
-  box.setDefaultButton(buttons.front());
+  box.setDefaultButton(lastIsDefault ? buttons.back() : buttons.front());
   box.setEscapeButton(buttons.back());
   box.exec();
   const auto clicked = std::find(buttons.begin(), buttons.end(), box.clickedButton());
@@ -107,22 +108,21 @@ RestoreChoice AskRestore(QWidget* parent, const QString& question) {
 }
 
 bool AskContinue(QWidget* parent, const QString& question) {
-  return AskOneOf(parent, QMessageBox::Warning, question,
-                  {QString::fromUtf8(kGoOnAnswer.data(), static_cast<qsizetype>(kGoOnAnswer.size())),
-                   QString::fromUtf8(kCheckFirstAnswer.data(), static_cast<qsizetype>(kCheckFirstAnswer.size()))}) == 0;
+  return AskOneOf(parent, QMessageBox::Warning, question, {Latin(kGoOnAnswer), Latin(kCheckFirstAnswer)},
+                  kCheckFirstIsDefault) == 0;
 }
 
 CarryChoice AskCarry(QWidget* parent, const QString& question) {
   // The safe answer first, taken by Enter; Escape cancels.
   constexpr std::array kChoices = {CarryChoice::OtherName, CarryChoice::GoOn, CarryChoice::Cancel};
-  return kChoices[AskOneOf(parent, QMessageBox::Warning, question,
-                           {Latin(batch::kCarryOtherNameLabel), Latin(batch::kCarryGoOnLabel),
-                            Latin(kCheckFirstAnswer)})];
+  return kChoices[AskOneOf(
+      parent, QMessageBox::Warning, question,
+      {Latin(batch::kCarryOtherNameLabel), Latin(batch::kCarryGoOnLabel), Latin(batch::kWriteNothingLabel)})];
 }
 
 bool AskSaveElsewhere(QWidget* parent, const QString& text) {
   return AskOneOf(parent, QMessageBox::Warning, text,
-                  {QStringLiteral("Boshqa nom bilan saqlash..."), Latin(kCheckFirstAnswer)}) == 0;
+                  {QStringLiteral("Boshqa nom bilan saqlash..."), Latin(batch::kWriteNothingLabel)}) == 0;
 }
 
 bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
@@ -158,6 +158,7 @@ FormServices StandardFormServices() {
                                 .filePath(QStringLiteral("saqlanmagan"));
   services.settingsFile = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                               .filePath(QStringLiteral("soatnoma.conf"));
+  services.scaledToScreen = true;
   return services;
 }
 

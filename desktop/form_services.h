@@ -95,6 +95,9 @@ struct FormServices {
   // empty: nothing is remembered.
   QString settingsFile;
   FormTimings timings;
+  // Whether the form opens larger on a large screen (FormScale); false: as drawn, pixel for
+  // pixel, whatever the screen.
+  bool scaledToScreen = false;
 };
 
 // The real dialogs, message boxes and clock.

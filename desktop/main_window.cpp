@@ -68,8 +68,12 @@ MainWindow::MainWindow(FormServices services, QWidget* parent)
   // The controls stand in the client area as drawn; the menu bar lies above it.
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
-  BuildFormControls(*client, dpi);
-  client->setFixedSize(TwipsToPixels(kClientArea, dpi).size());
+  // On a large screen the form opens larger than drawn, so that it reads at a glance.
+  const int drawnHeight = TwipsToPixels(kClientArea, dpi).height();
+  const double scale =
+      screen && services_.scaledToScreen ? FormScale(screen->availableGeometry().height(), drawnHeight) : 1.0;
+  BuildFormControls(*client, dpi, scale);
+  client->setFixedSize(TwipsToPixels(kClientArea, dpi * scale).size());
 
   about_ = std::make_unique<AboutView>(*this);
   new BlinkingArrow(Control<QLabel>("Label4"), services_.timings.arrowBlink, this);

@@ -13,7 +13,7 @@
 
 namespace soatnoma::ui {
 
-// "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan: ... Ularni tiklaysizmi?"
+// "Oldingi safardan 2 ta hisobot saqlab qo'yilgan: ... Ularni tiklaysizmi?"
 QString RecoveryQuestion(const std::vector<Leftover>& leftovers);
 
 // The recovered report: unsaved, with its corrections, its teacher, school year and file.

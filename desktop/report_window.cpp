@@ -108,8 +108,10 @@ void ReportWindow::UpdateTitle() {
     // A teacher's sheet of a staff workbook: the file, then the sheet.
     const QString file = staffSheet_.isEmpty() ? QFileInfo(filePath_).fileName()
                                                : QStringLiteral("%1 [%2]").arg(QFileInfo(filePath_).fileName(), staffSheet_);
-    setWindowTitle(teacher.isEmpty() ? QStringLiteral("%1[*] \u2014 Yillik taqsimot").arg(file)
-                                     : QStringLiteral("%1[*] \u2014 %2 \u2014 Yillik taqsimot").arg(file, teacher));
+    // A title that names the teacher already (the sheet, or the file, is the teacher's name) says it once.
+    const bool named = teacher.isEmpty() || file.contains(teacher, Qt::CaseInsensitive);
+    setWindowTitle(named ? QStringLiteral("%1[*] \u2014 Yillik taqsimot").arg(file)
+                         : QStringLiteral("%1[*] \u2014 %2 \u2014 Yillik taqsimot").arg(file, teacher));
   }
   setWindowModified(!IsSaved());
 }

@@ -31,13 +31,14 @@ bool ReportWindow::CorrectHours(CellPlace place, std::optional<double> hours) {
   if (editingHeld_ || !corrections_->IsEditable(place)) return false;
   const std::optional<double> before = corrections_->Entry(place);
   if (before == hours) return true;
-  return PushChanges(QStringLiteral("%1: %2 \u2192 %3").arg(QString::fromStdString(CellName(place)), EntryText(before), EntryText(hours)),
+  return PushChanges(QStringLiteral("%1: %2 \u2192 %3")
+                         .arg(QString::fromStdString(PlaceName(place)), EntryText(before), EntryText(hours)),
                      {{place, before, hours}});
 }
 
 bool ReportWindow::ResetCell(CellPlace place) {
   if (!corrections_->IsCorrected(place)) return false;
-  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(QString::fromStdString(CellName(place))),
+  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(QString::fromStdString(PlaceName(place))),
                      {{place, corrections_->Entry(place), corrections_->ComputedHours(place)}});
 }
 

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include "report_files/pdf_writer.h"
@@ -124,8 +125,13 @@ bool ReportWindow::ExportPdf() {
                         PdfFilter(), QStringLiteral("pdf"), !filePath_.isEmpty()});
   if (path.isEmpty()) return false;
   const SaveResult result = SavePdf(sheet_, path.toStdString());
-  if (!result.ok) ReportFault(QStringLiteral("PDF faylni yozib bo'lmadi."), QString::fromStdString(result.message));
-  return result.ok;
+  if (!result.ok) {
+    ReportFault(QStringLiteral("PDF faylni yozib bo'lmadi."), QString::fromStdString(result.message));
+    return false;
+  }
+  // Where it went, as the staff's saves say it.
+  statusBar()->showMessage(QStringLiteral("PDF saqlandi: %1").arg(QDir::toNativeSeparators(path)));
+  return true;
 }
 
 bool ReportWindow::Print() {

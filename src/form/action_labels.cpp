@@ -5,9 +5,10 @@
 namespace soatnoma::ui {
 namespace {
 
-constexpr std::array<ActionLabel, 17> kLabels = {{
+constexpr std::array<ActionLabel, 21> kLabels = {{
     {Action::Open, "open", "&Ochish", "Saqlangan hisobotni ochish"},
-    {Action::Roster, "roster", "&Ro'yxatdan", "Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"},
+    {Action::Roster, "roster", "&Ro'yxatdan",
+     "Maktab xodimlari ro'yxatidan (CSV yoki Excel) hamma o'qituvchining hisoboti"},
     {Action::Print, "print", "&Chop etish", {}},
     {Action::Undo, "undo", "Bekor qilish", {}},
     {Action::Redo, "redo", "Qaytarish", {}},
@@ -26,6 +27,12 @@ constexpr std::array<ActionLabel, 17> kLabels = {{
     {Action::Close, "close", "Yopish", {}},
     {Action::Stop, "stop", "To'xtatish", {}},
     {Action::Help, "help", "&Yordam", {}},
+    {Action::Share, "share", "Ulashish", "Hisobotning Excel kitobini telefondagi boshqa dasturga berish"},
+    {Action::RosterChoose, "rosterChoose", "Ro'yxat faylini tanlash", {}},
+    {Action::RosterExample, "rosterExample", "Namuna (Excel)",
+     "To'ldirish uchun ro'yxat namunasi: Excel ish kitobi, ustunlar izohi bilan"},
+    {Action::RosterExampleCsv, "rosterExampleCsv", "Namuna (CSV)",
+     "To'ldirish uchun ro'yxat namunasi: CSV, Excel o'zbekcha sozlamalarida saqlagandek"},
 }};
 
 }  // namespace

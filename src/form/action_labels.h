@@ -1,8 +1,9 @@
 #pragma once
 // The names of what the teacher can do, with their tool tips, as both the desktop and the
 // page show them: opening a report, a staff list, printing, undoing and redoing, taking a
-// cell back to the computed hours, zooming, saving a workbook, stopping a staff's work and
-// the short how-to.
+// cell back to the computed hours, zooming, saving a workbook, stopping a staff's work, the
+// short how-to, and the page's own: sharing the workbook, choosing a staff list and its
+// examples.
 // A name marks the letter of its keyboard shortcut in a menu with "&" ("Ki&chiklashtirish");
 // the desktop adds "..." where a dialog follows, the page shows the name plainly.
 
@@ -30,6 +31,10 @@ enum class Action {
   Close,
   Stop,
   Help,
+  Share,
+  RosterChoose,
+  RosterExample,
+  RosterExampleCsv,
 };
 
 struct ActionLabel {

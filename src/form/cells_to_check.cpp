@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "form/correction_texts.h"
 #include "model/number_text.h"
 #include "model/relative_formula.h"
 
@@ -44,7 +45,7 @@ std::vector<CellPlace> FlaggedAs(const ReportCorrections& corrections, bool Cell
 std::string NamedCells(const std::vector<CellPlace>& places, std::size_t named) {
   std::string text;
   for (std::size_t i = 0; i < places.size() && i < named; ++i) {
-    text += (i > 0 ? ", " : "") + ColumnLetters(places[i].column) + std::to_string(places[i].row);
+    text += (i > 0 ? ", " : "") + PlaceName(places[i]);
   }
   if (places.size() > named) text += " va yana " + std::to_string(places.size() - named) + " ta";
   return text;

@@ -1,9 +1,9 @@
 #pragma once
 // The cells the report's checks point out (a fraction, negative hours, a year total that
-// no longer matches), named as the teacher finds them, "C8, D9": on the status line, and in
-// the question asked before the report is printed, exported as PDF or saved. The question
-// is asked once for a state of those cells; the teacher who went on is not asked again
-// until one of them changes.
+// no longer matches), named as the teacher finds them, "Sentabr · Dars soatlari": on the
+// status line, and in the question asked before the report is printed, exported as PDF or
+// saved. The question is asked once for a state of those cells; the teacher who went on is
+// not asked again until one of them changes.
 
 #include <cstddef>
 #include <string>
@@ -14,15 +14,17 @@
 
 namespace soatnoma {
 
-// The answers to the question.
+// The answers to the question. Every edition offers the teacher going back to check as the
+// answer Enter gives, as going on cannot be taken back once the report has left.
 inline constexpr std::string_view kGoOnAnswer = "Baribir davom etish";
-inline constexpr std::string_view kCheckFirstAnswer = "Bekor qilish";
+inline constexpr std::string_view kCheckFirstAnswer = "Tekshirishga qaytish";
+inline constexpr bool kCheckFirstIsDefault = true;
 
 // How the report is about to leave the program.
 enum class ReportLeaving { Printing, Pdf, Saving };
 
-// "C8, D9, E10": the cells in reading order, at most named of them, the rest counted
-// ("... va yana 3 ta").
+// "Sentabr · Dars soatlari, Oktabr · Tarbiyaviy soatlar": the cells in reading order, at
+// most named of them, the rest counted ("... va yana 3 ta").
 std::string NamedCells(const std::vector<CellPlace>& places, std::size_t named);
 
 // The question, ending in what is about to be done ("Baribir chop etasizmi?"); empty when

@@ -74,6 +74,11 @@ std::string AccessibleName(std::string_view controlName) {
   return std::string(spec->caption.empty() ? spec->toolTip : spec->caption);
 }
 
+std::string_view PlaceholderOf(std::string_view controlName) {
+  // The school box takes the number alone: the title says "... - sonli maktabning" after it.
+  return controlName == "Text6" ? "raqam" : std::string_view();
+}
+
 std::string_view AccessibleDescription(std::string_view controlName) {
   const ControlName* entry = Find(controlName);
   return entry ? entry->description : std::string_view();

@@ -19,5 +19,8 @@ std::string AccessibleName(std::string_view controlName);
 
 // What is said after the name; empty when the name says it all.
 std::string_view AccessibleDescription(std::string_view controlName);
+// What an empty box shows of what it wants, greyed ("raqam": the school's number);
+// empty for a box that needs no hint.
+std::string_view PlaceholderOf(std::string_view controlName);
 
 }  // namespace soatnoma::ui

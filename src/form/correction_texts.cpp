@@ -1,10 +1,10 @@
 #include "form/correction_texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "form/cells_to_check.h"
 #include "model/number_text.h"
-#include "model/relative_formula.h"
 #include "model/typed_number.h"
 #include "model/workload_table.h"
 
@@ -30,6 +30,19 @@ std::string_view Trimmed(std::string_view text) {
 
 // What follows the number an entry of too many hours is refused for.
 std::string TooManyHours() { return ": bir katakka " + HoursText(kLargestHoursEntry) + " dan ortiq soat yozilmaydi."; }
+
+// A total follows what it adds up: the months of its row, or the kinds of work below it.
+bool AddsUpMonths(int column) {
+  return std::find(kWorkMonthColumns.begin(), kWorkMonthColumns.end(), column) == kWorkMonthColumns.end() &&
+         column != col::P;
+}
+
+std::string TotalRefusal(CellPlace place) {
+  const std::string_view follows = AddsUpMonths(place.column) ? "oylardagi soatlarga" : "bo'limdagi ishlar soatlariga";
+  const std::string_view instead = AddsUpMonths(place.column) ? "oylardan birini" : "ishlardan birini";
+  return PlaceName(place) + " — jami: u " + std::string(follows) + " ergashadi. Uning o'rniga " + std::string(instead) +
+         " tuzating.";
+}
 
 void AddLine(std::string& lines, std::string_view line) {
   if (!lines.empty()) lines += '\n';
@@ -59,19 +72,9 @@ HoursEntry TakeHours(double hours) {
   return {hours == 0 ? 0.0 : hours, {}};  // never minus zero
 }
 
-std::string HoursText(double hours) {
-  std::string text = NumberToText(hours);
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return text;
-}
+std::string HoursText(double hours) { return DecimalCommaText(hours); }
 
 std::string SignedHoursText(double difference) { return (difference > 0 ? "+" : "") + HoursText(difference); }
-
-std::string CellName(CellPlace place) {
-  return ColumnLetters(place.column) + std::to_string(place.row) + " (" + std::string(ColumnHeading(place.column)) + ")";
-}
 
 std::string PlaceName(CellPlace place) {
   return std::string(ColumnHeading(place.column)) + " \u00B7 " + std::string(RowShortTitle(place.row));
@@ -81,10 +84,8 @@ std::string TypingRefusal(const ReportCorrections& corrections, std::optional<Ce
   if (awaitingProgram) return "Hisobot hali butun soatlarga keltirilmoqda: bir oz kuting.";
   if (!place) return "Sarlavha va ramka o'zgartirilmaydi: jadvaldagi oylarning soatlarinigina tuzatish mumkin.";
   if (corrections.IsEditable(*place)) return {};
-  if (corrections.IsSum(*place)) {
-    return CellName(*place) + " yig'indi: u boshqa kataklardan o'zi hisoblanadi, uni o'zgartirib bo'lmaydi.";
-  }
-  return CellName(*place) + ": bu ishga bu oyda soat ajratilmaydi, katak bo'sh qoladi.";
+  if (corrections.IsSum(*place)) return TotalRefusal(*place);
+  return PlaceName(*place) + ": bu ishga bu oyda soat ajratilmaydi, katak bo'sh qoladi.";
 }
 
 CellMarkNote MarkNoteOf(const ReportCorrections& corrections, CellPlace place) {
@@ -123,7 +124,7 @@ std::string CorrectionsText(const ReportCorrections& corrections) {
     parts += "Tuzatilgan: " + std::to_string(corrected) + " ta katak.";
   }
   // The status line names a few of the cells to check; the question before printing names more.
-  constexpr std::size_t kNamedOnStatusLine = 6;
+  constexpr std::size_t kNamedOnStatusLine = 3;
   if (const std::vector<CellPlace> flagged = corrections.FlaggedCells(); !flagged.empty()) {
     if (!parts.empty()) parts += ' ';
     parts += "Tekshiring: " + NamedCells(flagged, kNamedOnStatusLine) + ".";

@@ -34,14 +34,13 @@ std::string HoursText(double hours);
 // A difference of hours with its sign: "+3", "-1,5", "0".
 std::string SignedHoursText(double difference);
 
-// "C8 (Sentabr)": the cell and its month, quarter or year.
-std::string CellName(CellPlace place);
 // "Sentabr · Dars soatlari": a cell as the teacher finds it on the report, by its month
 // (quarter, year) and the kind of work in a few words.
 std::string PlaceName(CellPlace place);
 
 // Why a place cannot be typed into; empty for a cell of hours. place: a cell of the table's
-// hours C5:S20; none: a title or the frame around the table.
+// hours C5:S20; none: a title or the frame around the table. A total has words of its own:
+// it follows the months (or the kinds of work) it adds up, one of which is corrected instead.
 std::string TypingRefusal(const ReportCorrections& corrections, std::optional<CellPlace> place, bool awaitingProgram);
 
 // A cell's mark: a corrected cell in a light colour with its computed hours in the tool
@@ -57,7 +56,8 @@ CellMarkNote MarkNoteOf(const ReportCorrections& corrections, CellPlace place);
 
 // "Yillik jami: 1234 soat (hisoblangan: 1230, farqi: +4)"; "... (hisoblangani bilan bir xil)".
 std::string YearTotalText(const ReportCorrections& corrections);
-// "Tuzatilgan: 3 ta katak. Tekshiring: C8, S5."; empty when nothing was corrected or flagged.
+// "Tuzatilgan: 3 ta katak. Tekshiring: Sentabr · Dars soatlari, Yillik · Yillik jami.";
+// empty when nothing was corrected or flagged.
 std::string CorrectionsText(const ReportCorrections& corrections);
 
 }  // namespace soatnoma

@@ -20,7 +20,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"Label1", Label, "Frame1", "Familiya va ismi", "", {120, 360, 2655, 255}, kNoTabStop, Caption},
     {"Text3", TextBox, "Frame1", "", "", {120, 600, 2535, 345}, 0, Entry},
     {"Label7", Label, "Frame1", "Maktab №:", "", {2880, 680, 975, 255}, kNoTabStop, Caption},
-    {"Text6", TextBox, "Frame1", "", "", {3960, 600, 615, 360}, 1, Entry, true},
+    {"Text6", TextBox, "Frame1", "", "Maktab raqami, masalan 17", {3960, 600, 615, 360}, 1, Entry, true},
     {"Label2", Label, "Frame1", "Qaysi fandan dars beradi", "", {120, 960, 1455, 375}, kNoTabStop, Caption},
     {"Text4", TextBox, "Frame1", "", "", {120, 1440, 1575, 315}, 2, Window},
     {"Label8", Label, "Frame1", "Du", "", {1850, 1080, 255, 255}, kNoTabStop, Caption},
@@ -54,7 +54,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     // The primary-class run button lies on the upper-class one, in the same rectangle.
     {"Command2", Button, "", "Bajar!", "", {120, 3000, 3855, 495}, 13, Caption, false, kHidden},
     {"Command3", Button, "", "", "Foydalanish shartlari", {4080, 3000, 735, 495}, 16},
-    {"pic7", Picture, "", "", "", {4380, 525, 390, 330}},
+    {"pic7", Picture, "", "", "O'qituvchining yillik soatlari hisobi", {4380, 525, 390, 330}},
     {"Image2", Picture, "", "", "", {90, 75, 450, 450}},
 });
 // clang-format on

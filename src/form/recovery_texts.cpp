@@ -32,7 +32,7 @@ std::string KeptReportDescription(const KeptReportFacts& facts) {
 }
 
 std::string LeftUnsavedHeading(std::size_t count) {
-  return "Dastur oldingi safar " + std::to_string(count) + " ta hisobotni saqlamasdan yopilgan:";
+  return "Oldingi safardan " + std::to_string(count) + " ta hisobot saqlab qo'yilgan:";
 }
 
 }  // namespace soatnoma

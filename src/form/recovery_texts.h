@@ -34,7 +34,7 @@ std::string MinuteText(const LocalMinute& at);
 // "... (xodimlar.xlsx, "Karimova Dilnoza" varag'i), ...".
 std::string KeptReportDescription(const KeptReportFacts& facts);
 
-// "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:"
+// "Oldingi safardan 2 ta hisobot saqlab qo'yilgan:"
 std::string LeftUnsavedHeading(std::size_t count);
 
 // The answers to the offer of reports kept unsaved: take one back, let it go, or ask again

@@ -1,16 +1,45 @@
 #include "form/report_texts.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 
 #include "model/form_text.h"
 
 namespace soatnoma {
 
+namespace {
+
+bool EndsWithWord(std::string_view text, std::string_view word) {
+  if (text.size() < word.size()) return false;
+  const std::string_view end = text.substr(text.size() - word.size());
+  return std::equal(end.begin(), end.end(), word.begin(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
+  });
+}
+
+std::string_view WithoutTrailing(std::string_view text, std::string_view characters) {
+  const auto last = text.find_last_not_of(characters);
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+}  // namespace
+
+std::string SchoolNumberText(std::string_view school) {
+  constexpr std::string_view kBlanks = " \t";
+  std::string_view text = WithoutTrailing(school, kBlanks);
+  if (!EndsWithWord(text, "maktab")) return std::string(school);
+  text = WithoutTrailing(text.substr(0, text.size() - 6), " \t-");
+  if (EndsWithWord(text, "sonli")) text = WithoutTrailing(text.substr(0, text.size() - 5), " \t-");
+  // A school named by words alone ("Maktab") keeps its name.
+  return text.empty() ? std::string(school) : std::string(text);
+}
+
 std::string TitleSentence(const ReportTexts& texts, int calendarYear) {
   using namespace report_text;
   std::string title;
-  title.append(texts.school).append(kAfterSchool);
+  title.append(SchoolNumberText(texts.school)).append(kAfterSchool);
   title.append(texts.subject).append(kAfterSubject);
   title.append(texts.name).append(kAfterName);
   title.append(std::to_string(calendarYear)).append(kYearSeparator).append(std::to_string(calendarYear + 1));

@@ -29,6 +29,11 @@ inline constexpr std::string_view kFooterDeputy =
     "O'quv ishlari bo'yicha direktor o'rinbosari:  _____________________ ____________";
 }  // namespace report_text
 
+// The school as the title names it, before " - sonli maktab...": the number the box asks for,
+// the words a teacher may have typed after it ("17-maktab", "17 sonli maktab", "17-MAKTAB")
+// left out so that the title never says "maktab" twice. Any other text stays as typed.
+std::string SchoolNumberText(std::string_view school);
+
 // "<school> - sonli maktabning <subject> fani o 'qituvchisi <name>ning Y/Y+1 o'quv yili ..."
 // The school year is always the calendar year of the run and the next one.
 std::string TitleSentence(const ReportTexts& texts, int calendarYear);

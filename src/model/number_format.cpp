@@ -183,5 +183,12 @@ std::string NumberToText(double value) {
   return text;
 }
 
+std::string DecimalCommaText(double value) {
+  std::string text = NumberToText(value);
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
 
 }  // namespace soatnoma

@@ -30,6 +30,9 @@ LeadingNumber ScanLeadingNumber(std::string_view text);
 // a sign and at least two exponent digits when the exponent is below -4 or at least 15
 // ("1.33226762955019E-15", "1E+15").
 std::string NumberToText(double value);
+// A number as the teacher reads it on the screen, the list and the status line alike: the
+// same text with the decimal comma Uzbek writing uses ("22,5", "-1,5", "1E+20").
+std::string DecimalCommaText(double value);
 // The same, into an existing string (a working value), reusing its storage; returns the
 // number that the text reads back as (ReadWorkingValue of it).
 double AssignNumberText(double value, std::string& text);

@@ -1,5 +1,7 @@
 #include "roster_rules/roster_table.h"
 
+#include <algorithm>
+
 #include "model/number_text.h"
 
 namespace soatnoma::batch {
@@ -15,8 +17,10 @@ std::array<std::string, kRosterColumnCount> RosterRowTexts(const RosterRow& row)
   texts[kSchoolColumn] = row.school;
   texts[kSubjectColumn] = row.subject;
   if (row.teacher) {
+    // A ready teacher's hours are a number: shown with the decimal comma, however the list wrote it.
     texts[kWeeklyHoursColumn] = row.teacher->weeklyHours;
-    texts[kAnnualTotalColumn] = NumberToText(row.teacher->annualTotal);
+    std::replace(texts[kWeeklyHoursColumn].begin(), texts[kWeeklyHoursColumn].end(), '.', ',');
+    texts[kAnnualTotalColumn] = DecimalCommaText(row.teacher->annualTotal);
     texts[kStatusColumn] = kReadyStatus;
   } else if (row.problem) {
     texts[kStatusColumn] = row.problem->reason;

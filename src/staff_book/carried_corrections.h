@@ -88,6 +88,8 @@ inline constexpr std::string_view kNotCarriedPrefix = "tuzatishlar ko'chirilmadi
 // The question's answers: go on, write under another name, or neither.
 inline constexpr std::string_view kCarryGoOnLabel = "Baribir yozish";
 inline constexpr std::string_view kCarryOtherNameLabel = "Boshqa nom bilan yozish...";
+// Nothing is written, whatever the question was about.
+inline constexpr std::string_view kWriteNothingLabel = "Yozmaslik";
 // The name the page hands a new workbook over under when the earlier one should stay:
 // "xodimlar hisobotlari.xlsx" gives "xodimlar hisobotlari (yangi).xlsx".
 std::string OtherWorkbookName(std::string_view fileName);

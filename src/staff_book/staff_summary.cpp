@@ -6,6 +6,7 @@
 
 #include "model/relative_formula.h"
 #include "model/typed_number.h"
+#include "form/report_texts.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::batch {
@@ -278,7 +279,8 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
   for (const SummaryRow& row : rows) {
     const auto first = row.school.find_first_not_of(" \t");
     if (first == std::string::npos) continue;
-    const std::string school = row.school.substr(first, row.school.find_last_not_of(" \t") - first + 1);
+    const std::string school =
+        SchoolNumberText(row.school.substr(first, row.school.find_last_not_of(" \t") - first + 1));
     if (std::find(schools.begin(), schools.end(), school) == schools.end()) schools.push_back(school);
   }
   std::string title;

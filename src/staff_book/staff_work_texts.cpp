@@ -29,7 +29,9 @@ std::string NothingMadeText(std::string_view why) { return std::string(kNothingM
 std::string StaffFileText(int reports, std::string_view file, StaffFileFate fate,
                           const std::vector<RosterProblem>& refused) {
   const std::string_view done = fate == StaffFileFate::Saved ? "saqlandi" : "yuklab olishga berildi";
-  return WhoseReports(reports) + "hisoboti " + std::string(done) + ":\n" + std::string(file) +
+  // A browser may give a download another name, which the page cannot know.
+  const std::string_view renamed = fate == StaffFileFate::Saved ? "" : "\n(brauzer boshqa nom berishi mumkin)";
+  return WhoseReports(reports) + "hisoboti " + std::string(done) + ":\n" + std::string(file) + std::string(renamed) +
          RefusedReportsText(refused);
 }
 

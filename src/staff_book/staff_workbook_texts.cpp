@@ -20,7 +20,7 @@ std::string WritesOverWorkbookMessage(const std::string& outputPath) {
 
 std::string ListedTotalText(const StaffTeacherSheet& listed) {
   if (!listed.Openable() || !listed.totalUnread.empty()) return "\u2014";
-  return StaffTotalText(listed.annualTotal);
+  return DecimalCommaText(listed.annualTotal);
 }
 
 std::string ListedNote(const StaffTeacherSheet& listed) {

@@ -14,7 +14,7 @@ namespace soatnoma::batch {
 // The title of the question ("Xodimlar kitobi") and its two answers.
 inline constexpr std::string_view kStaffTeacherChoiceTitle = "Xodimlar kitobi";
 inline constexpr std::string_view kStaffTeacherOpen = "Ochish";
-inline constexpr std::string_view kStaffTeacherCancel = "Bekor qilish";
+inline constexpr std::string_view kStaffTeacherCancel = "Ro'yxatni yopish";
 // The list's columns: the sheet, the teacher, the yearly total, and what is to be known of
 // the row (why it cannot be opened, why its total is not shown).
 inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", "Yillik soat", "Izoh"};

@@ -44,6 +44,15 @@ class FormTest : public FormTestCase {
     QCOMPARE(form_->minimumSize(), form_->maximumSize());
   }
 
+  // A laptop's 1366 by 768 screen (728 pixels free) opens the form half as large again as drawn;
+  // a small screen as drawn, a large one twice as large at most.
+  void theFormOpensLargerOnALargeScreen() {
+    QCOMPARE(FormScale(728, 242), 1.5);
+    QCOMPARE(FormScale(600, 242), 1.0);
+    QCOMPARE(FormScale(300, 242), 1.0);
+    QCOMPARE(FormScale(1040, 242), 2.0);
+  }
+
   void theMenuBarStandsAboveTheClientArea() {
     const auto& bar = Control<QMenuBar>(*form_, "FormMenu");
     const QWidget& client = Control(*form_, "ClientArea");

@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "form_test_case.h"
@@ -199,6 +201,8 @@ class ReportFilesTest : public FormTestCase {
     QVERIFY(report->Print());
     person_.savePath = InFolder("hisobot.pdf");
     QVERIFY(report->ExportPdf());
+    // The status line says where the PDF went.
+    QVERIFY(report->statusBar()->currentMessage().endsWith(QDir::toNativeSeparators(person_.savePath)));
     for (const QString& pdf : {person_.printedFile, person_.savePath}) {
       const QString text = PdfText(pdf);
       QVERIFY2(text.contains(QStringLiteral("777")), qPrintable(pdf));
@@ -235,12 +239,14 @@ class ReportFilesTest : public FormTestCase {
         {"saqlaysizmi", [&] { return report->Save(); }, InFolder("tekshir.xlsx")},
         {"saqlaysizmi", [&] { return report->SaveAsWorkbook(); }, InFolder("tekshir.xlsx")},
     };
-    // The years changed: S5 (the whole year), S8 and S14 among them, named.
+    // The years changed: the whole year (S5), the lessons (S8) and the preparation (S14)
+    // among them, named as the report shows them.
     const QString years = QString::fromStdString(NamedCells(FlaggedYears(report->Corrections()), 12));
-    QVERIFY(years.startsWith(QStringLiteral("S5, ")));
-    QVERIFY(years.contains(QStringLiteral("S8")) && years.contains(QStringLiteral("S14")));
+    QVERIFY(years.startsWith(QStringLiteral("Yillik \u00B7 Yillik jami, ")));
+    QVERIFY(years.contains(QStringLiteral("Yillik \u00B7 Dars soatlari")) &&
+            years.contains(QStringLiteral("Yillik \u00B7 Darsga tayyorgarlik")));
     for (const Step& step : steps) {
-      // "Bekor qilish": no dialog, nothing written.
+      // "Tekshirishga qaytish": no dialog, nothing written.
       person_.continueQuestions.clear();
       person_.continueAnswers = {false};
       const std::size_t dialogs = person_.saveRequests.size();
@@ -250,8 +256,8 @@ class ReportFilesTest : public FormTestCase {
       QVERIFY2(!QFile::exists(step.file), step.doing);
       const QString& question = person_.continueQuestions.front();
       QVERIFY(question.contains(QStringLiteral("%1 ta katak").arg(report->Corrections().FlaggedCells().size())));
-      QVERIFY(question.contains(QStringLiteral("\u2022 butun son emas (1 ta): C8\n")));
-      QVERIFY(question.contains(QStringLiteral("\u2022 manfiy soat (1 ta): K14\n")));
+      QVERIFY(question.contains(QStringLiteral("\u2022 butun son emas (1 ta): Sentabr \u00B7 Dars soatlari\n")));
+      QVERIFY(question.contains(QStringLiteral("\u2022 manfiy soat (1 ta): Mart \u00B7 Darsga tayyorgarlik\n")));
       QVERIFY(question.contains(QStringLiteral("\u2022 yillik jami hisoblangandan farq qiladi (%1 ta): %2\n").arg(changedYears).arg(years)));
       QVERIFY(question.contains(QStringLiteral("Kasr soat")));
       QVERIFY(question.endsWith(QStringLiteral("Baribir %1?").arg(QString::fromUtf8(step.doing))));
@@ -267,8 +273,8 @@ class ReportFilesTest : public FormTestCase {
     QCOMPARE(person_.continueQuestions.size(), std::size_t{1});
     // The status line names them too.
     QVERIFY(report->StatusText().contains(
-        QStringLiteral("Tekshiring: %1.").arg(QString::fromStdString(NamedCells(report->Corrections().FlaggedCells(), 6)))));
-    QVERIFY(report->StatusText().contains(QStringLiteral("C8")));
+        QStringLiteral("Tekshiring: %1.").arg(QString::fromStdString(NamedCells(report->Corrections().FlaggedCells(), 3)))));
+    QVERIFY(report->StatusText().contains(QStringLiteral(" va yana ")));  // the first three named, the rest counted
     // An hour moved between two months of another row leaves the cells to check as they
     // were: not asked again.
     std::vector<CellPlace> months;
@@ -289,7 +295,7 @@ class ReportFilesTest : public FormTestCase {
     QCOMPARE(person_.continueQuestions.size(), std::size_t{2});
     QVERIFY(!person_.continueQuestions.back().contains(QStringLiteral("butun son emas")));
     QVERIFY(!person_.continueQuestions.back().contains(QStringLiteral("Kasr")));
-    QVERIFY(person_.continueQuestions.back().contains(QStringLiteral("manfiy soat (1 ta): K14")));
+    QVERIFY(person_.continueQuestions.back().contains(QStringLiteral("manfiy soat (1 ta): Mart \u00B7 Darsga tayyorgarlik")));
     // Closing an unsaved report with "Saqlash" asks too; "Bekor qilish" keeps it open.
     QVERIFY(report->CorrectHours(kC8, 3.5));
     person_.continueQuestions.clear();

@@ -172,11 +172,11 @@ class ReportTypingTest : public FormTestCase {
       const char* reason;
     };
     const Case cases[] = {
-        {{8, col::F}, Qt::Key_A, 'a', "F8 (1-chorak) yig'indi"},  // a quarter
-        {{8, col::S}, Qt::Key_Delete, 0, "yig'indi"},             // the year
-        {kS5, Qt::Key_F2, 0, "yig'indi"},                         // the teacher's whole year
-        {{7, col::C}, Qt::Key_5, '5', "yig'indi"},                // a sum of kinds of work
-        {{8, col::P}, Qt::Key_Backspace, 0, "soat ajratilmaydi"},  // a month without this work
+        {{8, col::F}, Qt::Key_A, 'a', "1-chorak \u00B7 Dars soatlari \u2014 jami: u oylardagi"},  // a quarter
+        {{8, col::S}, Qt::Key_Delete, 0, "jami: u oylardagi"},                                    // the year
+        {kS5, Qt::Key_F2, 0, "jami: u oylardagi"},                   // the teacher's whole year
+        {{7, col::C}, Qt::Key_5, '5', "jami: u bo'limdagi ishlar"},  // a sum of kinds of work
+        {{8, col::P}, Qt::Key_Backspace, 0, "soat ajratilmaydi"},    // a month without this work
     };
     for (const Case& c : cases) {
       report.statusBar()->clearMessage();

@@ -123,7 +123,7 @@ class RosterDialogTest : public FormTestCase {
     const QStringList lines = {"2", "3", "4", "5", "6", "7"};
     const QStringList schools = {"12", "12", "7", "3", "5", "7"};
     const QStringList subjects = {"Ona tili", "fizika", "kimyo", "musiqa", "algebra", "tarix"};
-    const QStringList weeklyHours = {"24", "22.5", "", "", "27.5", ""};
+    const QStringList weeklyHours = {"24", "22,5", "", "", "27,5", ""};  // with the decimal comma, however the list wrote them
     const std::vector<int> readyIndex = {0, 1, -1, -1, 2, -1};
     for (int row = 0; row < rows.rowCount(); ++row) {
       QCOMPARE(Cell(rows, row, kLine), lines[row]);

@@ -18,10 +18,13 @@ ReportSheet Report() { return testing::Built(BuildReport(testing::Teacher(Teache
 
 TEST(CellsToCheck, NamedInReadingOrderAndCountedBeyondAFew) {
   const std::vector<CellPlace> places = {{8, col::C}, {9, col::D}, {14, col::K}, {20, col::S}};
-  EXPECT_EQ(NamedCells(places, 10), "C8, D9, K14, S20");
-  EXPECT_EQ(NamedCells(places, 2), "C8, D9 va yana 2 ta");
-  EXPECT_EQ(NamedCells(places, 4), "C8, D9, K14, S20");  // as many as are named: nothing left to count
-  EXPECT_EQ(NamedCells(places, 3), "C8, D9, K14 va yana 1 ta");
+  const std::string all =
+      "Sentabr \u00B7 Dars soatlari, Oktabr \u00B7 Yozma ishlar tekshiruvi, "
+      "Mart \u00B7 Darsga tayyorgarlik, Yillik \u00B7 Boshqa tadbirlar";
+  EXPECT_EQ(NamedCells(places, 10), all);
+  EXPECT_EQ(NamedCells(places, 2), "Sentabr \u00B7 Dars soatlari, Oktabr \u00B7 Yozma ishlar tekshiruvi va yana 2 ta");
+  EXPECT_EQ(NamedCells(places, 4), all);  // as many as are named: nothing left to count
+  EXPECT_EQ(NamedCells(places, 3), all.substr(0, all.rfind(", ")) + " va yana 1 ta");
   EXPECT_EQ(NamedCells({}, 2), "");
 }
 
@@ -33,8 +36,12 @@ TEST(CellsToCheck, TheQuestionNamesTheCellsOfEachKindAndFractionsOnlyWhenThereAr
 
   corrections.SetHours({14, col::K}, -1);
   const std::string negative = CellsToCheckQuestion(corrections, ReportLeaving::Pdf);
-  EXPECT_NE(negative.find("\n\u2022 manfiy soat (1 ta): K14\n"), std::string::npos) << negative;
-  EXPECT_NE(negative.find("\n\u2022 yillik jami hisoblangandan farq qiladi (4 ta): S5, S6, S13, S14\n"), std::string::npos)
+  EXPECT_NE(negative.find("\n\u2022 manfiy soat (1 ta): Mart \u00B7 Darsga tayyorgarlik\n"), std::string::npos)
+      << negative;
+  EXPECT_NE(negative.find(
+                "\n\u2022 yillik jami hisoblangandan farq qiladi (4 ta): Yillik \u00B7 Yillik jami, "
+                "Yillik \u00B7 Umumiy soatnoma, Yillik \u00B7 Metodik ta'minot, Yillik \u00B7 Darsga tayyorgarlik\n"),
+            std::string::npos)
       << negative;
   EXPECT_EQ(negative.find("butun son"), std::string::npos) << negative;
   EXPECT_EQ(negative.find("Kasr"), std::string::npos) << negative;
@@ -43,12 +50,15 @@ TEST(CellsToCheck, TheQuestionNamesTheCellsOfEachKindAndFractionsOnlyWhenThereAr
 
   corrections.SetHours({8, col::C}, 2.5);
   const std::string fraction = CellsToCheckQuestion(corrections, ReportLeaving::Saving);
-  EXPECT_NE(fraction.find("\n\u2022 butun son emas (1 ta): C8\n"), std::string::npos) << fraction;
+  EXPECT_NE(fraction.find("\n\u2022 butun son emas (1 ta): Sentabr \u00B7 Dars soatlari\n"), std::string::npos)
+      << fraction;
   EXPECT_TRUE(fraction.ends_with("\nKasr soat qog'ozda butun son bo'lib chiqadi, jamlar esa mos kelmasligi mumkin. "
                                  "Baribir saqlaysizmi?"))
       << fraction;
   // The status line names the first few, row by row.
-  EXPECT_EQ(CorrectionsText(corrections), "Tuzatilgan: 2 ta katak. Tekshiring: S5, S6, S7, C8, S8, S13 va yana 2 ta.");
+  EXPECT_EQ(CorrectionsText(corrections),
+            "Tuzatilgan: 2 ta katak. Tekshiring: Yillik \u00B7 Yillik jami, "
+            "Yillik \u00B7 Umumiy soatnoma, Yillik \u00B7 O'quv-tarbiya jarayoni va yana 5 ta.");
 }
 
 // The line of one kind in the question, "\n• manfiy soat (12 ta): C5, ...\n" without its ends.

@@ -8,7 +8,9 @@
 #include <limits>
 #include <string>
 
+#include "form/report_builder.h"
 #include "form_test_support.h"
+#include "model/workload_table.h"
 #include "model/number_text.h"
 
 namespace soatnoma {
@@ -108,6 +110,23 @@ TEST(CorrectionTexts, RefusedEntriesSayWhyInTheTeachersWords) {
   }
   EXPECT_EQ(TakeHours(-std::numeric_limits<double>::infinity()).refusal,
             "Katakdagi son juda katta: bir katakka 9999 dan ortiq soat yozilmaydi.");
+}
+
+// A place that cannot be typed into says why, naming the cell as the report shows it: a total
+// follows what it adds up, a month without the work stays empty, a title or the frame is fixed.
+TEST(CorrectionTexts, EachPlaceThatIsNotTypedIntoHasItsOwnWords) {
+  ReportSheet sheet = testing::Built(BuildReport(testing::Teacher(TeacherCategory::Upper, "24", "20", false)));
+  const ReportCorrections corrections(sheet);
+  EXPECT_EQ(TypingRefusal(corrections, CellPlace{8, col::C}, false), "");
+  EXPECT_EQ(TypingRefusal(corrections, CellPlace{8, col::F}, false),
+            "1-chorak \u00B7 Dars soatlari \u2014 jami: u oylardagi soatlarga ergashadi. Uning o'rniga oylardan birini "
+            "tuzating.");
+  EXPECT_EQ(TypingRefusal(corrections, CellPlace{13, col::C}, false),
+            "Sentabr \u00B7 Metodik ta'minot \u2014 jami: u bo'limdagi ishlar soatlariga ergashadi. Uning o'rniga "
+            "ishlardan birini tuzating.");
+  EXPECT_EQ(TypingRefusal(corrections, CellPlace{8, col::P}, false),
+            "Iyul \u00B7 Dars soatlari: bu ishga bu oyda soat ajratilmaydi, katak bo'sh qoladi.");
+  EXPECT_TRUE(TypingRefusal(corrections, std::nullopt, false).starts_with("Sarlavha va ramka o'zgartirilmaydi"));
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ TEST(RecoveryTexts, NameTheTeacherTheSchoolYearTheFileAndTheMinute) {
 }
 
 TEST(RecoveryTexts, CountTheReportsLeftUnsaved) {
-  EXPECT_EQ(LeftUnsavedHeading(1), "Dastur oldingi safar 1 ta hisobotni saqlamasdan yopilgan:");
-  EXPECT_EQ(LeftUnsavedHeading(12), "Dastur oldingi safar 12 ta hisobotni saqlamasdan yopilgan:");
+  EXPECT_EQ(LeftUnsavedHeading(1), "Oldingi safardan 1 ta hisobot saqlab qo'yilgan:");
+  EXPECT_EQ(LeftUnsavedHeading(12), "Oldingi safardan 12 ta hisobot saqlab qo'yilgan:");
 }
 
 }  // namespace

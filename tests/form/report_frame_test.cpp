@@ -48,6 +48,17 @@ TEST(ReportTexts, TitleAndFooterKeepEveryPieceAndTheTypedTexts) {
                                       "O'quv ishlari bo'yicha direktor o'rinbosari:  _____________________ ____________");
 }
 
+// The box asks for the school's number; words typed after it are not said twice in the title.
+TEST(ReportTexts, TheTitleSaysMaktabOnceWhateverFollowsTheSchoolsNumber) {
+  for (const char* typed : {"17-maktab", "17 - maktab", "17 sonli maktab", "17-sonli MAKTAB ", "17maktab"}) {
+    EXPECT_EQ(SchoolNumberText(typed), "17") << typed;
+    EXPECT_TRUE(TitleSentence({typed, "fizika", "Ism"}, 2025).starts_with("17 - sonli maktabning fizika")) << typed;
+  }
+  // Anything else stays as typed, blanks included.
+  for (const char* typed : {"17", " 17 ", "Maktab", "17-maktabgacha", "IDUM 3"})
+    EXPECT_EQ(SchoolNumberText(typed), typed);
+}
+
 // ReportTexts is {school, subject, name}; the note names name, school and subject in that order.
 TEST(ReportTexts, TheStatusLineNamesTheTextsLeftEmpty) {
   const std::vector<std::pair<ReportTexts, std::string>> cases = {

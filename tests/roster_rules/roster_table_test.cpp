@@ -24,8 +24,8 @@ TEST(RosterTable, ARowsTextsAreItsLineWhoItIsAndItsHoursOrWhyNot) {
   EXPECT_EQ(ready[kSchoolColumn], "12");
   EXPECT_EQ(ready[kSubjectColumn], "fizika");
   EXPECT_EQ(ready[kWeeklyHoursColumn], "24,5");
-  // The yearly total in the form's number text, as the sheet shows it.
-  EXPECT_EQ(ready[kAnnualTotalColumn], NumberToText(roster.rows[0].teacher->annualTotal));
+  // The yearly total with the decimal comma, as the status line writes numbers.
+  EXPECT_EQ(ready[kAnnualTotalColumn], DecimalCommaText(roster.rows[0].teacher->annualTotal));
   EXPECT_GT(roster.rows[0].teacher->annualTotal, 0);
   EXPECT_EQ(ready[kStatusColumn], "Tayyor");
   for (const RosterRow& refused : {roster.rows[1], roster.rows[2]}) {

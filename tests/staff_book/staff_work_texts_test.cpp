@@ -20,8 +20,11 @@ TEST(StaffWorkTexts, TheFileMadeIsNamedOnALineOfItsOwnAfterWhatWasDone) {
       {3, StaffFileFate::Saved, {}, "3 ta o'qituvchining hisoboti saqlandi:\n/uy/xodimlar hisobotlari.xlsx"},
       {1, StaffFileFate::Saved, kRefused,
        std::string("1 ta o'qituvchining hisoboti saqlandi:\n/uy/xodimlar hisobotlari.xlsx") + kRefusedLines},
-      {6, StaffFileFate::HandedToBrowser, {},
-       "6 ta o'qituvchining hisoboti yuklab olishga berildi:\n/uy/xodimlar hisobotlari.xlsx"},
+      {6,
+       StaffFileFate::HandedToBrowser,
+       {},
+       "6 ta o'qituvchining hisoboti yuklab olishga berildi:\n/uy/xodimlar hisobotlari.xlsx\n"
+       "(brauzer boshqa nom berishi mumkin)"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(StaffFileText(c.reports, "/uy/xodimlar hisobotlari.xlsx", c.fate, c.refused), c.said);

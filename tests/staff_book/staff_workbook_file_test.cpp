@@ -190,7 +190,7 @@ TEST(StaffWorkbookFile, PropertiesArePartOfTheWorkbookAsItStoresThem) {
       {"Soatnoma", "a&b <c> \"d\"", std::nullopt}, {SheetComputedHoursPropertyName("O'tkir \"&\" Co", 8, 3), {}, 2.5}});
   EXPECT_NE(xml.find(R"(pid="2" name="Soatnoma"><vt:lpwstr>a&amp;b &lt;c&gt; "d"</vt:lpwstr>)"), std::string::npos) << xml;
   EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &quot;&amp;&quot; Co!C8"><vt:r8>2.5</vt:r8>)"), std::string::npos) << xml;
-  EXPECT_EQ(StaffTotalText(1935.5), "1935.5");
+  EXPECT_EQ(StaffTotalText(1935.5), "1935.5");  // the command line's listing
   EXPECT_EQ(StaffTeacherQuestion("x.xlsx").rfind("\"x.xlsx\" - xodimlar kitobi.", 0), 0u);
 }
 

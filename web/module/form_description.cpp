@@ -6,6 +6,7 @@
 #include "model/relative_formula.h"
 #include "form/cell_display.h"
 #include "form/workbook_notes.h"
+#include "model/workload_table.h"
 
 namespace soatnoma::web {
 namespace {
@@ -206,6 +207,17 @@ void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& lay
   json.EndObject();
 }
 
+// The table's row titles as a phone pins them beside the months: the section number, the kind
+// of work in a few words, and the whole title for a tap and a reader of the screen.
+void WriteRowTitles(JsonWriter& json) {
+  json.Key("rowTitles").BeginArray();
+  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+    json.BeginObject().Key("row").Integer(row).Key("section").String(SectionNumber(row));
+    json.Key("short").String(RowShortTitle(row)).Key("whole").String(RowTitle(row)).EndObject();
+  }
+  json.EndArray();
+}
+
 }  // namespace
 
 std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, FormDetail detail) {
@@ -222,6 +234,7 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
     WriteSizes(json, layout);
   }
   WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
+  if (detail == FormDetail::Drawn) WriteRowTitles(json);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(kReportSheetName);
   json.EndObject();

@@ -37,10 +37,10 @@ constexpr std::string_view kStaysKept = "hisobot brauzerda saqlanib turibdi";
 std::string SaveEndedText(const std::string& outcome, const std::string& fileName, bool kept) {
   if (outcome == "saved") return "Saqlandi: " + fileName;
   if (outcome == "downloaded") {
-    const std::string handed = "\"" + fileName + "\" yuklab olishga berildi. Fayl paydo bo'lganini sahifa bila olmaydi";
-    if (!kept) return handed + ": uni brauzer yuklab olgan fayllar orasidan toping.";
-    return handed + ", shuning uchun hisobot brauzerda ham saqlanib turadi: faylni topgach, uni keyingi safar "
-                    "\"O'chirib tashlash\" mumkin.";
+    // The browser may give the file another name ("... (1).xlsx" beside an earlier one), and
+    // the page cannot know that it did, nor that the file appeared at all.
+    const std::string handed = "\"" + fileName + "\" yuklab olishga berildi (brauzer boshqa nom berishi mumkin).";
+    return kept ? handed + " Hisobot brauzerda ham saqlanib turadi." : handed;
   }
   const std::string cancelled("Saqlash bekor qilindi: fayl yozilmadi");
   return kept ? cancelled + ", " + std::string(kStaysKept) + "." : cancelled + ".";

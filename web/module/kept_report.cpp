@@ -112,9 +112,9 @@ std::optional<std::string> EntriesProblem(const val& entries, const ReportCorrec
     if (!inTable || !corrections.IsEditable(place)) return std::string("tuzatishlardan biri soat kataklaridan tashqarida.");
     const val hours = entry["hours"];
     if (hours.isNull()) continue;
-    if (!hours.isNumber()) return CellName(place) + ": soat yozuvi buzilgan.";
+    if (!hours.isNumber()) return PlaceName(place) + ": soat yozuvi buzilgan.";
     const HoursEntry taken = TakeHours(hours.as<double>());
-    if (!taken.hours) return CellName(place) + ": " + taken.refusal;
+    if (!taken.hours) return PlaceName(place) + ": " + taken.refusal;
   }
   return std::nullopt;
 }

@@ -7,7 +7,8 @@
 namespace soatnoma::web {
 std::string HelpSectionsJson() {
   JsonWriter json;
-  json.BeginObject().Key("title").String(help::kHelpTitle).Key("sections").BeginArray();
+  json.BeginObject().Key("title").String(help::kHelpTitle);
+  json.Key("sections").BeginArray();
   for (const help::HelpSection& section : help::HelpSections()) {
     json.BeginObject().Key("heading").String(section.heading).Key("paragraphs").BeginArray();
     for (const std::string& paragraph : section.paragraphs) json.String(paragraph);

@@ -186,6 +186,7 @@ std::string ReportWorkbench::CellsToCheck(const std::string& leaving, const std:
   json.Key("question").String(CellsToCheckQuestion(*corrections_, how));
   json.Key("state").String(CellsToCheckState(*corrections_));
   json.Key("goOn").String(kGoOnAnswer).Key("checkFirst").String(kCheckFirstAnswer);
+  json.Key("checkFirstIsDefault").Bool(kCheckFirstIsDefault);
   return json.EndObject().Text();
 }
 

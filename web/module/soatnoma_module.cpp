@@ -133,6 +133,7 @@ std::string FormControls() {
     json.Key("inPage").Bool(ui::ShownInThePage(role));
     json.Key("label").String(ui::LabelOf(spec.name)).Key("spokenName").String(ui::AccessibleName(spec.name));
     json.Key("description").String(ui::AccessibleDescription(spec.name));
+    json.Key("placeholder").String(ui::PlaceholderOf(spec.name));
     json.EndObject();
   }
   json.EndArray();
@@ -176,7 +177,7 @@ std::string SchoolYears(int todayYear, const std::string& kept) {
 }
 
 
-// "Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:", as the desktop asks it.
+// "Oldingi safardan 2 ta hisobot saqlab qo'yilgan:", as the desktop asks it.
 std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
 
 }  // namespace

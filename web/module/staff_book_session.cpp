@@ -89,7 +89,10 @@ std::string StaffBookSession::PlanCarrying(const val& teachers, const std::strin
   const bool allCarried = carried_.notCarried.empty();
   json.Key("question").String(allCarried ? std::string() : batch::NotCarriedQuestion(carried_, fileName));
   json.Key("otherName").String(std::string(batch::kCarryOtherNameLabel));
-  json.Key("goOn").String(std::string(batch::kCarryGoOnLabel)).Key("cancel").String(std::string(kCheckFirstAnswer));
+  json.Key("goOn")
+      .String(std::string(batch::kCarryGoOnLabel))
+      .Key("cancel")
+      .String(std::string(batch::kWriteNothingLabel));
   json.Key("otherFileName").String(batch::OtherWorkbookName(fileName)).EndObject();
   return json.Text();
 }

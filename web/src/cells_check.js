@@ -10,7 +10,7 @@ async function ask(dialog, check) {
     questionId: 'CellsCheckQuestion',
     question: check.question,
     answers: [{ id: 'CellsCheckGoOn', text: check.goOn, value: 'goOn' },
-      { id: 'CellsCheckFirst', text: check.checkFirst, value: '' }],
+      { id: 'CellsCheckFirst', text: check.checkFirst, value: '', chosen: check.checkFirstIsDefault }],
   });
   return answer === 'goOn';
 }

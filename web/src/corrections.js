@@ -5,6 +5,7 @@
 
 import { boxMarkup } from './report_view.js';
 import { PIXELS_PER_POINT } from './page_points.js';
+import { wholeTitleAt } from './phone_titles.js';
 
 // The typing box's text on the screen: 16 CSS pixels, the least a phone reads without
 // zooming in on the box it focuses; and the box's room about it, in sizes of its text.
@@ -116,8 +117,10 @@ export class ReportEditing {
     this.showCurrent();
   }
 
-  say(text) {
+  // What the status line says: a refusal unless told otherwise.
+  say(text, refusal = true) {
     this.elements.status.textContent = text;
+    this.elements.status.classList.toggle('told', !refusal);
   }
 
   box(ref) {
@@ -188,12 +191,18 @@ export class ReportEditing {
     });
   }
 
-  // A click on the drawn sheet: the cell under it chosen (true), or why a title cannot be
-  // typed over (false).
+  // A click on the drawn sheet: the cell under it chosen (true), or why it cannot be typed
+  // over, in the module's words for a title or a total (false); a phone's short row title
+  // tapped says the whole title.
   click(target) {
+    const whole = wholeTitleAt(target);
+    if (whole !== null) {
+      this.say(whole, false);
+      return false;
+    }
     const place = this.placeOf(target.closest('g[data-cell]')?.dataset.cell);
     if (!this.inTable(place)) {
-      this.say(this.bench.refusal(0, 0));
+      this.say(this.bench.refusal(place?.row ?? 0, place?.column ?? 0));
       return false;
     }
     this.choose(place, false);
@@ -288,6 +297,8 @@ export class ReportEditing {
       this.say(answer.message);
       return false;
     }
+    // A refusal said before goes with the entry taken, changed or not.
+    this.say('');
     this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
     this.choose(this.stepped({ row, column }, step));
     this.closeEditor(keepKeys);

@@ -48,7 +48,7 @@ function controlMarkup(spec, labelled, inside) {
       // A phone offers its keyboard of digits for the boxes that take numbers.
       return `<input${attributes({
         type: 'text', ...named(spec), value: spec.caption, autocomplete: 'off',
-        inputmode: spec.numbers ? 'decimal' : null, ...placed(spec),
+        inputmode: spec.numbers ? 'decimal' : null, placeholder: spec.placeholder, ...placed(spec),
       })}>`;
     case 'optionButton':
     case 'checkBox': {

@@ -3,9 +3,11 @@
 // page drawn again with only that part's cells, standing over the page in the same room,
 // scaled by the same transform and moved with the scroll; its cells keep their data-cell
 // names, so a tap on a pinned cell is a tap on that cell. Every browser lays them out alike.
+// On a phone the row titles are pinned in their short form (phone_titles.js) instead.
 
 import { afterPageTurn } from './page_turn.js';
 import { drawPage } from './report_view.js';
+import { PhoneTitles } from './phone_titles.js';
 
 import { PIXELS_PER_POINT } from './page_points.js';
 
@@ -40,8 +42,10 @@ export class FrozenPanes {
     }, { passive: true });
   }
 
-  // A page just drawn, in its room; its panes are made once the report scrolls in its box.
-  pin(document, room, form) {
+  // A page just drawn, in its room; its panes are made once the report scrolls in its box;
+  // phone: the row titles are pinned in their short form, made at once with the cover over
+  // the printed ones and the columns a swipe stops at.
+  pin(document, room, form, phone = false) {
     const hours = onPage(form, FIRST_HOURS);
     const heading = onPage(form, HEADING_ROW);
     this.frozen = { left: hours.left - heading.left, top: hours.top - heading.top };
@@ -51,12 +55,43 @@ export class FrozenPanes {
     // stays at the left, the top, or both. The corner is last, over the other two.
     const headingBand = { top: heading.top, height: this.frozen.top };
     const titleBand = { left: heading.left, width: this.frozen.left };
-    this.parts = [
-      { holds: (row, column) => row === 4 && column > 2, left: hours.left, width: form.page.width - hours.left, ...headingBand, x: false, y: true },
-      { holds: (row, column) => row > 4 && column <= 2, top: hours.top, height: form.page.height - hours.top, ...titleBand, x: true, y: false },
+    const headingPart = {
+      holds: (row, column) => row === 4 && column > 2, left: hours.left, width: form.page.width - hours.left,
+      ...headingBand, x: false, y: true,
+    };
+    const titles = { top: hours.top, height: form.page.height - hours.top };
+    this.phoneTitles = phone && form.rowTitles ? new PhoneTitles(document, form) : null;
+    const short = this.phoneTitles;
+    this.parts = short ? [
+      // The cover stays over the printed titles, under the short ones.
+      { element: short.cover, ...headingBand, ...titleBand, height: this.frozen.top + titles.height, x: false, y: false },
+      headingPart,
+      { element: short.pane, ...titles, left: heading.left, x: true, y: false, narrow: true },
+      { element: short.corner, ...headingBand, left: heading.left, x: true, y: true, narrow: true },
+    ] : [
+      headingPart,
+      { holds: (row, column) => row > 4 && column <= 2, ...titles, ...titleBand, x: true, y: false },
       { holds: (row, column) => row === 4 && column <= 2, ...headingBand, ...titleBand, x: true, y: true },
     ];
     this.drawn = { document, room, form };
+    if (short) {
+      room.append(short.snaps);
+      this.make();
+    }
+  }
+
+  // Where the view opens across, CSS pixels at the zoom: a phone's first month right beside
+  // its short titles, elsewhere the page's left edge.
+  // The room must be in the page by then, for the short titles' width to be measured.
+  openingLeft() {
+    if (!this.phoneTitles) return 0;
+    this.show(this.zoom ?? 1);
+    return this.phoneTitles.openingLeft((this.zoom ?? 1) * PIXELS_PER_POINT);
+  }
+
+  // The width the pinned titles take on the screen, CSS pixels.
+  titlesWidth(scale) {
+    return this.phoneTitles?.shown ? this.phoneTitles.width() : this.frozen.left * scale;
   }
 
   // The panes, made the first time the report is larger than its box: once the page has
@@ -75,7 +110,7 @@ export class FrozenPanes {
     this.waiting = false;
     if (this.panes.length > 0 || !this.drawn) return;
     const { document, room, form } = this.drawn;
-    this.panes = this.parts.map((part) => ({ ...part, element: paneOf(document, form, part.holds) }));
+    this.panes = this.parts.map((part) => ({ ...part, element: part.element ?? paneOf(document, form, part.holds) }));
     room.append(...this.panes.map((pane) => pane.element));
     this.size();
     this.follow();
@@ -86,11 +121,15 @@ export class FrozenPanes {
     const zoom = this.zoom ?? 1;
     const scale = zoom * PIXELS_PER_POINT;
     for (const pane of this.panes) {
-      const { element, left, top, width, height } = pane;
-      element.style.width = `${width * scale}px`;
+      const { element, left, top, width, height, narrow, holds } = pane;
+      // A narrow pane is as wide as the style sheet makes it.
+      if (!narrow) element.style.width = `${width * scale}px`;
       element.style.height = `${height * scale}px`;
+      if (!holds) continue;
       element.firstElementChild.style.transform = `translate(${-left * scale}px, ${-top * scale}px) scale(${zoom})`;
     }
+    this.phoneTitles?.size(scale, this.parts.find((part) => part.element === this.phoneTitles.pane).top,
+      this.frozen.left * scale);
   }
 
   // The panes at the zoom shown.
@@ -104,7 +143,7 @@ export class FrozenPanes {
     const scale = zoom * PIXELS_PER_POINT;
     // A cell brought into view by the keys is not left under a pane.
     if (this.frozen) {
-      this.view.style.scrollPaddingLeft = `${this.frozen.left * scale}px`;
+      this.view.style.scrollPaddingLeft = `${this.titlesWidth(scale)}px`;
       this.view.style.scrollPaddingTop = `${this.frozen.top * scale}px`;
     }
     this.follow();

@@ -1,8 +1,9 @@
 // A question put in a dialog over the page, answered with one of its buttons: the module
 // gives the question and the answers' words, here they are only shown.
 
-// answers: [{id, text, value}], the last one focused (the one that changes nothing); the
-// promise gives the value of the one chosen, or '' when the dialog was closed otherwise.
+// answers: [{id, text, value, chosen}], the one the module names as the default (chosen) focused,
+// so that Enter gives it as in the desktop's question; the promise gives the value of the one
+// chosen, or '' when the dialog was closed otherwise.
 export function askInDialog(dialog, { questionId, question, answers }) {
   const document = dialog.ownerDocument;
   const text = document.createElement('p');
@@ -25,6 +26,6 @@ export function askInDialog(dialog, { questionId, question, answers }) {
   return new Promise((answered) => {
     dialog.addEventListener('close', () => answered(dialog.returnValue), { once: true });
     dialog.showModal();
-    buttons.lastChild.focus();
+    buttons.children[Math.max(0, answers.findIndex((answer) => answer.chosen))].focus();
   });
 }

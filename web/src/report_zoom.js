@@ -8,20 +8,21 @@
 
 import { FrozenPanes } from './frozen_panes.js';
 import { PIXELS_PER_POINT } from './page_points.js';
-// The least size of the row titles' text on the screen, CSS pixels, at which a report opens
-// on a phone, where the whole page across the screen cannot be read.
-const LEGIBLE_PIXELS = 11;
+// The least size of the table's text on the screen, CSS pixels, at which a report opens on a
+// phone, where the whole page across the screen cannot be read.
+const LEGIBLE_PIXELS = 12;
 // A phone's screen, held either way, as the style sheet knows it.
 const PHONE = '(max-width: 540px), (max-height: 540px)';
 
-// The rows of the table's row titles, in column B.
-const TITLES = { column: 2, firstRow: 5, lastRow: 20 };
+// The table's months, quarters and year (columns C:S) under their headings (row 4): beside
+// a phone's short row titles, these are what must read.
+const TABLE = { firstColumn: 3, firstRow: 4, lastRow: 20 };
 
-// The zoom at which the row titles (column B of the table) read at LEGIBLE_PIXELS.
+// The zoom at which the table's headings and hours read at LEGIBLE_PIXELS.
 function legibleZoom(form) {
-  const titles = form.boxes.filter((box) => box.column === TITLES.column && box.row >= TITLES.firstRow &&
-    box.row <= TITLES.lastRow && box.lines.length > 0);
-  const smallest = Math.min(...titles.map((box) => box.fontSize));
+  const texts = form.boxes.filter((box) => box.column >= TABLE.firstColumn && box.row >= TABLE.firstRow &&
+    box.row <= TABLE.lastRow && box.lines.length > 0);
+  const smallest = Math.min(...texts.map((box) => box.fontSize));
   return LEGIBLE_PIXELS / (smallest * form.page.sheet.scale * PIXELS_PER_POINT);
 }
 
@@ -55,7 +56,7 @@ export class ReportZoom {
     this.size = { width: form.page.width * PIXELS_PER_POINT, height: form.page.height * PIXELS_PER_POINT };
     this.form = form;
     this.legible = null;  // found the first time a phone opens the report
-    this.panes.pin(document, room, form);
+    this.panes.pin(document, room, form, this.phone.matches);
     this.apply();
     return room;
   }
@@ -65,6 +66,11 @@ export class ReportZoom {
   choose(zoom) {
     this.chosen = zoom === null ? null : this.module.heldZoom(zoom);
     this.apply();
+  }
+
+  // Where the view opens across (CSS pixels): on a phone, the first month beside the short titles.
+  openingLeft() {
+    return this.panes.openingLeft();
   }
 
   zoomIn() { this.choose(this.module.steppedZoom(this.zoom, 1)); }

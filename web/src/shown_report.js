@@ -84,7 +84,10 @@ export class ShownReport {
     drawing.page.append(this.editor);
     const sight = viewInSight(byId('report'), this.sheet, window);
     this.sheet.append(this.zoom.hold(this.document, drawing.page, result.form));
-    drawing.drawShown(this.zoom.shownArea(sight));
+    // A phone opens the view at the first month, beside its short row titles.
+    const across = this.zoom.openingLeft();
+    if (across > 0) this.sheet.scrollLeft = across;
+    drawing.drawShown(this.zoom.shownArea({ ...sight, scrollLeft: this.sheet.scrollLeft }));
     this.editing?.dispose();
     this.cellsCheck.forget();
     const editing = new ReportEditing(bench, {
@@ -180,5 +183,9 @@ export class ShownReport {
     byId('ZoomOut').addEventListener('click', () => this.zoom.zoomOut());
     byId('ZoomFit').addEventListener('click', () => this.zoom.choose(null));
     showHiddenEnds(this.document.querySelector('.toolbar.edit'));
+    // A phone shows the first lines of the status line and of what a save did; a tap, the rest.
+    for (const line of [byId('status'), byId('ReportNotice')]) {
+      line.addEventListener('click', () => line.classList.toggle('whole'));
+    }
   }
 }

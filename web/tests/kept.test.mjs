@@ -231,8 +231,8 @@ test('each kept record is checked on its own: a damaged one is listed as such an
     [{ request, entries: null }, /^buzilgan: tuzatishlar yozuvi buzilgan\.$/],
     [{ request: { ...request, category: 'orta' }, entries: [] }, /^buzilgan: toifa noma'lum\.$/],
     [{ request: { ...request, weekly: 24 }, entries: [] }, /^buzilgan: ajratilgan dars soati yozuvi buzilgan\.$/],
-    [{ request, entries: [{ row: 8, column: 4, hours: 1e308 }] }, /^buzilgan: D8 \(Oktabr\): 1E\+308 soat juda ko'p/],
-    [{ request, entries: [{ row: 8, column: 4, hours: 'NaN' }] }, /^buzilgan: D8 \(Oktabr\): .*son emas/],
+    [{ request, entries: [{ row: 8, column: 4, hours: 1e308 }] }, /^buzilgan: Oktabr · Dars soatlari: 1E\+308 soat juda ko'p/],
+    [{ request, entries: [{ row: 8, column: 4, hours: 'NaN' }] }, /^buzilgan: Oktabr · Dars soatlari: .*son emas/],
     [{ request, entries: [{ row: 8, column: 19, hours: 5 }] }, /^buzilgan: tuzatishlardan biri soat kataklaridan tashqarida\.$/],
   ];
   await seed([good, ...damaged.map(([record], index) => ({ id: index + 2, keptAt: index + 2, ...record }))]);
@@ -241,7 +241,7 @@ test('each kept record is checked on its own: a damaged one is listed as such an
   const lines = await offered();
   assert.equal(lines.length, damaged.length + 1);
   const heading = () => page.$eval('#Recovery p', (line) => line.textContent);
-  assert.equal(await heading(), 'Dastur oldingi safar 10 ta hisobotni saqlamasdan yopilgan:');
+  assert.equal(await heading(), "Oldingi safardan 10 ta hisobot saqlab qo'yilgan:");
   const goodLine = lines[0];
   assert.equal(goodLine.damaged, false);
   assert.deepEqual(goodLine.buttons, ['Tiklash', "O'chirib tashlash"]);
@@ -261,7 +261,7 @@ test('each kept record is checked on its own: a damaged one is listed as such an
   assert.equal(await message(), '');
   assert.equal(await page.$$eval('[data-cell="D8"] text', (lines) => lines.map((line) => line.textContent).join(' ')), '3');
   assert.equal(await page.$eval('#Command1', (button) => button.hidden), false);
-  assert.equal(await heading(), `Dastur oldingi safar ${damaged.length} ta hisobotni saqlamasdan yopilgan:`);
+  assert.equal(await heading(), `Oldingi safardan ${damaged.length} ta hisobot saqlab qo'yilgan:`);
   // One at a time, each found anew: the offer is written again after each removal.
   for (let left = damaged.length; left > 0; left -= 1) {
     await page.click('#Recovery [data-damaged] button');

@@ -30,7 +30,7 @@ test('a kept report is named as the desktop names the reports it offers back', (
     assert.equal(said.description, description);
     assert.equal(said.downloaded, Boolean(record.downloaded));
   }
-  assert.equal(module.keptReportsHeading(2), 'Dastur oldingi safar 2 ta hisobotni saqlamasdan yopilgan:');
+  assert.equal(module.keptReportsHeading(2), "Oldingi safardan 2 ta hisobot saqlab qo'yilgan:");
 });
 
 test('a kept run is held to the form\'s rules: the same refusal as typing it', () => {
@@ -55,9 +55,9 @@ test('a kept record of the wrong shape is damaged, with the reason, and never th
     [{ request, entries: [null] }, 'tuzatishlar yozuvi buzilgan.'],
     [{ request, entries: [{ row: '8', column: 4, hours: 1 }] }, 'tuzatishlar yozuvi buzilgan.'],
     [{ request, entries: [{ row: 2, column: 4, hours: 1 }] }, 'tuzatishlardan biri soat kataklaridan tashqarida.'],
-    [{ request, entries: [{ row: 8, column: 4, hours: '3' }] }, 'D8 (Oktabr): soat yozuvi buzilgan.'],
-    [{ request, entries: [{ row: 8, column: 4, hours: -10000 }] }, "D8 (Oktabr): -10000 soat juda ko'p: bir katakka 9999 dan ortiq soat yozilmaydi."],
-    [{ request, entries: [{ row: 8, column: 4, hours: Number.NaN }] }, /^D8 \(Oktabr\): .*son emas/],
+    [{ request, entries: [{ row: 8, column: 4, hours: '3' }] }, 'Oktabr · Dars soatlari: soat yozuvi buzilgan.'],
+    [{ request, entries: [{ row: 8, column: 4, hours: -10000 }] }, "Oktabr · Dars soatlari: -10000 soat juda ko'p: bir katakka 9999 dan ortiq soat yozilmaydi."],
+    [{ request, entries: [{ row: 8, column: 4, hours: Number.NaN }] }, /^Oktabr · Dars soatlari: .*son emas/],
     [{ opened: { fileName: 'eski.xlsx', workbook: null } }, '"eski.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
     [{ opened: { fileName: 'eski.xlsx', workbook: { properties: null, worksheets: 1, cells: [] } } }, /^"eski\.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan/],
     [{ opened: { workbook: {} } }, "ish kitobining nomi yo'q."],

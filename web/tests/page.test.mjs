@@ -381,7 +381,7 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   // A sum and a title refuse typing on the status line; text that is not a number is refused.
   await page.click('[data-cell="S8"] rect.border');
   await page.keyboard.type('5');
-  assert.match(await statusLine(), /S8 \(Yillik\) yig'indi/);
+  assert.match(await statusLine(), /Yillik · Dars soatlari — jami: u oylardagi soatlarga ergashadi/);
   // F2 opens the box with the old value chosen, as Enter does; End goes after it.
   await page.click('[data-cell="D8"] rect.border');
   await page.keyboard.press('F2');
@@ -404,7 +404,7 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   // The workbook keeps the correction as the desktop saves it: the value, the totals' cached
   // results and the computed hours of the corrected cell as a custom property.
   // D8's fraction is asked about first, in the desktop's words.
-  const saved = await saveWorkbook(workbookName, /butun son emas \(1 ta\): D8\n/);
+  const saved = await saveWorkbook(workbookName, /butun son emas \(1 ta\): Oktabr · Dars soatlari\n/);
   const sheet = (await readWorkbook(saved)).worksheets[0];
   assert.equal(sheet.getCell('D8').value, 2.25);
   assert.equal(sheet.getCell('S5').result, total - computed + 2.25);
@@ -564,7 +564,7 @@ function correctedWorkbook() {
     await page.keyboard.type('2,25');
     await page.keyboard.press('Enter');
     const corrected = path.join(scratch, 'tuzatilgan.xlsx');
-    writeFileSync(corrected, readFileSync(await saveWorkbook(workbookName, /butun son emas \(1 ta\): D8\n/)));
+    writeFileSync(corrected, readFileSync(await saveWorkbook(workbookName, /butun son emas \(1 ta\): Oktabr · Dars soatlari\n/)));
     await page.click('#ResetAll');
     return corrected;
   })();

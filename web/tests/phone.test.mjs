@@ -117,8 +117,11 @@ const pinnedAt = (across, down) => page.$eval('#sheet', (sheet, shares) => {
   const last = document.querySelector('#sheet svg.sheet [data-cell="S20"] rect.border').getBoundingClientRect();
   const x = shares[0] === null ? last.right - 4 : frame.left + sheet.clientWidth * shares[0];
   const y = shares[1] === null ? Math.max(frame.top, heading.top) + 4 : frame.top + sheet.clientHeight * shares[1];
-  const seen = document.elementFromPoint(x, y)?.closest('g[data-cell]');
-  return { cell: seen?.dataset.cell ?? null, pinned: Boolean(seen?.closest('.frozen-pane')), x, y };
+  const seen = document.elementFromPoint(x, y);
+  // A phone pins each row's short title in place of its printed one (column B).
+  const title = seen?.closest('[data-title-row]');
+  const cell = title ? `B${title.dataset.titleRow}` : seen?.closest('g[data-cell]')?.dataset.cell ?? null;
+  return { cell, pinned: Boolean(seen?.closest('.frozen-pane')), x, y };
 }, [across, down]);
 
 // Scrolled to its far corner, the report shows the heading row along its top and the row
@@ -181,11 +184,12 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   await page.evaluate(() => new Promise(requestAnimationFrame));
   await assertPinned();
 
-  // A tap on a pinned title is a tap on that cell: titles are not typed over, and say so.
+  // A tap on a pinned short title says the whole title, which the grid's row heading holds.
   await page.$eval('#StatusMessage', (status) => { status.textContent = ''; });
   const pinnedTitle = await pinnedAt(0.2, 0.6);
   await page.touchscreen.tap(pinnedTitle.x, pinnedTitle.y);
-  assert.match(await page.$eval('#StatusMessage', (status) => status.textContent), /Sarlavha/);
+  assert.equal(await page.$eval('#StatusMessage', (status) => status.textContent),
+    await page.$eval(`[data-grid-cell="${pinnedTitle.cell}"]`, (heading) => heading.getAttribute('aria-label')));
 
   await page.tap('#ZoomFit');
   await page.$eval('#sheet', (sheet) => sheet.scrollTo(0, 0));
@@ -291,7 +295,7 @@ test('on a phone the cells in sight are drawn first and the rest after; a print 
     await openBuiltPage(fresh);
     const { seen, printed } = await enterAndPrint(fresh);
     assert.equal(seen.report, 'seen');
-    assert.ok(['A8', 'B8', 'C8'].every((ref) => seen.cells.includes(ref)), 'the row titles and first hours in sight');
+    assert.ok(['C8', 'D8'].every((ref) => seen.cells.includes(ref)), 'the first hours in sight');
     assert.ok(!seen.cells.includes('S8'), 'the year total, off the screen to the right, comes later');
     assert.equal(printed.report, 'drawn');
     assert.ok(printed.cells.length > seen.cells.length);
@@ -455,7 +459,7 @@ test('a cell chosen by the keys is brought into view clear of the pinned panes',
   const seen = await page.$eval('#sheet', (sheet) => {
     const current = sheet.querySelector('svg.sheet .current');
     const frame = sheet.getBoundingClientRect();
-    const titles = sheet.querySelector('.frozen-pane [data-cell="B8"] rect.border')?.getBoundingClientRect();
+    const titles = sheet.querySelector('.phone-titles [data-title-row="8"]')?.getBoundingClientRect();
     const heading = sheet.querySelector('.frozen-pane [data-cell="R4"] rect.border')?.getBoundingClientRect();
     const cell = current.getBoundingClientRect();
     return {
@@ -486,5 +490,114 @@ test('a number box tapped again after Enter ran the report from it is typed over
     await fresh.touchscreen.tap(weekly.x + weekly.width / 2, weekly.y + weekly.height / 2);
     await fresh.keyboard.type('25');
     assert.equal(await fresh.$eval('#Text2', (input) => input.value), '25');
+  });
+});
+
+// What a phone held as viewport shows of a report just made: the short titles' column, the
+// table's months and quarters wholly in sight beside it (their headings as the pinned row
+// shows them), and the smallest text of both on the screen, CSS pixels.
+async function yearAtAGlance(on) {
+  return on.$eval('#sheet', (sheet) => {
+    const frame = sheet.getBoundingClientRect();
+    const titles = sheet.querySelector('.phone-titles:not(.corner)').getBoundingClientRect();
+    const right = frame.left + sheet.clientWidth;
+    const headings = [...sheet.querySelectorAll('.frozen-pane g[data-cell$="4"]')].filter((cell) => {
+      const box = cell.querySelector('rect.border').getBoundingClientRect();
+      return box.left >= titles.right - 1 && box.right <= right + 1;
+    });
+    const sizes = [...sheet.querySelectorAll('.page-room > .page g[data-cell="C8"] text, .phone-title')]
+      .map((text) => (text.tagName === 'text' ? text.getBoundingClientRect().height
+        : parseFloat(getComputedStyle(text).fontSize)));
+    return {
+      titlesWidth: titles.width,
+      shown: headings.map((cell) => cell.querySelector('text')?.textContent ?? ''),
+      smallest: Math.min(...sizes),
+    };
+  });
+}
+
+// Upright at 360 by 740 and sideways at 740 by 360, four months or more read beside the
+// short row titles; a swipe across moves by a column or two, and a message coming or going
+// moves nothing.
+test('a phone shows four months or more beside its short row titles, and a swipe moves by a column', async () => {
+  for (const viewport of [{ width: 360, height: 740 }, { width: 740, height: 360 }]) {
+    const fresh = await browser.newPage();
+    try {
+      await fresh.setViewport({ ...viewport, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
+      await fresh.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+      await fresh.waitForSelector('body[data-ready="yes"]');
+      await fresh.$eval('#Text2', (input) => { input.value = '24'; });
+      await fresh.tap('#Command1');
+      await fresh.waitForSelector('body[data-report="drawn"]');
+      await fresh.$eval('#sheet', (sheet) => sheet.scrollIntoView());
+      const seen = await yearAtAGlance(fresh);
+      const where = `${viewport.width}x${viewport.height}: ${JSON.stringify(seen)}`;
+      assert.ok(seen.shown.length >= 4 && seen.shown[0] === 'Sentabr', where);
+      assert.ok(seen.smallest >= 12, where);
+      assert.ok(seen.titlesWidth <= viewport.width * 0.45, where);
+      await fresh.screenshot({ path: path.join(process.env.SOATNOMA_SHOTS ?? scratch, `phone-${viewport.width}.png`) });
+
+      // A quick swipe across the report stops at the next column or the one after, that column
+      // right beside the short titles.
+      const before = await fresh.$eval('#sheet', (sheet) => sheet.scrollLeft);
+      const column = await fresh.$eval('#sheet', (sheet) => {
+        const [first, second] = ['C4', 'D4']
+          .map((ref) => sheet.querySelector(`.frozen-pane [data-cell="${ref}"] rect.border`).getBoundingClientRect());
+        return second.left - first.left;
+      });
+      const view = await fresh.$eval('#sheet', (sheet) => sheet.getBoundingClientRect().toJSON());
+      const ended = fresh.$eval('#sheet', (sheet) =>
+        new Promise((done) => sheet.addEventListener('scrollend', done, { once: true })));
+      const session = await fresh.createCDPSession();
+      const from = { x: Math.round(view.x + view.width * 0.8), y: Math.round(Math.max(0, view.y) + 200) };
+      await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [from] });
+      for (const step of [1, 2, 3]) {
+        const touchPoints = [{ ...from, x: from.x - step * 20 }];
+        await session.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints });
+      }
+      await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      await ended;
+      const moved = (await fresh.$eval('#sheet', (sheet) => sheet.scrollLeft)) - before;
+      const columns = moved / column;
+      assert.ok(columns > 0.95 && columns < 2.05 && Math.abs(columns - Math.round(columns)) < 0.05,
+        `${where}: swiped ${moved} px, a column is ${column}`);
+    } finally {
+      await fresh.close();
+    }
+  }
+});
+
+// On a phone the status line holds two lines, its rest a tap away, and the report below it
+// stays where it is as messages come and go; a refusal goes with the next entry taken.
+test('on a phone the status line is two lines, the rest behind a tap, and the report stands still', async () => {
+  await onFreshPhone(async (fresh) => {
+    await fresh.$eval('#Text2', (input) => { input.value = '24'; });
+    await fresh.tap('#Command1');
+    await fresh.waitForSelector('body[data-report="drawn"]');
+    const reportAt = () => fresh.$eval('#sheet', (sheet) => sheet.getBoundingClientRect().top + window.scrollY);
+    const lines = () => fresh.$eval('#status', (status) => Math.round(status.getBoundingClientRect().height /
+      parseFloat(getComputedStyle(status).lineHeight)));
+    const at = await reportAt();
+    // Four cells to check and a refusal: far more than two lines of words.
+    for (const ref of ['C8', 'D9', 'E10', 'G11']) {
+      await fresh.tap(`[data-cell="${ref}"] rect.border`);
+      await fresh.keyboard.type('-1');
+      await fresh.keyboard.press('Enter');
+    }
+    await fresh.tap('[data-cell="F8"] rect.border');
+    const refusal = await fresh.$eval('#StatusMessage', (status) => status.textContent);
+    assert.match(refusal, /jami: u oylardagi soatlarga ergashadi/);
+    assert.ok(await lines() <= 2, `${await lines()} lines`);
+    assert.equal(await reportAt(), at);
+    await fresh.tap('#status');
+    assert.ok(await lines() > 2, 'a tap shows the rest');
+    assert.equal(await reportAt(), at);
+    await fresh.tap('#status');
+    // The next entry taken lets the refusal go.
+    await fresh.tap('[data-cell="C8"] rect.border');
+    await fresh.keyboard.type('5');
+    await fresh.keyboard.press('Enter');
+    assert.equal(await fresh.$eval('#StatusMessage', (status) => status.textContent), '');
+    assert.equal(await reportAt(), at);
   });
 });

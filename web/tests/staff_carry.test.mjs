@@ -98,7 +98,7 @@ test('the list\'s workbook keeps the corrections made in the page and asks about
   assert.match(question, /"Aliyev Vali" \("Aliyev Vali" varag'i\): ro'yxatdagi qatori o'zgargan/);
   assert.doesNotMatch(question, /Karimova/);
   assert.deepEqual(await page.$$eval('#CarryCheck button', (buttons) => buttons.map((button) => button.textContent)),
-    ['Boshqa nom bilan yozish...', 'Baribir yozish', 'Bekor qilish']);
+    ['Boshqa nom bilan yozish...', 'Baribir yozish', 'Yozmaslik']);
   await page.screenshot({ path: process.env.SOATNOMA_CARRY_SHOT ?? path.join(scratch, 'savol.png') });
   await page.click('#CarryOtherName');
   const made = await downloaded('yangi.xlsx');
@@ -119,7 +119,7 @@ test('the list\'s workbook keeps the corrections made in the page and asks about
   assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
   assert.doesNotMatch(custom, /Aliyev Vali!/);
 
-  // "Bekor qilish" makes nothing.
+  // "Yozmaslik" makes nothing.
   await makeStaffWorkbook(rows(25));
   await page.waitForSelector('#CarryCheck[open]');
   await page.click('#CarryCancel');

@@ -107,7 +107,7 @@ test('"Ochish" lists a staff workbook\'s teachers in the desktop\'s words and op
     '"xodimlar.xlsx" - xodimlar kitobi. Qaysi o\'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, ' +
     '"Jami" varag\'i ham qayta hisoblanadi.');
   assert.deepEqual(await page.$$eval('#StaffBook button', (buttons) => [...new Set(buttons.map((b) => b.textContent))]),
-    ['Ochish', 'Chop etish (butun kitob)', 'Bekor qilish']);
+    ['Ochish', 'Chop etish (butun kitob)', "Ro'yxatni yopish"]);
   assert.equal(await page.$eval('#message', (p) => p.textContent), '');
   await openTeacher(staffBook, 'Karimova Dilnoza');
   assert.match(await cellText('A2'), /Karimova Dilnozaning 2026\/2027 o'quv yili/);

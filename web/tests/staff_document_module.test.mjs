@@ -49,7 +49,7 @@ test('a staff workbook is told from a report and a stranger\'s, and its teachers
   assert.equal(staff.kind, 'staff');
   assert.equal(staff.title, 'Xodimlar kitobi');
   assert.deepEqual(staff.headings, ['Varaq', "O'qituvchi", 'Yillik soat', 'Izoh']);
-  assert.deepEqual([staff.open, staff.cancel], ['Ochish', 'Bekor qilish']);
+  assert.deepEqual([staff.open, staff.cancel], ['Ochish', "Ro'yxatni yopish"]);
   assert.match(staff.question, /^"xodimlar\.xlsx" - xodimlar kitobi\. Qaysi o'qituvchining hisobotini ochasiz\?/);
   assert.deepEqual(staff.teachers.map((teacher) => [teacher.sheetName, teacher.teacher]),
     [['Aliyev Vali', 'Aliyev Vali'], ['Karimova Dilnoza', 'Karimova Dilnoza']]);
