@@ -25,25 +25,6 @@ class FormTest : public FormTestCase {
     QVERIFY(QRegularExpression(QStringLiteral("^Soatnoma \\d+\\.\\d+\\.\\d+$")).match(form_->windowTitle()).hasMatch());
   }
 
-  void controlsStandWhereTheyWereDrawn_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");  // pixels at 96 dpi, in the container
-    QTest::newRow("rate") << "Text1" << QRect(288, 8, 33, 25);
-    QTest::newRow("name box in the frame") << "Text3" << QRect(8, 40, 169, 23);
-    QTest::newRow("Monday") << "Text7" << QRect(120, 96, 25, 21);
-    QTest::newRow("Se above Tuesday") << "Label9" << QRect(155, 72, 17, 17);
-    QTest::newRow("weekly hours") << "Text2" << QRect(264, 121, 41, 24);
-    QTest::newRow("primary-class run") << "Command2" << QRect(8, 200, 257, 33);
-  }
-  void controlsStandWhereTheyWereDrawn() {
-    if (form_->logicalDpiX() != 96) QSKIP("the drawing's pixels hold at 96 dpi");
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    QCOMPARE(Control(*form_, name.toLatin1().constData()).geometry(), place);
-    QCOMPARE(Control(*form_, "ClientArea").size(), QSize(329, 242));
-    QCOMPARE(form_->minimumSize(), form_->maximumSize());
-  }
-
   void theMenuBarStandsAboveTheClientArea() {
     const auto& bar = Control<QMenuBar>(*form_, "FormMenu");
     const QWidget& client = Control(*form_, "ClientArea");
@@ -104,17 +85,6 @@ class FormTest : public FormTestCase {
     person_.unsavedAnswers = {UnsavedChoice::Discard};
     Control<QAction>(*form_, "quitProgram").trigger();
     QVERIFY(!form_->isVisible());
-  }
-
-  void fontsFollowTheirRoles() {
-    QVERIFY(Control(*form_, "Label5").font().bold());
-    QCOMPARE(Control(*form_, "Label5").font().pointSizeF(), 8.25);
-    QVERIFY(Control(*form_, "Text2").font().bold());
-    QCOMPARE(Control(*form_, "Text2").font().pointSizeF(), 9.75);
-    QVERIFY(!Control(*form_, "Text4").font().bold());
-    QVERIFY(!Control(*form_, "Option2").font().bold());
-    QCOMPARE(Control<QLineEdit>(*form_, "Text7").alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-    QCOMPARE(Control<QLineEdit>(*form_, "Text3").alignment() & Qt::AlignHCenter, Qt::Alignment());
   }
 
   void tabVisitsTheFieldsInTheDrawnOrder() {
