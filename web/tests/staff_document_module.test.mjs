@@ -47,9 +47,6 @@ async function opened(bytes, sheetName, fileName = 'xodimlar.xlsx') {
 test('a staff workbook is told from a report and a stranger\'s, and its teachers listed in the desktop\'s words', async () => {
   const staff = await listing(staffBytes);
   assert.equal(staff.kind, 'staff');
-  assert.equal(staff.title, 'Xodimlar kitobi');
-  assert.deepEqual(staff.headings, ['Varaq', "O'qituvchi", 'Yillik soat', 'Izoh']);
-  assert.deepEqual([staff.open, staff.cancel], ['Ochish', 'Bekor qilish']);
   assert.match(staff.question, /^"xodimlar\.xlsx" - xodimlar kitobi\. Qaysi o'qituvchining hisobotini ochasiz\?/);
   assert.deepEqual(staff.teachers.map((teacher) => [teacher.sheetName, teacher.teacher]),
     [['Aliyev Vali', 'Aliyev Vali'], ['Karimova Dilnoza', 'Karimova Dilnoza']]);
