@@ -115,17 +115,6 @@ class FormTest : public FormTestCase {
     QVERIFY(!form_->isVisible());
   }
 
-  void fontsFollowTheirRoles() {
-    QVERIFY(Control(*form_, "Label5").font().bold());
-    QCOMPARE(Control(*form_, "Label5").font().pointSizeF(), 8.25);
-    QVERIFY(Control(*form_, "Text2").font().bold());
-    QCOMPARE(Control(*form_, "Text2").font().pointSizeF(), 9.75);
-    QVERIFY(!Control(*form_, "Text4").font().bold());
-    QVERIFY(!Control(*form_, "Option2").font().bold());
-    QCOMPARE(Control<QLineEdit>(*form_, "Text7").alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-    QCOMPARE(Control<QLineEdit>(*form_, "Text3").alignment() & Qt::AlignHCenter, Qt::Alignment());
-  }
-
   void tabVisitsTheFieldsInTheDrawnOrder() {
     const QStringList expected = {"Text3",  "Text6",  "Text4", "Text7",    "Text8",   "Text9",   "Text10",   "Text11",
                                   "Text12", "Check1", "Text2", "Command1", "Option1", "Option2", "Command3", "Text1"};

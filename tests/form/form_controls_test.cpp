@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 namespace soatnoma::ui {
 namespace {
@@ -39,30 +38,6 @@ TEST(FormControls, DaysAreTheBoxesUnderTheWeekdaysInOrder) {
                                       [&](const ControlSpec& spec) { return spec.caption == captions[i]; });
     ASSERT_NE(caption, FormControls().end());
     EXPECT_LT(std::abs(caption->place.left - box->place.left), box->place.width) << captions[i];
-  }
-}
-
-// Numbers are typed into the rate, the weekly hours and the days; the name, the school
-// ("17-maktab") and the subject are text.
-TEST(FormControls, WhichBoxesTakeNumbers) {
-  std::map<ControlRole, bool> numbers;
-  for (const ControlSpec& spec : FormControls()) {
-    if (spec.kind == ControlKind::TextBox) numbers[RoleOf(spec.name)] = TakesNumbers(RoleOf(spec.name));
-  }
-  const std::map<ControlRole, bool> expected = {
-      {ControlRole::Rate, true},  {ControlRole::WeeklyHours, true}, {ControlRole::Day, true},
-      {ControlRole::Name, false}, {ControlRole::School, false},     {ControlRole::Subject, false},
-  };
-  EXPECT_EQ(numbers, expected);
-}
-
-// The page leaves out what only the desktop window has: the about view, the terms and the
-// pictures; everything a teacher fills in or presses is in both.
-TEST(FormControls, ThePageShowsEverythingATeacherUses) {
-  for (const ControlSpec& spec : FormControls()) {
-    const ControlRole role = RoleOf(spec.name);
-    const bool desktopOnly = role == ControlRole::AboutView || role == ControlRole::Terms || role == ControlRole::Picture;
-    EXPECT_EQ(ShownInThePage(role), !desktopOnly) << spec.name;
   }
 }
 

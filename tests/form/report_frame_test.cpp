@@ -1,7 +1,6 @@
 // The frame of the report form as content and format of its cells and blocks.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,19 +20,6 @@ ReportSheet FramedSheet(const ReportTexts& texts, int year = 2025) {
   WriteReportFrame(sheet, texts, year);
   WriteReportFooter(sheet, texts);
   return sheet;
-}
-
-// Every cell of the block satisfies the check; reports the first that does not.
-void ExpectEveryCell(const ReportSheet& sheet, const char* block, const std::function<bool(const CellFormat&)>& check) {
-  const CellBlock cells = ParseRangeAddress(block);
-  for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
-    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
-      if (!check(sheet.FormatAt(row, column))) {
-        ADD_FAILURE() << block << ": cell " << BlockAddress({row, column, row, column});
-        return;
-      }
-    }
-  }
 }
 
 TEST(ReportTexts, TitleAndFooterKeepEveryPieceAndTheTypedTexts) {
@@ -92,65 +78,6 @@ TEST(ReportFrame, WritesTheFormTextsIntoTheirBlocks) {
   const std::vector<CellBlock> merged(sheet.MergedBlocks().begin(), sheet.MergedBlocks().end());
   EXPECT_EQ(merged, (std::vector<CellBlock>{ParseRangeAddress("O1:S1"), ParseRangeAddress("A2:S2"),
                                             ParseRangeAddress("A3:S3"), ParseRangeAddress("A22:S22")}));
-}
-
-TEST(ReportFrame, FormatsEachBlockOfTheForm) {
-  const ReportSheet sheet = FramedSheet({"5", "fizika", "Ism"});
-  using H = HorizontalAlignment;
-  using V = VerticalAlignment;
-  ExpectEveryCell(sheet, "O1:S1", [](const CellFormat& f) { return f.bold && f.horizontal == H::Right && f.wrapText; });
-  ExpectEveryCell(sheet, "A2:S2", [](const CellFormat& f) {
-    return f.bold && f.fontSize == 14.0 && f.horizontal == H::Center && f.vertical == V::Center && f.wrapText;
-  });
-  ExpectEveryCell(sheet, "A3:S3", [](const CellFormat& f) { return f.bold && f.fontSize == 16.0 && f.horizontal == H::Center; });
-  ExpectEveryCell(sheet, "C4:S4", [](const CellFormat& f) {
-    return f.bold && f.orientation == 90 && f.horizontal == H::Center && f.vertical == V::Bottom && !f.wrapText;
-  });
-  // B4 is centred by the heading row, the titles below stay left.
-  ExpectEveryCell(sheet, "A4:B4", [](const CellFormat& f) { return f.bold && f.horizontal == H::Center && f.wrapText; });
-  ExpectEveryCell(sheet, "B5:B20", [](const CellFormat& f) {
-    return !f.bold && f.horizontal == H::Left && f.vertical == V::Center && f.wrapText && f.orientation == 0;
-  });
-  ExpectEveryCell(sheet, "A5:A20", [](const CellFormat& f) { return f.bold && f.horizontal == H::Center; });
-  ExpectEveryCell(sheet, "C5:S20", [](const CellFormat& f) {
-    return f.numberFormat == "0" && f.horizontal == H::Center && f.vertical == V::Center && !f.bold;
-  });
-  ExpectEveryCell(sheet, "A22:S22", [](const CellFormat& f) { return f.bold && f.horizontal == H::Center && !f.wrapText; });
-  // The table is ruled, nothing else; fonts stay standard outside the title lines.
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
-      const CellFormat& format = sheet.FormatAt(row, column);
-      EXPECT_EQ(format.border == LineStyle::Continuous, row >= 4 && row <= 20) << row << "," << column;
-      EXPECT_EQ(format.fontSize.has_value(), row == 2 || row == 3) << row << "," << column;
-      EXPECT_EQ(format.numberFormat == "0", row >= 5 && row <= 20 && column >= 3) << row << "," << column;
-    }
-  }
-}
-
-TEST(ReportFrame, SetsWidthsHeightsAndThePage) {
-  const ReportSheet sheet = FramedSheet({"5", "fizika", "Ism"});
-  EXPECT_EQ(sheet.ColumnWidth(col::A), 3);
-  EXPECT_EQ(sheet.ColumnWidth(col::B), 35);
-  for (int column = col::C; column <= col::S; ++column) EXPECT_EQ(sheet.ColumnWidth(column), 5);
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    EXPECT_EQ(sheet.RowHeight(row), row <= 3 ? std::optional<double>(40) : std::nullopt) << row;
-  }
-  PageSetup expected;
-  expected.leftMargin = expected.rightMargin = 28.3464566929134;
-  expected.topMargin = expected.bottomMargin = 14.1732283464567;  // 0.5 cm, where printers print
-  expected.headerMargin = expected.footerMargin = 0;
-  expected.orientation = PageOrientation::Landscape;
-  expected.paperSize = PaperSize::A4;
-  const PageSetup& page = sheet.Page();
-  EXPECT_NEAR(page.leftMargin, expected.leftMargin, 1e-9);
-  EXPECT_NEAR(page.rightMargin, expected.rightMargin, 1e-9);
-  EXPECT_NEAR(page.topMargin, expected.topMargin, 1e-9);
-  EXPECT_NEAR(page.bottomMargin, expected.bottomMargin, 1e-9);
-  expected.leftMargin = page.leftMargin;
-  expected.rightMargin = page.rightMargin;
-  expected.topMargin = page.topMargin;
-  expected.bottomMargin = page.bottomMargin;
-  EXPECT_EQ(page, expected);
 }
 
 TEST(ReportFrame, BothCategoriesGetTheSameFrame) {

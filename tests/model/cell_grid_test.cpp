@@ -113,18 +113,5 @@ TEST(CellGrid, ManyPathsToOneCellAndCyclesStayCheap) {
   EXPECT_EQ(table.ReadValue(20, col::C), 2 * std::pow(8.0, 16));  // C counts nothing of the cycle
 }
 
-TEST(WorkloadTable, HeadingsNumbersAndTitles) {
-  WorkloadTable table;
-  WriteTableHeadings(table);
-  EXPECT_EQ(table.TextAt(4, col::A), "№");
-  EXPECT_EQ(table.TextAt(4, col::P), "Iyul");
-  EXPECT_EQ(table.TextAt(4, col::S), "Yillik");
-  EXPECT_EQ(table.ReadValue(7, col::A), 1);
-  EXPECT_EQ(table.ReadValue(13, col::A), 2);
-  EXPECT_EQ(table.ReadValue(17, col::A), 3);
-  EXPECT_EQ(table.KindAt(8, col::A), CellKind::Empty);
-  EXPECT_EQ(table.TextAt(14, col::B), "Darsga va tarbiyaviy mashg`ulotlarga tayyorgarlik ko'rish");
-}
-
 }  // namespace
 }  // namespace soatnoma

@@ -74,6 +74,8 @@ TEST(WeeklyHours, DaysAddUpAsTypedNumbersAndAWordStopsTheSum) {
   EXPECT_EQ(WeeklyHoursFromDays(empty), "0");
   const Days word = {"4", "ikki", "", "", "", ""};
   EXPECT_EQ(WeeklyHoursFromDays(word), std::nullopt);
+  const Days parted = {"2", "1 2", "", "", "", ""};  // a blank between digits parts two numbers
+  EXPECT_EQ(WeeklyHoursFromDays(parted), std::nullopt);
 }
 
 }  // namespace

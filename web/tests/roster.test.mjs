@@ -201,19 +201,6 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
   assert.ok(refusedSeen >= 15, 'the lists hold refusals of every kind');
 });
 
-test('a row that names nobody is refused with its line, whatever blanks it holds', async () => {
-  const nameless = (name) => [name, '3', 'kimyo', 'yuqori', '24', '', ''];
-  const ours = await listed('ismsiz.csv', utf8(csvText([HEADER, nameless(''), uzbek[0], nameless(' \t'), nameless('\u2003\u00a0')], ';', '\n')));
-  const refusal = "ism kiritilmagan: o'qituvchining familiyasi va ismini yozing";
-  assert.deepEqual(ours.rows.map((row) => [row.cells[0], row.status, row.status === 'ok' ? row.cells[1] : row.cells[6]]), [
-    ['2', 'refused', refusal],
-    ['3', 'ok', uzbek[0][0]],
-    ['4', 'refused', refusal],
-    ['5', 'refused', refusal],
-  ]);
-  assert.match(ours.message, /Tayyor: 1 ta o'qituvchi\. Rad etilgan: 3 ta qator\./);
-});
-
 // A workbook of a few kilobytes one part of which unpacks to more than any workbook's part,
 // and one of 6 MB whose 400 more parts unpack to 6.4 GB.
 async function withHugePart(workbookBytes) {
@@ -278,42 +265,6 @@ test('a list longer than a list may have is refused, naming the most, and its re
   assert.equal(await page.$eval('#StaffMessage', (message) => message.textContent), "To'xtatildi, ro'yxat o'qilmadi.");
   assert.equal(await page.$$eval('#RosterRows tbody tr', (rows) => rows.length), 0);
   assert.equal(await page.$eval('#StopReading', (button) => button.hidden), true);
-});
-
-// The record split of CSV that no spreadsheet program writes. The odd text stands in the
-// "toifa" column, so that the reason shows the field exactly as it was read; a good row
-// follows to show that nothing after it was lost.
-const oddCsv = [
-  { name: 'a quote inside a field', toifa: 'yu"qori' },
-  { name: 'doubled quotes inside quotes', toifa: '"yu""qori"' },
-  { name: 'a blank before the opening quote', toifa: ' "yuqori"' },
-  { name: 'an empty quoted field', toifa: '""' },
-  { name: 'a lone CR inside quotes', toifa: '"yu\rqori"' },
-  { name: 'a quote that never closes', toifa: '"yuqori', last: true },
-  { name: 'doubled quotes that never close', toifa: '"yu""qori;x', last: true },
-  // Text after a closing quote: the quote is kept and the field reads on inside the quotes,
-  // across separators and lines.
-  { name: 'text after the closing quote', toifa: '"yu"qori' },
-  { name: 'a blank after the closing quote', toifa: '"yuqori" ' },
-];
-
-function oddRoster({ toifa, last }, misspelt) {
-  const header = withHeader(HEADER, [], misspelt)[0].join(';');
-  const good = 'Aliyev Vali;12;fizika;yuqori;24;;';
-  const odd = `Odd Row;1;kimyo;${toifa};20;;`;
-  return utf8(last ? `${header}\n${good}\n${odd}\n` : `${header}\n${odd}\n${good}\n`);
-}
-
-test('odd CSV splits into the same records, on the same lines, as on the command line', { skip: !existsSync(cli) }, async () => {
-  for (const odd of oddCsv) {
-    const bytes = oddRoster(odd, false);
-    const ours = await listed(`odd-${oddCsv.indexOf(odd)}.csv`, bytes);
-    const reasons = ours.rows.filter((row) => row.status === 'refused').map(described);
-    const theirs = await commandLine(`odd-${oddCsv.indexOf(odd)}.csv`, bytes);
-    const everyLine = (await commandLine(`odd-misspelt-${oddCsv.indexOf(odd)}.csv`, oddRoster(odd, true))).refused.map(lineOf);
-    assert.deepEqual(reasons, theirs.refused, odd.name);
-    assert.deepEqual(ours.rows.map((row) => row.line), everyLine, odd.name);
-  }
 });
 
 test('a large staff list is listed whole, and on a phone each row is a card within the screen', async () => {
