@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 
-import { loadModule, root } from './support.mjs';
+import { loadModule, plainMeasure, root } from './support.mjs';
 
 const module = await loadModule();
 const labels = JSON.parse(module.actionLabels());
