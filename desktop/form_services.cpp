@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -52,7 +53,7 @@ QString ChosenFile(QFileDialog& dialog, const QString& acceptText) {
   dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Fayl nomi:"));
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Fayl turi:"));
   dialog.setLabelText(QFileDialog::Accept, acceptText);
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Bekor qilish"));
+  dialog.setLabelText(QFileDialog::Reject, QCoreApplication::translate("QPlatformTheme", "Cancel"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -98,7 +99,7 @@ QString Latin(std::string_view text) { return QString::fromUtf8(text.data(), sta
 UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {UnsavedChoice::Save, UnsavedChoice::Discard, UnsavedChoice::Cancel};
   return kChoices[AskOneOf(parent, QMessageBox::Question, question,
-                           {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"), QStringLiteral("Bekor qilish")})];
+                           {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"), QCoreApplication::translate("QPlatformTheme", "Cancel")})];
 }
 
 RestoreChoice AskRestore(QWidget* parent, const QString& question) {

@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kNotSaved = "Hisobot saqlanmadi: ";
 
 struct ErrorText {
   int number;

@@ -12,6 +12,9 @@
 
 namespace soatnoma {
 
+// How every refusal to save a report begins.
+inline constexpr const char* kNotSaved = "Hisobot saqlanmadi: ";
+
 // Writes the content into a new file at the given path (in the private folder); on failure returns false
 // and may set a detail for the message.
 using ContentWriter = std::function<bool(const std::string& temporaryPath, std::string& detail)>;

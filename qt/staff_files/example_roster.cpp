@@ -27,7 +27,7 @@ bool WriteWorkbook(const std::string& path, std::string& detail) {
 SaveResult SaveExampleRoster(const std::string& path, ExampleRosterFormat format) {
   SaveResult saved = SaveAtomically(path, format == ExampleRosterFormat::Csv ? WriteCsv : WriteWorkbook);
   // The reason as for any file the program saves, said of the example rather than a report.
-  constexpr std::string_view kReportNotSaved = "Hisobot saqlanmadi: ";
+  constexpr std::string_view kReportNotSaved = kNotSaved;
   if (!saved.ok && saved.message.starts_with(kReportNotSaved)) {
     saved.message.replace(0, kReportNotSaved.size(), "Ro'yxat namunasi saqlanmadi: ");
   }

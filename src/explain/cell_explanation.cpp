@@ -119,11 +119,15 @@ std::string ExplainedCellName(CellPlace place) {
   return ColumnLetters(place.column) + std::to_string(place.row) + " \u00B7 " + PlaceName(place);
 }
 
+std::string CorrectedLine(double computedHours, double typedHours) {
+  return "Hisoblangani: " + HoursText(computedHours) + ", tuzatilgan: " + HoursText(typedHours);
+}
+
 std::vector<std::string> ExplainCell(const ToldTable& told, CellPlace place, std::optional<double> typedHours) {
   const CellStory& story = told.story.At(place.row, place.column);
   const double hours = told.table.ReadNumber(place.row, place.column);
   std::vector<std::string> lines;
-  if (typedHours) lines.push_back("Hisoblangani: " + HoursText(hours) + ", tuzatilgan: " + HoursText(*typedHours));
+  if (typedHours) lines.push_back(CorrectedLine(hours, *typedHours));
   std::vector<std::string> storyLines;
   switch (story.origin) {
     case CellOrigin::Sum: storyLines = SumLines(told, story, hours); break;

@@ -28,6 +28,9 @@ std::string ExplainedCellName(CellPlace place);
 std::vector<std::string> ExplainCell(const ToldTable& told, CellPlace place,
                                      std::optional<double> typedHours = std::nullopt);
 
+// "Hisoblangani: 103, tuzatilgan: 100": the first line of a corrected cell's explanation.
+std::string CorrectedLine(double computedHours, double typedHours);
+
 // The lines joined by "\n".
 std::string JoinedLines(const std::vector<std::string>& lines);
 

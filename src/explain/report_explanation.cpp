@@ -21,8 +21,7 @@ std::vector<std::string> ExplainReportCell(const ToldTable* told, const ReportCo
   }
   std::vector<std::string> lines = {std::string(kNoStory)};
   if (corrected) {
-    lines.push_back("Hisoblangani: " + HoursText(corrections.ComputedHours(place)) +
-                    ", tuzatilgan: " + HoursText(corrections.Hours(place)));
+    lines.push_back(CorrectedLine(corrections.ComputedHours(place), corrections.Hours(place)));
   }
   return lines;
 }

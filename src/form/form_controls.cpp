@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/workload_table.h"
+
 namespace soatnoma::ui {
 namespace {
 
@@ -41,7 +43,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 
     {"Option1", OptionButton, "", "Boshlangi'ch", "Boshlang'ich sinf o'qituvchisi", {2640, 840, 1215, 255}, 14},
     {"Option2", OptionButton, "", "Yuqori", "Yuqori sinf o'qituvchisi", {3950, 840, 840, 255}, 15},
-    {"Check1", CheckBox, "", "Sinf rahbarligi", "Sinf raxbarligi bo'lsa belgilang!", {240, 2400, 1575, 375}, 9,
+    {"Check1", CheckBox, "", kClassLeadershipTitle, "Sinf raxbarligi bo'lsa belgilang!", {240, 2400, 1575, 375}, 9,
      Caption},
     {"Command1", Button, "", "Bajar!", "", {120, 3000, 3855, 495}, 12, Caption},
 

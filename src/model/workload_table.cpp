@@ -22,7 +22,7 @@ struct WorkRow {
 
 // Rows 5 to 20.
 constexpr std::array<WorkRow, kLastWorkRow - kFirstWorkRow + 1> kWorkRows = {{
-    {"", "Yillik umumiy ish yuklamasi", "Yillik jami"},
+    {"", kAnnualWorkloadTitle, "Yillik jami"},
     {"", "Umumiy soatnoma", "Umumiy soatnoma"},
     {"1", "O'quv tarbiya jarayoni", "O'quv-tarbiya jarayoni"},
     {"", "Dars soatlari", "Dars soatlari"},

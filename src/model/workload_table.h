@@ -11,6 +11,12 @@
 
 namespace soatnoma {
 
+// The title of the year's total of all work: the table's own row, the staff list's column
+// and the summary's.
+inline constexpr const char* kAnnualWorkloadTitle = "Yillik umumiy ish yuklamasi";
+// Leading a class, as the form's box and the summary's column name it.
+inline constexpr const char* kClassLeadershipTitle = "Sinf rahbarligi";
+
 // Sheet columns by their letters.
 namespace col {
 enum : int { A = 1, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S };

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/workload_table.h"
 #include "roster_rules/roster.h"
 
 namespace soatnoma::batch {
@@ -29,13 +30,16 @@ enum RosterColumnIndex : std::size_t {
   kRosterColumnCount
 };
 
+// The heading of a teacher's yearly hours in every list of the staff.
+inline constexpr std::string_view kYearHoursHeading = "Yillik soat";
+
 inline constexpr std::array<RosterColumn, kRosterColumnCount> kRosterColumns = {{
     {"Qator", {}},
     {"O'qituvchi", {}},
     {"Maktab", {}},
     {"Fan", {}},
     {"Haftalik soat", "Ajratilgan dars soati (haftasiga)"},
-    {"Yillik soat", "Yillik umumiy ish yuklamasi"},
+    {kYearHoursHeading, kAnnualWorkloadTitle},
     {"Holati", {}},
 }};
 

@@ -70,7 +70,7 @@ struct SummaryColumn {
 constexpr std::array<SummaryColumn, 9> kColumns = {{
     {"\xE2\x84\x96", 5, 5, ColumnKind::Ordinal, false, nullptr, nullptr,  // "№": the teacher's place in the list
      [](SummaryRow&, const StoredSummaryCell&) {}},
-    {"Familiya va ism", 30, 46, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr,
+    {kSummaryNameHeading, 30, 46, ColumnKind::Text, false, [](const SummaryRow& row) { return row.name; }, nullptr,
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.name = cell.text; }},
     {"Maktab", 9, 16, ColumnKind::Text, false, [](const SummaryRow& row) { return row.school; }, nullptr,
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.school = cell.text; }},
@@ -89,12 +89,12 @@ constexpr std::array<SummaryColumn, 9> kColumns = {{
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.weeklyHours = cell.number.value_or(0); }},
     {"Stavka", 8, 8, ColumnKind::Number, false, nullptr, [](const SummaryRow& row) { return row.rate; },
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.rate = cell.number.value_or(0); }},
-    {"Sinf rahbarligi", 10, 10, ColumnKind::Text, false,
+    {kClassLeadershipTitle, 10, 10, ColumnKind::Text, false,
      [](const SummaryRow& row) { return std::string(row.classLeader ? kLeaderText : kNotLeaderText); }, nullptr,
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.classLeader = cell.text == kLeaderText; }},
     // As wide as the longest total the summary shows (fifteen digits, a point and a sign),
     // so that no printed page cuts a digit off it.
-    {"Yillik umumiy ish yuklamasi", 18, 18, ColumnKind::AnnualTotal, true, nullptr,
+    {kAnnualWorkloadTitle, 18, 18, ColumnKind::AnnualTotal, true, nullptr,
      [](const SummaryRow& row) { return row.annualTotal; },
      [](SummaryRow& row, const StoredSummaryCell& cell) { row.annualTotal = cell.number.value_or(0); }},
 }};
@@ -294,7 +294,7 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
     title += schools.size() == 1 ? " - sonli maktab o'qituvchilarining " : " - sonli maktablar o'qituvchilarining ";
   }
   return title + std::to_string(calendarYear) + "/" + std::to_string(calendarYear + 1) +
-         " o'quv yili uchun yillik ish yuklamasi";
+         std::string(kSummaryTitleEnd);
 }
 
 SummaryRow SummaryRowOfStored(const std::function<StoredSummaryCell(std::string_view heading)>& cellUnder,

@@ -23,6 +23,11 @@
 
 namespace soatnoma::batch {
 
+// The summary's heading of the teachers' names, as it is written and read back.
+inline constexpr const char* kSummaryNameHeading = "Familiya va ism";
+// The end of every summary's title, whatever the schools and the year.
+inline constexpr const char* kSummaryTitleEnd = " o'quv yili uchun yillik ish yuklamasi";
+
 inline constexpr const char* kSummarySheetName = "Jami";
 
 struct SummaryRow {

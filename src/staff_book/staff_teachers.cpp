@@ -12,8 +12,8 @@
 namespace soatnoma::batch {
 namespace {
 
-constexpr std::string_view kNameHeading = "Familiya va ism";
-constexpr std::string_view kTotalHeading = "Yillik umumiy ish yuklamasi";
+constexpr std::string_view kNameHeading = kSummaryNameHeading;
+constexpr std::string_view kTotalHeading = kAnnualWorkloadTitle;
 // What a spreadsheet program writes in place of a reference to a sheet that was deleted.
 constexpr std::string_view kLostReference = "#REF!";
 

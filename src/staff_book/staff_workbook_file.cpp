@@ -11,9 +11,6 @@
 namespace soatnoma::batch {
 namespace {
 
-// The end of every summary's title, whatever the schools and the year.
-constexpr std::string_view kSummaryTitleEnd = " o'quv yili uchun yillik ish yuklamasi";
-
 std::optional<std::string_view> MarkOf(const std::vector<CustomProperty>& properties) {
   for (const CustomProperty& property : properties) {
     if (property.name == workbook_mark::kName) return property.text;

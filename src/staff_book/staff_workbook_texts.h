@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "roster_rules/roster_table.h"
 #include "staff_book/staff_teachers.h"
 
 namespace soatnoma::batch {
@@ -17,7 +18,7 @@ inline constexpr std::string_view kStaffTeacherOpen = "Ochish";
 inline constexpr std::string_view kStaffTeacherCancel = "Ro'yxatni yopish";
 // The list's columns: the sheet, the teacher, the yearly total, and what is to be known of
 // the row (why it cannot be opened, why its total is not shown).
-inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", "Yillik soat", "Izoh"};
+inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", batch::kYearHoursHeading, "Izoh"};
 
 // "\"xodimlar.xlsx\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? ..."
 std::string StaffTeacherQuestion(std::string_view fileName);

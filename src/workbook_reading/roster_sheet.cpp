@@ -4,6 +4,7 @@
 
 #include "form/sheet_address.h"
 #include "model/relative_formula.h"
+#include "form/opened_report.h"
 #include "roster_rules/workbook_records.h"
 #include "workbook_reading/stored_cells.h"
 
@@ -40,7 +41,7 @@ class RecordCollector {
     if (column_ > kSheetMaxColumn) return Damaged("katak varaqdan tashqarida.");
     const StoredValue value = ReadStoredValue(cell, sharedTexts);
     if (value.kind == StoredValue::Kind::Damaged) {
-      return Damaged(ColumnLetters(column_) + std::to_string(row_) + " katagida " + value.text);
+      return Damaged(CellProblem(ColumnLetters(column_) + std::to_string(row_), value.text));
     }
     if (column_ <= batch::kMaxRosterColumns) cells_.push_back({column_, TextOf(value)});
   }
