@@ -19,6 +19,9 @@ namespace soatnoma::explain {
 namespace {
 
 using reference_tables::FieldAt;
+using reference_tables::ForEveryCell;
+using reference_tables::HoldsHours;
+using reference_tables::IsSum;
 using reference_tables::Fields;
 using reference_tables::ReadTable;
 using reference_tables::Reference;
@@ -65,58 +68,40 @@ ReadHours ReadHoursLines(const std::vector<std::string>& lines) {
 }
 
 TEST(CellExplanation, TheLinesOfEveryCellOfHoursAddUpToTheReferenceHours) {
-  for (const Reference& reference : References(false)) {
-    std::unique_ptr<ToldTable> keep;
-    const ToldTable& told = Told(reference, keep);
-    const Fields expected = ReadTable(reference.file);
-    for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
-      for (int column = col::C; column <= kLastColumn; ++column) {
-        if (!reference_tables::HoldsHours(told.story.At(row, column).origin)) continue;
-        SCOPED_TRACE(reference.file.filename().string() + " " + ColumnLetters(column) + std::to_string(row));
-        const std::vector<std::string> lines = ExplainCell(told, {row, column});
-        const ReadHours read = ReadHoursLines(lines);
-        const auto hours = FieldAt(expected, row, column);
-        EXPECT_EQ(read.rounded, hours) << JoinedLines(lines);
-        // Each line to the hundredth: the sum is off by no more than their roundings.
-        if (read.rounded) {
-          EXPECT_NEAR(read.begun + read.moved, *read.rounded, 0.021) << JoinedLines(lines);
-        }
-      }
+  ForEveryCell(HoldsHours, [](const ToldTable& told, const Fields& expected, int row, int column) {
+    const std::vector<std::string> lines = ExplainCell(told, {row, column});
+    const ReadHours read = ReadHoursLines(lines);
+    const auto hours = FieldAt(expected, row, column);
+    EXPECT_EQ(read.rounded, hours) << JoinedLines(lines);
+    // Each line to the hundredth: the sum is off by no more than their roundings.
+    if (read.rounded) {
+      EXPECT_NEAR(read.begun + read.moved, *read.rounded, 0.021) << JoinedLines(lines);
     }
-  }
+  });
 }
 
 // "104 + 77 + 96 = 277": the terms as the reference holds the cells the total names, their sum,
 // and after a correction the total the reference holds.
 TEST(CellExplanation, ATotalAddsTheReferenceHoursOfTheCellsItNames) {
-  for (const Reference& reference : References(false)) {
-    std::unique_ptr<ToldTable> keep;
-    const ToldTable& told = Told(reference, keep);
-    const Fields expected = ReadTable(reference.file);
-    for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
-      for (int column = col::C; column <= kLastColumn; ++column) {
-        const CellStory& story = told.story.At(row, column);
-        if (story.origin != CellOrigin::Sum) continue;
-        SCOPED_TRACE(reference.file.filename().string() + " " + ColumnLetters(column) + std::to_string(row));
-        const std::vector<std::string> lines = ExplainCell(told, {row, column});
-        ASSERT_GE(lines.size(), 2u);
-        std::string terms;
-        double sum = 0;
-        for (const CellRef& cell : story.summed) {
-          const double term = FieldAt(expected, cell.row, cell.column).value_or(0);
-          terms += (terms.empty() ? "" : " + ") + ShownNumber(term);
-          sum += term;
-        }
-        EXPECT_EQ(lines[1], terms + " = " + ShownNumber(sum));
-        const double total = FieldAt(expected, row, column).value_or(0);
-        if (story.correction) {
-          EXPECT_EQ(lines.back(), "Jami: " + ShownNumber(total));
-        } else {
-          EXPECT_EQ(sum, total);
-        }
-      }
+  ForEveryCell(IsSum, [](const ToldTable& told, const Fields& expected, int row, int column) {
+    const CellStory& story = told.story.At(row, column);
+    const std::vector<std::string> lines = ExplainCell(told, {row, column});
+    ASSERT_GE(lines.size(), 2u);
+    std::string terms;
+    double sum = 0;
+    for (const CellRef& cell : story.summed) {
+      const double term = FieldAt(expected, cell.row, cell.column).value_or(0);
+      terms += (terms.empty() ? "" : " + ") + ShownNumber(term);
+      sum += term;
     }
-  }
+    EXPECT_EQ(lines[1], terms + " = " + ShownNumber(sum));
+    const double total = FieldAt(expected, row, column).value_or(0);
+    if (story.correction) {
+      EXPECT_EQ(lines.back(), "Jami: " + ShownNumber(total));
+    } else {
+      EXPECT_EQ(sum, total);
+    }
+  });
 }
 
 ReportRequest UpperRun(const std::string& weekly) {

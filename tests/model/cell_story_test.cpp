@@ -8,6 +8,8 @@ namespace soatnoma {
 namespace {
 
 using reference_tables::FieldAt;
+using reference_tables::ForEveryCell;
+using reference_tables::IsSum;
 using reference_tables::Fields;
 using reference_tables::HoldsHours;
 using reference_tables::ReadTable;
@@ -87,37 +89,28 @@ TEST(CellStory, TheCarryChainIsOneUnbrokenLine) {
 // A total adds up the cells it names, as the reference holds them; before rounding each cell
 // of hours holds what the distribution computed.
 TEST(CellStory, TotalsNameTheCellsTheyAddAndComputedHoursAreTheUnroundedOnes) {
-  for (const Reference& reference : References(false)) {
-    std::unique_ptr<ToldTable> keep;
-    const ToldTable& told = Told(reference, keep);
-    const Fields expected = ReadTable(reference.file);
-    for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
-      for (int column = col::C; column <= kLastColumn; ++column) {
-        const CellStory& story = told.story.At(row, column);
-        if (story.origin != CellOrigin::Sum) continue;
-        SCOPED_TRACE(reference.file.filename().string() + " " + ColumnLetters(column) + std::to_string(row));
-        ASSERT_GE(story.summed.size(), 2u);
-        // Exactly the cells the formula left in the table adds, in its order (a total the
-        // correction set as a number keeps the formula's cells as its story).
-        if (const RelativeFormula* formula = told.table.FormulaAt(row, column)) {
-          ASSERT_EQ(formula->Terms().size(), story.summed.size());
-          for (std::size_t i = 0; i < story.summed.size(); ++i) {
-            EXPECT_EQ(story.summed[i].row, row + formula->Terms()[i].rows);
-            EXPECT_EQ(story.summed[i].column, column + formula->Terms()[i].columns);
-          }
-        } else {
-          EXPECT_TRUE(story.correction.has_value());
-        }
-        double sum = 0;
-        for (const CellRef& cell : story.summed) sum += FieldAt(expected, cell.row, cell.column).value_or(0);
-        // A correction on a total puts a number in its place: its sum then, moved by the correction.
-        if (story.correction) {
-          EXPECT_EQ(story.correction->before, sum);
-        }
-        EXPECT_EQ(FieldAt(expected, row, column).value_or(0), sum + (story.correction ? story.correction->delta : 0));
+  ForEveryCell(IsSum, [](const ToldTable& told, const Fields& expected, int row, int column) {
+    const CellStory& story = told.story.At(row, column);
+    ASSERT_GE(story.summed.size(), 2u);
+    // Exactly the cells the formula left in the table adds, in its order (a total the
+    // correction set as a number keeps the formula's cells as its story).
+    if (const RelativeFormula* formula = told.table.FormulaAt(row, column)) {
+      ASSERT_EQ(formula->Terms().size(), story.summed.size());
+      for (std::size_t i = 0; i < story.summed.size(); ++i) {
+        EXPECT_EQ(story.summed[i].row, row + formula->Terms()[i].rows);
+        EXPECT_EQ(story.summed[i].column, column + formula->Terms()[i].columns);
       }
+    } else {
+      EXPECT_TRUE(story.correction.has_value());
     }
-  }
+    double sum = 0;
+    for (const CellRef& cell : story.summed) sum += FieldAt(expected, cell.row, cell.column).value_or(0);
+    // A correction on a total puts a number in its place: its sum then, moved by the correction.
+    if (story.correction) {
+      EXPECT_EQ(story.correction->before, sum);
+    }
+    EXPECT_EQ(FieldAt(expected, row, column).value_or(0), sum + (story.correction ? story.correction->delta : 0));
+  });
   for (const Reference& reference : References(true)) {
     std::unique_ptr<ToldTable> keep;
     const ToldTable& told = Told(reference, keep);

@@ -14,6 +14,9 @@
 #include <variant>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "model/relative_formula.h"
 #include "model/told_table.h"
 #include "model/workload_table.h"
 
@@ -78,6 +81,26 @@ inline const ToldTable& Told(const Reference& reference, std::unique_ptr<ToldTab
 
 inline bool HoldsHours(CellOrigin origin) {
   return origin == CellOrigin::Scaled || origin == CellOrigin::Fixed || origin == CellOrigin::LeaderShare;
+}
+
+inline bool IsSum(CellOrigin origin) { return origin == CellOrigin::Sum; }
+
+// check(told, expected, row, column) for every cell of C5:S20 whose story's origin is wanted,
+// in every reference table after rounding, each failure traced to its table and cell.
+template <typename Check>
+void ForEveryCell(bool (*wanted)(CellOrigin), Check check) {
+  for (const Reference& reference : References(false)) {
+    std::unique_ptr<ToldTable> keep;
+    const ToldTable& told = Told(reference, keep);
+    const Fields expected = ReadTable(reference.file);
+    for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
+      for (int column = col::C; column <= kLastColumn; ++column) {
+        if (!wanted(told.story.At(row, column).origin)) continue;
+        SCOPED_TRACE(reference.file.filename().string() + " " + ColumnLetters(column) + std::to_string(row));
+        check(told, expected, row, column);
+      }
+    }
+  }
 }
 
 }  // namespace soatnoma::reference_tables
