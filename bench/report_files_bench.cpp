@@ -8,21 +8,21 @@
 #include <variant>
 
 #include "report_files/pdf_writer.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 #include "report_files/xlsx_writer.h"
 
 namespace {
 
-using soatnoma::ReportSheet;
+using soatnoma::report_sheet::ReportSheet;
 
 ReportSheet TeacherReport() {
-  const soatnoma::ReportRequest request{.category = soatnoma::TeacherCategory::Upper,
+  const soatnoma::report_sheet::ReportRequest request{.category = soatnoma::TeacherCategory::Upper,
                                         .weeklyHours = "23.5",
                                         .rate = "20",
                                         .classLeader = true,
                                         .texts = {"5", "fizika", "Abdullayeva Dilnoza"},
                                         .calendarYear = 2025};
-  return std::get<ReportSheet>(soatnoma::BuildReport(request));
+  return std::get<soatnoma::report_sheet::ReportSheet>(soatnoma::report_sheet::BuildReport(request));
 }
 
 // A folder of its own for the benchmark's files, removed afterwards.
@@ -43,7 +43,7 @@ class BenchFolder {
 
 template <auto Save>
 void SaveReport(benchmark::State& state, const char* fileName) {
-  const ReportSheet sheet = TeacherReport();
+  const soatnoma::report_sheet::ReportSheet sheet = TeacherReport();
   const BenchFolder folder;
   const std::string path = folder.File(fileName);
   for (auto _ : state) {

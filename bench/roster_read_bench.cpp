@@ -33,7 +33,7 @@ void WriteRoster(const std::string& path, RosterForm form) {
   }
   lxw_workbook* workbook = workbook_new(path.c_str());
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-  for (const soatnoma::batch::CsvRecord& record : soatnoma::batch::ReadCsvRecords(list)) {
+  for (const soatnoma::roster_rules::CsvRecord& record : soatnoma::roster_rules::ReadCsvRecords(list)) {
     for (std::size_t column = 0; column < record.fields.size(); ++column) {
       worksheet_write_string(sheet, static_cast<lxw_row_t>(record.line - 1), static_cast<lxw_col_t>(column),
                              record.fields[column].c_str(), nullptr);
@@ -48,7 +48,7 @@ void RosterRead(benchmark::State& state, RosterForm form) {
   const std::string path = (folder / "xodimlar").string();
   WriteRoster(path, form);
   for (auto _ : state) {
-    const soatnoma::batch::LoadedRoster loaded = soatnoma::batch::LoadRoster(path);
+    const soatnoma::staff_files::LoadedRoster loaded = soatnoma::staff_files::LoadRoster(path);
     if (loaded.roster.Teachers().size() != kTeachers) state.SkipWithError("the staff list was not read whole");
   }
   state.counters["per_teacher"] = benchmark::Counter(

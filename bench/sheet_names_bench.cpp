@@ -16,7 +16,7 @@ void Name(benchmark::State& state, const std::string& start) {
   std::vector<std::string> names;
   for (int i = 0; i < kTeachers; ++i) names.push_back(start + std::to_string(i) + " Familiyaeva");
   for (auto _ : state) {
-    soatnoma::batch::SheetNames sheets({"Jami"});
+    soatnoma::staff_book::SheetNames sheets({"Jami"});
     for (const std::string& name : names) benchmark::DoNotOptimize(sheets.Claim(name));
   }
   state.counters["per_teacher"] = benchmark::Counter(

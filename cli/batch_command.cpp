@@ -21,7 +21,7 @@ constexpr std::string_view kNoRowRight = "ro'yxatning hech bir qatori to'g'ri em
 struct BatchOptions {
   std::string roster;
   std::string output;
-  batch::StaffFileFormat format = batch::StaffFileFormat::Xlsx;
+  staff_files::StaffFileFormat format = staff_files::StaffFileFormat::Xlsx;
   int year = 0;
 };
 
@@ -45,26 +45,26 @@ std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, 
   const auto output = ReadOutputChoice(*options, "OUT", currentYear(), &error);
   if (!output) return fail(error);
   // Before the list is even read: the result must never take the list's place.
-  if (batch::WritesOverRoster(options->positional.front(), output->path)) {
-    return fail(batch::WritesOverRosterMessage(output->path));
+  if (roster_rules::WritesOverRoster(options->positional.front(), output->path)) {
+    return fail(roster_rules::WritesOverRosterMessage(output->path));
   }
   return BatchOptions{options->positional.front(), output->path,
-                      output->format == OutputFormat::Pdf ? batch::StaffFileFormat::Pdf : batch::StaffFileFormat::Xlsx,
+                      output->format == OutputFormat::Pdf ? staff_files::StaffFileFormat::Pdf : staff_files::StaffFileFormat::Xlsx,
                       output->year};
 }
 
 // The corrections of an earlier staff workbook at OUT that the new one keeps, and the
 // teachers whose corrections it cannot keep, named.
-batch::CarryPlan CarriedCorrections(const BatchOptions& options, std::span<const batch::RosterTeacher> teachers,
+staff_book::CarryPlan CarriedCorrections(const BatchOptions& options, std::span<const roster_rules::RosterTeacher> teachers,
                                     std::ostream& err) {
-  if (options.format != batch::StaffFileFormat::Xlsx) return {};
-  batch::CarryPlan plan = batch::PlanCarryingInto(options.output, teachers, options.year);
-  for (const std::string& line : batch::NotCarriedLines(plan)) err << batch::kNotCarriedPrefix << line << "\n";
+  if (options.format != staff_files::StaffFileFormat::Xlsx) return {};
+  staff_book::CarryPlan plan = staff_files::PlanCarryingInto(options.output, teachers, options.year);
+  for (const std::string& line : staff_book::NotCarriedLines(plan)) err << staff_book::kNotCarriedPrefix << line << "\n";
   return plan;
 }
 
-void ReportProblems(std::ostream& err, const std::vector<batch::RosterProblem>& problems) {
-  for (const batch::RosterProblem& problem : problems) err << batch::DescribeProblem(problem) << "\n";
+void ReportProblems(std::ostream& err, const std::vector<roster_rules::RosterProblem>& problems) {
+  for (const roster_rules::RosterProblem& problem : problems) err << roster_rules::DescribeProblem(problem) << "\n";
 }
 
 }  // namespace
@@ -78,26 +78,26 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
   const auto options = ReadBatchOptions(args, err, currentYear);
   if (!options) return kExitUsage;
 
-  const batch::LoadedRoster loaded = batch::LoadRoster(options->roster);
+  const staff_files::LoadedRoster loaded = staff_files::LoadRoster(options->roster);
   if (!loaded.ok) {
     err << loaded.message << "\n";
     return kExitRefused;
   }
-  const batch::Roster& roster = loaded.roster;
-  if (roster.readAsWindows1251) err << batch::kWindows1251Notice << "\n";
-  const std::vector<batch::RosterProblem> problems = roster.Problems();
+  const roster_rules::Roster& roster = loaded.roster;
+  if (roster.readAsWindows1251) err << roster_rules::kWindows1251Notice << "\n";
+  const std::vector<roster_rules::RosterProblem> problems = roster.Problems();
   ReportProblems(err, problems);
-  const std::vector<batch::RosterTeacher> teachers = roster.Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster.Teachers();
   if (teachers.empty()) {
-    err << batch::NothingMadeText(roster.rows.empty() ? "ro'yxatda o'qituvchi yo'q." : kNoRowRight) << "\n";
+    err << staff_book::NothingMadeText(roster.rows.empty() ? "ro'yxatda o'qituvchi yo'q." : kNoRowRight) << "\n";
     return kExitRefused;
   }
 
-  const batch::CarryPlan carried = CarriedCorrections(*options, teachers, err);
+  const staff_book::CarryPlan carried = CarriedCorrections(*options, teachers, err);
   HeldInterruptions interruptions;  // before the GUI, so that its threads hold them too
   const HeadlessGui gui;                  // both files lay the text out with the report's fonts
   ProgressBar bar(err, showProgress);
-  const batch::StaffExportResult result = batch::ExportStaff(
+  const staff_files::StaffExportResult result = staff_files::ExportStaff(
       {teachers, options->year, options->format, options->output, &carried}, [&](int done, int total) {
         bar.Show(done, total);
         if (afterEachTeacher) afterEachTeacher(done);
@@ -107,20 +107,20 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
   ReportProblems(err, result.refused);
 
   switch (result.status) {
-    case batch::StaffExportStatus::Written:
+    case staff_files::StaffExportStatus::Written:
       interruptions.Forget();  // the file is complete and in place: a late Ctrl+C changes nothing
-      if (carried.carried > 0) err << batch::CarriedText(carried) << "\n";
+      if (carried.carried > 0) err << staff_book::CarriedText(carried) << "\n";
       return problems.empty() && result.refused.empty() ? kExitOk : kExitSomeSkipped;
-    case batch::StaffExportStatus::NotWritten:
+    case staff_files::StaffExportStatus::NotWritten:
       err << result.message << "\n";
       return kExitCannotWrite;
-    case batch::StaffExportStatus::Stopped:
-      err << batch::kStaffStoppedText << "\n";
+    case staff_files::StaffExportStatus::Stopped:
+      err << staff_book::kStaffStoppedText << "\n";
       return kExitInterrupted;  // unless the held signal ends the program first, as it should
-    case batch::StaffExportStatus::NothingToWrite:
+    case staff_files::StaffExportStatus::NothingToWrite:
       break;
   }
-  err << batch::NothingMadeText(kNoRowRight) << "\n";
+  err << staff_book::NothingMadeText(kNoRowRight) << "\n";
   return kExitRefused;
 }
 

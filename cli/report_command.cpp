@@ -9,7 +9,7 @@
 #include "cli_core/output_options.h"
 #include "cli_core/table_command.h"
 #include "report_files/pdf_writer.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 #include "report_files/xlsx_writer.h"
 
 namespace soatnoma::cli {
@@ -38,7 +38,7 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   const auto output = ReadOutputChoice(*options, "FILE", currentYear(), &error);
   if (!output) return UsageError(err, error);
 
-  ReportRequest request;
+  report_sheet::ReportRequest request;
   request.category = teacher.category;
   request.weeklyHours = teacher.weekly;
   request.rate = teacher.rate;
@@ -46,12 +46,12 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   request.texts = {options->Value("--school").value_or(""), options->Value("--subject").value_or(""),
                    options->Value("--name").value_or("")};
   request.calendarYear = output->year;
-  const ReportOutcome outcome = BuildReport(request);
+  const report_sheet::ReportOutcome outcome = report_sheet::BuildReport(request);
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     err << refusal->message << "\n";
     return kExitRefused;
   }
-  const ReportSheet& sheet = std::get<ReportSheet>(outcome);
+  const report_sheet::ReportSheet& sheet = std::get<report_sheet::ReportSheet>(outcome);
 
   const HeadlessGui gui;  // both writers lay the text out with the report's fonts
   const SaveResult saved =

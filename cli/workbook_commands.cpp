@@ -48,22 +48,22 @@ int RunListCommand(std::span<const std::string> args, std::ostream& out, std::os
   const auto options = ReadWorkbookOptions(args, err, "list", false);
   if (!options) return kExitUsage;
   const std::string& book = options->positional.front();
-  const batch::WorkbookOpening opening = batch::OpenReportOrStaff(book);
-  if (const auto* refusal = std::get_if<OpenRefusal>(&opening)) {
+  const staff_files::WorkbookOpening opening = staff_files::OpenReportOrStaff(book);
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opening)) {
     err << refusal->message << "\n";
     return kExitRefused;
   }
-  const auto* listing = std::get_if<batch::StaffWorkbookListing>(&opening);
+  const auto* listing = std::get_if<staff_files::StaffWorkbookListing>(&opening);
   if (listing == nullptr) {
-    err << batch::NotAStaffWorkbook(std::filesystem::path(book).filename().string()).message << "\n";
+    err << staff_book::NotAStaffWorkbook(std::filesystem::path(book).filename().string()).message << "\n";
     return kExitRefused;
   }
-  for (const batch::StaffTeacherSheet& teacher : listing->teachers) {
+  for (const staff_book::StaffTeacherSheet& teacher : listing->teachers) {
     // A row that opens no sheet, or whose total "Jami" does not hold as a number: no total,
     // and why as a fourth field.
-    const std::string note = batch::ListedNote(teacher);
+    const std::string note = staff_book::ListedNote(teacher);
     out << Field(teacher.sheetName) << '\t' << Field(teacher.teacher) << '\t'
-        << (note.empty() ? batch::StaffTotalText(teacher.annualTotal) : std::string());
+        << (note.empty() ? staff_book::StaffTotalText(teacher.annualTotal) : std::string());
     if (!note.empty()) out << '\t' << Field(note);
     out << '\n';
   }
@@ -78,16 +78,16 @@ int RunPdfCommand(std::span<const std::string> args, std::ostream& /*out*/, std:
   if (!output || output->empty()) return UsageError(err, "-o OUT.pdf berilmagan");
   if (OutputFormatOf(*output) != OutputFormat::Pdf) return UsageError(err, "pdf faqat .pdf fayliga yozadi");
   // Before the workbook is even read: the PDF must never take its place.
-  if (batch::WritesOverRoster(book, *output)) return UsageError(err, batch::WritesOverWorkbookMessage(*output));
+  if (roster_rules::WritesOverRoster(book, *output)) return UsageError(err, staff_book::WritesOverWorkbookMessage(*output));
 
   const HeadlessGui gui;  // the pages are laid out with the report's fonts
-  const batch::WorkbookPdfResult result = batch::SaveWorkbookPdf(book, *output);
+  const staff_files::WorkbookPdfResult result = staff_files::SaveWorkbookPdf(book, *output);
   switch (result.status) {
-    case batch::WorkbookPdfStatus::Written:
+    case staff_files::WorkbookPdfStatus::Written:
       for (const std::string& notice : result.notices) err << notice << "\n";
       return kExitOk;
-    case batch::WorkbookPdfStatus::Refused: err << result.message << "\n"; return kExitRefused;
-    case batch::WorkbookPdfStatus::NotWritten: break;
+    case staff_files::WorkbookPdfStatus::Refused: err << result.message << "\n"; return kExitRefused;
+    case staff_files::WorkbookPdfStatus::NotWritten: break;
   }
   err << result.message << "\n";
   return kExitCannotWrite;

@@ -14,9 +14,9 @@
 #include <QLockFile>
 #include <QString>
 
-#include "form/report_sheet.h"
+#include "report_sheet/report_sheet.h"
 #include "report_files/save_result.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/workbook_notes.h"
 
 namespace soatnoma::ui {
 
@@ -42,7 +42,7 @@ class AutosaveSlot {
   QString Id() const { return id_; }
   QString WorkbookPath() const;
   // Writes the copy; the earlier copy stays whole until the new one is complete.
-  SaveResult Write(const ReportSheet& sheet, const WorkbookNotes& notes, const AutosaveInfo& info) const;
+  SaveResult Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const AutosaveInfo& info) const;
   // The report was saved or deliberately let go: its copy is no longer needed.
   void Remove() const;
 

@@ -22,12 +22,12 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
 namespace {
 
 // The step on after the entry is taken, for the box's editing keys that take it.
-std::optional<std::pair<int, int>> StepOf(EditingAction action) {
+std::optional<std::pair<int, int>> StepOf(report_editing::EditingAction action) {
   switch (action) {
-    case EditingAction::TakeDown: return std::pair{1, 0};
-    case EditingAction::TakeUp: return std::pair{-1, 0};
-    case EditingAction::TakeRight: return std::pair{0, 1};
-    case EditingAction::TakeLeft: return std::pair{0, -1};
+    case report_editing::EditingAction::TakeDown: return std::pair{1, 0};
+    case report_editing::EditingAction::TakeUp: return std::pair{-1, 0};
+    case report_editing::EditingAction::TakeRight: return std::pair{0, 1};
+    case report_editing::EditingAction::TakeLeft: return std::pair{0, -1};
     default: return std::nullopt;
   }
 }
@@ -39,7 +39,7 @@ bool CellEditor::event(QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-      if (const auto step = StepOf(EditingActionOf(KeyPlace::Box, *key))) {
+      if (const auto step = StepOf(EditingActionOf(report_editing::KeyPlace::Box, *key))) {
         emit entered(step->first, step->second);
         return true;
       }
@@ -49,10 +49,10 @@ bool CellEditor::event(QEvent* event) {
 }
 
 void CellEditor::keyPressEvent(QKeyEvent* event) {
-  const EditingAction action = EditingActionOf(KeyPlace::Box, *event);
+  const report_editing::EditingAction action = EditingActionOf(report_editing::KeyPlace::Box, *event);
   if (const auto step = StepOf(action)) {
     emit entered(step->first, step->second);
-  } else if (action == EditingAction::Cancel) {
+  } else if (action == report_editing::EditingAction::Cancel) {
     emit cancelled();
   } else {
     QLineEdit::keyPressEvent(event);

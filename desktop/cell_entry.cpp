@@ -1,16 +1,16 @@
 #include "desktop/cell_entry.h"
 
-#include "form/correction_texts.h"
+#include "report_editing/correction_texts.h"
 
 namespace soatnoma::ui {
 
 CellEntry ReadCellEntry(const QString& typed) {
-  const HoursEntry entry = ReadHoursEntry(typed.toStdString());
+  const report_editing::HoursEntry entry = report_editing::ReadHoursEntry(typed.toStdString());
   return {entry.hours, QString::fromStdString(entry.refusal)};
 }
 
-QString HoursText(double hours) { return QString::fromStdString(soatnoma::HoursText(hours)); }
+QString HoursText(double hours) { return QString::fromStdString(soatnoma::report_editing::HoursText(hours)); }
 
-QString SignedHoursText(double difference) { return QString::fromStdString(soatnoma::SignedHoursText(difference)); }
+QString SignedHoursText(double difference) { return QString::fromStdString(soatnoma::report_editing::SignedHoursText(difference)); }
 
 }  // namespace soatnoma::ui

@@ -9,7 +9,7 @@
 
 #include <QString>
 
-#include "form/correction_texts.h"
+#include "report_editing/correction_texts.h"
 
 namespace soatnoma::ui {
 

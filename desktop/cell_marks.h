@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QString>
 
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 
 namespace soatnoma::ui {
 
@@ -23,6 +23,6 @@ inline const QColor kCurrentCell{30, 100, 200};
 inline const QColor kFlagCorner{210, 30, 30};
 }  // namespace mark_colour
 
-CellMark MarkOf(const ReportCorrections& corrections, CellPlace place);
+CellMark MarkOf(const report_editing::ReportCorrections& corrections, report_editing::CellPlace place);
 
 }  // namespace soatnoma::ui

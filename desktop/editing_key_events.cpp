@@ -34,19 +34,19 @@ std::string NameOf(int key) {
 
 }  // namespace
 
-EditingAction EditingActionOf(KeyPlace place, const QKeyEvent& event) {
+report_editing::EditingAction EditingActionOf(report_editing::KeyPlace place, const QKeyEvent& event) {
   const std::string name = NameOf(event.key());
-  if (name.empty()) return EditingAction::None;
+  if (name.empty()) return report_editing::EditingAction::None;
   const Qt::KeyboardModifiers held = event.modifiers();
   const bool shift = (held & Qt::ShiftModifier) || event.key() == Qt::Key_Backtab;
-  return ActionOfKey(place, name,
+  return report_editing::ActionOfKey(place, name,
                      {.control = (held & Qt::ControlModifier) != 0, .shift = shift, .alt = (held & Qt::AltModifier) != 0});
 }
 
-QList<QKeySequence> ShortcutsOf(EditingAction action) {
+QList<QKeySequence> ShortcutsOf(report_editing::EditingAction action) {
   QList<QKeySequence> shortcuts;
-  for (const EditingKey& entry : EditingKeys()) {
-    if (entry.place != KeyPlace::Report || entry.action != action || !entry.control || entry.key.size() != 1) continue;
+  for (const report_editing::EditingKey& entry : report_editing::EditingKeys()) {
+    if (entry.place != report_editing::KeyPlace::Report || entry.action != action || !entry.control || entry.key.size() != 1) continue;
     const int letter = Qt::Key_A + (entry.key[0] - 'a');
     shortcuts.append(QKeySequence(QKeyCombination(entry.shift ? Qt::CTRL | Qt::SHIFT : Qt::CTRL, Qt::Key(letter))));
   }

@@ -13,7 +13,7 @@ QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 }  // namespace
 
-ExplanationPanel::ExplanationPanel(const ReportCorrections& corrections, const ToldTable* story, QWidget* parent)
+ExplanationPanel::ExplanationPanel(const report_editing::ReportCorrections& corrections, const ToldTable* story, QWidget* parent)
     : QDockWidget(Utf8(explain::kExplanationTitle), parent),
       corrections_(corrections),
       story_(story),
@@ -38,7 +38,7 @@ ExplanationPanel::ExplanationPanel(const ReportCorrections& corrections, const T
   setWidget(body);
 }
 
-void ExplanationPanel::ShowCell(CellPlace place) {
+void ExplanationPanel::ShowCell(report_editing::CellPlace place) {
   place_ = place;
   cell_->setText(QString::fromStdString(explain::ExplainedCellName(place)));
   const std::vector<std::string> lines = explain::ExplainReportCell(story_, corrections_, place);

@@ -5,7 +5,7 @@
 
 #include <QDockWidget>
 
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "model/told_table.h"
 
 class QLabel;
@@ -16,19 +16,19 @@ class ExplanationPanel : public QDockWidget {
   Q_OBJECT
  public:
   // story: the report's, none for a report opened from a file.
-  ExplanationPanel(const ReportCorrections& corrections, const ToldTable* story, QWidget* parent);
+  ExplanationPanel(const report_editing::ReportCorrections& corrections, const ToldTable* story, QWidget* parent);
 
   // Shows the explanation of a cell of C5:S20.
-  void ShowCell(CellPlace place);
-  CellPlace Cell() const { return place_; }
+  void ShowCell(report_editing::CellPlace place);
+  report_editing::CellPlace Cell() const { return place_; }
   // The cell named ("D8 · Oktabr · Dars soatlari") and the lines, as shown.
   QString CellText() const;
   QString LinesText() const;
 
  private:
-  const ReportCorrections& corrections_;
+  const report_editing::ReportCorrections& corrections_;
   const ToldTable* story_;
-  CellPlace place_;
+  report_editing::CellPlace place_;
   QLabel* cell_;
   QLabel* lines_;
 };

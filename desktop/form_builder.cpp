@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "form/control_names.h"
+#include "form_controls/control_names.h"
 #include "desktop/about_view.h"
 #include "desktop/form_fonts.h"
 #include "desktop/form_layout.h"
@@ -54,27 +54,27 @@ QWidget* MakeHelpBox(QWidget* container) {
   return box;
 }
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* container, double logicalDpi) {
+QWidget* MakeControl(const form_controls::ControlSpec& spec, QWidget* container, double logicalDpi) {
   const QString caption = Text(spec.caption);
   switch (spec.kind) {
-    case ControlKind::Label: {
+    case form_controls::ControlKind::Label: {
       // Captions wrap at their width and start at the top, as the form was drawn.
       auto* label = new QLabel(caption, container);
       label->setWordWrap(true);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
     }
-    case ControlKind::CreditLine:
+    case form_controls::ControlKind::CreditLine:
       return new QLabel(caption, container);
-    case ControlKind::TextBox: {
+    case form_controls::ControlKind::TextBox: {
       auto* box = new QLineEdit(caption, container);
       if (spec.centred) box->setAlignment(Qt::AlignCenter);
-      box->setPlaceholderText(Text(PlaceholderOf(spec.name)));
+      box->setPlaceholderText(Text(form_controls::PlaceholderOf(spec.name)));
       return box;
     }
-    case ControlKind::HelpTextBox:
+    case form_controls::ControlKind::HelpTextBox:
       return MakeHelpBox(container);
-    case ControlKind::Frame: {
+    case form_controls::ControlKind::Frame: {
       auto* frame = new QGroupBox(caption, container);
       // The caption sits on the frame's top line, as the form was drawn; a frame hides what
       // lies beneath it.
@@ -84,16 +84,16 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* container, double logical
           "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
       return frame;
     }
-    case ControlKind::OptionButton:
+    case form_controls::ControlKind::OptionButton:
       return new QRadioButton(caption, container);
-    case ControlKind::CheckBox:
+    case form_controls::ControlKind::CheckBox:
       return new QCheckBox(caption, container);
-    case ControlKind::Button: {
+    case form_controls::ControlKind::Button: {
       auto* button = new QPushButton(caption, container);
       if (const QString picture = PictureOf(spec.name); !picture.isEmpty()) button->setIcon(QIcon(picture));
       return button;
     }
-    case ControlKind::Picture:
+    case form_controls::ControlKind::Picture:
       if (spec.name == "Image2") {
         return new PressablePicture(PictureOf(spec.name), static_cast<float>(spec.place.top), logicalDpi, container);
       }
@@ -115,12 +115,12 @@ void SetTabOrder(const std::vector<std::pair<int, QWidget*>>& stops) {
 // Each control as a screen reader names it: the caption read beside a box (that label's
 // buddy, so the label leads to its box too), a button's words, an icon's tool tip.
 void NameControls(QWidget& form) {
-  for (const ControlSpec& spec : FormControls()) {
+  for (const form_controls::ControlSpec& spec : form_controls::FormControls()) {
     auto* control = form.findChild<QWidget*>(Text(spec.name));
     if (!control) continue;
-    control->setAccessibleName(QString::fromStdString(AccessibleName(spec.name)));
-    control->setAccessibleDescription(Text(AccessibleDescription(spec.name)));
-    const std::string_view labelName = LabelOf(spec.name);
+    control->setAccessibleName(QString::fromStdString(form_controls::AccessibleName(spec.name)));
+    control->setAccessibleDescription(Text(form_controls::AccessibleDescription(spec.name)));
+    const std::string_view labelName = form_controls::LabelOf(spec.name);
     if (labelName.empty()) continue;
     if (auto* label = form.findChild<QLabel*>(Text(labelName))) label->setBuddy(control);
   }
@@ -130,7 +130,7 @@ void NameControls(QWidget& form) {
 
 void BuildFormControls(QWidget& form, double logicalDpi, double scale) {
   std::vector<std::pair<int, QWidget*>> tabStops;
-  for (const ControlSpec& spec : FormControls()) {
+  for (const form_controls::ControlSpec& spec : form_controls::FormControls()) {
     QWidget* container = spec.container.empty() ? &form : form.findChild<QWidget*>(Text(spec.container));
     QWidget* control = MakeControl(spec, container, logicalDpi * scale);
     control->setObjectName(Text(spec.name));
@@ -138,7 +138,7 @@ void BuildFormControls(QWidget& form, double logicalDpi, double scale) {
     if (!spec.toolTip.empty()) control->setToolTip(Text(spec.toolTip));
     control->setGeometry(TwipsToPixels(spec.place, logicalDpi * scale));
     control->setVisible(spec.shownAtStart);
-    if (spec.tabIndex == kNoTabStop || spec.kind == ControlKind::Frame) {
+    if (spec.tabIndex == form_controls::kNoTabStop || spec.kind == form_controls::ControlKind::Frame) {
       control->setFocusPolicy(Qt::NoFocus);
     } else {
       tabStops.emplace_back(spec.tabIndex, control);

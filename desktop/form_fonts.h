@@ -9,6 +9,6 @@
 namespace soatnoma::ui {
 
 // scale: the form's enlargement on a large screen (FormScale), the fonts with its controls.
-QFont FormFont(ControlFont role, double scale = 1.0);
+QFont FormFont(form_controls::ControlFont role, double scale = 1.0);
 
 }  // namespace soatnoma::ui

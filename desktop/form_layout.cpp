@@ -6,10 +6,10 @@
 namespace soatnoma::ui {
 
 int TwipsToPixels(double twips, double logicalDpi) {
-  return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
+  return static_cast<int>(std::lround(twips * logicalDpi / form_controls::kTwipsPerInch));
 }
 
-QRect TwipsToPixels(const TwipsRect& place, double logicalDpi) {
+QRect TwipsToPixels(const form_controls::TwipsRect& place, double logicalDpi) {
   const int left = TwipsToPixels(place.left, logicalDpi);
   const int top = TwipsToPixels(place.top, logicalDpi);
   const int right = TwipsToPixels(place.left + place.width, logicalDpi);

@@ -1,17 +1,17 @@
 #pragma once
-// Where the teacher's form's controls (form/form_controls.h) stand on the screen: twips become
+// Where the teacher's form's controls (form_controls/form_controls.h) stand on the screen: twips become
 // pixels through the screen's logical dpi.
 
 #include <QRect>
 
-#include "form/form_controls.h"
+#include "form_controls/form_controls.h"
 
 namespace soatnoma::ui {
 
 // Twips to pixels at the given logical dpi (96 dpi: 15 twips a pixel). Edges are rounded,
 // so neighbouring controls keep their common edges.
 int TwipsToPixels(double twips, double logicalDpi);
-QRect TwipsToPixels(const TwipsRect& place, double logicalDpi);
+QRect TwipsToPixels(const form_controls::TwipsRect& place, double logicalDpi);
 
 // How much larger than drawn the form opens on a screen whose free height is the one given
 // (pixels), the form being formHeight pixels high as drawn: about half that height, in

@@ -39,7 +39,7 @@ QMenuBar* BuildFormMenu(MainWindow& form, SchoolYearChoice& schoolYear) {
 
   bar->addMenu(SchoolYearMenu(schoolYear, bar));
 
-  QMenu* help = bar->addMenu(ActionText(Action::Help));
+  QMenu* help = bar->addMenu(ActionText(screen_view::Action::Help));
   auto* howTo = help->addAction(QStringLiteral("&Qo'llanma"));
   howTo->setObjectName(QStringLiteral("showHelp"));
   howTo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));

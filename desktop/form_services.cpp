@@ -17,8 +17,8 @@
 #include <QStringList>
 
 #include "desktop/uzbek_dates.h"
-#include "form/cells_to_check.h"
-#include "form/recovery_texts.h"
+#include "report_editing/cells_to_check.h"
+#include "screen_view/recovery_texts.h"
 #include "staff_book/carried_corrections.h"
 #include "desktop/staff_teacher_choice.h"
 
@@ -105,12 +105,12 @@ UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
 RestoreChoice AskRestore(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {RestoreChoice::Restore, RestoreChoice::Discard, RestoreChoice::Later};
   return kChoices[AskOneOf(parent, QMessageBox::Question, question,
-                           {Latin(kRestoreAnswer), Latin(kDiscardKeptAnswer), Latin(kLaterAnswer)})];
+                           {Latin(screen_view::kRestoreAnswer), Latin(screen_view::kDiscardKeptAnswer), Latin(screen_view::kLaterAnswer)})];
 }
 
 bool AskContinue(QWidget* parent, const QString& question) {
-  return AskOneOf(parent, QMessageBox::Warning, question, {Latin(kGoOnAnswer), Latin(kCheckFirstAnswer)},
-                  kCheckFirstIsDefault) == 0;
+  return AskOneOf(parent, QMessageBox::Warning, question, {Latin(report_editing::kGoOnAnswer), Latin(report_editing::kCheckFirstAnswer)},
+                  report_editing::kCheckFirstIsDefault) == 0;
 }
 
 CarryChoice AskCarry(QWidget* parent, const QString& question) {
@@ -118,12 +118,12 @@ CarryChoice AskCarry(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {CarryChoice::OtherName, CarryChoice::GoOn, CarryChoice::Cancel};
   return kChoices[AskOneOf(
       parent, QMessageBox::Warning, question,
-      {Latin(batch::kCarryOtherNameLabel), Latin(batch::kCarryGoOnLabel), Latin(batch::kWriteNothingLabel)})];
+      {Latin(staff_book::kCarryOtherNameLabel), Latin(staff_book::kCarryGoOnLabel), Latin(staff_book::kWriteNothingLabel)})];
 }
 
 bool AskSaveElsewhere(QWidget* parent, const QString& text) {
   return AskOneOf(parent, QMessageBox::Warning, text,
-                  {QStringLiteral("Boshqa nom bilan saqlash..."), Latin(batch::kWriteNothingLabel)}) == 0;
+                  {QStringLiteral("Boshqa nom bilan saqlash..."), Latin(staff_book::kWriteNothingLabel)}) == 0;
 }
 
 bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {

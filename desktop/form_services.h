@@ -73,7 +73,7 @@ struct FormServices {
   std::function<RestoreChoice(QWidget* parent, const QString& question)> askRestore;
   // Which teacher of a staff workbook to open: the row of teachers, kStaffWorkbookPdfChoice
   // for a PDF of the whole workbook, or -1 when not one.
-  std::function<int(QWidget* parent, const QString& fileName, const std::vector<batch::StaffTeacherSheet>& teachers)>
+  std::function<int(QWidget* parent, const QString& fileName, const std::vector<staff_book::StaffTeacherSheet>& teachers)>
       chooseStaffTeacher;
   // "Baribir davom etish" (true) or "Bekor qilish" (false).
   std::function<bool(QWidget* parent, const QString& question)> askContinue;

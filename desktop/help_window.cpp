@@ -37,7 +37,7 @@ QDialog* MakeHelpWindow(QWidget& owner) {
   text->setAccessibleName(Text(help::kHelpTitle));
   text->setHtml(HelpPage());
   auto* buttons = new QDialogButtonBox(window);
-  QPushButton* close = buttons->addButton(ActionText(Action::Close), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(ActionText(screen_view::Action::Close), QDialogButtonBox::RejectRole);
   close->setObjectName(QStringLiteral("closeHelp"));
   QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
   auto* layout = new QVBoxLayout(window);

@@ -9,13 +9,13 @@
 
 #include <QUndoCommand>
 
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 
 namespace soatnoma::ui {
 
 // None: the cell is empty.
 struct HoursChange {
-  CellPlace place;
+  report_editing::CellPlace place;
   std::optional<double> before;
   std::optional<double> after;
 };
@@ -24,7 +24,7 @@ class HoursCommand : public QUndoCommand {
  public:
   // shown is called after every redo and undo with the cells that changed, so the window
   // can show them.
-  HoursCommand(const QString& text, std::vector<HoursChange> changes, ReportCorrections& corrections,
+  HoursCommand(const QString& text, std::vector<HoursChange> changes, report_editing::ReportCorrections& corrections,
                std::function<void(const std::vector<HoursChange>&)> shown);
 
   void redo() override;
@@ -32,7 +32,7 @@ class HoursCommand : public QUndoCommand {
 
  private:
   std::vector<HoursChange> changes_;
-  ReportCorrections& corrections_;
+  report_editing::ReportCorrections& corrections_;
   std::function<void(const std::vector<HoursChange>&)> shown_;
 };
 

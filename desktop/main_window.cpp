@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 #include "model/weekly_hours.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 #include "desktop/about_view.h"
 #include "desktop/blinking_arrow.h"
 #include "desktop/form_builder.h"
@@ -61,7 +61,7 @@ MainWindow::MainWindow(FormServices services, QWidget* parent)
   setWindowTitle(QStringLiteral("Soatnoma " SOATNOMA_PROGRAM_VERSION));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFont(FormFont(ControlFont::Window));
+  setFont(FormFont(form_controls::ControlFont::Window));
 
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
@@ -69,16 +69,16 @@ MainWindow::MainWindow(FormServices services, QWidget* parent)
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
   // On a large screen the form opens larger than drawn, so that it reads at a glance.
-  const int drawnHeight = TwipsToPixels(kClientArea, dpi).height();
+  const int drawnHeight = TwipsToPixels(form_controls::kClientArea, dpi).height();
   const double scale =
       screen && services_.scaledToScreen ? FormScale(screen->availableGeometry().height(), drawnHeight) : 1.0;
   BuildFormControls(*client, dpi, scale);
-  client->setFixedSize(TwipsToPixels(kClientArea, dpi * scale).size());
+  client->setFixedSize(TwipsToPixels(form_controls::kClientArea, dpi * scale).size());
 
   about_ = std::make_unique<AboutView>(*this);
   new BlinkingArrow(Control<QLabel>("Label4"), services_.timings.arrowBlink, this);
   new ScrollingCredit(Control<QLabel>("Label6"), services_.timings.creditStep, this);
-  Control<QRadioButton>(ControlRole::Upper).setChecked(true);
+  Control<QRadioButton>(form_controls::ControlRole::Upper).setChecked(true);
   ConnectFields();
   if (const auto entries = LoadFormEntries(services_.settingsFile)) ShowEntries(*entries);
   AddOpenAction();
@@ -92,7 +92,7 @@ MainWindow::MainWindow(FormServices services, QWidget* parent)
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->activate();  // the window's size is known before it is centred
   CentreOnScreen();
-  Control<QLineEdit>(ControlRole::Name).setFocus();
+  Control<QLineEdit>(form_controls::ControlRole::Name).setFocus();
   // Once the form is up, reports an earlier run left unsaved are offered back.
   QTimer::singleShot(0, this, &MainWindow::OfferRecovery);
 }
@@ -107,53 +107,53 @@ Widget& MainWindow::Control(std::string_view name) const {
 }
 
 template <typename Widget>
-Widget& MainWindow::Control(ControlRole role) const {
-  return Control<Widget>(ControlNamed(role));
+Widget& MainWindow::Control(form_controls::ControlRole role) const {
+  return Control<Widget>(form_controls::ControlNamed(role));
 }
 
 void MainWindow::ConnectFields() {
-  for (const std::string_view day : DayControls()) {
+  for (const std::string_view day : form_controls::DayControls()) {
     connect(&Control<QLineEdit>(day), &QLineEdit::textChanged, this, &MainWindow::SumDayBoxes);
   }
-  connect(&Control<QRadioButton>(ControlRole::Primary), &QRadioButton::clicked, this,
+  connect(&Control<QRadioButton>(form_controls::ControlRole::Primary), &QRadioButton::clicked, this,
           [this] { ChooseCategory(TeacherCategory::Primary); });
-  connect(&Control<QRadioButton>(ControlRole::Upper), &QRadioButton::clicked, this,
+  connect(&Control<QRadioButton>(form_controls::ControlRole::Upper), &QRadioButton::clicked, this,
           [this] { ChooseCategory(TeacherCategory::Upper); });
-  connect(&Control<QPushButton>(ControlRole::RunUpper), &QPushButton::clicked, this, [this] { StartRun(TeacherCategory::Upper); });
-  connect(&Control<QPushButton>(ControlRole::RunPrimary), &QPushButton::clicked, this,
+  connect(&Control<QPushButton>(form_controls::ControlRole::RunUpper), &QPushButton::clicked, this, [this] { StartRun(TeacherCategory::Upper); });
+  connect(&Control<QPushButton>(form_controls::ControlRole::RunPrimary), &QPushButton::clicked, this,
           [this] { StartRun(TeacherCategory::Primary); });
   // Enter in the weekly-hours box runs the category the teacher has chosen.
-  connect(&Control<QLineEdit>(ControlRole::WeeklyHours), &QLineEdit::returnPressed, this, [this] { StartRun(ChosenCategory()); });
-  connect(&Control<QPushButton>(ControlRole::Terms), &QPushButton::clicked, this, &MainWindow::ShowTermsOfUse);
+  connect(&Control<QLineEdit>(form_controls::ControlRole::WeeklyHours), &QLineEdit::returnPressed, this, [this] { StartRun(ChosenCategory()); });
+  connect(&Control<QPushButton>(form_controls::ControlRole::Terms), &QPushButton::clicked, this, &MainWindow::ShowTermsOfUse);
   connect(&Control<PressablePicture>("Image2"), &PressablePicture::clicked, this, &MainWindow::ToggleAboutView);
 }
 
 void MainWindow::SumDayBoxes() {
   // Every day box counts, whichever of them changed, so that correcting Monday after
   // Saturday still leaves the whole week in the box.
-  std::array<std::string, kDayCount> entries;
-  std::array<std::string_view, kDayCount> days;
-  for (std::size_t i = 0; i < kDayCount; ++i) {
-    auto& box = Control<QLineEdit>(DayControls()[i]);
+  std::array<std::string, form_controls::kDayCount> entries;
+  std::array<std::string_view, form_controls::kDayCount> days;
+  for (std::size_t i = 0; i < form_controls::kDayCount; ++i) {
+    auto& box = Control<QLineEdit>(form_controls::DayControls()[i]);
     entries[i] = Entry(box);
     days[i] = entries[i];
     MarkDayBox(box, DayIsNotANumber(entries[i]));
   }
   // While a day holds text that is not a number, the week stays as it was.
-  if (const auto week = WeeklyHoursFromDays(days)) Control<QLineEdit>(ControlRole::WeeklyHours).setText(QString::fromStdString(*week));
+  if (const auto week = WeeklyHoursFromDays(days)) Control<QLineEdit>(form_controls::ControlRole::WeeklyHours).setText(QString::fromStdString(*week));
 }
 
 void MainWindow::ChooseCategory(TeacherCategory category) {
-  Control<QLineEdit>(ControlRole::Rate).setText(
+  Control<QLineEdit>(form_controls::ControlRole::Rate).setText(
       QString::fromUtf8(DefaultRate(category).data(), static_cast<qsizetype>(DefaultRate(category).size())));
   // The two run buttons share one rectangle; only the chosen category's button is shown, so
   // that neither a click nor the Tab key can reach the other one beneath it.
-  Control<QPushButton>(ControlRole::RunPrimary).setVisible(category == TeacherCategory::Primary);
-  Control<QPushButton>(ControlRole::RunUpper).setVisible(category == TeacherCategory::Upper);
+  Control<QPushButton>(form_controls::ControlRole::RunPrimary).setVisible(category == TeacherCategory::Primary);
+  Control<QPushButton>(form_controls::ControlRole::RunUpper).setVisible(category == TeacherCategory::Upper);
 }
 
 TeacherCategory MainWindow::ChosenCategory() const {
-  return Control<QRadioButton>(ControlRole::Primary).isChecked() ? TeacherCategory::Primary : TeacherCategory::Upper;
+  return Control<QRadioButton>(form_controls::ControlRole::Primary).isChecked() ? TeacherCategory::Primary : TeacherCategory::Upper;
 }
 
 void MainWindow::ToggleAboutView() {
@@ -164,47 +164,47 @@ void MainWindow::ToggleAboutView() {
 void MainWindow::ShowTermsOfUse() { services_.showMessage(this, MessageIcon::Exclamation, kTermsOfUse); }
 
 FormEntries MainWindow::Entries() const {
-  FormEntries entries{.name = Control<QLineEdit>(ControlRole::Name).text(),
-                      .school = Control<QLineEdit>(ControlRole::School).text(),
-                      .subject = Control<QLineEdit>(ControlRole::Subject).text(),
+  FormEntries entries{.name = Control<QLineEdit>(form_controls::ControlRole::Name).text(),
+                      .school = Control<QLineEdit>(form_controls::ControlRole::School).text(),
+                      .subject = Control<QLineEdit>(form_controls::ControlRole::Subject).text(),
                       .days = {},
                       .primary = ChosenCategory() == TeacherCategory::Primary,
-                      .classLeader = Control<QCheckBox>(ControlRole::ClassLeader).isChecked()};
-  for (std::size_t i = 0; i < kDayCount; ++i) entries.days[i] = Control<QLineEdit>(DayControls()[i]).text();
+                      .classLeader = Control<QCheckBox>(form_controls::ControlRole::ClassLeader).isChecked()};
+  for (std::size_t i = 0; i < form_controls::kDayCount; ++i) entries.days[i] = Control<QLineEdit>(form_controls::DayControls()[i]).text();
   return entries;
 }
 
 void MainWindow::ShowEntries(const FormEntries& entries) {
-  Control<QLineEdit>(ControlRole::Name).setText(entries.name);
-  Control<QLineEdit>(ControlRole::School).setText(entries.school);
-  Control<QLineEdit>(ControlRole::Subject).setText(entries.subject);
+  Control<QLineEdit>(form_controls::ControlRole::Name).setText(entries.name);
+  Control<QLineEdit>(form_controls::ControlRole::School).setText(entries.school);
+  Control<QLineEdit>(form_controls::ControlRole::Subject).setText(entries.subject);
   // The days add up into the weekly hours as if typed.
-  for (std::size_t i = 0; i < kDayCount; ++i) Control<QLineEdit>(DayControls()[i]).setText(entries.days[i]);
+  for (std::size_t i = 0; i < form_controls::kDayCount; ++i) Control<QLineEdit>(form_controls::DayControls()[i]).setText(entries.days[i]);
   const TeacherCategory category = entries.primary ? TeacherCategory::Primary : TeacherCategory::Upper;
-  Control<QRadioButton>(entries.primary ? ControlRole::Primary : ControlRole::Upper).setChecked(true);
+  Control<QRadioButton>(entries.primary ? form_controls::ControlRole::Primary : form_controls::ControlRole::Upper).setChecked(true);
   ChooseCategory(category);
-  Control<QCheckBox>(ControlRole::ClassLeader).setChecked(entries.classLeader);
+  Control<QCheckBox>(form_controls::ControlRole::ClassLeader).setChecked(entries.classLeader);
 }
 
 void MainWindow::StartRun(TeacherCategory category) {
   SaveFormEntries(services_.settingsFile, Entries());
-  auto& weeklyHours = Control<QLineEdit>(ControlRole::WeeklyHours);
-  const ReportRequest run{
+  auto& weeklyHours = Control<QLineEdit>(form_controls::ControlRole::WeeklyHours);
+  const report_sheet::ReportRequest run{
       .category = category,
       .weeklyHours = Entry(weeklyHours),
-      .rate = Entry(Control<QLineEdit>(ControlRole::Rate)),
-      .classLeader = Control<QCheckBox>(ControlRole::ClassLeader).checkState() == Qt::Checked,
-      .texts = {.school = Entry(Control<QLineEdit>(ControlRole::School)),
-                .subject = Entry(Control<QLineEdit>(ControlRole::Subject)),
-                .name = Entry(Control<QLineEdit>(ControlRole::Name))},
+      .rate = Entry(Control<QLineEdit>(form_controls::ControlRole::Rate)),
+      .classLeader = Control<QCheckBox>(form_controls::ControlRole::ClassLeader).checkState() == Qt::Checked,
+      .texts = {.school = Entry(Control<QLineEdit>(form_controls::ControlRole::School)),
+                .subject = Entry(Control<QLineEdit>(form_controls::ControlRole::Subject)),
+                .name = Entry(Control<QLineEdit>(form_controls::ControlRole::Name))},
       .calendarYear = schoolYear_->Year(),
   };
-  ReportOutcome outcome;
+  report_sheet::ReportOutcome outcome;
   try {
-    outcome = BuildReportBeforeRounding(run);
+    outcome = report_sheet::BuildReportBeforeRounding(run);
   } catch (const std::exception& fault) {
     services_.showMessage(this, MessageIcon::Critical,
-                          QString::fromUtf8(kReportFailedMessage.data(), static_cast<qsizetype>(kReportFailedMessage.size())) +
+                          QString::fromUtf8(report_sheet::kReportFailedMessage.data(), static_cast<qsizetype>(report_sheet::kReportFailedMessage.size())) +
                               QString::fromUtf8(fault.what()));
     return;
   }
@@ -216,7 +216,7 @@ void MainWindow::StartRun(TeacherCategory category) {
     return;
   }
   ReportSource source;
-  source.sheet = std::move(std::get<ReportSheet>(outcome));
+  source.sheet = std::move(std::get<report_sheet::ReportSheet>(outcome));
   source.texts = run.texts;
   source.textsTyped = true;
   source.calendarYear = run.calendarYear;

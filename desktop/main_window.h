@@ -13,8 +13,8 @@
 
 #include <string_view>
 
-#include "form/form_controls.h"
-#include "form/opened_report.h"
+#include "form_controls/form_controls.h"
+#include "workbook_package/opened_report.h"
 #include "staff_book/staff_workbook_file.h"
 #include "model/teacher.h"
 #include "desktop/form_services.h"
@@ -63,7 +63,7 @@ class MainWindow : public QWidget {
   template <typename Widget>
   Widget& Control(std::string_view name) const;
   template <typename Widget>
-  Widget& Control(ControlRole role) const;
+  Widget& Control(form_controls::ControlRole role) const;
 
   void ConnectFields();
   void SumDayBoxes();
@@ -80,12 +80,12 @@ class MainWindow : public QWidget {
   bool BringForward(const QString& path, const QString& staffSheet);
   // Asks which teacher of a staff workbook to open, and opens that teacher's sheet, or
   // makes the whole workbook a PDF when that is chosen instead.
-  bool OpenStaffTeacher(const QString& path, const std::vector<batch::StaffTeacherSheet>& teachers);
+  bool OpenStaffTeacher(const QString& path, const std::vector<staff_book::StaffTeacherSheet>& teachers);
   // Asks where, and makes the staff workbook at path a PDF as it stands; whether it was written.
   bool SaveStaffWorkbookPdf(const QString& path);
   // A report read from a workbook in a window of its own; a refusal in a message.
   // stamp: the file as it was when its report was read, checked before saving back into it.
-  bool ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome,
+  bool ShowOpened(const QString& path, const QString& staffSheet, workbook_package::OpenOutcome outcome,
                   const std::optional<FileStamp>& stamp);
   std::optional<FileStamp> StampOf(const QString& path) const;
 

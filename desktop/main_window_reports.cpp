@@ -39,9 +39,9 @@ ReportWindow* MainWindow::ShowReport(ReportSource source) {
 }
 
 void MainWindow::AddOpenAction() {
-  auto* open = new QAction(ActionText(Action::Open, QStringLiteral("...")), this);
+  auto* open = new QAction(ActionText(screen_view::Action::Open, QStringLiteral("...")), this);
   open->setObjectName(QStringLiteral("openWorkbook"));
-  open->setToolTip(ActionToolTip(Action::Open));
+  open->setToolTip(ActionToolTip(screen_view::Action::Open));
   open->setStatusTip(open->toolTip());
   open->setShortcut(QKeySequence::Open);
   connect(open, &QAction::triggered, this, &MainWindow::OpenWorkbook);
@@ -71,24 +71,24 @@ bool MainWindow::BringForward(const QString& path, const QString& staffSheet) {
 bool MainWindow::OpenWorkbookFile(const QString& path) {
   if (BringForward(path, QString())) return true;
   const std::optional<FileStamp> stamp = StampOf(path);  // of the bytes about to be read
-  batch::WorkbookOpening opening = batch::OpenReportOrStaff(path.toStdString());
-  if (const auto* listing = std::get_if<batch::StaffWorkbookListing>(&opening)) {
+  staff_files::WorkbookOpening opening = staff_files::OpenReportOrStaff(path.toStdString());
+  if (const auto* listing = std::get_if<staff_files::StaffWorkbookListing>(&opening)) {
     return OpenStaffTeacher(path, listing->teachers);
   }
   return ShowOpened(path, QString(),
-                    std::get_if<OpenRefusal>(&opening) ? OpenOutcome(std::get<OpenRefusal>(opening))
-                                                       : OpenOutcome(std::get<OpenedReport>(std::move(opening))),
+                    std::get_if<workbook_package::OpenRefusal>(&opening) ? workbook_package::OpenOutcome(std::get<workbook_package::OpenRefusal>(opening))
+                                                       : workbook_package::OpenOutcome(std::get<workbook_package::OpenedReport>(std::move(opening))),
                     stamp);
 }
 
-bool MainWindow::OpenStaffTeacher(const QString& path, const std::vector<batch::StaffTeacherSheet>& teachers) {
+bool MainWindow::OpenStaffTeacher(const QString& path, const std::vector<staff_book::StaffTeacherSheet>& teachers) {
   const int chosen = services_.chooseStaffTeacher(this, QFileInfo(path).fileName(), teachers);
   if (chosen == kStaffWorkbookPdfChoice) return SaveStaffWorkbookPdf(path);
   if (chosen < 0 || chosen >= static_cast<int>(teachers.size())) return false;
   const QString sheet = Utf8(teachers[static_cast<std::size_t>(chosen)].sheetName);
   if (BringForward(path, sheet)) return true;
   const std::optional<FileStamp> stamp = StampOf(path);
-  return ShowOpened(path, sheet, batch::OpenStaffSheet(path.toStdString(), sheet.toStdString()), stamp);
+  return ShowOpened(path, sheet, staff_files::OpenStaffSheet(path.toStdString(), sheet.toStdString()), stamp);
 }
 
 bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
@@ -98,20 +98,20 @@ bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
                         workbook.dir().filePath(workbook.completeBaseName() + QStringLiteral(".pdf")),
                         PdfFilter(), QStringLiteral("pdf"), true});
   if (pdf.isEmpty()) return false;
-  const batch::WorkbookPdfResult result = batch::SaveWorkbookPdf(path.toStdString(), pdf.toStdString());
+  const staff_files::WorkbookPdfResult result = staff_files::SaveWorkbookPdf(path.toStdString(), pdf.toStdString());
   switch (result.status) {
-    case batch::WorkbookPdfStatus::Written:
+    case staff_files::WorkbookPdfStatus::Written:
     {
-      std::string said = batch::StaffFileText(result.teachers, QDir::toNativeSeparators(pdf).toStdString(),
-                                              batch::StaffFileFate::Saved, {});
+      std::string said = staff_book::StaffFileText(result.teachers, QDir::toNativeSeparators(pdf).toStdString(),
+                                              staff_book::StaffFileFate::Saved, {});
       for (const std::string& notice : result.notices) said += "\n" + notice;
       services_.showMessage(this, MessageIcon::Information, Utf8(said));
       return true;
     }
-    case batch::WorkbookPdfStatus::Refused:
+    case staff_files::WorkbookPdfStatus::Refused:
       services_.showMessage(this, MessageIcon::Exclamation, Utf8(result.message));
       break;
-    case batch::WorkbookPdfStatus::NotWritten:
+    case staff_files::WorkbookPdfStatus::NotWritten:
       services_.showMessage(this, MessageIcon::Critical, Utf8(result.message));
       break;
   }
@@ -122,16 +122,16 @@ std::optional<FileStamp> MainWindow::StampOf(const QString& path) const {
   return services_.stampFile ? services_.stampFile(path) : std::nullopt;
 }
 
-bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, OpenOutcome outcome,
+bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, workbook_package::OpenOutcome outcome,
                             const std::optional<FileStamp>& stamp) {
-  if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) {
     services_.showMessage(this, MessageIcon::Exclamation, Utf8(refusal->message));
     return false;
   }
-  auto& opened = std::get<OpenedReport>(outcome);
+  auto& opened = std::get<workbook_package::OpenedReport>(outcome);
   ReportSource source;
-  source.texts.name = TeacherNameOfFooter(opened.sheet.Cells().TextAt(22, 1)).value_or("");
-  source.calendarYear = CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(schoolYear_->Year());
+  source.texts.name = report_sheet::TeacherNameOfFooter(opened.sheet.Cells().TextAt(22, 1)).value_or("");
+  source.calendarYear = report_sheet::CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(schoolYear_->Year());
   source.sheet = std::move(opened.sheet);
   source.filePath = QFileInfo(path).absoluteFilePath();
   source.staffSheet = staffSheet;
@@ -154,15 +154,15 @@ void MainWindow::OfferRecovery() {
     case RestoreChoice::Restore: break;
   }
   for (const Leftover& leftover : leftovers) {
-    OpenOutcome outcome = OpenXlsx(leftover.workbookPath.toStdString());
-    if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
+    workbook_package::OpenOutcome outcome = OpenXlsx(leftover.workbookPath.toStdString());
+    if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) {
       // A copy that cannot be read cannot be recovered; it is not offered again.
       services_.showMessage(this, MessageIcon::Exclamation,
                             QStringLiteral("Hisobotni tiklab bo'lmadi.\n") + Utf8(refusal->message));
       RemoveLeftover(services_.autosaveFolder, leftover.id);
       continue;
     }
-    ShowReport(RecoveredSource(leftover, std::move(std::get<OpenedReport>(outcome))));
+    ShowReport(RecoveredSource(leftover, std::move(std::get<workbook_package::OpenedReport>(outcome))));
   }
 }
 

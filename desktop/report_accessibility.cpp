@@ -31,7 +31,7 @@ void ToScreenReader(QAccessibleEvent& event) {
 void AnnounceCurrentCell(ReportView& view, const AccessibleEventSink& sink) {
   auto* table = dynamic_cast<ReportAccessibleTable*>(QAccessible::queryAccessibleInterface(&view));
   if (!table || view.IsOffTable()) return;
-  const CellPlace current = view.CurrentCell();
+  const report_editing::CellPlace current = view.CurrentCell();
   QAccessibleEvent focus(&view, view.hasFocus() ? QAccessible::Focus : QAccessible::Selection);
   focus.setChild(table->IndexOfCell(current.row - kFirstWorkRow, current.column - col::C));
   sink(focus);

@@ -3,8 +3,8 @@
 #include "desktop/cell_marks.h"
 #include "desktop/report_accessible_table.h"
 #include "desktop/report_view.h"
-#include "form/cell_display.h"
-#include "form/correction_texts.h"
+#include "report_sheet/cell_display.h"
+#include "report_editing/correction_texts.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::ui {
@@ -12,7 +12,7 @@ namespace soatnoma::ui {
 ReportAccessibleCell::ReportAccessibleCell(ReportView* view, Kind kind, int row, int column)
     : view_(view), kind_(kind), row_(row), column_(column) {}
 
-CellPlace ReportAccessibleCell::Place() const {
+report_editing::CellPlace ReportAccessibleCell::Place() const {
   return {kind_ == Kind::ColumnHeading ? kHeadingRow : kFirstWorkRow + row_,
           kind_ == Kind::RowHeading ? static_cast<int>(col::B) : col::C + column_};
 }
@@ -28,12 +28,12 @@ QAccessibleInterface* ReportAccessibleCell::parent() const { return Table(); }
 QString ReportAccessibleCell::ShownText() const {
   if (!view_) return {};
   if (kind_ != Kind::Cell) return text(QAccessible::Name);
-  return QString::fromStdString(DisplayedText(view_->Sheet(), Place().row, Place().column));
+  return QString::fromStdString(report_sheet::DisplayedText(view_->Sheet(), Place().row, Place().column));
 }
 
 QString ReportAccessibleCell::text(QAccessible::Text kind) const {
   if (!view_) return {};
-  const CellPlace place = Place();
+  const report_editing::CellPlace place = Place();
   switch (kind_) {
     case Kind::ColumnHeading:
       if (kind != QAccessible::Name) return {};
@@ -46,7 +46,7 @@ QString ReportAccessibleCell::text(QAccessible::Text kind) const {
     case Kind::Cell: break;
   }
   switch (kind) {
-    case QAccessible::Name: return QString::fromStdString(PlaceName(place));
+    case QAccessible::Name: return QString::fromStdString(report_editing::PlaceName(place));
     case QAccessible::Value: return ShownText();
     // Why the cell is marked (its computed hours, what to check), as its tool tip says.
     case QAccessible::Description:
@@ -78,8 +78,8 @@ QAccessible::State ReportAccessibleCell::state() const {
   }
   state.readOnly = true;
   if (kind_ != Kind::Cell) return state;
-  const CellPlace place = Place();
-  const ReportCorrections* corrections = view_->Corrections();
+  const report_editing::CellPlace place = Place();
+  const report_editing::ReportCorrections* corrections = view_->Corrections();
   state.readOnly = !corrections || !corrections->IsEditable(place);
   state.focusable = true;
   state.selectable = true;
@@ -96,7 +96,7 @@ void* ReportAccessibleCell::interface_cast(QAccessible::InterfaceType type) {
 
 bool ReportAccessibleCell::isSelected() const {
   if (!view_ || kind_ != Kind::Cell || view_->IsOffTable()) return false;
-  const CellPlace current = view_->CurrentCell();
+  const report_editing::CellPlace current = view_->CurrentCell();
   return current.row == Place().row && current.column == Place().column;
 }
 

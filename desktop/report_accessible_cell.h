@@ -7,7 +7,7 @@
 #include <QAccessible>
 #include <QPointer>
 
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "desktop/accessible_shown_text.h"
 
 namespace soatnoma::ui {
@@ -54,7 +54,7 @@ class ReportAccessibleCell : public QAccessibleInterface,
   QRect ShownRect() const override { return rect(); }
 
   // The sheet's place of this cell, heading or row title.
-  CellPlace Place() const;
+  report_editing::CellPlace Place() const;
 
  private:
   ReportAccessibleTable* Table() const;

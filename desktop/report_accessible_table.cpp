@@ -2,7 +2,7 @@
 
 #include "desktop/report_accessible_cell.h"
 #include "desktop/report_view.h"
-#include "form/report_grid.h"
+#include "screen_view/report_grid.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::ui {
@@ -23,7 +23,7 @@ void* ReportAccessibleTable::interface_cast(QAccessible::InterfaceType type) {
 QString ReportAccessibleTable::text(QAccessible::Text kind) const {
   const QString own = QAccessibleWidget::text(kind);
   if (!own.isEmpty()) return own;
-  if (kind == QAccessible::Name) return QString::fromUtf8(kReportGridName.data(), static_cast<qsizetype>(kReportGridName.size()));
+  if (kind == QAccessible::Name) return QString::fromUtf8(screen_view::kReportGridName.data(), static_cast<qsizetype>(screen_view::kReportGridName.size()));
   return {};
 }
 
@@ -71,7 +71,7 @@ QAccessibleInterface* ReportAccessibleTable::childAt(int x, int y) const {
 
 QAccessibleInterface* ReportAccessibleTable::focusChild() const {
   if (View().IsOffTable()) return nullptr;
-  const CellPlace current = View().CurrentCell();
+  const report_editing::CellPlace current = View().CurrentCell();
   return cellAt(current.row - kFirstWorkRow, current.column - col::C);
 }
 

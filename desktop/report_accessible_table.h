@@ -8,7 +8,7 @@
 
 #include <QAccessibleWidget>
 
-#include "form/report_sheet.h"
+#include "report_sheet/report_sheet.h"
 
 namespace soatnoma::ui {
 

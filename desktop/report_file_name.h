@@ -1,5 +1,5 @@
 #pragma once
-// The file name a report is offered under (form/report_file_name.h), for Qt.
+// The file name a report is offered under (report_sheet/report_file_name.h), for Qt.
 
 #include <string_view>
 

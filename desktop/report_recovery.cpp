@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "form/recovery_texts.h"
+#include "screen_view/recovery_texts.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 // "Familiya Ism, 2025/2026 o'quv yili (Familiya Ism 2025-2026.xlsx), 14.03.2025 10:12", as
 // the browser edition names its kept reports too.
 QString Described(const AutosaveInfo& info) {
-  KeptReportFacts facts;
+  screen_view::KeptReportFacts facts;
   facts.teacherName = info.teacherName.toStdString();
   facts.calendarYear = info.calendarYear;
   if (!info.filePath.isEmpty()) facts.fileName = QFileInfo(info.filePath).fileName().toStdString();
@@ -20,22 +20,22 @@ QString Described(const AutosaveInfo& info) {
     const QDateTime local = info.savedAt.toLocalTime();
     const QDate date = local.date();
     const QTime time = local.time();
-    facts.keptAt = LocalMinute{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+    facts.keptAt = screen_view::LocalMinute{date.year(), date.month(), date.day(), time.hour(), time.minute()};
   }
-  return QString::fromStdString(KeptReportDescription(facts));
+  return QString::fromStdString(screen_view::KeptReportDescription(facts));
 }
 
 }  // namespace
 
 QString RecoveryQuestion(const std::vector<Leftover>& leftovers) {
   QStringList lines;
-  lines << QString::fromStdString(LeftUnsavedHeading(leftovers.size()));
+  lines << QString::fromStdString(screen_view::LeftUnsavedHeading(leftovers.size()));
   for (const Leftover& leftover : leftovers) lines << QStringLiteral("\u2022 ") + Described(leftover.info);
   lines << QString() << QStringLiteral("Ularni tiklaysizmi?");
   return lines.join(QLatin1Char('\n'));
 }
 
-ReportSource RecoveredSource(const Leftover& leftover, OpenedReport opened) {
+ReportSource RecoveredSource(const Leftover& leftover, workbook_package::OpenedReport opened) {
   ReportSource source;
   source.sheet = std::move(opened.sheet);
   source.notes = std::move(opened.notes);

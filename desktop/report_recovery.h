@@ -17,6 +17,6 @@ namespace soatnoma::ui {
 QString RecoveryQuestion(const std::vector<Leftover>& leftovers);
 
 // The recovered report: unsaved, with its corrections, its teacher, school year and file.
-ReportSource RecoveredSource(const Leftover& leftover, OpenedReport opened);
+ReportSource RecoveredSource(const Leftover& leftover, workbook_package::OpenedReport opened);
 
 }  // namespace soatnoma::ui

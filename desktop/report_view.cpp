@@ -22,7 +22,7 @@
 namespace soatnoma::ui {
 namespace {
 
-constexpr CellPlace kFirstLessonCell{8, col::C};
+constexpr report_editing::CellPlace kFirstLessonCell{8, col::C};
 
 // Keys that type a character (a digit, a letter, a sign), not ones that only move or
 // command.
@@ -34,7 +34,7 @@ bool TypesText(const QKeyEvent& key) {
 
 }  // namespace
 
-ReportView::ReportView(const ReportSheet& sheet, QWidget* parent)
+ReportView::ReportView(const report_sheet::ReportSheet& sheet, QWidget* parent)
     : QWidget(parent), sheet_(sheet), editor_(new CellEditor(this)), current_(kFirstLessonCell) {
   setObjectName(QStringLiteral("ReportView"));
   setFocusPolicy(Qt::StrongFocus);
@@ -89,7 +89,7 @@ void ReportView::SetEditingEnabled(bool enabled) {
   if (!enabled) EndEdit();
 }
 
-void ReportView::SetCurrentCell(CellPlace place) {
+void ReportView::SetCurrentCell(report_editing::CellPlace place) {
   place.row = std::clamp(place.row, kFirstWorkRow, kLastWorkRow);
   place.column = std::clamp(place.column, static_cast<int>(col::C), static_cast<int>(col::S));
   const bool wasOffTable = std::exchange(offTable_, false);
@@ -108,21 +108,21 @@ void ReportView::MoveCurrentCell(int rows, int columns) {
   SetCurrentCell({current_.row + rows, current_.column + columns});
 }
 
-QRectF ReportView::CellRect(CellPlace place) const {
+QRectF ReportView::CellRect(report_editing::CellPlace place) const {
   const SheetLayout& layout = renderer_->Layout();
   const QRectF sheetRect(layout.ColumnLeft(place.column), layout.RowTop(place.row), layout.ColumnWidth(place.column),
                          layout.RowHeight(place.row));
   return renderer_->SheetToPage(PaperRect()).mapRect(sheetRect);
 }
 
-std::optional<CellPlace> ReportView::CellAt(const QPointF& point) const {
+std::optional<report_editing::CellPlace> ReportView::CellAt(const QPointF& point) const {
   const QPointF onSheet = renderer_->SheetToPage(PaperRect()).inverted().map(point);
   const SheetLayout& layout = renderer_->Layout();
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     if (onSheet.y() < layout.RowTop(row) || onSheet.y() >= layout.RowTop(row + 1)) continue;
     for (int column = col::C; column <= col::S; ++column) {
       if (onSheet.x() >= layout.ColumnLeft(column) && onSheet.x() < layout.ColumnLeft(column + 1)) {
-        return CellPlace{row, column};
+        return report_editing::CellPlace{row, column};
       }
     }
   }
@@ -162,7 +162,7 @@ void ReportView::EndEdit() {
   update();
 }
 
-QRect ReportView::EditorRect(CellPlace place) const {
+QRect ReportView::EditorRect(report_editing::CellPlace place) const {
   // Inside the cell's grid lines, so that the cell's frame stays in sight around the box.
   const QRectF cell = CellRect(place);
   const int left = qCeil(cell.left() + 0.5);
@@ -286,22 +286,22 @@ void ReportView::EditOrRefuse(const QString& text, bool selectAll) {
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
-  switch (EditingActionOf(KeyPlace::Report, *event)) {
-    case EditingAction::MoveUp: MoveCurrentCell(-1, 0); return;
-    case EditingAction::MoveDown: MoveCurrentCell(1, 0); return;
-    case EditingAction::MoveLeft: MoveCurrentCell(0, -1); return;
-    case EditingAction::MoveRight: MoveCurrentCell(0, 1); return;
-    case EditingAction::MoveRowStart: SetCurrentCell({current_.row, col::C}); return;
-    case EditingAction::MoveRowEnd: SetCurrentCell({current_.row, col::S}); return;
-    case EditingAction::MoveColumnStart: SetCurrentCell({kFirstWorkRow, current_.column}); return;
-    case EditingAction::MoveColumnEnd: SetCurrentCell({kLastWorkRow, current_.column}); return;
-    case EditingAction::MoveTableStart: SetCurrentCell({kFirstWorkRow, col::C}); return;
-    case EditingAction::MoveTableEnd: SetCurrentCell({kLastWorkRow, col::S}); return;
-    case EditingAction::Open: EditOrRefuse(CurrentHoursText(), true); return;
-    case EditingAction::Explain:
+  switch (EditingActionOf(report_editing::KeyPlace::Report, *event)) {
+    case report_editing::EditingAction::MoveUp: MoveCurrentCell(-1, 0); return;
+    case report_editing::EditingAction::MoveDown: MoveCurrentCell(1, 0); return;
+    case report_editing::EditingAction::MoveLeft: MoveCurrentCell(0, -1); return;
+    case report_editing::EditingAction::MoveRight: MoveCurrentCell(0, 1); return;
+    case report_editing::EditingAction::MoveRowStart: SetCurrentCell({current_.row, col::C}); return;
+    case report_editing::EditingAction::MoveRowEnd: SetCurrentCell({current_.row, col::S}); return;
+    case report_editing::EditingAction::MoveColumnStart: SetCurrentCell({kFirstWorkRow, current_.column}); return;
+    case report_editing::EditingAction::MoveColumnEnd: SetCurrentCell({kLastWorkRow, current_.column}); return;
+    case report_editing::EditingAction::MoveTableStart: SetCurrentCell({kFirstWorkRow, col::C}); return;
+    case report_editing::EditingAction::MoveTableEnd: SetCurrentCell({kLastWorkRow, col::S}); return;
+    case report_editing::EditingAction::Open: EditOrRefuse(CurrentHoursText(), true); return;
+    case report_editing::EditingAction::Explain:
       if (!offTable_) emit explainRequested(current_);
       return;
-    case EditingAction::Empty:
+    case report_editing::EditingAction::Empty:
       if (offTable_) {
         emit typingRefused(std::nullopt);
       } else {

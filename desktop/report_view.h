@@ -14,9 +14,9 @@
 #include <QWidget>
 
 #include "report_files/report_renderer.h"
-#include "form/report_sheet.h"
-#include "form/report_corrections.h"
-#include "form/screen_view.h"
+#include "report_sheet/report_sheet.h"
+#include "report_editing/report_corrections.h"
+#include "screen_view/screen_view.h"
 #include "model/told_table.h"
 #include "desktop/report_accessibility.h"
 
@@ -29,7 +29,7 @@ class ReportView : public QWidget {
  public:
   static constexpr int kPaperGap = 16;  // pixels of background around the paper
 
-  explicit ReportView(const ReportSheet& sheet, QWidget* parent = nullptr);
+  explicit ReportView(const report_sheet::ReportSheet& sheet, QWidget* parent = nullptr);
   ~ReportView() override;
 
   double Zoom() const { return zoom_; }
@@ -48,27 +48,27 @@ class ReportView : public QWidget {
 
   // The corrections whose marks are shown and whose cells may be typed into; none: the
   // page is only shown.
-  void SetCorrections(const ReportCorrections* corrections) { corrections_ = corrections; }
-  const ReportCorrections* Corrections() const { return corrections_; }
+  void SetCorrections(const report_editing::ReportCorrections* corrections) { corrections_ = corrections; }
+  const report_editing::ReportCorrections* Corrections() const { return corrections_; }
   // How the report's cells came by their hours, told in their tool tips; none: only marks.
   void SetStory(const ToldTable* story) { story_ = story; }
-  const ReportSheet& Sheet() const { return sheet_; }
+  const report_sheet::ReportSheet& Sheet() const { return sheet_; }
   // While the program is still computing the report, nothing is typed into it.
   void SetEditingEnabled(bool enabled);
 
   // The current cell, always one of the table's hours C5:S20.
-  CellPlace CurrentCell() const { return current_; }
+  report_editing::CellPlace CurrentCell() const { return current_; }
   // True after a click on a title or the frame of the page, until a cell is chosen again.
   bool IsOffTable() const { return offTable_; }
-  void SetCurrentCell(CellPlace place);
+  void SetCurrentCell(report_editing::CellPlace place);
   void MoveCurrentCell(int rows, int columns);
   // The cell of the table under a point of the widget.
-  std::optional<CellPlace> CellAt(const QPointF& point) const;
+  std::optional<report_editing::CellPlace> CellAt(const QPointF& point) const;
   // Where a cell is drawn, in the widget's pixels.
-  QRectF CellRect(CellPlace place) const;
+  QRectF CellRect(report_editing::CellPlace place) const;
 
   // Where the box in which a cell is typed stands over the cell: just inside its frame.
-  QRect EditorRect(CellPlace place) const;
+  QRect EditorRect(report_editing::CellPlace place) const;
 
   // Opens the box over the current cell with the text in it; false when the cell takes no
   // hours or editing is off.
@@ -86,18 +86,18 @@ class ReportView : public QWidget {
   void zoomChanged(double zoom);
   // The teacher typed text into the place; when it is taken, the current cell moves on by
   // rows and columns.
-  void entryTyped(CellPlace place, const QString& text, int rows, int columns);
-  void cellMenuRequested(CellPlace place, const QPoint& globalPosition);
-  void currentCellChanged(CellPlace place);
+  void entryTyped(report_editing::CellPlace place, const QString& text, int rows, int columns);
+  void cellMenuRequested(report_editing::CellPlace place, const QPoint& globalPosition);
+  void currentCellChanged(report_editing::CellPlace place);
   // The box over the current cell has opened.
-  void editStarted(CellPlace place);
+  void editStarted(report_editing::CellPlace place);
   // Delete or Backspace on the current cell.
-  void clearRequested(CellPlace place);
+  void clearRequested(report_editing::CellPlace place);
   // Typing where nothing can be typed: a cell that takes no hours, or (none) a title or
   // the frame of the page.
-  void typingRefused(std::optional<CellPlace> place);
+  void typingRefused(std::optional<report_editing::CellPlace> place);
   // F1 on the current cell: how it came by its hours.
-  void explainRequested(CellPlace place);
+  void explainRequested(report_editing::CellPlace place);
 
  protected:
   bool event(QEvent* event) override;  // tool tips
@@ -120,12 +120,12 @@ class ReportView : public QWidget {
   // Opens the current cell for typing, or says why it cannot be typed into.
   void EditOrRefuse(const QString& text, bool selectAll);
 
-  const ReportSheet& sheet_;
+  const report_sheet::ReportSheet& sheet_;
   std::unique_ptr<ReportRenderer> renderer_;
-  const ReportCorrections* corrections_ = nullptr;
+  const report_editing::ReportCorrections* corrections_ = nullptr;
   const ToldTable* story_ = nullptr;
   CellEditor* editor_;
-  CellPlace current_;
+  report_editing::CellPlace current_;
   double zoom_ = 1.0;
   bool editingEnabled_ = true;
   bool offTable_ = false;

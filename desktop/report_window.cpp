@@ -27,7 +27,7 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
       staffSheet_(source.staffSheet),
       fileStamp_(source.fileStamp),
       services_(std::move(services)),
-      corrections_(std::make_unique<ReportCorrections>(sheet_, source.notes)),
+      corrections_(std::make_unique<report_editing::ReportCorrections>(sheet_, source.notes)),
       undo_(new QUndoStack(this)),
       view_(new ReportView(sheet_)),
       scroll_(new QScrollArea(this)),
@@ -92,7 +92,7 @@ void ReportWindow::FitToScreen() {
   if (wanted.width() > room.width()) view_->FitWidth(room.width() - chrome.width());
 }
 
-void ReportWindow::KeepCellInSight(CellPlace place) {
+void ReportWindow::KeepCellInSight(report_editing::CellPlace place) {
   const QRect cell = view_->CellRect(place).toAlignedRect();
   scroll_->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2 + 8, cell.height() / 2 + 8);
 }
@@ -116,7 +116,7 @@ void ReportWindow::UpdateTitle() {
   setWindowModified(!IsSaved());
 }
 
-void ReportWindow::ChangeSheet(const std::function<void(ReportSheet&)>& change) {
+void ReportWindow::ChangeSheet(const std::function<void(report_sheet::ReportSheet&)>& change) {
   try {
     change(sheet_);
   } catch (const std::exception& fault) {

@@ -13,12 +13,12 @@
 
 #include <QMainWindow>
 
-#include "form/report_sheet.h"
-#include "form/report_texts.h"
+#include "report_sheet/report_sheet.h"
+#include "report_sheet/report_texts.h"
 #include "report_files/save_result.h"
 #include "desktop/form_services.h"
-#include "form/cells_to_check.h"
-#include "form/report_corrections.h"
+#include "report_editing/cells_to_check.h"
+#include "report_editing/report_corrections.h"
 #include "desktop/report_source.h"
 
 class QAction;
@@ -40,11 +40,11 @@ class ReportWindow : public QMainWindow {
   ReportWindow(ReportSource source, FormServices services, QWidget* parent = nullptr);
   ~ReportWindow() override;
 
-  const ReportSheet& Sheet() const { return sheet_; }
+  const report_sheet::ReportSheet& Sheet() const { return sheet_; }
   ReportView& View() const { return *view_; }
-  const ReportCorrections& Corrections() const { return *corrections_; }
+  const report_editing::ReportCorrections& Corrections() const { return *corrections_; }
   QUndoStack& Undo() const { return *undo_; }
-  const ReportTexts& Texts() const { return texts_; }
+  const report_sheet::ReportTexts& Texts() const { return texts_; }
   int CalendarYear() const { return calendarYear_; }
   // The workbook the report belongs to; empty until it is first saved.
   QString FilePath() const { return filePath_; }
@@ -63,15 +63,15 @@ class ReportWindow : public QMainWindow {
   // The program changes the report itself (the rounding pass) and shows it anew; what the
   // report then holds is what the program computed. A fault is reported in a message box;
   // what was changed before it stays.
-  void ChangeSheet(const std::function<void(ReportSheet&)>& change);
+  void ChangeSheet(const std::function<void(report_sheet::ReportSheet&)>& change);
   // Nothing can be typed into the report until the program's next ChangeSheet.
   void AwaitProgramChange();
 
   // The teacher's corrections, each one step on the undo stack. False when the cell holds
   // no hours that can be corrected or editing waits for the program.
   // No hours empty the cell, which then counts 0.
-  bool CorrectHours(CellPlace place, std::optional<double> hours);
-  bool ResetCell(CellPlace place);  // "Hisoblanganga qaytarish" for one cell
+  bool CorrectHours(report_editing::CellPlace place, std::optional<double> hours);
+  bool ResetCell(report_editing::CellPlace place);  // "Hisoblanganga qaytarish" for one cell
   bool ResetAll();                  // ... for the whole report
   // What the status line shows.
   QString StatusText() const;
@@ -99,16 +99,16 @@ class ReportWindow : public QMainWindow {
   void BuildExplanation(QMenu* view, QToolBar* tools);
   void ShowBeforeRounding(bool shown);
   // F1 on a cell: the panel shown, and the explanation beside the cell.
-  void ExplainCell(CellPlace place);
+  void ExplainCell(report_editing::CellPlace place);
   // The status line: the texts left empty (of a run), the corrections and the year total.
   void BuildStatusBar(bool textsTyped);
   void FitToScreen();
-  void ShowCellMenu(CellPlace place, const QPoint& globalPosition);
-  void KeepCellInSight(CellPlace place);
-  void TakeEntry(CellPlace place, const QString& text, int rows, int columns);
+  void ShowCellMenu(report_editing::CellPlace place, const QPoint& globalPosition);
+  void KeepCellInSight(report_editing::CellPlace place);
+  void TakeEntry(report_editing::CellPlace place, const QString& text, int rows, int columns);
   void ClearCurrentCell();
   // Says on the status line why nothing can be typed there (none: off the table's hours).
-  void RefuseTyping(std::optional<CellPlace> place);
+  void RefuseTyping(std::optional<report_editing::CellPlace> place);
   bool PushChanges(const QString& text, std::vector<HoursChange> changes);
   void ShowChanges();
   void FinishTyping();
@@ -124,19 +124,19 @@ class ReportWindow : public QMainWindow {
   bool ChooseWorkbookAndWrite();
   // False when the teacher would rather check the cells the checks point out first; asked
   // once for the same cells.
-  bool GoOnDespiteCellsToCheck(ReportLeaving leaving);
+  bool GoOnDespiteCellsToCheck(report_editing::ReportLeaving leaving);
   QString SuggestedPath(const QString& suffix) const;
   void ReportFault(const QString& what, const QString& detail);
   void UpdateTitle();
 
-  ReportSheet sheet_;
-  ReportTexts texts_;
+  report_sheet::ReportSheet sheet_;
+  report_sheet::ReportTexts texts_;
   int calendarYear_;
   QString filePath_;
   QString staffSheet_;
   std::optional<FileStamp> fileStamp_;  // of filePath_ when it was opened or last saved
   FormServices services_;
-  std::unique_ptr<ReportCorrections> corrections_;
+  std::unique_ptr<report_editing::ReportCorrections> corrections_;
   QUndoStack* undo_;
   ReportView* view_;
   QScrollArea* scroll_;

@@ -11,7 +11,7 @@
 #include "desktop/editing_key_events.h"
 #include "desktop/action_texts.h"
 #include "desktop/report_view.h"
-#include "form/screen_view.h"
+#include "screen_view/screen_view.h"
 #include "desktop/report_window.h"
 
 namespace soatnoma::ui {
@@ -33,24 +33,24 @@ void ReportWindow::BuildActions() {
     menu->addAction(action);
     return action;
   };
-  add(file, "openWorkbook", ActionText(Action::Open, QStringLiteral("...")), QKeySequence::Open, [this] { emit openRequested(); });
+  add(file, "openWorkbook", ActionText(screen_view::Action::Open, QStringLiteral("...")), QKeySequence::Open, [this] { emit openRequested(); });
   QAction* save = add(file, "saveWorkbook", QStringLiteral("&Saqlash"), QKeySequence::Save, [this] { Save(); });
   add(file, "saveWorkbookAs", QStringLiteral("&Boshqa nom bilan saqlash..."), QKeySequence::SaveAs,
       [this] { SaveAsWorkbook(); });
   QAction* pdf = add(file, "exportPdf", QStringLiteral("&PDF ga eksport..."), QKeySequence(), [this] { ExportPdf(); });
   QAction* print =
-      add(file, "print", ActionText(Action::Print, QStringLiteral(" (oldin ko'rib)...")), QKeySequence::Print,
+      add(file, "print", ActionText(screen_view::Action::Print, QStringLiteral(" (oldin ko'rib)...")), QKeySequence::Print,
           [this] { Print(); });
   file->addSeparator();
   add(file, "closeReport", QStringLiteral("&Yopish"), QKeySequence::Close, [this] { close(); });
 
   QAction* zoomIn =
-      add(view, "zoomIn", ActionText(Action::ZoomIn), QKeySequence::ZoomIn, [this] { view_->ZoomIn(); });
+      add(view, "zoomIn", ActionText(screen_view::Action::ZoomIn), QKeySequence::ZoomIn, [this] { view_->ZoomIn(); });
   QAction* zoomOut =
-      add(view, "zoomOut", ActionText(Action::ZoomOut), QKeySequence::ZoomOut, [this] { view_->ZoomOut(); });
+      add(view, "zoomOut", ActionText(screen_view::Action::ZoomOut), QKeySequence::ZoomOut, [this] { view_->ZoomOut(); });
   QAction* actual = add(view, "actualSize", QStringLiteral("&Asl o'lcham"), QKeySequence(Qt::CTRL | Qt::Key_0),
                         [this] { view_->SetZoom(1.0); });
-  QAction* fitWidth = add(view, "fitWidth", ActionText(Action::FitWidth), QKeySequence(),
+  QAction* fitWidth = add(view, "fitWidth", ActionText(screen_view::Action::FitWidth), QKeySequence(),
                           [this] { view_->FitWidth(scroll_->viewport()->width()); });
 
   tools->addAction(save);
@@ -78,22 +78,22 @@ void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
   QAction* undo = undo_->createUndoAction(this);
   undo->setObjectName(QStringLiteral("undo"));
   // Undo and redo take the keys of the report's editing keys, as the page does.
-  undo->setShortcuts(ShortcutsOf(EditingAction::Undo));
+  undo->setShortcuts(ShortcutsOf(report_editing::EditingAction::Undo));
   QAction* redo = undo_->createRedoAction(this);
   redo->setObjectName(QStringLiteral("redo"));
-  redo->setShortcuts(ShortcutsOf(EditingAction::Redo));
+  redo->setShortcuts(ShortcutsOf(report_editing::EditingAction::Redo));
   edit->addAction(undo);
   edit->addAction(redo);
   edit->addSeparator();
 
-  resetCell_ = new QAction(ActionText(Action::ResetCell), this);
+  resetCell_ = new QAction(ActionText(screen_view::Action::ResetCell), this);
   resetCell_->setObjectName(QStringLiteral("resetCell"));
-  resetCell_->setToolTip(ActionToolTip(Action::ResetCell));
+  resetCell_->setToolTip(ActionToolTip(screen_view::Action::ResetCell));
   connect(resetCell_, &QAction::triggered, this, [this] { ResetCell(view_->CurrentCell()); });
-  resetAll_ = new QAction(ActionText(Action::ResetAll), this);
+  resetAll_ = new QAction(ActionText(screen_view::Action::ResetAll), this);
   resetAll_->setObjectName(QStringLiteral("resetAll"));
   connect(resetAll_, &QAction::triggered, this, [this] { ResetAll(); });
-  QMenu* reset = edit->addMenu(ActionText(Action::ResetCell));
+  QMenu* reset = edit->addMenu(ActionText(screen_view::Action::ResetCell));
   reset->setObjectName(QStringLiteral("resetMenu"));
   QAction* cellItem = reset->addAction(QStringLiteral("&Tanlangan katak"));
   cellItem->setObjectName(QStringLiteral("resetCellItem"));
@@ -103,7 +103,7 @@ void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
   connect(allItem, &QAction::triggered, resetAll_, &QAction::trigger);
   connect(resetCell_, &QAction::enabledChanged, cellItem, &QAction::setEnabled);
   connect(resetAll_, &QAction::enabledChanged, allItem, &QAction::setEnabled);
-  connect(view_, &ReportView::currentCellChanged, this, [this](CellPlace place) {
+  connect(view_, &ReportView::currentCellChanged, this, [this](report_editing::CellPlace place) {
     resetCell_->setEnabled(!editingHeld_ && corrections_->IsCorrected(place));
   });
 
@@ -120,13 +120,13 @@ void ReportWindow::BuildEditActions(QMenu* edit, QToolBar* tools) {
     follow();
     tools->addAction(tool);
   };
-  shortForm(undo, ActionText(Action::Undo));
-  shortForm(redo, ActionText(Action::Redo));
+  shortForm(undo, ActionText(screen_view::Action::Undo));
+  shortForm(redo, ActionText(screen_view::Action::Redo));
   tools->addAction(resetCell_);
 }
 
 void ReportWindow::BuildStatusBar(bool textsTyped) {
-  emptyTexts_ = new QLabel(textsTyped ? QString::fromStdString(EmptyTextsNote(texts_)) : QString(), this);
+  emptyTexts_ = new QLabel(textsTyped ? QString::fromStdString(report_sheet::EmptyTextsNote(texts_)) : QString(), this);
   emptyTexts_->setObjectName(QStringLiteral("emptyTexts"));
   emptyTexts_->setVisible(!emptyTexts_->text().isEmpty());
   statusBar()->addPermanentWidget(emptyTexts_);

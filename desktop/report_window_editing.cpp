@@ -27,30 +27,30 @@ bool ReportWindow::PushChanges(const QString& text, std::vector<HoursChange> cha
   return true;
 }
 
-bool ReportWindow::CorrectHours(CellPlace place, std::optional<double> hours) {
+bool ReportWindow::CorrectHours(report_editing::CellPlace place, std::optional<double> hours) {
   if (editingHeld_ || !corrections_->IsEditable(place)) return false;
   const std::optional<double> before = corrections_->Entry(place);
   if (before == hours) return true;
   return PushChanges(QStringLiteral("%1: %2 \u2192 %3")
-                         .arg(QString::fromStdString(PlaceName(place)), EntryText(before), EntryText(hours)),
+                         .arg(QString::fromStdString(report_editing::PlaceName(place)), EntryText(before), EntryText(hours)),
                      {{place, before, hours}});
 }
 
-bool ReportWindow::ResetCell(CellPlace place) {
+bool ReportWindow::ResetCell(report_editing::CellPlace place) {
   if (!corrections_->IsCorrected(place)) return false;
-  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(QString::fromStdString(PlaceName(place))),
+  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(QString::fromStdString(report_editing::PlaceName(place))),
                      {{place, corrections_->Entry(place), corrections_->ComputedHours(place)}});
 }
 
 bool ReportWindow::ResetAll() {
   std::vector<HoursChange> changes;
-  for (const CellPlace place : corrections_->CorrectedCells()) {
+  for (const report_editing::CellPlace place : corrections_->CorrectedCells()) {
     changes.push_back({place, corrections_->Entry(place), corrections_->ComputedHours(place)});
   }
   return PushChanges(QStringLiteral("Hisoblanganga qaytarish: butun hisobot"), std::move(changes));
 }
 
-void ReportWindow::TakeEntry(CellPlace place, const QString& text, int rows, int columns) {
+void ReportWindow::TakeEntry(report_editing::CellPlace place, const QString& text, int rows, int columns) {
   const CellEntry entry = ReadCellEntry(text);
   if (!entry.hours) {
     // The teacher stays in the cell to mend the entry; nothing of it is taken.
@@ -68,7 +68,7 @@ void ReportWindow::TakeEntry(CellPlace place, const QString& text, int rows, int
 }
 
 void ReportWindow::ClearCurrentCell() {
-  const CellPlace place = view_->CurrentCell();
+  const report_editing::CellPlace place = view_->CurrentCell();
   if (CorrectHours(place, std::nullopt)) {
     statusBar()->clearMessage();
   } else {
@@ -76,8 +76,8 @@ void ReportWindow::ClearCurrentCell() {
   }
 }
 
-void ReportWindow::RefuseTyping(std::optional<CellPlace> place) {
-  statusBar()->showMessage(QString::fromStdString(TypingRefusal(*corrections_, place, editingHeld_)));
+void ReportWindow::RefuseTyping(std::optional<report_editing::CellPlace> place) {
+  statusBar()->showMessage(QString::fromStdString(report_editing::TypingRefusal(*corrections_, place, editingHeld_)));
 }
 
 void ReportWindow::FinishTyping() {
@@ -89,8 +89,8 @@ void ReportWindow::FinishTyping() {
 
 void ReportWindow::ShowChanges() {
   view_->SheetChanged();
-  yearTotal_->setText(QString::fromStdString(YearTotalText(*corrections_)));
-  correctionsCount_->setText(QString::fromStdString(CorrectionsText(*corrections_)));
+  yearTotal_->setText(QString::fromStdString(report_editing::YearTotalText(*corrections_)));
+  correctionsCount_->setText(QString::fromStdString(report_editing::CorrectionsText(*corrections_)));
   resetAll_->setEnabled(!editingHeld_ && !corrections_->CorrectedCells().empty());
   resetCell_->setEnabled(!editingHeld_ && corrections_->IsCorrected(view_->CurrentCell()));
   UpdateTitle();
@@ -105,7 +105,7 @@ QString ReportWindow::StatusText() const {
   return parts.join(QLatin1Char(' '));
 }
 
-void ReportWindow::ShowCellMenu(CellPlace place, const QPoint& globalPosition) {
+void ReportWindow::ShowCellMenu(report_editing::CellPlace place, const QPoint& globalPosition) {
   resetCell_->setEnabled(!editingHeld_ && corrections_->IsCorrected(place));
   QMenu menu(this);
   menu.addAction(resetCell_);

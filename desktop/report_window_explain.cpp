@@ -23,8 +23,8 @@ void ReportWindow::BuildExplanation(QMenu* view, QToolBar* tools) {
   addDockWidget(Qt::BottomDockWidgetArea, explanation_);
   QAction* panel = explanation_->toggleViewAction();
   panel->setObjectName(QStringLiteral("explanationPanelShown"));
-  panel->setText(ActionText(Action::Explain));
-  panel->setToolTip(ActionToolTip(Action::Explain));
+  panel->setText(ActionText(screen_view::Action::Explain));
+  panel->setToolTip(ActionToolTip(screen_view::Action::Explain));
   view->addSeparator();
   view->addAction(panel);
   connect(view_, &ReportView::currentCellChanged, explanation_, &ExplanationPanel::ShowCell);
@@ -32,10 +32,10 @@ void ReportWindow::BuildExplanation(QMenu* view, QToolBar* tools) {
   connect(view_, &ReportView::explainRequested, this, &ReportWindow::ExplainCell);
   explanation_->ShowCell(view_->CurrentCell());
 
-  beforeRounding_ = new QAction(ActionText(Action::BeforeRounding), this);
+  beforeRounding_ = new QAction(ActionText(screen_view::Action::BeforeRounding), this);
   beforeRounding_->setObjectName(QStringLiteral("beforeRoundingShown"));
   beforeRounding_->setCheckable(true);
-  beforeRounding_->setToolTip(story_ ? ActionToolTip(Action::BeforeRounding)
+  beforeRounding_->setToolTip(story_ ? ActionToolTip(screen_view::Action::BeforeRounding)
                                      : QString::fromUtf8(explain::kNoStory.data(),
                                                          static_cast<qsizetype>(explain::kNoStory.size())));
   beforeRounding_->setEnabled(story_ != nullptr);
@@ -66,7 +66,7 @@ void ReportWindow::ShowBeforeRounding(bool shown) {
   table->setFocus();
 }
 
-void ReportWindow::ExplainCell(CellPlace place) {
+void ReportWindow::ExplainCell(report_editing::CellPlace place) {
   explanation_->ShowCell(place);
   explanation_->show();
   explanation_->raise();

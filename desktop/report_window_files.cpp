@@ -9,7 +9,7 @@
 #include "report_files/report_printer.h"
 #include "report_files/xlsx_writer.h"
 #include "staff_files/staff_document.h"
-#include "form/cells_to_check.h"
+#include "report_editing/cells_to_check.h"
 #include "desktop/file_dialog_texts.h"
 #include "desktop/report_autosave.h"
 #include "desktop/report_file_name.h"
@@ -57,7 +57,7 @@ bool ReportWindow::WriteWorkbook(const QString& path) {
 
 bool ReportWindow::WriteIntoStaffWorkbook() {
   const SaveResult result =
-      batch::SaveStaffSheet(filePath_.toStdString(), staffSheet_.toStdString(), sheet_, corrections_->Notes());
+      staff_files::SaveStaffSheet(filePath_.toStdString(), staffSheet_.toStdString(), sheet_, corrections_->Notes());
   if (!result.ok) {
     ReportFault(QStringLiteral("Xodimlar kitobini saqlab bo'lmadi."), QString::fromStdString(result.message));
     return false;
@@ -86,24 +86,24 @@ void ReportWindow::MarkSaved() {
   emit reportChanged();
 }
 
-bool ReportWindow::GoOnDespiteCellsToCheck(ReportLeaving leaving) {
-  if (!AsksBeforeLeaving(*corrections_, wentOnDespite_)) return true;
-  const QString question = QString::fromStdString(CellsToCheckQuestion(*corrections_, leaving));
+bool ReportWindow::GoOnDespiteCellsToCheck(report_editing::ReportLeaving leaving) {
+  if (!report_editing::AsksBeforeLeaving(*corrections_, wentOnDespite_)) return true;
+  const QString question = QString::fromStdString(report_editing::CellsToCheckQuestion(*corrections_, leaving));
   if (!services_.askContinue(this, question)) return false;
-  wentOnDespite_ = CellsToCheckState(*corrections_);
+  wentOnDespite_ = report_editing::CellsToCheckState(*corrections_);
   return true;
 }
 
 bool ReportWindow::Save() {
   FinishTyping();
-  if (!GoOnDespiteCellsToCheck(ReportLeaving::Saving)) return false;
+  if (!GoOnDespiteCellsToCheck(report_editing::ReportLeaving::Saving)) return false;
   if (filePath_.isEmpty()) return ChooseWorkbookAndWrite();
   return WriteBack();
 }
 
 bool ReportWindow::SaveAsWorkbook() {
   FinishTyping();
-  return GoOnDespiteCellsToCheck(ReportLeaving::Saving) && ChooseWorkbookAndWrite();
+  return GoOnDespiteCellsToCheck(report_editing::ReportLeaving::Saving) && ChooseWorkbookAndWrite();
 }
 
 bool ReportWindow::ChooseWorkbookAndWrite() {
@@ -119,7 +119,7 @@ bool ReportWindow::ChooseWorkbookAndWrite() {
 
 bool ReportWindow::ExportPdf() {
   FinishTyping();
-  if (!GoOnDespiteCellsToCheck(ReportLeaving::Pdf)) return false;
+  if (!GoOnDespiteCellsToCheck(report_editing::ReportLeaving::Pdf)) return false;
   const QString path = services_.askSavePath(
       this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
                         PdfFilter(), QStringLiteral("pdf"), !filePath_.isEmpty()});
@@ -136,7 +136,7 @@ bool ReportWindow::ExportPdf() {
 
 bool ReportWindow::Print() {
   FinishTyping();
-  if (!GoOnDespiteCellsToCheck(ReportLeaving::Printing)) return false;
+  if (!GoOnDespiteCellsToCheck(report_editing::ReportLeaving::Printing)) return false;
   bool started = true;
   const bool printed = services_.printWithPreview(this, [this, &started](QPrinter& printer) {
     if (!PrintReport(sheet_, printer)) started = false;

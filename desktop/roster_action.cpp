@@ -11,10 +11,10 @@
 namespace soatnoma::ui {
 
 void AddRosterAction(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear) {
-  auto* roster = new QAction(ActionText(Action::Roster, QStringLiteral("...")), &form);
+  auto* roster = new QAction(ActionText(screen_view::Action::Roster, QStringLiteral("...")), &form);
   roster->setObjectName(QStringLiteral("openRoster"));
   roster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  roster->setToolTip(ActionToolTip(Action::Roster));
+  roster->setToolTip(ActionToolTip(screen_view::Action::Roster));
   roster->setStatusTip(roster->toolTip());
   QObject::connect(roster, &QAction::triggered, &form, [&form, services, &schoolYear] { OpenRoster(form, services, schoolYear); });
   form.addAction(roster);

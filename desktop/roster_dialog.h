@@ -35,7 +35,7 @@ class RosterDialog : public QDialog {
   // Asks for another staff list and opens it.
   void ChooseRoster();
   // Asks where to save the ready teachers' reports and saves them there.
-  void SaveStaff(batch::StaffFileFormat format);
+  void SaveStaff(staff_files::StaffFileFormat format);
   // Asks where to save an example staff list (.xlsx, or .csv when the name ends so) and
   // saves it there.
   void SaveExample();
@@ -46,11 +46,11 @@ class RosterDialog : public QDialog {
  private:
   // The row of buttons under the list, with the school year's choice.
   QHBoxLayout* MakeButtons();
-  void ShowRows(const batch::Roster& roster);
-  void MarkRefused(const std::vector<batch::RosterProblem>& refused);
+  void ShowRows(const roster_rules::Roster& roster);
+  void MarkRefused(const std::vector<roster_rules::RosterProblem>& refused);
   // Before a workbook is written over a staff workbook whose corrections cannot all be carried.
-  CarryChoice AskAboutCorrectionsLost(const batch::CarryPlan& carried, const QString& path);
-  void ReportResult(const batch::StaffExportResult& result, const QString& path, const batch::CarryPlan& carried);
+  CarryChoice AskAboutCorrectionsLost(const staff_book::CarryPlan& carried, const QString& path);
+  void ReportResult(const staff_files::StaffExportResult& result, const QString& path, const staff_book::CarryPlan& carried);
   void FitColumns();
   QString SuggestedPath(const QString& suffix) const;
   QString StartFolder() const;
@@ -58,7 +58,7 @@ class RosterDialog : public QDialog {
   FormServices services_;
   SchoolYearChoice& schoolYear_;
   QString rosterPath_;
-  std::vector<batch::RosterTeacher> teachers_;
+  std::vector<roster_rules::RosterTeacher> teachers_;
   QLabel* summary_;
   QTableWidget* rows_;
   QPushButton* saveWorkbook_;

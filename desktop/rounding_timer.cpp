@@ -11,13 +11,13 @@ const char* RoundingTimerName(TeacherCategory category) {
   return category == TeacherCategory::Upper ? "Timer3" : "Timer4";
 }
 
-void ScheduleRounding(ReportWindow& window, const ReportRequest& run, std::chrono::milliseconds delay) {
+void ScheduleRounding(ReportWindow& window, const report_sheet::ReportRequest& run, std::chrono::milliseconds delay) {
   auto* timer = new QTimer(&window);
   timer->setObjectName(QString::fromLatin1(RoundingTimerName(run.category)));
   timer->setSingleShot(true);
   timer->setInterval(delay);
   QObject::connect(timer, &QTimer::timeout, &window, [&window, run] {
-    window.ChangeSheet([&run](ReportSheet& sheet) {
+    window.ChangeSheet([&run](report_sheet::ReportSheet& sheet) {
       WorkingValues working;  // Kasr starts at "0" and ends there
       RoundingPass(run.category, sheet.Cells(), run.weeklyHours, run.classLeader, working);
     });

@@ -8,7 +8,7 @@
 #include <chrono>
 
 #include "model/teacher.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 
 namespace soatnoma::ui {
 
@@ -17,6 +17,6 @@ class ReportWindow;
 // The timer's object name for the category.
 const char* RoundingTimerName(TeacherCategory category);
 
-void ScheduleRounding(ReportWindow& window, const ReportRequest& run, std::chrono::milliseconds delay);
+void ScheduleRounding(ReportWindow& window, const report_sheet::ReportRequest& run, std::chrono::milliseconds delay);
 
 }  // namespace soatnoma::ui

@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "form/school_year.h"
+#include "report_sheet/school_year.h"
 
 namespace soatnoma::ui {
 namespace {
@@ -16,7 +16,7 @@ const QString kKey = QStringLiteral("oquv_yili/yil");
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QString YearText(int year) { return QString::fromStdString(SchoolYearText(year)); }
+QString YearText(int year) { return QString::fromStdString(report_sheet::SchoolYearText(year)); }
 
 // A year in the menu, its letter the last digit of its first year ("202&6/2027"): the three
 // years offered differ in it.
@@ -27,7 +27,7 @@ QString MenuItemText(int year) {
   return text;
 }
 
-QString MenuTitle(int year) { return QStringLiteral("&%1: %2").arg(Text(kSchoolYearCaption), YearText(year)); }
+QString MenuTitle(int year) { return QStringLiteral("&%1: %2").arg(Text(report_sheet::kSchoolYearCaption), YearText(year)); }
 
 // The menu's items, made anew each time it opens: the years offered change with the date.
 void FillMenu(QMenu& menu, SchoolYearChoice& choice) {
@@ -50,13 +50,13 @@ SchoolYearChoice::SchoolYearChoice(std::function<QDate()> today, QString setting
   setObjectName(QStringLiteral("schoolYearChoice"));
   if (!settingsFile_.isEmpty()) {
     const QString kept = QSettings(settingsFile_, QSettings::IniFormat).value(kKey).toString();
-    kept_ = ReadKeptSchoolYear(kept.toStdString());
+    kept_ = report_sheet::ReadKeptSchoolYear(kept.toStdString());
   }
 }
 
-int SchoolYearChoice::Year() const { return ChosenSchoolYear(today_().year(), kept_); }
+int SchoolYearChoice::Year() const { return report_sheet::ChosenSchoolYear(today_().year(), kept_); }
 
-std::vector<int> SchoolYearChoice::Offered() const { return OfferedSchoolYears(today_().year()); }
+std::vector<int> SchoolYearChoice::Offered() const { return report_sheet::OfferedSchoolYears(today_().year()); }
 
 void SchoolYearChoice::Choose(int year) {
   const std::vector<int> offered = Offered();
@@ -71,7 +71,7 @@ QMenu* SchoolYearMenu(SchoolYearChoice& choice, QWidget* parent) {
   auto* menu = new QMenu(MenuTitle(choice.Year()), parent);
   menu->setObjectName(QStringLiteral("schoolYearMenu"));
   menu->setToolTipsVisible(true);
-  menu->menuAction()->setToolTip(Text(kSchoolYearHint));
+  menu->menuAction()->setToolTip(Text(report_sheet::kSchoolYearHint));
   FillMenu(*menu, choice);
   QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &choice] { FillMenu(*menu, choice); });
   QObject::connect(&choice, &SchoolYearChoice::chosen, menu, [menu](int year) { menu->setTitle(MenuTitle(year)); });
@@ -81,7 +81,7 @@ QMenu* SchoolYearMenu(SchoolYearChoice& choice, QWidget* parent) {
 QComboBox* SchoolYearBox(SchoolYearChoice& choice, QWidget* parent) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QStringLiteral("schoolYear"));
-  box->setToolTip(Text(kSchoolYearHint));
+  box->setToolTip(Text(report_sheet::kSchoolYearHint));
   for (const int year : choice.Offered()) box->addItem(YearText(year), year);
   box->setCurrentIndex(box->findData(choice.Year()));
   QObject::connect(box, &QComboBox::activated, &choice, [box, &choice](int index) { choice.Choose(box->itemData(index).toInt()); });

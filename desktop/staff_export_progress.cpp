@@ -8,9 +8,9 @@
 
 namespace soatnoma::ui {
 
-batch::StaffExportResult ExportStaffWithProgress(QWidget* parent, const batch::StaffExportRequest& request) {
+staff_files::StaffExportResult ExportStaffWithProgress(QWidget* parent, const staff_files::StaffExportRequest& request) {
   const auto total = static_cast<int>(request.teachers.size());
-  QProgressDialog progress(QString::fromStdString(batch::StaffProgressText(0, total)), ActionText(Action::Stop), 0, total,
+  QProgressDialog progress(QString::fromStdString(staff_book::StaffProgressText(0, total)), ActionText(screen_view::Action::Stop), 0, total,
                            parent);
   progress.setObjectName(QStringLiteral("staffProgress"));
   progress.setWindowTitle(QStringLiteral("Soatnoma"));
@@ -22,8 +22,8 @@ batch::StaffExportResult ExportStaffWithProgress(QWidget* parent, const batch::S
   progress.setValue(0);
   progress.show();
   QCoreApplication::processEvents();
-  return batch::ExportStaff(request, [&progress](int done, int all) {
-    progress.setLabelText(QString::fromStdString(batch::StaffProgressText(done, all)));
+  return staff_files::ExportStaff(request, [&progress](int done, int all) {
+    progress.setLabelText(QString::fromStdString(staff_book::StaffProgressText(done, all)));
     progress.setValue(done);
     QCoreApplication::processEvents();
     return !progress.wasCanceled();

@@ -9,6 +9,6 @@ class QWidget;
 
 namespace soatnoma::ui {
 
-batch::StaffExportResult ExportStaffWithProgress(QWidget* parent, const batch::StaffExportRequest& request);
+staff_files::StaffExportResult ExportStaffWithProgress(QWidget* parent, const staff_files::StaffExportRequest& request);
 
 }  // namespace soatnoma::ui

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++lines;
   }
-  const soatnoma::batch::Roster roster = soatnoma::batch::ReadRoster(text);
+  const soatnoma::roster_rules::Roster roster = soatnoma::roster_rules::ReadRoster(text);
   int previousLine = 1;
   for (const auto& row : roster.rows) {
     if (row.teacher.has_value() == row.problem.has_value()) std::abort();

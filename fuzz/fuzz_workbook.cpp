@@ -16,7 +16,7 @@
 #include <variant>
 
 #include "staff_files/roster_workbook.h"
-#include "form/report_form_check.h"
+#include "report_sheet/report_form_check.h"
 #include "report_files/xlsx_reader.h"
 
 namespace {
@@ -85,12 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else if (input.empty() || !WriteWithPart(kParts[static_cast<std::uint8_t>(input[0]) % kParts.size()], input.substr(1))) {
     return 0;
   }
-  const soatnoma::OpenOutcome outcome = soatnoma::OpenXlsx(ScratchPath());
-  if (const auto* opened = std::get_if<soatnoma::OpenedReport>(&outcome)) {
-    if (soatnoma::FindFormProblem(opened->sheet.Cells())) std::abort();  // taken, yet not the form
+  const soatnoma::workbook_package::OpenOutcome outcome = soatnoma::OpenXlsx(ScratchPath());
+  if (const auto* opened = std::get_if<soatnoma::workbook_package::OpenedReport>(&outcome)) {
+    if (soatnoma::report_sheet::FindFormProblem(opened->sheet.Cells())) std::abort();  // taken, yet not the form
   }
   std::string whyNot;
-  const auto records = soatnoma::batch::ReadWorkbookRecords(ScratchPath(), whyNot);
+  const auto records = soatnoma::staff_files::ReadWorkbookRecords(ScratchPath(), whyNot);
   if (records.has_value() == !whyNot.empty()) std::abort();  // either records or a reason
   return 0;
 }

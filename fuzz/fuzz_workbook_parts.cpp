@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 #include "workbook_reading/package_parts.h"
 #include "workbook_reading/report_cells.h"
 #include "workbook_reading/roster_sheet.h"
@@ -20,10 +20,10 @@ namespace {
 namespace reading = soatnoma::workbook_reading;
 
 // The changes the first cells of the sheet get: a number, a sum written beside its result, an emptying.
-const std::vector<soatnoma::batch::StoredCellChange> kChanges = {
-    {1, 1, soatnoma::batch::StoredCellChange::Kind::Number, 12.5, {}},
-    {1, 2, soatnoma::batch::StoredCellChange::Kind::FormulaResult, 3, "SUM(A1:A1)"},
-    {2, 1, soatnoma::batch::StoredCellChange::Kind::Empty, 0, {}},
+const std::vector<soatnoma::staff_book::StoredCellChange> kChanges = {
+    {1, 1, soatnoma::staff_book::StoredCellChange::Kind::Number, 12.5, {}},
+    {1, 2, soatnoma::staff_book::StoredCellChange::Kind::FormulaResult, 3, "SUM(A1:A1)"},
+    {2, 1, soatnoma::staff_book::StoredCellChange::Kind::Empty, 0, {}},
 };
 
 void CheckChanged(std::string_view sheet) {
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)reading::WorkbookSheets(part, part);
   const auto texts = reading::SharedTexts(part).value_or(std::vector<std::string>{"a", "b"});
   (void)reading::CustomProperties(part);
-  soatnoma::ReportSheet sheet = soatnoma::EmptyReportForm();
+  soatnoma::report_sheet::ReportSheet sheet = soatnoma::workbook_package::EmptyReportForm();
   (void)reading::ReadReportCells(part, texts, sheet.Cells());
   std::string whyNot;
   if (!reading::RosterRecords(part, texts, whyNot) && whyNot.empty()) std::abort();

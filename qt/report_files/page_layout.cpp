@@ -5,10 +5,10 @@
 
 namespace soatnoma {
 
-QPageLayout FullPageLayout(const PageSetup& page) {
-  const QPageSize paper(page.paperSize == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
+QPageLayout FullPageLayout(const report_sheet::PageSetup& page) {
+  const QPageSize paper(page.paperSize == report_sheet::PaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
   const auto orientation =
-      page.orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+      page.orientation == report_sheet::PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
   return QPageLayout(paper, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 }
 

@@ -4,10 +4,10 @@
 
 #include <QPageLayout>
 
-#include "form/page_setup.h"
+#include "report_sheet/page_setup.h"
 
 namespace soatnoma {
 
-QPageLayout FullPageLayout(const PageSetup& page);
+QPageLayout FullPageLayout(const report_sheet::PageSetup& page);
 
 }  // namespace soatnoma

@@ -1,6 +1,6 @@
 #include "report_files/pdf_report_document.h"
 
-#include "form/report_file_name.h"
+#include "report_sheet/report_file_name.h"
 #include "report_files/page_layout.h"
 #include "report_files/report_renderer.h"
 
@@ -25,11 +25,11 @@ bool PdfReportDocument::Open(std::string& detail) {
   writer_ = std::make_unique<QPdfWriter>(&file_);
   writer_->setResolution(kPdfResolution);
   writer_->setCreator(QStringLiteral("Soatnoma"));
-  writer_->setTitle(QString::fromUtf8(kReportTitle.data(), static_cast<qsizetype>(kReportTitle.size())));
+  writer_->setTitle(QString::fromUtf8(report_sheet::kReportTitle.data(), static_cast<qsizetype>(report_sheet::kReportTitle.size())));
   return true;
 }
 
-bool PdfReportDocument::NextPage(const PageSetup& page, std::string& detail) {
+bool PdfReportDocument::NextPage(const report_sheet::PageSetup& page, std::string& detail) {
   if (pages_ == 0) {
     if (!Open(detail)) return false;
     writer_->setPageLayout(FullPageLayout(page));
@@ -48,16 +48,16 @@ bool PdfReportDocument::NextPage(const PageSetup& page, std::string& detail) {
   return true;
 }
 
-bool PdfReportDocument::AddPage(const ReportSheet& sheet, std::string& detail) {
+bool PdfReportDocument::AddPage(const report_sheet::ReportSheet& sheet, std::string& detail) {
   const ReportRenderer renderer(sheet, measure_);
   if (!NextPage(sheet.Page(), detail)) return false;
   renderer.PaintPage(painter_, QRectF(QPointF(0, 0), QSizeF(writer_->width(), writer_->height())));
   return true;
 }
 
-bool PdfReportDocument::AddPage(const PageSetup& page, const std::vector<SheetBox>& boxes, std::string& detail) {
+bool PdfReportDocument::AddPage(const report_sheet::PageSetup& page, const std::vector<sheet_layout::SheetBox>& boxes, std::string& detail) {
   if (!NextPage(page, detail)) return false;
-  const PaperPoints paper = PagePoints(page);
+  const report_sheet::PaperPoints paper = report_sheet::PagePoints(page);
   painter_.save();
   painter_.scale(writer_->width() / paper.width, writer_->height() / paper.height);
   PaintBoxes(painter_, QtBoxes(boxes));

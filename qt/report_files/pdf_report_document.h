@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "form/report_sheet.h"
-#include "form/sheet_layout.h"
+#include "report_sheet/report_sheet.h"
+#include "sheet_layout/sheet_layout.h"
 #include "report_files/text_measure.h"
 
 namespace soatnoma {
@@ -24,10 +24,10 @@ class PdfReportDocument {
   ~PdfReportDocument();
 
   // Draws the sheet on a page of its own after the pages drawn so far.
-  bool AddPage(const ReportSheet& sheet, std::string& detail);
+  bool AddPage(const report_sheet::ReportSheet& sheet, std::string& detail);
   // Draws boxes laid out on the paper of the page setup (points from its top-left corner)
   // on a page of their own.
-  bool AddPage(const PageSetup& page, const std::vector<SheetBox>& boxes, std::string& detail);
+  bool AddPage(const report_sheet::PageSetup& page, const std::vector<sheet_layout::SheetBox>& boxes, std::string& detail);
   // The measure the pages are laid out with, for boxes laid out elsewhere.
   TextMeasure& Measure() { return measure_; }
   // Completes the file; false with a detail when it cannot be written.
@@ -36,7 +36,7 @@ class PdfReportDocument {
  private:
   bool Open(std::string& detail);
   // Starts the next page, on the paper of the page setup.
-  bool NextPage(const PageSetup& page, std::string& detail);
+  bool NextPage(const report_sheet::PageSetup& page, std::string& detail);
 
   QFile file_;
   std::unique_ptr<QPdfWriter> writer_;

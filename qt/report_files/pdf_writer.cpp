@@ -5,7 +5,7 @@
 
 namespace soatnoma {
 
-SaveResult SavePdf(const ReportSheet& sheet, const std::string& path) {
+SaveResult SavePdf(const report_sheet::ReportSheet& sheet, const std::string& path) {
   return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
     PdfReportDocument document(temporaryPath);
     return document.AddPage(sheet, detail) && document.Finish(detail);

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "form/report_sheet.h"
+#include "report_sheet/report_sheet.h"
 #include "report_files/save_result.h"
 
 namespace soatnoma {
 
-SaveResult SavePdf(const ReportSheet& sheet, const std::string& path);
+SaveResult SavePdf(const report_sheet::ReportSheet& sheet, const std::string& path);
 
 }  // namespace soatnoma

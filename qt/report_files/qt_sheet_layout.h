@@ -9,8 +9,8 @@
 #include <QString>
 #include <vector>
 
-#include "form/report_sheet.h"
-#include "form/sheet_layout.h"
+#include "report_sheet/report_sheet.h"
+#include "sheet_layout/sheet_layout.h"
 #include "report_files/text_measure.h"
 
 namespace soatnoma {
@@ -35,9 +35,9 @@ struct CellBox {
 class SheetLayout {
  public:
   // Needs a QGuiApplication (fonts).
-  explicit SheetLayout(const ReportSheet& sheet);
+  explicit SheetLayout(const report_sheet::ReportSheet& sheet);
   // The same with a measure that many sheets share, measuring each text once.
-  SheetLayout(const ReportSheet& sheet, TextMeasure& measure);
+  SheetLayout(const report_sheet::ReportSheet& sheet, TextMeasure& measure);
 
   QSizeF Size() const { return {geometry_.Width(), geometry_.Height()}; }
   double ColumnLeft(int column) const { return geometry_.ColumnLeft(column); }
@@ -47,22 +47,22 @@ class SheetLayout {
   const std::vector<CellBox>& Boxes() const { return boxes_; }
   // The widest digit of the standard font, points: the unit of column widths.
   double StandardDigitWidth() const { return geometry_.StandardDigitWidth(); }
-  const SheetGeometry& Geometry() const { return geometry_; }
+  const sheet_layout::SheetGeometry& Geometry() const { return geometry_; }
 
-  static constexpr double kHorizontalPadding = SheetGeometry::kHorizontalPadding;
-  static constexpr double kVerticalPadding = SheetGeometry::kVerticalPadding;
+  static constexpr double kHorizontalPadding = sheet_layout::SheetGeometry::kHorizontalPadding;
+  static constexpr double kVerticalPadding = sheet_layout::SheetGeometry::kVerticalPadding;
 
  private:
-  explicit SheetLayout(SheetGeometry geometry);
+  explicit SheetLayout(sheet_layout::SheetGeometry geometry);
 
-  SheetGeometry geometry_;
+  sheet_layout::SheetGeometry geometry_;
   std::vector<CellBox> boxes_;
 };
 
 // The font of a cell, at its size in points.
-QFont CellFont(const StandardFont& standard, const CellFormat& format);
+QFont CellFont(const report_sheet::StandardFont& standard, const report_sheet::CellFormat& format);
 
 // Boxes laid out elsewhere (a staff summary's printed page), in Qt's terms.
-std::vector<CellBox> QtBoxes(const std::vector<SheetBox>& boxes);
+std::vector<CellBox> QtBoxes(const std::vector<sheet_layout::SheetBox>& boxes);
 
 }  // namespace soatnoma

@@ -7,7 +7,7 @@
 
 namespace soatnoma {
 
-bool PrintReport(const ReportSheet& sheet, QPrinter& printer) {
+bool PrintReport(const report_sheet::ReportSheet& sheet, QPrinter& printer) {
   const ReportRenderer renderer(sheet);
   printer.setFullPage(true);
   printer.setPageLayout(FullPageLayout(sheet.Page()));

@@ -4,12 +4,12 @@
 
 #include <QPrinter>
 
-#include "form/report_sheet.h"
+#include "report_sheet/report_sheet.h"
 
 namespace soatnoma {
 
 // Sets the printer's paper and orientation from the sheet, then prints. False when the
 // printer could not be started.
-bool PrintReport(const ReportSheet& sheet, QPrinter& printer);
+bool PrintReport(const report_sheet::ReportSheet& sheet, QPrinter& printer);
 
 }  // namespace soatnoma

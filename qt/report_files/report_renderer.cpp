@@ -69,13 +69,13 @@ void PaintTexts(QPainter& painter, const std::vector<CellBox>& boxes, int orient
 
 }  // namespace
 
-ReportRenderer::ReportRenderer(const ReportSheet& sheet) : layout_(sheet), page_(sheet.Page()) {}
+ReportRenderer::ReportRenderer(const report_sheet::ReportSheet& sheet) : layout_(sheet), page_(sheet.Page()) {}
 
-ReportRenderer::ReportRenderer(const ReportSheet& sheet, TextMeasure& measure)
+ReportRenderer::ReportRenderer(const report_sheet::ReportSheet& sheet, TextMeasure& measure)
     : layout_(sheet, measure), page_(sheet.Page()) {}
 
 QSizeF ReportRenderer::PageSizePoints() const {
-  const PaperPoints paper = PagePoints(page_);
+  const report_sheet::PaperPoints paper = report_sheet::PagePoints(page_);
   return {paper.width, paper.height};
 }
 
@@ -107,7 +107,7 @@ void ReportRenderer::PaintSheet(QPainter& painter) const { PaintBoxes(painter, l
 QTransform ReportRenderer::SheetToPage(const QRectF& pageRect) const {
   const QSizeF page = PageSizePoints();
   const QSizeF sheet = SheetSizePoints();
-  const SheetPlacement placement = PlaceSheet(page_, sheet.width(), sheet.height());
+  const report_sheet::SheetPlacement placement = report_sheet::PlaceSheet(page_, sheet.width(), sheet.height());
 
   QTransform transform;
   transform.translate(pageRect.left(), pageRect.top());

@@ -10,7 +10,7 @@
 #include <QSizeF>
 #include <QTransform>
 
-#include "form/report_sheet.h"
+#include "report_sheet/report_sheet.h"
 #include "report_files/qt_sheet_layout.h"
 
 namespace soatnoma {
@@ -21,9 +21,9 @@ void PaintBoxes(QPainter& painter, const std::vector<CellBox>& boxes);
 class ReportRenderer {
  public:
   // Lays the sheet out once; needs a QGuiApplication for fonts.
-  explicit ReportRenderer(const ReportSheet& sheet);
+  explicit ReportRenderer(const report_sheet::ReportSheet& sheet);
   // The same with a measure shared by many sheets (text_measure.h).
-  ReportRenderer(const ReportSheet& sheet, TextMeasure& measure);
+  ReportRenderer(const report_sheet::ReportSheet& sheet, TextMeasure& measure);
 
   // The laid-out sheet A1:S22, in points: what a window scales or zooms.
   QSizeF SheetSizePoints() const { return layout_.Size(); }
@@ -46,7 +46,7 @@ class ReportRenderer {
 
  private:
   SheetLayout layout_;
-  PageSetup page_;
+  report_sheet::PageSetup page_;
 };
 
 }  // namespace soatnoma

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "form/line_breaking.h"
+#include "sheet_layout/line_breaking.h"
 
 namespace soatnoma {
 namespace {
@@ -13,14 +13,14 @@ constexpr double kInchesPerMetre = 1 / 0.0254;
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-TextFont FaceOf(const QFont& font) {
+sheet_layout::TextFont FaceOf(const QFont& font) {
   return {font.families().isEmpty() ? font.family().toStdString() : font.families().front().toStdString(),
           font.pointSizeF(), font.bold()};
 }
 
 }  // namespace
 
-QFont QtFont(const TextFont& face) {
+QFont QtFont(const sheet_layout::TextFont& face) {
   QFont font;
   font.setFamilies({QString::fromStdString(face.family)});
   font.setPointSizeF(face.size);
@@ -48,7 +48,7 @@ const MeasuredFont& TextMeasure::Measured(const QFont& font) {
   return fonts_.back();
 }
 
-const MeasuredFont& TextMeasure::Measured(const TextFont& face) {
+const MeasuredFont& TextMeasure::Measured(const sheet_layout::TextFont& face) {
   for (const auto& [known, font] : faces_) {
     if (known == face) return *font;
   }
@@ -69,7 +69,7 @@ double TextMeasure::Width(const MeasuredFont& font, const QString& text) const {
 std::vector<LineSpan> TextMeasure::Wrap(const MeasuredFont& font, const QString& text, double width) {
   const std::string utf8 = text.toStdString();
   std::vector<LineSpan> lines;
-  for (const TextLineSpan& span : BreakIntoLines(*this, FaceOf(font.font), utf8, width)) {
+  for (const sheet_layout::TextLineSpan& span : sheet_layout::BreakIntoLines(*this, FaceOf(font.font), utf8, width)) {
     const auto start = static_cast<int>(FromUtf8(std::string_view(utf8).substr(0, span.start)).size());
     const auto length = static_cast<int>(FromUtf8(std::string_view(utf8).substr(span.start, span.length)).size());
     lines.push_back({start, length, span.width});
@@ -77,14 +77,14 @@ std::vector<LineSpan> TextMeasure::Wrap(const MeasuredFont& font, const QString&
   return lines;
 }
 
-FontMeasures TextMeasure::Measures(const TextFont& face) {
+sheet_layout::FontMeasures TextMeasure::Measures(const sheet_layout::TextFont& face) {
   const MeasuredFont& font = Measured(face);
   return {font.ascent, font.descent, font.lineSpacing};
 }
 
-double TextMeasure::Width(const TextFont& face, std::string_view text) { return Width(Measured(face), FromUtf8(text)); }
+double TextMeasure::Width(const sheet_layout::TextFont& face, std::string_view text) { return Width(Measured(face), FromUtf8(text)); }
 
-double TextMeasure::RightOverhang(const TextFont& face, std::string_view character) {
+double TextMeasure::RightOverhang(const sheet_layout::TextFont& face, std::string_view character) {
   const QString text = FromUtf8(character);
   if (text.isEmpty()) return 0;
   return std::max(0.0, -Measured(face).metrics.rightBearing(text.front())) / kPixelsPerPoint;

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "form/text_metrics.h"
+#include "sheet_layout/text_metrics.h"
 
 namespace soatnoma {
 
@@ -34,9 +34,9 @@ struct MeasuredFont {
 };
 
 // The font of the sheet's family, size and weight, laid out without hinting or shaping.
-QFont QtFont(const TextFont& font);
+QFont QtFont(const sheet_layout::TextFont& font);
 
-class TextMeasure : public TextMetrics {
+class TextMeasure : public sheet_layout::TextMetrics {
  public:
   TextMeasure();
   TextMeasure(const TextMeasure&) = delete;
@@ -49,9 +49,9 @@ class TextMeasure : public TextMetrics {
   // Breaks the text into lines no wider than width, at word boundaries where it can.
   std::vector<LineSpan> Wrap(const MeasuredFont& font, const QString& text, double width);
 
-  FontMeasures Measures(const TextFont& font) override;
-  double Width(const TextFont& font, std::string_view text) override;
-  double RightOverhang(const TextFont& font, std::string_view character) override;
+  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override;
+  double Width(const sheet_layout::TextFont& font, std::string_view text) override;
+  double RightOverhang(const sheet_layout::TextFont& font, std::string_view character) override;
 
  private:
   // A text in one of the fonts above.
@@ -64,11 +64,11 @@ class TextMeasure : public TextMetrics {
   // Remembered widths stay few: the memory is given back when they grow past this.
   static constexpr qsizetype kMaxRemembered = 20000;
 
-  const MeasuredFont& Measured(const TextFont& font);
+  const MeasuredFont& Measured(const sheet_layout::TextFont& font);
 
   QImage surface_;
   std::deque<MeasuredFont> fonts_;
-  std::vector<std::pair<TextFont, const MeasuredFont*>> faces_;
+  std::vector<std::pair<sheet_layout::TextFont, const MeasuredFont*>> faces_;
   mutable QHash<Key, double> widths_;
 };
 

@@ -1,13 +1,13 @@
 #include "report_files/workbook_parts.h"
 
-#include "form/workbook_package.h"
+#include "workbook_package/workbook_package.h"
 
 namespace soatnoma {
 
 namespace reading = workbook_reading;
 
 std::optional<std::string> ReadWorkbookPart(const XlsxPackage& package, std::string_view entry) {
-  return package.Read(std::string(entry), kLargestWorkbookPart);
+  return package.Read(std::string(entry), workbook_package::kLargestWorkbookPart);
 }
 
 std::optional<std::vector<reading::SheetEntry>> WorkbookSheets(const XlsxPackage& package) {
@@ -32,10 +32,10 @@ std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package) 
   return reading::SharedTexts(*part);
 }
 
-std::vector<CustomProperty> CustomProperties(const XlsxPackage& package) {
+std::vector<workbook_package::CustomProperty> CustomProperties(const XlsxPackage& package) {
   const auto part = ReadWorkbookPart(package, reading::kPropertiesPart);
   auto properties = part ? reading::CustomProperties(*part) : std::nullopt;
-  return properties ? std::move(*properties) : std::vector<CustomProperty>();
+  return properties ? std::move(*properties) : std::vector<workbook_package::CustomProperty>();
 }
 
 }  // namespace soatnoma

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 #include "report_files/xlsx_package.h"
 #include "workbook_reading/package_parts.h"
 
@@ -30,6 +30,6 @@ std::optional<std::vector<std::string>> WorksheetEntries(const XlsxPackage& pack
 std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package);
 
 // The workbook's custom document properties; none when it has no such part or it is no XML.
-std::vector<CustomProperty> CustomProperties(const XlsxPackage& package);
+std::vector<workbook_package::CustomProperty> CustomProperties(const XlsxPackage& package);
 
 }  // namespace soatnoma

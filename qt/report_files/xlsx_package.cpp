@@ -59,8 +59,8 @@ bool XlsxPackage::AllPartsIntact(std::size_t maxBytes) const {
   return true;
 }
 
-PackageSize XlsxPackage::SizeVerdict() const {
-  PackageSizeCount count;
+workbook_package::PackageSize XlsxPackage::SizeVerdict() const {
+  workbook_package::PackageSizeCount count;
   const zip_int64_t entries = zip_get_num_entries(archive_, 0);
   for (zip_int64_t index = 0; index < entries; ++index) {
     zip_stat_t stat;
@@ -68,7 +68,7 @@ PackageSize XlsxPackage::SizeVerdict() const {
     // A part whose size is not told cannot be weighed: it counts as the largest allowed.
     const bool told = zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &stat) == 0 &&
                       (stat.valid & ZIP_STAT_SIZE) != 0;
-    count.Add(told ? stat.size : kLargestWorkbookPart + 1);
+    count.Add(told ? stat.size : workbook_package::kLargestWorkbookPart + 1);
   }
   return count.Verdict();
 }

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "form/workbook_package.h"
+#include "workbook_package/workbook_package.h"
 
 namespace soatnoma {
 
@@ -31,7 +31,7 @@ class XlsxPackage {
   bool Contains(const std::string& entry) const;
   // The parts' count and unpacked sizes as the archive's listing declares them, judged
   // before anything is unpacked.
-  PackageSize SizeVerdict() const;
+  workbook_package::PackageSize SizeVerdict() const;
   // Whether every part, also those no reader looks at, reads whole with a matching
   // checksum; parts larger than maxBytes count as damage.
   bool AllPartsIntact(std::size_t maxBytes) const;

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
 
-OpenRefusal Refuse(const std::string& path, const std::string& why) { return RefuseOpening(FileName(path), why); }
+workbook_package::OpenRefusal Refuse(const std::string& path, const std::string& why) { return workbook_package::RefuseOpening(FileName(path), why); }
 
 // Why a file cannot even be read, or nothing when it can.
 std::optional<std::string> UnreadableBecause(const std::string& path) {
@@ -33,43 +33,43 @@ std::optional<std::string> UnreadableBecause(const std::string& path) {
 
 }  // namespace
 
-std::variant<OpenRefusal, XlsxPackage> OpenWeighedPackage(const std::string& path) {
+std::variant<workbook_package::OpenRefusal, XlsxPackage> OpenWeighedPackage(const std::string& path) {
   if (const auto why = UnreadableBecause(path)) return Refuse(path, *why);
   std::string detail;
   auto package = XlsxPackage::Open(path, detail);
-  if (!package) return NotAWorkbook(FileName(path));
+  if (!package) return workbook_package::NotAWorkbook(FileName(path));
   // Weighed before anything is unpacked: a package made to unpack to gigabytes is refused at once.
-  switch (const PackageSize verdict = package->SizeVerdict()) {
-    case PackageSize::Fits: break;
-    case PackageSize::PartTooLarge: return DamagedPart(FileName(path));
-    case PackageSize::TooManyParts:
-    case PackageSize::TooLargeUnpacked: return Refuse(path, PackageSizeReason(verdict));
+  switch (const workbook_package::PackageSize verdict = package->SizeVerdict()) {
+    case workbook_package::PackageSize::Fits: break;
+    case workbook_package::PackageSize::PartTooLarge: return workbook_package::DamagedPart(FileName(path));
+    case workbook_package::PackageSize::TooManyParts:
+    case workbook_package::PackageSize::TooLargeUnpacked: return Refuse(path, workbook_package::PackageSizeReason(verdict));
   }
   return std::move(*package);
 }
 
-OpenOutcome OpenXlsx(const std::string& path) {
+workbook_package::OpenOutcome OpenXlsx(const std::string& path) {
   auto opened = OpenWeighedPackage(path);
-  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   return ReadReportPackage(FileName(path), std::get<XlsxPackage>(opened));
 }
 
-OpenOutcome ReadReportPackage(const std::string& fileName, const XlsxPackage& package) {
+workbook_package::OpenOutcome ReadReportPackage(const std::string& fileName, const XlsxPackage& package) {
   const auto worksheets = WorksheetEntries(package);
-  if (!worksheets) return NotAWorkbook(fileName);
+  if (!worksheets) return workbook_package::NotAWorkbook(fileName);
   // A part damaged on the disk, whichever it is, means the file is not as the program saved it.
-  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(fileName);
-  const std::vector<CustomProperty> properties = CustomProperties(package);
-  if (auto stranger = RefusalOfStranger(fileName, properties, worksheets->size())) return std::move(*stranger);
+  if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) return workbook_package::DamagedPart(fileName);
+  const std::vector<workbook_package::CustomProperty> properties = CustomProperties(package);
+  if (auto stranger = workbook_package::RefusalOfStranger(fileName, properties, worksheets->size())) return std::move(*stranger);
 
   const auto sharedTexts = SharedTexts(package);
   const auto worksheet = ReadWorkbookPart(package, worksheets->front());
-  if (!sharedTexts || !worksheet) return UnreadableSheet(fileName);
-  ReportSheet sheet = EmptyReportForm();
+  if (!sharedTexts || !worksheet) return workbook_package::UnreadableSheet(fileName);
+  report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
   const auto read = workbook_reading::ReadReportCells(*worksheet, *sharedTexts, sheet.Cells());
-  if (!read.xml) return UnreadableSheet(fileName);
-  if (read.problem) return DamagedWorkbook(fileName, *read.problem);
-  return FinishOpening(fileName, std::move(sheet), properties);
+  if (!read.xml) return workbook_package::UnreadableSheet(fileName);
+  if (read.problem) return workbook_package::DamagedWorkbook(fileName, *read.problem);
+  return workbook_package::FinishOpening(fileName, std::move(sheet), properties);
 }
 
 }  // namespace soatnoma

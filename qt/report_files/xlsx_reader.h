@@ -9,19 +9,19 @@
 #include <string>
 #include <variant>
 
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 #include "report_files/xlsx_package.h"
 
 namespace soatnoma {
 
-OpenOutcome OpenXlsx(const std::string& path);
+workbook_package::OpenOutcome OpenXlsx(const std::string& path);
 
 // The package of a file about to be read as a workbook, once it is known to be a plain,
 // readable file and its listing is weighed; otherwise the refusal OpenXlsx gives. Nothing
 // of the package is unpacked yet.
-std::variant<OpenRefusal, XlsxPackage> OpenWeighedPackage(const std::string& path);
+std::variant<workbook_package::OpenRefusal, XlsxPackage> OpenWeighedPackage(const std::string& path);
 
 // The report a weighed package holds, or the refusal OpenXlsx gives; fileName names it.
-OpenOutcome ReadReportPackage(const std::string& fileName, const XlsxPackage& package);
+workbook_package::OpenOutcome ReadReportPackage(const std::string& fileName, const XlsxPackage& package);
 
 }  // namespace soatnoma

@@ -9,7 +9,7 @@
 namespace soatnoma {
 namespace {
 
-bool WriteWorkbook(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path,
+bool WriteWorkbook(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const std::string& path,
                    std::string& detail) {
   TextMeasure measure;
   const SheetLayout layout(sheet, measure);
@@ -18,11 +18,11 @@ bool WriteWorkbook(const ReportSheet& sheet, const WorkbookNotes& notes, const s
 
 }  // namespace
 
-SaveResult SaveXlsx(const ReportSheet& sheet, const std::string& path) {
-  return SaveXlsxWithNotes(sheet, WorkbookNotes{}, path);
+SaveResult SaveXlsx(const report_sheet::ReportSheet& sheet, const std::string& path) {
+  return SaveXlsxWithNotes(sheet, workbook_package::WorkbookNotes{}, path);
 }
 
-SaveResult SaveXlsxWithNotes(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path) {
+SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const std::string& path) {
   return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
     return WriteWorkbook(sheet, notes, temporaryPath, detail);
   });

@@ -4,18 +4,18 @@
 // recalculates shows the right hours, and a spreadsheet that does follows any edit), and
 // the page setup. Texts are always written as texts, never as formulas. Rows of automatic
 // height are measured by the report layout, so this needs a QGuiApplication (fonts).
-// Every workbook carries the program's mark and the notes (see form/workbook_notes.h).
+// Every workbook carries the program's mark and the notes (see workbook_package/workbook_notes.h).
 
 #include <string>
 
-#include "form/report_sheet.h"
+#include "report_sheet/report_sheet.h"
 #include "report_files/save_result.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/workbook_notes.h"
 
 namespace soatnoma {
 
-SaveResult SaveXlsx(const ReportSheet& sheet, const std::string& path);
+SaveResult SaveXlsx(const report_sheet::ReportSheet& sheet, const std::string& path);
 // The same for a report the teacher has corrected, with the notes of the corrections.
-SaveResult SaveXlsxWithNotes(const ReportSheet& sheet, const WorkbookNotes& notes, const std::string& path);
+SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const std::string& path);
 
 }  // namespace soatnoma

@@ -7,12 +7,12 @@
 #include "report_files/package_writer.h"
 #include "workbook_parts/example_workbook.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 bool WriteCsv(const std::string& path, std::string& detail) {
   std::ofstream file(path, std::ios::binary);
-  file << ExampleRosterCsv();
+  file << roster_rules::ExampleRosterCsv();
   file.close();
   if (!file) detail = "yozib bo'lmadi";
   return static_cast<bool>(file);
@@ -34,4 +34,4 @@ SaveResult SaveExampleRoster(const std::string& path, ExampleRosterFormat format
   return saved;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

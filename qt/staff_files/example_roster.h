@@ -7,11 +7,11 @@
 #include "report_files/save_result.h"
 #include "roster_rules/example_roster.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 enum class ExampleRosterFormat { Xlsx, Csv };
 
 // Writes the example whole or not at all (an earlier file at the path stays as it was).
 SaveResult SaveExampleRoster(const std::string& path, ExampleRosterFormat format);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

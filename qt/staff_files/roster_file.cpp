@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 constexpr int kTooLarge = -1;     // not an operating-system error: the file passed the limit
@@ -18,16 +18,16 @@ RosterFileContents Failure(const std::string& path, int errorNumber) {
   std::string reason;
   switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR: reason = kNotFoundReason; break;
+    case ENOTDIR: reason = roster_rules::kNotFoundReason; break;
     case EACCES:
-    case EPERM: reason = kNoPermissionReason; break;
-    case EISDIR: reason = kFolderReason; break;
-    case kTooLarge: reason = kTooLargeReason; break;
-    case kNotAPlainFile: reason = kNotAPlainFileReason; break;
-    default: reason = CouldNotReadReason(std::strerror(errorNumber));
+    case EPERM: reason = roster_rules::kNoPermissionReason; break;
+    case EISDIR: reason = roster_rules::kFolderReason; break;
+    case kTooLarge: reason = roster_rules::kTooLargeReason; break;
+    case kNotAPlainFile: reason = roster_rules::kNotAPlainFileReason; break;
+    default: reason = roster_rules::CouldNotReadReason(std::strerror(errorNumber));
   }
   RosterFileContents contents;
-  contents.message = UnreadableRosterMessage(path, reason);
+  contents.message = roster_rules::UnreadableRosterMessage(path, reason);
   return contents;
 }
 
@@ -55,7 +55,7 @@ RosterFileContents ReadRosterFile(const std::string& path) {
     }
     if (got == 0) break;
     contents.text.append(buffer.data(), static_cast<std::size_t>(got));
-    if (contents.text.size() > kMaxRosterBytes) {
+    if (contents.text.size() > roster_rules::kMaxRosterBytes) {
       ::close(fd);
       return Failure(path, kTooLarge);
     }
@@ -65,4 +65,4 @@ RosterFileContents ReadRosterFile(const std::string& path) {
   return contents;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -5,7 +5,7 @@
 
 #include "roster_rules/roster_file_form.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 struct RosterFileContents {
   bool ok = false;
@@ -15,4 +15,4 @@ struct RosterFileContents {
 
 RosterFileContents ReadRosterFile(const std::string& path);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

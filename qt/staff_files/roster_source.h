@@ -7,15 +7,15 @@
 
 #include "roster_rules/roster.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 struct LoadedRoster {
   bool ok = false;
-  Roster roster;        // when ok
+  roster_rules::Roster roster;        // when ok
   // why it could not be read (Uzbek, "Ro'yxat o'qilmadi: ...", or the roster's headingProblem)
   std::string message;
 };
 
 LoadedRoster LoadRoster(const std::string& path);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -5,20 +5,20 @@
 #include "roster_rules/roster_file_form.h"
 #include "workbook_reading/roster_sheet.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
-std::optional<std::vector<CsvRecord>> ReadWorkbookRecords(const std::string& path, std::string& whyNot) {
+std::optional<std::vector<roster_rules::CsvRecord>> ReadWorkbookRecords(const std::string& path, std::string& whyNot) {
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
   // Weighed before anything is unpacked, as a report's workbook is.
-  const PackageSize verdict = package ? package->SizeVerdict() : PackageSize::Fits;
-  if (verdict == PackageSize::TooManyParts || verdict == PackageSize::TooLargeUnpacked) {
-    whyNot = PackageSizeReason(verdict);
+  const workbook_package::PackageSize verdict = package ? package->SizeVerdict() : workbook_package::PackageSize::Fits;
+  if (verdict == workbook_package::PackageSize::TooManyParts || verdict == workbook_package::PackageSize::TooLargeUnpacked) {
+    whyNot = workbook_package::PackageSizeReason(verdict);
     return std::nullopt;
   }
-  const auto worksheets = package && verdict == PackageSize::Fits ? WorksheetEntries(*package) : std::nullopt;
+  const auto worksheets = package && verdict == workbook_package::PackageSize::Fits ? WorksheetEntries(*package) : std::nullopt;
   if (!worksheets || worksheets->empty()) {
-    whyNot = kNotAWorkbookReason;
+    whyNot = roster_rules::kNotAWorkbookReason;
     return std::nullopt;
   }
   const auto sharedTexts = SharedTexts(*package);
@@ -30,4 +30,4 @@ std::optional<std::vector<CsvRecord>> ReadWorkbookRecords(const std::string& pat
   return workbook_reading::RosterRecords(*sheet, *sharedTexts, whyNot);
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

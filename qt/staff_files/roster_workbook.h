@@ -11,10 +11,10 @@
 #include "roster_rules/csv_record.h"
 #include "roster_rules/workbook_records.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 // The records of the workbook at the path, or nullopt with why it cannot be read (Uzbek,
 // to follow "Ro'yxat o'qilmadi: "<path>" ").
-std::optional<std::vector<CsvRecord>> ReadWorkbookRecords(const std::string& path, std::string& whyNot);
+std::optional<std::vector<roster_rules::CsvRecord>> ReadWorkbookRecords(const std::string& path, std::string& whyNot);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "form/sheet_address.h"
-#include "form/stored_number.h"
-#include "form/custom_properties_listing.h"
-#include "form/package_names.h"
+#include "report_sheet/sheet_address.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/custom_properties_listing.h"
+#include "workbook_package/package_names.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "report_files/atomic_save.h"
@@ -18,7 +18,7 @@
 #include "workbook_reading/sheet_changes.h"
 #include "workbook_reading/staff_sheet_cells.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -32,7 +32,7 @@ std::vector<std::string> NamesOf(const std::vector<SheetPart>& parts) {
 }
 
 // Every cell of a worksheet that holds something, as stored.
-std::optional<std::vector<StoredSheetCell>> StoredCells(const XlsxPackage& package, const std::string& entry) {
+std::optional<std::vector<staff_book::StoredSheetCell>> StoredCells(const XlsxPackage& package, const std::string& entry) {
   const auto texts = SharedTexts(package);
   const auto sheet = ReadWorkbookPart(package, entry);
   if (!texts || !sheet) return std::nullopt;
@@ -48,14 +48,14 @@ const SheetPart* PartNamed(const std::vector<SheetPart>& parts, const std::strin
   return nullptr;
 }
 
-WorkbookOpening AsOpening(OpenOutcome outcome) {
-  if (auto* refusal = std::get_if<OpenRefusal>(&outcome)) return std::move(*refusal);
-  return std::move(std::get<OpenedReport>(outcome));
+WorkbookOpening AsOpening(workbook_package::OpenOutcome outcome) {
+  if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) return std::move(*refusal);
+  return std::move(std::get<workbook_package::OpenedReport>(outcome));
 }
 
-std::string TitleOf(const std::optional<std::vector<StoredSheetCell>>& summary) {
+std::string TitleOf(const std::optional<std::vector<staff_book::StoredSheetCell>>& summary) {
   if (summary) {
-    for (const StoredSheetCell& cell : *summary) {
+    for (const staff_book::StoredSheetCell& cell : *summary) {
       if (cell.row == 1 && cell.column == 1) return cell.text;
     }
   }
@@ -66,21 +66,21 @@ std::string TitleOf(const std::optional<std::vector<StoredSheetCell>>& summary) 
 // the sheet "Jami", wherever it stands) and its properties.
 struct StaffReading {
   std::vector<SheetPart> parts;
-  std::optional<std::vector<StoredSheetCell>> summary;
-  std::vector<CustomProperty> properties;
+  std::optional<std::vector<staff_book::StoredSheetCell>> summary;
+  std::vector<workbook_package::CustomProperty> properties;
   std::size_t summaryIndex = 0;
 
-  WorkbookKind Kind() const { return KindOfWorkbook(properties, NamesOf(parts), TitleOf(summary)); }
+  staff_book::WorkbookKind Kind() const { return staff_book::KindOfWorkbook(properties, NamesOf(parts), TitleOf(summary)); }
   // The teachers, when it is a staff workbook whose summary lists them.
-  std::optional<std::vector<StaffTeacherSheet>> Teachers() const {
-    if (Kind() != WorkbookKind::Staff || !summary) return std::nullopt;
-    return StaffTeachers(*summary, NamesOf(parts));
+  std::optional<std::vector<staff_book::StaffTeacherSheet>> Teachers() const {
+    if (Kind() != staff_book::WorkbookKind::Staff || !summary) return std::nullopt;
+    return staff_book::StaffTeachers(*summary, NamesOf(parts));
   }
   // The part of a teacher the summary lists; nullptr for any other sheet.
   const SheetPart* TeacherPart(const std::string& sheetName) const {
     const auto teachers = Teachers();
     if (!teachers) return nullptr;
-    for (const StaffTeacherSheet& teacher : *teachers) {
+    for (const staff_book::StaffTeacherSheet& teacher : *teachers) {
       if (teacher.Openable() && teacher.sheetName == sheetName) return PartNamed(parts, sheetName);
     }
     return nullptr;
@@ -91,51 +91,51 @@ std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
   auto parts = WorkbookSheets(package);
   if (!parts || parts->empty()) return std::nullopt;
   StaffReading reading{std::move(*parts), std::nullopt, CustomProperties(package)};
-  reading.summaryIndex = SheetReadFirst(reading.properties, NamesOf(reading.parts));
+  reading.summaryIndex = staff_book::SheetReadFirst(reading.properties, NamesOf(reading.parts));
   const SheetPart& summary = reading.parts[reading.summaryIndex];
-  if (summary.name == kSummarySheetName) reading.summary = StoredCells(package, summary.entry);
+  if (summary.name == staff_book::kSummarySheetName) reading.summary = StoredCells(package, summary.entry);
   return reading;
 }
 
 // A workbook written before it carried properties is told where they are.
 bool ListCustomProperties(XlsxPackage& package) {
-  if (package.Contains(std::string(kCustomPropertiesPart))) return true;
-  const auto types = package.Read(std::string(kContentTypesPart), kLargestWorkbookPart);
-  const auto relations = package.Read(std::string(kPackageRelationsPart), kLargestWorkbookPart);
-  auto listedType = types ? WithCustomPropertiesType(*types) : std::nullopt;
-  auto listedRelation = relations ? WithCustomPropertiesRelation(*relations) : std::nullopt;
+  if (package.Contains(std::string(workbook_package::kCustomPropertiesPart))) return true;
+  const auto types = package.Read(std::string(workbook_package::kContentTypesPart), workbook_package::kLargestWorkbookPart);
+  const auto relations = package.Read(std::string(workbook_package::kPackageRelationsPart), workbook_package::kLargestWorkbookPart);
+  auto listedType = types ? workbook_package::WithCustomPropertiesType(*types) : std::nullopt;
+  auto listedRelation = relations ? workbook_package::WithCustomPropertiesRelation(*relations) : std::nullopt;
   if (!listedType || !listedRelation) return false;
-  return package.Replace(std::string(kContentTypesPart), std::move(*listedType)) &&
-         package.Replace(std::string(kPackageRelationsPart), std::move(*listedRelation));
+  return package.Replace(std::string(workbook_package::kContentTypesPart), std::move(*listedType)) &&
+         package.Replace(std::string(workbook_package::kPackageRelationsPart), std::move(*listedRelation));
 }
 
-bool ChangeSheet(XlsxPackage& package, const std::string& entry, const std::vector<StoredCellChange>& changes) {
+bool ChangeSheet(XlsxPackage& package, const std::string& entry, const std::vector<staff_book::StoredCellChange>& changes) {
   const auto sheet = ReadWorkbookPart(package, entry);
   auto changed = sheet ? workbook_reading::SheetWithChanges(*sheet, changes) : std::nullopt;
   return changed && package.Replace(entry, std::move(*changed));
 }
 
-bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, const ReportSheet& sheet,
-               const WorkbookNotes& notes, std::string& detail) {
+bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, const report_sheet::ReportSheet& sheet,
+               const workbook_package::WorkbookNotes& notes, std::string& detail) {
   auto opened = OpenWeighedPackage(temporaryPath);
-  if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) {
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) {
     detail = refusal->message;
     return false;
   }
   XlsxPackage& package = std::get<XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
   const SheetPart* teacher = reading ? reading->TeacherPart(sheetName) : nullptr;
-  if (teacher == nullptr || !package.AllPartsIntact(kLargestWorkbookPart)) {
+  if (teacher == nullptr || !package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) {
     detail = "xodimlar kitobida \"" + sheetName + "\" o'qituvchisining varag'i o'qilmadi";
     return false;
   }
   const double total = sheet.Cells().ReadNumber(kFirstWorkRow, col::S);  // the teacher's whole year
-  const std::vector<StoredCellChange> summaryChanges = SummaryCellChanges(*reading->summary, sheetName, total);
+  const std::vector<staff_book::StoredCellChange> summaryChanges = staff_book::SummaryCellChanges(*reading->summary, sheetName, total);
   const bool written =
-      ChangeSheet(package, teacher->entry, ReportCellChanges(sheet)) &&
+      ChangeSheet(package, teacher->entry, staff_book::ReportCellChanges(sheet)) &&
       ChangeSheet(package, reading->parts[reading->summaryIndex].entry, summaryChanges) &&
       ListCustomProperties(package) &&
-      package.Put(std::string(kCustomPropertiesPart), CustomPropertiesPart(PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
+      package.Put(std::string(workbook_package::kCustomPropertiesPart), workbook_package::CustomPropertiesPart(staff_book::PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
   if (!written) {
     detail = "xodimlar kitobini yozib bo'lmadi";
     return false;
@@ -144,15 +144,15 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
 }
 
 // A teacher's sheet of the package opened as that teacher's report.
-OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package,
-                          const std::vector<std::string>& texts, const SheetPart& part, const std::vector<CustomProperty>& properties) {
+workbook_package::OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package,
+                          const std::vector<std::string>& texts, const SheetPart& part, const std::vector<workbook_package::CustomProperty>& properties) {
   const auto worksheet = ReadWorkbookPart(package, part.entry);
-  ReportSheet sheet = EmptyReportForm();
+  report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
   const auto read = worksheet ? workbook_reading::ReadReportCells(*worksheet, texts, sheet.Cells())
                               : workbook_reading::ReportCellsRead{false, std::nullopt};
-  if (!read.xml) return UnreadableSheet(fileName);
-  if (read.problem) return DamagedWorkbook(fileName, *read.problem);
-  return FinishOpening(fileName, std::move(sheet), properties);
+  if (!read.xml) return workbook_package::UnreadableSheet(fileName);
+  if (read.problem) return workbook_package::DamagedWorkbook(fileName, *read.problem);
+  return workbook_package::FinishOpening(fileName, std::move(sheet), properties);
 }
 
 // A staff workbook whose teachers' sheets are to be opened: its package checked whole, what
@@ -163,15 +163,15 @@ struct StaffPackage {
   std::vector<std::string> texts;
 };
 
-std::variant<OpenRefusal, StaffPackage> OpenStaffPackage(const std::string& path) {
+std::variant<workbook_package::OpenRefusal, StaffPackage> OpenStaffPackage(const std::string& path) {
   auto opened = OpenWeighedPackage(path);
-  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   XlsxPackage& package = std::get<XlsxPackage>(opened);
   auto reading = ReadStaff(package);
-  if (!reading || reading->Kind() != WorkbookKind::Staff) return NotAStaffWorkbook(FileName(path));
-  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
+  if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff) return staff_book::NotAStaffWorkbook(FileName(path));
+  if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) return workbook_package::DamagedPart(FileName(path));
   auto texts = SharedTexts(package);
-  if (!texts) return UnreadableSheet(FileName(path));
+  if (!texts) return workbook_package::UnreadableSheet(FileName(path));
   return StaffPackage{std::move(package), std::move(*reading), std::move(*texts)};
 }
 
@@ -179,18 +179,18 @@ std::variant<OpenRefusal, StaffPackage> OpenStaffPackage(const std::string& path
 
 WorkbookOpening OpenReportOrStaff(const std::string& path) {
   auto opened = OpenWeighedPackage(path);
-  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   const XlsxPackage& package = std::get<XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
-  if (!reading || reading->Kind() != WorkbookKind::Staff) return AsOpening(ReadReportPackage(FileName(path), package));
-  if (!package.AllPartsIntact(kLargestWorkbookPart)) return DamagedPart(FileName(path));
+  if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff) return AsOpening(ReadReportPackage(FileName(path), package));
+  if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) return workbook_package::DamagedPart(FileName(path));
   auto teachers = reading->Teachers();
-  if (!teachers) return StaffWorkbookWithoutTeachers(FileName(path));
+  if (!teachers) return staff_book::StaffWorkbookWithoutTeachers(FileName(path));
   return StaffWorkbookListing{std::move(*teachers)};
 }
 
-SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const ReportSheet& sheet,
-                          const WorkbookNotes& notes) {
+SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const report_sheet::ReportSheet& sheet,
+                          const workbook_package::WorkbookNotes& notes) {
   return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
     std::error_code error;
     if (!fs::copy_file(path, temporaryPath, fs::copy_options::overwrite_existing, error)) {
@@ -201,54 +201,54 @@ SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName,
   });
 }
 
-std::vector<CorrectedTeacher> ReadCorrectedTeachers(const std::string& path) {
+std::vector<staff_book::CorrectedTeacher> ReadCorrectedTeachers(const std::string& path) {
   std::error_code error;
   if (!fs::is_regular_file(path, error)) return {};
   auto opened = OpenWeighedPackage(path);
   if (!std::holds_alternative<XlsxPackage>(opened)) return {};
   const XlsxPackage& package = std::get<XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
-  if (!reading || reading->Kind() != WorkbookKind::Staff || !reading->summary) return {};
-  std::vector<CorrectedTeacher> teachers = CorrectedTeachers(*reading->summary, reading->properties);
-  std::erase_if(teachers, [&](CorrectedTeacher& teacher) {
+  if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff || !reading->summary) return {};
+  std::vector<staff_book::CorrectedTeacher> teachers = staff_book::CorrectedTeachers(*reading->summary, reading->properties);
+  std::erase_if(teachers, [&](staff_book::CorrectedTeacher& teacher) {
     const SheetPart* part = PartNamed(reading->parts, teacher.sheetName);
     const auto cells = part ? StoredCells(package, part->entry) : std::nullopt;
-    if (cells) TakeCorrectedEntries(teacher, *cells);
+    if (cells) staff_book::TakeCorrectedEntries(teacher, *cells);
     return !cells;  // a sheet that cannot be read has nothing to carry
   });
   return teachers;
 }
 
-CarryPlan PlanCarryingInto(const std::string& path, std::span<const RosterTeacher> teachers, int calendarYear) {
-  return PlanCarrying(ReadCorrectedTeachers(path), teachers, calendarYear);
+staff_book::CarryPlan PlanCarryingInto(const std::string& path, std::span<const roster_rules::RosterTeacher> teachers, int calendarYear) {
+  return staff_book::PlanCarrying(ReadCorrectedTeachers(path), teachers, calendarYear);
 }
 
-OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName) {
+workbook_package::OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName) {
   auto opened = OpenStaffPackage(path);
-  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   const StaffPackage& staff = std::get<StaffPackage>(opened);
   const SheetPart* part = staff.reading.TeacherPart(sheetName);
-  if (part == nullptr) return NoTeacherSheet(FileName(path), sheetName);
+  if (part == nullptr) return staff_book::NoTeacherSheet(FileName(path), sheetName);
   return OpenSheetPart(FileName(path), staff.package, staff.texts, *part,
-                       PropertiesOfSheet(staff.reading.properties, sheetName));
+                       staff_book::PropertiesOfSheet(staff.reading.properties, sheetName));
 }
 
-std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader) {
+std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader) {
   auto opened = OpenStaffPackage(path);
-  if (auto* refusal = std::get_if<OpenRefusal>(&opened)) return std::move(*refusal);
+  if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   const StaffPackage& staff = std::get<StaffPackage>(opened);
   const auto teachers = staff.reading.Teachers();
-  if (!teachers) return StaffWorkbookWithoutTeachers(FileName(path));
+  if (!teachers) return staff_book::StaffWorkbookWithoutTeachers(FileName(path));
   if (!reader.summary(*staff.reading.summary, *teachers)) return std::nullopt;
-  for (const StaffTeacherSheet& teacher : *teachers) {
+  for (const staff_book::StaffTeacherSheet& teacher : *teachers) {
     if (!teacher.Openable()) continue;  // it has no sheet to print
-    OpenOutcome sheet = OpenSheetPart(FileName(path), staff.package, staff.texts,
+    workbook_package::OpenOutcome sheet = OpenSheetPart(FileName(path), staff.package, staff.texts,
                                       *PartNamed(staff.reading.parts, teacher.sheetName),
-                                      PropertiesOfSheet(staff.reading.properties, teacher.sheetName));
-    if (auto* refusal = std::get_if<OpenRefusal>(&sheet)) return std::move(*refusal);
-    if (!reader.teacher(teacher, std::get<OpenedReport>(sheet))) return std::nullopt;
+                                      staff_book::PropertiesOfSheet(staff.reading.properties, teacher.sheetName));
+    if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&sheet)) return std::move(*refusal);
+    if (!reader.teacher(teacher, std::get<workbook_package::OpenedReport>(sheet))) return std::nullopt;
   }
   return std::nullopt;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -11,47 +11,47 @@
 #include <variant>
 #include <vector>
 
-#include "form/opened_report.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/opened_report.h"
+#include "workbook_package/workbook_notes.h"
 #include "report_files/save_result.h"
 #include "staff_book/carried_corrections.h"
 #include "staff_book/staff_workbook_file.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 struct StaffWorkbookListing {
-  std::vector<StaffTeacherSheet> teachers;  // in the summary's order
+  std::vector<staff_book::StaffTeacherSheet> teachers;  // in the summary's order
 };
 
-using WorkbookOpening = std::variant<OpenRefusal, OpenedReport, StaffWorkbookListing>;
+using WorkbookOpening = std::variant<workbook_package::OpenRefusal, workbook_package::OpenedReport, StaffWorkbookListing>;
 
 // A report workbook opened as OpenXlsx opens it; a staff workbook listed; anything else
 // refused as OpenXlsx refuses it.
 WorkbookOpening OpenReportOrStaff(const std::string& path);
 
 // The teacher's sheet of a staff workbook as a report, with the notes of its corrections.
-OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName);
+workbook_package::OpenOutcome OpenStaffSheet(const std::string& path, const std::string& sheetName);
 
 // A staff workbook read whole, as it stands: first the summary's stored cells and the
 // teachers it lists, then each teacher's sheet as a report, in the summary's order. A reader
 // that answers false stops the reading there (nothing is refused); the refusal when the
 // workbook, or any teacher's sheet, cannot be read as "Ochish" would read it.
 struct StaffWorkbookReader {
-  std::function<bool(const std::vector<StoredSheetCell>& summary, const std::vector<StaffTeacherSheet>& teachers)>
+  std::function<bool(const std::vector<staff_book::StoredSheetCell>& summary, const std::vector<staff_book::StaffTeacherSheet>& teachers)>
       summary;
-  std::function<bool(const StaffTeacherSheet& teacher, const OpenedReport& sheet)> teacher;
+  std::function<bool(const staff_book::StaffTeacherSheet& teacher, const workbook_package::OpenedReport& sheet)> teacher;
 };
-std::optional<OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader);
+std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader);
 
 // Writes the report back into its sheet of the staff workbook at path.
-SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const ReportSheet& sheet,
-                          const WorkbookNotes& notes);
+SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const report_sheet::ReportSheet& sheet,
+                          const workbook_package::WorkbookNotes& notes);
 
 // The teachers of the staff workbook at path that hold corrections, each with its corrected
 // cells' entries, before a staff workbook is written over it; none when the file is no staff
 // workbook of the program's (or none is there).
-std::vector<CorrectedTeacher> ReadCorrectedTeachers(const std::string& path);
+std::vector<staff_book::CorrectedTeacher> ReadCorrectedTeachers(const std::string& path);
 // What the list's teachers take of the corrections of the staff workbook at path.
-CarryPlan PlanCarryingInto(const std::string& path, std::span<const RosterTeacher> teachers, int calendarYear);
+staff_book::CarryPlan PlanCarryingInto(const std::string& path, std::span<const roster_rules::RosterTeacher> teachers, int calendarYear);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

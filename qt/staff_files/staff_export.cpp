@@ -5,14 +5,14 @@
 
 #include "report_files/atomic_save.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 // The report of the list's teacher at its place, with the corrections carried into it.
-ReportOutcome ReportOf(const StaffExportRequest& request, std::size_t place, WorkbookNotes& notes) {
-  ReportOutcome outcome = BuildReport(ReportRequestFor(request.teachers[place], request.calendarYear));
-  auto* report = std::get_if<ReportSheet>(&outcome);
-  if (report && request.carried) notes = ApplyCorrections(*report, request.carried->CorrectionsOf(place));
+report_sheet::ReportOutcome ReportOf(const StaffExportRequest& request, std::size_t place, workbook_package::WorkbookNotes& notes) {
+  report_sheet::ReportOutcome outcome = report_sheet::BuildReport(staff_book::ReportRequestFor(request.teachers[place], request.calendarYear));
+  auto* report = std::get_if<report_sheet::ReportSheet>(&outcome);
+  if (report && request.carried) notes = staff_book::ApplyCorrections(*report, request.carried->CorrectionsOf(place));
   return outcome;
 }
 
@@ -20,11 +20,11 @@ ReportOutcome ReportOf(const StaffExportRequest& request, std::size_t place, Wor
 // Only the reports' totals are kept: each is made again when its page is drawn, so a large
 // staff still takes no more memory than one report at a time.
 bool AddSummaryFirst(StaffFile& file, const StaffExportRequest& request, std::string& detail) {
-  StaffBook book(request.calendarYear);
+  staff_book::StaffBook book(request.calendarYear);
   for (std::size_t place = 0; place < request.teachers.size(); ++place) {
-    WorkbookNotes notes;
-    const ReportOutcome outcome = ReportOf(request, place, notes);
-    if (const auto* report = std::get_if<ReportSheet>(&outcome)) book.Add(request.teachers[place], *report);
+    workbook_package::WorkbookNotes notes;
+    const report_sheet::ReportOutcome outcome = ReportOf(request, place, notes);
+    if (const auto* report = std::get_if<report_sheet::ReportSheet>(&outcome)) book.Add(request.teachers[place], *report);
   }
   return book.Teachers() == 0 || file.AddSummary(book.Summary(), detail);
 }
@@ -33,9 +33,9 @@ bool AddSummaryFirst(StaffFile& file, const StaffExportRequest& request, std::st
 
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress) {
   StaffExportResult result;
-  if (request.format == StaffFileFormat::Xlsx && !WorkbookTakes(request.teachers.size())) {
+  if (request.format == StaffFileFormat::Xlsx && !staff_book::WorkbookTakes(request.teachers.size())) {
     result.status = StaffExportStatus::NotWritten;
-    result.message = TooManyTeachersMessage();
+    result.message = staff_book::TooManyTeachersMessage();
     return result;
   }
   const auto total = static_cast<int>(request.teachers.size());
@@ -46,12 +46,12 @@ StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProg
     if (file->SummaryFirst() && !AddSummaryFirst(*file, request, detail)) return false;
     int done = 0;
     for (std::size_t place = 0; place < request.teachers.size(); ++place) {
-      const RosterTeacher& teacher = request.teachers[place];
-      WorkbookNotes notes;
-      const ReportOutcome outcome = ReportOf(request, place, notes);
+      const roster_rules::RosterTeacher& teacher = request.teachers[place];
+      workbook_package::WorkbookNotes notes;
+      const report_sheet::ReportOutcome outcome = ReportOf(request, place, notes);
       if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         result.refused.push_back({teacher.line, std::string(refusal->message)});
-      } else if (file->Add(teacher, std::get<ReportSheet>(outcome), notes, detail)) {
+      } else if (file->Add(teacher, std::get<report_sheet::ReportSheet>(outcome), notes, detail)) {
         ++made;
       } else {
         return false;
@@ -84,4 +84,4 @@ StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProg
   return result;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -15,22 +15,22 @@
 #include "staff_book/carried_corrections.h"
 #include "staff_book/staff_book.h"
 #include "staff_files/staff_file.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 // Told after each teacher how many are done of how many, and once more when the file is
 // complete, just before it replaces an earlier one; returning false stops the export.
 using StaffProgress = std::function<bool(int done, int total)>;
 
 struct StaffExportRequest {
-  std::span<const RosterTeacher> teachers;  // in roster order
+  std::span<const roster_rules::RosterTeacher> teachers;  // in roster order
   int calendarYear = 0;                     // the title's school year Y/Y+1, from the caller's clock
   StaffFileFormat format = StaffFileFormat::Xlsx;
   std::string path;
   // The corrections of an earlier workbook at the path that the teachers' reports take
   // (staff_book/carried_corrections.h); none when nothing is carried.
-  const CarryPlan* carried = nullptr;
+  const staff_book::CarryPlan* carried = nullptr;
 };
 
 enum class StaffExportStatus {
@@ -43,10 +43,10 @@ enum class StaffExportStatus {
 struct StaffExportResult {
   StaffExportStatus status = StaffExportStatus::NothingToWrite;
   int produced = 0;                    // reports in the written file
-  std::vector<RosterProblem> refused;  // teachers whose report could not be made
+  std::vector<roster_rules::RosterProblem> refused;  // teachers whose report could not be made
   std::string message;                 // why the file was not written (Uzbek)
 };
 
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress = {});
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -4,7 +4,7 @@
 #include "report_files/pdf_report_document.h"
 #include "staff_book/summary_pages.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 // The staff as one PDF: the summary's pages, then a page per teacher.
@@ -13,11 +13,11 @@ class StaffPdf : public StaffFile {
   explicit StaffPdf(const std::string& path) : document_(path) {}
 
   bool SummaryFirst() const override { return true; }
-  bool AddSummary(const SummarySheet& summary, std::string& detail) override {
+  bool AddSummary(const staff_book::SummarySheet& summary, std::string& detail) override {
     return AddSummaryPages(document_, summary, detail);
   }
 
-  bool Add(const RosterTeacher& /*teacher*/, const ReportSheet& report, const WorkbookNotes& /*notes*/,
+  bool Add(const roster_rules::RosterTeacher& /*teacher*/, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& /*notes*/,
            std::string& detail) override {
     return document_.AddPage(report, detail);
   }
@@ -29,11 +29,11 @@ class StaffPdf : public StaffFile {
 
 }  // namespace
 
-bool AddSummaryPages(PdfReportDocument& document, const SummarySheet& summary, std::string& detail) {
-  const SummaryPrint print = LaySummaryPages(summary, ReportSheet().Font(), document.Measure());
-  PageSetup paper;
-  paper.orientation = summary.page.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
-  for (const SummaryPrintPage& page : print.pages) {
+bool AddSummaryPages(PdfReportDocument& document, const staff_book::SummarySheet& summary, std::string& detail) {
+  const staff_book::SummaryPrint print = staff_book::LaySummaryPages(summary, report_sheet::ReportSheet().Font(), document.Measure());
+  report_sheet::PageSetup paper;
+  paper.orientation = summary.page.landscape ? report_sheet::PageOrientation::Landscape : report_sheet::PageOrientation::Portrait;
+  for (const staff_book::SummaryPrintPage& page : print.pages) {
     if (!document.AddPage(paper, page.boxes, detail)) return false;
   }
   return true;
@@ -44,4 +44,4 @@ std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::stri
   return std::make_unique<StaffWorkbook>(path, calendarYear);
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -7,15 +7,15 @@
 #include <string>
 
 #include "roster_rules/roster.h"
-#include "form/report_sheet.h"
-#include "form/workbook_notes.h"
+#include "report_sheet/report_sheet.h"
+#include "workbook_package/workbook_notes.h"
 #include "staff_book/staff_summary.h"
 
 namespace soatnoma {
 class PdfReportDocument;
 }  // namespace soatnoma
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 enum class StaffFileFormat { Xlsx, Pdf };
 
@@ -24,10 +24,10 @@ class StaffFile {
   virtual ~StaffFile() = default;
   // Whether the summary comes before the teachers: it is then given, whole, before the first.
   virtual bool SummaryFirst() const { return false; }
-  virtual bool AddSummary(const SummarySheet& /*summary*/, std::string& /*detail*/) { return true; }
+  virtual bool AddSummary(const staff_book::SummarySheet& /*summary*/, std::string& /*detail*/) { return true; }
   // Adds the teacher's finished report, with the notes of the corrections it holds (kept by
   // a workbook, so that it opens with them marked); false with a detail when it cannot go in.
-  virtual bool Add(const RosterTeacher& teacher, const ReportSheet& report, const WorkbookNotes& notes,
+  virtual bool Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& notes,
                    std::string& detail) = 0;
   // Completes the file after the last teacher.
   virtual bool Finish(std::string& detail) = 0;
@@ -38,6 +38,6 @@ class StaffFile {
 std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear);
 
 // The summary's printed pages, the director's, drawn after the document's pages so far.
-bool AddSummaryPages(PdfReportDocument& document, const SummarySheet& summary, std::string& detail);
+bool AddSummaryPages(PdfReportDocument& document, const staff_book::SummarySheet& summary, std::string& detail);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -3,9 +3,9 @@
 #include "report_files/package_writer.h"
 #include "report_files/qt_sheet_layout.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
-bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report, const WorkbookNotes& notes,
+bool StaffWorkbook::Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& notes,
                         std::string& /*detail*/) {
   const SheetLayout layout(report, measure_);
   parts_.Add(teacher, report, layout.Geometry(), notes);
@@ -14,4 +14,4 @@ bool StaffWorkbook::Add(const RosterTeacher& teacher, const ReportSheet& report,
 
 bool StaffWorkbook::Finish(std::string& detail) { return WritePackageFile(path_, parts_.TakeParts(), detail); }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

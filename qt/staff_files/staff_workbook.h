@@ -10,14 +10,14 @@
 #include "staff_files/staff_file.h"
 #include "workbook_parts/staff_workbook.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 class StaffWorkbook : public StaffFile {
  public:
   // The summary names the school year calendarYear/calendarYear+1.
   StaffWorkbook(const std::string& path, int calendarYear) : path_(path), parts_(calendarYear) {}
 
-  bool Add(const RosterTeacher& teacher, const ReportSheet& report, const WorkbookNotes& notes,
+  bool Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& notes,
            std::string& detail) override;
   bool Finish(std::string& detail) override;
 
@@ -27,4 +27,4 @@ class StaffWorkbook : public StaffFile {
   TextMeasure measure_;  // shared by the report sheets' layouts
 };
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

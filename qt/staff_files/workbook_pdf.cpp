@@ -12,7 +12,7 @@
 #include "staff_files/staff_document.h"
 #include "staff_files/staff_file.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 WorkbookPdfResult Outcome(const SaveResult& saved, int teachers, std::vector<std::string> notices) {
@@ -23,7 +23,7 @@ WorkbookPdfResult Outcome(const SaveResult& saved, int teachers, std::vector<std
 // The summary as stored, then every teacher's page; the staff workbook read once, a sheet
 // at a time, so that a large staff takes no more memory than one report.
 WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const std::string& pdfPath) {
-  std::optional<OpenRefusal> refused;
+  std::optional<workbook_package::OpenRefusal> refused;
   int pages = 0;
   std::vector<std::string> notices;
   const SaveResult saved = SaveAtomically(pdfPath, [&](const std::string& temporaryPath, std::string& detail) {
@@ -31,10 +31,10 @@ WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const st
     bool drawn = true;
     refused = ReadWholeStaffWorkbook(
         workbookPath,
-        {[&](const std::vector<StoredSheetCell>& summary, const std::vector<StaffTeacherSheet>& teachers) {
-           return drawn = AddSummaryPages(document, StoredSummary(summary, teachers), detail);
+        {[&](const std::vector<staff_book::StoredSheetCell>& summary, const std::vector<staff_book::StaffTeacherSheet>& teachers) {
+           return drawn = AddSummaryPages(document, staff_book::StoredSummary(summary, teachers), detail);
          },
-         [&](const StaffTeacherSheet& teacher, const OpenedReport& sheet) {
+         [&](const staff_book::StaffTeacherSheet& teacher, const workbook_package::OpenedReport& sheet) {
            if (!sheet.notice.empty()) notices.push_back("\"" + teacher.sheetName + "\": " + sheet.notice);
            drawn = document.AddPage(sheet.sheet, detail);
            pages += drawn ? 1 : 0;
@@ -49,14 +49,14 @@ WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const st
 }  // namespace
 
 WorkbookPdfResult SaveWorkbookPdf(const std::string& workbookPath, const std::string& pdfPath) {
-  if (WritesOverRoster(workbookPath, pdfPath)) {
-    return {WorkbookPdfStatus::Refused, WritesOverWorkbookMessage(pdfPath), 0, {}};
+  if (roster_rules::WritesOverRoster(workbookPath, pdfPath)) {
+    return {WorkbookPdfStatus::Refused, staff_book::WritesOverWorkbookMessage(pdfPath), 0, {}};
   }
   const WorkbookOpening opening = OpenReportOrStaff(workbookPath);
-  if (const auto* refusal = std::get_if<OpenRefusal>(&opening)) {
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opening)) {
     return {WorkbookPdfStatus::Refused, refusal->message, 0, {}};
   }
-  if (const auto* report = std::get_if<OpenedReport>(&opening)) {
+  if (const auto* report = std::get_if<workbook_package::OpenedReport>(&opening)) {
     std::vector<std::string> notices;
     if (!report->notice.empty()) notices.push_back(report->notice);
     return Outcome(SavePdf(report->sheet, pdfPath), 1, std::move(notices));
@@ -64,4 +64,4 @@ WorkbookPdfResult SaveWorkbookPdf(const std::string& workbookPath, const std::st
   return SaveStaffWorkbookPdf(workbookPath, pdfPath);
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

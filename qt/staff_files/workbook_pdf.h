@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 
 enum class WorkbookPdfStatus {
   Written,     // the PDF is in place
@@ -24,4 +24,4 @@ struct WorkbookPdfResult {
 
 WorkbookPdfResult SaveWorkbookPdf(const std::string& workbookPath, const std::string& pdfPath);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

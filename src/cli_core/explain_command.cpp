@@ -7,7 +7,7 @@
 #include "cli_core/exit_codes.h"
 #include "cli_core/table_command.h"
 #include "explain/cell_explanation.h"
-#include "form/sheet_address.h"
+#include "report_sheet/sheet_address.h"
 #include "model/told_table.h"
 #include "model/workload_table.h"
 
@@ -15,26 +15,26 @@ namespace soatnoma::cli {
 namespace {
 
 // The cell of the table's hours named ("D8", "s20"); nullopt for anything else.
-std::optional<CellPlace> TableCellNamed(const std::string& name) {
+std::optional<report_editing::CellPlace> TableCellNamed(const std::string& name) {
   std::string upper = name;
   for (char& c : upper) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
-  const std::optional<CellBlock> cell = ReadCellName(upper);
+  const std::optional<report_sheet::CellBlock> cell = report_sheet::ReadCellName(upper);
   if (!cell || cell->firstRow < kFirstWorkRow || cell->firstRow > kLastWorkRow || cell->firstColumn < col::C ||
       cell->firstColumn > kLastColumn) {
     return std::nullopt;
   }
-  return CellPlace{cell->firstRow, cell->firstColumn};
+  return report_editing::CellPlace{cell->firstRow, cell->firstColumn};
 }
 
 // Why the command line is wrong, or empty; the cell read into *place.
 std::string UsageError(const std::optional<ParsedOptions>& options, const TeacherOptions& teacher,
-                       const std::string& optionError, CellPlace* place) {
+                       const std::string& optionError, report_editing::CellPlace* place) {
   if (!options) return optionError;
   if (!teacher.valid) return teacher.error;
   if (options->positional.size() != 1) return "bitta katak berilishi kerak (masalan D8)";
-  const std::optional<CellPlace> named = TableCellNamed(options->positional.front());
+  const std::optional<report_editing::CellPlace> named = TableCellNamed(options->positional.front());
   if (!named) return "katak C5:S20 ichida bo'lishi kerak: " + options->positional.front();
   *place = *named;
   return {};
@@ -50,7 +50,7 @@ int RunExplainCommand(std::span<const std::string> args, std::ostream& out, std:
   const auto options = ReadOptions(args, spec, &optionError);
   TeacherOptions teacher;
   if (options) teacher = ReadTeacherOptions(*options);
-  CellPlace place;
+  report_editing::CellPlace place;
   if (const std::string error = UsageError(options, teacher, optionError, &place); !error.empty()) {
     err << kMessageStart << error << "\n" << UsageText();
     return kExitUsage;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "form/correction_texts.h"
+#include "report_editing/correction_texts.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kEmptied = "Bo'sh qoldirildi: o'qituvchi sinf rahbari emas";
 
-CellPlace PlaceOf(const CellRef& cell) { return {cell.row, cell.column}; }
+report_editing::CellPlace PlaceOf(const CellRef& cell) { return {cell.row, cell.column}; }
 
 std::string WithDecimalComma(std::string text) {
   for (char& c : text) {
@@ -35,7 +35,7 @@ std::vector<std::string> LeaderShareLines(const CellStory& story) {
           std::string(RowShortTitle(10)) + "ga o'tgan " + classHours + " soatning farqi: " +
               ShownNumber(story.weeklyHours) + " \u00D7 " + classHours + " \u00F7 " + ShownNumber(story.rate) +
               " \u2212 " + classHours + " = " +
-              SignedHoursText(std::round(story.leaderShift * 100) / 100),
+              report_editing::SignedHoursText(std::round(story.leaderShift * 100) / 100),
           "Jami: " + ShownNumber(story.computed)};
 }
 
@@ -52,12 +52,12 @@ std::vector<std::string> OriginLines(const CellStory& story) {
 
 void AddCarryLines(const CarryLink& link, std::vector<std::string>& lines) {
   if (link.from && ShownNumber(link.takenIn) != "0") {
-    lines.push_back("Oldingi katakdan (" + PlaceName(PlaceOf(*link.from)) + ") +" + ShownNumber(link.takenIn) +
+    lines.push_back("Oldingi katakdan (" + report_editing::PlaceName(PlaceOf(*link.from)) + ") +" + ShownNumber(link.takenIn) +
                     " olindi");
   }
   if (ShownNumber(link.givenOn) == "0") return;
   if (link.to) {
-    lines.push_back(ShownNumber(link.givenOn) + " keyingi katakka (" + PlaceName(PlaceOf(*link.to)) + ") berildi");
+    lines.push_back(ShownNumber(link.givenOn) + " keyingi katakka (" + report_editing::PlaceName(PlaceOf(*link.to)) + ") berildi");
   } else {
     lines.push_back(ShownNumber(link.givenOn) + " hech qayerga berilmadi: bu oxirgi katak");
   }
@@ -65,7 +65,7 @@ void AddCarryLines(const CarryLink& link, std::vector<std::string>& lines) {
 
 // "Tuzatish: +1 (haftalik 24 soat, sinf rahbari qoidasi)"
 std::string CorrectionLine(const CellCorrection& correction) {
-  return "Tuzatish: " + SignedHoursText(correction.delta) + " (haftalik " + WithDecimalComma(correction.weeklyHours) +
+  return "Tuzatish: " + report_editing::SignedHoursText(correction.delta) + " (haftalik " + WithDecimalComma(correction.weeklyHours) +
          " soat" + (correction.classLeader ? ", sinf rahbari" : "") + " qoidasi)";
 }
 
@@ -113,17 +113,17 @@ std::vector<std::string> HoursLines(const CellStory& story, double hours) {
 
 }  // namespace
 
-std::string ShownNumber(double value) { return HoursText(std::round(value * 100) / 100); }
+std::string ShownNumber(double value) { return report_editing::HoursText(std::round(value * 100) / 100); }
 
-std::string ExplainedCellName(CellPlace place) {
-  return ColumnLetters(place.column) + std::to_string(place.row) + " \u00B7 " + PlaceName(place);
+std::string ExplainedCellName(report_editing::CellPlace place) {
+  return ColumnLetters(place.column) + std::to_string(place.row) + " \u00B7 " + report_editing::PlaceName(place);
 }
 
 std::string CorrectedLine(double computedHours, double typedHours) {
-  return "Hisoblangani: " + HoursText(computedHours) + ", tuzatilgan: " + HoursText(typedHours);
+  return "Hisoblangani: " + report_editing::HoursText(computedHours) + ", tuzatilgan: " + report_editing::HoursText(typedHours);
 }
 
-std::vector<std::string> ExplainCell(const ToldTable& told, CellPlace place, std::optional<double> typedHours) {
+std::vector<std::string> ExplainCell(const ToldTable& told, report_editing::CellPlace place, std::optional<double> typedHours) {
   const CellStory& story = told.story.At(place.row, place.column);
   const double hours = told.table.ReadNumber(place.row, place.column);
   std::vector<std::string> lines;

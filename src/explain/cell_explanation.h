@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "model/told_table.h"
 
 namespace soatnoma::explain {
@@ -21,11 +21,11 @@ inline constexpr std::string_view kExplanationTitle = "Hisob tafsiloti";
 inline constexpr std::string_view kNoStory = "Fayldan ochilgan hisobotning hisob tafsiloti yo'q.";
 
 // "C8 · Sentabr · Dars soatlari": the cell an explanation is about.
-std::string ExplainedCellName(CellPlace place);
+std::string ExplainedCellName(report_editing::CellPlace place);
 
 // The lines of the explanation of a cell of C5:S20. typedHours: what the teacher corrected
 // the cell to, if the teacher did; the explanation then begins with what was computed.
-std::vector<std::string> ExplainCell(const ToldTable& told, CellPlace place,
+std::vector<std::string> ExplainCell(const ToldTable& told, report_editing::CellPlace place,
                                      std::optional<double> typedHours = std::nullopt);
 
 // "Hisoblangani: 103, tuzatilgan: 100": the first line of a corrected cell's explanation.

@@ -1,6 +1,6 @@
 #include "help/help_text.h"
 
-#include "form/school_year.h"
+#include "report_sheet/school_year.h"
 #include "roster_rules/roster_columns.h"
 
 namespace soatnoma::help {
@@ -16,10 +16,10 @@ HelpSection Form() {
 }
 
 HelpSection SchoolYear() {
-  return {std::string(kSchoolYearCaption),
-          {"Hisobot qaysi o'quv yili uchun ekanini \"" + std::string(kSchoolYearCaption) +
+  return {std::string(report_sheet::kSchoolYearCaption),
+          {"Hisobot qaysi o'quv yili uchun ekanini \"" + std::string(report_sheet::kSchoolYearCaption) +
                "\" tanlovi belgilaydi. Tanlanmagan bo'lsa, bugungi sananing yili va keyingisi olinadi (masalan, "
-               "2027-yil fevralida " + SchoolYearText(2027) + "); oldingi va keyingi o'quv yilini ham tanlash mumkin.",
+               "2027-yil fevralida " + report_sheet::SchoolYearText(2027) + "); oldingi va keyingi o'quv yilini ham tanlash mumkin.",
            "Tanlangan yil hisobot sarlavhasida, fayl nomida va \"Jami\" varag'ida yoziladi va keyingi safar ham "
            "eslab qolinadi. Qayta ochilgan hisobot o'zi tuzilgan yilni saqlaydi."}};
 }
@@ -63,7 +63,7 @@ HelpSection Columns() {
                       {"Ustun nomlari qatori \"ism\" ustunini o'z ichiga olishi kerak; undan yuqoridagi sarlavha "
                        "qatorlari o'tkazib yuboriladi. Ustunlar istalgan tartibda, katta yoki kichik harf bilan "
                        "yozilishi mumkin."}};
-  for (const batch::RosterColumn& column : batch::RosterColumns()) {
+  for (const roster_rules::RosterColumn& column : roster_rules::RosterColumns()) {
     section.paragraphs.push_back(std::string(column.names) + " - " + std::string(column.holds) +
                                  (column.required ? "" : " (majburiy emas)"));
   }

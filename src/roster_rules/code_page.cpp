@@ -4,7 +4,7 @@
 
 #include "model/utf8_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 constexpr char16_t kNone = 0;  // a byte the code page leaves without a character
@@ -108,4 +108,4 @@ std::optional<std::string> UnmarkedUtf16ToUtf8(std::string_view text) {
   return std::nullopt;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // The UTF-8 form of a Windows-1251 text; nullopt when the text holds a byte that the code
 // page leaves undefined (0x98), so it cannot be Windows-1251.
@@ -24,4 +24,4 @@ std::optional<std::string> Utf16ToUtf8(std::string_view text);
 // none), or that is not UTF-16.
 std::optional<std::string> UnmarkedUtf16ToUtf8(std::string_view text);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 struct CsvRecord {
   int line = 0;  // the line of the file on which the record starts (the first line is 1;
@@ -13,4 +13,4 @@ struct CsvRecord {
   std::vector<std::string> fields;
 };
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -1,6 +1,6 @@
 #include "roster_rules/csv_records.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 constexpr char kQuote = '"';
@@ -116,4 +116,4 @@ std::vector<CsvRecord> ReadCsvRecords(std::string_view text) {
   return ReadCsvRecords(text, DetectSeparator(text));
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -8,7 +8,7 @@
 #include "roster_rules/csv_record.h"
 #include "roster_rules/roster_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // Fields are taken exactly, blanks included; blank lines are skipped. A quote that does
 // not close its field where a separator or a line end follows is kept as text, and a field
@@ -19,4 +19,4 @@ std::vector<CsvRecord> ReadCsvRecords(std::string_view text, char separator);
 // told by DetectSeparator.
 std::vector<CsvRecord> ReadCsvRecords(std::string_view text);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

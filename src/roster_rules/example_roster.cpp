@@ -6,7 +6,7 @@
 #include "roster_rules/roster_columns.h"
 #include "roster_rules/roster_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 using Row = std::vector<ExampleCell>;
@@ -81,4 +81,4 @@ std::string ExampleRosterCsv() {
   return text;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

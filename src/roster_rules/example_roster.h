@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // A cell of the example: a text ("" for an empty cell), or a number.
 using ExampleCell = std::variant<std::string, double>;
@@ -45,4 +45,4 @@ std::string ExampleSavedText(std::string_view file, std::string_view openButton)
 inline constexpr std::string_view kExampleWorkbookName = "royxat.xlsx";
 inline constexpr std::string_view kExampleCsvName = "royxat.csv";
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

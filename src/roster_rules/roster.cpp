@@ -14,7 +14,7 @@
 #include "model/weekly_hours.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 constexpr std::array<std::string_view, 6> kDayColumns = {"du", "se", "ch", "pa", "ju", "sh"};
@@ -265,4 +265,4 @@ std::string DescribeProblem(const RosterProblem& problem) {
   return "qator " + std::to_string(problem.line) + ": " + problem.reason;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

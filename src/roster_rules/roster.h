@@ -12,7 +12,7 @@
 #include "roster_rules/csv_record.h"
 #include "model/teacher.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // A row that can be turned into a report: the texts exactly as the form's boxes would hold them.
 struct RosterTeacher {
@@ -73,4 +73,4 @@ std::size_t RosterRowCount(std::span<const CsvRecord> records);
 // "qator N: " followed by the reason, as the problem is reported to the school office.
 std::string DescribeProblem(const RosterProblem& problem);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

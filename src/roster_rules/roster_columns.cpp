@@ -5,7 +5,7 @@
 #include "model/name_text.h"
 #include "model/utf8_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 constexpr std::array<RosterColumn, 8> kColumns = {{
@@ -61,4 +61,4 @@ std::string HeadingRowNotFoundMessage(const std::vector<std::string>& headingsFo
          ". Fayldagi sarlavhalar: " + Listed(headingsFound) + ".";
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

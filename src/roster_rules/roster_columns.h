@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 struct RosterColumn {
   std::string_view names;  // the heading, or the headings of one kind ("du se ch pa ju sh")
@@ -30,4 +30,4 @@ std::string ExpectedColumnsText();
 // there instead (the first row that reads as a row of headings), said once for the list.
 std::string HeadingRowNotFoundMessage(const std::vector<std::string>& headingsFound);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -3,7 +3,7 @@
 #include "roster_rules/csv_records.h"
 #include "roster_rules/roster_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 Roster ReadRoster(std::string_view fileContents) {
   const RosterText decoded = DecodeRosterText(fileContents);
@@ -12,4 +12,4 @@ Roster ReadRoster(std::string_view fileContents) {
   return roster;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -5,7 +5,7 @@
 
 #include "roster_rules/roster.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // A file that is not UTF-8 is read in the Windows-1251 code page, as Excel on Windows saves
 // "CSV", when every byte of it has a character there and it does not begin with UTF-8's
@@ -13,4 +13,4 @@ namespace soatnoma::batch {
 // Excel saves "Unicode text".
 Roster ReadRoster(std::string_view fileContents);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

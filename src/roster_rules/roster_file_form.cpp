@@ -1,6 +1,6 @@
 #include "roster_rules/roster_file_form.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 constexpr std::string_view kZipSignature = "PK\x03\x04";
@@ -22,4 +22,4 @@ std::string UnreadableRosterMessage(std::string_view file, std::string_view reas
   return "Ro'yxat o'qilmadi: \"" + std::string(file) + "\" " + std::string(reason);
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // A staff list is small; anything far larger (a wrong file, a device that never ends) is
 // refused before it fills the memory.
@@ -40,4 +40,4 @@ std::string CouldNotReadReason(std::string_view detail);
 // "Ro'yxat o'qilmadi: "<file>" " followed by the reason.
 std::string UnreadableRosterMessage(std::string_view file, std::string_view reason);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 bool WritesOverRoster(const std::string& rosterPath, const std::string& outputPath) {
   // stat follows every link on the way, the last one too: a symbolic link to the list
@@ -21,4 +21,4 @@ std::string WritesOverRosterMessage(const std::string& outputPath) {
          "Hisobotlar uchun boshqa nom tanlang.";
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

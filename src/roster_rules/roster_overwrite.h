@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // Whether a file written at outputPath would take the place of the list at rosterPath:
 // the same file (device and inode) however its path is spelled ("./xodimlar.xlsx", a
@@ -18,4 +18,4 @@ bool WritesOverRoster(const std::string& rosterPath, const std::string& outputPa
 // Why such a save is refused, for the teacher (Uzbek); outputPath as it was chosen.
 std::string WritesOverRosterMessage(const std::string& outputPath);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -4,7 +4,7 @@
 
 #include "model/number_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 bool IsNumberColumn(std::size_t column) {
   return column == kLineColumn || column == kWeeklyHoursColumn || column == kAnnualTotalColumn;
@@ -36,4 +36,4 @@ std::string RosterSummaryText(const Roster& roster) {
   return roster.readAsWindows1251 ? std::string(kWindows1251Notice) + ". " + counts : counts;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

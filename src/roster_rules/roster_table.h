@@ -12,7 +12,7 @@
 #include "model/workload_table.h"
 #include "roster_rules/roster.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 struct RosterColumn {
   std::string_view heading;
@@ -59,4 +59,4 @@ std::array<std::string, kRosterColumnCount> RosterRowTexts(const RosterRow& row)
 // a list without rows; a list read as Windows-1251 says so first.
 std::string RosterSummaryText(const Roster& roster);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -7,7 +7,7 @@
 #include "roster_rules/roster_columns.h"
 #include "model/utf8_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 RosterText DecodeRosterText(std::string_view fileContents) {
   RosterText decoded;
@@ -111,4 +111,4 @@ char DetectSeparator(std::string_view text) {
   return ',';
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -33,4 +33,4 @@ RosterText DecodeRosterText(std::string_view fileContents);
 // both; "," when none is).
 char DetectSeparator(std::string_view text);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -4,7 +4,7 @@
 
 #include "model/number_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 bool HasText(std::string_view text) { return text.find_first_not_of(" \t\r\n") != std::string_view::npos; }
@@ -34,4 +34,4 @@ bool WorkbookRecords::AddRow(int rowNumber, std::vector<WorkbookCell> cells, std
   return true;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

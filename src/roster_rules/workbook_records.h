@@ -10,7 +10,7 @@
 
 #include "roster_rules/csv_record.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 
 // More cells than any staff list holds; a sheet that would give more is refused rather than
 // let it fill the memory.
@@ -40,4 +40,4 @@ class WorkbookRecords {
   std::size_t cellCount_ = 0;
 };
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <map>
 
-#include "form/report_corrections.h"
-#include "form/report_file_name.h"
-#include "form/stored_number.h"
+#include "report_editing/report_corrections.h"
+#include "report_sheet/report_file_name.h"
+#include "workbook_package/stored_number.h"
 #include "model/name_text.h"
 #include "staff_book/staff_summary.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 // The question names this many teachers and counts the rest.
@@ -18,7 +18,7 @@ constexpr std::size_t kMostNamedInQuestion = 10;
 // A number as a workbook gives it back: the same text for the number written and the
 // number read again, whatever digits the stored text lost.
 std::string NumberKey(double value) {
-  return StoredNumberText(ReadStoredNumber(StoredNumberText(value)).value_or(value));
+  return workbook_package::StoredNumberText(workbook_package::ReadStoredNumber(workbook_package::StoredNumberText(value)).value_or(value));
 }
 
 std::string KeyOf(const StoredSheetCell& cell) {
@@ -39,7 +39,7 @@ std::vector<StoredSheetCell> StoredSummary(const std::vector<SummaryRow>& rows, 
   return cells;
 }
 
-SummaryRow RowOf(const RosterTeacher& teacher) { return SummaryRowFor(teacher, teacher.name, ReportSheet()); }
+SummaryRow RowOf(const roster_rules::RosterTeacher& teacher) { return SummaryRowFor(teacher, teacher.name, report_sheet::ReportSheet()); }
 
 const StoredSheetCell* CellAt(const std::vector<StoredSheetCell>& cells, int row, int column) {
   const auto at = [&](const StoredSheetCell& cell) { return cell.row == row && cell.column == column; };
@@ -51,7 +51,7 @@ const StoredSheetCell* CellAt(const std::vector<StoredSheetCell>& cells, int row
 // the columns where two rows of one teacher are alike (not the place in the list) and that
 // are not taken from the teacher's sheet (the yearly total's formula).
 std::vector<std::string> InputHeadings() {
-  const SummaryRow row = RowOf(RosterTeacher{});
+  const SummaryRow row = RowOf(roster_rules::RosterTeacher{});
   const SummarySheet sheet = DescribeStaffSummary({row, row}, 2000);
   const std::vector<StoredSheetCell> cells = StoredSummary({row, row}, 2000);
   const int first = sheet.page.repeatedRow + 1;
@@ -87,7 +87,7 @@ std::vector<std::string> InputsOfRow(const std::vector<StoredSheetCell>& cells, 
 }
 
 // The row of "Jami" each teacher of the list would be given, as the summary stores it.
-std::vector<std::string> InputsOf(const RosterTeacher& teacher, const std::vector<std::string>& headings,
+std::vector<std::string> InputsOf(const roster_rules::RosterTeacher& teacher, const std::vector<std::string>& headings,
                                   int calendarYear) {
   const SummarySheet sheet = DescribeStaffSummary({RowOf(teacher)}, calendarYear);
   const std::vector<StoredSheetCell> cells = StoredSummary({RowOf(teacher)}, calendarYear);
@@ -106,10 +106,10 @@ std::span<const CorrectedCell> CarryPlan::CorrectionsOf(std::size_t teacher) con
 }
 
 std::vector<CorrectedTeacher> CorrectedTeachers(const std::vector<StoredSheetCell>& summaryCells,
-                                                const std::vector<CustomProperty>& properties) {
+                                                const std::vector<workbook_package::CustomProperty>& properties) {
   std::map<std::string, std::vector<CorrectedCell>> noted;
-  for (const CustomProperty& property : properties) {
-    const auto named = SheetCellOfComputedHoursProperty(property.name);
+  for (const workbook_package::CustomProperty& property : properties) {
+    const auto named = workbook_package::SheetCellOfComputedHoursProperty(property.name);
     if (named) noted[named->sheetName].push_back({named->cell.row, named->cell.column, std::nullopt});
   }
   const std::vector<int> columns = InputColumns(summaryCells, InputHeadings());
@@ -135,14 +135,14 @@ void TakeCorrectedEntries(CorrectedTeacher& teacher, const std::vector<StoredShe
   }
 }
 
-CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<const RosterTeacher> teachers,
+CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<const roster_rules::RosterTeacher> teachers,
                        int calendarYear) {
   CarryPlan plan;
   plan.corrections.resize(teachers.size());
   if (earlier.empty()) return plan;
   const std::vector<std::string> headings = InputHeadings();
   std::vector<std::vector<std::string>> inputs;
-  for (const RosterTeacher& teacher : teachers) inputs.push_back(InputsOf(teacher, headings, calendarYear));
+  for (const roster_rules::RosterTeacher& teacher : teachers) inputs.push_back(InputsOf(teacher, headings, calendarYear));
   std::vector<bool> taken(teachers.size(), false);
   for (const CorrectedTeacher& teacher : earlier) {
     std::size_t place = 0;
@@ -154,17 +154,17 @@ CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<cons
       continue;
     }
     const bool named = std::any_of(teachers.begin(), teachers.end(),
-                                   [&](const RosterTeacher& listed) { return listed.name == teacher.name; });
+                                   [&](const roster_rules::RosterTeacher& listed) { return listed.name == teacher.name; });
     plan.notCarried.push_back(
         {teacher.name, teacher.sheetName, named ? NotCarriedReason::RowChanged : NotCarriedReason::Gone});
   }
   return plan;
 }
 
-WorkbookNotes ApplyCorrections(ReportSheet& report, std::span<const CorrectedCell> corrections) {
-  ReportCorrections corrected(report);
+workbook_package::WorkbookNotes ApplyCorrections(report_sheet::ReportSheet& report, std::span<const CorrectedCell> corrections) {
+  report_editing::ReportCorrections corrected(report);
   for (const CorrectedCell& cell : corrections) {
-    const CellPlace place{cell.row, cell.column};
+    const report_editing::CellPlace place{cell.row, cell.column};
     if (corrected.IsEditable(place)) corrected.SetHours(place, cell.entry);
   }
   return corrected.Notes();
@@ -195,7 +195,7 @@ std::string NotCarriedQuestion(const CarryPlan& plan, std::string_view fileName)
 std::string OtherWorkbookName(std::string_view fileName) {
   const auto dot = fileName.rfind('.');
   const std::string_view suffix = dot == std::string_view::npos ? std::string_view() : fileName.substr(dot);
-  return FittedFileName(std::string(fileName.substr(0, fileName.size() - suffix.size())),
+  return report_sheet::FittedFileName(std::string(fileName.substr(0, fileName.size() - suffix.size())),
                         " (yangi)" + std::string(suffix));
 }
 
@@ -204,4 +204,4 @@ std::string CarriedText(const CarryPlan& plan) {
   return std::to_string(plan.carried) + " ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.";
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

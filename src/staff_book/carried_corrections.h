@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "form/opened_report.h"
-#include "form/report_sheet.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/opened_report.h"
+#include "report_sheet/report_sheet.h"
+#include "workbook_package/workbook_notes.h"
 #include "roster_rules/roster.h"
 #include "staff_book/staff_workbook_file.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // A cell the teacher corrected and what it held: hours, or none when it was emptied.
 struct CorrectedCell {
@@ -43,7 +43,7 @@ struct CorrectedTeacher {
 // The teachers of an earlier staff workbook that hold corrections, in the summary's order:
 // those the summary lists whose sheet has notes among the workbook's properties.
 std::vector<CorrectedTeacher> CorrectedTeachers(const std::vector<StoredSheetCell>& summaryCells,
-                                                const std::vector<CustomProperty>& properties);
+                                                const std::vector<workbook_package::CustomProperty>& properties);
 // The corrected cells' entries, as the teacher's sheet stores them.
 void TakeCorrectedEntries(CorrectedTeacher& teacher, const std::vector<StoredSheetCell>& sheetCells);
 
@@ -71,12 +71,12 @@ struct CarryPlan {
 
 // Each corrected teacher goes to the first teacher of the list, not taken yet, whose row is
 // the one the report was made from. calendarYear: the new workbook's.
-CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<const RosterTeacher> teachers,
+CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<const roster_rules::RosterTeacher> teachers,
                        int calendarYear);
 
 // Puts the corrections into a report just made and answers their notes: the hours as the
 // program computes them now of every cell that differs from them.
-WorkbookNotes ApplyCorrections(ReportSheet& report, std::span<const CorrectedCell> corrections);
+workbook_package::WorkbookNotes ApplyCorrections(report_sheet::ReportSheet& report, std::span<const CorrectedCell> corrections);
 
 // What is said of the teachers whose corrections cannot be carried: a line each
 // ("Karimova Dilnoza (\"Karimova Dilnoza\" varag'i): ro'yxatdagi qatori o'zgargan").
@@ -97,4 +97,4 @@ std::string OtherWorkbookName(std::string_view fileName);
 // Empty when none were carried.
 std::string CarriedText(const CarryPlan& plan);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -6,7 +6,7 @@
 #include "staff_book/unicode_tables.h"
 #include "model/form_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 namespace {
 
@@ -63,4 +63,4 @@ bool IsForbiddenInSheetName(char32_t character) {
   return control || kForbidden.find(character) != std::u32string_view::npos;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // The name as spreadsheet programs compare sheet names (unicode_tables.h): two names they
 // hold to be one have the same key ("ﬁna Karim" and "FINA KARIM", "ılhom" and "İlhom").
@@ -25,4 +25,4 @@ bool IsRegionalIndicator(char32_t character);
 // paragraph separators, U+FFFE and U+FFFF.
 bool IsForbiddenInSheetName(char32_t character);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -6,7 +6,7 @@
 #include "model/name_text.h"
 #include "model/utf8_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 // A name left empty by the cleaning: the word for "teacher".
@@ -121,4 +121,4 @@ std::string SheetNames::Claim(std::string_view teacherName) {
   return Utf8Of(name);
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

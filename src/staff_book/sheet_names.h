@@ -15,7 +15,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 class SheetNames {
  public:
@@ -35,4 +35,4 @@ class SheetNames {
   std::unordered_map<std::u32string, int> nextNumber_;  // a sheet name's key: the number its next clash tries first
 };
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "form/report_file_name.h"
+#include "report_sheet/report_file_name.h"
 #include "roster_rules/roster_file_form.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 // The staff's file without a name of its own: the word for "staff".
@@ -35,13 +35,13 @@ std::string TooLongListReason(std::size_t rows) {
 }
 
 std::string ListLimitsNotice() {
-  return "Ro'yxat: CSV fayl yoki Excel ish kitobi (.xlsx), " + std::to_string(kMaxRosterBytes / (1024 * 1024)) +
+  return "Ro'yxat: CSV fayl yoki Excel ish kitobi (.xlsx), " + std::to_string(roster_rules::kMaxRosterBytes / (1024 * 1024)) +
          " MB gacha, ko'pi bilan " +
          std::to_string(kMaxWorkbookTeachers) + " ta o'qituvchi.";
 }
 
-ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {
-  ReportRequest request;
+report_sheet::ReportRequest ReportRequestFor(const roster_rules::RosterTeacher& teacher, int calendarYear) {
+  report_sheet::ReportRequest request;
   request.category = teacher.category;
   request.weeklyHours = teacher.weeklyHours;
   request.rate = teacher.rate;
@@ -53,7 +53,7 @@ ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear) {
 
 StaffBook::StaffBook(int calendarYear) : names_({kSummarySheetName}), calendarYear_(calendarYear) {}
 
-std::string StaffBook::Add(const RosterTeacher& teacher, const ReportSheet& report) {
+std::string StaffBook::Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report) {
   std::string sheetName = names_.Claim(teacher.name);
   rows_.push_back(SummaryRowFor(teacher, sheetName, report));
   return sheetName;
@@ -66,13 +66,13 @@ std::string StaffFileName(const std::string& rosterFileName, const std::string& 
   const auto slash = rosterFileName.rfind('/');
   const std::string listName = slash == std::string::npos ? rosterFileName : rosterFileName.substr(slash + 1);
   const auto dot = listName.rfind('.');
-  std::string name = FileNameFromText(std::string_view(listName).substr(0, dot));
+  std::string name = report_sheet::FileNameFromText(std::string_view(listName).substr(0, dot));
   if (name.empty()) name = kUnnamedStaff;
   const std::string tail = kReportsOf + ("." + suffix);
-  std::string offered = FittedFileName(name, tail);
+  std::string offered = report_sheet::FittedFileName(name, tail);
   // A list of the longest name that already ends in the word could be cut back to itself.
-  if (SameLetters(offered, listName)) offered = FittedFileName(name, tail, offered.size() - 1);
+  if (SameLetters(offered, listName)) offered = report_sheet::FittedFileName(name, tail, offered.size() - 1);
   return offered;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -9,17 +9,17 @@
 #include "roster_rules/roster.h"
 #include "staff_book/sheet_names.h"
 #include "staff_book/staff_summary.h"
-#include "form/report_builder.h"
-#include "form/report_sheet.h"
-#include "form/workbook_package.h"
+#include "report_sheet/report_builder.h"
+#include "report_sheet/report_sheet.h"
+#include "workbook_package/workbook_package.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // A workbook holds every sheet in memory until it is written, about 65 KB a teacher; a
 // larger staff is refused rather than let it run the computer out of memory. A PDF is
 // written page by page and has no such limit.
-// (form/workbook_package.h, which weighs a workbook opened by the same number)
-inline constexpr std::size_t kMaxWorkbookTeachers = kMostWorkbookTeachers;
+// (workbook_package/workbook_package.h, which weighs a workbook opened by the same number)
+inline constexpr std::size_t kMaxWorkbookTeachers = workbook_package::kMostWorkbookTeachers;
 // Whether one workbook takes a staff of that many teachers (or a list of that many rows).
 bool WorkbookTakes(std::size_t teachers);
 // Why a larger staff's workbook is refused.
@@ -31,7 +31,7 @@ std::string TooLongListReason(std::size_t rows);
 std::string ListLimitsNotice();
 
 // The report request of a roster row, its texts exactly as in the roster.
-ReportRequest ReportRequestFor(const RosterTeacher& teacher, int calendarYear);
+report_sheet::ReportRequest ReportRequestFor(const roster_rules::RosterTeacher& teacher, int calendarYear);
 
 class StaffBook {
  public:
@@ -39,7 +39,7 @@ class StaffBook {
   explicit StaffBook(int calendarYear);
 
   // The teacher's finished report comes next: the name of its sheet.
-  std::string Add(const RosterTeacher& teacher, const ReportSheet& report);
+  std::string Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report);
 
   int Teachers() const { return static_cast<int>(rows_.size()); }
   SummarySheet Summary() const;
@@ -56,7 +56,7 @@ class StaffBook {
 // that is only a suffix gives "Xodimlar hisobotlari". A folder in front ("/") is dropped;
 // the name is made a file's as a teacher's is ("a\b.csv" gives "a_b hisobotlari.xlsx",
 // "..csv" "Xodimlar hisobotlari.xlsx") and cut where a character ends when too long, the
-// word and the suffix kept (form/report_file_name.h). suffix without the dot.
+// word and the suffix kept (report_sheet/report_file_name.h). suffix without the dot.
 std::string StaffFileName(const std::string& rosterFileName, const std::string& suffix);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

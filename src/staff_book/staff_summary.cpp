@@ -6,10 +6,10 @@
 
 #include "model/relative_formula.h"
 #include "model/typed_number.h"
-#include "form/report_texts.h"
+#include "report_sheet/report_texts.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 // The cell of the report that holds the yearly total of all work.
@@ -100,35 +100,35 @@ constexpr std::array<SummaryColumn, 9> kColumns = {{
 }};
 constexpr int kColumnCount = static_cast<int>(kColumns.size());
 
-CellFormat Bordered(bool bold, bool number) {
-  CellFormat format;
+report_sheet::CellFormat Bordered(bool bold, bool number) {
+  report_sheet::CellFormat format;
   format.bold = bold;
-  format.border = LineStyle::Continuous;
-  format.vertical = VerticalAlignment::Center;
-  format.horizontal = number ? HorizontalAlignment::Center : HorizontalAlignment::General;
+  format.border = report_sheet::LineStyle::Continuous;
+  format.vertical = report_sheet::VerticalAlignment::Center;
+  format.horizontal = number ? report_sheet::HorizontalAlignment::Center : report_sheet::HorizontalAlignment::General;
   format.wrapText = !number;
   return format;
 }
 
-CellFormat Heading() {
-  CellFormat format = Bordered(true, true);
+report_sheet::CellFormat Heading() {
+  report_sheet::CellFormat format = Bordered(true, true);
   format.wrapText = true;
   return format;
 }
 
-CellFormat Title() {
-  CellFormat format;
+report_sheet::CellFormat Title() {
+  report_sheet::CellFormat format;
   format.bold = true;
   format.fontSize = kTitleFontSize;
-  format.horizontal = HorizontalAlignment::Center;
-  format.vertical = VerticalAlignment::Center;
+  format.horizontal = report_sheet::HorizontalAlignment::Center;
+  format.vertical = report_sheet::VerticalAlignment::Center;
   format.wrapText = true;
   return format;
 }
 
-CellFormat Signature() {
-  CellFormat format;
-  format.vertical = VerticalAlignment::Bottom;
+report_sheet::CellFormat Signature() {
+  report_sheet::CellFormat format;
+  format.vertical = report_sheet::VerticalAlignment::Bottom;
   return format;
 }
 
@@ -169,23 +169,23 @@ class SheetBuilder {
  public:
   explicit SheetBuilder(SummarySheet& sheet) : sheet_(sheet) {}
 
-  void Text(int row, int column, std::string text, const CellFormat& format, int lastColumn = 0) {
+  void Text(int row, int column, std::string text, const report_sheet::CellFormat& format, int lastColumn = 0) {
     SummaryCell& cell = Add(row, column, SummaryCellKind::Text, format);
     cell.text = std::move(text);
     cell.lastColumn = std::max(column, lastColumn);
   }
-  void Number(int row, int column, double number, const CellFormat& format) {
+  void Number(int row, int column, double number, const report_sheet::CellFormat& format) {
     Add(row, column, SummaryCellKind::Number, format).number = number;
   }
-  void Formula(int row, int column, std::string formula, double result, const CellFormat& format) {
+  void Formula(int row, int column, std::string formula, double result, const report_sheet::CellFormat& format) {
     SummaryCell& cell = Add(row, column, SummaryCellKind::Formula, format);
     cell.formula = std::move(formula);
     cell.number = result;
   }
-  void Blank(int row, int column, const CellFormat& format) { Add(row, column, SummaryCellKind::Blank, format); }
+  void Blank(int row, int column, const report_sheet::CellFormat& format) { Add(row, column, SummaryCellKind::Blank, format); }
 
  private:
-  SummaryCell& Add(int row, int column, SummaryCellKind kind, const CellFormat& format) {
+  SummaryCell& Add(int row, int column, SummaryCellKind kind, const report_sheet::CellFormat& format) {
     SummaryCell& cell = sheet_.cells.emplace_back();
     cell.row = row;
     cell.column = column;
@@ -194,7 +194,7 @@ class SheetBuilder {
     cell.format = FormatIndex(format);
     return cell;
   }
-  std::size_t FormatIndex(const CellFormat& format) {
+  std::size_t FormatIndex(const report_sheet::CellFormat& format) {
     const auto known = std::find(sheet_.formats.begin(), sheet_.formats.end(), format);
     if (known != sheet_.formats.end()) return static_cast<std::size_t>(known - sheet_.formats.begin());
     sheet_.formats.push_back(format);
@@ -214,7 +214,7 @@ void AddTitle(SummarySheet& sheet, SheetBuilder& cells, const std::string& title
 void AddTeacher(SheetBuilder& cells, int row, const SummaryRow& teacher) {
   for (int column = 1; column <= kColumnCount; ++column) {
     const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
-    const CellFormat format = Bordered(false, spec.kind != ColumnKind::Text);
+    const report_sheet::CellFormat format = Bordered(false, spec.kind != ColumnKind::Text);
     switch (spec.kind) {
       case ColumnKind::Ordinal: cells.Number(row, column, row - kFirstTeacherRow + 1, format); break;
       case ColumnKind::Text: cells.Text(row, column, spec.text(teacher), format); break;
@@ -233,7 +233,7 @@ void AddTotals(SheetBuilder& cells, const std::vector<SummaryRow>& rows, int tot
   cells.Text(totalRow, 1, kTotalLabel, Bordered(true, false), kLabelColumns);
   for (int column = kLabelColumns + 1; column <= kColumnCount; ++column) {
     const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
-    const CellFormat format = Bordered(true, spec.kind != ColumnKind::Text);
+    const report_sheet::CellFormat format = Bordered(true, spec.kind != ColumnKind::Text);
     if (!spec.summed) {
       cells.Blank(totalRow, column, format);
       continue;
@@ -256,7 +256,7 @@ void AddSignatures(SummarySheet& sheet, SheetBuilder& cells, int totalRow) {
 
 }  // namespace
 
-SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetName, const ReportSheet& report) {
+SummaryRow SummaryRowFor(const roster_rules::RosterTeacher& teacher, const std::string& sheetName, const report_sheet::ReportSheet& report) {
   return SummaryRow{teacher.name,
                     teacher.school,
                     teacher.subject,
@@ -280,7 +280,7 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
     const auto first = row.school.find_first_not_of(" \t");
     if (first == std::string::npos) continue;
     const std::string school =
-        SchoolNumberText(row.school.substr(first, row.school.find_last_not_of(" \t") - first + 1));
+        report_sheet::SchoolNumberText(row.school.substr(first, row.school.find_last_not_of(" \t") - first + 1));
     if (std::find(schools.begin(), schools.end(), school) == schools.end()) schools.push_back(school);
   }
   std::string title;
@@ -336,4 +336,4 @@ SummarySheet DescribeTitledSummary(const std::vector<SummaryRow>& rows, const st
   return sheet;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

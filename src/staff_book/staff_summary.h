@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "roster_rules/roster.h"
-#include "form/cell_format.h"
-#include "form/report_sheet.h"
+#include "report_sheet/cell_format.h"
+#include "report_sheet/report_sheet.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // The summary's heading of the teachers' names, as it is written and read back.
 inline constexpr const char* kSummaryNameHeading = "Familiya va ism";
@@ -42,7 +42,7 @@ struct SummaryRow {
   double annualTotal = 0;    // the report's yearly total of all work (S5)
 };
 
-SummaryRow SummaryRowFor(const RosterTeacher& teacher, const std::string& sheetName, const ReportSheet& report);
+SummaryRow SummaryRowFor(const roster_rules::RosterTeacher& teacher, const std::string& sheetName, const report_sheet::ReportSheet& report);
 
 // A cell of a teacher's row as a saved workbook stores it: its text, and its number (a
 // formula's stored result too).
@@ -104,7 +104,7 @@ struct SummaryPage {
 
 struct SummarySheet {
   std::string name = kSummarySheetName;
-  std::vector<CellFormat> formats;        // in order of first use
+  std::vector<report_sheet::CellFormat> formats;        // in order of first use
   std::vector<double> columnWidths;       // characters, column A first
   std::vector<SummaryRowHeight> heights;  // rows of a height of their own
   std::vector<SummaryCell> cells;         // in the order they are written
@@ -117,4 +117,4 @@ SummarySheet DescribeStaffSummary(const std::vector<SummaryRow>& rows, int calen
 // The same under a title of its own, as a saved summary holds it.
 SummarySheet DescribeTitledSummary(const std::vector<SummaryRow>& rows, const std::string& title);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -9,7 +9,7 @@
 #include "model/workload_table.h"
 #include "staff_book/staff_summary.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 constexpr std::string_view kNameHeading = kSummaryNameHeading;
@@ -161,4 +161,4 @@ std::optional<std::size_t> SummarySheetIndex(const std::vector<std::string>& she
   return static_cast<std::size_t>(found - sheetNames.begin());
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -12,7 +12,7 @@
 #include <vector>
 
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // A cell as a worksheet part stores it: its text, its number (a formula's stored result
 // too) and its formula without "=".
@@ -50,4 +50,4 @@ std::optional<std::string> SheetOfAnnualTotal(std::string_view formula);
 // The place of the summary "Jami" among the sheets; nullopt when there is none.
 std::optional<std::size_t> SummarySheetIndex(const std::vector<std::string>& sheetNames);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

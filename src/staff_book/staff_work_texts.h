@@ -9,7 +9,7 @@
 
 #include "roster_rules/roster.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // The progress: "Hisobotlar tayyorlanmoqda: 3 / 40".
 std::string StaffProgressText(int done, int all);
@@ -21,11 +21,11 @@ inline constexpr std::string_view kStaffPrintStoppedText = "To'xtatildi, hech na
 
 // The reports that could not be made, a line each ("qator 5: ..."), after an empty line:
 // "\n\nTayyorlanmagan hisobotlar:\nqator 5: ..."; empty when there are none.
-std::string RefusedReportsText(const std::vector<RosterProblem>& refused);
+std::string RefusedReportsText(const std::vector<roster_rules::RosterProblem>& refused);
 
 // No report could be made, with the reasons: "Hech bir hisobot tayyorlanmadi, fayl
 // yozilmadi." and the refused reports.
-std::string NothingMadeText(const std::vector<RosterProblem>& refused);
+std::string NothingMadeText(const std::vector<roster_rules::RosterProblem>& refused);
 // The same for the command line, with why in one line: "... yozilmadi: <why>".
 std::string NothingMadeText(std::string_view why);
 
@@ -34,10 +34,10 @@ std::string NothingMadeText(std::string_view why);
 enum class StaffFileFate { Saved, HandedToBrowser };
 // "3 ta o'qituvchining hisoboti saqlandi:\n<file>" and the refused reports.
 std::string StaffFileText(int reports, std::string_view file, StaffFileFate fate,
-                          const std::vector<RosterProblem>& refused);
+                          const std::vector<roster_rules::RosterProblem>& refused);
 
 // The print of the summary's pages the director signs, then every teacher's page:
 // "\"Jami\" (1 sahifa) va 3 ta o'qituvchining sahifasi chop etiladi." and the refused reports.
-std::string StaffPrintText(int summaryPages, int pages, const std::vector<RosterProblem>& refused);
+std::string StaffPrintText(int summaryPages, int pages, const std::vector<roster_rules::RosterProblem>& refused);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -3,38 +3,38 @@
 #include <algorithm>
 #include <map>
 
-#include "form/sheet_address.h"
+#include "report_sheet/sheet_address.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "staff_book/staff_summary.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
-std::optional<std::string_view> MarkOf(const std::vector<CustomProperty>& properties) {
-  for (const CustomProperty& property : properties) {
-    if (property.name == workbook_mark::kName) return property.text;
+std::optional<std::string_view> MarkOf(const std::vector<workbook_package::CustomProperty>& properties) {
+  for (const workbook_package::CustomProperty& property : properties) {
+    if (property.name == workbook_package::workbook_mark::kName) return property.text;
   }
   return std::nullopt;
 }
 
 // "SUM(I4:I9)" or "SUM(I4)": the block it adds up.
-std::optional<CellBlock> SummedBlock(std::string_view formula) {
+std::optional<report_sheet::CellBlock> SummedBlock(std::string_view formula) {
   if (!formula.starts_with("SUM(") || !formula.ends_with(")")) return std::nullopt;
   const std::string_view range = formula.substr(4, formula.size() - 5);
   const auto colon = range.find(':');
-  const auto first = ReadCellName(range.substr(0, colon));
-  const auto last = colon == std::string_view::npos ? first : ReadCellName(range.substr(colon + 1));
+  const auto first = report_sheet::ReadCellName(range.substr(0, colon));
+  const auto last = colon == std::string_view::npos ? first : report_sheet::ReadCellName(range.substr(colon + 1));
   if (!first || !last) return std::nullopt;
-  return CellBlock{first->firstRow, first->firstColumn, last->firstRow, last->firstColumn};
+  return report_sheet::CellBlock{first->firstRow, first->firstColumn, last->firstRow, last->firstColumn};
 }
 
 }  // namespace
 
-WorkbookKind KindOfWorkbook(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames,
+WorkbookKind KindOfWorkbook(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames,
                             std::string_view summaryTitle) {
   const auto mark = MarkOf(properties);
-  if (mark == workbook_mark::kValue) return WorkbookKind::Report;
+  if (mark == workbook_package::workbook_mark::kValue) return WorkbookKind::Report;
   if (mark == kStaffWorkbookMark) return WorkbookKind::Staff;
   // A staff workbook written before it carried a mark: a sheet "Jami" with its title.
   const bool summaryThere = sheetNames.size() >= 2 && SummarySheetIndex(sheetNames);
@@ -42,37 +42,37 @@ WorkbookKind KindOfWorkbook(const std::vector<CustomProperty>& properties, const
   return WorkbookKind::Stranger;
 }
 
-std::size_t SheetReadFirst(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames) {
-  if (MarkOf(properties) == workbook_mark::kValue) return 0;
+std::size_t SheetReadFirst(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames) {
+  if (MarkOf(properties) == workbook_package::workbook_mark::kValue) return 0;
   return SummarySheetIndex(sheetNames).value_or(0);
 }
 
-std::vector<CustomProperty> PropertiesOfSheet(const std::vector<CustomProperty>& properties, std::string_view sheetName) {
-  std::vector<CustomProperty> ofSheet;
-  for (const CustomProperty& property : properties) {
-    const auto named = SheetCellOfComputedHoursProperty(property.name);
+std::vector<workbook_package::CustomProperty> PropertiesOfSheet(const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName) {
+  std::vector<workbook_package::CustomProperty> ofSheet;
+  for (const workbook_package::CustomProperty& property : properties) {
+    const auto named = workbook_package::SheetCellOfComputedHoursProperty(property.name);
     if (!named || named->sheetName != sheetName) continue;
-    ofSheet.push_back({ComputedHoursPropertyName(named->cell.row, named->cell.column), property.text, property.number});
+    ofSheet.push_back({workbook_package::ComputedHoursPropertyName(named->cell.row, named->cell.column), property.text, property.number});
   }
   return ofSheet;
 }
 
-std::vector<CustomProperty> PropertiesWithSheetNotes(const std::vector<CustomProperty>& properties,
-                                                     std::string_view sheetName, const WorkbookNotes& notes) {
-  std::vector<CustomProperty> kept{{std::string(workbook_mark::kName), std::string(kStaffWorkbookMark), std::nullopt}};
-  for (const CustomProperty& property : properties) {
-    if (property.name == workbook_mark::kName) continue;
-    const auto named = SheetCellOfComputedHoursProperty(property.name);
+std::vector<workbook_package::CustomProperty> PropertiesWithSheetNotes(const std::vector<workbook_package::CustomProperty>& properties,
+                                                     std::string_view sheetName, const workbook_package::WorkbookNotes& notes) {
+  std::vector<workbook_package::CustomProperty> kept{{std::string(workbook_package::workbook_mark::kName), std::string(kStaffWorkbookMark), std::nullopt}};
+  for (const workbook_package::CustomProperty& property : properties) {
+    if (property.name == workbook_package::workbook_mark::kName) continue;
+    const auto named = workbook_package::SheetCellOfComputedHoursProperty(property.name);
     if (named && named->sheetName == sheetName) continue;
     kept.push_back(property);
   }
-  for (const ComputedHours& cell : notes.computedOfCorrected) {
-    kept.push_back({SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
+  for (const workbook_package::ComputedHours& cell : notes.computedOfCorrected) {
+    kept.push_back({workbook_package::SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
   }
   return kept;
 }
 
-std::vector<StoredCellChange> ReportCellChanges(const ReportSheet& sheet) {
+std::vector<StoredCellChange> ReportCellChanges(const report_sheet::ReportSheet& sheet) {
   using Kind = StoredCellChange::Kind;
   std::vector<StoredCellChange> changes;
   const CellGrid& cells = sheet.Cells();
@@ -119,16 +119,16 @@ std::vector<StoredCellChange> SummaryCellChanges(const std::vector<StoredSheetCe
   return changes;
 }
 
-OpenRefusal StaffWorkbookWithoutTeachers(std::string_view fileName) {
-  return DamagedWorkbook(fileName, "xodimlar kitobining \"Jami\" varag'ida o'qituvchilar topilmadi");
+workbook_package::OpenRefusal StaffWorkbookWithoutTeachers(std::string_view fileName) {
+  return workbook_package::DamagedWorkbook(fileName, "xodimlar kitobining \"Jami\" varag'ida o'qituvchilar topilmadi");
 }
 
-OpenRefusal NotAStaffWorkbook(std::string_view fileName) {
-  return RefuseOpening(fileName, "bu Soatnoma yozgan xodimlar kitobi emas.");
+workbook_package::OpenRefusal NotAStaffWorkbook(std::string_view fileName) {
+  return workbook_package::RefuseOpening(fileName, "bu Soatnoma yozgan xodimlar kitobi emas.");
 }
 
-OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName) {
-  return RefuseOpening(fileName, "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i yo'q.");
+workbook_package::OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName) {
+  return workbook_package::RefuseOpening(fileName, "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i yo'q.");
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

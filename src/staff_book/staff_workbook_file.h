@@ -12,12 +12,12 @@
 #include <string_view>
 #include <vector>
 
-#include "form/opened_report.h"
-#include "form/report_sheet.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/opened_report.h"
+#include "report_sheet/report_sheet.h"
+#include "workbook_package/workbook_notes.h"
 #include "staff_book/staff_teachers.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // The mark of a staff workbook: the program's mark property with a value of its own.
 inline constexpr std::string_view kStaffWorkbookMark = "xodimlar kitobi, yillik taqsimot";
@@ -29,20 +29,20 @@ enum class WorkbookKind {
 };
 
 // sheetNames in the workbook's order; summaryTitle: the text of A1 of the sheet read first (SheetReadFirst).
-WorkbookKind KindOfWorkbook(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames,
+WorkbookKind KindOfWorkbook(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames,
                             std::string_view summaryTitle);
 
 // The sheet "Ochish" reads first: a report's own (the first) or, of a workbook that may be
 // a staff workbook, its summary "Jami" wherever it stands.
-std::size_t SheetReadFirst(const std::vector<CustomProperty>& properties, const std::vector<std::string>& sheetNames);
+std::size_t SheetReadFirst(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames);
 
 // The properties a teacher's sheet is opened with: the notes of its corrections under the
 // names a single report gives them.
-std::vector<CustomProperty> PropertiesOfSheet(const std::vector<CustomProperty>& properties, std::string_view sheetName);
+std::vector<workbook_package::CustomProperty> PropertiesOfSheet(const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName);
 // The workbook's properties once the sheet's notes are the ones given: the staff mark, the
 // other sheets' notes as they were, and this sheet's.
-std::vector<CustomProperty> PropertiesWithSheetNotes(const std::vector<CustomProperty>& properties,
-                                                     std::string_view sheetName, const WorkbookNotes& notes);
+std::vector<workbook_package::CustomProperty> PropertiesWithSheetNotes(const std::vector<workbook_package::CustomProperty>& properties,
+                                                     std::string_view sheetName, const workbook_package::WorkbookNotes& notes);
 
 // A cell whose stored value a save changes.
 struct StoredCellChange {
@@ -57,7 +57,7 @@ struct StoredCellChange {
 // The teacher's table as the report now holds it: every cell of hours (a number or empty)
 // and every sum with its formula and result, so that a sheet whose sums were pasted as
 // numbers elsewhere holds them as formulas again.
-std::vector<StoredCellChange> ReportCellChanges(const ReportSheet& sheet);
+std::vector<StoredCellChange> ReportCellChanges(const report_sheet::ReportSheet& sheet);
 
 // The summary's stored results once the teacher's yearly total is newTotal: the teacher's
 // total and every sum of that column. The formulas stay; a spreadsheet computes them anew
@@ -67,8 +67,8 @@ std::vector<StoredCellChange> SummaryCellChanges(const std::vector<StoredSheetCe
 
 // Why a staff workbook's teacher cannot be opened: its summary lists none, the file is no
 // longer a staff workbook, or the summary lists no teacher of that sheet.
-OpenRefusal StaffWorkbookWithoutTeachers(std::string_view fileName);
-OpenRefusal NotAStaffWorkbook(std::string_view fileName);
-OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName);
+workbook_package::OpenRefusal StaffWorkbookWithoutTeachers(std::string_view fileName);
+workbook_package::OpenRefusal NotAStaffWorkbook(std::string_view fileName);
+workbook_package::OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -2,7 +2,7 @@
 
 #include "model/number_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 std::string StaffTeacherQuestion(std::string_view fileName) {
   return "\"" + std::string(fileName) +
@@ -29,4 +29,4 @@ std::string ListedNote(const StaffTeacherSheet& listed) {
   return {};
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -10,7 +10,7 @@
 #include "roster_rules/roster_table.h"
 #include "staff_book/staff_teachers.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // The title of the question ("Xodimlar kitobi") and its two answers.
 inline constexpr std::string_view kStaffTeacherChoiceTitle = "Xodimlar kitobi";
@@ -18,7 +18,7 @@ inline constexpr std::string_view kStaffTeacherOpen = "Ochish";
 inline constexpr std::string_view kStaffTeacherCancel = "Ro'yxatni yopish";
 // The list's columns: the sheet, the teacher, the yearly total, and what is to be known of
 // the row (why it cannot be opened, why its total is not shown).
-inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", batch::kYearHoursHeading, "Izoh"};
+inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", roster_rules::kYearHoursHeading, "Izoh"};
 
 // "\"xodimlar.xlsx\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? ..."
 std::string StaffTeacherQuestion(std::string_view fileName);
@@ -40,4 +40,4 @@ std::string WritesOverWorkbookMessage(const std::string& outputPath);
 std::string ListedTotalText(const StaffTeacherSheet& listed);
 std::string ListedNote(const StaffTeacherSheet& listed);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

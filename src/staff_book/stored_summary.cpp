@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 using CellPlaces = std::map<std::pair<int, int>, const StoredSheetCell*>;
@@ -54,4 +54,4 @@ SummarySheet StoredSummary(const std::vector<StoredSheetCell>& summaryCells,
   return DescribeTitledSummary(rows, TitleOf(places));
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -9,10 +9,10 @@
 #include "staff_book/staff_summary.h"
 #include "staff_book/staff_workbook_file.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // teachers: as StaffTeachers lists them from the same cells.
 SummarySheet StoredSummary(const std::vector<StoredSheetCell>& summaryCells,
                            const std::vector<StaffTeacherSheet>& teachers);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

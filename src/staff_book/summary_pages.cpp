@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <numeric>
 
-#include "form/line_breaking.h"
-#include "form/page_setup.h"
+#include "sheet_layout/line_breaking.h"
+#include "report_sheet/page_setup.h"
 #include "model/number_text.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 constexpr double kPointsPerInch = 72;
-constexpr double kPaddingX = SheetGeometry::kHorizontalPadding;
-constexpr double kPaddingY = SheetGeometry::kVerticalPadding;
+constexpr double kPaddingX = sheet_layout::SheetGeometry::kHorizontalPadding;
+constexpr double kPaddingY = sheet_layout::SheetGeometry::kVerticalPadding;
 // A spreadsheet adds 5 pixels (at 96 dpi) of margin and grid line to a column's characters.
 constexpr double kColumnPadding = 5 * 72.0 / 96.0;
 
@@ -24,7 +24,7 @@ struct Area {
   double height = 0;
 };
 
-Area PrintableArea(const SummaryPage& page, const PaperPoints& paper) {
+Area PrintableArea(const SummaryPage& page, const report_sheet::PaperPoints& paper) {
   const double left = page.leftMargin * kPointsPerInch;
   const double top = page.topMargin * kPointsPerInch;
   return {left, top, paper.width - left - page.rightMargin * kPointsPerInch,
@@ -42,7 +42,7 @@ std::vector<double> ColumnEdges(const SummarySheet& sheet, double digitWidth, co
   return edges;
 }
 
-double WidestDigit(TextMetrics& metrics, const TextFont& font) {
+double WidestDigit(sheet_layout::TextMetrics& metrics, const sheet_layout::TextFont& font) {
   double widest = 0;
   for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.Width(font, std::string_view(&digit, 1)));
   return widest;
@@ -52,9 +52,9 @@ double WidestDigit(TextMetrics& metrics, const TextFont& font) {
 struct PrintedCell {
   const SummaryCell* cell = nullptr;
   std::string text;
-  TextFont font;
-  FontMeasures measures;
-  std::vector<TextLineSpan> lines;
+  sheet_layout::TextFont font;
+  sheet_layout::FontMeasures measures;
+  std::vector<sheet_layout::TextLineSpan> lines;
 };
 
 std::string TextOf(const SummaryCell& cell) {
@@ -69,22 +69,22 @@ std::string TextOf(const SummaryCell& cell) {
 
 class SummaryLayout {
  public:
-  SummaryLayout(const SummarySheet& sheet, const StandardFont& font, TextMetrics& metrics);
+  SummaryLayout(const SummarySheet& sheet, const report_sheet::StandardFont& font, sheet_layout::TextMetrics& metrics);
 
   SummaryPrint Pages();
 
  private:
-  void MeasureCells(const SummarySheet& sheet, const StandardFont& font);
-  void FitRows(const SummarySheet& sheet, const StandardFont& font);
+  void MeasureCells(const SummarySheet& sheet, const report_sheet::StandardFont& font);
+  void FitRows(const SummarySheet& sheet, const report_sheet::StandardFont& font);
   std::vector<std::vector<int>> RowsOfPages() const;
   double HeightOf(int firstRow, int lastRow) const;
   SummaryPrintPage Page(const std::vector<int>& rows) const;
-  SheetBox PageNumber(int number) const;
+  sheet_layout::SheetBox PageNumber(int number) const;
 
   const SummarySheet& sheet_;
-  TextMetrics& metrics_;
-  TextFont standard_;
-  PaperPoints paper_;
+  sheet_layout::TextMetrics& metrics_;
+  sheet_layout::TextFont standard_;
+  report_sheet::PaperPoints paper_;
   Area area_;
   std::vector<double> edges_;
   std::vector<PrintedCell> cells_;
@@ -92,39 +92,39 @@ class SummaryLayout {
   std::vector<std::vector<std::size_t>> cellsOfRow_;  // indexes into cells_, rows from 1
 };
 
-SummaryLayout::SummaryLayout(const SummarySheet& sheet, const StandardFont& font, TextMetrics& metrics)
+SummaryLayout::SummaryLayout(const SummarySheet& sheet, const report_sheet::StandardFont& font, sheet_layout::TextMetrics& metrics)
     : sheet_(sheet), metrics_(metrics), standard_{font.family, font.size, false} {
-  PageSetup setup;
-  setup.orientation = sheet.page.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
-  paper_ = PagePoints(setup);
+  report_sheet::PageSetup setup;
+  setup.orientation = sheet.page.landscape ? report_sheet::PageOrientation::Landscape : report_sheet::PageOrientation::Portrait;
+  paper_ = report_sheet::PagePoints(setup);
   area_ = PrintableArea(sheet.page, paper_);
   edges_ = ColumnEdges(sheet, WidestDigit(metrics, standard_), area_);
   MeasureCells(sheet, font);
   FitRows(sheet, font);
 }
 
-void SummaryLayout::MeasureCells(const SummarySheet& sheet, const StandardFont& font) {
+void SummaryLayout::MeasureCells(const SummarySheet& sheet, const report_sheet::StandardFont& font) {
   for (const SummaryCell& cell : sheet.cells) {
-    const CellFormat& format = sheet.formats[cell.format];
-    PrintedCell printed{&cell, TextOf(cell), CellTextFont(font, format), {}, {}};
+    const report_sheet::CellFormat& format = sheet.formats[cell.format];
+    PrintedCell printed{&cell, TextOf(cell), sheet_layout::CellTextFont(font, format), {}, {}};
     printed.measures = metrics_.Measures(printed.font);
     const double width = edges_[static_cast<std::size_t>(cell.lastColumn)] - edges_[static_cast<std::size_t>(cell.column - 1)];
     if (printed.text.empty()) {
       // a blank cell prints its frame only
     } else if (format.wrapText) {
-      printed.lines = BreakIntoLines(metrics_, printed.font, printed.text, width - 2 * kPaddingX);
+      printed.lines = sheet_layout::BreakIntoLines(metrics_, printed.font, printed.text, width - 2 * kPaddingX);
     } else {
-      printed.lines = {TextLineSpan{0, printed.text.size(), metrics_.Width(printed.font, printed.text)}};
+      printed.lines = {sheet_layout::TextLineSpan{0, printed.text.size(), metrics_.Width(printed.font, printed.text)}};
     }
     cells_.push_back(std::move(printed));
   }
 }
 
 // Every row as high as its stored height and as its tallest text asks, at least a line.
-void SummaryLayout::FitRows(const SummarySheet& sheet, const StandardFont& font) {
+void SummaryLayout::FitRows(const SummarySheet& sheet, const report_sheet::StandardFont& font) {
   int lastRow = 0;
   for (const SummaryCell& cell : sheet.cells) lastRow = std::max(lastRow, cell.row);
-  const double line = metrics_.Measures(CellTextFont(font, CellFormat{})).lineSpacing + 2 * kPaddingY;
+  const double line = metrics_.Measures(sheet_layout::CellTextFont(font, report_sheet::CellFormat{})).lineSpacing + 2 * kPaddingY;
   rowHeights_.assign(static_cast<std::size_t>(lastRow) + 1, line);
   cellsOfRow_.assign(rowHeights_.size(), {});
   for (const SummaryRowHeight& height : sheet.heights) {
@@ -182,16 +182,16 @@ SummaryPrintPage SummaryLayout::Page(const std::vector<int>& rows) const {
     for (const std::size_t index : cellsOfRow_[static_cast<std::size_t>(row)]) {
       const PrintedCell& printed = cells_[index];
       const SummaryCell& cell = *printed.cell;
-      const CellFormat& format = sheet_.formats[cell.format];
-      SheetBox box;
+      const report_sheet::CellFormat& format = sheet_.formats[cell.format];
+      sheet_layout::SheetBox box;
       box.row = cell.row;
       box.column = cell.column;
       const double left = edges_[static_cast<std::size_t>(cell.column - 1)];
       box.rect = {left, top, edges_[static_cast<std::size_t>(cell.lastColumn)] - left, height};
       box.font = printed.font;
-      box.bordered = format.border != LineStyle::None;
+      box.bordered = format.border != report_sheet::LineStyle::None;
       const bool number = cell.kind == SummaryCellKind::Number || cell.kind == SummaryCellKind::Formula;
-      PlaceLevelText(metrics_, box, format, number, printed.text, printed.lines, printed.measures);
+      sheet_layout::PlaceLevelText(metrics_, box, format, number, printed.text, printed.lines, printed.measures);
       page.boxes.push_back(std::move(box));
     }
     top += height;
@@ -200,16 +200,16 @@ SummaryPrintPage SummaryLayout::Page(const std::vector<int>& rows) const {
 }
 
 // The page's number, centred at the foot where the sheet's footer stands.
-SheetBox SummaryLayout::PageNumber(int number) const {
-  const FontMeasures measures = metrics_.Measures(standard_);
+sheet_layout::SheetBox SummaryLayout::PageNumber(int number) const {
+  const sheet_layout::FontMeasures measures = metrics_.Measures(standard_);
   const std::string text = std::to_string(number);
-  SheetBox box;
+  sheet_layout::SheetBox box;
   box.font = standard_;
   const double bottom = paper_.height - sheet_.page.footerMargin * kPointsPerInch;
   box.rect = {area_.left, bottom - measures.lineSpacing - 2 * kPaddingY, area_.width, measures.lineSpacing + 2 * kPaddingY};
-  CellFormat centred;
-  centred.horizontal = HorizontalAlignment::Center;
-  PlaceLevelText(metrics_, box, centred, false, text, {TextLineSpan{0, text.size(), metrics_.Width(standard_, text)}}, measures);
+  report_sheet::CellFormat centred;
+  centred.horizontal = report_sheet::HorizontalAlignment::Center;
+  sheet_layout::PlaceLevelText(metrics_, box, centred, false, text, {sheet_layout::TextLineSpan{0, text.size(), metrics_.Width(standard_, text)}}, measures);
   return box;
 }
 
@@ -225,8 +225,8 @@ SummaryPrint SummaryLayout::Pages() {
 
 }  // namespace
 
-SummaryPrint LaySummaryPages(const SummarySheet& sheet, const StandardFont& font, TextMetrics& metrics) {
+SummaryPrint LaySummaryPages(const SummarySheet& sheet, const report_sheet::StandardFont& font, sheet_layout::TextMetrics& metrics) {
   return SummaryLayout(sheet, font, metrics).Pages();
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

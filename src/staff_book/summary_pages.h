@@ -10,17 +10,17 @@
 
 #include <vector>
 
-#include "form/report_sheet.h"
-#include "form/sheet_layout.h"
-#include "form/text_metrics.h"
+#include "report_sheet/report_sheet.h"
+#include "sheet_layout/sheet_layout.h"
+#include "sheet_layout/text_metrics.h"
 #include "staff_book/staff_summary.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 struct SummaryPrintPage {
   // Every cell, merged block or page number with its lines placed; points from the
   // paper's top-left corner.
-  std::vector<SheetBox> boxes;
+  std::vector<sheet_layout::SheetBox> boxes;
 };
 
 struct SummaryPrint {
@@ -29,6 +29,6 @@ struct SummaryPrint {
   std::vector<SummaryPrintPage> pages;
 };
 
-SummaryPrint LaySummaryPages(const SummarySheet& sheet, const StandardFont& font, TextMetrics& metrics);
+SummaryPrint LaySummaryPages(const SummarySheet& sheet, const report_sheet::StandardFont& font, sheet_layout::TextMetrics& metrics);
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -1,7 +1,7 @@
 // Written by scripts/unicode_tables.py from the Unicode Character Database 15.0.0; do not edit.
 #include "staff_book/unicode_tables.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 std::span<const FoldingRun> FoldingRuns() {
   static constexpr FoldingRun kRuns[] = {
@@ -569,4 +569,4 @@ std::span<const CodeRange> JoiningRanges() {
   return kRanges;
 }
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -16,7 +16,7 @@
 #include <span>
 #include <string_view>
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 
 // The characters first, first + step, ... up to last compare as themselves plus delta.
 struct FoldingRun {
@@ -41,4 +41,4 @@ std::span<const FoldingRun> FoldingRuns();              // in order of first
 std::span<const FoldingExpansion> FoldingExpansions();  // in order of character
 std::span<const CodeRange> JoiningRanges();  // in order, none overlapping
 
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

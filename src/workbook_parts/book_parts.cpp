@@ -1,7 +1,7 @@
 #include "workbook_parts/book_parts.h"
 
-#include "form/package_names.h"
-#include "form/xml_tags.h"
+#include "workbook_package/package_names.h"
+#include "workbook_package/xml_tags.h"
 #include "workbook_parts/xml_head.h"
 
 namespace soatnoma::workbook_parts {
@@ -43,7 +43,7 @@ std::string RelationsHead() {
 std::string PackageRelationsXml(bool marked) {
   std::string xml = RelationsHead();
   AppendRelationship(xml, 1, kRelationsNamespace, "/officeDocument", "xl/workbook.xml");
-  if (marked) AppendRelationship(xml, 2, kCustomPropertiesRelation, "", kCustomPropertiesPart);
+  if (marked) AppendRelationship(xml, 2, workbook_package::kCustomPropertiesRelation, "", workbook_package::kCustomPropertiesPart);
   xml += "</Relationships>";
   return xml;
 }
@@ -63,11 +63,11 @@ std::string BookParts::WorkbookXml() const {
   for (std::size_t i = 0; i < sheets_.size(); ++i) {
     const Sheet& sheet = sheets_[i];
     const std::string number = Digits(static_cast<long long>(i + 1));
-    Append(sheets, {"<sheet name=\"", xml::Escaped(sheet.name), "\" sheetId=\"", number, "\" r:id=\"rId", number, "\"/>"});
+    Append(sheets, {"<sheet name=\"", workbook_package::Escaped(sheet.name), "\" sheetId=\"", number, "\" r:id=\"rId", number, "\"/>"});
     if (sheet.printTitleRow <= 0) continue;
     const std::string row = Digits(sheet.printTitleRow);
     Append(titles, {"<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"", Digits(static_cast<long long>(i)), "\">",
-                    xml::Escaped(SheetReference(sheet.name)), "!$", row, ":$", row, "</definedName>"});
+                    workbook_package::Escaped(SheetReference(sheet.name)), "!$", row, ":$", row, "</definedName>"});
   }
   std::string xml;
   Append(xml, {kXmlHead, "<workbook xmlns=\"", kSpreadsheetNamespace, "\" xmlns:r=\"", kRelationsNamespace,
@@ -95,10 +95,10 @@ std::string BookParts::ContentTypesXml(bool marked) const {
                          "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
                          "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"});
   AppendOverride(xml, "xl/workbook.xml", kTypes, "sheet.main+xml");
-  for (std::size_t i = 1; i <= sheets_.size(); ++i) AppendOverride(xml, WorksheetPart(static_cast<int>(i)), kTypes, "worksheet+xml");
-  AppendOverride(xml, kStylesPart, kTypes, "styles+xml");
+  for (std::size_t i = 1; i <= sheets_.size(); ++i) AppendOverride(xml, workbook_package::WorksheetPart(static_cast<int>(i)), kTypes, "worksheet+xml");
+  AppendOverride(xml, workbook_package::kStylesPart, kTypes, "styles+xml");
   AppendOverride(xml, "xl/sharedStrings.xml", kTypes, "sharedStrings+xml");
-  if (marked) AppendOverride(xml, kCustomPropertiesPart, kCustomPropertiesType, "");
+  if (marked) AppendOverride(xml, workbook_package::kCustomPropertiesPart, workbook_package::kCustomPropertiesType, "");
   xml += "</Types>";
   return xml;
 }
@@ -107,16 +107,16 @@ PackageParts BookParts::TakeParts(const std::optional<std::string>& customProper
   const bool marked = customProperties.has_value();
   PackageParts parts;
   parts.reserve(sheets_.size() + 7);
-  parts.push_back({std::string(kContentTypesPart), ContentTypesXml(marked)});
-  parts.push_back({std::string(kPackageRelationsPart), PackageRelationsXml(marked)});
+  parts.push_back({std::string(workbook_package::kContentTypesPart), ContentTypesXml(marked)});
+  parts.push_back({std::string(workbook_package::kPackageRelationsPart), PackageRelationsXml(marked)});
   parts.push_back({"xl/workbook.xml", WorkbookXml()});
   parts.push_back({"xl/_rels/workbook.xml.rels", WorkbookRelationsXml()});
-  parts.push_back({std::string(kStylesPart), styles_.Xml()});
+  parts.push_back({std::string(workbook_package::kStylesPart), styles_.Xml()});
   parts.push_back({"xl/sharedStrings.xml", texts_.Xml()});
   for (std::size_t i = 0; i < sheets_.size(); ++i) {
-    parts.push_back({WorksheetPart(static_cast<int>(i + 1)), std::move(sheets_[i].xml)});
+    parts.push_back({workbook_package::WorksheetPart(static_cast<int>(i + 1)), std::move(sheets_[i].xml)});
   }
-  if (marked) parts.push_back({std::string(kCustomPropertiesPart), *customProperties});
+  if (marked) parts.push_back({std::string(workbook_package::kCustomPropertiesPart), *customProperties});
   sheets_.clear();
   return parts;
 }

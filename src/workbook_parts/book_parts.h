@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "form/report_sheet.h"
+#include "report_sheet/report_sheet.h"
 #include "workbook_parts/cell_styles.h"
 #include "workbook_parts/package_part.h"
 #include "workbook_parts/shared_texts.h"
@@ -17,7 +17,7 @@ namespace soatnoma::workbook_parts {
 
 class BookParts {
  public:
-  explicit BookParts(const StandardFont& font) : styles_(font) {}
+  explicit BookParts(const report_sheet::StandardFont& font) : styles_(font) {}
 
   // The texts and formats every sheet's cells name.
   SharedTexts& Texts() { return texts_; }

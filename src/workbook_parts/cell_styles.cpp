@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "form/xml_tags.h"
+#include "workbook_package/xml_tags.h"
 #include "model/decimal_conversions.h"
 #include "workbook_parts/xml_head.h"
 
@@ -26,21 +26,21 @@ int PlaceOf(std::vector<Value>& values, const Value& value) {
   return static_cast<int>(values.size() - 1);
 }
 
-const char* HorizontalName(HorizontalAlignment alignment) {
+const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
   switch (alignment) {
-    case HorizontalAlignment::Left: return "left";
-    case HorizontalAlignment::Center: return "center";
-    case HorizontalAlignment::Right: return "right";
-    case HorizontalAlignment::General: break;
+    case report_sheet::HorizontalAlignment::Left: return "left";
+    case report_sheet::HorizontalAlignment::Center: return "center";
+    case report_sheet::HorizontalAlignment::Right: return "right";
+    case report_sheet::HorizontalAlignment::General: break;
   }
   return nullptr;
 }
 
-const char* VerticalName(VerticalAlignment alignment) {
+const char* VerticalName(report_sheet::VerticalAlignment alignment) {
   switch (alignment) {
-    case VerticalAlignment::Top: return "top";
-    case VerticalAlignment::Center: return "center";
-    case VerticalAlignment::Bottom: break;
+    case report_sheet::VerticalAlignment::Top: return "top";
+    case report_sheet::VerticalAlignment::Center: return "center";
+    case report_sheet::VerticalAlignment::Bottom: break;
   }
   return nullptr;
 }
@@ -49,7 +49,7 @@ void AppendNumber(std::string& xml, std::string_view name, long long number) {
   Append(xml, {" ", name, "=\"", Digits(number), "\""});
 }
 
-std::string AlignmentXml(const CellFormat& format) {
+std::string AlignmentXml(const report_sheet::CellFormat& format) {
   std::string attributes;
   if (const char* horizontal = HorizontalName(format.horizontal)) Append(attributes, {" horizontal=\"", horizontal, "\""});
   if (const char* vertical = VerticalName(format.vertical)) Append(attributes, {" vertical=\"", vertical, "\""});
@@ -89,17 +89,17 @@ void AppendCounted(std::string& xml, std::string_view name, std::size_t count, c
 
 }  // namespace
 
-CellStyles::CellStyles(StandardFont font) : font_(std::move(font)) {
+CellStyles::CellStyles(report_sheet::StandardFont font) : font_(std::move(font)) {
   fonts_.push_back({false, font_.size, true});
   entries_.push_back({});
 }
 
-int CellStyles::Index(const CellFormat& format) {
+int CellStyles::Index(const report_sheet::CellFormat& format) {
   const int font = PlaceOf(fonts_, Font{format.bold, format.fontSize.value_or(font_.size), false});
-  const int numberFormat = format.numberFormat == kGeneralNumberFormat
+  const int numberFormat = format.numberFormat == report_sheet::kGeneralNumberFormat
                                ? 0
                                : kFirstOwnNumberFormat + PlaceOf(numberFormats_, format.numberFormat);
-  const int border = format.border == LineStyle::Continuous ? 1 : 0;
+  const int border = format.border == report_sheet::LineStyle::Continuous ? 1 : 0;
   // Entry 0 is the standard font's alone, never a format given.
   const auto found = std::find(entries_.begin() + 1, entries_.end(), Entry{font, numberFormat, border, AlignmentXml(format)});
   if (found != entries_.end()) return static_cast<int>(found - entries_.begin());
@@ -109,7 +109,7 @@ int CellStyles::Index(const CellFormat& format) {
 
 void CellStyles::AppendFont(std::string& xml, const Font& font) const {
   Append(xml, {"<font>", font.bold ? "<b/>" : "", "<sz val=\"", ShortestRoundTripText(font.size), "\"/><name val=\"",
-               xml::Escaped(font_.family), "\"/><family val=\"2\"/></font>"});
+               workbook_package::Escaped(font_.family), "\"/><family val=\"2\"/></font>"});
 }
 
 std::string CellStyles::Xml() const {
@@ -117,7 +117,7 @@ std::string CellStyles::Xml() const {
   for (std::size_t i = 0; i < numberFormats_.size(); ++i) {
     numberFormats += "<numFmt";
     AppendNumber(numberFormats, "numFmtId", kFirstOwnNumberFormat + static_cast<long long>(i));
-    Append(numberFormats, {" formatCode=\"", xml::Escaped(numberFormats_[i]), "\"/>"});
+    Append(numberFormats, {" formatCode=\"", workbook_package::Escaped(numberFormats_[i]), "\"/>"});
   }
   std::string fonts;
   for (const Font& font : fonts_) AppendFont(fonts, font);

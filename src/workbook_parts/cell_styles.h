@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "form/cell_format.h"
-#include "form/report_sheet.h"
+#include "report_sheet/cell_format.h"
+#include "report_sheet/report_sheet.h"
 
 namespace soatnoma::workbook_parts {
 
 class CellStyles {
  public:
-  explicit CellStyles(StandardFont font);
+  explicit CellStyles(report_sheet::StandardFont font);
 
   // The place of the format among the cells' formats. A format given is a format of its
   // own, with a font of its own, even where it is as a cell starts; place 0 is the standard
   // font's and nothing more.
-  int Index(const CellFormat& format);
+  int Index(const report_sheet::CellFormat& format);
 
   std::string Xml() const;
 
@@ -40,7 +40,7 @@ class CellStyles {
 
   void AppendFont(std::string& xml, const Font& font) const;
 
-  StandardFont font_;
+  report_sheet::StandardFont font_;
   std::vector<Font> fonts_;
   std::vector<std::string> numberFormats_;
   std::vector<Entry> entries_;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <variant>
 
-#include "form/workbook_sizes.h"
+#include "sheet_layout/workbook_sizes.h"
 #include "roster_rules/example_roster.h"
 #include "workbook_parts/book_parts.h"
 #include "workbook_parts/worksheet.h"
@@ -12,18 +12,18 @@ namespace soatnoma::workbook_parts {
 namespace {
 
 // A spreadsheet's usual font: a list is typed into, not printed as a form.
-const StandardFont kListFont{"Calibri", 11};
+const report_sheet::StandardFont kListFont{"Calibri", 11};
 constexpr int kA4 = 9;
 
-std::optional<SheetCell> StoredCell(const batch::ExampleCell& cell, int style, SharedTexts& texts) {
+std::optional<SheetCell> StoredCell(const roster_rules::ExampleCell& cell, int style, SharedTexts& texts) {
   if (const double* number = std::get_if<double>(&cell)) return SheetCell::OfNumber(*number, style);
   const std::string& text = std::get<std::string>(cell);
   if (text.empty()) return std::nullopt;
   return SheetCell::OfText(texts.Index(text), style);
 }
 
-Worksheet ExampleWorksheet(const batch::ExampleSheet& example, BookParts& book, bool selected) {
-  CellFormat heading;
+Worksheet ExampleWorksheet(const roster_rules::ExampleSheet& example, BookParts& book, bool selected) {
+  report_sheet::CellFormat heading;
   heading.bold = true;
   const int bold = book.Styles().Index(heading);
   Worksheet worksheet;
@@ -36,9 +36,9 @@ Worksheet ExampleWorksheet(const batch::ExampleSheet& example, BookParts& book, 
       }
     }
   }
-  for (const batch::ExampleColumnWidth& width : example.widths) {
+  for (const roster_rules::ExampleColumnWidth& width : example.widths) {
     for (int column = width.firstColumn; column <= width.lastColumn; ++column) {
-      worksheet.columnWidths[column] = StoredColumnWidth(width.characters);
+      worksheet.columnWidths[column] = sheet_layout::StoredColumnWidth(width.characters);
     }
   }
   worksheet.frozenRows = example.headingRow ? 1 : 0;
@@ -53,7 +53,7 @@ Worksheet ExampleWorksheet(const batch::ExampleSheet& example, BookParts& book, 
 PackageParts ExampleRosterParts() {
   BookParts book(kListFont);
   bool first = true;
-  for (const batch::ExampleSheet& example : batch::ExampleRosterSheets()) {
+  for (const roster_rules::ExampleSheet& example : roster_rules::ExampleRosterSheets()) {
     book.AddSheet(example.name, WorksheetXml(ExampleWorksheet(example, book, first)));
     first = false;
   }

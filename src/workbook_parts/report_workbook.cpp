@@ -5,11 +5,11 @@
 
 namespace soatnoma::workbook_parts {
 
-PackageParts ReportWorkbookParts(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes) {
+PackageParts ReportWorkbookParts(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, const workbook_package::WorkbookNotes& notes) {
   BookParts book(sheet.Font());
   const Worksheet worksheet = ReportWorksheet(sheet, layout, book.Texts(), book.Styles(), true);
-  book.AddSheet(std::string(kReportSheetName), WorksheetXml(worksheet));
-  return book.TakeParts(CustomPropertiesPart(notes));
+  book.AddSheet(std::string(workbook_package::kReportSheetName), WorksheetXml(worksheet));
+  return book.TakeParts(workbook_package::CustomPropertiesPart(notes));
 }
 
 }  // namespace soatnoma::workbook_parts

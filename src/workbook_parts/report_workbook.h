@@ -3,13 +3,13 @@
 // "Soatnoma", the workbook's standard font (the report's), and the custom properties that
 // carry the program's mark and the computed hours of every corrected cell.
 
-#include "form/report_sheet.h"
-#include "form/sheet_layout.h"
-#include "form/workbook_notes.h"
+#include "report_sheet/report_sheet.h"
+#include "sheet_layout/sheet_layout.h"
+#include "workbook_package/workbook_notes.h"
 #include "workbook_parts/package_part.h"
 
 namespace soatnoma::workbook_parts {
 
-PackageParts ReportWorkbookParts(const ReportSheet& sheet, const SheetGeometry& layout, const WorkbookNotes& notes);
+PackageParts ReportWorkbookParts(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, const workbook_package::WorkbookNotes& notes);
 
 }  // namespace soatnoma::workbook_parts

@@ -4,8 +4,8 @@
 // rows' heights as the layout found them (a row of automatic height keeps the height the
 // layout gives it, unmarked as set by hand), the merged blocks and the page setup.
 
-#include "form/report_sheet.h"
-#include "form/sheet_layout.h"
+#include "report_sheet/report_sheet.h"
+#include "sheet_layout/sheet_layout.h"
 #include "workbook_parts/cell_styles.h"
 #include "workbook_parts/shared_texts.h"
 #include "workbook_parts/worksheet.h"
@@ -14,10 +14,10 @@ namespace soatnoma::workbook_parts {
 
 // The report sheet's worksheet; its texts and formats are taken into the workbook's lists.
 // selected: the sheet the workbook opens on.
-Worksheet ReportWorksheet(const ReportSheet& sheet, const SheetGeometry& layout, SharedTexts& texts,
+Worksheet ReportWorksheet(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, SharedTexts& texts,
                           CellStyles& styles, bool selected);
 
 // The page setup a report sheet's worksheet carries.
-SheetPage ReportPage(const PageSetup& page);
+SheetPage ReportPage(const report_sheet::PageSetup& page);
 
 }  // namespace soatnoma::workbook_parts

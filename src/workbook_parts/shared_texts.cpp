@@ -1,6 +1,6 @@
 #include "workbook_parts/shared_texts.h"
 
-#include "form/xml_tags.h"
+#include "workbook_package/xml_tags.h"
 #include "workbook_parts/xml_head.h"
 
 namespace soatnoma::workbook_parts {
@@ -28,7 +28,7 @@ std::string SharedTexts::Xml() const {
   Append(xml, {"<sst xmlns=\"", kSpreadsheetNamespace, "\" count=\"", Digits(uses_), "\" uniqueCount=\"", Digits(Size()),
                "\">"});
   for (const std::string* text : texts_) {
-    Append(xml, {KeepsBlanks(*text) ? "<si><t xml:space=\"preserve\">" : "<si><t>", xml::Escaped(*text), "</t></si>"});
+    Append(xml, {KeepsBlanks(*text) ? "<si><t xml:space=\"preserve\">" : "<si><t>", workbook_package::Escaped(*text), "</t></si>"});
   }
   xml += "</sst>";
   return xml;

@@ -6,13 +6,13 @@
 
 namespace soatnoma::workbook_parts {
 
-StaffWorkbookParts::StaffWorkbookParts(int calendarYear) : parts_(ReportSheet().Font()), book_(calendarYear) {}
+StaffWorkbookParts::StaffWorkbookParts(int calendarYear) : parts_(report_sheet::ReportSheet().Font()), book_(calendarYear) {}
 
-std::string StaffWorkbookParts::Add(const batch::RosterTeacher& teacher, const ReportSheet& report,
-                                    const SheetGeometry& layout, const WorkbookNotes& notes) {
+std::string StaffWorkbookParts::Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report,
+                                    const sheet_layout::SheetGeometry& layout, const workbook_package::WorkbookNotes& notes) {
   std::string sheetName = book_.Add(teacher, report);
-  for (const ComputedHours& cell : notes.computedOfCorrected) {
-    notes_.push_back({SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
+  for (const workbook_package::ComputedHours& cell : notes.computedOfCorrected) {
+    notes_.push_back({workbook_package::SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
   }
   const Worksheet worksheet = ReportWorksheet(report, layout, parts_.Texts(), parts_.Styles(), false);
   parts_.AddSheet(sheetName, WorksheetXml(worksheet));
@@ -20,14 +20,14 @@ std::string StaffWorkbookParts::Add(const batch::RosterTeacher& teacher, const R
 }
 
 PackageParts StaffWorkbookParts::TakeParts() {
-  const batch::SummarySheet summary = book_.Summary();
+  const staff_book::SummarySheet summary = book_.Summary();
   const Worksheet worksheet = SummaryWorksheet(summary, parts_.Texts(), parts_.Styles());
   parts_.AddSheet(summary.name, WorksheetXml(worksheet), {summary.page.repeatedRow, true});
   // Marked, so that "Ochish" knows it for a staff workbook to come back to.
-  std::vector<CustomProperty> properties{
-      {std::string(workbook_mark::kName), std::string(batch::kStaffWorkbookMark), std::nullopt}};
+  std::vector<workbook_package::CustomProperty> properties{
+      {std::string(workbook_package::workbook_mark::kName), std::string(staff_book::kStaffWorkbookMark), std::nullopt}};
   properties.insert(properties.end(), notes_.begin(), notes_.end());
-  return parts_.TakeParts(CustomPropertiesPart(properties));
+  return parts_.TakeParts(workbook_package::CustomPropertiesPart(properties));
 }
 
 }  // namespace soatnoma::workbook_parts

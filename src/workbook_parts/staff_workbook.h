@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "form/opened_report.h"
-#include "form/report_sheet.h"
-#include "form/sheet_layout.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/opened_report.h"
+#include "report_sheet/report_sheet.h"
+#include "sheet_layout/sheet_layout.h"
+#include "workbook_package/workbook_notes.h"
 #include "roster_rules/roster.h"
 #include "staff_book/staff_book.h"
 #include "workbook_parts/book_parts.h"
@@ -25,8 +25,8 @@ class StaffWorkbookParts {
 
   // The teacher's finished report, laid out as layout found it, on the next sheet, with the
   // notes of the corrections it holds: the sheet's name.
-  std::string Add(const batch::RosterTeacher& teacher, const ReportSheet& report, const SheetGeometry& layout,
-                  const WorkbookNotes& notes);
+  std::string Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const sheet_layout::SheetGeometry& layout,
+                  const workbook_package::WorkbookNotes& notes);
 
   int Teachers() const { return book_.Teachers(); }
 
@@ -36,8 +36,8 @@ class StaffWorkbookParts {
 
  private:
   BookParts parts_;
-  batch::StaffBook book_;
-  std::vector<CustomProperty> notes_;  // of every corrected teacher's sheet
+  staff_book::StaffBook book_;
+  std::vector<workbook_package::CustomProperty> notes_;  // of every corrected teacher's sheet
 };
 
 }  // namespace soatnoma::workbook_parts

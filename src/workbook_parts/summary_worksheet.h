@@ -13,6 +13,6 @@ namespace soatnoma::workbook_parts {
 
 // The summary's worksheet, the one the workbook opens on; its texts and formats are taken
 // into the workbook's lists.
-Worksheet SummaryWorksheet(const batch::SummarySheet& sheet, SharedTexts& texts, CellStyles& styles);
+Worksheet SummaryWorksheet(const staff_book::SummarySheet& sheet, SharedTexts& texts, CellStyles& styles);
 
 }  // namespace soatnoma::workbook_parts

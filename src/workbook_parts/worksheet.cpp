@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "form/stored_number.h"
-#include "form/xml_tags.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/xml_tags.h"
 #include "model/decimal_conversions.h"
 #include "model/relative_formula.h"
 #include "workbook_parts/xml_head.h"
@@ -27,9 +27,9 @@ void AppendCell(std::string& xml, const std::string& ref, const SheetCell& cell)
     case SheetCell::Kind::Text: Append(xml, {" t=\"s\"><v>", Digits(cell.text), "</v></c>"}); return;
     case SheetCell::Kind::Formula:
       // A result no number can be is stored as 0.
-      Append(xml, {"><f>", xml::EscapedContent(cell.formula), "</f><v>", StoredNumberText(cell.number), "</v></c>"});
+      Append(xml, {"><f>", workbook_package::EscapedContent(cell.formula), "</f><v>", workbook_package::StoredNumberText(cell.number), "</v></c>"});
       return;
-    case SheetCell::Kind::Number: Append(xml, {"><v>", StoredNumberText(cell.number), "</v></c>"}); return;
+    case SheetCell::Kind::Number: Append(xml, {"><v>", workbook_package::StoredNumberText(cell.number), "</v></c>"}); return;
   }
 }
 
@@ -134,7 +134,7 @@ std::string WorksheetXml(const Worksheet& sheet) {
   AppendMerges(xml, sheet.merges);
   AppendPage(xml, sheet.page);
   if (!sheet.footer.empty()) {
-    Append(xml, {"<headerFooter><oddFooter>", xml::EscapedContent(sheet.footer), "</oddFooter></headerFooter>"});
+    Append(xml, {"<headerFooter><oddFooter>", workbook_package::EscapedContent(sheet.footer), "</oddFooter></headerFooter>"});
   }
   xml += "</worksheet>";
   return xml;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "form/stored_number.h"
-#include "form/workbook_text.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/workbook_text.h"
 #include "workbook_reading/xml_reader.h"
 
 namespace soatnoma::workbook_reading {
@@ -62,7 +62,7 @@ struct Texts : XmlVisitor {
     if (element.localName == "si" && At(path, {"sst"})) texts.emplace_back();
   }
   void Text(std::string_view text, const std::vector<std::string_view>& path) override {
-    if (At(path, {"sst", "si", "t"}) || At(path, {"sst", "si", "r", "t"})) texts.back() += UnescapedFromWorkbook(text);
+    if (At(path, {"sst", "si", "t"}) || At(path, {"sst", "si", "r", "t"})) texts.back() += workbook_package::UnescapedFromWorkbook(text);
   }
   void Close(std::string_view, const std::vector<std::string_view>&, std::size_t, std::size_t) override {}
 };
@@ -117,15 +117,15 @@ std::optional<std::vector<StoredProperty>> StoredProperties(std::string_view par
   return std::move(properties.properties);
 }
 
-CustomProperty PropertyOf(const StoredProperty& stored) {
+workbook_package::CustomProperty PropertyOf(const StoredProperty& stored) {
   return {stored.name, stored.type == "lpwstr" ? stored.value : std::string(),
-          ReadPropertyNumber(stored.type, stored.value)};
+          workbook_package::ReadPropertyNumber(stored.type, stored.value)};
 }
 
-std::optional<std::vector<CustomProperty>> CustomProperties(std::string_view part) {
+std::optional<std::vector<workbook_package::CustomProperty>> CustomProperties(std::string_view part) {
   const auto stored = StoredProperties(part);
   if (!stored) return std::nullopt;
-  std::vector<CustomProperty> properties;
+  std::vector<workbook_package::CustomProperty> properties;
   for (const StoredProperty& property : *stored) properties.push_back(PropertyOf(property));
   return properties;
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 
 namespace soatnoma::workbook_reading {
 
@@ -42,10 +42,10 @@ struct StoredProperty {
 std::optional<std::vector<StoredProperty>> StoredProperties(std::string_view part);
 
 // The property as the program reads it.
-CustomProperty PropertyOf(const StoredProperty& stored);
+workbook_package::CustomProperty PropertyOf(const StoredProperty& stored);
 
 // The custom document properties: a text of vt:lpwstr, a number of the types the program
 // writes (read by the stored number rule), whatever prefix their elements carry.
-std::optional<std::vector<CustomProperty>> CustomProperties(std::string_view part);
+std::optional<std::vector<workbook_package::CustomProperty>> CustomProperties(std::string_view part);
 
 }  // namespace soatnoma::workbook_reading

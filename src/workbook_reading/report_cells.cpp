@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "form/opened_report.h"
-#include "form/sheet_address.h"
+#include "workbook_package/opened_report.h"
+#include "report_sheet/sheet_address.h"
 #include "model/relative_formula.h"
 #include "workbook_reading/stored_cells.h"
 
@@ -20,7 +20,7 @@ struct Place {
   int column = 0;
 };
 
-std::string Foreign(const Place& place) { return CellProblem(place.name, "hisobotga xos bo'lmagan formula bor."); }
+std::string Foreign(const Place& place) { return workbook_package::CellProblem(place.name, "hisobotga xos bo'lmagan formula bor."); }
 
 std::optional<std::string> ReadFormula(const Place& place, const StoredFormula& formula, SharedFormulas& shared,
                                        CellGrid& cells) {
@@ -31,7 +31,7 @@ std::optional<std::string> ReadFormula(const Place& place, const StoredFormula& 
     cells.SetFormula(place.row, place.column, found->second);
     return std::nullopt;
   }
-  if (auto problem = SetStoredFormula(cells, place.row, place.column, formula.text)) return problem;
+  if (auto problem = workbook_package::SetStoredFormula(cells, place.row, place.column, formula.text)) return problem;
   if (formula.kind == "shared") shared.insert_or_assign(formula.sharedIndex, *cells.FormulaAt(place.row, place.column));
   return std::nullopt;
 }
@@ -52,14 +52,14 @@ std::optional<std::string> ReadValue(const Place& place, const StoredCell& cell,
     case StoredValue::Kind::Other:
       break;
     case StoredValue::Kind::Damaged:
-      return CellProblem(place.name, value.text);
+      return workbook_package::CellProblem(place.name, value.text);
   }
-  return CellProblem(place.name, cell_problem::kNeitherNumberNorText);
+  return workbook_package::CellProblem(place.name, workbook_package::cell_problem::kNeitherNumberNorText);
 }
 
 std::optional<std::string> ReadCell(const StoredCell& cell, const std::vector<std::string>& sharedTexts,
                                     SharedFormulas& shared, CellGrid& cells) {
-  const auto block = ReadCellName(cell.ref);
+  const auto block = report_sheet::ReadCellName(cell.ref);
   if (!block) return "katak manzili noto'g'ri: \"" + cell.ref + "\".";
   const Place place{cell.ref, block->firstRow, block->firstColumn};
   if (!cells.Contains(place.row, place.column)) {

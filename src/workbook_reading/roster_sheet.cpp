@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "form/sheet_address.h"
+#include "report_sheet/sheet_address.h"
 #include "model/relative_formula.h"
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 #include "roster_rules/workbook_records.h"
 #include "workbook_reading/stored_cells.h"
 
@@ -21,7 +21,7 @@ int RowNumber(const std::string* stored, int lastRow) {
 
 // The text a roster takes from a cell.
 std::string TextOf(const StoredValue& value) {
-  return value.kind == StoredValue::Kind::Number ? batch::WorkbookNumberText(value.number) : value.text;
+  return value.kind == StoredValue::Kind::Number ? roster_rules::WorkbookNumberText(value.number) : value.text;
 }
 
 class RecordCollector {
@@ -35,18 +35,18 @@ class RecordCollector {
 
   void AddCell(const StoredCell& cell, const std::vector<std::string>& sharedTexts) {
     if (whyNot_) return;
-    const auto place = cell.ref.empty() ? std::optional<CellBlock>() : ReadCellName(cell.ref);
+    const auto place = cell.ref.empty() ? std::optional<report_sheet::CellBlock>() : report_sheet::ReadCellName(cell.ref);
     if (!cell.ref.empty() && !place) return Damaged("katak manzili noto'g'ri: \"" + cell.ref + "\".");
     column_ = place ? place->firstColumn : column_ + 1;
-    if (column_ > kSheetMaxColumn) return Damaged("katak varaqdan tashqarida.");
+    if (column_ > report_sheet::kSheetMaxColumn) return Damaged("katak varaqdan tashqarida.");
     const StoredValue value = ReadStoredValue(cell, sharedTexts);
     if (value.kind == StoredValue::Kind::Damaged) {
-      return Damaged(CellProblem(ColumnLetters(column_) + std::to_string(row_), value.text));
+      return Damaged(workbook_package::CellProblem(ColumnLetters(column_) + std::to_string(row_), value.text));
     }
-    if (column_ <= batch::kMaxRosterColumns) cells_.push_back({column_, TextOf(value)});
+    if (column_ <= roster_rules::kMaxRosterColumns) cells_.push_back({column_, TextOf(value)});
   }
 
-  std::optional<std::vector<batch::CsvRecord>> Take(std::string& whyNot) {
+  std::optional<std::vector<roster_rules::CsvRecord>> Take(std::string& whyNot) {
     FinishRow();
     if (whyNot_) {
       whyNot = *whyNot_;
@@ -66,8 +66,8 @@ class RecordCollector {
     cells_.clear();
   }
 
-  batch::WorkbookRecords records_;
-  std::vector<batch::WorkbookCell> cells_;
+  roster_rules::WorkbookRecords records_;
+  std::vector<roster_rules::WorkbookCell> cells_;
   std::optional<std::string> whyNot_;
   int row_ = 0;
   int column_ = 0;
@@ -76,7 +76,7 @@ class RecordCollector {
 
 }  // namespace
 
-std::optional<std::vector<batch::CsvRecord>> RosterRecords(std::string_view sheet,
+std::optional<std::vector<roster_rules::CsvRecord>> RosterRecords(std::string_view sheet,
                                                            const std::vector<std::string>& sharedTexts,
                                                            std::string& whyNot) {
   RecordCollector collector;

@@ -15,7 +15,7 @@ namespace soatnoma::workbook_reading {
 
 // The records, or nullopt with why the sheet cannot be read (Uzbek, to follow "Ro'yxat
 // o'qilmadi: "<file>" ").
-std::optional<std::vector<batch::CsvRecord>> RosterRecords(std::string_view sheet,
+std::optional<std::vector<roster_rules::CsvRecord>> RosterRecords(std::string_view sheet,
                                                            const std::vector<std::string>& sharedTexts,
                                                            std::string& whyNot);
 

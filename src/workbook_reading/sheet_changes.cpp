@@ -5,9 +5,9 @@
 #include <map>
 #include <tuple>
 
-#include "form/sheet_address.h"
-#include "form/stored_number.h"
-#include "form/xml_tags.h"
+#include "report_sheet/sheet_address.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/xml_tags.h"
 #include "model/relative_formula.h"
 #include "workbook_reading/xml_reader.h"
 
@@ -51,7 +51,7 @@ class Places : public XmlVisitor {
     if (path.size() == 2 && element.localName == "row") {
       rows.push_back({RowNumber(element.Attribute("r")), element.Prefix(), element.selfClosing, element.tagEnd, {}});
     } else if (path.size() == 3 && element.localName == "c" && !rows.empty()) {
-      const auto place = ReadCellName(element.Attribute("r") ? *element.Attribute("r") : std::string());
+      const auto place = report_sheet::ReadCellName(element.Attribute("r") ? *element.Attribute("r") : std::string());
       rows.back().cells.push_back({place ? place->firstColumn : 0, {"c", element.begin, 0}, element.tagEnd, {}});
     } else if (path.size() == 4 && path[3] == "c" && !rows.empty() && !rows.back().cells.empty()) {
       rows.back().cells.back().parts.push_back({element.localName, element.begin, 0});
@@ -92,20 +92,20 @@ NewCell ExistingCell(std::string_view sheet, const CellPlace& cell) {
 
 std::string Element(std::string_view prefix, std::string_view name, std::string_view content) {
   const std::string qualified = std::string(prefix) + std::string(name);
-  return "<" + qualified + ">" + xml::EscapedContent(content) + "</" + qualified + ">";
+  return "<" + qualified + ">" + workbook_package::EscapedContent(content) + "</" + qualified + ">";
 }
 
-void Apply(NewCell& cell, std::string_view prefix, const batch::StoredCellChange& change) {
-  cell.startTag = xml::WithoutAttribute(cell.startTag, "t");
+void Apply(NewCell& cell, std::string_view prefix, const staff_book::StoredCellChange& change) {
+  cell.startTag = workbook_package::WithoutAttribute(cell.startTag, "t");
   cell.Remove("is");
-  if (change.kind == batch::StoredCellChange::Kind::Empty) {
+  if (change.kind == staff_book::StoredCellChange::Kind::Empty) {
     cell.Remove("v");
     return;
   }
-  if (change.kind == batch::StoredCellChange::Kind::Number) cell.Remove("f");
+  if (change.kind == staff_book::StoredCellChange::Kind::Number) cell.Remove("f");
   if (!change.formula.empty() && !cell.Has("f"))
     cell.parts.insert(cell.parts.begin(), {"f", Element(prefix, "f", change.formula)});
-  const std::string value = Element(prefix, "v", StoredNumberText(change.value));
+  const std::string value = Element(prefix, "v", workbook_package::StoredNumberText(change.value));
   const auto found =
       std::find_if(cell.parts.begin(), cell.parts.end(), [](const auto& part) { return part.first == "v"; });
   if (found != cell.parts.end())
@@ -132,12 +132,12 @@ using EditKey = std::tuple<std::size_t, std::size_t, int>;  // begin, end, colum
 }  // namespace
 
 std::optional<std::string> SheetWithChanges(std::string_view sheet,
-                                            const std::vector<batch::StoredCellChange>& changes) {
+                                            const std::vector<staff_book::StoredCellChange>& changes) {
   Places places;
   if (!WalkXml(sheet, places)) return std::nullopt;
   std::map<EditKey, NewCell> edits;
   std::map<EditKey, std::string_view> prefixes;
-  for (const batch::StoredCellChange& change : changes) {
+  for (const staff_book::StoredCellChange& change : changes) {
     const auto row = std::find_if(places.rows.begin(), places.rows.end(),
                                   [&](const RowPlace& place) { return place.number == change.row; });
     if (row == places.rows.end()) return std::nullopt;

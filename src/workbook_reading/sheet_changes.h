@@ -18,6 +18,6 @@ namespace soatnoma::workbook_reading {
 // The part with the changes made; nullopt when it is no XML or a changed cell's row is
 // missing (every row of the report's table and of the summary is written with its cells).
 std::optional<std::string> SheetWithChanges(std::string_view sheet,
-                                            const std::vector<batch::StoredCellChange>& changes);
+                                            const std::vector<staff_book::StoredCellChange>& changes);
 
 }  // namespace soatnoma::workbook_reading

@@ -1,21 +1,21 @@
 #include "workbook_reading/staff_sheet_cells.h"
 
-#include "form/sheet_address.h"
+#include "report_sheet/sheet_address.h"
 #include "workbook_reading/stored_cells.h"
 
 namespace soatnoma::workbook_reading {
 
-std::optional<std::vector<batch::StoredSheetCell>> StaffSheetCells(std::string_view sheet,
+std::optional<std::vector<staff_book::StoredSheetCell>> StaffSheetCells(std::string_view sheet,
                                                                    const std::vector<std::string>& sharedTexts) {
-  std::vector<batch::StoredSheetCell> cells;
+  std::vector<staff_book::StoredSheetCell> cells;
   bool named = true;
   const bool xml = WalkStoredCells(
       sheet, [](const std::string*) {},
       [&](const StoredCell& stored) {
-        const auto place = ReadCellName(stored.ref);
+        const auto place = report_sheet::ReadCellName(stored.ref);
         named = named && place.has_value();
         if (!place) return;
-        batch::StoredSheetCell cell{place->firstRow,
+        staff_book::StoredSheetCell cell{place->firstRow,
                                     place->firstColumn,
                                     {},
                                     std::nullopt,

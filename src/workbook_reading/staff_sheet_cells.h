@@ -14,7 +14,7 @@ namespace soatnoma::workbook_reading {
 // Every cell of the sheet, its text (a formula's text result too), its number (a formula's
 // stored result too) and its formula; nullopt when the part is no XML or a cell's address is
 // none.
-std::optional<std::vector<batch::StoredSheetCell>> StaffSheetCells(std::string_view sheet,
+std::optional<std::vector<staff_book::StoredSheetCell>> StaffSheetCells(std::string_view sheet,
                                                                    const std::vector<std::string>& sharedTexts);
 
 }  // namespace soatnoma::workbook_reading

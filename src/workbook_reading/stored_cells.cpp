@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "form/opened_report.h"
-#include "form/stored_number.h"
-#include "form/workbook_text.h"
+#include "workbook_package/opened_report.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/workbook_text.h"
 #include "workbook_reading/xml_reader.h"
 
 namespace soatnoma::workbook_reading {
@@ -45,7 +45,7 @@ class CellWalk : public XmlVisitor {
     else if (path.size() == kCellDepth + 2 && part == "f" && formulaOpen_)
       cell_.formula->text += text;
     else if (part == "is" && path.back() == "t" && InlineText(path))
-      *cell_.inlineText += UnescapedFromWorkbook(text);
+      *cell_.inlineText += workbook_package::UnescapedFromWorkbook(text);
   }
 
   void Close(std::string_view name, const std::vector<std::string_view>& path, std::size_t, std::size_t) override {
@@ -114,11 +114,11 @@ StoredValue ReadStoredValue(const StoredCell& cell, const std::vector<std::strin
     }
     return {Kind::Text, sharedTexts[index]};
   }
-  if (cell.type == "str") return {Kind::Text, UnescapedFromWorkbook(stored)};
+  if (cell.type == "str") return {Kind::Text, workbook_package::UnescapedFromWorkbook(stored)};
   if (cell.type == "b" && (stored == "0" || stored == "1")) return {Kind::Number, {}, stored == "1" ? 1.0 : 0.0, true};
   if (!cell.type.empty() && cell.type != "n") return {Kind::Other, std::string(stored)};
-  const auto number = ReadStoredNumber(stored);
-  if (!number) return {Kind::Damaged, std::string(cell_problem::kNotANumber)};
+  const auto number = workbook_package::ReadStoredNumber(stored);
+  if (!number) return {Kind::Damaged, std::string(workbook_package::cell_problem::kNotANumber)};
   return {Kind::Number, {}, *number};
 }
 

@@ -9,7 +9,7 @@
 #include "corrected_staff_sheet.h"
 #include "cli/batch_command.h"
 #include "cli_core/exit_codes.h"
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "model/workload_table.h"
 #include "report_test_support.h"
 #include "staff_files/staff_document.h"
@@ -20,7 +20,7 @@ namespace {
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
 
-constexpr CellPlace kC8 = batch::testing::kCorrectedCell;
+constexpr report_editing::CellPlace kC8 = staff_files::testing::kCorrectedCell;
 constexpr std::string_view kHeadings = "ism,maktab,fan,toifa,soat,stavka,rahbar\n";
 
 struct BatchRun {
@@ -43,10 +43,10 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   const std::string ali = "Ali Valiyev,12,fizika,yuqori,24,,ha\n";
   const std::string others = "Vali Aliyev,12,tarix,yuqori,18,,\nHasan Karimov,12,kimyo,yuqori,20,,\n";
   ASSERT_EQ(BatchInto(folder, ali + others, book).status, kExitOk);
-  const auto computed = batch::testing::CorrectStaffSheet(book, "Ali Valiyev", 2);
+  const auto computed = staff_files::testing::CorrectStaffSheet(book, "Ali Valiyev", 2);
   ASSERT_TRUE(computed);
-  ASSERT_TRUE(batch::testing::CorrectStaffSheet(book, "Vali Aliyev", 1));
-  ASSERT_TRUE(batch::testing::CorrectStaffSheet(book, "Hasan Karimov", 3));
+  ASSERT_TRUE(staff_files::testing::CorrectStaffSheet(book, "Vali Aliyev", 1));
+  ASSERT_TRUE(staff_files::testing::CorrectStaffSheet(book, "Hasan Karimov", 3));
 
   // A new teacher first, Vali's hours changed, Hasan gone: only Ali's correction can stay.
   const std::string newcomer = "Yangi Ustoz,12,fizika,yuqori,20,,\n";
@@ -57,21 +57,21 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
             "tuzatishlar ko'chirilmadi: \"Hasan Karimov\" (\"Hasan Karimov\" varag'i): ro'yxatda yo'q\n"
             "1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.\n");
 
-  const auto listing = std::get<batch::StaffWorkbookListing>(batch::OpenReportOrStaff(book));
+  const auto listing = std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(book));
   ASSERT_EQ(listing.teachers.size(), 3u);
-  OpenedReport opened = std::get<OpenedReport>(batch::OpenStaffSheet(book, "Ali Valiyev"));
-  const ReportCorrections reopened(opened.sheet, opened.notes);
+  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Ali Valiyev"));
+  const report_editing::ReportCorrections reopened(opened.sheet, opened.notes);
   EXPECT_EQ(opened.sheet.Cells().ReadNumber(kC8.row, kC8.column), *computed + 2);
-  EXPECT_EQ(reopened.CorrectedCells(), std::vector<CellPlace>{kC8});
+  EXPECT_EQ(reopened.CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
   EXPECT_EQ(reopened.ComputedHours(kC8), *computed);
   EXPECT_EQ(listing.teachers[1].annualTotal, reopened.ComputedYearTotal() + 2);  // "Jami" holds the corrected total
-  const OpenedReport vali = std::get<OpenedReport>(batch::OpenStaffSheet(book, "Vali Aliyev"));
+  const workbook_package::OpenedReport vali = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Vali Aliyev"));
   EXPECT_TRUE(vali.notes.computedOfCorrected.empty());
 
   // Made once more from a list as it was, the carried correction is carried again.
   const BatchRun third = BatchInto(folder, newcomer + ali, book);
   EXPECT_EQ(third.err, "1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.\n");
-  EXPECT_EQ(std::get<OpenedReport>(batch::OpenStaffSheet(book, "Ali Valiyev")).sheet.Cells().ReadNumber(8, col::C),
+  EXPECT_EQ(std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Ali Valiyev")).sheet.Cells().ReadNumber(8, col::C),
             *computed + 2);
 }
 

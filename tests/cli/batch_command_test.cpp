@@ -30,11 +30,11 @@
 namespace soatnoma::cli {
 namespace {
 
-using batch::testing::ExpectedReports;
-using batch::testing::kRefusedRows;
-using batch::testing::kSheetNames;
-using batch::testing::kStaffList;
-using batch::testing::SavedWorkbook;
+using staff_files::testing::ExpectedReports;
+using staff_files::testing::kRefusedRows;
+using staff_files::testing::kSheetNames;
+using staff_files::testing::kStaffList;
+using staff_files::testing::SavedWorkbook;
 using soatnoma::testing::Quoted;
 using soatnoma::testing::ReadFile;
 using soatnoma::testing::RunTool;
@@ -77,13 +77,13 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
   const SavedWorkbook workbook(folder.File("xodimlar.xlsx"));
   ASSERT_TRUE(workbook.Opened());
   ASSERT_EQ(workbook.SheetNames(), kSheetNames);
-  const std::vector<ReportSheet> reports = ExpectedReports(2025);
+  const std::vector<report_sheet::ReportSheet> reports = ExpectedReports(2025);
 
   // Each teacher's sheet is the teacher's full report: texts, values and formulas with
   // their results.
   for (std::size_t i = 0; i < reports.size(); ++i) {
     const pugi::xml_document sheet = workbook.Sheet(static_cast<int>(i) + 2);
-    const ReportSheet& report = reports[i];
+    const report_sheet::ReportSheet& report = reports[i];
     EXPECT_EQ(workbook.Text(sheet, "A2"), report.Cells().TextAt(2, col::A));
     EXPECT_EQ(workbook.Text(sheet, "A22"), report.Cells().TextAt(22, col::A));
     for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
@@ -146,7 +146,7 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
 bool WriteWorkbookRoster(const std::string& path) {
   lxw_workbook* roster = workbook_new(path.c_str());
   lxw_worksheet* sheet = workbook_add_worksheet(roster, nullptr);
-  for (const batch::CsvRecord& record : batch::ReadCsvRecords(kStaffList)) {
+  for (const roster_rules::CsvRecord& record : roster_rules::ReadCsvRecords(kStaffList)) {
     for (std::size_t column = 0; column < record.fields.size(); ++column) {
       worksheet_write_string(sheet, static_cast<lxw_row_t>(record.line - 1), static_cast<lxw_col_t>(column),
                              record.fields[column].c_str(), nullptr);
@@ -198,7 +198,7 @@ TEST(BatchCommand, PdfOpensWithTheSummaryThenAPagePerGoodRowInRosterOrder) {
             std::string::npos)
       << summary;
   double staffTotal = 0;
-  for (const ReportSheet& report : ExpectedReports(2031)) staffTotal += report.Cells().ReadNumber(kFirstWorkRow, col::S);
+  for (const report_sheet::ReportSheet& report : ExpectedReports(2031)) staffTotal += report.Cells().ReadNumber(kFirstWorkRow, col::S);
   for (const std::string& expected :
        {std::string("№"), std::string("Familiya va ism"), std::string("Yillik umumiy"), std::string("Direktor:"),
         std::string("O'quv ishlari bo'yicha direktor o'rinbosari:"), NumberToText(staffTotal)}) {
@@ -270,7 +270,7 @@ TEST(BatchCommand, TheStaffListIsNeverWrittenOver) {
   for (const auto& [roster, output] : sameFile) {
     const BatchRun run = Batch({roster, "-o", output});
     EXPECT_EQ(run.status, kExitUsage) << output;
-    EXPECT_EQ(Lines(run.err).front(), "soatnoma-cli: " + batch::WritesOverRosterMessage(output)) << output;
+    EXPECT_EQ(Lines(run.err).front(), "soatnoma-cli: " + roster_rules::WritesOverRosterMessage(output)) << output;
     EXPECT_TRUE(ReadFile(list) == listBytes) << output;
     EXPECT_EQ(folder.Entries(), entries) << output;
     EXPECT_TRUE(fs::is_symlink(folder.File("belgi.xlsx")) && fs::is_symlink(folder.File("belgi.pdf")));
@@ -280,19 +280,19 @@ TEST(BatchCommand, TheStaffListIsNeverWrittenOver) {
   const auto relative = RunTool("cd " + Quoted(folder.Path()) + " && " + Quoted(SOATNOMA_CLI) +
                                 " batch xodimlar.xlsx -o ./xodimlar.xlsx");
   EXPECT_EQ(relative.status, kExitUsage) << relative.output;
-  EXPECT_NE(relative.output.find(batch::WritesOverRosterMessage("./xodimlar.xlsx")), std::string::npos);
+  EXPECT_NE(relative.output.find(roster_rules::WritesOverRosterMessage("./xodimlar.xlsx")), std::string::npos);
   EXPECT_TRUE(ReadFile(list) == listBytes);
 
   // The name every edition offers is written beside the list; a list named as such an
   // offer is refused as its own output too, and written under its own offer.
-  const std::string offered = folder.File(batch::StaffFileName("xodimlar.xlsx", "xlsx"));
+  const std::string offered = folder.File(staff_book::StaffFileName("xodimlar.xlsx", "xlsx"));
   EXPECT_EQ(Batch({list, "-o", offered}).status, kExitSomeSkipped);
   EXPECT_EQ(SavedWorkbook(offered).SheetNames(), kSheetNames);
   EXPECT_TRUE(ReadFile(list) == listBytes);
   const std::string namedAsAnOffer = folder.File("12-maktab hisobotlari.xlsx");
   fs::copy_file(list, namedAsAnOffer);
   EXPECT_EQ(Batch({namedAsAnOffer, "-o", namedAsAnOffer}).status, kExitUsage);
-  const std::string itsOffer = folder.File(batch::StaffFileName(namedAsAnOffer, "xlsx"));
+  const std::string itsOffer = folder.File(staff_book::StaffFileName(namedAsAnOffer, "xlsx"));
   EXPECT_EQ(Batch({namedAsAnOffer, "-o", itsOffer}).status, kExitSomeSkipped);
   EXPECT_EQ(SavedWorkbook(itsOffer).SheetNames(), kSheetNames);
   EXPECT_TRUE(ReadFile(namedAsAnOffer) == listBytes);

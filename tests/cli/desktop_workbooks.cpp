@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 #include "report_files/xlsx_writer.h"
 #include "staff_files/example_roster.h"
 #include "staff_files/roster_source.h"
@@ -26,32 +26,32 @@ int Written(const SaveResult& saved) {
 }
 
 int Report(const std::vector<std::string>& args) {
-  ReportRequest request;
+  report_sheet::ReportRequest request;
   request.calendarYear = std::stoi(args.at(1));
   request.category = args.at(2) == "primary" ? TeacherCategory::Primary : TeacherCategory::Upper;
   request.weeklyHours = args.at(3);
   request.rate = args.at(4);
   request.classLeader = args.at(5) == "1";
   request.texts = {args.at(7), args.at(8), args.at(6)};
-  const ReportOutcome outcome = BuildReport(request);
+  const report_sheet::ReportOutcome outcome = report_sheet::BuildReport(request);
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     std::cerr << refusal->message << "\n";
     return 1;
   }
-  return Written(SaveXlsx(std::get<ReportSheet>(outcome), args.at(0)));
+  return Written(SaveXlsx(std::get<report_sheet::ReportSheet>(outcome), args.at(0)));
 }
 
 int Staff(const std::vector<std::string>& args) {
-  const batch::LoadedRoster loaded = batch::LoadRoster(args.at(2));
+  const staff_files::LoadedRoster loaded = staff_files::LoadRoster(args.at(2));
   if (!loaded.ok) {
     std::cerr << loaded.message << "\n";
     return 1;
   }
-  const std::vector<batch::RosterTeacher> teachers = loaded.roster.Teachers();
-  const batch::StaffExportResult result =
-      batch::ExportStaff({teachers, std::stoi(args.at(1)), batch::StaffFileFormat::Xlsx, args.at(0)});
-  if (result.status != batch::StaffExportStatus::Written) std::cerr << result.message << "\n";
-  return result.status == batch::StaffExportStatus::Written ? 0 : 1;
+  const std::vector<roster_rules::RosterTeacher> teachers = loaded.roster.Teachers();
+  const staff_files::StaffExportResult result =
+      staff_files::ExportStaff({teachers, std::stoi(args.at(1)), staff_files::StaffFileFormat::Xlsx, args.at(0)});
+  if (result.status != staff_files::StaffExportStatus::Written) std::cerr << result.message << "\n";
+  return result.status == staff_files::StaffExportStatus::Written ? 0 : 1;
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   try {
     if (command == "report") return Report(rest);
     if (command == "staff") return Staff(rest);
-    if (command == "example") return Written(batch::SaveExampleRoster(rest.at(0), batch::ExampleRosterFormat::Xlsx));
+    if (command == "example") return Written(staff_files::SaveExampleRoster(rest.at(0), staff_files::ExampleRosterFormat::Xlsx));
   } catch (const std::exception& fault) {
     std::cerr << fault.what() << "\n";
   }

@@ -18,8 +18,8 @@
 namespace soatnoma::cli {
 namespace {
 
-using batch::testing::CorrectedYearTotals;
-using batch::testing::kSheetNames;
+using staff_files::testing::CorrectedYearTotals;
+using staff_files::testing::kSheetNames;
 using soatnoma::testing::PdfPages;
 using soatnoma::testing::PdfPageText;
 using soatnoma::testing::Quoted;
@@ -32,7 +32,7 @@ using testing::RunCliWith;
 TEST(WorkbookCommands, ListNamesEveryTeacherOnALineOfItsOwnWithTheStoredTotal) {
   const ScratchFolder folder;
   const std::string book = folder.File("xodimlar.xlsx");
-  batch::testing::WriteCorrectedStaffWorkbook(book);
+  staff_files::testing::WriteCorrectedStaffWorkbook(book);
   const std::vector<double> totals = CorrectedYearTotals();
   // The third teacher's name holds a line break in the list: escaped, it stays on its line.
   const std::vector<std::string> names = {"Karimova; Dilnoza", "Oʻtkir Toshmatov", "Ko'p\\r\\nqatorli \"Ism\"",
@@ -54,7 +54,7 @@ TEST(WorkbookCommands, ListNamesEveryTeacherOnALineOfItsOwnWithTheStoredTotal) {
 
 TEST(WorkbookCommands, ListRefusesWhatIsNoStaffWorkbookWithTheReason) {
   const ScratchFolder folder;
-  ASSERT_TRUE(SaveXlsx(batch::testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
+  ASSERT_TRUE(SaveXlsx(staff_files::testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
   WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
   const std::pair<std::string, std::string> refused[] = {
       {"bitta.xlsx", "\"bitta.xlsx\" ochilmadi: bu Soatnoma yozgan xodimlar kitobi emas."},
@@ -76,12 +76,12 @@ TEST(WorkbookCommands, ListRefusesWhatIsNoStaffWorkbookWithTheReason) {
 TEST(WorkbookCommands, PdfPrintsTheWorkbookAsItStands) {
   const ScratchFolder folder;
   const std::string book = folder.File("xodimlar.xlsx");
-  batch::testing::WriteCorrectedStaffWorkbook(book);
+  staff_files::testing::WriteCorrectedStaffWorkbook(book);
   const auto run = RunCliWith({"pdf", book, "-o", folder.File("xodimlar.pdf")});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(PdfPages(folder.File("xodimlar.pdf")), 5);
-  const std::string corrected = NumberToText(CorrectedYearTotals()[batch::testing::kCorrectedTeacher]);
+  const std::string corrected = NumberToText(CorrectedYearTotals()[staff_files::testing::kCorrectedTeacher]);
   EXPECT_NE(PdfPageText(folder.File("xodimlar.pdf"), 1).find(corrected), std::string::npos);
   EXPECT_NE(PdfPageText(folder.File("xodimlar.pdf"), 3).find(corrected), std::string::npos);
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));  // nothing left beside
@@ -92,8 +92,8 @@ TEST(WorkbookCommands, PdfPrintsTheWorkbookAsItStands) {
 TEST(WorkbookCommands, PdfSaysASheetPastedAsValues) {
   const ScratchFolder folder;
   const std::string book = folder.File("xodimlar.xlsx");
-  batch::testing::WriteCorrectedStaffWorkbook(book);
-  ASSERT_TRUE(batch::testing::PasteAsValues(book, "xl/worksheets/sheet3.xml"));
+  staff_files::testing::WriteCorrectedStaffWorkbook(book);
+  ASSERT_TRUE(staff_files::testing::PasteAsValues(book, "xl/worksheets/sheet3.xml"));
   const auto run = RunCliWith({"pdf", book, "-o", folder.File("xodimlar.pdf")});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_TRUE(run.err.starts_with("\"" + kSheetNames[2] + "\": Varaqdagi ")) << run.err;
@@ -107,8 +107,8 @@ TEST(WorkbookCommands, PdfSaysASheetPastedAsValues) {
 TEST(WorkbookCommands, RowsThatOpenNoSheetAreListedWithTheirReasonAndNotPrinted) {
   const ScratchFolder folder;
   const std::string book = folder.File("xodimlar.xlsx");
-  batch::testing::WriteCorrectedStaffWorkbook(book);
-  batch::testing::EditPart(book, "xl/worksheets/sheet1.xml", "<f>'" + kSheetNames[4] + "'!S5</f>", "<f>#REF!</f>");
+  staff_files::testing::WriteCorrectedStaffWorkbook(book);
+  staff_files::testing::EditPart(book, "xl/worksheets/sheet1.xml", "<f>'" + kSheetNames[4] + "'!S5</f>", "<f>#REF!</f>");
   const std::vector<double> totals = CorrectedYearTotals();
   const auto listed = RunCliWith({"list", book});
   ASSERT_EQ(listed.status, kExitOk) << listed.err;
@@ -133,7 +133,7 @@ TEST(WorkbookCommands, RowsThatOpenNoSheetAreListedWithTheirReasonAndNotPrinted)
 TEST(WorkbookCommands, PdfStatusSaysWhyNothingWasWritten) {
   const ScratchFolder folder;
   const std::string book = folder.File("bitta.xlsx");
-  ASSERT_TRUE(SaveXlsx(batch::testing::ExpectedReports(2025)[0], book).ok);
+  ASSERT_TRUE(SaveXlsx(staff_files::testing::ExpectedReports(2025)[0], book).ok);
   WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
   std::filesystem::create_hard_link(book, folder.File("havola.pdf"));
   const std::string before = ReadFile(book);

@@ -10,8 +10,8 @@
 #include "form_driver.h"
 #include "form_test_case.h"
 #include "report_driver.h"
-#include "form/control_names.h"
-#include "form/form_controls.h"
+#include "form_controls/control_names.h"
+#include "form_controls/form_controls.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::ui::testing {
@@ -24,7 +24,7 @@ QAccessibleTableInterface& TableOf(ReportView& view) {
 }
 
 // The accessible cell of a sheet place.
-QAccessibleInterface* CellOf(ReportView& view, CellPlace place) {
+QAccessibleInterface* CellOf(ReportView& view, report_editing::CellPlace place) {
   return TableOf(view).cellAt(place.row - kFirstWorkRow, place.column - col::C);
 }
 
@@ -50,14 +50,14 @@ class AccessibilityTest : public FormTestCase {
 
  private slots:
   void everyControlReachedByTabIsNamedByItsCaption() {
-    for (const ControlSpec& spec : FormControls()) {
-      if (spec.tabIndex == kNoTabStop || spec.kind == ControlKind::Frame) continue;
+    for (const form_controls::ControlSpec& spec : form_controls::FormControls()) {
+      if (spec.tabIndex == form_controls::kNoTabStop || spec.kind == form_controls::ControlKind::Frame) continue;
       QWidget& control = Control(*form_, std::string(spec.name).c_str());
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control);
       QVERIFY(accessible);
       const QString name = accessible->text(QAccessible::Name);
       QVERIFY2(!name.isEmpty(), spec.name.data());
-      QCOMPARE(name, QString::fromStdString(AccessibleName(spec.name)));
+      QCOMPARE(name, QString::fromStdString(form_controls::AccessibleName(spec.name)));
     }
     // The box's label leads to it, and the box answers that label for its name.
     auto& label = Control<QLabel>(*form_, "Label7");
@@ -142,7 +142,7 @@ class AccessibilityTest : public FormTestCase {
     struct Step {
       Qt::Key key;
       Qt::KeyboardModifiers held;
-      CellPlace reached;
+      report_editing::CellPlace reached;
     };
     const Step steps[] = {
         {Qt::Key_Home, Qt::NoModifier, {10, col::C}},   {Qt::Key_Down, Qt::NoModifier, {11, col::C}},
@@ -172,7 +172,7 @@ class AccessibilityTest : public FormTestCase {
   void thePicturesAreAPictureAndAButton() {
     QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(&Control(*form_, "pic7"));
     QCOMPARE(clock->role(), QAccessible::Graphic);
-    QCOMPARE(clock->text(QAccessible::Name), QString::fromStdString(AccessibleName("pic7")));
+    QCOMPARE(clock->text(QAccessible::Name), QString::fromStdString(form_controls::AccessibleName("pic7")));
     QAccessibleInterface* book = QAccessible::queryAccessibleInterface(&Control(*form_, "Image2"));
     QCOMPARE(book->role(), QAccessible::Button);
     QVERIFY(!book->text(QAccessible::Name).isEmpty());

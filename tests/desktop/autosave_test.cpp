@@ -21,13 +21,13 @@
 namespace soatnoma::ui::testing {
 namespace {
 
-constexpr CellPlace kC8{8, col::C};
-constexpr CellPlace kK14{14, col::K};
+constexpr report_editing::CellPlace kC8{8, col::C};
+constexpr report_editing::CellPlace kK14{14, col::K};
 
 // The hours of a cell in the copy kept aside, or -1 when there is no readable copy.
-double CopiedHours(const ReportWindow& report, CellPlace place) {
-  const OpenOutcome copy = OpenXlsx(report.Autosave().WorkbookPath().toStdString());
-  const auto* opened = std::get_if<OpenedReport>(&copy);
+double CopiedHours(const ReportWindow& report, report_editing::CellPlace place) {
+  const workbook_package::OpenOutcome copy = OpenXlsx(report.Autosave().WorkbookPath().toStdString());
+  const auto* opened = std::get_if<workbook_package::OpenedReport>(&copy);
   return opened ? opened->sheet.Cells().ReadNumber(place.row, place.column) : -1;
 }
 
@@ -114,7 +114,7 @@ class AutosaveTest : public FormTestCase {
     ReportWindow& recovered = *form_->OpenReports().front();
     QCOMPARE(recovered.Sheet().Cells().ReadNumber(8, col::C), cells.ReadNumber(8, col::C));
     QCOMPARE(recovered.Sheet().Cells().ReadNumber(5, col::S), cells.ReadNumber(5, col::S));
-    QCOMPARE(recovered.Corrections().CorrectedCells(), std::vector<CellPlace>{kC8});
+    QCOMPARE(recovered.Corrections().CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
     QCOMPARE(recovered.Corrections().ComputedHours(kC8), computed);
     QVERIFY(recovered.isWindowModified());
     QVERIFY(recovered.windowTitle().contains(QStringLiteral("Karimova Dilnoza")));
@@ -131,10 +131,10 @@ class AutosaveTest : public FormTestCase {
   void aStaffWorkbooksTeacherLeftUnsavedGoesBackIntoItsWorkbook() {
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("xodimlar.xlsx"));
-    const auto teachers = batch::ReadRoster("ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n"
+    const auto teachers = roster_rules::ReadRoster("ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n"
                                             "Karimova Dilnoza;12;kimyo;yuqori;20\n").Teachers();
-    QCOMPARE(batch::ExportStaff({teachers, 2025, batch::StaffFileFormat::Xlsx, path.toStdString()}).status,
-             batch::StaffExportStatus::Written);
+    QCOMPARE(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()}).status,
+             staff_files::StaffExportStatus::Written);
     person_.staffChoices = {1};
     QVERIFY(form_->OpenWorkbookFile(path));
     ReportWindow& report = *NewestReport(*form_);
@@ -153,8 +153,8 @@ class AutosaveTest : public FormTestCase {
     QCOMPARE(recovered.StaffSheet(), QStringLiteral("Karimova Dilnoza"));
     QVERIFY(recovered.Save());
     QCOMPARE(person_.saveRequests.size(), std::size_t{0});
-    const OpenOutcome saved = batch::OpenStaffSheet(path.toStdString(), "Karimova Dilnoza");
-    QCOMPARE(std::get<OpenedReport>(saved).sheet.Cells().ReadNumber(8, col::C), computed + 3);
+    const workbook_package::OpenOutcome saved = staff_files::OpenStaffSheet(path.toStdString(), "Karimova Dilnoza");
+    QCOMPARE(std::get<workbook_package::OpenedReport>(saved).sheet.Cells().ReadNumber(8, col::C), computed + 3);
     QVERIFY(!Copied(recovered));
   }
 

@@ -43,7 +43,7 @@ class ExplanationTest : public FormTestCase {
     view.SetCurrentCell({8, col::C});
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_Right);
-    QCOMPARE(panel.Cell(), (CellPlace{8, col::D}));
+    QCOMPARE(panel.Cell(), (report_editing::CellPlace{8, col::D}));
     QCOMPARE(panel.CellText(), QStringLiteral("D8 \u00B7 Oktabr \u00B7 Dars soatlari"));
     const QString scaled = QStringLiteral("Haftalik 24 soat \u00D7 me'yor 86 \u00F7 stavka 20 = 103,2\n");
     QVERIFY(panel.LinesText().startsWith(scaled));
@@ -72,7 +72,7 @@ class ExplanationTest : public FormTestCase {
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_F1);
     QVERIFY(panel.isVisible());
-    QCOMPARE(panel.Cell(), (CellPlace{14, col::C}));
+    QCOMPARE(panel.Cell(), (report_editing::CellPlace{14, col::C}));
     QVERIFY(QToolTip::isVisible());
     QVERIFY(QToolTip::text().contains(panel.LinesText()));
     QToolTip::hideText();

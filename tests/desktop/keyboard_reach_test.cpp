@@ -138,7 +138,7 @@ class KeyboardReachTest : public FormTestCase {
       question->reject();
     });
     ChooseStaffTeacher(form_.get(), QStringLiteral("xodimlar.xlsx"),
-                       {batch::StaffTeacherSheet{"Ali", "Aliyev Ali", 1858, "", "", 5}});
+                       {staff_book::StaffTeacherSheet{"Ali", "Aliyev Ali", 1858, "", "", 5}});
     ExpectNone(unnamedInChoice);
     // The windows themselves are named by their titles.
     QVERIFY(!QAccessible::queryAccessibleInterface(roster)->text(QAccessible::Name).isEmpty());
@@ -214,7 +214,7 @@ class KeyboardReachTest : public FormTestCase {
     // The current cell's menu: it is corrected, so it can be taken back.
     QCOMPARE(offered.size(), 2);
     QVERIFY2(!offered.front().endsWith(QStringLiteral(" (off)")), qPrintable(offered.front()));
-    QCOMPARE(view.CurrentCell(), (CellPlace{8, col::E}));
+    QCOMPARE(view.CurrentCell(), (report_editing::CellPlace{8, col::E}));
   }
 };
 

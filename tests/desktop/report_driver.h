@@ -27,7 +27,7 @@ inline ReportWindow* FinishedReport(const MainWindow& form, const QString& name,
 
 // Selects the cell, opens it with F2, types the text over its hours as a teacher does and
 // presses Enter.
-inline void TypeIntoCell(ReportWindow& report, CellPlace place, const QString& text) {
+inline void TypeIntoCell(ReportWindow& report, report_editing::CellPlace place, const QString& text) {
   ReportView& view = report.View();
   view.SetCurrentCell(place);
   view.setFocus();
@@ -39,7 +39,7 @@ inline void TypeIntoCell(ReportWindow& report, CellPlace place, const QString& t
 }
 
 // The text the report shows in a cell, as laid out for the screen and the printer.
-inline QString Shown(const ReportWindow& report, CellPlace place) {
+inline QString Shown(const ReportWindow& report, report_editing::CellPlace place) {
   for (const CellBox& box : report.View().Renderer().Layout().Boxes()) {
     if (box.row == place.row && box.column == place.column) return box.lines.empty() ? QString() : box.lines.front().text;
   }

@@ -12,19 +12,19 @@
 #include "report_driver.h"
 #include "desktop/cell_entry.h"
 #include "desktop/cell_marks.h"
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 
 namespace soatnoma::ui::testing {
 namespace {
 
-constexpr CellPlace kC8{8, col::C};
-constexpr CellPlace kD8{8, col::D};
-constexpr CellPlace kF8{8, col::F};
-constexpr CellPlace kS8{8, col::S};
-constexpr CellPlace kS5{5, col::S};
-constexpr CellPlace kK14{14, col::K};
+constexpr report_editing::CellPlace kC8{8, col::C};
+constexpr report_editing::CellPlace kD8{8, col::D};
+constexpr report_editing::CellPlace kF8{8, col::F};
+constexpr report_editing::CellPlace kS8{8, col::S};
+constexpr report_editing::CellPlace kS5{5, col::S};
+constexpr report_editing::CellPlace kK14{14, col::K};
 
-double Hours(const ReportWindow& report, CellPlace place) {
+double Hours(const ReportWindow& report, report_editing::CellPlace place) {
   return report.Sheet().Cells().ReadNumber(place.row, place.column);
 }
 
@@ -69,7 +69,7 @@ class ReportEditingTest : public FormTestCase {
     QCOMPARE(Hours(report, kS5), yearBefore - report.Corrections().ComputedHours(kC8) + 12.5 -
                                      report.Corrections().ComputedHours(kK14) + 3.25);
     // Enter moved on to the cell below; the page shows the new totals at once.
-    QCOMPARE(report.View().CurrentCell(), (CellPlace{15, col::K}));
+    QCOMPARE(report.View().CurrentCell(), (report_editing::CellPlace{15, col::K}));
     QCOMPARE(Shown(report, kS8), QString::number(Hours(report, kS8), 'f', 0));
     QCOMPARE(Shown(report, kS5), QString::number(Hours(report, kS5), 'f', 0));
 
@@ -81,7 +81,7 @@ class ReportEditingTest : public FormTestCase {
     QTest::keyClicks(&report.View().Editor(), "- 1");
     QTest::keyClick(&report.View().Editor(), Qt::Key_Tab);
     QCOMPARE(Hours(report, kD8), -1.0);
-    QCOMPARE(report.View().CurrentCell(), (CellPlace{8, col::E}));
+    QCOMPARE(report.View().CurrentCell(), (report_editing::CellPlace{8, col::E}));
   }
 
   void entriesThatAreNoHoursChangeNothing() {
@@ -98,7 +98,7 @@ class ReportEditingTest : public FormTestCase {
     }
     QVERIFY(report.statusBar()->currentMessage().contains(QStringLiteral("soat")));
     // Sums, titles and frame texts take no typing.
-    for (const CellPlace sum : {kF8, kS8, kS5, CellPlace{7, col::C}}) {
+    for (const report_editing::CellPlace sum : {kF8, kS8, kS5, report_editing::CellPlace{7, col::C}}) {
       report.View().SetCurrentCell(sum);
       QTest::keyClick(&report.View(), '5');
       QVERIFY(!report.View().IsEditing());
@@ -113,7 +113,7 @@ class ReportEditingTest : public FormTestCase {
 
   void correctionsAreMarkedCheckedAndTakenBack() {
     ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
-    const ReportCorrections& corrections = report.Corrections();
+    const report_editing::ReportCorrections& corrections = report.Corrections();
     const double c8 = Hours(report, kC8);
     const double d8 = Hours(report, kD8);
     QVERIFY(corrections.FlaggedCells().empty());
@@ -122,7 +122,7 @@ class ReportEditingTest : public FormTestCase {
     // An hour moved from September to October: the year is as computed, nothing to check.
     QVERIFY(report.CorrectHours(kC8, c8 - 1));
     QVERIFY(report.CorrectHours(kD8, d8 + 1));
-    QCOMPARE(corrections.CorrectedCells(), (std::vector<CellPlace>{kC8, kD8}));
+    QCOMPARE(corrections.CorrectedCells(), (std::vector<report_editing::CellPlace>{kC8, kD8}));
     QVERIFY(!corrections.FlagsAt(kS8).Any());
     QVERIFY(MarkOf(corrections, kC8).fill.isValid());
     QVERIFY(MarkOf(corrections, kC8).toolTip.contains(QStringLiteral("Hisoblangan: %1 soat").arg(c8)));
@@ -216,7 +216,7 @@ class ReportEditingTest : public FormTestCase {
     // Corrections are measured from the rounded report.
     QVERIFY(report.Corrections().CorrectedCells().empty());
     QVERIFY(report.CorrectHours(kC8, 5));
-    QCOMPARE(report.Corrections().CorrectedCells(), std::vector<CellPlace>{kC8});
+    QCOMPARE(report.Corrections().CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
   }
 
   void marksAreDrawnOnTheScreen() {
@@ -227,11 +227,11 @@ class ReportEditingTest : public FormTestCase {
     view.SetZoom(1.0);
     const QImage page = view.grab().toImage();
     // A spot inside the cell, clear of its centred digits and of the red corner.
-    const auto spot = [&](CellPlace place) {
+    const auto spot = [&](report_editing::CellPlace place) {
       const QRectF cell = view.CellRect(place);
       return page.pixelColor(QPointF(cell.left() + 3, cell.bottom() - 3).toPoint());
     };
-    const auto corner = [&](CellPlace place) {
+    const auto corner = [&](report_editing::CellPlace place) {
       const QRectF cell = view.CellRect(place);
       return page.pixelColor(QPointF(cell.right() - 2, cell.top() + 2).toPoint());
     };

@@ -11,20 +11,20 @@
 #include <QTemporaryDir>
 
 #include "form_test_case.h"
-#include "form/cells_to_check.h"
+#include "report_editing/cells_to_check.h"
 #include "model/workload_table.h"
 #include "report_driver.h"
 
 namespace soatnoma::ui::testing {
 namespace {
 
-constexpr CellPlace kC8{8, col::C};
-constexpr CellPlace kQ20{20, col::Q};
+constexpr report_editing::CellPlace kC8{8, col::C};
+constexpr report_editing::CellPlace kQ20{20, col::Q};
 
 // Every cell of A1:S22 holds the same content in both sheets.
 bool SameCells(const CellGrid& a, const CellGrid& b) {
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
       const bool same = a.KindAt(row, column) == b.KindAt(row, column) && a.TextAt(row, column) == b.TextAt(row, column) &&
                         a.ReadValue(row, column) == b.ReadValue(row, column);
       if (!same) {
@@ -44,9 +44,9 @@ QString PdfText(const QString& pdf) {
 }
 
 // The year totals the checks point out, row by row.
-std::vector<CellPlace> FlaggedYears(const ReportCorrections& corrections) {
-  std::vector<CellPlace> years;
-  for (const CellPlace place : corrections.FlaggedCells()) {
+std::vector<report_editing::CellPlace> FlaggedYears(const report_editing::ReportCorrections& corrections) {
+  std::vector<report_editing::CellPlace> years;
+  for (const report_editing::CellPlace place : corrections.FlaggedCells()) {
     if (corrections.FlagsAt(place).yearDiffers) years.push_back(place);
   }
   return years;
@@ -179,7 +179,7 @@ class ReportFilesTest : public FormTestCase {
     QCOMPARE(person_.saveRequests.size(), std::size_t{1});
     QVERIFY(form_->OpenWorkbookFile(InFolder("hisobot.xlsx")));
     QCOMPARE(NewestReport(*form_)->Sheet().Cells().ReadNumber(8, col::C), 40.0);
-    QCOMPARE(NewestReport(*form_)->Corrections().CorrectedCells(), std::vector<CellPlace>{kC8});
+    QCOMPARE(NewestReport(*form_)->Corrections().CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
   }
 
   void anEntryBeingTypedIsSavedAndPrinted() {
@@ -241,7 +241,7 @@ class ReportFilesTest : public FormTestCase {
     };
     // The years changed: the whole year (S5), the lessons (S8) and the preparation (S14)
     // among them, named as the report shows them.
-    const QString years = QString::fromStdString(NamedCells(FlaggedYears(report->Corrections()), 12));
+    const QString years = QString::fromStdString(report_editing::NamedCells(FlaggedYears(report->Corrections()), 12));
     QVERIFY(years.startsWith(QStringLiteral("Yillik \u00B7 Yillik jami, ")));
     QVERIFY(years.contains(QStringLiteral("Yillik \u00B7 Dars soatlari")) &&
             years.contains(QStringLiteral("Yillik \u00B7 Darsga tayyorgarlik")));
@@ -273,19 +273,19 @@ class ReportFilesTest : public FormTestCase {
     QCOMPARE(person_.continueQuestions.size(), std::size_t{1});
     // The status line names them too.
     QVERIFY(report->StatusText().contains(
-        QStringLiteral("Tekshiring: %1.").arg(QString::fromStdString(NamedCells(report->Corrections().FlaggedCells(), 3)))));
+        QStringLiteral("Tekshiring: %1.").arg(QString::fromStdString(report_editing::NamedCells(report->Corrections().FlaggedCells(), 3)))));
     QVERIFY(report->StatusText().contains(QStringLiteral(" va yana ")));  // the first three named, the rest counted
     // An hour moved between two months of another row leaves the cells to check as they
     // were: not asked again.
-    std::vector<CellPlace> months;
-    for (const CellPlace place : report->Corrections().EditableCells()) {
+    std::vector<report_editing::CellPlace> months;
+    for (const report_editing::CellPlace place : report->Corrections().EditableCells()) {
       if (place.row == 9 && place.column <= col::N && report->Corrections().Hours(place) >= 1) months.push_back(place);
     }
     QVERIFY(months.size() >= 2);
-    const std::string before = CellsToCheckState(report->Corrections());
+    const std::string before = report_editing::CellsToCheckState(report->Corrections());
     QVERIFY(report->CorrectHours(months[0], report->Corrections().Hours(months[0]) + 1));
     QVERIFY(report->CorrectHours(months[1], report->Corrections().Hours(months[1]) - 1));
-    QCOMPARE(CellsToCheckState(report->Corrections()), before);
+    QCOMPARE(report_editing::CellsToCheckState(report->Corrections()), before);
     person_.savePath = InFolder("yana.pdf");
     QVERIFY(report->ExportPdf());
     // The fraction changed: asked again, and without a fraction left, fractions go unmentioned.

@@ -14,11 +14,11 @@
 namespace soatnoma::ui::testing {
 namespace {
 
-constexpr CellPlace kC8{8, col::C};
-constexpr CellPlace kD8{8, col::D};
-constexpr CellPlace kS5{5, col::S};
+constexpr report_editing::CellPlace kC8{8, col::C};
+constexpr report_editing::CellPlace kD8{8, col::D};
+constexpr report_editing::CellPlace kS5{5, col::S};
 
-double Hours(const ReportWindow& report, CellPlace place) {
+double Hours(const ReportWindow& report, report_editing::CellPlace place) {
   return report.Sheet().Cells().ReadNumber(place.row, place.column);
 }
 
@@ -27,7 +27,7 @@ QString StatusMessage(const ReportWindow& report) { return report.statusBar()->c
 enum class Opening { F2, Typing, DoubleClick };
 
 // Opens the cell for typing the way a teacher does.
-void OpenCell(ReportView& view, CellPlace place, Opening opening) {
+void OpenCell(ReportView& view, report_editing::CellPlace place, Opening opening) {
   switch (opening) {
     case Opening::F2:
       view.SetCurrentCell(place);
@@ -59,7 +59,7 @@ class ReportTypingTest : public FormTestCase {
     QWidget& viewport = *report.findChild<QScrollArea*>(QStringLiteral("ReportScroll"))->viewport();
     struct Case {
       double zoom;
-      CellPlace place;
+      report_editing::CellPlace place;
       Opening opening;
     };
     // The first opening of all is the one that once stood at the page's corner; each later
@@ -116,7 +116,7 @@ class ReportTypingTest : public FormTestCase {
     view.SetCurrentCell(kD8);
     QTest::keyClick(&view, Qt::Key_Backspace);
     QVERIFY(!view.IsEditing());
-    for (const CellPlace place : {kC8, kD8}) {
+    for (const report_editing::CellPlace place : {kC8, kD8}) {
       QCOMPARE(report.Sheet().Cells().KindAt(place.row, place.column), CellKind::Empty);
       QCOMPARE(Shown(report, place), QString());
       QVERIFY(report.Corrections().IsCorrected(place));
@@ -166,7 +166,7 @@ class ReportTypingTest : public FormTestCase {
     ReportView& view = report.View();
     const CellGrid before = report.Sheet().Cells();
     struct Case {
-      CellPlace place;
+      report_editing::CellPlace place;
       Qt::Key key;
       char typed;  // 0: the key alone
       const char* reason;

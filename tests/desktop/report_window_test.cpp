@@ -10,7 +10,7 @@
 
 #include "form_driver.h"
 #include "form_test_case.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 #include "scripted_person.h"
 #include "desktop/main_window.h"
 #include "desktop/report_file_name.h"

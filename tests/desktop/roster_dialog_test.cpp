@@ -119,7 +119,7 @@ class RosterDialogTest : public FormTestCase {
 
     const auto& rows = Control<QTableWidget>(*dialog, "rosterRows");
     QCOMPARE(rows.rowCount(), 6);
-    const std::vector<batch::RosterTeacher> ready = batch::ReadRoster(kStaffList).Teachers();
+    const std::vector<roster_rules::RosterTeacher> ready = roster_rules::ReadRoster(kStaffList).Teachers();
     const QStringList lines = {"2", "3", "4", "5", "6", "7"};
     const QStringList schools = {"12", "12", "7", "3", "5", "7"};
     const QStringList subjects = {"Ona tili", "fizika", "kimyo", "musiqa", "algebra", "tarix"};
@@ -178,7 +178,7 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(dialog->ReadyCount(), 0);
     QVERIFY(!Control<QPushButton>(*dialog, "saveStaffWorkbook").isEnabled());
     QVERIFY(!Control<QPushButton>(*dialog, "saveStaffPdf").isEnabled());
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     QVERIFY(person_.saveRequests.empty());
   }
 
@@ -204,7 +204,7 @@ class RosterDialogTest : public FormTestCase {
     // The save dialog cancelled: nothing more is written or said.
     const std::size_t said = person_.messages.size();
     person_.savePath.clear();
-    dialog->SaveStaff(batch::StaffFileFormat::Pdf);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Pdf);
     QCOMPARE(person_.messages.size(), said);
   }
 
@@ -213,7 +213,7 @@ class RosterDialogTest : public FormTestCase {
   // reason before anything is made, the list and its links left as they were.
   void theListItselfIsNeverWrittenOver() {
     const QString list = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
-    QVERIFY(batch::SaveExampleRoster(list.toStdString(), batch::ExampleRosterFormat::Xlsx).ok);
+    QVERIFY(staff_files::SaveExampleRoster(list.toStdString(), staff_files::ExampleRosterFormat::Xlsx).ok);
     const QByteArray listBytes = Contents(list);
     RosterDialog* dialog = OpenFromForm(list);
     QVERIFY(dialog && dialog->ReadyCount() == 4);
@@ -225,8 +225,8 @@ class RosterDialogTest : public FormTestCase {
     const QStringList sameFile = {list, folder_.path() + QStringLiteral("/./xodimlar.xlsx"),
                                   folder_.filePath(QStringLiteral("ichki/../xodimlar.xlsx")),
                                   folder_.filePath(QStringLiteral("belgi.xlsx")), folder_.filePath(QStringLiteral("nusxa.pdf"))};
-    for (const batch::StaffFileFormat format : {batch::StaffFileFormat::Xlsx, batch::StaffFileFormat::Pdf}) {
-      const QString suffix = format == batch::StaffFileFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("xlsx");
+    for (const staff_files::StaffFileFormat format : {staff_files::StaffFileFormat::Xlsx, staff_files::StaffFileFormat::Pdf}) {
+      const QString suffix = format == staff_files::StaffFileFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("xlsx");
       for (const QString& chosen : sameFile) {
         person_.savePath = chosen;
         const std::size_t asked = person_.saveRequests.size();
@@ -234,7 +234,7 @@ class RosterDialogTest : public FormTestCase {
         QCOMPARE(person_.saveRequests.size(), asked + 1);
         QCOMPARE(person_.saveRequests.back().suggestedPath, folder_.filePath(QStringLiteral("xodimlar hisobotlari.") + suffix));
         QCOMPARE(person_.messages.back().icon, MessageIcon::Critical);
-        QCOMPARE(person_.messages.back().text, QString::fromStdString(batch::WritesOverRosterMessage(chosen.toStdString())));
+        QCOMPARE(person_.messages.back().text, QString::fromStdString(roster_rules::WritesOverRosterMessage(chosen.toStdString())));
         QVERIFY(!dialog->findChild<QProgressDialog*>(QStringLiteral("staffProgress")));
         QCOMPARE(Contents(list), listBytes);
         QCOMPARE(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), entries);
@@ -243,7 +243,7 @@ class RosterDialogTest : public FormTestCase {
     }
     // The name offered is saved as it is, beside the list.
     person_.savePath = person_.saveRequests.back().suggestedPath;
-    dialog->SaveStaff(batch::StaffFileFormat::Pdf);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Pdf);
     QCOMPARE(PdfPages(person_.savePath), 5);  // "Jami", then a page per teacher
     QCOMPARE(Contents(list), listBytes);
   }
@@ -255,11 +255,11 @@ class RosterDialogTest : public FormTestCase {
     RosterDialog* dialog = OpenFromForm(Write(listName.constData(), kStaffList));
     QVERIFY(dialog && dialog->ReadyCount() == 3);
     person_.savePath.clear();
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     const QString offered = QFileInfo(person_.saveRequests.back().suggestedPath).fileName();
     QCOMPARE(offered, QString(227, QLatin1Char('a')) + QStringLiteral(" hisobotlari.xlsx"));
     person_.savePath = folder_.filePath(offered);
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     QCOMPARE(WorkbookSheets(person_.savePath), 4);
   }
 
@@ -377,7 +377,7 @@ class RosterDialogTest : public FormTestCase {
       cancelText = stop->text();
       QTest::mouseClick(stop, Qt::LeftButton);
     });
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
 
     QCOMPARE(cancelText, QStringLiteral("To'xtatish"));
     QCOMPARE(person_.messages.back().text, QStringLiteral("To'xtatildi, fayl yozilmadi."));
@@ -394,17 +394,17 @@ class RosterDialogTest : public FormTestCase {
     QVERIFY(dialog);
     const QString book = folder_.filePath(QStringLiteral("kitob.xlsx"));
     person_.savePath = book;
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
-    const auto karimova = batch::testing::CorrectStaffSheet(book.toStdString(), "Karimova; Dilnoza", 2);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
+    const auto karimova = staff_files::testing::CorrectStaffSheet(book.toStdString(), "Karimova; Dilnoza", 2);
     QVERIFY(karimova);
-    QVERIFY(batch::testing::CorrectStaffSheet(book.toStdString(), "Aliyev Vali", 1));
+    QVERIFY(staff_files::testing::CorrectStaffSheet(book.toStdString(), "Aliyev Vali", 1));
 
     QByteArray changed(kStaffList);
     changed.replace("27.5;22;1", "28;22;1");  // Aliyev's weekly hours
     QVERIFY(dialog->OpenRosterFile(Write("xodimlar.csv", changed.constData())));
     const QByteArray before = Contents(book);
     person_.carryAnswers = {CarryChoice::OtherName};  // and then the question closed
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     QCOMPARE(person_.carryQuestions.size(), std::size_t{2});
     const QString& question = person_.carryQuestions.front();
     QVERIFY(question.contains(
@@ -414,14 +414,14 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(Contents(book), before);
 
     person_.carryAnswers = {CarryChoice::GoOn};
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     QVERIFY(person_.messages.back().text.endsWith(
         QStringLiteral("1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.")));
-    OpenedReport opened = std::get<OpenedReport>(batch::OpenStaffSheet(book.toStdString(), "Karimova; Dilnoza"));
+    workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book.toStdString(), "Karimova; Dilnoza"));
     QCOMPARE(opened.sheet.Cells().ReadNumber(8, col::C), *karimova + 2);
-    QCOMPARE(ReportCorrections(opened.sheet, opened.notes).CorrectedCells(),
-             std::vector<CellPlace>{batch::testing::kCorrectedCell});
-    const OpenedReport aliyev = std::get<OpenedReport>(batch::OpenStaffSheet(book.toStdString(), "Aliyev Vali"));
+    QCOMPARE(report_editing::ReportCorrections(opened.sheet, opened.notes).CorrectedCells(),
+             std::vector<report_editing::CellPlace>{staff_files::testing::kCorrectedCell});
+    const workbook_package::OpenedReport aliyev = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book.toStdString(), "Aliyev Vali"));
     QVERIFY(aliyev.notes.computedOfCorrected.empty());
   }
 };

@@ -10,7 +10,7 @@
 #include "form_driver.h"
 #include "form_test_case.h"
 #include "model/distribution.h"
-#include "form/sheet_layout.h"
+#include "sheet_layout/sheet_layout.h"
 #include "scripted_person.h"
 #include "desktop/main_window.h"
 #include "desktop/report_view.h"

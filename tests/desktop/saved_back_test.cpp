@@ -9,8 +9,8 @@
 
 #include "batch_test_support.h"
 #include "corrected_workbook.h"
-#include "form/report_builder.h"
-#include "form/report_corrections.h"
+#include "report_sheet/report_builder.h"
+#include "report_editing/report_corrections.h"
 #include "form_test_case.h"
 #include "model/workload_table.h"
 #include "report_driver.h"
@@ -21,34 +21,34 @@
 namespace soatnoma::ui::testing {
 namespace {
 
-constexpr CellPlace kC8{8, col::C};
-constexpr CellPlace kD8{8, col::D};
+constexpr report_editing::CellPlace kC8{8, col::C};
+constexpr report_editing::CellPlace kD8{8, col::D};
 
 QByteArray Contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-ReportSheet Report(std::string weekly) {
-  batch::RosterTeacher teacher;
+report_sheet::ReportSheet Report(std::string weekly) {
+  roster_rules::RosterTeacher teacher;
   teacher.name = "Karimova Dilnoza";
   teacher.weeklyHours = std::move(weekly);
   teacher.rate = "20";
-  return std::get<ReportSheet>(BuildReport(batch::ReportRequestFor(teacher, 2025)));
+  return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(staff_book::ReportRequestFor(teacher, 2025)));
 }
 
 // Another program's change: the report with D8 set to 55, saved over the file.
 void ChangeD8Elsewhere(const QString& path) {
-  ReportSheet theirs = Report("24");
-  ReportCorrections corrections(theirs);
+  report_sheet::ReportSheet theirs = Report("24");
+  report_editing::ReportCorrections corrections(theirs);
   corrections.SetHours(kD8, 55);
   if (!SaveXlsxWithNotes(theirs, corrections.Notes(), path.toStdString()).ok) qFatal("cannot change the file");
 }
 
 void WriteStaff(std::string_view list, const QString& path) {
-  const auto teachers = batch::ReadRoster(list).Teachers();
-  if (batch::ExportStaff({teachers, 2025, batch::StaffFileFormat::Xlsx, path.toStdString()}).status !=
-      batch::StaffExportStatus::Written) {
+  const auto teachers = roster_rules::ReadRoster(list).Teachers();
+  if (staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()}).status !=
+      staff_files::StaffExportStatus::Written) {
     qFatal("the staff workbook was not written");
   }
 }
@@ -91,7 +91,7 @@ class SavedBackTest : public FormTestCase {
     QVERIFY(report->Save());
     QCOMPARE(report->FilePath(), person_.savePath);
     QCOMPARE(Contents(path), theirs);
-    const OpenedReport mine = std::get<OpenedReport>(OpenXlsx(person_.savePath.toStdString()));
+    const workbook_package::OpenedReport mine = std::get<workbook_package::OpenedReport>(OpenXlsx(person_.savePath.toStdString()));
     QCOMPARE(mine.sheet.Cells().ReadNumber(kD8.row, kD8.column), Report("24").Cells().ReadNumber(kD8.row, kD8.column));
 
     // Saved there, it is saved there again without a word.
@@ -125,10 +125,10 @@ class SavedBackTest : public FormTestCase {
   // into school 45's sheet, by Save nor by Save as onto the file.
   void aStaffWorkbookReplacedByAnotherIsNotWrittenInto() {
     const QString path = InFolder("xodimlar.xlsx");
-    WriteStaff(batch::testing::kStaffList, path);
+    WriteStaff(staff_files::testing::kStaffList, path);
     ReportWindow* report = OpenedAndCorrected(path);
     QVERIFY(report);
-    std::string school45(batch::testing::kStaffList);
+    std::string school45(staff_files::testing::kStaffList);
     school45.replace(school45.find(";12;"), 4, ";45;");
     WriteStaff(school45, path);
     const QByteArray theirs = Contents(path);
@@ -138,15 +138,15 @@ class SavedBackTest : public FormTestCase {
     QVERIFY(!report->SaveAsWorkbook());
     QCOMPARE(person_.elsewhereQuestions.size(), std::size_t{2});
     QCOMPARE(Contents(path), theirs);
-    QCOMPARE(report->StaffSheet(), QString::fromStdString(batch::testing::kSheetNames[1]));
+    QCOMPARE(report->StaffSheet(), QString::fromStdString(staff_files::testing::kSheetNames[1]));
   }
 
   // The first teacher's sheet pasted as values elsewhere: the report window says so on
   // opening, a correction moves the year, and the sheet is saved back with its sums.
   void aSheetPastedAsValuesIsSaidAndSavedWithItsSums() {
     const QString path = InFolder("xodimlar.xlsx");
-    WriteStaff(batch::testing::kStaffList, path);
-    QVERIFY(batch::testing::PasteAsValues(path.toStdString(), "xl/worksheets/sheet2.xml"));
+    WriteStaff(staff_files::testing::kStaffList, path);
+    QVERIFY(staff_files::testing::PasteAsValues(path.toStdString(), "xl/worksheets/sheet2.xml"));
     person_.staffChoices = {0};
     QVERIFY(form_->OpenWorkbookFile(path));
     ReportWindow* report = NewestReport(*form_);
@@ -155,8 +155,8 @@ class SavedBackTest : public FormTestCase {
     QVERIFY(report->CorrectHours(kC8, report->Corrections().ComputedHours(kC8) + 4));
     QCOMPARE(report->Sheet().Cells().ReadNumber(kFirstWorkRow, col::S), year + 4);
     QVERIFY(report->Save());
-    const OpenedReport saved =
-        std::get<OpenedReport>(batch::OpenStaffSheet(path.toStdString(), batch::testing::kSheetNames[1]));
+    const workbook_package::OpenedReport saved =
+        std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path.toStdString(), staff_files::testing::kSheetNames[1]));
     QCOMPARE(saved.notice, std::string());
     QCOMPARE(saved.sheet.Cells().KindAt(kFirstWorkRow, col::S), CellKind::Formula);
   }
@@ -164,15 +164,15 @@ class SavedBackTest : public FormTestCase {
   // Nothing changed on disk: saved back each time, the stamp following each save.
   void anUnchangedFileIsSavedBackAgainAndAgain() {
     const QString path = InFolder("xodimlar.xlsx");
-    WriteStaff(batch::testing::kStaffList, path);
+    WriteStaff(staff_files::testing::kStaffList, path);
     ReportWindow* report = OpenedAndCorrected(path);
     QVERIFY(report);
     QVERIFY(report->Save());
     QVERIFY(report->CorrectHours(kD8, 3));
     QVERIFY(report->Save());
     QVERIFY(person_.elsewhereQuestions.empty());
-    const OpenedReport saved =
-        std::get<OpenedReport>(batch::OpenStaffSheet(path.toStdString(), batch::testing::kSheetNames[1]));
+    const workbook_package::OpenedReport saved =
+        std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path.toStdString(), staff_files::testing::kSheetNames[1]));
     QCOMPARE(saved.sheet.Cells().ReadNumber(kD8.row, kD8.column), 3.0);
   }
 };

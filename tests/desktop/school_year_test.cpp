@@ -106,7 +106,7 @@ class SchoolYearTest : public FormTestCase {
 
     // The staff workbook's summary and the teacher's sheet name the year chosen.
     person_.savePath = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
-    dialog->SaveStaff(batch::StaffFileFormat::Xlsx);
+    dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     std::string detail;
     const auto package = XlsxPackage::Open(person_.savePath.toStdString(), detail);
     QVERIFY2(package, detail.c_str());

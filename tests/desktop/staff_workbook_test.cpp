@@ -24,7 +24,7 @@
 namespace soatnoma::ui::testing {
 namespace {
 
-constexpr CellPlace kC8{8, col::C};
+constexpr report_editing::CellPlace kC8{8, col::C};
 
 }  // namespace
 
@@ -35,9 +35,9 @@ class StaffWorkbookTest : public FormTestCase {
 
   QString StaffWorkbook() {
     const QString path = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
-    const auto teachers = batch::ReadRoster(batch::testing::kStaffList).Teachers();
-    const auto result = batch::ExportStaff({teachers, 2025, batch::StaffFileFormat::Xlsx, path.toStdString()});
-    if (result.status != batch::StaffExportStatus::Written) qFatal("the staff workbook was not written");
+    const auto teachers = roster_rules::ReadRoster(staff_files::testing::kStaffList).Teachers();
+    const auto result = staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()});
+    if (result.status != staff_files::StaffExportStatus::Written) qFatal("the staff workbook was not written");
     return path;
   }
 
@@ -47,7 +47,7 @@ class StaffWorkbookTest : public FormTestCase {
     person_.staffChoices = {1};
     QVERIFY(form_->OpenWorkbookFile(path));
     QCOMPARE(person_.staffListsShown.size(), std::size_t{1});
-    const std::vector<batch::StaffTeacherSheet> listed = person_.staffListsShown.front();
+    const std::vector<staff_book::StaffTeacherSheet> listed = person_.staffListsShown.front();
     QCOMPARE(listed.size(), std::size_t{4});
     QCOMPARE(QString::fromStdString(listed[1].teacher), QStringLiteral("Oʻtkir Toshmatov"));
     QVERIFY(person_.messages.empty());  // nothing says the program did not write it
@@ -70,7 +70,7 @@ class StaffWorkbookTest : public FormTestCase {
     person_.staffChoices = {1};
     QVERIFY(form_->OpenWorkbookFile(path));
     QCOMPARE(form_->OpenReports().size(), std::size_t{1});
-    const auto again = std::get<batch::StaffWorkbookListing>(batch::OpenReportOrStaff(path.toStdString()));
+    const auto again = std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(path.toStdString()));
     QCOMPARE(again.teachers[1].annualTotal, listed[1].annualTotal + 1);
     QCOMPARE(again.teachers[0].annualTotal, listed[0].annualTotal);
 
@@ -80,7 +80,7 @@ class StaffWorkbookTest : public FormTestCase {
     QVERIFY(form_->OpenWorkbookFile(path));
     ReportWindow* reopened = NewestReport(*form_);
     QVERIFY(reopened && reopened != report);
-    QCOMPARE(reopened->Corrections().CorrectedCells(), std::vector<CellPlace>{kC8});
+    QCOMPARE(reopened->Corrections().CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
     QCOMPARE(reopened->Corrections().ComputedHours(kC8), computed);
   }
 
@@ -104,9 +104,9 @@ class StaffWorkbookTest : public FormTestCase {
     QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral("Karimova; Dilnoza 2025-2026.xlsx")));
     QVERIFY(report->StaffSheet().isEmpty());
     QCOMPARE(report->FilePath(), person_.savePath);
-    const auto listing = std::get<batch::StaffWorkbookListing>(batch::OpenReportOrStaff(path.toStdString()));
+    const auto listing = std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(path.toStdString()));
     QCOMPARE(listing.teachers[0].annualTotal,
-             batch::testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
+             staff_files::testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
   }
 
   // "Save as" onto the staff workbook itself writes the teacher back into it rather than
@@ -121,11 +121,11 @@ class StaffWorkbookTest : public FormTestCase {
     person_.savePath = QDir(folder_.path()).filePath(QStringLiteral("./xodimlar.xlsx"));
     QVERIFY(report->SaveAsWorkbook());
     QVERIFY(report->IsSaved());
-    QCOMPARE(report->StaffSheet(), QString::fromStdString(batch::testing::kSheetNames[3]));
-    const auto listing = std::get<batch::StaffWorkbookListing>(batch::OpenReportOrStaff(path.toStdString()));
+    QCOMPARE(report->StaffSheet(), QString::fromStdString(staff_files::testing::kSheetNames[3]));
+    const auto listing = std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(path.toStdString()));
     QCOMPARE(listing.teachers.size(), std::size_t{4});
     QCOMPARE(listing.teachers[2].annualTotal,
-             batch::testing::ExpectedReports(2025)[2].Cells().ReadNumber(kFirstWorkRow, col::S) + 4);
+             staff_files::testing::ExpectedReports(2025)[2].Cells().ReadNumber(kFirstWorkRow, col::S) + 4);
   }
 
   // "PDF..." beside the teachers makes the whole workbook a PDF as it stands: a correction
@@ -156,7 +156,7 @@ class StaffWorkbookTest : public FormTestCase {
   // A row that opens no sheet is shown with its reason and cannot be chosen: the question
   // starts on the first teacher that opens, and a row of a total that is no number says so.
   void theQuestionShowsRowsThatCannotBeOpenedWithTheirReason() {
-    const std::vector<batch::StaffTeacherSheet> listed = {
+    const std::vector<staff_book::StaffTeacherSheet> listed = {
         {"", "Ali", 0, "yillik jami o'chirilgan varaqqa ishora qiladi (#REF!)", ""},
         {"Vali", "Vali", 0, "", "\"Jami\" saqlagan yillik jami son emas"},
         {"Gani", "Gani", 1548, "", ""},

@@ -11,7 +11,7 @@
 #include "explain/before_rounding_view.h"
 #include "explain/cell_explanation.h"
 #include "explain/report_explanation.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 #include "model/workload_table.h"
 #include "reference_tables.h"
 
@@ -104,19 +104,19 @@ TEST(CellExplanation, ATotalAddsTheReferenceHoursOfTheCellsItNames) {
   });
 }
 
-ReportRequest UpperRun(const std::string& weekly) {
+report_sheet::ReportRequest UpperRun(const std::string& weekly) {
   return {.category = TeacherCategory::Upper, .weeklyHours = weekly, .rate = "20", .texts = {}, .calendarYear = 2026};
 }
 
 // A corrected cell says what was computed and what was typed; a report opened from a file,
 // which knows no run, says so; the tool tip puts the mark's words before the explanation.
 TEST(ReportExplanation, ACorrectedCellAndAReportWithoutItsRunSayWhatTheyKnow) {
-  const ReportRequest run = UpperRun("24");
-  ReportSheet sheet = std::get<ReportSheet>(BuildReport(run));
-  ReportCorrections corrections(sheet);
+  const report_sheet::ReportRequest run = UpperRun("24");
+  report_sheet::ReportSheet sheet = std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(run));
+  report_editing::ReportCorrections corrections(sheet);
   const auto told = TellReport(run);
   ASSERT_TRUE(told);
-  const CellPlace october{8, col::D};
+  const report_editing::CellPlace october{8, col::D};
   corrections.SetHours(october, 100);
   const auto lines = ExplainReportCell(told.get(), corrections, october);
   EXPECT_EQ(lines.front(), "Hisoblangani: 103, tuzatilgan: 100");

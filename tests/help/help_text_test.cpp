@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <set>
 
-#include "form/school_year.h"
+#include "report_sheet/school_year.h"
 #include "roster_rules/example_roster.h"
 #include "roster_rules/roster_columns.h"
 #include "roster_rules/roster_csv.h"
@@ -30,12 +30,12 @@ TEST(HelpText, TellsOfEveryColumnAndOfTheSchoolYear) {
     EXPECT_FALSE(section.paragraphs.empty()) << section.heading;
   }
   ASSERT_NE(SectionNamed(sections, kStaffListHeading), nullptr);
-  const HelpSection* year = SectionNamed(sections, kSchoolYearCaption);
+  const HelpSection* year = SectionNamed(sections, report_sheet::kSchoolYearCaption);
   ASSERT_NE(year, nullptr);
   EXPECT_NE(year->paragraphs.front().find("2027/2028"), std::string::npos);
   const HelpSection* columns = SectionNamed(sections, "Ro'yxat ustunlari");
   ASSERT_NE(columns, nullptr);
-  for (const batch::RosterColumn& column : batch::RosterColumns()) {
+  for (const roster_rules::RosterColumn& column : roster_rules::RosterColumns()) {
     const std::string told = std::string(column.names) + " - " + std::string(column.holds);
     EXPECT_TRUE(std::any_of(columns->paragraphs.begin(), columns->paragraphs.end(),
                             [&told](const std::string& paragraph) { return paragraph.starts_with(told); }))
@@ -44,17 +44,17 @@ TEST(HelpText, TellsOfEveryColumnAndOfTheSchoolYear) {
 }
 
 TEST(ExampleRoster, ReadsBackReadyAndItsNotesTellOfEveryColumn) {
-  const batch::Roster roster = batch::ReadRoster(batch::ExampleRosterCsv());
+  const roster_rules::Roster roster = roster_rules::ReadRoster(roster_rules::ExampleRosterCsv());
   EXPECT_FALSE(roster.headingProblem);
   EXPECT_TRUE(roster.Problems().empty());
   ASSERT_EQ(roster.Teachers().size(), 4u);
   EXPECT_EQ(roster.Teachers()[1].weeklyHours, "22.5");  // the days added up
 
-  const std::vector<batch::ExampleSheet> sheets = batch::ExampleRosterSheets();
+  const std::vector<roster_rules::ExampleSheet> sheets = roster_rules::ExampleRosterSheets();
   ASSERT_EQ(sheets.size(), 2u);
   EXPECT_TRUE(sheets[0].headingRow);
   EXPECT_EQ(sheets[0].rows.size(), 5u);
-  for (const batch::RosterColumn& column : batch::RosterColumns()) {
+  for (const roster_rules::RosterColumn& column : roster_rules::RosterColumns()) {
     EXPECT_TRUE(std::any_of(sheets[1].rows.begin(), sheets[1].rows.end(), [&column](const auto& row) {
       return std::get<std::string>(row[0]) == column.names && std::get<std::string>(row[1]) == column.holds;
     })) << column.names;

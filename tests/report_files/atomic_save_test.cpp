@@ -212,7 +212,7 @@ TEST(AtomicSave, AWriteProtectedTargetIsRefusedAndKept) {
 
 TEST(AtomicSave, ReportWritersFailWithoutTouchingAnEarlierFile) {
   const ScratchFolder folder;
-  const ReportSheet sheet = testing::Built(BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const report_sheet::ReportSheet sheet = testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false)));
   const std::string blocked = folder.File("papka.xlsx");
   std::filesystem::create_directory(blocked);
   WriteFile(blocked + "/ichida", "kept");

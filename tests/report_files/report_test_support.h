@@ -16,8 +16,8 @@
 
 #include <zip.h>
 
-#include "form_test_support.h"
-#include "form/package_names.h"
+#include "sheet_test_support.h"
+#include "workbook_package/package_names.h"
 #include "report_files/xlsx_package.h"
 
 // The parts of a report's workbook the tests read and change.

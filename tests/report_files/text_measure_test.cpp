@@ -9,7 +9,7 @@
 
 #include "model/workload_table.h"
 #include "report_files/qt_sheet_layout.h"
-#include "form/report_texts.h"
+#include "report_sheet/report_texts.h"
 #include "report_files/text_measure.h"
 
 namespace soatnoma {
@@ -44,17 +44,17 @@ TEST(TextMeasure, BreaksTheFormsTextsAsQtsTextLayoutDoes) {
     const std::string_view title = RowTitle(row);
     texts.push_back(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
   }
-  const ReportTexts teachers[] = {
+  const report_sheet::ReportTexts teachers[] = {
       {"245", "tasviriy san'at va chizmachilik", "Abdurahmonova Oʻgʻiloyxon"},
       {"12-son (ixtisoslashgan)", "ona tili, adabiyot / rus tili", "Yusuf Sharif Latif-Karimov"},
       {"17", "informatika va axborot texnologiyalari, \"Tarbiya\"", "Ёқубова Ўғилой Ғайратовна"},
   };
-  for (const ReportTexts& teacher : teachers) {
-    texts.push_back(QString::fromStdString(TitleSentence(teacher, 2026)));
-    texts.push_back(QString::fromStdString(FooterText(teacher)));
+  for (const report_sheet::ReportTexts& teacher : teachers) {
+    texts.push_back(QString::fromStdString(report_sheet::TitleSentence(teacher, 2026)));
+    texts.push_back(QString::fromStdString(report_sheet::FooterText(teacher)));
   }
   TextMeasure measure;
-  QFont regular = CellFont(StandardFont{}, CellFormat{});
+  QFont regular = CellFont(report_sheet::StandardFont{}, report_sheet::CellFormat{});
   QFont title = regular;
   title.setPointSizeF(14);
   title.setBold(true);

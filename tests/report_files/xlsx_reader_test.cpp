@@ -8,9 +8,9 @@
 #include <regex>
 
 #include "model/workload_table.h"
-#include "form/a1_formula.h"
-#include "form/report_corrections.h"
-#include "form/stored_number.h"
+#include "report_sheet/a1_formula.h"
+#include "report_editing/report_corrections.h"
+#include "workbook_package/stored_number.h"
 #include "report_files/xlsx_reader.h"
 #include "report_files/xlsx_writer.h"
 #include "report_test_support.h"
@@ -26,11 +26,11 @@ std::string Name(int row, int column) { return ColumnLetters(column) + std::to_s
 
 // Every cell of the sheet holds the same kind of content with the same text, number or
 // formula, and every cell has the same format.
-void ExpectSameSheet(const ReportSheet& expected, const ReportSheet& actual) {
+void ExpectSameSheet(const report_sheet::ReportSheet& expected, const report_sheet::ReportSheet& actual) {
   const CellGrid& a = expected.Cells();
   const CellGrid& b = actual.Cells();
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
       const std::string where = Name(row, column);
       ASSERT_EQ(a.KindAt(row, column), b.KindAt(row, column)) << where;
       EXPECT_EQ(a.TextAt(row, column), b.TextAt(row, column)) << where;
@@ -42,19 +42,19 @@ void ExpectSameSheet(const ReportSheet& expected, const ReportSheet& actual) {
     }
   }
   EXPECT_TRUE(std::ranges::equal(expected.MergedBlocks(), actual.MergedBlocks()));
-  for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+  for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
     EXPECT_EQ(expected.ColumnWidth(column), actual.ColumnWidth(column)) << column;
   }
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) EXPECT_EQ(expected.RowHeight(row), actual.RowHeight(row)) << row;
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) EXPECT_EQ(expected.RowHeight(row), actual.RowHeight(row)) << row;
   EXPECT_EQ(expected.Page(), actual.Page());
 }
 
-const OpenedReport* Opened(const OpenOutcome& outcome) {
-  if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) {
+const workbook_package::OpenedReport* Opened(const workbook_package::OpenOutcome& outcome) {
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) {
     ADD_FAILURE() << "refused: " << refusal->message;
     return nullptr;
   }
-  return &std::get<OpenedReport>(outcome);
+  return &std::get<workbook_package::OpenedReport>(outcome);
 }
 
 // Changes one part of a saved package in place.
@@ -77,17 +77,17 @@ void ReplaceOnce(std::string& text, const std::string& from, const std::string& 
 
 TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
   const ScratchFolder folder;
-  const ReportTexts texts{"=1+2", "ona tili", "Abdurahmonova Oʻgʻiloy  "};
-  std::vector<ReportSheet> reports;
-  reports.push_back(Built(BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, texts))));
-  reports.push_back(Built(BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", true))));  // fractions
-  reports.push_back(Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "13", "40", false))));
+  const report_sheet::ReportTexts texts{"=1+2", "ona tili", "Abdurahmonova Oʻgʻiloy  "};
+  std::vector<report_sheet::ReportSheet> reports;
+  reports.push_back(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, texts))));
+  reports.push_back(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", true))));  // fractions
+  reports.push_back(Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "13", "40", false))));
   // A corrected report: hours moved between months, one cell negative and one fractional.
-  ReportSheet corrected = reports.front();
+  report_sheet::ReportSheet corrected = reports.front();
   corrected.Cells().SetNumber(8, col::C, corrected.Cells().ReadNumber(8, col::C) + 3);
   corrected.Cells().SetNumber(8, col::D, -1);
   corrected.Cells().SetNumber(14, col::Q, 2.5);
-  const WorkbookNotes notes{{{8, col::C, reports.front().Cells().ReadNumber(8, col::C)},
+  const workbook_package::WorkbookNotes notes{{{8, col::C, reports.front().Cells().ReadNumber(8, col::C)},
                              {8, col::D, reports.front().Cells().ReadNumber(8, col::D)},
                              {14, col::Q, reports.front().Cells().ReadNumber(14, col::Q)}}};
   reports.push_back(corrected);
@@ -95,10 +95,10 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
   for (std::size_t i = 0; i < reports.size(); ++i) {
     SCOPED_TRACE(i);
     const std::string path = folder.File("r" + std::to_string(i) + ".xlsx");
-    const WorkbookNotes saved = i + 1 == reports.size() ? notes : WorkbookNotes{};
+    const workbook_package::WorkbookNotes saved = i + 1 == reports.size() ? notes : workbook_package::WorkbookNotes{};
     ASSERT_TRUE(SaveXlsxWithNotes(reports[i], saved, path).ok);
-    const OpenOutcome outcome = OpenXlsx(path);
-    const OpenedReport* opened = Opened(outcome);
+    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    const workbook_package::OpenedReport* opened = Opened(outcome);
     ASSERT_TRUE(opened);
     ExpectSameSheet(reports[i], opened->sheet);
     EXPECT_EQ(opened->notes, saved);
@@ -108,22 +108,22 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
 TEST(XlsxReader, TextsThatLookLikeCodesOfCharactersComeBackExactly) {
   const ScratchFolder folder;
   const std::string path = folder.File("kodlar.xlsx");
-  const ReportTexts texts{"_x000D_", "_X005f_ fan _x", "Ali _x0000_ Valiyev_x0041_"};
-  const ReportSheet written = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, texts)));
+  const report_sheet::ReportTexts texts{"_x000D_", "_X005f_ fan _x", "Ali _x0000_ Valiyev_x0041_"};
+  const report_sheet::ReportSheet written = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, texts)));
   ASSERT_TRUE(SaveXlsx(written, path).ok);
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
   EXPECT_NE(package->Read("xl/sharedStrings.xml").value_or("").find("Ali _x005F_x0000_ Valiyev_x005F_x0041_"),
             std::string::npos);
-  const OpenOutcome outcome = OpenXlsx(path);
-  const OpenedReport* opened = Opened(outcome);
+  const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+  const workbook_package::OpenedReport* opened = Opened(outcome);
   ASSERT_TRUE(opened);
   ExpectSameSheet(written, opened->sheet);
   // Saved again from what was read, it is the same workbook once more.
   const std::string again = folder.File("yana.xlsx");
   ASSERT_TRUE(SaveXlsx(opened->sheet, again).ok);
-  const OpenOutcome reopened = OpenXlsx(again);
+  const workbook_package::OpenOutcome reopened = OpenXlsx(again);
   ASSERT_TRUE(Opened(reopened));
   ExpectSameSheet(written, Opened(reopened)->sheet);
 }
@@ -132,21 +132,21 @@ TEST(XlsxReader, FormulasWrittenOnceAndSharedReadAsTheTable) {
   // Another spreadsheet program saving the report writes a formula once and lets the next
   // cells share it; relative sums are the same in every cell that shares them.
   const ScratchFolder folder;
-  const ReportSheet report = Built(BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  const report_sheet::ReportSheet report = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
   const std::string path = folder.File("shared.xlsx");
   ASSERT_TRUE(SaveXlsx(report, path).ok);
   Rewrite(path, kSheetEntry, [](std::string& sheet) {
     ReplaceOnce(sheet, "<f>F5+J5+N5+R5</f>", "<f t=\"shared\" ref=\"S5:S6\" si=\"0\">F5+J5+N5+R5</f>");
     ReplaceOnce(sheet, "<f>F6+J6+N6+R6</f>", "<f t=\"shared\" si=\"0\"/>");
   });
-  const OpenOutcome outcome = OpenXlsx(path);
-  const OpenedReport* opened = Opened(outcome);
+  const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+  const workbook_package::OpenedReport* opened = Opened(outcome);
   ASSERT_TRUE(opened);
   ExpectSameSheet(report, opened->sheet);
 
-  EXPECT_EQ(RelativeFormulaFromA1("$C$6+C8", 5, col::C), formulas::kRow5);
+  EXPECT_EQ(report_sheet::RelativeFormulaFromA1("$C$6+C8", 5, col::C), formulas::kRow5);
   for (const char* notASum : {"", "SUM(C6:C8)", "C6-C8", "C6+", "C6+C8*2", "C6:C8", "Sheet2!C6"}) {
-    EXPECT_FALSE(RelativeFormulaFromA1(notASum, 5, col::C)) << notASum;
+    EXPECT_FALSE(report_sheet::RelativeFormulaFromA1(notASum, 5, col::C)) << notASum;
   }
 }
 
@@ -160,7 +160,7 @@ struct Damage {
 
 TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
   const ScratchFolder folder;
-  const ReportSheet report = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
+  const report_sheet::ReportSheet report = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
   const std::string good = folder.File("good.xlsx");
   ASSERT_TRUE(SaveXlsx(report, good).ok);
   const std::string bytes = testing::ReadFile(good);
@@ -197,9 +197,9 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       part = std::regex_replace(part, pattern, damage.to, std::regex_constants::format_first_only);
     });
     const std::string before = testing::ReadFile(path);
-    const OpenOutcome outcome = OpenXlsx(path);
-    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome));
-    const std::string& message = std::get<OpenRefusal>(outcome).message;
+    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome));
+    const std::string& message = std::get<workbook_package::OpenRefusal>(outcome).message;
     EXPECT_NE(message.find(damage.told), std::string::npos) << message;
     EXPECT_NE(message.find(std::string(damage.what) + ".xlsx"), std::string::npos) << message;
     EXPECT_EQ(testing::ReadFile(path), before);
@@ -218,10 +218,10 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       {"pipe.xlsx", "oddiy fayl emas"},
   };
   for (const auto& [file, told] : notWorkbooks) {
-    const OpenOutcome outcome = OpenXlsx(folder.File(file));
-    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome)) << file;
-    EXPECT_NE(std::get<OpenRefusal>(outcome).message.find(told), std::string::npos)
-        << std::get<OpenRefusal>(outcome).message;
+    const workbook_package::OpenOutcome outcome = OpenXlsx(folder.File(file));
+    ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome)) << file;
+    EXPECT_NE(std::get<workbook_package::OpenRefusal>(outcome).message.find(told), std::string::npos)
+        << std::get<workbook_package::OpenRefusal>(outcome).message;
   }
   EXPECT_EQ(testing::ReadFile(folder.File("half.xlsx")), bytes.substr(0, bytes.size() / 2));
 }
@@ -238,19 +238,19 @@ TEST(StoredNumber, DigitsWithSignPointAndExponentAndFinite) {
       {"e5", {}},       {".", {}},        {"-", {}},        {"1,5", {}},        {"12abc", {}},
       {"1e+", {}},      {"\xD9\xA1", {}},  // an Arabic-Indic digit one
   };
-  for (const auto& [text, number] : cases) EXPECT_EQ(ReadStoredNumber(text), number) << text;
-  EXPECT_EQ(ReadPropertyNumber("r8", "4.5"), 4.5);
-  EXPECT_EQ(ReadPropertyNumber("i4", "-3"), -3);
-  EXPECT_EQ(ReadPropertyNumber("r8", "NaN"), std::nullopt);
-  EXPECT_EQ(ReadPropertyNumber("lpwstr", "4"), std::nullopt);
-  EXPECT_EQ(ReadPropertyNumber("r4", "4"), std::nullopt);  // a type the program never writes
+  for (const auto& [text, number] : cases) EXPECT_EQ(workbook_package::ReadStoredNumber(text), number) << text;
+  EXPECT_EQ(workbook_package::ReadPropertyNumber("r8", "4.5"), 4.5);
+  EXPECT_EQ(workbook_package::ReadPropertyNumber("i4", "-3"), -3);
+  EXPECT_EQ(workbook_package::ReadPropertyNumber("r8", "NaN"), std::nullopt);
+  EXPECT_EQ(workbook_package::ReadPropertyNumber("lpwstr", "4"), std::nullopt);
+  EXPECT_EQ(workbook_package::ReadPropertyNumber("r4", "4"), std::nullopt);  // a type the program never writes
 }
 
 // A value cell the program would have written as a number but that holds none, or one no
 // report can hold, refuses the workbook naming the cell.
 TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
   const ScratchFolder folder;
-  const ReportSheet report = Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
+  const report_sheet::ReportSheet report = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
   const std::string good = folder.File("good.xlsx");
   ASSERT_TRUE(SaveXlsx(report, good).ok);
   const std::string bytes = testing::ReadFile(good);
@@ -267,15 +267,15 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
       ASSERT_TRUE(std::regex_search(part, c8));
       part = std::regex_replace(part, c8, "<c r=\"C8\"$1><v>" + text + "</v></c>", std::regex_constants::format_first_only);
     });
-    const OpenOutcome outcome = OpenXlsx(path);
+    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
     if (number) {
       ASSERT_TRUE(Opened(outcome)) << text;
       EXPECT_EQ(Opened(outcome)->sheet.Cells().ReadValue(8, col::C), number) << text;
       continue;
     }
-    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome)) << text;
-    EXPECT_NE(std::get<OpenRefusal>(outcome).message.find("C8 katagida noto'g'ri son bor."), std::string::npos)
-        << text << ": " << std::get<OpenRefusal>(outcome).message;
+    ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome)) << text;
+    EXPECT_NE(std::get<workbook_package::OpenRefusal>(outcome).message.find("C8 katagida noto'g'ri son bor."), std::string::npos)
+        << text << ": " << std::get<workbook_package::OpenRefusal>(outcome).message;
   }
 }
 
@@ -285,7 +285,7 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
 TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
   const ScratchFolder folder;
   const std::string good = folder.File("yaxshi.xlsx");
-  ASSERT_TRUE(SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
+  ASSERT_TRUE(SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
   struct Padding {
     const char* file;
     int parts;
@@ -293,23 +293,23 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
     const char* told;  // empty: opened
   };
   const std::vector<Padding> paddings = {
-      {"bir-qism.xlsx", 1, kLargestWorkbookPart, ""},
-      {"katta.xlsx", static_cast<int>(kLargestUnpackedWorkbook / kLargestWorkbookPart + 1), kLargestWorkbookPart, "ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
-      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ochilmadi: ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
-      {"ortiq-qism.xlsx", 1, kLargestWorkbookPart + 1, "qismlaridan biri shikastlangan"},
+      {"bir-qism.xlsx", 1, workbook_package::kLargestWorkbookPart, ""},
+      {"katta.xlsx", static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1), workbook_package::kLargestWorkbookPart, "ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(workbook_package::kMostWorkbookParts), 1, "ochilmadi: ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
+      {"ortiq-qism.xlsx", 1, workbook_package::kLargestWorkbookPart + 1, "qismlaridan biri shikastlangan"},
   };
   for (const Padding& padding : paddings) {
     SCOPED_TRACE(padding.file);
     const std::string path = folder.File(padding.file);
     std::filesystem::copy_file(good, path);
     testing::AddPartsOfZeros(path, padding.parts, padding.bytesEach);
-    const OpenOutcome outcome = OpenXlsx(path);
+    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
     if (*padding.told == '\0') {
       EXPECT_NE(Opened(outcome), nullptr);
       continue;
     }
-    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome));
-    const std::string& message = std::get<OpenRefusal>(outcome).message;
+    ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome));
+    const std::string& message = std::get<workbook_package::OpenRefusal>(outcome).message;
     EXPECT_TRUE(message.starts_with("\"" + std::string(padding.file) + "\" ")) << message;
     EXPECT_NE(message.find(padding.told), std::string::npos) << message;
   }
@@ -320,7 +320,7 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
 TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
   const ScratchFolder folder;
   const std::string good = folder.File("yaxshi.xlsx");
-  ASSERT_TRUE(SaveXlsx(Built(BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
+  ASSERT_TRUE(SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
   for (const std::string& entry : {std::string(kSheetEntry), std::string(kStylesEntry)}) {
     SCOPED_TRACE(entry);
     std::string bytes = testing::ReadFile(good);
@@ -335,26 +335,26 @@ TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
     ASSERT_TRUE(flipped);
     const std::string path = folder.File("buzilgan.xlsx");
     testing::WriteFile(path, bytes);
-    const OpenOutcome outcome = OpenXlsx(path);
-    ASSERT_TRUE(std::holds_alternative<OpenRefusal>(outcome));
-    EXPECT_NE(std::get<OpenRefusal>(outcome).message.find("buzilgan"), std::string::npos)
-        << std::get<OpenRefusal>(outcome).message;
+    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome));
+    EXPECT_NE(std::get<workbook_package::OpenRefusal>(outcome).message.find("buzilgan"), std::string::npos)
+        << std::get<workbook_package::OpenRefusal>(outcome).message;
   }
 }
 
 TEST(ReportTexts, TeacherAndYearReadBackFromTheForm) {
-  for (const ReportTexts& texts : {ReportTexts{"5", "fizika", "Familiya Ism"}, ReportTexts{"", "", ""},
-                                   ReportTexts{"12 - sonli maktabning ", "ona tili", "Ism  ning 2020/2021 "}}) {
-    EXPECT_EQ(TeacherNameOfFooter(FooterText(texts)), texts.name);
-    EXPECT_EQ(CalendarYearOfTitle(TitleSentence(texts, 2025)), 2025);
+  for (const report_sheet::ReportTexts& texts : {report_sheet::ReportTexts{"5", "fizika", "Familiya Ism"}, report_sheet::ReportTexts{"", "", ""},
+                                   report_sheet::ReportTexts{"12 - sonli maktabning ", "ona tili", "Ism  ning 2020/2021 "}}) {
+    EXPECT_EQ(report_sheet::TeacherNameOfFooter(report_sheet::FooterText(texts)), texts.name);
+    EXPECT_EQ(report_sheet::CalendarYearOfTitle(report_sheet::TitleSentence(texts, 2025)), 2025);
   }
-  const std::string title = TitleSentence({"5", "fizika", "Familiya Ism"}, 2025);
-  EXPECT_FALSE(CalendarYearOfTitle(title.substr(1) + " "));
+  const std::string title = report_sheet::TitleSentence({"5", "fizika", "Familiya Ism"}, 2025);
+  EXPECT_FALSE(report_sheet::CalendarYearOfTitle(title.substr(1) + " "));
   std::string wrongYears = title;
   wrongYears.replace(wrongYears.find("2026"), 4, "2027");
-  EXPECT_FALSE(CalendarYearOfTitle(wrongYears));
-  EXPECT_FALSE(TeacherNameOfFooter("Fan o'qituvchisi: Familiya Ism"));
-  EXPECT_FALSE(TeacherNameOfFooter(std::string(report_text::kFooterDeputy)));
+  EXPECT_FALSE(report_sheet::CalendarYearOfTitle(wrongYears));
+  EXPECT_FALSE(report_sheet::TeacherNameOfFooter("Fan o'qituvchisi: Familiya Ism"));
+  EXPECT_FALSE(report_sheet::TeacherNameOfFooter(std::string(report_sheet::report_text::kFooterDeputy)));
 }
 
 }  // namespace
@@ -372,13 +372,13 @@ INSTANTIATE_TEST_SUITE_P(XlsxReader, BrowserWorkbook, ::testing::Values("correct
 
 TEST_P(BrowserWorkbook, OpensWithItsMarks) {
   const auto outcome = OpenXlsx(std::string(SOATNOMA_FIXTURES) + "/browser/" + GetParam());
-  const auto* refusal = std::get_if<OpenRefusal>(&outcome);
+  const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome);
   ASSERT_EQ(refusal, nullptr) << refusal->message;
-  OpenedReport opened = std::get<OpenedReport>(outcome);
-  const WorkbookNotes expected{{{8, col::D, 103}, {8, col::E, 78}}};
+  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(outcome);
+  const workbook_package::WorkbookNotes expected{{{8, col::D, 103}, {8, col::E, 78}}};
   EXPECT_EQ(opened.notes, expected);
-  ReportCorrections corrections(opened.sheet, opened.notes);
-  EXPECT_EQ(corrections.CorrectedCells(), (std::vector<CellPlace>{{8, col::D}, {8, col::E}}));
+  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
+  EXPECT_EQ(corrections.CorrectedCells(), (std::vector<report_editing::CellPlace>{{8, col::D}, {8, col::E}}));
   EXPECT_EQ(corrections.Entry({8, col::D}), 2.25);
   EXPECT_EQ(corrections.Entry({8, col::E}), std::nullopt);
   // The sums were saved as formulas, so the year total follows the corrections.

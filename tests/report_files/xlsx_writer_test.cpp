@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "form/stored_number.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/workbook_notes.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "report_files/xlsx_writer.h"
@@ -21,13 +21,13 @@ using testing::ScratchFolder;
 using testing::Teacher;
 
 struct SavedWorkbook {
-  ReportSheet sheet;
+  report_sheet::ReportSheet sheet;
   pugi::xml_document worksheet;
   pugi::xml_document styles;
 };
 
-void Save(const ReportRequest& request, const std::string& path, SavedWorkbook& saved, bool round = true) {
-  saved.sheet = Built(round ? BuildReport(request) : BuildReportBeforeRounding(request));
+void Save(const report_sheet::ReportRequest& request, const std::string& path, SavedWorkbook& saved, bool round = true) {
+  saved.sheet = Built(round ? report_sheet::BuildReport(request) : report_sheet::BuildReportBeforeRounding(request));
   const SaveResult result = SaveXlsx(saved.sheet, path);
   ASSERT_TRUE(result.ok) << result.message;
   ASSERT_TRUE(LoadPart(path, kSheetEntry, saved.worksheet));
@@ -64,23 +64,23 @@ TEST(XlsxWriter, FormulasGoInA1NotationWithTheirCurrentResults) {
 TEST(XlsxWriter, EveryNumberIsStoredInTheTextEveryEditionWrites) {
   const ScratchFolder folder;
   const std::string path = folder.File("stored.xlsx");
-  const ReportSheet sheet = Built(BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "19", true)));
-  const WorkbookNotes notes{{{8, col::C, 34.0 / 3}, {9, col::D, 1.0 / 7}, {10, col::E, 1e20}, {11, col::G, 2.5}}};
+  const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "19", true)));
+  const workbook_package::WorkbookNotes notes{{{8, col::C, 34.0 / 3}, {9, col::D, 1.0 / 7}, {10, col::E, 1e20}, {11, col::G, 2.5}}};
   ASSERT_TRUE(SaveXlsxWithNotes(sheet, notes, path).ok);
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
-  EXPECT_EQ(package->Read("docProps/custom.xml"), CustomPropertiesPart(notes));
+  EXPECT_EQ(package->Read("docProps/custom.xml"), workbook_package::CustomPropertiesPart(notes));
   pugi::xml_document worksheet;
   const std::string xml = package->Read(kSheetEntry).value_or("");
   ASSERT_TRUE(worksheet.load_buffer(xml.data(), xml.size()));
   int numbers = 0;
   int sixteenDigits = 0;
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
       const pugi::xml_node cell = CellNode(worksheet, Reference(row, column));
       if (!cell.child("v") || cell.attribute("t")) continue;
-      const std::string stored = StoredNumberText(sheet.Cells().ReadNumber(row, column));
+      const std::string stored = workbook_package::StoredNumberText(sheet.Cells().ReadNumber(row, column));
       EXPECT_EQ(cell.child_value("v"), stored) << Reference(row, column);
       ++numbers;
       if (stored.size() >= 17) ++sixteenDigits;
@@ -93,7 +93,7 @@ TEST(XlsxWriter, EveryNumberIsStoredInTheTextEveryEditionWrites) {
 TEST(XlsxWriter, TextsThatLookLikeFormulasStayTexts) {
   const ScratchFolder folder;
   SavedWorkbook saved;
-  const ReportTexts texts{"=HYPERLINK(\"http://x\")", "=1+1", "=A1"};
+  const report_sheet::ReportTexts texts{"=HYPERLINK(\"http://x\")", "=1+1", "=A1"};
   Save(Teacher(TeacherCategory::Primary, "18", "18", false, texts), folder.File("b.xlsx"), saved);
   for (const char* reference : {"A2", "A22"}) {
     const pugi::xml_node cell = CellNode(saved.worksheet, reference);
@@ -105,7 +105,7 @@ TEST(XlsxWriter, TextsThatLookLikeFormulasStayTexts) {
   const auto index = CellNode(saved.worksheet, "A2").child("v").text().as_uint();
   auto item = strings.child("sst").children("si").begin();
   std::advance(item, index);
-  EXPECT_EQ(std::string(item->child_value("t")), TitleSentence(texts, 2025));
+  EXPECT_EQ(std::string(item->child_value("t")), report_sheet::TitleSentence(texts, 2025));
 }
 
 TEST(XlsxWriter, CarriesTheLayoutAndThePage) {

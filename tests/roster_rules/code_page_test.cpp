@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 std::optional<std::string> ByTheCLibrary(const char* from, std::string_view text) {
@@ -110,4 +110,4 @@ TEST(CodePage, RandomTextsAgreeWithTheCLibrary) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

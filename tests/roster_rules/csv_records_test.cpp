@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 struct Reference {
@@ -97,4 +97,4 @@ TEST(CsvRecords, RandomTextsReadAsLibcsvReadsThem) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

@@ -6,7 +6,7 @@
 #include "model/number_text.h"
 #include "roster_rules/roster_csv.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 using Texts = std::array<std::string, kRosterColumnCount>;
@@ -66,4 +66,4 @@ TEST(RosterTable, NumbersStandInTheirOwnColumns) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

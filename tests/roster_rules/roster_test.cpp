@@ -6,7 +6,7 @@
 #include "roster_rules/csv_records.h"
 #include "model/distribution.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::roster_rules {
 namespace {
 
 TEST(CsvRecords, SemicolonsQuotesBomAndCrLf) {
@@ -410,4 +410,4 @@ TEST(Utf8Text, Windows1251CodePage) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::roster_rules

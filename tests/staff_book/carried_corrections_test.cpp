@@ -6,16 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include "form/report_builder.h"
-#include "form/report_corrections.h"
+#include "report_sheet/report_builder.h"
+#include "report_editing/report_corrections.h"
 #include "model/workload_table.h"
 #include "staff_book/staff_book.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
-RosterTeacher Teacher(std::string name, std::string weekly, bool leader = false) {
-  RosterTeacher teacher;
+roster_rules::RosterTeacher Teacher(std::string name, std::string weekly, bool leader = false) {
+  roster_rules::RosterTeacher teacher;
   teacher.name = std::move(name);
   teacher.school = "12";
   teacher.subject = "fizika";
@@ -25,8 +25,8 @@ RosterTeacher Teacher(std::string name, std::string weekly, bool leader = false)
   return teacher;
 }
 
-ReportSheet ReportOf(const RosterTeacher& teacher) {
-  return std::get<ReportSheet>(BuildReport(ReportRequestFor(teacher, 2025)));
+report_sheet::ReportSheet ReportOf(const roster_rules::RosterTeacher& teacher) {
+  return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(ReportRequestFor(teacher, 2025)));
 }
 
 // The earlier workbook's summary, as a workbook stores it, and its sheets' names.
@@ -35,10 +35,10 @@ struct EarlierBook {
   std::vector<std::string> sheets;
 };
 
-EarlierBook Earlier(const std::vector<RosterTeacher>& teachers) {
+EarlierBook Earlier(const std::vector<roster_rules::RosterTeacher>& teachers) {
   StaffBook book(2025);
   EarlierBook earlier;
-  for (const RosterTeacher& teacher : teachers) earlier.sheets.push_back(book.Add(teacher, ReportOf(teacher)));
+  for (const roster_rules::RosterTeacher& teacher : teachers) earlier.sheets.push_back(book.Add(teacher, ReportOf(teacher)));
   for (const SummaryCell& cell : book.Summary().cells) {
     StoredSheetCell stored{cell.row, cell.column, cell.text, std::nullopt, cell.formula};
     if (cell.kind == SummaryCellKind::Number || cell.kind == SummaryCellKind::Formula) stored.number = cell.number;
@@ -47,16 +47,16 @@ EarlierBook Earlier(const std::vector<RosterTeacher>& teachers) {
   return earlier;
 }
 
-CustomProperty Note(const std::string& sheet, int row, int column, double computed) {
-  return {SheetComputedHoursPropertyName(sheet, row, column), {}, computed};
+workbook_package::CustomProperty Note(const std::string& sheet, int row, int column, double computed) {
+  return {workbook_package::SheetComputedHoursPropertyName(sheet, row, column), {}, computed};
 }
 
-const std::vector<RosterTeacher> kStaff = {Teacher("Ali Valiyev", "24"), Teacher("Vali Aliyev", "18", true),
+const std::vector<roster_rules::RosterTeacher> kStaff = {Teacher("Ali Valiyev", "24"), Teacher("Vali Aliyev", "18", true),
                                            Teacher("Hasan Karimov", "22.5"), Teacher("Ali Valiyev", "24")};
 
 TEST(CarriedCorrections, OnlyCorrectedTeachersAreReadWithTheirRowAndCells) {
   const EarlierBook earlier = Earlier(kStaff);
-  const std::vector<CustomProperty> properties = {
+  const std::vector<workbook_package::CustomProperty> properties = {
       {"Soatnoma", std::string(kStaffWorkbookMark), std::nullopt}, Note(earlier.sheets[2], 9, col::D, 7),
       Note(earlier.sheets[2], 8, col::C, 5), Note(earlier.sheets[1], 8, col::C, 3)};
   std::vector<CorrectedTeacher> corrected = CorrectedTeachers(earlier.summary, properties);
@@ -85,7 +85,7 @@ TEST(CarriedCorrections, ARowAsItWasKeepsItsCorrectionsWhereverItMoved) {
   }
   // A new teacher first, Vali's hours changed, Hasan gone, the two Alis still there, one
   // typed "24,0" (the same hours).
-  const std::vector<RosterTeacher> now = {Teacher("Yangi O'qituvchi", "20"), Teacher("Ali Valiyev", "24,0"),
+  const std::vector<roster_rules::RosterTeacher> now = {Teacher("Yangi O'qituvchi", "20"), Teacher("Ali Valiyev", "24,0"),
                                           Teacher("Vali Aliyev", "19", true), Teacher("Ali Valiyev", "24")};
   const CarryPlan plan = PlanCarrying(corrected, now, 2026);
   EXPECT_EQ(plan.carried, 2);
@@ -102,33 +102,33 @@ TEST(CarriedCorrections, ARowAsItWasKeepsItsCorrectionsWhereverItMoved) {
   EXPECT_EQ(plan.notCarried[1].reason, NotCarriedReason::Gone);
 
   // Class leadership, school and subject are the row too.
-  RosterTeacher otherSchool = kStaff[0];
+  roster_rules::RosterTeacher otherSchool = kStaff[0];
   otherSchool.school = "45";
-  RosterTeacher leader = kStaff[0];
+  roster_rules::RosterTeacher leader = kStaff[0];
   leader.classLeader = true;
-  for (const RosterTeacher& changed : {otherSchool, leader}) {
-    const std::vector<RosterTeacher> list = {changed};
+  for (const roster_rules::RosterTeacher& changed : {otherSchool, leader}) {
+    const std::vector<roster_rules::RosterTeacher> list = {changed};
     EXPECT_EQ(PlanCarrying(std::span(corrected).first(1), list, 2025).carried, 0) << changed.school;
   }
 }
 
 TEST(CarriedCorrections, ANewReportTakesTheCorrectionsAndItsTotalsFollow) {
-  ReportSheet report = ReportOf(kStaff[0]);
-  const ReportSheet computed = report;
+  report_sheet::ReportSheet report = ReportOf(kStaff[0]);
+  const report_sheet::ReportSheet computed = report;
   const double c8 = computed.Cells().ReadNumber(8, col::C);
   const double d8 = computed.Cells().ReadNumber(8, col::D);
   const double year = computed.Cells().ReadNumber(kFirstWorkRow, col::S);
   const std::vector<CorrectedCell> corrections = {
       {8, col::C, c8 + 2}, {8, col::D, std::nullopt}, {8, col::E, computed.Cells().ReadNumber(8, col::E)}};
-  const WorkbookNotes notes = ApplyCorrections(report, corrections);
+  const workbook_package::WorkbookNotes notes = ApplyCorrections(report, corrections);
   EXPECT_EQ(report.Cells().ReadNumber(8, col::C), c8 + 2);
   EXPECT_EQ(report.Cells().KindAt(8, col::D), CellKind::Empty);
   EXPECT_EQ(report.Cells().ReadNumber(kFirstWorkRow, col::S), year + 2 - d8);
   // The cell put back as computed is no correction; the others are noted with the computed hours.
-  EXPECT_EQ(notes.computedOfCorrected, (std::vector<ComputedHours>{{8, col::C, c8}, {8, col::D, d8}}));
-  ReportSheet reopened = report;
-  const ReportCorrections marks(reopened, notes);
-  EXPECT_EQ(marks.CorrectedCells(), (std::vector<CellPlace>{{8, col::C}, {8, col::D}}));
+  EXPECT_EQ(notes.computedOfCorrected, (std::vector<workbook_package::ComputedHours>{{8, col::C, c8}, {8, col::D, d8}}));
+  report_sheet::ReportSheet reopened = report;
+  const report_editing::ReportCorrections marks(reopened, notes);
+  EXPECT_EQ(marks.CorrectedCells(), (std::vector<report_editing::CellPlace>{{8, col::C}, {8, col::D}}));
 }
 
 TEST(CarriedCorrections, TheTeachersNotCarriedAreNamedAsTheyReadAndCounted) {
@@ -148,4 +148,4 @@ TEST(CarriedCorrections, TheTeachersNotCarriedAreNamedAsTheyReadAndCounted) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

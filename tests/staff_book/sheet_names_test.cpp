@@ -10,7 +10,7 @@
 
 #include "staff_book/name_characters.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 qsizetype Utf16Length(const std::string& name) { return QString::fromStdString(name).size(); }
@@ -263,4 +263,4 @@ TEST(NameCharacters, EveryCombiningMarkJoinsItsLetter) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

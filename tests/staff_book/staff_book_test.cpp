@@ -6,14 +6,14 @@
 
 #include <variant>
 
-#include "form/report_builder.h"
-#include "form/report_file_name.h"
+#include "report_sheet/report_builder.h"
+#include "report_sheet/report_file_name.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
-RosterTeacher Teacher(std::string name, std::string weekly, bool leader) {
-  RosterTeacher teacher;
+roster_rules::RosterTeacher Teacher(std::string name, std::string weekly, bool leader) {
+  roster_rules::RosterTeacher teacher;
   teacher.name = std::move(name);
   teacher.school = "12";
   teacher.subject = "Fizika";
@@ -23,8 +23,8 @@ RosterTeacher Teacher(std::string name, std::string weekly, bool leader) {
   return teacher;
 }
 
-ReportSheet ReportOf(const RosterTeacher& teacher) {
-  return std::get<ReportSheet>(BuildReport(ReportRequestFor(teacher, 2025)));
+report_sheet::ReportSheet ReportOf(const roster_rules::RosterTeacher& teacher) {
+  return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(ReportRequestFor(teacher, 2025)));
 }
 
 const SummaryCell* CellAt(const SummarySheet& sheet, int row, int column) {
@@ -36,12 +36,12 @@ const SummaryCell* CellAt(const SummarySheet& sheet, int row, int column) {
 
 TEST(StaffBook, TeachersFollowTheSummaryAndItsTotalAddsTheirSheets) {
   StaffBook book(2025);
-  const std::vector<RosterTeacher> staff = {Teacher("Jami", "24", true), Teacher("O'tkir", "22,5", false),
+  const std::vector<roster_rules::RosterTeacher> staff = {Teacher("Jami", "24", true), Teacher("O'tkir", "22,5", false),
                                             Teacher("o'TKIR", "18", false)};
   std::vector<std::string> names;
   double annual = 0;
-  for (const RosterTeacher& teacher : staff) {
-    const ReportSheet report = ReportOf(teacher);
+  for (const roster_rules::RosterTeacher& teacher : staff) {
+    const report_sheet::ReportSheet report = ReportOf(teacher);
     annual += report.Cells().ReadNumber(5, 19);
     names.push_back(book.Add(teacher, report));
   }
@@ -96,7 +96,7 @@ TEST(StaffBook, AWorkbookTakesFiveThousandTeachersAndNoMore) {
 
 TEST(StaffBook, OneTeacherIsSummedAsOneCell) {
   StaffBook book(2025);
-  const RosterTeacher teacher = Teacher("Vali", "24", true);
+  const roster_rules::RosterTeacher teacher = Teacher("Vali", "24", true);
   book.Add(teacher, ReportOf(teacher));
   const SummarySheet summary = book.Summary();
   EXPECT_EQ(CellAt(summary, 5, 9)->formula, "SUM(I4)");
@@ -163,10 +163,10 @@ TEST(StaffBook, FileOfferedFitsAFileSystem) {
   };
   for (const auto& [roster, offered] : cases) {
     EXPECT_EQ(StaffFileName(roster, "xlsx"), offered) << roster;
-    EXPECT_LE(StaffFileName(roster, "pdf").size(), kMaxOfferedNameBytes);
+    EXPECT_LE(StaffFileName(roster, "pdf").size(), report_sheet::kMaxOfferedNameBytes);
     EXPECT_TRUE(StaffFileName(roster, "pdf").ends_with(" hisobotlari.pdf"));
   }
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

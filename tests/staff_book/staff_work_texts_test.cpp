@@ -3,17 +3,17 @@
 
 #include <gtest/gtest.h>
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
-const std::vector<RosterProblem> kRefused{{5, "soat noto'g'ri"}, {9, "toifa noma'lum"}};
+const std::vector<roster_rules::RosterProblem> kRefused{{5, "soat noto'g'ri"}, {9, "toifa noma'lum"}};
 constexpr const char* kRefusedLines = "\n\nTayyorlanmagan hisobotlar:\nqator 5: soat noto'g'ri\nqator 9: toifa noma'lum";
 
 TEST(StaffWorkTexts, TheFileMadeIsNamedOnALineOfItsOwnAfterWhatWasDone) {
   struct Case {
     int reports;
     StaffFileFate fate;
-    std::vector<RosterProblem> refused;
+    std::vector<roster_rules::RosterProblem> refused;
     std::string said;
   };
   const Case cases[] = {
@@ -45,4 +45,4 @@ TEST(StaffWorkTexts, ProgressStopsAndNothingMade) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -8,11 +8,11 @@
 #include <tuple>
 
 #include "staff_book/staff_summary.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/workbook_notes.h"
 #include "staff_book/staff_workbook_texts.h"
 #include "staff_book/stored_summary.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 // The summary's cells as a workbook stores them.
@@ -56,12 +56,12 @@ TEST(StaffWorkbookFile, AYearlyTotalIsReadAsSpreadsheetProgramsWriteIt) {
 }
 
 TEST(StaffWorkbookFile, KindIsToldByTheMarkOrBySummaryFirst) {
-  const CustomProperty report{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt};
-  const CustomProperty staff{"Soatnoma", std::string(kStaffWorkbookMark), std::nullopt};
-  const CustomProperty other{"Muallif", "kimdir", std::nullopt};
+  const workbook_package::CustomProperty report{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt};
+  const workbook_package::CustomProperty staff{"Soatnoma", std::string(kStaffWorkbookMark), std::nullopt};
+  const workbook_package::CustomProperty other{"Muallif", "kimdir", std::nullopt};
   const std::string title = "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi";
   struct Case {
-    std::vector<CustomProperty> properties;
+    std::vector<workbook_package::CustomProperty> properties;
     std::vector<std::string> sheets;
     std::string title;
     WorkbookKind kind;
@@ -143,29 +143,29 @@ TEST(StaffWorkbookFile, NoTeacherOfTheSummaryOrOfTheSheetsIsDropped) {
 }
 
 TEST(StaffWorkbookFile, TheSummaryIsReadWhereverItStands) {
-  const CustomProperty report{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt};
+  const workbook_package::CustomProperty report{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt};
   EXPECT_EQ(SheetReadFirst({}, {"Ali", "Vali", "Jami"}), 2u);
   EXPECT_EQ(SheetReadFirst({}, {"Ali", "Vali"}), 0u);
   EXPECT_EQ(SheetReadFirst({report}, {"Ali", "Jami"}), 0u) << "a report reads its own sheet";
 }
 
 TEST(StaffWorkbookFile, EachSheetKeepsItsOwnNotes) {
-  const std::vector<CustomProperty> before = {{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt},
-                                              {SheetComputedHoursPropertyName("Vali", 8, 3), {}, 10},
-                                              {SheetComputedHoursPropertyName("O'tkir!", 9, 4), {}, 7},
+  const std::vector<workbook_package::CustomProperty> before = {{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt},
+                                              {workbook_package::SheetComputedHoursPropertyName("Vali", 8, 3), {}, 10},
+                                              {workbook_package::SheetComputedHoursPropertyName("O'tkir!", 9, 4), {}, 7},
                                               {"Muallif", "kimdir", std::nullopt}};
-  const std::vector<CustomProperty> after = PropertiesWithSheetNotes(before, "Vali", WorkbookNotes{{{10, 5, 3.5}}});
+  const std::vector<workbook_package::CustomProperty> after = PropertiesWithSheetNotes(before, "Vali", workbook_package::WorkbookNotes{{{10, 5, 3.5}}});
   ASSERT_EQ(after.size(), 4u);
   EXPECT_EQ(after[0].text, kStaffWorkbookMark);
-  EXPECT_EQ(after[1].name, SheetComputedHoursPropertyName("O'tkir!", 9, 4));
+  EXPECT_EQ(after[1].name, workbook_package::SheetComputedHoursPropertyName("O'tkir!", 9, 4));
   EXPECT_EQ(after[2].name, "Muallif");
-  const std::vector<CustomProperty> vali = PropertiesOfSheet(after, "Vali");
+  const std::vector<workbook_package::CustomProperty> vali = PropertiesOfSheet(after, "Vali");
   ASSERT_EQ(vali.size(), 1u);
-  EXPECT_EQ(vali[0].name, ComputedHoursPropertyName(10, 5));
+  EXPECT_EQ(vali[0].name, workbook_package::ComputedHoursPropertyName(10, 5));
   EXPECT_EQ(vali[0].number, 3.5);
-  const std::vector<CustomProperty> other = PropertiesOfSheet(after, "O'tkir!");
+  const std::vector<workbook_package::CustomProperty> other = PropertiesOfSheet(after, "O'tkir!");
   ASSERT_EQ(other.size(), 1u);
-  EXPECT_EQ(other[0].name, ComputedHoursPropertyName(9, 4));
+  EXPECT_EQ(other[0].name, workbook_package::ComputedHoursPropertyName(9, 4));
 }
 
 TEST(StaffWorkbookFile, ASavedTotalStoresTheSummarysSumsAnew) {
@@ -186,8 +186,8 @@ TEST(StaffWorkbookFile, ASavedTotalStoresTheSummarysSumsAnew) {
 // The properties' part a save writes, every name and text escaped, each property numbered
 // from 2; and the words of the list of teachers.
 TEST(StaffWorkbookFile, PropertiesArePartOfTheWorkbookAsItStoresThem) {
-  const std::string xml = CustomPropertiesPart(std::vector<CustomProperty>{
-      {"Soatnoma", "a&b <c> \"d\"", std::nullopt}, {SheetComputedHoursPropertyName("O'tkir \"&\" Co", 8, 3), {}, 2.5}});
+  const std::string xml = workbook_package::CustomPropertiesPart(std::vector<workbook_package::CustomProperty>{
+      {"Soatnoma", "a&b <c> \"d\"", std::nullopt}, {workbook_package::SheetComputedHoursPropertyName("O'tkir \"&\" Co", 8, 3), {}, 2.5}});
   EXPECT_NE(xml.find(R"(pid="2" name="Soatnoma"><vt:lpwstr>a&amp;b &lt;c&gt; "d"</vt:lpwstr>)"), std::string::npos) << xml;
   EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &quot;&amp;&quot; Co!C8"><vt:r8>2.5</vt:r8>)"), std::string::npos) << xml;
   EXPECT_EQ(StaffTotalText(1935.5), "1935.5");  // the command line's listing
@@ -232,4 +232,4 @@ TEST(StaffWorkbookFile, TheSummaryPrintsAsTheWorkbookStoresIt) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -11,19 +11,19 @@
 
 #include "staff_book/staff_book.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_book {
 namespace {
 
 // Every character 0.6 of the font size wide: lines break where a reader can count them.
-class EvenMetrics : public TextMetrics {
+class EvenMetrics : public sheet_layout::TextMetrics {
  public:
-  FontMeasures Measures(const TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
-  double Width(const TextFont& font, std::string_view text) override {
+  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
+  double Width(const sheet_layout::TextFont& font, std::string_view text) override {
     double characters = 0;
     for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     return characters * font.size * 0.6;
   }
-  double RightOverhang(const TextFont&, std::string_view) override { return 0; }
+  double RightOverhang(const sheet_layout::TextFont&, std::string_view) override { return 0; }
 };
 
 SummaryRow Teacher(int number, std::string name = {}) {
@@ -38,19 +38,19 @@ SummaryRow Teacher(int number, std::string name = {}) {
   return row;
 }
 
-std::string TextOf(const SheetBox& box) {
+std::string TextOf(const sheet_layout::SheetBox& box) {
   std::string text;
-  for (const SheetTextLine& line : box.lines) text += (text.empty() ? "" : " ") + line.text;
+  for (const sheet_layout::SheetTextLine& line : box.lines) text += (text.empty() ? "" : " ") + line.text;
   return text;
 }
 
 bool Holds(const SummaryPrintPage& page, const std::string& text) {
-  return std::any_of(page.boxes.begin(), page.boxes.end(), [&](const SheetBox& box) { return TextOf(box).find(text) == 0; });
+  return std::any_of(page.boxes.begin(), page.boxes.end(), [&](const sheet_layout::SheetBox& box) { return TextOf(box).find(text) == 0; });
 }
 
 // The number at the foot of the page: the one box of no cell.
 std::string PageNumberOf(const SummaryPrintPage& page) {
-  for (const SheetBox& box : page.boxes) {
+  for (const sheet_layout::SheetBox& box : page.boxes) {
     if (box.row == 0 && box.column == 0) return TextOf(box);
   }
   return {};
@@ -58,7 +58,7 @@ std::string PageNumberOf(const SummaryPrintPage& page) {
 
 SummaryPrint Print(const std::vector<SummaryRow>& rows) {
   EvenMetrics metrics;
-  return LaySummaryPages(DescribeStaffSummary(rows, 2026), ReportSheet().Font(), metrics);
+  return LaySummaryPages(DescribeStaffSummary(rows, 2026), report_sheet::ReportSheet().Font(), metrics);
 }
 
 TEST(SummaryPages, AFewTeachersSignOnOnePage) {
@@ -75,7 +75,7 @@ TEST(SummaryPages, AFewTeachersSignOnOnePage) {
   // The columns fill the width between the margins, the number column first.
   double left = 1e9;
   double right = 0;
-  for (const SheetBox& box : page.boxes) {
+  for (const sheet_layout::SheetBox& box : page.boxes) {
     left = std::min(left, box.rect.left);
     right = std::max(right, box.rect.left + box.rect.width);
   }
@@ -98,7 +98,7 @@ TEST(SummaryPages, ManyTeachersRunOnWithTheHeadingsAndEndWithTheSignatures) {
     EXPECT_EQ(Holds(page, "12, 7 - sonli"), i == 0) << i;
     EXPECT_EQ(PageNumberOf(page), std::to_string(i + 1));
     int teachersHere = 0;
-    for (const SheetBox& box : page.boxes) {
+    for (const sheet_layout::SheetBox& box : page.boxes) {
       EXPECT_GE(box.rect.top, 0.75 * 72 - 1e-6);
       if (box.column == 2 && box.row > 3 && box.row <= 73) {
         teachers.push_back(box.row - 3);
@@ -118,4 +118,4 @@ TEST(SummaryPages, ManyTeachersRunOnWithTheHeadingsAndEndWithTheSignatures) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_book

@@ -10,14 +10,14 @@
 #include "roster_rules/csv_records.h"
 #include "staff_files/roster_source.h"
 #include "staff_files/staff_document.h"
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "roster_rules/roster_csv.h"
 #include "batch_test_support.h"
 #include "libreoffice_support.h"
 #include "model/workload_table.h"
 #include "report_test_support.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 using soatnoma::testing::Convert;
@@ -36,14 +36,14 @@ void Edit(const std::string& workbook, const std::string& entry, const std::rege
   ASSERT_TRUE(package->Save(detail)) << detail;
 }
 
-double Shown(const std::vector<CsvRecord>& csv, std::size_t row, std::size_t column) {
+double Shown(const std::vector<roster_rules::CsvRecord>& csv, std::size_t row, std::size_t column) {
   return std::stod(csv.at(row).fields.at(column));
 }
 
 TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
   const ScratchFolder folder;
   const std::string workbook = folder.File("xodimlar.xlsx");
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
 
   // The stored results of the summary's formulas are spoiled, and the first teacher's
@@ -51,14 +51,14 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
   Edit(workbook, "xl/worksheets/sheet1.xml", std::regex("(<f>[^<]*</f>)<v>[^<]*</v>"), "$1<v>0</v>");
   Edit(workbook, "xl/worksheets/sheet2.xml", std::regex(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)"),
        "<c r=\"C8\"$1><v>1000</v></c>");
-  std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   reports[0].Cells().SetNumber(8, col::C, 1000);
 
   const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
   ASSERT_EQ(csv.status, 0) << csv.output;
   // The rows of the sheet: the title, a gap, the headings, the teachers, the total and,
   // each after a gap, the two signature lines.
-  const std::vector<CsvRecord> summary = ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  const std::vector<roster_rules::CsvRecord> summary = roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
   ASSERT_EQ(summary.size(), reports.size() + 8);
   EXPECT_EQ(summary[0].fields[0], "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
   EXPECT_EQ(summary[2].fields[0], "№");
@@ -88,17 +88,17 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
 TEST(StaffWorkbookInLibreOffice, ACorrectionSavedBackIsInTheRecalculatedSummary) {
   const ScratchFolder folder;
   const std::string workbook = folder.File("xodimlar.xlsx");
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
-  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(workbook, testing::kSheetNames[3]));
-  ReportCorrections corrections(opened.sheet, opened.notes);
+  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(OpenStaffSheet(workbook, testing::kSheetNames[3]));
+  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 100);
   ASSERT_TRUE(SaveStaffSheet(workbook, testing::kSheetNames[3], opened.sheet, corrections.Notes()).ok);
 
   const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
   ASSERT_EQ(csv.status, 0) << csv.output;
-  const std::vector<CsvRecord> summary = ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
-  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  const std::vector<roster_rules::CsvRecord> summary = roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  const std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   double staffTotal = 0;
   for (std::size_t i = 0; i < reports.size(); ++i) {
     const double annual = reports[i].Cells().ReadNumber(kFirstWorkRow, col::S) + (i == 2 ? 100 : 0);
@@ -115,13 +115,13 @@ TEST(StaffWorkbookInLibreOffice, ACorrectionSavedBackIsInTheRecalculatedSummary)
 TEST(StaffWorkbookInLibreOffice, ASummaryResavedListsEveryTeacher) {
   const ScratchFolder folder;
   const std::string workbook = folder.File("xodimlar.xlsx");
-  const std::vector<RosterTeacher> teachers =
-      ReadRoster("ism;maktab;fan;toifa;soat\nAli;12;fizika;yuqori;24\nVali;12;tarix;yuqori;18\n"
+  const std::vector<roster_rules::RosterTeacher> teachers =
+      roster_rules::ReadRoster("ism;maktab;fan;toifa;soat\nAli;12;fizika;yuqori;24\nVali;12;tarix;yuqori;18\n"
                  "Gani Karimov;12;kimyo;yuqori;20\n").Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
   const WorkbookOpening written = OpenReportOrStaff(workbook);
   std::vector<double> totals;
-  for (const StaffTeacherSheet& teacher : std::get<StaffWorkbookListing>(written).teachers) {
+  for (const staff_book::StaffTeacherSheet& teacher : std::get<StaffWorkbookListing>(written).teachers) {
     totals.push_back(teacher.annualTotal);
   }
   const auto resaved = Convert(folder, "xlsx:Calc MS Excel 2007 XML", {workbook});
@@ -132,7 +132,7 @@ TEST(StaffWorkbookInLibreOffice, ASummaryResavedListsEveryTeacher) {
 
   const WorkbookOpening opened = OpenReportOrStaff(path);
   ASSERT_TRUE(std::holds_alternative<StaffWorkbookListing>(opened));
-  const std::vector<StaffTeacherSheet>& listed = std::get<StaffWorkbookListing>(opened).teachers;
+  const std::vector<staff_book::StaffTeacherSheet>& listed = std::get<StaffWorkbookListing>(opened).teachers;
   ASSERT_EQ(listed.size(), 3u);
   const char* sheets[] = {"Ali", "Vali", "Gani Karimov"};
   for (std::size_t i = 0; i < listed.size(); ++i) {
@@ -140,8 +140,8 @@ TEST(StaffWorkbookInLibreOffice, ASummaryResavedListsEveryTeacher) {
     EXPECT_TRUE(listed[i].Openable()) << listed[i].unmatched;
     EXPECT_EQ(listed[i].annualTotal, totals[i]);
   }
-  OpenedReport vali = std::get<OpenedReport>(OpenStaffSheet(path, "Vali"));
-  ReportCorrections corrections(vali.sheet, vali.notes);
+  workbook_package::OpenedReport vali = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, "Vali"));
+  report_editing::ReportCorrections corrections(vali.sheet, vali.notes);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 10);
   ASSERT_TRUE(SaveStaffSheet(path, "Vali", vali.sheet, corrections.Notes()).ok);
   EXPECT_EQ(std::get<StaffWorkbookListing>(OpenReportOrStaff(path)).teachers[1].annualTotal, totals[1] + 10);
@@ -152,7 +152,7 @@ TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {
   std::string staff = "ism;maktab;fan;toifa;soat\n";
   for (int i = 1; i <= 70; ++i) staff += "O'qituvchi " + std::to_string(i) + ";" + (i % 2 ? "12" : "7") + ";fizika;yuqori;24\n";
   const std::string workbook = folder.File("xodimlar.xlsx");
-  ASSERT_EQ(ExportStaff({ReadRoster(staff).Teachers(), 2025, StaffFileFormat::Xlsx, workbook}).status,
+  ASSERT_EQ(ExportStaff({roster_rules::ReadRoster(staff).Teachers(), 2025, StaffFileFormat::Xlsx, workbook}).status,
             StaffExportStatus::Written);
   const auto pdf = Convert(folder, "pdf", {workbook});
   ASSERT_EQ(pdf.status, 0) << pdf.output;
@@ -186,9 +186,9 @@ TEST(StaffWorkbookInLibreOffice, RosterSavedAsAWorkbookReadsAsItsCsv) {
   ASSERT_EQ(saved.status, 0) << saved.output;
   const LoadedRoster fromWorkbook = LoadRoster(folder.File("out/xodimlar.xlsx"));
   ASSERT_TRUE(fromWorkbook.ok) << fromWorkbook.message;
-  const Roster fromCsv = ReadRoster(testing::kStaffList);
-  const std::vector<RosterTeacher> expected = fromCsv.Teachers();
-  const std::vector<RosterTeacher> teachers = fromWorkbook.roster.Teachers();
+  const roster_rules::Roster fromCsv = roster_rules::ReadRoster(testing::kStaffList);
+  const std::vector<roster_rules::RosterTeacher> expected = fromCsv.Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = fromWorkbook.roster.Teachers();
   ASSERT_EQ(teachers.size(), expected.size());
   for (std::size_t i = 0; i < teachers.size(); ++i) {
     // A line break in a cell is a lone line feed in a workbook.
@@ -203,4 +203,4 @@ TEST(StaffWorkbookInLibreOffice, RosterSavedAsAWorkbookReadsAsItsCsv) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -14,7 +14,7 @@
 #include "staff_files/staff_export.h"
 #include "report_files/xlsx_package.h"
 
-namespace soatnoma::batch::testing {
+namespace soatnoma::staff_files::testing {
 
 // BOM, ";" between fields, CRLF, quoted fields holding ";", '"' and a line break, the
 // Uzbek ʻ, a row of empty cells, a repeated name and four rows that must be refused, the
@@ -42,10 +42,10 @@ inline const std::vector<std::string> kSheetNames = {"Jami", "Karimova; Dilnoza"
                                                      "Ko'p qatorli \"Ism\"", "Karimova; Dilnoza (2)"};
 
 // The reports of the good rows, as one teacher's run would make them.
-inline std::vector<ReportSheet> ExpectedReports(int year) {
-  std::vector<ReportSheet> reports;
-  for (const RosterTeacher& teacher : ReadRoster(kStaffList).Teachers()) {
-    reports.push_back(std::get<ReportSheet>(BuildReport(ReportRequestFor(teacher, year))));
+inline std::vector<report_sheet::ReportSheet> ExpectedReports(int year) {
+  std::vector<report_sheet::ReportSheet> reports;
+  for (const roster_rules::RosterTeacher& teacher : roster_rules::ReadRoster(kStaffList).Teachers()) {
+    reports.push_back(std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(staff_book::ReportRequestFor(teacher, year))));
   }
   return reports;
 }
@@ -117,4 +117,4 @@ class SavedWorkbook {
   std::vector<std::string> texts_;
 };
 
-}  // namespace soatnoma::batch::testing
+}  // namespace soatnoma::staff_files::testing

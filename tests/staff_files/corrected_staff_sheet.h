@@ -6,24 +6,24 @@
 #include <string>
 #include <variant>
 
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "model/workload_table.h"
 #include "staff_files/staff_document.h"
 
-namespace soatnoma::batch::testing {
+namespace soatnoma::staff_files::testing {
 
-inline constexpr CellPlace kCorrectedCell{8, col::C};
+inline constexpr report_editing::CellPlace kCorrectedCell{8, col::C};
 
 // The computed hours of C8; none when the sheet could not be opened or saved back.
 inline std::optional<double> CorrectStaffSheet(const std::string& path, const std::string& sheet, double more) {
-  OpenOutcome outcome = OpenStaffSheet(path, sheet);
-  auto* opened = std::get_if<OpenedReport>(&outcome);
+  workbook_package::OpenOutcome outcome = staff_files::OpenStaffSheet(path, sheet);
+  auto* opened = std::get_if<workbook_package::OpenedReport>(&outcome);
   if (opened == nullptr) return std::nullopt;
-  ReportCorrections corrections(opened->sheet, opened->notes);
+  report_editing::ReportCorrections corrections(opened->sheet, opened->notes);
   const double computed = corrections.ComputedHours(kCorrectedCell);
   corrections.SetHours(kCorrectedCell, computed + more);
-  if (!SaveStaffSheet(path, sheet, opened->sheet, corrections.Notes()).ok) return std::nullopt;
+  if (!staff_files::SaveStaffSheet(path, sheet, opened->sheet, corrections.Notes()).ok) return std::nullopt;
   return computed;
 }
 
-}  // namespace soatnoma::batch::testing
+}  // namespace soatnoma::staff_files::testing

@@ -10,25 +10,25 @@
 #include <variant>
 
 #include "batch_test_support.h"
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "report_files/xlsx_package.h"
 #include "staff_files/staff_document.h"
 
-namespace soatnoma::batch::testing {
+namespace soatnoma::staff_files::testing {
 
-inline constexpr CellPlace kCorrectedCell{8, 3};  // C8
+inline constexpr report_editing::CellPlace kCorrectedCell{8, 3};  // C8
 inline constexpr double kCorrection = 2;          // hours more than computed
 inline constexpr int kCorrectedTeacher = 1;       // the second of the list, "Oʻtkir Toshmatov"
 
 // The workbook of kStaffList (school year 2025/2026) written at path, the teacher corrected.
 inline void WriteCorrectedStaffWorkbook(const std::string& path) {
-  const std::vector<RosterTeacher> teachers = ReadRoster(kStaffList).Teachers();
-  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(kStaffList).Teachers();
+  ASSERT_EQ(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path}).status, staff_files::StaffExportStatus::Written);
   const std::string& sheet = kSheetNames[kCorrectedTeacher + 1];
-  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, sheet));
-  ReportCorrections corrections(opened.sheet, opened.notes);
+  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path, sheet));
+  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours(kCorrectedCell, corrections.ComputedHours(kCorrectedCell) + kCorrection);
-  ASSERT_TRUE(SaveStaffSheet(path, sheet, opened.sheet, corrections.Notes()).ok);
+  ASSERT_TRUE(staff_files::SaveStaffSheet(path, sheet, opened.sheet, corrections.Notes()).ok);
 }
 
 // Changes one part of the workbook at path, as another program might have written it.
@@ -63,9 +63,9 @@ inline std::ptrdiff_t SumsIn(const std::string& part) {
 // Each teacher's yearly total as the corrected workbook holds it.
 inline std::vector<double> CorrectedYearTotals() {
   std::vector<double> totals;
-  for (const ReportSheet& report : ExpectedReports(2025)) totals.push_back(report.Cells().ReadNumber(5, 19));  // S5
+  for (const report_sheet::ReportSheet& report : ExpectedReports(2025)) totals.push_back(report.Cells().ReadNumber(5, 19));  // S5
   totals[kCorrectedTeacher] += kCorrection;
   return totals;
 }
 
-}  // namespace soatnoma::batch::testing
+}  // namespace soatnoma::staff_files::testing

@@ -15,7 +15,7 @@
 #include "report_files/xlsx_package.h"
 #include "report_test_support.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 using soatnoma::testing::ReadFile;
@@ -72,9 +72,9 @@ void WriteStaffWorkbook(const std::string& path, bool constantMemory) {
   ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
 }
 
-std::vector<std::string> Described(const Roster& roster) {
+std::vector<std::string> Described(const roster_rules::Roster& roster) {
   std::vector<std::string> described;
-  for (const RosterProblem& problem : roster.Problems()) described.push_back(DescribeProblem(problem));
+  for (const roster_rules::RosterProblem& problem : roster.Problems()) described.push_back(roster_rules::DescribeProblem(problem));
   return described;
 }
 
@@ -87,7 +87,7 @@ TEST(WorkbookRoster, FirstSheetReadsAsTheSameRowsWouldFromCsv) {
     const LoadedRoster loaded = LoadRoster(path);
     ASSERT_TRUE(loaded.ok) << loaded.message;
     EXPECT_FALSE(loaded.roster.readAsWindows1251);
-    const std::vector<RosterTeacher> teachers = loaded.roster.Teachers();
+    const std::vector<roster_rules::RosterTeacher> teachers = loaded.roster.Teachers();
     ASSERT_EQ(teachers.size(), 3u);
     struct Expected {
       int line;
@@ -115,7 +115,7 @@ TEST(WorkbookRoster, FirstSheetReadsAsTheSameRowsWouldFromCsv) {
                                             "qator 9: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
                                         }));
     // The teachers are the same, and as ready, as from the CSV file of the same rows.
-    const Roster fromCsv = ReadRoster(
+    const roster_rules::Roster fromCsv = roster_rules::ReadRoster(
         "ism;maktab;fan;toifa;soat;stavka;rahbar\n"
         "Karimova Dilnoza;12;Ona tili;yuqori;24;;ha\n\n"
         "Oʻtkir Toshmatov;12;fizika;boshlang'ich;22.5;18;1\n"
@@ -184,10 +184,10 @@ TEST(WorkbookRoster, APackageTooLargeOrOfTooManyPartsIsRefusedBeforeUnpacking) {
     const char* reason;  // empty: read
   };
   const std::vector<Padding> paddings = {
-      {"bir-qism.xlsx", 1, kLargestWorkbookPart, ""},
-      {"katta.xlsx", static_cast<int>(kLargestUnpackedWorkbook / kLargestWorkbookPart + 1), kLargestWorkbookPart, "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
-      {"kop-qism.xlsx", static_cast<int>(kMostWorkbookParts), 1, "ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
-      {"ortiq-qism.xlsx", 1, kLargestWorkbookPart + 1, "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
+      {"bir-qism.xlsx", 1, workbook_package::kLargestWorkbookPart, ""},
+      {"katta.xlsx", static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1), workbook_package::kLargestWorkbookPart, "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(workbook_package::kMostWorkbookParts), 1, "ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
+      {"ortiq-qism.xlsx", 1, workbook_package::kLargestWorkbookPart + 1, "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
   };
   for (const Padding& padding : paddings) {
     SCOPED_TRACE(padding.file);
@@ -226,8 +226,8 @@ TEST(WorkbookRoster, CellsFarRightOfTheTableAreLeft) {
   const auto records = ReadWorkbookRecords(path, whyNot);
   ASSERT_TRUE(records) << whyNot;
   ASSERT_EQ(records->size(), 4u);
-  for (const CsvRecord& record : *records) EXPECT_LE(record.fields.size(), 5u) << record.line;
-  const Roster roster = ReadRosterRecords(*records);
+  for (const roster_rules::CsvRecord& record : *records) EXPECT_LE(record.fields.size(), 5u) << record.line;
+  const roster_rules::Roster roster = roster_rules::ReadRosterRecords(*records);
   EXPECT_EQ(roster.Teachers().size(), 3u);
   EXPECT_TRUE(roster.Problems().empty());
 }
@@ -239,7 +239,7 @@ TEST(WorkbookRoster, ASheetThatWouldFillTheMemoryIsRefused) {
   const std::string path = folder.File("katta.xlsx");
   lxw_workbook* workbook = workbook_new(path.c_str());
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-  for (lxw_row_t row = 0; row < 10000; ++row) worksheet_write_number(sheet, row, kMaxRosterColumns - 1, 1, nullptr);
+  for (lxw_row_t row = 0; row < 10000; ++row) worksheet_write_number(sheet, row, roster_rules::kMaxRosterColumns - 1, 1, nullptr);
   ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
   const LoadedRoster loaded = LoadRoster(path);
   EXPECT_FALSE(loaded.ok);
@@ -255,8 +255,8 @@ TEST(ExampleRoster, OpensWithEveryTeacherReadyInBothForms) {
   ASSERT_TRUE(workbook.ok && csv.ok);
   EXPECT_TRUE(workbook.roster.Problems().empty());
   EXPECT_TRUE(csv.roster.Problems().empty());
-  const std::vector<RosterTeacher> fromWorkbook = workbook.roster.Teachers();
-  const std::vector<RosterTeacher> fromCsv = csv.roster.Teachers();
+  const std::vector<roster_rules::RosterTeacher> fromWorkbook = workbook.roster.Teachers();
+  const std::vector<roster_rules::RosterTeacher> fromCsv = csv.roster.Teachers();
   ASSERT_EQ(fromWorkbook.size(), 4u);
   ASSERT_EQ(fromCsv.size(), 4u);
   bool someLeader = false;
@@ -283,4 +283,4 @@ TEST(ExampleRoster, OpensWithEveryTeacherReadyInBothForms) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

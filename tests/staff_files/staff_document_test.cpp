@@ -15,16 +15,16 @@
 
 #include "batch_test_support.h"
 #include "corrected_workbook.h"
-#include "form/pasted_totals.h"
-#include "form/report_corrections.h"
-#include "form/stored_number.h"
+#include "workbook_package/pasted_totals.h"
+#include "report_editing/report_corrections.h"
+#include "workbook_package/stored_number.h"
 #include "staff_book/staff_workbook_texts.h"
 #include "model/workload_table.h"
 #include "report_files/xlsx_package.h"
 #include "report_files/xlsx_writer.h"
 #include "report_test_support.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 using testing::EditPart;
@@ -35,7 +35,7 @@ using soatnoma::testing::ScratchFolder;
 
 std::string StaffWorkbook(const ScratchFolder& folder) {
   const std::string path = folder.File("xodimlar.xlsx");
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   EXPECT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
   return path;
 }
@@ -61,7 +61,7 @@ TEST(StaffDocument, ListsItsTeachersWithTheirSheetsAndTotals) {
   const WorkbookOpening opened = OpenReportOrStaff(path);
   const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
   ASSERT_NE(listing, nullptr);
-  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  const std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   ASSERT_EQ(listing->teachers.size(), reports.size());
   for (std::size_t i = 0; i < reports.size(); ++i) {
     EXPECT_EQ(listing->teachers[i].sheetName, testing::kSheetNames[i + 1]);
@@ -71,9 +71,9 @@ TEST(StaffDocument, ListsItsTeachersWithTheirSheetsAndTotals) {
 
   // A single report still opens as one; a stranger's workbook is refused as before.
   ASSERT_TRUE(SaveXlsx(reports[0], folder.File("bitta.xlsx")).ok);
-  EXPECT_TRUE(std::holds_alternative<OpenedReport>(OpenReportOrStaff(folder.File("bitta.xlsx"))));
+  EXPECT_TRUE(std::holds_alternative<workbook_package::OpenedReport>(OpenReportOrStaff(folder.File("bitta.xlsx"))));
   soatnoma::testing::WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
-  EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenReportOrStaff(folder.File("yot.xlsx"))));
+  EXPECT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(OpenReportOrStaff(folder.File("yot.xlsx"))));
 }
 
 TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheWorkbook) {
@@ -82,16 +82,16 @@ TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheW
   const std::map<std::string, std::string> before = Parts(path);
   const std::string sheetName = testing::kSheetNames[2];  // "Oʻtkir Toshmatov", the second teacher
 
-  OpenOutcome outcome = OpenStaffSheet(path, sheetName);
-  ASSERT_TRUE(std::holds_alternative<OpenedReport>(outcome)) << std::get<OpenRefusal>(outcome).message;
-  OpenedReport opened = std::move(std::get<OpenedReport>(outcome));
-  const ReportSheet expected = testing::ExpectedReports(2025)[1];
+  workbook_package::OpenOutcome outcome = OpenStaffSheet(path, sheetName);
+  ASSERT_TRUE(std::holds_alternative<workbook_package::OpenedReport>(outcome)) << std::get<workbook_package::OpenRefusal>(outcome).message;
+  workbook_package::OpenedReport opened = std::move(std::get<workbook_package::OpenedReport>(outcome));
+  const report_sheet::ReportSheet expected = testing::ExpectedReports(2025)[1];
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
       EXPECT_EQ(opened.sheet.Cells().ReadNumber(row, column), expected.Cells().ReadNumber(row, column)) << row << column;
     }
   }
-  ReportCorrections corrections(opened.sheet, opened.notes);
+  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   const double computed = corrections.ComputedHours({8, col::C});
   corrections.SetHours({8, col::C}, computed + 2.5);
   ASSERT_TRUE(SaveStaffSheet(path, sheetName, opened.sheet, corrections.Notes()).ok);
@@ -111,19 +111,19 @@ TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheW
   // The summary's staff total was stored anew.
   testing::SavedWorkbook saved(path);
   double staffTotal = 0;
-  for (const StaffTeacherSheet& teacher : listed.teachers) staffTotal += teacher.annualTotal;
+  for (const staff_book::StaffTeacherSheet& teacher : listed.teachers) staffTotal += teacher.annualTotal;
   EXPECT_EQ(std::stod(saved.Text(saved.Sheet(1), "I8")), staffTotal);
 
   // Opened again: the correction, marked as one; the other teachers have none.
-  OpenedReport again = std::get<OpenedReport>(OpenStaffSheet(path, sheetName));
+  workbook_package::OpenedReport again = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, sheetName));
   EXPECT_EQ(again.sheet.Cells().ReadNumber(8, col::C), computed + 2.5);
-  const ReportCorrections reread(again.sheet, again.notes);
+  const report_editing::ReportCorrections reread(again.sheet, again.notes);
   EXPECT_TRUE(reread.IsCorrected({8, col::C}));
   EXPECT_EQ(reread.ComputedHours({8, col::C}), computed);
   EXPECT_TRUE(reread.FlagsAt({8, col::C}).notWhole);
-  const OpenedReport other = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
+  const workbook_package::OpenedReport other = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
   EXPECT_TRUE(other.notes.computedOfCorrected.empty());
-  EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenStaffSheet(path, "Yo'q varaq")));
+  EXPECT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(OpenStaffSheet(path, "Yo'q varaq")));
 }
 
 // A teacher's sheet pasted as values in a spreadsheet program is said when it opens, its
@@ -136,16 +136,16 @@ TEST(StaffDocument, ASheetPastedAsValuesIsSaidAndSavedBackWithItsSums) {
   ASSERT_GT(written, 20);
   ASSERT_TRUE(PasteAsValues(path, "xl/worksheets/sheet3.xml"));
 
-  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, sheetName));
-  EXPECT_EQ(opened.notice, PastedTotalsNotice(static_cast<int>(written)));
-  ReportCorrections corrections(opened.sheet, opened.notes);
+  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, sheetName));
+  EXPECT_EQ(opened.notice, workbook_package::PastedTotalsNotice(static_cast<int>(written)));
+  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   const double year = opened.sheet.Cells().ReadNumber(kFirstWorkRow, col::S);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 3);
   EXPECT_EQ(opened.sheet.Cells().ReadNumber(kFirstWorkRow, col::S), year + 3);
   ASSERT_TRUE(SaveStaffSheet(path, sheetName, opened.sheet, corrections.Notes()).ok);
 
   EXPECT_EQ(SumsIn(Parts(path).at("xl/worksheets/sheet3.xml")), written);
-  const OpenedReport again = std::get<OpenedReport>(OpenStaffSheet(path, sheetName));
+  const workbook_package::OpenedReport again = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, sheetName));
   EXPECT_EQ(again.notice, "");
   EXPECT_EQ(again.sheet.Cells().KindAt(kFirstWorkRow, col::S), CellKind::Formula);
   EXPECT_EQ(again.sheet.Cells().ReadNumber(kFirstWorkRow, col::S), year + 3);
@@ -168,24 +168,24 @@ TEST(StaffDocument, AnUnmarkedStaffWorkbookIsKnownAndMarkedWhenSaved) {
   const WorkbookOpening unmarked = OpenReportOrStaff(path);
   const auto* listing = std::get_if<StaffWorkbookListing>(&unmarked);
   ASSERT_NE(listing, nullptr);
-  OpenedReport opened = std::get<OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
-  ReportCorrections corrections(opened.sheet, opened.notes);
+  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
+  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours({8, col::C}, std::nullopt);
   ASSERT_TRUE(SaveStaffSheet(path, listing->teachers[0].sheetName, opened.sheet, corrections.Notes()).ok);
   const auto custom = Parts(path).at("docProps/custom.xml");
-  EXPECT_NE(custom.find(std::string(kStaffWorkbookMark)), std::string::npos) << custom;
-  OpenedReport again = std::get<OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
+  EXPECT_NE(custom.find(std::string(staff_book::kStaffWorkbookMark)), std::string::npos) << custom;
+  workbook_package::OpenedReport again = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
   EXPECT_EQ(again.sheet.Cells().KindAt(8, col::C), CellKind::Empty);
-  EXPECT_TRUE(ReportCorrections(again.sheet, again.notes).IsCorrected({8, col::C}));
+  EXPECT_TRUE(report_editing::ReportCorrections(again.sheet, again.notes).IsCorrected({8, col::C}));
 }
 
 std::string Refusal(const WorkbookOpening& opening) {
-  const auto* refusal = std::get_if<OpenRefusal>(&opening);
+  const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opening);
   return refusal ? refusal->message : "(not refused)";
 }
 
-std::string Refusal(const OpenOutcome& outcome) {
-  const auto* refusal = std::get_if<OpenRefusal>(&outcome);
+std::string Refusal(const workbook_package::OpenOutcome& outcome) {
+  const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome);
   return refusal ? refusal->message : "(not refused)";
 }
 
@@ -200,8 +200,8 @@ TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections)
   EditPart(path, "xl/workbook.xml", "</sheets>", summarySheet + "</sheets>");
   EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza (2)'!S5</f>", "<f>#REF!</f>");
   EditPart(path, "xl/worksheets/sheet1.xml", "<f>'Karimova; Dilnoza'!S5</f>", "<f>'Karimova; Dilnoza'!$S$5</f>");
-  const ReportSheet secondReport = testing::ExpectedReports(2025)[1];
-  const std::string total = StoredNumberText(secondReport.Cells().ReadNumber(kFirstWorkRow, col::S));
+  const report_sheet::ReportSheet secondReport = testing::ExpectedReports(2025)[1];
+  const std::string total = workbook_package::StoredNumberText(secondReport.Cells().ReadNumber(kFirstWorkRow, col::S));
   const std::string second = "<f>'" + testing::kSheetNames[2] + "'!S5</f><v>";
   EditPart(path, "xl/worksheets/sheet1.xml", second + total + "</v>", second + "1e400</v>");
 
@@ -212,20 +212,20 @@ TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections)
   EXPECT_TRUE(listing->teachers[0].Openable());
   EXPECT_EQ(listing->teachers[0].sheetName, testing::kSheetNames[1]);
   EXPECT_TRUE(listing->teachers[1].Openable());
-  EXPECT_EQ(ListedTotalText(listing->teachers[1]), "\u2014") << "a total of 1e400 is not listed as 0";
+  EXPECT_EQ(staff_book::ListedTotalText(listing->teachers[1]), "\u2014") << "a total of 1e400 is not listed as 0";
   EXPECT_FALSE(listing->teachers[3].Openable());
   EXPECT_NE(listing->teachers[3].unmatched.find("#REF!"), std::string::npos);
   EXPECT_EQ(listing->teachers[4].sheetName, testing::kSheetNames[4]);
   EXPECT_FALSE(listing->teachers[4].Openable());
-  EXPECT_TRUE(std::holds_alternative<OpenRefusal>(OpenStaffSheet(path, testing::kSheetNames[4])));
+  EXPECT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(OpenStaffSheet(path, testing::kSheetNames[4])));
 
-  OpenedReport first = std::get<OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
-  ReportCorrections corrections(first.sheet, first.notes);
+  workbook_package::OpenedReport first = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
+  report_editing::ReportCorrections corrections(first.sheet, first.notes);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 3);
   ASSERT_TRUE(SaveStaffSheet(path, testing::kSheetNames[1], first.sheet, corrections.Notes()).ok);
   const auto saved = std::get<StaffWorkbookListing>(OpenReportOrStaff(path));
   EXPECT_EQ(saved.teachers[0].annualTotal, listing->teachers[0].annualTotal + 3);
-  EXPECT_EQ(ListedTotalText(saved.teachers[1]), "\u2014");
+  EXPECT_EQ(staff_book::ListedTotalText(saved.teachers[1]), "\u2014");
 }
 
 // The largest staff workbook the program writes, 5000 teachers, reopens, lists every teacher
@@ -237,18 +237,18 @@ TEST(StaffDocument, TheLargestStaffWorkbookReopensListsAndSavesBack) {
     list += "O'qituvchi " + std::to_string(i) + ";12;fizika;yuqori;24\n";
   }
   const std::string path = folder.File("katta-maktab.xlsx");
-  const std::vector<RosterTeacher> teachers = ReadRoster(list).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(list).Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
   const WorkbookOpening opened = OpenReportOrStaff(path);
   const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
   ASSERT_NE(listing, nullptr) << Refusal(opened);
   ASSERT_EQ(listing->teachers.size(), 5000u);
-  const StaffTeacherSheet last = listing->teachers.back();
+  const staff_book::StaffTeacherSheet last = listing->teachers.back();
   ASSERT_TRUE(last.Openable());
-  OpenOutcome outcome = OpenStaffSheet(path, last.sheetName);
-  ASSERT_TRUE(std::holds_alternative<OpenedReport>(outcome)) << Refusal(outcome);
-  OpenedReport report = std::move(std::get<OpenedReport>(outcome));
-  ReportCorrections corrections(report.sheet, report.notes);
+  workbook_package::OpenOutcome outcome = OpenStaffSheet(path, last.sheetName);
+  ASSERT_TRUE(std::holds_alternative<workbook_package::OpenedReport>(outcome)) << Refusal(outcome);
+  workbook_package::OpenedReport report = std::move(std::get<workbook_package::OpenedReport>(outcome));
+  report_editing::ReportCorrections corrections(report.sheet, report.notes);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 1);
   ASSERT_TRUE(SaveStaffSheet(path, last.sheetName, report.sheet, corrections.Notes()).ok);
   EXPECT_EQ(std::get<StaffWorkbookListing>(OpenReportOrStaff(path)).teachers.back().annualTotal, last.annualTotal + 1);
@@ -262,8 +262,8 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
   const std::string path = StaffWorkbook(folder);
   ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
   std::filesystem::copy_file(path, folder.File("katta.xlsx"));
-  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), static_cast<int>(kLargestUnpackedWorkbook / kLargestWorkbookPart + 1),
-                                      kLargestWorkbookPart);
+  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1),
+                                      workbook_package::kLargestWorkbookPart);
   const std::pair<const char*, const char*> refused[] = {
       {"pipe.xlsx", "oddiy fayl emas"},
       {"katta.xlsx", "juda katta bo'ladi"},
@@ -274,7 +274,7 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
     EXPECT_NE(Refusal(OpenStaffSheet(folder.File(file), testing::kSheetNames[1])).find(told), std::string::npos) << file;
   }
   EXPECT_NE(Refusal(OpenStaffSheet(path, "Jami")).find("\"Jami\" o'qituvchisining varag'i yo'q"), std::string::npos);
-  const ReportSheet report = testing::ExpectedReports(2025)[0];
+  const report_sheet::ReportSheet report = testing::ExpectedReports(2025)[0];
   ASSERT_TRUE(SaveXlsx(report, folder.File("bitta.xlsx")).ok);
   EXPECT_NE(Refusal(OpenStaffSheet(folder.File("bitta.xlsx"), "Soatnoma")).find("xodimlar kitobi emas"), std::string::npos);
 
@@ -286,4 +286,4 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

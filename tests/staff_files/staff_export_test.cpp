@@ -13,7 +13,7 @@
 #include "model/workload_table.h"
 #include "report_test_support.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 using soatnoma::testing::ReadFile;
@@ -22,7 +22,7 @@ using soatnoma::testing::WriteFile;
 
 TEST(StaffExport, StoppedPartWayWritesNothing) {
   const ScratchFolder folder;
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   for (const auto format : {StaffFileFormat::Xlsx, StaffFileFormat::Pdf}) {
     const std::string path = folder.File(format == StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx");
     WriteFile(path, "earlier");
@@ -43,7 +43,7 @@ TEST(StaffExport, StoppedPartWayWritesNothing) {
 // message then says, rather than being replaced behind a "nothing written".
 TEST(StaffExport, StoppedWhileTheFileIsFinishedKeepsTheEarlierOne) {
   const ScratchFolder folder;
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   for (const auto format : {StaffFileFormat::Xlsx, StaffFileFormat::Pdf}) {
     const std::string path = folder.File(format == StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx");
     WriteFile(path, "earlier");
@@ -60,7 +60,7 @@ TEST(StaffExport, StoppedWhileTheFileIsFinishedKeepsTheEarlierOne) {
 
 TEST(StaffExport, WrittenFileCountsItsReports) {
   const ScratchFolder folder;
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   const StaffExportResult result = ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")});
   EXPECT_EQ(result.status, StaffExportStatus::Written);
   EXPECT_EQ(result.produced, 4);
@@ -71,8 +71,8 @@ TEST(StaffExport, WrittenFileCountsItsReports) {
 }
 
 TEST(StaffExport, RosterTotalsAreTheFinishedReports) {
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
-  const std::vector<ReportSheet> reports = testing::ExpectedReports(2025);
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   ASSERT_EQ(teachers.size(), reports.size());
   for (std::size_t i = 0; i < teachers.size(); ++i) {
     EXPECT_EQ(teachers[i].annualTotal, reports[i].Cells().ReadNumber(kFirstWorkRow, col::S)) << teachers[i].name;
@@ -82,9 +82,9 @@ TEST(StaffExport, RosterTotalsAreTheFinishedReports) {
 
 TEST(StaffSummary, TitleNamesEverySchoolOnceAndTheSchoolYear) {
   const auto rowsOf = [](std::vector<std::string> schools) {
-    std::vector<SummaryRow> rows;
+    std::vector<staff_book::SummaryRow> rows;
     for (std::string& school : schools) {
-      SummaryRow row;
+      staff_book::SummaryRow row;
       row.school = std::move(school);
       rows.push_back(std::move(row));
     }
@@ -104,7 +104,7 @@ TEST(StaffSummary, TitleNamesEverySchoolOnceAndTheSchoolYear) {
       {{std::string(100, 'A'), std::string(30, 'B')},
        "2 ta maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"},
   };
-  for (const auto& [schools, title] : cases) EXPECT_EQ(SummaryTitle(rowsOf(schools), 2025), title);
+  for (const auto& [schools, title] : cases) EXPECT_EQ(staff_book::SummaryTitle(rowsOf(schools), 2025), title);
 }
 
 // Names and schools that look like the workbook's codes of characters are written so that
@@ -112,8 +112,8 @@ TEST(StaffSummary, TitleNamesEverySchoolOnceAndTheSchoolYear) {
 TEST(StaffExport, TextsLikeCodesOfCharactersReadBackAsWritten) {
   const ScratchFolder folder;
   const std::string path = folder.File("kodlar.xlsx");
-  const std::vector<RosterTeacher> teachers =
-      ReadRoster("ism;maktab;fan;toifa;soat\nAli _x0000_ Valiyev;_x0041_;fizika;yuqori;24\n").Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers =
+      roster_rules::ReadRoster("ism;maktab;fan;toifa;soat\nAli _x0000_ Valiyev;_x0041_;fizika;yuqori;24\n").Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
@@ -123,17 +123,17 @@ TEST(StaffExport, TextsLikeCodesOfCharactersReadBackAsWritten) {
   const auto holds = [&](const std::string& text) { return std::find(texts->begin(), texts->end(), text) != texts->end(); };
   EXPECT_TRUE(holds("Ali _x0000_ Valiyev"));
   EXPECT_TRUE(holds("_x0041_"));
-  SummaryRow row;
+  staff_book::SummaryRow row;
   row.school = "_x0041_";
-  EXPECT_TRUE(holds(SummaryTitle({row}, 2025)));
+  EXPECT_TRUE(holds(staff_book::SummaryTitle({row}, 2025)));
 }
 
 // One teacher more than the 5000 a workbook holds (written in full elsewhere) is refused.
 TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {
   const ScratchFolder folder;
-  const std::vector<RosterTeacher> listed = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> listed = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   ASSERT_FALSE(listed.empty());
-  const std::vector<RosterTeacher> staff(5001, listed.front());
+  const std::vector<roster_rules::RosterTeacher> staff(5001, listed.front());
   const StaffExportResult result = ExportStaff({staff, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")},
                                                [](int, int) {
                                                  ADD_FAILURE() << "no report is made";
@@ -146,4 +146,4 @@ TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

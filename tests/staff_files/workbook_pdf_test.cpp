@@ -17,7 +17,7 @@
 #include "report_files/xlsx_writer.h"
 #include "report_test_support.h"
 
-namespace soatnoma::batch {
+namespace soatnoma::staff_files {
 namespace {
 
 using soatnoma::testing::PdfPages;
@@ -52,7 +52,7 @@ TEST(WorkbookPdf, AStaffWorkbookPrintsAsSavedCorrectionsIncluded) {
   EXPECT_NE(PdfPageText(folder.File("xodimlar.pdf"), 3).find(corrected), std::string::npos);
 
   // The list itself still gives the computed numbers: the PDF above was made of the workbook.
-  const std::vector<RosterTeacher> teachers = ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Pdf, folder.File("royxat.pdf")}).status,
             StaffExportStatus::Written);
   EXPECT_FALSE(std::regex_search(PdfPageText(folder.File("royxat.pdf"), 1), correctedRow));
@@ -104,4 +104,4 @@ TEST(WorkbookPdf, AReportIsItsOnePageAndWhatCannotBeReadWritesNothing) {
 }
 
 }  // namespace
-}  // namespace soatnoma::batch
+}  // namespace soatnoma::staff_files

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "form/package_names.h"
+#include "workbook_package/package_names.h"
 #include "parts_reading.h"
 #include "workbook_parts/book_parts.h"
 #include "workbook_parts/worksheet.h"
@@ -23,7 +23,7 @@ TEST(SharedTextsTest, KeepsEachTextOnceWithItsBlanksAndMarkup) {
   EXPECT_EQ(places, (std::vector<int>{0, 1, 2, 3, 3}));
 
   const PackageParts parts = [&] {
-    BookParts book(StandardFont{});
+    BookParts book(report_sheet::StandardFont{});
     for (const auto& text : given) book.Texts().Index(text);
     return book.TakeParts(std::nullopt);
   }();
@@ -41,15 +41,15 @@ TEST(SharedTextsTest, KeepsEachTextOnceWithItsBlanksAndMarkup) {
 }
 
 TEST(CellStylesTest, GivesAFormatOnePlaceAndTellsFormatsApartByWhatTheyShow) {
-  CellStyles styles(StandardFont{"DejaVu Sans", 9});
-  CellFormat bold;
+  CellStyles styles(report_sheet::StandardFont{"DejaVu Sans", 9});
+  report_sheet::CellFormat bold;
   bold.bold = true;
-  CellFormat turned;
+  report_sheet::CellFormat turned;
   turned.orientation = -45;
   turned.numberFormat = "0.00";
-  CellFormat sized;
+  report_sheet::CellFormat sized;
   sized.fontSize = 9;  // the standard size given: shown as a cell starts
-  EXPECT_EQ(styles.Index(CellFormat{}), 1);  // a format given is never the standard one
+  EXPECT_EQ(styles.Index(report_sheet::CellFormat{}), 1);  // a format given is never the standard one
   EXPECT_EQ(styles.Index(bold), 2);
   EXPECT_EQ(styles.Index(turned), 3);
   EXPECT_EQ(styles.Index(sized), 1);
@@ -81,7 +81,7 @@ TEST(CellStylesTest, GivesAFormatOnePlaceAndTellsFormatsApartByWhatTheyShow) {
 }
 
 TEST(BookPartsTest, ListsEverySheetAndPartWhereTheWorkbookLooksForThem) {
-  BookParts book(StandardFont{});
+  BookParts book(report_sheet::StandardFont{});
   Worksheet sheet;
   sheet.Set(1, 1, SheetCell::OfNumber(7, 0));
   book.AddSheet("Aliyev Vali", WorksheetXml(sheet));
@@ -95,7 +95,7 @@ TEST(BookPartsTest, ListsEverySheetAndPartWhereTheWorkbookLooksForThem) {
   for (const auto listed : workbook.child("workbook").child("sheets").children("sheet")) {
     names.emplace_back(listed.attribute("name").value());
     const auto target = relations.child("Relationships").find_child_by_attribute("Id", listed.attribute("r:id").value());
-    EXPECT_EQ(std::string("xl/") + target.attribute("Target").value(), WorksheetPart(static_cast<int>(names.size())));
+    EXPECT_EQ(std::string("xl/") + target.attribute("Target").value(), workbook_package::WorksheetPart(static_cast<int>(names.size())));
   }
   EXPECT_EQ(names, (std::vector<std::string>{"Jami", "Aliyev Vali", "O'g'iloy"}));
   const auto title = workbook.child("workbook").child("definedNames").child("definedName");
@@ -103,28 +103,28 @@ TEST(BookPartsTest, ListsEverySheetAndPartWhereTheWorkbookLooksForThem) {
   EXPECT_STREQ(title.child_value(), "Jami!$3:$3");
 
   // Every part but the lists of relationships is named in the content types, once.
-  const auto types = Parsed(parts, std::string(kContentTypesPart));
+  const auto types = Parsed(parts, std::string(workbook_package::kContentTypesPart));
   std::set<std::string> typed;
   for (const auto item : types.child("Types").children("Override")) {
     EXPECT_TRUE(typed.insert(std::string(item.attribute("PartName").value()).substr(1)).second);
   }
   std::set<std::string> expected = PartNames(parts);
-  expected.erase(std::string(kContentTypesPart));
-  expected.erase(std::string(kPackageRelationsPart));
+  expected.erase(std::string(workbook_package::kContentTypesPart));
+  expected.erase(std::string(workbook_package::kPackageRelationsPart));
   expected.erase("xl/_rels/workbook.xml.rels");
   EXPECT_EQ(typed, expected);
-  const auto packageRelations = Parsed(parts, std::string(kPackageRelationsPart));
-  EXPECT_TRUE(packageRelations.child("Relationships").find_child_by_attribute("Target", std::string(kCustomPropertiesPart).c_str()));
+  const auto packageRelations = Parsed(parts, std::string(workbook_package::kPackageRelationsPart));
+  EXPECT_TRUE(packageRelations.child("Relationships").find_child_by_attribute("Target", std::string(workbook_package::kCustomPropertiesPart).c_str()));
 }
 
 TEST(BookPartsTest, QuotesASheetNameInItsPrintTitlesAndLeavesOutTheMarkNotGiven) {
-  BookParts book(StandardFont{});
+  BookParts book(report_sheet::StandardFont{});
   book.AddSheet("O'quv & yil", WorksheetXml(Worksheet{}), {.printTitleRow = 2});
   const PackageParts parts = book.TakeParts(std::nullopt);
   const auto workbook = Parsed(parts, "xl/workbook.xml");
   EXPECT_STREQ(workbook.child("workbook").child("definedNames").child("definedName").child_value(), "'O''quv & yil'!$2:$2");
-  EXPECT_EQ(testing::FindPart(parts, std::string(kCustomPropertiesPart)), nullptr);
-  const auto types = Parsed(parts, std::string(kContentTypesPart));
+  EXPECT_EQ(testing::FindPart(parts, std::string(workbook_package::kCustomPropertiesPart)), nullptr);
+  const auto types = Parsed(parts, std::string(workbook_package::kContentTypesPart));
   EXPECT_FALSE(types.child("Types").find_child_by_attribute("PartName", "/docProps/custom.xml"));
 }
 

@@ -8,21 +8,21 @@
 #include <set>
 #include <string>
 
-#include "form/text_metrics.h"
+#include "sheet_layout/text_metrics.h"
 #include "workbook_parts/package_part.h"
 
 namespace soatnoma::testing {
 
 // Every character 0.6 of the font size wide.
-class EvenMetrics : public TextMetrics {
+class EvenMetrics : public sheet_layout::TextMetrics {
  public:
-  FontMeasures Measures(const TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
-  double Width(const TextFont& font, std::string_view text) override {
+  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
+  double Width(const sheet_layout::TextFont& font, std::string_view text) override {
     double characters = 0;
     for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     return characters * font.size * 0.6;
   }
-  double RightOverhang(const TextFont&, std::string_view) override { return 0; }
+  double RightOverhang(const sheet_layout::TextFont&, std::string_view) override { return 0; }
 };
 
 inline const workbook_parts::PackagePart* FindPart(const workbook_parts::PackageParts& parts, const std::string& name) {

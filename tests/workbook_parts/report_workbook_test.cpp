@@ -7,11 +7,11 @@
 #include <cmath>
 #include <map>
 
-#include "form/package_names.h"
-#include "form/report_builder.h"
-#include "form/report_corrections.h"
-#include "form/stored_number.h"
-#include "form/workbook_text.h"
+#include "workbook_package/package_names.h"
+#include "report_sheet/report_builder.h"
+#include "report_editing/report_corrections.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/workbook_text.h"
 #include "model/relative_formula.h"
 #include "parts_reading.h"
 #include "workbook_parts/report_workbook.h"
@@ -22,22 +22,22 @@ namespace {
 using testing::EvenMetrics;
 using testing::Parsed;
 
-ReportSheet Report(TeacherCategory category, std::string weekly, std::string rate) {
-  ReportRequest request;
+report_sheet::ReportSheet Report(TeacherCategory category, std::string weekly, std::string rate) {
+  report_sheet::ReportRequest request;
   request.category = category;
   request.weeklyHours = std::move(weekly);
   request.rate = std::move(rate);
   request.classLeader = true;
   request.texts = {"7", "ona tili & <adabiyot>", "Aliyeva O\xCA\xBBg\xCA\xBBiloy _x0041_"};
   request.calendarYear = 2026;
-  auto outcome = BuildReport(request);
-  EXPECT_TRUE(std::holds_alternative<ReportSheet>(outcome));
-  return std::holds_alternative<ReportSheet>(outcome) ? std::get<ReportSheet>(outcome) : ReportSheet();
+  auto outcome = report_sheet::BuildReport(request);
+  EXPECT_TRUE(std::holds_alternative<report_sheet::ReportSheet>(outcome));
+  return std::holds_alternative<report_sheet::ReportSheet>(outcome) ? std::get<report_sheet::ReportSheet>(outcome) : report_sheet::ReportSheet();
 }
 
-PackageParts PartsOf(const ReportSheet& sheet, const WorkbookNotes& notes = {}) {
+PackageParts PartsOf(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes = {}) {
   EvenMetrics metrics;
-  const SheetGeometry layout(sheet, metrics);
+  const sheet_layout::SheetGeometry layout(sheet, metrics);
   return ReportWorkbookParts(sheet, layout, notes);
 }
 
@@ -53,39 +53,39 @@ std::map<std::string, pugi::xml_node> CellsOf(const pugi::xml_document& workshee
 std::string CellName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
 
 TEST(ReportWorkbookTest, HoldsEveryCellOfTheReportAsStored) {
-  const ReportSheet sheet = Report(TeacherCategory::Primary, "24,5", "19");
+  const report_sheet::ReportSheet sheet = Report(TeacherCategory::Primary, "24,5", "19");
   const PackageParts parts = PartsOf(sheet);
   std::vector<std::string> texts;
   for (const auto item : Parsed(parts, "xl/sharedStrings.xml").child("sst").children("si")) {
     texts.emplace_back(item.child("t").child_value());
   }
-  const auto worksheet = Parsed(parts, WorksheetPart(1));
+  const auto worksheet = Parsed(parts, workbook_package::WorksheetPart(1));
   auto cells = CellsOf(worksheet);
   int numbers = 0;
   int formulas = 0;
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
       const std::string name = CellName(row, column);
       const pugi::xml_node cell = cells[name];
       const CellGrid& grid = sheet.Cells();
       switch (grid.KindAt(row, column)) {
         case CellKind::Text:
           ASSERT_STREQ(cell.attribute("t").value(), "s") << name;
-          EXPECT_EQ(texts.at(cell.child("v").text().as_uint()), EscapedForWorkbook(grid.TextAt(row, column))) << name;
+          EXPECT_EQ(texts.at(cell.child("v").text().as_uint()), workbook_package::EscapedForWorkbook(grid.TextAt(row, column))) << name;
           break;
         case CellKind::Number:
           ++numbers;
-          EXPECT_EQ(cell.child_value("v"), StoredNumberText(grid.ReadNumber(row, column))) << name;
+          EXPECT_EQ(cell.child_value("v"), workbook_package::StoredNumberText(grid.ReadNumber(row, column))) << name;
           break;
         case CellKind::Formula:
           ++formulas;
           EXPECT_EQ(cell.child_value("f"), grid.FormulaAt(row, column)->ToA1(row, column)) << name;
-          EXPECT_EQ(cell.child_value("v"), StoredNumberText(grid.ReadNumber(row, column))) << name;
+          EXPECT_EQ(cell.child_value("v"), workbook_package::StoredNumberText(grid.ReadNumber(row, column))) << name;
           break;
         case CellKind::Empty:
           EXPECT_FALSE(cell.child("v")) << name;
           // A cell left as a cell starts is not written at all.
-          if (sheet.FormatAt(row, column) == CellFormat{} && !sheet.MergedBlockAt(row, column)) {
+          if (sheet.FormatAt(row, column) == report_sheet::CellFormat{} && !sheet.MergedBlockAt(row, column)) {
             EXPECT_FALSE(cell) << name;
           }
           break;
@@ -103,17 +103,17 @@ TEST(ReportWorkbookTest, HoldsEveryCellOfTheReportAsStored) {
 }
 
 TEST(ReportWorkbookTest, MergedBlocksCarryTheirFormatAndRowsTheirHeights) {
-  const ReportSheet sheet = Report(TeacherCategory::Upper, "23.5", "20");
+  const report_sheet::ReportSheet sheet = Report(TeacherCategory::Upper, "23.5", "20");
   const PackageParts parts = PartsOf(sheet);
-  const auto worksheet = Parsed(parts, WorksheetPart(1));
+  const auto worksheet = Parsed(parts, workbook_package::WorksheetPart(1));
   auto cells = CellsOf(worksheet);
   std::vector<std::string> merges;
   for (const auto merge : worksheet.child("worksheet").child("mergeCells").children("mergeCell")) {
     merges.emplace_back(merge.attribute("ref").value());
   }
   ASSERT_EQ(merges.size(), sheet.MergedBlocks().size());
-  for (const CellBlock& block : sheet.MergedBlocks()) {
-    EXPECT_NE(std::find(merges.begin(), merges.end(), BlockAddress(block)), merges.end());
+  for (const report_sheet::CellBlock& block : sheet.MergedBlocks()) {
+    EXPECT_NE(std::find(merges.begin(), merges.end(), report_sheet::BlockAddress(block)), merges.end());
     const std::string style = cells[CellName(block.firstRow, block.firstColumn)].attribute("s").value();
     for (int row = block.firstRow; row <= block.lastRow; ++row) {
       for (int column = block.firstColumn; column <= block.lastColumn; ++column) {
@@ -134,36 +134,36 @@ TEST(ReportWorkbookTest, MergedBlocksCarryTheirFormatAndRowsTheirHeights) {
     ++columns;
     EXPECT_GT(column.attribute("width").as_double(), 0);
   }
-  EXPECT_EQ(columns, static_cast<std::size_t>(ReportSheet::kLastColumn));
+  EXPECT_EQ(columns, static_cast<std::size_t>(report_sheet::ReportSheet::kLastColumn));
 }
 
 TEST(ReportWorkbookTest, CarriesTheReportsFontPageAndMark) {
-  ReportSheet sheet = Report(TeacherCategory::Upper, "24", "20");
-  ReportCorrections corrections(sheet);
+  report_sheet::ReportSheet sheet = Report(TeacherCategory::Upper, "24", "20");
+  report_editing::ReportCorrections corrections(sheet);
   corrections.SetHours({8, 3}, 2.5);
-  const WorkbookNotes notes = corrections.Notes();
+  const workbook_package::WorkbookNotes notes = corrections.Notes();
   const PackageParts parts = PartsOf(sheet, notes);
 
-  const auto styles = Parsed(parts, std::string(kStylesPart));
+  const auto styles = Parsed(parts, std::string(workbook_package::kStylesPart));
   const auto font = styles.child("styleSheet").child("fonts").child("font");
   EXPECT_EQ(font.child("name").attribute("val").value(), sheet.Font().family);
   EXPECT_DOUBLE_EQ(font.child("sz").attribute("val").as_double(), sheet.Font().size);
 
-  const auto worksheet = Parsed(parts, WorksheetPart(1));
+  const auto worksheet = Parsed(parts, workbook_package::WorksheetPart(1));
   const auto margins = worksheet.child("worksheet").child("pageMargins");
-  const PageSetup& page = sheet.Page();
+  const report_sheet::PageSetup& page = sheet.Page();
   EXPECT_DOUBLE_EQ(margins.attribute("left").as_double(), page.leftMargin / 72);
   EXPECT_DOUBLE_EQ(margins.attribute("header").as_double(), page.headerMargin / 72);
   EXPECT_DOUBLE_EQ(margins.attribute("footer").as_double(), page.footerMargin / 72);
   EXPECT_STREQ(worksheet.child("worksheet").child("pageSetup").attribute("orientation").value(),
-               page.orientation == PageOrientation::Landscape ? "landscape" : "portrait");
+               page.orientation == report_sheet::PageOrientation::Landscape ? "landscape" : "portrait");
   EXPECT_STREQ(worksheet.child("worksheet").child("sheetViews").child("sheetView").attribute("tabSelected").value(), "1");
 
   const auto workbook = Parsed(parts, "xl/workbook.xml");
-  EXPECT_EQ(workbook.child("workbook").child("sheets").child("sheet").attribute("name").value(), kReportSheetName);
-  const auto* custom = testing::FindPart(parts, std::string(kCustomPropertiesPart));
+  EXPECT_EQ(workbook.child("workbook").child("sheets").child("sheet").attribute("name").value(), workbook_package::kReportSheetName);
+  const auto* custom = testing::FindPart(parts, std::string(workbook_package::kCustomPropertiesPart));
   ASSERT_NE(custom, nullptr);
-  EXPECT_EQ(custom->text, CustomPropertiesPart(notes));
+  EXPECT_EQ(custom->text, workbook_package::CustomPropertiesPart(notes));
   EXPECT_EQ(notes.computedOfCorrected.size(), 1U);
   // The same report gives the same parts, byte for byte.
   EXPECT_EQ(PartsOf(sheet, notes), parts);

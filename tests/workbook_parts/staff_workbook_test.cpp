@@ -10,9 +10,9 @@
 #include <string>
 #include <variant>
 
-#include "form/package_names.h"
-#include "form/report_builder.h"
-#include "form/stored_number.h"
+#include "workbook_package/package_names.h"
+#include "report_sheet/report_builder.h"
+#include "workbook_package/stored_number.h"
 #include "model/relative_formula.h"
 #include "parts_reading.h"
 #include "roster_rules/example_roster.h"
@@ -26,8 +26,8 @@ namespace {
 using testing::EvenMetrics;
 using testing::Parsed;
 
-batch::RosterTeacher Teacher(int line, std::string name, std::string weekly) {
-  batch::RosterTeacher teacher;
+roster_rules::RosterTeacher Teacher(int line, std::string name, std::string weekly) {
+  roster_rules::RosterTeacher teacher;
   teacher.line = line;
   teacher.name = std::move(name);
   teacher.school = "12";
@@ -44,15 +44,15 @@ struct Staff {
 };
 
 // Three teachers, the second with a corrected cell whose computed hours are noted.
-Staff StaffOf(const std::vector<batch::RosterTeacher>& teachers) {
+Staff StaffOf(const std::vector<roster_rules::RosterTeacher>& teachers) {
   EvenMetrics metrics;
   StaffWorkbookParts workbook(2026);
   Staff staff;
   for (std::size_t i = 0; i < teachers.size(); ++i) {
-    auto outcome = BuildReport(batch::ReportRequestFor(teachers[i], 2026));
-    const auto& report = std::get<ReportSheet>(outcome);
-    const SheetGeometry layout(report, metrics);
-    WorkbookNotes notes;
+    auto outcome = report_sheet::BuildReport(staff_book::ReportRequestFor(teachers[i], 2026));
+    const auto& report = std::get<report_sheet::ReportSheet>(outcome);
+    const sheet_layout::SheetGeometry layout(report, metrics);
+    workbook_package::WorkbookNotes notes;
     if (i == 1) notes.computedOfCorrected.push_back({8, 3, 34.0 / 3});
     staff.sheetNames.push_back(workbook.Add(teachers[i], report, layout, notes));
     staff.totals.push_back(report.Cells().ReadNumber(5, 19));
@@ -75,7 +75,7 @@ TEST(StaffWorkbookTest, OpensOnTheSummaryWhoseTotalsReferToEachTeachersSheet) {
   const auto workbook = Parsed(staff.parts, "xl/workbook.xml");
   const auto sheets = SheetsOf(workbook);
   ASSERT_EQ(sheets.size(), 4U);
-  EXPECT_STREQ(sheets[0].attribute("name").value(), batch::kSummarySheetName);
+  EXPECT_STREQ(sheets[0].attribute("name").value(), staff_book::kSummarySheetName);
   for (std::size_t i = 0; i < staff.sheetNames.size(); ++i) {
     EXPECT_EQ(sheets[i + 1].attribute("name").value(), staff.sheetNames[i]);
   }
@@ -85,11 +85,11 @@ TEST(StaffWorkbookTest, OpensOnTheSummaryWhoseTotalsReferToEachTeachersSheet) {
   EXPECT_STREQ(titles.attribute("name").value(), "_xlnm.Print_Titles");
   EXPECT_EQ(std::string(titles.child_value()).rfind("Jami!$", 0), 0U) << titles.child_value();
 
-  const auto summary = Parsed(staff.parts, WorksheetPart(1));
+  const auto summary = Parsed(staff.parts, workbook_package::WorksheetPart(1));
   const auto view = summary.child("worksheet").child("sheetViews").child("sheetView");
   EXPECT_STREQ(view.attribute("tabSelected").value(), "1");
   EXPECT_STREQ(view.child("pane").attribute("state").value(), "frozen");
-  EXPECT_FALSE(Parsed(staff.parts, WorksheetPart(2))
+  EXPECT_FALSE(Parsed(staff.parts, workbook_package::WorksheetPart(2))
                    .child("worksheet")
                    .child("sheetViews")
                    .child("sheetView")
@@ -102,8 +102,8 @@ TEST(StaffWorkbookTest, OpensOnTheSummaryWhoseTotalsReferToEachTeachersSheet) {
   }
   ASSERT_GE(totals.size(), 3U);
   for (std::size_t i = 0; i < staff.sheetNames.size(); ++i) {
-    EXPECT_EQ(totals[i].first, batch::AnnualTotalFormula(staff.sheetNames[i]));
-    EXPECT_EQ(totals[i].second, StoredNumberText(staff.totals[i]));
+    EXPECT_EQ(totals[i].first, staff_book::AnnualTotalFormula(staff.sheetNames[i]));
+    EXPECT_EQ(totals[i].second, workbook_package::StoredNumberText(staff.totals[i]));
   }
   const auto setup = summary.child("worksheet").child("pageSetup");
   EXPECT_STREQ(setup.attribute("orientation").value(), "landscape");
@@ -113,15 +113,15 @@ TEST(StaffWorkbookTest, OpensOnTheSummaryWhoseTotalsReferToEachTeachersSheet) {
 
 TEST(StaffWorkbookTest, EverySheetNamesFormatsAndTextsOfTheOneListsAndTheNotesArePerSheet) {
   const Staff staff = StaffOf({Teacher(2, "Aliyev Vali", "24"), Teacher(3, "Karimova Dilnoza", "18")});
-  const auto styles = Parsed(staff.parts, std::string(kStylesPart));
+  const auto styles = Parsed(staff.parts, std::string(workbook_package::kStylesPart));
   const int formats = styles.child("styleSheet").child("cellXfs").attribute("count").as_int();
   const int texts = Parsed(staff.parts, "xl/sharedStrings.xml").child("sst").attribute("uniqueCount").as_int();
   // The standard font is the report's, never a spreadsheet's own.
   EXPECT_EQ(styles.child("styleSheet").child("fonts").child("font").child("name").attribute("val").value(),
-            ReportSheet().Font().family);
+            report_sheet::ReportSheet().Font().family);
   for (int sheet = 1; sheet <= 3; ++sheet) {
     int cells = 0;
-    const auto worksheet = Parsed(staff.parts, WorksheetPart(sheet));
+    const auto worksheet = Parsed(staff.parts, workbook_package::WorksheetPart(sheet));
     for (const auto row : worksheet.child("worksheet").child("sheetData").children("row")) {
       for (const auto cell : row.children("c")) {
         ++cells;
@@ -133,33 +133,33 @@ TEST(StaffWorkbookTest, EverySheetNamesFormatsAndTextsOfTheOneListsAndTheNotesAr
     }
     EXPECT_GT(cells, 20) << sheet;
   }
-  const auto custom = Parsed(staff.parts, std::string(kCustomPropertiesPart));
+  const auto custom = Parsed(staff.parts, std::string(workbook_package::kCustomPropertiesPart));
   std::vector<std::string> names;
   for (const auto property : custom.child("Properties").children("property"))
     names.emplace_back(property.attribute("name").value());
-  EXPECT_EQ(names, (std::vector<std::string>{"Soatnoma", SheetComputedHoursPropertyName("Karimova Dilnoza", 8, 3)}));
-  EXPECT_STREQ(custom.child("Properties").child("property").child_value("vt:lpwstr"), std::string(batch::kStaffWorkbookMark).c_str());
+  EXPECT_EQ(names, (std::vector<std::string>{"Soatnoma", workbook_package::SheetComputedHoursPropertyName("Karimova Dilnoza", 8, 3)}));
+  EXPECT_STREQ(custom.child("Properties").child("property").child_value("vt:lpwstr"), std::string(staff_book::kStaffWorkbookMark).c_str());
   // The last part is the custom properties', as the package lists it.
-  EXPECT_EQ(staff.parts.back().name, kCustomPropertiesPart);
-  EXPECT_NE(testing::FindPart(staff.parts, std::string(kContentTypesPart))->text.find(kCustomPropertiesPart),
+  EXPECT_EQ(staff.parts.back().name, workbook_package::kCustomPropertiesPart);
+  EXPECT_NE(testing::FindPart(staff.parts, std::string(workbook_package::kContentTypesPart))->text.find(workbook_package::kCustomPropertiesPart),
             std::string::npos);
 }
 
 TEST(ExampleWorkbookTest, HoldsTheListAndItsNotesWithTheHeadingBoldAndKeptInView) {
   const PackageParts parts = ExampleRosterParts();
-  const auto described = batch::ExampleRosterSheets();
+  const auto described = roster_rules::ExampleRosterSheets();
   const auto workbook = Parsed(parts, "xl/workbook.xml");
   const auto sheets = SheetsOf(workbook);
   ASSERT_EQ(sheets.size(), described.size());
-  EXPECT_EQ(testing::FindPart(parts, std::string(kCustomPropertiesPart)), nullptr);
+  EXPECT_EQ(testing::FindPart(parts, std::string(workbook_package::kCustomPropertiesPart)), nullptr);
   std::vector<std::string> texts;
   const auto shared = Parsed(parts, "xl/sharedStrings.xml");
   for (const auto item : shared.child("sst").children("si")) texts.emplace_back(item.child_value("t"));
-  const auto styles = Parsed(parts, std::string(kStylesPart));
+  const auto styles = Parsed(parts, std::string(workbook_package::kStylesPart));
   const auto formats = styles.child("styleSheet").child("cellXfs");
   for (std::size_t i = 0; i < described.size(); ++i) {
     EXPECT_EQ(sheets[i].attribute("name").value(), described[i].name);
-    const auto document = Parsed(parts, WorksheetPart(static_cast<int>(i + 1)));
+    const auto document = Parsed(parts, workbook_package::WorksheetPart(static_cast<int>(i + 1)));
     const auto sheet = document.child("worksheet");
     const auto rows = sheet.child("sheetData");
     // Every cell as described: a text, a number, or left out when empty.
@@ -168,9 +168,9 @@ TEST(ExampleWorkbookTest, HoldsTheListAndItsNotesWithTheHeadingBoldAndKeptInView
         const std::string name = ColumnLetters(static_cast<int>(c + 1)) + std::to_string(r + 1);
         const auto cell = rows.find_child_by_attribute("row", "r", std::to_string(r + 1).c_str())
                               .find_child_by_attribute("c", "r", name.c_str());
-        const batch::ExampleCell& given = described[i].rows[r][c];
+        const roster_rules::ExampleCell& given = described[i].rows[r][c];
         if (const double* number = std::get_if<double>(&given)) {
-          EXPECT_EQ(cell.child_value("v"), StoredNumberText(*number)) << name;
+          EXPECT_EQ(cell.child_value("v"), workbook_package::StoredNumberText(*number)) << name;
         } else if (std::get<std::string>(given).empty()) {
           EXPECT_FALSE(cell) << name;
         } else {

@@ -11,7 +11,7 @@
 namespace soatnoma::workbook_reading {
 namespace {
 
-using Change = batch::StoredCellChange;
+using Change = staff_book::StoredCellChange;
 using Kind = Change::Kind;
 
 constexpr std::string_view kHead = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"

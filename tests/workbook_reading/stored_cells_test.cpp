@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 #include "workbook_reading/report_cells.h"
 #include "workbook_reading/roster_sheet.h"
 #include "workbook_reading/staff_sheet_cells.h"
@@ -52,7 +52,7 @@ TEST(StoredCells, EachKindOfValueAsOtherProgramsStoreIt) {
 }
 
 TEST(ReportCells, NumbersTextsAndSharedFormulasIntoTheForm) {
-  ReportSheet sheet = EmptyReportForm();
+  report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
   const auto read = ReadReportCells(
       Sheet(
           R"(<row r="8"><c r="C8"><v>103</v></c><c r="D8"><v>9.5</v></c><c r="S8"><f t="shared" ref="S8:S9" si="0">)"
@@ -67,14 +67,14 @@ TEST(ReportCells, NumbersTextsAndSharedFormulasIntoTheForm) {
 
 TEST(ReportCells, TheFirstCellThatIsNoReportsIsNamed) {
   const auto problem = [](std::string_view rows) {
-    ReportSheet sheet = EmptyReportForm();
+    report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
     const auto read = ReadReportCells(Sheet(rows), kTexts, sheet.Cells());
     return read.xml ? read.problem.value_or("") : "no XML";
   };
   EXPECT_EQ(problem(R"(<row r="8"><c r="C8"><v>0x10</v></c><c r="D8"><v>NaN</v></c></row>)"),
-            CellProblem("C8", cell_problem::kNotANumber));
+            workbook_package::CellProblem("C8", workbook_package::cell_problem::kNotANumber));
   EXPECT_EQ(problem(R"(<row r="8"><c r="C8" t="e"><v>#REF!</v></c></row>)"),
-            CellProblem("C8", cell_problem::kNeitherNumberNorText));
+            workbook_package::CellProblem("C8", workbook_package::cell_problem::kNeitherNumberNorText));
   EXPECT_EQ(problem(R"(<row r="8"><c r="S8"><f t="array">C8</f></c></row>)"),
             "S8 katagida hisobotga xos bo'lmagan formula bor.");
   // A cell that shares a formula never written.

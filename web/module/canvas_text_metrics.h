@@ -5,17 +5,17 @@
 
 #include <emscripten/val.h>
 
-#include "form/text_metrics.h"
+#include "sheet_layout/text_metrics.h"
 
 namespace soatnoma::web {
 
-class CanvasTextMetrics : public TextMetrics {
+class CanvasTextMetrics : public sheet_layout::TextMetrics {
  public:
   explicit CanvasTextMetrics(emscripten::val measure) : measure_(std::move(measure)) {}
 
-  FontMeasures Measures(const TextFont& font) override;
-  double Width(const TextFont& font, std::string_view text) override;
-  double RightOverhang(const TextFont& font, std::string_view character) override;
+  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override;
+  double Width(const sheet_layout::TextFont& font, std::string_view text) override;
+  double RightOverhang(const sheet_layout::TextFont& font, std::string_view character) override;
 
  private:
   emscripten::val measure_;

@@ -8,27 +8,27 @@
 #include <unordered_map>
 
 #include "json_writer.h"
-#include "form/correction_texts.h"
-#include "form/report_corrections.h"
-#include "form/report_sheet.h"
-#include "form/sheet_layout.h"
+#include "report_editing/correction_texts.h"
+#include "report_editing/report_corrections.h"
+#include "report_sheet/report_sheet.h"
+#include "sheet_layout/sheet_layout.h"
 
 namespace soatnoma::web {
 
 class DrawnTable {
  public:
   // The page drew the boxes of this layout, without marks.
-  void Drawn(const SheetGeometry& layout, const ReportSheet& sheet);
+  void Drawn(const sheet_layout::SheetGeometry& layout, const report_sheet::ReportSheet& sheet);
   // "boxes": the boxes of the table's rows whose layout, shown text or mark changed since
   // the page last drew them, which it now draws.
-  void WriteChanged(JsonWriter& json, const SheetGeometry& layout, const ReportSheet& sheet,
-                    const ReportCorrections& corrections);
+  void WriteChanged(JsonWriter& json, const sheet_layout::SheetGeometry& layout, const report_sheet::ReportSheet& sheet,
+                    const report_editing::ReportCorrections& corrections);
 
  private:
   struct Look {
-    SheetBox box;
+    sheet_layout::SheetBox box;
     std::string value;
-    CellMarkNote mark;
+    report_editing::CellMarkNote mark;
   };
 
   std::unordered_map<int, Look> looks_;  // by row and column

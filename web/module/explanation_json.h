@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "form/report_corrections.h"
+#include "report_editing/report_corrections.h"
 #include "model/told_table.h"
 
 namespace soatnoma::web {
 
 // {cell: "D8 · Oktabr · Dars soatlari", lines: [...], toolTip}; story: none for a report
 // opened from a file, whose lines then say so and whose tool tip is its mark's alone.
-std::string ExplanationJson(const ToldTable* story, const ReportCorrections& corrections, CellPlace place);
+std::string ExplanationJson(const ToldTable* story, const report_editing::ReportCorrections& corrections, report_editing::CellPlace place);
 
 // {caption, headings: [C..S], rows: [{row, title, cells: [C..S]}]}; {missing}: why there is none,
 // for a report opened from a file.

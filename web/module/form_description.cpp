@@ -4,8 +4,8 @@
 
 #include "json_writer.h"
 #include "model/relative_formula.h"
-#include "form/cell_display.h"
-#include "form/workbook_notes.h"
+#include "report_sheet/cell_display.h"
+#include "workbook_package/workbook_notes.h"
 #include "model/workload_table.h"
 
 namespace soatnoma::web {
@@ -23,30 +23,30 @@ const char* KindName(CellKind kind) {
   return "empty";
 }
 
-const char* HorizontalName(HorizontalAlignment alignment) {
+const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
   switch (alignment) {
-    case HorizontalAlignment::Left: return "left";
-    case HorizontalAlignment::Center: return "center";
-    case HorizontalAlignment::Right: return "right";
-    case HorizontalAlignment::General: break;
+    case report_sheet::HorizontalAlignment::Left: return "left";
+    case report_sheet::HorizontalAlignment::Center: return "center";
+    case report_sheet::HorizontalAlignment::Right: return "right";
+    case report_sheet::HorizontalAlignment::General: break;
   }
   return "general";
 }
 
-const char* VerticalName(VerticalAlignment alignment) {
+const char* VerticalName(report_sheet::VerticalAlignment alignment) {
   switch (alignment) {
-    case VerticalAlignment::Top: return "top";
-    case VerticalAlignment::Center: return "middle";
-    case VerticalAlignment::Bottom: break;
+    case report_sheet::VerticalAlignment::Top: return "top";
+    case report_sheet::VerticalAlignment::Center: return "middle";
+    case report_sheet::VerticalAlignment::Bottom: break;
   }
   return "bottom";
 }
 
 }  // namespace
 
-void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, const StandardFont& font) {
+void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>& formats, const report_sheet::StandardFont& font) {
   json.Key("formats").BeginArray();
-  for (const CellFormat& format : formats) {
+  for (const report_sheet::CellFormat& format : formats) {
     json.BeginObject();
     json.Key("bold").Bool(format.bold);
     json.Key("fontSize").Number(format.fontSize.value_or(font.size));
@@ -57,7 +57,7 @@ void WriteFormats(JsonWriter& json, const std::vector<CellFormat>& formats, cons
     json.Key("indent").Integer(format.indentLevel);
     json.Key("shrinkToFit").Bool(format.shrinkToFit);
     json.Key("numberFormat").String(format.numberFormat);
-    json.Key("border").String(format.border == LineStyle::Continuous ? "thin" : "none");
+    json.Key("border").String(format.border == report_sheet::LineStyle::Continuous ? "thin" : "none");
     json.EndObject();
   }
   json.EndArray();
@@ -68,9 +68,9 @@ namespace {
 // The distinct formats of the sheet; the first is a cell's format left as it was.
 class FormatTable {
  public:
-  FormatTable() : formats_{CellFormat{}} {}
+  FormatTable() : formats_{report_sheet::CellFormat{}} {}
 
-  std::size_t IndexOf(const CellFormat& format) {
+  std::size_t IndexOf(const report_sheet::CellFormat& format) {
     for (std::size_t i = 0; i < formats_.size(); ++i) {
       if (formats_[i] == format) return i;
     }
@@ -78,19 +78,19 @@ class FormatTable {
     return formats_.size() - 1;
   }
 
-  void Write(JsonWriter& json, const StandardFont& font) const {
+  void Write(JsonWriter& json, const report_sheet::StandardFont& font) const {
     WriteFormats(json, formats_, font);
   }
 
  private:
-  std::vector<CellFormat> formats_;
+  std::vector<report_sheet::CellFormat> formats_;
 };
 
-void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats) {
+void WriteCells(JsonWriter& json, const report_sheet::ReportSheet& sheet, FormatTable& formats) {
   const CellGrid& cells = sheet.Cells();
   json.Key("cells").BeginArray();
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
       const auto merged = sheet.MergedBlockAt(row, column);
       if (merged && (merged->firstRow != row || merged->firstColumn != column)) continue;
       const CellKind kind = cells.KindAt(row, column);
@@ -102,15 +102,15 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
       if (kind == CellKind::Text) json.Key("text").String(cells.TextAt(row, column));
       if (kind == CellKind::Number || kind == CellKind::Formula) json.Key("value").Number(cells.ReadNumber(row, column));
       if (kind == CellKind::Formula) json.Key("formula").String(cells.FormulaAt(row, column)->ToA1(row, column));
-      json.Key("display").String(DisplayedText(sheet, row, column));
+      json.Key("display").String(report_sheet::DisplayedText(sheet, row, column));
       json.Key("format").Integer(static_cast<long long>(format));
       json.EndObject();
     }
   }
   json.EndArray();
   json.Key("merges").BeginArray();
-  for (const CellBlock& block : sheet.MergedBlocks()) {
-    json.BeginObject().Key("ref").String(BlockAddress(block));
+  for (const report_sheet::CellBlock& block : sheet.MergedBlocks()) {
+    json.BeginObject().Key("ref").String(report_sheet::BlockAddress(block));
     json.Key("firstRow").Integer(block.firstRow).Key("firstColumn").Integer(block.firstColumn);
     json.Key("lastRow").Integer(block.lastRow).Key("lastColumn").Integer(block.lastColumn);
     json.EndObject();
@@ -118,15 +118,15 @@ void WriteCells(JsonWriter& json, const ReportSheet& sheet, FormatTable& formats
   json.EndArray();
 }
 
-void WriteSizes(JsonWriter& json, const SheetGeometry& layout) {
+void WriteSizes(JsonWriter& json, const sheet_layout::SheetGeometry& layout) {
   json.Key("columns").BeginArray();
-  for (int column = 1; column <= ReportSheet::kLastColumn; ++column) {
+  for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
     json.BeginObject().Key("left").Number(layout.ColumnLeft(column)).Key("width").Number(layout.ColumnWidth(column));
     json.EndObject();
   }
   json.EndArray();
   json.Key("rows").BeginArray();
-  for (int row = 1; row <= ReportSheet::kLastRow; ++row) {
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
     json.BeginObject().Key("top").Number(layout.RowTop(row)).Key("height").Number(layout.RowHeight(row));
     json.EndObject();
   }
@@ -137,14 +137,14 @@ void WriteSizes(JsonWriter& json, const SheetGeometry& layout) {
 
 }  // namespace
 
-void WriteBoxes(JsonWriter& json, const ReportSheet& sheet, const SheetGeometry& layout, int firstRow, int lastRow) {
+void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, int firstRow, int lastRow) {
   WriteBoxes(json, &sheet, layout.Boxes(), firstRow, lastRow);
 }
 
-void WriteBoxes(JsonWriter& json, const ReportSheet* sheet, const std::vector<SheetBox>& boxes, int firstRow,
+void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet* sheet, const std::vector<sheet_layout::SheetBox>& boxes, int firstRow,
                 int lastRow) {
   json.Key("boxes").BeginArray();
-  for (const SheetBox& box : boxes) {
+  for (const sheet_layout::SheetBox& box : boxes) {
     if (box.row < firstRow || box.row > lastRow) continue;
     // A box of no cell (a page's number) is named by its place in the list.
     WriteBox(json, sheet, box, box.row > 0 ? CellName(box.row, box.column) : "box" + std::to_string(&box - boxes.data()));
@@ -152,12 +152,12 @@ void WriteBoxes(JsonWriter& json, const ReportSheet* sheet, const std::vector<Sh
   json.EndArray();
 }
 
-void WriteBox(JsonWriter& json, const ReportSheet* sheet, const SheetBox& box, const std::string& ref) {
+void WriteBox(JsonWriter& json, const report_sheet::ReportSheet* sheet, const sheet_layout::SheetBox& box, const std::string& ref) {
   json.BeginObject();
   json.Key("ref").String(ref);
   json.Key("row").Integer(box.row);
   json.Key("column").Integer(box.column);
-  if (sheet != nullptr && box.row > 0) json.Key("value").String(DisplayedText(*sheet, box.row, box.column));
+  if (sheet != nullptr && box.row > 0) json.Key("value").String(report_sheet::DisplayedText(*sheet, box.row, box.column));
   json.Key("left").Number(box.rect.left);
   json.Key("top").Number(box.rect.top);
   json.Key("width").Number(box.rect.width);
@@ -168,7 +168,7 @@ void WriteBox(JsonWriter& json, const ReportSheet* sheet, const SheetBox& box, c
   json.Key("bordered").Bool(box.bordered);
   json.Key("overflows").Bool(box.overflows);
   json.Key("lines").BeginArray();
-  for (const SheetTextLine& line : box.lines) {
+  for (const sheet_layout::SheetTextLine& line : box.lines) {
     json.BeginObject().Key("text").String(line.text).Key("x").Number(line.x).Key("y").Number(line.y);
     json.Key("advance").Number(line.advance).EndObject();
   }
@@ -178,11 +178,11 @@ void WriteBox(JsonWriter& json, const ReportSheet* sheet, const SheetBox& box, c
 
 namespace {
 
-void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& layout) {
-  const PaperPoints paper = PagePoints(page);
-  const SheetPlacement placement = PlaceSheet(page, layout.Width(), layout.Height());
+void WritePage(JsonWriter& json, const report_sheet::PageSetup& page, const sheet_layout::SheetGeometry& layout) {
+  const report_sheet::PaperPoints paper = report_sheet::PagePoints(page);
+  const report_sheet::SheetPlacement placement = report_sheet::PlaceSheet(page, layout.Width(), layout.Height());
   json.Key("page").BeginObject();
-  json.Key("orientation").String(page.orientation == PageOrientation::Landscape ? "landscape" : "portrait");
+  json.Key("orientation").String(page.orientation == report_sheet::PageOrientation::Landscape ? "landscape" : "portrait");
   json.Key("paperSize").Integer(static_cast<int>(page.paperSize));
   json.Key("width").Number(paper.width);
   json.Key("height").Number(paper.height);
@@ -202,8 +202,8 @@ void WritePage(JsonWriter& json, const PageSetup& page, const SheetGeometry& lay
   json.Key("printGridlines").Bool(page.printGridlines);
   json.Key("printHeadings").Bool(page.printHeadings);
   json.Key("zoom").Integer(page.zoom);
-  json.Key("firstPageNumber").Integer(page.firstPageNumber == kAutomaticFirstPageNumber ? 0 : page.firstPageNumber);
-  json.Key("overThenDown").Bool(page.order == PageOrder::OverThenDown);
+  json.Key("firstPageNumber").Integer(page.firstPageNumber == report_sheet::kAutomaticFirstPageNumber ? 0 : page.firstPageNumber);
+  json.Key("overThenDown").Bool(page.order == report_sheet::PageOrder::OverThenDown);
   json.EndObject();
 }
 
@@ -220,7 +220,7 @@ void WriteRowTitles(JsonWriter& json) {
 
 }  // namespace
 
-std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, FormDetail detail) {
+std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, FormDetail detail) {
   JsonWriter json;
   FormatTable formats;
   json.Reserve(160000);
@@ -233,10 +233,10 @@ std::string DescribeForm(const ReportSheet& sheet, const SheetGeometry& layout, 
     formats.Write(json, sheet.Font());
     WriteSizes(json, layout);
   }
-  WriteBoxes(json, sheet, layout, 1, ReportSheet::kLastRow);
+  WriteBoxes(json, sheet, layout, 1, report_sheet::ReportSheet::kLastRow);
   if (detail == FormDetail::Drawn) WriteRowTitles(json);
   WritePage(json, sheet.Page(), layout);
-  json.Key("sheetName").String(kReportSheetName);
+  json.Key("sheetName").String(workbook_package::kReportSheetName);
   json.EndObject();
   return json.Text();
 }

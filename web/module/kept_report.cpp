@@ -10,11 +10,11 @@
 #include "model/school_year.h"
 #include "model/workload_table.h"
 #include "opened_workbook.h"
-#include "form/correction_texts.h"
-#include "form/recovery_texts.h"
-#include "form/report_builder.h"
-#include "form/report_corrections.h"
-#include "form/report_texts.h"
+#include "report_editing/correction_texts.h"
+#include "screen_view/recovery_texts.h"
+#include "report_sheet/report_builder.h"
+#include "report_editing/report_corrections.h"
+#include "report_sheet/report_texts.h"
 #include "request_fields.h"
 
 namespace soatnoma::web {
@@ -52,7 +52,7 @@ std::optional<std::string> RequestProblem(const val& request) {
   return std::nullopt;
 }
 
-std::optional<LocalMinute> MinuteOf(const val& at) {
+std::optional<screen_view::LocalMinute> MinuteOf(const val& at) {
   if (!IsObject(at)) return std::nullopt;
   const auto part = [&at](const char* name, long long least, long long most) {
     const std::optional<long long> number = WholeNumber(at[name]);
@@ -64,42 +64,42 @@ std::optional<LocalMinute> MinuteOf(const val& at) {
   const auto hour = part("hour", 0, 23);
   const auto minute = part("minute", 0, 59);
   if (!year || !month || !day || !hour || !minute) return std::nullopt;
-  return LocalMinute{*year, *month, *day, *hour, *minute};
+  return screen_view::LocalMinute{*year, *month, *day, *hour, *minute};
 }
 
 // The report a kept run makes again, or the reason it makes none.
-std::variant<std::string, ReportSheet> RunAgain(const val& request, KeptReportFacts& facts) {
+std::variant<std::string, report_sheet::ReportSheet> RunAgain(const val& request, screen_view::KeptReportFacts& facts) {
   facts.teacherName = Field(request, "name");
-  const ReportRequest run = RunOf(request);
+  const report_sheet::ReportRequest run = RunOf(request);
   facts.calendarYear = run.calendarYear;
   if (auto problem = RequestProblem(request)) return *problem;
   try {
-    ReportOutcome outcome = BuildReport(run);
+    report_sheet::ReportOutcome outcome = report_sheet::BuildReport(run);
     if (const auto* refusal = std::get_if<soatnoma::Refusal>(&outcome)) return std::string(refusal->message);
-    return std::get<ReportSheet>(std::move(outcome));
+    return std::get<report_sheet::ReportSheet>(std::move(outcome));
   } catch (const std::exception& fault) {
-    return std::string(kReportFailedMessage) + fault.what();
+    return std::string(report_sheet::kReportFailedMessage) + fault.what();
   }
 }
 
 // A kept workbook opened again, or the reason it is refused.
-std::variant<std::string, OpenedReport> OpenAgain(const val& opened, KeptReportFacts& facts) {
+std::variant<std::string, workbook_package::OpenedReport> OpenAgain(const val& opened, screen_view::KeptReportFacts& facts) {
   const std::string fileName = Field(opened, "fileName");
   if (facts.fileName.empty()) facts.fileName = fileName;
   if (fileName.empty()) return std::string("ish kitobining nomi yo'q.");
   facts.sheetName = Field(opened["workbook"], "staffSheet");
   // A staff workbook's teacher goes back into the whole workbook, kept beside it.
   if (!facts.sheetName.empty() && !IsObject(opened["staffBook"])) return std::string("xodimlar kitobining o'zi saqlanmagan.");
-  OpenOutcome outcome = OpenReadWorkbook(fileName, opened["workbook"]);
-  if (const auto* refusal = std::get_if<OpenRefusal>(&outcome)) return refusal->message;
-  auto& report = std::get<OpenedReport>(outcome);
-  facts.teacherName = TeacherNameOfFooter(report.sheet.Cells().TextAt(22, 1)).value_or("");
-  facts.calendarYear = CalendarYearOfTitle(report.sheet.Cells().TextAt(2, 1)).value_or(0);
+  workbook_package::OpenOutcome outcome = OpenReadWorkbook(fileName, opened["workbook"]);
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) return refusal->message;
+  auto& report = std::get<workbook_package::OpenedReport>(outcome);
+  facts.teacherName = report_sheet::TeacherNameOfFooter(report.sheet.Cells().TextAt(22, 1)).value_or("");
+  facts.calendarYear = report_sheet::CalendarYearOfTitle(report.sheet.Cells().TextAt(2, 1)).value_or(0);
   return std::move(report);
 }
 
 // The teacher's hours of every cell, held to the rules of typing them.
-std::optional<std::string> EntriesProblem(const val& entries, const ReportCorrections& corrections) {
+std::optional<std::string> EntriesProblem(const val& entries, const report_editing::ReportCorrections& corrections) {
   if (!entries.isArray()) return Damaged("tuzatishlar");
   const int count = entries["length"].as<int>();
   for (int i = 0; i < count; ++i) {
@@ -108,32 +108,32 @@ std::optional<std::string> EntriesProblem(const val& entries, const ReportCorrec
     const auto column = IsObject(entry) ? WholeNumber(entry["column"]) : std::nullopt;
     if (!row || !column) return Damaged("tuzatishlar");
     const bool inTable = *row >= kFirstWorkRow && *row <= kLastWorkRow && *column >= col::C && *column <= col::S;
-    const CellPlace place{static_cast<int>(inTable ? *row : 0), static_cast<int>(inTable ? *column : 0)};
+    const report_editing::CellPlace place{static_cast<int>(inTable ? *row : 0), static_cast<int>(inTable ? *column : 0)};
     if (!inTable || !corrections.IsEditable(place)) return std::string("tuzatishlardan biri soat kataklaridan tashqarida.");
     const val hours = entry["hours"];
     if (hours.isNull()) continue;
-    if (!hours.isNumber()) return PlaceName(place) + ": soat yozuvi buzilgan.";
-    const HoursEntry taken = TakeHours(hours.as<double>());
-    if (!taken.hours) return PlaceName(place) + ": " + taken.refusal;
+    if (!hours.isNumber()) return report_editing::PlaceName(place) + ": soat yozuvi buzilgan.";
+    const report_editing::HoursEntry taken = report_editing::TakeHours(hours.as<double>());
+    if (!taken.hours) return report_editing::PlaceName(place) + ": " + taken.refusal;
   }
   return std::nullopt;
 }
 
 // Why the record cannot be taken back; empty when it can. Learns what names it on the way.
-std::string ProblemOf(const val& record, KeptReportFacts& facts) {
+std::string ProblemOf(const val& record, screen_view::KeptReportFacts& facts) {
   const val request = record["request"];
   const val opened = record["opened"];
   if (IsObject(request)) {
     auto run = RunAgain(request, facts);
     if (auto* problem = std::get_if<std::string>(&run)) return *problem;
-    ReportCorrections corrections(std::get<ReportSheet>(run));
+    report_editing::ReportCorrections corrections(std::get<report_sheet::ReportSheet>(run));
     return EntriesProblem(record["entries"], corrections).value_or("");
   }
   if (IsObject(opened)) {
     auto report = OpenAgain(opened, facts);
     if (auto* problem = std::get_if<std::string>(&report)) return *problem;
-    auto& again = std::get<OpenedReport>(report);
-    ReportCorrections corrections(again.sheet, again.notes);
+    auto& again = std::get<workbook_package::OpenedReport>(report);
+    report_editing::ReportCorrections corrections(again.sheet, again.notes);
     return EntriesProblem(record["entries"], corrections).value_or("");
   }
   return "hisobotning ma'lumotlari yo'q.";
@@ -142,14 +142,14 @@ std::string ProblemOf(const val& record, KeptReportFacts& facts) {
 }  // namespace
 
 std::string KeptReport(const val& record, const val& keptAt) {
-  KeptReportFacts facts;
+  screen_view::KeptReportFacts facts;
   facts.keptAt = MinuteOf(keptAt);
   const bool downloaded = IsObject(record) && record["downloaded"].isString();
   if (downloaded) facts.fileName = record["downloaded"].as<std::string>();
   const std::string problem = IsObject(record) ? ProblemOf(record, facts) : "hisobotning ma'lumotlari yo'q.";
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(problem.empty());
-  json.Key("description").String(KeptReportDescription(facts)).Key("downloaded").Bool(downloaded);
+  json.Key("description").String(screen_view::KeptReportDescription(facts)).Key("downloaded").Bool(downloaded);
   if (!problem.empty()) json.Key("reason").String(problem);
   json.EndObject();
   return json.Text();

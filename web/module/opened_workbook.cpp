@@ -7,8 +7,8 @@
 
 #include "model/cell_grid.h"
 #include "model/relative_formula.h"
-#include "form/stored_number.h"
-#include "form/workbook_package.h"
+#include "workbook_package/stored_number.h"
+#include "workbook_package/workbook_package.h"
 #include "request_fields.h"
 #include "staff_workbook_reading.h"
 
@@ -28,17 +28,17 @@ std::string StoredTextOf(const val& item, const char* textKey, const char* numbe
   return item[numberKey].isNumber() ? item[numberKey].call<std::string>("toString") : std::string();
 }
 
-std::vector<CustomProperty> ReadProperties(const val& list) {
-  std::vector<CustomProperty> properties;
+std::vector<workbook_package::CustomProperty> ReadProperties(const val& list) {
+  std::vector<workbook_package::CustomProperty> properties;
   if (!list.isArray()) return properties;
   const int count = list["length"].as<int>();
   for (int i = 0; i < count; ++i) {
     const val property = list[i];
     if (!IsObject(property)) continue;
-    CustomProperty read{Field(property, "name"), Field(property, "text"), std::nullopt};
+    workbook_package::CustomProperty read{Field(property, "name"), Field(property, "text"), std::nullopt};
     // A number kept by an earlier page came without its type, read from a vt:r8.
     const std::string type = property["type"].isString() ? Field(property, "type") : "r8";
-    read.number = ReadPropertyNumber(type, StoredTextOf(property, "stored", "number"));
+    read.number = workbook_package::ReadPropertyNumber(type, StoredTextOf(property, "stored", "number"));
     properties.push_back(std::move(read));
   }
   return properties;
@@ -67,7 +67,7 @@ std::optional<std::string> ReadFormula(const val& cell, int row, int column,
     cells.SetFormula(row, column, found->second);
     return std::nullopt;
   }
-  if (auto problem = SetStoredFormula(cells, row, column, text)) return problem;
+  if (auto problem = workbook_package::SetStoredFormula(cells, row, column, text)) return problem;
   if (kind == "shared") shared.insert_or_assign(index, *cells.FormulaAt(row, column));
   return std::nullopt;
 }
@@ -87,13 +87,13 @@ std::optional<std::string> ReadCell(const val& cell, std::map<std::string, Relat
   const std::string kind = Field(cell, "kind");
   if (kind == "formula") return ReadFormula(cell, r, c, shared, cells);
   if (kind == "number") {
-    const std::optional<double> number = ReadStoredNumber(StoredTextOf(cell, "stored", "value"));
-    if (!number) return CellProblem(name, cell_problem::kNotANumber);
+    const std::optional<double> number = workbook_package::ReadStoredNumber(StoredTextOf(cell, "stored", "value"));
+    if (!number) return workbook_package::CellProblem(name, workbook_package::cell_problem::kNotANumber);
     cells.SetNumber(r, c, *number);
   } else if (kind == "text") {
     cells.SetText(r, c, Field(cell, "text"));
   } else {
-    return CellProblem(name, cell_problem::kNeitherNumberNorText);
+    return workbook_package::CellProblem(name, workbook_package::cell_problem::kNeitherNumberNorText);
   }
   return std::nullopt;
 }
@@ -110,27 +110,27 @@ std::optional<std::string> ReadSheetCells(const val& list, CellGrid& cells) {
   return std::nullopt;
 }
 
-std::optional<OpenRefusal> PackageRefusal(const std::string& fileName, const std::string& problem) {
-  if (problem == "notWorkbook") return NotAWorkbook(fileName);
-  if (problem == "damagedPart" || problem == "partTooLarge") return DamagedPart(fileName);
+std::optional<workbook_package::OpenRefusal> PackageRefusal(const std::string& fileName, const std::string& problem) {
+  if (problem == "notWorkbook") return workbook_package::NotAWorkbook(fileName);
+  if (problem == "damagedPart" || problem == "partTooLarge") return workbook_package::DamagedPart(fileName);
   if (problem == "tooManyParts" || problem == "tooLargeUnpacked") {
-    const auto verdict = problem == "tooManyParts" ? PackageSize::TooManyParts : PackageSize::TooLargeUnpacked;
-    return RefuseOpening(fileName, PackageSizeReason(verdict));
+    const auto verdict = problem == "tooManyParts" ? workbook_package::PackageSize::TooManyParts : workbook_package::PackageSize::TooLargeUnpacked;
+    return workbook_package::RefuseOpening(fileName, workbook_package::PackageSizeReason(verdict));
   }
   return std::nullopt;
 }
 
-OpenOutcome OpenReadWorkbook(const std::string& fileName, const val& workbook) {
-  if (!IsObject(workbook)) return NotAWorkbook(fileName);
+workbook_package::OpenOutcome OpenReadWorkbook(const std::string& fileName, const val& workbook) {
+  if (!IsObject(workbook)) return workbook_package::NotAWorkbook(fileName);
   const std::string problem = Field(workbook, "problem");  // of the package, as the page found it
   if (auto refusal = PackageRefusal(fileName, problem)) return *refusal;
   if (const auto staff = StaffSheetOf(workbook)) return OpenStaffSheet(fileName, *staff, workbook);
-  const std::vector<CustomProperty> properties = ReadProperties(workbook["properties"]);
-  if (auto stranger = RefusalOfStranger(fileName, properties, WorksheetCount(workbook["worksheets"]))) return *stranger;
-  if (!problem.empty()) return UnreadableSheet(fileName);
-  ReportSheet sheet = EmptyReportForm();
-  if (auto wrongCell = ReadSheetCells(workbook["cells"], sheet.Cells())) return DamagedWorkbook(fileName, *wrongCell);
-  return FinishOpening(fileName, std::move(sheet), properties);
+  const std::vector<workbook_package::CustomProperty> properties = ReadProperties(workbook["properties"]);
+  if (auto stranger = workbook_package::RefusalOfStranger(fileName, properties, WorksheetCount(workbook["worksheets"]))) return *stranger;
+  if (!problem.empty()) return workbook_package::UnreadableSheet(fileName);
+  report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
+  if (auto wrongCell = ReadSheetCells(workbook["cells"], sheet.Cells())) return workbook_package::DamagedWorkbook(fileName, *wrongCell);
+  return workbook_package::FinishOpening(fileName, std::move(sheet), properties);
 }
 
 }  // namespace soatnoma::web

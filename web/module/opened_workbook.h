@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 #include "model/cell_grid.h"
 
 namespace soatnoma::web {
@@ -19,17 +19,17 @@ namespace soatnoma::web {
 // column, kind, value, text, formula}]}.
 // Of a teacher's sheet of a staff workbook also staffSheet, sheetNames and summaryCells
 // (staff_workbook_reading.h).
-OpenOutcome OpenReadWorkbook(const std::string& fileName, const emscripten::val& workbook);
+workbook_package::OpenOutcome OpenReadWorkbook(const std::string& fileName, const emscripten::val& workbook);
 
 // Why a package the page could not read is refused (problem as the page found it); nothing
 // when it found none.
-std::optional<OpenRefusal> PackageRefusal(const std::string& fileName, const std::string& problem);
+std::optional<workbook_package::OpenRefusal> PackageRefusal(const std::string& fileName, const std::string& problem);
 // A number as the workbook stores it (item[textKey]), to be read by the desktop's rule. A
 // report kept by an earlier page holds the number itself (item[numberKey]), given back here
 // as JavaScript writes it.
 std::string StoredTextOf(const emscripten::val& item, const char* textKey, const char* numberKey);
 // The workbook's custom properties as the page read them; what is no property is passed over.
-std::vector<CustomProperty> ReadProperties(const emscripten::val& list);
+std::vector<workbook_package::CustomProperty> ReadProperties(const emscripten::val& list);
 // A sheet's cells into the report's grid; the reason when one is not what the report holds.
 std::optional<std::string> ReadSheetCells(const emscripten::val& list, CellGrid& cells);
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "form/custom_properties_listing.h"
+#include "workbook_package/custom_properties_listing.h"
 #include "workbook_parts/example_workbook.h"
 
 namespace soatnoma::web {
@@ -32,11 +32,11 @@ val PartsForScript(workbook_parts::PackageParts parts) {
 val ExampleWorkbookParts() { return PartsForScript(workbook_parts::ExampleRosterParts()); }
 
 val WithCustomPropertiesType(const std::string& contentTypes) {
-  return TextOrNull(soatnoma::WithCustomPropertiesType(contentTypes));
+  return TextOrNull(soatnoma::workbook_package::WithCustomPropertiesType(contentTypes));
 }
 
 val WithCustomPropertiesRelation(const std::string& relations) {
-  return TextOrNull(soatnoma::WithCustomPropertiesRelation(relations));
+  return TextOrNull(soatnoma::workbook_package::WithCustomPropertiesRelation(relations));
 }
 
 }  // namespace soatnoma::web

@@ -1,7 +1,7 @@
 #pragma once
 // A workbook's package between the module and the page: the parts the module writes,
 // handed over for the page to pack, and the lists of a package written back named for its
-// custom properties' part (form/custom_properties_listing.h).
+// custom properties' part (workbook_package/custom_properties_listing.h).
 
 #include <emscripten/val.h>
 

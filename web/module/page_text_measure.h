@@ -20,7 +20,7 @@ class PageTextMeasure {
   PageTextMeasure(const PageTextMeasure&) = delete;
   PageTextMeasure& operator=(const PageTextMeasure&) = delete;
 
-  TextMetrics& Metrics() { return remembered_; }
+  sheet_layout::TextMetrics& Metrics() { return remembered_; }
 
  private:
   CanvasTextMetrics canvas_;
@@ -34,7 +34,7 @@ class LayoutMeasure {
  public:
   explicit LayoutMeasure(emscripten::val measure);
 
-  TextMetrics& Metrics() { return used_->Metrics(); }
+  sheet_layout::TextMetrics& Metrics() { return used_->Metrics(); }
 
  private:
   std::unique_ptr<PageTextMeasure> own_;

@@ -10,17 +10,17 @@
 #include <utility>
 #include <vector>
 
-#include "form/text_metrics.h"
+#include "sheet_layout/text_metrics.h"
 
 namespace soatnoma::web {
 
-class RememberedTextMetrics : public TextMetrics {
+class RememberedTextMetrics : public sheet_layout::TextMetrics {
  public:
-  explicit RememberedTextMetrics(TextMetrics& measured) : measured_(measured) {}
+  explicit RememberedTextMetrics(sheet_layout::TextMetrics& measured) : measured_(measured) {}
 
-  FontMeasures Measures(const TextFont& font) override;
-  double Width(const TextFont& font, std::string_view text) override;
-  double RightOverhang(const TextFont& font, std::string_view character) override;
+  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override;
+  double Width(const sheet_layout::TextFont& font, std::string_view text) override;
+  double RightOverhang(const sheet_layout::TextFont& font, std::string_view character) override;
 
  private:
   // Looked up by the text itself, without a copy of it.
@@ -32,13 +32,13 @@ class RememberedTextMetrics : public TextMetrics {
   using ByText = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
   // Per font (a report has a few), what each text measured.
   template <typename Value>
-  using ByFont = std::vector<std::pair<TextFont, ByText<Value>>>;
+  using ByFont = std::vector<std::pair<sheet_layout::TextFont, ByText<Value>>>;
 
   template <typename Value>
-  static ByText<Value>& Of(ByFont<Value>& fonts, const TextFont& font);
+  static ByText<Value>& Of(ByFont<Value>& fonts, const sheet_layout::TextFont& font);
 
-  TextMetrics& measured_;
-  std::vector<std::pair<TextFont, FontMeasures>> measures_;
+  sheet_layout::TextMetrics& measured_;
+  std::vector<std::pair<sheet_layout::TextFont, sheet_layout::FontMeasures>> measures_;
   ByFont<double> widths_;
   ByFont<double> overhangs_;
 };

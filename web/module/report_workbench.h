@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "form/report_corrections.h"
-#include "form/report_sheet.h"
+#include "report_editing/report_corrections.h"
+#include "report_sheet/report_sheet.h"
 #include "model/told_table.h"
 #include "drawn_table.h"
 #include "form_description.h"
@@ -86,7 +86,7 @@ class ReportWorkbench {
   std::string DescribeDrawn();
   // {ok: true, fileName, form} of the form described.
   std::string Answer(const std::string& form) const;
-  void WriteMarks(JsonWriter& json, const SheetGeometry* layout) const;
+  void WriteMarks(JsonWriter& json, const sheet_layout::SheetGeometry* layout) const;
   void WriteTable(JsonWriter& json) const;
   std::string Described(FormDetail detail) const;
 
@@ -98,8 +98,8 @@ class ReportWorkbench {
   std::string result_;
   std::string notice_;      // of an opened workbook: what is said of the sheet as it was found
   std::string emptyTexts_;  // of a run: the texts the teacher left empty, for the status line
-  std::unique_ptr<ReportSheet> sheet_;
-  std::unique_ptr<ReportCorrections> corrections_;
+  std::unique_ptr<report_sheet::ReportSheet> sheet_;
+  std::unique_ptr<report_editing::ReportCorrections> corrections_;
   std::unique_ptr<ToldTable> story_;  // of a run: how each cell came by its hours
   std::optional<StaffSheetSource> staff_;  // the staff workbook's sheet the report came from
 };

@@ -33,7 +33,7 @@ TeacherCategory CategoryOf(const val& request) {
   return Field(request, "category") == "primary" ? TeacherCategory::Primary : TeacherCategory::Upper;
 }
 
-ReportRequest RunOf(const val& request) {
+report_sheet::ReportRequest RunOf(const val& request) {
   const std::optional<long long> year = IsObject(request) ? WholeNumber(request["year"]) : std::nullopt;
   return {
       .category = CategoryOf(request),

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "model/teacher.h"
-#include "form/report_builder.h"
+#include "report_sheet/report_builder.h"
 
 namespace soatnoma::web {
 
@@ -23,7 +23,7 @@ bool Flag(const emscripten::val& request, const char* name);
 // "primary" or, by default, the upper classes.
 TeacherCategory CategoryOf(const emscripten::val& request);
 // The run the fields ask for: {category, weekly, rate, leader, name, school, subject, year}.
-ReportRequest RunOf(const emscripten::val& request);
+report_sheet::ReportRequest RunOf(const emscripten::val& request);
 // {ok: false, message, clearsWeeklyHours}
 std::string RefusalJson(std::string_view message, bool clearsWeeklyHours);
 

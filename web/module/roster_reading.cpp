@@ -13,7 +13,7 @@
 #include "workbook_reading/roster_sheet.h"
 #include "roster_rules/csv_records.h"
 #include "model/teacher.h"
-#include "form/workbook_package.h"
+#include "workbook_package/workbook_package.h"
 #include "staff_book/staff_book.h"
 
 namespace soatnoma::web {
@@ -34,7 +34,7 @@ val Refused(const std::string& message) {
   return answer;
 }
 
-void WriteTeacher(JsonWriter& json, const batch::RosterTeacher& teacher) {
+void WriteTeacher(JsonWriter& json, const roster_rules::RosterTeacher& teacher) {
   json.Key("name").String(teacher.name).Key("school").String(teacher.school).Key("subject").String(teacher.subject);
   json.Key("category").String(teacher.category == TeacherCategory::Primary ? "primary" : "upper");
   json.Key("weeklyHours").String(teacher.weeklyHours).Key("rate").String(teacher.rate);
@@ -50,32 +50,32 @@ std::string RefusedJson(const std::string& message) {
 
 // Every row with its texts as the table lists them, a ready teacher with what the staff's
 // reports are made of; and the line that counts them.
-std::string RowsJson(const batch::Roster& roster) {
+std::string RowsJson(const roster_rules::Roster& roster) {
   JsonWriter json;
   if (roster.headingProblem) {
     json.BeginObject().Key("ok").Bool(false).Key("message").String(*roster.headingProblem).EndObject();
     return json.Text();
   }
   json.BeginObject().Key("ok").Bool(true).Key("rows").BeginArray();
-  for (const batch::RosterRow& row : roster.rows) {
+  for (const roster_rules::RosterRow& row : roster.rows) {
     json.BeginObject().Key("line").Integer(row.line).Key("ready").Bool(row.teacher.has_value());
     json.Key("cells").BeginArray();
-    for (const std::string& text : batch::RosterRowTexts(row)) json.String(text);
+    for (const std::string& text : roster_rules::RosterRowTexts(row)) json.String(text);
     json.EndArray();
     if (row.teacher) WriteTeacher(json, *row.teacher);
     json.EndObject();
   }
-  json.EndArray().Key("summary").String(batch::RosterSummaryText(roster)).EndObject();
+  json.EndArray().Key("summary").String(roster_rules::RosterSummaryText(roster)).EndObject();
   return json.Text();
 }
 
 // The rows of the records, or the refusal of a list longer than the browser lists.
-std::string RosterJson(const std::string& fileName, const std::vector<batch::CsvRecord>& records,
+std::string RosterJson(const std::string& fileName, const std::vector<roster_rules::CsvRecord>& records,
                        bool readAsWindows1251 = false) {
-  if (const std::size_t rows = batch::RosterRowCount(records); !batch::WorkbookTakes(rows)) {
-    return RefusedJson(batch::UnreadableRosterMessage(fileName, batch::TooLongListReason(rows)));
+  if (const std::size_t rows = roster_rules::RosterRowCount(records); !staff_book::WorkbookTakes(rows)) {
+    return RefusedJson(roster_rules::UnreadableRosterMessage(fileName, staff_book::TooLongListReason(rows)));
   }
-  batch::Roster roster = batch::ReadRosterRecords(records);
+  roster_rules::Roster roster = roster_rules::ReadRosterRecords(records);
   roster.readAsWindows1251 = readAsWindows1251;
   return RowsJson(roster);
 }
@@ -83,33 +83,33 @@ std::string RosterJson(const std::string& fileName, const std::vector<batch::Csv
 }  // namespace
 
 val DecodeRoster(const std::string& fileName, const val& bytes) {
-  if (bytes["length"].as<std::size_t>() > batch::kMaxRosterBytes) {
-    return Refused(batch::UnreadableRosterMessage(fileName, batch::kTooLargeReason));
+  if (bytes["length"].as<std::size_t>() > roster_rules::kMaxRosterBytes) {
+    return Refused(roster_rules::UnreadableRosterMessage(fileName, roster_rules::kTooLargeReason));
   }
   const std::string contents = BytesOf(bytes);
   val answer = val::object();
-  switch (batch::FormOfRosterFile(contents)) {
-    case batch::RosterFileForm::OldWorkbook:
-      return Refused(batch::UnreadableRosterMessage(fileName, batch::kOldWorkbookReason));
-    case batch::RosterFileForm::Workbook:
+  switch (roster_rules::FormOfRosterFile(contents)) {
+    case roster_rules::RosterFileForm::OldWorkbook:
+      return Refused(roster_rules::UnreadableRosterMessage(fileName, roster_rules::kOldWorkbookReason));
+    case roster_rules::RosterFileForm::Workbook:
       answer.set("ok", true);
       answer.set("form", std::string("workbook"));
       return answer;
-    case batch::RosterFileForm::Text: break;
+    case roster_rules::RosterFileForm::Text: break;
   }
-  const batch::RosterText decoded = batch::DecodeRosterText(contents);
+  const roster_rules::RosterText decoded = roster_rules::DecodeRosterText(contents);
   answer.set("ok", true);
   answer.set("form", std::string("text"));
   answer.set("text", ByteArray(decoded.text));
   answer.set("separator", std::string(1, decoded.separator));
   answer.set("windows1251", decoded.readAsWindows1251);
-  answer.set("notice", decoded.readAsWindows1251 ? std::string(batch::kWindows1251Notice) : std::string());
+  answer.set("notice", decoded.readAsWindows1251 ? std::string(roster_rules::kWindows1251Notice) : std::string());
   return answer;
 }
 
 std::string ReadCsvRoster(const std::string& fileName, const val& text, const std::string& separator,
                           bool readAsWindows1251) {
-  return RosterJson(fileName, batch::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0]),
+  return RosterJson(fileName, roster_rules::ReadCsvRecords(BytesOf(text), separator.empty() ? ';' : separator[0]),
                     readAsWindows1251);
 }
 
@@ -117,23 +117,23 @@ std::string ReadWorkbookRoster(const std::string& fileName, const val& sheet, co
   std::string whyNot = std::string(workbook_reading::kUnreadableFirstSheet);
   const auto records = texts.Readable() ? workbook_reading::RosterRecords(BytesOf(sheet), texts.Texts(), whyNot)
                                         : std::nullopt;
-  if (!records) return RefusedJson(batch::UnreadableRosterMessage(fileName, whyNot));
+  if (!records) return RefusedJson(roster_rules::UnreadableRosterMessage(fileName, whyNot));
   return RosterJson(fileName, *records);
 }
 
-double MaxRosterBytes() { return static_cast<double>(batch::kMaxRosterBytes); }
+double MaxRosterBytes() { return static_cast<double>(roster_rules::kMaxRosterBytes); }
 
 std::string UnreadableRoster(const std::string& fileName, const std::string& why, const std::string& detail) {
-  if (why == "tooLarge") return batch::UnreadableRosterMessage(fileName, batch::kTooLargeReason);
-  if (why == "notFound") return batch::UnreadableRosterMessage(fileName, batch::kNotFoundReason);
-  if (why == "notAWorkbook" || why == "partTooLarge") return batch::UnreadableRosterMessage(fileName, batch::kNotAWorkbookReason);
-  if (why == "tooManyParts") return batch::UnreadableRosterMessage(fileName, PackageSizeReason(PackageSize::TooManyParts));
+  if (why == "tooLarge") return roster_rules::UnreadableRosterMessage(fileName, roster_rules::kTooLargeReason);
+  if (why == "notFound") return roster_rules::UnreadableRosterMessage(fileName, roster_rules::kNotFoundReason);
+  if (why == "notAWorkbook" || why == "partTooLarge") return roster_rules::UnreadableRosterMessage(fileName, roster_rules::kNotAWorkbookReason);
+  if (why == "tooManyParts") return roster_rules::UnreadableRosterMessage(fileName, workbook_package::PackageSizeReason(workbook_package::PackageSize::TooManyParts));
   if (why == "tooLargeUnpacked") {
-    return batch::UnreadableRosterMessage(fileName, PackageSizeReason(PackageSize::TooLargeUnpacked));
+    return roster_rules::UnreadableRosterMessage(fileName, workbook_package::PackageSizeReason(workbook_package::PackageSize::TooLargeUnpacked));
   }
-  return batch::UnreadableRosterMessage(fileName, batch::CouldNotReadReason(detail));
+  return roster_rules::UnreadableRosterMessage(fileName, roster_rules::CouldNotReadReason(detail));
 }
 
-std::string ListLimitsNotice() { return batch::ListLimitsNotice(); }
+std::string ListLimitsNotice() { return staff_book::ListLimitsNotice(); }
 
 }  // namespace soatnoma::web

@@ -20,7 +20,7 @@ emscripten::val DecodeRoster(const std::string& fileName, const emscripten::val&
 // text: the Uint8Array of UTF-8 DecodeRoster gave, split into records with its separator
 // as the desktop splits them; readAsWindows1251 as DecodeRoster said. {ok, rows: [...],
 // summary}, each row {line, ready, cells} with its texts as the table lists them column by
-// column (batch::RosterRowTexts), a ready teacher also with {name, school, subject,
+// column (roster_rules::RosterRowTexts), a ready teacher also with {name, school, subject,
 // category, weeklyHours, rate, classLeader}; summary: the line that counts them.
 // A list of more rows than the browser lists is {"ok": false, "message"}, told before any
 // row is checked.

@@ -1,11 +1,11 @@
 #include "shared_texts.h"
 
-#include "form/action_labels.h"
-#include "form/opened_report.h"
-#include "form/recovery_texts.h"
-#include "form/report_builder.h"
-#include "form/report_sheet.h"
-#include "form/screen_view.h"
+#include "screen_view/action_labels.h"
+#include "workbook_package/opened_report.h"
+#include "screen_view/recovery_texts.h"
+#include "report_sheet/report_builder.h"
+#include "report_sheet/report_sheet.h"
+#include "screen_view/screen_view.h"
 #include "json_writer.h"
 #include "roster_rules/example_roster.h"
 #include "roster_rules/roster_file_form.h"
@@ -17,9 +17,9 @@ namespace soatnoma::web {
 std::string ActionLabelsJson() {
   JsonWriter json;
   json.BeginObject();
-  for (const ui::ActionLabel& label : ui::ActionLabels()) {
+  for (const screen_view::ActionLabel& label : screen_view::ActionLabels()) {
     json.Key(label.key).BeginObject();
-    json.Key("text").String(ui::PlainText(label.text)).Key("toolTip").String(label.toolTip);
+    json.Key("text").String(screen_view::PlainText(label.text)).Key("toolTip").String(label.toolTip);
     json.EndObject();
   }
   json.EndObject();
@@ -29,10 +29,10 @@ std::string ActionLabelsJson() {
 std::string RosterColumnsJson() {
   JsonWriter json;
   json.BeginArray();
-  for (std::size_t column = 0; column < batch::kRosterColumnCount; ++column) {
-    json.BeginObject().Key("heading").String(batch::kRosterColumns[column].heading);
-    json.Key("toolTip").String(batch::kRosterColumns[column].toolTip);
-    json.Key("number").Bool(batch::IsNumberColumn(column)).EndObject();
+  for (std::size_t column = 0; column < roster_rules::kRosterColumnCount; ++column) {
+    json.BeginObject().Key("heading").String(roster_rules::kRosterColumns[column].heading);
+    json.Key("toolTip").String(roster_rules::kRosterColumns[column].toolTip);
+    json.Key("number").Bool(roster_rules::IsNumberColumn(column)).EndObject();
   }
   json.EndArray();
   return json.Text();
@@ -44,42 +44,42 @@ double SteppedZoom(double zoom, int steps) { return screen_view::SteppedZoom(zoo
 
 std::string ZoomText(double zoom) { return screen_view::ZoomText(zoom); }
 
-std::string StaffProgressText(int done, int all) { return batch::StaffProgressText(done, all); }
+std::string StaffProgressText(int done, int all) { return staff_book::StaffProgressText(done, all); }
 
-std::string StaffStoppedText() { return std::string(batch::kStaffStoppedText); }
+std::string StaffStoppedText() { return std::string(staff_book::kStaffStoppedText); }
 
-std::string StaffPrintStoppedText() { return std::string(batch::kStaffPrintStoppedText); }
+std::string StaffPrintStoppedText() { return std::string(staff_book::kStaffPrintStoppedText); }
 
 std::string ReportFailedWords() {
-  std::string words(kReportFailedMessage);
+  std::string words(report_sheet::kReportFailedMessage);
   while (!words.empty() && words.back() == ' ') words.pop_back();
   return words;
 }
 
 std::string NotOpenedText(const std::string& fileName, const std::string& detail) {
-  return RefuseOpening(fileName, detail).message;
+  return workbook_package::RefuseOpening(fileName, detail).message;
 }
 
 std::string ReadingWordsJson() {
   JsonWriter json;
   json.BeginObject();
-  json.Key("openingStopped").String(kOpeningStoppedText);
-  json.Key("rosterReading").String(batch::kRosterReadingText).Key("rosterStopped").String(batch::kRosterStoppedText);
-  json.Key("keptUnreadable").String(kKeptUnreadableWords);
+  json.Key("openingStopped").String(workbook_package::kOpeningStoppedText);
+  json.Key("rosterReading").String(roster_rules::kRosterReadingText).Key("rosterStopped").String(roster_rules::kRosterStoppedText);
+  json.Key("keptUnreadable").String(screen_view::kKeptUnreadableWords);
   json.EndObject();
   return json.Text();
 }
 
 std::string RecoveryAnswersJson() {
   JsonWriter json;
-  json.BeginObject().Key("restore").String(kRestoreAnswer).Key("discard").String(kDiscardKeptAnswer).EndObject();
+  json.BeginObject().Key("restore").String(screen_view::kRestoreAnswer).Key("discard").String(screen_view::kDiscardKeptAnswer).EndObject();
   return json.Text();
 }
 
 std::string ExampleSavedText(const std::string& file, const std::string& openButton) {
-  return batch::ExampleSavedText(file, openButton);
+  return roster_rules::ExampleSavedText(file, openButton);
 }
 
-std::string ReportFontFamily() { return ReportSheet().Font().family; }
+std::string ReportFontFamily() { return report_sheet::ReportSheet().Font().family; }
 
 }  // namespace soatnoma::web

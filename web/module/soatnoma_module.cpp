@@ -18,8 +18,8 @@
 #include "model/form_text.h"
 #include "model/teacher.h"
 #include "model/weekly_hours.h"
-#include "form/opened_report.h"
-#include "form/report_builder.h"
+#include "workbook_package/opened_report.h"
+#include "report_sheet/report_builder.h"
 #include "report_workbench.h"
 #include "office_help.h"
 #include "package_parts.h"
@@ -29,13 +29,13 @@
 #include "staff_workbook_reading.h"
 #include "stored_staff_print.h"
 #include "workbook_part_reading.h"
-#include "form/recovery_texts.h"
-#include "form/report_file_name.h"
-#include "form/control_names.h"
-#include "form/form_controls.h"
-#include "form/editing_keys.h"
-#include "form/workbook_package.h"
-#include "form/school_year.h"
+#include "screen_view/recovery_texts.h"
+#include "report_sheet/report_file_name.h"
+#include "form_controls/control_names.h"
+#include "form_controls/form_controls.h"
+#include "report_editing/editing_keys.h"
+#include "workbook_package/workbook_package.h"
+#include "report_sheet/school_year.h"
 
 namespace soatnoma::web {
 namespace {
@@ -68,8 +68,8 @@ std::string DayNotANumberMessage() { return std::string(kDayNotANumber); }
 // What a key does on the report (inBox false) or in its typing box, by the report's table of
 // editing keys: "moveUp", "open", "takeDown", ..., "none" when it is not an editing key.
 std::string EditingActionOfKey(bool inBox, const std::string& key, bool control, bool meta, bool shift, bool alt) {
-  const KeyPlace place = inBox ? KeyPlace::Box : KeyPlace::Report;
-  return std::string(ActionName(ActionOfKey(place, key, {control, meta, shift, alt})));
+  const report_editing::KeyPlace place = inBox ? report_editing::KeyPlace::Box : report_editing::KeyPlace::Report;
+  return std::string(report_editing::ActionName(report_editing::ActionOfKey(place, key, {control, meta, shift, alt})));
 }
 
 // Why the form's text field ("name", "school" or "subject") refuses text that is not valid
@@ -86,27 +86,27 @@ std::string BrokenTextMessage(const std::string& field) {
 // described whole, with the file name it is saved under; or the refusal of the input.
 std::string BuildForm(const val& request, const val& measure) { return ReportWorkbench(request, measure).WholeResult(); }
 
-const char* KindName(ui::ControlKind kind) {
+const char* KindName(form_controls::ControlKind kind) {
   switch (kind) {
-    case ui::ControlKind::Label: return "label";
-    case ui::ControlKind::CreditLine: return "creditLine";
-    case ui::ControlKind::TextBox: return "textBox";
-    case ui::ControlKind::HelpTextBox: return "helpTextBox";
-    case ui::ControlKind::Frame: return "frame";
-    case ui::ControlKind::OptionButton: return "optionButton";
-    case ui::ControlKind::CheckBox: return "checkBox";
-    case ui::ControlKind::Button: return "button";
-    case ui::ControlKind::Picture: break;
+    case form_controls::ControlKind::Label: return "label";
+    case form_controls::ControlKind::CreditLine: return "creditLine";
+    case form_controls::ControlKind::TextBox: return "textBox";
+    case form_controls::ControlKind::HelpTextBox: return "helpTextBox";
+    case form_controls::ControlKind::Frame: return "frame";
+    case form_controls::ControlKind::OptionButton: return "optionButton";
+    case form_controls::ControlKind::CheckBox: return "checkBox";
+    case form_controls::ControlKind::Button: return "button";
+    case form_controls::ControlKind::Picture: break;
   }
   return "picture";
 }
 
-const char* FontName(ui::ControlFont font) {
+const char* FontName(form_controls::ControlFont font) {
   switch (font) {
-    case ui::ControlFont::Caption: return "caption";
-    case ui::ControlFont::Entry: return "entry";
-    case ui::ControlFont::Help: return "help";
-    case ui::ControlFont::Window: break;
+    case form_controls::ControlFont::Caption: return "caption";
+    case form_controls::ControlFont::Entry: return "entry";
+    case form_controls::ControlFont::Help: return "help";
+    case form_controls::ControlFont::Window: break;
   }
   return "window";
 }
@@ -116,10 +116,10 @@ const char* FontName(ui::ControlFont font) {
 std::string FormControls() {
   JsonWriter json;
   json.BeginObject();
-  json.Key("width").Integer(ui::kClientArea.width).Key("height").Integer(ui::kClientArea.height);
-  json.Key("twipsPerPixel").Number(ui::kTwipsPerStandardPixel);
+  json.Key("width").Integer(form_controls::kClientArea.width).Key("height").Integer(form_controls::kClientArea.height);
+  json.Key("twipsPerPixel").Number(form_controls::kTwipsPerStandardPixel);
   json.Key("controls").BeginArray();
-  for (const ui::ControlSpec& spec : ui::FormControls()) {
+  for (const form_controls::ControlSpec& spec : form_controls::FormControls()) {
     json.BeginObject();
     json.Key("name").String(spec.name).Key("kind").String(KindName(spec.kind));
     json.Key("container").String(spec.container).Key("caption").String(spec.caption);
@@ -128,12 +128,12 @@ std::string FormControls() {
     json.Key("width").Integer(spec.place.width).Key("height").Integer(spec.place.height);
     json.Key("tabIndex").Integer(spec.tabIndex).Key("font").String(FontName(spec.font));
     json.Key("centred").Bool(spec.centred).Key("shown").Bool(spec.shownAtStart);
-    const ui::ControlRole role = ui::RoleOf(spec.name);
-    json.Key("role").String(ui::RoleName(role)).Key("numbers").Bool(ui::TakesNumbers(role));
-    json.Key("inPage").Bool(ui::ShownInThePage(role));
-    json.Key("label").String(ui::LabelOf(spec.name)).Key("spokenName").String(ui::AccessibleName(spec.name));
-    json.Key("description").String(ui::AccessibleDescription(spec.name));
-    json.Key("placeholder").String(ui::PlaceholderOf(spec.name));
+    const form_controls::ControlRole role = form_controls::RoleOf(spec.name);
+    json.Key("role").String(form_controls::RoleName(role)).Key("numbers").Bool(form_controls::TakesNumbers(role));
+    json.Key("inPage").Bool(form_controls::ShownInThePage(role));
+    json.Key("label").String(form_controls::LabelOf(spec.name)).Key("spokenName").String(form_controls::AccessibleName(spec.name));
+    json.Key("description").String(form_controls::AccessibleDescription(spec.name));
+    json.Key("placeholder").String(form_controls::PlaceholderOf(spec.name));
     json.EndObject();
   }
   json.EndArray();
@@ -145,17 +145,17 @@ std::string FormControls() {
 // unpacked size of each part the listing declares. "" when it may be read, or "partTooLarge",
 // "tooManyParts" or "tooLargeUnpacked".
 std::string PackageSizeVerdict(const val& sizes) {
-  PackageSizeCount count;
+  workbook_package::PackageSizeCount count;
   const auto parts = sizes["length"].as<std::size_t>();
   for (std::size_t i = 0; i < parts; ++i) {
     const double size = sizes[i].as<double>();
-    count.Add(size >= 0 && size < 1.8e19 ? static_cast<std::uint64_t>(size) : kLargestWorkbookPart + 1);
+    count.Add(size >= 0 && size < 1.8e19 ? static_cast<std::uint64_t>(size) : workbook_package::kLargestWorkbookPart + 1);
   }
   switch (count.Verdict()) {
-    case PackageSize::Fits: break;
-    case PackageSize::PartTooLarge: return "partTooLarge";
-    case PackageSize::TooManyParts: return "tooManyParts";
-    case PackageSize::TooLargeUnpacked: return "tooLargeUnpacked";
+    case workbook_package::PackageSize::Fits: break;
+    case workbook_package::PackageSize::PartTooLarge: return "partTooLarge";
+    case workbook_package::PackageSize::TooManyParts: return "tooManyParts";
+    case workbook_package::PackageSize::TooLargeUnpacked: return "tooLargeUnpacked";
   }
   return "";
 }
@@ -165,11 +165,11 @@ std::string PackageSizeVerdict(const val& sizes) {
 std::string SchoolYears(int todayYear, const std::string& kept) {
   JsonWriter json;
   json.BeginObject();
-  json.Key("caption").String(kSchoolYearCaption).Key("hint").String(kSchoolYearHint);
-  json.Key("chosen").Integer(ChosenSchoolYear(todayYear, ReadKeptSchoolYear(kept)));
+  json.Key("caption").String(report_sheet::kSchoolYearCaption).Key("hint").String(report_sheet::kSchoolYearHint);
+  json.Key("chosen").Integer(report_sheet::ChosenSchoolYear(todayYear, report_sheet::ReadKeptSchoolYear(kept)));
   json.Key("offered").BeginArray();
-  for (const int year : OfferedSchoolYears(todayYear)) {
-    json.BeginObject().Key("year").Integer(year).Key("text").String(SchoolYearText(year)).EndObject();
+  for (const int year : report_sheet::OfferedSchoolYears(todayYear)) {
+    json.BeginObject().Key("year").Integer(year).Key("text").String(report_sheet::SchoolYearText(year)).EndObject();
   }
   json.EndArray();
   json.EndObject();
@@ -178,7 +178,7 @@ std::string SchoolYears(int todayYear, const std::string& kept) {
 
 
 // "Oldingi safardan 2 ta hisobot saqlab qo'yilgan:", as the desktop asks it.
-std::string KeptReportsHeading(int count) { return LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
+std::string KeptReportsHeading(int count) { return screen_view::LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
 
 }  // namespace
 
@@ -202,7 +202,7 @@ EMSCRIPTEN_BINDINGS(soatnoma_texts) {
 }
 
 // The teacher's form, its keeping and saving words, the help.
-EMSCRIPTEN_BINDINGS(soatnoma_form) {
+EMSCRIPTEN_BINDINGS(soatnoma_teacher_form) {
   emscripten::function("defaultRate", &DefaultRateText);
   emscripten::function("weeklyHoursOfDays", &WeeklyHoursOfDays);
   emscripten::function("dayIsNotANumber", &DayNotANumber);

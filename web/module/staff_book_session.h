@@ -63,21 +63,21 @@ class StaffBookSession {
 
  private:
   // The report of the teacher, or the answer that refuses it (and the refusal kept).
-  std::variant<ReportSheet, std::string> Report(const batch::RosterTeacher& teacher);
+  std::variant<report_sheet::ReportSheet, std::string> Report(const roster_rules::RosterTeacher& teacher);
 
   LayoutMeasure measure_;  // shared by every teacher's layout
-  batch::StaffBook book_;  // of the print
+  staff_book::StaffBook book_;  // of the print
   workbook_parts::StaffWorkbookParts workbook_;
   int calendarYear_;
   int pages_ = 0;  // made for the print
-  std::vector<batch::RosterProblem> refused_;
-  std::vector<batch::CorrectedTeacher> earlier_;  // of the workbook made over
-  batch::CarryPlan carried_;
+  std::vector<roster_rules::RosterProblem> refused_;
+  std::vector<staff_book::CorrectedTeacher> earlier_;  // of the workbook made over
+  staff_book::CarryPlan carried_;
   std::size_t added_ = 0;                     // teachers given to Add so far
 };
 
 // The summary's printed pages as StaffBookSession::SummaryPages gives them.
-std::string SummaryPagesJson(const batch::SummarySheet& summary, TextMetrics& metrics);
+std::string SummaryPagesJson(const staff_book::SummarySheet& summary, sheet_layout::TextMetrics& metrics);
 
 // The name the staff's workbook is offered under, from the roster's file name.
 std::string StaffWorkbookName(const std::string& rosterFileName);

@@ -11,14 +11,14 @@
 #include <variant>
 #include <vector>
 
-#include "form/opened_report.h"
-#include "form/workbook_notes.h"
+#include "workbook_package/opened_report.h"
+#include "workbook_package/workbook_notes.h"
 #include "staff_book/staff_workbook_file.h"
 
 namespace soatnoma::web {
 
 // Which sheet the page reads first, by its place among sheetNames: a report's own, or the
-// summary "Jami" of a workbook that may be a staff workbook (batch::SheetReadFirst).
+// summary "Jami" of a workbook that may be a staff workbook (staff_book::SheetReadFirst).
 int SheetReadFirstOf(const emscripten::val& properties, const emscripten::val& sheetNames);
 
 // fileName; workbook {properties, sheetNames, cells (of the sheet read first: {row, column,
@@ -31,14 +31,14 @@ std::string StaffWorkbookListing(const std::string& fileName, const emscripten::
 
 // The cells of a sheet as the page read them ({row, column, kind, stored, text, formula}),
 // as the part stores them; a cell not of that shape is left out.
-std::vector<batch::StoredSheetCell> StoredCellsOf(const emscripten::val& list);
+std::vector<staff_book::StoredSheetCell> StoredCellsOf(const emscripten::val& list);
 
 // What a teacher's sheet of a staff workbook was opened with and its save needs: the sheet,
 // the stored cells of "Jami" and every property of the workbook.
 struct StaffSheetSource {
   std::string sheetName;
-  std::vector<batch::StoredSheetCell> summaryCells;
-  std::vector<CustomProperty> properties;
+  std::vector<staff_book::StoredSheetCell> summaryCells;
+  std::vector<workbook_package::CustomProperty> properties;
 };
 
 // Of workbook {staffSheet, sheetNames, summaryCells, properties, cells}: the source when
@@ -47,28 +47,28 @@ std::optional<StaffSheetSource> StaffSheetOf(const emscripten::val& workbook);
 
 // The teacher's sheet judged as the desktop judges it (a staff workbook, a sheet its summary
 // lists) and rebuilt as a report with that sheet's notes.
-OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const emscripten::val& workbook);
+workbook_package::OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const emscripten::val& workbook);
 
 // A teacher's sheet as the page read it ({cells} or {problem}) opened as that teacher's
 // report, with its notes among the workbook's properties.
-OpenOutcome OpenTeacherSheet(const std::string& fileName, const std::string& sheetName,
-                             const std::vector<CustomProperty>& properties, const emscripten::val& sheet);
+workbook_package::OpenOutcome OpenTeacherSheet(const std::string& fileName, const std::string& sheetName,
+                             const std::vector<workbook_package::CustomProperty>& properties, const emscripten::val& sheet);
 
 // A staff workbook as the page read it ({problem} or {properties, sheetNames, cells of the
 // sheet read first}): the summary's stored cells and the teachers it lists, or the refusal
 // "Ochish" gives.
 struct StaffWorkbookRead {
-  std::vector<batch::StoredSheetCell> summary;
-  std::vector<batch::StaffTeacherSheet> teachers;
-  std::vector<CustomProperty> properties;
+  std::vector<staff_book::StoredSheetCell> summary;
+  std::vector<staff_book::StaffTeacherSheet> teachers;
+  std::vector<workbook_package::CustomProperty> properties;
 };
-std::variant<OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName,
+std::variant<workbook_package::OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName,
                                                                const emscripten::val& workbook);
 
 // What saving the report back changes: {sheet: [change], summary: [change], summarySheet:
 // the summary's name, properties: "the whole docProps/custom.xml"}, each change {ref,
 // kind: "number" | "empty" | "result",
 // text: the number as stored}.
-std::string StaffChangesJson(const StaffSheetSource& source, const ReportSheet& sheet, const WorkbookNotes& notes);
+std::string StaffChangesJson(const StaffSheetSource& source, const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes);
 
 }  // namespace soatnoma::web

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "form/sheet_layout.h"
+#include "sheet_layout/sheet_layout.h"
 #include "form_description.h"
 #include "json_writer.h"
 #include "staff_book/staff_work_texts.h"
@@ -28,14 +28,14 @@ StoredStaffPrint::StoredStaffPrint(emscripten::val measure) : measure_(std::move
 
 std::string StoredStaffPrint::Summary(const std::string& fileName, const emscripten::val& workbook) {
   auto read = ReadStaffWorkbook(fileName, workbook);
-  if (const auto* refusal = std::get_if<OpenRefusal>(&read)) return MessageJson(false, refusal->message);
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&read)) return MessageJson(false, refusal->message);
   StaffWorkbookRead& staff = std::get<StaffWorkbookRead>(read);
   fileName_ = fileName;
   properties_ = std::move(staff.properties);
   pages_ = 0;
   JsonWriter json;
   json.BeginObject().Key("sheets").BeginArray();
-  for (const batch::StaffTeacherSheet& teacher : staff.teachers) {
+  for (const staff_book::StaffTeacherSheet& teacher : staff.teachers) {
     if (teacher.Openable()) json.String(teacher.sheetName);  // a row that opens no sheet has no page
   }
   json.EndArray();
@@ -43,20 +43,20 @@ std::string StoredStaffPrint::Summary(const std::string& fileName, const emscrip
   std::string answer = json.EndObject().Text();
   answer.pop_back();
   return answer + R"(,"summary":)" +
-         SummaryPagesJson(batch::StoredSummary(staff.summary, staff.teachers), measure_.Metrics()) + '}';
+         SummaryPagesJson(staff_book::StoredSummary(staff.summary, staff.teachers), measure_.Metrics()) + '}';
 }
 
 std::string StoredStaffPrint::Page(const std::string& sheetName, const emscripten::val& sheet) {
-  const OpenOutcome opened = OpenTeacherSheet(fileName_, sheetName, properties_, sheet);
-  if (const auto* refusal = std::get_if<OpenRefusal>(&opened)) return MessageJson(true, refusal->message);
-  const ReportSheet& report = std::get<OpenedReport>(opened).sheet;
-  const SheetGeometry layout(report, measure_.Metrics());
+  const workbook_package::OpenOutcome opened = OpenTeacherSheet(fileName_, sheetName, properties_, sheet);
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return MessageJson(true, refusal->message);
+  const report_sheet::ReportSheet& report = std::get<workbook_package::OpenedReport>(opened).sheet;
+  const sheet_layout::SheetGeometry layout(report, measure_.Metrics());
   ++pages_;
   return R"({"ok":true,"form":)" + DescribeForm(report, layout) + '}';
 }
 
 std::string StoredStaffPrint::PrintText(int summaryPages) const {
-  return batch::StaffPrintText(summaryPages, pages_, {});
+  return staff_book::StaffPrintText(summaryPages, pages_, {});
 }
 
 }  // namespace soatnoma::web

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "form/opened_report.h"
+#include "workbook_package/opened_report.h"
 #include "page_text_measure.h"
 
 namespace soatnoma::web {
@@ -34,7 +34,7 @@ class StoredStaffPrint {
  private:
   LayoutMeasure measure_;
   std::string fileName_;
-  std::vector<CustomProperty> properties_;
+  std::vector<workbook_package::CustomProperty> properties_;
   int pages_ = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "workbook_part_reading.h"
 
-#include "form/sheet_address.h"
-#include "form/stored_number.h"
+#include "report_sheet/sheet_address.h"
+#include "workbook_package/stored_number.h"
 #include "json_writer.h"
 #include "request_fields.h"
 #include "workbook_reading/package_parts.h"
@@ -14,7 +14,7 @@ namespace {
 using emscripten::val;
 namespace reading = workbook_reading;
 
-void WriteCell(JsonWriter& json, const CellBlock& place, const reading::StoredCell& cell,
+void WriteCell(JsonWriter& json, const report_sheet::CellBlock& place, const reading::StoredCell& cell,
                const std::vector<std::string>& texts) {
   json.BeginObject().Key("row").Integer(place.firstRow).Key("column").Integer(place.firstColumn);
   if (cell.formula) {
@@ -34,16 +34,16 @@ void WriteCell(JsonWriter& json, const CellBlock& place, const reading::StoredCe
   json.EndObject();
 }
 
-batch::StoredCellChange ChangeOf(const val& change) {
-  const auto place = ReadCellName(Field(change, "ref"));
+staff_book::StoredCellChange ChangeOf(const val& change) {
+  const auto place = report_sheet::ReadCellName(Field(change, "ref"));
   const std::string kind = Field(change, "kind");
-  batch::StoredCellChange read;
+  staff_book::StoredCellChange read;
   read.row = place ? place->firstRow : 0;
   read.column = place ? place->firstColumn : 0;
-  read.kind = kind == "empty"    ? batch::StoredCellChange::Kind::Empty
-              : kind == "result" ? batch::StoredCellChange::Kind::FormulaResult
-                                 : batch::StoredCellChange::Kind::Number;
-  read.value = ReadStoredNumber(Field(change, "text")).value_or(0);
+  read.kind = kind == "empty"    ? staff_book::StoredCellChange::Kind::Empty
+              : kind == "result" ? staff_book::StoredCellChange::Kind::FormulaResult
+                                 : staff_book::StoredCellChange::Kind::Number;
+  read.value = workbook_package::ReadStoredNumber(Field(change, "text")).value_or(0);
   read.formula = Field(change, "formula");
   return read;
 }
@@ -98,7 +98,7 @@ std::string WorkbookTexts::Cells(const val& sheet) const {
   const bool xml = reading::WalkStoredCells(
       BytesOf(sheet), [](const std::string*) {},
       [&](const reading::StoredCell& cell) {
-        const auto place = ReadCellName(cell.ref);
+        const auto place = report_sheet::ReadCellName(cell.ref);
         named = named && place.has_value();
         if (place && cell.HasContent()) WriteCell(json, *place, cell, texts_);
       });
@@ -108,7 +108,7 @@ std::string WorkbookTexts::Cells(const val& sheet) const {
 }
 
 val SheetWithChangesText(const std::string& sheet, const val& changes) {
-  std::vector<batch::StoredCellChange> read;
+  std::vector<staff_book::StoredCellChange> read;
   const int count = changes.isArray() ? changes["length"].as<int>() : 0;
   for (int i = 0; i < count; ++i) read.push_back(ChangeOf(changes[i]));
   const auto changed = reading::SheetWithChanges(sheet, read);

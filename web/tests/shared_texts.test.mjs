@@ -24,7 +24,7 @@ test('every name the page asks for is the module\'s, without the menus\' shortcu
   assert.deepEqual(columns.map((column) => column.number), [true, false, false, false, true, true, false]);
 });
 
-// The zoom's rule is the desktop's (tests/form/screen_view_test.cpp); the page calls it by these names.
+// The zoom's rule is the desktop's (tests/screen_view/screen_view_test.cpp); the page calls it by these names.
 test('the report zooms by the module\'s steps, held between 25 % and 400 %', () => {
   assert.equal(module.steppedZoom(1, 1), 1.25);
   assert.equal(module.zoomText(0.8), '80%');

@@ -1,0 +1,53 @@
+#pragma once
+// Shared helpers of the form's tests: reports built as a run builds them, and files read
+// and written whole.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <variant>
+
+#include "report_sheet/report_builder.h"
+
+namespace soatnoma::testing {
+
+inline report_sheet::ReportRequest Teacher(TeacherCategory category, std::string weekly, std::string rate, bool leader,
+                             report_sheet::ReportTexts texts = {"5", "fizika", "Familiya Ism"}, int year = 2025) {
+  report_sheet::ReportRequest request;
+  request.category = category;
+  request.weeklyHours = std::move(weekly);
+  request.rate = std::move(rate);
+  request.classLeader = leader;
+  request.texts = std::move(texts);
+  request.calendarYear = year;
+  return request;
+}
+
+// The finished report; an empty sheet (and a failed test) on a refusal.
+// A 60-character name and a 40-character subject, as real full names and subjects run: the
+// title must wrap and the signature line must still show them whole.
+inline const report_sheet::ReportTexts kLongTexts{"117", "informatika va axborot texnologiyalari f",
+                                   "Abdurahmonova Muxlisaxon Gʻayratjon qizi Karimovna Toshkentov"};
+
+inline report_sheet::ReportSheet Built(const report_sheet::ReportOutcome& outcome) {
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    ADD_FAILURE() << "refused: " << refusal->message;
+    return report_sheet::ReportSheet();
+  }
+  return std::get<report_sheet::ReportSheet>(outcome);
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline void WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+}  // namespace soatnoma::testing
