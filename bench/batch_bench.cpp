@@ -16,8 +16,8 @@
 
 namespace {
 
-using soatnoma::staff_files::StaffFileFormat;
 using soatnoma::bench::StaffList;
+using soatnoma::staff_files::StaffFileFormat;
 
 double PeakMegabytes() {
   rusage usage{};
@@ -29,15 +29,16 @@ void Batch(benchmark::State& state, int teachers, soatnoma::staff_files::StaffFi
   const std::string list = StaffList(teachers);
   std::string pattern = (std::filesystem::temp_directory_path() / "soatnoma-bench-XXXXXX").string();
   const std::filesystem::path folder = ::mkdtemp(pattern.data());
-  const std::string path = (folder / (format == soatnoma::staff_files::StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx")).string();
+  const std::string path =
+      (folder / (format == soatnoma::staff_files::StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx")).string();
   for (auto _ : state) {
     const auto roster = soatnoma::roster_rules::ReadRoster(list).Teachers();
     const auto result = soatnoma::staff_files::ExportStaff({roster, 2025, format, path});
     if (result.produced != teachers) state.SkipWithError(result.message.c_str());
   }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
-  state.counters["per_teacher"] = benchmark::Counter(
-      teachers, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_teacher"] =
+      benchmark::Counter(teachers, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["peak_MB"] = PeakMegabytes();
   std::filesystem::remove_all(folder);
 }
@@ -45,7 +46,8 @@ void Batch(benchmark::State& state, int teachers, soatnoma::staff_files::StaffFi
 // Named Batch/<teachers>/<format>, so that --benchmark_filter=Batch/1000 runs both files.
 const bool kRegistered = [] {
   for (const int teachers : {100, 1000}) {
-    for (const auto& [name, format] : {std::pair{"xlsx", soatnoma::staff_files::StaffFileFormat::Xlsx}, std::pair{"pdf", soatnoma::staff_files::StaffFileFormat::Pdf}}) {
+    for (const auto& [name, format] : {std::pair{"xlsx", soatnoma::staff_files::StaffFileFormat::Xlsx},
+                                       std::pair{"pdf", soatnoma::staff_files::StaffFileFormat::Pdf}}) {
       benchmark::RegisterBenchmark(("Batch/" + std::to_string(teachers) + "/" + name).c_str(), Batch, teachers, format)
           ->Unit(benchmark::kMillisecond)
           ->UseRealTime();

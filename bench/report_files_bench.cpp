@@ -17,11 +17,11 @@ using soatnoma::report_sheet::ReportSheet;
 
 ReportSheet TeacherReport() {
   const soatnoma::report_sheet::ReportRequest request{.category = soatnoma::TeacherCategory::Upper,
-                                        .weeklyHours = "23.5",
-                                        .rate = "20",
-                                        .classLeader = true,
-                                        .texts = {"5", "fizika", "Abdullayeva Dilnoza"},
-                                        .calendarYear = 2025};
+                                                      .weeklyHours = "23.5",
+                                                      .rate = "20",
+                                                      .classLeader = true,
+                                                      .texts = {"5", "fizika", "Abdullayeva Dilnoza"},
+                                                      .calendarYear = 2025};
   return std::get<soatnoma::report_sheet::ReportSheet>(soatnoma::report_sheet::BuildReport(request));
 }
 

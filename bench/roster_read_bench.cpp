@@ -51,13 +51,13 @@ void RosterRead(benchmark::State& state, RosterForm form) {
     const soatnoma::staff_files::LoadedRoster loaded = soatnoma::staff_files::LoadRoster(path);
     if (loaded.roster.Teachers().size() != kTeachers) state.SkipWithError("the staff list was not read whole");
   }
-  state.counters["per_teacher"] = benchmark::Counter(
-      kTeachers, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_teacher"] =
+      benchmark::Counter(kTeachers, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   std::filesystem::remove_all(folder);
 }
 
-BENCHMARK_CAPTURE(RosterRead, 5000/csv, RosterForm::Utf8Csv)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RosterRead, 5000/windows1251, RosterForm::Windows1251Csv)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RosterRead, 5000/xlsx, RosterForm::Workbook)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RosterRead, 5000 / csv, RosterForm::Utf8Csv)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RosterRead, 5000 / windows1251, RosterForm::Windows1251Csv)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RosterRead, 5000 / xlsx, RosterForm::Workbook)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -19,8 +19,8 @@ void Name(benchmark::State& state, const std::string& start) {
     soatnoma::staff_book::SheetNames sheets({"Jami"});
     for (const std::string& name : names) benchmark::DoNotOptimize(sheets.Claim(name));
   }
-  state.counters["per_teacher"] = benchmark::Counter(
-      kTeachers, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_teacher"] =
+      benchmark::Counter(kTeachers, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void DistinctNames(benchmark::State& state) { Name(state, "O'qituvchi "); }

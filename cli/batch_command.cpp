@@ -48,18 +48,20 @@ std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, 
   if (roster_rules::WritesOverRoster(options->positional.front(), output->path)) {
     return fail(roster_rules::WritesOverRosterMessage(output->path));
   }
-  return BatchOptions{options->positional.front(), output->path,
-                      output->format == OutputFormat::Pdf ? staff_files::StaffFileFormat::Pdf : staff_files::StaffFileFormat::Xlsx,
-                      output->year};
+  return BatchOptions{
+      options->positional.front(), output->path,
+      output->format == OutputFormat::Pdf ? staff_files::StaffFileFormat::Pdf : staff_files::StaffFileFormat::Xlsx,
+      output->year};
 }
 
 // The corrections of an earlier staff workbook at OUT that the new one keeps, and the
 // teachers whose corrections it cannot keep, named.
-staff_book::CarryPlan CarriedCorrections(const BatchOptions& options, std::span<const roster_rules::RosterTeacher> teachers,
-                                    std::ostream& err) {
+staff_book::CarryPlan CarriedCorrections(const BatchOptions& options,
+                                         std::span<const roster_rules::RosterTeacher> teachers, std::ostream& err) {
   if (options.format != staff_files::StaffFileFormat::Xlsx) return {};
   staff_book::CarryPlan plan = staff_files::PlanCarryingInto(options.output, teachers, options.year);
-  for (const std::string& line : staff_book::NotCarriedLines(plan)) err << staff_book::kNotCarriedPrefix << line << "\n";
+  for (const std::string& line : staff_book::NotCarriedLines(plan))
+    err << staff_book::kNotCarriedPrefix << line << "\n";
   return plan;
 }
 
@@ -95,7 +97,7 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
 
   const staff_book::CarryPlan carried = CarriedCorrections(*options, teachers, err);
   HeldInterruptions interruptions;  // before the GUI, so that its threads hold them too
-  const HeadlessGui gui;                  // both files lay the text out with the report's fonts
+  const HeadlessGui gui;            // both files lay the text out with the report's fonts
   ProgressBar bar(err, showProgress);
   const staff_files::StaffExportResult result = staff_files::ExportStaff(
       {teachers, options->year, options->format, options->output, &carried}, [&](int done, int total) {

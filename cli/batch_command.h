@@ -22,7 +22,6 @@ using AfterEachTeacher = std::function<void(int done)>;
 // The same with the clock for the title's year, whether err shows a progress bar, and what
 // happens after each teacher.
 int RunBatchCommandAt(std::span<const std::string> args, std::ostream& out, std::ostream& err,
-                      const YearClock& currentYear, bool showProgress,
-                      const AfterEachTeacher& afterEachTeacher = {});
+                      const YearClock& currentYear, bool showProgress, const AfterEachTeacher& afterEachTeacher = {});
 
 }  // namespace soatnoma::cli

@@ -13,12 +13,8 @@ namespace soatnoma::cli {
 namespace {
 
 constexpr std::array kCommands = {
-    Command{"table", RunTableCommand},
-    Command{"explain", RunExplainCommand},
-    Command{"report", RunReportCommand},
-    Command{"batch", RunBatchCommand},
-    Command{"list", RunListCommand},
-    Command{"pdf", RunPdfCommand},
+    Command{"table", RunTableCommand}, Command{"explain", RunExplainCommand}, Command{"report", RunReportCommand},
+    Command{"batch", RunBatchCommand}, Command{"list", RunListCommand},       Command{"pdf", RunPdfCommand},
 };
 
 }  // namespace

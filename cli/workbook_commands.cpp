@@ -78,7 +78,8 @@ int RunPdfCommand(std::span<const std::string> args, std::ostream& /*out*/, std:
   if (!output || output->empty()) return UsageError(err, "-o OUT.pdf berilmagan");
   if (OutputFormatOf(*output) != OutputFormat::Pdf) return UsageError(err, "pdf faqat .pdf fayliga yozadi");
   // Before the workbook is even read: the PDF must never take its place.
-  if (roster_rules::WritesOverRoster(book, *output)) return UsageError(err, staff_book::WritesOverWorkbookMessage(*output));
+  if (roster_rules::WritesOverRoster(book, *output))
+    return UsageError(err, staff_book::WritesOverWorkbookMessage(*output));
 
   const HeadlessGui gui;  // the pages are laid out with the report's fonts
   const staff_files::WorkbookPdfResult result = staff_files::SaveWorkbookPdf(book, *output);
@@ -86,8 +87,11 @@ int RunPdfCommand(std::span<const std::string> args, std::ostream& /*out*/, std:
     case staff_files::WorkbookPdfStatus::Written:
       for (const std::string& notice : result.notices) err << notice << "\n";
       return kExitOk;
-    case staff_files::WorkbookPdfStatus::Refused: err << result.message << "\n"; return kExitRefused;
-    case staff_files::WorkbookPdfStatus::NotWritten: break;
+    case staff_files::WorkbookPdfStatus::Refused:
+      err << result.message << "\n";
+      return kExitRefused;
+    case staff_files::WorkbookPdfStatus::NotWritten:
+      break;
   }
   err << result.message << "\n";
   return kExitCannotWrite;

@@ -10,11 +10,14 @@ namespace soatnoma::ui {
 
 // The name with its shortcut mark, and what the desktop adds: "..." where a dialog follows.
 inline QString ActionText(screen_view::Action action, const QString& more = {}) {
-  return QString::fromUtf8(screen_view::LabelOf(action).text.data(), static_cast<qsizetype>(screen_view::LabelOf(action).text.size())) + more;
+  return QString::fromUtf8(screen_view::LabelOf(action).text.data(),
+                           static_cast<qsizetype>(screen_view::LabelOf(action).text.size())) +
+         more;
 }
 
 inline QString ActionToolTip(screen_view::Action action) {
-  return QString::fromUtf8(screen_view::LabelOf(action).toolTip.data(), static_cast<qsizetype>(screen_view::LabelOf(action).toolTip.size()));
+  return QString::fromUtf8(screen_view::LabelOf(action).toolTip.data(),
+                           static_cast<qsizetype>(screen_view::LabelOf(action).toolTip.size()));
 }
 
 }  // namespace soatnoma::ui

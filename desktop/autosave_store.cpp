@@ -73,7 +73,8 @@ QString AutosaveSlot::PathOf(const char* suffix) const { return PathIn(folder_, 
 
 QString AutosaveSlot::WorkbookPath() const { return PathOf(kWorkbookSuffix); }
 
-SaveResult AutosaveSlot::Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const AutosaveInfo& info) const {
+SaveResult AutosaveSlot::Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
+                               const AutosaveInfo& info) const {
   const SaveResult saved = SaveXlsxWithNotes(sheet, notes, WorkbookPath().toStdString());
   if (!saved.ok) return saved;
   QSaveFile file(PathOf(kInfoSuffix));

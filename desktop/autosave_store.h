@@ -42,7 +42,8 @@ class AutosaveSlot {
   QString Id() const { return id_; }
   QString WorkbookPath() const;
   // Writes the copy; the earlier copy stays whole until the new one is complete.
-  SaveResult Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const AutosaveInfo& info) const;
+  SaveResult Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
+                   const AutosaveInfo& info) const;
   // The report was saved or deliberately let go: its copy is no longer needed.
   void Remove() const;
 

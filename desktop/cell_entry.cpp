@@ -11,6 +11,8 @@ CellEntry ReadCellEntry(const QString& typed) {
 
 QString HoursText(double hours) { return QString::fromStdString(soatnoma::report_editing::HoursText(hours)); }
 
-QString SignedHoursText(double difference) { return QString::fromStdString(soatnoma::report_editing::SignedHoursText(difference)); }
+QString SignedHoursText(double difference) {
+  return QString::fromStdString(soatnoma::report_editing::SignedHoursText(difference));
+}
 
 }  // namespace soatnoma::ui

@@ -11,9 +11,9 @@
 namespace soatnoma::ui {
 
 struct CellMark {
-  QColor fill;           // invalid: no fill
+  QColor fill;  // invalid: no fill
   bool redCorner = false;
-  QString toolTip;       // empty: none
+  QString toolTip;  // empty: none
 };
 
 namespace mark_colour {

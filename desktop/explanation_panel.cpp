@@ -13,7 +13,8 @@ QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 }  // namespace
 
-ExplanationPanel::ExplanationPanel(const report_editing::ReportCorrections& corrections, const ToldTable* story, QWidget* parent)
+ExplanationPanel::ExplanationPanel(const report_editing::ReportCorrections& corrections, const ToldTable* story,
+                                   QWidget* parent)
     : QDockWidget(Utf8(explain::kExplanationTitle), parent),
       corrections_(corrections),
       story_(story),

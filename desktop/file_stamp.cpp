@@ -16,9 +16,10 @@ std::optional<FileStamp> StampOfFile(const QString& path) {
 }
 
 QString ChangedOnDiskText(const QString& fileName) {
-  return QStringLiteral("\"%1\" ochilganidan keyin boshqa dastur uni o'zgartirgan yoki uning o'rniga boshqa fayl "
-                        "qo'ygan. Undagi o'zgarishlar yo'qolmasligi uchun hech narsa yozilmadi.\n\n"
-                        "Hisobotni boshqa nom bilan saqlang.")
+  return QStringLiteral(
+             "\"%1\" ochilganidan keyin boshqa dastur uni o'zgartirgan yoki uning o'rniga boshqa fayl "
+             "qo'ygan. Undagi o'zgarishlar yo'qolmasligi uchun hech narsa yozilmadi.\n\n"
+             "Hisobotni boshqa nom bilan saqlang.")
       .arg(fileName);
 }
 

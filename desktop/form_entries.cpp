@@ -34,8 +34,10 @@ void SaveFormEntries(const QString& settingsFile, const FormEntries& entries) {
   settings.setValue(QStringLiteral("ism"), entries.name);
   settings.setValue(QStringLiteral("maktab"), entries.school);
   settings.setValue(QStringLiteral("fan"), entries.subject);
-  for (std::size_t i = 0; i < kDayKeys.size(); ++i) settings.setValue(QString::fromLatin1(kDayKeys[i]), entries.days[i]);
-  settings.setValue(QStringLiteral("toifa"), entries.primary ? QStringLiteral("boshlangich") : QStringLiteral("yuqori"));
+  for (std::size_t i = 0; i < kDayKeys.size(); ++i)
+    settings.setValue(QString::fromLatin1(kDayKeys[i]), entries.days[i]);
+  settings.setValue(QStringLiteral("toifa"),
+                    entries.primary ? QStringLiteral("boshlangich") : QStringLiteral("yuqori"));
   settings.setValue(QStringLiteral("rahbar"), entries.classLeader);
 }
 

@@ -99,26 +99,29 @@ QString Latin(std::string_view text) { return QString::fromUtf8(text.data(), sta
 UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {UnsavedChoice::Save, UnsavedChoice::Discard, UnsavedChoice::Cancel};
   return kChoices[AskOneOf(parent, QMessageBox::Question, question,
-                           {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"), QCoreApplication::translate("QPlatformTheme", "Cancel")})];
+                           {QStringLiteral("Saqlash"), QStringLiteral("Saqlamaslik"),
+                            QCoreApplication::translate("QPlatformTheme", "Cancel")})];
 }
 
 RestoreChoice AskRestore(QWidget* parent, const QString& question) {
   constexpr std::array kChoices = {RestoreChoice::Restore, RestoreChoice::Discard, RestoreChoice::Later};
-  return kChoices[AskOneOf(parent, QMessageBox::Question, question,
-                           {Latin(screen_view::kRestoreAnswer), Latin(screen_view::kDiscardKeptAnswer), Latin(screen_view::kLaterAnswer)})];
+  return kChoices[AskOneOf(
+      parent, QMessageBox::Question, question,
+      {Latin(screen_view::kRestoreAnswer), Latin(screen_view::kDiscardKeptAnswer), Latin(screen_view::kLaterAnswer)})];
 }
 
 bool AskContinue(QWidget* parent, const QString& question) {
-  return AskOneOf(parent, QMessageBox::Warning, question, {Latin(report_editing::kGoOnAnswer), Latin(report_editing::kCheckFirstAnswer)},
+  return AskOneOf(parent, QMessageBox::Warning, question,
+                  {Latin(report_editing::kGoOnAnswer), Latin(report_editing::kCheckFirstAnswer)},
                   report_editing::kCheckFirstIsDefault) == 0;
 }
 
 CarryChoice AskCarry(QWidget* parent, const QString& question) {
   // The safe answer first, taken by Enter; Escape cancels.
   constexpr std::array kChoices = {CarryChoice::OtherName, CarryChoice::GoOn, CarryChoice::Cancel};
-  return kChoices[AskOneOf(
-      parent, QMessageBox::Warning, question,
-      {Latin(staff_book::kCarryOtherNameLabel), Latin(staff_book::kCarryGoOnLabel), Latin(staff_book::kWriteNothingLabel)})];
+  return kChoices[AskOneOf(parent, QMessageBox::Warning, question,
+                           {Latin(staff_book::kCarryOtherNameLabel), Latin(staff_book::kCarryGoOnLabel),
+                            Latin(staff_book::kWriteNothingLabel)})];
 }
 
 bool AskSaveElsewhere(QWidget* parent, const QString& text) {
@@ -155,8 +158,8 @@ FormServices StandardFormServices() {
   services.printWithPreview = PrintWithPreview;
   services.today = [] { return QDate::currentDate(); };
   services.now = [] { return QDateTime::currentDateTime(); };
-  services.autosaveFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                                .filePath(QStringLiteral("saqlanmagan"));
+  services.autosaveFolder =
+      QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("saqlanmagan"));
   services.settingsFile = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                               .filePath(QStringLiteral("soatnoma.conf"));
   services.scaledToScreen = true;

@@ -38,10 +38,10 @@ enum class CarryChoice { GoOn, OtherName, Cancel };
 enum class RestoreChoice { Restore, Discard, Later };
 
 struct SaveRequest {
-  QString title;          // the dialog's caption
-  QString suggestedPath;  // folder and default file name
-  QString filter;         // e.g. "Excel ish kitobi (*.xlsx)"
-  QString suffix;         // added when the user types a name without it
+  QString title;               // the dialog's caption
+  QString suggestedPath;       // folder and default file name
+  QString filter;              // e.g. "Excel ish kitobi (*.xlsx)"
+  QString suffix;              // added when the user types a name without it
   bool besideItsFile = false;  // the suggestion lies beside the document's own file
 };
 
@@ -73,7 +73,8 @@ struct FormServices {
   std::function<RestoreChoice(QWidget* parent, const QString& question)> askRestore;
   // Which teacher of a staff workbook to open: the row of teachers, kStaffWorkbookPdfChoice
   // for a PDF of the whole workbook, or -1 when not one.
-  std::function<int(QWidget* parent, const QString& fileName, const std::vector<staff_book::StaffTeacherSheet>& teachers)>
+  std::function<int(QWidget* parent, const QString& fileName,
+                    const std::vector<staff_book::StaffTeacherSheet>& teachers)>
       chooseStaffTeacher;
   // "Baribir davom etish" (true) or "Bekor qilish" (false).
   std::function<bool(QWidget* parent, const QString& question)> askContinue;

@@ -20,7 +20,8 @@ QString HelpPage() {
   int index = 0;
   for (const help::HelpSection& section : help::HelpSections()) {
     page += QStringLiteral("<h3><a name=\"s%1\">%2</a></h3>").arg(index++).arg(Text(section.heading).toHtmlEscaped());
-    for (const std::string& paragraph : section.paragraphs) page += QStringLiteral("<p>%1</p>").arg(Text(paragraph).toHtmlEscaped());
+    for (const std::string& paragraph : section.paragraphs)
+      page += QStringLiteral("<p>%1</p>").arg(Text(paragraph).toHtmlEscaped());
   }
   return page;
 }
@@ -56,7 +57,8 @@ QWidget* ShowHelp(QWidget& owner, std::string_view section) {
   window->activateWindow();
   const std::vector<help::HelpSection> sections = help::HelpSections();
   for (std::size_t i = 0; i < sections.size(); ++i) {
-    if (sections[i].heading == section) window->findChild<QTextBrowser*>()->scrollToAnchor(QStringLiteral("s%1").arg(i));
+    if (sections[i].heading == section)
+      window->findChild<QTextBrowser*>()->scrollToAnchor(QStringLiteral("s%1").arg(i));
   }
   return window;
 }

@@ -4,7 +4,8 @@
 
 namespace soatnoma::ui {
 
-HoursCommand::HoursCommand(const QString& text, std::vector<HoursChange> changes, report_editing::ReportCorrections& corrections,
+HoursCommand::HoursCommand(const QString& text, std::vector<HoursChange> changes,
+                           report_editing::ReportCorrections& corrections,
                            std::function<void(const std::vector<HoursChange>&)> shown)
     : QUndoCommand(text), changes_(std::move(changes)), corrections_(corrections), shown_(std::move(shown)) {}
 

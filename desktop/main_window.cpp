@@ -119,12 +119,15 @@ void MainWindow::ConnectFields() {
           [this] { ChooseCategory(TeacherCategory::Primary); });
   connect(&Control<QRadioButton>(form_controls::ControlRole::Upper), &QRadioButton::clicked, this,
           [this] { ChooseCategory(TeacherCategory::Upper); });
-  connect(&Control<QPushButton>(form_controls::ControlRole::RunUpper), &QPushButton::clicked, this, [this] { StartRun(TeacherCategory::Upper); });
+  connect(&Control<QPushButton>(form_controls::ControlRole::RunUpper), &QPushButton::clicked, this,
+          [this] { StartRun(TeacherCategory::Upper); });
   connect(&Control<QPushButton>(form_controls::ControlRole::RunPrimary), &QPushButton::clicked, this,
           [this] { StartRun(TeacherCategory::Primary); });
   // Enter in the weekly-hours box runs the category the teacher has chosen.
-  connect(&Control<QLineEdit>(form_controls::ControlRole::WeeklyHours), &QLineEdit::returnPressed, this, [this] { StartRun(ChosenCategory()); });
-  connect(&Control<QPushButton>(form_controls::ControlRole::Terms), &QPushButton::clicked, this, &MainWindow::ShowTermsOfUse);
+  connect(&Control<QLineEdit>(form_controls::ControlRole::WeeklyHours), &QLineEdit::returnPressed, this,
+          [this] { StartRun(ChosenCategory()); });
+  connect(&Control<QPushButton>(form_controls::ControlRole::Terms), &QPushButton::clicked, this,
+          &MainWindow::ShowTermsOfUse);
   connect(&Control<PressablePicture>("Image2"), &PressablePicture::clicked, this, &MainWindow::ToggleAboutView);
 }
 
@@ -140,12 +143,13 @@ void MainWindow::SumDayBoxes() {
     MarkDayBox(box, DayIsNotANumber(entries[i]));
   }
   // While a day holds text that is not a number, the week stays as it was.
-  if (const auto week = WeeklyHoursFromDays(days)) Control<QLineEdit>(form_controls::ControlRole::WeeklyHours).setText(QString::fromStdString(*week));
+  if (const auto week = WeeklyHoursFromDays(days))
+    Control<QLineEdit>(form_controls::ControlRole::WeeklyHours).setText(QString::fromStdString(*week));
 }
 
 void MainWindow::ChooseCategory(TeacherCategory category) {
-  Control<QLineEdit>(form_controls::ControlRole::Rate).setText(
-      QString::fromUtf8(DefaultRate(category).data(), static_cast<qsizetype>(DefaultRate(category).size())));
+  Control<QLineEdit>(form_controls::ControlRole::Rate)
+      .setText(QString::fromUtf8(DefaultRate(category).data(), static_cast<qsizetype>(DefaultRate(category).size())));
   // The two run buttons share one rectangle; only the chosen category's button is shown, so
   // that neither a click nor the Tab key can reach the other one beneath it.
   Control<QPushButton>(form_controls::ControlRole::RunPrimary).setVisible(category == TeacherCategory::Primary);
@@ -153,7 +157,8 @@ void MainWindow::ChooseCategory(TeacherCategory category) {
 }
 
 TeacherCategory MainWindow::ChosenCategory() const {
-  return Control<QRadioButton>(form_controls::ControlRole::Primary).isChecked() ? TeacherCategory::Primary : TeacherCategory::Upper;
+  return Control<QRadioButton>(form_controls::ControlRole::Primary).isChecked() ? TeacherCategory::Primary
+                                                                                : TeacherCategory::Upper;
 }
 
 void MainWindow::ToggleAboutView() {
@@ -170,7 +175,8 @@ FormEntries MainWindow::Entries() const {
                       .days = {},
                       .primary = ChosenCategory() == TeacherCategory::Primary,
                       .classLeader = Control<QCheckBox>(form_controls::ControlRole::ClassLeader).isChecked()};
-  for (std::size_t i = 0; i < form_controls::kDayCount; ++i) entries.days[i] = Control<QLineEdit>(form_controls::DayControls()[i]).text();
+  for (std::size_t i = 0; i < form_controls::kDayCount; ++i)
+    entries.days[i] = Control<QLineEdit>(form_controls::DayControls()[i]).text();
   return entries;
 }
 
@@ -179,9 +185,11 @@ void MainWindow::ShowEntries(const FormEntries& entries) {
   Control<QLineEdit>(form_controls::ControlRole::School).setText(entries.school);
   Control<QLineEdit>(form_controls::ControlRole::Subject).setText(entries.subject);
   // The days add up into the weekly hours as if typed.
-  for (std::size_t i = 0; i < form_controls::kDayCount; ++i) Control<QLineEdit>(form_controls::DayControls()[i]).setText(entries.days[i]);
+  for (std::size_t i = 0; i < form_controls::kDayCount; ++i)
+    Control<QLineEdit>(form_controls::DayControls()[i]).setText(entries.days[i]);
   const TeacherCategory category = entries.primary ? TeacherCategory::Primary : TeacherCategory::Upper;
-  Control<QRadioButton>(entries.primary ? form_controls::ControlRole::Primary : form_controls::ControlRole::Upper).setChecked(true);
+  Control<QRadioButton>(entries.primary ? form_controls::ControlRole::Primary : form_controls::ControlRole::Upper)
+      .setChecked(true);
   ChooseCategory(category);
   Control<QCheckBox>(form_controls::ControlRole::ClassLeader).setChecked(entries.classLeader);
 }
@@ -204,7 +212,8 @@ void MainWindow::StartRun(TeacherCategory category) {
     outcome = report_sheet::BuildReportBeforeRounding(run);
   } catch (const std::exception& fault) {
     services_.showMessage(this, MessageIcon::Critical,
-                          QString::fromUtf8(report_sheet::kReportFailedMessage.data(), static_cast<qsizetype>(report_sheet::kReportFailedMessage.size())) +
+                          QString::fromUtf8(report_sheet::kReportFailedMessage.data(),
+                                            static_cast<qsizetype>(report_sheet::kReportFailedMessage.size())) +
                               QString::fromUtf8(fault.what()));
     return;
   }

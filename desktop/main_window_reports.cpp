@@ -52,8 +52,8 @@ void MainWindow::AddOpenAction() {
 void MainWindow::OpenWorkbook() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString path = services_.askOpenPath(
-      this, OpenRequest{QStringLiteral("Hisobotni ochish"), folder, WorkbookFilter()});
+  const QString path =
+      services_.askOpenPath(this, OpenRequest{QStringLiteral("Hisobotni ochish"), folder, WorkbookFilter()});
   if (!path.isEmpty()) OpenWorkbookFile(path);
 }
 
@@ -76,8 +76,9 @@ bool MainWindow::OpenWorkbookFile(const QString& path) {
     return OpenStaffTeacher(path, listing->teachers);
   }
   return ShowOpened(path, QString(),
-                    std::get_if<workbook_package::OpenRefusal>(&opening) ? workbook_package::OpenOutcome(std::get<workbook_package::OpenRefusal>(opening))
-                                                       : workbook_package::OpenOutcome(std::get<workbook_package::OpenedReport>(std::move(opening))),
+                    std::get_if<workbook_package::OpenRefusal>(&opening)
+                        ? workbook_package::OpenOutcome(std::get<workbook_package::OpenRefusal>(opening))
+                        : workbook_package::OpenOutcome(std::get<workbook_package::OpenedReport>(std::move(opening))),
                     stamp);
 }
 
@@ -95,15 +96,14 @@ bool MainWindow::SaveStaffWorkbookPdf(const QString& path) {
   const QFileInfo workbook(path);
   const QString pdf = services_.askSavePath(
       this, SaveRequest{QStringLiteral("Xodimlar kitobini PDF qilib saqlash"),
-                        workbook.dir().filePath(workbook.completeBaseName() + QStringLiteral(".pdf")),
-                        PdfFilter(), QStringLiteral("pdf"), true});
+                        workbook.dir().filePath(workbook.completeBaseName() + QStringLiteral(".pdf")), PdfFilter(),
+                        QStringLiteral("pdf"), true});
   if (pdf.isEmpty()) return false;
   const staff_files::WorkbookPdfResult result = staff_files::SaveWorkbookPdf(path.toStdString(), pdf.toStdString());
   switch (result.status) {
-    case staff_files::WorkbookPdfStatus::Written:
-    {
+    case staff_files::WorkbookPdfStatus::Written: {
       std::string said = staff_book::StaffFileText(result.teachers, QDir::toNativeSeparators(pdf).toStdString(),
-                                              staff_book::StaffFileFate::Saved, {});
+                                                   staff_book::StaffFileFate::Saved, {});
       for (const std::string& notice : result.notices) said += "\n" + notice;
       services_.showMessage(this, MessageIcon::Information, Utf8(said));
       return true;
@@ -131,7 +131,8 @@ bool MainWindow::ShowOpened(const QString& path, const QString& staffSheet, work
   auto& opened = std::get<workbook_package::OpenedReport>(outcome);
   ReportSource source;
   source.texts.name = report_sheet::TeacherNameOfFooter(opened.sheet.Cells().TextAt(22, 1)).value_or("");
-  source.calendarYear = report_sheet::CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(schoolYear_->Year());
+  source.calendarYear =
+      report_sheet::CalendarYearOfTitle(opened.sheet.Cells().TextAt(2, 1)).value_or(schoolYear_->Year());
   source.sheet = std::move(opened.sheet);
   source.filePath = QFileInfo(path).absoluteFilePath();
   source.staffSheet = staffSheet;
@@ -147,11 +148,13 @@ void MainWindow::OfferRecovery() {
   const std::vector<Leftover> leftovers = FindLeftovers(services_.autosaveFolder);
   if (leftovers.empty()) return;
   switch (services_.askRestore(this, RecoveryQuestion(leftovers))) {
-    case RestoreChoice::Later: return;
+    case RestoreChoice::Later:
+      return;
     case RestoreChoice::Discard:
       for (const Leftover& leftover : leftovers) RemoveLeftover(services_.autosaveFolder, leftover.id);
       return;
-    case RestoreChoice::Restore: break;
+    case RestoreChoice::Restore:
+      break;
   }
   for (const Leftover& leftover : leftovers) {
     workbook_package::OpenOutcome outcome = OpenXlsx(leftover.workbookPath.toStdString());

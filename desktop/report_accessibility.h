@@ -2,7 +2,8 @@
 // The report on the screen as a screen reader meets it: a table of the year's work, its rows
 // headed by the kinds of work, its columns by the months, quarters and the year, each cell
 // named by its month and kind of work and read as the hours it shows, read-only where it is
-// a sum or takes no hours, and the current cell the one in focus. Qt's accessibility asks for it through the factory installed here.
+// a sum or takes no hours, and the current cell the one in focus. Qt's accessibility asks for it through the factory
+// installed here.
 
 #include <functional>
 

@@ -23,7 +23,9 @@ void* ReportAccessibleTable::interface_cast(QAccessible::InterfaceType type) {
 QString ReportAccessibleTable::text(QAccessible::Text kind) const {
   const QString own = QAccessibleWidget::text(kind);
   if (!own.isEmpty()) return own;
-  if (kind == QAccessible::Name) return QString::fromUtf8(screen_view::kReportGridName.data(), static_cast<qsizetype>(screen_view::kReportGridName.size()));
+  if (kind == QAccessible::Name)
+    return QString::fromUtf8(screen_view::kReportGridName.data(),
+                             static_cast<qsizetype>(screen_view::kReportGridName.size()));
   return {};
 }
 
@@ -32,7 +34,8 @@ int ReportAccessibleTable::childCount() const { return kColumns + kRows + kRows 
 QAccessibleInterface* ReportAccessibleTable::PartAt(Part part, int row, int column) const {
   // Each part has a key of its own: headings stand in row or column -1.
   const std::pair<int, int> key{part == Part::ColumnHeading ? -1 : row, part == Part::RowHeading ? -1 : column};
-  if (const auto found = parts_.find(key); found != parts_.end()) return QAccessible::accessibleInterface(found->second);
+  if (const auto found = parts_.find(key); found != parts_.end())
+    return QAccessible::accessibleInterface(found->second);
   using Kind = ReportAccessibleCell::Kind;
   const Kind kind = part == Part::ColumnHeading ? Kind::ColumnHeading
                     : part == Part::RowHeading  ? Kind::RowHeading

@@ -44,7 +44,8 @@ bool ReportAutosave::WriteNow() {
                           now_(), window_.StaffSheet()};
   const SaveResult written = slot_->Write(window_.Sheet(), window_.Corrections().Notes(), info);
   const QString problem =
-      written.ok ? QString() : QStringLiteral("Nusxasini saqlab bo'lmadi: %1").arg(QString::fromStdString(written.message));
+      written.ok ? QString()
+                 : QStringLiteral("Nusxasini saqlab bo'lmadi: %1").arg(QString::fromStdString(written.message));
   if (problem != problem_) {
     problem_ = problem;
     emit problemChanged(problem_);

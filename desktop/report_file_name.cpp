@@ -5,12 +5,15 @@
 namespace soatnoma::ui {
 
 QString ReportFileName(std::string_view teacherName, int calendarYear, const QString& suffix) {
-  return QString::fromStdString(soatnoma::report_sheet::ReportFileName(teacherName, calendarYear, suffix.toStdString()));
+  return QString::fromStdString(
+      soatnoma::report_sheet::ReportFileName(teacherName, calendarYear, suffix.toStdString()));
 }
 
 QString ReportName(std::string_view teacherName, int calendarYear) {
   QString name = QString::fromUtf8(teacherName.data(), static_cast<qsizetype>(teacherName.size())).simplified();
-  if (name.isEmpty()) name = QString::fromUtf8(report_sheet::kReportTitle.data(), static_cast<qsizetype>(report_sheet::kReportTitle.size()));
+  if (name.isEmpty())
+    name =
+        QString::fromUtf8(report_sheet::kReportTitle.data(), static_cast<qsizetype>(report_sheet::kReportTitle.size()));
   return QStringLiteral("%1 %2-%3").arg(name).arg(calendarYear).arg(calendarYear + 1);
 }
 

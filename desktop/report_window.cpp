@@ -60,8 +60,8 @@ ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* 
 
   BuildActions();
   BuildStatusBar(source.textsTyped);
-  autosave_ = new ReportAutosave(*this, services_.autosaveFolder, services_.timings.autosave, services_.now,
-                                 source.autosaveId);
+  autosave_ =
+      new ReportAutosave(*this, services_.autosaveFolder, services_.timings.autosave, services_.now, source.autosaveId);
   connect(autosave_, &ReportAutosave::problemChanged, this, [this](const QString& problem) {
     if (!problem.isEmpty()) statusBar()->showMessage(problem);
   });
@@ -106,8 +106,9 @@ void ReportWindow::UpdateTitle() {
     // The file, and beside it whose report it is.
     const QString teacher = QString::fromStdString(texts_.name).simplified();
     // A teacher's sheet of a staff workbook: the file, then the sheet.
-    const QString file = staffSheet_.isEmpty() ? QFileInfo(filePath_).fileName()
-                                               : QStringLiteral("%1 [%2]").arg(QFileInfo(filePath_).fileName(), staffSheet_);
+    const QString file = staffSheet_.isEmpty()
+                             ? QFileInfo(filePath_).fileName()
+                             : QStringLiteral("%1 [%2]").arg(QFileInfo(filePath_).fileName(), staffSheet_);
     // A title that names the teacher already (the sheet, or the file, is the teacher's name) says it once.
     const bool named = teacher.isEmpty() || file.contains(teacher, Qt::CaseInsensitive);
     setWindowTitle(named ? QStringLiteral("%1[*] \u2014 Yillik taqsimot").arg(file)
@@ -146,8 +147,8 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
   }
   raise();
   activateWindow();
-  const QString question = QStringLiteral("\"%1\" hisoboti saqlanmagan. Uni saqlaysizmi?")
-                               .arg(ReportName(texts_.name, calendarYear_));
+  const QString question =
+      QStringLiteral("\"%1\" hisoboti saqlanmagan. Uni saqlaysizmi?").arg(ReportName(texts_.name, calendarYear_));
   switch (services_.askUnsaved(this, question)) {
     case UnsavedChoice::Save:
       if (Save()) {

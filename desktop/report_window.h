@@ -72,7 +72,7 @@ class ReportWindow : public QMainWindow {
   // No hours empty the cell, which then counts 0.
   bool CorrectHours(report_editing::CellPlace place, std::optional<double> hours);
   bool ResetCell(report_editing::CellPlace place);  // "Hisoblanganga qaytarish" for one cell
-  bool ResetAll();                  // ... for the whole report
+  bool ResetAll();                                  // ... for the whole report
   // What the status line shows.
   QString StatusText() const;
 

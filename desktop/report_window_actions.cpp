@@ -33,21 +33,21 @@ void ReportWindow::BuildActions() {
     menu->addAction(action);
     return action;
   };
-  add(file, "openWorkbook", ActionText(screen_view::Action::Open, QStringLiteral("...")), QKeySequence::Open, [this] { emit openRequested(); });
+  add(file, "openWorkbook", ActionText(screen_view::Action::Open, QStringLiteral("...")), QKeySequence::Open,
+      [this] { emit openRequested(); });
   QAction* save = add(file, "saveWorkbook", QStringLiteral("&Saqlash"), QKeySequence::Save, [this] { Save(); });
   add(file, "saveWorkbookAs", QStringLiteral("&Boshqa nom bilan saqlash..."), QKeySequence::SaveAs,
       [this] { SaveAsWorkbook(); });
   QAction* pdf = add(file, "exportPdf", QStringLiteral("&PDF ga eksport..."), QKeySequence(), [this] { ExportPdf(); });
-  QAction* print =
-      add(file, "print", ActionText(screen_view::Action::Print, QStringLiteral(" (oldin ko'rib)...")), QKeySequence::Print,
-          [this] { Print(); });
+  QAction* print = add(file, "print", ActionText(screen_view::Action::Print, QStringLiteral(" (oldin ko'rib)...")),
+                       QKeySequence::Print, [this] { Print(); });
   file->addSeparator();
   add(file, "closeReport", QStringLiteral("&Yopish"), QKeySequence::Close, [this] { close(); });
 
   QAction* zoomIn =
       add(view, "zoomIn", ActionText(screen_view::Action::ZoomIn), QKeySequence::ZoomIn, [this] { view_->ZoomIn(); });
-  QAction* zoomOut =
-      add(view, "zoomOut", ActionText(screen_view::Action::ZoomOut), QKeySequence::ZoomOut, [this] { view_->ZoomOut(); });
+  QAction* zoomOut = add(view, "zoomOut", ActionText(screen_view::Action::ZoomOut), QKeySequence::ZoomOut,
+                         [this] { view_->ZoomOut(); });
   QAction* actual = add(view, "actualSize", QStringLiteral("&Asl o'lcham"), QKeySequence(Qt::CTRL | Qt::Key_0),
                         [this] { view_->SetZoom(1.0); });
   QAction* fitWidth = add(view, "fitWidth", ActionText(screen_view::Action::FitWidth), QKeySequence(),

@@ -21,9 +21,8 @@ QString EntryText(std::optional<double> hours) { return hours ? HoursText(*hours
 
 bool ReportWindow::PushChanges(const QString& text, std::vector<HoursChange> changes) {
   if (editingHeld_ || changes.empty()) return false;
-  undo_->push(new HoursCommand(text, std::move(changes), *corrections_, [this](const std::vector<HoursChange>&) {
-    ShowChanges();
-  }));
+  undo_->push(new HoursCommand(text, std::move(changes), *corrections_,
+                               [this](const std::vector<HoursChange>&) { ShowChanges(); }));
   return true;
 }
 
@@ -31,15 +30,17 @@ bool ReportWindow::CorrectHours(report_editing::CellPlace place, std::optional<d
   if (editingHeld_ || !corrections_->IsEditable(place)) return false;
   const std::optional<double> before = corrections_->Entry(place);
   if (before == hours) return true;
-  return PushChanges(QStringLiteral("%1: %2 \u2192 %3")
-                         .arg(QString::fromStdString(report_editing::PlaceName(place)), EntryText(before), EntryText(hours)),
-                     {{place, before, hours}});
+  return PushChanges(
+      QStringLiteral("%1: %2 \u2192 %3")
+          .arg(QString::fromStdString(report_editing::PlaceName(place)), EntryText(before), EntryText(hours)),
+      {{place, before, hours}});
 }
 
 bool ReportWindow::ResetCell(report_editing::CellPlace place) {
   if (!corrections_->IsCorrected(place)) return false;
-  return PushChanges(QStringLiteral("Hisoblanganga qaytarish: %1").arg(QString::fromStdString(report_editing::PlaceName(place))),
-                     {{place, corrections_->Entry(place), corrections_->ComputedHours(place)}});
+  return PushChanges(
+      QStringLiteral("Hisoblanganga qaytarish: %1").arg(QString::fromStdString(report_editing::PlaceName(place))),
+      {{place, corrections_->Entry(place), corrections_->ComputedHours(place)}});
 }
 
 bool ReportWindow::ResetAll() {

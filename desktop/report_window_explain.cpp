@@ -35,9 +35,9 @@ void ReportWindow::BuildExplanation(QMenu* view, QToolBar* tools) {
   beforeRounding_ = new QAction(ActionText(screen_view::Action::BeforeRounding), this);
   beforeRounding_->setObjectName(QStringLiteral("beforeRoundingShown"));
   beforeRounding_->setCheckable(true);
-  beforeRounding_->setToolTip(story_ ? ActionToolTip(screen_view::Action::BeforeRounding)
-                                     : QString::fromUtf8(explain::kNoStory.data(),
-                                                         static_cast<qsizetype>(explain::kNoStory.size())));
+  beforeRounding_->setToolTip(
+      story_ ? ActionToolTip(screen_view::Action::BeforeRounding)
+             : QString::fromUtf8(explain::kNoStory.data(), static_cast<qsizetype>(explain::kNoStory.size())));
   beforeRounding_->setEnabled(story_ != nullptr);
   connect(beforeRounding_, &QAction::toggled, this, &ReportWindow::ShowBeforeRounding);
   view->addAction(beforeRounding_);

@@ -120,9 +120,9 @@ bool ReportWindow::ChooseWorkbookAndWrite() {
 bool ReportWindow::ExportPdf() {
   FinishTyping();
   if (!GoOnDespiteCellsToCheck(report_editing::ReportLeaving::Pdf)) return false;
-  const QString path = services_.askSavePath(
-      this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
-                        PdfFilter(), QStringLiteral("pdf"), !filePath_.isEmpty()});
+  const QString path =
+      services_.askSavePath(this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
+                                              PdfFilter(), QStringLiteral("pdf"), !filePath_.isEmpty()});
   if (path.isEmpty()) return false;
   const SaveResult result = SavePdf(sheet_, path.toStdString());
   if (!result.ok) {

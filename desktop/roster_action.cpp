@@ -16,7 +16,8 @@ void AddRosterAction(QWidget& form, const FormServices& services, SchoolYearChoi
   roster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   roster->setToolTip(ActionToolTip(screen_view::Action::Roster));
   roster->setStatusTip(roster->toolTip());
-  QObject::connect(roster, &QAction::triggered, &form, [&form, services, &schoolYear] { OpenRoster(form, services, schoolYear); });
+  QObject::connect(roster, &QAction::triggered, &form,
+                   [&form, services, &schoolYear] { OpenRoster(form, services, schoolYear); });
   form.addAction(roster);
   form.setContextMenuPolicy(Qt::ActionsContextMenu);
 }

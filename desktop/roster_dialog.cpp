@@ -35,7 +35,6 @@ namespace {
 
 const QColor kRefusedColour(0xA0, 0x10, 0x10);
 
-
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -58,11 +57,9 @@ struct FormatTexts {
 
 FormatTexts TextsOf(staff_files::StaffFileFormat format) {
   if (format == staff_files::StaffFileFormat::Pdf) {
-    return {QStringLiteral("pdf"), QStringLiteral("Hisobotlarni PDF qilib saqlash"),
-            PdfFilter()};
+    return {QStringLiteral("pdf"), QStringLiteral("Hisobotlarni PDF qilib saqlash"), PdfFilter()};
   }
-  return {QStringLiteral("xlsx"), QStringLiteral("Xodimlar kitobini saqlash"),
-          WorkbookFilter()};
+  return {QStringLiteral("xlsx"), QStringLiteral("Xodimlar kitobini saqlash"), WorkbookFilter()};
 }
 
 // The table of the list's rows: a row a teacher, the reason of a refused row wrapping
@@ -119,8 +116,9 @@ QHBoxLayout* RosterDialog::MakeButtons() {
   QPushButton* saveExample = NewButton(
       this, "saveExampleRoster", QStringLiteral("&Namuna..."),
       QStringLiteral("Ro'yxat namunasini (Excel ish kitobi yoki CSV) saqlash: uni to'ldirib, shu yerda oching"));
-  saveWorkbook_ = NewButton(this, "saveStaffWorkbook", ActionText(screen_view::Action::StaffWorkbook, QStringLiteral("...")),
-                            ActionToolTip(screen_view::Action::StaffWorkbook));
+  saveWorkbook_ =
+      NewButton(this, "saveStaffWorkbook", ActionText(screen_view::Action::StaffWorkbook, QStringLiteral("...")),
+                ActionToolTip(screen_view::Action::StaffWorkbook));
   savePdf_ = NewButton(this, "saveStaffPdf", QStringLiteral("&PDF..."),
                        QStringLiteral("Tayyor o'qituvchilarning hisobotlari bitta PDF ga: har biriga sahifa"));
   QPushButton* help = NewButton(this, "rosterHelp", ActionText(screen_view::Action::Help),
@@ -135,7 +133,8 @@ QHBoxLayout* RosterDialog::MakeButtons() {
   connect(help, &QPushButton::clicked, this, [this] { ShowHelp(*this, help::kStaffListHeading); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* yearLabel = new QLabel(QStringLiteral("&") + Utf8(report_sheet::kSchoolYearCaption) + QStringLiteral(":"), this);
+  auto* yearLabel =
+      new QLabel(QStringLiteral("&") + Utf8(report_sheet::kSchoolYearCaption) + QStringLiteral(":"), this);
   QComboBox* year = SchoolYearBox(schoolYear_, this);
   yearLabel->setBuddy(year);
 
@@ -176,18 +175,23 @@ void RosterDialog::ChooseRoster() {
 
 void RosterDialog::SaveExample() {
   const QString path = services_.askSavePath(
-      this, SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"), QDir(StartFolder()).filePath(QString::fromUtf8(roster_rules::kExampleWorkbookName.data(), static_cast<qsizetype>(roster_rules::kExampleWorkbookName.size()))),
-                        WorkbookOrCsvFilter(), QStringLiteral("xlsx")});
+      this,
+      SaveRequest{QStringLiteral("Ro'yxat namunasini saqlash"),
+                  QDir(StartFolder())
+                      .filePath(QString::fromUtf8(roster_rules::kExampleWorkbookName.data(),
+                                                  static_cast<qsizetype>(roster_rules::kExampleWorkbookName.size()))),
+                  WorkbookOrCsvFilter(), QStringLiteral("xlsx")});
   if (path.isEmpty()) return;
   const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
-  const SaveResult saved =
-      staff_files::SaveExampleRoster(path.toStdString(), csv ? staff_files::ExampleRosterFormat::Csv : staff_files::ExampleRosterFormat::Xlsx);
+  const SaveResult saved = staff_files::SaveExampleRoster(
+      path.toStdString(), csv ? staff_files::ExampleRosterFormat::Csv : staff_files::ExampleRosterFormat::Xlsx);
   if (!saved.ok) {
     services_.showMessage(this, MessageIcon::Critical, Utf8(saved.message));
     return;
   }
-  services_.showMessage(this, MessageIcon::Information,
-                        Utf8(roster_rules::ExampleSavedText(QDir::toNativeSeparators(path).toStdString(), "Boshqa ro'yxat...")));
+  services_.showMessage(
+      this, MessageIcon::Information,
+      Utf8(roster_rules::ExampleSavedText(QDir::toNativeSeparators(path).toStdString(), "Boshqa ro'yxat...")));
 }
 
 void RosterDialog::ShowRows(const roster_rules::Roster& roster) {
@@ -203,9 +207,10 @@ void RosterDialog::ShowRows(const roster_rules::Roster& roster) {
     ++index;
   }
   FitColumns();
-  summary_->setText(rosterPath_.isEmpty()
-                        ? QStringLiteral("Ro'yxat ochilmagan. Ro'yxat faylini oching yoki namunasini saqlab, to'ldiring.")
-                        : Utf8(roster_rules::RosterSummaryText(roster)));
+  summary_->setText(
+      rosterPath_.isEmpty()
+          ? QStringLiteral("Ro'yxat ochilmagan. Ro'yxat faylini oching yoki namunasini saqlab, to'ldiring.")
+          : Utf8(roster_rules::RosterSummaryText(roster)));
   // A screen reader coming to the rows hears how many are ready, as the line above them says.
   rows_->setAccessibleDescription(summary_->text());
   saveWorkbook_->setEnabled(!teachers_.empty());
@@ -215,7 +220,8 @@ void RosterDialog::ShowRows(const roster_rules::Roster& roster) {
 void RosterDialog::FitColumns() {
   // Every column as wide as its texts, except the names, schools and subjects, which are
   // held to a share of the window, and the status, which takes the rest and wraps.
-  for (int column = 0; column < static_cast<int>(roster_rules::kStatusColumn); ++column) rows_->resizeColumnToContents(column);
+  for (int column = 0; column < static_cast<int>(roster_rules::kStatusColumn); ++column)
+    rows_->resizeColumnToContents(column);
   const int limit = std::max(120, width() / 5);
   for (const int column : {roster_rules::kNameColumn, roster_rules::kSchoolColumn, roster_rules::kSubjectColumn}) {
     if (rows_->columnWidth(column) > limit) rows_->setColumnWidth(column, limit);
@@ -236,7 +242,8 @@ void RosterDialog::SaveStaff(staff_files::StaffFileFormat format) {
     const QString path = services_.askSavePath(this, SaveRequest{texts.title, suggested, texts.filter, texts.suffix});
     if (path.isEmpty()) return;
     if (roster_rules::WritesOverRoster(rosterPath_.toStdString(), path.toStdString())) {
-      services_.showMessage(this, MessageIcon::Critical, Utf8(roster_rules::WritesOverRosterMessage(path.toStdString())));
+      services_.showMessage(this, MessageIcon::Critical,
+                            Utf8(roster_rules::WritesOverRosterMessage(path.toStdString())));
       return;
     }
     staff_book::CarryPlan carried;
@@ -244,9 +251,13 @@ void RosterDialog::SaveStaff(staff_files::StaffFileFormat format) {
       carried = staff_files::PlanCarryingInto(path.toStdString(), teachers_, schoolYear_.Year());
     }
     switch (carried.notCarried.empty() ? CarryChoice::GoOn : AskAboutCorrectionsLost(carried, path)) {
-      case CarryChoice::Cancel: return;
-      case CarryChoice::OtherName: suggested = path; continue;
-      case CarryChoice::GoOn: break;
+      case CarryChoice::Cancel:
+        return;
+      case CarryChoice::OtherName:
+        suggested = path;
+        continue;
+      case CarryChoice::GoOn:
+        break;
     }
     const staff_files::StaffExportResult result =
         ExportStaffWithProgress(this, {teachers_, schoolYear_.Year(), format, path.toStdString(), &carried});
@@ -257,7 +268,8 @@ void RosterDialog::SaveStaff(staff_files::StaffFileFormat format) {
 }
 
 CarryChoice RosterDialog::AskAboutCorrectionsLost(const staff_book::CarryPlan& carried, const QString& path) {
-  return services_.askCarry(this, Utf8(staff_book::NotCarriedQuestion(carried, QFileInfo(path).fileName().toStdString())));
+  return services_.askCarry(this,
+                            Utf8(staff_book::NotCarriedQuestion(carried, QFileInfo(path).fileName().toStdString())));
 }
 
 void RosterDialog::MarkRefused(const std::vector<roster_rules::RosterProblem>& refused) {
@@ -275,7 +287,7 @@ void RosterDialog::ReportResult(const staff_files::StaffExportResult& result, co
   switch (result.status) {
     case staff_files::StaffExportStatus::Written: {
       std::string text = staff_book::StaffFileText(result.produced, QDir::toNativeSeparators(path).toStdString(),
-                                              staff_book::StaffFileFate::Saved, result.refused);
+                                                   staff_book::StaffFileFate::Saved, result.refused);
       if (carried.carried > 0) text += "\n\n" + staff_book::CarriedText(carried);
       services_.showMessage(this, MessageIcon::Information, Utf8(text));
       return;

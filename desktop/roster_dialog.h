@@ -50,7 +50,8 @@ class RosterDialog : public QDialog {
   void MarkRefused(const std::vector<roster_rules::RosterProblem>& refused);
   // Before a workbook is written over a staff workbook whose corrections cannot all be carried.
   CarryChoice AskAboutCorrectionsLost(const staff_book::CarryPlan& carried, const QString& path);
-  void ReportResult(const staff_files::StaffExportResult& result, const QString& path, const staff_book::CarryPlan& carried);
+  void ReportResult(const staff_files::StaffExportResult& result, const QString& path,
+                    const staff_book::CarryPlan& carried);
   void FitColumns();
   QString SuggestedPath(const QString& suffix) const;
   QString StartFolder() const;

@@ -27,7 +27,9 @@ QString MenuItemText(int year) {
   return text;
 }
 
-QString MenuTitle(int year) { return QStringLiteral("&%1: %2").arg(Text(report_sheet::kSchoolYearCaption), YearText(year)); }
+QString MenuTitle(int year) {
+  return QStringLiteral("&%1: %2").arg(Text(report_sheet::kSchoolYearCaption), YearText(year));
+}
 
 // The menu's items, made anew each time it opens: the years offered change with the date.
 void FillMenu(QMenu& menu, SchoolYearChoice& choice) {
@@ -84,8 +86,10 @@ QComboBox* SchoolYearBox(SchoolYearChoice& choice, QWidget* parent) {
   box->setToolTip(Text(report_sheet::kSchoolYearHint));
   for (const int year : choice.Offered()) box->addItem(YearText(year), year);
   box->setCurrentIndex(box->findData(choice.Year()));
-  QObject::connect(box, &QComboBox::activated, &choice, [box, &choice](int index) { choice.Choose(box->itemData(index).toInt()); });
-  QObject::connect(&choice, &SchoolYearChoice::chosen, box, [box](int year) { box->setCurrentIndex(box->findData(year)); });
+  QObject::connect(box, &QComboBox::activated, &choice,
+                   [box, &choice](int index) { choice.Choose(box->itemData(index).toInt()); });
+  QObject::connect(&choice, &SchoolYearChoice::chosen, box,
+                   [box](int year) { box->setCurrentIndex(box->findData(year)); });
   return box;
 }
 

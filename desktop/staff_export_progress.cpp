@@ -8,10 +8,11 @@
 
 namespace soatnoma::ui {
 
-staff_files::StaffExportResult ExportStaffWithProgress(QWidget* parent, const staff_files::StaffExportRequest& request) {
+staff_files::StaffExportResult ExportStaffWithProgress(QWidget* parent,
+                                                       const staff_files::StaffExportRequest& request) {
   const auto total = static_cast<int>(request.teachers.size());
-  QProgressDialog progress(QString::fromStdString(staff_book::StaffProgressText(0, total)), ActionText(screen_view::Action::Stop), 0, total,
-                           parent);
+  QProgressDialog progress(QString::fromStdString(staff_book::StaffProgressText(0, total)),
+                           ActionText(screen_view::Action::Stop), 0, total, parent);
   progress.setObjectName(QStringLiteral("staffProgress"));
   progress.setWindowTitle(QStringLiteral("Soatnoma"));
   // The whole program waits: no window may go away while its teachers are being written.

@@ -48,7 +48,8 @@ QTableWidget* TeacherTable(QWidget* parent, const std::vector<staff_book::StaffT
     const bool openable = teacher.Openable();
     table->setItem(row, 0, Item(QString::fromStdString(teacher.sheetName), openable));
     table->setItem(row, 1, Item(QString::fromStdString(teacher.teacher), openable));
-    table->setItem(row, 2, Item(Utf8(staff_book::ListedTotalText(teacher)), openable, Qt::AlignRight | Qt::AlignVCenter));
+    table->setItem(row, 2,
+                   Item(Utf8(staff_book::ListedTotalText(teacher)), openable, Qt::AlignRight | Qt::AlignVCenter));
     table->setItem(row, 3, Item(Utf8(staff_book::ListedNote(teacher)), openable));
   }
   table->resizeColumnsToContents();
@@ -60,7 +61,8 @@ QTableWidget* TeacherTable(QWidget* parent, const std::vector<staff_book::StaffT
 
 }  // namespace
 
-int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vector<staff_book::StaffTeacherSheet>& teachers) {
+int ChooseStaffTeacher(QWidget* parent, const QString& fileName,
+                       const std::vector<staff_book::StaffTeacherSheet>& teachers) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("staffTeacherChoice"));
   dialog.setWindowTitle(Utf8(staff_book::kStaffTeacherChoiceTitle));

@@ -15,6 +15,7 @@ namespace soatnoma::ui {
 
 // The row chosen ("Ochish", Enter or a double click), kStaffWorkbookPdfChoice for "PDF...",
 // or -1 when the question is closed.
-int ChooseStaffTeacher(QWidget* parent, const QString& fileName, const std::vector<staff_book::StaffTeacherSheet>& teachers);
+int ChooseStaffTeacher(QWidget* parent, const QString& fileName,
+                       const std::vector<staff_book::StaffTeacherSheet>& teachers);
 
 }  // namespace soatnoma::ui

@@ -250,7 +250,8 @@ constexpr auto kTexts = std::to_array<QtText>({
      "%1 — papka.\nBoshqa fayl nomini tanlang."},
     {"QPrintDialog", "File %1 is not writable.\nPlease choose a different file name.",
      "%1 fayliga yozib bo'lmaydi.\nBoshqa fayl nomini tanlang."},
-    {"QPrintDialog", "%1 already exists.\nDo you want to overwrite it?", "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
+    {"QPrintDialog", "%1 already exists.\nDo you want to overwrite it?",
+     "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
     {"QPrintDialog", "Print To File ...", "Faylga chop etish..."},
     {"QPrintDialog", "Invalid Pages Definition", "Sahifalar noto'g'ri yozilgan"},
     {"QPrintDialog",
@@ -261,7 +262,8 @@ constexpr auto kTexts = std::to_array<QtText>({
     {"QPrintDialog", "Duplex Settings Conflicts", "Ikki tomonlama chop etish sozlamalari zid"},
     {"QPrintDialog", "There are conflicts in duplex settings. Do you want to fix them?",
      "Ikki tomonlama chop etish sozlamalari bir-biriga zid. Tuzatasizmi?"},
-    {"QPrintDialog", "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those "
+    {"QPrintDialog",
+     "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those "
      "options off.",
      "\"Varaqdagi sahifalar\" va \"Sahifalar\" birga tanlanmaydi.\nUlardan birini o'chiring."},
     {"QPrintDialog", "There are conflicts in some options. Please fix them.",

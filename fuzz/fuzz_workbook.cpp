@@ -54,12 +54,14 @@ const std::string& ScratchPath() {
 }
 
 void WriteWhole(std::string_view bytes) {
-  std::ofstream(ScratchPath(), std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(ScratchPath(), std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // The real workbook with one part replaced.
 bool WriteWithPart(const char* part, std::string_view content) {
-  std::filesystem::copy_file(SOATNOMA_FUZZ_SEED_WORKBOOK, ScratchPath(), std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(SOATNOMA_FUZZ_SEED_WORKBOOK, ScratchPath(),
+                             std::filesystem::copy_options::overwrite_existing);
   int error = 0;
   zip_t* archive = zip_open(ScratchPath().c_str(), 0, &error);
   if (archive == nullptr) std::abort();  // the seed workbook itself
@@ -82,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   if (input.starts_with("PK")) {
     WriteWhole(input);
-  } else if (input.empty() || !WriteWithPart(kParts[static_cast<std::uint8_t>(input[0]) % kParts.size()], input.substr(1))) {
+  } else if (input.empty() ||
+             !WriteWithPart(kParts[static_cast<std::uint8_t>(input[0]) % kParts.size()], input.substr(1))) {
     return 0;
   }
   const soatnoma::workbook_package::OpenOutcome outcome = soatnoma::OpenXlsx(ScratchPath());

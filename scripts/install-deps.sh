@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool openbox
   libreoffice-calc-nogui poppler-utils python3-openpyxl
   desktop-file-utils appstream
+  clang-format
 )
 
 # The fuzzing script also needs clang and its libFuzzer runtime.

@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 struct ErrorText {
   int number;
   const char* text;  // %s stands for the path
@@ -57,8 +56,10 @@ std::string PathForError(const std::string& targetPath, int errorNumber) {
     case ENOTDIR:
     case EACCES:
     case EPERM:
-    case EROFS: return FolderOf(targetPath);
-    default: return targetPath;
+    case EROFS:
+      return FolderOf(targetPath);
+    default:
+      return targetPath;
   }
 }
 

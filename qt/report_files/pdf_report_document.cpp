@@ -25,7 +25,8 @@ bool PdfReportDocument::Open(std::string& detail) {
   writer_ = std::make_unique<QPdfWriter>(&file_);
   writer_->setResolution(kPdfResolution);
   writer_->setCreator(QStringLiteral("Soatnoma"));
-  writer_->setTitle(QString::fromUtf8(report_sheet::kReportTitle.data(), static_cast<qsizetype>(report_sheet::kReportTitle.size())));
+  writer_->setTitle(
+      QString::fromUtf8(report_sheet::kReportTitle.data(), static_cast<qsizetype>(report_sheet::kReportTitle.size())));
   return true;
 }
 
@@ -55,7 +56,8 @@ bool PdfReportDocument::AddPage(const report_sheet::ReportSheet& sheet, std::str
   return true;
 }
 
-bool PdfReportDocument::AddPage(const report_sheet::PageSetup& page, const std::vector<sheet_layout::SheetBox>& boxes, std::string& detail) {
+bool PdfReportDocument::AddPage(const report_sheet::PageSetup& page, const std::vector<sheet_layout::SheetBox>& boxes,
+                                std::string& detail) {
   if (!NextPage(page, detail)) return false;
   const report_sheet::PaperPoints paper = report_sheet::PagePoints(page);
   painter_.save();

@@ -27,7 +27,8 @@ class PdfReportDocument {
   bool AddPage(const report_sheet::ReportSheet& sheet, std::string& detail);
   // Draws boxes laid out on the paper of the page setup (points from its top-left corner)
   // on a page of their own.
-  bool AddPage(const report_sheet::PageSetup& page, const std::vector<sheet_layout::SheetBox>& boxes, std::string& detail);
+  bool AddPage(const report_sheet::PageSetup& page, const std::vector<sheet_layout::SheetBox>& boxes,
+               std::string& detail);
   // The measure the pages are laid out with, for boxes laid out elsewhere.
   TextMeasure& Measure() { return measure_; }
   // Completes the file; false with a detail when it cannot be written.

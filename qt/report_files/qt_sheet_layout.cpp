@@ -52,9 +52,11 @@ std::vector<CellBox> QtBoxes(const std::vector<sheet_layout::SheetBox>& boxes) {
 }
 
 // A layout of its own measures with a measure that lives as long as the laying out.
-SheetLayout::SheetLayout(const report_sheet::ReportSheet& sheet) : SheetLayout(sheet, *std::make_unique<TextMeasure>()) {}
+SheetLayout::SheetLayout(const report_sheet::ReportSheet& sheet)
+    : SheetLayout(sheet, *std::make_unique<TextMeasure>()) {}
 
-SheetLayout::SheetLayout(const report_sheet::ReportSheet& sheet, TextMeasure& measure) : SheetLayout(sheet_layout::SheetGeometry(sheet, measure)) {}
+SheetLayout::SheetLayout(const report_sheet::ReportSheet& sheet, TextMeasure& measure)
+    : SheetLayout(sheet_layout::SheetGeometry(sheet, measure)) {}
 
 SheetLayout::SheetLayout(sheet_layout::SheetGeometry geometry) : geometry_(std::move(geometry)) {
   QtFonts fonts;

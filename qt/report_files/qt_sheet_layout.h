@@ -24,9 +24,9 @@ struct PlacedLine {
 struct CellBox {
   int row = 0;
   int column = 0;
-  QRectF rect;         // points
-  QFont font;          // its point size is the size on paper
-  int orientation = 0; // 0, or 90: read upwards
+  QRectF rect;          // points
+  QFont font;           // its point size is the size on paper
+  int orientation = 0;  // 0, or 90: read upwards
   bool bordered = false;
   std::vector<PlacedLine> lines;
   bool overflows = false;  // some of the text runs past the box and must be cut off there

@@ -28,8 +28,8 @@ bool IsPrivateFolderName(std::string_view name) {
 }
 
 bool IsContentName(std::string_view name) {
-  return name == kContentName || (name.starts_with(kContentName) && name.size() > kContentName.size() &&
-                                  name[kContentName.size()] == '.');
+  return name == kContentName ||
+         (name.starts_with(kContentName) && name.size() > kContentName.size() && name[kContentName.size()] == '.');
 }
 
 bool IsOldEnough(const struct stat& info, std::time_t now) {

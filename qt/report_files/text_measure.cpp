@@ -82,7 +82,9 @@ sheet_layout::FontMeasures TextMeasure::Measures(const sheet_layout::TextFont& f
   return {font.ascent, font.descent, font.lineSpacing};
 }
 
-double TextMeasure::Width(const sheet_layout::TextFont& face, std::string_view text) { return Width(Measured(face), FromUtf8(text)); }
+double TextMeasure::Width(const sheet_layout::TextFont& face, std::string_view text) {
+  return Width(Measured(face), FromUtf8(text));
+}
 
 double TextMeasure::RightOverhang(const sheet_layout::TextFont& face, std::string_view character) {
   const QString text = FromUtf8(character);

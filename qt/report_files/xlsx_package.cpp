@@ -66,8 +66,8 @@ workbook_package::PackageSize XlsxPackage::SizeVerdict() const {
     zip_stat_t stat;
     zip_stat_init(&stat);
     // A part whose size is not told cannot be weighed: it counts as the largest allowed.
-    const bool told = zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &stat) == 0 &&
-                      (stat.valid & ZIP_STAT_SIZE) != 0;
+    const bool told =
+        zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) != 0;
     count.Add(told ? stat.size : workbook_package::kLargestWorkbookPart + 1);
   }
   return count.Verdict();

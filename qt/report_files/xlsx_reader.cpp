@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 std::string FileName(const std::string& path) { return fs::path(path).filename().string(); }
 
-workbook_package::OpenRefusal Refuse(const std::string& path, const std::string& why) { return workbook_package::RefuseOpening(FileName(path), why); }
+workbook_package::OpenRefusal Refuse(const std::string& path, const std::string& why) {
+  return workbook_package::RefuseOpening(FileName(path), why);
+}
 
 // Why a file cannot even be read, or nothing when it can.
 std::optional<std::string> UnreadableBecause(const std::string& path) {
@@ -40,10 +42,13 @@ std::variant<workbook_package::OpenRefusal, XlsxPackage> OpenWeighedPackage(cons
   if (!package) return workbook_package::NotAWorkbook(FileName(path));
   // Weighed before anything is unpacked: a package made to unpack to gigabytes is refused at once.
   switch (const workbook_package::PackageSize verdict = package->SizeVerdict()) {
-    case workbook_package::PackageSize::Fits: break;
-    case workbook_package::PackageSize::PartTooLarge: return workbook_package::DamagedPart(FileName(path));
+    case workbook_package::PackageSize::Fits:
+      break;
+    case workbook_package::PackageSize::PartTooLarge:
+      return workbook_package::DamagedPart(FileName(path));
     case workbook_package::PackageSize::TooManyParts:
-    case workbook_package::PackageSize::TooLargeUnpacked: return Refuse(path, workbook_package::PackageSizeReason(verdict));
+    case workbook_package::PackageSize::TooLargeUnpacked:
+      return Refuse(path, workbook_package::PackageSizeReason(verdict));
   }
   return std::move(*package);
 }
@@ -60,7 +65,8 @@ workbook_package::OpenOutcome ReadReportPackage(const std::string& fileName, con
   // A part damaged on the disk, whichever it is, means the file is not as the program saved it.
   if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) return workbook_package::DamagedPart(fileName);
   const std::vector<workbook_package::CustomProperty> properties = CustomProperties(package);
-  if (auto stranger = workbook_package::RefusalOfStranger(fileName, properties, worksheets->size())) return std::move(*stranger);
+  if (auto stranger = workbook_package::RefusalOfStranger(fileName, properties, worksheets->size()))
+    return std::move(*stranger);
 
   const auto sharedTexts = SharedTexts(package);
   const auto worksheet = ReadWorkbookPart(package, worksheets->front());

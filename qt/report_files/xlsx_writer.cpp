@@ -9,8 +9,8 @@
 namespace soatnoma {
 namespace {
 
-bool WriteWorkbook(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const std::string& path,
-                   std::string& detail) {
+bool WriteWorkbook(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
+                   const std::string& path, std::string& detail) {
   TextMeasure measure;
   const SheetLayout layout(sheet, measure);
   return WritePackageFile(path, workbook_parts::ReportWorkbookParts(sheet, layout.Geometry(), notes), detail);
@@ -22,7 +22,8 @@ SaveResult SaveXlsx(const report_sheet::ReportSheet& sheet, const std::string& p
   return SaveXlsxWithNotes(sheet, workbook_package::WorkbookNotes{}, path);
 }
 
-SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const std::string& path) {
+SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
+                             const std::string& path) {
   return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
     return WriteWorkbook(sheet, notes, temporaryPath, detail);
   });

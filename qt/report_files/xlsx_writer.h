@@ -16,6 +16,7 @@ namespace soatnoma {
 
 SaveResult SaveXlsx(const report_sheet::ReportSheet& sheet, const std::string& path);
 // The same for a report the teacher has corrected, with the notes of the corrections.
-SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes, const std::string& path);
+SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
+                             const std::string& path);
 
 }  // namespace soatnoma

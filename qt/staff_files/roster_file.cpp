@@ -11,20 +11,31 @@
 namespace soatnoma::staff_files {
 namespace {
 
-constexpr int kTooLarge = -1;     // not an operating-system error: the file passed the limit
+constexpr int kTooLarge = -1;       // not an operating-system error: the file passed the limit
 constexpr int kNotAPlainFile = -2;  // nor this: a named pipe or a device
 
 RosterFileContents Failure(const std::string& path, int errorNumber) {
   std::string reason;
   switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR: reason = roster_rules::kNotFoundReason; break;
+    case ENOTDIR:
+      reason = roster_rules::kNotFoundReason;
+      break;
     case EACCES:
-    case EPERM: reason = roster_rules::kNoPermissionReason; break;
-    case EISDIR: reason = roster_rules::kFolderReason; break;
-    case kTooLarge: reason = roster_rules::kTooLargeReason; break;
-    case kNotAPlainFile: reason = roster_rules::kNotAPlainFileReason; break;
-    default: reason = roster_rules::CouldNotReadReason(std::strerror(errorNumber));
+    case EPERM:
+      reason = roster_rules::kNoPermissionReason;
+      break;
+    case EISDIR:
+      reason = roster_rules::kFolderReason;
+      break;
+    case kTooLarge:
+      reason = roster_rules::kTooLargeReason;
+      break;
+    case kNotAPlainFile:
+      reason = roster_rules::kNotAPlainFileReason;
+      break;
+    default:
+      reason = roster_rules::CouldNotReadReason(std::strerror(errorNumber));
   }
   RosterFileContents contents;
   contents.message = roster_rules::UnreadableRosterMessage(path, reason);

@@ -21,14 +21,16 @@ LoadedRoster LoadRoster(const std::string& path) {
   RosterFileContents file = ReadRosterFile(path);
   if (!file.ok) return Unreadable(std::move(file.message));
   switch (roster_rules::FormOfRosterFile(file.text)) {
-    case roster_rules::RosterFileForm::OldWorkbook: return Unreadable(roster_rules::UnreadableRosterMessage(path, roster_rules::kOldWorkbookReason));
+    case roster_rules::RosterFileForm::OldWorkbook:
+      return Unreadable(roster_rules::UnreadableRosterMessage(path, roster_rules::kOldWorkbookReason));
     case roster_rules::RosterFileForm::Workbook: {
       std::string whyNot;
       const auto records = ReadWorkbookRecords(path, whyNot);
       if (!records) return Unreadable(roster_rules::UnreadableRosterMessage(path, whyNot));
       return Loaded(roster_rules::ReadRosterRecords(*records));
     }
-    case roster_rules::RosterFileForm::Text: break;
+    case roster_rules::RosterFileForm::Text:
+      break;
   }
   return Loaded(roster_rules::ReadRoster(file.text));
 }

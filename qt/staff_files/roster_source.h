@@ -11,7 +11,7 @@ namespace soatnoma::staff_files {
 
 struct LoadedRoster {
   bool ok = false;
-  roster_rules::Roster roster;        // when ok
+  roster_rules::Roster roster;  // when ok
   // why it could not be read (Uzbek, "Ro'yxat o'qilmadi: ...", or the roster's headingProblem)
   std::string message;
 };

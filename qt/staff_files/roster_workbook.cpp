@@ -12,11 +12,13 @@ std::optional<std::vector<roster_rules::CsvRecord>> ReadWorkbookRecords(const st
   const auto package = XlsxPackage::Open(path, detail);
   // Weighed before anything is unpacked, as a report's workbook is.
   const workbook_package::PackageSize verdict = package ? package->SizeVerdict() : workbook_package::PackageSize::Fits;
-  if (verdict == workbook_package::PackageSize::TooManyParts || verdict == workbook_package::PackageSize::TooLargeUnpacked) {
+  if (verdict == workbook_package::PackageSize::TooManyParts ||
+      verdict == workbook_package::PackageSize::TooLargeUnpacked) {
     whyNot = workbook_package::PackageSizeReason(verdict);
     return std::nullopt;
   }
-  const auto worksheets = package && verdict == workbook_package::PackageSize::Fits ? WorksheetEntries(*package) : std::nullopt;
+  const auto worksheets =
+      package && verdict == workbook_package::PackageSize::Fits ? WorksheetEntries(*package) : std::nullopt;
   if (!worksheets || worksheets->empty()) {
     whyNot = roster_rules::kNotAWorkbookReason;
     return std::nullopt;

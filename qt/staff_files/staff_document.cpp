@@ -32,7 +32,8 @@ std::vector<std::string> NamesOf(const std::vector<SheetPart>& parts) {
 }
 
 // Every cell of a worksheet that holds something, as stored.
-std::optional<std::vector<staff_book::StoredSheetCell>> StoredCells(const XlsxPackage& package, const std::string& entry) {
+std::optional<std::vector<staff_book::StoredSheetCell>> StoredCells(const XlsxPackage& package,
+                                                                    const std::string& entry) {
   const auto texts = SharedTexts(package);
   const auto sheet = ReadWorkbookPart(package, entry);
   if (!texts || !sheet) return std::nullopt;
@@ -70,7 +71,9 @@ struct StaffReading {
   std::vector<workbook_package::CustomProperty> properties;
   std::size_t summaryIndex = 0;
 
-  staff_book::WorkbookKind Kind() const { return staff_book::KindOfWorkbook(properties, NamesOf(parts), TitleOf(summary)); }
+  staff_book::WorkbookKind Kind() const {
+    return staff_book::KindOfWorkbook(properties, NamesOf(parts), TitleOf(summary));
+  }
   // The teachers, when it is a staff workbook whose summary lists them.
   std::optional<std::vector<staff_book::StaffTeacherSheet>> Teachers() const {
     if (Kind() != staff_book::WorkbookKind::Staff || !summary) return std::nullopt;
@@ -100,8 +103,10 @@ std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
 // A workbook written before it carried properties is told where they are.
 bool ListCustomProperties(XlsxPackage& package) {
   if (package.Contains(std::string(workbook_package::kCustomPropertiesPart))) return true;
-  const auto types = package.Read(std::string(workbook_package::kContentTypesPart), workbook_package::kLargestWorkbookPart);
-  const auto relations = package.Read(std::string(workbook_package::kPackageRelationsPart), workbook_package::kLargestWorkbookPart);
+  const auto types =
+      package.Read(std::string(workbook_package::kContentTypesPart), workbook_package::kLargestWorkbookPart);
+  const auto relations =
+      package.Read(std::string(workbook_package::kPackageRelationsPart), workbook_package::kLargestWorkbookPart);
   auto listedType = types ? workbook_package::WithCustomPropertiesType(*types) : std::nullopt;
   auto listedRelation = relations ? workbook_package::WithCustomPropertiesRelation(*relations) : std::nullopt;
   if (!listedType || !listedRelation) return false;
@@ -109,7 +114,8 @@ bool ListCustomProperties(XlsxPackage& package) {
          package.Replace(std::string(workbook_package::kPackageRelationsPart), std::move(*listedRelation));
 }
 
-bool ChangeSheet(XlsxPackage& package, const std::string& entry, const std::vector<staff_book::StoredCellChange>& changes) {
+bool ChangeSheet(XlsxPackage& package, const std::string& entry,
+                 const std::vector<staff_book::StoredCellChange>& changes) {
   const auto sheet = ReadWorkbookPart(package, entry);
   auto changed = sheet ? workbook_reading::SheetWithChanges(*sheet, changes) : std::nullopt;
   return changed && package.Replace(entry, std::move(*changed));
@@ -130,12 +136,14 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
     return false;
   }
   const double total = sheet.Cells().ReadNumber(kFirstWorkRow, col::S);  // the teacher's whole year
-  const std::vector<staff_book::StoredCellChange> summaryChanges = staff_book::SummaryCellChanges(*reading->summary, sheetName, total);
-  const bool written =
-      ChangeSheet(package, teacher->entry, staff_book::ReportCellChanges(sheet)) &&
-      ChangeSheet(package, reading->parts[reading->summaryIndex].entry, summaryChanges) &&
-      ListCustomProperties(package) &&
-      package.Put(std::string(workbook_package::kCustomPropertiesPart), workbook_package::CustomPropertiesPart(staff_book::PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
+  const std::vector<staff_book::StoredCellChange> summaryChanges =
+      staff_book::SummaryCellChanges(*reading->summary, sheetName, total);
+  const bool written = ChangeSheet(package, teacher->entry, staff_book::ReportCellChanges(sheet)) &&
+                       ChangeSheet(package, reading->parts[reading->summaryIndex].entry, summaryChanges) &&
+                       ListCustomProperties(package) &&
+                       package.Put(std::string(workbook_package::kCustomPropertiesPart),
+                                   workbook_package::CustomPropertiesPart(
+                                       staff_book::PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
   if (!written) {
     detail = "xodimlar kitobini yozib bo'lmadi";
     return false;
@@ -145,7 +153,8 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
 
 // A teacher's sheet of the package opened as that teacher's report.
 workbook_package::OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package,
-                          const std::vector<std::string>& texts, const SheetPart& part, const std::vector<workbook_package::CustomProperty>& properties) {
+                                            const std::vector<std::string>& texts, const SheetPart& part,
+                                            const std::vector<workbook_package::CustomProperty>& properties) {
   const auto worksheet = ReadWorkbookPart(package, part.entry);
   report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
   const auto read = worksheet ? workbook_reading::ReadReportCells(*worksheet, texts, sheet.Cells())
@@ -168,8 +177,10 @@ std::variant<workbook_package::OpenRefusal, StaffPackage> OpenStaffPackage(const
   if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   XlsxPackage& package = std::get<XlsxPackage>(opened);
   auto reading = ReadStaff(package);
-  if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff) return staff_book::NotAStaffWorkbook(FileName(path));
-  if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) return workbook_package::DamagedPart(FileName(path));
+  if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff)
+    return staff_book::NotAStaffWorkbook(FileName(path));
+  if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart))
+    return workbook_package::DamagedPart(FileName(path));
   auto texts = SharedTexts(package);
   if (!texts) return workbook_package::UnreadableSheet(FileName(path));
   return StaffPackage{std::move(package), std::move(*reading), std::move(*texts)};
@@ -182,8 +193,10 @@ WorkbookOpening OpenReportOrStaff(const std::string& path) {
   if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   const XlsxPackage& package = std::get<XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
-  if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff) return AsOpening(ReadReportPackage(FileName(path), package));
-  if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) return workbook_package::DamagedPart(FileName(path));
+  if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff)
+    return AsOpening(ReadReportPackage(FileName(path), package));
+  if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart))
+    return workbook_package::DamagedPart(FileName(path));
   auto teachers = reading->Teachers();
   if (!teachers) return staff_book::StaffWorkbookWithoutTeachers(FileName(path));
   return StaffWorkbookListing{std::move(*teachers)};
@@ -209,7 +222,8 @@ std::vector<staff_book::CorrectedTeacher> ReadCorrectedTeachers(const std::strin
   const XlsxPackage& package = std::get<XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
   if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff || !reading->summary) return {};
-  std::vector<staff_book::CorrectedTeacher> teachers = staff_book::CorrectedTeachers(*reading->summary, reading->properties);
+  std::vector<staff_book::CorrectedTeacher> teachers =
+      staff_book::CorrectedTeachers(*reading->summary, reading->properties);
   std::erase_if(teachers, [&](staff_book::CorrectedTeacher& teacher) {
     const SheetPart* part = PartNamed(reading->parts, teacher.sheetName);
     const auto cells = part ? StoredCells(package, part->entry) : std::nullopt;
@@ -219,7 +233,8 @@ std::vector<staff_book::CorrectedTeacher> ReadCorrectedTeachers(const std::strin
   return teachers;
 }
 
-staff_book::CarryPlan PlanCarryingInto(const std::string& path, std::span<const roster_rules::RosterTeacher> teachers, int calendarYear) {
+staff_book::CarryPlan PlanCarryingInto(const std::string& path, std::span<const roster_rules::RosterTeacher> teachers,
+                                       int calendarYear) {
   return staff_book::PlanCarrying(ReadCorrectedTeachers(path), teachers, calendarYear);
 }
 
@@ -233,7 +248,8 @@ workbook_package::OpenOutcome OpenStaffSheet(const std::string& path, const std:
                        staff_book::PropertiesOfSheet(staff.reading.properties, sheetName));
 }
 
-std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader) {
+std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::string& path,
+                                                                    const StaffWorkbookReader& reader) {
   auto opened = OpenStaffPackage(path);
   if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
   const StaffPackage& staff = std::get<StaffPackage>(opened);
@@ -242,9 +258,9 @@ std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::s
   if (!reader.summary(*staff.reading.summary, *teachers)) return std::nullopt;
   for (const staff_book::StaffTeacherSheet& teacher : *teachers) {
     if (!teacher.Openable()) continue;  // it has no sheet to print
-    workbook_package::OpenOutcome sheet = OpenSheetPart(FileName(path), staff.package, staff.texts,
-                                      *PartNamed(staff.reading.parts, teacher.sheetName),
-                                      staff_book::PropertiesOfSheet(staff.reading.properties, teacher.sheetName));
+    workbook_package::OpenOutcome sheet =
+        OpenSheetPart(FileName(path), staff.package, staff.texts, *PartNamed(staff.reading.parts, teacher.sheetName),
+                      staff_book::PropertiesOfSheet(staff.reading.properties, teacher.sheetName));
     if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&sheet)) return std::move(*refusal);
     if (!reader.teacher(teacher, std::get<workbook_package::OpenedReport>(sheet))) return std::nullopt;
   }

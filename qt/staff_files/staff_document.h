@@ -23,7 +23,8 @@ struct StaffWorkbookListing {
   std::vector<staff_book::StaffTeacherSheet> teachers;  // in the summary's order
 };
 
-using WorkbookOpening = std::variant<workbook_package::OpenRefusal, workbook_package::OpenedReport, StaffWorkbookListing>;
+using WorkbookOpening =
+    std::variant<workbook_package::OpenRefusal, workbook_package::OpenedReport, StaffWorkbookListing>;
 
 // A report workbook opened as OpenXlsx opens it; a staff workbook listed; anything else
 // refused as OpenXlsx refuses it.
@@ -37,11 +38,14 @@ workbook_package::OpenOutcome OpenStaffSheet(const std::string& path, const std:
 // that answers false stops the reading there (nothing is refused); the refusal when the
 // workbook, or any teacher's sheet, cannot be read as "Ochish" would read it.
 struct StaffWorkbookReader {
-  std::function<bool(const std::vector<staff_book::StoredSheetCell>& summary, const std::vector<staff_book::StaffTeacherSheet>& teachers)>
+  std::function<bool(const std::vector<staff_book::StoredSheetCell>& summary,
+                     const std::vector<staff_book::StaffTeacherSheet>& teachers)>
       summary;
-  std::function<bool(const staff_book::StaffTeacherSheet& teacher, const workbook_package::OpenedReport& sheet)> teacher;
+  std::function<bool(const staff_book::StaffTeacherSheet& teacher, const workbook_package::OpenedReport& sheet)>
+      teacher;
 };
-std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::string& path, const StaffWorkbookReader& reader);
+std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::string& path,
+                                                                    const StaffWorkbookReader& reader);
 
 // Writes the report back into its sheet of the staff workbook at path.
 SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const report_sheet::ReportSheet& sheet,
@@ -52,6 +56,7 @@ SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName,
 // workbook of the program's (or none is there).
 std::vector<staff_book::CorrectedTeacher> ReadCorrectedTeachers(const std::string& path);
 // What the list's teachers take of the corrections of the staff workbook at path.
-staff_book::CarryPlan PlanCarryingInto(const std::string& path, std::span<const roster_rules::RosterTeacher> teachers, int calendarYear);
+staff_book::CarryPlan PlanCarryingInto(const std::string& path, std::span<const roster_rules::RosterTeacher> teachers,
+                                       int calendarYear);
 
 }  // namespace soatnoma::staff_files

@@ -9,8 +9,10 @@ namespace soatnoma::staff_files {
 namespace {
 
 // The report of the list's teacher at its place, with the corrections carried into it.
-report_sheet::ReportOutcome ReportOf(const StaffExportRequest& request, std::size_t place, workbook_package::WorkbookNotes& notes) {
-  report_sheet::ReportOutcome outcome = report_sheet::BuildReport(staff_book::ReportRequestFor(request.teachers[place], request.calendarYear));
+report_sheet::ReportOutcome ReportOf(const StaffExportRequest& request, std::size_t place,
+                                     workbook_package::WorkbookNotes& notes) {
+  report_sheet::ReportOutcome outcome =
+      report_sheet::BuildReport(staff_book::ReportRequestFor(request.teachers[place], request.calendarYear));
   auto* report = std::get_if<report_sheet::ReportSheet>(&outcome);
   if (report && request.carried) notes = staff_book::ApplyCorrections(*report, request.carried->CorrectionsOf(place));
   return outcome;
@@ -24,7 +26,8 @@ bool AddSummaryFirst(StaffFile& file, const StaffExportRequest& request, std::st
   for (std::size_t place = 0; place < request.teachers.size(); ++place) {
     workbook_package::WorkbookNotes notes;
     const report_sheet::ReportOutcome outcome = ReportOf(request, place, notes);
-    if (const auto* report = std::get_if<report_sheet::ReportSheet>(&outcome)) book.Add(request.teachers[place], *report);
+    if (const auto* report = std::get_if<report_sheet::ReportSheet>(&outcome))
+      book.Add(request.teachers[place], *report);
   }
   return book.Teachers() == 0 || file.AddSummary(book.Summary(), detail);
 }

@@ -25,7 +25,7 @@ using StaffProgress = std::function<bool(int done, int total)>;
 
 struct StaffExportRequest {
   std::span<const roster_rules::RosterTeacher> teachers;  // in roster order
-  int calendarYear = 0;                     // the title's school year Y/Y+1, from the caller's clock
+  int calendarYear = 0;                                   // the title's school year Y/Y+1, from the caller's clock
   StaffFileFormat format = StaffFileFormat::Xlsx;
   std::string path;
   // The corrections of an earlier workbook at the path that the teachers' reports take
@@ -42,9 +42,9 @@ enum class StaffExportStatus {
 
 struct StaffExportResult {
   StaffExportStatus status = StaffExportStatus::NothingToWrite;
-  int produced = 0;                    // reports in the written file
+  int produced = 0;                                  // reports in the written file
   std::vector<roster_rules::RosterProblem> refused;  // teachers whose report could not be made
-  std::string message;                 // why the file was not written (Uzbek)
+  std::string message;                               // why the file was not written (Uzbek)
 };
 
 StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProgress& progress = {});

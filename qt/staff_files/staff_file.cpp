@@ -17,8 +17,8 @@ class StaffPdf : public StaffFile {
     return AddSummaryPages(document_, summary, detail);
   }
 
-  bool Add(const roster_rules::RosterTeacher& /*teacher*/, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& /*notes*/,
-           std::string& detail) override {
+  bool Add(const roster_rules::RosterTeacher& /*teacher*/, const report_sheet::ReportSheet& report,
+           const workbook_package::WorkbookNotes& /*notes*/, std::string& detail) override {
     return document_.AddPage(report, detail);
   }
   bool Finish(std::string& detail) override { return document_.Finish(detail); }
@@ -30,9 +30,11 @@ class StaffPdf : public StaffFile {
 }  // namespace
 
 bool AddSummaryPages(PdfReportDocument& document, const staff_book::SummarySheet& summary, std::string& detail) {
-  const staff_book::SummaryPrint print = staff_book::LaySummaryPages(summary, report_sheet::ReportSheet().Font(), document.Measure());
+  const staff_book::SummaryPrint print =
+      staff_book::LaySummaryPages(summary, report_sheet::ReportSheet().Font(), document.Measure());
   report_sheet::PageSetup paper;
-  paper.orientation = summary.page.landscape ? report_sheet::PageOrientation::Landscape : report_sheet::PageOrientation::Portrait;
+  paper.orientation =
+      summary.page.landscape ? report_sheet::PageOrientation::Landscape : report_sheet::PageOrientation::Portrait;
   for (const staff_book::SummaryPrintPage& page : print.pages) {
     if (!document.AddPage(paper, page.boxes, detail)) return false;
   }

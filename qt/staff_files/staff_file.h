@@ -27,8 +27,8 @@ class StaffFile {
   virtual bool AddSummary(const staff_book::SummarySheet& /*summary*/, std::string& /*detail*/) { return true; }
   // Adds the teacher's finished report, with the notes of the corrections it holds (kept by
   // a workbook, so that it opens with them marked); false with a detail when it cannot go in.
-  virtual bool Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& notes,
-                   std::string& detail) = 0;
+  virtual bool Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report,
+                   const workbook_package::WorkbookNotes& notes, std::string& detail) = 0;
   // Completes the file after the last teacher.
   virtual bool Finish(std::string& detail) = 0;
 };

@@ -5,8 +5,8 @@
 
 namespace soatnoma::staff_files {
 
-bool StaffWorkbook::Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& notes,
-                        std::string& /*detail*/) {
+bool StaffWorkbook::Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report,
+                        const workbook_package::WorkbookNotes& notes, std::string& /*detail*/) {
   const SheetLayout layout(report, measure_);
   parts_.Add(teacher, report, layout.Geometry(), notes);
   return true;

@@ -17,8 +17,8 @@ class StaffWorkbook : public StaffFile {
   // The summary names the school year calendarYear/calendarYear+1.
   StaffWorkbook(const std::string& path, int calendarYear) : path_(path), parts_(calendarYear) {}
 
-  bool Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const workbook_package::WorkbookNotes& notes,
-           std::string& detail) override;
+  bool Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report,
+           const workbook_package::WorkbookNotes& notes, std::string& detail) override;
   bool Finish(std::string& detail) override;
 
  private:

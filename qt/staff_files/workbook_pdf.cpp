@@ -30,16 +30,16 @@ WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const st
     PdfReportDocument document(temporaryPath);
     bool drawn = true;
     refused = ReadWholeStaffWorkbook(
-        workbookPath,
-        {[&](const std::vector<staff_book::StoredSheetCell>& summary, const std::vector<staff_book::StaffTeacherSheet>& teachers) {
-           return drawn = AddSummaryPages(document, staff_book::StoredSummary(summary, teachers), detail);
-         },
-         [&](const staff_book::StaffTeacherSheet& teacher, const workbook_package::OpenedReport& sheet) {
-           if (!sheet.notice.empty()) notices.push_back("\"" + teacher.sheetName + "\": " + sheet.notice);
-           drawn = document.AddPage(sheet.sheet, detail);
-           pages += drawn ? 1 : 0;
-           return drawn;
-         }});
+        workbookPath, {[&](const std::vector<staff_book::StoredSheetCell>& summary,
+                           const std::vector<staff_book::StaffTeacherSheet>& teachers) {
+                         return drawn = AddSummaryPages(document, staff_book::StoredSummary(summary, teachers), detail);
+                       },
+                       [&](const staff_book::StaffTeacherSheet& teacher, const workbook_package::OpenedReport& sheet) {
+                         if (!sheet.notice.empty()) notices.push_back("\"" + teacher.sheetName + "\": " + sheet.notice);
+                         drawn = document.AddPage(sheet.sheet, detail);
+                         pages += drawn ? 1 : 0;
+                         return drawn;
+                       }});
     return !refused && drawn && document.Finish(detail);
   });
   if (refused) return {WorkbookPdfStatus::Refused, refused->message, 0, {}};

@@ -17,8 +17,8 @@ enum class WorkbookPdfStatus {
 
 struct WorkbookPdfResult {
   WorkbookPdfStatus status = WorkbookPdfStatus::Refused;
-  std::string message;  // why not (Uzbek)
-  int teachers = 0;     // the teachers' pages of a staff workbook; 1 for a report
+  std::string message;               // why not (Uzbek)
+  int teachers = 0;                  // the teachers' pages of a staff workbook; 1 for a report
   std::vector<std::string> notices;  // what is said of sheets as they were found, a line each
 };
 

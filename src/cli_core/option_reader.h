@@ -29,7 +29,6 @@ struct ParsedOptions {
 };
 
 // nullopt with *error set (Uzbek) when an option is unknown, repeated, or lacks its value.
-std::optional<ParsedOptions> ReadOptions(std::span<const std::string> args, const OptionSpec& spec,
-                                         std::string* error);
+std::optional<ParsedOptions> ReadOptions(std::span<const std::string> args, const OptionSpec& spec, std::string* error);
 
 }  // namespace soatnoma::cli

@@ -26,7 +26,8 @@ std::vector<std::string> ExplainReportCell(const ToldTable* told, const report_e
   return lines;
 }
 
-std::string CellToolTip(const ToldTable* told, const report_editing::ReportCorrections& corrections, report_editing::CellPlace place) {
+std::string CellToolTip(const ToldTable* told, const report_editing::ReportCorrections& corrections,
+                        report_editing::CellPlace place) {
   const std::string mark = report_editing::MarkNoteOf(corrections, place).toolTip;
   if (!told) return mark;
   const std::string explanation = ExplainedCellName(place) + "\n" + JoinedLines(ExplainCell(*told, place));

@@ -23,6 +23,7 @@ std::vector<std::string> ExplainReportCell(const ToldTable* told, const report_e
 
 // The cell's tool tip: what its mark says (corrected, to check), then the cell named and its
 // explanation; of a report opened from a file only the mark's. Lines joined by "\n".
-std::string CellToolTip(const ToldTable* told, const report_editing::ReportCorrections& corrections, report_editing::CellPlace place);
+std::string CellToolTip(const ToldTable* told, const report_editing::ReportCorrections& corrections,
+                        report_editing::CellPlace place);
 
 }  // namespace soatnoma::explain

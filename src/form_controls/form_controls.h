@@ -47,15 +47,15 @@ enum class ControlRole {
   Name,
   School,
   Subject,
-  Day,          // the lesson hours of one weekday, Monday first
-  Primary,      // the category options
+  Day,      // the lesson hours of one weekday, Monday first
+  Primary,  // the category options
   Upper,
   ClassLeader,
-  RunUpper,     // the run buttons, one above the other
+  RunUpper,  // the run buttons, one above the other
   RunPrimary,
-  AboutView,    // the about view and its credit line, over the input frame
-  Terms,        // the terms of use
-  Picture,      // the clock and the book pictures
+  AboutView,  // the about view and its credit line, over the input frame
+  Terms,      // the terms of use
+  Picture,    // the clock and the book pictures
 };
 
 // The form's client area.

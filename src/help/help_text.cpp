@@ -19,7 +19,8 @@ HelpSection SchoolYear() {
   return {std::string(report_sheet::kSchoolYearCaption),
           {"Hisobot qaysi o'quv yili uchun ekanini \"" + std::string(report_sheet::kSchoolYearCaption) +
                "\" tanlovi belgilaydi. Tanlanmagan bo'lsa, bugungi sananing yili va keyingisi olinadi (masalan, "
-               "2027-yil fevralida " + report_sheet::SchoolYearText(2027) + "); oldingi va keyingi o'quv yilini ham tanlash mumkin.",
+               "2027-yil fevralida " +
+               report_sheet::SchoolYearText(2027) + "); oldingi va keyingi o'quv yilini ham tanlash mumkin.",
            "Tanlangan yil hisobot sarlavhasida, fayl nomida va \"Jami\" varag'ida yoziladi va keyingi safar ham "
            "eslab qolinadi. Qayta ochilgan hisobot o'zi tuzilgan yilni saqlaydi."}};
 }

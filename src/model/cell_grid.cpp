@@ -33,8 +33,7 @@ std::size_t CellGrid::IndexOf(int row, int column) const {
 
 CellGrid::Cell& CellGrid::At(int row, int column) {
   if (!Contains(row, column)) {
-    throw std::out_of_range("cell " + ColumnLetters(column) + std::to_string(row) +
-                            " is outside the table");
+    throw std::out_of_range("cell " + ColumnLetters(column) + std::to_string(row) + " is outside the table");
   }
   return cells_[IndexOf(row, column)];
 }
@@ -95,9 +94,8 @@ double CellGrid::Evaluate(int row, int column, int depth) const {
       if (depth >= kMaxFormulaDepth) return kNoValue;
       result.generation = generation_;
       result.open = true;
-      const double value = cell->formula.Evaluate(row, column, [this, depth](int r, int c) {
-        return Evaluate(r, c, depth + 1);
-      });
+      const double value =
+          cell->formula.Evaluate(row, column, [this, depth](int r, int c) { return Evaluate(r, c, depth + 1); });
       Result& closed = results_[IndexOf(row, column)];
       closed.open = false;
       closed.value = value;

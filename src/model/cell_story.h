@@ -40,7 +40,7 @@ struct CarryLink {
 struct CellCorrection {
   std::string weeklyHours;  // the weekly hours it is chosen by, as typed
   bool classLeader = false;
-  double before = 0;        // the cell's hours just before it
+  double before = 0;  // the cell's hours just before it
   int delta = 0;
 };
 
@@ -49,11 +49,11 @@ struct CellStory {
   double weeklyHours = 0;  // Scaled and LeaderShare: the numbers of the scaling
   double norm = 0;
   double rate = 0;
-  double classHours = 0;   // LeaderShare: the class hours moved to row 10
-  double leaderShift = 0;  // LeaderShare: their scaled hours less the class hours, as carried
-  double computed = 0;     // what the distribution wrote
+  double classHours = 0;           // LeaderShare: the class hours moved to row 10
+  double leaderShift = 0;          // LeaderShare: their scaled hours less the class hours, as carried
+  double computed = 0;             // what the distribution wrote
   std::optional<CarryLink> carry;  // none for hours the carry chain does not visit
-  bool emptied = false;    // emptied by the rounding pass: class leadership of a teacher who leads none
+  bool emptied = false;            // emptied by the rounding pass: class leadership of a teacher who leads none
   std::optional<CellCorrection> correction;
   std::vector<CellRef> summed;  // a total: the cells it adds, in the formula's order
 };

@@ -105,20 +105,22 @@ std::string ShortestRoundTripText(double value) {
 
 std::string FifteenSignificantDigits(double value) {
   std::array<char, 40> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
   return std::string(buffer.data(), result.ptr);
 }
 
 std::string SignificantDigits(double value, int digits) {
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
   return std::string(buffer.data(), result.ptr);
 }
 
 std::string ScientificDigits(double value, int digitsAfterPoint) {
   std::array<char, 64> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, digitsAfterPoint);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific,
+                                    digitsAfterPoint);
   return std::string(buffer.data(), result.ptr);
 }
 

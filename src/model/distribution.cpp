@@ -16,29 +16,29 @@ namespace {
 //   L  the column's formula for a class leader; written empty for other teachers
 //   .  not written
 struct ColumnPlan {
-  std::string_view month;       // C D E G H I K L M O
-  std::string_view august;      // Q
-  std::string_view quarter;     // F J N
-  std::string_view lastQuarter; // R
-  std::string_view year;        // S
+  std::string_view month;        // C D E G H I K L M O
+  std::string_view august;       // Q
+  std::string_view quarter;      // F J N
+  std::string_view lastQuarter;  // R
+  std::string_view year;         // S
 };
 
 //                      row: 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
 constexpr ColumnPlan kUpperPlan = {
-    .month       = "f f f v v  v  v  v  f  v  v  v  f  v  v  v",
-    .august      = "f f . v v  v  v  v  f  v  v  v  f  v  v  v",
-    .quarter     = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+    .month = "f f f v v  v  v  v  f  v  v  v  f  v  v  v",
+    .august = "f f . v v  v  v  v  f  v  v  v  f  v  v  v",
+    .quarter = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
     .lastQuarter = "f f f . f  .  f  f  f  f  .  f  f  f  L  f",
-    .year        = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+    .year = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
 };
 
 //                      row: 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
 constexpr ColumnPlan kPrimaryPlan = {
-    .month       = "f v f v v  v  v  v  f  v  v  v  f  v  v  v",
-    .august      = "f v f v v  v  v  v  f  v  v  v  f  v  v  v",
-    .quarter     = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+    .month = "f v f v v  v  v  v  f  v  v  v  f  v  v  v",
+    .august = "f v f v v  v  v  v  f  v  v  v  f  v  v  v",
+    .quarter = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
     .lastQuarter = "f f f . f  .  f  f  f  f  .  .  f  f  L  f",
-    .year        = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
+    .year = "f f f f f  L  f  f  f  f  f  f  f  f  L  f",
 };
 
 // Writing order of the columns: September to August, each quarter after its months.
@@ -56,11 +56,16 @@ std::string_view PatternOf(const ColumnPlan& plan, int column) {
   switch (column) {
     case col::F:
     case col::J:
-    case col::N: return plan.quarter;
-    case col::R: return plan.lastQuarter;
-    case col::S: return plan.year;
-    case col::Q: return plan.august;
-    default: return plan.month;
+    case col::N:
+      return plan.quarter;
+    case col::R:
+      return plan.lastQuarter;
+    case col::S:
+      return plan.year;
+    case col::Q:
+      return plan.august;
+    default:
+      return plan.month;
   }
 }
 
@@ -69,9 +74,12 @@ const RelativeFormula& FormulaOf(int column, int row) {
     case col::F:
     case col::J:
     case col::N:
-    case col::R: return formulas::kQuarter;
-    case col::S: return formulas::kYear;
-    default: return formulas::ForMonthTotalRow(row);
+    case col::R:
+      return formulas::kQuarter;
+    case col::S:
+      return formulas::kYear;
+    default:
+      return formulas::ForMonthTotalRow(row);
   }
 }
 
@@ -121,10 +129,18 @@ class TableWriter {
     if (!story) return;
     story->computed = sheet_.ReadValue(row, column).value_or(0);
     switch (entry.kind) {
-      case NormKind::NotWritten: story->origin = CellOrigin::None; break;
-      case NormKind::Dash: story->origin = CellOrigin::Empty; break;
-      case NormKind::Fixed: story->origin = CellOrigin::Fixed; break;
-      case NormKind::FixedText: story->origin = CellOrigin::Text; break;
+      case NormKind::NotWritten:
+        story->origin = CellOrigin::None;
+        break;
+      case NormKind::Dash:
+        story->origin = CellOrigin::Empty;
+        break;
+      case NormKind::Fixed:
+        story->origin = CellOrigin::Fixed;
+        break;
+      case NormKind::FixedText:
+        story->origin = CellOrigin::Text;
+        break;
       case NormKind::Scaled:
       case NormKind::LeaderRow12:
         story->origin = entry.kind == NormKind::Scaled ? CellOrigin::Scaled : CellOrigin::LeaderShare;

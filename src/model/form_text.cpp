@@ -28,9 +28,7 @@ constexpr std::array<std::array<std::string_view, kProblemCount>, 3> kRefusals =
 
 // C0 controls other than tab and the line ends (a quoted roster field may break its line),
 // DEL and the C1 controls.
-bool IsControl(char32_t c) {
-  return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c <= 0x9F);
-}
+bool IsControl(char32_t c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c <= 0x9F); }
 bool IsNotACharacter(char32_t c) { return c == 0xFFFE || c == 0xFFFF; }
 
 }  // namespace

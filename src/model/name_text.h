@@ -18,8 +18,8 @@ bool IsDirectionControl(char32_t character);
 
 // What one kind of name (a file's, a worksheet's) asks beyond the rule.
 struct NameKind {
-  bool (*forbidden)(char32_t) = nullptr;    // characters it may not hold besides separators and controls
-  char32_t replacement = U'_';              // what stands for one; a blank parts the words around it
+  bool (*forbidden)(char32_t) = nullptr;      // characters it may not hold besides separators and controls
+  char32_t replacement = U'_';                // what stands for one; a blank parts the words around it
   bool (*trimmedAtEnds)(char32_t) = nullptr;  // characters it may neither begin nor end with besides blanks
 };
 

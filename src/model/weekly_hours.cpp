@@ -14,8 +14,6 @@ std::optional<std::string> WeeklyHoursFromDays(std::span<const std::string_view>
   return NumberToText(sum);
 }
 
-bool DayIsNotANumber(std::string_view dayText) {
-  return ReadTypedNumber(dayText).kind == TypedNumberKind::NotANumber;
-}
+bool DayIsNotANumber(std::string_view dayText) { return ReadTypedNumber(dayText).kind == TypedNumberKind::NotANumber; }
 
 }  // namespace soatnoma

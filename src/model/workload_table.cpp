@@ -7,10 +7,14 @@ namespace {
 
 constexpr std::array<std::string_view, kLastColumn> kColumnHeadings = {
     "№",       "Yonalishlar va ish turlari",
-    "Sentabr", "Oktabr",   "Noyabr", "1-chorak",
-    "Dekabr",  "Yanvar",   "Fevral", "2-chorak",
-    "Mart",    "Aprel",    "May",    "3-chorak",
-    "Iyun",    "Iyul",     "Avgust", "4-chorak",
+    "Sentabr", "Oktabr",
+    "Noyabr",  "1-chorak",
+    "Dekabr",  "Yanvar",
+    "Fevral",  "2-chorak",
+    "Mart",    "Aprel",
+    "May",     "3-chorak",
+    "Iyun",    "Iyul",
+    "Avgust",  "4-chorak",
     "Yillik",
 };
 
@@ -33,11 +37,14 @@ constexpr std::array<WorkRow, kLastWorkRow - kFirstWorkRow + 1> kWorkRows = {{
     {"2", "O'quv - tarbiya jarayonining metodik ta'minoti", "Metodik ta'minot"},
     {"", "Darsga va tarbiyaviy mashg`ulotlarga tayyorgarlik ko'rish", "Darsga tayyorgarlik"},
     {"", "O'zaro dars kuzatish", "Dars kuzatish"},
-    {"", "Metodik tadbirlar (Pedagogik kengash, metod birlashma yig'ilishlari va x.k)da ishtirok etish", "Metodik tadbirlar"},
+    {"", "Metodik tadbirlar (Pedagogik kengash, metod birlashma yig'ilishlari va x.k)da ishtirok etish",
+     "Metodik tadbirlar"},
     {"3", "Tashkiliy-pedagogik faoliyat", "Tashkiliy-pedagogik faoliyat"},
-    {"", "Sinf jurnallarini to'ldirish, choraklik baholarni va o'quvchilarni yillik reytingini chiqarish", "Jurnallarni to'ldirish"},
+    {"", "Sinf jurnallarini to'ldirish, choraklik baholarni va o'quvchilarni yillik reytingini chiqarish",
+     "Jurnallarni to'ldirish"},
     {"", "O'quvchilar tabellarini to'ldirish", "Tabellarni to'ldirish"},
-    {"", "Boshqa tashkiliy-pedagogik tadbirlar (Ota-onalar yig'ilishlari, mikrouchastkada iashlash va x.k)", "Boshqa tadbirlar"},
+    {"", "Boshqa tashkiliy-pedagogik tadbirlar (Ota-onalar yig'ilishlari, mikrouchastkada iashlash va x.k)",
+     "Boshqa tadbirlar"},
 }};
 
 const WorkRow& RowAt(int row) {
@@ -49,12 +56,17 @@ const WorkRow& RowAt(int row) {
 
 const RelativeFormula& formulas::ForMonthTotalRow(int row) {
   switch (row) {
-    case 5: return kRow5;
-    case 6: return kRow6;
-    case 7: return kRow7;
+    case 5:
+      return kRow5;
+    case 6:
+      return kRow6;
+    case 7:
+      return kRow7;
     case 13:
-    case 17: return kSection;
-    default: throw std::out_of_range("not a total row");
+    case 17:
+      return kSection;
+    default:
+      throw std::out_of_range("not a total row");
   }
 }
 

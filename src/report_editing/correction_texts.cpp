@@ -61,14 +61,17 @@ HoursEntry ReadHoursEntry(std::string_view typed) {
             "\"" + std::string(Trimmed(text)) + "\" son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
   }
   // A number too large for any text form ("1e999") is named as it was typed.
-  if (std::isinf(entry.value)) return {std::nullopt, "\"" + std::string(Trimmed(text)) + "\" juda katta son" + TooManyHours()};
+  if (std::isinf(entry.value))
+    return {std::nullopt, "\"" + std::string(Trimmed(text)) + "\" juda katta son" + TooManyHours()};
   return TakeHours(entry.value);
 }
 
 HoursEntry TakeHours(double hours) {
-  if (std::isnan(hours)) return {std::nullopt, "Katakdagi qiymat son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
+  if (std::isnan(hours))
+    return {std::nullopt, "Katakdagi qiymat son emas: soatni raqam bilan yozing, masalan 12 yoki 2,5."};
   if (std::isinf(hours)) return {std::nullopt, "Katakdagi son juda katta" + TooManyHours()};
-  if (std::abs(hours) > kLargestHoursEntry) return {std::nullopt, HoursText(hours) + " soat juda ko'p" + TooManyHours()};
+  if (std::abs(hours) > kLargestHoursEntry)
+    return {std::nullopt, HoursText(hours) + " soat juda ko'p" + TooManyHours()};
   return {hours == 0 ? 0.0 : hours, {}};  // never minus zero
 }
 
@@ -101,8 +104,8 @@ CellMarkNote MarkNoteOf(const ReportCorrections& corrections, CellPlace place) {
     const double computed = corrections.ComputedYearOfRow(place.row);
     const double now = corrections.Hours(place);
     if (mark.fill == MarkFill::None) mark.fill = MarkFill::YearDiffers;
-    AddLine(mark.toolTip, "Yillik jami hisoblangandan farq qiladi: " + HoursText(computed) + " o'rniga " + HoursText(now) +
-                              " (" + SignedHoursText(DifferenceOfShown(now, computed)) + ").");
+    AddLine(mark.toolTip, "Yillik jami hisoblangandan farq qiladi: " + HoursText(computed) + " o'rniga " +
+                              HoursText(now) + " (" + SignedHoursText(DifferenceOfShown(now, computed)) + ").");
   }
   mark.redCorner = flags.Any();
   return mark;

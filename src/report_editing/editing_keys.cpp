@@ -17,13 +17,27 @@ struct ActionNaming {
 };
 
 constexpr ActionNaming kNames[] = {
-    {A::None, "none"},         {A::MoveUp, "moveUp"},       {A::MoveDown, "moveDown"},   {A::MoveLeft, "moveLeft"},
-    {A::MoveRight, "moveRight"}, {A::MoveRowStart, "moveRowStart"}, {A::MoveRowEnd, "moveRowEnd"},
-    {A::MoveTableStart, "moveTableStart"}, {A::MoveTableEnd, "moveTableEnd"},
-    {A::MoveColumnStart, "moveColumnStart"}, {A::MoveColumnEnd, "moveColumnEnd"}, {A::Open, "open"},
-    {A::Empty, "empty"},       {A::Explain, "explain"},       {A::Undo, "undo"},
-    {A::Redo, "redo"},         {A::TakeDown, "takeDown"},   {A::TakeUp, "takeUp"},       {A::TakeRight, "takeRight"},
-    {A::TakeLeft, "takeLeft"}, {A::Cancel, "cancel"},
+    {A::None, "none"},
+    {A::MoveUp, "moveUp"},
+    {A::MoveDown, "moveDown"},
+    {A::MoveLeft, "moveLeft"},
+    {A::MoveRight, "moveRight"},
+    {A::MoveRowStart, "moveRowStart"},
+    {A::MoveRowEnd, "moveRowEnd"},
+    {A::MoveTableStart, "moveTableStart"},
+    {A::MoveTableEnd, "moveTableEnd"},
+    {A::MoveColumnStart, "moveColumnStart"},
+    {A::MoveColumnEnd, "moveColumnEnd"},
+    {A::Open, "open"},
+    {A::Empty, "empty"},
+    {A::Explain, "explain"},
+    {A::Undo, "undo"},
+    {A::Redo, "redo"},
+    {A::TakeDown, "takeDown"},
+    {A::TakeUp, "takeUp"},
+    {A::TakeRight, "takeRight"},
+    {A::TakeLeft, "takeLeft"},
+    {A::Cancel, "cancel"},
 };
 
 std::string Lowered(std::string_view key) {

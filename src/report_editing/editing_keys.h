@@ -23,9 +23,9 @@ enum class EditingAction {
   MoveTableEnd,     // its last
   MoveColumnStart,  // the first row of the column
   MoveColumnEnd,    // its last row
-  Open,     // the typing box opened over the cell, its old value chosen
-  Empty,    // the cell emptied
-  Explain,  // how the cell came by its hours shown
+  Open,             // the typing box opened over the cell, its old value chosen
+  Empty,            // the cell emptied
+  Explain,          // how the cell came by its hours shown
   Undo,
   Redo,
   TakeDown,   // the typed text taken, the choice one row down

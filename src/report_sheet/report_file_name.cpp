@@ -46,8 +46,8 @@ std::string FittedFileName(std::string_view name, std::string_view tail, std::si
 std::string ReportFileName(std::string_view teacherName, int calendarYear, std::string_view suffix) {
   std::string name = FileNameFromText(teacherName);
   if (name.empty()) name = "Soatnoma";
-  return FittedFileName(name, " " + std::to_string(calendarYear) + "-" + std::to_string(calendarYear + 1) + "." +
-                                  std::string(suffix));
+  return FittedFileName(
+      name, " " + std::to_string(calendarYear) + "-" + std::to_string(calendarYear + 1) + "." + std::string(suffix));
 }
 
 }  // namespace soatnoma::report_sheet

@@ -57,8 +57,8 @@ class SheetRange {
   // True: the block becomes one cell showing its top-left cell; blocks it overlaps are
   // undone first. False: every merged block that the range touches is undone.
   void SetMergeCells(bool merge) const;
-  void SetRowHeight(double points) const;       // every row of the block
-  void SetColumnWidth(double characters) const; // every column of the block
+  void SetRowHeight(double points) const;        // every row of the block
+  void SetColumnWidth(double characters) const;  // every column of the block
 
  private:
   template <typename Change>
@@ -71,7 +71,7 @@ class SheetRange {
 class ReportSheet {
  public:
   static constexpr int kLastRow = 22;
-  static constexpr int kLastColumn = 19;  // S
+  static constexpr int kLastColumn = 19;               // S
   static constexpr double kDefaultColumnWidth = 8.43;  // characters
 
   ReportSheet();

@@ -74,7 +74,8 @@ std::optional<std::string> TeacherNameOfFooter(std::string_view footer) {
       !footer.ends_with(kFooterDeputy)) {
     return std::nullopt;
   }
-  return std::string(footer.substr(kFooterTeacher.size(), footer.size() - kFooterTeacher.size() - kFooterDeputy.size()));
+  return std::string(
+      footer.substr(kFooterTeacher.size(), footer.size() - kFooterTeacher.size() - kFooterDeputy.size()));
 }
 
 std::optional<int> CalendarYearOfTitle(std::string_view title) {
@@ -90,7 +91,8 @@ std::optional<int> CalendarYearOfTitle(std::string_view title) {
   const std::string_view next = title.substr(separator + 1);
   std::string_view year = title.substr(0, separator);
   std::size_t digits = 0;
-  while (digits < year.size() && digits < 4 && year[year.size() - 1 - digits] >= '0' && year[year.size() - 1 - digits] <= '9') {
+  while (digits < year.size() && digits < 4 && year[year.size() - 1 - digits] >= '0' &&
+         year[year.size() - 1 - digits] <= '9') {
     ++digits;
   }
   year = year.substr(year.size() - digits);
@@ -98,8 +100,8 @@ std::optional<int> CalendarYearOfTitle(std::string_view title) {
   int second = 0;
   const auto [firstEnd, firstError] = std::from_chars(year.data(), year.data() + year.size(), first);
   const auto [secondEnd, secondError] = std::from_chars(next.data(), next.data() + next.size(), second);
-  if (digits == 0 || firstError != std::errc() || secondError != std::errc() || secondEnd != next.data() + next.size() ||
-      second != first + 1) {
+  if (digits == 0 || firstError != std::errc() || secondError != std::errc() ||
+      secondEnd != next.data() + next.size() || second != first + 1) {
     return std::nullopt;
   }
   return first;

@@ -11,7 +11,9 @@ namespace {
 
 using Row = std::vector<ExampleCell>;
 
-Row Header() { return {"ism", "maktab", "fan", "toifa", "soat", "stavka", "rahbar", "du", "se", "ch", "pa", "ju", "sh"}; }
+Row Header() {
+  return {"ism", "maktab", "fan", "toifa", "soat", "stavka", "rahbar", "du", "se", "ch", "pa", "ju", "sh"};
+}
 
 std::vector<Row> Teachers() {
   return {
@@ -31,7 +33,8 @@ constexpr std::array<std::string_view, 3> kListNotes = {
 
 std::vector<Row> Notes() {
   std::vector<Row> notes;
-  for (const RosterColumn& column : RosterColumns()) notes.push_back({std::string(column.names), std::string(column.holds)});
+  for (const RosterColumn& column : RosterColumns())
+    notes.push_back({std::string(column.names), std::string(column.holds)});
   for (const std::string_view note : kListNotes) notes.push_back({"", std::string(note)});
   return notes;
 }

@@ -104,8 +104,9 @@ Refused CheckColumns(const ColumnIndex& columns) {
 // The texts go into the report as they are: each as the form itself would take it. A row
 // must name its teacher: the report is the teacher's, and the sheet is named after them.
 Refused CheckTexts(const RosterRow& row) {
-  for (const auto& [field, text] : {std::pair{FormTextField::Name, &row.name}, std::pair{FormTextField::School, &row.school},
-                                    std::pair{FormTextField::Subject, &row.subject}}) {
+  for (const auto& [field, text] :
+       {std::pair{FormTextField::Name, &row.name}, std::pair{FormTextField::School, &row.school},
+        std::pair{FormTextField::Subject, &row.subject}}) {
     if (const auto why = CheckFormText(field, *text)) return std::string(*why);
   }
   if (IsBlankFormText(row.name)) return "ism kiritilmagan: o'qituvchining familiyasi va ismini yozing";
@@ -132,7 +133,8 @@ Refused AddUpDays(const ColumnIndex& columns, const CsvRecord& record, RosterTea
   if (std::all_of(days.begin(), days.end(), [](std::string_view day) { return day.empty(); })) return std::nullopt;
   for (std::size_t i = 0; i < kDayColumns.size(); ++i) {
     if (DayIsNotANumber(days[i])) {
-      return std::string(kDayColumns[i]) + " " + QuotedInMessage(days[i]) + ": " + std::string(messages::kBadWeeklyHours);
+      return std::string(kDayColumns[i]) + " " + QuotedInMessage(days[i]) + ": " +
+             std::string(messages::kBadWeeklyHours);
     }
   }
   teacher.weeklyHours = WeeklyHoursFromDays(days).value_or("");
@@ -157,7 +159,8 @@ Refused MakeReport(RosterTeacher& teacher) {
   if (const auto refusal = DistributeWorkload(
           {teacher.category, teacher.weeklyHours, teacher.rate, teacher.classLeader}, table, working)) {
     const bool aboutRate = refusal->message == messages::kBadRate;
-    const std::string field = aboutRate ? "stavka " + QuotedInMessage(teacher.rate) : "soat " + QuotedInMessage(teacher.weeklyHours);
+    const std::string field =
+        aboutRate ? "stavka " + QuotedInMessage(teacher.rate) : "soat " + QuotedInMessage(teacher.weeklyHours);
     return field + ": " + std::string(refusal->message);
   }
   RoundingPass(teacher.category, table, teacher.weeklyHours, teacher.classLeader, working);
@@ -258,7 +261,8 @@ std::size_t RosterRowCount(std::span<const CsvRecord> records) {
   const std::optional<std::size_t> header = HeaderIndex(records);
   if (!header) return 0;  // refused for its headings, whatever its rows
   const auto rows = records.subspan(*header + 1);
-  return static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [](const CsvRecord& record) { return !IsBlank(record); }));
+  return static_cast<std::size_t>(
+      std::count_if(rows.begin(), rows.end(), [](const CsvRecord& record) { return !IsBlank(record); }));
 }
 
 std::string DescribeProblem(const RosterProblem& problem) {

@@ -30,9 +30,11 @@ std::array<std::string, kRosterColumnCount> RosterRowTexts(const RosterRow& row)
 
 std::string RosterSummaryText(const Roster& roster) {
   const std::size_t ready = roster.Teachers().size();
-  const std::string counts = roster.rows.empty() ? std::string("Ro'yxatda o'qituvchi yo'q.")
-                                                 : "Tayyor: " + std::to_string(ready) + " ta o'qituvchi. Rad etilgan: " +
-                                                       std::to_string(roster.rows.size() - ready) + " ta qator.";
+  const std::string counts = roster.rows.empty()
+                                 ? std::string("Ro'yxatda o'qituvchi yo'q.")
+                                 : "Tayyor: " + std::to_string(ready) +
+                                       " ta o'qituvchi. Rad etilgan: " + std::to_string(roster.rows.size() - ready) +
+                                       " ta qator.";
   return roster.readAsWindows1251 ? std::string(kWindows1251Notice) + ". " + counts : counts;
 }
 

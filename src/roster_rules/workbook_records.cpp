@@ -20,9 +20,8 @@ bool WorkbookRecords::AddRow(int rowNumber, std::vector<WorkbookCell> cells, std
   if (cells.empty()) return true;
   CsvRecord record;
   record.line = rowNumber;
-  const auto rightmost = std::max_element(cells.begin(), cells.end(), [](const WorkbookCell& a, const WorkbookCell& b) {
-    return a.column < b.column;
-  });
+  const auto rightmost = std::max_element(
+      cells.begin(), cells.end(), [](const WorkbookCell& a, const WorkbookCell& b) { return a.column < b.column; });
   record.fields.resize(static_cast<std::size_t>(rightmost->column));
   for (WorkbookCell& cell : cells) record.fields[static_cast<std::size_t>(cell.column - 1)] = std::move(cell.text);
   cellCount_ += record.fields.size();

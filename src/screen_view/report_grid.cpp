@@ -22,7 +22,8 @@ GridCellRole RoleAt(report_editing::CellPlace place) {
 
 }  // namespace
 
-std::string SpokenCellName(const report_sheet::ReportSheet& sheet, const report_editing::ReportCorrections& corrections, report_editing::CellPlace place) {
+std::string SpokenCellName(const report_sheet::ReportSheet& sheet, const report_editing::ReportCorrections& corrections,
+                           report_editing::CellPlace place) {
   const std::string shown = report_sheet::DisplayedText(sheet, place.row, place.column);
   std::string name = OnOneLine(report_sheet::DisplayedText(sheet, kHeadingRow, place.column)) + ", " +
                      std::string(RowShortTitle(place.row)) + ": " +
@@ -32,7 +33,8 @@ std::string SpokenCellName(const report_sheet::ReportSheet& sheet, const report_
   return name;
 }
 
-std::vector<std::vector<GridCell>> ReportGridRows(const report_sheet::ReportSheet& sheet, const report_editing::ReportCorrections& corrections) {
+std::vector<std::vector<GridCell>> ReportGridRows(const report_sheet::ReportSheet& sheet,
+                                                  const report_editing::ReportCorrections& corrections) {
   std::vector<std::vector<GridCell>> rows;
   for (int row = kHeadingRow; row <= kLastWorkRow; ++row) {
     std::vector<GridCell>& cells = rows.emplace_back();

@@ -29,10 +29,12 @@ struct GridCell {
 };
 
 // Rows 4 to 20, each of columns A to S, row by row.
-std::vector<std::vector<GridCell>> ReportGridRows(const report_sheet::ReportSheet& sheet, const report_editing::ReportCorrections& corrections);
+std::vector<std::vector<GridCell>> ReportGridRows(const report_sheet::ReportSheet& sheet,
+                                                  const report_editing::ReportCorrections& corrections);
 
 // "Oktabr, Dars soatlari: 12": a cell of hours named for a reader of the screen, followed by
 // its mark's note when a correction or a check marks it.
-std::string SpokenCellName(const report_sheet::ReportSheet& sheet, const report_editing::ReportCorrections& corrections, report_editing::CellPlace place);
+std::string SpokenCellName(const report_sheet::ReportSheet& sheet, const report_editing::ReportCorrections& corrections,
+                           report_editing::CellPlace place);
 
 }  // namespace soatnoma::screen_view

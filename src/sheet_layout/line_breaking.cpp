@@ -11,16 +11,16 @@ namespace {
 
 // How a character takes part in breaking lines.
 enum class BreakClass : std::uint8_t {
-  Letter,        // letters, marks and signs that stay with their word
+  Letter,  // letters, marks and signs that stay with their word
   Digit,
-  Opening,       // ( [ { „
-  Hyphen,        // -
-  Breaking,      // / ? ! } | – …: a line may end after them
-  Separator,     // . , : ;
-  Closing,       // ) ]
-  Affix,         // № % + $ € ° \ that stand before or after a number
-  Dash,          // —
-  Quote,         // quotation marks and apostrophes
+  Opening,    // ( [ { „
+  Hyphen,     // -
+  Breaking,   // / ? ! } | – …: a line may end after them
+  Separator,  // . , : ;
+  Closing,    // ) ]
+  Affix,      // № % + $ € ° \ that stand before or after a number
+  Dash,       // —
+  Quote,      // quotation marks and apostrophes
   Space,
 };
 constexpr std::size_t kBreakClasses = 11;
@@ -32,18 +32,18 @@ struct ClassOfCode {
 
 // The characters that do not break as letters do, in order of their code.
 constexpr ClassOfCode kClassOfCode[] = {
-    {U'\t', BreakClass::Space},      {U' ', BreakClass::Space},        {U'!', BreakClass::Breaking},
-    {U'"', BreakClass::Quote},        {U'$', BreakClass::Affix},        {U'%', BreakClass::Affix},
-    {U'\'', BreakClass::Quote},       {U'(', BreakClass::Opening},      {U')', BreakClass::Closing},
-    {U'+', BreakClass::Affix},        {U',', BreakClass::Separator},    {U'-', BreakClass::Hyphen},
-    {U'.', BreakClass::Separator},    {U'/', BreakClass::Breaking},     {U':', BreakClass::Separator},
-    {U';', BreakClass::Separator},    {U'?', BreakClass::Breaking},     {U'[', BreakClass::Opening},
-    {U'\\', BreakClass::Affix},       {U']', BreakClass::Closing},      {U'{', BreakClass::Opening},
-    {U'|', BreakClass::Breaking},     {U'}', BreakClass::Breaking},     {U'\u00AB', BreakClass::Quote},
-    {U'\u00B0', BreakClass::Affix},   {U'\u00BB', BreakClass::Quote},   {U'\u2013', BreakClass::Breaking},
-    {U'\u2014', BreakClass::Dash},    {U'\u2018', BreakClass::Quote},   {U'\u2019', BreakClass::Quote},
-    {U'\u201C', BreakClass::Quote},   {U'\u201D', BreakClass::Quote},   {U'\u201E', BreakClass::Opening},
-    {U'\u2026', BreakClass::Breaking}, {U'\u20AC', BreakClass::Affix},   {U'\u2116', BreakClass::Affix},
+    {U'\t', BreakClass::Space},        {U' ', BreakClass::Space},      {U'!', BreakClass::Breaking},
+    {U'"', BreakClass::Quote},         {U'$', BreakClass::Affix},      {U'%', BreakClass::Affix},
+    {U'\'', BreakClass::Quote},        {U'(', BreakClass::Opening},    {U')', BreakClass::Closing},
+    {U'+', BreakClass::Affix},         {U',', BreakClass::Separator},  {U'-', BreakClass::Hyphen},
+    {U'.', BreakClass::Separator},     {U'/', BreakClass::Breaking},   {U':', BreakClass::Separator},
+    {U';', BreakClass::Separator},     {U'?', BreakClass::Breaking},   {U'[', BreakClass::Opening},
+    {U'\\', BreakClass::Affix},        {U']', BreakClass::Closing},    {U'{', BreakClass::Opening},
+    {U'|', BreakClass::Breaking},      {U'}', BreakClass::Breaking},   {U'\u00AB', BreakClass::Quote},
+    {U'\u00B0', BreakClass::Affix},    {U'\u00BB', BreakClass::Quote}, {U'\u2013', BreakClass::Breaking},
+    {U'\u2014', BreakClass::Dash},     {U'\u2018', BreakClass::Quote}, {U'\u2019', BreakClass::Quote},
+    {U'\u201C', BreakClass::Quote},    {U'\u201D', BreakClass::Quote}, {U'\u201E', BreakClass::Opening},
+    {U'\u2026', BreakClass::Breaking}, {U'\u20AC', BreakClass::Affix}, {U'\u2116', BreakClass::Affix},
 };
 
 // Whether a line may end between two characters standing side by side, [before][after].

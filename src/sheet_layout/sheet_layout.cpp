@@ -34,7 +34,8 @@ struct MeasuredFont {
 // The fonts of the sheet's cells, each made and measured once.
 class CellFonts {
  public:
-  CellFonts(const report_sheet::StandardFont& standard, TextMetrics& metrics) : standard_(standard), metrics_(metrics) {}
+  CellFonts(const report_sheet::StandardFont& standard, TextMetrics& metrics)
+      : standard_(standard), metrics_(metrics) {}
 
   const MeasuredFont& For(const report_sheet::CellFormat& format) { return For(CellTextFont(standard_, format)); }
 
@@ -64,7 +65,8 @@ struct CellText {
 // Lines of a horizontal text in a cell of the given width.
 std::vector<TextLineSpan> LinesOf(TextMetrics& metrics, const CellText& cell, double cellWidth) {
   if (cell.text.empty() || IsTurned(*cell.format)) return {};
-  if (cell.format->wrapText) return BreakIntoLines(metrics, cell.font->font, cell.text, cellWidth - 2 * kHorizontalPadding);
+  if (cell.format->wrapText)
+    return BreakIntoLines(metrics, cell.font->font, cell.text, cellWidth - 2 * kHorizontalPadding);
   return {TextLineSpan{0, cell.text.size(), metrics.Width(cell.font->font, cell.text)}};
 }
 
@@ -93,10 +95,14 @@ double NeededHeight(TextMetrics& metrics, const CellText& cell) {
 
 double HorizontalStart(const report_sheet::CellFormat& format, bool number, double boxWidth, double textWidth) {
   switch (format.horizontal) {
-    case report_sheet::HorizontalAlignment::Left: return kHorizontalPadding;
-    case report_sheet::HorizontalAlignment::Center: return (boxWidth - textWidth) / 2;
-    case report_sheet::HorizontalAlignment::Right: return boxWidth - kHorizontalPadding - textWidth;
-    case report_sheet::HorizontalAlignment::General: break;
+    case report_sheet::HorizontalAlignment::Left:
+      return kHorizontalPadding;
+    case report_sheet::HorizontalAlignment::Center:
+      return (boxWidth - textWidth) / 2;
+    case report_sheet::HorizontalAlignment::Right:
+      return boxWidth - kHorizontalPadding - textWidth;
+    case report_sheet::HorizontalAlignment::General:
+      break;
   }
   return number ? boxWidth - kHorizontalPadding - textWidth : kHorizontalPadding;
 }
@@ -104,9 +110,12 @@ double HorizontalStart(const report_sheet::CellFormat& format, bool number, doub
 // Top of a block of the given height inside a box.
 double VerticalStart(const report_sheet::CellFormat& format, double boxHeight, double blockHeight) {
   switch (format.vertical) {
-    case report_sheet::VerticalAlignment::Top: return kVerticalPadding;
-    case report_sheet::VerticalAlignment::Center: return (boxHeight - blockHeight) / 2;
-    case report_sheet::VerticalAlignment::Bottom: break;
+    case report_sheet::VerticalAlignment::Top:
+      return kVerticalPadding;
+    case report_sheet::VerticalAlignment::Center:
+      return (boxHeight - blockHeight) / 2;
+    case report_sheet::VerticalAlignment::Bottom:
+      break;
   }
   return boxHeight - kVerticalPadding - blockHeight;
 }
@@ -144,8 +153,8 @@ std::size_t IndexOf(int row, int column) {
 
 }  // namespace
 
-void PlaceLevelText(TextMetrics& metrics, SheetBox& box, const report_sheet::CellFormat& format, bool number, std::string_view text,
-                    const std::vector<TextLineSpan>& lines, const FontMeasures& measures) {
+void PlaceLevelText(TextMetrics& metrics, SheetBox& box, const report_sheet::CellFormat& format, bool number,
+                    std::string_view text, const std::vector<TextLineSpan>& lines, const FontMeasures& measures) {
   const double spacing = measures.lineSpacing;
   const double top = VerticalStart(format, box.rect.height, static_cast<double>(lines.size()) * spacing);
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -183,8 +192,8 @@ double WidestDigit(TextMetrics& metrics, const MeasuredFont& font) {
 std::vector<double> ColumnEdges(const report_sheet::ReportSheet& sheet, double digitWidth) {
   std::vector<double> edges(kLastColumn + 1, 0);
   for (int column = 1; column <= kLastColumn; ++column) {
-    edges[static_cast<std::size_t>(column)] = edges[static_cast<std::size_t>(column - 1)] +
-                                              ColumnPoints(sheet.ColumnWidth(column), digitWidth);
+    edges[static_cast<std::size_t>(column)] =
+        edges[static_cast<std::size_t>(column - 1)] + ColumnPoints(sheet.ColumnWidth(column), digitWidth);
   }
   return edges;
 }
@@ -216,8 +225,8 @@ std::vector<CellText> ShownCells(const report_sheet::ReportSheet& sheet, const S
 // does not make its rows grow, as in a spreadsheet, except a block of wrapped text merged
 // across this one row (the title): a long school, subject or name would be cut off, so the
 // row grows to show it whole.
-double RowPoints(const report_sheet::ReportSheet& sheet, int row, const std::vector<CellText>& cells, TextMetrics& metrics,
-                 double defaultHeight) {
+double RowPoints(const report_sheet::ReportSheet& sheet, int row, const std::vector<CellText>& cells,
+                 TextMetrics& metrics, double defaultHeight) {
   double height = defaultHeight;
   if (const auto set = sheet.RowHeight(row)) {
     height = *set;
@@ -239,7 +248,8 @@ double RowPoints(const report_sheet::ReportSheet& sheet, int row, const std::vec
 // The box of a shown cell (or merged block) with its text placed.
 SheetBox PlacedBox(const SheetGeometry& geometry, const report_sheet::ReportSheet& sheet, int row, int column,
                    const CellText& cell, TextMetrics& metrics) {
-  const report_sheet::CellBlock block = sheet.MergedBlockAt(row, column).value_or(report_sheet::CellBlock{row, column, row, column});
+  const report_sheet::CellBlock block =
+      sheet.MergedBlockAt(row, column).value_or(report_sheet::CellBlock{row, column, row, column});
   SheetBox box;
   box.row = row;
   box.column = column;

@@ -81,7 +81,7 @@ TextFont CellTextFont(const report_sheet::StandardFont& standard, const report_s
 // Places the lines of a level text in its box as a cell of the format shows them (a number
 // to the right where the format does not say), marking the box when some runs past it; each
 // line carries its length in the box's font, blanks included.
-void PlaceLevelText(TextMetrics& metrics, SheetBox& box, const report_sheet::CellFormat& format, bool number, std::string_view text,
-                    const std::vector<TextLineSpan>& lines, const FontMeasures& measures);
+void PlaceLevelText(TextMetrics& metrics, SheetBox& box, const report_sheet::CellFormat& format, bool number,
+                    std::string_view text, const std::vector<TextLineSpan>& lines, const FontMeasures& measures);
 
 }  // namespace soatnoma::sheet_layout

@@ -19,11 +19,10 @@ double LibraryColumnWidth(double characters, double digitPixels) {
 
 double StoredColumnWidth(double libraryWidth) {
   if (libraryWidth <= 0) return 0;
-  const double pixels = libraryWidth < 1
-                            ? std::trunc(libraryWidth * (kLibraryDigitPixels + kPaddingPixels) + 0.5)
-                            : std::trunc(libraryWidth * kLibraryDigitPixels + 0.5) + kPaddingPixels;
-  const double characters = libraryWidth < 1 ? pixels / (kLibraryDigitPixels + kPaddingPixels)
-                                             : pixels / kLibraryDigitPixels;
+  const double pixels = libraryWidth < 1 ? std::trunc(libraryWidth * (kLibraryDigitPixels + kPaddingPixels) + 0.5)
+                                         : std::trunc(libraryWidth * kLibraryDigitPixels + 0.5) + kPaddingPixels;
+  const double characters =
+      libraryWidth < 1 ? pixels / (kLibraryDigitPixels + kPaddingPixels) : pixels / kLibraryDigitPixels;
   return std::trunc(characters * 256) / 256;
 }
 

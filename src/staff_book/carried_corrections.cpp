@@ -18,7 +18,8 @@ constexpr std::size_t kMostNamedInQuestion = 10;
 // A number as a workbook gives it back: the same text for the number written and the
 // number read again, whatever digits the stored text lost.
 std::string NumberKey(double value) {
-  return workbook_package::StoredNumberText(workbook_package::ReadStoredNumber(workbook_package::StoredNumberText(value)).value_or(value));
+  return workbook_package::StoredNumberText(
+      workbook_package::ReadStoredNumber(workbook_package::StoredNumberText(value)).value_or(value));
 }
 
 std::string KeyOf(const StoredSheetCell& cell) {
@@ -39,7 +40,9 @@ std::vector<StoredSheetCell> StoredSummary(const std::vector<SummaryRow>& rows, 
   return cells;
 }
 
-SummaryRow RowOf(const roster_rules::RosterTeacher& teacher) { return SummaryRowFor(teacher, teacher.name, report_sheet::ReportSheet()); }
+SummaryRow RowOf(const roster_rules::RosterTeacher& teacher) {
+  return SummaryRowFor(teacher, teacher.name, report_sheet::ReportSheet());
+}
 
 const StoredSheetCell* CellAt(const std::vector<StoredSheetCell>& cells, int row, int column) {
   const auto at = [&](const StoredSheetCell& cell) { return cell.row == row && cell.column == column; };
@@ -142,7 +145,8 @@ CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<cons
   if (earlier.empty()) return plan;
   const std::vector<std::string> headings = InputHeadings();
   std::vector<std::vector<std::string>> inputs;
-  for (const roster_rules::RosterTeacher& teacher : teachers) inputs.push_back(InputsOf(teacher, headings, calendarYear));
+  for (const roster_rules::RosterTeacher& teacher : teachers)
+    inputs.push_back(InputsOf(teacher, headings, calendarYear));
   std::vector<bool> taken(teachers.size(), false);
   for (const CorrectedTeacher& teacher : earlier) {
     std::size_t place = 0;
@@ -153,15 +157,17 @@ CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<cons
       ++plan.carried;
       continue;
     }
-    const bool named = std::any_of(teachers.begin(), teachers.end(),
-                                   [&](const roster_rules::RosterTeacher& listed) { return listed.name == teacher.name; });
+    const bool named = std::any_of(teachers.begin(), teachers.end(), [&](const roster_rules::RosterTeacher& listed) {
+      return listed.name == teacher.name;
+    });
     plan.notCarried.push_back(
         {teacher.name, teacher.sheetName, named ? NotCarriedReason::RowChanged : NotCarriedReason::Gone});
   }
   return plan;
 }
 
-workbook_package::WorkbookNotes ApplyCorrections(report_sheet::ReportSheet& report, std::span<const CorrectedCell> corrections) {
+workbook_package::WorkbookNotes ApplyCorrections(report_sheet::ReportSheet& report,
+                                                 std::span<const CorrectedCell> corrections) {
   report_editing::ReportCorrections corrected(report);
   for (const CorrectedCell& cell : corrections) {
     const report_editing::CellPlace place{cell.row, cell.column};
@@ -196,7 +202,7 @@ std::string OtherWorkbookName(std::string_view fileName) {
   const auto dot = fileName.rfind('.');
   const std::string_view suffix = dot == std::string_view::npos ? std::string_view() : fileName.substr(dot);
   return report_sheet::FittedFileName(std::string(fileName.substr(0, fileName.size() - suffix.size())),
-                        " (yangi)" + std::string(suffix));
+                                      " (yangi)" + std::string(suffix));
 }
 
 std::string CarriedText(const CarryPlan& plan) {

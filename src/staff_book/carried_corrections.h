@@ -35,8 +35,8 @@ struct CorrectedCell {
 // A teacher of the earlier workbook with corrections.
 struct CorrectedTeacher {
   std::string sheetName;
-  std::string name;                 // as "Jami" holds it
-  std::vector<std::string> inputs;  // the row of "Jami" the report was made from, each cell as stored
+  std::string name;                  // as "Jami" holds it
+  std::vector<std::string> inputs;   // the row of "Jami" the report was made from, each cell as stored
   std::vector<CorrectedCell> cells;  // row by row; their entries once the sheet is read
 };
 
@@ -76,7 +76,8 @@ CarryPlan PlanCarrying(std::span<const CorrectedTeacher> earlier, std::span<cons
 
 // Puts the corrections into a report just made and answers their notes: the hours as the
 // program computes them now of every cell that differs from them.
-workbook_package::WorkbookNotes ApplyCorrections(report_sheet::ReportSheet& report, std::span<const CorrectedCell> corrections);
+workbook_package::WorkbookNotes ApplyCorrections(report_sheet::ReportSheet& report,
+                                                 std::span<const CorrectedCell> corrections);
 
 // What is said of the teachers whose corrections cannot be carried: a line each
 // ("Karimova Dilnoza (\"Karimova Dilnoza\" varag'i): ro'yxatdagi qatori o'zgargan").

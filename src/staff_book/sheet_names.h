@@ -31,7 +31,7 @@ class SheetNames {
   bool IsFree(const std::u32string& name) const;
   void Take(const std::u32string& name);
 
-  std::unordered_set<std::u32string> taken_;             // comparison keys
+  std::unordered_set<std::u32string> taken_;            // comparison keys
   std::unordered_map<std::u32string, int> nextNumber_;  // a sheet name's key: the number its next clash tries first
 };
 

@@ -35,8 +35,8 @@ std::string TooLongListReason(std::size_t rows) {
 }
 
 std::string ListLimitsNotice() {
-  return "Ro'yxat: CSV fayl yoki Excel ish kitobi (.xlsx), " + std::to_string(roster_rules::kMaxRosterBytes / (1024 * 1024)) +
-         " MB gacha, ko'pi bilan " +
+  return "Ro'yxat: CSV fayl yoki Excel ish kitobi (.xlsx), " +
+         std::to_string(roster_rules::kMaxRosterBytes / (1024 * 1024)) + " MB gacha, ko'pi bilan " +
          std::to_string(kMaxWorkbookTeachers) + " ta o'qituvchi.";
 }
 

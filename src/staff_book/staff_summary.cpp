@@ -31,14 +31,14 @@ constexpr std::array<const char*, 2> kSignatureLines = {
 };
 
 // The column headings wrap onto two lines; a spreadsheet that takes stored heights would cut them.
-constexpr double kHeadingRowHeight = 27;  // points
-constexpr double kTitleFontSize = 12;     // points
-constexpr double kTitleLineHeight = 17;   // points, a line of the title
-constexpr std::size_t kTitleLineLength = 85;  // characters of the title on one line across the columns
-constexpr std::size_t kMostNamedSchools = 10;     // more are counted in the title
-constexpr std::size_t kLongestSchoolList = 120;   // characters; a longer list is counted too
-constexpr double kLineHeight = 12;            // points, a line of a cell in the standard font
-constexpr double kSignatureRowHeight = 24;    // points
+constexpr double kHeadingRowHeight = 27;           // points
+constexpr double kTitleFontSize = 12;              // points
+constexpr double kTitleLineHeight = 17;            // points, a line of the title
+constexpr std::size_t kTitleLineLength = 85;       // characters of the title on one line across the columns
+constexpr std::size_t kMostNamedSchools = 10;      // more are counted in the title
+constexpr std::size_t kLongestSchoolList = 120;    // characters; a longer list is counted too
+constexpr double kLineHeight = 12;                 // points, a line of a cell in the standard font
+constexpr double kSignatureRowHeight = 24;         // points
 constexpr const char* kPageNumberFooter = "&C&P";  // the page's number, centred
 // How the category and class leadership read in a teacher's row.
 constexpr std::string_view kUpperText = "yuqori";
@@ -60,9 +60,9 @@ struct SummaryColumn {
   double width;   // characters
   double widest;  // characters; a text column widens to its longest text up to this, then wraps
   ColumnKind kind;
-  bool summed;                              // the total row adds this column up
+  bool summed;                             // the total row adds this column up
   std::string (*text)(const SummaryRow&);  // of a text column
-  double (*number)(const SummaryRow&);      // of a number column; the annual total's result
+  double (*number)(const SummaryRow&);     // of a number column; the annual total's result
   // The row's field from the cell as a workbook stores it (the ordinal is counted anew).
   void (*readBack)(SummaryRow&, const StoredSummaryCell&);
 };
@@ -182,7 +182,9 @@ class SheetBuilder {
     cell.formula = std::move(formula);
     cell.number = result;
   }
-  void Blank(int row, int column, const report_sheet::CellFormat& format) { Add(row, column, SummaryCellKind::Blank, format); }
+  void Blank(int row, int column, const report_sheet::CellFormat& format) {
+    Add(row, column, SummaryCellKind::Blank, format);
+  }
 
  private:
   SummaryCell& Add(int row, int column, SummaryCellKind kind, const report_sheet::CellFormat& format) {
@@ -216,9 +218,15 @@ void AddTeacher(SheetBuilder& cells, int row, const SummaryRow& teacher) {
     const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
     const report_sheet::CellFormat format = Bordered(false, spec.kind != ColumnKind::Text);
     switch (spec.kind) {
-      case ColumnKind::Ordinal: cells.Number(row, column, row - kFirstTeacherRow + 1, format); break;
-      case ColumnKind::Text: cells.Text(row, column, spec.text(teacher), format); break;
-      case ColumnKind::Number: cells.Number(row, column, spec.number(teacher), format); break;
+      case ColumnKind::Ordinal:
+        cells.Number(row, column, row - kFirstTeacherRow + 1, format);
+        break;
+      case ColumnKind::Text:
+        cells.Text(row, column, spec.text(teacher), format);
+        break;
+      case ColumnKind::Number:
+        cells.Number(row, column, spec.number(teacher), format);
+        break;
       case ColumnKind::AnnualTotal:
         cells.Formula(row, column, AnnualTotalFormula(teacher.sheetName), spec.number(teacher), format);
         break;
@@ -256,7 +264,8 @@ void AddSignatures(SummarySheet& sheet, SheetBuilder& cells, int totalRow) {
 
 }  // namespace
 
-SummaryRow SummaryRowFor(const roster_rules::RosterTeacher& teacher, const std::string& sheetName, const report_sheet::ReportSheet& report) {
+SummaryRow SummaryRowFor(const roster_rules::RosterTeacher& teacher, const std::string& sheetName,
+                         const report_sheet::ReportSheet& report) {
   return SummaryRow{teacher.name,
                     teacher.school,
                     teacher.subject,
@@ -293,8 +302,7 @@ std::string SummaryTitle(const std::vector<SummaryRow>& rows, int calendarYear) 
   } else {
     title += schools.size() == 1 ? " - sonli maktab o'qituvchilarining " : " - sonli maktablar o'qituvchilarining ";
   }
-  return title + std::to_string(calendarYear) + "/" + std::to_string(calendarYear + 1) +
-         std::string(kSummaryTitleEnd);
+  return title + std::to_string(calendarYear) + "/" + std::to_string(calendarYear + 1) + std::string(kSummaryTitleEnd);
 }
 
 SummaryRow SummaryRowOfStored(const std::function<StoredSummaryCell(std::string_view heading)>& cellUnder,

@@ -38,11 +38,12 @@ struct SummaryRow {
   double weeklyHours = 0;  // as the calculation read them
   double rate = 0;
   bool classLeader = false;
-  std::string sheetName;     // the teacher's sheet in the workbook
-  double annualTotal = 0;    // the report's yearly total of all work (S5)
+  std::string sheetName;   // the teacher's sheet in the workbook
+  double annualTotal = 0;  // the report's yearly total of all work (S5)
 };
 
-SummaryRow SummaryRowFor(const roster_rules::RosterTeacher& teacher, const std::string& sheetName, const report_sheet::ReportSheet& report);
+SummaryRow SummaryRowFor(const roster_rules::RosterTeacher& teacher, const std::string& sheetName,
+                         const report_sheet::ReportSheet& report);
 
 // A cell of a teacher's row as a saved workbook stores it: its text, and its number (a
 // formula's stored result too).
@@ -72,9 +73,9 @@ struct SummaryCell {
   int column = 1;
   int lastColumn = 1;  // beyond column: merged across
   SummaryCellKind kind = SummaryCellKind::Blank;
-  std::string text;     // of a text cell, as it reads
-  double number = 0;    // of a number cell; a formula's result
-  std::string formula;  // without "="
+  std::string text;        // of a text cell, as it reads
+  double number = 0;       // of a number cell; a formula's result
+  std::string formula;     // without "="
   std::size_t format = 0;  // in the sheet's formats
 };
 
@@ -89,7 +90,7 @@ struct SummaryPage {
   bool landscape = true;
   int paperSize = 9;  // A4, in the workbook's paper codes
   int pagesWide = 1;
-  int pagesTall = 0;  // as many as it takes
+  int pagesTall = 0;    // as many as it takes
   int repeatedRow = 0;  // printed on top of every page
   int frozenRows = 0;   // kept in view above the teachers when scrolling
   std::string footer;   // in the workbook's header and footer codes
@@ -104,10 +105,10 @@ struct SummaryPage {
 
 struct SummarySheet {
   std::string name = kSummarySheetName;
-  std::vector<report_sheet::CellFormat> formats;        // in order of first use
-  std::vector<double> columnWidths;       // characters, column A first
-  std::vector<SummaryRowHeight> heights;  // rows of a height of their own
-  std::vector<SummaryCell> cells;         // in the order they are written
+  std::vector<report_sheet::CellFormat> formats;  // in order of first use
+  std::vector<double> columnWidths;               // characters, column A first
+  std::vector<SummaryRowHeight> heights;          // rows of a height of their own
+  std::vector<SummaryCell> cells;                 // in the order they are written
   SummaryPage page;
   int totalRow = 0;  // the staff's total, below the last teacher (page.repeatedRow + 1 is the first)
 };

@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace soatnoma::staff_book {
 
 // A cell as a worksheet part stores it: its text, its number (a formula's stored result

@@ -31,8 +31,8 @@ std::optional<report_sheet::CellBlock> SummedBlock(std::string_view formula) {
 
 }  // namespace
 
-WorkbookKind KindOfWorkbook(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames,
-                            std::string_view summaryTitle) {
+WorkbookKind KindOfWorkbook(const std::vector<workbook_package::CustomProperty>& properties,
+                            const std::vector<std::string>& sheetNames, std::string_view summaryTitle) {
   const auto mark = MarkOf(properties);
   if (mark == workbook_package::workbook_mark::kValue) return WorkbookKind::Report;
   if (mark == kStaffWorkbookMark) return WorkbookKind::Staff;
@@ -42,24 +42,29 @@ WorkbookKind KindOfWorkbook(const std::vector<workbook_package::CustomProperty>&
   return WorkbookKind::Stranger;
 }
 
-std::size_t SheetReadFirst(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames) {
+std::size_t SheetReadFirst(const std::vector<workbook_package::CustomProperty>& properties,
+                           const std::vector<std::string>& sheetNames) {
   if (MarkOf(properties) == workbook_package::workbook_mark::kValue) return 0;
   return SummarySheetIndex(sheetNames).value_or(0);
 }
 
-std::vector<workbook_package::CustomProperty> PropertiesOfSheet(const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName) {
+std::vector<workbook_package::CustomProperty> PropertiesOfSheet(
+    const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName) {
   std::vector<workbook_package::CustomProperty> ofSheet;
   for (const workbook_package::CustomProperty& property : properties) {
     const auto named = workbook_package::SheetCellOfComputedHoursProperty(property.name);
     if (!named || named->sheetName != sheetName) continue;
-    ofSheet.push_back({workbook_package::ComputedHoursPropertyName(named->cell.row, named->cell.column), property.text, property.number});
+    ofSheet.push_back({workbook_package::ComputedHoursPropertyName(named->cell.row, named->cell.column), property.text,
+                       property.number});
   }
   return ofSheet;
 }
 
-std::vector<workbook_package::CustomProperty> PropertiesWithSheetNotes(const std::vector<workbook_package::CustomProperty>& properties,
-                                                     std::string_view sheetName, const workbook_package::WorkbookNotes& notes) {
-  std::vector<workbook_package::CustomProperty> kept{{std::string(workbook_package::workbook_mark::kName), std::string(kStaffWorkbookMark), std::nullopt}};
+std::vector<workbook_package::CustomProperty> PropertiesWithSheetNotes(
+    const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName,
+    const workbook_package::WorkbookNotes& notes) {
+  std::vector<workbook_package::CustomProperty> kept{
+      {std::string(workbook_package::workbook_mark::kName), std::string(kStaffWorkbookMark), std::nullopt}};
   for (const workbook_package::CustomProperty& property : properties) {
     if (property.name == workbook_package::workbook_mark::kName) continue;
     const auto named = workbook_package::SheetCellOfComputedHoursProperty(property.name);
@@ -67,7 +72,8 @@ std::vector<workbook_package::CustomProperty> PropertiesWithSheetNotes(const std
     kept.push_back(property);
   }
   for (const workbook_package::ComputedHours& cell : notes.computedOfCorrected) {
-    kept.push_back({workbook_package::SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
+    kept.push_back(
+        {workbook_package::SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
   }
   return kept;
 }
@@ -79,13 +85,18 @@ std::vector<StoredCellChange> ReportCellChanges(const report_sheet::ReportSheet&
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
       switch (cells.KindAt(row, column)) {
-        case CellKind::Number: changes.push_back({row, column, Kind::Number, cells.ReadNumber(row, column), {}}); break;
+        case CellKind::Number:
+          changes.push_back({row, column, Kind::Number, cells.ReadNumber(row, column), {}});
+          break;
         case CellKind::Formula:
           changes.push_back({row, column, Kind::FormulaResult, cells.ReadNumber(row, column),
                              cells.FormulaAt(row, column)->ToA1(row, column)});
           break;
-        case CellKind::Empty: changes.push_back({row, column, Kind::Empty, 0, {}}); break;
-        case CellKind::Text: break;
+        case CellKind::Empty:
+          changes.push_back({row, column, Kind::Empty, 0, {}});
+          break;
+        case CellKind::Text:
+          break;
       }
     }
   }
@@ -128,7 +139,8 @@ workbook_package::OpenRefusal NotAStaffWorkbook(std::string_view fileName) {
 }
 
 workbook_package::OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName) {
-  return workbook_package::RefuseOpening(fileName, "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i yo'q.");
+  return workbook_package::RefuseOpening(
+      fileName, "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i yo'q.");
 }
 
 }  // namespace soatnoma::staff_book

@@ -29,20 +29,23 @@ enum class WorkbookKind {
 };
 
 // sheetNames in the workbook's order; summaryTitle: the text of A1 of the sheet read first (SheetReadFirst).
-WorkbookKind KindOfWorkbook(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames,
-                            std::string_view summaryTitle);
+WorkbookKind KindOfWorkbook(const std::vector<workbook_package::CustomProperty>& properties,
+                            const std::vector<std::string>& sheetNames, std::string_view summaryTitle);
 
 // The sheet "Ochish" reads first: a report's own (the first) or, of a workbook that may be
 // a staff workbook, its summary "Jami" wherever it stands.
-std::size_t SheetReadFirst(const std::vector<workbook_package::CustomProperty>& properties, const std::vector<std::string>& sheetNames);
+std::size_t SheetReadFirst(const std::vector<workbook_package::CustomProperty>& properties,
+                           const std::vector<std::string>& sheetNames);
 
 // The properties a teacher's sheet is opened with: the notes of its corrections under the
 // names a single report gives them.
-std::vector<workbook_package::CustomProperty> PropertiesOfSheet(const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName);
+std::vector<workbook_package::CustomProperty> PropertiesOfSheet(
+    const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName);
 // The workbook's properties once the sheet's notes are the ones given: the staff mark, the
 // other sheets' notes as they were, and this sheet's.
-std::vector<workbook_package::CustomProperty> PropertiesWithSheetNotes(const std::vector<workbook_package::CustomProperty>& properties,
-                                                     std::string_view sheetName, const workbook_package::WorkbookNotes& notes);
+std::vector<workbook_package::CustomProperty> PropertiesWithSheetNotes(
+    const std::vector<workbook_package::CustomProperty>& properties, std::string_view sheetName,
+    const workbook_package::WorkbookNotes& notes);
 
 // A cell whose stored value a save changes.
 struct StoredCellChange {

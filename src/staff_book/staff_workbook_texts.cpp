@@ -14,7 +14,8 @@ std::string StaffTeacherQuestion(std::string_view fileName) {
 std::string StaffTotalText(double annualTotal) { return NumberToText(annualTotal); }
 
 std::string WritesOverWorkbookMessage(const std::string& outputPath) {
-  return "Fayl yozilmadi: \"" + outputPath + "\" ochilgan kitobning o'zi (yoki unga havola), ustidan yozilsa kitob "
+  return "Fayl yozilmadi: \"" + outputPath +
+         "\" ochilgan kitobning o'zi (yoki unga havola), ustidan yozilsa kitob "
          "yo'qoladi. PDF uchun boshqa nom tanlang.";
 }
 

@@ -18,7 +18,8 @@ inline constexpr std::string_view kStaffTeacherOpen = "Ochish";
 inline constexpr std::string_view kStaffTeacherCancel = "Ro'yxatni yopish";
 // The list's columns: the sheet, the teacher, the yearly total, and what is to be known of
 // the row (why it cannot be opened, why its total is not shown).
-inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi", roster_rules::kYearHoursHeading, "Izoh"};
+inline constexpr std::array<std::string_view, 4> kStaffTeacherHeadings = {"Varaq", "O'qituvchi",
+                                                                          roster_rules::kYearHoursHeading, "Izoh"};
 
 // "\"xodimlar.xlsx\" - xodimlar kitobi. Qaysi o'qituvchining hisobotini ochasiz? ..."
 std::string StaffTeacherQuestion(std::string_view fileName);

@@ -44,7 +44,8 @@ std::vector<double> ColumnEdges(const SummarySheet& sheet, double digitWidth, co
 
 double WidestDigit(sheet_layout::TextMetrics& metrics, const sheet_layout::TextFont& font) {
   double widest = 0;
-  for (char digit = '0'; digit <= '9'; ++digit) widest = std::max(widest, metrics.Width(font, std::string_view(&digit, 1)));
+  for (char digit = '0'; digit <= '9'; ++digit)
+    widest = std::max(widest, metrics.Width(font, std::string_view(&digit, 1)));
   return widest;
 }
 
@@ -59,10 +60,13 @@ struct PrintedCell {
 
 std::string TextOf(const SummaryCell& cell) {
   switch (cell.kind) {
-    case SummaryCellKind::Text: return cell.text;
+    case SummaryCellKind::Text:
+      return cell.text;
     case SummaryCellKind::Number:
-    case SummaryCellKind::Formula: return NumberToText(cell.number);
-    case SummaryCellKind::Blank: break;
+    case SummaryCellKind::Formula:
+      return NumberToText(cell.number);
+    case SummaryCellKind::Blank:
+      break;
   }
   return {};
 }
@@ -88,14 +92,16 @@ class SummaryLayout {
   Area area_;
   std::vector<double> edges_;
   std::vector<PrintedCell> cells_;
-  std::vector<double> rowHeights_;  // rows from 1; [0] unused
+  std::vector<double> rowHeights_;                    // rows from 1; [0] unused
   std::vector<std::vector<std::size_t>> cellsOfRow_;  // indexes into cells_, rows from 1
 };
 
-SummaryLayout::SummaryLayout(const SummarySheet& sheet, const report_sheet::StandardFont& font, sheet_layout::TextMetrics& metrics)
+SummaryLayout::SummaryLayout(const SummarySheet& sheet, const report_sheet::StandardFont& font,
+                             sheet_layout::TextMetrics& metrics)
     : sheet_(sheet), metrics_(metrics), standard_{font.family, font.size, false} {
   report_sheet::PageSetup setup;
-  setup.orientation = sheet.page.landscape ? report_sheet::PageOrientation::Landscape : report_sheet::PageOrientation::Portrait;
+  setup.orientation =
+      sheet.page.landscape ? report_sheet::PageOrientation::Landscape : report_sheet::PageOrientation::Portrait;
   paper_ = report_sheet::PagePoints(setup);
   area_ = PrintableArea(sheet.page, paper_);
   edges_ = ColumnEdges(sheet, WidestDigit(metrics, standard_), area_);
@@ -108,7 +114,8 @@ void SummaryLayout::MeasureCells(const SummarySheet& sheet, const report_sheet::
     const report_sheet::CellFormat& format = sheet.formats[cell.format];
     PrintedCell printed{&cell, TextOf(cell), sheet_layout::CellTextFont(font, format), {}, {}};
     printed.measures = metrics_.Measures(printed.font);
-    const double width = edges_[static_cast<std::size_t>(cell.lastColumn)] - edges_[static_cast<std::size_t>(cell.column - 1)];
+    const double width =
+        edges_[static_cast<std::size_t>(cell.lastColumn)] - edges_[static_cast<std::size_t>(cell.column - 1)];
     if (printed.text.empty()) {
       // a blank cell prints its frame only
     } else if (format.wrapText) {
@@ -124,7 +131,8 @@ void SummaryLayout::MeasureCells(const SummarySheet& sheet, const report_sheet::
 void SummaryLayout::FitRows(const SummarySheet& sheet, const report_sheet::StandardFont& font) {
   int lastRow = 0;
   for (const SummaryCell& cell : sheet.cells) lastRow = std::max(lastRow, cell.row);
-  const double line = metrics_.Measures(sheet_layout::CellTextFont(font, report_sheet::CellFormat{})).lineSpacing + 2 * kPaddingY;
+  const double line =
+      metrics_.Measures(sheet_layout::CellTextFont(font, report_sheet::CellFormat{})).lineSpacing + 2 * kPaddingY;
   rowHeights_.assign(static_cast<std::size_t>(lastRow) + 1, line);
   cellsOfRow_.assign(rowHeights_.size(), {});
   for (const SummaryRowHeight& height : sheet.heights) {
@@ -134,7 +142,8 @@ void SummaryLayout::FitRows(const SummarySheet& sheet, const report_sheet::Stand
   for (std::size_t i = 0; i < cells_.size(); ++i) {
     const PrintedCell& printed = cells_[i];
     const auto row = static_cast<std::size_t>(printed.cell->row);
-    rowHeights_[row] = std::max(rowHeights_[row], static_cast<double>(printed.lines.size()) * printed.measures.lineSpacing + 2 * kPaddingY);
+    rowHeights_[row] = std::max(
+        rowHeights_[row], static_cast<double>(printed.lines.size()) * printed.measures.lineSpacing + 2 * kPaddingY);
     cellsOfRow_[row].push_back(i);
   }
 }
@@ -206,10 +215,12 @@ sheet_layout::SheetBox SummaryLayout::PageNumber(int number) const {
   sheet_layout::SheetBox box;
   box.font = standard_;
   const double bottom = paper_.height - sheet_.page.footerMargin * kPointsPerInch;
-  box.rect = {area_.left, bottom - measures.lineSpacing - 2 * kPaddingY, area_.width, measures.lineSpacing + 2 * kPaddingY};
+  box.rect = {area_.left, bottom - measures.lineSpacing - 2 * kPaddingY, area_.width,
+              measures.lineSpacing + 2 * kPaddingY};
   report_sheet::CellFormat centred;
   centred.horizontal = report_sheet::HorizontalAlignment::Center;
-  sheet_layout::PlaceLevelText(metrics_, box, centred, false, text, {sheet_layout::TextLineSpan{0, text.size(), metrics_.Width(standard_, text)}}, measures);
+  sheet_layout::PlaceLevelText(metrics_, box, centred, false, text,
+                               {sheet_layout::TextLineSpan{0, text.size(), metrics_.Width(standard_, text)}}, measures);
   return box;
 }
 
@@ -225,7 +236,8 @@ SummaryPrint SummaryLayout::Pages() {
 
 }  // namespace
 
-SummaryPrint LaySummaryPages(const SummarySheet& sheet, const report_sheet::StandardFont& font, sheet_layout::TextMetrics& metrics) {
+SummaryPrint LaySummaryPages(const SummarySheet& sheet, const report_sheet::StandardFont& font,
+                             sheet_layout::TextMetrics& metrics) {
   return SummaryLayout(sheet, font, metrics).Pages();
 }
 

@@ -29,6 +29,7 @@ struct SummaryPrint {
   std::vector<SummaryPrintPage> pages;
 };
 
-SummaryPrint LaySummaryPages(const SummarySheet& sheet, const report_sheet::StandardFont& font, sheet_layout::TextMetrics& metrics);
+SummaryPrint LaySummaryPages(const SummarySheet& sheet, const report_sheet::StandardFont& font,
+                             sheet_layout::TextMetrics& metrics);
 
 }  // namespace soatnoma::staff_book

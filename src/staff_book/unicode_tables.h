@@ -39,6 +39,6 @@ struct CodeRange {
 
 std::span<const FoldingRun> FoldingRuns();              // in order of first
 std::span<const FoldingExpansion> FoldingExpansions();  // in order of character
-std::span<const CodeRange> JoiningRanges();  // in order, none overlapping
+std::span<const CodeRange> JoiningRanges();             // in order, none overlapping
 
 }  // namespace soatnoma::staff_book

@@ -45,21 +45,25 @@ OpenRefusal RefuseOpening(std::string_view fileName, std::string_view why) {
 }
 
 OpenRefusal DamagedWorkbook(std::string_view fileName, std::string_view detail) {
-  return RefuseOpening(fileName, "ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (" + std::string(detail) + ")");
+  return RefuseOpening(fileName,
+                       "ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (" + std::string(detail) + ")");
 }
 
 OpenRefusal NotAWorkbook(std::string_view fileName) {
   return RefuseOpening(fileName, "bu Excel ish kitobi emas yoki u buzilgan.");
 }
 
-OpenRefusal DamagedPart(std::string_view fileName) { return DamagedWorkbook(fileName, "qismlaridan biri shikastlangan"); }
+OpenRefusal DamagedPart(std::string_view fileName) {
+  return DamagedWorkbook(fileName, "qismlaridan biri shikastlangan");
+}
 
 OpenRefusal UnreadableSheet(std::string_view fileName) { return DamagedWorkbook(fileName, "varaqni o'qib bo'lmadi"); }
 
 std::optional<OpenRefusal> RefusalOfStranger(std::string_view fileName, const std::vector<CustomProperty>& properties,
                                              std::size_t worksheetCount) {
   if (!CarriesTheProgramMark(properties)) {
-    return RefuseOpening(fileName, "bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.");
+    return RefuseOpening(fileName,
+                         "bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.");
   }
   if (worksheetCount != 1) {
     return DamagedWorkbook(fileName, "unda bitta emas, " + std::to_string(worksheetCount) + " ta varaq bor");
@@ -85,7 +89,8 @@ std::optional<std::string> SetStoredFormula(CellGrid& cells, int row, int column
   return std::nullopt;
 }
 
-OpenOutcome FinishOpening(std::string_view fileName, report_sheet::ReportSheet sheet, const std::vector<CustomProperty>& properties) {
+OpenOutcome FinishOpening(std::string_view fileName, report_sheet::ReportSheet sheet,
+                          const std::vector<CustomProperty>& properties) {
   if (auto problem = report_sheet::FindFormProblem(sheet.Cells())) return DamagedWorkbook(fileName, *problem);
   auto notes = NotesOf(properties, sheet.Cells());
   if (!notes) return DamagedWorkbook(fileName, "tuzatishlar haqidagi yozuv noto'g'ri");

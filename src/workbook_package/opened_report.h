@@ -67,6 +67,7 @@ report_sheet::ReportSheet EmptyReportForm();
 std::optional<std::string> SetStoredFormula(CellGrid& cells, int row, int column, std::string_view a1);
 // The report once its cells are read: refused when the form was changed elsewhere or the
 // notes of corrections do not fit it.
-OpenOutcome FinishOpening(std::string_view fileName, report_sheet::ReportSheet sheet, const std::vector<CustomProperty>& properties);
+OpenOutcome FinishOpening(std::string_view fileName, report_sheet::ReportSheet sheet,
+                          const std::vector<CustomProperty>& properties);
 
 }  // namespace soatnoma::workbook_package

@@ -11,7 +11,8 @@ inline constexpr std::string_view kStylesPart = "xl/styles.xml";
 inline constexpr std::string_view kContentTypesPart = "[Content_Types].xml";
 inline constexpr std::string_view kPackageRelationsPart = "_rels/.rels";
 inline constexpr std::string_view kCustomPropertiesPart = "docProps/custom.xml";
-inline constexpr std::string_view kCustomPropertiesType = "application/vnd.openxmlformats-officedocument.custom-properties+xml";
+inline constexpr std::string_view kCustomPropertiesType =
+    "application/vnd.openxmlformats-officedocument.custom-properties+xml";
 inline constexpr std::string_view kCustomPropertiesRelation =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/custom-properties";
 

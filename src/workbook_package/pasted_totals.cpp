@@ -34,7 +34,8 @@ std::vector<PastedTotal> PastedTotalsOf(const CellGrid& cells, const std::vector
   const bool primary = IsPrimaryForm(cells);
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
-      if (report_sheet::TableFormulaAt(row, column) == nullptr || cells.KindAt(row, column) != CellKind::Number) continue;
+      if (report_sheet::TableFormulaAt(row, column) == nullptr || cells.KindAt(row, column) != CellKind::Number)
+        continue;
       if (primary && row == 6 && IsMonthColumn(column)) continue;
       if (HasNote(corrected, row, column)) continue;
       pasted.push_back({row, column, cells.ReadNumber(row, column)});
@@ -51,7 +52,8 @@ bool GivesStored(const CellGrid& cells, const PastedTotal& total) {
 
 int RestorePastedTotals(CellGrid& cells, const std::vector<ComputedHours>& corrected) {
   std::vector<PastedTotal> pasted = PastedTotalsOf(cells, corrected);
-  for (const PastedTotal& total : pasted) cells.SetFormula(total.row, total.column, *report_sheet::TableFormulaAt(total.row, total.column));
+  for (const PastedTotal& total : pasted)
+    cells.SetFormula(total.row, total.column, *report_sheet::TableFormulaAt(total.row, total.column));
   // A sum that does not give the stored number keeps the number; that may change the sums
   // counting on it, so look again until every sum left gives its number.
   for (bool changed = true; changed;) {

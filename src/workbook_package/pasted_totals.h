@@ -14,7 +14,8 @@ namespace soatnoma::workbook_package {
 // sum gives, the whole sheet pasted or only some of its cells, so the totals follow the
 // months again and are saved as formulas. A number the sum does not give (the fixed
 // correction of a quarter's total, a total typed elsewhere), the monthly lessons a
-// primary-class form holds as numbers, and a cell with a note of correction stay as they are. Returns how many totals got their sum back.
+// primary-class form holds as numbers, and a cell with a note of correction stay as they are. Returns how many totals
+// got their sum back.
 int RestorePastedTotals(CellGrid& cells, const std::vector<ComputedHours>& corrected);
 
 // Said when a sheet is opened whose totals got their sums back; empty for none.

@@ -15,14 +15,15 @@ constexpr std::string_view kComputedPrefix = "Soatnoma hisoblangan ";
 // and its value's element.
 std::string PropertyElement(int number, std::string_view name, std::string_view valueType, std::string_view value) {
   return "<property fmtid=\"{D5CDD505-2E9C-101B-9397-08002B2CF9AE}\" pid=\"" + std::to_string(number) + "\" name=\"" +
-         workbook_package::Escaped(name) + "\"><vt:" + std::string(valueType) + ">" + workbook_package::EscapedContent(value) + "</vt:" +
-         std::string(valueType) + "></property>";
+         workbook_package::Escaped(name) + "\"><vt:" + std::string(valueType) + ">" +
+         workbook_package::EscapedContent(value) + "</vt:" + std::string(valueType) + "></property>";
 }
 
 }  // namespace
 
 std::string CustomPropertiesPart(const WorkbookNotes& notes) {
-  std::vector<CustomProperty> properties{{std::string(workbook_mark::kName), std::string(workbook_mark::kValue), std::nullopt}};
+  std::vector<CustomProperty> properties{
+      {std::string(workbook_mark::kName), std::string(workbook_mark::kValue), std::nullopt}};
   for (const ComputedHours& cell : notes.computedOfCorrected) {
     properties.push_back({ComputedHoursPropertyName(cell.row, cell.column), {}, cell.value});
   }

@@ -27,7 +27,8 @@ std::string SheetReference(const std::string& name) {
 
 void AppendRelationship(std::string& xml, int id, std::string_view typeOfRelations, std::string_view type,
                         std::string_view target) {
-  Append(xml, {"<Relationship Id=\"rId", Digits(id), "\" Type=\"", typeOfRelations, type, "\" Target=\"", target, "\"/>"});
+  Append(xml,
+         {"<Relationship Id=\"rId", Digits(id), "\" Type=\"", typeOfRelations, type, "\" Target=\"", target, "\"/>"});
 }
 
 void AppendOverride(std::string& xml, std::string_view part, std::string_view typeOfParts, std::string_view type) {
@@ -43,7 +44,9 @@ std::string RelationsHead() {
 std::string PackageRelationsXml(bool marked) {
   std::string xml = RelationsHead();
   AppendRelationship(xml, 1, kRelationsNamespace, "/officeDocument", "xl/workbook.xml");
-  if (marked) AppendRelationship(xml, 2, workbook_package::kCustomPropertiesRelation, "", workbook_package::kCustomPropertiesPart);
+  if (marked)
+    AppendRelationship(xml, 2, workbook_package::kCustomPropertiesRelation, "",
+                       workbook_package::kCustomPropertiesPart);
   xml += "</Relationships>";
   return xml;
 }
@@ -63,11 +66,13 @@ std::string BookParts::WorkbookXml() const {
   for (std::size_t i = 0; i < sheets_.size(); ++i) {
     const Sheet& sheet = sheets_[i];
     const std::string number = Digits(static_cast<long long>(i + 1));
-    Append(sheets, {"<sheet name=\"", workbook_package::Escaped(sheet.name), "\" sheetId=\"", number, "\" r:id=\"rId", number, "\"/>"});
+    Append(sheets, {"<sheet name=\"", workbook_package::Escaped(sheet.name), "\" sheetId=\"", number, "\" r:id=\"rId",
+                    number, "\"/>"});
     if (sheet.printTitleRow <= 0) continue;
     const std::string row = Digits(sheet.printTitleRow);
-    Append(titles, {"<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"", Digits(static_cast<long long>(i)), "\">",
-                    workbook_package::Escaped(SheetReference(sheet.name)), "!$", row, ":$", row, "</definedName>"});
+    Append(titles,
+           {"<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"", Digits(static_cast<long long>(i)), "\">",
+            workbook_package::Escaped(SheetReference(sheet.name)), "!$", row, ":$", row, "</definedName>"});
   }
   std::string xml;
   Append(xml, {kXmlHead, "<workbook xmlns=\"", kSpreadsheetNamespace, "\" xmlns:r=\"", kRelationsNamespace,
@@ -91,11 +96,13 @@ std::string BookParts::WorkbookRelationsXml() const {
 
 std::string BookParts::ContentTypesXml(bool marked) const {
   std::string xml;
-  Append(xml, {kXmlHead, "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-                         "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"});
+  Append(xml, {kXmlHead,
+               "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+               "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+               "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"});
   AppendOverride(xml, "xl/workbook.xml", kTypes, "sheet.main+xml");
-  for (std::size_t i = 1; i <= sheets_.size(); ++i) AppendOverride(xml, workbook_package::WorksheetPart(static_cast<int>(i)), kTypes, "worksheet+xml");
+  for (std::size_t i = 1; i <= sheets_.size(); ++i)
+    AppendOverride(xml, workbook_package::WorksheetPart(static_cast<int>(i)), kTypes, "worksheet+xml");
   AppendOverride(xml, workbook_package::kStylesPart, kTypes, "styles+xml");
   AppendOverride(xml, "xl/sharedStrings.xml", kTypes, "sharedStrings+xml");
   if (marked) AppendOverride(xml, workbook_package::kCustomPropertiesPart, workbook_package::kCustomPropertiesType, "");

@@ -28,19 +28,26 @@ int PlaceOf(std::vector<Value>& values, const Value& value) {
 
 const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::HorizontalAlignment::Left: return "left";
-    case report_sheet::HorizontalAlignment::Center: return "center";
-    case report_sheet::HorizontalAlignment::Right: return "right";
-    case report_sheet::HorizontalAlignment::General: break;
+    case report_sheet::HorizontalAlignment::Left:
+      return "left";
+    case report_sheet::HorizontalAlignment::Center:
+      return "center";
+    case report_sheet::HorizontalAlignment::Right:
+      return "right";
+    case report_sheet::HorizontalAlignment::General:
+      break;
   }
   return nullptr;
 }
 
 const char* VerticalName(report_sheet::VerticalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::VerticalAlignment::Top: return "top";
-    case report_sheet::VerticalAlignment::Center: return "center";
-    case report_sheet::VerticalAlignment::Bottom: break;
+    case report_sheet::VerticalAlignment::Top:
+      return "top";
+    case report_sheet::VerticalAlignment::Center:
+      return "center";
+    case report_sheet::VerticalAlignment::Bottom:
+      break;
   }
   return nullptr;
 }
@@ -51,7 +58,8 @@ void AppendNumber(std::string& xml, std::string_view name, long long number) {
 
 std::string AlignmentXml(const report_sheet::CellFormat& format) {
   std::string attributes;
-  if (const char* horizontal = HorizontalName(format.horizontal)) Append(attributes, {" horizontal=\"", horizontal, "\""});
+  if (const char* horizontal = HorizontalName(format.horizontal))
+    Append(attributes, {" horizontal=\"", horizontal, "\""});
   if (const char* vertical = VerticalName(format.vertical)) Append(attributes, {" vertical=\"", vertical, "\""});
   // Text turned clockwise counts on from 90.
   if (format.orientation != 0) {
@@ -101,7 +109,8 @@ int CellStyles::Index(const report_sheet::CellFormat& format) {
                                : kFirstOwnNumberFormat + PlaceOf(numberFormats_, format.numberFormat);
   const int border = format.border == report_sheet::LineStyle::Continuous ? 1 : 0;
   // Entry 0 is the standard font's alone, never a format given.
-  const auto found = std::find(entries_.begin() + 1, entries_.end(), Entry{font, numberFormat, border, AlignmentXml(format)});
+  const auto found =
+      std::find(entries_.begin() + 1, entries_.end(), Entry{font, numberFormat, border, AlignmentXml(format)});
   if (found != entries_.end()) return static_cast<int>(found - entries_.begin());
   entries_.push_back({font, numberFormat, border, AlignmentXml(format)});
   return static_cast<int>(entries_.size() - 1);
@@ -122,17 +131,19 @@ std::string CellStyles::Xml() const {
   std::string fonts;
   for (const Font& font : fonts_) AppendFont(fonts, font);
   std::string entries;
-  for (const Entry& entry : entries_) AppendCellFormat(entries, entry.font, entry.numberFormat, entry.border, entry.alignment);
+  for (const Entry& entry : entries_)
+    AppendCellFormat(entries, entry.font, entry.numberFormat, entry.border, entry.alignment);
   std::string xml(kXmlHead);
   Append(xml, {"<styleSheet xmlns=\"", kSpreadsheetNamespace, "\">"});
   if (!numberFormats_.empty()) AppendCounted(xml, "numFmts", numberFormats_.size(), numberFormats);
   AppendCounted(xml, "fonts", fonts_.size(), fonts);
-  Append(xml, {"<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
-               "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
-               "<borders count=\"2\"><border><left/><right/><top/><bottom/><diagonal/></border><border>",
-               kThinBorder,
-               "</border></borders>"
-               "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"});
+  Append(xml,
+         {"<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+          "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+          "<borders count=\"2\"><border><left/><right/><top/><bottom/><diagonal/></border><border>",
+          kThinBorder,
+          "</border></borders>"
+          "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"});
   AppendCounted(xml, "cellXfs", entries_.size(), entries);
   xml += "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles></styleSheet>";
   return xml;

@@ -5,7 +5,8 @@
 
 namespace soatnoma::workbook_parts {
 
-PackageParts ReportWorkbookParts(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, const workbook_package::WorkbookNotes& notes) {
+PackageParts ReportWorkbookParts(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                                 const workbook_package::WorkbookNotes& notes) {
   BookParts book(sheet.Font());
   const Worksheet worksheet = ReportWorksheet(sheet, layout, book.Texts(), book.Styles(), true);
   book.AddSheet(std::string(workbook_package::kReportSheetName), WorksheetXml(worksheet));

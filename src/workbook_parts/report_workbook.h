@@ -10,6 +10,7 @@
 
 namespace soatnoma::workbook_parts {
 
-PackageParts ReportWorkbookParts(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, const workbook_package::WorkbookNotes& notes);
+PackageParts ReportWorkbookParts(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                                 const workbook_package::WorkbookNotes& notes);
 
 }  // namespace soatnoma::workbook_parts

@@ -31,7 +31,8 @@ void SetMergedBlocks(const report_sheet::ReportSheet& sheet, CellStyles& styles,
   for (const report_sheet::CellBlock& block : sheet.MergedBlocks()) {
     const int style = styles.Index(sheet.FormatAt(block.firstRow, block.firstColumn));
     for (int row = block.firstRow; row <= block.lastRow; ++row) {
-      for (int column = block.firstColumn; column <= block.lastColumn; ++column) worksheet.Set(row, column, SheetCell::Blank(style));
+      for (int column = block.firstColumn; column <= block.lastColumn; ++column)
+        worksheet.Set(row, column, SheetCell::Blank(style));
     }
     worksheet.merges.push_back(report_sheet::BlockAddress(block));
   }
@@ -46,11 +47,15 @@ std::optional<SheetCell> StoredCell(const report_sheet::ReportSheet& sheet, int 
   if (kind == CellKind::Empty && format == report_sheet::CellFormat{}) return std::nullopt;
   const int style = styles.Index(format);
   switch (kind) {
-    case CellKind::Number: return SheetCell::OfNumber(cells.ReadNumber(row, column), style);
-    case CellKind::Text: return SheetCell::OfText(texts.Index(workbook_package::EscapedForWorkbook(cells.TextAt(row, column))), style);
+    case CellKind::Number:
+      return SheetCell::OfNumber(cells.ReadNumber(row, column), style);
+    case CellKind::Text:
+      return SheetCell::OfText(texts.Index(workbook_package::EscapedForWorkbook(cells.TextAt(row, column))), style);
     case CellKind::Formula:
-      return SheetCell::OfFormula(cells.FormulaAt(row, column)->ToA1(row, column), cells.ReadNumber(row, column), style);
-    case CellKind::Empty: break;
+      return SheetCell::OfFormula(cells.FormulaAt(row, column)->ToA1(row, column), cells.ReadNumber(row, column),
+                                  style);
+    case CellKind::Empty:
+      break;
   }
   return SheetCell::Blank(style);
 }
@@ -58,7 +63,8 @@ std::optional<SheetCell> StoredCell(const report_sheet::ReportSheet& sheet, int 
 void SetSizes(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, Worksheet& worksheet) {
   const double digitPixels = sheet_layout::DigitPixels(layout);
   for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
-    worksheet.columnWidths[column] = sheet_layout::StoredColumnWidth(sheet_layout::LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels));
+    worksheet.columnWidths[column] =
+        sheet_layout::StoredColumnWidth(sheet_layout::LibraryColumnWidth(sheet.ColumnWidth(column), digitPixels));
   }
   for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
     worksheet.rowHeights[row] = {sheet_layout::WorkbookRowHeight(sheet, layout, row), sheet.RowHeight(row).has_value()};
@@ -83,8 +89,8 @@ SheetPage ReportPage(const report_sheet::PageSetup& page) {
   return written;
 }
 
-Worksheet ReportWorksheet(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, SharedTexts& texts,
-                          CellStyles& styles, bool selected) {
+Worksheet ReportWorksheet(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                          SharedTexts& texts, CellStyles& styles, bool selected) {
   Worksheet worksheet;
   worksheet.selected = selected;
   IndexFormats(sheet, styles);

@@ -14,8 +14,8 @@ namespace soatnoma::workbook_parts {
 
 // The report sheet's worksheet; its texts and formats are taken into the workbook's lists.
 // selected: the sheet the workbook opens on.
-Worksheet ReportWorksheet(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, SharedTexts& texts,
-                          CellStyles& styles, bool selected);
+Worksheet ReportWorksheet(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                          SharedTexts& texts, CellStyles& styles, bool selected);
 
 // The page setup a report sheet's worksheet carries.
 SheetPage ReportPage(const report_sheet::PageSetup& page);

@@ -25,10 +25,11 @@ int SharedTexts::Index(const std::string& text) {
 
 std::string SharedTexts::Xml() const {
   std::string xml(kXmlHead);
-  Append(xml, {"<sst xmlns=\"", kSpreadsheetNamespace, "\" count=\"", Digits(uses_), "\" uniqueCount=\"", Digits(Size()),
-               "\">"});
+  Append(xml, {"<sst xmlns=\"", kSpreadsheetNamespace, "\" count=\"", Digits(uses_), "\" uniqueCount=\"",
+               Digits(Size()), "\">"});
   for (const std::string* text : texts_) {
-    Append(xml, {KeepsBlanks(*text) ? "<si><t xml:space=\"preserve\">" : "<si><t>", workbook_package::Escaped(*text), "</t></si>"});
+    Append(xml, {KeepsBlanks(*text) ? "<si><t xml:space=\"preserve\">" : "<si><t>", workbook_package::Escaped(*text),
+                 "</t></si>"});
   }
   xml += "</sst>";
   return xml;

@@ -6,13 +6,16 @@
 
 namespace soatnoma::workbook_parts {
 
-StaffWorkbookParts::StaffWorkbookParts(int calendarYear) : parts_(report_sheet::ReportSheet().Font()), book_(calendarYear) {}
+StaffWorkbookParts::StaffWorkbookParts(int calendarYear)
+    : parts_(report_sheet::ReportSheet().Font()), book_(calendarYear) {}
 
 std::string StaffWorkbookParts::Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report,
-                                    const sheet_layout::SheetGeometry& layout, const workbook_package::WorkbookNotes& notes) {
+                                    const sheet_layout::SheetGeometry& layout,
+                                    const workbook_package::WorkbookNotes& notes) {
   std::string sheetName = book_.Add(teacher, report);
   for (const workbook_package::ComputedHours& cell : notes.computedOfCorrected) {
-    notes_.push_back({workbook_package::SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
+    notes_.push_back(
+        {workbook_package::SheetComputedHoursPropertyName(sheetName, cell.row, cell.column), {}, cell.value});
   }
   const Worksheet worksheet = ReportWorksheet(report, layout, parts_.Texts(), parts_.Styles(), false);
   parts_.AddSheet(sheetName, WorksheetXml(worksheet));

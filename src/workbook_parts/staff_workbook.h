@@ -25,8 +25,8 @@ class StaffWorkbookParts {
 
   // The teacher's finished report, laid out as layout found it, on the next sheet, with the
   // notes of the corrections it holds: the sheet's name.
-  std::string Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report, const sheet_layout::SheetGeometry& layout,
-                  const workbook_package::WorkbookNotes& notes);
+  std::string Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report,
+                  const sheet_layout::SheetGeometry& layout, const workbook_package::WorkbookNotes& notes);
 
   int Teachers() const { return book_.Teachers(); }
 

@@ -52,7 +52,8 @@ Worksheet SummaryWorksheet(const staff_book::SummarySheet& sheet, SharedTexts& t
   for (std::size_t column = 0; column < sheet.columnWidths.size(); ++column) {
     worksheet.columnWidths[static_cast<int>(column + 1)] = sheet_layout::StoredColumnWidth(sheet.columnWidths[column]);
   }
-  for (const staff_book::SummaryRowHeight& height : sheet.heights) worksheet.rowHeights[height.row] = {height.points, true};
+  for (const staff_book::SummaryRowHeight& height : sheet.heights)
+    worksheet.rowHeights[height.row] = {height.points, true};
   worksheet.frozenRows = sheet.page.frozenRows;
   worksheet.footer = sheet.page.footer;
   worksheet.page = SummaryPage(sheet.page);

@@ -23,13 +23,20 @@ void AppendCell(std::string& xml, const std::string& ref, const SheetCell& cell)
   Append(xml, {"<c r=\"", ref, "\""});
   if (cell.style != 0) AppendWhole(xml, "s", cell.style);
   switch (cell.kind) {
-    case SheetCell::Kind::FormatOnly: xml += "/>"; return;
-    case SheetCell::Kind::Text: Append(xml, {" t=\"s\"><v>", Digits(cell.text), "</v></c>"}); return;
+    case SheetCell::Kind::FormatOnly:
+      xml += "/>";
+      return;
+    case SheetCell::Kind::Text:
+      Append(xml, {" t=\"s\"><v>", Digits(cell.text), "</v></c>"});
+      return;
     case SheetCell::Kind::Formula:
       // A result no number can be is stored as 0.
-      Append(xml, {"><f>", workbook_package::EscapedContent(cell.formula), "</f><v>", workbook_package::StoredNumberText(cell.number), "</v></c>"});
+      Append(xml, {"><f>", workbook_package::EscapedContent(cell.formula), "</f><v>",
+                   workbook_package::StoredNumberText(cell.number), "</v></c>"});
       return;
-    case SheetCell::Kind::Number: Append(xml, {"><v>", workbook_package::StoredNumberText(cell.number), "</v></c>"}); return;
+    case SheetCell::Kind::Number:
+      Append(xml, {"><v>", workbook_package::StoredNumberText(cell.number), "</v></c>"});
+      return;
   }
 }
 
@@ -57,8 +64,9 @@ void AppendView(std::string& xml, const Worksheet& sheet) {
     xml += "/></sheetViews>";
     return;
   }
-  Append(xml, {"><pane ySplit=\"", Digits(sheet.frozenRows), "\" topLeftCell=\"A", Digits(sheet.frozenRows + 1),
-               "\" activePane=\"bottomLeft\" state=\"frozen\"/><selection pane=\"bottomLeft\"/></sheetView></sheetViews>"});
+  Append(xml,
+         {"><pane ySplit=\"", Digits(sheet.frozenRows), "\" topLeftCell=\"A", Digits(sheet.frozenRows + 1),
+          "\" activePane=\"bottomLeft\" state=\"frozen\"/><selection pane=\"bottomLeft\"/></sheetView></sheetViews>"});
 }
 
 void AppendPrintOptions(std::string& xml, const SheetPage& page) {
@@ -134,7 +142,8 @@ std::string WorksheetXml(const Worksheet& sheet) {
   AppendMerges(xml, sheet.merges);
   AppendPage(xml, sheet.page);
   if (!sheet.footer.empty()) {
-    Append(xml, {"<headerFooter><oddFooter>", workbook_package::EscapedContent(sheet.footer), "</oddFooter></headerFooter>"});
+    Append(xml, {"<headerFooter><oddFooter>", workbook_package::EscapedContent(sheet.footer),
+                 "</oddFooter></headerFooter>"});
   }
   xml += "</worksheet>";
   return xml;

@@ -62,7 +62,8 @@ struct Texts : XmlVisitor {
     if (element.localName == "si" && At(path, {"sst"})) texts.emplace_back();
   }
   void Text(std::string_view text, const std::vector<std::string_view>& path) override {
-    if (At(path, {"sst", "si", "t"}) || At(path, {"sst", "si", "r", "t"})) texts.back() += workbook_package::UnescapedFromWorkbook(text);
+    if (At(path, {"sst", "si", "t"}) || At(path, {"sst", "si", "r", "t"}))
+      texts.back() += workbook_package::UnescapedFromWorkbook(text);
   }
   void Close(std::string_view, const std::vector<std::string_view>&, std::size_t, std::size_t) override {}
 };

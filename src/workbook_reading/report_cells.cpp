@@ -20,7 +20,9 @@ struct Place {
   int column = 0;
 };
 
-std::string Foreign(const Place& place) { return workbook_package::CellProblem(place.name, "hisobotga xos bo'lmagan formula bor."); }
+std::string Foreign(const Place& place) {
+  return workbook_package::CellProblem(place.name, "hisobotga xos bo'lmagan formula bor.");
+}
 
 std::optional<std::string> ReadFormula(const Place& place, const StoredFormula& formula, SharedFormulas& shared,
                                        CellGrid& cells) {

@@ -35,7 +35,8 @@ class RecordCollector {
 
   void AddCell(const StoredCell& cell, const std::vector<std::string>& sharedTexts) {
     if (whyNot_) return;
-    const auto place = cell.ref.empty() ? std::optional<report_sheet::CellBlock>() : report_sheet::ReadCellName(cell.ref);
+    const auto place =
+        cell.ref.empty() ? std::optional<report_sheet::CellBlock>() : report_sheet::ReadCellName(cell.ref);
     if (!cell.ref.empty() && !place) return Damaged("katak manzili noto'g'ri: \"" + cell.ref + "\".");
     column_ = place ? place->firstColumn : column_ + 1;
     if (column_ > report_sheet::kSheetMaxColumn) return Damaged("katak varaqdan tashqarida.");
@@ -77,8 +78,8 @@ class RecordCollector {
 }  // namespace
 
 std::optional<std::vector<roster_rules::CsvRecord>> RosterRecords(std::string_view sheet,
-                                                           const std::vector<std::string>& sharedTexts,
-                                                           std::string& whyNot) {
+                                                                  const std::vector<std::string>& sharedTexts,
+                                                                  std::string& whyNot) {
   RecordCollector collector;
   const bool xml = WalkStoredCells(
       sheet, [&](const std::string* row) { collector.StartRow(row); },

@@ -16,8 +16,8 @@ namespace soatnoma::workbook_reading {
 // The records, or nullopt with why the sheet cannot be read (Uzbek, to follow "Ro'yxat
 // o'qilmadi: "<file>" ").
 std::optional<std::vector<roster_rules::CsvRecord>> RosterRecords(std::string_view sheet,
-                                                           const std::vector<std::string>& sharedTexts,
-                                                           std::string& whyNot);
+                                                                  const std::vector<std::string>& sharedTexts,
+                                                                  std::string& whyNot);
 
 // Why a workbook whose first sheet cannot be found or read is no staff list.
 inline constexpr std::string_view kUnreadableFirstSheet = "ish kitobi buzilgan (birinchi varag'ini o'qib bo'lmadi).";

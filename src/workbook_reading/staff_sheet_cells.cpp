@@ -6,7 +6,7 @@
 namespace soatnoma::workbook_reading {
 
 std::optional<std::vector<staff_book::StoredSheetCell>> StaffSheetCells(std::string_view sheet,
-                                                                   const std::vector<std::string>& sharedTexts) {
+                                                                        const std::vector<std::string>& sharedTexts) {
   std::vector<staff_book::StoredSheetCell> cells;
   bool named = true;
   const bool xml = WalkStoredCells(
@@ -16,10 +16,10 @@ std::optional<std::vector<staff_book::StoredSheetCell>> StaffSheetCells(std::str
         named = named && place.has_value();
         if (!place) return;
         staff_book::StoredSheetCell cell{place->firstRow,
-                                    place->firstColumn,
-                                    {},
-                                    std::nullopt,
-                                    stored.formula ? stored.formula->text : std::string()};
+                                         place->firstColumn,
+                                         {},
+                                         std::nullopt,
+                                         stored.formula ? stored.formula->text : std::string()};
         const StoredValue value = ReadStoredValue(stored, sharedTexts);
         if (value.kind == StoredValue::Kind::Text) cell.text = value.text;
         if (value.kind == StoredValue::Kind::Number) cell.number = value.number;

@@ -15,6 +15,6 @@ namespace soatnoma::workbook_reading {
 // stored result too) and its formula; nullopt when the part is no XML or a cell's address is
 // none.
 std::optional<std::vector<staff_book::StoredSheetCell>> StaffSheetCells(std::string_view sheet,
-                                                                   const std::vector<std::string>& sharedTexts);
+                                                                        const std::vector<std::string>& sharedTexts);
 
 }  // namespace soatnoma::workbook_reading

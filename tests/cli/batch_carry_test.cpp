@@ -33,7 +33,8 @@ BatchRun BatchInto(const ScratchFolder& folder, const std::string& rows, const s
   std::ostringstream out;
   std::ostringstream err;
   const std::vector<std::string> args = {folder.File("royxat.csv"), "-o", output, "--year", "2025"};
-  const int status = RunBatchCommandAt(args, out, err, [] { return 2031; }, false);
+  const int status = RunBatchCommandAt(
+      args, out, err, [] { return 2031; }, false);
   return {status, err.str()};
 }
 
@@ -59,19 +60,23 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
 
   const auto listing = std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(book));
   ASSERT_EQ(listing.teachers.size(), 3u);
-  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Ali Valiyev"));
+  workbook_package::OpenedReport opened =
+      std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Ali Valiyev"));
   const report_editing::ReportCorrections reopened(opened.sheet, opened.notes);
   EXPECT_EQ(opened.sheet.Cells().ReadNumber(kC8.row, kC8.column), *computed + 2);
   EXPECT_EQ(reopened.CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
   EXPECT_EQ(reopened.ComputedHours(kC8), *computed);
   EXPECT_EQ(listing.teachers[1].annualTotal, reopened.ComputedYearTotal() + 2);  // "Jami" holds the corrected total
-  const workbook_package::OpenedReport vali = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Vali Aliyev"));
+  const workbook_package::OpenedReport vali =
+      std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Vali Aliyev"));
   EXPECT_TRUE(vali.notes.computedOfCorrected.empty());
 
   // Made once more from a list as it was, the carried correction is carried again.
   const BatchRun third = BatchInto(folder, newcomer + ali, book);
   EXPECT_EQ(third.err, "1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.\n");
-  EXPECT_EQ(std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Ali Valiyev")).sheet.Cells().ReadNumber(8, col::C),
+  EXPECT_EQ(std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Ali Valiyev"))
+                .sheet.Cells()
+                .ReadNumber(8, col::C),
             *computed + 2);
 }
 

@@ -30,16 +30,16 @@
 namespace soatnoma::cli {
 namespace {
 
-using staff_files::testing::ExpectedReports;
-using staff_files::testing::kRefusedRows;
-using staff_files::testing::kSheetNames;
-using staff_files::testing::kStaffList;
-using staff_files::testing::SavedWorkbook;
 using soatnoma::testing::Quoted;
 using soatnoma::testing::ReadFile;
 using soatnoma::testing::RunTool;
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
+using staff_files::testing::ExpectedReports;
+using staff_files::testing::kRefusedRows;
+using staff_files::testing::kSheetNames;
+using staff_files::testing::kStaffList;
+using staff_files::testing::SavedWorkbook;
 
 constexpr int kClockYear = 2031;
 
@@ -52,7 +52,8 @@ BatchRun Batch(std::vector<std::string> args, bool showProgress = false) {
   std::ostringstream out;
   std::ostringstream err;
   BatchRun run;
-  run.status = RunBatchCommandAt(args, out, err, [] { return kClockYear; }, showProgress);
+  run.status = RunBatchCommandAt(
+      args, out, err, [] { return kClockYear; }, showProgress);
   EXPECT_EQ(out.str(), "");
   run.err = err.str();
   return run;
@@ -98,18 +99,21 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
       }
     }
   }
-  EXPECT_NE(reports[0].Cells().TextAt(2, col::A).find("\"Ona tili\" fani o 'qituvchisi Karimova; Dilnozaning 2025/2026"),
-            std::string_view::npos);
+  EXPECT_NE(
+      reports[0].Cells().TextAt(2, col::A).find("\"Ona tili\" fani o 'qituvchisi Karimova; Dilnozaning 2025/2026"),
+      std::string_view::npos);
 
   // "Jami": the title with every school once and the school year, a row per teacher below
   // the column headings, the annual total taken from the teacher's sheet, the staff total,
   // and the lines the director and the deputy director sign.
   const pugi::xml_document summary = workbook.Sheet(1);
-  EXPECT_EQ(workbook.Text(summary, "A1"), "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
+  EXPECT_EQ(workbook.Text(summary, "A1"),
+            "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
   const std::vector<std::string> headings = {"№",      "Familiya va ism", "Maktab",
                                              "Fan",    "Toifa",           "Haftalik dars soati",
                                              "Stavka", "Sinf rahbarligi", "Yillik umumiy ish yuklamasi"};
-  for (int column = 1; column <= 9; ++column) EXPECT_EQ(workbook.Text(summary, Reference(3, column)), headings[column - 1]);
+  for (int column = 1; column <= 9; ++column)
+    EXPECT_EQ(workbook.Text(summary, Reference(3, column)), headings[column - 1]);
   const std::vector<std::vector<std::string>> rows = {
       {"1", "Karimova; Dilnoza", "12", "\"Ona tili\"", "yuqori", "24", "20", "ha"},
       {"2", "Oʻtkir Toshmatov", "12", "fizika", "boshlang'ich", "22.5", "18", "yo'q"},
@@ -119,7 +123,8 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
   double staffTotal = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i) + 4;
-    for (int column = 1; column <= 8; ++column) EXPECT_EQ(workbook.Text(summary, Reference(row, column)), rows[i][column - 1]);
+    for (int column = 1; column <= 8; ++column)
+      EXPECT_EQ(workbook.Text(summary, Reference(row, column)), rows[i][column - 1]);
     const pugi::xml_node total = SavedWorkbook::Cell(summary, Reference(row, 9));
     std::string quoted = std::regex_replace(kSheetNames[i + 1], std::regex("'"), "''");
     EXPECT_EQ(std::string(total.child_value("f")), "'" + quoted + "'!S5");
@@ -190,15 +195,18 @@ TEST(BatchCommand, PdfOpensWithTheSummaryThenAPagePerGoodRowInRosterOrder) {
   const auto info = RunTool("pdfinfo " + Quoted(pdf));
   EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
   const auto pageText = [&pdf](int page) {
-    return RunTool("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + Quoted(pdf) + " -")
+    return RunTool("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + Quoted(pdf) +
+                   " -")
         .output;
   };
   const std::string summary = pageText(1);
-  EXPECT_NE(summary.find("12, 7, 5 - sonli maktablar o'qituvchilarining 2031/2032 o'quv yili uchun yillik ish yuklamasi"),
-            std::string::npos)
+  EXPECT_NE(
+      summary.find("12, 7, 5 - sonli maktablar o'qituvchilarining 2031/2032 o'quv yili uchun yillik ish yuklamasi"),
+      std::string::npos)
       << summary;
   double staffTotal = 0;
-  for (const report_sheet::ReportSheet& report : ExpectedReports(2031)) staffTotal += report.Cells().ReadNumber(kFirstWorkRow, col::S);
+  for (const report_sheet::ReportSheet& report : ExpectedReports(2031))
+    staffTotal += report.Cells().ReadNumber(kFirstWorkRow, col::S);
   for (const std::string& expected :
        {std::string("№"), std::string("Familiya va ism"), std::string("Yillik umumiy"), std::string("Direktor:"),
         std::string("O'quv ishlari bo'yicha direktor o'rinbosari:"), NumberToText(staffTotal)}) {
@@ -223,17 +231,19 @@ TEST(BatchCommand, ListsWithoutTheProgramsHeadingsAreRefusedOnceAndTitlesDoNotMa
   WriteFile(folder.File("boshqa.csv"), "F.I.Sh.;Fani;Soat\r\nKarimova Dilnoza;fizika;24\r\nAliyev Vali;kimyo;20\r\n");
   const BatchRun refused = Batch({folder.File("boshqa.csv"), "-o", folder.File("a.xlsx")});
   EXPECT_EQ(refused.status, kExitRefused);
-  EXPECT_EQ(Lines(refused.err),
-            std::vector<std::string>{
-                "Ro'yxatda ustun nomlari qatori topilmadi: \"ism\" ustuni yo'q. Kerakli ustunlar: ism, maktab, fan, toifa, "
-                "soat (soat o'rniga kunlar: du, se, ch, pa, ju, sh); ixtiyoriy: stavka, rahbar. Fayldagi sarlavhalar: "
-                "\"F.I.Sh.\", \"Fani\", \"Soat\"."});
+  EXPECT_EQ(
+      Lines(refused.err),
+      std::vector<std::string>{
+          "Ro'yxatda ustun nomlari qatori topilmadi: \"ism\" ustuni yo'q. Kerakli ustunlar: ism, maktab, fan, toifa, "
+          "soat (soat o'rniga kunlar: du, se, ch, pa, ju, sh); ixtiyoriy: stavka, rahbar. Fayldagi sarlavhalar: "
+          "\"F.I.Sh.\", \"Fani\", \"Soat\"."});
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"boshqa.csv"});
 
   for (const std::string title : {"Xodimlar ro'yxati\r\n", "Xodimlar ro'yxati;;;;\r\n"}) {
-    WriteFile(folder.File("sarlavha.csv"), title +
-                                               "ism;maktab;fan;toifa;soat\r\n"
-                                               "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n");
+    WriteFile(folder.File("sarlavha.csv"),
+              title +
+                  "ism;maktab;fan;toifa;soat\r\n"
+                  "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n");
     const BatchRun read = Batch({folder.File("sarlavha.csv"), "-o", folder.File("b.xlsx")});
     EXPECT_EQ(read.status, kExitOk) << title << read.err;
     EXPECT_EQ(Lines(read.err), std::vector<std::string>{"Fayl Windows-1251 kodlashida o'qildi"}) << title;
@@ -305,11 +315,12 @@ TEST(BatchCommand, NothingToProduceWritesNothingAndKeepsAnEarlierFile) {
   WriteFile(folder.File("yomon.csv"), "ism,maktab,fan,toifa,soat\nA,1,f,yuqori,5\nB,1,f,o'rta,20\n");
   const BatchRun bad = Batch({folder.File("yomon.csv"), "-o", earlier});
   EXPECT_EQ(bad.status, kExitRefused);
-  EXPECT_EQ(Lines(bad.err), (std::vector<std::string>{
-                                "qator 2: soat \"5\": 10 soatdan kam dars uchun soatnoma shart emas.",
-                                "qator 3: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
-                                "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ro'yxatning hech bir qatori to'g'ri emas.",
-                            }));
+  EXPECT_EQ(Lines(bad.err),
+            (std::vector<std::string>{
+                "qator 2: soat \"5\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                "qator 3: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
+                "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ro'yxatning hech bir qatori to'g'ri emas.",
+            }));
   WriteFile(folder.File("bosh.csv"), "\xEF\xBB\xBFism;maktab;fan;toifa;soat\r\n;;;;\r\n");
   const BatchRun empty = Batch({folder.File("bosh.csv"), "-o", earlier});
   EXPECT_EQ(empty.status, kExitRefused);
@@ -382,12 +393,8 @@ TEST(BatchCommand, ARowTheWorkbookCannotTakeIsSkippedNotTheWholeStaff) {
 
 TEST(BatchCommand, BadCommandLinesAreUsageErrors) {
   const std::vector<std::vector<std::string>> bad = {
-      {"-o", "x.xlsx"},
-      {"a.csv", "b.csv", "-o", "x.xlsx"},
-      {"a.csv"},
-      {"a.csv", "-o", "x.csv"},
-      {"a.csv", "-o", "x.pdf", "--year", "25a"},
-      {"a.csv", "-o", "x.pdf", "--leader"},
+      {"-o", "x.xlsx"},         {"a.csv", "b.csv", "-o", "x.xlsx"},        {"a.csv"},
+      {"a.csv", "-o", "x.csv"}, {"a.csv", "-o", "x.pdf", "--year", "25a"}, {"a.csv", "-o", "x.pdf", "--leader"},
   };
   for (const auto& args : bad) {
     const BatchRun run = Batch(args);
@@ -419,8 +426,8 @@ TEST(BatchCommand, ProgressBarOnlyWhereSomeoneWatches) {
   EXPECT_EQ(ProgressLine(0, 1000), "Hisobotlar [------------------------------]   0%    0/1000");
 
   // The real program: a bar on a terminal, none into a pipe.
-  const std::string command = Quoted(SOATNOMA_CLI) + " batch " + Quoted(folder.File("xodimlar.csv")) + " -o " +
-                              Quoted(folder.File("b.pdf"));
+  const std::string command =
+      Quoted(SOATNOMA_CLI) + " batch " + Quoted(folder.File("xodimlar.csv")) + " -o " + Quoted(folder.File("b.pdf"));
   const auto piped = RunTool(command);
   EXPECT_EQ(piped.status, kExitSomeSkipped);
   EXPECT_EQ(piped.output.find("Hisobotlar"), std::string::npos);
@@ -479,7 +486,8 @@ TEST(BatchCommand, InterruptedBatchLeavesNoFileBehind) {
   std::ostringstream out;
   std::ostringstream err;
   const std::vector<std::string> args = {folder.File("xodimlar.csv"), "-o", folder.File("xodimlar.pdf")};
-  const int status = RunBatchCommandAt(args, out, err, [] { return kClockYear; }, false, std::ref(ctrlC));
+  const int status = RunBatchCommandAt(
+      args, out, err, [] { return kClockYear; }, false, std::ref(ctrlC));
   ASSERT_EQ(ctrlC.sentAfter, 1) << "the signal was never sent";
   EXPECT_EQ(status, kExitInterrupted) << err.str();
   EXPECT_EQ(err.str(), "To'xtatildi, fayl yozilmadi.\n");
@@ -499,7 +507,8 @@ TEST(BatchCommand, SignalsTheCallerIgnoresDoNotStopIt) {
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string> args = {folder.File("xodimlar.csv"), "-o", folder.File(file)};
-    const int status = RunBatchCommandAt(args, out, err, [] { return kClockYear; }, false, std::ref(sent));
+    const int status = RunBatchCommandAt(
+        args, out, err, [] { return kClockYear; }, false, std::ref(sent));
     ASSERT_EQ(sent.sentAfter, 1) << file << ": the signal was never sent";
     EXPECT_EQ(status, kExitOk) << file << "\n" << err.str();
     EXPECT_TRUE(ReadFile(folder.File(file)).starts_with("%PDF")) << file;

@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
   try {
     if (command == "report") return Report(rest);
     if (command == "staff") return Staff(rest);
-    if (command == "example") return Written(staff_files::SaveExampleRoster(rest.at(0), staff_files::ExampleRosterFormat::Xlsx));
+    if (command == "example")
+      return Written(staff_files::SaveExampleRoster(rest.at(0), staff_files::ExampleRosterFormat::Xlsx));
   } catch (const std::exception& fault) {
     std::cerr << fault.what() << "\n";
   }

@@ -10,7 +10,8 @@ using testing::RunCliWith;
 // October's lessons of an upper-class leader with 27 hours at rate 20: 116,1 computed, the
 // fraction September's last cell gave taken in, the rest given on, 116 whole.
 TEST(ExplainCommand, TellsHowACellCameByItsHours) {
-  const auto result = RunCliWith({"explain", "--category", "upper", "--weekly", "27", "--rate", "20", "--leader", "D8"});
+  const auto result =
+      RunCliWith({"explain", "--category", "upper", "--weekly", "27", "--rate", "20", "--leader", "D8"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out,
             "D8 \u00B7 Oktabr \u00B7 Dars soatlari\n"

@@ -50,7 +50,8 @@ TEST(ReportCommand, WritesBothFormatsForBothCategories) {
   for (const char* category : {"upper", "primary"}) {
     for (const char* extension : {".xlsx", ".PDF"}) {
       const std::string path = folder.File(std::string(category) + extension);
-      const CommandRun run = Report({"--category", category, "--weekly", "20", "--leader", "--name", "Ism", "-o", path});
+      const CommandRun run =
+          Report({"--category", category, "--weekly", "20", "--leader", "--name", "Ism", "-o", path});
       EXPECT_EQ(run.status, kExitOk) << run.err;
       EXPECT_EQ(run.err, "");
       const std::string content = ReadFile(path);
@@ -67,8 +68,8 @@ TEST(ReportCommand, YearComesFromTheClockUnlessGiven) {
   ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2024", "-o", path}, 2031).status, kExitOk);
   EXPECT_NE(TitleInWorkbook(path).find("2024/2025 o'quv yili"), std::string::npos);
   // The texts go in exactly as given, spaces and all.
-  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--school", " 7", "--subject", "kimyo ",
-                    "--name", "=Ism", "-o", path})
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--school", " 7", "--subject", "kimyo ", "--name", "=Ism",
+                    "-o", path})
                 .status,
             kExitOk);
   EXPECT_NE(TitleInWorkbook(path).find(" 7 - sonli maktabning kimyo  fani o 'qituvchisi =Ismning"), std::string::npos);
@@ -170,10 +171,9 @@ TEST(ReportCommand, AFileOrAYearItCannotTakeIsSaidInUzbek) {
 TEST(ReportCommand, ProgramRunsWithoutAnyDisplay) {
   const ScratchFolder folder;
   const std::string path = folder.File("hisobot.pdf");
-  const auto run = soatnoma::testing::RunTool("env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
-                                              soatnoma::testing::Quoted(SOATNOMA_CLI) +
-                                              " report --category primary --weekly 18 --year 2025 -o " +
-                                              soatnoma::testing::Quoted(path));
+  const auto run = soatnoma::testing::RunTool(
+      "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + soatnoma::testing::Quoted(SOATNOMA_CLI) +
+      " report --category primary --weekly 18 --year 2025 -o " + soatnoma::testing::Quoted(path));
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(run.output, "");
   EXPECT_TRUE(ReadFile(path).starts_with("%PDF"));

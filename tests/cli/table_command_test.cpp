@@ -150,7 +150,8 @@ TEST(TableCommand, StartsWithoutLoadingQt) {
   const std::string pdf = std::string(folder) + "/hisobot.pdf";
   const ProgramRun report = RunProgram("LD_DEBUG=libs " + std::string(SOATNOMA_CLI) +
                                        " report --category upper --weekly 20 -o " + pdf + " 2>&1 >/dev/null");
-  EXPECT_EQ(report.status, 0) << report.told.substr(report.told.size() - std::min<std::size_t>(report.told.size(), 2000));
+  EXPECT_EQ(report.status, 0) << report.told.substr(report.told.size() -
+                                                    std::min<std::size_t>(report.told.size(), 2000));
   EXPECT_NE(report.told.find("libQt6Gui"), std::string::npos);
   std::filesystem::remove_all(folder);
 }

@@ -18,8 +18,6 @@
 namespace soatnoma::cli {
 namespace {
 
-using staff_files::testing::CorrectedYearTotals;
-using staff_files::testing::kSheetNames;
 using soatnoma::testing::PdfPages;
 using soatnoma::testing::PdfPageText;
 using soatnoma::testing::Quoted;
@@ -27,6 +25,8 @@ using soatnoma::testing::ReadFile;
 using soatnoma::testing::RunTool;
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
+using staff_files::testing::CorrectedYearTotals;
+using staff_files::testing::kSheetNames;
 using testing::RunCliWith;
 
 TEST(WorkbookCommands, ListNamesEveryTeacherOnALineOfItsOwnWithTheStoredTotal) {
@@ -108,7 +108,8 @@ TEST(WorkbookCommands, RowsThatOpenNoSheetAreListedWithTheirReasonAndNotPrinted)
   const ScratchFolder folder;
   const std::string book = folder.File("xodimlar.xlsx");
   staff_files::testing::WriteCorrectedStaffWorkbook(book);
-  staff_files::testing::EditPart(book, "xl/worksheets/sheet1.xml", "<f>'" + kSheetNames[4] + "'!S5</f>", "<f>#REF!</f>");
+  staff_files::testing::EditPart(book, "xl/worksheets/sheet1.xml", "<f>'" + kSheetNames[4] + "'!S5</f>",
+                                 "<f>#REF!</f>");
   const std::vector<double> totals = CorrectedYearTotals();
   const auto listed = RunCliWith({"list", book});
   ASSERT_EQ(listed.status, kExitOk) << listed.err;

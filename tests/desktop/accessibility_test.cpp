@@ -145,8 +145,8 @@ class AccessibilityTest : public FormTestCase {
       report_editing::CellPlace reached;
     };
     const Step steps[] = {
-        {Qt::Key_Home, Qt::NoModifier, {10, col::C}},   {Qt::Key_Down, Qt::NoModifier, {11, col::C}},
-        {Qt::Key_End, Qt::NoModifier, {11, col::S}},    {Qt::Key_Left, Qt::NoModifier, {11, col::R}},
+        {Qt::Key_Home, Qt::NoModifier, {10, col::C}},     {Qt::Key_Down, Qt::NoModifier, {11, col::C}},
+        {Qt::Key_End, Qt::NoModifier, {11, col::S}},      {Qt::Key_Left, Qt::NoModifier, {11, col::R}},
         {Qt::Key_Home, Qt::ControlModifier, {5, col::C}}, {Qt::Key_Up, Qt::NoModifier, {5, col::C}},
         {Qt::Key_End, Qt::ControlModifier, {20, col::S}}, {Qt::Key_Left, Qt::NoModifier, {20, col::R}},
         {Qt::Key_PageUp, Qt::NoModifier, {5, col::R}},    {Qt::Key_PageDown, Qt::NoModifier, {20, col::R}},

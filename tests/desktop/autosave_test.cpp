@@ -131,8 +131,10 @@ class AutosaveTest : public FormTestCase {
   void aStaffWorkbooksTeacherLeftUnsavedGoesBackIntoItsWorkbook() {
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("xodimlar.xlsx"));
-    const auto teachers = roster_rules::ReadRoster("ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n"
-                                            "Karimova Dilnoza;12;kimyo;yuqori;20\n").Teachers();
+    const auto teachers = roster_rules::ReadRoster(
+                              "ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n"
+                              "Karimova Dilnoza;12;kimyo;yuqori;20\n")
+                              .Teachers();
     QCOMPARE(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()}).status,
              staff_files::StaffExportStatus::Written);
     person_.staffChoices = {1};
@@ -161,8 +163,7 @@ class AutosaveTest : public FormTestCase {
   void leftBehindCopiesCanBeLetGo() {
     FinishedReport(*form_, "Birinchi", "20");
     FinishedReport(*form_, "Ikkinchi", "24");
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(person_.autosaveFolder).entryList({QStringLiteral("*.xlsx")}).size(), 2,
-                              2000);
+    QTRY_COMPARE_WITH_TIMEOUT(QDir(person_.autosaveFolder).entryList({QStringLiteral("*.xlsx")}).size(), 2, 2000);
     form_.reset();  // ended without closing its reports
     person_.restoreAnswers = {RestoreChoice::Discard};
     Reopen();

@@ -98,10 +98,10 @@ QSet<QString> MenuActionNames(const QWidget& window) {
 }
 
 // The list of what is missing is empty; its entries are the message otherwise.
-#define ExpectNone(missing)                                     \
-  do {                                                          \
-    const QStringList found = (missing);                        \
-    QVERIFY2(found.isEmpty(), qPrintable(found.join(", ")));    \
+#define ExpectNone(missing)                                  \
+  do {                                                       \
+    const QStringList found = (missing);                     \
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(", "))); \
   } while (false)
 
 }  // namespace

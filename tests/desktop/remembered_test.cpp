@@ -84,9 +84,8 @@ class RememberedTest : public FormTestCase {
     second.ExportPdf();
     const auto& requests = person_.saveRequests;
     QCOMPARE(FolderOf(requests[requests.size() - 2].suggestedPath), workbooks);
-    QVERIFY(requests[requests.size() - 2].suggestedPath.endsWith(QStringLiteral("Aliyev Bobur %1-%2.xlsx")
-                                                                       .arg(second.CalendarYear())
-                                                                       .arg(second.CalendarYear() + 1)));
+    QVERIFY(requests[requests.size() - 2].suggestedPath.endsWith(
+        QStringLiteral("Aliyev Bobur %1-%2.xlsx").arg(second.CalendarYear()).arg(second.CalendarYear() + 1)));
     QCOMPARE(FolderOf(requests.back().suggestedPath), pdfs);
     form_->OpenWorkbook();
     QCOMPARE(person_.openRequests.back().folder, workbooks);

@@ -41,7 +41,8 @@ inline void TypeIntoCell(ReportWindow& report, report_editing::CellPlace place, 
 // The text the report shows in a cell, as laid out for the screen and the printer.
 inline QString Shown(const ReportWindow& report, report_editing::CellPlace place) {
   for (const CellBox& box : report.View().Renderer().Layout().Boxes()) {
-    if (box.row == place.row && box.column == place.column) return box.lines.empty() ? QString() : box.lines.front().text;
+    if (box.row == place.row && box.column == place.column)
+      return box.lines.empty() ? QString() : box.lines.front().text;
   }
   return QStringLiteral("<no cell>");
 }

@@ -142,10 +142,10 @@ class ReportEditingTest : public FormTestCase {
     const double moved = 2.5 - (c8 - 1) + (-2 - corrections.ComputedHours(kK14));
     QCOMPARE(Hours(report, kS5), year + moved);
     QCOMPARE(corrections.ComputedYearTotal(), year);
-    QVERIFY(StatusOf(report).contains(
-        QStringLiteral("Yillik jami: %1 soat (hisoblangan: %2, farqi: %3)")
-            .arg(HoursText(Hours(report, kS5)), HoursText(corrections.ComputedYearTotal()),
-                 SignedHoursText(Hours(report, kS5) - corrections.ComputedYearTotal()))));
+    QVERIFY(
+        StatusOf(report).contains(QStringLiteral("Yillik jami: %1 soat (hisoblangan: %2, farqi: %3)")
+                                      .arg(HoursText(Hours(report, kS5)), HoursText(corrections.ComputedYearTotal()),
+                                           SignedHoursText(Hours(report, kS5) - corrections.ComputedYearTotal()))));
     QVERIFY(StatusOf(report).contains(QStringLiteral("Tekshiring:")));
 
     // One cell back to what was computed, then the whole report.

@@ -25,7 +25,8 @@ constexpr report_editing::CellPlace kQ20{20, col::Q};
 bool SameCells(const CellGrid& a, const CellGrid& b) {
   for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
     for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
-      const bool same = a.KindAt(row, column) == b.KindAt(row, column) && a.TextAt(row, column) == b.TextAt(row, column) &&
+      const bool same = a.KindAt(row, column) == b.KindAt(row, column) &&
+                        a.TextAt(row, column) == b.TextAt(row, column) &&
                         a.ReadValue(row, column) == b.ReadValue(row, column);
       if (!same) {
         qWarning("%s%d differs", ColumnLetters(column).c_str(), row);
@@ -219,7 +220,7 @@ class ReportFilesTest : public FormTestCase {
     QVERIFY(report->ExportPdf());
     QVERIFY(person_.continueQuestions.empty());
 
-    QVERIFY(report->CorrectHours(kC8, 2.5));        // a fraction; row 8's and the whole year change
+    QVERIFY(report->CorrectHours(kC8, 2.5));          // a fraction; row 8's and the whole year change
     QVERIFY(report->CorrectHours({14, col::K}, -1));  // a negative; row 14's year changes
     // The years of rows 8 and 14 and of every total above them.
     int changedYears = 0;
@@ -258,7 +259,8 @@ class ReportFilesTest : public FormTestCase {
       QVERIFY(question.contains(QStringLiteral("%1 ta katak").arg(report->Corrections().FlaggedCells().size())));
       QVERIFY(question.contains(QStringLiteral("\u2022 butun son emas (1 ta): Sentabr \u00B7 Dars soatlari\n")));
       QVERIFY(question.contains(QStringLiteral("\u2022 manfiy soat (1 ta): Mart \u00B7 Darsga tayyorgarlik\n")));
-      QVERIFY(question.contains(QStringLiteral("\u2022 yillik jami hisoblangandan farq qiladi (%1 ta): %2\n").arg(changedYears).arg(years)));
+      QVERIFY(question.contains(
+          QStringLiteral("\u2022 yillik jami hisoblangandan farq qiladi (%1 ta): %2\n").arg(changedYears).arg(years)));
       QVERIFY(question.contains(QStringLiteral("Kasr soat")));
       QVERIFY(question.endsWith(QStringLiteral("Baribir %1?").arg(QString::fromUtf8(step.doing))));
     }
@@ -273,7 +275,8 @@ class ReportFilesTest : public FormTestCase {
     QCOMPARE(person_.continueQuestions.size(), std::size_t{1});
     // The status line names them too.
     QVERIFY(report->StatusText().contains(
-        QStringLiteral("Tekshiring: %1.").arg(QString::fromStdString(report_editing::NamedCells(report->Corrections().FlaggedCells(), 3)))));
+        QStringLiteral("Tekshiring: %1.")
+            .arg(QString::fromStdString(report_editing::NamedCells(report->Corrections().FlaggedCells(), 3)))));
     QVERIFY(report->StatusText().contains(QStringLiteral(" va yana ")));  // the first three named, the rest counted
     // An hour moved between two months of another row leaves the cells to check as they
     // were: not asked again.
@@ -295,7 +298,8 @@ class ReportFilesTest : public FormTestCase {
     QCOMPARE(person_.continueQuestions.size(), std::size_t{2});
     QVERIFY(!person_.continueQuestions.back().contains(QStringLiteral("butun son emas")));
     QVERIFY(!person_.continueQuestions.back().contains(QStringLiteral("Kasr")));
-    QVERIFY(person_.continueQuestions.back().contains(QStringLiteral("manfiy soat (1 ta): Mart \u00B7 Darsga tayyorgarlik")));
+    QVERIFY(person_.continueQuestions.back().contains(
+        QStringLiteral("manfiy soat (1 ta): Mart \u00B7 Darsga tayyorgarlik")));
     // Closing an unsaved report with "Saqlash" asks too; "Bekor qilish" keeps it open.
     QVERIFY(report->CorrectHours(kC8, 3.5));
     person_.continueQuestions.clear();

@@ -65,7 +65,7 @@ class ReportTypingTest : public FormTestCase {
     // The first opening of all is the one that once stood at the page's corner; each later
     // one is another cell, so that a box left where it stood before is seen.
     const Case cases[] = {
-        {1.0, {14, col::K}, Opening::Typing},     {1.0, kC8, Opening::F2},
+        {1.0, {14, col::K}, Opening::Typing},      {1.0, kC8, Opening::F2},
         {0.5, {20, col::O}, Opening::DoubleClick}, {0.5, {9, col::E}, Opening::Typing},
         {2.0, {20, col::Q}, Opening::F2},          {2.0, kD8, Opening::DoubleClick},
         {4.0, {18, col::O}, Opening::Typing},      {0.25, {12, col::G}, Opening::F2},

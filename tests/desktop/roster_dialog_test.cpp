@@ -123,7 +123,8 @@ class RosterDialogTest : public FormTestCase {
     const QStringList lines = {"2", "3", "4", "5", "6", "7"};
     const QStringList schools = {"12", "12", "7", "3", "5", "7"};
     const QStringList subjects = {"Ona tili", "fizika", "kimyo", "musiqa", "algebra", "tarix"};
-    const QStringList weeklyHours = {"24", "22,5", "", "", "27,5", ""};  // with the decimal comma, however the list wrote them
+    const QStringList weeklyHours = {"24", "22,5", "",
+                                     "",   "27,5", ""};  // with the decimal comma, however the list wrote them
     const std::vector<int> readyIndex = {0, 1, -1, -1, 2, -1};
     for (int row = 0; row < rows.rowCount(); ++row) {
       QCOMPARE(Cell(rows, row, kLine), lines[row]);
@@ -132,7 +133,8 @@ class RosterDialogTest : public FormTestCase {
       QCOMPARE(Cell(rows, row, kWeeklyHours), weeklyHours[row]);
       const int index = readyIndex[static_cast<std::size_t>(row)];
       QCOMPARE(Cell(rows, row, kAnnualTotal),
-               index < 0 ? QString() : QString::fromStdString(NumberToText(ready[static_cast<std::size_t>(index)].annualTotal)));
+               index < 0 ? QString()
+                         : QString::fromStdString(NumberToText(ready[static_cast<std::size_t>(index)].annualTotal)));
     }
     QVERIFY(ready.front().annualTotal > 0);
     QCOMPARE(Cell(rows, 0, kName), QStringLiteral("Karimova; Dilnoza"));
@@ -218,23 +220,30 @@ class RosterDialogTest : public FormTestCase {
     RosterDialog* dialog = OpenFromForm(list);
     QVERIFY(dialog && dialog->ReadyCount() == 4);
     QVERIFY(QFile::link(list, folder_.filePath(QStringLiteral("belgi.xlsx"))));
-    QCOMPARE(::link(QFile::encodeName(list).constData(), QFile::encodeName(folder_.filePath(QStringLiteral("nusxa.pdf"))).constData()), 0);
+    QCOMPARE(::link(QFile::encodeName(list).constData(),
+                    QFile::encodeName(folder_.filePath(QStringLiteral("nusxa.pdf"))).constData()),
+             0);
     QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("ichki")));
     const QStringList entries = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
     const QStringList sameFile = {list, folder_.path() + QStringLiteral("/./xodimlar.xlsx"),
                                   folder_.filePath(QStringLiteral("ichki/../xodimlar.xlsx")),
-                                  folder_.filePath(QStringLiteral("belgi.xlsx")), folder_.filePath(QStringLiteral("nusxa.pdf"))};
-    for (const staff_files::StaffFileFormat format : {staff_files::StaffFileFormat::Xlsx, staff_files::StaffFileFormat::Pdf}) {
-      const QString suffix = format == staff_files::StaffFileFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("xlsx");
+                                  folder_.filePath(QStringLiteral("belgi.xlsx")),
+                                  folder_.filePath(QStringLiteral("nusxa.pdf"))};
+    for (const staff_files::StaffFileFormat format :
+         {staff_files::StaffFileFormat::Xlsx, staff_files::StaffFileFormat::Pdf}) {
+      const QString suffix =
+          format == staff_files::StaffFileFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("xlsx");
       for (const QString& chosen : sameFile) {
         person_.savePath = chosen;
         const std::size_t asked = person_.saveRequests.size();
         dialog->SaveStaff(format);
         QCOMPARE(person_.saveRequests.size(), asked + 1);
-        QCOMPARE(person_.saveRequests.back().suggestedPath, folder_.filePath(QStringLiteral("xodimlar hisobotlari.") + suffix));
+        QCOMPARE(person_.saveRequests.back().suggestedPath,
+                 folder_.filePath(QStringLiteral("xodimlar hisobotlari.") + suffix));
         QCOMPARE(person_.messages.back().icon, MessageIcon::Critical);
-        QCOMPARE(person_.messages.back().text, QString::fromStdString(roster_rules::WritesOverRosterMessage(chosen.toStdString())));
+        QCOMPARE(person_.messages.back().text,
+                 QString::fromStdString(roster_rules::WritesOverRosterMessage(chosen.toStdString())));
         QVERIFY(!dialog->findChild<QProgressDialog*>(QStringLiteral("staffProgress")));
         QCOMPARE(Contents(list), listBytes);
         QCOMPARE(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), entries);
@@ -276,7 +285,8 @@ class RosterDialogTest : public FormTestCase {
       QCOMPARE(person_.messages.back().icon, MessageIcon::Information);
       QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("Ro'yxat namunasi saqlandi:")));
       // What the name asks for: a workbook, or CSV as Excel saves it.
-      QCOMPARE(Contents(person_.savePath).left(3), name.endsWith(QStringLiteral("CSV")) ? QByteArray("\xEF\xBB\xBF") : QByteArray("PK\x03"));
+      QCOMPARE(Contents(person_.savePath).left(3),
+               name.endsWith(QStringLiteral("CSV")) ? QByteArray("\xEF\xBB\xBF") : QByteArray("PK\x03"));
       QVERIFY(dialog->OpenRosterFile(person_.savePath));
       QCOMPARE(dialog->ReadyCount(), 4);
       QCOMPARE(Control<QTableWidget>(*dialog, "rosterRows").rowCount(), 4);
@@ -293,7 +303,8 @@ class RosterDialogTest : public FormTestCase {
   // A list whose headings are not the program's is refused in one message naming the
   // columns expected and the headings found; "Yordam" opens the how-to at the staff list.
   void aListWithoutTheProgramsHeadingsIsRefusedOnceAndHelpIsAtHand() {
-    RosterDialog* dialog = OpenFromForm(Write("boshqa.csv", "F.I.Sh.;Fani;Soat\nKarimova;fizika;24\nAliyev;kimyo;20\n"));
+    RosterDialog* dialog =
+        OpenFromForm(Write("boshqa.csv", "F.I.Sh.;Fani;Soat\nKarimova;fizika;24\nAliyev;kimyo;20\n"));
     QVERIFY(dialog);
     QCOMPARE(person_.messages.size(), std::size_t{1});
     QCOMPARE(person_.messages.front().icon, MessageIcon::Exclamation);
@@ -333,7 +344,8 @@ class RosterDialogTest : public FormTestCase {
   }
 
   void longReasonsWrapInsteadOfBeingCut() {
-    const QString longCategory = QStringLiteral("yuqori sinflar uchun, lekin bu matn juda uzun va ustunga sig'maydi ").repeated(3);
+    const QString longCategory =
+        QStringLiteral("yuqori sinflar uchun, lekin bu matn juda uzun va ustunga sig'maydi ").repeated(3);
     const QByteArray list = "ism;maktab;fan;toifa;soat\nA;1;f;yuqori;24\nB;1;f;" + longCategory.toUtf8() + ";24\n";
     RosterDialog* dialog = OpenFromForm(Write("uzun.csv", list.constData()));
     QVERIFY(dialog);
@@ -342,8 +354,9 @@ class RosterDialogTest : public FormTestCase {
     const auto& rows = Control<QTableWidget>(*dialog, "rosterRows");
     QVERIFY(Cell(rows, 1, kStatus).contains(longCategory));  // the whole reason, not cut
     const QRect cell = rows.visualItemRect(rows.item(1, kStatus));
-    const int needed = rows.fontMetrics().boundingRect(QRect(0, 0, cell.width() - 8, 10000), Qt::TextWordWrap,
-                                                       Cell(rows, 1, kStatus)).height();
+    const int needed = rows.fontMetrics()
+                           .boundingRect(QRect(0, 0, cell.width() - 8, 10000), Qt::TextWordWrap, Cell(rows, 1, kStatus))
+                           .height();
     QVERIFY2(needed > 2 * rows.fontMetrics().height(), "the reason is long enough to need lines of its own");
     QVERIFY2(rows.rowHeight(1) >= needed, qPrintable(QStringLiteral("%1 < %2").arg(rows.rowHeight(1)).arg(needed)));
     QVERIFY(rows.rowHeight(0) < needed);
@@ -407,8 +420,8 @@ class RosterDialogTest : public FormTestCase {
     dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     QCOMPARE(person_.carryQuestions.size(), std::size_t{2});
     const QString& question = person_.carryQuestions.front();
-    QVERIFY(question.contains(
-        QStringLiteral("\"Aliyev Vali\" (\"Aliyev Vali\" varag'i): ro'yxatdagi qatori o'zgargan")));
+    QVERIFY(
+        question.contains(QStringLiteral("\"Aliyev Vali\" (\"Aliyev Vali\" varag'i): ro'yxatdagi qatori o'zgargan")));
     QVERIFY(!question.contains(QStringLiteral("Karimova")));
     QCOMPARE(person_.saveRequests.back().suggestedPath, book);  // asked again from the name chosen
     QCOMPARE(Contents(book), before);
@@ -417,11 +430,13 @@ class RosterDialogTest : public FormTestCase {
     dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     QVERIFY(person_.messages.back().text.endsWith(
         QStringLiteral("1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.")));
-    workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book.toStdString(), "Karimova; Dilnoza"));
+    workbook_package::OpenedReport opened =
+        std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book.toStdString(), "Karimova; Dilnoza"));
     QCOMPARE(opened.sheet.Cells().ReadNumber(8, col::C), *karimova + 2);
     QCOMPARE(report_editing::ReportCorrections(opened.sheet, opened.notes).CorrectedCells(),
              std::vector<report_editing::CellPlace>{staff_files::testing::kCorrectedCell});
-    const workbook_package::OpenedReport aliyev = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book.toStdString(), "Aliyev Vali"));
+    const workbook_package::OpenedReport aliyev =
+        std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book.toStdString(), "Aliyev Vali"));
     QVERIFY(aliyev.notes.computedOfCorrected.empty());
   }
 };

@@ -91,7 +91,8 @@ class SavedBackTest : public FormTestCase {
     QVERIFY(report->Save());
     QCOMPARE(report->FilePath(), person_.savePath);
     QCOMPARE(Contents(path), theirs);
-    const workbook_package::OpenedReport mine = std::get<workbook_package::OpenedReport>(OpenXlsx(person_.savePath.toStdString()));
+    const workbook_package::OpenedReport mine =
+        std::get<workbook_package::OpenedReport>(OpenXlsx(person_.savePath.toStdString()));
     QCOMPARE(mine.sheet.Cells().ReadNumber(kD8.row, kD8.column), Report("24").Cells().ReadNumber(kD8.row, kD8.column));
 
     // Saved there, it is saved there again without a word.
@@ -155,8 +156,8 @@ class SavedBackTest : public FormTestCase {
     QVERIFY(report->CorrectHours(kC8, report->Corrections().ComputedHours(kC8) + 4));
     QCOMPARE(report->Sheet().Cells().ReadNumber(kFirstWorkRow, col::S), year + 4);
     QVERIFY(report->Save());
-    const workbook_package::OpenedReport saved =
-        std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path.toStdString(), staff_files::testing::kSheetNames[1]));
+    const workbook_package::OpenedReport saved = std::get<workbook_package::OpenedReport>(
+        staff_files::OpenStaffSheet(path.toStdString(), staff_files::testing::kSheetNames[1]));
     QCOMPARE(saved.notice, std::string());
     QCOMPARE(saved.sheet.Cells().KindAt(kFirstWorkRow, col::S), CellKind::Formula);
   }
@@ -171,8 +172,8 @@ class SavedBackTest : public FormTestCase {
     QVERIFY(report->CorrectHours(kD8, 3));
     QVERIFY(report->Save());
     QVERIFY(person_.elsewhereQuestions.empty());
-    const workbook_package::OpenedReport saved =
-        std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path.toStdString(), staff_files::testing::kSheetNames[1]));
+    const workbook_package::OpenedReport saved = std::get<workbook_package::OpenedReport>(
+        staff_files::OpenStaffSheet(path.toStdString(), staff_files::testing::kSheetNames[1]));
     QCOMPARE(saved.sheet.Cells().ReadNumber(kD8.row, kD8.column), 3.0);
   }
 };

@@ -18,7 +18,9 @@
 namespace soatnoma::ui::testing {
 namespace {
 
-QString Title(const ReportWindow& report) { return QString::fromStdString(std::string(report.Sheet().Cells().TextAt(2, 1))); }
+QString Title(const ReportWindow& report) {
+  return QString::fromStdString(std::string(report.Sheet().Cells().TextAt(2, 1)));
+}
 
 QMenu& YearMenu(const MainWindow& form) { return Control<QMenu>(form, "schoolYearMenu"); }
 

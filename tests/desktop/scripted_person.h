@@ -32,7 +32,7 @@ struct ScriptedPerson {
   std::deque<RestoreChoice> restoreAnswers;  // Later when the script has run out
   std::vector<QString> continueQuestions;
   std::vector<std::vector<staff_book::StaffTeacherSheet>> staffListsShown;
-  std::deque<int> staffChoices;  // -1 (closed) when the script has run out
+  std::deque<int> staffChoices;      // -1 (closed) when the script has run out
   std::deque<bool> continueAnswers;  // "Baribir davom etish" when the script has run out
   std::vector<QString> carryQuestions;
   std::deque<CarryChoice> carryAnswers;  // Cancel when the script has run out
@@ -81,7 +81,8 @@ struct ScriptedPerson {
       continueQuestions.push_back(question);
       return NextAnswer(continueAnswers, true);
     };
-    services.chooseStaffTeacher = [this](QWidget*, const QString&, const std::vector<staff_book::StaffTeacherSheet>& teachers) {
+    services.chooseStaffTeacher = [this](QWidget*, const QString&,
+                                         const std::vector<staff_book::StaffTeacherSheet>& teachers) {
       staffListsShown.push_back(teachers);
       return NextAnswer(staffChoices, -1);
     };

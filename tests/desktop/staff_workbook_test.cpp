@@ -36,7 +36,8 @@ class StaffWorkbookTest : public FormTestCase {
   QString StaffWorkbook() {
     const QString path = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
     const auto teachers = roster_rules::ReadRoster(staff_files::testing::kStaffList).Teachers();
-    const auto result = staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()});
+    const auto result =
+        staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()});
     if (result.status != staff_files::StaffExportStatus::Written) qFatal("the staff workbook was not written");
     return path;
   }
@@ -104,7 +105,8 @@ class StaffWorkbookTest : public FormTestCase {
     QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral("Karimova; Dilnoza 2025-2026.xlsx")));
     QVERIFY(report->StaffSheet().isEmpty());
     QCOMPARE(report->FilePath(), person_.savePath);
-    const auto listing = std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(path.toStdString()));
+    const auto listing =
+        std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(path.toStdString()));
     QCOMPARE(listing.teachers[0].annualTotal,
              staff_files::testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
   }
@@ -122,7 +124,8 @@ class StaffWorkbookTest : public FormTestCase {
     QVERIFY(report->SaveAsWorkbook());
     QVERIFY(report->IsSaved());
     QCOMPARE(report->StaffSheet(), QString::fromStdString(staff_files::testing::kSheetNames[3]));
-    const auto listing = std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(path.toStdString()));
+    const auto listing =
+        std::get<staff_files::StaffWorkbookListing>(staff_files::OpenReportOrStaff(path.toStdString()));
     QCOMPARE(listing.teachers.size(), std::size_t{4});
     QCOMPARE(listing.teachers[2].annualTotal,
              staff_files::testing::ExpectedReports(2025)[2].Cells().ReadNumber(kFirstWorkRow, col::S) + 4);

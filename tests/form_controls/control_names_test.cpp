@@ -39,8 +39,7 @@ TEST(ControlNames, BoxesAreNamedByTheLabelBesideThem) {
     const ControlSpec& label = SpecOf(labelName);
     EXPECT_EQ(label.kind, ControlKind::Label) << box.name;
     EXPECT_EQ(label.container, box.container) << box.name;
-    const bool above = label.place.top < box.place.top &&
-                       label.place.left < box.place.left + box.place.width &&
+    const bool above = label.place.top < box.place.top && label.place.left < box.place.left + box.place.width &&
                        box.place.left < label.place.left + label.place.width;
     const bool onTheLeft = label.place.left + label.place.width <= box.place.left + 30 &&
                            label.place.top < box.place.top + box.place.height &&

@@ -101,7 +101,8 @@ TEST(CellGrid, ManyPathsToOneCellAndCyclesStayCheap) {
   // Every row counts the row above eight times: 8^16 paths to C4, summed once each per write.
   WorkloadTable table;
   table.SetNumber(4, col::C, 1);
-  for (int row = 5; row <= 20; ++row) table.SetFormula(row, col::C, "=R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C");
+  for (int row = 5; row <= 20; ++row)
+    table.SetFormula(row, col::C, "=R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C+R[-1]C");
   EXPECT_EQ(table.ReadValue(20, col::C), std::pow(8.0, 16));
   table.SetNumber(4, col::C, 2);
   EXPECT_EQ(table.ReadValue(20, col::C), 2 * std::pow(8.0, 16));

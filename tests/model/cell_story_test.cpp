@@ -8,10 +8,10 @@ namespace soatnoma {
 namespace {
 
 using reference_tables::FieldAt;
-using reference_tables::ForEveryCell;
-using reference_tables::IsSum;
 using reference_tables::Fields;
+using reference_tables::ForEveryCell;
 using reference_tables::HoldsHours;
+using reference_tables::IsSum;
 using reference_tables::ReadTable;
 using reference_tables::Reference;
 using reference_tables::References;

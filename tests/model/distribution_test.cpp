@@ -29,23 +29,59 @@ TEST(Refusals, WeeklyHoursThenRateThenWhatAWeekAndTheReportHold) {
     const char* rate;
     std::optional<Refusal> expected;
   } cases[] = {
-      {"", "20", none},         {"", "0", none},           {"9.5", "20", few},     {"   ", "20", none},
-      {" \t\n", "0", none},     {"abc", "20", hours},      {"24abc", "20", hours}, {"24h", "0", hours},
-      {"1,2,3", "20", hours},   {"12.5.1", "20", hours},   {"1e", "20", hours},    {"&H", "20", hours},
-      {"9,5", "20", few},       {"-30", "20", few},        {"9.5", "0", few},      {"10", "", rate},
-      {"10", "0", rate},        {"10", "abc", rate},       {"10", "20x", rate},    {"10", "-18", rate},
-      {"10", "1e-400", rate},   {"10", "1e400", rate},     {"1e400", "20", hours}, {"1e400", "0", rate},
-      {"1e306", "20", hours},   {"10", "20", std::nullopt},
+      {"", "20", none},
+      {"", "0", none},
+      {"9.5", "20", few},
+      {"   ", "20", none},
+      {" \t\n", "0", none},
+      {"abc", "20", hours},
+      {"24abc", "20", hours},
+      {"24h", "0", hours},
+      {"1,2,3", "20", hours},
+      {"12.5.1", "20", hours},
+      {"1e", "20", hours},
+      {"&H", "20", hours},
+      {"9,5", "20", few},
+      {"-30", "20", few},
+      {"9.5", "0", few},
+      {"10", "", rate},
+      {"10", "0", rate},
+      {"10", "abc", rate},
+      {"10", "20x", rate},
+      {"10", "-18", rate},
+      {"10", "1e-400", rate},
+      {"10", "1e400", rate},
+      {"1e400", "20", hours},
+      {"1e400", "0", rate},
+      {"1e306", "20", hours},
+      {"10", "20", std::nullopt},
       // A report whose hours the report cannot show is refused for its rate, the box that
       // makes it so; more hours than a week holds for the weekly hours.
-      {"20", "1e-300", rate},   {"24", "4.9e-324", rate},  {"24", "1e-100", rate}, {"24", "1e-11", rate},
-      {"10", "1e-11", rate},    {"168", "1e-10", rate},    {"24", "1e-10", std::nullopt},
-      {"168", "1e-9", std::nullopt}, {"168", "0.5", std::nullopt},
-      {"168", "20", std::nullopt}, {"168,0", "20", std::nullopt}, {"168.01", "20", hours}, {"169", "0", rate},
-      {"169", "20", hours},     {"1e29", "1", hours},      {"&HA9", "20", hours},
-      {" 24", "20", std::nullopt}, {"2 4", "20", hours}, {"&H1E", "20", std::nullopt},
-      {"+25", "20", std::nullopt}, {"12,5", "20,5", std::nullopt}, {"24.0", " 20 ", std::nullopt},
-      {"12 5", "20", hours},    {"\u00a012\u202f", "2 0", rate}, {"\u00a012\u202f", "\u00a020", std::nullopt},
+      {"20", "1e-300", rate},
+      {"24", "4.9e-324", rate},
+      {"24", "1e-100", rate},
+      {"24", "1e-11", rate},
+      {"10", "1e-11", rate},
+      {"168", "1e-10", rate},
+      {"24", "1e-10", std::nullopt},
+      {"168", "1e-9", std::nullopt},
+      {"168", "0.5", std::nullopt},
+      {"168", "20", std::nullopt},
+      {"168,0", "20", std::nullopt},
+      {"168.01", "20", hours},
+      {"169", "0", rate},
+      {"169", "20", hours},
+      {"1e29", "1", hours},
+      {"&HA9", "20", hours},
+      {" 24", "20", std::nullopt},
+      {"2 4", "20", hours},
+      {"&H1E", "20", std::nullopt},
+      {"+25", "20", std::nullopt},
+      {"12,5", "20,5", std::nullopt},
+      {"24.0", " 20 ", std::nullopt},
+      {"12 5", "20", hours},
+      {"\u00a012\u202f", "2 0", rate},
+      {"\u00a012\u202f", "\u00a020", std::nullopt},
   };
   for (const auto& c : cases) {
     for (auto category : {kUpper, kPrimary}) {
@@ -92,8 +128,8 @@ TEST(UpperDistribution, ClassLeaderGetsFixedClassHoursAndTheSameTotals) {
 TEST(UpperDistribution, ClassLeaderCorrectionPassesThroughItsText) {
   auto [table, working] = Distribute({kUpper, "10", "20", true});
   EXPECT_EQ(table.ReadValue(10, col::C), 4);
-  EXPECT_EQ(table.ReadValue(12, col::C), 1);   // -2 + 3
-  EXPECT_EQ(working.tSoat.Text(), "-1.5");            // May: 10 × 3 ÷ 20 − 3
+  EXPECT_EQ(table.ReadValue(12, col::C), 1);  // -2 + 3
+  EXPECT_EQ(working.tSoat.Text(), "-1.5");    // May: 10 × 3 ÷ 20 − 3
   const auto low = Distribute({kUpper, "10", "40", true});
   EXPECT_EQ(low.table.ReadValue(12, col::C), -1.5);  // written unchanged, negative
 }
@@ -134,9 +170,9 @@ TEST(PrimaryDistribution, FullRateTablesOfBothStates) {
     int row;
     double leader;
     double other;  // -1: empty
-  } years[] = {{6, 936, 936},   {8, 612, 612},   {9, 102, 104},   {10, 34, -1},   {11, 98, 106},
-               {12, 68, 93},    {13, 501, 501},  {14, 433, 433},  {15, 34, 34},   {16, 34, 34},
-               {17, 132, 132},  {18, 62, 75},    {19, 34, -1},    {20, 36, 57}};
+  } years[] = {{6, 936, 936},  {8, 612, 612},  {9, 102, 104},  {10, 34, -1}, {11, 98, 106},
+               {12, 68, 93},   {13, 501, 501}, {14, 433, 433}, {15, 34, 34}, {16, 34, 34},
+               {17, 132, 132}, {18, 62, 75},   {19, 34, -1},   {20, 36, 57}};
   for (const auto& y : years) {
     EXPECT_EQ(leader.ReadValue(y.row, col::S), y.leader) << y.row;
     if (y.other < 0) {

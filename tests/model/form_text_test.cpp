@@ -53,12 +53,16 @@ TEST(FormText, WhatAWorkbookCannotHoldOrTooLongIsRefused) {
       {FormTextField::Name, "a\x1B[2J", "Familiya va ismda boshqaruv belgisi bor."},
       {FormTextField::School, "a\x7F", "Maktab nomida boshqaruv belgisi bor."},
       {FormTextField::Subject, "\xC2\x85", "Fan nomida boshqaruv belgisi bor."},
-      {FormTextField::Subject, "\xC2\xA0" "fizika", std::nullopt},  // a no-break space is a character
+      {FormTextField::Subject,
+       "\xC2\xA0"
+       "fizika",
+       std::nullopt},  // a no-break space is a character
       {FormTextField::Name, "\xEF\xBF\xBE", "Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
       {FormTextField::Name, "\xEF\xBF\xBD", std::nullopt},  // the replacement character is one
       {FormTextField::Name, std::string(200, 'a'), std::nullopt},
       {FormTextField::Name, std::string(201, 'a'), "Familiya va ism juda uzun: 200 belgidan oshmasin."},
-      {FormTextField::School, [] {
+      {FormTextField::School,
+       [] {
          std::string cyrillic;
          for (int i = 0; i < 200; ++i) cyrillic += "\xD0\x96";  // 400 bytes, 200 characters
          return cyrillic;
@@ -74,9 +78,9 @@ TEST(FormText, BlankWhenNothingButSpacesOfAnyWidth) {
   const std::vector<std::pair<std::string, bool>> cases = {
       {"", true},
       {" \t\r\n\v\f", true},
-      {"\xC2\x85\xC2\xA0\xE1\x9A\x80", true},                        // next line, no-break, ogham
+      {"\xC2\x85\xC2\xA0\xE1\x9A\x80", true},                                  // next line, no-break, ogham
       {"\xE2\x80\x80\xE2\x80\x8A\xE2\x80\xAF\xE2\x81\x9F\xE3\x80\x80", true},  // en quad .. ideographic
-      {"\xE2\x80\xA8\xE2\x80\xA9", true},                            // line and paragraph separators
+      {"\xE2\x80\xA8\xE2\x80\xA9", true},                                      // line and paragraph separators
       {" a ", false},
       {"\xE2\x80\x8B", false},  // zero-width space
       {"'", false},

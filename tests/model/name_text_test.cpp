@@ -30,7 +30,10 @@ TEST(NameText, NamesHoldNoSeparatorNoDirectionControlAndAreNeverDotsOnly) {
       {"Ali \u202EilaV\u202C", "Ali ilaV", "Ali ilaV"},
       {"\u2066Vali\u2069 \u200E\u200F\u061C", "Vali", "Vali"},
       {"\u202A\u202B\u202D\u2067\u2068", "", ""},
-      {"a:b\tc\x01" "d\x7F" "e\u009B", "a_b c_d_e_", "a b c d e"},
+      {"a:b\tc\x01"
+       "d\x7F"
+       "e\u009B",
+       "a_b c_d_e_", "a b c d e"},
       {"  Karimova \u00A0\u2003 Dilnoza  ", "Karimova Dilnoza", "Karimova Dilnoza"},
       {"#Vali#", "#Vali#", "Vali"},
       {"Ali\xFF", "Ali\uFFFD", "Ali\uFFFD"},
@@ -54,11 +57,16 @@ TEST(NameText, MessagesShowTextOnOneLineAndAsItReads) {
       {"yuqori", "\"yuqori\""},
       {"yuq\r\nori\t", "\"yuq\\r\\nori\\t\""},
       {"\x1B[2J\x07\x7F", "\"\\x1b[2J\\x07\\x7f\""},
-      {"\u009B" "31m", "\"\\u009b31m\""},
+      {"\u009B"
+       "31m",
+       "\"\\u009b31m\""},
       {"Ali \u202EilaV\u202C", "\"Ali \\u202eilaV\\u202c\""},
       {"\u2066\u061C\u200F", "\"\\u2066\\u061c\\u200f\""},
       {"Oʻgʻiloy Ёқубова", "\"Oʻgʻiloy Ёқубова\""},
-      {"a\xFF" "b", "\"a\xFF" "b\""},  // not UTF-8: the byte as it was
+      {"a\xFF"
+       "b",
+       "\"a\xFF"
+       "b\""},  // not UTF-8: the byte as it was
   };
   for (const auto& [text, shown] : cases) EXPECT_EQ(QuotedInMessage(text), shown) << text;
 }

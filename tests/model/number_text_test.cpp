@@ -19,9 +19,8 @@ struct ParseCase {
 
 TEST(LeadingNumberParse, ReadsTheNumberAtTheStartOfTheText) {
   const ParseCase cases[] = {
-      {"20", 20},        {"22.5", 22.5},    {".5", 0.5},       {"5.", 5},        {"-5", -5},
-      {"+5", 5},         {"12abc", 12},     {"1.2.3", 1.2},    {"", 0},          {"abc", 0},
-      {".", 0},          {"-", 0},          {"10,5", 10},      {"0.1", 0.1},
+      {"20", 20},     {"22.5", 22.5}, {".5", 0.5}, {"5.", 5}, {"-5", -5}, {"+5", 5},    {"12abc", 12},
+      {"1.2.3", 1.2}, {"", 0},        {"abc", 0},  {".", 0},  {"-", 0},   {"10,5", 10}, {"0.1", 0.1},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseLeadingNumber(c.text), c.expected) << '"' << c.text << '"';
 }
@@ -109,8 +108,9 @@ TEST(NumberText, WorkingValueReadsBackAsTheNumberRoundedToFifteenDigits) {
   std::mt19937_64 random(11);
   std::uniform_real_distribution<double> fraction(-1, 1);
   std::uniform_real_distribution<double> decade(-12, 17);
-  std::vector<double> values = {123456789012345.5, 123456789012344.5, 99999999999999.95, 999999999999999.5,
-                                0.5,  2.5e-5, 1e-8, 9.999999999999995e-9, 1e15 - 1, 0.1 + 0.7};
+  std::vector<double> values = {
+      123456789012345.5,    123456789012344.5, 99999999999999.95, 999999999999999.5, 0.5, 2.5e-5, 1e-8,
+      9.999999999999995e-9, 1e15 - 1,          0.1 + 0.7};
   for (int i = 0; i < 20000; ++i) {
     values.push_back(fraction(random) * std::pow(10.0, decade(random)));
     values.push_back(std::round(fraction(random) * 1e15) / 2);  // halves at the 15th digit: ties

@@ -66,8 +66,8 @@ inline std::vector<Reference> References(bool before) {
     std::getline(parts, rate, '_');
     std::getline(parts, state, '_');
     for (char& c : weekly) c = c == 'p' ? '.' : c;
-    references.push_back({entry.path(), category == "upper" ? TeacherCategory::Upper : TeacherCategory::Primary,
-                          weekly, rate.substr(4), state == "leader"});
+    references.push_back({entry.path(), category == "upper" ? TeacherCategory::Upper : TeacherCategory::Primary, weekly,
+                          rate.substr(4), state == "leader"});
   }
   return references;
 }

@@ -14,7 +14,9 @@
 namespace soatnoma::report_editing {
 namespace {
 
-report_sheet::ReportSheet Report() { return testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "24", "20", false))); }
+report_sheet::ReportSheet Report() {
+  return testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "24", "20", false)));
+}
 
 TEST(CellsToCheck, NamedInReadingOrderAndCountedBeyondAFew) {
   const std::vector<CellPlace> places = {{8, col::C}, {9, col::D}, {14, col::K}, {20, col::S}};
@@ -52,8 +54,9 @@ TEST(CellsToCheck, TheQuestionNamesTheCellsOfEachKindAndFractionsOnlyWhenThereAr
   const std::string fraction = CellsToCheckQuestion(corrections, ReportLeaving::Saving);
   EXPECT_NE(fraction.find("\n\u2022 butun son emas (1 ta): Sentabr \u00B7 Dars soatlari\n"), std::string::npos)
       << fraction;
-  EXPECT_TRUE(fraction.ends_with("\nKasr soat qog'ozda butun son bo'lib chiqadi, jamlar esa mos kelmasligi mumkin. "
-                                 "Baribir saqlaysizmi?"))
+  EXPECT_TRUE(
+      fraction.ends_with("\nKasr soat qog'ozda butun son bo'lib chiqadi, jamlar esa mos kelmasligi mumkin. "
+                         "Baribir saqlaysizmi?"))
       << fraction;
   // The status line names the first few, row by row.
   EXPECT_EQ(CorrectionsText(corrections),
@@ -74,7 +77,8 @@ TEST(CellsToCheck, TheQuestionNamesTwelveOfAKindAndCountsTheRest) {
   ReportCorrections corrections(sheet);
   const auto negatives = [&] {
     const std::vector<CellPlace> flagged = corrections.FlaggedCells();
-    return std::count_if(flagged.begin(), flagged.end(), [&](CellPlace place) { return corrections.FlagsAt(place).negative; });
+    return std::count_if(flagged.begin(), flagged.end(),
+                         [&](CellPlace place) { return corrections.FlagsAt(place).negative; });
   };
   const std::vector<CellPlace> editable = corrections.EditableCells();
   std::size_t next = 0;

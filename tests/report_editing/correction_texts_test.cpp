@@ -41,7 +41,8 @@ std::string SaidDifference(const std::string& line) {
 // the status line says so to the last digit the totals show, however the sums' binary rest
 // falls; the row's tool tip likewise.
 TEST(CorrectionTexts, TheYearTotalsDifferenceIsSaidToTheDigitsTheTotalsShow) {
-  report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "24", "18", true)));
+  report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "24", "18", true)));
   ReportCorrections corrections(sheet);
   int raised = 0;
   int restLeftByPlainSubtraction = 0;
@@ -52,7 +53,8 @@ TEST(CorrectionTexts, TheYearTotalsDifferenceIsSaidToTheDigitsTheTotalsShow) {
     ++raised;
     const std::string line = YearTotalText(corrections);
     const std::string said = SaidDifference(line);
-    const std::size_t shown = std::max(Decimals(HoursText(corrections.YearTotal())), Decimals(HoursText(corrections.ComputedYearTotal())));
+    const std::size_t shown =
+        std::max(Decimals(HoursText(corrections.YearTotal())), Decimals(HoursText(corrections.ComputedYearTotal())));
     ASSERT_FALSE(said.empty()) << line;
     EXPECT_LE(Decimals(said), shown) << line;
     const double third = raised / 3.0;
@@ -65,10 +67,11 @@ TEST(CorrectionTexts, TheYearTotalsDifferenceIsSaidToTheDigitsTheTotalsShow) {
     const std::size_t was = tip.find(": ") + 2;
     const std::size_t instead = tip.find(" o'rniga ");
     const std::size_t open = tip.rfind(" (");
-    const std::size_t rowShown = std::max(Decimals(tip.substr(was, instead - was)),
-                                          Decimals(tip.substr(instead + 9, open - instead - 9)));
+    const std::size_t rowShown =
+        std::max(Decimals(tip.substr(was, instead - was)), Decimals(tip.substr(instead + 9, open - instead - 9)));
     EXPECT_LE(Decimals(tip.substr(open + 2, tip.size() - open - 4)), rowShown) << tip;
-    if (Decimals(HoursText(corrections.YearTotal() - corrections.ComputedYearTotal())) > shown) ++restLeftByPlainSubtraction;
+    if (Decimals(HoursText(corrections.YearTotal() - corrections.ComputedYearTotal())) > shown)
+      ++restLeftByPlainSubtraction;
   }
   EXPECT_GT(raised, 10);
   // The case the status line got wrong before: the plain difference carries a rest.
@@ -77,7 +80,8 @@ TEST(CorrectionTexts, TheYearTotalsDifferenceIsSaidToTheDigitsTheTotalsShow) {
 
 // Back to the computed hours, the totals are the same again.
 TEST(CorrectionTexts, TheComputedHoursBackAreTheSameTotal) {
-  report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
   ReportCorrections corrections(sheet);
   const CellPlace cell = corrections.EditableCells().front();
   const double computed = corrections.ComputedHours(cell);
@@ -115,7 +119,8 @@ TEST(CorrectionTexts, RefusedEntriesSayWhyInTheTeachersWords) {
 // A place that cannot be typed into says why, naming the cell as the report shows it: a total
 // follows what it adds up, a month without the work stays empty, a title or the frame is fixed.
 TEST(CorrectionTexts, EachPlaceThatIsNotTypedIntoHasItsOwnWords) {
-  report_sheet::ReportSheet sheet = testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "24", "20", false)));
+  report_sheet::ReportSheet sheet =
+      testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "24", "20", false)));
   const ReportCorrections corrections(sheet);
   EXPECT_EQ(TypingRefusal(corrections, CellPlace{8, col::C}, false), "");
   EXPECT_EQ(TypingRefusal(corrections, CellPlace{8, col::F}, false),

@@ -107,14 +107,17 @@ TEST(EditingKeys, CommandOnAMacDoesWhatCtrlDoes) {
 }
 
 TEST(EditingKeys, EveryActionHasItsOwnNameForThePage) {
-  const EditingAction actions[] = {EditingAction::None,     EditingAction::MoveUp,    EditingAction::MoveDown,
-                                   EditingAction::MoveLeft, EditingAction::MoveRight, EditingAction::MoveRowStart,
-                                   EditingAction::MoveRowEnd, EditingAction::MoveTableStart,
-                                   EditingAction::MoveTableEnd,
-                                   EditingAction::MoveColumnStart, EditingAction::MoveColumnEnd, EditingAction::Open,
-                                   EditingAction::Empty,    EditingAction::Explain,   EditingAction::Undo,      EditingAction::Redo,
-                                   EditingAction::TakeDown, EditingAction::TakeUp,    EditingAction::TakeRight,
-                                   EditingAction::TakeLeft, EditingAction::Cancel};
+  const EditingAction actions[] = {EditingAction::None,          EditingAction::MoveUp,
+                                   EditingAction::MoveDown,      EditingAction::MoveLeft,
+                                   EditingAction::MoveRight,     EditingAction::MoveRowStart,
+                                   EditingAction::MoveRowEnd,    EditingAction::MoveTableStart,
+                                   EditingAction::MoveTableEnd,  EditingAction::MoveColumnStart,
+                                   EditingAction::MoveColumnEnd, EditingAction::Open,
+                                   EditingAction::Empty,         EditingAction::Explain,
+                                   EditingAction::Undo,          EditingAction::Redo,
+                                   EditingAction::TakeDown,      EditingAction::TakeUp,
+                                   EditingAction::TakeRight,     EditingAction::TakeLeft,
+                                   EditingAction::Cancel};
   std::set<std::string_view> names;
   for (const EditingAction action : actions) names.insert(ActionName(action));
   EXPECT_EQ(names.size(), std::size(actions));

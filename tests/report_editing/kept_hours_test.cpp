@@ -17,8 +17,16 @@ TEST(KeptHours, AreTakenOnTheTermsOfTypedHours) {
     bool taken;
   };
   const Case cases[] = {
-      {0, true},       {2.5, true},       {-1, true},       {9999, true},     {-9999, true},
-      {9999.5, false}, {-10000, false},   {1e308, false},   {kInfinity, false}, {-kInfinity, false},
+      {0, true},
+      {2.5, true},
+      {-1, true},
+      {9999, true},
+      {-9999, true},
+      {9999.5, false},
+      {-10000, false},
+      {1e308, false},
+      {kInfinity, false},
+      {-kInfinity, false},
       {std::numeric_limits<double>::quiet_NaN(), false},
   };
   for (const Case& c : cases) {

@@ -30,11 +30,12 @@ TEST(ReportCorrections, FlagsOfTypedHours) {
     bool negative;
   };
   const Case cases[] = {
-      {0.0, false, false},   {std::nullopt, false, false}, {12.0, false, false},
-      {2.5, true, false},    {-1.0, false, true},          {-0.5, true, true},
+      {0.0, false, false}, {std::nullopt, false, false}, {12.0, false, false},
+      {2.5, true, false},  {-1.0, false, true},          {-0.5, true, true},
   };
   for (const Case& each : cases) {
-    report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+    report_sheet::ReportSheet sheet =
+        Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
     ReportCorrections corrections(sheet);
     const CellPlace cell = corrections.EditableCells().front();
     const double computed = corrections.ComputedHours(cell);
@@ -49,7 +50,8 @@ TEST(ReportCorrections, FlagsOfTypedHours) {
 
 // Typing back what was computed takes the mark away again.
 TEST(ReportCorrections, TypingTheComputedHoursBackClearsTheFlags) {
-  report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "18", "18", true)));
+  report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "18", "18", true)));
   ReportCorrections corrections(sheet);
   const CellPlace cell = corrections.EditableCells().back();
   const double computed = corrections.ComputedHours(cell);

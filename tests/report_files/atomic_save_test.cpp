@@ -79,13 +79,13 @@ TEST(AtomicSave, LeftoversOfEarlierSavesGoAndNothingElse) {
   const auto old = std::chrono::minutes(11);
   Leftover(folder, ".soatnoma-a1B2c3", {"yozilmoqda"}, old);
   Leftover(folder, ".soatnoma-d4E5f6", {"yozilmoqda", "yozilmoqda.Xy12Zw"}, old);  // the workbook library's copy
-  Leftover(folder, ".soatnoma-000000", {}, old);                                    // killed before writing
-  Leftover(folder, ".soatnoma-recent", {"yozilmoqda"}, std::chrono::minutes(2));    // may be a save at work
-  Leftover(folder, ".soatnoma-others", {"yozilmoqda", "hisobot.xlsx"}, old);        // holds something else
+  Leftover(folder, ".soatnoma-000000", {}, old);                                   // killed before writing
+  Leftover(folder, ".soatnoma-recent", {"yozilmoqda"}, std::chrono::minutes(2));   // may be a save at work
+  Leftover(folder, ".soatnoma-others", {"yozilmoqda", "hisobot.xlsx"}, old);       // holds something else
   Leftover(folder, ".soatnoma-young1", {}, old);
-  WriteFile(folder.File(".soatnoma-young1/yozilmoqda"), "written just now");        // its file still grows
+  WriteFile(folder.File(".soatnoma-young1/yozilmoqda"), "written just now");  // its file still grows
   fs::last_write_time(folder.File(".soatnoma-young1"), fs::file_time_type::clock::now() - old);
-  Leftover(folder, ".soatnoma-abc", {"yozilmoqda"}, old);                           // not a name of ours
+  Leftover(folder, ".soatnoma-abc", {"yozilmoqda"}, old);  // not a name of ours
   Leftover(folder, "soatnoma-abcdef", {"yozilmoqda"}, old);
   const std::string held = Leftover(folder, ".soatnoma-held00", {"yozilmoqda"}, old);
   const int holder = ::open(held.c_str(), O_RDONLY | O_DIRECTORY);
@@ -100,10 +100,10 @@ TEST(AtomicSave, LeftoversOfEarlierSavesGoAndNothingElse) {
   const SaveResult result = SaveAtomically(folder.File("hisobot.pdf"), Writes("new"));
   ::close(holder);
   ASSERT_TRUE(result.ok) << result.message;
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{".soatnoma-abc", ".soatnoma-dir000", ".soatnoma-held00",
-                                                        ".soatnoma-link00", ".soatnoma-others", ".soatnoma-recent",
-                                                        ".soatnoma-young1", "boshqa", "hisobot.pdf",
-                                                        "soatnoma-abcdef"}));
+  EXPECT_EQ(folder.Entries(),
+            (std::vector<std::string>{".soatnoma-abc", ".soatnoma-dir000", ".soatnoma-held00", ".soatnoma-link00",
+                                      ".soatnoma-others", ".soatnoma-recent", ".soatnoma-young1", "boshqa",
+                                      "hisobot.pdf", "soatnoma-abcdef"}));
   EXPECT_EQ(ReadFile(elsewhere + "/yozilmoqda"), "half a rep");
 }
 
@@ -203,7 +203,8 @@ TEST(AtomicSave, AWriteProtectedTargetIsRefusedAndKept) {
   });
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(written);
-  EXPECT_EQ(result.message, "Hisobot saqlanmadi: \"" + target + "\" fayli yozishdan himoyalangan (faqat o'qish uchun).");
+  EXPECT_EQ(result.message,
+            "Hisobot saqlanmadi: \"" + target + "\" fayli yozishdan himoyalangan (faqat o'qish uchun).");
   EXPECT_EQ(ReadFile(target), "signed copy");
   struct stat info {};
   ASSERT_EQ(::stat(target.c_str(), &info), 0);
@@ -212,7 +213,8 @@ TEST(AtomicSave, AWriteProtectedTargetIsRefusedAndKept) {
 
 TEST(AtomicSave, ReportWritersFailWithoutTouchingAnEarlierFile) {
   const ScratchFolder folder;
-  const report_sheet::ReportSheet sheet = testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const report_sheet::ReportSheet sheet =
+      testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false)));
   const std::string blocked = folder.File("papka.xlsx");
   std::filesystem::create_directory(blocked);
   WriteFile(blocked + "/ichida", "kept");

@@ -24,7 +24,8 @@ using testing::ScratchFolder;
 using testing::Teacher;
 
 // Every hour of C5:S20 as LibreOffice computed it equals the model's.
-void ExpectSameHours(const report_sheet::ReportSheet& sheet, const std::vector<std::vector<std::string>>& csv, const std::string& name) {
+void ExpectSameHours(const report_sheet::ReportSheet& sheet, const std::vector<std::vector<std::string>>& csv,
+                     const std::string& name) {
   ASSERT_GE(csv.size(), 22U) << name;
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
@@ -52,25 +53,32 @@ TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
   const ScratchFolder folder;
   const report_sheet::ReportTexts formulaLike{"=1+2", "=SUM(C5:C8)", "=A1&\"x\""};
   std::vector<Workbook> books;
-  books.push_back({"fractions", Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", true)))});
-  books.push_back({"upper", Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, formulaLike)))});
-  books.push_back({"codes", Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, kCodeLike)))});
+  books.push_back({"fractions", Built(report_sheet::BuildReportBeforeRounding(
+                                    Teacher(TeacherCategory::Upper, "23.5", "20", true)))});
+  books.push_back(
+      {"upper", Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, formulaLike)))});
+  books.push_back(
+      {"codes", Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, kCodeLike)))});
   // Corrected in the program: hours moved from one month to another, a fraction, a
   // negative entry; saved with the notes of the corrections.
-  report_sheet::ReportSheet corrected = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  report_sheet::ReportSheet corrected =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
   workbook_package::WorkbookNotes notes;
-  const std::array<workbook_package::ComputedHours, 4> changes{{{8, col::C, 3}, {8, col::D, -3}, {14, col::K, 0.5}, {20, col::Q, -1}}};
+  const std::array<workbook_package::ComputedHours, 4> changes{
+      {{8, col::C, 3}, {8, col::D, -3}, {14, col::K, 0.5}, {20, col::Q, -1}}};
   for (const workbook_package::ComputedHours& change : changes) {
     const double computed = corrected.Cells().ReadNumber(change.row, change.column);
     notes.computedOfCorrected.push_back({change.row, change.column, computed});
     corrected.Cells().SetNumber(change.row, change.column, computed + change.value);
   }
   books.push_back({"corrected", corrected});
-  books.push_back({"primary", Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", false)))});
+  books.push_back(
+      {"primary", Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", false)))});
   std::vector<std::string> files;
   for (const Workbook& book : books) {
     files.push_back(folder.File(book.name + ".xlsx"));
-    const SaveResult saved = SaveXlsxWithNotes(book.sheet, book.name == "corrected" ? notes : workbook_package::WorkbookNotes{}, files.back());
+    const SaveResult saved = SaveXlsxWithNotes(
+        book.sheet, book.name == "corrected" ? notes : workbook_package::WorkbookNotes{}, files.back());
     ASSERT_TRUE(saved.ok) << saved.message;
   }
 
@@ -94,7 +102,8 @@ TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
   const auto converted = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", files);
   ASSERT_EQ(converted.status, 0) << converted.output;
 
-  for (const Workbook& book : books) ExpectSameHours(book.sheet, ReadCsv(folder.File("out/" + book.name + ".csv")), book.name);
+  for (const Workbook& book : books)
+    ExpectSameHours(book.sheet, ReadCsv(folder.File("out/" + book.name + ".csv")), book.name);
   const auto upper = ReadCsv(folder.File("out/upper.csv"));
   EXPECT_EQ(upper.at(1).at(0), report_sheet::TitleSentence(formulaLike, 2025));
   EXPECT_EQ(upper.at(21).at(0), report_sheet::FooterText(formulaLike));
@@ -113,7 +122,8 @@ TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
 TEST(LibreOffice, PrintsTheWorkbookOnOneLandscapeA4PageWithLongNamesWhole) {
   const ScratchFolder folder;
   const report_sheet::ReportTexts& texts = testing::kLongTexts;
-  const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, texts)));
+  const report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, texts)));
   const std::string file = folder.File("hisobot.xlsx");
   ASSERT_TRUE(SaveXlsx(sheet, file).ok);
   const auto converted = Convert(folder, "pdf", {file});
@@ -133,8 +143,11 @@ TEST(LibreOffice, PrintsTheWorkbookOnOneLandscapeA4PageWithLongNamesWhole) {
   };
   EXPECT_NE(compact.find(withoutBlanks(report_sheet::TitleSentence(texts, 2025))), std::string::npos) << text.output;
   // The signature line's two ends, the teacher's with the whole name and the deputy's.
-  EXPECT_NE(compact.find(withoutBlanks(std::string(report_sheet::report_text::kFooterTeacher) + texts.name)), std::string::npos) << text.output;
-  EXPECT_NE(compact.find(withoutBlanks(std::string(report_sheet::report_text::kFooterDeputy))), std::string::npos) << text.output;
+  EXPECT_NE(compact.find(withoutBlanks(std::string(report_sheet::report_text::kFooterTeacher) + texts.name)),
+            std::string::npos)
+      << text.output;
+  EXPECT_NE(compact.find(withoutBlanks(std::string(report_sheet::report_text::kFooterDeputy))), std::string::npos)
+      << text.output;
 }
 
 // A second reader of the format, in Python, reads the same texts.
@@ -144,11 +157,14 @@ TEST(Openpyxl, ReadsTextsThatLookLikeCodesAsWritten) {
   const ScratchFolder folder;
   const std::string path = folder.File("codes.xlsx");
   const report_sheet::ReportTexts codeLike{"_x000D_", "_x0009_ fan", "Ali _x0000_ Valiyev"};
-  const SaveResult saved = SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, codeLike))), path);
+  const SaveResult saved =
+      SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, codeLike))), path);
   ASSERT_TRUE(saved.ok) << saved.message;
   // The interpreter of the Debian package, whatever else comes first on the path.
-  const auto read = RunTool("/usr/bin/python3 -c 'import sys, openpyxl; s = openpyxl.load_workbook(sys.argv[1]).active; "
-                            "sys.stdout.write(s[\"A2\"].value + \"|\" + s[\"A22\"].value)' " + Quoted(path));
+  const auto read = RunTool(
+      "/usr/bin/python3 -c 'import sys, openpyxl; s = openpyxl.load_workbook(sys.argv[1]).active; "
+      "sys.stdout.write(s[\"A2\"].value + \"|\" + s[\"A22\"].value)' " +
+      Quoted(path));
   ASSERT_EQ(read.status, 0) << read.output;
   EXPECT_EQ(read.output, report_sheet::TitleSentence(codeLike, 2025) + "|" + report_sheet::FooterText(codeLike));
 }

@@ -26,7 +26,8 @@ inline std::string PrivateProfile(const ScratchFolder& folder) {
   return "file://" + (folder.Path() / "profile").string();
 }
 
-inline ToolResult Convert(const ScratchFolder& folder, const std::string& filter, const std::vector<std::string>& files) {
+inline ToolResult Convert(const ScratchFolder& folder, const std::string& filter,
+                          const std::vector<std::string>& files) {
   std::string command = "soffice -env:UserInstallation=" + PrivateProfile(folder) + " --headless --convert-to " +
                         Quoted(filter) + " --outdir " + Quoted(folder.File("out"));
   for (const std::string& file : files) command += " " + Quoted(file);

@@ -23,8 +23,8 @@ TEST(PdfWriter, OneLandscapeA4PageWithWholeTitleHeadingTotalsFooterAndEmbeddedFo
   const testing::ScratchFolder folder;
   const std::string path = folder.File("hisobot.pdf");
   const report_sheet::ReportTexts& texts = testing::kLongTexts;
-  const report_sheet::ReportSheet sheet =
-      testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false, texts, 2025)));
+  const report_sheet::ReportSheet sheet = testing::Built(
+      report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false, texts, 2025)));
   const SaveResult saved = SavePdf(sheet, path);
   ASSERT_TRUE(saved.ok) << saved.message;
 
@@ -43,8 +43,11 @@ TEST(PdfWriter, OneLandscapeA4PageWithWholeTitleHeadingTotalsFooterAndEmbeddedFo
   EXPECT_NE(compact.find("Tasdiqlayman"), std::string::npos);
   EXPECT_NE(compact.find("1548"), std::string::npos);  // the year's total of a full rate
   // The signature line's two ends, the teacher's with the whole name and the deputy's.
-  EXPECT_NE(compact.find(WithoutBlanks(std::string(report_sheet::report_text::kFooterTeacher) + texts.name)), std::string::npos) << text.output;
-  EXPECT_NE(compact.find(WithoutBlanks(std::string(report_sheet::report_text::kFooterDeputy))), std::string::npos) << text.output;
+  EXPECT_NE(compact.find(WithoutBlanks(std::string(report_sheet::report_text::kFooterTeacher) + texts.name)),
+            std::string::npos)
+      << text.output;
+  EXPECT_NE(compact.find(WithoutBlanks(std::string(report_sheet::report_text::kFooterDeputy))), std::string::npos)
+      << text.output;
 
   const auto fonts = RunTool("pdffonts " + Quoted(path));
   EXPECT_NE(fonts.output.find("DejaVuSans "), std::string::npos) << fonts.output;
@@ -58,7 +61,8 @@ TEST(PdfWriter, OneLandscapeA4PageWithWholeTitleHeadingTotalsFooterAndEmbeddedFo
 TEST(ReportPrinter, PrintsOneLandscapeA4PageWhateverThePrinterWasSetTo) {
   const testing::ScratchFolder folder;
   const std::string path = folder.File("printed.pdf");
-  const report_sheet::ReportSheet sheet = testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Primary, "18", "18", true)));
+  const report_sheet::ReportSheet sheet =
+      testing::Built(report_sheet::BuildReport(testing::Teacher(TeacherCategory::Primary, "18", "18", true)));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(path));

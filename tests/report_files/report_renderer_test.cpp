@@ -27,7 +27,8 @@ const CellBox& BoxAt(const SheetLayout& layout, int row, int column) {
 }
 
 TEST(ReportRenderer, WholeFormFitsOnePageInsideTheMargins) {
-  const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, kLongTexts)));
+  const report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, kLongTexts)));
   const ReportRenderer renderer(sheet);
   EXPECT_NEAR(renderer.PageSizePoints().width(), 841.89, 0.01);
   EXPECT_NEAR(renderer.PageSizePoints().height(), 595.28, 0.01);
@@ -43,7 +44,8 @@ TEST(ReportRenderer, WholeFormFitsOnePageInsideTheMargins) {
 }
 
 TEST(ReportRenderer, LaysOutWrappedTurnedAndWholeNumberText) {
-  const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", false)));
+  const report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", false)));
   const SheetLayout layout(sheet);
   // Long kinds of work wrap inside column B and their rows grow to hold every line.
   const CellBox& title = BoxAt(layout, 20, col::B);
@@ -75,7 +77,8 @@ TEST(ReportRenderer, ASharedMeasureLaysEverySheetOutAsItsOwnWould) {
   TextMeasure shared;
   const std::vector<report_sheet::ReportTexts> staff = {kLongTexts, {"5", "fizika", "Ali"}, kLongTexts, {"", "", ""}};
   for (const report_sheet::ReportTexts& texts : staff) {
-    const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "21", "18", true, texts)));
+    const report_sheet::ReportSheet sheet =
+        Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "21", "18", true, texts)));
     const SheetLayout alone(sheet);
     const SheetLayout together(sheet, shared);
     ASSERT_EQ(alone.Boxes().size(), together.Boxes().size());
@@ -123,7 +126,8 @@ int DarkPixels(const QImage& image, int top, int bottom, int left, int right) {
 }
 
 TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
-  const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
   const ReportRenderer renderer(sheet);
   constexpr double kScale = 2;  // pixels per point
   QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
@@ -148,7 +152,8 @@ TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
 }
 
 TEST(ReportRenderer, TitleAndSignatureLineShowWholeNamesOfAnyLength) {
-  const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true, testing::kLongTexts)));
+  const report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true, testing::kLongTexts)));
   const ReportRenderer renderer(sheet);
   const SheetLayout& layout = renderer.Layout();
   for (const CellBox& box : layout.Boxes()) EXPECT_FALSE(box.overflows) << box.row << " " << box.column;
@@ -163,7 +168,8 @@ TEST(ReportRenderer, TitleAndSignatureLineShowWholeNamesOfAnyLength) {
   EXPECT_LE(renderer.SheetSizePoints().height(), printable.height());
 
   // Short texts keep the form as it always was.
-  const report_sheet::ReportSheet usual = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true)));
+  const report_sheet::ReportSheet usual =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true)));
   const ReportRenderer usualRenderer(usual);
   EXPECT_EQ(usualRenderer.Layout().RowHeight(2), 40);
   EXPECT_EQ(BoxAt(usualRenderer.Layout(), 22, col::A).font.pointSizeF(), 9);

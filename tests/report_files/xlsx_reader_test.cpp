@@ -45,7 +45,8 @@ void ExpectSameSheet(const report_sheet::ReportSheet& expected, const report_she
   for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
     EXPECT_EQ(expected.ColumnWidth(column), actual.ColumnWidth(column)) << column;
   }
-  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) EXPECT_EQ(expected.RowHeight(row), actual.RowHeight(row)) << row;
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row)
+    EXPECT_EQ(expected.RowHeight(row), actual.RowHeight(row)) << row;
   EXPECT_EQ(expected.Page(), actual.Page());
 }
 
@@ -80,7 +81,8 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
   const report_sheet::ReportTexts texts{"=1+2", "ona tili", "Abdurahmonova Oʻgʻiloy  "};
   std::vector<report_sheet::ReportSheet> reports;
   reports.push_back(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, texts))));
-  reports.push_back(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", true))));  // fractions
+  reports.push_back(
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", true))));  // fractions
   reports.push_back(Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "13", "40", false))));
   // A corrected report: hours moved between months, one cell negative and one fractional.
   report_sheet::ReportSheet corrected = reports.front();
@@ -88,8 +90,8 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
   corrected.Cells().SetNumber(8, col::D, -1);
   corrected.Cells().SetNumber(14, col::Q, 2.5);
   const workbook_package::WorkbookNotes notes{{{8, col::C, reports.front().Cells().ReadNumber(8, col::C)},
-                             {8, col::D, reports.front().Cells().ReadNumber(8, col::D)},
-                             {14, col::Q, reports.front().Cells().ReadNumber(14, col::Q)}}};
+                                               {8, col::D, reports.front().Cells().ReadNumber(8, col::D)},
+                                               {14, col::Q, reports.front().Cells().ReadNumber(14, col::Q)}}};
   reports.push_back(corrected);
 
   for (std::size_t i = 0; i < reports.size(); ++i) {
@@ -109,7 +111,8 @@ TEST(XlsxReader, TextsThatLookLikeCodesOfCharactersComeBackExactly) {
   const ScratchFolder folder;
   const std::string path = folder.File("kodlar.xlsx");
   const report_sheet::ReportTexts texts{"_x000D_", "_X005f_ fan _x", "Ali _x0000_ Valiyev_x0041_"};
-  const report_sheet::ReportSheet written = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, texts)));
+  const report_sheet::ReportSheet written =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, texts)));
   ASSERT_TRUE(SaveXlsx(written, path).ok);
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
@@ -132,7 +135,8 @@ TEST(XlsxReader, FormulasWrittenOnceAndSharedReadAsTheTable) {
   // Another spreadsheet program saving the report writes a formula once and lets the next
   // cells share it; relative sums are the same in every cell that shares them.
   const ScratchFolder folder;
-  const report_sheet::ReportSheet report = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  const report_sheet::ReportSheet report =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
   const std::string path = folder.File("shared.xlsx");
   ASSERT_TRUE(SaveXlsx(report, path).ok);
   Rewrite(path, kSheetEntry, [](std::string& sheet) {
@@ -160,7 +164,8 @@ struct Damage {
 
 TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
   const ScratchFolder folder;
-  const report_sheet::ReportSheet report = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
+  const report_sheet::ReportSheet report =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
   const std::string good = folder.File("good.xlsx");
   ASSERT_TRUE(SaveXlsx(report, good).ok);
   const std::string bytes = testing::ReadFile(good);
@@ -170,11 +175,14 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       {"two sheets", "xl/workbook.xml", R"((<sheet [^>]*/>))", "$1$1", "2 ta varaq"},
       {"sum of a range", kSheetEntry, "<f>F5\\+J5\\+N5\\+R5</f>", "<f>SUM(F5:R5)</f>", "S5 katagida"},
       {"wrong sum", kSheetEntry, "<f>F5\\+J5\\+N5\\+R5</f>", "<f>F5+J5</f>", "S5 katagidagi formula"},
-      {"text for hours", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1 t="inlineStr"><is><t>o'n</t></is></c>)", "C8 katagida soat o'rnida matn"},
-      {"row title", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="B9"$1 t="inlineStr"><is><t>Boshqa ish</t></is></c>)", "B9 katagi"},
+      {"text for hours", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)",
+       R"(<c r="C8"$1 t="inlineStr"><is><t>o'n</t></is></c>)", "C8 katagida soat o'rnida matn"},
+      {"row title", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)",
+       R"(<c r="B9"$1 t="inlineStr"><is><t>Boshqa ish</t></is></c>)", "B9 katagi"},
       {"beyond the form", kSheetEntry, "</row>", R"(<c r="T5"><v>1</v></c></row>)", "T5 katagi"},
       {"no title", kSheetEntry, R"(<c r="A2"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="A2"$1/>)", "A2"},
-      {"bad number", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1e999</v></c>)", "C8 katagida noto'g'ri son"},
+      {"bad number", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1e999</v></c>)",
+       "C8 katagida noto'g'ri son"},
       {"note not a number", "docProps/custom.xml", "</Properties>",
        R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="9" name="Soatnoma hisoblangan C8"><vt:r8>NaN</vt:r8></property></Properties>)",
        "tuzatishlar"},
@@ -184,8 +192,10 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       {"not XML", "xl/sharedStrings.xml", "Familiya Ism", "Familiya \xEF\xBF\xBF Ism", "varaqni o'qib bo'lmadi"},
       {"control", kSheetEntry, "</sheetData>", "</sheetData>\x01", "varaqni o'qib bo'lmadi"},
       {"reference", "xl/sharedStrings.xml", "Familiya Ism", "Familiya &#xFFFE; Ism", "varaqni o'qib bo'lmadi"},
-      {"nul reference", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1&#0;</v></c>)", "varaqni o'qib bo'lmadi"},
-      {"missing text", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="B9"$1 t="s"><v>9999</v></c>)", "B9 katagida yo'q matn"},
+      {"nul reference", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1&#0;</v></c>)",
+       "varaqni o'qib bo'lmadi"},
+      {"missing text", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)",
+       R"(<c r="B9"$1 t="s"><v>9999</v></c>)", "B9 katagida yo'q matn"},
   };
   for (const Damage& damage : damages) {
     SCOPED_TRACE(damage.what);
@@ -211,10 +221,8 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
   std::filesystem::create_directory(folder.File("folder.xlsx"));
   ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
   const std::vector<std::pair<std::string, std::string>> notWorkbooks = {
-      {"half.xlsx", "Excel ish kitobi emas"},
-      {"text.xlsx", "Excel ish kitobi emas"},
-      {"missing.xlsx", "topilmadi"},
-      {"folder.xlsx", "papka"},
+      {"half.xlsx", "Excel ish kitobi emas"}, {"text.xlsx", "Excel ish kitobi emas"},
+      {"missing.xlsx", "topilmadi"},          {"folder.xlsx", "papka"},
       {"pipe.xlsx", "oddiy fayl emas"},
   };
   for (const auto& [file, told] : notWorkbooks) {
@@ -230,13 +238,11 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
 // page's module both take numbers by it.
 TEST(StoredNumber, DigitsWithSignPointAndExponentAndFinite) {
   const std::vector<std::pair<std::string_view, std::optional<double>>> cases = {
-      {"4", 4},         {"-97.5", -97.5}, {"1E+20", 1e20},  {"1e-7", 1e-7},     {".5", 0.5},
-      {"5.", 5},        {"-0", -0.0},     {"0.1", 0.1},     {"2.5e1", 25},      {"1e308", 1e308},
-      {"NaN", {}},      {"nan", {}},      {"-nan", {}},     {"Infinity", {}},   {"INF", {}},
-      {"1e400", {}},    {"-1e400", {}},   {"abc", {}},      {"0x10", {}},       {"", {}},
-      {" 4", {}},       {"4 ", {}},       {"+5", {}},       {"--5", {}},        {"1e", {}},
-      {"e5", {}},       {".", {}},        {"-", {}},        {"1,5", {}},        {"12abc", {}},
-      {"1e+", {}},      {"\xD9\xA1", {}},  // an Arabic-Indic digit one
+      {"4", 4},     {"-97.5", -97.5}, {"1E+20", 1e20},  {"1e-7", 1e-7},   {".5", 0.5},  {"5.", 5},    {"-0", -0.0},
+      {"0.1", 0.1}, {"2.5e1", 25},    {"1e308", 1e308}, {"NaN", {}},      {"nan", {}},  {"-nan", {}}, {"Infinity", {}},
+      {"INF", {}},  {"1e400", {}},    {"-1e400", {}},   {"abc", {}},      {"0x10", {}}, {"", {}},     {" 4", {}},
+      {"4 ", {}},   {"+5", {}},       {"--5", {}},      {"1e", {}},       {"e5", {}},   {".", {}},    {"-", {}},
+      {"1,5", {}},  {"12abc", {}},    {"1e+", {}},      {"\xD9\xA1", {}},  // an Arabic-Indic digit one
   };
   for (const auto& [text, number] : cases) EXPECT_EQ(workbook_package::ReadStoredNumber(text), number) << text;
   EXPECT_EQ(workbook_package::ReadPropertyNumber("r8", "4.5"), 4.5);
@@ -250,13 +256,14 @@ TEST(StoredNumber, DigitsWithSignPointAndExponentAndFinite) {
 // report can hold, refuses the workbook naming the cell.
 TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
   const ScratchFolder folder;
-  const report_sheet::ReportSheet report = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
+  const report_sheet::ReportSheet report =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
   const std::string good = folder.File("good.xlsx");
   ASSERT_TRUE(SaveXlsx(report, good).ok);
   const std::string bytes = testing::ReadFile(good);
   const std::vector<std::pair<std::string, std::optional<double>>> stored = {
-      {"NaN", {}}, {"Infinity", {}}, {"-Infinity", {}}, {"1e400", {}}, {"abc", {}}, {"0x10", {}}, {"", {}},
-      {"12.0", 12}, {"-3", -3}, {"1.5E1", 15},
+      {"NaN", {}},  {"Infinity", {}}, {"-Infinity", {}}, {"1e400", {}}, {"abc", {}},
+      {"0x10", {}}, {"", {}},         {"12.0", 12},      {"-3", -3},    {"1.5E1", 15},
   };
   for (std::size_t i = 0; i < stored.size(); ++i) {
     const auto& [text, number] = stored[i];
@@ -265,7 +272,8 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
     Rewrite(path, kSheetEntry, [&](std::string& part) {
       const std::regex c8(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)");
       ASSERT_TRUE(std::regex_search(part, c8));
-      part = std::regex_replace(part, c8, "<c r=\"C8\"$1><v>" + text + "</v></c>", std::regex_constants::format_first_only);
+      part = std::regex_replace(part, c8, "<c r=\"C8\"$1><v>" + text + "</v></c>",
+                                std::regex_constants::format_first_only);
     });
     const workbook_package::OpenOutcome outcome = OpenXlsx(path);
     if (number) {
@@ -274,7 +282,8 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
       continue;
     }
     ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome)) << text;
-    EXPECT_NE(std::get<workbook_package::OpenRefusal>(outcome).message.find("C8 katagida noto'g'ri son bor."), std::string::npos)
+    EXPECT_NE(std::get<workbook_package::OpenRefusal>(outcome).message.find("C8 katagida noto'g'ri son bor."),
+              std::string::npos)
         << text << ": " << std::get<workbook_package::OpenRefusal>(outcome).message;
   }
 }
@@ -294,8 +303,12 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
   };
   const std::vector<Padding> paddings = {
       {"bir-qism.xlsx", 1, workbook_package::kLargestWorkbookPart, ""},
-      {"katta.xlsx", static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1), workbook_package::kLargestWorkbookPart, "ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
-      {"kop-qism.xlsx", static_cast<int>(workbook_package::kMostWorkbookParts), 1, "ochilmadi: ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
+      {"katta.xlsx",
+       static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1),
+       workbook_package::kLargestWorkbookPart,
+       "ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(workbook_package::kMostWorkbookParts), 1,
+       "ochilmadi: ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
       {"ortiq-qism.xlsx", 1, workbook_package::kLargestWorkbookPart + 1, "qismlaridan biri shikastlangan"},
   };
   for (const Padding& padding : paddings) {
@@ -343,8 +356,9 @@ TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
 }
 
 TEST(ReportTexts, TeacherAndYearReadBackFromTheForm) {
-  for (const report_sheet::ReportTexts& texts : {report_sheet::ReportTexts{"5", "fizika", "Familiya Ism"}, report_sheet::ReportTexts{"", "", ""},
-                                   report_sheet::ReportTexts{"12 - sonli maktabning ", "ona tili", "Ism  ning 2020/2021 "}}) {
+  for (const report_sheet::ReportTexts& texts :
+       {report_sheet::ReportTexts{"5", "fizika", "Familiya Ism"}, report_sheet::ReportTexts{"", "", ""},
+        report_sheet::ReportTexts{"12 - sonli maktabning ", "ona tili", "Ism  ning 2020/2021 "}}) {
     EXPECT_EQ(report_sheet::TeacherNameOfFooter(report_sheet::FooterText(texts)), texts.name);
     EXPECT_EQ(report_sheet::CalendarYearOfTitle(report_sheet::TitleSentence(texts, 2025)), 2025);
   }

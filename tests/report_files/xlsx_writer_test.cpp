@@ -26,7 +26,8 @@ struct SavedWorkbook {
   pugi::xml_document styles;
 };
 
-void Save(const report_sheet::ReportRequest& request, const std::string& path, SavedWorkbook& saved, bool round = true) {
+void Save(const report_sheet::ReportRequest& request, const std::string& path, SavedWorkbook& saved,
+          bool round = true) {
   saved.sheet = Built(round ? report_sheet::BuildReport(request) : report_sheet::BuildReportBeforeRounding(request));
   const SaveResult result = SaveXlsx(saved.sheet, path);
   ASSERT_TRUE(result.ok) << result.message;
@@ -64,8 +65,10 @@ TEST(XlsxWriter, FormulasGoInA1NotationWithTheirCurrentResults) {
 TEST(XlsxWriter, EveryNumberIsStoredInTheTextEveryEditionWrites) {
   const ScratchFolder folder;
   const std::string path = folder.File("stored.xlsx");
-  const report_sheet::ReportSheet sheet = Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "19", true)));
-  const workbook_package::WorkbookNotes notes{{{8, col::C, 34.0 / 3}, {9, col::D, 1.0 / 7}, {10, col::E, 1e20}, {11, col::G, 2.5}}};
+  const report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "19", true)));
+  const workbook_package::WorkbookNotes notes{
+      {{8, col::C, 34.0 / 3}, {9, col::D, 1.0 / 7}, {10, col::E, 1e20}, {11, col::G, 2.5}}};
   ASSERT_TRUE(SaveXlsxWithNotes(sheet, notes, path).ok);
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
@@ -115,7 +118,8 @@ TEST(XlsxWriter, CarriesTheLayoutAndThePage) {
   const pugi::xml_node worksheet = saved.worksheet.child("worksheet");
 
   std::vector<std::string> merged;
-  for (pugi::xml_node cell : worksheet.child("mergeCells").children("mergeCell")) merged.push_back(cell.attribute("ref").value());
+  for (pugi::xml_node cell : worksheet.child("mergeCells").children("mergeCell"))
+    merged.push_back(cell.attribute("ref").value());
   EXPECT_EQ(merged, (std::vector<std::string>{"O1:S1", "A2:S2", "A3:S3", "A22:S22"}));
 
   const pugi::xml_node margins = worksheet.child("pageMargins");
@@ -146,8 +150,10 @@ TEST(XlsxWriter, CarriesTheLayoutAndThePage) {
   auto xf = styleSheet.child("cellXfs").children("xf").begin();
   std::advance(xf, style);
   const auto numberFormatId = xf->attribute("numFmtId").value();
-  EXPECT_STREQ(styleSheet.child("numFmts").find_child_by_attribute("numFmt", "numFmtId", numberFormatId)
-                   .attribute("formatCode").value(),
+  EXPECT_STREQ(styleSheet.child("numFmts")
+                   .find_child_by_attribute("numFmt", "numFmtId", numberFormatId)
+                   .attribute("formatCode")
+                   .value(),
                "0");
   EXPECT_STREQ(xf->child("alignment").attribute("horizontal").value(), "center");
 }

@@ -33,11 +33,8 @@ TEST(ReportBuilder, RefusesAsTheRunDoesAndMakesNoReport) {
     const char* rate;
     std::string_view message;
   } refused[] = {
-      {"", "20", messages::kNoWeeklyHours},
-      {"9.5", "20", messages::kTooFewHours},
-      {"20", "0", messages::kBadRate},
-      {"24", "1e-100", messages::kBadRate},
-      {"169", "20", messages::kBadWeeklyHours},
+      {"", "20", messages::kNoWeeklyHours}, {"9.5", "20", messages::kTooFewHours},    {"20", "0", messages::kBadRate},
+      {"24", "1e-100", messages::kBadRate}, {"169", "20", messages::kBadWeeklyHours},
   };
   for (const auto& input : refused) {
     const ReportOutcome outcome = BuildReport(Teacher(TeacherCategory::Upper, input.weekly, input.rate, false));
@@ -118,7 +115,8 @@ TEST(ReportBuilder, TheSmallestRateTakenStillGivesAReportThatShowsWhole) {
     for (const char* weekly : {"10", "24", "22.5", "168"}) {
       for (const bool leader : {false, true}) {
         const auto made = [&](double rate) {
-          return std::holds_alternative<ReportSheet>(BuildReport(Teacher(category, weekly, NumberToText(rate), leader)));
+          return std::holds_alternative<ReportSheet>(
+              BuildReport(Teacher(category, weekly, NumberToText(rate), leader)));
         };
         double refused = 1e-300;
         double taken = 1;
@@ -136,7 +134,8 @@ TEST(ReportBuilder, TheSmallestRateTakenStillGivesAReportThatShowsWhole) {
           for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
             for (int column = col::C; column <= col::S; ++column) {
               const std::string shown = DisplayedText(sheet, row, column);
-              EXPECT_LE(shown.size() - (shown.starts_with('-') ? 1 : 0), 15u) << weekly << " / " << rate << ": " << shown;
+              EXPECT_LE(shown.size() - (shown.starts_with('-') ? 1 : 0), 15u)
+                  << weekly << " / " << rate << ": " << shown;
               largest = std::max(largest, std::fabs(sheet.Cells().ReadNumber(row, column)));
             }
           }

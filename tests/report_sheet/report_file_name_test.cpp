@@ -58,7 +58,7 @@ TEST(ReportFileName, LongNamesAreCutToFitAFileSystem) {
       {Repeated("😀", 100), "xlsx", Repeated("😀", 57) + " 2026-2027.xlsx"},
       {"ab" + Repeated("😀", 100), "xlsx", "ab" + Repeated("😀", 56) + " 2026-2027.xlsx"},
       {Repeated("a", 228) + " bcd", "xlsx", Repeated("a", 228) + " 2026-2027.xlsx"},  // no blank before the year
-      {Repeated("a", 229), "xlsx", Repeated("a", 229) + " 2026-2027.xlsx"},             // 244: fits as it is
+      {Repeated("a", 229), "xlsx", Repeated("a", 229) + " 2026-2027.xlsx"},           // 244: fits as it is
   };
   for (const Case& c : cases) {
     const std::string offered = ReportFileName(c.name, 2026, c.suffix);
@@ -81,8 +81,10 @@ TEST(ReportFileName, EveryCutKeepsWholeCharactersAndTheTail) {
         const std::string_view kept = std::string_view(fitted).substr(0, fitted.size() - tail.size());
         ASSERT_TRUE(name.starts_with(kept)) << count << character;
         // Cut only when the whole name does not fit, and then no more than one character short.
-        if (name.size() + tail.size() <= kMaxOfferedNameBytes) ASSERT_EQ(kept, name);
-        else ASSERT_GT(kept.size() + tail.size() + character.size(), kMaxOfferedNameBytes);
+        if (name.size() + tail.size() <= kMaxOfferedNameBytes)
+          ASSERT_EQ(kept, name);
+        else
+          ASSERT_GT(kept.size() + tail.size() + character.size(), kMaxOfferedNameBytes);
       }
     }
   }

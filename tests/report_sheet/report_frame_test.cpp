@@ -30,8 +30,9 @@ TEST(ReportTexts, TitleAndFooterKeepEveryPieceAndTheTypedTexts) {
             " - sonli maktabning  fani o 'qituvchisi ning 2024/2025 o'quv yili uchun taxminiy ish yuklamasini");
   const ReportTexts trailing{"12", "ona tili", "Ism  "};
   EXPECT_NE(TitleSentence(trailing, 2025).find("Ism  ning 2025/2026"), std::string::npos);
-  EXPECT_EQ(FooterText(trailing), "Fan o'qituvchisi:________________ Ism  " + std::string(31, ' ') +
-                                      "O'quv ishlari bo'yicha direktor o'rinbosari:  _____________________ ____________");
+  EXPECT_EQ(FooterText(trailing),
+            "Fan o'qituvchisi:________________ Ism  " + std::string(31, ' ') +
+                "O'quv ishlari bo'yicha direktor o'rinbosari:  _____________________ ____________");
 }
 
 // The box asks for the school's number; words typed after it are not said twice in the title.

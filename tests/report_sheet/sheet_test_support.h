@@ -14,7 +14,8 @@
 namespace soatnoma::testing {
 
 inline report_sheet::ReportRequest Teacher(TeacherCategory category, std::string weekly, std::string rate, bool leader,
-                             report_sheet::ReportTexts texts = {"5", "fizika", "Familiya Ism"}, int year = 2025) {
+                                           report_sheet::ReportTexts texts = {"5", "fizika", "Familiya Ism"},
+                                           int year = 2025) {
   report_sheet::ReportRequest request;
   request.category = category;
   request.weeklyHours = std::move(weekly);
@@ -29,7 +30,7 @@ inline report_sheet::ReportRequest Teacher(TeacherCategory category, std::string
 // A 60-character name and a 40-character subject, as real full names and subjects run: the
 // title must wrap and the signature line must still show them whole.
 inline const report_sheet::ReportTexts kLongTexts{"117", "informatika va axborot texnologiyalari f",
-                                   "Abdurahmonova Muxlisaxon Gʻayratjon qizi Karimovna Toshkentov"};
+                                                  "Abdurahmonova Muxlisaxon Gʻayratjon qizi Karimovna Toshkentov"};
 
 inline report_sheet::ReportSheet Built(const report_sheet::ReportOutcome& outcome) {
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {

@@ -58,9 +58,9 @@ TEST(CodePage, Utf16OfEitherOrderAsTheCLibraryReadsIt) {
       {u'A', u'l', u'i'},
       {0x041A, 0x0430, 0x2116, 0x0000, 0xFEFF},
       {0xD83D, 0xDE00, u' ', 0xD801, 0xDC37},  // pairs
-      {u'a', 0xD83D},                            // half a pair at the end
-      {0xDE00, u'a'},                            // a second half alone
-      {0xD83D, u'a'},                            // a first half before an ordinary unit
+      {u'a', 0xD83D},                          // half a pair at the end
+      {0xDE00, u'a'},                          // a second half alone
+      {0xD83D, u'a'},                          // a first half before an ordinary unit
       {0xFFFF, 0xE000},
   };
   for (const bool littleEndian : {true, false}) {
@@ -104,7 +104,8 @@ TEST(CodePage, RandomTextsAgreeWithTheCLibrary) {
     std::vector<char16_t> units(1 + round % 9);
     for (char16_t& each : units) each = static_cast<char16_t>(round % 3 == 0 ? byte(random) : unit(random));
     const std::string text = WithMark(round % 2 == 0, units);
-    ASSERT_EQ(Utf16ToUtf8(text), ByTheCLibrary(round % 2 == 0 ? "UTF-16LE" : "UTF-16BE", std::string_view(text).substr(2)))
+    ASSERT_EQ(Utf16ToUtf8(text),
+              ByTheCLibrary(round % 2 == 0 ? "UTF-16LE" : "UTF-16BE", std::string_view(text).substr(2)))
         << "round " << round;
   }
 }

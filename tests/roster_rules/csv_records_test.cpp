@@ -68,12 +68,8 @@ std::string Shown(const std::vector<CsvRecord>& records) {
 
 TEST(CsvRecords, HandMadeListsReadAsLibcsvReadsThem) {
   const std::vector<std::string> texts = {
-      "ism;fan\nAli;fizika\n",
-      "\"yu\"qori;20\n",
-      "\"Ko'p\nqator\";\"a \"\"b\"\"\";\n\n\"x\"\r\n\"y\"  ;z",
-      "a;\"never closed\nb;c",
-      "\"\"\n\"\"\"\"\n\"a\"\"\n",
-      " ; \" \" ;\t\r\r\na\"b\"c;\"\"x\"\n",
+      "ism;fan\nAli;fizika\n", "\"yu\"qori;20\n",           "\"Ko'p\nqator\";\"a \"\"b\"\"\";\n\n\"x\"\r\n\"y\"  ;z",
+      "a;\"never closed\nb;c", "\"\"\n\"\"\"\"\n\"a\"\"\n", " ; \" \" ;\t\r\r\na\"b\"c;\"\"x\"\n",
       ";;\n;\n\"a\";",
   };
   for (const std::string& text : texts) {

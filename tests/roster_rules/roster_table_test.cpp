@@ -51,7 +51,8 @@ TEST(RosterTable, TheSummaryCountsReadyTeachersAndRefusedRows) {
       {"A;1;f;yuqori;24\nB;1;f;yuqori;abc\nC;1;f;yuqori;20\n", "Tayyor: 2 ta o'qituvchi. Rad etilgan: 1 ta qator."},
       {"B;1;f;yuqori;abc\n", "Tayyor: 0 ta o'qituvchi. Rad etilgan: 1 ta qator."},
       // Not UTF-8: read in the Windows-1251 code page, and said first.
-      {"\xC0\xEB\xE8;1;f;yuqori;24\n", "Fayl Windows-1251 kodlashida o'qildi. Tayyor: 1 ta o'qituvchi. Rad etilgan: 0 ta qator."},
+      {"\xC0\xEB\xE8;1;f;yuqori;24\n",
+       "Fayl Windows-1251 kodlashida o'qildi. Tayyor: 1 ta o'qituvchi. Rad etilgan: 0 ta qator."},
   };
   for (const Case& c : cases) EXPECT_EQ(RosterSummaryText(ReadRoster(header + c.rows)), c.summary) << c.rows;
 }

@@ -64,7 +64,8 @@ TEST(Roster, TheSeparatorIsTheHeadingRowsNotTheTitles) {
       "ism;maktab;fan;toifa;soat\r\n"
       "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n"
       "Aliyev, Vali;7;tarix;yuqori;20\r\n";
-  for (const std::string title : {"Xodimlar ro'yxati\r\n", "Xodimlar ro'yxati;;;;\r\n", "12-maktab, 2026-yil\r\n\r\n"}) {
+  for (const std::string title :
+       {"Xodimlar ro'yxati\r\n", "Xodimlar ro'yxati;;;;\r\n", "12-maktab, 2026-yil\r\n\r\n"}) {
     const Roster roster = ReadRoster(title + rows);
     EXPECT_FALSE(roster.headingProblem) << title;
     EXPECT_TRUE(roster.readAsWindows1251) << title;
@@ -176,15 +177,18 @@ TEST(Roster, AReasonStaysOnOneLineAndHarmlessOnATerminal) {
                             "A,1,f,\"yuq\r\nori\",20\n"
                             "B,1,f,yuqori,\"\t9\n\"\n"
                             "C,1,f,\x1B[2J\x1B]0;x\x07,20\n"
-                            "D,1,f,\xC2\x9B""31m\x7F,20\n"
+                            "D,1,f,\xC2\x9B"
+                            "31m\x7F,20\n"
                             "E,1,f,yuq\u202Eirou\u202C,20\n")
                             .Problems();
   ASSERT_EQ(problems.size(), 5u);
-  EXPECT_EQ(DescribeProblem(problems[0]), "qator 2: toifa \"yuq\\r\\nori\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  EXPECT_EQ(DescribeProblem(problems[0]),
+            "qator 2: toifa \"yuq\\r\\nori\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
   EXPECT_EQ(DescribeProblem(problems[1]), "qator 4: soat \"\\t9\\n\": 10 soatdan kam dars uchun soatnoma shart emas.");
   EXPECT_EQ(DescribeProblem(problems[2]),
             "qator 6: toifa \"\\x1b[2J\\x1b]0;x\\x07\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
-  EXPECT_EQ(DescribeProblem(problems[3]), "qator 7: toifa \"\\u009b31m\\x7f\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
+  EXPECT_EQ(DescribeProblem(problems[3]),
+            "qator 7: toifa \"\\u009b31m\\x7f\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
   // A direction control would show the field, and the reason after it, turned around.
   EXPECT_EQ(DescribeProblem(problems[4]),
             "qator 8: toifa \"yuq\\u202eirou\\u202c\" noma'lum: yuqori yoki boshlangich bo'lishi kerak");
@@ -196,10 +200,11 @@ TEST(Roster, TextsTheFormCannotCarryRefuseTheirRowOnly) {
   const Roster roster = ReadRoster(
       "ism;maktab;fan;toifa;soat\n"
       "Ali \xEF\xBF\xBF Valiyev;1;f;yuqori;20\n" +
-      std::string("Ali\0Valiyev;1;f;yuqori;20\n", 26) +
-      "Vali;1\x0B;f;yuqori;20\n" +
-      std::string(40000, 'a') + ";1;f;yuqori;20\n"
-      "Soli;1;" + std::string(201, 'f') + ";yuqori;20\n"
+      std::string("Ali\0Valiyev;1;f;yuqori;20\n", 26) + "Vali;1\x0B;f;yuqori;20\n" + std::string(40000, 'a') +
+      ";1;f;yuqori;20\n"
+      "Soli;1;" +
+      std::string(201, 'f') +
+      ";yuqori;20\n"
       "\"Ko'p\nqatorli\";1;f;yuqori;20\n"
       "Tayyor;1;f;yuqori;20\n");
   const auto problems = roster.Problems();
@@ -230,7 +235,7 @@ TEST(Roster, ARowThatNamesNobodyIsRefused) {
       {"   ", true},
       {"\t", true},
       {"\"\r\n \"", true},
-      {"\xC2\xA0", true},                   // no-break space
+      {"\xC2\xA0", true},                  // no-break space
       {"\xE3\x80\x80\xE2\x80\x83", true},  // ideographic and em spaces
       {"A", false},
       {" A ", false},
@@ -244,7 +249,8 @@ TEST(Roster, ARowThatNamesNobodyIsRefused) {
       continue;
     }
     ASSERT_TRUE(roster.rows[0].problem) << c.name;
-    EXPECT_EQ(DescribeProblem(*roster.rows[0].problem), "qator 2: ism kiritilmagan: o'qituvchining familiyasi va ismini yozing")
+    EXPECT_EQ(DescribeProblem(*roster.rows[0].problem),
+              "qator 2: ism kiritilmagan: o'qituvchining familiyasi va ismini yozing")
         << c.name;
   }
   // Whatever else is wrong with the row, its missing name is said first.
@@ -308,11 +314,13 @@ TEST(Roster, TitleLinesAboveTheHeaderArePassedOver) {
       "B;12;f;yuqori;9\n");
   ASSERT_EQ(roster.rows.size(), 2u);
   EXPECT_EQ(roster.Teachers().at(0).line, 5);
-  EXPECT_EQ(DescribeProblem(roster.Problems().at(0)), "qator 6: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.");
+  EXPECT_EQ(DescribeProblem(roster.Problems().at(0)),
+            "qator 6: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.");
 }
 
 TEST(Roster, RefusedRowsStillSayWhoseTheyAre) {
-  const Roster roster = ReadRoster("ism;maktab;fan;toifa;soat\nKam Soat;12;tarix;yuqori;9\nNoma'lum;7;kimyo;o'rta;20\n");
+  const Roster roster =
+      ReadRoster("ism;maktab;fan;toifa;soat\nKam Soat;12;tarix;yuqori;9\nNoma'lum;7;kimyo;o'rta;20\n");
   ASSERT_EQ(roster.rows.size(), 2u);
   for (const RosterRow& row : roster.rows) EXPECT_TRUE(row.problem);
   EXPECT_EQ((std::vector<std::string>{roster.rows[0].name, roster.rows[0].school, roster.rows[0].subject}),
@@ -358,7 +366,8 @@ TEST(Roster, ExcelsWindows1251CsvIsReadWithItsNames) {
   // quotation marks that stand for the tutuq belgisi.
   const Roster roster = ReadRoster(
       "ism;maktab;fan;toifa;soat\r\n"
-      "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;\xB9 12;\xCE\xED\xE0 \xF2\xE8\xEB\xE8;yuqori;24\r\n"
+      "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;\xB9 12;\xCE\xED\xE0 "
+      "\xF2\xE8\xEB\xE8;yuqori;24\r\n"
       "G\x91ulomov O\x92tkir;12;fizika;boshlang\x92ich;22,5\r\n");
   EXPECT_TRUE(roster.readAsWindows1251);
   const auto teachers = roster.Teachers();
@@ -390,7 +399,11 @@ TEST(Roster, ExcelsUnicodeTextIsReadWithItsNames) {
     EXPECT_EQ(roster.Teachers()[0].name, "Каримова Дилноза");
     EXPECT_EQ(roster.Teachers()[0].line, 2);
   }
-  EXPECT_EQ(Utf16ToUtf8(std::string_view("\xFF\xFE" "a\x00" "\x00\xD8", 6)), std::nullopt);  // a lone surrogate
+  EXPECT_EQ(Utf16ToUtf8(std::string_view("\xFF\xFE"
+                                         "a\x00"
+                                         "\x00\xD8",
+                                         6)),
+            std::nullopt);  // a lone surrogate
   EXPECT_EQ(Utf16ToUtf8("ism"), std::nullopt);
 }
 

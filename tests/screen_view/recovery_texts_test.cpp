@@ -16,7 +16,8 @@ TEST(RecoveryTexts, NameTheTeacherTheSchoolYearTheFileAndTheMinute) {
   const Case cases[] = {
       {{"Karimova Dilnoza", 2025, "Karimova Dilnoza 2025-2026.xlsx", LocalMinute{2025, 3, 14, 10, 12}, ""},
        "Karimova Dilnoza, 2025/2026 o'quv yili (Karimova Dilnoza 2025-2026.xlsx), 14.03.2025 10:12"},
-      {{" \t\u00A0Karimova  Dilnoza\u3000\n", 2026, "", morning, ""}, "Karimova  Dilnoza, 2026/2027 o'quv yili, 04.03.2026 09:05"},
+      {{" \t\u00A0Karimova  Dilnoza\u3000\n", 2026, "", morning, ""},
+       "Karimova  Dilnoza, 2026/2027 o'quv yili, 04.03.2026 09:05"},
       {{"", 2026, "", morning, ""}, "Nomsiz hisobot, 2026/2027 o'quv yili, 04.03.2026 09:05"},
       {{"\u2003", 0, "hisobot.xlsx", std::nullopt, ""}, "Nomsiz hisobot (hisobot.xlsx)"},
       {{"Ali\xFF ", 2026, "", LocalMinute{999, 12, 31, 23, 59}, ""}, "Ali\xFF, 2026/2027 o'quv yili, 31.12.0999 23:59"},

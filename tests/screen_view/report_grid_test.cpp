@@ -26,7 +26,8 @@ const GridCell& CellAt(const std::vector<std::vector<GridCell>>& rows, int row, 
 }
 
 TEST(ReportGrid, HeadingsHeadTheTableAndOnlyTheHoursMayBeTyped) {
-  report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
   const report_editing::ReportCorrections corrections(sheet);
   const auto rows = ReportGridRows(sheet, corrections);
   ASSERT_EQ(rows.size(), 17u);
@@ -50,7 +51,8 @@ TEST(ReportGrid, HeadingsHeadTheTableAndOnlyTheHoursMayBeTyped) {
 }
 
 TEST(ReportGrid, ACellIsNamedByItsMonthRowAndWhatItShowsAndWhyItIsMarked) {
-  report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
+  report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
   report_editing::ReportCorrections corrections(sheet);
   const std::string shown = report_sheet::DisplayedText(sheet, 8, kColumnC);
   ASSERT_FALSE(shown.empty());

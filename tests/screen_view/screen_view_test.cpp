@@ -23,9 +23,9 @@ TEST(ScreenView, ZoomStepsWithinItsLimitsAndIsSaidInWholePercent) {
     const char* text;
   };
   const Case cases[] = {
-      {1, 1, 1.25, "125%"},     {1, -1, 0.8, "80%"},       {1, 2, 1.5625, "156%"},
-      {3.5, 1, 4, "400%"},      {0.3, -1, 0.25, "25%"},    {0.25, -3, 0.25, "25%"},
-      {0.5, 0, 0.5, "50%"},     {10, 0, 4, "400%"},        {1.006, 0, 1.006, "101%"},
+      {1, 1, 1.25, "125%"}, {1, -1, 0.8, "80%"},    {1, 2, 1.5625, "156%"},
+      {3.5, 1, 4, "400%"},  {0.3, -1, 0.25, "25%"}, {0.25, -3, 0.25, "25%"},
+      {0.5, 0, 0.5, "50%"}, {10, 0, 4, "400%"},     {1.006, 0, 1.006, "101%"},
   };
   for (const Case& c : cases) {
     const double stepped = SteppedZoom(c.zoom, c.steps);
@@ -47,8 +47,8 @@ TEST(ScreenView, TheCheckedCellsCornerAndTheTypingBoxsFontFollowTheZoom) {
   const Corner corners[] = {
       {30, 14.5, 1, 5.8},  // pixels: two fifths of the shorter side
       {30, 14.5, 4.0 / 3, 5.8},
-      {8, 6, 1, 4},        // never under 4 pixels
-      {8, 6, 0.5, 8},      // points at half size: 4 pixels are 8 points
+      {8, 6, 1, 4},    // never under 4 pixels
+      {8, 6, 0.5, 8},  // points at half size: 4 pixels are 8 points
   };
   for (const Corner& c : corners) {
     EXPECT_DOUBLE_EQ(MarkCornerSize(c.width, c.height, c.pixelsPerUnit), c.size) << c.width << "x" << c.height;

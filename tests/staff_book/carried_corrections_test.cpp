@@ -38,7 +38,8 @@ struct EarlierBook {
 EarlierBook Earlier(const std::vector<roster_rules::RosterTeacher>& teachers) {
   StaffBook book(2025);
   EarlierBook earlier;
-  for (const roster_rules::RosterTeacher& teacher : teachers) earlier.sheets.push_back(book.Add(teacher, ReportOf(teacher)));
+  for (const roster_rules::RosterTeacher& teacher : teachers)
+    earlier.sheets.push_back(book.Add(teacher, ReportOf(teacher)));
   for (const SummaryCell& cell : book.Summary().cells) {
     StoredSheetCell stored{cell.row, cell.column, cell.text, std::nullopt, cell.formula};
     if (cell.kind == SummaryCellKind::Number || cell.kind == SummaryCellKind::Formula) stored.number = cell.number;
@@ -51,14 +52,17 @@ workbook_package::CustomProperty Note(const std::string& sheet, int row, int col
   return {workbook_package::SheetComputedHoursPropertyName(sheet, row, column), {}, computed};
 }
 
-const std::vector<roster_rules::RosterTeacher> kStaff = {Teacher("Ali Valiyev", "24"), Teacher("Vali Aliyev", "18", true),
-                                           Teacher("Hasan Karimov", "22.5"), Teacher("Ali Valiyev", "24")};
+const std::vector<roster_rules::RosterTeacher> kStaff = {
+    Teacher("Ali Valiyev", "24"), Teacher("Vali Aliyev", "18", true), Teacher("Hasan Karimov", "22.5"),
+    Teacher("Ali Valiyev", "24")};
 
 TEST(CarriedCorrections, OnlyCorrectedTeachersAreReadWithTheirRowAndCells) {
   const EarlierBook earlier = Earlier(kStaff);
   const std::vector<workbook_package::CustomProperty> properties = {
-      {"Soatnoma", std::string(kStaffWorkbookMark), std::nullopt}, Note(earlier.sheets[2], 9, col::D, 7),
-      Note(earlier.sheets[2], 8, col::C, 5), Note(earlier.sheets[1], 8, col::C, 3)};
+      {"Soatnoma", std::string(kStaffWorkbookMark), std::nullopt},
+      Note(earlier.sheets[2], 9, col::D, 7),
+      Note(earlier.sheets[2], 8, col::C, 5),
+      Note(earlier.sheets[1], 8, col::C, 3)};
   std::vector<CorrectedTeacher> corrected = CorrectedTeachers(earlier.summary, properties);
   ASSERT_EQ(corrected.size(), 2u);  // in the summary's order, Ali not corrected
   EXPECT_EQ(corrected[0].sheetName, earlier.sheets[1]);
@@ -85,8 +89,9 @@ TEST(CarriedCorrections, ARowAsItWasKeepsItsCorrectionsWhereverItMoved) {
   }
   // A new teacher first, Vali's hours changed, Hasan gone, the two Alis still there, one
   // typed "24,0" (the same hours).
-  const std::vector<roster_rules::RosterTeacher> now = {Teacher("Yangi O'qituvchi", "20"), Teacher("Ali Valiyev", "24,0"),
-                                          Teacher("Vali Aliyev", "19", true), Teacher("Ali Valiyev", "24")};
+  const std::vector<roster_rules::RosterTeacher> now = {
+      Teacher("Yangi O'qituvchi", "20"), Teacher("Ali Valiyev", "24,0"), Teacher("Vali Aliyev", "19", true),
+      Teacher("Ali Valiyev", "24")};
   const CarryPlan plan = PlanCarrying(corrected, now, 2026);
   EXPECT_EQ(plan.carried, 2);
   EXPECT_TRUE(plan.CorrectionsOf(0).empty());
@@ -125,7 +130,8 @@ TEST(CarriedCorrections, ANewReportTakesTheCorrectionsAndItsTotalsFollow) {
   EXPECT_EQ(report.Cells().KindAt(8, col::D), CellKind::Empty);
   EXPECT_EQ(report.Cells().ReadNumber(kFirstWorkRow, col::S), year + 2 - d8);
   // The cell put back as computed is no correction; the others are noted with the computed hours.
-  EXPECT_EQ(notes.computedOfCorrected, (std::vector<workbook_package::ComputedHours>{{8, col::C, c8}, {8, col::D, d8}}));
+  EXPECT_EQ(notes.computedOfCorrected,
+            (std::vector<workbook_package::ComputedHours>{{8, col::C, c8}, {8, col::D, d8}}));
   report_sheet::ReportSheet reopened = report;
   const report_editing::ReportCorrections marks(reopened, notes);
   EXPECT_EQ(marks.CorrectedCells(), (std::vector<report_editing::CellPlace>{{8, col::C}, {8, col::D}}));

@@ -83,8 +83,15 @@ TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
       {"Абдураҳмонова Ўғилойхон Ғаниевна қизи", "Абдураҳмонова Ўғилойхон Ғаниевн"},
       {"Abdurahmonova O\u02BBg\u02BBiloyxon G\u02BBaniyevna qizi", "Abdurahmonova O\u02BBg\u02BBiloyxon G\u02BBani"},
       {"Aliyev/Vali [10-A]: *?\\\\ ", "Aliyev Vali 10-A"},
-      {"Tab\x09" "and\x0D" "line\x0A" "end", "Tab and line end"},
-      {"Bell\x07" "Esc\x1B" "Del\x7F", "Bell Esc Del"},
+      {"Tab\x09"
+       "and\x0D"
+       "line\x0A"
+       "end",
+       "Tab and line end"},
+      {"Bell\x07"
+       "Esc\x1B"
+       "Del\x7F",
+       "Bell Esc Del"},
       {"Line\u2028Para\u2029Sep", "Line Para Sep"},
       {"Non\uFFFEChar\uFFFF", "Non Char"},
       {"C1\u0085\u009Bcontrol", "C1 control"},
@@ -115,9 +122,13 @@ TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
       {"Aliyev Vali (2)", "Aliyev Vali (2) (2)"},
       {"Ёқубова Ёрқиной Абдуллаевна Раҳимова", "Ёқубова Ёрқиной Абдуллаевна Раҳ"},
       {"ЁҚУБОВА ЁРҚИНОЙ АБДУЛЛАЕВНА РАҲИМОВА ЁҚУБОВНА", "ЁҚУБОВА ЁРҚИНОЙ АБДУЛЛАЕВНА (2)"},
-      {"a\xFF\xFE" "b", "a\uFFFD\uFFFDb"},
+      {"a\xFF\xFE"
+       "b",
+       "a\uFFFD\uFFFDb"},
       {"c\xC3", "c\uFFFD"},
-      {"d\xC0\xAF" "e", "d\uFFFD\uFFFDe"},
+      {"d\xC0\xAF"
+       "e",
+       "d\uFFFD\uFFFDe"},
       {"\xE2\x80", "\uFFFD\uFFFD"},
       {"Ali\u00A0Vali", "Ali Vali"},
       {"Ali\u3000\u2003Vali", "Ali Vali (2)"},
@@ -182,9 +193,22 @@ TEST(SheetNames, EveryNameIsOneTheWorkbookLibraryAccepts) {
   LibraryCheck library;
   ASSERT_TRUE(library.Accepts("Jami"));
   const std::vector<std::string> staff = {
-      "Karimova Dilnoza", "karimova dilnoza", "", "''", "[]:*?/\\", "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi",
-      "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi", std::string(31, '\''), "a'", "Sheet1", "Jami", "\x01\x7F",
-      "ЎТКИР ҒУЛОМОВ", "ўткир ғуломов", "Σωκράτης", "ΣΩΚΡΆΤΗΣ",
+      "Karimova Dilnoza",
+      "karimova dilnoza",
+      "",
+      "''",
+      "[]:*?/\\",
+      "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi",
+      "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi",
+      std::string(31, '\''),
+      "a'",
+      "Sheet1",
+      "Jami",
+      "\x01\x7F",
+      "ЎТКИР ҒУЛОМОВ",
+      "ўткир ғуломов",
+      "Σωκράτης",
+      "ΣΩΚΡΆΤΗΣ",
   };
   for (const std::string& teacher : staff) {
     const std::string name = names.Claim(teacher);
@@ -196,8 +220,9 @@ TEST(SheetNames, EveryNameIsOneTheWorkbookLibraryAccepts) {
 // The letters whose case the names ignore compare as Qt folds them, in the alphabets staff
 // lists are written in; characters of other writing systems as they are.
 TEST(NameCharacters, LetterCaseComparesAsQtFoldsIt) {
-  const std::vector<std::pair<char32_t, char32_t>> alphabets = {
-      {0x0000, 0x052F}, {0x1C80, 0x1C8F}, {0x1E00, 0x1FFF}, {0x2C60, 0x2C7F}, {0xA640, 0xA69F}, {0xA720, 0xA7FF}, {0xFF00, 0xFFEF}};
+  const std::vector<std::pair<char32_t, char32_t>> alphabets = {{0x0000, 0x052F}, {0x1C80, 0x1C8F}, {0x1E00, 0x1FFF},
+                                                                {0x2C60, 0x2C7F}, {0xA640, 0xA69F}, {0xA720, 0xA7FF},
+                                                                {0xFF00, 0xFFEF}};
   int folded = 0;
   for (const auto& [first, last] : alphabets) {
     for (char32_t c = first; c <= last; ++c) {
@@ -220,10 +245,18 @@ TEST(NameCharacters, LetterCaseComparesAsQtFoldsIt) {
 // not count. Names that differ in their letters, accents included, stay apart.
 TEST(NameCharacters, NamesSpreadsheetsHoldEqualHaveOneKey) {
   const std::vector<std::pair<std::u32string, std::u32string>> alike = {
-      {U"\uFB01na Karim", U"FINA KARIM"}, {U"\u0131lhom", U"ilhom"},      {U"\u0130LHOM", U"ilhom"},
-      {U"Stra\u00DFe", U"STRASSE"},      {U"\u1E9Ee", U"sse"},           {U"\uFF2B\uFF41\uFF52\uFF49\uFF4D", U"karim"},
-      {U"\u24B6li", U"ALI"},             {U"\u2160", U"i"},              {U"A\u200Bli\u00AD", U"ali"},
-      {U"Jos\u00E9", U"JOSE\u0301"},     {U"\U0001D400li", U"ali"},      {U"\u2126", U"\u03C9"},
+      {U"\uFB01na Karim", U"FINA KARIM"},
+      {U"\u0131lhom", U"ilhom"},
+      {U"\u0130LHOM", U"ilhom"},
+      {U"Stra\u00DFe", U"STRASSE"},
+      {U"\u1E9Ee", U"sse"},
+      {U"\uFF2B\uFF41\uFF52\uFF49\uFF4D", U"karim"},
+      {U"\u24B6li", U"ALI"},
+      {U"\u2160", U"i"},
+      {U"A\u200Bli\u00AD", U"ali"},
+      {U"Jos\u00E9", U"JOSE\u0301"},
+      {U"\U0001D400li", U"ali"},
+      {U"\u2126", U"\u03C9"},
       {U"Ali\u2060\uFEFF\u200C\u200D", U"Ali"},
   };
   for (const auto& [one, other] : alike) EXPECT_EQ(ComparisonKey(one), ComparisonKey(other));

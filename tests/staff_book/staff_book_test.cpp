@@ -37,7 +37,7 @@ const SummaryCell* CellAt(const SummarySheet& sheet, int row, int column) {
 TEST(StaffBook, TeachersFollowTheSummaryAndItsTotalAddsTheirSheets) {
   StaffBook book(2025);
   const std::vector<roster_rules::RosterTeacher> staff = {Teacher("Jami", "24", true), Teacher("O'tkir", "22,5", false),
-                                            Teacher("o'TKIR", "18", false)};
+                                                          Teacher("o'TKIR", "18", false)};
   std::vector<std::string> names;
   double annual = 0;
   for (const roster_rules::RosterTeacher& teacher : staff) {
@@ -51,7 +51,8 @@ TEST(StaffBook, TeachersFollowTheSummaryAndItsTotalAddsTheirSheets) {
   EXPECT_EQ(summary.name, "Jami");
   ASSERT_NE(CellAt(summary, 1, 1), nullptr);
   EXPECT_EQ(CellAt(summary, 1, 1)->lastColumn, 9);
-  EXPECT_EQ(CellAt(summary, 1, 1)->text, "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
+  EXPECT_EQ(CellAt(summary, 1, 1)->text,
+            "12 - sonli maktab o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
   // Each teacher's row: its number in the list, the texts, the hours as read (a decimal
   // comma too) and the total from its sheet.
   EXPECT_EQ(CellAt(summary, 3, 1)->text, "№");
@@ -129,8 +130,14 @@ TEST(StaffBook, FileIsOfferedUnderTheRostersName) {
 // that is itself named as an offer would be.
 TEST(StaffBook, FileOfferedIsNeverTheListsOwnName) {
   const std::vector<std::string> lists = {
-      "xodimlar.xlsx",          "xodimlar.pdf",  "xodimlar hisobotlari.xlsx", "Xodimlar hisobotlari.pdf",
-      "xodimlar hisobotlari",   "hisobotlari.xlsx", ".xlsx",                    "xodimlar.XLSX",
+      "xodimlar.xlsx",
+      "xodimlar.pdf",
+      "xodimlar hisobotlari.xlsx",
+      "Xodimlar hisobotlari.pdf",
+      "xodimlar hisobotlari",
+      "hisobotlari.xlsx",
+      ".xlsx",
+      "xodimlar.XLSX",
   };
   for (const std::string& list : lists) {
     for (const std::string suffix : {"xlsx", "pdf"}) {

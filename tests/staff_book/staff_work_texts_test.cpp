@@ -7,7 +7,8 @@ namespace soatnoma::staff_book {
 namespace {
 
 const std::vector<roster_rules::RosterProblem> kRefused{{5, "soat noto'g'ri"}, {9, "toifa noma'lum"}};
-constexpr const char* kRefusedLines = "\n\nTayyorlanmagan hisobotlar:\nqator 5: soat noto'g'ri\nqator 9: toifa noma'lum";
+constexpr const char* kRefusedLines =
+    "\n\nTayyorlanmagan hisobotlar:\nqator 5: soat noto'g'ri\nqator 9: toifa noma'lum";
 
 TEST(StaffWorkTexts, TheFileMadeIsNamedOnALineOfItsOwnAfterWhatWasDone) {
   struct Case {

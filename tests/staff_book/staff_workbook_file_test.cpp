@@ -49,8 +49,12 @@ TEST(StaffWorkbookFile, TheSheetOfAYearlyTotalIsReadBackWhateverItsName) {
 // or mixed rows and columns.
 TEST(StaffWorkbookFile, AYearlyTotalIsReadAsSpreadsheetProgramsWriteIt) {
   const std::pair<const char*, const char*> written[] = {
-      {"Ali!S5", "Ali"},           {"'Ali'!$S$5", "Ali"},      {"Ali!$S5", "Ali"},
-      {"Vali_2!S$5", "Vali_2"},    {"O\u02bbtkir!S5", "O\u02bbtkir"}, {"'Aliyev Vali'!$S$5", "Aliyev Vali"},
+      {"Ali!S5", "Ali"},
+      {"'Ali'!$S$5", "Ali"},
+      {"Ali!$S5", "Ali"},
+      {"Vali_2!S$5", "Vali_2"},
+      {"O\u02bbtkir!S5", "O\u02bbtkir"},
+      {"'Aliyev Vali'!$S$5", "Aliyev Vali"},
   };
   for (const auto& [formula, sheet] : written) EXPECT_EQ(SheetOfAnnualTotal(formula), sheet) << formula;
 }
@@ -97,7 +101,7 @@ TEST(StaffWorkbookFile, TeachersAreReadFromTheSummary) {
 // naming a sheet that is not there, a second row of one sheet, a sheet no row refers to, and
 // totals stored as no number. Every row and every sheet is listed; none is dropped.
 TEST(StaffWorkbookFile, NoTeacherOfTheSummaryOrOfTheSheetsIsDropped) {
-  const std::vector<SummaryRow> rows = {Row("Ali", "Ali", 100), Row("Vali", "Vali", 200), Row("Gani", "Gani", 300),
+  const std::vector<SummaryRow> rows = {Row("Ali", "Ali", 100),   Row("Vali", "Vali", 200), Row("Gani", "Gani", 300),
                                         Row("Soli", "Soli", 400), Row("Olim", "Olim", 500), Row("Zokir", "Zokir", 600)};
   std::vector<StoredSheetCell> cells = Stored(DescribeStaffSummary(rows, 2025));
   const int total = 9;
@@ -121,10 +125,9 @@ TEST(StaffWorkbookFile, NoTeacherOfTheSummaryOrOfTheSheetsIsDropped) {
     std::string reasonHas;
   };
   const std::vector<Expected> expected = {
-      {"Ali", "Ali", true, ""},           {"Vali", "Vali", true, ""},
-      {"", "Gani", false, "#REF!"},       {"", "Soli", false, "\"Yoq\""},
-      {"", "Olim", false, "yuqoriroqda"}, {"Zokir", "Zokir", true, ""},
-      {"Gani", "", false, "qator yo'q"},  {"Qodir", "", false, "qator yo'q"},
+      {"Ali", "Ali", true, ""},          {"Vali", "Vali", true, ""},         {"", "Gani", false, "#REF!"},
+      {"", "Soli", false, "\"Yoq\""},    {"", "Olim", false, "yuqoriroqda"}, {"Zokir", "Zokir", true, ""},
+      {"Gani", "", false, "qator yo'q"}, {"Qodir", "", false, "qator yo'q"},
   };
   ASSERT_EQ(listed->size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -150,11 +153,13 @@ TEST(StaffWorkbookFile, TheSummaryIsReadWhereverItStands) {
 }
 
 TEST(StaffWorkbookFile, EachSheetKeepsItsOwnNotes) {
-  const std::vector<workbook_package::CustomProperty> before = {{"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt},
-                                              {workbook_package::SheetComputedHoursPropertyName("Vali", 8, 3), {}, 10},
-                                              {workbook_package::SheetComputedHoursPropertyName("O'tkir!", 9, 4), {}, 7},
-                                              {"Muallif", "kimdir", std::nullopt}};
-  const std::vector<workbook_package::CustomProperty> after = PropertiesWithSheetNotes(before, "Vali", workbook_package::WorkbookNotes{{{10, 5, 3.5}}});
+  const std::vector<workbook_package::CustomProperty> before = {
+      {"Soatnoma", "yillik taqsimot, 1-shakl", std::nullopt},
+      {workbook_package::SheetComputedHoursPropertyName("Vali", 8, 3), {}, 10},
+      {workbook_package::SheetComputedHoursPropertyName("O'tkir!", 9, 4), {}, 7},
+      {"Muallif", "kimdir", std::nullopt}};
+  const std::vector<workbook_package::CustomProperty> after =
+      PropertiesWithSheetNotes(before, "Vali", workbook_package::WorkbookNotes{{{10, 5, 3.5}}});
   ASSERT_EQ(after.size(), 4u);
   EXPECT_EQ(after[0].text, kStaffWorkbookMark);
   EXPECT_EQ(after[1].name, workbook_package::SheetComputedHoursPropertyName("O'tkir!", 9, 4));
@@ -177,19 +182,23 @@ TEST(StaffWorkbookFile, ASavedTotalStoresTheSummarysSumsAnew) {
     }
     return std::nullopt;
   };
-  EXPECT_EQ(at(5, 9), 250);             // B's yearly total
-  EXPECT_EQ(at(7, 9), 650);             // the staff's total
-  EXPECT_EQ(at(7, 6), 72);              // the weekly hours, as they were
-  EXPECT_EQ(at(4, 9), std::nullopt);    // A's is not touched
+  EXPECT_EQ(at(5, 9), 250);           // B's yearly total
+  EXPECT_EQ(at(7, 9), 650);           // the staff's total
+  EXPECT_EQ(at(7, 6), 72);            // the weekly hours, as they were
+  EXPECT_EQ(at(4, 9), std::nullopt);  // A's is not touched
 }
 
 // The properties' part a save writes, every name and text escaped, each property numbered
 // from 2; and the words of the list of teachers.
 TEST(StaffWorkbookFile, PropertiesArePartOfTheWorkbookAsItStoresThem) {
   const std::string xml = workbook_package::CustomPropertiesPart(std::vector<workbook_package::CustomProperty>{
-      {"Soatnoma", "a&b <c> \"d\"", std::nullopt}, {workbook_package::SheetComputedHoursPropertyName("O'tkir \"&\" Co", 8, 3), {}, 2.5}});
-  EXPECT_NE(xml.find(R"(pid="2" name="Soatnoma"><vt:lpwstr>a&amp;b &lt;c&gt; "d"</vt:lpwstr>)"), std::string::npos) << xml;
-  EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &quot;&amp;&quot; Co!C8"><vt:r8>2.5</vt:r8>)"), std::string::npos) << xml;
+      {"Soatnoma", "a&b <c> \"d\"", std::nullopt},
+      {workbook_package::SheetComputedHoursPropertyName("O'tkir \"&\" Co", 8, 3), {}, 2.5}});
+  EXPECT_NE(xml.find(R"(pid="2" name="Soatnoma"><vt:lpwstr>a&amp;b &lt;c&gt; "d"</vt:lpwstr>)"), std::string::npos)
+      << xml;
+  EXPECT_NE(xml.find(R"(pid="3" name="Soatnoma hisoblangan O'tkir &quot;&amp;&quot; Co!C8"><vt:r8>2.5</vt:r8>)"),
+            std::string::npos)
+      << xml;
   EXPECT_EQ(StaffTotalText(1935.5), "1935.5");  // the command line's listing
   EXPECT_EQ(StaffTeacherQuestion("x.xlsx").rfind("\"x.xlsx\" - xodimlar kitobi.", 0), 0u);
 }

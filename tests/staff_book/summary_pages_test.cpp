@@ -17,7 +17,9 @@ namespace {
 // Every character 0.6 of the font size wide: lines break where a reader can count them.
 class EvenMetrics : public sheet_layout::TextMetrics {
  public:
-  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
+  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override {
+    return {font.size * 0.93, font.size * 0.24, font.size * 1.17};
+  }
   double Width(const sheet_layout::TextFont& font, std::string_view text) override {
     double characters = 0;
     for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
@@ -45,7 +47,8 @@ std::string TextOf(const sheet_layout::SheetBox& box) {
 }
 
 bool Holds(const SummaryPrintPage& page, const std::string& text) {
-  return std::any_of(page.boxes.begin(), page.boxes.end(), [&](const sheet_layout::SheetBox& box) { return TextOf(box).find(text) == 0; });
+  return std::any_of(page.boxes.begin(), page.boxes.end(),
+                     [&](const sheet_layout::SheetBox& box) { return TextOf(box).find(text) == 0; });
 }
 
 // The number at the foot of the page: the one box of no cell.
@@ -67,8 +70,9 @@ TEST(SummaryPages, AFewTeachersSignOnOnePage) {
   EXPECT_NEAR(print.paperHeight, 595.28, 0.01);
   ASSERT_EQ(print.pages.size(), 1U);
   const SummaryPrintPage& page = print.pages.front();
-  for (const char* text : {"12, 7 - sonli maktablar o'qituvchilarining 2026/2027", "№", "Familiya va ism", "O'qituvchi 3",
-                           "Jami", "72", "3006", "Direktor:", "O'quv ishlari bo'yicha direktor o'rinbosari:"}) {
+  for (const char* text :
+       {"12, 7 - sonli maktablar o'qituvchilarining 2026/2027", "№", "Familiya va ism", "O'qituvchi 3", "Jami", "72",
+        "3006", "Direktor:", "O'quv ishlari bo'yicha direktor o'rinbosari:"}) {
     EXPECT_TRUE(Holds(page, text)) << text;
   }
   EXPECT_EQ(PageNumberOf(page), "") << "one page needs no number";

@@ -58,9 +58,11 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
   ASSERT_EQ(csv.status, 0) << csv.output;
   // The rows of the sheet: the title, a gap, the headings, the teachers, the total and,
   // each after a gap, the two signature lines.
-  const std::vector<roster_rules::CsvRecord> summary = roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  const std::vector<roster_rules::CsvRecord> summary =
+      roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
   ASSERT_EQ(summary.size(), reports.size() + 8);
-  EXPECT_EQ(summary[0].fields[0], "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
+  EXPECT_EQ(summary[0].fields[0],
+            "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
   EXPECT_EQ(summary[2].fields[0], "№");
   EXPECT_EQ(summary[2].fields[1], "Familiya va ism");
   double staffTotal = 0;
@@ -90,14 +92,16 @@ TEST(StaffWorkbookInLibreOffice, ACorrectionSavedBackIsInTheRecalculatedSummary)
   const std::string workbook = folder.File("xodimlar.xlsx");
   const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
-  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(OpenStaffSheet(workbook, testing::kSheetNames[3]));
+  workbook_package::OpenedReport opened =
+      std::get<workbook_package::OpenedReport>(OpenStaffSheet(workbook, testing::kSheetNames[3]));
   report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 100);
   ASSERT_TRUE(SaveStaffSheet(workbook, testing::kSheetNames[3], opened.sheet, corrections.Notes()).ok);
 
   const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
   ASSERT_EQ(csv.status, 0) << csv.output;
-  const std::vector<roster_rules::CsvRecord> summary = roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  const std::vector<roster_rules::CsvRecord> summary =
+      roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
   const std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   double staffTotal = 0;
   for (std::size_t i = 0; i < reports.size(); ++i) {
@@ -116,8 +120,10 @@ TEST(StaffWorkbookInLibreOffice, ASummaryResavedListsEveryTeacher) {
   const ScratchFolder folder;
   const std::string workbook = folder.File("xodimlar.xlsx");
   const std::vector<roster_rules::RosterTeacher> teachers =
-      roster_rules::ReadRoster("ism;maktab;fan;toifa;soat\nAli;12;fizika;yuqori;24\nVali;12;tarix;yuqori;18\n"
-                 "Gani Karimov;12;kimyo;yuqori;20\n").Teachers();
+      roster_rules::ReadRoster(
+          "ism;maktab;fan;toifa;soat\nAli;12;fizika;yuqori;24\nVali;12;tarix;yuqori;18\n"
+          "Gani Karimov;12;kimyo;yuqori;20\n")
+          .Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
   const WorkbookOpening written = OpenReportOrStaff(workbook);
   std::vector<double> totals;
@@ -150,7 +156,8 @@ TEST(StaffWorkbookInLibreOffice, ASummaryResavedListsEveryTeacher) {
 TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {
   const ScratchFolder folder;
   std::string staff = "ism;maktab;fan;toifa;soat\n";
-  for (int i = 1; i <= 70; ++i) staff += "O'qituvchi " + std::to_string(i) + ";" + (i % 2 ? "12" : "7") + ";fizika;yuqori;24\n";
+  for (int i = 1; i <= 70; ++i)
+    staff += "O'qituvchi " + std::to_string(i) + ";" + (i % 2 ? "12" : "7") + ";fizika;yuqori;24\n";
   const std::string workbook = folder.File("xodimlar.xlsx");
   ASSERT_EQ(ExportStaff({roster_rules::ReadRoster(staff).Teachers(), 2025, StaffFileFormat::Xlsx, workbook}).status,
             StaffExportStatus::Written);
@@ -182,7 +189,8 @@ TEST(StaffWorkbookInLibreOffice, RosterSavedAsAWorkbookReadsAsItsCsv) {
   const ScratchFolder folder;
   soatnoma::testing::WriteFile(folder.File("xodimlar.csv"), std::string(testing::kStaffList));
   // ";" between fields, '"' around them, UTF-8, from the first line: numbers become number cells.
-  const auto saved = Convert(folder, "xlsx:Calc MS Excel 2007 XML", {"--infilter=CSV:59,34,76,1", folder.File("xodimlar.csv")});
+  const auto saved =
+      Convert(folder, "xlsx:Calc MS Excel 2007 XML", {"--infilter=CSV:59,34,76,1", folder.File("xodimlar.csv")});
   ASSERT_EQ(saved.status, 0) << saved.output;
   const LoadedRoster fromWorkbook = LoadRoster(folder.File("out/xodimlar.xlsx"));
   ASSERT_TRUE(fromWorkbook.ok) << fromWorkbook.message;

@@ -45,7 +45,8 @@ inline const std::vector<std::string> kSheetNames = {"Jami", "Karimova; Dilnoza"
 inline std::vector<report_sheet::ReportSheet> ExpectedReports(int year) {
   std::vector<report_sheet::ReportSheet> reports;
   for (const roster_rules::RosterTeacher& teacher : roster_rules::ReadRoster(kStaffList).Teachers()) {
-    reports.push_back(std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(staff_book::ReportRequestFor(teacher, year))));
+    reports.push_back(
+        std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(staff_book::ReportRequestFor(teacher, year))));
   }
   return reports;
 }
@@ -70,7 +71,10 @@ class SavedWorkbook {
   }
   // The rows printed on top of every page, as the workbook names them ("Jami!$3:$3").
   std::string PrintTitles() const {
-    return workbook_.child("workbook").child("definedNames").find_child_by_attribute("definedName", "name", "_xlnm.Print_Titles").child_value();
+    return workbook_.child("workbook")
+        .child("definedNames")
+        .find_child_by_attribute("definedName", "name", "_xlnm.Print_Titles")
+        .child_value();
   }
   // The n-th worksheet, 1 first.
   pugi::xml_document Sheet(int number) const {
@@ -81,7 +85,8 @@ class SavedWorkbook {
   // What a cell holds: its text, or its number as written.
   std::string Text(const pugi::xml_document& sheet, const std::string& reference) const {
     const pugi::xml_node cell = Cell(sheet, reference);
-    if (std::string_view(cell.attribute("t").value()) == "s") return Unescaped(texts_.at(cell.child("v").text().as_uint()));
+    if (std::string_view(cell.attribute("t").value()) == "s")
+      return Unescaped(texts_.at(cell.child("v").text().as_uint()));
     return cell.child_value("v");
   }
   // A workbook writes control characters such as a carriage return as "_x000D_".

@@ -17,22 +17,25 @@
 namespace soatnoma::staff_files::testing {
 
 inline constexpr report_editing::CellPlace kCorrectedCell{8, 3};  // C8
-inline constexpr double kCorrection = 2;          // hours more than computed
-inline constexpr int kCorrectedTeacher = 1;       // the second of the list, "Oʻtkir Toshmatov"
+inline constexpr double kCorrection = 2;                          // hours more than computed
+inline constexpr int kCorrectedTeacher = 1;                       // the second of the list, "Oʻtkir Toshmatov"
 
 // The workbook of kStaffList (school year 2025/2026) written at path, the teacher corrected.
 inline void WriteCorrectedStaffWorkbook(const std::string& path) {
   const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(kStaffList).Teachers();
-  ASSERT_EQ(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path}).status, staff_files::StaffExportStatus::Written);
+  ASSERT_EQ(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path}).status,
+            staff_files::StaffExportStatus::Written);
   const std::string& sheet = kSheetNames[kCorrectedTeacher + 1];
-  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path, sheet));
+  workbook_package::OpenedReport opened =
+      std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path, sheet));
   report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours(kCorrectedCell, corrections.ComputedHours(kCorrectedCell) + kCorrection);
   ASSERT_TRUE(staff_files::SaveStaffSheet(path, sheet, opened.sheet, corrections.Notes()).ok);
 }
 
 // Changes one part of the workbook at path, as another program might have written it.
-inline void EditPart(const std::string& path, const std::string& entry, const std::string& from, const std::string& to) {
+inline void EditPart(const std::string& path, const std::string& entry, const std::string& from,
+                     const std::string& to) {
   std::string detail;
   auto package = XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
@@ -63,7 +66,8 @@ inline std::ptrdiff_t SumsIn(const std::string& part) {
 // Each teacher's yearly total as the corrected workbook holds it.
 inline std::vector<double> CorrectedYearTotals() {
   std::vector<double> totals;
-  for (const report_sheet::ReportSheet& report : ExpectedReports(2025)) totals.push_back(report.Cells().ReadNumber(5, 19));  // S5
+  for (const report_sheet::ReportSheet& report : ExpectedReports(2025))
+    totals.push_back(report.Cells().ReadNumber(5, 19));  // S5
   totals[kCorrectedTeacher] += kCorrection;
   return totals;
 }

@@ -74,7 +74,8 @@ void WriteStaffWorkbook(const std::string& path, bool constantMemory) {
 
 std::vector<std::string> Described(const roster_rules::Roster& roster) {
   std::vector<std::string> described;
-  for (const roster_rules::RosterProblem& problem : roster.Problems()) described.push_back(roster_rules::DescribeProblem(problem));
+  for (const roster_rules::RosterProblem& problem : roster.Problems())
+    described.push_back(roster_rules::DescribeProblem(problem));
   return described;
 }
 
@@ -123,7 +124,8 @@ TEST(WorkbookRoster, FirstSheetReadsAsTheSameRowsWouldFromCsv) {
         "Aliyev;5;algebra;yuqori;27.5;22;0\n\n"
         "Stavka Nol;3;musiqa;boshlangich;12,5;0;\n");
     ASSERT_EQ(fromCsv.Teachers().size(), teachers.size());
-    for (std::size_t i = 0; i < teachers.size(); ++i) EXPECT_EQ(fromCsv.Teachers()[i].annualTotal, teachers[i].annualTotal);
+    for (std::size_t i = 0; i < teachers.size(); ++i)
+      EXPECT_EQ(fromCsv.Teachers()[i].annualTotal, teachers[i].annualTotal);
   }
 }
 
@@ -154,7 +156,8 @@ TEST(WorkbookRoster, TheFormIsToldByContentAndOtherFilesAreRefused) {
     const std::string sheet = package->Read("xl/worksheets/sheet1.xml").value_or("");
     const std::regex firstText(R"(<c r="A1" t="s"><v>\d+</v>)");
     ASSERT_TRUE(std::regex_search(sheet, firstText));
-    ASSERT_TRUE(package->Replace("xl/worksheets/sheet1.xml", std::regex_replace(sheet, firstText, R"(<c r="A1" t="s"><v>999</v>)")));
+    ASSERT_TRUE(package->Replace("xl/worksheets/sheet1.xml",
+                                 std::regex_replace(sheet, firstText, R"(<c r="A1" t="s"><v>999</v>)")));
     ASSERT_TRUE(package->Save(detail));
   }
   WriteFile(folder.File("eski.xls"), std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(504, '\0'));
@@ -162,8 +165,9 @@ TEST(WorkbookRoster, TheFormIsToldByContentAndOtherFilesAreRefused) {
 
   const std::vector<std::pair<std::string, std::string>> refused = {
       {"buzilgan.xlsx", "ish kitobi buzilgan (A1 katagida yo'q matnga havola bor.)"},
-      {"eski.xls", "eski Excel (.xls) kitobi yoki parol bilan himoyalangan; uni Excel ish kitobi (.xlsx) yoki CSV "
-                   "qilib saqlang."},
+      {"eski.xls",
+       "eski Excel (.xls) kitobi yoki parol bilan himoyalangan; uni Excel ish kitobi (.xlsx) yoki CSV "
+       "qilib saqlang."},
       {"boshqa.xlsx", "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
   };
   for (const auto& [name, reason] : refused) {
@@ -185,9 +189,14 @@ TEST(WorkbookRoster, APackageTooLargeOrOfTooManyPartsIsRefusedBeforeUnpacking) {
   };
   const std::vector<Padding> paddings = {
       {"bir-qism.xlsx", 1, workbook_package::kLargestWorkbookPart, ""},
-      {"katta.xlsx", static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1), workbook_package::kLargestWorkbookPart, "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
-      {"kop-qism.xlsx", static_cast<int>(workbook_package::kMostWorkbookParts), 1, "ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
-      {"ortiq-qism.xlsx", 1, workbook_package::kLargestWorkbookPart + 1, "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
+      {"katta.xlsx",
+       static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1),
+       workbook_package::kLargestWorkbookPart,
+       "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq)."},
+      {"kop-qism.xlsx", static_cast<int>(workbook_package::kMostWorkbookParts), 1,
+       "ish kitobida qismlar juda ko'p (15103 tadan ortiq)."},
+      {"ortiq-qism.xlsx", 1, workbook_package::kLargestWorkbookPart + 1,
+       "Excel ish kitobi (.xlsx) emas yoki u buzilgan."},
   };
   for (const Padding& padding : paddings) {
     SCOPED_TRACE(padding.file);
@@ -239,7 +248,8 @@ TEST(WorkbookRoster, ASheetThatWouldFillTheMemoryIsRefused) {
   const std::string path = folder.File("katta.xlsx");
   lxw_workbook* workbook = workbook_new(path.c_str());
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-  for (lxw_row_t row = 0; row < 10000; ++row) worksheet_write_number(sheet, row, roster_rules::kMaxRosterColumns - 1, 1, nullptr);
+  for (lxw_row_t row = 0; row < 10000; ++row)
+    worksheet_write_number(sheet, row, roster_rules::kMaxRosterColumns - 1, 1, nullptr);
   ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
   const LoadedRoster loaded = LoadRoster(path);
   EXPECT_FALSE(loaded.ok);

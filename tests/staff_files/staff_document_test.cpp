@@ -46,10 +46,10 @@ std::map<std::string, std::string> Parts(const std::string& path) {
   std::string detail;
   const auto package = XlsxPackage::Open(path, detail);
   EXPECT_TRUE(package) << detail;
-  for (const char* entry : {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/styles.xml",
-                                   "xl/sharedStrings.xml", "docProps/custom.xml", "xl/worksheets/sheet1.xml",
-                                   "xl/worksheets/sheet2.xml", "xl/worksheets/sheet3.xml", "xl/worksheets/sheet4.xml",
-                                   "xl/worksheets/sheet5.xml"}) {
+  for (const char* entry :
+       {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/styles.xml", "xl/sharedStrings.xml",
+        "docProps/custom.xml", "xl/worksheets/sheet1.xml", "xl/worksheets/sheet2.xml", "xl/worksheets/sheet3.xml",
+        "xl/worksheets/sheet4.xml", "xl/worksheets/sheet5.xml"}) {
     if (const auto content = package->Read(entry)) parts[entry] = *content;
   }
   return parts;
@@ -83,12 +83,14 @@ TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheW
   const std::string sheetName = testing::kSheetNames[2];  // "Oʻtkir Toshmatov", the second teacher
 
   workbook_package::OpenOutcome outcome = OpenStaffSheet(path, sheetName);
-  ASSERT_TRUE(std::holds_alternative<workbook_package::OpenedReport>(outcome)) << std::get<workbook_package::OpenRefusal>(outcome).message;
+  ASSERT_TRUE(std::holds_alternative<workbook_package::OpenedReport>(outcome))
+      << std::get<workbook_package::OpenRefusal>(outcome).message;
   workbook_package::OpenedReport opened = std::move(std::get<workbook_package::OpenedReport>(outcome));
   const report_sheet::ReportSheet expected = testing::ExpectedReports(2025)[1];
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
-      EXPECT_EQ(opened.sheet.Cells().ReadNumber(row, column), expected.Cells().ReadNumber(row, column)) << row << column;
+      EXPECT_EQ(opened.sheet.Cells().ReadNumber(row, column), expected.Cells().ReadNumber(row, column))
+          << row << column;
     }
   }
   report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
@@ -107,7 +109,8 @@ TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheW
   }
   const auto listed = std::get<StaffWorkbookListing>(OpenReportOrStaff(path));
   EXPECT_EQ(listed.teachers[1].annualTotal, expected.Cells().ReadNumber(kFirstWorkRow, col::S) + 2.5);
-  EXPECT_EQ(listed.teachers[0].annualTotal, testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
+  EXPECT_EQ(listed.teachers[0].annualTotal,
+            testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
   // The summary's staff total was stored anew.
   testing::SavedWorkbook saved(path);
   double staffTotal = 0;
@@ -121,7 +124,8 @@ TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheW
   EXPECT_TRUE(reread.IsCorrected({8, col::C}));
   EXPECT_EQ(reread.ComputedHours({8, col::C}), computed);
   EXPECT_TRUE(reread.FlagsAt({8, col::C}).notWhole);
-  const workbook_package::OpenedReport other = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
+  const workbook_package::OpenedReport other =
+      std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
   EXPECT_TRUE(other.notes.computedOfCorrected.empty());
   EXPECT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(OpenStaffSheet(path, "Yo'q varaq")));
 }
@@ -145,7 +149,8 @@ TEST(StaffDocument, ASheetPastedAsValuesIsSaidAndSavedBackWithItsSums) {
   ASSERT_TRUE(SaveStaffSheet(path, sheetName, opened.sheet, corrections.Notes()).ok);
 
   EXPECT_EQ(SumsIn(Parts(path).at("xl/worksheets/sheet3.xml")), written);
-  const workbook_package::OpenedReport again = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, sheetName));
+  const workbook_package::OpenedReport again =
+      std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, sheetName));
   EXPECT_EQ(again.notice, "");
   EXPECT_EQ(again.sheet.Cells().KindAt(kFirstWorkRow, col::S), CellKind::Formula);
   EXPECT_EQ(again.sheet.Cells().ReadNumber(kFirstWorkRow, col::S), year + 3);
@@ -168,13 +173,15 @@ TEST(StaffDocument, AnUnmarkedStaffWorkbookIsKnownAndMarkedWhenSaved) {
   const WorkbookOpening unmarked = OpenReportOrStaff(path);
   const auto* listing = std::get_if<StaffWorkbookListing>(&unmarked);
   ASSERT_NE(listing, nullptr);
-  workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
+  workbook_package::OpenedReport opened =
+      std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
   report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours({8, col::C}, std::nullopt);
   ASSERT_TRUE(SaveStaffSheet(path, listing->teachers[0].sheetName, opened.sheet, corrections.Notes()).ok);
   const auto custom = Parts(path).at("docProps/custom.xml");
   EXPECT_NE(custom.find(std::string(staff_book::kStaffWorkbookMark)), std::string::npos) << custom;
-  workbook_package::OpenedReport again = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
+  workbook_package::OpenedReport again =
+      std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
   EXPECT_EQ(again.sheet.Cells().KindAt(8, col::C), CellKind::Empty);
   EXPECT_TRUE(report_editing::ReportCorrections(again.sheet, again.notes).IsCorrected({8, col::C}));
 }
@@ -219,7 +226,8 @@ TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections)
   EXPECT_FALSE(listing->teachers[4].Openable());
   EXPECT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(OpenStaffSheet(path, testing::kSheetNames[4])));
 
-  workbook_package::OpenedReport first = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
+  workbook_package::OpenedReport first =
+      std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, testing::kSheetNames[1]));
   report_editing::ReportCorrections corrections(first.sheet, first.notes);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 3);
   ASSERT_TRUE(SaveStaffSheet(path, testing::kSheetNames[1], first.sheet, corrections.Notes()).ok);
@@ -262,8 +270,10 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
   const std::string path = StaffWorkbook(folder);
   ASSERT_EQ(::mkfifo(folder.File("pipe.xlsx").c_str(), 0600), 0);  // opening it would wait for a writer
   std::filesystem::copy_file(path, folder.File("katta.xlsx"));
-  soatnoma::testing::AddPartsOfZeros(folder.File("katta.xlsx"), static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1),
-                                      workbook_package::kLargestWorkbookPart);
+  soatnoma::testing::AddPartsOfZeros(
+      folder.File("katta.xlsx"),
+      static_cast<int>(workbook_package::kLargestUnpackedWorkbook / workbook_package::kLargestWorkbookPart + 1),
+      workbook_package::kLargestWorkbookPart);
   const std::pair<const char*, const char*> refused[] = {
       {"pipe.xlsx", "oddiy fayl emas"},
       {"katta.xlsx", "juda katta bo'ladi"},
@@ -271,12 +281,14 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
   };
   for (const auto& [file, told] : refused) {
     EXPECT_NE(Refusal(OpenReportOrStaff(folder.File(file))).find(told), std::string::npos) << file;
-    EXPECT_NE(Refusal(OpenStaffSheet(folder.File(file), testing::kSheetNames[1])).find(told), std::string::npos) << file;
+    EXPECT_NE(Refusal(OpenStaffSheet(folder.File(file), testing::kSheetNames[1])).find(told), std::string::npos)
+        << file;
   }
   EXPECT_NE(Refusal(OpenStaffSheet(path, "Jami")).find("\"Jami\" o'qituvchisining varag'i yo'q"), std::string::npos);
   const report_sheet::ReportSheet report = testing::ExpectedReports(2025)[0];
   ASSERT_TRUE(SaveXlsx(report, folder.File("bitta.xlsx")).ok);
-  EXPECT_NE(Refusal(OpenStaffSheet(folder.File("bitta.xlsx"), "Soatnoma")).find("xodimlar kitobi emas"), std::string::npos);
+  EXPECT_NE(Refusal(OpenStaffSheet(folder.File("bitta.xlsx"), "Soatnoma")).find("xodimlar kitobi emas"),
+            std::string::npos);
 
   // Saving into a sheet that is not a teacher's writes nothing.
   const std::string before = soatnoma::testing::ReadFile(path);

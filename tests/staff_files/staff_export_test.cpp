@@ -120,7 +120,9 @@ TEST(StaffExport, TextsLikeCodesOfCharactersReadBackAsWritten) {
   ASSERT_TRUE(package) << detail;
   const auto texts = SharedTexts(*package);
   ASSERT_TRUE(texts);
-  const auto holds = [&](const std::string& text) { return std::find(texts->begin(), texts->end(), text) != texts->end(); };
+  const auto holds = [&](const std::string& text) {
+    return std::find(texts->begin(), texts->end(), text) != texts->end();
+  };
   EXPECT_TRUE(holds("Ali _x0000_ Valiyev"));
   EXPECT_TRUE(holds("_x0041_"));
   staff_book::SummaryRow row;
@@ -134,11 +136,11 @@ TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {
   const std::vector<roster_rules::RosterTeacher> listed = roster_rules::ReadRoster(testing::kStaffList).Teachers();
   ASSERT_FALSE(listed.empty());
   const std::vector<roster_rules::RosterTeacher> staff(5001, listed.front());
-  const StaffExportResult result = ExportStaff({staff, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")},
-                                               [](int, int) {
-                                                 ADD_FAILURE() << "no report is made";
-                                                 return false;
-                                               });
+  const StaffExportResult result =
+      ExportStaff({staff, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")}, [](int, int) {
+        ADD_FAILURE() << "no report is made";
+        return false;
+      });
   EXPECT_EQ(result.status, StaffExportStatus::NotWritten);
   EXPECT_EQ(result.message,
             "Hisobot saqlanmadi: bir kitobga 5000 dan ortiq o'qituvchi sig'maydi; ro'yxatni bo'ling yoki PDF tanlang.");

@@ -36,7 +36,8 @@ OpenedReport OpenedWhole(report_sheet::ReportSheet sheet) {
 void ExpectSameCells(const CellGrid& opened, const CellGrid& written, const std::string& which) {
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
-      EXPECT_EQ(opened.KindAt(row, column), written.KindAt(row, column)) << which << " row " << row << " col " << column;
+      EXPECT_EQ(opened.KindAt(row, column), written.KindAt(row, column))
+          << which << " row " << row << " col " << column;
       EXPECT_EQ(opened.ReadNumber(row, column), written.ReadNumber(row, column)) << which << " row " << row;
     }
   }
@@ -52,12 +53,12 @@ struct Case {
 // The teachers of the reference tables: among them sheets whose quarter totals hold a fixed
 // correction, a number the sum of its months does not give.
 constexpr Case kCases[] = {
-    {TeacherCategory::Primary, "18", "18", true},   {TeacherCategory::Primary, "18", "18", false},
-    {TeacherCategory::Primary, "22.5", "18", true}, {TeacherCategory::Primary, "22.5", "18", false},
+    {TeacherCategory::Primary, "18", "18", true},    {TeacherCategory::Primary, "18", "18", false},
+    {TeacherCategory::Primary, "22.5", "18", true},  {TeacherCategory::Primary, "22.5", "18", false},
     {TeacherCategory::Primary, "31.5", "18", false}, {TeacherCategory::Upper, "10", "18", false},
-    {TeacherCategory::Upper, "10.5", "18", false},  {TeacherCategory::Upper, "13", "40", true},
-    {TeacherCategory::Upper, "20", "20", true},     {TeacherCategory::Upper, "20", "20", false},
-    {TeacherCategory::Upper, "24", "20", true},     {TeacherCategory::Upper, "24", "20", false},
+    {TeacherCategory::Upper, "10.5", "18", false},   {TeacherCategory::Upper, "13", "40", true},
+    {TeacherCategory::Upper, "20", "20", true},      {TeacherCategory::Upper, "20", "20", false},
+    {TeacherCategory::Upper, "24", "20", true},      {TeacherCategory::Upper, "24", "20", false},
     {TeacherCategory::Upper, "27", "20", true},
 };
 
@@ -67,7 +68,8 @@ std::string NameOf(const Case& c) { return std::string(c.weekly) + "/" + c.rate 
 // it opens with the formulas the program wrote, and the teacher is told.
 TEST(PastedTotals, OpenedSheetHasTheFormulasTheProgramWrote) {
   for (const Case& c : kCases) {
-    const report_sheet::ReportSheet written = Built(report_sheet::BuildReport(Teacher(c.category, c.weekly, c.rate, c.leader)));
+    const report_sheet::ReportSheet written =
+        Built(report_sheet::BuildReport(Teacher(c.category, c.weekly, c.rate, c.leader)));
     const OpenedReport asWritten = OpenedWhole(written);
     ExpectSameCells(asWritten.sheet.Cells(), written.Cells(), NameOf(c) + " as written");
     EXPECT_EQ(asWritten.notice, "") << NameOf(c);
@@ -80,7 +82,8 @@ TEST(PastedTotals, OpenedSheetHasTheFormulasTheProgramWrote) {
 // Only some cells pasted as values (a row copied over itself): those totals get their sums
 // back while the others' formulas stay; the notice counts the ones given back.
 TEST(PastedTotals, APartOfTheSheetPastedGetsItsSumsBack) {
-  const report_sheet::ReportSheet written = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const report_sheet::ReportSheet written =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
   report_sheet::ReportSheet partly = written;
   CellGrid& cells = partly.Cells();
   int pasted = 0;
@@ -97,7 +100,8 @@ TEST(PastedTotals, APartOfTheSheetPastedGetsItsSumsBack) {
 }
 
 TEST(PastedTotals, ACorrectionMovesTheTotalsAgain) {
-  const report_sheet::ReportSheet written = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const report_sheet::ReportSheet written =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
   report_sheet::ReportSheet opened = OpenedWhole(PastedAsValues(written)).sheet;
   CellGrid& cells = opened.Cells();
   const double year = cells.ReadNumber(kFirstWorkRow, col::S);
@@ -109,7 +113,8 @@ TEST(PastedTotals, ACorrectionMovesTheTotalsAgain) {
 // A total changed elsewhere to a number its months do not give, and a cell carrying a note
 // of correction, are kept as they stand; the sums over them still follow.
 TEST(PastedTotals, NumbersTheSumsDoNotGiveStay) {
-  report_sheet::ReportSheet pasted = PastedAsValues(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false))));
+  report_sheet::ReportSheet pasted =
+      PastedAsValues(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false))));
   CellGrid& cells = pasted.Cells();
   cells.SetNumber(8, col::F, 999);
   const double noted = cells.ReadNumber(9, col::F);

@@ -38,7 +38,8 @@ TEST(WorkbookPackage, TheListingIsWeighedAgainstEachLimit) {
       {"a part too many", {}, kMostWorkbookParts + 1, PackageSize::TooManyParts},
       {"too many parts before a large one", {kPart + 1}, kMostWorkbookParts, PackageSize::TooManyParts},
       {"the largest sizes a listing can declare", {kMost, kMost, 2}, 0, PackageSize::PartTooLarge},
-      {"parts that each fit but wrap round in all", std::vector<std::uint64_t>(300, kPart), 0, PackageSize::TooLargeUnpacked},
+      {"parts that each fit but wrap round in all", std::vector<std::uint64_t>(300, kPart), 0,
+       PackageSize::TooLargeUnpacked},
   };
   for (const Listing& listing : listings) {
     SCOPED_TRACE(listing.what);

@@ -48,7 +48,7 @@ TEST(CellStylesTest, GivesAFormatOnePlaceAndTellsFormatsApartByWhatTheyShow) {
   turned.orientation = -45;
   turned.numberFormat = "0.00";
   report_sheet::CellFormat sized;
-  sized.fontSize = 9;  // the standard size given: shown as a cell starts
+  sized.fontSize = 9;                                      // the standard size given: shown as a cell starts
   EXPECT_EQ(styles.Index(report_sheet::CellFormat{}), 1);  // a format given is never the standard one
   EXPECT_EQ(styles.Index(bold), 2);
   EXPECT_EQ(styles.Index(turned), 3);
@@ -94,8 +94,10 @@ TEST(BookPartsTest, ListsEverySheetAndPartWhereTheWorkbookLooksForThem) {
   std::vector<std::string> names;
   for (const auto listed : workbook.child("workbook").child("sheets").children("sheet")) {
     names.emplace_back(listed.attribute("name").value());
-    const auto target = relations.child("Relationships").find_child_by_attribute("Id", listed.attribute("r:id").value());
-    EXPECT_EQ(std::string("xl/") + target.attribute("Target").value(), workbook_package::WorksheetPart(static_cast<int>(names.size())));
+    const auto target =
+        relations.child("Relationships").find_child_by_attribute("Id", listed.attribute("r:id").value());
+    EXPECT_EQ(std::string("xl/") + target.attribute("Target").value(),
+              workbook_package::WorksheetPart(static_cast<int>(names.size())));
   }
   EXPECT_EQ(names, (std::vector<std::string>{"Jami", "Aliyev Vali", "O'g'iloy"}));
   const auto title = workbook.child("workbook").child("definedNames").child("definedName");
@@ -114,7 +116,8 @@ TEST(BookPartsTest, ListsEverySheetAndPartWhereTheWorkbookLooksForThem) {
   expected.erase("xl/_rels/workbook.xml.rels");
   EXPECT_EQ(typed, expected);
   const auto packageRelations = Parsed(parts, std::string(workbook_package::kPackageRelationsPart));
-  EXPECT_TRUE(packageRelations.child("Relationships").find_child_by_attribute("Target", std::string(workbook_package::kCustomPropertiesPart).c_str()));
+  EXPECT_TRUE(packageRelations.child("Relationships")
+                  .find_child_by_attribute("Target", std::string(workbook_package::kCustomPropertiesPart).c_str()));
 }
 
 TEST(BookPartsTest, QuotesASheetNameInItsPrintTitlesAndLeavesOutTheMarkNotGiven) {
@@ -122,7 +125,8 @@ TEST(BookPartsTest, QuotesASheetNameInItsPrintTitlesAndLeavesOutTheMarkNotGiven)
   book.AddSheet("O'quv & yil", WorksheetXml(Worksheet{}), {.printTitleRow = 2});
   const PackageParts parts = book.TakeParts(std::nullopt);
   const auto workbook = Parsed(parts, "xl/workbook.xml");
-  EXPECT_STREQ(workbook.child("workbook").child("definedNames").child("definedName").child_value(), "'O''quv & yil'!$2:$2");
+  EXPECT_STREQ(workbook.child("workbook").child("definedNames").child("definedName").child_value(),
+               "'O''quv & yil'!$2:$2");
   EXPECT_EQ(testing::FindPart(parts, std::string(workbook_package::kCustomPropertiesPart)), nullptr);
   const auto types = Parsed(parts, std::string(workbook_package::kContentTypesPart));
   EXPECT_FALSE(types.child("Types").find_child_by_attribute("PartName", "/docProps/custom.xml"));

@@ -16,7 +16,9 @@ namespace soatnoma::testing {
 // Every character 0.6 of the font size wide.
 class EvenMetrics : public sheet_layout::TextMetrics {
  public:
-  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override { return {font.size * 0.93, font.size * 0.24, font.size * 1.17}; }
+  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override {
+    return {font.size * 0.93, font.size * 0.24, font.size * 1.17};
+  }
   double Width(const sheet_layout::TextFont& font, std::string_view text) override {
     double characters = 0;
     for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
@@ -40,7 +42,8 @@ inline pugi::xml_document Parsed(const workbook_parts::PackageParts& parts, cons
     ADD_FAILURE() << name << " is missing";
     return document;
   }
-  const auto result = document.load_buffer(part->text.data(), part->text.size(), pugi::parse_default | pugi::parse_ws_pcdata);
+  const auto result =
+      document.load_buffer(part->text.data(), part->text.size(), pugi::parse_default | pugi::parse_ws_pcdata);
   EXPECT_TRUE(result) << name << ": " << result.description() << " at " << result.offset;
   return document;
 }

@@ -32,7 +32,8 @@ report_sheet::ReportSheet Report(TeacherCategory category, std::string weekly, s
   request.calendarYear = 2026;
   auto outcome = report_sheet::BuildReport(request);
   EXPECT_TRUE(std::holds_alternative<report_sheet::ReportSheet>(outcome));
-  return std::holds_alternative<report_sheet::ReportSheet>(outcome) ? std::get<report_sheet::ReportSheet>(outcome) : report_sheet::ReportSheet();
+  return std::holds_alternative<report_sheet::ReportSheet>(outcome) ? std::get<report_sheet::ReportSheet>(outcome)
+                                                                    : report_sheet::ReportSheet();
 }
 
 PackageParts PartsOf(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes = {}) {
@@ -71,7 +72,9 @@ TEST(ReportWorkbookTest, HoldsEveryCellOfTheReportAsStored) {
       switch (grid.KindAt(row, column)) {
         case CellKind::Text:
           ASSERT_STREQ(cell.attribute("t").value(), "s") << name;
-          EXPECT_EQ(texts.at(cell.child("v").text().as_uint()), workbook_package::EscapedForWorkbook(grid.TextAt(row, column))) << name;
+          EXPECT_EQ(texts.at(cell.child("v").text().as_uint()),
+                    workbook_package::EscapedForWorkbook(grid.TextAt(row, column)))
+              << name;
           break;
         case CellKind::Number:
           ++numbers;
@@ -96,7 +99,8 @@ TEST(ReportWorkbookTest, HoldsEveryCellOfTheReportAsStored) {
   EXPECT_GT(formulas, 30);
   // The subject keeps its markup's characters as typed, the name its code of a character.
   const auto holding = [&](const std::string& part) {
-    return std::count_if(texts.begin(), texts.end(), [&](const std::string& text) { return text.find(part) != std::string::npos; });
+    return std::count_if(texts.begin(), texts.end(),
+                         [&](const std::string& text) { return text.find(part) != std::string::npos; });
   };
   EXPECT_GT(holding("ona tili & <adabiyot>"), 0);
   EXPECT_GT(holding("_x005F_x0041_"), 0);
@@ -157,10 +161,12 @@ TEST(ReportWorkbookTest, CarriesTheReportsFontPageAndMark) {
   EXPECT_DOUBLE_EQ(margins.attribute("footer").as_double(), page.footerMargin / 72);
   EXPECT_STREQ(worksheet.child("worksheet").child("pageSetup").attribute("orientation").value(),
                page.orientation == report_sheet::PageOrientation::Landscape ? "landscape" : "portrait");
-  EXPECT_STREQ(worksheet.child("worksheet").child("sheetViews").child("sheetView").attribute("tabSelected").value(), "1");
+  EXPECT_STREQ(worksheet.child("worksheet").child("sheetViews").child("sheetView").attribute("tabSelected").value(),
+               "1");
 
   const auto workbook = Parsed(parts, "xl/workbook.xml");
-  EXPECT_EQ(workbook.child("workbook").child("sheets").child("sheet").attribute("name").value(), workbook_package::kReportSheetName);
+  EXPECT_EQ(workbook.child("workbook").child("sheets").child("sheet").attribute("name").value(),
+            workbook_package::kReportSheetName);
   const auto* custom = testing::FindPart(parts, std::string(workbook_package::kCustomPropertiesPart));
   ASSERT_NE(custom, nullptr);
   EXPECT_EQ(custom->text, workbook_package::CustomPropertiesPart(notes));

@@ -137,11 +137,14 @@ TEST(StaffWorkbookTest, EverySheetNamesFormatsAndTextsOfTheOneListsAndTheNotesAr
   std::vector<std::string> names;
   for (const auto property : custom.child("Properties").children("property"))
     names.emplace_back(property.attribute("name").value());
-  EXPECT_EQ(names, (std::vector<std::string>{"Soatnoma", workbook_package::SheetComputedHoursPropertyName("Karimova Dilnoza", 8, 3)}));
-  EXPECT_STREQ(custom.child("Properties").child("property").child_value("vt:lpwstr"), std::string(staff_book::kStaffWorkbookMark).c_str());
+  EXPECT_EQ(names, (std::vector<std::string>{
+                       "Soatnoma", workbook_package::SheetComputedHoursPropertyName("Karimova Dilnoza", 8, 3)}));
+  EXPECT_STREQ(custom.child("Properties").child("property").child_value("vt:lpwstr"),
+               std::string(staff_book::kStaffWorkbookMark).c_str());
   // The last part is the custom properties', as the package lists it.
   EXPECT_EQ(staff.parts.back().name, workbook_package::kCustomPropertiesPart);
-  EXPECT_NE(testing::FindPart(staff.parts, std::string(workbook_package::kContentTypesPart))->text.find(workbook_package::kCustomPropertiesPart),
+  EXPECT_NE(testing::FindPart(staff.parts, std::string(workbook_package::kContentTypesPart))
+                ->text.find(workbook_package::kCustomPropertiesPart),
             std::string::npos);
 }
 

@@ -54,10 +54,9 @@ TEST(StoredCells, EachKindOfValueAsOtherProgramsStoreIt) {
 TEST(ReportCells, NumbersTextsAndSharedFormulasIntoTheForm) {
   report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
   const auto read = ReadReportCells(
-      Sheet(
-          R"(<row r="8"><c r="C8"><v>103</v></c><c r="D8"><v>9.5</v></c><c r="S8"><f t="shared" ref="S8:S9" si="0">)"
-          R"(C8+D8</f><v>1</v></c></row>)"
-          R"(<row r="9"><c r="C9"><v>4</v></c><c r="S9"><f t="shared" si="0"/></c></row>)"),
+      Sheet(R"(<row r="8"><c r="C8"><v>103</v></c><c r="D8"><v>9.5</v></c><c r="S8"><f t="shared" ref="S8:S9" si="0">)"
+            R"(C8+D8</f><v>1</v></c></row>)"
+            R"(<row r="9"><c r="C9"><v>4</v></c><c r="S9"><f t="shared" si="0"/></c></row>)"),
       kTexts, sheet.Cells());
   ASSERT_TRUE(read.xml);
   ASSERT_FALSE(read.problem) << *read.problem;

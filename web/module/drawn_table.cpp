@@ -17,7 +17,8 @@ bool SameMark(const report_editing::CellMarkNote& one, const report_editing::Cel
 }
 
 // The mark of the teacher's corrections on the box: none outside the columns of hours.
-report_editing::CellMarkNote MarkOf(const report_editing::ReportCorrections& corrections, const sheet_layout::SheetBox& box) {
+report_editing::CellMarkNote MarkOf(const report_editing::ReportCorrections& corrections,
+                                    const sheet_layout::SheetBox& box) {
   if (box.column < col::C || box.column > col::S) return {};
   return report_editing::MarkNoteOf(corrections, {box.row, box.column});
 }
@@ -31,7 +32,8 @@ void DrawnTable::Drawn(const sheet_layout::SheetGeometry& layout, const report_s
   }
 }
 
-void DrawnTable::WriteChanged(JsonWriter& json, const sheet_layout::SheetGeometry& layout, const report_sheet::ReportSheet& sheet,
+void DrawnTable::WriteChanged(JsonWriter& json, const sheet_layout::SheetGeometry& layout,
+                              const report_sheet::ReportSheet& sheet,
                               const report_editing::ReportCorrections& corrections) {
   json.Key("boxes").BeginArray();
   for (const sheet_layout::SheetBox& box : layout.Boxes()) {

@@ -16,7 +16,8 @@ void Strings(JsonWriter& json, const std::vector<std::string>& texts) {
 
 }  // namespace
 
-std::string ExplanationJson(const ToldTable* story, const report_editing::ReportCorrections& corrections, report_editing::CellPlace place) {
+std::string ExplanationJson(const ToldTable* story, const report_editing::ReportCorrections& corrections,
+                            report_editing::CellPlace place) {
   JsonWriter json;
   json.BeginObject().Key("cell").String(explain::ExplainedCellName(place));
   json.Key("lines");

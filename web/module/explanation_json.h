@@ -11,7 +11,8 @@ namespace soatnoma::web {
 
 // {cell: "D8 · Oktabr · Dars soatlari", lines: [...], toolTip}; story: none for a report
 // opened from a file, whose lines then say so and whose tool tip is its mark's alone.
-std::string ExplanationJson(const ToldTable* story, const report_editing::ReportCorrections& corrections, report_editing::CellPlace place);
+std::string ExplanationJson(const ToldTable* story, const report_editing::ReportCorrections& corrections,
+                            report_editing::CellPlace place);
 
 // {caption, headings: [C..S], rows: [{row, title, cells: [C..S]}]}; {missing}: why there is none,
 // for a report opened from a file.

@@ -15,36 +15,48 @@ std::string CellName(int row, int column) { return ColumnLetters(column) + std::
 
 const char* KindName(CellKind kind) {
   switch (kind) {
-    case CellKind::Number: return "number";
-    case CellKind::Text: return "text";
-    case CellKind::Formula: return "formula";
-    case CellKind::Empty: break;
+    case CellKind::Number:
+      return "number";
+    case CellKind::Text:
+      return "text";
+    case CellKind::Formula:
+      return "formula";
+    case CellKind::Empty:
+      break;
   }
   return "empty";
 }
 
 const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::HorizontalAlignment::Left: return "left";
-    case report_sheet::HorizontalAlignment::Center: return "center";
-    case report_sheet::HorizontalAlignment::Right: return "right";
-    case report_sheet::HorizontalAlignment::General: break;
+    case report_sheet::HorizontalAlignment::Left:
+      return "left";
+    case report_sheet::HorizontalAlignment::Center:
+      return "center";
+    case report_sheet::HorizontalAlignment::Right:
+      return "right";
+    case report_sheet::HorizontalAlignment::General:
+      break;
   }
   return "general";
 }
 
 const char* VerticalName(report_sheet::VerticalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::VerticalAlignment::Top: return "top";
-    case report_sheet::VerticalAlignment::Center: return "middle";
-    case report_sheet::VerticalAlignment::Bottom: break;
+    case report_sheet::VerticalAlignment::Top:
+      return "top";
+    case report_sheet::VerticalAlignment::Center:
+      return "middle";
+    case report_sheet::VerticalAlignment::Bottom:
+      break;
   }
   return "bottom";
 }
 
 }  // namespace
 
-void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>& formats, const report_sheet::StandardFont& font) {
+void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>& formats,
+                  const report_sheet::StandardFont& font) {
   json.Key("formats").BeginArray();
   for (const report_sheet::CellFormat& format : formats) {
     json.BeginObject();
@@ -78,9 +90,7 @@ class FormatTable {
     return formats_.size() - 1;
   }
 
-  void Write(JsonWriter& json, const report_sheet::StandardFont& font) const {
-    WriteFormats(json, formats_, font);
-  }
+  void Write(JsonWriter& json, const report_sheet::StandardFont& font) const { WriteFormats(json, formats_, font); }
 
  private:
   std::vector<report_sheet::CellFormat> formats_;
@@ -100,7 +110,8 @@ void WriteCells(JsonWriter& json, const report_sheet::ReportSheet& sheet, Format
       json.Key("row").Integer(row).Key("column").Integer(column);
       json.Key("kind").String(KindName(kind));
       if (kind == CellKind::Text) json.Key("text").String(cells.TextAt(row, column));
-      if (kind == CellKind::Number || kind == CellKind::Formula) json.Key("value").Number(cells.ReadNumber(row, column));
+      if (kind == CellKind::Number || kind == CellKind::Formula)
+        json.Key("value").Number(cells.ReadNumber(row, column));
       if (kind == CellKind::Formula) json.Key("formula").String(cells.FormulaAt(row, column)->ToA1(row, column));
       json.Key("display").String(report_sheet::DisplayedText(sheet, row, column));
       json.Key("format").Integer(static_cast<long long>(format));
@@ -137,27 +148,31 @@ void WriteSizes(JsonWriter& json, const sheet_layout::SheetGeometry& layout) {
 
 }  // namespace
 
-void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, int firstRow, int lastRow) {
+void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                int firstRow, int lastRow) {
   WriteBoxes(json, &sheet, layout.Boxes(), firstRow, lastRow);
 }
 
-void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet* sheet, const std::vector<sheet_layout::SheetBox>& boxes, int firstRow,
-                int lastRow) {
+void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet* sheet,
+                const std::vector<sheet_layout::SheetBox>& boxes, int firstRow, int lastRow) {
   json.Key("boxes").BeginArray();
   for (const sheet_layout::SheetBox& box : boxes) {
     if (box.row < firstRow || box.row > lastRow) continue;
     // A box of no cell (a page's number) is named by its place in the list.
-    WriteBox(json, sheet, box, box.row > 0 ? CellName(box.row, box.column) : "box" + std::to_string(&box - boxes.data()));
+    WriteBox(json, sheet, box,
+             box.row > 0 ? CellName(box.row, box.column) : "box" + std::to_string(&box - boxes.data()));
   }
   json.EndArray();
 }
 
-void WriteBox(JsonWriter& json, const report_sheet::ReportSheet* sheet, const sheet_layout::SheetBox& box, const std::string& ref) {
+void WriteBox(JsonWriter& json, const report_sheet::ReportSheet* sheet, const sheet_layout::SheetBox& box,
+              const std::string& ref) {
   json.BeginObject();
   json.Key("ref").String(ref);
   json.Key("row").Integer(box.row);
   json.Key("column").Integer(box.column);
-  if (sheet != nullptr && box.row > 0) json.Key("value").String(report_sheet::DisplayedText(*sheet, box.row, box.column));
+  if (sheet != nullptr && box.row > 0)
+    json.Key("value").String(report_sheet::DisplayedText(*sheet, box.row, box.column));
   json.Key("left").Number(box.rect.left);
   json.Key("top").Number(box.rect.top);
   json.Key("width").Number(box.rect.width);
@@ -182,7 +197,8 @@ void WritePage(JsonWriter& json, const report_sheet::PageSetup& page, const shee
   const report_sheet::PaperPoints paper = report_sheet::PagePoints(page);
   const report_sheet::SheetPlacement placement = report_sheet::PlaceSheet(page, layout.Width(), layout.Height());
   json.Key("page").BeginObject();
-  json.Key("orientation").String(page.orientation == report_sheet::PageOrientation::Landscape ? "landscape" : "portrait");
+  json.Key("orientation")
+      .String(page.orientation == report_sheet::PageOrientation::Landscape ? "landscape" : "portrait");
   json.Key("paperSize").Integer(static_cast<int>(page.paperSize));
   json.Key("width").Number(paper.width);
   json.Key("height").Number(paper.height);
@@ -202,7 +218,8 @@ void WritePage(JsonWriter& json, const report_sheet::PageSetup& page, const shee
   json.Key("printGridlines").Bool(page.printGridlines);
   json.Key("printHeadings").Bool(page.printHeadings);
   json.Key("zoom").Integer(page.zoom);
-  json.Key("firstPageNumber").Integer(page.firstPageNumber == report_sheet::kAutomaticFirstPageNumber ? 0 : page.firstPageNumber);
+  json.Key("firstPageNumber")
+      .Integer(page.firstPageNumber == report_sheet::kAutomaticFirstPageNumber ? 0 : page.firstPageNumber);
   json.Key("overThenDown").Bool(page.order == report_sheet::PageOrder::OverThenDown);
   json.EndObject();
 }
@@ -220,12 +237,19 @@ void WriteRowTitles(JsonWriter& json) {
 
 }  // namespace
 
-std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, FormDetail detail) {
+std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                         FormDetail detail) {
   JsonWriter json;
   FormatTable formats;
   json.Reserve(160000);
   json.BeginObject();
-  json.Key("font").BeginObject().Key("family").String(sheet.Font().family).Key("size").Number(sheet.Font().size).EndObject();
+  json.Key("font")
+      .BeginObject()
+      .Key("family")
+      .String(sheet.Font().family)
+      .Key("size")
+      .Number(sheet.Font().size)
+      .EndObject();
   if (detail == FormDetail::Drawn) {
     json.Key("width").Number(layout.Width()).Key("height").Number(layout.Height());
   } else {

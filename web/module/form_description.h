@@ -17,17 +17,21 @@ namespace soatnoma::web {
 // boxes, the page and its size).
 enum class FormDetail { Whole, Drawn };
 
-std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, FormDetail detail = FormDetail::Whole);
+std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                         FormDetail detail = FormDetail::Whole);
 
 // The cell formats as "formats" of the form; a size left to the standard font is the font's.
-void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>& formats, const report_sheet::StandardFont& font);
+void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>& formats,
+                  const report_sheet::StandardFont& font);
 // The drawn boxes of the rows first..last, as "boxes" of the form, each box of a cell of the
 // report with the text its cell shows as "value"; boxes of no report (a printed summary's
 // page) carry no value.
-void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, int firstRow, int lastRow);
-void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet* sheet, const std::vector<sheet_layout::SheetBox>& boxes, int firstRow,
-                int lastRow);
+void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout,
+                int firstRow, int lastRow);
+void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet* sheet,
+                const std::vector<sheet_layout::SheetBox>& boxes, int firstRow, int lastRow);
 // One drawn box, named ref, with its cell's shown text when it is a box of the report sheet.
-void WriteBox(JsonWriter& json, const report_sheet::ReportSheet* sheet, const sheet_layout::SheetBox& box, const std::string& ref);
+void WriteBox(JsonWriter& json, const report_sheet::ReportSheet* sheet, const sheet_layout::SheetBox& box,
+              const std::string& ref);
 
 }  // namespace soatnoma::web

@@ -83,13 +83,15 @@ std::variant<std::string, report_sheet::ReportSheet> RunAgain(const val& request
 }
 
 // A kept workbook opened again, or the reason it is refused.
-std::variant<std::string, workbook_package::OpenedReport> OpenAgain(const val& opened, screen_view::KeptReportFacts& facts) {
+std::variant<std::string, workbook_package::OpenedReport> OpenAgain(const val& opened,
+                                                                    screen_view::KeptReportFacts& facts) {
   const std::string fileName = Field(opened, "fileName");
   if (facts.fileName.empty()) facts.fileName = fileName;
   if (fileName.empty()) return std::string("ish kitobining nomi yo'q.");
   facts.sheetName = Field(opened["workbook"], "staffSheet");
   // A staff workbook's teacher goes back into the whole workbook, kept beside it.
-  if (!facts.sheetName.empty() && !IsObject(opened["staffBook"])) return std::string("xodimlar kitobining o'zi saqlanmagan.");
+  if (!facts.sheetName.empty() && !IsObject(opened["staffBook"]))
+    return std::string("xodimlar kitobining o'zi saqlanmagan.");
   workbook_package::OpenOutcome outcome = OpenReadWorkbook(fileName, opened["workbook"]);
   if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) return refusal->message;
   auto& report = std::get<workbook_package::OpenedReport>(outcome);
@@ -108,8 +110,10 @@ std::optional<std::string> EntriesProblem(const val& entries, const report_editi
     const auto column = IsObject(entry) ? WholeNumber(entry["column"]) : std::nullopt;
     if (!row || !column) return Damaged("tuzatishlar");
     const bool inTable = *row >= kFirstWorkRow && *row <= kLastWorkRow && *column >= col::C && *column <= col::S;
-    const report_editing::CellPlace place{static_cast<int>(inTable ? *row : 0), static_cast<int>(inTable ? *column : 0)};
-    if (!inTable || !corrections.IsEditable(place)) return std::string("tuzatishlardan biri soat kataklaridan tashqarida.");
+    const report_editing::CellPlace place{static_cast<int>(inTable ? *row : 0),
+                                          static_cast<int>(inTable ? *column : 0)};
+    if (!inTable || !corrections.IsEditable(place))
+      return std::string("tuzatishlardan biri soat kataklaridan tashqarida.");
     const val hours = entry["hours"];
     if (hours.isNull()) continue;
     if (!hours.isNumber()) return report_editing::PlaceName(place) + ": soat yozuvi buzilgan.";

@@ -21,7 +21,10 @@ std::string HelpSectionsJson() {
 std::string ExampleRosterJson() {
   JsonWriter json;
   json.BeginObject();
-  json.Key("workbookName").String(roster_rules::kExampleWorkbookName).Key("csvName").String(roster_rules::kExampleCsvName);
+  json.Key("workbookName")
+      .String(roster_rules::kExampleWorkbookName)
+      .Key("csvName")
+      .String(roster_rules::kExampleCsvName);
   json.Key("csv").String(roster_rules::ExampleRosterCsv()).EndObject();
   return json.Text();
 }

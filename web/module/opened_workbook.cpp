@@ -59,7 +59,8 @@ std::optional<std::string> ReadFormula(const val& cell, int row, int column,
   const std::string kind = Field(cell, "formulaKind");
   const std::string text = Field(cell, "formula");
   const std::string index = Field(cell, "sharedIndex");
-  const std::string foreign = ColumnLetters(column) + std::to_string(row) + " katagida hisobotga xos bo'lmagan formula bor.";
+  const std::string foreign =
+      ColumnLetters(column) + std::to_string(row) + " katagida hisobotga xos bo'lmagan formula bor.";
   if (!kind.empty() && kind != "normal" && kind != "shared") return foreign;
   if (kind == "shared" && text.empty()) {
     const auto found = shared.find(index);
@@ -114,7 +115,8 @@ std::optional<workbook_package::OpenRefusal> PackageRefusal(const std::string& f
   if (problem == "notWorkbook") return workbook_package::NotAWorkbook(fileName);
   if (problem == "damagedPart" || problem == "partTooLarge") return workbook_package::DamagedPart(fileName);
   if (problem == "tooManyParts" || problem == "tooLargeUnpacked") {
-    const auto verdict = problem == "tooManyParts" ? workbook_package::PackageSize::TooManyParts : workbook_package::PackageSize::TooLargeUnpacked;
+    const auto verdict = problem == "tooManyParts" ? workbook_package::PackageSize::TooManyParts
+                                                   : workbook_package::PackageSize::TooLargeUnpacked;
     return workbook_package::RefuseOpening(fileName, workbook_package::PackageSizeReason(verdict));
   }
   return std::nullopt;
@@ -126,10 +128,12 @@ workbook_package::OpenOutcome OpenReadWorkbook(const std::string& fileName, cons
   if (auto refusal = PackageRefusal(fileName, problem)) return *refusal;
   if (const auto staff = StaffSheetOf(workbook)) return OpenStaffSheet(fileName, *staff, workbook);
   const std::vector<workbook_package::CustomProperty> properties = ReadProperties(workbook["properties"]);
-  if (auto stranger = workbook_package::RefusalOfStranger(fileName, properties, WorksheetCount(workbook["worksheets"]))) return *stranger;
+  if (auto stranger = workbook_package::RefusalOfStranger(fileName, properties, WorksheetCount(workbook["worksheets"])))
+    return *stranger;
   if (!problem.empty()) return workbook_package::UnreadableSheet(fileName);
   report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
-  if (auto wrongCell = ReadSheetCells(workbook["cells"], sheet.Cells())) return workbook_package::DamagedWorkbook(fileName, *wrongCell);
+  if (auto wrongCell = ReadSheetCells(workbook["cells"], sheet.Cells()))
+    return workbook_package::DamagedWorkbook(fileName, *wrongCell);
   return workbook_package::FinishOpening(fileName, std::move(sheet), properties);
 }
 

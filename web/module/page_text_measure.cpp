@@ -5,7 +5,7 @@
 namespace soatnoma::web {
 
 LayoutMeasure::LayoutMeasure(emscripten::val measure) {
-  if (measure.instanceof(emscripten::val::module_property("PageTextMeasure"))) {
+  if (measure.instanceof (emscripten::val::module_property("PageTextMeasure"))) {
     used_ = measure.as<PageTextMeasure*>(emscripten::allow_raw_pointers());
     return;
   }

@@ -3,7 +3,8 @@
 namespace soatnoma::web {
 
 template <typename Value>
-RememberedTextMetrics::ByText<Value>& RememberedTextMetrics::Of(ByFont<Value>& fonts, const sheet_layout::TextFont& font) {
+RememberedTextMetrics::ByText<Value>& RememberedTextMetrics::Of(ByFont<Value>& fonts,
+                                                                const sheet_layout::TextFont& font) {
   for (auto& [known, texts] : fonts) {
     if (known == font) return texts;
   }

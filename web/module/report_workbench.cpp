@@ -43,9 +43,12 @@ const sheet_layout::SheetBox* BoxAt(const sheet_layout::SheetGeometry& layout, i
 
 const char* FillName(report_editing::MarkFill fill) {
   switch (fill) {
-    case report_editing::MarkFill::Corrected: return "corrected";
-    case report_editing::MarkFill::YearDiffers: return "yearDiffers";
-    case report_editing::MarkFill::None: break;
+    case report_editing::MarkFill::Corrected:
+      return "corrected";
+    case report_editing::MarkFill::YearDiffers:
+      return "yearDiffers";
+    case report_editing::MarkFill::None:
+      break;
   }
   return "";
 }
@@ -71,7 +74,8 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std
   const report_sheet::ReportRequest run = RunOf(request);
   report_sheet::ReportOutcome outcome;
   try {
-    outcome = Flag(request, "beforeRounding") ? report_sheet::BuildReportBeforeRounding(run) : report_sheet::BuildReport(run);
+    outcome =
+        Flag(request, "beforeRounding") ? report_sheet::BuildReportBeforeRounding(run) : report_sheet::BuildReport(run);
   } catch (const std::exception& fault) {
     result_ = RefusalJson(std::string(report_sheet::kReportFailedMessage) + fault.what(), false);
     return;
@@ -165,7 +169,8 @@ val ReportWorkbench::ComputedHours(int row, int column) const {
 std::string ReportWorkbench::Refusal(int row, int column) const {
   if (!Ready()) return {};
   const bool inTable = row >= kFirstWorkRow && row <= kLastWorkRow && column >= col::C && column <= col::S;
-  return report_editing::TypingRefusal(*corrections_, inTable ? std::optional<report_editing::CellPlace>({row, column}) : std::nullopt, false);
+  return report_editing::TypingRefusal(
+      *corrections_, inTable ? std::optional<report_editing::CellPlace>({row, column}) : std::nullopt, false);
 }
 
 std::string ReportWorkbench::HoursWritten(double hours) const { return report_editing::HoursText(hours); }
@@ -180,8 +185,8 @@ std::string ReportWorkbench::CellsToCheck(const std::string& leaving, const std:
   json.BeginObject();
   if (!Ready()) return json.Key("asks").Bool(false).EndObject().Text();
   const report_editing::ReportLeaving how = leaving == "printing" ? report_editing::ReportLeaving::Printing
-                            : leaving == "pdf"    ? report_editing::ReportLeaving::Pdf
-                                                  : report_editing::ReportLeaving::Saving;
+                                            : leaving == "pdf"    ? report_editing::ReportLeaving::Pdf
+                                                                  : report_editing::ReportLeaving::Saving;
   json.Key("asks").Bool(report_editing::AsksBeforeLeaving(*corrections_, wentOn));
   json.Key("question").String(report_editing::CellsToCheckQuestion(*corrections_, how));
   json.Key("state").String(report_editing::CellsToCheckState(*corrections_));
@@ -244,9 +249,12 @@ namespace {
 
 const char* GridRoleName(screen_view::GridCellRole role) {
   switch (role) {
-    case screen_view::GridCellRole::ColumnHeading: return "columnHeading";
-    case screen_view::GridCellRole::RowHeading: return "rowHeading";
-    case screen_view::GridCellRole::Cell: break;
+    case screen_view::GridCellRole::ColumnHeading:
+      return "columnHeading";
+    case screen_view::GridCellRole::RowHeading:
+      return "rowHeading";
+    case screen_view::GridCellRole::Cell:
+      break;
   }
   return "cell";
 }
@@ -273,7 +281,8 @@ std::string ReportWorkbench::Grid() const {
 }
 
 int ReportWorkbench::EditorFontPixels(double pixelsPerPoint) const {
-  return screen_view::EditorFontPixels(Ready() ? sheet_->Font().size : report_sheet::ReportSheet().Font().size, pixelsPerPoint);
+  return screen_view::EditorFontPixels(Ready() ? sheet_->Font().size : report_sheet::ReportSheet().Font().size,
+                                       pixelsPerPoint);
 }
 
 std::string ReportWorkbench::Explanation(int row, int column) const {

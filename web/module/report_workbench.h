@@ -100,7 +100,7 @@ class ReportWorkbench {
   std::string emptyTexts_;  // of a run: the texts the teacher left empty, for the status line
   std::unique_ptr<report_sheet::ReportSheet> sheet_;
   std::unique_ptr<report_editing::ReportCorrections> corrections_;
-  std::unique_ptr<ToldTable> story_;  // of a run: how each cell came by its hours
+  std::unique_ptr<ToldTable> story_;       // of a run: how each cell came by its hours
   std::optional<StaffSheetSource> staff_;  // the staff workbook's sheet the report came from
 };
 

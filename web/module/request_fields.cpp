@@ -40,7 +40,9 @@ report_sheet::ReportRequest RunOf(const val& request) {
       .weeklyHours = Field(request, "weekly"),
       .rate = Field(request, "rate"),
       .classLeader = Flag(request, "leader"),
-      .texts = {.school = Field(request, "school"), .subject = Field(request, "subject"), .name = Field(request, "name")},
+      .texts = {.school = Field(request, "school"),
+                .subject = Field(request, "subject"),
+                .name = Field(request, "name")},
       .calendarYear = year && IsCalendarYear(*year) ? static_cast<int>(*year) : 0,
   };
 }

@@ -95,7 +95,8 @@ val DecodeRoster(const std::string& fileName, const val& bytes) {
       answer.set("ok", true);
       answer.set("form", std::string("workbook"));
       return answer;
-    case roster_rules::RosterFileForm::Text: break;
+    case roster_rules::RosterFileForm::Text:
+      break;
   }
   const roster_rules::RosterText decoded = roster_rules::DecodeRosterText(contents);
   answer.set("ok", true);
@@ -115,8 +116,8 @@ std::string ReadCsvRoster(const std::string& fileName, const val& text, const st
 
 std::string ReadWorkbookRoster(const std::string& fileName, const val& sheet, const WorkbookTexts& texts) {
   std::string whyNot = std::string(workbook_reading::kUnreadableFirstSheet);
-  const auto records = texts.Readable() ? workbook_reading::RosterRecords(BytesOf(sheet), texts.Texts(), whyNot)
-                                        : std::nullopt;
+  const auto records =
+      texts.Readable() ? workbook_reading::RosterRecords(BytesOf(sheet), texts.Texts(), whyNot) : std::nullopt;
   if (!records) return RefusedJson(roster_rules::UnreadableRosterMessage(fileName, whyNot));
   return RosterJson(fileName, *records);
 }
@@ -126,10 +127,14 @@ double MaxRosterBytes() { return static_cast<double>(roster_rules::kMaxRosterByt
 std::string UnreadableRoster(const std::string& fileName, const std::string& why, const std::string& detail) {
   if (why == "tooLarge") return roster_rules::UnreadableRosterMessage(fileName, roster_rules::kTooLargeReason);
   if (why == "notFound") return roster_rules::UnreadableRosterMessage(fileName, roster_rules::kNotFoundReason);
-  if (why == "notAWorkbook" || why == "partTooLarge") return roster_rules::UnreadableRosterMessage(fileName, roster_rules::kNotAWorkbookReason);
-  if (why == "tooManyParts") return roster_rules::UnreadableRosterMessage(fileName, workbook_package::PackageSizeReason(workbook_package::PackageSize::TooManyParts));
+  if (why == "notAWorkbook" || why == "partTooLarge")
+    return roster_rules::UnreadableRosterMessage(fileName, roster_rules::kNotAWorkbookReason);
+  if (why == "tooManyParts")
+    return roster_rules::UnreadableRosterMessage(
+        fileName, workbook_package::PackageSizeReason(workbook_package::PackageSize::TooManyParts));
   if (why == "tooLargeUnpacked") {
-    return roster_rules::UnreadableRosterMessage(fileName, workbook_package::PackageSizeReason(workbook_package::PackageSize::TooLargeUnpacked));
+    return roster_rules::UnreadableRosterMessage(
+        fileName, workbook_package::PackageSizeReason(workbook_package::PackageSize::TooLargeUnpacked));
   }
   return roster_rules::UnreadableRosterMessage(fileName, roster_rules::CouldNotReadReason(detail));
 }

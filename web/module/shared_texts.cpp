@@ -64,7 +64,10 @@ std::string ReadingWordsJson() {
   JsonWriter json;
   json.BeginObject();
   json.Key("openingStopped").String(workbook_package::kOpeningStoppedText);
-  json.Key("rosterReading").String(roster_rules::kRosterReadingText).Key("rosterStopped").String(roster_rules::kRosterStoppedText);
+  json.Key("rosterReading")
+      .String(roster_rules::kRosterReadingText)
+      .Key("rosterStopped")
+      .String(roster_rules::kRosterStoppedText);
   json.Key("keptUnreadable").String(screen_view::kKeptUnreadableWords);
   json.EndObject();
   return json.Text();
@@ -72,7 +75,12 @@ std::string ReadingWordsJson() {
 
 std::string RecoveryAnswersJson() {
   JsonWriter json;
-  json.BeginObject().Key("restore").String(screen_view::kRestoreAnswer).Key("discard").String(screen_view::kDiscardKeptAnswer).EndObject();
+  json.BeginObject()
+      .Key("restore")
+      .String(screen_view::kRestoreAnswer)
+      .Key("discard")
+      .String(screen_view::kDiscardKeptAnswer)
+      .EndObject();
   return json.Text();
 }
 

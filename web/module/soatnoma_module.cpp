@@ -81,38 +81,52 @@ std::string BrokenTextMessage(const std::string& field) {
   return std::string(BrokenTextRefusal(which));
 }
 
-
 // The run of the form: the report after the rounding pass (or before it, when asked),
 // described whole, with the file name it is saved under; or the refusal of the input.
-std::string BuildForm(const val& request, const val& measure) { return ReportWorkbench(request, measure).WholeResult(); }
+std::string BuildForm(const val& request, const val& measure) {
+  return ReportWorkbench(request, measure).WholeResult();
+}
 
 const char* KindName(form_controls::ControlKind kind) {
   switch (kind) {
-    case form_controls::ControlKind::Label: return "label";
-    case form_controls::ControlKind::CreditLine: return "creditLine";
-    case form_controls::ControlKind::TextBox: return "textBox";
-    case form_controls::ControlKind::HelpTextBox: return "helpTextBox";
-    case form_controls::ControlKind::Frame: return "frame";
-    case form_controls::ControlKind::OptionButton: return "optionButton";
-    case form_controls::ControlKind::CheckBox: return "checkBox";
-    case form_controls::ControlKind::Button: return "button";
-    case form_controls::ControlKind::Picture: break;
+    case form_controls::ControlKind::Label:
+      return "label";
+    case form_controls::ControlKind::CreditLine:
+      return "creditLine";
+    case form_controls::ControlKind::TextBox:
+      return "textBox";
+    case form_controls::ControlKind::HelpTextBox:
+      return "helpTextBox";
+    case form_controls::ControlKind::Frame:
+      return "frame";
+    case form_controls::ControlKind::OptionButton:
+      return "optionButton";
+    case form_controls::ControlKind::CheckBox:
+      return "checkBox";
+    case form_controls::ControlKind::Button:
+      return "button";
+    case form_controls::ControlKind::Picture:
+      break;
   }
   return "picture";
 }
 
 const char* FontName(form_controls::ControlFont font) {
   switch (font) {
-    case form_controls::ControlFont::Caption: return "caption";
-    case form_controls::ControlFont::Entry: return "entry";
-    case form_controls::ControlFont::Help: return "help";
-    case form_controls::ControlFont::Window: break;
+    case form_controls::ControlFont::Caption:
+      return "caption";
+    case form_controls::ControlFont::Entry:
+      return "entry";
+    case form_controls::ControlFont::Help:
+      return "help";
+    case form_controls::ControlFont::Window:
+      break;
   }
   return "window";
 }
 
-// The teacher's form: its size in twips and the twips of a CSS pixel, and every control with its name, caption, tool tip, place in twips, tab
-// stop, font and whether it is shown at the start.
+// The teacher's form: its size in twips and the twips of a CSS pixel, and every control with its name, caption, tool
+// tip, place in twips, tab stop, font and whether it is shown at the start.
 std::string FormControls() {
   JsonWriter json;
   json.BeginObject();
@@ -131,7 +145,10 @@ std::string FormControls() {
     const form_controls::ControlRole role = form_controls::RoleOf(spec.name);
     json.Key("role").String(form_controls::RoleName(role)).Key("numbers").Bool(form_controls::TakesNumbers(role));
     json.Key("inPage").Bool(form_controls::ShownInThePage(role));
-    json.Key("label").String(form_controls::LabelOf(spec.name)).Key("spokenName").String(form_controls::AccessibleName(spec.name));
+    json.Key("label")
+        .String(form_controls::LabelOf(spec.name))
+        .Key("spokenName")
+        .String(form_controls::AccessibleName(spec.name));
     json.Key("description").String(form_controls::AccessibleDescription(spec.name));
     json.Key("placeholder").String(form_controls::PlaceholderOf(spec.name));
     json.EndObject();
@@ -149,13 +166,18 @@ std::string PackageSizeVerdict(const val& sizes) {
   const auto parts = sizes["length"].as<std::size_t>();
   for (std::size_t i = 0; i < parts; ++i) {
     const double size = sizes[i].as<double>();
-    count.Add(size >= 0 && size < 1.8e19 ? static_cast<std::uint64_t>(size) : workbook_package::kLargestWorkbookPart + 1);
+    count.Add(size >= 0 && size < 1.8e19 ? static_cast<std::uint64_t>(size)
+                                         : workbook_package::kLargestWorkbookPart + 1);
   }
   switch (count.Verdict()) {
-    case workbook_package::PackageSize::Fits: break;
-    case workbook_package::PackageSize::PartTooLarge: return "partTooLarge";
-    case workbook_package::PackageSize::TooManyParts: return "tooManyParts";
-    case workbook_package::PackageSize::TooLargeUnpacked: return "tooLargeUnpacked";
+    case workbook_package::PackageSize::Fits:
+      break;
+    case workbook_package::PackageSize::PartTooLarge:
+      return "partTooLarge";
+    case workbook_package::PackageSize::TooManyParts:
+      return "tooManyParts";
+    case workbook_package::PackageSize::TooLargeUnpacked:
+      return "tooLargeUnpacked";
   }
   return "";
 }
@@ -176,9 +198,10 @@ std::string SchoolYears(int todayYear, const std::string& kept) {
   return json.Text();
 }
 
-
 // "Oldingi safardan 2 ta hisobot saqlab qo'yilgan:", as the desktop asks it.
-std::string KeptReportsHeading(int count) { return screen_view::LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0); }
+std::string KeptReportsHeading(int count) {
+  return screen_view::LeftUnsavedHeading(count > 0 ? static_cast<std::size_t>(count) : 0);
+}
 
 }  // namespace
 
@@ -292,8 +315,6 @@ EMSCRIPTEN_BINDINGS(soatnoma_staff) {
 }
 
 // The page's measure of text, kept for the page's life and handed to every report and staff.
-EMSCRIPTEN_BINDINGS(soatnoma_measure) {
-  emscripten::class_<PageTextMeasure>("PageTextMeasure").constructor<val>();
-}
+EMSCRIPTEN_BINDINGS(soatnoma_measure) { emscripten::class_<PageTextMeasure>("PageTextMeasure").constructor<val>(); }
 
 }  // namespace soatnoma::web

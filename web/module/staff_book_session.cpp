@@ -47,7 +47,8 @@ std::string RefusedJson(const roster_rules::RosterProblem& problem) {
 StaffBookSession::StaffBookSession(int calendarYear, val measure)
     : measure_(std::move(measure)), book_(calendarYear), workbook_(calendarYear), calendarYear_(calendarYear) {}
 
-std::variant<report_sheet::ReportSheet, std::string> StaffBookSession::Report(const roster_rules::RosterTeacher& teacher) {
+std::variant<report_sheet::ReportSheet, std::string> StaffBookSession::Report(
+    const roster_rules::RosterTeacher& teacher) {
   report_sheet::ReportOutcome outcome;
   std::string refusal;
   try {
@@ -63,7 +64,7 @@ std::variant<report_sheet::ReportSheet, std::string> StaffBookSession::Report(co
 
 std::string StaffBookSession::CorrectedSheets(const val& workbook) {
   earlier_ = IsObject(workbook) ? staff_book::CorrectedTeachers(StoredCellsOf(workbook["cells"]),
-                                                           ReadProperties(workbook["properties"]))
+                                                                ReadProperties(workbook["properties"]))
                                 : std::vector<staff_book::CorrectedTeacher>();
   JsonWriter json;
   json.BeginArray();
@@ -126,7 +127,8 @@ std::string StaffBookSession::Page(const val& teacher) {
 
 std::string StaffBookSession::FileText(const std::string& fileName) const {
   const std::string carried = staff_book::CarriedText(carried_);
-  return staff_book::StaffFileText(workbook_.Teachers(), fileName, staff_book::StaffFileFate::HandedToBrowser, refused_) +
+  return staff_book::StaffFileText(workbook_.Teachers(), fileName, staff_book::StaffFileFate::HandedToBrowser,
+                                   refused_) +
          (carried.empty() ? "" : "\n\n" + carried);
 }
 
@@ -157,7 +159,9 @@ std::string SummaryPagesJson(const staff_book::SummarySheet& summary, sheet_layo
   return json.Text();
 }
 
-std::string StaffWorkbookName(const std::string& rosterFileName) { return staff_book::StaffFileName(rosterFileName, "xlsx"); }
+std::string StaffWorkbookName(const std::string& rosterFileName) {
+  return staff_book::StaffFileName(rosterFileName, "xlsx");
+}
 
 std::string StaffWorkbookRefusal(int teachers) {
   const bool taken = teachers <= 0 || staff_book::WorkbookTakes(static_cast<std::size_t>(teachers));

@@ -65,7 +65,7 @@ class StaffBookSession {
   // The report of the teacher, or the answer that refuses it (and the refusal kept).
   std::variant<report_sheet::ReportSheet, std::string> Report(const roster_rules::RosterTeacher& teacher);
 
-  LayoutMeasure measure_;  // shared by every teacher's layout
+  LayoutMeasure measure_;       // shared by every teacher's layout
   staff_book::StaffBook book_;  // of the print
   workbook_parts::StaffWorkbookParts workbook_;
   int calendarYear_;
@@ -73,7 +73,7 @@ class StaffBookSession {
   std::vector<roster_rules::RosterProblem> refused_;
   std::vector<staff_book::CorrectedTeacher> earlier_;  // of the workbook made over
   staff_book::CarryPlan carried_;
-  std::size_t added_ = 0;                     // teachers given to Add so far
+  std::size_t added_ = 0;  // teachers given to Add so far
 };
 
 // The summary's printed pages as StaffBookSession::SummaryPages gives them.

@@ -32,7 +32,8 @@ std::optional<staff_book::StoredSheetCell> StoredCellOf(const val& cell) {
   const std::string kind = Field(cell, "kind");
   if (kind == "text") stored.text = Field(cell, "text");
   if (kind == "formula") stored.formula = Field(cell, "formula");
-  if (kind == "number" || kind == "formula") stored.number = workbook_package::ReadStoredNumber(StoredTextOf(cell, "stored", "value"));
+  if (kind == "number" || kind == "formula")
+    stored.number = workbook_package::ReadStoredNumber(StoredTextOf(cell, "stored", "value"));
   return stored;
 }
 
@@ -73,9 +74,15 @@ void WriteChanges(JsonWriter& json, const char* key, const std::vector<staff_boo
   for (const staff_book::StoredCellChange& change : changes) {
     json.BeginObject().Key("ref").String(ColumnLetters(change.column) + std::to_string(change.row));
     switch (change.kind) {
-      case staff_book::StoredCellChange::Kind::Number: json.Key("kind").String("number"); break;
-      case staff_book::StoredCellChange::Kind::Empty: json.Key("kind").String("empty"); break;
-      case staff_book::StoredCellChange::Kind::FormulaResult: json.Key("kind").String("result"); break;
+      case staff_book::StoredCellChange::Kind::Number:
+        json.Key("kind").String("number");
+        break;
+      case staff_book::StoredCellChange::Kind::Empty:
+        json.Key("kind").String("empty");
+        break;
+      case staff_book::StoredCellChange::Kind::FormulaResult:
+        json.Key("kind").String("result");
+        break;
     }
     if (!change.formula.empty()) json.Key("formula").String(change.formula);
     json.Key("text").String(workbook_package::StoredNumberText(change.value)).EndObject();
@@ -91,24 +98,37 @@ int SheetReadFirstOf(const val& properties, const val& sheetNames) {
 
 std::string StaffWorkbookListing(const std::string& fileName, const val& workbook) {
   const std::vector<std::string> sheetNames = SheetNamesOf(IsObject(workbook) ? workbook["sheetNames"] : val::null());
-  const std::vector<staff_book::StoredSheetCell> cells = StoredCellsOf(IsObject(workbook) ? workbook["cells"] : val::null());
-  const std::vector<workbook_package::CustomProperty> properties = ReadProperties(IsObject(workbook) ? workbook["properties"] : val::null());
+  const std::vector<staff_book::StoredSheetCell> cells =
+      StoredCellsOf(IsObject(workbook) ? workbook["cells"] : val::null());
+  const std::vector<workbook_package::CustomProperty> properties =
+      ReadProperties(IsObject(workbook) ? workbook["properties"] : val::null());
   JsonWriter json;
   json.BeginObject();
   const bool readable = IsObject(workbook) && Field(workbook, "problem").empty();
-  switch (readable ? staff_book::KindOfWorkbook(properties, sheetNames, TitleOf(cells)) : staff_book::WorkbookKind::Stranger) {
-    case staff_book::WorkbookKind::Report: return json.Key("kind").String("report").EndObject().Text();
-    case staff_book::WorkbookKind::Stranger: return json.Key("kind").String("stranger").EndObject().Text();
-    case staff_book::WorkbookKind::Staff: break;
+  switch (readable ? staff_book::KindOfWorkbook(properties, sheetNames, TitleOf(cells))
+                   : staff_book::WorkbookKind::Stranger) {
+    case staff_book::WorkbookKind::Report:
+      return json.Key("kind").String("report").EndObject().Text();
+    case staff_book::WorkbookKind::Stranger:
+      return json.Key("kind").String("stranger").EndObject().Text();
+    case staff_book::WorkbookKind::Staff:
+      break;
   }
   json.Key("kind").String("staff");
   const auto teachers = staff_book::StaffTeachers(cells, sheetNames);
-  if (!teachers) return json.Key("message").String(staff_book::StaffWorkbookWithoutTeachers(fileName).message).EndObject().Text();
-  json.Key("title").String(Words(staff_book::kStaffTeacherChoiceTitle)).Key("question").String(staff_book::StaffTeacherQuestion(fileName));
+  if (!teachers)
+    return json.Key("message").String(staff_book::StaffWorkbookWithoutTeachers(fileName).message).EndObject().Text();
+  json.Key("title")
+      .String(Words(staff_book::kStaffTeacherChoiceTitle))
+      .Key("question")
+      .String(staff_book::StaffTeacherQuestion(fileName));
   json.Key("headings").BeginArray();
   for (const std::string_view heading : staff_book::kStaffTeacherHeadings) json.String(heading);
   json.EndArray();
-  json.Key("open").String(Words(staff_book::kStaffTeacherOpen)).Key("cancel").String(Words(staff_book::kStaffTeacherCancel));
+  json.Key("open")
+      .String(Words(staff_book::kStaffTeacherOpen))
+      .Key("cancel")
+      .String(Words(staff_book::kStaffTeacherCancel));
   json.Key("print").String(Words(staff_book::kStaffWorkbookPrint));
   json.Key("printTip").String(Words(staff_book::kStaffWorkbookPrintToolTip));
   WriteTeachers(json, *teachers);
@@ -121,9 +141,11 @@ std::optional<StaffSheetSource> StaffSheetOf(const val& workbook) {
                           ReadProperties(workbook["properties"])};
 }
 
-workbook_package::OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const val& workbook) {
+workbook_package::OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source,
+                                             const val& workbook) {
   const std::vector<std::string> sheetNames = SheetNamesOf(workbook["sheetNames"]);
-  if (staff_book::KindOfWorkbook(source.properties, sheetNames, TitleOf(source.summaryCells)) != staff_book::WorkbookKind::Staff) {
+  if (staff_book::KindOfWorkbook(source.properties, sheetNames, TitleOf(source.summaryCells)) !=
+      staff_book::WorkbookKind::Staff) {
     return staff_book::NotAStaffWorkbook(fileName);
   }
   const auto teachers = staff_book::StaffTeachers(source.summaryCells, sheetNames);
@@ -136,19 +158,24 @@ workbook_package::OpenOutcome OpenStaffSheet(const std::string& fileName, const 
 }
 
 workbook_package::OpenOutcome OpenTeacherSheet(const std::string& fileName, const std::string& sheetName,
-                             const std::vector<workbook_package::CustomProperty>& properties, const val& sheet) {
+                                               const std::vector<workbook_package::CustomProperty>& properties,
+                                               const val& sheet) {
   if (!IsObject(sheet) || !Field(sheet, "problem").empty()) return workbook_package::UnreadableSheet(fileName);
   report_sheet::ReportSheet report = workbook_package::EmptyReportForm();
-  if (auto wrongCell = ReadSheetCells(sheet["cells"], report.Cells())) return workbook_package::DamagedWorkbook(fileName, *wrongCell);
-  return workbook_package::FinishOpening(fileName, std::move(report), staff_book::PropertiesOfSheet(properties, sheetName));
+  if (auto wrongCell = ReadSheetCells(sheet["cells"], report.Cells()))
+    return workbook_package::DamagedWorkbook(fileName, *wrongCell);
+  return workbook_package::FinishOpening(fileName, std::move(report),
+                                         staff_book::PropertiesOfSheet(properties, sheetName));
 }
 
-std::variant<workbook_package::OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName, const val& workbook) {
+std::variant<workbook_package::OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName,
+                                                                                 const val& workbook) {
   if (!IsObject(workbook)) return staff_book::NotAStaffWorkbook(fileName);
   if (auto refusal = PackageRefusal(fileName, Field(workbook, "problem"))) return std::move(*refusal);
   StaffWorkbookRead read{StoredCellsOf(workbook["cells"]), {}, ReadProperties(workbook["properties"])};
   const std::vector<std::string> sheetNames = SheetNamesOf(workbook["sheetNames"]);
-  if (staff_book::KindOfWorkbook(read.properties, sheetNames, TitleOf(read.summary)) != staff_book::WorkbookKind::Staff) {
+  if (staff_book::KindOfWorkbook(read.properties, sheetNames, TitleOf(read.summary)) !=
+      staff_book::WorkbookKind::Staff) {
     return staff_book::NotAStaffWorkbook(fileName);
   }
   auto teachers = staff_book::StaffTeachers(read.summary, sheetNames);
@@ -157,14 +184,16 @@ std::variant<workbook_package::OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook
   return read;
 }
 
-std::string StaffChangesJson(const StaffSheetSource& source, const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes) {
+std::string StaffChangesJson(const StaffSheetSource& source, const report_sheet::ReportSheet& sheet,
+                             const workbook_package::WorkbookNotes& notes) {
   const double total = sheet.Cells().ReadNumber(kFirstWorkRow, col::S);  // the teacher's whole year
   JsonWriter json;
   json.BeginObject();
   WriteChanges(json, "sheet", staff_book::ReportCellChanges(sheet));
   WriteChanges(json, "summary", staff_book::SummaryCellChanges(source.summaryCells, source.sheetName, total));
   json.Key("summarySheet").String(staff_book::kSummarySheetName);
-  const std::vector<workbook_package::CustomProperty> properties = staff_book::PropertiesWithSheetNotes(source.properties, source.sheetName, notes);
+  const std::vector<workbook_package::CustomProperty> properties =
+      staff_book::PropertiesWithSheetNotes(source.properties, source.sheetName, notes);
   json.Key("properties").String(workbook_package::CustomPropertiesPart(properties));
   return json.EndObject().Text();
 }

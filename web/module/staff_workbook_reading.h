@@ -47,12 +47,14 @@ std::optional<StaffSheetSource> StaffSheetOf(const emscripten::val& workbook);
 
 // The teacher's sheet judged as the desktop judges it (a staff workbook, a sheet its summary
 // lists) and rebuilt as a report with that sheet's notes.
-workbook_package::OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source, const emscripten::val& workbook);
+workbook_package::OpenOutcome OpenStaffSheet(const std::string& fileName, const StaffSheetSource& source,
+                                             const emscripten::val& workbook);
 
 // A teacher's sheet as the page read it ({cells} or {problem}) opened as that teacher's
 // report, with its notes among the workbook's properties.
 workbook_package::OpenOutcome OpenTeacherSheet(const std::string& fileName, const std::string& sheetName,
-                             const std::vector<workbook_package::CustomProperty>& properties, const emscripten::val& sheet);
+                                               const std::vector<workbook_package::CustomProperty>& properties,
+                                               const emscripten::val& sheet);
 
 // A staff workbook as the page read it ({problem} or {properties, sheetNames, cells of the
 // sheet read first}): the summary's stored cells and the teachers it lists, or the refusal
@@ -63,12 +65,13 @@ struct StaffWorkbookRead {
   std::vector<workbook_package::CustomProperty> properties;
 };
 std::variant<workbook_package::OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook(const std::string& fileName,
-                                                               const emscripten::val& workbook);
+                                                                                 const emscripten::val& workbook);
 
 // What saving the report back changes: {sheet: [change], summary: [change], summarySheet:
 // the summary's name, properties: "the whole docProps/custom.xml"}, each change {ref,
 // kind: "number" | "empty" | "result",
 // text: the number as stored}.
-std::string StaffChangesJson(const StaffSheetSource& source, const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes);
+std::string StaffChangesJson(const StaffSheetSource& source, const report_sheet::ReportSheet& sheet,
+                             const workbook_package::WorkbookNotes& notes);
 
 }  // namespace soatnoma::web

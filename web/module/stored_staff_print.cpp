@@ -28,7 +28,8 @@ StoredStaffPrint::StoredStaffPrint(emscripten::val measure) : measure_(std::move
 
 std::string StoredStaffPrint::Summary(const std::string& fileName, const emscripten::val& workbook) {
   auto read = ReadStaffWorkbook(fileName, workbook);
-  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&read)) return MessageJson(false, refusal->message);
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&read))
+    return MessageJson(false, refusal->message);
   StaffWorkbookRead& staff = std::get<StaffWorkbookRead>(read);
   fileName_ = fileName;
   properties_ = std::move(staff.properties);
@@ -48,7 +49,8 @@ std::string StoredStaffPrint::Summary(const std::string& fileName, const emscrip
 
 std::string StoredStaffPrint::Page(const std::string& sheetName, const emscripten::val& sheet) {
   const workbook_package::OpenOutcome opened = OpenTeacherSheet(fileName_, sheetName, properties_, sheet);
-  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return MessageJson(true, refusal->message);
+  if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened))
+    return MessageJson(true, refusal->message);
   const report_sheet::ReportSheet& report = std::get<workbook_package::OpenedReport>(opened).sheet;
   const sheet_layout::SheetGeometry layout(report, measure_.Metrics());
   ++pages_;

@@ -22,7 +22,8 @@ std::string TableCsv(const val& request) {
   const std::string rate = Field(request, "rate");
   const DistributionInput input{CategoryOf(request), weekly, rate, Flag(request, "leader")};
   const auto csv = TeacherTableCsv(input, Flag(request, "beforeRounding"));
-  if (const auto* refusal = std::get_if<Refusal>(&csv)) return RefusalJson(refusal->message, refusal->clearsWeeklyHours);
+  if (const auto* refusal = std::get_if<Refusal>(&csv))
+    return RefusalJson(refusal->message, refusal->clearsWeeklyHours);
   JsonWriter json;
   json.BeginObject().Key("ok").Bool(true).Key("csv").String(std::get<std::string>(csv)).EndObject();
   return json.Text();
@@ -30,8 +31,6 @@ std::string TableCsv(const val& request) {
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(soatnoma_tests) {
-  emscripten::function("tableCsv", &TableCsv);
-}
+EMSCRIPTEN_BINDINGS(soatnoma_tests) { emscripten::function("tableCsv", &TableCsv); }
 
 }  // namespace soatnoma::web
