@@ -19,7 +19,8 @@ for path in ./usr/bin/soatnoma ./usr/bin/soatnoma-cli ./usr/libexec/soatnoma/soa
   grep -q " $path\$" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 if [ -n "$web_page" ] && [ -f "$web_page" ]; then
-  grep -q " ./usr/share/soatnoma/soatnoma.html\$" <<<"$contents" || { echo "missing from the package: soatnoma.html"; exit 1; }
+  grep -q " ./usr/share/soatnoma/soatnoma.html\$" <<<"$contents" ||
+    { echo "missing from the package: soatnoma.html"; exit 1; }
 fi
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6printsupport6 libzip4; do

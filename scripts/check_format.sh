@@ -13,7 +13,8 @@ if ! clang-format --dry-run --Werror "${cxx[@]}" 2>/tmp/soatnoma-format.log; the
   failed=1
 fi
 
-if ! (cd web && npx --no-install prettier --check --log-level warn . && npx --no-install eslint --max-warnings 0 .); then
+if ! (cd web && npx --no-install prettier --check --log-level warn . &&
+  npx --no-install eslint --max-warnings 0 .); then
   echo "Sahifa kodi tartibda emas: web/ ichida npx prettier --write . va npx eslint ." >&2
   failed=1
 fi

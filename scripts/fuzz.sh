@@ -22,5 +22,6 @@ for target in "${targets[@]}"; do
   echo "== $target: ${seconds}s"
   build-fuzz/fuzz/"fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix=build-fuzz/crashes/"$target"- \
-    "build-fuzz/new-corpus/$target" "fuzz/corpus/$target" 2>&1 | grep -E "^(stat::|==|Done|#[0-9]+ +DONE)|ERROR|SUMMARY" || true
+    "build-fuzz/new-corpus/$target" "fuzz/corpus/$target" 2>&1 |
+    grep -E "^(stat::|==|Done|#[0-9]+ +DONE)|ERROR|SUMMARY" || true
 done

@@ -12,7 +12,8 @@ out=build-web
 mkdir -p "$out"
 
 # The page's libraries, exactly as package-lock.json pins them.
-if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+installed=web/node_modules/.package-lock.json
+if [ ! -f "$installed" ] || [ web/package-lock.json -nt "$installed" ]; then
   npm ci --prefix web --no-audit --no-fund --loglevel=error
 fi
 
