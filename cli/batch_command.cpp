@@ -113,14 +113,11 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
       interruptions.Forget();  // the file is complete and in place: a late Ctrl+C changes nothing
       if (carried.carried > 0) err << staff_book::CarriedText(carried) << "\n";
       return problems.empty() && result.refused.empty() ? kExitOk : kExitSomeSkipped;
-    case staff_files::StaffExportStatus::NotWritten:
-      err << result.message << "\n";
-      return kExitCannotWrite;
+    case staff_files::StaffExportStatus::NotWritten: err << result.message << "\n"; return kExitCannotWrite;
     case staff_files::StaffExportStatus::Stopped:
       err << staff_book::kStaffStoppedText << "\n";
       return kExitInterrupted;  // unless the held signal ends the program first, as it should
-    case staff_files::StaffExportStatus::NothingToWrite:
-      break;
+    case staff_files::StaffExportStatus::NothingToWrite: break;
   }
   err << staff_book::NothingMadeText(kNoRowRight) << "\n";
   return kExitRefused;

@@ -87,11 +87,8 @@ int RunPdfCommand(std::span<const std::string> args, std::ostream& /*out*/, std:
     case staff_files::WorkbookPdfStatus::Written:
       for (const std::string& notice : result.notices) err << notice << "\n";
       return kExitOk;
-    case staff_files::WorkbookPdfStatus::Refused:
-      err << result.message << "\n";
-      return kExitRefused;
-    case staff_files::WorkbookPdfStatus::NotWritten:
-      break;
+    case staff_files::WorkbookPdfStatus::Refused: err << result.message << "\n"; return kExitRefused;
+    case staff_files::WorkbookPdfStatus::NotWritten: break;
   }
   err << result.message << "\n";
   return kExitCannotWrite;

@@ -25,16 +25,11 @@ namespace {
 // The step on after the entry is taken, for the box's editing keys that take it.
 std::optional<std::pair<int, int>> StepOf(report_editing::EditingAction action) {
   switch (action) {
-    case report_editing::EditingAction::TakeDown:
-      return std::pair{1, 0};
-    case report_editing::EditingAction::TakeUp:
-      return std::pair{-1, 0};
-    case report_editing::EditingAction::TakeRight:
-      return std::pair{0, 1};
-    case report_editing::EditingAction::TakeLeft:
-      return std::pair{0, -1};
-    default:
-      return std::nullopt;
+    case report_editing::EditingAction::TakeDown: return std::pair{1, 0};
+    case report_editing::EditingAction::TakeUp: return std::pair{-1, 0};
+    case report_editing::EditingAction::TakeRight: return std::pair{0, 1};
+    case report_editing::EditingAction::TakeLeft: return std::pair{0, -1};
+    default: return std::nullopt;
   }
 }
 

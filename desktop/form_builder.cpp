@@ -64,16 +64,14 @@ QWidget* MakeControl(const form_controls::ControlSpec& spec, QWidget* container,
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
     }
-    case form_controls::ControlKind::CreditLine:
-      return new QLabel(caption, container);
+    case form_controls::ControlKind::CreditLine: return new QLabel(caption, container);
     case form_controls::ControlKind::TextBox: {
       auto* box = new QLineEdit(caption, container);
       if (spec.centred) box->setAlignment(Qt::AlignCenter);
       box->setPlaceholderText(Text(form_controls::PlaceholderOf(spec.name)));
       return box;
     }
-    case form_controls::ControlKind::HelpTextBox:
-      return MakeHelpBox(container);
+    case form_controls::ControlKind::HelpTextBox: return MakeHelpBox(container);
     case form_controls::ControlKind::Frame: {
       auto* frame = new QGroupBox(caption, container);
       // The caption sits on the frame's top line, as the form was drawn; a frame hides what
@@ -84,10 +82,8 @@ QWidget* MakeControl(const form_controls::ControlSpec& spec, QWidget* container,
           "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
       return frame;
     }
-    case form_controls::ControlKind::OptionButton:
-      return new QRadioButton(caption, container);
-    case form_controls::ControlKind::CheckBox:
-      return new QCheckBox(caption, container);
+    case form_controls::ControlKind::OptionButton: return new QRadioButton(caption, container);
+    case form_controls::ControlKind::CheckBox: return new QCheckBox(caption, container);
     case form_controls::ControlKind::Button: {
       auto* button = new QPushButton(caption, container);
       if (const QString picture = PictureOf(spec.name); !picture.isEmpty()) button->setIcon(QIcon(picture));

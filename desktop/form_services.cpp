@@ -29,12 +29,9 @@ const QString kProgramTitle = QStringLiteral("Soatnoma");
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information:
-      return QMessageBox::Information;
-    case MessageIcon::Exclamation:
-      return QMessageBox::Warning;
-    case MessageIcon::Critical:
-      return QMessageBox::Critical;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
   }
   return QMessageBox::NoIcon;
 }

@@ -148,13 +148,11 @@ void MainWindow::OfferRecovery() {
   const std::vector<Leftover> leftovers = FindLeftovers(services_.autosaveFolder);
   if (leftovers.empty()) return;
   switch (services_.askRestore(this, RecoveryQuestion(leftovers))) {
-    case RestoreChoice::Later:
-      return;
+    case RestoreChoice::Later: return;
     case RestoreChoice::Discard:
       for (const Leftover& leftover : leftovers) RemoveLeftover(services_.autosaveFolder, leftover.id);
       return;
-    case RestoreChoice::Restore:
-      break;
+    case RestoreChoice::Restore: break;
   }
   for (const Leftover& leftover : leftovers) {
     workbook_package::OpenOutcome outcome = OpenXlsx(leftover.workbookPath.toStdString());

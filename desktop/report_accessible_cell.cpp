@@ -43,19 +43,15 @@ QString ReportAccessibleCell::text(QAccessible::Text kind) const {
       const std::string section(SectionNumber(place.row));
       return QString::fromStdString((section.empty() ? "" : section + ". ") + std::string(RowTitle(place.row)));
     }
-    case Kind::Cell:
-      break;
+    case Kind::Cell: break;
   }
   switch (kind) {
-    case QAccessible::Name:
-      return QString::fromStdString(report_editing::PlaceName(place));
-    case QAccessible::Value:
-      return ShownText();
+    case QAccessible::Name: return QString::fromStdString(report_editing::PlaceName(place));
+    case QAccessible::Value: return ShownText();
     // Why the cell is marked (its computed hours, what to check), as its tool tip says.
     case QAccessible::Description:
       return view_->Corrections() ? MarkOf(*view_->Corrections(), place).toolTip : QString();
-    default:
-      return {};
+    default: return {};
   }
 }
 
@@ -67,12 +63,9 @@ QRect ReportAccessibleCell::rect() const {
 
 QAccessible::Role ReportAccessibleCell::role() const {
   switch (kind_) {
-    case Kind::ColumnHeading:
-      return QAccessible::ColumnHeader;
-    case Kind::RowHeading:
-      return QAccessible::RowHeader;
-    case Kind::Cell:
-      break;
+    case Kind::ColumnHeading: return QAccessible::ColumnHeader;
+    case Kind::RowHeading: return QAccessible::RowHeader;
+    case Kind::Cell: break;
   }
   return QAccessible::Cell;
 }

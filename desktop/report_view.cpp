@@ -286,39 +286,17 @@ void ReportView::EditOrRefuse(const QString& text, bool selectAll) {
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
   switch (EditingActionOf(report_editing::KeyPlace::Report, *event)) {
-    case report_editing::EditingAction::MoveUp:
-      MoveCurrentCell(-1, 0);
-      return;
-    case report_editing::EditingAction::MoveDown:
-      MoveCurrentCell(1, 0);
-      return;
-    case report_editing::EditingAction::MoveLeft:
-      MoveCurrentCell(0, -1);
-      return;
-    case report_editing::EditingAction::MoveRight:
-      MoveCurrentCell(0, 1);
-      return;
-    case report_editing::EditingAction::MoveRowStart:
-      SetCurrentCell({current_.row, col::C});
-      return;
-    case report_editing::EditingAction::MoveRowEnd:
-      SetCurrentCell({current_.row, col::S});
-      return;
-    case report_editing::EditingAction::MoveColumnStart:
-      SetCurrentCell({kFirstWorkRow, current_.column});
-      return;
-    case report_editing::EditingAction::MoveColumnEnd:
-      SetCurrentCell({kLastWorkRow, current_.column});
-      return;
-    case report_editing::EditingAction::MoveTableStart:
-      SetCurrentCell({kFirstWorkRow, col::C});
-      return;
-    case report_editing::EditingAction::MoveTableEnd:
-      SetCurrentCell({kLastWorkRow, col::S});
-      return;
-    case report_editing::EditingAction::Open:
-      EditOrRefuse(CurrentHoursText(), true);
-      return;
+    case report_editing::EditingAction::MoveUp: MoveCurrentCell(-1, 0); return;
+    case report_editing::EditingAction::MoveDown: MoveCurrentCell(1, 0); return;
+    case report_editing::EditingAction::MoveLeft: MoveCurrentCell(0, -1); return;
+    case report_editing::EditingAction::MoveRight: MoveCurrentCell(0, 1); return;
+    case report_editing::EditingAction::MoveRowStart: SetCurrentCell({current_.row, col::C}); return;
+    case report_editing::EditingAction::MoveRowEnd: SetCurrentCell({current_.row, col::S}); return;
+    case report_editing::EditingAction::MoveColumnStart: SetCurrentCell({kFirstWorkRow, current_.column}); return;
+    case report_editing::EditingAction::MoveColumnEnd: SetCurrentCell({kLastWorkRow, current_.column}); return;
+    case report_editing::EditingAction::MoveTableStart: SetCurrentCell({kFirstWorkRow, col::C}); return;
+    case report_editing::EditingAction::MoveTableEnd: SetCurrentCell({kLastWorkRow, col::S}); return;
+    case report_editing::EditingAction::Open: EditOrRefuse(CurrentHoursText(), true); return;
     case report_editing::EditingAction::Explain:
       if (!offTable_) emit explainRequested(current_);
       return;
@@ -329,8 +307,7 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
         emit clearRequested(current_);
       }
       return;
-    default:
-      break;
+    default: break;
   }
   if (TypesText(*event)) {
     EditOrRefuse(event->text(), false);

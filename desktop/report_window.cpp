@@ -161,9 +161,7 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
       autosave_->Discard();
       event->accept();
       return;
-    case UnsavedChoice::Cancel:
-      event->ignore();
-      return;
+    case UnsavedChoice::Cancel: event->ignore(); return;
   }
 }
 

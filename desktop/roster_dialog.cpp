@@ -251,13 +251,9 @@ void RosterDialog::SaveStaff(staff_files::StaffFileFormat format) {
       carried = staff_files::PlanCarryingInto(path.toStdString(), teachers_, schoolYear_.Year());
     }
     switch (carried.notCarried.empty() ? CarryChoice::GoOn : AskAboutCorrectionsLost(carried, path)) {
-      case CarryChoice::Cancel:
-        return;
-      case CarryChoice::OtherName:
-        suggested = path;
-        continue;
-      case CarryChoice::GoOn:
-        break;
+      case CarryChoice::Cancel: return;
+      case CarryChoice::OtherName: suggested = path; continue;
+      case CarryChoice::GoOn: break;
     }
     const staff_files::StaffExportResult result =
         ExportStaffWithProgress(this, {teachers_, schoolYear_.Year(), format, path.toStdString(), &carried});

@@ -56,10 +56,8 @@ std::string PathForError(const std::string& targetPath, int errorNumber) {
     case ENOTDIR:
     case EACCES:
     case EPERM:
-    case EROFS:
-      return FolderOf(targetPath);
-    default:
-      return targetPath;
+    case EROFS: return FolderOf(targetPath);
+    default: return targetPath;
   }
 }
 

@@ -42,10 +42,8 @@ std::variant<workbook_package::OpenRefusal, XlsxPackage> OpenWeighedPackage(cons
   if (!package) return workbook_package::NotAWorkbook(FileName(path));
   // Weighed before anything is unpacked: a package made to unpack to gigabytes is refused at once.
   switch (const workbook_package::PackageSize verdict = package->SizeVerdict()) {
-    case workbook_package::PackageSize::Fits:
-      break;
-    case workbook_package::PackageSize::PartTooLarge:
-      return workbook_package::DamagedPart(FileName(path));
+    case workbook_package::PackageSize::Fits: break;
+    case workbook_package::PackageSize::PartTooLarge: return workbook_package::DamagedPart(FileName(path));
     case workbook_package::PackageSize::TooManyParts:
     case workbook_package::PackageSize::TooLargeUnpacked:
       return Refuse(path, workbook_package::PackageSizeReason(verdict));

@@ -18,24 +18,13 @@ RosterFileContents Failure(const std::string& path, int errorNumber) {
   std::string reason;
   switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR:
-      reason = roster_rules::kNotFoundReason;
-      break;
+    case ENOTDIR: reason = roster_rules::kNotFoundReason; break;
     case EACCES:
-    case EPERM:
-      reason = roster_rules::kNoPermissionReason;
-      break;
-    case EISDIR:
-      reason = roster_rules::kFolderReason;
-      break;
-    case kTooLarge:
-      reason = roster_rules::kTooLargeReason;
-      break;
-    case kNotAPlainFile:
-      reason = roster_rules::kNotAPlainFileReason;
-      break;
-    default:
-      reason = roster_rules::CouldNotReadReason(std::strerror(errorNumber));
+    case EPERM: reason = roster_rules::kNoPermissionReason; break;
+    case EISDIR: reason = roster_rules::kFolderReason; break;
+    case kTooLarge: reason = roster_rules::kTooLargeReason; break;
+    case kNotAPlainFile: reason = roster_rules::kNotAPlainFileReason; break;
+    default: reason = roster_rules::CouldNotReadReason(std::strerror(errorNumber));
   }
   RosterFileContents contents;
   contents.message = roster_rules::UnreadableRosterMessage(path, reason);

@@ -29,8 +29,7 @@ LoadedRoster LoadRoster(const std::string& path) {
       if (!records) return Unreadable(roster_rules::UnreadableRosterMessage(path, whyNot));
       return Loaded(roster_rules::ReadRosterRecords(*records));
     }
-    case roster_rules::RosterFileForm::Text:
-      break;
+    case roster_rules::RosterFileForm::Text: break;
   }
   return Loaded(roster_rules::ReadRoster(file.text));
 }

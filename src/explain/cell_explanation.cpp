@@ -40,15 +40,12 @@ std::vector<std::string> LeaderShareLines(const CellStory& story) {
 
 std::vector<std::string> OriginLines(const CellStory& story) {
   switch (story.origin) {
-    case CellOrigin::Scaled:
-      return {ScalingLine(story)};
-    case CellOrigin::LeaderShare:
-      return LeaderShareLines(story);
+    case CellOrigin::Scaled: return {ScalingLine(story)};
+    case CellOrigin::LeaderShare: return LeaderShareLines(story);
     case CellOrigin::Fixed:
     case CellOrigin::Text:
       return {"Belgilangan: " + ShownNumber(story.computed) + " soat (haftalik soatga bog'liq emas)"};
-    default:
-      return {};
+    default: return {};
   }
 }
 
@@ -136,19 +133,13 @@ std::vector<std::string> ExplainCell(const ToldTable& told, report_editing::Cell
   if (typedHours) lines.push_back(CorrectedLine(hours, *typedHours));
   std::vector<std::string> storyLines;
   switch (story.origin) {
-    case CellOrigin::Sum:
-      storyLines = SumLines(told, story, hours);
-      break;
+    case CellOrigin::Sum: storyLines = SumLines(told, story, hours); break;
     case CellOrigin::Scaled:
     case CellOrigin::LeaderShare:
     case CellOrigin::Fixed:
-    case CellOrigin::Text:
-      storyLines = HoursLines(story, hours);
-      break;
+    case CellOrigin::Text: storyLines = HoursLines(story, hours); break;
     case CellOrigin::None:
-    case CellOrigin::Empty:
-      storyLines = {story.emptied ? kEmptied : "Bu ishga bu oyda soat ajratilmaydi."};
-      break;
+    case CellOrigin::Empty: storyLines = {story.emptied ? kEmptied : "Bu ishga bu oyda soat ajratilmaydi."}; break;
   }
   lines.insert(lines.end(), storyLines.begin(), storyLines.end());
   return lines;

@@ -86,8 +86,7 @@ double CellGrid::Evaluate(int row, int column, int depth) const {
   const Cell* cell = Find(row, column);
   if (cell == nullptr) return 0;
   switch (cell->kind) {
-    case CellKind::Number:
-      return cell->number;
+    case CellKind::Number: return cell->number;
     case CellKind::Formula: {
       Result& result = results_[IndexOf(row, column)];
       if (result.generation == generation_) return result.open ? kNoValue : result.value;
@@ -102,8 +101,7 @@ double CellGrid::Evaluate(int row, int column, int depth) const {
       return value;
     }
     case CellKind::Empty:
-    case CellKind::Text:
-      return 0;
+    case CellKind::Text: return 0;
   }
   return 0;
 }

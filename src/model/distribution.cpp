@@ -56,16 +56,11 @@ std::string_view PatternOf(const ColumnPlan& plan, int column) {
   switch (column) {
     case col::F:
     case col::J:
-    case col::N:
-      return plan.quarter;
-    case col::R:
-      return plan.lastQuarter;
-    case col::S:
-      return plan.year;
-    case col::Q:
-      return plan.august;
-    default:
-      return plan.month;
+    case col::N: return plan.quarter;
+    case col::R: return plan.lastQuarter;
+    case col::S: return plan.year;
+    case col::Q: return plan.august;
+    default: return plan.month;
   }
 }
 
@@ -74,12 +69,9 @@ const RelativeFormula& FormulaOf(int column, int row) {
     case col::F:
     case col::J:
     case col::N:
-    case col::R:
-      return formulas::kQuarter;
-    case col::S:
-      return formulas::kYear;
-    default:
-      return formulas::ForMonthTotalRow(row);
+    case col::R: return formulas::kQuarter;
+    case col::S: return formulas::kYear;
+    default: return formulas::ForMonthTotalRow(row);
   }
 }
 
@@ -129,18 +121,10 @@ class TableWriter {
     if (!story) return;
     story->computed = sheet_.ReadValue(row, column).value_or(0);
     switch (entry.kind) {
-      case NormKind::NotWritten:
-        story->origin = CellOrigin::None;
-        break;
-      case NormKind::Dash:
-        story->origin = CellOrigin::Empty;
-        break;
-      case NormKind::Fixed:
-        story->origin = CellOrigin::Fixed;
-        break;
-      case NormKind::FixedText:
-        story->origin = CellOrigin::Text;
-        break;
+      case NormKind::NotWritten: story->origin = CellOrigin::None; break;
+      case NormKind::Dash: story->origin = CellOrigin::Empty; break;
+      case NormKind::Fixed: story->origin = CellOrigin::Fixed; break;
+      case NormKind::FixedText: story->origin = CellOrigin::Text; break;
       case NormKind::Scaled:
       case NormKind::LeaderRow12:
         story->origin = entry.kind == NormKind::Scaled ? CellOrigin::Scaled : CellOrigin::LeaderShare;
@@ -166,31 +150,19 @@ class TableWriter {
           if (CellStory* story = Story(row, column)) story->origin = CellOrigin::Empty;
         }
         break;
-      case 'v':
-        WriteNorm(norms, static_cast<std::size_t>(MonthIndex(column)), column, row);
-        break;
-      default:
-        break;
+      case 'v': WriteNorm(norms, static_cast<std::size_t>(MonthIndex(column)), column, row); break;
+      default: break;
     }
   }
 
   void WriteNorm(const NormTable& norms, std::size_t monthIndex, int column, int row) {
     const NormEntry entry = norms.Entry(row, monthIndex);
     switch (entry.kind) {
-      case NormKind::NotWritten:
-        break;
-      case NormKind::Dash:
-        sheet_.ClearCell(row, column);
-        break;
-      case NormKind::Scaled:
-        sheet_.SetNumber(row, column, Scaled(entry.k));
-        break;
-      case NormKind::Fixed:
-        sheet_.SetNumber(row, column, entry.k);
-        break;
-      case NormKind::FixedText:
-        sheet_.SetText(row, column, entry.text);
-        break;
+      case NormKind::NotWritten: break;
+      case NormKind::Dash: sheet_.ClearCell(row, column); break;
+      case NormKind::Scaled: sheet_.SetNumber(row, column, Scaled(entry.k)); break;
+      case NormKind::Fixed: sheet_.SetNumber(row, column, entry.k); break;
+      case NormKind::FixedText: sheet_.SetText(row, column, entry.text); break;
       case NormKind::LeaderRow12: {
         // The class hours stand fixed in row 10; the same full-rate hours, scaled, are
         // taken out of row 12. The correction passes through its text form.

@@ -21,14 +21,10 @@ std::string Hex(char32_t code, int digits) {
 // How a character stands in a message; empty for as it is.
 std::string EscapedInMessage(char32_t c) {
   switch (c) {
-    case U'\r':
-      return "\\r";
-    case U'\n':
-      return "\\n";
-    case U'\t':
-      return "\\t";
-    default:
-      break;
+    case U'\r': return "\\r";
+    case U'\n': return "\\n";
+    case U'\t': return "\\t";
+    default: break;
   }
   if (c < 0x20 || c == 0x7F) return "\\x" + Hex(c, 2);
   if (IsControl(c) || IsDirectionControl(c)) return "\\u" + Hex(c, 4);

@@ -56,17 +56,12 @@ const WorkRow& RowAt(int row) {
 
 const RelativeFormula& formulas::ForMonthTotalRow(int row) {
   switch (row) {
-    case 5:
-      return kRow5;
-    case 6:
-      return kRow6;
-    case 7:
-      return kRow7;
+    case 5: return kRow5;
+    case 6: return kRow6;
+    case 7: return kRow7;
     case 13:
-    case 17:
-      return kSection;
-    default:
-      throw std::out_of_range("not a total row");
+    case 17: return kSection;
+    default: throw std::out_of_range("not a total row");
   }
 }
 

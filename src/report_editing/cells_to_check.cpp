@@ -14,12 +14,9 @@ constexpr std::size_t kNamedInQuestion = 12;
 
 std::string_view Doing(ReportLeaving leaving) {
   switch (leaving) {
-    case ReportLeaving::Printing:
-      return "chop etasizmi";
-    case ReportLeaving::Pdf:
-      return "PDF ga eksport qilasizmi";
-    case ReportLeaving::Saving:
-      break;
+    case ReportLeaving::Printing: return "chop etasizmi";
+    case ReportLeaving::Pdf: return "PDF ga eksport qilasizmi";
+    case ReportLeaving::Saving: break;
   }
   return "saqlaysizmi";
 }

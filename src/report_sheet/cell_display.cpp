@@ -55,13 +55,10 @@ std::string FormatCellNumber(double value, std::string_view numberFormat) {
 std::string DisplayedText(const ReportSheet& sheet, int row, int column) {
   const CellGrid& cells = sheet.Cells();
   switch (cells.KindAt(row, column)) {
-    case CellKind::Empty:
-      return {};
-    case CellKind::Text:
-      return std::string(cells.TextAt(row, column));
+    case CellKind::Empty: return {};
+    case CellKind::Text: return std::string(cells.TextAt(row, column));
     case CellKind::Number:
-    case CellKind::Formula:
-      break;
+    case CellKind::Formula: break;
   }
   return FormatCellNumber(cells.ReadNumber(row, column), sheet.FormatAt(row, column).numberFormat);
 }

@@ -7,10 +7,8 @@ namespace soatnoma::report_sheet {
 PaperPoints PaperSizePoints(PaperSize paper) {
   constexpr double kPointsPerMillimetre = 72.0 / 25.4;
   switch (paper) {
-    case PaperSize::Letter:
-      return {InchesToPoints(8.5), InchesToPoints(11)};
-    case PaperSize::A4:
-      break;
+    case PaperSize::Letter: return {InchesToPoints(8.5), InchesToPoints(11)};
+    case PaperSize::A4: break;
   }
   return {210 * kPointsPerMillimetre, 297 * kPointsPerMillimetre};
 }

@@ -23,22 +23,17 @@ bool InHoursBlock(int row, int column) {
 bool SameContent(const CellGrid& a, const CellGrid& b, int row, int column) {
   if (a.KindAt(row, column) != b.KindAt(row, column)) return false;
   switch (a.KindAt(row, column)) {
-    case CellKind::Empty:
-      return true;
-    case CellKind::Text:
-      return a.TextAt(row, column) == b.TextAt(row, column);
-    case CellKind::Number:
-      return a.ReadNumber(row, column) == b.ReadNumber(row, column);
-    case CellKind::Formula:
-      return *a.FormulaAt(row, column) == *b.FormulaAt(row, column);
+    case CellKind::Empty: return true;
+    case CellKind::Text: return a.TextAt(row, column) == b.TextAt(row, column);
+    case CellKind::Number: return a.ReadNumber(row, column) == b.ReadNumber(row, column);
+    case CellKind::Formula: return *a.FormulaAt(row, column) == *b.FormulaAt(row, column);
   }
   return false;
 }
 
 std::optional<std::string> HoursCellProblem(const CellGrid& cells, int row, int column) {
   switch (cells.KindAt(row, column)) {
-    case CellKind::Text:
-      return Name(row, column) + " katagida soat o'rnida matn bor.";
+    case CellKind::Text: return Name(row, column) + " katagida soat o'rnida matn bor.";
     case CellKind::Formula: {
       const RelativeFormula* expected = TableFormulaAt(row, column);
       if (expected == nullptr || !(*expected == *cells.FormulaAt(row, column))) {
@@ -47,8 +42,7 @@ std::optional<std::string> HoursCellProblem(const CellGrid& cells, int row, int 
       return std::nullopt;
     }
     case CellKind::Empty:
-    case CellKind::Number:
-      return std::nullopt;
+    case CellKind::Number: return std::nullopt;
   }
   return std::nullopt;
 }

@@ -17,20 +17,11 @@ struct FrameInputs {
 void WriteTexts(ReportSheet& sheet, const SheetRange& range, FrameText text, const FrameInputs& inputs) {
   const CellBlock& block = range.Block();
   switch (text) {
-    case FrameText::None:
-      return;
-    case FrameText::ApprovalLine:
-      range.SetText(report_text::kApprovalLine);
-      return;
-    case FrameText::TitleSentence:
-      range.SetText(TitleSentence(inputs.texts, inputs.calendarYear));
-      return;
-    case FrameText::Heading:
-      range.SetText(report_text::kHeading);
-      return;
-    case FrameText::Footer:
-      range.SetText(FooterText(inputs.texts));
-      return;
+    case FrameText::None: return;
+    case FrameText::ApprovalLine: range.SetText(report_text::kApprovalLine); return;
+    case FrameText::TitleSentence: range.SetText(TitleSentence(inputs.texts, inputs.calendarYear)); return;
+    case FrameText::Heading: range.SetText(report_text::kHeading); return;
+    case FrameText::Footer: range.SetText(FooterText(inputs.texts)); return;
     case FrameText::ColumnHeadings:
       for (int column = block.firstColumn; column <= block.lastColumn; ++column) {
         sheet.Cells().SetText(kHeadingRow, column, ColumnHeading(column));
@@ -56,56 +47,23 @@ void Perform(ReportSheet& sheet, const FrameStep& step, const FrameInputs& input
   const bool flag = step.value != 0;
   const int code = static_cast<int>(step.value);
   switch (step.setting) {
-    case FrameSetting::Bold:
-      range.SetBold(flag);
-      break;
-    case FrameSetting::FontSize:
-      range.SetFontSize(step.value);
-      break;
-    case FrameSetting::HorizontalAlign:
-      range.SetHorizontalAlignment(static_cast<HorizontalAlignment>(code));
-      break;
-    case FrameSetting::VerticalAlign:
-      range.SetVerticalAlignment(static_cast<VerticalAlignment>(code));
-      break;
-    case FrameSetting::WrapText:
-      range.SetWrapText(flag);
-      break;
-    case FrameSetting::Orientation:
-      range.SetOrientation(code);
-      break;
-    case FrameSetting::AddIndent:
-      range.SetAddIndent(flag);
-      break;
-    case FrameSetting::IndentLevel:
-      range.SetIndentLevel(code);
-      break;
-    case FrameSetting::ShrinkToFit:
-      range.SetShrinkToFit(flag);
-      break;
-    case FrameSetting::ReadingDirection:
-      range.SetReadingOrder(static_cast<ReadingOrder>(code));
-      break;
-    case FrameSetting::MergeCells:
-      range.SetMergeCells(flag);
-      break;
-    case FrameSetting::RowHeight:
-      range.SetRowHeight(step.value);
-      break;
-    case FrameSetting::ColumnWidth:
-      range.SetColumnWidth(step.value);
-      break;
-    case FrameSetting::Borders:
-      range.SetBorders(static_cast<LineStyle>(code));
-      break;
-    case FrameSetting::NumberFormat:
-      range.SetNumberFormat(std::to_string(code));
-      break;
-    case FrameSetting::Text:
-      WriteTexts(sheet, range, step.text, inputs);
-      break;
-    case FrameSetting::PageSetup:
-      break;
+    case FrameSetting::Bold: range.SetBold(flag); break;
+    case FrameSetting::FontSize: range.SetFontSize(step.value); break;
+    case FrameSetting::HorizontalAlign: range.SetHorizontalAlignment(static_cast<HorizontalAlignment>(code)); break;
+    case FrameSetting::VerticalAlign: range.SetVerticalAlignment(static_cast<VerticalAlignment>(code)); break;
+    case FrameSetting::WrapText: range.SetWrapText(flag); break;
+    case FrameSetting::Orientation: range.SetOrientation(code); break;
+    case FrameSetting::AddIndent: range.SetAddIndent(flag); break;
+    case FrameSetting::IndentLevel: range.SetIndentLevel(code); break;
+    case FrameSetting::ShrinkToFit: range.SetShrinkToFit(flag); break;
+    case FrameSetting::ReadingDirection: range.SetReadingOrder(static_cast<ReadingOrder>(code)); break;
+    case FrameSetting::MergeCells: range.SetMergeCells(flag); break;
+    case FrameSetting::RowHeight: range.SetRowHeight(step.value); break;
+    case FrameSetting::ColumnWidth: range.SetColumnWidth(step.value); break;
+    case FrameSetting::Borders: range.SetBorders(static_cast<LineStyle>(code)); break;
+    case FrameSetting::NumberFormat: range.SetNumberFormat(std::to_string(code)); break;
+    case FrameSetting::Text: WriteTexts(sheet, range, step.text, inputs); break;
+    case FrameSetting::PageSetup: break;
   }
 }
 

@@ -22,15 +22,9 @@ class RecordSplitter {
         if (IsLineEnd(byte)) return;
         current_.line = line;
         [[fallthrough]];
-      case State::FieldNotBegun:
-        BeginField(byte);
-        return;
-      case State::InField:
-        TakeInField(byte);
-        return;
-      case State::AfterQuote:
-        TakeAfterQuote(byte);
-        return;
+      case State::FieldNotBegun: BeginField(byte); return;
+      case State::InField: TakeInField(byte); return;
+      case State::AfterQuote: TakeAfterQuote(byte); return;
     }
   }
 

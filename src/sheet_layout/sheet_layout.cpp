@@ -95,14 +95,10 @@ double NeededHeight(TextMetrics& metrics, const CellText& cell) {
 
 double HorizontalStart(const report_sheet::CellFormat& format, bool number, double boxWidth, double textWidth) {
   switch (format.horizontal) {
-    case report_sheet::HorizontalAlignment::Left:
-      return kHorizontalPadding;
-    case report_sheet::HorizontalAlignment::Center:
-      return (boxWidth - textWidth) / 2;
-    case report_sheet::HorizontalAlignment::Right:
-      return boxWidth - kHorizontalPadding - textWidth;
-    case report_sheet::HorizontalAlignment::General:
-      break;
+    case report_sheet::HorizontalAlignment::Left: return kHorizontalPadding;
+    case report_sheet::HorizontalAlignment::Center: return (boxWidth - textWidth) / 2;
+    case report_sheet::HorizontalAlignment::Right: return boxWidth - kHorizontalPadding - textWidth;
+    case report_sheet::HorizontalAlignment::General: break;
   }
   return number ? boxWidth - kHorizontalPadding - textWidth : kHorizontalPadding;
 }
@@ -110,12 +106,9 @@ double HorizontalStart(const report_sheet::CellFormat& format, bool number, doub
 // Top of a block of the given height inside a box.
 double VerticalStart(const report_sheet::CellFormat& format, double boxHeight, double blockHeight) {
   switch (format.vertical) {
-    case report_sheet::VerticalAlignment::Top:
-      return kVerticalPadding;
-    case report_sheet::VerticalAlignment::Center:
-      return (boxHeight - blockHeight) / 2;
-    case report_sheet::VerticalAlignment::Bottom:
-      break;
+    case report_sheet::VerticalAlignment::Top: return kVerticalPadding;
+    case report_sheet::VerticalAlignment::Center: return (boxHeight - blockHeight) / 2;
+    case report_sheet::VerticalAlignment::Bottom: break;
   }
   return boxHeight - kVerticalPadding - blockHeight;
 }

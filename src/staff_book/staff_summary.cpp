@@ -218,15 +218,9 @@ void AddTeacher(SheetBuilder& cells, int row, const SummaryRow& teacher) {
     const SummaryColumn& spec = kColumns[static_cast<std::size_t>(column - 1)];
     const report_sheet::CellFormat format = Bordered(false, spec.kind != ColumnKind::Text);
     switch (spec.kind) {
-      case ColumnKind::Ordinal:
-        cells.Number(row, column, row - kFirstTeacherRow + 1, format);
-        break;
-      case ColumnKind::Text:
-        cells.Text(row, column, spec.text(teacher), format);
-        break;
-      case ColumnKind::Number:
-        cells.Number(row, column, spec.number(teacher), format);
-        break;
+      case ColumnKind::Ordinal: cells.Number(row, column, row - kFirstTeacherRow + 1, format); break;
+      case ColumnKind::Text: cells.Text(row, column, spec.text(teacher), format); break;
+      case ColumnKind::Number: cells.Number(row, column, spec.number(teacher), format); break;
       case ColumnKind::AnnualTotal:
         cells.Formula(row, column, AnnualTotalFormula(teacher.sheetName), spec.number(teacher), format);
         break;

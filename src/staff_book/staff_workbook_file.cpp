@@ -85,18 +85,13 @@ std::vector<StoredCellChange> ReportCellChanges(const report_sheet::ReportSheet&
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     for (int column = col::C; column <= col::S; ++column) {
       switch (cells.KindAt(row, column)) {
-        case CellKind::Number:
-          changes.push_back({row, column, Kind::Number, cells.ReadNumber(row, column), {}});
-          break;
+        case CellKind::Number: changes.push_back({row, column, Kind::Number, cells.ReadNumber(row, column), {}}); break;
         case CellKind::Formula:
           changes.push_back({row, column, Kind::FormulaResult, cells.ReadNumber(row, column),
                              cells.FormulaAt(row, column)->ToA1(row, column)});
           break;
-        case CellKind::Empty:
-          changes.push_back({row, column, Kind::Empty, 0, {}});
-          break;
-        case CellKind::Text:
-          break;
+        case CellKind::Empty: changes.push_back({row, column, Kind::Empty, 0, {}}); break;
+        case CellKind::Text: break;
       }
     }
   }

@@ -60,13 +60,10 @@ struct PrintedCell {
 
 std::string TextOf(const SummaryCell& cell) {
   switch (cell.kind) {
-    case SummaryCellKind::Text:
-      return cell.text;
+    case SummaryCellKind::Text: return cell.text;
     case SummaryCellKind::Number:
-    case SummaryCellKind::Formula:
-      return NumberToText(cell.number);
-    case SummaryCellKind::Blank:
-      break;
+    case SummaryCellKind::Formula: return NumberToText(cell.number);
+    case SummaryCellKind::Blank: break;
   }
   return {};
 }

@@ -29,8 +29,7 @@ std::string PackageSizeReason(PackageSize verdict) {
       return "ish kitobi arxivdan chiqarilganda juda katta bo'ladi (" +
              std::to_string(kLargestUnpackedWorkbook / kMebibyte) + " MB dan ortiq).";
     case PackageSize::Fits:
-    case PackageSize::PartTooLarge:
-      break;
+    case PackageSize::PartTooLarge: break;
   }
   return {};
 }

@@ -54,20 +54,11 @@ std::string EscapedText(std::string_view text, bool quotes) {
   escaped.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      case '"':
-        escaped += quotes ? "&quot;" : "\"";
-        break;
-      default:
-        escaped += c;
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += quotes ? "&quot;" : "\""; break;
+      default: escaped += c;
     }
   }
   return escaped;

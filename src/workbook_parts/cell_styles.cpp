@@ -28,26 +28,19 @@ int PlaceOf(std::vector<Value>& values, const Value& value) {
 
 const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::HorizontalAlignment::Left:
-      return "left";
-    case report_sheet::HorizontalAlignment::Center:
-      return "center";
-    case report_sheet::HorizontalAlignment::Right:
-      return "right";
-    case report_sheet::HorizontalAlignment::General:
-      break;
+    case report_sheet::HorizontalAlignment::Left: return "left";
+    case report_sheet::HorizontalAlignment::Center: return "center";
+    case report_sheet::HorizontalAlignment::Right: return "right";
+    case report_sheet::HorizontalAlignment::General: break;
   }
   return nullptr;
 }
 
 const char* VerticalName(report_sheet::VerticalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::VerticalAlignment::Top:
-      return "top";
-    case report_sheet::VerticalAlignment::Center:
-      return "center";
-    case report_sheet::VerticalAlignment::Bottom:
-      break;
+    case report_sheet::VerticalAlignment::Top: return "top";
+    case report_sheet::VerticalAlignment::Center: return "center";
+    case report_sheet::VerticalAlignment::Bottom: break;
   }
   return nullptr;
 }

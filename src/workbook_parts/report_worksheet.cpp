@@ -47,15 +47,13 @@ std::optional<SheetCell> StoredCell(const report_sheet::ReportSheet& sheet, int 
   if (kind == CellKind::Empty && format == report_sheet::CellFormat{}) return std::nullopt;
   const int style = styles.Index(format);
   switch (kind) {
-    case CellKind::Number:
-      return SheetCell::OfNumber(cells.ReadNumber(row, column), style);
+    case CellKind::Number: return SheetCell::OfNumber(cells.ReadNumber(row, column), style);
     case CellKind::Text:
       return SheetCell::OfText(texts.Index(workbook_package::EscapedForWorkbook(cells.TextAt(row, column))), style);
     case CellKind::Formula:
       return SheetCell::OfFormula(cells.FormulaAt(row, column)->ToA1(row, column), cells.ReadNumber(row, column),
                                   style);
-    case CellKind::Empty:
-      break;
+    case CellKind::Empty: break;
   }
   return SheetCell::Blank(style);
 }

@@ -11,12 +11,9 @@ SheetCell StoredCell(const staff_book::SummaryCell& cell, int style, SharedTexts
   switch (cell.kind) {
     case staff_book::SummaryCellKind::Text:
       return SheetCell::OfText(texts.Index(workbook_package::EscapedForWorkbook(cell.text)), style);
-    case staff_book::SummaryCellKind::Number:
-      return SheetCell::OfNumber(cell.number, style);
-    case staff_book::SummaryCellKind::Formula:
-      return SheetCell::OfFormula(cell.formula, cell.number, style);
-    case staff_book::SummaryCellKind::Blank:
-      break;
+    case staff_book::SummaryCellKind::Number: return SheetCell::OfNumber(cell.number, style);
+    case staff_book::SummaryCellKind::Formula: return SheetCell::OfFormula(cell.formula, cell.number, style);
+    case staff_book::SummaryCellKind::Blank: break;
   }
   return SheetCell::Blank(style);
 }

@@ -23,12 +23,8 @@ void AppendCell(std::string& xml, const std::string& ref, const SheetCell& cell)
   Append(xml, {"<c r=\"", ref, "\""});
   if (cell.style != 0) AppendWhole(xml, "s", cell.style);
   switch (cell.kind) {
-    case SheetCell::Kind::FormatOnly:
-      xml += "/>";
-      return;
-    case SheetCell::Kind::Text:
-      Append(xml, {" t=\"s\"><v>", Digits(cell.text), "</v></c>"});
-      return;
+    case SheetCell::Kind::FormatOnly: xml += "/>"; return;
+    case SheetCell::Kind::Text: Append(xml, {" t=\"s\"><v>", Digits(cell.text), "</v></c>"}); return;
     case SheetCell::Kind::Formula:
       // A result no number can be is stored as 0.
       Append(xml, {"><f>", workbook_package::EscapedContent(cell.formula), "</f><v>",

@@ -42,19 +42,14 @@ std::optional<std::string> ReadValue(const Place& place, const StoredCell& cell,
                                      const std::vector<std::string>& sharedTexts, CellGrid& cells) {
   const StoredValue value = ReadStoredValue(cell, sharedTexts);
   switch (value.kind) {
-    case StoredValue::Kind::Empty:
-      return std::nullopt;
-    case StoredValue::Kind::Text:
-      cells.SetText(place.row, place.column, value.text);
-      return std::nullopt;
+    case StoredValue::Kind::Empty: return std::nullopt;
+    case StoredValue::Kind::Text: cells.SetText(place.row, place.column, value.text); return std::nullopt;
     case StoredValue::Kind::Number:
       if (value.isBoolean) break;
       cells.SetNumber(place.row, place.column, value.number);
       return std::nullopt;
-    case StoredValue::Kind::Other:
-      break;
-    case StoredValue::Kind::Damaged:
-      return workbook_package::CellProblem(place.name, value.text);
+    case StoredValue::Kind::Other: break;
+    case StoredValue::Kind::Damaged: return workbook_package::CellProblem(place.name, value.text);
   }
   return workbook_package::CellProblem(place.name, workbook_package::cell_problem::kNeitherNumberNorText);
 }

@@ -18,15 +18,8 @@
 namespace soatnoma::explain {
 namespace {
 
-using reference_tables::FieldAt;
-using reference_tables::Fields;
-using reference_tables::ForEveryCell;
-using reference_tables::HoldsHours;
-using reference_tables::IsSum;
-using reference_tables::ReadTable;
-using reference_tables::Reference;
-using reference_tables::References;
-using reference_tables::Told;
+// The reference tables, their fields and the walk over every cell.
+using namespace reference_tables;  // NOLINT(build/namespaces)
 
 // The number a line holds after the text given ("= 116,1", "+0,25 olindi"), decimal comma read.
 std::optional<double> NumberAfter(const std::string& line, const std::string& before) {

@@ -15,40 +15,29 @@ std::string CellName(int row, int column) { return ColumnLetters(column) + std::
 
 const char* KindName(CellKind kind) {
   switch (kind) {
-    case CellKind::Number:
-      return "number";
-    case CellKind::Text:
-      return "text";
-    case CellKind::Formula:
-      return "formula";
-    case CellKind::Empty:
-      break;
+    case CellKind::Number: return "number";
+    case CellKind::Text: return "text";
+    case CellKind::Formula: return "formula";
+    case CellKind::Empty: break;
   }
   return "empty";
 }
 
 const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::HorizontalAlignment::Left:
-      return "left";
-    case report_sheet::HorizontalAlignment::Center:
-      return "center";
-    case report_sheet::HorizontalAlignment::Right:
-      return "right";
-    case report_sheet::HorizontalAlignment::General:
-      break;
+    case report_sheet::HorizontalAlignment::Left: return "left";
+    case report_sheet::HorizontalAlignment::Center: return "center";
+    case report_sheet::HorizontalAlignment::Right: return "right";
+    case report_sheet::HorizontalAlignment::General: break;
   }
   return "general";
 }
 
 const char* VerticalName(report_sheet::VerticalAlignment alignment) {
   switch (alignment) {
-    case report_sheet::VerticalAlignment::Top:
-      return "top";
-    case report_sheet::VerticalAlignment::Center:
-      return "middle";
-    case report_sheet::VerticalAlignment::Bottom:
-      break;
+    case report_sheet::VerticalAlignment::Top: return "top";
+    case report_sheet::VerticalAlignment::Center: return "middle";
+    case report_sheet::VerticalAlignment::Bottom: break;
   }
   return "bottom";
 }

@@ -43,12 +43,9 @@ const sheet_layout::SheetBox* BoxAt(const sheet_layout::SheetGeometry& layout, i
 
 const char* FillName(report_editing::MarkFill fill) {
   switch (fill) {
-    case report_editing::MarkFill::Corrected:
-      return "corrected";
-    case report_editing::MarkFill::YearDiffers:
-      return "yearDiffers";
-    case report_editing::MarkFill::None:
-      break;
+    case report_editing::MarkFill::Corrected: return "corrected";
+    case report_editing::MarkFill::YearDiffers: return "yearDiffers";
+    case report_editing::MarkFill::None: break;
   }
   return "";
 }
@@ -249,12 +246,9 @@ namespace {
 
 const char* GridRoleName(screen_view::GridCellRole role) {
   switch (role) {
-    case screen_view::GridCellRole::ColumnHeading:
-      return "columnHeading";
-    case screen_view::GridCellRole::RowHeading:
-      return "rowHeading";
-    case screen_view::GridCellRole::Cell:
-      break;
+    case screen_view::GridCellRole::ColumnHeading: return "columnHeading";
+    case screen_view::GridCellRole::RowHeading: return "rowHeading";
+    case screen_view::GridCellRole::Cell: break;
   }
   return "cell";
 }

@@ -95,8 +95,7 @@ val DecodeRoster(const std::string& fileName, const val& bytes) {
       answer.set("ok", true);
       answer.set("form", std::string("workbook"));
       return answer;
-    case roster_rules::RosterFileForm::Text:
-      break;
+    case roster_rules::RosterFileForm::Text: break;
   }
   const roster_rules::RosterText decoded = roster_rules::DecodeRosterText(contents);
   answer.set("ok", true);

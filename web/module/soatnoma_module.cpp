@@ -89,38 +89,25 @@ std::string BuildForm(const val& request, const val& measure) {
 
 const char* KindName(form_controls::ControlKind kind) {
   switch (kind) {
-    case form_controls::ControlKind::Label:
-      return "label";
-    case form_controls::ControlKind::CreditLine:
-      return "creditLine";
-    case form_controls::ControlKind::TextBox:
-      return "textBox";
-    case form_controls::ControlKind::HelpTextBox:
-      return "helpTextBox";
-    case form_controls::ControlKind::Frame:
-      return "frame";
-    case form_controls::ControlKind::OptionButton:
-      return "optionButton";
-    case form_controls::ControlKind::CheckBox:
-      return "checkBox";
-    case form_controls::ControlKind::Button:
-      return "button";
-    case form_controls::ControlKind::Picture:
-      break;
+    case form_controls::ControlKind::Label: return "label";
+    case form_controls::ControlKind::CreditLine: return "creditLine";
+    case form_controls::ControlKind::TextBox: return "textBox";
+    case form_controls::ControlKind::HelpTextBox: return "helpTextBox";
+    case form_controls::ControlKind::Frame: return "frame";
+    case form_controls::ControlKind::OptionButton: return "optionButton";
+    case form_controls::ControlKind::CheckBox: return "checkBox";
+    case form_controls::ControlKind::Button: return "button";
+    case form_controls::ControlKind::Picture: break;
   }
   return "picture";
 }
 
 const char* FontName(form_controls::ControlFont font) {
   switch (font) {
-    case form_controls::ControlFont::Caption:
-      return "caption";
-    case form_controls::ControlFont::Entry:
-      return "entry";
-    case form_controls::ControlFont::Help:
-      return "help";
-    case form_controls::ControlFont::Window:
-      break;
+    case form_controls::ControlFont::Caption: return "caption";
+    case form_controls::ControlFont::Entry: return "entry";
+    case form_controls::ControlFont::Help: return "help";
+    case form_controls::ControlFont::Window: break;
   }
   return "window";
 }
@@ -170,14 +157,10 @@ std::string PackageSizeVerdict(const val& sizes) {
                                          : workbook_package::kLargestWorkbookPart + 1);
   }
   switch (count.Verdict()) {
-    case workbook_package::PackageSize::Fits:
-      break;
-    case workbook_package::PackageSize::PartTooLarge:
-      return "partTooLarge";
-    case workbook_package::PackageSize::TooManyParts:
-      return "tooManyParts";
-    case workbook_package::PackageSize::TooLargeUnpacked:
-      return "tooLargeUnpacked";
+    case workbook_package::PackageSize::Fits: break;
+    case workbook_package::PackageSize::PartTooLarge: return "partTooLarge";
+    case workbook_package::PackageSize::TooManyParts: return "tooManyParts";
+    case workbook_package::PackageSize::TooLargeUnpacked: return "tooLargeUnpacked";
   }
   return "";
 }

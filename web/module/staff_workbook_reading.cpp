@@ -74,15 +74,9 @@ void WriteChanges(JsonWriter& json, const char* key, const std::vector<staff_boo
   for (const staff_book::StoredCellChange& change : changes) {
     json.BeginObject().Key("ref").String(ColumnLetters(change.column) + std::to_string(change.row));
     switch (change.kind) {
-      case staff_book::StoredCellChange::Kind::Number:
-        json.Key("kind").String("number");
-        break;
-      case staff_book::StoredCellChange::Kind::Empty:
-        json.Key("kind").String("empty");
-        break;
-      case staff_book::StoredCellChange::Kind::FormulaResult:
-        json.Key("kind").String("result");
-        break;
+      case staff_book::StoredCellChange::Kind::Number: json.Key("kind").String("number"); break;
+      case staff_book::StoredCellChange::Kind::Empty: json.Key("kind").String("empty"); break;
+      case staff_book::StoredCellChange::Kind::FormulaResult: json.Key("kind").String("result"); break;
     }
     if (!change.formula.empty()) json.Key("formula").String(change.formula);
     json.Key("text").String(workbook_package::StoredNumberText(change.value)).EndObject();
@@ -107,12 +101,9 @@ std::string StaffWorkbookListing(const std::string& fileName, const val& workboo
   const bool readable = IsObject(workbook) && Field(workbook, "problem").empty();
   switch (readable ? staff_book::KindOfWorkbook(properties, sheetNames, TitleOf(cells))
                    : staff_book::WorkbookKind::Stranger) {
-    case staff_book::WorkbookKind::Report:
-      return json.Key("kind").String("report").EndObject().Text();
-    case staff_book::WorkbookKind::Stranger:
-      return json.Key("kind").String("stranger").EndObject().Text();
-    case staff_book::WorkbookKind::Staff:
-      break;
+    case staff_book::WorkbookKind::Report: return json.Key("kind").String("report").EndObject().Text();
+    case staff_book::WorkbookKind::Stranger: return json.Key("kind").String("stranger").EndObject().Text();
+    case staff_book::WorkbookKind::Staff: break;
   }
   json.Key("kind").String("staff");
   const auto teachers = staff_book::StaffTeachers(cells, sheetNames);
