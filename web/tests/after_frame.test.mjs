@@ -5,8 +5,8 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { afterNextFrame } from '../src/page_turn.js';
-import { ReportKeeping } from '../src/report_keeping.js';
+import { afterNextFrame } from '../src/page/page_turn.js';
+import { ReportKeeping } from '../src/kept/report_keeping.js';
 
 // A browser's window as far as the work sees it: its frames, timers and visibility are
 // driven by the test.

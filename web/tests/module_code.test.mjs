@@ -6,8 +6,8 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { deflateRawSync } from 'node:zlib';
 
-import { bytesOfText, textOfBytes } from '../src/code_text.js';
-import { inflatedBytes, startModule } from '../src/module_code.js';
+import { bytesOfText, textOfBytes } from '../src/build/code_text.js';
+import { inflatedBytes, startModule } from '../src/page/module_code.js';
 import { moduleCode, moduleJs } from './support.mjs';
 
 const factory = createRequire(import.meta.url)(moduleJs);

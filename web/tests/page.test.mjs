@@ -133,6 +133,9 @@ test('the page is built with the module\'s names on its buttons and its form\'s 
       : (element.querySelector('legend') ?? element).textContent,
   })));
   assert.deepEqual(shown.map((control) => control.id).sort(), controls.map((spec) => spec.name).sort());
+  // Each control carries what it is for, by which the page's scripts find it.
+  const roles = await page.$$eval('#Form1 [data-role]', (elements) => elements.map((element) => [element.id, element.dataset.role]));
+  assert.deepEqual(Object.fromEntries(roles), Object.fromEntries(controls.filter((spec) => spec.role).map((spec) => [spec.name, spec.role])));
   for (const spec of controls.filter((control) => control.kind !== 'textBox')) {
     assert.equal(shown.find((control) => control.id === spec.name).caption, spec.caption, spec.name);
   }

@@ -8,10 +8,10 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
 
-import { readOpenedWorkbook } from '../src/open_workbook.js';
-import { readWorkbookRoster } from '../src/roster_reader.js';
-import { listParts, readPart } from '../src/zip_package.js';
-import { packParts } from '../src/zip_writer.js';
+import { readOpenedWorkbook } from '../src/reading/open_workbook.js';
+import { readWorkbookRoster } from '../src/reading/roster_reader.js';
+import { listParts, readPart } from '../src/files/zip_package.js';
+import { packParts } from '../src/files/zip_writer.js';
 import { loadModule, plainMeasure, root } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 

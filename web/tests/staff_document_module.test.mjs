@@ -13,7 +13,7 @@ import path from 'node:path';
 import ExcelJS from 'exceljs';
 
 import { cli, loadModule, plainMeasure } from './support.mjs';
-import { readOpenedWorkbook } from '../src/open_workbook.js';
+import { readOpenedWorkbook } from '../src/reading/open_workbook.js';
 
 const module = await loadModule();
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staffmodule-'));

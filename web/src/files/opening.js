@@ -2,7 +2,7 @@
 // unpack to gigabytes never holds the page; "To'xtatish" beside the button ends the reading,
 // and a file chosen meanwhile ends the earlier one's.
 
-import { ReadingStopped, readInWorker } from './reading.js';
+import { ReadingStopped, readInWorker } from '../reading/reading.js';
 
 // input: the file input; stopButton: "To'xtatish", shown while a file is read; code: the
 // module's compiled code; message: where a fault is said; notOpened(fileName, fault): what

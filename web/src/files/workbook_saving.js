@@ -6,7 +6,7 @@
 
 import { saveFile } from './save_file.js';
 import { workbookOfShown } from './shown_workbook.js';
-import { failureText } from './failure.js';
+import { failureText } from '../page/failure.js';
 import { offerSharing } from './share_report.js';
 
 // A staff workbook saved is what its next save starts from; staffSaved(fileName, bytes) is

@@ -13,7 +13,7 @@
 // while it holds the mark that tab last wrote or took back: otherwise the other tab's
 // corrections are there, and nothing is written.
 
-import { checksumOf } from './crc32.js';
+import { checksumOf } from '../files/crc32.js';
 
 const DATABASE = 'soatnoma';
 const VERSION = 2;

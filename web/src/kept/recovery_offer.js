@@ -4,8 +4,8 @@
 // ("O'chirib tashlash"). One handed to the browser as a download is marked so; a damaged one
 // ("buzilgan") can only be removed, and never hides the others.
 
-import { failureText } from './failure.js';
-import { pageButton } from './page_button.js';
+import { failureText } from '../page/failure.js';
+import { pageButton } from '../page/page_button.js';
 
 // When the record was kept, on the teacher's clock; null when that cannot be told.
 function localMinute(keptAt) {

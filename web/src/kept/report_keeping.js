@@ -4,7 +4,7 @@
 // file name it was handed over under, since the page cannot know that a file appeared: the
 // teacher removes it from the offer of kept reports, or a newer version of it replaces it.
 
-import { afterNextFrame } from './page_turn.js';
+import { afterNextFrame } from '../page/page_turn.js';
 
 export class ReportKeeping {
   // kept: KeptReports; entries(): the hours of every cell of the report shown; notice: the

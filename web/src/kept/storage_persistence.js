@@ -3,7 +3,7 @@
 // to keep its storage (navigator.storage.persist()); where the browser refuses, the teacher
 // is told so, once, beside the offer of kept reports.
 
-import { localStorageOf } from './page_storage.js';
+import { localStorageOf } from '../page/page_storage.js';
 
 // Set in the browser's storage once the refusal was said, so it is not said again.
 const SAID = 'soatnoma.doimiy-xotira-rad-etildi';

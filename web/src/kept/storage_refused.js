@@ -2,7 +2,7 @@
 // the page works on without its storage, and says once, where the offer of kept reports
 // would stand, what it then cannot do.
 
-import { keepsTexts, localStorageOf } from './page_storage.js';
+import { keepsTexts, localStorageOf } from '../page/page_storage.js';
 
 // note: the element it is said in (#StorageNote). The body's data-storage-refused names what
 // the browser refuses ("reports", "entries"). Answers whether reports can be kept.

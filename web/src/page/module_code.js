@@ -6,7 +6,7 @@
 
 import { inflateSync } from 'fflate';
 
-import { bytesOfText } from './code_text.js';
+import { bytesOfText } from '../build/code_text.js';
 
 // The bytes deflated into packed (raw deflate, as a workbook's parts are packed): by the
 // browser's own inflater, or, in a browser without one (Safari before 16.4), by a small one

@@ -8,7 +8,7 @@
 // {fault}.
 
 import SoatnomaModule from 'soatnoma-module';
-import { startModule } from './module_code.js';
+import { startModule } from '../page/module_code.js';
 import { readOpenedWorkbook } from './open_workbook.js';
 import { readRosterFile } from './roster_reader.js';
 

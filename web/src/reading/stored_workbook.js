@@ -2,7 +2,7 @@
 // listing before anything is unpacked, and only the parts a reader needs unpacked, each
 // handed to the module as its bytes, which reads them by the desktop's rules.
 
-import { DamagedPackage, listParts, readPart } from './zip_package.js';
+import { DamagedPackage, listParts, readPart } from '../files/zip_package.js';
 
 // {parts} of a package that may be read, or {problem}: "notWorkbook" for bytes that are no
 // zip archive, else the module's verdict ("partTooLarge", "tooManyParts", "tooLargeUnpacked").

@@ -3,7 +3,7 @@
 // phone's keypad of digits, its old value chosen so that what is typed replaces it. A second
 // tap of a double tap lands in the open box and chooses its text again.
 
-import { isFinger } from './finger.js';
+import { isFinger } from '../page/finger.js';
 
 // sheet: the box the report scrolls in; editor: the typing box; editingOf(): the corrections
 // of the report shown, or null.

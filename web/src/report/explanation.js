@@ -5,7 +5,7 @@
 // the chosen cell meanwhile. "Hisoblangani" shows the report's hours before rounding instead
 // of the drawn page, and the page again. Neither is printed or saved.
 
-import { isFinger } from './finger.js';
+import { isFinger } from '../page/finger.js';
 
 // How long a finger rests on a cell before its explanation is shown, and how far it may
 // wander meanwhile (CSS pixels), as a phone tells a long press from a tap or a scroll.

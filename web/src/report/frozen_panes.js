@@ -5,7 +5,7 @@
 // names, so a tap on a pinned cell is a tap on that cell. Every browser lays them out alike.
 // On a phone the row titles are pinned in their short form (phone_titles.js) instead.
 
-import { afterPageTurn } from './page_turn.js';
+import { afterPageTurn } from '../page/page_turn.js';
 import { drawPage } from './report_view.js';
 import { PhoneTitles } from './phone_titles.js';
 

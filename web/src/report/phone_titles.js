@@ -4,7 +4,7 @@
 // printed titles beneath are covered, so that the months stand right beside the short ones;
 // and a swipe stops at each column, one or two at a time rather than half the year.
 
-import { escapedMarkup as escaped } from './markup_text.js';
+import { escapedMarkup as escaped } from '../build/markup_text.js';
 
 // Where a box of the sheet stands on the page, in points.
 function onPage(form, box) {

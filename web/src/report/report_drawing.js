@@ -4,7 +4,7 @@
 // the page it is drawn in one go. Either way the page ends with every cell of the report.
 
 import { drawCells, drawPage } from './report_view.js';
-import { afterNextFrame } from './page_turn.js';
+import { afterNextFrame } from '../page/page_turn.js';
 
 // How far the first go reaches past the part of the page the screen shows, on each side, as
 // a share of that part's width and height: what the screen shows is known to the pixel, so

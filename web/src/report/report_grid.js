@@ -5,7 +5,7 @@
 // The grid is one stop of Tab: the cell chosen takes the focus, the others wait for the keys;
 // the browser's focus ring stands on the cell itself, at every zoom.
 
-import { escapedMarkup as escaped } from './markup_text.js';
+import { escapedMarkup as escaped } from '../build/markup_text.js';
 
 const ROLES = { columnHeading: 'columnheader', rowHeading: 'rowheader', cell: 'gridcell' };
 

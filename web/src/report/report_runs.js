@@ -2,7 +2,7 @@
 // back. A refusal is said under the form, a fault of the page itself too rather than lost;
 // the report shown is kept in the browser's storage as it is shown.
 
-import { brokenText } from './typed_texts.js';
+import { brokenText } from '../start/typed_texts.js';
 
 // line: the line under the form (form_message.js); shown: ShownReport; keeping: ReportKeeping.
 export function createReportRuns({ module, measure, shown, keeping, line }) {

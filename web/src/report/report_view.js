@@ -10,7 +10,7 @@
 // numbers). Units are points. The drawing is written as one piece of markup, which the
 // browser takes in far faster than element by element.
 
-import { escapedMarkup as escaped } from './markup_text.js';
+import { escapedMarkup as escaped } from '../build/markup_text.js';
 
 // A corrected cell's light fill and a checked cell's red corner (its size the module's), on
 // the screen only, and the tool tip that says why.

@@ -8,7 +8,7 @@ import { ReportZoom } from './report_zoom.js';
 import { ReportGrid } from './report_grid.js';
 import { wireCellPointer } from './cell_pointer.js';
 import { revealReport, viewInSight } from './report_reveal.js';
-import { showHiddenEnds } from './hidden_ends.js';
+import { showHiddenEnds } from '../page/hidden_ends.js';
 import { CellExplanation } from './explanation.js';
 
 // The box a cell's hours are typed in, in the report's font.

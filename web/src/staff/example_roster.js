@@ -2,7 +2,7 @@
 // workbook (with the sheet of notes on the columns) or as CSV as Excel saves it in Uzbek
 // settings, to fill in and choose again.
 
-import { loadFileWork } from './load_file_work.js';
+import { loadFileWork } from '../files/load_file_work.js';
 
 // saveBytes(bytes, fileName): how the page hands a file to the browser; say(text, refused):
 // the staff list's status line.

@@ -5,7 +5,7 @@
 // here every ruled border of the page is one path, and each line of text one element
 // standing on its own, cut off at its cell's edge where it runs past it.
 
-import { escapedMarkup as escaped } from './markup_text.js';
+import { escapedMarkup as escaped } from '../build/markup_text.js';
 
 // The outlines of every bordered cell, one subpath each.
 function bordersMarkup(boxes) {

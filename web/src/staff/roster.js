@@ -2,8 +2,8 @@
 // line and status, as the desktop's staff list window shows it; the ready teachers go on
 // to the staff workbook and the print.
 
-import { ReadingStopped, readInWorker } from './reading.js';
-import { faultDetail } from './failure.js';
+import { ReadingStopped, readInWorker } from '../reading/reading.js';
+import { faultDetail } from '../page/failure.js';
 
 // A row of the table with its texts as the module lists them: a ready teacher with the
 // weekly hours and the yearly total, or a refused row with its reason. Each cell carries its

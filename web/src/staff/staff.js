@@ -6,10 +6,10 @@
 
 import { printPageMarkup } from './print_page.js';
 import { drawnSummary } from './staff_print.js';
-import { loadFileWork } from './load_file_work.js';
-import { afterPageTurn } from './page_turn.js';
-import { failureText } from './failure.js';
-import { askInDialog } from './question_dialog.js';
+import { loadFileWork } from '../files/load_file_work.js';
+import { afterPageTurn } from '../page/page_turn.js';
+import { failureText } from '../page/failure.js';
+import { askInDialog } from '../report/question_dialog.js';
 
 // How long one slice of work may hold the page, milliseconds.
 const SLICE = 40;

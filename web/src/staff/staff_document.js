@@ -6,9 +6,9 @@
 // kitob)" prints the workbook as it stands: "Jami" as it stores it, then every teacher's
 // sheet as saved, corrections included, each read in the worker and described by the module.
 
-import { readInWorker } from './reading.js';
-import { faultDetail } from './failure.js';
-import { pageButton } from './page_button.js';
+import { readInWorker } from '../reading/reading.js';
+import { faultDetail } from '../page/failure.js';
+import { pageButton } from '../page/page_button.js';
 import { printPageMarkup } from './print_page.js';
 import { drawnSummary } from './staff_print.js';
 

@@ -2,7 +2,7 @@
 // workbook opened: drawn into one holder after the staff panel, shown only while the page
 // prints and let go once printed. The body's data-staff-pages counts the pages printed.
 
-import { drawPage } from './report_view.js';
+import { drawPage } from '../report/report_view.js';
 
 // The pages of the summary "Jami" the director signs, drawn as they print (forms as the
 // module lays them out).

@@ -3,15 +3,16 @@
 // and when the page is left, so that it comes back the next time the page is opened, as the
 // desktop keeps it in its settings.
 
-import { localStorageOf } from './page_storage.js';
+import { localStorageOf } from '../page/page_storage.js';
 
 const KEY = 'soatnoma.shakl';
-export const DAY_BOXES = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
-const TEXT_BOXES = { name: 'Text3', school: 'Text6', subject: 'Text4' };
+const DAY_COUNT = 6;
+// The entries' texts, each the role of the box that holds it.
+const TEXTS = ['name', 'school', 'subject'];
 
 // The days as kept: six texts, Monday first; null for anything else.
 export function daysOf(kept) {
-  return Array.isArray(kept) && kept.length === DAY_BOXES.length && kept.every((day) => typeof day === 'string')
+  return Array.isArray(kept) && kept.length === DAY_COUNT && kept.every((day) => typeof day === 'string')
     ? kept : null;
 }
 
@@ -25,19 +26,23 @@ function parsed(text) {
     return null;
   }
   if (entries === null || typeof entries !== 'object' || !daysOf(entries.days)) return null;
-  const texts = Object.keys(TEXT_BOXES).every((field) => typeof entries[field] === 'string');
+  const texts = TEXTS.every((field) => typeof entries[field] === 'string');
   return texts && typeof entries.primary === 'boolean' && typeof entries.leader === 'boolean' ? entries : null;
 }
 
-// byId(id): the form's controls; choose(category): sets the category as the teacher would;
+// boxes: the form's controls by role (form_boxes.js); choose(category): sets the category as the teacher would;
 // daysChanged(): the days typed, adding up into the weekly hours; storage: localStorage, which
 // a browser may refuse (then nothing is remembered). Shows the entries kept, if any, and
 // keeps them again when the page is left; save() keeps them at a run.
-export function rememberFormEntries({ byId, choose, daysChanged, window = globalThis.window }) {
+export function rememberFormEntries({ boxes, choose, daysChanged, window = globalThis.window }) {
   const storage = localStorageOf(window);
   const save = () => {
-    const entries = { days: DAY_BOXES.map((id) => byId(id).value), primary: byId('Option1').checked, leader: byId('Check1').checked };
-    for (const [field, id] of Object.entries(TEXT_BOXES)) entries[field] = byId(id).value;
+    const entries = {
+      days: boxes.days().map((box) => box.value),
+      primary: boxes.of('primary').checked,
+      leader: boxes.of('classLeader').checked,
+    };
+    for (const field of TEXTS) entries[field] = boxes.of(field).value;
     try {
       storage?.setItem(KEY, JSON.stringify(entries));
     } catch {
@@ -51,12 +56,12 @@ export function rememberFormEntries({ byId, choose, daysChanged, window = global
     entries = null;
   }
   if (entries) {
-    for (const [field, id] of Object.entries(TEXT_BOXES)) byId(id).value = entries[field];
-    DAY_BOXES.forEach((id, index) => { byId(id).value = entries.days[index]; });
+    for (const field of TEXTS) boxes.of(field).value = entries[field];
+    boxes.days().forEach((box, index) => { box.value = entries.days[index]; });
     daysChanged();
-    byId(entries.primary ? 'Option1' : 'Option2').checked = true;
+    boxes.of(entries.primary ? 'primary' : 'upper').checked = true;
     choose(entries.primary ? 'primary' : 'upper');
-    byId('Check1').checked = entries.leader;
+    boxes.of('classLeader').checked = entries.leader;
   }
   window.addEventListener('pagehide', save);
   return { save };

@@ -2,20 +2,21 @@
 // teacher of the staff list opened): the teacher, the days as they stood (marked as typed),
 // the weekly hours, the rate, class leadership and the category.
 
-import { DAY_BOXES, daysOf } from './form_entries.js';
+import { daysOf } from './form_entries.js';
 
-// byId(id): the form's control; daysChanged(): marks the days; showRunButton(category).
-export function fillForm(request, { byId, daysChanged, showRunButton }) {
-  byId('Text3').value = request.name;
-  byId('Text6').value = request.school;
-  byId('Text4').value = request.subject;
+// boxes: the form's controls by role (form_boxes.js); daysChanged(): marks the days;
+// showRunButton(category).
+export function fillForm(request, { boxes, daysChanged, showRunButton }) {
+  boxes.of('name').value = request.name;
+  boxes.of('school').value = request.school;
+  boxes.of('subject').value = request.subject;
   const days = daysOf(request.days);
-  DAY_BOXES.forEach((id, index) => { byId(id).value = days?.[index] ?? ''; });
+  boxes.days().forEach((box, index) => { box.value = days?.[index] ?? ''; });
   daysChanged();
-  byId('Text2').value = request.weekly;
-  byId('Text1').value = request.rate;
-  byId('Check1').checked = request.leader;
-  byId(request.category === 'primary' ? 'Option1' : 'Option2').checked = true;
+  boxes.of('weeklyHours').value = request.weekly;
+  boxes.of('rate').value = request.rate;
+  boxes.of('classLeader').checked = request.leader;
+  boxes.of(request.category).checked = true;
   showRunButton(request.category);
 }
 

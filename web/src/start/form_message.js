@@ -3,7 +3,7 @@
 // says why (its tool tip says so too, but a phone shows no tool tips); once the teacher
 // changes the form, a refusal said before no longer speaks of what is there and goes.
 
-import { failureText } from './failure.js';
+import { failureText } from '../page/failure.js';
 
 export function createFormMessage(element) {
   const say = (text, notice = false) => {

@@ -1,14 +1,14 @@
 // The page's first script: the form, drawn with the page (which was built with it), taking
 // input at once; the rest of the page (page_work.js: the module, the report, its files, the
-// staff list) is kept as text and run once the form is on the screen. A run asked for
+// staff list) is deferred, held as text and run once the form is on the screen. A run asked for
 // meanwhile is made as soon as the module is there.
 
-import { failureText } from './failure.js';
+import { failureText } from '../page/failure.js';
 import { createFormMessage, followFormMessages } from './form_message.js';
 import { createTeacherForm } from './teacher_form.js';
 import { describeAsApp } from './home_screen.js';
-import { runKeptScript } from './kept_script.js';
-import { afterNextFrame } from './page_turn.js';
+import { runDeferredScript } from './deferred_script.js';
+import { afterNextFrame } from '../page/page_turn.js';
 
 function byId(id) {
   return document.getElementById(id);
@@ -45,7 +45,7 @@ try {
   const started = startForm();
   const drawn = new Promise((frame) => { afterNextFrame(window, frame); });
   Promise.all([pageRead(), drawn])
-    .then(() => runKeptScript('PageWork'))
+    .then(() => runDeferredScript('PageWork'))
     .then(({ startPage }) => startPage(started))
     .catch(startFailed);
 } catch (fault) {

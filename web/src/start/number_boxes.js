@@ -5,7 +5,7 @@
 // number, also in the box the last report was run from, which keeps the keys meanwhile
 // (a phone mends a number with its own caret handles).
 
-import { isFinger } from './finger.js';
+import { isFinger } from '../page/finger.js';
 
 const NUMBER_BOXES = 'input[data-role]';
 

@@ -5,32 +5,32 @@
 // form is on the screen; it hands over startPage.
 
 import SoatnomaModule from 'soatnoma-module';
-import { createCanvasMeasure } from './canvas_measure.js';
-import { KeptReports } from './kept_reports.js';
-import { ReportKeeping } from './report_keeping.js';
-import { storagePersistence } from './storage_persistence.js';
-import { sayStorageRefused } from './storage_refused.js';
-import { indexedDBOf } from './page_storage.js';
-import { downloadBytes } from './save_file.js';
-import { faultDetail } from './failure.js';
+import { createCanvasMeasure } from '../report/canvas_measure.js';
+import { KeptReports } from '../kept/kept_reports.js';
+import { ReportKeeping } from '../kept/report_keeping.js';
+import { storagePersistence } from '../kept/storage_persistence.js';
+import { sayStorageRefused } from '../kept/storage_refused.js';
+import { indexedDBOf } from '../page/page_storage.js';
+import { downloadBytes } from '../files/save_file.js';
+import { faultDetail } from '../page/failure.js';
 import { requestOfTeacher } from './form_fill.js';
-import { createRecoveryOffer } from './recovery_offer.js';
-import { createRosterPanel } from './roster.js';
-import { createStaffActions } from './staff.js';
-import { StaffStatus } from './staff_status.js';
-import { compiledCode, startModule } from './module_code.js';
-import { createOpening } from './opening.js';
+import { createRecoveryOffer } from '../kept/recovery_offer.js';
+import { createRosterPanel } from '../staff/roster.js';
+import { createStaffActions } from '../staff/staff.js';
+import { StaffStatus } from '../staff/staff_status.js';
+import { compiledCode, startModule } from '../page/module_code.js';
+import { createOpening } from '../files/opening.js';
 import { createReportNotice } from './form_message.js';
-import { ShownReport } from './shown_report.js';
-import { createReportRuns } from './report_runs.js';
-import { listenToWorkbookSaving, listenToWorkbookSharing } from './workbook_saving.js';
+import { ShownReport } from '../report/shown_report.js';
+import { createReportRuns } from '../report/report_runs.js';
+import { listenToWorkbookSaving, listenToWorkbookSharing } from '../files/workbook_saving.js';
 import { warmUpWhenIdle } from './warm_up.js';
 import { createSchoolYearChoice } from './school_year.js';
 import { createHelp } from './help.js';
-import { createRosterExample } from './example_roster.js';
-import { createCellsCheck } from './cells_check.js';
-import { createStaffDocument } from './staff_document.js';
-import { StaffPrint } from './staff_print.js';
+import { createRosterExample } from '../staff/example_roster.js';
+import { createCellsCheck } from '../report/cells_check.js';
+import { createStaffDocument } from '../staff/staff_document.js';
+import { StaffPrint } from '../staff/staff_print.js';
 
 function byId(id) {
   return document.getElementById(id);

@@ -3,7 +3,7 @@
 // next visit. Until one is chosen, and once the kept one is no longer offered, it follows
 // today's date, as on the desktop.
 
-import { localStorageOf } from './page_storage.js';
+import { localStorageOf } from '../page/page_storage.js';
 
 const KEPT = 'soatnoma.oquvYili';
 

@@ -3,15 +3,15 @@
 // button, and the last entries come back. What a run asks for is read from it, a refused
 // run puts the cursor where the fault is, and a kept run's entries are put back into it.
 
-import { DAY_BOXES, rememberFormEntries } from './form_entries.js';
+import { formBoxes } from './form_boxes.js';
+import { rememberFormEntries } from './form_entries.js';
 import { fillForm } from './form_fill.js';
 import { chooseNumbersWhenEntered } from './number_boxes.js';
-import { afterNextFrame } from './page_turn.js';
+import { afterNextFrame } from '../page/page_turn.js';
 
 // A day that holds text that is not a number is marked with the reason.
-function markDays(module, byId) {
-  for (const id of DAY_BOXES) {
-    const box = byId(id);
+function markDays(module, boxes) {
+  for (const box of boxes.days()) {
     const notANumber = module.dayIsNotANumber(box.value);
     box.classList.toggle('not-a-number', notANumber);
     box.title = notANumber ? module.dayNotANumberMessage() : '';
@@ -20,44 +20,44 @@ function markDays(module, byId) {
 
 // Every day counts, whichever changed; while a day holds text that is not a number, the
 // week stays as it was.
-function sumDays(module, byId) {
-  markDays(module, byId);
-  const week = module.weeklyHoursOfDays(DAY_BOXES.map((id) => byId(id).value));
-  if (week !== null) byId('Text2').value = week;
+function sumDays(module, boxes) {
+  markDays(module, boxes);
+  const week = module.weeklyHoursOfDays(boxes.days().map((box) => box.value));
+  if (week !== null) boxes.of('weeklyHours').value = week;
 }
 
 // The two run buttons share one place; only the chosen category's is there.
-function showRunButton(byId, category) {
-  byId('Command2').hidden = category !== 'primary';
-  byId('Command1').hidden = category !== 'upper';
+function showRunButton(boxes, category) {
+  boxes.of('runPrimary').hidden = category !== 'primary';
+  boxes.of('runUpper').hidden = category !== 'upper';
 }
 
 // year(): the school year chosen.
-function readRequest(byId, category, year) {
+function readRequest(boxes, category, year) {
   return {
     category,
-    weekly: byId('Text2').value,
-    rate: byId('Text1').value,
-    leader: byId('Check1').checked,
-    name: byId('Text3').value,
-    school: byId('Text6').value,
-    subject: byId('Text4').value,
+    weekly: boxes.of('weeklyHours').value,
+    rate: boxes.of('rate').value,
+    leader: boxes.of('classLeader').checked,
+    name: boxes.of('name').value,
+    school: boxes.of('school').value,
+    subject: boxes.of('subject').value,
     year: year(),
-    days: DAY_BOXES.map((id) => byId(id).value),
+    days: boxes.days().map((box) => box.value),
   };
 }
 
 // The category whose run button is shown.
-function chosenCategory(byId) {
-  return byId('Option1').checked ? 'primary' : 'upper';
+function chosenCategory(boxes) {
+  return boxes.of('primary').checked ? 'primary' : 'upper';
 }
 
 // The form the page was built with (form.js) takes input before the module has started. What
 // needs the module (a category's rate, the days' sum, a run) waits for attach(); a run asked
 // for meanwhile is made then.
 export function createTeacherForm({ document }) {
-  const byId = (id) => document.getElementById(id);
-  const root = byId('Form1');
+  const boxes = formBoxes(document);
+  const root = document.getElementById('Form1');
   // The form is never sent anywhere: Enter in a box runs the report instead.
   root.addEventListener('submit', (event) => event.preventDefault());
   chooseNumbersWhenEntered(root);
@@ -65,21 +65,21 @@ export function createTeacherForm({ document }) {
   let waitingRun = null;
   let rateTyped = false;
   let daysToAdd = false;  // a day was typed after the weekly hours, before the module started
-  byId('Text1').addEventListener('input', () => { rateTyped = true; }, { once: true });
-  byId('Text2').addEventListener('input', () => { daysToAdd = false; });
+  boxes.of('rate').addEventListener('input', () => { rateTyped = true; }, { once: true });
+  boxes.of('weeklyHours').addEventListener('input', () => { daysToAdd = false; });
   const daysChanged = () => {
-    if (attached) sumDays(attached.module, byId);
+    if (attached) sumDays(attached.module, boxes);
     else daysToAdd = true;
   };
-  for (const id of DAY_BOXES) byId(id).addEventListener('input', daysChanged);
+  for (const box of boxes.days()) box.addEventListener('input', daysChanged);
   const choose = (category) => {
-    if (attached) byId('Text1').value = attached.module.defaultRate(category);
-    showRunButton(byId, category);
+    if (attached) boxes.of('rate').value = attached.module.defaultRate(category);
+    showRunButton(boxes, category);
   };
-  byId('Option1').addEventListener('change', () => choose('primary'));
-  byId('Option2').addEventListener('change', () => choose('upper'));
-  byId('Option2').checked = true;
-  const entries = rememberFormEntries({ byId, choose, daysChanged });
+  boxes.of('primary').addEventListener('change', () => choose('primary'));
+  boxes.of('upper').addEventListener('change', () => choose('upper'));
+  boxes.of('upper').checked = true;
+  const entries = rememberFormEntries({ boxes, choose, daysChanged });
 
   // The entries are kept once the frame that answers the run is drawn, so that it never
   // waits for the storage.
@@ -89,15 +89,15 @@ export function createTeacherForm({ document }) {
       return;
     }
     afterNextFrame(document.defaultView, entries.save);
-    const answer = attached.onRun(readRequest(byId, category, attached.year), startedAt);
+    const answer = attached.onRun(readRequest(boxes, category, attached.year), startedAt);
     if (!answer?.refused) return;
-    if (answer.clearsWeeklyHours) byId('Text2').value = '';
-    byId(answer.box ?? 'Text2').focus();
+    if (answer.clearsWeeklyHours) boxes.of('weeklyHours').value = '';
+    boxes.of(answer.box ?? 'weeklyHours').focus();
   };
-  byId('Command1').addEventListener('click', (event) => run('upper', event.timeStamp));
-  byId('Command2').addEventListener('click', (event) => run('primary', event.timeStamp));
-  byId('Text2').addEventListener('keydown', (event) => {
-    if (event.key === 'Enter') run(chosenCategory(byId), event.timeStamp);
+  boxes.of('runUpper').addEventListener('click', (event) => run('upper', event.timeStamp));
+  boxes.of('runPrimary').addEventListener('click', (event) => run('primary', event.timeStamp));
+  boxes.of('weeklyHours').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') run(chosenCategory(boxes), event.timeStamp);
   });
   return {
     // The module started: the category's rate (unless the teacher typed one), the days typed
@@ -107,9 +107,9 @@ export function createTeacherForm({ document }) {
     // refused.
     attach({ module, year, onRun }) {
       attached = { module, year, onRun };
-      if (!rateTyped) byId('Text1').value = module.defaultRate(chosenCategory(byId));
-      if (daysToAdd) sumDays(module, byId);
-      else markDays(module, byId);
+      if (!rateTyped) boxes.of('rate').value = module.defaultRate(chosenCategory(boxes));
+      if (daysToAdd) sumDays(module, boxes);
+      else markDays(module, boxes);
       const waiting = waitingRun;
       waitingRun = null;
       if (waiting) run(waiting.category, waiting.startedAt);
@@ -117,10 +117,10 @@ export function createTeacherForm({ document }) {
     // A request's boxes as they stood (a kept run, a teacher of the staff list): the days
     // marked as typed, the weekly hours as they ran.
     fill: (request) => fillForm(request, {
-      byId, daysChanged: () => markDays(attached.module, byId), showRunButton: (category) => showRunButton(byId, category),
+      boxes, daysChanged: () => markDays(attached.module, boxes), showRunButton: (category) => showRunButton(boxes, category),
     }),
     // The run of the form as it stands, as if its button were pressed.
     run,
-    focus: () => byId('Text3').focus(),
+    focus: () => boxes.of('name').focus(),
   };
 }

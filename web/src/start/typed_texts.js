@@ -3,8 +3,8 @@
 // after it) is refused here in the field's own words from the module, as the command line
 // refuses text that is not UTF-8.
 
-// The form's text fields: the request's key and the box that holds it.
-const TEXT_FIELDS = [['name', 'Text3'], ['school', 'Text6'], ['subject', 'Text4']];
+// The form's text fields: each the request's key and the role of the box that holds it.
+const TEXT_FIELDS = ['name', 'school', 'subject'];
 
 export function isWellFormed(text) {
   if (typeof text.isWellFormed === 'function') return text.isWellFormed();
@@ -16,11 +16,11 @@ export function isWellFormed(text) {
   }
 }
 
-// {message, box} of the first text field of the request that is not valid Unicode; null
-// when every one is.
+// {message, box} of the first text field of the request that is not valid Unicode (box: the
+// role of its box); null when every one is.
 export function brokenText(module, request) {
-  for (const [field, box] of TEXT_FIELDS) {
-    if (!isWellFormed(request[field] ?? '')) return { message: module.brokenTextMessage(field), box };
+  for (const field of TEXT_FIELDS) {
+    if (!isWellFormed(request[field] ?? '')) return { message: module.brokenTextMessage(field), box: field };
   }
   return null;
 }

@@ -3,9 +3,9 @@
 // data-warm says when it is done. It begins with the teacher's first key or tap once the
 // page is ready, not with the opening: a page only opened or read costs its drawing alone.
 
-import { drawPage } from './report_view.js';
-import { loadFileWork } from './load_file_work.js';
-import { ReportEditing } from './corrections.js';
+import { drawPage } from '../report/report_view.js';
+import { loadFileWork } from '../files/load_file_work.js';
+import { ReportEditing } from '../report/corrections.js';
 
 // The report made unseen: a teacher's week as the form gives it.
 const WARM_REQUEST = { category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 };
