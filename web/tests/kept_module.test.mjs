@@ -35,7 +35,7 @@ test('a kept report is named as the desktop names the reports it offers back', (
 
 test('a kept run is held to the form\'s rules: the same refusal as typing it', () => {
   for (const change of [{ weekly: '24abc' }, { weekly: '5' }, { rate: 'x' }, { name: 'Ж'.repeat(201) }, { school: 'a\u0007b' }]) {
-    const typed = JSON.parse(module.buildForm({ ...request, ...change }, plainMeasure));
+    const typed = JSON.parse(module.buildReport({ ...request, ...change }, plainMeasure));
     assert.equal(typed.ok, false, JSON.stringify(change));
     const said = kept({ request: { ...request, ...change } });
     assert.deepEqual([said.ok, said.reason], [false, typed.message], JSON.stringify(change));
@@ -73,16 +73,16 @@ test('a kept record of the wrong shape is damaged, with the reason, and never th
 });
 
 test('hours typing would refuse are not set in a report either', () => {
-  const bench = new module.ReportWorkbench(request, plainMeasure);
+  const workbench = new module.ReportWorkbench(request, plainMeasure);
   try {
-    const before = bench.entry(8, 4);
+    const before = workbench.entry(8, 4);
     for (const hours of [1e308, -1e308, Number.NaN, Number.POSITIVE_INFINITY]) {
-      assert.equal(bench.setEntry(8, 4, hours), false, String(hours));
-      assert.equal(bench.entry(8, 4), before);
+      assert.equal(workbench.setEntry(8, 4, hours), false, String(hours));
+      assert.equal(workbench.entry(8, 4), before);
     }
-    assert.equal(bench.setEntry(8, 4, 2.5), true);
-    assert.equal(bench.entry(8, 4), 2.5);
+    assert.equal(workbench.setEntry(8, 4, 2.5), true);
+    assert.equal(workbench.entry(8, 4), 2.5);
   } finally {
-    bench.delete();
+    workbench.delete();
   }
 });

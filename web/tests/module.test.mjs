@@ -43,10 +43,10 @@ test('the run describes the rounded form with the year given and the file name',
     category: 'primary', weekly: '22,5', rate: '18', leader: true,
     name: 'Oʻgʻiloy  Karimova', school: '12', subject: 'ona tili', year: 2031,
   };
-  const result = JSON.parse(module.buildForm(request, plainMeasure));
+  const result = JSON.parse(module.buildReport(request, plainMeasure));
   assert.equal(result.ok, true);
   assert.equal(result.fileName, 'Oʻgʻiloy Karimova 2031-2032.xlsx');
-  const form = result.form;
+  const form = result.report;
   const cell = (ref) => form.cells.find((c) => c.ref === ref);
   assert.match(cell('A2').text, /Oʻgʻiloy {2}Karimovaning 2031\/2032 o'quv yili/);
   // The table's hours are the rounded table's, formulas with their cached results.
@@ -77,17 +77,17 @@ test('the run describes the rounded form with the year given and the file name',
 // The table's rows after a change: the page is handed the boxes whose text or mark changed,
 // each once, and nothing while nothing changes.
 test('a change hands the page only the boxes of the table that look different', () => {
-  const bench = new module.ReportWorkbench({ category: 'upper', weekly: '24', rate: '20', leader: true, year: 2026 }, plainMeasure);
+  const workbench = new module.ReportWorkbench({ category: 'upper', weekly: '24', rate: '20', leader: true, year: 2026 }, plainMeasure);
   try {
     const textsOf = (form) => new Map(form.boxes.filter((box) => box.row >= 5 && box.row <= 20)
       .map((box) => [box.ref, box.lines.map((line) => line.text).join('\n')]));
     const changedRefs = (state) => state.boxes.map((box) => box.ref).sort();
-    const drawn = textsOf(JSON.parse(bench.result()).form);
-    assert.deepEqual(changedRefs(JSON.parse(bench.state(true))), []);
+    const drawn = textsOf(JSON.parse(workbench.result()).report);
+    assert.deepEqual(changedRefs(JSON.parse(workbench.state(true))), []);
     for (const [row, column, hours] of [[8, 4, 7], [8, 4, null], [12, 11, 3.5]]) {
-      assert.equal(bench.setEntry(row, column, hours), true);
-      const state = JSON.parse(bench.state(true));
-      const now = textsOf(JSON.parse(bench.form()));
+      assert.equal(workbench.setEntry(row, column, hours), true);
+      const state = JSON.parse(workbench.state(true));
+      const now = textsOf(JSON.parse(workbench.report()));
       const marked = new Set(state.marks.map((mark) => mark.ref));
       // Drawn since: what this change made look different, against the page's drawing.
       const expected = [...now].filter(([ref, text]) => text !== drawn.get(ref) || marked.has(ref) !== drawn.has(`marked ${ref}`))
@@ -99,15 +99,15 @@ test('a change hands the page only the boxes of the table that look different', 
         if (marked.has(ref)) drawn.set(`marked ${ref}`, true);
         else drawn.delete(`marked ${ref}`);
       }
-      assert.deepEqual(changedRefs(JSON.parse(bench.state(true))), []);
+      assert.deepEqual(changedRefs(JSON.parse(workbench.state(true))), []);
     }
   } finally {
-    bench.delete();
+    workbench.delete();
   }
 });
 
 test('a refused run says why and whether the weekly hours go', () => {
-  const result = JSON.parse(module.buildForm({ category: 'upper', weekly: '5', rate: '20', year: 2026 }, plainMeasure));
+  const result = JSON.parse(module.buildReport({ category: 'upper', weekly: '5', rate: '20', year: 2026 }, plainMeasure));
   assert.equal(result.ok, false);
   assert.equal(result.message, JSON.parse(module.tableCsv({ category: 'upper', weekly: '5', rate: '20' })).message);
   assert.ok(result.message.length > 0);
@@ -118,17 +118,17 @@ test('a refused run says why and whether the weekly hours go', () => {
 // it, or, in a report kept by an earlier page, as the number itself. Either way the
 // module reads it by the desktop's rule and refuses a cell that holds no number.
 test('an opened report\'s numbers are read by the desktop\'s rule, naming the cell that holds none', () => {
-  const built = JSON.parse(module.buildForm({ category: 'upper', weekly: '24', rate: '20', year: 2031 }, plainMeasure));
+  const built = JSON.parse(module.buildReport({ category: 'upper', weekly: '24', rate: '20', year: 2031 }, plainMeasure));
   const mark = { name: 'Soatnoma', text: "yillik taqsimot, 1-shakl" };
   const opened = (numberOf, properties = []) => {
-    const cells = built.form.cells.filter((cell) => cell.kind !== 'empty').map((cell) => {
+    const cells = built.report.cells.filter((cell) => cell.kind !== 'empty').map((cell) => {
       const { row, column, kind, text, formula } = cell;
       if (kind === 'number') return { row, column, kind, ...numberOf(cell) };
       return kind === 'formula' ? { row, column, kind, formula } : { row, column, kind, text };
     });
-    const bench = new module.ReportWorkbench('hisobot.xlsx', { properties: [mark, ...properties], worksheets: 1, cells }, plainMeasure);
-    const result = JSON.parse(bench.result());
-    bench.delete();
+    const workbench = new module.ReportWorkbench('hisobot.xlsx', { properties: [mark, ...properties], worksheets: 1, cells }, plainMeasure);
+    const result = JSON.parse(workbench.result());
+    workbench.delete();
     return result.ok ? 'ok' : result.message;
   };
   const damaged = (detail) => `"hisobot.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (${detail})`;
@@ -160,11 +160,11 @@ test('reports share the page\'s measure of text, asking the page once for each t
   const shared = new module.PageTextMeasure(counting);
   const request = { category: 'upper', weekly: '24', rate: '20', leader: true, year: 2031, name: 'Karimova Dilnoza' };
   const laidOut = (measure, change = {}) => {
-    const bench = new module.ReportWorkbench({ ...request, ...change }, measure);
+    const workbench = new module.ReportWorkbench({ ...request, ...change }, measure);
     try {
-      return JSON.parse(bench.result()).form.boxes;
+      return JSON.parse(workbench.result()).report.boxes;
     } finally {
-      bench.delete();
+      workbench.delete();
     }
   };
   assert.deepEqual(laidOut(shared), laidOut(plainMeasure));

@@ -23,12 +23,12 @@ const zeros = new Uint8Array(16 * MiB);
 
 // What "Ochish" says of a workbook: "" when it opens.
 function opening(name, workbook) {
-  const bench = new module.ReportWorkbench(name, workbook, plainMeasure);
+  const workbench = new module.ReportWorkbench(name, workbook, plainMeasure);
   try {
-    const result = JSON.parse(bench.result());
+    const result = JSON.parse(workbench.result());
     return result.ok ? '' : result.message;
   } finally {
-    bench.delete();
+    workbench.delete();
   }
 }
 
@@ -143,11 +143,11 @@ test('a package written by the page reads back part for part, in the page and in
 // again with the teacher's correction marked, and written again it is the same, part for part
 // (the totals' results aside).
 test('a report\'s workbook the page packs from the module\'s parts opens again as it was saved', async () => {
-  const bench = new module.ReportWorkbench({ category: 'primary', weekly: '24,5', rate: '19', leader: true, year: 2031,
+  const workbench = new module.ReportWorkbench({ category: 'primary', weekly: '24,5', rate: '19', leader: true, year: 2031,
     name: 'Aliyeva Oʻgʻiloy', school: '7', subject: 'ona tili & <adabiyot>', days: [] }, plainMeasure);
-  assert.equal(JSON.parse(bench.type(8, 3, '2,5')).ok, true);
-  const parts = bench.workbookParts();
-  bench.delete();
+  assert.equal(JSON.parse(workbench.type(8, 3, '2,5')).ok, true);
+  const parts = workbench.workbookParts();
+  workbench.delete();
   assert.equal(parts[0].name, '[Content_Types].xml');
   const text = (part) => new TextDecoder().decode(part.bytes);
   assert.ok(parts.some((part) => part.name === 'docProps/custom.xml' && text(part).includes('Soatnoma hisoblangan C8')));

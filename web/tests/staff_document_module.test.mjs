@@ -37,11 +37,11 @@ after(() => rmSync(scratch, { recursive: true, force: true }));
 const listing = async (bytes, fileName = 'xodimlar.xlsx') =>
   JSON.parse(module.staffWorkbookListing(fileName, await readOpenedWorkbook(bytes, module)));
 
-// The teacher's sheet as the page opens it: {result, bench} (the bench to be deleted).
+// The teacher's sheet as the page opens it: {result, workbench} (the workbench to be deleted).
 async function opened(bytes, sheetName, fileName = 'xodimlar.xlsx') {
   const workbook = await readOpenedWorkbook(bytes, module, sheetName);
-  const bench = new module.ReportWorkbench(fileName, workbook, plainMeasure);
-  return { result: JSON.parse(bench.result()), bench, workbook };
+  const workbench = new module.ReportWorkbench(fileName, workbook, plainMeasure);
+  return { result: JSON.parse(workbench.result()), workbench, workbook };
 }
 
 test('a staff workbook is told from a report and a stranger\'s, and its teachers listed in the desktop\'s words', async () => {
@@ -67,24 +67,24 @@ test('only a sheet the summary lists opens as a teacher\'s report, and only of a
   const teacher = await opened(staffBytes, 'Karimova Dilnoza');
   assert.equal(teacher.result.ok, true, teacher.result.message);
   assert.equal(teacher.result.fileName, 'xodimlar.xlsx');
-  teacher.bench.delete();
+  teacher.workbench.delete();
   for (const [bytes, sheetName, message] of [
     [staffBytes, 'Jami', '"xodimlar.xlsx" ochilmadi: xodimlar kitobida "Jami" o\'qituvchisining varag\'i yo\'q.'],
     [staffBytes, 'Yo\'q', '"xodimlar.xlsx" ochilmadi: xodimlar kitobida "Yo\'q" o\'qituvchisining varag\'i yo\'q.'],
     [reportBytes, 'Soatnoma', '"xodimlar.xlsx" ochilmadi: bu Soatnoma yozgan xodimlar kitobi emas.'],
   ]) {
-    const { result, bench } = await opened(bytes, sheetName);
-    bench.delete();
+    const { result, workbench } = await opened(bytes, sheetName);
+    workbench.delete();
     assert.deepEqual([result.ok, result.message], [false, message]);
   }
 });
 
 test('saving a corrected teacher back changes that sheet, "Jami"\'s results and the notes of that sheet only', async () => {
-  const { bench } = await opened(staffBytes, 'Karimova Dilnoza');
-  const computed = bench.computedHours(8, 3);
-  assert.equal(JSON.parse(bench.type(8, 3, String(computed + 7))).ok, true);
-  const changes = JSON.parse(bench.staffChanges());
-  bench.delete();
+  const { workbench } = await opened(staffBytes, 'Karimova Dilnoza');
+  const computed = workbench.computedHours(8, 3);
+  assert.equal(JSON.parse(workbench.type(8, 3, String(computed + 7))).ok, true);
+  const changes = JSON.parse(workbench.staffChanges());
+  workbench.delete();
   assert.deepEqual(changes.sheet.find((change) => change.ref === 'C8'), { ref: 'C8', kind: 'number', text: String(computed + 7) });
   assert.ok(changes.sheet.some((change) => change.ref === 'S5' && change.kind === 'result'));
   const refs = changes.summary.map((change) => change.ref);
@@ -100,8 +100,8 @@ test('saving a corrected teacher back changes that sheet, "Jami"\'s results and 
 });
 
 test('a kept teacher of a staff workbook is named with its sheet, and refused without the workbook kept beside it', async () => {
-  const { workbook, bench } = await opened(staffBytes, 'Karimova Dilnoza');
-  bench.delete();
+  const { workbook, workbench } = await opened(staffBytes, 'Karimova Dilnoza');
+  workbench.delete();
   const at = { year: 2026, month: 3, day: 4, hour: 9, minute: 5 };
   const record = (staffBook) => ({ id: 1, keptAt: 1, entries: [], opened: { fileName: 'xodimlar.xlsx', workbook, staffBook } });
   const kept = JSON.parse(module.keptReport(record(staffBytes), at));
@@ -126,7 +126,7 @@ test('a staff workbook read with every sheet prints "Jami" and each teacher\'s p
     assert.ok(texts.includes('Karimova Dilnoza'), texts.join(' | '));
     const page = JSON.parse(print.page('Karimova Dilnoza', workbook.sheets[1]));
     assert.equal(page.ok, true);
-    assert.ok(page.form.boxes.length > 100);
+    assert.ok(page.report.boxes.length > 100);
     const unread = JSON.parse(print.page('Aliyev Vali', { problem: 'unreadableSheet' }));
     assert.equal(unread.ok, false);
     assert.match(unread.message, /^"xodimlar\.xlsx" ochilmadi/);

@@ -22,8 +22,8 @@ export function createCellsCheck({ dialog }) {
     // A report newly shown has been asked about nothing yet.
     forget() { wentOn = ''; },
     // Whether the report may leave: leaving is "printing" or "saving".
-    async goOn(bench, leaving) {
-      const check = JSON.parse(bench.cellsToCheck(leaving, wentOn));
+    async goOn(workbench, leaving) {
+      const check = JSON.parse(workbench.cellsToCheck(leaving, wentOn));
       if (!check.asks) return true;
       const goOn = await ask(dialog, check);
       if (goOn) wentOn = check.state;

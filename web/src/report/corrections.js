@@ -28,16 +28,16 @@ const JUMPS = {
 // A cell's place as one number: its row times this, and its column.
 const PLACES = 1000;
 
-export class ReportEditing {
-  // bench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
+export class ReportCorrections {
+  // workbench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
   // emptyTexts, zoom(), keyAction(inBox, event)}, the typing box standing on the drawn page,
   // zoom() the report's zoom, keyAction what a key does by the report's editing keys; changed(): told after every change
-  // of the report; form: the report as the page drew it.
-  constructor(bench, elements, changed, form) {
-    this.bench = bench;
-    this.boxes = form.boxes;
+  // of the report; report: as the page drew it.
+  constructor(workbench, elements, changed, report) {
+    this.workbench = workbench;
+    this.boxes = report.boxes;
     this.cells = null;  // made when a cell is first looked up
-    this.placement = form.page.sheet;
+    this.placement = report.page.sheet;
     this.elements = elements;
     this.changed = changed;
     this.undone = [];
@@ -48,7 +48,7 @@ export class ReportEditing {
     this.editing = null;
     this.revealing = false;  // a cell to bring into view at the next frame
     // A report just made has nothing to mark, and is drawn already.
-    const state = JSON.parse(this.bench.state(false));
+    const state = JSON.parse(this.workbench.state(false));
     if (state.marks.length > 0) this.refresh();
     else this.follow(state);
   }
@@ -85,7 +85,7 @@ export class ReportEditing {
 
   // Redraws the table's cells that changed, with their marks, and says the year total.
   refresh() {
-    const state = JSON.parse(this.bench.state(true));
+    const state = JSON.parse(this.workbench.state(true));
     const marks = new Map(state.marks.map((mark) => [mark.ref, mark]));
     const svg = this.svg();
     // Only the cells whose drawing changed are drawn again: the module hands over those,
@@ -149,7 +149,7 @@ export class ReportEditing {
   // The grid made over the drawn page: it follows the choice from now on.
   attachGrid(grid) {
     this.grid = grid;
-    grid.build(JSON.parse(this.bench.grid()));
+    grid.build(JSON.parse(this.workbench.grid()));
     this.followInGrid();
   }
 
@@ -202,7 +202,7 @@ export class ReportEditing {
     }
     const place = this.placeOf(target.closest('g[data-cell]')?.dataset.cell);
     if (!this.inTable(place)) {
-      this.say(this.bench.refusal(place?.row ?? 0, place?.column ?? 0));
+      this.say(this.workbench.refusal(place?.row ?? 0, place?.column ?? 0));
       return false;
     }
     this.choose(place, false);
@@ -213,7 +213,7 @@ export class ReportEditing {
   // The current cell when it holds hours; otherwise none, and the status line says why.
   typable() {
     if (!this.current) return null;
-    const refusal = this.bench.refusal(this.current.row, this.current.column);
+    const refusal = this.workbench.refusal(this.current.row, this.current.column);
     if (refusal) this.say(refusal);
     return refusal ? null : this.current;
   }
@@ -235,8 +235,8 @@ export class ReportEditing {
     const { row, column } = place;
     const editor = this.elements.editor;
     // What the cell showed, to know whether the box was left as it opened.
-    const hours = this.bench.entry(row, column);
-    this.editing = { row, column, opened: hours === null ? '' : this.bench.hoursText(hours) };
+    const hours = this.workbench.entry(row, column);
+    this.editing = { row, column, opened: hours === null ? '' : this.workbench.hoursText(hours) };
     editor.value = text;
     editor.setAttribute('aria-label', this.grid?.nameOf(this.refOf(row, column)) ?? '');
     this.placeEditor();
@@ -249,8 +249,8 @@ export class ReportEditing {
   // opens nothing and the status line says why.
   openCurrent() {
     if (!this.current) return;
-    const hours = this.bench.entry(this.current.row, this.current.column);
-    this.edit(hours === null ? '' : this.bench.hoursText(hours), true);
+    const hours = this.workbench.entry(this.current.row, this.current.column);
+    this.edit(hours === null ? '' : this.workbench.hoursText(hours), true);
   }
 
   // The typing box on its cell, just inside its frame. On a touch screen its text is never
@@ -262,7 +262,7 @@ export class ReportEditing {
     const touch = this.elements.sheet.ownerDocument.defaultView.matchMedia('(pointer: coarse)').matches;
     // The sheet's font as the desktop sizes its typing box, on the page at its real size (the
     // page's zoom scales it with everything else on the page).
-    const desktopPoints = this.bench.editorFontPixels(PIXELS_PER_POINT) / PIXELS_PER_POINT;
+    const desktopPoints = this.workbench.editorFontPixels(PIXELS_PER_POINT) / PIXELS_PER_POINT;
     const fontSize = Math.max(desktopPoints, touch ? LEGIBLE_POINTS / this.elements.zoom() : 0);
     const width = touch ? Math.max(frame.width, fontSize * DIGITS_ROOM) : frame.width;
     const height = touch ? Math.max(frame.height, fontSize * LINE_ROOM) : frame.height;
@@ -289,17 +289,17 @@ export class ReportEditing {
   // timings; keepKeys: the report takes the keys again (not when the focus went elsewhere).
   commit(startedAt, step = [1, 0], keepKeys = true) {
     const { row, column, opened } = this.editing;
-    const before = this.bench.entry(row, column);
+    const before = this.workbench.entry(row, column);
     // A box left as it opened changes nothing: the hours shown may be rounded from exact ones.
     const typed = this.elements.editor.value;
-    const answer = typed === opened ? { ok: true } : JSON.parse(this.bench.type(row, column, typed));
+    const answer = typed === opened ? { ok: true } : JSON.parse(this.workbench.type(row, column, typed));
     if (!answer.ok) {
       this.say(answer.message);
       return false;
     }
     // A refusal said before goes with the entry taken, changed or not.
     this.say('');
-    this.record([{ row, column, before, after: this.bench.entry(row, column) }]);
+    this.record([{ row, column, before, after: this.workbench.entry(row, column) }]);
     this.choose(this.stepped({ row, column }, step));
     this.closeEditor(keepKeys);
     this.elements.sheet.getBoundingClientRect();
@@ -319,13 +319,13 @@ export class ReportEditing {
   after(changes) {
     this.say('');
     this.refresh();
-    if (this.grid) this.grid.rename(JSON.parse(this.bench.grid()));
+    if (this.grid) this.grid.rename(JSON.parse(this.workbench.grid()));
     this.announce(changes);
     this.changed();
   }
 
   setAll(changes, side) {
-    for (const change of changes) this.bench.setEntry(change.row, change.column, change[side]);
+    for (const change of changes) this.workbench.setEntry(change.row, change.column, change[side]);
   }
 
   // Sets cells and keeps the change for undo.
@@ -338,19 +338,19 @@ export class ReportEditing {
     const place = this.typable();
     if (!place) return;
     const { row, column } = place;
-    this.apply([{ row, column, before: this.bench.entry(row, column), after: null }]);
+    this.apply([{ row, column, before: this.workbench.entry(row, column), after: null }]);
   }
 
   revertCurrent() {
     const place = this.typable();
     if (!place) return;
     const { row, column } = place;
-    this.apply([{ row, column, before: this.bench.entry(row, column), after: this.bench.computedHours(row, column) }]);
+    this.apply([{ row, column, before: this.workbench.entry(row, column), after: this.workbench.computedHours(row, column) }]);
   }
 
   revertAll() {
     this.apply(this.editable.map(({ row, column }) =>
-      ({ row, column, before: this.bench.entry(row, column), after: this.bench.computedHours(row, column) })));
+      ({ row, column, before: this.workbench.entry(row, column), after: this.workbench.computedHours(row, column) })));
   }
 
   undo() {
@@ -411,12 +411,12 @@ export class ReportEditing {
 
   // Every cell of hours with what it holds now (null: emptied), to be kept.
   entries() {
-    return this.editable.map(({ row, column }) => ({ row, column, hours: this.bench.entry(row, column) }));
+    return this.editable.map(({ row, column }) => ({ row, column, hours: this.workbench.entry(row, column) }));
   }
 
   // Entries kept from before, set again without an undo step.
   restore(entries) {
-    for (const { row, column, hours } of entries) this.bench.setEntry(row, column, hours);
+    for (const { row, column, hours } of entries) this.workbench.setEntry(row, column, hours);
     this.refresh();
   }
 
@@ -424,6 +424,6 @@ export class ReportEditing {
   dispose() {
     this.current = null;
     this.closeEditor();
-    this.bench.delete();
+    this.workbench.delete();
   }
 }

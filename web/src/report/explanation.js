@@ -61,7 +61,7 @@ export class CellExplanation {
   reset() {
     this.close();
     this.showBeforeRounding(false);
-    const view = JSON.parse(this.editingOf().bench.beforeRounding());
+    const view = JSON.parse(this.editingOf().workbench.beforeRounding());
     this.elements.toggle.disabled = Boolean(view.missing);
     this.elements.toggle.title = view.missing ?? this.toggleTitle;
   }
@@ -71,7 +71,7 @@ export class CellExplanation {
     const editing = this.editingOf();
     if (!editing) return;
     const cell = place ?? { row: editing.table.firstRow, column: editing.table.firstColumn };
-    const told = JSON.parse(editing.bench.explanation(cell.row, cell.column));
+    const told = JSON.parse(editing.workbench.explanation(cell.row, cell.column));
     const { box } = this.elements;
     box.querySelector('.cell').textContent = told.cell;
     box.querySelector('ul').replaceChildren(...told.lines.map((line) => {
@@ -120,7 +120,7 @@ export class CellExplanation {
     if (!group || !editing || group.dataset.explained) return;
     const place = editing.placeOf(group.dataset.cell);
     if (!editing.inTable(place)) return;
-    const { toolTip } = JSON.parse(editing.bench.explanation(place.row, place.column));
+    const { toolTip } = JSON.parse(editing.workbench.explanation(place.row, place.column));
     group.dataset.explained = 'yes';
     if (!toolTip) return;
     let title = group.querySelector(':scope > title');
@@ -188,7 +188,7 @@ export class CellExplanation {
     toggle.setAttribute('aria-pressed', String(shown));
     if (shown) {
       const editing = this.editingOf();
-      view.replaceChildren(tableMarkup(view.ownerDocument, JSON.parse(editing.bench.beforeRounding())));
+      view.replaceChildren(tableMarkup(view.ownerDocument, JSON.parse(editing.workbench.beforeRounding())));
     }
     view.hidden = !shown;
     sheet.hidden = shown;

@@ -3,7 +3,7 @@
 // page drawn again with only that part's cells, standing over the page in the same room,
 // scaled by the same transform and moved with the scroll; its cells keep their data-cell
 // names, so a tap on a pinned cell is a tap on that cell. Every browser lays them out alike.
-// On a phone the row titles are pinned in their short form (phone_titles.js) instead.
+// On a phone the row titles are pinned short (phone_titles.js) instead.
 
 import { afterPageTurn } from '../page/page_turn.js';
 import { drawPage } from './report_view.js';
@@ -17,18 +17,18 @@ const FIRST_HOURS = 'C5';
 const HEADING_ROW = 'A4';
 
 // Where a sheet's cell stands on the page, in points.
-function onPage(form, ref) {
-  const box = form.boxes.find((candidate) => candidate.ref === ref);
-  const { left, top, scale } = form.page.sheet;
+function onPage(report, ref) {
+  const box = report.boxes.find((candidate) => candidate.ref === ref);
+  const { left, top, scale } = report.page.sheet;
   return { left: left + box.left * scale, top: top + box.top * scale };
 }
 
 // A page drawn with only the cells holds(row, column) names: a few dozen of the page's
 // hundreds, so it is made in a moment.
-function paneOf(document, form, holds) {
+function paneOf(document, report, holds) {
   const pane = document.createElement('div');
   pane.className = 'frozen-pane';
-  pane.append(drawPage(document, { ...form, boxes: form.boxes.filter((box) => box.row > 0 && holds(box.row, box.column)) }));
+  pane.append(drawPage(document, { ...report, boxes: report.boxes.filter((box) => box.row > 0 && holds(box.row, box.column)) }));
   return pane;
 }
 
@@ -43,11 +43,11 @@ export class FrozenPanes {
   }
 
   // A page just drawn, in its room; its panes are made once the report scrolls in its box;
-  // phone: the row titles are pinned in their short form, made at once with the cover over
+  // phone: the row titles are pinned short, made at once with the cover over
   // the printed ones and the columns a swipe stops at.
-  pin(document, room, form, phone = false) {
-    const hours = onPage(form, FIRST_HOURS);
-    const heading = onPage(form, HEADING_ROW);
+  pin(document, room, report, phone = false) {
+    const hours = onPage(report, FIRST_HOURS);
+    const heading = onPage(report, HEADING_ROW);
     this.frozen = { left: hours.left - heading.left, top: hours.top - heading.top };
     this.panes = [];
     this.waiting = false;
@@ -56,11 +56,11 @@ export class FrozenPanes {
     const headingBand = { top: heading.top, height: this.frozen.top };
     const titleBand = { left: heading.left, width: this.frozen.left };
     const headingPart = {
-      holds: (row, column) => row === 4 && column > 2, left: hours.left, width: form.page.width - hours.left,
+      holds: (row, column) => row === 4 && column > 2, left: hours.left, width: report.page.width - hours.left,
       ...headingBand, x: false, y: true,
     };
-    const titles = { top: hours.top, height: form.page.height - hours.top };
-    this.phoneTitles = phone && form.rowTitles ? new PhoneTitles(document, form) : null;
+    const titles = { top: hours.top, height: report.page.height - hours.top };
+    this.phoneTitles = phone && report.rowTitles ? new PhoneTitles(document, report) : null;
     const short = this.phoneTitles;
     this.parts = short ? [
       // The cover stays over the printed titles, under the short ones.
@@ -73,7 +73,7 @@ export class FrozenPanes {
       { holds: (row, column) => row > 4 && column <= 2, ...titles, ...titleBand, x: true, y: false },
       { holds: (row, column) => row === 4 && column <= 2, ...headingBand, ...titleBand, x: true, y: true },
     ];
-    this.drawn = { document, room, form };
+    this.drawn = { document, room, report };
     if (short) {
       room.append(short.snaps);
       this.make();
@@ -109,8 +109,8 @@ export class FrozenPanes {
   make() {
     this.waiting = false;
     if (this.panes.length > 0 || !this.drawn) return;
-    const { document, room, form } = this.drawn;
-    this.panes = this.parts.map((part) => ({ ...part, element: part.element ?? paneOf(document, form, part.holds) }));
+    const { document, room, report } = this.drawn;
+    this.panes = this.parts.map((part) => ({ ...part, element: part.element ?? paneOf(document, report, part.holds) }));
     room.append(...this.panes.map((pane) => pane.element));
     this.size();
     this.follow();

@@ -7,17 +7,17 @@
 import { escapedMarkup as escaped } from '../build/markup_text.js';
 
 // Where a box of the sheet stands on the page, in points.
-function onPage(form, box) {
-  const { left, top, scale } = form.page.sheet;
+function onPage(report, box) {
+  const { left, top, scale } = report.page.sheet;
   return {
     left: left + box.left * scale, top: top + box.top * scale, width: box.width * scale, height: box.height * scale,
   };
 }
 
 // The rows of the short titles, each where its printed title stands on the page (points).
-function titleRows(form) {
-  const titles = new Map(form.boxes.filter((box) => box.column === 2).map((box) => [box.row, onPage(form, box)]));
-  return form.rowTitles.filter((title) => titles.has(title.row))
+function titleRows(report) {
+  const titles = new Map(report.boxes.filter((box) => box.column === 2).map((box) => [box.row, onPage(report, box)]));
+  return report.rowTitles.filter((title) => titles.has(title.row))
     .map((title) => ({ ...title, frame: titles.get(title.row) }));
 }
 
@@ -30,11 +30,11 @@ function titlesMarkup(rows) {
 }
 
 export class PhoneTitles {
-  // form: the report as the module drew it; frozen: the printed titles' part of the page
+  // report: as the module drew it; frozen: the printed titles' part of the page
   // ({left, top, width, height}, points), which the short titles cover.
-  constructor(document, form) {
-    this.rows = titleRows(form);
-    this.columns = form.boxes.filter((box) => box.row === 4 && box.column > 2).map((box) => onPage(form, box).left);
+  constructor(document, report) {
+    this.rows = titleRows(report);
+    this.columns = report.boxes.filter((box) => box.row === 4 && box.column > 2).map((box) => onPage(report, box).left);
     this.pane = document.createElement('div');
     this.pane.className = 'frozen-pane phone-titles';
     this.pane.setAttribute('aria-hidden', 'true');

@@ -30,10 +30,10 @@ function reachOf(area) {
 }
 
 export class ReportDrawing {
-  // form: the report as the module described it. Its page stands empty until drawShown.
-  constructor(document, form) {
-    this.form = form;
-    this.page = drawPage(document, form, []);
+  // report: as the module described it. Its page stands empty until drawShown.
+  constructor(document, report) {
+    this.report = report;
+    this.page = drawPage(document, report, []);
     this.rest = [];
     this.drawn = () => {};
   }
@@ -42,7 +42,7 @@ export class ReportDrawing {
   // drawn now, the others kept for later; all of them at once when the screen shows most of
   // the page, where a second go would cost more than the first saves.
   drawShown(area) {
-    const { boxes, page: { sheet } } = this.form;
+    const { boxes, page: { sheet } } = this.report;
     const reach = area && reachOf(area);
     const now = reach ? boxes.filter((box) => meets(box, sheet, reach)) : boxes;
     const most = now.length > boxes.length * MOST;

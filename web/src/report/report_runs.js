@@ -6,9 +6,9 @@ import { brokenText } from '../start/typed_texts.js';
 
 // line: the line under the form (form_message.js); shown: ShownReport; keeping: ReportKeeping.
 export function createReportRuns({ module, measure, shown, keeping, line }) {
-  const showReport = (bench, result, startedAt, restored, opened) => {
+  const showReport = (workbench, result, startedAt, restored, opened) => {
     line.say('');
-    shown.show(bench, result, { startedAt, restored, changed: () => keeping.changed(), opened });
+    shown.show(workbench, result, { startedAt, restored, changed: () => keeping.changed(), opened });
   };
 
   // The run asked for (request: the form's fields); startedAt: when the teacher asked, for
@@ -20,14 +20,14 @@ export function createReportRuns({ module, measure, shown, keeping, line }) {
       line.say(broken.message);
       return { refused: true, box: broken.box };
     }
-    const bench = new module.ReportWorkbench(request, measure);
-    const result = JSON.parse(bench.result());
+    const workbench = new module.ReportWorkbench(request, measure);
+    const result = JSON.parse(workbench.result());
     if (!result.ok) {
-      bench.delete();
+      workbench.delete();
       line.say(result.message);
       return { refused: true, clearsWeeklyHours: result.clearsWeeklyHours };
     }
-    showReport(bench, result, startedAt, restored);
+    showReport(workbench, result, startedAt, restored);
     keeping.show({ request }, restored, true);
     return { shown: true };
   };
@@ -46,14 +46,14 @@ export function createReportRuns({ module, measure, shown, keeping, line }) {
     // teacher also staffBook, the workbook's bytes), or such a report kept unsaved and taken
     // back; false when the module refuses it.
     open(opened, startedAt, restored) {
-      const bench = new module.ReportWorkbench(opened.fileName, opened.workbook, measure);
-      const result = JSON.parse(bench.result());
+      const workbench = new module.ReportWorkbench(opened.fileName, opened.workbook, measure);
+      const result = JSON.parse(workbench.result());
       if (!result.ok) {
-        bench.delete();
+        workbench.delete();
         line.say(result.message);
         return false;
       }
-      showReport(bench, result, startedAt, restored, opened);
+      showReport(workbench, result, startedAt, restored, opened);
       // An opened report is in its file until it is changed; one taken back is not.
       keeping.show({ opened }, restored, Boolean(restored));
       return true;

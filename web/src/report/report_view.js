@@ -1,4 +1,4 @@
-// Draws the report form the C++ described: each cell or merged block as an SVG group
+// Draws the report the C++ described: each cell or merged block as an SVG group
 // carrying data-cell with its A1 name and data-value with the text a cell of the report
 // shows, its ruled border where it has one, and its lines of text at the baselines the
 // layout placed them on (turned text a quarter turn upwards).
@@ -61,28 +61,28 @@ function cellsMarkup(boxes) {
 
 // The sheet as SVG markup, one unit one point, with the cells of the boxes given. A reader of
 // the screen walks the report's grid (report_grid.js) instead of the drawing.
-function sheetMarkup(form, boxes) {
+function sheetMarkup(report, boxes) {
   return `<svg xmlns="http://www.w3.org/2000/svg" class="sheet" aria-hidden="true" ` +
-    `viewBox="0 0 ${form.width} ${form.height}" ` +
-    `width="${form.width}pt" height="${form.height}pt" font-family="${escaped(form.font.family)}">` +
+    `viewBox="0 0 ${report.width} ${report.height}" ` +
+    `width="${report.width}pt" height="${report.height}pt" font-family="${escaped(report.font.family)}">` +
     `${cellsMarkup(boxes)}</svg>`;
 }
 
-// More cells drawn on a page already drawn (boxes of its form).
+// More cells drawn on a page already drawn (boxes of its report).
 export function drawCells(page, boxes) {
   page.firstElementChild.insertAdjacentHTML('beforeend', cellsMarkup(boxes));
 }
 
 // The page: the paper, and the sheet where the page setup puts it, with the cells of the
-// boxes given (all of the form's unless told).
-export function drawPage(document, form, boxes = form.boxes) {
+// boxes given (all of the report's unless told).
+export function drawPage(document, report, boxes = report.boxes) {
   const page = document.createElement('div');
   page.className = 'page';
-  page.style.width = `${form.page.width}pt`;
-  page.style.height = `${form.page.height}pt`;
-  page.innerHTML = sheetMarkup(form, boxes);
+  page.style.width = `${report.page.width}pt`;
+  page.style.height = `${report.page.height}pt`;
+  page.innerHTML = sheetMarkup(report, boxes);
   const sheet = page.firstElementChild;
-  const placement = form.page.sheet;
+  const placement = report.page.sheet;
   sheet.style.left = `${placement.left}pt`;
   sheet.style.top = `${placement.top}pt`;
   sheet.style.transform = `scale(${placement.scale})`;

@@ -19,11 +19,11 @@ const PHONE = '(max-width: 540px), (max-height: 540px)';
 const TABLE = { firstColumn: 3, firstRow: 4, lastRow: 20 };
 
 // The zoom at which the table's headings and hours read at LEGIBLE_PIXELS.
-function legibleZoom(form) {
-  const texts = form.boxes.filter((box) => box.column >= TABLE.firstColumn && box.row >= TABLE.firstRow &&
+function legibleZoom(report) {
+  const texts = report.boxes.filter((box) => box.column >= TABLE.firstColumn && box.row >= TABLE.firstRow &&
     box.row <= TABLE.lastRow && box.lines.length > 0);
   const smallest = Math.min(...texts.map((box) => box.fontSize));
-  return LEGIBLE_PIXELS / (smallest * form.page.sheet.scale * PIXELS_PER_POINT);
+  return LEGIBLE_PIXELS / (smallest * report.page.sheet.scale * PIXELS_PER_POINT);
 }
 
 export class ReportZoom {
@@ -48,15 +48,15 @@ export class ReportZoom {
   }
 
   // The page put in a room of its own, sized for the zoom; returns the room.
-  hold(document, page, form) {
+  hold(document, page, report) {
     const room = document.createElement('div');
     room.className = 'page-room';
     room.append(page);
     this.room = room;
-    this.size = { width: form.page.width * PIXELS_PER_POINT, height: form.page.height * PIXELS_PER_POINT };
-    this.form = form;
+    this.size = { width: report.page.width * PIXELS_PER_POINT, height: report.page.height * PIXELS_PER_POINT };
+    this.report = report;
     this.legible = null;  // found the first time a phone opens the report
-    this.panes.pin(document, room, form, this.phone.matches);
+    this.panes.pin(document, room, report, this.phone.matches);
     this.apply();
     return room;
   }
@@ -99,7 +99,7 @@ export class ReportZoom {
     if (this.chosen == null && width === 0) return;
     const fitted = Math.min(1, width / this.size.width);
     const opening = this.chosen === undefined && this.phone.matches;
-    if (opening) this.legible ??= legibleZoom(this.form);
+    if (opening) this.legible ??= legibleZoom(this.report);
     const zoom = this.chosen ?? this.module.heldZoom(opening ? Math.max(fitted, Math.min(1, this.legible)) : fitted);
     // A room already at this zoom is left as it is (its view settling once the page is in
     // it), so that the browser need not lay it out again; its panes may be due.

@@ -3,7 +3,7 @@
 // but the form's boxes, the undo, redo, reset, print and zoom buttons reach it.
 
 import { ReportDrawing } from './report_drawing.js';
-import { ReportEditing } from './corrections.js';
+import { ReportCorrections } from './corrections.js';
 import { ReportZoom } from './report_zoom.js';
 import { ReportGrid } from './report_grid.js';
 import { wireCellPointer } from './cell_pointer.js';
@@ -62,10 +62,10 @@ export class ShownReport {
     return this.module.editingAction(inBox, event.key, event.ctrlKey, event.metaKey, event.shiftKey, event.altKey);
   }
 
-  // Shows a report: bench and result, the module's; startedAt, for the page's timings;
+  // Shows a report: workbench and result, the module's; startedAt, for the page's timings;
   // restored: a kept report with its corrections; changed(): told after every change;
   // opened: the workbook it was opened from, none for a run.
-  show(bench, result, { startedAt, restored, changed, opened = null }) {
+  show(workbench, result, { startedAt, restored, changed, opened = null }) {
     this.result = result;
     this.opened = opened;
     const byId = this.byId;
@@ -79,18 +79,18 @@ export class ShownReport {
     this.sheet.tabIndex = 0;
     byId('report').hidden = false;
     this.drawing?.dispose();
-    const drawing = new ReportDrawing(this.document, result.form);
+    const drawing = new ReportDrawing(this.document, result.report);
     this.drawing = drawing;
     drawing.page.append(this.editor);
     const sight = viewInSight(byId('report'), this.sheet, window);
-    this.sheet.append(this.zoom.hold(this.document, drawing.page, result.form));
+    this.sheet.append(this.zoom.hold(this.document, drawing.page, result.report));
     // A phone opens the view at the first month, beside its short row titles.
     const across = this.zoom.openingLeft();
     if (across > 0) this.sheet.scrollLeft = across;
     drawing.drawShown(this.zoom.shownArea({ ...sight, scrollLeft: this.sheet.scrollLeft }));
     this.editing?.dispose();
     this.cellsCheck.forget();
-    const editing = new ReportEditing(bench, {
+    const editing = new ReportCorrections(workbench, {
       sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
       status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), said: byId('ReportSaid'),
       zoom: () => this.zoom.zoom,
@@ -99,7 +99,7 @@ export class ShownReport {
       changed();
       this.explanation.follow();
       this.document.body.dataset.corrected = String(editing.done.length);
-    }, result.form);
+    }, result.report);
     this.editing = editing;
     this.explanation.reset();
     if (restored) editing.restore(restored.entries);
@@ -133,18 +133,18 @@ export class ShownReport {
 
   // The report's workbook as it stands, as the module writes its parts: [{name, text}].
   workbookParts() {
-    return this.editing.bench.workbookParts();
+    return this.editing.workbench.workbookParts();
   }
 
   // Of a teacher's sheet of a staff workbook: what saving it back changes (the module's).
   staffChanges() {
-    return JSON.parse(this.editing.bench.staffChanges());
+    return JSON.parse(this.editing.workbench.staffChanges());
   }
 
   // Whether the report may leave ("printing", "pdf" or "saving"): nothing to check, or the
   // teacher goes on despite the cells named.
   mayLeave(leaving) {
-    return this.editing ? this.cellsCheck.goOn(this.editing.bench, leaving) : Promise.resolve(true);
+    return this.editing ? this.cellsCheck.goOn(this.editing.workbench, leaving) : Promise.resolve(true);
   }
 
   listenToSheet() {

@@ -35,15 +35,15 @@ function textMarkup(box) {
 }
 
 // The page's markup: the paper, and the sheet where the page setup puts it.
-export function printPageMarkup(form) {
-  const { page } = form;
+export function printPageMarkup(report) {
+  const { page } = report;
   const placement = page.sheet;
   let markup = `<div class="page" style="width:${page.width}pt;height:${page.height}pt">` +
     '<svg xmlns="http://www.w3.org/2000/svg" class="sheet" ' +
-    `viewBox="0 0 ${form.width} ${form.height}" width="${form.width}pt" height="${form.height}pt" ` +
-    `font-family="${escaped(form.font.family)}" ` +
+    `viewBox="0 0 ${report.width} ${report.height}" width="${report.width}pt" height="${report.height}pt" ` +
+    `font-family="${escaped(report.font.family)}" ` +
     `style="left:${placement.left}pt;top:${placement.top}pt;transform:scale(${placement.scale})">`;
-  markup += bordersMarkup(form.boxes);
-  for (const box of form.boxes) markup += textMarkup(box);
+  markup += bordersMarkup(report.boxes);
+  for (const box of report.boxes) markup += textMarkup(box);
   return `${markup}</svg></div>`;
 }

@@ -198,7 +198,7 @@ class StaffWork {
     try {
       const done = await this.eachTeacher(job, (teacher) => {
         const made = JSON.parse(book.page(teacher));
-        if (made.ok) drawn.insertAdjacentHTML('beforeend', printPageMarkup(made.form));
+        if (made.ok) drawn.insertAdjacentHTML('beforeend', printPageMarkup(made.report));
       });
       if (done) {
         signed.append(...summaryPages(document, book));

@@ -69,7 +69,7 @@ function printedPages(document, print, fileName, workbook) {
   for (const sheetName of summary.sheets) {
     const page = JSON.parse(print.page(sheetName, sheets.get(sheetName) ?? { problem: 'unreadableSheet' }));
     if (!page.ok) return { message: page.message };
-    drawn.insertAdjacentHTML('beforeend', printPageMarkup(page.form));
+    drawn.insertAdjacentHTML('beforeend', printPageMarkup(page.report));
   }
   return { pages: [...drawnSummary(document, summary.summary), ...drawn.children] };
 }

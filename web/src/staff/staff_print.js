@@ -4,11 +4,11 @@
 
 import { drawPage } from '../report/report_view.js';
 
-// The pages of the summary "Jami" the director signs, drawn as they print (forms as the
+// The pages of the summary "Jami" the director signs, drawn as they print (as the
 // module lays them out).
-export function drawnSummary(document, forms) {
-  return forms.map((form) => {
-    const page = drawPage(document, form);
+export function drawnSummary(document, described) {
+  return described.map((one) => {
+    const page = drawPage(document, one);
     page.dataset.summary = 'yes';
     return page;
   });

@@ -5,16 +5,16 @@
 
 import { drawPage } from '../report/report_view.js';
 import { loadFileWork } from '../files/load_file_work.js';
-import { ReportEditing } from '../report/corrections.js';
+import { ReportCorrections } from '../report/corrections.js';
 
 // The report made unseen: a teacher's week as the form gives it.
 const WARM_REQUEST = { category: 'upper', weekly: '24', rate: '20', leader: true, year: 2000 };
 
-// A form's page drawn on the page where no one sees it; remove() it when done.
-function drawnUnseen(document, form) {
+// A report's page drawn on the page where no one sees it; remove() it when done.
+function drawnUnseen(document, report) {
   const unseen = document.createElement('div');
   unseen.className = 'unseen';
-  unseen.appendChild(drawPage(document, form));
+  unseen.appendChild(drawPage(document, report));
   document.body.appendChild(unseen);
   return unseen;
 }
@@ -23,16 +23,16 @@ function drawnUnseen(document, form) {
 // module's answers to them are ready before the first report is shown. Nothing is kept; the
 // workbook's parts of the report are given back, to be packed.
 function warmCorrections(module, measure, document) {
-  const bench = new module.ReportWorkbench({ ...WARM_REQUEST, name: '', school: '', subject: '', days: [] }, measure);
-  const form = JSON.parse(bench.result()).form;
-  const unseen = drawnUnseen(document, form);
+  const workbench = new module.ReportWorkbench({ ...WARM_REQUEST, name: '', school: '', subject: '', days: [] }, measure);
+  const report = JSON.parse(workbench.result()).report;
+  const unseen = drawnUnseen(document, report);
   const sink = () => document.createElement('span');
-  const editing = new ReportEditing(bench, {
+  const editing = new ReportCorrections(workbench, {
     sheet: unseen, editor: document.createElement('input'), yearTotal: sink(), counts: sink(), status: sink(), emptyTexts: sink(),
     zoom: () => 1, keyAction: () => null,
-  }, () => {}, form);
+  }, () => {}, report);
   editing.refresh();
-  const parts = bench.workbookParts();
+  const parts = workbench.workbookParts();
   editing.dispose();
   unseen.remove();
   return parts;
@@ -44,8 +44,8 @@ function warmCorrections(module, measure, document) {
 async function warmUp({ module, measure, document, whenIdle }) {
   for (let round = 0; round < 3; ++round) {
     if (round > 0) await new Promise((idle) => { whenIdle(idle); });
-    const warm = JSON.parse(module.buildForm(WARM_REQUEST, measure));
-    const unseen = drawnUnseen(document, warm.form);
+    const warm = JSON.parse(module.buildReport(WARM_REQUEST, measure));
+    const unseen = drawnUnseen(document, warm.report);
     unseen.getBoundingClientRect();
     unseen.remove();
   }

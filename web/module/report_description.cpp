@@ -1,4 +1,4 @@
-#include "form_description.h"
+#include "report_description.h"
 
 #include <vector>
 
@@ -220,13 +220,13 @@ void WriteRowTitles(JsonWriter& json) {
 
 }  // namespace
 
-std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, FormDetail detail) {
+std::string DescribeReport(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, ReportDetail detail) {
   JsonWriter json;
   FormatTable formats;
   json.Reserve(160000);
   json.BeginObject();
   json.Key("font").BeginObject().Key("family").String(sheet.Font().family).Key("size").Number(sheet.Font().size).EndObject();
-  if (detail == FormDetail::Drawn) {
+  if (detail == ReportDetail::Drawn) {
     json.Key("width").Number(layout.Width()).Key("height").Number(layout.Height());
   } else {
     WriteCells(json, sheet, formats);
@@ -234,7 +234,7 @@ std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_lay
     WriteSizes(json, layout);
   }
   WriteBoxes(json, sheet, layout, 1, report_sheet::ReportSheet::kLastRow);
-  if (detail == FormDetail::Drawn) WriteRowTitles(json);
+  if (detail == ReportDetail::Drawn) WriteRowTitles(json);
   WritePage(json, sheet.Page(), layout);
   json.Key("sheetName").String(workbook_package::kReportSheetName);
   json.EndObject();

@@ -1,5 +1,5 @@
 #pragma once
-// The whole report form as the page draws and saves it, in JSON: every cell with its kind,
+// The whole report as the page draws and saves it, in JSON: every cell with its kind,
 // value, formula in A1 notation and cached result, the text it shows and its format; the
 // merged blocks; columns and rows in points; every drawn box with its lines placed; the
 // page setup. A workbook is written from the sheet itself (workbook_parts).
@@ -15,13 +15,13 @@ namespace soatnoma::web {
 
 // Whole: for drawing and printing; Drawn: what the report shown on the page needs only (its
 // boxes, the page and its size).
-enum class FormDetail { Whole, Drawn };
+enum class ReportDetail { Whole, Drawn };
 
-std::string DescribeForm(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, FormDetail detail = FormDetail::Whole);
+std::string DescribeReport(const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, ReportDetail detail = ReportDetail::Whole);
 
-// The cell formats as "formats" of the form; a size left to the standard font is the font's.
+// The cell formats as "formats" of the report; a size left to the standard font is the font's.
 void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>& formats, const report_sheet::StandardFont& font);
-// The drawn boxes of the rows first..last, as "boxes" of the form, each box of a cell of the
+// The drawn boxes of the rows first..last, as "boxes" of the report, each box of a cell of the
 // report with the text its cell shows as "value"; boxes of no report (a printed summary's
 // page) carry no value.
 void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet& sheet, const sheet_layout::SheetGeometry& layout, int firstRow, int lastRow);
