@@ -52,8 +52,10 @@ async function bundle(entry, globalName) {
 const script = await bundle('src/start/main.js');
 // A deferred script hands its exports to the page in the event named for its element.
 async function deferredScript(entry, id) {
-  return `(()=>{${await bundle(entry, 'deferred')};` +
-    `document.dispatchEvent(new CustomEvent(${JSON.stringify(deferredScriptEvent(id))},{detail:deferred}))})()`;
+  return (
+    `(()=>{${await bundle(entry, 'deferred')};` +
+    `document.dispatchEvent(new CustomEvent(${JSON.stringify(deferredScriptEvent(id))},{detail:deferred}))})()`
+  );
 }
 const pageWork = await deferredScript('src/start/page_work.js', 'PageWork');
 const fileWork = await deferredScript('src/files/file_work.js', 'FileWork');
@@ -62,16 +64,26 @@ const readingWork = await bundle('src/reading/reading_work.js');
 
 function fontFace(file, weight) {
   const data = readFileSync(path.join(fontDir, file)).toString('base64');
-  return `@font-face{font-family:"DejaVu Sans";font-weight:${weight};font-style:normal;font-display:block;` +
-    `src:url(data:font/woff2;base64,${data}) format("woff2")}`;
+  return (
+    `@font-face{font-family:"DejaVu Sans";font-weight:${weight};font-style:normal;font-display:block;` +
+    `src:url(data:font/woff2;base64,${data}) format("woff2")}`
+  );
 }
 // The style without its comments and spaces, for the same browsers as the scripts. Each part
 // carries its own; they are joined in this order, which the cascade relies on: the page and its
 // form first (their phone rules too), then the report and its explanation, then the staff.
-const styleParts = ['src/start/start.css', 'src/report/report.css', 'src/report/explanation.css', 'src/staff/staff.css'];
+const styleParts = [
+  'src/start/start.css',
+  'src/report/report.css',
+  'src/report/explanation.css',
+  'src/staff/staff.css',
+];
 const styleSheets = styleParts.map((file) => readFileSync(path.join(here, file), 'utf8'));
 const minified = await transform(styleSheets.join('\n'), {
-  loader: 'css', minify: true, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning',
+  loader: 'css',
+  minify: true,
+  target: ['chrome100', 'firefox100', 'safari15'],
+  logLevel: 'warning',
 });
 const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') + minified.code;
 

@@ -21,7 +21,9 @@ before(async () => {
   ({ browser, page, files } = await openPageWithDownloads(scratch));
   // The browser's print dialog cannot be driven headless: a print asked for is counted.
   await page.evaluate(() => {
-    window.print = () => { document.body.dataset.prints = String(Number(document.body.dataset.prints ?? 0) + 1); };
+    window.print = () => {
+      document.body.dataset.prints = String(Number(document.body.dataset.prints ?? 0) + 1);
+    };
   });
   await page.type('#Text3', 'Karimova Dilnoza');
   await page.type('#Text2', '24');
@@ -42,12 +44,16 @@ async function correct(ref, hours) {
 
 // Clicks the button and answers the question it brings up; the question's text.
 async function answered(button, answer) {
-  await page.$eval('body', (body) => { delete body.dataset.cellsCheck; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.cellsCheck;
+  });
   await page.click(button);
   await page.waitForSelector('#CellsCheck[open]');
   const question = await page.$eval('#CellsCheckQuestion', (p) => p.textContent);
-  assert.deepEqual(await page.$$eval('#CellsCheck button', (buttons) => buttons.map((b) => b.textContent)),
-    ['Baribir davom etish', 'Tekshirishga qaytish']);
+  assert.deepEqual(await page.$$eval('#CellsCheck button', (buttons) => buttons.map((b) => b.textContent)), [
+    'Baribir davom etish',
+    'Tekshirishga qaytish',
+  ]);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'CellsCheckFirst');
   await page.click(answer);
   await page.waitForSelector(`body[data-cells-check="${answer === '#CellsCheckGoOn' ? 'wentOn' : 'checkFirst'}"]`);

@@ -48,45 +48,67 @@ async function loadPage(withPicker = false) {
   asked.length = 0;
   await page.reload();
   await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-  if (!withPicker) await page.evaluate(() => { delete window.showSaveFilePicker; });
+  if (!withPicker)
+    await page.evaluate(() => {
+      delete window.showSaveFilePicker;
+    });
 }
 
 // The storage made to hold these records and nothing else; hours written "NaN" are NaN.
-const seed = (records) => page.evaluate((records) => new Promise((resolve, reject) => {
-  for (const record of records) {
-    for (const entry of Array.isArray(record.entries) ? record.entries : []) {
-      if (entry.hours === 'NaN') entry.hours = Number.NaN;
-    }
-  }
-  const open = indexedDB.open('soatnoma');
-  open.onsuccess = () => {
-    const writing = open.result.transaction('saqlanmagan', 'readwrite');
-    const store = writing.objectStore('saqlanmagan');
-    store.clear();
-    for (const record of records) store.put(record);
-    writing.oncomplete = () => { open.result.close(); resolve(); };
-    writing.onerror = () => reject(writing.error);
-  };
-  open.onerror = () => reject(open.error);
-}), records);
+const seed = (records) =>
+  page.evaluate(
+    (records) =>
+      new Promise((resolve, reject) => {
+        for (const record of records) {
+          for (const entry of Array.isArray(record.entries) ? record.entries : []) {
+            if (entry.hours === 'NaN') entry.hours = Number.NaN;
+          }
+        }
+        const open = indexedDB.open('soatnoma');
+        open.onsuccess = () => {
+          const writing = open.result.transaction('saqlanmagan', 'readwrite');
+          const store = writing.objectStore('saqlanmagan');
+          store.clear();
+          for (const record of records) store.put(record);
+          writing.oncomplete = () => {
+            open.result.close();
+            resolve();
+          };
+          writing.onerror = () => reject(writing.error);
+        };
+        open.onerror = () => reject(open.error);
+      }),
+    records,
+  );
 
 // The kept records as the storage holds them.
-const stored = () => page.evaluate(() => new Promise((resolve, reject) => {
-  const open = indexedDB.open('soatnoma');
-  open.onsuccess = () => {
-    const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
-    read.onsuccess = () => { open.result.close(); resolve(read.result); };
-    read.onerror = () => reject(read.error);
-  };
-  open.onerror = () => reject(open.error);
-}));
+const stored = () =>
+  page.evaluate(
+    () =>
+      new Promise((resolve, reject) => {
+        const open = indexedDB.open('soatnoma');
+        open.onsuccess = () => {
+          const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
+          read.onsuccess = () => {
+            open.result.close();
+            resolve(read.result);
+          };
+          read.onerror = () => reject(read.error);
+        };
+        open.onerror = () => reject(open.error);
+      }),
+  );
 
 // The box's text replaced, as typing it would (the days add up into the weekly hours).
 async function typeInto(id, text) {
-  await page.$eval(`#${id}`, (box, typed) => {
-    box.value = typed;
-    box.dispatchEvent(new Event('input'));
-  }, text);
+  await page.$eval(
+    `#${id}`,
+    (box, typed) => {
+      box.value = typed;
+      box.dispatchEvent(new Event('input'));
+    },
+    text,
+  );
 }
 
 // A report run from the form and kept.
@@ -103,7 +125,9 @@ async function runReport(name) {
 // "Excel kitobi" pressed; answers how the save ended and what the line beside the button
 // says, in red or not.
 async function save() {
-  await page.$eval('body', (body) => { delete body.dataset.workbook; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.workbook;
+  });
   await page.click('#SaveXlsx');
   await page.waitForSelector('body[data-workbook]');
   return page.$eval('body', (body) => ({
@@ -113,12 +137,15 @@ async function save() {
   }));
 }
 
-const offered = () => page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => ({
-  id: line.dataset.kept,
-  damaged: line.dataset.damaged === 'yes',
-  text: line.querySelector('span').textContent,
-  buttons: [...line.querySelectorAll('button')].map((button) => button.textContent),
-})));
+const offered = () =>
+  page.$$eval('#Recovery [data-kept]', (lines) =>
+    lines.map((line) => ({
+      id: line.dataset.kept,
+      damaged: line.dataset.damaged === 'yes',
+      text: line.querySelector('span').textContent,
+      buttons: [...line.querySelectorAll('button')].map((button) => button.textContent),
+    })),
+  );
 
 test('a report handed to the browser as a download stays kept, marked, until a newer version or the teacher removes it', async () => {
   await loadPage();
@@ -159,7 +186,7 @@ test('a report handed to the browser as a download stays kept, marked, until a n
   const [unsaved] = await offered();
   assert.doesNotMatch(unsaved.text, /yuklab olishga berilgan/);
 
-  await page.click("#Recovery [data-kept] button:last-child");
+  await page.click('#Recovery [data-kept] button:last-child');
   await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
   assert.deepEqual(await stored(), []);
 });
@@ -167,27 +194,32 @@ test('a report handed to the browser as a download stays kept, marked, until a n
 // A save picker of the page's own, in place of the browser's: the teacher cancels it
 // ('cancel'), the disk refuses the write ('write'), or it writes, the bytes' first two
 // characters into window.written.
-const installPicker = (failing) => page.evaluate((failing) => {
-  window.showSaveFilePicker = async (options) => {
-    if (failing === 'cancel') throw new DOMException('The user aborted a request.', 'AbortError');
-    return {
-      name: options.suggestedName,
-      createWritable: async () => {
-        const parts = [];
-        return {
-          write: async (bytes) => {
-            if (failing === 'write') throw new DOMException('Diskda joy qolmadi', 'QuotaExceededError');
-            parts.push(bytes);
-          },
-          close: async () => { window.written = parts.map((bytes) => String.fromCharCode(...bytes.slice(0, 2))); },
-          abort: async () => { window.aborted = true; },
-        };
-      },
+const installPicker = (failing) =>
+  page.evaluate((failing) => {
+    window.showSaveFilePicker = async (options) => {
+      if (failing === 'cancel') throw new DOMException('The user aborted a request.', 'AbortError');
+      return {
+        name: options.suggestedName,
+        createWritable: async () => {
+          const parts = [];
+          return {
+            write: async (bytes) => {
+              if (failing === 'write') throw new DOMException('Diskda joy qolmadi', 'QuotaExceededError');
+              parts.push(bytes);
+            },
+            close: async () => {
+              window.written = parts.map((bytes) => String.fromCharCode(...bytes.slice(0, 2)));
+            },
+            abort: async () => {
+              window.aborted = true;
+            },
+          };
+        },
+      };
     };
-  };
-}, failing);
+  }, failing);
 
-test('only a write the browser\'s picker confirmed lets the kept report go; a cancelled or failed one keeps it', async () => {
+test("only a write the browser's picker confirmed lets the kept report go; a cancelled or failed one keeps it", async () => {
   await loadPage(true);
   await runReport('Karimova Dilnoza');
   const id = (await stored())[0].id;
@@ -202,7 +234,11 @@ test('only a write the browser\'s picker confirmed lets the kept report go; a ca
     assert.match(answer.said, words);
     assert.equal(answer.refused, outcome === 'failed', failing);
     const kept = await stored();
-    assert.deepEqual(kept.map((record) => [record.id, record.downloaded]), [[id, undefined]], failing);
+    assert.deepEqual(
+      kept.map((record) => [record.id, record.downloaded]),
+      [[id, undefined]],
+      failing,
+    );
   }
   assert.equal(await page.evaluate(() => window.aborted), true);
 
@@ -220,8 +256,16 @@ test('only a write the browser\'s picker confirmed lets the kept report go; a ca
 const message = () => page.$eval('#message', (line) => line.textContent);
 
 test('each kept record is checked on its own: a damaged one is listed as such and removable, the others offered', async () => {
-  const request = { category: 'upper', weekly: '24', rate: '20', leader: true, name: 'Karimova Dilnoza', school: '12',
-    subject: 'fizika', year: 2026 };
+  const request = {
+    category: 'upper',
+    weekly: '24',
+    rate: '20',
+    leader: true,
+    name: 'Karimova Dilnoza',
+    school: '12',
+    subject: 'fizika',
+    year: 2026,
+  };
   // Kept at 06:49:14 in Tashkent, the latest of all.
   const good = { id: 1, request, entries: [{ row: 8, column: 4, hours: 3 }], keptAt: Date.UTC(2026, 11, 7, 1, 49, 14) };
   const damaged = [
@@ -231,9 +275,15 @@ test('each kept record is checked on its own: a damaged one is listed as such an
     [{ request, entries: null }, /^buzilgan: tuzatishlar yozuvi buzilgan\.$/],
     [{ request: { ...request, category: 'orta' }, entries: [] }, /^buzilgan: toifa noma'lum\.$/],
     [{ request: { ...request, weekly: 24 }, entries: [] }, /^buzilgan: ajratilgan dars soati yozuvi buzilgan\.$/],
-    [{ request, entries: [{ row: 8, column: 4, hours: 1e308 }] }, /^buzilgan: Oktabr · Dars soatlari: 1E\+308 soat juda ko'p/],
+    [
+      { request, entries: [{ row: 8, column: 4, hours: 1e308 }] },
+      /^buzilgan: Oktabr · Dars soatlari: 1E\+308 soat juda ko'p/,
+    ],
     [{ request, entries: [{ row: 8, column: 4, hours: 'NaN' }] }, /^buzilgan: Oktabr · Dars soatlari: .*son emas/],
-    [{ request, entries: [{ row: 8, column: 19, hours: 5 }] }, /^buzilgan: tuzatishlardan biri soat kataklaridan tashqarida\.$/],
+    [
+      { request, entries: [{ row: 8, column: 19, hours: 5 }] },
+      /^buzilgan: tuzatishlardan biri soat kataklaridan tashqarida\.$/,
+    ],
   ];
   await seed([good, ...damaged.map(([record], index) => ({ id: index + 2, keptAt: index + 2, ...record }))]);
   await loadPage();
@@ -259,37 +309,60 @@ test('each kept record is checked on its own: a damaged one is listed as such an
   await page.click('#Recovery [data-kept="1"] button');
   await page.waitForSelector('[data-cell="S20"]');
   assert.equal(await message(), '');
-  assert.equal(await page.$$eval('[data-cell="D8"] text', (lines) => lines.map((line) => line.textContent).join(' ')), '3');
+  assert.equal(
+    await page.$$eval('[data-cell="D8"] text', (lines) => lines.map((line) => line.textContent).join(' ')),
+    '3',
+  );
   assert.equal(await page.$eval('#Command1', (button) => button.hidden), false);
   assert.equal(await heading(), `Oldingi safardan ${damaged.length} ta hisobot saqlab qo'yilgan:`);
   // One at a time, each found anew: the offer is written again after each removal.
   for (let left = damaged.length; left > 0; left -= 1) {
     await page.click('#Recovery [data-damaged] button');
-    await page.waitForFunction((count) => document.querySelectorAll('#Recovery [data-damaged]').length < count, {},
-      left);
+    await page.waitForFunction(
+      (count) => document.querySelectorAll('#Recovery [data-damaged]').length < count,
+      {},
+      left,
+    );
   }
   await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
-  assert.deepEqual((await stored()).map((record) => record.id), [1]);
+  assert.deepEqual(
+    (await stored()).map((record) => record.id),
+    [1],
+  );
   await loadPage();
-  assert.deepEqual((await offered()).map((line) => [line.id, line.damaged]), [['1', false]]);
+  assert.deepEqual(
+    (await offered()).map((line) => [line.id, line.damaged]),
+    [['1', false]],
+  );
   assert.equal(await message(), '');
 });
 
-const boxes = (ids) => page.evaluate((ids) => ids.map((id) => {
-  const box = document.getElementById(id);
-  return box.type === 'text' ? box.value : box.checked;
-}), ids);
+const boxes = (ids) =>
+  page.evaluate(
+    (ids) =>
+      ids.map((id) => {
+        const box = document.getElementById(id);
+        return box.type === 'text' ? box.value : box.checked;
+      }),
+    ids,
+  );
 const DAYS = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 
-test('the form\'s last entries come back when the page is opened again, and a kept report brings its days', async () => {
+test("the form's last entries come back when the page is opened again, and a kept report brings its days", async () => {
   await seed([]);
   await loadPage();
-  for (const [id, text] of [['Text3', 'Yoqubova Oʻgʻiloy'], ['Text6', '7'], ['Text4', 'kimyo'],
-    ...DAYS.map((id) => [id, '4'])]) {
+  for (const [id, text] of [
+    ['Text3', 'Yoqubova Oʻgʻiloy'],
+    ['Text6', '7'],
+    ['Text4', 'kimyo'],
+    ...DAYS.map((id) => [id, '4']),
+  ]) {
     await typeInto(id, text);
   }
   await page.click('#Option1');
-  await page.$eval('#Check1', (box) => { box.checked = true; });
+  await page.$eval('#Check1', (box) => {
+    box.checked = true;
+  });
   assert.equal(await page.$eval('#Text2', (box) => box.value), '24');
   const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
   await page.click('#Command2');
@@ -301,24 +374,58 @@ test('the form\'s last entries come back when the page is opened again, and a ke
 
   await loadPage();
   const form = ['Text3', 'Text6', 'Text4', ...DAYS, 'Text2', 'Text1', 'Option1', 'Check1'];
-  assert.deepEqual(await boxes(form), ['Yoqubova Oʻgʻiloy', '7', 'kimyo', '5', '4', '4', '4', '4', '4', '25', '18', true, true]);
+  assert.deepEqual(await boxes(form), [
+    'Yoqubova Oʻgʻiloy',
+    '7',
+    'kimyo',
+    '5',
+    '4',
+    '4',
+    '4',
+    '4',
+    '4',
+    '25',
+    '18',
+    true,
+    true,
+  ]);
   assert.equal(await page.$eval('#Command2', (button) => button.hidden), false);
 
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('[data-cell="S20"]');
-  assert.deepEqual(await boxes(form), ['Yoqubova Oʻgʻiloy', '7', 'kimyo', '4', '4', '4', '4', '4', '4', '24', '18', true, true]);
+  assert.deepEqual(await boxes(form), [
+    'Yoqubova Oʻgʻiloy',
+    '7',
+    'kimyo',
+    '4',
+    '4',
+    '4',
+    '4',
+    '4',
+    '4',
+    '24',
+    '18',
+    true,
+    true,
+  ]);
 });
 
 // The browser's answer to the page's asking to keep its storage, counted in window.persistAsked.
-const answerPersist = (granted) => page.evaluate((granted) => {
-  window.persistAsked = 0;
-  navigator.storage.persisted = async () => false;
-  navigator.storage.persist = async () => {
-    window.persistAsked += 1;
-    return granted;
-  };
-}, granted);
-const storageNote = () => page.$eval('#StorageNote', (note) => ({ shown: !note.hidden, text: note.textContent, persisted: note.dataset.persisted }));
+const answerPersist = (granted) =>
+  page.evaluate((granted) => {
+    window.persistAsked = 0;
+    navigator.storage.persisted = async () => false;
+    navigator.storage.persist = async () => {
+      window.persistAsked += 1;
+      return granted;
+    };
+  }, granted);
+const storageNote = () =>
+  page.$eval('#StorageNote', (note) => ({
+    shown: !note.hidden,
+    text: note.textContent,
+    persisted: note.dataset.persisted,
+  }));
 
 test('the storage is asked to be kept when a report is first kept; a refusal is said once, beside the offer', async () => {
   await loadPage();

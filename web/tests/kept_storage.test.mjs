@@ -40,12 +40,22 @@ async function openTab(context = browser) {
 
 const counted = (page, name) => page.$eval('body', (body, key) => Number(body.dataset[key] ?? 0), name);
 // Waits until the body's count has grown past what it was.
-const grown = (page, name, before) => page.waitForFunction((key, was) => Number(document.body.dataset[key] ?? 0) > was,
-  {}, name, before);
+const grown = (page, name, before) =>
+  page.waitForFunction((key, was) => Number(document.body.dataset[key] ?? 0) > was, {}, name, before);
 
 async function runReport(page, name) {
-  await page.$eval('#Text3', (box, typed) => { box.value = typed; box.dispatchEvent(new Event('input')); }, name);
-  await page.$eval('#Text2', (box) => { box.value = '24'; box.dispatchEvent(new Event('input')); });
+  await page.$eval(
+    '#Text3',
+    (box, typed) => {
+      box.value = typed;
+      box.dispatchEvent(new Event('input'));
+    },
+    name,
+  );
+  await page.$eval('#Text2', (box) => {
+    box.value = '24';
+    box.dispatchEvent(new Event('input'));
+  });
   await page.click('#Command1');
   await page.waitForSelector('body[data-report="drawn"]');
 }
@@ -63,34 +73,49 @@ async function correct(page, ref, hours, answer = 'keeps') {
 }
 
 // The kept reports' records: the id and the hours kept of C8, D8, C9, D9, C11 and D11 of each.
-const keptCorrections = (page) => page.evaluate(() => new Promise((resolve, reject) => {
-  const open = indexedDB.open('soatnoma');
-  open.onsuccess = () => {
-    const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
-    read.onsuccess = () => {
-      open.result.close();
-      const cells = { C8: [8, 3], D8: [8, 4], C9: [9, 3], D9: [9, 4], C11: [11, 3], D11: [11, 4] };
-      const hours = (record) => Object.fromEntries(Object.entries(cells).map(([ref, [row, column]]) =>
-        [ref, record.entries.find((entry) => entry.row === row && entry.column === column)?.hours]));
-      resolve(read.result.map((record) => ({ id: record.id, name: record.request?.name, hours: hours(record) })));
-    };
-    read.onerror = () => reject(read.error);
-  };
-  open.onerror = () => reject(open.error);
-}));
+const keptCorrections = (page) =>
+  page.evaluate(
+    () =>
+      new Promise((resolve, reject) => {
+        const open = indexedDB.open('soatnoma');
+        open.onsuccess = () => {
+          const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
+          read.onsuccess = () => {
+            open.result.close();
+            const cells = { C8: [8, 3], D8: [8, 4], C9: [9, 3], D9: [9, 4], C11: [11, 3], D11: [11, 4] };
+            const hours = (record) =>
+              Object.fromEntries(
+                Object.entries(cells).map(([ref, [row, column]]) => [
+                  ref,
+                  record.entries.find((entry) => entry.row === row && entry.column === column)?.hours,
+                ]),
+              );
+            resolve(read.result.map((record) => ({ id: record.id, name: record.request?.name, hours: hours(record) })));
+          };
+          read.onerror = () => reject(read.error);
+        };
+        open.onerror = () => reject(open.error);
+      }),
+  );
 
 async function forgetAll(page) {
-  await page.evaluate(() => new Promise((resolve, reject) => {
-    const open = indexedDB.open('soatnoma');
-    open.onsuccess = () => {
-      const names = [...open.result.objectStoreNames];
-      const clearing = open.result.transaction(names, 'readwrite');
-      for (const name of names) clearing.objectStore(name).clear();
-      clearing.oncomplete = () => { open.result.close(); resolve(); };
-      clearing.onerror = () => reject(clearing.error);
-    };
-    open.onerror = () => reject(open.error);
-  }));
+  await page.evaluate(
+    () =>
+      new Promise((resolve, reject) => {
+        const open = indexedDB.open('soatnoma');
+        open.onsuccess = () => {
+          const names = [...open.result.objectStoreNames];
+          const clearing = open.result.transaction(names, 'readwrite');
+          for (const name of names) clearing.objectStore(name).clear();
+          clearing.oncomplete = () => {
+            open.result.close();
+            resolve();
+          };
+          clearing.onerror = () => reject(clearing.error);
+        };
+        open.onerror = () => reject(open.error);
+      }),
+  );
 }
 
 // The page as a phone (360 px) and a computer (1280 px) show it, from the element chosen down.
@@ -104,7 +129,8 @@ async function screenshots(page, name, selector) {
   }
 }
 
-const notice = (page) => page.$eval('#ReportNotice', (line) => ({ text: line.textContent, refused: line.classList.contains('refused') }));
+const notice = (page) =>
+  page.$eval('#ReportNotice', (line) => ({ text: line.textContent, refused: line.classList.contains('refused') }));
 
 test('a keep past the room the browser gives the page is not counted, and said beside the report with "Excel kitobi" to save it', async () => {
   const page = await openTab();
@@ -123,7 +149,10 @@ test('a keep past the room the browser gives the page is not counted, and said b
   assert.equal(said.refused, true);
   assert.match(said.text, /^Hisobotni brauzer xotirasida saqlab bo'lmadi: brauzer bu sahifaga ajratgan joy to'lgan\. /);
   assert.match(said.text, /"Excel kitobi" bilan faylga saqlang\.$/);
-  assert.deepEqual(await page.$eval('#report', (report) => [report.hidden, document.getElementById('SaveXlsx').disabled]), [false, false]);
+  assert.deepEqual(
+    await page.$eval('#report', (report) => [report.hidden, document.getElementById('SaveXlsx').disabled]),
+    [false, false],
+  );
   assert.equal(await page.$eval('#message', (line) => line.textContent), '');
   await screenshots(page, 'keep-failed', '#report');
   assert.deepEqual(await keptCorrections(page), [], 'the storage holds nothing of the report');
@@ -156,9 +185,13 @@ test('two tabs on one kept report never write over each other: the one that woul
   await first.waitForFunction(() => Number(document.body.dataset.keeps) >= 3, { polling: 100 });
   const said = await notice(first);
   assert.equal(said.refused, true);
-  assert.match(said.text, /^Bu hisobot boshqa oynada ham ochilgan va o'sha yerda tuzatildi\. Uning tuzatishlari ustidan yozilmadi/);
+  assert.match(
+    said.text,
+    /^Bu hisobot boshqa oynada ham ochilgan va o'sha yerda tuzatildi\. Uning tuzatishlari ustidan yozilmadi/,
+  );
   await screenshots(first, 'kept-apart', '#report');
-  const kept = async () => Object.fromEntries((await keptCorrections(first)).map((record) => [record.id, record.hours]));
+  const kept = async () =>
+    Object.fromEntries((await keptCorrections(first)).map((record) => [record.id, record.hours]));
   let records = await kept();
   const [apart] = Object.keys(records).filter((other) => Number(other) !== id);
   assert.deepEqual([records[id].C8, records[id].C9], [41, 43], "the second tab's corrections");
@@ -185,7 +218,9 @@ function refuseStorage() {
   for (const name of ['localStorage', 'indexedDB']) {
     Object.defineProperty(window, name, {
       configurable: true,
-      get: () => { throw new DOMException(`Access is denied for this document.`, 'SecurityError'); },
+      get: () => {
+        throw new DOMException(`Access is denied for this document.`, 'SecurityError');
+      },
     });
   }
 }
@@ -199,7 +234,9 @@ test('where the browser keeps no site data the page runs, corrects, saves and pr
   await page.evaluateOnNewDocument(refuseStorage);
   await page.evaluateOnNewDocument(() => {
     delete window.showSaveFilePicker;
-    window.print = () => { window.printed = (window.printed ?? 0) + 1; };
+    window.print = () => {
+      window.printed = (window.printed ?? 0) + 1;
+    };
   });
   await page.goto(served.url);
   await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
@@ -207,7 +244,10 @@ test('where the browser keeps no site data the page runs, corrects, saves and pr
   const note = () => page.$eval('#StorageNote', (line) => ({ shown: !line.hidden, text: line.textContent }));
   const refused = await note();
   assert.equal(refused.shown, true);
-  assert.match(refused.text, /^Brauzer bu sahifaga ma'lumot saqlashga ruxsat bermadi: hisobotlar brauzerda saqlanmaydi va shakldagi yozuvlar keyingi safarga eslab qolinmaydi\./);
+  assert.match(
+    refused.text,
+    /^Brauzer bu sahifaga ma'lumot saqlashga ruxsat bermadi: hisobotlar brauzerda saqlanmaydi va shakldagi yozuvlar keyingi safarga eslab qolinmaydi\./,
+  );
   assert.equal(await page.$eval('body', (body) => body.dataset.storageRefused), 'reports entries');
   await screenshots(page, 'storage-refused', 'body');
 
@@ -230,6 +270,9 @@ test('where the browser keeps no site data the page runs, corrects, saves and pr
   // Said once: the runs and corrections say nothing of the storage, and no keep is counted as done or failed.
   assert.deepEqual(await note(), refused);
   assert.match(await page.$eval('#ReportNotice', (line) => line.textContent), /yuklab olishga berildi/);
-  assert.deepEqual(await page.$eval('body', (body) => ['keeps' in body.dataset, 'keepFailed' in body.dataset]), [false, false]);
+  assert.deepEqual(await page.$eval('body', (body) => ['keeps' in body.dataset, 'keepFailed' in body.dataset]), [
+    false,
+    false,
+  ]);
   await page.close();
 });

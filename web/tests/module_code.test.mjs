@@ -32,7 +32,7 @@ test('the text of bytes comes back as they were, whatever their length and value
   assert.ok(textOfBytes(code).length < code.length * 1.15);
 });
 
-test('deflated bytes come back as they were, the module\'s code too, with or without the browser\'s inflater', async () => {
+test("deflated bytes come back as they were, the module's code too, with or without the browser's inflater", async () => {
   for (const bytes of [Buffer.alloc(0), Buffer.alloc(70000, 7), code]) {
     const packed = bytesOfText(carried(bytes));
     assert.deepEqual(Buffer.from(await inflatedBytes(packed)), bytes);

@@ -47,8 +47,13 @@ function controlMarkup(spec, labelled, inside) {
     case 'textBox':
       // A phone offers its keyboard of digits for the boxes that take numbers.
       return `<input${attributes({
-        type: 'text', ...named(spec), value: spec.caption, autocomplete: 'off',
-        inputmode: spec.numbers ? 'decimal' : null, placeholder: spec.placeholder, ...placed(spec),
+        type: 'text',
+        ...named(spec),
+        value: spec.caption,
+        autocomplete: 'off',
+        inputmode: spec.numbers ? 'decimal' : null,
+        placeholder: spec.placeholder,
+        ...placed(spec),
       })}>`;
     case 'optionButton':
     case 'checkBox': {
@@ -95,9 +100,12 @@ export function formMarkup(form) {
   const controls = form.controls.filter((spec) => spec.inPage);
   const order = markupOrder(controls);
   const labels = new Map(controls.filter((spec) => spec.label).map((spec) => [spec.label, spec.name]));
-  const markupOf = (container) => controls.filter((spec) => spec.container === container)
-    .sort((a, b) => order.get(a.name) - order.get(b.name))
-    .map((spec) => controlMarkup(spec, labels.get(spec.name), markupOf(spec.name))).join('');
+  const markupOf = (container) =>
+    controls
+      .filter((spec) => spec.container === container)
+      .sort((a, b) => order.get(a.name) - order.get(b.name))
+      .map((spec) => controlMarkup(spec, labels.get(spec.name), markupOf(spec.name)))
+      .join('');
   return {
     rootStyle: `--twips-per-pixel:${form.twipsPerPixel};--form-width:${form.width};--form-height:${form.height}`,
     controls: markupOf('') + controls.map(describedMarkup).join(''),

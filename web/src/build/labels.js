@@ -22,7 +22,7 @@ export function labelledMarkup(html, labels) {
     if (!label) throw new Error(`no label named ${name}`);
     const text = escapedMarkup(label.text);
     let attributes = `${before} data-label${titleOnly ?? ''}="${name}"${after}`;
-    const title = titleOnly ? text : (label.toolTip ? escapedMarkup(label.toolTip) : null);
+    const title = titleOnly ? text : label.toolTip ? escapedMarkup(label.toolTip) : null;
     if (title !== null) attributes = `${attributes.replace(/\stitle="[^"]*"/, '')} title="${title}"`;
     if (titleOnly) return `<${tag}${attributes} aria-label="${text}">`;
     const more = attributeOf(after + before, 'data-more') ?? '';
@@ -32,8 +32,10 @@ export function labelledMarkup(html, labels) {
 
 // The staff list's headings as markup, with their tool tips (the module's rosterColumns).
 export function rosterHeadingsMarkup(rosterColumns) {
-  return rosterColumns.map((column) => {
-    const title = column.toolTip ? ` title="${escapedMarkup(column.toolTip)}"` : '';
-    return `<th${title}>${escapedMarkup(column.heading)}</th>`;
-  }).join('');
+  return rosterColumns
+    .map((column) => {
+      const title = column.toolTip ? ` title="${escapedMarkup(column.toolTip)}"` : '';
+      return `<th${title}>${escapedMarkup(column.heading)}</th>`;
+    })
+    .join('');
 }

@@ -17,4 +17,3 @@ export function checksumOf(pieces) {
   }
   return (crc ^ 0xffffffff) >>> 0;
 }
-

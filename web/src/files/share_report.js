@@ -8,7 +8,9 @@ import { WORKBOOK_TYPE } from './save_file.js';
 // says how it ended beside the button. Answers whether the button is offered.
 export function offerSharing({ button, navigator, makeWorkbook, tell }) {
   const probe = new File([new Uint8Array(1)], 'hisobot.xlsx', { type: WORKBOOK_TYPE });
-  const can = typeof navigator.share === 'function' && typeof navigator.canShare === 'function' &&
+  const can =
+    typeof navigator.share === 'function' &&
+    typeof navigator.canShare === 'function' &&
     navigator.canShare({ files: [probe] });
   button.hidden = !can;
   if (!can) return false;

@@ -46,8 +46,14 @@ export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) 
   if (listed) {
     edits.set(CUSTOM_PROPERTIES, () => changes.properties);
   } else {
-    edits.set('[Content_Types].xml', byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)));
-    edits.set('_rels/.rels', byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)));
+    edits.set(
+      '[Content_Types].xml',
+      byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)),
+    );
+    edits.set(
+      '_rels/.rels',
+      byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)),
+    );
   }
   const added = listed ? [] : [{ name: CUSTOM_PROPERTIES, text: changes.properties }];
   return editedPackage(bytes, edits, added, { keepPacked: true });

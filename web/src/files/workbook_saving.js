@@ -22,7 +22,7 @@ function adoptStaffBook(opened, answer, bytes, staffSaved) {
 // staffSaved(fileName, bytes): told when a staff workbook was saved with a teacher written back.
 export function listenToWorkbookSaving({ module, button, shown, keeping, notice, document, staffSaved }) {
   button.addEventListener('click', async (event) => {
-    if (!shown.result || !await shown.mayLeave('saving')) return;
+    if (!shown.result || !(await shown.mayLeave('saving'))) return;
     let snapshot = null;
     let made = null;
     const { opened } = shown;

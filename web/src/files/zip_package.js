@@ -98,7 +98,8 @@ export function listParts(bytes) {
 // The part's bytes as packed in the archive, neither unpacked nor checked.
 export function packedBytes(bytes, part) {
   const data = view(bytes);
-  if (part.offset + 30 > bytes.length || data.getUint32(part.offset, true) !== LOCAL_HEADER) throw new DamagedPackage(part.name);
+  if (part.offset + 30 > bytes.length || data.getUint32(part.offset, true) !== LOCAL_HEADER)
+    throw new DamagedPackage(part.name);
   const start = part.offset + 30 + data.getUint16(part.offset + 26, true) + data.getUint16(part.offset + 28, true);
   if (start + part.compressedSize > bytes.length) throw new DamagedPackage(part.name);
   return bytes.subarray(start, start + part.compressedSize);

@@ -76,7 +76,7 @@ export async function packParts(parts) {
     const local = header(0x04034b50, 30);
     local.set(fields, 4);
     const entry = header(0x02014b50, 46);
-    entry[4] = 20;  // made by: the version of the format
+    entry[4] = 20; // made by: the version of the format
     entry.set(fields, 6);
     new DataView(entry.buffer).setUint32(42, offset, true);
     pieces.push(local, name, packed);

@@ -127,7 +127,8 @@ function keepOpened(transaction, id, source, digest) {
   opened.put({ id, fileName: source.fileName, teacher: teacherPartOf(source.workbook) });
   const books = transaction.objectStore(BOOKS);
   books.get(digest).onsuccess = (found) => {
-    if (!found.target.result?.listing) books.put({ digest, bytes: source.staffBook, listing: listingOf(source.workbook) });
+    if (!found.target.result?.listing)
+      books.put({ digest, bytes: source.staffBook, listing: listingOf(source.workbook) });
   };
 }
 
@@ -136,10 +137,10 @@ export class KeptReports {
   // digest of a staff workbook is taken with.
   constructor(indexedDB, crypto = globalThis.crypto) {
     this.database = opened(indexedDB);
-    this.database.catch(() => {});  // said by usable()
+    this.database.catch(() => {}); // said by usable()
     this.crypto = crypto;
-    this.openedKept = new Map();  // report id → the opened workbook last written for it
-    this.digests = new WeakMap();  // a staff workbook's bytes → their digest
+    this.openedKept = new Map(); // report id → the opened workbook last written for it
+    this.digests = new WeakMap(); // a staff workbook's bytes → their digest
   }
 
   // Whether the browser lets the page keep reports at all.
@@ -187,7 +188,8 @@ export class KeptReports {
         return;
       }
       reports.put({ ...report, ...(source ? { openedApart: true } : {}), ...(digest ? { book: digest } : {}), mark });
-      if (source && (!before || this.openedKept.get(record.id) !== source)) keepOpened(transaction, record.id, source, digest);
+      if (source && (!before || this.openedKept.get(record.id) !== source))
+        keepOpened(transaction, record.id, source, digest);
       if (before?.book && before.book !== digest) dropUnreferencedBooks(transaction);
     };
     await done;
@@ -199,7 +201,7 @@ export class KeptReports {
   // The report kept under id let go, and what only it referred to; mark: of the write this
   // tab last made or took back. A record another tab has written since stays.
   async forget(id, mark) {
-    if (!await this.usable()) return;
+    if (!(await this.usable())) return;
     const transaction = (await this.database).transaction(STORES, 'readwrite');
     const done = completed(transaction);
     const reports = transaction.objectStore(REPORTS);
@@ -217,9 +219,11 @@ export class KeptReports {
   // Every kept report, the latest first, a staff workbook's teacher with its workbook's
   // bytes; none where the browser keeps nothing for the page.
   async all() {
-    if (!await this.usable()) return [];
+    if (!(await this.usable())) return [];
     const transaction = (await this.database).transaction(STORES, 'readonly');
-    const [records, openedParts, books] = await Promise.all(STORES.map((store) => finished(transaction.objectStore(store).getAll())));
+    const [records, openedParts, books] = await Promise.all(
+      STORES.map((store) => finished(transaction.objectStore(store).getAll())),
+    );
     const found = {
       openedParts: new Map(openedParts.map((part) => [part.id, part])),
       books: new Map(books.map((kept) => [kept.digest, kept])),

@@ -11,7 +11,13 @@ import { pageButton } from '../page/page_button.js';
 function localMinute(keptAt) {
   const at = new Date(typeof keptAt === 'number' ? keptAt : Number.NaN);
   if (Number.isNaN(at.getTime())) return null;
-  return { year: at.getFullYear(), month: at.getMonth() + 1, day: at.getDate(), hour: at.getHours(), minute: at.getMinutes() };
+  return {
+    year: at.getFullYear(),
+    month: at.getMonth() + 1,
+    day: at.getDate(),
+    hour: at.getHours(),
+    minute: at.getMinutes(),
+  };
 }
 
 // The module's word on the record: {ok, description, downloaded, reason}. A record it cannot
@@ -64,26 +70,30 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
     text.textContent = lineText(said);
     line.append(text);
     if (said.ok) {
-      line.append(pageButton(document, answers.restore, () => {
-        let shown = false;
-        try {
-          shown = restore(record);
-        } catch (fault) {
-          failed("Hisobotni tiklab bo'lmadi:", fault);
-        }
-        if (shown) removeLine(line);
-        refresh();
-      }));
+      line.append(
+        pageButton(document, answers.restore, () => {
+          let shown = false;
+          try {
+            shown = restore(record);
+          } catch (fault) {
+            failed("Hisobotni tiklab bo'lmadi:", fault);
+          }
+          if (shown) removeLine(line);
+          refresh();
+        }),
+      );
     }
-    line.append(pageButton(document, answers.discard, async () => {
-      try {
-        await kept.forget(record.id, record.mark);
-        removeLine(line);
-        refresh();
-      } catch (fault) {
-        failed("Hisobotni o'chirib bo'lmadi:", fault);
-      }
-    }));
+    line.append(
+      pageButton(document, answers.discard, async () => {
+        try {
+          await kept.forget(record.id, record.mark);
+          removeLine(line);
+          refresh();
+        } catch (fault) {
+          failed("Hisobotni o'chirib bo'lmadi:", fault);
+        }
+      }),
+    );
     return line;
   };
 

@@ -22,15 +22,15 @@ export class ReportKeeping {
     this.firstKept = firstKept;
     this.window = window;
     this.body = window.document.body;
-    this.record = null;  // {id, request} or {id, opened}; downloaded: the file name handed over
-    this.unsaved = false;  // changed since it was last in a file or handed over
-    this.version = 0;  // counts the changes, so a save knows whether it wrote what is shown
+    this.record = null; // {id, request} or {id, opened}; downloaded: the file name handed over
+    this.unsaved = false; // changed since it was last in a file or handed over
+    this.version = 0; // counts the changes, so a save knows whether it wrote what is shown
     this.keeps = 0;
     this.failures = 0;
     this.apart = 0;
-    this.failedSaid = null;  // the failure said beside the report, until a keep succeeds
-    this.waiting = null;  // a keep put off until the change is drawn
-    this.queue = Promise.resolve(true);  // the keeps one after the other, each from the last one's mark
+    this.failedSaid = null; // the failure said beside the report, until a keep succeeds
+    this.waiting = null; // a keep put off until the change is drawn
+    this.queue = Promise.resolve(true); // the keeps one after the other, each from the last one's mark
     window.addEventListener('beforeunload', (event) => {
       if (!this.unsaved) return;
       event.preventDefault();
@@ -79,7 +79,7 @@ export class ReportKeeping {
 
   async keepOnce() {
     const { record } = this;
-    if (!record || !await this.kept.usable()) return false;
+    if (!record || !(await this.kept.usable())) return false;
     try {
       const answer = await this.kept.keep({ ...record, entries: this.entries(), keptAt: Date.now() });
       if (!answer.kept) return record === this.record && this.keepApart(record);
@@ -126,7 +126,7 @@ export class ReportKeeping {
     } else if (unchanged && answer.outcome === 'downloaded') {
       this.unsaved = false;
       this.record.downloaded = answer.fileName;
-      if (!await this.keepNow() && await this.kept.usable()) return null;
+      if (!(await this.keepNow()) && (await this.kept.usable())) return null;
     }
     return this.words.saveEnded(answer.outcome, answer.fileName, await this.staysKept());
   }

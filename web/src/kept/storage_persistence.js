@@ -28,7 +28,7 @@ export function storagePersistence({ note, refused, window = globalThis.window }
     if (typeof manager?.persist !== 'function') return;
     let granted = false;
     try {
-      granted = (await manager.persisted?.()) || await manager.persist();
+      granted = (await manager.persisted?.()) || (await manager.persist());
     } catch {
       granted = false;
     }

@@ -8,9 +8,11 @@ export class ReadingStopped extends Error {}
 let workerUrl = null;
 
 function newWorker() {
-  workerUrl ??= URL.createObjectURL(new Blob([document.getElementById('ReadingWork').textContent], {
-    type: 'text/javascript',
-  }));
+  workerUrl ??= URL.createObjectURL(
+    new Blob([document.getElementById('ReadingWork').textContent], {
+      type: 'text/javascript',
+    }),
+  );
   return new Worker(workerUrl);
 }
 
@@ -38,7 +40,9 @@ async function handedOver(file) {
 export function readInWorker(task, file, code, asked = {}) {
   const worker = newWorker();
   let settle = null;
-  const answer = new Promise((resolve, reject) => { settle = { resolve, reject }; });
+  const answer = new Promise((resolve, reject) => {
+    settle = { resolve, reject };
+  });
   const end = (how, value) => {
     if (!settle) return;
     worker.terminate();

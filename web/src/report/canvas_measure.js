@@ -80,7 +80,7 @@ export function createCanvasMeasure(document, family) {
         const pixels = Math.round(size * PIXELS_PER_POINT);
         context.font = `${bold ? 'bold ' : ''}${DESIGN_PIXELS}px "${family}"`;
         const metrics = context.measureText('Hg');
-        const scaled = (design) => Math.round(design / DESIGN_PIXELS * pixels * SUBPIXELS) / SUBPIXELS;
+        const scaled = (design) => Math.round((design / DESIGN_PIXELS) * pixels * SUBPIXELS) / SUBPIXELS;
         // A browser that cannot tell a font's ascent and descent exactly gets the carried font's own.
         const told = designSize && metrics.fontBoundingBoxAscent !== undefined;
         const ascent = scaled(told ? metrics.fontBoundingBoxAscent : CARRIED_FONT.ascent);

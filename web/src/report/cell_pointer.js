@@ -9,7 +9,9 @@ import { isFinger } from '../page/finger.js';
 // of the report shown, or null.
 export function wireCellPointer(sheet, editor, editingOf) {
   let byFinger = false;
-  sheet.addEventListener('pointerdown', (event) => { byFinger = isFinger(event); });
+  sheet.addEventListener('pointerdown', (event) => {
+    byFinger = isFinger(event);
+  });
   sheet.addEventListener('click', (event) => {
     const editing = editingOf();
     if (!editing || event.target === editor) return;

@@ -9,18 +9,22 @@ async function ask(dialog, check) {
   const answer = await askInDialog(dialog, {
     questionId: 'CellsCheckQuestion',
     question: check.question,
-    answers: [{ id: 'CellsCheckGoOn', text: check.goOn, value: 'goOn' },
-      { id: 'CellsCheckFirst', text: check.checkFirst, value: '', chosen: check.checkFirstIsDefault }],
+    answers: [
+      { id: 'CellsCheckGoOn', text: check.goOn, value: 'goOn' },
+      { id: 'CellsCheckFirst', text: check.checkFirst, value: '', chosen: check.checkFirstIsDefault },
+    ],
   });
   return answer === 'goOn';
 }
 
 export function createCellsCheck({ dialog }) {
-  let wentOn = '';  // the cells to check the teacher last went on despite
+  let wentOn = ''; // the cells to check the teacher last went on despite
   const { body } = dialog.ownerDocument;
   return {
     // A report newly shown has been asked about nothing yet.
-    forget() { wentOn = ''; },
+    forget() {
+      wentOn = '';
+    },
     // Whether the report may leave: leaving is "printing" or "saving".
     async goOn(workbench, leaving) {
       const check = JSON.parse(workbench.cellsToCheck(leaving, wentOn));

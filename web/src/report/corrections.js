@@ -36,17 +36,17 @@ export class ReportCorrections {
   constructor(workbench, elements, changed, report) {
     this.workbench = workbench;
     this.boxes = report.boxes;
-    this.cells = null;  // made when a cell is first looked up
+    this.cells = null; // made when a cell is first looked up
     this.placement = report.page.sheet;
     this.elements = elements;
     this.changed = changed;
     this.undone = [];
     this.done = [];
     this.current = null;
-    this.outlined = null;  // the element outlined as the current cell
-    this.grid = null;  // the table as a reader of the screen walks it, once it is made
+    this.outlined = null; // the element outlined as the current cell
+    this.grid = null; // the table as a reader of the screen walks it, once it is made
     this.editing = null;
-    this.revealing = false;  // a cell to bring into view at the next frame
+    this.revealing = false; // a cell to bring into view at the next frame
     // A report just made has nothing to mark, and is drawn already.
     const state = JSON.parse(this.workbench.state(false));
     if (state.marks.length > 0) this.refresh();
@@ -79,8 +79,13 @@ export class ReportCorrections {
 
   inTable(place) {
     const { table } = this;
-    return Boolean(place) && place.row >= table.firstRow && place.row <= table.lastRow &&
-      place.column >= table.firstColumn && place.column <= table.lastColumn;
+    return (
+      Boolean(place) &&
+      place.row >= table.firstRow &&
+      place.row <= table.lastRow &&
+      place.column >= table.firstColumn &&
+      place.column <= table.lastColumn
+    );
   }
 
   // Redraws the table's cells that changed, with their marks, and says the year total.
@@ -124,7 +129,9 @@ export class ReportCorrections {
   }
 
   box(ref) {
-    return this.svg().querySelector(`g[data-cell="${ref}"] rect.border`) ?? this.svg().querySelector(`g[data-cell="${ref}"]`);
+    return (
+      this.svg().querySelector(`g[data-cell="${ref}"] rect.border`) ?? this.svg().querySelector(`g[data-cell="${ref}"]`)
+    );
   }
 
   // The current cell outlined; the cell outlined before, if any, no longer (a cell drawn again
@@ -187,7 +194,11 @@ export class ReportCorrections {
     this.revealing = true;
     this.elements.sheet.ownerDocument.defaultView.requestAnimationFrame(() => {
       this.revealing = false;
-      if (this.current) this.box(this.refOf(this.current.row, this.current.column))?.scrollIntoView?.({ block: 'nearest', inline: 'nearest' });
+      if (this.current)
+        this.box(this.refOf(this.current.row, this.current.column))?.scrollIntoView?.({
+          block: 'nearest',
+          inline: 'nearest',
+        });
     });
   }
 
@@ -224,7 +235,12 @@ export class ReportCorrections {
   frameOnPage(ref) {
     const box = this.cellIndex().frames.get(ref);
     const { left, top, scale } = this.placement;
-    return { left: left + box.left * scale, top: top + box.top * scale, width: box.width * scale, height: box.height * scale };
+    return {
+      left: left + box.left * scale,
+      top: top + box.top * scale,
+      width: box.width * scale,
+      height: box.height * scale,
+    };
   }
 
   // Opens the typing box over the current cell, with text to start from: all of it chosen
@@ -345,12 +361,20 @@ export class ReportCorrections {
     const place = this.typable();
     if (!place) return;
     const { row, column } = place;
-    this.apply([{ row, column, before: this.workbench.entry(row, column), after: this.workbench.computedHours(row, column) }]);
+    this.apply([
+      { row, column, before: this.workbench.entry(row, column), after: this.workbench.computedHours(row, column) },
+    ]);
   }
 
   revertAll() {
-    this.apply(this.editable.map(({ row, column }) =>
-      ({ row, column, before: this.workbench.entry(row, column), after: this.workbench.computedHours(row, column) })));
+    this.apply(
+      this.editable.map(({ row, column }) => ({
+        row,
+        column,
+        before: this.workbench.entry(row, column),
+        after: this.workbench.computedHours(row, column),
+      })),
+    );
   }
 
   undo() {
@@ -379,14 +403,14 @@ export class ReportCorrections {
       this.choose(move ? this.stepped(from, move) : jump(from, this.table));
       return true;
     }
-    if (action === 'undo') return this.undo(), true;
-    if (action === 'redo') return this.redo(), true;
+    if (action === 'undo') return (this.undo(), true);
+    if (action === 'redo') return (this.redo(), true);
     if (!this.current) return false;
-    if (action === 'open') return this.openCurrent(), true;
-    if (action === 'empty') return this.emptyCurrent(), true;
+    if (action === 'open') return (this.openCurrent(), true);
+    if (action === 'empty') return (this.emptyCurrent(), true);
     // Any other character typed opens the box with it.
     const plain = !(event.ctrlKey || event.metaKey || event.altKey);
-    if (plain && event.key.length === 1 && event.key !== ' ') return this.edit(event.key), true;
+    if (plain && event.key.length === 1 && event.key !== ' ') return (this.edit(event.key), true);
     return false;
   }
 

@@ -46,10 +46,10 @@ export class CellExplanation {
     this.elements = elements;
     this.editingOf = editingOf;
     this.keyAction = keyAction;
-    this.shown = null;  // the cell explained, while the box is open
-    this.press = null;  // a finger resting on a cell: {timer, x, y}
-    this.pressed = false;  // a long press just ended: its click opens nothing
-    this.toggleTitle = elements.toggle.title;  // the module's, as the page was built
+    this.shown = null; // the cell explained, while the box is open
+    this.press = null; // a finger resting on a cell: {timer, x, y}
+    this.pressed = false; // a long press just ended: its click opens nothing
+    this.toggleTitle = elements.toggle.title; // the module's, as the page was built
     this.listenToKeys();
     this.listenToPointer();
     elements.ask.addEventListener('click', () => this.explain(this.editingOf()?.current));
@@ -74,11 +74,13 @@ export class CellExplanation {
     const told = JSON.parse(editing.workbench.explanation(cell.row, cell.column));
     const { box } = this.elements;
     box.querySelector('.cell').textContent = told.cell;
-    box.querySelector('ul').replaceChildren(...told.lines.map((line) => {
-      const item = box.ownerDocument.createElement('li');
-      item.textContent = line;
-      return item;
-    }));
+    box.querySelector('ul').replaceChildren(
+      ...told.lines.map((line) => {
+        const item = box.ownerDocument.createElement('li');
+        item.textContent = line;
+        return item;
+      }),
+    );
     box.dataset.cell = editing.refOf(cell.row, cell.column);
     box.hidden = false;
     this.shown = cell;
@@ -146,19 +148,31 @@ export class CellExplanation {
     });
     // Only the finger's own moves count: a mouse the page scrolls under is not the finger.
     sheet.addEventListener('pointermove', (event) => {
-      if (this.press && isFinger(event) && Math.hypot(event.clientX - this.press.x, event.clientY - this.press.y) > LONG_PRESS_SLACK) {
+      if (
+        this.press &&
+        isFinger(event) &&
+        Math.hypot(event.clientX - this.press.x, event.clientY - this.press.y) > LONG_PRESS_SLACK
+      ) {
         this.cancelPress();
       }
     });
-    sheet.addEventListener('pointerup', (event) => { if (isFinger(event)) this.cancelPress(); });
-    sheet.addEventListener('pointercancel', (event) => { if (isFinger(event)) this.cancelPress(); });
+    sheet.addEventListener('pointerup', (event) => {
+      if (isFinger(event)) this.cancelPress();
+    });
+    sheet.addEventListener('pointercancel', (event) => {
+      if (isFinger(event)) this.cancelPress();
+    });
     // The click that ends a long press chooses the cell and opens no typing box; the phone's
     // own menu of a long press is not shown over the explanation.
-    sheet.addEventListener('click', (event) => {
-      if (!this.pressed) return;
-      this.pressed = false;
-      event.stopPropagation();
-    }, true);
+    sheet.addEventListener(
+      'click',
+      (event) => {
+        if (!this.pressed) return;
+        this.pressed = false;
+        event.stopPropagation();
+      },
+      true,
+    );
     sheet.addEventListener('contextmenu', (event) => {
       if (this.pressed || this.press) event.preventDefault();
     });

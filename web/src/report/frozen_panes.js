@@ -28,7 +28,9 @@ function onPage(report, ref) {
 function paneOf(document, report, holds) {
   const pane = document.createElement('div');
   pane.className = 'frozen-pane';
-  pane.append(drawPage(document, { ...report, boxes: report.boxes.filter((box) => box.row > 0 && holds(box.row, box.column)) }));
+  pane.append(
+    drawPage(document, { ...report, boxes: report.boxes.filter((box) => box.row > 0 && holds(box.row, box.column)) }),
+  );
   return pane;
 }
 
@@ -36,10 +38,14 @@ export class FrozenPanes {
   constructor(view) {
     this.view = view;
     this.panes = [];
-    view.addEventListener('scroll', () => {
-      if (this.waiting) this.make();
-      this.follow();
-    }, { passive: true });
+    view.addEventListener(
+      'scroll',
+      () => {
+        if (this.waiting) this.make();
+        this.follow();
+      },
+      { passive: true },
+    );
   }
 
   // A page just drawn, in its room; its panes are made once the report scrolls in its box;
@@ -56,23 +62,36 @@ export class FrozenPanes {
     const headingBand = { top: heading.top, height: this.frozen.top };
     const titleBand = { left: heading.left, width: this.frozen.left };
     const headingPart = {
-      holds: (row, column) => row === 4 && column > 2, left: hours.left, width: report.page.width - hours.left,
-      ...headingBand, x: false, y: true,
+      holds: (row, column) => row === 4 && column > 2,
+      left: hours.left,
+      width: report.page.width - hours.left,
+      ...headingBand,
+      x: false,
+      y: true,
     };
     const titles = { top: hours.top, height: report.page.height - hours.top };
     this.phoneTitles = phone && report.rowTitles ? new PhoneTitles(document, report) : null;
     const short = this.phoneTitles;
-    this.parts = short ? [
-      // The cover stays over the printed titles, under the short ones.
-      { element: short.cover, ...headingBand, ...titleBand, height: this.frozen.top + titles.height, x: false, y: false },
-      headingPart,
-      { element: short.pane, ...titles, left: heading.left, x: true, y: false, narrow: true },
-      { element: short.corner, ...headingBand, left: heading.left, x: true, y: true, narrow: true },
-    ] : [
-      headingPart,
-      { holds: (row, column) => row > 4 && column <= 2, ...titles, ...titleBand, x: true, y: false },
-      { holds: (row, column) => row === 4 && column <= 2, ...headingBand, ...titleBand, x: true, y: true },
-    ];
+    this.parts = short
+      ? [
+          // The cover stays over the printed titles, under the short ones.
+          {
+            element: short.cover,
+            ...headingBand,
+            ...titleBand,
+            height: this.frozen.top + titles.height,
+            x: false,
+            y: false,
+          },
+          headingPart,
+          { element: short.pane, ...titles, left: heading.left, x: true, y: false, narrow: true },
+          { element: short.corner, ...headingBand, left: heading.left, x: true, y: true, narrow: true },
+        ]
+      : [
+          headingPart,
+          { holds: (row, column) => row > 4 && column <= 2, ...titles, ...titleBand, x: true, y: false },
+          { holds: (row, column) => row === 4 && column <= 2, ...headingBand, ...titleBand, x: true, y: true },
+        ];
     this.drawn = { document, room, report };
     if (short) {
       room.append(short.snaps);
@@ -128,8 +147,11 @@ export class FrozenPanes {
       if (!holds) continue;
       element.firstElementChild.style.transform = `translate(${-left * scale}px, ${-top * scale}px) scale(${zoom})`;
     }
-    this.phoneTitles?.size(scale, this.parts.find((part) => part.element === this.phoneTitles.pane).top,
-      this.frozen.left * scale);
+    this.phoneTitles?.size(
+      scale,
+      this.parts.find((part) => part.element === this.phoneTitles.pane).top,
+      this.frozen.left * scale,
+    );
   }
 
   // The panes at the zoom shown.

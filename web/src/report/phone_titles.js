@@ -10,23 +10,31 @@ import { escapedMarkup as escaped } from '../build/markup_text.js';
 function onPage(report, box) {
   const { left, top, scale } = report.page.sheet;
   return {
-    left: left + box.left * scale, top: top + box.top * scale, width: box.width * scale, height: box.height * scale,
+    left: left + box.left * scale,
+    top: top + box.top * scale,
+    width: box.width * scale,
+    height: box.height * scale,
   };
 }
 
 // The rows of the short titles, each where its printed title stands on the page (points).
 function titleRows(report) {
   const titles = new Map(report.boxes.filter((box) => box.column === 2).map((box) => [box.row, onPage(report, box)]));
-  return report.rowTitles.filter((title) => titles.has(title.row))
+  return report.rowTitles
+    .filter((title) => titles.has(title.row))
     .map((title) => ({ ...title, frame: titles.get(title.row) }));
 }
 
 function titlesMarkup(rows) {
-  return rows.map(({ row, section, short, whole }) => {
-    const number = section ? `<b>${escaped(section)}.</b> ` : '';
-    return `<div class="phone-title${section ? ' section' : ''}" data-title-row="${row}"` +
-      ` data-whole-title="${escaped(whole)}"><span>${number}${escaped(short)}</span></div>`;
-  }).join('');
+  return rows
+    .map(({ row, section, short, whole }) => {
+      const number = section ? `<b>${escaped(section)}.</b> ` : '';
+      return (
+        `<div class="phone-title${section ? ' section' : ''}" data-title-row="${row}"` +
+        ` data-whole-title="${escaped(whole)}"><span>${number}${escaped(short)}</span></div>`
+      );
+    })
+    .join('');
 }
 
 export class PhoneTitles {
@@ -67,10 +75,12 @@ export class PhoneTitles {
       const { frame } = this.rows[index];
       element.style.top = `${(frame.top - top) * scale}px`;
       element.style.height = `${frame.height * scale}px`;
-      const lines = this.line ? Math.max(1, Math.floor(frame.height * scale / this.line)) : 1;
+      const lines = this.line ? Math.max(1, Math.floor((frame.height * scale) / this.line)) : 1;
       element.style.setProperty('--lines', String(lines));
     }
-    [...this.snaps.children].forEach((snap, index) => { snap.style.left = `${this.columns[index] * scale}px`; });
+    [...this.snaps.children].forEach((snap, index) => {
+      snap.style.left = `${this.columns[index] * scale}px`;
+    });
   }
 
   // Where the view opens across: the first month right beside the short titles (CSS pixels).

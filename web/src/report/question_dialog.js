@@ -11,14 +11,16 @@ export function askInDialog(dialog, { questionId, question, answers }) {
   text.textContent = question;
   const buttons = document.createElement('div');
   buttons.className = 'answers';
-  buttons.append(...answers.map(({ id, text: words, value }) => {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.id = id;
-    button.textContent = words;
-    button.addEventListener('click', () => dialog.close(value));
-    return button;
-  }));
+  buttons.append(
+    ...answers.map(({ id, text: words, value }) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = id;
+      button.textContent = words;
+      button.addEventListener('click', () => dialog.close(value));
+      return button;
+    }),
+  );
   dialog.replaceChildren(text, buttons);
   // The question names the dialog to a reader of the screen.
   dialog.setAttribute('aria-labelledby', questionId);
@@ -26,6 +28,11 @@ export function askInDialog(dialog, { questionId, question, answers }) {
   return new Promise((answered) => {
     dialog.addEventListener('close', () => answered(dialog.returnValue), { once: true });
     dialog.showModal();
-    buttons.children[Math.max(0, answers.findIndex((answer) => answer.chosen))].focus();
+    buttons.children[
+      Math.max(
+        0,
+        answers.findIndex((answer) => answer.chosen),
+      )
+    ].focus();
   });
 }

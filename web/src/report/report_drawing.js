@@ -18,15 +18,24 @@ const MOST = 0.5;
 function meets(box, sheet, area) {
   const left = sheet.left + box.left * sheet.scale;
   const top = sheet.top + box.top * sheet.scale;
-  return left < area.right && left + box.width * sheet.scale > area.left &&
-    top < area.bottom && top + box.height * sheet.scale > area.top;
+  return (
+    left < area.right &&
+    left + box.width * sheet.scale > area.left &&
+    top < area.bottom &&
+    top + box.height * sheet.scale > area.top
+  );
 }
 
 // The shown area ({left, top, width, height}, points) with its margin about it.
 function reachOf(area) {
   const across = area.width * MARGIN;
   const down = area.height * MARGIN;
-  return { left: area.left - across, top: area.top - down, right: area.left + area.width + across, bottom: area.top + area.height + down };
+  return {
+    left: area.left - across,
+    top: area.top - down,
+    right: area.left + area.width + across,
+    bottom: area.top + area.height + down,
+  };
 }
 
 export class ReportDrawing {
@@ -42,7 +51,10 @@ export class ReportDrawing {
   // drawn now, the others kept for later; all of them at once when the screen shows most of
   // the page, where a second go would cost more than the first saves.
   drawShown(area) {
-    const { boxes, page: { sheet } } = this.report;
+    const {
+      boxes,
+      page: { sheet },
+    } = this.report;
     const reach = area && reachOf(area);
     const now = reach ? boxes.filter((box) => meets(box, sheet, reach)) : boxes;
     const most = now.length > boxes.length * MOST;
@@ -67,7 +79,10 @@ export class ReportDrawing {
     if (this.rest.length === 0) return;
     const cells = this.page.firstElementChild.querySelectorAll('g[data-cell]');
     const present = new Set([...cells].map((cell) => cell.dataset.cell));
-    drawCells(this.page, this.rest.filter((box) => !present.has(box.ref)));
+    drawCells(
+      this.page,
+      this.rest.filter((box) => !present.has(box.ref)),
+    );
     this.rest = [];
     this.drawn();
   }

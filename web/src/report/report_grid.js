@@ -12,10 +12,13 @@ const ROLES = { columnHeading: 'columnheader', rowHeading: 'rowheader', cell: 'g
 // A cell's element, over its frame on the page (points), focusable when it holds hours.
 function cellMarkup(cell, frame, choosable) {
   const place = frame
-    ? ` style="left:${frame.left}pt;top:${frame.top}pt;width:${frame.width}pt;height:${frame.height}pt"` : '';
+    ? ` style="left:${frame.left}pt;top:${frame.top}pt;width:${frame.width}pt;height:${frame.height}pt"`
+    : '';
   const focus = choosable ? ' tabindex="-1"' : '';
-  return `<div role="${ROLES[cell.role]}" data-grid-cell="${cell.ref}" aria-label="${escaped(cell.name)}"` +
-    ` aria-readonly="${cell.readOnly}"${focus}${place}></div>`;
+  return (
+    `<div role="${ROLES[cell.role]}" data-grid-cell="${cell.ref}" aria-label="${escaped(cell.name)}"` +
+    ` aria-readonly="${cell.readOnly}"${focus}${place}></div>`
+  );
 }
 
 export class ReportGrid {
@@ -27,7 +30,7 @@ export class ReportGrid {
     this.choosable = choosable;
     this.element = null;
     this.cells = new Map();
-    this.stop = null;  // the cell Tab stops at
+    this.stop = null; // the cell Tab stops at
   }
 
   // The grid the module described ({name, rows}) put on the page, over the drawing it copies.
@@ -37,8 +40,14 @@ export class ReportGrid {
     element.className = 'report-grid';
     element.setAttribute('role', 'grid');
     element.setAttribute('aria-label', grid.name);
-    element.innerHTML = grid.rows.map((row) => `<div role="row">${row.map((cell) =>
-      cellMarkup(cell, this.frameOf(cell.ref), this.choosable(cell.row, cell.column))).join('')}</div>`).join('');
+    element.innerHTML = grid.rows
+      .map(
+        (row) =>
+          `<div role="row">${row
+            .map((cell) => cellMarkup(cell, this.frameOf(cell.ref), this.choosable(cell.row, cell.column)))
+            .join('')}</div>`,
+      )
+      .join('');
     this.page.append(element);
     this.element = element;
     const cells = [...element.querySelectorAll('[data-grid-cell]')];

@@ -18,7 +18,8 @@ function markMarkup(box, mark) {
   if (!mark) return '';
   const { left, top, width, height } = box;
   let markup = mark.toolTip ? `<title>${escaped(mark.toolTip)}</title>` : '';
-  if (mark.fill) markup += `<rect class="mark ${mark.fill}" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
+  if (mark.fill)
+    markup += `<rect class="mark ${mark.fill}" x="${left}" y="${top}" width="${width}" height="${height}"/>`;
   if (mark.redCorner) {
     const right = left + width;
     markup += `<path class="mark corner" d="M${right - mark.corner} ${top}H${right}V${top + mark.corner}Z"/>`;
@@ -55,17 +56,21 @@ export function boxMarkup(box, clipId, mark) {
 // The cells of the boxes given, as markup.
 function cellsMarkup(boxes) {
   let markup = '';
-  boxes.forEach((box) => { markup += boxMarkup(box, `clip-${box.ref}`); });
+  boxes.forEach((box) => {
+    markup += boxMarkup(box, `clip-${box.ref}`);
+  });
   return markup;
 }
 
 // The sheet as SVG markup, one unit one point, with the cells of the boxes given. A reader of
 // the screen walks the report's grid (report_grid.js) instead of the drawing.
 function sheetMarkup(report, boxes) {
-  return `<svg xmlns="http://www.w3.org/2000/svg" class="sheet" aria-hidden="true" ` +
+  return (
+    `<svg xmlns="http://www.w3.org/2000/svg" class="sheet" aria-hidden="true" ` +
     `viewBox="0 0 ${report.width} ${report.height}" ` +
     `width="${report.width}pt" height="${report.height}pt" font-family="${escaped(report.font.family)}">` +
-    `${cellsMarkup(boxes)}</svg>`;
+    `${cellsMarkup(boxes)}</svg>`
+  );
 }
 
 // More cells drawn on a page already drawn (boxes of its report).

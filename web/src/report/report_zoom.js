@@ -20,8 +20,10 @@ const TABLE = { firstColumn: 3, firstRow: 4, lastRow: 20 };
 
 // The zoom at which the table's headings and hours read at LEGIBLE_PIXELS.
 function legibleZoom(report) {
-  const texts = report.boxes.filter((box) => box.column >= TABLE.firstColumn && box.row >= TABLE.firstRow &&
-    box.row <= TABLE.lastRow && box.lines.length > 0);
+  const texts = report.boxes.filter(
+    (box) =>
+      box.column >= TABLE.firstColumn && box.row >= TABLE.firstRow && box.row <= TABLE.lastRow && box.lines.length > 0,
+  );
   const smallest = Math.min(...texts.map((box) => box.fontSize));
   return LEGIBLE_PIXELS / (smallest * report.page.sheet.scale * PIXELS_PER_POINT);
 }
@@ -38,10 +40,10 @@ export class ReportZoom {
     // legible; null: it follows the box's width again.
     this.chosen = undefined;
     this.room = null;
-    this.zoomed = null;  // the room the zoom was last applied to
+    this.zoomed = null; // the room the zoom was last applied to
     this.zoom = 1;
     this.panes = new FrozenPanes(view);
-    this.phone = view.ownerDocument.defaultView.matchMedia(PHONE);  // whether the screen is a phone's, as it is turned
+    this.phone = view.ownerDocument.defaultView.matchMedia(PHONE); // whether the screen is a phone's, as it is turned
     new ResizeObserver(() => {
       if (this.chosen == null) this.apply();
     }).observe(view);
@@ -55,7 +57,7 @@ export class ReportZoom {
     this.room = room;
     this.size = { width: report.page.width * PIXELS_PER_POINT, height: report.page.height * PIXELS_PER_POINT };
     this.report = report;
-    this.legible = null;  // found the first time a phone opens the report
+    this.legible = null; // found the first time a phone opens the report
     this.panes.pin(document, room, report, this.phone.matches);
     this.apply();
     return room;
@@ -73,8 +75,12 @@ export class ReportZoom {
     return this.panes.openingLeft();
   }
 
-  zoomIn() { this.choose(this.module.steppedZoom(this.zoom, 1)); }
-  zoomOut() { this.choose(this.module.steppedZoom(this.zoom, -1)); }
+  zoomIn() {
+    this.choose(this.module.steppedZoom(this.zoom, 1));
+  }
+  zoomOut() {
+    this.choose(this.module.steppedZoom(this.zoom, -1));
+  }
 
   // The part of the page the screen will show at the zoom, in the page's points, the view
   // standing as sight says (viewInSight): as wide as the view within the screen, as tall as

@@ -36,25 +36,34 @@ export class ShownReport {
     // A typing box open over a cell stays on its cell and keeps the keys while the zoom
     // changes.
     this.zoom = new ReportZoom({
-      module, view: this.sheet, text: this.byId('ZoomText'),
+      module,
+      view: this.sheet,
+      text: this.byId('ZoomText'),
       shown: () => {
         if (!this.editing?.editing) return;
         this.editing.placeEditor();
         this.editor.focus();
       },
     });
-    this.result = null;  // the module's description of the report shown
-    this.opened = null;  // the workbook it was opened from ({fileName, workbook, staffBook}); null for a run
+    this.result = null; // the module's description of the report shown
+    this.opened = null; // the workbook it was opened from ({fileName, workbook, staffBook}); null for a run
     this.editing = null;
     this.drawing = null;
     // A print takes the whole page, drawn or not yet.
     document.defaultView.addEventListener('beforeprint', () => this.drawing?.finish());
     this.listenToSheet();
     this.listenToButtons();
-    this.explanation = new CellExplanation({
-      sheet: this.sheet, box: this.byId('Explanation'), ask: this.byId('ExplainCell'),
-      toggle: this.byId('BeforeRounding'), view: this.byId('BeforeRoundingView'),
-    }, () => this.editing, (event) => this.keyAction(false, event));
+    this.explanation = new CellExplanation(
+      {
+        sheet: this.sheet,
+        box: this.byId('Explanation'),
+        ask: this.byId('ExplainCell'),
+        toggle: this.byId('BeforeRounding'),
+        view: this.byId('BeforeRoundingView'),
+      },
+      () => this.editing,
+      (event) => this.keyAction(false, event),
+    );
   }
 
   // What a key does by the report's editing keys (inBox: in the typing box).
@@ -90,16 +99,26 @@ export class ShownReport {
     drawing.drawShown(this.zoom.shownArea({ ...sight, scrollLeft: this.sheet.scrollLeft }));
     this.editing?.dispose();
     this.cellsCheck.forget();
-    const editing = new ReportCorrections(workbench, {
-      sheet: this.sheet, editor: this.editor, yearTotal: byId('YearTotal'), counts: byId('CorrectionsCount'),
-      status: byId('StatusMessage'), emptyTexts: byId('EmptyTexts'), said: byId('ReportSaid'),
-      zoom: () => this.zoom.zoom,
-      keyAction: (inBox, event) => this.keyAction(inBox, event),
-    }, () => {
-      changed();
-      this.explanation.follow();
-      this.document.body.dataset.corrected = String(editing.done.length);
-    }, result.report);
+    const editing = new ReportCorrections(
+      workbench,
+      {
+        sheet: this.sheet,
+        editor: this.editor,
+        yearTotal: byId('YearTotal'),
+        counts: byId('CorrectionsCount'),
+        status: byId('StatusMessage'),
+        emptyTexts: byId('EmptyTexts'),
+        said: byId('ReportSaid'),
+        zoom: () => this.zoom.zoom,
+        keyAction: (inBox, event) => this.keyAction(inBox, event),
+      },
+      () => {
+        changed();
+        this.explanation.follow();
+        this.document.body.dataset.corrected = String(editing.done.length);
+      },
+      result.report,
+    );
     this.editing = editing;
     this.explanation.reset();
     if (restored) editing.restore(restored.entries);
@@ -166,7 +185,8 @@ export class ShownReport {
     // Undo and redo reach the report from anywhere but a box of the form being typed in.
     this.document.addEventListener('keydown', (event) => {
       if (!this.editing || sheet.contains(event.target) || event.target.closest?.('#Form1')) return;
-      if ((event.ctrlKey || event.metaKey) && /^[zZyY]$/.test(event.key) && this.editing.key(event)) event.preventDefault();
+      if ((event.ctrlKey || event.metaKey) && /^[zZyY]$/.test(event.key) && this.editing.key(event))
+        event.preventDefault();
     });
   }
 

@@ -38,7 +38,8 @@ function textMarkup(box) {
 export function printPageMarkup(report) {
   const { page } = report;
   const placement = page.sheet;
-  let markup = `<div class="page" style="width:${page.width}pt;height:${page.height}pt">` +
+  let markup =
+    `<div class="page" style="width:${page.width}pt;height:${page.height}pt">` +
     '<svg xmlns="http://www.w3.org/2000/svg" class="sheet" ' +
     `viewBox="0 0 ${report.width} ${report.height}" width="${report.width}pt" height="${report.height}pt" ` +
     `font-family="${escaped(report.font.family)}" ` +

@@ -53,7 +53,10 @@ function rosterTable({ body, columns, status, onTeachers, onOpen }) {
       }
       body.replaceChildren(fragment);
       status.say(text);
-      onTeachers(rows.filter((row) => row.ready), name);
+      onTeachers(
+        rows.filter((row) => row.ready),
+        name,
+      );
     },
     refuse(text, name) {
       body.replaceChildren();
@@ -87,14 +90,22 @@ export function createRosterPanel({ module, code, status, onTeachers, onOpen }) 
     input.click();
   });
   const words = JSON.parse(module.readingWords());
-  const { list, refuse } = rosterTable({ body, columns: JSON.parse(module.rosterColumns()), status, onTeachers, onOpen });
+  const { list, refuse } = rosterTable({
+    body,
+    columns: JSON.parse(module.rosterColumns()),
+    status,
+    onTeachers,
+    onOpen,
+  });
 
   // The browser's own file button speaks the browser's language; this one speaks Uzbek.
   document.getElementById('RosterChoose').addEventListener('click', () => input.click());
   const fileName = document.getElementById('RosterFile');
 
   // The same file chosen again (mended meanwhile) is read again.
-  input.addEventListener('click', () => { input.value = ''; });
+  input.addEventListener('click', () => {
+    input.value = '';
+  });
   // The reading under way: only the file chosen last is read, and "To'xtatish" ends it.
   let reading = null;
   const stopReading = () => {
@@ -124,8 +135,12 @@ export function createRosterPanel({ module, code, status, onTeachers, onOpen }) 
     } catch (fault) {
       // A file chosen meanwhile is the one read now.
       if (mine.superseded) return;
-      refuse(fault instanceof ReadingStopped ? words.rosterStopped
-        : module.unreadableRoster(file.name, 'other', faultDetail(fault)), file.name);
+      refuse(
+        fault instanceof ReadingStopped
+          ? words.rosterStopped
+          : module.unreadableRoster(file.name, 'other', faultDetail(fault)),
+        file.name,
+      );
     } finally {
       if (reading === mine) {
         reading = null;

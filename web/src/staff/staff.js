@@ -20,7 +20,9 @@ function byId(document, id) {
 
 // Lets the browser draw and take clicks before the next slice.
 function yieldToPage() {
-  return new Promise((resolve) => { afterPageTurn(resolve); });
+  return new Promise((resolve) => {
+    afterPageTurn(resolve);
+  });
 }
 
 // One piece of the staff's work: the list and its file's name as they were when it began,
@@ -61,8 +63,8 @@ class StaffWork {
     this.printButton = byId(document, 'PrintStaff');
     this.stopButton = byId(document, 'StopStaff');
     this.teachers = [];
-    this.rosterName = '';  // the list's file name
-    this.working = null;  // the StaffJob under way
+    this.rosterName = ''; // the list's file name
+    this.working = null; // the StaffJob under way
     this.saveButton.addEventListener('click', (event) => this.saveWorkbook(event.timeStamp));
     this.printButton.addEventListener('click', () => this.print());
     this.stopButton.addEventListener('click', () => this.working?.stop());
@@ -142,8 +144,11 @@ class StaffWork {
     const answer = await askInDialog(this.carryDialog, {
       questionId: 'CarryCheckQuestion',
       question: plan.question,
-      answers: [{ id: 'CarryOtherName', text: plan.otherName, value: 'otherName' },
-        { id: 'CarryGoOn', text: plan.goOn, value: 'goOn' }, { id: 'CarryCancel', text: plan.cancel, value: '' }],
+      answers: [
+        { id: 'CarryOtherName', text: plan.otherName, value: 'otherName' },
+        { id: 'CarryGoOn', text: plan.goOn, value: 'goOn' },
+        { id: 'CarryCancel', text: plan.cancel, value: '' },
+      ],
     });
     if (answer === 'otherName') return plan.otherFileName;
     return answer === 'goOn' ? fileName : null;
@@ -163,7 +168,9 @@ class StaffWork {
     try {
       const fileName = await this.carryInto(job, book);
       if (fileName === null) return { text: '', refused: false, state: 'cancelled' };
-      const done = await this.eachTeacher(job, (teacher) => { book.add(teacher); });
+      const done = await this.eachTeacher(job, (teacher) => {
+        book.add(teacher);
+      });
       if (!done) return null;
       // The two halves of the work, for the benchmark: the reports, then the package.
       const reportsMade = performance.now();
@@ -215,10 +222,26 @@ class StaffWork {
 
 // The staff's work on the page; setTeachers(teachers, fileName) hands it a list read.
 export function createStaffActions({
-  module, measure, status, saveBytes, staffPrint, schoolYear, earlier, carryDialog, document = globalThis.document,
+  module,
+  measure,
+  status,
+  saveBytes,
+  staffPrint,
+  schoolYear,
+  earlier,
+  carryDialog,
+  document = globalThis.document,
 }) {
   const work = new StaffWork({
-    module, measure, status, saveBytes, staffPrint, document, schoolYear, earlier, carryDialog,
+    module,
+    measure,
+    status,
+    saveBytes,
+    staffPrint,
+    document,
+    schoolYear,
+    earlier,
+    carryDialog,
   });
   work.idle();
   return { setTeachers: (teachers, fileName) => work.setTeachers(teachers, fileName) };

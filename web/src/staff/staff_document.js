@@ -34,8 +34,13 @@ function teacherRow(document, teacher, words, choose) {
   const open = (event) => choose(teacher.sheetName, event.timeStamp);
   if (teacher.openable) action.append(pageButton(document, words, open));
   else tr.dataset.unmatched = 'yes';
-  tr.append(cell(document, teacher.sheetName), cell(document, teacher.teacher),
-    cell(document, teacher.totalText, 'number'), cell(document, teacher.note, 'note'), action);
+  tr.append(
+    cell(document, teacher.sheetName),
+    cell(document, teacher.teacher),
+    cell(document, teacher.totalText, 'number'),
+    cell(document, teacher.note, 'note'),
+    action,
+  );
   return tr;
 }
 
@@ -44,12 +49,16 @@ function showListing(section, fileName, listing, choose) {
   const { ownerDocument: document } = section;
   section.querySelector('p').textContent = listing.question;
   const table = section.querySelector('table');
-  table.tHead.rows[0].replaceChildren(...[...listing.headings, ''].map((heading) => {
-    const th = document.createElement('th');
-    th.textContent = heading;
-    return th;
-  }));
-  table.tBodies[0].replaceChildren(...listing.teachers.map((teacher) => teacherRow(document, teacher, listing.open, choose)));
+  table.tHead.rows[0].replaceChildren(
+    ...[...listing.headings, ''].map((heading) => {
+      const th = document.createElement('th');
+      th.textContent = heading;
+      return th;
+    }),
+  );
+  table.tBodies[0].replaceChildren(
+    ...listing.teachers.map((teacher) => teacherRow(document, teacher, listing.open, choose)),
+  );
   section.querySelector('.cancel').textContent = listing.cancel;
   const print = section.querySelector('.print-book');
   print.textContent = listing.print;
@@ -81,7 +90,7 @@ function printedPages(document, print, fileName, workbook) {
 // The section's data-listed names the file listed; each teacher's row is [data-sheet].
 export function createStaffDocument({ module, code, measure, staffPrint, section, say, open }) {
   const { ownerDocument: document } = section;
-  let listed = null;  // {fileName, bytes (a promise of them)}
+  let listed = null; // {fileName, bytes (a promise of them)}
 
   const printBook = async (button) => {
     const { fileName } = listed;
@@ -101,14 +110,17 @@ export function createStaffDocument({ module, code, measure, staffPrint, section
     }
   };
   const printButton = section.querySelector('.print-book');
-  printButton.addEventListener('click', () => { if (listed) printBook(printButton); });
+  printButton.addEventListener('click', () => {
+    if (listed) printBook(printButton);
+  });
 
   const choose = async (sheetName, startedAt) => {
     const { fileName } = listed;
     try {
       const bytes = await listed.bytes;
       const workbook = await readInWorker('workbook', asFile(fileName, bytes), code, { sheetName }).answer;
-      if (open({ fileName, workbook, staffBook: bytes }, startedAt)) document.body.dataset.opened = `${fileName} [${sheetName}]`;
+      if (open({ fileName, workbook, staffBook: bytes }, startedAt))
+        document.body.dataset.opened = `${fileName} [${sheetName}]`;
     } catch (fault) {
       say(module.notOpenedText(fileName, faultDetail(fault)));
     }
@@ -144,7 +156,7 @@ export function createStaffDocument({ module, code, measure, staffPrint, section
     // any but a staff workbook, which the page opens or refuses as a report.
     offer(file, workbook) {
       const bytes = file.arrayBuffer().then((buffer) => new Uint8Array(buffer));
-      bytes.catch(() => {});  // said when a teacher is chosen
+      bytes.catch(() => {}); // said when a teacher is chosen
       return offer(file.name, bytes, workbook);
     },
     // The staff workbook listed, when it is the file fileName: a reader of it as "Ochish"
@@ -153,8 +165,9 @@ export function createStaffDocument({ module, code, measure, staffPrint, section
     listedReader(fileName) {
       if (listed?.fileName !== fileName) return null;
       const { bytes } = listed;
-      return async (sheetName) => readInWorker('workbook', asFile(fileName, await bytes), code,
-        sheetName === undefined ? {} : { sheetName }).answer;
+      return async (sheetName) =>
+        readInWorker('workbook', asFile(fileName, await bytes), code, sheetName === undefined ? {} : { sheetName })
+          .answer;
     },
     // A teacher saved back into the staff workbook fileName, now these bytes: the list of
     // that workbook, if shown, is of them.

@@ -13,18 +13,24 @@ const running = new Map();
 
 // The exports of the deferred script of the element id (a promise).
 export function runDeferredScript(id) {
-  if (!running.has(id)) running.set(id, new Promise((resolve, reject) => {
-    let exports = null;
-    const take = (event) => { exports = event.detail; };
-    document.addEventListener(deferredScriptEvent(id), take, { once: true });
-    const script = document.createElement('script');
-    script.textContent = document.getElementById(id).textContent;
-    // The script runs while it is put in place.
-    document.head.append(script);
-    script.remove();
-    document.removeEventListener(deferredScriptEvent(id), take);
-    if (exports) resolve(exports);
-    else reject(new Error(`${id} did not start`));
-  }));
+  if (!running.has(id))
+    running.set(
+      id,
+      new Promise((resolve, reject) => {
+        let exports = null;
+        const take = (event) => {
+          exports = event.detail;
+        };
+        document.addEventListener(deferredScriptEvent(id), take, { once: true });
+        const script = document.createElement('script');
+        script.textContent = document.getElementById(id).textContent;
+        // The script runs while it is put in place.
+        document.head.append(script);
+        script.remove();
+        document.removeEventListener(deferredScriptEvent(id), take);
+        if (exports) resolve(exports);
+        else reject(new Error(`${id} did not start`));
+      }),
+    );
   return running.get(id);
 }

@@ -12,8 +12,7 @@ const TEXTS = ['name', 'school', 'subject'];
 
 // The days as kept: six texts, Monday first; null for anything else.
 export function daysOf(kept) {
-  return Array.isArray(kept) && kept.length === DAY_COUNT && kept.every((day) => typeof day === 'string')
-    ? kept : null;
+  return Array.isArray(kept) && kept.length === DAY_COUNT && kept.every((day) => typeof day === 'string') ? kept : null;
 }
 
 // The entries as the storage holds them; null when none were kept or they are not of the
@@ -57,7 +56,9 @@ export function rememberFormEntries({ boxes, choose, daysChanged, window = globa
   }
   if (entries) {
     for (const field of TEXTS) boxes.of(field).value = entries[field];
-    boxes.days().forEach((box, index) => { box.value = entries.days[index]; });
+    boxes.days().forEach((box, index) => {
+      box.value = entries.days[index];
+    });
     daysChanged();
     boxes.of(entries.primary ? 'primary' : 'upper').checked = true;
     choose(entries.primary ? 'primary' : 'upper');

@@ -11,7 +11,9 @@ export function fillForm(request, { boxes, daysChanged, showRunButton }) {
   boxes.of('school').value = request.school;
   boxes.of('subject').value = request.subject;
   const days = daysOf(request.days);
-  boxes.days().forEach((box, index) => { box.value = days?.[index] ?? ''; });
+  boxes.days().forEach((box, index) => {
+    box.value = days?.[index] ?? '';
+  });
   daysChanged();
   boxes.of('weeklyHours').value = request.weekly;
   boxes.of('rate').value = request.rate;

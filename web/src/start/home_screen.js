@@ -18,7 +18,9 @@ export function describeAsApp(document, location) {
     display: 'standalone',
     background_color: '#d8d8d8',
     theme_color: '#1e64c8',
-    icons: [{ src: document.querySelector('link[rel="icon"]').href, sizes: 'any', type: 'image/svg+xml', purpose: 'any' }],
+    icons: [
+      { src: document.querySelector('link[rel="icon"]').href, sizes: 'any', type: 'image/svg+xml', purpose: 'any' },
+    ],
   };
   const link = document.createElement('link');
   link.rel = 'manifest';

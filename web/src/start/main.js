@@ -28,7 +28,9 @@ function startForm() {
 // after this script, are there.
 function pageRead() {
   if (document.readyState !== 'loading') return Promise.resolve();
-  return new Promise((read) => { document.addEventListener('DOMContentLoaded', read, { once: true }); });
+  return new Promise((read) => {
+    document.addEventListener('DOMContentLoaded', read, { once: true });
+  });
 }
 
 // Served over http, the page keeps working offline after its first visit and can be put on a
@@ -43,7 +45,9 @@ const startFailed = (fault) => {
 };
 try {
   const started = startForm();
-  const drawn = new Promise((frame) => { afterNextFrame(window, frame); });
+  const drawn = new Promise((frame) => {
+    afterNextFrame(window, frame);
+  });
   Promise.all([pageRead(), drawn])
     .then(() => runDeferredScript('PageWork'))
     .then(({ startPage }) => startPage(started))

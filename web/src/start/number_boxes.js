@@ -14,7 +14,9 @@ export function chooseNumbersWhenEntered(root) {
     if (box.inputMode !== 'decimal') continue;
     let entering = false;
     let byFinger = false;
-    box.addEventListener('pointerdown', (event) => { byFinger = isFinger(event); });
+    box.addEventListener('pointerdown', (event) => {
+      byFinger = isFinger(event);
+    });
     box.addEventListener('focus', () => {
       entering = true;
       box.select();
@@ -24,7 +26,11 @@ export function chooseNumbersWhenEntered(root) {
       if (entering || byFinger) box.select();
       entering = false;
     });
-    box.addEventListener('keydown', () => { entering = false; });
-    box.addEventListener('blur', () => { entering = false; });
+    box.addEventListener('keydown', () => {
+      entering = false;
+    });
+    box.addEventListener('blur', () => {
+      entering = false;
+    });
   }
 }

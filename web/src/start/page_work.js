@@ -42,7 +42,13 @@ function byId(id) {
 function listenToOpening({ module, code, measure, staffPrint, runs, words, line }) {
   byId('Open').addEventListener('click', () => byId('OpenFile').click());
   const staffDocument = createStaffDocument({
-    module, code, measure, staffPrint, section: byId('StaffBook'), say: line.say, open: runs.open,
+    module,
+    code,
+    measure,
+    staffPrint,
+    section: byId('StaffBook'),
+    say: line.say,
+    open: runs.open,
   });
   createOpening({
     input: byId('OpenFile'),
@@ -76,8 +82,14 @@ function startStaff({ module, code, measure, staffPrint, schoolYear, form, staff
     say: (text, refused) => status.say(text, refused),
   });
   const staff = createStaffActions({
-    module, measure, status, saveBytes: downloadBytes, staffPrint, schoolYear: schoolYear.year,
-    earlier: (fileName) => staffDocument.listedReader(fileName), carryDialog: byId('CarryCheck'),
+    module,
+    measure,
+    status,
+    saveBytes: downloadBytes,
+    staffPrint,
+    schoolYear: schoolYear.year,
+    earlier: (fileName) => staffDocument.listedReader(fileName),
+    carryDialog: byId('CarryCheck'),
   });
   createRosterPanel({
     module,
@@ -160,9 +172,16 @@ export async function startPage({ form, line }) {
   const staffPrint = new StaffPrint(document);
   const staffDocument = listenToOpening({ module, code, measure, staffPrint, runs, words, line });
   listenToWorkbookSaving({
-    module, button: byId('SaveXlsx'), shown, keeping, notice, document,
-    staffSaved: (fileName, bytes) => staffDocument.saved(fileName, bytes)
-      .catch((fault) => line.say(module.notOpenedText(fileName, faultDetail(fault)))),
+    module,
+    button: byId('SaveXlsx'),
+    shown,
+    keeping,
+    notice,
+    document,
+    staffSaved: (fileName, bytes) =>
+      staffDocument
+        .saved(fileName, bytes)
+        .catch((fault) => line.say(module.notOpenedText(fileName, faultDetail(fault)))),
   });
   listenToWorkbookSharing({ module, button: byId('ShareXlsx'), shown, notice, navigator });
   createHelp({ module, button: byId('Help'), dialog: byId('HelpDialog') });

@@ -11,7 +11,7 @@ function keptText(storage) {
   try {
     return storage?.getItem(KEPT) ?? '';
   } catch {
-    return '';  // storage refused (a private window): nothing is kept
+    return ''; // storage refused (a private window): nothing is kept
   }
 }
 
@@ -24,16 +24,24 @@ function keep(storage, year) {
 }
 
 // select: the <select> that shows the choice; label: its caption. Answers {year()}.
-export function createSchoolYearChoice({ module, select, label, storage = localStorageOf(), today = () => new Date() }) {
+export function createSchoolYearChoice({
+  module,
+  select,
+  label,
+  storage = localStorageOf(),
+  today = () => new Date(),
+}) {
   const described = JSON.parse(module.schoolYears(today().getFullYear(), keptText(storage)));
   label.textContent = `${described.caption}:`;
   select.title = described.hint;
-  select.replaceChildren(...described.offered.map(({ year, text }) => {
-    const option = select.ownerDocument.createElement('option');
-    option.value = String(year);
-    option.textContent = text;
-    return option;
-  }));
+  select.replaceChildren(
+    ...described.offered.map(({ year, text }) => {
+      const option = select.ownerDocument.createElement('option');
+      option.value = String(year);
+      option.textContent = text;
+      return option;
+    }),
+  );
   select.value = String(described.chosen);
   delete select.dataset.provisional;
   const { body } = select.ownerDocument;

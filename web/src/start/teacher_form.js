@@ -61,12 +61,20 @@ export function createTeacherForm({ document }) {
   // The form is never sent anywhere: Enter in a box runs the report instead.
   root.addEventListener('submit', (event) => event.preventDefault());
   chooseNumbersWhenEntered(root);
-  let attached = null;  // {module, year, onRun} once the module has started
+  let attached = null; // {module, year, onRun} once the module has started
   let waitingRun = null;
   let rateTyped = false;
-  let daysToAdd = false;  // a day was typed after the weekly hours, before the module started
-  boxes.of('rate').addEventListener('input', () => { rateTyped = true; }, { once: true });
-  boxes.of('weeklyHours').addEventListener('input', () => { daysToAdd = false; });
+  let daysToAdd = false; // a day was typed after the weekly hours, before the module started
+  boxes.of('rate').addEventListener(
+    'input',
+    () => {
+      rateTyped = true;
+    },
+    { once: true },
+  );
+  boxes.of('weeklyHours').addEventListener('input', () => {
+    daysToAdd = false;
+  });
   const daysChanged = () => {
     if (attached) sumDays(attached.module, boxes);
     else daysToAdd = true;
@@ -116,9 +124,12 @@ export function createTeacherForm({ document }) {
     },
     // A request's boxes as they stood (a kept run, a teacher of the staff list): the days
     // marked as typed, the weekly hours as they ran.
-    fill: (request) => fillForm(request, {
-      boxes, daysChanged: () => markDays(attached.module, boxes), showRunButton: (category) => showRunButton(boxes, category),
-    }),
+    fill: (request) =>
+      fillForm(request, {
+        boxes,
+        daysChanged: () => markDays(attached.module, boxes),
+        showRunButton: (category) => showRunButton(boxes, category),
+      }),
     // The run of the form as it stands, as if its button were pressed.
     run,
     focus: () => boxes.of('name').focus(),

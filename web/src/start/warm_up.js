@@ -23,14 +23,28 @@ function drawnUnseen(document, report) {
 // module's answers to them are ready before the first report is shown. Nothing is kept; the
 // workbook's parts of the report are given back, to be packed.
 function warmCorrections(module, measure, document) {
-  const workbench = new module.ReportWorkbench({ ...WARM_REQUEST, name: '', school: '', subject: '', days: [] }, measure);
+  const workbench = new module.ReportWorkbench(
+    { ...WARM_REQUEST, name: '', school: '', subject: '', days: [] },
+    measure,
+  );
   const report = JSON.parse(workbench.result()).report;
   const unseen = drawnUnseen(document, report);
   const sink = () => document.createElement('span');
-  const editing = new ReportCorrections(workbench, {
-    sheet: unseen, editor: document.createElement('input'), yearTotal: sink(), counts: sink(), status: sink(), emptyTexts: sink(),
-    zoom: () => 1, keyAction: () => null,
-  }, () => {}, report);
+  const editing = new ReportCorrections(
+    workbench,
+    {
+      sheet: unseen,
+      editor: document.createElement('input'),
+      yearTotal: sink(),
+      counts: sink(),
+      status: sink(),
+      emptyTexts: sink(),
+      zoom: () => 1,
+      keyAction: () => null,
+    },
+    () => {},
+    report,
+  );
   editing.refresh();
   const parts = workbench.workbookParts();
   editing.dispose();
@@ -43,17 +57,24 @@ function warmCorrections(module, measure, document) {
 // for one at most.
 async function warmUp({ module, measure, document, whenIdle }) {
   for (let round = 0; round < 3; ++round) {
-    if (round > 0) await new Promise((idle) => { whenIdle(idle); });
+    if (round > 0)
+      await new Promise((idle) => {
+        whenIdle(idle);
+      });
     const warm = JSON.parse(module.buildReport(WARM_REQUEST, measure));
     const unseen = drawnUnseen(document, warm.report);
     unseen.getBoundingClientRect();
     unseen.remove();
   }
-  await new Promise((idle) => { whenIdle(idle); });
+  await new Promise((idle) => {
+    whenIdle(idle);
+  });
   const parts = warmCorrections(module, measure, document);
   // The file work is run in an idle moment of its own, so that no one turn keeps typing
   // waiting long.
-  await new Promise((idle) => { whenIdle(idle); });
+  await new Promise((idle) => {
+    whenIdle(idle);
+  });
   const { packParts } = await loadFileWork();
   await packParts(parts);
   document.body.dataset.warm = 'yes';
