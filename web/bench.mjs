@@ -129,7 +129,8 @@ const roster = path.join(profile, 'xodimlar.csv');
 const rosterLines = ['ism;maktab;fan;toifa;soat;stavka;rahbar'];
 for (let i = 0; i < staffTeachers; ++i) {
   rosterLines.push(
-    `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
+    `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;` +
+      `${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
   );
 }
 writeFileSync(roster, `${rosterLines.join('\r\n')}\r\n`);
@@ -172,7 +173,8 @@ console.log(
 );
 const show = (label, values, limit) =>
   console.log(
-    `${label}: median ${median(values).toFixed(1)} ms (runs: ${values.map((v) => v.toFixed(0)).join(', ')}; aim ≤ ${limit} ms)`,
+    `${label}: median ${median(values).toFixed(1)} ms ` +
+      `(runs: ${values.map((v) => v.toFixed(0)).join(', ')}; aim ≤ ${limit} ms)`,
   );
 show('open to interactive form', figures.interactive, 300);
 show('Enter to drawn rounded report, first', figures.report, 50);

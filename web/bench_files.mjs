@@ -3,8 +3,8 @@
 // (its longest task, as the browser reports long tasks). The files: a report workbook of
 // 6 MB with 400 more parts of 16 MiB of zeros, opened with "Ochish" and chosen as a staff
 // list; a staff list workbook with 30 sheets of 15 MB of XML, and one with a single such
-// sheet, which is read whole; a CSV staff list of 16 MB (699,049 rows). Target: at most 10 s each, never more than 2 s without an answer. A
-// benchmark, not a test: it prints and never fails.
+// sheet, which is read whole; a CSV staff list of 16 MB (699,049 rows). Target: at most 10 s
+// each, never more than 2 s without an answer. A benchmark, not a test: it prints and never fails.
 //   node web/bench_files.mjs [build-web/soatnoma.html]
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
@@ -42,13 +42,17 @@ function manySheets(count = 30) {
     {
       name: 'xl/workbook.xml',
       bytes: text(
-        `<workbook xmlns:r="r"><sheets>${names.map((n) => `<sheet name="S${n}" sheetId="${n}" r:id="rId${n}"/>`).join('')}</sheets></workbook>`,
+        `<workbook xmlns:r="r"><sheets>` +
+          names.map((n) => `<sheet name="S${n}" sheetId="${n}" r:id="rId${n}"/>`).join('') +
+          '</sheets></workbook>',
       ),
     },
     {
       name: 'xl/_rels/workbook.xml.rels',
       bytes: text(
-        `<Relationships>${names.map((n) => `<Relationship Id="rId${n}" Target="worksheets/sheet${n}.xml"/>`).join('')}</Relationships>`,
+        '<Relationships>' +
+          names.map((n) => `<Relationship Id="rId${n}" Target="worksheets/sheet${n}.xml"/>`).join('') +
+          '</Relationships>',
       ),
     },
     ...names.map((n) => ({ name: `xl/worksheets/sheet${n}.xml`, bytes: sheet })),

@@ -153,7 +153,8 @@ export async function benchPhone(browser, file, runs) {
     const aimed = Number.isFinite(aim) ? ` (aim ≤ ${aim} ms)` : '';
     console.log(
       `${label}: ${median(slow[key]).toFixed(1)} ms at 4× slowdown${aimed}, ` +
-        `${median(full[key]).toFixed(1)} ms at full speed (runs at 4×: ${slow[key].map((v) => v.toFixed(0)).join(', ')})`,
+        `${median(full[key]).toFixed(1)} ms at full speed ` +
+        `(runs at 4×: ${slow[key].map((v) => v.toFixed(0)).join(', ')})`,
     );
   }
 }

@@ -19,7 +19,8 @@ function rosterOf(teachers) {
   const lines = ['ism;maktab;fan;toifa;soat;stavka;rahbar'];
   for (let i = 0; i < teachers; ++i) {
     lines.push(
-      `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
+      `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;` +
+        `${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
     );
   }
   const roster = path.join(scratch, `${teachers}.csv`);
@@ -77,7 +78,8 @@ try {
       times.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-roster')[0].duration));
     }
     console.log(
-      `${teachers} teachers listed: ${median(times).toFixed(0)} ms (median of ${runs}; first ${times[0].toFixed(0)} ms)`,
+      `${teachers} teachers listed: ${median(times).toFixed(0)} ms ` +
+        `(median of ${runs}; first ${times[0].toFixed(0)} ms)`,
     );
   }
   await staffWorkbook(page);

@@ -62,24 +62,27 @@ const CASES = [
   { name: 'hidden from the start', hidden: true, steps: ['turn', 'frame', 'timers', 'turn'], ran: [1, 1, 1, 1] },
 ];
 
-test('work put off until the next frame runs once: after the frame, at its timer, or when no one sees the page', async () => {
-  for (const { name, hidden, steps, ran } of CASES) {
-    const window = fakeWindow({ hidden });
-    let runs = 0;
-    afterNextFrame(window, () => {
-      runs += 1;
-    });
-    const seen = [];
-    for (const step of steps) {
-      if (step === 'turn') await aTurn();
-      if (step === 'frame') window.drawFrame();
-      if (step === 'timers') window.runTimers();
-      if (step === 'hide') window.hide();
-      seen.push(runs);
+test(
+  'work put off until the next frame runs once: after ' + 'the frame, at its timer, or when no one sees the page',
+  async () => {
+    for (const { name, hidden, steps, ran } of CASES) {
+      const window = fakeWindow({ hidden });
+      let runs = 0;
+      afterNextFrame(window, () => {
+        runs += 1;
+      });
+      const seen = [];
+      for (const step of steps) {
+        if (step === 'turn') await aTurn();
+        if (step === 'frame') window.drawFrame();
+        if (step === 'timers') window.runTimers();
+        if (step === 'hide') window.hide();
+        seen.push(runs);
+      }
+      assert.deepEqual(seen, ran, name);
     }
-    assert.deepEqual(seen, ran, name);
-  }
-});
+  },
+);
 
 // A store that records what it was asked.
 function fakeStore() {

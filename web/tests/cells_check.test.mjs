@@ -78,18 +78,21 @@ test('the status line and the question name the cells as the report shows them; 
   assert.match(await answered('#SaveXlsx', '#CellsCheckFirst'), /Baribir saqlaysizmi\?$/);
 });
 
-test('gone on with, the same cells are not asked about again; changed, they are, fractions spoken of only if any', async () => {
-  await answered('#Print', '#CellsCheckGoOn');
-  assert.equal(await prints(), 1);
-  await page.click('#SaveXlsx');
-  assert.match(path.basename(await files.next()), /^Karimova Dilnoza \d{4}-\d{4}\.xlsx$/);
-  assert.equal(await page.$eval('#CellsCheck', (dialog) => dialog.open), false);
-  await page.click('#Print');
-  await page.waitForFunction(() => document.body.dataset.prints === '2');
+test(
+  'gone on with, the same cells are not asked about again; ' + 'changed, they are, fractions spoken of only if any',
+  async () => {
+    await answered('#Print', '#CellsCheckGoOn');
+    assert.equal(await prints(), 1);
+    await page.click('#SaveXlsx');
+    assert.match(path.basename(await files.next()), /^Karimova Dilnoza \d{4}-\d{4}\.xlsx$/);
+    assert.equal(await page.$eval('#CellsCheck', (dialog) => dialog.open), false);
+    await page.click('#Print');
+    await page.waitForFunction(() => document.body.dataset.prints === '2');
 
-  await correct('C8', '3');
-  const question = await answered('#Print', '#CellsCheckGoOn');
-  assert.doesNotMatch(question, /butun son|Kasr/);
-  assert.match(question, /\n• manfiy soat \(1 ta\): Mart · Darsga tayyorgarlik\n/);
-  await page.waitForFunction(() => document.body.dataset.prints === '3');
-});
+    await correct('C8', '3');
+    const question = await answered('#Print', '#CellsCheckGoOn');
+    assert.doesNotMatch(question, /butun son|Kasr/);
+    assert.match(question, /\n• manfiy soat \(1 ta\): Mart · Darsga tayyorgarlik\n/);
+    await page.waitForFunction(() => document.body.dataset.prints === '3');
+  },
+);

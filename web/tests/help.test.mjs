@@ -7,7 +7,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
@@ -92,7 +92,8 @@ test(
     // Said in the desktop's words, naming the page's button a filled-in list is chosen with.
     assert.equal(
       await page.$eval('#StaffMessage', (message) => message.textContent),
-      "Ro'yxat namunasi saqlandi:\nroyxat.csv\n\nUni o'z xodimlaringiz bilan to'ldirib, \"Ro'yxat faylini tanlash\" tugmasi bilan oching.",
+      "Ro'yxat namunasi saqlandi:\nroyxat.csv\n\nUni o'z xodimlaringiz " +
+        'bilan to\'ldirib, "Ro\'yxat faylini tanlash" tugmasi bilan oching.',
     );
     await page.click('#RosterExample');
     const workbook = await files.next();

@@ -147,49 +147,53 @@ const offered = () =>
     })),
   );
 
-test('a report handed to the browser as a download stays kept, marked, until a newer version or the teacher removes it', async () => {
-  await loadPage();
-  // A name whose file name is more than a disk takes: the browser drops such a download.
-  const name = 'Ж'.repeat(200);
-  await runReport(name);
-  const { outcome, said, refused } = await save();
-  assert.equal(outcome, 'downloaded');
-  assert.equal(refused, false);
-  assert.match(said, /yuklab olishga berildi/);
-  assert.doesNotMatch(said, /saqlandi/i);
-  const [record] = await stored();
-  assert.equal(record.request.name, name);
-  assert.match(record.downloaded, new RegExp(`^Ж+ ${year}-${year + 1}\\.xlsx$`));
+test(
+  'a report handed to the browser as a download stays kept, ' +
+    'marked, until a newer version or the teacher removes it',
+  async () => {
+    await loadPage();
+    // A name whose file name is more than a disk takes: the browser drops such a download.
+    const name = 'Ж'.repeat(200);
+    await runReport(name);
+    const { outcome, said, refused } = await save();
+    assert.equal(outcome, 'downloaded');
+    assert.equal(refused, false);
+    assert.match(said, /yuklab olishga berildi/);
+    assert.doesNotMatch(said, /saqlandi/i);
+    const [record] = await stored();
+    assert.equal(record.request.name, name);
+    assert.match(record.downloaded, new RegExp(`^Ж+ ${year}-${year + 1}\\.xlsx$`));
 
-  // Leaving asks nothing; the offer names it as handed over, to be taken back or removed.
-  await loadPage();
-  assert.deepEqual(asked, []);
-  const [line, ...others] = await offered();
-  assert.deepEqual(others, []);
-  assert.match(line.text, /yuklab olishga berilgan/);
-  assert.deepEqual(line.buttons, ['Tiklash', "O'chirib tashlash"]);
+    // Leaving asks nothing; the offer names it as handed over, to be taken back or removed.
+    await loadPage();
+    assert.deepEqual(asked, []);
+    const [line, ...others] = await offered();
+    assert.deepEqual(others, []);
+    assert.match(line.text, /yuklab olishga berilgan/);
+    assert.deepEqual(line.buttons, ['Tiklash', "O'chirib tashlash"]);
 
-  // Taken back it is still the one handed over; a change makes it a newer version, unsaved.
-  await page.click('#Recovery [data-kept] button');
-  await page.waitForSelector('[data-cell="S20"]');
-  assert.ok((await stored())[0].downloaded);
-  const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
-  await page.click('[data-cell="D8"] rect.border');
-  await page.keyboard.type('3');
-  await page.keyboard.press('Enter');
-  await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
-  const [newer] = await stored();
-  assert.equal(newer.id, record.id);
-  assert.equal(newer.downloaded, undefined);
-  await loadPage();
-  assert.deepEqual(asked, ['beforeunload']);
-  const [unsaved] = await offered();
-  assert.doesNotMatch(unsaved.text, /yuklab olishga berilgan/);
+    // Taken back it is still the one handed over; a change makes it a newer version, unsaved.
+    await page.click('#Recovery [data-kept] button');
+    await page.waitForSelector('[data-cell="S20"]');
+    assert.ok((await stored())[0].downloaded);
+    const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
+    await page.click('[data-cell="D8"] rect.border');
+    await page.keyboard.type('3');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
+    const [newer] = await stored();
+    assert.equal(newer.id, record.id);
+    assert.equal(newer.downloaded, undefined);
+    await loadPage();
+    assert.deepEqual(asked, ['beforeunload']);
+    const [unsaved] = await offered();
+    assert.doesNotMatch(unsaved.text, /yuklab olishga berilgan/);
 
-  await page.click('#Recovery [data-kept] button:last-child');
-  await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
-  assert.deepEqual(await stored(), []);
-});
+    await page.click('#Recovery [data-kept] button:last-child');
+    await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
+    assert.deepEqual(await stored(), []);
+  },
+);
 
 // A save picker of the page's own, in place of the browser's: the teacher cancels it
 // ('cancel'), the disk refuses the write ('write'), or it writes, the bytes' first two
@@ -219,123 +223,134 @@ const installPicker = (failing) =>
     };
   }, failing);
 
-test("only a write the browser's picker confirmed lets the kept report go; a cancelled or failed one keeps it", async () => {
-  await loadPage(true);
-  await runReport('Karimova Dilnoza');
-  const id = (await stored())[0].id;
-  const fileName = `Karimova Dilnoza ${year}-${year + 1}.xlsx`;
-  for (const [failing, outcome, words] of [
-    ['cancel', 'cancelled', /^Saqlash bekor qilindi: fayl yozilmadi, hisobot brauzerda saqlanib turibdi\.$/],
-    ['write', 'failed', /^Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi: Diskda joy qolmadi$/],
-  ]) {
-    await installPicker(failing);
-    const answer = await save();
-    assert.equal(answer.outcome, outcome, failing);
-    assert.match(answer.said, words);
-    assert.equal(answer.refused, outcome === 'failed', failing);
-    const kept = await stored();
-    assert.deepEqual(
-      kept.map((record) => [record.id, record.downloaded]),
-      [[id, undefined]],
-      failing,
-    );
-  }
-  assert.equal(await page.evaluate(() => window.aborted), true);
+test(
+  "only a write the browser's picker confirmed lets the " + 'kept report go; a cancelled or failed one keeps it',
+  async () => {
+    await loadPage(true);
+    await runReport('Karimova Dilnoza');
+    const id = (await stored())[0].id;
+    const fileName = `Karimova Dilnoza ${year}-${year + 1}.xlsx`;
+    for (const [failing, outcome, words] of [
+      ['cancel', 'cancelled', /^Saqlash bekor qilindi: fayl yozilmadi, hisobot brauzerda saqlanib turibdi\.$/],
+      ['write', 'failed', /^Ish kitobini saqlab bo'lmadi, hisobot brauzerda saqlanib turibdi: Diskda joy qolmadi$/],
+    ]) {
+      await installPicker(failing);
+      const answer = await save();
+      assert.equal(answer.outcome, outcome, failing);
+      assert.match(answer.said, words);
+      assert.equal(answer.refused, outcome === 'failed', failing);
+      const kept = await stored();
+      assert.deepEqual(
+        kept.map((record) => [record.id, record.downloaded]),
+        [[id, undefined]],
+        failing,
+      );
+    }
+    assert.equal(await page.evaluate(() => window.aborted), true);
 
-  await installPicker(null);
-  const answer = await save();
-  assert.equal(answer.outcome, 'saved');
-  assert.equal(answer.said, `Saqlandi: ${fileName}`);
-  assert.deepEqual(await page.evaluate(() => window.written), ['PK']);
-  assert.deepEqual(await stored(), []);
-  await loadPage();
-  assert.deepEqual(asked, []);
-  assert.deepEqual(await offered(), []);
-});
+    await installPicker(null);
+    const answer = await save();
+    assert.equal(answer.outcome, 'saved');
+    assert.equal(answer.said, `Saqlandi: ${fileName}`);
+    assert.deepEqual(await page.evaluate(() => window.written), ['PK']);
+    assert.deepEqual(await stored(), []);
+    await loadPage();
+    assert.deepEqual(asked, []);
+    assert.deepEqual(await offered(), []);
+  },
+);
 
 const message = () => page.$eval('#message', (line) => line.textContent);
 
-test('each kept record is checked on its own: a damaged one is listed as such and removable, the others offered', async () => {
-  const request = {
-    category: 'upper',
-    weekly: '24',
-    rate: '20',
-    leader: true,
-    name: 'Karimova Dilnoza',
-    school: '12',
-    subject: 'fizika',
-    year: 2026,
-  };
-  // Kept at 06:49:14 in Tashkent, the latest of all.
-  const good = { id: 1, request, entries: [{ row: 8, column: 4, hours: 3 }], keptAt: Date.UTC(2026, 11, 7, 1, 49, 14) };
-  const damaged = [
-    [{ entries: [] }, /^buzilgan: hisobotning ma'lumotlari yo'q\.$/],
-    [{ request: null, entries: [] }, /^buzilgan: hisobotning ma'lumotlari yo'q\.$/],
-    [{ opened: { fileName: 'eski.xlsx', workbook: null }, entries: [] }, /^buzilgan: "eski\.xlsx" ochilmadi: /],
-    [{ request, entries: null }, /^buzilgan: tuzatishlar yozuvi buzilgan\.$/],
-    [{ request: { ...request, category: 'orta' }, entries: [] }, /^buzilgan: toifa noma'lum\.$/],
-    [{ request: { ...request, weekly: 24 }, entries: [] }, /^buzilgan: ajratilgan dars soati yozuvi buzilgan\.$/],
-    [
-      { request, entries: [{ row: 8, column: 4, hours: 1e308 }] },
-      /^buzilgan: Oktabr · Dars soatlari: 1E\+308 soat juda ko'p/,
-    ],
-    [{ request, entries: [{ row: 8, column: 4, hours: 'NaN' }] }, /^buzilgan: Oktabr · Dars soatlari: .*son emas/],
-    [
-      { request, entries: [{ row: 8, column: 19, hours: 5 }] },
-      /^buzilgan: tuzatishlardan biri soat kataklaridan tashqarida\.$/,
-    ],
-  ];
-  await seed([good, ...damaged.map(([record], index) => ({ id: index + 2, keptAt: index + 2, ...record }))]);
-  await loadPage();
-  assert.equal(await message(), '');
-  const lines = await offered();
-  assert.equal(lines.length, damaged.length + 1);
-  const heading = () => page.$eval('#Recovery p', (line) => line.textContent);
-  assert.equal(await heading(), "Oldingi safardan 10 ta hisobot saqlab qo'yilgan:");
-  const goodLine = lines[0];
-  assert.equal(goodLine.damaged, false);
-  assert.deepEqual(goodLine.buttons, ['Tiklash', "O'chirib tashlash"]);
-  // Named as the desktop names it: the teacher, the school year, the moment to the minute.
-  assert.equal(goodLine.text, "Karimova Dilnoza, 2026/2027 o'quv yili, 07.12.2026 06:49");
-  for (const [index, [, reason]] of damaged.entries()) {
-    const line = lines.find((shown) => shown.id === String(index + 2));
-    assert.equal(line.damaged, true, line.text);
-    assert.deepEqual(line.buttons, ["O'chirib tashlash"], line.text);
-    // Damaged records name what they can: the one without a request is a report without a name.
-    assert.match(line.text.replace(/^.* — (?=buzilgan)/, ''), reason, line.text);
-  }
+test(
+  'each kept record is checked on its own: a damaged one ' + 'is listed as such and removable, the others offered',
+  async () => {
+    const request = {
+      category: 'upper',
+      weekly: '24',
+      rate: '20',
+      leader: true,
+      name: 'Karimova Dilnoza',
+      school: '12',
+      subject: 'fizika',
+      year: 2026,
+    };
+    // Kept at 06:49:14 in Tashkent, the latest of all.
+    const good = {
+      id: 1,
+      request,
+      entries: [{ row: 8, column: 4, hours: 3 }],
+      keptAt: Date.UTC(2026, 11, 7, 1, 49, 14),
+    };
+    const damaged = [
+      [{ entries: [] }, /^buzilgan: hisobotning ma'lumotlari yo'q\.$/],
+      [{ request: null, entries: [] }, /^buzilgan: hisobotning ma'lumotlari yo'q\.$/],
+      [{ opened: { fileName: 'eski.xlsx', workbook: null }, entries: [] }, /^buzilgan: "eski\.xlsx" ochilmadi: /],
+      [{ request, entries: null }, /^buzilgan: tuzatishlar yozuvi buzilgan\.$/],
+      [{ request: { ...request, category: 'orta' }, entries: [] }, /^buzilgan: toifa noma'lum\.$/],
+      [{ request: { ...request, weekly: 24 }, entries: [] }, /^buzilgan: ajratilgan dars soati yozuvi buzilgan\.$/],
+      [
+        { request, entries: [{ row: 8, column: 4, hours: 1e308 }] },
+        /^buzilgan: Oktabr · Dars soatlari: 1E\+308 soat juda ko'p/,
+      ],
+      [{ request, entries: [{ row: 8, column: 4, hours: 'NaN' }] }, /^buzilgan: Oktabr · Dars soatlari: .*son emas/],
+      [
+        { request, entries: [{ row: 8, column: 19, hours: 5 }] },
+        /^buzilgan: tuzatishlardan biri soat kataklaridan tashqarida\.$/,
+      ],
+    ];
+    await seed([good, ...damaged.map(([record], index) => ({ id: index + 2, keptAt: index + 2, ...record }))]);
+    await loadPage();
+    assert.equal(await message(), '');
+    const lines = await offered();
+    assert.equal(lines.length, damaged.length + 1);
+    const heading = () => page.$eval('#Recovery p', (line) => line.textContent);
+    assert.equal(await heading(), "Oldingi safardan 10 ta hisobot saqlab qo'yilgan:");
+    const goodLine = lines[0];
+    assert.equal(goodLine.damaged, false);
+    assert.deepEqual(goodLine.buttons, ['Tiklash', "O'chirib tashlash"]);
+    // Named as the desktop names it: the teacher, the school year, the moment to the minute.
+    assert.equal(goodLine.text, "Karimova Dilnoza, 2026/2027 o'quv yili, 07.12.2026 06:49");
+    for (const [index, [, reason]] of damaged.entries()) {
+      const line = lines.find((shown) => shown.id === String(index + 2));
+      assert.equal(line.damaged, true, line.text);
+      assert.deepEqual(line.buttons, ["O'chirib tashlash"], line.text);
+      // Damaged records name what they can: the one without a request is a report without a name.
+      assert.match(line.text.replace(/^.* — (?=buzilgan)/, ''), reason, line.text);
+    }
 
-  // The good one is taken back with its correction; the damaged ones are removed one by one.
-  await page.click('#Recovery [data-kept="1"] button');
-  await page.waitForSelector('[data-cell="S20"]');
-  assert.equal(await message(), '');
-  assert.equal(
-    await page.$$eval('[data-cell="D8"] text', (lines) => lines.map((line) => line.textContent).join(' ')),
-    '3',
-  );
-  assert.equal(await page.$eval('#Command1', (button) => button.hidden), false);
-  assert.equal(await heading(), `Oldingi safardan ${damaged.length} ta hisobot saqlab qo'yilgan:`);
-  // One at a time, each found anew: the offer is written again after each removal.
-  for (let left = damaged.length; left > 0; left -= 1) {
-    await page.click('#Recovery [data-damaged] button');
-    await page.waitForFunction(
-      (count) => document.querySelectorAll('#Recovery [data-damaged]').length < count,
-      {},
-      left,
+    // The good one is taken back with its correction; the damaged ones are removed one by one.
+    await page.click('#Recovery [data-kept="1"] button');
+    await page.waitForSelector('[data-cell="S20"]');
+    assert.equal(await message(), '');
+    assert.equal(
+      await page.$$eval('[data-cell="D8"] text', (lines) => lines.map((line) => line.textContent).join(' ')),
+      '3',
     );
-  }
-  await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
-  assert.deepEqual(
-    (await stored()).map((record) => record.id),
-    [1],
-  );
-  await loadPage();
-  assert.deepEqual(
-    (await offered()).map((line) => [line.id, line.damaged]),
-    [['1', false]],
-  );
-  assert.equal(await message(), '');
-});
+    assert.equal(await page.$eval('#Command1', (button) => button.hidden), false);
+    assert.equal(await heading(), `Oldingi safardan ${damaged.length} ta hisobot saqlab qo'yilgan:`);
+    // One at a time, each found anew: the offer is written again after each removal.
+    for (let left = damaged.length; left > 0; left -= 1) {
+      await page.click('#Recovery [data-damaged] button');
+      await page.waitForFunction(
+        (count) => document.querySelectorAll('#Recovery [data-damaged]').length < count,
+        {},
+        left,
+      );
+    }
+    await page.waitForFunction(() => !document.querySelector('#Recovery [data-kept]'));
+    assert.deepEqual(
+      (await stored()).map((record) => record.id),
+      [1],
+    );
+    await loadPage();
+    assert.deepEqual(
+      (await offered()).map((line) => [line.id, line.damaged]),
+      [['1', false]],
+    );
+    assert.equal(await message(), '');
+  },
+);
 
 const boxes = (ids) =>
   page.evaluate(
@@ -427,30 +442,33 @@ const storageNote = () =>
     persisted: note.dataset.persisted,
   }));
 
-test('the storage is asked to be kept when a report is first kept; a refusal is said once, beside the offer', async () => {
-  await loadPage();
-  await page.evaluate(() => localStorage.clear());
-  await answerPersist(false);
-  await runReport('Aliyev Vali');
-  await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
-  await runReport('Aliyev Vali');
-  assert.equal(await page.evaluate(() => window.persistAsked), 1);
-  const refused = await storageNote();
-  assert.deepEqual([refused.shown, refused.persisted], [true, 'no']);
-  assert.match(refused.text, /^Brauzer bu sahifaning xotirasini doimiy saqlashga ruxsat bermadi/);
+test(
+  'the storage is asked to be kept when a report is ' + 'first kept; a refusal is said once, beside the offer',
+  async () => {
+    await loadPage();
+    await page.evaluate(() => localStorage.clear());
+    await answerPersist(false);
+    await runReport('Aliyev Vali');
+    await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+    await runReport('Aliyev Vali');
+    assert.equal(await page.evaluate(() => window.persistAsked), 1);
+    const refused = await storageNote();
+    assert.deepEqual([refused.shown, refused.persisted], [true, 'no']);
+    assert.match(refused.text, /^Brauzer bu sahifaning xotirasini doimiy saqlashga ruxsat bermadi/);
 
-  // Said once: the next time it is refused again, the page says nothing more.
-  await loadPage();
-  await answerPersist(false);
-  await runReport('Aliyev Vali');
-  await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
-  assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'no' });
+    // Said once: the next time it is refused again, the page says nothing more.
+    await loadPage();
+    await answerPersist(false);
+    await runReport('Aliyev Vali');
+    await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+    assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'no' });
 
-  await loadPage();
-  await page.evaluate(() => localStorage.clear());
-  await answerPersist(true);
-  await runReport('Aliyev Vali');
-  await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
-  assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'yes' });
-  assert.equal(await page.evaluate(() => window.persistAsked), 1);
-});
+    await loadPage();
+    await page.evaluate(() => localStorage.clear());
+    await answerPersist(true);
+    await runReport('Aliyev Vali');
+    await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+    assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'yes' });
+    assert.equal(await page.evaluate(() => window.persistAsked), 1);
+  },
+);

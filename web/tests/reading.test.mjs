@@ -158,7 +158,8 @@ test('a staff list of more rows than the page lists is refused before any row is
   assert.deepEqual(tooMany, {
     ok: false,
     message:
-      "Ro'yxat o'qilmadi: \"x.csv\" unda 5001 ta qator bor, bir ro'yxatda esa ko'pi bilan 5000 ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.",
+      "Ro'yxat o'qilmadi: \"x.csv\" unda 5001 ta qator bor, bir ro'yxatda esa ko'pi " +
+      "bilan 5000 ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.",
   });
   const cell = (i) => `<c r="A${i + 1}" t="inlineStr"><is><t>${i ? `O'qituvchi ${i}` : 'ism'}</t></is></c>`;
   const cells = Array.from({ length: 5002 }, (_, i) => `<row r="${i + 1}">${cell(i)}</row>`);

@@ -172,7 +172,9 @@ const rosters = [
     'title-blanks-cr.csv',
     (m) =>
       utf8(
-        `12-maktab ro'yxati;;;\r\r${csvText(withHeader(HEADER, [uzbek[0], ['', '', '', '', '', '', ''], uzbek[1]], m), ';', '\r\r')}\r;;;;\r${csvText([badRows[0], uzbek[2]], ';', '\r')}`,
+        `12-maktab ro'yxati;;;\r\r` +
+          csvText(withHeader(HEADER, [uzbek[0], ['', '', '', '', '', '', ''], uzbek[1]], m), ';', '\r\r') +
+          `\r;;;;\r${csvText([badRows[0], uzbek[2]], ';', '\r')}`,
       ),
   ],
   [
@@ -377,7 +379,8 @@ test('a list longer than a list may have is refused, naming the most, and its re
   assert.equal(refused.rows.length, 0);
   assert.equal(
     refused.message,
-    "Ro'yxat o'qilmadi: \"page-5001.csv\" unda 5001 ta qator bor, bir ro'yxatda esa ko'pi bilan 5000 ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.",
+    "Ro'yxat o'qilmadi: \"page-5001.csv\" unda 5001 ta qator bor, bir ro'yxatda esa ko'pi bilan " +
+      "5000 ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.",
   );
 
   const { bytes, count } = hugeList();

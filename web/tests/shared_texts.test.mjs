@@ -60,7 +60,10 @@ test("a staff's work is said in the desktop's words, the reports that could not 
     assert.equal(book.anyRefused(), true);
     assert.match(
       book.fileText('x hisobotlari.xlsx'),
-      /^1 ta o'qituvchining hisoboti yuklab olishga berildi:\nx hisobotlari\.xlsx\n\(brauzer boshqa nom berishi mumkin\)\n\nTayyorlanmagan hisobotlar:\nqator 5: /,
+      new RegExp(
+        "^1 ta o'qituvchining hisoboti yuklab olishga berildi:\nx hisobotlari\\.xlsx\n" +
+          '\\(brauzer boshqa nom berishi mumkin\\)\n\nTayyorlanmagan hisobotlar:\nqator 5: ',
+      ),
     );
   } finally {
     book.delete();

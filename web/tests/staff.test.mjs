@@ -150,7 +150,8 @@ test(
     // As the desktop says it, the file on a line of its own.
     assert.equal(
       message,
-      "7 ta o'qituvchining hisoboti yuklab olishga berildi:\nxodimlar hisobotlari.xlsx\n(brauzer boshqa nom berishi mumkin)",
+      "7 ta o'qituvchining hisoboti yuklab olishga berildi:\nxodimlar " +
+        'hisobotlari.xlsx\n(brauzer boshqa nom berishi mumkin)',
     );
     assert.equal(run.status, 1, run.stderr); // one row refused
     const desktop = desktopWorkbook(
@@ -204,7 +205,8 @@ test('LibreOffice recalculates both staff workbooks alike', { skip: !existsSync(
 });
 
 test(
-  '"Chop etish (butun ro\'yxat)" prints "Jami" first, the words of the command line\'s PDF, then a sheet of A4 landscape paper per teacher',
+  '"Chop etish (butun ro\'yxat)" prints "Jami" first, the words of the ' +
+    "command line's PDF, then a sheet of A4 landscape paper per teacher",
   { skip: !existsSync(cli) },
   async () => {
     await chooseStaff();
@@ -345,35 +347,38 @@ test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
   assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, hech narsa chop etilmadi.");
 });
 
-test("a list chosen while the workbook is being made stops it; the workbook is saved under the new list's name", async () => {
-  const large = ['ism;maktab;fan;toifa;soat'];
-  // Enough teachers that the workbook is still being made when the second list is read.
-  for (let i = 0; i < 2000; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
-  writeFileSync(path.join(scratch, 'katta.csv'), large.join('\n'));
-  writeFileSync(path.join(scratch, 'kichik.csv'), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
-  await chooseList('katta.csv');
-  const before = await handedDownloads();
-  await page.evaluate(() => {
-    delete document.body.dataset.staffWork;
-  });
-  await page.click('#SaveStaffXlsx');
-  await page.waitForFunction(() => document.getElementById('StaffProgress').value > 0, { timeout: 20000 });
-  await chooseList('kichik.csv');
-  await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
-  await page.evaluate(() => {
-    delete document.body.dataset.staffWork;
-  });
-  const download = downloads.next('kichik hisobotlari.xlsx');
-  await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
-  const saved = await readWorkbook(await download);
-  assert.deepEqual(
-    saved.worksheets.map((sheet) => sheet.name),
-    ['Jami', 'Vali'],
-  );
-  // The large list's workbook was never handed over.
-  assert.deepEqual(await handedDownloads(), [...before, 'kichik hisobotlari.xlsx']);
-});
+test(
+  'a list chosen while the workbook is being made stops ' + "it; the workbook is saved under the new list's name",
+  async () => {
+    const large = ['ism;maktab;fan;toifa;soat'];
+    // Enough teachers that the workbook is still being made when the second list is read.
+    for (let i = 0; i < 2000; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
+    writeFileSync(path.join(scratch, 'katta.csv'), large.join('\n'));
+    writeFileSync(path.join(scratch, 'kichik.csv'), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
+    await chooseList('katta.csv');
+    const before = await handedDownloads();
+    await page.evaluate(() => {
+      delete document.body.dataset.staffWork;
+    });
+    await page.click('#SaveStaffXlsx');
+    await page.waitForFunction(() => document.getElementById('StaffProgress').value > 0, { timeout: 20000 });
+    await chooseList('kichik.csv');
+    await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
+    await page.evaluate(() => {
+      delete document.body.dataset.staffWork;
+    });
+    const download = downloads.next('kichik hisobotlari.xlsx');
+    await page.click('#SaveStaffXlsx');
+    await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
+    const saved = await readWorkbook(await download);
+    assert.deepEqual(
+      saved.worksheets.map((sheet) => sheet.name),
+      ['Jami', 'Vali'],
+    );
+    // The large list's workbook was never handed over.
+    assert.deepEqual(await handedDownloads(), [...before, 'kichik hisobotlari.xlsx']);
+  },
+);
 
 test('a list named with 250 letters is downloaded under a name the browser takes', async () => {
   const listName = `${'a'.repeat(250)}.csv`;

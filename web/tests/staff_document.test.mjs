@@ -30,7 +30,8 @@ let files;
 before(async () => {
   writeFileSync(
     path.join(scratch, 'xodimlar.csv'),
-    "ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\nKarimova Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n",
+    'ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\nKarimova ' +
+      "Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n",
   );
   const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', staffBook, '--year', '2026'], {
     env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
@@ -110,64 +111,70 @@ const cellText = (ref) =>
 let savedBack;
 let c8;
 
-test('"Ochish" lists a staff workbook\'s teachers in the desktop\'s words and opens the one chosen as a report', async () => {
-  const { rows } = await summaryOf(staffBook);
-  const listed = await listInPage(staffBook);
-  assert.deepEqual(
-    listed,
-    rows.map(([name, total]) => [name, name, String(total)]),
-  );
-  assert.deepEqual(await page.$$eval('#StaffBook th', (cells) => cells.slice(0, 3).map((th) => th.textContent)), [
-    'Varaq',
-    "O'qituvchi",
-    'Yillik soat',
-  ]);
-  assert.equal(
-    await page.$eval('#StaffBook p', (p) => p.textContent),
-    '"xodimlar.xlsx" - xodimlar kitobi. Qaysi o\'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, ' +
-      '"Jami" varag\'i ham qayta hisoblanadi.',
-  );
-  assert.deepEqual(
-    await page.$$eval('#StaffBook button', (buttons) => [...new Set(buttons.map((b) => b.textContent))]),
-    ['Ochish', 'Chop etish (butun kitob)', "Ro'yxatni yopish"],
-  );
-  assert.equal(await page.$eval('#message', (p) => p.textContent), '');
-  await openTeacher(staffBook, 'Karimova Dilnoza');
-  assert.match(await cellText('A2'), /Karimova Dilnozaning 2026\/2027 o'quv yili/);
-});
+test(
+  '"Ochish" lists a staff workbook\'s teachers in the ' + "desktop's words and opens the one chosen as a report",
+  async () => {
+    const { rows } = await summaryOf(staffBook);
+    const listed = await listInPage(staffBook);
+    assert.deepEqual(
+      listed,
+      rows.map(([name, total]) => [name, name, String(total)]),
+    );
+    assert.deepEqual(await page.$$eval('#StaffBook th', (cells) => cells.slice(0, 3).map((th) => th.textContent)), [
+      'Varaq',
+      "O'qituvchi",
+      'Yillik soat',
+    ]);
+    assert.equal(
+      await page.$eval('#StaffBook p', (p) => p.textContent),
+      '"xodimlar.xlsx" - xodimlar kitobi. Qaysi o\'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, ' +
+        '"Jami" varag\'i ham qayta hisoblanadi.',
+    );
+    assert.deepEqual(
+      await page.$$eval('#StaffBook button', (buttons) => [...new Set(buttons.map((b) => b.textContent))]),
+      ['Ochish', 'Chop etish (butun kitob)', "Ro'yxatni yopish"],
+    );
+    assert.equal(await page.$eval('#message', (p) => p.textContent), '');
+    await openTeacher(staffBook, 'Karimova Dilnoza');
+    assert.match(await cellText('A2'), /Karimova Dilnozaning 2026\/2027 o'quv yili/);
+  },
+);
 
-test('"Excel kitobi" gives the whole staff workbook back, that sheet and "Jami" changed, the rest as it was', async () => {
-  c8 = Number(await cellText('C8'));
-  await correct('C8', String(c8 + 10));
-  await saveWorkbook();
-  const download = await downloaded('qaytgan.xlsx');
-  assert.equal(download.name, 'xodimlar.xlsx');
-  savedBack = download.file;
+test(
+  '"Excel kitobi" gives the whole staff workbook back, ' + 'that sheet and "Jami" changed, the rest as it was',
+  async () => {
+    c8 = Number(await cellText('C8'));
+    await correct('C8', String(c8 + 10));
+    await saveWorkbook();
+    const download = await downloaded('qaytgan.xlsx');
+    assert.equal(download.name, 'xodimlar.xlsx');
+    savedBack = download.file;
 
-  const before = await summaryOf(staffBook);
-  const after = await summaryOf(savedBack);
-  assert.deepEqual(after.rows[0], before.rows[0]);
-  assert.deepEqual(after.rows[2], before.rows[2]);
-  assert.deepEqual(after.rows[1], [before.rows[1][0], before.rows[1][1] + 10]);
-  assert.equal(after.total, before.total + 10);
-  const sheet = after.workbook.getWorksheet('Karimova Dilnoza');
-  assert.equal(sheet.getCell('C8').value, c8 + 10);
-  assert.equal(sheet.getCell('S5').result, before.rows[1][1] + 10);
-  assert.equal(sheet.getCell('S5').formula, before.workbook.getWorksheet('Karimova Dilnoza').getCell('S5').formula);
-  const [original, saved] = await Promise.all([staffBook, savedBack].map((file) => partsOfZip(readFileSync(file))));
-  const changed = ['xl/worksheets/sheet1.xml', 'xl/worksheets/sheet3.xml', 'docProps/custom.xml'];
-  assert.deepEqual(
-    saved.map((part) => part.name),
-    original.map((part) => part.name),
-  );
-  for (const [index, part] of original.entries()) {
-    const same = Buffer.from(saved[index].bytes).equals(Buffer.from(part.bytes));
-    assert.equal(same, !changed.includes(part.name), part.name);
-  }
-  const custom = Buffer.from(saved.find((part) => part.name === 'docProps/custom.xml').bytes).toString();
-  assert.match(custom, /<vt:lpwstr>xodimlar kitobi, yillik taqsimot<\/vt:lpwstr>/);
-  assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
-});
+    const before = await summaryOf(staffBook);
+    const after = await summaryOf(savedBack);
+    assert.deepEqual(after.rows[0], before.rows[0]);
+    assert.deepEqual(after.rows[2], before.rows[2]);
+    assert.deepEqual(after.rows[1], [before.rows[1][0], before.rows[1][1] + 10]);
+    assert.equal(after.total, before.total + 10);
+    const sheet = after.workbook.getWorksheet('Karimova Dilnoza');
+    assert.equal(sheet.getCell('C8').value, c8 + 10);
+    assert.equal(sheet.getCell('S5').result, before.rows[1][1] + 10);
+    assert.equal(sheet.getCell('S5').formula, before.workbook.getWorksheet('Karimova Dilnoza').getCell('S5').formula);
+    const [original, saved] = await Promise.all([staffBook, savedBack].map((file) => partsOfZip(readFileSync(file))));
+    const changed = ['xl/worksheets/sheet1.xml', 'xl/worksheets/sheet3.xml', 'docProps/custom.xml'];
+    assert.deepEqual(
+      saved.map((part) => part.name),
+      original.map((part) => part.name),
+    );
+    for (const [index, part] of original.entries()) {
+      const same = Buffer.from(saved[index].bytes).equals(Buffer.from(part.bytes));
+      assert.equal(same, !changed.includes(part.name), part.name);
+    }
+    const custom = Buffer.from(saved.find((part) => part.name === 'docProps/custom.xml').bytes).toString();
+    assert.match(custom, /<vt:lpwstr>xodimlar kitobi, yillik taqsimot<\/vt:lpwstr>/);
+    assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
+  },
+);
 
 test('the list then shows what was saved, and the next teacher opened from it is saved on top of it', async () => {
   const before = await summaryOf(staffBook);
@@ -314,7 +321,8 @@ test('a staff workbook re-saved by LibreOffice lists every teacher and takes a c
   const list = path.join(scratch, 'birso.csv');
   writeFileSync(
     list,
-    'ism;maktab;fan;toifa;soat\r\nAli;12;fizika;yuqori;24\r\nVali;12;kimyo;yuqori;20\r\nGani Karimov;7;tarix;yuqori;18\r\n',
+    'ism;maktab;fan;toifa;soat\r\nAli;12;fizika;yuqori;24\r\nVali;12;kimyo;yuqori;20\r\nGani ' +
+      'Karimov;7;tarix;yuqori;18\r\n',
   );
   const written = path.join(scratch, 'birso.xlsx');
   const run = spawnSync(cli, ['batch', list, '-o', written, '--year', '2026'], {

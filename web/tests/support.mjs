@@ -132,7 +132,8 @@ export function convertInLibreOffice(scratch, filter, out, files) {
     path.join(profile, 'registrymodifications.xcu'),
     `<?xml version="1.0" encoding="UTF-8"?>
 <oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
-<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load">
+<prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
 </oor:items>
 `,
   );

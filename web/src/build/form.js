@@ -43,7 +43,10 @@ function controlMarkup(spec, labelled, inside) {
   const caption = escapedMarkup(spec.caption);
   switch (spec.kind) {
     case 'frame':
-      return `<fieldset${attributes({ ...named(spec), ...placed(spec) })}><legend>${caption}</legend>${inside}</fieldset>`;
+      return (
+        `<fieldset${attributes({ ...named(spec), ...placed(spec) })}>` +
+        `<legend>${caption}</legend>${inside}</fieldset>`
+      );
     case 'textBox':
       // A phone offers its keyboard of digits for the boxes that take numbers.
       return `<input${attributes({

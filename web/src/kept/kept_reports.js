@@ -26,6 +26,8 @@ const STORES = [REPORTS, OPENED, BOOKS];
 // staff workbook's bytes were a record beside it in REPORTS, one copy for each teacher kept.
 const oldBookId = (id) => `xodimlar kitobi ${id}`;
 const isOldBook = (record) => typeof record?.bookOf !== 'undefined';
+// Bytes as hexadecimal digits, two a byte.
+const hexOf = (bytes) => [...bytes].map((b) => b.toString(16).padStart(2, '0')).join('');
 
 function opened(indexedDB) {
   return new Promise((resolve, reject) => {
@@ -101,7 +103,11 @@ function teacherPartOf(workbook) {
 // workbook, staffBook}} with its entries, keptAt, downloaded and mark, in either version.
 function wholeRecord(record, { openedParts, books, oldBooks }) {
   if (record.openedApart) {
-    const { openedApart, book, ...report } = record;
+    const { book } = record;
+    // The report as kept, without the marks of where its parts are kept apart.
+    const report = { ...record };
+    delete report.openedApart;
+    delete report.book;
     const part = openedParts.get(record.id);
     if (!part) return { ...report, opened: null };
     const kept = book ? books.get(book) : null;
@@ -159,7 +165,7 @@ export class KeptReports {
     if (!this.digests.has(bytes)) {
       const subtle = this.crypto?.subtle;
       const digest = subtle
-        ? `sha256 ${[...new Uint8Array(await subtle.digest('SHA-256', bytes))].map((b) => b.toString(16).padStart(2, '0')).join('')}`
+        ? `sha256 ${hexOf(new Uint8Array(await subtle.digest('SHA-256', bytes)))}`
         : `crc32 ${bytes.length} ${checksumOf([bytes]).toString(16)}`;
       this.digests.set(bytes, digest);
     }

@@ -1,5 +1,5 @@
-// How the report's cells and typing box answer the mouse, the finger and the focus. A click outlines a cell and a double
-// click opens its typing box; on a touch screen one tap opens the box at once, with the
+// How the report's cells and typing box answer the mouse, the finger and the focus. A click
+// outlines a cell and a double click opens its typing box; on a touch screen one tap opens the box at once, with the
 // phone's keypad of digits, its old value chosen so that what is typed replaces it. A second
 // tap of a double tap lands in the open box and chooses its text again.
 

@@ -31,8 +31,8 @@ const PLACES = 1000;
 export class ReportCorrections {
   // workbench: the module's ReportWorkbench; elements: {sheet, editor, yearTotal, counts, status,
   // emptyTexts, zoom(), keyAction(inBox, event)}, the typing box standing on the drawn page,
-  // zoom() the report's zoom, keyAction what a key does by the report's editing keys; changed(): told after every change
-  // of the report; report: as the page drew it.
+  // zoom() the report's zoom, keyAction what a key does by the report's editing keys;
+  // changed(): told after every change of the report; report: as the page drew it.
   constructor(workbench, elements, changed, report) {
     this.workbench = workbench;
     this.boxes = report.boxes;

@@ -21,7 +21,8 @@ function textMarkup(box) {
   let clip = '';
   if (box.overflows) {
     const id = `print-clip-${box.ref}`;
-    markup += `<clipPath id="${id}"><rect x="${box.left}" y="${box.top}" width="${box.width}" height="${box.height}"/></clipPath>`;
+    const rect = `x="${box.left}" y="${box.top}" width="${box.width}" height="${box.height}"`;
+    markup += `<clipPath id="${id}"><rect ${rect}/></clipPath>`;
     clip = ` clip-path="url(#${id})"`;
   }
   const font = ` font-size="${box.fontSize}"${box.bold ? ' font-weight="bold"' : ''}${clip}`;
