@@ -21,8 +21,10 @@ const [given, givenRuns] = process.argv.slice(2).filter((argument) => argument !
 const file = path.resolve(given ?? 'build-web/soatnoma.html');
 const runs = Number(givenRuns ?? (phone ? 3 : 5));
 const bytes = readFileSync(file);
-console.log(`soatnoma.html: ${bytes.length} bytes (${(bytes.length / 1024).toFixed(0)} KB), ` +
-  `${(gzipSync(bytes).length / 1024).toFixed(0)} KB gzipped; aim ≤ 514 KB`);
+console.log(
+  `soatnoma.html: ${bytes.length} bytes (${(bytes.length / 1024).toFixed(0)} KB), ` +
+    `${(gzipSync(bytes).length / 1024).toFixed(0)} KB gzipped; aim ≤ 514 KB`,
+);
 
 const profile = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-bench-'));
 const browser = await launchChromium(profile);
@@ -34,17 +36,31 @@ if (phone) {
 }
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const figures = { interactive: [], report: [], again: [], edit: [], workbook: [], staff: [], staffListed: [], staffWorkbook: [],
-  staffReports: [], staffPackage: [] };
+const figures = {
+  interactive: [],
+  report: [],
+  again: [],
+  edit: [],
+  workbook: [],
+  staff: [],
+  staffListed: [],
+  staffWorkbook: [],
+  staffReports: [],
+  staffPackage: [],
+};
 for (let run = 0; run < runs; ++run) {
   const page = await browser.newPage();
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
   // The workbook handed over as a download, as a browser without a save picker does.
-  await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
+  await page.evaluateOnNewDocument(() => {
+    delete window.showSaveFilePicker;
+  });
   await page.goto(pathToFileURL(file).href);
   await page.waitForSelector('body[data-ready="yes"]');
-  figures.interactive.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-interactive')[0].startTime));
+  figures.interactive.push(
+    await page.evaluate(() => performance.getEntriesByName('soatnoma-interactive')[0].startTime),
+  );
   // A teacher takes seconds to type; by then the page has made its first report unseen.
   await page.type('#Text3', 'Abdurahmonova Oʻgʻiloyxon');
   await page.waitForSelector('body[data-warm="yes"]');
@@ -58,28 +74,51 @@ for (let run = 0; run < runs; ++run) {
     await page.keyboard.press('Enter');
     await new Promise((done) => setTimeout(done, 100));
   }
-  figures.again.push(...await page.evaluate(() => performance.getEntriesByName('soatnoma-report').slice(1).map((entry) => entry.duration)));
+  figures.again.push(
+    ...(await page.evaluate(() =>
+      performance
+        .getEntriesByName('soatnoma-report')
+        .slice(1)
+        .map((entry) => entry.duration),
+    )),
+  );
   // Corrections: a number typed into a cell and Enter, every total, mark and the status
   // line redrawn (and the report kept in the browser's storage).
-  for (const [ref, hours] of [['D8', '7'], ['E8', '2,5'], ['G8', '0'], ['H8', '12'], ['I8', '5']]) {
+  for (const [ref, hours] of [
+    ['D8', '7'],
+    ['E8', '2,5'],
+    ['G8', '0'],
+    ['H8', '12'],
+    ['I8', '5'],
+  ]) {
     await page.click(`[data-cell="${ref}"] rect.border`);
     await page.keyboard.type(hours);
     await page.keyboard.press('Enter');
   }
-  figures.edit.push(...await page.evaluate(() => performance.getEntriesByName('soatnoma-edit').map((entry) => entry.duration)));
+  figures.edit.push(
+    ...(await page.evaluate(() => performance.getEntriesByName('soatnoma-edit').map((entry) => entry.duration))),
+  );
   // The corrections leave cells to check: the page asks first, and the teacher goes on. The
   // figure runs from that answer.
   await page.click('#SaveXlsx');
   await page.waitForSelector('#CellsCheckGoOn');
-  await page.evaluate(() => document.getElementById('CellsCheckGoOn').addEventListener('click', (event) => {
-    window.benchWentOn = event.timeStamp;
-  }, { capture: true }));
+  await page.evaluate(() =>
+    document.getElementById('CellsCheckGoOn').addEventListener(
+      'click',
+      (event) => {
+        window.benchWentOn = event.timeStamp;
+      },
+      { capture: true },
+    ),
+  );
   await page.click('#CellsCheckGoOn');
   await page.waitForSelector('body[data-workbook="downloaded"]');
-  figures.workbook.push(await page.evaluate(() => {
-    const saved = performance.getEntriesByName('soatnoma-workbook')[0];
-    return saved.startTime + saved.duration - window.benchWentOn;
-  }));
+  figures.workbook.push(
+    await page.evaluate(() => {
+      const saved = performance.getEntriesByName('soatnoma-workbook')[0];
+      return saved.startTime + saved.duration - window.benchWentOn;
+    }),
+  );
   await page.close();
 }
 
@@ -89,7 +128,10 @@ const staffTeachers = 1000;
 const roster = path.join(profile, 'xodimlar.csv');
 const rosterLines = ['ism;maktab;fan;toifa;soat;stavka;rahbar'];
 for (let i = 0; i < staffTeachers; ++i) {
-  rosterLines.push(`O'qituvchi ${i + 1};${1 + (i % 40)};fizika;${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`);
+  rosterLines.push(
+    `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;` +
+      `${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
+  );
 }
 writeFileSync(roster, `${rosterLines.join('\r\n')}\r\n`);
 const staffRuns = Math.max(1, Math.min(runs, 3));
@@ -108,8 +150,11 @@ for (let run = 0; run < staffRuns; ++run) {
   await page.waitForSelector('#Staff[data-read]', { timeout: 60000 });
   await page.click('#SaveStaffXlsx');
   await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 120000 });
-  const [listed, workbook, reports, packed] = await page.evaluate(() => ['soatnoma-roster', 'soatnoma-staff-workbook',
-    'soatnoma-staff-reports', 'soatnoma-staff-package'].map((name) => performance.getEntriesByName(name)[0].duration));
+  const [listed, workbook, reports, packed] = await page.evaluate(() =>
+    ['soatnoma-roster', 'soatnoma-staff-workbook', 'soatnoma-staff-reports', 'soatnoma-staff-package'].map(
+      (name) => performance.getEntriesByName(name)[0].duration,
+    ),
+  );
   figures.staffReports.push(reports);
   figures.staffPackage.push(packed);
   figures.staff.push(listed + workbook);
@@ -120,9 +165,17 @@ for (let run = 0; run < staffRuns; ++run) {
 await browser.close();
 rmSync(profile, { recursive: true, force: true });
 
-console.log(`load average: ${os.loadavg().map((load) => load.toFixed(1)).join(' ')} on ${os.cpus().length} processors`);
+console.log(
+  `load average: ${os
+    .loadavg()
+    .map((load) => load.toFixed(1))
+    .join(' ')} on ${os.cpus().length} processors`,
+);
 const show = (label, values, limit) =>
-  console.log(`${label}: median ${median(values).toFixed(1)} ms (runs: ${values.map((v) => v.toFixed(0)).join(', ')}; aim ≤ ${limit} ms)`);
+  console.log(
+    `${label}: median ${median(values).toFixed(1)} ms ` +
+      `(runs: ${values.map((v) => v.toFixed(0)).join(', ')}; aim ≤ ${limit} ms)`,
+  );
 show('open to interactive form', figures.interactive, 300);
 show('Enter to drawn rounded report, first', figures.report, 50);
 show('Enter to drawn rounded report, again', figures.again, 50);

@@ -14,9 +14,15 @@ const audits = [];
 for (let run = 0; run < runs; ++run) audits.push(await auditFirstLoad(path.resolve(folder ?? 'build-web')));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const shown = (values, digits) => `${median(values).toFixed(digits)} (runs: ${values.map((v) => v.toFixed(digits)).join(', ')})`;
-console.log(`Lighthouse mobile audit, medians of ${runs}; load average ` +
-  `${os.loadavg().map((load) => load.toFixed(1)).join(' ')} on ${os.cpus().length} processors`);
+const shown = (values, digits) =>
+  `${median(values).toFixed(digits)} (runs: ${values.map((v) => v.toFixed(digits)).join(', ')})`;
+console.log(
+  `Lighthouse mobile audit, medians of ${runs}; load average ` +
+    `${os
+      .loadavg()
+      .map((load) => load.toFixed(1))
+      .join(' ')} on ${os.cpus().length} processors`,
+);
 const ROWS = [
   ['performance', (audit) => audit.scores.performance, 0, '≥ 95'],
   ['accessibility', (audit) => audit.scores.accessibility, 0, '100'],

@@ -11,10 +11,17 @@ import { pathToFileURL } from 'node:url';
 
 const PHONE = {
   viewport: { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
-  userAgent: 'Mozilla/5.0 (Linux; Android 10; K) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/120.0.0.0 Mobile Safari/537.36',
+  userAgent:
+    'Mozilla/5.0 (Linux; Android 10; K) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/120.0.0.0 Mobile Safari/537.36',
 };
 const SLOWDOWNS = [1, 4];
-const CORRECTIONS = [['D8', '7'], ['E8', '2,5'], ['G8', '0'], ['H8', '12'], ['I8', '5']];
+const CORRECTIONS = [
+  ['D8', '7'],
+  ['E8', '2,5'],
+  ['G8', '0'],
+  ['H8', '12'],
+  ['I8', '5'],
+];
 
 // Installed in the page before its own script: the time of every Enter pressed, and, after
 // each change of the marks the page sets when the form takes input (data-form), the whole
@@ -25,7 +32,13 @@ const CORRECTIONS = [['D8', '7'], ['E8', '2,5'], ['G8', '0'], ['H8', '12'], ['I8
 function watchFrames() {
   window.benchFrames = { form: [], ready: [], seen: [], report: [], edit: [] };
   let enteredAt = 0;
-  window.addEventListener('keydown', (event) => { if (event.key === 'Enter') enteredAt = event.timeStamp; }, true);
+  window.addEventListener(
+    'keydown',
+    (event) => {
+      if (event.key === 'Enter') enteredAt = event.timeStamp;
+    },
+    true,
+  );
   const KINDS = { 'data-form': 'form', 'data-ready': 'ready', 'data-report': 'report', 'data-corrected': 'edit' };
   const seen = (what) => {
     const since = what === 'form' || what === 'ready' ? 0 : enteredAt;
@@ -40,7 +53,12 @@ function watchFrames() {
       const value = later ? later.oldValue : change.target.getAttribute(change.attributeName);
       seen(kind === 'report' && value === 'seen' ? 'seen' : kind);
     });
-  }).observe(document, { subtree: true, attributes: true, attributeOldValue: true, attributeFilter: Object.keys(KINDS) });
+  }).observe(document, {
+    subtree: true,
+    attributes: true,
+    attributeOldValue: true,
+    attributeFilter: Object.keys(KINDS),
+  });
 }
 
 // One opening of the page at a slowdown: its figures in milliseconds. Each opening has a
@@ -63,8 +81,9 @@ async function phoneRun(browser, file, slowdown) {
   await page.keyboard.type('24');
   await page.keyboard.press('Enter');
   await page.waitForFunction(() => window.benchFrames.report.length > 0);
-  const [seenLaidOut, laidOut] = await page.evaluate(() => ['soatnoma-report-seen', 'soatnoma-report']
-    .map((name) => performance.getEntriesByName(name)[0]?.duration ?? NaN));
+  const [seenLaidOut, laidOut] = await page.evaluate(() =>
+    ['soatnoma-report-seen', 'soatnoma-report'].map((name) => performance.getEntriesByName(name)[0]?.duration ?? NaN),
+  );
   const zoom = await page.$eval('#ZoomText', (text) => text.textContent);
   for (const [index, [ref, hours]] of CORRECTIONS.entries()) {
     await page.tap(`[data-cell="${ref}"] rect.border`);
@@ -77,12 +96,21 @@ async function phoneRun(browser, file, slowdown) {
   await context.close();
   return {
     // A page that takes input only once it is whole marks no form of its own.
-    interactive, interactiveFrame: frames.form.length > 0 ? frames.form : frames.ready, readyFrame: frames.ready, seen: [seenLaidOut], seenFrame: frames.seen,
-    report: [laidOut], reportFrame: frames.report, edit: edits, editFrame: frames.edit, zoom,
+    interactive,
+    interactiveFrame: frames.form.length > 0 ? frames.form : frames.ready,
+    readyFrame: frames.ready,
+    seen: [seenLaidOut],
+    seenFrame: frames.seen,
+    report: [laidOut],
+    reportFrame: frames.report,
+    edit: edits,
+    editFrame: frames.edit,
+    zoom,
   };
 }
 
-const median = (values) => (values.length === 0 ? NaN : [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)]);
+const median = (values) =>
+  values.length === 0 ? NaN : [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 export async function benchPhone(browser, file, runs) {
   const figures = new Map(SLOWDOWNS.map((slowdown) => [slowdown, {}]));
@@ -98,9 +126,16 @@ export async function benchPhone(browser, file, runs) {
       }
     }
   }
-  console.log(`phone: 360 px wide, device scale 2, touch; the report opens at ${zoom}; ` +
-    `medians of ${runs} runs (corrections: ${CORRECTIONS.length} a run)`);
-  console.log(`load average: ${os.loadavg().map((load) => load.toFixed(1)).join(' ')} on ${os.cpus().length} processors`);
+  console.log(
+    `phone: 360 px wide, device scale 2, touch; the report opens at ${zoom}; ` +
+      `medians of ${runs} runs (corrections: ${CORRECTIONS.length} a run)`,
+  );
+  console.log(
+    `load average: ${os
+      .loadavg()
+      .map((load) => load.toFixed(1))
+      .join(' ')} on ${os.cpus().length} processors`,
+  );
   const rows = [
     ['open to the form taking input (page mark)', 'interactive', 150],
     ['open to the form drawn taking input (next frame)', 'interactiveFrame', 150],
@@ -116,7 +151,10 @@ export async function benchPhone(browser, file, runs) {
   const full = figures.get(1);
   for (const [label, key, aim] of rows) {
     const aimed = Number.isFinite(aim) ? ` (aim ≤ ${aim} ms)` : '';
-    console.log(`${label}: ${median(slow[key]).toFixed(1)} ms at 4× slowdown${aimed}, ` +
-      `${median(full[key]).toFixed(1)} ms at full speed (runs at 4×: ${slow[key].map((v) => v.toFixed(0)).join(', ')})`);
+    console.log(
+      `${label}: ${median(slow[key]).toFixed(1)} ms at 4× slowdown${aimed}, ` +
+        `${median(full[key]).toFixed(1)} ms at full speed ` +
+        `(runs at 4×: ${slow[key].map((v) => v.toFixed(0)).join(', ')})`,
+    );
   }
 }

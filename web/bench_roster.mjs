@@ -18,7 +18,10 @@ const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-bench-roster-'));
 function rosterOf(teachers) {
   const lines = ['ism;maktab;fan;toifa;soat;stavka;rahbar'];
   for (let i = 0; i < teachers; ++i) {
-    lines.push(`O'qituvchi ${i + 1};${1 + (i % 40)};fizika;${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`);
+    lines.push(
+      `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;` +
+        `${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
+    );
   }
   const roster = path.join(scratch, `${teachers}.csv`);
   writeFileSync(roster, `\uFEFF${lines.join('\r\n')}\r\n`);
@@ -31,12 +34,16 @@ const measureOf = (page, name) => page.evaluate((wanted) => performance.getEntri
 async function staffWorkbook(page) {
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
-  await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
+  await page.evaluate(() => {
+    delete document.getElementById('Staff').dataset.read;
+  });
   await (await page.$('#Roster')).uploadFile(rosterOf(1000));
   await page.waitForSelector('#Staff[data-read]', { timeout: 60000 });
   const figures = { whole: [], reports: [], packed: [] };
   for (let run = 0; run < runs; ++run) {
-    await page.evaluate(() => { delete document.body.dataset.staffWork; });
+    await page.evaluate(() => {
+      delete document.body.dataset.staffWork;
+    });
     await page.click('#SaveStaffXlsx');
     await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 120000 });
     figures.whole.push(await measureOf(page, 'soatnoma-staff-workbook'));
@@ -44,8 +51,10 @@ async function staffWorkbook(page) {
     figures.packed.push(await measureOf(page, 'soatnoma-staff-package'));
   }
   const shown = (values) => `${median(values).toFixed(0)} ms (${values.map((value) => value.toFixed(0)).join(', ')})`;
-  console.log(`1000 teachers' staff workbook: ${shown(figures.whole)}; the reports on their sheets ` +
-    `${shown(figures.reports)}, the package ${shown(figures.packed)}`);
+  console.log(
+    `1000 teachers' staff workbook: ${shown(figures.whole)}; the reports on their sheets ` +
+      `${shown(figures.reports)}, the package ${shown(figures.packed)}`,
+  );
 }
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -68,7 +77,10 @@ try {
       await page.waitForSelector('#Staff[data-read]', { timeout: 60000 });
       times.push(await page.evaluate(() => performance.getEntriesByName('soatnoma-roster')[0].duration));
     }
-    console.log(`${teachers} teachers listed: ${median(times).toFixed(0)} ms (median of ${runs}; first ${times[0].toFixed(0)} ms)`);
+    console.log(
+      `${teachers} teachers listed: ${median(times).toFixed(0)} ms ` +
+        `(median of ${runs}; first ${times[0].toFixed(0)} ms)`,
+    );
   }
   await staffWorkbook(page);
 } finally {

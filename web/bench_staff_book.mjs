@@ -19,12 +19,17 @@ const teachers = 1000;
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-bench-staff-book-'));
 
 function staffWorkbook() {
-  const rows = Array.from({ length: teachers }, (_, i) => `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;yuqori;${10 + (i % 20)}`);
+  const rows = Array.from(
+    { length: teachers },
+    (_, i) => `O'qituvchi ${i + 1};${1 + (i % 40)};fizika;yuqori;${10 + (i % 20)}`,
+  );
   const list = path.join(scratch, 'xodimlar.csv');
   writeFileSync(list, `ism;maktab;fan;toifa;soat\n${rows.join('\n')}\n`);
   const workbook = path.join(scratch, 'xodimlar.xlsx');
-  const run = spawnSync(cli, ['batch', list, '-o', workbook, '--year', '2026'],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  const run = spawnSync(cli, ['batch', list, '-o', workbook, '--year', '2026'], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
   if (run.status !== 0) throw new Error(run.stderr);
   return workbook;
 }
@@ -47,14 +52,25 @@ try {
     const page = await browser.newPage();
     await page.goto(pathToFileURL(file).href);
     await page.waitForSelector('body[data-ready="yes"]');
-    listed.push(await timed(page, async () => (await page.$('#OpenFile')).uploadFile(workbook),
-      '#StaffBook[data-listed="xodimlar.xlsx"]:not([hidden])'));
+    listed.push(
+      await timed(
+        page,
+        async () => (await page.$('#OpenFile')).uploadFile(workbook),
+        '#StaffBook[data-listed="xodimlar.xlsx"]:not([hidden])',
+      ),
+    );
     const teacher = `O'qituvchi ${teachers}`;
-    opened.push(await timed(page, () => page.click(`#StaffBook tr[data-sheet="${teacher}"] button`),
-      `body[data-opened="xodimlar.xlsx [${teacher}]"][data-report="drawn"]`));
+    opened.push(
+      await timed(
+        page,
+        () => page.click(`#StaffBook tr[data-sheet="${teacher}"] button`),
+        `body[data-opened="xodimlar.xlsx [${teacher}]"][data-report="drawn"]`,
+      ),
+    );
     await page.close();
   }
-  const said = (values) => `${median(values).toFixed(0)} ms (median of ${runs}; ${values.map((v) => v.toFixed(0)).join(', ')})`;
+  const said = (values) =>
+    `${median(values).toFixed(0)} ms (median of ${runs}; ${values.map((v) => v.toFixed(0)).join(', ')})`;
   console.log(`${teachers} teachers' staff workbook listed: ${said(listed)}`);
   console.log(`  a teacher of it opened and drawn: ${said(opened)}`);
 } finally {

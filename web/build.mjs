@@ -13,11 +13,11 @@ import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { textOfBytes } from './src/code_text.js';
-import { keptScriptEvent } from './src/kept_script.js';
-import { formMarkup } from './src/form.js';
-import { labelledMarkup, rosterHeadingsMarkup } from './src/labels.js';
-import { escapedMarkup } from './src/markup_text.js';
+import { textOfBytes } from './src/build/code_text.js';
+import { deferredScriptEvent } from './src/start/deferred_script.js';
+import { formMarkup } from './src/build/form.js';
+import { labelledMarkup, rosterHeadingsMarkup } from './src/build/labels.js';
+import { escapedMarkup } from './src/build/markup_text.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const [moduleJs, fontDir, output] = process.argv.slice(2);
@@ -28,9 +28,9 @@ if (!moduleJs || !fontDir || !output) {
 
 // Three scripts: the page's first, which the form needs to take input; the rest of the
 // page's work, and its file work (the workbooks and the staff list with their libraries),
-// each kept as text in an element the browser does not run until the page asks for it
-// (kept_script.js), so that opening the page does not read them before the form is drawn.
-// A kept script is one expression that hands over what its module exports.
+// each deferred: held as text in an element the browser does not run until the page asks for it
+// (deferred_script.js), so that opening the page does not read them before the form is drawn.
+// A deferred script is one expression that hands over what its module exports.
 async function bundle(entry, globalName) {
   const bundled = await build({
     entryPoints: [path.join(here, entry)],
@@ -49,26 +49,41 @@ async function bundle(entry, globalName) {
   // A script inside the page must not close its own element.
   return bundled.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
 }
-const script = await bundle('src/main.js');
-// A kept script hands its exports to the page in the event named for its element.
-async function keptScript(entry, id) {
-  return `(()=>{${await bundle(entry, 'kept')};` +
-    `document.dispatchEvent(new CustomEvent(${JSON.stringify(keptScriptEvent(id))},{detail:kept}))})()`;
+const script = await bundle('src/start/main.js');
+// A deferred script hands its exports to the page in the event named for its element.
+async function deferredScript(entry, id) {
+  return (
+    `(()=>{${await bundle(entry, 'deferred')};` +
+    `document.dispatchEvent(new CustomEvent(${JSON.stringify(deferredScriptEvent(id))},{detail:deferred}))})()`
+  );
 }
-const pageWork = await keptScript('src/page_work.js', 'PageWork');
-const fileWork = await keptScript('src/file_work.js', 'FileWork');
+const pageWork = await deferredScript('src/start/page_work.js', 'PageWork');
+const fileWork = await deferredScript('src/files/file_work.js', 'FileWork');
 // The worker that reads files, started from this text as a Blob when a file is read.
-const readingWork = await bundle('src/reading_work.js');
+const readingWork = await bundle('src/reading/reading_work.js');
 
 function fontFace(file, weight) {
   const data = readFileSync(path.join(fontDir, file)).toString('base64');
-  return `@font-face{font-family:"DejaVu Sans";font-weight:${weight};font-style:normal;font-display:block;` +
-    `src:url(data:font/woff2;base64,${data}) format("woff2")}`;
+  return (
+    `@font-face{font-family:"DejaVu Sans";font-weight:${weight};font-style:normal;font-display:block;` +
+    `src:url(data:font/woff2;base64,${data}) format("woff2")}`
+  );
 }
-// The style without its comments and spaces, for the same browsers as the scripts.
-const styleSheets = ['style.css', 'explanation.css'].map((file) => readFileSync(path.join(here, file), 'utf8'));
+// The style without its comments and spaces, for the same browsers as the scripts. Each part
+// carries its own; they are joined in this order, which the cascade relies on: the page and its
+// form first (their phone rules too), then the report and its explanation, then the staff.
+const styleParts = [
+  'src/start/start.css',
+  'src/report/report.css',
+  'src/report/explanation.css',
+  'src/staff/staff.css',
+];
+const styleSheets = styleParts.map((file) => readFileSync(path.join(here, file), 'utf8'));
 const minified = await transform(styleSheets.join('\n'), {
-  loader: 'css', minify: true, target: ['chrome100', 'firefox100', 'safari15'], logLevel: 'warning',
+  loader: 'css',
+  minify: true,
+  target: ['chrome100', 'firefox100', 'safari15'],
+  logLevel: 'warning',
 });
 const style = fontFace('DejaVuSans.woff2', 'normal') + fontFace('DejaVuSans-Bold.woff2', 'bold') + minified.code;
 

@@ -12,8 +12,11 @@ import { serveGzipped } from './tests/gzip_server.mjs';
 
 const CATEGORIES = ['performance', 'accessibility', 'best-practices'];
 const FIGURES = {
-  fcp: 'first-contentful-paint', lcp: 'largest-contentful-paint', tbt: 'total-blocking-time',
-  cls: 'cumulative-layout-shift', si: 'speed-index',
+  fcp: 'first-contentful-paint',
+  lcp: 'largest-contentful-paint',
+  tbt: 'total-blocking-time',
+  cls: 'cumulative-layout-shift',
+  si: 'speed-index',
 };
 
 // The scores (0 to 100) and figures (milliseconds; layout shift as Lighthouse counts it) of
@@ -22,9 +25,16 @@ export async function auditFirstLoad(folder) {
   const served = await serveGzipped(folder);
   const profile = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-lighthouse-'));
   const chrome = await launch({
-    chromePath: '/usr/bin/chromium', userDataDir: profile,
-    chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run'],
+    chromePath: '/usr/bin/chromium',
+    userDataDir: profile,
+    chromeFlags: [
+      '--headless=new',
+      '--no-sandbox',
+      '--disable-gpu',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--no-first-run',
+    ],
   });
   try {
     const { lhr } = await lighthouse(served.url, { port: chrome.port, logLevel: 'error', onlyCategories: CATEGORIES });

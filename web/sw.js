@@ -4,7 +4,12 @@
 const CACHE = 'soatnoma';
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.add('soatnoma.html')).then(() => self.skipWaiting()));
+  event.waitUntil(
+    caches
+      .open(CACHE)
+      .then((cache) => cache.add('soatnoma.html'))
+      .then(() => self.skipWaiting()),
+  );
 });
 
 self.addEventListener('activate', (event) => {
@@ -14,16 +19,18 @@ self.addEventListener('activate', (event) => {
 self.addEventListener('fetch', (event) => {
   const { request } = event;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  event.respondWith((async () => {
-    const cache = await caches.open(CACHE);
-    try {
-      const response = await fetch(request);
-      if (response.ok) await cache.put(request, response.clone());
-      return response;
-    } catch (fault) {
-      const kept = await cache.match(request, { ignoreSearch: true });
-      if (kept) return kept;
-      throw fault;
-    }
-  })());
+  event.respondWith(
+    (async () => {
+      const cache = await caches.open(CACHE);
+      try {
+        const response = await fetch(request);
+        if (response.ok) await cache.put(request, response.clone());
+        return response;
+      } catch (fault) {
+        const kept = await cache.match(request, { ignoreSearch: true });
+        if (kept) return kept;
+        throw fault;
+      }
+    })(),
+  );
 });

@@ -1,6 +1,6 @@
 #include "drawn_table.h"
 
-#include "form_description.h"
+#include "report_description.h"
 #include "model/relative_formula.h"
 #include "model/workload_table.h"
 #include "report_sheet/cell_display.h"

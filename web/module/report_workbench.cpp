@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "explanation_json.h"
-#include "form_description.h"
+#include "report_description.h"
 #include "json_writer.h"
 #include "opened_workbook.h"
 #include "package_parts.h"
@@ -92,10 +92,10 @@ ReportWorkbench::ReportWorkbench(const val& request, val measure) : measure_(std
 std::string ReportWorkbench::DescribeDrawn() {
   const sheet_layout::SheetGeometry layout(*sheet_, measure_.Metrics());
   drawn_.Drawn(layout, *sheet_);
-  return Answer(DescribeForm(*sheet_, layout, FormDetail::Drawn));
+  return Answer(DescribeReport(*sheet_, layout, ReportDetail::Drawn));
 }
 
-std::string ReportWorkbench::Answer(const std::string& form) const {
+std::string ReportWorkbench::Answer(const std::string& report) const {
   JsonWriter name;
   name.String(fileName_);
   std::string notice;
@@ -104,14 +104,14 @@ std::string ReportWorkbench::Answer(const std::string& form) const {
     text.String(notice_);
     notice = R"(,"notice":)" + text.Text();
   }
-  return R"({"ok":true,"fileName":)" + name.Text() + notice + R"(,"form":)" + form + '}';
+  return R"({"ok":true,"fileName":)" + name.Text() + notice + R"(,"report":)" + report + '}';
 }
 
 emscripten::val ReportWorkbench::Result() const { return ScriptText(result_); }
 
-std::string ReportWorkbench::WholeResult() const { return Ready() ? Answer(Form()) : result_; }
+std::string ReportWorkbench::WholeResult() const { return Ready() ? Answer(Report()) : result_; }
 
-std::string ReportWorkbench::Form() const { return Described(FormDetail::Whole); }
+std::string ReportWorkbench::Report() const { return Described(ReportDetail::Whole); }
 
 emscripten::val ReportWorkbench::WorkbookParts() const {
   if (!Ready()) return emscripten::val::null();
@@ -119,10 +119,10 @@ emscripten::val ReportWorkbench::WorkbookParts() const {
   return PartsForScript(workbook_parts::ReportWorkbookParts(*sheet_, layout, corrections_->Notes()));
 }
 
-std::string ReportWorkbench::Described(FormDetail detail) const {
+std::string ReportWorkbench::Described(ReportDetail detail) const {
   if (!Ready()) return "null";
   const sheet_layout::SheetGeometry layout(*sheet_, measure_.Metrics());
-  return DescribeForm(*sheet_, layout, detail);
+  return DescribeReport(*sheet_, layout, detail);
 }
 
 std::string ReportWorkbench::Type(int row, int column, const std::string& text) {

@@ -13,7 +13,7 @@
 #include "report_sheet/report_sheet.h"
 #include "model/told_table.h"
 #include "drawn_table.h"
-#include "form_description.h"
+#include "report_description.h"
 #include "staff_workbook_reading.h"
 #include "json_writer.h"
 #include "page_text_measure.h"
@@ -22,7 +22,7 @@ namespace soatnoma::web {
 
 class ReportWorkbench {
  public:
-  // request: the form's fields as buildForm takes them; measure: the page's PageTextMeasure,
+  // request: the form's fields as buildReport takes them; measure: the page's PageTextMeasure,
   // or a plain measure of text (LayoutMeasure).
   ReportWorkbench(const emscripten::val& request, emscripten::val measure);
   // A workbook opened again, as the page read its package: fileName; workbook {properties:
@@ -33,7 +33,7 @@ class ReportWorkbench {
   // when this program did not write it or its form changed.
   ReportWorkbench(const std::string& fileName, const emscripten::val& workbook, emscripten::val measure);
 
-  // {ok, fileName, form}, the form as the page draws it (its boxes, page and size: its workbook
+  // {ok, fileName, report}, the report as the page draws it (its boxes, page and size: its workbook
   // is asked for apart), or {ok: false, message, clearsWeeklyHours}: a string of the page's.
   emscripten::val Result() const;
   // The same with the whole form (its cells, formats and sizes too), as buildForm answers.
@@ -72,8 +72,8 @@ class ReportWorkbench {
   std::string Grid() const;
   // The typing box's font in screen pixels at pixelsPerPoint of the drawn sheet.
   int EditorFontPixels(double pixelsPerPoint) const;
-  // The whole form now, as buildForm describes it, with the corrections' notes.
-  std::string Form() const;
+  // The whole report now, as buildReport describes it, with the corrections' notes.
+  std::string Report() const;
   // How the cell came by its hours (ExplanationJson), and the whole report before rounding
   // (BeforeRoundingJson): the run's story, none for a workbook opened again.
   std::string Explanation(int row, int column) const;
@@ -82,13 +82,13 @@ class ReportWorkbench {
   emscripten::val WorkbookParts() const;
 
  private:
-  // The form as the page first draws it.
+  // The report as the page first draws it.
   std::string DescribeDrawn();
-  // {ok: true, fileName, form} of the form described.
-  std::string Answer(const std::string& form) const;
+  // {ok: true, fileName, report} of the report described.
+  std::string Answer(const std::string& report) const;
   void WriteMarks(JsonWriter& json, const sheet_layout::SheetGeometry* layout) const;
   void WriteTable(JsonWriter& json) const;
-  std::string Described(FormDetail detail) const;
+  std::string Described(ReportDetail detail) const;
 
   // The page's measure, each text asked of it once: a change lays the text out again, and
   // most of it is as it was.

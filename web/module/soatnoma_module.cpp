@@ -1,4 +1,4 @@
-// The report form for the browser: everything the page shows and saves is worked out
+// The report for the browser: everything the page shows and saves is worked out
 // here, by the same code as the desktop's; the page only draws and serialises it.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "form_description.h"
+#include "report_description.h"
 #include "json_writer.h"
 #include "keeping_texts.h"
 #include "kept_report.h"
@@ -83,7 +83,7 @@ std::string BrokenTextMessage(const std::string& field) {
 
 // The run of the form: the report after the rounding pass (or before it, when asked),
 // described whole, with the file name it is saved under; or the refusal of the input.
-std::string BuildForm(const val& request, const val& measure) {
+std::string BuildReport(const val& request, const val& measure) {
   return ReportWorkbench(request, measure).WholeResult();
 }
 
@@ -215,7 +215,7 @@ EMSCRIPTEN_BINDINGS(soatnoma_teacher_form) {
   emscripten::function("dayNotANumberMessage", &DayNotANumberMessage);
   emscripten::function("editingAction", &EditingActionOfKey);
   emscripten::function("brokenTextMessage", &BrokenTextMessage);
-  emscripten::function("buildForm", &BuildForm);
+  emscripten::function("buildReport", &BuildReport);
   emscripten::function("formControls", &FormControls);
   emscripten::function("keptReport", &KeptReport);
   emscripten::function("keptReportsHeading", &KeptReportsHeading);
@@ -251,7 +251,7 @@ EMSCRIPTEN_BINDINGS(soatnoma_report) {
       .function("state", &ReportWorkbench::State)
       .function("cellsToCheck", &ReportWorkbench::CellsToCheck)
       .function("staffChanges", &ReportWorkbench::StaffChanges)
-      .function("form", &ReportWorkbench::Form)
+      .function("report", &ReportWorkbench::Report)
       .function("workbookParts", &ReportWorkbench::WorkbookParts)
       .function("explanation", &ReportWorkbench::Explanation)
       .function("beforeRounding", &ReportWorkbench::BeforeRounding);

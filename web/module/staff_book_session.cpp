@@ -4,7 +4,7 @@
 #include <limits>
 #include <variant>
 
-#include "form_description.h"
+#include "report_description.h"
 #include "package_parts.h"
 #include "json_writer.h"
 #include "report_sheet/report_builder.h"
@@ -122,7 +122,7 @@ std::string StaffBookSession::Page(const val& teacher) {
   book_.Add(read, sheet);
   const sheet_layout::SheetGeometry layout(sheet, measure_.Metrics());
   ++pages_;
-  return R"({"ok":true,"form":)" + DescribeForm(sheet, layout) + '}';
+  return R"({"ok":true,"report":)" + DescribeReport(sheet, layout) + '}';
 }
 
 std::string StaffBookSession::FileText(const std::string& fileName) const {

@@ -43,11 +43,11 @@ class StaffBookSession {
   // lost, else asked before the workbook fileName is made.
   std::string PlanCarrying(const emscripten::val& teachers, const std::string& fileName);
 
-  // The teacher's page for the print: {ok, form} with the form as buildForm describes it, or
+  // The teacher's page for the print: {ok, report} with the report as buildReport describes it, or
   // the refusal as Add gives it. The teacher is counted in the summary too.
   std::string Page(const emscripten::val& teacher);
 
-  // The summary's printed pages, which come before the teachers': a list of forms as
+  // The summary's printed pages, which come before the teachers': a list of pages as
   // drawPage takes them, each a page of paper with its boxes placed on it.
   std::string SummaryPages();
 

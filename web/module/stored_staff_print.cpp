@@ -3,7 +3,7 @@
 #include <variant>
 
 #include "sheet_layout/sheet_layout.h"
-#include "form_description.h"
+#include "report_description.h"
 #include "json_writer.h"
 #include "staff_book/staff_work_texts.h"
 #include "staff_book/stored_summary.h"
@@ -54,7 +54,7 @@ std::string StoredStaffPrint::Page(const std::string& sheetName, const emscripte
   const report_sheet::ReportSheet& report = std::get<workbook_package::OpenedReport>(opened).sheet;
   const sheet_layout::SheetGeometry layout(report, measure_.Metrics());
   ++pages_;
-  return R"({"ok":true,"form":)" + DescribeForm(report, layout) + '}';
+  return R"({"ok":true,"report":)" + DescribeReport(report, layout) + '}';
 }
 
 std::string StoredStaffPrint::PrintText(int summaryPages) const {

@@ -24,8 +24,8 @@ class StoredStaffPrint {
   // [the teachers' sheets in the summary's order]}, or {message} when it cannot be printed.
   std::string Summary(const std::string& fileName, const emscripten::val& workbook);
 
-  // A teacher's sheet as the worker read it ({cells} or {problem}): {ok: true, form} with the
-  // form as buildForm describes it, or {ok: false, message} when "Ochish" would refuse it.
+  // A teacher's sheet as the worker read it ({cells} or {problem}): {ok: true, report} with the
+  // report as buildReport describes it, or {ok: false, message} when "Ochish" would refuse it.
   std::string Page(const std::string& sheetName, const emscripten::val& sheet);
 
   // "\"Jami\" (1 sahifa) va 3 ta o'qituvchining sahifasi chop etiladi."

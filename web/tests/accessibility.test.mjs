@@ -16,12 +16,25 @@ const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/
 const WCAG = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'];
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-a11y-'));
 const roster = path.join(scratch, 'xodimlar.csv');
-writeFileSync(roster, ['ism;maktab;fan;toifa;soat;stavka;rahbar', 'Aliyev Vali;12;fizika;yuqori;24;;ha',
-  'Karimova Dilnoza;7;ona tili;boshlangich;22,5;;0', ''].join('\n'));
+writeFileSync(
+  roster,
+  [
+    'ism;maktab;fan;toifa;soat;stavka;rahbar',
+    'Aliyev Vali;12;fizika;yuqori;24;;ha',
+    'Karimova Dilnoza;7;ona tili;boshlangich;22,5;;0',
+    '',
+  ].join('\n'),
+);
 // A list of refusals only, longer than its box: no row takes the focus, the box itself does.
 const refusals = path.join(scratch, 'rad etilgan.csv');
-writeFileSync(refusals, ['ism;maktab;fan;toifa;soat;stavka;rahbar',
-  ...Array.from({ length: 60 }, (_, row) => `O'qituvchi ${row};12;fizika;yuqori;ko'p;;ha`), ''].join('\n'));
+writeFileSync(
+  refusals,
+  [
+    'ism;maktab;fan;toifa;soat;stavka;rahbar',
+    ...Array.from({ length: 60 }, (_, row) => `O'qituvchi ${row};12;fizika;yuqori;ko'p;;ha`),
+    '',
+  ].join('\n'),
+);
 
 const SCREENS = [
   { name: 'a computer at 1280 px', viewport: { width: 1280, height: 900 } },
@@ -56,13 +69,15 @@ async function openOn(screen, ownContext = true) {
 // What axe-core finds against the WCAG's A and AA rules, each rule with the elements it names.
 async function faults(page) {
   await page.evaluate(axeSource);
-  const { violations } = await page.evaluate((tags) =>
-    window.axe.run(document, { runOnly: { type: 'tag', values: tags } }), WCAG);
+  const { violations } = await page.evaluate(
+    (tags) => window.axe.run(document, { runOnly: { type: 'tag', values: tags } }),
+    WCAG,
+  );
   return violations.map((rule) => `${rule.id}: ${rule.nodes.map((node) => node.target.join(' ')).join(', ')}`);
 }
 
-const focusedId = (page) => page.evaluate(() =>
-  document.activeElement?.id || document.activeElement?.dataset.gridCell || '');
+const focusedId = (page) =>
+  page.evaluate(() => document.activeElement?.id || document.activeElement?.dataset.gridCell || '');
 
 // Tab pressed (Shift+Tab when back) until the focus is where wanted says, within a page's worth of stops.
 async function tabTo(page, wanted, back = false) {
@@ -93,7 +108,9 @@ for (const screen of SCREENS) {
   test(`axe finds no fault in any of the page's states on ${screen.name}`, async () => {
     const page = await openOn(screen);
     const found = {};
-    const look = async (state) => { found[state] = await faults(page); };
+    const look = async (state) => {
+      found[state] = await faults(page);
+    };
     await look('the form');
     await page.click('#Help');
     await page.waitForSelector('#HelpDialog[open]');
@@ -161,23 +178,31 @@ async function gridRead(page) {
   const rows = (grid.childIds ?? []).map((id) => byId.get(id)).filter((node) => role(node) === 'row');
   return {
     name: grid.name?.value,
-    rows: rows.map((row) => row.childIds.map((id) => byId.get(id)).map((cell) => ({
-      role: role(cell),
-      name: cell.name?.value ?? '',
-      readOnly: Boolean(cell.properties?.find((property) => property.name === 'readonly')?.value.value),
-    }))),
+    rows: rows.map((row) =>
+      row.childIds
+        .map((id) => byId.get(id))
+        .map((cell) => ({
+          role: role(cell),
+          name: cell.name?.value ?? '',
+          readOnly: Boolean(cell.properties?.find((property) => property.name === 'readonly')?.value.value),
+        })),
+    ),
   };
 }
 
 // What the drawing shows in each cell of rows 4 to 20, row by row.
-const drawnRows = (page) => page.evaluate(() => {
-  const rows = [];
-  for (let row = 4; row <= 20; row += 1) {
-    rows.push([...'ABCDEFGHIJKLMNOPQRS'].map((letter) =>
-      document.querySelector(`svg.sheet [data-cell="${letter}${row}"]`)?.dataset.value ?? ''));
-  }
-  return rows;
-});
+const drawnRows = (page) =>
+  page.evaluate(() => {
+    const rows = [];
+    for (let row = 4; row <= 20; row += 1) {
+      rows.push(
+        [...'ABCDEFGHIJKLMNOPQRS'].map(
+          (letter) => document.querySelector(`svg.sheet [data-cell="${letter}${row}"]`)?.dataset.value ?? '',
+        ),
+      );
+    }
+    return rows;
+  });
 
 test('the report is a grid read cell by cell, each cell named by its month, row and what it shows', async () => {
   const page = await openOn(SCREENS[0]);
@@ -208,8 +233,15 @@ test('the report is a grid read cell by cell, each cell named by its month, row 
   // Headings, sums, quarters, the year and the section numbers are read only; a month's hours are not.
   const cellOf = (read, row, letter) => read.rows[row - 4]['ABCDEFGHIJKLMNOPQRS'.indexOf(letter)];
   const readOnly = (ref) => cellOf(before, Number(ref.slice(1)), ref[0]).readOnly;
-  assert.deepEqual(['C8', 'F8', 'S8', 'C5', 'A7', 'C4', 'B8'].map(readOnly),
-    [false, true, true, true, true, true, true]);
+  assert.deepEqual(['C8', 'F8', 'S8', 'C5', 'A7', 'C4', 'B8'].map(readOnly), [
+    false,
+    true,
+    true,
+    true,
+    true,
+    true,
+    true,
+  ]);
   // A correction renames the cell, its mark said, and the totals it counts in.
   await page.click('svg.sheet [data-cell="C8"] rect.border');
   await page.keyboard.type('7');
@@ -225,7 +257,9 @@ test('the keys alone run the form, move about the report, correct, undo and save
   const page = await openOn(SCREENS[0], false);
   mkdirSync(path.join(scratch, 'downloads'));
   const downloads = await watchDownloads(page, path.join(scratch, 'downloads'));
-  await page.evaluate(() => { delete window.showSaveFilePicker; });
+  await page.evaluate(() => {
+    delete window.showSaveFilePicker;
+  });
   // The form takes the keys from its first box; Tab goes through it to the weekly hours.
   assert.equal(await focusedId(page), 'Text3');
   await page.keyboard.type('Karimova Dilnoza');
@@ -242,8 +276,16 @@ test('the keys alone run the form, move about the report, correct, undo and save
     else await page.keyboard.press(key);
     return focusedId(page);
   };
-  const moves = [['End'], ['Home'], ['PageDown'], ['PageUp'], ['End', 'Control'], ['Home', 'Control'], ['ArrowRight'],
-    ['ArrowDown']];
+  const moves = [
+    ['End'],
+    ['Home'],
+    ['PageDown'],
+    ['PageUp'],
+    ['End', 'Control'],
+    ['Home', 'Control'],
+    ['ArrowRight'],
+    ['ArrowDown'],
+  ];
   const reached = [];
   for (const [key, modifier] of moves) reached.push(await at(key, modifier));
   assert.deepEqual(reached, ['S5', 'C5', 'C20', 'C5', 'S20', 'C5', 'D5', 'D6']);
@@ -287,7 +329,7 @@ test('the keys alone run the form, move about the report, correct, undo and save
   await page.close();
 });
 
-test('a correction\'s marks stand out from their cells by 3:1, the light fills by a line of their own', async () => {
+test("a correction's marks stand out from their cells by 3:1, the light fills by a line of their own", async () => {
   const page = await openOn(SCREENS[0]);
   await runReport(page);
   await page.click('svg.sheet [data-cell="D8"] rect.border');
@@ -298,10 +340,14 @@ test('a correction\'s marks stand out from their cells by 3:1, the light fills b
   // against the fill it stands on, by the WCAG's relative luminance.
   const ratios = await page.evaluate(() => {
     const luminance = (color) => {
-      const [r, g, b] = color.match(/\d+(\.\d+)?/g).slice(0, 3).map(Number).map((channel) => {
-        const share = channel / 255;
-        return share <= 0.04045 ? share / 12.92 : ((share + 0.055) / 1.055) ** 2.4;
-      });
+      const [r, g, b] = color
+        .match(/\d+(\.\d+)?/g)
+        .slice(0, 3)
+        .map(Number)
+        .map((channel) => {
+          const share = channel / 255;
+          return share <= 0.04045 ? share / 12.92 : ((share + 0.055) / 1.055) ** 2.4;
+        });
       return 0.2126 * r + 0.7152 * g + 0.0722 * b;
     };
     const ratio = (a, b) => {

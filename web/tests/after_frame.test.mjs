@@ -5,8 +5,8 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { afterNextFrame } from '../src/page_turn.js';
-import { ReportKeeping } from '../src/report_keeping.js';
+import { afterNextFrame } from '../src/page/page_turn.js';
+import { ReportKeeping } from '../src/kept/report_keeping.js';
 
 // A browser's window as far as the work sees it: its frames, timers and visibility are
 // driven by the test.
@@ -18,8 +18,12 @@ function fakeWindow({ hidden = false } = {}) {
   const document = {
     visibilityState: hidden ? 'hidden' : 'visible',
     body: { dataset: {} },
-    addEventListener: (type, listener) => { if (type === 'visibilitychange') seeing.add(listener); },
-    removeEventListener: (type, listener) => { if (type === 'visibilitychange') seeing.delete(listener); },
+    addEventListener: (type, listener) => {
+      if (type === 'visibilitychange') seeing.add(listener);
+    },
+    removeEventListener: (type, listener) => {
+      if (type === 'visibilitychange') seeing.delete(listener);
+    },
   };
   return {
     document,
@@ -31,7 +35,12 @@ function fakeWindow({ hidden = false } = {}) {
     },
     clearTimeout: (id) => timers.delete(id),
     drawFrame: () => frames.splice(0).forEach((callback) => callback()),
-    runTimers: () => [...timers.keys()].forEach((id) => { const callback = timers.get(id); timers.delete(id); callback(); }),
+    runTimers: () =>
+      [...timers.keys()].forEach((id) => {
+        const callback = timers.get(id);
+        timers.delete(id);
+        callback();
+      }),
     hide: () => {
       document.visibilityState = 'hidden';
       [...seeing].forEach((listener) => listener());
@@ -40,7 +49,10 @@ function fakeWindow({ hidden = false } = {}) {
 }
 
 // A turn of the event loop, in which any work already due has run.
-const aTurn = () => new Promise((done) => { setImmediate(done); });
+const aTurn = () =>
+  new Promise((done) => {
+    setImmediate(done);
+  });
 
 // What the window does meanwhile, and whether the work has run after each step.
 const CASES = [
@@ -50,22 +62,27 @@ const CASES = [
   { name: 'hidden from the start', hidden: true, steps: ['turn', 'frame', 'timers', 'turn'], ran: [1, 1, 1, 1] },
 ];
 
-test('work put off until the next frame runs once: after the frame, at its timer, or when no one sees the page', async () => {
-  for (const { name, hidden, steps, ran } of CASES) {
-    const window = fakeWindow({ hidden });
-    let runs = 0;
-    afterNextFrame(window, () => { runs += 1; });
-    const seen = [];
-    for (const step of steps) {
-      if (step === 'turn') await aTurn();
-      if (step === 'frame') window.drawFrame();
-      if (step === 'timers') window.runTimers();
-      if (step === 'hide') window.hide();
-      seen.push(runs);
+test(
+  'work put off until the next frame runs once: after ' + 'the frame, at its timer, or when no one sees the page',
+  async () => {
+    for (const { name, hidden, steps, ran } of CASES) {
+      const window = fakeWindow({ hidden });
+      let runs = 0;
+      afterNextFrame(window, () => {
+        runs += 1;
+      });
+      const seen = [];
+      for (const step of steps) {
+        if (step === 'turn') await aTurn();
+        if (step === 'frame') window.drawFrame();
+        if (step === 'timers') window.runTimers();
+        if (step === 'hide') window.hide();
+        seen.push(runs);
+      }
+      assert.deepEqual(seen, ran, name);
     }
-    assert.deepEqual(seen, ran, name);
-  }
-});
+  },
+);
 
 // A store that records what it was asked.
 function fakeStore() {
@@ -77,7 +94,9 @@ function fakeStore() {
       asked.push(['keep', record.entries]);
       return { kept: true, mark: String(asked.length) };
     },
-    forget: async (id) => { asked.push(['forget', typeof id]); },
+    forget: async (id) => {
+      asked.push(['forget', typeof id]);
+    },
   };
 }
 
@@ -85,7 +104,13 @@ test('a report and its changes before the frame are kept once, as they stand aft
   const window = fakeWindow();
   const kept = fakeStore();
   let hours = 1;
-  const keeping = new ReportKeeping({ kept, entries: () => [{ row: 8, column: 4, hours }], notice: { tell: assert.fail }, words: {}, window });
+  const keeping = new ReportKeeping({
+    kept,
+    entries: () => [{ row: 8, column: 4, hours }],
+    notice: { tell: assert.fail },
+    words: {},
+    window,
+  });
   keeping.show({ request: { weekly: '24' } }, null, true);
   hours = 2;
   keeping.changed();

@@ -12,7 +12,7 @@ import { WebDriverSession } from './webdriver.mjs';
 // A download is done once its file is there under its own name, no part of it is still being
 // written beside it (Chromium's ".crdownload", Firefox's ".part"), and, as every download here
 // is a workbook, its package ends with the record that closes a zip.
-const ZIP_END = Buffer.from([0x50, 0x4B, 0x05, 0x06]);
+const ZIP_END = Buffer.from([0x50, 0x4b, 0x05, 0x06]);
 
 function finished(folder, name) {
   const files = readdirSync(folder);
@@ -50,8 +50,10 @@ function finger(chosen, types) {
   const middle = { clientX: box.left + box.width / 2, clientY: box.top + box.height / 2 };
   const at = { bubbles: true, cancelable: true, ...middle };
   for (const type of types) {
-    const made = type === 'click' ? new MouseEvent(type, at)
-      : new PointerEvent(type, { ...at, pointerType: 'touch', isPrimary: true });
+    const made =
+      type === 'click'
+        ? new MouseEvent(type, at)
+        : new PointerEvent(type, { ...at, pointerType: 'touch', isPrimary: true });
     target.dispatchEvent(made);
   }
 }
@@ -88,7 +90,9 @@ class PuppeteerDriver {
       await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
       // The workbook goes out as a download in every engine; Chromium's save picker is
       // tested on its own (kept.test.mjs).
-      await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
+      await page.evaluateOnNewDocument(() => {
+        delete window.showSaveFilePicker;
+      });
     }
     return new PuppeteerDriver(engine, browser, page, downloads);
   }
@@ -110,15 +114,23 @@ class PuppeteerDriver {
     await this.page.setViewport({ width, height, hasTouch: this.engine === 'chromium' });
   }
 
-  goto(url) { return this.page.goto(url); }
-  evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
+  goto(url) {
+    return this.page.goto(url);
+  }
+  evaluate(fn, ...args) {
+    return this.page.evaluate(fn, ...args);
+  }
   async waitFor(fn, ...args) {
     return (await this.page.waitForFunction(fn, { timeout: 60000 }, ...args)).jsonValue();
   }
 
-  click(selector) { return this.page.click(selector); }
+  click(selector) {
+    return this.page.click(selector);
+  }
   // Headless Firefox cannot make touches (its driver refuses them), so a tap is a click there.
-  tap(selector) { return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector); }
+  tap(selector) {
+    return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector);
+  }
   // A finger held on the element until the page shows what until() waits for, then lifted.
   // Headless Firefox makes no touches: there the page is handed the pointer events a finger makes.
   async longPress(selector, until) {
@@ -136,16 +148,24 @@ class PuppeteerDriver {
     await this.page.evaluate(finger, selector, ['pointerup', 'click']);
   }
   // Puppeteer has no double tap; two clicks in a row stand in for it.
-  doubleTap(selector) { return this.page.click(selector, { count: 2 }); }
-  type(text) { return this.page.keyboard.type(text); }
+  doubleTap(selector) {
+    return this.page.click(selector, { count: 2 });
+  }
+  type(text) {
+    return this.page.keyboard.type(text);
+  }
   async press(key, modifiers = {}) {
     for (const held of asList(modifiers)) await this.page.keyboard.down(held);
     await this.page.keyboard.press(key);
     for (const held of asList(modifiers)) await this.page.keyboard.up(held);
   }
 
-  async setFile(selector, file) { await (await this.page.$(selector)).uploadFile(file); }
-  screenshot(file) { return this.page.screenshot({ path: file }); }
+  async setFile(selector, file) {
+    await (await this.page.$(selector)).uploadFile(file);
+  }
+  screenshot(file) {
+    return this.page.screenshot({ path: file });
+  }
 
   // Reloads; hands back the questions the page asked first.
   async reload() {
@@ -154,9 +174,13 @@ class PuppeteerDriver {
     return this.asked;
   }
 
-  download(selector, name) { return downloadBy(this, selector, name); }
+  download(selector, name) {
+    return downloadBy(this, selector, name);
+  }
 
-  close() { return this.browser.close(); }
+  close() {
+    return this.browser.close();
+  }
 }
 
 class WebKitDriver {
@@ -175,22 +199,40 @@ class WebKitDriver {
     await this.session.command('POST', '/window/rect', { width, height });
   }
 
-  goto(url) { return this.session.command('POST', '/url', { url }); }
-  evaluate(fn, ...args) { return this.session.run(fn, args); }
-  waitFor(fn, ...args) { return this.session.waitFor(fn, args); }
+  goto(url) {
+    return this.session.command('POST', '/url', { url });
+  }
+  evaluate(fn, ...args) {
+    return this.session.run(fn, args);
+  }
+  waitFor(fn, ...args) {
+    return this.session.waitFor(fn, args);
+  }
 
-  click(selector) { return this.session.press(selector, 'mouse', 1); }
-  tap(selector) { return this.session.press(selector, 'touch', 1); }
-  doubleTap(selector) { return this.session.press(selector, 'touch', 2); }
+  click(selector) {
+    return this.session.press(selector, 'mouse', 1);
+  }
+  tap(selector) {
+    return this.session.press(selector, 'touch', 1);
+  }
+  doubleTap(selector) {
+    return this.session.press(selector, 'touch', 2);
+  }
   async longPress(selector, until) {
     await this.session.run(finger, [selector, ['pointerdown']]);
     await this.session.waitFor(until, []);
     await this.session.run(finger, [selector, ['pointerup', 'click']]);
   }
-  type(text) { return this.session.keys([...text]); }
-  press(key, modifiers = {}) { return this.session.keys([key], asList(modifiers)); }
+  type(text) {
+    return this.session.keys([...text]);
+  }
+  press(key, modifiers = {}) {
+    return this.session.keys([key], asList(modifiers));
+  }
 
-  setFile(selector, file) { return this.session.setFile(selector, file); }
+  setFile(selector, file) {
+    return this.session.setFile(selector, file);
+  }
   async screenshot(file) {
     writeFileSync(file, Buffer.from(await this.session.command('GET', '/screenshot'), 'base64'));
   }
@@ -200,9 +242,13 @@ class WebKitDriver {
     return null;
   }
 
-  download(selector, name) { return downloadBy(this, selector, name); }
+  download(selector, name) {
+    return downloadBy(this, selector, name);
+  }
 
-  close() { return this.session.quit(); }
+  close() {
+    return this.session.quit();
+  }
 }
 
 // The engine named, its downloads in scratch/downloads.

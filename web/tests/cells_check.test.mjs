@@ -21,7 +21,9 @@ before(async () => {
   ({ browser, page, files } = await openPageWithDownloads(scratch));
   // The browser's print dialog cannot be driven headless: a print asked for is counted.
   await page.evaluate(() => {
-    window.print = () => { document.body.dataset.prints = String(Number(document.body.dataset.prints ?? 0) + 1); };
+    window.print = () => {
+      document.body.dataset.prints = String(Number(document.body.dataset.prints ?? 0) + 1);
+    };
   });
   await page.type('#Text3', 'Karimova Dilnoza');
   await page.type('#Text2', '24');
@@ -42,12 +44,16 @@ async function correct(ref, hours) {
 
 // Clicks the button and answers the question it brings up; the question's text.
 async function answered(button, answer) {
-  await page.$eval('body', (body) => { delete body.dataset.cellsCheck; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.cellsCheck;
+  });
   await page.click(button);
   await page.waitForSelector('#CellsCheck[open]');
   const question = await page.$eval('#CellsCheckQuestion', (p) => p.textContent);
-  assert.deepEqual(await page.$$eval('#CellsCheck button', (buttons) => buttons.map((b) => b.textContent)),
-    ['Baribir davom etish', 'Tekshirishga qaytish']);
+  assert.deepEqual(await page.$$eval('#CellsCheck button', (buttons) => buttons.map((b) => b.textContent)), [
+    'Baribir davom etish',
+    'Tekshirishga qaytish',
+  ]);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'CellsCheckFirst');
   await page.click(answer);
   await page.waitForSelector(`body[data-cells-check="${answer === '#CellsCheckGoOn' ? 'wentOn' : 'checkFirst'}"]`);
@@ -72,18 +78,21 @@ test('the status line and the question name the cells as the report shows them; 
   assert.match(await answered('#SaveXlsx', '#CellsCheckFirst'), /Baribir saqlaysizmi\?$/);
 });
 
-test('gone on with, the same cells are not asked about again; changed, they are, fractions spoken of only if any', async () => {
-  await answered('#Print', '#CellsCheckGoOn');
-  assert.equal(await prints(), 1);
-  await page.click('#SaveXlsx');
-  assert.match(path.basename(await files.next()), /^Karimova Dilnoza \d{4}-\d{4}\.xlsx$/);
-  assert.equal(await page.$eval('#CellsCheck', (dialog) => dialog.open), false);
-  await page.click('#Print');
-  await page.waitForFunction(() => document.body.dataset.prints === '2');
+test(
+  'gone on with, the same cells are not asked about again; ' + 'changed, they are, fractions spoken of only if any',
+  async () => {
+    await answered('#Print', '#CellsCheckGoOn');
+    assert.equal(await prints(), 1);
+    await page.click('#SaveXlsx');
+    assert.match(path.basename(await files.next()), /^Karimova Dilnoza \d{4}-\d{4}\.xlsx$/);
+    assert.equal(await page.$eval('#CellsCheck', (dialog) => dialog.open), false);
+    await page.click('#Print');
+    await page.waitForFunction(() => document.body.dataset.prints === '2');
 
-  await correct('C8', '3');
-  const question = await answered('#Print', '#CellsCheckGoOn');
-  assert.doesNotMatch(question, /butun son|Kasr/);
-  assert.match(question, /\n• manfiy soat \(1 ta\): Mart · Darsga tayyorgarlik\n/);
-  await page.waitForFunction(() => document.body.dataset.prints === '3');
-});
+    await correct('C8', '3');
+    const question = await answered('#Print', '#CellsCheckGoOn');
+    assert.doesNotMatch(question, /butun son|Kasr/);
+    assert.match(question, /\n• manfiy soat \(1 ta\): Mart · Darsga tayyorgarlik\n/);
+    await page.waitForFunction(() => document.body.dataset.prints === '3');
+  },
+);

@@ -13,7 +13,9 @@ export async function openPageWithDownloads(scratch) {
   const browser = await launchChromium(scratch);
   const page = await browser.newPage();
   const files = await watchDownloads(page, downloads);
-  await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
+  await page.evaluateOnNewDocument(() => {
+    delete window.showSaveFilePicker;
+  });
   await openBuiltPage(page);
   return { browser, page, files };
 }

@@ -18,9 +18,11 @@ after(() => rmSync(scratch, { recursive: true, force: true }));
 test('Lighthouse scores accessibility and best practices full', { timeout: 240000 }, async () => {
   const { scores, figures, failed, runtimeError } = await auditFirstLoad(webBuild);
   assert.equal(runtimeError, undefined);
-  console.log(`Lighthouse, mobile: performance ${scores.performance}, first contentful paint ` +
-    `${figures.fcp.toFixed(0)} ms, largest ${figures.lcp.toFixed(0)} ms, total blocking time ` +
-    `${figures.tbt.toFixed(0)} ms, layout shift ${figures.cls.toFixed(3)}`);
+  console.log(
+    `Lighthouse, mobile: performance ${scores.performance}, first contentful paint ` +
+      `${figures.fcp.toFixed(0)} ms, largest ${figures.lcp.toFixed(0)} ms, total blocking time ` +
+      `${figures.tbt.toFixed(0)} ms, layout shift ${figures.cls.toFixed(3)}`,
+  );
   assert.deepEqual(failed, []);
   assert.equal(scores.accessibility, 100);
   assert.equal(scores['best-practices'], 100);
@@ -57,7 +59,12 @@ test('the form keeps its place from its first frame to the page ready', { timeou
       // The school year the page asked the module for stands in the box the page was built with.
       assert.equal(await page.$eval('#SchoolYear', (select) => select.dataset.provisional), undefined);
       // A shift is reported with the frame that shows it.
-      await page.evaluate(() => new Promise((drawn) => { requestAnimationFrame(() => setTimeout(drawn)); }));
+      await page.evaluate(
+        () =>
+          new Promise((drawn) => {
+            requestAnimationFrame(() => setTimeout(drawn));
+          }),
+      );
       assert.deepEqual(await page.evaluate(() => window.layoutShifts), [], name);
       await context.close();
     }

@@ -31,9 +31,14 @@ export async function serveGzipped(folder, page = 'soatnoma.html') {
     }
     response.writeHead(200, { ...headers, 'Content-Length': bytes.length }).end(bytes);
   });
-  await new Promise((listening) => { server.listen(0, '127.0.0.1', listening); });
+  await new Promise((listening) => {
+    server.listen(0, '127.0.0.1', listening);
+  });
   return {
     url: `http://127.0.0.1:${server.address().port}/${page}`,
-    close: () => new Promise((closed) => { server.close(closed); }),
+    close: () =>
+      new Promise((closed) => {
+        server.close(closed);
+      }),
   };
 }

@@ -7,7 +7,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
@@ -31,8 +31,11 @@ after(async () => {
   rmSync(scratch, { recursive: true, force: true });
 });
 
-const batch = (list) => spawnSync(cli, ['batch', list, '-o', path.join(scratch, 'out.xlsx'), '--year', '2026'],
-  { encoding: 'utf8', env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+const batch = (list) =>
+  spawnSync(cli, ['batch', list, '-o', path.join(scratch, 'out.xlsx'), '--year', '2026'], {
+    encoding: 'utf8',
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+  });
 
 // The list chosen in the page: its status line and its rows' statuses.
 async function listed(file) {
@@ -54,9 +57,22 @@ test('"Yordam" shows the how-to the desktop shows, and closes', async () => {
     paragraphs: [...dialog.querySelectorAll('p')].map((p) => p.textContent),
   }));
   assert.equal(shown.title, title);
-  assert.deepEqual(shown.headings, sections.map((section) => section.heading));
-  assert.deepEqual(shown.paragraphs, sections.flatMap((section) => section.paragraphs));
-  for (const heading of ['Shakl', "O'quv yili", 'Tuzatishlar', 'Saqlash va chop etish', "Xodimlar ro'yxati", "Ro'yxat ustunlari"]) {
+  assert.deepEqual(
+    shown.headings,
+    sections.map((section) => section.heading),
+  );
+  assert.deepEqual(
+    shown.paragraphs,
+    sections.flatMap((section) => section.paragraphs),
+  );
+  for (const heading of [
+    'Shakl',
+    "O'quv yili",
+    'Tuzatishlar',
+    'Saqlash va chop etish',
+    "Xodimlar ro'yxati",
+    "Ro'yxat ustunlari",
+  ]) {
     assert.ok(shown.headings.includes(heading), heading);
   }
   assert.ok(shown.paragraphs.includes("ism - o'qituvchining familiyasi va ismi"));
@@ -64,26 +80,38 @@ test('"Yordam" shows the how-to the desktop shows, and closes', async () => {
   assert.equal(await page.$eval('#HelpDialog', (dialog) => dialog.open), false);
 });
 
-test('"Namuna" gives the example as a workbook and as CSV, both read with every teacher ready', { skip: !existsSync(cli) }, async () => {
-  await page.click('#RosterOpen');
-  await page.waitForSelector('#RosterExample');
-  await page.click('#RosterExampleCsv');
-  const csv = await files.next();
-  assert.equal(path.basename(csv), 'royxat.csv');
-  // Said in the desktop's words, naming the page's button a filled-in list is chosen with.
-  assert.equal(await page.$eval('#StaffMessage', (message) => message.textContent),
-    "Ro'yxat namunasi saqlandi:\nroyxat.csv\n\nUni o'z xodimlaringiz bilan to'ldirib, \"Ro'yxat faylini tanlash\" tugmasi bilan oching.");
-  await page.click('#RosterExample');
-  const workbook = await files.next();
-  assert.equal(path.basename(workbook), 'royxat.xlsx');
-  for (const file of [csv, workbook]) {
-    const run = batch(file);
-    assert.equal(run.status, 0, run.stderr);
-    assert.deepEqual((await listed(file)).statuses, ['ok', 'ok', 'ok', 'ok'], file);
-  }
-  // The workbook, with its second sheet that explains the columns, is the desktop's.
-  if (canCompareEditions) {
-    await assertSameWorkbooks({ page: readFileSync(workbook),
-      desktop: desktopWorkbook('example', path.join(scratch, 'desktop-royxat.xlsx')) }, 'royxat.xlsx');
-  }
-});
+test(
+  '"Namuna" gives the example as a workbook and as CSV, both read with every teacher ready',
+  { skip: !existsSync(cli) },
+  async () => {
+    await page.click('#RosterOpen');
+    await page.waitForSelector('#RosterExample');
+    await page.click('#RosterExampleCsv');
+    const csv = await files.next();
+    assert.equal(path.basename(csv), 'royxat.csv');
+    // Said in the desktop's words, naming the page's button a filled-in list is chosen with.
+    assert.equal(
+      await page.$eval('#StaffMessage', (message) => message.textContent),
+      "Ro'yxat namunasi saqlandi:\nroyxat.csv\n\nUni o'z xodimlaringiz " +
+        'bilan to\'ldirib, "Ro\'yxat faylini tanlash" tugmasi bilan oching.',
+    );
+    await page.click('#RosterExample');
+    const workbook = await files.next();
+    assert.equal(path.basename(workbook), 'royxat.xlsx');
+    for (const file of [csv, workbook]) {
+      const run = batch(file);
+      assert.equal(run.status, 0, run.stderr);
+      assert.deepEqual((await listed(file)).statuses, ['ok', 'ok', 'ok', 'ok'], file);
+    }
+    // The workbook, with its second sheet that explains the columns, is the desktop's.
+    if (canCompareEditions) {
+      await assertSameWorkbooks(
+        {
+          page: readFileSync(workbook),
+          desktop: desktopWorkbook('example', path.join(scratch, 'desktop-royxat.xlsx')),
+        },
+        'royxat.xlsx',
+      );
+    }
+  },
+);

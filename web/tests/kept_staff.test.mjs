@@ -41,10 +41,16 @@ function countWrites() {
 
 before(async () => {
   const lines = ['ism;maktab;fan;toifa;soat;stavka;rahbar'];
-  for (let i = 1; i <= TEACHERS; ++i) lines.push(`O'qituvchi ${i};${1 + (i % 40)};fizika;${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`);
+  for (let i = 1; i <= TEACHERS; ++i)
+    lines.push(
+      `O'qituvchi ${i};${1 + (i % 40)};fizika;` +
+        `${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
+    );
   writeFileSync(path.join(scratch, 'maktab.csv'), `${lines.join('\r\n')}\r\n`);
-  const run = spawnSync(cli, ['batch', path.join(scratch, 'maktab.csv'), '-o', staffBook, '--year', '2026'],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  const run = spawnSync(cli, ['batch', path.join(scratch, 'maktab.csv'), '-o', staffBook, '--year', '2026'], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
   assert.equal(run.status, 0, run.stderr);
   browser = await launchChromium(scratch);
   page = await browser.newPage();
@@ -60,15 +66,18 @@ after(async () => {
 });
 
 const keeps = () => page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
-const kept = (before) => page.waitForFunction((was) => Number(document.body.dataset.keeps ?? 0) > was, { timeout: 20000 }, before);
+const kept = (before) =>
+  page.waitForFunction((was) => Number(document.body.dataset.keeps ?? 0) > was, { timeout: 20000 }, before);
 
 async function openTeacher(sheet) {
   const before = await keeps();
-  if (!await page.$('#StaffBook[data-listed]:not([hidden])')) {
+  if (!(await page.$('#StaffBook[data-listed]:not([hidden])'))) {
     await (await page.$('#OpenFile')).uploadFile(staffBook);
     await page.waitForSelector('#StaffBook[data-listed]:not([hidden])', { timeout: 30000 });
   }
-  await page.$eval('body', (body) => { delete body.dataset.report; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.report;
+  });
   await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
   await page.waitForSelector('body[data-report="drawn"]', { timeout: 20000 });
   return before;
@@ -86,121 +95,170 @@ async function correct(ref, hours) {
 }
 
 // Every record of the page's storage: {store: [records]}, and what they hold in bytes.
-const storage = () => page.evaluate(() => new Promise((resolve, reject) => {
-  const open = indexedDB.open('soatnoma');
-  open.onsuccess = () => {
-    const names = [...open.result.objectStoreNames];
-    const reading = open.result.transaction(names);
-    const records = {};
-    for (const name of names) reading.objectStore(name).getAll().onsuccess = (event) => { records[name] = event.target.result; };
-    reading.oncomplete = () => {
-      open.result.close();
-      resolve({ bytes: window.bytesOf(records), counts: Object.fromEntries(names.map((name) => [name, records[name].length])) });
-    };
-    reading.onerror = () => reject(reading.error);
-  };
-  open.onerror = () => reject(open.error);
-}));
+const storage = () =>
+  page.evaluate(
+    () =>
+      new Promise((resolve, reject) => {
+        const open = indexedDB.open('soatnoma');
+        open.onsuccess = () => {
+          const names = [...open.result.objectStoreNames];
+          const reading = open.result.transaction(names);
+          const records = {};
+          for (const name of names)
+            reading.objectStore(name).getAll().onsuccess = (event) => {
+              records[name] = event.target.result;
+            };
+          reading.oncomplete = () => {
+            open.result.close();
+            resolve({
+              bytes: window.bytesOf(records),
+              counts: Object.fromEntries(names.map((name) => [name, records[name].length])),
+            });
+          };
+          reading.onerror = () => reject(reading.error);
+        };
+        open.onerror = () => reject(open.error);
+      }),
+  );
 
-test('a 1,000-teacher workbook is kept once however many teachers are kept, and a correction writes only the hours', async (t) => {
-  const book = statSync(staffBook).size;
-  const sizes = [];
-  for (const [index, sheet] of ["O'qituvchi 1", "O'qituvchi 500", "O'qituvchi 1000"].entries()) {
-    await openTeacher(sheet);
-    const first = await correct('D8', String(index + 3));
-    const second = await correct('E8', String(index + 4));
-    // The first keep writes the report's read workbook once; a later correction only the hours.
-    assert.ok(second < 40000, `a correction wrote ${second} bytes`);
-    assert.ok(index === 0 ? first > book : first < 64 * 1024, `a teacher's first keep wrote ${first} bytes`);
-    assert.ok(first > second);
-    sizes.push((await storage()).bytes);
-  }
-  const perTeacher = (sizes[2] - sizes[0]) / 2;
-  t.diagnostic(`staff workbook ${book} bytes; first teacher kept ${sizes[0]} bytes; each further teacher ${Math.round(perTeacher)} bytes`);
-  assert.ok(sizes[0] > book, 'the first teacher keeps the workbook');
-  assert.ok(perTeacher < 64 * 1024, `a further teacher costs ${perTeacher} bytes, the workbook ${book}`);
+test(
+  'a 1,000-teacher workbook is kept once however many ' + 'teachers are kept, and a correction writes only the hours',
+  async (t) => {
+    const book = statSync(staffBook).size;
+    const sizes = [];
+    for (const [index, sheet] of ["O'qituvchi 1", "O'qituvchi 500", "O'qituvchi 1000"].entries()) {
+      await openTeacher(sheet);
+      const first = await correct('D8', String(index + 3));
+      const second = await correct('E8', String(index + 4));
+      // The first keep writes the report's read workbook once; a later correction only the hours.
+      assert.ok(second < 40000, `a correction wrote ${second} bytes`);
+      assert.ok(index === 0 ? first > book : first < 64 * 1024, `a teacher's first keep wrote ${first} bytes`);
+      assert.ok(first > second);
+      sizes.push((await storage()).bytes);
+    }
+    const perTeacher = (sizes[2] - sizes[0]) / 2;
+    t.diagnostic(
+      `staff workbook ${book} bytes; first teacher kept ${sizes[0]} bytes; ` +
+        `each further teacher ${Math.round(perTeacher)} bytes`,
+    );
+    assert.ok(sizes[0] > book, 'the first teacher keeps the workbook');
+    assert.ok(perTeacher < 64 * 1024, `a further teacher costs ${perTeacher} bytes, the workbook ${book}`);
 
-  // Removing the reports one by one lets the workbook go with the last of them.
-  await page.reload();
-  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-  // Each comes back whole from its own sheet and the workbook's listing kept once.
-  const offered = await page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => line.dataset.damaged ?? 'whole'));
-  assert.deepEqual(offered, ['whole', 'whole', 'whole']);
-  for (let left = 3; left > 0; --left) {
-    assert.equal((await storage()).counts['xodimlar kitoblari'], 1);
-    await page.click('#Recovery [data-kept] button:last-child');
-    await page.waitForFunction((count) => document.querySelectorAll('#Recovery [data-kept]').length === count - 1, {}, left);
-  }
-  assert.deepEqual((await storage()).counts, { 'ochilgan': 0, 'saqlanmagan': 0, 'xodimlar kitoblari': 0 });
-});
+    // Removing the reports one by one lets the workbook go with the last of them.
+    await page.reload();
+    await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+    // Each comes back whole from its own sheet and the workbook's listing kept once.
+    const offered = await page.$$eval('#Recovery [data-kept]', (lines) =>
+      lines.map((line) => line.dataset.damaged ?? 'whole'),
+    );
+    assert.deepEqual(offered, ['whole', 'whole', 'whole']);
+    for (let left = 3; left > 0; --left) {
+      assert.equal((await storage()).counts['xodimlar kitoblari'], 1);
+      await page.click('#Recovery [data-kept] button:last-child');
+      await page.waitForFunction(
+        (count) => document.querySelectorAll('#Recovery [data-kept]').length === count - 1,
+        {},
+        left,
+      );
+    }
+    assert.deepEqual((await storage()).counts, { ochilgan: 0, saqlanmagan: 0, 'xodimlar kitoblari': 0 });
+  },
+);
 
 // The storage made as the page kept a staff workbook's teacher before: in the first version
 // the report with the workbook read inline, the workbook's bytes in a record of their own
 // beside it; in the second the workbook read whole beside the report, the bytes alone.
-const asKeptBefore = (version) => page.evaluate((version) => new Promise((resolve, reject) => {
-  const open = indexedDB.open('soatnoma');
-  open.onsuccess = () => {
-    const database = open.result;
-    const names = [...database.objectStoreNames];
-    const reading = database.transaction(names);
-    const records = {};
-    for (const name of names) reading.objectStore(name).getAll().onsuccess = (event) => { records[name] = event.target.result; };
-    reading.oncomplete = () => {
-      const [{ openedApart, book, mark, ...report }] = records.saqlanmagan;
-      const [{ id, fileName, teacher }] = records.ochilgan;
-      const [{ digest, bytes, listing }] = records['xodimlar kitoblari'];
-      const workbook = { ...listing, ...teacher };
-      if (version === 2) {
-        const writing = open.result.transaction(names, 'readwrite');
-        writing.objectStore('ochilgan').put({ id, fileName, workbook });
-        writing.objectStore('xodimlar kitoblari').put({ digest, bytes });
-        writing.oncomplete = () => { database.close(); resolve(); };
-        writing.onerror = () => reject(writing.error);
-        return;
-      }
-      database.close();
-      const old = [{ ...report, opened: { fileName, workbook, staffBook: true } },
-        { id: `xodimlar kitobi ${report.id}`, bookOf: report.id, bytes: records['xodimlar kitoblari'][0].bytes }];
-      const removing = indexedDB.deleteDatabase('soatnoma');
-      removing.onerror = () => reject(removing.error);
-      removing.onsuccess = () => {
-        const first = indexedDB.open('soatnoma', 1);
-        first.onupgradeneeded = () => first.result.createObjectStore('saqlanmagan', { keyPath: 'id' });
-        first.onerror = () => reject(first.error);
-        first.onsuccess = () => {
-          const writing = first.result.transaction('saqlanmagan', 'readwrite');
-          for (const record of old) writing.objectStore('saqlanmagan').put(record);
-          writing.oncomplete = () => { first.result.close(); resolve(); };
-          writing.onerror = () => reject(writing.error);
+const asKeptBefore = (version) =>
+  page.evaluate(
+    (version) =>
+      new Promise((resolve, reject) => {
+        const open = indexedDB.open('soatnoma');
+        open.onsuccess = () => {
+          const database = open.result;
+          const names = [...database.objectStoreNames];
+          const reading = database.transaction(names);
+          const records = {};
+          for (const name of names)
+            reading.objectStore(name).getAll().onsuccess = (event) => {
+              records[name] = event.target.result;
+            };
+          reading.oncomplete = () => {
+            // The report as an earlier version kept it: without the marks of where its parts are kept apart.
+            const report = { ...records.saqlanmagan[0] };
+            for (const apart of ['openedApart', 'book', 'mark']) delete report[apart];
+            const [{ id, fileName, teacher }] = records.ochilgan;
+            const [{ digest, bytes, listing }] = records['xodimlar kitoblari'];
+            const workbook = { ...listing, ...teacher };
+            if (version === 2) {
+              const writing = open.result.transaction(names, 'readwrite');
+              writing.objectStore('ochilgan').put({ id, fileName, workbook });
+              writing.objectStore('xodimlar kitoblari').put({ digest, bytes });
+              writing.oncomplete = () => {
+                database.close();
+                resolve();
+              };
+              writing.onerror = () => reject(writing.error);
+              return;
+            }
+            database.close();
+            const old = [
+              { ...report, opened: { fileName, workbook, staffBook: true } },
+              { id: `xodimlar kitobi ${report.id}`, bookOf: report.id, bytes: records['xodimlar kitoblari'][0].bytes },
+            ];
+            const removing = indexedDB.deleteDatabase('soatnoma');
+            removing.onerror = () => reject(removing.error);
+            removing.onsuccess = () => {
+              const first = indexedDB.open('soatnoma', 1);
+              first.onupgradeneeded = () => first.result.createObjectStore('saqlanmagan', { keyPath: 'id' });
+              first.onerror = () => reject(first.error);
+              first.onsuccess = () => {
+                const writing = first.result.transaction('saqlanmagan', 'readwrite');
+                for (const record of old) writing.objectStore('saqlanmagan').put(record);
+                writing.oncomplete = () => {
+                  first.result.close();
+                  resolve();
+                };
+                writing.onerror = () => reject(writing.error);
+              };
+            };
+          };
         };
-      };
-    };
-  };
-  open.onerror = () => reject(open.error);
-}), version);
+        open.onerror = () => reject(open.error);
+      }),
+    version,
+  );
 
-for (const version of [1, 2]) test(`a teacher kept the way the page's storage version ${version} kept one is offered back, taken back and kept anew`, async () => {
-  // What an earlier test kept is removed first.
-  await page.reload();
-  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-  for (let left = (await page.$$('#Recovery [data-kept]')).length; left > 0; --left) {
-    await page.click('#Recovery [data-kept] button:last-child');
-    await page.waitForFunction((count) => document.querySelectorAll('#Recovery [data-kept]').length === count - 1, {}, left);
-  }
-  await openTeacher("O'qituvchi 7");
-  await correct('D8', '9');
-  await asKeptBefore(version);
-  await page.reload();
-  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-  const lines = await page.$$eval('#Recovery [data-kept]', (found) => found.map((line) => [line.textContent, line.dataset.damaged ?? null]));
-  assert.equal(lines.length, 1);
-  assert.match(lines[0][0], /^O'qituvchi 7, 2026\/2027 o'quv yili \(maktab\.xlsx, "O'qituvchi 7" varag'i\), /);
-  assert.equal(lines[0][1], null);
-  await page.$eval('body', (body) => { delete body.dataset.report; });
-  await page.click('#Recovery [data-kept] button');
-  await page.waitForSelector('body[data-report="drawn"]', { timeout: 20000 });
-  assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
-  assert.equal(await page.$eval('[data-cell="D8"]', (cell) => cell.dataset.value), '9');
-  await correct('E8', '2');
-  assert.deepEqual((await storage()).counts, { 'ochilgan': 1, 'saqlanmagan': 1, 'xodimlar kitoblari': 1 });
-});
+for (const version of [1, 2])
+  test(`a teacher kept by the page's storage version ${version} is offered back, taken back, kept anew`, async () => {
+    // What an earlier test kept is removed first.
+    await page.reload();
+    await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+    for (let left = (await page.$$('#Recovery [data-kept]')).length; left > 0; --left) {
+      await page.click('#Recovery [data-kept] button:last-child');
+      await page.waitForFunction(
+        (count) => document.querySelectorAll('#Recovery [data-kept]').length === count - 1,
+        {},
+        left,
+      );
+    }
+    await openTeacher("O'qituvchi 7");
+    await correct('D8', '9');
+    await asKeptBefore(version);
+    await page.reload();
+    await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+    const lines = await page.$$eval('#Recovery [data-kept]', (found) =>
+      found.map((line) => [line.textContent, line.dataset.damaged ?? null]),
+    );
+    assert.equal(lines.length, 1);
+    assert.match(lines[0][0], /^O'qituvchi 7, 2026\/2027 o'quv yili \(maktab\.xlsx, "O'qituvchi 7" varag'i\), /);
+    assert.equal(lines[0][1], null);
+    await page.$eval('body', (body) => {
+      delete body.dataset.report;
+    });
+    await page.click('#Recovery [data-kept] button');
+    await page.waitForSelector('body[data-report="drawn"]', { timeout: 20000 });
+    assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
+    assert.equal(await page.$eval('[data-cell="D8"]', (cell) => cell.dataset.value), '9');
+    await correct('E8', '2');
+    assert.deepEqual((await storage()).counts, { ochilgan: 1, saqlanmagan: 1, 'xodimlar kitoblari': 1 });
+  });

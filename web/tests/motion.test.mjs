@@ -18,13 +18,17 @@ function movements() {
     const style = getComputedStyle(element);
     return style.transitionDuration.split(',').some((duration) => parseFloat(duration) > 0);
   });
-  return { animations: document.getAnimations().length, fading: fading.map((element) => element.id || element.tagName) };
+  return {
+    animations: document.getAnimations().length,
+    fading: fading.map((element) => element.id || element.tagName),
+  };
 }
 
 // The title given a turning and fading movement, as a decoration of the page would have.
 function decorate() {
   const style = document.createElement('style');
-  style.textContent = '@keyframes turn { to { transform: rotate(1turn); } }' +
+  style.textContent =
+    '@keyframes turn { to { transform: rotate(1turn); } }' +
     '.title { animation: turn 2s linear infinite; transition: opacity 1s; }';
   document.head.append(style);
 }

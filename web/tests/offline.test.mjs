@@ -24,7 +24,9 @@ test('after the first visit over http, the page opens and runs with the network 
   browser = await launchChromium(scratch);
   const page = await browser.newPage();
   const said = [];
-  page.on('console', (message) => { if (message.type() === 'error') said.push(message.text()); });
+  page.on('console', (message) => {
+    if (message.type() === 'error') said.push(message.text());
+  });
   page.on('pageerror', (fault) => said.push(String(fault)));
   await page.goto(served.url);
   await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });

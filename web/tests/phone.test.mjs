@@ -14,7 +14,7 @@ import { KnownDevices } from 'puppeteer-core';
 import { launchChromium, openBuiltPage, webBuild } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-phone-'));
-const FINGER = 44;  // CSS pixels: the least a tapped control should measure
+const FINGER = 44; // CSS pixels: the least a tapped control should measure
 let browser;
 let page;
 
@@ -31,15 +31,20 @@ after(async () => {
 });
 
 const box = (selector) => page.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
-const sidewaysScroll = () => page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+const sidewaysScroll = () =>
+  page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
 
 // Controls shown on the page that a finger presses, smaller than a finger in height.
-const tooSmallToTap = () => page.evaluate((finger) => [
-  ...document.querySelectorAll('button, input, label.control:not(.kind-label)')]
-  .filter((element) => element.offsetParent !== null && element.type !== 'file')
-  .filter((element) => !element.closest('label.control') || element.matches('label.control'))
-  .filter((element) => element.getBoundingClientRect().height < finger)
-  .map((element) => element.id || element.dataset.control || element.textContent), FINGER);
+const tooSmallToTap = () =>
+  page.evaluate(
+    (finger) =>
+      [...document.querySelectorAll('button, input, label.control:not(.kind-label)')]
+        .filter((element) => element.offsetParent !== null && element.type !== 'file')
+        .filter((element) => !element.closest('label.control') || element.matches('label.control'))
+        .filter((element) => element.getBoundingClientRect().height < finger)
+        .map((element) => element.id || element.dataset.control || element.textContent),
+    FINGER,
+  );
 
 test('the form stacks in reading order within the screen, every control big enough to tap', async () => {
   assert.equal(await sidewaysScroll(), 0);
@@ -61,16 +66,18 @@ test('the form stacks in reading order within the screen, every control big enou
   assert.ok(await page.$eval('#Text3', (input) => parseFloat(getComputedStyle(input).fontSize) >= 16));
 });
 
-const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
+const cellText = (ref) =>
+  page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
 
 // The report's typing box: open, taking the keys, its keypad, its text and the part chosen.
-const typingBox = () => page.$eval('#CellEditor', (editor) => ({
-  open: !editor.hidden,
-  focused: document.activeElement === editor,
-  inputMode: editor.inputMode,
-  value: editor.value,
-  chosen: editor.value.slice(editor.selectionStart, editor.selectionEnd),
-}));
+const typingBox = () =>
+  page.$eval('#CellEditor', (editor) => ({
+    open: !editor.hidden,
+    focused: document.activeElement === editor,
+    inputMode: editor.inputMode,
+    value: editor.value,
+    chosen: editor.value.slice(editor.selectionStart, editor.selectionEnd),
+  }));
 
 // The typing box stands about the cell's middle and covers it, its text at least 16 pixels
 // on the screen, so the phone does not zoom in on it when it takes the keys.
@@ -82,7 +89,7 @@ async function assertBoxAboutCell(ref) {
   assert.ok(editor.width >= cell.width - 1 && editor.height >= cell.height - 1, `${ref}: the box covers the cell`);
   const text = await page.$eval('#CellEditor', (input) => {
     const drawn = document.querySelector('#sheet .page');
-    return parseFloat(getComputedStyle(input).fontSize) * drawn.getBoundingClientRect().width / drawn.offsetWidth;
+    return (parseFloat(getComputedStyle(input).fontSize) * drawn.getBoundingClientRect().width) / drawn.offsetWidth;
   });
   assert.ok(text >= 15.9, `${ref}: the box's text is ${text} px on the screen`);
 }
@@ -98,31 +105,47 @@ test('a tapped number box is typed over, a tapped text box is added to', async (
     { id: 'Text4', old: 'Fizika', typed: 'x', after: 'Fizikax', atEnd: true },
   ];
   for (const { id, old, typed, after, atEnd } of cases) {
-    await page.$eval(`#${id}`, (input, value) => { input.value = value; input.blur(); }, old);
+    await page.$eval(
+      `#${id}`,
+      (input, value) => {
+        input.value = value;
+        input.blur();
+      },
+      old,
+    );
     const where = await box(`#${id}`);
     await page.touchscreen.tap(atEnd ? where.right - 12 : where.x + 12, where.y + where.height / 2);
     await page.keyboard.type(typed);
     assert.equal(await page.$eval(`#${id}`, (input) => input.value), after, id);
   }
-  for (const id of ['Text7', 'Text4']) await page.$eval(`#${id}`, (input) => { input.value = ''; input.dispatchEvent(new Event('input')); });
+  for (const id of ['Text7', 'Text4'])
+    await page.$eval(`#${id}`, (input) => {
+      input.value = '';
+      input.dispatchEvent(new Event('input'));
+    });
 });
 
 // The cell seen at a point of the report's box, given as shares of its width and height:
 // its name, whether it is a pinned copy, and the point on the screen.
 // A share of null down: just below the top of the heading row, where it stands in the box.
-const pinnedAt = (across, down) => page.$eval('#sheet', (sheet, shares) => {
-  const frame = sheet.getBoundingClientRect();
-  const heading = document.querySelector('#sheet svg.sheet [data-cell="A4"] rect.border').getBoundingClientRect();
-  // A share of null across: just inside the right of the last column, where it stands.
-  const last = document.querySelector('#sheet svg.sheet [data-cell="S20"] rect.border').getBoundingClientRect();
-  const x = shares[0] === null ? last.right - 4 : frame.left + sheet.clientWidth * shares[0];
-  const y = shares[1] === null ? Math.max(frame.top, heading.top) + 4 : frame.top + sheet.clientHeight * shares[1];
-  const seen = document.elementFromPoint(x, y);
-  // A phone pins each row's short title in place of its printed one (column B).
-  const title = seen?.closest('[data-title-row]');
-  const cell = title ? `B${title.dataset.titleRow}` : seen?.closest('g[data-cell]')?.dataset.cell ?? null;
-  return { cell, pinned: Boolean(seen?.closest('.frozen-pane')), x, y };
-}, [across, down]);
+const pinnedAt = (across, down) =>
+  page.$eval(
+    '#sheet',
+    (sheet, shares) => {
+      const frame = sheet.getBoundingClientRect();
+      const heading = document.querySelector('#sheet svg.sheet [data-cell="A4"] rect.border').getBoundingClientRect();
+      // A share of null across: just inside the right of the last column, where it stands.
+      const last = document.querySelector('#sheet svg.sheet [data-cell="S20"] rect.border').getBoundingClientRect();
+      const x = shares[0] === null ? last.right - 4 : frame.left + sheet.clientWidth * shares[0];
+      const y = shares[1] === null ? Math.max(frame.top, heading.top) + 4 : frame.top + sheet.clientHeight * shares[1];
+      const seen = document.elementFromPoint(x, y);
+      // A phone pins each row's short title in place of its printed one (column B).
+      const title = seen?.closest('[data-title-row]');
+      const cell = title ? `B${title.dataset.titleRow}` : (seen?.closest('g[data-cell]')?.dataset.cell ?? null);
+      return { cell, pinned: Boolean(seen?.closest('.frozen-pane')), x, y };
+    },
+    [across, down],
+  );
 
 // Scrolled to its far corner, the report shows the heading row along its top and the row
 // titles down its left, pinned; the hours of the last columns beside them.
@@ -130,22 +153,32 @@ async function assertPinned() {
   const heading = await pinnedAt(null, null);
   assert.ok(heading.pinned && heading.cell === 'S4', `the heading row along the top: ${JSON.stringify(heading)}`);
   const title = await pinnedAt(0.2, 0.6);
-  assert.ok(title.pinned && /^B([5-9]|1\d|20)$/.test(title.cell), `a row title down the left: ${JSON.stringify(title)}`);
+  assert.ok(
+    title.pinned && /^B([5-9]|1\d|20)$/.test(title.cell),
+    `a row title down the left: ${JSON.stringify(title)}`,
+  );
   const hours = await pinnedAt(null, 0.6);
-  assert.ok(!hours.pinned && /^S([5-9]|1\d|20)$/.test(hours.cell), `the last hours beside them: ${JSON.stringify(hours)}`);
+  assert.ok(
+    !hours.pinned && /^S([5-9]|1\d|20)$/.test(hours.cell),
+    `the last hours beside them: ${JSON.stringify(hours)}`,
+  );
 }
 
 // A refusal stays only while it speaks of what the form holds; a day that is not a number
 // says why on the message line, as a phone shows no tool tips.
 test('the message line says why a day is red and lets go of a refusal once the form changes', async () => {
   const message = () => page.$eval('#message', (line) => line.textContent);
-  await page.$eval('#Text2', (input) => { input.value = ''; });
+  await page.$eval('#Text2', (input) => {
+    input.value = '';
+  });
   await page.tap('#Command1');
   assert.equal(await message(), 'Ajratilgan dars soati kiritilmadi!');
   await page.tap('#Text8');
   await page.keyboard.type('2x');
-  assert.deepEqual(await page.$eval('#Text8', (input) => [input.classList.contains('not-a-number'), input.title]),
-    [true, await message()]);
+  assert.deepEqual(await page.$eval('#Text8', (input) => [input.classList.contains('not-a-number'), input.title]), [
+    true,
+    await message(),
+  ]);
   assert.match(await message(), /son/);
   await page.keyboard.press('Backspace');
   assert.equal(await message(), '');
@@ -173,7 +206,9 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   const titleText = await page.$eval('[data-cell="B8"] text', (line) => line.getBoundingClientRect().height);
   assert.ok(titleText >= 11, `the row titles are ${titleText} px high`);
   const view = await page.$eval('#sheet', (sheet) => ({
-    across: sheet.scrollWidth > sheet.clientWidth, down: sheet.scrollHeight > sheet.clientHeight, height: sheet.offsetHeight,
+    across: sheet.scrollWidth > sheet.clientWidth,
+    down: sheet.scrollHeight > sheet.clientHeight,
+    height: sheet.offsetHeight,
   }));
   assert.deepEqual({ ...view, height: view.height <= height }, { across: true, down: true, height: true });
   await page.$eval('#sheet', (sheet) => {
@@ -185,11 +220,15 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   await assertPinned();
 
   // A tap on a pinned short title says the whole title, which the grid's row heading holds.
-  await page.$eval('#StatusMessage', (status) => { status.textContent = ''; });
+  await page.$eval('#StatusMessage', (status) => {
+    status.textContent = '';
+  });
   const pinnedTitle = await pinnedAt(0.2, 0.6);
   await page.touchscreen.tap(pinnedTitle.x, pinnedTitle.y);
-  assert.equal(await page.$eval('#StatusMessage', (status) => status.textContent),
-    await page.$eval(`[data-grid-cell="${pinnedTitle.cell}"]`, (heading) => heading.getAttribute('aria-label')));
+  assert.equal(
+    await page.$eval('#StatusMessage', (status) => status.textContent),
+    await page.$eval(`[data-grid-cell="${pinnedTitle.cell}"]`, (heading) => heading.getAttribute('aria-label')),
+  );
 
   await page.tap('#ZoomFit');
   await page.$eval('#sheet', (sheet) => sheet.scrollTo(0, 0));
@@ -200,18 +239,28 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   await page.tap('#ZoomIn');
   const zoomed = await box('#sheet .page');
   assert.ok(Math.abs(zoomed.width / fitted.width - 1.25 * 1.25) < 0.01, `zoomed to ${zoomed.width}`);
-  assert.equal(await page.$eval('#ZoomText', (text) => text.textContent),
-    `${Math.round(100 * 1.25 * 1.25 * fitted.width / (297 * 96 / 25.4))}%`);
+  assert.equal(
+    await page.$eval('#ZoomText', (text) => text.textContent),
+    `${Math.round((100 * 1.25 * 1.25 * fitted.width) / ((297 * 96) / 25.4))}%`,
+  );
   // Zoomed in, the report scrolls inside its own box; the page itself still does not.
   assert.equal(await sidewaysScroll(), 0);
   assert.ok(await page.$eval('#sheet', (sheet) => sheet.scrollWidth > sheet.clientWidth));
 
   // One tap on a cell of hours opens its box with the keypad of digits, the old value chosen,
   // so that what is typed replaces it; the box stays on its cell while the zoom changes.
-  await page.$eval('#sheet', (sheet) => { sheet.scrollLeft = 200; });
+  await page.$eval('#sheet', (sheet) => {
+    sheet.scrollLeft = 200;
+  });
   const before = await cellText('D8');
   await page.tap('[data-cell="D8"] rect.border');
-  assert.deepEqual(await typingBox(), { open: true, focused: true, inputMode: 'decimal', value: before, chosen: before });
+  assert.deepEqual(await typingBox(), {
+    open: true,
+    focused: true,
+    inputMode: 'decimal',
+    value: before,
+    chosen: before,
+  });
   await page.tap('#ZoomOut');
   await page.tap('#ZoomOut');
   await assertBoxAboutCell('D8');
@@ -248,13 +297,19 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   // the file.
   assert.ok((await box('.toolbar.edit')).height <= 60, 'the editing buttons take one bar');
   // The bar fades at the end past which more buttons lie, and at the start once swiped.
-  const fades = () => page.$eval('.toolbar.edit', (bar) => ({ ends: bar.dataset.hiddenEnds, masked: getComputedStyle(bar).maskImage !== 'none' }));
+  const fades = () =>
+    page.$eval('.toolbar.edit', (bar) => ({
+      ends: bar.dataset.hiddenEnds,
+      masked: getComputedStyle(bar).maskImage !== 'none',
+    }));
   assert.deepEqual(await fades(), { ends: 'end', masked: true });
   await page.$eval('.toolbar.edit', (bar) => bar.scrollTo(bar.scrollWidth, 0));
   await page.waitForFunction(() => document.querySelector('.toolbar.edit').dataset.hiddenEnds === 'start');
   assert.deepEqual(await fades(), { ends: 'start', masked: true });
   await page.$eval('.toolbar.edit', (bar) => bar.scrollTo(0, 0));
-  await page.evaluate(() => { delete window.showSaveFilePicker; });
+  await page.evaluate(() => {
+    delete window.showSaveFilePicker;
+  });
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
   await page.tap('#SaveXlsx');
@@ -263,27 +318,38 @@ test('a report made by tapping fits the screen, zooms, and keeps the typing box 
   await page.tap('#CellsCheckGoOn');
   await page.waitForSelector('body[data-workbook]');
   const notice = await box('#ReportNotice');
-  assert.match(await page.$eval('#ReportNotice', (line) => line.textContent), /"Karimova Dilnoza \d{4}-\d{4}\.xlsx" yuklab olishga berildi/);
-  assert.ok(notice.top >= 0 && notice.bottom <= await page.evaluate(() => window.innerHeight), 'the notice is in sight');
+  assert.match(
+    await page.$eval('#ReportNotice', (line) => line.textContent),
+    /"Karimova Dilnoza \d{4}-\d{4}\.xlsx" yuklab olishga berildi/,
+  );
+  assert.ok(
+    notice.top >= 0 && notice.bottom <= (await page.evaluate(() => window.innerHeight)),
+    'the notice is in sight',
+  );
 });
 
 // The page's cells as drawn, and what the body says of the report.
-const drawnCells = (on) => on.evaluate(() => ({
-  report: document.body.dataset.report,
-  cells: [...document.querySelectorAll('#sheet .page-room > .page g[data-cell]')].map((cell) => cell.dataset.cell).sort(),
-}));
+const drawnCells = (on) =>
+  on.evaluate(() => ({
+    report: document.body.dataset.report,
+    cells: [...document.querySelectorAll('#sheet .page-room > .page g[data-cell]')]
+      .map((cell) => cell.dataset.cell)
+      .sort(),
+  }));
 
 // Enter in the weekly hours and, in the same go (no frame between), what is drawn then and
 // after a print is asked for.
-const enterAndPrint = (on) => on.evaluate(() => {
-  const cells = () => [...document.querySelectorAll('#sheet .page-room > .page g[data-cell]')].map((cell) => cell.dataset.cell).sort();
-  const weekly = document.getElementById('Text2');
-  weekly.value = '24';
-  weekly.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
-  const seen = { report: document.body.dataset.report, cells: cells() };
-  window.dispatchEvent(new Event('beforeprint'));
-  return { seen, printed: { report: document.body.dataset.report, cells: cells() } };
-});
+const enterAndPrint = (on) =>
+  on.evaluate(() => {
+    const cells = () =>
+      [...document.querySelectorAll('#sheet .page-room > .page g[data-cell]')].map((cell) => cell.dataset.cell).sort();
+    const weekly = document.getElementById('Text2');
+    weekly.value = '24';
+    weekly.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+    const seen = { report: document.body.dataset.report, cells: cells() };
+    window.dispatchEvent(new Event('beforeprint'));
+    return { seen, printed: { report: document.body.dataset.report, cells: cells() } };
+  });
 
 // The screen of a phone shows part of the page: the cells in sight are drawn first and the
 // rest right after that frame, so the report is whole once it says so; a print asked for
@@ -295,7 +361,10 @@ test('on a phone the cells in sight are drawn first and the rest after; a print 
     await openBuiltPage(fresh);
     const { seen, printed } = await enterAndPrint(fresh);
     assert.equal(seen.report, 'seen');
-    assert.ok(['C8', 'D8'].every((ref) => seen.cells.includes(ref)), 'the first hours in sight');
+    assert.ok(
+      ['C8', 'D8'].every((ref) => seen.cells.includes(ref)),
+      'the first hours in sight',
+    );
     assert.ok(!seen.cells.includes('S8'), 'the year total, off the screen to the right, comes later');
     assert.equal(printed.report, 'drawn');
     assert.ok(printed.cells.length > seen.cells.length);
@@ -323,22 +392,32 @@ test('on a phone the cells in sight are drawn first and the rest after; a print 
 // teacher's card tapped opens that teacher's report.
 test('a staff list takes the screen, and a tapped ready teacher opens the report', async () => {
   const list = path.join(scratch, 'xodimlar.csv');
-  writeFileSync(list, 'ism;maktab;fan;toifa;soat;stavka;rahbar\nAliyev Vali;12;fizika;yuqori;24;;ha\n' +
-    "Yomon Soat;3;kimyo;yuqori;24abc;;\nKarimova Oygul;7;ona tili;boshlangich;22,5;;0\n");
+  writeFileSync(
+    list,
+    'ism;maktab;fan;toifa;soat;stavka;rahbar\nAliyev Vali;12;fizika;yuqori;24;;ha\n' +
+      'Yomon Soat;3;kimyo;yuqori;24abc;;\nKarimova Oygul;7;ona tili;boshlangich;22,5;;0\n',
+  );
   const [chooser] = await Promise.all([page.waitForFileChooser(), page.tap('#RosterOpen')]);
   await chooser.accept([list]);
   await page.waitForSelector('#Staff[data-read="xodimlar.csv"]');
   const panel = await box('#Staff');
   assert.ok(Math.abs(panel.top) < 2, `the list at the top of the screen: ${panel.top}`);
-  assert.ok(await page.$eval('#RosterRows', (rows) => rows.scrollHeight <= rows.clientHeight + 1), 'no box of its own scrolls');
-  await page.$eval('body', (body) => { delete body.dataset.report; });
+  assert.ok(
+    await page.$eval('#RosterRows', (rows) => rows.scrollHeight <= rows.clientHeight + 1),
+    'no box of its own scrolls',
+  );
+  await page.$eval('body', (body) => {
+    delete body.dataset.report;
+  });
   // A refused row opens nothing.
   await page.tap('#RosterRows tr[data-line="3"]');
   assert.equal(await page.$eval('body', (body) => body.dataset.report ?? ''), '');
   await page.tap('#RosterRows tr[data-line="4"]');
   await page.waitForSelector('body[data-report="drawn"]');
-  assert.deepEqual(await page.$$eval(['#Text3', '#Text6', '#Text4', '#Text2'].join(','), (boxes) => boxes.map((input) => input.value)),
-    ['Karimova Oygul', '7', 'ona tili', '22,5']);
+  assert.deepEqual(
+    await page.$$eval(['#Text3', '#Text6', '#Text4', '#Text2'].join(','), (boxes) => boxes.map((input) => input.value)),
+    ['Karimova Oygul', '7', 'ona tili', '22,5'],
+  );
   assert.equal(await page.$eval('#Option1', (radio) => radio.checked), true);
   assert.match(await cellText('A2'), /Karimova Oygul/);
   assert.ok((await box('#report')).top < 240, 'the report is in view');
@@ -356,13 +435,19 @@ test('"Ulashish" shares the workbook where files can be shared, and is hidden el
       navigator.canShare = (data) => data.files?.every((file) => file instanceof File) ?? false;
       navigator.share = async (data) => {
         const [file] = data.files;
-        window.sharedFile = { name: file.name, type: file.type, start: new TextDecoder().decode(new Uint8Array(await file.arrayBuffer()).slice(0, 2)) };
+        window.sharedFile = {
+          name: file.name,
+          type: file.type,
+          start: new TextDecoder().decode(new Uint8Array(await file.arrayBuffer()).slice(0, 2)),
+        };
       };
     });
     await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
     await page.waitForSelector('body[data-ready="yes"]');
     // The form comes back as it was last used: another teacher, the primary classes.
-    await page.$eval('#Text3', (input) => { input.value = ''; });
+    await page.$eval('#Text3', (input) => {
+      input.value = '';
+    });
     await page.tap('#Text3');
     await page.keyboard.type('Ali Vali');
     await page.tap('#Option2');
@@ -374,8 +459,11 @@ test('"Ulashish" shares the workbook where files can be shared, and is hidden el
     await page.tap('#ShareXlsx');
     await page.waitForSelector('body[data-shared]');
     const year = new Date().getFullYear();
-    assert.deepEqual(await page.evaluate(() => window.sharedFile),
-      { name: `Ali Vali ${year}-${year + 1}.xlsx`, type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet', start: 'PK' });
+    assert.deepEqual(await page.evaluate(() => window.sharedFile), {
+      name: `Ali Vali ${year}-${year + 1}.xlsx`,
+      type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
+      start: 'PK',
+    });
     assert.match(await page.$eval('#ReportNotice', (line) => line.textContent), /ulashildi/);
   } finally {
     await page.close();
@@ -385,7 +473,7 @@ test('"Ulashish" shares the workbook where files can be shared, and is hidden el
 
 // A phone held sideways is still a touch screen: the form keeps finger-sized controls; and
 // every size follows the reader's own text size.
-test('held sideways, every control is big enough to tap; sizes follow the reader\'s text size', async () => {
+test("held sideways, every control is big enough to tap; sizes follow the reader's text size", async () => {
   const upright = page;
   page = await browser.newPage();
   try {
@@ -400,19 +488,26 @@ test('held sideways, every control is big enough to tap; sizes follow the reader
     await page.keyboard.press('Enter');
     await page.waitForSelector('body[data-report="drawn"]');
     const [editing, zooming] = [await box('.toolbar.edit'), await box('.toolbar.zoom')];
-    assert.ok(Math.abs(editing.top - zooming.top) < 1 && editing.right <= zooming.left, `${JSON.stringify(editing)} ${JSON.stringify(zooming)}`);
+    assert.ok(
+      Math.abs(editing.top - zooming.top) < 1 && editing.right <= zooming.left,
+      `${JSON.stringify(editing)} ${JSON.stringify(zooming)}`,
+    );
     assert.equal(await sidewaysScroll(), 0);
     assert.deepEqual(await tooSmallToTap(), []);
     const radio = await box('#Option1');
     assert.ok(radio.width >= 20, `a radio button of ${radio.width} px`);
-    const sizes = () => page.evaluate(() => ({
-      button: document.getElementById('Command1').getBoundingClientRect().height,
-      text: parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize),
-    }));
+    const sizes = () =>
+      page.evaluate(() => ({
+        button: document.getElementById('Command1').getBoundingClientRect().height,
+        text: parseFloat(getComputedStyle(document.getElementById('Text3')).fontSize),
+      }));
     const before = await sizes();
-    await page.evaluate(() => { document.documentElement.style.fontSize = '20px'; });
+    await page.evaluate(() => {
+      document.documentElement.style.fontSize = '20px';
+    });
     const larger = await sizes();
-    for (const size of ['button', 'text']) assert.ok(larger[size] >= before[size] * 1.2, `${size}: ${before[size]} to ${larger[size]}`);
+    for (const size of ['button', 'text'])
+      assert.ok(larger[size] >= before[size] * 1.2, `${size}: ${before[size]} to ${larger[size]}`);
   } finally {
     await page.close();
     page = upright;
@@ -450,7 +545,10 @@ test('a short staff list takes the screen on a page with nothing below it', asyn
 // row and row titles.
 test('a cell chosen by the keys is brought into view clear of the pinned panes', async () => {
   for (let step = 0; step < 4; ++step) await page.tap('#ZoomIn');
-  await page.$eval('#sheet', (sheet) => { sheet.scrollIntoView(); sheet.scrollTo(0, 0); });
+  await page.$eval('#sheet', (sheet) => {
+    sheet.scrollIntoView();
+    sheet.scrollTo(0, 0);
+  });
   await page.tap('[data-cell="D8"] rect.border');
   await page.keyboard.press('Escape');
   for (let step = 0; step < 14; ++step) await page.keyboard.press('ArrowRight');
@@ -464,8 +562,11 @@ test('a cell chosen by the keys is brought into view clear of the pinned panes',
     const cell = current.getBoundingClientRect();
     return {
       cell: current.parentElement.dataset.cell,
-      inView: cell.left >= frame.left - 1 && cell.right <= frame.left + sheet.clientWidth + 1 &&
-        cell.top >= frame.top - 1 && cell.bottom <= frame.top + sheet.clientHeight + 1,
+      inView:
+        cell.left >= frame.left - 1 &&
+        cell.right <= frame.left + sheet.clientWidth + 1 &&
+        cell.top >= frame.top - 1 &&
+        cell.bottom <= frame.top + sheet.clientHeight + 1,
       clearOfPanes: Boolean(titles && heading) && cell.left >= titles.right - 1 && cell.top >= heading.bottom - 1,
       onScreen: cell.top >= 0 && cell.bottom <= window.innerHeight,
       scrolled: sheet.scrollLeft > 0,
@@ -505,9 +606,9 @@ async function yearAtAGlance(on) {
       const box = cell.querySelector('rect.border').getBoundingClientRect();
       return box.left >= titles.right - 1 && box.right <= right + 1;
     });
-    const sizes = [...sheet.querySelectorAll('.page-room > .page g[data-cell="C8"] text, .phone-title')]
-      .map((text) => (text.tagName === 'text' ? text.getBoundingClientRect().height
-        : parseFloat(getComputedStyle(text).fontSize)));
+    const sizes = [...sheet.querySelectorAll('.page-room > .page g[data-cell="C8"] text, .phone-title')].map((text) =>
+      text.tagName === 'text' ? text.getBoundingClientRect().height : parseFloat(getComputedStyle(text).fontSize),
+    );
     return {
       titlesWidth: titles.width,
       shown: headings.map((cell) => cell.querySelector('text')?.textContent ?? ''),
@@ -520,13 +621,18 @@ async function yearAtAGlance(on) {
 // short row titles; a swipe across moves by a column or two, and a message coming or going
 // moves nothing.
 test('a phone shows four months or more beside its short row titles, and a swipe moves by a column', async () => {
-  for (const viewport of [{ width: 360, height: 740 }, { width: 740, height: 360 }]) {
+  for (const viewport of [
+    { width: 360, height: 740 },
+    { width: 740, height: 360 },
+  ]) {
     const fresh = await browser.newPage();
     try {
       await fresh.setViewport({ ...viewport, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
       await fresh.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
       await fresh.waitForSelector('body[data-ready="yes"]');
-      await fresh.$eval('#Text2', (input) => { input.value = '24'; });
+      await fresh.$eval('#Text2', (input) => {
+        input.value = '24';
+      });
       await fresh.tap('#Command1');
       await fresh.waitForSelector('body[data-report="drawn"]');
       await fresh.$eval('#sheet', (sheet) => sheet.scrollIntoView());
@@ -541,13 +647,16 @@ test('a phone shows four months or more beside its short row titles, and a swipe
       // right beside the short titles.
       const before = await fresh.$eval('#sheet', (sheet) => sheet.scrollLeft);
       const column = await fresh.$eval('#sheet', (sheet) => {
-        const [first, second] = ['C4', 'D4']
-          .map((ref) => sheet.querySelector(`.frozen-pane [data-cell="${ref}"] rect.border`).getBoundingClientRect());
+        const [first, second] = ['C4', 'D4'].map((ref) =>
+          sheet.querySelector(`.frozen-pane [data-cell="${ref}"] rect.border`).getBoundingClientRect(),
+        );
         return second.left - first.left;
       });
       const view = await fresh.$eval('#sheet', (sheet) => sheet.getBoundingClientRect().toJSON());
-      const ended = fresh.$eval('#sheet', (sheet) =>
-        new Promise((done) => sheet.addEventListener('scrollend', done, { once: true })));
+      const ended = fresh.$eval(
+        '#sheet',
+        (sheet) => new Promise((done) => sheet.addEventListener('scrollend', done, { once: true })),
+      );
       const session = await fresh.createCDPSession();
       const from = { x: Math.round(view.x + view.width * 0.8), y: Math.round(Math.max(0, view.y) + 200) };
       await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [from] });
@@ -559,8 +668,10 @@ test('a phone shows four months or more beside its short row titles, and a swipe
       await ended;
       const moved = (await fresh.$eval('#sheet', (sheet) => sheet.scrollLeft)) - before;
       const columns = moved / column;
-      assert.ok(columns > 0.95 && columns < 2.05 && Math.abs(columns - Math.round(columns)) < 0.05,
-        `${where}: swiped ${moved} px, a column is ${column}`);
+      assert.ok(
+        columns > 0.95 && columns < 2.05 && Math.abs(columns - Math.round(columns)) < 0.05,
+        `${where}: swiped ${moved} px, a column is ${column}`,
+      );
     } finally {
       await fresh.close();
     }
@@ -571,12 +682,16 @@ test('a phone shows four months or more beside its short row titles, and a swipe
 // stays where it is as messages come and go; a refusal goes with the next entry taken.
 test('on a phone the status line is two lines, the rest behind a tap, and the report stands still', async () => {
   await onFreshPhone(async (fresh) => {
-    await fresh.$eval('#Text2', (input) => { input.value = '24'; });
+    await fresh.$eval('#Text2', (input) => {
+      input.value = '24';
+    });
     await fresh.tap('#Command1');
     await fresh.waitForSelector('body[data-report="drawn"]');
     const reportAt = () => fresh.$eval('#sheet', (sheet) => sheet.getBoundingClientRect().top + window.scrollY);
-    const lines = () => fresh.$eval('#status', (status) => Math.round(status.getBoundingClientRect().height /
-      parseFloat(getComputedStyle(status).lineHeight)));
+    const lines = () =>
+      fresh.$eval('#status', (status) =>
+        Math.round(status.getBoundingClientRect().height / parseFloat(getComputedStyle(status).lineHeight)),
+      );
     const at = await reportAt();
     // Four cells to check and a refusal: far more than two lines of words.
     for (const ref of ['C8', 'D9', 'E10', 'G11']) {
@@ -587,10 +702,10 @@ test('on a phone the status line is two lines, the rest behind a tap, and the re
     await fresh.tap('[data-cell="F8"] rect.border');
     const refusal = await fresh.$eval('#StatusMessage', (status) => status.textContent);
     assert.match(refusal, /jami: u oylardagi soatlarga ergashadi/);
-    assert.ok(await lines() <= 2, `${await lines()} lines`);
+    assert.ok((await lines()) <= 2, `${await lines()} lines`);
     assert.equal(await reportAt(), at);
     await fresh.tap('#status');
-    assert.ok(await lines() > 2, 'a tap shows the rest');
+    assert.ok((await lines()) > 2, 'a tap shows the rest');
     assert.equal(await reportAt(), at);
     await fresh.tap('#status');
     // The next entry taken lets the refusal go.

@@ -22,17 +22,25 @@ let page;
 const faults = [];
 // The name of the first file downloaded, once it is complete.
 let downloadDone;
-const firstDownload = new Promise((done) => { downloadDone = done; });
+const firstDownload = new Promise((done) => {
+  downloadDone = done;
+});
 
 before(async () => {
   mkdirSync(downloads);
   browser = await launchChromium(scratch);
   page = await browser.newPage();
   const session = await page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, eventsEnabled: true });
+  await session.send('Browser.setDownloadBehavior', {
+    behavior: 'allow',
+    downloadPath: downloads,
+    eventsEnabled: true,
+  });
   const names = new Map();
   session.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) => names.set(guid, suggestedFilename));
-  session.on('Browser.downloadProgress', ({ guid, state }) => { if (state === 'completed') downloadDone(names.get(guid)); });
+  session.on('Browser.downloadProgress', ({ guid, state }) => {
+    if (state === 'completed') downloadDone(names.get(guid));
+  });
   await page.evaluateOnNewDocument(() => {
     // The workbook goes out as a download, as in a browser without a save picker.
     delete window.showSaveFilePicker;
@@ -41,7 +49,9 @@ before(async () => {
       window.policyViolations.push(`${event.violatedDirective}: ${event.blockedURI} ${event.sample}`);
     });
   });
-  page.on('console', (message) => { if (message.type() === 'error') faults.push(message.text()); });
+  page.on('console', (message) => {
+    if (message.type() === 'error') faults.push(message.text());
+  });
   page.on('pageerror', (fault) => faults.push(String(fault)));
   await openBuiltPage(page);
 });
@@ -53,14 +63,27 @@ after(async () => {
 
 const violations = () => page.evaluate(() => window.policyViolations);
 
-test('the policy names the page\'s scripts by their hashes and allows no eval', async () => {
+test("the policy names the page's scripts by their hashes and allows no eval", async () => {
   const policy = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (meta) => meta.content);
-  const directives = new Map(policy.split(';').map((part) => part.trim().split(/\s+/)).map(([name, ...values]) => [name, values]));
+  const directives = new Map(
+    policy
+      .split(';')
+      .map((part) => part.trim().split(/\s+/))
+      .map(([name, ...values]) => [name, values]),
+  );
   const scripts = directives.get('script-src');
-  assert.deepEqual(scripts.filter((value) => !value.startsWith("'sha256-")), ["'wasm-unsafe-eval'"]);
+  assert.deepEqual(
+    scripts.filter((value) => !value.startsWith("'sha256-")),
+    ["'wasm-unsafe-eval'"],
+  );
   // The page's first script and the two it runs when needed, each named by its own text.
-  const texts = await page.evaluate(() => [document.querySelector('script:not([type])'), document.getElementById('PageWork'),
-    document.getElementById('FileWork')].map((script) => script.textContent));
+  const texts = await page.evaluate(() =>
+    [
+      document.querySelector('script:not([type])'),
+      document.getElementById('PageWork'),
+      document.getElementById('FileWork'),
+    ].map((script) => script.textContent),
+  );
   const hashes = texts.map((text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`);
   assert.deepEqual(scripts.filter((value) => value.startsWith("'sha256-")).sort(), hashes.sort());
   assert.ok(directives.get('worker-src').includes('blob:'));
@@ -85,7 +108,10 @@ test('everything the page does runs under its policy without a violation', async
   await (await page.$('#Roster')).uploadFile(csv);
   await page.waitForSelector('#Staff[data-read="xodimlar.csv"]', { timeout: 20000 });
   const workbook = new ExcelJS.Workbook();
-  workbook.addWorksheet('Xodimlar').addRows([['ism', 'maktab', 'fan', 'toifa', 'soat'], ['Karimova Dilnoza', 7, 'tarix', 'yuqori', 20]]);
+  workbook.addWorksheet('Xodimlar').addRows([
+    ['ism', 'maktab', 'fan', 'toifa', 'soat'],
+    ['Karimova Dilnoza', 7, 'tarix', 'yuqori', 20],
+  ]);
   const xlsx = path.join(scratch, 'xodimlar.xlsx');
   writeFileSync(xlsx, new Uint8Array(await workbook.xlsx.writeBuffer()));
   await (await page.$('#Roster')).uploadFile(xlsx);

@@ -8,10 +8,10 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
 
-import { readOpenedWorkbook } from '../src/open_workbook.js';
-import { readWorkbookRoster } from '../src/roster_reader.js';
-import { listParts, readPart } from '../src/zip_package.js';
-import { packParts } from '../src/zip_writer.js';
+import { readOpenedWorkbook } from '../src/reading/open_workbook.js';
+import { readWorkbookRoster } from '../src/reading/roster_reader.js';
+import { listParts, readPart } from '../src/files/zip_package.js';
+import { packParts } from '../src/files/zip_writer.js';
 import { loadModule, plainMeasure, root } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
@@ -23,12 +23,12 @@ const zeros = new Uint8Array(16 * MiB);
 
 // What "Ochish" says of a workbook: "" when it opens.
 function opening(name, workbook) {
-  const bench = new module.ReportWorkbench(name, workbook, plainMeasure);
+  const workbench = new module.ReportWorkbench(name, workbook, plainMeasure);
   try {
-    const result = JSON.parse(bench.result());
+    const result = JSON.parse(workbench.result());
     return result.ok ? '' : result.message;
   } finally {
-    bench.delete();
+    workbench.delete();
   }
 }
 
@@ -42,23 +42,53 @@ test('a package is weighed from its listing, and a part unpacks only as listed',
     ['the report as saved', report, ''],
     ['its parts stored unpacked', zipOf(reportParts.map((part) => ({ ...part, stored: true }))), ''],
     ['a part of the largest size', padded([{ name: 'xl/media/a.bin', bytes: zeros }]), ''],
-    ['400 parts of 16 MiB of zeros', padded(Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))),
-      '"x.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).'],
-    ['a part too many', padded(Array.from({ length: 15104 - reportParts.length }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: tiny }))),
-      '"x.xlsx" ochilmadi: ish kitobida qismlar juda ko\'p (15103 tadan ortiq).'],
-    ['a part a byte larger than any', padded([{ name: 'xl/media/a.bin', bytes: new Uint8Array(16 * MiB + 1) }]),
-      /qismlaridan biri shikastlangan/],
-    ['a sheet that unpacks to more than listed', changed(SHEET, (part) => ({ ...part, size: part.bytes.length - 1 })),
-      /qismlaridan biri shikastlangan/],
-    ['a sheet whose checksum does not match', changed(SHEET, (part) => ({ ...part, checksum: 12345 })),
-      /qismlaridan biri shikastlangan/],
-    ['a sheet that is no XML', changed(SHEET, (part) => ({ ...part, bytes: part.bytes.subarray(0, 500) })), /varaqni o'qib bo'lmadi/],
-    ['no zip at all', new TextEncoder().encode('Familiya Ism;20'), '"x.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
-    ['half a package', report.subarray(0, report.length / 2), '"x.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.'],
+    [
+      '400 parts of 16 MiB of zeros',
+      padded(Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))),
+      '"x.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).',
+    ],
+    [
+      'a part too many',
+      padded(
+        Array.from({ length: 15104 - reportParts.length }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: tiny })),
+      ),
+      '"x.xlsx" ochilmadi: ish kitobida qismlar juda ko\'p (15103 tadan ortiq).',
+    ],
+    [
+      'a part a byte larger than any',
+      padded([{ name: 'xl/media/a.bin', bytes: new Uint8Array(16 * MiB + 1) }]),
+      /qismlaridan biri shikastlangan/,
+    ],
+    [
+      'a sheet that unpacks to more than listed',
+      changed(SHEET, (part) => ({ ...part, size: part.bytes.length - 1 })),
+      /qismlaridan biri shikastlangan/,
+    ],
+    [
+      'a sheet whose checksum does not match',
+      changed(SHEET, (part) => ({ ...part, checksum: 12345 })),
+      /qismlaridan biri shikastlangan/,
+    ],
+    [
+      'a sheet that is no XML',
+      changed(SHEET, (part) => ({ ...part, bytes: part.bytes.subarray(0, 500) })),
+      /varaqni o'qib bo'lmadi/,
+    ],
+    [
+      'no zip at all',
+      new TextEncoder().encode('Familiya Ism;20'),
+      '"x.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.',
+    ],
+    [
+      'half a package',
+      report.subarray(0, report.length / 2),
+      '"x.xlsx" ochilmadi: bu Excel ish kitobi emas yoki u buzilgan.',
+    ],
   ];
   for (const [what, bytes, said] of cases) {
     const message = opening('x.xlsx', await readOpenedWorkbook(bytes, module));
-    if (typeof said === 'string') assert.equal(message, said, what); else assert.match(message, said, what);
+    if (typeof said === 'string') assert.equal(message, said, what);
+    else assert.match(message, said, what);
   }
 });
 
@@ -93,20 +123,32 @@ test('the size a listing declares is read from its zip64 field when the plain on
 test('a staff list workbook padded beyond the limits is refused as the command line refuses it', async () => {
   const { default: ExcelJS } = await import('exceljs');
   const workbook = new ExcelJS.Workbook();
-  workbook.addWorksheet('Xodimlar').addRows([['ism', 'maktab', 'fan', 'toifa', 'soat'], ['Aliyev Vali', 12, 'fizika', 'yuqori', 24]]);
+  workbook.addWorksheet('Xodimlar').addRows([
+    ['ism', 'maktab', 'fan', 'toifa', 'soat'],
+    ['Aliyev Vali', 12, 'fizika', 'yuqori', 24],
+  ]);
   const parts = await partsOfZip(new Uint8Array(await workbook.xlsx.writeBuffer()));
-  const bomb = zipOf([...parts, ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))]);
+  const bomb = zipOf([
+    ...parts,
+    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros })),
+  ]);
   const read = await readWorkbookRoster('x.xlsx', bomb, module);
   assert.deepEqual(read, { problem: 'tooLargeUnpacked' });
-  assert.equal(module.unreadableRoster('x.xlsx', read.problem, ''),
-    'Ro\'yxat o\'qilmadi: "x.xlsx" ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).');
+  assert.equal(
+    module.unreadableRoster('x.xlsx', read.problem, ''),
+    "Ro'yxat o'qilmadi: \"x.xlsx\" ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq).",
+  );
   const rows = await readWorkbookRoster('x.xlsx', zipOf(parts), module);
-  assert.deepEqual(rows.rows.map((row) => row.line), [2]);
+  assert.deepEqual(
+    rows.rows.map((row) => row.line),
+    [2],
+  );
 });
 
 test('a staff list of more rows than the page lists is refused before any row is checked', () => {
   const header = "Ro'yxat\nism;maktab;fan;toifa;soat\n";
-  const rows = (count) => Array.from({ length: count }, (_, i) => `O'qituvchi ${i};1;fizika;yuqori;${i % 2 ? 'x' : '20'}\n`).join('');
+  const rows = (count) =>
+    Array.from({ length: count }, (_, i) => `O'qituvchi ${i};1;fizika;yuqori;${i % 2 ? 'x' : '20'}\n`).join('');
   const read = (text) => JSON.parse(module.readCsvRoster('x.csv', new TextEncoder().encode(text), ';', false));
   // Blank rows and the title above the header are no rows of the list.
   const most = read(`${header}${rows(5000)};;;;\n;;;;\n`);
@@ -115,7 +157,9 @@ test('a staff list of more rows than the page lists is refused before any row is
   const tooMany = read(`${header}${rows(5001)}`);
   assert.deepEqual(tooMany, {
     ok: false,
-    message: 'Ro\'yxat o\'qilmadi: "x.csv" unda 5001 ta qator bor, bir ro\'yxatda esa ko\'pi bilan 5000 ta o\'qituvchi bo\'lishi mumkin; ro\'yxatni bir necha faylga bo\'ling.',
+    message:
+      "Ro'yxat o'qilmadi: \"x.csv\" unda 5001 ta qator bor, bir ro'yxatda esa ko'pi " +
+      "bilan 5000 ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.",
   });
   const cell = (i) => `<c r="A${i + 1}" t="inlineStr"><is><t>${i ? `O'qituvchi ${i}` : 'ism'}</t></is></c>`;
   const cells = Array.from({ length: 5002 }, (_, i) => `<row r="${i + 1}">${cell(i)}</row>`);
@@ -134,30 +178,56 @@ test('a package written by the page reads back part for part, in the page and in
   ];
   const written = await packParts(parts);
   const listed = listParts(written);
-  assert.deepEqual(listed.map((part) => [part.name, part.size]), parts.map((part) => [part.name, part.bytes.length]));
-  for (const [index, part] of listed.entries()) assert.deepEqual(await readPart(written, part), parts[index].bytes, part.name);
-  assert.deepEqual((await partsOfZip(written)).map((part) => part.bytes), parts.map((part) => part.bytes));
+  assert.deepEqual(
+    listed.map((part) => [part.name, part.size]),
+    parts.map((part) => [part.name, part.bytes.length]),
+  );
+  for (const [index, part] of listed.entries())
+    assert.deepEqual(await readPart(written, part), parts[index].bytes, part.name);
+  assert.deepEqual(
+    (await partsOfZip(written)).map((part) => part.bytes),
+    parts.map((part) => part.bytes),
+  );
 });
 
 // The report's workbook as the module writes its parts and the page packs them: it opens
 // again with the teacher's correction marked, and written again it is the same, part for part
 // (the totals' results aside).
-test('a report\'s workbook the page packs from the module\'s parts opens again as it was saved', async () => {
-  const bench = new module.ReportWorkbench({ category: 'primary', weekly: '24,5', rate: '19', leader: true, year: 2031,
-    name: 'Aliyeva Oʻgʻiloy', school: '7', subject: 'ona tili & <adabiyot>', days: [] }, plainMeasure);
-  assert.equal(JSON.parse(bench.type(8, 3, '2,5')).ok, true);
-  const parts = bench.workbookParts();
-  bench.delete();
+test("a report's workbook the page packs from the module's parts opens again as it was saved", async () => {
+  const workbench = new module.ReportWorkbench(
+    {
+      category: 'primary',
+      weekly: '24,5',
+      rate: '19',
+      leader: true,
+      year: 2031,
+      name: 'Aliyeva Oʻgʻiloy',
+      school: '7',
+      subject: 'ona tili & <adabiyot>',
+      days: [],
+    },
+    plainMeasure,
+  );
+  assert.equal(JSON.parse(workbench.type(8, 3, '2,5')).ok, true);
+  const parts = workbench.workbookParts();
+  workbench.delete();
   assert.equal(parts[0].name, '[Content_Types].xml');
   const text = (part) => new TextDecoder().decode(part.bytes);
-  assert.ok(parts.some((part) => part.name === 'docProps/custom.xml' && text(part).includes('Soatnoma hisoblangan C8')));
-  const opened = new module.ReportWorkbench('qayta.xlsx', await readOpenedWorkbook(await packParts(parts), module), plainMeasure);
+  assert.ok(
+    parts.some((part) => part.name === 'docProps/custom.xml' && text(part).includes('Soatnoma hisoblangan C8')),
+  );
+  const opened = new module.ReportWorkbench(
+    'qayta.xlsx',
+    await readOpenedWorkbook(await packParts(parts), module),
+    plainMeasure,
+  );
   try {
     assert.equal(JSON.parse(opened.result()).ok, true);
     assert.equal(opened.entry(8, 3), 2.5);
     assert.notEqual(opened.computedHours(8, 3), 2.5);
     // Its totals are worked out again from the hours as stored, to the last digit they keep.
-    const withoutResults = (list) => list.map((part) => ({ name: part.name, text: text(part).replace(/<\/f><v>[^<]*<\/v>/g, '</f>') }));
+    const withoutResults = (list) =>
+      list.map((part) => ({ name: part.name, text: text(part).replace(/<\/f><v>[^<]*<\/v>/g, '</f>') }));
     assert.deepEqual(withoutResults(opened.workbookParts()), withoutResults(parts));
   } finally {
     opened.delete();

@@ -44,7 +44,10 @@ function csvText(rows, separator, lineEnd) {
   const field = (text) => (/["\r\n]/.test(text) || text.includes(separator) ? `"${text.replaceAll('"', '""')}"` : text);
   return rows.map((row) => row.map(field).join(separator)).join(lineEnd) + lineEnd;
 }
-const withHeader = (header, rows, misspelt) => [header.map((name) => (misspelt && name === 'toifa' ? MISSPELT : name)), ...rows];
+const withHeader = (header, rows, misspelt) => [
+  header.map((name) => (misspelt && name === 'toifa' ? MISSPELT : name)),
+  ...rows,
+];
 const utf8 = (text) => new TextEncoder().encode(text);
 const concat = (...parts) => Uint8Array.from(parts.flatMap((part) => [...part]));
 
@@ -52,22 +55,26 @@ const windows1251 = (() => {
   const decoder = new TextDecoder('windows-1251');
   const byteOf = new Map();
   for (let byte = 0; byte < 256; ++byte) byteOf.set(decoder.decode(Uint8Array.of(byte)), byte);
-  return (text) => Uint8Array.from([...text].map((c) => {
-    assert.ok(byteOf.has(c), `${c} has no byte in Windows-1251`);
-    return byteOf.get(c);
-  }));
+  return (text) =>
+    Uint8Array.from(
+      [...text].map((c) => {
+        assert.ok(byteOf.has(c), `${c} has no byte in Windows-1251`);
+        return byteOf.get(c);
+      }),
+    );
 })();
 const utf16 = (littleEnd) => (text) => {
-  const bytes = littleEnd ? [0xFF, 0xFE] : [0xFE, 0xFF];
+  const bytes = littleEnd ? [0xff, 0xfe] : [0xfe, 0xff];
   for (let i = 0; i < text.length; ++i) {
-    const [low, high] = [text.charCodeAt(i) & 0xFF, text.charCodeAt(i) >> 8];
+    const [low, high] = [text.charCodeAt(i) & 0xff, text.charCodeAt(i) >> 8];
     bytes.push(...(littleEnd ? [low, high] : [high, low]));
   }
   return Uint8Array.from(bytes);
 };
 // Every letter of the code page but the one it leaves undefined, in a field the reason shows.
 const everyWindows1251Letter = new TextDecoder('windows-1251').decode(
-  Uint8Array.from({ length: 128 }, (_, i) => 0x80 + i).filter((byte) => byte !== 0x98));
+  Uint8Array.from({ length: 128 }, (_, i) => 0x80 + i).filter((byte) => byte !== 0x98),
+);
 
 async function workbookRoster(misspelt) {
   const workbook = new ExcelJS.Workbook();
@@ -78,7 +85,15 @@ async function workbookRoster(misspelt) {
   const dateOf = (serial) => new Date(Math.round((serial - 25569) * 86400000));
   const rows = [
     ['Aliyev Vali', 12, 'fizika', 'yuqori', 24, null, true],
-    [{ richText: [{ text: 'Karimova ' }, { text: 'Oʻgʻiloy', font: { bold: true } }] }, 7, 'ona tili', 'boshlangich', 22.5, 18, false],
+    [
+      { richText: [{ text: 'Karimova ' }, { text: 'Oʻgʻiloy', font: { bold: true } }] },
+      7,
+      'ona tili',
+      'boshlangich',
+      22.5,
+      18,
+      false,
+    ],
     ['Sana Soat', 3, 'tarix', 'yuqori', dateOf(24), null, 0],
     ['Formula Soat', '3', 'tarix', 'yuqori', { formula: '10+14', result: 24 }, null, 'ha'],
     ['Yomon Soat', 3, 'kimyo', 'yuqori', '24abc', null, null],
@@ -87,7 +102,9 @@ async function workbookRoster(misspelt) {
     ['\u00a0', 5, 'fizika', 'yuqori', 20, null, null],
     ['Uzoq Izoh', 5, 'fizika', 'yuqori', 20, null, null],
   ];
-  rows.forEach((row, i) => { sheet.getRow(5 + i).values = row; });
+  rows.forEach((row, i) => {
+    sheet.getRow(5 + i).values = row;
+  });
   sheet.getCell('D7').numFmt = 'dd.mm.yyyy';
   sheet.getCell(12, 300).value = 'izoh jadvaldan uzoqda';
   return new Uint8Array(await workbook.xlsx.writeBuffer());
@@ -95,27 +112,110 @@ async function workbookRoster(misspelt) {
 
 // Each staff list as a function of whether its "toifa" heading is misspelt.
 const rosters = [
-  ['bom-semicolon-crlf.csv', (m) => concat(utf8('\uFEFF'), utf8(csvText(withHeader(HEADER, [...uzbek, ...badRows], m), ';', '\r\n')))],
+  [
+    'bom-semicolon-crlf.csv',
+    (m) => concat(utf8('\uFEFF'), utf8(csvText(withHeader(HEADER, [...uzbek, ...badRows], m), ';', '\r\n'))),
+  ],
   ['comma-lf.csv', (m) => utf8(csvText(withHeader(HEADER, [...badRows, ...uzbek], m), ',', '\n'))],
   ['tab.txt', (m) => utf8(csvText(withHeader(HEADER, uzbek, m), '\t', '\n'))],
-  ['windows-1251.csv', (m) => windows1251(csvText(withHeader(HEADER, [...cyrillic, ...badRows.slice(0, 2)], m), ';', '\r\n'))],
-  ['windows-1251-letters.csv', (m) => windows1251(csvText(withHeader(HEADER, [[...badRows[0].slice(0, 3), everyWindows1251Letter, '20', '', '']], m), ';', '\r\n'))],
-  ['unicode-text.txt', (m) => utf16(true)(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n'))],
-  ['unicode-text-big-end.txt', (m) => utf16(false)(csvText(withHeader(HEADER, [['Kulgich 😀 Yuz', '1', 'fizika', 'yuqori', '20', '', ''], ...cyrillic], m), '\t', '\n'))],
-  ['quoted.csv', (m) => utf8(csvText(withHeader(HEADER, [
-    ['Aliyev "Katta" Vali', '12', 'fizika; astronomiya', 'yuqori', '24', '', ''],
-    ["Ko'p\nqatorli ism", '12\r\n"A"', 'tarix', 'yuqori', '20', '', ''],
-    ['Vergul, nuqta', '7', 'fizika', 'yu"qori', '20', '', ''],
-    ...uzbek,
-  ], m), ';', '\r\n'))],
-  ['title-blanks-cr.csv', (m) => utf8(`12-maktab ro'yxati;;;\r\r${csvText(withHeader(HEADER, [uzbek[0], ['', '', '', '', '', '', ''], uzbek[1]], m), ';', '\r\r')}\r;;;;\r${csvText([badRows[0], uzbek[2]], ';', '\r')}`)],
-  ['days.csv', (m) => utf8(csvText(withHeader([...HEADER, 'du', 'se', 'ch', 'pa', 'ju', 'sh'], [
-    ['Kunlar Bilan', '4', 'fizika', 'yuqori', '', '', '', '4', '4', '4', '4', '4', '4'],
-    ['Yomon Kun', '4', 'fizika', 'yuqori', '', '', '', '4', 'ikki', '4', '4', '4', '4'],
-    ['Yarim Kun', '4', 'fizika', 'boshlangich', '', '', '', '4,5', '4', '3.5', '4', '4', ''],
-  ], m), ';', '\n'))],
-  ['missing-column.csv', (m) => utf8(csvText(withHeader(['ism', 'maktab', 'toifa', 'soat'], [['Fansiz', '1', 'yuqori', '24'], ['Qisqa']], m), ';', '\n'))],
-  ['not-text.csv', (m) => concat(utf8(csvText(withHeader(HEADER, [uzbek[0]], m), ';', '\n')), Uint8Array.of(0x41, 0x98, 0x3B, 0x31, 0x0A), utf8(csvText([uzbek[1]], ';', '\n')))],
+  [
+    'windows-1251.csv',
+    (m) => windows1251(csvText(withHeader(HEADER, [...cyrillic, ...badRows.slice(0, 2)], m), ';', '\r\n')),
+  ],
+  [
+    'windows-1251-letters.csv',
+    (m) =>
+      windows1251(
+        csvText(
+          withHeader(HEADER, [[...badRows[0].slice(0, 3), everyWindows1251Letter, '20', '', '']], m),
+          ';',
+          '\r\n',
+        ),
+      ),
+  ],
+  [
+    'unicode-text.txt',
+    (m) => utf16(true)(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n')),
+  ],
+  [
+    'unicode-text-big-end.txt',
+    (m) =>
+      utf16(false)(
+        csvText(
+          withHeader(HEADER, [['Kulgich 😀 Yuz', '1', 'fizika', 'yuqori', '20', '', ''], ...cyrillic], m),
+          '\t',
+          '\n',
+        ),
+      ),
+  ],
+  [
+    'quoted.csv',
+    (m) =>
+      utf8(
+        csvText(
+          withHeader(
+            HEADER,
+            [
+              ['Aliyev "Katta" Vali', '12', 'fizika; astronomiya', 'yuqori', '24', '', ''],
+              ["Ko'p\nqatorli ism", '12\r\n"A"', 'tarix', 'yuqori', '20', '', ''],
+              ['Vergul, nuqta', '7', 'fizika', 'yu"qori', '20', '', ''],
+              ...uzbek,
+            ],
+            m,
+          ),
+          ';',
+          '\r\n',
+        ),
+      ),
+  ],
+  [
+    'title-blanks-cr.csv',
+    (m) =>
+      utf8(
+        `12-maktab ro'yxati;;;\r\r` +
+          csvText(withHeader(HEADER, [uzbek[0], ['', '', '', '', '', '', ''], uzbek[1]], m), ';', '\r\r') +
+          `\r;;;;\r${csvText([badRows[0], uzbek[2]], ';', '\r')}`,
+      ),
+  ],
+  [
+    'days.csv',
+    (m) =>
+      utf8(
+        csvText(
+          withHeader(
+            [...HEADER, 'du', 'se', 'ch', 'pa', 'ju', 'sh'],
+            [
+              ['Kunlar Bilan', '4', 'fizika', 'yuqori', '', '', '', '4', '4', '4', '4', '4', '4'],
+              ['Yomon Kun', '4', 'fizika', 'yuqori', '', '', '', '4', 'ikki', '4', '4', '4', '4'],
+              ['Yarim Kun', '4', 'fizika', 'boshlangich', '', '', '', '4,5', '4', '3.5', '4', '4', ''],
+            ],
+            m,
+          ),
+          ';',
+          '\n',
+        ),
+      ),
+  ],
+  [
+    'missing-column.csv',
+    (m) =>
+      utf8(
+        csvText(
+          withHeader(['ism', 'maktab', 'toifa', 'soat'], [['Fansiz', '1', 'yuqori', '24'], ['Qisqa']], m),
+          ';',
+          '\n',
+        ),
+      ),
+  ],
+  [
+    'not-text.csv',
+    (m) =>
+      concat(
+        utf8(csvText(withHeader(HEADER, [uzbek[0]], m), ';', '\n')),
+        Uint8Array.of(0x41, 0x98, 0x3b, 0x31, 0x0a),
+        utf8(csvText([uzbek[1]], ';', '\n')),
+      ),
+  ],
   ['workbook.xlsx', workbookRoster],
 ];
 
@@ -127,7 +227,10 @@ async function commandLine(name, bytes) {
   writeFileSync(file, bytes);
   rmSync(out, { force: true });
   const run = spawnSync(cli, ['batch', file, '-o', out, '--year', '2025'], { encoding: 'utf8' });
-  const lines = run.stderr.split('\n').filter(Boolean).map((line) => line.replaceAll(file, name));
+  const lines = run.stderr
+    .split('\n')
+    .filter(Boolean)
+    .map((line) => line.replaceAll(file, name));
   const ready = [];
   if (existsSync(out)) {
     const workbook = new ExcelJS.Workbook();
@@ -135,7 +238,12 @@ async function commandLine(name, bytes) {
     const summary = workbook.getWorksheet('Jami');
     for (let row = 4; row < 4 + workbook.worksheets.length - 1; ++row) {
       const cells = summary.getRow(row);
-      ready.push([cells.getCell(2).text, cells.getCell(3).text, cells.getCell(4).text, String(cells.getCell(9).result)]);
+      ready.push([
+        cells.getCell(2).text,
+        cells.getCell(3).text,
+        cells.getCell(4).text,
+        String(cells.getCell(9).result),
+      ]);
     }
   }
   return {
@@ -186,16 +294,29 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
     const everyLine = (await commandLine(`misspelt-${name}`, await make(true))).refused.map(lineOf);
     const ours = await listed(name, bytes);
 
-    assert.deepEqual(ours.rows.map((row) => row.line), everyLine, `${name}: the lines of the rows`);
+    assert.deepEqual(
+      ours.rows.map((row) => row.line),
+      everyLine,
+      `${name}: the lines of the rows`,
+    );
     const refused = ours.rows.filter((row) => row.status === 'refused');
     // The status column holds the reason, as on the desktop; the line stands in the first.
     assert.deepEqual(refused.map(described), theirs.refused, `${name}: the refusals`);
     const ready = ours.rows.filter((row) => row.status === 'ok');
-    assert.deepEqual(ready.map((row) => [row.cells[1], row.cells[2], row.cells[3], row.cells[5]]), theirs.ready,
-      `${name}: the ready teachers`);
-    assert.equal(ours.message.includes("Fayl Windows-1251 kodlashida o'qildi"),
-      theirs.other.some((line) => line.includes("Fayl Windows-1251 kodlashida o'qildi")), `${name}: the code page`);
-    assert.match(ours.message, new RegExp(`Tayyor: ${ready.length} ta o'qituvchi\\. Rad etilgan: ${refused.length} ta qator\\.`));
+    assert.deepEqual(
+      ready.map((row) => [row.cells[1], row.cells[2], row.cells[3], row.cells[5]]),
+      theirs.ready,
+      `${name}: the ready teachers`,
+    );
+    assert.equal(
+      ours.message.includes("Fayl Windows-1251 kodlashida o'qildi"),
+      theirs.other.some((line) => line.includes("Fayl Windows-1251 kodlashida o'qildi")),
+      `${name}: the code page`,
+    );
+    assert.match(
+      ours.message,
+      new RegExp(`Tayyor: ${ready.length} ta o'qituvchi\\. Rad etilgan: ${refused.length} ta qator\\.`),
+    );
     refusedSeen += refused.length;
   }
   assert.ok(refusedSeen >= 15, 'the lists hold refusals of every kind');
@@ -210,27 +331,33 @@ async function withHugePart(workbookBytes) {
 }
 async function withManyParts(workbookBytes) {
   const zeros = new Uint8Array(16 * 1024 * 1024);
-  return zipOf([...await partsOfZip(workbookBytes),
-    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/nollar${i}.bin`, bytes: zeros }))]);
+  return zipOf([
+    ...(await partsOfZip(workbookBytes)),
+    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/nollar${i}.bin`, bytes: zeros })),
+  ]);
 }
 
-test('a file no staff list can be read from is refused in the command line\'s words, and nothing is listed', { skip: !existsSync(cli) }, async () => {
-  const files = [
-    ['eski.xls', Uint8Array.of(0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1, 0, 0, 0, 0)],
-    ['buzilgan.xlsx', concat(utf8('PK\x03\x04'), utf8('bu zip emas'))],
-    ['juda-katta.csv', new Uint8Array(16 * 1024 * 1024 + 1).fill(0x41)],
-    // Weighed from the package's listing before anything is unpacked, in every edition.
-    ['portlovchi.xlsx', await withHugePart(await workbookRoster(false))],
-    ['kop-qismli.xlsx', await withManyParts(await workbookRoster(false))],
-  ];
-  await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1](false));
-  for (const [name, bytes] of files) {
-    const theirs = await commandLine(name, bytes);
-    const ours = await listed(name, bytes);
-    assert.equal(ours.rows.length, 0, name);
-    assert.equal(ours.message, theirs.other[0].replace(name, `page-${name}`), name);
-  }
-});
+test(
+  "a file no staff list can be read from is refused in the command line's words, and nothing is listed",
+  { skip: !existsSync(cli) },
+  async () => {
+    const files = [
+      ['eski.xls', Uint8Array.of(0xd0, 0xcf, 0x11, 0xe0, 0xa1, 0xb1, 0x1a, 0xe1, 0, 0, 0, 0)],
+      ['buzilgan.xlsx', concat(utf8('PK\x03\x04'), utf8('bu zip emas'))],
+      ['juda-katta.csv', new Uint8Array(16 * 1024 * 1024 + 1).fill(0x41)],
+      // Weighed from the package's listing before anything is unpacked, in every edition.
+      ['portlovchi.xlsx', await withHugePart(await workbookRoster(false))],
+      ['kop-qismli.xlsx', await withManyParts(await workbookRoster(false))],
+    ];
+    await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1](false));
+    for (const [name, bytes] of files) {
+      const theirs = await commandLine(name, bytes);
+      const ours = await listed(name, bytes);
+      assert.equal(ours.rows.length, 0, name);
+      assert.equal(ours.message, theirs.other[0].replace(name, `page-${name}`), name);
+    }
+  },
+);
 
 // A list of 16 MB, about 700,000 rows: far more than a list may have.
 function hugeList() {
@@ -244,10 +371,17 @@ function hugeList() {
 }
 
 test('a list longer than a list may have is refused, naming the most, and its reading can be stopped', async () => {
-  const over = [HEADER, ...Array.from({ length: 5001 }, (_, i) => [`O'qituvchi ${i}`, '1', 'fizika', 'yuqori', '20', '', ''])];
+  const over = [
+    HEADER,
+    ...Array.from({ length: 5001 }, (_, i) => [`O'qituvchi ${i}`, '1', 'fizika', 'yuqori', '20', '', '']),
+  ];
   const refused = await listed('5001.csv', utf8(csvText(over, ';', '\n')));
   assert.equal(refused.rows.length, 0);
-  assert.equal(refused.message, 'Ro\'yxat o\'qilmadi: "page-5001.csv" unda 5001 ta qator bor, bir ro\'yxatda esa ko\'pi bilan 5000 ta o\'qituvchi bo\'lishi mumkin; ro\'yxatni bir necha faylga bo\'ling.');
+  assert.equal(
+    refused.message,
+    "Ro'yxat o'qilmadi: \"page-5001.csv\" unda 5001 ta qator bor, bir ro'yxatda esa ko'pi bilan " +
+      "5000 ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.",
+  );
 
   const { bytes, count } = hugeList();
   const huge = await listed('16mb.csv', bytes);
@@ -268,8 +402,15 @@ test('a list longer than a list may have is refused, naming the most, and its re
 });
 
 test('a large staff list is listed whole, and on a phone each row is a card within the screen', async () => {
-  const rows = Array.from({ length: 3000 }, (_, i) => [`O'qituvchi ${i + 1}`, String(1 + (i % 40)), 'fizika',
-    i % 3 ? 'yuqori' : 'boshlangich', i === 0 ? '24abc' : String(10 + (i % 20)), '', i % 2 ? 'ha' : '']);
+  const rows = Array.from({ length: 3000 }, (_, i) => [
+    `O'qituvchi ${i + 1}`,
+    String(1 + (i % 40)),
+    'fizika',
+    i % 3 ? 'yuqori' : 'boshlangich',
+    i === 0 ? '24abc' : String(10 + (i % 20)),
+    '',
+    i % 2 ? 'ha' : '',
+  ]);
   const ours = await listed('katta.csv', utf8(csvText([HEADER, ...rows], ';', '\r\n')));
   assert.equal(ours.rows.length, 3000);
   assert.deepEqual([ours.rows[0].line, ours.rows.at(-1).line], [2, 3001]);
@@ -291,7 +432,10 @@ test('a large staff list is listed whole, and on a phone each row is a card with
   assert.ok(seen.page <= seen.screen, `the page is ${seen.page} px wide on a ${seen.screen} px screen`);
   assert.ok(seen.table <= seen.box, 'nothing of a row hides to the side');
   // The refused row's reason stands on the screen, and each value beside its heading.
-  assert.ok(seen.status.width > 0 && seen.status.left >= 0 && seen.status.right <= seen.screen, JSON.stringify(seen.status));
+  assert.ok(
+    seen.status.width > 0 && seen.status.left >= 0 && seen.status.right <= seen.screen,
+    JSON.stringify(seen.status),
+  );
   assert.equal(seen.schoolHeading, '"Maktab: "');
   await page.setViewport({ width: 800, height: 600 });
 });

@@ -35,13 +35,19 @@ before(async () => {
     const fixed = new RealDate(...today).getTime();
     const now = () => fixed + (RealDate.now() - start);
     globalThis.Date = class extends RealDate {
-      constructor(...given) { super(...(given.length > 0 ? given : [now()])); }
-      static now() { return now(); }
+      constructor(...given) {
+        super(...(given.length > 0 ? given : [now()]));
+      }
+      static now() {
+        return now();
+      }
     };
   }, TODAY);
   files = await watchDownloads(page, downloads);
   // The workbook goes out as a download, as in a browser without a save picker.
-  await page.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
+  await page.evaluateOnNewDocument(() => {
+    delete window.showSaveFilePicker;
+  });
   await openPage();
 });
 
@@ -50,21 +56,27 @@ after(async () => {
   rmSync(scratch, { recursive: true, force: true });
 });
 
-const offered = () => page.$$eval('#SchoolYear option', (options) =>
-  options.map((option) => option.textContent + (option.selected ? '*' : '')));
+const offered = () =>
+  page.$$eval('#SchoolYear option', (options) =>
+    options.map((option) => option.textContent + (option.selected ? '*' : '')),
+  );
 const title = () => page.$$eval('[data-cell="A2"] text', (lines) => lines.map((line) => line.textContent).join(' '));
 
 async function run(name) {
-  await page.$eval('#Text3', (box) => { box.value = ''; });
+  await page.$eval('#Text3', (box) => {
+    box.value = '';
+  });
   await page.type('#Text3', name);
-  await page.$eval('#Text2', (box) => { box.value = ''; });
+  await page.$eval('#Text2', (box) => {
+    box.value = '';
+  });
   await page.type('#Text2', '24');
   await page.$eval('#sheet', (sheet) => sheet.replaceChildren());
   await page.click('#Command1');
   await page.waitForSelector('[data-cell="A2"]');
 }
 
-test('the date gives 2027/2028 and the years beside it are offered in the desktop\'s words', async () => {
+test("the date gives 2027/2028 and the years beside it are offered in the desktop's words", async () => {
   assert.equal(await page.$eval('#SchoolYearCaption', (label) => label.textContent), "O'quv yili:");
   assert.deepEqual(await offered(), ['2026/2027', '2027/2028*', '2028/2029']);
   assert.match(await page.$eval('#SchoolYear', (select) => select.title), /"Jami"/);

@@ -24,8 +24,8 @@ const year = new Date().getFullYear();
 // refuses, and texts that look like the workbook's codes of characters.
 const roster = [
   'ism;maktab;fan;toifa;soat;stavka;rahbar',
-  "Aliyev Vali;12;fizika;yuqori;24;;ha",
-  "ALIYEV VALI;12;kimyo;yuqori;18;20;0",
+  'Aliyev Vali;12;fizika;yuqori;24;;ha',
+  'ALIYEV VALI;12;kimyo;yuqori;18;20;0',
   'Abdurahmonova Oʻgʻiloyxon Gʻaniyevna qizi;7;ona tili va adabiyot;boshlangich;22,5;;1',
   "O'tkir G‘ulomov;12;tasviriy san'at;yuqori;30;20;",
   'Каримова Дилноза;7;математика;yuqori;20;;ha',
@@ -60,7 +60,9 @@ before(async () => {
 
 // The staff list of the file chosen in the page, read and listed.
 async function chooseList(name) {
-  await page.evaluate(() => { delete document.getElementById('Staff').dataset.read; });
+  await page.evaluate(() => {
+    delete document.getElementById('Staff').dataset.read;
+  });
   await (await page.$('#Roster')).uploadFile(path.join(scratch, name));
   await page.waitForSelector(`#Staff[data-read="${name}"]`, { timeout: 20000 });
 }
@@ -84,20 +86,23 @@ async function readWorkbook(file) {
   return workbook;
 }
 
-const stopAt = (part) => page.evaluate((wanted) => {
-  // The stop is pressed the moment the progress bar shows the part wanted done.
-  const bar = document.getElementById('StaffProgress');
-  const watch = new MutationObserver(() => {
-    if (!bar.hidden && bar.value >= wanted) document.getElementById('StopStaff').click();
-  });
-  watch.observe(bar, { attributes: true });
-  window.stopWatch = watch;
-}, part);
+const stopAt = (part) =>
+  page.evaluate((wanted) => {
+    // The stop is pressed the moment the progress bar shows the part wanted done.
+    const bar = document.getElementById('StaffProgress');
+    const watch = new MutationObserver(() => {
+      if (!bar.hidden && bar.value >= wanted) document.getElementById('StopStaff').click();
+    });
+    watch.observe(bar, { attributes: true });
+    window.stopWatch = watch;
+  }, part);
 
 test('"To\'xtatish" stops the staff workbook and nothing is saved', async () => {
   await chooseStaff();
   const before = await handedDownloads();
-  await page.evaluate(() => { delete document.body.dataset.staffWork; });
+  await page.evaluate(() => {
+    delete document.body.dataset.staffWork;
+  });
   // Slices as short as can be, so the stop comes while teachers are still being made.
   await stopAt(1);
   await page.click('#SaveStaffXlsx');
@@ -118,36 +123,55 @@ let made = null;
 function staffWorkbooks() {
   made ??= (async () => {
     await chooseStaff();
-    await page.evaluate(() => { delete document.body.dataset.staffWork; });
+    await page.evaluate(() => {
+      delete document.body.dataset.staffWork;
+    });
     const download = downloads.next('xodimlar hisobotlari.xlsx');
     await page.click('#SaveStaffXlsx');
     await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 60000 });
     const message = await page.$eval('#StaffMessage', (p) => p.textContent);
     const pageWorkbook = await download;
-    const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliWorkbook, '--year', String(year)],
-      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+    const run = spawnSync(
+      cli,
+      ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliWorkbook, '--year', String(year)],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' },
+    );
     return { pageWorkbook, message, run };
   })();
   return made;
 }
 
-test('the staff workbook is, part for part, the one `soatnoma-cli batch` and the desktop\'s library write',
-  { skip: !existsSync(cli) || !canCompareEditions }, async () => {
+test(
+  "the staff workbook is, part for part, the one `soatnoma-cli batch` and the desktop's library write",
+  { skip: !existsSync(cli) || !canCompareEditions },
+  async () => {
     const { pageWorkbook, message, run } = await staffWorkbooks();
     assert.ok(readdirSync(downloadFolder).includes('xodimlar hisobotlari.xlsx'));
     // As the desktop says it, the file on a line of its own.
-    assert.equal(message, "7 ta o'qituvchining hisoboti yuklab olishga berildi:\nxodimlar hisobotlari.xlsx\n(brauzer boshqa nom berishi mumkin)");
-    assert.equal(run.status, 1, run.stderr);  // one row refused
-    const desktop = desktopWorkbook('staff', path.join(scratch, 'desktop.xlsx'), year, path.join(scratch, 'xodimlar.csv'));
-    const parts = await assertSameWorkbooks({ page: readFileSync(pageWorkbook), cli: readFileSync(cliWorkbook), desktop },
-      'xodimlar');
+    assert.equal(
+      message,
+      "7 ta o'qituvchining hisoboti yuklab olishga berildi:\nxodimlar " +
+        'hisobotlari.xlsx\n(brauzer boshqa nom berishi mumkin)',
+    );
+    assert.equal(run.status, 1, run.stderr); // one row refused
+    const desktop = desktopWorkbook(
+      'staff',
+      path.join(scratch, 'desktop.xlsx'),
+      year,
+      path.join(scratch, 'xodimlar.csv'),
+    );
+    const parts = await assertSameWorkbooks(
+      { page: readFileSync(pageWorkbook), cli: readFileSync(cliWorkbook), desktop },
+      'xodimlar',
+    );
     assert.equal(parts.filter((part) => part.name.startsWith('xl/worksheets/')).length, teachers + 1);
     // The summary first, its totals referring to the teachers' sheets by the names they were given.
     assert.match(parts.find((part) => part.name === 'xl/workbook.xml').text, /<sheets><sheet name="Jami"/);
     const summary = parts.find((part) => part.name === 'xl/worksheets/sheet1.xml').text;
     assert.match(summary, /<c r="I5"[^>]*><f>'ALIYEV VALI \(2\)'!S5<\/f>/);
     assert.match(summary, new RegExp(`<c r="F${4 + teachers}"[^>]*><f>SUM\\(F4:F${3 + teachers}\\)</f>`));
-  });
+  },
+);
 
 test('LibreOffice recalculates both staff workbooks alike', { skip: !existsSync(cli) }, async () => {
   const { pageWorkbook } = await staffWorkbooks();
@@ -155,12 +179,21 @@ test('LibreOffice recalculates both staff workbooks alike', { skip: !existsSync(
   const ours = path.join(scratch, 'page.xlsx');
   writeFileSync(ours, readFileSync(pageWorkbook));
   // Every sheet into a CSV file of its own: -1 at the end of the options asks for all of them.
-  convertInLibreOffice(scratch, 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1', out,
-    [ours, cliWorkbook]);
-  const sheets = (base) => readdirSync(out).filter((file) => file.startsWith(`${base}-`)).sort();
+  convertInLibreOffice(scratch, 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1', out, [
+    ours,
+    cliWorkbook,
+  ]);
+  const sheets = (base) =>
+    readdirSync(out)
+      .filter((file) => file.startsWith(`${base}-`))
+      .sort();
   assert.equal(sheets('page').length, teachers + 1);
   for (const file of sheets('page')) {
-    assert.equal(readFileSync(path.join(out, file), 'utf8'), readFileSync(path.join(out, file.replace(/^page-/, 'cli-')), 'utf8'), file);
+    assert.equal(
+      readFileSync(path.join(out, file), 'utf8'),
+      readFileSync(path.join(out, file.replace(/^page-/, 'cli-')), 'utf8'),
+      file,
+    );
   }
   // The staff's yearly total, recalculated, is the sum of the teachers' sheets.
   const jami = readFileSync(path.join(out, 'page-Jami.csv'), 'utf8').split('\n');
@@ -171,73 +204,120 @@ test('LibreOffice recalculates both staff workbooks alike', { skip: !existsSync(
   assert.ok(Math.abs(total - yearly) < 1e-9 * total, `${total} against ${yearly}`);
 });
 
-test('"Chop etish (butun ro\'yxat)" prints "Jami" first, the words of the command line\'s PDF, then a sheet of A4 landscape paper per teacher', { skip: !existsSync(cli) }, async () => {
-  await chooseStaff();
-  // The browser's print dialog cannot be driven headless: the page is printed to PDF
-  // just as the dialog would print it.
-  await page.evaluate(() => {
-    delete document.body.dataset.printAsked;
-    window.print = () => { document.body.dataset.printAsked = 'yes'; };
-  });
-  await page.click('#PrintStaff');
-  await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
-  assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent),
-    `"Jami" (1 sahifa) va ${teachers} ta o'qituvchining sahifasi chop etiladi.`);
-  await page.emulateMediaType('print');
-  const pdf = path.join(scratch, 'staff.pdf');
-  await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
-  await page.emulateMediaType('screen');
-  const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
-  assert.match(info, new RegExp(`^Pages:\\s+${teachers + 1}$`, 'm'));
-  assert.match(info, /^Page size:\s+841\.\d+ x 59[45]\.\d+ pts \(A4\)$/m);
-  const pageText = (file, number) => execFileSync('pdftotext', ['-f', String(number), '-l', String(number), file, '-'],
-    { encoding: 'utf8' });
-  // The page the director signs, word for word the first page of the command line's PDF.
-  const cliPdf = path.join(scratch, 'cli.pdf');
-  spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliPdf, '--year', String(year)],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
-  const words = (text) => text.split(/\s+/).filter(Boolean).sort();
-  const signed = pageText(pdf, 1);
-  for (const expected of ['№', 'Jami', 'Direktor:', `${year}/${year + 1}`]) assert.ok(signed.includes(expected), expected);
-  assert.deepEqual(words(signed), words(pageText(cliPdf, 1)));
-  // Then each page is its teacher's, in the list's order.
-  for (const [index, name] of ['AliyevVali', 'ALIYEVVALI', 'Abdurahmonova', "O'tkir", 'Каримова', 'SobirovaNilufar', 'Ali_x0041_Valiyev'].entries()) {
-    const text = pageText(pdf, index + 2);
-    assert.ok(text.replace(/\s+/g, '').includes(name), `page ${index + 2}: ${name}`);
-  }
-});
+test(
+  '"Chop etish (butun ro\'yxat)" prints "Jami" first, the words of the ' +
+    "command line's PDF, then a sheet of A4 landscape paper per teacher",
+  { skip: !existsSync(cli) },
+  async () => {
+    await chooseStaff();
+    // The browser's print dialog cannot be driven headless: the page is printed to PDF
+    // just as the dialog would print it.
+    await page.evaluate(() => {
+      delete document.body.dataset.printAsked;
+      window.print = () => {
+        document.body.dataset.printAsked = 'yes';
+      };
+    });
+    await page.click('#PrintStaff');
+    await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
+    assert.equal(
+      await page.$eval('#StaffMessage', (p) => p.textContent),
+      `"Jami" (1 sahifa) va ${teachers} ta o'qituvchining sahifasi chop etiladi.`,
+    );
+    await page.emulateMediaType('print');
+    const pdf = path.join(scratch, 'staff.pdf');
+    await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
+    await page.emulateMediaType('screen');
+    const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
+    assert.match(info, new RegExp(`^Pages:\\s+${teachers + 1}$`, 'm'));
+    assert.match(info, /^Page size:\s+841\.\d+ x 59[45]\.\d+ pts \(A4\)$/m);
+    const pageText = (file, number) =>
+      execFileSync('pdftotext', ['-f', String(number), '-l', String(number), file, '-'], { encoding: 'utf8' });
+    // The page the director signs, word for word the first page of the command line's PDF.
+    const cliPdf = path.join(scratch, 'cli.pdf');
+    spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', cliPdf, '--year', String(year)], {
+      env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    });
+    const words = (text) => text.split(/\s+/).filter(Boolean).sort();
+    const signed = pageText(pdf, 1);
+    for (const expected of ['№', 'Jami', 'Direktor:', `${year}/${year + 1}`])
+      assert.ok(signed.includes(expected), expected);
+    assert.deepEqual(words(signed), words(pageText(cliPdf, 1)));
+    // Then each page is its teacher's, in the list's order.
+    for (const [index, name] of [
+      'AliyevVali',
+      'ALIYEVVALI',
+      'Abdurahmonova',
+      "O'tkir",
+      'Каримова',
+      'SobirovaNilufar',
+      'Ali_x0041_Valiyev',
+    ].entries()) {
+      const text = pageText(pdf, index + 2);
+      assert.ok(text.replace(/\s+/g, '').includes(name), `page ${index + 2}: ${name}`);
+    }
+  },
+);
 
 // The pages held for the print draw what the screen draws for the same teacher, the same
 // borders and every line of text in its place, with a third of the elements or fewer.
 test('each printed page draws the report the form draws, in a fraction of its elements', async () => {
-  await page.$eval('#Text3', (box) => { box.value = 'Aliyev Vali'; });
-  await page.$eval('#Text6', (box) => { box.value = '12'; });
-  await page.$eval('#Text4', (box) => { box.value = 'fizika'; });
-  await page.$eval('#Text2', (box) => { box.value = ''; });
-  if (!await page.$eval('#Check1', (box) => box.checked)) await page.click('#Check1');
+  await page.$eval('#Text3', (box) => {
+    box.value = 'Aliyev Vali';
+  });
+  await page.$eval('#Text6', (box) => {
+    box.value = '12';
+  });
+  await page.$eval('#Text4', (box) => {
+    box.value = 'fizika';
+  });
+  await page.$eval('#Text2', (box) => {
+    box.value = '';
+  });
+  if (!(await page.$eval('#Check1', (box) => box.checked))) await page.click('#Check1');
   await page.click('#Option2');
   await page.type('#Text2', '24');
   await page.keyboard.press('Enter');
   await page.waitForSelector('#sheet .page');
-  const drawing = (selector) => page.$eval(selector, (paper) => {
-    const svg = paper.querySelector('svg');
-    const texts = [...svg.querySelectorAll('text')].map((text) => {
-      const style = getComputedStyle(text);
-      return [text.getAttribute('x'), text.getAttribute('y'), text.textContent, style.fontSize, style.fontWeight,
-        text.getAttribute('transform') ?? ''].join('|');
-    }).sort();
-    const rects = [...svg.querySelectorAll('rect.border')].map((r) => ['x', 'y', 'width', 'height'].map((a) => r.getAttribute(a)).join(' '));
-    const path = svg.querySelector('path.border')?.getAttribute('d') ?? '';
-    const fromPath = [...path.matchAll(/M(\S+) (\S+)h(\S+)v(\S+)h\S+Z/g)].map((m) => m.slice(1).join(' '));
-    return {
-      paper: [paper.style.width, paper.style.height, svg.getAttribute('viewBox'), svg.style.left, svg.style.top, svg.style.transform],
-      texts,
-      borders: [...rects, ...fromPath].sort(),
-      elements: paper.querySelectorAll('*').length,
-    };
-  });
+  const drawing = (selector) =>
+    page.$eval(selector, (paper) => {
+      const svg = paper.querySelector('svg');
+      const texts = [...svg.querySelectorAll('text')]
+        .map((text) => {
+          const style = getComputedStyle(text);
+          return [
+            text.getAttribute('x'),
+            text.getAttribute('y'),
+            text.textContent,
+            style.fontSize,
+            style.fontWeight,
+            text.getAttribute('transform') ?? '',
+          ].join('|');
+        })
+        .sort();
+      const rects = [...svg.querySelectorAll('rect.border')].map((r) =>
+        ['x', 'y', 'width', 'height'].map((a) => r.getAttribute(a)).join(' '),
+      );
+      const path = svg.querySelector('path.border')?.getAttribute('d') ?? '';
+      const fromPath = [...path.matchAll(/M(\S+) (\S+)h(\S+)v(\S+)h\S+Z/g)].map((m) => m.slice(1).join(' '));
+      return {
+        paper: [
+          paper.style.width,
+          paper.style.height,
+          svg.getAttribute('viewBox'),
+          svg.style.left,
+          svg.style.top,
+          svg.style.transform,
+        ],
+        texts,
+        borders: [...rects, ...fromPath].sort(),
+        elements: paper.querySelectorAll('*').length,
+      };
+    });
   const screen = await drawing('#sheet .page');
-  await page.evaluate(() => { delete document.body.dataset.printAsked; });
+  await page.evaluate(() => {
+    delete document.body.dataset.printAsked;
+  });
   await page.click('#PrintStaff');
   await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
   const printed = await drawing('#StaffPages .page:not([data-summary])');
@@ -252,7 +332,9 @@ test('each printed page draws the report the form draws, in a fraction of its el
 test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
   await chooseStaff();
   await page.evaluate(() => {
-    window.print = () => { document.body.dataset.printAsked = 'yes'; };
+    window.print = () => {
+      document.body.dataset.printAsked = 'yes';
+    };
     delete document.body.dataset.printAsked;
     delete document.body.dataset.staffWork;
     document.body.classList.remove('printing-staff');
@@ -265,40 +347,55 @@ test('"To\'xtatish" stops the print too, and nothing is printed', async () => {
   assert.equal(await page.$eval('#StaffMessage', (p) => p.textContent), "To'xtatildi, hech narsa chop etilmadi.");
 });
 
-test('a list chosen while the workbook is being made stops it; the workbook is saved under the new list\'s name', async () => {
-  const large = ['ism;maktab;fan;toifa;soat'];
-  // Enough teachers that the workbook is still being made when the second list is read.
-  for (let i = 0; i < 2000; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
-  writeFileSync(path.join(scratch, 'katta.csv'), large.join('\n'));
-  writeFileSync(path.join(scratch, 'kichik.csv'), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
-  await chooseList('katta.csv');
-  const before = await handedDownloads();
-  await page.evaluate(() => { delete document.body.dataset.staffWork; });
-  await page.click('#SaveStaffXlsx');
-  await page.waitForFunction(() => document.getElementById('StaffProgress').value > 0, { timeout: 20000 });
-  await chooseList('kichik.csv');
-  await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
-  await page.evaluate(() => { delete document.body.dataset.staffWork; });
-  const download = downloads.next('kichik hisobotlari.xlsx');
-  await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
-  const saved = await readWorkbook(await download);
-  assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
-  // The large list's workbook was never handed over.
-  assert.deepEqual(await handedDownloads(), [...before, 'kichik hisobotlari.xlsx']);
-});
+test(
+  'a list chosen while the workbook is being made stops ' + "it; the workbook is saved under the new list's name",
+  async () => {
+    const large = ['ism;maktab;fan;toifa;soat'];
+    // Enough teachers that the workbook is still being made when the second list is read.
+    for (let i = 0; i < 2000; ++i) large.push(`O'qituvchi ${i + 1};12;fizika;yuqori;${10 + (i % 20)}`);
+    writeFileSync(path.join(scratch, 'katta.csv'), large.join('\n'));
+    writeFileSync(path.join(scratch, 'kichik.csv'), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
+    await chooseList('katta.csv');
+    const before = await handedDownloads();
+    await page.evaluate(() => {
+      delete document.body.dataset.staffWork;
+    });
+    await page.click('#SaveStaffXlsx');
+    await page.waitForFunction(() => document.getElementById('StaffProgress').value > 0, { timeout: 20000 });
+    await chooseList('kichik.csv');
+    await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
+    await page.evaluate(() => {
+      delete document.body.dataset.staffWork;
+    });
+    const download = downloads.next('kichik hisobotlari.xlsx');
+    await page.click('#SaveStaffXlsx');
+    await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
+    const saved = await readWorkbook(await download);
+    assert.deepEqual(
+      saved.worksheets.map((sheet) => sheet.name),
+      ['Jami', 'Vali'],
+    );
+    // The large list's workbook was never handed over.
+    assert.deepEqual(await handedDownloads(), [...before, 'kichik hisobotlari.xlsx']);
+  },
+);
 
 test('a list named with 250 letters is downloaded under a name the browser takes', async () => {
   const listName = `${'a'.repeat(250)}.csv`;
   writeFileSync(path.join(scratch, listName), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
   await chooseList(listName);
-  await page.evaluate(() => { delete document.body.dataset.staffWork; });
+  await page.evaluate(() => {
+    delete document.body.dataset.staffWork;
+  });
   // 244 bytes: with the ".crdownload" it bears while it downloads, still within 255.
   const offered = `${'a'.repeat(227)} hisobotlari.xlsx`;
   const download = downloads.next(offered);
   await page.click('#SaveStaffXlsx');
   await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
   const saved = await readWorkbook(await download);
-  assert.deepEqual(saved.worksheets.map((sheet) => sheet.name), ['Jami', 'Vali']);
+  assert.deepEqual(
+    saved.worksheets.map((sheet) => sheet.name),
+    ['Jami', 'Vali'],
+  );
   assert.ok(readdirSync(downloadFolder).includes(offered));
 });

@@ -19,7 +19,9 @@ import { partsOfZip } from './zip_files.mjs';
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-carry-'));
 const roster = path.join(scratch, 'xodimlar.csv');
 const staffBook = path.join(scratch, 'xodimlar hisobotlari.xlsx');
-const rows = (aliyevHours) => "ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;" + aliyevHours +
+const rows = (aliyevHours) =>
+  'ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;' +
+  aliyevHours +
   "\r\nKarimova Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n";
 
 let browser;
@@ -28,8 +30,10 @@ let files;
 
 before(async () => {
   writeFileSync(roster, rows(24));
-  const run = spawnSync(cli, ['batch', roster, '-o', staffBook, '--year', '2026'],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  const run = spawnSync(cli, ['batch', roster, '-o', staffBook, '--year', '2026'], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
   assert.equal(run.status, 0, run.stderr);
   ({ browser, page, files } = await openPageWithDownloads(scratch));
   page.on('dialog', (dialog) => dialog.accept());
@@ -47,13 +51,15 @@ async function downloaded(as) {
   return { name, file: path.join(scratch, as) };
 }
 
-const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`,
-  (lines) => lines.map((line) => line.textContent).join(' '));
+const cellText = (ref) =>
+  page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
 
 // The teacher of the listed workbook opened, a cell corrected by some hours and the whole
 // workbook saved back: the hours the cell held before.
 async function correctInPage(sheet, ref, more) {
-  await page.$eval('body', (body) => { delete body.dataset.opened; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.opened;
+  });
   await page.waitForSelector(`#StaffBook tr[data-sheet="${sheet}"] button`, { visible: true });
   await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
   await page.waitForSelector(`body[data-opened="xodimlar hisobotlari.xlsx [${sheet}]"]`);
@@ -70,41 +76,54 @@ async function correctInPage(sheet, ref, more) {
   const saved = await downloaded(`${sheet}.xlsx`);
   assert.equal(saved.name, 'xodimlar hisobotlari.xlsx');
   // The list shows what was saved once it has read the saved workbook again.
-  await page.waitForFunction((selector, before) => document.querySelector(selector)?.cells[2].textContent !== before,
-    {}, row, listedTotal);
+  await page.waitForFunction(
+    (selector, before) => document.querySelector(selector)?.cells[2].textContent !== before,
+    {},
+    row,
+    listedTotal,
+  );
   return hours;
 }
 
 async function makeStaffWorkbook(list) {
   writeFileSync(roster, list);
-  await page.$eval('body', (body) => { delete body.dataset.staff; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.staff;
+  });
   await page.click('#RosterOpen');
   await (await page.$('#Roster')).uploadFile(roster);
   await page.waitForSelector('body[data-staff="3"]');
   await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
-  await page.$eval('body', (body) => { delete body.dataset.staffWork; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.staffWork;
+  });
   await page.click('#SaveStaffXlsx');
 }
 
-test('the list\'s workbook keeps the corrections made in the page and asks about those it cannot keep', async () => {
+test("the list's workbook keeps the corrections made in the page and asks about those it cannot keep", async () => {
   await (await page.$('#OpenFile')).uploadFile(staffBook);
   await page.waitForSelector('#StaffBook[data-listed="xodimlar hisobotlari.xlsx"]:not([hidden])');
   const c8 = await correctInPage('Karimova Dilnoza', 'C8', 2);
   await correctInPage('Aliyev Vali', 'D8', 1);
 
-  await makeStaffWorkbook(rows(25));  // Aliyev's weekly hours changed
+  await makeStaffWorkbook(rows(25)); // Aliyev's weekly hours changed
   await page.waitForSelector('#CarryCheck[open]');
   const question = await page.$eval('#CarryCheckQuestion', (p) => p.textContent);
   assert.match(question, /"Aliyev Vali" \("Aliyev Vali" varag'i\): ro'yxatdagi qatori o'zgargan/);
   assert.doesNotMatch(question, /Karimova/);
-  assert.deepEqual(await page.$$eval('#CarryCheck button', (buttons) => buttons.map((button) => button.textContent)),
-    ['Boshqa nom bilan yozish...', 'Baribir yozish', 'Yozmaslik']);
+  assert.deepEqual(await page.$$eval('#CarryCheck button', (buttons) => buttons.map((button) => button.textContent)), [
+    'Boshqa nom bilan yozish...',
+    'Baribir yozish',
+    'Yozmaslik',
+  ]);
   await page.screenshot({ path: process.env.SOATNOMA_CARRY_SHOT ?? path.join(scratch, 'savol.png') });
   await page.click('#CarryOtherName');
   const made = await downloaded('yangi.xlsx');
   assert.equal(made.name, 'xodimlar hisobotlari (yangi).xlsx');
-  assert.match(await page.$eval('#StaffMessage', (p) => p.textContent),
-    /1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi\./);
+  assert.match(
+    await page.$eval('#StaffMessage', (p) => p.textContent),
+    /1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi\./,
+  );
 
   const workbook = new ExcelJS.Workbook();
   await workbook.xlsx.readFile(made.file);
@@ -114,8 +133,9 @@ test('the list\'s workbook keeps the corrections made in the page and asks about
   assert.equal(Number(jami.getCell(5, 9).result), karimova.getCell('S5').result);
   const total = [4, 5, 6].reduce((sum, row) => sum + Number(jami.getCell(row, 9).result), 0);
   assert.equal(Number(jami.getCell(7, 9).result), total);
-  const custom = Buffer.from((await partsOfZip(readFileSync(made.file)))
-    .find((part) => part.name === 'docProps/custom.xml').bytes).toString();
+  const custom = Buffer.from(
+    (await partsOfZip(readFileSync(made.file))).find((part) => part.name === 'docProps/custom.xml').bytes,
+  ).toString();
   assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
   assert.doesNotMatch(custom, /Aliyev Vali!/);
 

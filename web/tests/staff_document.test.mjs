@@ -28,13 +28,18 @@ let page;
 let files;
 
 before(async () => {
-  writeFileSync(path.join(scratch, 'xodimlar.csv'),
-    "ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\nKarimova Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n");
-  const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', staffBook, '--year', '2026'],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  writeFileSync(
+    path.join(scratch, 'xodimlar.csv'),
+    'ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\nKarimova ' +
+      "Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n",
+  );
+  const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', staffBook, '--year', '2026'], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
   assert.equal(run.status, 0, run.stderr);
   ({ browser, page, files } = await openPageWithDownloads(scratch));
-  page.on('dialog', (dialog) => dialog.accept());  // leaving with an unsaved report is asked about
+  page.on('dialog', (dialog) => dialog.accept()); // leaving with an unsaved report is asked about
 });
 
 after(async () => {
@@ -59,17 +64,25 @@ async function summaryOf(file) {
 }
 
 async function upload(file) {
-  await page.$eval('body', (body) => { delete body.dataset.opened; });
-  await page.$eval('#message', (line) => { line.textContent = ''; });
+  await page.$eval('body', (body) => {
+    delete body.dataset.opened;
+  });
+  await page.$eval('#message', (line) => {
+    line.textContent = '';
+  });
   await (await page.$('#OpenFile')).uploadFile(file);
 }
 
 async function listInPage(file) {
   // A workbook of the same name may be listed already: wait for this one's listing.
-  await page.$eval('#StaffBook', (section) => { delete section.dataset.listed; });
+  await page.$eval('#StaffBook', (section) => {
+    delete section.dataset.listed;
+  });
   await upload(file);
   await page.waitForSelector(`#StaffBook[data-listed="${path.basename(file)}"]:not([hidden])`);
-  return page.$$eval('#StaffBook tbody tr', (rows) => rows.map((row) => [...row.cells].slice(0, 3).map((cell) => cell.textContent)));
+  return page.$$eval('#StaffBook tbody tr', (rows) =>
+    rows.map((row) => [...row.cells].slice(0, 3).map((cell) => cell.textContent)),
+  );
 }
 
 async function openTeacher(file, sheet) {
@@ -92,61 +105,84 @@ async function saveWorkbook() {
   await page.click('#CellsCheckGoOn');
 }
 
-const cellText = (ref) => page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
+const cellText = (ref) =>
+  page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
 
 let savedBack;
 let c8;
 
-test('"Ochish" lists a staff workbook\'s teachers in the desktop\'s words and opens the one chosen as a report', async () => {
-  const { rows } = await summaryOf(staffBook);
-  const listed = await listInPage(staffBook);
-  assert.deepEqual(listed, rows.map(([name, total]) => [name, name, String(total)]));
-  assert.deepEqual(await page.$$eval('#StaffBook th', (cells) => cells.slice(0, 3).map((th) => th.textContent)),
-    ['Varaq', "O'qituvchi", 'Yillik soat']);
-  assert.equal(await page.$eval('#StaffBook p', (p) => p.textContent),
-    '"xodimlar.xlsx" - xodimlar kitobi. Qaysi o\'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, ' +
-    '"Jami" varag\'i ham qayta hisoblanadi.');
-  assert.deepEqual(await page.$$eval('#StaffBook button', (buttons) => [...new Set(buttons.map((b) => b.textContent))]),
-    ['Ochish', 'Chop etish (butun kitob)', "Ro'yxatni yopish"]);
-  assert.equal(await page.$eval('#message', (p) => p.textContent), '');
-  await openTeacher(staffBook, 'Karimova Dilnoza');
-  assert.match(await cellText('A2'), /Karimova Dilnozaning 2026\/2027 o'quv yili/);
-});
+test(
+  '"Ochish" lists a staff workbook\'s teachers in the ' + "desktop's words and opens the one chosen as a report",
+  async () => {
+    const { rows } = await summaryOf(staffBook);
+    const listed = await listInPage(staffBook);
+    assert.deepEqual(
+      listed,
+      rows.map(([name, total]) => [name, name, String(total)]),
+    );
+    assert.deepEqual(await page.$$eval('#StaffBook th', (cells) => cells.slice(0, 3).map((th) => th.textContent)), [
+      'Varaq',
+      "O'qituvchi",
+      'Yillik soat',
+    ]);
+    assert.equal(
+      await page.$eval('#StaffBook p', (p) => p.textContent),
+      '"xodimlar.xlsx" - xodimlar kitobi. Qaysi o\'qituvchining hisobotini ochasiz? Saqlaganda butun kitob yoziladi, ' +
+        '"Jami" varag\'i ham qayta hisoblanadi.',
+    );
+    assert.deepEqual(
+      await page.$$eval('#StaffBook button', (buttons) => [...new Set(buttons.map((b) => b.textContent))]),
+      ['Ochish', 'Chop etish (butun kitob)', "Ro'yxatni yopish"],
+    );
+    assert.equal(await page.$eval('#message', (p) => p.textContent), '');
+    await openTeacher(staffBook, 'Karimova Dilnoza');
+    assert.match(await cellText('A2'), /Karimova Dilnozaning 2026\/2027 o'quv yili/);
+  },
+);
 
-test('"Excel kitobi" gives the whole staff workbook back, that sheet and "Jami" changed, the rest as it was', async () => {
-  c8 = Number(await cellText('C8'));
-  await correct('C8', String(c8 + 10));
-  await saveWorkbook();
-  const download = await downloaded('qaytgan.xlsx');
-  assert.equal(download.name, 'xodimlar.xlsx');
-  savedBack = download.file;
+test(
+  '"Excel kitobi" gives the whole staff workbook back, ' + 'that sheet and "Jami" changed, the rest as it was',
+  async () => {
+    c8 = Number(await cellText('C8'));
+    await correct('C8', String(c8 + 10));
+    await saveWorkbook();
+    const download = await downloaded('qaytgan.xlsx');
+    assert.equal(download.name, 'xodimlar.xlsx');
+    savedBack = download.file;
 
-  const before = await summaryOf(staffBook);
-  const after = await summaryOf(savedBack);
-  assert.deepEqual(after.rows[0], before.rows[0]);
-  assert.deepEqual(after.rows[2], before.rows[2]);
-  assert.deepEqual(after.rows[1], [before.rows[1][0], before.rows[1][1] + 10]);
-  assert.equal(after.total, before.total + 10);
-  const sheet = after.workbook.getWorksheet('Karimova Dilnoza');
-  assert.equal(sheet.getCell('C8').value, c8 + 10);
-  assert.equal(sheet.getCell('S5').result, before.rows[1][1] + 10);
-  assert.equal(sheet.getCell('S5').formula, before.workbook.getWorksheet('Karimova Dilnoza').getCell('S5').formula);
-  const [original, saved] = await Promise.all([staffBook, savedBack].map((file) => partsOfZip(readFileSync(file))));
-  const changed = ['xl/worksheets/sheet1.xml', 'xl/worksheets/sheet3.xml', 'docProps/custom.xml'];
-  assert.deepEqual(saved.map((part) => part.name), original.map((part) => part.name));
-  for (const [index, part] of original.entries()) {
-    const same = Buffer.from(saved[index].bytes).equals(Buffer.from(part.bytes));
-    assert.equal(same, !changed.includes(part.name), part.name);
-  }
-  const custom = Buffer.from(saved.find((part) => part.name === 'docProps/custom.xml').bytes).toString();
-  assert.match(custom, /<vt:lpwstr>xodimlar kitobi, yillik taqsimot<\/vt:lpwstr>/);
-  assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
-});
+    const before = await summaryOf(staffBook);
+    const after = await summaryOf(savedBack);
+    assert.deepEqual(after.rows[0], before.rows[0]);
+    assert.deepEqual(after.rows[2], before.rows[2]);
+    assert.deepEqual(after.rows[1], [before.rows[1][0], before.rows[1][1] + 10]);
+    assert.equal(after.total, before.total + 10);
+    const sheet = after.workbook.getWorksheet('Karimova Dilnoza');
+    assert.equal(sheet.getCell('C8').value, c8 + 10);
+    assert.equal(sheet.getCell('S5').result, before.rows[1][1] + 10);
+    assert.equal(sheet.getCell('S5').formula, before.workbook.getWorksheet('Karimova Dilnoza').getCell('S5').formula);
+    const [original, saved] = await Promise.all([staffBook, savedBack].map((file) => partsOfZip(readFileSync(file))));
+    const changed = ['xl/worksheets/sheet1.xml', 'xl/worksheets/sheet3.xml', 'docProps/custom.xml'];
+    assert.deepEqual(
+      saved.map((part) => part.name),
+      original.map((part) => part.name),
+    );
+    for (const [index, part] of original.entries()) {
+      const same = Buffer.from(saved[index].bytes).equals(Buffer.from(part.bytes));
+      assert.equal(same, !changed.includes(part.name), part.name);
+    }
+    const custom = Buffer.from(saved.find((part) => part.name === 'docProps/custom.xml').bytes).toString();
+    assert.match(custom, /<vt:lpwstr>xodimlar kitobi, yillik taqsimot<\/vt:lpwstr>/);
+    assert.match(custom, new RegExp(`name="Soatnoma hisoblangan Karimova Dilnoza!C8"><vt:r8>${c8}</vt:r8>`));
+  },
+);
 
 test('the list then shows what was saved, and the next teacher opened from it is saved on top of it', async () => {
   const before = await summaryOf(staffBook);
-  await page.waitForFunction((total) => document.querySelector('#StaffBook tr[data-sheet="Karimova Dilnoza"]')?.cells[2]
-    .textContent === total, {}, String(before.rows[1][1] + 10));
+  await page.waitForFunction(
+    (total) => document.querySelector('#StaffBook tr[data-sheet="Karimova Dilnoza"]')?.cells[2].textContent === total,
+    {},
+    String(before.rows[1][1] + 10),
+  );
   await openTeacher(staffBook, 'Aliyev Vali');
   const hours = Number(await cellText('D8'));
   await correct('D8', String(hours + 5));
@@ -154,14 +190,19 @@ test('the list then shows what was saved, and the next teacher opened from it is
   const download = await downloaded('ikkinchi.xlsx');
   assert.equal(download.name, 'xodimlar.xlsx');
   const after = await summaryOf(download.file);
-  assert.deepEqual(after.rows.map((row) => row[1]), [before.rows[0][1] + 5, before.rows[1][1] + 10, before.rows[2][1]]);
+  assert.deepEqual(
+    after.rows.map((row) => row[1]),
+    [before.rows[0][1] + 5, before.rows[1][1] + 10, before.rows[2][1]],
+  );
   assert.equal(after.total, before.total + 15);
   assert.equal(after.workbook.getWorksheet('Karimova Dilnoza').getCell('C8').value, c8 + 10);
 });
 
 test('LibreOffice recalculates "Jami" to what was stored', async () => {
   const out = path.join(scratch, 'csv');
-  convertInLibreOffice(scratch, 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false', out, [savedBack]);
+  convertInLibreOffice(scratch, 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false', out, [
+    savedBack,
+  ]);
   const jami = readFileSync(path.join(out, 'qaytgan.csv'), 'utf8').split('\n');
   const { rows, total } = await summaryOf(savedBack);
   rows.forEach(([, annual], index) => assert.equal(Number(jami[3 + index].split(',')[8]), annual));
@@ -175,12 +216,16 @@ test('"Chop etish (butun kitob)" prints "Jami" and every teacher\'s page as the 
   await listInPage(savedBack);
   await page.evaluate(() => {
     delete document.body.dataset.printAsked;
-    window.print = () => { document.body.dataset.printAsked = 'yes'; };
+    window.print = () => {
+      document.body.dataset.printAsked = 'yes';
+    };
   });
   await page.click('#StaffBook .print-book');
   await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
-  const texts = (selector) => page.$$eval(selector, (pages) => pages.map((one) => [...one.querySelectorAll('text')]
-    .map((line) => line.textContent).join(' | ')));
+  const texts = (selector) =>
+    page.$$eval(selector, (pages) =>
+      pages.map((one) => [...one.querySelectorAll('text')].map((line) => line.textContent).join(' | ')),
+    );
   const summary = (await texts('#StaffPages .page[data-summary]')).join(' | ');
   for (const [name, annual] of rows) assert.match(summary, new RegExp(`${name} \\|.* \\| ${annual} \\|`));
   assert.match(summary, new RegExp(`\\| ${total} \\|`));
@@ -188,8 +233,10 @@ test('"Chop etish (butun kitob)" prints "Jami" and every teacher\'s page as the 
   assert.equal(teachers.length, 3);
   assert.match(teachers[1], /Karimova Dilnozaning 2026\/2027/);
   assert.match(teachers[1], new RegExp(`\\| ${c8 + 10} \\|`));
-  assert.equal(await page.$eval('body', (body) => body.dataset.staffPages),
-    String(await page.$$eval('#StaffPages .page', (pages) => pages.length)));
+  assert.equal(
+    await page.$eval('body', (body) => body.dataset.staffPages),
+    String(await page.$$eval('#StaffPages .page', (pages) => pages.length)),
+  );
   assert.equal(await page.$eval('#message', (p) => p.textContent), '');
 });
 
@@ -205,11 +252,19 @@ test('opened again, the correction is marked; left unsaved, it comes back after 
   await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
   await page.reload();
   await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-  await page.evaluate(() => { delete window.showSaveFilePicker; });
+  await page.evaluate(() => {
+    delete window.showSaveFilePicker;
+  });
   const offered = await page.$$eval('#Recovery [data-kept] span', (spans) => spans.map((span) => span.textContent));
-  assert.ok(offered.some((text) => text.startsWith('Karimova Dilnoza, 2026/2027 o\'quv yili (qaytgan.xlsx, "Karimova Dilnoza" varag\'i), ')),
-    offered.join(' | '));
-  await page.$eval('body', (body) => { delete body.dataset.report; });
+  assert.ok(
+    offered.some((text) =>
+      text.startsWith('Karimova Dilnoza, 2026/2027 o\'quv yili (qaytgan.xlsx, "Karimova Dilnoza" varag\'i), '),
+    ),
+    offered.join(' | '),
+  );
+  await page.$eval('body', (body) => {
+    delete body.dataset.report;
+  });
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('body[data-report="drawn"]');
   assert.ok(await page.$('[data-cell="D9"] .mark.corrected'));
@@ -224,7 +279,7 @@ test('opened again, the correction is marked; left unsaved, it comes back after 
   assert.equal(rows[1][1], sheet.getCell('S5').result);
 });
 
-test('the page\'s own staff workbook is listed, and a stranger\'s workbook is refused as ever', async () => {
+test("the page's own staff workbook is listed, and a stranger's workbook is refused as ever", async () => {
   await page.click('#RosterOpen');
   await (await page.$('#Roster')).uploadFile(path.join(scratch, 'xodimlar.csv'));
   await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
@@ -232,7 +287,10 @@ test('the page\'s own staff workbook is listed, and a stranger\'s workbook is re
   const ours = await downloaded('sahifaniki.xlsx');
   assert.equal(ours.name, 'xodimlar hisobotlari.xlsx');
   const listed = await listInPage(ours.file);
-  assert.deepEqual(listed.map((row) => row[0]), ['Aliyev Vali', 'Karimova Dilnoza', "O'tkir G'ulomov"]);
+  assert.deepEqual(
+    listed.map((row) => row[0]),
+    ['Aliyev Vali', 'Karimova Dilnoza', "O'tkir G'ulomov"],
+  );
 
   // A spreadsheet's own workbook of two sheets, "Jami" first, is no staff workbook of ours.
   const stranger = path.join(scratch, 'begona.xlsx');
@@ -242,50 +300,81 @@ test('the page\'s own staff workbook is listed, and a stranger\'s workbook is re
   await workbook.xlsx.writeFile(stranger);
   await upload(stranger);
   await page.waitForFunction(() => document.getElementById('message').textContent !== '');
-  assert.equal(await page.$eval('#message', (p) => p.textContent),
-    '"begona.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.');
+  assert.equal(
+    await page.$eval('#message', (p) => p.textContent),
+    '"begona.xlsx" ochilmadi: bu ish kitobini Soatnoma yozmagan. Faqat Soatnomada saqlangan hisobotni ochish mumkin.',
+  );
   assert.equal(await page.$eval('#StaffBook', (section) => section.hidden), true);
 });
 
 // The rows of the listing: [sheet, name, total, note, openable].
-const listedRows = () => page.$$eval('#StaffBook tbody tr', (rows) => rows.map((row) => [
-  row.dataset.sheet ?? '', ...[...row.cells].slice(1, 4).map((cell) => cell.textContent), !!row.querySelector('button'),
-]));
+const listedRows = () =>
+  page.$$eval('#StaffBook tbody tr', (rows) =>
+    rows.map((row) => [
+      row.dataset.sheet ?? '',
+      ...[...row.cells].slice(1, 4).map((cell) => cell.textContent),
+      !!row.querySelector('button'),
+    ]),
+  );
 
 test('a staff workbook re-saved by LibreOffice lists every teacher and takes a correction', async () => {
   const list = path.join(scratch, 'birso.csv');
-  writeFileSync(list, 'ism;maktab;fan;toifa;soat\r\nAli;12;fizika;yuqori;24\r\nVali;12;kimyo;yuqori;20\r\nGani Karimov;7;tarix;yuqori;18\r\n');
+  writeFileSync(
+    list,
+    'ism;maktab;fan;toifa;soat\r\nAli;12;fizika;yuqori;24\r\nVali;12;kimyo;yuqori;20\r\nGani ' +
+      'Karimov;7;tarix;yuqori;18\r\n',
+  );
   const written = path.join(scratch, 'birso.xlsx');
-  const run = spawnSync(cli, ['batch', list, '-o', written, '--year', '2026'],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  const run = spawnSync(cli, ['batch', list, '-o', written, '--year', '2026'], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
   assert.equal(run.status, 0, run.stderr);
   const out = path.join(scratch, 'lo');
   convertInLibreOffice(scratch, 'xlsx:Calc MS Excel 2007 XML', out, [written]);
   const resaved = path.join(out, 'birso.xlsx');
   const { rows } = await summaryOf(written);
   await listInPage(resaved);
-  assert.deepEqual(await listedRows(), rows.map(([name, total]) => [name, name, String(total), '', true]));
+  assert.deepEqual(
+    await listedRows(),
+    rows.map(([name, total]) => [name, name, String(total), '', true]),
+  );
   await openTeacher(resaved, 'Vali');
   await correct('C8', String(Number(await cellText('C8')) + 7));
   await saveWorkbook();
   const after = await summaryOf((await downloaded('birso-qaytgan.xlsx')).file);
-  assert.deepEqual(after.rows.map((row) => row[1]), [rows[0][1], rows[1][1] + 7, rows[2][1]]);
+  assert.deepEqual(
+    after.rows.map((row) => row[1]),
+    [rows[0][1], rows[1][1] + 7, rows[2][1]],
+  );
 });
 
 // A teacher's sheet pasted as values elsewhere: said when it opens, its totals follow the
 // correction, and the sheet saved back holds its sums as formulas again.
-test('a teacher\'s sheet pasted as values is said, and saved back with its sums', async () => {
+test("a teacher's sheet pasted as values is said, and saved back with its sums", async () => {
   const parts = await partsOfZip(readFileSync(staffBook));
   const sheet = parts.find((part) => part.name === 'xl/worksheets/sheet3.xml');
-  const sums = (bytes) => (Buffer.from(bytes).toString().match(/<f>[^<]*<\/f>/g) ?? []).length;
+  const sums = (bytes) =>
+    (
+      Buffer.from(bytes)
+        .toString()
+        .match(/<f>[^<]*<\/f>/g) ?? []
+    ).length;
   const written = sums(sheet.bytes);
   assert.ok(written > 20, String(written));
-  sheet.bytes = Buffer.from(Buffer.from(sheet.bytes).toString().replace(/<f>[^<]*<\/f>/g, ''));
+  sheet.bytes = Buffer.from(
+    Buffer.from(sheet.bytes)
+      .toString()
+      .replace(/<f>[^<]*<\/f>/g, ''),
+  );
   const pasted = path.join(scratch, 'qiymatli.xlsx');
   writeFileSync(pasted, zipOf(parts));
   await listInPage(pasted);
   await openTeacher(pasted, 'Karimova Dilnoza');
-  assert.match(await page.$eval('#StatusMessage', (line) => line.textContent), new RegExp(`${written} ta jami boshqa dasturda`));
+  assert.match(
+    await page.$eval('#StatusMessage', (line) => line.textContent),
+    new RegExp(`${written} ta jami boshqa dasturda`),
+  );
   const year = Number(await cellText('S5'));
   await correct('C8', String(Number(await cellText('C8')) + 5));
   assert.equal(Number(await cellText('S5')), year + 5);
@@ -304,8 +393,9 @@ test('"Jami" moved, a sheet deleted and a total of no number: every row listed, 
     const jami = /<sheet name="Jami"[^>]*\/>/.exec(xml)[0];
     return xml.replace(jami, '').replace('</sheets>', `${jami}</sheets>`);
   });
-  edit('xl/worksheets/sheet1.xml', (xml) => xml.replace("<f>'Aliyev Vali'!S5</f>", '<f>#REF!</f>')
-    .replace(/(<f>'O''tkir G''ulomov'!S5<\/f><v>)[^<]*/, '$1NaN'));
+  edit('xl/worksheets/sheet1.xml', (xml) =>
+    xml.replace("<f>'Aliyev Vali'!S5</f>", '<f>#REF!</f>').replace(/(<f>'O''tkir G''ulomov'!S5<\/f><v>)[^<]*/, '$1NaN'),
+  );
   const edited = path.join(scratch, 'tahrirlangan.xlsx');
   writeFileSync(edited, zipOf(parts));
   await listInPage(edited);
@@ -334,8 +424,10 @@ test('the largest staff workbook the program writes is listed, opened and saved 
   const rows = Array.from({ length: 5000 }, (_, i) => `O'qituvchi ${i + 1};12;fizika;yuqori;24`);
   writeFileSync(list, `ism;maktab;fan;toifa;soat\n${rows.join('\n')}\n`);
   const large = path.join(scratch, 'katta.xlsx');
-  const run = spawnSync(cli, ['batch', list, '-o', large, '--year', '2026'],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  const run = spawnSync(cli, ['batch', list, '-o', large, '--year', '2026'], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
   assert.equal(run.status, 0, run.stderr);
   await upload(large);
   await page.waitForSelector('#StaffBook[data-listed="katta.xlsx"]:not([hidden])', { timeout: 60000 });
@@ -348,6 +440,8 @@ test('the largest staff workbook the program writes is listed, opened and saved 
   const workbook = new ExcelJS.Workbook();
   await workbook.xlsx.readFile(saved.file);
   assert.equal(workbook.worksheets.length, 5001);
-  assert.equal(workbook.getWorksheet('Jami').getCell(5003, 9).result,
-    workbook.getWorksheet("O'qituvchi 5000").getCell('S5').result);
+  assert.equal(
+    workbook.getWorksheet('Jami').getCell(5003, 9).result,
+    workbook.getWorksheet("O'qituvchi 5000").getCell('S5').result,
+  );
 });

@@ -41,8 +41,15 @@ export async function launchChromium(scratch) {
   return puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run', `--user-data-dir=${path.join(scratch, 'profile')}`],
+    args: [
+      '--no-sandbox',
+      '--headless',
+      '--disable-gpu',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--no-first-run',
+      `--user-data-dir=${path.join(scratch, 'profile')}`,
+    ],
   });
 }
 
@@ -79,7 +86,12 @@ export async function watchDownloads(page, folder) {
     else finished.push(ended);
   });
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
-  const next = () => (finished.length > 0 ? Promise.resolve(finished.shift()) : new Promise((done) => { waiting.push(done); }));
+  const next = () =>
+    finished.length > 0
+      ? Promise.resolve(finished.shift())
+      : new Promise((done) => {
+          waiting.push(done);
+        });
   return {
     next: async (name) => {
       const ended = await next();
@@ -116,13 +128,28 @@ export async function servePage() {
 export function convertInLibreOffice(scratch, filter, out, files) {
   const profile = path.join(scratch, 'office', 'user');
   mkdirSync(profile, { recursive: true });
-  writeFileSync(path.join(profile, 'registrymodifications.xcu'), `<?xml version="1.0" encoding="UTF-8"?>
+  writeFileSync(
+    path.join(profile, 'registrymodifications.xcu'),
+    `<?xml version="1.0" encoding="UTF-8"?>
 <oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
-<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load">
+<prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
 </oor:items>
-`);
-  execFileSync('soffice', [`-env:UserInstallation=${pathToFileURL(path.join(scratch, 'office')).href}`, '--headless',
-    '--convert-to', filter, '--outdir', out, ...files], { stdio: 'ignore' });
+`,
+  );
+  execFileSync(
+    'soffice',
+    [
+      `-env:UserInstallation=${pathToFileURL(path.join(scratch, 'office')).href}`,
+      '--headless',
+      '--convert-to',
+      filter,
+      '--outdir',
+      out,
+      ...files,
+    ],
+    { stdio: 'ignore' },
+  );
 }
 
 async function readWorkbook(bytes) {
@@ -159,7 +186,8 @@ export async function assertSameReportWorkbook(oursBytes, theirsBytes) {
   }
   assert.ok(formulas > 100);
   assert.deepEqual([...ours.model.merges].sort(), [...theirs.model.merges].sort());
-  for (let column = 1; column <= 19; ++column) assert.equal(ours.getColumn(column).width, theirs.getColumn(column).width);
+  for (let column = 1; column <= 19; ++column)
+    assert.equal(ours.getColumn(column).width, theirs.getColumn(column).width);
   for (let row = 1; row <= 22; ++row) assert.equal(ours.getRow(row).height, theirs.getRow(row).height, `row ${row}`);
   for (const key of ['orientation', 'paperSize', 'horizontalCentered', 'verticalCentered']) {
     assert.equal(ours.pageSetup[key], theirs.pageSetup[key], key);

@@ -11,14 +11,29 @@ import path from 'node:path';
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
 // WebDriver's code points for the keys the tests press.
 const KEYS = {
-  F1: '\uE031', Enter: '\uE007', Escape: '\uE00C', F2: '\uE032', Delete: '\uE017', Backspace: '\uE003', Tab: '\uE004',
-  Control: '\uE009', ArrowUp: '\uE013', ArrowDown: '\uE015', ArrowLeft: '\uE012', ArrowRight: '\uE014',
-  Shift: '\uE008', Home: '\uE011', End: '\uE010', PageUp: '\uE00E', PageDown: '\uE00F',
+  F1: '\uE031',
+  Enter: '\uE007',
+  Escape: '\uE00C',
+  F2: '\uE032',
+  Delete: '\uE017',
+  Backspace: '\uE003',
+  Tab: '\uE004',
+  Control: '\uE009',
+  ArrowUp: '\uE013',
+  ArrowDown: '\uE015',
+  ArrowLeft: '\uE012',
+  ArrowRight: '\uE014',
+  Shift: '\uE008',
+  Home: '\uE011',
+  End: '\uE010',
+  PageUp: '\uE00E',
+  PageDown: '\uE00F',
 };
 const keyCode = (key) => KEYS[key] ?? key;
 
 function miniBrowser() {
-  const found = readdirSync('/usr/lib').map((folder) => path.join('/usr/lib', folder, 'webkit2gtk-4.1/MiniBrowser'))
+  const found = readdirSync('/usr/lib')
+    .map((folder) => path.join('/usr/lib', folder, 'webkit2gtk-4.1/MiniBrowser'))
     .find((file) => existsSync(file));
   if (!found) throw new Error("WebKitGTK's MiniBrowser not found: scripts/install-deps.sh --web installs it");
   return found;
@@ -26,8 +41,9 @@ function miniBrowser() {
 
 // Xvfb picks a free display and writes its number once it takes connections.
 function startDisplay() {
-  const server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1400x1000x24', '-nolisten', 'tcp'],
-    { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+  const server = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1400x1000x24', '-nolisten', 'tcp'], {
+    stdio: ['ignore', 'ignore', 'ignore', 'pipe'],
+  });
   return new Promise((resolve, reject) => {
     let said = '';
     server.stdio[3].on('data', (chunk) => {
@@ -55,7 +71,9 @@ async function whenAnswering(base) {
     try {
       if ((await (await fetch(`${base}/status`)).json()).value) return;
     } catch {
-      await new Promise((next) => { setTimeout(next, 20); });
+      await new Promise((next) => {
+        setTimeout(next, 20);
+      });
     }
   }
   throw new Error('WebKitWebDriver did not answer');
@@ -67,7 +85,10 @@ function homeFolders(home, downloads) {
   mkdirSync(config, { recursive: true });
   writeFileSync(path.join(config, 'user-dirs.dirs'), `XDG_DOWNLOAD_DIR="${downloads}"\n`);
   return {
-    HOME: home, XDG_CONFIG_HOME: config, XDG_CACHE_HOME: path.join(home, '.cache'), XDG_DATA_HOME: path.join(home, '.local/share'),
+    HOME: home,
+    XDG_CONFIG_HOME: config,
+    XDG_CACHE_HOME: path.join(home, '.cache'),
+    XDG_DATA_HOME: path.join(home, '.local/share'),
   };
 }
 
@@ -77,15 +98,24 @@ export class WebDriverSession {
     const port = await freePort();
     // No cache of the graphics driver's code, which the browser's helpers would still be
     // writing into the home folder while it is cleared away.
-    const env = { ...process.env, DISPLAY: name, MESA_SHADER_CACHE_DISABLE: 'true', ...homeFolders(path.join(scratch, 'home'), downloads) };
+    const env = {
+      ...process.env,
+      DISPLAY: name,
+      MESA_SHADER_CACHE_DISABLE: 'true',
+      ...homeFolders(path.join(scratch, 'home'), downloads),
+    };
     const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore' });
     const base = `http://127.0.0.1:${port}`;
     const session = new WebDriverSession(base, [driver, display]);
     try {
       await whenAnswering(base);
-      const answer = await session.send('POST', '/session', { capabilities: { alwaysMatch: {
-        'webkitgtk:browserOptions': { binary: miniBrowser(), args: ['--automation', '--full-screen'] },
-      } } });
+      const answer = await session.send('POST', '/session', {
+        capabilities: {
+          alwaysMatch: {
+            'webkitgtk:browserOptions': { binary: miniBrowser(), args: ['--automation', '--full-screen'] },
+          },
+        },
+      });
       session.path = `/session/${answer.sessionId}`;
       await session.command('POST', '/timeouts', { script: 60000, pageLoad: 60000 });
     } catch (fault) {
@@ -103,7 +133,9 @@ export class WebDriverSession {
 
   async send(method, where, body) {
     const response = await fetch(`${this.base}${where}`, {
-      method, headers: { 'Content-Type': 'application/json' }, body: body === undefined ? undefined : JSON.stringify(body),
+      method,
+      headers: { 'Content-Type': 'application/json' },
+      body: body === undefined ? undefined : JSON.stringify(body),
     });
     const { value } = await response.json();
     if (!response.ok) throw new Error(`WebDriver ${method} ${where}: ${value?.error}: ${value?.message}`);
@@ -143,13 +175,24 @@ export class WebDriverSession {
   async press(selector, pointerType, count) {
     const element = await this.element(selector);
     await this.command('POST', '/execute/sync', {
-      script: "arguments[0].scrollIntoView({ block: 'nearest', inline: 'nearest' })", args: [{ [ELEMENT]: element }],
+      script: "arguments[0].scrollIntoView({ block: 'nearest', inline: 'nearest' })",
+      args: [{ [ELEMENT]: element }],
     });
     const origin = { [ELEMENT]: element };
-    const presses = Array.from({ length: count }, () => [{ type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }]).flat();
-    await this.command('POST', '/actions', { actions: [{
-      type: 'pointer', id: pointerType, parameters: { pointerType }, actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }, ...presses],
-    }] });
+    const presses = Array.from({ length: count }, () => [
+      { type: 'pointerDown', button: 0 },
+      { type: 'pointerUp', button: 0 },
+    ]).flat();
+    await this.command('POST', '/actions', {
+      actions: [
+        {
+          type: 'pointer',
+          id: pointerType,
+          parameters: { pointerType },
+          actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }, ...presses],
+        },
+      ],
+    });
     await this.command('DELETE', '/actions');
   }
 
@@ -157,8 +200,13 @@ export class WebDriverSession {
   async keys(keys, modifiers = []) {
     const down = modifiers.map((key) => ({ type: 'keyDown', value: keyCode(key) }));
     const up = modifiers.map((key) => ({ type: 'keyUp', value: keyCode(key) })).reverse();
-    const typed = keys.flatMap((key) => [{ type: 'keyDown', value: keyCode(key) }, { type: 'keyUp', value: keyCode(key) }]);
-    await this.command('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions: [...down, ...typed, ...up] }] });
+    const typed = keys.flatMap((key) => [
+      { type: 'keyDown', value: keyCode(key) },
+      { type: 'keyUp', value: keyCode(key) },
+    ]);
+    await this.command('POST', '/actions', {
+      actions: [{ type: 'key', id: 'keyboard', actions: [...down, ...typed, ...up] }],
+    });
   }
 
   async setFile(selector, file) {
@@ -171,7 +219,9 @@ export class WebDriverSession {
     // Ended one by one, each waited for, so that nothing writes into the home folder after.
     for (const child of this.processes) {
       if (child.exitCode !== null || child.signalCode !== null) continue;
-      const ended = new Promise((done) => { child.once('exit', done); });
+      const ended = new Promise((done) => {
+        child.once('exit', done);
+      });
       child.kill();
       await ended;
     }

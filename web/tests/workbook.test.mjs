@@ -31,7 +31,9 @@ after(async () => {
 // a download in between.
 async function pageWorkbook(form) {
   const bytes = await page.evaluate(async (fields) => {
-    const box = (id, value) => { document.getElementById(id).value = value; };
+    const box = (id, value) => {
+      document.getElementById(id).value = value;
+    };
     box('Text3', fields.name);
     box('Text6', fields.school);
     box('Text4', fields.subject);
@@ -65,31 +67,86 @@ async function pageWorkbook(form) {
 }
 
 function cliWorkbook(form, file) {
-  execFileSync(cli, ['report', '--category', form.category, '--weekly', form.weekly, '--rate', form.rate,
-    ...(form.leader ? ['--leader'] : []), '--name', form.name, '--school', form.school, '--subject', form.subject,
-    '--year', String(year), '-o', file], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+  execFileSync(
+    cli,
+    [
+      'report',
+      '--category',
+      form.category,
+      '--weekly',
+      form.weekly,
+      '--rate',
+      form.rate,
+      ...(form.leader ? ['--leader'] : []),
+      '--name',
+      form.name,
+      '--school',
+      form.school,
+      '--subject',
+      form.subject,
+      '--year',
+      String(year),
+      '-o',
+      file,
+    ],
+    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } },
+  );
   return readFileSync(file);
 }
 
 const forms = [
-  { category: 'primary', weekly: '24,5', rate: '19', leader: true, name: 'Aliyeva Oʻgʻiloy', school: '7', subject: 'ona tili & <adabiyot>' },
-  { category: 'upper', weekly: '23.5', rate: '20', leader: false, name: 'Каримов Д.', school: '12', subject: "san'at_x0041_" },
+  {
+    category: 'primary',
+    weekly: '24,5',
+    rate: '19',
+    leader: true,
+    name: 'Aliyeva Oʻgʻiloy',
+    school: '7',
+    subject: 'ona tili & <adabiyot>',
+  },
+  {
+    category: 'upper',
+    weekly: '23.5',
+    rate: '20',
+    leader: false,
+    name: 'Каримов Д.',
+    school: '12',
+    subject: "san'at_x0041_",
+  },
   { category: 'upper', weekly: '24', rate: '20', leader: true, name: 'Vali', school: '1', subject: 'fizika' },
 ];
 
-test('the page\'s workbook is, part for part, the command line\'s and the desktop library\'s',
-  { skip: !existsSync(cli) || !canCompareEditions }, async () => {
+test(
+  "the page's workbook is, part for part, the command line's and the desktop library's",
+  { skip: !existsSync(cli) || !canCompareEditions },
+  async () => {
     let fractions = 0;
     for (const [index, form] of forms.entries()) {
-      const desktop = desktopWorkbook('report', path.join(scratch, `desktop-${index}.xlsx`), year, form.category,
-        form.weekly, form.rate, form.leader ? 1 : 0, form.name, form.school, form.subject);
-      const parts = await assertSameWorkbooks({
-        page: await pageWorkbook(form), cli: cliWorkbook(form, path.join(scratch, `cli-${index}.xlsx`)), desktop,
-      }, `${form.weekly} ${form.rate}`);
+      const desktop = desktopWorkbook(
+        'report',
+        path.join(scratch, `desktop-${index}.xlsx`),
+        year,
+        form.category,
+        form.weekly,
+        form.rate,
+        form.leader ? 1 : 0,
+        form.name,
+        form.school,
+        form.subject,
+      );
+      const parts = await assertSameWorkbooks(
+        {
+          page: await pageWorkbook(form),
+          cli: cliWorkbook(form, path.join(scratch, `cli-${index}.xlsx`)),
+          desktop,
+        },
+        `${form.weekly} ${form.rate}`,
+      );
       assert.ok(parts.some((part) => part.name === 'docProps/custom.xml'));
       // Numbers the browser would have written with digits of its own were compared.
       const sheet = parts.find((part) => part.name === 'xl/worksheets/sheet1.xml').text;
       fractions += [...sheet.matchAll(/<v>(\d+\.\d{13,})<\/v>/g)].length;
     }
     assert.ok(fractions > 20, `${fractions} numbers of 16 digits`);
-  });
+  },
+);

@@ -11,15 +11,17 @@ import JSZip from 'jszip';
 
 import { root } from './support.mjs';
 
-export const desktopWorkbooks = process.env.SOATNOMA_DESKTOP_WORKBOOKS ??
-  path.join(root, 'build/tests/cli/desktop_workbooks');
+export const desktopWorkbooks =
+  process.env.SOATNOMA_DESKTOP_WORKBOOKS ?? path.join(root, 'build/tests/cli/desktop_workbooks');
 export const canCompareEditions = existsSync(desktopWorkbooks);
 
 // The desktop library's workbook: desktopWorkbook('report', file, year, ...), ('staff',
 // file, year, roster) or ('example', file); its bytes.
 export function desktopWorkbook(kind, file, ...args) {
-  const run = spawnSync(desktopWorkbooks, [kind, file, ...args.map(String)],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+  const run = spawnSync(desktopWorkbooks, [kind, file, ...args.map(String)], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
   assert.equal(run.status, 0, run.stderr);
   return readFileSync(file);
 }
@@ -39,7 +41,11 @@ export async function assertSameWorkbooks(editions, label) {
   assert.ok(expected.length >= 6, `${label}: ${firstName} has ${expected.length} parts`);
   for (const [name, bytes] of others) {
     const parts = await packageParts(bytes);
-    assert.deepEqual(parts.map((part) => part.name), expected.map((part) => part.name), `${label}: ${name}'s parts`);
+    assert.deepEqual(
+      parts.map((part) => part.name),
+      expected.map((part) => part.name),
+      `${label}: ${name}'s parts`,
+    );
     for (const [index, part] of parts.entries()) {
       assert.ok(part.text === expected[index].text, `${label}: ${part.name} of ${name} differs from ${firstName}'s`);
     }

@@ -11,7 +11,8 @@ export function zipOf(entries) {
   const directory = [];
   let offset = 0;
   for (const { name, bytes, stored = false, size = bytes.length, checksum } of entries) {
-    if (!packedOf.has(bytes)) packedOf.set(bytes, { deflated: zlib.deflateRawSync(bytes, { level: 9 }), crc: zlib.crc32(bytes) });
+    if (!packedOf.has(bytes))
+      packedOf.set(bytes, { deflated: zlib.deflateRawSync(bytes, { level: 9 }), crc: zlib.crc32(bytes) });
     const { deflated } = packedOf.get(bytes);
     const crc = checksum ?? packedOf.get(bytes).crc;
     const data = stored ? bytes : deflated;
@@ -19,7 +20,7 @@ export function zipOf(entries) {
     const header = (signature, extra) => {
       const fields = Buffer.alloc(extra ? 46 : 30);
       fields.writeUInt32LE(signature, 0);
-      const at = extra ? 6 : 4;  // the central directory's entry adds the version made by
+      const at = extra ? 6 : 4; // the central directory's entry adds the version made by
       fields.writeUInt16LE(20, at);
       fields.writeUInt16LE(stored ? 0 : 8, at + 4);
       fields.writeUInt32LE(crc, at + 10);
@@ -48,6 +49,9 @@ export function zipOf(entries) {
 export async function partsOfZip(bytes) {
   const { default: JSZip } = await import('jszip');
   const zip = await JSZip.loadAsync(bytes);
-  return Promise.all(Object.values(zip.files).filter((file) => !file.dir)
-    .map(async (file) => ({ name: file.name, bytes: await file.async('uint8array') })));
+  return Promise.all(
+    Object.values(zip.files)
+      .filter((file) => !file.dir)
+      .map(async (file) => ({ name: file.name, bytes: await file.async('uint8array') })),
+  );
 }

@@ -10,14 +10,20 @@ import { cli } from '../support.mjs';
 
 // The command line's options for the run the form's boxes hold, as the report shown was made.
 const formRun = () => [
-  '--category', document.getElementById('Option1').checked ? 'primary' : 'upper',
-  '--weekly', document.getElementById('Text2').value, '--rate', document.getElementById('Text1').value,
+  '--category',
+  document.getElementById('Option1').checked ? 'primary' : 'upper',
+  '--weekly',
+  document.getElementById('Text2').value,
+  '--rate',
+  document.getElementById('Text1').value,
   ...(document.getElementById('Check1').checked ? ['--leader'] : []),
 ];
 
 // The lines `soatnoma-cli explain` prints for the cell, its name first.
 function explained(ref, run) {
-  return execFileSync(cli, ['explain', ...run, ref], { encoding: 'utf8' }).trimEnd().split('\n');
+  return execFileSync(cli, ['explain', ...run, ref], { encoding: 'utf8' })
+    .trimEnd()
+    .split('\n');
 }
 
 // The box's cell and lines as the page shows them; null while it is closed.
@@ -38,7 +44,7 @@ function hundredth(field) {
 export function explanationFlows(flow) {
   const { shot } = flow.reader;
 
-  test('F1 on the chosen cell explains it in the command line\'s words, and the box follows the cell', async () => {
+  test("F1 on the chosen cell explains it in the command line's words, and the box follows the cell", async () => {
     flow.run = await flow.browser.evaluate(formRun);
     await flow.browser.click('[data-cell="D8"] rect.border');
     await flow.browser.press('F1');
@@ -61,7 +67,7 @@ export function explanationFlows(flow) {
     assert.deepEqual(flow.browser.errors, []);
   });
 
-  test('a cell\'s tool tip carries its explanation', async () => {
+  test("a cell's tool tip carries its explanation", async () => {
     // The pointer over the cell, as a mouse passes over it.
     const toolTip = await flow.browser.evaluate(() => {
       const cell = document.querySelector('[data-cell="J8"]');
@@ -80,22 +86,25 @@ export function explanationFlows(flow) {
       page: !document.getElementById('sheet').hidden,
       caption: document.querySelector('#BeforeRoundingView caption').textContent,
       rows: [...document.querySelectorAll('#BeforeRoundingView tbody tr')].map((row) =>
-        [...row.children].map((cell) => cell.textContent)),
+        [...row.children].map((cell) => cell.textContent),
+      ),
     }));
     assert.equal(shown.pressed, 'true');
     assert.equal(shown.page, false);
     assert.equal(shown.caption, 'Hisoblangani (yaxlitlashdan oldin)');
     // Every number of the table before rounding, to the hundredth as the explanation shows it.
     const before = execFileSync(cli, ['table', ...flow.run, '--before-rounding'], { encoding: 'utf8' })
-      .trim().split('\n');
+      .trim()
+      .split('\n');
     assert.equal(shown.rows.length, before.length);
     shown.rows.forEach((row, index) => {
       assert.deepEqual(row.slice(1), before[index].split(',').map(hundredth), `row ${index + 5}`);
     });
     await shot('1280-before-rounding');
     await flow.browser.click('#BeforeRounding');
-    await flow.browser.waitFor(() => document.getElementById('BeforeRoundingView').hidden &&
-      !document.getElementById('sheet').hidden);
+    await flow.browser.waitFor(
+      () => document.getElementById('BeforeRoundingView').hidden && !document.getElementById('sheet').hidden,
+    );
   });
 }
 
@@ -116,7 +125,8 @@ export function phoneExplanationFlow(flow) {
     await flow.browser.tap('#Explanation .close');
     // The tap after a long press chooses its cell as before, and "?" explains the cell chosen.
     await flow.browser.tap('[data-cell="C8"] rect.border');
-    if (await flow.browser.evaluate(() => !document.getElementById('CellEditor').hidden)) await flow.browser.press('Escape');
+    if (await flow.browser.evaluate(() => !document.getElementById('CellEditor').hidden))
+      await flow.browser.press('Escape');
     await flow.browser.tap('#ExplainCell');
     await flow.browser.waitFor(() => document.getElementById('Explanation').dataset.cell === 'C8');
     assert.deepEqual(await flow.browser.evaluate(shownBox), explained('C8', run));

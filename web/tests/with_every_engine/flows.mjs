@@ -35,17 +35,30 @@ function readerOf(flow) {
     });
     await flow.browser.screenshot(path.join(flow.shots, `${flow.engine}-${name}.png`));
   };
-  const text = (selector) => flow.browser.evaluate((chosen) => document.querySelector(chosen)?.textContent ?? null, selector);
-  const cellText = (ref) => flow.browser.evaluate((chosen) =>
-    [...document.querySelectorAll(`[data-cell="${chosen}"] text`)].map((line) => line.textContent).join(' '), ref);
-  const statusLine = () => flow.browser.evaluate(() => document.getElementById('status').textContent.replace(/\s+/g, ' ').trim());
+  const text = (selector) =>
+    flow.browser.evaluate((chosen) => document.querySelector(chosen)?.textContent ?? null, selector);
+  const cellText = (ref) =>
+    flow.browser.evaluate(
+      (chosen) =>
+        [...document.querySelectorAll(`[data-cell="${chosen}"] text`)].map((line) => line.textContent).join(' '),
+      ref,
+    );
+  const statusLine = () =>
+    flow.browser.evaluate(() => document.getElementById('status').textContent.replace(/\s+/g, ' ').trim());
   // Where the elements chosen stand on the screen, CSS pixels.
-  const rects = (...selectors) => flow.browser.evaluate((chosen) => chosen.map((selector) => {
-    const box = document.querySelector(selector).getBoundingClientRect();
-    return { left: box.left, top: box.top, width: box.width, height: box.height };
-  }), selectors);
+  const rects = (...selectors) =>
+    flow.browser.evaluate(
+      (chosen) =>
+        chosen.map((selector) => {
+          const box = document.querySelector(selector).getBoundingClientRect();
+          return { left: box.left, top: box.top, width: box.width, height: box.height };
+        }),
+      selectors,
+    );
   const typeInto = async (id, typed) => {
-    await flow.browser.evaluate((chosen) => { document.getElementById(chosen).value = ''; }, id);
+    await flow.browser.evaluate((chosen) => {
+      document.getElementById(chosen).value = '';
+    }, id);
     await flow.browser.click(`#${id}`);
     await flow.browser.type(typed);
   };
@@ -53,39 +66,56 @@ function readerOf(flow) {
   // Where a cell's frame is drawn on the screen: its place in the drawing scaled as the
   // drawing stands. (Firefox counts the width of a frame's line and a pixel about it into an
   // SVG shape's own box.)
-  const cellRect = (ref) => flow.browser.evaluate((chosen) => {
-    const svg = document.querySelector('svg.sheet');
-    const drawing = svg.getBoundingClientRect();
-    const scale = drawing.width / svg.viewBox.baseVal.width;
-    const frame = document.querySelector(`[data-cell="${chosen}"] rect.border`);
-    const [x, y, width, height] = ['x', 'y', 'width', 'height'].map((side) => frame[side].baseVal.value * scale);
-    return { left: drawing.left + x, top: drawing.top + y, width, height };
-  }, ref);
+  const cellRect = (ref) =>
+    flow.browser.evaluate((chosen) => {
+      const svg = document.querySelector('svg.sheet');
+      const drawing = svg.getBoundingClientRect();
+      const scale = drawing.width / svg.viewBox.baseVal.width;
+      const frame = document.querySelector(`[data-cell="${chosen}"] rect.border`);
+      const [x, y, width, height] = ['x', 'y', 'width', 'height'].map((side) => frame[side].baseVal.value * scale);
+      return { left: drawing.left + x, top: drawing.top + y, width, height };
+    }, ref);
 
   // The typing box against its cell, and both against what can be seen of the report.
   const assertBoxOnCell = async (ref, where) => {
     const [editor, sheet] = await rects('#CellEditor', '#sheet');
     const cell = await cellRect(ref);
-    const state = await flow.browser.evaluate(() => ({ open: !document.getElementById('CellEditor').hidden, focused: document.activeElement?.id }));
-    assert.deepEqual(state, { open: true, focused: 'CellEditor' }, `${where}: the typing box is open and takes the keys`);
+    const state = await flow.browser.evaluate(() => ({
+      open: !document.getElementById('CellEditor').hidden,
+      focused: document.activeElement?.id,
+    }));
+    assert.deepEqual(
+      state,
+      { open: true, focused: 'CellEditor' },
+      `${where}: the typing box is open and takes the keys`,
+    );
     // The box stands about the cell's middle, covering it: on a touch screen grown so that its
     // text is at least 16 pixels on the screen, elsewhere just on the cell.
     const middle = (rect) => [rect.left + rect.width / 2, rect.top + rect.height / 2];
-    middle(editor).forEach((at, axis) => assert.ok(Math.abs(at - middle(cell)[axis]) < 1, `${where}: the box about the cell's middle`));
+    middle(editor).forEach((at, axis) =>
+      assert.ok(Math.abs(at - middle(cell)[axis]) < 1, `${where}: the box about the cell's middle`),
+    );
     const shown = await flow.browser.evaluate(() => {
       const box = document.getElementById('CellEditor');
       const page = document.querySelector('#sheet .page');
       const scale = page.getBoundingClientRect().width / page.offsetWidth;
-      return { text: parseFloat(getComputedStyle(box).fontSize) * scale, touch: matchMedia('(pointer: coarse)').matches };
+      return {
+        text: parseFloat(getComputedStyle(box).fontSize) * scale,
+        touch: matchMedia('(pointer: coarse)').matches,
+      };
     });
     for (const side of ['width', 'height']) {
       const fits = shown.touch ? editor[side] > cell[side] - 1 : Math.abs(editor[side] - cell[side]) < 1;
       assert.ok(fits, `${where}: the box's ${side} ${editor[side]} against the cell's ${cell[side]}`);
     }
     if (shown.touch) assert.ok(shown.text >= 15.9, `${where}: the box's text is ${shown.text} px on the screen`);
-    assert.ok(editor.left >= sheet.left - 1 && editor.left + editor.width <= sheet.left + sheet.width + 1 &&
-      editor.top >= sheet.top - 1 && editor.top + editor.height <= sheet.top + sheet.height + 1,
-    `${where}: the box ${JSON.stringify(editor)} within the report's view ${JSON.stringify(sheet)}`);
+    assert.ok(
+      editor.left >= sheet.left - 1 &&
+        editor.left + editor.width <= sheet.left + sheet.width + 1 &&
+        editor.top >= sheet.top - 1 &&
+        editor.top + editor.height <= sheet.top + sheet.height + 1,
+      `${where}: the box ${JSON.stringify(editor)} within the report's view ${JSON.stringify(sheet)}`,
+    );
   };
 
   return { shot, text, cellText, statusLine, rects, typeInto, assertBoxOnCell };
@@ -101,12 +131,17 @@ function formFlows(flow) {
     assert.deepEqual(flow.browser.errors, []);
   });
 
-  test('weekly hours that are not a number are refused in the command line\'s words', async () => {
+  test("weekly hours that are not a number are refused in the command line's words", async () => {
     await typeInto('Text2', 'abc');
     await flow.browser.click('#Command1');
-    const refusal = spawnSync(cli, ['table', '--category', 'upper', '--weekly', 'abc', '--rate', '20'], { encoding: 'utf8' });
+    const refusal = spawnSync(cli, ['table', '--category', 'upper', '--weekly', 'abc', '--rate', '20'], {
+      encoding: 'utf8',
+    });
     assert.equal(refusal.status, 2);
-    await flow.browser.waitFor((said) => document.getElementById('message').textContent === said, refusal.stderr.trim());
+    await flow.browser.waitFor(
+      (said) => document.getElementById('message').textContent === said,
+      refusal.stderr.trim(),
+    );
   });
 
   test('Enter in the weekly hours draws the report, every cell named', async () => {
@@ -128,9 +163,30 @@ function formFlows(flow) {
   test('"Excel kitobi" downloads the workbook the command line writes', async () => {
     const ours = await flow.browser.download('#SaveXlsx', workbookName);
     const theirs = path.join(flow.scratch, 'cli.xlsx');
-    execFileSync(cli, ['report', '--category', 'primary', '--weekly', '24', '--rate', '18', '--leader',
-      '--name', teacher.name, '--school', teacher.school, '--subject', teacher.subject, '--year', String(year),
-      '-o', theirs], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    execFileSync(
+      cli,
+      [
+        'report',
+        '--category',
+        'primary',
+        '--weekly',
+        '24',
+        '--rate',
+        '18',
+        '--leader',
+        '--name',
+        teacher.name,
+        '--school',
+        teacher.school,
+        '--subject',
+        teacher.subject,
+        '--year',
+        String(year),
+        '-o',
+        theirs,
+      ],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } },
+    );
     await assertSameReportWorkbook(ours, readFileSync(theirs));
   });
 }
@@ -192,10 +248,10 @@ function correctionFlows(flow) {
 // report's grid at one stop, the keys move the focus cell by cell, Enter opens the typing box,
 // Ctrl+Z and Ctrl+Y undo and redo, and the workbook is saved through the question before it.
 function keyboardFlow(flow) {
-  const focused = () => flow.browser.evaluate(() =>
-    document.activeElement?.dataset.gridCell ?? document.activeElement?.id ?? '');
-  const shown = (ref) => flow.browser.evaluate((chosen) =>
-    document.querySelector(`svg.sheet [data-cell="${chosen}"]`).dataset.value, ref);
+  const focused = () =>
+    flow.browser.evaluate(() => document.activeElement?.dataset.gridCell ?? document.activeElement?.id ?? '');
+  const shown = (ref) =>
+    flow.browser.evaluate((chosen) => document.querySelector(`svg.sheet [data-cell="${chosen}"]`).dataset.value, ref);
   const tabTo = async (wanted, back = false) => {
     for (let stop = 0; stop < 60; stop += 1) {
       if (await flow.browser.evaluate(wanted)) return;
@@ -204,7 +260,7 @@ function keyboardFlow(flow) {
     assert.fail(`Tab never reached ${wanted}`);
   };
 
-  test('the keys alone run the form, move about the report\'s grid, correct, undo and save', async () => {
+  test("the keys alone run the form, move about the report's grid, correct, undo and save", async () => {
     await flow.browser.evaluate(() => {
       delete document.body.dataset.report;
       delete document.body.dataset.workbook;
@@ -219,8 +275,16 @@ function keyboardFlow(flow) {
     await flow.browser.waitFor(() => document.body.dataset.report === 'drawn');
     await tabTo(() => Boolean(document.activeElement.dataset.gridCell));
     const steps = [];
-    const moves = [['End'], ['Home'], ['PageDown'], ['Home', { ctrl: true }], ['ArrowDown'], ['ArrowDown'],
-      ['ArrowDown'], ['ArrowRight']];
+    const moves = [
+      ['End'],
+      ['Home'],
+      ['PageDown'],
+      ['Home', { ctrl: true }],
+      ['ArrowDown'],
+      ['ArrowDown'],
+      ['ArrowDown'],
+      ['ArrowRight'],
+    ];
     for (const [key, modifiers] of moves) {
       await flow.browser.press(key, modifiers);
       steps.push(await focused());
@@ -255,17 +319,31 @@ function staffFlow(flow) {
 
   test('a staff list is read and listed row by row', async () => {
     const roster = path.join(flow.scratch, 'xodimlar.csv');
-    writeFileSync(roster, 'ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n' +
-      "Karimova Oydin;7;ona tili;boshlangich;22,5\nYomon Soat;3;kimyo;yuqori;24abc\n");
+    writeFileSync(
+      roster,
+      'ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n' +
+        'Karimova Oydin;7;ona tili;boshlangich;22,5\nYomon Soat;3;kimyo;yuqori;24abc\n',
+    );
     await flow.browser.click('#RosterOpen');
     await flow.browser.setFile('#Roster', roster);
     await flow.browser.waitFor(() => document.getElementById('Staff').dataset.read === 'xodimlar.csv');
-    const rows = await flow.browser.evaluate(() => [...document.querySelectorAll('#RosterRows tbody tr')]
-      .map((row) => [row.dataset.line, row.dataset.status, row.cells[1].textContent]));
-    assert.deepEqual(rows, [['2', 'ok', 'Aliyev Vali'], ['3', 'ok', 'Karimova Oydin'], ['4', 'refused', 'Yomon Soat']]);
+    const rows = await flow.browser.evaluate(() =>
+      [...document.querySelectorAll('#RosterRows tbody tr')].map((row) => [
+        row.dataset.line,
+        row.dataset.status,
+        row.cells[1].textContent,
+      ]),
+    );
+    assert.deepEqual(rows, [
+      ['2', 'ok', 'Aliyev Vali'],
+      ['3', 'ok', 'Karimova Oydin'],
+      ['4', 'refused', 'Yomon Soat'],
+    ]);
     assert.equal(await text('#StaffMessage'), "Tayyor: 2 ta o'qituvchi. Rad etilgan: 1 ta qator.");
     assert.equal(await flow.browser.evaluate(() => document.getElementById('SaveStaffXlsx').disabled), false);
-    await flow.browser.evaluate(() => { document.getElementById('Staff').hidden = true; });
+    await flow.browser.evaluate(() => {
+      document.getElementById('Staff').hidden = true;
+    });
   });
 }
 
@@ -274,11 +352,14 @@ function staffFlow(flow) {
 function staffWorkbookFlow(flow) {
   const { cellText } = flow.reader;
 
-  test('a staff workbook\'s teacher is opened from its list and saved back into the whole workbook', async () => {
+  test("a staff workbook's teacher is opened from its list and saved back into the whole workbook", async () => {
     const book = path.join(flow.scratch, 'maktab.xlsx');
     // The list's refused row is skipped (status 1); its two ready teachers are in the workbook.
-    const written = spawnSync(cli, ['batch', path.join(flow.scratch, 'xodimlar.csv'), '-o', book, '--year', String(year)],
-      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
+    const written = spawnSync(
+      cli,
+      ['batch', path.join(flow.scratch, 'xodimlar.csv'), '-o', book, '--year', String(year)],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' },
+    );
     assert.equal(written.status, 1, written.stderr);
     await flow.browser.setFile('#OpenFile', book);
     await flow.browser.waitFor(() => document.getElementById('StaffBook').dataset.listed === 'maktab.xlsx');
@@ -291,21 +372,28 @@ function staffWorkbookFlow(flow) {
     await flow.browser.click('#SaveXlsx');
     await flow.browser.waitFor(() => document.getElementById('CellsCheck').open);
     const saved = await flow.browser.download('#CellsCheckGoOn', 'maktab.xlsx');
-    const [before, after] = await Promise.all([readFileSync(book), saved].map(async (bytes) => {
-      const workbook = new ExcelJS.Workbook();
-      await workbook.xlsx.load(bytes);
-      return workbook;
-    }));
+    const [before, after] = await Promise.all(
+      [readFileSync(book), saved].map(async (bytes) => {
+        const workbook = new ExcelJS.Workbook();
+        await workbook.xlsx.load(bytes);
+        return workbook;
+      }),
+    );
     const totals = (workbook) => [4, 5, 6].map((row) => Number(workbook.worksheets[0].getCell(row, 9).result));
-    assert.deepEqual(totals(after), [totals(before)[0], totals(before)[1] + 3, totals(before)[2] + 3]);  // two teachers, the staff
+    // "Jami" holds the two teachers, then the staff: the other teacher's total stays, this one's and the staff's move.
+    assert.deepEqual(totals(after), [totals(before)[0], totals(before)[1] + 3, totals(before)[2] + 3]);
     assert.equal(after.getWorksheet('Karimova Oydin').getCell('C8').value, hours + 3);
     assert.equal(after.worksheets.length, before.worksheets.length);
     // Handed over as a download, the report stays kept: offered after a reload, named with its
     // sheet, and let go, so the flows after this one find the page as they left it.
     await flow.browser.reload();
     await flow.browser.waitFor(() => document.body.dataset.offered === 'yes');
-    const kept = await flow.browser.evaluate(() => [...document.querySelectorAll('#Recovery [data-kept]')]
-      .find((line) => line.textContent.includes('(maktab.xlsx, "Karimova Oydin" varag\'i)'))?.dataset.kept ?? null);
+    const kept = await flow.browser.evaluate(
+      () =>
+        [...document.querySelectorAll('#Recovery [data-kept]')].find((line) =>
+          line.textContent.includes('(maktab.xlsx, "Karimova Oydin" varag\'i)'),
+        )?.dataset.kept ?? null,
+    );
     assert.ok(kept, 'the teacher of the staff workbook is offered back');
     await flow.browser.click(`#Recovery [data-kept="${kept}"] button:last-child`);
     await flow.browser.waitFor((id) => !document.querySelector(`#Recovery [data-kept="${id}"]`), kept);
@@ -316,7 +404,7 @@ function staffWorkbookFlow(flow) {
 function phoneFlow(flow) {
   const { shot, rects, assertBoxOnCell } = flow.reader;
 
-  test('on a phone\'s width the report fits, zooms, and the typing box lands on its cell', async () => {
+  test("on a phone's width the report fits, zooms, and the typing box lands on its cell", async () => {
     await flow.browser.size(360, 740);
     // The page opened anew on the phone, the reports kept before let go: a page short
     // enough to need no scroll bar until the report is shown.
@@ -330,7 +418,9 @@ function phoneFlow(flow) {
     // A report made at this width is fitted to the room left once it is shown. The form
     // comes back as it was last used, so the upper classes are chosen first.
     await flow.browser.tap('#Option2');
-    await flow.browser.evaluate(() => { document.getElementById('Text2').value = ''; });
+    await flow.browser.evaluate(() => {
+      document.getElementById('Text2').value = '';
+    });
     await flow.browser.tap('#Text2');
     await flow.browser.type('18');
     await flow.browser.tap('#Command1');
@@ -344,11 +434,16 @@ function phoneFlow(flow) {
       sheet.scrollLeft = sheet.scrollWidth;
       await new Promise(requestAnimationFrame);
       const frame = sheet.getBoundingClientRect();
-      const seen = document.elementFromPoint(frame.left + sheet.clientWidth * 0.2, frame.top + sheet.clientHeight * 0.6);
+      const seen = document.elementFromPoint(
+        frame.left + sheet.clientWidth * 0.2,
+        frame.top + sheet.clientHeight * 0.6,
+      );
       const title = seen?.closest('[data-title-row]');
       return {
-        across, zoom: document.getElementById('ZoomText').textContent,
-        cell: title && `B${title.dataset.titleRow}`, pinned: Boolean(title?.closest('.frozen-pane')),
+        across,
+        zoom: document.getElementById('ZoomText').textContent,
+        cell: title && `B${title.dataset.titleRow}`,
+        pinned: Boolean(title?.closest('.frozen-pane')),
       };
     });
     assert.ok(pinned.across && parseInt(pinned.zoom, 10) >= 80, `opened at ${pinned.zoom}, scrolling across`);
@@ -356,9 +451,14 @@ function phoneFlow(flow) {
     await shot('360-legible');
     await flow.browser.tap('#ZoomFit');
     const [fitted] = await rects('#sheet .page');
-    const sideways = await flow.browser.evaluate(() => [document.documentElement, document.getElementById('sheet')]
-      .map((box) => ({ content: box.scrollWidth, room: box.clientWidth })));
-    for (const { content, room } of sideways) assert.ok(content <= room, `nothing scrolls sideways: ${content} px in ${room}`);
+    const sideways = await flow.browser.evaluate(() =>
+      [document.documentElement, document.getElementById('sheet')].map((box) => ({
+        content: box.scrollWidth,
+        room: box.clientWidth,
+      })),
+    );
+    for (const { content, room } of sideways)
+      assert.ok(content <= room, `nothing scrolls sideways: ${content} px in ${room}`);
     const sheet = sideways[1].room;
     assert.ok(fitted.width <= sheet && fitted.width > 300, `the page fits: ${fitted.width}`);
     // The title's lines run as long as they were laid out, within the drawing, small as it is.
@@ -406,7 +506,11 @@ function servedFlow(flow) {
       const app = await flow.browser.evaluate(() => {
         const described = document.querySelector('link[rel="manifest"]')?.href;
         if (!described?.startsWith('data:application/manifest+json,')) return null;
-        const { start_url: start, display, icons } = JSON.parse(decodeURIComponent(described.slice(described.indexOf(',') + 1)));
+        const {
+          start_url: start,
+          display,
+          icons,
+        } = JSON.parse(decodeURIComponent(described.slice(described.indexOf(',') + 1)));
         return { start, display, icon: icons[0].src === document.querySelector('link[rel="icon"]').href };
       });
       assert.deepEqual(app, { start: served.url, display: 'standalone', icon: true });
@@ -419,7 +523,11 @@ function servedFlow(flow) {
 
 export function flowTests(engine) {
   describe(engine, () => {
-    const flow = { engine, scratch: mkdtempSync(path.join(os.tmpdir(), `soatnoma-${engine}-`)), shots: process.env.SOATNOMA_SHOTS };
+    const flow = {
+      engine,
+      scratch: mkdtempSync(path.join(os.tmpdir(), `soatnoma-${engine}-`)),
+      shots: process.env.SOATNOMA_SHOTS,
+    };
     flow.reader = readerOf(flow);
 
     before(async () => {

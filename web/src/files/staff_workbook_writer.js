@@ -1,0 +1,60 @@
+// A teacher's report saved back into the staff workbook it was opened from: the package as
+// it was, the teacher's sheet and "Jami" holding the values the module gives (their
+// formulas stay, so a spreadsheet computes them anew), and the part of custom properties
+// the module writes (the mark and every sheet's notes). The module finds the sheets and
+// makes the changes in their text; every other part goes over packed as it was, once its
+// checksum is checked.
+
+import { listParts, readPart } from './zip_package.js';
+import { byModule } from './workbook.js';
+import { editedPackage } from './zip_writer.js';
+
+const CUSTOM_PROPERTIES = 'docProps/custom.xml';
+
+// The package's parts by name, and the entry of each sheet, {name, entry}, in the workbook's order.
+async function sheetEntries(module, bytes) {
+  const parts = new Map();
+  for (const part of listParts(bytes)) if (!parts.has(part.name)) parts.set(part.name, part);
+  const read = async (name) => (parts.has(name) ? readPart(bytes, parts.get(name)) : null);
+  const workbook = await read('xl/workbook.xml');
+  const relations = await read('xl/_rels/workbook.xml.rels');
+  const sheets = workbook && relations ? JSON.parse(module.workbookSheets(workbook, relations)) : null;
+  return { parts, sheets: sheets ?? [] };
+}
+
+// The sheet's XML with the module's changes made.
+function sheetWithChanges(module, xml, changes) {
+  const changed = module.sheetWithChanges(xml, changes);
+  if (changed === null) throw new Error("varaqni o'qib bo'lmadi");
+  return changed;
+}
+
+// The staff workbook's bytes with the teacher's sheet (sheetName) saved back; changes as
+// the module's staffChanges gives them: {sheet, summary, summarySheet, properties}; module: the page's
+// module, which lists a part of properties where the package has none.
+export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) {
+  const { parts, sheets } = await sheetEntries(module, bytes);
+  const teacher = sheets.find((sheet) => sheet.name === sheetName);
+  const summary = sheets.find((sheet) => sheet.name === changes.summarySheet);
+  if (!teacher || !summary || teacher === summary) throw new Error(`xodimlar kitobida "${sheetName}" varag'i yo'q`);
+  const edits = new Map([
+    [teacher.entry, (xml) => sheetWithChanges(module, xml, changes.sheet)],
+    [summary.entry, (xml) => sheetWithChanges(module, xml, changes.summary)],
+  ]);
+  // A staff workbook written before it carried properties is told where they are.
+  const listed = parts.has(CUSTOM_PROPERTIES);
+  if (listed) {
+    edits.set(CUSTOM_PROPERTIES, () => changes.properties);
+  } else {
+    edits.set(
+      '[Content_Types].xml',
+      byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)),
+    );
+    edits.set(
+      '_rels/.rels',
+      byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)),
+    );
+  }
+  const added = listed ? [] : [{ name: CUSTOM_PROPERTIES, text: changes.properties }];
+  return editedPackage(bytes, edits, added, { keepPacked: true });
+}
