@@ -21,6 +21,7 @@ import {
   loadModule,
   watchDownloads,
   webBuild,
+  writeCliReport,
 } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
@@ -357,33 +358,6 @@ test('Enter in the weekly hours draws the rounded report, every cell named', asy
   await page.click('#ResetAll');
 });
 
-function cliReport(output) {
-  execFileSync(
-    cli,
-    [
-      'report',
-      '--category',
-      'primary',
-      '--weekly',
-      '24',
-      '--rate',
-      '18',
-      '--leader',
-      '--name',
-      teacher.name,
-      '--school',
-      teacher.school,
-      '--subject',
-      teacher.subject,
-      '--year',
-      String(year),
-      '-o',
-      output,
-    ],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } },
-  );
-}
-
 async function readWorkbook(file) {
   const workbook = new ExcelJS.Workbook();
   await workbook.xlsx.readFile(file);
@@ -399,7 +373,7 @@ function reportWorkbooks() {
     const pageWorkbook = path.join(scratch, 'page.xlsx');
     writeFileSync(pageWorkbook, readFileSync(await saveWorkbook()));
     const cliWorkbook = path.join(scratch, 'cli.xlsx');
-    cliReport(cliWorkbook);
+    writeCliReport(teacher, year, cliWorkbook);
     return { shown, pageWorkbook, cliWorkbook };
   })();
   return workbooks;

@@ -13,6 +13,16 @@ export const webBuild = process.env.SOATNOMA_WEB_BUILD ?? path.join(root, 'build
 export const cli = process.env.SOATNOMA_CLI ?? path.join(root, 'build/cli/soatnoma-cli');
 export const fixtures = path.join(root, 'tests/fixtures/tables');
 
+// The command line's report of the page tests' primary-class leader (24 hours a week at
+// tariff 18), written to output, to hold the page's workbook against.
+export function writeCliReport({ name, school, subject }, year, output) {
+  const facts = ['--category', 'primary', '--weekly', '24', '--rate', '18', '--leader'];
+  const teacher = ['--name', name, '--school', school, '--subject', subject, '--year', String(year)];
+  execFileSync(cli, ['report', ...facts, ...teacher, '-o', output], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+  });
+}
+
 // The page's module, and the test module: the same bindings and what only the tests ask
 // (the table as the command line prints it, the report's file name).
 export const moduleJs = path.join(webBuild, 'module/web/soatnoma_module.js');

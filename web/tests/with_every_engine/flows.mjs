@@ -7,7 +7,7 @@
 // keep a screenshot of each step.
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync, spawnSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -16,7 +16,7 @@ import { pathToFileURL } from 'node:url';
 import ExcelJS from 'exceljs';
 
 import { openBrowser } from '../browsers.mjs';
-import { assertSameReportWorkbook, cli, servePage, webBuild } from '../support.mjs';
+import { assertSameReportWorkbook, cli, servePage, webBuild, writeCliReport } from '../support.mjs';
 import { explanationFlows, phoneExplanationFlow } from './explanation_flows.mjs';
 
 const year = new Date().getFullYear();
@@ -163,30 +163,7 @@ function formFlows(flow) {
   test('"Excel kitobi" downloads the workbook the command line writes', async () => {
     const ours = await flow.browser.download('#SaveXlsx', workbookName);
     const theirs = path.join(flow.scratch, 'cli.xlsx');
-    execFileSync(
-      cli,
-      [
-        'report',
-        '--category',
-        'primary',
-        '--weekly',
-        '24',
-        '--rate',
-        '18',
-        '--leader',
-        '--name',
-        teacher.name,
-        '--school',
-        teacher.school,
-        '--subject',
-        teacher.subject,
-        '--year',
-        String(year),
-        '-o',
-        theirs,
-      ],
-      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } },
-    );
+    writeCliReport(teacher, year, theirs);
     await assertSameReportWorkbook(ours, readFileSync(theirs));
   });
 }
