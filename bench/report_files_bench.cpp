@@ -47,14 +47,14 @@ void SaveReport(benchmark::State& state, const char* fileName) {
   const BenchFolder folder;
   const std::string path = folder.File(fileName);
   for (auto _ : state) {
-    const soatnoma::SaveResult result = Save(sheet, path);
+    const soatnoma::report_files::SaveResult result = Save(sheet, path);
     if (!result.ok) state.SkipWithError(result.message.c_str());
   }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
 }
 
-void SaveXlsx(benchmark::State& state) { SaveReport<&soatnoma::SaveXlsx>(state, "hisobot.xlsx"); }
-void SavePdf(benchmark::State& state) { SaveReport<&soatnoma::SavePdf>(state, "hisobot.pdf"); }
+void SaveXlsx(benchmark::State& state) { SaveReport<&soatnoma::report_files::SaveXlsx>(state, "hisobot.xlsx"); }
+void SavePdf(benchmark::State& state) { SaveReport<&soatnoma::report_files::SavePdf>(state, "hisobot.pdf"); }
 
 BENCHMARK(SaveXlsx)->Unit(benchmark::kMillisecond);
 BENCHMARK(SavePdf)->Unit(benchmark::kMillisecond);

@@ -54,8 +54,9 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   const report_sheet::ReportSheet& sheet = std::get<report_sheet::ReportSheet>(outcome);
 
   const HeadlessGui gui;  // both writers lay the text out with the report's fonts
-  const SaveResult saved =
-      output->format == OutputFormat::Xlsx ? SaveXlsx(sheet, output->path) : SavePdf(sheet, output->path);
+  const report_files::SaveResult saved = output->format == OutputFormat::Xlsx
+                                             ? report_files::SaveXlsx(sheet, output->path)
+                                             : report_files::SavePdf(sheet, output->path);
   if (!saved.ok) {
     err << saved.message << "\n";
     return kExitCannotWrite;

@@ -8,7 +8,7 @@
 
 #include "desktop/form_control.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 // The trailing spaces are part of the text.
@@ -59,4 +59,4 @@ void AboutView::Toggle(bool primaryChosen) {
   }
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 namespace about_texts {
 inline constexpr const char* kHeadingInAbout = "Dastur haqida qisqacha!";
@@ -36,4 +36,4 @@ class AboutView {
   bool shown_ = false;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -1,6 +1,6 @@
 #include "desktop/accessible_shown_text.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 void AccessibleShownText::selection(int, int* startOffset, int* endOffset) const {
   *startOffset = 0;
@@ -29,4 +29,4 @@ QString AccessibleShownText::attributes(int offset, int* startOffset, int* endOf
   return {};
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -4,7 +4,7 @@
 
 #include <QAccessible>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class AccessibleShownText : public QAccessibleTextInterface {
  public:
@@ -29,4 +29,4 @@ class AccessibleShownText : public QAccessibleTextInterface {
   QString attributes(int offset, int* startOffset, int* endOffset) const override;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

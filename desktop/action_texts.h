@@ -6,7 +6,7 @@
 
 #include "screen_view/action_labels.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // The name with its shortcut mark, and what the desktop adds: "..." where a dialog follows.
 inline QString ActionText(screen_view::Action action, const QString& more = {}) {
@@ -20,4 +20,4 @@ inline QString ActionToolTip(screen_view::Action action) {
                            static_cast<qsizetype>(screen_view::LabelOf(action).toolTip.size()));
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -11,7 +11,7 @@
 
 #include "report_files/xlsx_writer.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 constexpr const char* kWorkbookSuffix = ".xlsx";
@@ -73,13 +73,14 @@ QString AutosaveSlot::PathOf(const char* suffix) const { return PathIn(folder_, 
 
 QString AutosaveSlot::WorkbookPath() const { return PathOf(kWorkbookSuffix); }
 
-SaveResult AutosaveSlot::Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
-                               const AutosaveInfo& info) const {
-  const SaveResult saved = SaveXlsxWithNotes(sheet, notes, WorkbookPath().toStdString());
+report_files::SaveResult AutosaveSlot::Write(const report_sheet::ReportSheet& sheet,
+                                             const workbook_package::WorkbookNotes& notes,
+                                             const AutosaveInfo& info) const {
+  const report_files::SaveResult saved = report_files::SaveXlsxWithNotes(sheet, notes, WorkbookPath().toStdString());
   if (!saved.ok) return saved;
   QSaveFile file(PathOf(kInfoSuffix));
   if (!file.open(QIODevice::WriteOnly) || file.write(InfoJson(info)) < 0 || !file.commit()) {
-    return SaveResult{false, file.errorString().toStdString()};
+    return report_files::SaveResult{false, file.errorString().toStdString()};
   }
   return saved;
 }
@@ -110,4 +111,4 @@ bool RemoveLeftover(const QString& folder, const QString& id) {
   return true;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

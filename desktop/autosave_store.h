@@ -18,7 +18,7 @@
 #include "report_files/save_result.h"
 #include "workbook_package/workbook_notes.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 struct AutosaveInfo {
   QString teacherName;
@@ -42,8 +42,8 @@ class AutosaveSlot {
   QString Id() const { return id_; }
   QString WorkbookPath() const;
   // Writes the copy; the earlier copy stays whole until the new one is complete.
-  SaveResult Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
-                   const AutosaveInfo& info) const;
+  report_files::SaveResult Write(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
+                                 const AutosaveInfo& info) const;
   // The report was saved or deliberately let go: its copy is no longer needed.
   void Remove() const;
 
@@ -67,4 +67,4 @@ std::vector<Leftover> FindLeftovers(const QString& folder);
 // Removes a leftover copy the teacher let go; false when another program took it meanwhile.
 bool RemoveLeftover(const QString& folder, const QString& id);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

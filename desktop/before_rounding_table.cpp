@@ -4,7 +4,7 @@
 
 #include "explain/before_rounding_view.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 BeforeRoundingTable::BeforeRoundingTable(const ToldTable& story, QWidget* parent) : QTableWidget(parent) {
   const explain::BeforeRoundingView view = explain::MakeBeforeRoundingView(story);
@@ -33,4 +33,4 @@ BeforeRoundingTable::BeforeRoundingTable(const ToldTable& story, QWidget* parent
   resizeColumnsToContents();
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

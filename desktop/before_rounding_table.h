@@ -7,7 +7,7 @@
 
 #include "model/told_table.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class BeforeRoundingTable : public QTableWidget {
   Q_OBJECT
@@ -15,4 +15,4 @@ class BeforeRoundingTable : public QTableWidget {
   BeforeRoundingTable(const ToldTable& story, QWidget* parent);
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

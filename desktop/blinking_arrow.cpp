@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTimer>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 BlinkingArrow::BlinkingArrow(QLabel& arrow, std::chrono::milliseconds interval, QObject* parent)
     : QObject(parent), arrow_(arrow), lengthenTimer_(new QTimer(this)), shortenTimer_(new QTimer(this)) {
@@ -28,4 +28,4 @@ void BlinkingArrow::Shorten() {
   lengthenTimer_->start();
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

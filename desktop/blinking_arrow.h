@@ -10,7 +10,7 @@
 class QLabel;
 class QTimer;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class BlinkingArrow : public QObject {
  public:
@@ -29,4 +29,4 @@ class BlinkingArrow : public QObject {
   QTimer* shortenTimer_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -8,7 +8,7 @@
 
 #include "desktop/editing_key_events.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   setObjectName(QStringLiteral("CellEditor"));
@@ -69,4 +69,4 @@ void CellEditor::focusOutEvent(QFocusEvent* event) {
   }
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class CellEditor : public QLineEdit {
   Q_OBJECT
@@ -23,4 +23,4 @@ class CellEditor : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -2,7 +2,7 @@
 
 #include "report_editing/correction_texts.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 CellEntry ReadCellEntry(const QString& typed) {
   const report_editing::HoursEntry entry = report_editing::ReadHoursEntry(typed.toStdString());
@@ -15,4 +15,4 @@ QString SignedHoursText(double difference) {
   return QString::fromStdString(soatnoma::report_editing::SignedHoursText(difference));
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -11,7 +11,7 @@
 
 #include "report_editing/correction_texts.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 struct CellEntry {
   std::optional<double> hours;
@@ -25,4 +25,4 @@ QString HoursText(double hours);
 // A difference of hours with its sign: "+3", "-1,5", "0".
 QString SignedHoursText(double difference);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

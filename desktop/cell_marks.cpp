@@ -2,7 +2,7 @@
 
 #include "report_editing/correction_texts.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 CellMark MarkOf(const report_editing::ReportCorrections& corrections, report_editing::CellPlace place) {
   const report_editing::CellMarkNote note = report_editing::MarkNoteOf(corrections, place);
@@ -14,4 +14,4 @@ CellMark MarkOf(const report_editing::ReportCorrections& corrections, report_edi
   return mark;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

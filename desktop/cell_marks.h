@@ -8,7 +8,7 @@
 
 #include "report_editing/report_corrections.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 struct CellMark {
   QColor fill;  // invalid: no fill
@@ -25,4 +25,4 @@ inline const QColor kFlagCorner{210, 30, 30};
 
 CellMark MarkOf(const report_editing::ReportCorrections& corrections, report_editing::CellPlace place);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

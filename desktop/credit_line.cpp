@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 QString CreditText() {
   return QStringLiteral(
@@ -16,4 +16,4 @@ void CreditLine::Step() {
   if (caption_.size() == kRestartLength) caption_ = text_;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

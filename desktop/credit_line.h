@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // The program's credit, shown drifting in the about view.
 QString CreditText();
@@ -22,4 +22,4 @@ class CreditLine {
   QString caption_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 namespace {
 
@@ -67,4 +67,4 @@ QList<QKeySequence> ShortcutsOf(report_editing::EditingAction action) {
   return shortcuts;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -9,7 +9,7 @@
 
 class QKeyEvent;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // What the key pressed does on the report or in its typing box.
 report_editing::EditingAction EditingActionOf(report_editing::KeyPlace place, const QKeyEvent& event);
@@ -17,4 +17,4 @@ report_editing::EditingAction EditingActionOf(report_editing::KeyPlace place, co
 // The report's keys for the action that are held with Ctrl (undo, redo), as shortcuts.
 QList<QKeySequence> ShortcutsOf(report_editing::EditingAction action);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

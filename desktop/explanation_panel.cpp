@@ -6,7 +6,7 @@
 #include "explain/cell_explanation.h"
 #include "explain/report_explanation.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -50,4 +50,4 @@ void ExplanationPanel::ShowCell(report_editing::CellPlace place) {
 QString ExplanationPanel::CellText() const { return cell_->text(); }
 QString ExplanationPanel::LinesText() const { return lines_->text(); }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -10,7 +10,7 @@
 
 class QLabel;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class ExplanationPanel : public QDockWidget {
   Q_OBJECT
@@ -33,4 +33,4 @@ class ExplanationPanel : public QDockWidget {
   QLabel* lines_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -5,10 +5,10 @@
 
 #include <QString>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 inline QString WorkbookFilter() { return QStringLiteral("Excel ish kitobi (*.xlsx)"); }
 inline QString PdfFilter() { return QStringLiteral("PDF hujjat (*.pdf)"); }
 inline QString WorkbookOrCsvFilter() { return WorkbookFilter() + QStringLiteral(";;CSV fayl (*.csv)"); }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

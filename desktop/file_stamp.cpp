@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 std::optional<FileStamp> StampOfFile(const QString& path) {
   const QFileInfo info(path);
@@ -23,4 +23,4 @@ QString ChangedOnDiskText(const QString& fileName) {
       .arg(fileName);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

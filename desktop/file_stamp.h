@@ -10,7 +10,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 struct FileStamp {
   qint64 size = 0;
@@ -25,4 +25,4 @@ std::optional<FileStamp> StampOfFile(const QString& path);
 // Said when the file changed since it was opened, and nothing was written.
 QString ChangedOnDiskText(const QString& fileName);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

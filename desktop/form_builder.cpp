@@ -19,7 +19,7 @@
 #include "desktop/form_layout.h"
 #include "desktop/pressable_picture.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 struct PictureSource {
@@ -144,4 +144,4 @@ void BuildFormControls(QWidget& form, double logicalDpi, double scale) {
   NameControls(form);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 template <typename Widget>
 Widget& FormControl(const QWidget& form, std::string_view name) {
@@ -17,4 +17,4 @@ Widget& FormControl(const QWidget& form, std::string_view name) {
   return *control;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

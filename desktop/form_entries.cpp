@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 const QString kGroup = QStringLiteral("shakl");
@@ -41,4 +41,4 @@ void SaveFormEntries(const QString& settingsFile, const FormEntries& entries) {
   settings.setValue(QStringLiteral("rahbar"), entries.classLeader);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

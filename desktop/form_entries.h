@@ -8,7 +8,7 @@
 
 #include <QString>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 struct FormEntries {
   QString name;
@@ -23,4 +23,4 @@ struct FormEntries {
 std::optional<FormEntries> LoadFormEntries(const QString& settingsFile);
 void SaveFormEntries(const QString& settingsFile, const FormEntries& entries);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 // The help lines were written for a narrower font than the stand-in.
@@ -22,4 +22,4 @@ QFont FormFont(form_controls::ControlFont role, double scale) {
   return font;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

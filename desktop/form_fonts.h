@@ -6,9 +6,9 @@
 
 #include "desktop/form_layout.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // scale: the form's enlargement on a large screen (FormScale), the fonts with its controls.
 QFont FormFont(form_controls::ControlFont role, double scale = 1.0);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 int TwipsToPixels(double twips, double logicalDpi) {
   return static_cast<int>(std::lround(twips * logicalDpi / form_controls::kTwipsPerInch));
@@ -25,4 +25,4 @@ double FormScale(int availableHeight, int formHeight) {
   return std::clamp(scale, 1.0, 2.0);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -6,7 +6,7 @@
 
 #include "form_controls/form_controls.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // Twips to pixels at the given logical dpi (96 dpi: 15 twips a pixel). Edges are rounded,
 // so neighbouring controls keep their common edges.
@@ -18,4 +18,4 @@ QRect TwipsToPixels(const form_controls::TwipsRect& place, double logicalDpi);
 // quarter steps from 1 (as drawn, also on a small screen) to 2.
 double FormScale(int availableHeight, int formHeight);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

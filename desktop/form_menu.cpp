@@ -11,7 +11,7 @@
 #include "desktop/main_window.h"
 #include "desktop/school_year_choice.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QAction& FormAction(const MainWindow& form, const char* name) {
@@ -53,4 +53,4 @@ QMenuBar* BuildFormMenu(MainWindow& form, SchoolYearChoice& schoolYear) {
   return bar;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -7,7 +7,7 @@
 class QMenuBar;
 class QWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class MainWindow;
 class SchoolYearChoice;
@@ -16,4 +16,4 @@ class SchoolYearChoice;
 // "quitProgram" (Ctrl+Q) and "aboutProgram" (F1), each found again by its object name.
 QMenuBar* BuildFormMenu(MainWindow& form, SchoolYearChoice& schoolYear);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -22,7 +22,7 @@
 #include "staff_book/carried_corrections.h"
 #include "desktop/staff_teacher_choice.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 const QString kProgramTitle = QStringLiteral("Soatnoma");
@@ -163,4 +163,4 @@ FormServices StandardFormServices() {
   return services;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

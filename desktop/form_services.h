@@ -24,7 +24,7 @@
 class QPrinter;
 class QWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 enum class MessageIcon { Information, Exclamation, Critical };
 
@@ -104,4 +104,4 @@ struct FormServices {
 // The real dialogs, message boxes and clock.
 FormServices StandardFormServices();
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

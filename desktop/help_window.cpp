@@ -9,7 +9,7 @@
 #include "desktop/action_texts.h"
 #include "help/help_text.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -63,4 +63,4 @@ QWidget* ShowHelp(QWidget& owner, std::string_view section) {
   return window;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

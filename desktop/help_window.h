@@ -6,9 +6,9 @@
 
 class QWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // Shows the how-to, at the section of that heading when one is named. Answers the window.
 QWidget* ShowHelp(QWidget& owner, std::string_view section = {});
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

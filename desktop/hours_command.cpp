@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 HoursCommand::HoursCommand(const QString& text, std::vector<HoursChange> changes,
                            report_editing::ReportCorrections& corrections,
@@ -19,4 +19,4 @@ void HoursCommand::undo() {
   shown_(changes_);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -11,7 +11,7 @@
 
 #include "report_editing/report_corrections.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // None: the cell is empty.
 struct HoursChange {
@@ -36,4 +36,4 @@ class HoursCommand : public QUndoCommand {
   std::function<void(const std::vector<HoursChange>&)> shown_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

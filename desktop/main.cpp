@@ -17,11 +17,11 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral(SOATNOMA_APP_ID));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/soatnoma.svg")));
   // Dates and Qt's own numbers in Uzbek; the form writes its numbers itself.
-  QLocale::setDefault(soatnoma::ui::UzbekLocale());
-  soatnoma::ui::UzbekQtTexts uzbekTexts;
+  QLocale::setDefault(soatnoma::desktop::UzbekLocale());
+  soatnoma::desktop::UzbekQtTexts uzbekTexts;
   QApplication::installTranslator(&uzbekTexts);
 
-  soatnoma::ui::MainWindow form(soatnoma::ui::StandardFormServices());
+  soatnoma::desktop::MainWindow form(soatnoma::desktop::StandardFormServices());
   form.show();
   return QApplication::exec();
 }

@@ -38,7 +38,7 @@
 #include "desktop/school_year_choice.h"
 #include "desktop/scrolling_credit.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 // The terms of use have never had a text: an empty line, a carriage return, an empty line.
@@ -263,4 +263,4 @@ void MainWindow::CentreOnScreen() {
   move(frame.topLeft());
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

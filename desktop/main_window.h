@@ -25,7 +25,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class AboutView;
 class ReportWindow;
@@ -95,4 +95,4 @@ class MainWindow : public QWidget {
   std::vector<QPointer<ReportWindow>> reports_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -18,7 +18,7 @@
 #include "desktop/report_window.h"
 #include "desktop/school_year_choice.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
@@ -155,7 +155,7 @@ void MainWindow::OfferRecovery() {
     case RestoreChoice::Restore: break;
   }
   for (const Leftover& leftover : leftovers) {
-    workbook_package::OpenOutcome outcome = OpenXlsx(leftover.workbookPath.toStdString());
+    workbook_package::OpenOutcome outcome = report_files::OpenXlsx(leftover.workbookPath.toStdString());
     if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) {
       // A copy that cannot be read cannot be recovered; it is not offered again.
       services_.showMessage(this, MessageIcon::Exclamation,
@@ -167,4 +167,4 @@ void MainWindow::OfferRecovery() {
   }
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

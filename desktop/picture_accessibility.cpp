@@ -4,7 +4,7 @@
 
 #include "desktop/pressable_picture.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 // The book: pressed as a button is, by a screen reader or the program's keys.
@@ -41,4 +41,4 @@ void InstallPictureAccessibility() {
   (void)installed;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -6,7 +6,7 @@
 #include "desktop/form_layout.h"
 #include "desktop/picture_accessibility.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), renderer_(resource) {
   renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
@@ -36,4 +36,4 @@ void PressablePicture::MoveTop(float deltaTwips) {
   move(x(), TwipsToPixels(topTwips_, logicalDpi_));
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -7,7 +7,7 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class Picture : public QWidget {
   Q_OBJECT
@@ -46,4 +46,4 @@ class PressablePicture : public Picture {
   double logicalDpi_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 const QString kFolders = QStringLiteral("papkalar/");
@@ -46,4 +46,4 @@ FormServices WithRememberedFolders(FormServices services) {
   return services;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -6,10 +6,10 @@
 
 #include "desktop/form_services.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // The same services, their save and open dialogs remembering their folders in
 // services.settingsFile; unchanged when there is no settings file.
 FormServices WithRememberedFolders(FormServices services);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

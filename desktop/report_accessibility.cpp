@@ -4,7 +4,7 @@
 #include "desktop/report_view.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QAccessibleInterface* ReportViewFactory(const QString& className, QObject* object) {
@@ -37,4 +37,4 @@ void AnnounceCurrentCell(ReportView& view, const AccessibleEventSink& sink) {
   sink(focus);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -9,7 +9,7 @@
 
 #include <QAccessible>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class ReportView;
 
@@ -24,4 +24,4 @@ void ToScreenReader(QAccessibleEvent& event);
 // Tells a screen reader that the current cell of the view is now in focus.
 void AnnounceCurrentCell(ReportView& view, const AccessibleEventSink& sink);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

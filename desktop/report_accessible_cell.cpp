@@ -7,7 +7,7 @@
 #include "report_editing/correction_texts.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 ReportAccessibleCell::ReportAccessibleCell(ReportView* view, Kind kind, int row, int column)
     : view_(view), kind_(kind), row_(row), column_(column) {}
@@ -112,4 +112,4 @@ QList<QAccessibleInterface*> ReportAccessibleCell::rowHeaderCells() const {
   return {table->child(ReportAccessibleTable::kColumns + row_)};
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -10,7 +10,7 @@
 #include "report_editing/report_corrections.h"
 #include "desktop/accessible_shown_text.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class ReportAccessibleTable;
 class ReportView;
@@ -65,4 +65,4 @@ class ReportAccessibleCell : public QAccessibleInterface,
   int column_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -5,7 +5,7 @@
 #include "screen_view/report_grid.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 ReportAccessibleTable::ReportAccessibleTable(ReportView* view) : QAccessibleWidget(view, QAccessible::Table) {}
 
@@ -93,4 +93,4 @@ QString ReportAccessibleTable::rowDescription(int row) const {
   return heading ? heading->text(QAccessible::Name) : QString();
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

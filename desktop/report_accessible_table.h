@@ -10,7 +10,7 @@
 
 #include "report_sheet/report_sheet.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class ReportView;
 
@@ -64,4 +64,4 @@ class ReportAccessibleTable : public QAccessibleWidget, public QAccessibleTableI
   mutable std::map<std::pair<int, int>, QAccessible::Id> parts_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -5,7 +5,7 @@
 #include "desktop/autosave_store.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 ReportAutosave::ReportAutosave(ReportWindow& window, const QString& folder, std::chrono::milliseconds interval,
                                std::function<QDateTime()> now, const QString& recoveredId)
@@ -42,7 +42,7 @@ bool ReportAutosave::WriteNow() {
   if (!slot_ || window_.IsSaved()) return false;
   const AutosaveInfo info{QString::fromStdString(window_.Texts().name), window_.CalendarYear(), window_.FilePath(),
                           now_(), window_.StaffSheet()};
-  const SaveResult written = slot_->Write(window_.Sheet(), window_.Corrections().Notes(), info);
+  const report_files::SaveResult written = slot_->Write(window_.Sheet(), window_.Corrections().Notes(), info);
   const QString problem =
       written.ok ? QString()
                  : QStringLiteral("Nusxasini saqlab bo'lmadi: %1").arg(QString::fromStdString(written.message));
@@ -60,4 +60,4 @@ void ReportAutosave::Discard() {
 
 QString ReportAutosave::WorkbookPath() const { return slot_ ? slot_->WorkbookPath() : QString(); }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -14,7 +14,7 @@
 
 class QTimer;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class AutosaveSlot;
 class ReportWindow;
@@ -50,4 +50,4 @@ class ReportAutosave : public QObject {
   QString problem_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -2,7 +2,7 @@
 
 #include "report_sheet/report_file_name.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 QString ReportFileName(std::string_view teacherName, int calendarYear, const QString& suffix) {
   return QString::fromStdString(
@@ -17,4 +17,4 @@ QString ReportName(std::string_view teacherName, int calendarYear) {
   return QStringLiteral("%1 %2-%3").arg(name).arg(calendarYear).arg(calendarYear + 1);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

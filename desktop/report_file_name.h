@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 QString ReportFileName(std::string_view teacherName, int calendarYear, const QString& suffix);
 
@@ -13,4 +13,4 @@ QString ReportFileName(std::string_view teacherName, int calendarYear, const QSt
 // "Yillik taqsimot 2026-2027".
 QString ReportName(std::string_view teacherName, int calendarYear);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

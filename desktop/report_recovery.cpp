@@ -5,7 +5,7 @@
 
 #include "screen_view/recovery_texts.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 // "Familiya Ism, 2025/2026 o'quv yili (Familiya Ism 2025-2026.xlsx), 14.03.2025 10:12", as
@@ -48,4 +48,4 @@ ReportSource RecoveredSource(const Leftover& leftover, workbook_package::OpenedR
   return source;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

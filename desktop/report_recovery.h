@@ -11,7 +11,7 @@
 #include "desktop/autosave_store.h"
 #include "desktop/report_source.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // "Oldingi safardan 2 ta hisobot saqlab qo'yilgan: ... Ularni tiklaysizmi?"
 QString RecoveryQuestion(const std::vector<Leftover>& leftovers);
@@ -19,4 +19,4 @@ QString RecoveryQuestion(const std::vector<Leftover>& leftovers);
 // The recovered report: unsaved, with its corrections, its teacher, school year and file.
 ReportSource RecoveredSource(const Leftover& leftover, workbook_package::OpenedReport opened);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -14,7 +14,7 @@
 #include "workbook_package/workbook_notes.h"
 #include "model/told_table.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 struct ReportSource {
   report_sheet::ReportSheet sheet;
@@ -32,4 +32,4 @@ struct ReportSource {
   QString notice;  // said on the status line when the window opens (the sheet as it was found)
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

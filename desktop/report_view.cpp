@@ -19,7 +19,7 @@
 #include "desktop/cell_marks.h"
 #include "explain/report_explanation.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 constexpr report_editing::CellPlace kFirstLessonCell{8, col::C};
@@ -51,7 +51,7 @@ ReportView::ReportView(const report_sheet::ReportSheet& sheet, QWidget* parent)
 ReportView::~ReportView() = default;
 
 void ReportView::SheetChanged() {
-  renderer_ = std::make_unique<ReportRenderer>(sheet_);
+  renderer_ = std::make_unique<report_files::ReportRenderer>(sheet_);
   Resize();
   update();
 }
@@ -108,7 +108,7 @@ void ReportView::MoveCurrentCell(int rows, int columns) {
 }
 
 QRectF ReportView::CellRect(report_editing::CellPlace place) const {
-  const SheetLayout& layout = renderer_->Layout();
+  const report_files::SheetLayout& layout = renderer_->Layout();
   const QRectF sheetRect(layout.ColumnLeft(place.column), layout.RowTop(place.row), layout.ColumnWidth(place.column),
                          layout.RowHeight(place.row));
   return renderer_->SheetToPage(PaperRect()).mapRect(sheetRect);
@@ -116,7 +116,7 @@ QRectF ReportView::CellRect(report_editing::CellPlace place) const {
 
 std::optional<report_editing::CellPlace> ReportView::CellAt(const QPointF& point) const {
   const QPointF onSheet = renderer_->SheetToPage(PaperRect()).inverted().map(point);
-  const SheetLayout& layout = renderer_->Layout();
+  const report_files::SheetLayout& layout = renderer_->Layout();
   for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
     if (onSheet.y() < layout.RowTop(row) || onSheet.y() >= layout.RowTop(row + 1)) continue;
     for (int column = col::C; column <= col::S; ++column) {
@@ -333,4 +333,4 @@ void ReportView::focusInEvent(QFocusEvent* event) {
   AnnounceCurrentCell(*this, accessibleEvents_);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

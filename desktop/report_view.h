@@ -20,7 +20,7 @@
 #include "model/told_table.h"
 #include "desktop/report_accessibility.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class CellEditor;
 
@@ -42,7 +42,7 @@ class ReportView : public QWidget {
   // The sheet has changed: lay it out again and redraw.
   void SheetChanged();
   // What is drawn: the sheet as laid out at the last change.
-  const ReportRenderer& Renderer() const { return *renderer_; }
+  const report_files::ReportRenderer& Renderer() const { return *renderer_; }
   // The paper's rectangle in the widget.
   QRectF PaperRect() const;
 
@@ -121,7 +121,7 @@ class ReportView : public QWidget {
   void EditOrRefuse(const QString& text, bool selectAll);
 
   const report_sheet::ReportSheet& sheet_;
-  std::unique_ptr<ReportRenderer> renderer_;
+  std::unique_ptr<report_files::ReportRenderer> renderer_;
   const report_editing::ReportCorrections* corrections_ = nullptr;
   const ToldTable* story_ = nullptr;
   CellEditor* editor_;
@@ -132,4 +132,4 @@ class ReportView : public QWidget {
   AccessibleEventSink accessibleEvents_ = ToScreenReader;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -16,7 +16,7 @@
 #include "desktop/report_file_name.h"
 #include "desktop/report_view.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 ReportWindow::ReportWindow(ReportSource source, FormServices services, QWidget* parent)
     : QMainWindow(parent),
@@ -169,4 +169,4 @@ void ReportWindow::ReportFault(const QString& what, const QString& detail) {
   services_.showMessage(this, MessageIcon::Critical, detail.isEmpty() ? what : what + QLatin1Char('\n') + detail);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

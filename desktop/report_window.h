@@ -27,7 +27,7 @@ class QScrollArea;
 class QStackedWidget;
 class QUndoStack;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class ReportView;
 class ReportAutosave;
@@ -154,4 +154,4 @@ class ReportWindow : public QMainWindow {
   std::string wentOnDespite_;  // the cells to check the teacher last went on despite
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

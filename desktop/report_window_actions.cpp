@@ -14,7 +14,7 @@
 #include "screen_view/screen_view.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 void ReportWindow::BuildActions() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Fayl"));
@@ -138,4 +138,4 @@ void ReportWindow::BuildStatusBar(bool textsTyped) {
   statusBar()->addPermanentWidget(yearTotal_);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -12,7 +12,7 @@
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QString EntryText(std::optional<double> hours) { return hours ? HoursText(*hours) : QStringLiteral("bo'sh"); }
@@ -114,4 +114,4 @@ void ReportWindow::ShowCellMenu(report_editing::CellPlace place, const QPoint& g
   menu.exec(globalPosition);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

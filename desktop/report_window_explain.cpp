@@ -16,7 +16,7 @@
 #include "explain/report_explanation.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 void ReportWindow::BuildExplanation(QMenu* view, QToolBar* tools) {
   explanation_ = new ExplanationPanel(*corrections_, story_.get(), this);
@@ -78,4 +78,4 @@ void ReportWindow::ExplainCell(report_editing::CellPlace place) {
   QToolTip::showText(view_->mapToGlobal(cell.bottomLeft()), text, view_, cell);
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

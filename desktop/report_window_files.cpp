@@ -15,7 +15,7 @@
 #include "desktop/report_file_name.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QString DocumentsFolder() {
@@ -43,7 +43,8 @@ QString ReportWindow::SuggestedPath(const QString& suffix) const {
 }
 
 bool ReportWindow::WriteWorkbook(const QString& path) {
-  const SaveResult result = SaveXlsxWithNotes(sheet_, corrections_->Notes(), path.toStdString());
+  const report_files::SaveResult result =
+      report_files::SaveXlsxWithNotes(sheet_, corrections_->Notes(), path.toStdString());
   if (!result.ok) {
     ReportFault(QStringLiteral("Hisobotni saqlab bo'lmadi."), QString::fromStdString(result.message));
     return false;
@@ -56,7 +57,7 @@ bool ReportWindow::WriteWorkbook(const QString& path) {
 }
 
 bool ReportWindow::WriteIntoStaffWorkbook() {
-  const SaveResult result =
+  const report_files::SaveResult result =
       staff_files::SaveStaffSheet(filePath_.toStdString(), staffSheet_.toStdString(), sheet_, corrections_->Notes());
   if (!result.ok) {
     ReportFault(QStringLiteral("Xodimlar kitobini saqlab bo'lmadi."), QString::fromStdString(result.message));
@@ -124,7 +125,7 @@ bool ReportWindow::ExportPdf() {
       services_.askSavePath(this, SaveRequest{QStringLiteral("PDF ga eksport"), SuggestedPath(QStringLiteral("pdf")),
                                               PdfFilter(), QStringLiteral("pdf"), !filePath_.isEmpty()});
   if (path.isEmpty()) return false;
-  const SaveResult result = SavePdf(sheet_, path.toStdString());
+  const report_files::SaveResult result = report_files::SavePdf(sheet_, path.toStdString());
   if (!result.ok) {
     ReportFault(QStringLiteral("PDF faylni yozib bo'lmadi."), QString::fromStdString(result.message));
     return false;
@@ -139,10 +140,10 @@ bool ReportWindow::Print() {
   if (!GoOnDespiteCellsToCheck(report_editing::ReportLeaving::Printing)) return false;
   bool started = true;
   const bool printed = services_.printWithPreview(this, [this, &started](QPrinter& printer) {
-    if (!PrintReport(sheet_, printer)) started = false;
+    if (!report_files::PrintReport(sheet_, printer)) started = false;
   }) && started;
   if (!printed) ReportFault(QStringLiteral("Hisobotni chop etib bo'lmadi."), QString());
   return printed;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -8,7 +8,7 @@
 #include "desktop/action_texts.h"
 #include "desktop/roster_dialog.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 void AddRosterAction(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear) {
   auto* roster = new QAction(ActionText(screen_view::Action::Roster, QStringLiteral("...")), &form);
@@ -32,4 +32,4 @@ RosterDialog* OpenRoster(QWidget& form, const FormServices& services, SchoolYear
   return dialog.release();
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class RosterDialog;
 class SchoolYearChoice;
@@ -19,4 +19,4 @@ void AddRosterAction(QWidget& form, const FormServices& services, SchoolYearChoi
 // empty, with its "Namuna..." and "Boshqa ro'yxat...".
 RosterDialog* OpenRoster(QWidget& form, const FormServices& services, SchoolYearChoice& schoolYear);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

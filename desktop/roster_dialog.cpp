@@ -30,7 +30,7 @@
 #include "desktop/file_dialog_texts.h"
 #include "desktop/staff_export_progress.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 const QColor kRefusedColour(0xA0, 0x10, 0x10);
@@ -183,7 +183,7 @@ void RosterDialog::SaveExample() {
                   WorkbookOrCsvFilter(), QStringLiteral("xlsx")});
   if (path.isEmpty()) return;
   const bool csv = QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
-  const SaveResult saved = staff_files::SaveExampleRoster(
+  const report_files::SaveResult saved = staff_files::SaveExampleRoster(
       path.toStdString(), csv ? staff_files::ExampleRosterFormat::Csv : staff_files::ExampleRosterFormat::Xlsx);
   if (!saved.ok) {
     services_.showMessage(this, MessageIcon::Critical, Utf8(saved.message));
@@ -300,4 +300,4 @@ void RosterDialog::ReportResult(const staff_files::StaffExportResult& result, co
   }
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -18,7 +18,7 @@ class QHBoxLayout;
 class QPushButton;
 class QTableWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class SchoolYearChoice;
 
@@ -66,4 +66,4 @@ class RosterDialog : public QDialog {
   QPushButton* savePdf_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

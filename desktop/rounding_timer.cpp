@@ -5,7 +5,7 @@
 #include "model/rounding_pass.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 const char* RoundingTimerName(TeacherCategory category) {
   return category == TeacherCategory::Upper ? "Timer3" : "Timer4";
@@ -27,4 +27,4 @@ void ScheduleRounding(ReportWindow& window, const report_sheet::ReportRequest& r
   timer->start();
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -10,7 +10,7 @@
 #include "model/teacher.h"
 #include "report_sheet/report_builder.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class ReportWindow;
 
@@ -19,4 +19,4 @@ const char* RoundingTimerName(TeacherCategory category);
 
 void ScheduleRounding(ReportWindow& window, const report_sheet::ReportRequest& run, std::chrono::milliseconds delay);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

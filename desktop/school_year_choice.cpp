@@ -9,7 +9,7 @@
 
 #include "report_sheet/school_year.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 const QString kKey = QStringLiteral("oquv_yili/yil");
@@ -93,4 +93,4 @@ QComboBox* SchoolYearBox(SchoolYearChoice& choice, QWidget* parent) {
   return box;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

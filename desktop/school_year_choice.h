@@ -15,7 +15,7 @@
 class QComboBox;
 class QMenu;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class SchoolYearChoice : public QObject {
   Q_OBJECT
@@ -45,4 +45,4 @@ QMenu* SchoolYearMenu(SchoolYearChoice& choice, QWidget* parent);
 // A box in the staff list window that shows the choice and changes it.
 QComboBox* SchoolYearBox(SchoolYearChoice& choice, QWidget* parent);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTimer>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 ScrollingCredit::ScrollingCredit(QLabel& line, std::chrono::milliseconds step, QObject* parent)
     : QObject(parent), line_(line), credit_(CreditText()), timer_(new QTimer(this)) {
@@ -19,4 +19,4 @@ void ScrollingCredit::Step() {
   line_.setText(credit_.Caption());
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -11,7 +11,7 @@
 class QLabel;
 class QTimer;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class ScrollingCredit : public QObject {
  public:
@@ -24,4 +24,4 @@ class ScrollingCredit : public QObject {
   QTimer* timer_;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -6,7 +6,7 @@
 #include "desktop/action_texts.h"
 #include "staff_book/staff_work_texts.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 staff_files::StaffExportResult ExportStaffWithProgress(QWidget* parent,
                                                        const staff_files::StaffExportRequest& request) {
@@ -31,4 +31,4 @@ staff_files::StaffExportResult ExportStaffWithProgress(QWidget* parent,
   });
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

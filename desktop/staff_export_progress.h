@@ -7,8 +7,8 @@
 
 class QWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 staff_files::StaffExportResult ExportStaffWithProgress(QWidget* parent, const staff_files::StaffExportRequest& request);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -11,7 +11,7 @@
 #include "desktop/form_services.h"
 #include "staff_book/staff_workbook_texts.h"
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -94,4 +94,4 @@ int ChooseStaffTeacher(QWidget* parent, const QString& fileName,
   return chosen < teachers.size() && teachers[chosen].Openable() ? table->currentRow() : -1;
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

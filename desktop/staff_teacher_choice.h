@@ -11,11 +11,11 @@
 
 class QWidget;
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 // The row chosen ("Ochish", Enter or a double click), kStaffWorkbookPdfChoice for "PDF...",
 // or -1 when the question is closed.
 int ChooseStaffTeacher(QWidget* parent, const QString& fileName,
                        const std::vector<staff_book::StaffTeacherSheet>& teachers);
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

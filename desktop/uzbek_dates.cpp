@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QFileSystemModel>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 // The file system model's "Size" and "Date Modified".
@@ -25,4 +25,4 @@ QVariant UzbekFileDates::data(const QModelIndex& index, int role) const {
   return UzbekLocale().toString(modified, QStringLiteral("d-MMM yyyy, HH:mm"));
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

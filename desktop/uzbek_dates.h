@@ -6,7 +6,7 @@
 #include <QIdentityProxyModel>
 #include <QLocale>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 QLocale UzbekLocale();
 
@@ -18,4 +18,4 @@ class UzbekFileDates : public QIdentityProxyModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 namespace {
 
 struct QtText {
@@ -290,4 +290,4 @@ QString UzbekQtTexts::translate(const char* context, const char* sourceText, con
   return QString::fromUtf8(found->uzbek.data(), static_cast<qsizetype>(found->uzbek.size()));
 }
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

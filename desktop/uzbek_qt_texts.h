@@ -6,7 +6,7 @@
 
 #include <QTranslator>
 
-namespace soatnoma::ui {
+namespace soatnoma::desktop {
 
 class UzbekQtTexts : public QTranslator {
  public:
@@ -17,4 +17,4 @@ class UzbekQtTexts : public QTranslator {
   bool isEmpty() const override { return false; }
 };
 
-}  // namespace soatnoma::ui
+}  // namespace soatnoma::desktop

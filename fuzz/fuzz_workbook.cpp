@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              !WriteWithPart(kParts[static_cast<std::uint8_t>(input[0]) % kParts.size()], input.substr(1))) {
     return 0;
   }
-  const soatnoma::workbook_package::OpenOutcome outcome = soatnoma::OpenXlsx(ScratchPath());
+  const soatnoma::workbook_package::OpenOutcome outcome = soatnoma::report_files::OpenXlsx(ScratchPath());
   if (const auto* opened = std::get_if<soatnoma::workbook_package::OpenedReport>(&outcome)) {
     if (soatnoma::report_sheet::FindFormProblem(opened->sheet.Cells())) std::abort();  // taken, yet not the form
   }

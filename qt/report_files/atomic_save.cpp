@@ -14,7 +14,7 @@
 #include "model/system_error_text.h"
 #include "report_files/save_leftovers.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -182,4 +182,4 @@ SaveResult SaveAtomically(const std::string& targetPath, const ContentWriter& wr
   return SaveResult{true, {}};
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

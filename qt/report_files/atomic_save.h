@@ -10,7 +10,7 @@
 
 #include "report_files/save_result.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 // How every refusal to save a report begins.
 inline constexpr const char* kNotSaved = "Hisobot saqlanmadi: ";
@@ -24,4 +24,4 @@ SaveResult SaveAtomically(const std::string& targetPath, const ContentWriter& wr
 // "Hisobot saqlanmadi: ..." for an operating-system error number.
 std::string SaveFailureMessage(const std::string& targetPath, int errorNumber);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

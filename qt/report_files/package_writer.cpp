@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 // Every part is dated the first day the format can tell, as the page dates its own: the
@@ -60,4 +60,4 @@ bool WritePackageFile(const std::string& path, const workbook_parts::PackagePart
   return true;
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

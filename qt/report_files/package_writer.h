@@ -6,10 +6,10 @@
 
 #include "workbook_parts/package_part.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 // False with a detail when the file cannot be written; errno then holds the system's error
 // behind it, if there is one.
 bool WritePackageFile(const std::string& path, const workbook_parts::PackageParts& parts, std::string& detail);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -3,7 +3,7 @@
 #include <QMarginsF>
 #include <QPageSize>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 QPageLayout FullPageLayout(const report_sheet::PageSetup& page) {
   const QPageSize paper(page.paperSize == report_sheet::PaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
@@ -12,4 +12,4 @@ QPageLayout FullPageLayout(const report_sheet::PageSetup& page) {
   return QPageLayout(paper, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

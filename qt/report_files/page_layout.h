@@ -6,8 +6,8 @@
 
 #include "report_sheet/page_setup.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 QPageLayout FullPageLayout(const report_sheet::PageSetup& page);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -4,7 +4,7 @@
 #include "report_files/page_layout.h"
 #include "report_files/report_renderer.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 constexpr int kPdfResolution = 1200;  // dpi of the PDF's coordinates
@@ -81,4 +81,4 @@ bool PdfReportDocument::Finish(std::string& detail) {
   return true;
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

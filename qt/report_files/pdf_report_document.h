@@ -14,7 +14,7 @@
 #include "sheet_layout/sheet_layout.h"
 #include "report_files/text_measure.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 class PdfReportDocument {
  public:
@@ -46,4 +46,4 @@ class PdfReportDocument {
   int pages_ = 0;
 };
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -3,7 +3,7 @@
 #include "report_files/atomic_save.h"
 #include "report_files/pdf_report_document.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 SaveResult SavePdf(const report_sheet::ReportSheet& sheet, const std::string& path) {
   return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
@@ -12,4 +12,4 @@ SaveResult SavePdf(const report_sheet::ReportSheet& sheet, const std::string& pa
   });
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

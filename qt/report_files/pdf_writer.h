@@ -7,8 +7,8 @@
 #include "report_sheet/report_sheet.h"
 #include "report_files/save_result.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 SaveResult SavePdf(const report_sheet::ReportSheet& sheet, const std::string& path);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

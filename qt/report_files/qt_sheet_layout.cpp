@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 // The Qt fonts of a sheet's few cell fonts, each made once.
@@ -64,4 +64,4 @@ SheetLayout::SheetLayout(sheet_layout::SheetGeometry geometry) : geometry_(std::
   for (const sheet_layout::SheetBox& box : geometry_.Boxes()) boxes_.push_back(QtBox(box, fonts));
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

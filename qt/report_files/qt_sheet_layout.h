@@ -13,7 +13,7 @@
 #include "sheet_layout/sheet_layout.h"
 #include "report_files/text_measure.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 struct PlacedLine {
   QString text;
@@ -65,4 +65,4 @@ QFont CellFont(const report_sheet::StandardFont& standard, const report_sheet::C
 // Boxes laid out elsewhere (a staff summary's printed page), in Qt's terms.
 std::vector<CellBox> QtBoxes(const std::vector<sheet_layout::SheetBox>& boxes);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -5,7 +5,7 @@
 #include "report_files/page_layout.h"
 #include "report_files/report_renderer.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 bool PrintReport(const report_sheet::ReportSheet& sheet, QPrinter& printer) {
   const ReportRenderer renderer(sheet);
@@ -17,4 +17,4 @@ bool PrintReport(const report_sheet::ReportSheet& sheet, QPrinter& printer) {
   return painter.end();
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -6,10 +6,10 @@
 
 #include "report_sheet/report_sheet.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 // Sets the printer's paper and orientation from the sheet, then prints. False when the
 // printer could not be started.
 bool PrintReport(const report_sheet::ReportSheet& sheet, QPrinter& printer);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

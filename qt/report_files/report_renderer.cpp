@@ -5,7 +5,7 @@
 #include <QTransform>
 #include <cmath>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 // A thin spreadsheet border, in points.
@@ -124,4 +124,4 @@ void ReportRenderer::PaintPage(QPainter& painter, const QRectF& pageRect) const 
   painter.restore();
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

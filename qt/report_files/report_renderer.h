@@ -13,7 +13,7 @@
 #include "report_sheet/report_sheet.h"
 #include "report_files/qt_sheet_layout.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 // Draws the boxes with their text and ruled borders, one unit one point.
 void PaintBoxes(QPainter& painter, const std::vector<CellBox>& boxes);
@@ -49,4 +49,4 @@ class ReportRenderer {
   report_sheet::PageSetup page_;
 };
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 constexpr std::string_view kPatternStem = kPrivateFolderPattern.substr(0, kPrivateFolderPattern.find('X'));
@@ -107,4 +107,4 @@ void RemoveLeftoversOfEarlierSaves(const std::string& folder) {
   ::close(folderFd);
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 // The private folder's name, its X's made unique by the system. Short, so that a target
 // name of the longest length the file system allows can still be saved.
@@ -38,4 +38,4 @@ class PrivateFolderHold {
 // symbolic link is never followed.
 void RemoveLeftoversOfEarlierSaves(const std::string& folder);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

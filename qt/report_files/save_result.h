@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 // The outcome of saving a report file; on failure, a message for the teacher (Uzbek).
 struct SaveResult {
@@ -10,4 +10,4 @@ struct SaveResult {
   std::string message;
 };
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -4,7 +4,7 @@
 
 #include "sheet_layout/line_breaking.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 constexpr double kSurfaceDpi = 720;
@@ -92,4 +92,4 @@ double TextMeasure::RightOverhang(const sheet_layout::TextFont& face, std::strin
   return std::max(0.0, -Measured(face).metrics.rightBearing(text.front())) / kPixelsPerPoint;
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -16,7 +16,7 @@
 
 #include "sheet_layout/text_metrics.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 struct LineSpan {
   int start = 0;
@@ -72,4 +72,4 @@ class TextMeasure : public sheet_layout::TextMetrics {
   mutable QHash<Key, double> widths_;
 };
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

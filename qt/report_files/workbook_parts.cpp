@@ -2,7 +2,7 @@
 
 #include "workbook_package/workbook_package.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 namespace reading = workbook_reading;
 
@@ -38,4 +38,4 @@ std::vector<workbook_package::CustomProperty> CustomProperties(const XlsxPackage
   return properties ? std::move(*properties) : std::vector<workbook_package::CustomProperty>();
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -12,7 +12,7 @@
 #include "report_files/xlsx_package.h"
 #include "workbook_reading/package_parts.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 // A part's text, or nullopt when it is missing, damaged or larger than any part the
 // program reads.
@@ -32,4 +32,4 @@ std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package);
 // The workbook's custom document properties; none when it has no such part or it is no XML.
 std::vector<workbook_package::CustomProperty> CustomProperties(const XlsxPackage& package);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

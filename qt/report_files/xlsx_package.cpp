@@ -8,7 +8,7 @@
 #include <limits>
 #include <memory>
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 std::uint32_t Checksum(const std::string& content) {
@@ -137,4 +137,4 @@ bool XlsxPackage::Save(std::string& detail) {
   return true;
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

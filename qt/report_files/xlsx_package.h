@@ -10,7 +10,7 @@
 
 #include "workbook_package/workbook_package.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 class XlsxPackage {
  public:
@@ -48,4 +48,4 @@ class XlsxPackage {
   std::deque<std::string> replacements_;  // kept alive until the archive is written
 };
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

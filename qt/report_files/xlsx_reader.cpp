@@ -8,7 +8,7 @@
 #include "report_files/xlsx_package.h"
 #include "workbook_reading/report_cells.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -76,4 +76,4 @@ workbook_package::OpenOutcome ReadReportPackage(const std::string& fileName, con
   return workbook_package::FinishOpening(fileName, std::move(sheet), properties);
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

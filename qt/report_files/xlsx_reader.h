@@ -12,7 +12,7 @@
 #include "workbook_package/opened_report.h"
 #include "report_files/xlsx_package.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 workbook_package::OpenOutcome OpenXlsx(const std::string& path);
 
@@ -24,4 +24,4 @@ std::variant<workbook_package::OpenRefusal, XlsxPackage> OpenWeighedPackage(cons
 // The report a weighed package holds, or the refusal OpenXlsx gives; fileName names it.
 workbook_package::OpenOutcome ReadReportPackage(const std::string& fileName, const XlsxPackage& package);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -6,7 +6,7 @@
 #include "report_files/text_measure.h"
 #include "workbook_parts/report_workbook.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 namespace {
 
 bool WriteWorkbook(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
@@ -29,4 +29,4 @@ SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workb
   });
 }
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -12,11 +12,11 @@
 #include "report_files/save_result.h"
 #include "workbook_package/workbook_notes.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 
 SaveResult SaveXlsx(const report_sheet::ReportSheet& sheet, const std::string& path);
 // The same for a report the teacher has corrected, with the notes of the corrections.
 SaveResult SaveXlsxWithNotes(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes,
                              const std::string& path);
 
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files

@@ -19,15 +19,16 @@ bool WriteCsv(const std::string& path, std::string& detail) {
 }
 
 bool WriteWorkbook(const std::string& path, std::string& detail) {
-  return WritePackageFile(path, workbook_parts::ExampleRosterParts(), detail);
+  return report_files::WritePackageFile(path, workbook_parts::ExampleRosterParts(), detail);
 }
 
 }  // namespace
 
-SaveResult SaveExampleRoster(const std::string& path, ExampleRosterFormat format) {
-  SaveResult saved = SaveAtomically(path, format == ExampleRosterFormat::Csv ? WriteCsv : WriteWorkbook);
+report_files::SaveResult SaveExampleRoster(const std::string& path, ExampleRosterFormat format) {
+  report_files::SaveResult saved =
+      report_files::SaveAtomically(path, format == ExampleRosterFormat::Csv ? WriteCsv : WriteWorkbook);
   // The reason as for any file the program saves, said of the example rather than a report.
-  constexpr std::string_view kReportNotSaved = kNotSaved;
+  constexpr std::string_view kReportNotSaved = report_files::kNotSaved;
   if (!saved.ok && saved.message.starts_with(kReportNotSaved)) {
     saved.message.replace(0, kReportNotSaved.size(), "Ro'yxat namunasi saqlanmadi: ");
   }

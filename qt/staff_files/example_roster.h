@@ -12,6 +12,6 @@ namespace soatnoma::staff_files {
 enum class ExampleRosterFormat { Xlsx, Csv };
 
 // Writes the example whole or not at all (an earlier file at the path stays as it was).
-SaveResult SaveExampleRoster(const std::string& path, ExampleRosterFormat format);
+report_files::SaveResult SaveExampleRoster(const std::string& path, ExampleRosterFormat format);
 
 }  // namespace soatnoma::staff_files

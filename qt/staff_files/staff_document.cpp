@@ -32,10 +32,10 @@ std::vector<std::string> NamesOf(const std::vector<SheetPart>& parts) {
 }
 
 // Every cell of a worksheet that holds something, as stored.
-std::optional<std::vector<staff_book::StoredSheetCell>> StoredCells(const XlsxPackage& package,
+std::optional<std::vector<staff_book::StoredSheetCell>> StoredCells(const report_files::XlsxPackage& package,
                                                                     const std::string& entry) {
-  const auto texts = SharedTexts(package);
-  const auto sheet = ReadWorkbookPart(package, entry);
+  const auto texts = report_files::SharedTexts(package);
+  const auto sheet = report_files::ReadWorkbookPart(package, entry);
   if (!texts || !sheet) return std::nullopt;
   return workbook_reading::StaffSheetCells(*sheet, *texts);
 }
@@ -90,10 +90,10 @@ struct StaffReading {
   }
 };
 
-std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
-  auto parts = WorkbookSheets(package);
+std::optional<StaffReading> ReadStaff(const report_files::XlsxPackage& package) {
+  auto parts = report_files::WorkbookSheets(package);
   if (!parts || parts->empty()) return std::nullopt;
-  StaffReading reading{std::move(*parts), std::nullopt, CustomProperties(package)};
+  StaffReading reading{std::move(*parts), std::nullopt, report_files::CustomProperties(package)};
   reading.summaryIndex = staff_book::SheetReadFirst(reading.properties, NamesOf(reading.parts));
   const SheetPart& summary = reading.parts[reading.summaryIndex];
   if (summary.name == staff_book::kSummarySheetName) reading.summary = StoredCells(package, summary.entry);
@@ -101,7 +101,7 @@ std::optional<StaffReading> ReadStaff(const XlsxPackage& package) {
 }
 
 // A workbook written before it carried properties is told where they are.
-bool ListCustomProperties(XlsxPackage& package) {
+bool ListCustomProperties(report_files::XlsxPackage& package) {
   if (package.Contains(std::string(workbook_package::kCustomPropertiesPart))) return true;
   const auto types =
       package.Read(std::string(workbook_package::kContentTypesPart), workbook_package::kLargestWorkbookPart);
@@ -114,21 +114,21 @@ bool ListCustomProperties(XlsxPackage& package) {
          package.Replace(std::string(workbook_package::kPackageRelationsPart), std::move(*listedRelation));
 }
 
-bool ChangeSheet(XlsxPackage& package, const std::string& entry,
+bool ChangeSheet(report_files::XlsxPackage& package, const std::string& entry,
                  const std::vector<staff_book::StoredCellChange>& changes) {
-  const auto sheet = ReadWorkbookPart(package, entry);
+  const auto sheet = report_files::ReadWorkbookPart(package, entry);
   auto changed = sheet ? workbook_reading::SheetWithChanges(*sheet, changes) : std::nullopt;
   return changed && package.Replace(entry, std::move(*changed));
 }
 
 bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, const report_sheet::ReportSheet& sheet,
                const workbook_package::WorkbookNotes& notes, std::string& detail) {
-  auto opened = OpenWeighedPackage(temporaryPath);
+  auto opened = report_files::OpenWeighedPackage(temporaryPath);
   if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) {
     detail = refusal->message;
     return false;
   }
-  XlsxPackage& package = std::get<XlsxPackage>(opened);
+  report_files::XlsxPackage& package = std::get<report_files::XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
   const SheetPart* teacher = reading ? reading->TeacherPart(sheetName) : nullptr;
   if (teacher == nullptr || !package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) {
@@ -152,10 +152,10 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
 }
 
 // A teacher's sheet of the package opened as that teacher's report.
-workbook_package::OpenOutcome OpenSheetPart(const std::string& fileName, const XlsxPackage& package,
+workbook_package::OpenOutcome OpenSheetPart(const std::string& fileName, const report_files::XlsxPackage& package,
                                             const std::vector<std::string>& texts, const SheetPart& part,
                                             const std::vector<workbook_package::CustomProperty>& properties) {
-  const auto worksheet = ReadWorkbookPart(package, part.entry);
+  const auto worksheet = report_files::ReadWorkbookPart(package, part.entry);
   report_sheet::ReportSheet sheet = workbook_package::EmptyReportForm();
   const auto read = worksheet ? workbook_reading::ReadReportCells(*worksheet, texts, sheet.Cells())
                               : workbook_reading::ReportCellsRead{false, std::nullopt};
@@ -167,21 +167,21 @@ workbook_package::OpenOutcome OpenSheetPart(const std::string& fileName, const X
 // A staff workbook whose teachers' sheets are to be opened: its package checked whole, what
 // it holds, and the texts its sheets share.
 struct StaffPackage {
-  XlsxPackage package;
+  report_files::XlsxPackage package;
   StaffReading reading;
   std::vector<std::string> texts;
 };
 
 std::variant<workbook_package::OpenRefusal, StaffPackage> OpenStaffPackage(const std::string& path) {
-  auto opened = OpenWeighedPackage(path);
+  auto opened = report_files::OpenWeighedPackage(path);
   if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
-  XlsxPackage& package = std::get<XlsxPackage>(opened);
+  report_files::XlsxPackage& package = std::get<report_files::XlsxPackage>(opened);
   auto reading = ReadStaff(package);
   if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff)
     return staff_book::NotAStaffWorkbook(FileName(path));
   if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart))
     return workbook_package::DamagedPart(FileName(path));
-  auto texts = SharedTexts(package);
+  auto texts = report_files::SharedTexts(package);
   if (!texts) return workbook_package::UnreadableSheet(FileName(path));
   return StaffPackage{std::move(package), std::move(*reading), std::move(*texts)};
 }
@@ -189,12 +189,12 @@ std::variant<workbook_package::OpenRefusal, StaffPackage> OpenStaffPackage(const
 }  // namespace
 
 WorkbookOpening OpenReportOrStaff(const std::string& path) {
-  auto opened = OpenWeighedPackage(path);
+  auto opened = report_files::OpenWeighedPackage(path);
   if (auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opened)) return std::move(*refusal);
-  const XlsxPackage& package = std::get<XlsxPackage>(opened);
+  const report_files::XlsxPackage& package = std::get<report_files::XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
   if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff)
-    return AsOpening(ReadReportPackage(FileName(path), package));
+    return AsOpening(report_files::ReadReportPackage(FileName(path), package));
   if (!package.AllPartsIntact(workbook_package::kLargestWorkbookPart))
     return workbook_package::DamagedPart(FileName(path));
   auto teachers = reading->Teachers();
@@ -202,9 +202,10 @@ WorkbookOpening OpenReportOrStaff(const std::string& path) {
   return StaffWorkbookListing{std::move(*teachers)};
 }
 
-SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const report_sheet::ReportSheet& sheet,
-                          const workbook_package::WorkbookNotes& notes) {
-  return SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
+report_files::SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName,
+                                        const report_sheet::ReportSheet& sheet,
+                                        const workbook_package::WorkbookNotes& notes) {
+  return report_files::SaveAtomically(path, [&](const std::string& temporaryPath, std::string& detail) {
     std::error_code error;
     if (!fs::copy_file(path, temporaryPath, fs::copy_options::overwrite_existing, error)) {
       detail = error.message();
@@ -217,9 +218,9 @@ SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName,
 std::vector<staff_book::CorrectedTeacher> ReadCorrectedTeachers(const std::string& path) {
   std::error_code error;
   if (!fs::is_regular_file(path, error)) return {};
-  auto opened = OpenWeighedPackage(path);
-  if (!std::holds_alternative<XlsxPackage>(opened)) return {};
-  const XlsxPackage& package = std::get<XlsxPackage>(opened);
+  auto opened = report_files::OpenWeighedPackage(path);
+  if (!std::holds_alternative<report_files::XlsxPackage>(opened)) return {};
+  const report_files::XlsxPackage& package = std::get<report_files::XlsxPackage>(opened);
   const auto reading = ReadStaff(package);
   if (!reading || reading->Kind() != staff_book::WorkbookKind::Staff || !reading->summary) return {};
   std::vector<staff_book::CorrectedTeacher> teachers =

@@ -48,8 +48,9 @@ std::optional<workbook_package::OpenRefusal> ReadWholeStaffWorkbook(const std::s
                                                                     const StaffWorkbookReader& reader);
 
 // Writes the report back into its sheet of the staff workbook at path.
-SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName, const report_sheet::ReportSheet& sheet,
-                          const workbook_package::WorkbookNotes& notes);
+report_files::SaveResult SaveStaffSheet(const std::string& path, const std::string& sheetName,
+                                        const report_sheet::ReportSheet& sheet,
+                                        const workbook_package::WorkbookNotes& notes);
 
 // The teachers of the staff workbook at path that hold corrections, each with its corrected
 // cells' entries, before a staff workbook is written over it; none when the file is no staff

@@ -44,35 +44,36 @@ StaffExportResult ExportStaff(const StaffExportRequest& request, const StaffProg
   const auto total = static_cast<int>(request.teachers.size());
   int made = 0;
   bool stopped = false;
-  const SaveResult saved = SaveAtomically(request.path, [&](const std::string& temporaryPath, std::string& detail) {
-    const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath, request.calendarYear);
-    if (file->SummaryFirst() && !AddSummaryFirst(*file, request, detail)) return false;
-    int done = 0;
-    for (std::size_t place = 0; place < request.teachers.size(); ++place) {
-      const roster_rules::RosterTeacher& teacher = request.teachers[place];
-      workbook_package::WorkbookNotes notes;
-      const report_sheet::ReportOutcome outcome = ReportOf(request, place, notes);
-      if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        result.refused.push_back({teacher.line, std::string(refusal->message)});
-      } else if (file->Add(teacher, std::get<report_sheet::ReportSheet>(outcome), notes, detail)) {
-        ++made;
-      } else {
-        return false;
-      }
-      if (progress && !progress(++done, total)) {
-        stopped = true;
-        return false;
-      }
-    }
-    if (made == 0 || !file->Finish(detail)) return false;  // with no report the temporary file just goes
-    // Finishing a large file takes a while: a stop asked for meanwhile still keeps the
-    // earlier file, since the new one has not replaced it yet.
-    if (progress && !progress(done, total)) {
-      stopped = true;
-      return false;
-    }
-    return true;
-  });
+  const report_files::SaveResult saved =
+      report_files::SaveAtomically(request.path, [&](const std::string& temporaryPath, std::string& detail) {
+        const std::unique_ptr<StaffFile> file = OpenStaffFile(request.format, temporaryPath, request.calendarYear);
+        if (file->SummaryFirst() && !AddSummaryFirst(*file, request, detail)) return false;
+        int done = 0;
+        for (std::size_t place = 0; place < request.teachers.size(); ++place) {
+          const roster_rules::RosterTeacher& teacher = request.teachers[place];
+          workbook_package::WorkbookNotes notes;
+          const report_sheet::ReportOutcome outcome = ReportOf(request, place, notes);
+          if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+            result.refused.push_back({teacher.line, std::string(refusal->message)});
+          } else if (file->Add(teacher, std::get<report_sheet::ReportSheet>(outcome), notes, detail)) {
+            ++made;
+          } else {
+            return false;
+          }
+          if (progress && !progress(++done, total)) {
+            stopped = true;
+            return false;
+          }
+        }
+        if (made == 0 || !file->Finish(detail)) return false;  // with no report the temporary file just goes
+        // Finishing a large file takes a while: a stop asked for meanwhile still keeps the
+        // earlier file, since the new one has not replaced it yet.
+        if (progress && !progress(done, total)) {
+          stopped = true;
+          return false;
+        }
+        return true;
+      });
   if (saved.ok) {
     result.status = StaffExportStatus::Written;
     result.produced = made;

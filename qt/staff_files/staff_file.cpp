@@ -24,12 +24,13 @@ class StaffPdf : public StaffFile {
   bool Finish(std::string& detail) override { return document_.Finish(detail); }
 
  private:
-  PdfReportDocument document_;
+  report_files::PdfReportDocument document_;
 };
 
 }  // namespace
 
-bool AddSummaryPages(PdfReportDocument& document, const staff_book::SummarySheet& summary, std::string& detail) {
+bool AddSummaryPages(report_files::PdfReportDocument& document, const staff_book::SummarySheet& summary,
+                     std::string& detail) {
   const staff_book::SummaryPrint print =
       staff_book::LaySummaryPages(summary, report_sheet::ReportSheet().Font(), document.Measure());
   report_sheet::PageSetup paper;

@@ -11,9 +11,9 @@
 #include "workbook_package/workbook_notes.h"
 #include "staff_book/staff_summary.h"
 
-namespace soatnoma {
+namespace soatnoma::report_files {
 class PdfReportDocument;
-}  // namespace soatnoma
+}  // namespace soatnoma::report_files
 
 namespace soatnoma::staff_files {
 
@@ -38,6 +38,7 @@ class StaffFile {
 std::unique_ptr<StaffFile> OpenStaffFile(StaffFileFormat format, const std::string& path, int calendarYear);
 
 // The summary's printed pages, the director's, drawn after the document's pages so far.
-bool AddSummaryPages(PdfReportDocument& document, const staff_book::SummarySheet& summary, std::string& detail);
+bool AddSummaryPages(report_files::PdfReportDocument& document, const staff_book::SummarySheet& summary,
+                     std::string& detail);
 
 }  // namespace soatnoma::staff_files

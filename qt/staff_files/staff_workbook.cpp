@@ -7,11 +7,13 @@ namespace soatnoma::staff_files {
 
 bool StaffWorkbook::Add(const roster_rules::RosterTeacher& teacher, const report_sheet::ReportSheet& report,
                         const workbook_package::WorkbookNotes& notes, std::string& /*detail*/) {
-  const SheetLayout layout(report, measure_);
+  const report_files::SheetLayout layout(report, measure_);
   parts_.Add(teacher, report, layout.Geometry(), notes);
   return true;
 }
 
-bool StaffWorkbook::Finish(std::string& detail) { return WritePackageFile(path_, parts_.TakeParts(), detail); }
+bool StaffWorkbook::Finish(std::string& detail) {
+  return report_files::WritePackageFile(path_, parts_.TakeParts(), detail);
+}
 
 }  // namespace soatnoma::staff_files

@@ -24,7 +24,7 @@ class StaffWorkbook : public StaffFile {
  private:
   std::string path_;
   workbook_parts::StaffWorkbookParts parts_;
-  TextMeasure measure_;  // shared by the report sheets' layouts
+  report_files::TextMeasure measure_;  // shared by the report sheets' layouts
 };
 
 }  // namespace soatnoma::staff_files

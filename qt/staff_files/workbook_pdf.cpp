@@ -15,7 +15,7 @@
 namespace soatnoma::staff_files {
 namespace {
 
-WorkbookPdfResult Outcome(const SaveResult& saved, int teachers, std::vector<std::string> notices) {
+WorkbookPdfResult Outcome(const report_files::SaveResult& saved, int teachers, std::vector<std::string> notices) {
   if (!saved.ok) return {WorkbookPdfStatus::NotWritten, saved.message, 0, {}};
   return {WorkbookPdfStatus::Written, {}, teachers, std::move(notices)};
 }
@@ -26,8 +26,9 @@ WorkbookPdfResult SaveStaffWorkbookPdf(const std::string& workbookPath, const st
   std::optional<workbook_package::OpenRefusal> refused;
   int pages = 0;
   std::vector<std::string> notices;
-  const SaveResult saved = SaveAtomically(pdfPath, [&](const std::string& temporaryPath, std::string& detail) {
-    PdfReportDocument document(temporaryPath);
+  const report_files::SaveResult saved = report_files::SaveAtomically(pdfPath, [&](const std::string& temporaryPath,
+                                                                                   std::string& detail) {
+    report_files::PdfReportDocument document(temporaryPath);
     bool drawn = true;
     refused = ReadWholeStaffWorkbook(
         workbookPath, {[&](const std::vector<staff_book::StoredSheetCell>& summary,
@@ -59,7 +60,7 @@ WorkbookPdfResult SaveWorkbookPdf(const std::string& workbookPath, const std::st
   if (const auto* report = std::get_if<workbook_package::OpenedReport>(&opening)) {
     std::vector<std::string> notices;
     if (!report->notice.empty()) notices.push_back(report->notice);
-    return Outcome(SavePdf(report->sheet, pdfPath), 1, std::move(notices));
+    return Outcome(report_files::SavePdf(report->sheet, pdfPath), 1, std::move(notices));
   }
   return SaveStaffWorkbookPdf(workbookPath, pdfPath);
 }

@@ -20,7 +20,7 @@ namespace {
 
 using namespace soatnoma;
 
-int Written(const SaveResult& saved) {
+int Written(const report_files::SaveResult& saved) {
   if (!saved.ok) std::cerr << saved.message << "\n";
   return saved.ok ? 0 : 1;
 }
@@ -38,7 +38,7 @@ int Report(const std::vector<std::string>& args) {
     std::cerr << refusal->message << "\n";
     return 1;
   }
-  return Written(SaveXlsx(std::get<report_sheet::ReportSheet>(outcome), args.at(0)));
+  return Written(report_files::SaveXlsx(std::get<report_sheet::ReportSheet>(outcome), args.at(0)));
 }
 
 int Staff(const std::vector<std::string>& args) {

@@ -41,7 +41,7 @@ CommandRun Report(std::vector<std::string> args, int year = 2030) {
 
 std::string TitleInWorkbook(const std::string& path) {
   std::string detail;
-  auto package = XlsxPackage::Open(path, detail);
+  auto package = report_files::XlsxPackage::Open(path, detail);
   return package ? package->Read("xl/sharedStrings.xml").value_or("") : detail;
 }
 

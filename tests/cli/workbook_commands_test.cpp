@@ -54,7 +54,7 @@ TEST(WorkbookCommands, ListNamesEveryTeacherOnALineOfItsOwnWithTheStoredTotal) {
 
 TEST(WorkbookCommands, ListRefusesWhatIsNoStaffWorkbookWithTheReason) {
   const ScratchFolder folder;
-  ASSERT_TRUE(SaveXlsx(staff_files::testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(staff_files::testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
   WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
   const std::pair<std::string, std::string> refused[] = {
       {"bitta.xlsx", "\"bitta.xlsx\" ochilmadi: bu Soatnoma yozgan xodimlar kitobi emas."},
@@ -134,7 +134,7 @@ TEST(WorkbookCommands, RowsThatOpenNoSheetAreListedWithTheirReasonAndNotPrinted)
 TEST(WorkbookCommands, PdfStatusSaysWhyNothingWasWritten) {
   const ScratchFolder folder;
   const std::string book = folder.File("bitta.xlsx");
-  ASSERT_TRUE(SaveXlsx(staff_files::testing::ExpectedReports(2025)[0], book).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(staff_files::testing::ExpectedReports(2025)[0], book).ok);
   WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
   std::filesystem::create_hard_link(book, folder.File("havola.pdf"));
   const std::string before = ReadFile(book);

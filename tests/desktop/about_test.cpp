@@ -14,7 +14,7 @@
 #include "desktop/main_window.h"
 #include "desktop/pressable_picture.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 
 class AboutTest : public FormTestCase {
   Q_OBJECT
@@ -141,7 +141,7 @@ class AboutTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::AboutTest)
+QTEST_MAIN(soatnoma::desktop::testing::AboutTest)
 #include "about_test.moc"

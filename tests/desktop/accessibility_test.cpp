@@ -14,7 +14,7 @@
 #include "form_controls/form_controls.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 QAccessibleTableInterface& TableOf(ReportView& view) {
@@ -184,7 +184,7 @@ class AccessibilityTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::AccessibilityTest)
+QTEST_MAIN(soatnoma::desktop::testing::AccessibilityTest)
 #include "accessibility_test.moc"

@@ -18,7 +18,7 @@
 #include "staff_files/staff_document.h"
 #include "staff_files/staff_export.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 constexpr report_editing::CellPlace kC8{8, col::C};
@@ -26,7 +26,7 @@ constexpr report_editing::CellPlace kK14{14, col::K};
 
 // The hours of a cell in the copy kept aside, or -1 when there is no readable copy.
 double CopiedHours(const ReportWindow& report, report_editing::CellPlace place) {
-  const workbook_package::OpenOutcome copy = OpenXlsx(report.Autosave().WorkbookPath().toStdString());
+  const workbook_package::OpenOutcome copy = report_files::OpenXlsx(report.Autosave().WorkbookPath().toStdString());
   const auto* opened = std::get_if<workbook_package::OpenedReport>(&copy);
   return opened ? opened->sheet.Cells().ReadNumber(place.row, place.column) : -1;
 }
@@ -190,7 +190,7 @@ class AutosaveTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::AutosaveTest)
+QTEST_MAIN(soatnoma::desktop::testing::AutosaveTest)
 #include "autosave_test.moc"

@@ -14,7 +14,7 @@
 #include "explain/cell_explanation.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 // SOATNOMA_SHOTS names a folder to keep a picture of the window in, as a teacher sees it.
@@ -128,7 +128,7 @@ class ExplanationTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::ExplanationTest)
+QTEST_MAIN(soatnoma::desktop::testing::ExplanationTest)
 #include "explanation_test.moc"

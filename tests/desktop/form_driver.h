@@ -12,7 +12,7 @@
 #include "desktop/main_window.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 
 template <typename Widget = QWidget>
 Widget& Control(const QWidget& form, const char* name) {
@@ -54,4 +54,4 @@ inline ReportWindow* NewestReport(const MainWindow& form) {
   return reports.empty() ? nullptr : reports.back();
 }
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing

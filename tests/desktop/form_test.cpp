@@ -14,7 +14,7 @@
 #include "desktop/main_window.h"
 #include "desktop/program_version.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 
 class FormTest : public FormTestCase {
   Q_OBJECT
@@ -210,7 +210,7 @@ class FormTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::FormTest)
+QTEST_MAIN(soatnoma::desktop::testing::FormTest)
 #include "form_test.moc"

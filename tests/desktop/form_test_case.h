@@ -10,7 +10,7 @@
 #include "scripted_person.h"
 #include "desktop/main_window.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 
 class FormTestCase : public QObject {
   Q_OBJECT
@@ -38,4 +38,4 @@ class FormTestCase : public QObject {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing

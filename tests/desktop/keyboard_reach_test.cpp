@@ -23,7 +23,7 @@
 #include "desktop/staff_teacher_choice.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 // Every control of the window (not of a window of its own within it) that Tab or a click
@@ -218,7 +218,7 @@ class KeyboardReachTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::KeyboardReachTest)
+QTEST_MAIN(soatnoma::desktop::testing::KeyboardReachTest)
 #include "keyboard_reach_test.moc"

@@ -23,7 +23,7 @@
 #include "desktop/uzbek_dates.h"
 #include "desktop/uzbek_qt_texts.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 QStringList ActionTexts(const QWidget& widget) {
@@ -196,7 +196,7 @@ class QtTextsTest : public QObject {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::QtTextsTest)
+QTEST_MAIN(soatnoma::desktop::testing::QtTextsTest)
 #include "qt_texts_test.moc"

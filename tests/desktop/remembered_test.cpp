@@ -8,7 +8,7 @@
 #include "form_test_case.h"
 #include "report_driver.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
@@ -105,7 +105,7 @@ class RememberedTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::RememberedTest)
+QTEST_MAIN(soatnoma::desktop::testing::RememberedTest)
 #include "remembered_test.moc"

@@ -11,7 +11,7 @@
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 
 // A report of the form's run for the teacher, once its rounding pass has made it whole.
 inline ReportWindow* FinishedReport(const MainWindow& form, const QString& name, const QString& weekly) {
@@ -40,11 +40,11 @@ inline void TypeIntoCell(ReportWindow& report, report_editing::CellPlace place, 
 
 // The text the report shows in a cell, as laid out for the screen and the printer.
 inline QString Shown(const ReportWindow& report, report_editing::CellPlace place) {
-  for (const CellBox& box : report.View().Renderer().Layout().Boxes()) {
+  for (const report_files::CellBox& box : report.View().Renderer().Layout().Boxes()) {
     if (box.row == place.row && box.column == place.column)
       return box.lines.empty() ? QString() : box.lines.front().text;
   }
   return QStringLiteral("<no cell>");
 }
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing

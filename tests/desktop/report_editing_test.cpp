@@ -14,7 +14,7 @@
 #include "desktop/cell_marks.h"
 #include "report_editing/report_corrections.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 constexpr report_editing::CellPlace kC8{8, col::C};
@@ -243,7 +243,7 @@ class ReportEditingTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::ReportEditingTest)
+QTEST_MAIN(soatnoma::desktop::testing::ReportEditingTest)
 #include "report_editing_test.moc"

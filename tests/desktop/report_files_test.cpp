@@ -15,7 +15,7 @@
 #include "model/workload_table.h"
 #include "report_driver.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 constexpr report_editing::CellPlace kC8{8, col::C};
@@ -310,7 +310,7 @@ class ReportFilesTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::ReportFilesTest)
+QTEST_MAIN(soatnoma::desktop::testing::ReportFilesTest)
 #include "report_files_test.moc"

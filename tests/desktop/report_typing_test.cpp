@@ -11,7 +11,7 @@
 #include "report_driver.h"
 #include "desktop/cell_marks.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 constexpr report_editing::CellPlace kC8{8, col::C};
@@ -211,7 +211,7 @@ class ReportTypingTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::ReportTypingTest)
+QTEST_MAIN(soatnoma::desktop::testing::ReportTypingTest)
 #include "report_typing_test.moc"

@@ -17,7 +17,7 @@
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 QByteArray Head(const QString& path, int bytes) {
@@ -189,7 +189,7 @@ class ReportWindowTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::ReportWindowTest)
+QTEST_MAIN(soatnoma::desktop::testing::ReportWindowTest)
 #include "report_window_test.moc"

@@ -31,7 +31,7 @@
 #include "report_files/xlsx_package.h"
 #include "desktop/roster_dialog.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 // As a school office saves it: BOM, ";" between fields, CRLF, a quoted name holding ";",
@@ -74,7 +74,7 @@ int PdfPages(const QString& pdf) {
 
 int WorkbookSheets(const QString& path) {
   std::string detail;
-  const auto package = XlsxPackage::Open(path.toStdString(), detail);
+  const auto package = report_files::XlsxPackage::Open(path.toStdString(), detail);
   const auto workbook = package ? package->Read("xl/workbook.xml") : std::nullopt;
   return workbook ? static_cast<int>(QString::fromStdString(*workbook).count(QStringLiteral("<sheet "))) : -1;
 }
@@ -441,7 +441,7 @@ class RosterDialogTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::RosterDialogTest)
+QTEST_MAIN(soatnoma::desktop::testing::RosterDialogTest)
 #include "roster_dialog_test.moc"

@@ -16,7 +16,7 @@
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 QString ReferenceTable(const char* file) {
@@ -140,7 +140,7 @@ class RunTest : public FormTestCase {
 
     // Every value cell on screen shows exactly the whole number the sheet now holds.
     int checked = 0;
-    for (const CellBox& box : report->View().Renderer().Layout().Boxes()) {
+    for (const report_files::CellBox& box : report->View().Renderer().Layout().Boxes()) {
       if (box.row < 5 || box.row > 20 || box.column < 3) continue;
       const auto value = report->Sheet().Cells().ReadValue(box.row, box.column);
       const QString shown = box.lines.empty() ? QString() : box.lines.front().text;
@@ -152,7 +152,7 @@ class RunTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::RunTest)
+QTEST_MAIN(soatnoma::desktop::testing::RunTest)
 #include "run_test.moc"

@@ -18,7 +18,7 @@
 #include "report_files/xlsx_writer.h"
 #include "staff_files/staff_document.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 constexpr report_editing::CellPlace kC8{8, col::C};
@@ -42,7 +42,8 @@ void ChangeD8Elsewhere(const QString& path) {
   report_sheet::ReportSheet theirs = Report("24");
   report_editing::ReportCorrections corrections(theirs);
   corrections.SetHours(kD8, 55);
-  if (!SaveXlsxWithNotes(theirs, corrections.Notes(), path.toStdString()).ok) qFatal("cannot change the file");
+  if (!report_files::SaveXlsxWithNotes(theirs, corrections.Notes(), path.toStdString()).ok)
+    qFatal("cannot change the file");
 }
 
 void WriteStaff(std::string_view list, const QString& path) {
@@ -73,7 +74,7 @@ class SavedBackTest : public FormTestCase {
  private slots:
   void aReportChangedByAnotherProgramIsNotWrittenOver() {
     const QString path = InFolder("hisobot.xlsx");
-    QVERIFY(SaveXlsx(Report("24"), path.toStdString()).ok);
+    QVERIFY(report_files::SaveXlsx(Report("24"), path.toStdString()).ok);
     ReportWindow* report = OpenedAndCorrected(path);
     QVERIFY(report);
     ChangeD8Elsewhere(path);
@@ -92,7 +93,7 @@ class SavedBackTest : public FormTestCase {
     QCOMPARE(report->FilePath(), person_.savePath);
     QCOMPARE(Contents(path), theirs);
     const workbook_package::OpenedReport mine =
-        std::get<workbook_package::OpenedReport>(OpenXlsx(person_.savePath.toStdString()));
+        std::get<workbook_package::OpenedReport>(report_files::OpenXlsx(person_.savePath.toStdString()));
     QCOMPARE(mine.sheet.Cells().ReadNumber(kD8.row, kD8.column), Report("24").Cells().ReadNumber(kD8.row, kD8.column));
 
     // Saved there, it is saved there again without a word.
@@ -105,7 +106,7 @@ class SavedBackTest : public FormTestCase {
   // Other bytes of the same size, given the time the file had: still another file.
   void theSameSizeAndTimeWithOtherBytesIsAnotherFile() {
     const QString path = InFolder("hisobot.xlsx");
-    QVERIFY(SaveXlsx(Report("24"), path.toStdString()).ok);
+    QVERIFY(report_files::SaveXlsx(Report("24"), path.toStdString()).ok);
     const QDateTime time = QFileInfo(path).lastModified();
     ReportWindow* report = OpenedAndCorrected(path);
     QVERIFY(report);
@@ -178,7 +179,7 @@ class SavedBackTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::SavedBackTest)
+QTEST_MAIN(soatnoma::desktop::testing::SavedBackTest)
 #include "saved_back_test.moc"

@@ -15,7 +15,7 @@
 #include "desktop/roster_dialog.h"
 #include "report_files/xlsx_package.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 QString Title(const ReportWindow& report) {
@@ -110,7 +110,7 @@ class SchoolYearTest : public FormTestCase {
     person_.savePath = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
     dialog->SaveStaff(staff_files::StaffFileFormat::Xlsx);
     std::string detail;
-    const auto package = XlsxPackage::Open(person_.savePath.toStdString(), detail);
+    const auto package = report_files::XlsxPackage::Open(person_.savePath.toStdString(), detail);
     QVERIFY2(package, detail.c_str());
     const auto strings = package->Read("xl/sharedStrings.xml");
     QVERIFY(strings);
@@ -120,7 +120,7 @@ class SchoolYearTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::SchoolYearTest)
+QTEST_MAIN(soatnoma::desktop::testing::SchoolYearTest)
 #include "school_year_test.moc"

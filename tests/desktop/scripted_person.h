@@ -13,7 +13,7 @@
 
 #include "desktop/form_services.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 
 struct ShownMessage {
   MessageIcon icon;
@@ -116,4 +116,4 @@ struct ScriptedPerson {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing

@@ -21,7 +21,7 @@
 #include "report_test_support.h"
 #include "staff_files/staff_document.h"
 
-namespace soatnoma::ui::testing {
+namespace soatnoma::desktop::testing {
 namespace {
 
 constexpr report_editing::CellPlace kC8{8, col::C};
@@ -186,7 +186,7 @@ class StaffWorkbookTest : public FormTestCase {
   }
 };
 
-}  // namespace soatnoma::ui::testing
+}  // namespace soatnoma::desktop::testing
 
-QTEST_MAIN(soatnoma::ui::testing::StaffWorkbookTest)
+QTEST_MAIN(soatnoma::desktop::testing::StaffWorkbookTest)
 #include "staff_workbook_test.moc"

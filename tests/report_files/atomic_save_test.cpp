@@ -20,7 +20,7 @@ using testing::ReadFile;
 using testing::ScratchFolder;
 using testing::WriteFile;
 
-ContentWriter Writes(const std::string& content) {
+report_files::ContentWriter Writes(const std::string& content) {
   return [content](const std::string& path, std::string&) {
     WriteFile(path, content);
     return true;
@@ -32,7 +32,7 @@ TEST(AtomicSave, ReplacesTheTargetAndKeepsItsPermissions) {
   const std::string target = folder.File("hisobot.xlsx");
   WriteFile(target, "old");
   ::chmod(target.c_str(), 0640);
-  const SaveResult result = SaveAtomically(target, Writes("new"));
+  const report_files::SaveResult result = report_files::SaveAtomically(target, Writes("new"));
   EXPECT_TRUE(result.ok) << result.message;
   EXPECT_EQ(ReadFile(target), "new");
   struct stat info {};
@@ -45,11 +45,12 @@ TEST(AtomicSave, FailedWriteLeavesTheEarlierFileAndNoLeftovers) {
   const ScratchFolder folder;
   const std::string target = folder.File("hisobot.pdf");
   WriteFile(target, "earlier report");
-  const SaveResult result = SaveAtomically(target, [](const std::string& path, std::string& detail) {
-    WriteFile(path, "half a rep");  // the writer gives up half way
-    detail = "disk xatosi";
-    return false;
-  });
+  const report_files::SaveResult result =
+      report_files::SaveAtomically(target, [](const std::string& path, std::string& detail) {
+        WriteFile(path, "half a rep");  // the writer gives up half way
+        detail = "disk xatosi";
+        return false;
+      });
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.message, "Hisobot saqlanmadi: \"" + target + "\" faylini yozib bo'lmadi (disk xatosi).");
   EXPECT_EQ(ReadFile(target), "earlier report");
@@ -97,7 +98,7 @@ TEST(AtomicSave, LeftoversOfEarlierSavesGoAndNothingElse) {
   fs::create_directory(ownNameInside + "/yozilmoqda");
   fs::last_write_time(ownNameInside, fs::file_time_type::clock::now() - old);
 
-  const SaveResult result = SaveAtomically(folder.File("hisobot.pdf"), Writes("new"));
+  const report_files::SaveResult result = report_files::SaveAtomically(folder.File("hisobot.pdf"), Writes("new"));
   ::close(holder);
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(folder.Entries(),
@@ -118,15 +119,16 @@ TEST(AtomicSave, AFullDiskIsSaidInTheProgramsWords) {
     const char* detail;
   } cases[] = {{ENOSPC, "Write error: No space left on device"}, {EDQUOT, ""}, {ENOSPC, ""}};
   for (const Case& c : cases) {
-    const SaveResult result = SaveAtomically(target, [&c](const std::string& path, std::string& detail) {
-      WriteFile(path, "half a rep");
-      detail = c.detail;
-      errno = c.error;
-      return false;
-    });
+    const report_files::SaveResult result =
+        report_files::SaveAtomically(target, [&c](const std::string& path, std::string& detail) {
+          WriteFile(path, "half a rep");
+          detail = c.detail;
+          errno = c.error;
+          return false;
+        });
     EXPECT_EQ(result.message, full) << c.detail;
   }
-  EXPECT_EQ(SaveFailureMessage(target, ENOSPC), full);
+  EXPECT_EQ(report_files::SaveFailureMessage(target, ENOSPC), full);
   EXPECT_EQ(ReadFile(target), "earlier report");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"hisobot.xlsx"});
 }
@@ -134,11 +136,11 @@ TEST(AtomicSave, AFullDiskIsSaidInTheProgramsWords) {
 TEST(AtomicSave, SaysWhyInUzbekWhenTheFolderIsWrong) {
   const ScratchFolder folder;
   const std::string missing = folder.File("yo'q") + "/hisobot.xlsx";
-  const SaveResult noFolder = SaveAtomically(missing, Writes("x"));
+  const report_files::SaveResult noFolder = report_files::SaveAtomically(missing, Writes("x"));
   EXPECT_FALSE(noFolder.ok);
   EXPECT_EQ(noFolder.message, "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.");
 
-  const SaveResult isFolder = SaveAtomically(folder.Path().string(), Writes("x"));
+  const report_files::SaveResult isFolder = report_files::SaveAtomically(folder.Path().string(), Writes("x"));
   EXPECT_FALSE(isFolder.ok);
   EXPECT_EQ(isFolder.message, "Hisobot saqlanmadi: \"" + folder.Path().string() + "\" fayl emas, papka.");
 
@@ -146,7 +148,7 @@ TEST(AtomicSave, SaysWhyInUzbekWhenTheFolderIsWrong) {
     const std::string locked = folder.File("yopiq");
     std::filesystem::create_directory(locked);
     ::chmod(locked.c_str(), 0500);
-    const SaveResult denied = SaveAtomically(locked + "/hisobot.xlsx", Writes("x"));
+    const report_files::SaveResult denied = report_files::SaveAtomically(locked + "/hisobot.xlsx", Writes("x"));
     EXPECT_EQ(denied.message, "Hisobot saqlanmadi: \"" + locked + "\" papkasiga yozishga ruxsat yo'q.");
     ::chmod(locked.c_str(), 0700);
   }
@@ -155,13 +157,14 @@ TEST(AtomicSave, SaysWhyInUzbekWhenTheFolderIsWrong) {
 TEST(AtomicSave, ContentIsWrittenInAPrivateFolderEvenForTheLongestName) {
   const ScratchFolder folder;
   const std::string target = folder.File(std::string(251, 'h') + ".pdf");  // 255 bytes, as long as a name may be
-  const SaveResult result = SaveAtomically(target, [](const std::string& path, std::string&) {
-    struct stat privateFolder {};
-    EXPECT_EQ(::stat(std::filesystem::path(path).parent_path().c_str(), &privateFolder), 0);
-    EXPECT_EQ(privateFolder.st_mode & 07777, 0700U);
-    WriteFile(path, "written");
-    return true;
-  });
+  const report_files::SaveResult result =
+      report_files::SaveAtomically(target, [](const std::string& path, std::string&) {
+        struct stat privateFolder {};
+        EXPECT_EQ(::stat(std::filesystem::path(path).parent_path().c_str(), &privateFolder), 0);
+        EXPECT_EQ(privateFolder.st_mode & 07777, 0700U);
+        WriteFile(path, "written");
+        return true;
+      });
   EXPECT_TRUE(result.ok) << result.message;
   EXPECT_EQ(ReadFile(target), "written");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{std::string(251, 'h') + ".pdf"});
@@ -174,12 +177,13 @@ TEST(AtomicSave, ALinkPlantedAtTheWrittenFileIsNotFollowed) {
   WriteFile(target, "earlier report");
   WriteFile(victim, "someone else's");
   ::chmod(victim.c_str(), 0600);
-  const SaveResult result = SaveAtomically(target, [&](const std::string& path, std::string&) {
-    WriteFile(path, "new report");
-    std::filesystem::remove(path);  // swapped for a link after the writer is done
-    std::filesystem::create_symlink(victim, path);
-    return true;
-  });
+  const report_files::SaveResult result =
+      report_files::SaveAtomically(target, [&](const std::string& path, std::string&) {
+        WriteFile(path, "new report");
+        std::filesystem::remove(path);  // swapped for a link after the writer is done
+        std::filesystem::create_symlink(victim, path);
+        return true;
+      });
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(ReadFile(victim), "someone else's");
   struct stat info {};
@@ -196,11 +200,12 @@ TEST(AtomicSave, AWriteProtectedTargetIsRefusedAndKept) {
   WriteFile(target, "signed copy");
   ::chmod(target.c_str(), 0444);
   bool written = false;
-  const SaveResult result = SaveAtomically(target, [&](const std::string& path, std::string&) {
-    written = true;
-    WriteFile(path, "new");
-    return true;
-  });
+  const report_files::SaveResult result =
+      report_files::SaveAtomically(target, [&](const std::string& path, std::string&) {
+        written = true;
+        WriteFile(path, "new");
+        return true;
+      });
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(written);
   EXPECT_EQ(result.message,
@@ -218,7 +223,8 @@ TEST(AtomicSave, ReportWritersFailWithoutTouchingAnEarlierFile) {
   const std::string blocked = folder.File("papka.xlsx");
   std::filesystem::create_directory(blocked);
   WriteFile(blocked + "/ichida", "kept");
-  for (const SaveResult& result : {SaveXlsx(sheet, blocked), SavePdf(sheet, blocked)}) {
+  for (const report_files::SaveResult& result :
+       {report_files::SaveXlsx(sheet, blocked), report_files::SavePdf(sheet, blocked)}) {
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.message.empty());
   }

@@ -77,7 +77,7 @@ TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
   std::vector<std::string> files;
   for (const Workbook& book : books) {
     files.push_back(folder.File(book.name + ".xlsx"));
-    const SaveResult saved = SaveXlsxWithNotes(
+    const report_files::SaveResult saved = report_files::SaveXlsxWithNotes(
         book.sheet, book.name == "corrected" ? notes : workbook_package::WorkbookNotes{}, files.back());
     ASSERT_TRUE(saved.ok) << saved.message;
   }
@@ -88,7 +88,7 @@ TEST(LibreOffice, RecalculatesTheSameHoursFollowsEditsAndKeepsTextsAsTexts) {
   std::filesystem::copy_file(files.back(), edited);
   {
     std::string detail;
-    auto package = XlsxPackage::Open(edited, detail);
+    auto package = report_files::XlsxPackage::Open(edited, detail);
     ASSERT_TRUE(package) << detail;
     std::string sheetXml = package->Read(kSheetEntry).value_or("");
     const std::regex c8(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)");
@@ -125,7 +125,7 @@ TEST(LibreOffice, PrintsTheWorkbookOnOneLandscapeA4PageWithLongNamesWhole) {
   const report_sheet::ReportSheet sheet =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, texts)));
   const std::string file = folder.File("hisobot.xlsx");
-  ASSERT_TRUE(SaveXlsx(sheet, file).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(sheet, file).ok);
   const auto converted = Convert(folder, "pdf", {file});
   ASSERT_EQ(converted.status, 0) << converted.output;
   const auto info = RunTool("pdfinfo " + Quoted(folder.File("out/hisobot.pdf")));
@@ -157,8 +157,8 @@ TEST(Openpyxl, ReadsTextsThatLookLikeCodesAsWritten) {
   const ScratchFolder folder;
   const std::string path = folder.File("codes.xlsx");
   const report_sheet::ReportTexts codeLike{"_x000D_", "_x0009_ fan", "Ali _x0000_ Valiyev"};
-  const SaveResult saved =
-      SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, codeLike))), path);
+  const report_files::SaveResult saved = report_files::SaveXlsx(
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, codeLike))), path);
   ASSERT_TRUE(saved.ok) << saved.message;
   // The interpreter of the Debian package, whatever else comes first on the path.
   const auto read = RunTool(

@@ -25,7 +25,7 @@ TEST(PdfWriter, OneLandscapeA4PageWithWholeTitleHeadingTotalsFooterAndEmbeddedFo
   const report_sheet::ReportTexts& texts = testing::kLongTexts;
   const report_sheet::ReportSheet sheet = testing::Built(
       report_sheet::BuildReport(testing::Teacher(TeacherCategory::Upper, "20", "20", false, texts, 2025)));
-  const SaveResult saved = SavePdf(sheet, path);
+  const report_files::SaveResult saved = report_files::SavePdf(sheet, path);
   ASSERT_TRUE(saved.ok) << saved.message;
 
   const auto info = RunTool("pdfinfo " + Quoted(path));
@@ -68,7 +68,7 @@ TEST(ReportPrinter, PrintsOneLandscapeA4PageWhateverThePrinterWasSetTo) {
   printer.setOutputFileName(QString::fromStdString(path));
   printer.setPageSize(QPageSize(QPageSize::Letter));
   printer.setPageOrientation(QPageLayout::Portrait);
-  ASSERT_TRUE(PrintReport(sheet, printer));
+  ASSERT_TRUE(report_files::PrintReport(sheet, printer));
   const auto info = RunTool("pdfinfo " + Quoted(path));
   EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+1\n)"))) << info.output;
   EXPECT_NE(info.output.find("x 595"), std::string::npos) << info.output;

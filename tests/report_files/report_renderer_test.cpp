@@ -19,8 +19,8 @@ using testing::Teacher;
 // A long surname and name, as the form asks for them.
 const report_sheet::ReportTexts kLongTexts{"245", "tasviriy san'at va chizmachilik", "Abdurahmonova Oʻgʻiloyxon"};
 
-const CellBox& BoxAt(const SheetLayout& layout, int row, int column) {
-  for (const CellBox& box : layout.Boxes()) {
+const report_files::CellBox& BoxAt(const report_files::SheetLayout& layout, int row, int column) {
+  for (const report_files::CellBox& box : layout.Boxes()) {
     if (box.row == row && box.column == column) return box;
   }
   throw std::out_of_range("no box");
@@ -29,7 +29,7 @@ const CellBox& BoxAt(const SheetLayout& layout, int row, int column) {
 TEST(ReportRenderer, WholeFormFitsOnePageInsideTheMargins) {
   const report_sheet::ReportSheet sheet =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true, kLongTexts)));
-  const ReportRenderer renderer(sheet);
+  const report_files::ReportRenderer renderer(sheet);
   EXPECT_NEAR(renderer.PageSizePoints().width(), 841.89, 0.01);
   EXPECT_NEAR(renderer.PageSizePoints().height(), 595.28, 0.01);
   const QSizeF printable = renderer.PageSizePoints().shrunkBy(renderer.PageMarginsPoints());
@@ -38,7 +38,7 @@ TEST(ReportRenderer, WholeFormFitsOnePageInsideTheMargins) {
   // Not a postage stamp either: the form takes most of the page.
   EXPECT_GT(renderer.SheetSizePoints().width(), 0.9 * printable.width());
   // The signature line of a long name still fits on its one line.
-  const CellBox& footer = BoxAt(renderer.Layout(), 22, col::A);
+  const report_files::CellBox& footer = BoxAt(renderer.Layout(), 22, col::A);
   ASSERT_EQ(footer.lines.size(), 1U);
   EXPECT_GE(footer.lines.front().baselineStart.x(), 0);
 }
@@ -46,20 +46,20 @@ TEST(ReportRenderer, WholeFormFitsOnePageInsideTheMargins) {
 TEST(ReportRenderer, LaysOutWrappedTurnedAndWholeNumberText) {
   const report_sheet::ReportSheet sheet =
       Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "20", false)));
-  const SheetLayout layout(sheet);
+  const report_files::SheetLayout layout(sheet);
   // Long kinds of work wrap inside column B and their rows grow to hold every line.
-  const CellBox& title = BoxAt(layout, 20, col::B);
+  const report_files::CellBox& title = BoxAt(layout, 20, col::B);
   EXPECT_GE(title.lines.size(), 2U);
   EXPECT_GT(layout.RowHeight(20), layout.RowHeight(8) * 1.5);
-  for (const PlacedLine& line : title.lines) {
+  for (const report_files::PlacedLine& line : title.lines) {
     EXPECT_GE(line.baselineStart.y(), 0);
     EXPECT_LE(line.baselineStart.y(), title.rect.height());
   }
   // Month headings are turned, and row 4 is tall enough for the longest.
-  TextMeasure measure;
+  report_files::TextMeasure measure;
   double longest = 0;
   for (int column = col::C; column <= col::S; ++column) {
-    const CellBox& heading = BoxAt(layout, 4, column);
+    const report_files::CellBox& heading = BoxAt(layout, 4, column);
     EXPECT_EQ(heading.orientation, 90);
     longest = std::max(longest, measure.Width(measure.Measured(heading.font), heading.lines.front().text));
   }
@@ -67,24 +67,25 @@ TEST(ReportRenderer, LaysOutWrappedTurnedAndWholeNumberText) {
   EXPECT_LT(layout.RowHeight(4), longest + 10);
   // Fractional hours are shown whole.
   const QRegularExpression whole(QStringLiteral("^-?[0-9]+$"));
-  for (const CellBox& box : layout.Boxes()) {
+  for (const report_files::CellBox& box : layout.Boxes()) {
     if (box.row < kFirstWorkRow || box.row > kLastWorkRow || box.column < col::C) continue;
-    for (const PlacedLine& line : box.lines) EXPECT_TRUE(whole.match(line.text).hasMatch()) << line.text.toStdString();
+    for (const report_files::PlacedLine& line : box.lines)
+      EXPECT_TRUE(whole.match(line.text).hasMatch()) << line.text.toStdString();
   }
 }
 
 TEST(ReportRenderer, ASharedMeasureLaysEverySheetOutAsItsOwnWould) {
-  TextMeasure shared;
+  report_files::TextMeasure shared;
   const std::vector<report_sheet::ReportTexts> staff = {kLongTexts, {"5", "fizika", "Ali"}, kLongTexts, {"", "", ""}};
   for (const report_sheet::ReportTexts& texts : staff) {
     const report_sheet::ReportSheet sheet =
         Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "21", "18", true, texts)));
-    const SheetLayout alone(sheet);
-    const SheetLayout together(sheet, shared);
+    const report_files::SheetLayout alone(sheet);
+    const report_files::SheetLayout together(sheet, shared);
     ASSERT_EQ(alone.Boxes().size(), together.Boxes().size());
     for (std::size_t i = 0; i < alone.Boxes().size(); ++i) {
-      const CellBox& a = alone.Boxes()[i];
-      const CellBox& b = together.Boxes()[i];
+      const report_files::CellBox& a = alone.Boxes()[i];
+      const report_files::CellBox& b = together.Boxes()[i];
       EXPECT_EQ(a.rect, b.rect) << a.row << " " << a.column;
       ASSERT_EQ(a.lines.size(), b.lines.size()) << a.row << " " << a.column;
       for (std::size_t j = 0; j < a.lines.size(); ++j) {
@@ -96,13 +97,13 @@ TEST(ReportRenderer, ASharedMeasureLaysEverySheetOutAsItsOwnWould) {
 }
 
 TEST(TextMeasure, RemembersATextForItsFontAndWidthOnly) {
-  TextMeasure measure;
-  QFont plain = CellFont(report_sheet::StandardFont{}, report_sheet::CellFormat{});
+  report_files::TextMeasure measure;
+  QFont plain = report_files::CellFont(report_sheet::StandardFont{}, report_sheet::CellFormat{});
   QFont title = plain;
   title.setPointSizeF(14);
   title.setBold(true);
-  const MeasuredFont& small = measure.Measured(plain);
-  const MeasuredFont& large = measure.Measured(title);
+  const report_files::MeasuredFont& small = measure.Measured(plain);
+  const report_files::MeasuredFont& large = measure.Measured(title);
   const QString text = QStringLiteral("Metodik tadbirlar (Pedagogik kengash, metod birlashma)");
   const double smallWidth = measure.Width(small, text);
   EXPECT_GT(measure.Width(large, text), smallWidth * 1.4);
@@ -128,7 +129,7 @@ int DarkPixels(const QImage& image, int top, int bottom, int left, int right) {
 TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
   const report_sheet::ReportSheet sheet =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
-  const ReportRenderer renderer(sheet);
+  const report_files::ReportRenderer renderer(sheet);
   constexpr double kScale = 2;  // pixels per point
   QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
   page.fill(Qt::white);
@@ -136,7 +137,7 @@ TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
   renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
   painter.end();
 
-  const SheetLayout& layout = renderer.Layout();
+  const report_files::SheetLayout& layout = renderer.Layout();
   const double left = renderer.PageMarginsPoints().left();
   const double top = renderer.PageMarginsPoints().top();
   const auto px = [&](double points) { return static_cast<int>(std::lround(points * kScale)); };
@@ -154,9 +155,9 @@ TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
 TEST(ReportRenderer, TitleAndSignatureLineShowWholeNamesOfAnyLength) {
   const report_sheet::ReportSheet sheet =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true, testing::kLongTexts)));
-  const ReportRenderer renderer(sheet);
-  const SheetLayout& layout = renderer.Layout();
-  for (const CellBox& box : layout.Boxes()) EXPECT_FALSE(box.overflows) << box.row << " " << box.column;
+  const report_files::ReportRenderer renderer(sheet);
+  const report_files::SheetLayout& layout = renderer.Layout();
+  for (const report_files::CellBox& box : layout.Boxes()) EXPECT_FALSE(box.overflows) << box.row << " " << box.column;
   // The title's row grows to a third line; the signature line keeps one line in a smaller font.
   EXPECT_GT(layout.RowHeight(2), 40);
   EXPECT_EQ(BoxAt(layout, 2, col::A).lines.size(), 3u);
@@ -170,7 +171,7 @@ TEST(ReportRenderer, TitleAndSignatureLineShowWholeNamesOfAnyLength) {
   // Short texts keep the form as it always was.
   const report_sheet::ReportSheet usual =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "23.5", "20", true)));
-  const ReportRenderer usualRenderer(usual);
+  const report_files::ReportRenderer usualRenderer(usual);
   EXPECT_EQ(usualRenderer.Layout().RowHeight(2), 40);
   EXPECT_EQ(BoxAt(usualRenderer.Layout(), 22, col::A).font.pointSizeF(), 9);
 

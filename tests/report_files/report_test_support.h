@@ -105,7 +105,7 @@ inline std::string PdfPageText(const std::string& pdf, int page) {
 // One XML part of a saved workbook.
 inline bool LoadPart(const std::string& workbook, const std::string& entry, pugi::xml_document& document) {
   std::string detail;
-  auto package = XlsxPackage::Open(workbook, detail);
+  auto package = report_files::XlsxPackage::Open(workbook, detail);
   if (!package) return false;
   const auto text = package->Read(entry);
   return text && document.load_buffer(text->data(), text->size());

@@ -18,7 +18,7 @@ namespace {
 constexpr double kPixelsPerPoint = 10;  // the measure's 720 dpi surface
 
 // Start and length of each line as Qt's text layout breaks the text.
-std::vector<std::pair<int, int>> QtLines(const MeasuredFont& font, const QString& text, double width) {
+std::vector<std::pair<int, int>> QtLines(const report_files::MeasuredFont& font, const QString& text, double width) {
   QImage surface(1, 1, QImage::Format_ARGB32);
   const int dotsPerMetre = static_cast<int>(720 / 0.0254 + 0.5);
   surface.setDotsPerMeterX(dotsPerMetre);
@@ -53,18 +53,19 @@ TEST(TextMeasure, BreaksTheFormsTextsAsQtsTextLayoutDoes) {
     texts.push_back(QString::fromStdString(report_sheet::TitleSentence(teacher, 2026)));
     texts.push_back(QString::fromStdString(report_sheet::FooterText(teacher)));
   }
-  TextMeasure measure;
-  QFont regular = CellFont(report_sheet::StandardFont{}, report_sheet::CellFormat{});
+  report_files::TextMeasure measure;
+  QFont regular = report_files::CellFont(report_sheet::StandardFont{}, report_sheet::CellFormat{});
   QFont title = regular;
   title.setPointSizeF(14);
   title.setBold(true);
   int compared = 0;
   for (const QFont& font : {regular, title}) {
-    const MeasuredFont& measured = measure.Measured(font);
+    const report_files::MeasuredFont& measured = measure.Measured(font);
     for (const QString& text : texts) {
       for (double width = 40; width <= 700; width *= 1.13) {
         std::vector<std::pair<int, int>> ours;
-        for (const LineSpan& line : measure.Wrap(measured, text, width)) ours.emplace_back(line.start, line.length);
+        for (const report_files::LineSpan& line : measure.Wrap(measured, text, width))
+          ours.emplace_back(line.start, line.length);
         EXPECT_EQ(ours, QtLines(measured, text, width)) << text.toStdString() << " in " << width;
         ++compared;
       }

@@ -61,7 +61,7 @@ const workbook_package::OpenedReport* Opened(const workbook_package::OpenOutcome
 // Changes one part of a saved package in place.
 void Rewrite(const std::string& path, const std::string& entry, const std::function<void(std::string&)>& change) {
   std::string detail;
-  auto package = XlsxPackage::Open(path, detail);
+  auto package = report_files::XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
   std::string content = package->Read(entry).value_or("");
   ASSERT_FALSE(content.empty()) << entry;
@@ -98,8 +98,8 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
     SCOPED_TRACE(i);
     const std::string path = folder.File("r" + std::to_string(i) + ".xlsx");
     const workbook_package::WorkbookNotes saved = i + 1 == reports.size() ? notes : workbook_package::WorkbookNotes{};
-    ASSERT_TRUE(SaveXlsxWithNotes(reports[i], saved, path).ok);
-    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    ASSERT_TRUE(report_files::SaveXlsxWithNotes(reports[i], saved, path).ok);
+    const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
     const workbook_package::OpenedReport* opened = Opened(outcome);
     ASSERT_TRUE(opened);
     ExpectSameSheet(reports[i], opened->sheet);
@@ -113,20 +113,20 @@ TEST(XlsxReader, TextsThatLookLikeCodesOfCharactersComeBackExactly) {
   const report_sheet::ReportTexts texts{"_x000D_", "_X005f_ fan _x", "Ali _x0000_ Valiyev_x0041_"};
   const report_sheet::ReportSheet written =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, texts)));
-  ASSERT_TRUE(SaveXlsx(written, path).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(written, path).ok);
   std::string detail;
-  const auto package = XlsxPackage::Open(path, detail);
+  const auto package = report_files::XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
   EXPECT_NE(package->Read("xl/sharedStrings.xml").value_or("").find("Ali _x005F_x0000_ Valiyev_x005F_x0041_"),
             std::string::npos);
-  const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+  const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
   const workbook_package::OpenedReport* opened = Opened(outcome);
   ASSERT_TRUE(opened);
   ExpectSameSheet(written, opened->sheet);
   // Saved again from what was read, it is the same workbook once more.
   const std::string again = folder.File("yana.xlsx");
-  ASSERT_TRUE(SaveXlsx(opened->sheet, again).ok);
-  const workbook_package::OpenOutcome reopened = OpenXlsx(again);
+  ASSERT_TRUE(report_files::SaveXlsx(opened->sheet, again).ok);
+  const workbook_package::OpenOutcome reopened = report_files::OpenXlsx(again);
   ASSERT_TRUE(Opened(reopened));
   ExpectSameSheet(written, Opened(reopened)->sheet);
 }
@@ -138,12 +138,12 @@ TEST(XlsxReader, FormulasWrittenOnceAndSharedReadAsTheTable) {
   const report_sheet::ReportSheet report =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", false)));
   const std::string path = folder.File("shared.xlsx");
-  ASSERT_TRUE(SaveXlsx(report, path).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(report, path).ok);
   Rewrite(path, kSheetEntry, [](std::string& sheet) {
     ReplaceOnce(sheet, "<f>F5+J5+N5+R5</f>", "<f t=\"shared\" ref=\"S5:S6\" si=\"0\">F5+J5+N5+R5</f>");
     ReplaceOnce(sheet, "<f>F6+J6+N6+R6</f>", "<f t=\"shared\" si=\"0\"/>");
   });
-  const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+  const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
   const workbook_package::OpenedReport* opened = Opened(outcome);
   ASSERT_TRUE(opened);
   ExpectSameSheet(report, opened->sheet);
@@ -167,7 +167,7 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
   const report_sheet::ReportSheet report =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
   const std::string good = folder.File("good.xlsx");
-  ASSERT_TRUE(SaveXlsx(report, good).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(report, good).ok);
   const std::string bytes = testing::ReadFile(good);
 
   const std::vector<Damage> damages = {
@@ -207,7 +207,7 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       part = std::regex_replace(part, pattern, damage.to, std::regex_constants::format_first_only);
     });
     const std::string before = testing::ReadFile(path);
-    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
     ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome));
     const std::string& message = std::get<workbook_package::OpenRefusal>(outcome).message;
     EXPECT_NE(message.find(damage.told), std::string::npos) << message;
@@ -226,7 +226,7 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
       {"pipe.xlsx", "oddiy fayl emas"},
   };
   for (const auto& [file, told] : notWorkbooks) {
-    const workbook_package::OpenOutcome outcome = OpenXlsx(folder.File(file));
+    const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(folder.File(file));
     ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome)) << file;
     EXPECT_NE(std::get<workbook_package::OpenRefusal>(outcome).message.find(told), std::string::npos)
         << std::get<workbook_package::OpenRefusal>(outcome).message;
@@ -259,7 +259,7 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
   const report_sheet::ReportSheet report =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
   const std::string good = folder.File("good.xlsx");
-  ASSERT_TRUE(SaveXlsx(report, good).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(report, good).ok);
   const std::string bytes = testing::ReadFile(good);
   const std::vector<std::pair<std::string, std::optional<double>>> stored = {
       {"NaN", {}},  {"Infinity", {}}, {"-Infinity", {}}, {"1e400", {}}, {"abc", {}},
@@ -275,7 +275,7 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
       part = std::regex_replace(part, c8, "<c r=\"C8\"$1><v>" + text + "</v></c>",
                                 std::regex_constants::format_first_only);
     });
-    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
     if (number) {
       ASSERT_TRUE(Opened(outcome)) << text;
       EXPECT_EQ(Opened(outcome)->sheet.Cells().ReadValue(8, col::C), number) << text;
@@ -294,7 +294,9 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
 TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
   const ScratchFolder folder;
   const std::string good = folder.File("yaxshi.xlsx");
-  ASSERT_TRUE(SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
+  ASSERT_TRUE(
+      report_files::SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good)
+          .ok);
   struct Padding {
     const char* file;
     int parts;
@@ -316,7 +318,7 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
     const std::string path = folder.File(padding.file);
     std::filesystem::copy_file(good, path);
     testing::AddPartsOfZeros(path, padding.parts, padding.bytesEach);
-    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
     if (*padding.told == '\0') {
       EXPECT_NE(Opened(outcome), nullptr);
       continue;
@@ -333,7 +335,9 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
 TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
   const ScratchFolder folder;
   const std::string good = folder.File("yaxshi.xlsx");
-  ASSERT_TRUE(SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good).ok);
+  ASSERT_TRUE(
+      report_files::SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good)
+          .ok);
   for (const std::string& entry : {std::string(kSheetEntry), std::string(kStylesEntry)}) {
     SCOPED_TRACE(entry);
     std::string bytes = testing::ReadFile(good);
@@ -348,7 +352,7 @@ TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
     ASSERT_TRUE(flipped);
     const std::string path = folder.File("buzilgan.xlsx");
     testing::WriteFile(path, bytes);
-    const workbook_package::OpenOutcome outcome = OpenXlsx(path);
+    const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
     ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome));
     EXPECT_NE(std::get<workbook_package::OpenRefusal>(outcome).message.find("buzilgan"), std::string::npos)
         << std::get<workbook_package::OpenRefusal>(outcome).message;
@@ -385,7 +389,7 @@ class BrowserWorkbook : public ::testing::TestWithParam<const char*> {};
 INSTANTIATE_TEST_SUITE_P(XlsxReader, BrowserWorkbook, ::testing::Values("corrected.xlsx", "corrected_earlier.xlsx"));
 
 TEST_P(BrowserWorkbook, OpensWithItsMarks) {
-  const auto outcome = OpenXlsx(std::string(SOATNOMA_FIXTURES) + "/browser/" + GetParam());
+  const auto outcome = report_files::OpenXlsx(std::string(SOATNOMA_FIXTURES) + "/browser/" + GetParam());
   const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome);
   ASSERT_EQ(refusal, nullptr) << refusal->message;
   workbook_package::OpenedReport opened = std::get<workbook_package::OpenedReport>(outcome);

@@ -29,7 +29,7 @@ struct SavedWorkbook {
 void Save(const report_sheet::ReportRequest& request, const std::string& path, SavedWorkbook& saved,
           bool round = true) {
   saved.sheet = Built(round ? report_sheet::BuildReport(request) : report_sheet::BuildReportBeforeRounding(request));
-  const SaveResult result = SaveXlsx(saved.sheet, path);
+  const report_files::SaveResult result = report_files::SaveXlsx(saved.sheet, path);
   ASSERT_TRUE(result.ok) << result.message;
   ASSERT_TRUE(LoadPart(path, kSheetEntry, saved.worksheet));
   ASSERT_TRUE(LoadPart(path, kStylesEntry, saved.styles));
@@ -69,9 +69,9 @@ TEST(XlsxWriter, EveryNumberIsStoredInTheTextEveryEditionWrites) {
       Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "23.5", "19", true)));
   const workbook_package::WorkbookNotes notes{
       {{8, col::C, 34.0 / 3}, {9, col::D, 1.0 / 7}, {10, col::E, 1e20}, {11, col::G, 2.5}}};
-  ASSERT_TRUE(SaveXlsxWithNotes(sheet, notes, path).ok);
+  ASSERT_TRUE(report_files::SaveXlsxWithNotes(sheet, notes, path).ok);
   std::string detail;
-  const auto package = XlsxPackage::Open(path, detail);
+  const auto package = report_files::XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
   EXPECT_EQ(package->Read("docProps/custom.xml"), workbook_package::CustomPropertiesPart(notes));
   pugi::xml_document worksheet;

@@ -28,7 +28,7 @@ using soatnoma::testing::ScratchFolder;
 // Changes one worksheet part of the saved workbook in place.
 void Edit(const std::string& workbook, const std::string& entry, const std::regex& pattern, const std::string& to) {
   std::string detail;
-  auto package = XlsxPackage::Open(workbook, detail);
+  auto package = report_files::XlsxPackage::Open(workbook, detail);
   ASSERT_TRUE(package) << detail;
   const std::string part = package->Read(entry).value_or("");
   ASSERT_TRUE(std::regex_search(part, pattern)) << entry;

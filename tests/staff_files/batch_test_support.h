@@ -54,7 +54,7 @@ inline std::vector<report_sheet::ReportSheet> ExpectedReports(int year) {
 // A saved workbook's parts, with shared strings resolved.
 class SavedWorkbook {
  public:
-  explicit SavedWorkbook(const std::string& path) : package_(XlsxPackage::Open(path, detail_)) {
+  explicit SavedWorkbook(const std::string& path) : package_(report_files::XlsxPackage::Open(path, detail_)) {
     if (!package_) return;
     Load("xl/workbook.xml", workbook_);
     Load("xl/sharedStrings.xml", strings_);
@@ -116,7 +116,7 @@ class SavedWorkbook {
   }
 
   std::string detail_;
-  std::optional<XlsxPackage> package_;
+  std::optional<report_files::XlsxPackage> package_;
   pugi::xml_document workbook_;
   pugi::xml_document strings_;
   std::vector<std::string> texts_;

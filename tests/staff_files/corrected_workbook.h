@@ -37,7 +37,7 @@ inline void WriteCorrectedStaffWorkbook(const std::string& path) {
 inline void EditPart(const std::string& path, const std::string& entry, const std::string& from,
                      const std::string& to) {
   std::string detail;
-  auto package = XlsxPackage::Open(path, detail);
+  auto package = report_files::XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
   std::string part = package->Read(entry).value_or("");
   const auto at = part.find(from);
@@ -51,7 +51,7 @@ inline void EditPart(const std::string& path, const std::string& entry, const st
 // the part held no sum or the workbook could not be written.
 inline bool PasteAsValues(const std::string& path, const std::string& entry) {
   std::string detail;
-  auto package = XlsxPackage::Open(path, detail);
+  auto package = report_files::XlsxPackage::Open(path, detail);
   if (!package) return false;
   const std::string part = package->Read(entry).value_or("");
   const std::string pasted = std::regex_replace(part, std::regex("<f>[^<]*</f>"), "");

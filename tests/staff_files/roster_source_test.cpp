@@ -151,7 +151,7 @@ TEST(WorkbookRoster, TheFormIsToldByContentAndOtherFilesAreRefused) {
   WriteStaffWorkbook(folder.File("buzilgan.xlsx"), false);
   {
     std::string detail;
-    auto package = XlsxPackage::Open(folder.File("buzilgan.xlsx"), detail);
+    auto package = report_files::XlsxPackage::Open(folder.File("buzilgan.xlsx"), detail);
     ASSERT_TRUE(package);
     const std::string sheet = package->Read("xl/worksheets/sheet1.xml").value_or("");
     const std::regex firstText(R"(<c r="A1" t="s"><v>\d+</v>)");
@@ -287,7 +287,8 @@ TEST(ExampleRoster, OpensWithEveryTeacherReadyInBothForms) {
   EXPECT_TRUE(text.starts_with("\xEF\xBB\xBFism;maktab;fan;toifa;soat;stavka;rahbar;du;se;ch;pa;ju;sh\r\n")) << text;
   EXPECT_NE(text.find(";27,5;20;"), std::string::npos) << text;
 
-  const SaveResult missing = SaveExampleRoster(folder.File("yo'q") + "/namuna.csv", ExampleRosterFormat::Csv);
+  const report_files::SaveResult missing =
+      SaveExampleRoster(folder.File("yo'q") + "/namuna.csv", ExampleRosterFormat::Csv);
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(missing.message, "Ro'yxat namunasi saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.");
 }

@@ -44,7 +44,7 @@ std::string StaffWorkbook(const ScratchFolder& folder) {
 std::map<std::string, std::string> Parts(const std::string& path) {
   std::map<std::string, std::string> parts;
   std::string detail;
-  const auto package = XlsxPackage::Open(path, detail);
+  const auto package = report_files::XlsxPackage::Open(path, detail);
   EXPECT_TRUE(package) << detail;
   for (const char* entry :
        {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/styles.xml", "xl/sharedStrings.xml",
@@ -70,7 +70,7 @@ TEST(StaffDocument, ListsItsTeachersWithTheirSheetsAndTotals) {
   EXPECT_EQ(listing->teachers[0].teacher, "Karimova; Dilnoza");
 
   // A single report still opens as one; a stranger's workbook is refused as before.
-  ASSERT_TRUE(SaveXlsx(reports[0], folder.File("bitta.xlsx")).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(reports[0], folder.File("bitta.xlsx")).ok);
   EXPECT_TRUE(std::holds_alternative<workbook_package::OpenedReport>(OpenReportOrStaff(folder.File("bitta.xlsx"))));
   soatnoma::testing::WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
   EXPECT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(OpenReportOrStaff(folder.File("yot.xlsx"))));
@@ -163,7 +163,7 @@ TEST(StaffDocument, AnUnmarkedStaffWorkbookIsKnownAndMarkedWhenSaved) {
   const std::string path = StaffWorkbook(folder);
   {
     std::string detail;
-    auto package = XlsxPackage::Open(path, detail);
+    auto package = report_files::XlsxPackage::Open(path, detail);
     ASSERT_TRUE(package) << detail;
     ASSERT_TRUE(package->Replace("docProps/custom.xml",
                                  "<?xml version=\"1.0\"?><Properties xmlns=\"http://schemas.openxmlformats.org/"
@@ -286,7 +286,7 @@ TEST(StaffDocument, RefusesWhatOchishRefusesAndOpensOnlyTheTeachersSheets) {
   }
   EXPECT_NE(Refusal(OpenStaffSheet(path, "Jami")).find("\"Jami\" o'qituvchisining varag'i yo'q"), std::string::npos);
   const report_sheet::ReportSheet report = testing::ExpectedReports(2025)[0];
-  ASSERT_TRUE(SaveXlsx(report, folder.File("bitta.xlsx")).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(report, folder.File("bitta.xlsx")).ok);
   EXPECT_NE(Refusal(OpenStaffSheet(folder.File("bitta.xlsx"), "Soatnoma")).find("xodimlar kitobi emas"),
             std::string::npos);
 

@@ -116,9 +116,9 @@ TEST(StaffExport, TextsLikeCodesOfCharactersReadBackAsWritten) {
       roster_rules::ReadRoster("ism;maktab;fan;toifa;soat\nAli _x0000_ Valiyev;_x0041_;fizika;yuqori;24\n").Teachers();
   ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
   std::string detail;
-  const auto package = XlsxPackage::Open(path, detail);
+  const auto package = report_files::XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
-  const auto texts = SharedTexts(*package);
+  const auto texts = report_files::SharedTexts(*package);
   ASSERT_TRUE(texts);
   const auto holds = [&](const std::string& text) {
     return std::find(texts->begin(), texts->end(), text) != texts->end();

@@ -61,7 +61,7 @@ TEST(WorkbookPdf, AStaffWorkbookPrintsAsSavedCorrectionsIncluded) {
 // A teacher's sheet whose C8 holds "NaN": the sheet "Ochish" would refuse.
 void DamageTeachersSheet(const std::string& path) {
   std::string detail;
-  auto package = XlsxPackage::Open(path, detail);
+  auto package = report_files::XlsxPackage::Open(path, detail);
   ASSERT_TRUE(package) << detail;
   const auto sheet = package->Read("xl/worksheets/sheet4.xml");
   ASSERT_TRUE(sheet);
@@ -73,7 +73,7 @@ void DamageTeachersSheet(const std::string& path) {
 
 TEST(WorkbookPdf, AReportIsItsOnePageAndWhatCannotBeReadWritesNothing) {
   const ScratchFolder folder;
-  ASSERT_TRUE(SaveXlsx(testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
+  ASSERT_TRUE(report_files::SaveXlsx(testing::ExpectedReports(2025)[0], folder.File("bitta.xlsx")).ok);
   const WorkbookPdfResult report = SaveWorkbookPdf(folder.File("bitta.xlsx"), folder.File("bitta.pdf"));
   ASSERT_EQ(report.status, WorkbookPdfStatus::Written) << report.message;
   EXPECT_EQ(PdfPages(folder.File("bitta.pdf")), 1);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 using emscripten::val;
 
@@ -19,4 +19,4 @@ double CanvasTextMetrics::RightOverhang(const sheet_layout::TextFont& font, std:
   return measure_.call<double>("rightOverhang", font.family, font.size, font.bold, std::string(character));
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -7,7 +7,7 @@
 
 #include "sheet_layout/text_metrics.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class CanvasTextMetrics : public sheet_layout::TextMetrics {
  public:
@@ -21,4 +21,4 @@ class CanvasTextMetrics : public sheet_layout::TextMetrics {
   emscripten::val measure_;
 };
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

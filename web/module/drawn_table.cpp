@@ -5,7 +5,7 @@
 #include "model/workload_table.h"
 #include "report_sheet/cell_display.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 bool InTableRows(const sheet_layout::SheetBox& box) { return box.row >= kFirstWorkRow && box.row <= kLastWorkRow; }
@@ -47,4 +47,4 @@ void DrawnTable::WriteChanged(JsonWriter& json, const sheet_layout::SheetGeometr
   json.EndArray();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

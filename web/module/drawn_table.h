@@ -13,7 +13,7 @@
 #include "report_sheet/report_sheet.h"
 #include "sheet_layout/sheet_layout.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class DrawnTable {
  public:
@@ -34,4 +34,4 @@ class DrawnTable {
   std::unordered_map<int, Look> looks_;  // by row and column
 };
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

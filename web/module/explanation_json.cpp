@@ -5,7 +5,7 @@
 #include "explain/report_explanation.h"
 #include "json_writer.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 void Strings(JsonWriter& json, const std::vector<std::string>& texts) {
@@ -44,4 +44,4 @@ std::string BeforeRoundingJson(const ToldTable* story) {
   return json.Text();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -7,7 +7,7 @@
 #include "report_editing/report_corrections.h"
 #include "model/told_table.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // {cell: "D8 · Oktabr · Dars soatlari", lines: [...], toolTip}; story: none for a report
 // opened from a file, whose lines then say so and whose tool tip is its mark's alone.
@@ -18,4 +18,4 @@ std::string ExplanationJson(const ToldTable* story, const report_editing::Report
 // for a report opened from a file.
 std::string BeforeRoundingJson(const ToldTable* story);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

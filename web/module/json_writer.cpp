@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 // A number in fewest decimals that reads back as the same double. Most numbers of a form
@@ -133,4 +133,4 @@ JsonWriter& JsonWriter::Null() {
   return *this;
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

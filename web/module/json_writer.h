@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class JsonWriter {
  public:
@@ -34,4 +34,4 @@ class JsonWriter {
   bool first_ = true;  // no value yet in the object or array at hand
 };
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

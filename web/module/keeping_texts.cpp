@@ -4,7 +4,7 @@
 
 #include "json_writer.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 constexpr std::string_view kKeepFailed = "Hisobotni brauzer xotirasida saqlab bo'lmadi";
@@ -69,4 +69,4 @@ std::string StorageRefusedText(bool reportsRefused, bool entriesRefused) {
   return loss.empty() ? std::string() : std::string(kStorageRefused) + std::string(loss);
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

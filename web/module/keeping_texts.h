@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // A keep the storage did not finish, said beside the report: the room the browser gives the
 // page ran out (quotaFull), or the browser's own detail of the fault.
@@ -29,4 +29,4 @@ std::string SaveFailedWords(bool kept);
 // Empty when neither is refused.
 std::string StorageRefusedText(bool reportsRefused, bool entriesRefused);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -17,7 +17,7 @@
 #include "report_sheet/report_texts.h"
 #include "request_fields.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -159,4 +159,4 @@ std::string KeptReport(const val& record, const val& keptAt) {
   return json.Text();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

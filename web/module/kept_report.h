@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // record: {id, request: the form's run (as buildForm takes it) or opened: {fileName,
 // workbook}, entries: [{row, column, hours (null: emptied)}], keptAt, downloaded: the file
@@ -17,4 +17,4 @@ namespace soatnoma::web {
 // it cannot be taken back, the reason: {ok: false, description, downloaded, reason}.
 std::string KeptReport(const emscripten::val& record, const emscripten::val& keptAt);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

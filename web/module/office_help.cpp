@@ -4,7 +4,7 @@
 #include "json_writer.h"
 #include "roster_rules/example_roster.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 std::string HelpSectionsJson() {
   JsonWriter json;
   json.BeginObject().Key("title").String(help::kHelpTitle);
@@ -29,4 +29,4 @@ std::string ExampleRosterJson() {
   return json.Text();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // {title, sections: [{heading, paragraphs: [text]}]}.
 std::string HelpSectionsJson();
@@ -13,4 +13,4 @@ std::string HelpSectionsJson();
 // ExampleWorkbookParts (package_parts.h).
 std::string ExampleRosterJson();
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -12,7 +12,7 @@
 #include "request_fields.h"
 #include "staff_workbook_reading.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -137,4 +137,4 @@ workbook_package::OpenOutcome OpenReadWorkbook(const std::string& fileName, cons
   return workbook_package::FinishOpening(fileName, std::move(sheet), properties);
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

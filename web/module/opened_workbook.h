@@ -12,7 +12,7 @@
 #include "workbook_package/opened_report.h"
 #include "model/cell_grid.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // workbook: {problem (of the package, as the page found it: notWorkbook, damagedPart,
 // unreadableSheet) or properties: [{name, text | number}], worksheets: count, cells: [{row,
@@ -33,4 +33,4 @@ std::vector<workbook_package::CustomProperty> ReadProperties(const emscripten::v
 // A sheet's cells into the report's grid; the reason when one is not what the report holds.
 std::optional<std::string> ReadSheetCells(const emscripten::val& list, CellGrid& cells);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

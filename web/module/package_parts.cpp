@@ -5,7 +5,7 @@
 #include "workbook_package/custom_properties_listing.h"
 #include "workbook_parts/example_workbook.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -39,4 +39,4 @@ val WithCustomPropertiesRelation(const std::string& relations) {
   return TextOrNull(soatnoma::workbook_package::WithCustomPropertiesRelation(relations));
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

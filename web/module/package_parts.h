@@ -9,7 +9,7 @@
 
 #include "workbook_parts/package_part.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // [{name, bytes}] in the package's order, each part's UTF-8 in a Uint8Array of its own; each
 // text is let go as soon as it is handed over.
@@ -23,4 +23,4 @@ emscripten::val ExampleWorkbookParts();
 emscripten::val WithCustomPropertiesType(const std::string& contentTypes);
 emscripten::val WithCustomPropertiesRelation(const std::string& relations);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

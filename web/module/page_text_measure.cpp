@@ -2,7 +2,7 @@
 
 #include <emscripten/bind.h>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 LayoutMeasure::LayoutMeasure(emscripten::val measure) {
   if (measure.instanceof (emscripten::val::module_property("PageTextMeasure"))) {
@@ -13,4 +13,4 @@ LayoutMeasure::LayoutMeasure(emscripten::val measure) {
   used_ = own_.get();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

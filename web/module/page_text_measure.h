@@ -11,7 +11,7 @@
 #include "canvas_text_metrics.h"
 #include "remembered_text_metrics.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class PageTextMeasure {
  public:
@@ -41,4 +41,4 @@ class LayoutMeasure {
   PageTextMeasure* used_ = nullptr;
 };
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

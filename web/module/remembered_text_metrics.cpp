@@ -1,6 +1,6 @@
 #include "remembered_text_metrics.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 template <typename Value>
 RememberedTextMetrics::ByText<Value>& RememberedTextMetrics::Of(ByFont<Value>& fonts,
@@ -30,4 +30,4 @@ double RememberedTextMetrics::RightOverhang(const sheet_layout::TextFont& font, 
   return characters.emplace(std::string(character), measured_.RightOverhang(font, character)).first->second;
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -12,7 +12,7 @@
 
 #include "sheet_layout/text_metrics.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class RememberedTextMetrics : public sheet_layout::TextMetrics {
  public:
@@ -43,4 +43,4 @@ class RememberedTextMetrics : public sheet_layout::TextMetrics {
   ByFont<double> overhangs_;
 };
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -8,7 +8,7 @@
 #include "workbook_package/workbook_notes.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 std::string CellName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
@@ -254,4 +254,4 @@ std::string DescribeReport(const report_sheet::ReportSheet& sheet, const sheet_l
   return json.Text();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

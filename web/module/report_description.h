@@ -11,7 +11,7 @@
 #include "report_sheet/report_sheet.h"
 #include "sheet_layout/sheet_layout.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // Whole: for drawing and printing; Drawn: what the report shown on the page needs only (its
 // boxes, the page and its size).
@@ -34,4 +34,4 @@ void WriteBoxes(JsonWriter& json, const report_sheet::ReportSheet* sheet,
 void WriteBox(JsonWriter& json, const report_sheet::ReportSheet* sheet, const sheet_layout::SheetBox& box,
               const std::string& ref);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -27,7 +27,7 @@
 #include "screen_view/screen_view.h"
 #include "workbook_package/stored_number.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -285,4 +285,4 @@ std::string ReportWorkbench::Explanation(int row, int column) const {
 
 std::string ReportWorkbench::BeforeRounding() const { return BeforeRoundingJson(story_.get()); }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

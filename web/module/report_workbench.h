@@ -18,7 +18,7 @@
 #include "json_writer.h"
 #include "page_text_measure.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class ReportWorkbench {
  public:
@@ -104,4 +104,4 @@ class ReportWorkbench {
   std::optional<StaffSheetSource> staff_;  // the staff workbook's sheet the report came from
 };
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

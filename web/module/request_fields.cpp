@@ -5,7 +5,7 @@
 #include "json_writer.h"
 #include "model/school_year.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 using emscripten::val;
 
@@ -54,4 +54,4 @@ std::string RefusalJson(std::string_view message, bool clearsWeeklyHours) {
   return json.Text();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -11,7 +11,7 @@
 #include "model/teacher.h"
 #include "report_sheet/report_builder.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // An object whose fields can be read: not null, not a number or a text.
 bool IsObject(const emscripten::val& value);
@@ -27,4 +27,4 @@ report_sheet::ReportRequest RunOf(const emscripten::val& request);
 // {ok: false, message, clearsWeeklyHours}
 std::string RefusalJson(std::string_view message, bool clearsWeeklyHours);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

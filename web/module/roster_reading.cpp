@@ -16,7 +16,7 @@
 #include "workbook_package/workbook_package.h"
 #include "staff_book/staff_book.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -140,4 +140,4 @@ std::string UnreadableRoster(const std::string& fileName, const std::string& why
 
 std::string ListLimitsNotice() { return staff_book::ListLimitsNotice(); }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

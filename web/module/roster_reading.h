@@ -9,7 +9,7 @@
 
 #include "workbook_part_reading.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // bytes: the file's Uint8Array. {ok: false, message} for a file no roster can be read
 // from (too large, an old workbook); {ok: true, form: "workbook"}; or {ok: true, form:
@@ -44,4 +44,4 @@ std::string UnreadableRoster(const std::string& fileName, const std::string& why
 // What is said of the lists the page reads before one is chosen.
 std::string ListLimitsNotice();
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

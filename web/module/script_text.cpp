@@ -1,6 +1,6 @@
 #include "script_text.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 emscripten::val ScriptText(std::string_view utf8) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
@@ -8,4 +8,4 @@ emscripten::val ScriptText(std::string_view utf8) {
   return decoder.call<emscripten::val>("decode", emscripten::val(emscripten::typed_memory_view(utf8.size(), bytes)));
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -7,9 +7,9 @@
 
 #include <string_view>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // utf8: UTF-8 text; the string is made before this returns, so the text need not outlive it.
 emscripten::val ScriptText(std::string_view utf8);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

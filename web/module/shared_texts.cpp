@@ -12,7 +12,7 @@
 #include "roster_rules/roster_table.h"
 #include "staff_book/staff_work_texts.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 std::string ActionLabelsJson() {
   JsonWriter json;
@@ -90,4 +90,4 @@ std::string ExampleSavedText(const std::string& file, const std::string& openBut
 
 std::string ReportFontFamily() { return report_sheet::ReportSheet().Font().family; }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // {key: {text, toolTip}} for every action, the text without its shortcut mark.
 std::string ActionLabelsJson();
@@ -34,4 +34,4 @@ std::string ExampleSavedText(const std::string& file, const std::string& openBut
 // The family of the report's font, which the page carries.
 std::string ReportFontFamily();
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

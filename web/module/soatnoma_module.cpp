@@ -37,7 +37,7 @@
 #include "workbook_package/workbook_package.h"
 #include "report_sheet/school_year.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -300,4 +300,4 @@ EMSCRIPTEN_BINDINGS(soatnoma_staff) {
 // The page's measure of text, kept for the page's life and handed to every report and staff.
 EMSCRIPTEN_BINDINGS(soatnoma_measure) { emscripten::class_<PageTextMeasure>("PageTextMeasure").constructor<val>(); }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

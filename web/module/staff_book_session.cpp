@@ -17,7 +17,7 @@
 #include "staff_workbook_reading.h"
 #include "staff_book/staff_work_texts.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -168,4 +168,4 @@ std::string StaffWorkbookRefusal(int teachers) {
   return taken ? std::string() : staff_book::TooManyTeachersMessage();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

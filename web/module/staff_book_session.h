@@ -15,7 +15,7 @@
 #include "page_text_measure.h"
 #include "workbook_parts/staff_workbook.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class StaffBookSession {
  public:
@@ -84,4 +84,4 @@ std::string StaffWorkbookName(const std::string& rosterFileName);
 // Why a workbook of so many teachers is not made; empty when it is.
 std::string StaffWorkbookRefusal(int teachers);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -10,7 +10,7 @@
 #include "staff_book/staff_summary.h"
 #include "staff_book/staff_workbook_texts.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -189,4 +189,4 @@ std::string StaffChangesJson(const StaffSheetSource& source, const report_sheet:
   return json.EndObject().Text();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

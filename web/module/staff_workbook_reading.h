@@ -15,7 +15,7 @@
 #include "workbook_package/workbook_notes.h"
 #include "staff_book/staff_workbook_file.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // Which sheet the page reads first, by its place among sheetNames: a report's own, or the
 // summary "Jami" of a workbook that may be a staff workbook (staff_book::SheetReadFirst).
@@ -74,4 +74,4 @@ std::variant<workbook_package::OpenRefusal, StaffWorkbookRead> ReadStaffWorkbook
 std::string StaffChangesJson(const StaffSheetSource& source, const report_sheet::ReportSheet& sheet,
                              const workbook_package::WorkbookNotes& notes);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

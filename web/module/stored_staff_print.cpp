@@ -10,7 +10,7 @@
 #include "staff_book_session.h"
 #include "staff_workbook_reading.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 // {message}, or of a page {ok: false, message}.
@@ -61,4 +61,4 @@ std::string StoredStaffPrint::PrintText(int summaryPages) const {
   return staff_book::StaffPrintText(summaryPages, pages_, {});
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

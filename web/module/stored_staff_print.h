@@ -12,7 +12,7 @@
 #include "workbook_package/opened_report.h"
 #include "page_text_measure.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 class StoredStaffPrint {
  public:
@@ -38,4 +38,4 @@ class StoredStaffPrint {
   int pages_ = 0;
 };
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

@@ -11,7 +11,7 @@
 #include "model/table_csv.h"
 #include "request_fields.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -33,4 +33,4 @@ std::string TableCsv(const val& request) {
 
 EMSCRIPTEN_BINDINGS(soatnoma_tests) { emscripten::function("tableCsv", &TableCsv); }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

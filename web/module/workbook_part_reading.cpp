@@ -8,7 +8,7 @@
 #include "workbook_reading/sheet_changes.h"
 #include "workbook_reading/stored_cells.h"
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 namespace {
 
 using emscripten::val;
@@ -115,4 +115,4 @@ val SheetWithChangesText(const std::string& sheet, const val& changes) {
   return changed ? val(*changed) : val::null();
 }
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module

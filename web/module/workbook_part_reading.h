@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace soatnoma::web {
+namespace soatnoma::module {
 
 // The bytes of a Uint8Array, copied into the module.
 std::string BytesOf(const emscripten::val& array);
@@ -49,4 +49,4 @@ class WorkbookTexts {
 // cannot be (no XML, a row the sheet does not have).
 emscripten::val SheetWithChangesText(const std::string& sheet, const emscripten::val& changes);
 
-}  // namespace soatnoma::web
+}  // namespace soatnoma::module
