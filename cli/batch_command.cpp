@@ -28,30 +28,30 @@ struct BatchOptions {
 // nullopt after the usage error has been written.
 std::optional<BatchOptions> ReadBatchOptions(std::span<const std::string> args, std::ostream& err,
                                              const YearClock& currentYear) {
-  OptionSpec spec;
+  cli_core::OptionSpec spec;
   spec.valued.insert({"-o", "--year"});
   spec.allowPositional = true;
   std::string error;
-  const auto options = ReadOptions(args, spec, &error);
+  const auto options = cli_core::ReadOptions(args, spec, &error);
   if (!options) {
-    UsageError(err, error);
+    cli_core::UsageError(err, error);
     return std::nullopt;
   }
   const auto fail = [&err](const std::string& message) {
-    UsageError(err, message);
+    cli_core::UsageError(err, message);
     return std::nullopt;
   };
   if (options->positional.size() != 1) return fail("batch uchun bitta ro'yxat fayli berilishi kerak");
-  const auto output = ReadOutputChoice(*options, "OUT", currentYear(), &error);
+  const auto output = cli_core::ReadOutputChoice(*options, "OUT", currentYear(), &error);
   if (!output) return fail(error);
   // Before the list is even read: the result must never take the list's place.
   if (roster_rules::WritesOverRoster(options->positional.front(), output->path)) {
     return fail(roster_rules::WritesOverRosterMessage(output->path));
   }
-  return BatchOptions{
-      options->positional.front(), output->path,
-      output->format == OutputFormat::Pdf ? staff_files::StaffFileFormat::Pdf : staff_files::StaffFileFormat::Xlsx,
-      output->year};
+  return BatchOptions{options->positional.front(), output->path,
+                      output->format == cli_core::OutputFormat::Pdf ? staff_files::StaffFileFormat::Pdf
+                                                                    : staff_files::StaffFileFormat::Xlsx,
+                      output->year};
 }
 
 // The corrections of an earlier staff workbook at OUT that the new one keeps, and the
@@ -78,12 +78,12 @@ int RunBatchCommand(std::span<const std::string> args, std::ostream& out, std::o
 int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, std::ostream& err,
                       const YearClock& currentYear, bool showProgress, const AfterEachTeacher& afterEachTeacher) {
   const auto options = ReadBatchOptions(args, err, currentYear);
-  if (!options) return kExitUsage;
+  if (!options) return cli_core::kExitUsage;
 
   const staff_files::LoadedRoster loaded = staff_files::LoadRoster(options->roster);
   if (!loaded.ok) {
     err << loaded.message << "\n";
-    return kExitRefused;
+    return cli_core::kExitRefused;
   }
   const roster_rules::Roster& roster = loaded.roster;
   if (roster.readAsWindows1251) err << roster_rules::kWindows1251Notice << "\n";
@@ -92,7 +92,7 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
   const std::vector<roster_rules::RosterTeacher> teachers = roster.Teachers();
   if (teachers.empty()) {
     err << staff_book::NothingMadeText(roster.rows.empty() ? "ro'yxatda o'qituvchi yo'q." : kNoRowRight) << "\n";
-    return kExitRefused;
+    return cli_core::kExitRefused;
   }
 
   const staff_book::CarryPlan carried = CarriedCorrections(*options, teachers, err);
@@ -112,15 +112,15 @@ int RunBatchCommandAt(std::span<const std::string> args, std::ostream& /*out*/, 
     case staff_files::StaffExportStatus::Written:
       interruptions.Forget();  // the file is complete and in place: a late Ctrl+C changes nothing
       if (carried.carried > 0) err << staff_book::CarriedText(carried) << "\n";
-      return problems.empty() && result.refused.empty() ? kExitOk : kExitSomeSkipped;
-    case staff_files::StaffExportStatus::NotWritten: err << result.message << "\n"; return kExitCannotWrite;
+      return problems.empty() && result.refused.empty() ? cli_core::kExitOk : cli_core::kExitSomeSkipped;
+    case staff_files::StaffExportStatus::NotWritten: err << result.message << "\n"; return cli_core::kExitCannotWrite;
     case staff_files::StaffExportStatus::Stopped:
       err << staff_book::kStaffStoppedText << "\n";
-      return kExitInterrupted;  // unless the held signal ends the program first, as it should
+      return cli_core::kExitInterrupted;  // unless the held signal ends the program first, as it should
     case staff_files::StaffExportStatus::NothingToWrite: break;
   }
   err << staff_book::NothingMadeText(kNoRowRight) << "\n";
-  return kExitRefused;
+  return cli_core::kExitRefused;
 }
 
 }  // namespace soatnoma::cli

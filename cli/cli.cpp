@@ -13,14 +13,18 @@ namespace soatnoma::cli {
 namespace {
 
 constexpr std::array kCommands = {
-    Command{"table", RunTableCommand}, Command{"explain", RunExplainCommand}, Command{"report", RunReportCommand},
-    Command{"batch", RunBatchCommand}, Command{"list", RunListCommand},       Command{"pdf", RunPdfCommand},
+    cli_core::Command{"table", cli_core::RunTableCommand},
+    cli_core::Command{"explain", cli_core::RunExplainCommand},
+    cli_core::Command{"report", RunReportCommand},
+    cli_core::Command{"batch", RunBatchCommand},
+    cli_core::Command{"list", RunListCommand},
+    cli_core::Command{"pdf", RunPdfCommand},
 };
 
 }  // namespace
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  return RunCommands(args, out, err, kCommands);
+  return cli_core::RunCommands(args, out, err, kCommands);
 }
 
 }  // namespace soatnoma::cli

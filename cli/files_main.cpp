@@ -9,5 +9,5 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return soatnoma::cli::CheckedStandardOutput(soatnoma::cli::RunCli(args, std::cout, std::cerr));
+  return soatnoma::cli_core::CheckedStandardOutput(soatnoma::cli::RunCli(args, std::cout, std::cerr));
 }

@@ -13,28 +13,28 @@
 
 namespace {
 
-using soatnoma::cli::Command;
+using soatnoma::cli_core::Command;
 
 int Report(std::span<const std::string> args, std::ostream&, std::ostream& err) {
-  return soatnoma::cli::RunInFilesProgram("report", args, err);
+  return soatnoma::cli_core::RunInFilesProgram("report", args, err);
 }
 
 int Batch(std::span<const std::string> args, std::ostream&, std::ostream& err) {
-  return soatnoma::cli::RunInFilesProgram("batch", args, err);
+  return soatnoma::cli_core::RunInFilesProgram("batch", args, err);
 }
 
 // Reading a workbook needs the report files' libraries, which bring Qt with them.
 int List(std::span<const std::string> args, std::ostream&, std::ostream& err) {
-  return soatnoma::cli::RunInFilesProgram("list", args, err);
+  return soatnoma::cli_core::RunInFilesProgram("list", args, err);
 }
 
 int Pdf(std::span<const std::string> args, std::ostream&, std::ostream& err) {
-  return soatnoma::cli::RunInFilesProgram("pdf", args, err);
+  return soatnoma::cli_core::RunInFilesProgram("pdf", args, err);
 }
 
 constexpr std::array kCommands = {
-    Command{"table", soatnoma::cli::RunTableCommand},
-    Command{"explain", soatnoma::cli::RunExplainCommand},
+    Command{"table", soatnoma::cli_core::RunTableCommand},
+    Command{"explain", soatnoma::cli_core::RunExplainCommand},
     Command{"report", Report},
     Command{"batch", Batch},
     Command{"list", List},
@@ -45,5 +45,6 @@ constexpr std::array kCommands = {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return soatnoma::cli::CheckedStandardOutput(soatnoma::cli::RunCommands(args, std::cout, std::cerr, kCommands));
+  return soatnoma::cli_core::CheckedStandardOutput(
+      soatnoma::cli_core::RunCommands(args, std::cout, std::cerr, kCommands));
 }

@@ -27,16 +27,16 @@ int RunReportCommand(std::span<const std::string> args, std::ostream& out, std::
 
 int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/, std::ostream& err,
                        const YearClock& currentYear) {
-  OptionSpec spec;
-  AddTeacherOptions(spec);
+  cli_core::OptionSpec spec;
+  cli_core::AddTeacherOptions(spec);
   spec.valued.insert({"--name", "--school", "--subject", "--year", "-o"});
   std::string error;
-  const auto options = ReadOptions(args, spec, &error);
-  if (!options) return UsageError(err, error);
-  const TeacherOptions teacher = ReadTeacherOptions(*options);
-  if (!teacher.valid) return UsageError(err, teacher.error);
-  const auto output = ReadOutputChoice(*options, "FILE", currentYear(), &error);
-  if (!output) return UsageError(err, error);
+  const auto options = cli_core::ReadOptions(args, spec, &error);
+  if (!options) return cli_core::UsageError(err, error);
+  const cli_core::TeacherOptions teacher = cli_core::ReadTeacherOptions(*options);
+  if (!teacher.valid) return cli_core::UsageError(err, teacher.error);
+  const auto output = cli_core::ReadOutputChoice(*options, "FILE", currentYear(), &error);
+  if (!output) return cli_core::UsageError(err, error);
 
   report_sheet::ReportRequest request;
   request.category = teacher.category;
@@ -49,19 +49,19 @@ int RunReportCommandAt(std::span<const std::string> args, std::ostream& /*out*/,
   const report_sheet::ReportOutcome outcome = report_sheet::BuildReport(request);
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     err << refusal->message << "\n";
-    return kExitRefused;
+    return cli_core::kExitRefused;
   }
   const report_sheet::ReportSheet& sheet = std::get<report_sheet::ReportSheet>(outcome);
 
   const HeadlessGui gui;  // both writers lay the text out with the report's fonts
-  const report_files::SaveResult saved = output->format == OutputFormat::Xlsx
+  const report_files::SaveResult saved = output->format == cli_core::OutputFormat::Xlsx
                                              ? report_files::SaveXlsx(sheet, output->path)
                                              : report_files::SavePdf(sheet, output->path);
   if (!saved.ok) {
     err << saved.message << "\n";
-    return kExitCannotWrite;
+    return cli_core::kExitCannotWrite;
   }
-  return kExitOk;
+  return cli_core::kExitOk;
 }
 
 }  // namespace soatnoma::cli

@@ -3,7 +3,7 @@
 #include "cli_core/exit_codes.h"
 #include "cli_core/version.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 std::string UsageText() {
   return "Foydalanish:\n"
@@ -76,4 +76,4 @@ int RunCommands(std::span<const std::string> args, std::ostream& out, std::ostre
   return kExitUsage;
 }
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 using CommandFunction = int (*)(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
@@ -25,4 +25,4 @@ std::string UsageText();
 // How every message of the command line begins: "soatnoma-cli: ...".
 inline constexpr std::string_view kMessageStart = "soatnoma-cli: ";
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 // Exit statuses other tools rely on.
 inline constexpr int kExitOk = 0;
@@ -11,4 +11,4 @@ inline constexpr int kExitCannotWrite = 3;    // the output file could not be wr
 inline constexpr int kExitUsage = 64;         // bad command line; the usage on stderr
 inline constexpr int kExitInterrupted = 130;  // a batch stopped by Ctrl+C, as a shell reports it
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

@@ -11,7 +11,7 @@
 #include "model/told_table.h"
 #include "model/workload_table.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 namespace {
 
 // The cell of the table's hours named ("D8", "s20"); nullopt for anything else.
@@ -66,4 +66,4 @@ int RunExplainCommand(std::span<const std::string> args, std::ostream& out, std:
   return kExitOk;
 }
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

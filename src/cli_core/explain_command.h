@@ -4,10 +4,10 @@
 #include <span>
 #include <string>
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 // soatnoma-cli explain --category upper|primary --weekly TEXT [--rate TEXT] [--leader] CELL
 // Prints how the cell (C5:S20, "D8") of the teacher's rounded table came by its hours.
 int RunExplainCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

@@ -11,7 +11,7 @@
 #include "cli_core/cli_commands.h"
 #include "cli_core/exit_codes.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 namespace {
 
 namespace fs = std::filesystem;
@@ -43,4 +43,4 @@ int RunInFilesProgram(std::string_view command, std::span<const std::string> arg
   return kExitCannotWrite;
 }
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

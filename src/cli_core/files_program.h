@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 // Replaces this process by the files program running the command with the arguments; only
 // returns when that program cannot be started (status 3, the reason on err).
 int RunInFilesProgram(std::string_view command, std::span<const std::string> args, std::ostream& err);
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

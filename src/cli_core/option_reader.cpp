@@ -1,6 +1,6 @@
 #include "cli_core/option_reader.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 std::optional<std::string> ParsedOptions::Value(std::string_view name) const {
   const auto it = values.find(name);
@@ -48,4 +48,4 @@ std::optional<ParsedOptions> ReadOptions(std::span<const std::string> args, cons
   return parsed;
 }
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

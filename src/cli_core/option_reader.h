@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 struct OptionSpec {
   std::set<std::string, std::less<>> valued;  // "--weekly", "-o", ...
@@ -31,4 +31,4 @@ struct ParsedOptions {
 // nullopt with *error set (Uzbek) when an option is unknown, repeated, or lacks its value.
 std::optional<ParsedOptions> ReadOptions(std::span<const std::string> args, const OptionSpec& spec, std::string* error);
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

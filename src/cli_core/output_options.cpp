@@ -8,7 +8,7 @@
 #include "cli_core/exit_codes.h"
 #include "model/school_year.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 std::optional<OutputFormat> OutputFormatOf(const std::string& path) {
   std::string lower = path;
@@ -49,4 +49,4 @@ int UsageError(std::ostream& err, const std::string& message) {
   return kExitUsage;
 }
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

@@ -9,7 +9,7 @@
 
 #include "cli_core/option_reader.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 enum class OutputFormat { Xlsx, Pdf };
 
@@ -35,4 +35,4 @@ std::optional<OutputChoice> ReadOutputChoice(const ParsedOptions& options, std::
 // "soatnoma-cli: <message>" and the usage on err; returns the usage status.
 int UsageError(std::ostream& err, const std::string& message);
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

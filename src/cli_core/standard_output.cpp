@@ -8,7 +8,7 @@
 #include "cli_core/exit_codes.h"
 #include "model/system_error_text.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 int CheckedStandardOutput(int status) {
   errno = 0;
@@ -20,4 +20,4 @@ int CheckedStandardOutput(int status) {
   return status == kExitOk ? kExitCannotWrite : status;
 }
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

@@ -7,7 +7,7 @@
 #include "model/table_csv.h"
 #include "model/distribution.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 void AddTeacherOptions(OptionSpec& spec) {
   spec.valued.insert({"--category", "--weekly", "--rate"});
@@ -58,4 +58,4 @@ int RunTableCommand(std::span<const std::string> args, std::ostream& out, std::o
   return kExitOk;
 }
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

@@ -7,7 +7,7 @@
 #include "cli_core/option_reader.h"
 #include "model/teacher.h"
 
-namespace soatnoma::cli {
+namespace soatnoma::cli_core {
 
 // soatnoma-cli table --category upper|primary --weekly TEXT [--rate TEXT] [--leader]
 //                    [--before-rounding]
@@ -25,4 +25,4 @@ struct TeacherOptions {
 void AddTeacherOptions(OptionSpec& spec);
 TeacherOptions ReadTeacherOptions(const ParsedOptions& options);
 
-}  // namespace soatnoma::cli
+}  // namespace soatnoma::cli_core

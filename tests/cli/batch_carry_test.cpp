@@ -43,7 +43,7 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   const std::string book = folder.File("kitob.xlsx");
   const std::string ali = "Ali Valiyev,12,fizika,yuqori,24,,ha\n";
   const std::string others = "Vali Aliyev,12,tarix,yuqori,18,,\nHasan Karimov,12,kimyo,yuqori,20,,\n";
-  ASSERT_EQ(BatchInto(folder, ali + others, book).status, kExitOk);
+  ASSERT_EQ(BatchInto(folder, ali + others, book).status, cli_core::kExitOk);
   const auto computed = staff_files::testing::CorrectStaffSheet(book, "Ali Valiyev", 2);
   ASSERT_TRUE(computed);
   ASSERT_TRUE(staff_files::testing::CorrectStaffSheet(book, "Vali Aliyev", 1));
@@ -52,7 +52,7 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   // A new teacher first, Vali's hours changed, Hasan gone: only Ali's correction can stay.
   const std::string newcomer = "Yangi Ustoz,12,fizika,yuqori,20,,\n";
   const BatchRun again = BatchInto(folder, newcomer + ali + "Vali Aliyev,12,tarix,yuqori,19,,\n", book);
-  EXPECT_EQ(again.status, kExitOk);
+  EXPECT_EQ(again.status, cli_core::kExitOk);
   EXPECT_EQ(again.err,
             "tuzatishlar ko'chirilmadi: \"Vali Aliyev\" (\"Vali Aliyev\" varag'i): ro'yxatdagi qatori o'zgargan\n"
             "tuzatishlar ko'chirilmadi: \"Hasan Karimov\" (\"Hasan Karimov\" varag'i): ro'yxatda yo'q\n"

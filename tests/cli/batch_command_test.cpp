@@ -72,7 +72,7 @@ TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {
   const ScratchFolder folder;
   WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
   const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", folder.File("xodimlar.xlsx"), "--year", "2025"});
-  EXPECT_EQ(run.status, kExitSomeSkipped);
+  EXPECT_EQ(run.status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(Lines(run.err), kRefusedRows);
 
   const SavedWorkbook workbook(folder.File("xodimlar.xlsx"));
@@ -165,7 +165,7 @@ TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
   // The same refused rows on the same lines as from CSV, and the same teachers' sheets.
   ASSERT_TRUE(WriteWorkbookRoster(folder.File("xodimlar.xlsx")));
   const BatchRun fromWorkbook = Batch({folder.File("xodimlar.xlsx"), "-o", folder.File("a.xlsx"), "--year", "2025"});
-  EXPECT_EQ(fromWorkbook.status, kExitSomeSkipped);
+  EXPECT_EQ(fromWorkbook.status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(Lines(fromWorkbook.err), kRefusedRows);
   EXPECT_EQ(SavedWorkbook(folder.File("a.xlsx")).SheetNames(), kSheetNames);
 
@@ -175,7 +175,7 @@ TEST(BatchCommand, RosterFromAWorkbookOrInWindows1251) {
             "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0 \xC4\xE8\xEB\xED\xEE\xE7\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n"
             "G\x91ulomov;12;tarix;yuqori;9\r\n");
   const BatchRun windows = Batch({folder.File("windows.csv"), "-o", folder.File("b.xlsx")});
-  EXPECT_EQ(windows.status, kExitSomeSkipped);
+  EXPECT_EQ(windows.status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(Lines(windows.err), (std::vector<std::string>{
                                     "Fayl Windows-1251 kodlashida o'qildi",
                                     "qator 3: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
@@ -190,7 +190,7 @@ TEST(BatchCommand, PdfOpensWithTheSummaryThenAPagePerGoodRowInRosterOrder) {
   WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
   const std::string pdf = folder.File("xodimlar.PDF");
   const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", pdf});
-  EXPECT_EQ(run.status, kExitSomeSkipped);
+  EXPECT_EQ(run.status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(Lines(run.err), kRefusedRows);
   const auto info = RunTool("pdfinfo " + Quoted(pdf));
   EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
@@ -230,7 +230,7 @@ TEST(BatchCommand, ListsWithoutTheProgramsHeadingsAreRefusedOnceAndTitlesDoNotMa
   const ScratchFolder folder;
   WriteFile(folder.File("boshqa.csv"), "F.I.Sh.;Fani;Soat\r\nKarimova Dilnoza;fizika;24\r\nAliyev Vali;kimyo;20\r\n");
   const BatchRun refused = Batch({folder.File("boshqa.csv"), "-o", folder.File("a.xlsx")});
-  EXPECT_EQ(refused.status, kExitRefused);
+  EXPECT_EQ(refused.status, cli_core::kExitRefused);
   EXPECT_EQ(
       Lines(refused.err),
       std::vector<std::string>{
@@ -245,7 +245,7 @@ TEST(BatchCommand, ListsWithoutTheProgramsHeadingsAreRefusedOnceAndTitlesDoNotMa
                   "ism;maktab;fan;toifa;soat\r\n"
                   "\xCA\xE0\xF0\xE8\xEC\xEE\xE2\xE0;12;\xD4\xE8\xE7\xE8\xEA\xE0;yuqori;24\r\n");
     const BatchRun read = Batch({folder.File("sarlavha.csv"), "-o", folder.File("b.xlsx")});
-    EXPECT_EQ(read.status, kExitOk) << title << read.err;
+    EXPECT_EQ(read.status, cli_core::kExitOk) << title << read.err;
     EXPECT_EQ(Lines(read.err), std::vector<std::string>{"Fayl Windows-1251 kodlashida o'qildi"}) << title;
     EXPECT_EQ(SavedWorkbook(folder.File("b.xlsx")).SheetNames(), (std::vector<std::string>{"Jami", "Каримова"}));
   }
@@ -279,7 +279,7 @@ TEST(BatchCommand, TheStaffListIsNeverWrittenOver) {
   };
   for (const auto& [roster, output] : sameFile) {
     const BatchRun run = Batch({roster, "-o", output});
-    EXPECT_EQ(run.status, kExitUsage) << output;
+    EXPECT_EQ(run.status, cli_core::kExitUsage) << output;
     EXPECT_EQ(Lines(run.err).front(), "soatnoma-cli: " + roster_rules::WritesOverRosterMessage(output)) << output;
     EXPECT_TRUE(ReadFile(list) == listBytes) << output;
     EXPECT_EQ(folder.Entries(), entries) << output;
@@ -289,21 +289,21 @@ TEST(BatchCommand, TheStaffListIsNeverWrittenOver) {
   // The real program, started in the list's folder, and the list given as "./xodimlar.xlsx".
   const auto relative = RunTool("cd " + Quoted(folder.Path()) + " && " + Quoted(SOATNOMA_CLI) +
                                 " batch xodimlar.xlsx -o ./xodimlar.xlsx");
-  EXPECT_EQ(relative.status, kExitUsage) << relative.output;
+  EXPECT_EQ(relative.status, cli_core::kExitUsage) << relative.output;
   EXPECT_NE(relative.output.find(roster_rules::WritesOverRosterMessage("./xodimlar.xlsx")), std::string::npos);
   EXPECT_TRUE(ReadFile(list) == listBytes);
 
   // The name every edition offers is written beside the list; a list named as such an
   // offer is refused as its own output too, and written under its own offer.
   const std::string offered = folder.File(staff_book::StaffFileName("xodimlar.xlsx", "xlsx"));
-  EXPECT_EQ(Batch({list, "-o", offered}).status, kExitSomeSkipped);
+  EXPECT_EQ(Batch({list, "-o", offered}).status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(SavedWorkbook(offered).SheetNames(), kSheetNames);
   EXPECT_TRUE(ReadFile(list) == listBytes);
   const std::string namedAsAnOffer = folder.File("12-maktab hisobotlari.xlsx");
   fs::copy_file(list, namedAsAnOffer);
-  EXPECT_EQ(Batch({namedAsAnOffer, "-o", namedAsAnOffer}).status, kExitUsage);
+  EXPECT_EQ(Batch({namedAsAnOffer, "-o", namedAsAnOffer}).status, cli_core::kExitUsage);
   const std::string itsOffer = folder.File(staff_book::StaffFileName(namedAsAnOffer, "xlsx"));
-  EXPECT_EQ(Batch({namedAsAnOffer, "-o", itsOffer}).status, kExitSomeSkipped);
+  EXPECT_EQ(Batch({namedAsAnOffer, "-o", itsOffer}).status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(SavedWorkbook(itsOffer).SheetNames(), kSheetNames);
   EXPECT_TRUE(ReadFile(namedAsAnOffer) == listBytes);
 }
@@ -314,7 +314,7 @@ TEST(BatchCommand, NothingToProduceWritesNothingAndKeepsAnEarlierFile) {
   WriteFile(earlier, "earlier workbook");
   WriteFile(folder.File("yomon.csv"), "ism,maktab,fan,toifa,soat\nA,1,f,yuqori,5\nB,1,f,o'rta,20\n");
   const BatchRun bad = Batch({folder.File("yomon.csv"), "-o", earlier});
-  EXPECT_EQ(bad.status, kExitRefused);
+  EXPECT_EQ(bad.status, cli_core::kExitRefused);
   EXPECT_EQ(Lines(bad.err),
             (std::vector<std::string>{
                 "qator 2: soat \"5\": 10 soatdan kam dars uchun soatnoma shart emas.",
@@ -323,16 +323,16 @@ TEST(BatchCommand, NothingToProduceWritesNothingAndKeepsAnEarlierFile) {
             }));
   WriteFile(folder.File("bosh.csv"), "\xEF\xBB\xBFism;maktab;fan;toifa;soat\r\n;;;;\r\n");
   const BatchRun empty = Batch({folder.File("bosh.csv"), "-o", earlier});
-  EXPECT_EQ(empty.status, kExitRefused);
+  EXPECT_EQ(empty.status, cli_core::kExitRefused);
   EXPECT_EQ(empty.err, "Hech bir hisobot tayyorlanmadi, fayl yozilmadi: ro'yxatda o'qituvchi yo'q.\n");
   const BatchRun missing = Batch({folder.File("yo'q.csv"), "-o", earlier});
-  EXPECT_EQ(missing.status, kExitRefused);
+  EXPECT_EQ(missing.status, cli_core::kExitRefused);
   EXPECT_EQ(missing.err, "Ro'yxat o'qilmadi: \"" + folder.File("yo'q.csv") + "\" fayli topilmadi.\n");
   const std::string huge = folder.File("katta.csv");
   WriteFile(huge, "ism\n");
   std::filesystem::resize_file(huge, 17 * 1024 * 1024);  // holes: nothing written on the disk
   const BatchRun tooLarge = Batch({huge, "-o", earlier});
-  EXPECT_EQ(tooLarge.status, kExitRefused);
+  EXPECT_EQ(tooLarge.status, cli_core::kExitRefused);
   EXPECT_EQ(tooLarge.err, "Ro'yxat o'qilmadi: \"" + huge + "\" ro'yxat uchun juda katta (16 MB dan ortiq).\n");
   std::filesystem::remove(huge);
   EXPECT_EQ(ReadFile(earlier), "earlier workbook");
@@ -347,7 +347,7 @@ TEST(BatchCommand, ANamedPipeOrADeviceIsRefusedAtOnce) {
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   for (const std::string& roster : {pipe, std::string("/dev/zero")}) {
     const BatchRun run = Batch({roster, "-o", folder.File("natija.xlsx")});
-    EXPECT_EQ(run.status, kExitRefused);
+    EXPECT_EQ(run.status, cli_core::kExitRefused);
     EXPECT_EQ(run.err, "Ro'yxat o'qilmadi: \"" + roster + "\" oddiy fayl emas.\n");
   }
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.csv"}));
@@ -358,7 +358,7 @@ TEST(BatchCommand, OutputThatCannotBeWrittenIsStatusThree) {
   WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
   const std::string missing = folder.File("yo'q") + "/xodimlar.pdf";
   const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", missing});
-  EXPECT_EQ(run.status, kExitCannotWrite);
+  EXPECT_EQ(run.status, cli_core::kExitCannotWrite);
   EXPECT_EQ(Lines(run.err).back(), "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.");
 
   // A write-protected earlier file is refused, as a copy would refuse it, and kept.
@@ -366,7 +366,7 @@ TEST(BatchCommand, OutputThatCannotBeWrittenIsStatusThree) {
   WriteFile(kept, "signed");
   ::chmod(kept.c_str(), 0444);
   const BatchRun protectedRun = Batch({folder.File("xodimlar.csv"), "-o", kept});
-  EXPECT_EQ(protectedRun.status, kExitCannotWrite);
+  EXPECT_EQ(protectedRun.status, cli_core::kExitCannotWrite);
   EXPECT_EQ(Lines(protectedRun.err).back(),
             "Hisobot saqlanmadi: \"" + kept + "\" fayli yozishdan himoyalangan (faqat o'qish uchun).");
   EXPECT_EQ(ReadFile(kept), "signed");
@@ -381,7 +381,7 @@ TEST(BatchCommand, ARowTheWorkbookCannotTakeIsSkippedNotTheWholeStaff) {
                                              "Vali;1;fizika;yuqori;24\n");
   const std::string path = folder.File("xodimlar.xlsx");
   const BatchRun run = Batch({folder.File("xodimlar.csv"), "-o", path});
-  EXPECT_EQ(run.status, kExitSomeSkipped);
+  EXPECT_EQ(run.status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(Lines(run.err), (std::vector<std::string>{
                                 "qator 2: Familiya va ism juda uzun: 200 belgidan oshmasin.",
                                 "qator 3: Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
@@ -398,7 +398,7 @@ TEST(BatchCommand, BadCommandLinesAreUsageErrors) {
   };
   for (const auto& args : bad) {
     const BatchRun run = Batch(args);
-    EXPECT_EQ(run.status, kExitUsage) << ::testing::PrintToString(args);
+    EXPECT_EQ(run.status, cli_core::kExitUsage) << ::testing::PrintToString(args);
     EXPECT_NE(run.err.find("soatnoma-cli batch ROSTER.csv -o OUT"), std::string::npos);
   }
   // What is wrong is said first, in Uzbek.
@@ -410,7 +410,7 @@ TEST(BatchCommand, BadCommandLinesAreUsageErrors) {
   };
   for (const auto& [args, message] : said) {
     const BatchRun run = Batch(args);
-    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.status, cli_core::kExitUsage);
     EXPECT_TRUE(run.err.starts_with("soatnoma-cli: " + message + "\n")) << run.err;
   }
 }
@@ -419,7 +419,7 @@ TEST(BatchCommand, ProgressBarOnlyWhereSomeoneWatches) {
   const ScratchFolder folder;
   WriteFile(folder.File("xodimlar.csv"), std::string(kStaffList));
   const BatchRun watched = Batch({folder.File("xodimlar.csv"), "-o", folder.File("a.pdf")}, true);
-  EXPECT_EQ(watched.status, kExitSomeSkipped);
+  EXPECT_EQ(watched.status, cli_core::kExitSomeSkipped);
   EXPECT_NE(watched.err.find("\rHisobotlar [##############################] 100% 4/4\n"), std::string::npos)
       << watched.err;
   EXPECT_NE(watched.err.find("\rHisobotlar [#######-----------------------]  25% 1/4"), std::string::npos);
@@ -429,7 +429,7 @@ TEST(BatchCommand, ProgressBarOnlyWhereSomeoneWatches) {
   const std::string command =
       Quoted(SOATNOMA_CLI) + " batch " + Quoted(folder.File("xodimlar.csv")) + " -o " + Quoted(folder.File("b.pdf"));
   const auto piped = RunTool(command);
-  EXPECT_EQ(piped.status, kExitSomeSkipped);
+  EXPECT_EQ(piped.status, cli_core::kExitSomeSkipped);
   EXPECT_EQ(piped.output.find("Hisobotlar"), std::string::npos);
   const auto terminal = RunTool("script -qec " + Quoted(command) + " /dev/null");
   EXPECT_NE(terminal.output.find("Hisobotlar ["), std::string::npos) << terminal.output;
@@ -489,7 +489,7 @@ TEST(BatchCommand, InterruptedBatchLeavesNoFileBehind) {
   const int status = RunBatchCommandAt(
       args, out, err, [] { return kClockYear; }, false, std::ref(ctrlC));
   ASSERT_EQ(ctrlC.sentAfter, 1) << "the signal was never sent";
-  EXPECT_EQ(status, kExitInterrupted) << err.str();
+  EXPECT_EQ(status, cli_core::kExitInterrupted) << err.str();
   EXPECT_EQ(err.str(), "To'xtatildi, fayl yozilmadi.\n");
   EXPECT_EQ(interruptsDelivered, 1);
   EXPECT_EQ(ReadFile(folder.File("xodimlar.pdf")), "earlier");
@@ -510,7 +510,7 @@ TEST(BatchCommand, SignalsTheCallerIgnoresDoNotStopIt) {
     const int status = RunBatchCommandAt(
         args, out, err, [] { return kClockYear; }, false, std::ref(sent));
     ASSERT_EQ(sent.sentAfter, 1) << file << ": the signal was never sent";
-    EXPECT_EQ(status, kExitOk) << file << "\n" << err.str();
+    EXPECT_EQ(status, cli_core::kExitOk) << file << "\n" << err.str();
     EXPECT_TRUE(ReadFile(folder.File(file)).starts_with("%PDF")) << file;
   }
 }

@@ -52,7 +52,7 @@ TEST(ReportCommand, WritesBothFormatsForBothCategories) {
       const std::string path = folder.File(std::string(category) + extension);
       const CommandRun run =
           Report({"--category", category, "--weekly", "20", "--leader", "--name", "Ism", "-o", path});
-      EXPECT_EQ(run.status, kExitOk) << run.err;
+      EXPECT_EQ(run.status, cli_core::kExitOk) << run.err;
       EXPECT_EQ(run.err, "");
       const std::string content = ReadFile(path);
       EXPECT_TRUE(content.starts_with(std::string(extension) == ".PDF" ? "%PDF" : "PK")) << path;
@@ -63,15 +63,16 @@ TEST(ReportCommand, WritesBothFormatsForBothCategories) {
 TEST(ReportCommand, YearComesFromTheClockUnlessGiven) {
   const ScratchFolder folder;
   const std::string path = folder.File("a.xlsx");
-  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "-o", path}, 2031).status, kExitOk);
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "-o", path}, 2031).status, cli_core::kExitOk);
   EXPECT_NE(TitleInWorkbook(path).find("2031/2032 o'quv yili"), std::string::npos);
-  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2024", "-o", path}, 2031).status, kExitOk);
+  ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2024", "-o", path}, 2031).status,
+            cli_core::kExitOk);
   EXPECT_NE(TitleInWorkbook(path).find("2024/2025 o'quv yili"), std::string::npos);
   // The texts go in exactly as given, spaces and all.
   ASSERT_EQ(Report({"--category", "upper", "--weekly", "20", "--school", " 7", "--subject", "kimyo ", "--name", "=Ism",
                     "-o", path})
                 .status,
-            kExitOk);
+            cli_core::kExitOk);
   EXPECT_NE(TitleInWorkbook(path).find(" 7 - sonli maktabning kimyo  fani o 'qituvchisi =Ismning"), std::string::npos);
 }
 
@@ -80,11 +81,11 @@ TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
   const std::string earlier = folder.File("earlier.pdf");
   WriteFile(earlier, "earlier report");
   const CommandRun tooFew = Report({"--category", "primary", "--weekly", "9.5", "-o", earlier});
-  EXPECT_EQ(tooFew.status, kExitRefused);
+  EXPECT_EQ(tooFew.status, cli_core::kExitRefused);
   EXPECT_EQ(tooFew.err, "10 soatdan kam dars uchun soatnoma shart emas.\n");
   EXPECT_EQ(ReadFile(earlier), "earlier report");
   const CommandRun empty = Report({"--category", "upper", "--weekly", "", "-o", folder.File("new.xlsx")});
-  EXPECT_EQ(empty.status, kExitRefused);
+  EXPECT_EQ(empty.status, cli_core::kExitRefused);
   EXPECT_EQ(empty.err, "Ajratilgan dars soati kiritilmadi!\n");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.pdf"});
 }
@@ -111,7 +112,7 @@ TEST(ReportCommand, TextsTheFormCannotCarryAreRefusedInput) {
   WriteFile(earlier, "earlier report");
   for (const Case& c : cases) {
     const CommandRun run = Report({"--category", "upper", "--weekly", "20", c.option, c.text, "-o", earlier});
-    EXPECT_EQ(run.status, kExitRefused) << c.refusal;
+    EXPECT_EQ(run.status, cli_core::kExitRefused) << c.refusal;
     EXPECT_EQ(run.err, std::string(c.refusal) + "\n");
   }
   EXPECT_EQ(ReadFile(earlier), "earlier report");
@@ -120,14 +121,14 @@ TEST(ReportCommand, TextsTheFormCannotCarryAreRefusedInput) {
   EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--name", std::string(100, 'a') + std::string(100, 'o'),
                     "-o", longest})
                 .status,
-            kExitOk);
+            cli_core::kExitOk);
 }
 
 TEST(ReportCommand, PathThatCannotBeWrittenIsStatusThree) {
   const ScratchFolder folder;
   const std::string missing = folder.File("yo'q") + "/hisobot.pdf";
   const CommandRun run = Report({"--category", "upper", "--weekly", "20", "-o", missing});
-  EXPECT_EQ(run.status, kExitCannotWrite);
+  EXPECT_EQ(run.status, cli_core::kExitCannotWrite);
   EXPECT_EQ(run.err, "Hisobot saqlanmadi: \"" + folder.File("yo'q") + "\" papkasi topilmadi.\n");
 }
 
@@ -141,7 +142,7 @@ TEST(ReportCommand, BadCommandLinesAreUsageErrors) {
   };
   for (const auto& args : bad) {
     const CommandRun run = Report(args, 0);
-    EXPECT_EQ(run.status, kExitUsage) << args.back();
+    EXPECT_EQ(run.status, cli_core::kExitUsage) << args.back();
     EXPECT_NE(run.err.find("soatnoma-cli report"), std::string::npos);
   }
 }
@@ -159,13 +160,13 @@ TEST(ReportCommand, AFileOrAYearItCannotTakeIsSaidInUzbek) {
   for (auto [args, message] : cases) {
     args.insert(args.begin(), {"--category", "upper", "--weekly", "20"});
     const CommandRun run = Report(args, 2030);
-    EXPECT_EQ(run.status, kExitUsage) << ::testing::PrintToString(args);
+    EXPECT_EQ(run.status, cli_core::kExitUsage) << ::testing::PrintToString(args);
     EXPECT_TRUE(run.err.starts_with(message)) << run.err;
   }
   const ScratchFolder folder;
   const std::string path = folder.File("hisobot.xlsx");
-  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2100", "-o", path}).status, kExitOk);
-  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2000", "-o", path}).status, kExitOk);
+  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2100", "-o", path}).status, cli_core::kExitOk);
+  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2000", "-o", path}).status, cli_core::kExitOk);
 }
 
 TEST(ReportCommand, ProgramRunsWithoutAnyDisplay) {

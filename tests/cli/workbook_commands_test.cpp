@@ -42,13 +42,13 @@ TEST(WorkbookCommands, ListNamesEveryTeacherOnALineOfItsOwnWithTheStoredTotal) {
     expected += kSheetNames[i + 1] + "\t" + names[i] + "\t" + NumberToText(totals[i]) + "\n";
   }
   const auto listed = RunCliWith({"list", book});
-  EXPECT_EQ(listed.status, kExitOk) << listed.err;
+  EXPECT_EQ(listed.status, cli_core::kExitOk) << listed.err;
   EXPECT_EQ(listed.out, expected);
   EXPECT_EQ(listed.err, "");
 
   // The same through the light program, which hands it to the one that reads workbooks.
   const auto run = RunTool(Quoted(SOATNOMA_CLI) + " list " + Quoted(book) + " 2>/dev/null");
-  EXPECT_EQ(run.status, kExitOk);
+  EXPECT_EQ(run.status, cli_core::kExitOk);
   EXPECT_EQ(run.output, expected);
 }
 
@@ -63,13 +63,13 @@ TEST(WorkbookCommands, ListRefusesWhatIsNoStaffWorkbookWithTheReason) {
   };
   for (const auto& [file, told] : refused) {
     const auto run = RunCliWith({"list", folder.File(file)});
-    EXPECT_EQ(run.status, kExitRefused) << file;
+    EXPECT_EQ(run.status, cli_core::kExitRefused) << file;
     EXPECT_EQ(run.out, "") << file;
     EXPECT_NE(run.err.find(told), std::string::npos) << run.err;
   }
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"list"}, {"list", "a.xlsx", "b.xlsx"}, {"list", "a.xlsx", "-o", "b.pdf"}}) {
-    EXPECT_EQ(RunCliWith(args).status, kExitUsage) << args.size();
+    EXPECT_EQ(RunCliWith(args).status, cli_core::kExitUsage) << args.size();
   }
 }
 
@@ -78,7 +78,7 @@ TEST(WorkbookCommands, PdfPrintsTheWorkbookAsItStands) {
   const std::string book = folder.File("xodimlar.xlsx");
   staff_files::testing::WriteCorrectedStaffWorkbook(book);
   const auto run = RunCliWith({"pdf", book, "-o", folder.File("xodimlar.pdf")});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
+  ASSERT_EQ(run.status, cli_core::kExitOk) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(PdfPages(folder.File("xodimlar.pdf")), 5);
   const std::string corrected = NumberToText(CorrectedYearTotals()[staff_files::testing::kCorrectedTeacher]);
@@ -95,7 +95,7 @@ TEST(WorkbookCommands, PdfSaysASheetPastedAsValues) {
   staff_files::testing::WriteCorrectedStaffWorkbook(book);
   ASSERT_TRUE(staff_files::testing::PasteAsValues(book, "xl/worksheets/sheet3.xml"));
   const auto run = RunCliWith({"pdf", book, "-o", folder.File("xodimlar.pdf")});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
+  ASSERT_EQ(run.status, cli_core::kExitOk) << run.err;
   EXPECT_TRUE(run.err.starts_with("\"" + kSheetNames[2] + "\": Varaqdagi ")) << run.err;
   EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;  // that sheet only
   EXPECT_EQ(PdfPages(folder.File("xodimlar.pdf")), 5);
@@ -112,7 +112,7 @@ TEST(WorkbookCommands, RowsThatOpenNoSheetAreListedWithTheirReasonAndNotPrinted)
                                  "<f>#REF!</f>");
   const std::vector<double> totals = CorrectedYearTotals();
   const auto listed = RunCliWith({"list", book});
-  ASSERT_EQ(listed.status, kExitOk) << listed.err;
+  ASSERT_EQ(listed.status, cli_core::kExitOk) << listed.err;
   std::istringstream lines(listed.out);
   std::vector<std::string> line(6);
   for (std::string& each : line) std::getline(lines, each);
@@ -124,7 +124,7 @@ TEST(WorkbookCommands, RowsThatOpenNoSheetAreListedWithTheirReasonAndNotPrinted)
 
   const std::string pdf = folder.File("xodimlar.pdf");
   const auto printed = RunCliWith({"pdf", book, "-o", pdf});
-  ASSERT_EQ(printed.status, kExitOk) << printed.err;
+  ASSERT_EQ(printed.status, cli_core::kExitOk) << printed.err;
   EXPECT_EQ(PdfPages(pdf), 4);  // "Jami" and the three teachers that open
   // The staff's total still adds the row as "Jami" stores it.
   const double staffTotal = totals[0] + totals[1] + totals[2] + totals[3];
@@ -143,12 +143,12 @@ TEST(WorkbookCommands, PdfStatusSaysWhyNothingWasWritten) {
     int status;
   };
   const Case cases[] = {
-      {{"pdf", folder.File("yot.xlsx"), "-o", folder.File("a.pdf")}, kExitRefused},
-      {{"pdf", book, "-o", folder.File("yoq/a.pdf")}, kExitCannotWrite},
-      {{"pdf", book}, kExitUsage},
-      {{"pdf", book, "-o", folder.File("a.xlsx")}, kExitUsage},
-      {{"pdf", book, folder.File("yot.xlsx"), "-o", folder.File("a.pdf")}, kExitUsage},
-      {{"pdf", book, "-o", folder.File("havola.pdf")}, kExitUsage},  // the workbook itself, by a link
+      {{"pdf", folder.File("yot.xlsx"), "-o", folder.File("a.pdf")}, cli_core::kExitRefused},
+      {{"pdf", book, "-o", folder.File("yoq/a.pdf")}, cli_core::kExitCannotWrite},
+      {{"pdf", book}, cli_core::kExitUsage},
+      {{"pdf", book, "-o", folder.File("a.xlsx")}, cli_core::kExitUsage},
+      {{"pdf", book, folder.File("yot.xlsx"), "-o", folder.File("a.pdf")}, cli_core::kExitUsage},
+      {{"pdf", book, "-o", folder.File("havola.pdf")}, cli_core::kExitUsage},  // the workbook itself, by a link
   };
   for (const Case& each : cases) {
     const auto run = RunCliWith(each.args);
@@ -158,7 +158,7 @@ TEST(WorkbookCommands, PdfStatusSaysWhyNothingWasWritten) {
   EXPECT_EQ(ReadFile(book), before);
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"bitta.xlsx", "havola.pdf", "yot.xlsx"}));
   // A report workbook is its one page; --help names both commands.
-  ASSERT_EQ(RunCliWith({"pdf", book, "-o", folder.File("bitta.pdf")}).status, kExitOk);
+  ASSERT_EQ(RunCliWith({"pdf", book, "-o", folder.File("bitta.pdf")}).status, cli_core::kExitOk);
   EXPECT_EQ(PdfPages(folder.File("bitta.pdf")), 1);
   const std::string help = RunCliWith({"--help"}).out;
   EXPECT_NE(help.find("soatnoma-cli list BOOK.xlsx\n"), std::string::npos);
