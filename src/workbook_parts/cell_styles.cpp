@@ -26,34 +26,17 @@ int PlaceOf(std::vector<Value>& values, const Value& value) {
   return static_cast<int>(values.size() - 1);
 }
 
-const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
-  switch (alignment) {
-    case report_sheet::HorizontalAlignment::Left: return "left";
-    case report_sheet::HorizontalAlignment::Center: return "center";
-    case report_sheet::HorizontalAlignment::Right: return "right";
-    case report_sheet::HorizontalAlignment::General: break;
-  }
-  return nullptr;
-}
-
-const char* VerticalName(report_sheet::VerticalAlignment alignment) {
-  switch (alignment) {
-    case report_sheet::VerticalAlignment::Top: return "top";
-    case report_sheet::VerticalAlignment::Center: return "center";
-    case report_sheet::VerticalAlignment::Bottom: break;
-  }
-  return nullptr;
-}
-
 void AppendNumber(std::string& xml, std::string_view name, long long number) {
   Append(xml, {" ", name, "=\"", Digits(number), "\""});
 }
 
 std::string AlignmentXml(const report_sheet::CellFormat& format) {
   std::string attributes;
-  if (const char* horizontal = HorizontalName(format.horizontal))
-    Append(attributes, {" horizontal=\"", horizontal, "\""});
-  if (const char* vertical = VerticalName(format.vertical)) Append(attributes, {" vertical=\"", vertical, "\""});
+  // A cell left to the general alignment and to the bottom says nothing of them.
+  if (format.horizontal != report_sheet::HorizontalAlignment::General)
+    Append(attributes, {" horizontal=\"", report_sheet::AlignmentName(format.horizontal), "\""});
+  if (format.vertical != report_sheet::VerticalAlignment::Bottom)
+    Append(attributes, {" vertical=\"", report_sheet::AlignmentName(format.vertical), "\""});
   // Text turned clockwise counts on from 90.
   if (format.orientation != 0) {
     AppendNumber(attributes, "textRotation", format.orientation > 0 ? format.orientation : 90 - format.orientation);

@@ -23,25 +23,6 @@ const char* KindName(CellKind kind) {
   return "empty";
 }
 
-const char* HorizontalName(report_sheet::HorizontalAlignment alignment) {
-  switch (alignment) {
-    case report_sheet::HorizontalAlignment::Left: return "left";
-    case report_sheet::HorizontalAlignment::Center: return "center";
-    case report_sheet::HorizontalAlignment::Right: return "right";
-    case report_sheet::HorizontalAlignment::General: break;
-  }
-  return "general";
-}
-
-const char* VerticalName(report_sheet::VerticalAlignment alignment) {
-  switch (alignment) {
-    case report_sheet::VerticalAlignment::Top: return "top";
-    case report_sheet::VerticalAlignment::Center: return "middle";
-    case report_sheet::VerticalAlignment::Bottom: break;
-  }
-  return "bottom";
-}
-
 }  // namespace
 
 void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>& formats,
@@ -51,8 +32,8 @@ void WriteFormats(JsonWriter& json, const std::vector<report_sheet::CellFormat>&
     json.BeginObject();
     json.Key("bold").Bool(format.bold);
     json.Key("fontSize").Number(format.fontSize.value_or(font.size));
-    json.Key("horizontal").String(HorizontalName(format.horizontal));
-    json.Key("vertical").String(VerticalName(format.vertical));
+    json.Key("horizontal").String(report_sheet::AlignmentName(format.horizontal));
+    json.Key("vertical").String(report_sheet::AlignmentName(format.vertical));
     json.Key("wrapText").Bool(format.wrapText);
     json.Key("rotation").Integer(format.orientation);
     json.Key("indent").Integer(format.indentLevel);
