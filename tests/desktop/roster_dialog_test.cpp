@@ -209,12 +209,10 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(::link(QFile::encodeName(list).constData(),
                     QFile::encodeName(folder_.filePath(QStringLiteral("nusxa.pdf"))).constData()),
              0);
-    QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("ichki")));
     const QStringList entries = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
-    const QStringList sameFile = {list, folder_.path() + QStringLiteral("/./xodimlar.xlsx"),
-                                  folder_.filePath(QStringLiteral("ichki/../xodimlar.xlsx")),
-                                  folder_.filePath(QStringLiteral("belgi.xlsx")),
+    // Every other way of writing the list's path is the command line's test of the same check.
+    const QStringList sameFile = {list, folder_.filePath(QStringLiteral("belgi.xlsx")),
                                   folder_.filePath(QStringLiteral("nusxa.pdf"))};
     for (const staff_files::StaffFileFormat format :
          {staff_files::StaffFileFormat::Xlsx, staff_files::StaffFileFormat::Pdf}) {
