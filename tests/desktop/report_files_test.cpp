@@ -134,6 +134,7 @@ class ReportFilesTest : public FormTestCase {
     notes.write("Familiya;Soat\nKarimova;20\n");
     notes.close();
 
+    // Refused, named, with the reader's reason (its words are the reader's own test).
     for (const char* file : {"jadval.xlsx", "yoq.xlsx"}) {
       person_.openPath = InFolder(file);
       Control<QAction>(*form_, "openWorkbook").trigger();  // Ctrl+O, or the form's context menu
@@ -141,8 +142,6 @@ class ReportFilesTest : public FormTestCase {
       QCOMPARE(person_.messages.back().icon, MessageIcon::Exclamation);
       QVERIFY(person_.messages.back().text.contains(QString::fromLatin1(file)));
     }
-    QVERIFY(person_.messages[0].text.contains(QStringLiteral("Excel ish kitobi emas")));
-    QVERIFY(person_.messages[1].text.contains(QStringLiteral("topilmadi")));
     QVERIFY(SameCells(before, report->Sheet().Cells()));
     QVERIFY(report->isWindowModified());
     person_.openPath.clear();  // a cancelled dialog: nothing at all
