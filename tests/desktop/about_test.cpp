@@ -50,14 +50,6 @@ class AboutTest : public FormTestCase {
     QVERIFY(Shows("Command2"));
   }
 
-  void helpTextIsTheProgramsOwn() {
-    const QString text = Control<QPlainTextEdit>(*form_, "Text5").toPlainText();
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 14);  // thirteen lines, each ended
-    QCOMPARE(lines[7], QStringLiteral("xatolarsiz hisoblaydi degani emas!              "));
-    QCOMPARE(HelpText().count(QStringLiteral("\r\n")), 13);
-  }
-
   void everyHelpLineFitsTheBox() {
     Click(*form_, "Image2");
     auto& box = Control<QPlainTextEdit>(*form_, "Text5");

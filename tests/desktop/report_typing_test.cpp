@@ -197,17 +197,13 @@ class ReportTypingTest : public FormTestCase {
     QVERIFY(StatusMessage(report).contains(QStringLiteral("Sarlavha va ramka o'zgartirilmaydi")));
     QVERIFY(report.Sheet().Cells().ReadValue(8, col::B) == before.ReadValue(8, col::B));
 
-    // A letter on a cell of hours opens the box; what is not a number is refused as ever.
+    // A letter on a cell of hours opens the box (what is not a number is then refused, as the
+    // editing tests check).
     QTest::mouseClick(&view, Qt::LeftButton, {}, view.CellRect(kC8).center().toPoint());
     QVERIFY(!view.IsOffTable());
     QTest::keyClick(&view, 'o');
     QVERIFY(view.IsEditing());
     QCOMPARE(view.Editor().text(), QStringLiteral("o"));
-    QTest::keyClick(&view.Editor(), Qt::Key_Return);
-    QVERIFY(view.IsEditing());
-    QVERIFY(StatusMessage(report).contains(QStringLiteral("son emas")));
-    QTest::keyClick(&view.Editor(), Qt::Key_Escape);
-    QCOMPARE(report.Undo().count(), 0);
   }
 };
 

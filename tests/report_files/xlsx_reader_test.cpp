@@ -261,10 +261,9 @@ TEST(XlsxReader, ACellThatHoldsNoNumberRefusesTheWorkbookNamingIt) {
   const std::string good = folder.File("good.xlsx");
   ASSERT_TRUE(report_files::SaveXlsx(report, good).ok);
   const std::string bytes = testing::ReadFile(good);
+  // Which texts are numbers is the stored number's own table, above.
   const std::vector<std::pair<std::string, std::optional<double>>> stored = {
-      {"NaN", {}},  {"Infinity", {}}, {"-Infinity", {}}, {"1e400", {}}, {"abc", {}},
-      {"0x10", {}}, {"", {}},         {"12.0", 12},      {"-3", -3},    {"1.5E1", 15},
-  };
+      {"NaN", {}}, {"1e400", {}}, {"", {}}, {"1.5E1", 15}};
   for (std::size_t i = 0; i < stored.size(); ++i) {
     const auto& [text, number] = stored[i];
     const std::string path = folder.File("c8-" + std::to_string(i) + ".xlsx");

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "roster_rules/code_page.h"
 #include "roster_rules/csv_records.h"
 #include "model/distribution.h"
 
@@ -24,18 +23,6 @@ TEST(CsvRecords, SemicolonsQuotesBomAndCrLf) {
   EXPECT_EQ(records[2].fields, (std::vector<std::string>{"Ko'p\r\nqatorli", " fizika "}));  // blanks kept
   EXPECT_EQ(records[2].line, 4);
   EXPECT_EQ(records[3].line, 6);
-}
-
-TEST(CsvRecords, LinesOfRecordsWhateverTheirFieldsHold) {
-  // A quote left open runs to the end of the file: the record still starts on its own line.
-  auto records = ReadCsvRecords("ism,fan\n\n\"Ko'p\nqator,,1\"r,x\n");
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[1].line, 3);
-  // Lone carriage returns end lines too.
-  records = ReadCsvRecords("ism\rA\r\rB");
-  ASSERT_EQ(records.size(), 3u);
-  EXPECT_EQ(records[1].line, 2);
-  EXPECT_EQ(records[2].line, 4);
 }
 
 // The separator is the one that sets the "ism" heading apart; a line where two do, and a
@@ -399,27 +386,6 @@ TEST(Roster, ExcelsUnicodeTextIsReadWithItsNames) {
     EXPECT_EQ(roster.Teachers()[0].name, "Каримова Дилноза");
     EXPECT_EQ(roster.Teachers()[0].line, 2);
   }
-  EXPECT_EQ(Utf16ToUtf8(std::string_view("\xFF\xFE"
-                                         "a\x00"
-                                         "\x00\xD8",
-                                         6)),
-            std::nullopt);  // a lone surrogate
-  EXPECT_EQ(Utf16ToUtf8("ism"), std::nullopt);
-}
-
-TEST(Utf8Text, Windows1251CodePage) {
-  const std::vector<std::pair<std::string_view, std::string_view>> characters = {
-      {"", ""},
-      {"abc;1,5\r\n", "abc;1,5\r\n"},
-      {"\xC0\xDF\xE0\xFF", "АЯая"},
-      {"\xA8\xB8\xA1\xA2", "ЁёЎў"},  // Ўў of Uzbek Cyrillic
-      {"\x91\x92\x93\x94", "‘’“”"},
-      {"\xB9\x88\xA0", "№€\xC2\xA0"},
-  };
-  for (const auto& [windows1251, utf8] : characters) {
-    EXPECT_EQ(Windows1251ToUtf8(windows1251), std::optional<std::string>(utf8)) << utf8;
-  }
-  EXPECT_EQ(Windows1251ToUtf8("ab\x98"), std::nullopt);
 }
 
 }  // namespace
