@@ -1,56 +1,18 @@
-// The WebAssembly module as the page calls it: the reference tables byte for byte, the form
-// it describes, the boxes a change hands the page, an opened report read, the shared measure.
+// The WebAssembly module as the page calls it: the boxes it describes for the page to draw,
+// the boxes a change hands the page, and the measure of text the page's reports share. The
+// report's cells, merges, page and file name are the desktop's (tests/report_sheet/
+// report_builder_test.cpp, report_frame_test.cpp, report_file_name_test.cpp), its tables the
+// command line's (tests/cli/golden_tables_test.cpp); an opened report's numbers are read by
+// the desktop's rule (tests/report_files/xlsx_reader_test.cpp) and refused in the page as
+// "Ochish" refuses them (page.test.mjs).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import path from 'node:path';
 
-import { fixtures, loadModule, plainMeasure } from './support.mjs';
+import { loadModule, plainMeasure } from './support.mjs';
 
 const module = await loadModule();
 
-// The reference tables: upper_20_rate20_leader_before.csv is the upper category, 20 weekly
-// hours, rate 20, class leader, before the rounding pass ("p" stands for the point).
-const references = [
-  'upper_20_rate20_other',
-  'upper_20_rate20_leader',
-  'upper_20_rate20_leader_before',
-  'primary_18_rate18_other',
-  'primary_18_rate18_leader',
-  'upper_10p5_rate18_other',
-  'upper_10p5_rate18_other_before',
-  'upper_10_rate18_other',
-  'upper_24_rate20_leader',
-  'upper_24_rate20_other',
-  'primary_22p5_rate18_other',
-  'primary_22p5_rate18_leader',
-  'upper_27_rate20_leader',
-  'primary_31p5_rate18_other',
-  'upper_13_rate40_leader',
-  'upper_13_rate40_leader_before',
-];
-
-function requestOf(name) {
-  const [category, weekly, rate, leader, stage] = name.split('_');
-  return {
-    category,
-    weekly: weekly.replace('p', '.'),
-    rate: rate.replace('rate', ''),
-    leader: leader === 'leader',
-    beforeRounding: stage === 'before',
-  };
-}
-
-test('every reference table comes out byte for byte', () => {
-  assert.equal(references.length, 16);
-  for (const name of references) {
-    const result = JSON.parse(module.tableCsv(requestOf(name)));
-    assert.equal(result.ok, true, name);
-    assert.equal(result.csv, readFileSync(path.join(fixtures, `${name}.csv`), 'utf8'), name);
-  }
-});
-
-test('the run describes the rounded form with the year given and the file name', () => {
+test('the run describes each drawn box by its cell, each line with the length it was measured to', () => {
   const request = {
     category: 'primary',
     weekly: '22,5',
@@ -63,28 +25,7 @@ test('the run describes the rounded form with the year given and the file name',
   };
   const result = JSON.parse(module.buildReport(request, plainMeasure));
   assert.equal(result.ok, true);
-  assert.equal(result.fileName, 'Oʻgʻiloy Karimova 2031-2032.xlsx');
   const form = result.report;
-  const cell = (ref) => form.cells.find((c) => c.ref === ref);
-  assert.match(cell('A2').text, /Oʻgʻiloy {2}Karimovaning 2031\/2032 o'quv yili/);
-  // The table's hours are the rounded table's, formulas with their cached results.
-  const table = JSON.parse(module.tableCsv(request))
-    .csv.trim()
-    .split('\n')
-    .map((line) => line.split(','));
-  for (let row = 5; row <= 20; ++row) {
-    const year = cell(`S${row}`);
-    assert.equal(year.kind, 'formula');
-    assert.equal(year.formula, `F${row}+J${row}+N${row}+R${row}`);
-    assert.equal(String(year.value), table[row - 5][16]);
-    assert.equal(year.display, table[row - 5][16]);
-  }
-  assert.deepEqual(
-    form.merges.map((merge) => merge.ref),
-    ['O1:S1', 'A2:S2', 'A3:S3', 'A22:S22'],
-  );
-  assert.equal(form.page.orientation, 'landscape');
-  assert.equal(form.page.paperSize, 9);
   // Every drawn box names its cell; the merged title is one box on A2.
   assert.ok(form.boxes.some((box) => box.ref === 'A2' && box.width > 700));
   assert.ok(!form.boxes.some((box) => box.ref === 'B2'));
@@ -151,62 +92,6 @@ test('a change hands the page only the boxes of the table that look different', 
   } finally {
     workbench.delete();
   }
-});
-
-test('a refused run says why and whether the weekly hours go', () => {
-  const result = JSON.parse(
-    module.buildReport({ category: 'upper', weekly: '5', rate: '20', year: 2026 }, plainMeasure),
-  );
-  assert.equal(result.ok, false);
-  assert.equal(result.message, JSON.parse(module.tableCsv({ category: 'upper', weekly: '5', rate: '20' })).message);
-  assert.ok(result.message.length > 0);
-  assert.equal(typeof result.clearsWeeklyHours, 'boolean');
-});
-
-// A saved report as the page hands it to the module: every number as the workbook stores
-// it, or, in a report kept by an earlier page, as the number itself. Either way the
-// module reads it by the desktop's rule and refuses a cell that holds no number.
-test("an opened report's numbers are read by the desktop's rule, naming the cell that holds none", () => {
-  const built = JSON.parse(
-    module.buildReport({ category: 'upper', weekly: '24', rate: '20', year: 2031 }, plainMeasure),
-  );
-  const mark = { name: 'Soatnoma', text: 'yillik taqsimot, 1-shakl' };
-  const opened = (numberOf, properties = []) => {
-    const cells = built.report.cells
-      .filter((cell) => cell.kind !== 'empty')
-      .map((cell) => {
-        const { row, column, kind, text, formula } = cell;
-        if (kind === 'number') return { row, column, kind, ...numberOf(cell) };
-        return kind === 'formula' ? { row, column, kind, formula } : { row, column, kind, text };
-      });
-    const workbench = new module.ReportWorkbench(
-      'hisobot.xlsx',
-      { properties: [mark, ...properties], worksheets: 1, cells },
-      plainMeasure,
-    );
-    const result = JSON.parse(workbench.result());
-    workbench.delete();
-    return result.ok ? 'ok' : result.message;
-  };
-  const damaged = (detail) =>
-    `"hisobot.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan (${detail})`;
-  const inC8 = (stored, value) => (cell) => (cell.ref === 'C8' ? stored : value(cell));
-  const asStored = (cell) => ({ stored: String(cell.value) });
-  const asKept = (cell) => ({ value: cell.value });
-  const cases = [
-    ['stored texts', asStored, 'ok'],
-    ['numbers kept', asKept, 'ok'],
-    ['0x10', inC8({ stored: '0x10' }, asStored), damaged("C8 katagida noto'g'ri son bor.")],
-    ...[NaN, Infinity, -Infinity].map((value) => [
-      `kept ${value}`,
-      inC8({ value }, asKept),
-      damaged("C8 katagida noto'g'ri son bor."),
-    ]),
-  ];
-  for (const [label, numberOf, expected] of cases) assert.equal(opened(numberOf), expected, label);
-  const note = (stored) => [{ name: 'Soatnoma hisoblangan C8', type: 'r8', stored }];
-  assert.equal(opened(asStored, note('7')), 'ok');
-  assert.equal(opened(asStored, note('NaN')), damaged("tuzatishlar haqidagi yozuv noto'g'ri"));
 });
 
 // The page keeps one measure of text for its life: a report laid out with it is the report

@@ -9,7 +9,6 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { readOpenedWorkbook } from '../src/reading/open_workbook.js';
-import { readWorkbookRoster } from '../src/reading/roster_reader.js';
 import { listParts, readPart } from '../src/files/zip_package.js';
 import { packParts } from '../src/files/zip_writer.js';
 import { loadModule, plainMeasure, root } from './support.mjs';
@@ -118,31 +117,6 @@ test('the size a listing declares is read from its zip64 field when the plain on
   assert.equal(read.size, 5 * 2 ** 30);
   assert.equal(read.compressedSize, 3);
   assert.equal(module.packageSizeVerdict([read.size]), 'partTooLarge');
-});
-
-test('a staff list workbook padded beyond the limits is refused as the command line refuses it', async () => {
-  const { default: ExcelJS } = await import('exceljs');
-  const workbook = new ExcelJS.Workbook();
-  workbook.addWorksheet('Xodimlar').addRows([
-    ['ism', 'maktab', 'fan', 'toifa', 'soat'],
-    ['Aliyev Vali', 12, 'fizika', 'yuqori', 24],
-  ]);
-  const parts = await partsOfZip(new Uint8Array(await workbook.xlsx.writeBuffer()));
-  const bomb = zipOf([
-    ...parts,
-    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros })),
-  ]);
-  const read = await readWorkbookRoster('x.xlsx', bomb, module);
-  assert.deepEqual(read, { problem: 'tooLargeUnpacked' });
-  assert.equal(
-    module.unreadableRoster('x.xlsx', read.problem, ''),
-    "Ro'yxat o'qilmadi: \"x.xlsx\" ish kitobi arxivdan chiqarilganda juda katta bo'ladi (173 MB dan ortiq).",
-  );
-  const rows = await readWorkbookRoster('x.xlsx', zipOf(parts), module);
-  assert.deepEqual(
-    rows.rows.map((row) => row.line),
-    [2],
-  );
 });
 
 test('a staff list of more rows than the page lists is refused before any row is checked', () => {

@@ -4,7 +4,10 @@
 // with their yearly totals (from the summary sheet "Jami" it writes), and every row on the
 // line the command line counts for it. The line of every row is learnt from the command
 // line by reading the file once more with its "toifa" heading misspelt: then every row is
-// refused, each on its own line.
+// refused, each on its own line. The lists are one of each way the page hands a file to the
+// module (a UTF-8 text, a Windows-1251 one, a UTF-16 one, a workbook); every other shape of
+// list is the roster's own tests' (tests/roster_rules/roster_test.cpp, csv_records_test.cpp,
+// code_page_test.cpp).
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -63,19 +66,11 @@ const windows1251 = (() => {
       }),
     );
 })();
-const utf16 = (littleEnd) => (text) => {
-  const bytes = littleEnd ? [0xff, 0xfe] : [0xfe, 0xff];
-  for (let i = 0; i < text.length; ++i) {
-    const [low, high] = [text.charCodeAt(i) & 0xff, text.charCodeAt(i) >> 8];
-    bytes.push(...(littleEnd ? [low, high] : [high, low]));
-  }
+const utf16 = (text) => {
+  const bytes = [0xff, 0xfe];
+  for (let i = 0; i < text.length; ++i) bytes.push(text.charCodeAt(i) & 0xff, text.charCodeAt(i) >> 8);
   return Uint8Array.from(bytes);
 };
-// Every letter of the code page but the one it leaves undefined, in a field the reason shows.
-const everyWindows1251Letter = new TextDecoder('windows-1251').decode(
-  Uint8Array.from({ length: 128 }, (_, i) => 0x80 + i).filter((byte) => byte !== 0x98),
-);
-
 async function workbookRoster(misspelt) {
   const workbook = new ExcelJS.Workbook();
   const sheet = workbook.addWorksheet("O'qituvchilar");
@@ -116,106 +111,12 @@ const rosters = [
     'bom-semicolon-crlf.csv',
     (m) => concat(utf8('\uFEFF'), utf8(csvText(withHeader(HEADER, [...uzbek, ...badRows], m), ';', '\r\n'))),
   ],
-  ['comma-lf.csv', (m) => utf8(csvText(withHeader(HEADER, [...badRows, ...uzbek], m), ',', '\n'))],
   ['tab.txt', (m) => utf8(csvText(withHeader(HEADER, uzbek, m), '\t', '\n'))],
   [
     'windows-1251.csv',
     (m) => windows1251(csvText(withHeader(HEADER, [...cyrillic, ...badRows.slice(0, 2)], m), ';', '\r\n')),
   ],
-  [
-    'windows-1251-letters.csv',
-    (m) =>
-      windows1251(
-        csvText(
-          withHeader(HEADER, [[...badRows[0].slice(0, 3), everyWindows1251Letter, '20', '', '']], m),
-          ';',
-          '\r\n',
-        ),
-      ),
-  ],
-  [
-    'unicode-text.txt',
-    (m) => utf16(true)(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n')),
-  ],
-  [
-    'unicode-text-big-end.txt',
-    (m) =>
-      utf16(false)(
-        csvText(
-          withHeader(HEADER, [['Kulgich 😀 Yuz', '1', 'fizika', 'yuqori', '20', '', ''], ...cyrillic], m),
-          '\t',
-          '\n',
-        ),
-      ),
-  ],
-  [
-    'quoted.csv',
-    (m) =>
-      utf8(
-        csvText(
-          withHeader(
-            HEADER,
-            [
-              ['Aliyev "Katta" Vali', '12', 'fizika; astronomiya', 'yuqori', '24', '', ''],
-              ["Ko'p\nqatorli ism", '12\r\n"A"', 'tarix', 'yuqori', '20', '', ''],
-              ['Vergul, nuqta', '7', 'fizika', 'yu"qori', '20', '', ''],
-              ...uzbek,
-            ],
-            m,
-          ),
-          ';',
-          '\r\n',
-        ),
-      ),
-  ],
-  [
-    'title-blanks-cr.csv',
-    (m) =>
-      utf8(
-        `12-maktab ro'yxati;;;\r\r` +
-          csvText(withHeader(HEADER, [uzbek[0], ['', '', '', '', '', '', ''], uzbek[1]], m), ';', '\r\r') +
-          `\r;;;;\r${csvText([badRows[0], uzbek[2]], ';', '\r')}`,
-      ),
-  ],
-  [
-    'days.csv',
-    (m) =>
-      utf8(
-        csvText(
-          withHeader(
-            [...HEADER, 'du', 'se', 'ch', 'pa', 'ju', 'sh'],
-            [
-              ['Kunlar Bilan', '4', 'fizika', 'yuqori', '', '', '', '4', '4', '4', '4', '4', '4'],
-              ['Yomon Kun', '4', 'fizika', 'yuqori', '', '', '', '4', 'ikki', '4', '4', '4', '4'],
-              ['Yarim Kun', '4', 'fizika', 'boshlangich', '', '', '', '4,5', '4', '3.5', '4', '4', ''],
-            ],
-            m,
-          ),
-          ';',
-          '\n',
-        ),
-      ),
-  ],
-  [
-    'missing-column.csv',
-    (m) =>
-      utf8(
-        csvText(
-          withHeader(['ism', 'maktab', 'toifa', 'soat'], [['Fansiz', '1', 'yuqori', '24'], ['Qisqa']], m),
-          ';',
-          '\n',
-        ),
-      ),
-  ],
-  [
-    'not-text.csv',
-    (m) =>
-      concat(
-        utf8(csvText(withHeader(HEADER, [uzbek[0]], m), ';', '\n')),
-        Uint8Array.of(0x41, 0x98, 0x3b, 0x31, 0x0a),
-        utf8(csvText([uzbek[1]], ';', '\n')),
-      ),
-  ],
+  ['unicode-text.txt', (m) => utf16(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n'))],
   ['workbook.xlsx', workbookRoster],
 ];
 
@@ -319,7 +220,7 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
     );
     refusedSeen += refused.length;
   }
-  assert.ok(refusedSeen >= 15, 'the lists hold refusals of every kind');
+  assert.ok(refusedSeen >= 11, 'the lists hold refused rows to compare');
 });
 
 // A workbook of a few kilobytes one part of which unpacks to more than any workbook's part,

@@ -11,7 +11,6 @@ const here = path.dirname(fileURLToPath(import.meta.url));
 export const root = path.resolve(here, '../..');
 export const webBuild = process.env.SOATNOMA_WEB_BUILD ?? path.join(root, 'build-web');
 export const cli = process.env.SOATNOMA_CLI ?? path.join(root, 'build/cli/soatnoma-cli');
-export const fixtures = path.join(root, 'tests/fixtures/tables');
 
 // The command line's report of the page tests' primary-class leader (24 hours a week at
 // tariff 18), written to output, to hold the page's workbook against.
