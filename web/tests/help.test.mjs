@@ -1,9 +1,7 @@
 // Help where the school office is, in Chromium: "Yordam" shows the desktop's how-to from the
 // module; "Namuna" gives the desktop's example list as a workbook (the desktop library's,
 // byte for byte) and as CSV, which the command line and the page both read with every
-// teacher ready; a list whose headings are not the program's is refused in one message, the
-// command line's, naming the columns expected and the headings found; a Windows-1251 list
-// with a title line above its headings is read.
+// teacher ready.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';

@@ -810,43 +810,6 @@ test(
   },
 );
 
-test('a reload in the middle of an edit asks first, then offers the report back with its corrections', async () => {
-  assert.equal(await openInPage(await correctedWorkbook()), '');
-  await page.click('[data-cell="E8"] rect.border');
-  await page.keyboard.type('7');
-  const keepsBefore = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
-  await page.keyboard.press('Enter');
-  const total = await statusLine();
-  // The storage is given its moment: a tab closed within it keeps the change before.
-  await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keepsBefore);
-  const asked = [];
-  const answer = async (dialog) => {
-    asked.push(dialog.type());
-    await dialog.accept();
-  };
-  page.on('dialog', answer);
-  await page.reload();
-  page.off('dialog', answer);
-  assert.deepEqual(asked, ['beforeunload']);
-  await page.waitForSelector('body[data-offered="yes"]');
-  assert.equal(await page.$eval('#report', (report) => report.hidden), true);
-  const offered = await page.$$eval('#Recovery [data-kept]', (lines) => lines.map((line) => line.textContent));
-  // The report opened from a file is named by its teacher, its school year and its file.
-  assert.match(
-    offered[0],
-    new RegExp(
-      `^${teacher.name}, ${year}/${year + 1} o'quv yili \\(tuzatilgan\\.xlsx\\), ` +
-        '\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\dTiklash',
-    ),
-    offered[0],
-  );
-  await page.click('#Recovery [data-kept] button');
-  await page.waitForSelector('[data-cell="S20"]');
-  assert.equal(await cellText('E8'), '7');
-  assert.equal(await statusLine(), total);
-  await page.waitForSelector('body[data-keeps]');
-});
-
 test('nothing but the file itself was asked for', () => {
   const others = requests.filter(
     (url) => url !== pathToFileURL(pagePath).href && !url.startsWith('data:') && !url.startsWith('blob:'),
