@@ -119,22 +119,8 @@ test('the size a listing declares is read from its zip64 field when the plain on
   assert.equal(module.packageSizeVerdict([read.size]), 'partTooLarge');
 });
 
-test('a staff list of more rows than the page lists is refused before any row is checked', () => {
-  const header = "Ro'yxat\nism;maktab;fan;toifa;soat\n";
-  const rows = (count) =>
-    Array.from({ length: count }, (_, i) => `O'qituvchi ${i};1;fizika;yuqori;${i % 2 ? 'x' : '20'}\n`).join('');
-  const read = (text) => JSON.parse(module.readCsvRoster('x.csv', new TextEncoder().encode(text), ';', false));
-  // Blank rows and the title above the header are no rows of the list.
-  const most = read(`${header}${rows(5000)};;;;\n;;;;\n`);
-  assert.equal(most.ok, true);
-  assert.equal(most.rows.length, 5000);
-  const tooMany = read(`${header}${rows(5001)}`);
-  assert.deepEqual(tooMany, {
-    ok: false,
-    message:
-      "Ro'yxat o'qilmadi: \"x.csv\" unda 5001 ta qator bor, bir ro'yxatda esa ko'pi " +
-      "bilan 5000 ta o'qituvchi bo'lishi mumkin; ro'yxatni bir necha faylga bo'ling.",
-  });
+// The CSV list's limit is the roster's (roster.test.mjs chooses a list of 5001 rows in Chromium).
+test('a staff list workbook of more rows than the page lists is refused before any row is checked', () => {
   const cell = (i) => `<c r="A${i + 1}" t="inlineStr"><is><t>${i ? `O'qituvchi ${i}` : 'ism'}</t></is></c>`;
   const cells = Array.from({ length: 5002 }, (_, i) => `<row r="${i + 1}">${cell(i)}</row>`);
   const sheet = new TextEncoder().encode(`<worksheet><sheetData>${cells.join('')}</sheetData></worksheet>`);

@@ -4,10 +4,10 @@
 // with their yearly totals (from the summary sheet "Jami" it writes), and every row on the
 // line the command line counts for it. The line of every row is learnt from the command
 // line by reading the file once more with its "toifa" heading misspelt: then every row is
-// refused, each on its own line. The lists are one of each way the page hands a file to the
-// module (a UTF-8 text, a Windows-1251 one, a UTF-16 one, a workbook); every other shape of
-// list is the roster's own tests' (tests/roster_rules/roster_test.cpp, csv_records_test.cpp,
-// code_page_test.cpp).
+// refused, each on its own line. The lists are texts the page hands the module as they are
+// (one of them in Windows-1251, which the page says it read so) and a workbook the page
+// unpacks; every other shape of list is the roster's own tests' (tests/roster_rules/
+// roster_test.cpp, csv_records_test.cpp, code_page_test.cpp).
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -66,11 +66,6 @@ const windows1251 = (() => {
       }),
     );
 })();
-const utf16 = (text) => {
-  const bytes = [0xff, 0xfe];
-  for (let i = 0; i < text.length; ++i) bytes.push(text.charCodeAt(i) & 0xff, text.charCodeAt(i) >> 8);
-  return Uint8Array.from(bytes);
-};
 async function workbookRoster(misspelt) {
   const workbook = new ExcelJS.Workbook();
   const sheet = workbook.addWorksheet("O'qituvchilar");
@@ -116,7 +111,6 @@ const rosters = [
     'windows-1251.csv',
     (m) => windows1251(csvText(withHeader(HEADER, [...cyrillic, ...badRows.slice(0, 2)], m), ';', '\r\n')),
   ],
-  ['unicode-text.txt', (m) => utf16(csvText(withHeader(HEADER, [...cyrillic, ...uzbek, badRows[1]], m), '\t', '\r\n'))],
   ['workbook.xlsx', workbookRoster],
 ];
 
@@ -220,7 +214,7 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
     );
     refusedSeen += refused.length;
   }
-  assert.ok(refusedSeen >= 11, 'the lists hold refused rows to compare');
+  assert.ok(refusedSeen >= 10, 'the lists hold refused rows to compare');
 });
 
 // A workbook of a few kilobytes one part of which unpacks to more than any workbook's part,
