@@ -141,26 +141,28 @@ bool PrintWithPreview(QWidget* parent, const std::function<void(QPrinter&)>& pai
 }  // namespace
 
 FormServices StandardFormServices() {
-  FormServices services;
-  services.showMessage = ShowMessage;
-  services.askSavePath = AskSavePath;
-  services.askOpenPath = AskOpenPath;
-  services.askUnsaved = AskUnsaved;
-  services.askRestore = AskRestore;
-  services.askContinue = AskContinue;
-  services.chooseStaffTeacher = ChooseStaffTeacher;
-  services.askCarry = AskCarry;
-  services.askSaveElsewhere = AskSaveElsewhere;
-  services.stampFile = StampOfFile;
-  services.printWithPreview = PrintWithPreview;
-  services.today = [] { return QDate::currentDate(); };
-  services.now = [] { return QDateTime::currentDateTime(); };
-  services.autosaveFolder =
-      QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("saqlanmagan"));
-  services.settingsFile = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-                              .filePath(QStringLiteral("soatnoma.conf"));
-  services.scaledToScreen = true;
-  return services;
+  const auto standardFolder = [](QStandardPaths::StandardLocation location, const char* name) {
+    return QDir(QStandardPaths::writableLocation(location)).filePath(QString::fromLatin1(name));
+  };
+  return {
+      .showMessage = ShowMessage,
+      .askSavePath = AskSavePath,
+      .askOpenPath = AskOpenPath,
+      .askUnsaved = AskUnsaved,
+      .askRestore = AskRestore,
+      .chooseStaffTeacher = ChooseStaffTeacher,
+      .askContinue = AskContinue,
+      .askCarry = AskCarry,
+      .askSaveElsewhere = AskSaveElsewhere,
+      .stampFile = StampOfFile,
+      .printWithPreview = PrintWithPreview,
+      .today = [] { return QDate::currentDate(); },
+      .now = [] { return QDateTime::currentDateTime(); },
+      .autosaveFolder = standardFolder(QStandardPaths::AppDataLocation, "saqlanmagan"),
+      .settingsFile = standardFolder(QStandardPaths::AppConfigLocation, "soatnoma.conf"),
+      .timings = {},
+      .scaledToScreen = true,
+  };
 }
 
 }  // namespace soatnoma::desktop

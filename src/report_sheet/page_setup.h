@@ -9,6 +9,13 @@ namespace soatnoma::report_sheet {
 
 constexpr double InchesToPoints(double inches) { return inches * 72.0; }
 
+// A sheet's margins in inches; a new sheet's are a spreadsheet's usual ones.
+struct SheetMargins {
+  double left = 0.7, right = 0.7;
+  double top = 0.75, bottom = 0.75;
+  double header = 0.3, footer = 0.3;
+};
+
 struct PageSetup {
   std::string printTitleRows;
   std::string printTitleColumns;
@@ -19,12 +26,12 @@ struct PageSetup {
   std::string centerFooter;
   std::string rightFooter;
   // A new sheet's margins, until the report sets its own.
-  double leftMargin = InchesToPoints(0.7);
-  double rightMargin = InchesToPoints(0.7);
-  double topMargin = InchesToPoints(0.75);
-  double bottomMargin = InchesToPoints(0.75);
-  double headerMargin = InchesToPoints(0.3);
-  double footerMargin = InchesToPoints(0.3);
+  double leftMargin = InchesToPoints(SheetMargins{}.left);
+  double rightMargin = InchesToPoints(SheetMargins{}.right);
+  double topMargin = InchesToPoints(SheetMargins{}.top);
+  double bottomMargin = InchesToPoints(SheetMargins{}.bottom);
+  double headerMargin = InchesToPoints(SheetMargins{}.header);
+  double footerMargin = InchesToPoints(SheetMargins{}.footer);
   bool printHeadings = false;
   bool printGridlines = false;
   PrintComments printComments = PrintComments::None;

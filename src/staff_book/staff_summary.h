@@ -19,6 +19,7 @@
 
 #include "roster_rules/roster.h"
 #include "report_sheet/cell_format.h"
+#include "report_sheet/page_setup.h"
 #include "report_sheet/report_sheet.h"
 
 namespace soatnoma::staff_book {
@@ -94,13 +95,7 @@ struct SummaryPage {
   int repeatedRow = 0;  // printed on top of every page
   int frozenRows = 0;   // kept in view above the teachers when scrolling
   std::string footer;   // in the workbook's header and footer codes
-  // inches, a spreadsheet's usual ones
-  double leftMargin = 0.7;
-  double rightMargin = 0.7;
-  double topMargin = 0.75;
-  double bottomMargin = 0.75;
-  double headerMargin = 0.3;
-  double footerMargin = 0.3;
+  report_sheet::SheetMargins margins;
 };
 
 struct SummarySheet {

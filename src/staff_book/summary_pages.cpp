@@ -25,10 +25,10 @@ struct Area {
 };
 
 Area PrintableArea(const SummaryPage& page, const report_sheet::PaperPoints& paper) {
-  const double left = page.leftMargin * kPointsPerInch;
-  const double top = page.topMargin * kPointsPerInch;
-  return {left, top, paper.width - left - page.rightMargin * kPointsPerInch,
-          paper.height - top - page.bottomMargin * kPointsPerInch};
+  const double left = page.margins.left * kPointsPerInch;
+  const double top = page.margins.top * kPointsPerInch;
+  return {left, top, paper.width - left - page.margins.right * kPointsPerInch,
+          paper.height - top - page.margins.bottom * kPointsPerInch};
 }
 
 // The left edge of every column and the right edge of the last, points: the sheet's widths
@@ -211,7 +211,7 @@ sheet_layout::SheetBox SummaryLayout::PageNumber(int number) const {
   const std::string text = std::to_string(number);
   sheet_layout::SheetBox box;
   box.font = standard_;
-  const double bottom = paper_.height - sheet_.page.footerMargin * kPointsPerInch;
+  const double bottom = paper_.height - sheet_.page.margins.footer * kPointsPerInch;
   box.rect = {area_.left, bottom - measures.lineSpacing - 2 * kPaddingY, area_.width,
               measures.lineSpacing + 2 * kPaddingY};
   report_sheet::CellFormat centred;

@@ -20,8 +20,7 @@ SheetCell StoredCell(const staff_book::SummaryCell& cell, int style, SharedTexts
 
 SheetPage SummaryPage(const staff_book::SummaryPage& page) {
   SheetPage written;
-  written.margins = {page.leftMargin,   page.rightMargin,  page.topMargin,
-                     page.bottomMargin, page.headerMargin, page.footerMargin};
+  written.margins = page.margins;
   written.paperSize = page.paperSize;
   written.landscape = page.landscape;
   written.fitToPages = FitToPages{page.pagesWide, page.pagesTall};

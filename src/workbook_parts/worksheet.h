@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "report_sheet/page_setup.h"
+
 namespace soatnoma::workbook_parts {
 
 struct SheetCell {
@@ -33,14 +35,7 @@ struct RowHeight {
   bool setByHand = true;  // false: a row of automatic height, which a spreadsheet may grow
 };
 
-struct SheetMargins {  // inches
-  double left = 0.7;
-  double right = 0.7;
-  double top = 0.75;
-  double bottom = 0.75;
-  double header = 0.3;
-  double footer = 0.3;
-};
+using report_sheet::SheetMargins;
 
 struct FitToPages {
   int wide = 1;
