@@ -4,12 +4,11 @@
 // teacher ready.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { cli, loadModule } from './support.mjs';
+import { cli, loadModule, runCliBatch } from './support.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
 import { assertSameWorkbooks, canCompareEditions, desktopWorkbook } from './workbook_parts.mjs';
 
@@ -28,12 +27,6 @@ after(async () => {
   await browser?.close();
   rmSync(scratch, { recursive: true, force: true });
 });
-
-const batch = (list) =>
-  spawnSync(cli, ['batch', list, '-o', path.join(scratch, 'out.xlsx'), '--year', '2026'], {
-    encoding: 'utf8',
-    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
-  });
 
 // The list chosen in the page: its status line and its rows' statuses.
 async function listed(file) {
@@ -97,8 +90,7 @@ test(
     const workbook = await files.next();
     assert.equal(path.basename(workbook), 'royxat.xlsx');
     for (const file of [csv, workbook]) {
-      const run = batch(file);
-      assert.equal(run.status, 0, run.stderr);
+      runCliBatch(file, path.join(scratch, 'out.xlsx'), 2026);
       assert.deepEqual((await listed(file)).statuses, ['ok', 'ok', 'ok', 'ok'], file);
     }
     // The workbook, with its second sheet that explains the columns, is the desktop's.

@@ -9,6 +9,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
+import { keepOnly, keptRecords } from './stored_records.mjs';
 import { launchChromium, webBuild } from './support.mjs';
 
 const pagePath = path.join(webBuild, 'soatnoma.html');
@@ -54,50 +55,7 @@ async function loadPage(withPicker = false) {
     });
 }
 
-// The storage made to hold these records and nothing else; hours written "NaN" are NaN.
-const seed = (records) =>
-  page.evaluate(
-    (records) =>
-      new Promise((resolve, reject) => {
-        for (const record of records) {
-          for (const entry of Array.isArray(record.entries) ? record.entries : []) {
-            if (entry.hours === 'NaN') entry.hours = Number.NaN;
-          }
-        }
-        const open = indexedDB.open('soatnoma');
-        open.onsuccess = () => {
-          const writing = open.result.transaction('saqlanmagan', 'readwrite');
-          const store = writing.objectStore('saqlanmagan');
-          store.clear();
-          for (const record of records) store.put(record);
-          writing.oncomplete = () => {
-            open.result.close();
-            resolve();
-          };
-          writing.onerror = () => reject(writing.error);
-        };
-        open.onerror = () => reject(open.error);
-      }),
-    records,
-  );
-
-// The kept records as the storage holds them.
-const stored = () =>
-  page.evaluate(
-    () =>
-      new Promise((resolve, reject) => {
-        const open = indexedDB.open('soatnoma');
-        open.onsuccess = () => {
-          const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
-          read.onsuccess = () => {
-            open.result.close();
-            resolve(read.result);
-          };
-          read.onerror = () => reject(read.error);
-        };
-        open.onerror = () => reject(open.error);
-      }),
-  );
+const stored = () => keptRecords(page);
 
 // The box's text replaced, as typing it would (the days add up into the weekly hours).
 async function typeInto(id, text) {
@@ -289,7 +247,10 @@ test(
       [{ opened: { fileName: 'eski.xlsx', workbook: null }, entries: [] }, /^buzilgan: "eski\.xlsx" ochilmadi: /],
       [{ request, entries: [{ row: 8, column: 4, hours: 'NaN' }] }, /^buzilgan: Oktabr · Dars soatlari: .*son emas/],
     ];
-    await seed([good, ...damaged.map(([record], index) => ({ id: index + 2, keptAt: index + 2, ...record }))]);
+    await keepOnly(page, [
+      good,
+      ...damaged.map(([record], index) => ({ id: index + 2, keptAt: index + 2, ...record })),
+    ]);
     await loadPage();
     assert.equal(await message(), '');
     const lines = await offered();
@@ -354,16 +315,10 @@ const boxes = (ids) =>
 const DAYS = ['Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12'];
 
 test("the form's last entries come back when the page is opened again, and a kept report brings its days", async () => {
-  await seed([]);
+  await keepOnly(page, []);
   await loadPage();
-  for (const [id, text] of [
-    ['Text3', 'Yoqubova Oʻgʻiloy'],
-    ['Text6', '7'],
-    ['Text4', 'kimyo'],
-    ...DAYS.map((id) => [id, '4']),
-  ]) {
-    await typeInto(id, text);
-  }
+  const typed = ['Yoqubova Oʻgʻiloy', '7', 'kimyo'];
+  for (const [index, id] of ['Text3', 'Text6', 'Text4', ...DAYS].entries()) await typeInto(id, typed[index] ?? '4');
   await page.click('#Option1');
   await page.$eval('#Check1', (box) => {
     box.checked = true;
@@ -379,40 +334,14 @@ test("the form's last entries come back when the page is opened again, and a kep
 
   await loadPage();
   const form = ['Text3', 'Text6', 'Text4', ...DAYS, 'Text2', 'Text1', 'Option1', 'Check1'];
-  assert.deepEqual(await boxes(form), [
-    'Yoqubova Oʻgʻiloy',
-    '7',
-    'kimyo',
-    '5',
-    '4',
-    '4',
-    '4',
-    '4',
-    '4',
-    '25',
-    '18',
-    true,
-    true,
-  ]);
+  const last = [...typed, '5', '4', '4', '4', '4', '4', '25', '18', true, true];
+  assert.deepEqual(await boxes(form), last);
   assert.equal(await page.$eval('#Command2', (button) => button.hidden), false);
 
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('[data-cell="S20"]');
-  assert.deepEqual(await boxes(form), [
-    'Yoqubova Oʻgʻiloy',
-    '7',
-    'kimyo',
-    '4',
-    '4',
-    '4',
-    '4',
-    '4',
-    '4',
-    '24',
-    '18',
-    true,
-    true,
-  ]);
+  const reported = [...typed, '4', '4', '4', '4', '4', '4', '24', '18', true, true];
+  assert.deepEqual(await boxes(form), reported);
 });
 
 // The browser's answer to the page's asking to keep its storage, counted in window.persistAsked.

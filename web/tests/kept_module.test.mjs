@@ -22,14 +22,9 @@ const request = {
 const at = { year: 2026, month: 3, day: 4, hour: 9, minute: 5 };
 const kept = (record, when = at) => JSON.parse(module.keptReport({ id: 1, keptAt: 1, entries: [], ...record }, when));
 
+// The rules themselves are the form's (tests/model/).
 test("a kept run is held to the form's rules: the same refusal as typing it", () => {
-  for (const change of [
-    { weekly: '24abc' },
-    { weekly: '5' },
-    { rate: 'x' },
-    { name: 'Ж'.repeat(201) },
-    { school: 'a\u0007b' },
-  ]) {
+  for (const change of [{ weekly: '24abc' }, { name: 'Ж'.repeat(201) }]) {
     const typed = JSON.parse(module.buildReport({ ...request, ...change }, plainMeasure));
     assert.equal(typed.ok, false, JSON.stringify(change));
     const said = kept({ request: { ...request, ...change } });
@@ -52,13 +47,8 @@ test('a kept record of the wrong shape is damaged, with the reason, and never th
     [{ request, entries: [{ row: '8', column: 4, hours: 1 }] }, 'tuzatishlar yozuvi buzilgan.'],
     [{ request, entries: [{ row: 2, column: 4, hours: 1 }] }, 'tuzatishlardan biri soat kataklaridan tashqarida.'],
     [{ request, entries: [{ row: 8, column: 19, hours: 5 }] }, 'tuzatishlardan biri soat kataklaridan tashqarida.'],
-    [{ request, entries: [{ row: 8, column: 4, hours: 1e308 }] }, /^Oktabr · Dars soatlari: 1E\+308 soat juda ko'p/],
     [{ request, entries: [{ row: 8, column: 4, hours: '3' }] }, 'Oktabr · Dars soatlari: soat yozuvi buzilgan.'],
     [{ request, entries: null }, 'tuzatishlar yozuvi buzilgan.'],
-    [
-      { request, entries: [{ row: 8, column: 4, hours: -10000 }] },
-      "Oktabr · Dars soatlari: -10000 soat juda ko'p: bir katakka 9999 dan ortiq soat yozilmaydi.",
-    ],
     [{ request, entries: [{ row: 8, column: 4, hours: Number.NaN }] }, /^Oktabr · Dars soatlari: .*son emas/],
     [
       { opened: { fileName: 'eski.xlsx', workbook: null } },
@@ -76,7 +66,8 @@ test('a kept record of the wrong shape is damaged, with the reason, and never th
     else assert.match(said.reason, reason);
     assert.equal(typeof said.description, 'string');
   }
-  // Hours at the edge of what typing takes are taken; emptied cells too.
+  // Hours are taken on the terms of typed hours (tests/report_editing/kept_hours_test.cpp), the
+  // NaN above named with its cell; hours at the edge of what typing takes, and emptied cells, are taken.
   const edge = kept({
     request,
     entries: [

@@ -5,13 +5,13 @@
 // a kept teacher costs.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
 import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { cli, launchChromium, webBuild } from './support.mjs';
+import { installStoresWork } from './stored_records.mjs';
+import { launchChromium, runCliBatch, webBuild } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-kept-staff-'));
 const staffBook = path.join(scratch, 'maktab.xlsx');
@@ -47,15 +47,12 @@ before(async () => {
         `${i % 3 ? 'yuqori' : 'boshlangich'};${10 + (i % 20)};;${i % 2 ? 'ha' : ''}`,
     );
   writeFileSync(path.join(scratch, 'maktab.csv'), `${lines.join('\r\n')}\r\n`);
-  const run = spawnSync(cli, ['batch', path.join(scratch, 'maktab.csv'), '-o', staffBook, '--year', '2026'], {
-    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
-    encoding: 'utf8',
-  });
-  assert.equal(run.status, 0, run.stderr);
+  runCliBatch(path.join(scratch, 'maktab.csv'), staffBook, 2026);
   browser = await launchChromium(scratch);
   page = await browser.newPage();
   page.on('dialog', (dialog) => dialog.accept());
   await page.evaluateOnNewDocument(countWrites);
+  await installStoresWork(page);
   await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
   await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
 });
@@ -94,32 +91,13 @@ async function correct(ref, hours) {
   return (await page.evaluate(() => window.written)) - written;
 }
 
-// Every record of the page's storage: {store: [records]}, and what they hold in bytes.
+// What the page's stores hold: each store's count of records, and their bytes.
 const storage = () =>
-  page.evaluate(
-    () =>
-      new Promise((resolve, reject) => {
-        const open = indexedDB.open('soatnoma');
-        open.onsuccess = () => {
-          const names = [...open.result.objectStoreNames];
-          const reading = open.result.transaction(names);
-          const records = {};
-          for (const name of names)
-            reading.objectStore(name).getAll().onsuccess = (event) => {
-              records[name] = event.target.result;
-            };
-          reading.oncomplete = () => {
-            open.result.close();
-            resolve({
-              bytes: window.bytesOf(records),
-              counts: Object.fromEntries(names.map((name) => [name, records[name].length])),
-            });
-          };
-          reading.onerror = () => reject(reading.error);
-        };
-        open.onerror = () => reject(open.error);
-      }),
-  );
+  page.evaluate(async () => {
+    const records = await window.storesWork({});
+    const counts = Object.fromEntries(Object.entries(records).map(([name, held]) => [name, held.length]));
+    return { bytes: window.bytesOf(records), counts };
+  });
 
 test(
   'a 1,000-teacher workbook is kept once however many ' + 'teachers are kept, and a correction writes only the hours',
@@ -169,64 +147,38 @@ test(
 // the report with the workbook read inline, the workbook's bytes in a record of their own
 // beside it; in the second the workbook read whole beside the report, the bytes alone.
 const asKeptBefore = (version) =>
-  page.evaluate(
-    (version) =>
-      new Promise((resolve, reject) => {
-        const open = indexedDB.open('soatnoma');
-        open.onsuccess = () => {
-          const database = open.result;
-          const names = [...database.objectStoreNames];
-          const reading = database.transaction(names);
-          const records = {};
-          for (const name of names)
-            reading.objectStore(name).getAll().onsuccess = (event) => {
-              records[name] = event.target.result;
-            };
-          reading.oncomplete = () => {
-            // The report as an earlier version kept it: without the marks of where its parts are kept apart.
-            const report = { ...records.saqlanmagan[0] };
-            for (const apart of ['openedApart', 'book', 'mark']) delete report[apart];
-            const [{ id, fileName, teacher }] = records.ochilgan;
-            const [{ digest, bytes, listing }] = records['xodimlar kitoblari'];
-            const workbook = { ...listing, ...teacher };
-            if (version === 2) {
-              const writing = open.result.transaction(names, 'readwrite');
-              writing.objectStore('ochilgan').put({ id, fileName, workbook });
-              writing.objectStore('xodimlar kitoblari').put({ digest, bytes });
-              writing.oncomplete = () => {
-                database.close();
-                resolve();
-              };
-              writing.onerror = () => reject(writing.error);
-              return;
-            }
-            database.close();
-            const old = [
-              { ...report, opened: { fileName, workbook, staffBook: true } },
-              { id: `xodimlar kitobi ${report.id}`, bookOf: report.id, bytes: records['xodimlar kitoblari'][0].bytes },
-            ];
-            const removing = indexedDB.deleteDatabase('soatnoma');
-            removing.onerror = () => reject(removing.error);
-            removing.onsuccess = () => {
-              const first = indexedDB.open('soatnoma', 1);
-              first.onupgradeneeded = () => first.result.createObjectStore('saqlanmagan', { keyPath: 'id' });
-              first.onerror = () => reject(first.error);
-              first.onsuccess = () => {
-                const writing = first.result.transaction('saqlanmagan', 'readwrite');
-                for (const record of old) writing.objectStore('saqlanmagan').put(record);
-                writing.oncomplete = () => {
-                  first.result.close();
-                  resolve();
-                };
-                writing.onerror = () => reject(writing.error);
-              };
-            };
-          };
+  page.evaluate(async (version) => {
+    const records = await window.storesWork({});
+    // The report as an earlier version kept it: without the marks of where its parts are kept apart.
+    const report = { ...records.saqlanmagan[0] };
+    for (const apart of ['openedApart', 'book', 'mark']) delete report[apart];
+    const [{ id, fileName, teacher }] = records.ochilgan;
+    const [{ digest, bytes, listing }] = records['xodimlar kitoblari'];
+    const workbook = { ...listing, ...teacher };
+    if (version === 2) {
+      const put = { ochilgan: [{ id, fileName, workbook }], 'xodimlar kitoblari': [{ digest, bytes }] };
+      await window.storesWork({ names: Object.keys(put), put });
+      return;
+    }
+    const old = [
+      { ...report, opened: { fileName, workbook, staffBook: true } },
+      { id: `xodimlar kitobi ${report.id}`, bookOf: report.id, bytes },
+    ];
+    await new Promise((resolve, reject) => {
+      const removing = indexedDB.deleteDatabase('soatnoma');
+      removing.onerror = () => reject(removing.error);
+      removing.onsuccess = () => {
+        const first = indexedDB.open('soatnoma', 1);
+        first.onupgradeneeded = () => first.result.createObjectStore('saqlanmagan', { keyPath: 'id' });
+        first.onerror = () => reject(first.error);
+        first.onsuccess = () => {
+          first.result.close();
+          resolve();
         };
-        open.onerror = () => reject(open.error);
-      }),
-    version,
-  );
+      };
+    });
+    await window.storesWork({ names: ['saqlanmagan'], put: { saqlanmagan: old } });
+  }, version);
 
 for (const version of [1, 2])
   test(`a teacher kept by the page's storage version ${version} is offered back, taken back, kept anew`, async () => {

@@ -10,6 +10,7 @@ import { mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
+import { clearStores, keptRecords } from './stored_records.mjs';
 import { launchChromium, servePage, watchDownloads } from './support.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-kept-storage-'));
@@ -73,50 +74,21 @@ async function correct(page, ref, hours, answer = 'keeps') {
 }
 
 // The kept reports' records: the id and the hours kept of C8, D8, C9, D9, C11 and D11 of each.
-const keptCorrections = (page) =>
-  page.evaluate(
-    () =>
-      new Promise((resolve, reject) => {
-        const open = indexedDB.open('soatnoma');
-        open.onsuccess = () => {
-          const read = open.result.transaction('saqlanmagan').objectStore('saqlanmagan').getAll();
-          read.onsuccess = () => {
-            open.result.close();
-            const cells = { C8: [8, 3], D8: [8, 4], C9: [9, 3], D9: [9, 4], C11: [11, 3], D11: [11, 4] };
-            const hours = (record) =>
-              Object.fromEntries(
-                Object.entries(cells).map(([ref, [row, column]]) => [
-                  ref,
-                  record.entries.find((entry) => entry.row === row && entry.column === column)?.hours,
-                ]),
-              );
-            resolve(read.result.map((record) => ({ id: record.id, name: record.request?.name, hours: hours(record) })));
-          };
-          read.onerror = () => reject(read.error);
-        };
-        open.onerror = () => reject(open.error);
-      }),
-  );
-
-async function forgetAll(page) {
-  await page.evaluate(
-    () =>
-      new Promise((resolve, reject) => {
-        const open = indexedDB.open('soatnoma');
-        open.onsuccess = () => {
-          const names = [...open.result.objectStoreNames];
-          const clearing = open.result.transaction(names, 'readwrite');
-          for (const name of names) clearing.objectStore(name).clear();
-          clearing.oncomplete = () => {
-            open.result.close();
-            resolve();
-          };
-          clearing.onerror = () => reject(clearing.error);
-        };
-        open.onerror = () => reject(open.error);
-      }),
-  );
-}
+const keptCorrections = async (page) => {
+  const cells = { C8: [8, 3], D8: [8, 4], C9: [9, 3], D9: [9, 4], C11: [11, 3], D11: [11, 4] };
+  const hours = (record) =>
+    Object.fromEntries(
+      Object.entries(cells).map(([ref, [row, column]]) => [
+        ref,
+        record.entries.find((entry) => entry.row === row && entry.column === column)?.hours,
+      ]),
+    );
+  return (await keptRecords(page)).map((record) => ({
+    id: record.id,
+    name: record.request?.name,
+    hours: hours(record),
+  }));
+};
 
 // The page as a phone (360 px) and a computer (1280 px) show it, from the element chosen down.
 async function screenshots(page, name, selector) {
@@ -169,7 +141,7 @@ test(
     const [{ hours }] = await keptCorrections(page);
     assert.deepEqual([hours.C8, hours.D8], [3, 4]);
     assert.equal((await notice(page)).text, '');
-    await forgetAll(page);
+    await clearStores(page);
     await page.close();
   },
 );
@@ -218,7 +190,7 @@ test(
     assert.deepEqual([records[apart].C8, records[apart].D8, records[apart].C11], [41, 42, 45]);
     assert.notEqual(records[apart].D9, 44);
     assert.equal(await counted(second, 'keptApart'), 0);
-    await forgetAll(first);
+    await clearStores(first);
     await Promise.all([first.close(), second.close()]);
   },
 );

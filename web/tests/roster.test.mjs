@@ -19,7 +19,6 @@ import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
 import { cli, launchBuiltPage } from './support.mjs';
-import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-roster-'));
 const HEADER = ['ism', 'maktab', 'fan', 'toifa', 'soat', 'stavka', 'rahbar'];
@@ -34,13 +33,10 @@ const cyrillic = [
   ['Иванова Мария', '45', 'русский язык', 'yuqori', '20', '', '1'],
   ['Петров Пётр', '45', 'математика', 'boshlangich', '16', '18', ''],
 ];
+// Rows the roster refuses, each with its reason (which rows and why are the roster's own tests').
 const badRows = [
   ["Noma'lum Toifa", '3', 'kimyo', 'oliy', '24', '', ''],
   ['Yomon Soat', '3', 'kimyo', 'yuqori', '24abc', '', ''],
-  ['Boshqaruv\x1b[31mBelgi', '3', 'kimyo', 'yuqori', '24', '', ''],
-  ['Yomon Rahbar', '3', 'kimyo', 'yuqori', '24', '', 'balki'],
-  ['  ', '3', 'kimyo', 'yuqori', '24', '', ''],
-  ['\u3000\u00a0', '3', 'kimyo', 'yuqori', '24', '', ''],
 ];
 
 function csvText(rows, separator, lineEnd) {
@@ -214,22 +210,15 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
     );
     refusedSeen += refused.length;
   }
-  assert.ok(refusedSeen >= 10, 'the lists hold refused rows to compare');
+  assert.ok(refusedSeen >= 6, 'the lists hold refused rows to compare');
 });
 
-// A workbook of a few kilobytes one part of which unpacks to more than any workbook's part,
-// and one of 6 MB whose 400 more parts unpack to 6.4 GB.
+// A workbook of a few kilobytes one part of which unpacks to more than any workbook's part
+// (the weighing of many parts is reading.test.mjs's, on the same reading of packages).
 async function withHugePart(workbookBytes) {
   const zip = await JSZip.loadAsync(workbookBytes);
   zip.file('xl/media/nollar.bin', new Uint8Array(17 * 1024 * 1024));
   return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
-}
-async function withManyParts(workbookBytes) {
-  const zeros = new Uint8Array(16 * 1024 * 1024);
-  return zipOf([
-    ...(await partsOfZip(workbookBytes)),
-    ...Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/nollar${i}.bin`, bytes: zeros })),
-  ]);
 }
 
 test(
@@ -242,7 +231,6 @@ test(
       ['juda-katta.csv', new Uint8Array(16 * 1024 * 1024 + 1).fill(0x41)],
       // Weighed from the package's listing before anything is unpacked, in every edition.
       ['portlovchi.xlsx', await withHugePart(await workbookRoster(false))],
-      ['kop-qismli.xlsx', await withManyParts(await workbookRoster(false))],
     ];
     await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1](false));
     for (const [name, bytes] of files) {

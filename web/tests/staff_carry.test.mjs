@@ -5,14 +5,13 @@
 // offered.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
-import { cli } from './support.mjs';
+import { runCliBatch } from './support.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
 import { partsOfZip } from './zip_files.mjs';
 
@@ -30,11 +29,7 @@ let files;
 
 before(async () => {
   writeFileSync(roster, rows(24));
-  const run = spawnSync(cli, ['batch', roster, '-o', staffBook, '--year', '2026'], {
-    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
-    encoding: 'utf8',
-  });
-  assert.equal(run.status, 0, run.stderr);
+  runCliBatch(roster, staffBook, 2026);
   ({ browser, page, files } = await openPageWithDownloads(scratch));
   page.on('dialog', (dialog) => dialog.accept());
 });

@@ -10,14 +10,13 @@
 // judged by the module as tests/staff_files/staff_document_test.cpp has the desktop judge it.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
-import { cli, convertInLibreOffice } from './support.mjs';
+import { convertInLibreOffice, runCliBatch } from './support.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
 import { partsOfZip } from './zip_files.mjs';
 
@@ -34,11 +33,7 @@ before(async () => {
     'ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\nKarimova ' +
       "Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n",
   );
-  const run = spawnSync(cli, ['batch', path.join(scratch, 'xodimlar.csv'), '-o', staffBook, '--year', '2026'], {
-    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
-    encoding: 'utf8',
-  });
-  assert.equal(run.status, 0, run.stderr);
+  runCliBatch(path.join(scratch, 'xodimlar.csv'), staffBook, 2026);
   ({ browser, page, files } = await openPageWithDownloads(scratch));
   page.on('dialog', (dialog) => dialog.accept()); // leaving with an unsaved report is asked about
 });
@@ -315,11 +310,7 @@ test('a staff workbook re-saved by LibreOffice lists every teacher and takes a c
       'Karimov;7;tarix;yuqori;18\r\n',
   );
   const written = path.join(scratch, 'birso.xlsx');
-  const run = spawnSync(cli, ['batch', list, '-o', written, '--year', '2026'], {
-    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
-    encoding: 'utf8',
-  });
-  assert.equal(run.status, 0, run.stderr);
+  runCliBatch(list, written, 2026);
   const out = path.join(scratch, 'lo');
   convertInLibreOffice(scratch, 'xlsx:Calc MS Excel 2007 XML', out, [written]);
   const resaved = path.join(out, 'birso.xlsx');
@@ -344,11 +335,7 @@ test('the largest staff workbook the program writes is listed, opened and saved 
   const rows = Array.from({ length: 5000 }, (_, i) => `O'qituvchi ${i + 1};12;fizika;yuqori;24`);
   writeFileSync(list, `ism;maktab;fan;toifa;soat\n${rows.join('\n')}\n`);
   const large = path.join(scratch, 'katta.xlsx');
-  const run = spawnSync(cli, ['batch', list, '-o', large, '--year', '2026'], {
-    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
-    encoding: 'utf8',
-  });
-  assert.equal(run.status, 0, run.stderr);
+  runCliBatch(list, large, 2026);
   await upload(large);
   await page.waitForSelector('#StaffBook[data-listed="katta.xlsx"]:not([hidden])', { timeout: 60000 });
   assert.equal(await page.$$eval('#StaffBook tbody tr[data-sheet] button', (buttons) => buttons.length), 5000);

@@ -3,17 +3,15 @@
 // opening, saving back and printing such a workbook are the page's (staff_document.test.mjs).
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { cli, loadModule } from './support.mjs';
+import { loadModule, runCliBatch } from './support.mjs';
 import { readOpenedWorkbook } from '../src/reading/open_workbook.js';
 
 const module = await loadModule();
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staffmodule-'));
-const env = { ...process.env, QT_QPA_PLATFORM: 'offscreen' };
 let staffBytes;
 
 before(() => {
@@ -21,12 +19,7 @@ before(() => {
     path.join(scratch, 'xodimlar.csv'),
     'ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\nKarimova Dilnoza;12;kimyo;yuqori;20,5\n',
   );
-  const staff = spawnSync(
-    cli,
-    ['batch', path.join(scratch, 'xodimlar.csv'), '-o', path.join(scratch, 'xodimlar.xlsx'), '--year', '2026'],
-    { env, encoding: 'utf8' },
-  );
-  assert.equal(staff.status, 0, staff.stderr);
+  runCliBatch(path.join(scratch, 'xodimlar.csv'), path.join(scratch, 'xodimlar.xlsx'), 2026);
   staffBytes = new Uint8Array(readFileSync(path.join(scratch, 'xodimlar.xlsx')));
 });
 

@@ -4,12 +4,11 @@
 // "108.16666666666669"), every row's height, the columns, the page, the font and the mark.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { cli, launchBuiltPage } from './support.mjs';
+import { cli, launchBuiltPage, writeCliReport } from './support.mjs';
 import { assertSameWorkbooks, canCompareEditions, desktopWorkbook } from './workbook_parts.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-workbook-'));
@@ -67,30 +66,7 @@ async function pageWorkbook(form) {
 }
 
 function cliWorkbook(form, file) {
-  execFileSync(
-    cli,
-    [
-      'report',
-      '--category',
-      form.category,
-      '--weekly',
-      form.weekly,
-      '--rate',
-      form.rate,
-      ...(form.leader ? ['--leader'] : []),
-      '--name',
-      form.name,
-      '--school',
-      form.school,
-      '--subject',
-      form.subject,
-      '--year',
-      String(year),
-      '-o',
-      file,
-    ],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } },
-  );
+  writeCliReport(form, year, file);
   return readFileSync(file);
 }
 
