@@ -10,7 +10,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { openPageWithDownloads } from './downloads.mjs';
+import { correctCell, openPageWithDownloads } from './downloads.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-check-'));
 
@@ -37,11 +37,7 @@ after(async () => {
   rmSync(scratch, { recursive: true, force: true });
 });
 
-async function correct(ref, hours) {
-  await page.click(`[data-cell="${ref}"] rect.border`);
-  await page.keyboard.type(hours);
-  await page.keyboard.press('Enter');
-}
+const correct = (ref, hours) => correctCell(page, ref, hours);
 
 // Clicks the button and answers the question it brings up; the question's text.
 async function answered(button, answer) {

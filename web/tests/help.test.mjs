@@ -56,17 +56,8 @@ test('"Yordam" shows the how-to the desktop shows, and closes', async () => {
     shown.paragraphs,
     sections.flatMap((section) => section.paragraphs),
   );
-  for (const heading of [
-    'Shakl',
-    "O'quv yili",
-    'Tuzatishlar',
-    'Saqlash va chop etish',
-    "Xodimlar ro'yxati",
-    "Ro'yxat ustunlari",
-  ]) {
-    assert.ok(shown.headings.includes(heading), heading);
-  }
-  assert.ok(shown.paragraphs.includes("ism - o'qituvchining familiyasi va ismi"));
+  // What the how-to says is the help's own (tests/help/).
+  assert.ok(shown.headings.length > 3 && shown.paragraphs.length > shown.headings.length);
   await page.click('#CloseHelp');
   assert.equal(await page.$eval('#HelpDialog', (dialog) => dialog.open), false);
 });

@@ -10,6 +10,7 @@ import { mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
+import { correctCell, saveGoingOn } from './downloads.mjs';
 import { clearStores, keptRecords } from './stored_records.mjs';
 import { launchChromium, servePage, watchDownloads } from './support.mjs';
 
@@ -66,10 +67,7 @@ async function correct(page, ref, hours, answer = 'keeps') {
   // A tab in the background draws no frames.
   await page.bringToFront();
   const before = await counted(page, answer);
-  await page.click(`[data-cell="${ref}"] rect.border`);
-  await page.keyboard.type(hours);
-  await page.keyboard.press('Enter');
-  await page.waitForSelector(`[data-cell="${ref}"] .mark.corrected`);
+  await correctCell(page, ref, hours);
   await grown(page, answer, before);
 }
 
@@ -240,13 +238,9 @@ test(
     await screenshots(page, 'storage-refused', 'body');
 
     await runReport(page, 'Yoqubova Oydin');
-    await page.click('[data-cell="D8"] rect.border');
-    await page.keyboard.type('3');
-    await page.keyboard.press('Enter');
+    await correctCell(page, 'D8', 3);
     await page.waitForSelector('body[data-corrected="1"]');
-    await page.click('#SaveXlsx');
-    await page.waitForSelector('#CellsCheck[open]');
-    await page.click('#CellsCheckGoOn');
+    await saveGoingOn(page);
     await page.waitForSelector('body[data-workbook]');
     assert.equal(await page.$eval('body', (body) => body.dataset.workbook), 'downloaded');
     const saved = readFileSync(await files.next());

@@ -1,6 +1,6 @@
 // Served over http, the page keeps working with the network gone once it was visited, and a
 // phone can put it on its home screen: it describes itself as a web app Chromium would
-// install, and asks the server for nothing its own rules forbid (such as /favicon.ico).
+// install (what it describes and what it asks the server for are every engine's flow's).
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -38,13 +38,9 @@ test('after the first visit over http, the page opens and runs with the network 
   const manifest = await session.send('Page.getAppManifest');
   assert.ok(manifest.data, 'the page names its description as a web app');
   assert.deepEqual(manifest.errors, []);
-  const app = JSON.parse(manifest.data);
-  assert.equal(app.start_url, served.url);
-  assert.equal(app.display, 'standalone');
-  assert.equal(app.icons[0].src, await page.$eval('link[rel="icon"]', (icon) => icon.href));
+  // What it says of itself, and that nothing else is asked for, every engine's flow checks.
   assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
   assert.deepEqual(said, []);
-  assert.deepEqual([...new Set(served.asked)].sort(), ['/soatnoma.html', '/sw.js']);
 
   served.server.close();
   served.server.closeAllConnections();

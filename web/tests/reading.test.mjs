@@ -36,7 +36,6 @@ const changed = (name, change) => zipOf(reportParts.map((part) => (part.name ===
 const SHEET = 'xl/worksheets/sheet1.xml';
 
 test('a package is weighed from its listing, and a part unpacks only as listed', async () => {
-  const tiny = Uint8Array.of(0);
   const cases = [
     ['the report as saved', report, ''],
     ['its parts stored unpacked', zipOf(reportParts.map((part) => ({ ...part, stored: true }))), ''],
@@ -45,13 +44,6 @@ test('a package is weighed from its listing, and a part unpacks only as listed',
       '400 parts of 16 MiB of zeros',
       padded(Array.from({ length: 400 }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: zeros }))),
       '"x.xlsx" ochilmadi: ish kitobi arxivdan chiqarilganda juda katta bo\'ladi (173 MB dan ortiq).',
-    ],
-    [
-      'a part too many',
-      padded(
-        Array.from({ length: 15104 - reportParts.length }, (_, i) => ({ name: `xl/media/${i}.bin`, bytes: tiny })),
-      ),
-      '"x.xlsx" ochilmadi: ish kitobida qismlar juda ko\'p (15103 tadan ortiq).',
     ],
     [
       'a part a byte larger than any',

@@ -5,14 +5,14 @@
 // offered.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
 import { runCliBatch } from './support.mjs';
-import { openPageWithDownloads } from './downloads.mjs';
+import { correctCell, downloadedAs, openPageWithDownloads, saveGoingOn } from './downloads.mjs';
 import { partsOfZip } from './zip_files.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-carry-'));
@@ -39,13 +39,6 @@ after(async () => {
   rmSync(scratch, { recursive: true, force: true });
 });
 
-async function downloaded(as) {
-  const file = await files.next();
-  const name = path.basename(file);
-  renameSync(file, path.join(scratch, as));
-  return { name, file: path.join(scratch, as) };
-}
-
 const cellText = (ref) =>
   page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
 
@@ -61,14 +54,9 @@ async function correctInPage(sheet, ref, more) {
   const hours = Number(await cellText(ref));
   const row = `#StaffBook tr[data-sheet="${sheet}"]`;
   const listedTotal = await page.$eval(row, (tr) => tr.cells[2].textContent);
-  await page.click(`[data-cell="${ref}"] rect.border`);
-  await page.keyboard.type(String(hours + more));
-  await page.keyboard.press('Enter');
-  await page.waitForSelector(`[data-cell="${ref}"] .mark.corrected`);
-  await page.click('#SaveXlsx');
-  await page.waitForSelector('#CellsCheck[open]');
-  await page.click('#CellsCheckGoOn');
-  const saved = await downloaded(`${sheet}.xlsx`);
+  await correctCell(page, ref, hours + more);
+  await saveGoingOn(page);
+  const saved = await downloadedAs(files, scratch, `${sheet}.xlsx`);
   assert.equal(saved.name, 'xodimlar hisobotlari.xlsx');
   // The list shows what was saved once it has read the saved workbook again.
   await page.waitForFunction(
@@ -113,7 +101,7 @@ test("the list's workbook keeps the corrections made in the page and asks about 
   ]);
   await page.screenshot({ path: process.env.SOATNOMA_CARRY_SHOT ?? path.join(scratch, 'savol.png') });
   await page.click('#CarryOtherName');
-  const made = await downloaded('yangi.xlsx');
+  const made = await downloadedAs(files, scratch, 'yangi.xlsx');
   assert.equal(made.name, 'xodimlar hisobotlari (yangi).xlsx');
   assert.match(
     await page.$eval('#StaffMessage', (p) => p.textContent),

@@ -10,14 +10,14 @@
 // judged by the module as tests/staff_files/staff_document_test.cpp has the desktop judge it.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, renameSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
 import { convertInLibreOffice, runCliBatch } from './support.mjs';
-import { openPageWithDownloads } from './downloads.mjs';
+import { correctCell, downloadedAs, openPageWithDownloads, saveGoingOn } from './downloads.mjs';
 import { partsOfZip } from './zip_files.mjs';
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staffdoc-'));
@@ -43,13 +43,7 @@ after(async () => {
   rmSync(scratch, { recursive: true, force: true });
 });
 
-// The next download, moved to scratch/as so that a later one of the same name is its own.
-async function downloaded(as) {
-  const file = await files.next();
-  const name = path.basename(file);
-  renameSync(file, path.join(scratch, as));
-  return { name, file: path.join(scratch, as) };
-}
+const downloaded = (as) => downloadedAs(files, scratch, as);
 
 async function summaryOf(file) {
   const workbook = new ExcelJS.Workbook();
@@ -86,20 +80,9 @@ async function openTeacher(file, sheet) {
   await page.waitForSelector(`body[data-opened="${path.basename(file)} [${sheet}]"]`);
 }
 
-// A cell not corrected yet, corrected.
-async function correct(ref, hours) {
-  await page.click(`[data-cell="${ref}"] rect.border`);
-  await page.keyboard.type(hours);
-  await page.keyboard.press('Enter');
-  await page.waitForSelector(`[data-cell="${ref}"] .mark.corrected`);
-}
-
-// "Excel kitobi", going on despite the changed year total it asks about.
-async function saveWorkbook() {
-  await page.click('#SaveXlsx');
-  await page.waitForSelector('#CellsCheck[open]');
-  await page.click('#CellsCheckGoOn');
-}
+// A cell not corrected yet, corrected; "Excel kitobi", going on despite the changed year total.
+const correct = (ref, hours) => correctCell(page, ref, hours);
+const saveWorkbook = () => saveGoingOn(page);
 
 const cellText = (ref) =>
   page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
