@@ -4,7 +4,7 @@
 // the cell being corrected.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
@@ -607,9 +607,10 @@ test('a phone shows four months or more beside its short row titles, and a swipe
         assert.ok(seen.shown.length >= 4 && seen.shown[0] === 'Sentabr', where);
         assert.ok(seen.smallest >= 12, where);
         assert.ok(seen.titlesWidth <= viewport.width * 0.45, where);
-        await fresh.screenshot({
-          path: path.join(process.env.SOATNOMA_SHOTS ?? scratch, `phone-${viewport.width}.png`),
-        });
+        // SOATNOMA_SHOTS names a folder, made if it is not there yet, for the screenshots.
+        const shots = process.env.SOATNOMA_SHOTS ?? scratch;
+        mkdirSync(shots, { recursive: true });
+        await fresh.screenshot({ path: path.join(shots, `phone-${viewport.width}.png`) });
 
         // A quick swipe across the report stops at the next column or the one after, that column
         // right beside the short titles.
