@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <pugixml.hpp>
-#include <regex>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "roster_rules/roster_csv.h"
 #include "staff_files/staff_export.h"
 #include "report_files/xlsx_package.h"
+#include "workbook_package/workbook_text.h"
 
 namespace soatnoma::staff_files::testing {
 
@@ -69,13 +69,6 @@ class SavedWorkbook {
     }
     return names;
   }
-  // The rows printed on top of every page, as the workbook names them ("Jami!$3:$3").
-  std::string PrintTitles() const {
-    return workbook_.child("workbook")
-        .child("definedNames")
-        .find_child_by_attribute("definedName", "name", "_xlnm.Print_Titles")
-        .child_value();
-  }
   // The n-th worksheet, 1 first.
   pugi::xml_document Sheet(int number) const {
     pugi::xml_document sheet;
@@ -86,21 +79,8 @@ class SavedWorkbook {
   std::string Text(const pugi::xml_document& sheet, const std::string& reference) const {
     const pugi::xml_node cell = Cell(sheet, reference);
     if (std::string_view(cell.attribute("t").value()) == "s")
-      return Unescaped(texts_.at(cell.child("v").text().as_uint()));
+      return workbook_package::UnescapedFromWorkbook(texts_.at(cell.child("v").text().as_uint()));
     return cell.child_value("v");
-  }
-  // A workbook writes control characters such as a carriage return as "_x000D_".
-  static std::string Unescaped(std::string text) {
-    const std::regex escaped("_x00([01][0-9A-F])_");
-    std::string plain;
-    std::sregex_iterator match(text.begin(), text.end(), escaped);
-    std::size_t at = 0;
-    for (; match != std::sregex_iterator(); ++match) {
-      plain += text.substr(at, static_cast<std::size_t>(match->position()) - at);
-      plain += static_cast<char>(std::stoi((*match)[1].str(), nullptr, 16));
-      at = static_cast<std::size_t>(match->position() + match->length());
-    }
-    return plain + text.substr(at);
   }
   static pugi::xml_node Cell(const pugi::xml_document& sheet, const std::string& reference) {
     return sheet.child("worksheet").child("sheetData").find_node([&](const pugi::xml_node& node) {

@@ -10,27 +10,22 @@
 #include <variant>
 
 #include "batch_test_support.h"
+#include "corrected_staff_sheet.h"
 #include "report_editing/report_corrections.h"
 #include "report_files/xlsx_package.h"
 #include "staff_files/staff_document.h"
 
 namespace soatnoma::staff_files::testing {
 
-inline constexpr report_editing::CellPlace kCorrectedCell{8, 3};  // C8
-inline constexpr double kCorrection = 2;                          // hours more than computed
-inline constexpr int kCorrectedTeacher = 1;                       // the second of the list, "Oʻtkir Toshmatov"
+inline constexpr double kCorrection = 2;     // hours more than computed in C8
+inline constexpr int kCorrectedTeacher = 1;  // the second of the list, "Oʻtkir Toshmatov"
 
 // The workbook of kStaffList (school year 2025/2026) written at path, the teacher corrected.
 inline void WriteCorrectedStaffWorkbook(const std::string& path) {
   const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(kStaffList).Teachers();
   ASSERT_EQ(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path}).status,
             staff_files::StaffExportStatus::Written);
-  const std::string& sheet = kSheetNames[kCorrectedTeacher + 1];
-  workbook_package::OpenedReport opened =
-      std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(path, sheet));
-  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
-  corrections.SetHours(kCorrectedCell, corrections.ComputedHours(kCorrectedCell) + kCorrection);
-  ASSERT_TRUE(staff_files::SaveStaffSheet(path, sheet, opened.sheet, corrections.Notes()).ok);
+  ASSERT_TRUE(CorrectStaffSheet(path, kSheetNames[kCorrectedTeacher + 1], kCorrection));
 }
 
 // Changes one part of the workbook at path, as another program might have written it.
