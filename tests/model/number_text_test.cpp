@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <span>
 #include <vector>
 
 namespace soatnoma {
@@ -18,54 +19,30 @@ struct ParseCase {
 };
 
 TEST(LeadingNumberParse, ReadsTheNumberAtTheStartOfTheText) {
-  const ParseCase cases[] = {
+  const double inf = std::numeric_limits<double>::infinity();
+  const ParseCase plain[] = {
       {"20", 20},     {"22.5", 22.5}, {".5", 0.5}, {"5.", 5}, {"-5", -5}, {"+5", 5},    {"12abc", 12},
       {"1.2.3", 1.2}, {"", 0},        {"abc", 0},  {".", 0},  {"-", 0},   {"10,5", 10}, {"0.1", 0.1},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseLeadingNumber(c.text), c.expected) << '"' << c.text << '"';
-}
-
-TEST(LeadingNumberParse, SkipsBlanksTabsAndLineFeedsAnywhereButNotCarriageReturns) {
-  EXPECT_EQ(ParseLeadingNumber(" 24"), 24);
-  EXPECT_EQ(ParseLeadingNumber("2 4"), 24);
-  EXPECT_EQ(ParseLeadingNumber("\t1\n0 .\t5"), 10.5);
-  EXPECT_EQ(ParseLeadingNumber("- 7"), -7);
-  EXPECT_EQ(ParseLeadingNumber("1 e 1"), 10);
-  EXPECT_EQ(ParseLeadingNumber("\r10"), 0);
-  EXPECT_EQ(ParseLeadingNumber("10\r5"), 10);
-}
-
-TEST(LeadingNumberParse, ExponentCountsOnlyWithADigit) {
-  EXPECT_EQ(ParseLeadingNumber("1e1"), 10);
-  EXPECT_EQ(ParseLeadingNumber("2.5E-1"), 0.25);
-  EXPECT_EQ(ParseLeadingNumber("1E+2x"), 100);
-  EXPECT_EQ(ParseLeadingNumber("1e"), 1);
-  EXPECT_EQ(ParseLeadingNumber("1e+"), 1);
-  EXPECT_EQ(ParseLeadingNumber("1e-x"), 1);
-  EXPECT_EQ(ParseLeadingNumber("1d2"), 1);  // no D exponent
-}
-
-TEST(LeadingNumberParse, HexAndOctalWholeNumbers) {
-  EXPECT_EQ(ParseLeadingNumber("&H1F"), 31);
-  EXPECT_EQ(ParseLeadingNumber("&hff"), 255);
-  EXPECT_EQ(ParseLeadingNumber("&O17"), 15);
-  EXPECT_EQ(ParseLeadingNumber("&o19"), 1);  // 9 is not octal: reading stops
-  EXPECT_EQ(ParseLeadingNumber("&H"), 0);
-  EXPECT_EQ(ParseLeadingNumber("&X1"), 0);
-  EXPECT_EQ(ParseLeadingNumber("-&H10"), 0);  // a sign before & gives 0
-  EXPECT_EQ(ParseLeadingNumber("+&O10"), 0);
-  EXPECT_EQ(ParseLeadingNumber("& H 1 0"), 16);
-}
-
-TEST(LeadingNumberParse, OutOfRangeReadsInfinityOrZero) {
-  const double inf = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(ParseLeadingNumber("1e400"), inf);
-  EXPECT_EQ(ParseLeadingNumber("-1e400"), -inf);
-  EXPECT_EQ(ParseLeadingNumber("1e-400"), 0);
-  EXPECT_EQ(ParseLeadingNumber("0.00001e-320"), 0);
-  EXPECT_EQ(ParseLeadingNumber("123456e99999999999999999999"), inf);
-  EXPECT_EQ(ParseLeadingNumber("0e400"), 0);
-  EXPECT_EQ(ParseLeadingNumber("1e308"), 1e308);
+  // Blanks, tabs and line feeds are skipped anywhere, carriage returns are not.
+  const ParseCase blanks[] = {{" 24", 24},   {"2 4", 24}, {"\t1\n0 .\t5", 10.5}, {"- 7", -7},
+                              {"1 e 1", 10}, {"\r10", 0}, {"10\r5", 10}};
+  // An exponent counts only with a digit; there is no D exponent.
+  const ParseCase exponents[] = {{"1e1", 10}, {"2.5E-1", 0.25}, {"1E+2x", 100}, {"1e", 1},
+                                 {"1e+", 1},  {"1e-x", 1},      {"1d2", 1}};
+  // Hexadecimal and octal whole numbers: reading stops at a digit that is not theirs, and a
+  // sign before & gives 0.
+  const ParseCase wholes[] = {{"&H1F", 31}, {"&hff", 255}, {"&O17", 15}, {"&o19", 1},    {"&H", 0},
+                              {"&X1", 0},   {"-&H10", 0},  {"+&O10", 0}, {"& H 1 0", 16}};
+  // Out of range: infinity or zero.
+  const ParseCase outOfRange[] = {
+      {"1e400", inf}, {"-1e400", -inf}, {"1e-400", 0}, {"0.00001e-320", 0}, {"123456e99999999999999999999", inf},
+      {"0e400", 0},   {"1e308", 1e308}};
+  for (const std::span<const ParseCase> group :
+       {std::span<const ParseCase>(plain), std::span<const ParseCase>(blanks), std::span<const ParseCase>(exponents),
+        std::span<const ParseCase>(wholes), std::span<const ParseCase>(outOfRange)}) {
+    for (const auto& c : group) EXPECT_EQ(ParseLeadingNumber(c.text), c.expected) << '"' << c.text << '"';
+  }
 }
 
 TEST(LeadingNumberParse, DecimalTextIsCorrectlyRounded) {

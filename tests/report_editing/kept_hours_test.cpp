@@ -12,23 +12,14 @@ namespace {
 
 TEST(KeptHours, AreTakenOnTheTermsOfTypedHours) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
   struct Case {
     double hours;
     bool taken;
   };
-  const Case cases[] = {
-      {0, true},
-      {2.5, true},
-      {-1, true},
-      {9999, true},
-      {-9999, true},
-      {9999.5, false},
-      {-10000, false},
-      {1e308, false},
-      {kInfinity, false},
-      {-kInfinity, false},
-      {std::numeric_limits<double>::quiet_NaN(), false},
-  };
+  const Case cases[] = {{0, true},     {2.5, true},        {-1, true},         {9999, true},
+                        {-9999, true}, {9999.5, false},    {-10000, false},    {1e308, false},
+                        {kNaN, false}, {kInfinity, false}, {-kInfinity, false}};
   for (const Case& c : cases) {
     const report_editing::HoursEntry entry = report_editing::TakeHours(c.hours);
     EXPECT_EQ(entry.hours.has_value(), c.taken) << c.hours;

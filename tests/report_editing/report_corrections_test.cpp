@@ -14,14 +14,6 @@ using testing::Teacher;
 
 constexpr int kColumnS = 19;
 
-// A report fresh from the run is what the program computed: nothing is pointed out.
-TEST(ReportCorrections, ComputedReportHasNoFlags) {
-  report_sheet::ReportSheet sheet = Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "24", "20", true)));
-  const ReportCorrections corrections(sheet);
-  EXPECT_TRUE(corrections.FlaggedCells().empty());
-  EXPECT_TRUE(corrections.CorrectedCells().empty());
-}
-
 // What a typed value is pointed out for, at its own cell and at its row's year total.
 TEST(ReportCorrections, FlagsOfTypedHours) {
   struct Case {
@@ -48,11 +40,14 @@ TEST(ReportCorrections, FlagsOfTypedHours) {
   }
 }
 
-// Typing back what was computed takes the mark away again.
+// A report fresh from the run is what the program computed: nothing is pointed out; typing
+// back what was computed takes the mark away again.
 TEST(ReportCorrections, TypingTheComputedHoursBackClearsTheFlags) {
   report_sheet::ReportSheet sheet =
       Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "18", "18", true)));
   ReportCorrections corrections(sheet);
+  EXPECT_TRUE(corrections.FlaggedCells().empty());
+  EXPECT_TRUE(corrections.CorrectedCells().empty());
   const CellPlace cell = corrections.EditableCells().back();
   const double computed = corrections.ComputedHours(cell);
   corrections.SetHours(cell, computed + 3);
