@@ -62,6 +62,7 @@ class ReportWindowTest : public FormTestCase {
     person_.savePath = folder_.filePath(offered);
     QVERIFY(report.SaveAsWorkbook());
     QCOMPARE(Head(person_.savePath, 2), QByteArray("PK"));
+    QVERIFY(report.IsSaved() && !report.isWindowModified());
   }
 
   // The form makes the report as typed, texts left empty too; its status line says which
@@ -80,31 +81,15 @@ class ReportWindowTest : public FormTestCase {
     }
   }
 
-  void savesTheWorkbookUnderTheOfferedName() {
-    ReportWindow& report = RunTeacher("Karimova Dilnoza");
-    person_.savePath = InFolder("hisobot.xlsx");
-    QVERIFY(report.SaveAsWorkbook());
-    QCOMPARE(person_.saveRequests.size(), std::size_t{1});
-    QVERIFY(person_.saveRequests[0].suggestedPath.endsWith(QStringLiteral("/Karimova Dilnoza 2025-2026.xlsx")));
-    QCOMPARE(Head(person_.savePath, 2), QByteArray("PK"));
-    QVERIFY(report.IsSaved());
-    QVERIFY(!report.isWindowModified());
-
-    report.close();  // saved: no question
-    QVERIFY(person_.unsavedQuestions.empty());
-    QVERIFY(form_->OpenReports().empty());
-  }
-
+  // What the PDF and the print hold is the report files' test; the name offered, and that a
+  // report is still unsaved after a PDF, are the window's.
   void exportsPdfAndPrints() {
     ReportWindow& report = RunTeacher("Karimova Dilnoza");
     person_.savePath = InFolder("hisobot.pdf");
     QVERIFY(report.ExportPdf());
-    QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral(" 2025-2026.pdf")));
-    QCOMPARE(Head(person_.savePath, 4), QByteArray("%PDF"));
+    QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral("/Karimova Dilnoza 2025-2026.pdf")));
     QVERIFY(!report.IsSaved());  // a PDF is no workbook: the report still asks before closing
-
     QVERIFY(report.Print());
-    QCOMPARE(Head(person_.printedFile, 4), QByteArray("%PDF"));
     QVERIFY(person_.messages.empty());
   }
 

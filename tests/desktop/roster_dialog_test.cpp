@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
@@ -29,6 +28,7 @@
 #include "form_test_case.h"
 #include "roster_rules/roster_table.h"
 #include "report_files/xlsx_package.h"
+#include "report_test_support.h"
 #include "desktop/roster_dialog.h"
 
 namespace soatnoma::desktop::testing {
@@ -61,16 +61,7 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-int PdfPages(const QString& pdf) {
-  QProcess tool;
-  tool.start(QStringLiteral("pdfinfo"), {pdf});
-  tool.waitForFinished(10000);
-  const QString info = QString::fromUtf8(tool.readAllStandardOutput());
-  for (const QString& line : info.split(QLatin1Char('\n'))) {
-    if (line.startsWith(QStringLiteral("Pages:"))) return line.section(QLatin1Char(':'), 1).trimmed().toInt();
-  }
-  return -1;
-}
+int PdfPages(const QString& pdf) { return soatnoma::testing::PdfPages(pdf.toStdString()); }
 
 int WorkbookSheets(const QString& path) {
   std::string detail;
