@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "model/table_csv.h"
 #include "cli_runner.h"
 
 namespace soatnoma::cli {
@@ -88,13 +87,6 @@ TEST(TableCommand, HelpAndVersion) {
   const auto version = RunCliWith({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("soatnoma-cli ", 0), 0u);
-}
-
-TEST(TableCsv, ShortestExactNumbers) {
-  EXPECT_EQ(ShortestNumberText(193), "193");
-  EXPECT_EQ(ShortestNumberText(535.0 / 9), "59.44444444444444");
-  EXPECT_EQ(ShortestNumberText(-1.5), "-1.5");
-  EXPECT_EQ(ShortestNumberText(2.9999999999999996), "2.9999999999999996");
 }
 
 struct ProgramRun {

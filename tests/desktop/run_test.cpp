@@ -53,9 +53,7 @@ class RunTest : public FormTestCase {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("weeklyAfter");
     // clang-format off
-    QTest::newRow("no weekly hours") << "" << "20" << Utf8(messages::kNoWeeklyHours) << "";
     QTest::newRow("blanks only") << "   " << "20" << Utf8(messages::kNoWeeklyHours) << "   ";
-    QTest::newRow("not a number") << "24abc" << "20" << Utf8(messages::kBadWeeklyHours) << "24abc";
     QTest::newRow("rate 0") << "20" << "0" << Utf8(messages::kBadRate) << "20";
     // clang-format on
   }

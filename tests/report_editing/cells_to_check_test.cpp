@@ -112,6 +112,15 @@ TEST(CellsToCheck, AskedAgainOnlyOnceTheCellsToCheckChange) {
   EXPECT_TRUE(AsksBeforeLeaving(corrections, wentOn));
   corrections.SetHours({8, col::C}, 2.5);  // back as it was when the teacher went on
   EXPECT_FALSE(AsksBeforeLeaving(corrections, wentOn));
+  // An hour moved between two months of another row leaves the cells to check as they were.
+  std::vector<CellPlace> months;
+  for (const CellPlace place : corrections.EditableCells()) {
+    if (place.row == 9 && place.column <= col::N && corrections.Hours(place) >= 1) months.push_back(place);
+  }
+  ASSERT_GE(months.size(), 2u);
+  corrections.SetHours(months[0], corrections.Hours(months[0]) + 1);
+  corrections.SetHours(months[1], corrections.Hours(months[1]) - 1);
+  EXPECT_FALSE(AsksBeforeLeaving(corrections, wentOn));
   corrections.SetHours({8, col::C}, std::nullopt);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}));
   EXPECT_FALSE(AsksBeforeLeaving(corrections, wentOn)) << "nothing left to check";

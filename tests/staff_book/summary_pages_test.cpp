@@ -9,24 +9,13 @@
 #include <algorithm>
 #include <string>
 
+#include "even_metrics.h"
 #include "staff_book/staff_book.h"
 
 namespace soatnoma::staff_book {
 namespace {
 
-// Every character 0.6 of the font size wide: lines break where a reader can count them.
-class EvenMetrics : public sheet_layout::TextMetrics {
- public:
-  sheet_layout::FontMeasures Measures(const sheet_layout::TextFont& font) override {
-    return {font.size * 0.93, font.size * 0.24, font.size * 1.17};
-  }
-  double Width(const sheet_layout::TextFont& font, std::string_view text) override {
-    double characters = 0;
-    for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return characters * font.size * 0.6;
-  }
-  double RightOverhang(const sheet_layout::TextFont&, std::string_view) override { return 0; }
-};
+using testing::EvenMetrics;
 
 SummaryRow Teacher(int number, std::string name = {}) {
   SummaryRow row;
