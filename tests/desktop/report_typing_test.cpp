@@ -142,25 +142,6 @@ class ReportTypingTest : public FormTestCase {
     QCOMPARE(Hours(report, kS5), year);
   }
 
-  void anEmptiedCellIsSavedAndOpenedAgainAsCorrected() {
-    QTemporaryDir folder;
-    ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
-    const double c8 = Hours(report, kC8);
-    report.View().SetCurrentCell(kC8);
-    QTest::keyClick(&report.View(), Qt::Key_Delete);
-    person_.savePath = folder.filePath(QStringLiteral("bo'sh.xlsx"));
-    QVERIFY(report.Save());
-    report.close();
-
-    QVERIFY(form_->OpenWorkbookFile(person_.savePath));
-    ReportWindow& opened = *NewestReport(*form_);
-    QCOMPARE(opened.Sheet().Cells().KindAt(8, col::C), CellKind::Empty);
-    QVERIFY(opened.Corrections().IsCorrected(kC8));
-    QCOMPARE(opened.Corrections().ComputedHours(kC8), c8);
-    QVERIFY(opened.ResetCell(kC8));
-    QCOMPARE(Hours(opened, kC8), c8);
-  }
-
   void typingWhereNothingCanBeTypedSaysWhy() {
     ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
     ReportView& view = report.View();

@@ -29,18 +29,11 @@ TEST(Refusals, WeeklyHoursThenRateThenWhatAWeekAndTheReportHold) {
     const char* rate;
     std::optional<Refusal> expected;
   } cases[] = {
+      // Which texts read as numbers is the typed number's own table; here the order of the checks.
       {"", "20", none},
-      {"", "0", none},
       {"9.5", "20", few},
-      {"   ", "20", none},
       {" \t\n", "0", none},
-      {"abc", "20", hours},
-      {"24abc", "20", hours},
       {"24h", "0", hours},
-      {"1,2,3", "20", hours},
-      {"12.5.1", "20", hours},
-      {"1e", "20", hours},
-      {"&H", "20", hours},
       {"9,5", "20", few},
       {"-30", "20", few},
       {"9.5", "0", few},

@@ -48,16 +48,13 @@ TEST(StaffExport, StoppedPartWayOrWhileTheFileIsFinishedKeepsTheEarlierOne) {
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.pdf", "xodimlar.xlsx"}));
 }
 
-TEST(StaffExport, WrittenFileCountsItsReports) {
+// No report to make writes no file (how many a written file holds is said by the staff
+// list window and the command line, whose tests count them).
+TEST(StaffExport, NoReportToMakeWritesNothing) {
   const ScratchFolder folder;
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
-  const StaffExportResult result = ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, folder.File("a.xlsx")});
-  EXPECT_EQ(result.status, StaffExportStatus::Written);
-  EXPECT_EQ(result.produced, 4);
-  EXPECT_TRUE(result.refused.empty());
-  const StaffExportResult none = ExportStaff({{}, 2025, StaffFileFormat::Pdf, folder.File("b.pdf")});
-  EXPECT_EQ(none.status, StaffExportStatus::NothingToWrite);
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"a.xlsx"});
+  EXPECT_EQ(ExportStaff({{}, 2025, StaffFileFormat::Pdf, folder.File("b.pdf")}).status,
+            StaffExportStatus::NothingToWrite);
+  EXPECT_TRUE(folder.Entries().empty());
 }
 
 TEST(StaffExport, RosterTotalsAreTheFinishedReports) {
