@@ -82,18 +82,6 @@ TEST(StaffWorkbookFile, KindIsToldByTheMarkOrBySummaryFirst) {
   for (const Case& c : cases) EXPECT_EQ(KindOfWorkbook(c.properties, c.sheets, c.title), c.kind) << c.sheets.front();
 }
 
-TEST(StaffWorkbookFile, TeachersAreReadFromTheSummary) {
-  const std::vector<SummaryRow> rows = {Row("Aliyev Vali", "Aliyev Vali", 1858), Row("O'tkir", "O'tkir", 1935.5)};
-  const std::vector<StoredSheetCell> cells = Stored(DescribeStaffSummary(rows, 2025));
-  const auto teachers = StaffTeachers(cells, {"Jami", "Aliyev Vali", "O'tkir"});
-  ASSERT_TRUE(teachers);
-  ASSERT_EQ(teachers->size(), 2u);
-  EXPECT_EQ((*teachers)[1].sheetName, "O'tkir");
-  EXPECT_EQ((*teachers)[1].teacher, "O'tkir");
-  EXPECT_EQ((*teachers)[1].annualTotal, 1935.5);
-  EXPECT_FALSE(StaffTeachers({}, {"Jami"}));
-}
-
 // The summary as a spreadsheet program may leave it: a heading row and a blank row inserted
 // between the teachers, references written its own way, a sheet deleted (#REF!), a total
 // naming a sheet that is not there, a second row of one sheet, a sheet no row refers to, and
@@ -141,6 +129,7 @@ TEST(StaffWorkbookFile, NoTeacherOfTheSummaryOrOfTheSheetsIsDropped) {
   EXPECT_EQ(ListedTotalText((*listed)[5]), "\u2014");
   EXPECT_NE(ListedNote((*listed)[5]).find("son emas"), std::string::npos);
   EXPECT_EQ(ListedTotalText((*listed)[1]), "200");
+  EXPECT_FALSE(StaffTeachers({}, {"Jami"})) << "no summary to read the teachers from";
 }
 
 TEST(StaffWorkbookFile, TheSummaryIsReadWhereverItStands) {

@@ -108,11 +108,7 @@ TEST(StaffDocument, ATeachersSheetOpensAsTheReportAndACorrectionGoesBackIntoTheW
   EXPECT_EQ(listed.teachers[1].annualTotal, expected.Cells().ReadNumber(kFirstWorkRow, col::S) + 2.5);
   EXPECT_EQ(listed.teachers[0].annualTotal,
             testing::ExpectedReports(2025)[0].Cells().ReadNumber(kFirstWorkRow, col::S));
-  // The summary's staff total was stored anew.
-  testing::SavedWorkbook saved(path);
-  double staffTotal = 0;
-  for (const staff_book::StaffTeacherSheet& teacher : listed.teachers) staffTotal += teacher.annualTotal;
-  EXPECT_EQ(std::stod(saved.Text(saved.Sheet(1), "I8")), staffTotal);
+  // (Which of the summary's stored results change is the staff workbook file's own test.)
 
   // Opened again: the correction, marked as one; the other teachers have none.
   workbook_package::OpenedReport again = std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, sheetName));
