@@ -160,17 +160,16 @@ TEST(Roster, GoodRowsBecomeTeachersWithTheirExactTexts) {
 }
 
 TEST(Roster, BadRowsNameTheirLineAndReason) {
-  EXPECT_EQ(Described(ReadRoster(kRoster)),
-            (std::vector<std::string>{
-                "qator 4: soat \"\": Ajratilgan dars soati kiritilmadi!",
-                "qator 5: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
-                "qator 6: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
-                "qator 7: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
-                "qator 8: rahbar \"balki\" noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak",
-                "qator 10: soat \"12 5\": Ajratilgan dars soati noto'g'ri kiritildi!",
-            }));
-  // A refused row still says whose it is.
   const Roster roster = ReadRoster(kRoster);
+  EXPECT_EQ(Described(roster), (std::vector<std::string>{
+                                   "qator 4: soat \"\": Ajratilgan dars soati kiritilmadi!",
+                                   "qator 5: soat \"9\": 10 soatdan kam dars uchun soatnoma shart emas.",
+                                   "qator 6: stavka \"0\": Dars stavkasi noto'g'ri kiritildi!",
+                                   "qator 7: toifa \"o'rta\" noma'lum: yuqori yoki boshlangich bo'lishi kerak",
+                                   "qator 8: rahbar \"balki\" noma'lum: 1, 0, ha yoki yo'q bo'lishi kerak",
+                                   "qator 10: soat \"12 5\": Ajratilgan dars soati noto'g'ri kiritildi!",
+                               }));
+  // A refused row still says whose it is.
   const auto refused = std::find_if(roster.rows.begin(), roster.rows.end(),
                                     [](const RosterRow& row) { return row.problem && row.problem->line == 7; });
   ASSERT_NE(refused, roster.rows.end());
