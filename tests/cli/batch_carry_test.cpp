@@ -10,7 +10,6 @@
 #include "cli/batch_command.h"
 #include "cli_core/exit_codes.h"
 #include "report_editing/report_corrections.h"
-#include "model/workload_table.h"
 #include "report_test_support.h"
 #include "staff_files/staff_document.h"
 
@@ -66,14 +65,6 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
   EXPECT_EQ(opened.sheet.Cells().ReadNumber(kC8.row, kC8.column), *computed + 2);
   EXPECT_EQ(reopened.CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
   EXPECT_EQ(listing.teachers[1].annualTotal, reopened.ComputedYearTotal() + 2);  // "Jami" holds the corrected total
-
-  // Made once more from a list as it was, the carried correction is carried again.
-  const BatchRun third = BatchInto(folder, newcomer + ali, book);
-  EXPECT_EQ(third.err, "1 ta o'qituvchining tuzatishlari yangi kitobga ko'chirildi.\n");
-  EXPECT_EQ(std::get<workbook_package::OpenedReport>(staff_files::OpenStaffSheet(book, "Ali Valiyev"))
-                .sheet.Cells()
-                .ReadNumber(8, col::C),
-            *computed + 2);
 }
 
 }  // namespace

@@ -26,12 +26,12 @@ inline report_sheet::ReportRequest Teacher(TeacherCategory category, std::string
   return request;
 }
 
-// The finished report; an empty sheet (and a failed test) on a refusal.
 // A 60-character name and a 40-character subject, as real full names and subjects run: the
 // title must wrap and the signature line must still show them whole.
 inline const report_sheet::ReportTexts kLongTexts{"117", "informatika va axborot texnologiyalari f",
                                                   "Abdurahmonova Muxlisaxon Gʻayratjon qizi Karimovna Toshkentov"};
 
+// The finished report; an empty sheet (and a failed test) on a refusal.
 inline report_sheet::ReportSheet Built(const report_sheet::ReportOutcome& outcome) {
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     ADD_FAILURE() << "refused: " << refusal->message;

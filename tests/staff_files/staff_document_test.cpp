@@ -208,15 +208,10 @@ TEST(StaffDocument, ASummaryEditedElsewhereListsEveryTeacherAndTakesCorrections)
   const WorkbookOpening opened = OpenReportOrStaff(path);
   const auto* listing = std::get_if<StaffWorkbookListing>(&opened);
   ASSERT_NE(listing, nullptr) << Refusal(opened);
-  ASSERT_EQ(listing->teachers.size(), 5u);  // four rows and the sheet no row refers to any more
-  EXPECT_TRUE(listing->teachers[0].Openable());
-  EXPECT_EQ(listing->teachers[0].sheetName, testing::kSheetNames[1]);
-  EXPECT_TRUE(listing->teachers[1].Openable());
+  // Four rows and the sheet no row refers to any more (how each row is listed is the staff
+  // workbook file's own test); that sheet is no teacher's to open.
+  ASSERT_EQ(listing->teachers.size(), 5u);
   EXPECT_EQ(staff_book::ListedTotalText(listing->teachers[1]), "\u2014") << "a total of 1e400 is not listed as 0";
-  EXPECT_FALSE(listing->teachers[3].Openable());
-  EXPECT_NE(listing->teachers[3].unmatched.find("#REF!"), std::string::npos);
-  EXPECT_EQ(listing->teachers[4].sheetName, testing::kSheetNames[4]);
-  EXPECT_FALSE(listing->teachers[4].Openable());
   EXPECT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(OpenStaffSheet(path, testing::kSheetNames[4])));
 
   workbook_package::OpenedReport first =
