@@ -31,6 +31,8 @@ TEST(RelativeFormula, ConvertsToA1ForTheCellItStandsIn) {
   EXPECT_EQ(ColumnLetters(27), "AA");
 }
 
+// A total follows every write to the cells it adds (totals of totals are the table properties'
+// test over many teachers, a number written over a total the rounding pass's).
 TEST(CellGrid, FormulasFollowEveryWrite) {
   WorkloadTable table;
   // A quarter sum written before its months have values shows 0 at first.
@@ -46,32 +48,6 @@ TEST(CellGrid, FormulasFollowEveryWrite) {
   table.SetText(10, col::D, "3");  // typed-in text that reads as a number counts
   EXPECT_EQ(table.KindAt(10, col::D), CellKind::Number);
   EXPECT_EQ(table.ReadValue(10, col::F), 11);
-}
-
-TEST(CellGrid, TotalsOfTotalsAndTheYearColumn) {
-  WorkloadTable table;
-  // Row 10 of a class leader: 4,4,4 | 4,3,4 | 4,4,3 | empty June/August.
-  const int months[] = {col::C, col::D, col::E, col::G, col::H, col::I, col::K, col::L, col::M};
-  const double hours[] = {4, 4, 4, 4, 3, 4, 4, 4, 3};
-  for (int i = 0; i < 9; ++i) table.SetNumber(10, months[i], hours[i]);
-  for (int quarter : {col::F, col::J, col::N}) table.SetFormula(10, quarter, "=RC[-3]+RC[-2]+RC[-1]");
-  table.SetFormula(10, col::S, formulas::kYear);
-  EXPECT_EQ(table.ReadValue(10, col::F), 12);
-  EXPECT_EQ(table.ReadValue(10, col::J), 11);
-  EXPECT_EQ(table.ReadValue(10, col::N), 11);
-  EXPECT_EQ(table.ReadValue(10, col::S), 34);  // R10 empty counts 0
-  table.SetNumber(10, col::H, 4);
-  EXPECT_EQ(table.ReadValue(10, col::S), 35);
-}
-
-TEST(CellGrid, NumberOverAFormulaReplacesIt) {
-  WorkloadTable table;
-  table.SetFormula(8, col::J, formulas::kQuarter);
-  table.SetNumber(8, col::G, 10);
-  table.SetNumber(8, col::J, *table.ReadValue(8, col::J) - 1);
-  table.SetNumber(8, col::G, 50);
-  EXPECT_EQ(table.ReadValue(8, col::J), 9);
-  EXPECT_EQ(table.FormulaAt(8, col::J), nullptr);
 }
 
 TEST(CellGrid, TextsStayTextsAndNeverBecomeFormulas) {
