@@ -14,18 +14,11 @@ namespace {
 
 using testing::RunCliWith;
 
-TEST(TableCommand, PrintsSixteenLinesOfSeventeenFields) {
+// The lines and fields of a table are the reference tables' test, every rate given there; the
+// default rate of primary-class teachers is 18: row 6 keeps 20 × 78 ÷ 18 unrounded.
+TEST(TableCommand, TakesTheCategorysDefaultRate) {
   const auto result = RunCliWith({"table", "--category", "primary", "--weekly", "20"});
   ASSERT_EQ(result.status, 0);
-  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 16);
-  std::size_t start = 0;
-  while (start < result.out.size()) {
-    const auto end = result.out.find('\n', start);
-    const std::string line = result.out.substr(start, end - start);
-    EXPECT_EQ(std::count(line.begin(), line.end(), ','), 16) << line;
-    start = end + 1;
-  }
-  // The default rate of primary-class teachers is 18: row 6 keeps 20 × 78 ÷ 18 unrounded.
   EXPECT_EQ(result.out.substr(result.out.find('\n') + 1, 17), "86.66666666666667");
 }
 
