@@ -57,14 +57,5 @@ TEST(RosterTable, TheSummaryCountsReadyTeachersAndRefusedRows) {
   for (const Case& c : cases) EXPECT_EQ(RosterSummaryText(ReadRoster(header + c.rows)), c.summary) << c.rows;
 }
 
-TEST(RosterTable, NumbersStandInTheirOwnColumns) {
-  EXPECT_EQ(kRosterColumns[kWeeklyHoursColumn].toolTip, "Ajratilgan dars soati (haftasiga)");
-  for (std::size_t column = 0; column < kRosterColumnCount; ++column) {
-    EXPECT_EQ(IsNumberColumn(column),
-              column == kLineColumn || column == kWeeklyHoursColumn || column == kAnnualTotalColumn)
-        << kRosterColumns[column].heading;
-  }
-}
-
 }  // namespace
 }  // namespace soatnoma::roster_rules

@@ -203,10 +203,7 @@ TEST(Roster, TextsTheFormCannotCarryRefuseTheirRowOnly) {
   const Roster roster = ReadRoster(
       "ism;maktab;fan;toifa;soat\n"
       "Ali \xEF\xBF\xBF Valiyev;1;f;yuqori;20\n" +
-      std::string("Ali\0Valiyev;1;f;yuqori;20\n", 26) + "Vali;1\x0B;f;yuqori;20\n" + std::string(40000, 'a') +
-      ";1;f;yuqori;20\n"
-      "Soli;1;" +
-      std::string(201, 'f') +
+      std::string("Ali\0Valiyev;1;f;yuqori;20\n", 26) + "Vali;1\x0B;f;yuqori;20\n" + "Soli;1;" + std::string(201, 'f') +
       ";yuqori;20\n"
       "\"Ko'p\nqatorli\";1;f;yuqori;20\n"
       "Tayyor;1;f;yuqori;20\n");
@@ -214,12 +211,11 @@ TEST(Roster, TextsTheFormCannotCarryRefuseTheirRowOnly) {
                                    "qator 2: Familiya va ismda yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF).",
                                    "qator 3: Familiya va ismda boshqaruv belgisi bor.",
                                    "qator 4: Maktab nomida boshqaruv belgisi bor.",
-                                   "qator 5: Familiya va ism juda uzun: 200 belgidan oshmasin.",
-                                   "qator 6: Fan nomi juda uzun: 200 belgidan oshmasin.",
+                                   "qator 5: Fan nomi juda uzun: 200 belgidan oshmasin.",
                                }));
   ASSERT_EQ(roster.Teachers().size(), 2u);
   EXPECT_EQ(roster.Teachers()[0].name, "Ko'p\nqatorli");  // a line break the workbook can hold
-  EXPECT_EQ(roster.Teachers()[1].line, 9);
+  EXPECT_EQ(roster.Teachers()[1].line, 8);
 }
 
 // A row must name its teacher: a report of nobody would be "fani o 'qituvchisi ning" on a
