@@ -3,41 +3,32 @@
 #include <QKeyEvent>
 
 #include <string>
-#include <string_view>
 
 namespace soatnoma::desktop {
 
 namespace {
 
-struct KeyNaming {
-  int key;
-  std::string_view name;
-};
-
 // Qt's keys by the names the table gives them; Shift+Tab comes as a key of its own.
-constexpr KeyNaming kNames[] = {
-    {Qt::Key_Up, "ArrowUp"},
-    {Qt::Key_Down, "ArrowDown"},
-    {Qt::Key_Left, "ArrowLeft"},
-    {Qt::Key_Right, "ArrowRight"},
-    {Qt::Key_Return, "Enter"},
-    {Qt::Key_Enter, "Enter"},
-    {Qt::Key_F2, "F2"},
-    {Qt::Key_Delete, "Delete"},
-    {Qt::Key_Backspace, "Backspace"},
-    {Qt::Key_Tab, "Tab"},
-    {Qt::Key_Backtab, "Tab"},
-    {Qt::Key_Escape, "Escape"},
-    {Qt::Key_Home, "Home"},
-    {Qt::Key_End, "End"},
-    {Qt::Key_PageUp, "PageUp"},
-    {Qt::Key_PageDown, "PageDown"},
-    {Qt::Key_F1, "F1"},
-};
-
 std::string NameOf(int key) {
-  for (const KeyNaming& naming : kNames) {
-    if (naming.key == key) return std::string(naming.name);
+  switch (key) {
+    case Qt::Key_Up: return "ArrowUp";
+    case Qt::Key_Down: return "ArrowDown";
+    case Qt::Key_Left: return "ArrowLeft";
+    case Qt::Key_Right: return "ArrowRight";
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return "Enter";
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return "Tab";
+    case Qt::Key_Delete: return "Delete";
+    case Qt::Key_Backspace: return "Backspace";
+    case Qt::Key_Escape: return "Escape";
+    case Qt::Key_Home: return "Home";
+    case Qt::Key_End: return "End";
+    case Qt::Key_PageUp: return "PageUp";
+    case Qt::Key_PageDown: return "PageDown";
+    case Qt::Key_F1: return "F1";
+    case Qt::Key_F2: return "F2";
+    default: break;
   }
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return std::string(1, static_cast<char>('a' + (key - Qt::Key_A)));
   return {};

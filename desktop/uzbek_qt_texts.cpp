@@ -1,281 +1,339 @@
 #include "desktop/uzbek_qt_texts.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
+#include <span>
 #include <string_view>
 
 namespace soatnoma::desktop {
 namespace {
 
-struct QtText {
-  std::string_view context;
+struct Translation {
   std::string_view source;
   std::string_view uzbek;
 };
 
-constexpr auto kTexts = std::to_array<QtText>({
-    // Buttons of message boxes and dialogs.
-    {"QPlatformTheme", "OK", "OK"},
-    {"QPlatformTheme", "Cancel", "Bekor qilish"},
-    {"QPlatformTheme", "Open", "Ochish"},
-    {"QPlatformTheme", "Save", "Saqlash"},
-    {"QPlatformTheme", "Discard", "Saqlamaslik"},
-    {"QPlatformTheme", "Close", "Yopish"},
-    {"QPlatformTheme", "Apply", "Qo'llash"},
-    {"QPlatformTheme", "Help", "Yordam"},
-    {"QPlatformTheme", "&Yes", "&Ha"},
-    {"QPlatformTheme", "&No", "&Yo'q"},
-    {"QPlatformTheme", "Yes", "Ha"},
-    {"QPlatformTheme", "No", "Yo'q"},
+// The texts of one of Qt's own classes, named as Qt asks for them.
+struct ClassTexts {
+  std::string_view context;
+  std::span<const Translation> texts;
+};
 
-    // The context menu of the text boxes.
-    {"QLineEdit", "&Undo", "&Bekor qilish"},
-    {"QLineEdit", "&Redo", "&Qaytarish"},
-    {"QLineEdit", "Cu&t", "&Kesib olish"},
-    {"QLineEdit", "&Copy", "&Nusxa olish"},
-    {"QLineEdit", "&Paste", "&Qo'yish"},
-    {"QLineEdit", "Delete", "O'chirish"},
-    {"QLineEdit", "Select All", "Hammasini belgilash"},
-    {"QWidgetTextControl", "&Undo", "&Bekor qilish"},
-    {"QWidgetTextControl", "&Redo", "&Qaytarish"},
-    {"QWidgetTextControl", "Cu&t", "&Kesib olish"},
-    {"QWidgetTextControl", "&Copy", "&Nusxa olish"},
-    {"QWidgetTextControl", "Copy &Link Location", "&Havola manzilini nusxalash"},
-    {"QWidgetTextControl", "&Paste", "&Qo'yish"},
-    {"QWidgetTextControl", "Delete", "O'chirish"},
-    {"QWidgetTextControl", "Select All", "Hammasini belgilash"},
+// Buttons of message boxes and dialogs.
+constexpr Translation kPlatformTheme[] = {
+    {"OK", "OK"},
+    {"Cancel", "Bekor qilish"},
+    {"Open", "Ochish"},
+    {"Save", "Saqlash"},
+    {"Discard", "Saqlamaslik"},
+    {"Close", "Yopish"},
+    {"Apply", "Qo'llash"},
+    {"Help", "Yordam"},
+    {"&Yes", "&Ha"},
+    {"&No", "&Yo'q"},
+    {"Yes", "Ha"},
+    {"No", "Yo'q"},
+};
 
-    // Undo and redo of the report window's corrections.
-    {"QUndoStack", "Undo %1", "Bekor qilish: %1"},
-    {"QUndoStack", "Undo", "Bekor qilish"},
-    {"QUndoStack", "Redo %1", "Qaytarish: %1"},
-    {"QUndoStack", "Redo", "Qaytarish"},
+// The context menu of the text boxes.
+constexpr Translation kLineEdit[] = {
+    {"&Undo", "&Bekor qilish"},
+    {"&Redo", "&Qaytarish"},
+    {"Cu&t", "&Kesib olish"},
+    {"&Copy", "&Nusxa olish"},
+    {"&Paste", "&Qo'yish"},
+    {"Delete", "O'chirish"},
+    {"Select All", "Hammasini belgilash"},
+};
 
-    // The context menu of the scroll bars (the help text, the report page).
-    {"QScrollBar", "Scroll here", "Shu yerga"},
-    {"QScrollBar", "Top", "Boshiga"},
-    {"QScrollBar", "Bottom", "Oxiriga"},
-    {"QScrollBar", "Page up", "Bir sahifa yuqoriga"},
-    {"QScrollBar", "Page down", "Bir sahifa pastga"},
-    {"QScrollBar", "Scroll up", "Yuqoriga"},
-    {"QScrollBar", "Scroll down", "Pastga"},
-    {"QScrollBar", "Left edge", "Chap chetiga"},
-    {"QScrollBar", "Right edge", "O'ng chetiga"},
-    {"QScrollBar", "Page left", "Bir sahifa chapga"},
-    {"QScrollBar", "Page right", "Bir sahifa o'ngga"},
-    {"QScrollBar", "Scroll left", "Chapga"},
-    {"QScrollBar", "Scroll right", "O'ngga"},
+constexpr Translation kWidgetTextControl[] = {
+    {"&Undo", "&Bekor qilish"},
+    {"&Redo", "&Qaytarish"},
+    {"Cu&t", "&Kesib olish"},
+    {"&Copy", "&Nusxa olish"},
+    {"Copy &Link Location", "&Havola manzilini nusxalash"},
+    {"&Paste", "&Qo'yish"},
+    {"Delete", "O'chirish"},
+    {"Select All", "Hammasini belgilash"},
+};
 
-    // The file dialog.
-    {"QFileDialog", "Look in:", "Papka:"},
-    {"QFileDialog", "Back", "Orqaga"},
-    {"QFileDialog", "Go back", "Orqaga qaytish"},
-    {"QFileDialog", "Forward", "Oldinga"},
-    {"QFileDialog", "Go forward", "Oldinga o'tish"},
-    {"QFileDialog", "Parent Directory", "Yuqori papka"},
-    {"QFileDialog", "Go to the parent directory", "Yuqori papkaga o'tish"},
-    {"QFileDialog", "Create New Folder", "Yangi papka yaratish"},
-    {"QFileDialog", "Create a New Folder", "Yangi papka yaratish"},
-    {"QFileDialog", "List View", "Ro'yxat"},
-    {"QFileDialog", "Change to list view mode", "Ro'yxat ko'rinishiga o'tish"},
-    {"QFileDialog", "Detail View", "Batafsil"},
-    {"QFileDialog", "Change to detail view mode", "Batafsil ko'rinishga o'tish"},
-    {"QFileDialog", "Sidebar", "Yon panel"},
-    {"QFileDialog", "List of places and bookmarks", "Joylar va xatcho'plar"},
-    {"QFileDialog", "Files", "Fayllar"},
-    {"QFileDialog", "Files of type:", "Fayl turi:"},
-    {"QFileDialog", "Open", "Ochish"},
-    {"QFileDialog", "File &name:", "Fayl &nomi:"},
-    {"QFileDialog", "&Open", "&Ochish"},
-    {"QFileDialog", "&Save", "&Saqlash"},
-    {"QFileDialog", "Save As", "Saqlash"},
-    {"QFileDialog", "All Files (*)", "Barcha fayllar (*)"},
-    {"QFileDialog", "Show ", "Ko'rsatish: "},
-    {"QFileDialog", "&Rename", "&Nomini o'zgartirish"},
-    {"QFileDialog", "&Delete", "&O'chirish"},
-    {"QFileDialog", "Show &hidden files", "&Yashirin fayllarni ko'rsatish"},
-    {"QFileDialog", "&New Folder", "&Yangi papka"},
-    {"QFileDialog", "New Folder", "Yangi papka"},
-    {"QFileDialog", "%1 already exists.\nDo you want to replace it?", "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
-    {"QFileSystemModel", "Computer", "Kompyuter"},
-    {"QLocale", "%n byte(s)", "%n bayt"},
-    {"QFileSystemModel", "Name", "Nomi"},
-    {"QFileSystemModel", "Size", "Hajmi"},
-    {"QFileSystemModel", "Type", "Turi"},
-    {"QFileSystemModel", "Date Modified", "O'zgartirilgan"},
-    {"QAbstractFileIconProvider", "Drive", "Disk"},
-    {"QAbstractFileIconProvider", "Folder", "Papka"},
-    {"QAbstractFileIconProvider", "File", "Fayl"},
-    {"QAbstractFileIconProvider", "%1 File", "%1 fayl"},
+// Undo and redo of the report window's corrections.
+constexpr Translation kUndoStack[] = {
+    {"Undo %1", "Bekor qilish: %1"},
+    {"Undo", "Bekor qilish"},
+    {"Redo %1", "Qaytarish: %1"},
+    {"Redo", "Qaytarish"},
+};
 
-    // The print preview.
-    {"QPrintPreviewDialog", "Print Preview", "Chop etishdan oldin ko'rish"},
-    {"QPrintPreviewDialog", "Next page", "Keyingi sahifa"},
-    {"QPrintPreviewDialog", "Previous page", "Oldingi sahifa"},
-    {"QPrintPreviewDialog", "First page", "Birinchi sahifa"},
-    {"QPrintPreviewDialog", "Last page", "Oxirgi sahifa"},
-    {"QPrintPreviewDialog", "Fit width", "Kenglik bo'yicha"},
-    {"QPrintPreviewDialog", "Fit page", "Butun sahifa"},
-    {"QPrintPreviewDialog", "Zoom in", "Kattalashtirish"},
-    {"QPrintPreviewDialog", "Zoom out", "Kichiklashtirish"},
-    {"QPrintPreviewDialog", "Portrait", "Tik"},
-    {"QPrintPreviewDialog", "Landscape", "Yotiq"},
-    {"QPrintPreviewDialog", "Show single page", "Bitta sahifa"},
-    {"QPrintPreviewDialog", "Show facing pages", "Yonma-yon sahifalar"},
-    {"QPrintPreviewDialog", "Show overview of all pages", "Barcha sahifalar"},
-    {"QPrintPreviewDialog", "Print", "Chop etish"},
-    {"QPrintPreviewDialog", "Page setup", "Sahifa sozlamalari"},
-    {"QPrintPreviewDialog", "Page Setup", "Sahifa sozlamalari"},
-    {"QPrintPreviewDialog", "Export to PDF", "PDF ga eksport"},
+// The context menu of the scroll bars (the help text, the report page).
+constexpr Translation kScrollBar[] = {
+    {"Scroll here", "Shu yerga"},
+    {"Top", "Boshiga"},
+    {"Bottom", "Oxiriga"},
+    {"Page up", "Bir sahifa yuqoriga"},
+    {"Page down", "Bir sahifa pastga"},
+    {"Scroll up", "Yuqoriga"},
+    {"Scroll down", "Pastga"},
+    {"Left edge", "Chap chetiga"},
+    {"Right edge", "O'ng chetiga"},
+    {"Page left", "Bir sahifa chapga"},
+    {"Page right", "Bir sahifa o'ngga"},
+    {"Scroll left", "Chapga"},
+    {"Scroll right", "O'ngga"},
+};
 
-    // The print dialog.
-    {"QPrintDialog", "Print", "Chop etish"},
-    {"QPrintDialog", "&Print", "&Chop etish"},
-    {"QPrintDialog", "&Options >>", "&Sozlamalar >>"},
-    {"QPrintDialog", "&Options <<", "&Sozlamalar <<"},
-    {"QPrintDialog", "All Pages", "Barcha sahifalar"},
-    {"QPrintDialog", "Odd Pages", "Toq sahifalar"},
-    {"QPrintDialog", "Even Pages", "Juft sahifalar"},
-    {"QPrintDialog", "Print to File (PDF)", "Faylga chop etish (PDF)"},
-    {"QPrintDialog", "Local file", "Kompyuterdagi fayl"},
-    {"QPrintDialog", "Write PDF file", "PDF fayl yozish"},
-    {"QPrintDialog", "Left to Right, Top to Bottom", "Chapdan o'ngga, yuqoridan pastga"},
-    {"QPrintDialog", "Left to Right, Bottom to Top", "Chapdan o'ngga, pastdan yuqoriga"},
-    {"QPrintDialog", "Right to Left, Bottom to Top", "O'ngdan chapga, pastdan yuqoriga"},
-    {"QPrintDialog", "Right to Left, Top to Bottom", "O'ngdan chapga, yuqoridan pastga"},
-    {"QPrintDialog", "Bottom to Top, Left to Right", "Pastdan yuqoriga, chapdan o'ngga"},
-    {"QPrintDialog", "Bottom to Top, Right to Left", "Pastdan yuqoriga, o'ngdan chapga"},
-    {"QPrintDialog", "Top to Bottom, Left to Right", "Yuqoridan pastga, chapdan o'ngga"},
-    {"QPrintDialog", "Top to Bottom, Right to Left", "Yuqoridan pastga, o'ngdan chapga"},
-    {"QPrintWidget", "Printer", "Printer"},
-    {"QPrintWidget", "&Name:", "&Nomi:"},
-    {"QPrintWidget", "P&roperties", "&Xossalari"},
-    {"QPrintWidget", "Location:", "Joyi:"},
-    {"QPrintWidget", "Preview", "Ko'rish"},
-    {"QPrintWidget", "Type:", "Turi:"},
-    {"QPrintWidget", "Output &file:", "Natija &fayli:"},
-    {"QPrintSettingsOutput", "Print range", "Chop etish oralig'i"},
-    {"QPrintSettingsOutput", "Print all", "Hammasi"},
-    {"QPrintSettingsOutput", "Pages from", "Sahifalar:"},
-    {"QPrintSettingsOutput", "to", "dan"},
-    {"QPrintSettingsOutput", "Pages", "Sahifalar"},
-    {"QPrintSettingsOutput",
-     "Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: "
-     "3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
-     "Sahifalarni yoki oraliqlarni vergul bilan ajratib yozing. Oraliq chiziqcha bilan ajratilgan ikki son bilan "
-     "beriladi. Masalan: 3,5-7,9 3, 5, 6, 7 va 9-sahifalarni chop etadi."},
-    {"QPrintSettingsOutput", "Current Page", "Joriy sahifa"},
-    {"QPrintSettingsOutput", "Selection", "Belgilangan qism"},
-    {"QPrintSettingsOutput", "Page Set:", "Sahifalar:"},
-    {"QPrintSettingsOutput", "Output Settings", "Chiqarish sozlamalari"},
-    {"QPrintSettingsOutput", "Copies:", "Nusxalar soni:"},
-    {"QPrintSettingsOutput", "Collate", "Nusxalab terish"},
-    {"QPrintSettingsOutput", "Reverse", "Teskari tartibda"},
-    {"QPrintSettingsOutput", "Copies", "Nusxalar"},
-    {"QPrintSettingsOutput", "Color Mode", "Rang"},
-    {"QPrintSettingsOutput", "Color", "Rangli"},
-    {"QPrintSettingsOutput", "Grayscale", "Kulrang"},
-    {"QPrintSettingsOutput", "Double Sided Printing", "Ikki tomonlama chop etish"},
-    {"QPrintSettingsOutput", "Off", "Yo'q"},
-    {"QPrintSettingsOutput", "Long side binding", "Uzun tomondan"},
-    {"QPrintSettingsOutput", "Short side binding", "Qisqa tomondan"},
-    {"QPrintSettingsOutput", "Options", "Sozlamalar"},
-    {"QPageSetupWidget", "Paper", "Qog'oz"},
-    {"QPageSetupWidget", "Page size:", "Sahifa o'lchami:"},
-    {"QPageSetupWidget", "Width:", "Eni:"},
-    {"QPageSetupWidget", "Height:", "Bo'yi:"},
-    {"QPageSetupWidget", "Paper source:", "Qog'oz manbai:"},
-    {"QPageSetupWidget", "Orientation", "Joylashuv"},
-    {"QPageSetupWidget", "Portrait", "Tik"},
-    {"QPageSetupWidget", "Landscape", "Yotiq"},
-    {"QPageSetupWidget", "Reverse landscape", "Teskari yotiq"},
-    {"QPageSetupWidget", "Reverse portrait", "Teskari tik"},
-    {"QPageSetupWidget", "Margins", "Chetlar"},
-    {"QPageSetupWidget", "top margin", "yuqori chet"},
-    {"QPageSetupWidget", "left margin", "chap chet"},
-    {"QPageSetupWidget", "right margin", "o'ng chet"},
-    {"QPageSetupWidget", "bottom margin", "pastki chet"},
-    {"QPageSetupWidget", "Page Layout", "Sahifa tuzilishi"},
-    {"QPageSetupWidget", "Page order:", "Sahifalar tartibi:"},
-    {"QPageSetupWidget", "Pages per sheet:", "Varaqdagi sahifalar:"},
-    {"QPageSetupWidget", "Millimeters (mm)", "Millimetr (mm)"},
-    {"QPageSetupWidget", "Inches (in)", "Dyuym (in)"},
-    {"QPageSetupWidget", "Points (pt)", "Punkt (pt)"},
-    {"QPageSetupWidget", "Custom", "Boshqa"},
-    {"QPageSetupWidget", "Pica (P̸)", "Pika (P̸)"},
-    {"QPageSetupWidget", "Didot (DD)", "Didot (DD)"},
-    {"QPageSetupWidget", "Cicero (CC)", "Tsitsero (CC)"},
+// The file dialog.
+constexpr Translation kFileDialog[] = {
+    {"Look in:", "Papka:"},
+    {"Back", "Orqaga"},
+    {"Go back", "Orqaga qaytish"},
+    {"Forward", "Oldinga"},
+    {"Go forward", "Oldinga o'tish"},
+    {"Parent Directory", "Yuqori papka"},
+    {"Go to the parent directory", "Yuqori papkaga o'tish"},
+    {"Create New Folder", "Yangi papka yaratish"},
+    {"Create a New Folder", "Yangi papka yaratish"},
+    {"List View", "Ro'yxat"},
+    {"Change to list view mode", "Ro'yxat ko'rinishiga o'tish"},
+    {"Detail View", "Batafsil"},
+    {"Change to detail view mode", "Batafsil ko'rinishga o'tish"},
+    {"Sidebar", "Yon panel"},
+    {"List of places and bookmarks", "Joylar va xatcho'plar"},
+    {"Files", "Fayllar"},
+    {"Files of type:", "Fayl turi:"},
+    {"Open", "Ochish"},
+    {"File &name:", "Fayl &nomi:"},
+    {"&Open", "&Ochish"},
+    {"&Save", "&Saqlash"},
+    {"Save As", "Saqlash"},
+    {"All Files (*)", "Barcha fayllar (*)"},
+    {"Show ", "Ko'rsatish: "},
+    {"&Rename", "&Nomini o'zgartirish"},
+    {"&Delete", "&O'chirish"},
+    {"Show &hidden files", "&Yashirin fayllarni ko'rsatish"},
+    {"&New Folder", "&Yangi papka"},
+    {"New Folder", "Yangi papka"},
+    {"%1 already exists.\nDo you want to replace it?", "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
+};
 
-    // The printer's own properties ("Xossalari").
-    {"QPrintPropertiesDialog", "Printer Properties", "Printer xossalari"},
-    {"QPrintPropertiesDialog", "Job Options", "Vazifa sozlamalari"},
-    {"QPrintPropertiesDialog", "Page Setup Conflicts", "Sahifa sozlamalari bir-biriga zid"},
-    {"QPrintPropertiesDialog", "There are conflicts in page setup options. Do you want to fix them?",
-     "Sahifa sozlamalari bir-biriga zid. Tuzatasizmi?"},
-    {"QPrintPropertiesDialog", "Advanced Option Conflicts", "Qo'shimcha sozlamalar bir-biriga zid"},
-    {"QPrintPropertiesDialog", "There are conflicts in some advanced options. Do you want to fix them?",
-     "Ba'zi qo'shimcha sozlamalar bir-biriga zid. Tuzatasizmi?"},
-    {"QPrintPropertiesWidget", "Page", "Sahifa"},
-    {"QPrintPropertiesWidget", "Advanced", "Qo'shimcha"},
-    {"QPrintPropertiesWidget", "There are conflicts in some options. Please fix them.",
-     "Ba'zi sozlamalar bir-biriga zid. Ularni tuzating."},
-    {"QCupsJobWidget", "Job", "Vazifa"},
-    {"QCupsJobWidget", "Job Control", "Vazifani boshqarish"},
-    {"QCupsJobWidget", "Scheduled printing:", "Chop etish vaqti:"},
-    {"QCupsJobWidget", "Print Immediately", "Darhol chop etish"},
-    {"QCupsJobWidget", "Hold Indefinitely", "Muddatsiz kutish"},
-    {"QCupsJobWidget", "Day (06:00 to 17:59)", "Kunduzi (06:00 dan 17:59 gacha)"},
-    {"QCupsJobWidget", "Night (18:00 to 05:59)", "Kechasi (18:00 dan 05:59 gacha)"},
-    {"QCupsJobWidget", "Second Shift (16:00 to 23:59)", "Ikkinchi smena (16:00 dan 23:59 gacha)"},
-    {"QCupsJobWidget", "Third Shift (00:00 to 07:59)", "Uchinchi smena (00:00 dan 07:59 gacha)"},
-    {"QCupsJobWidget", "Weekend (Saturday to Sunday)", "Dam olish kunlari (shanba va yakshanba)"},
-    {"QCupsJobWidget", "Specific Time", "Belgilangan vaqtda"},
-    {"QCupsJobWidget", "Billing information:", "Hisob-kitob ma'lumoti:"},
-    {"QCupsJobWidget", "Job priority:", "Vazifa navbati:"},
-    {"QCupsJobWidget", "Banner Pages", "Sarvaraqlar"},
-    {"QCupsJobWidget", "Start:", "Boshida:"},
-    {"QCupsJobWidget", "End:", "Oxirida:"},
-    {"QCupsJobWidget", "Banner page at start", "Boshidagi sarvaraq"},
-    {"QCupsJobWidget", "Banner page at end", "Oxiridagi sarvaraq"},
-    {"QCupsJobWidget", "None", "Yo'q"},
-    {"QCupsJobWidget", "Standard", "Oddiy"},
-    {"QCupsJobWidget", "Unclassified", "Maxfiy emas"},
-    {"QCupsJobWidget", "Confidential", "Xizmat doirasida"},
-    {"QCupsJobWidget", "Classified", "Maxfiy"},
-    {"QCupsJobWidget", "Secret", "Sir"},
-    {"QCupsJobWidget", "Top Secret", "O'ta maxfiy"},
+constexpr Translation kFileSystemModel[] = {
+    {"Computer", "Kompyuter"},           {"Name", "Nomi"}, {"Size", "Hajmi"}, {"Type", "Turi"},
+    {"Date Modified", "O'zgartirilgan"},
+};
 
-    // What the print dialog says when a choice cannot be taken.
-    {"QPrintDialog", "%1 is a directory.\nPlease choose a different file name.",
-     "%1 — papka.\nBoshqa fayl nomini tanlang."},
-    {"QPrintDialog", "File %1 is not writable.\nPlease choose a different file name.",
+constexpr Translation kLocale[] = {
+    {"%n byte(s)", "%n bayt"},
+};
+
+constexpr Translation kAbstractFileIconProvider[] = {
+    {"Drive", "Disk"},
+    {"Folder", "Papka"},
+    {"File", "Fayl"},
+    {"%1 File", "%1 fayl"},
+};
+
+// The print preview.
+constexpr Translation kPrintPreviewDialog[] = {
+    {"Print Preview", "Chop etishdan oldin ko'rish"},
+    {"Next page", "Keyingi sahifa"},
+    {"Previous page", "Oldingi sahifa"},
+    {"First page", "Birinchi sahifa"},
+    {"Last page", "Oxirgi sahifa"},
+    {"Fit width", "Kenglik bo'yicha"},
+    {"Fit page", "Butun sahifa"},
+    {"Zoom in", "Kattalashtirish"},
+    {"Zoom out", "Kichiklashtirish"},
+    {"Portrait", "Tik"},
+    {"Landscape", "Yotiq"},
+    {"Show single page", "Bitta sahifa"},
+    {"Show facing pages", "Yonma-yon sahifalar"},
+    {"Show overview of all pages", "Barcha sahifalar"},
+    {"Print", "Chop etish"},
+    {"Page setup", "Sahifa sozlamalari"},
+    {"Page Setup", "Sahifa sozlamalari"},
+    {"Export to PDF", "PDF ga eksport"},
+};
+
+// The print dialog.
+// What the print dialog says when a choice cannot be taken.
+constexpr Translation kPrintDialog[] = {
+    {"Print", "Chop etish"},
+    {"&Print", "&Chop etish"},
+    {"&Options >>", "&Sozlamalar >>"},
+    {"&Options <<", "&Sozlamalar <<"},
+    {"All Pages", "Barcha sahifalar"},
+    {"Odd Pages", "Toq sahifalar"},
+    {"Even Pages", "Juft sahifalar"},
+    {"Print to File (PDF)", "Faylga chop etish (PDF)"},
+    {"Local file", "Kompyuterdagi fayl"},
+    {"Write PDF file", "PDF fayl yozish"},
+    {"Left to Right, Top to Bottom", "Chapdan o'ngga, yuqoridan pastga"},
+    {"Left to Right, Bottom to Top", "Chapdan o'ngga, pastdan yuqoriga"},
+    {"Right to Left, Bottom to Top", "O'ngdan chapga, pastdan yuqoriga"},
+    {"Right to Left, Top to Bottom", "O'ngdan chapga, yuqoridan pastga"},
+    {"Bottom to Top, Left to Right", "Pastdan yuqoriga, chapdan o'ngga"},
+    {"Bottom to Top, Right to Left", "Pastdan yuqoriga, o'ngdan chapga"},
+    {"Top to Bottom, Left to Right", "Yuqoridan pastga, chapdan o'ngga"},
+    {"Top to Bottom, Right to Left", "Yuqoridan pastga, o'ngdan chapga"},
+    {"%1 is a directory.\nPlease choose a different file name.", "%1 — papka.\nBoshqa fayl nomini tanlang."},
+    {"File %1 is not writable.\nPlease choose a different file name.",
      "%1 fayliga yozib bo'lmaydi.\nBoshqa fayl nomini tanlang."},
-    {"QPrintDialog", "%1 already exists.\nDo you want to overwrite it?",
-     "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
-    {"QPrintDialog", "Print To File ...", "Faylga chop etish..."},
-    {"QPrintDialog", "Invalid Pages Definition", "Sahifalar noto'g'ri yozilgan"},
-    {"QPrintDialog",
-     "%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and "
+    {"%1 already exists.\nDo you want to overwrite it?", "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
+    {"Print To File ...", "Faylga chop etish..."},
+    {"Invalid Pages Definition", "Sahifalar noto'g'ri yozilgan"},
+    {"%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and "
      "make sure ranges do not intersect with each other.",
      "%1 to'g'ri yozilmagan. Sahifa va oraliqlarni ',' bilan ajrating, oraliqni '-' bilan yozing; oraliqlar bir-birini "
      "qoplamasin."},
-    {"QPrintDialog", "Duplex Settings Conflicts", "Ikki tomonlama chop etish sozlamalari zid"},
-    {"QPrintDialog", "There are conflicts in duplex settings. Do you want to fix them?",
+    {"Duplex Settings Conflicts", "Ikki tomonlama chop etish sozlamalari zid"},
+    {"There are conflicts in duplex settings. Do you want to fix them?",
      "Ikki tomonlama chop etish sozlamalari bir-biriga zid. Tuzatasizmi?"},
-    {"QPrintDialog",
-     "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those "
+    {"Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those "
      "options off.",
      "\"Varaqdagi sahifalar\" va \"Sahifalar\" birga tanlanmaydi.\nUlardan birini o'chiring."},
-    {"QPrintDialog", "There are conflicts in some options. Please fix them.",
-     "Ba'zi sozlamalar bir-biriga zid. Ularni tuzating."},
+    {"There are conflicts in some options. Please fix them.", "Ba'zi sozlamalar bir-biriga zid. Ularni tuzating."},
+};
 
-    // The message box's details.
-    {"QMessageBox", "Show Details...", "Batafsil..."},
-    {"QMessageBox", "Hide Details...", "Batafsilni yashirish..."},
+constexpr Translation kPrintWidget[] = {
+    {"Printer", "Printer"}, {"&Name:", "&Nomi:"}, {"P&roperties", "&Xossalari"},       {"Location:", "Joyi:"},
+    {"Preview", "Ko'rish"}, {"Type:", "Turi:"},   {"Output &file:", "Natija &fayli:"},
+};
 
-    {"QTabBar", "Scroll Left", "Chapga"},
-    {"QTabBar", "Scroll Right", "O'ngga"},
-});
+constexpr Translation kPrintSettingsOutput[] = {
+    {"Print range", "Chop etish oralig'i"},
+    {"Print all", "Hammasi"},
+    {"Pages from", "Sahifalar:"},
+    {"to", "dan"},
+    {"Pages", "Sahifalar"},
+    {"Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: "
+     "3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
+     "Sahifalarni yoki oraliqlarni vergul bilan ajratib yozing. Oraliq chiziqcha bilan ajratilgan ikki son bilan "
+     "beriladi. Masalan: 3,5-7,9 3, 5, 6, 7 va 9-sahifalarni chop etadi."},
+    {"Current Page", "Joriy sahifa"},
+    {"Selection", "Belgilangan qism"},
+    {"Page Set:", "Sahifalar:"},
+    {"Output Settings", "Chiqarish sozlamalari"},
+    {"Copies:", "Nusxalar soni:"},
+    {"Collate", "Nusxalab terish"},
+    {"Reverse", "Teskari tartibda"},
+    {"Copies", "Nusxalar"},
+    {"Color Mode", "Rang"},
+    {"Color", "Rangli"},
+    {"Grayscale", "Kulrang"},
+    {"Double Sided Printing", "Ikki tomonlama chop etish"},
+    {"Off", "Yo'q"},
+    {"Long side binding", "Uzun tomondan"},
+    {"Short side binding", "Qisqa tomondan"},
+    {"Options", "Sozlamalar"},
+};
+
+constexpr Translation kPageSetupWidget[] = {
+    {"Paper", "Qog'oz"},
+    {"Page size:", "Sahifa o'lchami:"},
+    {"Width:", "Eni:"},
+    {"Height:", "Bo'yi:"},
+    {"Paper source:", "Qog'oz manbai:"},
+    {"Orientation", "Joylashuv"},
+    {"Portrait", "Tik"},
+    {"Landscape", "Yotiq"},
+    {"Reverse landscape", "Teskari yotiq"},
+    {"Reverse portrait", "Teskari tik"},
+    {"Margins", "Chetlar"},
+    {"top margin", "yuqori chet"},
+    {"left margin", "chap chet"},
+    {"right margin", "o'ng chet"},
+    {"bottom margin", "pastki chet"},
+    {"Page Layout", "Sahifa tuzilishi"},
+    {"Page order:", "Sahifalar tartibi:"},
+    {"Pages per sheet:", "Varaqdagi sahifalar:"},
+    {"Millimeters (mm)", "Millimetr (mm)"},
+    {"Inches (in)", "Dyuym (in)"},
+    {"Points (pt)", "Punkt (pt)"},
+    {"Custom", "Boshqa"},
+    {"Pica (P̸)", "Pika (P̸)"},
+    {"Didot (DD)", "Didot (DD)"},
+    {"Cicero (CC)", "Tsitsero (CC)"},
+};
+
+// The printer's own properties ("Xossalari").
+constexpr Translation kPrintPropertiesDialog[] = {
+    {"Printer Properties", "Printer xossalari"},
+    {"Job Options", "Vazifa sozlamalari"},
+    {"Page Setup Conflicts", "Sahifa sozlamalari bir-biriga zid"},
+    {"There are conflicts in page setup options. Do you want to fix them?",
+     "Sahifa sozlamalari bir-biriga zid. Tuzatasizmi?"},
+    {"Advanced Option Conflicts", "Qo'shimcha sozlamalar bir-biriga zid"},
+    {"There are conflicts in some advanced options. Do you want to fix them?",
+     "Ba'zi qo'shimcha sozlamalar bir-biriga zid. Tuzatasizmi?"},
+};
+
+constexpr Translation kPrintPropertiesWidget[] = {
+    {"Page", "Sahifa"},
+    {"Advanced", "Qo'shimcha"},
+    {"There are conflicts in some options. Please fix them.", "Ba'zi sozlamalar bir-biriga zid. Ularni tuzating."},
+};
+
+constexpr Translation kCupsJobWidget[] = {
+    {"Job", "Vazifa"},
+    {"Job Control", "Vazifani boshqarish"},
+    {"Scheduled printing:", "Chop etish vaqti:"},
+    {"Print Immediately", "Darhol chop etish"},
+    {"Hold Indefinitely", "Muddatsiz kutish"},
+    {"Day (06:00 to 17:59)", "Kunduzi (06:00 dan 17:59 gacha)"},
+    {"Night (18:00 to 05:59)", "Kechasi (18:00 dan 05:59 gacha)"},
+    {"Second Shift (16:00 to 23:59)", "Ikkinchi smena (16:00 dan 23:59 gacha)"},
+    {"Third Shift (00:00 to 07:59)", "Uchinchi smena (00:00 dan 07:59 gacha)"},
+    {"Weekend (Saturday to Sunday)", "Dam olish kunlari (shanba va yakshanba)"},
+    {"Specific Time", "Belgilangan vaqtda"},
+    {"Billing information:", "Hisob-kitob ma'lumoti:"},
+    {"Job priority:", "Vazifa navbati:"},
+    {"Banner Pages", "Sarvaraqlar"},
+    {"Start:", "Boshida:"},
+    {"End:", "Oxirida:"},
+    {"Banner page at start", "Boshidagi sarvaraq"},
+    {"Banner page at end", "Oxiridagi sarvaraq"},
+    {"None", "Yo'q"},
+    {"Standard", "Oddiy"},
+    {"Unclassified", "Maxfiy emas"},
+    {"Confidential", "Xizmat doirasida"},
+    {"Classified", "Maxfiy"},
+    {"Secret", "Sir"},
+    {"Top Secret", "O'ta maxfiy"},
+};
+
+// The message box's details.
+constexpr Translation kMessageBox[] = {
+    {"Show Details...", "Batafsil..."},
+    {"Hide Details...", "Batafsilni yashirish..."},
+};
+
+// The scroll buttons of a row of tabs.
+constexpr Translation kTabBar[] = {
+    {"Scroll Left", "Chapga"},
+    {"Scroll Right", "O'ngga"},
+};
+
+constexpr ClassTexts kClasses[] = {
+    {"QPlatformTheme", kPlatformTheme},
+    {"QLineEdit", kLineEdit},
+    {"QWidgetTextControl", kWidgetTextControl},
+    {"QUndoStack", kUndoStack},
+    {"QScrollBar", kScrollBar},
+    {"QFileDialog", kFileDialog},
+    {"QFileSystemModel", kFileSystemModel},
+    {"QLocale", kLocale},
+    {"QAbstractFileIconProvider", kAbstractFileIconProvider},
+    {"QPrintPreviewDialog", kPrintPreviewDialog},
+    {"QPrintDialog", kPrintDialog},
+    {"QPrintWidget", kPrintWidget},
+    {"QPrintSettingsOutput", kPrintSettingsOutput},
+    {"QPageSetupWidget", kPageSetupWidget},
+    {"QPrintPropertiesDialog", kPrintPropertiesDialog},
+    {"QPrintPropertiesWidget", kPrintPropertiesWidget},
+    {"QCupsJobWidget", kCupsJobWidget},
+    {"QMessageBox", kMessageBox},
+    {"QTabBar", kTabBar},
+};
 
 }  // namespace
 
@@ -283,10 +341,12 @@ QString UzbekQtTexts::translate(const char* context, const char* sourceText, con
   if (!context || !sourceText) return {};
   const std::string_view wantedContext(context);
   const std::string_view wantedSource(sourceText);
-  const auto* found = std::find_if(kTexts.begin(), kTexts.end(), [&](const QtText& text) {
-    return text.context == wantedContext && text.source == wantedSource;
-  });
-  if (found == kTexts.end()) return {};
+  const auto* owner = std::find_if(std::begin(kClasses), std::end(kClasses),
+                                   [&](const ClassTexts& texts) { return texts.context == wantedContext; });
+  if (owner == std::end(kClasses)) return {};
+  const auto found = std::find_if(owner->texts.begin(), owner->texts.end(),
+                                  [&](const Translation& text) { return text.source == wantedSource; });
+  if (found == owner->texts.end()) return {};
   return QString::fromUtf8(found->uzbek.data(), static_cast<qsizetype>(found->uzbek.size()));
 }
 
