@@ -3,18 +3,18 @@
 // screen and on a computer's; the report's grid is read cell by cell from the browser's own
 // accessibility tree, before and after a correction; and the keys alone move about the
 // report, correct and undo.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import os from 'node:os';
 import path from 'node:path';
 
-import { launchChromium, openBuiltPage } from './support.mjs';
+import { launchChromium, openBuiltPage, openForTests, runReport } from './support.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const WCAG = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'];
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-a11y-'));
+const opened = openForTests('a11y', async (folder) => ({ browser: await launchChromium(folder) }));
+const { scratch } = opened;
 const roster = path.join(scratch, 'xodimlar.csv');
 writeFileSync(
   roster,
@@ -44,20 +44,9 @@ const SCREENS = [
   },
 ];
 
-let browser;
-
-before(async () => {
-  browser = await launchChromium(scratch);
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
-});
-
 // The page in a browsing context of its own, with its own storage, on the screen given.
 async function openOn(screen) {
-  const page = await (await browser.createBrowserContext()).newPage();
+  const page = await (await opened.browser.createBrowserContext()).newPage();
   // Leaving a report changed since it was saved asks first; the test goes on.
   page.on('dialog', (dialog) => dialog.accept());
   await page.setViewport(screen.viewport);
@@ -91,14 +80,6 @@ async function pressWith(page, modifier, key) {
   await page.keyboard.down(modifier);
   await page.keyboard.press(key);
   await page.keyboard.up(modifier);
-}
-
-// The report of 24 weekly hours, run from the weekly hours' box with Enter.
-async function runReport(page) {
-  await page.focus('#Text2');
-  await page.keyboard.type('24');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('body[data-report="drawn"]');
 }
 
 for (const screen of SCREENS) {

@@ -4,46 +4,34 @@
 // that goes back to check in focus, as Enter takes it in the desktop's question too;
 // "Tekshirishga qaytish" keeps the report in the page, "Baribir davom etish" is asked once for
 // the same cells, and again once they change.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 
+import { openForTests, runReport, unmark } from './support.mjs';
 import { correctCell, openPageWithDownloads } from './downloads.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-check-'));
+const opened = openForTests('check', openPageWithDownloads);
 
-let browser;
 let page;
 let files;
 
 before(async () => {
-  ({ browser, page, files } = await openPageWithDownloads(scratch));
+  ({ page, files } = await opened.ready());
   // The browser's print dialog cannot be driven headless: a print asked for is counted.
   await page.evaluate(() => {
     window.print = () => {
       document.body.dataset.prints = String(Number(document.body.dataset.prints ?? 0) + 1);
     };
   });
-  await page.type('#Text3', 'Karimova Dilnoza');
-  await page.type('#Text2', '24');
-  await page.click('#Command1');
-  await page.waitForSelector('[data-cell="S20"]');
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+  await runReport(page, { Text3: 'Karimova Dilnoza' });
 });
 
 const correct = (ref, hours) => correctCell(page, ref, hours);
 
 // Clicks the button and answers the question it brings up; the question's text.
 async function answered(button, answer) {
-  await page.$eval('body', (body) => {
-    delete body.dataset.cellsCheck;
-  });
+  await unmark(page, 'cellsCheck');
   await page.click(button);
   await page.waitForSelector('#CellsCheck[open]');
   const question = await page.$eval('#CellsCheckQuestion', (p) => p.textContent);

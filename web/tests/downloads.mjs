@@ -7,8 +7,8 @@ import { launchChromium, openBuiltPage, watchDownloads } from './support.mjs';
 
 // The built page in a Chromium of its own (its profile in scratch), ready for input, its
 // downloads followed into scratch/downloads and a workbook handed over as a download, as in
-// a browser without a save picker: {browser, page, files}.
-export async function openPageWithDownloads(scratch) {
+// a browser without a save picker: {browser, page, files}. prepare(page) runs before it is opened.
+export async function openPageWithDownloads(scratch, prepare) {
   const downloads = path.join(scratch, 'downloads');
   mkdirSync(downloads);
   const browser = await launchChromium(scratch);
@@ -17,6 +17,7 @@ export async function openPageWithDownloads(scratch) {
   await page.evaluateOnNewDocument(() => {
     delete window.showSaveFilePicker;
   });
+  await prepare?.(page);
   await openBuiltPage(page);
   return { browser, page, files };
 }

@@ -2,30 +2,24 @@
 // module; "Namuna" gives the desktop's example list as a workbook (the desktop library's,
 // byte for byte) and as CSV, which the command line and the page both read with every
 // teacher ready.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import os from 'node:os';
+import { existsSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 
-import { cli, loadModule, runCliBatch } from './support.mjs';
+import { cli, loadModule, openForTests, runCliBatch } from './support.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
 import { assertSameWorkbooks, canCompareEditions, desktopWorkbook } from './workbook_parts.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-help-'));
+const opened = openForTests('help', openPageWithDownloads);
+const { scratch } = opened;
 const module = await loadModule();
 
-let browser;
 let page;
 let files;
 
 before(async () => {
-  ({ browser, page, files } = await openPageWithDownloads(scratch));
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+  ({ page, files } = await opened.ready());
 });
 
 // The list chosen in the page: its status line and its rows' statuses.

@@ -2,45 +2,36 @@
 // confirmed lets a kept report go; one handed over as a download stays kept and is offered
 // as such; a cancelled or failed save keeps it and says so; each kept record is checked on
 // its own, a damaged one listed as such beside the good ones.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import { keepOnly, keptRecords } from './stored_records.mjs';
-import { launchChromium, webBuild } from './support.mjs';
+import { launchChromium, openForTests, runReport, unmark, webBuild } from './support.mjs';
 
-const pagePath = path.join(webBuild, 'soatnoma.html');
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-kept-'));
-const downloads = path.join(scratch, 'downloads');
 const year = new Date().getFullYear();
-
-let browser;
-let page;
 // The kinds of dialog the page asked for (a "beforeunload" asks before leaving), answered yes.
 const asked = [];
 
-before(async () => {
-  mkdirSync(downloads);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
+const opened = openForTests('kept', async (folder) => {
+  const browser = await launchChromium(folder);
+  const page = await browser.newPage();
   // The teacher's clock is Tashkent's, whatever the machine's.
   await page.emulateTimezone('Asia/Tashkent');
   const session = await page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
   page.on('dialog', async (dialog) => {
     asked.push(dialog.type());
     await dialog.accept();
   });
-  await page.goto(pathToFileURL(pagePath).href);
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
   await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+  return { browser, page };
 });
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+let page;
+before(async () => {
+  ({ page } = await opened.ready());
 });
 
 // The page loaded again; as a browser without a save picker (Firefox, a phone) has it unless
@@ -70,22 +61,16 @@ async function typeInto(id, text) {
 }
 
 // A report run from the form and kept.
-async function runReport(name) {
-  await typeInto('Text3', name);
-  await typeInto('Text2', '24');
+async function runAndKeep(name) {
   const keeps = await page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
-  await page.focus('#Text2');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('[data-cell="S20"]');
+  await runReport(page, { Text3: name });
   await page.waitForFunction((before) => Number(document.body.dataset.keeps ?? 0) > before, {}, keeps);
 }
 
 // "Excel kitobi" pressed; answers how the save ended and what the line beside the button
 // says, in red or not.
 async function save() {
-  await page.$eval('body', (body) => {
-    delete body.dataset.workbook;
-  });
+  await unmark(page, 'workbook');
   await page.click('#SaveXlsx');
   await page.waitForSelector('body[data-workbook]');
   return page.$eval('body', (body) => ({
@@ -112,7 +97,7 @@ test(
     await loadPage();
     // A name whose file name is more than a disk takes: the browser drops such a download.
     const name = 'Ж'.repeat(200);
-    await runReport(name);
+    await runAndKeep(name);
     const { outcome, said, refused } = await save();
     assert.equal(outcome, 'downloaded');
     assert.equal(refused, false);
@@ -185,7 +170,7 @@ test(
   "only a write the browser's picker confirmed lets the " + 'kept report go; a cancelled or failed one keeps it',
   async () => {
     await loadPage(true);
-    await runReport('Karimova Dilnoza');
+    await runAndKeep('Karimova Dilnoza');
     const id = (await stored())[0].id;
     const fileName = `Karimova Dilnoza ${year}-${year + 1}.xlsx`;
     for (const [failing, outcome, words] of [
@@ -367,9 +352,9 @@ test(
     await loadPage();
     await page.evaluate(() => localStorage.clear());
     await answerPersist(false);
-    await runReport('Aliyev Vali');
+    await runAndKeep('Aliyev Vali');
     await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
-    await runReport('Aliyev Vali');
+    await runAndKeep('Aliyev Vali');
     assert.equal(await page.evaluate(() => window.persistAsked), 1);
     const refused = await storageNote();
     assert.deepEqual([refused.shown, refused.persisted], [true, 'no']);
@@ -378,14 +363,14 @@ test(
     // Said once: the next time it is refused again, the page says nothing more.
     await loadPage();
     await answerPersist(false);
-    await runReport('Aliyev Vali');
+    await runAndKeep('Aliyev Vali');
     await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
     assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'no' });
 
     await loadPage();
     await page.evaluate(() => localStorage.clear());
     await answerPersist(true);
-    await runReport('Aliyev Vali');
+    await runAndKeep('Aliyev Vali');
     await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
     assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'yes' });
     assert.equal(await page.evaluate(() => window.persistAsked), 1);

@@ -1,11 +1,17 @@
 // A report kept in the browser's storage, read back by the module on its own: held to the
 // rules of the form's input, and a record of the wrong shape said damaged. Its name is the
 // desktop's (tests/screen_view/recovery_texts_test.cpp), its hours are taken on the terms of
-// typed hours (tests/report_editing/kept_hours_test.cpp).
+// typed hours (tests/report_editing/kept_hours_test.cpp). A teacher of a staff workbook is named
+// with its sheet, and refused when the workbook was not kept beside it; listing, opening, saving
+// back and printing such a workbook are the page's (staff_document.test.mjs).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 
-import { loadModule, plainMeasure } from './support.mjs';
+import { readOpenedWorkbook } from '../src/reading/open_workbook.js';
+import { loadModule, plainMeasure, runCliBatch } from './support.mjs';
 
 const module = await loadModule();
 
@@ -77,3 +83,29 @@ test('a kept record of the wrong shape is damaged, with the reason, and never th
   });
   assert.equal(edge.ok, true, edge.reason);
 });
+
+test(
+  'a kept teacher of a staff workbook is named with its ' + 'sheet, and refused without the workbook kept beside it',
+  async () => {
+    const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staffmodule-'));
+    const list = path.join(scratch, 'xodimlar.csv');
+    writeFileSync(
+      list,
+      'ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\nKarimova Dilnoza;12;kimyo;yuqori;20,5\n',
+    );
+    runCliBatch(list, path.join(scratch, 'xodimlar.xlsx'), 2026);
+    const staffBook = new Uint8Array(readFileSync(path.join(scratch, 'xodimlar.xlsx')));
+    rmSync(scratch, { recursive: true, force: true });
+    // The teacher's sheet as the page reads it to open it.
+    const workbook = await readOpenedWorkbook(staffBook, module, 'Karimova Dilnoza');
+    const opened = (book) => ({ opened: { fileName: 'xodimlar.xlsx', workbook, staffBook: book } });
+    const whole = kept(opened(staffBook));
+    assert.equal(whole.ok, true, whole.reason);
+    assert.equal(
+      whole.description,
+      'Karimova Dilnoza, 2026/2027 o\'quv yili (xodimlar.xlsx, "Karimova Dilnoza" varag\'i), 04.03.2026 09:05',
+    );
+    const lost = kept(opened(null));
+    assert.deepEqual([lost.ok, lost.reason], [false, "xodimlar kitobining o'zi saqlanmagan."]);
+  },
+);

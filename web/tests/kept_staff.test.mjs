@@ -3,22 +3,30 @@
 // its teachers are, a correction writes no more than the report's hours, and reports kept
 // the way the page kept them before are still offered back and taken back. Prints the bytes
 // a kept teacher costs.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { statSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import { installStoresWork } from './stored_records.mjs';
-import { launchChromium, runCliBatch, webBuild } from './support.mjs';
+import { launchChromium, openForTests, runCliBatch, unmark, webBuild } from './support.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-kept-staff-'));
+const opened = openForTests('kept-staff', async (folder) => {
+  const browser = await launchChromium(folder);
+  const page = await browser.newPage();
+  page.on('dialog', (dialog) => dialog.accept());
+  await page.evaluateOnNewDocument(countWrites);
+  await installStoresWork(page);
+  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
+  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
+  return { browser, page };
+});
+const { scratch } = opened;
 const staffBook = path.join(scratch, 'maktab.xlsx');
 // A staff as large as a big school's: the figure the README gives.
 const TEACHERS = 1000;
 
-let browser;
 let page;
 
 // Counts in window.written the bytes the page hands its storage to write, and holds in
@@ -48,18 +56,7 @@ before(async () => {
     );
   writeFileSync(path.join(scratch, 'maktab.csv'), `${lines.join('\r\n')}\r\n`);
   runCliBatch(path.join(scratch, 'maktab.csv'), staffBook, 2026);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  page.on('dialog', (dialog) => dialog.accept());
-  await page.evaluateOnNewDocument(countWrites);
-  await installStoresWork(page);
-  await page.goto(pathToFileURL(path.join(webBuild, 'soatnoma.html')).href);
-  await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+  ({ page } = await opened.ready());
 });
 
 const keeps = () => page.$eval('body', (body) => Number(body.dataset.keeps ?? 0));
@@ -72,9 +69,7 @@ async function openTeacher(sheet) {
     await (await page.$('#OpenFile')).uploadFile(staffBook);
     await page.waitForSelector('#StaffBook[data-listed]:not([hidden])', { timeout: 30000 });
   }
-  await page.$eval('body', (body) => {
-    delete body.dataset.report;
-  });
+  await unmark(page, 'report');
   await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
   await page.waitForSelector('body[data-report="drawn"]', { timeout: 20000 });
   return before;
@@ -89,6 +84,12 @@ async function correct(ref, hours) {
   await page.keyboard.press('Enter');
   await kept(before);
   return (await page.evaluate(() => window.written)) - written;
+}
+
+// The first report offered removed, of the count offered: waits for the offer written anew.
+async function removeOffered(count) {
+  await page.click('#Recovery [data-kept] button:last-child');
+  await page.waitForFunction((was) => document.querySelectorAll('#Recovery [data-kept]').length === was - 1, {}, count);
 }
 
 // What the page's stores hold: each store's count of records, and their bytes.
@@ -132,12 +133,7 @@ test(
     assert.deepEqual(offered, ['whole', 'whole', 'whole']);
     for (let left = 3; left > 0; --left) {
       assert.equal((await storage()).counts['xodimlar kitoblari'], 1);
-      await page.click('#Recovery [data-kept] button:last-child');
-      await page.waitForFunction(
-        (count) => document.querySelectorAll('#Recovery [data-kept]').length === count - 1,
-        {},
-        left,
-      );
+      await removeOffered(left);
     }
     assert.deepEqual((await storage()).counts, { ochilgan: 0, saqlanmagan: 0, 'xodimlar kitoblari': 0 });
   },
@@ -185,14 +181,7 @@ for (const version of [1, 2])
     // What an earlier test kept is removed first.
     await page.reload();
     await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-    for (let left = (await page.$$('#Recovery [data-kept]')).length; left > 0; --left) {
-      await page.click('#Recovery [data-kept] button:last-child');
-      await page.waitForFunction(
-        (count) => document.querySelectorAll('#Recovery [data-kept]').length === count - 1,
-        {},
-        left,
-      );
-    }
+    for (let left = (await page.$$('#Recovery [data-kept]')).length; left > 0; --left) await removeOffered(left);
     await openTeacher("O'qituvchi 7");
     await correct('D8', '9');
     await asKeptBefore(version);
@@ -204,9 +193,7 @@ for (const version of [1, 2])
     assert.equal(lines.length, 1);
     assert.match(lines[0][0], /^O'qituvchi 7, 2026\/2027 o'quv yili \(maktab\.xlsx, "O'qituvchi 7" varag'i\), /);
     assert.equal(lines[0][1], null);
-    await page.$eval('body', (body) => {
-      delete body.dataset.report;
-    });
+    await unmark(page, 'report');
     await page.click('#Recovery [data-kept] button');
     await page.waitForSelector('body[data-report="drawn"]', { timeout: 20000 });
     assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));

@@ -6,30 +6,25 @@
 // said, at a phone's width and a computer's.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import os from 'node:os';
+import { mkdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { correctCell, saveGoingOn } from './downloads.mjs';
 import { clearStores, keptRecords } from './stored_records.mjs';
-import { launchChromium, servePage, watchDownloads } from './support.mjs';
+import { launchChromium, openForTests, runReport, servePage, watchDownloads } from './support.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-kept-storage-'));
+const opened = openForTests('kept-storage', async (folder) => ({ browser: await launchChromium(folder) }));
 const shots = process.env.SOATNOMA_SHOTS;
 
 let browser;
 let served;
 
 before(async () => {
-  browser = await launchChromium(scratch);
+  ({ browser } = await opened.ready());
   served = await servePage();
 });
 
-after(async () => {
-  await browser?.close();
-  served?.server.close();
-  rmSync(scratch, { recursive: true, force: true });
-});
+after(() => served?.server.close());
 
 // A tab of the page, ready; leaving it with a report unsaved is answered yes.
 async function openTab(context = browser) {
@@ -44,23 +39,6 @@ const counted = (page, name) => page.$eval('body', (body, key) => Number(body.da
 // Waits until the body's count has grown past what it was.
 const grown = (page, name, before) =>
   page.waitForFunction((key, was) => Number(document.body.dataset[key] ?? 0) > was, {}, name, before);
-
-async function runReport(page, name) {
-  await page.$eval(
-    '#Text3',
-    (box, typed) => {
-      box.value = typed;
-      box.dispatchEvent(new Event('input'));
-    },
-    name,
-  );
-  await page.$eval('#Text2', (box) => {
-    box.value = '24';
-    box.dispatchEvent(new Event('input'));
-  });
-  await page.click('#Command1');
-  await page.waitForSelector('body[data-report="drawn"]');
-}
 
 // A cell corrected; waits for the storage's answer: the name of the body's count that grows.
 async function correct(page, ref, hours, answer = 'keeps') {
@@ -114,7 +92,7 @@ test(
     await session.send('Storage.overrideQuotaForOrigin', { origin, quotaSize: 1 });
     await page.reload();
     await page.waitForSelector('body[data-offered="yes"]', { timeout: 20000 });
-    await runReport(page, 'Karimova Dilnoza');
+    await runReport(page, { Text3: 'Karimova Dilnoza' });
     await grown(page, 'keepFailed', 0);
     await correct(page, 'C8', '3', 'keepFailed');
     assert.equal(await counted(page, 'keeps'), 0, 'a keep the storage refused is not counted');
@@ -148,7 +126,7 @@ test(
   'two tabs on one kept report never write over each ' + 'other: the one that would is kept apart and says so',
   async () => {
     const first = await openTab();
-    await runReport(first, 'Aliyev Vali');
+    await runReport(first, { Text3: 'Aliyev Vali' });
     await correct(first, 'C8', '41');
     const [{ id }] = await keptCorrections(first);
 
@@ -211,7 +189,7 @@ test(
   async () => {
     const page = await browser.newPage();
     page.on('dialog', (dialog) => dialog.accept());
-    const downloads = path.join(scratch, 'downloads');
+    const downloads = path.join(opened.scratch, 'downloads');
     mkdirSync(downloads, { recursive: true });
     const files = await watchDownloads(page, downloads);
     await page.evaluateOnNewDocument(refuseStorage);
@@ -237,7 +215,7 @@ test(
     assert.equal(await page.$eval('body', (body) => body.dataset.storageRefused), 'reports entries');
     await screenshots(page, 'storage-refused', 'body');
 
-    await runReport(page, 'Yoqubova Oydin');
+    await runReport(page, { Text3: 'Yoqubova Oydin' });
     await correctCell(page, 'D8', 3);
     await page.waitForSelector('body[data-corrected="1"]');
     await saveGoingOn(page);

@@ -3,24 +3,29 @@
 // into a PDF of one A4 landscape page, and not a single request for anything but the file.
 // The downloaded workbook is the command line's cell for cell in every engine's flows
 // (with_every_engine/flows.mjs) and part for part in workbook.test.mjs.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
-import { cli, launchChromium, loadModule, watchDownloads, webBuild, writeCliReport } from './support.mjs';
+import { cli, loadModule, openForTests, runReport, unmark, webBuild, writeCliReport } from './support.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
 import { storedRecords } from './stored_records.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const pagePath = path.join(webBuild, 'soatnoma.html');
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-page-'));
-const downloadFolder = path.join(scratch, 'downloads');
+const requests = [];
+// The page as a browser without a save picker (Firefox, a phone) shows it: the workbook is
+// handed over as a download (web/tests/kept.test.mjs drives the picker).
+const opened = openForTests('page', (folder) =>
+  openPageWithDownloads(folder, (page) => page.on('request', (request) => requests.push(request.url()))),
+);
+const { scratch } = opened;
 const year = new Date().getFullYear();
 // The subject holds what a workbook would read as a code of a character ("_x0041_" as "A")
 // unless it is written as the desktop writes it.
@@ -29,26 +34,8 @@ const teacher = { name: 'Abdurahmonova Oʻgʻiloyxon', school: '245', subject: "
 let browser;
 let page;
 let downloads;
-const requests = [];
-
 before(async () => {
-  mkdirSync(downloadFolder);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  page.on('request', (request) => requests.push(request.url()));
-  downloads = await watchDownloads(page, downloadFolder);
-  // The page as a browser without a save picker (Firefox, a phone) shows it: the workbook is
-  // handed over as a download (web/tests/kept.test.mjs drives the picker).
-  await page.evaluateOnNewDocument(() => {
-    delete window.showSaveFilePicker;
-  });
-  await page.goto(pathToFileURL(pagePath).href);
-  await page.waitForSelector('body[data-ready="yes"]', { timeout: 20000 });
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+  ({ browser, page, files: downloads } = await opened.ready());
 });
 
 async function typeInto(id, text) {
@@ -73,16 +60,7 @@ async function drawReport(fields = teacher) {
   await page.$eval('#Check1', (box) => {
     box.checked = true;
   });
-  await typeInto('Text3', fields.name);
-  await typeInto('Text6', fields.school);
-  await typeInto('Text4', fields.subject);
-  await typeInto('Text2', '24');
-  await page.$eval('body', (body) => {
-    delete body.dataset.report;
-  });
-  await page.focus('#Text2');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('body[data-report="drawn"]');
+  await runReport(page, { Text3: fields.name, Text6: fields.school, Text4: fields.subject });
   return shownCells();
 }
 
@@ -93,9 +71,7 @@ const SHEET = 'xl/worksheets/sheet1.xml';
 // question: what the page asks first about cells to check, answered "go on".
 async function saveWorkbook(name = workbookName, question = null) {
   const file = downloads.next(name);
-  await page.$eval('body', (body) => {
-    delete body.dataset.workbook;
-  });
+  await unmark(page, 'workbook');
   await page.click('#SaveXlsx');
   if (question) {
     await page.waitForSelector('#CellsCheck[open]');
@@ -505,9 +481,7 @@ test('text that is not valid Unicode is refused before it reaches the module, na
     await setBox('Text6', teacher.school);
     await setBox('Text4', teacher.subject);
     await setBox(id, text);
-    await page.$eval('body', (body) => {
-      delete body.dataset.report;
-    });
+    await unmark(page, 'report');
     await page.$eval('#message', (message) => {
       message.textContent = 'avvalgi';
     });
@@ -522,9 +496,7 @@ test('text that is not valid Unicode is refused before it reaches the module, na
 });
 
 async function openInPage(file) {
-  await page.$eval('body', (body) => {
-    delete body.dataset.opened;
-  });
+  await unmark(page, 'opened');
   await page.$eval('#message', (message) => {
     message.textContent = '';
   });

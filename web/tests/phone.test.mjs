@@ -2,31 +2,28 @@
 // stacks in reading order without sideways scrolling, everything a finger presses is big
 // enough, a report is made by tapping, and the report zooms with its typing box kept over
 // the cell being corrected.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { mkdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { KnownDevices } from 'puppeteer-core';
 
-import { launchChromium, openBuiltPage } from './support.mjs';
+import { launchChromium, openBuiltPage, openForTests, runReport } from './support.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-phone-'));
+const opened = openForTests('phone', async (folder) => {
+  const browser = await launchChromium(folder);
+  const page = await browser.newPage();
+  await page.emulate(KnownDevices['Galaxy S5']);
+  await openBuiltPage(page);
+  return { browser, page };
+});
+const { scratch } = opened;
 const FINGER = 44; // CSS pixels: the least a tapped control should measure
 let browser;
 let page;
-
 before(async () => {
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  await page.emulate(KnownDevices['Galaxy S5']);
-  await openBuiltPage(page);
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+  ({ browser, page } = await opened.ready());
 });
 
 // A page of its own, opened fresh on the phone (or on the screen given) and closed after
@@ -438,16 +435,8 @@ test('"Ulashish" shares the workbook where files can be shared, and is hidden el
   await onFreshPhone(
     async (fresh) => {
       // The form comes back as it was last used: another teacher, the primary classes.
-      await fresh.$eval('#Text3', (input) => {
-        input.value = '';
-      });
-      await fresh.tap('#Text3');
-      await fresh.keyboard.type('Ali Vali');
       await fresh.tap('#Option2');
-      await fresh.tap('#Text2');
-      await fresh.keyboard.type('20');
-      await fresh.tap('#Command1');
-      await fresh.waitForSelector('body[data-report="drawn"]');
+      await runReport(fresh, { Text3: 'Ali Vali', Text2: '20' });
       assert.equal(await fresh.$eval('#ShareXlsx', (button) => button.hidden), false, 'offered');
       await fresh.tap('#ShareXlsx');
       await fresh.waitForSelector('body[data-shared]');
@@ -471,10 +460,7 @@ test("held sideways, every control is big enough to tap; sizes follow the reader
       assert.equal(await sidewaysScroll(fresh), 0);
       assert.deepEqual(await tooSmallToTap(fresh), []);
       // The report's editing and zoom buttons share one row, leaving the short screen to it.
-      await fresh.tap('#Text2');
-      await fresh.keyboard.type('18');
-      await fresh.keyboard.press('Enter');
-      await fresh.waitForSelector('body[data-report="drawn"]');
+      await runReport(fresh, { Text2: '18' });
       const [editing, zooming] = [await box('.toolbar.edit', fresh), await box('.toolbar.zoom', fresh)];
       assert.ok(
         Math.abs(editing.top - zooming.top) < 1 && editing.right <= zooming.left,

@@ -3,62 +3,39 @@
 // under it without a single violation: the run, "Excel kitobi", "Ochish", "Ro'yxatdan"
 // with a CSV file and a workbook, and the staff's workbook. A script the page did not
 // carry is refused, which shows that a violation would be seen.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
-import { launchChromium, openBuiltPage } from './support.mjs';
+import { openForTests } from './support.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-policy-'));
-const downloads = path.join(scratch, 'downloads');
-
-let browser;
-let page;
 const faults = [];
-// The name of the first file downloaded, once it is complete.
-let downloadDone;
-const firstDownload = new Promise((done) => {
-  downloadDone = done;
-});
-
-before(async () => {
-  mkdirSync(downloads);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  const session = await page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', {
-    behavior: 'allow',
-    downloadPath: downloads,
-    eventsEnabled: true,
-  });
-  const names = new Map();
-  session.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) => names.set(guid, suggestedFilename));
-  session.on('Browser.downloadProgress', ({ guid, state }) => {
-    if (state === 'completed') downloadDone(names.get(guid));
-  });
-  await page.evaluateOnNewDocument(() => {
-    // The workbook goes out as a download, as in a browser without a save picker.
-    delete window.showSaveFilePicker;
-    window.policyViolations = [];
-    document.addEventListener('securitypolicyviolation', (event) => {
-      window.policyViolations.push(`${event.violatedDirective}: ${event.blockedURI} ${event.sample}`);
+// The workbook goes out as a download, as in a browser without a save picker; every
+// violation of the policy and every fault the page meets is noted.
+const opened = openForTests('policy', (folder) =>
+  openPageWithDownloads(folder, async (page) => {
+    await page.evaluateOnNewDocument(() => {
+      window.policyViolations = [];
+      document.addEventListener('securitypolicyviolation', (event) => {
+        window.policyViolations.push(`${event.violatedDirective}: ${event.blockedURI} ${event.sample}`);
+      });
     });
-  });
-  page.on('console', (message) => {
-    if (message.type() === 'error') faults.push(message.text());
-  });
-  page.on('pageerror', (fault) => faults.push(String(fault)));
-  await openBuiltPage(page);
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+    page.on('console', (message) => {
+      if (message.type() === 'error') faults.push(message.text());
+    });
+    page.on('pageerror', (fault) => faults.push(String(fault)));
+  }),
+);
+const { scratch } = opened;
+let page;
+let files;
+before(async () => {
+  ({ page, files } = await opened.ready());
 });
 
 const violations = () => page.evaluate(() => window.policyViolations);
@@ -98,9 +75,9 @@ test('everything the page does runs under its policy without a violation', async
 
   await page.click('#SaveXlsx');
   await page.waitForSelector('body[data-workbook="downloaded"]', { timeout: 30000 });
-  const saved = await firstDownload;
-  await (await page.$('#OpenFile')).uploadFile(path.join(downloads, saved));
-  await page.waitForSelector(`body[data-opened="${saved}"]`, { timeout: 20000 });
+  const saved = await files.next();
+  await (await page.$('#OpenFile')).uploadFile(saved);
+  await page.waitForSelector(`body[data-opened="${path.basename(saved)}"]`, { timeout: 20000 });
 
   await page.click('#RosterOpen');
   const csv = path.join(scratch, 'xodimlar.csv');

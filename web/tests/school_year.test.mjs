@@ -2,58 +2,39 @@
 // choice above the form offers 2026/2027, 2027/2028 (chosen) and 2028/2029 in the desktop's
 // words; the year chosen names the report's title and its file, and the staff workbook's
 // "Jami" and sheets; it is still chosen when the page is opened again.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
-import { launchChromium, openBuiltPage, watchDownloads } from './support.mjs';
+import { openBuiltPage, openForTests, runReport } from './support.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-year-'));
-const downloads = path.join(scratch, 'downloads');
 // 14 February 2027, 09:30 in the page's own time zone; the clock goes on from there.
-const TODAY = [2027, 1, 14, 9, 30];
-
-let browser;
+function fromThatDay(today) {
+  const RealDate = Date;
+  const start = RealDate.now();
+  const fixed = new RealDate(...today).getTime();
+  const now = () => fixed + (RealDate.now() - start);
+  globalThis.Date = class extends RealDate {
+    constructor(...given) {
+      super(...(given.length > 0 ? given : [now()]));
+    }
+    static now() {
+      return now();
+    }
+  };
+}
+// The workbook goes out as a download, as in a browser without a save picker.
+const opened = openForTests('year', (folder) =>
+  openPageWithDownloads(folder, (page) => page.evaluateOnNewDocument(fromThatDay, [2027, 1, 14, 9, 30])),
+);
 let page;
 let files;
-
-const openPage = async () => {
-  await openBuiltPage(page);
-};
-
 before(async () => {
-  mkdirSync(downloads);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  await page.evaluateOnNewDocument((today) => {
-    const RealDate = Date;
-    const start = RealDate.now();
-    const fixed = new RealDate(...today).getTime();
-    const now = () => fixed + (RealDate.now() - start);
-    globalThis.Date = class extends RealDate {
-      constructor(...given) {
-        super(...(given.length > 0 ? given : [now()]));
-      }
-      static now() {
-        return now();
-      }
-    };
-  }, TODAY);
-  files = await watchDownloads(page, downloads);
-  // The workbook goes out as a download, as in a browser without a save picker.
-  await page.evaluateOnNewDocument(() => {
-    delete window.showSaveFilePicker;
-  });
-  await openPage();
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+  ({ page, files } = await opened.ready());
 });
 
 const offered = () =>
@@ -62,42 +43,28 @@ const offered = () =>
   );
 const title = () => page.$$eval('[data-cell="A2"] text', (lines) => lines.map((line) => line.textContent).join(' '));
 
-async function run(name) {
-  await page.$eval('#Text3', (box) => {
-    box.value = '';
-  });
-  await page.type('#Text3', name);
-  await page.$eval('#Text2', (box) => {
-    box.value = '';
-  });
-  await page.type('#Text2', '24');
-  await page.$eval('#sheet', (sheet) => sheet.replaceChildren());
-  await page.click('#Command1');
-  await page.waitForSelector('[data-cell="A2"]');
-}
-
 test("the date gives 2027/2028 and the years beside it are offered in the desktop's words", async () => {
   assert.equal(await page.$eval('#SchoolYearCaption', (label) => label.textContent), "O'quv yili:");
   assert.deepEqual(await offered(), ['2026/2027', '2027/2028*', '2028/2029']);
   assert.match(await page.$eval('#SchoolYear', (select) => select.title), /"Jami"/);
-  await run('Karimova Dilnoza');
+  await runReport(page, { Text3: 'Karimova Dilnoza' });
   assert.match(await title(), /Dilnozaning 2027\/2028 o'quv yili/);
 });
 
 test('the year chosen names the title and the file, and is kept for the next visit', async () => {
   await page.select('#SchoolYear', '2026');
-  await run('Karimova Dilnoza');
+  await runReport(page, { Text3: 'Karimova Dilnoza' });
   assert.match(await title(), /Dilnozaning 2026\/2027 o'quv yili/);
   await page.click('#SaveXlsx');
   assert.equal(path.basename(await files.next()), 'Karimova Dilnoza 2026-2027.xlsx');
 
-  await openPage();
+  await openBuiltPage(page);
   assert.deepEqual(await offered(), ['2026/2027*', '2027/2028', '2028/2029']);
 });
 
 test('the staff workbook\'s "Jami" and every sheet name the year chosen', async () => {
   await page.select('#SchoolYear', '2028');
-  const list = path.join(scratch, 'xodimlar.csv');
+  const list = path.join(opened.scratch, 'xodimlar.csv');
   writeFileSync(list, 'ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\n');
   await page.click('#RosterOpen');
   await (await page.$('#Roster')).uploadFile(list);

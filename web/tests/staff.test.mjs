@@ -3,20 +3,35 @@
 // and the desktop's library write for the same file, byte for byte (recalculated in LibreOffice
 // by tests/staff_files/batch_libreoffice_test.cpp); "To'xtatish" stops it with nothing saved; and
 // "Chop etish (butun ro'yxat)" prints a sheet of A4 landscape paper per teacher.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
-import { cli, launchChromium, openBuiltPage, runCliBatch, watchDownloads } from './support.mjs';
+import { cli, openForTests, runCliBatch, runReport, unmark } from './support.mjs';
+import { openPageWithDownloads } from './downloads.mjs';
 import { assertSameWorkbooks, canCompareEditions, desktopWorkbook } from './workbook_parts.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staff-'));
-const downloadFolder = path.join(scratch, 'downloads');
+// Every file the page hands to the browser is noted the moment it is handed; the browser's
+// print dialog cannot be driven headless, so a print asked for is marked.
+function noteHanded() {
+  window.print = () => {
+    document.body.dataset.printAsked = 'yes';
+  };
+  window.handedDownloads = [];
+  const { click } = HTMLAnchorElement.prototype;
+  HTMLAnchorElement.prototype.click = function handed() {
+    if (this.download) window.handedDownloads.push(this.download);
+    return click.call(this);
+  };
+}
+const opened = openForTests('staff', (folder) =>
+  openPageWithDownloads(folder, (page) => page.evaluateOnNewDocument(noteHanded)),
+);
+const { scratch } = opened;
 const year = new Date().getFullYear();
 
 // Names that clash in letter case, a name too long for a sheet, apostrophes of three kinds,
@@ -35,26 +50,12 @@ const roster = [
 ].join('\r\n');
 const teachers = 7;
 
-let browser;
 let page;
 let downloads;
 
 before(async () => {
-  mkdirSync(downloadFolder);
+  ({ page, files: downloads } = await opened.ready());
   writeFileSync(path.join(scratch, 'xodimlar.csv'), roster);
-  browser = await launchChromium(scratch);
-  page = await browser.newPage();
-  downloads = await watchDownloads(page, downloadFolder);
-  // Every file the page hands to the browser is noted the moment it is handed.
-  await page.evaluateOnNewDocument(() => {
-    window.handedDownloads = [];
-    const { click } = HTMLAnchorElement.prototype;
-    HTMLAnchorElement.prototype.click = function handed() {
-      if (this.download) window.handedDownloads.push(this.download);
-      return click.call(this);
-    };
-  });
-  await openBuiltPage(page);
   await page.click('#RosterOpen');
 });
 
@@ -74,11 +75,6 @@ async function chooseStaff() {
 }
 
 const handedDownloads = () => page.evaluate(() => [...window.handedDownloads]);
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
-});
 
 async function readWorkbook(file) {
   const workbook = new ExcelJS.Workbook();
@@ -105,11 +101,7 @@ test('"To\'xtatish" stops the staff workbook and the print, and nothing is saved
   ]) {
     await chooseStaff();
     const before = await handedDownloads();
-    // The browser's print dialog cannot be driven headless: a print asked for is marked.
     await page.evaluate(() => {
-      window.print = () => {
-        document.body.dataset.printAsked = 'yes';
-      };
       delete document.body.dataset.printAsked;
       delete document.body.dataset.staffWork;
       document.body.classList.remove('printing-staff');
@@ -136,9 +128,7 @@ let made = null;
 function staffWorkbooks() {
   made ??= (async () => {
     await chooseStaff();
-    await page.evaluate(() => {
-      delete document.body.dataset.staffWork;
-    });
+    await unmark(page, 'staffWork');
     const download = downloads.next('xodimlar hisobotlari.xlsx');
     await page.click('#SaveStaffXlsx');
     await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 60000 });
@@ -156,7 +146,6 @@ test(
   { skip: !existsSync(cli) || !canCompareEditions },
   async () => {
     const { pageWorkbook, message } = await staffWorkbooks();
-    assert.ok(readdirSync(downloadFolder).includes('xodimlar hisobotlari.xlsx'));
     // As the desktop says it, the file on a line of its own.
     assert.equal(
       message,
@@ -188,14 +177,8 @@ test(
   { skip: !existsSync(cli) },
   async () => {
     await chooseStaff();
-    // The browser's print dialog cannot be driven headless: the page is printed to PDF
-    // just as the dialog would print it.
-    await page.evaluate(() => {
-      delete document.body.dataset.printAsked;
-      window.print = () => {
-        document.body.dataset.printAsked = 'yes';
-      };
-    });
+    // The page is printed to PDF just as the print dialog would print it.
+    await unmark(page, 'printAsked');
     await page.click('#PrintStaff');
     await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
     assert.equal(
@@ -231,23 +214,9 @@ test(
 // The pages held for the print draw what the screen draws for the same teacher, the same
 // borders and every line of text in its place, with a third of the elements or fewer.
 test('each printed page draws the report the form draws, in a fraction of its elements', async () => {
-  await page.$eval('#Text3', (box) => {
-    box.value = 'Aliyev Vali';
-  });
-  await page.$eval('#Text6', (box) => {
-    box.value = '12';
-  });
-  await page.$eval('#Text4', (box) => {
-    box.value = 'fizika';
-  });
-  await page.$eval('#Text2', (box) => {
-    box.value = '';
-  });
   if (!(await page.$eval('#Check1', (box) => box.checked))) await page.click('#Check1');
   await page.click('#Option2');
-  await page.type('#Text2', '24');
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('#sheet .page');
+  await runReport(page, { Text3: 'Aliyev Vali', Text6: '12', Text4: 'fizika' });
   const drawing = (selector) =>
     page.$eval(selector, (paper) => {
       const svg = paper.querySelector('svg');
@@ -284,9 +253,7 @@ test('each printed page draws the report the form draws, in a fraction of its el
       };
     });
   const screen = await drawing('#sheet .page');
-  await page.evaluate(() => {
-    delete document.body.dataset.printAsked;
-  });
+  await unmark(page, 'printAsked');
   await page.click('#PrintStaff');
   await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
   const printed = await drawing('#StaffPages .page:not([data-summary])');
@@ -308,16 +275,12 @@ test(
     writeFileSync(path.join(scratch, 'kichik.csv'), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
     await chooseList('katta.csv');
     const before = await handedDownloads();
-    await page.evaluate(() => {
-      delete document.body.dataset.staffWork;
-    });
+    await unmark(page, 'staffWork');
     await page.click('#SaveStaffXlsx');
     await page.waitForFunction(() => document.getElementById('StaffProgress').value > 0, { timeout: 20000 });
     await chooseList('kichik.csv');
     await page.waitForSelector('body[data-staff-work="stopped"]', { timeout: 20000 });
-    await page.evaluate(() => {
-      delete document.body.dataset.staffWork;
-    });
+    await unmark(page, 'staffWork');
     const download = downloads.next('kichik hisobotlari.xlsx');
     await page.click('#SaveStaffXlsx');
     await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
@@ -330,23 +293,3 @@ test(
     assert.deepEqual(await handedDownloads(), [...before, 'kichik hisobotlari.xlsx']);
   },
 );
-
-test('a list named with 250 letters is downloaded under a name the browser takes', async () => {
-  const listName = `${'a'.repeat(250)}.csv`;
-  writeFileSync(path.join(scratch, listName), 'ism;maktab;fan;toifa;soat\nVali;3;tarix;yuqori;20\n');
-  await chooseList(listName);
-  await page.evaluate(() => {
-    delete document.body.dataset.staffWork;
-  });
-  // 244 bytes: with the ".crdownload" it bears while it downloads, still within 255.
-  const offered = `${'a'.repeat(227)} hisobotlari.xlsx`;
-  const download = downloads.next(offered);
-  await page.click('#SaveStaffXlsx');
-  await page.waitForSelector('body[data-staff-work="downloaded"]', { timeout: 20000 });
-  const saved = await readWorkbook(await download);
-  assert.deepEqual(
-    saved.worksheets.map((sheet) => sheet.name),
-    ['Jami', 'Vali'],
-  );
-  assert.ok(readdirSync(downloadFolder).includes(offered));
-});

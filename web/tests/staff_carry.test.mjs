@@ -3,19 +3,19 @@
 // they were go into the new workbook (the cells, "Jami"'s totals and the notes), and the
 // teachers whose corrections cannot be carried are asked about first, with another name
 // offered.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
-import { runCliBatch } from './support.mjs';
+import { openForTests, runCliBatch, unmark } from './support.mjs';
 import { correctCell, downloadedAs, openPageWithDownloads, saveGoingOn } from './downloads.mjs';
 import { partsOfZip } from './zip_files.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-carry-'));
+const opened = openForTests('carry', openPageWithDownloads);
+const { scratch } = opened;
 const roster = path.join(scratch, 'xodimlar.csv');
 const staffBook = path.join(scratch, 'xodimlar hisobotlari.xlsx');
 const rows = (aliyevHours) =>
@@ -23,20 +23,14 @@ const rows = (aliyevHours) =>
   aliyevHours +
   "\r\nKarimova Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n";
 
-let browser;
 let page;
 let files;
 
 before(async () => {
   writeFileSync(roster, rows(24));
   runCliBatch(roster, staffBook, 2026);
-  ({ browser, page, files } = await openPageWithDownloads(scratch));
+  ({ page, files } = await opened.ready());
   page.on('dialog', (dialog) => dialog.accept());
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
 });
 
 const cellText = (ref) =>
@@ -45,9 +39,7 @@ const cellText = (ref) =>
 // The teacher of the listed workbook opened, a cell corrected by some hours and the whole
 // workbook saved back: the hours the cell held before.
 async function correctInPage(sheet, ref, more) {
-  await page.$eval('body', (body) => {
-    delete body.dataset.opened;
-  });
+  await unmark(page, 'opened');
   await page.waitForSelector(`#StaffBook tr[data-sheet="${sheet}"] button`, { visible: true });
   await page.click(`#StaffBook tr[data-sheet="${sheet}"] button`);
   await page.waitForSelector(`body[data-opened="xodimlar hisobotlari.xlsx [${sheet}]"]`);
@@ -70,16 +62,12 @@ async function correctInPage(sheet, ref, more) {
 
 async function makeStaffWorkbook(list) {
   writeFileSync(roster, list);
-  await page.$eval('body', (body) => {
-    delete body.dataset.staff;
-  });
+  await unmark(page, 'staff');
   await page.click('#RosterOpen');
   await (await page.$('#Roster')).uploadFile(roster);
   await page.waitForSelector('body[data-staff="3"]');
   await page.waitForSelector('#SaveStaffXlsx:not([disabled])');
-  await page.$eval('body', (body) => {
-    delete body.dataset.staffWork;
-  });
+  await unmark(page, 'staffWork');
   await page.click('#SaveStaffXlsx');
 }
 

@@ -8,22 +8,21 @@
 // stranger's is refused as ever. One re-saved by LibreOffice lists every teacher and takes a
 // correction. A workbook edited elsewhere (pasted as values, "Jami" moved, a sheet deleted) is
 // judged by the module as tests/staff_files/staff_document_test.cpp has the desktop judge it.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import os from 'node:os';
+import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 
-import { convertInLibreOffice, runCliBatch } from './support.mjs';
+import { convertInLibreOffice, openForTests, runCliBatch, unmark } from './support.mjs';
 import { correctCell, downloadedAs, openPageWithDownloads, saveGoingOn } from './downloads.mjs';
 import { partsOfZip } from './zip_files.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-staffdoc-'));
+const opened = openForTests('staffdoc', openPageWithDownloads);
+const { scratch } = opened;
 const staffBook = path.join(scratch, 'xodimlar.xlsx');
 
-let browser;
 let page;
 let files;
 
@@ -34,13 +33,8 @@ before(async () => {
       "Dilnoza;12;kimyo;yuqori;20\r\nO'tkir G'ulomov;7;tarix;boshlangich;18\r\n",
   );
   runCliBatch(path.join(scratch, 'xodimlar.csv'), staffBook, 2026);
-  ({ browser, page, files } = await openPageWithDownloads(scratch));
+  ({ page, files } = await opened.ready());
   page.on('dialog', (dialog) => dialog.accept()); // leaving with an unsaved report is asked about
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
 });
 
 const downloaded = (as) => downloadedAs(files, scratch, as);
@@ -54,9 +48,7 @@ async function summaryOf(file) {
 }
 
 async function upload(file) {
-  await page.$eval('body', (body) => {
-    delete body.dataset.opened;
-  });
+  await unmark(page, 'opened');
   await page.$eval('#message', (line) => {
     line.textContent = '';
   });
@@ -221,9 +213,7 @@ test('opened again, the correction is marked; left unsaved, it comes back after 
     delete window.showSaveFilePicker;
   });
   // Offered as that sheet of that workbook, as every engine's staff workbook flow finds it.
-  await page.$eval('body', (body) => {
-    delete body.dataset.report;
-  });
+  await unmark(page, 'report');
   await page.click('#Recovery [data-kept] button');
   await page.waitForSelector('body[data-report="drawn"]');
   assert.ok(await page.$('[data-cell="D9"] .mark.corrected'));

@@ -1,10 +1,12 @@
 // What the browser edition's tests share: where the built parts are, and the module.
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
+import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -82,6 +84,46 @@ export async function launchBuiltPage(scratch) {
   const page = await browser.newPage();
   await openBuiltPage(page);
   return { browser, page };
+}
+
+// A test file's own scratch folder (soatnoma-<name>- among the system's), and what open(scratch)
+// opens there before the file's first test ({browser, page, ...}: by default the built page in
+// a Chromium of its own, ready for input), filled into the object handed back; ready() resolves
+// with it once it is open, for a hook of the file's own (the hooks of a file run side by side).
+// After the last test the browser is closed and the folder removed.
+export function openForTests(name, open = launchBuiltPage) {
+  let opening = null;
+  const opened = { scratch: mkdtempSync(path.join(os.tmpdir(), `soatnoma-${name}-`)) };
+  opened.ready = () => {
+    opening ??= open(opened.scratch).then((made) => Object.assign(opened, made));
+    return opening;
+  };
+  before(opened.ready);
+  after(async () => {
+    await opened.browser?.close();
+    rmSync(opened.scratch, { recursive: true, force: true });
+  });
+  return opened;
+}
+
+// The marks named let go from the page's body, so that a test waits for them to be set anew.
+export const unmark = (page, ...names) =>
+  page.evaluate((marks) => marks.forEach((name) => delete document.body.dataset[name]), names);
+
+// The form's boxes given ({id: text}, the weekly hours 24 unless given) set as typing them
+// would set them, and the report run from the weekly hours with Enter: resolves once it is drawn.
+export async function runReport(page, boxes = {}) {
+  const given = { Text2: '24', ...boxes };
+  await page.evaluate((texts) => {
+    delete document.body.dataset.report;
+    for (const [id, text] of Object.entries(texts)) {
+      document.getElementById(id).value = text;
+      document.getElementById(id).dispatchEvent(new Event('input'));
+    }
+  }, given);
+  await page.focus('#Text2');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('body[data-report="drawn"]');
 }
 
 // The built page opened in the browser's page given, ready for input.

@@ -2,28 +2,21 @@
 // desktop's library write for the same form, part for part and byte for byte: every cell's
 // value as the package stores it ("108.1666666666667", never the browser's
 // "108.16666666666669"), every row's height, the columns, the page, the font and the mark.
-import { test, before, after } from 'node:test';
+import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import os from 'node:os';
+import { existsSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 
-import { cli, launchBuiltPage, writeCliReport } from './support.mjs';
+import { cli, openForTests, writeCliReport } from './support.mjs';
 import { assertSameWorkbooks, canCompareEditions, desktopWorkbook } from './workbook_parts.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-workbook-'));
+const opened = openForTests('workbook');
+const { scratch } = opened;
 const year = new Date().getFullYear();
 
-let browser;
 let page;
-
 before(async () => {
-  ({ browser, page } = await launchBuiltPage(scratch));
-});
-
-after(async () => {
-  await browser?.close();
-  rmSync(scratch, { recursive: true, force: true });
+  ({ page } = await opened.ready());
 });
 
 // The workbook the page writes for the form's fields, as "Excel kitobi" writes it, without
@@ -111,11 +104,7 @@ test(
         form.subject,
       );
       const parts = await assertSameWorkbooks(
-        {
-          page: await pageWorkbook(form),
-          cli: cliWorkbook(form, path.join(scratch, `cli-${index}.xlsx`)),
-          desktop,
-        },
+        { page: await pageWorkbook(form), cli: cliWorkbook(form, path.join(scratch, `cli-${index}.xlsx`)), desktop },
         `${form.weekly} ${form.rate}`,
       );
       assert.ok(parts.some((part) => part.name === 'docProps/custom.xml'));
