@@ -208,16 +208,8 @@ const message = () => page.$eval('#message', (line) => line.textContent);
 test(
   'each kept record is checked on its own: a damaged one ' + 'is listed as such and removable, the others offered',
   async () => {
-    const request = {
-      category: 'upper',
-      weekly: '24',
-      rate: '20',
-      leader: true,
-      name: 'Karimova Dilnoza',
-      school: '12',
-      subject: 'fizika',
-      year: 2026,
-    };
+    const teacher = { name: 'Karimova Dilnoza', school: '12', subject: 'fizika' };
+    const request = { category: 'upper', weekly: '24', rate: '20', leader: true, year: 2026, ...teacher };
     // Kept at 06:49:14 in Tashkent, the latest of all.
     const good = {
       id: 1,
@@ -329,16 +321,23 @@ test("the form's last entries come back when the page is opened again, and a kep
   assert.deepEqual(await boxes(form), reported);
 });
 
-// The browser's answer to the page's asking to keep its storage, counted in window.persistAsked.
-const answerPersist = (granted) =>
-  page.evaluate((granted) => {
+// The page opened again (what it remembers of earlier answers forgotten unless kept), the
+// browser answering its asking to keep the storage as granted says, counted in
+// window.persistAsked, and a report run and kept: once the page has the answer.
+async function keepAnswered(granted, remembered = false) {
+  await loadPage();
+  if (!remembered) await page.evaluate(() => localStorage.clear());
+  await page.evaluate((answer) => {
     window.persistAsked = 0;
     navigator.storage.persisted = async () => false;
     navigator.storage.persist = async () => {
       window.persistAsked += 1;
-      return granted;
+      return answer;
     };
   }, granted);
+  await runAndKeep('Aliyev Vali');
+  await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+}
 const storageNote = () =>
   page.$eval('#StorageNote', (note) => ({
     shown: !note.hidden,
@@ -349,11 +348,7 @@ const storageNote = () =>
 test(
   'the storage is asked to be kept when a report is ' + 'first kept; a refusal is said once, beside the offer',
   async () => {
-    await loadPage();
-    await page.evaluate(() => localStorage.clear());
-    await answerPersist(false);
-    await runAndKeep('Aliyev Vali');
-    await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+    await keepAnswered(false);
     await runAndKeep('Aliyev Vali');
     assert.equal(await page.evaluate(() => window.persistAsked), 1);
     const refused = await storageNote();
@@ -361,17 +356,10 @@ test(
     assert.match(refused.text, /^Brauzer bu sahifaning xotirasini doimiy saqlashga ruxsat bermadi/);
 
     // Said once: the next time it is refused again, the page says nothing more.
-    await loadPage();
-    await answerPersist(false);
-    await runAndKeep('Aliyev Vali');
-    await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+    await keepAnswered(false, true);
     assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'no' });
 
-    await loadPage();
-    await page.evaluate(() => localStorage.clear());
-    await answerPersist(true);
-    await runAndKeep('Aliyev Vali');
-    await page.waitForFunction(() => document.getElementById('StorageNote').dataset.persisted);
+    await keepAnswered(true);
     assert.deepEqual(await storageNote(), { shown: false, text: '', persisted: 'yes' });
     assert.equal(await page.evaluate(() => window.persistAsked), 1);
   },

@@ -15,16 +15,8 @@ import { loadModule, plainMeasure, runCliBatch } from './support.mjs';
 
 const module = await loadModule();
 
-const request = {
-  category: 'primary',
-  weekly: '22,5',
-  rate: '18',
-  leader: true,
-  name: 'Karimova Dilnoza',
-  school: '12',
-  subject: 'ona tili',
-  year: 2026,
-};
+const teacher = { name: 'Karimova Dilnoza', school: '12', subject: 'ona tili' };
+const request = { category: 'primary', weekly: '22,5', rate: '18', leader: true, year: 2026, ...teacher };
 const at = { year: 2026, month: 3, day: 4, hour: 9, minute: 5 };
 const kept = (record, when = at) => JSON.parse(module.keptReport({ id: 1, keptAt: 1, entries: [], ...record }, when));
 

@@ -13,16 +13,8 @@ import { loadModule, plainMeasure } from './support.mjs';
 const module = await loadModule();
 
 test('the run describes each drawn box by its cell, each line with the length it was measured to', () => {
-  const request = {
-    category: 'primary',
-    weekly: '22,5',
-    rate: '18',
-    leader: true,
-    name: 'Oʻgʻiloy  Karimova',
-    school: '12',
-    subject: 'ona tili',
-    year: 2031,
-  };
+  const teacher = { name: 'Oʻgʻiloy  Karimova', school: '12', subject: 'ona tili' };
+  const request = { category: 'primary', weekly: '22,5', rate: '18', leader: true, year: 2031, ...teacher };
   const result = JSON.parse(module.buildReport(request, plainMeasure));
   assert.equal(result.ok, true);
   const form = result.report;

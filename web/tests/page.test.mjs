@@ -127,7 +127,6 @@ test(
     const shown = await page.$$eval('#Form1 [id]:not(.spoken)', (elements) =>
       elements.map((element) => ({
         id: element.id,
-        tabIndex: element.tabIndex,
         caption: element.matches('input')
           ? (element.closest('label')?.textContent.trim() ?? null)
           : (element.querySelector('legend') ?? element).textContent,

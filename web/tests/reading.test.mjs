@@ -146,20 +146,9 @@ test('a package written by the page reads back part for part, in the page and in
 // again with the teacher's correction marked, and written again it is the same, part for part
 // (the totals' results aside).
 test("a report's workbook the page packs from the module's parts opens again as it was saved", async () => {
-  const workbench = new module.ReportWorkbench(
-    {
-      category: 'primary',
-      weekly: '24,5',
-      rate: '19',
-      leader: true,
-      year: 2031,
-      name: 'Aliyeva Oʻgʻiloy',
-      school: '7',
-      subject: 'ona tili & <adabiyot>',
-      days: [],
-    },
-    plainMeasure,
-  );
+  const teacher = { name: 'Aliyeva Oʻgʻiloy', school: '7', subject: 'ona tili & <adabiyot>', days: [] };
+  const request = { category: 'primary', weekly: '24,5', rate: '19', leader: true, year: 2031, ...teacher };
+  const workbench = new module.ReportWorkbench(request, plainMeasure);
   assert.equal(JSON.parse(workbench.type(8, 3, '2,5')).ok, true);
   const parts = workbench.workbookParts();
   workbench.delete();

@@ -15,18 +15,13 @@ const KEYS = {
   Enter: '\uE007',
   Escape: '\uE00C',
   F2: '\uE032',
-  Delete: '\uE017',
-  Backspace: '\uE003',
   Tab: '\uE004',
   Control: '\uE009',
-  ArrowUp: '\uE013',
   ArrowDown: '\uE015',
-  ArrowLeft: '\uE012',
   ArrowRight: '\uE014',
   Shift: '\uE008',
   Home: '\uE011',
   End: '\uE010',
-  PageUp: '\uE00E',
   PageDown: '\uE00F',
 };
 const keyCode = (key) => KEYS[key] ?? key;

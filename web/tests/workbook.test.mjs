@@ -63,26 +63,17 @@ function cliWorkbook(form, file) {
   return readFileSync(file);
 }
 
+// The run's facts, then the teacher's name, school and subject.
+const form = (facts, name, school, subject) => ({ ...facts, name, school, subject });
 const forms = [
-  {
-    category: 'primary',
-    weekly: '24,5',
-    rate: '19',
-    leader: true,
-    name: 'Aliyeva Oʻgʻiloy',
-    school: '7',
-    subject: 'ona tili & <adabiyot>',
-  },
-  {
-    category: 'upper',
-    weekly: '23.5',
-    rate: '20',
-    leader: false,
-    name: 'Каримов Д.',
-    school: '12',
-    subject: "san'at_x0041_",
-  },
-  { category: 'upper', weekly: '24', rate: '20', leader: true, name: 'Vali', school: '1', subject: 'fizika' },
+  form(
+    { category: 'primary', weekly: '24,5', rate: '19', leader: true },
+    'Aliyeva Oʻgʻiloy',
+    '7',
+    'ona tili & <adabiyot>',
+  ),
+  form({ category: 'upper', weekly: '23.5', rate: '20', leader: false }, 'Каримов Д.', '12', "san'at_x0041_"),
+  form({ category: 'upper', weekly: '24', rate: '20', leader: true }, 'Vali', '1', 'fizika'),
 ];
 
 test(
