@@ -2,18 +2,14 @@
 // nothing to mend in accessibility and best practices, and nothing of the page moves once it
 // is drawn, on a phone or a computer. Lighthouse's speed figures are printed, not asserted
 // (node web/bench_first_load.mjs gives their medians).
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
 
 import { auditFirstLoad } from '../lighthouse_audit.mjs';
 import { serveGzipped } from './gzip_server.mjs';
-import { launchChromium, webBuild } from './support.mjs';
+import { launchChromium, openForTests, webBuild } from './support.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-first-load-'));
-after(() => rmSync(scratch, { recursive: true, force: true }));
+const opened = openForTests('first-load', async (folder) => ({ browser: await launchChromium(folder) }));
 
 test('Lighthouse scores accessibility and best practices full', { timeout: 240000 }, async () => {
   const { scores, figures, failed, runtimeError } = await auditFirstLoad(webBuild);
@@ -46,7 +42,7 @@ const SCREENS = {
 
 test('the form keeps its place from its first frame to the page ready', { timeout: 90000 }, async () => {
   const served = await serveGzipped(webBuild);
-  const browser = await launchChromium(scratch);
+  const { browser } = opened;
   try {
     for (const [name, viewport] of Object.entries(SCREENS)) {
       const context = await browser.createBrowserContext();
@@ -69,7 +65,6 @@ test('the form keeps its place from its first frame to the page ready', { timeou
       await context.close();
     }
   } finally {
-    await browser.close();
     await served.close();
   }
 });

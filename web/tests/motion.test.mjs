@@ -1,16 +1,12 @@
 // Where the reader asks for less motion, nothing on the page moves or fades of itself: not
 // the form, not the drawn report, and not a decoration given a movement of its own, which
 // moves only for a reader who did not ask.
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
 
-import { launchBuiltPage } from './support.mjs';
+import { openForTests, runReport } from './support.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-motion-'));
-after(() => rmSync(scratch, { recursive: true, force: true }));
+const opened = openForTests('motion');
 
 // What moves on the page: its running animations, and the elements whose changes fade in.
 function movements() {
@@ -34,19 +30,13 @@ function decorate() {
 }
 
 test('with less motion asked for, nothing moves of itself', { timeout: 60000 }, async () => {
-  const { browser, page } = await launchBuiltPage(scratch);
-  try {
-    await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
-    assert.deepEqual(await page.evaluate(movements), { animations: 0, fading: [] });
-    await page.type('#Text2', '24');
-    await page.keyboard.press('Enter');
-    await page.waitForSelector('body[data-report="drawn"]');
-    assert.deepEqual(await page.evaluate(movements), { animations: 0, fading: [] });
-    await page.evaluate(decorate);
-    assert.deepEqual(await page.evaluate(movements), { animations: 0, fading: [] });
-    await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'no-preference' }]);
-    assert.deepEqual(await page.evaluate(movements), { animations: 1, fading: ['HEADER'] });
-  } finally {
-    await browser.close();
-  }
+  const { page } = opened;
+  await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+  assert.deepEqual(await page.evaluate(movements), { animations: 0, fading: [] });
+  await runReport(page);
+  assert.deepEqual(await page.evaluate(movements), { animations: 0, fading: [] });
+  await page.evaluate(decorate);
+  assert.deepEqual(await page.evaluate(movements), { animations: 0, fading: [] });
+  await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'no-preference' }]);
+  assert.deepEqual(await page.evaluate(movements), { animations: 1, fading: ['HEADER'] });
 });

@@ -3,26 +3,16 @@
 // install (what it describes and what it asks the server for are every engine's flow's).
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
-import os from 'node:os';
-import path from 'node:path';
 
-import { launchChromium, servePage } from './support.mjs';
+import { launchChromium, openForTests, servePage } from './support.mjs';
 
-const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-offline-'));
+const opened = openForTests('offline', async (folder) => ({ browser: await launchChromium(folder) }));
 let served;
-let browser;
-
-after(async () => {
-  await browser?.close();
-  served?.server.close();
-  rmSync(scratch, { recursive: true, force: true });
-});
+after(() => served?.server.close());
 
 test('after the first visit over http, the page opens and runs with the network gone', { timeout: 90000 }, async () => {
   served = await servePage();
-  browser = await launchChromium(scratch);
-  const page = await browser.newPage();
+  const page = await opened.browser.newPage();
   const said = [];
   page.on('console', (message) => {
     if (message.type() === 'error') said.push(message.text());

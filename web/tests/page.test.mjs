@@ -10,10 +10,10 @@ import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
 import { cli, loadModule, openForTests, runReport, unmark, webBuild, writeCliReport } from './support.mjs';
+import { readWorkbook } from './workbook_parts.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
 import { storedRecords } from './stored_records.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
@@ -258,12 +258,6 @@ test('the page warms up unseen once the teacher starts and leaves nothing of it 
   assert.deepEqual(left, { unseen: 0, editors: 0, reportHidden: true, marks: [], status: '', kept: 0 });
   await context.close();
 });
-
-async function readWorkbook(file) {
-  const workbook = new ExcelJS.Workbook();
-  await workbook.xlsx.readFile(file);
-  return workbook;
-}
 
 // The command line's workbook of the teacher's report, written once for the tests that open it.
 let cliMade = null;

@@ -18,6 +18,7 @@ import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
 import { cli, openForTests } from './support.mjs';
+import { readWorkbook } from './workbook_parts.mjs';
 
 const opened = openForTests('roster');
 const { scratch } = opened;
@@ -106,8 +107,7 @@ async function commandLine(name, bytes) {
     .map((line) => line.replaceAll(file, name));
   const ready = [];
   if (existsSync(out)) {
-    const workbook = new ExcelJS.Workbook();
-    await workbook.xlsx.readFile(out);
+    const workbook = await readWorkbook(out);
     const summary = workbook.getWorksheet('Jami');
     for (let row = 4; row < 4 + workbook.worksheets.length - 1; ++row) {
       const cells = summary.getRow(row);

@@ -9,11 +9,9 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
-import ExcelJS from 'exceljs';
-
 import { cli, openForTests, runCliBatch, runReport, unmark } from './support.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
-import { assertSameWorkbooks, canCompareEditions, desktopWorkbook } from './workbook_parts.mjs';
+import { assertSameWorkbooks, canCompareEditions, desktopWorkbook, readWorkbook } from './workbook_parts.mjs';
 
 // Every file the page hands to the browser is noted the moment it is handed; the browser's
 // print dialog cannot be driven headless, so a print asked for is marked.
@@ -75,12 +73,6 @@ async function chooseStaff() {
 }
 
 const handedDownloads = () => page.evaluate(() => [...window.handedDownloads]);
-
-async function readWorkbook(file) {
-  const workbook = new ExcelJS.Workbook();
-  await workbook.xlsx.readFile(file);
-  return workbook;
-}
 
 const stopAt = (part) =>
   page.evaluate((wanted) => {

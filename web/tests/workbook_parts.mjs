@@ -7,6 +7,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 
+import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
 
 import { root } from './support.mjs';
@@ -24,6 +25,13 @@ export function desktopWorkbook(kind, file, ...args) {
   });
   assert.equal(run.status, 0, run.stderr);
   return readFileSync(file);
+}
+
+// A workbook as ExcelJS reads it, from its file or its bytes.
+export async function readWorkbook(from) {
+  const workbook = new ExcelJS.Workbook();
+  await (typeof from === 'string' ? workbook.xlsx.readFile(from) : workbook.xlsx.load(from));
+  return workbook;
 }
 
 // The package's parts in its order: [{name, text}].
