@@ -278,15 +278,9 @@ test("a correction's marks stand out from their cells by 3:1, the light fills by
   // Each mark's cue (a fill's line, the corner itself) against the white of the paper and
   // against the fill it stands on, by the WCAG's relative luminance.
   const ratios = await page.evaluate(() => {
+    const linear = (share) => (share <= 0.04045 ? share / 12.92 : ((share + 0.055) / 1.055) ** 2.4);
     const luminance = (color) => {
-      const [r, g, b] = color
-        .match(/\d+(\.\d+)?/g)
-        .slice(0, 3)
-        .map(Number)
-        .map((channel) => {
-          const share = channel / 255;
-          return share <= 0.04045 ? share / 12.92 : ((share + 0.055) / 1.055) ** 2.4;
-        });
+      const [r, g, b] = color.match(/\d+(\.\d+)?/g).map((channel) => linear(Number(channel) / 255));
       return 0.2126 * r + 0.7152 * g + 0.0722 * b;
     };
     const ratio = (a, b) => {

@@ -114,23 +114,15 @@ class PuppeteerDriver {
     await this.page.setViewport({ width, height, hasTouch: this.engine === 'chromium' });
   }
 
-  goto(url) {
-    return this.page.goto(url);
-  }
-  evaluate(fn, ...args) {
-    return this.page.evaluate(fn, ...args);
-  }
+  goto = (url) => this.page.goto(url);
+  evaluate = (fn, ...args) => this.page.evaluate(fn, ...args);
   async waitFor(fn, ...args) {
     return (await this.page.waitForFunction(fn, { timeout: 60000 }, ...args)).jsonValue();
   }
 
-  click(selector) {
-    return this.page.click(selector);
-  }
+  click = (selector) => this.page.click(selector);
   // Headless Firefox cannot make touches (its driver refuses them), so a tap is a click there.
-  tap(selector) {
-    return this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector);
-  }
+  tap = (selector) => (this.engine === 'chromium' ? this.page.tap(selector) : this.page.click(selector));
   // A finger held on the element until the page shows what until() waits for, then lifted.
   // Headless Firefox makes no touches: there the page is handed the pointer events a finger makes.
   async longPress(selector, until) {
@@ -148,12 +140,8 @@ class PuppeteerDriver {
     await this.page.evaluate(finger, selector, ['pointerup', 'click']);
   }
   // Puppeteer has no double tap; two clicks in a row stand in for it.
-  doubleTap(selector) {
-    return this.page.click(selector, { count: 2 });
-  }
-  type(text) {
-    return this.page.keyboard.type(text);
-  }
+  doubleTap = (selector) => this.page.click(selector, { count: 2 });
+  type = (text) => this.page.keyboard.type(text);
   async press(key, modifiers = {}) {
     for (const held of asList(modifiers)) await this.page.keyboard.down(held);
     await this.page.keyboard.press(key);
@@ -163,9 +151,7 @@ class PuppeteerDriver {
   async setFile(selector, file) {
     await (await this.page.$(selector)).uploadFile(file);
   }
-  screenshot(file) {
-    return this.page.screenshot({ path: file });
-  }
+  screenshot = (file) => this.page.screenshot({ path: file });
 
   // Reloads; hands back the questions the page asked first.
   async reload() {
@@ -174,13 +160,9 @@ class PuppeteerDriver {
     return this.asked;
   }
 
-  download(selector, name) {
-    return downloadBy(this, selector, name);
-  }
+  download = (selector, name) => downloadBy(this, selector, name);
 
-  close() {
-    return this.browser.close();
-  }
+  close = () => this.browser.close();
 }
 
 class WebKitDriver {
@@ -199,40 +181,22 @@ class WebKitDriver {
     await this.session.command('POST', '/window/rect', { width, height });
   }
 
-  goto(url) {
-    return this.session.command('POST', '/url', { url });
-  }
-  evaluate(fn, ...args) {
-    return this.session.run(fn, args);
-  }
-  waitFor(fn, ...args) {
-    return this.session.waitFor(fn, args);
-  }
+  goto = (url) => this.session.command('POST', '/url', { url });
+  evaluate = (fn, ...args) => this.session.run(fn, args);
+  waitFor = (fn, ...args) => this.session.waitFor(fn, args);
 
-  click(selector) {
-    return this.session.press(selector, 'mouse', 1);
-  }
-  tap(selector) {
-    return this.session.press(selector, 'touch', 1);
-  }
-  doubleTap(selector) {
-    return this.session.press(selector, 'touch', 2);
-  }
+  click = (selector) => this.session.press(selector, 'mouse', 1);
+  tap = (selector) => this.session.press(selector, 'touch', 1);
+  doubleTap = (selector) => this.session.press(selector, 'touch', 2);
   async longPress(selector, until) {
     await this.session.run(finger, [selector, ['pointerdown']]);
     await this.session.waitFor(until, []);
     await this.session.run(finger, [selector, ['pointerup', 'click']]);
   }
-  type(text) {
-    return this.session.keys([...text]);
-  }
-  press(key, modifiers = {}) {
-    return this.session.keys([key], asList(modifiers));
-  }
+  type = (text) => this.session.keys([...text]);
+  press = (key, modifiers = {}) => this.session.keys([key], asList(modifiers));
 
-  setFile(selector, file) {
-    return this.session.setFile(selector, file);
-  }
+  setFile = (selector, file) => this.session.setFile(selector, file);
   async screenshot(file) {
     writeFileSync(file, Buffer.from(await this.session.command('GET', '/screenshot'), 'base64'));
   }
@@ -242,13 +206,9 @@ class WebKitDriver {
     return null;
   }
 
-  download(selector, name) {
-    return downloadBy(this, selector, name);
-  }
+  download = (selector, name) => downloadBy(this, selector, name);
 
-  close() {
-    return this.session.quit();
-  }
+  close = () => this.session.quit();
 }
 
 // The engine named, its downloads in scratch/downloads.

@@ -137,15 +137,12 @@ export class WebDriverSession {
     return value;
   }
 
-  command(method, where, body) {
-    return this.send(method, `${this.path}${where}`, body ?? (method === 'POST' ? {} : undefined));
-  }
+  command = (method, where, body) =>
+    this.send(method, `${this.path}${where}`, body ?? (method === 'POST' ? {} : undefined));
 
   // Runs a function in the page with the arguments given (all of them JSON), awaiting what it
   // hands back.
-  run(fn, args) {
-    return this.command('POST', '/execute/sync', { script: `return (${fn}).apply(null, arguments)`, args });
-  }
+  run = (fn, args) => this.command('POST', '/execute/sync', { script: `return (${fn}).apply(null, arguments)`, args });
 
   // Hands back fn(...args) once it is truthy, looked at after every change of the document
   // and on every animation frame.
