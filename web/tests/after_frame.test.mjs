@@ -18,12 +18,8 @@ function fakeWindow({ hidden = false } = {}) {
   const document = {
     visibilityState: hidden ? 'hidden' : 'visible',
     body: { dataset: {} },
-    addEventListener: (type, listener) => {
-      if (type === 'visibilitychange') seeing.add(listener);
-    },
-    removeEventListener: (type, listener) => {
-      if (type === 'visibilitychange') seeing.delete(listener);
-    },
+    addEventListener: (type, listener) => type === 'visibilitychange' && seeing.add(listener),
+    removeEventListener: (type, listener) => type === 'visibilitychange' && seeing.delete(listener),
   };
   return {
     document,

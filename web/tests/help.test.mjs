@@ -41,15 +41,8 @@ test('"Yordam" shows the how-to the desktop shows, and closes', async () => {
     headings: [...dialog.querySelectorAll('h3')].map((h) => h.textContent),
     paragraphs: [...dialog.querySelectorAll('p')].map((p) => p.textContent),
   }));
-  assert.equal(shown.title, title);
-  assert.deepEqual(
-    shown.headings,
-    sections.map((section) => section.heading),
-  );
-  assert.deepEqual(
-    shown.paragraphs,
-    sections.flatMap((section) => section.paragraphs),
-  );
+  const headings = sections.map((section) => section.heading);
+  assert.deepEqual(shown, { title, headings, paragraphs: sections.flatMap((section) => section.paragraphs) });
   // What the how-to says is the help's own (tests/help/).
   assert.ok(shown.headings.length > 3 && shown.paragraphs.length > shown.headings.length);
   await page.click('#CloseHelp');
