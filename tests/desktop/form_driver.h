@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
@@ -46,6 +47,20 @@ inline QString TextOf(const QWidget& form, const char* box) { return Control<QLi
 
 inline void Click(const QWidget& form, const char* control) {
   QTest::mouseClick(&Control(form, control), Qt::LeftButton);
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file written whole with the bytes, its path; a file that cannot be written ends the test.
+inline QString WriteContents(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(path));
+  return path;
 }
 
 // The newest report window of the form.

@@ -7,6 +7,7 @@
 
 #include "form_driver.h"
 #include "desktop/cell_editor.h"
+#include "model/relative_formula.h"
 #include "desktop/main_window.h"
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
@@ -36,6 +37,24 @@ inline void TypeIntoCell(ReportWindow& report, report_editing::CellPlace place, 
     QTest::keyClicks(&view.Editor(), text);
     QTest::keyClick(&view.Editor(), Qt::Key_Return);
   }
+}
+
+inline double Hours(const ReportWindow& report, report_editing::CellPlace place) {
+  return report.Sheet().Cells().ReadNumber(place.row, place.column);
+}
+
+// Every cell of A1:S22 holds the same content in both sheets.
+inline bool SameCells(const CellGrid& a, const CellGrid& b) {
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
+      if (a.KindAt(row, column) != b.KindAt(row, column) || a.TextAt(row, column) != b.TextAt(row, column) ||
+          a.ReadValue(row, column) != b.ReadValue(row, column)) {
+        qWarning("%s%d differs", ColumnLetters(column).c_str(), row);
+        return false;
+      }
+    }
+  }
+  return true;
 }
 
 // The text the report shows in a cell, as laid out for the screen and the printer.

@@ -25,23 +25,6 @@ constexpr report_editing::CellPlace kS8{8, col::S};
 constexpr report_editing::CellPlace kS5{5, col::S};
 constexpr report_editing::CellPlace kK14{14, col::K};
 
-double Hours(const ReportWindow& report, report_editing::CellPlace place) {
-  return report.Sheet().Cells().ReadNumber(place.row, place.column);
-}
-
-// Every value of C5:S20 equals that of the expected cells.
-bool SameHours(const CellGrid& expected, const CellGrid& actual) {
-  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
-    for (int column = col::C; column <= col::S; ++column) {
-      if (expected.ReadValue(row, column) != actual.ReadValue(row, column)) {
-        qWarning("%s%d differs", ColumnLetters(column).c_str(), row);
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
 QString StatusOf(const ReportWindow& report) { return report.StatusText(); }
 
 QAction& Action(const ReportWindow& report, const char* name) { return Control<QAction>(report, name); }
@@ -66,7 +49,7 @@ class ReportEditingTest : public FormTestCase {
     QTest::keyClicks(&report.View().Editor(), ".25");
     QTest::keyClick(&report.View().Editor(), Qt::Key_Enter);
     expected.SetNumber(14, col::K, 3.25);
-    QVERIFY(SameHours(expected, report.Sheet().Cells()));
+    QVERIFY(SameCells(expected, report.Sheet().Cells()));
     QCOMPARE(Hours(report, kS5), yearBefore - report.Corrections().ComputedHours(kC8) + 12.5 -
                                      report.Corrections().ComputedHours(kK14) + 3.25);
     // Enter moved on to the cell below; the page shows the new totals at once.
@@ -98,7 +81,7 @@ class ReportEditingTest : public FormTestCase {
       QVERIFY(!report.View().IsEditing());
     }
     QVERIFY(report.statusBar()->currentMessage().contains(QStringLiteral("soat")));
-    QVERIFY(SameHours(before, report.Sheet().Cells()));
+    QVERIFY(SameCells(before, report.Sheet().Cells()));
     QCOMPARE(report.Undo().count(), steps);
   }
 
@@ -163,15 +146,15 @@ class ReportEditingTest : public FormTestCase {
     QCOMPARE(undoTool.toolTip(), undo.text());
     QVERIFY(undo.text().contains(QStringLiteral("Hisoblanganga qaytarish: butun hisobot")));
     undoTool.trigger();  // the whole report's reset, in one step
-    QVERIFY(SameHours(corrected, report.Sheet().Cells()));
+    QVERIFY(SameCells(corrected, report.Sheet().Cells()));
     QCOMPARE(report.Corrections().CorrectedCells().size(), std::size_t{2});
     undo.trigger();
     undo.trigger();
-    QVERIFY(SameHours(computed, report.Sheet().Cells()));
+    QVERIFY(SameCells(computed, report.Sheet().Cells()));
     QVERIFY(!undo.isEnabled() && !undoTool.isEnabled());
     redo.trigger();
     redo.trigger();
-    QVERIFY(SameHours(corrected, report.Sheet().Cells()));
+    QVERIFY(SameCells(corrected, report.Sheet().Cells()));
     QCOMPARE(Shown(report, kS8), QString::number(Hours(report, kS8), 'f', 0));
     // A new correction after undo drops what could be redone.
     undo.trigger();

@@ -20,22 +20,6 @@ namespace {
 constexpr report_editing::CellPlace kC8{8, col::C};
 constexpr report_editing::CellPlace kQ20{20, col::Q};
 
-// Every cell of A1:S22 holds the same content in both sheets.
-bool SameCells(const CellGrid& a, const CellGrid& b) {
-  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
-      const bool same = a.KindAt(row, column) == b.KindAt(row, column) &&
-                        a.TextAt(row, column) == b.TextAt(row, column) &&
-                        a.ReadValue(row, column) == b.ReadValue(row, column);
-      if (!same) {
-        qWarning("%s%d differs", ColumnLetters(column).c_str(), row);
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
 QString PdfText(const QString& pdf) {
   QProcess tool;
   tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
@@ -109,29 +93,21 @@ class ReportFilesTest : public FormTestCase {
     ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
     person_.savePath = InFolder("birinchi.xlsx");
     QVERIFY(report->SaveAsWorkbook());
-    const QByteArray first = [&] {
-      QFile file(InFolder("birinchi.xlsx"));
-      return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray first = Contents(InFolder("birinchi.xlsx"));
     QVERIFY(report->CorrectHours(kC8, 1));
     person_.savePath = InFolder("ikkinchi.xlsx");
     QVERIFY(report->SaveAsWorkbook());
     QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral("/birinchi.xlsx")));
     QCOMPARE(report->FilePath(), InFolder("ikkinchi.xlsx"));
     QVERIFY(report->windowTitle().startsWith(QStringLiteral("ikkinchi.xlsx")));
-    QFile old(InFolder("birinchi.xlsx"));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), first);
+    QCOMPARE(Contents(InFolder("birinchi.xlsx")), first);
   }
 
   void workbooksNotOfThisProgramAreRefusedAndNothingChanges() {
     ReportWindow* report = FinishedReport(*form_, "Karimova Dilnoza", "20");
     QVERIFY(report->CorrectHours(kC8, 11));
     const CellGrid before = report->Sheet().Cells();
-    QFile notes(InFolder("jadval.xlsx"));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("Familiya;Soat\nKarimova;20\n");
-    notes.close();
+    WriteContents(InFolder("jadval.xlsx"), "Familiya;Soat\nKarimova;20\n");
 
     // Refused, named, with the reader's reason (its words are the reader's own test).
     for (const char* file : {"jadval.xlsx", "yoq.xlsx"}) {

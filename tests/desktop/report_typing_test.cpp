@@ -18,10 +18,6 @@ constexpr report_editing::CellPlace kC8{8, col::C};
 constexpr report_editing::CellPlace kD8{8, col::D};
 constexpr report_editing::CellPlace kS5{5, col::S};
 
-double Hours(const ReportWindow& report, report_editing::CellPlace place) {
-  return report.Sheet().Cells().ReadNumber(place.row, place.column);
-}
-
 QString StatusMessage(const ReportWindow& report) { return report.statusBar()->currentMessage(); }
 
 enum class Opening { F2, Typing, DoubleClick };

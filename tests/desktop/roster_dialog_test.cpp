@@ -56,11 +56,6 @@ enum Column { kLine, kName, kSchool, kSubject, kWeeklyHours, kAnnualTotal, kStat
 
 QString Cell(const QTableWidget& rows, int row, int column) { return rows.item(row, column)->text(); }
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int PdfPages(const QString& pdf) { return soatnoma::testing::PdfPages(pdf.toStdString()); }
 
 int WorkbookSheets(const QString& path) {
@@ -78,10 +73,7 @@ class RosterDialogTest : public FormTestCase {
   QTemporaryDir folder_;
 
   QString Write(const char* name, const char* contents) const {
-    const QString path = folder_.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) < 0) qFatal("cannot write %s", name);
-    return path;
+    return WriteContents(folder_.filePath(QString::fromLatin1(name)), contents);
   }
 
   // The roster opened from the form with Ctrl+R, as the teacher would: the window it opened.
@@ -316,9 +308,7 @@ class RosterDialogTest : public FormTestCase {
     QVERIFY(dialog);
     const QTemporaryDir output;
     person_.savePath = output.filePath(QStringLiteral("kitob.xlsx"));
-    QFile earlier(person_.savePath);
-    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("avvalgi kitob") > 0);
-    earlier.close();
+    WriteContents(person_.savePath, "avvalgi kitob");
 
     QString cancelText;
     // Pressed as soon as the progress dialog lets the program take in a click.

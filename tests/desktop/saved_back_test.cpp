@@ -24,11 +24,6 @@ namespace {
 constexpr report_editing::CellPlace kC8{8, col::C};
 constexpr report_editing::CellPlace kD8{8, col::D};
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 report_sheet::ReportSheet Report(std::string weekly) {
   roster_rules::RosterTeacher teacher;
   teacher.name = "Karimova Dilnoza";

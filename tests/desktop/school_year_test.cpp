@@ -88,11 +88,8 @@ class SchoolYearTest : public FormTestCase {
   }
 
   void theStaffWindowSharesTheChoice() {
-    const QString list = folder_.filePath(QStringLiteral("xodimlar.csv"));
-    QFile file(list);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("ism;maktab;fan;toifa;soat\nKarimova Dilnoza;12;fizika;yuqori;24\n");
-    file.close();
+    const QString list = WriteContents(folder_.filePath(QStringLiteral("xodimlar.csv")),
+                                       "ism;maktab;fan;toifa;soat\nKarimova Dilnoza;12;fizika;yuqori;24\n");
     RosterDialog* dialog = OpenRoster(list);
     QVERIFY(dialog && dialog->ReadyCount() == 1);
     auto& box = Control<QComboBox>(*dialog, "schoolYear");

@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <pugixml.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -100,6 +102,31 @@ inline int PdfPages(const std::string& pdf) {
 inline std::string PdfPageText(const std::string& pdf, int page) {
   const std::string number = std::to_string(page);
   return RunTool("pdftotext -layout -f " + number + " -l " + number + " " + Quoted(pdf) + " -").output;
+}
+
+// Changes one part of a saved package in place, as another program might.
+inline void RewritePart(const std::string& path, const std::string& entry,
+                        const std::function<void(std::string&)>& change) {
+  std::string detail;
+  auto package = report_files::XlsxPackage::Open(path, detail);
+  ASSERT_TRUE(package) << detail;
+  std::string content = package->Read(entry).value_or("");
+  ASSERT_FALSE(content.empty()) << entry;
+  change(content);
+  ASSERT_TRUE(package->Replace(entry, content));
+  ASSERT_TRUE(package->Save(detail)) << detail;
+}
+
+// What a regular expression finds in one part replaced, every match or the first only; a
+// failed test when it finds nothing.
+inline void ReplaceInPart(const std::string& path, const std::string& entry, const std::string& pattern,
+                          const std::string& to, bool firstOnly = false) {
+  RewritePart(path, entry, [&](std::string& part) {
+    const std::regex found(pattern);
+    ASSERT_TRUE(std::regex_search(part, found)) << entry << ": " << pattern;
+    part = std::regex_replace(
+        part, found, to, firstOnly ? std::regex_constants::format_first_only : std::regex_constants::format_default);
+  });
 }
 
 // One XML part of a saved workbook.

@@ -4,9 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <functional>
-#include <regex>
-
 #include "model/workload_table.h"
 #include "report_sheet/a1_formula.h"
 #include "report_editing/report_corrections.h"
@@ -56,18 +53,6 @@ const workbook_package::OpenedReport* Opened(const workbook_package::OpenOutcome
     return nullptr;
   }
   return &std::get<workbook_package::OpenedReport>(outcome);
-}
-
-// Changes one part of a saved package in place.
-void Rewrite(const std::string& path, const std::string& entry, const std::function<void(std::string&)>& change) {
-  std::string detail;
-  auto package = report_files::XlsxPackage::Open(path, detail);
-  ASSERT_TRUE(package) << detail;
-  std::string content = package->Read(entry).value_or("");
-  ASSERT_FALSE(content.empty()) << entry;
-  change(content);
-  ASSERT_TRUE(package->Replace(entry, content));
-  ASSERT_TRUE(package->Save(detail)) << detail;
 }
 
 // (Texts that look like a workbook's codes of characters are written and read back by the
@@ -165,11 +150,7 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
     SCOPED_TRACE(damage.what);
     const std::string path = folder.File(std::string(damage.what) + ".xlsx");
     testing::WriteFile(path, bytes);
-    Rewrite(path, damage.entry, [&](std::string& part) {
-      const std::regex pattern(damage.from);
-      ASSERT_TRUE(std::regex_search(part, pattern)) << damage.from;
-      part = std::regex_replace(part, pattern, damage.to, std::regex_constants::format_first_only);
-    });
+    testing::ReplaceInPart(path, damage.entry, damage.from, damage.to, true);
     const std::string before = testing::ReadFile(path);
     const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
     ASSERT_TRUE(std::holds_alternative<workbook_package::OpenRefusal>(outcome));

@@ -6,28 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include "report_sheet/report_builder.h"
 #include "report_editing/report_corrections.h"
 #include "model/workload_table.h"
-#include "staff_book/staff_book.h"
+#include "school_staff.h"
 
 namespace soatnoma::staff_book {
 namespace {
 
-roster_rules::RosterTeacher Teacher(std::string name, std::string weekly, bool leader = false) {
-  roster_rules::RosterTeacher teacher;
-  teacher.name = std::move(name);
-  teacher.school = "12";
-  teacher.subject = "fizika";
-  teacher.weeklyHours = std::move(weekly);
-  teacher.rate = "20";
-  teacher.classLeader = leader;
-  return teacher;
-}
-
-report_sheet::ReportSheet ReportOf(const roster_rules::RosterTeacher& teacher) {
-  return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(ReportRequestFor(teacher, 2025)));
-}
+using testing::ReportOf;
+using testing::Teacher;
 
 // The earlier workbook's summary, as a workbook stores it, and its sheets' names.
 struct EarlierBook {

@@ -47,10 +47,10 @@ void ExpectClaims(const std::vector<Claimed>& claims) {
 }
 
 // One staff in roster order, the workbook already holding "Jami": Uzbek Latin with its
-// three kinds of apostrophe, Uzbek and Russian Cyrillic, Greek, Turkish and European
-// letters, clashes in another letter case, what a sheet name may not hold, names cut to
-// 31 units beside accents, emoji and flags, and bytes that are not UTF-8. These are the
-// names the workbooks of earlier versions carry, so a staff saved again keeps its sheets.
+// three kinds of apostrophe, Uzbek and Russian Cyrillic and European letters (each letter's
+// case in every alphabet is the name characters' own test), clashes in another letter case, what a sheet name may not
+// hold, names cut to 31 units beside accents, emoji and flags, and bytes that are not UTF-8. These are the names the
+// workbooks of earlier versions carry, so a staff saved again keeps its sheets.
 TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
   ExpectClaims({
       {"Karimova Dilnoza", "Karimova Dilnoza"},
@@ -65,18 +65,10 @@ TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
       {"ЎТКИР ҒУЛОМОВ ҚОДИРОВИЧ ҲАСАНОВ", "ЎТКИР ҒУЛОМОВ ҚОДИРОВИЧ ҲАС (2)"},
       {"Ёқубова Ёрқиной", "Ёқубова Ёрқиной"},
       {"ёқубова ёрқиной", "ёқубова ёрқиной (2)"},
-      {"Σωκράτης", "Σωκράτης"},
-      {"ΣΩΚΡΆΤΗΣ", "ΣΩΚΡΆΤΗΣ (2)"},
-      {"ÖZBEK ÇİLEK", "ÖZBEK ÇİLEK"},
-      {"özbek çilek", "özbek çilek (2)"},
-      {"Şükür Ğaniyev", "Şükür Ğaniyev"},
-      {"ŞÜKÜR ĞANIYEV", "ŞÜKÜR ĞANIYEV (2)"},
       {"Straße", "Straße"},
       {"STRASSE", "STRASSE (2)"},  // "ß" and "SS" are one letter case apart to a spreadsheet
       {"ǅemal Ǉubović", "ǅemal Ǉubović"},
       {"ǆEMAL ǉUBOVIĆ", "ǆEMAL ǉUBOVIĆ (2)"},
-      {"Øyvind Ærø Åse", "Øyvind Ærø Åse"},
-      {"øyvind ærø åse", "øyvind ærø åse (2)"},
       {"İlhom", "İlhom"},
       {"ilhom", "ilhom (2)"},
       {"O\u02BBg\u02BBiloyxon Abdurahmonova G\u02BBaniyevna qizi", "O\u02BBg\u02BBiloyxon Abdurahmonova G\u02BBani"},

@@ -6,26 +6,14 @@
 
 #include <variant>
 
-#include "report_sheet/report_builder.h"
+#include "school_staff.h"
 #include "report_sheet/report_file_name.h"
 
 namespace soatnoma::staff_book {
 namespace {
 
-roster_rules::RosterTeacher Teacher(std::string name, std::string weekly, bool leader) {
-  roster_rules::RosterTeacher teacher;
-  teacher.name = std::move(name);
-  teacher.school = "12";
-  teacher.subject = "Fizika";
-  teacher.weeklyHours = std::move(weekly);
-  teacher.rate = "20";
-  teacher.classLeader = leader;
-  return teacher;
-}
-
-report_sheet::ReportSheet ReportOf(const roster_rules::RosterTeacher& teacher) {
-  return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(ReportRequestFor(teacher, 2025)));
-}
+using testing::ReportOf;
+using testing::Teacher;
 
 const SummaryCell* CellAt(const SummarySheet& sheet, int row, int column) {
   for (const SummaryCell& cell : sheet.cells) {

@@ -21,45 +21,34 @@ namespace soatnoma::staff_files {
 namespace {
 
 using soatnoma::testing::Convert;
-using soatnoma::testing::Quoted;
-using soatnoma::testing::RunTool;
 using soatnoma::testing::ScratchFolder;
-
-// Changes one worksheet part of the saved workbook in place.
-void Edit(const std::string& workbook, const std::string& entry, const std::regex& pattern, const std::string& to) {
-  std::string detail;
-  auto package = report_files::XlsxPackage::Open(workbook, detail);
-  ASSERT_TRUE(package) << detail;
-  const std::string part = package->Read(entry).value_or("");
-  ASSERT_TRUE(std::regex_search(part, pattern)) << entry;
-  ASSERT_TRUE(package->Replace(entry, std::regex_replace(part, pattern, to)));
-  ASSERT_TRUE(package->Save(detail)) << detail;
-}
 
 double Shown(const std::vector<roster_rules::CsvRecord>& csv, std::size_t row, std::size_t column) {
   return std::stod(csv.at(row).fields.at(column));
 }
 
+// The rows of the workbook's "Jami" as LibreOffice recalculates and saves it as CSV.
+std::vector<roster_rules::CsvRecord> RecalculatedSummary(const ScratchFolder& folder, const std::string& workbook) {
+  const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
+  EXPECT_EQ(csv.status, 0) << csv.output;
+  return roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+}
+
 TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
   const ScratchFolder folder;
-  const std::string workbook = folder.File("xodimlar.xlsx");
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
-  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
+  const std::string workbook = testing::WriteStaffWorkbook(folder.File("xodimlar.xlsx"));
 
   // The stored results of the summary's formulas are spoiled, and the first teacher's
   // lessons in September (C8) become 1000 hours on that teacher's sheet.
-  Edit(workbook, "xl/worksheets/sheet1.xml", std::regex("(<f>[^<]*</f>)<v>[^<]*</v>"), "$1<v>0</v>");
-  Edit(workbook, "xl/worksheets/sheet2.xml", std::regex(R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)"),
-       "<c r=\"C8\"$1><v>1000</v></c>");
+  soatnoma::testing::ReplaceInPart(workbook, "xl/worksheets/sheet1.xml", "(<f>[^<]*</f>)<v>[^<]*</v>", "$1<v>0</v>");
+  soatnoma::testing::ReplaceInPart(workbook, "xl/worksheets/sheet2.xml", R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)",
+                                   "<c r=\"C8\"$1><v>1000</v></c>");
   std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   reports[0].Cells().SetNumber(8, col::C, 1000);
 
-  const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
-  ASSERT_EQ(csv.status, 0) << csv.output;
   // The rows of the sheet: the title, a gap, the headings, the teachers, the total and,
   // each after a gap, the two signature lines.
-  const std::vector<roster_rules::CsvRecord> summary =
-      roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  const std::vector<roster_rules::CsvRecord> summary = RecalculatedSummary(folder, workbook);
   ASSERT_EQ(summary.size(), reports.size() + 8);
   EXPECT_EQ(summary[0].fields[0],
             "12, 7, 5 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi");
@@ -81,27 +70,21 @@ TEST(StaffWorkbookInLibreOffice, SummaryRecalculatesFromTheTeachersSheets) {
 
   const auto pdf = Convert(folder, "pdf", {workbook});
   ASSERT_EQ(pdf.status, 0) << pdf.output;
-  const auto info = RunTool("pdfinfo " + Quoted(folder.File("out/xodimlar.pdf")));
-  EXPECT_TRUE(std::regex_search(info.output, std::regex(R"(Pages:\s+5\n)"))) << info.output;
+  EXPECT_EQ(soatnoma::testing::PdfPages(folder.File("out/xodimlar.pdf")), 5);
 }
 
 // A teacher corrected and saved back into the staff workbook: LibreOffice opens it, its
 // "Jami" recalculated from the sheets to what the program stored.
 TEST(StaffWorkbookInLibreOffice, ACorrectionSavedBackIsInTheRecalculatedSummary) {
   const ScratchFolder folder;
-  const std::string workbook = folder.File("xodimlar.xlsx");
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
-  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
+  const std::string workbook = testing::WriteStaffWorkbook(folder.File("xodimlar.xlsx"));
   workbook_package::OpenedReport opened =
       std::get<workbook_package::OpenedReport>(OpenStaffSheet(workbook, testing::kSheetNames[3]));
   report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
   corrections.SetHours({8, col::C}, corrections.ComputedHours({8, col::C}) + 100);
   ASSERT_TRUE(SaveStaffSheet(workbook, testing::kSheetNames[3], opened.sheet, corrections.Notes()).ok);
 
-  const auto csv = Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false", {workbook});
-  ASSERT_EQ(csv.status, 0) << csv.output;
-  const std::vector<roster_rules::CsvRecord> summary =
-      roster_rules::ReadCsvRecords(soatnoma::testing::ReadFile(folder.File("out/xodimlar.csv")));
+  const std::vector<roster_rules::CsvRecord> summary = RecalculatedSummary(folder, workbook);
   const std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   double staffTotal = 0;
   for (std::size_t i = 0; i < reports.size(); ++i) {
@@ -118,13 +101,9 @@ TEST(StaffWorkbookInLibreOffice, ACorrectionSavedBackIsInTheRecalculatedSummary)
 // teacher is still listed and opens, and a correction saved back moves that teacher's total.
 TEST(StaffWorkbookInLibreOffice, ASummaryResavedListsEveryTeacher) {
   const ScratchFolder folder;
-  const std::string workbook = folder.File("xodimlar.xlsx");
-  const std::vector<roster_rules::RosterTeacher> teachers =
-      roster_rules::ReadRoster(
-          "ism;maktab;fan;toifa;soat\nAli;12;fizika;yuqori;24\nVali;12;tarix;yuqori;18\n"
-          "Gani Karimov;12;kimyo;yuqori;20\n")
-          .Teachers();
-  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, workbook}).status, StaffExportStatus::Written);
+  const std::string workbook = testing::WriteStaffWorkbook(
+      folder.File("xodimlar.xlsx"),
+      "ism;maktab;fan;toifa;soat\nAli;12;fizika;yuqori;24\nVali;12;tarix;yuqori;18\nGani Karimov;12;kimyo;yuqori;20\n");
   const WorkbookOpening written = OpenReportOrStaff(workbook);
   std::vector<double> totals;
   for (const staff_book::StaffTeacherSheet& teacher : std::get<StaffWorkbookListing>(written).teachers) {
@@ -158,16 +137,10 @@ TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {
   std::string staff = "ism;maktab;fan;toifa;soat\n";
   for (int i = 1; i <= 70; ++i)
     staff += "O'qituvchi " + std::to_string(i) + ";" + (i % 2 ? "12" : "7") + ";fizika;yuqori;24\n";
-  const std::string workbook = folder.File("xodimlar.xlsx");
-  ASSERT_EQ(ExportStaff({roster_rules::ReadRoster(staff).Teachers(), 2025, StaffFileFormat::Xlsx, workbook}).status,
-            StaffExportStatus::Written);
+  const std::string workbook = testing::WriteStaffWorkbook(folder.File("xodimlar.xlsx"), staff);
   const auto pdf = Convert(folder, "pdf", {workbook});
   ASSERT_EQ(pdf.status, 0) << pdf.output;
-  const auto pageText = [&](int page) {
-    return RunTool("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " " +
-                   Quoted(folder.File("out/xodimlar.pdf")) + " -")
-        .output;
-  };
+  const auto pageText = [&](int page) { return soatnoma::testing::PdfPageText(folder.File("out/xodimlar.pdf"), page); };
   // The summary's pages come first, up to the one with the total and the signatures.
   const std::string first = pageText(1);
   EXPECT_NE(first.find("12, 7 - sonli maktablar o'qituvchilarining 2025/2026 o'quv yili uchun yillik ish yuklamasi"),

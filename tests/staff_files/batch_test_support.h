@@ -41,10 +41,22 @@ inline const std::vector<std::string> kRefusedRows = {
 inline const std::vector<std::string> kSheetNames = {"Jami", "Karimova; Dilnoza", "Oʻtkir Toshmatov",
                                                      "Ko'p qatorli \"Ism\"", "Karimova; Dilnoza (2)"};
 
+// The good rows' teachers.
+inline std::vector<roster_rules::RosterTeacher> StaffTeachers() {
+  return roster_rules::ReadRoster(kStaffList).Teachers();
+}
+
+// The staff workbook of a list's good rows for the school year 2025/2026, written at path.
+inline std::string WriteStaffWorkbook(const std::string& path, std::string_view list = kStaffList) {
+  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(list).Teachers();
+  EXPECT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
+  return path;
+}
+
 // The reports of the good rows, as one teacher's run would make them.
 inline std::vector<report_sheet::ReportSheet> ExpectedReports(int year) {
   std::vector<report_sheet::ReportSheet> reports;
-  for (const roster_rules::RosterTeacher& teacher : roster_rules::ReadRoster(kStaffList).Teachers()) {
+  for (const roster_rules::RosterTeacher& teacher : StaffTeachers()) {
     reports.push_back(
         std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(staff_book::ReportRequestFor(teacher, year))));
   }

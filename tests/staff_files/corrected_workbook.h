@@ -22,9 +22,7 @@ inline constexpr int kCorrectedTeacher = 1;  // the second of the list, "Oʻtkir
 
 // The workbook of kStaffList (school year 2025/2026) written at path, the teacher corrected.
 inline void WriteCorrectedStaffWorkbook(const std::string& path) {
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(kStaffList).Teachers();
-  ASSERT_EQ(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path}).status,
-            staff_files::StaffExportStatus::Written);
+  WriteStaffWorkbook(path);
   ASSERT_TRUE(CorrectStaffSheet(path, kSheetNames[kCorrectedTeacher + 1], kCorrection));
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <tuple>
+#include <variant>
 #include <xlsxwriter.h>
 #include <zip.h>
 
@@ -26,47 +27,36 @@ using soatnoma::testing::WriteFile;
 // that must be refused. With constantMemory the texts stand in the cells themselves
 // instead of the shared texts.
 void WriteStaffWorkbook(const std::string& path, bool constantMemory) {
+  using namespace std::string_literals;
+  using Cell = std::variant<std::monostate, std::string, double, bool>;
+  const std::vector<std::pair<lxw_row_t, std::vector<Cell>>> rows = {
+      {0, {"12-maktab o'qituvchilari"s}},  // the title in A1 above the table, the header on row 2
+      {1, {"Ism"s, "Maktab"s, "Fan"s, "Toifa"s, "Soat"s, "Stavka"s, "Rahbar"s, "Izoh"s}},
+      {2, {"Karimova Dilnoza"s, 12.0, "Ona tili"s, "yuqori"s, 24.0, {}, "ha"s, "yangi"s}},
+      {4, {"Oʻtkir Toshmatov"s, "12"s, "fizika"s, "boshlang'ich"s, 22.5, 18.0, true}},
+      {5, {"Kam Soat"s, 7.0, "tarix"s, "yuqori"s, 9.0}},
+      {6, {{}, 5.0, "algebra"s, "yuqori"s, {}, 22.0, 0.0}},
+      {8, {"Stavka Nol"s, 3.0, "musiqa"s, "boshlangich"s, "12,5"s, 0.0}},
+  };
   lxw_workbook_options options{};
   options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
   lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Xodimlar");
   workbook_add_worksheet(workbook, "Boshqa");
-  // The title in A1 above the table, the header on row 2.
-  worksheet_write_string(sheet, 0, 0, "12-maktab o'qituvchilari", nullptr);
-  const char* header[] = {"Ism", "Maktab", "Fan", "Toifa", "Soat", "Stavka", "Rahbar", "Izoh"};
-  for (lxw_col_t column = 0; column < 8; ++column) worksheet_write_string(sheet, 1, column, header[column], nullptr);
-  worksheet_write_string(sheet, 2, 0, "Karimova Dilnoza", nullptr);
-  worksheet_write_number(sheet, 2, 1, 12, nullptr);
-  worksheet_write_string(sheet, 2, 2, "Ona tili", nullptr);
-  worksheet_write_string(sheet, 2, 3, "yuqori", nullptr);
-  worksheet_write_number(sheet, 2, 4, 24, nullptr);
-  worksheet_write_string(sheet, 2, 6, "ha", nullptr);
-  worksheet_write_string(sheet, 2, 7, "yangi", nullptr);
-  worksheet_write_string(sheet, 4, 0, "Oʻtkir Toshmatov", nullptr);
-  worksheet_write_string(sheet, 4, 1, "12", nullptr);
-  worksheet_write_string(sheet, 4, 2, "fizika", nullptr);
-  worksheet_write_string(sheet, 4, 3, "boshlang'ich", nullptr);
-  worksheet_write_number(sheet, 4, 4, 22.5, nullptr);
-  worksheet_write_number(sheet, 4, 5, 18, nullptr);
-  worksheet_write_boolean(sheet, 4, 6, 1, nullptr);
-  worksheet_write_string(sheet, 5, 0, "Kam Soat", nullptr);
-  worksheet_write_number(sheet, 5, 1, 7, nullptr);
-  worksheet_write_string(sheet, 5, 2, "tarix", nullptr);
-  worksheet_write_string(sheet, 5, 3, "yuqori", nullptr);
-  worksheet_write_number(sheet, 5, 4, 9, nullptr);
-  worksheet_write_formula_str(sheet, 6, 0, "=\"Ali\"&\"yev\"", nullptr, "Aliyev");
-  worksheet_write_number(sheet, 6, 1, 5, nullptr);
-  worksheet_write_string(sheet, 6, 2, "algebra", nullptr);
-  worksheet_write_string(sheet, 6, 3, "yuqori", nullptr);
-  worksheet_write_formula_num(sheet, 6, 4, "=20+7.5", nullptr, 27.5);
-  worksheet_write_number(sheet, 6, 5, 22, nullptr);
-  worksheet_write_number(sheet, 6, 6, 0, nullptr);
-  worksheet_write_string(sheet, 8, 0, "Stavka Nol", nullptr);
-  worksheet_write_number(sheet, 8, 1, 3, nullptr);
-  worksheet_write_string(sheet, 8, 2, "musiqa", nullptr);
-  worksheet_write_string(sheet, 8, 3, "boshlangich", nullptr);
-  worksheet_write_string(sheet, 8, 4, "12,5", nullptr);
-  worksheet_write_number(sheet, 8, 5, 0, nullptr);
+  for (const auto& [row, cells] : rows) {
+    for (std::size_t at = 0; at < cells.size(); ++at) {
+      const Cell& cell = cells[at];
+      const auto column = static_cast<lxw_col_t>(at);
+      if (const auto* text = std::get_if<std::string>(&cell))
+        worksheet_write_string(sheet, row, column, text->c_str(), nullptr);
+      if (const auto* number = std::get_if<double>(&cell)) worksheet_write_number(sheet, row, column, *number, nullptr);
+      if (const auto* truth = std::get_if<bool>(&cell)) worksheet_write_boolean(sheet, row, column, *truth, nullptr);
+    }
+    if (row == 6) {
+      worksheet_write_formula_str(sheet, 6, 0, "=\"Ali\"&\"yev\"", nullptr, "Aliyev");
+      worksheet_write_formula_num(sheet, 6, 4, "=20+7.5", nullptr, 27.5);
+    }
+  }
   ASSERT_EQ(workbook_close(workbook), LXW_NO_ERROR);
 }
 

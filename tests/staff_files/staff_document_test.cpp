@@ -34,10 +34,7 @@ using testing::SumsIn;
 using soatnoma::testing::ScratchFolder;
 
 std::string StaffWorkbook(const ScratchFolder& folder) {
-  const std::string path = folder.File("xodimlar.xlsx");
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
-  EXPECT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Xlsx, path}).status, StaffExportStatus::Written);
-  return path;
+  return testing::WriteStaffWorkbook(folder.File("xodimlar.xlsx"));
 }
 
 // Every part of the package with its content.
@@ -154,15 +151,7 @@ TEST(StaffDocument, ASheetPastedAsValuesIsSaidAndSavedBackWithItsSums) {
 TEST(StaffDocument, AnUnmarkedStaffWorkbookIsKnownAndMarkedWhenSaved) {
   const ScratchFolder folder;
   const std::string path = StaffWorkbook(folder);
-  {
-    std::string detail;
-    auto package = report_files::XlsxPackage::Open(path, detail);
-    ASSERT_TRUE(package) << detail;
-    ASSERT_TRUE(package->Replace("docProps/custom.xml",
-                                 "<?xml version=\"1.0\"?><Properties xmlns=\"http://schemas.openxmlformats.org/"
-                                 "officeDocument/2006/custom-properties\"/>"));
-    ASSERT_TRUE(package->Save(detail)) << detail;
-  }
+  soatnoma::testing::ReplaceInPart(path, "docProps/custom.xml", "<property[\\s\\S]*</property>", "");
   const WorkbookOpening unmarked = OpenReportOrStaff(path);
   const auto* listing = std::get_if<StaffWorkbookListing>(&unmarked);
   ASSERT_NE(listing, nullptr);

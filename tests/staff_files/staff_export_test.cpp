@@ -25,7 +25,7 @@ using soatnoma::testing::WriteFile;
 // behind a "nothing written".
 TEST(StaffExport, StoppedPartWayOrWhileTheFileIsFinishedKeepsTheEarlierOne) {
   const ScratchFolder folder;
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = testing::StaffTeachers();
   for (const int goOn : {1, 4}) {  // the teachers let go on before the stop
     for (const auto format : {StaffFileFormat::Xlsx, StaffFileFormat::Pdf}) {
       const std::string path = folder.File(format == StaffFileFormat::Pdf ? "xodimlar.pdf" : "xodimlar.xlsx");
@@ -58,7 +58,7 @@ TEST(StaffExport, NoReportToMakeWritesNothing) {
 }
 
 TEST(StaffExport, RosterTotalsAreTheFinishedReports) {
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> teachers = testing::StaffTeachers();
   const std::vector<report_sheet::ReportSheet> reports = testing::ExpectedReports(2025);
   ASSERT_EQ(teachers.size(), reports.size());
   for (std::size_t i = 0; i < teachers.size(); ++i) {
@@ -120,7 +120,7 @@ TEST(StaffExport, TextsLikeCodesOfCharactersReadBackAsWritten) {
 // One teacher more than the 5000 a workbook holds (written in full elsewhere) is refused.
 TEST(StaffExport, WorkbookOfMoreTeachersThanMemoryAllowsIsRefusedUpFront) {
   const ScratchFolder folder;
-  const std::vector<roster_rules::RosterTeacher> listed = roster_rules::ReadRoster(testing::kStaffList).Teachers();
+  const std::vector<roster_rules::RosterTeacher> listed = testing::StaffTeachers();
   ASSERT_FALSE(listed.empty());
   const std::vector<roster_rules::RosterTeacher> staff(5001, listed.front());
   const StaffExportResult result =

@@ -26,15 +26,10 @@ using soatnoma::testing::ReadFile;
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
 
-std::string CorrectedStaffWorkbook(const ScratchFolder& folder) {
-  const std::string path = folder.File("xodimlar.xlsx");
-  testing::WriteCorrectedStaffWorkbook(path);
-  return path;
-}
-
 TEST(WorkbookPdf, AStaffWorkbookPrintsAsSavedCorrectionsIncluded) {
   const ScratchFolder folder;
-  const std::string path = CorrectedStaffWorkbook(folder);
+  const std::string path = folder.File("xodimlar.xlsx");
+  testing::WriteCorrectedStaffWorkbook(path);
   const WorkbookPdfResult result = SaveWorkbookPdf(path, folder.File("xodimlar.pdf"));
   ASSERT_EQ(result.status, WorkbookPdfStatus::Written) << result.message;
   EXPECT_EQ(result.teachers, 4);
@@ -52,23 +47,9 @@ TEST(WorkbookPdf, AStaffWorkbookPrintsAsSavedCorrectionsIncluded) {
   EXPECT_NE(PdfPageText(folder.File("xodimlar.pdf"), 3).find(corrected), std::string::npos);
 
   // The list itself still gives the computed numbers: the PDF above was made of the workbook.
-  const std::vector<roster_rules::RosterTeacher> teachers = roster_rules::ReadRoster(testing::kStaffList).Teachers();
-  ASSERT_EQ(ExportStaff({teachers, 2025, StaffFileFormat::Pdf, folder.File("royxat.pdf")}).status,
+  ASSERT_EQ(ExportStaff({testing::StaffTeachers(), 2025, StaffFileFormat::Pdf, folder.File("royxat.pdf")}).status,
             StaffExportStatus::Written);
   EXPECT_FALSE(std::regex_search(PdfPageText(folder.File("royxat.pdf"), 1), correctedRow));
-}
-
-// A teacher's sheet whose C8 holds "NaN": the sheet "Ochish" would refuse.
-void DamageTeachersSheet(const std::string& path) {
-  std::string detail;
-  auto package = report_files::XlsxPackage::Open(path, detail);
-  ASSERT_TRUE(package) << detail;
-  const auto sheet = package->Read("xl/worksheets/sheet4.xml");
-  ASSERT_TRUE(sheet);
-  const std::string damaged = std::regex_replace(*sheet, std::regex(R"((<c r="C8"[^>]*><v>)[^<]*)"), "$1NaN");
-  ASSERT_NE(damaged, *sheet);
-  ASSERT_TRUE(package->Replace("xl/worksheets/sheet4.xml", damaged));
-  ASSERT_TRUE(package->Save(detail)) << detail;
 }
 
 TEST(WorkbookPdf, AReportIsItsOnePageAndWhatCannotBeReadWritesNothing) {
@@ -78,8 +59,10 @@ TEST(WorkbookPdf, AReportIsItsOnePageAndWhatCannotBeReadWritesNothing) {
   ASSERT_EQ(report.status, WorkbookPdfStatus::Written) << report.message;
   EXPECT_EQ(PdfPages(folder.File("bitta.pdf")), 1);
 
-  const std::string path = CorrectedStaffWorkbook(folder);
-  DamageTeachersSheet(path);
+  const std::string path = folder.File("xodimlar.xlsx");
+  testing::WriteCorrectedStaffWorkbook(path);
+  // A teacher's sheet whose C8 holds "NaN": the sheet "Ochish" would refuse.
+  soatnoma::testing::ReplaceInPart(path, "xl/worksheets/sheet4.xml", R"((<c r="C8"[^>]*><v>)[^<]*)", "$1NaN");
   WriteFile(folder.File("yot.xlsx"), "PK\x03\x04 not a workbook");
   const std::string earlier = ReadFile(folder.File("bitta.pdf"));
   const std::pair<std::string, std::string> refused[] = {

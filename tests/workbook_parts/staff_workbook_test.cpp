@@ -11,12 +11,11 @@
 #include <variant>
 
 #include "workbook_package/package_names.h"
-#include "report_sheet/report_builder.h"
 #include "workbook_package/stored_number.h"
 #include "model/relative_formula.h"
 #include "parts_reading.h"
 #include "roster_rules/example_roster.h"
-#include "staff_book/staff_book.h"
+#include "staff_book/school_staff.h"
 #include "staff_book/staff_workbook_file.h"
 #include "workbook_parts/example_workbook.h"
 
@@ -26,16 +25,8 @@ namespace {
 using testing::EvenMetrics;
 using testing::Parsed;
 
-roster_rules::RosterTeacher Teacher(int line, std::string name, std::string weekly) {
-  roster_rules::RosterTeacher teacher;
-  teacher.line = line;
-  teacher.name = std::move(name);
-  teacher.school = "12";
-  teacher.subject = "fizika";
-  teacher.weeklyHours = std::move(weekly);
-  teacher.rate = "20";
-  return teacher;
-}
+using staff_book::testing::ReportOf;
+using staff_book::testing::Teacher;
 
 struct Staff {
   PackageParts parts;
@@ -49,8 +40,7 @@ Staff StaffOf(const std::vector<roster_rules::RosterTeacher>& teachers) {
   StaffWorkbookParts workbook(2026);
   Staff staff;
   for (std::size_t i = 0; i < teachers.size(); ++i) {
-    auto outcome = report_sheet::BuildReport(staff_book::ReportRequestFor(teachers[i], 2026));
-    const auto& report = std::get<report_sheet::ReportSheet>(outcome);
+    const report_sheet::ReportSheet report = ReportOf(teachers[i], 2026);
     const sheet_layout::SheetGeometry layout(report, metrics);
     workbook_package::WorkbookNotes notes;
     if (i == 1) notes.computedOfCorrected.push_back({8, 3, 34.0 / 3});
@@ -69,8 +59,8 @@ std::vector<pugi::xml_node> SheetsOf(const pugi::xml_document& workbook) {
 }
 
 TEST(StaffWorkbookTest, OpensOnTheSummaryWhoseTotalsReferToEachTeachersSheet) {
-  const Staff staff = StaffOf(
-      {Teacher(2, "Aliyev Vali", "24"), Teacher(3, "Karimova O'g'iloy", "18"), Teacher(4, "aliyev vali", "20")});
+  const Staff staff = StaffOf({Teacher("Aliyev Vali", "24", false, 2), Teacher("Karimova O'g'iloy", "18", false, 3),
+                               Teacher("aliyev vali", "20", false, 4)});
   ASSERT_EQ(staff.sheetNames, (std::vector<std::string>{"Aliyev Vali", "Karimova O'g'iloy", "aliyev vali (2)"}));
   const auto workbook = Parsed(staff.parts, "xl/workbook.xml");
   const auto sheets = SheetsOf(workbook);
@@ -109,7 +99,7 @@ TEST(StaffWorkbookTest, OpensOnTheSummaryWhoseTotalsReferToEachTeachersSheet) {
 }
 
 TEST(StaffWorkbookTest, EverySheetNamesFormatsAndTextsOfTheOneListsAndTheNotesArePerSheet) {
-  const Staff staff = StaffOf({Teacher(2, "Aliyev Vali", "24"), Teacher(3, "Karimova Dilnoza", "18")});
+  const Staff staff = StaffOf({Teacher("Aliyev Vali", "24", false, 2), Teacher("Karimova Dilnoza", "18", false, 3)});
   const auto styles = Parsed(staff.parts, std::string(workbook_package::kStylesPart));
   const int formats = styles.child("styleSheet").child("cellXfs").attribute("count").as_int();
   const int texts = Parsed(staff.parts, "xl/sharedStrings.xml").child("sst").attribute("uniqueCount").as_int();

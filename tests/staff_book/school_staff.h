@@ -1,0 +1,30 @@
+#pragma once
+// Teachers of a staff list as the staff workbook's tests write them, all of school 12 and
+// physics at the rate of 20, and the report a teacher's run makes of each.
+
+#include <string>
+#include <variant>
+
+#include "report_sheet/report_builder.h"
+#include "roster_rules/roster.h"
+#include "staff_book/staff_book.h"
+
+namespace soatnoma::staff_book::testing {
+
+inline roster_rules::RosterTeacher Teacher(std::string name, std::string weekly, bool leader = false, int line = 0) {
+  roster_rules::RosterTeacher teacher;
+  teacher.line = line;
+  teacher.name = std::move(name);
+  teacher.school = "12";
+  teacher.subject = "fizika";
+  teacher.weeklyHours = std::move(weekly);
+  teacher.rate = "20";
+  teacher.classLeader = leader;
+  return teacher;
+}
+
+inline report_sheet::ReportSheet ReportOf(const roster_rules::RosterTeacher& teacher, int year = 2025) {
+  return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(ReportRequestFor(teacher, year)));
+}
+
+}  // namespace soatnoma::staff_book::testing
