@@ -7,6 +7,7 @@
 #include "cli/cli.h"
 #include "cli_core/exit_codes.h"
 #include "cli/report_command.h"
+#include "cli_runner.h"
 #include "report_files/xlsx_package.h"
 #include "report_test_support.h"
 
@@ -17,26 +18,18 @@ using soatnoma::testing::ReadFile;
 using soatnoma::testing::ScratchFolder;
 using soatnoma::testing::WriteFile;
 
-struct CommandRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using CommandRun = testing::CliResult;
 
+// With the clock pinned to the year, or through the command table with the year 0.
 CommandRun Report(std::vector<std::string> args, int year = 2030) {
-  args.insert(args.begin(), "report");
+  if (year == 0) {
+    args.insert(args.begin(), "report");
+    return testing::RunCliWith(args);
+  }
   std::ostringstream out;
   std::ostringstream err;
-  CommandRun run;
-  // Through the command table, with the clock pinned.
-  if (year == 0) {
-    run.status = RunCli(args, out, err);
-  } else {
-    run.status = RunReportCommandAt(std::span<const std::string>(args).subspan(1), out, err, [year] { return year; });
-  }
-  run.out = out.str();
-  run.err = err.str();
-  return run;
+  const int status = RunReportCommandAt(args, out, err, [year] { return year; });
+  return {status, out.str(), err.str()};
 }
 
 std::string TitleInWorkbook(const std::string& path) {

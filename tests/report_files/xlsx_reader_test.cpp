@@ -124,13 +124,9 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
        R"(<c r="B9"$1 t="inlineStr"><is><t>Boshqa ish</t></is></c>)", "B9 katagi"},
       {"beyond the form", kSheetEntry, "</row>", R"(<c r="T5"><v>1</v></c></row>)", "T5 katagi"},
       {"no title", kSheetEntry, R"(<c r="A2"( s="\d+")? t="s"><v>\d+</v></c>)", R"(<c r="A2"$1/>)", "A2"},
-      // A value cell that holds no number, or one no report can hold (which texts are numbers
-      // is the stored number's own table).
-      {"bad number", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1e999</v></c>)",
-       "C8 katagida noto'g'ri son bor."},
+      // A value cell that holds no number (which texts are numbers is the stored number's own
+      // table), and a part that is no XML (which are none is the XML reader's).
       {"NaN", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>NaN</v></c>)",
-       "C8 katagida noto'g'ri son bor."},
-      {"no digits", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v></v></c>)",
        "C8 katagida noto'g'ri son bor."},
       {"note not a number", "docProps/custom.xml", "</Properties>",
        R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="9" name="Soatnoma hisoblangan C8"><vt:r8>NaN</vt:r8></property></Properties>)",
@@ -139,10 +135,6 @@ TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
        R"(<property fmtid="{D5CDD505-2E9C-101B-9397-08002B2CF9AE}" pid="9" name="Soatnoma hisoblangan F8"><vt:r8>4</vt:r8></property></Properties>)",
        "tuzatishlar"},
       {"not XML", "xl/sharedStrings.xml", "Familiya Ism", "Familiya \xEF\xBF\xBF Ism", "varaqni o'qib bo'lmadi"},
-      {"control", kSheetEntry, "</sheetData>", "</sheetData>\x01", "varaqni o'qib bo'lmadi"},
-      {"reference", "xl/sharedStrings.xml", "Familiya Ism", "Familiya &#xFFFE; Ism", "varaqni o'qib bo'lmadi"},
-      {"nul reference", kSheetEntry, R"(<c r="C8"( s="\d+")?><v>[^<]*</v></c>)", R"(<c r="C8"$1><v>1&#0;</v></c>)",
-       "varaqni o'qib bo'lmadi"},
       {"missing text", kSheetEntry, R"(<c r="B9"( s="\d+")? t="s"><v>\d+</v></c>)",
        R"(<c r="B9"$1 t="s"><v>9999</v></c>)", "B9 katagida yo'q matn"},
   };

@@ -27,11 +27,7 @@ EarlierBook Earlier(const std::vector<roster_rules::RosterTeacher>& teachers) {
   EarlierBook earlier;
   for (const roster_rules::RosterTeacher& teacher : teachers)
     earlier.sheets.push_back(book.Add(teacher, ReportOf(teacher)));
-  for (const SummaryCell& cell : book.Summary().cells) {
-    StoredSheetCell stored{cell.row, cell.column, cell.text, std::nullopt, cell.formula};
-    if (cell.kind == SummaryCellKind::Number || cell.kind == SummaryCellKind::Formula) stored.number = cell.number;
-    earlier.summary.push_back(std::move(stored));
-  }
+  earlier.summary = testing::Stored(book.Summary());
   return earlier;
 }
 

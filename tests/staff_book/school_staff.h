@@ -1,6 +1,7 @@
 #pragma once
 // Teachers of a staff list as the staff workbook's tests write them, all of school 12 and
-// physics at the rate of 20, and the report a teacher's run makes of each.
+// physics at the rate of 20, the report a teacher's run makes of each, and a summary's
+// cells as a workbook stores them.
 
 #include <string>
 #include <variant>
@@ -8,6 +9,7 @@
 #include "report_sheet/report_builder.h"
 #include "roster_rules/roster.h"
 #include "staff_book/staff_book.h"
+#include "staff_book/staff_teachers.h"
 
 namespace soatnoma::staff_book::testing {
 
@@ -25,6 +27,17 @@ inline roster_rules::RosterTeacher Teacher(std::string name, std::string weekly,
 
 inline report_sheet::ReportSheet ReportOf(const roster_rules::RosterTeacher& teacher, int year = 2025) {
   return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(ReportRequestFor(teacher, year)));
+}
+
+// The summary's cells as a workbook stores them.
+inline std::vector<StoredSheetCell> Stored(const SummarySheet& sheet) {
+  std::vector<StoredSheetCell> cells;
+  for (const SummaryCell& cell : sheet.cells) {
+    StoredSheetCell stored{cell.row, cell.column, cell.text, std::nullopt, cell.formula};
+    if (cell.kind == SummaryCellKind::Number || cell.kind == SummaryCellKind::Formula) stored.number = cell.number;
+    cells.push_back(std::move(stored));
+  }
+  return cells;
 }
 
 }  // namespace soatnoma::staff_book::testing

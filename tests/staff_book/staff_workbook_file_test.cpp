@@ -11,20 +11,12 @@
 #include "workbook_package/workbook_notes.h"
 #include "staff_book/staff_workbook_texts.h"
 #include "staff_book/stored_summary.h"
+#include "school_staff.h"
 
 namespace soatnoma::staff_book {
 namespace {
 
-// The summary's cells as a workbook stores them.
-std::vector<StoredSheetCell> Stored(const SummarySheet& sheet) {
-  std::vector<StoredSheetCell> cells;
-  for (const SummaryCell& cell : sheet.cells) {
-    StoredSheetCell stored{cell.row, cell.column, cell.text, std::nullopt, cell.formula};
-    if (cell.kind == SummaryCellKind::Number || cell.kind == SummaryCellKind::Formula) stored.number = cell.number;
-    cells.push_back(std::move(stored));
-  }
-  return cells;
-}
+using testing::Stored;
 
 SummaryRow Row(std::string name, std::string sheet, double total) {
   SummaryRow row;
