@@ -14,9 +14,7 @@
 #include "report_driver.h"
 #include "desktop/autosave_store.h"
 #include "desktop/report_autosave.h"
-#include "roster_rules/roster_csv.h"
 #include "staff_files/staff_document.h"
-#include "staff_files/staff_export.h"
 
 namespace soatnoma::desktop::testing {
 namespace {
@@ -130,13 +128,9 @@ class AutosaveTest : public FormTestCase {
   // workbook: saved, it goes back into the staff workbook.
   void aStaffWorkbooksTeacherLeftUnsavedGoesBackIntoItsWorkbook() {
     QTemporaryDir files;
-    const QString path = files.filePath(QStringLiteral("xodimlar.xlsx"));
-    const auto teachers = roster_rules::ReadRoster(
-                              "ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\n"
-                              "Karimova Dilnoza;12;kimyo;yuqori;20\n")
-                              .Teachers();
-    QCOMPARE(staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()}).status,
-             staff_files::StaffExportStatus::Written);
+    const QString path = WriteStaffWorkbook(
+        "ism;maktab;fan;toifa;soat\nAliyev Vali;12;fizika;yuqori;24\nKarimova Dilnoza;12;kimyo;yuqori;20\n",
+        files.filePath(QStringLiteral("xodimlar.xlsx")));
     person_.staffChoices = {1};
     QVERIFY(form_->OpenWorkbookFile(path));
     ReportWindow& report = *NewestReport(*form_);
@@ -177,10 +171,7 @@ class AutosaveTest : public FormTestCase {
 
   void aFolderThatCannotBeWrittenIsToldOnTheStatusLine() {
     QTemporaryDir files;
-    const QString notAFolder = files.filePath(QStringLiteral("fayl"));
-    QFile blocker(notAFolder);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    const QString notAFolder = WriteContents(files.filePath(QStringLiteral("fayl")), {});
     person_.autosaveFolder = notAFolder + QStringLiteral("/ichida");
     Reopen();
     ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");

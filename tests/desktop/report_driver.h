@@ -11,6 +11,8 @@
 #include "desktop/main_window.h"
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
+#include "roster_rules/roster_csv.h"
+#include "staff_files/staff_export.h"
 
 namespace soatnoma::desktop::testing {
 
@@ -55,6 +57,15 @@ inline bool SameCells(const CellGrid& a, const CellGrid& b) {
     }
   }
   return true;
+}
+
+// The staff workbook of a list's ready teachers for the school year 2025/2026, written at path.
+inline QString WriteStaffWorkbook(std::string_view list, const QString& path) {
+  const auto teachers = roster_rules::ReadRoster(list).Teachers();
+  if (staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()}).status !=
+      staff_files::StaffExportStatus::Written)
+    qFatal("the staff workbook was not written");
+  return path;
 }
 
 // The text the report shows in a cell, as laid out for the screen and the printer.

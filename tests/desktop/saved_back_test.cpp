@@ -41,14 +41,6 @@ void ChangeD8Elsewhere(const QString& path) {
     qFatal("cannot change the file");
 }
 
-void WriteStaff(std::string_view list, const QString& path) {
-  const auto teachers = roster_rules::ReadRoster(list).Teachers();
-  if (staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()}).status !=
-      staff_files::StaffExportStatus::Written) {
-    qFatal("the staff workbook was not written");
-  }
-}
-
 }  // namespace
 
 class SavedBackTest : public FormTestCase {
@@ -122,12 +114,12 @@ class SavedBackTest : public FormTestCase {
   // into school 45's sheet, by Save nor by Save as onto the file.
   void aStaffWorkbookReplacedByAnotherIsNotWrittenInto() {
     const QString path = InFolder("xodimlar.xlsx");
-    WriteStaff(staff_files::testing::kStaffList, path);
+    WriteStaffWorkbook(staff_files::testing::kStaffList, path);
     ReportWindow* report = OpenedAndCorrected(path);
     QVERIFY(report);
     std::string school45(staff_files::testing::kStaffList);
     school45.replace(school45.find(";12;"), 4, ";45;");
-    WriteStaff(school45, path);
+    WriteStaffWorkbook(school45, path);
     const QByteArray theirs = Contents(path);
 
     QVERIFY(!report->Save());
@@ -142,7 +134,7 @@ class SavedBackTest : public FormTestCase {
   // opening, and saves it back as the file it opened.
   void aSheetPastedAsValuesIsSaidAndSavedWithItsSums() {
     const QString path = InFolder("xodimlar.xlsx");
-    WriteStaff(staff_files::testing::kStaffList, path);
+    WriteStaffWorkbook(staff_files::testing::kStaffList, path);
     QVERIFY(staff_files::testing::PasteAsValues(path.toStdString(), "xl/worksheets/sheet2.xml"));
     person_.staffChoices = {0};
     QVERIFY(form_->OpenWorkbookFile(path));
@@ -157,7 +149,7 @@ class SavedBackTest : public FormTestCase {
   // Nothing changed on disk: saved back each time, the stamp following each save.
   void anUnchangedFileIsSavedBackAgainAndAgain() {
     const QString path = InFolder("xodimlar.xlsx");
-    WriteStaff(staff_files::testing::kStaffList, path);
+    WriteStaffWorkbook(staff_files::testing::kStaffList, path);
     ReportWindow* report = OpenedAndCorrected(path);
     QVERIFY(report);
     QVERIFY(report->Save());

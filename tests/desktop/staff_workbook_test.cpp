@@ -33,12 +33,7 @@ class StaffWorkbookTest : public FormTestCase {
   QTemporaryDir folder_;
 
   QString StaffWorkbook() {
-    const QString path = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
-    const auto teachers = roster_rules::ReadRoster(staff_files::testing::kStaffList).Teachers();
-    const auto result =
-        staff_files::ExportStaff({teachers, 2025, staff_files::StaffFileFormat::Xlsx, path.toStdString()});
-    if (result.status != staff_files::StaffExportStatus::Written) qFatal("the staff workbook was not written");
-    return path;
+    return WriteStaffWorkbook(staff_files::testing::kStaffList, folder_.filePath(QStringLiteral("xodimlar.xlsx")));
   }
 
  private slots:

@@ -88,16 +88,22 @@ int DarkPixels(const QImage& image, int top, int bottom, int left, int right) {
   return dark;
 }
 
-TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
-  const report_sheet::ReportSheet sheet =
-      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
-  const report_files::ReportRenderer renderer(sheet);
-  constexpr double kScale = 2;  // pixels per point
+constexpr double kScale = 2;  // pixels per point
+
+// The page as the renderer paints it, kScale pixels to the point.
+QImage PaintedPage(const report_files::ReportRenderer& renderer) {
   QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
   page.fill(Qt::white);
   QPainter painter(&page);
   renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
-  painter.end();
+  return page;
+}
+
+TEST(ReportRenderer, DrawsTheGridOnTheTableOnlyAtThePageMargins) {
+  const report_sheet::ReportSheet sheet =
+      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false)));
+  const report_files::ReportRenderer renderer(sheet);
+  const QImage page = PaintedPage(renderer);
 
   const report_files::SheetLayout& layout = renderer.Layout();
   const double left = renderer.PageMarginsPoints().left();
@@ -142,12 +148,7 @@ TEST(ReportRenderer, TitleAndSignatureLineShowWholeNamesOfAnyLength) {
   EXPECT_EQ(usualRenderer.Layout().RowHeight(2), 40);
   EXPECT_EQ(BoxAt(usualRenderer.Layout(), 22, col::A).font.pointSizeF(), 9);
 
-  constexpr double kScale = 2;
-  QImage page((renderer.PageSizePoints() * kScale).toSize(), QImage::Format_RGB32);
-  page.fill(Qt::white);
-  QPainter painter(&page);
-  renderer.PaintPage(painter, QRectF(QPointF(0, 0), renderer.PageSizePoints() * kScale));
-  painter.end();
+  const QImage page = PaintedPage(renderer);
   // The heading is centred in its row: the title's last line stays in its own row and leaves
   // the top of row 3 empty.
   const double top = renderer.PageMarginsPoints().top();
