@@ -19,9 +19,6 @@
 namespace soatnoma::desktop::testing {
 namespace {
 
-constexpr report_editing::CellPlace kC8{8, col::C};
-constexpr report_editing::CellPlace kK14{14, col::K};
-
 // The hours of a cell in the copy kept aside, or -1 when there is no readable copy.
 double CopiedHours(const ReportWindow& report, report_editing::CellPlace place) {
   const workbook_package::OpenOutcome copy = report_files::OpenXlsx(report.Autosave().WorkbookPath().toStdString());

@@ -8,6 +8,7 @@
 #include "form_driver.h"
 #include "desktop/cell_editor.h"
 #include "model/relative_formula.h"
+#include "model/workload_table.h"
 #include "desktop/main_window.h"
 #include "desktop/report_view.h"
 #include "desktop/report_window.h"
@@ -15,6 +16,14 @@
 #include "staff_files/staff_export.h"
 
 namespace soatnoma::desktop::testing {
+
+// The cells the tests correct most: lessons in September and October, the year's lessons,
+// the year total and a kind of work in March.
+inline constexpr report_editing::CellPlace kC8{8, col::C};
+inline constexpr report_editing::CellPlace kD8{8, col::D};
+inline constexpr report_editing::CellPlace kS8{8, col::S};
+inline constexpr report_editing::CellPlace kS5{5, col::S};
+inline constexpr report_editing::CellPlace kK14{14, col::K};
 
 // A report of the form's run for the teacher, once its rounding pass has made it whole.
 inline ReportWindow* FinishedReport(const MainWindow& form, const QString& name, const QString& weekly) {

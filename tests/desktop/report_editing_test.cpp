@@ -18,12 +18,7 @@
 namespace soatnoma::desktop::testing {
 namespace {
 
-constexpr report_editing::CellPlace kC8{8, col::C};
-constexpr report_editing::CellPlace kD8{8, col::D};
 constexpr report_editing::CellPlace kF8{8, col::F};
-constexpr report_editing::CellPlace kS8{8, col::S};
-constexpr report_editing::CellPlace kS5{5, col::S};
-constexpr report_editing::CellPlace kK14{14, col::K};
 
 QString StatusOf(const ReportWindow& report) { return report.StatusText(); }
 

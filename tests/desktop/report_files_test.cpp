@@ -17,7 +17,6 @@
 namespace soatnoma::desktop::testing {
 namespace {
 
-constexpr report_editing::CellPlace kC8{8, col::C};
 constexpr report_editing::CellPlace kQ20{20, col::Q};
 
 QString PdfText(const QString& pdf) {

@@ -14,10 +14,6 @@
 namespace soatnoma::desktop::testing {
 namespace {
 
-constexpr report_editing::CellPlace kC8{8, col::C};
-constexpr report_editing::CellPlace kD8{8, col::D};
-constexpr report_editing::CellPlace kS5{5, col::S};
-
 QString StatusMessage(const ReportWindow& report) { return report.statusBar()->currentMessage(); }
 
 enum class Opening { F2, Typing, DoubleClick };

@@ -21,9 +21,6 @@
 namespace soatnoma::desktop::testing {
 namespace {
 
-constexpr report_editing::CellPlace kC8{8, col::C};
-constexpr report_editing::CellPlace kD8{8, col::D};
-
 report_sheet::ReportSheet Report(std::string weekly) {
   roster_rules::RosterTeacher teacher;
   teacher.name = "Karimova Dilnoza";

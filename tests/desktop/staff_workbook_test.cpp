@@ -21,11 +21,6 @@
 #include "staff_files/staff_document.h"
 
 namespace soatnoma::desktop::testing {
-namespace {
-
-constexpr report_editing::CellPlace kC8{8, col::C};
-
-}  // namespace
 
 class StaffWorkbookTest : public FormTestCase {
   Q_OBJECT
