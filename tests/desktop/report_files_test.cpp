@@ -154,6 +154,10 @@ class ReportFilesTest : public FormTestCase {
       return report->ExportPdf() ? PdfText(person_.savePath) : QString();
     }();
     QVERIFY(before.contains(QStringLiteral("Karimova Dilnoza")) && !before.contains(QStringLiteral("777")));
+    const int year = report->CalendarYear();
+    QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(
+        QStringLiteral("/Karimova Dilnoza %1-%2.pdf").arg(year).arg(year + 1)));
+    QVERIFY(!report->IsSaved());  // a PDF is no workbook: the report still asks before closing
     report->View().SetCurrentCell(kC8);
     QTest::keyClick(&report->View(), Qt::Key_F2);
     QTest::keyClicks(&report->View().Editor(), "777");  // no Enter: Ctrl+S while typing
@@ -173,6 +177,7 @@ class ReportFilesTest : public FormTestCase {
       QVERIFY2(text.contains(QStringLiteral("777")), qPrintable(pdf));
       QVERIFY(text.contains(QStringLiteral("Karimova Dilnoza")));
     }
+    QVERIFY(person_.messages.empty());
   }
 
   // Asked once for a state of the cells to check, naming them; not again for the same cells,

@@ -81,18 +81,6 @@ class ReportWindowTest : public FormTestCase {
     }
   }
 
-  // What the PDF and the print hold is the report files' test; the name offered, and that a
-  // report is still unsaved after a PDF, are the window's.
-  void exportsPdfAndPrints() {
-    ReportWindow& report = RunTeacher("Karimova Dilnoza");
-    person_.savePath = InFolder("hisobot.pdf");
-    QVERIFY(report.ExportPdf());
-    QVERIFY(person_.saveRequests.back().suggestedPath.endsWith(QStringLiteral("/Karimova Dilnoza 2025-2026.pdf")));
-    QVERIFY(!report.IsSaved());  // a PDF is no workbook: the report still asks before closing
-    QVERIFY(report.Print());
-    QVERIFY(person_.messages.empty());
-  }
-
   void faultsAreToldNotFatal() {
     ReportWindow& report = RunTeacher("Karimova Dilnoza");
     person_.savePath = InFolder("no-such-folder/hisobot.xlsx");
