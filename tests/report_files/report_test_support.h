@@ -19,6 +19,7 @@
 #include <zip.h>
 
 #include "sheet_test_support.h"
+#include "report_sheet/report_texts.h"
 #include "workbook_package/package_names.h"
 #include "report_files/xlsx_package.h"
 
@@ -127,6 +128,23 @@ inline void ReplaceInPart(const std::string& path, const std::string& entry, con
     part = std::regex_replace(
         part, found, to, firstOnly ? std::regex_constants::format_first_only : std::regex_constants::format_default);
   });
+}
+
+// A PDF's page as its text tool reads it holds the form's whole title and both ends of its
+// signature line, the teacher's with the whole name, however the lines broke them.
+inline void ExpectWholeTitleAndSignatureLine(const std::string& pdf, const report_sheet::ReportTexts& texts, int year) {
+  const auto withoutBlanks = [](std::string text) {
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+    return text;
+  };
+  const std::string page = RunTool("pdftotext " + Quoted(pdf) + " -").output;
+  const std::string compact = withoutBlanks(page);
+  EXPECT_NE(compact.find(withoutBlanks(report_sheet::TitleSentence(texts, year))), std::string::npos) << page;
+  EXPECT_NE(compact.find(withoutBlanks(std::string(report_sheet::report_text::kFooterTeacher) + texts.name)),
+            std::string::npos)
+      << page;
+  EXPECT_NE(compact.find(withoutBlanks(std::string(report_sheet::report_text::kFooterDeputy))), std::string::npos)
+      << page;
 }
 
 // One XML part of a saved workbook.
