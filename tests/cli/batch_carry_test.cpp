@@ -4,10 +4,8 @@
 // stderr; the exit status is what it would be without them.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "corrected_staff_sheet.h"
-#include "cli/batch_command.h"
+#include "cli_runner.h"
 #include "cli_core/exit_codes.h"
 #include "report_editing/report_corrections.h"
 #include "report_test_support.h"
@@ -22,19 +20,9 @@ using soatnoma::testing::WriteFile;
 constexpr report_editing::CellPlace kC8 = staff_files::testing::kCorrectedCell;
 constexpr std::string_view kHeadings = "ism,maktab,fan,toifa,soat,stavka,rahbar\n";
 
-struct BatchRun {
-  int status = -1;
-  std::string err;
-};
-
-BatchRun BatchInto(const ScratchFolder& folder, const std::string& rows, const std::string& output) {
+testing::CliResult BatchInto(const ScratchFolder& folder, const std::string& rows, const std::string& output) {
   WriteFile(folder.File("royxat.csv"), std::string(kHeadings) + rows);
-  std::ostringstream out;
-  std::ostringstream err;
-  const std::vector<std::string> args = {folder.File("royxat.csv"), "-o", output, "--year", "2025"};
-  const int status = RunBatchCommandAt(
-      args, out, err, [] { return 2031; }, false);
-  return {status, err.str()};
+  return testing::RunBatchAt({folder.File("royxat.csv"), "-o", output, "--year", "2025"}, 2031);
 }
 
 TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
@@ -50,7 +38,7 @@ TEST(BatchCarry, CorrectionsOfUnchangedRowsAreKeptAndTheOthersNamed) {
 
   // A new teacher first, Vali's hours changed, Hasan gone: only Ali's correction can stay.
   const std::string newcomer = "Yangi Ustoz,12,fizika,yuqori,20,,\n";
-  const BatchRun again = BatchInto(folder, newcomer + ali + "Vali Aliyev,12,tarix,yuqori,19,,\n", book);
+  const auto again = BatchInto(folder, newcomer + ali + "Vali Aliyev,12,tarix,yuqori,19,,\n", book);
   EXPECT_EQ(again.status, cli_core::kExitOk);
   EXPECT_EQ(again.err,
             "tuzatishlar ko'chirilmadi: \"Vali Aliyev\" (\"Vali Aliyev\" varag'i): ro'yxatdagi qatori o'zgargan\n"

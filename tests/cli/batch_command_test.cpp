@@ -16,6 +16,7 @@
 #include "staff_files/example_roster.h"
 #include "batch_test_support.h"
 #include "cli/batch_command.h"
+#include "cli_runner.h"
 #include "cli/cli.h"
 #include "cli_core/exit_codes.h"
 #include "cli/held_interruptions.h"
@@ -37,19 +38,11 @@ using staff_files::testing::SavedWorkbook;
 
 constexpr int kClockYear = 2031;
 
-struct BatchRun {
-  int status = -1;
-  std::string err;
-};
+using BatchRun = testing::CliResult;
 
-BatchRun Batch(std::vector<std::string> args, bool showProgress = false) {
-  std::ostringstream out;
-  std::ostringstream err;
-  BatchRun run;
-  run.status = RunBatchCommandAt(
-      args, out, err, [] { return kClockYear; }, showProgress);
-  EXPECT_EQ(out.str(), "");
-  run.err = err.str();
+BatchRun Batch(const std::vector<std::string>& args, bool showProgress = false) {
+  BatchRun run = testing::RunBatchAt(args, kClockYear, showProgress);
+  EXPECT_EQ(run.out, "");
   return run;
 }
 
@@ -322,14 +315,11 @@ TEST(BatchCommand, InterruptedBatchLeavesNoFileBehind) {
   const SignalAction counting(SIGINT, CountInterrupt);
   interruptsDelivered = 0;
   SignalMidway ctrlC{SIGINT};
-  std::ostringstream out;
-  std::ostringstream err;
-  const std::vector<std::string> args = {folder.File("xodimlar.csv"), "-o", folder.File("xodimlar.pdf")};
-  const int status = RunBatchCommandAt(
-      args, out, err, [] { return kClockYear; }, false, std::ref(ctrlC));
+  const BatchRun run = testing::RunBatchAt({folder.File("xodimlar.csv"), "-o", folder.File("xodimlar.pdf")}, kClockYear,
+                                           false, std::ref(ctrlC));
   ASSERT_EQ(ctrlC.sentAfter, 1) << "the signal was never sent";
-  EXPECT_EQ(status, cli_core::kExitInterrupted) << err.str();
-  EXPECT_EQ(err.str(), "To'xtatildi, fayl yozilmadi.\n");
+  EXPECT_EQ(run.status, cli_core::kExitInterrupted) << run.err;
+  EXPECT_EQ(run.err, "To'xtatildi, fayl yozilmadi.\n");
   EXPECT_EQ(interruptsDelivered, 1);
   EXPECT_EQ(ReadFile(folder.File("xodimlar.pdf")), "earlier");
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"xodimlar.csv", "xodimlar.pdf"}));
@@ -343,13 +333,10 @@ TEST(BatchCommand, SignalsTheCallerIgnoresDoNotStopIt) {
   for (const auto& [signal, file] : {std::pair{SIGHUP, "nohup.pdf"}, std::pair{SIGINT, "fonda.pdf"}}) {
     const SignalAction ignored(signal, SIG_IGN);
     SignalMidway sent{signal};
-    std::ostringstream out;
-    std::ostringstream err;
-    const std::vector<std::string> args = {folder.File("xodimlar.csv"), "-o", folder.File(file)};
-    const int status = RunBatchCommandAt(
-        args, out, err, [] { return kClockYear; }, false, std::ref(sent));
+    const BatchRun run =
+        testing::RunBatchAt({folder.File("xodimlar.csv"), "-o", folder.File(file)}, kClockYear, false, std::ref(sent));
     ASSERT_EQ(sent.sentAfter, 1) << file << ": the signal was never sent";
-    EXPECT_EQ(status, cli_core::kExitOk) << file << "\n" << err.str();
+    EXPECT_EQ(run.status, cli_core::kExitOk) << file << "\n" << run.err;
     EXPECT_TRUE(ReadFile(folder.File(file)).starts_with("%PDF")) << file;
   }
 }
