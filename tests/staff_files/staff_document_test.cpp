@@ -168,12 +168,9 @@ TEST(StaffDocument, AnUnmarkedStaffWorkbookIsKnownAndMarkedWhenSaved) {
   EXPECT_TRUE(report_editing::ReportCorrections(again.sheet, again.notes).IsCorrected({8, col::C}));
 }
 
-std::string Refusal(const WorkbookOpening& opening) {
-  const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&opening);
-  return refusal ? refusal->message : "(not refused)";
-}
-
-std::string Refusal(const workbook_package::OpenOutcome& outcome) {
+// What opening a workbook or a sheet refused with.
+template <typename Outcome>
+std::string Refusal(const Outcome& outcome) {
   const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome);
   return refusal ? refusal->message : "(not refused)";
 }

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <map>
 #include <set>
+#include <vector>
 #include <string>
 
 #include "even_metrics.h"
@@ -32,6 +34,20 @@ inline pugi::xml_document Parsed(const workbook_parts::PackageParts& parts, cons
       document.load_buffer(part->text.data(), part->text.size(), pugi::parse_default | pugi::parse_ws_pcdata);
   EXPECT_TRUE(result) << name << ": " << result.description() << " at " << result.offset;
   return document;
+}
+
+// A worksheet's cells by name, and a workbook's list of sheets.
+inline std::map<std::string, pugi::xml_node> CellsOf(const pugi::xml_document& worksheet) {
+  std::map<std::string, pugi::xml_node> cells;
+  for (const auto row : worksheet.child("worksheet").child("sheetData").children("row")) {
+    for (const auto cell : row.children("c")) cells[cell.attribute("r").value()] = cell;
+  }
+  return cells;
+}
+inline std::vector<pugi::xml_node> SheetsOf(const pugi::xml_document& workbook) {
+  std::vector<pugi::xml_node> sheets;
+  for (const auto sheet : workbook.child("workbook").child("sheets").children("sheet")) sheets.push_back(sheet);
+  return sheets;
 }
 
 inline std::set<std::string> PartNames(const workbook_parts::PackageParts& parts) {

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "workbook_package/package_names.h"
-#include "report_sheet/report_builder.h"
+#include "report_sheet/sheet_test_support.h"
 #include "report_editing/report_corrections.h"
 #include "workbook_package/stored_number.h"
 #include "workbook_package/workbook_text.h"
@@ -23,17 +23,8 @@ using testing::EvenMetrics;
 using testing::Parsed;
 
 report_sheet::ReportSheet Report(TeacherCategory category, std::string weekly, std::string rate) {
-  report_sheet::ReportRequest request;
-  request.category = category;
-  request.weeklyHours = std::move(weekly);
-  request.rate = std::move(rate);
-  request.classLeader = true;
-  request.texts = {"7", "ona tili & <adabiyot>", "Aliyeva O\xCA\xBBg\xCA\xBBiloy _x0041_"};
-  request.calendarYear = 2026;
-  auto outcome = report_sheet::BuildReport(request);
-  EXPECT_TRUE(std::holds_alternative<report_sheet::ReportSheet>(outcome));
-  return std::holds_alternative<report_sheet::ReportSheet>(outcome) ? std::get<report_sheet::ReportSheet>(outcome)
-                                                                    : report_sheet::ReportSheet();
+  const report_sheet::ReportTexts texts{"7", "ona tili & <adabiyot>", "Aliyeva O\xCA\xBBg\xCA\xBBiloy _x0041_"};
+  return testing::Built(report_sheet::BuildReport(testing::Teacher(category, weekly, rate, true, texts, 2026)));
 }
 
 PackageParts PartsOf(const report_sheet::ReportSheet& sheet, const workbook_package::WorkbookNotes& notes = {}) {
@@ -42,14 +33,7 @@ PackageParts PartsOf(const report_sheet::ReportSheet& sheet, const workbook_pack
   return ReportWorkbookParts(sheet, layout, notes);
 }
 
-// The sheet's cells by name.
-std::map<std::string, pugi::xml_node> CellsOf(const pugi::xml_document& worksheet) {
-  std::map<std::string, pugi::xml_node> cells;
-  for (const auto row : worksheet.child("worksheet").child("sheetData").children("row")) {
-    for (const auto cell : row.children("c")) cells[cell.attribute("r").value()] = cell;
-  }
-  return cells;
-}
+using testing::CellsOf;
 
 std::string CellName(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
 

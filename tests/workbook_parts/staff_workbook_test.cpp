@@ -52,11 +52,8 @@ Staff StaffOf(const std::vector<roster_rules::RosterTeacher>& teachers) {
   return staff;
 }
 
-std::vector<pugi::xml_node> SheetsOf(const pugi::xml_document& workbook) {
-  std::vector<pugi::xml_node> sheets;
-  for (const auto sheet : workbook.child("workbook").child("sheets").children("sheet")) sheets.push_back(sheet);
-  return sheets;
-}
+using testing::CellsOf;
+using testing::SheetsOf;
 
 TEST(StaffWorkbookTest, OpensOnTheSummaryWhoseTotalsReferToEachTeachersSheet) {
   const Staff staff = StaffOf({Teacher("Aliyev Vali", "24", false, 2), Teacher("Karimova O'g'iloy", "18", false, 3),
@@ -151,13 +148,12 @@ TEST(ExampleWorkbookTest, HoldsTheListAndItsNotesWithTheHeadingBoldAndKeptInView
     EXPECT_EQ(sheets[i].attribute("name").value(), described[i].name);
     const auto document = Parsed(parts, workbook_package::WorksheetPart(static_cast<int>(i + 1)));
     const auto sheet = document.child("worksheet");
-    const auto rows = sheet.child("sheetData");
+    auto cells = CellsOf(document);
     // Every cell as described: a text, a number, or left out when empty.
     for (std::size_t r = 0; r < described[i].rows.size(); ++r) {
       for (std::size_t c = 0; c < described[i].rows[r].size(); ++c) {
         const std::string name = ColumnLetters(static_cast<int>(c + 1)) + std::to_string(r + 1);
-        const auto cell = rows.find_child_by_attribute("row", "r", std::to_string(r + 1).c_str())
-                              .find_child_by_attribute("c", "r", name.c_str());
+        const pugi::xml_node cell = cells[name];
         const roster_rules::ExampleCell& given = described[i].rows[r][c];
         if (const double* number = std::get_if<double>(&given)) {
           EXPECT_EQ(cell.child_value("v"), workbook_package::StoredNumberText(*number)) << name;
