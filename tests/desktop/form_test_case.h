@@ -5,10 +5,12 @@
 #include <memory>
 
 #include <QObject>
+#include <QTest>
 
 #include "form_driver.h"
 #include "scripted_person.h"
 #include "desktop/main_window.h"
+#include "desktop/roster_dialog.h"
 
 namespace soatnoma::desktop::testing {
 
@@ -21,6 +23,16 @@ class FormTestCase : public QObject {
   void Reopen() {
     form_.reset();
     form_ = ShowForm(person_);
+  }
+  // The staff list opened from the form with Ctrl+R, as the teacher would, the open dialog
+  // answered with the path: the window it opened, or none.
+  RosterDialog* OpenRoster(const QString& rosterPath) {
+    person_.openPath = rosterPath;
+    form_->activateWindow();
+    const qsizetype before = form_->findChildren<RosterDialog*>().size();
+    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
+    const QList<RosterDialog*> dialogs = form_->findChildren<RosterDialog*>();
+    return dialogs.size() > before ? dialogs.last() : nullptr;
   }
 
   ScriptedPerson person_;

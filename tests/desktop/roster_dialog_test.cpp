@@ -69,16 +69,6 @@ class RosterDialogTest : public FormTestCase {
     return WriteContents(folder_.filePath(QString::fromLatin1(name)), contents);
   }
 
-  // The roster opened from the form with Ctrl+R, as the teacher would: the window it opened.
-  RosterDialog* OpenFromForm(const QString& rosterPath) {
-    person_.openPath = rosterPath;
-    form_->activateWindow();
-    const qsizetype before = form_->findChildren<RosterDialog*>().size();
-    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
-    const QList<RosterDialog*> dialogs = form_->findChildren<RosterDialog*>();
-    return dialogs.size() > before ? dialogs.last() : nullptr;
-  }
-
  private slots:
   void rowsShowTheirLineAndStatus() {
     QAction& action = Control<QAction>(*form_, "openRoster");
@@ -86,7 +76,7 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(form_->contextMenuPolicy(), Qt::ActionsContextMenu);
     QVERIFY(!action.toolTip().isEmpty());
 
-    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    RosterDialog* dialog = OpenRoster(Write("xodimlar.csv", kStaffList));
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(person_.openRequests.size(), std::size_t{1});
     QVERIFY(person_.openRequests.front().filter.contains(QStringLiteral("*.csv")));
@@ -111,7 +101,7 @@ class RosterDialogTest : public FormTestCase {
 
   void withoutAReadableRosterTheWindowOffersAnExample() {
     for (const QString& path : {QString(), folder_.filePath(QStringLiteral("yo'q.csv"))}) {
-      RosterDialog* empty = OpenFromForm(path);  // the open dialog cancelled, or a file not there
+      RosterDialog* empty = OpenRoster(path);  // the open dialog cancelled, or a file not there
       QVERIFY(empty && empty->isVisible());
       QVERIFY(empty->RosterPath().isEmpty());
       QCOMPARE(Control<QTableWidget>(*empty, "rosterRows").rowCount(), 0);
@@ -126,7 +116,7 @@ class RosterDialogTest : public FormTestCase {
     QVERIFY(person_.messages.front().text.startsWith(QStringLiteral("Ro'yxat o'qilmadi:")));
 
     // A list without a single ready teacher is shown, but offers nothing to save.
-    RosterDialog* dialog = OpenFromForm(Write("yomon.csv", kNoReadyRow));
+    RosterDialog* dialog = OpenRoster(Write("yomon.csv", kNoReadyRow));
     QVERIFY(dialog);
     QCOMPARE(dialog->ReadyCount(), 0);
     QVERIFY(!Control<QPushButton>(*dialog, "saveStaffWorkbook").isEnabled());
@@ -136,7 +126,7 @@ class RosterDialogTest : public FormTestCase {
   }
 
   void readyTeachersGoIntoOneWorkbookAndOnePdf() {
-    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    RosterDialog* dialog = OpenRoster(Write("xodimlar.csv", kStaffList));
     QVERIFY(dialog);
 
     person_.savePath = folder_.filePath(QStringLiteral("kitob.xlsx"));
@@ -168,7 +158,7 @@ class RosterDialogTest : public FormTestCase {
     const QString list = folder_.filePath(QStringLiteral("xodimlar.xlsx"));
     QVERIFY(staff_files::SaveExampleRoster(list.toStdString(), staff_files::ExampleRosterFormat::Xlsx).ok);
     const QByteArray listBytes = Contents(list);
-    RosterDialog* dialog = OpenFromForm(list);
+    RosterDialog* dialog = OpenRoster(list);
     QVERIFY(dialog && dialog->ReadyCount() == 4);
     QVERIFY(QFile::link(list, folder_.filePath(QStringLiteral("belgi.xlsx"))));
     QCOMPARE(::link(QFile::encodeName(list).constData(),
@@ -207,7 +197,7 @@ class RosterDialogTest : public FormTestCase {
   }
 
   void exampleRosterIsSavedInTheFormItsNameAsksFor() {
-    RosterDialog* dialog = OpenFromForm({});
+    RosterDialog* dialog = OpenRoster({});
     QVERIFY(dialog);
     auto& example = Control<QPushButton>(*dialog, "saveExampleRoster");
     QCOMPARE(example.text().remove(QLatin1Char('&')), QStringLiteral("Namuna..."));
@@ -236,7 +226,7 @@ class RosterDialogTest : public FormTestCase {
   // columns expected and the headings found; "Yordam" opens the how-to at the staff list.
   void aListWithoutTheProgramsHeadingsIsRefusedOnceAndHelpIsAtHand() {
     const char* list = "F.I.Sh.;Fani;Soat\nKarimova;fizika;24\nAliyev;kimyo;20\n";
-    RosterDialog* dialog = OpenFromForm(Write("boshqa.csv", list));
+    RosterDialog* dialog = OpenRoster(Write("boshqa.csv", list));
     QVERIFY(dialog);
     QCOMPARE(person_.messages.size(), std::size_t{1});
     QCOMPARE(person_.messages.front().icon, MessageIcon::Exclamation);
@@ -259,7 +249,7 @@ class RosterDialogTest : public FormTestCase {
   // The code page is said above the rows of the list read in it, and no longer once a UTF-8
   // list is opened after it.
   void windows1251IsSaidOnlyOfTheListReadInIt() {
-    RosterDialog* dialog = OpenFromForm(Write("windows.csv", kWindows1251List));
+    RosterDialog* dialog = OpenRoster(Write("windows.csv", kWindows1251List));
     QVERIFY(dialog);
     QCOMPARE(Cell(Control<QTableWidget>(*dialog, "rosterRows"), 0, kName), QStringLiteral("Каримова Дилноза"));
     QVERIFY(Control<QLabel>(*dialog, "rosterSummary").text().startsWith(QStringLiteral("Fayl Windows-1251")));
@@ -271,7 +261,7 @@ class RosterDialogTest : public FormTestCase {
     const QString longCategory =
         QStringLiteral("yuqori sinflar uchun, lekin bu matn juda uzun va ustunga sig'maydi ").repeated(3);
     const QByteArray list = "ism;maktab;fan;toifa;soat\nA;1;f;yuqori;24\nB;1;f;" + longCategory.toUtf8() + ";24\n";
-    RosterDialog* dialog = OpenFromForm(Write("uzun.csv", list.constData()));
+    RosterDialog* dialog = OpenRoster(Write("uzun.csv", list.constData()));
     QVERIFY(dialog);
     dialog->resize(700, 400);
     QApplication::processEvents();
@@ -297,7 +287,7 @@ class RosterDialogTest : public FormTestCase {
   }
 
   void stoppedExportKeepsTheEarlierFile() {
-    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    RosterDialog* dialog = OpenRoster(Write("xodimlar.csv", kStaffList));
     QVERIFY(dialog);
     const QTemporaryDir output;
     person_.savePath = output.filePath(QStringLiteral("kitob.xlsx"));
@@ -326,7 +316,7 @@ class RosterDialogTest : public FormTestCase {
   // teacher whose row changed is named first and nothing is written until the deputy
   // director goes on.
   void makingTheWorkbookAgainKeepsItsCorrections() {
-    RosterDialog* dialog = OpenFromForm(Write("xodimlar.csv", kStaffList));
+    RosterDialog* dialog = OpenRoster(Write("xodimlar.csv", kStaffList));
     QVERIFY(dialog);
     const QString book = folder_.filePath(QStringLiteral("kitob.xlsx"));
     person_.savePath = book;

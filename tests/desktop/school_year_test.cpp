@@ -36,14 +36,6 @@ class SchoolYearTest : public FormTestCase {
     person_.now = QDateTime(person_.today, QTime(9, 30));
   }
 
-  RosterDialog* OpenRoster(const QString& rosterPath) {
-    person_.openPath = rosterPath;
-    form_->activateWindow();
-    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
-    const QList<RosterDialog*> dialogs = form_->findChildren<RosterDialog*>();
-    return dialogs.isEmpty() ? nullptr : dialogs.last();
-  }
-
  private slots:
   void theDateGivesTheYearUntilAnotherIsChosen() {
     QMenu& menu = YearMenu(*form_);
