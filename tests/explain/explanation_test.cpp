@@ -34,8 +34,6 @@ std::optional<double> NumberAfter(const std::string& line, const std::string& be
   return std::strtod(number.c_str(), nullptr);
 }
 
-bool StartsWith(const std::string& line, const std::string& start) { return line.rfind(start, 0) == 0; }
-
 // A cell of hours read line by line: where its hours began, what came in and went out, the
 // correction, and the hours it ends with; none where it was emptied.
 struct ReadHours {
@@ -47,15 +45,15 @@ struct ReadHours {
 ReadHours ReadHoursLines(const std::vector<std::string>& lines) {
   ReadHours read;
   for (const std::string& line : lines) {
-    if (StartsWith(line, "Haftalik ")) read.begun = NumberAfter(line, " = ").value_or(NAN);
-    if (StartsWith(line, "Belgilangan: ")) read.begun = NumberAfter(line, ": ").value_or(NAN);
-    if (StartsWith(line, "Jami: ")) read.begun = NumberAfter(line, ": ").value_or(NAN);  // a leader's row 12
-    if (StartsWith(line, "Oldingi katakdan")) read.moved += NumberAfter(line, ") ").value_or(NAN);
+    if (line.starts_with("Haftalik ")) read.begun = NumberAfter(line, " = ").value_or(NAN);
+    if (line.starts_with("Belgilangan: ")) read.begun = NumberAfter(line, ": ").value_or(NAN);
+    if (line.starts_with("Jami: ")) read.begun = NumberAfter(line, ": ").value_or(NAN);  // a leader's row 12
+    if (line.starts_with("Oldingi katakdan")) read.moved += NumberAfter(line, ") ").value_or(NAN);
     if (line.find(" keyingi katakka ") != std::string::npos || line.find(" hech qayerga ") != std::string::npos) {
       read.moved -= NumberAfter(line, "").value_or(NAN);
     }
-    if (StartsWith(line, "Tuzatish: ")) read.moved += NumberAfter(line, ": ").value_or(NAN);
-    if (StartsWith(line, "Yaxlitlangani: ")) read.rounded = NumberAfter(line, ": ");
+    if (line.starts_with("Tuzatish: ")) read.moved += NumberAfter(line, ": ").value_or(NAN);
+    if (line.starts_with("Yaxlitlangani: ")) read.rounded = NumberAfter(line, ": ");
   }
   return read;
 }

@@ -21,10 +21,6 @@ using testing::Teacher;
 
 constexpr int kColumnS = 19;
 
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // Digits after the decimal comma of an hours text: 2 for "2108,25".
 std::size_t Decimals(const std::string& text) {
   const std::size_t comma = text.find(',');
@@ -86,9 +82,9 @@ TEST(CorrectionTexts, TheComputedHoursBackAreTheSameTotal) {
   const CellPlace cell = corrections.EditableCells().front();
   const double computed = corrections.ComputedHours(cell);
   corrections.SetHours(cell, computed + 39.25);
-  EXPECT_TRUE(EndsWith(YearTotalText(corrections), ", farqi: +39,25)")) << YearTotalText(corrections);
+  EXPECT_TRUE(YearTotalText(corrections).ends_with(", farqi: +39,25)")) << YearTotalText(corrections);
   corrections.SetHours(cell, computed);
-  EXPECT_TRUE(EndsWith(YearTotalText(corrections), "(hisoblangani bilan bir xil)")) << YearTotalText(corrections);
+  EXPECT_TRUE(YearTotalText(corrections).ends_with("(hisoblangani bilan bir xil)")) << YearTotalText(corrections);
 }
 
 // Entries that are no hours of a cell are refused with the reason, the number named as the
