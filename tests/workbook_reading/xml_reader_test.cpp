@@ -60,6 +60,8 @@ TEST(XmlReader, RefusesWhatIsNotWellFormed) {
            "<a>\x01</a>",                               // a control character
            "<a>\xC3</a>",                               // no UTF-8
            "<a>\xEF\xBF\xBE</a>",                       // U+FFFE
+           "<a>&#xFFFE;</a>",                           // or a reference to it
+           "<a/>\x01",                                  // a control character after the root
            "<!DOCTYPE a [<!ENTITY e 'x'>]><a>&e;</a>",  // a document type, whose entities could grow
            "<a><!-- never ends </a>",
            "<1a/>",  // a name that is none
