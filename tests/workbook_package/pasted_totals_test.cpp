@@ -8,6 +8,7 @@
 #include "workbook_package/opened_report.h"
 #include "workbook_package/pasted_totals.h"
 #include "model/workload_table.h"
+#include "reference_tables.h"
 #include "sheet_test_support.h"
 
 namespace soatnoma::workbook_package {
@@ -43,40 +44,24 @@ void ExpectSameCells(const CellGrid& opened, const CellGrid& written, const std:
   }
 }
 
-struct Case {
-  TeacherCategory category;
-  const char* weekly;
-  const char* rate;
-  bool leader;
-};
-
-// The teachers of the reference tables: among them sheets whose quarter totals hold a fixed
-// correction, a number the sum of its months does not give.
-constexpr Case kCases[] = {
-    {TeacherCategory::Primary, "18", "18", true},    {TeacherCategory::Primary, "18", "18", false},
-    {TeacherCategory::Primary, "22.5", "18", true},  {TeacherCategory::Primary, "22.5", "18", false},
-    {TeacherCategory::Primary, "31.5", "18", false}, {TeacherCategory::Upper, "10", "18", false},
-    {TeacherCategory::Upper, "10.5", "18", false},   {TeacherCategory::Upper, "13", "40", true},
-    {TeacherCategory::Upper, "20", "20", true},      {TeacherCategory::Upper, "20", "20", false},
-    {TeacherCategory::Upper, "24", "20", true},      {TeacherCategory::Upper, "24", "20", false},
-    {TeacherCategory::Upper, "27", "20", true},
-};
-
-std::string NameOf(const Case& c) { return std::string(c.weekly) + "/" + c.rate + (c.leader ? " leader" : ""); }
-
-// A sheet as the program writes it opens as it was, with nothing said; pasted as values,
-// it opens with the formulas the program wrote, and the teacher is told (that a correction
-// then moves the totals is the staff document's test of such a sheet).
+// The teachers of the reference tables, among them sheets whose quarter totals hold a fixed
+// correction, a number the sum of its months does not give. A sheet as the program writes
+// it opens as it was, with nothing said; pasted as values, it opens with the formulas the
+// program wrote, and the teacher is told (that a correction then moves the totals is the
+// staff document's test of such a sheet).
 TEST(PastedTotals, OpenedSheetHasTheFormulasTheProgramWrote) {
-  for (const Case& c : kCases) {
+  const auto references = reference_tables::References(false);
+  ASSERT_GE(references.size(), 13u);
+  for (const reference_tables::Reference& c : references) {
     const report_sheet::ReportSheet written =
         Built(report_sheet::BuildReport(Teacher(c.category, c.weekly, c.rate, c.leader)));
+    const std::string name = c.file.stem().string();
     const OpenedReport asWritten = OpenedWhole(written);
-    ExpectSameCells(asWritten.sheet.Cells(), written.Cells(), NameOf(c) + " as written");
-    EXPECT_EQ(asWritten.notice, "") << NameOf(c);
+    ExpectSameCells(asWritten.sheet.Cells(), written.Cells(), name + " as written");
+    EXPECT_EQ(asWritten.notice, "") << name;
     const OpenedReport pasted = OpenedWhole(PastedAsValues(written));
-    ExpectSameCells(pasted.sheet.Cells(), written.Cells(), NameOf(c) + " pasted");
-    EXPECT_NE(pasted.notice.find(" ta jami boshqa dasturda"), std::string::npos) << NameOf(c);
+    ExpectSameCells(pasted.sheet.Cells(), written.Cells(), name + " pasted");
+    EXPECT_NE(pasted.notice.find(" ta jami boshqa dasturda"), std::string::npos) << name;
   }
 }
 
