@@ -31,8 +31,6 @@ void Shot(QWidget& window, const char* name) {
 class ExplanationTest : public FormTestCase {
   Q_OBJECT
 
-  QTemporaryDir folder_;
-
  private slots:
   void thePanelFollowsTheCellInFocus() {
     ReportWindow* report = FinishedReport(*form_, "Aliyev Vali", "24");

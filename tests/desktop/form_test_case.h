@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "form_driver.h"
@@ -35,8 +36,12 @@ class FormTestCase : public QObject {
     return dialogs.size() > before ? dialogs.last() : nullptr;
   }
 
+  // A file of the test's own folder, removed with it.
+  QString InFolder(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
+
   ScriptedPerson person_;
   std::unique_ptr<MainWindow> form_;
+  QTemporaryDir folder_;
 
  private slots:
   void init() {

@@ -31,9 +31,6 @@ QString PdfText(const QString& pdf) {
 class ReportFilesTest : public FormTestCase {
   Q_OBJECT
 
-  QTemporaryDir folder_;
-  QString InFolder(const char* file) const { return folder_.filePath(QString::fromLatin1(file)); }
-
  private slots:
   void savedCorrectionsComeBackWhenTheWorkbookIsOpened() {
     // Every text filled in: the status line of the run says only what the opened one can.

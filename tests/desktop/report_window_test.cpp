@@ -30,8 +30,6 @@ QByteArray Head(const QString& path, int bytes) {
 class ReportWindowTest : public FormTestCase {
   Q_OBJECT
 
-  QTemporaryDir folder_;
-
   void Prepare() override {
     person_.today = QDate(2025, 1, 1);
     person_.printedFile = InFolder("printed.pdf");
@@ -48,7 +46,6 @@ class ReportWindowTest : public FormTestCase {
     if (!report) qFatal("the run opened no report");
     return *report;
   }
-  QString InFolder(const char* file) const { return folder_.filePath(QString::fromLatin1(file)); }
 
  private slots:
   // A name of 200 "Ж", as the form takes it, was offered a file name of 415 bytes, which no

@@ -63,8 +63,6 @@ int WorkbookSheets(const QString& path) {
 class RosterDialogTest : public FormTestCase {
   Q_OBJECT
 
-  QTemporaryDir folder_;
-
   QString Write(const char* name, const char* contents) const {
     return WriteContents(folder_.filePath(QString::fromLatin1(name)), contents);
   }

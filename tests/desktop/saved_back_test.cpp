@@ -43,10 +43,6 @@ void ChangeD8Elsewhere(const QString& path) {
 class SavedBackTest : public FormTestCase {
   Q_OBJECT
 
-  QTemporaryDir folder_;
-
-  QString InFolder(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
-
   // The file opened in a report window (a staff workbook's first teacher) and corrected there.
   ReportWindow* OpenedAndCorrected(const QString& path) {
     person_.staffChoices = {0};

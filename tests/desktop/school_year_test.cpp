@@ -29,8 +29,6 @@ QMenu& YearMenu(const MainWindow& form) { return Control<QMenu>(form, "schoolYea
 class SchoolYearTest : public FormTestCase {
   Q_OBJECT
 
-  QTemporaryDir folder_;
-
   void Prepare() override {
     person_.today = QDate(2027, 2, 14);
     person_.now = QDateTime(person_.today, QTime(9, 30));

@@ -25,8 +25,6 @@ namespace soatnoma::desktop::testing {
 class StaffWorkbookTest : public FormTestCase {
   Q_OBJECT
 
-  QTemporaryDir folder_;
-
   QString StaffWorkbook() {
     return WriteStaffWorkbook(staff_files::testing::kStaffList, folder_.filePath(QStringLiteral("xodimlar.xlsx")));
   }
