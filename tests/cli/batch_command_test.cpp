@@ -35,6 +35,7 @@ using staff_files::testing::kRefusedRows;
 using staff_files::testing::kSheetNames;
 using staff_files::testing::kStaffList;
 using staff_files::testing::SavedWorkbook;
+using testing::Lines;
 
 constexpr int kClockYear = 2031;
 
@@ -44,13 +45,6 @@ BatchRun Batch(const std::vector<std::string>& args, bool showProgress = false) 
   BatchRun run = testing::RunBatchAt(args, kClockYear, showProgress);
   EXPECT_EQ(run.out, "");
   return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
 }
 
 TEST(BatchCommand, WorkbookHoldsEveryGoodRowInRosterOrderAndTheSummary) {

@@ -25,6 +25,14 @@ inline CliResult RunCliWith(std::vector<std::string> args) {
   return result;
 }
 
+// What a command printed, line by line.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
 // The batch command with the clock at the year given.
 inline CliResult RunBatchAt(const std::vector<std::string>& args, int clockYear, bool showProgress = false,
                             const AfterEachTeacher& afterEachTeacher = {}) {
