@@ -1,7 +1,7 @@
 #pragma once
 // Teachers of a staff list as the staff workbook's tests write them, all of school 12 and
-// physics at the rate of 20, the report a teacher's run makes of each, and a summary's
-// cells as a workbook stores them.
+// physics at the rate of 20, the report a teacher's run makes of each, their rows of the
+// summary, and a summary's cells as a workbook stores them.
 
 #include <string>
 #include <variant>
@@ -27,6 +27,20 @@ inline roster_rules::RosterTeacher Teacher(std::string name, std::string weekly,
 
 inline report_sheet::ReportSheet ReportOf(const roster_rules::RosterTeacher& teacher, int year = 2025) {
   return std::get<report_sheet::ReportSheet>(report_sheet::BuildReport(ReportRequestFor(teacher, year)));
+}
+
+// A teacher's row of the summary, on a sheet of the teacher's name: physics at the rate of
+// 20 for 24 hours a week.
+inline SummaryRow SummaryRowOf(std::string name, double annualTotal, std::string school = "12") {
+  SummaryRow row;
+  row.name = std::move(name);
+  row.school = std::move(school);
+  row.subject = "fizika";
+  row.weeklyHours = 24;
+  row.rate = 20;
+  row.sheetName = row.name;
+  row.annualTotal = annualTotal;
+  return row;
 }
 
 // The summary's cells as a workbook stores them.

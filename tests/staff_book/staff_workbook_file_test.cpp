@@ -18,15 +18,7 @@ namespace {
 
 using testing::Stored;
 
-SummaryRow Row(std::string name, std::string sheet, double total) {
-  SummaryRow row;
-  row.name = std::move(name);
-  row.school = "12";
-  row.sheetName = std::move(sheet);
-  row.annualTotal = total;
-  row.weeklyHours = 24;
-  return row;
-}
+SummaryRow Row(std::string name, double total) { return testing::SummaryRowOf(std::move(name), total); }
 
 // The program's own reference read back whatever the sheet's name, and as spreadsheet
 // programs write it back: a plain name without quotes, absolute or mixed rows and columns.
@@ -79,8 +71,8 @@ TEST(StaffWorkbookFile, KindIsToldByTheMarkOrBySummaryFirst) {
 // naming a sheet that is not there, a second row of one sheet, a sheet no row refers to, and
 // totals stored as no number. Every row and every sheet is listed; none is dropped.
 TEST(StaffWorkbookFile, NoTeacherOfTheSummaryOrOfTheSheetsIsDropped) {
-  const std::vector<SummaryRow> rows = {Row("Ali", "Ali", 100),   Row("Vali", "Vali", 200), Row("Gani", "Gani", 300),
-                                        Row("Soli", "Soli", 400), Row("Olim", "Olim", 500), Row("Zokir", "Zokir", 600)};
+  const std::vector<SummaryRow> rows = {Row("Ali", 100),  Row("Vali", 200), Row("Gani", 300),
+                                        Row("Soli", 400), Row("Olim", 500), Row("Zokir", 600)};
   std::vector<StoredSheetCell> cells = Stored(DescribeStaffSummary(rows, 2025));
   const int total = 9;
   for (StoredSheetCell& cell : cells) {
@@ -153,7 +145,7 @@ TEST(StaffWorkbookFile, EachSheetKeepsItsOwnNotes) {
 }
 
 TEST(StaffWorkbookFile, ASavedTotalStoresTheSummarysSumsAnew) {
-  const std::vector<SummaryRow> rows = {Row("A", "A", 100), Row("B", "B", 200), Row("C", "C", 300)};
+  const std::vector<SummaryRow> rows = {Row("A", 100), Row("B", 200), Row("C", 300)};
   const std::vector<StoredCellChange> changes = SummaryCellChanges(Stored(DescribeStaffSummary(rows, 2025)), "B", 250);
   const auto at = [&](int row, int column) -> std::optional<double> {
     for (const StoredCellChange& change : changes) {
@@ -187,8 +179,7 @@ TEST(StaffWorkbookFile, PropertiesArePartOfTheWorkbookAsItStoresThem) {
 // title as stored, and a total saved into the workbook (1548 corrected to 1550) in its row
 // and in the staff's total.
 TEST(StaffWorkbookFile, TheSummaryPrintsAsTheWorkbookStoresIt) {
-  std::vector<SummaryRow> rows = {Row("Vali Karimov", "Vali Karimov", 1200), Row("Oʻtkir", "Oʻtkir", 1548),
-                                  Row("A 'B'", "A 'B'", 900.5)};
+  std::vector<SummaryRow> rows = {Row("Vali Karimov", 1200), Row("Oʻtkir", 1548), Row("A 'B'", 900.5)};
   rows[1].category = TeacherCategory::Primary;
   rows[1].classLeader = true;
   rows[1].rate = 18;

@@ -10,23 +10,17 @@
 #include <string>
 
 #include "even_metrics.h"
+#include "school_staff.h"
 #include "staff_book/staff_book.h"
 
 namespace soatnoma::staff_book {
 namespace {
 
-using testing::EvenMetrics;
+using soatnoma::testing::EvenMetrics;
 
 SummaryRow Teacher(int number, std::string name = {}) {
-  SummaryRow row;
-  row.name = name.empty() ? "O'qituvchi " + std::to_string(number) : std::move(name);
-  row.school = number % 2 ? "12" : "7";
-  row.subject = "fizika";
-  row.weeklyHours = 24;
-  row.rate = 20;
-  row.sheetName = row.name;
-  row.annualTotal = 1000 + number;
-  return row;
+  return testing::SummaryRowOf(name.empty() ? "O'qituvchi " + std::to_string(number) : std::move(name), 1000 + number,
+                               number % 2 ? "12" : "7");
 }
 
 std::string TextOf(const sheet_layout::SheetBox& box) {
