@@ -46,6 +46,7 @@ constexpr Translation kLineEdit[] = {
     {"Select All", "Hammasini belgilash"},
 };
 
+// The context menu of the boxes of several lines and of the help text.
 constexpr Translation kWidgetTextControl[] = {
     {"&Undo", "&Bekor qilish"},
     {"&Redo", "&Qaytarish"},
@@ -116,6 +117,7 @@ constexpr Translation kFileDialog[] = {
     {"%1 already exists.\nDo you want to replace it?", "%1 allaqachon bor.\nUning o'rniga yozilsinmi?"},
 };
 
+// The file dialog's columns, sizes and kinds of entry.
 constexpr Translation kFileSystemModel[] = {
     {"Computer", "Kompyuter"},           {"Name", "Nomi"}, {"Size", "Hajmi"}, {"Type", "Turi"},
     {"Date Modified", "O'zgartirilgan"},
@@ -154,8 +156,7 @@ constexpr Translation kPrintPreviewDialog[] = {
     {"Export to PDF", "PDF ga eksport"},
 };
 
-// The print dialog.
-// What the print dialog says when a choice cannot be taken.
+// The print dialog, and what it says when a choice cannot be taken.
 constexpr Translation kPrintDialog[] = {
     {"Print", "Chop etish"},
     {"&Print", "&Chop etish"},
@@ -194,6 +195,7 @@ constexpr Translation kPrintDialog[] = {
     {"There are conflicts in some options. Please fix them.", "Ba'zi sozlamalar bir-biriga zid. Ularni tuzating."},
 };
 
+// The print dialog's printer, output and page setup parts.
 constexpr Translation kPrintWidget[] = {
     {"Printer", "Printer"}, {"&Name:", "&Nomi:"}, {"P&roperties", "&Xossalari"},       {"Location:", "Joyi:"},
     {"Preview", "Ko'rish"}, {"Type:", "Turi:"},   {"Output &file:", "Natija &fayli:"},
