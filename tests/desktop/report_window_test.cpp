@@ -48,20 +48,6 @@ class ReportWindowTest : public FormTestCase {
   }
 
  private slots:
-  // A name of 200 "Ж", as the form takes it, was offered a file name of 415 bytes, which no
-  // file system takes: it is cut to fit, the school year kept, and saves as offered.
-  void aLongNameIsOfferedAFileNameThatCanBeSaved() {
-    ReportWindow& report = RunTeacher(QString(200, QChar(0x0416)));
-    person_.savePath.clear();
-    QVERIFY(!report.SaveAsWorkbook());  // the dialog cancelled: only its offer is looked at
-    const QString offered = QFileInfo(person_.saveRequests.back().suggestedPath).fileName();
-    QCOMPARE(offered, QString(114, QChar(0x0416)) + QStringLiteral(" 2025-2026.xlsx"));
-    person_.savePath = folder_.filePath(offered);
-    QVERIFY(report.SaveAsWorkbook());
-    QCOMPARE(Head(person_.savePath, 2), QByteArray("PK"));
-    QVERIFY(report.IsSaved() && !report.isWindowModified());
-  }
-
   // The form makes the report as typed, texts left empty too; its status line says which
   // (the note for each set of empty texts is the report texts' own test).
   void statusLineNamesTheTextsLeftEmpty() {

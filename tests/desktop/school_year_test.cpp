@@ -69,14 +69,6 @@ class SchoolYearTest : public FormTestCase {
     QVERIFY(Title(*NewestReport(*form_)).contains(QStringLiteral("2027/2028 o'quv yili")));
   }
 
-  void aKeptYearNoLongerOfferedGivesWayToTheDate() {
-    Control<QAction>(*form_, "schoolYear2028").trigger();
-    form_->close();
-    person_.today = QDate(2030, 10, 1);
-    Reopen();
-    QCOMPARE(YearMenu(*form_).title().remove(QLatin1Char('&')), QStringLiteral("O'quv yili: 2030/2031"));
-  }
-
   void theStaffWindowSharesTheChoice() {
     const QString list = WriteContents(folder_.filePath(QStringLiteral("xodimlar.csv")),
                                        "ism;maktab;fan;toifa;soat\nKarimova Dilnoza;12;fizika;yuqori;24\n");

@@ -86,10 +86,11 @@ inline bool HoldsHours(CellOrigin origin) {
 inline bool IsSum(CellOrigin origin) { return origin == CellOrigin::Sum; }
 
 // check(told, expected, row, column) for every cell of C5:S20 whose story's origin is wanted,
-// in every reference table after rounding, each failure traced to its table and cell.
+// in every reference table after rounding (or before it), each failure traced to its table
+// and cell.
 template <typename Check>
-void ForEveryCell(bool (*wanted)(CellOrigin), Check check) {
-  for (const Reference& reference : References(false)) {
+void ForEveryCell(bool (*wanted)(CellOrigin), Check check, bool before = false) {
+  for (const Reference& reference : References(before)) {
     std::unique_ptr<ToldTable> keep;
     const ToldTable& told = Told(reference, keep);
     const Fields expected = ReadTable(reference.file);

@@ -19,34 +19,6 @@ using testing::Built;
 using testing::ScratchFolder;
 using testing::Teacher;
 
-std::string Name(int row, int column) { return ColumnLetters(column) + std::to_string(row); }
-
-// Every cell of the sheet holds the same kind of content with the same text, number or
-// formula, and every cell has the same format.
-void ExpectSameSheet(const report_sheet::ReportSheet& expected, const report_sheet::ReportSheet& actual) {
-  const CellGrid& a = expected.Cells();
-  const CellGrid& b = actual.Cells();
-  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
-    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
-      const std::string where = Name(row, column);
-      ASSERT_EQ(a.KindAt(row, column), b.KindAt(row, column)) << where;
-      EXPECT_EQ(a.TextAt(row, column), b.TextAt(row, column)) << where;
-      EXPECT_EQ(a.ReadValue(row, column), b.ReadValue(row, column)) << where;
-      if (a.FormulaAt(row, column)) {
-        EXPECT_EQ(*a.FormulaAt(row, column), *b.FormulaAt(row, column)) << where;
-      }
-      EXPECT_EQ(expected.FormatAt(row, column), actual.FormatAt(row, column)) << where;
-    }
-  }
-  EXPECT_TRUE(std::ranges::equal(expected.MergedBlocks(), actual.MergedBlocks()));
-  for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
-    EXPECT_EQ(expected.ColumnWidth(column), actual.ColumnWidth(column)) << column;
-  }
-  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row)
-    EXPECT_EQ(expected.RowHeight(row), actual.RowHeight(row)) << row;
-  EXPECT_EQ(expected.Page(), actual.Page());
-}
-
 const workbook_package::OpenedReport* Opened(const workbook_package::OpenOutcome& outcome) {
   if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) {
     ADD_FAILURE() << "refused: " << refusal->message;
@@ -83,7 +55,7 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
     const workbook_package::OpenOutcome outcome = report_files::OpenXlsx(path);
     const workbook_package::OpenedReport* opened = Opened(outcome);
     ASSERT_TRUE(opened);
-    ExpectSameSheet(reports[i], opened->sheet);
+    testing::ExpectSameSheet(reports[i], opened->sheet);
     EXPECT_EQ(opened->notes, saved);
   }
 }

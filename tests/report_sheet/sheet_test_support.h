@@ -1,14 +1,16 @@
 #pragma once
-// Shared helpers of the form's tests: reports built as a run builds them, and files read
-// and written whole.
+// Shared helpers of the form's tests: reports built as a run builds them, two sheets held
+// cell by cell against each other, and files read and written whole.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <variant>
 
+#include "model/relative_formula.h"
 #include "report_sheet/report_builder.h"
 
 namespace soatnoma::testing {
@@ -38,6 +40,32 @@ inline report_sheet::ReportSheet Built(const report_sheet::ReportOutcome& outcom
     return report_sheet::ReportSheet();
   }
   return std::get<report_sheet::ReportSheet>(outcome);
+}
+
+// Every cell of the sheet holds the same kind of content with the same text, number or
+// formula, and every cell has the same format.
+inline void ExpectSameSheet(const report_sheet::ReportSheet& expected, const report_sheet::ReportSheet& actual) {
+  const CellGrid& a = expected.Cells();
+  const CellGrid& b = actual.Cells();
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row) {
+    for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
+      const std::string where = ColumnLetters(column) + std::to_string(row);
+      ASSERT_EQ(a.KindAt(row, column), b.KindAt(row, column)) << where;
+      EXPECT_EQ(a.TextAt(row, column), b.TextAt(row, column)) << where;
+      EXPECT_EQ(a.ReadValue(row, column), b.ReadValue(row, column)) << where;
+      if (a.FormulaAt(row, column)) {
+        EXPECT_EQ(*a.FormulaAt(row, column), *b.FormulaAt(row, column)) << where;
+      }
+      EXPECT_EQ(expected.FormatAt(row, column), actual.FormatAt(row, column)) << where;
+    }
+  }
+  EXPECT_TRUE(std::ranges::equal(expected.MergedBlocks(), actual.MergedBlocks()));
+  for (int column = 1; column <= report_sheet::ReportSheet::kLastColumn; ++column) {
+    EXPECT_EQ(expected.ColumnWidth(column), actual.ColumnWidth(column)) << column;
+  }
+  for (int row = 1; row <= report_sheet::ReportSheet::kLastRow; ++row)
+    EXPECT_EQ(expected.RowHeight(row), actual.RowHeight(row)) << row;
+  EXPECT_EQ(expected.Page(), actual.Page());
 }
 
 inline std::string ReadFile(const std::string& path) {

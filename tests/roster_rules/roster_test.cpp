@@ -17,23 +17,6 @@ std::vector<std::string> Described(const Roster& roster) {
   return described;
 }
 
-TEST(CsvRecords, SemicolonsQuotesBomAndCrLf) {
-  const std::string text =
-      "\xEF\xBB\xBFism;fan\r\n"
-      "\"Aliyev; Vali\";\"\"\"Ona tili\"\"\"\r\n"
-      "\r\n"
-      "\"Ko'p\r\nqatorli\"; fizika \r\n"
-      "oxirgi;qator";
-  const auto records = ReadCsvRecords(text);
-  ASSERT_EQ(records.size(), 4u);
-  EXPECT_EQ(records[0].fields, (std::vector<std::string>{"ism", "fan"}));
-  EXPECT_EQ(records[1].fields, (std::vector<std::string>{"Aliyev; Vali", "\"Ona tili\""}));
-  EXPECT_EQ(records[1].line, 2);
-  EXPECT_EQ(records[2].fields, (std::vector<std::string>{"Ko'p\r\nqatorli", " fizika "}));  // blanks kept
-  EXPECT_EQ(records[2].line, 4);
-  EXPECT_EQ(records[3].line, 6);
-}
-
 // The separator is the one that sets the "ism" heading apart; a line where two do, and a
 // list without the heading, go by the one used most.
 TEST(CsvRecords, TheSeparatorIsTheOneTheHeaderUsesMost) {

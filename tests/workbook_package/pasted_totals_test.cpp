@@ -34,16 +34,6 @@ OpenedReport OpenedWhole(report_sheet::ReportSheet sheet) {
   return std::get<OpenedReport>(std::move(outcome));
 }
 
-void ExpectSameCells(const CellGrid& opened, const CellGrid& written, const std::string& which) {
-  for (int row = kFirstWorkRow; row <= kLastWorkRow; ++row) {
-    for (int column = col::C; column <= col::S; ++column) {
-      EXPECT_EQ(opened.KindAt(row, column), written.KindAt(row, column))
-          << which << " row " << row << " col " << column;
-      EXPECT_EQ(opened.ReadNumber(row, column), written.ReadNumber(row, column)) << which << " row " << row;
-    }
-  }
-}
-
 // The teachers of the reference tables, among them sheets whose quarter totals hold a fixed
 // correction, a number the sum of its months does not give. A sheet as the program writes
 // it opens as it was, with nothing said; pasted as values, it opens with the formulas the
@@ -56,11 +46,12 @@ TEST(PastedTotals, OpenedSheetHasTheFormulasTheProgramWrote) {
     const report_sheet::ReportSheet written =
         Built(report_sheet::BuildReport(Teacher(c.category, c.weekly, c.rate, c.leader)));
     const std::string name = c.file.stem().string();
+    SCOPED_TRACE(name);
     const OpenedReport asWritten = OpenedWhole(written);
-    ExpectSameCells(asWritten.sheet.Cells(), written.Cells(), name + " as written");
+    testing::ExpectSameSheet(written, asWritten.sheet);
     EXPECT_EQ(asWritten.notice, "") << name;
     const OpenedReport pasted = OpenedWhole(PastedAsValues(written));
-    ExpectSameCells(pasted.sheet.Cells(), written.Cells(), name + " pasted");
+    testing::ExpectSameSheet(written, pasted.sheet);
     EXPECT_NE(pasted.notice.find(" ta jami boshqa dasturda"), std::string::npos) << name;
   }
 }
@@ -80,7 +71,7 @@ TEST(PastedTotals, APartOfTheSheetPastedGetsItsSumsBack) {
   }
   ASSERT_GT(pasted, 1);
   const OpenedReport opened = OpenedWhole(std::move(partly));
-  ExpectSameCells(opened.sheet.Cells(), written.Cells(), "row 8 pasted");
+  testing::ExpectSameSheet(written, opened.sheet);
   EXPECT_EQ(opened.notice, PastedTotalsNotice(pasted));
   EXPECT_NE(opened.notice.find(std::to_string(pasted) + " ta jami"), std::string::npos);
 }
