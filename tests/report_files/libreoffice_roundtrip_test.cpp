@@ -130,24 +130,5 @@ TEST(LibreOffice, PrintsTheWorkbookOnOneLandscapeA4PageWithLongNamesWhole) {
   testing::ExpectWholeTitleAndSignatureLine(pdf, texts, 2025);
 }
 
-// A second reader of the format, in Python, reads the same texts.
-// (It takes the escaped underscore out wherever "x005F_" stands, so a text that is itself
-// "_x005F_" does not come back there; the codes of characters do.)
-TEST(Openpyxl, ReadsTextsThatLookLikeCodesAsWritten) {
-  const ScratchFolder folder;
-  const std::string path = folder.File("codes.xlsx");
-  const report_sheet::ReportTexts codeLike{"_x000D_", "_x0009_ fan", "Ali _x0000_ Valiyev"};
-  const report_files::SaveResult saved = report_files::SaveXlsx(
-      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", false, codeLike))), path);
-  ASSERT_TRUE(saved.ok) << saved.message;
-  // The interpreter of the Debian package, whatever else comes first on the path.
-  const auto read = RunTool(
-      "/usr/bin/python3 -c 'import sys, openpyxl; s = openpyxl.load_workbook(sys.argv[1]).active; "
-      "sys.stdout.write(s[\"A2\"].value + \"|\" + s[\"A22\"].value)' " +
-      Quoted(path));
-  ASSERT_EQ(read.status, 0) << read.output;
-  EXPECT_EQ(read.output, report_sheet::TitleSentence(codeLike, 2025) + "|" + report_sheet::FooterText(codeLike));
-}
-
 }  // namespace
 }  // namespace soatnoma

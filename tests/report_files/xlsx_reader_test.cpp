@@ -28,7 +28,7 @@ const workbook_package::OpenedReport* Opened(const workbook_package::OpenOutcome
 }
 
 // (Texts that look like a workbook's codes of characters are written and read back by the
-// workbook's parts and its shared texts, each in its own test, and by openpyxl.)
+// workbook's parts and its shared texts, each in its own test, and by LibreOffice.)
 TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
   const ScratchFolder folder;
   const report_sheet::ReportTexts texts{"=1+2", "ona tili", "Abdurahmonova Oʻgʻiloy  "};

@@ -1,14 +1,10 @@
 // A real spreadsheet program opens the staff workbook: LibreOffice, headless, recalculates
 // every formula, and the summary "Jami" must show the model's annual totals and staff
 // total, follow a correction saved back into a teacher's sheet, and every sheet print on a
-// page of its own, the summary's headings on each of its pages. And a staff list that LibreOffice saved as a
-// workbook reads as the CSV file it came from.
+// page of its own, the summary's headings on each of its pages.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "roster_rules/csv_records.h"
-#include "staff_files/roster_source.h"
 #include "staff_files/staff_document.h"
 #include "report_editing/report_corrections.h"
 #include "roster_rules/roster_csv.h"
@@ -138,31 +134,6 @@ TEST(StaffWorkbookInLibreOffice, SummaryPrintsItsHeadingsOnEveryPage) {
   EXPECT_NE(last.find("Familiya va ism"), std::string::npos) << last;
   EXPECT_NE(last.find("O'quv ishlari bo'yicha direktor o'rinbosari:"), std::string::npos) << last;
   EXPECT_NE(last.find("O'qituvchi 70"), std::string::npos) << last;
-}
-
-TEST(StaffWorkbookInLibreOffice, RosterSavedAsAWorkbookReadsAsItsCsv) {
-  const ScratchFolder folder;
-  soatnoma::testing::WriteFile(folder.File("xodimlar.csv"), std::string(testing::kStaffList));
-  // ";" between fields, '"' around them, UTF-8, from the first line: numbers become number cells.
-  const auto saved =
-      Convert(folder, "xlsx:Calc MS Excel 2007 XML", {"--infilter=CSV:59,34,76,1", folder.File("xodimlar.csv")});
-  ASSERT_EQ(saved.status, 0) << saved.output;
-  const LoadedRoster fromWorkbook = LoadRoster(folder.File("out/xodimlar.xlsx"));
-  ASSERT_TRUE(fromWorkbook.ok) << fromWorkbook.message;
-  const roster_rules::Roster fromCsv = roster_rules::ReadRoster(testing::kStaffList);
-  const std::vector<roster_rules::RosterTeacher> expected = fromCsv.Teachers();
-  const std::vector<roster_rules::RosterTeacher> teachers = fromWorkbook.roster.Teachers();
-  ASSERT_EQ(teachers.size(), expected.size());
-  for (std::size_t i = 0; i < teachers.size(); ++i) {
-    // A line break in a cell is a lone line feed in a workbook.
-    EXPECT_EQ(teachers[i].name, std::regex_replace(expected[i].name, std::regex("\r\n"), "\n"));
-    EXPECT_EQ(teachers[i].school, expected[i].school);
-    EXPECT_EQ(teachers[i].subject, expected[i].subject);
-    EXPECT_EQ(teachers[i].weeklyHours, expected[i].weeklyHours);
-    EXPECT_EQ(teachers[i].classLeader, expected[i].classLeader);
-    EXPECT_EQ(teachers[i].annualTotal, expected[i].annualTotal);
-  }
-  EXPECT_EQ(fromWorkbook.roster.Problems().size(), fromCsv.Problems().size());
 }
 
 }  // namespace
