@@ -62,8 +62,10 @@ class StaffWorkbookTest : public FormTestCase {
     QVERIFY(report->close());
     person_.staffChoices = {1};
     QVERIFY(form_->OpenWorkbookFile(path));
-    QCOMPARE(NewestReport(*form_)->Corrections().ComputedHours(kC8), computed);
-    QCOMPARE(NewestReport(*form_)->Corrections().CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
+    ReportWindow* reopened = NewestReport(*form_);
+    QVERIFY(reopened && reopened != report);
+    QCOMPARE(reopened->Corrections().CorrectedCells(), std::vector<report_editing::CellPlace>{kC8});
+    QCOMPARE(reopened->Corrections().ComputedHours(kC8), computed);
   }
 
   void noTeacherChosenOpensNothing() {
