@@ -4,11 +4,11 @@
 // writes read back.
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "report_test_support.h"
+#include "roster_rules/csv_records.h"
 
 namespace soatnoma::testing {
 
@@ -34,30 +34,12 @@ inline ToolResult Convert(const ScratchFolder& folder, const std::string& filter
   return RunTool(command);
 }
 
-// Fields of a CSV line: commas between fields, quotes around fields that hold commas.
-inline std::vector<std::string> CsvFields(const std::string& line) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
-      fields.back() += '"';
-      ++i;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (c == ',' && !quoted) {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
-
+// The rows of a CSV file LibreOffice wrote: commas between fields, quotes around fields
+// that hold commas, read as a staff list's records are.
 inline std::vector<std::vector<std::string>> ReadCsv(const std::string& path) {
   std::vector<std::vector<std::string>> rows;
-  std::istringstream text(ReadFile(path));
-  for (std::string line; std::getline(text, line);) rows.push_back(CsvFields(line));
+  for (roster_rules::CsvRecord& record : roster_rules::ReadCsvRecords(ReadFile(path), ','))
+    rows.push_back(std::move(record.fields));
   return rows;
 }
 
