@@ -66,6 +66,9 @@ TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
       {{"--category", "primary", "--weekly", "9.5"}, "10 soatdan kam dars uchun soatnoma shart emas."},
       {{"--category", "upper", "--weekly", ""}, "Ajratilgan dars soati kiritilmadi!"},
       {{"--weekly", "20", "--name", "\xCA\xE0\xF0\xE8\xEC\xEE\xE2"}, "Familiya va ism UTF-8 kodlashda emas."},
+      {{"--weekly", "20", "--school", "5\xEF\xBF\xBE"},
+       "Maktab nomida yozib bo'lmaydigan belgi bor (U+FFFE yoki U+FFFF)."},
+      {{"--weekly", "20", "--subject", std::string("fizika\x01", 7)}, "Fan nomida boshqaruv belgisi bor."},
       {{"--weekly", "20", "--name", std::string(20000, 'a')}, "Familiya va ism juda uzun: 200 belgidan oshmasin."},
   };
   const ScratchFolder folder;
