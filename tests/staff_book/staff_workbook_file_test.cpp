@@ -142,6 +142,10 @@ TEST(StaffWorkbookFile, EachSheetKeepsItsOwnNotes) {
   const std::vector<workbook_package::CustomProperty> other = PropertiesOfSheet(after, "O'tkir!");
   ASSERT_EQ(other.size(), 1u);
   EXPECT_EQ(other[0].name, workbook_package::ComputedHoursPropertyName(9, 4));
+  // A workbook written before staff workbooks carried the mark is marked once saved into.
+  const std::vector<workbook_package::CustomProperty> marked = PropertiesWithSheetNotes({}, "Vali", {});
+  ASSERT_FALSE(marked.empty());
+  EXPECT_EQ(marked.front().text, kStaffWorkbookMark);
 }
 
 TEST(StaffWorkbookFile, ASavedTotalStoresTheSummarysSumsAnew) {

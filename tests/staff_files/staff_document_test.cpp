@@ -146,28 +146,6 @@ TEST(StaffDocument, ASheetPastedAsValuesIsSaidAndSavedBackWithItsSums) {
   EXPECT_EQ(again.sheet.Cells().ReadNumber(kFirstWorkRow, col::S), year + 3);
 }
 
-// Written before staff workbooks carried a mark: known by "Jami" and its title, and marked
-// once a correction is saved into it.
-TEST(StaffDocument, AnUnmarkedStaffWorkbookIsKnownAndMarkedWhenSaved) {
-  const ScratchFolder folder;
-  const std::string path = StaffWorkbook(folder);
-  soatnoma::testing::ReplaceInPart(path, "docProps/custom.xml", "<property[\\s\\S]*</property>", "");
-  const WorkbookOpening unmarked = OpenReportOrStaff(path);
-  const auto* listing = std::get_if<StaffWorkbookListing>(&unmarked);
-  ASSERT_NE(listing, nullptr);
-  workbook_package::OpenedReport opened =
-      std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
-  report_editing::ReportCorrections corrections(opened.sheet, opened.notes);
-  corrections.SetHours({8, col::C}, std::nullopt);
-  ASSERT_TRUE(SaveStaffSheet(path, listing->teachers[0].sheetName, opened.sheet, corrections.Notes()).ok);
-  const auto custom = Parts(path).at("docProps/custom.xml");
-  EXPECT_NE(custom.find(std::string(staff_book::kStaffWorkbookMark)), std::string::npos) << custom;
-  workbook_package::OpenedReport again =
-      std::get<workbook_package::OpenedReport>(OpenStaffSheet(path, listing->teachers[0].sheetName));
-  EXPECT_EQ(again.sheet.Cells().KindAt(8, col::C), CellKind::Empty);
-  EXPECT_TRUE(report_editing::ReportCorrections(again.sheet, again.notes).IsCorrected({8, col::C}));
-}
-
 // What opening a workbook or a sheet refused with.
 template <typename Outcome>
 std::string Refusal(const Outcome& outcome) {
