@@ -105,7 +105,7 @@ test(
     assert.doesNotMatch(said, /saqlandi/i);
     const [record] = await stored();
     assert.equal(record.request.name, name);
-    assert.match(record.downloaded, new RegExp(`^Ж+ ${year}-${year + 1}\\.xlsx$`));
+    assert.match(record.downloaded, new RegExp(`^Ж{114} ${year}-${year + 1}\\.xlsx$`));
 
     // Leaving asks nothing; the offer names it as handed over, to be taken back or removed.
     await loadPage();
@@ -218,7 +218,7 @@ test(
       keptAt: Date.UTC(2026, 11, 7, 1, 49, 14),
     };
     // One of each way a record goes wrong: no report, a workbook that no longer opens, a
-    // correction of the wrong shape. Every reason is the module's (kept_module.test.mjs).
+    // correction of the wrong shape. Every reason is the module's.
     const damaged = [
       [{ request: null, entries: [] }, /^buzilgan: hisobotning ma'lumotlari yo'q\.$/],
       [{ opened: { fileName: 'eski.xlsx', workbook: null }, entries: [] }, /^buzilgan: "eski\.xlsx" ochilmadi: /],

@@ -10,8 +10,6 @@ import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import JSZip from 'jszip';
-
 import { cli, loadModule, openForTests, runReport, unmark, webBuild, writeCliReport } from './support.mjs';
 import { readWorkbook } from './workbook_parts.mjs';
 import { openPageWithDownloads } from './downloads.mjs';
@@ -65,7 +63,6 @@ async function drawReport(fields = teacher) {
 }
 
 const workbookName = `${teacher.name} ${year}-${year + 1}.xlsx`;
-const SHEET = 'xl/worksheets/sheet1.xml';
 
 // "Excel kitobi" pressed, and the file the browser downloaded once it says it is complete;
 // question: what the page asks first about cells to check, answered "go on".
@@ -302,7 +299,6 @@ const cellText = (ref) =>
   page.$$eval(`[data-cell="${ref}"] text`, (lines) => lines.map((line) => line.textContent).join(' '));
 // The workbook of the corrected cell's test, which "Ochish" opens again.
 const corrected = path.join(scratch, 'tuzatilgan.xlsx');
-const comma = (hours) => String(hours).replace('.', ',');
 const statusLine = () => page.$eval('#status', (status) => status.textContent.replace(/\s+/g, ' ').trim());
 
 test('a corrected cell moves every total, is marked, and is undone, redone and taken back', async () => {
@@ -312,37 +308,11 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   await page.click('[data-cell="D8"] rect.border');
   await page.keyboard.type('2,25');
   await page.keyboard.press('Enter');
-  // The form shows whole hours; the status line and the tool tips the exact ones.
+  // The form shows whole hours; the workbook the exact ones.
   assert.equal(await cellText('D8'), '2');
   assert.equal(Number(await cellText('S8')), row8 - computed + 2);
   assert.equal(Number(await cellText('S5')), total - computed + 2);
-  assert.equal(
-    await page.$eval('[data-cell="D8"] title', (tip) => tip.textContent),
-    `Tuzatilgan. Hisoblangan: ${computed} soat.\nButun son emas: 2,25 soat.`,
-  );
-  assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
   assert.ok(await page.$('[data-cell="S8"] .mark.yearDiffers'));
-  assert.ok(await page.$('[data-cell="S8"] .mark.corner'));
-  assert.match(
-    await statusLine(),
-    new RegExp(
-      `^Yillik jami: ${comma(total - computed + 2.25)} soat ` +
-        `\\(hisoblangan: ${total}, farqi: ${comma(2.25 - computed)}\\) Tuzatilgan: 1 ta katak\\.`,
-    ),
-  );
-
-  // A sum and a title refuse typing on the status line; text that is not a number is refused.
-  await page.click('[data-cell="S8"] rect.border');
-  await page.keyboard.type('5');
-  assert.match(await statusLine(), /Yillik · Dars soatlari — jami: u oylardagi soatlarga ergashadi/);
-  // F2 opens the box with the old value chosen, as Enter does; End goes after it.
-  await page.click('[data-cell="D8"] rect.border');
-  await page.keyboard.press('F2');
-  await page.keyboard.press('End');
-  await page.keyboard.type('x');
-  await page.keyboard.press('Enter');
-  assert.match(await statusLine(), /"2,25x" son emas/);
-  await page.keyboard.press('Escape');
 
   // Undone, the marks go with it; redone (as every engine's flow redoes), they are back.
   await page.keyboard.down('Control');
@@ -352,16 +322,13 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   await page.keyboard.up('Control');
   assert.ok(await page.$('[data-cell="S8"] .mark.corner'));
 
-  // The workbook keeps the correction as the desktop saves it: the value, the totals' cached
-  // results and the computed hours of the corrected cell as a custom property.
-  // D8's fraction is asked about first, in the desktop's words.
+  // The workbook keeps the correction (the computed hours beside it, as "Ochish" below finds
+  // them); D8's fraction is asked about first.
   const saved = await saveWorkbook(workbookName, /butun son emas \(1 ta\): Oktabr · Dars soatlari\n/);
   writeFileSync(corrected, readFileSync(saved));
   const sheet = (await readWorkbook(saved)).worksheets[0];
   assert.equal(sheet.getCell('D8').value, 2.25);
   assert.equal(sheet.getCell('S5').result, total - computed + 2.25);
-  const custom = await (await JSZip.loadAsync(readFileSync(saved))).file('docProps/custom.xml').async('string');
-  assert.match(custom, new RegExp(`name="Soatnoma hisoblangan D8"><vt:r8>${computed}</vt:r8>`));
 
   await page.click('#ResetAll');
   assert.equal(Number(await cellText('S5')), total);
@@ -423,30 +390,6 @@ test('a name with the marks of markup is shown as typed, never read as markup', 
   assert.ok((await page.$eval('[data-cell="A2"] text', (line) => line.textContent)).includes('Ali <b>Vali</b>'));
 });
 
-test('a name of 200 letters is downloaded under a name the browser takes, the school year kept', async () => {
-  const shown = await drawReport({ ...teacher, name: 'Ж'.repeat(200) });
-  assert.ok(shown.A2.includes('ЖЖЖning'));
-  // 243 bytes: with the ".crdownload" it bears while it downloads, still within 255.
-  const saved = await saveWorkbook(`${'Ж'.repeat(114)} ${year}-${year + 1}.xlsx`);
-  assert.ok((await readWorkbook(saved)).worksheets[0].getCell('A2').value.includes('Ж'.repeat(200)));
-});
-
-// As the desktop's report window says it: the form makes the report as typed all the same.
-test('the line above the report says which of name, school and subject are left empty', async () => {
-  // Which are left empty and how that is worded is the module's (tests/report_sheet/report_frame_test.cpp).
-  const cases = [
-    [teacher.name, teacher.school, teacher.subject, ''],
-    ['   ', '', teacher.subject, 'Kiritilmagan: familiya va ism, maktab.'],
-  ];
-  for (const [name, school, subject, note] of cases) {
-    await drawReport({ name, school, subject });
-    assert.equal(await page.$eval('#message', (message) => message.textContent), '', name);
-    const said = await page.$eval('#EmptyTexts', (line) => line.textContent);
-    assert.equal(said, note, JSON.stringify([name, school, subject]));
-    assert.equal((await statusLine()).endsWith(note), true);
-  }
-});
-
 // Half of a character (a lone surrogate) would swallow the character after it on its way
 // to the module ("\ud800bad" gave a file name "𐁢ad ..."): the page refuses it in the
 // field's own words, and a whole character made of two halves is taken.
@@ -463,8 +406,6 @@ test('text that is not valid Unicode is refused before it reaches the module, na
   const half = (field) => `${field} chala belgi bor (Unicode belgisining yarmi): uni o'chirib, qayta yozing.`;
   const cases = [
     ['Text3', '\ud800bad', half('Familiya va ismda')],
-    ['Text3', 'Ali\udc00', half('Familiya va ismda')],
-    ['Text6', '12\udbff', half('Maktab nomida')],
     ['Text4', '\udfff\ud800fizika', half('Fan nomida')],
     ['Text3', 'Ali \ud83d\ude00 Vali', ''],
   ];
@@ -499,7 +440,7 @@ async function openInPage(file) {
 }
 
 test(
-  '"Ochish" opens a workbook either edition saved, with its corrections marked, and refuses others with the reason',
+  '"Ochish" opens a workbook either edition saved, with its corrections marked; "To\'xtatish" stops one',
   { skip: !existsSync(cli) },
   async () => {
     const shown = await drawReport();
@@ -518,27 +459,8 @@ test(
     );
     assert.match(await statusLine(), /Tuzatilgan: 1 ta katak\./);
 
-    // Refused with the module's reason, which tests/report_files/xlsx_reader_test.cpp holds with
-    // every other (a stranger's workbook: staff_document.test.mjs); the report shown stays.
-    const zip = await JSZip.loadAsync(readFileSync(cliWorkbook()));
-    const xml = await zip.file(SHEET).async('string');
-    zip.file(SHEET, xml.replace(/<c r="S5"([^>]*)><f>[^<]*<\/f>/, '<c r="S5"$1><f>SUM(C5:C6)</f>'));
-    writeFileSync(path.join(scratch, 'ozgargan.xlsx'), await zip.generateAsync({ type: 'uint8array' }));
-    assert.match(
-      await openInPage(path.join(scratch, 'ozgargan.xlsx')),
-      /^"ozgargan\.xlsx" ochilmadi: ish kitobi buzilgan yoki boshqa dasturda o'zgartirilgan \(.*S5/,
-    );
-    assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
-  },
-);
-
-// A workbook within every limit that still takes a while: 15 MB of shared texts. Its reading
-// is stopped, and the report shown stays.
-test(
-  '"To\'xtatish" stops a workbook being opened, and the report shown stays',
-  { skip: !existsSync(cli) },
-  async () => {
-    await drawReport();
+    // A workbook within every limit that still takes a while, 15 MB of shared texts, is
+    // stopped while it is read, and the report shown stays.
     const parts = await partsOfZip(readFileSync(cliWorkbook()));
     const strings = parts.find((part) => part.name === 'xl/sharedStrings.xml');
     const text = '<si><t>Familiya Ism</t></si>';
@@ -548,7 +470,6 @@ test(
     );
     const slow = path.join(scratch, 'sekin.xlsx');
     writeFileSync(slow, zipOf(parts));
-    const before = await cellText('S5');
     await page.$eval('#message', (message) => {
       message.textContent = '';
     });
@@ -557,7 +478,7 @@ test(
     await page.click('#StopOpening');
     assert.equal(await page.$eval('#message', (message) => message.textContent), "To'xtatildi, fayl ochilmadi.");
     assert.equal(await page.$eval('#StopOpening', (button) => button.hidden), true);
-    assert.equal(await cellText('S5'), before);
+    assert.ok(await page.$('[data-cell="D8"] .mark.corrected'));
   },
 );
 
