@@ -165,56 +165,46 @@ class PuppeteerDriver {
   close = () => this.browser.close();
 }
 
-class WebKitDriver {
-  static async launch(engine, scratch, downloads) {
-    return new WebKitDriver(await WebDriverSession.start(scratch, downloads), downloads);
-  }
+// WebKitGTK through its WebDriver session. It shows no question before a page with unsaved work
+// is left while it is driven so, so whether the page asks cannot be seen there.
+class WebKitDriver extends WebDriverSession {
+  engine = 'webkit';
+  errors = [];
+  asksBeforeLeaving = false;
 
-  constructor(session, downloads) {
-    Object.assign(this, { engine: 'webkit', session, downloads, errors: [] });
-    // WebKitGTK shows no question before a page with unsaved work is left while it is driven
-    // through WebDriver, so whether the page asks cannot be seen there.
-    this.asksBeforeLeaving = false;
-  }
+  size = (width, height) => this.command('POST', '/window/rect', { width, height });
+  goto = (url) => this.command('POST', '/url', { url });
+  evaluate = (fn, ...args) => this.run(fn, args);
+  waitFor = (fn, ...args) => this.waitUntil(fn, args);
 
-  async size(width, height) {
-    await this.session.command('POST', '/window/rect', { width, height });
-  }
-
-  goto = (url) => this.session.command('POST', '/url', { url });
-  evaluate = (fn, ...args) => this.session.run(fn, args);
-  waitFor = (fn, ...args) => this.session.waitFor(fn, args);
-
-  click = (selector) => this.session.press(selector, 'mouse', 1);
-  tap = (selector) => this.session.press(selector, 'touch', 1);
-  doubleTap = (selector) => this.session.press(selector, 'touch', 2);
+  click = (selector) => this.pointer(selector, 'mouse', 1);
+  tap = (selector) => this.pointer(selector, 'touch', 1);
+  doubleTap = (selector) => this.pointer(selector, 'touch', 2);
   async longPress(selector, until) {
-    await this.session.run(finger, [selector, ['pointerdown']]);
-    await this.session.waitFor(until, []);
-    await this.session.run(finger, [selector, ['pointerup', 'click']]);
+    await this.run(finger, [selector, ['pointerdown']]);
+    await this.waitUntil(until, []);
+    await this.run(finger, [selector, ['pointerup', 'click']]);
   }
-  type = (text) => this.session.keys([...text]);
-  press = (key, modifiers = {}) => this.session.keys([key], asList(modifiers));
+  type = (text) => this.keys([...text]);
+  press = (key, modifiers = {}) => this.keys([key], asList(modifiers));
 
-  setFile = (selector, file) => this.session.setFile(selector, file);
   async screenshot(file) {
-    writeFileSync(file, Buffer.from(await this.session.command('GET', '/screenshot'), 'base64'));
+    writeFileSync(file, Buffer.from(await this.command('GET', '/screenshot'), 'base64'));
   }
 
   async reload() {
-    await this.session.command('POST', '/refresh');
+    await this.command('POST', '/refresh');
     return null;
   }
 
   download = (selector, name) => downloadBy(this, selector, name);
-
-  close = () => this.session.quit();
+  close = () => this.quit();
 }
 
 // The engine named, its downloads in scratch/downloads.
 export async function openBrowser(engine, scratch) {
   const downloads = path.join(scratch, 'downloads');
   if (!existsSync(downloads)) mkdirSync(downloads, { recursive: true });
-  const kind = engine === 'webkit' ? WebKitDriver : PuppeteerDriver;
-  return kind.launch(engine, scratch, downloads);
+  if (engine === 'webkit') return WebKitDriver.start(scratch, downloads);
+  return PuppeteerDriver.launch(engine, scratch, downloads);
 }

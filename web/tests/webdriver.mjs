@@ -101,7 +101,8 @@ export class WebDriverSession {
     };
     const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore' });
     const base = `http://127.0.0.1:${port}`;
-    const session = new WebDriverSession(base, [driver, display]);
+    const session = new this(base, [driver, display]);
+    session.downloads = downloads;
     try {
       await whenAnswering(base);
       const answer = await session.send('POST', '/session', {
@@ -146,7 +147,7 @@ export class WebDriverSession {
 
   // Hands back fn(...args) once it is truthy, looked at after every change of the document
   // and on every animation frame.
-  waitFor(fn, args) {
+  waitUntil(fn, args) {
     const script = `const [args, done] = arguments; const check = ${fn};
       const look = () => { let seen = false; try { seen = check(...args); } catch { seen = false; }
         if (seen) { observer.disconnect(); done(seen); } else { requestAnimationFrame(look); } };
@@ -164,7 +165,7 @@ export class WebDriverSession {
   // A pointer of the kind given pressed count times in a row over the middle of the element,
   // brought into sight first. (WebDriver's own click refuses an element whose middle shows
   // something inside it, such as a cell's text over its frame.)
-  async press(selector, pointerType, count) {
+  async pointer(selector, pointerType, count) {
     const element = await this.element(selector);
     await this.command('POST', '/execute/sync', {
       script: "arguments[0].scrollIntoView({ block: 'nearest', inline: 'nearest' })",
