@@ -1,8 +1,9 @@
 // The page end to end in Debian's Chromium: opened from file://, the form typed and run,
 // the drawn cells read, the workbook downloaded, corrected and opened again, the print made
 // into a PDF of one A4 landscape page, and not a single request for anything but the file.
-// The downloaded workbook is the command line's cell for cell in every engine's flows
-// (with_every_engine/flows.mjs) and part for part in workbook.test.mjs.
+// The downloaded workbook is the command line's part for part in every engine's flows
+// (with_every_engine/flows.mjs); that the module's parts are the desktop's for every form is
+// the C++ tests'.
 import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';

@@ -1,5 +1,6 @@
-// The teacher's report workbook the page saves is the one `soatnoma-cli report` and the
-// desktop's library write for the same form, part for part and byte for byte: every cell's
+// The teacher's report workbook the page saves is the one `soatnoma-cli report` writes for the
+// same form, part for part and byte for byte (the desktop's library writes the same: the C++
+// tests'), in a form of fractions and texts to escape: every cell's
 // value as the package stores it ("108.1666666666667", never the browser's
 // "108.16666666666669"), every row's height, the columns, the page, the font and the mark.
 import { test, before } from 'node:test';
@@ -8,7 +9,7 @@ import { existsSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { cli, openForTests, writeCliReport } from './support.mjs';
-import { assertSameWorkbooks, canCompareEditions, desktopWorkbook } from './workbook_parts.mjs';
+import { assertSameWorkbooks } from './workbook_parts.mjs';
 
 const opened = openForTests('workbook');
 const { scratch } = opened;
@@ -63,46 +64,25 @@ function cliWorkbook(form, file) {
   return readFileSync(file);
 }
 
-// The run's facts, then the teacher's name, school and subject.
-const form = (facts, name, school, subject) => ({ ...facts, name, school, subject });
-const forms = [
-  form(
-    { category: 'primary', weekly: '24,5', rate: '19', leader: true },
-    'Aliyeva Oʻgʻiloy',
-    '7',
-    'ona tili & <adabiyot>',
-  ),
-  form({ category: 'upper', weekly: '23.5', rate: '20', leader: false }, 'Каримов Д.', '12', "san'at_x0041_"),
-  form({ category: 'upper', weekly: '24', rate: '20', leader: true }, 'Vali', '1', 'fizika'),
-];
+// A form whose hours run to 16 digits, and texts that need escaping in the package.
+const form = {
+  category: 'primary',
+  weekly: '24,5',
+  rate: '19',
+  leader: true,
+  name: 'Каримова Оʻgʻiloy',
+  school: '7',
+  subject: 'ona tili & <adabiyot>_x0041_',
+};
 
-test(
-  "the page's workbook is, part for part, the command line's and the desktop library's",
-  { skip: !existsSync(cli) || !canCompareEditions },
-  async () => {
-    let fractions = 0;
-    for (const [index, form] of forms.entries()) {
-      const desktop = desktopWorkbook(
-        'report',
-        path.join(scratch, `desktop-${index}.xlsx`),
-        year,
-        form.category,
-        form.weekly,
-        form.rate,
-        form.leader ? 1 : 0,
-        form.name,
-        form.school,
-        form.subject,
-      );
-      const parts = await assertSameWorkbooks(
-        { page: await pageWorkbook(form), cli: cliWorkbook(form, path.join(scratch, `cli-${index}.xlsx`)), desktop },
-        `${form.weekly} ${form.rate}`,
-      );
-      assert.ok(parts.some((part) => part.name === 'docProps/custom.xml'));
-      // Numbers the browser would have written with digits of its own were compared.
-      const sheet = parts.find((part) => part.name === 'xl/worksheets/sheet1.xml').text;
-      fractions += [...sheet.matchAll(/<v>(\d+\.\d{13,})<\/v>/g)].length;
-    }
-    assert.ok(fractions > 20, `${fractions} numbers of 16 digits`);
-  },
-);
+test("the page's workbook is, part for part, the command line's", { skip: !existsSync(cli) }, async () => {
+  const parts = await assertSameWorkbooks(
+    { page: await pageWorkbook(form), cli: cliWorkbook(form, path.join(scratch, 'cli.xlsx')) },
+    `${form.weekly} ${form.rate}`,
+  );
+  assert.ok(parts.some((part) => part.name === 'docProps/custom.xml'));
+  // Numbers the browser would have written with digits of its own were compared.
+  const sheet = parts.find((part) => part.name === 'xl/worksheets/sheet1.xml').text;
+  const fractions = [...sheet.matchAll(/<v>(\d+\.\d{13,})<\/v>/g)].length;
+  assert.ok(fractions > 5, `${fractions} numbers of 16 digits`);
+});
