@@ -1,5 +1,6 @@
 #include "report_files/workbook_parts.h"
 
+#include "workbook_package/package_names.h"
 #include "workbook_package/workbook_package.h"
 
 namespace soatnoma::report_files {
@@ -11,8 +12,8 @@ std::optional<std::string> ReadWorkbookPart(const XlsxPackage& package, std::str
 }
 
 std::optional<std::vector<reading::SheetEntry>> WorkbookSheets(const XlsxPackage& package) {
-  const auto workbook = ReadWorkbookPart(package, reading::kWorkbookPart);
-  const auto relationships = ReadWorkbookPart(package, reading::kWorkbookRelationsPart);
+  const auto workbook = ReadWorkbookPart(package, workbook_package::kWorkbookPart);
+  const auto relationships = ReadWorkbookPart(package, workbook_package::kWorkbookRelationsPart);
   if (!workbook || !relationships) return std::nullopt;
   return reading::WorkbookSheets(*workbook, *relationships);
 }
@@ -26,14 +27,14 @@ std::optional<std::vector<std::string>> WorksheetEntries(const XlsxPackage& pack
 }
 
 std::optional<std::vector<std::string>> SharedTexts(const XlsxPackage& package) {
-  if (!package.Contains(std::string(reading::kSharedTextsPart))) return std::vector<std::string>();
-  const auto part = ReadWorkbookPart(package, reading::kSharedTextsPart);
+  if (!package.Contains(std::string(workbook_package::kSharedTextsPart))) return std::vector<std::string>();
+  const auto part = ReadWorkbookPart(package, workbook_package::kSharedTextsPart);
   if (!part) return std::nullopt;
   return reading::SharedTexts(*part);
 }
 
 std::vector<workbook_package::CustomProperty> CustomProperties(const XlsxPackage& package) {
-  const auto part = ReadWorkbookPart(package, reading::kPropertiesPart);
+  const auto part = ReadWorkbookPart(package, workbook_package::kCustomPropertiesPart);
   auto properties = part ? reading::CustomProperties(*part) : std::nullopt;
   return properties ? std::move(*properties) : std::vector<workbook_package::CustomProperty>();
 }

@@ -7,6 +7,9 @@
 
 namespace soatnoma::workbook_package {
 
+inline constexpr std::string_view kWorkbookPart = "xl/workbook.xml";
+inline constexpr std::string_view kWorkbookRelationsPart = "xl/_rels/workbook.xml.rels";
+inline constexpr std::string_view kSharedTextsPart = "xl/sharedStrings.xml";
 inline constexpr std::string_view kStylesPart = "xl/styles.xml";
 inline constexpr std::string_view kContentTypesPart = "[Content_Types].xml";
 inline constexpr std::string_view kPackageRelationsPart = "_rels/.rels";

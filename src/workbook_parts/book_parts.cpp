@@ -43,7 +43,7 @@ std::string RelationsHead() {
 
 std::string PackageRelationsXml(bool marked) {
   std::string xml = RelationsHead();
-  AppendRelationship(xml, 1, kRelationsNamespace, "/officeDocument", "xl/workbook.xml");
+  AppendRelationship(xml, 1, kRelationsNamespace, "/officeDocument", workbook_package::kWorkbookPart);
   if (marked)
     AppendRelationship(xml, 2, workbook_package::kCustomPropertiesRelation, "",
                        workbook_package::kCustomPropertiesPart);
@@ -100,11 +100,11 @@ std::string BookParts::ContentTypesXml(bool marked) const {
                "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
                "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
                "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"});
-  AppendOverride(xml, "xl/workbook.xml", kTypes, "sheet.main+xml");
+  AppendOverride(xml, workbook_package::kWorkbookPart, kTypes, "sheet.main+xml");
   for (std::size_t i = 1; i <= sheets_.size(); ++i)
     AppendOverride(xml, workbook_package::WorksheetPart(static_cast<int>(i)), kTypes, "worksheet+xml");
   AppendOverride(xml, workbook_package::kStylesPart, kTypes, "styles+xml");
-  AppendOverride(xml, "xl/sharedStrings.xml", kTypes, "sharedStrings+xml");
+  AppendOverride(xml, workbook_package::kSharedTextsPart, kTypes, "sharedStrings+xml");
   if (marked) AppendOverride(xml, workbook_package::kCustomPropertiesPart, workbook_package::kCustomPropertiesType, "");
   xml += "</Types>";
   return xml;
@@ -116,10 +116,10 @@ PackageParts BookParts::TakeParts(const std::optional<std::string>& customProper
   parts.reserve(sheets_.size() + 7);
   parts.push_back({std::string(workbook_package::kContentTypesPart), ContentTypesXml(marked)});
   parts.push_back({std::string(workbook_package::kPackageRelationsPart), PackageRelationsXml(marked)});
-  parts.push_back({"xl/workbook.xml", WorkbookXml()});
-  parts.push_back({"xl/_rels/workbook.xml.rels", WorkbookRelationsXml()});
+  parts.push_back({std::string(workbook_package::kWorkbookPart), WorkbookXml()});
+  parts.push_back({std::string(workbook_package::kWorkbookRelationsPart), WorkbookRelationsXml()});
   parts.push_back({std::string(workbook_package::kStylesPart), styles_.Xml()});
-  parts.push_back({"xl/sharedStrings.xml", texts_.Xml()});
+  parts.push_back({std::string(workbook_package::kSharedTextsPart), texts_.Xml()});
   for (std::size_t i = 0; i < sheets_.size(); ++i) {
     parts.push_back({workbook_package::WorksheetPart(static_cast<int>(i + 1)), std::move(sheets_[i].xml)});
   }

@@ -13,11 +13,6 @@
 
 namespace soatnoma::workbook_reading {
 
-inline constexpr std::string_view kWorkbookPart = "xl/workbook.xml";
-inline constexpr std::string_view kWorkbookRelationsPart = "xl/_rels/workbook.xml.rels";
-inline constexpr std::string_view kSharedTextsPart = "xl/sharedStrings.xml";
-inline constexpr std::string_view kPropertiesPart = "docProps/custom.xml";
-
 struct SheetEntry {
   std::string name;   // as the workbook names the sheet
   std::string entry;  // the package entry that holds it ("xl/worksheets/sheet1.xml")

@@ -2,7 +2,9 @@
 
 #include <optional>
 
+#include "json_writer.h"
 #include "workbook_package/custom_properties_listing.h"
+#include "workbook_package/package_names.h"
 #include "workbook_parts/example_workbook.h"
 
 namespace soatnoma::module {
@@ -37,6 +39,20 @@ val WithCustomPropertiesType(const std::string& contentTypes) {
 
 val WithCustomPropertiesRelation(const std::string& relations) {
   return TextOrNull(soatnoma::workbook_package::WithCustomPropertiesRelation(relations));
+}
+
+std::string PackagePartNamesJson() {
+  namespace package = soatnoma::workbook_package;
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("workbook").String(package::kWorkbookPart);
+  json.Key("workbookRelations").String(package::kWorkbookRelationsPart);
+  json.Key("sharedTexts").String(package::kSharedTextsPart);
+  json.Key("customProperties").String(package::kCustomPropertiesPart);
+  json.Key("contentTypes").String(package::kContentTypesPart);
+  json.Key("packageRelations").String(package::kPackageRelationsPart);
+  json.EndObject();
+  return json.Text();
 }
 
 }  // namespace soatnoma::module

@@ -23,4 +23,8 @@ emscripten::val ExampleWorkbookParts();
 emscripten::val WithCustomPropertiesType(const std::string& contentTypes);
 emscripten::val WithCustomPropertiesRelation(const std::string& relations);
 
+// The names of the package's parts the page unpacks or packs by name, as JSON: {workbook,
+// workbookRelations, sharedTexts, customProperties, contentTypes, packageRelations}.
+std::string PackagePartNamesJson();
+
 }  // namespace soatnoma::module

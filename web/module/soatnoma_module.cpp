@@ -226,6 +226,7 @@ EMSCRIPTEN_BINDINGS(soatnoma_teacher_form) {
   emscripten::function("saveFailedWords", &SaveFailedWords);
   emscripten::function("withCustomPropertiesType", &WithCustomPropertiesType);
   emscripten::function("withCustomPropertiesRelation", &WithCustomPropertiesRelation);
+  emscripten::function("packagePartNames", &PackagePartNamesJson);
   emscripten::function("packageSizeVerdict", &PackageSizeVerdict);
   emscripten::function("schoolYears", &SchoolYears);
   emscripten::function("helpSections", &HelpSectionsJson);

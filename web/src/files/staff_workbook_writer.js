@@ -9,15 +9,13 @@ import { listParts, readPart } from './zip_package.js';
 import { byModule } from './workbook.js';
 import { editedPackage } from './zip_writer.js';
 
-const CUSTOM_PROPERTIES = 'docProps/custom.xml';
-
 // The package's parts by name, and the entry of each sheet, {name, entry}, in the workbook's order.
-async function sheetEntries(module, bytes) {
+async function sheetEntries(module, names, bytes) {
   const parts = new Map();
   for (const part of listParts(bytes)) if (!parts.has(part.name)) parts.set(part.name, part);
   const read = async (name) => (parts.has(name) ? readPart(bytes, parts.get(name)) : null);
-  const workbook = await read('xl/workbook.xml');
-  const relations = await read('xl/_rels/workbook.xml.rels');
+  const workbook = await read(names.workbook);
+  const relations = await read(names.workbookRelations);
   const sheets = workbook && relations ? JSON.parse(module.workbookSheets(workbook, relations)) : null;
   return { parts, sheets: sheets ?? [] };
 }
@@ -33,7 +31,8 @@ function sheetWithChanges(module, xml, changes) {
 // the module's staffChanges gives them: {sheet, summary, summarySheet, properties}; module: the page's
 // module, which lists a part of properties where the package has none.
 export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) {
-  const { parts, sheets } = await sheetEntries(module, bytes);
+  const names = JSON.parse(module.packagePartNames());
+  const { parts, sheets } = await sheetEntries(module, names, bytes);
   const teacher = sheets.find((sheet) => sheet.name === sheetName);
   const summary = sheets.find((sheet) => sheet.name === changes.summarySheet);
   if (!teacher || !summary || teacher === summary) throw new Error(`xodimlar kitobida "${sheetName}" varag'i yo'q`);
@@ -42,19 +41,20 @@ export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) 
     [summary.entry, (xml) => sheetWithChanges(module, xml, changes.summary)],
   ]);
   // A staff workbook written before it carried properties is told where they are.
-  const listed = parts.has(CUSTOM_PROPERTIES);
+  const { customProperties, contentTypes, packageRelations } = names;
+  const listed = parts.has(customProperties);
   if (listed) {
-    edits.set(CUSTOM_PROPERTIES, () => changes.properties);
+    edits.set(customProperties, () => changes.properties);
   } else {
     edits.set(
-      '[Content_Types].xml',
-      byModule('[Content_Types].xml', (types) => module.withCustomPropertiesType(types)),
+      contentTypes,
+      byModule(contentTypes, (types) => module.withCustomPropertiesType(types)),
     );
     edits.set(
-      '_rels/.rels',
-      byModule('_rels/.rels', (relations) => module.withCustomPropertiesRelation(relations)),
+      packageRelations,
+      byModule(packageRelations, (relations) => module.withCustomPropertiesRelation(relations)),
     );
   }
-  const added = listed ? [] : [{ name: CUSTOM_PROPERTIES, text: changes.properties }];
+  const added = listed ? [] : [{ name: customProperties, text: changes.properties }];
   return editedPackage(bytes, edits, added, { keepPacked: true });
 }

@@ -6,7 +6,14 @@
 // a report, a staff workbook or neither, and why not, is the module's to say; here a
 // package that cannot be read is only named as such.
 
-import { DamagedPackage, openPackage, partBytes, workbookTexts, worksheets as sheetsOf } from './stored_workbook.js';
+import {
+  DamagedPackage,
+  openPackage,
+  partBytes,
+  partNames,
+  workbookTexts,
+  worksheets as sheetsOf,
+} from './stored_workbook.js';
 
 // A sheet's cells that hold something, as the module takes them; null when the sheet is
 // missing, no XML or a cell's name is none.
@@ -17,7 +24,7 @@ async function readSheet(opened, entry, texts) {
 }
 
 async function propertiesIn(opened, module) {
-  const bytes = await partBytes(opened, 'docProps/custom.xml');
+  const bytes = await partBytes(opened, partNames(module).customProperties);
   // Properties that are no XML are none, as on the desktop; damage is damage.
   return bytes ? JSON.parse(module.customProperties(bytes)) : [];
 }

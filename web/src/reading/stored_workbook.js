@@ -28,18 +28,25 @@ export async function partBytes(opened, name) {
   return part ? readPart(opened.bytes, part) : null;
 }
 
+// The names of the parts read by name, as the module names them: {workbook,
+// workbookRelations, sharedTexts, customProperties, contentTypes, packageRelations}.
+export function partNames(module) {
+  return JSON.parse(module.packagePartNames());
+}
+
 // The workbook's sheets in its order, {name, entry: the package's part}; null when the
 // workbook does not say where they are.
 export async function worksheets(opened, module) {
-  const workbook = await partBytes(opened, 'xl/workbook.xml');
-  const relations = await partBytes(opened, 'xl/_rels/workbook.xml.rels');
+  const names = partNames(module);
+  const workbook = await partBytes(opened, names.workbook);
+  const relations = await partBytes(opened, names.workbookRelations);
   return workbook && relations ? JSON.parse(module.workbookSheets(workbook, relations)) : null;
 }
 
 // The texts the workbook's cells share, read by the module once for every sheet read
 // (a module object: delete() it once read).
 export async function workbookTexts(opened, module) {
-  return new module.WorkbookTexts(await partBytes(opened, 'xl/sharedStrings.xml'));
+  return new module.WorkbookTexts(await partBytes(opened, partNames(module).sharedTexts));
 }
 
 export { DamagedPackage };
