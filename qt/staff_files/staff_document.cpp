@@ -14,6 +14,7 @@
 #include "report_files/xlsx_package.h"
 #include "report_files/xlsx_reader.h"
 #include "staff_book/staff_summary.h"
+#include "staff_book/staff_workbook_file.h"
 #include "workbook_reading/report_cells.h"
 #include "workbook_reading/sheet_changes.h"
 #include "workbook_reading/staff_sheet_cells.h"
@@ -132,7 +133,7 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
   const auto reading = ReadStaff(package);
   const SheetPart* teacher = reading ? reading->TeacherPart(sheetName) : nullptr;
   if (teacher == nullptr || !package.AllPartsIntact(workbook_package::kLargestWorkbookPart)) {
-    detail = "xodimlar kitobida \"" + sheetName + "\" o'qituvchisining varag'i o'qilmadi";
+    detail = staff_book::TeacherSheetNotReadDetail(sheetName);
     return false;
   }
   const double total = sheet.Cells().ReadNumber(kFirstWorkRow, col::S);  // the teacher's whole year
@@ -145,7 +146,7 @@ bool WriteBack(const std::string& temporaryPath, const std::string& sheetName, c
                                    workbook_package::CustomPropertiesPart(
                                        staff_book::PropertiesWithSheetNotes(reading->properties, sheetName, notes)));
   if (!written) {
-    detail = "xodimlar kitobini yozib bo'lmadi";
+    detail = staff_book::kStaffWorkbookNotWritten;
     return false;
   }
   return package.Save(detail);

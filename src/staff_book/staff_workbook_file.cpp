@@ -133,6 +133,10 @@ workbook_package::OpenRefusal NotAStaffWorkbook(std::string_view fileName) {
   return workbook_package::RefuseOpening(fileName, "bu Soatnoma yozgan xodimlar kitobi emas.");
 }
 
+std::string TeacherSheetNotReadDetail(std::string_view sheetName) {
+  return "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i o'qilmadi";
+}
+
 workbook_package::OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName) {
   return workbook_package::RefuseOpening(
       fileName, "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i yo'q.");

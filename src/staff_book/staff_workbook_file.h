@@ -74,4 +74,10 @@ workbook_package::OpenRefusal StaffWorkbookWithoutTeachers(std::string_view file
 workbook_package::OpenRefusal NotAStaffWorkbook(std::string_view fileName);
 workbook_package::OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName);
 
+// Why a teacher's report was not saved back into the staff workbook, said after the words of
+// a failed save: the teacher's sheet (or "Jami") is gone or damaged, or a sheet's text could
+// not take the changes.
+std::string TeacherSheetNotReadDetail(std::string_view sheetName);
+inline constexpr std::string_view kStaffWorkbookNotWritten = "xodimlar kitobini yozib bo'lmadi";
+
 }  // namespace soatnoma::staff_book

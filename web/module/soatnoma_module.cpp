@@ -273,6 +273,7 @@ EMSCRIPTEN_BINDINGS(soatnoma_staff) {
   emscripten::function("workbookSheets", &WorkbookSheetsJson);
   emscripten::function("customProperties", &CustomPropertiesJson);
   emscripten::function("sheetWithChanges", &SheetWithChangesText);
+  emscripten::function("staffSaveBackWords", &StaffSaveBackWordsJson);
   emscripten::class_<WorkbookTexts>("WorkbookTexts")
       .constructor<emscripten::val>()
       .function("readable", &WorkbookTexts::Readable)

@@ -4,6 +4,7 @@
 #include "workbook_package/stored_number.h"
 #include "json_writer.h"
 #include "request_fields.h"
+#include "staff_book/staff_workbook_file.h"
 #include "workbook_reading/package_parts.h"
 #include "workbook_reading/sheet_changes.h"
 #include "workbook_reading/stored_cells.h"
@@ -113,6 +114,15 @@ val SheetWithChangesText(const std::string& sheet, const val& changes) {
   for (int i = 0; i < count; ++i) read.push_back(ChangeOf(changes[i]));
   const auto changed = reading::SheetWithChanges(sheet, read);
   return changed ? val(*changed) : val::null();
+}
+
+std::string StaffSaveBackWordsJson(const std::string& sheetName) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("sheetNotRead").String(staff_book::TeacherSheetNotReadDetail(sheetName));
+  json.Key("notWritten").String(staff_book::kStaffWorkbookNotWritten);
+  json.EndObject();
+  return json.Text();
 }
 
 }  // namespace soatnoma::module

@@ -24,6 +24,11 @@ std::string WorkbookSheetsJson(const emscripten::val& workbook, const emscripten
 // as stored; none when the part is no XML.
 std::string CustomPropertiesJson(const emscripten::val& part);
 
+// Why a teacher's report was not saved back into its staff workbook, as the desktop says it:
+// {sheetNotRead: the teacher's sheet or "Jami" gone or damaged, notWritten: a sheet's text
+// did not take the changes}.
+std::string StaffSaveBackWordsJson(const std::string& sheetName);
+
 // The texts a workbook's cells share, read once for all the sheets read of it.
 class WorkbookTexts {
  public:

@@ -5,13 +5,15 @@
 // saved and opened again is page.test.mjs's).
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 
 import { readOpenedWorkbook } from '../src/reading/open_workbook.js';
 import { listParts, readPart } from '../src/files/zip_package.js';
 import { packParts } from '../src/files/zip_writer.js';
-import { loadModule, plainMeasure, root } from './support.mjs';
+import { writeStaffWorkbookBack } from '../src/files/staff_workbook_writer.js';
+import { cli, loadModule, plainMeasure, root, runCliBatch } from './support.mjs';
 import { partsOfZip, zipOf } from './zip_files.mjs';
 
 const module = await loadModule();
@@ -122,3 +124,30 @@ test('a package written by the page reads back part for part, in the page and in
     parts.map((part) => part.bytes),
   );
 });
+
+test(
+  "a report saved back into a staff workbook without the teacher's sheet, or with a sheet that takes no change, " +
+    'is refused in the words the desktop says it with',
+  { skip: !existsSync(cli) },
+  async () => {
+    const scratch = mkdtempSync(path.join(os.tmpdir(), 'saveback-'));
+    try {
+      writeFileSync(path.join(scratch, 'x.csv'), 'ism;maktab;fan;toifa;soat\r\nAliyev Vali;12;fizika;yuqori;24\r\n');
+      runCliBatch(path.join(scratch, 'x.csv'), path.join(scratch, 'x.xlsx'), 2026);
+      const book = readFileSync(path.join(scratch, 'x.xlsx'));
+      const changes = { sheet: [], summary: [], summarySheet: 'Jami', properties: '' };
+      const words = (name) => JSON.parse(module.staffSaveBackWords(name));
+      await assert.rejects(writeStaffWorkbookBack(module, book, 'Yo`q Ism', changes), {
+        message: words('Yo`q Ism').sheetNotRead,
+      });
+      assert.match(words('Yo`q Ism').sheetNotRead, /"Yo`q Ism"/);
+      // A change in a row the teacher's sheet does not hold: the module cannot make it.
+      const unheld = { ...changes, sheet: [{ ref: 'C9999', kind: 'number', text: '1' }] };
+      await assert.rejects(writeStaffWorkbookBack(module, book, 'Aliyev Vali', unheld), {
+        message: words('Aliyev Vali').notWritten,
+      });
+    } finally {
+      rmSync(scratch, { recursive: true, force: true });
+    }
+  },
+);

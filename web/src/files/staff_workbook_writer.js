@@ -20,10 +20,11 @@ async function sheetEntries(module, names, bytes) {
   return { parts, sheets: sheets ?? [] };
 }
 
-// The sheet's XML with the module's changes made.
-function sheetWithChanges(module, xml, changes) {
+// The sheet's XML with the module's changes made; why not, in the desktop's words, when the
+// sheet's text cannot take them.
+function sheetWithChanges(module, xml, changes, words) {
   const changed = module.sheetWithChanges(xml, changes);
-  if (changed === null) throw new Error("varaqni o'qib bo'lmadi");
+  if (changed === null) throw new Error(words.notWritten);
   return changed;
 }
 
@@ -35,10 +36,11 @@ export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) 
   const { parts, sheets } = await sheetEntries(module, names, bytes);
   const teacher = sheets.find((sheet) => sheet.name === sheetName);
   const summary = sheets.find((sheet) => sheet.name === changes.summarySheet);
-  if (!teacher || !summary || teacher === summary) throw new Error(`xodimlar kitobida "${sheetName}" varag'i yo'q`);
+  const words = JSON.parse(module.staffSaveBackWords(sheetName));
+  if (!teacher || !summary || teacher === summary) throw new Error(words.sheetNotRead);
   const edits = new Map([
-    [teacher.entry, (xml) => sheetWithChanges(module, xml, changes.sheet)],
-    [summary.entry, (xml) => sheetWithChanges(module, xml, changes.summary)],
+    [teacher.entry, (xml) => sheetWithChanges(module, xml, changes.sheet, words)],
+    [summary.entry, (xml) => sheetWithChanges(module, xml, changes.summary, words)],
   ]);
   // A staff workbook written before it carried properties is told where they are.
   const { customProperties, contentTypes, packageRelations } = names;
