@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "report_files/xlsx_reader.h"
+#include "screen_view/recovery_texts.h"
 #include "staff_book/staff_work_texts.h"
 #include "staff_files/staff_document.h"
 #include "staff_files/workbook_pdf.h"
@@ -158,8 +159,9 @@ void MainWindow::OfferRecovery() {
     workbook_package::OpenOutcome outcome = report_files::OpenXlsx(leftover.workbookPath.toStdString());
     if (const auto* refusal = std::get_if<workbook_package::OpenRefusal>(&outcome)) {
       // A copy that cannot be read cannot be recovered; it is not offered again.
-      services_.showMessage(this, MessageIcon::Exclamation,
-                            QStringLiteral("Hisobotni tiklab bo'lmadi.\n") + Utf8(refusal->message));
+      services_.showMessage(
+          this, MessageIcon::Exclamation,
+          Utf8(std::string(screen_view::kRestoreFailedWords)) + QLatin1Char('\n') + Utf8(refusal->message));
       RemoveLeftover(services_.autosaveFolder, leftover.id);
       continue;
     }

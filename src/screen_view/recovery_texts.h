@@ -43,6 +43,10 @@ inline constexpr std::string_view kRestoreAnswer = "Tiklash";
 inline constexpr std::string_view kDiscardKeptAnswer = "O'chirib tashlash";
 inline constexpr std::string_view kLaterAnswer = "Keyinroq";
 
+// The words before the reason a report kept unsaved could not be taken back, or let go.
+inline constexpr std::string_view kRestoreFailedWords = "Hisobotni tiklab bo'lmadi.";
+inline constexpr std::string_view kDiscardFailedWords = "Hisobotni o'chirib bo'lmadi.";
+
 // The words before the reason the reports kept unsaved could not be read back.
 inline constexpr std::string_view kKeptUnreadableWords = "Saqlanmagan hisobotlarni o'qib bo'lmadi:";
 

@@ -80,6 +80,10 @@ std::string RecoveryAnswersJson() {
       .String(screen_view::kRestoreAnswer)
       .Key("discard")
       .String(screen_view::kDiscardKeptAnswer)
+      .Key("restoreFailed")
+      .String(screen_view::kRestoreFailedWords)
+      .Key("discardFailed")
+      .String(screen_view::kDiscardFailedWords)
       .EndObject();
   return json.Text();
 }

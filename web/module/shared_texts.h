@@ -27,7 +27,8 @@ std::string NotOpenedText(const std::string& fileName, const std::string& detail
 // {openingStopped, rosterReading, rosterStopped, keptUnreadable}: what the page says when a
 // reading is under way or stopped, and before why kept reports could not be read.
 std::string ReadingWordsJson();
-// {restore, discard}: the answers beside each report kept unsaved, the desktop's.
+// {restore, discard}: the answers beside each report kept unsaved, the desktop's; {restoreFailed,
+// discardFailed}: the words before why one could not be taken back or let go.
 std::string RecoveryAnswersJson();
 // The example staff list saved: the file's name, the button a filled-in list is opened with.
 std::string ExampleSavedText(const std::string& file, const std::string& openButton);

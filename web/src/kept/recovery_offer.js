@@ -76,7 +76,7 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
           try {
             shown = restore(record);
           } catch (fault) {
-            failed("Hisobotni tiklab bo'lmadi:", fault);
+            failed(answers.restoreFailed, fault);
           }
           if (shown) removeLine(line);
           refresh();
@@ -90,7 +90,7 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
           removeLine(line);
           refresh();
         } catch (fault) {
-          failed("Hisobotni o'chirib bo'lmadi:", fault);
+          failed(answers.discardFailed, fault);
         }
       }),
     );
