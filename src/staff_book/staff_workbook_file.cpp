@@ -133,13 +133,21 @@ workbook_package::OpenRefusal NotAStaffWorkbook(std::string_view fileName) {
   return workbook_package::RefuseOpening(fileName, "bu Soatnoma yozgan xodimlar kitobi emas.");
 }
 
+namespace {
+
+// "xodimlar kitobida "<sheet>" o'qituvchisining varag'i", what is said of it follows.
+std::string TeacherSheetInBook(std::string_view sheetName) {
+  return "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i";
+}
+
+}  // namespace
+
 std::string TeacherSheetNotReadDetail(std::string_view sheetName) {
-  return "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i o'qilmadi";
+  return TeacherSheetInBook(sheetName) + " o'qilmadi";
 }
 
 workbook_package::OpenRefusal NoTeacherSheet(std::string_view fileName, std::string_view sheetName) {
-  return workbook_package::RefuseOpening(
-      fileName, "xodimlar kitobida \"" + std::string(sheetName) + "\" o'qituvchisining varag'i yo'q.");
+  return workbook_package::RefuseOpening(fileName, TeacherSheetInBook(sheetName) + " yo'q.");
 }
 
 }  // namespace soatnoma::staff_book

@@ -8,6 +8,7 @@
 import { listParts, readPart } from './zip_package.js';
 import { byModule } from './workbook.js';
 import { editedPackage } from './zip_writer.js';
+import { partNames } from '../reading/stored_workbook.js';
 
 // The package's parts by name, and the entry of each sheet, {name, entry}, in the workbook's order.
 async function sheetEntries(module, names, bytes) {
@@ -32,7 +33,7 @@ function sheetWithChanges(module, xml, changes, words) {
 // the module's staffChanges gives them: {sheet, summary, summarySheet, properties}; module: the page's
 // module, which lists a part of properties where the package has none.
 export async function writeStaffWorkbookBack(module, bytes, sheetName, changes) {
-  const names = JSON.parse(module.packagePartNames());
+  const names = partNames(module);
   const { parts, sheets } = await sheetEntries(module, names, bytes);
   const teacher = sheets.find((sheet) => sheet.name === sheetName);
   const summary = sheets.find((sheet) => sheet.name === changes.summarySheet);
