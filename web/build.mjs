@@ -95,7 +95,8 @@ const moduleWasm = readFileSync(moduleWasmFile);
 const moduleCode = textOfBytes(execFileSync('zopfli', ['--deflate', '-c', moduleWasmFile], { maxBuffer: 1 << 26 }));
 
 // What the page shows before its module has started, asked of the module here once: the
-// form's controls, the names of what the teacher can do and the staff list's headings,
+// form's controls, the names of what the teacher can do and the staff list's headings (and
+// what is said should the rest of the page fail to start),
 // written into the page's markup, so that the form is drawn with the page and takes input
 // while the module's code is still compiling in the browser.
 async function pageStart() {
@@ -105,6 +106,7 @@ async function pageStart() {
     labels: JSON.parse(module.actionLabels()),
     rosterColumns: JSON.parse(module.rosterColumns()),
     schoolYears: JSON.parse(module.schoolYears(new Date().getFullYear(), '')),
+    words: JSON.parse(module.pageWords()),
   };
 }
 
@@ -136,6 +138,7 @@ const page = labelledMarkup(readFileSync(path.join(here, 'index.html'), 'utf8'),
   .replace('/*SCHOOL_YEAR_CAPTION*/', () => schoolYears.caption)
   .replace('/*SCHOOL_YEARS*/', () => schoolYears.options)
   .replace('/*ROSTER_HEADINGS*/', () => rosterHeadingsMarkup(start.rosterColumns))
+  .replace('/*START_FAILED*/', () => escapedMarkup(start.words.startFailed))
   .replace('/*ICON*/', () => icon)
   .replace('/*SCRIPT_HASHES*/', () => scriptHashes)
   .replace('/*STYLE*/', () => style)

@@ -12,6 +12,7 @@
 #include "report_description.h"
 #include "json_writer.h"
 #include "keeping_texts.h"
+#include "page_words.h"
 #include "kept_report.h"
 #include "page_text_measure.h"
 #include "request_fields.h"
@@ -204,6 +205,8 @@ EMSCRIPTEN_BINDINGS(soatnoma_texts) {
   emscripten::function("reportFontFamily", &ReportFontFamily);
   emscripten::function("readingWords", &ReadingWordsJson);
   emscripten::function("recoveryAnswers", &RecoveryAnswersJson);
+  emscripten::function("pageWords", &PageWordsJson);
+  emscripten::function("sharedText", &SharedText);
   emscripten::function("exampleSavedText", &ExampleSavedText);
 }
 

@@ -1,15 +1,20 @@
 // The page starts its module from the WebAssembly code it carries as text of its deflated
 // bytes: the text decoded and unpacked to the very bytes, with or without the browser's
 // inflater (its start from them is every page test's), and a broken code said as a fault
-// rather than left waiting for ever.
+// rather than left waiting for ever, in the page too: there in the module's words, which the
+// page carries without it.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { deflateRawSync } from 'node:zlib';
 
 import { bytesOfText, textOfBytes } from '../src/build/code_text.js';
 import { inflatedBytes, startModule } from '../src/page/module_code.js';
-import { moduleCode, moduleJs } from './support.mjs';
+import { launchChromium, loadModule, moduleCode, moduleJs, webBuild } from './support.mjs';
 
 const factory = createRequire(import.meta.url)(moduleJs);
 const code = moduleCode();
@@ -55,4 +60,25 @@ test('code that is not the module is refused as a fault', async () => {
   // Packed bytes cut short are refused by the inflater.
   const packed = deflateRawSync(code);
   await assert.rejects(startModule(factory, textOfBytes(packed.subarray(0, packed.length / 2))));
+});
+
+test('a page whose module cannot start says so in the words it was built with', async () => {
+  const scratch = mkdtempSync(path.join(os.tmpdir(), 'soatnoma-module-code-'));
+  const browser = await launchChromium(scratch);
+  try {
+    const built = readFileSync(path.join(webBuild, 'soatnoma.html'), 'utf8');
+    const broken = built.replace(
+      /(<script type="text\/plain" id="ModuleCode">)[^<]*/,
+      (_, open) => open + carried(Buffer.from('no module')),
+    );
+    writeFileSync(path.join(scratch, 'broken.html'), broken);
+    const page = await browser.newPage();
+    await page.goto(pathToFileURL(path.join(scratch, 'broken.html')).href);
+    const said = await page.waitForFunction(() => document.getElementById('message').textContent);
+    const { startFailed } = JSON.parse((await loadModule()).pageWords());
+    assert.ok((await said.jsonValue()).startsWith(`${startFailed} `));
+  } finally {
+    await browser.close();
+    rmSync(scratch, { recursive: true, force: true });
+  }
 });

@@ -24,12 +24,12 @@ export function downloadBytes(bytes, fileName, document = globalThis.document) {
 
 // The place the teacher chose; CANCELLED; or null where the browser has no picker for this
 // page (another browser, a phone) or cannot open it now.
-async function chosenPlace(window, fileName) {
+async function chosenPlace(window, fileName, kind) {
   if (typeof window.showSaveFilePicker !== 'function') return null;
   try {
     return await window.showSaveFilePicker({
       suggestedName: fileName,
-      types: [{ description: 'Excel ish kitobi', accept: { [WORKBOOK_TYPE]: ['.xlsx'] } }],
+      types: [{ description: kind, accept: { [WORKBOOK_TYPE]: ['.xlsx'] } }],
     });
   } catch (fault) {
     return fault?.name === 'AbortError' ? CANCELLED : null;
@@ -49,12 +49,13 @@ async function writeInto(place, bytes) {
 }
 
 // Saves the file: the place is asked for first (the browser shows its picker only right
-// after the teacher's click), then makeBytes() makes its bytes. Answers {outcome, fileName}:
+// after the teacher's click, offering the file under kind, the name of its kind), then
+// makeBytes() makes its bytes. Answers {outcome, fileName}:
 // 'saved' (written where the teacher chose, under the name chosen), 'cancelled' (the picker
 // closed: nothing made, nothing written) or 'downloaded' (handed to the browser). A write
 // that fails throws.
-export async function saveFile(fileName, makeBytes, window = globalThis.window) {
-  const place = await chosenPlace(window, fileName);
+export async function saveFile(fileName, kind, makeBytes, window = globalThis.window) {
+  const place = await chosenPlace(window, fileName, kind);
   if (place === CANCELLED) return { outcome: 'cancelled', fileName };
   const bytes = await makeBytes();
   if (!place) {

@@ -3,10 +3,12 @@
 // straight to a messenger or mail; where it cannot, the button is not shown.
 
 import { WORKBOOK_TYPE } from './save_file.js';
+import { failureText } from '../page/failure.js';
 
-// button: "Ulashish"; makeWorkbook(): the report's {bytes, fileName}; tell(text, failure):
-// says how it ended beside the button. Answers whether the button is offered.
-export function offerSharing({ button, navigator, makeWorkbook, tell }) {
+// button: "Ulashish"; module: what the words of the sharing are asked of; makeWorkbook(): the
+// report's {bytes, fileName}; tell(text, failure): says how it ended beside the button.
+// Answers whether the button is offered.
+export function offerSharing({ button, module, navigator, makeWorkbook, tell }) {
   const probe = new File([new Uint8Array(1)], 'hisobot.xlsx', { type: WORKBOOK_TYPE });
   const can =
     typeof navigator.share === 'function' &&
@@ -19,12 +21,12 @@ export function offerSharing({ button, navigator, makeWorkbook, tell }) {
       const { bytes, fileName } = await makeWorkbook();
       const file = new File([bytes], fileName, { type: WORKBOOK_TYPE });
       await navigator.share({ files: [file], title: fileName });
-      tell(`"${fileName}" ulashildi.`);
+      tell(module.sharedText(fileName));
       button.ownerDocument.body.dataset.shared = fileName;
     } catch (fault) {
       // The teacher closed the phone's list of programs: nothing to say.
       if (fault?.name === 'AbortError') return;
-      tell(`Ulashib bo'lmadi: ${fault?.message ?? fault}`, true);
+      tell(failureText(JSON.parse(module.pageWords()).shareFailed, fault), true);
     }
   });
   return true;

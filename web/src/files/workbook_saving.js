@@ -27,7 +27,8 @@ export function listenToWorkbookSaving({ module, button, shown, keeping, notice,
     let made = null;
     const { opened } = shown;
     try {
-      const answer = await saveFile(shown.result.fileName, async () => {
+      const kind = JSON.parse(module.pageWords()).workbookKind;
+      const answer = await saveFile(shown.result.fileName, kind, async () => {
         snapshot = keeping.snapshot();
         made = await workbookOfShown(module, shown);
         return made;
@@ -48,6 +49,7 @@ export function listenToWorkbookSaving({ module, button, shown, keeping, notice,
 export function listenToWorkbookSharing({ module, button, shown, notice, navigator }) {
   offerSharing({
     button,
+    module,
     navigator,
     tell: notice.tell,
     makeWorkbook: async () => ({ bytes: await workbookOfShown(module, shown), fileName: shown.result.fileName }),

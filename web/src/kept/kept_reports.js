@@ -29,9 +29,10 @@ const isOldBook = (record) => typeof record?.bookOf !== 'undefined';
 // Bytes as hexadecimal digits, two a byte.
 const hexOf = (bytes) => [...bytes].map((b) => b.toString(16).padStart(2, '0')).join('');
 
-function opened(indexedDB) {
+// words: the module's pageWords, for a browser without storage and an older page holding it.
+function opened(indexedDB, words) {
   return new Promise((resolve, reject) => {
-    if (!indexedDB) throw new Error("brauzer xotirasi yo'q");
+    if (!indexedDB) throw new Error(words.noStorage);
     const request = indexedDB.open(DATABASE, VERSION);
     let refused = false;
     request.onupgradeneeded = () => {
@@ -54,7 +55,7 @@ function opened(indexedDB) {
     // A tab of an older page holds the storage and will not let go: said rather than waited for.
     request.onblocked = () => {
       refused = true;
-      reject(new Error('sahifaning eski nusxasi boshqa oynada ochiq'));
+      reject(new Error(words.olderPageOpen));
     };
   });
 }
@@ -139,10 +140,10 @@ function keepOpened(transaction, id, source, digest) {
 }
 
 export class KeptReports {
-  // indexedDB: the browser's, or null where it refuses the page storage; crypto: what the
-  // digest of a staff workbook is taken with.
-  constructor(indexedDB, crypto = globalThis.crypto) {
-    this.database = opened(indexedDB);
+  // indexedDB: the browser's, or null where it refuses the page storage; words: the module's
+  // pageWords; crypto: what the digest of a staff workbook is taken with.
+  constructor(indexedDB, words, crypto = globalThis.crypto) {
+    this.database = opened(indexedDB, words);
     this.database.catch(() => {}); // said by usable()
     this.crypto = crypto;
     this.openedKept = new Map(); // report id → the opened workbook last written for it

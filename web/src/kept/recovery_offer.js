@@ -21,19 +21,19 @@ function localMinute(keptAt) {
 }
 
 // The module's word on the record: {ok, description, downloaded, reason}. A record it cannot
-// even be asked about is damaged, with the detail.
-function checked(module, record) {
+// even be asked about is damaged, with the detail. words: the module's pageWords.
+function checked(module, record, words) {
   try {
     return JSON.parse(module.keptReport(record, localMinute(record.keptAt)));
   } catch (fault) {
-    return { ok: false, description: '', downloaded: false, reason: failureText("yozuvini o'qib bo'lmadi:", fault) };
+    return { ok: false, description: '', downloaded: false, reason: failureText(words.recordUnreadable, fault) };
   }
 }
 
 // The line's words: the report, and what is known of it beyond being kept.
-function lineText(said) {
-  if (!said.ok) return [said.description, `buzilgan: ${said.reason}`].filter(Boolean).join(' — ');
-  return said.downloaded ? `${said.description} — yuklab olishga berilgan` : said.description;
+function lineText(said, words) {
+  if (!said.ok) return [said.description, `${words.damaged}: ${said.reason}`].filter(Boolean).join(' — ');
+  return said.downloaded ? `${said.description} — ${words.downloaded}` : said.description;
 }
 
 // offer: the section the lines go into; restore(record): shows the report taken back, true
@@ -45,6 +45,7 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
   heading.id = 'RecoveryHeading';
   offer.setAttribute('aria-labelledby', heading.id);
   const answers = JSON.parse(module.recoveryAnswers());
+  const words = JSON.parse(module.pageWords());
   const lines = () => offer.querySelectorAll('.kept');
   // A line gone with the focus on its button: the focus goes on to the next line's first
   // button, or the line before's, or back to the form when none is left.
@@ -60,14 +61,14 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
   };
 
   const lineOf = (record) => {
-    const said = checked(module, record);
+    const said = checked(module, record, words);
     const line = document.createElement('div');
     line.className = 'kept';
     line.dataset.kept = String(record.id);
     if (said.downloaded) line.dataset.downloaded = 'yes';
     if (!said.ok) line.dataset.damaged = 'yes';
     const text = document.createElement('span');
-    text.textContent = lineText(said);
+    text.textContent = lineText(said, words);
     line.append(text);
     if (said.ok) {
       line.append(

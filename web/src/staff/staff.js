@@ -120,7 +120,11 @@ class StaffWork {
     try {
       outcome = await work(job);
     } catch (fault) {
-      outcome = { text: failureText('Ish bajarilmadi:', fault), refused: true, state: 'failed' };
+      outcome = {
+        text: failureText(JSON.parse(this.module.pageWords()).workFailed, fault),
+        refused: true,
+        state: 'failed',
+      };
     }
     if (job.stopAsked && outcome?.state !== 'failed') outcome = { text: stoppedText, state: 'stopped' };
     this.working = null;

@@ -40,8 +40,10 @@ if ('serviceWorker' in navigator && window.location.protocol.startsWith('http'))
 }
 describeAsApp(document, window.location);
 
+// The words were written into the page when it was built: they are there without the module.
 const startFailed = (fault) => {
-  byId('message').textContent = failureText("Sahifani ishga tushirib bo'lmadi:", fault);
+  const message = byId('message');
+  message.textContent = failureText(message.dataset.startFailed, fault);
 };
 try {
   const started = startForm();

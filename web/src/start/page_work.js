@@ -164,7 +164,7 @@ export async function startPage({ form, line }) {
   const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
   const shown = new ShownReport({ module, document, family, cellsCheck, notice });
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
-  const kept = new KeptReports(indexedDBOf(window));
+  const kept = new KeptReports(indexedDBOf(window), JSON.parse(module.pageWords()));
   const keeping = keepingOf({ module, kept, shown, notice });
   const runs = createReportRuns({ module, measure, shown, keeping, line });
   form.attach({ module, year: schoolYear.year, onRun: (request, startedAt) => runs.run(request, startedAt) });
