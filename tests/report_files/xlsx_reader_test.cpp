@@ -69,6 +69,15 @@ TEST(XlsxReader, SumsWrittenInA1ReadAsTheTablesFormulas) {
   }
 }
 
+// An upper-class leader's report saved in the folder under the name given.
+std::string SavedReport(const ScratchFolder& folder, const std::string& name) {
+  const std::string path = folder.File(name);
+  EXPECT_TRUE(
+      report_files::SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), path)
+          .ok);
+  return path;
+}
+
 struct Damage {
   const char* what;
   const char* entry;
@@ -79,11 +88,7 @@ struct Damage {
 
 TEST(XlsxReader, RefusesWhatItDidNotWriteAndLeavesTheFileAsItWas) {
   const ScratchFolder folder;
-  const report_sheet::ReportSheet report =
-      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true)));
-  const std::string good = folder.File("good.xlsx");
-  ASSERT_TRUE(report_files::SaveXlsx(report, good).ok);
-  const std::string bytes = testing::ReadFile(good);
+  const std::string bytes = testing::ReadFile(SavedReport(folder, "good.xlsx"));
 
   const std::vector<Damage> damages = {
       {"no mark", "docProps/custom.xml", "yillik taqsimot, 1-shakl", "boshqa", "Soatnoma yozmagan"},
@@ -166,10 +171,7 @@ TEST(StoredNumber, DigitsWithSignPointAndExponentAndFinite) {
 // still read.
 TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
   const ScratchFolder folder;
-  const std::string good = folder.File("yaxshi.xlsx");
-  ASSERT_TRUE(
-      report_files::SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good)
-          .ok);
+  const std::string good = SavedReport(folder, "yaxshi.xlsx");
   struct Padding {
     const char* file;
     int parts;
@@ -207,10 +209,7 @@ TEST(XlsxReader, RefusesAPackageTooLargeOrOfTooManyPartsBeforeUnpackingIt) {
 // the disk: the worksheet, or the cell formats, which no reader of the report looks at.
 TEST(XlsxReader, RefusesAPartWhoseChecksumDoesNotMatch) {
   const ScratchFolder folder;
-  const std::string good = folder.File("yaxshi.xlsx");
-  ASSERT_TRUE(
-      report_files::SaveXlsx(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "20", "20", true))), good)
-          .ok);
+  const std::string good = SavedReport(folder, "yaxshi.xlsx");
   for (const std::string& entry : {std::string(kSheetEntry), std::string(kStylesEntry)}) {
     SCOPED_TRACE(entry);
     std::string bytes = testing::ReadFile(good);
