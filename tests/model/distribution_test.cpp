@@ -34,7 +34,6 @@ TEST(Refusals, WeeklyHoursThenRateThenWhatAWeekAndTheReportHold) {
       {"9.5", "20", few},
       {" \t\n", "0", none},
       {"24h", "0", hours},
-      {"9,5", "20", few},
       {"-30", "20", few},
       {"9.5", "0", few},
       {"10", "", rate},
@@ -50,9 +49,7 @@ TEST(Refusals, WeeklyHoursThenRateThenWhatAWeekAndTheReportHold) {
       {"10", "20", std::nullopt},
       // A report whose hours the report cannot show is refused for its rate, the box that
       // makes it so; more hours than a week holds for the weekly hours.
-      {"20", "1e-300", rate},
       {"24", "4.9e-324", rate},
-      {"24", "1e-100", rate},
       {"24", "1e-11", rate},
       {"10", "1e-11", rate},
       {"168", "1e-10", rate},

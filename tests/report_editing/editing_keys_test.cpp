@@ -74,7 +74,6 @@ TEST(EditingKeys, EachKeyDoesWhatTheReportWindowDoes) {
       {kBox, "Delete", false, false, false, A::None},
       {kBox, "z", true, false, false, A::None},
       {kBox, "Enter", true, false, false, A::None},
-      {kBox, "Home", false, false, false, A::None},
       {kReport, "End", false, true, false, A::None},
   };
   for (const Press& press : presses) {

@@ -160,23 +160,17 @@ TEST(Roster, BadRowsNameTheirLineAndReason) {
             (std::vector<std::string>{"Toifa", "12", "tarix"}));
 }
 
+// Which characters are shown escaped, and how, is the name texts' own table; here a field
+// quoted in a reason goes through it.
 TEST(Roster, AReasonStaysOnOneLineAndHarmlessOnATerminal) {
   const Roster roster = ReadRoster(
       "ism,maktab,fan,toifa,soat\n"
-      "A,1,f,\"yuq\r\nori\",20\n"
-      "B,1,f,yuqori,\"\t9\n\"\n"
-      "C,1,f,\x1B[2J\x1B]0;x\x07,20\n"
-      "D,1,f,\xC2\x9B"
-      "31m\x7F,20\n"
-      "E,1,f,yuq\u202Eirou\u202C,20\n");
-  const std::string category = "\" noma'lum: yuqori yoki boshlangich bo'lishi kerak";
+      "A,1,f,\"yuq\r\nori\x1B[2J\",20\n"
+      "B,1,f,yuqori,\"\t9\n\"\n");
   EXPECT_EQ(Described(roster), (std::vector<std::string>{
-                                   "qator 2: toifa \"yuq\\r\\nori" + category,
+                                   "qator 2: toifa \"yuq\\r\\nori\\x1b[2J\" noma'lum: yuqori yoki boshlangich "
+                                   "bo'lishi kerak",
                                    "qator 4: soat \"\\t9\\n\": 10 soatdan kam dars uchun soatnoma shart emas.",
-                                   "qator 6: toifa \"\\x1b[2J\\x1b]0;x\\x07" + category,
-                                   "qator 7: toifa \"\\u009b31m\\x7f" + category,
-                                   // A direction control would show the field, and the reason after it, turned around.
-                                   "qator 8: toifa \"yuq\\u202eirou\\u202c" + category,
                                }));
 }
 
