@@ -67,8 +67,9 @@ class ReportEditingTest : public FormTestCase {
     ReportWindow& report = *FinishedReport(*form_, "Karimova Dilnoza", "20");
     const CellGrid before = report.Sheet().Cells();
     const int steps = report.Undo().count();
-    for (const QString& typed : {QStringLiteral("1o"), QStringLiteral("1,2,3"), QStringLiteral("12abc"),
-                                 QStringLiteral("&H"), QStringLiteral("99999"), QStringLiteral("1e4")}) {
+    // Which entries are refused and why is the corrections' own table: here no number, and
+    // more hours than a cell takes.
+    for (const QString& typed : {QStringLiteral("12abc"), QStringLiteral("99999")}) {
       TypeIntoCell(report, kC8, typed);
       QVERIFY2(report.View().IsEditing(), qPrintable(typed));  // the teacher stays in the cell
       QVERIFY2(!report.statusBar()->currentMessage().isEmpty(), qPrintable(typed));

@@ -92,15 +92,13 @@ TEST(CodePage, Utf16WithoutItsMarkIsToldByItsNulBytes) {
   }
 }
 
+// Windows-1251 is read a byte at a time, every byte checked above; UTF-16's pairs are not.
 TEST(CodePage, RandomTextsAgreeWithTheCLibrary) {
   std::mt19937 random(20261207);
   std::uniform_int_distribution<int> byte(0, 255);
   // Units drawn mostly from around the surrogates, where UTF-16 is easy to get wrong.
   std::uniform_int_distribution<int> unit(0xD700, 0xE0FF);
   for (int round = 0; round < 2000; ++round) {
-    std::string bytes(1 + round % 40, '\0');
-    for (char& each : bytes) each = static_cast<char>(byte(random));
-    ASSERT_EQ(Windows1251ToUtf8(bytes), ByTheCLibrary("WINDOWS-1251", bytes)) << "round " << round;
     std::vector<char16_t> units(1 + round % 9);
     for (char16_t& each : units) each = static_cast<char16_t>(round % 3 == 0 ? byte(random) : unit(random));
     const std::string text = WithMark(round % 2 == 0, units);
