@@ -1,6 +1,6 @@
 // The staff list's CSV records against libcsv, the reader the desktop and the command line
 // used before every edition read lists with the same code: the same records, field for
-// field and line for line, for hand-made lists and for random texts of the bytes that matter.
+// field and line for line, for random texts of the bytes that matter and each separator.
 #include "roster_rules/csv_records.h"
 
 #include <csv.h>
@@ -66,19 +66,6 @@ std::string Shown(const std::vector<CsvRecord>& records) {
   return shown;
 }
 
-TEST(CsvRecords, HandMadeListsReadAsLibcsvReadsThem) {
-  const std::vector<std::string> texts = {
-      "ism;fan\nAli;fizika\n", "\"yu\"qori;20\n",           "\"Ko'p\nqator\";\"a \"\"b\"\"\";\n\n\"x\"\r\n\"y\"  ;z",
-      "a;\"never closed\nb;c", "\"\"\n\"\"\"\"\n\"a\"\"\n", " ; \" \" ;\t\r\r\na\"b\"c;\"\"x\"\n",
-      ";;\n;\n\"a\";",
-  };
-  for (const std::string& text : texts) {
-    for (const char separator : {';', ',', '\t'}) {
-      EXPECT_EQ(Shown(ReadCsvRecords(text, separator)), Shown(LibcsvRecords(text, separator))) << text;
-    }
-  }
-}
-
 TEST(CsvRecords, RandomTextsReadAsLibcsvReadsThem) {
   const std::string alphabet = "a b;\",\t\r\n";
   std::mt19937 random(20261207);
@@ -87,7 +74,7 @@ TEST(CsvRecords, RandomTextsReadAsLibcsvReadsThem) {
   for (int round = 0; round < 20000; ++round) {
     std::string text;
     for (int i = length(random); i > 0; --i) text += alphabet[pick(random)];
-    const char separator = round % 3 == 0 ? ',' : ';';
+    const char separator = ",;\t"[round % 3];
     ASSERT_EQ(Shown(ReadCsvRecords(text, separator)), Shown(LibcsvRecords(text, separator))) << "text: " << text;
   }
 }
