@@ -60,23 +60,12 @@ struct TextCase {
   const char* expected;
 };
 
+// Between 10^-12 and 10^17 every text is held against the C library's "%.15G" below; here
+// what lies outside: minus zero, a whole number and the first that is no longer written
+// as one, and the far exponents.
 TEST(NumberText, FifteenSignificantDigitsInGeneralForm) {
   const TextCase cases[] = {
-      {16, "16"},
-      {5.5, "5.5"},
-      {-2, "-2"},
-      {-0.0, "0"},
-      {0.1 + 0.2, "0.3"},
-      {45.15 - 45, "0.149999999999999"},
-      {1.0 / 3, "0.333333333333333"},
-      {10.0 * 4 / 18 - 4, "-1.77777777777778"},
-      {46.05 - 46, "0.0499999999999972"},
-      {1e15, "1E+15"},
-      {123456789012345, "123456789012345"},
-      {0.0001, "0.0001"},
-      {0.00001, "1E-05"},
-      {1.33226762955019e-15, "1.33226762955019E-15"},
-      {2.5e100, "2.5E+100"},
+      {-2, "-2"}, {-0.0, "0"}, {1e15, "1E+15"}, {1.33226762955019e-15, "1.33226762955019E-15"}, {2.5e100, "2.5E+100"},
   };
   for (const auto& c : cases) EXPECT_EQ(NumberToText(c.value), c.expected) << c.value;
 }
