@@ -47,10 +47,11 @@ void ExpectClaims(const std::vector<Claimed>& claims) {
 }
 
 // One staff in roster order, the workbook already holding "Jami": Uzbek Latin with its
-// three kinds of apostrophe, Uzbek and Russian Cyrillic and European letters (each letter's
-// case in every alphabet is the name characters' own test), clashes in another letter case, what a sheet name may not
-// hold, names cut to 31 units beside accents, emoji and flags, and bytes that are not UTF-8. These are the names the
-// workbooks of earlier versions carry, so a staff saved again keeps its sheets.
+// three kinds of apostrophe and Uzbek Cyrillic, clashes in another letter case (which letters
+// are one in every alphabet is the name characters' own test), what a sheet name may not
+// hold (which characters are controls, and how bytes that are not UTF-8 read, the name and
+// form texts' own), names cut to 31 units beside accents, emoji and flags. These are the
+// names the workbooks of earlier versions carry, so a staff saved again keeps its sheets.
 TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
   ExpectClaims({
       {"Karimova Dilnoza", "Karimova Dilnoza"},
@@ -59,31 +60,14 @@ TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
       {"o\u2018tkir g\u2018ulomov", "o\u2018tkir g\u2018ulomov (2)"},
       {"O\u02BBg\u02BBiloy G\u02BBaniyeva", "O\u02BBg\u02BBiloy G\u02BBaniyeva"},
       {"O'tkir G'ulomov", "O'tkir G'ulomov"},
-      {"Каримова Дилноза", "Каримова Дилноза"},
-      {"КАРИМОВА ДИЛНОЗА", "КАРИМОВА ДИЛНОЗА (2)"},
       {"Ўткир Ғуломов Қодирович Ҳасанов", "Ўткир Ғуломов Қодирович Ҳасанов"},
       {"ЎТКИР ҒУЛОМОВ ҚОДИРОВИЧ ҲАСАНОВ", "ЎТКИР ҒУЛОМОВ ҚОДИРОВИЧ ҲАС (2)"},
-      {"Ёқубова Ёрқиной", "Ёқубова Ёрқиной"},
-      {"ёқубова ёрқиной", "ёқубова ёрқиной (2)"},
-      {"Straße", "Straße"},
-      {"STRASSE", "STRASSE (2)"},  // "ß" and "SS" are one letter case apart to a spreadsheet
-      {"ǅemal Ǉubović", "ǅemal Ǉubović"},
-      {"ǆEMAL ǉUBOVIĆ", "ǆEMAL ǉUBOVIĆ (2)"},
-      {"İlhom", "İlhom"},
-      {"ilhom", "ilhom (2)"},
       {"O\u02BBg\u02BBiloyxon Abdurahmonova G\u02BBaniyevna qizi", "O\u02BBg\u02BBiloyxon Abdurahmonova G\u02BBani"},
       {"Абдураҳмонова Ўғилойхон Ғаниевна қизи", "Абдураҳмонова Ўғилойхон Ғаниевн"},
       {"Abdurahmonova O\u02BBg\u02BBiloyxon G\u02BBaniyevna qizi", "Abdurahmonova O\u02BBg\u02BBiloyxon G\u02BBani"},
       {"Aliyev/Vali [10-A]: *?\\\\ ", "Aliyev Vali 10-A"},
-      {"Tab\x09"
-       "and\x0D"
-       "line\x0A"
-       "end",
-       "Tab and line end"},
-      {"Bell\x07"
-       "Esc\x1B"
-       "Del\x7F",
-       "Bell Esc Del"},
+      {"Tab\tand\rline\nend", "Tab and line end"},
+      {"Bell\aEsc\x1B Del\x7F", "Bell Esc Del"},
       {"Line\u2028Para\u2029Sep", "Line Para Sep"},
       {"Non\uFFFEChar\uFFFF", "Non Char"},
       {"C1\u0085\u009Bcontrol", "C1 control"},
@@ -121,9 +105,6 @@ TEST(SheetNames, AStaffGetsTheNamesItsWorkbooksAlwaysHad) {
        "b",
        "a\uFFFD\uFFFDb"},
       {"c\xC3", "c\uFFFD"},
-      {"d\xC0\xAF"
-       "e",
-       "d\uFFFD\uFFFDe"},
       {"\xE2\x80", "\uFFFD\uFFFD"},
       {"Ali\u00A0Vali", "Ali Vali"},
       {"Ali\u3000\u2003Vali", "Ali Vali (2)"},
