@@ -63,7 +63,6 @@ TEST(ReportCommand, RefusedInputWritesNothingAndKeepsAnEarlierFile) {
     const char* refusal;
   };
   const std::vector<Case> cases = {
-      {{"--category", "primary", "--weekly", "9.5"}, "10 soatdan kam dars uchun soatnoma shart emas."},
       {{"--category", "upper", "--weekly", ""}, "Ajratilgan dars soati kiritilmadi!"},
       {{"--weekly", "20", "--name", "\xCA\xE0\xF0\xE8\xEC\xEE\xE2"}, "Familiya va ism UTF-8 kodlashda emas."},
       {{"--weekly", "20", "--school", "5\xEF\xBF\xBE"},
