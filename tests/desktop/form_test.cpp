@@ -24,9 +24,6 @@ class FormTest : public FormTestCase {
     QTest::addColumn<QRect>("place");  // pixels at 96 dpi, in the container
     QTest::newRow("rate") << "Text1" << QRect(288, 8, 33, 25);
     QTest::newRow("name box in the frame") << "Text3" << QRect(8, 40, 169, 23);
-    QTest::newRow("Monday") << "Text7" << QRect(120, 96, 25, 21);
-    QTest::newRow("Se above Tuesday") << "Label9" << QRect(155, 72, 17, 17);
-    QTest::newRow("weekly hours") << "Text2" << QRect(264, 121, 41, 24);
     QTest::newRow("primary-class run") << "Command2" << QRect(8, 200, 257, 33);
   }
   void controlsStandWhereTheyWereDrawn() {

@@ -42,10 +42,7 @@ TEST(ReportFileName, NamesTheTeacherAndTheSchoolYearAndFitsAFileSystem) {
       // to 244 bytes, so that a browser can add ".crdownload" while it downloads the file.
       {Repeated("Ж", 200), 2026, "xlsx", Repeated("Ж", 114) + " 2026-2027.xlsx"},  // 229 bytes for the name
       {"a" + Repeated("Ж", 200), 2026, "xlsx", "a" + Repeated("Ж", 114) + " 2026-2027.xlsx"},
-      {Repeated("Ж", 200), 2026, "pdf", Repeated("Ж", 115) + " 2026-2027.pdf"},
-      {"a" + Repeated("Ж", 200), 2026, "pdf", "a" + Repeated("Ж", 114) + " 2026-2027.pdf"},  // half a "Ж" left out
       {Repeated("😀", 100), 2026, "xlsx", Repeated("😀", 57) + " 2026-2027.xlsx"},
-      {"ab" + Repeated("😀", 100), 2026, "xlsx", "ab" + Repeated("😀", 56) + " 2026-2027.xlsx"},
       {Repeated("a", 228) + " bcd", 2026, "xlsx", Repeated("a", 228) + " 2026-2027.xlsx"},  // no blank before the year
       {Repeated("a", 229), 2026, "xlsx", Repeated("a", 229) + " 2026-2027.xlsx"},           // 244: fits as it is
   };

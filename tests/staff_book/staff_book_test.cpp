@@ -118,13 +118,10 @@ TEST(StaffBook, FileIsOfferedUnderTheRostersNameAndFitsAFileSystem) {
       // place: a list named as an offer is offered another name, at any length.
       {"xodimlar hisobotlari.xlsx", "xodimlar hisobotlari hisobotlari.xlsx"},
       // A list named with 250 letters was offered a name of more than 255 bytes, which no
-      // file system takes: the list's name is cut where a character ends to 244 bytes (room
-      // for a browser's ".crdownload"), the word and the suffix kept, and never back to the
-      // list's own name.
+      // file system takes: the list's name is cut to 244 bytes (room for a browser's
+      // ".crdownload"; where a cut may fall is the report file name's own test), the word
+      // and the suffix kept, and never back to the list's own name.
       {repeated("a", 250) + ".csv", repeated("a", 227) + " hisobotlari.xlsx"},
-      {repeated("Ж", 250) + ".csv", repeated("Ж", 113) + " hisobotlari.xlsx"},  // as a browser may name a file
-      {"a" + repeated("Ж", 250) + ".csv", "a" + repeated("Ж", 113) + " hisobotlari.xlsx"},
-      {repeated("a", 226) + " b.csv", repeated("a", 226) + " hisobotlari.xlsx"},
       // The longest list that is named as an offer: cut back, it would be itself.
       {repeated("a", 227) + " hisobotlari.xlsx", repeated("a", 226) + " hisobotlari.xlsx"},
       {repeated("a", 227) + " HISOBOTLARI.XLSX", repeated("a", 226) + " hisobotlari.xlsx"},
