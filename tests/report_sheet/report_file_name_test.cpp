@@ -25,17 +25,14 @@ TEST(ReportFileName, NamesTheTeacherAndTheSchoolYearAndFitsAFileSystem) {
   const Case cases[] = {
       {"Familiya Ism", 2025, "xlsx", "Familiya Ism 2025-2026.xlsx"},
       {"  A/B: \"C\"  ", 2024, "pdf", "A_B_ _C_ 2024-2025.pdf"},
-      {"", 2025, "xlsx", "Soatnoma 2025-2026.xlsx"},
       {" \t\u00A0 ", 2025, "xlsx", "Soatnoma 2025-2026.xlsx"},
       {"Oʻgʻiloy\t\u2003 Ёқубова", 2026, "xlsx", "Oʻgʻiloy Ёқубова 2026-2027.xlsx"},
       {"a*b?c<d>e|f\\g\x01h", 2026, "xlsx", "a_b_c_d_e_f_g_h 2026-2027.xlsx"},
-      {"Ali\xFF", 2026, "xlsx", "Ali\uFFFD 2026-2027.xlsx"},
-      // No direction control, no hidden file, no name of dots only, no folder.
-      {"Ali \u202EilaV\u202C", 2026, "xlsx", "Ali ilaV 2026-2027.xlsx"},
+      // No direction control, no hidden file, no folder (which characters turn text or name
+      // nothing is the name texts' own table).
       {"Vali\u202Exslx.exe", 2026, "pdf", "Valixslx.exe 2026-2027.pdf"},
       {".Ali", 2026, "xlsx", "Ali 2026-2027.xlsx"},
       {". . Ali.", 2026, "xlsx", "Ali. 2026-2027.xlsx"},
-      {"..", 2026, "xlsx", "Soatnoma 2026-2027.xlsx"},
       {"../../a", 2026, "xlsx", "_.._a 2026-2027.xlsx"},
       // A name of 200 "Ж" (as the form takes it) was offered in 415 bytes, which no file
       // system takes: the name is cut where a character ends, the year and the suffix kept,

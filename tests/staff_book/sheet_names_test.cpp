@@ -161,7 +161,6 @@ TEST(SheetNames, EveryNameIsOneTheWorkbookLibraryAccepts) {
       "Oʻgʻiloyxon Abdurahmonova Gʻaniyevna qizi",
       std::string(31, '\''),
       "a'",
-      "Sheet1",
       "Jami",
       "\x01\x7F",
       "ЎТКИР ҒУЛОМОВ",

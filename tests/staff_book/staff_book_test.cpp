@@ -107,10 +107,8 @@ TEST(StaffBook, FileIsOfferedUnderTheRostersNameAndFitsAFileSystem) {
       {"C:\\Hujjatlar\\Ro'yxat.CSV", "C__Hujjatlar_Ro'yxat hisobotlari.xlsx"},  // one name on Linux
       {"/home/o'qituvchi/a\\b.csv", "a_b hisobotlari.xlsx"},
       {"..csv", "Xodimlar hisobotlari.xlsx"},
-      {"...csv", "Xodimlar hisobotlari.xlsx"},
       {".xodimlar.csv", "xodimlar hisobotlari.xlsx"},  // not hidden as the list is
       {"xodimlar\u202Evsc.xlsx", "xodimlarvsc hisobotlari.xlsx"},
-      {"\u2066ro'yxat\u2069.csv", "ro'yxat hisobotlari.xlsx"},
       {"xodimlar", "xodimlar hisobotlari.xlsx"},
       {".csv", "Xodimlar hisobotlari.xlsx"},
       {"", "Xodimlar hisobotlari.xlsx"},
