@@ -34,8 +34,6 @@ TEST(XlsxReader, GivesBackEveryCellTheFrameAndTheNotes) {
   const report_sheet::ReportTexts texts{"=1+2", "ona tili", "Abdurahmonova Oʻgʻiloy  "};
   std::vector<report_sheet::ReportSheet> reports;
   reports.push_back(Built(report_sheet::BuildReport(Teacher(TeacherCategory::Upper, "27", "20", true, texts))));
-  reports.push_back(
-      Built(report_sheet::BuildReport(Teacher(TeacherCategory::Primary, "22.5", "18", true))));  // fractions
   reports.push_back(Built(report_sheet::BuildReportBeforeRounding(Teacher(TeacherCategory::Upper, "13", "40", false))));
   // A corrected report: hours moved between months, one cell negative and one fractional.
   report_sheet::ReportSheet corrected = reports.front();

@@ -51,7 +51,6 @@ TEST(ReportTexts, TheStatusLineNamesTheTextsLeftEmpty) {
   const std::vector<std::pair<ReportTexts, std::string>> cases = {
       {{"5", "fizika", "Familiya Ism"}, ""},
       {{"5", "fizika", ""}, "Kiritilmagan: familiya va ism."},
-      {{"5", "fizika", " \t\xC2\xA0"}, "Kiritilmagan: familiya va ism."},
       {{"", "fizika", "Ism"}, "Kiritilmagan: maktab."},
       {{"5", "\r\n", "Ism"}, "Kiritilmagan: fan."},
       {{"  ", "", "Ism"}, "Kiritilmagan: maktab, fan."},
