@@ -1,9 +1,9 @@
 // One small driver for the page in each browser engine, so that one set of flow tests runs in
 // all of them: Chromium and Firefox ESR through puppeteer-core (Firefox over WebDriver BiDi),
 // WebKitGTK through its WebDriver. Each opens the page, clicks or taps, types, runs a function
-// in the page, waits for a state the page marks, answers a reload, downloads and screenshots.
+// in the page, waits for a state the page marks, answers a reload and downloads.
 // The faults the page throws are collected where the engine tells them (not in WebKitGTK).
-import { existsSync, mkdirSync, readdirSync, readFileSync, watch, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, readdirSync, readFileSync, watch } from 'node:fs';
 import path from 'node:path';
 
 import { launchChromium } from './support.mjs';
@@ -151,7 +151,6 @@ class PuppeteerDriver {
   async setFile(selector, file) {
     await (await this.page.$(selector)).uploadFile(file);
   }
-  screenshot = (file) => this.page.screenshot({ path: file });
 
   // Reloads; hands back the questions the page asked first.
   async reload() {
@@ -187,10 +186,6 @@ class WebKitDriver extends WebDriverSession {
   }
   type = (text) => this.keys([...text]);
   press = (key, modifiers = {}) => this.keys([key], asList(modifiers));
-
-  async screenshot(file) {
-    writeFileSync(file, Buffer.from(await this.command('GET', '/screenshot'), 'base64'));
-  }
 
   async reload() {
     await this.command('POST', '/refresh');

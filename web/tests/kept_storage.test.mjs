@@ -2,8 +2,7 @@
 // with the page served over http from this machine: a keep past the room the browser gives
 // the page is said beside the report and not counted; two tabs on one kept report keep both
 // tabs' corrections; a browser set to keep no site data still runs, corrects, saves and prints,
-// and says once what it cannot keep. SOATNOMA_SHOTS names a folder for screenshots of what is
-// said, at a phone's width and a computer's.
+// and says once what it cannot keep.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync } from 'node:fs';
@@ -14,7 +13,6 @@ import { clearStores, keptRecords } from './stored_records.mjs';
 import { launchChromium, openForTests, runReport, servePage, watchDownloads } from './support.mjs';
 
 const opened = openForTests('kept-storage', async (folder) => ({ browser: await launchChromium(folder) }));
-const shots = process.env.SOATNOMA_SHOTS;
 
 let browser;
 let served;
@@ -66,17 +64,6 @@ const keptCorrections = async (page) => {
   }));
 };
 
-// The page as a phone (360 px) and a computer (1280 px) show it, from the element chosen down.
-async function screenshots(page, name, selector) {
-  if (!shots) return;
-  mkdirSync(shots, { recursive: true });
-  for (const width of [360, 1280]) {
-    await page.setViewport({ width, height: 800 });
-    await page.$eval(selector, (element) => element.scrollIntoView({ block: 'start' }));
-    await page.screenshot({ path: path.join(shots, `${name}-${width}.png`) });
-  }
-}
-
 const notice = (page) =>
   page.$eval('#ReportNotice', (line) => ({ text: line.textContent, refused: line.classList.contains('refused') }));
 
@@ -104,7 +91,6 @@ test(
       [false, false],
     );
     assert.equal(await page.$eval('#message', (line) => line.textContent), '');
-    await screenshots(page, 'keep-failed', '#report');
     assert.deepEqual(await keptCorrections(page), [], 'the storage holds nothing of the report');
 
     // Room again: the next change is kept with every correction, and the failure is no longer said.
@@ -142,7 +128,6 @@ test(
       said.text,
       /^Bu hisobot boshqa oynada ham ochilgan va o'sha yerda tuzatildi\. Uning tuzatishlari ustidan yozilmadi/,
     );
-    await screenshots(first, 'kept-apart', '#report');
     const kept = async () =>
       Object.fromEntries((await keptCorrections(first)).map((record) => [record.id, record.hours]));
     let records = await kept();
@@ -203,7 +188,6 @@ test(
     assert.equal(refused.shown, true);
     assert.match(refused.text, /^Brauzer bu sahifaga ma'lumot saqlashga ruxsat bermadi/);
     assert.equal(await page.$eval('body', (body) => body.dataset.storageRefused), 'reports entries');
-    await screenshots(page, 'storage-refused', 'body');
 
     await runReport(page, { Text3: 'Yoqubova Oydin' });
     await correctCell(page, 'D8', 3);

@@ -4,7 +4,7 @@
 // the cell being corrected.
 import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, writeFileSync } from 'node:fs';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { KnownDevices } from 'puppeteer-core';
@@ -501,10 +501,6 @@ test('four months or more read beside the short titles, upright and sideways; a 
         assert.ok(seen.shown.length >= 4 && seen.shown[0] === 'Sentabr', where);
         assert.ok(seen.smallest >= 12, where);
         assert.ok(seen.titlesWidth <= viewport.width * 0.45, where);
-        // SOATNOMA_SHOTS names a folder, made if it is not there yet, for the screenshots.
-        const shots = process.env.SOATNOMA_SHOTS ?? scratch;
-        mkdirSync(shots, { recursive: true });
-        await fresh.screenshot({ path: path.join(shots, `phone-${viewport.width}.png`) });
 
         // A quick swipe across the report stops at the next column or the one after, that column
         // right beside the short titles.

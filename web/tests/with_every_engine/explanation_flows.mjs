@@ -42,15 +42,12 @@ function hundredth(field) {
 }
 
 export function explanationFlows(flow) {
-  const { shot } = flow.reader;
-
   test("F1 on the chosen cell explains it in the command line's words, and the box follows the cell", async () => {
     flow.run = await flow.browser.evaluate(formRun);
     await flow.browser.click('[data-cell="D8"] rect.border');
     await flow.browser.press('F1');
     await flow.browser.waitFor(() => document.getElementById('Explanation').dataset.cell === 'D8');
     assert.deepEqual(await flow.browser.evaluate(shownBox), explained('D8', flow.run));
-    await shot('1280-explained');
     // Typing into the cell is not what F1 does: no box was opened.
     assert.equal(await flow.browser.evaluate(() => document.getElementById('CellEditor').hidden), true);
     await flow.browser.press('ArrowRight');
@@ -94,7 +91,6 @@ export function explanationFlows(flow) {
     shown.rows.forEach((row, index) => {
       assert.deepEqual(row.slice(1), before[index].split(',').map(hundredth), `row ${index + 5}`);
     });
-    await shot('1280-before-rounding');
     await flow.browser.click('#BeforeRounding');
     await flow.browser.waitFor(
       () => document.getElementById('BeforeRoundingView').hidden && !document.getElementById('sheet').hidden,
@@ -103,8 +99,6 @@ export function explanationFlows(flow) {
 }
 
 export function phoneExplanationFlow(flow) {
-  const { shot } = flow.reader;
-
   test('on a phone a long press explains a cell without opening its typing box, and so does "?"', async () => {
     await flow.browser.tap('#ZoomFit');
     const explainedD9 = () => document.getElementById('Explanation').dataset.cell === 'D9';
@@ -114,8 +108,6 @@ export function phoneExplanationFlow(flow) {
     assert.equal(await flow.browser.evaluate(() => document.getElementById('CellEditor').hidden), true);
     const [box] = await flow.reader.rects('#Explanation');
     assert.ok(box.width <= 360, `the explanation fits the phone: ${box.width} px`);
-    await flow.browser.evaluate(() => document.getElementById('Explanation').scrollIntoView({ block: 'nearest' }));
-    await shot('360-explained');
     await flow.browser.tap('#Explanation .close');
     // The tap after a long press chooses its cell as before, and "?" explains the cell chosen.
     await flow.browser.tap('[data-cell="C8"] rect.border');

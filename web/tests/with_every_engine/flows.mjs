@@ -3,11 +3,10 @@
 // at 100 % and zoomed (the box on its cell), the workbook downloaded and compared with what
 // `soatnoma-cli report` writes, a staff list read, a staff workbook's teacher saved back into
 // it, the report offered back after a reload, and the report on a phone's width fitted, zoomed,
-// tapped and long pressed, and the page served over http. SOATNOMA_SHOTS names a folder to
-// keep a screenshot of each step.
+// tapped and long pressed, and the page served over http.
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -23,16 +22,6 @@ const workbookName = `${teacher.name} ${year}-${year + 1}.xlsx`;
 
 // What the flows read from the page and do to it, in the browser the flow has opened.
 function readerOf(flow) {
-  const shot = async (name) => {
-    if (!flow.shots) return;
-    mkdirSync(flow.shots, { recursive: true });
-    // The report from its zoom buttons down, when it is shown.
-    await flow.browser.evaluate(() => {
-      const report = document.getElementById('report');
-      if (!report.hidden) report.querySelector('.zoom').scrollIntoView({ block: 'start' });
-    });
-    await flow.browser.screenshot(path.join(flow.shots, `${flow.engine}-${name}.png`));
-  };
   const text = (selector) =>
     flow.browser.evaluate((chosen) => document.querySelector(chosen)?.textContent ?? null, selector);
   const cellText = (ref) =>
@@ -116,12 +105,12 @@ function readerOf(flow) {
     );
   };
 
-  return { shot, text, cellText, statusLine, rects, typeInto, assertBoxOnCell };
+  return { text, cellText, statusLine, rects, typeInto, assertBoxOnCell };
 }
 
 // The page opened, the form run, its workbook downloaded.
 function formFlows(flow) {
-  const { shot, text, cellText, typeInto } = flow.reader;
+  const { text, cellText, typeInto } = flow.reader;
 
   test('the page opens from its file, and Enter in the weekly hours draws the report', async () => {
     assert.equal(await text('.title'), 'Soatnoma');
@@ -138,7 +127,6 @@ function formFlows(flow) {
     assert.match(await cellText('A2'), new RegExp(`Oʻgʻiloyxonning\\s+${year}/${year + 1} o'quv yili`));
     flow.total = Number(await cellText('S5'));
     assert.ok(flow.total > 0);
-    await shot('1280-report');
   });
 
   test('"Excel kitobi" downloads the workbook the command line writes', async () => {
@@ -151,7 +139,7 @@ function formFlows(flow) {
 
 // A cell corrected at 100 % and zoomed, and the correction offered back after a reload.
 function correctionFlows(flow) {
-  const { shot, cellText, statusLine, assertBoxOnCell } = flow.reader;
+  const { cellText, statusLine, assertBoxOnCell } = flow.reader;
 
   test('a cell typed over in its box moves the totals and is marked (the keys undo and redo it)', async () => {
     const computed = Number(await cellText('D8'));
@@ -171,7 +159,6 @@ function correctionFlows(flow) {
     await flow.browser.click('[data-cell="C8"] rect.border');
     await flow.browser.press('F2');
     await assertBoxOnCell('C8', '125 %');
-    await shot('1280-zoomed-typing');
     await flow.browser.press('Escape');
     await flow.browser.click('#ZoomFit');
     await flow.browser.waitFor(() => document.getElementById('ZoomText').textContent === '100%');
@@ -337,7 +324,7 @@ function staffWorkbookFlow(flow) {
 
 // The report on a phone's width.
 function phoneFlow(flow) {
-  const { shot, rects, assertBoxOnCell } = flow.reader;
+  const { rects, assertBoxOnCell } = flow.reader;
 
   test("on a phone's width the report fits, zooms, and the typing box lands on its cell", async () => {
     await flow.browser.size(360, 740);
@@ -383,7 +370,6 @@ function phoneFlow(flow) {
     });
     assert.ok(pinned.across && parseInt(pinned.zoom, 10) >= 80, `opened at ${pinned.zoom}, scrolling across`);
     assert.ok(pinned.pinned && /^B([5-9]|1\d|20)$/.test(pinned.cell), `a row title pinned: ${JSON.stringify(pinned)}`);
-    await shot('360-legible');
     await flow.browser.tap('#ZoomFit');
     const [fitted] = await rects('#sheet .page');
     const sideways = await flow.browser.evaluate(() =>
@@ -405,11 +391,9 @@ function phoneFlow(flow) {
       });
     });
     assert.ok(title.length > 0 && title.every(({ left, right }) => left > 0 && right > 0), JSON.stringify(title));
-    await shot('360-fitted');
     await flow.browser.tap('[data-cell="C8"] rect.border');
     await flow.browser.press('F2');
     await assertBoxOnCell('C8', 'fitted');
-    await shot('360-fitted-typing');
     await flow.browser.press('Escape');
     // A double tap opens the box where the report is, rather than carrying the report away.
     await flow.browser.doubleTap('[data-cell="D9"] rect.border');
@@ -420,7 +404,6 @@ function phoneFlow(flow) {
     await flow.browser.tap('[data-cell="C8"] rect.border');
     await flow.browser.press('F2');
     await assertBoxOnCell('C8', 'zoomed on the phone');
-    await shot('360-zoomed-typing');
     // The box stays open on its cell while the zoom changes under it.
     await flow.browser.tap('#ZoomOut');
     await assertBoxOnCell('C8', 'zoomed out while typing');
@@ -464,7 +447,6 @@ export function flowTests(engine) {
     const flow = {
       engine,
       scratch: mkdtempSync(path.join(os.tmpdir(), `soatnoma-${engine}-`)),
-      shots: process.env.SOATNOMA_SHOTS,
     };
     flow.reader = readerOf(flow);
 
