@@ -249,20 +249,16 @@ const cellText = (ref) =>
 const corrected = path.join(scratch, 'tuzatilgan.xlsx');
 const statusLine = () => page.$eval('#status', (status) => status.textContent.replace(/\s+/g, ' ').trim());
 
-test('a corrected cell moves every total, is marked, and is undone, redone and taken back', async () => {
+// That a correction moves the year total and is marked, and the keys undo and redo it, is
+// every engine's flow's; here the marks of the rows it changes, and the exact hours saved.
+test('a corrected cell marks its row, goes and comes with undo and redo, and is taken back', async () => {
   await drawReport();
+  const total = Number(await cellText('S5'));
   const computed = Number(await cellText('D8'));
-  const [row8, total] = [Number(await cellText('S8')), Number(await cellText('S5'))];
   await page.click('[data-cell="D8"] rect.border');
   await page.keyboard.type('2,25');
   await page.keyboard.press('Enter');
-  // The form shows whole hours; the workbook the exact ones.
-  assert.equal(await cellText('D8'), '2');
-  assert.equal(Number(await cellText('S8')), row8 - computed + 2);
-  assert.equal(Number(await cellText('S5')), total - computed + 2);
   assert.ok(await page.$('[data-cell="S8"] .mark.yearDiffers'));
-
-  // Undone, the marks go with it; redone (as every engine's flow redoes), they are back.
   await page.keyboard.down('Control');
   await page.keyboard.press('z');
   assert.equal(await page.$('[data-cell="D8"] .mark'), null);
@@ -270,8 +266,8 @@ test('a corrected cell moves every total, is marked, and is undone, redone and t
   await page.keyboard.up('Control');
   assert.ok(await page.$('[data-cell="S8"] .mark.corner'));
 
-  // The workbook keeps the correction (the computed hours beside it, as "Ochish" below finds
-  // them); D8's fraction is asked about first.
+  // The workbook keeps the hours as typed, which the form shows whole (the computed hours
+  // beside them, as "Ochish" below finds them); D8's fraction is asked about first.
   const saved = await saveWorkbook(workbookName, /butun son emas \(1 ta\): Oktabr · Dars soatlari\n/);
   writeFileSync(corrected, readFileSync(saved));
   const sheet = (await readWorkbook(saved)).worksheets[0];
