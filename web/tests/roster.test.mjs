@@ -1,17 +1,18 @@
 // "Ro'yxatdan" in Chromium against `soatnoma-cli batch`: every staff list below is chosen in
 // input#Roster and its listing compared with what the command line makes of the same file:
 // the same refused lines with the same reasons, the same ready teachers in the same order
-// with their yearly totals (from the summary sheet "Jami" it writes). The lists are a text
-// the page hands the module as it is and a workbook the page unpacks; every other shape of
-// list, its code page, and the line each row stands on, is the roster's own tests'
-// (tests/roster_rules/).
+// with their yearly totals (from the summary sheet "Jami" it writes). The lists are texts
+// the page hands the module as they are (one of them in Windows-1251, which the page says it
+// read so) and a workbook the page unpacks; every other shape of list, and the line each row
+// stands on, is the roster's own tests' (tests/roster_rules/).
 import { test, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { existsSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 import ExcelJS from 'exceljs';
+import JSZip from 'jszip';
 
 import { cli, openForTests } from './support.mjs';
 import { readWorkbook } from './workbook_parts.mjs';
@@ -25,6 +26,10 @@ const uzbek = [
   ['Karimova Oʻgʻiloy', '7', 'ona tili', 'boshlangich', '22,5', '', '0'],
   ['Toshmatov Eshmat', '12', "tasviriy san'at", 'Yuqori', '18', '20', "yo'q"],
 ];
+const cyrillic = [
+  ['Иванова Мария', '45', 'русский язык', 'yuqori', '20', '', '1'],
+  ['Петров Пётр', '45', 'математика', 'boshlangich', '16', '18', ''],
+];
 // Rows the roster refuses, each with its reason (which rows and why are the roster's own tests').
 const badRows = [
   ["Noma'lum Toifa", '3', 'kimyo', 'oliy', '24', '', ''],
@@ -36,7 +41,10 @@ function csvText(rows, separator, lineEnd) {
   return rows.map((row) => row.map(field).join(separator)).join(lineEnd) + lineEnd;
 }
 const utf8 = (text) => new TextEncoder().encode(text);
+const concat = (...parts) => Uint8Array.from(parts.flatMap((part) => [...part]));
 
+// The text in Windows-1251, as an old office computer saves it.
+const windows1251 = (text) => execFileSync('iconv', ['-f', 'UTF-8', '-t', 'WINDOWS-1251'], { input: text });
 async function workbookRoster() {
   const workbook = new ExcelJS.Workbook();
   const sheet = workbook.addWorksheet("O'qituvchilar");
@@ -60,6 +68,7 @@ async function workbookRoster() {
 // The staff lists, each made when it is chosen.
 const rosters = [
   ['tab.txt', () => utf8(csvText([HEADER, ...uzbek, ...badRows], '\t', '\n'))],
+  ['windows-1251.csv', () => windows1251(csvText([HEADER, ...cyrillic, ...badRows], ';', '\r\n'))],
   ['workbook.xlsx', workbookRoster],
 ];
 
@@ -137,22 +146,38 @@ test('every staff list is listed as the command line reads it', { skip: !existsS
       theirs.ready,
       `${name}: the ready teachers`,
     );
+    assert.equal(
+      ours.message.includes("Fayl Windows-1251 kodlashida o'qildi"),
+      theirs.other.some((line) => line.includes("Fayl Windows-1251 kodlashida o'qildi")),
+      `${name}: the code page`,
+    );
     assert.match(
       ours.message,
       new RegExp(`Tayyor: ${ready.length} ta o'qituvchi\\. Rad etilgan: ${refused.length} ta qator\\.`),
     );
     refusedSeen += refused.length;
   }
-  assert.ok(refusedSeen >= 4, 'the lists hold refused rows to compare');
+  assert.ok(refusedSeen >= 5, 'the lists hold refused rows to compare');
 });
+
+// A workbook of a few kilobytes one part of which unpacks to more than any workbook's part
+// (the weighing of many parts is reading.test.mjs's, on the same reading of packages).
+async function withHugePart(workbookBytes) {
+  const zip = await JSZip.loadAsync(workbookBytes);
+  zip.file('xl/media/nollar.bin', new Uint8Array(17 * 1024 * 1024));
+  return zip.generateAsync({ type: 'uint8array', compression: 'DEFLATE' });
+}
 
 test(
   "a file no staff list can be read from is refused in the command line's words, and nothing is listed",
   { skip: !existsSync(cli) },
   async () => {
     const files = [
-      ['buzilgan.xlsx', utf8('PK\x03\x04bu zip emas')],
+      ['eski.xls', Uint8Array.of(0xd0, 0xcf, 0x11, 0xe0, 0xa1, 0xb1, 0x1a, 0xe1, 0, 0, 0, 0)],
+      ['buzilgan.xlsx', concat(utf8('PK\x03\x04'), utf8('bu zip emas'))],
       ['juda-katta.csv', new Uint8Array(16 * 1024 * 1024 + 1).fill(0x41)],
+      // Weighed from the package's listing before anything is unpacked, in every edition.
+      ['portlovchi.xlsx', await withHugePart(await workbookRoster())],
     ];
     await listed('tab.txt', await rosters.find(([name]) => name === 'tab.txt')[1]());
     for (const [name, bytes] of files) {
