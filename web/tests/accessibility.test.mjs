@@ -168,23 +168,43 @@ async function gridRead(page) {
   };
 }
 
-// The grid's rows and cells are the module's, each named in its words (tests/screen_view/);
-// here, that the page gives the reader all of them, each in its role.
+// What the drawing shows in each cell of rows 4 to 20, row by row.
+const drawnRows = (page) =>
+  page.evaluate(() => {
+    const rows = [];
+    for (let row = 4; row <= 20; row += 1) {
+      rows.push(
+        [...'ABCDEFGHIJKLMNOPQRS'].map(
+          (letter) => document.querySelector(`svg.sheet [data-cell="${letter}${row}"]`)?.dataset.value ?? '',
+        ),
+      );
+    }
+    return rows;
+  });
+
 test('the report is a grid read cell by cell, its marks standing out by 3:1', async () => {
   const page = await openOn(SCREENS[0]);
   await runReport(page);
   const check = async () => {
     const read = await gridRead(page);
+    const drawn = await drawnRows(page);
     assert.equal(read.name, 'Yillik taqsimot jadvali');
-    const roles = read.rows.map((cells) => cells.map((cell) => cell.role));
-    const expected = Array.from({ length: 17 }, (_, row) =>
-      Array.from({ length: 19 }, (__, column) => {
-        if (row === 0) return 'columnheader';
-        return column === 1 ? 'rowheader' : 'gridcell';
-      }),
-    );
-    assert.deepEqual(roles, expected);
-    assert.ok(read.rows.flat().every((cell) => cell.name !== ''));
+    assert.equal(read.rows.length, 17);
+    read.rows.forEach((cells, index) => {
+      assert.equal(cells.length, 19, `row ${index + 4}`);
+      cells.forEach((cell, column) => {
+        const where = `${'ABCDEFGHIJKLMNOPQRS'[column]}${index + 4}`;
+        const shown = drawn[index][column];
+        const heading = shown.replace(/\n/g, ' ');
+        if (index === 0) return assert.deepEqual([cell.role, cell.name], ['columnheader', heading], where);
+        if (column === 1) return assert.deepEqual([cell.role, cell.name], ['rowheader', heading], where);
+        assert.equal(cell.role, 'gridcell', where);
+        const month = drawn[0][column].replace(/\n/g, ' ');
+        assert.ok(cell.name.startsWith(`${month}, `), `${where}: ${cell.name}`);
+        assert.match(cell.name, new RegExp(`: ${shown === '' ? "bo'sh" : shown}(\\.|$)`), `${where}: ${cell.name}`);
+        return undefined;
+      });
+    });
     return read;
   };
   const before = await check();

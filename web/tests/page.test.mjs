@@ -97,38 +97,77 @@ test('the form adds up the days, sets the rate by category and refuses as the de
   assert.deepEqual([await value('Text1'), await shown()], ['20', [false, true]]);
 });
 
-// The buttons' words, the boxes' captions and what a reader of the screen hears of them are
-// the module's; here, that the page is built with them and in the window's order.
-test("the page is built with the module's names, its form's controls in the window's order", async () => {
-  const labels = JSON.parse((await loadModule()).actionLabels());
-  const named = await page.$$eval('[data-label]', (elements) =>
-    elements.map((element) => [element.dataset.label, element.textContent, element.title, element.dataset.more ?? '']),
-  );
-  assert.ok(named.length >= 15);
-  for (const [label, text, title, more] of named) {
-    assert.equal(text, labels[label].text + more);
-    if (labels[label].toolTip) assert.equal(title, labels[label].toolTip);
-  }
-  // Signs name what they do in their tool tip and to a reader of the screen.
-  const signs = await page.$$eval('[data-label-title]', (elements) =>
-    elements.map((element) => [element.dataset.labelTitle, element.title, element.getAttribute('aria-label')]),
-  );
-  for (const [label, title, spoken] of signs)
-    assert.deepEqual([title, spoken], [labels[label].text, labels[label].text]);
-  // No control is put out of the markup's order, which Tab follows: the window's order, class
-  // leadership after the frame's boxes it stands beside, one stop for the category's options.
-  assert.deepEqual(await page.$$eval('[tabindex]', (found) => found.filter((element) => element.tabIndex > 0)), []);
-  await page.focus('#Text3');
-  const visited = [];
-  for (let step = 0; step < 14; step += 1) {
-    visited.push(await page.evaluate(() => document.activeElement.id));
-    await page.keyboard.press('Tab');
-  }
-  const boxes = ['Text3', 'Text6', 'Text4', 'Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12', 'Text2'];
-  const run = await page.$eval('[data-role^="run"]:not([hidden])', (button) => button.id);
-  const category = await page.$eval('input[name="category"]:checked', (option) => option.id);
-  assert.deepEqual(visited, [...boxes, 'Check1', run, category, 'Text1']);
-});
+test(
+  "the page is built with the module's names on its " + "buttons and its form's controls in the window's order",
+  async () => {
+    const module = await loadModule();
+    const labels = JSON.parse(module.actionLabels());
+    const named = await page.$$eval('[data-label]', (elements) =>
+      elements.map((element) => ({
+        label: element.dataset.label,
+        more: element.dataset.more ?? '',
+        text: element.textContent,
+        title: element.title,
+      })),
+    );
+    assert.ok(named.length >= 15);
+    for (const { label, more, text, title } of named) {
+      assert.equal(text, labels[label].text + more);
+      if (labels[label].toolTip) assert.equal(title, labels[label].toolTip);
+    }
+    // Signs name what they do in their tool tip and to a reader of the screen.
+    const signs = await page.$$eval('[data-label-title]', (elements) =>
+      elements.map((element) => [element.dataset.labelTitle, element.title, element.getAttribute('aria-label')]),
+    );
+    for (const [label, title, spoken] of signs)
+      assert.deepEqual([title, spoken], [labels[label].text, labels[label].text]);
+    const controls = JSON.parse(module.formControls()).controls.filter((spec) => spec.inPage);
+    const shown = await page.$$eval('#Form1 [id]:not(.spoken)', (elements) =>
+      elements.map((element) => ({
+        id: element.id,
+        caption: element.matches('input')
+          ? (element.closest('label')?.textContent.trim() ?? null)
+          : (element.querySelector('legend') ?? element).textContent,
+      })),
+    );
+    assert.deepEqual(shown.map((control) => control.id).sort(), controls.map((spec) => spec.name).sort());
+    // Each control carries what it is for, by which the page's scripts find it.
+    const roles = await page.$$eval('#Form1 [data-role]', (elements) =>
+      elements.map((element) => [element.id, element.dataset.role]),
+    );
+    assert.deepEqual(
+      Object.fromEntries(roles),
+      Object.fromEntries(controls.filter((spec) => spec.role).map((spec) => [spec.name, spec.role])),
+    );
+    for (const spec of controls.filter((control) => control.kind !== 'textBox')) {
+      assert.equal(shown.find((control) => control.id === spec.name).caption, spec.caption, spec.name);
+    }
+    // No control is put out of the markup's order, which Tab follows: the window's order, class
+    // leadership after the frame's boxes it stands beside, one stop for the category's options.
+    const putOut = await page.$$eval('[tabindex]', (elements) =>
+      elements.filter((element) => element.tabIndex > 0).map((element) => element.id),
+    );
+    assert.deepEqual(putOut, []);
+    await page.focus('#Text3');
+    const visited = [];
+    for (let step = 0; step < 14; step += 1) {
+      visited.push(await page.evaluate(() => document.activeElement.id));
+      await page.keyboard.press('Tab');
+    }
+    const boxes = ['Text3', 'Text6', 'Text4', 'Text7', 'Text8', 'Text9', 'Text10', 'Text11', 'Text12', 'Text2'];
+    const run = await page.$eval('[data-role^="run"]:not([hidden])', (button) => button.id);
+    const category = await page.$eval('input[name="category"]:checked', (option) => option.id);
+    assert.deepEqual(visited, [...boxes, 'Check1', run, category, 'Text1']);
+    // Every box is named to a reader of the screen by the caption beside it (its colon aside, as
+    // the module names it), and says what the module adds.
+    for (const spec of controls.filter((control) => control.kind === 'textBox')) {
+      const spoken = await page.accessibility.snapshot({ root: await page.$(`#${spec.name}`) });
+      const said = [spoken.name.replace(/:$/, ''), spoken.description ?? ''];
+      assert.deepEqual(said, [spec.spokenName, spec.description], spec.name);
+      assert.equal(await page.$eval(`label[for="${spec.name}"]`, (label) => label.id), spec.label, spec.name);
+    }
+  },
+);
 
 test('the form is drawn and takes input before the module has started; Enter meanwhile runs once it has', async () => {
   const early = await browser.newPage();

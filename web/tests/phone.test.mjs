@@ -131,19 +131,38 @@ test('a tapped number box is typed over, a tapped text box is added to', async (
 });
 
 // The cell seen at a point of the report's box, given as shares of its width and height:
-// its name and the point on the screen. A phone pins each row's short title in place of its
-// printed one (column B).
+// its name, whether it is a pinned copy, and the point on the screen.
+// A share of null down: just below the top of the heading row, where it stands in the box.
 const pinnedAt = (across, down) =>
   page.$eval(
     '#sheet',
-    (sheet, [x, y]) => {
+    (sheet, shares) => {
       const frame = sheet.getBoundingClientRect();
-      const at = { x: frame.left + sheet.clientWidth * x, y: frame.top + sheet.clientHeight * y };
-      const title = document.elementFromPoint(at.x, at.y)?.closest('.frozen-pane [data-title-row]');
-      return { cell: title ? `B${title.dataset.titleRow}` : null, ...at };
+      const heading = document.querySelector('#sheet svg.sheet [data-cell="A4"] rect.border').getBoundingClientRect();
+      // A share of null across: just inside the right of the last column, where it stands.
+      const last = document.querySelector('#sheet svg.sheet [data-cell="S20"] rect.border').getBoundingClientRect();
+      const x = shares[0] === null ? last.right - 4 : frame.left + sheet.clientWidth * shares[0];
+      const y = shares[1] === null ? Math.max(frame.top, heading.top) + 4 : frame.top + sheet.clientHeight * shares[1];
+      const seen = document.elementFromPoint(x, y);
+      // A phone pins each row's short title in place of its printed one (column B).
+      const title = seen?.closest('[data-title-row]');
+      const cell = title ? `B${title.dataset.titleRow}` : (seen?.closest('g[data-cell]')?.dataset.cell ?? null);
+      return { cell, pinned: Boolean(seen?.closest('.frozen-pane')), x, y };
     },
     [across, down],
   );
+
+// Scrolled to its far corner, the report shows the heading row along its top, pinned, and
+// the hours of the last columns beside the pinned row titles (which every engine's flow finds).
+async function assertPinned() {
+  const heading = await pinnedAt(null, null);
+  assert.ok(heading.pinned && heading.cell === 'S4', `the heading row along the top: ${JSON.stringify(heading)}`);
+  const hours = await pinnedAt(null, 0.6);
+  assert.ok(
+    !hours.pinned && /^S([5-9]|1\d|20)$/.test(hours.cell),
+    `the last hours beside them: ${JSON.stringify(hours)}`,
+  );
+}
 
 // A refusal stays only while it speaks of what the form holds; a day that is not a number
 // says why on the message line, as a phone shows no tool tips.
@@ -182,21 +201,29 @@ test('a report made by tapping comes into view, pins its panes, and opens its ty
   assert.equal(await sidewaysScroll(), 0);
   assert.deepEqual(await tooSmallToTap(), []);
 
-  // It scrolls inside its own box, no taller than the screen (its zoom and pinned panes are
-  // every engine's phone flow's); scrolled across, the row titles stay.
-  assert.ok((await box('#sheet')).height <= height);
+  // It opens at a zoom where the row titles read, scrolling inside its own box, which is no
+  // taller than the screen; the heading row and the row titles stay in view as it scrolls.
+  const titleText = await page.$eval('[data-cell="B8"] text', (line) => line.getBoundingClientRect().height);
+  assert.ok(titleText >= 11, `the row titles are ${titleText} px high`);
+  const view = await page.$eval('#sheet', (sheet) => ({
+    across: sheet.scrollWidth > sheet.clientWidth,
+    down: sheet.scrollHeight > sheet.clientHeight,
+    height: sheet.offsetHeight,
+  }));
+  assert.deepEqual({ ...view, height: view.height <= height }, { across: true, down: true, height: true });
   await page.$eval('#sheet', (sheet) => {
     sheet.scrollIntoView();
     sheet.scrollTo(sheet.scrollWidth, sheet.scrollHeight);
   });
+  // The panes follow once the browser has told the scroll, before its next frame.
   await page.evaluate(() => new Promise(requestAnimationFrame));
+  await assertPinned();
 
   // A tap on a pinned short title says the whole title, which the grid's row heading holds.
   await page.$eval('#StatusMessage', (status) => {
     status.textContent = '';
   });
   const pinnedTitle = await pinnedAt(0.2, 0.6);
-  assert.match(String(pinnedTitle.cell), /^B([5-9]|1\d|20)$/);
   await page.touchscreen.tap(pinnedTitle.x, pinnedTitle.y);
   assert.equal(
     await page.$eval('#StatusMessage', (status) => status.textContent),

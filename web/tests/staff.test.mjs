@@ -147,34 +147,43 @@ test(
   },
 );
 
-test('"Chop etish (butun ro\'yxat)" prints "Jami" first, then a sheet of A4 landscape paper per teacher', async () => {
-  await chooseStaff();
-  // The page is printed to PDF just as the print dialog would print it.
-  await unmark(page, 'printAsked');
-  await page.click('#PrintStaff');
-  await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
-  assert.equal(
-    await page.$eval('#StaffMessage', (p) => p.textContent),
-    `"Jami" (1 sahifa) va ${teachers} ta o'qituvchining sahifasi chop etiladi.`,
-  );
-  await page.emulateMediaType('print');
-  const pdf = path.join(scratch, 'staff.pdf');
-  await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
-  await page.emulateMediaType('screen');
-  const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
-  assert.match(info, new RegExp(`^Pages:\\s+${teachers + 1}$`, 'm'));
-  assert.match(info, /^Page size:\s+841\.\d+ x 59[45]\.\d+ pts \(A4\)$/m);
-  const pageText = (file, number) =>
-    execFileSync('pdftotext', ['-f', String(number), '-l', String(number), file, '-'], { encoding: 'utf8' });
-  // The page the director signs comes first (its words are the module's).
-  assert.ok(pageText(pdf, 1).includes('Direktor:'));
-  // Then each page is its teacher's, in the list's order.
-  const names = ['AliyevVali', 'ALIYEVVALI', 'Abdurahmonova', "O'tkir", 'Каримова', 'SobirovaNilufar'];
-  for (const [index, name] of [...names, 'Ali_x0041_Valiyev'].entries()) {
-    const text = pageText(pdf, index + 2);
-    assert.ok(text.replace(/\s+/g, '').includes(name), `page ${index + 2}: ${name}`);
-  }
-});
+test(
+  '"Chop etish (butun ro\'yxat)" prints the command line\'s "Jami", then an A4 sheet per teacher',
+  { skip: !existsSync(cli) },
+  async () => {
+    await chooseStaff();
+    // The page is printed to PDF just as the print dialog would print it.
+    await unmark(page, 'printAsked');
+    await page.click('#PrintStaff');
+    await page.waitForSelector('body[data-print-asked="yes"]', { timeout: 60000 });
+    assert.equal(
+      await page.$eval('#StaffMessage', (p) => p.textContent),
+      `"Jami" (1 sahifa) va ${teachers} ta o'qituvchining sahifasi chop etiladi.`,
+    );
+    await page.emulateMediaType('print');
+    const pdf = path.join(scratch, 'staff.pdf');
+    await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
+    await page.emulateMediaType('screen');
+    const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
+    assert.match(info, new RegExp(`^Pages:\\s+${teachers + 1}$`, 'm'));
+    assert.match(info, /^Page size:\s+841\.\d+ x 59[45]\.\d+ pts \(A4\)$/m);
+    const pageText = (file, number) =>
+      execFileSync('pdftotext', ['-f', String(number), '-l', String(number), file, '-'], { encoding: 'utf8' });
+    // The page the director signs, word for word the first page of the command line's PDF.
+    const cliPdf = path.join(scratch, 'cli.pdf');
+    runCliBatch(path.join(scratch, 'xodimlar.csv'), cliPdf, year, 1);
+    const words = (text) => text.split(/\s+/).filter(Boolean).sort();
+    const signed = pageText(pdf, 1);
+    assert.ok(signed.includes('Direktor:'));
+    assert.deepEqual(words(signed), words(pageText(cliPdf, 1)));
+    // Then each page is its teacher's, in the list's order.
+    const names = ['AliyevVali', 'ALIYEVVALI', 'Abdurahmonova', "O'tkir", 'Каримова', 'SobirovaNilufar'];
+    for (const [index, name] of [...names, 'Ali_x0041_Valiyev'].entries()) {
+      const text = pageText(pdf, index + 2);
+      assert.ok(text.replace(/\s+/g, '').includes(name), `page ${index + 2}: ${name}`);
+    }
+  },
+);
 
 // The pages held for the print draw what the screen draws for the same teacher, the same
 // borders and every line of text in its place, with a third of the elements or fewer.
