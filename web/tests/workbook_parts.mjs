@@ -1,10 +1,31 @@
-// Workbooks of two editions compared as their packages hold them: the same parts in
+// Workbooks of the three editions compared as their packages hold them: the same parts in
 // the same order, each byte for byte (the deflated bytes may differ: each edition packs
-// with its own deflater), so that a failure names the part that differs.
+// with its own deflater), so that a failure names the part that differs. The desktop's
+// library writes its own for the same input through the tests' helper program.
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { existsSync, readFileSync } from 'node:fs';
+import path from 'node:path';
 
 import ExcelJS from 'exceljs';
 import JSZip from 'jszip';
+
+import { root } from './support.mjs';
+
+export const desktopWorkbooks =
+  process.env.SOATNOMA_DESKTOP_WORKBOOKS ?? path.join(root, 'build/tests/cli/desktop_workbooks');
+export const canCompareEditions = existsSync(desktopWorkbooks);
+
+// The desktop library's workbook: desktopWorkbook('report', file, year, ...), ('staff',
+// file, year, roster) or ('example', file); its bytes.
+export function desktopWorkbook(kind, file, ...args) {
+  const run = spawnSync(desktopWorkbooks, [kind, file, ...args.map(String)], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+    encoding: 'utf8',
+  });
+  assert.equal(run.status, 0, run.stderr);
+  return readFileSync(file);
+}
 
 // A workbook as ExcelJS reads it, from its file or its bytes.
 export async function readWorkbook(from) {
