@@ -4,6 +4,7 @@
 
 import { WORKBOOK_TYPE } from './save_file.js';
 import { failureText } from '../page/failure.js';
+import { pageWordsOf } from '../page/page_words.js';
 
 // button: "Ulashish"; module: what the words of the sharing are asked of; makeWorkbook(): the
 // report's {bytes, fileName}; tell(text, failure): says how it ended beside the button.
@@ -26,7 +27,7 @@ export function offerSharing({ button, module, navigator, makeWorkbook, tell }) 
     } catch (fault) {
       // The teacher closed the phone's list of programs: nothing to say.
       if (fault?.name === 'AbortError') return;
-      tell(failureText(JSON.parse(module.pageWords()).shareFailed, fault), true);
+      tell(failureText(pageWordsOf(module).shareFailed, fault), true);
     }
   });
   return true;

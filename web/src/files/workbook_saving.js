@@ -8,6 +8,7 @@ import { saveFile } from './save_file.js';
 import { workbookOfShown } from './shown_workbook.js';
 import { failureText } from '../page/failure.js';
 import { offerSharing } from './share_report.js';
+import { pageWordsOf } from '../page/page_words.js';
 
 // A staff workbook saved is what its next save starts from; staffSaved(fileName, bytes) is
 // told.
@@ -27,8 +28,7 @@ export function listenToWorkbookSaving({ module, button, shown, keeping, notice,
     let made = null;
     const { opened } = shown;
     try {
-      const kind = JSON.parse(module.pageWords()).workbookKind;
-      const answer = await saveFile(shown.result.fileName, kind, async () => {
+      const answer = await saveFile(shown.result.fileName, pageWordsOf(module).workbookKind, async () => {
         snapshot = keeping.snapshot();
         made = await workbookOfShown(module, shown);
         return made;

@@ -6,6 +6,7 @@
 
 import { failureText } from '../page/failure.js';
 import { pageButton } from '../page/page_button.js';
+import { pageWordsOf } from '../page/page_words.js';
 
 // When the record was kept, on the teacher's clock; null when that cannot be told.
 function localMinute(keptAt) {
@@ -45,7 +46,7 @@ export function createRecoveryOffer({ module, kept, offer, restore, failed, docu
   heading.id = 'RecoveryHeading';
   offer.setAttribute('aria-labelledby', heading.id);
   const answers = JSON.parse(module.recoveryAnswers());
-  const words = JSON.parse(module.pageWords());
+  const words = pageWordsOf(module);
   const lines = () => offer.querySelectorAll('.kept');
   // A line gone with the focus on its button: the focus goes on to the next line's first
   // button, or the line before's, or back to the form when none is left.

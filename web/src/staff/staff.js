@@ -10,6 +10,7 @@ import { loadFileWork } from '../files/load_file_work.js';
 import { afterPageTurn } from '../page/page_turn.js';
 import { failureText } from '../page/failure.js';
 import { askInDialog } from '../report/question_dialog.js';
+import { pageWordsOf } from '../page/page_words.js';
 
 // How long one slice of work may hold the page, milliseconds.
 const SLICE = 40;
@@ -120,11 +121,7 @@ class StaffWork {
     try {
       outcome = await work(job);
     } catch (fault) {
-      outcome = {
-        text: failureText(JSON.parse(this.module.pageWords()).workFailed, fault),
-        refused: true,
-        state: 'failed',
-      };
+      outcome = { text: failureText(pageWordsOf(this.module).workFailed, fault), refused: true, state: 'failed' };
     }
     if (job.stopAsked && outcome?.state !== 'failed') outcome = { text: stoppedText, state: 'stopped' };
     this.working = null;

@@ -31,6 +31,7 @@ import { createRosterExample } from '../staff/example_roster.js';
 import { createCellsCheck } from '../report/cells_check.js';
 import { createStaffDocument } from '../staff/staff_document.js';
 import { StaffPrint } from '../staff/staff_print.js';
+import { pageWordsOf } from '../page/page_words.js';
 
 function byId(id) {
   return document.getElementById(id);
@@ -164,7 +165,7 @@ export async function startPage({ form, line }) {
   const schoolYear = createSchoolYearChoice({ module, select: byId('SchoolYear'), label: byId('SchoolYearCaption') });
   const shown = new ShownReport({ module, document, family, cellsCheck, notice });
   // Reports not saved yet, kept at every change; the page asks before it is left with one.
-  const kept = new KeptReports(indexedDBOf(window), JSON.parse(module.pageWords()));
+  const kept = new KeptReports(indexedDBOf(window), pageWordsOf(module));
   const keeping = keepingOf({ module, kept, shown, notice });
   const runs = createReportRuns({ module, measure, shown, keeping, line });
   form.attach({ module, year: schoolYear.year, onRun: (request, startedAt) => runs.run(request, startedAt) });
